@@ -1,0 +1,123 @@
+#include "cli/cli_options.h"
+
+#include <algorithm>
+#include <array>
+#include <sstream>
+
+#include "theory/catalogue.h"
+#include "theory/formula.h"
+#include "theory/note_names.h"
+#include "theory/text_util.h"
+
+namespace corvanta::cli {
+namespace {
+
+constexpr std::array<int, 4> kFretChoices{6, 12, 18, 24};
+constexpr std::array<int, 4> kSpanChoices{2, 3, 4, 5};
+
+std::optional<int> ParseSmallInteger(const std::string& text) {
+  if (text.empty() || text.size() > 3) return std::nullopt;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+int ParseInterval(int value, const std::string& option) {
+  if (value < 0 || value >= kPitchClassCount) {
+    throw BadArgument(option + ": " + std::to_string(value) + " is not an interval 0..11");
+  }
+  return value;
+}
+
+template <std::size_t N>
+int ParseChoice(int value, const std::array<int, N>& choices, const std::string& option) {
+  if (std::find(choices.begin(), choices.end(), value) != choices.end()) return value;
+  std::string list;
+  for (int choice : choices) list += (list.empty() ? "" : ", ") + std::to_string(choice);
+  throw BadArgument(option + ": " + std::to_string(value) + " is not one of " + list);
+}
+
+}  // namespace
+
+void AddChordOptions(CLI::App& command, SearchOptionText& text) {
+  command.add_option("--root", text.root, "root note: a name (C, C#, Db) or 0..11");
+  auto* type = command.add_option("--type", text.type, "chord type name (\"\" or maj, m7, 7/9)");
+  auto* formula = command.add_option("--formula", text.formula, "chord formula (\"00 04 07\")");
+  type->excludes(formula);
+  command.add_option("--bass", text.bass, "bass note (default: the root)");
+}
+
+void AddSettingOptions(CLI::App& command, SearchOptionText& text) {
+  command.add_option("--tuning", text.tuning, "preset caption (\"Drop D\") or six pitch classes");
+  command.add_option("--frets", text.frets, "fret count: 6, 12, 18 or 24");
+  command.add_option("--span", text.span, "finger span: 2, 3, 4 or 5");
+  command.add_flag("--omit3", text.omit3, "leave out the third");
+  command.add_flag("--omit5", text.omit5, "leave out the fifth");
+  command.add_flag("--no-barre", text.noBarre, "leave out full-barre fingerings");
+  command.add_flag("--simple", text.simple, "only fingerings without muted inner strings");
+  command.add_option("--third", text.third, "semitones of the third that --omit3 removes");
+  command.add_option("--fifth", text.fifth, "semitones of the fifth that --omit5 removes");
+  command.add_flag("--json", text.json, "print one JSON object");
+}
+
+int ParseNote(const std::string& text, const std::string& option) {
+  int byName = PitchClassOfName(text);
+  if (byName != kNoPitchClass) return byName;
+  auto number = ParseSmallInteger(text);
+  if (number && *number < kPitchClassCount) return *number;
+  throw BadArgument(option + ": '" + text + "' is not a note name or a pitch class 0..11");
+}
+
+Tuning ParseTuning(const std::string& text) {
+  int preset = FindTuningPreset(text);
+  if (preset >= 0) return kTuningPresets[preset].pitchClasses;
+  Tuning tuning{};
+  std::istringstream words(text);
+  std::string word;
+  int count = 0;
+  while (words >> word) {
+    auto number = ParseSmallInteger(word);
+    if (!number || *number >= kPitchClassCount || count == kStringCount) {
+      count = -1;
+      break;
+    }
+    tuning[count++] = *number;
+  }
+  if (count != kStringCount) {
+    throw BadArgument("--tuning: '" + text +
+                      "' is neither a preset caption nor six pitch classes 0..11");
+  }
+  return tuning;
+}
+
+SearchSettings ParseSettings(const SearchOptionText& text) {
+  SearchSettings settings;
+  settings.fretCount = ParseChoice(text.frets, kFretChoices, "--frets");
+  settings.span = ParseChoice(text.span, kSpanChoices, "--span");
+  settings.omitThird = text.omit3;
+  settings.omitFifth = text.omit5;
+  settings.noFullBarres = text.noBarre;
+  settings.simpleChords = text.simple;
+  settings.thirdInterval = ParseInterval(text.third, "--third");
+  settings.fifthInterval = ParseInterval(text.fifth, "--fifth");
+  if (!text.tuning.empty()) settings.tuning = ParseTuning(text.tuning);
+  return settings;
+}
+
+std::string ParseFormula(const SearchOptionText& text) {
+  if (!text.formula.empty()) {
+    if (!IsWellFormedFormula(text.formula)) {
+      throw BadArgument("--formula: '" + text.formula +
+                        "' is not a formula of offsets 00..11 such as \"00 04 07\"");
+    }
+    return text.formula;
+  }
+  int row = FindChordType(TrimBlanks(text.type));
+  if (row < 0) throw BadArgument("--type: '" + text.type + "' is not a chord type of the catalogue");
+  return std::string(kChordCatalogue[row].formula);
+}
+
+}  // namespace corvanta::cli

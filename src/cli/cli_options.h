@@ -1,0 +1,44 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+#include "search/search_settings.h"
+
+namespace corvanta::cli {
+
+// The search options every command shares, as typed on the command line.
+struct SearchOptionText {
+  std::string root = "C";
+  std::string type;
+  std::string formula;
+  std::string bass;
+  std::string tuning;
+  int frets = kDefaultFretCount;
+  int span = kDefaultSpan;
+  bool omit3 = false;
+  bool omit5 = false;
+  bool noBarre = false;
+  bool simple = false;
+  int third = kMajorThird;
+  int fifth = kPerfectFifth;
+  bool json = false;
+};
+
+// A bad argument: the message names it; the program exits with status 2.
+struct BadArgument : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+void AddChordOptions(CLI::App& command, SearchOptionText& text);
+void AddSettingOptions(CLI::App& command, SearchOptionText& text);
+
+// A note name of the pitch-class table ("C#", "Db", "Cb") or a number 0..11.
+int ParseNote(const std::string& text, const std::string& option);
+Tuning ParseTuning(const std::string& text);
+// Settings without root and bass, which the caller decides.
+SearchSettings ParseSettings(const SearchOptionText& text);
+// The chord formula from --type or --formula (the major triad by default).
+std::string ParseFormula(const SearchOptionText& text);
+
+}  // namespace corvanta::cli

@@ -1,0 +1,71 @@
+#include "search/finger_count.h"
+
+namespace corvanta {
+namespace {
+
+inline constexpr int kMaxPlainFingers = 4;
+inline constexpr int kSecondHighestString = 4;
+
+bool IsHeld(int value) { return value > kOpen && value < kMuted; }
+
+// The full barre lies across the first string holding the lowest fret and
+// every higher string held there; an open string above it makes it
+// impossible. Returns the strings it adds beyond the first (0: no barre).
+int PlaceFullBarre(Frets& values, int low) {
+  int first = 0;
+  while (values[first] != low) ++first;
+  values[first] = -low;
+  int covered = 0;
+  for (int string = first + 1; string < kStringCount; ++string) {
+    if (values[string] == kOpen) {
+      covered = 0;
+      break;
+    }
+    if (values[string] == low) ++covered;
+  }
+  if (covered == 0) values[first] = low;
+  return covered;
+}
+
+// Partial barres at higher frets: each string in turn, also one an earlier
+// barre at the same fret already covers, may start one. Its run counts the
+// higher strings at the same fret until a string held lower, open or marked.
+int PlacePartialBarres(Frets& values, int low) {
+  int saved = 0;
+  for (int string = 0; string < kStringCount; ++string) {
+    int fret = values[string];
+    if (fret <= low || fret >= kMuted) continue;
+    values[string] = -fret;
+    int covered = 0;
+    for (int higher = string + 1; higher < kStringCount && values[higher] >= fret; ++higher) {
+      if (values[higher] == fret) ++covered;
+    }
+    if (covered >= 2 || (covered == 1 && string == kSecondHighestString)) {
+      saved += covered;
+    } else {
+      values[string] = fret;
+    }
+  }
+  return saved;
+}
+
+}  // namespace
+
+int CountFingers(Frets& values, bool noFullBarres) {
+  int fretted = 0;
+  int low = kMuted;
+  for (int value : values) {
+    if (!IsHeld(value)) continue;
+    ++fretted;
+    if (value < low) low = value;
+  }
+  if (fretted <= kMaxPlainFingers) return fretted;
+
+  int fullBarreSaves = PlaceFullBarre(values, low);
+  if (fullBarreSaves > 0 && noFullBarres) return kRejectedFingerCount;
+  fretted -= fullBarreSaves;
+  if (fretted <= kMaxPlainFingers) return fretted;
+  return fretted - PlacePartialBarres(values, low);
+}
+
+}  // namespace corvanta

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "instrument/tuning.h"
+
+namespace corvanta {
+
+// Fret values, string 0 (lowest-pitched) first: 99 muted, 0 open, f held at
+// fret f, -f held at fret f as the lowest string of a barre.
+using Frets = std::array<int, kStringCount>;
+
+inline constexpr int kMuted = 99;
+inline constexpr int kOpen = 0;
+
+// A key is "MMCCXX " followed by the six values, each with a trailing blank.
+inline constexpr std::size_t kKeyPrefixLength = 7;
+// The value text used for display and for the shape-template match is taken
+// to at most this many characters.
+inline constexpr std::size_t kKeyValueTextLength = 20;
+inline constexpr std::string_view kPromotedPrefix = "000000 ";
+
+// The six values of a key text (the characters after the prefix, without the
+// final blank, trimmed and split at single blanks); nullopt when the text does
+// not hold exactly six integers.
+std::optional<Frets> ParseKeyFrets(std::string_view key);
+
+// The value part of a key: each value followed by one blank.
+std::string FretText(const Frets& frets);
+
+}  // namespace corvanta

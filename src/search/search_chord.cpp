@@ -1,0 +1,85 @@
+#include "search/search_chord.h"
+
+#include <algorithm>
+
+#include "search/enumeration.h"
+#include "search/fingering.h"
+#include "search/fingering_collector.h"
+#include "search/tone_map.h"
+#include "theory/note_names.h"
+#include "theory/shape_templates.h"
+
+namespace corvanta {
+namespace {
+
+class CollectorSink : public CandidateSink {
+ public:
+  explicit CollectorSink(FingeringCollector& collector) : collector_(collector) {}
+  void CheckFingering(const Frets& candidate, int fixedStringCount) override {
+    collector_.CheckFingering(candidate, fixedStringCount);
+  }
+
+ private:
+  FingeringCollector& collector_;
+};
+
+void RemoveFirst(std::vector<int>& tones, int tone) {
+  auto found = std::find(tones.begin(), tones.end(), tone);
+  if (found != tones.end()) tones.erase(found);
+}
+
+// The first fingering, in discovery order, whose value text occurs in the
+// shape templates is moved to the front by the "000000" prefix.
+void PromotePreferredShape(std::vector<std::string>& fingerings) {
+  const std::string& templates = ShapeTemplates();
+  for (std::string& key : fingerings) {
+    if (key.size() < kKeyPrefixLength) continue;
+    std::string text = key.substr(kKeyPrefixLength, kKeyValueTextLength);
+    if (templates.find(text) != std::string::npos) {
+      key = std::string(kPromotedPrefix) + text;
+      return;
+    }
+  }
+}
+
+SearchSettings Sanitized(SearchSettings settings) {
+  settings.fretCount = std::clamp(settings.fretCount, 1, kMaxFretCount);
+  for (int& pitchClass : settings.tuning) pitchClass = WrapPitchClass(pitchClass);
+  return settings;
+}
+
+}  // namespace
+
+std::vector<int> ChordTonesOf(const std::vector<int>& argumentNumbers,
+                              const SearchSettings& settings) {
+  std::size_t first = settings.bassPitchClass != settings.rootPitchClass ? 1 : 0;
+  std::vector<int> tones;
+  for (std::size_t i = first; i < argumentNumbers.size(); ++i) tones.push_back(argumentNumbers[i]);
+  if (settings.omitThird) {
+    RemoveFirst(tones, WrapPitchClass(settings.thirdInterval + settings.rootPitchClass));
+  }
+  if (settings.omitFifth) {
+    RemoveFirst(tones, WrapPitchClass(settings.fifthInterval + settings.rootPitchClass));
+  }
+  return tones;
+}
+
+SearchResult SearchChord(const std::vector<int>& argumentNumbers, const SearchSettings& raw) {
+  const SearchSettings settings = Sanitized(raw);
+  SearchResult result;
+  if (argumentNumbers.empty()) return result;
+  result.chordTones = ChordTonesOf(argumentNumbers, settings);
+
+  ToneMap bassMap = BuildToneMap(settings.tuning, settings.fretCount, {argumentNumbers[0]});
+  ToneMap chordMap = BuildToneMap(settings.tuning, settings.fretCount, result.chordTones);
+  FingeringCollector collector(settings, result.chordTones);
+  CollectorSink sink(collector);
+  EnumerateFingerings(bassMap, chordMap, settings.fretCount, sink);
+
+  result.fingerings = collector.TakeFingerings();
+  PromotePreferredShape(result.fingerings);
+  std::sort(result.fingerings.begin(), result.fingerings.end());
+  return result;
+}
+
+}  // namespace corvanta

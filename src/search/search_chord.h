@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "search/search_settings.h"
+
+namespace corvanta {
+
+struct SearchResult {
+  std::vector<int> chordTones;          // root first, after the omit options
+  std::vector<std::string> fingerings;  // key texts in drawing order
+};
+
+// The whole voicing search for the numbers of a search argument (bass first):
+// tone maps, enumeration, playability tests, de-duplication, promotion of the
+// first preferred shape and the byte-wise sort.
+SearchResult SearchChord(const std::vector<int>& argumentNumbers, const SearchSettings& settings);
+
+// The chord tones the search covers: the argument after the bass (the bass
+// itself stands for the root when it is the root), less the omitted third
+// and fifth.
+std::vector<int> ChordTonesOf(const std::vector<int>& argumentNumbers,
+                              const SearchSettings& settings);
+
+}  // namespace corvanta

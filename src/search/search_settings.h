@@ -1,0 +1,31 @@
+#pragma once
+
+#include "instrument/tuning.h"
+
+namespace corvanta {
+
+inline constexpr int kDefaultFretCount = 12;
+inline constexpr int kDefaultSpan = 5;
+inline constexpr int kMajorThird = 4;
+inline constexpr int kPerfectFifth = 7;
+
+// Everything besides the argument text that decides a search's result: the
+// chord state read by the search and the option controls of the window.
+struct SearchSettings {
+  int fretCount = kDefaultFretCount;  // frets in which a bass position may lie
+  int span = kDefaultSpan;            // highest minus lowest fret must stay below it
+  bool omitThird = false;
+  bool omitFifth = false;
+  bool noFullBarres = false;  // reject fingerings that need the barre at their lowest fret
+  bool simpleChords = false;  // reject a muted string among strings 2..5
+  int thirdInterval = kMajorThird;
+  int fifthInterval = kPerfectFifth;
+  Tuning tuning = kStandardTuning;
+  int rootPitchClass = 0;
+  int bassPitchClass = 0;
+};
+
+// The fret counts the window offers; the core accepts 1..kMaxFretCount.
+inline constexpr int kMaxFretCount = 25;
+
+}  // namespace corvanta

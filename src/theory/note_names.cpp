@@ -1,0 +1,34 @@
+#include "theory/note_names.h"
+
+namespace corvanta {
+namespace {
+
+// Two accepted names per pitch class; a natural note stands twice.
+// There is deliberately no "E#" or "B#".
+constexpr std::array<std::array<std::string_view, 2>, kPitchClassCount> kPitchClassNames{{
+    {"C", "C"},
+    {"C#", "Db"},
+    {"D", "D"},
+    {"D#", "Eb"},
+    {"E", "Fb"},
+    {"F", "F"},
+    {"F#", "Gb"},
+    {"G", "G"},
+    {"G#", "Ab"},
+    {"A", "A"},
+    {"A#", "Bb"},
+    {"B", "Cb"},
+}};
+
+}  // namespace
+
+int PitchClassOfName(std::string_view name) {
+  for (int pitchClass = 0; pitchClass < kPitchClassCount; ++pitchClass) {
+    for (std::string_view candidate : kPitchClassNames[pitchClass]) {
+      if (candidate == name) return pitchClass;
+    }
+  }
+  return kNoPitchClass;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,77 @@
+#include "theory/text_util.h"
+
+namespace corvanta {
+
+std::string_view TrimTrailingBlanks(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  return TrimTrailingBlanks(text);
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view pattern,
+                       std::string_view replacement) {
+  if (pattern.empty()) return std::string(text);
+  std::string result;
+  result.reserve(text.size());
+  std::size_t from = 0;
+  for (std::size_t at = text.find(pattern); at != std::string_view::npos;
+       at = text.find(pattern, from)) {
+    result.append(text.substr(from, at - from));
+    result.append(replacement);
+    from = at + pattern.size();
+  }
+  result.append(text.substr(from));
+  return result;
+}
+
+}  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+constexpr unsigned char kOrdinalByte = 0xBA;
+constexpr std::string_view kOrdinalUtf8 = "\xC2\xBA";
+constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
+
+// Length of the valid UTF-8 sequence starting at text[at], or 0.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
+  auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  unsigned char lead = byte(at);
+  std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
+                                       : (lead >> 3) == 0x1E ? 4 : 0;
+  if (length == 0 || at + length > text.size()) return 0;
+  if (length == 2 && lead < 0xC2) return 0;  // overlong
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(at + i) >> 6) != 0x2) return 0;
+  }
+  return length;
+}
+
+}  // namespace
+
+std::string BytesToUtf8(std::string_view bytes) {
+  std::string utf8;
+  utf8.reserve(bytes.size());
+  for (std::size_t at = 0; at < bytes.size();) {
+    std::size_t length = Utf8SequenceLength(bytes, at);
+    if (length > 0) {
+      utf8.append(bytes.substr(at, length));
+      at += length;
+      continue;
+    }
+    utf8.append(static_cast<unsigned char>(bytes[at]) == kOrdinalByte ? kOrdinalUtf8
+                                                                      : kReplacementUtf8);
+    ++at;
+  }
+  return utf8;
+}
+
+std::string Utf8ToBytes(std::string_view utf8) {
+  return ReplaceAll(utf8, kOrdinalUtf8, std::string_view("\xBA", 1));
+}
+
+}  // namespace corvanta

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvanta {
+
+// Blank-only trimming: the chord texts use the blank as their only separator.
+std::string_view TrimBlanks(std::string_view text);
+std::string_view TrimTrailingBlanks(std::string_view text);
+
+// Every occurrence of pattern, left to right without overlap, replaced.
+std::string ReplaceAll(std::string_view text, std::string_view pattern,
+                       std::string_view replacement);
+
+}  // namespace corvanta
+
+namespace corvanta {
+
+// The chord texts are bytes; the only non-ASCII byte the program itself
+// writes is 0xBA, the diminished sign "º". These convert at the edges where
+// UTF-8 is spoken (terminal, JSON, the window toolkit): U+00BA <-> 0xBA,
+// other valid UTF-8 passes through, and a stray byte that is not valid UTF-8
+// becomes U+FFFD on the way out.
+std::string BytesToUtf8(std::string_view bytes);
+std::string Utf8ToBytes(std::string_view utf8);
+
+}  // namespace corvanta
