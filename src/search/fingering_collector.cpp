@@ -1,7 +1,5 @@
 #include "search/fingering_collector.h"
 
-#include <algorithm>
-
 #include "search/finger_count.h"
 #include "search/fingering_key.h"
 
@@ -10,12 +8,13 @@ namespace {
 
 inline constexpr int kMinSoundingFreeStrings = 3;
 inline constexpr int kMaxFingers = 4;
+inline constexpr std::size_t kExpectedCandidates = 512;
 
 std::uint64_t PackValues(const Frets& values) {
   std::uint64_t packed = 0;
   for (int value : values) {
-    // Values lie in -29..99, so one byte each holds them after the shift.
-    packed = (packed << 8) | static_cast<std::uint8_t>(value + 128);
+    // Candidate values lie in 0..29 or are 99, so one byte each holds them.
+    packed = (packed << 8) | static_cast<std::uint8_t>(value);
   }
   return packed;
 }
@@ -24,44 +23,48 @@ std::uint64_t PackValues(const Frets& values) {
 
 FingeringCollector::FingeringCollector(const SearchSettings& settings,
                                        const std::vector<int>& chordTones)
-    : settings_(settings) {
-  for (std::size_t i = 0; i < chordTones.size(); ++i) {
-    if (i == 0 || chordTones[i] != settings.bassPitchClass) required_.push_back(chordTones[i]);
+    : settings_(settings), seen_(kExpectedCandidates) {
+  for (std::size_t i = 1; i < chordTones.size(); ++i) {
+    int tone = chordTones[i];
+    // A tone that no string can sound (the "no note" 12) can never be covered.
+    if (tone == settings.bassPitchClass) continue;
+    ++requiredTotal_;
+    if (tone >= 0 && tone < 12) ++requiredCount_[tone];
+  }
+  for (int string = 0; string < kStringCount; ++string) {
+    for (int fret = 0; fret < kFretSlots; ++fret) {
+      pitchClassAt_[string][fret] = static_cast<std::uint8_t>(PitchClassAt(settings.tuning, string, fret));
+    }
   }
 }
 
-bool FingeringCollector::CoversRequiredTones(const Frets& candidate, int fixedStringCount) {
-  // Each required tone after the root can be matched once.
-  std::vector<int>& open = unmatched_;
-  open.assign(required_.begin() + std::min<std::size_t>(1, required_.size()), required_.end());
+bool FingeringCollector::CoversRequiredTones(const Frets& candidate, int fixedStringCount) const {
+  std::array<int, 12> unmatched = requiredCount_;
   int played = 0;
-  std::size_t covered = 0;
+  int covered = 0;
   for (int string = fixedStringCount; string < kStringCount; ++string) {
     if (candidate[string] == kMuted) continue;
     ++played;
-    int pitchClass = PitchClassAt(settings_.tuning, string, candidate[string]);
-    auto match = std::find(open.begin(), open.end(), pitchClass);
-    if (match != open.end()) {
-      *match = kMuted;
+    int& left = unmatched[pitchClassAt_[string][candidate[string]]];
+    if (left > 0) {
+      --left;
       ++covered;
     }
   }
-  return played >= kMinSoundingFreeStrings && covered >= open.size();
+  return played >= kMinSoundingFreeStrings && covered >= requiredTotal_;
 }
 
 void FingeringCollector::CheckFingering(const Frets& candidate, int fixedStringCount) {
   if (!CoversRequiredTones(candidate, fixedStringCount)) return;
+  if (!seen_.Insert(PackValues(candidate))) return;
   Frets values = candidate;
   if (CountFingers(values, settings_.noFullBarres) > kMaxFingers) return;
   RecordFingering(values);
 }
 
 void FingeringCollector::RecordFingering(const Frets& values) {
-  if (seen_.count(PackValues(values)) != 0) return;
   auto key = FingeringKey(values, settings_.simpleChords, settings_.span);
-  if (!key) return;
-  seen_.insert(PackValues(values));
-  fingerings_.push_back(std::move(*key));
+  if (key) fingerings_.push_back(std::move(*key));
 }
 
 }  // namespace corvanta

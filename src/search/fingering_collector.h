@@ -1,11 +1,13 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "search/fingering.h"
 #include "search/search_settings.h"
+#include "search/seen_set.h"
 
 namespace corvanta {
 
@@ -22,18 +24,21 @@ class FingeringCollector {
   std::vector<std::string> TakeFingerings() { return std::move(fingerings_); }
 
  private:
-  bool CoversRequiredTones(const Frets& candidate, int fixedStringCount);
+  bool CoversRequiredTones(const Frets& candidate, int fixedStringCount) const;
   void RecordFingering(const Frets& values);
 
   const SearchSettings& settings_;
-  // The root first (never looked for on the free strings), then every other
-  // chord tone that is not the bass.
-  std::vector<int> required_;
-  std::vector<int> unmatched_;  // scratch, reused for every candidate
+  // How often each pitch class must still be sounded by a free string: every
+  // chord tone after the root that is not the bass, each matched once. The
+  // root is never looked for on the free strings.
+  std::array<int, 12> requiredCount_{};
+  int requiredTotal_ = 0;
+  std::array<std::array<std::uint8_t, kFretSlots>, kStringCount> pitchClassAt_{};
   std::vector<std::string> fingerings_;
-  // Equal keys come from equal marked values, so the values stand in for the
-  // key text: a hash look-up instead of a scan of every key so far.
-  std::unordered_set<std::uint64_t> seen_;
+  // Overlapping windows meet the same candidate again; its outcome is the
+  // same, so a repeat is dropped before any work (the key is a function of
+  // the values).
+  SeenSet seen_;
 };
 
 }  // namespace corvanta

@@ -1,6 +1,8 @@
 #include "search/fingering_key.h"
 
+#include <charconv>
 #include <cstdlib>
+#include <iterator>
 
 namespace corvanta {
 namespace {
@@ -10,6 +12,25 @@ inline constexpr int kFieldOffset = 10;
 inline constexpr int kFirstPositionTop = 5;
 inline constexpr int kFirstInnerString = 2;
 inline constexpr int kNoLowFret = 100;
+
+// Appends the decimal text of a value; fret values and key fields stay well
+// inside -999..999, and the buffer is sized for any int.
+class KeyWriter {
+ public:
+  void Number(int value) {
+    auto result = std::to_chars(next_, std::end(buffer_), value);
+    next_ = result.ptr;
+  }
+  void Blank() {
+    if (next_ != std::end(buffer_)) *next_++ = ' ';
+  }
+  std::string Text() const { return std::string(buffer_, static_cast<std::size_t>(next_ - buffer_)); }
+
+ private:
+  // Three fields and six values with their blanks, each at most 12 characters.
+  char buffer_[3 * 12 + 6 * 13 + 1];
+  char* next_ = std::begin(buffer_);
+};
 
 }  // namespace
 
@@ -37,9 +58,17 @@ std::optional<std::string> FingeringKey(const Frets& values, bool simpleChords, 
   if (span <= high - low) return std::nullopt;
   if (high <= kFirstPositionTop) low = 1;
 
-  std::string key = std::to_string(low + kFieldOffset) + std::to_string(ClassifyStringSet(values)) +
-                    std::to_string(high + kFieldOffset) + ' ' + FretText(values);
-  return key;
+  // Built in one buffer: this runs for every accepted fingering.
+  KeyWriter key;
+  key.Number(low + kFieldOffset);
+  key.Number(ClassifyStringSet(values));
+  key.Number(high + kFieldOffset);
+  key.Blank();
+  for (int value : values) {
+    key.Number(value);
+    key.Blank();
+  }
+  return key.Text();
 }
 
 }  // namespace corvanta

@@ -28,19 +28,20 @@ void RemoveFirst(std::vector<int>& tones, int tone) {
   if (found != tones.end()) tones.erase(found);
 }
 
-// The first fingering, in discovery order, whose value text occurs in the
-// shape templates is moved to the front by the "000000" prefix.
+}  // namespace
+
 void PromotePreferredShape(std::vector<std::string>& fingerings) {
-  const std::string& templates = ShapeTemplates();
   for (std::string& key : fingerings) {
     if (key.size() < kKeyPrefixLength) continue;
-    std::string text = key.substr(kKeyPrefixLength, kKeyValueTextLength);
-    if (templates.find(text) != std::string::npos) {
-      key = std::string(kPromotedPrefix) + text;
+    std::string_view text = std::string_view(key).substr(kKeyPrefixLength, kKeyValueTextLength);
+    if (OccursInShapeTemplates(text)) {
+      key = std::string(kPromotedPrefix).append(text);
       return;
     }
   }
 }
+
+namespace {
 
 SearchSettings Sanitized(SearchSettings settings) {
   settings.fretCount = std::clamp(settings.fretCount, 1, kMaxFretCount);

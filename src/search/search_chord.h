@@ -17,6 +17,10 @@ struct SearchResult {
 // first preferred shape and the byte-wise sort.
 SearchResult SearchChord(const std::vector<int>& argumentNumbers, const SearchSettings& settings);
 
+// The first fingering, in discovery order, whose value text occurs in the
+// shape templates is moved to the front by the "000000" prefix.
+void PromotePreferredShape(std::vector<std::string>& fingerings);
+
 // The chord tones the search covers: the argument after the bass (the bass
 // itself stands for the root when it is the root), less the omitted third
 // and fifth.

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace corvanta::testing {
+
+struct ProcessResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+inline std::string ReadWhole(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// Runs corvanta-cli through the shell; arguments are given shell-quoted.
+inline ProcessResult RunCli(const std::string& arguments, const std::string& input = "") {
+  namespace fs = std::filesystem;
+  fs::path dir = fs::temp_directory_path() / ("corvanta-cli-test-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  std::ofstream(dir / "in", std::ios::binary) << input;
+  std::string command = std::string(CORVANTA_CLI_PATH) + " " + arguments + " <" + (dir / "in").string() +
+                        " >" + (dir / "out").string() + " 2>" + (dir / "err").string();
+  int raw = std::system(command.c_str());
+  ProcessResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = ReadWhole(dir / "out");
+  result.err = ReadWhole(dir / "err");
+  fs::remove_all(dir);
+  return result;
+}
+
+}  // namespace corvanta::testing

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "search/search_argument.h"
+#include "search/search_chord.h"
+#include "theory/shape_templates.h"
+
+namespace corvanta {
+namespace {
+
+SearchResult Search(const std::string& argument, SearchSettings settings = {}) {
+  ParsedArgument parsed = ParseSearchArgument(argument);
+  EXPECT_TRUE(parsed.ok()) << argument << ": " << parsed.error;
+  return SearchChord(parsed.numbers, settings);
+}
+
+SearchSettings Rooted(int root, int bass) {
+  SearchSettings settings;
+  settings.rootPitchClass = root;
+  settings.bassPitchClass = bass;
+  return settings;
+}
+
+TEST(WholeSearch, findsTheStandardTuningResults) {
+  SearchResult c = Search("0 4 7");
+  ASSERT_EQ(c.fingerings.size(), 165u);
+  EXPECT_EQ(c.fingerings[0], "112013 99 3 2 0 1 0 ");
+  EXPECT_EQ(c.fingerings[1], "112013 99 3 2 0 1 3 ");
+  EXPECT_EQ(c.fingerings[2], "112015 99 -3 5 5 5 3 ");
+
+  SearchResult e = Search("4 8 11", Rooted(4, 4));
+  ASSERT_EQ(e.fingerings.size(), 171u);
+  EXPECT_EQ(e.fingerings[0], "000000 0 2 2 1 0 0 ");
+
+  SearchResult f = Search("5 9 0", Rooted(5, 5));
+  ASSERT_EQ(f.fingerings.size(), 57u);
+  EXPECT_EQ(f.fingerings[0], "000000 -1 3 3 2 1 1 ");
+
+  SearchSettings noBarres = Rooted(5, 5);
+  noBarres.noFullBarres = true;
+  SearchResult fNoBarre = Search("5 9 0", noBarres);
+  EXPECT_EQ(fNoBarre.fingerings.size(), 45u);
+  for (const std::string& key : fNoBarre.fingerings) EXPECT_EQ(key.find("-1 3 3 2 1 1"), std::string::npos);
+}
+
+TEST(PromotePreferredShape, promotesOnlyTheFirstMatchInDiscoveryOrder) {
+  std::vector<std::string> keys{"112015 99 3 5 5 5 3 ", "111012 99 99 2 1 0 0 ", "112012 0 2 2 1 0 0 ",
+                                "113013 1 3 3 2 1 1 "};
+  PromotePreferredShape(keys);
+  EXPECT_EQ(keys[0], "112015 99 3 5 5 5 3 ");
+  EXPECT_EQ(keys[1], "111012 99 99 2 1 0 0 ");
+  EXPECT_EQ(keys[2], "000000 0 2 2 1 0 0 ");
+  EXPECT_EQ(keys[3], "113013 1 3 3 2 1 1 ");  // matches inside -1 3 3 2 1 1, but comes second
+}
+
+TEST(PromotePreferredShape, matchesPlainTextInsideABarreShape) {
+  std::vector<std::string> keys{"113013 1 3 3 2 1 1 "};
+  PromotePreferredShape(keys);
+  EXPECT_EQ(keys[0], "000000 1 3 3 2 1 1 ");
+}
+
+TEST(WholeSearch, isSortedByteWiseWithUniqueKeys) {
+  SearchSettings wide;
+  wide.fretCount = 24;
+  SearchResult c = Search("0 4 7", wide);
+  EXPECT_TRUE(std::is_sorted(c.fingerings.begin(), c.fingerings.end()));
+  EXPECT_EQ(std::adjacent_find(c.fingerings.begin(), c.fingerings.end()), c.fingerings.end());
+  EXPECT_GT(c.fingerings.size(), 165u);
+}
+
+TEST(ChordTones, areTheRootFirstLessTheOmittedThirdAndFifth) {
+  SearchSettings settings;
+  EXPECT_EQ(ChordTonesOf({0, 4, 7}, settings), (std::vector<int>{0, 4, 7}));
+  EXPECT_EQ(ChordTonesOf({4, 0, 4, 7}, Rooted(0, 4)), (std::vector<int>{0, 4, 7}));
+  settings.omitThird = true;
+  EXPECT_EQ(ChordTonesOf({0, 4, 7}, settings), (std::vector<int>{0, 7}));
+  EXPECT_EQ(ChordTonesOf({0, 3, 7}, settings), (std::vector<int>{0, 3, 7}));
+  settings.omitFifth = true;
+  EXPECT_EQ(ChordTonesOf({0, 4, 7}, settings), (std::vector<int>{0}));
+}
+
+TEST(WholeSearch, keepsTheBassWhenTheOmittedThirdIsTheBass) {
+  SearchSettings settings = Rooted(0, 4);
+  settings.omitThird = true;
+  SearchResult result = Search("4 0 4 7", settings);
+  EXPECT_EQ(result.chordTones, (std::vector<int>{0, 7}));
+  ASSERT_FALSE(result.fingerings.empty());
+}
+
+TEST(WholeSearch, searchesEveryNumberOfALongArgument) {
+  // A six-note typed chord with a separate bass gives seven numbers.
+  SearchResult result = Search("4 0 4 7 10 2 5", Rooted(0, 4));
+  EXPECT_EQ(result.chordTones, (std::vector<int>{0, 4, 7, 10, 2, 5}));
+  for (const std::string& key : result.fingerings) EXPECT_EQ(key.size() > 7, true);
+}
+
+TEST(WholeSearch, findsNothingForTheNoNoteBass) {
+  SearchResult result = Search("12 4 7", Rooted(12, 12));
+  EXPECT_TRUE(result.fingerings.empty());
+  EXPECT_TRUE(SearchChord({}, SearchSettings{}).fingerings.empty());
+}
+
+TEST(SearchArgumentParse, refusesMalformedTextWithAMessage) {
+  const char* bad[] = {"", " ", "0  4", "0 4 ", "0 x", "0 13", "13 4", "0 12", "-1 4", "0 4.5", "0 +4"};
+  for (const char* text : bad) {
+    ParsedArgument parsed = ParseSearchArgument(text);
+    EXPECT_FALSE(parsed.ok()) << '"' << text << '"';
+    EXPECT_TRUE(parsed.numbers.empty());
+  }
+  EXPECT_EQ(ParseSearchArgument("12 4 7").numbers, (std::vector<int>{12, 4, 7}));
+  EXPECT_EQ(ParseSearchArgument("11").numbers, (std::vector<int>{11}));
+}
+
+TEST(WholeSearch, sanitizesAFretCountTheTablesCannotHold) {
+  SearchSettings settings;
+  settings.fretCount = 1000;
+  EXPECT_FALSE(Search("0 4 7", settings).fingerings.empty());
+  settings.fretCount = -3;
+  Search("0 4 7", settings);  // must not index outside the tables
+}
+
+}  // namespace
+}  // namespace corvanta

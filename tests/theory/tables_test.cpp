@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "theory/catalogue.h"
+#include "theory/degree_codes.h"
+#include "theory/formula.h"
+#include "theory/note_names.h"
+#include "theory/shape_templates.h"
+
+namespace corvanta {
+namespace {
+
+TEST(Catalogue, holdsThirtyFiveWellFormedTypesStartingWithTheMajorTriad) {
+  ASSERT_EQ(kChordCatalogue.size(), 35u);
+  EXPECT_EQ(kChordCatalogue[0].name, " ");
+  EXPECT_EQ(kChordCatalogue[0].formula, "00 04 07");
+  EXPECT_EQ(kChordCatalogue[1].name, "\xBA");
+  EXPECT_EQ(kChordCatalogue[34].name, "m7/9");
+  for (const ChordType& type : kChordCatalogue) {
+    EXPECT_TRUE(IsWellFormedFormula(type.formula)) << type.name;
+  }
+}
+
+TEST(Catalogue, findsTypesByTrimmedNameWithMajAsTheMajorTriad) {
+  EXPECT_EQ(FindChordType(""), 0);
+  EXPECT_EQ(FindChordType("maj"), 0);
+  EXPECT_EQ(FindChordType("m7"), 29);
+  EXPECT_EQ(FindChordType("7/9"), 17);
+  EXPECT_EQ(FindChordType("m"), -1);  // the minor triad is reached through the check list
+}
+
+TEST(DegreeCodes, everyCodeHasOneOfTheFourForms) {
+  ASSERT_EQ(kDegreeItems.size(), 51u);
+  for (const DegreeItem& item : kDegreeItems) {
+    if (IsBaseFormulaCode(item.code)) {
+      EXPECT_TRUE(IsWellFormedFormula(item.code)) << item.text;
+    } else {
+      ASSERT_EQ(item.code.size(), 3u) << item.text;
+      EXPECT_TRUE(item.code[0] == ' ' || item.code[0] == '3' || item.code[0] == '5') << item.text;
+    }
+  }
+  EXPECT_EQ(kDegreeItems[24].text, "13");
+  EXPECT_EQ(kDegreeItems[24].code, " 09");
+  EXPECT_EQ(kDegreeItems[50].code, "305");
+}
+
+TEST(ShapeTemplates, splitIntoThirtyFiveShapesOfSixValues) {
+  const std::string& text = ShapeTemplates();
+  std::vector<std::string> shapes;
+  std::size_t from = 0;
+  for (std::size_t comma; (comma = text.find(',', from)) != std::string::npos; from = comma + 1) {
+    shapes.push_back(text.substr(from, comma - from));
+  }
+  shapes.push_back(text.substr(from));
+  ASSERT_EQ(shapes.size(), 35u);
+  for (const std::string& shape : shapes) {
+    std::istringstream values(shape);
+    int value = 0;
+    int count = 0;
+    while (values >> value) ++count;
+    EXPECT_EQ(count, 6) << shape;
+  }
+  EXPECT_EQ(text.back(), ' ');
+  EXPECT_NE(text.find(", -2 4 4 3 2 2 ,  0 2 2 0 0 0 ,"), std::string::npos);
+}
+
+TEST(NoteNames, lookUpExactNamesOnly) {
+  const std::vector<std::pair<std::string, int>> table{
+      {"C", 0},  {"C#", 1}, {"Db", 1}, {"Fb", 4},  {"Cb", 11}, {"Bb", 10},
+      {"E#", 12}, {"B#", 12}, {"db", 12}, {"", 12}, {"C ", 12},  {"H", 12}};
+  for (const auto& [name, pitchClass] : table) EXPECT_EQ(PitchClassOfName(name), pitchClass) << name;
+}
+
+}  // namespace
+}  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+TEST(ShapeTemplates, indexedLookUpAgreesWithAPlainSubstringSearch) {
+  const std::string& text = ShapeTemplates();
+  const char* probes[] = {"0 2 2 1 0 0 ", "1 3 3 2 1 1 ", "-1 3 3 2 1 1 ", "99 3 2 0 1 0 ",
+                          "2 2 0 0 0 , -1 3 3 1 ", "0 0 0 , -1 3 3 1 1 1 ", "99 -6 8 8 9 6 ",
+                          "0 0 0 0 0 0 ", "6 5 4 4 , 99 -6 8 8 9 6 ,", "3 ", ""};
+  for (const char* probe : probes) {
+    EXPECT_EQ(OccursInShapeTemplates(probe), text.find(probe) != std::string::npos) << probe;
+  }
+  for (std::size_t at = 0; at + 20 <= text.size(); at += 7) {
+    EXPECT_TRUE(OccursInShapeTemplates(std::string_view(text).substr(at, 12 + at % 9)));
+  }
+}
+
+}  // namespace
+}  // namespace corvanta
