@@ -32,7 +32,8 @@ std::pair<int, int> SlowestAt24Frets() {
   for (int type = 0; type < kChordTypeCount; ++type) {
     for (int root = 0; root < 12; ++root) {
       auto start = std::chrono::steady_clock::now();
-      for (int repeat = 0; repeat < 3; ++repeat) SearchType(kChordCatalogue[type], root, root, settings);
+      for (int repeat = 0; repeat < 3; ++repeat)
+        SearchType(kChordCatalogue[type], root, root, settings);
       auto took = std::chrono::steady_clock::now() - start;
       if (took > longest) longest = took, slowest = {type, root};
     }
@@ -60,7 +61,8 @@ void SweepAllChordsStandardTuning(benchmark::State& state) {
     total = 0;
     for (int root = 0; root < 12; ++root) {
       for (const ChordType& type : kChordCatalogue) {
-        for (int bass = 0; bass < 12; ++bass) total += SearchType(type, root, bass, {}).fingerings.size();
+        for (int bass = 0; bass < 12; ++bass)
+          total += SearchType(type, root, bass, {}).fingerings.size();
       }
     }
   }

@@ -116,7 +116,8 @@ std::string ParseFormula(const SearchOptionText& text) {
     return text.formula;
   }
   int row = FindChordType(TrimBlanks(text.type));
-  if (row < 0) throw BadArgument("--type: '" + text.type + "' is not a chord type of the catalogue");
+  if (row < 0)
+    throw BadArgument("--type: '" + text.type + "' is not a chord type of the catalogue");
   return std::string(kChordCatalogue[row].formula);
 }
 

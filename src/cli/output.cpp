@@ -38,7 +38,8 @@ nlohmann::json SearchJson(const std::string& argument, const SearchResult& resul
   return json;
 }
 
-void PrintFingeringTable(const std::string& argument, const SearchResult& result, std::ostream& out) {
+void PrintFingeringTable(const std::string& argument, const SearchResult& result,
+                         std::ostream& out) {
   out << "argument: " << argument << "\n";
   out << "   #  frets (low E first)  position\n";
   int number = 0;

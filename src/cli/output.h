@@ -12,7 +12,8 @@ namespace corvanta::cli {
 nlohmann::json SearchJson(const std::string& argument, const SearchResult& result);
 
 // A readable table: fret values (X muted), position, and the count.
-void PrintFingeringTable(const std::string& argument, const SearchResult& result, std::ostream& out);
+void PrintFingeringTable(const std::string& argument, const SearchResult& result,
+                         std::ostream& out);
 
 // A chord text (bytes) as a JSON string.
 nlohmann::json TextJson(std::string_view bytes);

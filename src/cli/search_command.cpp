@@ -13,8 +13,10 @@ int RunSearch(const SearchOptionText& text, std::ostream& out) {
   SearchSettings settings = ParseSettings(text);
   std::string formula = ParseFormula(text);
   settings.rootPitchClass = ParseNote(text.root, "--root");
-  settings.bassPitchClass = text.bass.empty() ? settings.rootPitchClass : ParseNote(text.bass, "--bass");
-  std::string argument = BuildSearchArgument(formula, settings.rootPitchClass, settings.bassPitchClass);
+  settings.bassPitchClass =
+      text.bass.empty() ? settings.rootPitchClass : ParseNote(text.bass, "--bass");
+  std::string argument =
+      BuildSearchArgument(formula, settings.rootPitchClass, settings.bassPitchClass);
   ParsedArgument parsed = ParseSearchArgument(argument);
   SearchResult result = SearchChord(parsed.numbers, settings);
   if (text.json) {

@@ -20,11 +20,11 @@ inline constexpr Tuning kStandardTuning{4, 9, 2, 7, 11, 4};
 inline constexpr std::array<int, kStringCount> kOctaveBase{36, 36, 48, 48, 48, 60};
 
 struct TuningPreset {
-  std::string_view itemName;       // menu item object name
-  std::string_view menuCaption;    // text in the drop-down menu
+  std::string_view itemName;     // menu item object name
+  std::string_view menuCaption;  // text in the drop-down menu
   Tuning pitchClasses;
   std::array<std::string_view, kStringCount> labels;  // the preset's own spelling
-  std::string_view buttonCaption;  // tool button caption once applied
+  std::string_view buttonCaption;                     // tool button caption once applied
 };
 
 inline constexpr int kTuningPresetCount = 12;
@@ -36,14 +36,21 @@ inline constexpr std::array<TuningPreset, kTuningPresetCount> kTuningPresets{{
     {"EADGCF1", "Open E", {4, 11, 4, 8, 11, 4}, {"E", "B", "E", "G#", "B", "E"}, "Open E"},
     {"OpenA1", "Open A", {4, 9, 4, 9, 1, 4}, {"E", "A", "E", "A", "C#", "E"}, "Open A"},
     {"AfinaoLute1", "Lute Tunning", {4, 9, 2, 6, 11, 4}, {"E", "A", "D", "F#", "B", "E"}, "Lute"},
-    {"AfinaodeBlues1", "Blues Tunning", {4, 9, 2, 7, 0, 5}, {"E", "A", "D", "G", "C", "F"}, "Blues"},
+    {"AfinaodeBlues1",
+     "Blues Tunning",
+     {4, 9, 2, 7, 0, 5},
+     {"E", "A", "D", "G", "C", "F"},
+     "Blues"},
     {"RainSong1", "Rain Song", {2, 7, 0, 7, 0, 2}, {"D", "G", "C", "G", "C", "D"}, "Rain Song"},
     {"OpenD1", "Open D", {2, 9, 2, 6, 9, 2}, {"D", "A", "D", "F#", "A", "D"}, "Open D"},
     {"DropD1", "Drop D", {2, 9, 2, 7, 11, 4}, {"D", "A", "D", "G", "B", "E"}, "Drop D"},
     {"OpenG1", "Open G", {2, 7, 2, 7, 11, 2}, {"D", "G", "D", "G", "B", "D"}, "Open G"},
     {"C6th1", "C 6th", {0, 7, 0, 7, 9, 4}, {"C", "G", "C", "G", "A", "E"}, "C 6th"},
-    {"Afinaoemsolmenor1", "G Minor Tunning", {7, 10, 2, 7, 10, 2},
-     {"G", "Bb", "D", "G", "Bb", "D"}, "G minor tuning"},
+    {"Afinaoemsolmenor1",
+     "G Minor Tunning",
+     {7, 10, 2, 7, 10, 2},
+     {"G", "Bb", "D", "G", "Bb", "D"},
+     "G minor tuning"},
     {"Vellmoor1", "Vellmoor", {2, 9, 2, 7, 9, 2}, {"D", "A", "D", "G", "A", "D"}, "Vellmoor"},
 }};
 

@@ -60,7 +60,8 @@ void NextFingering(const Frets& first, Frets& candidate, const ToneMap& chordMap
       }
     }
     candidate[string] = next;
-    for (int higher = string + 1; higher < kStringCount; ++higher) candidate[higher] = first[higher];
+    for (int higher = string + 1; higher < kStringCount; ++higher)
+      candidate[higher] = first[higher];
     return;
   }
 }

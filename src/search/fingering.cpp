@@ -8,7 +8,8 @@ namespace corvanta {
 
 std::optional<Frets> ParseKeyFrets(std::string_view key) {
   if (key.size() <= kKeyPrefixLength) return std::nullopt;
-  std::string_view text = TrimBlanks(key.substr(kKeyPrefixLength, key.size() - kKeyPrefixLength - 1));
+  std::string_view text =
+      TrimBlanks(key.substr(kKeyPrefixLength, key.size() - kKeyPrefixLength - 1));
   Frets frets{};
   for (int string = 0; string < kStringCount; ++string) {
     std::size_t blank = text.find(' ');

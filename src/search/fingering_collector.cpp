@@ -33,7 +33,8 @@ FingeringCollector::FingeringCollector(const SearchSettings& settings,
   }
   for (int string = 0; string < kStringCount; ++string) {
     for (int fret = 0; fret < kFretSlots; ++fret) {
-      pitchClassAt_[string][fret] = static_cast<std::uint8_t>(PitchClassAt(settings.tuning, string, fret));
+      pitchClassAt_[string][fret] =
+          static_cast<std::uint8_t>(PitchClassAt(settings.tuning, string, fret));
     }
   }
 }

@@ -24,7 +24,9 @@ class KeyWriter {
   void Blank() {
     if (next_ != std::end(buffer_)) *next_++ = ' ';
   }
-  std::string Text() const { return std::string(buffer_, static_cast<std::size_t>(next_ - buffer_)); }
+  std::string Text() const {
+    return std::string(buffer_, static_cast<std::size_t>(next_ - buffer_));
+  }
 
  private:
   // Three fields and six values with their blanks, each at most 12 characters.

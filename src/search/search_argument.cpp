@@ -22,7 +22,9 @@ ParsedArgument ParseSearchArgument(std::string_view argument) {
     } else if (error != std::errc{} || stop != end) {
       parsed.error.append("'").append(token).append("' is not a number");
     } else if (value < 0 || value > highest) {
-      parsed.error.append(std::to_string(value)).append(" is outside 0..").append(std::to_string(highest));
+      parsed.error.append(std::to_string(value))
+          .append(" is outside 0..")
+          .append(std::to_string(highest));
     }
     if (!parsed.ok()) {
       parsed.numbers.clear();

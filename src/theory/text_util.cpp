@@ -41,8 +41,11 @@ constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
   auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   unsigned char lead = byte(at);
-  std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                       : (lead >> 3) == 0x1E ? 4 : 0;
+  std::size_t length = lead < 0x80           ? 1
+                       : (lead >> 5) == 0x6  ? 2
+                       : (lead >> 4) == 0xE  ? 3
+                       : (lead >> 3) == 0x1E ? 4
+                                             : 0;
   if (length == 0 || at + length > text.size()) return 0;
   if (length == 2 && lead < 0xC2) return 0;  // overlong
   for (std::size_t i = 1; i < length; ++i) {

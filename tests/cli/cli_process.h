@@ -29,8 +29,9 @@ inline ProcessResult RunCli(const std::string& arguments, const std::string& inp
   fs::path dir = fs::temp_directory_path() / ("corvanta-cli-test-" + std::to_string(::getpid()));
   fs::create_directories(dir);
   std::ofstream(dir / "in", std::ios::binary) << input;
-  std::string command = std::string(CORVANTA_CLI_PATH) + " " + arguments + " <" + (dir / "in").string() +
-                        " >" + (dir / "out").string() + " 2>" + (dir / "err").string();
+  std::string command = std::string(CORVANTA_CLI_PATH) + " " + arguments + " <" +
+                        (dir / "in").string() + " >" + (dir / "out").string() + " 2>" +
+                        (dir / "err").string();
   int raw = std::system(command.c_str());
   ProcessResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

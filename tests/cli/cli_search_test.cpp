@@ -47,12 +47,18 @@ TEST(CliSearch, printsAReadableTable) {
 
 TEST(CliSearch, refusesBadArgumentsWithStatusTwoAndOneLine) {
   const std::pair<const char*, const char*> rows[] = {
-      {"--root H", "--root"},         {"--bass 12", "--bass"},
-      {"--type foo", "--type"},       {"--formula '00 4 07'", "--formula"},
-      {"--tuning 'Open Z'", "--tuning"}, {"--tuning '1 2 3'", "--tuning"},
-      {"--frets 7", "--frets"},       {"--span 6", "--span"},
-      {"--third 12", "--third"},      {"--type m7 --formula '00 07'", "--formula"},
-      {"--frets x", "--frets"},       {"--bogus", "--bogus"},
+      {"--root H", "--root"},
+      {"--bass 12", "--bass"},
+      {"--type foo", "--type"},
+      {"--formula '00 4 07'", "--formula"},
+      {"--tuning 'Open Z'", "--tuning"},
+      {"--tuning '1 2 3'", "--tuning"},
+      {"--frets 7", "--frets"},
+      {"--span 6", "--span"},
+      {"--third 12", "--third"},
+      {"--type m7 --formula '00 07'", "--formula"},
+      {"--frets x", "--frets"},
+      {"--bogus", "--bogus"},
   };
   for (const auto& [arguments, named] : rows) {
     auto result = RunCli(std::string("search ") + arguments);

@@ -1,8 +1,8 @@
+#include "search/enumeration.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include "search/enumeration.h"
 
 namespace corvanta {
 namespace {
@@ -58,8 +58,8 @@ TEST(Enumeration, runsTheOdometerWithTheHighestStringFastest) {
   auto windows = Enumerate({0}, {0, 4, 7}, 12);
   const Window& window = windows[6];  // bass string 1 fret 3, window lo 0 .. hi 4
   ASSERT_EQ(window.candidates.size(), 24u);
-  const Frets firstSeven[] = {{99, 3, 2, 0, 1, 0},   {99, 3, 2, 0, 1, 3},  {99, 3, 2, 0, 1, 99},
-                              {99, 3, 2, 0, 99, 0},  {99, 3, 2, 0, 99, 3}, {99, 3, 2, 0, 99, 99},
+  const Frets firstSeven[] = {{99, 3, 2, 0, 1, 0},  {99, 3, 2, 0, 1, 3},  {99, 3, 2, 0, 1, 99},
+                              {99, 3, 2, 0, 99, 0}, {99, 3, 2, 0, 99, 3}, {99, 3, 2, 0, 99, 99},
                               {99, 3, 2, 99, 1, 0}};
   for (int i = 0; i < 7; ++i) EXPECT_EQ(window.candidates[i], firstSeven[i]) << i;
   EXPECT_EQ(window.candidates.back(), (Frets{99, 3, 99, 99, 99, 99}));

@@ -1,6 +1,7 @@
+#include "search/finger_count.h"
+
 #include <gtest/gtest.h>
 
-#include "search/finger_count.h"
 #include "search/fingering_key.h"
 
 namespace corvanta {
@@ -18,7 +19,10 @@ TEST(CountFingers, countsOneFingerPerBarreAndPerOtherHeldString) {
       {"open C needs no barre", {99, 3, 2, 0, 1, 0}, 3, {99, 3, 2, 0, 1, 0}},
       {"F barre at the lowest fret", {1, 3, 3, 2, 1, 1}, 4, {-1, 3, 3, 2, 1, 1}},
       {"partial barre revisits a covered string", {2, 4, 4, 4, 2, 5}, 3, {-2, -4, 4, 4, 2, 5}},
-      {"open string above the lowest fret blocks the barre", {1, 3, 3, 0, 1, 1}, 5, {1, 3, 3, 0, 1, 1}},
+      {"open string above the lowest fret blocks the barre",
+       {1, 3, 3, 0, 1, 1},
+       5,
+       {1, 3, 3, 0, 1, 1}},
       {"two-string barre on the two highest strings", {3, 5, 5, 4, 7, 7}, 5, {3, 5, 5, 4, -7, 7}},
       {"muted strings do not stop a full barre", {3, 99, 5, 5, 3, 3}, 3, {-3, 99, 5, 5, 3, 3}},
       {"four held strings are counted plainly", {99, 99, 5, 5, 5, 5}, 4, {99, 99, 5, 5, 5, 5}},

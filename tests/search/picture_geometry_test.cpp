@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "search/picture_geometry.h"
+
+#include <gtest/gtest.h>
 
 namespace corvanta {
 namespace {
@@ -9,7 +9,7 @@ TEST(PictureGeometry, laysOutNineFingeringsInFourColumns) {
   int columns = PictureColumns(450);
   ASSERT_EQ(columns, 4);
   EXPECT_EQ(PictureHeight(9, columns), 520);
-  const std::pair<int, int> origins[] = {{0, 0},   {100, 0},   {200, 0},   {300, 0},  {0, 130},
+  const std::pair<int, int> origins[] = {{0, 0},     {100, 0},   {200, 0},   {300, 0}, {0, 130},
                                          {100, 130}, {200, 130}, {300, 130}, {0, 260}};
   for (int i = 0; i < 9; ++i) {
     EXPECT_EQ(CellOf(i, columns).left, origins[i].first) << i;

@@ -22,8 +22,8 @@ void CheckEveryFingering(const ChordType& type, int root, int bass, const Tuning
   ParsedArgument parsed = ParseSearchArgument(BuildSearchArgument(type.formula, root, bass));
   ASSERT_TRUE(parsed.ok());
   SearchResult result = SearchChord(parsed.numbers, settings);
-  std::string where = std::string(type.formula) + " root " + std::to_string(root) + " bass " +
-                      std::to_string(bass);
+  std::string where =
+      std::string(type.formula) + " root " + std::to_string(root) + " bass " + std::to_string(bass);
 
   ASSERT_TRUE(std::is_sorted(result.fingerings.begin(), result.fingerings.end())) << where;
   ASSERT_EQ(std::adjacent_find(result.fingerings.begin(), result.fingerings.end()),
@@ -67,7 +67,8 @@ TEST(SearchProperties, holdForEveryTypeRootAndBassInStandardTuning) {
 TEST(SearchProperties, holdForEveryTypeAndRootInEveryPreset) {
   for (const TuningPreset& preset : kTuningPresets) {
     for (const ChordType& type : kChordCatalogue) {
-      for (int root = 0; root < 12; ++root) CheckEveryFingering(type, root, root, preset.pitchClasses);
+      for (int root = 0; root < 12; ++root)
+        CheckEveryFingering(type, root, root, preset.pitchClasses);
     }
   }
 }

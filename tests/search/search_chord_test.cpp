@@ -1,7 +1,8 @@
+#include "search/search_chord.h"
+
 #include <gtest/gtest.h>
 
 #include "search/search_argument.h"
-#include "search/search_chord.h"
 #include "theory/shape_templates.h"
 
 namespace corvanta {
@@ -39,12 +40,13 @@ TEST(WholeSearch, findsTheStandardTuningResults) {
   noBarres.noFullBarres = true;
   SearchResult fNoBarre = Search("5 9 0", noBarres);
   EXPECT_EQ(fNoBarre.fingerings.size(), 45u);
-  for (const std::string& key : fNoBarre.fingerings) EXPECT_EQ(key.find("-1 3 3 2 1 1"), std::string::npos);
+  for (const std::string& key : fNoBarre.fingerings)
+    EXPECT_EQ(key.find("-1 3 3 2 1 1"), std::string::npos);
 }
 
 TEST(PromotePreferredShape, promotesOnlyTheFirstMatchInDiscoveryOrder) {
-  std::vector<std::string> keys{"112015 99 3 5 5 5 3 ", "111012 99 99 2 1 0 0 ", "112012 0 2 2 1 0 0 ",
-                                "113013 1 3 3 2 1 1 "};
+  std::vector<std::string> keys{"112015 99 3 5 5 5 3 ", "111012 99 99 2 1 0 0 ",
+                                "112012 0 2 2 1 0 0 ", "113013 1 3 3 2 1 1 "};
   PromotePreferredShape(keys);
   EXPECT_EQ(keys[0], "112015 99 3 5 5 5 3 ");
   EXPECT_EQ(keys[1], "111012 99 99 2 1 0 0 ");
@@ -100,7 +102,8 @@ TEST(WholeSearch, findsNothingForTheNoNoteBass) {
 }
 
 TEST(SearchArgumentParse, refusesMalformedTextWithAMessage) {
-  const char* bad[] = {"", " ", "0  4", "0 4 ", "0 x", "0 13", "13 4", "0 12", "-1 4", "0 4.5", "0 +4"};
+  const char* bad[] = {"",     " ",    "0  4", "0 4 ",  "0 x", "0 13",
+                       "13 4", "0 12", "-1 4", "0 4.5", "0 +4"};
   for (const char* text : bad) {
     ParsedArgument parsed = ParseSearchArgument(text);
     EXPECT_FALSE(parsed.ok()) << '"' << text << '"';

@@ -67,9 +67,10 @@ TEST(ShapeTemplates, splitIntoThirtyFiveShapesOfSixValues) {
 
 TEST(NoteNames, lookUpExactNamesOnly) {
   const std::vector<std::pair<std::string, int>> table{
-      {"C", 0},  {"C#", 1}, {"Db", 1}, {"Fb", 4},  {"Cb", 11}, {"Bb", 10},
-      {"E#", 12}, {"B#", 12}, {"db", 12}, {"", 12}, {"C ", 12},  {"H", 12}};
-  for (const auto& [name, pitchClass] : table) EXPECT_EQ(PitchClassOfName(name), pitchClass) << name;
+      {"C", 0},   {"C#", 1},  {"Db", 1},  {"Fb", 4}, {"Cb", 11}, {"Bb", 10},
+      {"E#", 12}, {"B#", 12}, {"db", 12}, {"", 12},  {"C ", 12}, {"H", 12}};
+  for (const auto& [name, pitchClass] : table)
+    EXPECT_EQ(PitchClassOfName(name), pitchClass) << name;
 }
 
 }  // namespace
@@ -80,9 +81,17 @@ namespace {
 
 TEST(ShapeTemplates, indexedLookUpAgreesWithAPlainSubstringSearch) {
   const std::string& text = ShapeTemplates();
-  const char* probes[] = {"0 2 2 1 0 0 ", "1 3 3 2 1 1 ", "-1 3 3 2 1 1 ", "99 3 2 0 1 0 ",
-                          "2 2 0 0 0 , -1 3 3 1 ", "0 0 0 , -1 3 3 1 1 1 ", "99 -6 8 8 9 6 ",
-                          "0 0 0 0 0 0 ", "6 5 4 4 , 99 -6 8 8 9 6 ,", "3 ", ""};
+  const char* probes[] = {"0 2 2 1 0 0 ",
+                          "1 3 3 2 1 1 ",
+                          "-1 3 3 2 1 1 ",
+                          "99 3 2 0 1 0 ",
+                          "2 2 0 0 0 , -1 3 3 1 ",
+                          "0 0 0 , -1 3 3 1 1 1 ",
+                          "99 -6 8 8 9 6 ",
+                          "0 0 0 0 0 0 ",
+                          "6 5 4 4 , 99 -6 8 8 9 6 ,",
+                          "3 ",
+                          ""};
   for (const char* probe : probes) {
     EXPECT_EQ(OccursInShapeTemplates(probe), text.find(probe) != std::string::npos) << probe;
   }

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "theory/text_util.h"
+
+#include <gtest/gtest.h>
 
 namespace corvanta {
 namespace {
