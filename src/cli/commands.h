@@ -9,10 +9,25 @@ namespace corvanta::cli {
 
 inline constexpr int kBadArgumentStatus = 2;
 
-int RunSearch(const SearchOptionText& text, std::ostream& out);
+// What a command reads from the command line besides the shared options.
+struct EntryCommandText {
+  std::string text;  // query: the symbol ("-": standard input); clicks: "15,18,21"
+  SearchOptionText options;
+  bool flats = false;  // both note grids show flat names
+};
 
-// Commands added after search; each registers its own options.
-void AddExtraCommands(CLI::App& app);
-int RunExtraCommands(const CLI::App& app, std::ostream& out);
+// Every command's arguments as typed, owned by main().
+struct CommandTexts {
+  EntryCommandText search;
+  EntryCommandText query;
+  EntryCommandText clicks;
+};
+
+void AddCommands(CLI::App& app, CommandTexts& texts);
+int RunCommands(const CLI::App& app, const CommandTexts& texts, std::ostream& out);
+
+int RunSearch(const EntryCommandText& command, std::ostream& out);
+int RunQuery(const EntryCommandText& command, std::ostream& out);
+int RunClicks(const EntryCommandText& command, std::ostream& out);
 
 }  // namespace corvanta::cli

@@ -2,22 +2,17 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
-#include "cli/cli_options.h"
 #include "cli/commands.h"
 
 int main(int argc, char** argv) {
   using namespace corvanta::cli;
   CLI::App app{"Corvanta chord finder, command-line companion"};
   app.require_subcommand(1);
-  SearchOptionText searchText;
-  auto* search = app.add_subcommand("search", "every fingering of a chord");
-  AddChordOptions(*search, searchText);
-  AddSettingOptions(*search, searchText);
-  AddExtraCommands(app);
+  CommandTexts texts;
+  AddCommands(app, texts);
   try {
     app.parse(argc, argv);
-    if (search->parsed()) return RunSearch(searchText, std::cout);
-    return RunExtraCommands(app, std::cout);
+    return RunCommands(app, texts, std::cout);
   } catch (const CLI::CallForHelp&) {
     std::cout << app.help();
     return 0;

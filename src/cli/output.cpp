@@ -29,6 +29,12 @@ std::string ReadableFrets(const Frets& frets) {
 
 nlohmann::json TextJson(std::string_view bytes) { return BytesToUtf8(bytes); }
 
+nlohmann::json NamesJson(const std::vector<std::string>& names) {
+  nlohmann::json list = nlohmann::json::array();
+  for (const std::string& name : names) list.push_back(TextJson(name));
+  return list;
+}
+
 nlohmann::json SearchJson(const std::string& argument, const SearchResult& result) {
   nlohmann::json json;
   json["argument"] = argument;

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "search/search_chord.h"
 
@@ -17,5 +18,6 @@ void PrintFingeringTable(const std::string& argument, const SearchResult& result
 
 // A chord text (bytes) as a JSON string.
 nlohmann::json TextJson(std::string_view bytes);
+nlohmann::json NamesJson(const std::vector<std::string>& names);
 
 }  // namespace corvanta::cli

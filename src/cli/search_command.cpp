@@ -1,15 +1,16 @@
-#include <iomanip>
 #include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "search/search_argument.h"
 #include "search/search_chord.h"
+#include "symbols/chord_names.h"
 #include "theory/formula.h"
 
 namespace corvanta::cli {
 
-int RunSearch(const SearchOptionText& text, std::ostream& out) {
+int RunSearch(const EntryCommandText& command, std::ostream& out) {
+  const SearchOptionText& text = command.options;
   SearchSettings settings = ParseSettings(text);
   std::string formula = ParseFormula(text);
   settings.rootPitchClass = ParseNote(text.root, "--root");
@@ -17,10 +18,13 @@ int RunSearch(const SearchOptionText& text, std::ostream& out) {
       text.bass.empty() ? settings.rootPitchClass : ParseNote(text.bass, "--bass");
   std::string argument =
       BuildSearchArgument(formula, settings.rootPitchClass, settings.bassPitchClass);
-  ParsedArgument parsed = ParseSearchArgument(argument);
-  SearchResult result = SearchChord(parsed.numbers, settings);
+  SearchResult result = SearchChord(ParseSearchArgument(argument).numbers, settings);
+  auto names = ListChordNames(result.chordTones, settings.bassPitchClass,
+                              command.flats ? Accidentals::Flats : Accidentals::Sharps);
   if (text.json) {
-    out << SearchJson(argument, result).dump() << "\n";
+    nlohmann::json json = SearchJson(argument, result);
+    json["names"] = NamesJson(names);
+    out << json.dump() << "\n";
   } else {
     PrintFingeringTable(argument, result, out);
   }

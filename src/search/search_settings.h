@@ -1,13 +1,9 @@
 #pragma once
 
 #include "instrument/tuning.h"
+#include "theory/chord_defaults.h"
 
 namespace corvanta {
-
-inline constexpr int kDefaultFretCount = 12;
-inline constexpr int kDefaultSpan = 5;
-inline constexpr int kMajorThird = 4;
-inline constexpr int kPerfectFifth = 7;
 
 // Everything besides the argument text that decides a search's result: the
 // chord state read by the search and the option controls of the window.

@@ -1,0 +1,39 @@
+#include "cli/commands.h"
+
+namespace corvanta::cli {
+namespace {
+
+void AddFlatsOption(CLI::App& command, bool& flats) {
+  command.add_flag("--flats", flats, "both note grids show flat names");
+}
+
+}  // namespace
+
+void AddCommands(CLI::App& app, CommandTexts& texts) {
+  auto* search = app.add_subcommand("search", "every fingering of a chord");
+  AddChordOptions(*search, texts.search.options);
+  AddSettingOptions(*search, texts.search.options);
+  AddFlatsOption(*search, texts.search.flats);
+
+  auto* query = app.add_subcommand("query", "read a typed chord symbol (\"-\": standard input)");
+  query->add_option("text", texts.query.text, "the chord symbol")->required();
+  AddSettingOptions(*query, texts.query.options);
+  AddFlatsOption(*query, texts.query.flats);
+
+  auto* clicks = app.add_subcommand("clicks", "tick check-list items in order");
+  clicks->add_option("items", texts.clicks.text, "item indices, comma-separated (\"15,18,21\")")
+      ->required();
+  clicks->add_option("--root", texts.clicks.options.root, "root chosen first in the root grid");
+  clicks->add_option("--bass", texts.clicks.options.bass, "bass chosen next in the bass grid");
+  AddSettingOptions(*clicks, texts.clicks.options);
+  AddFlatsOption(*clicks, texts.clicks.flats);
+}
+
+int RunCommands(const CLI::App& app, const CommandTexts& texts, std::ostream& out) {
+  if (app.got_subcommand("search")) return RunSearch(texts.search, out);
+  if (app.got_subcommand("query")) return RunQuery(texts.query, out);
+  if (app.got_subcommand("clicks")) return RunClicks(texts.clicks, out);
+  return 0;
+}
+
+}  // namespace corvanta::cli

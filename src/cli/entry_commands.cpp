@@ -1,0 +1,115 @@
+// The commands that drive the chord-entry model: a typed symbol and a
+// sequence of check-list clicks, each from the fresh start state.
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "cli/commands.h"
+#include "cli/output.h"
+#include "session/current_chord.h"
+#include "symbols/symbol_query.h"
+#include "theory/text_util.h"
+
+namespace corvanta::cli {
+namespace {
+
+// The fresh start state with the command line's options applied.
+ChordEntry StartEntry(const EntryCommandText& command) {
+  SearchSettings settings = ParseSettings(command.options);
+  ChordEntry entry;
+  entry.state.fretCount = settings.fretCount;
+  entry.state.span = settings.span;
+  entry.state.omitThird = settings.omitThird;
+  entry.state.omitFifth = settings.omitFifth;
+  entry.state.noFullBarres = settings.noFullBarres;
+  entry.state.simpleChords = settings.simpleChords;
+  entry.state.thirdInterval = settings.thirdInterval;
+  entry.state.fifthInterval = settings.fifthInterval;
+  if (command.flats) {
+    entry.SpeedButton6Click();
+    entry.SpeedButton9Click();
+  }
+  return entry;
+}
+
+nlohmann::json ItemsWhere(const std::array<bool, kDegreeItemCount>& flags, bool wanted) {
+  nlohmann::json items = nlohmann::json::array();
+  for (int item = 0; item < kDegreeItemCount; ++item) {
+    if (flags[item] == wanted) items.push_back(item);
+  }
+  return items;
+}
+
+void AddResult(nlohmann::json& json, const ChordResult& result) {
+  json["argument"] = result.argument;
+  json["count"] = result.search.fingerings.size();
+  json["fingerings"] = result.search.fingerings;
+  json["names"] = NamesJson(result.names);
+}
+
+std::vector<int> ParseItemList(const std::string& text) {
+  std::vector<int> items;
+  std::stringstream list(text);
+  std::string token;
+  while (std::getline(list, token, ',')) {
+    bool digits = !token.empty() && token.size() <= 2 &&
+                  token.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits || std::stoi(token) >= kDegreeItemCount) {
+      throw BadArgument("clicks: '" + token + "' is not a check-list item 0..50");
+    }
+    items.push_back(std::stoi(token));
+  }
+  if (!text.empty() && text.back() == ',')
+    throw BadArgument("clicks: empty item after the last comma");
+  return items;
+}
+
+}  // namespace
+
+int RunQuery(const EntryCommandText& command, std::ostream& out) {
+  ChordEntry entry = StartEntry(command);
+  Tuning tuning = ParseSettings(command.options).tuning;
+  std::string text = command.text;
+  if (text == "-") {
+    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    // A file or a pipe ends its one line with a newline the box never holds.
+    if (text.size() >= 1 && text.back() == '\n') text.pop_back();
+    if (text.size() >= 1 && text.back() == '\r') text.pop_back();
+  }
+  SpeedButton2Click(entry, Utf8ToBytes(text));
+  ChordResult result = SearchCurrentChord(entry, tuning);
+  nlohmann::json json;
+  json["echo"] = TextJson(entry.state.editAcorde);
+  json["root"] = entry.state.rootPitchClass;
+  json["bass"] = entry.state.bassPitchClass;
+  json["formula"] = entry.state.chordFormula;
+  json["typeName"] = TextJson(entry.state.typeName);
+  json["ticks"] = ItemsWhere(entry.state.ticked, true);
+  AddResult(json, result);
+  out << json.dump() << "\n";
+  return 0;
+}
+
+int RunClicks(const EntryCommandText& command, std::ostream& out) {
+  std::vector<int> items = ParseItemList(command.text);
+  ChordEntry entry = StartEntry(command);
+  Tuning tuning = ParseSettings(command.options).tuning;
+  entry.StringGridAcordeSelectCell(ParseNote(command.options.root, "--root"));
+  if (!command.options.bass.empty()) {
+    entry.StringGridBaixoSelectCell(ParseNote(command.options.bass, "--bass"));
+  }
+  for (int item : items) entry.ToggleDegreeItem(item);
+  ChordResult result = SearchCurrentChord(entry, tuning);
+  nlohmann::json json;
+  json["formula"] = entry.state.chordFormula;
+  json["typeName"] = TextJson(entry.state.typeName);
+  json["symbol"] = TextJson(entry.state.editAcorde);
+  json["ticks"] = ItemsWhere(entry.state.ticked, true);
+  json["disabled"] = ItemsWhere(entry.state.enabled, false);
+  json["bassGridEnabled"] = entry.state.bassGridEnabled;
+  AddResult(json, result);
+  out << json.dump() << "\n";
+  return 0;
+}
+
+}  // namespace corvanta::cli

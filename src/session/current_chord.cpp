@@ -1,0 +1,35 @@
+#include "session/current_chord.h"
+
+#include "search/search_argument.h"
+#include "symbols/chord_names.h"
+
+namespace corvanta {
+
+SearchSettings SettingsOf(const ChordEntryState& state, const Tuning& tuning) {
+  SearchSettings settings;
+  settings.fretCount = state.fretCount;
+  settings.span = state.span;
+  settings.omitThird = state.omitThird;
+  settings.omitFifth = state.omitFifth;
+  settings.noFullBarres = state.noFullBarres;
+  settings.simpleChords = state.simpleChords;
+  settings.thirdInterval = state.thirdInterval;
+  settings.fifthInterval = state.fifthInterval;
+  settings.tuning = tuning;
+  settings.rootPitchClass = state.rootPitchClass;
+  settings.bassPitchClass = state.bassPitchClass;
+  return settings;
+}
+
+ChordResult SearchCurrentChord(const ChordEntry& entry, const Tuning& tuning) {
+  ChordResult result;
+  result.argument = entry.SearchArgument();
+  // The entry builds the argument from whole pitch classes, so it parses.
+  ParsedArgument parsed = ParseSearchArgument(result.argument);
+  result.search = SearchChord(parsed.numbers, SettingsOf(entry.state, tuning));
+  result.names = ListChordNames(result.search.chordTones, entry.state.bassPitchClass,
+                                entry.state.rootGridNames);
+  return result;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "instrument/tuning.h"
+#include "search/search_chord.h"
+#include "theory/chord_entry.h"
+
+namespace corvanta {
+
+// What one search shows: the argument it ran with, the fingerings in drawing
+// order, the chord tones and the chord-name list.
+struct ChordResult {
+  std::string argument;
+  SearchResult search;
+  std::vector<std::string> names;
+};
+
+// The settings the search reads from the chord entry and the tuning.
+SearchSettings SettingsOf(const ChordEntryState& state, const Tuning& tuning);
+
+// The search of the current chord, followed by its names, as every chord,
+// option and tuning change ends.
+ChordResult SearchCurrentChord(const ChordEntry& entry, const Tuning& tuning);
+
+}  // namespace corvanta

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace corvanta {
+
+// Start values of the chord state and the option controls.
+inline constexpr int kDefaultFretCount = 12;
+inline constexpr int kDefaultSpan = 5;
+inline constexpr int kMajorThird = 4;
+inline constexpr int kMinorThird = 3;
+inline constexpr int kPerfectFifth = 7;
+inline constexpr int kDiminishedFifth = 6;
+inline constexpr int kAugmentedFifth = 8;
+
+}  // namespace corvanta

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "cli_process.h"
+
+namespace corvanta {
+namespace {
+
+using testing::RunCli;
+
+nlohmann::json Json(const std::string& arguments, const std::string& input = "") {
+  auto result = RunCli(arguments, input);
+  EXPECT_EQ(result.status, 0) << arguments << ": " << result.err;
+  return nlohmann::json::parse(result.out);
+}
+
+TEST(CliQuery, printsTheReadingAndTheResult) {
+  auto json = Json("query 'Cm7/G'");
+  EXPECT_EQ(json["echo"], "Cm/7/G");
+  EXPECT_EQ(json["root"], 0);
+  EXPECT_EQ(json["bass"], 7);
+  EXPECT_EQ(json["formula"], "00 03 07 10");
+  EXPECT_EQ(json["typeName"], "m/7");
+  EXPECT_EQ(json["ticks"], nlohmann::json::array({0, 1, 15}));
+  EXPECT_EQ(json["argument"], "7 0 3 7 10");
+  EXPECT_EQ(json["count"], json["fingerings"].size());
+  EXPECT_FALSE(json["names"].empty());
+}
+
+TEST(CliQuery, readsStandardInputWholeAndAnyBytes) {
+  EXPECT_EQ(Json("query -", "C#m7/G#\n")["echo"], "C#m/7/G#");
+  std::string big = "C" + std::string(2 << 20, '/') + "9";
+  EXPECT_EQ(Json("query -", big)["formula"], "00 04 07 02");
+  auto binary = Json("query -", std::string("\xff\xfe\x00\x01", 4));
+  EXPECT_EQ(binary["count"], 0);
+  EXPECT_EQ(Json("query ''")["count"], 0);
+  EXPECT_EQ(Json("query 'C\xC2\xBA'")["ticks"], nlohmann::json::array({0, 4}));
+}
+
+TEST(CliClicks, ticksItemsInOrderFromTheStartState) {
+  auto json = Json("clicks 15,18,21,24");
+  EXPECT_EQ(json["formula"], "00 04 07 10 02 05");
+  EXPECT_EQ(json["symbol"], "C7/9/11");
+  EXPECT_EQ(json["ticks"], nlohmann::json::array({0, 15, 18, 21}));
+  EXPECT_EQ(json["bassGridEnabled"], false);
+  EXPECT_NE(std::find(json["disabled"].begin(), json["disabled"].end(), 24),
+            json["disabled"].end());
+
+  auto overE = Json("clicks 0 --root D --bass F# --flats");
+  EXPECT_EQ(overE["symbol"], "Dm/Gb");
+  EXPECT_EQ(overE["argument"], "6 2 5 9");
+  EXPECT_NE(std::find(overE["names"].begin(), overE["names"].end(), "Dm"), overE["names"].end());
+}
+
+TEST(CliSearch, listsNamesInTheChosenSpelling) {
+  auto sharps = Json("search --json --root 3");
+  EXPECT_EQ(sharps["names"][0], "A#/4/6/D# (no3) (no5)");
+  auto flats = Json("search --json --root 3 --flats");
+  EXPECT_EQ(flats["names"][0], "Bb/4/6/Eb (no3) (no5)");
+}
+
+TEST(CliEntryCommands, refuseBadArgumentsWithStatusTwo) {
+  for (const char* arguments : {"clicks 51", "clicks x", "clicks 1,,2", "clicks 1, --root Q",
+                                "query", "query C --frets 5", "clicks 1 --bass 13"}) {
+    auto result = RunCli(arguments);
+    EXPECT_EQ(result.status, 2) << arguments;
+    EXPECT_FALSE(result.err.empty()) << arguments;
+  }
+}
+
+}  // namespace
+}  // namespace corvanta

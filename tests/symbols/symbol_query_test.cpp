@@ -1,0 +1,126 @@
+#include "symbols/symbol_query.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanta {
+namespace {
+
+struct QueryRow {
+  const char* typed;
+  const char* echo;
+  int root;
+  int bass;
+  const char* formula;
+  const char* typeName;
+  std::vector<int> ticked;
+};
+
+std::vector<int> Ticked(const ChordEntry& entry) {
+  std::vector<int> items;
+  for (int i = 0; i < kDegreeItemCount; ++i) {
+    if (entry.state.ticked[i]) items.push_back(i);
+  }
+  return items;
+}
+
+ChordEntry Query(std::string_view text) {
+  ChordEntry entry;
+  EXPECT_EQ(SpeedButton2Click(entry, text).searches, 1);
+  return entry;
+}
+
+TEST(SymbolQuery, readsTheTypedExamples) {
+  const QueryRow rows[] = {
+      {"C", "C", 0, 0, "00 04 07", "", {0}},
+      {"Am7", "Am/7 ", 9, 9, "00 03 07 10", "m/7", {0, 1, 15}},
+      {"Cm7/G", "Cm/7/G", 0, 7, "00 03 07 10", "m/7", {0, 1, 15}},
+      {"C5", "C5 ", 0, 0, "00 07", "5", {0, 10}},
+      {"Bbsus4", "Bbsus4 ", 10, 10, "00 07 05", "sus4", {0, 48}},
+      {"C/b9", "C/b9 ", 0, 0, "00 04 07 01", "b9", {0, 44}},
+      {"Cmaj7", "Cm/", 0, 0, "00 03 07", "m", {0, 1}},
+      {"C#m", "C#m ", 1, 1, "00 03 07", "m", {0, 1}},
+      {"Dbm", "Dbm ", 1, 1, "00 03 07", "m", {0, 1}},
+      {"Cb", "Cb", 11, 11, "00 04 07", "", {0}},
+      {"Fb", "Fb", 4, 4, "00 04 07", "", {0}},
+      {"E#", "E", 4, 4, "00 04 07", "", {0}},
+      {"C9", "C9 ", 0, 0, "00 04 07 02", "9", {0, 18}},
+      {"C7/9/11/13", "C7/9/11/13 ", 0, 0, "00 04 07 10 02 05", "7/9/11/13", {0, 15, 18, 21}},
+      {"C7/7", "C7/7 ", 0, 0, "00 04 07 10", "7/7", {0, 15}},
+      {"C/sus11", "Csus11 ", 0, 0, "00 07 05", "sus11", {0, 50}},
+      {"CM", "CM ", 0, 0, "00 04 07", "M", {0, 1}},
+      {"Cadd9 13", "Cadd9 13 ", 0, 0, "00 04 07 09 02", "add9/13", {0, 24, 33}},
+      {"C#m7/G#", "C#m/7/G#", 1, 8, "00 03 07 10", "m/7", {0, 1, 15}},
+  };
+  for (const QueryRow& row : rows) {
+    ChordEntry entry = Query(row.typed);
+    EXPECT_EQ(entry.state.editAcorde, row.echo) << row.typed;
+    EXPECT_EQ(entry.state.rootPitchClass, row.root) << row.typed;
+    EXPECT_EQ(entry.state.bassPitchClass, row.bass) << row.typed;
+    EXPECT_EQ(entry.state.chordFormula, row.formula) << row.typed;
+    EXPECT_EQ(entry.state.typeName, row.typeName) << row.typed;
+    EXPECT_EQ(Ticked(entry), row.ticked) << row.typed;
+  }
+}
+
+TEST(SymbolQuery, echoesABassWithoutAWordAfterASlashAndASingleSlashBeforeAFlatWord) {
+  EXPECT_EQ(Query("C/E").state.editAcorde, "C/E");
+  EXPECT_EQ(Query("C/E").state.bassPitchClass, 4);
+  EXPECT_EQ(Query("C E").state.editAcorde, "C/E");
+  EXPECT_EQ(Query("Cm/b5").state.editAcorde, "Cm/b5 ");
+  EXPECT_EQ(Query("Cm b5").state.editAcorde, "Cm /b5 ");
+}
+
+TEST(SymbolQuery, followsTheTypedAccidentalsInTheNoteGrids) {
+  ChordEntry entry = Query("Bbsus4");
+  EXPECT_EQ(entry.state.rootGridNames, Accidentals::Flats);
+  EXPECT_EQ(entry.state.bassGridNames, Accidentals::Sharps);
+  EXPECT_EQ(entry.state.rootButtonDown, Accidentals::Sharps);  // the buttons stay
+  EXPECT_EQ(Query("C/b9").state.bassGridNames, Accidentals::Flats);
+  EXPECT_EQ(Query("Dbm").state.rootGridNames, Accidentals::Flats);
+  EXPECT_EQ(Query("G/Bb").state.editAcorde, "G/Bb");
+  ChordEntry flats;
+  flats.SpeedButton9Click();
+  SpeedButton2Click(flats, "C");  // no words: the bass grid keeps its names
+  EXPECT_EQ(flats.state.bassGridNames, Accidentals::Flats);
+}
+
+TEST(SymbolQuery, keepsTheGridStateAndTheOmitIntervals) {
+  ChordEntry entry;
+  entry.StringGridAcordeSelectCell(2);
+  entry.ToggleDegreeItem(0);  // minor: third 3
+  SpeedButton2Click(entry, "G7");
+  EXPECT_EQ(entry.state.rootName, "D");
+  EXPECT_EQ(entry.state.rootGridRow, 2);
+  EXPECT_EQ(entry.state.thirdInterval, 3);
+  EXPECT_EQ(entry.SearchArgument(), "7 11 2 5");
+  // A later bass choice composes from the grids' root name.
+  entry.StringGridBaixoSelectCell(11);
+  EXPECT_EQ(entry.state.editAcorde, "D7/B");
+}
+
+TEST(SymbolQuery, givesTheNoNoteRootForTextWithoutANoteName) {
+  for (std::string_view text : {"", " ", "x", "hello", "\xBA"}) {
+    ChordEntry entry = Query(text);
+    EXPECT_EQ(entry.state.rootPitchClass, kNoPitchClass) << text;
+    EXPECT_EQ(entry.state.bassPitchClass, kNoPitchClass) << text;
+    EXPECT_EQ(entry.SearchArgument(), "12 4 7") << text;
+  }
+}
+
+TEST(SymbolQuery, readsHugeAndBinaryTextSafely) {
+  std::string huge(1 << 20, '7');
+  EXPECT_EQ(Query("C" + huge).state.chordFormula, "00 04 07");
+  std::string words;
+  for (int i = 0; i < 100000; ++i) words += "/9";
+  ChordEntry many = Query("C" + words);
+  EXPECT_EQ(many.state.chordFormula, "00 04 07 02");
+  EXPECT_EQ(many.state.typeName.size(), 2u * 100000 - 1);
+  std::string binary("C\0m\xff\x01/\x80", 7);
+  Query(binary);
+  Query("m");
+  Query("Cm");
+  Query("C#m7b5");
+}
+
+}  // namespace
+}  // namespace corvanta
