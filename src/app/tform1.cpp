@@ -1,0 +1,175 @@
+#include "app/tform1.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include "search/fingering.h"
+#include "theory/catalogue.h"
+#include "theory/text_util.h"
+#include "view/diagram_sheet.h"
+#include "view/neck_view.h"
+
+namespace corvanta {
+namespace {
+
+QString Text(std::string_view bytes) { return QString::fromStdString(BytesToUtf8(bytes)); }
+
+void SelectRow(QTableWidget* grid, int row) {
+  const QSignalBlocker blocker(grid);
+  grid->setCurrentCell(row, 0);
+}
+
+}  // namespace
+
+TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
+    : QMainWindow(parent), assets_(DrawAssets()), player_(std::move(output)) {
+  BuildWindow();
+  FormCreate();
+  ConnectControls();
+  created_ = true;
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::SetMidiOutput(std::shared_ptr<MidiOutput> output) {
+  player_.SetOutput(std::move(output));
+}
+
+// The start state: the tables are the core's constants; the catalogue fills
+// the type grid, the ticks and grids mirror the fresh chord entry, and the
+// first search shows C major.
+void TForm1::FormCreate() {
+  StringGrid1->setRowCount(kChordTypeCount);
+  for (int row = 0; row < kChordTypeCount; ++row) {
+    StringGrid1->setItem(row, 0, new QTableWidgetItem(Text(kChordCatalogue[row].name)));
+    StringGrid1->setItem(row, 1, new QTableWidgetItem(Text(kChordCatalogue[row].formula)));
+  }
+  MirrorEntry();
+  MirrorTuning();
+  SearchCurrentChord();
+}
+
+void TForm1::SearchCurrentChord() {
+  ++searchCount_;
+  result_ = corvanta::SearchCurrentChord(entry_, tuning_.state.tuningPitchClass);
+  clickX_ = 0;
+  clickY_ = 0;
+  std::vector<Frets> frets;
+  frets.reserve(result_.search.fingerings.size());
+  for (const std::string& key : result_.search.fingerings) {
+    frets.push_back(
+        ParseKeyFrets(key).value_or(Frets{kMuted, kMuted, kMuted, kMuted, kMuted, kMuted}));
+  }
+  Image1->SetLeftHanded(entry_.state.leftHanded);
+  Image1->ShowFingerings(std::move(frets), ScrollBoxViolao->width());
+  ListBox1->clear();
+  for (const std::string& name : result_.names) ListBox1->addItem(Text(name));
+  LabelTotal->setText(QString::number(result_.search.fingerings.size()));
+}
+
+void TForm1::RunSearches(EntryOutcome outcome) {
+  MirrorEntry();
+  for (int i = 0; i < outcome.searches; ++i) SearchCurrentChord();
+}
+
+void TForm1::MirrorEntry() {
+  const ChordEntryState& state = entry_.state;
+  {
+    const QSignalBlocker blocker(EditAcorde);
+    EditAcorde->setText(Text(state.editAcorde));
+  }
+  MirrorGrids();
+  MirrorCheckList();
+  MirrorOptions();
+  const bool degreeMode = state.mode == EntryMode::DegreeList;
+  CheckListBox1->setVisible(degreeMode);
+  StringGrid1->setVisible(!degreeMode);
+  SpeedButton7->setChecked(degreeMode);
+  SpeedButton8->setChecked(!degreeMode);
+  SpeedButton5->setChecked(state.rootButtonDown == Accidentals::Sharps);
+  SpeedButton6->setChecked(state.rootButtonDown == Accidentals::Flats);
+  SpeedButton10->setChecked(state.bassButtonDown == Accidentals::Sharps);
+  SpeedButton9->setChecked(state.bassButtonDown == Accidentals::Flats);
+}
+
+void TForm1::MirrorGrids() {
+  const ChordEntryState& state = entry_.state;
+  for (int row = 0; row < kPitchClassCount; ++row) {
+    StringGridAcorde->item(row, 0)->setText(Text(entry_.RootGridText(row)));
+    StringGridBaixo->item(row, 0)->setText(Text(entry_.BassGridText(row)));
+  }
+  SelectRow(StringGridAcorde, state.rootGridRow);
+  SelectRow(StringGridBaixo, state.bassGridRow);
+  SelectRow(StringGrid1, state.typeGridRow);
+  StringGridBaixo->setEnabled(state.bassGridEnabled);
+  // Enabled: the window colour; disabled: the menu-bar colour.
+  QPalette palette = StringGridBaixo->palette();
+  QColor colour =
+      state.bassGridEnabled ? QPalette().color(QPalette::Base) : QPalette().color(QPalette::Window);
+  palette.setColor(QPalette::Base, colour);
+  palette.setColor(QPalette::Disabled, QPalette::Base, colour);
+  StringGridBaixo->setPalette(palette);
+}
+
+void TForm1::MirrorCheckList() {
+  const QSignalBlocker blocker(CheckListBox1);
+  for (int i = 0; i < kDegreeItemCount; ++i) {
+    QListWidgetItem* item = CheckListBox1->item(i);
+    item->setCheckState(entry_.state.ticked[i] ? Qt::Checked : Qt::Unchecked);
+    Qt::ItemFlags flags = Qt::ItemIsUserCheckable | Qt::ItemIsSelectable;
+    if (entry_.state.enabled[i]) flags |= Qt::ItemIsEnabled;
+    item->setFlags(flags);
+  }
+}
+
+void TForm1::MirrorOptions() {
+  const ChordEntryState& state = entry_.state;
+  const QSignalBlocker b1(ComboBox1), b2(ComboBox2), b3(CheckBoxOmit3), b4(CheckBoxOmit5),
+      b5(CheckBoxNSI), b6(CheckBoxCanhoto), b7(CheckBoxPestanas);
+  ComboBox1->setCurrentText(QString::number(state.fretCount));
+  ComboBox2->setCurrentText(QString::number(state.span));
+  CheckBoxOmit3->setChecked(state.omitThird);
+  CheckBoxOmit5->setChecked(state.omitFifth);
+  CheckBoxNSI->setChecked(state.simpleChords);
+  CheckBoxCanhoto->setChecked(state.leftHanded);
+  CheckBoxPestanas->setChecked(state.noFullBarres);
+}
+
+void TForm1::MirrorTuning() {
+  const TuningState& state = tuning_.state;
+  for (int string = 0; string < kStringCount; ++string) {
+    const QSignalBlocker blocker(trackBars_[string]);
+    trackBars_[string]->setValue(state.trackBarPositions[string]);
+    stringLabels_[string]->setText(Text(state.labels[string]));
+  }
+  ToolButton5->setText(Text(state.buttonCaption));
+  for (int tag = 0; tag < kTuningPresetCount; ++tag) {
+    const QSignalBlocker blocker(presetItems_[tag]);
+    presetItems_[tag]->setChecked(state.checkedPreset == tag);
+  }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The first search ran before the window had its size; once the diagram
+  // area has its real width the diagrams are laid out for it.
+  if (Image1->width() != ScrollBoxViolao->width()) SearchCurrentChord();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  // Re-flows the diagrams for the new width; sizes set while the window is
+  // being built are not searched.
+  if (created_ && isVisible()) SearchCurrentChord();
+}
+
+}  // namespace corvanta

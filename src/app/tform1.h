@@ -1,0 +1,172 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "instrument/tuning_controls.h"
+#include "session/current_chord.h"
+#include "sound/midi_output.h"
+#include "sound/strum_player.h"
+#include "theory/chord_entry.h"
+#include "view/drawn_assets.h"
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QSlider;
+class QSplitter;
+class QTableWidget;
+class QToolButton;
+
+namespace corvanta {
+
+class DiagramSheet;
+class NeckView;
+
+// The main window. It owns the chord entry, the tuning and the last search
+// result; every handler reads its control, calls the core, mirrors the
+// result into the controls and runs the searches the core asked for.
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Sound goes to output (nothing is heard when it is null).
+  explicit TForm1(std::shared_ptr<MidiOutput> output = nullptr, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Read-only views for tests and tools.
+  const ChordEntry& Entry() const { return entry_; }
+  const TuningState& Tuning() const { return tuning_.state; }
+  const ChordResult& Result() const { return result_; }
+  const Frets& SelectedFrets() const { return selectedFrets_; }
+  int SearchCount() const { return searchCount_; }
+  StrumPlayer& Player() { return player_; }
+  // Lets another output (a system MIDI port) take over from the next strum.
+  void SetMidiOutput(std::shared_ptr<MidiOutput> output);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Building the window (tform1_layout.cpp).
+  void BuildWindow();
+  QWidget* BuildLeftColumn();
+  QWidget* BuildChordChoice();
+  QWidget* BuildMainArea();
+  QWidget* BuildLowerPanel();
+  QWidget* BuildInfoPanel(QWidget* parent);
+  QWidget* BuildOptionPanel(QWidget* parent);
+  QWidget* BuildTuningPanel(QWidget* parent);
+  QWidget* BuildViewPanel(QWidget* parent);
+  QWidget* BuildSoundPanel(QWidget* parent);
+  void BuildMenus();
+  void ConnectControls();
+
+  // Start-up and the search (tform1.cpp).
+  void FormCreate();
+  void SearchCurrentChord();
+  void RunSearches(EntryOutcome outcome);
+  void MirrorEntry();
+  void MirrorGrids();
+  void MirrorCheckList();
+  void MirrorOptions();
+  void MirrorTuning();
+
+  // Chord controls (tform1_handlers.cpp).
+  void StringGrid1SelectCell(int column, int row);
+  void StringGridAcordeSelectCell(int column, int row);
+  void StringGridBaixoSelectCell(int column, int row);
+  void CheckListBox1ClickCheck(QListWidgetItem* item);
+  void SpeedButton2Click();
+  void SpeedButton5Click();
+  void SpeedButton6Click();
+  void SpeedButton7Click();
+  void SpeedButton8Click();
+  void SpeedButton9Click();
+  void SpeedButton10Click();
+  void ComboBox1Change();
+  void ComboBox2Change();
+  void CheckBoxOmit5Click();
+  void CheckBoxOmit3Click();
+  void CheckBoxCanhotoClick();
+  void CheckBoxPestanasClick();
+  void CheckBoxNSIClick();
+  void Button2Click();
+  void StandardTunning1Click(int tag);
+  void ToolButton5Click();
+  void TrackBarChange(int string);
+  void Sair1Click();
+  void Sobre1Click();
+
+  // Selection, neck and sound (tform1_selection.cpp).
+  void Image1MouseUp(Qt::MouseButton button, QPoint position);
+  void DrawNeck(const Frets& frets);
+  void SpeedButton11Click();
+  void SpeedButton12Click();
+  void ComboBoxPatchChange();
+  void StrumFingering();
+
+  DrawnAssets assets_;
+  ChordEntry entry_;
+  TuningControls tuning_;
+  ChordResult result_;
+  Frets selectedFrets_{};
+  int clickX_ = 0;
+  int clickY_ = 0;
+  int searchCount_ = 0;
+  int patchProgram_ = -1;
+  StrumPlayer player_;
+  bool created_ = false;
+
+  // Controls, named as the window's objects.
+  QLineEdit* EditAcorde = nullptr;
+  QToolButton* SpeedButton2 = nullptr;
+  QTableWidget* StringGridAcorde = nullptr;
+  QTableWidget* StringGridBaixo = nullptr;
+  QTableWidget* StringGrid1 = nullptr;
+  QListWidget* CheckListBox1 = nullptr;
+  QToolButton* SpeedButton5 = nullptr;
+  QToolButton* SpeedButton6 = nullptr;
+  QToolButton* SpeedButton7 = nullptr;
+  QToolButton* SpeedButton8 = nullptr;
+  QToolButton* SpeedButton9 = nullptr;
+  QToolButton* SpeedButton10 = nullptr;
+  QListWidget* ListBox1 = nullptr;
+  QSplitter* Splitter2 = nullptr;
+  QSplitter* Splitter3 = nullptr;
+  QScrollArea* ScrollBoxViolao = nullptr;
+  DiagramSheet* Image1 = nullptr;
+  QLineEdit* Edit1 = nullptr;
+  QLabel* LabelTotal = nullptr;
+  QCheckBox* CheckBoxOmit5 = nullptr;
+  QCheckBox* CheckBoxOmit3 = nullptr;
+  QCheckBox* CheckBoxNSI = nullptr;
+  QCheckBox* CheckBoxCanhoto = nullptr;
+  QCheckBox* CheckBoxPestanas = nullptr;
+  QComboBox* ComboBox1 = nullptr;
+  QComboBox* ComboBox2 = nullptr;
+  QToolButton* ToolButton5 = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+  QActionGroup* presetGroup_ = nullptr;
+  std::array<QAction*, kTuningPresetCount> presetItems_{};
+  std::array<QSlider*, kStringCount> trackBars_{};
+  std::array<QLabel*, kStringCount> stringLabels_{};
+  QComboBox* ComboBoxPatch = nullptr;
+  QSlider* TrackBarTempoAcorde = nullptr;
+  QToolButton* SpeedButton11 = nullptr;
+  QToolButton* SpeedButton12 = nullptr;
+  NeckView* Image2 = nullptr;
+  QPushButton* Button2 = nullptr;
+};
+
+}  // namespace corvanta

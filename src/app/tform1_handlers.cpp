@@ -1,0 +1,161 @@
+// The chord, option and tuning controls: read the control, call the core,
+// mirror, search as often as the core says.
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include "app/about_box.h"
+#include "app/tform1.h"
+#include "symbols/symbol_query.h"
+#include "theory/text_util.h"
+#include "view/diagram_sheet.h"
+
+namespace corvanta {
+
+void TForm1::ConnectControls() {
+  auto onCell = [this](QTableWidget* grid, void (TForm1::*handler)(int, int)) {
+    connect(grid, &QTableWidget::currentCellChanged, this,
+            [this, handler](int row, int column, int, int) {
+              if (row >= 0) (this->*handler)(column, row);
+            });
+  };
+  onCell(StringGrid1, &TForm1::StringGrid1SelectCell);
+  onCell(StringGridAcorde, &TForm1::StringGridAcordeSelectCell);
+  onCell(StringGridBaixo, &TForm1::StringGridBaixoSelectCell);
+  connect(CheckListBox1, &QListWidget::itemChanged, this, &TForm1::CheckListBox1ClickCheck);
+  connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+  connect(EditAcorde, &QLineEdit::returnPressed, this, &TForm1::SpeedButton2Click);
+  connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+  connect(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
+  connect(SpeedButton7, &QToolButton::clicked, this, &TForm1::SpeedButton7Click);
+  connect(SpeedButton8, &QToolButton::clicked, this, &TForm1::SpeedButton8Click);
+  connect(SpeedButton9, &QToolButton::clicked, this, &TForm1::SpeedButton9Click);
+  connect(SpeedButton10, &QToolButton::clicked, this, &TForm1::SpeedButton10Click);
+  connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::ComboBox1Change);
+  connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TForm1::ComboBox2Change);
+  connect(CheckBoxOmit5, &QCheckBox::toggled, this, &TForm1::CheckBoxOmit5Click);
+  connect(CheckBoxOmit3, &QCheckBox::toggled, this, &TForm1::CheckBoxOmit3Click);
+  connect(CheckBoxCanhoto, &QCheckBox::toggled, this, &TForm1::CheckBoxCanhotoClick);
+  connect(CheckBoxPestanas, &QCheckBox::toggled, this, &TForm1::CheckBoxPestanasClick);
+  connect(CheckBoxNSI, &QCheckBox::toggled, this, &TForm1::CheckBoxNSIClick);
+  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+  connect(ToolButton5, &QToolButton::clicked, this, &TForm1::ToolButton5Click);
+  connect(presetGroup_, &QActionGroup::triggered, this,
+          [this](QAction* item) { StandardTunning1Click(item->data().toInt()); });
+  for (int string = 0; string < kStringCount; ++string) {
+    connect(trackBars_[string], &QSlider::valueChanged, this,
+            [this, string] { TrackBarChange(string); });
+  }
+  connect(Image1, &DiagramSheet::mouseUp, this, &TForm1::Image1MouseUp);
+  connect(SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
+  connect(SpeedButton12, &QToolButton::clicked, this, &TForm1::SpeedButton12Click);
+  connect(ComboBoxPatch, &QComboBox::textActivated, this, &TForm1::ComboBoxPatchChange);
+  connect(ComboBoxPatch, &QComboBox::editTextChanged, this, &TForm1::ComboBoxPatchChange);
+}
+
+void TForm1::StringGrid1SelectCell(int, int row) { RunSearches(entry_.StringGrid1SelectCell(row)); }
+
+void TForm1::StringGridAcordeSelectCell(int, int row) {
+  RunSearches(entry_.StringGridAcordeSelectCell(row));
+}
+
+void TForm1::StringGridBaixoSelectCell(int, int row) {
+  RunSearches(entry_.StringGridBaixoSelectCell(row));
+}
+
+void TForm1::CheckListBox1ClickCheck(QListWidgetItem* item) {
+  int index = CheckListBox1->row(item);
+  bool ticked = item->checkState() == Qt::Checked;
+  // Only a tick the user changed reaches here; the program's own ticks are
+  // set with the list's signals blocked.
+  if (index < 0 || ticked == entry_.state.ticked[index]) return;
+  RunSearches(entry_.ToggleDegreeItem(index));
+}
+
+void TForm1::SpeedButton2Click() {
+  Image1->Clear();
+  RunSearches(corvanta::SpeedButton2Click(entry_, Utf8ToBytes(EditAcorde->text().toStdString())));
+}
+
+void TForm1::SpeedButton5Click() {
+  entry_.SpeedButton5Click();
+  MirrorEntry();
+}
+void TForm1::SpeedButton6Click() {
+  entry_.SpeedButton6Click();
+  MirrorEntry();
+}
+void TForm1::SpeedButton7Click() {
+  entry_.SpeedButton7Click();
+  MirrorEntry();
+}
+void TForm1::SpeedButton8Click() {
+  entry_.SpeedButton8Click();
+  MirrorEntry();
+}
+void TForm1::SpeedButton9Click() {
+  entry_.SpeedButton9Click();
+  MirrorEntry();
+}
+void TForm1::SpeedButton10Click() {
+  entry_.SpeedButton10Click();
+  MirrorEntry();
+}
+
+void TForm1::ComboBox1Change() {
+  RunSearches(entry_.ComboBox1Change(ComboBox1->currentText().toInt()));
+}
+void TForm1::ComboBox2Change() {
+  RunSearches(entry_.ComboBox2Change(ComboBox2->currentText().toInt()));
+}
+void TForm1::CheckBoxOmit5Click() {
+  RunSearches(entry_.CheckBoxOmit5Click(CheckBoxOmit5->isChecked()));
+}
+void TForm1::CheckBoxOmit3Click() {
+  RunSearches(entry_.CheckBoxOmit3Click(CheckBoxOmit3->isChecked()));
+}
+void TForm1::CheckBoxCanhotoClick() {
+  RunSearches(entry_.CheckBoxCanhotoClick(CheckBoxCanhoto->isChecked()));
+}
+void TForm1::CheckBoxPestanasClick() {
+  RunSearches(entry_.CheckBoxPestanasClick(CheckBoxPestanas->isChecked()));
+}
+void TForm1::CheckBoxNSIClick() { RunSearches(entry_.CheckBoxNSIClick(CheckBoxNSI->isChecked())); }
+
+// The hidden "Limpar" button: an empty picture without a scroll range.
+void TForm1::Button2Click() { Image1->Clear(); }
+
+void TForm1::StandardTunning1Click(int tag) {
+  int searches = tuning_.StandardTunning1Click(tag);
+  MirrorTuning();
+  for (int i = 0; i < searches; ++i) SearchCurrentChord();
+}
+
+void TForm1::ToolButton5Click() {
+  int searches = tuning_.ToolButton5Click();
+  MirrorTuning();
+  for (int i = 0; i < searches; ++i) SearchCurrentChord();
+}
+
+void TForm1::TrackBarChange(int string) {
+  tuning_.TrackBarChange(string, trackBars_[string]->value());
+  stringLabels_[string]->setText(QString::fromStdString(tuning_.state.labels[string]));
+}
+
+void TForm1::Sair1Click() { close(); }
+
+void TForm1::Sobre1Click() {
+  TForm2 about(assets_, this);
+  about.exec();
+}
+
+}  // namespace corvanta

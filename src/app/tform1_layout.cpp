@@ -1,0 +1,417 @@
+// The main window's controls at their places, with their captions, items,
+// hints and start values.
+#include <QAction>
+#include <QActionGroup>
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSlider>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include "app/app_fonts.h"
+#include "app/tform1.h"
+#include "sound/midi_messages.h"
+#include "sound/strum.h"
+#include "theory/catalogue.h"
+#include "theory/text_util.h"
+#include "view/diagram_sheet.h"
+#include "view/neck_view.h"
+
+namespace corvanta {
+namespace {
+
+constexpr int kGridRowHeight = 15;
+constexpr int kCheckListItemHeight = 13;
+constexpr int kSplitterHandle = 8;
+
+QString Text(std::string_view bytes) { return QString::fromStdString(BytesToUtf8(bytes)); }
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name) {
+  widget->setObjectName(name);
+  return widget;
+}
+
+QFrame* Panel(QWidget* parent, const char* name, QRect geometry, bool raised) {
+  auto* panel = Named(new QFrame(parent), name);
+  panel->setGeometry(geometry);
+  if (raised) panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  return panel;
+}
+
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, QPoint at) {
+  auto* label = Named(new QLabel(text, parent), name);
+  label->move(at);
+  label->adjustSize();
+  return label;
+}
+
+QToolButton* FlatButton(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+  auto* button = Named(new QToolButton(parent), name);
+  button->setText(text);
+  button->setGeometry(geometry);
+  button->setCheckable(true);
+  button->setAutoRaise(true);
+  return button;
+}
+
+QButtonGroup* RadioPair(QObject* owner, QToolButton* down, QToolButton* up) {
+  auto* group = new QButtonGroup(owner);
+  group->addButton(down);
+  group->addButton(up);
+  group->setExclusive(true);
+  down->setChecked(true);
+  return group;
+}
+
+QTableWidget* NoteGrid(QWidget* parent, const char* name, QRect geometry) {
+  auto* grid = Named(new QTableWidget(kPitchClassCount, 1, parent), name);
+  grid->setGeometry(geometry);
+  grid->horizontalHeader()->hide();
+  grid->verticalHeader()->hide();
+  grid->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+  grid->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
+  grid->horizontalHeader()->setStretchLastSection(true);
+  grid->setFont(ArialFont(11));
+  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setTabKeyNavigation(false);
+  for (int row = 0; row < kPitchClassCount; ++row) {
+    grid->setItem(row, 0, new QTableWidgetItem(Text(kSharpNoteNames[row])));
+  }
+  return grid;
+}
+
+QComboBox* ListOnly(QWidget* parent, const char* name, QRect geometry, const QStringList& items,
+                    int selected, const QString& hint) {
+  auto* box = Named(new QComboBox(parent), name);
+  box->setGeometry(geometry);
+  box->addItems(items);
+  box->setCurrentIndex(selected);
+  box->setToolTip(hint);
+  return box;
+}
+
+QCheckBox* Option(QWidget* parent, const char* name, const QString& text, QPoint at,
+                  const QString& hint = {}) {
+  auto* box = Named(new QCheckBox(text, parent), name);
+  box->move(at);
+  box->adjustSize();
+  if (!hint.isEmpty()) box->setToolTip(hint);
+  return box;
+}
+
+}  // namespace
+
+void TForm1::BuildWindow() {
+  setWindowTitle("Corvanta");
+  setGeometry(108, 111, 817, 593);
+  setFont(ChineseFont(12));
+
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  auto* banner = Named(new QFrame(central), "PanelBanner");
+  banner->setFixedHeight(48);
+  banner->setStyleSheet("background: black;");
+  auto* image3 = Named(new QLabel(banner), "Image3");
+  image3->setPixmap(QPixmap::fromImage(assets_.banner));
+  image3->setGeometry(0, -16, 450, 80);
+  column->addWidget(banner);
+
+  auto* bevel3 = Named(new QFrame(central), "Bevel3");
+  bevel3->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  bevel3->setFixedHeight(2);
+  column->addWidget(bevel3);
+
+  auto* body = new QHBoxLayout;
+  body->setContentsMargins(0, 0, 0, 0);
+  body->setSpacing(0);
+  body->addWidget(BuildLeftColumn());
+  body->addWidget(BuildMainArea(), 1);
+  column->addLayout(body, 1);
+  setCentralWidget(central);
+
+  auto* status = Named(new QStatusBar(this), "StatusBar1");
+  status->setFixedHeight(17);
+  status->setSizeGripEnabled(true);
+  for (int width : {200, 50, 50}) {
+    auto* panelText = new QLabel(status);
+    panelText->setFixedWidth(width);
+    panelText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    status->addWidget(panelText);
+  }
+  setStatusBar(status);
+
+  Button2 = Named(new QPushButton("Limpar", this), "Button2");
+  Button2->setGeometry(688, 24, 65, 25);
+  Button2->hide();
+  BuildMenus();
+}
+
+QWidget* TForm1::BuildLeftColumn() {
+  auto* panel1 = Named(new QFrame, "Panel1");
+  panel1->setFixedWidth(153);
+  auto* layout = new QVBoxLayout(panel1);
+  layout->setContentsMargins(6, 6, 6, 6);
+  Splitter3 = Named(new QSplitter(Qt::Vertical, panel1), "Splitter3");
+  Splitter3->setHandleWidth(kSplitterHandle);
+  Splitter3->setChildrenCollapsible(false);
+  Splitter3->addWidget(BuildChordChoice());
+  auto* panel3 = Named(new QFrame, "Panel3");
+  auto* panel3Layout = new QVBoxLayout(panel3);
+  panel3Layout->setContentsMargins(0, 0, 0, 0);
+  ListBox1 = Named(new QListWidget(panel3), "ListBox1");
+  ListBox1->setFont(ArialFont(11));
+  panel3Layout->addWidget(ListBox1);
+  Splitter3->addWidget(panel3);
+  Splitter3->setSizes({251, 300});
+  Splitter3->setStretchFactor(1, 1);
+  layout->addWidget(Splitter3);
+  return panel1;
+}
+
+QWidget* TForm1::BuildChordChoice() {
+  auto* top = Named(new QFrame, "PanelMenuTopo");
+  top->setMinimumHeight(251);
+  EditAcorde = Named(new QLineEdit("编辑和弦", top), "EditAcorde");
+  EditAcorde->setGeometry(0, 0, 115, 23);
+  QFont bold = ArialFont(12);
+  bold.setBold(true);
+  EditAcorde->setFont(bold);
+  SpeedButton2 = Named(new QToolButton(top), "SpeedButton2");
+  SpeedButton2->setGeometry(116, 0, 23, 23);
+  SpeedButton2->setIcon(QPixmap::fromImage(assets_.queryGlyph));
+  SpeedButton2->setIconSize(QSize(20, 20));
+  SpeedButton2->setAutoRaise(true);
+  SpeedButton2->setToolTip("查询和弦");
+
+  StringGridAcorde = NoteGrid(top, "StringGridAcorde", QRect(0, 24, 33, 201));
+  StringGridBaixo = NoteGrid(top, "StringGridBaixo", QRect(107, 24, 33, 201));
+
+  CheckListBox1 = Named(new QListWidget(top), "CheckListBox1");
+  CheckListBox1->setGeometry(32, 24, 76, 201);
+  for (const DegreeItem& degree : kDegreeItems) {
+    auto* item = new QListWidgetItem(Text(degree.text), CheckListBox1);
+    item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setCheckState(Qt::Unchecked);
+    item->setSizeHint(QSize(60, kCheckListItemHeight));
+  }
+
+  StringGrid1 = Named(new QTableWidget(30, 2, top), "StringGrid1");
+  StringGrid1->setGeometry(32, 24, 76, 201);
+  StringGrid1->horizontalHeader()->hide();
+  StringGrid1->verticalHeader()->hide();
+  StringGrid1->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+  StringGrid1->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
+  StringGrid1->setColumnWidth(0, 64);
+  StringGrid1->setColumnWidth(1, 2);
+  StringGrid1->setFont(ArialFont(11));
+  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  StringGrid1->setTabKeyNavigation(false);
+  StringGrid1->hide();
+
+  SpeedButton5 = FlatButton(top, "SpeedButton5", "#", QRect(0, 224, 17, 17));
+  SpeedButton6 = FlatButton(top, "SpeedButton6", "b", QRect(17, 224, 16, 17));
+  SpeedButton7 = FlatButton(top, "SpeedButton7", "模式1", QRect(34, 224, 36, 17));
+  SpeedButton8 = FlatButton(top, "SpeedButton8", "模式2", QRect(72, 224, 35, 17));
+  SpeedButton10 = FlatButton(top, "SpeedButton10", "#", QRect(107, 224, 17, 17));
+  SpeedButton9 = FlatButton(top, "SpeedButton9", "b", QRect(125, 224, 16, 17));
+  RadioPair(this, SpeedButton5, SpeedButton6);
+  RadioPair(this, SpeedButton7, SpeedButton8);
+  RadioPair(this, SpeedButton10, SpeedButton9);
+  for (auto [name, geometry] :
+       {std::pair{"Bevel1", QRect(26, 224, 9, 17)}, std::pair{"Bevel2", QRect(98, 216, 9, 25)}}) {
+    auto* bevel = Named(new QFrame(top), name);
+    bevel->setGeometry(geometry);
+    bevel->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    bevel->lower();
+  }
+  return top;
+}
+
+QWidget* TForm1::BuildMainArea() {
+  auto* principal = Named(new QFrame, "PanelPrincipal");
+  auto* layout = new QVBoxLayout(principal);
+  layout->setContentsMargins(0, 0, 0, 0);
+  Splitter2 = Named(new QSplitter(Qt::Vertical, principal), "Splitter2");
+  Splitter2->setHandleWidth(kSplitterHandle);
+  Splitter2->setChildrenCollapsible(false);
+
+  auto* scrollPanel = Named(new QFrame, "PanelScrollBox");
+  auto* scrollLayout = new QVBoxLayout(scrollPanel);
+  scrollLayout->setContentsMargins(6, 6, 6, 6);
+  ScrollBoxViolao = Named(new QScrollArea(scrollPanel), "ScrollBoxViolao");
+  ScrollBoxViolao->setFrameStyle(QFrame::Box | QFrame::Plain);
+  ScrollBoxViolao->setStyleSheet("QScrollArea { background: white; }");
+  ScrollBoxViolao->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  ScrollBoxViolao->verticalScrollBar()->setSingleStep(20);
+  ScrollBoxViolao->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Image1 = Named(new DiagramSheet(assets_), "Image1");
+  ScrollBoxViolao->setWidget(Image1);
+  ScrollBoxViolao->setWidgetResizable(false);
+  scrollLayout->addWidget(ScrollBoxViolao);
+  Splitter2->addWidget(scrollPanel);
+  Splitter2->addWidget(BuildLowerPanel());
+  Splitter2->setStretchFactor(0, 1);
+  Splitter2->setStretchFactor(1, 0);
+  Splitter2->setSizes({400, 220});
+  layout->addWidget(Splitter2);
+  return principal;
+}
+
+QWidget* TForm1::BuildLowerPanel() {
+  auto* braco = Named(new QFrame, "PanelBraco");
+  braco->setMinimumHeight(220);
+  BuildInfoPanel(braco);
+  BuildOptionPanel(braco);
+  BuildTuningPanel(braco);
+  BuildViewPanel(braco);
+  BuildSoundPanel(braco);
+  return braco;
+}
+
+QWidget* TForm1::BuildInfoPanel(QWidget* parent) {
+  auto* info = Panel(parent, "PanelInfo", QRect(6, 0, 185, 89), true);
+  Caption(info, "Label1", "信息:", QPoint(8, 16));
+  Edit1 = Named(new QLineEdit(info), "Edit1");
+  Edit1->setGeometry(72, 12, 105, 19);
+  Edit1->setReadOnly(true);
+  Edit1->setStyleSheet("QLineEdit { background: palette(light); }");
+  Caption(info, "Label5", "结果:已找到", QPoint(8, 56));
+  LabelTotal = Caption(info, "LabelTotal", "0", QPoint(98, 56));
+  LabelTotal->setMinimumWidth(60);
+  return info;
+}
+
+QWidget* TForm1::BuildOptionPanel(QWidget* parent) {
+  auto* panel4 = Panel(parent, "Panel4", QRect(198, 0, 153, 90), true);
+  CheckBoxOmit5 = Option(panel4, "CheckBoxOmit5", "去5音", QPoint(8, 8));
+  CheckBoxOmit3 = Option(panel4, "CheckBoxOmit3", "去3音", QPoint(80, 8));
+  Caption(panel4, "Label3", "跨度", QPoint(6, 36));
+  ComboBox2 =
+      ListOnly(panel4, "ComboBox2", QRect(6, 52, 59, 21), {"2", "3", "4", "5"}, 3, "手指跨度");
+  Caption(panel4, "Label2", "总品格数", QPoint(80, 36));
+  ComboBox1 = ListOnly(panel4, "ComboBox1", QRect(80, 52, 57, 21), {"6", "12", "18", "24"}, 1,
+                       "显示所选品格数以内和弦");
+  return panel4;
+}
+
+QWidget* TForm1::BuildTuningPanel(QWidget* parent) {
+  auto* panel2 = Panel(parent, "Panel2", QRect(358, 0, 139, 90), true);
+  ToolButton5 = Named(new QToolButton(panel2), "ToolButton5");
+  ToolButton5->setGeometry(2, 2, 130, 22);
+  ToolButton5->setText("标准音");
+  ToolButton5->setIcon(QPixmap::fromImage(assets_.tuningIcon));
+  ToolButton5->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  ToolButton5->setPopupMode(QToolButton::MenuButtonPopup);
+  ToolButton5->setAutoRaise(true);
+  ToolButton5->setToolTip("切换调音方式");
+  PopupMenu1 = Named(new QMenu(ToolButton5), "PopupMenu1");
+  presetGroup_ = new QActionGroup(PopupMenu1);
+  presetGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+  for (int tag = 0; tag < kTuningPresetCount; ++tag) {
+    auto* item = PopupMenu1->addAction(Text(kTuningPresets[tag].menuCaption));
+    item->setObjectName(QString::fromLatin1(kTuningPresets[tag].itemName.data(),
+                                            int(kTuningPresets[tag].itemName.size())));
+    item->setCheckable(true);
+    item->setChecked(tag == kStandardPreset);
+    item->setData(tag);
+    presetGroup_->addAction(item);
+    presetItems_[tag] = item;
+  }
+  ToolButton5->setMenu(PopupMenu1);
+  constexpr std::array<int, kStringCount> kTrackBarX{8, 28, 49, 70, 91, 112};
+  for (int string = 0; string < kStringCount; ++string) {
+    QString number = QString::number(string + 1);
+    auto* bar = new QSlider(Qt::Vertical, panel2);
+    bar->setObjectName("TrackBar" + number);
+    bar->setGeometry(kTrackBarX[string], 26, 17, 49);
+    bar->setRange(0, kPitchClassCount - 1);
+    bar->setInvertedAppearance(true);  // 0 at the top
+    bar->setInvertedControls(true);
+    bar->setValue(kStandardTuning[string]);
+    trackBars_[string] = bar;
+    auto* label = new QLabel(Text(kTuningPresets[kStandardPreset].labels[string]), panel2);
+    label->setObjectName("lbAfinacaoCorda" + number);
+    label->setFont(ArialFont(11));
+    label->setGeometry(kTrackBarX[string], 74, 20, 14);
+    stringLabels_[string] = label;
+  }
+  return panel2;
+}
+
+QWidget* TForm1::BuildViewPanel(QWidget* parent) {
+  auto* panel6 = Panel(parent, "Panel6", QRect(504, 0, 145, 89), true);
+  CheckBoxNSI = Option(panel6, "CheckBoxNSI", "简单和弦", QPoint(8, 8), "只显示常用的和弦");
+  CheckBoxCanhoto = Option(panel6, "CheckBoxCanhoto", "左手和弦", QPoint(8, 32), "左撇子的按法");
+  CheckBoxPestanas =
+      Option(panel6, "CheckBoxPestanas", "去掉大横按", QPoint(8, 56), "不显示大横按和弦");
+  return panel6;
+}
+
+QWidget* TForm1::BuildSoundPanel(QWidget* parent) {
+  auto* panel5 = Panel(parent, "Panel5", QRect(6, 96, 643, 121), true);
+  ComboBoxPatch = Named(new QComboBox(panel5), "ComboBoxPatch");
+  ComboBoxPatch->setGeometry(8, 8, 145, 21);
+  ComboBoxPatch->setEditable(true);
+  ComboBoxPatch->setInsertPolicy(QComboBox::NoInsert);
+  ComboBoxPatch->setMaxVisibleItems(21);
+  ComboBoxPatch->setStyleSheet("QComboBox { background: rgb(207, 208, 214); }");
+  ComboBoxPatch->setToolTip("切换和弦演奏的音色");
+  for (const PatchItem& item : kPatchItems) ComboBoxPatch->addItem(Text(item.text));
+  ComboBoxPatch->setCurrentIndex(-1);
+  ComboBoxPatch->setEditText(Text(kPatchItems[0].text));
+  Caption(panel5, "Label6", "速度", QPoint(160, 10));
+  TrackBarTempoAcorde = Named(new QSlider(Qt::Horizontal, panel5), "TrackBarTempoAcorde");
+  TrackBarTempoAcorde->setGeometry(200, 8, 89, 17);
+  TrackBarTempoAcorde->setRange(kMinStrumSpeed, kMaxStrumSpeed);
+  TrackBarTempoAcorde->setValue(kDefaultStrumSpeed);
+  TrackBarTempoAcorde->setTickPosition(QSlider::TicksBelow);
+  TrackBarTempoAcorde->setTickInterval(1);
+  TrackBarTempoAcorde->setToolTip("调整和弦演奏的回放速度");
+  SpeedButton11 = FlatButton(panel5, "SpeedButton11", "电吉他指板", QRect(296, 6, 81, 21));
+  SpeedButton12 = FlatButton(panel5, "SpeedButton12", "古典吉他指板", QRect(385, 6, 80, 21));
+  RadioPair(this, SpeedButton12, SpeedButton11);
+  Image2 = Named(new NeckView(assets_, panel5), "Image2");
+  Image2->move(8, 32);
+  return panel5;
+}
+
+void TForm1::BuildMenus() {
+  auto* bar = Named(new QMenuBar(this), "MainMenu1");
+  QMenu* file = bar->addMenu("文件");
+  QAction* close = file->addAction("关闭");
+  close->setObjectName("Sair1");
+  connect(close, &QAction::triggered, this, &TForm1::Sair1Click);
+  QMenu* help = bar->addMenu("帮助");
+  QAction* about = help->addAction("关于");
+  about->setObjectName("Sobre1");
+  connect(about, &QAction::triggered, this, &TForm1::Sobre1Click);
+  setMenuBar(bar);
+}
+
+}  // namespace corvanta

@@ -1,0 +1,38 @@
+#include "sound/strum.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "sound/midi_messages.h"
+
+namespace corvanta {
+namespace {
+
+constexpr int kDelayStepMs = 25;
+
+}  // namespace
+
+int StrumDelayMs(int speed) {
+  return std::clamp(speed, kMinStrumSpeed, kMaxStrumSpeed) * kDelayStepMs + kDelayStepMs;
+}
+
+std::vector<MidiCall> PlanStrum(const Frets& frets, const PitchTable& pitchTable, int speed) {
+  std::vector<MidiCall> calls;
+  for (int string = 0; string < kStringCount; ++string) {
+    int fret = std::abs(frets[string]);
+    if (frets[string] == kMuted || fret >= kFretSlots) continue;
+    calls.push_back({MidiCall::Kind::ShortMessage, NoteOnMessage(pitchTable[string][fret]),
+                     StrumDelayMs(speed)});
+  }
+  return calls;
+}
+
+std::vector<MidiCall> PlanPatchChange(int program) {
+  using Kind = MidiCall::Kind;
+  return {{Kind::ShortMessage, kProgramChangeChannel1, 0},
+          {Kind::ShortMessage, static_cast<std::uint32_t>(program & 0x7F), 0},
+          {Kind::SetVolume, kFullVolume, 0},
+          {Kind::ShortMessage, kNoteOnChannel1, 0}};
+}
+
+}  // namespace corvanta

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "instrument/tuning.h"
+#include "search/fingering.h"
+
+namespace corvanta {
+
+// One call to the MIDI output, then a pause.
+struct MidiCall {
+  enum class Kind { ShortMessage, SetVolume };
+  Kind kind;
+  std::uint32_t value;
+  int pauseAfterMs;
+  bool operator==(const MidiCall&) const = default;
+};
+
+inline constexpr int kMinStrumSpeed = 0;
+inline constexpr int kMaxStrumSpeed = 5;
+inline constexpr int kDefaultStrumSpeed = 2;
+
+// The pause after each struck string: 25 ms at speed 0, 75 at 2, 150 at 5.
+int StrumDelayMs(int speed);
+
+// Note-on per sounding string from the lowest, each followed by the pause;
+// no note-off. A barre value plays the same note as its fret.
+std::vector<MidiCall> PlanStrum(const Frets& frets, const PitchTable& pitchTable, int speed);
+
+// The patch change: program change status, the program alone (running
+// status), the volume, then the note-on status alone.
+std::vector<MidiCall> PlanPatchChange(int program);
+
+}  // namespace corvanta

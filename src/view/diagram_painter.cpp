@@ -1,0 +1,36 @@
+#include "view/diagram_painter.h"
+
+namespace corvanta {
+
+void PaintPlacements(QPainter& painter, const std::vector<Placement>& placements, QPoint origin,
+                     const DrawnAssets& assets) {
+  for (const Placement& placement : placements) {
+    painter.drawImage(origin + QPoint(placement.x, placement.y), assets.Of(placement.sprite));
+  }
+}
+
+void PaintDiagram(QPainter& painter, const Frets& frets, QPoint origin, DiagramVariant variant,
+                  bool leftHanded, const DrawnAssets& assets) {
+  DiagramLayout layout = LayOutDiagram(frets, variant, leftHanded);
+  // Dots and barres come after the grid and the label in the layout's order;
+  // the label is drawn right after the grid so a dot may cover it, as a
+  // canvas drawn step by step would.
+  auto grid =
+      std::find_if(layout.placements.begin(), layout.placements.end(), [](const Placement& p) {
+        return p.sprite == Sprite::PlainGrid || p.sprite == Sprite::HighlightedGrid;
+      });
+  auto afterGrid = grid == layout.placements.end() ? grid : grid + 1;
+  PaintPlacements(painter, {layout.placements.begin(), afterGrid}, origin, assets);
+
+  const QString label = QString::number(layout.firstFret);
+  const QFontMetrics metrics(painter.font());
+  QRect box(origin + QPoint(kFretLabelX, kFretLabelY),
+            QSize(metrics.horizontalAdvance(label), metrics.height()));
+  painter.fillRect(box, Qt::white);
+  painter.setPen(Qt::black);
+  painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, label);
+
+  PaintPlacements(painter, {afterGrid, layout.placements.end()}, origin, assets);
+}
+
+}  // namespace corvanta

@@ -1,0 +1,72 @@
+#include "view/layout/neck_layout.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace corvanta {
+namespace {
+
+constexpr std::array<int, 26> kNeckFretX{10,  50,  93,  134, 171, 206, 239, 270, 298,
+                                         325, 350, 373, 396, 419, 439, 460, 481, 501,
+                                         521, 541, 559, 576, 591, 604, 618, 628};
+constexpr int kMarkerBack = 10;
+constexpr int kStringStep = 14;
+constexpr int kConsumed = 100;
+constexpr std::array<int, kStringCount> kStringLineY{76, 62, 48, 34, 20, 7};
+
+Sprite NeckFinger(int finger) {
+  return static_cast<Sprite>(static_cast<int>(Sprite::NeckFinger1) + finger - 1);
+}
+
+// Markers for frets the picture has no space for (above 25) stand at its
+// right edge, like any marker that would cross it.
+int MarkerX(int fret) {
+  int x = NeckFretX(fret) - kMarkerBack;
+  return std::clamp(x, 0, kNeckPictureWidth - kNeckMarkerWidth);
+}
+
+int MarkerY(int string) { return kStringStep * (kStringCount - 1 - string); }
+
+}  // namespace
+
+int NeckFretX(int fret) {
+  return kNeckFretX[std::clamp(fret, 0, static_cast<int>(kNeckFretX.size()) - 1)];
+}
+
+int NeckStringY(int string) { return kStringLineY[std::clamp(string, 0, kStringCount - 1)]; }
+
+std::vector<Placement> LayOutNeck(const Frets& frets) {
+  std::vector<Placement> out;
+  Frets values = frets;
+  int minFret = 100, maxFret = 0;
+  for (int value : values) {
+    int a = std::abs(value);
+    if (a == kMuted) continue;
+    if (a != 0 && a < minFret) minFret = a;
+    if (a > maxFret) maxFret = a;
+  }
+  for (int s = kStringCount - 1; s >= 0; --s) {
+    if (values[s] == 0) out.push_back({Sprite::NeckOpen, 0, MarkerY(s)});
+  }
+  int finger = 0;
+  for (int fret = minFret; fret <= maxFret; ++fret) {
+    for (int s = 0; s < kStringCount; ++s) {
+      if (values[s] == fret) {
+        ++finger;
+        if (finger <= 4) out.push_back({NeckFinger(finger), MarkerX(fret), MarkerY(s)});
+      } else if (values[s] == -fret) {
+        ++finger;
+        for (int covered = s; covered < kStringCount; ++covered) {
+          int value = values[covered];
+          if (value == kConsumed || (std::abs(value) < fret && value != kMuted)) break;
+          if (finger <= 4) out.push_back({NeckFinger(finger), MarkerX(fret), MarkerY(covered)});
+          if (std::abs(value) == fret) values[covered] = kConsumed;
+        }
+      }
+    }
+  }
+  return out;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,34 @@
+#include "view/neck_view.h"
+
+#include <QPainter>
+
+#include "view/diagram_painter.h"
+#include "view/layout/neck_layout.h"
+
+namespace corvanta {
+
+NeckView::NeckView(const DrawnAssets& assets, QWidget* parent) : QWidget(parent), assets_(assets) {
+  setFixedSize(kNeckPictureWidth, kNeckPictureHeight + 4);
+}
+
+void NeckView::ShowBackground(Background background) {
+  background_ = background;
+  hasMarkers_ = false;
+  update();
+}
+
+void NeckView::DrawNeck(Background background, const Frets& frets) {
+  background_ = background;
+  frets_ = frets;
+  hasMarkers_ = true;
+  update();
+}
+
+void NeckView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(
+      0, 0, background_ == Background::Electric ? assets_.electricNeck : assets_.bronzeNeck);
+  if (hasMarkers_) PaintPlacements(painter, LayOutNeck(frets_), QPoint(0, 0), assets_);
+}
+
+}  // namespace corvanta

@@ -1,0 +1,51 @@
+// Opens the window as a user would, waits for its first paint, and saves
+// the screen at start and after a click on a diagram.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTest>
+#include <iostream>
+
+#include "app/sound_devices.h"
+#include "app/tform1.h"
+#include "view/diagram_sheet.h"
+
+namespace {
+
+bool Save(QWidget& window, const QString& path) {
+  QApplication::processEvents();
+  QPixmap shot = window.screen()->grabWindow(window.winId());
+  if (shot.isNull()) shot = window.grab();
+  bool saved = shot.save(path);
+  std::cout << (saved ? "saved " : "could not save ") << path.toStdString() << "\n";
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+  QDir().mkpath(folder);
+  corvanta::SoundDevices sound;
+  QElapsedTimer clock;
+  clock.start();
+  corvanta::TForm1 window(sound.DefaultOutput());
+  window.showMaximized();
+  // Without a window manager (Xvfb) nothing maximizes the window: do it.
+  window.setGeometry(window.screen()->availableGeometry());
+  if (!QTest::qWaitForWindowExposed(&window)) return 1;
+  QTest::qWait(300);
+  std::cout << "first paint after " << clock.elapsed() << " ms\n";
+  bool ok = Save(window, folder + "/start.png");
+
+  auto* sheet = window.findChild<corvanta::DiagramSheet*>("Image1");
+  int cell = argc > 2 ? std::atoi(argv[2]) : 2;
+  QPoint centre((cell % sheet->Columns()) * 100 + 50, (cell / sheet->Columns()) * 130 + 60);
+  QTest::mouseClick(sheet, Qt::LeftButton, Qt::NoModifier, centre);
+  QTest::qWait(300);
+  ok = Save(window, folder + "/after-click.png") && ok;
+  return ok ? 0 : 1;
+}
