@@ -1,0 +1,192 @@
+// The chord and tuning controls driven by mouse and keyboard, counting the
+// searches each one runs.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSlider>
+#include <QToolButton>
+#include <QtTest>
+
+#include "window_fixture.h"
+
+namespace corvanta {
+
+using testing::Window;
+
+class ChordControlsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  static QString Symbol(const Window& window) { return window.Get<QLineEdit>("EditAcorde")->text(); }
+
+  static void Query(const Window& window, const QString& text, bool pressEnter = false) {
+    auto* box = window.Get<QLineEdit>("EditAcorde");
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+    if (pressEnter) {
+      QTest::keyClick(box, Qt::Key_Return);
+    } else {
+      QTest::mouseClick(window.Get<QToolButton>("SpeedButton2"), Qt::LeftButton);
+    }
+  }
+
+  static void ChoosePreset(const Window& window, const char* itemName) {
+    window.form->findChild<QAction*>(itemName)->trigger();
+  }
+
+ private slots:
+  void choosingARootAfterASeparateBassMovesTheBassRow() {
+    Window window;
+    window.ClickRow("StringGridBaixo", 4);
+    QCOMPARE(Symbol(window), QString("C/E"));
+    int searches = window.form->SearchCount();
+    window.ClickRow("StringGridAcorde", 2);
+    QCOMPARE(Symbol(window), QString("D"));
+    QCOMPARE(window.form->SearchCount(), searches + 2);  // the bass choice runs inside
+    QCOMPARE(window.Get<QTableWidget>("StringGridBaixo")->currentRow(), 2);
+    QCOMPARE(window.form->Result().argument, std::string("2 6 9"));
+  }
+
+  void theRootIsSpelledFromTheBassGrid() {
+    Window window;
+    QTest::mouseClick(window.Get<QToolButton>("SpeedButton6"), Qt::LeftButton);
+    auto* root = window.Get<QTableWidget>("StringGridAcorde");
+    QCOMPARE(root->item(1, 0)->text(), QString("Db"));
+    QCOMPARE(window.Get<QTableWidget>("StringGridBaixo")->item(1, 0)->text(), QString("C#"));
+    window.ClickRow("StringGridAcorde", 1);
+    QCOMPARE(Symbol(window), QString("C#"));
+    QVERIFY(window.Get<QToolButton>("SpeedButton6")->isChecked());
+  }
+
+  void arrowKeysInAGridChooseRows() {
+    Window window;
+    auto* root = window.Get<QTableWidget>("StringGridAcorde");
+    root->setFocus();
+    int searches = window.form->SearchCount();
+    QTest::keyClick(root, Qt::Key_Down);
+    QTest::keyClick(root, Qt::Key_Down);
+    QCOMPARE(Symbol(window), QString("D"));
+    QCOMPARE(window.form->SearchCount(), searches + 4);  // each root moves the bass row too
+  }
+
+  void theTypeGridNamesTheTypeAndLeavesTheTicks() {
+    Window window;
+    QTest::mouseClick(window.Get<QToolButton>("SpeedButton8"), Qt::LeftButton);
+    QVERIFY(window.Get<QTableWidget>("StringGrid1")->isVisible());
+    QVERIFY(!window.Get<QListWidget>("CheckListBox1")->isVisible());
+    int searches = window.form->SearchCount();
+    window.ClickRow("StringGrid1", 29);
+    QCOMPARE(Symbol(window), QString("Cm7"));
+    QCOMPARE(window.form->SearchCount(), searches + 1);
+    QTest::mouseClick(window.Get<QToolButton>("SpeedButton7"), Qt::LeftButton);
+    QCOMPARE(window.Ticked(), (std::vector<int>{0}));
+    QCOMPARE(window.form->SearchCount(), searches + 1);
+  }
+
+  void simpleChordsSetTheSpanAndSearchOnce() {
+    Window window;
+    int searches = window.form->SearchCount();
+    QTest::mouseClick(window.Get<QCheckBox>("CheckBoxNSI"), Qt::LeftButton);
+    QCOMPARE(window.Get<QComboBox>("ComboBox2")->currentText(), QString("3"));
+    QCOMPARE(window.form->SearchCount(), searches + 1);
+    QTest::mouseClick(window.Get<QCheckBox>("CheckBoxNSI"), Qt::LeftButton);
+    QCOMPARE(window.Get<QComboBox>("ComboBox2")->currentText(), QString("5"));
+    QCOMPARE(window.form->SearchCount(), searches + 2);
+    QCOMPARE(window.Get<QLabel>("LabelTotal")->text(), QString("165"));
+  }
+
+  void optionsChangeTheResult() {
+    Window window;
+    window.ClickRow("StringGridAcorde", 5);
+    QTest::mouseClick(window.Get<QCheckBox>("CheckBoxPestanas"), Qt::LeftButton);
+    QCOMPARE(window.Get<QLabel>("LabelTotal")->text(), QString("45"));
+    window.Get<QComboBox>("ComboBox1")->setCurrentIndex(3);  // 24 frets
+    QVERIFY(window.Get<QLabel>("LabelTotal")->text().toInt() > 45);
+    QTest::mouseClick(window.Get<QCheckBox>("CheckBoxCanhoto"), Qt::LeftButton);
+    QVERIFY(window.form->Entry().state.leftHanded);
+  }
+
+  void theCheckListKeepsMajorAndMinorApart() {
+    Window window;
+    window.ToggleItem(0);
+    QCOMPARE(window.Ticked(), (std::vector<int>{1}));
+    QCOMPARE(Symbol(window), QString("Cm"));
+    window.ToggleItem(15);
+    QCOMPARE(Symbol(window), QString("Cm/7"));
+    QCOMPARE(window.form->Result().argument, std::string("0 3 7 10"));
+  }
+
+  void tickingToTheLimitDisablesAddedDegreesAndTheBassGrid() {
+    Window window;
+    for (int item : {15, 18, 21}) window.ToggleItem(item);
+    auto* list = window.Get<QListWidget>("CheckListBox1");
+    QVERIFY(!(list->item(24)->flags() & Qt::ItemIsEnabled));
+    QVERIFY(list->item(2)->flags() & Qt::ItemIsEnabled);
+    QVERIFY(!window.Get<QTableWidget>("StringGridBaixo")->isEnabled());
+    int searches = window.form->SearchCount();
+    window.ToggleItem(24);  // disabled: nothing happens
+    QCOMPARE(window.Ticked(), (std::vector<int>{0, 15, 18, 21}));
+    QCOMPARE(window.form->SearchCount(), searches);
+  }
+
+  void typedSymbolsAreQueried() {
+    Window window;
+    Query(window, "C7/9/11/13");
+    QCOMPARE(window.Ticked(), (std::vector<int>{0, 15, 18, 21}));
+    QCOMPARE(Symbol(window), QString("C7/9/11/13 "));
+    Query(window, "Cm7/G", true);
+    QCOMPARE(Symbol(window), QString("Cm/7/G"));
+    QCOMPARE(window.Ticked(), (std::vector<int>{0, 1, 15}));
+    Query(window, "Bbsus4");
+    QCOMPARE(window.Get<QTableWidget>("StringGridAcorde")->item(10, 0)->text(), QString("Bb"));
+    Query(window, "");
+    QCOMPARE(window.Get<QLabel>("LabelTotal")->text(), QString("0"));
+    Query(window, QString::fromUtf8("C\u00BA"));
+    QCOMPARE(window.Ticked(), (std::vector<int>{0, 4}));
+  }
+
+  void presetsRetuneAndTheButtonPartRestoresStandard() {
+    Window window;
+    ChoosePreset(window, "Afinaoemsolmenor1");
+    const char* labels[] = {"G", "Bb", "D", "G", "Bb", "D"};
+    for (int s = 0; s < 6; ++s) {
+      QCOMPARE(window.Get<QLabel>(qPrintable(QString("lbAfinacaoCorda%1").arg(s + 1)))->text(),
+               QString(labels[s]));
+    }
+    QCOMPARE(window.form->Tuning().pitchTable[0][0], 43);
+    QCOMPARE(window.form->Tuning().pitchTable[5][0], 62);
+    QCOMPARE(window.Get<QToolButton>("ToolButton5")->text(), QString("G minor tuning"));
+
+    ChoosePreset(window, "DropD1");
+    QTest::mouseClick(window.Get<QToolButton>("ToolButton5"), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(window.Get<QToolButton>("ToolButton5")->text(), QString("标准音"));
+    QCOMPARE(window.Get<QLabel>("lbAfinacaoCorda1")->text(), QString("E"));
+    QVERIFY(window.form->findChild<QAction*>("DropD1")->isChecked());
+    QCOMPARE(window.Get<QLabel>("LabelTotal")->text(), QString("165"));
+
+    ChoosePreset(window, "DropD1");  // the checked item again: none checked
+    for (QAction* item : window.Get<QMenu>("PopupMenu1")->actions()) QVERIFY(!item->isChecked());
+  }
+
+  void aTrackBarChangesOnlyTheNextSearch() {
+    Window window;
+    int searches = window.form->SearchCount();
+    window.Get<QSlider>("TrackBar1")->setValue(2);
+    QCOMPARE(window.Get<QLabel>("lbAfinacaoCorda1")->text(), QString("D"));
+    QCOMPARE(window.form->SearchCount(), searches);
+    QCOMPARE(window.Get<QLabel>("LabelTotal")->text(), QString("165"));
+    window.ClickRow("StringGridBaixo", 2);  // D in the bass, now on the open low string
+    QCOMPARE(window.form->Entry().state.bassPitchClass, 2);
+    window.Get<QSlider>("TrackBar2")->setValue(10);
+    QCOMPARE(window.Get<QLabel>("lbAfinacaoCorda2")->text(), QString("A#"));
+  }
+};
+
+}  // namespace corvanta
+
+QTEST_MAIN(corvanta::ChordControlsTest)
+#include "chord_controls_test.moc"

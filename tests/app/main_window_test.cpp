@@ -1,0 +1,155 @@
+// The main window as a user meets it: start state, diagrams, clicks, neck,
+// resizing.
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QtTest>
+
+#include "app/about_box.h"
+#include "search/picture_geometry.h"
+#include "view/drawn_assets.h"
+#include "view/neck_view.h"
+#include "window_fixture.h"
+
+namespace corvanta {
+
+using testing::Window;
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // The colour of a grid-background pixel of cell index, away from any dot,
+  // barre or label.
+  static QRgb GridPixel(const Window& window, int index) {
+    QImage picture = window.Sheet()->grab().toImage();
+    CellOrigin cell = CellOf(index, window.Sheet()->Columns());
+    return picture.pixel(cell.left + 74, cell.top + 17) & 0xFFFFFF;
+  }
+
+ private slots:
+  void startsWithCMajor() {
+    Window window;
+    QCOMPARE(window.form->windowTitle(), QString("Corvanta"));
+    QCOMPARE(window.Get<QLineEdit>("EditAcorde")->text(), QString("C"));
+    QCOMPARE(window.Get<QLabel>("LabelTotal")->text(), QString("165"));
+    auto* types = window.Get<QTableWidget>("StringGrid1");
+    QCOMPARE(types->rowCount(), 35);
+    QCOMPARE(types->item(0, 0)->text(), QString(" "));
+    QCOMPARE(types->item(0, 1)->text(), QString("00 04 07"));
+    QCOMPARE(types->item(1, 0)->text(), QString::fromUtf8("\u00BA"));
+    QVERIFY(!types->isVisible());
+    QCOMPARE(window.Ticked(), (std::vector<int>{0}));
+    QCOMPARE(window.Get<QListWidget>("ListBox1")->item(0)->text(), QString("C"));
+    QCOMPARE(window.Get<QListWidget>("ListBox1")->item(1)->text(), QString("Em5+/C"));
+    QVERIFY(!window.Get<QWidget>("Button2")->isVisible());
+    QCOMPARE(window.form->menuBar()->actions().size(), 2);
+    for (QLabel* panel : window.form->statusBar()->findChildren<QLabel*>()) QVERIFY(panel->text().isEmpty());
+  }
+
+  void sizesThePictureForTheDiagramArea() {
+    Window window;
+    auto* box = window.Get<QScrollArea>("ScrollBoxViolao");
+    DiagramSheet* sheet = window.Sheet();
+    QCOMPARE(sheet->width(), box->width());
+    QCOMPARE(sheet->Columns(), box->width() / 100);
+    QCOMPARE(sheet->height(), (165 / sheet->Columns()) * 130 + 260);
+  }
+
+  void clickHighlightsOnlyTheClickedCell() {
+    Window window;
+    window.ClickCell(3);
+    QCOMPARE(window.Get<QLineEdit>("Edit1")->text(), QString("X 3 2 0 5 0 "));
+    QCOMPARE(GridPixel(window, 3), kHighlightedGridBackground & 0xFFFFFF);
+    QCOMPARE(GridPixel(window, 0), kPlainGridBackground & 0xFFFFFF);
+    QCOMPARE(GridPixel(window, 4), kPlainGridBackground & 0xFFFFFF);
+    window.ClickCell(2, Qt::RightButton);  // any button selects
+    QCOMPARE(GridPixel(window, 3), kPlainGridBackground & 0xFFFFFF);
+    QCOMPARE(GridPixel(window, 2), kHighlightedGridBackground & 0xFFFFFF);
+    QCOMPARE(window.Get<QLineEdit>("Edit1")->text(), QString("X 3 5 5 5 3 "));
+    QCOMPARE(window.form->SelectedFrets(), (Frets{99, -3, 5, 5, 5, 3}));
+  }
+
+  void aSearchClearsTheHighlightButKeepsTheInfoText() {
+    Window window;
+    window.ClickCell(0);
+    QCOMPARE(GridPixel(window, 0), kHighlightedGridBackground & 0xFFFFFF);
+    QTest::mouseClick(window.Get<QWidget>("CheckBoxOmit5"), Qt::LeftButton);
+    QCOMPARE(GridPixel(window, 0), kPlainGridBackground & 0xFFFFFF);
+    QCOMPARE(window.Get<QLineEdit>("Edit1")->text(), QString("X 3 2 0 1 0 "));
+    window.ClickCell(1);
+    QCOMPARE(GridPixel(window, 0), kPlainGridBackground & 0xFFFFFF);
+    QCOMPARE(GridPixel(window, 1), kHighlightedGridBackground & 0xFFFFFF);
+  }
+
+  void ignoresClicksOutsideTheDiagrams() {
+    Window window;
+    DiagramSheet* sheet = window.Sheet();
+    int columns = sheet->Columns();
+    const QPoint ignored[] = {{columns * 100 - 4, 10}, {columns * 100 + 2, 10}, {50, sheet->height() - 10},
+                              {(165 % columns) * 100 + 50, (165 / columns) * 130 + 20}};
+    for (QPoint at : ignored) {
+      QTest::mouseClick(sheet, Qt::LeftButton, Qt::NoModifier, at);
+      QVERIFY(window.Get<QLineEdit>("Edit1")->text().isEmpty());
+    }
+    // A drag that ends outside the picture.
+    QTest::mousePress(sheet, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
+    QTest::mouseRelease(sheet, Qt::LeftButton, Qt::NoModifier, QPoint(-30, -200));
+    QTest::mouseRelease(sheet, Qt::LeftButton, Qt::NoModifier, QPoint(50, 100000));
+    QVERIFY(window.Get<QLineEdit>("Edit1")->text().isEmpty());
+    QVERIFY(window.midi->Records().empty());
+  }
+
+  void showsTheSelectionOnTheNeck() {
+    Window window;
+    auto* neck = window.Get<NeckView>("Image2");
+    QVERIFY(!neck->HasMarkers());
+    window.ClickCell(2);
+    QVERIFY(neck->HasMarkers());
+    QCOMPARE(neck->MarkedFrets(), (Frets{99, -3, 5, 5, 5, 3}));
+    QTest::mouseClick(window.Get<QWidget>("SpeedButton11"), Qt::LeftButton);
+    QVERIFY(!neck->HasMarkers());  // a new background erases the markers
+    window.ClickCell(0);
+    QVERIFY(neck->HasMarkers());
+  }
+
+  void resizingReflowsAndClearsTheHighlight() {
+    Window window;
+    window.ClickCell(1);
+    int searches = window.form->SearchCount();
+    int columns = window.Sheet()->Columns();
+    window.form->resize(700, 700);
+    QCOMPARE(window.form->SearchCount(), searches + 1);
+    QVERIFY(window.Sheet()->Columns() < columns);
+    QCOMPARE(window.Sheet()->Highlighted(), -1);
+    QCOMPARE(window.Get<QLineEdit>("Edit1")->text(), QString("X 3 2 0 1 3 "));
+    // Moving a splitter re-runs nothing.
+    auto* splitter = window.Get<QSplitter>("Splitter2");
+    splitter->setSizes({200, 300});
+    QCOMPARE(window.form->SearchCount(), searches + 1);
+  }
+
+  void survivesANarrowWindowAndANarrowPicture() {
+    Window window;
+    window.form->resize(120, 200);
+    QVERIFY(window.Sheet()->Columns() >= 1);
+    window.Sheet()->ShowFingerings({{0, 2, 2, 1, 0, 0}}, 50);
+    QCOMPARE(window.Sheet()->Columns(), 1);
+    QTest::mouseClick(window.Sheet(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+  }
+
+  void aboutBoxShowsTheVersion() {
+    DrawnAssets assets = DrawAssets();
+    TForm2 about(assets);
+    QCOMPARE(about.windowTitle(), QString("关于Corvanta"));
+    QCOMPARE(about.size(), QSize(260, 159));
+    QCOMPARE(about.findChild<QLabel*>("Label1")->text(), QString("Corvanta v.1.0"));
+  }
+};
+
+}  // namespace corvanta
+
+QTEST_MAIN(corvanta::MainWindowTest)
+#include "main_window_test.moc"

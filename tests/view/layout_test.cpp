@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "view/layout/diagram_layout.h"
+#include "view/layout/neck_layout.h"
+
+namespace corvanta {
+namespace {
+
+std::vector<Placement> Only(const std::vector<Placement>& all, std::initializer_list<Sprite> kinds) {
+  std::vector<Placement> kept;
+  for (const Placement& p : all) {
+    if (std::find(kinds.begin(), kinds.end(), p.sprite) != kinds.end()) kept.push_back(p);
+  }
+  return kept;
+}
+
+constexpr int X(int position) { return 21 + 11 * position; }
+constexpr int RowY(int row) { return 11 + 16 * row; }
+
+TEST(DiagramLayout, drawsTheFBarreWorkedExample) {
+  DiagramLayout layout = LayOutDiagram({-1, 3, 3, 2, 1, 1}, DiagramVariant::Plain, false);
+  EXPECT_EQ(layout.firstFret, 1);
+  auto marks = Only(layout.placements, {Sprite::BassMark, Sprite::SoundingMark, Sprite::MutedMark});
+  ASSERT_EQ(marks.size(), 6u);
+  EXPECT_EQ(marks[0], (Placement{Sprite::BassMark, X(0), 91}));
+  for (int k = 1; k < 6; ++k) EXPECT_EQ(marks[k], (Placement{Sprite::SoundingMark, X(k), 91}));
+  auto barre = Only(layout.placements, {Sprite::BarreSegment});
+  ASSERT_EQ(barre.size(), 6u);
+  for (int k = 0; k < 6; ++k) EXPECT_EQ(barre[k], (Placement{Sprite::BarreSegment, 18 + 11 * k, RowY(0)}));
+  auto dots = Only(layout.placements, {Sprite::Finger1, Sprite::Finger2, Sprite::Finger3, Sprite::Finger4});
+  const std::vector<Placement> expected{{Sprite::Finger2, X(3), RowY(1)},
+                                        {Sprite::Finger3, X(1), RowY(2)},
+                                        {Sprite::Finger4, X(2), RowY(2)}};
+  EXPECT_EQ(dots, expected);
+  EXPECT_EQ(Only(layout.placements, {Sprite::PlainGrid}).front(), (Placement{Sprite::PlainGrid, 24, 3}));
+}
+
+TEST(DiagramLayout, choosesTheFirstFretShown) {
+  EXPECT_EQ(LayOutDiagram({99, 99, 99, 99, 99, 99}, DiagramVariant::Plain, false).firstFret, 1);
+  EXPECT_EQ(LayOutDiagram({0, 0, 0, 0, 0, 0}, DiagramVariant::Plain, false).firstFret, 1);
+  EXPECT_EQ(LayOutDiagram({99, 3, 5, 5, 99, 99}, DiagramVariant::Plain, false).firstFret, 1);
+  EXPECT_EQ(LayOutDiagram({99, 3, 6, 5, 99, 99}, DiagramVariant::Plain, false).firstFret, 3);
+  auto highlighted = LayOutDiagram({0, 0, 0, 0, 0, 0}, DiagramVariant::Highlighted, false);
+  EXPECT_EQ(Only(highlighted.placements, {Sprite::HighlightedGrid}).size(), 1u);
+  EXPECT_TRUE(Only(highlighted.placements, {Sprite::Finger1}).empty());
+}
+
+TEST(DiagramLayout, barresRunOverMutedStringsAndStopBeforeOpenOnes) {
+  auto muted = LayOutDiagram({-3, 99, 5, 5, 3, 3}, DiagramVariant::Plain, false);
+  EXPECT_EQ(Only(muted.placements, {Sprite::BarreSegment}).size(), 6u);
+  EXPECT_EQ(Only(muted.placements, {Sprite::MutedMark}).front().x, X(1));
+  auto open = LayOutDiagram({99, -2, 4, 0, 2, 2}, DiagramVariant::Plain, false);
+  EXPECT_EQ(Only(open.placements, {Sprite::BarreSegment}).size(), 2u);
+}
+
+TEST(DiagramLayout, showsNoFifthFingerAndNothingBelowTheFiveRows) {
+  auto five = LayOutDiagram({1, 2, 3, 4, 5, 99}, DiagramVariant::Plain, false);
+  EXPECT_EQ(Only(five.placements, {Sprite::Finger1, Sprite::Finger2, Sprite::Finger3, Sprite::Finger4}).size(),
+            4u);
+  auto stretch = LayOutDiagram({99, 6, 99, 99, 11, 99}, DiagramVariant::Plain, false);
+  EXPECT_EQ(Only(stretch.placements, {Sprite::Finger1, Sprite::Finger2}).size(), 1u);
+}
+
+TEST(DiagramLayout, mirrorsForALeftHandedPlayerWithTheSameFingers) {
+  const Frets frets{99, -3, 5, 5, 4, 3};
+  auto plain = LayOutDiagram(frets, DiagramVariant::Plain, false);
+  auto mirrored = LayOutDiagram(frets, DiagramVariant::Plain, true);
+  ASSERT_EQ(plain.placements.size(), mirrored.placements.size());
+  auto mirrorX = [](const Placement& p) {
+    // Sprites at string positions mirror about the grid's middle.
+    int position = p.sprite == Sprite::BarreSegment ? (p.x - 18) / 11 : (p.x - 21) / 11;
+    int width = p.sprite == Sprite::BarreSegment ? 18 : 21;
+    return width + 11 * (5 - position);
+  };
+  auto sorted = [](std::vector<Placement> v) {
+    std::sort(v.begin(), v.end(), [](const Placement& a, const Placement& b) {
+      return std::tie(a.sprite, a.y, a.x) < std::tie(b.sprite, b.y, b.x);
+    });
+    return v;
+  };
+  std::vector<Placement> reflected;
+  for (const Placement& p : plain.placements) {
+    reflected.push_back(p.sprite == Sprite::PlainGrid ? p : Placement{p.sprite, mirrorX(p), p.y});
+  }
+  EXPECT_EQ(sorted(reflected), sorted(mirrored.placements));
+}
+
+TEST(NeckLayout, showsABarreAsAColumnOfEqualMarkers) {
+  auto markers = LayOutNeck({99, -3, 5, 5, 4, 3});
+  const int x3 = 134 - 10, x4 = 171 - 10, x5 = 206 - 10;
+  auto y = [](int string) { return 14 * (5 - string); };
+  std::vector<Placement> expected;
+  for (int s = 1; s <= 5; ++s) expected.push_back({Sprite::NeckFinger1, x3, y(s)});
+  expected.push_back({Sprite::NeckFinger2, x4, y(4)});
+  expected.push_back({Sprite::NeckFinger3, x5, y(2)});
+  expected.push_back({Sprite::NeckFinger4, x5, y(3)});
+  EXPECT_EQ(markers, expected);
+}
+
+TEST(NeckLayout, marksOpenStringsAndKeepsHighFretsInsideThePicture) {
+  auto open = LayOutNeck({0, 0, 0, 0, 0, 0});
+  ASSERT_EQ(open.size(), 6u);
+  for (const Placement& p : open) EXPECT_EQ(p.sprite, Sprite::NeckOpen);
+  EXPECT_TRUE(LayOutNeck({99, 99, 99, 99, 99, 99}).empty());
+  for (const Placement& p : LayOutNeck({99, 99, 27, 26, 25, 24})) {
+    EXPECT_GE(p.x, 0);
+    EXPECT_LE(p.x + kNeckMarkerWidth, kNeckPictureWidth);
+  }
+  EXPECT_EQ(LayOutNeck({99, 99, 99, 99, 99, 1}).front().x, 40);
+}
+
+}  // namespace
+}  // namespace corvanta
