@@ -1,12 +1,57 @@
 #include "app/sound_devices.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+
 #include "app/tform1.h"
+#include "sound/fluidsynth/fluidsynth_output.h"
+#ifdef CORVANTA_HAVE_RTMIDI
+#include "sound/rtmidi/system_midi_ports.h"
+#endif
 
 namespace corvanta {
 
-SoundDevices::SoundDevices() : defaultOutput_(std::make_shared<NullMidiOutput>()) {}
+SoundDevices::SoundDevices() : builtIn_(std::make_shared<FluidSynthOutput>()) {}
 SoundDevices::~SoundDevices() = default;
 
-void SoundDevices::AttachMenu(TForm1&) {}
+void SoundDevices::AttachMenu(TForm1& window) {
+  QList<QAction*> menus = window.menuBar()->actions();
+  if (menus.isEmpty() || menus.front()->menu() == nullptr) return;
+  QMenu* file = menus.front()->menu();
+  auto* outputs = new QMenu("MIDI输出", file);
+  outputs->setObjectName("MidiOutputMenu");
+  file->insertMenu(file->actions().value(0), outputs);
+  file->insertSeparator(file->actions().value(1));
+  connect(outputs, &QMenu::aboutToShow, this, [this, outputs, &window] { FillMenu(outputs, window); });
+  FillMenu(outputs, window);
+}
+
+void SoundDevices::FillMenu(QMenu* menu, TForm1& window) {
+  menu->clear();
+  auto* group = new QActionGroup(menu);
+  auto add = [&](const QString& text, int port) {
+    QAction* item = menu->addAction(text);
+    item->setCheckable(true);
+    item->setChecked(port == chosenPort_);
+    group->addAction(item);
+    connect(item, &QAction::triggered, this, [this, port, &window] {
+      chosenPort_ = port;
+#ifdef CORVANTA_HAVE_RTMIDI
+      if (port >= 0) {
+        window.SetMidiOutput(OpenSystemMidiPort(static_cast<unsigned>(port)));
+        return;
+      }
+#endif
+      window.SetMidiOutput(builtIn_);
+    });
+  };
+  add("内置合成器", -1);
+#ifdef CORVANTA_HAVE_RTMIDI
+  std::vector<std::string> ports = ListSystemMidiPorts();
+  for (std::size_t i = 0; i < ports.size(); ++i) add(QString::fromStdString(ports[i]), static_cast<int>(i));
+#endif
+}
 
 }  // namespace corvanta

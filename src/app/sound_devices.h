@@ -1,25 +1,33 @@
 #pragma once
 
+#include <QObject>
 #include <memory>
 
 #include "sound/midi_output.h"
+
+class QMenu;
 
 namespace corvanta {
 
 class TForm1;
 
 // The MIDI outputs the window can send to: the built-in synthesizer by
-// default, a system MIDI port when the user picks one.
-class SoundDevices {
+// default, or a system MIDI port the user picks in the "MIDI输出" submenu of
+// the file menu (listed afresh each time the submenu opens).
+class SoundDevices : public QObject {
+  Q_OBJECT
+
  public:
   SoundDevices();
-  ~SoundDevices();
-  std::shared_ptr<MidiOutput> DefaultOutput() const { return defaultOutput_; }
-  // Adds the output choice to the window's menu.
+  ~SoundDevices() override;
+  std::shared_ptr<MidiOutput> DefaultOutput() const { return builtIn_; }
   void AttachMenu(TForm1& window);
 
  private:
-  std::shared_ptr<MidiOutput> defaultOutput_;
+  void FillMenu(QMenu* menu, TForm1& window);
+
+  std::shared_ptr<MidiOutput> builtIn_;
+  int chosenPort_ = -1;  // -1: the built-in synthesizer
 };
 
 }  // namespace corvanta

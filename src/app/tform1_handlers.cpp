@@ -58,8 +58,10 @@ void TForm1::ConnectControls() {
   connect(Image1, &DiagramSheet::mouseUp, this, &TForm1::Image1MouseUp);
   connect(SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
   connect(SpeedButton12, &QToolButton::clicked, this, &TForm1::SpeedButton12Click);
-  connect(ComboBoxPatch, &QComboBox::textActivated, this, &TForm1::ComboBoxPatchChange);
-  connect(ComboBoxPatch, &QComboBox::editTextChanged, this, &TForm1::ComboBoxPatchChange);
+  // A choice from the list (the same item again too) and typing by the user;
+  // the edit text the program or a choice sets does not count twice.
+  connect(ComboBoxPatch, &QComboBox::activated, this, &TForm1::ComboBoxPatchChange);
+  connect(ComboBoxPatch->lineEdit(), &QLineEdit::textEdited, this, &TForm1::ComboBoxPatchChange);
 }
 
 void TForm1::StringGrid1SelectCell(int, int row) { RunSearches(entry_.StringGrid1SelectCell(row)); }

@@ -1,0 +1,92 @@
+// corvanta-cli strum: the messages of a strum with their times, and the
+// sound of it rendered offline by the built-in synthesizer.
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+
+#include "cli/commands.h"
+#include "sound/fluidsynth/offline_render.h"
+#include "sound/fluidsynth/soundfont.h"
+#include "sound/midi_messages.h"
+#include "sound/strum.h"
+
+namespace corvanta::cli {
+namespace {
+
+constexpr int kTailMs = 2000;
+
+Frets ParseFrets(const std::string& text) {
+  std::istringstream words(text);
+  Frets frets{};
+  std::string word;
+  int count = 0;
+  while (words >> word) {
+    int value = 0;
+    std::size_t used = 0;
+    bool number = false;
+    try {
+      value = std::stoi(word, &used);
+      number = used == word.size();
+    } catch (const std::exception&) {
+    }
+    bool fret = number && (value == kMuted || (value > -kFretSlots && value < kFretSlots));
+    if (!fret || count == kStringCount) {
+      throw BadArgument("strum: '" + text + "' is not six fret values (99 muted, 0 open, -29..29)");
+    }
+    frets[count++] = value;
+  }
+  if (count != kStringCount) {
+    throw BadArgument("strum: '" + text + "' is not six fret values (99 muted, 0 open, -29..29)");
+  }
+  return frets;
+}
+
+int ParsePatch(const std::string& text) {
+  if (auto program = PatchProgram(text)) return *program;
+  if (text.size() == 1 && text[0] >= '0' && text[0] <= '8') return kPatchItems[text[0] - '0'].program;
+  throw BadArgument("--patch: '" + text + "' is not an instrument (尼龙吉他 .. 合唱钢琴, or 0..8)");
+}
+
+std::string Hex(std::uint32_t value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%02X", value);
+  return text;
+}
+
+void PrintMessages(const std::vector<MidiCall>& calls, std::ostream& out) {
+  int time = 0;
+  for (const MidiCall& call : calls) {
+    out << time << ' ' << (call.kind == MidiCall::Kind::SetVolume ? "volume " : "") << Hex(call.value)
+        << '\n';
+    time += call.pauseAfterMs;
+  }
+}
+
+}  // namespace
+
+int RunStrum(const StrumCommandText& command, std::ostream& out) {
+  Frets frets = ParseFrets(command.frets);
+  Tuning tuning = command.tuning.empty() ? kStandardTuning : ParseTuning(command.tuning);
+  if (command.speed < kMinStrumSpeed || command.speed > kMaxStrumSpeed) {
+    throw BadArgument("--speed: " + std::to_string(command.speed) + " is not 0..5");
+  }
+  std::vector<MidiCall> calls;
+  if (!command.patch.empty()) calls = PlanPatchChange(ParsePatch(command.patch));
+  for (const MidiCall& call : PlanStrum(frets, BuildPitchTable(tuning), command.speed)) calls.push_back(call);
+
+  if (command.messages || command.wav.empty()) PrintMessages(calls, out);
+  if (command.wav.empty()) return 0;
+  auto soundfont = FindGeneralMidiSoundfont();
+  if (!soundfont) {
+    std::cerr << "corvanta-cli: no General MIDI soundfont is installed (fluid-soundfont-gm)\n";
+    return 1;
+  }
+  auto audio = RenderOffline(calls, *soundfont, kTailMs);
+  if (!audio || !WriteWav(*audio, command.wav)) {
+    std::cerr << "corvanta-cli: could not render or write '" << command.wav << "'\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace corvanta::cli

@@ -1,0 +1,117 @@
+#include "sound/fluidsynth/fluidsynth_output.h"
+
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <array>
+
+#include "sound/fluidsynth/soundfont.h"
+
+namespace corvanta {
+namespace {
+
+constexpr double kFullGain = 0.8;
+constexpr int kChannel = 0;
+constexpr std::uint8_t kStatusKind = 0xF0;
+constexpr std::uint8_t kNoteOn = 0x90;
+constexpr std::uint8_t kNoteOff = 0x80;
+constexpr std::uint8_t kProgramChange = 0xC0;
+
+}  // namespace
+
+struct FluidSynthOutput::Engine {
+  fluid_settings_t* settings = nullptr;
+  fluid_synth_t* synth = nullptr;
+  fluid_audio_driver_t* driver = nullptr;
+  std::string driverName;
+
+  ~Engine() {
+    if (driver) delete_fluid_audio_driver(driver);
+    if (synth) delete_fluid_synth(synth);
+    if (settings) delete_fluid_settings(settings);
+  }
+};
+
+void SilenceFluidSynthLog() {
+  for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
+    fluid_set_log_function(level, nullptr, nullptr);
+  }
+}
+
+double GainForVolume(std::uint32_t volume) {
+  std::uint32_t left = volume & 0xFFFF;
+  std::uint32_t right = volume >> 16;
+  return kFullGain * static_cast<double>(std::max(left, right)) / 0xFFFF;
+}
+
+void SendToSynth(fluid_synth_t* synth, const MidiEvent& event) {
+  switch (event.status & kStatusKind) {
+    case kNoteOn:
+      fluid_synth_noteon(synth, kChannel, event.data1 & 0x7F, event.data2 & 0x7F);
+      break;
+    case kNoteOff:
+      fluid_synth_noteoff(synth, kChannel, event.data1 & 0x7F);
+      break;
+    case kProgramChange:
+      fluid_synth_program_change(synth, kChannel, event.data1 & 0x7F);
+      break;
+    default:
+      break;  // nothing else is ever sent
+  }
+}
+
+FluidSynthOutput::FluidSynthOutput(std::string soundfont)
+    : loader_([this, soundfont = std::move(soundfont)]() mutable { Load(std::move(soundfont)); }) {}
+
+FluidSynthOutput::~FluidSynthOutput() {
+  if (loader_.joinable()) loader_.join();
+}
+
+void FluidSynthOutput::WaitUntilLoaded() { loadedSignal_.wait(); }
+
+void FluidSynthOutput::Load(std::string soundfont) {
+  struct Done {
+    std::promise<void>& loaded;
+    ~Done() { loaded.set_value(); }
+  } done{loaded_};
+  SilenceFluidSynthLog();
+  if (soundfont.empty()) soundfont = FindGeneralMidiSoundfont().value_or("");
+  auto engine = std::make_unique<Engine>();
+  engine->settings = new_fluid_settings();
+  if (!engine->settings) return;
+  fluid_settings_setnum(engine->settings, "synth.gain", kFullGain);
+  engine->synth = new_fluid_synth(engine->settings);
+  if (!engine->synth || soundfont.empty() ||
+      fluid_synth_sfload(engine->synth, soundfont.c_str(), 1) == FLUID_FAILED) {
+    return;
+  }
+  for (const char* name : {"pipewire", "pulseaudio", "alsa"}) {
+    if (fluid_settings_setstr(engine->settings, "audio.driver", name) != FLUID_OK) continue;
+    engine->driver = new_fluid_audio_driver(engine->settings, engine->synth);
+    if (engine->driver) {
+      engine->driverName = name;
+      break;
+    }
+  }
+  if (!engine->driver) return;  // no sound card: stay silent
+  std::lock_guard lock(mutex_);
+  engine_ = std::move(engine);
+  ready_ = true;
+}
+
+std::string FluidSynthOutput::AudioDriver() const {
+  if (!ready_) return {};
+  return engine_->driverName;
+}
+
+void FluidSynthOutput::ShortMessage(std::uint32_t message) {
+  std::lock_guard lock(mutex_);
+  auto event = decoder_.Decode(message);
+  if (ready_ && event) SendToSynth(engine_->synth, *event);
+}
+
+void FluidSynthOutput::SetVolume(std::uint32_t volume) {
+  if (ready_) fluid_synth_set_gain(engine_->synth, static_cast<float>(GainForVolume(volume)));
+}
+
+}  // namespace corvanta
