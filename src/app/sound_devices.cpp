@@ -24,7 +24,8 @@ void SoundDevices::AttachMenu(TForm1& window) {
   outputs->setObjectName("MidiOutputMenu");
   file->insertMenu(file->actions().value(0), outputs);
   file->insertSeparator(file->actions().value(1));
-  connect(outputs, &QMenu::aboutToShow, this, [this, outputs, &window] { FillMenu(outputs, window); });
+  connect(outputs, &QMenu::aboutToShow, this,
+          [this, outputs, &window] { FillMenu(outputs, window); });
   FillMenu(outputs, window);
 }
 
@@ -50,7 +51,8 @@ void SoundDevices::FillMenu(QMenu* menu, TForm1& window) {
   add("内置合成器", -1);
 #ifdef CORVANTA_HAVE_RTMIDI
   std::vector<std::string> ports = ListSystemMidiPorts();
-  for (std::size_t i = 0; i < ports.size(); ++i) add(QString::fromStdString(ports[i]), static_cast<int>(i));
+  for (std::size_t i = 0; i < ports.size(); ++i)
+    add(QString::fromStdString(ports[i]), static_cast<int>(i));
 #endif
 }
 

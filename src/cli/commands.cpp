@@ -28,14 +28,18 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   AddSettingOptions(*clicks, texts.clicks.options);
   AddFlatsOption(*clicks, texts.clicks.flats);
 
-  auto* strum = app.add_subcommand("strum", "the MIDI messages of a strum, or its sound as a WAV file");
-  strum->add_option("frets", texts.strum.frets, "six fret values, low string first (\"99 3 2 0 1 0\")")
+  auto* strum =
+      app.add_subcommand("strum", "the MIDI messages of a strum, or its sound as a WAV file");
+  strum
+      ->add_option("frets", texts.strum.frets,
+                   "six fret values, low string first (\"99 3 2 0 1 0\")")
       ->required();
   strum->add_option("--tuning", texts.strum.tuning, "preset caption or six pitch classes");
   strum->add_option("--speed", texts.strum.speed, "strum speed 0..5 (pause 25..150 ms)");
   strum->add_option("--patch", texts.strum.patch, "instrument item text or 0..8");
   strum->add_option("--wav", texts.strum.wav, "render the sound into this WAV file");
-  strum->add_flag("--messages", texts.strum.messages, "print the messages (the default without --wav)");
+  strum->add_flag("--messages", texts.strum.messages,
+                  "print the messages (the default without --wav)");
 }
 
 int RunCommands(const CLI::App& app, const CommandTexts& texts, std::ostream& out) {

@@ -43,7 +43,8 @@ Frets ParseFrets(const std::string& text) {
 
 int ParsePatch(const std::string& text) {
   if (auto program = PatchProgram(text)) return *program;
-  if (text.size() == 1 && text[0] >= '0' && text[0] <= '8') return kPatchItems[text[0] - '0'].program;
+  if (text.size() == 1 && text[0] >= '0' && text[0] <= '8')
+    return kPatchItems[text[0] - '0'].program;
   throw BadArgument("--patch: '" + text + "' is not an instrument (尼龙吉他 .. 合唱钢琴, or 0..8)");
 }
 
@@ -56,8 +57,8 @@ std::string Hex(std::uint32_t value) {
 void PrintMessages(const std::vector<MidiCall>& calls, std::ostream& out) {
   int time = 0;
   for (const MidiCall& call : calls) {
-    out << time << ' ' << (call.kind == MidiCall::Kind::SetVolume ? "volume " : "") << Hex(call.value)
-        << '\n';
+    out << time << ' ' << (call.kind == MidiCall::Kind::SetVolume ? "volume " : "")
+        << Hex(call.value) << '\n';
     time += call.pauseAfterMs;
   }
 }
@@ -72,7 +73,8 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
   }
   std::vector<MidiCall> calls;
   if (!command.patch.empty()) calls = PlanPatchChange(ParsePatch(command.patch));
-  for (const MidiCall& call : PlanStrum(frets, BuildPitchTable(tuning), command.speed)) calls.push_back(call);
+  for (const MidiCall& call : PlanStrum(frets, BuildPitchTable(tuning), command.speed))
+    calls.push_back(call);
 
   if (command.messages || command.wav.empty()) PrintMessages(calls, out);
   if (command.wav.empty()) return 0;

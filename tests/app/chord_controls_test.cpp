@@ -20,7 +20,9 @@ class ChordControlsTest : public QObject {
   Q_OBJECT
 
  private:
-  static QString Symbol(const Window& window) { return window.Get<QLineEdit>("EditAcorde")->text(); }
+  static QString Symbol(const Window& window) {
+    return window.Get<QLineEdit>("EditAcorde")->text();
+  }
 
   static void Query(const Window& window, const QString& text, bool pressEnter = false) {
     auto* box = window.Get<QLineEdit>("EditAcorde");
@@ -162,7 +164,8 @@ class ChordControlsTest : public QObject {
     QCOMPARE(window.Get<QToolButton>("ToolButton5")->text(), QString("G minor tuning"));
 
     ChoosePreset(window, "DropD1");
-    QTest::mouseClick(window.Get<QToolButton>("ToolButton5"), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::mouseClick(window.Get<QToolButton>("ToolButton5"), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(10, 10));
     QCOMPARE(window.Get<QToolButton>("ToolButton5")->text(), QString("标准音"));
     QCOMPARE(window.Get<QLabel>("lbAfinacaoCorda1")->text(), QString("E"));
     QVERIFY(window.form->findChild<QAction*>("DropD1")->isChecked());

@@ -46,7 +46,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.Get<QListWidget>("ListBox1")->item(1)->text(), QString("Em5+/C"));
     QVERIFY(!window.Get<QWidget>("Button2")->isVisible());
     QCOMPARE(window.form->menuBar()->actions().size(), 2);
-    for (QLabel* panel : window.form->statusBar()->findChildren<QLabel*>()) QVERIFY(panel->text().isEmpty());
+    for (QLabel* panel : window.form->statusBar()->findChildren<QLabel*>())
+      QVERIFY(panel->text().isEmpty());
   }
 
   void sizesThePictureForTheDiagramArea() {
@@ -88,7 +89,9 @@ class MainWindowTest : public QObject {
     Window window;
     DiagramSheet* sheet = window.Sheet();
     int columns = sheet->Columns();
-    const QPoint ignored[] = {{columns * 100 - 4, 10}, {columns * 100 + 2, 10}, {50, sheet->height() - 10},
+    const QPoint ignored[] = {{columns * 100 - 4, 10},
+                              {columns * 100 + 2, 10},
+                              {50, sheet->height() - 10},
                               {(165 % columns) * 100 + 50, (165 / columns) * 130 + 20}};
     for (QPoint at : ignored) {
       QTest::mouseClick(sheet, Qt::LeftButton, Qt::NoModifier, at);

@@ -2,8 +2,8 @@
 // instrument.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QSlider>
 #include <QtTest>
 

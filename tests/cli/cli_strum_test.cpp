@@ -32,9 +32,10 @@ TEST(CliStrum, rendersTheSoundIntoAWaveFile) {
 }
 
 TEST(CliStrum, refusesBadArgumentsWithStatusTwo) {
-  for (const char* arguments : {"strum '1 2 3'", "strum '1 2 3 4 5 6 7'", "strum 'a b c d e f'",
-                                "strum '30 0 0 0 0 0'", "strum '0 0 0 0 0 0' --speed 6",
-                                "strum '0 0 0 0 0 0' --patch piano", "strum '0 0 0 0 0 0' --tuning x"}) {
+  for (const char* arguments :
+       {"strum '1 2 3'", "strum '1 2 3 4 5 6 7'", "strum 'a b c d e f'", "strum '30 0 0 0 0 0'",
+        "strum '0 0 0 0 0 0' --speed 6", "strum '0 0 0 0 0 0' --patch piano",
+        "strum '0 0 0 0 0 0' --tuning x"}) {
     auto result = RunCli(arguments);
     EXPECT_EQ(result.status, 2) << arguments;
     EXPECT_FALSE(result.err.empty()) << arguments;

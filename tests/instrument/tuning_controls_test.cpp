@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "instrument/tuning_controls.h"
+
+#include <gtest/gtest.h>
 
 namespace corvanta {
 namespace {

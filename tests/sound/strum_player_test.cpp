@@ -1,3 +1,5 @@
+#include "sound/strum_player.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -5,7 +7,6 @@
 
 #include "sound/midi_messages.h"
 #include "sound/recording_midi_output.h"
-#include "sound/strum_player.h"
 
 namespace corvanta {
 namespace {
@@ -62,7 +63,8 @@ TEST(StrumPlayer, switchesOutputsAndStopsPromptlyWithPlansPending) {
     player.SetOutput(second);
     player.SetOutput(nullptr);  // silence, not a crash
     player.SetOutput(second);
-    for (int i = 0; i < 20; ++i) player.Play(PlanStrum({0, 0, 0, 0, 0, 0}, BuildPitchTable(kStandardTuning), 5));
+    for (int i = 0; i < 20; ++i)
+      player.Play(PlanStrum({0, 0, 0, 0, 0, 0}, BuildPitchTable(kStandardTuning), 5));
   }
   EXPECT_EQ(first->Records().size(), 4u);
   EXPECT_LT(second->Records().size(), 20u * 6u);

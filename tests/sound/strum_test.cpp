@@ -1,7 +1,8 @@
+#include "sound/strum.h"
+
 #include <gtest/gtest.h>
 
 #include "sound/midi_messages.h"
-#include "sound/strum.h"
 
 namespace corvanta {
 namespace {
@@ -29,8 +30,9 @@ TEST(Strum, playsABarreAsItsFretAndSkipsMutedStrings) {
   PitchTable standard = BuildPitchTable(kStandardTuning);
   EXPECT_EQ(Notes(PlanStrum({-3, 99, 99, 99, 99, 99}, standard, 2)), (std::vector<int>{43}));
   EXPECT_TRUE(PlanStrum({99, 99, 99, 99, 99, 99}, standard, 2).empty());
-  EXPECT_EQ(Notes(PlanStrum({0, 0, 0, 0, 0, 0}, BuildPitchTable(kTuningPresets[2].pitchClasses), 2)),
-            (std::vector<int>{40, 45, 52, 57, 49, 64}));
+  EXPECT_EQ(
+      Notes(PlanStrum({0, 0, 0, 0, 0, 0}, BuildPitchTable(kTuningPresets[2].pitchClasses), 2)),
+      (std::vector<int>{40, 45, 52, 57, 49, 64}));
 }
 
 TEST(Strum, pausesTwentyFiveMillisecondsPerSpeedStepPlusTwentyFive) {
@@ -44,10 +46,11 @@ TEST(Strum, pausesTwentyFiveMillisecondsPerSpeedStepPlusTwentyFive) {
 TEST(PatchChange, sendsFourCallsForEveryInstrument) {
   for (const PatchItem& item : kPatchItems) {
     auto calls = PlanPatchChange(item.program);
-    const std::vector<MidiCall> expected{{Kind::ShortMessage, 0xC0, 0},
-                                         {Kind::ShortMessage, static_cast<std::uint32_t>(item.program), 0},
-                                         {Kind::SetVolume, 0xFFFFFFFF, 0},
-                                         {Kind::ShortMessage, 0x90, 0}};
+    const std::vector<MidiCall> expected{
+        {Kind::ShortMessage, 0xC0, 0},
+        {Kind::ShortMessage, static_cast<std::uint32_t>(item.program), 0},
+        {Kind::SetVolume, 0xFFFFFFFF, 0},
+        {Kind::ShortMessage, 0x90, 0}};
     EXPECT_EQ(calls, expected) << item.program;
     EXPECT_EQ(PatchProgram(item.text), item.program);
   }

@@ -14,7 +14,8 @@ namespace {
 // Where (ms) the strum's note `note` starts: rendering is deterministic, so
 // the strum with that note and the strum without it agree up to its first
 // sample.
-double NoteStartMs(const std::vector<MidiCall>& calls, std::size_t note, const std::string& soundfont) {
+double NoteStartMs(const std::vector<MidiCall>& calls, std::size_t note,
+                   const std::string& soundfont) {
   std::vector<MidiCall> without(calls.begin(), calls.begin() + note);
   std::vector<MidiCall> with(calls.begin(), calls.begin() + note + 1);
   if (!without.empty()) without.back().pauseAfterMs += calls[note].pauseAfterMs;
@@ -30,7 +31,8 @@ double NoteStartMs(const std::vector<MidiCall>& calls, std::size_t note, const s
 
 TEST(Synthesizer, rendersAStrumOfFiveNotesSeventyFiveMillisecondsApart) {
   auto soundfont = FindGeneralMidiSoundfont();
-  if (!soundfont) GTEST_SKIP() << "no General MIDI soundfont installed (package fluid-soundfont-gm)";
+  if (!soundfont)
+    GTEST_SKIP() << "no General MIDI soundfont installed (package fluid-soundfont-gm)";
   auto calls = PlanStrum({99, 3, 2, 0, 1, 0}, BuildPitchTable(kStandardTuning), 2);
   auto audio = RenderOffline(calls, *soundfont, 2000);
   ASSERT_TRUE(audio);

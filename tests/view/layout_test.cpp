@@ -8,7 +8,8 @@
 namespace corvanta {
 namespace {
 
-std::vector<Placement> Only(const std::vector<Placement>& all, std::initializer_list<Sprite> kinds) {
+std::vector<Placement> Only(const std::vector<Placement>& all,
+                            std::initializer_list<Sprite> kinds) {
   std::vector<Placement> kept;
   for (const Placement& p : all) {
     if (std::find(kinds.begin(), kinds.end(), p.sprite) != kinds.end()) kept.push_back(p);
@@ -28,13 +29,16 @@ TEST(DiagramLayout, drawsTheFBarreWorkedExample) {
   for (int k = 1; k < 6; ++k) EXPECT_EQ(marks[k], (Placement{Sprite::SoundingMark, X(k), 91}));
   auto barre = Only(layout.placements, {Sprite::BarreSegment});
   ASSERT_EQ(barre.size(), 6u);
-  for (int k = 0; k < 6; ++k) EXPECT_EQ(barre[k], (Placement{Sprite::BarreSegment, 18 + 11 * k, RowY(0)}));
-  auto dots = Only(layout.placements, {Sprite::Finger1, Sprite::Finger2, Sprite::Finger3, Sprite::Finger4});
+  for (int k = 0; k < 6; ++k)
+    EXPECT_EQ(barre[k], (Placement{Sprite::BarreSegment, 18 + 11 * k, RowY(0)}));
+  auto dots =
+      Only(layout.placements, {Sprite::Finger1, Sprite::Finger2, Sprite::Finger3, Sprite::Finger4});
   const std::vector<Placement> expected{{Sprite::Finger2, X(3), RowY(1)},
                                         {Sprite::Finger3, X(1), RowY(2)},
                                         {Sprite::Finger4, X(2), RowY(2)}};
   EXPECT_EQ(dots, expected);
-  EXPECT_EQ(Only(layout.placements, {Sprite::PlainGrid}).front(), (Placement{Sprite::PlainGrid, 24, 3}));
+  EXPECT_EQ(Only(layout.placements, {Sprite::PlainGrid}).front(),
+            (Placement{Sprite::PlainGrid, 24, 3}));
 }
 
 TEST(DiagramLayout, choosesTheFirstFretShown) {
@@ -57,8 +61,10 @@ TEST(DiagramLayout, barresRunOverMutedStringsAndStopBeforeOpenOnes) {
 
 TEST(DiagramLayout, showsNoFifthFingerAndNothingBelowTheFiveRows) {
   auto five = LayOutDiagram({1, 2, 3, 4, 5, 99}, DiagramVariant::Plain, false);
-  EXPECT_EQ(Only(five.placements, {Sprite::Finger1, Sprite::Finger2, Sprite::Finger3, Sprite::Finger4}).size(),
-            4u);
+  EXPECT_EQ(
+      Only(five.placements, {Sprite::Finger1, Sprite::Finger2, Sprite::Finger3, Sprite::Finger4})
+          .size(),
+      4u);
   auto stretch = LayOutDiagram({99, 6, 99, 99, 11, 99}, DiagramVariant::Plain, false);
   EXPECT_EQ(Only(stretch.placements, {Sprite::Finger1, Sprite::Finger2}).size(), 1u);
 }

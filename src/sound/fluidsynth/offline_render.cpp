@@ -26,7 +26,8 @@ void RenderFrames(fluid_synth_t* synth, std::size_t frames, std::vector<float>& 
   std::size_t start = out.size();
   out.resize(start + frames * 2);
   if (frames == 0) return;
-  fluid_synth_write_float(synth, static_cast<int>(frames), out.data() + start, 0, 2, out.data() + start, 1, 2);
+  fluid_synth_write_float(synth, static_cast<int>(frames), out.data() + start, 0, 2,
+                          out.data() + start, 1, 2);
 }
 
 template <typename T>
@@ -66,7 +67,8 @@ bool WriteWav(const RenderedAudio& audio, const std::string& path) {
   std::ofstream file(path, std::ios::binary);
   if (!file) return false;
   const std::uint16_t channels = 2, bits = 16;
-  const std::uint32_t dataBytes = static_cast<std::uint32_t>(audio.samples.size() * sizeof(std::int16_t));
+  const std::uint32_t dataBytes =
+      static_cast<std::uint32_t>(audio.samples.size() * sizeof(std::int16_t));
   file.write("RIFF", 4);
   Put<std::uint32_t>(file, 36 + dataBytes);
   file.write("WAVEfmt ", 8);

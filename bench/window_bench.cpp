@@ -1,0 +1,148 @@
+// The window's responsiveness: start-up, a control change through search and
+// repaint, a scroll step, a click to the first note, and memory with the
+// largest result. Runs on the offscreen platform unless told otherwise.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTest>
+#include <chrono>
+
+#include "app/tform1.h"
+#include "peak_memory.h"
+#include "sound/fluidsynth/fluidsynth_output.h"
+#include "sound/recording_midi_output.h"
+#include "view/diagram_sheet.h"
+
+namespace corvanta {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void Flush() { QCoreApplication::processEvents(); }
+
+std::unique_ptr<TForm1> ShownWindow(std::shared_ptr<MidiOutput> output = nullptr) {
+  auto window = std::make_unique<TForm1>(std::move(output));
+  window->resize(1280, 800);
+  window->show();
+  (void)QTest::qWaitForWindowExposed(window.get());
+  Flush();
+  return window;
+}
+
+void StartupToFirstPaint(benchmark::State& state) {
+  for (auto _ : state) {
+    auto window = std::make_unique<TForm1>();
+    window->resize(1280, 800);
+    window->show();
+    window->repaint();
+    state.PauseTiming();
+    window.reset();
+    Flush();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(StartupToFirstPaint)->Unit(benchmark::kMillisecond);
+
+// The built-in synthesizer loads its soundfont on its own thread: what it
+// adds to start-up is its constructor.
+void SynthesizerStartupCost(benchmark::State& state) {
+  for (auto _ : state) {
+    auto start = Clock::now();
+    auto synth = std::make_unique<FluidSynthOutput>();
+    state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+    state.PauseTiming();
+    synth.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(SynthesizerStartupCost)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void ControlChangeToRepaint(benchmark::State& state) {
+  auto window = ShownWindow();
+  if (state.range(0) == 24) {
+    // The largest catalogue result: E 7/11 at 24 frets.
+    window->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(3);
+    window->findChild<QTableWidget*>("StringGridAcorde")->setCurrentCell(4, 0);
+    window->findChild<QTableWidget*>("StringGrid1")->setCurrentCell(18, 0);
+  }
+  auto* omit = window->findChild<QCheckBox*>("CheckBoxOmit5");
+  for (auto _ : state) {
+    QTest::mouseClick(omit, Qt::LeftButton);
+    Flush();
+  }
+  state.counters["fingerings"] = static_cast<double>(window->Result().search.fingerings.size());
+  state.counters["peak_MB"] = PeakResidentMegabytes();
+}
+BENCHMARK(ControlChangeToRepaint)->Arg(12)->Arg(24)->Unit(benchmark::kMillisecond);
+
+void ArrowKeyInRootGrid(benchmark::State& state) {
+  auto window = ShownWindow();
+  auto* grid = window->findChild<QTableWidget*>("StringGridAcorde");
+  grid->setFocus();
+  int step = 0;
+  for (auto _ : state) {
+    QTest::keyClick(grid, (step++ / 11) % 2 == 0 ? Qt::Key_Down : Qt::Key_Up);
+    Flush();
+  }
+}
+BENCHMARK(ArrowKeyInRootGrid)->Unit(benchmark::kMillisecond);
+
+void TrackBarDragStep(benchmark::State& state) {
+  auto window = ShownWindow();
+  auto* bar = window->findChild<QSlider*>("TrackBar1");
+  int position = 0;
+  for (auto _ : state) {
+    bar->setValue(position++ % 12);
+    Flush();
+  }
+}
+BENCHMARK(TrackBarDragStep)->Unit(benchmark::kMicrosecond);
+
+void ScrollStepRepaint(benchmark::State& state) {
+  auto window = ShownWindow();
+  window->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(3);
+  auto* bar = window->findChild<QScrollArea*>("ScrollBoxViolao")->verticalScrollBar();
+  int direction = 1;
+  for (auto _ : state) {
+    if (bar->value() >= bar->maximum() - 40 || bar->value() <= 0) direction = -direction;
+    bar->setValue(bar->value() - direction * bar->singleStep());
+    Flush();
+  }
+}
+BENCHMARK(ScrollStepRepaint)->Unit(benchmark::kMillisecond);
+
+void MouseUpToFirstNoteOn(benchmark::State& state) {
+  auto midi = std::make_shared<RecordingMidiOutput>();
+  auto window = ShownWindow(midi);
+  auto* sheet = window->findChild<DiagramSheet*>("Image1");
+  for (auto _ : state) {
+    std::size_t before = midi->Records().size();
+    auto start = Clock::now();
+    QTest::mouseClick(sheet, Qt::LeftButton, Qt::NoModifier, QPoint(50, 60));
+    while (midi->Records().size() == before) std::this_thread::yield();
+    state.SetIterationTime(
+        std::chrono::duration<double>(midi->Records()[before].at - start).count());
+    state.PauseTiming();
+    window->Player().WaitUntilIdle();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(MouseUpToFirstNoteOn)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+}  // namespace corvanta
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
