@@ -182,6 +182,8 @@ QWidget* TForm1::BuildLeftColumn() {
   panel3Layout->setContentsMargins(0, 0, 0, 0);
   ListBox1 = Named(new QListWidget(panel3), "ListBox1");
   ListBox1->setFont(ArialFont(11));
+  ListBox1->setUniformItemSizes(true);
+  ListBox1->setStyleSheet("QListWidget::item { height: 14px; }");
   panel3Layout->addWidget(ListBox1);
   Splitter3->addWidget(panel3);
   Splitter3->setSizes({251, 300});
@@ -198,6 +200,7 @@ QWidget* TForm1::BuildChordChoice() {
   QFont bold = ArialFont(12);
   bold.setBold(true);
   EditAcorde->setFont(bold);
+  EditAcorde->setStyleSheet("QLineEdit { background: palette(button); }");
   SpeedButton2 = Named(new QToolButton(top), "SpeedButton2");
   SpeedButton2->setGeometry(116, 0, 23, 23);
   SpeedButton2->setIcon(QPixmap::fromImage(assets_.queryGlyph));

@@ -37,8 +37,8 @@ int main(int argc, char** argv) {
   // Without a window manager (Xvfb) nothing maximizes the window: do it.
   window.setGeometry(window.screen()->availableGeometry());
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
-  QTest::qWait(300);
   std::cout << "first paint after " << clock.elapsed() << " ms\n";
+  QTest::qWait(300);
   bool ok = Save(window, folder + "/start.png");
 
   auto* sheet = window.findChild<corvanta::DiagramSheet*>("Image1");
