@@ -14,14 +14,12 @@
 
 #include "search/fingering.h"
 #include "theory/catalogue.h"
-#include "theory/text_util.h"
+#include "view/chord_text.h"
 #include "view/diagram_sheet.h"
 #include "view/neck_view.h"
 
 namespace corvanta {
 namespace {
-
-QString Text(std::string_view bytes) { return QString::fromStdString(BytesToUtf8(bytes)); }
 
 void SelectRow(QTableWidget* grid, int row) {
   const QSignalBlocker blocker(grid);
@@ -50,8 +48,8 @@ void TForm1::SetMidiOutput(std::shared_ptr<MidiOutput> output) {
 void TForm1::FormCreate() {
   StringGrid1->setRowCount(kChordTypeCount);
   for (int row = 0; row < kChordTypeCount; ++row) {
-    StringGrid1->setItem(row, 0, new QTableWidgetItem(Text(kChordCatalogue[row].name)));
-    StringGrid1->setItem(row, 1, new QTableWidgetItem(Text(kChordCatalogue[row].formula)));
+    StringGrid1->setItem(row, 0, new QTableWidgetItem(ToQString(kChordCatalogue[row].name)));
+    StringGrid1->setItem(row, 1, new QTableWidgetItem(ToQString(kChordCatalogue[row].formula)));
   }
   MirrorEntry();
   MirrorTuning();
@@ -72,7 +70,7 @@ void TForm1::SearchCurrentChord() {
   Image1->SetLeftHanded(entry_.state.leftHanded);
   Image1->ShowFingerings(std::move(frets), ScrollBoxViolao->width());
   ListBox1->clear();
-  for (const std::string& name : result_.names) ListBox1->addItem(Text(name));
+  for (const std::string& name : result_.names) ListBox1->addItem(ToQString(name));
   LabelTotal->setText(QString::number(result_.search.fingerings.size()));
 }
 
@@ -85,7 +83,7 @@ void TForm1::MirrorEntry() {
   const ChordEntryState& state = entry_.state;
   {
     const QSignalBlocker blocker(EditAcorde);
-    EditAcorde->setText(Text(state.editAcorde));
+    EditAcorde->setText(ToQString(state.editAcorde));
   }
   MirrorGrids();
   MirrorCheckList();
@@ -104,8 +102,8 @@ void TForm1::MirrorEntry() {
 void TForm1::MirrorGrids() {
   const ChordEntryState& state = entry_.state;
   for (int row = 0; row < kPitchClassCount; ++row) {
-    StringGridAcorde->item(row, 0)->setText(Text(entry_.RootGridText(row)));
-    StringGridBaixo->item(row, 0)->setText(Text(entry_.BassGridText(row)));
+    StringGridAcorde->item(row, 0)->setText(ToQString(entry_.RootGridText(row)));
+    StringGridBaixo->item(row, 0)->setText(ToQString(entry_.BassGridText(row)));
   }
   SelectRow(StringGridAcorde, state.rootGridRow);
   SelectRow(StringGridBaixo, state.bassGridRow);
@@ -149,9 +147,9 @@ void TForm1::MirrorTuning() {
   for (int string = 0; string < kStringCount; ++string) {
     const QSignalBlocker blocker(trackBars_[string]);
     trackBars_[string]->setValue(state.trackBarPositions[string]);
-    stringLabels_[string]->setText(Text(state.labels[string]));
+    stringLabels_[string]->setText(ToQString(state.labels[string]));
   }
-  ToolButton5->setText(Text(state.buttonCaption));
+  ToolButton5->setText(ToQString(state.buttonCaption));
   for (int tag = 0; tag < kTuningPresetCount; ++tag) {
     const QSignalBlocker blocker(presetItems_[tag]);
     presetItems_[tag]->setChecked(state.checkedPreset == tag);

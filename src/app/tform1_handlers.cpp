@@ -16,7 +16,7 @@
 #include "app/about_box.h"
 #include "app/tform1.h"
 #include "symbols/symbol_query.h"
-#include "theory/text_util.h"
+#include "view/chord_text.h"
 #include "view/diagram_sheet.h"
 
 namespace corvanta {
@@ -85,7 +85,7 @@ void TForm1::CheckListBox1ClickCheck(QListWidgetItem* item) {
 
 void TForm1::SpeedButton2Click() {
   Image1->Clear();
-  RunSearches(corvanta::SpeedButton2Click(entry_, Utf8ToBytes(EditAcorde->text().toStdString())));
+  RunSearches(corvanta::SpeedButton2Click(entry_, FromQString(EditAcorde->text())));
 }
 
 void TForm1::SpeedButton5Click() {
@@ -150,7 +150,7 @@ void TForm1::ToolButton5Click() {
 
 void TForm1::TrackBarChange(int string) {
   tuning_.TrackBarChange(string, trackBars_[string]->value());
-  stringLabels_[string]->setText(QString::fromStdString(tuning_.state.labels[string]));
+  stringLabels_[string]->setText(ToQString(tuning_.state.labels[string]));
 }
 
 void TForm1::Sair1Click() { close(); }

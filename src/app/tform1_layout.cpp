@@ -27,7 +27,7 @@
 #include "sound/midi_messages.h"
 #include "sound/strum.h"
 #include "theory/catalogue.h"
-#include "theory/text_util.h"
+#include "view/chord_text.h"
 #include "view/diagram_sheet.h"
 #include "view/neck_view.h"
 
@@ -37,8 +37,6 @@ namespace {
 constexpr int kGridRowHeight = 15;
 constexpr int kCheckListItemHeight = 13;
 constexpr int kSplitterHandle = 8;
-
-QString Text(std::string_view bytes) { return QString::fromStdString(BytesToUtf8(bytes)); }
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {
@@ -78,14 +76,15 @@ QButtonGroup* RadioPair(QObject* owner, QToolButton* down, QToolButton* up) {
   return group;
 }
 
-QTableWidget* NoteGrid(QWidget* parent, const char* name, QRect geometry) {
-  auto* grid = Named(new QTableWidget(kPitchClassCount, 1, parent), name);
+// A string grid: rows of 15 px without fixed cells, whole-row selection,
+// read-only, a vertical scroll bar.
+QTableWidget* Grid(QWidget* parent, const char* name, QRect geometry, int rows, int columns) {
+  auto* grid = Named(new QTableWidget(rows, columns, parent), name);
   grid->setGeometry(geometry);
   grid->horizontalHeader()->hide();
   grid->verticalHeader()->hide();
   grid->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
   grid->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
-  grid->horizontalHeader()->setStretchLastSection(true);
   grid->setFont(ArialFont(11));
   grid->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -93,8 +92,14 @@ QTableWidget* NoteGrid(QWidget* parent, const char* name, QRect geometry) {
   grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid->setTabKeyNavigation(false);
+  return grid;
+}
+
+QTableWidget* NoteGrid(QWidget* parent, const char* name, QRect geometry) {
+  auto* grid = Grid(parent, name, geometry, kPitchClassCount, 1);
+  grid->horizontalHeader()->setStretchLastSection(true);
   for (int row = 0; row < kPitchClassCount; ++row) {
-    grid->setItem(row, 0, new QTableWidgetItem(Text(kSharpNoteNames[row])));
+    grid->setItem(row, 0, new QTableWidgetItem(ToQString(kSharpNoteNames[row])));
   }
   return grid;
 }
@@ -214,27 +219,16 @@ QWidget* TForm1::BuildChordChoice() {
   CheckListBox1 = Named(new QListWidget(top), "CheckListBox1");
   CheckListBox1->setGeometry(32, 24, 76, 201);
   for (const DegreeItem& degree : kDegreeItems) {
-    auto* item = new QListWidgetItem(Text(degree.text), CheckListBox1);
+    auto* item = new QListWidgetItem(ToQString(degree.text), CheckListBox1);
     item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setCheckState(Qt::Unchecked);
     item->setSizeHint(QSize(60, kCheckListItemHeight));
   }
 
-  StringGrid1 = Named(new QTableWidget(30, 2, top), "StringGrid1");
-  StringGrid1->setGeometry(32, 24, 76, 201);
-  StringGrid1->horizontalHeader()->hide();
-  StringGrid1->verticalHeader()->hide();
-  StringGrid1->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-  StringGrid1->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
+  // 30 rows as laid out; start-up fills in the catalogue's 35.
+  StringGrid1 = Grid(top, "StringGrid1", QRect(32, 24, 76, 201), 30, 2);
   StringGrid1->setColumnWidth(0, 64);
-  StringGrid1->setColumnWidth(1, 2);
-  StringGrid1->setFont(ArialFont(11));
-  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-  StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  StringGrid1->setTabKeyNavigation(false);
+  StringGrid1->setColumnWidth(1, 2);  // the formula column: present, not seen
   StringGrid1->hide();
 
   SpeedButton5 = FlatButton(top, "SpeedButton5", "#", QRect(0, 224, 17, 17));
@@ -337,7 +331,7 @@ QWidget* TForm1::BuildTuningPanel(QWidget* parent) {
   presetGroup_ = new QActionGroup(PopupMenu1);
   presetGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
   for (int tag = 0; tag < kTuningPresetCount; ++tag) {
-    auto* item = PopupMenu1->addAction(Text(kTuningPresets[tag].menuCaption));
+    auto* item = PopupMenu1->addAction(ToQString(kTuningPresets[tag].menuCaption));
     item->setObjectName(QString::fromLatin1(kTuningPresets[tag].itemName.data(),
                                             int(kTuningPresets[tag].itemName.size())));
     item->setCheckable(true);
@@ -358,7 +352,7 @@ QWidget* TForm1::BuildTuningPanel(QWidget* parent) {
     bar->setInvertedControls(true);
     bar->setValue(kStandardTuning[string]);
     trackBars_[string] = bar;
-    auto* label = new QLabel(Text(kTuningPresets[kStandardPreset].labels[string]), panel2);
+    auto* label = new QLabel(ToQString(kTuningPresets[kStandardPreset].labels[string]), panel2);
     label->setObjectName("lbAfinacaoCorda" + number);
     label->setFont(ArialFont(11));
     label->setGeometry(kTrackBarX[string], 74, 20, 14);
@@ -385,9 +379,9 @@ QWidget* TForm1::BuildSoundPanel(QWidget* parent) {
   ComboBoxPatch->setMaxVisibleItems(21);
   ComboBoxPatch->setStyleSheet("QComboBox { background: rgb(207, 208, 214); }");
   ComboBoxPatch->setToolTip("切换和弦演奏的音色");
-  for (const PatchItem& item : kPatchItems) ComboBoxPatch->addItem(Text(item.text));
+  for (const PatchItem& item : kPatchItems) ComboBoxPatch->addItem(ToQString(item.text));
   ComboBoxPatch->setCurrentIndex(-1);
-  ComboBoxPatch->setEditText(Text(kPatchItems[0].text));
+  ComboBoxPatch->setEditText(ToQString(kPatchItems[0].text));
   Caption(panel5, "Label6", "速度", QPoint(160, 10));
   TrackBarTempoAcorde = Named(new QSlider(Qt::Horizontal, panel5), "TrackBarTempoAcorde");
   TrackBarTempoAcorde->setGeometry(200, 8, 89, 17);

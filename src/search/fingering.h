@@ -15,6 +15,9 @@ using Frets = std::array<int, kStringCount>;
 
 inline constexpr int kMuted = 99;
 inline constexpr int kOpen = 0;
+// A fingering whose highest fret is at most this counts as the first
+// position, and its diagram starts at fret 1.
+inline constexpr int kFirstPositionHighestFret = 5;
 
 // A key is "MMCCXX " followed by the six values, each with a trailing blank.
 inline constexpr std::size_t kKeyPrefixLength = 7;

@@ -8,8 +8,6 @@ namespace corvanta {
 namespace {
 
 inline constexpr int kFieldOffset = 10;
-// All fingerings whose highest fret is at most this count as position 1.
-inline constexpr int kFirstPositionTop = 5;
 inline constexpr int kFirstInnerString = 2;
 inline constexpr int kNoLowFret = 100;
 
@@ -58,7 +56,7 @@ std::optional<std::string> FingeringKey(const Frets& values, bool simpleChords, 
     if (value > high) high = value;
   }
   if (span <= high - low) return std::nullopt;
-  if (high <= kFirstPositionTop) low = 1;
+  if (high <= kFirstPositionHighestFret) low = 1;
 
   // Built in one buffer: this runs for every accepted fingering.
   KeyWriter key;

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "view/layout/barre.h"
+
 namespace corvanta {
 namespace {
 
@@ -14,9 +16,6 @@ constexpr int kFirstRowDotY = 11;
 constexpr int kRowHeight = 16;
 constexpr int kBarreOffsetX = 18;
 constexpr int kRowsShown = 5;
-constexpr int kFirstPositionTop = 5;
-// A string already covered by a barre, so that it gets no dot of its own.
-constexpr int kConsumed = 100;
 
 int StringX(int position) { return kStringOriginX + kStringSpacing * position; }
 
@@ -51,7 +50,7 @@ DiagramLayout LayOutDiagram(const Frets& frets, DiagramVariant variant, bool lef
     out.push_back({lowest ? Sprite::BassMark : Sprite::SoundingMark, StringX(k), kMarkRowY});
     lowest = false;
   }
-  if (maxFret <= kFirstPositionTop) minFret = 1;
+  if (maxFret <= kFirstPositionHighestFret) minFret = 1;
   layout.firstFret = minFret;
   out.push_back({variant == DiagramVariant::Plain ? Sprite::PlainGrid : Sprite::HighlightedGrid,
                  kGridX, kGridY});
@@ -66,11 +65,8 @@ DiagramLayout LayOutDiagram(const Frets& frets, DiagramVariant variant, bool lef
         if (finger <= 4) out.push_back({FingerSprite(finger), StringX(k), y});
       } else if (values[k] == -fret) {
         ++finger;  // the barre takes a finger number but shows no digit
-        for (int covered = k; covered != last; covered += step) {
-          int value = values[covered];
-          if (value == kConsumed || (std::abs(value) < fret && value != kMuted)) break;
+        for (int covered : CoverBarre(values, k, step, fret)) {
           out.push_back({Sprite::BarreSegment, kBarreOffsetX + kStringSpacing * covered, y});
-          if (std::abs(value) == fret) values[covered] = kConsumed;
         }
       }
     }

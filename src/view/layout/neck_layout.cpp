@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdlib>
 
+#include "view/layout/barre.h"
+
 namespace corvanta {
 namespace {
 
@@ -12,7 +14,6 @@ constexpr std::array<int, 26> kNeckFretX{10,  50,  93,  134, 171, 206, 239, 270,
                                          521, 541, 559, 576, 591, 604, 618, 628};
 constexpr int kMarkerBack = 10;
 constexpr int kStringStep = 14;
-constexpr int kConsumed = 100;
 constexpr std::array<int, kStringCount> kStringLineY{76, 62, 48, 34, 20, 7};
 
 Sprite NeckFinger(int finger) {
@@ -57,11 +58,8 @@ std::vector<Placement> LayOutNeck(const Frets& frets) {
         if (finger <= 4) out.push_back({NeckFinger(finger), MarkerX(fret), MarkerY(s)});
       } else if (values[s] == -fret) {
         ++finger;
-        for (int covered = s; covered < kStringCount; ++covered) {
-          int value = values[covered];
-          if (value == kConsumed || (std::abs(value) < fret && value != kMuted)) break;
+        for (int covered : CoverBarre(values, s, 1, fret)) {
           if (finger <= 4) out.push_back({NeckFinger(finger), MarkerX(fret), MarkerY(covered)});
-          if (std::abs(value) == fret) values[covered] = kConsumed;
         }
       }
     }
