@@ -2,6 +2,7 @@
 
 #include <RtMidi.h>
 
+#include <filesystem>
 #include <mutex>
 
 #include "sound/midi_messages.h"
@@ -14,6 +15,10 @@ constexpr const char* kClientName = "Corvanta";
 // RtMidi throws when there is no sequencer; asking for ALSA explicitly keeps
 // the JACK backend (which crashes without a server) out of the way.
 std::unique_ptr<RtMidiOut> OpenClient() {
+  // Without a sequencer device both ALSA and RtMidi report it on stderr
+  // before failing; there is nothing to list then.
+  std::error_code error;
+  if (!std::filesystem::exists("/dev/snd/seq", error)) return nullptr;
   try {
     return std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, kClientName);
   } catch (const RtMidiError&) {
