@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <chrono>
+#include <cstdio>
 
 #include "app/tform1.h"
 #include "peak_memory.h"
@@ -138,8 +139,15 @@ BENCHMARK(MouseUpToFirstNoteOn)->UseManualTime()->Unit(benchmark::kMillisecond)-
 }  // namespace
 }  // namespace corvanta
 
+// The offscreen platform warns about window size hints on every window.
+void QuietSizeHintWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtWarningMsg && message.contains("propagateSizeHints")) return;
+  fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(QuietSizeHintWarnings);
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <unordered_set>
 
 #include "theory/chord_entry.h"
 #include "theory/text_util.h"
@@ -144,10 +143,10 @@ void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accide
   // A variant reached again by another order of rewrites gets the same name
   // again (its mark depends only on its text), which the list drops later;
   // so each variant is named and walked once.
-  std::unordered_set<std::string> walked(variants.begin(), variants.end(), 64);
+  // (A few dozen short texts at most: a linear look-up beats hashing.)
   for (std::size_t i = 0; i < variants.size(); ++i) {
     for (Rewrite& rewrite : RewritesOf(variants[i], suffix.no3)) {
-      if (!walked.insert(rewrite.text).second) continue;
+      if (std::find(variants.begin(), variants.end(), rewrite.text) != variants.end()) continue;
       std::string mark =
           rewrite.suspended
               ? no5Mark
