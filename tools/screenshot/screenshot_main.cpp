@@ -1,8 +1,10 @@
 // Opens the window as a user would, waits for its first paint, and saves
-// the screen at start and after a click on a diagram.
+// the screen at start and after a click on a diagram (arguments: folder,
+// cell, and optionally a chord symbol to query first).
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
@@ -41,6 +43,13 @@ int main(int argc, char** argv) {
   QTest::qWait(300);
   bool ok = Save(window, folder + "/start.png");
 
+  if (argc > 3) {
+    // A typed chord symbol, queried with Enter, before the click.
+    auto* symbol = window.findChild<QLineEdit*>("EditAcorde");
+    symbol->setText(QString::fromLocal8Bit(argv[3]));
+    QTest::keyClick(symbol, Qt::Key_Return);
+    QTest::qWait(100);
+  }
   auto* sheet = window.findChild<corvanta::DiagramSheet*>("Image1");
   int cell = argc > 2 ? std::atoi(argv[2]) : 2;
   QPoint centre((cell % sheet->Columns()) * 100 + 50, (cell / sheet->Columns()) * 130 + 60);
