@@ -76,6 +76,7 @@ class TForm1 : public QMainWindow {
   void FormCreate();
   void SearchCurrentChord();
   void RunSearches(EntryOutcome outcome);
+  void RunTuningSearches(int searches);
   void MirrorEntry();
   void MirrorGrids();
   void MirrorCheckList();

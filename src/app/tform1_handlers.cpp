@@ -136,17 +136,16 @@ void TForm1::CheckBoxNSIClick() { RunSearches(entry_.CheckBoxNSIClick(CheckBoxNS
 // The hidden "Limpar" button: an empty picture without a scroll range.
 void TForm1::Button2Click() { Image1->Clear(); }
 
-void TForm1::StandardTunning1Click(int tag) {
-  int searches = tuning_.StandardTunning1Click(tag);
+void TForm1::RunTuningSearches(int searches) {
   MirrorTuning();
   for (int i = 0; i < searches; ++i) SearchCurrentChord();
 }
 
-void TForm1::ToolButton5Click() {
-  int searches = tuning_.ToolButton5Click();
-  MirrorTuning();
-  for (int i = 0; i < searches; ++i) SearchCurrentChord();
+void TForm1::StandardTunning1Click(int tag) {
+  RunTuningSearches(tuning_.StandardTunning1Click(tag));
 }
+
+void TForm1::ToolButton5Click() { RunTuningSearches(tuning_.ToolButton5Click()); }
 
 void TForm1::TrackBarChange(int string) {
   tuning_.TrackBarChange(string, trackBars_[string]->value());

@@ -14,8 +14,7 @@ namespace corvanta::cli {
 namespace {
 
 // The fresh start state with the command line's options applied.
-ChordEntry StartEntry(const EntryCommandText& command) {
-  SearchSettings settings = ParseSettings(command.options);
+ChordEntry StartEntry(const EntryCommandText& command, const SearchSettings& settings) {
   ChordEntry entry;
   entry.state.fretCount = settings.fretCount;
   entry.state.span = settings.span;
@@ -67,8 +66,9 @@ std::vector<int> ParseItemList(const std::string& text) {
 }  // namespace
 
 int RunQuery(const EntryCommandText& command, std::ostream& out) {
-  ChordEntry entry = StartEntry(command);
-  Tuning tuning = ParseSettings(command.options).tuning;
+  SearchSettings settings = ParseSettings(command.options);
+  ChordEntry entry = StartEntry(command, settings);
+  const Tuning& tuning = settings.tuning;
   std::string text = command.text;
   if (text == "-") {
     text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
@@ -92,8 +92,9 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
 
 int RunClicks(const EntryCommandText& command, std::ostream& out) {
   std::vector<int> items = ParseItemList(command.text);
-  ChordEntry entry = StartEntry(command);
-  Tuning tuning = ParseSettings(command.options).tuning;
+  SearchSettings settings = ParseSettings(command.options);
+  ChordEntry entry = StartEntry(command, settings);
+  const Tuning& tuning = settings.tuning;
   entry.StringGridAcordeSelectCell(ParseNote(command.options.root, "--root"));
   if (!command.options.bass.empty()) {
     entry.StringGridBaixoSelectCell(ParseNote(command.options.bass, "--bass"));
