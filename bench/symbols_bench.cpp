@@ -12,7 +12,7 @@ void ReadTypedSymbol(benchmark::State& state) {
   const char* symbol = kOrdinarySymbols[state.range(0)];
   for (auto _ : state) {
     ChordEntry entry;
-    benchmark::DoNotOptimize(SpeedButton2Click(entry, symbol));
+    benchmark::DoNotOptimize(ReadChordSymbol(entry, symbol));
     benchmark::DoNotOptimize(entry.state.chordFormula.data());
   }
   state.SetLabel(symbol);
@@ -34,7 +34,7 @@ void ReadLongText(benchmark::State& state) {
   while (text.size() < static_cast<std::size_t>(state.range(0))) text += "/9 x";
   for (auto _ : state) {
     ChordEntry entry;
-    benchmark::DoNotOptimize(SpeedButton2Click(entry, text));
+    benchmark::DoNotOptimize(ReadChordSymbol(entry, text));
   }
   state.SetComplexityN(state.range(0));
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));

@@ -83,7 +83,7 @@ void TForm1::MirrorEntry() {
   const ChordEntryState& state = entry_.state;
   {
     const QSignalBlocker blocker(EditAcorde);
-    EditAcorde->setText(ToQString(state.editAcorde));
+    EditAcorde->setText(ToQString(state.chordSymbol));
   }
   MirrorGrids();
   MirrorCheckList();
@@ -146,7 +146,7 @@ void TForm1::MirrorTuning() {
   const TuningState& state = tuning_.state;
   for (int string = 0; string < kStringCount; ++string) {
     const QSignalBlocker blocker(trackBars_[string]);
-    trackBars_[string]->setValue(state.trackBarPositions[string]);
+    trackBars_[string]->setValue(state.sliderPositions[string]);
     stringLabels_[string]->setText(ToQString(state.labels[string]));
   }
   ToolButton5->setText(ToQString(state.buttonCaption));

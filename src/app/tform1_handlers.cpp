@@ -1,5 +1,7 @@
 // The chord, option and tuning controls: read the control, call the core,
-// mirror, search as often as the core says.
+// mirror, search as often as the core says. Handler names follow the
+// controls' object names (StringGridBaixo -> StringGridBaixoSelectCell); each
+// is a thin call of the core function named for what it does.
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
@@ -64,14 +66,14 @@ void TForm1::ConnectControls() {
   connect(ComboBoxPatch->lineEdit(), &QLineEdit::textEdited, this, &TForm1::ComboBoxPatchChange);
 }
 
-void TForm1::StringGrid1SelectCell(int, int row) { RunSearches(entry_.StringGrid1SelectCell(row)); }
+void TForm1::StringGrid1SelectCell(int, int row) { RunSearches(entry_.ChooseType(row)); }
 
 void TForm1::StringGridAcordeSelectCell(int, int row) {
-  RunSearches(entry_.StringGridAcordeSelectCell(row));
+  RunSearches(entry_.ChooseRoot(row));
 }
 
 void TForm1::StringGridBaixoSelectCell(int, int row) {
-  RunSearches(entry_.StringGridBaixoSelectCell(row));
+  RunSearches(entry_.ChooseBass(row));
 }
 
 void TForm1::CheckListBox1ClickCheck(QListWidgetItem* item) {
@@ -80,58 +82,58 @@ void TForm1::CheckListBox1ClickCheck(QListWidgetItem* item) {
   // Only a tick the user changed reaches here; the program's own ticks are
   // set with the list's signals blocked.
   if (index < 0 || ticked == entry_.state.ticked[index]) return;
-  RunSearches(entry_.ToggleDegreeItem(index));
+  RunSearches(entry_.ToggleDegree(index));
 }
 
 void TForm1::SpeedButton2Click() {
   Image1->Clear();
-  RunSearches(corvanta::SpeedButton2Click(entry_, FromQString(EditAcorde->text())));
+  RunSearches(corvanta::ReadChordSymbol(entry_, FromQString(EditAcorde->text())));
 }
 
 void TForm1::SpeedButton5Click() {
-  entry_.SpeedButton5Click();
+  entry_.ShowRootAs(Accidentals::Sharps);
   MirrorEntry();
 }
 void TForm1::SpeedButton6Click() {
-  entry_.SpeedButton6Click();
+  entry_.ShowRootAs(Accidentals::Flats);
   MirrorEntry();
 }
 void TForm1::SpeedButton7Click() {
-  entry_.SpeedButton7Click();
+  entry_.ChooseMode(EntryMode::DegreeList);
   MirrorEntry();
 }
 void TForm1::SpeedButton8Click() {
-  entry_.SpeedButton8Click();
+  entry_.ChooseMode(EntryMode::TypeGrid);
   MirrorEntry();
 }
 void TForm1::SpeedButton9Click() {
-  entry_.SpeedButton9Click();
+  entry_.ShowBassAs(Accidentals::Flats);
   MirrorEntry();
 }
 void TForm1::SpeedButton10Click() {
-  entry_.SpeedButton10Click();
+  entry_.ShowBassAs(Accidentals::Sharps);
   MirrorEntry();
 }
 
 void TForm1::ComboBox1Change() {
-  RunSearches(entry_.ComboBox1Change(ComboBox1->currentText().toInt()));
+  RunSearches(entry_.SetFretCount(ComboBox1->currentText().toInt()));
 }
 void TForm1::ComboBox2Change() {
-  RunSearches(entry_.ComboBox2Change(ComboBox2->currentText().toInt()));
+  RunSearches(entry_.SetSpan(ComboBox2->currentText().toInt()));
 }
 void TForm1::CheckBoxOmit5Click() {
-  RunSearches(entry_.CheckBoxOmit5Click(CheckBoxOmit5->isChecked()));
+  RunSearches(entry_.SetOmitFifth(CheckBoxOmit5->isChecked()));
 }
 void TForm1::CheckBoxOmit3Click() {
-  RunSearches(entry_.CheckBoxOmit3Click(CheckBoxOmit3->isChecked()));
+  RunSearches(entry_.SetOmitThird(CheckBoxOmit3->isChecked()));
 }
 void TForm1::CheckBoxCanhotoClick() {
-  RunSearches(entry_.CheckBoxCanhotoClick(CheckBoxCanhoto->isChecked()));
+  RunSearches(entry_.SetLeftHanded(CheckBoxCanhoto->isChecked()));
 }
 void TForm1::CheckBoxPestanasClick() {
-  RunSearches(entry_.CheckBoxPestanasClick(CheckBoxPestanas->isChecked()));
+  RunSearches(entry_.SetNoFullBarres(CheckBoxPestanas->isChecked()));
 }
-void TForm1::CheckBoxNSIClick() { RunSearches(entry_.CheckBoxNSIClick(CheckBoxNSI->isChecked())); }
+void TForm1::CheckBoxNSIClick() { RunSearches(entry_.SetSimpleChords(CheckBoxNSI->isChecked())); }
 
 // The hidden "Limpar" button: an empty picture without a scroll range.
 void TForm1::Button2Click() { Image1->Clear(); }
@@ -142,13 +144,13 @@ void TForm1::RunTuningSearches(int searches) {
 }
 
 void TForm1::StandardTunning1Click(int tag) {
-  RunTuningSearches(tuning_.StandardTunning1Click(tag));
+  RunTuningSearches(tuning_.ApplyTuningPreset(tag));
 }
 
-void TForm1::ToolButton5Click() { RunTuningSearches(tuning_.ToolButton5Click()); }
+void TForm1::ToolButton5Click() { RunTuningSearches(tuning_.ResetToStandardTuning()); }
 
 void TForm1::TrackBarChange(int string) {
-  tuning_.TrackBarChange(string, trackBars_[string]->value());
+  tuning_.RetuneString(string, trackBars_[string]->value());
   stringLabels_[string]->setText(ToQString(tuning_.state.labels[string]));
 }
 

@@ -25,8 +25,8 @@ ChordEntry StartEntry(const EntryCommandText& command, const SearchSettings& set
   entry.state.thirdInterval = settings.thirdInterval;
   entry.state.fifthInterval = settings.fifthInterval;
   if (command.flats) {
-    entry.SpeedButton6Click();
-    entry.SpeedButton9Click();
+    entry.ShowRootAs(Accidentals::Flats);
+    entry.ShowBassAs(Accidentals::Flats);
   }
   return entry;
 }
@@ -76,10 +76,10 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
     if (text.size() >= 1 && text.back() == '\n') text.pop_back();
     if (text.size() >= 1 && text.back() == '\r') text.pop_back();
   }
-  SpeedButton2Click(entry, Utf8ToBytes(text));
+  ReadChordSymbol(entry, Utf8ToBytes(text));
   ChordResult result = SearchCurrentChord(entry, tuning);
   nlohmann::json json;
-  json["echo"] = TextJson(entry.state.editAcorde);
+  json["echo"] = TextJson(entry.state.chordSymbol);
   json["root"] = entry.state.rootPitchClass;
   json["bass"] = entry.state.bassPitchClass;
   json["formula"] = entry.state.chordFormula;
@@ -95,16 +95,16 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
   SearchSettings settings = ParseSettings(command.options);
   ChordEntry entry = StartEntry(command, settings);
   const Tuning& tuning = settings.tuning;
-  entry.StringGridAcordeSelectCell(ParseNote(command.options.root, "--root"));
+  entry.ChooseRoot(ParseNote(command.options.root, "--root"));
   if (!command.options.bass.empty()) {
-    entry.StringGridBaixoSelectCell(ParseNote(command.options.bass, "--bass"));
+    entry.ChooseBass(ParseNote(command.options.bass, "--bass"));
   }
-  for (int item : items) entry.ToggleDegreeItem(item);
+  for (int item : items) entry.ToggleDegree(item);
   ChordResult result = SearchCurrentChord(entry, tuning);
   nlohmann::json json;
   json["formula"] = entry.state.chordFormula;
   json["typeName"] = TextJson(entry.state.typeName);
-  json["symbol"] = TextJson(entry.state.editAcorde);
+  json["symbol"] = TextJson(entry.state.chordSymbol);
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
   json["disabled"] = ItemsWhere(entry.state.enabled, false);
   json["bassGridEnabled"] = entry.state.bassGridEnabled;

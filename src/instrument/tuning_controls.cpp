@@ -4,32 +4,32 @@
 
 namespace corvanta {
 
-void TuningControls::SetTrackBars(const Tuning& positions) {
-  // A track bar whose position changes runs its own change handler.
+void TuningControls::SetSliders(const Tuning& positions) {
+  // Moving a slider retunes its string, as a user moving it would.
   for (int string = 0; string < kStringCount; ++string) {
-    if (state.trackBarPositions[string] != positions[string])
-      TrackBarChange(string, positions[string]);
+    if (state.sliderPositions[string] != positions[string])
+      RetuneString(string, positions[string]);
   }
 }
 
-int TuningControls::StandardTunning1Click(int tag) {
+int TuningControls::ApplyTuningPreset(int tag) {
   if (tag < 0 || tag >= kTuningPresetCount) return 0;
   state.checkedPreset = state.checkedPreset == tag ? -1 : tag;
   const TuningPreset& preset = kTuningPresets[tag];
   state.tuningPitchClass = preset.pitchClasses;
   state.buttonCaption = preset.buttonCaption;
-  SetTrackBars(preset.pitchClasses);
-  // The preset's own spelling ("Bb") replaces the sharp name a track bar wrote.
+  SetSliders(preset.pitchClasses);
+  // The preset's own spelling ("Bb") replaces the sharp name a retuned string got.
   for (int string = 0; string < kStringCount; ++string)
     state.labels[string] = preset.labels[string];
   state.pitchTable = BuildPitchTable(state.tuningPitchClass);
   return 1;
 }
 
-int TuningControls::ToolButton5Click() {
+int TuningControls::ResetToStandardTuning() {
   const TuningPreset& standard = kTuningPresets[kStandardPreset];
   state.tuningPitchClass = standard.pitchClasses;
-  SetTrackBars(standard.pitchClasses);
+  SetSliders(standard.pitchClasses);
   for (int string = 0; string < kStringCount; ++string)
     state.labels[string] = standard.labels[string];
   state.buttonCaption = standard.buttonCaption;
@@ -37,10 +37,10 @@ int TuningControls::ToolButton5Click() {
   return 1;
 }
 
-int TuningControls::TrackBarChange(int string, int position) {
+int TuningControls::RetuneString(int string, int position) {
   if (string < 0 || string >= kStringCount || position < 0 || position >= kPitchClassCount)
     return 0;
-  state.trackBarPositions[string] = position;
+  state.sliderPositions[string] = position;
   state.labels[string] = kSharpNoteNames[position];
   state.tuningPitchClass[string] = position;
   return 0;

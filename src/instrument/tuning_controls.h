@@ -8,13 +8,13 @@
 namespace corvanta {
 
 // The tuning as the window shows it: the open pitch classes the search reads,
-// the pitch table playback reads (the two may disagree after a track bar
-// moved, until the next preset or reset), the six track bars and labels, the
-// tool button caption and the checked preset of the drop-down menu.
+// the pitch table playback reads (the two may disagree after a single string
+// was retuned, until the next preset or reset), the six per-string slider
+// positions and labels, the tuning button's caption and the checked preset.
 struct TuningState {
   Tuning tuningPitchClass = kStandardTuning;
   PitchTable pitchTable = BuildPitchTable(kStandardTuning);
-  std::array<int, kStringCount> trackBarPositions = kStandardTuning;
+  std::array<int, kStringCount> sliderPositions = kStandardTuning;
   std::array<std::string, kStringCount> labels{"E", "A", "D", "G", "B", "E"};
   std::string buttonCaption{"标准音"};
   int checkedPreset = kStandardPreset;  // -1: no item checked
@@ -27,15 +27,15 @@ class TuningControls {
   // A preset chosen in the menu; the menu toggles the item's check first (a
   // checked item clicked again ends with none checked) and the preset is
   // applied all the same. Returns the number of searches (1), 0 for a bad tag.
-  int StandardTunning1Click(int tag);
+  int ApplyTuningPreset(int tag);
   // The button part: back to standard tuning, the menu's check untouched.
-  int ToolButton5Click();
-  // Track bar of a string (0 = TrackBar1) moved: that string's pitch class and
-  // its sharp-name label; no search and no pitch-table rebuild.
-  int TrackBarChange(int string, int position);
+  int ResetToStandardTuning();
+  // One string (0 = the lowest) retuned to a pitch class: its label takes the
+  // sharp name; no search and no pitch-table rebuild.
+  int RetuneString(int string, int position);
 
  private:
-  void SetTrackBars(const Tuning& positions);
+  void SetSliders(const Tuning& positions);
 };
 
 }  // namespace corvanta

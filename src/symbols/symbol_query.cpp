@@ -110,7 +110,7 @@ void ResetForQuery(ChordEntryState& state) {
 
 }  // namespace
 
-EntryOutcome SpeedButton2Click(ChordEntry& entry, std::string_view text) {
+EntryOutcome ReadChordSymbol(ChordEntry& entry, std::string_view text) {
   ChordEntryState& state = entry.state;
   ResetForQuery(state);
   Reading reading = Scan(std::string(text) + " ", entry);
@@ -129,7 +129,7 @@ EntryOutcome SpeedButton2Click(ChordEntry& entry, std::string_view text) {
     }
     reading.echo += entry.BassGridText(bass);
   }
-  state.editAcorde = reading.echo;
+  state.chordSymbol = reading.echo;
   state.bassPitchClass = bass;
   state.rootPitchClass = reading.root;
 

@@ -6,7 +6,7 @@
 
 namespace corvanta {
 
-// The query button: reads a typed chord symbol ("C#m7/G#", "Bbsus4", "C/b9")
+// Reads a typed chord symbol ("C#m7/G#", "Bbsus4", "C/b9")
 // into the chord entry. It finds the root, the degree words and the bass,
 // ticks the matching check-list items, composes the formula with the check
 // list's rules, relabels the note grids after the typed accidentals, writes
@@ -14,6 +14,6 @@ namespace corvanta {
 //
 // Any text is accepted, of any length, in time linear in its length. A text
 // that begins with no note name gives the root 12, which no string sounds.
-EntryOutcome SpeedButton2Click(ChordEntry& entry, std::string_view text);
+EntryOutcome ReadChordSymbol(ChordEntry& entry, std::string_view text);
 
 }  // namespace corvanta

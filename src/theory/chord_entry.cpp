@@ -42,10 +42,10 @@ std::string ChordEntry::SearchArgument() const {
 }
 
 void ChordEntry::ComposeSymbol() {
-  state.editAcorde = state.rootName + state.typeName + state.bassSuffix;
+  state.chordSymbol = state.rootName + state.typeName + state.bassSuffix;
 }
 
-EntryOutcome ChordEntry::StringGrid1SelectCell(int row) {
+EntryOutcome ChordEntry::ChooseType(int row) {
   if (row < 0 || row >= kChordTypeCount) return {};
   state.typeGridRow = row;
   state.chordFormula = kChordCatalogue[row].formula;
@@ -54,7 +54,7 @@ EntryOutcome ChordEntry::StringGrid1SelectCell(int row) {
   return {1};
 }
 
-EntryOutcome ChordEntry::StringGridAcordeSelectCell(int row) {
+EntryOutcome ChordEntry::ChooseRoot(int row) {
   if (!IsNoteRow(row)) return {};
   EntryOutcome outcome;
   state.rootGridRow = row;
@@ -62,7 +62,7 @@ EntryOutcome ChordEntry::StringGridAcordeSelectCell(int row) {
   state.bassPitchClass = row;
   // Moving the bass row selects that cell, which runs the whole bass choice
   // (with the old root name, and one more search) before the root is named.
-  if (state.bassGridRow != row) outcome.searches += StringGridBaixoSelectCell(row).searches;
+  if (state.bassGridRow != row) outcome.searches += ChooseBass(row).searches;
   // The root is spelled from the bass grid's cell.
   state.rootName = BassGridText(row);
   state.bassSuffix.clear();
@@ -71,7 +71,7 @@ EntryOutcome ChordEntry::StringGridAcordeSelectCell(int row) {
   return outcome;
 }
 
-EntryOutcome ChordEntry::StringGridBaixoSelectCell(int row) {
+EntryOutcome ChordEntry::ChooseBass(int row) {
   if (!IsNoteRow(row)) return {};
   state.bassGridRow = row;
   state.bassPitchClass = row;
@@ -96,54 +96,45 @@ void ChordEntry::RefreshNoteLimit() {
   }
 }
 
-void ChordEntry::SpeedButton5Click() {
-  state.rootButtonDown = state.rootGridNames = Accidentals::Sharps;
-}
-void ChordEntry::SpeedButton6Click() {
-  state.rootButtonDown = state.rootGridNames = Accidentals::Flats;
-}
-void ChordEntry::SpeedButton10Click() {
-  state.bassButtonDown = state.bassGridNames = Accidentals::Sharps;
-}
-void ChordEntry::SpeedButton9Click() {
-  state.bassButtonDown = state.bassGridNames = Accidentals::Flats;
-}
-void ChordEntry::SpeedButton7Click() { state.mode = EntryMode::DegreeList; }
-void ChordEntry::SpeedButton8Click() { state.mode = EntryMode::TypeGrid; }
+void ChordEntry::ShowRootAs(Accidentals names) { state.rootButtonDown = state.rootGridNames = names; }
 
-EntryOutcome ChordEntry::ComboBox1Change(int fretCount) {
+void ChordEntry::ShowBassAs(Accidentals names) { state.bassButtonDown = state.bassGridNames = names; }
+
+void ChordEntry::ChooseMode(EntryMode mode) { state.mode = mode; }
+
+EntryOutcome ChordEntry::SetFretCount(int fretCount) {
   if (!IsOneOf(fretCount, kFretCountChoices)) return {};
   state.fretCount = fretCount;
   return {1};
 }
 
-EntryOutcome ChordEntry::ComboBox2Change(int span) {
+EntryOutcome ChordEntry::SetSpan(int span) {
   if (!IsOneOf(span, kSpanChoices)) return {};
   state.span = span;
   return {1};
 }
 
-EntryOutcome ChordEntry::CheckBoxOmit5Click(bool checked) {
+EntryOutcome ChordEntry::SetOmitFifth(bool checked) {
   state.omitFifth = checked;
   return {1};
 }
 
-EntryOutcome ChordEntry::CheckBoxOmit3Click(bool checked) {
+EntryOutcome ChordEntry::SetOmitThird(bool checked) {
   state.omitThird = checked;
   return {1};
 }
 
-EntryOutcome ChordEntry::CheckBoxCanhotoClick(bool checked) {
+EntryOutcome ChordEntry::SetLeftHanded(bool checked) {
   state.leftHanded = checked;
   return {1};
 }
 
-EntryOutcome ChordEntry::CheckBoxPestanasClick(bool checked) {
+EntryOutcome ChordEntry::SetNoFullBarres(bool checked) {
   state.noFullBarres = checked;
   return {1};
 }
 
-EntryOutcome ChordEntry::CheckBoxNSIClick(bool checked) {
+EntryOutcome ChordEntry::SetSimpleChords(bool checked) {
   state.simpleChords = checked;
   state.span = checked ? kSimpleChordSpan : kDefaultSpan;
   return {1};

@@ -23,7 +23,7 @@ struct ChordEntryState {
   std::string bassSuffix;
   int thirdInterval = kMajorThird;  // removed by the omit-third option
   int fifthInterval = kPerfectFifth;
-  std::string editAcorde{"C"};  // the chord symbol box
+  std::string chordSymbol{"C"};  // the chord symbol box
 
   // The degree check list: item 0 (major) ticked at start, all enabled.
   std::array<bool, kDegreeItemCount> ticked{true};
@@ -71,38 +71,36 @@ class ChordEntry {
   ChordEntryState state;
 
   // Chord-type grid, root grid, bass grid (a cell is about to be selected).
-  EntryOutcome StringGrid1SelectCell(int row);
-  EntryOutcome StringGridAcordeSelectCell(int row);
-  EntryOutcome StringGridBaixoSelectCell(int row);
+  EntryOutcome ChooseType(int row);
+  EntryOutcome ChooseRoot(int row);
+  EntryOutcome ChooseBass(int row);
 
   // The user toggles a check-list item (mouse or space); a disabled item
   // cannot be toggled and nothing happens.
-  EntryOutcome ToggleDegreeItem(int item);
+  EntryOutcome ToggleDegree(int item);
   // Runs after the user changed the tick of item (already toggled).
-  EntryOutcome CheckListBox1ClickCheck(int item);
+  EntryOutcome ApplyToggledDegree(int item);
   // Applies one degree code of at most three characters to the base and the
   // additions, or unticks item at the six-note limit.
   void ApplyDegreeCode(int item, std::string_view code, std::string& base, std::string& additions);
   // The formula length a degree may not reach: six notes with the bass.
   int NoteLimit() const;
 
-  // "#"/"b" buttons of the root grid (5, 6) and the bass grid (10, 9).
-  void SpeedButton5Click();
-  void SpeedButton6Click();
-  void SpeedButton10Click();
-  void SpeedButton9Click();
-  // Mode buttons "模式1" (degree list) and "模式2" (type grid); no search.
-  void SpeedButton7Click();
-  void SpeedButton8Click();
+  // Which accidentals the root and the bass grids spell their notes with
+  // (the "#"/"b" buttons); the chord itself is unchanged and nothing is searched.
+  void ShowRootAs(Accidentals names);
+  void ShowBassAs(Accidentals names);
+  // Entry by ticking degrees or by choosing a type; no search.
+  void ChooseMode(EntryMode mode);
 
   // Option controls; each searches once when its value is acceptable.
-  EntryOutcome ComboBox1Change(int fretCount);
-  EntryOutcome ComboBox2Change(int span);
-  EntryOutcome CheckBoxOmit5Click(bool checked);
-  EntryOutcome CheckBoxOmit3Click(bool checked);
-  EntryOutcome CheckBoxCanhotoClick(bool checked);
-  EntryOutcome CheckBoxPestanasClick(bool checked);
-  EntryOutcome CheckBoxNSIClick(bool checked);
+  EntryOutcome SetFretCount(int fretCount);
+  EntryOutcome SetSpan(int span);
+  EntryOutcome SetOmitFifth(bool checked);
+  EntryOutcome SetOmitThird(bool checked);
+  EntryOutcome SetLeftHanded(bool checked);
+  EntryOutcome SetNoFullBarres(bool checked);
+  EntryOutcome SetSimpleChords(bool checked);
 
   // The cell texts of the note grids as they stand.
   std::string_view RootGridText(int row) const;

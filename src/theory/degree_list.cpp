@@ -47,13 +47,13 @@ void ChordEntry::ApplyDegreeCode(int item, std::string_view code, std::string& b
   }
 }
 
-EntryOutcome ChordEntry::ToggleDegreeItem(int item) {
+EntryOutcome ChordEntry::ToggleDegree(int item) {
   if (item < 0 || item >= kDegreeItemCount || !state.enabled[item]) return {};
   state.ticked[item] = !state.ticked[item];
-  return CheckListBox1ClickCheck(item);
+  return ApplyToggledDegree(item);
 }
 
-EntryOutcome ChordEntry::CheckListBox1ClickCheck(int item) {
+EntryOutcome ChordEntry::ApplyToggledDegree(int item) {
   if (item < 0 || item >= kDegreeItemCount) return {};
   auto& ticked = state.ticked;
   std::string base;

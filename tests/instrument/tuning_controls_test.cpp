@@ -7,10 +7,10 @@ namespace {
 
 TEST(TuningControls, applyAPresetWithItsOwnSpelling) {
   TuningControls controls;
-  EXPECT_EQ(controls.StandardTunning1Click(10), 1);
+  EXPECT_EQ(controls.ApplyTuningPreset(10), 1);
   const TuningState& state = controls.state;
   EXPECT_EQ(state.labels, (std::array<std::string, 6>{"G", "Bb", "D", "G", "Bb", "D"}));
-  EXPECT_EQ(state.trackBarPositions, (std::array<int, 6>{7, 10, 2, 7, 10, 2}));
+  EXPECT_EQ(state.sliderPositions, (std::array<int, 6>{7, 10, 2, 7, 10, 2}));
   EXPECT_EQ(state.pitchTable[1][0], 46);
   EXPECT_EQ(state.buttonCaption, "G minor tuning");
   EXPECT_EQ(state.checkedPreset, 10);
@@ -18,16 +18,16 @@ TEST(TuningControls, applyAPresetWithItsOwnSpelling) {
 
 TEST(TuningControls, choosingTheCheckedPresetAgainLeavesNoneChecked) {
   TuningControls controls;
-  EXPECT_EQ(controls.StandardTunning1Click(0), 1);
+  EXPECT_EQ(controls.ApplyTuningPreset(0), 1);
   EXPECT_EQ(controls.state.checkedPreset, -1);
   EXPECT_EQ(controls.state.tuningPitchClass, kStandardTuning);
-  EXPECT_EQ(controls.StandardTunning1Click(12), 0);
+  EXPECT_EQ(controls.ApplyTuningPreset(12), 0);
 }
 
 TEST(TuningControls, theButtonPartResetsToStandardAndKeepsTheMenuCheck) {
   TuningControls controls;
-  controls.StandardTunning1Click(7);  // Drop D
-  EXPECT_EQ(controls.ToolButton5Click(), 1);
+  controls.ApplyTuningPreset(7);  // Drop D
+  EXPECT_EQ(controls.ResetToStandardTuning(), 1);
   EXPECT_EQ(controls.state.tuningPitchClass, kStandardTuning);
   EXPECT_EQ(controls.state.labels[0], "E");
   EXPECT_EQ(controls.state.buttonCaption, "标准音");
@@ -35,16 +35,16 @@ TEST(TuningControls, theButtonPartResetsToStandardAndKeepsTheMenuCheck) {
   EXPECT_EQ(controls.state.pitchTable[0][0], 40);
 }
 
-TEST(TuningControls, aTrackBarRetunesTheSearchButNotPlayback) {
+TEST(TuningControls, retuningOneStringChangesTheSearchButNotPlayback) {
   TuningControls controls;
-  EXPECT_EQ(controls.TrackBarChange(0, 2), 0);
+  EXPECT_EQ(controls.RetuneString(0, 2), 0);
   EXPECT_EQ(controls.state.labels[0], "D");
   EXPECT_EQ(controls.state.tuningPitchClass[0], 2);
   EXPECT_EQ(controls.state.pitchTable[0][0], 40);
-  controls.TrackBarChange(1, 10);
+  controls.RetuneString(1, 10);
   EXPECT_EQ(controls.state.labels[1], "A#");
-  EXPECT_EQ(controls.TrackBarChange(6, 1), 0);
-  EXPECT_EQ(controls.TrackBarChange(0, 12), 0);
+  EXPECT_EQ(controls.RetuneString(6, 1), 0);
+  EXPECT_EQ(controls.RetuneString(0, 12), 0);
   EXPECT_EQ(controls.state.tuningPitchClass[0], 2);
 }
 

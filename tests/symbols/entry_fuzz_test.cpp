@@ -48,7 +48,7 @@ TEST(EntryFuzz, typedSymbolsAlwaysGiveAWellFormedChord) {
   for (int round = 0; round < kRounds; ++round) {
     std::string text = RandomSymbol(random);
     ChordEntry entry;
-    SpeedButton2Click(entry, text);
+    ReadChordSymbol(entry, text);
     ExpectWellFormedChord(entry, text);
     BuildSearchArgument(entry.state.chordFormula, entry.state.rootPitchClass,
                         entry.state.bassPitchClass);
@@ -62,13 +62,13 @@ TEST(EntryFuzz, clickSequencesAlwaysGiveAWellFormedChord) {
   std::uniform_int_distribution<int> note(0, 11);
   for (int round = 0; round < kRounds; ++round) {
     ChordEntry entry;
-    entry.StringGridAcordeSelectCell(note(random));
-    if (round % 2 == 0) entry.StringGridBaixoSelectCell(note(random));
+    entry.ChooseRoot(note(random));
+    if (round % 2 == 0) entry.ChooseBass(note(random));
     std::string clicks;
     for (int n = length(random); n > 0; --n) {
       int clicked = item(random);
       clicks += std::to_string(clicked) + ",";
-      entry.ToggleDegreeItem(clicked);
+      entry.ToggleDegree(clicked);
       ExpectWellFormedChord(entry, clicks);
     }
   }

@@ -25,7 +25,7 @@ std::vector<int> Ticked(const ChordEntry& entry) {
 
 ChordEntry Query(std::string_view text) {
   ChordEntry entry;
-  EXPECT_EQ(SpeedButton2Click(entry, text).searches, 1);
+  EXPECT_EQ(ReadChordSymbol(entry, text).searches, 1);
   return entry;
 }
 
@@ -53,7 +53,7 @@ TEST(SymbolQuery, readsTheTypedExamples) {
   };
   for (const QueryRow& row : rows) {
     ChordEntry entry = Query(row.typed);
-    EXPECT_EQ(entry.state.editAcorde, row.echo) << row.typed;
+    EXPECT_EQ(entry.state.chordSymbol, row.echo) << row.typed;
     EXPECT_EQ(entry.state.rootPitchClass, row.root) << row.typed;
     EXPECT_EQ(entry.state.bassPitchClass, row.bass) << row.typed;
     EXPECT_EQ(entry.state.chordFormula, row.formula) << row.typed;
@@ -63,11 +63,11 @@ TEST(SymbolQuery, readsTheTypedExamples) {
 }
 
 TEST(SymbolQuery, echoesABassWithoutAWordAfterASlashAndASingleSlashBeforeAFlatWord) {
-  EXPECT_EQ(Query("C/E").state.editAcorde, "C/E");
+  EXPECT_EQ(Query("C/E").state.chordSymbol, "C/E");
   EXPECT_EQ(Query("C/E").state.bassPitchClass, 4);
-  EXPECT_EQ(Query("C E").state.editAcorde, "C/E");
-  EXPECT_EQ(Query("Cm/b5").state.editAcorde, "Cm/b5 ");
-  EXPECT_EQ(Query("Cm b5").state.editAcorde, "Cm /b5 ");
+  EXPECT_EQ(Query("C E").state.chordSymbol, "C/E");
+  EXPECT_EQ(Query("Cm/b5").state.chordSymbol, "Cm/b5 ");
+  EXPECT_EQ(Query("Cm b5").state.chordSymbol, "Cm /b5 ");
 }
 
 TEST(SymbolQuery, followsTheTypedAccidentalsInTheNoteGrids) {
@@ -77,25 +77,25 @@ TEST(SymbolQuery, followsTheTypedAccidentalsInTheNoteGrids) {
   EXPECT_EQ(entry.state.rootButtonDown, Accidentals::Sharps);  // the buttons stay
   EXPECT_EQ(Query("C/b9").state.bassGridNames, Accidentals::Flats);
   EXPECT_EQ(Query("Dbm").state.rootGridNames, Accidentals::Flats);
-  EXPECT_EQ(Query("G/Bb").state.editAcorde, "G/Bb");
+  EXPECT_EQ(Query("G/Bb").state.chordSymbol, "G/Bb");
   ChordEntry flats;
-  flats.SpeedButton9Click();
-  SpeedButton2Click(flats, "C");  // no words: the bass grid keeps its names
+  flats.ShowBassAs(Accidentals::Flats);
+  ReadChordSymbol(flats, "C");  // no words: the bass grid keeps its names
   EXPECT_EQ(flats.state.bassGridNames, Accidentals::Flats);
 }
 
 TEST(SymbolQuery, keepsTheGridStateAndTheOmitIntervals) {
   ChordEntry entry;
-  entry.StringGridAcordeSelectCell(2);
-  entry.ToggleDegreeItem(0);  // minor: third 3
-  SpeedButton2Click(entry, "G7");
+  entry.ChooseRoot(2);
+  entry.ToggleDegree(0);  // minor: third 3
+  ReadChordSymbol(entry, "G7");
   EXPECT_EQ(entry.state.rootName, "D");
   EXPECT_EQ(entry.state.rootGridRow, 2);
   EXPECT_EQ(entry.state.thirdInterval, 3);
   EXPECT_EQ(entry.SearchArgument(), "7 11 2 5");
   // A later bass choice composes from the grids' root name.
-  entry.StringGridBaixoSelectCell(11);
-  EXPECT_EQ(entry.state.editAcorde, "D7/B");
+  entry.ChooseBass(11);
+  EXPECT_EQ(entry.state.chordSymbol, "D7/B");
 }
 
 TEST(SymbolQuery, givesTheNoNoteRootForTextWithoutANoteName) {

@@ -17,93 +17,93 @@ std::vector<int> Ticked(const ChordEntry& entry) {
 // as if the user had just ticked it.
 ChordEntry TickAll(const std::vector<int>& items, int bass = 0) {
   ChordEntry entry;
-  if (bass != 0) entry.StringGridBaixoSelectCell(bass);
+  if (bass != 0) entry.ChooseBass(bass);
   entry.state.ticked.fill(false);
   for (int item : items) entry.state.ticked[item] = true;
-  entry.CheckListBox1ClickCheck(items.back());
+  entry.ApplyToggledDegree(items.back());
   return entry;
 }
 
 TEST(ChordGrids, choosingARootDropsTheBassAndMovesTheBassRow) {
   ChordEntry entry;
-  EXPECT_EQ(entry.StringGridBaixoSelectCell(4).searches, 1);
-  EXPECT_EQ(entry.state.editAcorde, "C/E");
+  EXPECT_EQ(entry.ChooseBass(4).searches, 1);
+  EXPECT_EQ(entry.state.chordSymbol, "C/E");
   EXPECT_EQ(entry.SearchArgument(), "4 0 4 7");
-  entry.StringGrid1SelectCell(29);  // m7
-  EXPECT_EQ(entry.state.editAcorde, "Cm7/E");
+  entry.ChooseType(29);  // m7
+  EXPECT_EQ(entry.state.chordSymbol, "Cm7/E");
   // The nested bass choice runs first: two searches.
-  EXPECT_EQ(entry.StringGridAcordeSelectCell(2).searches, 2);
-  EXPECT_EQ(entry.state.editAcorde, "Dm7");
+  EXPECT_EQ(entry.ChooseRoot(2).searches, 2);
+  EXPECT_EQ(entry.state.chordSymbol, "Dm7");
   EXPECT_EQ(entry.state.bassGridRow, 2);
   EXPECT_EQ(entry.state.bassPitchClass, 2);
   EXPECT_EQ(entry.SearchArgument(), "2 5 9 0");
   // Choosing the root whose row the bass grid already has searches once.
-  entry.StringGridBaixoSelectCell(7);
-  entry.StringGridBaixoSelectCell(2);
-  EXPECT_EQ(entry.StringGridAcordeSelectCell(2).searches, 1);
+  entry.ChooseBass(7);
+  entry.ChooseBass(2);
+  EXPECT_EQ(entry.ChooseRoot(2).searches, 1);
 }
 
 TEST(ChordGrids, spellTheRootFromTheBassGrid) {
   ChordEntry entry;
-  entry.SpeedButton6Click();  // root grid in flats, bass grid in sharps
+  entry.ShowRootAs(Accidentals::Flats);  // root grid in flats, bass grid in sharps
   EXPECT_EQ(entry.RootGridText(1), "Db");
   EXPECT_EQ(entry.BassGridText(1), "C#");
-  entry.StringGridAcordeSelectCell(1);
-  EXPECT_EQ(entry.state.editAcorde, "C#");
-  entry.SpeedButton9Click();
-  EXPECT_EQ(entry.state.editAcorde, "C#");  // relabelling alone changes no symbol
-  entry.StringGridBaixoSelectCell(10);
-  EXPECT_EQ(entry.state.editAcorde, "C#/Bb");
-  entry.StringGridBaixoSelectCell(1);
-  EXPECT_EQ(entry.state.editAcorde, "C#");
+  entry.ChooseRoot(1);
+  EXPECT_EQ(entry.state.chordSymbol, "C#");
+  entry.ShowBassAs(Accidentals::Flats);
+  EXPECT_EQ(entry.state.chordSymbol, "C#");  // relabelling alone changes no symbol
+  entry.ChooseBass(10);
+  EXPECT_EQ(entry.state.chordSymbol, "C#/Bb");
+  entry.ChooseBass(1);
+  EXPECT_EQ(entry.state.chordSymbol, "C#");
   EXPECT_EQ(entry.SearchArgument(), "1 5 8");
 }
 
 TEST(ChordGrids, majorTypeShowsNoTypeNameAndTypesLeaveTheTicks) {
   ChordEntry entry;
-  entry.ToggleDegreeItem(15);
-  entry.StringGrid1SelectCell(33);
-  EXPECT_EQ(entry.state.editAcorde, "Cm6");
-  entry.StringGrid1SelectCell(0);
+  entry.ToggleDegree(15);
+  entry.ChooseType(33);
+  EXPECT_EQ(entry.state.chordSymbol, "Cm6");
+  entry.ChooseType(0);
   EXPECT_EQ(entry.state.typeName, "");
-  EXPECT_EQ(entry.state.editAcorde, "C");
+  EXPECT_EQ(entry.state.chordSymbol, "C");
   EXPECT_EQ(Ticked(entry), (std::vector<int>{0, 15}));
   EXPECT_EQ(entry.state.thirdInterval, 4);
-  EXPECT_EQ(entry.StringGrid1SelectCell(35).searches, 0);
-  EXPECT_EQ(entry.StringGridAcordeSelectCell(-1).searches, 0);
+  EXPECT_EQ(entry.ChooseType(35).searches, 0);
+  EXPECT_EQ(entry.ChooseRoot(-1).searches, 0);
 }
 
 TEST(ChordGrids, aSeparateBassWithAFiveNoteFormulaDisablesAddedDegrees) {
   ChordEntry entry;
-  entry.StringGrid1SelectCell(17);  // 7/9: five notes
-  entry.StringGridBaixoSelectCell(4);
+  entry.ChooseType(17);  // 7/9: five notes
+  entry.ChooseBass(4);
   EXPECT_FALSE(entry.state.enabled[24]);
   EXPECT_TRUE(entry.state.enabled[2]);  // not a pure added degree
-  EXPECT_EQ(entry.ToggleDegreeItem(24).searches, 0);
+  EXPECT_EQ(entry.ToggleDegree(24).searches, 0);
   EXPECT_FALSE(entry.state.ticked[24]);
-  entry.StringGridBaixoSelectCell(0);
+  entry.ChooseBass(0);
   EXPECT_TRUE(entry.state.enabled[24]);
 }
 
 TEST(OptionControls, searchOnceAndSimpleChordsSetTheSpan) {
   ChordEntry entry;
-  EXPECT_EQ(entry.CheckBoxNSIClick(true).searches, 1);
+  EXPECT_EQ(entry.SetSimpleChords(true).searches, 1);
   EXPECT_EQ(entry.state.span, 3);
-  EXPECT_EQ(entry.CheckBoxNSIClick(false).searches, 1);
+  EXPECT_EQ(entry.SetSimpleChords(false).searches, 1);
   EXPECT_EQ(entry.state.span, 5);
-  EXPECT_EQ(entry.ComboBox1Change(24).searches, 1);
+  EXPECT_EQ(entry.SetFretCount(24).searches, 1);
   EXPECT_EQ(entry.state.fretCount, 24);
-  EXPECT_EQ(entry.ComboBox1Change(7).searches, 0);
-  EXPECT_EQ(entry.ComboBox2Change(9).searches, 0);
-  EXPECT_EQ(entry.state.editAcorde, "C");
+  EXPECT_EQ(entry.SetFretCount(7).searches, 0);
+  EXPECT_EQ(entry.SetSpan(9).searches, 0);
+  EXPECT_EQ(entry.state.chordSymbol, "C");
 }
 
 TEST(ModesAndSpelling, changeNoChordAndDoNotSearch) {
   ChordEntry entry;
-  entry.ToggleDegreeItem(1);
+  entry.ToggleDegree(1);
   ChordEntryState before = entry.state;
-  entry.SpeedButton8Click();
-  entry.SpeedButton7Click();
+  entry.ChooseMode(EntryMode::TypeGrid);
+  entry.ChooseMode(EntryMode::DegreeList);
   EXPECT_EQ(entry.state.ticked, before.ticked);
   EXPECT_EQ(entry.state.mode, EntryMode::DegreeList);
 }
@@ -132,7 +132,7 @@ TEST(DegreeList, composesTheExamplesOfTheCheckList) {
   for (const DegreeRow& row : rows) {
     ChordEntry entry = TickAll(row.ticked);
     EXPECT_EQ(entry.state.chordFormula, row.formula) << row.symbol;
-    EXPECT_EQ(entry.state.editAcorde, row.symbol);
+    EXPECT_EQ(entry.state.chordSymbol, row.symbol);
     EXPECT_EQ(entry.SearchArgument(), row.argument) << row.symbol;
   }
 }
@@ -152,16 +152,16 @@ TEST(DegreeList, refusesADegreeAtTheSixNoteLimit) {
 
 TEST(DegreeList, keepsMajorAndMinorExclusive) {
   ChordEntry entry;
-  entry.ToggleDegreeItem(0);
+  entry.ToggleDegree(0);
   EXPECT_EQ(Ticked(entry), (std::vector<int>{1}));
   EXPECT_EQ(entry.state.thirdInterval, 3);
-  entry.ToggleDegreeItem(1);
+  entry.ToggleDegree(1);
   EXPECT_EQ(Ticked(entry), (std::vector<int>{0}));
-  entry.ToggleDegreeItem(1);
+  entry.ToggleDegree(1);
   EXPECT_EQ(Ticked(entry), (std::vector<int>{1}));
-  entry.ToggleDegreeItem(10);  // a power chord brings the major tick back
+  entry.ToggleDegree(10);  // a power chord brings the major tick back
   EXPECT_EQ(Ticked(entry), (std::vector<int>{0, 10}));
-  EXPECT_EQ(entry.state.editAcorde, "C5");
+  EXPECT_EQ(entry.state.chordSymbol, "C5");
 }
 
 TEST(DegreeList, setsTheThirdAndFifthForTheOmitOptions) {
