@@ -68,13 +68,9 @@ void TForm1::ConnectControls() {
 
 void TForm1::StringGrid1SelectCell(int, int row) { RunSearches(entry_.ChooseType(row)); }
 
-void TForm1::StringGridAcordeSelectCell(int, int row) {
-  RunSearches(entry_.ChooseRoot(row));
-}
+void TForm1::StringGridAcordeSelectCell(int, int row) { RunSearches(entry_.ChooseRoot(row)); }
 
-void TForm1::StringGridBaixoSelectCell(int, int row) {
-  RunSearches(entry_.ChooseBass(row));
-}
+void TForm1::StringGridBaixoSelectCell(int, int row) { RunSearches(entry_.ChooseBass(row)); }
 
 void TForm1::CheckListBox1ClickCheck(QListWidgetItem* item) {
   int index = CheckListBox1->row(item);
@@ -118,15 +114,9 @@ void TForm1::SpeedButton10Click() {
 void TForm1::ComboBox1Change() {
   RunSearches(entry_.SetFretCount(ComboBox1->currentText().toInt()));
 }
-void TForm1::ComboBox2Change() {
-  RunSearches(entry_.SetSpan(ComboBox2->currentText().toInt()));
-}
-void TForm1::CheckBoxOmit5Click() {
-  RunSearches(entry_.SetOmitFifth(CheckBoxOmit5->isChecked()));
-}
-void TForm1::CheckBoxOmit3Click() {
-  RunSearches(entry_.SetOmitThird(CheckBoxOmit3->isChecked()));
-}
+void TForm1::ComboBox2Change() { RunSearches(entry_.SetSpan(ComboBox2->currentText().toInt())); }
+void TForm1::CheckBoxOmit5Click() { RunSearches(entry_.SetOmitFifth(CheckBoxOmit5->isChecked())); }
+void TForm1::CheckBoxOmit3Click() { RunSearches(entry_.SetOmitThird(CheckBoxOmit3->isChecked())); }
 void TForm1::CheckBoxCanhotoClick() {
   RunSearches(entry_.SetLeftHanded(CheckBoxCanhoto->isChecked()));
 }
@@ -143,9 +133,7 @@ void TForm1::RunTuningSearches(int searches) {
   for (int i = 0; i < searches; ++i) SearchCurrentChord();
 }
 
-void TForm1::StandardTunning1Click(int tag) {
-  RunTuningSearches(tuning_.ApplyTuningPreset(tag));
-}
+void TForm1::StandardTunning1Click(int tag) { RunTuningSearches(tuning_.ApplyTuningPreset(tag)); }
 
 void TForm1::ToolButton5Click() { RunTuningSearches(tuning_.ResetToStandardTuning()); }
 

@@ -7,8 +7,7 @@ namespace corvanta {
 void TuningControls::SetSliders(const Tuning& positions) {
   // Moving a slider retunes its string, as a user moving it would.
   for (int string = 0; string < kStringCount; ++string) {
-    if (state.sliderPositions[string] != positions[string])
-      RetuneString(string, positions[string]);
+    if (state.sliderPositions[string] != positions[string]) RetuneString(string, positions[string]);
   }
 }
 

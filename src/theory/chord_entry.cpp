@@ -96,9 +96,13 @@ void ChordEntry::RefreshNoteLimit() {
   }
 }
 
-void ChordEntry::ShowRootAs(Accidentals names) { state.rootButtonDown = state.rootGridNames = names; }
+void ChordEntry::ShowRootAs(Accidentals names) {
+  state.rootButtonDown = state.rootGridNames = names;
+}
 
-void ChordEntry::ShowBassAs(Accidentals names) { state.bassButtonDown = state.bassGridNames = names; }
+void ChordEntry::ShowBassAs(Accidentals names) {
+  state.bassButtonDown = state.bassGridNames = names;
+}
 
 void ChordEntry::ChooseMode(EntryMode mode) { state.mode = mode; }
 
