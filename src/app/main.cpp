@@ -16,6 +16,18 @@ bool HasDisplay() {
   return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
 }
 
+// While the platform plugin starts, Qt's messages are held back: when it
+// cannot reach the display it ends with a fatal message and an abort, which
+// becomes one line naming the display and exit status 1.
+void PlatformStartMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
+  if (type != QtFatalMsg) return;
+  const char* display = std::getenv("WAYLAND_DISPLAY");
+  if (display == nullptr) display = std::getenv("DISPLAY");
+  std::cerr << "corvanta: cannot open a window on the display '" << (display ? display : "")
+            << "': it cannot be reached, or no Qt platform plugin can use it\n";
+  std::_Exit(EXIT_FAILURE);
+}
+
 int ShowFailure(const QString& message) {
   QMessageBox::critical(nullptr, "Corvanta", message);
   return EXIT_FAILURE;
@@ -29,7 +41,9 @@ int main(int argc, char** argv) {
         << "corvanta: no display to open the window on (set DISPLAY, or run it under xvfb-run)\n";
     return EXIT_FAILURE;
   }
+  QtMessageHandler qtMessages = qInstallMessageHandler(PlatformStartMessages);
   QApplication app(argc, argv);
+  qInstallMessageHandler(qtMessages);
   QApplication::setApplicationName("Corvanta");
   QApplication::setApplicationDisplayName("Corvanta");
   try {

@@ -93,6 +93,10 @@ Tuning ParseTuning(const std::string& text) {
   return tuning;
 }
 
+Tuning ParseTuningOption(const std::optional<std::string>& text) {
+  return text ? ParseTuning(*text) : kStandardTuning;
+}
+
 SearchSettings ParseSettings(const SearchOptionText& text) {
   SearchSettings settings;
   settings.fretCount = ParseChoice(text.frets, kFretChoices, "--frets");
@@ -103,17 +107,19 @@ SearchSettings ParseSettings(const SearchOptionText& text) {
   settings.simpleChords = text.simple;
   settings.thirdInterval = ParseInterval(text.third, "--third");
   settings.fifthInterval = ParseInterval(text.fifth, "--fifth");
-  if (!text.tuning.empty()) settings.tuning = ParseTuning(text.tuning);
+  settings.tuning = ParseTuningOption(text.tuning);
   return settings;
 }
 
 std::string ParseFormula(const SearchOptionText& text) {
-  if (!text.formula.empty()) {
-    if (!IsWellFormedFormula(text.formula)) {
-      throw BadArgument("--formula: '" + text.formula +
-                        "' is not a formula of offsets 00..11 such as \"00 04 07\"");
+  if (text.formula) {
+    // Twelve entries hold every pitch class; more can only repeat one.
+    if (!IsWellFormedFormula(*text.formula) ||
+        FormulaOffsets(*text.formula).size() > kPitchClassCount) {
+      throw BadArgument("--formula: '" + *text.formula +
+                        "' is not a formula of at most 12 offsets 00..11 such as \"00 04 07\"");
     }
-    return text.formula;
+    return *text.formula;
   }
   int row = FindChordType(TrimBlanks(text.type));
   if (row < 0)

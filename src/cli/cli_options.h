@@ -1,6 +1,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <optional>
 #include <string>
 
 #include "search/search_settings.h"
@@ -11,9 +12,9 @@ namespace corvanta::cli {
 struct SearchOptionText {
   std::string root = "C";
   std::string type;
-  std::string formula;
+  std::optional<std::string> formula;  // given but empty is refused
   std::string bass;
-  std::string tuning;
+  std::optional<std::string> tuning;
   int frets = kDefaultFretCount;
   int span = kDefaultSpan;
   bool omit3 = false;
@@ -36,6 +37,8 @@ void AddSettingOptions(CLI::App& command, SearchOptionText& text);
 // A note name of the pitch-class table ("C#", "Db", "Cb") or a number 0..11.
 int ParseNote(const std::string& text, const std::string& option);
 Tuning ParseTuning(const std::string& text);
+// Standard tuning when the option was not given.
+Tuning ParseTuningOption(const std::optional<std::string>& text);
 // Settings without root and bass, which the caller decides.
 SearchSettings ParseSettings(const SearchOptionText& text);
 // The chord formula from --type or --formula (the major triad by default).

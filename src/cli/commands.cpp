@@ -38,6 +38,8 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   strum->add_option("--speed", texts.strum.speed, "strum speed 0..5 (pause 25..150 ms)");
   strum->add_option("--patch", texts.strum.patch, "instrument item text or 0..8");
   strum->add_option("--wav", texts.strum.wav, "render the sound into this WAV file");
+  strum->add_option("--soundfont", texts.strum.soundfont,
+                    "render with this soundfont (.sf2) instead of the installed one");
   strum->add_flag("--messages", texts.strum.messages,
                   "print the messages (the default without --wav)");
 }

@@ -8,6 +8,13 @@
 namespace corvanta::cli {
 
 inline constexpr int kBadArgumentStatus = 2;
+inline constexpr int kFailureStatus = 1;
+
+// A command that could not do its work (unreadable input, unwritable output,
+// a soundfont that does not load): one line, exit status 1.
+struct CommandFailure : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
 
 // What a command reads from the command line besides the shared options.
 struct EntryCommandText {
@@ -18,10 +25,11 @@ struct EntryCommandText {
 
 struct StrumCommandText {
   std::string frets;  // "99 3 2 0 1 0"
-  std::string tuning;
+  std::optional<std::string> tuning;
   int speed = 2;
   std::string patch;
   std::string wav;
+  std::optional<std::string> soundfont;  // the installed General MIDI one by default
   bool messages = false;
 };
 

@@ -1,7 +1,9 @@
 // The commands that drive the chord-entry model: a typed symbol and a
 // sequence of check-list clicks, each from the fresh start state.
-#include <iostream>
-#include <iterator>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <sstream>
 
 #include "cli/commands.h"
@@ -46,6 +48,22 @@ void AddResult(nlohmann::json& json, const ChordResult& result) {
   json["names"] = NamesJson(result.names);
 }
 
+// All of standard input; a read error (a folder, a closed descriptor) is a
+// failure, not an empty text.
+std::string ReadStandardInput() {
+  std::string text;
+  char buffer[65536];
+  for (;;) {
+    ssize_t got = read(STDIN_FILENO, buffer, sizeof buffer);
+    if (got == 0) return text;
+    if (got > 0) {
+      text.append(buffer, static_cast<std::size_t>(got));
+    } else if (errno != EINTR) {
+      throw CommandFailure(std::string("cannot read standard input: ") + std::strerror(errno));
+    }
+  }
+}
+
 std::vector<int> ParseItemList(const std::string& text) {
   std::vector<int> items;
   std::stringstream list(text);
@@ -71,7 +89,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   const Tuning& tuning = settings.tuning;
   std::string text = command.text;
   if (text == "-") {
-    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    text = ReadStandardInput();
     // A file or a pipe ends its one line with a newline the box never holds.
     if (text.size() >= 1 && text.back() == '\n') text.pop_back();
     if (text.size() >= 1 && text.back() == '\r') text.pop_back();

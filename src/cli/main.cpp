@@ -1,5 +1,7 @@
 // corvanta-cli: prints what the window shows, from the same core.
 #include <CLI/CLI.hpp>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 #include "cli/commands.h"
@@ -10,20 +12,29 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   CommandTexts texts;
   AddCommands(app, texts);
+  int status = 0;
   try {
     app.parse(argc, argv);
-    return RunCommands(app, texts, std::cout);
+    status = RunCommands(app, texts, std::cout);
   } catch (const CLI::CallForHelp&) {
     std::cout << app.help();
-    return 0;
   } catch (const CLI::CallForAllHelp&) {
     std::cout << app.help("", CLI::AppFormatMode::All);
-    return 0;
   } catch (const CLI::ParseError& error) {
     std::cerr << "corvanta-cli: " << error.what() << "\n";
     return kBadArgumentStatus;
   } catch (const BadArgument& error) {
     std::cerr << "corvanta-cli: " << error.what() << "\n";
     return kBadArgumentStatus;
+  } catch (const CommandFailure& error) {
+    std::cerr << "corvanta-cli: " << error.what() << "\n";
+    return kFailureStatus;
   }
+  // Output that never arrived (a full disk, a closed pipe) is no success.
+  std::cout.flush();
+  if (!std::cout) {
+    std::cerr << "corvanta-cli: cannot write the output: " << std::strerror(errno) << "\n";
+    return kFailureStatus;
+  }
+  return status;
 }

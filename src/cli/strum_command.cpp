@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "cli/atomic_file.h"
 #include "cli/commands.h"
 #include "sound/fluidsynth/offline_render.h"
 #include "sound/fluidsynth/soundfont.h"
@@ -67,7 +68,7 @@ void PrintMessages(const std::vector<MidiCall>& calls, std::ostream& out) {
 
 int RunStrum(const StrumCommandText& command, std::ostream& out) {
   Frets frets = ParseFrets(command.frets);
-  Tuning tuning = command.tuning.empty() ? kStandardTuning : ParseTuning(command.tuning);
+  Tuning tuning = ParseTuningOption(command.tuning);
   if (command.speed < kMinStrumSpeed || command.speed > kMaxStrumSpeed) {
     throw BadArgument("--speed: " + std::to_string(command.speed) + " is not 0..5");
   }
@@ -78,16 +79,15 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
 
   if (command.messages || command.wav.empty()) PrintMessages(calls, out);
   if (command.wav.empty()) return 0;
-  auto soundfont = FindGeneralMidiSoundfont();
+  auto soundfont = command.soundfont ? command.soundfont : FindGeneralMidiSoundfont();
   if (!soundfont) {
-    std::cerr << "corvanta-cli: no General MIDI soundfont is installed (fluid-soundfont-gm)\n";
-    return 1;
+    throw CommandFailure("no General MIDI soundfont is installed (fluid-soundfont-gm)");
   }
   auto audio = RenderOffline(calls, *soundfont, kTailMs);
-  if (!audio || !WriteWav(*audio, command.wav)) {
-    std::cerr << "corvanta-cli: could not render or write '" << command.wav << "'\n";
-    return 1;
-  }
+  if (!audio) throw CommandFailure("the soundfont '" + *soundfont + "' cannot be loaded");
+  std::string failure =
+      WriteFileAtomically(command.wav, [&](std::ostream& file) { return WriteWav(*audio, file); });
+  if (!failure.empty()) throw CommandFailure(failure);
   return 0;
 }
 

@@ -54,8 +54,9 @@ SearchSettings Sanitized(SearchSettings settings) {
 std::vector<int> ChordTonesOf(const std::vector<int>& argumentNumbers,
                               const SearchSettings& settings) {
   std::size_t first = settings.bassPitchClass != settings.rootPitchClass ? 1 : 0;
-  std::vector<int> tones;
-  for (std::size_t i = first; i < argumentNumbers.size(); ++i) tones.push_back(argumentNumbers[i]);
+  // A tone named twice is still one tone to cover.
+  std::vector<int> tones = DistinctInOrder(std::vector<int>(
+      argumentNumbers.begin() + std::min(first, argumentNumbers.size()), argumentNumbers.end()));
   if (settings.omitThird) {
     RemoveFirst(tones, WrapPitchClass(settings.thirdInterval + settings.rootPitchClass));
   }

@@ -161,6 +161,9 @@ void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accide
 
 std::vector<std::string> ListChordNames(std::vector<int> notes, int bassPitchClass,
                                         Accidentals names) {
+  // A repeated note names nothing new, and repeats would multiply the
+  // variants without bound; the names are those of the distinct notes.
+  notes = DistinctInOrder(notes);
   if (std::find(notes.begin(), notes.end(), bassPitchClass) == notes.end())
     notes.push_back(bassPitchClass);
   std::vector<std::string> all;

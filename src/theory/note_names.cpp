@@ -1,5 +1,7 @@
 #include "theory/note_names.h"
 
+#include <algorithm>
+
 namespace corvanta {
 namespace {
 
@@ -21,6 +23,16 @@ constexpr std::array<std::array<std::string_view, 2>, kPitchClassCount> kPitchCl
 }};
 
 }  // namespace
+
+std::vector<int> DistinctInOrder(const std::vector<int>& values) {
+  std::vector<int> distinct;
+  distinct.reserve(values.size());
+  for (int value : values) {
+    if (std::find(distinct.begin(), distinct.end(), value) == distinct.end())
+      distinct.push_back(value);
+  }
+  return distinct;
+}
 
 int PitchClassOfName(std::string_view name) {
   for (int pitchClass = 0; pitchClass < kPitchClassCount; ++pitchClass) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace corvanta {
 
@@ -33,5 +34,8 @@ int PitchClassOfName(std::string_view name);
 constexpr int WrapPitchClass(int value) {
   return ((value % kPitchClassCount) + kPitchClassCount) % kPitchClassCount;
 }
+
+// The values with later repeats dropped, first occurrences in their order.
+std::vector<int> DistinctInOrder(const std::vector<int>& values);
 
 }  // namespace corvanta

@@ -123,3 +123,18 @@ TEST(WholeSearch, sanitizesAFretCountTheTablesCannotHold) {
 
 }  // namespace
 }  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+TEST(WholeSearch, repeatedTonesFindWhatTheDistinctTonesFind) {
+  SearchResult plain = Search("0 4 7", Rooted(0, 0));
+  SearchResult repeated = Search("0 4 7 4 7 0 7 4", Rooted(0, 0));
+  EXPECT_EQ(repeated.fingerings, plain.fingerings);
+  EXPECT_EQ(repeated.chordTones, plain.chordTones);
+  EXPECT_EQ(Search("4 0 4 7 0 7", Rooted(0, 4)).fingerings,
+            Search("4 0 4 7", Rooted(0, 4)).fingerings);
+}
+
+}  // namespace
+}  // namespace corvanta

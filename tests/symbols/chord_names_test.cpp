@@ -62,3 +62,20 @@ TEST(ChordNames, finishQuicklyForEveryPitchClassAtOnce) {
 
 }  // namespace
 }  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+TEST(ChordNames, repeatedNotesNameTheSameAsTheDistinctNotes) {
+  // Repeats once multiplied the name variants without bound (49 notes ran
+  // for minutes); they name nothing new.
+  std::vector<int> repeated{0};
+  for (int i = 0; i < 40; ++i) repeated.insert(repeated.end(), {1, 2, 5, 6, 9, 10});
+  EXPECT_EQ(ListChordNames(repeated, 0, Accidentals::Sharps),
+            ListChordNames({0, 1, 2, 5, 6, 9, 10}, 0, Accidentals::Sharps));
+  EXPECT_EQ(ListChordNames({0, 4, 4, 7, 0}, 4, Accidentals::Flats),
+            ListChordNames({0, 4, 7}, 4, Accidentals::Flats));
+}
+
+}  // namespace
+}  // namespace corvanta

@@ -1,6 +1,7 @@
 #include "sound/fluidsynth/fluidsynth_output.h"
 
 #include <fluidsynth.h>
+#include <glib.h>
 
 #include <algorithm>
 #include <array>
@@ -46,6 +47,13 @@ void SilenceFluidSynthLog() {
   for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
     fluid_set_log_function(level, nullptr, nullptr);
   }
+  // The sample library FluidSynth reads soundfonts with (libinstpatch) logs
+  // through GLib without a domain; a broken file is reported by our caller.
+  constexpr auto kQuietLevels =
+      static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING | G_LOG_LEVEL_MESSAGE |
+                                  G_LOG_LEVEL_INFO | G_LOG_LEVEL_DEBUG);
+  g_log_set_handler(
+      nullptr, kQuietLevels, [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
 }
 
 double GainForVolume(std::uint32_t volume) {

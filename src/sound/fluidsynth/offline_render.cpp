@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
+#include <ostream>
 
 #include "sound/fluidsynth/fluidsynth_output.h"
 #include "sound/midi_messages.h"
@@ -31,7 +31,7 @@ void RenderFrames(fluid_synth_t* synth, std::size_t frames, std::vector<float>& 
 }
 
 template <typename T>
-void Put(std::ofstream& file, T value) {
+void Put(std::ostream& file, T value) {
   file.write(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
@@ -62,10 +62,8 @@ std::optional<RenderedAudio> RenderOffline(const std::vector<MidiCall>& calls,
   return audio;
 }
 
-bool WriteWav(const RenderedAudio& audio, const std::string& path) {
+bool WriteWav(const RenderedAudio& audio, std::ostream& file) {
   // A plain RIFF header and 16-bit samples: no library needed for this much.
-  std::ofstream file(path, std::ios::binary);
-  if (!file) return false;
   const std::uint16_t channels = 2, bits = 16;
   const std::uint32_t dataBytes =
       static_cast<std::uint32_t>(audio.samples.size() * sizeof(std::int16_t));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,7 @@ struct RenderedAudio {
 std::optional<RenderedAudio> RenderOffline(const std::vector<MidiCall>& calls,
                                            const std::string& soundfont, int tailMs);
 
-// A 16-bit PCM WAV file; false when it cannot be written.
-bool WriteWav(const RenderedAudio& audio, const std::string& path);
+// The audio as a 16-bit PCM WAV file; false when it cannot be written.
+bool WriteWav(const RenderedAudio& audio, std::ostream& out);
 
 }  // namespace corvanta

@@ -1,0 +1,43 @@
+// The command line, as NUL-separated arguments: every command parses and
+// runs into memory, or refuses with a message. Files and standard input are
+// left out: the fuzzer must not write files or wait for input.
+#include <sstream>
+
+#include "cli/commands.h"
+#include "fuzz_input.h"
+
+namespace {
+
+bool TouchesTheOutsideWorld(const std::vector<std::string>& arguments) {
+  for (const std::string& argument : arguments) {
+    if (argument == "-" || argument.rfind("--wav", 0) == 0 ||
+        argument.rfind("--soundfont", 0) == 0 || argument.rfind("-h", 0) == 0 ||
+        argument.rfind("--help", 0) == 0)
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace corvanta::cli;
+  std::vector<std::string> arguments =
+      corvanta::fuzz::SplitAtNul(corvanta::fuzz::AsText(data, size));
+  if (arguments.size() > 16 || TouchesTheOutsideWorld(arguments)) return 0;
+  std::vector<char*> argv{const_cast<char*>("corvanta-cli")};
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  CLI::App app;
+  app.require_subcommand(1);
+  CommandTexts texts;
+  AddCommands(app, texts);
+  std::ostringstream out;
+  try {
+    app.parse(static_cast<int>(argv.size()), argv.data());
+    RunCommands(app, texts, out);
+  } catch (const CLI::Error&) {
+  } catch (const BadArgument&) {
+  } catch (const CommandFailure&) {
+  }
+  return 0;
+}

@@ -1,0 +1,21 @@
+// Any fret text through the parsers, both diagram layouts, the neck and the
+// strum plan.
+#include "fuzz_input.h"
+#include "instrument/tuning.h"
+#include "search/fingering.h"
+#include "sound/strum.h"
+#include "view/layout/diagram_layout.h"
+#include "view/layout/neck_layout.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace corvanta;
+  auto frets = ParseKeyFrets(fuzz::AsText(data, size));
+  if (!frets) return 0;
+  for (bool leftHanded : {false, true}) {
+    LayOutDiagram(*frets, DiagramVariant::Plain, leftHanded);
+    LayOutDiagram(*frets, DiagramVariant::Highlighted, leftHanded);
+  }
+  LayOutNeck(*frets);
+  PlanStrum(*frets, BuildPitchTable(kStandardTuning), static_cast<int>(size % 8) - 1);
+  return 0;
+}
