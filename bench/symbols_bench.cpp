@@ -6,18 +6,34 @@
 namespace corvanta {
 namespace {
 
-const char* const kOrdinarySymbols[] = {"C", "C#m7/G#", "Bbsus4", "C7/9/11/13", "Am7", "C/b9"};
+// The program's own words and standard spellings, read with the spelling step.
+const char* const kOrdinarySymbols[] = {"C",
+                                        "C#m7/G#",
+                                        "Bbsus4",
+                                        "C7/9/11/13",
+                                        "Am7",
+                                        "C/b9",
+                                        "Cmaj7",
+                                        "F#m7b5",
+                                        "E7#9",
+                                        "C13b9",
+                                        "Cm(maj7)/G",
+                                        "Bb\xCE\x94"
+                                        "9#11"};
 
 void ReadTypedSymbol(benchmark::State& state) {
   const char* symbol = kOrdinarySymbols[state.range(0)];
+  auto notation = state.range(1) ? ChordNotation::Standard : ChordNotation::Classic;
   for (auto _ : state) {
     ChordEntry entry;
-    benchmark::DoNotOptimize(ReadChordSymbol(entry, symbol));
+    benchmark::DoNotOptimize(ReadTypedChord(entry, symbol, notation));
     benchmark::DoNotOptimize(entry.state.chordFormula.data());
   }
   state.SetLabel(symbol);
 }
-BENCHMARK(ReadTypedSymbol)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadTypedSymbol)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 11, 1), {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 void NameChord(benchmark::State& state) {
   const std::vector<std::vector<int>> chords{
@@ -28,13 +44,18 @@ void NameChord(benchmark::State& state) {
 }
 BENCHMARK(NameChord)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
-// Linear in the text's length: words of a recognised degree, megabytes long.
+// Linear in the text's length: recognised words, standard spellings and
+// arbitrary bytes, megabytes long, through the spelling step and the reading.
 void ReadLongText(benchmark::State& state) {
   std::string text = "C";
-  while (text.size() < static_cast<std::size_t>(state.range(0))) text += "/9 x";
+  unsigned seed = 12345;
+  while (text.size() < static_cast<std::size_t>(state.range(0))) {
+    text += "/9 xmaj7#11\xCE\x94-";
+    for (int i = 0; i < 8; ++i) text += static_cast<char>((seed = seed * 1103515245 + 12345) >> 24);
+  }
   for (auto _ : state) {
     ChordEntry entry;
-    benchmark::DoNotOptimize(ReadChordSymbol(entry, text));
+    benchmark::DoNotOptimize(ReadTypedChord(entry, text, ChordNotation::Standard));
   }
   state.SetComplexityN(state.range(0));
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));

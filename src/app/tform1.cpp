@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 
+#include "app/preferences.h"
 #include "search/fingering.h"
 #include "theory/catalogue.h"
 #include "view/chord_text.h"
@@ -32,6 +33,11 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
     : QMainWindow(parent), assets_(DrawAssets()), player_(std::move(output)) {
   BuildWindow();
   FormCreate();
+  notation_ = preferences::Notation();
+  {
+    const QSignalBlocker blocker(StandardNotation1);
+    StandardNotation1->setChecked(notation_ == ChordNotation::Standard);
+  }
   ConnectControls();
   created_ = true;
 }
@@ -75,6 +81,9 @@ void TForm1::SearchCurrentChord() {
 }
 
 void TForm1::RunSearches(EntryOutcome outcome) {
+  // The reading of a typed symbol is shown until the chord changes again.
+  statusPanels_[0]->clear();
+  statusPanels_[0]->setToolTip(QString());
   MirrorEntry();
   for (int i = 0; i < outcome.searches; ++i) SearchCurrentChord();
 }

@@ -8,6 +8,7 @@
 #include "session/current_chord.h"
 #include "sound/midi_output.h"
 #include "sound/strum_player.h"
+#include "symbols/symbol_query.h"
 #include "theory/chord_entry.h"
 #include "view/drawn_assets.h"
 
@@ -49,6 +50,7 @@ class TForm1 : public QMainWindow {
   const ChordResult& Result() const { return result_; }
   const Frets& SelectedFrets() const { return selectedFrets_; }
   int SearchCount() const { return searchCount_; }
+  ChordNotation Notation() const { return notation_; }
   StrumPlayer& Player() { return player_; }
   // Lets another output (a system MIDI port) take over from the next strum.
   void SetMidiOutput(std::shared_ptr<MidiOutput> output);
@@ -82,6 +84,7 @@ class TForm1 : public QMainWindow {
   void MirrorCheckList();
   void MirrorOptions();
   void MirrorTuning();
+  void ShowReading(const SymbolReading& reading);
 
   // Chord controls (tform1_handlers.cpp).
   void StringGrid1SelectCell(int column, int row);
@@ -107,6 +110,7 @@ class TForm1 : public QMainWindow {
   void ToolButton5Click();
   void TrackBarChange(int string);
   void Sair1Click();
+  void StandardNotation1Click(bool checked);
   void Sobre1Click();
 
   // Selection, neck and sound (tform1_selection.cpp).
@@ -128,6 +132,7 @@ class TForm1 : public QMainWindow {
   int patchProgram_ = -1;
   StrumPlayer player_;
   bool created_ = false;
+  ChordNotation notation_ = ChordNotation::Classic;
 
   // Controls, named as the window's objects.
   QLineEdit* EditAcorde = nullptr;
@@ -168,6 +173,8 @@ class TForm1 : public QMainWindow {
   QToolButton* SpeedButton12 = nullptr;
   NeckView* Image2 = nullptr;
   QPushButton* Button2 = nullptr;
+  QAction* StandardNotation1 = nullptr;
+  std::array<QLabel*, 3> statusPanels_{};
 };
 
 }  // namespace corvanta

@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 #include "app/about_box.h"
+#include "app/preferences.h"
 #include "app/tform1.h"
 #include "symbols/symbol_query.h"
 #include "view/chord_text.h"
@@ -83,7 +84,31 @@ void TForm1::CheckListBox1ClickCheck(QListWidgetItem* item) {
 
 void TForm1::SpeedButton2Click() {
   Image1->Clear();
-  RunSearches(corvanta::ReadChordSymbol(entry_, FromQString(EditAcorde->text())));
+  SymbolReading reading = ReadTypedChord(entry_, FromQString(EditAcorde->text()), notation_);
+  RunSearches(reading);
+  ShowReading(reading);
+}
+
+void TForm1::ShowReading(const SymbolReading& reading) {
+  // "C7+  C E G B", then the words not used: "未识别: aj7".
+  QStringList parts;
+  if (reading.namesRoot) {
+    QStringList notes;
+    for (const std::string& note : ChordNoteNames(entry_.state)) notes << ToQString(note);
+    parts << ToQString(TrimBlanks(entry_.state.chordSymbol)) << notes.join(' ');
+  }
+  if (!reading.unrecognised.empty()) {
+    QStringList words;
+    for (const std::string& word : reading.unrecognised) words << ToQString(word);
+    parts << "未识别: " + words.join(' ');
+  }
+  statusPanels_[0]->setText(parts.join("  "));
+  statusPanels_[0]->setToolTip(parts.join("  "));
+}
+
+void TForm1::StandardNotation1Click(bool checked) {
+  notation_ = checked ? ChordNotation::Standard : ChordNotation::Classic;
+  preferences::SetNotation(notation_);
 }
 
 void TForm1::SpeedButton5Click() {

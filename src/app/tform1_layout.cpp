@@ -159,8 +159,9 @@ void TForm1::BuildWindow() {
   auto* status = Named(new QStatusBar(this), "StatusBar1");
   status->setFixedHeight(17);
   status->setSizeGripEnabled(true);
-  for (int width : {200, 50, 50}) {
-    auto* panelText = new QLabel(status);
+  for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
+    const int width = i == 0 ? 200 : 50;
+    auto* panelText = statusPanels_[i] = new QLabel(status);
     panelText->setFixedWidth(width);
     panelText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     status->addWidget(panelText);
@@ -401,6 +402,14 @@ QWidget* TForm1::BuildSoundPanel(QWidget* parent) {
 void TForm1::BuildMenus() {
   auto* bar = Named(new QMenuBar(this), "MainMenu1");
   QMenu* file = bar->addMenu("文件");
+  StandardNotation1 = file->addAction("标准和弦记法");
+  StandardNotation1->setObjectName("StandardNotation1");
+  StandardNotation1->setCheckable(true);
+  StandardNotation1->setToolTip("C9 = C7/9");
+  StandardNotation1->setStatusTip("C9 = C7/9");
+  file->setToolTipsVisible(true);
+  connect(StandardNotation1, &QAction::toggled, this, &TForm1::StandardNotation1Click);
+  file->addSeparator();
   QAction* close = file->addAction("关闭");
   close->setObjectName("Sair1");
   connect(close, &QAction::triggered, this, &TForm1::Sair1Click);

@@ -111,6 +111,11 @@ SearchSettings ParseSettings(const SearchOptionText& text) {
   return settings;
 }
 
+std::string CatalogueTypeOption(const ChordType& type) {
+  std::string_view name = TrimBlanks(type.name);
+  return name.empty() ? "maj" : BytesToUtf8(name);
+}
+
 std::string ParseFormula(const SearchOptionText& text) {
   if (text.formula) {
     // Twelve entries hold every pitch class; more can only repeat one.
@@ -121,9 +126,14 @@ std::string ParseFormula(const SearchOptionText& text) {
     }
     return *text.formula;
   }
-  int row = FindChordType(TrimBlanks(text.type));
-  if (row < 0)
-    throw BadArgument("--type: '" + text.type + "' is not a chord type of the catalogue");
+  // The diminished row's "º" arrives in UTF-8 from a terminal.
+  int row = FindChordType(TrimBlanks(Utf8ToBytes(text.type)));
+  if (row < 0) {
+    std::string names;
+    for (const ChordType& type : kChordCatalogue)
+      names += (names.empty() ? "" : ", ") + CatalogueTypeOption(type);
+    throw BadArgument("--type: '" + text.type + "' is not a chord type; the types are " + names);
+  }
   return std::string(kChordCatalogue[row].formula);
 }
 

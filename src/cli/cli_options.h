@@ -5,6 +5,7 @@
 #include <string>
 
 #include "search/search_settings.h"
+#include "theory/catalogue.h"
 
 namespace corvanta::cli {
 
@@ -41,6 +42,8 @@ Tuning ParseTuning(const std::string& text);
 Tuning ParseTuningOption(const std::optional<std::string>& text);
 // Settings without root and bass, which the caller decides.
 SearchSettings ParseSettings(const SearchOptionText& text);
+// How --type names a catalogue row ("maj" for the major triad), in UTF-8.
+std::string CatalogueTypeOption(const ChordType& type);
 // The chord formula from --type or --formula (the major triad by default).
 std::string ParseFormula(const SearchOptionText& text);
 

@@ -19,6 +19,10 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   query->add_option("text", texts.query.text, "the chord symbol")->required();
   AddSettingOptions(*query, texts.query.options);
   AddFlatsOption(*query, texts.query.flats);
+  query
+      ->add_option("--notation", texts.query.notation,
+                   "classic (the program's words, default) or standard (C9 = C7/9)")
+      ->check(CLI::IsMember({"classic", "standard"}));
 
   auto* clicks = app.add_subcommand("clicks", "tick check-list items in order");
   clicks->add_option("items", texts.clicks.text, "item indices, comma-separated (\"15,18,21\")")
@@ -27,6 +31,9 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   clicks->add_option("--bass", texts.clicks.options.bass, "bass chosen next in the bass grid");
   AddSettingOptions(*clicks, texts.clicks.options);
   AddFlatsOption(*clicks, texts.clicks.flats);
+
+  auto* types = app.add_subcommand("types", "the chord-type catalogue: name and formula");
+  types->add_flag("--json", texts.typesJson, "print one JSON array");
 
   auto* strum =
       app.add_subcommand("strum", "the MIDI messages of a strum, or its sound as a WAV file");
@@ -49,6 +56,7 @@ int RunCommands(const CLI::App& app, const CommandTexts& texts, std::ostream& ou
   if (app.got_subcommand("query")) return RunQuery(texts.query, out);
   if (app.got_subcommand("clicks")) return RunClicks(texts.clicks, out);
   if (app.got_subcommand("strum")) return RunStrum(texts.strum, out);
+  if (app.got_subcommand("types")) return RunTypes(texts.typesJson, out);
   return 0;
 }
 

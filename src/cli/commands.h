@@ -20,7 +20,8 @@ struct CommandFailure : std::runtime_error {
 struct EntryCommandText {
   std::string text;  // query: the symbol ("-": standard input); clicks: "15,18,21"
   SearchOptionText options;
-  bool flats = false;  // both note grids show flat names
+  bool flats = false;                // both note grids show flat names
+  std::string notation = "classic";  // query: "classic" or "standard"
 };
 
 struct StrumCommandText {
@@ -39,6 +40,7 @@ struct CommandTexts {
   EntryCommandText query;
   EntryCommandText clicks;
   StrumCommandText strum;
+  bool typesJson = false;
 };
 
 void AddCommands(CLI::App& app, CommandTexts& texts);
@@ -48,5 +50,6 @@ int RunSearch(const EntryCommandText& command, std::ostream& out);
 int RunQuery(const EntryCommandText& command, std::ostream& out);
 int RunClicks(const EntryCommandText& command, std::ostream& out);
 int RunStrum(const StrumCommandText& command, std::ostream& out);
+int RunTypes(bool json, std::ostream& out);
 
 }  // namespace corvanta::cli

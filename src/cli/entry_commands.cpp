@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <iostream>
 #include <sstream>
 
 #include "cli/commands.h"
@@ -94,7 +95,13 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
     if (text.size() >= 1 && text.back() == '\n') text.pop_back();
     if (text.size() >= 1 && text.back() == '\r') text.pop_back();
   }
-  ReadChordSymbol(entry, Utf8ToBytes(text));
+  ChordNotation notation =
+      command.notation == "standard" ? ChordNotation::Standard : ChordNotation::Classic;
+  SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(text), notation);
+  if (!reading.namesRoot)
+    throw CommandFailure("'" + text + "' names no root note; nothing searched");
+  for (const std::string& word : reading.unrecognised)
+    std::cerr << "corvanta-cli: warning: '" << BytesToUtf8(word) << "' was not recognised\n";
   ChordResult result = SearchCurrentChord(entry, tuning);
   nlohmann::json json;
   json["echo"] = TextJson(entry.state.chordSymbol);
@@ -104,6 +111,9 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   json["typeName"] = TextJson(entry.state.typeName);
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
   AddResult(json, result);
+  json["notes"] = NamesJson(ChordNoteNames(entry.state));
+  json["unrecognised"] = NamesJson(reading.unrecognised);
+  json["notation"] = command.notation;
   out << json.dump() << "\n";
   return 0;
 }

@@ -32,3 +32,21 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
 }
 
 }  // namespace corvanta::cli
+
+namespace corvanta::cli {
+
+int RunTypes(bool json, std::ostream& out) {
+  nlohmann::json list = nlohmann::json::array();
+  for (const ChordType& type : kChordCatalogue) {
+    std::string name = CatalogueTypeOption(type);
+    if (json) {
+      list.push_back({{"name", name}, {"formula", type.formula}});
+    } else {
+      out << name << '\t' << type.formula << '\n';
+    }
+  }
+  if (json) out << list.dump() << '\n';
+  return 0;
+}
+
+}  // namespace corvanta::cli

@@ -4,38 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "symbols/symbol_words.h"
+#include "theory/formula.h"
+#include "theory/text_util.h"
+
 namespace corvanta {
 namespace {
-
-constexpr std::string_view kSeparators = "/\\,(). ";
-
-bool IsSeparator(char c) { return kSeparators.find(c) != std::string_view::npos; }
-
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
-}
-
-// The first item whose text equals the word, letter case ignored; -1 if none.
-int ItemNamed(std::string_view word) {
-  for (int item = 0; item < kDegreeItemCount; ++item) {
-    if (EqualIgnoringCase(kDegreeItems[item].text, word)) return item;
-  }
-  return -1;
-}
-
-// The first item whose text equals the word exactly; -1 if none.
-int ItemExactly(std::string_view word) {
-  for (int item = 0; item < kDegreeItemCount; ++item) {
-    if (kDegreeItems[item].text == word) return item;
-  }
-  return -1;
-}
 
 bool HasFlatSign(std::string_view text) { return text.find('b') != std::string_view::npos; }
 
@@ -51,14 +25,21 @@ struct Reading {
   // How many typed words equal each item's text exactly; the formula passes
   // need only this, so the word list itself is never searched.
   std::array<int, kDegreeItemCount> exactWords{};
+  std::vector<std::string> unrecognised;
+  bool lastWordUnrecognised = false;
+  bool firstWordGlued = false;  // the first word starts right after the root
 };
 
+// The root is the first two characters, or the first one, when they name a
+// note; otherwise the first character is passed over (root 12).
 void ReadRoot(const std::string& s, Reading& reading) {
-  reading.root = PitchClassOfName(std::string_view(s).substr(0, 2));
-  reading.rootLength = 2;
+  std::size_t first = s.empty() ? 0 : CharacterLength(s, 0);
+  std::size_t second = first < s.size() ? first + CharacterLength(s, first) : first;
+  reading.root = PitchClassOfName(std::string_view(s).substr(0, second));
+  reading.rootLength = second;
   if (reading.root == kNoPitchClass) {
-    reading.root = PitchClassOfName(std::string_view(s).substr(0, 1));
-    reading.rootLength = 1;
+    reading.root = PitchClassOfName(std::string_view(s).substr(0, first));
+    reading.rootLength = first;
   }
   reading.echo = s.substr(0, reading.rootLength);
 }
@@ -66,13 +47,17 @@ void ReadRoot(const std::string& s, Reading& reading) {
 void TakeWord(std::string_view word, char separator, ChordEntry& entry, Reading& reading) {
   reading.hasWords = true;
   reading.lastWord = word;
-  if (int exact = ItemExactly(word); exact >= 0) ++reading.exactWords[exact];
-  int item = ItemNamed(word);
-  if (item < 0) return;
+  if (int exact = DegreeItemExactly(word); exact >= 0) ++reading.exactWords[exact];
+  int item = DegreeItemNamed(word);
+  reading.lastWordUnrecognised = item < 0;
+  if (item < 0) {
+    reading.unrecognised.emplace_back(word);
+    return;
+  }
   // A "b" word is written after a slash so that 'C/b9' does not read "Cb9";
-  // after a slash that ended the previous word one is enough.
-  if (word.front() == 'b' && (reading.echo.empty() || reading.echo.back() != '/'))
-    reading.echo += '/';
+  // after a slash that ended a previous recognised word one is enough.
+  bool slashEnded = reading.anyRecognisedWord && reading.echo.back() == '/';
+  if (word.front() == 'b' && !slashEnded) reading.echo += '/';
   reading.echo.append(word).push_back(separator);
   reading.anyRecognisedWord = true;
   entry.state.ticked[item] = true;
@@ -84,10 +69,11 @@ Reading Scan(std::string s, ChordEntry& entry) {
   ReadRoot(s, reading);
   std::size_t p = reading.rootLength;  // 0-based index of the first character after the root
   // Minor shorthand: 'Cm7' is read as 'Cm/7'.
-  if (p + 1 < s.size() && s[p] == 'm' && !IsSeparator(s[p + 1])) s.insert(p + 1, "/");
+  if (p + 1 < s.size() && s[p] == 'm' && !IsSymbolSeparator(s[p + 1])) s.insert(p + 1, "/");
+  reading.firstWordGlued = p < s.size() && !IsSymbolSeparator(s[p]);
   std::string word;
   for (std::size_t j = p; j < s.size(); ++j) {
-    if (!IsSeparator(s[j])) {
+    if (!IsSymbolSeparator(s[j])) {
       word += s[j];
       continue;
     }
@@ -108,12 +94,29 @@ void ResetForQuery(ChordEntryState& state) {
   state.enabled.fill(true);
 }
 
+// A text with no root passes over its first character; the report names it,
+// joined to the word it begins.
+void ReportPassedOverCharacter(std::string_view text, bool firstWordGlued,
+                               std::vector<std::string>& unrecognised) {
+  if (text.empty() || IsSymbolSeparator(text.front())) return;
+  std::string first(text.substr(0, CharacterLength(text, 0)));
+  if (firstWordGlued && !unrecognised.empty() &&
+      text.substr(first.size()).starts_with(unrecognised.front())) {
+    unrecognised.front().insert(0, first);
+  } else {
+    unrecognised.insert(unrecognised.begin(), first);
+  }
+}
+
 }  // namespace
 
-EntryOutcome ReadChordSymbol(ChordEntry& entry, std::string_view text) {
+SymbolReading ReadChordSymbol(ChordEntry& entry, std::string_view text) {
   ChordEntryState& state = entry.state;
   ResetForQuery(state);
   Reading reading = Scan(std::string(text) + " ", entry);
+  SymbolReading result;
+  result.searches = 1;
+  result.namesRoot = reading.root != kNoPitchClass;
 
   if (reading.hasWords) {
     state.bassGridNames = HasFlatSign(reading.lastWord) ? Accidentals::Flats : Accidentals::Sharps;
@@ -122,7 +125,8 @@ EntryOutcome ReadChordSymbol(ChordEntry& entry, std::string_view text) {
   if (bass == kNoPitchClass) {
     bass = reading.root;
   } else {
-    if (int exact = ItemExactly(reading.lastWord); exact >= 0) --reading.exactWords[exact];
+    if (int exact = DegreeItemExactly(reading.lastWord); exact >= 0) --reading.exactWords[exact];
+    if (reading.lastWordUnrecognised) reading.unrecognised.pop_back();
     // 'C/E': with no recognised word the bass still follows a slash.
     if (!reading.anyRecognisedWord && !reading.echo.empty() && reading.echo.back() != '/') {
       reading.echo += '/';
@@ -148,7 +152,29 @@ EntryOutcome ReadChordSymbol(ChordEntry& entry, std::string_view text) {
   state.chordFormula = base + additions;
   if (!reading.typeName.empty()) reading.typeName.erase(0, 1);
   state.typeName = reading.typeName;
-  return {1};
+  result.unrecognised = std::move(reading.unrecognised);
+  if (!result.namesRoot)
+    ReportPassedOverCharacter(text, reading.firstWordGlued, result.unrecognised);
+  return result;
+}
+
+SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNotation notation) {
+  return ReadChordSymbol(entry, RespellChordSymbol(text, notation));
+}
+
+std::vector<std::string> ChordNoteNames(const ChordEntryState& state) {
+  std::vector<int> pitchClasses{state.bassPitchClass};
+  for (int offset : FormulaOffsets(TrimBlanks(state.chordFormula)))
+    pitchClasses.push_back(WrapPitchClass(state.rootPitchClass + offset));
+  std::vector<std::string> names;
+  for (int pitchClass : DistinctInOrder(pitchClasses)) {
+    // A separate bass is spelled as the bass grid shows it ("C/Eb"), the
+    // chord's own notes as the root grid.
+    bool separateBass = names.empty() && state.bassPitchClass != state.rootPitchClass;
+    Accidentals spelling = separateBass ? state.bassGridNames : state.rootGridNames;
+    if (pitchClass < kPitchClassCount) names.emplace_back(NoteGridText(spelling, pitchClass));
+  }
+  return names;
 }
 
 }  // namespace corvanta

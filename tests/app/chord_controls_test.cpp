@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSettings>
 #include <QSlider>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -149,6 +151,50 @@ class ChordControlsTest : public QObject {
     QCOMPARE(window.Get<QLabel>("LabelTotal")->text(), QString("0"));
     Query(window, QString::fromUtf8("C\u00BA"));
     QCOMPARE(window.Ticked(), (std::vector<int>{0, 4}));
+  }
+
+  static QString ReadingPanel(const Window& window) {
+    return window.form->statusBar()->findChildren<QLabel*>().value(0)->text();
+  }
+
+  void standardSpellingsAreReadAndUnusedWordsShown() {
+    QSettings("Corvanta", "Corvanta").clear();
+    Window window;
+    Query(window, "Cmaj7", true);
+    QCOMPARE(Symbol(window), QString("C7+ "));
+    QCOMPARE(ReadingPanel(window), QString("C7+  C E G B"));
+    Query(window, "C7alt");
+    QCOMPARE(ReadingPanel(window), QString::fromUtf8("C7/  C E G A#  未识别: alt"));
+    Query(window, "hello");
+    QCOMPARE(ReadingPanel(window), QString::fromUtf8("未识别: hello"));
+    Query(window, "Am");  // a successful reading clears the report
+    QCOMPARE(ReadingPanel(window), QString("Am  A C E"));
+    window.ClickRow("StringGridAcorde", 2);  // so does any other chord change
+    QCOMPARE(ReadingPanel(window), QString());
+  }
+
+  void theStandardNotationIsAPreferenceRememberedBetweenRuns() {
+    QSettings("Corvanta", "Corvanta").clear();
+    {
+      Window window;
+      auto* item = window.form->findChild<QAction*>("StandardNotation1");
+      QVERIFY(item != nullptr && item->isCheckable() && !item->isChecked());
+      QCOMPARE(item->text(), QString::fromUtf8("标准和弦记法"));
+      QCOMPARE(item->toolTip(), QString("C9 = C7/9"));
+      Query(window, "C9");
+      QCOMPARE(window.form->Entry().state.chordFormula, std::string("00 04 07 02"));
+      item->trigger();
+      Query(window, "C9");
+      QCOMPARE(window.form->Entry().state.chordFormula, std::string("00 04 07 10 02"));
+    }
+    Window again;
+    QVERIFY(again.form->findChild<QAction*>("StandardNotation1")->isChecked());
+    QCOMPARE(again.form->Notation(), ChordNotation::Standard);
+    // Only the preference is remembered: the chord starts as C major.
+    QCOMPARE(Symbol(again), QString("C"));
+    again.form->findChild<QAction*>("StandardNotation1")->trigger();
+    QCOMPARE(QSettings("Corvanta", "Corvanta").value("symbols/notation").toString(),
+             QString("classic"));
   }
 
   void presetsRetuneAndTheButtonPartRestoresStandard() {

@@ -32,10 +32,54 @@ TEST(CliQuery, readsStandardInputWholeAndAnyBytes) {
   EXPECT_EQ(Json("query -", "C#m7/G#\n")["echo"], "C#m/7/G#");
   std::string big = "C" + std::string(2 << 20, '/') + "9";
   EXPECT_EQ(Json("query -", big)["formula"], "00 04 07 02");
-  auto binary = Json("query -", std::string("\xff\xfe\x00\x01", 4));
-  EXPECT_EQ(binary["count"], 0);
-  EXPECT_EQ(Json("query ''")["count"], 0);
+  EXPECT_EQ(RunCli("query -", std::string("\xff\xfe\x00\x01", 4)).status, 1);
   EXPECT_EQ(Json("query 'C\xC2\xBA'")["ticks"], nlohmann::json::array({0, 4}));
+}
+
+TEST(CliQuery, readsStandardSpellingsAndReportsTheNotesAsRead) {
+  auto json = Json("query 'Cmaj7/G'");
+  EXPECT_EQ(json["echo"], "C7+/G");
+  EXPECT_EQ(json["notes"], nlohmann::json::array({"G", "C", "E", "B"}));
+  EXPECT_EQ(json["unrecognised"], nlohmann::json::array());
+  EXPECT_EQ(json["notation"], "classic");
+  EXPECT_EQ(Json("query C9")["notes"], nlohmann::json::array({"C", "E", "G", "D"}));
+  auto standard = Json("query C9 --notation standard");
+  EXPECT_EQ(standard["notes"], nlohmann::json::array({"C", "E", "G", "A#", "D"}));
+  EXPECT_EQ(standard["notation"], "standard");
+  EXPECT_EQ(RunCli("query C --notation jazz").status, 2);
+}
+
+TEST(CliQuery, warnsOfEveryUnusedWordAndFailsWithoutARoot) {
+  auto partly = RunCli("query 'C7alt foo'");
+  ASSERT_EQ(partly.status, 0) << partly.err;
+  EXPECT_EQ(nlohmann::json::parse(partly.out)["unrecognised"],
+            nlohmann::json::array({"alt", "foo"}));
+  EXPECT_EQ(partly.err,
+            "corvanta-cli: warning: 'alt' was not recognised\n"
+            "corvanta-cli: warning: 'foo' was not recognised\n");
+  for (const char* text : {"hello", "''", "'/b9'"}) {
+    auto none = RunCli(std::string("query ") + text);
+    EXPECT_EQ(none.status, 1) << text;
+    EXPECT_TRUE(none.out.empty()) << text;
+    EXPECT_EQ(std::count(none.err.begin(), none.err.end(), '\n'), 1) << none.err;
+    EXPECT_NE(none.err.find("names no root"), std::string::npos) << none.err;
+  }
+}
+
+TEST(CliTypes, listsTheCatalogueAndNamesItInTheTypeError) {
+  auto list = RunCli("types");
+  ASSERT_EQ(list.status, 0);
+  EXPECT_EQ(list.out.substr(0, 13), "maj\t00 04 07\n");
+  EXPECT_EQ(std::count(list.out.begin(), list.out.end(), '\n'), 35);
+  auto json = Json("types --json");
+  ASSERT_EQ(json.size(), 35u);
+  EXPECT_EQ(json[1]["name"], "\xC2\xBA");
+  EXPECT_EQ(json[1]["formula"], "00 03 06 09");
+
+  EXPECT_EQ(Json("search --type '\xC2\xBA' --json")["argument"], "0 3 6 9");
+  auto unknown = RunCli("search --type maj13");
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_NE(unknown.err.find("the types are maj, \xC2\xBA,"), std::string::npos) << unknown.err;
 }
 
 TEST(CliClicks, ticksItemsInOrderFromTheStartState) {
