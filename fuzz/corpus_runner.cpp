@@ -11,13 +11,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 int main(int argc, char** argv) {
   int inputs = 0;
+  auto run = [&](const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    ++inputs;
+  };
+  // Folders of inputs, or single input files, as libFuzzer takes them.
   for (int i = 1; i < argc; ++i) {
+    if (!std::filesystem::is_directory(argv[i])) {
+      run(argv[i]);
+      continue;
+    }
     for (const auto& entry : std::filesystem::recursive_directory_iterator(argv[i])) {
-      if (!entry.is_regular_file()) continue;
-      std::ifstream file(entry.path(), std::ios::binary);
-      std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-      LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-      ++inputs;
+      if (entry.is_regular_file()) run(entry.path());
     }
   }
   std::cout << inputs << " inputs run\n";

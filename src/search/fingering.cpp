@@ -17,6 +17,9 @@ std::optional<Frets> ParseKeyFrets(std::string_view key) {
     const char* end = token.data() + token.size();
     auto [parsed, error] = std::from_chars(token.data(), end, frets[string]);
     if (error != std::errc{} || parsed != end || token.empty()) return std::nullopt;
+    // Only values a fingering can hold: muted, or a fret on the 30-fret tables.
+    int fret = frets[string];
+    if (fret != kMuted && (fret <= -kFretSlots || fret >= kFretSlots)) return std::nullopt;
     bool last = string == kStringCount - 1;
     if (last != (blank == std::string_view::npos)) return std::nullopt;
     if (!last) text.remove_prefix(blank + 1);

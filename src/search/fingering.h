@@ -28,7 +28,7 @@ inline constexpr std::string_view kPromotedPrefix = "000000 ";
 
 // The six values of a key text (the characters after the prefix, without the
 // final blank, trimmed and split at single blanks); nullopt when the text does
-// not hold exactly six integers.
+// not hold exactly six values, each 99 (muted) or a fret -29..29.
 std::optional<Frets> ParseKeyFrets(std::string_view key);
 
 // The value part of a key: each value followed by one blank.

@@ -1,6 +1,9 @@
 #include "symbols/symbol_words.h"
 
+#include <algorithm>
+
 #include "theory/degree_codes.h"
+#include "theory/text_util.h"
 
 namespace corvanta {
 namespace {
@@ -32,17 +35,7 @@ int DegreeItemExactly(std::string_view word) {
 }
 
 std::size_t CharacterLength(std::string_view text, std::size_t at) {
-  auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  unsigned char lead = byte(at);
-  std::size_t length = (lead >> 5) == 0x6    ? 2
-                       : (lead >> 4) == 0xE  ? 3
-                       : (lead >> 3) == 0x1E ? 4
-                                             : 1;
-  if (length == 1 || at + length > text.size()) return 1;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(at + i) >> 6) != 0x2) return 1;
-  }
-  return length;
+  return std::max<std::size_t>(1, Utf8SequenceLength(text, at));
 }
 
 }  // namespace corvanta

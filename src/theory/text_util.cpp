@@ -37,24 +37,31 @@ constexpr unsigned char kOrdinalByte = 0xBA;
 constexpr std::string_view kOrdinalUtf8 = "\xC2\xBA";
 constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
 
-// Length of the valid UTF-8 sequence starting at text[at], or 0.
+}  // namespace
+
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
   auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  if (at >= text.size()) return 0;
   unsigned char lead = byte(at);
-  std::size_t length = lead < 0x80           ? 1
-                       : (lead >> 5) == 0x6  ? 2
-                       : (lead >> 4) == 0xE  ? 3
-                       : (lead >> 3) == 0x1E ? 4
-                                             : 0;
+  if (lead < 0x80) return 1;
+  // Well-formed sequences only (Unicode table 3-7): no overlong forms, no
+  // surrogates, nothing above U+10FFFF.
+  std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                       : lead >= 0xE0 && lead <= 0xEF ? 3
+                       : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                      : 0;
   if (length == 0 || at + length > text.size()) return 0;
-  if (length == 2 && lead < 0xC2) return 0;  // overlong
-  for (std::size_t i = 1; i < length; ++i) {
+  unsigned char low = 0x80, high = 0xBF;
+  if (lead == 0xE0) low = 0xA0;
+  if (lead == 0xED) high = 0x9F;
+  if (lead == 0xF0) low = 0x90;
+  if (lead == 0xF4) high = 0x8F;
+  if (byte(at + 1) < low || byte(at + 1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
     if ((byte(at + i) >> 6) != 0x2) return 0;
   }
   return length;
 }
-
-}  // namespace
 
 std::string BytesToUtf8(std::string_view bytes) {
   std::string utf8;

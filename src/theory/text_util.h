@@ -23,6 +23,8 @@ namespace corvanta {
 // other valid UTF-8 passes through, and a stray byte that is not valid UTF-8
 // becomes U+FFFD on the way out.
 std::string BytesToUtf8(std::string_view bytes);
+// Bytes of the well-formed UTF-8 character starting at text[at], or 0.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
 std::string Utf8ToBytes(std::string_view utf8);
 
 }  // namespace corvanta

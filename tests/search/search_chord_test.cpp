@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "search/fingering.h"
 #include "search/search_argument.h"
 #include "theory/shape_templates.h"
 
@@ -126,6 +127,14 @@ TEST(WholeSearch, sanitizesAFretCountTheTablesCannotHold) {
 
 namespace corvanta {
 namespace {
+
+TEST(KeyText, parsesOnlyValuesAFingeringCanHold) {
+  EXPECT_EQ(ParseKeyFrets("112013 99 3 2 0 1 0 "), (Frets{99, 3, 2, 0, 1, 0}));
+  EXPECT_EQ(ParseKeyFrets("000000 -29 29 0 0 0 0 "), (Frets{-29, 29, 0, 0, 0, 0}));
+  EXPECT_FALSE(ParseKeyFrets("000000 30 0 0 0 0 0 "));
+  EXPECT_FALSE(ParseKeyFrets("000000 99 99 99 990000000 0 3 "));
+  EXPECT_FALSE(ParseKeyFrets("000000 98 0 0 0 0 0 "));
+}
 
 TEST(WholeSearch, repeatedTonesFindWhatTheDistinctTonesFind) {
   SearchResult plain = Search("0 4 7", Rooted(0, 0));

@@ -18,6 +18,13 @@ TEST(ChordTextCodec, mapsTheDiminishedSignBothWaysAndNeverEmitsInvalidUtf8) {
   EXPECT_EQ(BytesToUtf8("标准音"), "标准音");
   EXPECT_EQ(BytesToUtf8(std::string("\xFF\x80", 2)), "\xEF\xBF\xBD\xEF\xBF\xBD");
   EXPECT_EQ(BytesToUtf8(std::string("\xE6\xA0", 2)), "\xEF\xBF\xBD\xEF\xBF\xBD");
+  // Shapes of UTF-8 that are not well formed: above U+10FFFF, a surrogate,
+  // overlong forms. (A JSON writer refuses them.)
+  for (const char* bad : {"\xF7\xBA\x9D\x92", "\xF4\x90\x80\x80", "\xED\xA0\x80", "\xE0\x80\xAF",
+                          "\xF0\x80\x80\xAF", "\xC1\xBF"}) {
+    EXPECT_EQ(BytesToUtf8(bad).find_first_not_of("\xEF\xBF\xBD\xC2\xBA"), std::string::npos) << bad;
+  }
+  EXPECT_EQ(BytesToUtf8("\xF4\x8F\xBF\xBF"), "\xF4\x8F\xBF\xBF");  // U+10FFFF itself
 }
 
 }  // namespace

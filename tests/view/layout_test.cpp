@@ -115,6 +115,9 @@ TEST(NeckLayout, marksOpenStringsAndKeepsHighFretsInsideThePicture) {
     EXPECT_LE(p.x + kNeckMarkerWidth, kNeckPictureWidth);
   }
   EXPECT_EQ(LayOutNeck({99, 99, 99, 99, 99, 1}).front().x, 40);
+  // Far-off values cost no more than near ones (the walk once stepped
+  // through every fret in between).
+  EXPECT_EQ(LayOutNeck({99, 99, 99, 2000000000, 0, 3}).size(), 3u);
 }
 
 }  // namespace

@@ -40,18 +40,20 @@ int NeckStringY(int string) { return kStringLineY[std::clamp(string, 0, kStringC
 std::vector<Placement> LayOutNeck(const Frets& frets) {
   std::vector<Placement> out;
   Frets values = frets;
-  int minFret = 100, maxFret = 0;
+  // The fretted positions low to high; walking only these (not every fret
+  // between) keeps any six values cheap.
+  std::vector<int> fretted;
   for (int value : values) {
     int a = std::abs(value);
-    if (a == kMuted) continue;
-    if (a != 0 && a < minFret) minFret = a;
-    if (a > maxFret) maxFret = a;
+    if (a != kMuted && a != 0) fretted.push_back(a);
   }
+  std::sort(fretted.begin(), fretted.end());
+  fretted.erase(std::unique(fretted.begin(), fretted.end()), fretted.end());
   for (int s = kStringCount - 1; s >= 0; --s) {
     if (values[s] == 0) out.push_back({Sprite::NeckOpen, 0, MarkerY(s)});
   }
   int finger = 0;
-  for (int fret = minFret; fret <= maxFret; ++fret) {
+  for (int fret : fretted) {
     for (int s = 0; s < kStringCount; ++s) {
       if (values[s] == fret) {
         ++finger;
