@@ -5,8 +5,10 @@
 #include <exception>
 #include <iostream>
 
+#include "app/command_line.h"
 #include "app/sound_devices.h"
 #include "app/tform1.h"
+#include "corvanta_version.h"
 
 namespace {
 
@@ -36,6 +38,21 @@ int ShowFailure(const QString& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  corvanta::WindowArguments options = corvanta::ParseWindowArguments(arguments);
+  if (!options.error.isEmpty()) {
+    std::cerr << "corvanta: " << options.error.toStdString() << "\n";
+    return 2;
+  }
+  if (options.showHelp) {
+    std::cout << corvanta::WindowUsage().toStdString();
+    return EXIT_SUCCESS;
+  }
+  if (options.showVersion) {
+    std::cout << "corvanta " << CORVANTA_VERSION << "\n";
+    return EXIT_SUCCESS;
+  }
   if (!HasDisplay()) {
     std::cerr
         << "corvanta: no display to open the window on (set DISPLAY, or run it under xvfb-run)\n";
@@ -49,6 +66,7 @@ int main(int argc, char** argv) {
   try {
     corvanta::SoundDevices sound;
     corvanta::TForm1 window(sound.DefaultOutput());
+    if (options.language) window.SetLanguage(*options.language, false);
     sound.AttachMenu(window);
     window.showMaximized();
     return QApplication::exec();

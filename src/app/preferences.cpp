@@ -7,6 +7,8 @@ namespace {
 
 constexpr const char* kNotationKey = "symbols/notation";
 constexpr const char* kStandardValue = "standard";
+constexpr const char* kLanguageKey = "ui/language";
+constexpr const char* kEnglishValue = "en";
 
 QSettings Store() { return QSettings("Corvanta", "Corvanta"); }
 
@@ -19,6 +21,15 @@ ChordNotation Notation() {
 
 void SetNotation(ChordNotation notation) {
   Store().setValue(kNotationKey, notation == ChordNotation::Standard ? kStandardValue : "classic");
+}
+
+UiLanguage Language() {
+  return Store().value(kLanguageKey).toString() == kEnglishValue ? UiLanguage::English
+                                                                 : UiLanguage::Chinese;
+}
+
+void SetLanguage(UiLanguage language) {
+  Store().setValue(kLanguageKey, language == UiLanguage::English ? kEnglishValue : "zh");
 }
 
 }  // namespace corvanta::preferences

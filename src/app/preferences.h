@@ -4,6 +4,10 @@
 
 namespace corvanta {
 
+// The language of the window's texts; chord and note names are notation and
+// never translated.
+enum class UiLanguage { Chinese, English };
+
 // The user's preferences, remembered between runs with QSettings. Only
 // preferences live here: nothing of the chord, the tuning or the result is
 // remembered.
@@ -11,6 +15,10 @@ namespace preferences {
 
 ChordNotation Notation();
 void SetNotation(ChordNotation notation);
+
+// Chinese unless another language was chosen before.
+UiLanguage Language();
+void SetLanguage(UiLanguage language);
 
 }  // namespace preferences
 }  // namespace corvanta

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QMenuBar>
 
 #include "app/tform1.h"
 #include "sound/fluidsynth/fluidsynth_output.h"
@@ -17,13 +16,8 @@ SoundDevices::SoundDevices() : builtIn_(std::make_shared<FluidSynthOutput>()) {}
 SoundDevices::~SoundDevices() = default;
 
 void SoundDevices::AttachMenu(TForm1& window) {
-  QList<QAction*> menus = window.menuBar()->actions();
-  if (menus.isEmpty() || menus.front()->menu() == nullptr) return;
-  QMenu* file = menus.front()->menu();
-  auto* outputs = new QMenu("MIDI输出", file);
-  outputs->setObjectName("MidiOutputMenu");
-  file->insertMenu(file->actions().value(0), outputs);
-  file->insertSeparator(file->actions().value(1));
+  QMenu* outputs = window.MidiOutputMenu();
+  outputs->menuAction()->setVisible(true);
   connect(outputs, &QMenu::aboutToShow, this,
           [this, outputs, &window] { FillMenu(outputs, window); });
   FillMenu(outputs, window);
@@ -48,7 +42,7 @@ void SoundDevices::FillMenu(QMenu* menu, TForm1& window) {
       window.SetMidiOutput(builtIn_);
     });
   };
-  add("内置合成器", -1);
+  add(tr("内置合成器"), -1);
 #ifdef CORVANTA_HAVE_RTMIDI
   std::vector<std::string> ports = ListSystemMidiPorts();
   for (std::size_t i = 0; i < ports.size(); ++i)

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +12,7 @@
 #include <QSlider>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QTranslator>
 
 #include "app/preferences.h"
 #include "search/fingering.h"
@@ -32,6 +34,7 @@ void SelectRow(QTableWidget* grid, int row) {
 TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
     : QMainWindow(parent), assets_(DrawAssets()), player_(std::move(output)) {
   BuildWindow();
+  SetLanguage(preferences::Language(), false);
   FormCreate();
   notation_ = preferences::Notation();
   {
@@ -42,7 +45,9 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
   created_ = true;
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  if (translator_) QCoreApplication::removeTranslator(translator_.get());
+}
 
 void TForm1::SetMidiOutput(std::shared_ptr<MidiOutput> output) {
   player_.SetOutput(std::move(output));
@@ -82,8 +87,8 @@ void TForm1::SearchCurrentChord() {
 
 void TForm1::RunSearches(EntryOutcome outcome) {
   // The reading of a typed symbol is shown until the chord changes again.
-  statusPanels_[0]->clear();
-  statusPanels_[0]->setToolTip(QString());
+  shownReading_.reset();
+  ShowReading();
   MirrorEntry();
   for (int i = 0; i < outcome.searches; ++i) SearchCurrentChord();
 }
@@ -158,7 +163,7 @@ void TForm1::MirrorTuning() {
     trackBars_[string]->setValue(state.sliderPositions[string]);
     stringLabels_[string]->setText(ToQString(state.labels[string]));
   }
-  ToolButton5->setText(ToQString(state.buttonCaption));
+  ToolButton5->setText(TuningText(state.buttonCaption));
   for (int tag = 0; tag < kTuningPresetCount; ++tag) {
     const QSignalBlocker blocker(presetItems_[tag]);
     presetItems_[tag]->setChecked(state.checkedPreset == tag);

@@ -3,7 +3,9 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 
+#include "app/preferences.h"
 #include "instrument/tuning_controls.h"
 #include "session/current_chord.h"
 #include "sound/midi_output.h"
@@ -27,11 +29,17 @@ class QSlider;
 class QSplitter;
 class QTableWidget;
 class QToolButton;
+class QTranslator;
 
 namespace corvanta {
 
 class DiagramSheet;
 class NeckView;
+
+// A tuning preset's caption and an instrument item of the core's tables, in
+// the window's language.
+QString TuningText(std::string_view coreText);
+QString InstrumentText(std::string_view coreText);
 
 // The main window. It owns the chord entry, the tuning and the last search
 // result; every handler reads its control, calls the core, mirrors the
@@ -54,9 +62,17 @@ class TForm1 : public QMainWindow {
   StrumPlayer& Player() { return player_; }
   // Lets another output (a system MIDI port) take over from the next strum.
   void SetMidiOutput(std::shared_ptr<MidiOutput> output);
+  // The submenu of the file menu where the sound devices list the outputs.
+  QMenu* MidiOutputMenu() const { return midiOutputMenu_; }
+  // Switches every text of the window at once; the chord, the result, the
+  // selection and the neck stay as they are. remember: keep the choice for
+  // the next run (a choice from the menu), not for a one-run override.
+  void SetLanguage(UiLanguage language, bool remember);
+  UiLanguage Language() const { return language_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -84,7 +100,13 @@ class TForm1 : public QMainWindow {
   void MirrorCheckList();
   void MirrorOptions();
   void MirrorTuning();
-  void ShowReading(const SymbolReading& reading);
+  void ShowReading();
+  QString ReadingText(const SymbolReading& reading) const;
+
+  // Every caption, hint, menu and item text in the current language
+  // (tform1_texts.cpp).
+  void RetranslateUi();
+  void LanguageClick(UiLanguage language);
 
   // Chord controls (tform1_handlers.cpp).
   void StringGrid1SelectCell(int column, int row);
@@ -133,6 +155,10 @@ class TForm1 : public QMainWindow {
   StrumPlayer player_;
   bool created_ = false;
   ChordNotation notation_ = ChordNotation::Classic;
+  UiLanguage language_ = UiLanguage::Chinese;
+  std::unique_ptr<QTranslator> translator_;
+  // The last typed symbol's reading, shown in the status bar until the chord changes.
+  std::optional<SymbolReading> shownReading_;
 
   // Controls, named as the window's objects.
   QLineEdit* EditAcorde = nullptr;
@@ -174,6 +200,12 @@ class TForm1 : public QMainWindow {
   NeckView* Image2 = nullptr;
   QPushButton* Button2 = nullptr;
   QAction* StandardNotation1 = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QMenu* midiOutputMenu_ = nullptr;
+  QAction* Sair1 = nullptr;
+  QAction* Sobre1 = nullptr;
+  std::array<QAction*, 2> languageItems_{};
   std::array<QLabel*, 3> statusPanels_{};
 };
 

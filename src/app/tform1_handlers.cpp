@@ -86,10 +86,18 @@ void TForm1::SpeedButton2Click() {
   Image1->Clear();
   SymbolReading reading = ReadTypedChord(entry_, FromQString(EditAcorde->text()), notation_);
   RunSearches(reading);
-  ShowReading(reading);
+  shownReading_ = std::move(reading);
+  ShowReading();
 }
 
-void TForm1::ShowReading(const SymbolReading& reading) {
+void TForm1::ShowReading() {
+  QString text;
+  if (shownReading_) text = ReadingText(*shownReading_);
+  statusPanels_[0]->setText(text);
+  statusPanels_[0]->setToolTip(text);
+}
+
+QString TForm1::ReadingText(const SymbolReading& reading) const {
   // "C7+  C E G B", then the words not used: "未识别: aj7".
   QStringList parts;
   if (reading.namesRoot) {
@@ -100,11 +108,12 @@ void TForm1::ShowReading(const SymbolReading& reading) {
   if (!reading.unrecognised.empty()) {
     QStringList words;
     for (const std::string& word : reading.unrecognised) words << ToQString(word);
-    parts << "未识别: " + words.join(' ');
+    parts << tr("未识别: ") + words.join(' ');
   }
-  statusPanels_[0]->setText(parts.join("  "));
-  statusPanels_[0]->setToolTip(parts.join("  "));
+  return parts.join("  ");
 }
+
+void TForm1::LanguageClick(UiLanguage language) { SetLanguage(language, true); }
 
 void TForm1::StandardNotation1Click(bool checked) {
   notation_ = checked ? ChordNotation::Standard : ChordNotation::Classic;

@@ -1,5 +1,5 @@
-// The main window's controls at their places, with their captions, items,
-// hints and start values.
+// The main window's controls at their places, with their items and start
+// values; their captions and hints are set by RetranslateUi.
 #include <QAction>
 #include <QActionGroup>
 #include <QBoxLayout>
@@ -21,6 +21,7 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QToolButton>
+#include <tuple>
 
 #include "app/app_fonts.h"
 #include "app/tform1.h"
@@ -51,16 +52,14 @@ QFrame* Panel(QWidget* parent, const char* name, QRect geometry, bool raised) {
   return panel;
 }
 
-QLabel* Caption(QWidget* parent, const char* name, const QString& text, QPoint at) {
-  auto* label = Named(new QLabel(text, parent), name);
+QLabel* Caption(QWidget* parent, const char* name, QPoint at) {
+  auto* label = Named(new QLabel(parent), name);
   label->move(at);
-  label->adjustSize();
   return label;
 }
 
-QToolButton* FlatButton(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+QToolButton* FlatButton(QWidget* parent, const char* name, QRect geometry) {
   auto* button = Named(new QToolButton(parent), name);
-  button->setText(text);
   button->setGeometry(geometry);
   button->setCheckable(true);
   button->setAutoRaise(true);
@@ -105,21 +104,17 @@ QTableWidget* NoteGrid(QWidget* parent, const char* name, QRect geometry) {
 }
 
 QComboBox* ListOnly(QWidget* parent, const char* name, QRect geometry, const QStringList& items,
-                    int selected, const QString& hint) {
+                    int selected) {
   auto* box = Named(new QComboBox(parent), name);
   box->setGeometry(geometry);
   box->addItems(items);
   box->setCurrentIndex(selected);
-  box->setToolTip(hint);
   return box;
 }
 
-QCheckBox* Option(QWidget* parent, const char* name, const QString& text, QPoint at,
-                  const QString& hint = {}) {
-  auto* box = Named(new QCheckBox(text, parent), name);
+QCheckBox* Option(QWidget* parent, const char* name, QPoint at) {
+  auto* box = Named(new QCheckBox(parent), name);
   box->move(at);
-  box->adjustSize();
-  if (!hint.isEmpty()) box->setToolTip(hint);
   return box;
 }
 
@@ -212,7 +207,6 @@ QWidget* TForm1::BuildChordChoice() {
   SpeedButton2->setIcon(QPixmap::fromImage(assets_.queryGlyph));
   SpeedButton2->setIconSize(QSize(20, 20));
   SpeedButton2->setAutoRaise(true);
-  SpeedButton2->setToolTip("查询和弦");
 
   StringGridAcorde = NoteGrid(top, "StringGridAcorde", QRect(0, 24, 33, 201));
   StringGridBaixo = NoteGrid(top, "StringGridBaixo", QRect(107, 24, 33, 201));
@@ -232,12 +226,15 @@ QWidget* TForm1::BuildChordChoice() {
   StringGrid1->setColumnWidth(1, 2);  // the formula column: present, not seen
   StringGrid1->hide();
 
-  SpeedButton5 = FlatButton(top, "SpeedButton5", "#", QRect(0, 224, 17, 17));
-  SpeedButton6 = FlatButton(top, "SpeedButton6", "b", QRect(17, 224, 16, 17));
-  SpeedButton7 = FlatButton(top, "SpeedButton7", "模式1", QRect(34, 224, 36, 17));
-  SpeedButton8 = FlatButton(top, "SpeedButton8", "模式2", QRect(72, 224, 35, 17));
-  SpeedButton10 = FlatButton(top, "SpeedButton10", "#", QRect(107, 224, 17, 17));
-  SpeedButton9 = FlatButton(top, "SpeedButton9", "b", QRect(125, 224, 16, 17));
+  SpeedButton5 = FlatButton(top, "SpeedButton5", QRect(0, 224, 17, 17));
+  SpeedButton6 = FlatButton(top, "SpeedButton6", QRect(17, 224, 16, 17));
+  SpeedButton7 = FlatButton(top, "SpeedButton7", QRect(34, 224, 36, 17));
+  SpeedButton8 = FlatButton(top, "SpeedButton8", QRect(72, 224, 35, 17));
+  SpeedButton10 = FlatButton(top, "SpeedButton10", QRect(107, 224, 17, 17));
+  SpeedButton9 = FlatButton(top, "SpeedButton9", QRect(125, 224, 16, 17));
+  // Accidentals are notation: the same in every language.
+  for (QToolButton* sharp : {SpeedButton5, SpeedButton10}) sharp->setText("#");
+  for (QToolButton* flat : {SpeedButton6, SpeedButton9}) flat->setText("b");
   RadioPair(this, SpeedButton5, SpeedButton6);
   RadioPair(this, SpeedButton7, SpeedButton8);
   RadioPair(this, SpeedButton10, SpeedButton9);
@@ -294,27 +291,26 @@ QWidget* TForm1::BuildLowerPanel() {
 
 QWidget* TForm1::BuildInfoPanel(QWidget* parent) {
   auto* info = Panel(parent, "PanelInfo", QRect(6, 0, 185, 89), true);
-  Caption(info, "Label1", "信息:", QPoint(8, 16));
+  Caption(info, "Label1", QPoint(8, 16));
   Edit1 = Named(new QLineEdit(info), "Edit1");
   Edit1->setGeometry(72, 12, 105, 19);
   Edit1->setReadOnly(true);
   Edit1->setStyleSheet("QLineEdit { background: palette(light); }");
-  Caption(info, "Label5", "结果:已找到", QPoint(8, 56));
-  LabelTotal = Caption(info, "LabelTotal", "0", QPoint(98, 56));
+  Caption(info, "Label5", QPoint(8, 56));
+  LabelTotal = Caption(info, "LabelTotal", QPoint(98, 56));
+  LabelTotal->setText("0");
   LabelTotal->setMinimumWidth(60);
   return info;
 }
 
 QWidget* TForm1::BuildOptionPanel(QWidget* parent) {
   auto* panel4 = Panel(parent, "Panel4", QRect(198, 0, 153, 90), true);
-  CheckBoxOmit5 = Option(panel4, "CheckBoxOmit5", "去5音", QPoint(8, 8));
-  CheckBoxOmit3 = Option(panel4, "CheckBoxOmit3", "去3音", QPoint(80, 8));
-  Caption(panel4, "Label3", "跨度", QPoint(6, 36));
-  ComboBox2 =
-      ListOnly(panel4, "ComboBox2", QRect(6, 52, 59, 21), {"2", "3", "4", "5"}, 3, "手指跨度");
-  Caption(panel4, "Label2", "总品格数", QPoint(80, 36));
-  ComboBox1 = ListOnly(panel4, "ComboBox1", QRect(80, 52, 57, 21), {"6", "12", "18", "24"}, 1,
-                       "显示所选品格数以内和弦");
+  CheckBoxOmit5 = Option(panel4, "CheckBoxOmit5", QPoint(8, 8));
+  CheckBoxOmit3 = Option(panel4, "CheckBoxOmit3", QPoint(80, 8));
+  Caption(panel4, "Label3", QPoint(6, 36));
+  ComboBox2 = ListOnly(panel4, "ComboBox2", QRect(6, 52, 59, 21), {"2", "3", "4", "5"}, 3);
+  Caption(panel4, "Label2", QPoint(80, 36));
+  ComboBox1 = ListOnly(panel4, "ComboBox1", QRect(80, 52, 57, 21), {"6", "12", "18", "24"}, 1);
   return panel4;
 }
 
@@ -322,17 +318,15 @@ QWidget* TForm1::BuildTuningPanel(QWidget* parent) {
   auto* panel2 = Panel(parent, "Panel2", QRect(358, 0, 139, 90), true);
   ToolButton5 = Named(new QToolButton(panel2), "ToolButton5");
   ToolButton5->setGeometry(2, 2, 130, 22);
-  ToolButton5->setText("标准音");
   ToolButton5->setIcon(QPixmap::fromImage(assets_.tuningIcon));
   ToolButton5->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   ToolButton5->setPopupMode(QToolButton::MenuButtonPopup);
   ToolButton5->setAutoRaise(true);
-  ToolButton5->setToolTip("切换调音方式");
   PopupMenu1 = Named(new QMenu(ToolButton5), "PopupMenu1");
   presetGroup_ = new QActionGroup(PopupMenu1);
   presetGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
   for (int tag = 0; tag < kTuningPresetCount; ++tag) {
-    auto* item = PopupMenu1->addAction(ToQString(kTuningPresets[tag].menuCaption));
+    auto* item = PopupMenu1->addAction(QString());
     item->setObjectName(QString::fromLatin1(kTuningPresets[tag].itemName.data(),
                                             int(kTuningPresets[tag].itemName.size())));
     item->setCheckable(true);
@@ -364,10 +358,9 @@ QWidget* TForm1::BuildTuningPanel(QWidget* parent) {
 
 QWidget* TForm1::BuildViewPanel(QWidget* parent) {
   auto* panel6 = Panel(parent, "Panel6", QRect(504, 0, 145, 89), true);
-  CheckBoxNSI = Option(panel6, "CheckBoxNSI", "简单和弦", QPoint(8, 8), "只显示常用的和弦");
-  CheckBoxCanhoto = Option(panel6, "CheckBoxCanhoto", "左手和弦", QPoint(8, 32), "左撇子的按法");
-  CheckBoxPestanas =
-      Option(panel6, "CheckBoxPestanas", "去掉大横按", QPoint(8, 56), "不显示大横按和弦");
+  CheckBoxNSI = Option(panel6, "CheckBoxNSI", QPoint(8, 8));
+  CheckBoxCanhoto = Option(panel6, "CheckBoxCanhoto", QPoint(8, 32));
+  CheckBoxPestanas = Option(panel6, "CheckBoxPestanas", QPoint(8, 56));
   return panel6;
 }
 
@@ -379,20 +372,18 @@ QWidget* TForm1::BuildSoundPanel(QWidget* parent) {
   ComboBoxPatch->setInsertPolicy(QComboBox::NoInsert);
   ComboBoxPatch->setMaxVisibleItems(21);
   ComboBoxPatch->setStyleSheet("QComboBox { background: rgb(207, 208, 214); }");
-  ComboBoxPatch->setToolTip("切换和弦演奏的音色");
-  for (const PatchItem& item : kPatchItems) ComboBoxPatch->addItem(ToQString(item.text));
+  for (std::size_t i = 0; i < kPatchItems.size(); ++i) ComboBoxPatch->addItem(QString());
+  // The box shows the first instrument without selecting it (nothing is sent).
   ComboBoxPatch->setCurrentIndex(-1);
-  ComboBoxPatch->setEditText(ToQString(kPatchItems[0].text));
-  Caption(panel5, "Label6", "速度", QPoint(160, 10));
+  Caption(panel5, "Label6", QPoint(160, 10));
   TrackBarTempoAcorde = Named(new QSlider(Qt::Horizontal, panel5), "TrackBarTempoAcorde");
   TrackBarTempoAcorde->setGeometry(200, 8, 89, 17);
   TrackBarTempoAcorde->setRange(kMinStrumSpeed, kMaxStrumSpeed);
   TrackBarTempoAcorde->setValue(kDefaultStrumSpeed);
   TrackBarTempoAcorde->setTickPosition(QSlider::TicksBelow);
   TrackBarTempoAcorde->setTickInterval(1);
-  TrackBarTempoAcorde->setToolTip("调整和弦演奏的回放速度");
-  SpeedButton11 = FlatButton(panel5, "SpeedButton11", "电吉他指板", QRect(296, 6, 81, 21));
-  SpeedButton12 = FlatButton(panel5, "SpeedButton12", "古典吉他指板", QRect(385, 6, 80, 21));
+  SpeedButton11 = FlatButton(panel5, "SpeedButton11", QRect(296, 6, 81, 21));
+  SpeedButton12 = FlatButton(panel5, "SpeedButton12", QRect(385, 6, 80, 21));
   RadioPair(this, SpeedButton12, SpeedButton11);
   Image2 = Named(new NeckView(assets_, panel5), "Image2");
   Image2->move(8, 32);
@@ -401,22 +392,34 @@ QWidget* TForm1::BuildSoundPanel(QWidget* parent) {
 
 void TForm1::BuildMenus() {
   auto* bar = Named(new QMenuBar(this), "MainMenu1");
-  QMenu* file = bar->addMenu("文件");
-  StandardNotation1 = file->addAction("标准和弦记法");
-  StandardNotation1->setObjectName("StandardNotation1");
+  fileMenu_ = Named(bar->addMenu(QString()), "Arquivo1");
+  // Filled by the sound devices when the program offers a choice of outputs.
+  midiOutputMenu_ = Named(fileMenu_->addMenu(QString()), "MidiOutputMenu");
+  midiOutputMenu_->menuAction()->setVisible(false);
+  StandardNotation1 = Named(fileMenu_->addAction(QString()), "StandardNotation1");
   StandardNotation1->setCheckable(true);
-  StandardNotation1->setToolTip("C9 = C7/9");
-  StandardNotation1->setStatusTip("C9 = C7/9");
-  file->setToolTipsVisible(true);
+  fileMenu_->setToolTipsVisible(true);
   connect(StandardNotation1, &QAction::toggled, this, &TForm1::StandardNotation1Click);
-  file->addSeparator();
-  QAction* close = file->addAction("关闭");
-  close->setObjectName("Sair1");
-  connect(close, &QAction::triggered, this, &TForm1::Sair1Click);
-  QMenu* help = bar->addMenu("帮助");
-  QAction* about = help->addAction("关于");
-  about->setObjectName("Sobre1");
-  connect(about, &QAction::triggered, this, &TForm1::Sobre1Click);
+  fileMenu_->addSeparator();
+  Sair1 = Named(fileMenu_->addAction(QString()), "Sair1");
+  connect(Sair1, &QAction::triggered, this, &TForm1::Sair1Click);
+
+  // Titled in both languages so that anyone can find it; each language is
+  // named in itself.
+  QMenu* languages = Named(bar->addMenu("语言 Language"), "LanguageMenu");
+  auto* group = new QActionGroup(languages);
+  for (auto [language, name, object] : {std::tuple{UiLanguage::Chinese, "中文", "Chinese1"},
+                                        std::tuple{UiLanguage::English, "English", "English1"}}) {
+    QAction* item = Named(languages->addAction(name), object);
+    item->setCheckable(true);
+    group->addAction(item);
+    languageItems_[static_cast<std::size_t>(language)] = item;
+    connect(item, &QAction::triggered, this, [this, language] { LanguageClick(language); });
+  }
+
+  helpMenu_ = Named(bar->addMenu(QString()), "Ajuda1");
+  Sobre1 = Named(helpMenu_->addAction(QString()), "Sobre1");
+  connect(Sobre1, &QAction::triggered, this, &TForm1::Sobre1Click);
   setMenuBar(bar);
 }
 

@@ -49,9 +49,10 @@ void TForm1::StrumFingering() {
 
 void TForm1::ComboBoxPatchChange() {
   // Typed text that names no instrument sends nothing.
-  auto program = PatchProgram(ComboBoxPatch->currentText().toStdString());
-  if (!program) return;
-  patchProgram_ = *program;
+  // The item shown (in the window's language) names the instrument.
+  int item = ComboBoxPatch->findText(ComboBoxPatch->currentText());
+  if (item < 0 || item >= static_cast<int>(kPatchItems.size())) return;
+  patchProgram_ = kPatchItems[static_cast<std::size_t>(item)].program;
   player_.Play(PlanPatchChange(patchProgram_));
 }
 

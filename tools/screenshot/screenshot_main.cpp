@@ -1,6 +1,7 @@
 // Opens the window as a user would, waits for its first paint, and saves
 // the screen at start and after a click on a diagram (arguments: folder,
-// cell, and optionally a chord symbol to query first).
+// cell, optionally a chord symbol to query first ("" for none), and the
+// language, en or zh).
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -35,6 +36,11 @@ int main(int argc, char** argv) {
   QElapsedTimer clock;
   clock.start();
   corvanta::TForm1 window(sound.DefaultOutput());
+  if (argc > 4) {
+    bool english = QString::fromLocal8Bit(argv[4]) == "en";
+    window.SetLanguage(english ? corvanta::UiLanguage::English : corvanta::UiLanguage::Chinese,
+                       false);
+  }
   window.showMaximized();
   // Without a window manager (Xvfb) nothing maximizes the window: do it.
   window.setGeometry(window.screen()->availableGeometry());
@@ -43,7 +49,7 @@ int main(int argc, char** argv) {
   QTest::qWait(300);
   bool ok = Save(window, folder + "/start.png");
 
-  if (argc > 3) {
+  if (argc > 3 && argv[3][0] != '\0') {
     // A typed chord symbol, queried with Enter, before the click.
     auto* symbol = window.findChild<QLineEdit*>("EditAcorde");
     symbol->setText(QString::fromLocal8Bit(argv[3]));

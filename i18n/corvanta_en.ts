@@ -1,0 +1,247 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>corvanta::TForm1</name>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>MIDI输出</source>
+        <translation>MIDI output</translation>
+    </message>
+    <message>
+        <source>标准和弦记法</source>
+        <translation>Standard chord notation</translation>
+    </message>
+    <message>
+        <source>C9 = C7/9</source>
+        <translation>C9 = C7/9</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>查询和弦</source>
+        <translation>Look up the typed chord</translation>
+    </message>
+    <message>
+        <source>模式1</source>
+        <translation>Ticks</translation>
+    </message>
+    <message>
+        <source>模式2</source>
+        <translation>Types</translation>
+    </message>
+    <message>
+        <source>信息:</source>
+        <translation>Info:</translation>
+    </message>
+    <message>
+        <source>结果:已找到</source>
+        <translation>Found:</translation>
+    </message>
+    <message>
+        <source>去5音</source>
+        <translation>Omit 5th</translation>
+    </message>
+    <message>
+        <source>去3音</source>
+        <translation>Omit 3rd</translation>
+    </message>
+    <message>
+        <source>跨度</source>
+        <translation>Span</translation>
+    </message>
+    <message>
+        <source>手指跨度</source>
+        <translation>Finger span, in frets</translation>
+    </message>
+    <message>
+        <source>总品格数</source>
+        <translation>Frets</translation>
+    </message>
+    <message>
+        <source>显示所选品格数以内和弦</source>
+        <translation>Show chords within this many frets</translation>
+    </message>
+    <message>
+        <source>切换调音方式</source>
+        <translation>Change the tuning</translation>
+    </message>
+    <message>
+        <source>简单和弦</source>
+        <translation>Simple chords</translation>
+    </message>
+    <message>
+        <source>只显示常用的和弦</source>
+        <translation>Show only the common chords</translation>
+    </message>
+    <message>
+        <source>左手和弦</source>
+        <translation>Left-handed</translation>
+    </message>
+    <message>
+        <source>左撇子的按法</source>
+        <translation>Diagrams for a left-handed player</translation>
+    </message>
+    <message>
+        <source>去掉大横按</source>
+        <translation>No full barres</translation>
+    </message>
+    <message>
+        <source>不显示大横按和弦</source>
+        <translation>Hide chords with a full barre</translation>
+    </message>
+    <message>
+        <source>切换和弦演奏的音色</source>
+        <translation>The instrument the chord is played with</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>调整和弦演奏的回放速度</source>
+        <translation>How fast the chord is strummed</translation>
+    </message>
+    <message>
+        <source>电吉他指板</source>
+        <translation>Electric neck</translation>
+    </message>
+    <message>
+        <source>古典吉他指板</source>
+        <translation>Classical neck</translation>
+    </message>
+    <message>
+        <source>未识别: </source>
+        <translation>Not recognised: </translation>
+    </message>
+</context>
+<context>
+    <name>corvanta::SoundDevices</name>
+    <message>
+        <source>内置合成器</source>
+        <translation>Built-in synthesizer</translation>
+    </message>
+</context>
+<context>
+    <name>corvanta::TForm2</name>
+    <message>
+        <source>关于Corvanta</source>
+        <translation>About Corvanta</translation>
+    </message>
+</context>
+<context>
+    <name>TuningPresets</name>
+    <message>
+        <source>标准音</source>
+        <translation>Standard tuning</translation>
+    </message>
+    <message>
+        <source>Open E</source>
+        <translation>Open E</translation>
+    </message>
+    <message>
+        <source>Open A</source>
+        <translation>Open A</translation>
+    </message>
+    <message>
+        <source>Lute Tunning</source>
+        <translation>Lute tuning</translation>
+    </message>
+    <message>
+        <source>Lute</source>
+        <translation>Lute</translation>
+    </message>
+    <message>
+        <source>Blues Tunning</source>
+        <translation>Blues tuning</translation>
+    </message>
+    <message>
+        <source>Blues</source>
+        <translation>Blues</translation>
+    </message>
+    <message>
+        <source>Rain Song</source>
+        <translation>Rain Song</translation>
+    </message>
+    <message>
+        <source>Open D</source>
+        <translation>Open D</translation>
+    </message>
+    <message>
+        <source>Drop D</source>
+        <translation>Drop D</translation>
+    </message>
+    <message>
+        <source>Open G</source>
+        <translation>Open G</translation>
+    </message>
+    <message>
+        <source>C 6th</source>
+        <translation>C 6th</translation>
+    </message>
+    <message>
+        <source>G Minor Tunning</source>
+        <translation>G minor tuning</translation>
+    </message>
+    <message>
+        <source>G minor tuning</source>
+        <translation>G minor tuning</translation>
+    </message>
+    <message>
+        <source>Vellmoor</source>
+        <translation>Vellmoor</translation>
+    </message>
+</context>
+<context>
+    <name>Instruments</name>
+    <message>
+        <source>尼龙吉他</source>
+        <translation>Nylon guitar</translation>
+    </message>
+    <message>
+        <source>爵士吉他</source>
+        <translation>Jazz guitar</translation>
+    </message>
+    <message>
+        <source>清音吉他</source>
+        <translation>Clean guitar</translation>
+    </message>
+    <message>
+        <source>弱音吉他</source>
+        <translation>Muted guitar</translation>
+    </message>
+    <message>
+        <source>大钢琴</source>
+        <translation>Grand piano</translation>
+    </message>
+    <message>
+        <source>嘹亮大钢琴</source>
+        <translation>Bright piano</translation>
+    </message>
+    <message>
+        <source>电钢琴</source>
+        <translation>Electric grand</translation>
+    </message>
+    <message>
+        <source>酒吧钢琴</source>
+        <translation>Honky-tonk piano</translation>
+    </message>
+    <message>
+        <source>合唱钢琴</source>
+        <translation>Electric piano</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,126 @@
+// The window's texts in the current language. The source texts are the
+// window's own Chinese captions; the English translation is compiled into
+// the program. Chord names, note names, chord symbols and fret texts are
+// notation and are never translated.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QToolButton>
+#include <QTranslator>
+
+#include "app/tform1.h"
+#include "sound/midi_messages.h"
+#include "view/chord_text.h"
+
+namespace corvanta {
+namespace {
+
+constexpr const char* kEnglishTranslation = ":/i18n/corvanta_en.qm";
+// Translation contexts of the core's tables (the preset captions and the
+// instrument items live in the Qt-free core as data).
+constexpr const char* kPresetContext = "TuningPresets";
+constexpr const char* kInstrumentContext = "Instruments";
+
+void SetCaption(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->adjustSize();
+}
+
+void SetCaption(QCheckBox* box, const QString& text, const QString& hint) {
+  box->setText(text);
+  box->setToolTip(hint);
+  box->adjustSize();
+}
+
+}  // namespace
+
+QString TuningText(std::string_view coreText) {
+  return QCoreApplication::translate(kPresetContext, ToQString(coreText).toUtf8().constData());
+}
+
+QString InstrumentText(std::string_view coreText) {
+  return QCoreApplication::translate(kInstrumentContext, ToQString(coreText).toUtf8().constData());
+}
+
+void TForm1::SetLanguage(UiLanguage language, bool remember) {
+  language_ = language;
+  if (remember) preferences::SetLanguage(language);
+  if (translator_) QCoreApplication::removeTranslator(translator_.get());
+  translator_.reset();
+  if (language == UiLanguage::English) {
+    translator_ = std::make_unique<QTranslator>();
+    if (translator_->load(kEnglishTranslation)) {
+      QCoreApplication::installTranslator(translator_.get());
+    } else {
+      translator_.reset();
+    }
+  }
+  // Installing a translator also sends LanguageChange; retranslating here
+  // covers the switch back to the source texts and a window not yet shown.
+  RetranslateUi();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) RetranslateUi();
+  QMainWindow::changeEvent(event);
+}
+
+void TForm1::RetranslateUi() {
+  for (std::size_t i = 0; i < languageItems_.size(); ++i) {
+    const QSignalBlocker blocker(languageItems_[i]);
+    languageItems_[i]->setChecked(static_cast<std::size_t>(language_) == i);
+  }
+  fileMenu_->setTitle(tr("文件"));
+  midiOutputMenu_->setTitle(tr("MIDI输出"));
+  StandardNotation1->setText(tr("标准和弦记法"));
+  StandardNotation1->setToolTip(tr("C9 = C7/9"));
+  StandardNotation1->setStatusTip(tr("C9 = C7/9"));
+  Sair1->setText(tr("关闭"));
+  helpMenu_->setTitle(tr("帮助"));
+  Sobre1->setText(tr("关于"));
+
+  SpeedButton2->setToolTip(tr("查询和弦"));
+  SpeedButton7->setText(tr("模式1"));
+  SpeedButton8->setText(tr("模式2"));
+  SetCaption(findChild<QLabel*>("Label1"), tr("信息:"));
+  SetCaption(findChild<QLabel*>("Label5"), tr("结果:已找到"));
+  SetCaption(CheckBoxOmit5, tr("去5音"), QString());
+  SetCaption(CheckBoxOmit3, tr("去3音"), QString());
+  SetCaption(findChild<QLabel*>("Label3"), tr("跨度"));
+  ComboBox2->setToolTip(tr("手指跨度"));
+  SetCaption(findChild<QLabel*>("Label2"), tr("总品格数"));
+  ComboBox1->setToolTip(tr("显示所选品格数以内和弦"));
+  ToolButton5->setToolTip(tr("切换调音方式"));
+  SetCaption(CheckBoxNSI, tr("简单和弦"), tr("只显示常用的和弦"));
+  SetCaption(CheckBoxCanhoto, tr("左手和弦"), tr("左撇子的按法"));
+  SetCaption(CheckBoxPestanas, tr("去掉大横按"), tr("不显示大横按和弦"));
+  ComboBoxPatch->setToolTip(tr("切换和弦演奏的音色"));
+  SetCaption(findChild<QLabel*>("Label6"), tr("速度"));
+  TrackBarTempoAcorde->setToolTip(tr("调整和弦演奏的回放速度"));
+  SpeedButton11->setText(tr("电吉他指板"));
+  SpeedButton12->setText(tr("古典吉他指板"));
+
+  for (int tag = 0; tag < kTuningPresetCount; ++tag)
+    presetItems_[tag]->setText(TuningText(kTuningPresets[tag].menuCaption));
+  ToolButton5->setText(TuningText(tuning_.state.buttonCaption));
+
+  // The instrument box keeps showing the same instrument, now in the new
+  // language, whether it was chosen or is the start text.
+  const QSignalBlocker blocker(ComboBoxPatch);
+  const QString typed = ComboBoxPatch->currentText();
+  int shown = ComboBoxPatch->currentIndex();
+  if (shown < 0) shown = ComboBoxPatch->findText(typed);
+  for (std::size_t i = 0; i < kPatchItems.size(); ++i)
+    ComboBoxPatch->setItemText(static_cast<int>(i), InstrumentText(kPatchItems[i].text));
+  if (ComboBoxPatch->currentIndex() < 0)
+    ComboBoxPatch->setEditText(shown >= 0 ? ComboBoxPatch->itemText(shown) : typed);
+  ShowReading();
+}
+
+}  // namespace corvanta
