@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "session/placed_fingering.h"
 #include "symbols/chord_names.h"
 #include "symbols/symbol_query.h"
 
@@ -43,6 +44,15 @@ void NameChord(benchmark::State& state) {
     benchmark::DoNotOptimize(ListChordNames(notes, notes[0], Accidentals::Sharps));
 }
 BENCHMARK(NameChord)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+
+// "What is this chord?": the notes a placed fingering sounds, named.
+void NamePlacedFingering(benchmark::State& state) {
+  const std::vector<Frets> shapes{{99, 3, 2, 0, 1, 0}, {-1, 3, 3, 2, 1, 1}, {3, 5, 2, 4, 1, 6}};
+  const Frets& frets = shapes[state.range(0)];
+  for (auto _ : state)
+    benchmark::DoNotOptimize(NameFingering(frets, kStandardTuning, 2, Accidentals::Sharps));
+}
+BENCHMARK(NamePlacedFingering)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 // Linear in the text's length: recognised words, standard spellings and
 // arbitrary bytes, megabytes long, through the spelling step and the reading.

@@ -19,6 +19,8 @@
 #include "sound/fluidsynth/fluidsynth_output.h"
 #include "sound/recording_midi_output.h"
 #include "view/diagram_sheet.h"
+#include "view/layout/neck_layout.h"
+#include "view/neck_view.h"
 
 namespace corvanta {
 namespace {
@@ -135,6 +137,21 @@ void MouseUpToFirstNoteOn(benchmark::State& state) {
   }
 }
 BENCHMARK(MouseUpToFirstNoteOn)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// A click on the neck: a finger placed, the names listed, the diagram found
+// and the neck and sheet repainted (no sound output, as the strum is queued).
+void NeckClickToRepaint(benchmark::State& state) {
+  auto window = ShownWindow();
+  auto* neck = window->findChild<NeckView*>("Image2");
+  int fret = 1;
+  for (auto _ : state) {
+    QTest::mouseClick(neck, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(NeckFretX(fret) - 5, NeckStringY(1)));
+    Flush();
+    fret = fret % 7 + 1;
+  }
+}
+BENCHMARK(NeckClickToRepaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace corvanta

@@ -127,6 +127,18 @@
         <source>未识别: </source>
         <translation>Not recognised: </translation>
     </message>
+    <message>
+        <source>变调夹</source>
+        <translation>Capo</translation>
+    </message>
+    <message>
+        <source>变调夹所在的品格</source>
+        <translation>The fret the capo is on</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
 </context>
 <context>
     <name>corvanta::SoundDevices</name>

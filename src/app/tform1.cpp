@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTranslator>
@@ -69,7 +70,8 @@ void TForm1::FormCreate() {
 
 void TForm1::SearchCurrentChord() {
   ++searchCount_;
-  result_ = corvanta::SearchCurrentChord(entry_, tuning_.state.tuningPitchClass);
+  result_ =
+      corvanta::SearchCurrentChord(entry_, tuning_.state.tuningPitchClass, tuning_.state.capo);
   clickX_ = 0;
   clickY_ = 0;
   std::vector<Frets> frets;
@@ -79,6 +81,8 @@ void TForm1::SearchCurrentChord() {
         ParseKeyFrets(key).value_or(Frets{kMuted, kMuted, kMuted, kMuted, kMuted, kMuted}));
   }
   Image1->SetLeftHanded(entry_.state.leftHanded);
+  Image1->SetCapo(tuning_.state.capo);
+  Image2->SetCapo(tuning_.state.capo);
   Image1->ShowFingerings(std::move(frets), ScrollBoxViolao->width());
   ListBox1->clear();
   for (const std::string& name : result_.names) ListBox1->addItem(ToQString(name));
@@ -164,6 +168,10 @@ void TForm1::MirrorTuning() {
     stringLabels_[string]->setText(ToQString(state.labels[string]));
   }
   ToolButton5->setText(TuningText(state.buttonCaption));
+  {
+    const QSignalBlocker blocker(SpinCapo);
+    SpinCapo->setValue(state.capo);
+  }
   for (int tag = 0; tag < kTuningPresetCount; ++tag) {
     const QSignalBlocker blocker(presetItems_[tag]);
     presetItems_[tag]->setChecked(state.checkedPreset == tag);

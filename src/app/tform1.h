@@ -26,6 +26,7 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 class QSlider;
+class QSpinBox;
 class QSplitter;
 class QTableWidget;
 class QToolButton;
@@ -87,6 +88,7 @@ class TForm1 : public QMainWindow {
   QWidget* BuildTuningPanel(QWidget* parent);
   QWidget* BuildViewPanel(QWidget* parent);
   QWidget* BuildSoundPanel(QWidget* parent);
+  QWidget* BuildCapoPanel(QWidget* parent);
   void BuildMenus();
   void ConnectControls();
 
@@ -131,12 +133,16 @@ class TForm1 : public QMainWindow {
   void StandardTunning1Click(int tag);
   void ToolButton5Click();
   void TrackBarChange(int string);
+  void SpinCapoChange();
   void Sair1Click();
   void StandardNotation1Click(bool checked);
   void Sobre1Click();
 
   // Selection, neck and sound (tform1_selection.cpp).
   void Image1MouseUp(Qt::MouseButton button, QPoint position);
+  // The neck as an input: place a finger, name what sounds, strum it.
+  void Image2MouseUp(Qt::MouseButton button, QPoint position);
+  void ShowSelectedFrets();
   void DrawNeck(const Frets& frets);
   void SpeedButton11Click();
   void SpeedButton12Click();
@@ -199,6 +205,7 @@ class TForm1 : public QMainWindow {
   QToolButton* SpeedButton12 = nullptr;
   NeckView* Image2 = nullptr;
   QPushButton* Button2 = nullptr;
+  QSpinBox* SpinCapo = nullptr;
   QAction* StandardNotation1 = nullptr;
   QMenu* fileMenu_ = nullptr;
   QMenu* helpMenu_ = nullptr;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -21,6 +22,7 @@
 #include "symbols/symbol_query.h"
 #include "view/chord_text.h"
 #include "view/diagram_sheet.h"
+#include "view/neck_view.h"
 
 namespace corvanta {
 
@@ -59,6 +61,8 @@ void TForm1::ConnectControls() {
             [this, string] { TrackBarChange(string); });
   }
   connect(Image1, &DiagramSheet::mouseUp, this, &TForm1::Image1MouseUp);
+  connect(Image2, &NeckView::mouseUp, this, &TForm1::Image2MouseUp);
+  connect(SpinCapo, &QSpinBox::valueChanged, this, &TForm1::SpinCapoChange);
   connect(SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
   connect(SpeedButton12, &QToolButton::clicked, this, &TForm1::SpeedButton12Click);
   // A choice from the list (the same item again too) and typing by the user;
@@ -170,6 +174,8 @@ void TForm1::RunTuningSearches(int searches) {
 void TForm1::StandardTunning1Click(int tag) { RunTuningSearches(tuning_.ApplyTuningPreset(tag)); }
 
 void TForm1::ToolButton5Click() { RunTuningSearches(tuning_.ResetToStandardTuning()); }
+
+void TForm1::SpinCapoChange() { RunTuningSearches(tuning_.SetCapo(SpinCapo->value())); }
 
 void TForm1::TrackBarChange(int string) {
   tuning_.RetuneString(string, trackBars_[string]->value());

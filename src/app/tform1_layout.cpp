@@ -17,6 +17,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -286,6 +287,7 @@ QWidget* TForm1::BuildLowerPanel() {
   BuildTuningPanel(braco);
   BuildViewPanel(braco);
   BuildSoundPanel(braco);
+  BuildCapoPanel(braco);
   return braco;
 }
 
@@ -388,6 +390,15 @@ QWidget* TForm1::BuildSoundPanel(QWidget* parent) {
   Image2 = Named(new NeckView(assets_, panel5), "Image2");
   Image2->move(8, 32);
   return panel5;
+}
+
+QWidget* TForm1::BuildCapoPanel(QWidget* parent) {
+  auto* panel = Panel(parent, "PanelCapo", QRect(656, 0, 80, 89), true);
+  Caption(panel, "LabelCapo", QPoint(8, 8));
+  SpinCapo = Named(new QSpinBox(panel), "SpinCapo");
+  SpinCapo->setGeometry(8, 28, 60, 22);
+  SpinCapo->setRange(0, kMaxCapo);
+  return panel;
 }
 
 void TForm1::BuildMenus() {

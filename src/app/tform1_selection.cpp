@@ -1,15 +1,20 @@
 // A click on a diagram: the info text, the highlight, the neck and the strum.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QScrollArea>
 #include <QSlider>
 #include <QToolButton>
 
 #include "app/tform1.h"
 #include "search/picture_geometry.h"
+#include "session/placed_fingering.h"
 #include "sound/midi_messages.h"
 #include "sound/strum.h"
 #include "theory/text_util.h"
+#include "view/chord_text.h"
 #include "view/diagram_sheet.h"
+#include "view/layout/neck_layout.h"
 #include "view/neck_view.h"
 
 namespace corvanta {
@@ -19,14 +24,10 @@ void TForm1::Image1MouseUp(Qt::MouseButton, QPoint position) {
   auto index = ItemAt(position.x(), position.y(), Image1->width(), Image1->height(),
                       static_cast<int>(fingerings.size()));
   if (!index) return;  // the strip, an empty cell, the margin, or outside after a drag
-  const std::string& key = fingerings[*index];
-  auto frets = ParseKeyFrets(key);
+  auto frets = ParseKeyFrets(fingerings[*index]);
   if (!frets) return;
-  // Muted strings read X and barre signs vanish: "X 3 2 0 1 0 ".
-  std::string shown =
-      key.size() > kKeyPrefixLength ? key.substr(kKeyPrefixLength, kKeyValueTextLength) : "";
-  Edit1->setText(QString::fromStdString(ReplaceAll(ReplaceAll(shown, "99", "X"), "-", "")));
   selectedFrets_ = *frets;
+  ShowSelectedFrets();
   DrawNeck(selectedFrets_);
   Image1->SetHighlighted(*index);
   clickX_ = position.x();
@@ -34,17 +35,47 @@ void TForm1::Image1MouseUp(Qt::MouseButton, QPoint position) {
   StrumFingering();
 }
 
+// Muted strings read X and barre signs vanish: "X 3 2 0 1 0 ".
+void TForm1::ShowSelectedFrets() {
+  Edit1->setText(
+      QString::fromStdString(ReplaceAll(ReplaceAll(FretText(selectedFrets_), "99", "X"), "-", "")));
+}
+
 void TForm1::DrawNeck(const Frets& frets) {
   Image2->DrawNeck(
       SpeedButton12->isChecked() ? NeckView::Background::Electric : NeckView::Background::Bronze,
-      frets);
+      frets, tuning_.state.capo);
+}
+
+void TForm1::Image2MouseUp(Qt::MouseButton, QPoint position) {
+  auto place = NeckPositionAt(position.x(), position.y());
+  if (!place) return;
+  // At or behind the capo is the nut of the shortened neck.
+  int capo = tuning_.state.capo;
+  int fret = place->fret <= capo ? 0 : place->fret - capo;
+  selectedFrets_ = PlaceFinger(selectedFrets_, place->string, fret);
+  ShowSelectedFrets();
+  DrawNeck(selectedFrets_);
+  ListBox1->clear();
+  for (const std::string& name : NameFingering(selectedFrets_, tuning_.state.tuningPitchClass, capo,
+                                               entry_.state.rootGridNames))
+    ListBox1->addItem(ToQString(name));
+  // The same voicing among the diagrams (a barre sign aside) is selected too.
+  int match = FindFingering(result_.search.fingerings, selectedFrets_);
+  Image1->SetHighlighted(match);
+  if (match >= 0) {
+    QRect cell = Image1->CellRect(match);
+    ScrollBoxViolao->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2,
+                                   cell.height() / 2);
+  }
+  StrumFingering();
 }
 
 void TForm1::SpeedButton11Click() { Image2->ShowBackground(NeckView::Background::Bronze); }
 void TForm1::SpeedButton12Click() { Image2->ShowBackground(NeckView::Background::Electric); }
 
 void TForm1::StrumFingering() {
-  player_.Play(PlanStrum(selectedFrets_, tuning_.state.pitchTable, TrackBarTempoAcorde->value()));
+  player_.Play(PlanStrum(selectedFrets_, tuning_.SoundingPitches(), TrackBarTempoAcorde->value()));
 }
 
 void TForm1::ComboBoxPatchChange() {

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QTranslator>
 
@@ -103,6 +104,9 @@ void TForm1::RetranslateUi() {
   ComboBoxPatch->setToolTip(tr("切换和弦演奏的音色"));
   SetCaption(findChild<QLabel*>("Label6"), tr("速度"));
   TrackBarTempoAcorde->setToolTip(tr("调整和弦演奏的回放速度"));
+  SetCaption(findChild<QLabel*>("LabelCapo"), tr("变调夹"));
+  SpinCapo->setToolTip(tr("变调夹所在的品格"));
+  SpinCapo->setSpecialValueText(tr("无"));
   SpeedButton11->setText(tr("电吉他指板"));
   SpeedButton12->setText(tr("古典吉他指板"));
 

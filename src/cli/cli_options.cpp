@@ -4,6 +4,7 @@
 #include <array>
 #include <sstream>
 
+#include "instrument/capo.h"
 #include "theory/catalogue.h"
 #include "theory/formula.h"
 #include "theory/note_names.h"
@@ -42,6 +43,17 @@ int ParseChoice(int value, const std::array<int, N>& choices, const std::string&
 
 }  // namespace
 
+void AddCapoOption(CLI::App& command, int& capo) {
+  command.add_option("--capo", capo, "capo at fret 0..12 (frets then count from the capo)");
+}
+
+int ParseCapo(int capo) {
+  if (capo < 0 || capo > kMaxCapo) {
+    throw BadArgument("--capo: " + std::to_string(capo) + " is not a fret 0..12");
+  }
+  return capo;
+}
+
 void AddChordOptions(CLI::App& command, SearchOptionText& text) {
   command.add_option("--root", text.root, "root note: a name (C, C#, Db) or 0..11");
   auto* type = command.add_option("--type", text.type, "chord type name (\"\" or maj, m7, 7/9)");
@@ -61,6 +73,7 @@ void AddSettingOptions(CLI::App& command, SearchOptionText& text) {
   command.add_option("--third", text.third, "semitones of the third that --omit3 removes");
   command.add_option("--fifth", text.fifth, "semitones of the fifth that --omit5 removes");
   command.add_flag("--json", text.json, "print one JSON object");
+  AddCapoOption(command, text.capo);
 }
 
 int ParseNote(const std::string& text, const std::string& option) {
@@ -74,6 +87,7 @@ int ParseNote(const std::string& text, const std::string& option) {
 Tuning ParseTuning(const std::string& text) {
   int preset = FindTuningPreset(text);
   if (preset >= 0) return kTuningPresets[preset].pitchClasses;
+  if (auto named = ParseTuningNames(text)) return *named;
   Tuning tuning{};
   std::istringstream words(text);
   std::string word;
@@ -88,7 +102,8 @@ Tuning ParseTuning(const std::string& text) {
   }
   if (count != kStringCount) {
     throw BadArgument("--tuning: '" + text +
-                      "' is neither a preset caption nor six pitch classes 0..11");
+                      "' is neither a preset caption, six note names (\"D A D G A D\") nor six "
+                      "pitch classes 0..11");
   }
   return tuning;
 }
@@ -99,6 +114,7 @@ Tuning ParseTuningOption(const std::optional<std::string>& text) {
 
 SearchSettings ParseSettings(const SearchOptionText& text) {
   SearchSettings settings;
+  ParseCapo(text.capo);
   settings.fretCount = ParseChoice(text.frets, kFretChoices, "--frets");
   settings.span = ParseChoice(text.span, kSpanChoices, "--span");
   settings.omitThird = text.omit3;

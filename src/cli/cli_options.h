@@ -25,6 +25,7 @@ struct SearchOptionText {
   int third = kMajorThird;
   int fifth = kPerfectFifth;
   bool json = false;
+  int capo = 0;
 };
 
 // A bad argument: the message names it; the program exits with status 2.
@@ -33,11 +34,14 @@ struct BadArgument : std::runtime_error {
 };
 
 void AddChordOptions(CLI::App& command, SearchOptionText& text);
+void AddCapoOption(CLI::App& command, int& capo);
 void AddSettingOptions(CLI::App& command, SearchOptionText& text);
 
 // A note name of the pitch-class table ("C#", "Db", "Cb") or a number 0..11.
 int ParseNote(const std::string& text, const std::string& option);
 Tuning ParseTuning(const std::string& text);
+// The capo fret of --capo, 0..12.
+int ParseCapo(int capo);
 // Standard tuning when the option was not given.
 Tuning ParseTuningOption(const std::optional<std::string>& text);
 // Settings without root and bass, which the caller decides.

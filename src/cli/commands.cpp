@@ -35,6 +35,15 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   auto* types = app.add_subcommand("types", "the chord-type catalogue: name and formula");
   types->add_flag("--json", texts.typesJson, "print one JSON array");
 
+  auto* name = app.add_subcommand("name", "the names of the chord a fingering sounds");
+  name->add_option("frets", texts.name.frets,
+                   "six fret values, low string first; x or 99 muted (\"x 3 2 0 1 0\", \"x32010\")")
+      ->required();
+  name->add_option("--tuning", texts.name.tuning, "preset caption, note names or pitch classes");
+  AddCapoOption(*name, texts.name.capo);
+  name->add_flag("--json", texts.name.json, "print one JSON object");
+  AddFlatsOption(*name, texts.name.flats);
+
   auto* strum =
       app.add_subcommand("strum", "the MIDI messages of a strum, or its sound as a WAV file");
   strum
@@ -47,6 +56,7 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   strum->add_option("--wav", texts.strum.wav, "render the sound into this WAV file");
   strum->add_option("--soundfont", texts.strum.soundfont,
                     "render with this soundfont (.sf2) instead of the installed one");
+  AddCapoOption(*strum, texts.strum.capo);
   strum->add_flag("--messages", texts.strum.messages,
                   "print the messages (the default without --wav)");
 }
@@ -57,6 +67,7 @@ int RunCommands(const CLI::App& app, const CommandTexts& texts, std::ostream& ou
   if (app.got_subcommand("clicks")) return RunClicks(texts.clicks, out);
   if (app.got_subcommand("strum")) return RunStrum(texts.strum, out);
   if (app.got_subcommand("types")) return RunTypes(texts.typesJson, out);
+  if (app.got_subcommand("name")) return RunName(texts.name, out);
   return 0;
 }
 

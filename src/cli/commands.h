@@ -32,6 +32,15 @@ struct StrumCommandText {
   std::string wav;
   std::optional<std::string> soundfont;  // the installed General MIDI one by default
   bool messages = false;
+  int capo = 0;
+};
+
+struct NameCommandText {
+  std::string frets;  // "x 3 2 0 1 0", "99 3 2 0 1 0" or "x32010"
+  std::optional<std::string> tuning;
+  int capo = 0;
+  bool json = false;
+  bool flats = false;
 };
 
 // Every command's arguments as typed, owned by main().
@@ -41,6 +50,7 @@ struct CommandTexts {
   EntryCommandText clicks;
   StrumCommandText strum;
   bool typesJson = false;
+  NameCommandText name;
 };
 
 void AddCommands(CLI::App& app, CommandTexts& texts);
@@ -51,5 +61,6 @@ int RunQuery(const EntryCommandText& command, std::ostream& out);
 int RunClicks(const EntryCommandText& command, std::ostream& out);
 int RunStrum(const StrumCommandText& command, std::ostream& out);
 int RunTypes(bool json, std::ostream& out);
+int RunName(const NameCommandText& command, std::ostream& out);
 
 }  // namespace corvanta::cli

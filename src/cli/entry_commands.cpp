@@ -102,7 +102,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
     throw CommandFailure("'" + text + "' names no root note; nothing searched");
   for (const std::string& word : reading.unrecognised)
     std::cerr << "corvanta-cli: warning: '" << BytesToUtf8(word) << "' was not recognised\n";
-  ChordResult result = SearchCurrentChord(entry, tuning);
+  ChordResult result = SearchCurrentChord(entry, tuning, command.options.capo);
   nlohmann::json json;
   json["echo"] = TextJson(entry.state.chordSymbol);
   json["root"] = entry.state.rootPitchClass;
@@ -128,7 +128,7 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
     entry.ChooseBass(ParseNote(command.options.bass, "--bass"));
   }
   for (int item : items) entry.ToggleDegree(item);
-  ChordResult result = SearchCurrentChord(entry, tuning);
+  ChordResult result = SearchCurrentChord(entry, tuning, command.options.capo);
   nlohmann::json json;
   json["formula"] = entry.state.chordFormula;
   json["typeName"] = TextJson(entry.state.typeName);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "search/fingering.h"
 #include "search/search_chord.h"
 
 namespace corvanta::cli {
@@ -19,5 +20,8 @@ void PrintFingeringTable(const std::string& argument, const SearchResult& result
 // A chord text (bytes) as a JSON string.
 nlohmann::json TextJson(std::string_view bytes);
 nlohmann::json NamesJson(const std::vector<std::string>& names);
+// Six fret values as JSON numbers, low string first: null muted, a barre
+// sign dropped.
+nlohmann::json FretsJson(const Frets& frets);
 
 }  // namespace corvanta::cli

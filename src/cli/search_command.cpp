@@ -4,6 +4,7 @@
 #include "cli/output.h"
 #include "search/search_argument.h"
 #include "search/search_chord.h"
+#include "session/current_chord.h"
 #include "symbols/chord_names.h"
 #include "theory/formula.h"
 
@@ -18,7 +19,8 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
       text.bass.empty() ? settings.rootPitchClass : ParseNote(text.bass, "--bass");
   std::string argument =
       BuildSearchArgument(formula, settings.rootPitchClass, settings.bassPitchClass);
-  SearchResult result = SearchChord(ParseSearchArgument(argument).numbers, settings);
+  SearchResult result =
+      SearchChord(ParseSearchArgument(argument).numbers, WithCapo(settings, text.capo));
   auto names = ListChordNames(result.chordTones, settings.bassPitchClass,
                               command.flats ? Accidentals::Flats : Accidentals::Sharps);
   if (text.json) {

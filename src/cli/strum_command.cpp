@@ -6,6 +6,7 @@
 
 #include "cli/atomic_file.h"
 #include "cli/commands.h"
+#include "instrument/capo.h"
 #include "sound/fluidsynth/offline_render.h"
 #include "sound/fluidsynth/soundfont.h"
 #include "sound/midi_messages.h"
@@ -74,8 +75,8 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
   }
   std::vector<MidiCall> calls;
   if (!command.patch.empty()) calls = PlanPatchChange(ParsePatch(command.patch));
-  for (const MidiCall& call : PlanStrum(frets, BuildPitchTable(tuning), command.speed))
-    calls.push_back(call);
+  PitchTable sounding = PitchTableWithCapo(BuildPitchTable(tuning), ParseCapo(command.capo));
+  for (const MidiCall& call : PlanStrum(frets, sounding, command.speed)) calls.push_back(call);
 
   if (command.messages || command.wav.empty()) PrintMessages(calls, out);
   if (command.wav.empty()) return 0;

@@ -21,6 +21,26 @@ int FindTuningPreset(std::string_view menuCaption) {
   return -1;
 }
 
+std::optional<Tuning> ParseTuningNames(std::string_view text) {
+  Tuning tuning{};
+  int count = 0;
+  for (std::size_t at = 0; at < text.size();) {
+    if (text[at] == ' ') {
+      ++at;
+      continue;
+    }
+    // A letter and, when it makes a name, the sign after it.
+    std::size_t length =
+        at + 1 < text.size() && (text[at + 1] == '#' || text[at + 1] == 'b') ? 2 : 1;
+    int pitchClass = PitchClassOfName(text.substr(at, length));
+    if (pitchClass == kNoPitchClass || count == kStringCount) return std::nullopt;
+    tuning[count++] = pitchClass;
+    at += length;
+  }
+  if (count != kStringCount) return std::nullopt;
+  return tuning;
+}
+
 int PitchClassAt(const Tuning& tuning, int string, int fret) {
   return WrapPitchClass(tuning[string] + fret);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace corvanta {
@@ -59,6 +60,10 @@ PitchTable BuildPitchTable(const Tuning& tuning);
 
 // The preset whose menu caption equals the text; -1 when none does.
 int FindTuningPreset(std::string_view menuCaption);
+
+// A tuning typed as note names, low string first: "D A D G A D", "DADGAD",
+// "Eb Ab Db Gb Bb Eb"; nullopt unless it names exactly six notes.
+std::optional<Tuning> ParseTuningNames(std::string_view text);
 
 // Pitch class sounding at a string and fret in a tuning.
 int PitchClassAt(const Tuning& tuning, int string, int fret);

@@ -45,4 +45,13 @@ int TuningControls::RetuneString(int string, int position) {
   return 0;
 }
 
+int TuningControls::SetCapo(int fret) {
+  state.capo = ClampCapo(fret);
+  return 1;
+}
+
+PitchTable TuningControls::SoundingPitches() const {
+  return PitchTableWithCapo(state.pitchTable, state.capo);
+}
+
 }  // namespace corvanta

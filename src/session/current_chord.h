@@ -17,11 +17,14 @@ struct ChordResult {
   std::vector<std::string> names;
 };
 
-// The settings the search reads from the chord entry and the tuning.
-SearchSettings SettingsOf(const ChordEntryState& state, const Tuning& tuning);
+// The settings the search reads from the chord entry and the tuning. With a
+// capo the search runs in the tuning raised by it, over the frets above it,
+// so that its fret values count from the capo.
+SearchSettings SettingsOf(const ChordEntryState& state, const Tuning& tuning, int capo = 0);
+SearchSettings WithCapo(SearchSettings settings, int capo);
 
 // The search of the current chord, followed by its names, as every chord,
 // option and tuning change ends.
-ChordResult SearchCurrentChord(const ChordEntry& entry, const Tuning& tuning);
+ChordResult SearchCurrentChord(const ChordEntry& entry, const Tuning& tuning, int capo = 0);
 
 }  // namespace corvanta

@@ -1,5 +1,7 @@
 #include "view/diagram_painter.h"
 
+#include "view/layout/neck_layout.h"
+
 namespace corvanta {
 
 void PaintPlacements(QPainter& painter, const std::vector<Placement>& placements, QPoint origin,
@@ -9,8 +11,24 @@ void PaintPlacements(QPainter& painter, const std::vector<Placement>& placements
   }
 }
 
+namespace {
+
+const QColor kCapoColour(70, 70, 70);
+constexpr int kCapoBarHeight = 5;
+// The diagram's grid spans x 22..80; the marks' row ends at y 97.
+constexpr QRect kDiagramCapoBar(22, 0, 58, kCapoBarHeight);
+constexpr QPoint kDiagramCapoLabel(24, 112);
+
+}  // namespace
+
+void PaintNeckCapo(QPainter& painter, int capo) {
+  if (capo <= 0) return;
+  int x = NeckFretX(capo) - kNeckMarkerWidth / 2 - 3;
+  painter.fillRect(QRect(x, 2, 6, kNeckPictureHeight - 4), kCapoColour);
+}
+
 void PaintDiagram(QPainter& painter, const Frets& frets, QPoint origin, DiagramVariant variant,
-                  bool leftHanded, const DrawnAssets& assets) {
+                  bool leftHanded, const DrawnAssets& assets, int capo) {
   DiagramLayout layout = LayOutDiagram(frets, variant, leftHanded);
   // Dots and barres come after the grid and the label in the layout's order;
   // the label is drawn right after the grid so a dot may cover it, as a
@@ -31,6 +49,11 @@ void PaintDiagram(QPainter& painter, const Frets& frets, QPoint origin, DiagramV
   painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, label);
 
   PaintPlacements(painter, {afterGrid, layout.placements.end()}, origin, assets);
+
+  if (capo > 0) {
+    painter.fillRect(kDiagramCapoBar.translated(origin), kCapoColour);
+    painter.drawText(origin + kDiagramCapoLabel, QString("capo %1").arg(capo));
+  }
 }
 
 }  // namespace corvanta

@@ -36,6 +36,12 @@ void DiagramSheet::SetLeftHanded(bool leftHanded) {
   update();
 }
 
+void DiagramSheet::SetCapo(int capo) {
+  if (capo_ == capo) return;
+  capo_ = capo;
+  update();
+}
+
 void DiagramSheet::SetHighlighted(int index) {
   if (highlighted_ >= 0) update(CellRect(highlighted_));
   highlighted_ = index;
@@ -61,7 +67,7 @@ void DiagramSheet::paintEvent(QPaintEvent* event) {
       DiagramVariant variant =
           index == highlighted_ ? DiagramVariant::Highlighted : DiagramVariant::Plain;
       PaintDiagram(painter, fingerings_[index], CellRect(index).topLeft(), variant, leftHanded_,
-                   assets_);
+                   assets_, capo_);
     }
   }
 }

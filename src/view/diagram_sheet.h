@@ -24,6 +24,10 @@ class DiagramSheet : public QWidget {
   // The picture without diagrams and without a scroll range.
   void Clear();
   void SetLeftHanded(bool leftHanded);
+  // The capo each diagram draws (0: none).
+  void SetCapo(int capo);
+  // The cell of a fingering in the picture, for scrolling it into view.
+  QRect CellRect(int index) const;
   // Redraws the old highlighted cell plainly and this one highlighted (-1:
   // none).
   void SetHighlighted(int index);
@@ -40,13 +44,12 @@ class DiagramSheet : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  QRect CellRect(int index) const;
-
   const DrawnAssets& assets_;
   std::vector<Frets> fingerings_;
   int columns_ = 1;
   int highlighted_ = -1;
   bool leftHanded_ = false;
+  int capo_ = 0;
 };
 
 }  // namespace corvanta

@@ -1,5 +1,6 @@
 #include "view/neck_view.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "view/diagram_painter.h"
@@ -17,18 +18,30 @@ void NeckView::ShowBackground(Background background) {
   update();
 }
 
-void NeckView::DrawNeck(Background background, const Frets& frets) {
+void NeckView::DrawNeck(Background background, const Frets& frets, int capo) {
   background_ = background;
   frets_ = frets;
+  capo_ = capo;
   hasMarkers_ = true;
   update();
+}
+
+void NeckView::SetCapo(int capo) {
+  capo_ = capo;
+  update();
+}
+
+void NeckView::mouseReleaseEvent(QMouseEvent* event) {
+  emit mouseUp(event->button(), event->position().toPoint());
 }
 
 void NeckView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(
       0, 0, background_ == Background::Electric ? assets_.electricNeck : assets_.bronzeNeck);
-  if (hasMarkers_) PaintPlacements(painter, LayOutNeck(frets_), QPoint(0, 0), assets_);
+  PaintNeckCapo(painter, capo_);
+  if (hasMarkers_)
+    PaintPlacements(painter, LayOutNeck(AbsoluteFrets(frets_, capo_)), QPoint(0, 0), assets_);
 }
 
 }  // namespace corvanta

@@ -20,19 +20,30 @@ class NeckView : public QWidget {
   // The background alone: earlier markers are erased.
   void ShowBackground(Background background);
   // The background, then the markers of this fingering.
-  void DrawNeck(Background background, const Frets& frets);
+  // frets count from the capo; the markers stand at their absolute frets.
+  void DrawNeck(Background background, const Frets& frets, int capo = 0);
+  // The capo, with or without markers.
+  void SetCapo(int capo);
 
   bool HasMarkers() const { return hasMarkers_; }
+  Background ShownBackground() const { return background_; }
   const Frets& MarkedFrets() const { return frets_; }
+  int Capo() const { return capo_; }
+
+ signals:
+  // A click on the picture, in its own coordinates: the neck as an input.
+  void mouseUp(Qt::MouseButton button, QPoint position);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   const DrawnAssets& assets_;
   Background background_ = Background::Electric;
   Frets frets_{};
   bool hasMarkers_ = false;
+  int capo_ = 0;
 };
 
 }  // namespace corvanta

@@ -115,3 +115,48 @@ TEST(CliEntryCommands, refuseBadArgumentsWithStatusTwo) {
 
 }  // namespace
 }  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+TEST(CliName, namesTheChordAFingeringSounds) {
+  auto json = testing::RunCli("name x32010 --json");
+  ASSERT_EQ(json.status, 0) << json.err;
+  auto parsed = nlohmann::json::parse(json.out);
+  EXPECT_EQ(parsed["frets"], nlohmann::json::parse("[null, 3, 2, 0, 1, 0]"));
+  EXPECT_EQ(parsed["notes"], nlohmann::json::array({"C", "E", "G"}));
+  EXPECT_EQ(parsed["bass"], "C");
+  EXPECT_EQ(parsed["names"][0], "C");
+  EXPECT_EQ(nlohmann::json::parse(testing::RunCli("name '99 3 2 0 1 0' --json").out), parsed);
+  auto capo =
+      nlohmann::json::parse(testing::RunCli("name '0 2 2 1 0 0' --capo 2 --json --flats").out);
+  EXPECT_EQ(capo["bass"], "Gb");
+  auto dadgad = nlohmann::json::parse(testing::RunCli("name 000000 --tuning DADGAD --json").out);
+  EXPECT_EQ(dadgad["notes"], nlohmann::json::array({"D", "A", "G"}));
+  EXPECT_NE(testing::RunCli("name x32010").out.find("notes: C E G\nbass: C\nC\n"),
+            std::string::npos);
+}
+
+TEST(CliName, refusesBadFretsTuningsAndCaposWithStatusTwo) {
+  for (const char* arguments :
+       {"name 'x 3 2'", "name x3201y", "name '30 0 0 0 0 0'", "name x32010 --capo 13",
+        "name x32010 --capo -1", "name x32010 --tuning 'E A D G B'", "name x32010 --tuning H",
+        "search --capo 13", "query C --capo 20", "strum '0 0 0 0 0 0' --capo 13"}) {
+    auto result = testing::RunCli(arguments);
+    EXPECT_EQ(result.status, 2) << arguments;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+  }
+}
+
+TEST(CliCapo, searchesAboveTheCapoAndStrumsTheSoundingPitches) {
+  auto capo = Json("search --capo 5 --json");
+  auto raised = Json("search --tuning '9 2 7 0 4 9' --json");  // standard tuning up a fourth
+  EXPECT_NE(capo["fingerings"], raised["fingerings"]);         // 7 frets instead of 12
+  EXPECT_GT(capo["count"], 0);
+  EXPECT_EQ(testing::RunCli("strum '0 99 99 99 99 99' --capo 2").out, "0 0x642A90\n");
+  EXPECT_EQ(Json("query Am --capo 0")["fingerings"], Json("query Am")["fingerings"]);
+  EXPECT_EQ(Json("search --tuning 'E A D G B E' --json"), Json("search --json"));
+}
+
+}  // namespace
+}  // namespace corvanta

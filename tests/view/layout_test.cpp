@@ -122,3 +122,31 @@ TEST(NeckLayout, marksOpenStringsAndKeepsHighFretsInsideThePicture) {
 
 }  // namespace
 }  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+TEST(NeckClicks, landOnTheNearestStringAndTheFretSpaceUnderThePoint) {
+  for (int string = 0; string < kStringCount; ++string) {
+    for (int fret = 1; fret <= kNeckFretWires; ++fret) {
+      // Where the marker of that string and fret is drawn, and a little off it.
+      int x = NeckFretX(fret) - 5;
+      EXPECT_EQ(NeckPositionAt(x, NeckStringY(string)), (NeckPosition{string, fret}));
+      EXPECT_EQ(NeckPositionAt(x, NeckStringY(string) + 4), (NeckPosition{string, fret}));
+    }
+    EXPECT_EQ(NeckPositionAt(3, NeckStringY(string))->fret, 0);  // on the nut
+  }
+  EXPECT_EQ(NeckPositionAt(kNeckPictureWidth - 1, 0), (NeckPosition{5, kNeckFretWires}));
+  EXPECT_EQ(NeckPositionAt(300, kNeckPictureHeight - 1)->string, 0);
+  for (auto [x, y] :
+       {std::pair{-1, 40}, {kNeckPictureWidth, 40}, {300, -1}, {300, kNeckPictureHeight}})
+    EXPECT_FALSE(NeckPositionAt(x, y)) << x << "," << y;
+}
+
+TEST(NeckClicks, drawCapoFingeringsAtTheirAbsoluteFrets) {
+  EXPECT_EQ(AbsoluteFrets({99, 3, 2, 0, -1, 0}, 2), (Frets{99, 5, 4, 0, -3, 0}));
+  EXPECT_EQ(AbsoluteFrets({99, 3, 2, 0, 1, 0}, 0), (Frets{99, 3, 2, 0, 1, 0}));
+}
+
+}  // namespace
+}  // namespace corvanta

@@ -69,4 +69,34 @@ std::vector<Placement> LayOutNeck(const Frets& frets) {
   return out;
 }
 
+std::optional<NeckPosition> NeckPositionAt(int x, int y) {
+  if (x < 0 || y < 0 || x >= kNeckPictureWidth || y >= kNeckPictureHeight) return std::nullopt;
+  NeckPosition position;
+  int nearest = kNeckPictureHeight;
+  for (int string = 0; string < kStringCount; ++string) {
+    int distance = std::abs(y - kStringLineY[string]);
+    if (distance < nearest) {
+      nearest = distance;
+      position.string = string;
+    }
+  }
+  position.fret = kNeckFretWires;
+  for (int fret = 0; fret <= kNeckFretWires; ++fret) {
+    if (x <= kNeckFretX[fret]) {
+      position.fret = fret;
+      break;
+    }
+  }
+  return position;
+}
+
+Frets AbsoluteFrets(const Frets& frets, int capo) {
+  Frets absolute = frets;
+  for (int& value : absolute) {
+    if (value == kMuted || value == 0) continue;
+    value = value > 0 ? value + capo : value - capo;
+  }
+  return absolute;
+}
+
 }  // namespace corvanta

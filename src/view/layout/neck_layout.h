@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "search/fingering.h"
@@ -25,5 +26,19 @@ int NeckStringY(int string);
 // fingering is not moved to the first fret). A barre is a column of equal
 // markers on every string it covers. Markers stay inside the picture.
 std::vector<Placement> LayOutNeck(const Frets& frets);
+
+// Where a click on the neck picture lands: the nearest string and the fret
+// whose space holds the point (0: on or left of the nut; past the last wire:
+// the last fret). Nothing outside the picture.
+struct NeckPosition {
+  int string = 0;
+  int fret = 0;
+  bool operator==(const NeckPosition&) const = default;
+};
+std::optional<NeckPosition> NeckPositionAt(int x, int y);
+
+// Fret values counted from a capo, as absolute frets on the neck (open
+// strings stay open: they sound at the capo).
+Frets AbsoluteFrets(const Frets& frets, int capo);
 
 }  // namespace corvanta

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "instrument/tuning.h"
+
+namespace corvanta {
+
+// A capo clamps every string at one fret: the open strings sound that many
+// semitones higher and nothing below it can be fretted. Fingerings under a
+// capo count their frets from it (0 = the capo), as capo charts do.
+inline constexpr int kMaxCapo = 12;
+
+// The capo fret a setting may take (0 = no capo), clamped to 0..kMaxCapo.
+constexpr int ClampCapo(int capo) { return capo < 0 ? 0 : capo > kMaxCapo ? kMaxCapo : capo; }
+
+// The open strings with the capo on: each pitch class raised by capo.
+Tuning TuningWithCapo(const Tuning& tuning, int capo);
+
+// The sounding MIDI notes by fret counted from the capo: fret f sounds what
+// fret capo + f sounds without it (frets past the table repeat its last).
+PitchTable PitchTableWithCapo(const PitchTable& table, int capo);
+
+}  // namespace corvanta

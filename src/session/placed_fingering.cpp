@@ -1,0 +1,103 @@
+#include "session/placed_fingering.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "instrument/capo.h"
+#include "symbols/chord_names.h"
+
+namespace corvanta {
+
+SoundingNotes NotesOfFingering(const Frets& frets, const Tuning& tuning, int capo) {
+  PitchTable pitches = PitchTableWithCapo(BuildPitchTable(tuning), capo);
+  std::vector<std::pair<int, int>> sounding;  // MIDI note, pitch class
+  for (int string = 0; string < kStringCount; ++string) {
+    if (frets[string] == kMuted) continue;
+    int fret = std::min(std::abs(frets[string]), kFretSlots - 1);
+    int note = pitches[string][fret];
+    sounding.emplace_back(note, WrapPitchClass(note));
+  }
+  std::stable_sort(sounding.begin(), sounding.end());
+  SoundingNotes notes;
+  std::vector<int> ordered;
+  for (auto [note, pitchClass] : sounding) ordered.push_back(pitchClass);
+  notes.pitchClasses = DistinctInOrder(ordered);
+  if (!notes.pitchClasses.empty()) notes.bass = notes.pitchClasses.front();
+  return notes;
+}
+
+std::vector<std::string> NameFingering(const Frets& frets, const Tuning& tuning, int capo,
+                                       Accidentals names) {
+  SoundingNotes notes = NotesOfFingering(frets, tuning, capo);
+  if (notes.pitchClasses.empty()) return {};
+  return ListChordNames(notes.pitchClasses, notes.bass, names);
+}
+
+Frets PlaceFinger(const Frets& frets, int string, int fret) {
+  Frets placed = frets;
+  if (string < 0 || string >= kStringCount || fret < 0 || fret >= kFretSlots) return placed;
+  int& value = placed[string];
+  bool fingerThere = fret > 0 && std::abs(value) == fret && value != kMuted;
+  if (fret == 0 || fingerThere) {
+    value = value == 0 ? kMuted : 0;
+  } else {
+    value = fret;
+  }
+  return placed;
+}
+
+int FindFingering(const std::vector<std::string>& keys, const Frets& frets) {
+  auto same = [&](const Frets& other) {
+    for (int string = 0; string < kStringCount; ++string) {
+      if (std::abs(other[string]) != std::abs(frets[string])) return false;
+    }
+    return true;
+  };
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    auto parsed = ParseKeyFrets(keys[i]);
+    if (parsed && same(*parsed)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+namespace {
+
+std::optional<int> FretWord(std::string_view word) {
+  if (word == "x" || word == "X" || word == "99") return kMuted;
+  if (word.empty() || word.size() > 2) return std::nullopt;
+  int value = 0;
+  for (char c : word) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  if (value >= kFretSlots) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::optional<Frets> ParseTypedFrets(std::string_view text) {
+  std::vector<std::string_view> words;
+  for (std::size_t at = 0; at < text.size();) {
+    std::size_t end = text.find(' ', at);
+    if (end == std::string_view::npos) end = text.size();
+    if (end > at) words.push_back(text.substr(at, end - at));
+    at = end + 1;
+  }
+  // "x32010": one character a string.
+  if (words.size() == 1 && words[0].size() == kStringCount) {
+    std::string_view compact = words[0];
+    words.clear();
+    for (std::size_t i = 0; i < compact.size(); ++i) words.push_back(compact.substr(i, 1));
+  }
+  if (words.size() != kStringCount) return std::nullopt;
+  Frets frets{};
+  for (int string = 0; string < kStringCount; ++string) {
+    auto value = FretWord(words[string]);
+    if (!value) return std::nullopt;
+    frets[string] = *value;
+  }
+  return frets;
+}
+
+}  // namespace corvanta

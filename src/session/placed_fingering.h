@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "instrument/tuning.h"
+#include "search/fingering.h"
+#include "theory/note_names.h"
+
+namespace corvanta {
+
+// What a fingering sounds: its distinct pitch classes from the lowest
+// sounding note up (the bass first), and each string's MIDI note.
+struct SoundingNotes {
+  std::vector<int> pitchClasses;  // distinct, ordered by their lowest sounding note
+  int bass = kNoPitchClass;       // kNoPitchClass when every string is muted
+};
+
+// Frets count from the capo (0 = the capo, or the open string without one);
+// a barre sign counts as its fret.
+SoundingNotes NotesOfFingering(const Frets& frets, const Tuning& tuning, int capo);
+
+// "What is this chord?": the chord names of the sounding notes over their
+// lowest note, spelled with sharps or flats, in the chord-name list's order.
+std::vector<std::string> NameFingering(const Frets& frets, const Tuning& tuning, int capo,
+                                       Accidentals names);
+
+// The neck as an input: a click at a string and fret (0 = left of the nut)
+// places or moves that string's finger; a click on the finger already there,
+// or left of the nut, cycles the string between open and muted.
+Frets PlaceFinger(const Frets& frets, int string, int fret);
+
+// The index of the key text whose frets are these (a barre sign aside), or -1.
+int FindFingering(const std::vector<std::string>& keys, const Frets& frets);
+
+// Six fret values as typed: "x 3 2 0 1 0", "99 3 2 0 1 0", or "x32010" for
+// single-digit frets; x or 99 mute a string. nullopt for anything else.
+std::optional<Frets> ParseTypedFrets(std::string_view text);
+
+}  // namespace corvanta

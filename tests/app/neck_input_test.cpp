@@ -1,0 +1,129 @@
+// The neck as an input (place fingers, hear them, see their names) and the
+// capo control.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSettings>
+#include <QSlider>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QtTest>
+
+#include "instrument/capo.h"
+#include "session/placed_fingering.h"
+#include "sound/midi_messages.h"
+#include "view/layout/neck_layout.h"
+#include "view/neck_view.h"
+#include "window_fixture.h"
+
+namespace corvanta {
+
+using testing::Window;
+
+class NeckInputTest : public QObject {
+  Q_OBJECT
+
+ private:
+  static void ClickNeck(const Window& window, int string, int fret) {
+    int x = fret == 0 ? 4 : NeckFretX(fret) - 5;
+    QTest::mouseClick(window.Get<NeckView>("Image2"), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(x, NeckStringY(string)));
+  }
+
+  // x 3 2 0 1 0 placed from the open strings.
+  static void PlaceC(const Window& window) {
+    ClickNeck(window, 0, 0);
+    ClickNeck(window, 1, 3);
+    ClickNeck(window, 2, 2);
+    ClickNeck(window, 4, 1);
+  }
+
+  static QStringList Names(const Window& window) {
+    QStringList names;
+    auto* list = window.Get<QListWidget>("ListBox1");
+    for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
+    return names;
+  }
+
+  static std::uint32_t LastNoteOn(const Window& window) {
+    window.form->Player().WaitUntilIdle();
+    return window.midi->Records().back().value;
+  }
+
+ private slots:
+  void init() { QSettings("Corvanta", "Corvanta").clear(); }
+
+  void placedFingersAreShownNamedStrummedAndFoundAmongTheDiagrams() {
+    Window window;
+    window.Get<QSlider>("TrackBarTempoAcorde")->setValue(0);
+    PlaceC(window);
+    QCOMPARE(window.form->SelectedFrets(), (Frets{99, 3, 2, 0, 1, 0}));
+    QCOMPARE(window.Get<QLineEdit>("Edit1")->text(), QString("X 3 2 0 1 0 "));
+    QCOMPARE(window.Get<NeckView>("Image2")->MarkedFrets(), (Frets{99, 3, 2, 0, 1, 0}));
+    QVERIFY(Names(window).contains("C"));
+    int expected = FindFingering(window.form->Result().search.fingerings, {99, 3, 2, 0, 1, 0});
+    QVERIFY(expected >= 0);
+    QCOMPARE(window.Sheet()->Highlighted(), expected);
+    QCOMPARE(LastNoteOn(window), NoteOnMessage(64));  // the high E string, open
+
+    // A click on a placed finger opens the string; left of the nut mutes it.
+    ClickNeck(window, 4, 1);
+    QCOMPARE(window.form->SelectedFrets()[4], 0);
+    ClickNeck(window, 4, 0);
+    QCOMPARE(window.form->SelectedFrets()[4], kMuted);
+    QCOMPARE(window.Sheet()->Highlighted(),
+             FindFingering(window.form->Result().search.fingerings, window.form->SelectedFrets()));
+  }
+
+  void clicksMapTheSameOnBothNecksAndForALeftHandedPlayer() {
+    Window window;
+    window.Get<QSlider>("TrackBarTempoAcorde")->setValue(0);
+    QTest::mouseClick(window.Get<QToolButton>("SpeedButton11"), Qt::LeftButton);
+    PlaceC(window);
+    QCOMPARE(window.form->SelectedFrets(), (Frets{99, 3, 2, 0, 1, 0}));
+    QTest::mouseClick(window.Get<QCheckBox>("CheckBoxCanhoto"), Qt::LeftButton);
+    ClickNeck(window, 5, 3);
+    QCOMPARE(window.form->SelectedFrets(), (Frets{99, 3, 2, 0, 1, 3}));
+    // Outside the picture nothing happens.
+    QTest::mouseClick(window.Get<NeckView>("Image2"), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(700, 40));
+    QCOMPARE(window.form->SelectedFrets(), (Frets{99, 3, 2, 0, 1, 3}));
+  }
+
+  void theCapoRaisesTheSearchKeepsThroughPresetsAndSoundsAboveIt() {
+    Window window;
+    auto* capo = window.Get<QSpinBox>("SpinCapo");
+    QCOMPARE(capo->value(), 0);
+    const auto start = window.form->Result().search.fingerings;
+    int searches = window.form->SearchCount();
+    capo->setValue(2);
+    QCOMPARE(window.form->SearchCount(), searches + 1);
+    QCOMPARE(window.form->Tuning().capo, 2);
+    QVERIFY(window.form->Result().search.fingerings != start);
+    // A preset keeps the capo.
+    window.form->findChild<QAction*>("DropD1")->trigger();
+    QCOMPARE(window.form->Tuning().capo, 2);
+    QCOMPARE(capo->value(), 2);
+    window.Get<QToolButton>("ToolButton5")->click();
+    QCOMPARE(capo->value(), 2);
+
+    // A diagram strums the sounding pitches: frets count from the capo.
+    window.ClickCell(0);
+    Frets frets = window.form->SelectedFrets();
+    int low = 0;
+    while (frets[low] == kMuted) ++low;
+    window.form->Player().WaitUntilIdle();
+    PitchTable sounding = PitchTableWithCapo(BuildPitchTable(kStandardTuning), 2);
+    QCOMPARE(window.midi->Records().front().value,
+             NoteOnMessage(sounding[low][std::abs(frets[low])]));
+    QCOMPARE(window.Get<NeckView>("Image2")->Capo(), 2);
+
+    capo->setValue(0);
+    QCOMPARE(window.form->Result().search.fingerings, start);
+  }
+};
+
+}  // namespace corvanta
+
+QTEST_MAIN(corvanta::NeckInputTest)
+#include "neck_input_test.moc"

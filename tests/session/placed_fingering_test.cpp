@@ -1,0 +1,150 @@
+// The neck as an input and the capo: naming what a fingering sounds,
+// placing fingers, and searching with a capo.
+#include "session/placed_fingering.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "instrument/capo.h"
+#include "search/search_argument.h"
+#include "session/current_chord.h"
+#include "theory/catalogue.h"
+
+namespace corvanta {
+namespace {
+
+bool Lists(const std::vector<std::string>& names, const std::string& name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+TEST(NameFingering, namesTheOpenAndBarreShapesAsTheirChords) {
+  struct Row {
+    Frets frets;
+    const char* chord;
+  };
+  const Row rows[] = {
+      {{99, 3, 2, 0, 1, 0}, "C"},  {{3, 2, 0, 0, 3, 3}, "G"},    {{0, 2, 2, 1, 0, 0}, "E"},
+      {{-1, 3, 3, 2, 1, 1}, "F"},  {{-2, 4, 4, 3, 2, 2}, "F#"},  {{0, 2, 2, 0, 0, 0}, "Em"},
+      {{-1, 3, 3, 1, 1, 1}, "Fm"}, {{-3, 5, 5, 3, 3, 3}, "Gm"},  {{99, 0, 2, 2, 1, 0}, "Am"},
+      {{99, 99, 0, 2, 3, 2}, "D"}, {{99, 0, 2, 2, 2, 0}, "A"},   {{0, 2, 0, 1, 0, 0}, "E6+"},
+      {{99, -3, 5, 5, 5, 3}, "C"}, {{99, 6, 5, -3, 4, 3}, "D#"},
+  };
+  for (const Row& row : rows) {
+    auto names = NameFingering(row.frets, kStandardTuning, 0, Accidentals::Sharps);
+    EXPECT_TRUE(Lists(names, row.chord)) << row.chord << ": " << names.front();
+  }
+  // The lowest sounding note is the bass: C over E.
+  auto overE = NameFingering({0, 3, 2, 0, 1, 0}, kStandardTuning, 0, Accidentals::Sharps);
+  EXPECT_TRUE(Lists(overE, "C/E")) << overE.front();
+  EXPECT_TRUE(
+      NameFingering({99, 99, 99, 99, 99, 99}, kStandardTuning, 0, Accidentals::Sharps).empty());
+}
+
+TEST(NameFingering, hearsTheCapoAndTheTuning) {
+  // The E shape with a capo at 2 sounds F# major.
+  SoundingNotes notes = NotesOfFingering({0, 2, 2, 1, 0, 0}, kStandardTuning, 2);
+  EXPECT_EQ(notes.bass, 6);
+  EXPECT_EQ(std::set<int>(notes.pitchClasses.begin(), notes.pitchClasses.end()),
+            (std::set<int>{6, 10, 1}));
+  auto dadgad = ParseTuningNames("DADGAD");
+  ASSERT_TRUE(dadgad);
+  EXPECT_TRUE(Lists(NameFingering({0, 0, 0, 0, 0, 0}, *dadgad, 0, Accidentals::Sharps), "Dsus4"));
+}
+
+TEST(PlaceFinger, placesMovesAndCyclesOpenAndMuted) {
+  Frets open{0, 0, 0, 0, 0, 0};
+  Frets placed = PlaceFinger(open, 1, 3);
+  EXPECT_EQ(placed, (Frets{0, 3, 0, 0, 0, 0}));
+  EXPECT_EQ(PlaceFinger(placed, 1, 5), (Frets{0, 5, 0, 0, 0, 0}));  // moves
+  EXPECT_EQ(PlaceFinger(placed, 1, 3), open);                       // its finger: open
+  Frets muted = PlaceFinger(open, 0, 0);                            // left of the nut
+  EXPECT_EQ(muted, (Frets{99, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(PlaceFinger(muted, 0, 0), open);
+  EXPECT_EQ(PlaceFinger(Frets{-3, 5, 5, 5, 3, 3}, 0, 3)[0], 0);  // a barre's finger too
+  EXPECT_EQ(PlaceFinger(open, 6, 1), open);                      // no such string
+  EXPECT_EQ(PlaceFinger(open, 0, 30), open);                     // no such fret
+}
+
+TEST(TypedFrets, readTheUsualSpellingsAndRefuseTheRest) {
+  const Frets c{99, 3, 2, 0, 1, 0};
+  for (const char* text : {"x 3 2 0 1 0", "99 3 2 0 1 0", "x32010", "X32010", " x 3 2 0 1 0 "})
+    EXPECT_EQ(ParseTypedFrets(text), c) << text;
+  EXPECT_EQ(ParseTypedFrets("12 14 14 13 12 12"), (Frets{12, 14, 14, 13, 12, 12}));
+  for (const char* text : {"", "x3201", "x 3 2 0 1", "x 3 2 0 1 0 0", "a32010", "30 0 0 0 0 0",
+                           "-1 3 3 2 1 1", "x3201x0"})
+    EXPECT_FALSE(ParseTypedFrets(text)) << text;
+}
+
+TEST(TypedTuning, readsNoteNamesLowStringFirst) {
+  EXPECT_EQ(ParseTuningNames("D A D G A D"), (Tuning{2, 9, 2, 7, 9, 2}));
+  EXPECT_EQ(ParseTuningNames("DADGAD"), (Tuning{2, 9, 2, 7, 9, 2}));
+  EXPECT_EQ(ParseTuningNames("Eb Ab Db Gb Bb Eb"), (Tuning{3, 8, 1, 6, 10, 3}));
+  EXPECT_EQ(ParseTuningNames("E A D G B E"), kStandardTuning);
+  EXPECT_EQ(ParseTuningNames("C#G#C#F#A#D#"), (Tuning{1, 8, 1, 6, 10, 3}));
+  for (const char* text :
+       {"", "E A D G B", "E A D G B E E", "H A D G B E", "e a d g b e", "DADGAD!"})
+    EXPECT_FALSE(ParseTuningNames(text)) << text;
+}
+
+TEST(Capo, soundsTheFretsAboveItAndClampsItsSetting) {
+  PitchTable sounding = PitchTableWithCapo(BuildPitchTable(kStandardTuning), 2);
+  EXPECT_EQ(sounding[0][0], 42);  // the low E string sounds F#2
+  EXPECT_EQ(sounding[5][3], 64 + 5);
+  EXPECT_EQ(PitchTableWithCapo(BuildPitchTable(kStandardTuning), 0),
+            BuildPitchTable(kStandardTuning));
+  EXPECT_EQ(ClampCapo(-3), 0);
+  EXPECT_EQ(ClampCapo(40), kMaxCapo);
+  EXPECT_EQ(TuningWithCapo(kStandardTuning, 3), (Tuning{7, 0, 5, 10, 2, 7}));
+}
+
+TEST(Capo, findsFingeringsThatSoundTheChordAboveTheCapo) {
+  for (int capo : {0, 2, 5, 7, 12}) {
+    for (int row = 0; row < kChordTypeCount; row += 3) {
+      for (int root = 0; root < 12; root += 5) {
+        ChordEntry entry;
+        entry.ChooseRoot(root);
+        entry.ChooseType(row);
+        ChordResult withCapo = SearchCurrentChord(entry, kStandardTuning, capo);
+        std::set<int> tones(withCapo.search.chordTones.begin(), withCapo.search.chordTones.end());
+        for (const std::string& key : withCapo.search.fingerings) {
+          auto frets = ParseKeyFrets(key);
+          ASSERT_TRUE(frets);
+          SoundingNotes notes = NotesOfFingering(*frets, kStandardTuning, capo);
+          std::set<int> heard(notes.pitchClasses.begin(), notes.pitchClasses.end());
+          ASSERT_TRUE(std::includes(heard.begin(), heard.end(), tones.begin(), tones.end()))
+              << key << " capo " << capo;
+          for (int value : *frets) {
+            if (value != kMuted) {
+              ASSERT_LT(std::abs(value) + capo, kFretSlots) << key;
+            }
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST(Capo, ofZeroChangesNothingAndEqualsTheRaisedTuning) {
+  ChordEntry entry;
+  entry.ChooseRoot(9);
+  entry.ToggleDegree(15);
+  EXPECT_EQ(SearchCurrentChord(entry, kStandardTuning, 0).search.fingerings,
+            SearchCurrentChord(entry, kStandardTuning).search.fingerings);
+  // Capo 3 over 12 frets: the search of the tuning three semitones up over 9.
+  ChordResult capo3 = SearchCurrentChord(entry, kStandardTuning, 3);
+  SearchSettings raised = SettingsOf(entry.state, TuningWithCapo(kStandardTuning, 3));
+  raised.fretCount = 9;
+  EXPECT_EQ(capo3.search.fingerings,
+            SearchChord(ParseSearchArgument(entry.SearchArgument()).numbers, raised).fingerings);
+}
+
+TEST(FindFingering, matchesAVoicingWhateverItsBarreSign) {
+  std::vector<std::string> keys{"112013 99 3 2 0 1 0 ", "000000 -1 3 3 2 1 1 "};
+  EXPECT_EQ(FindFingering(keys, {1, 3, 3, 2, 1, 1}), 1);
+  EXPECT_EQ(FindFingering(keys, {99, 3, 2, 0, 1, 0}), 0);
+  EXPECT_EQ(FindFingering(keys, {0, 3, 2, 0, 1, 0}), -1);
+}
+
+}  // namespace
+}  // namespace corvanta
