@@ -41,7 +41,7 @@ void NeckView::paintEvent(QPaintEvent*) {
       0, 0, background_ == Background::Electric ? assets_.electricNeck : assets_.bronzeNeck);
   PaintNeckCapo(painter, capo_);
   if (hasMarkers_)
-    PaintPlacements(painter, LayOutNeck(AbsoluteFrets(frets_, capo_)), QPoint(0, 0), assets_);
+    PaintPlacements(painter, LayOutNeck(AbsoluteFrets(frets_, capo_), capo_), QPoint(0, 0), assets_);
 }
 
 }  // namespace corvanta

@@ -146,6 +146,10 @@ TEST(NeckClicks, landOnTheNearestStringAndTheFretSpaceUnderThePoint) {
 TEST(NeckClicks, drawCapoFingeringsAtTheirAbsoluteFrets) {
   EXPECT_EQ(AbsoluteFrets({99, 3, 2, 0, -1, 0}, 2), (Frets{99, 5, 4, 0, -3, 0}));
   EXPECT_EQ(AbsoluteFrets({99, 3, 2, 0, 1, 0}, 0), (Frets{99, 3, 2, 0, 1, 0}));
+  // Open strings sound at the capo and are marked there.
+  auto placements = LayOutNeck(AbsoluteFrets({0, 99, 99, 99, 99, 99}, 3), 3);
+  ASSERT_EQ(placements.size(), 1u);
+  EXPECT_EQ(placements[0].x, NeckFretX(3) - 10);
 }
 
 }  // namespace

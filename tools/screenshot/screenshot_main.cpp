@@ -1,12 +1,13 @@
 // Opens the window as a user would, waits for its first paint, and saves
 // the screen at start and after a click on a diagram (arguments: folder,
 // cell, optionally a chord symbol to query first ("" for none), and the
-// language, en or zh).
+// language, en or zh, and the capo fret).
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSpinBox>
 #include <QScrollArea>
 #include <QTest>
 #include <iostream>
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     window.SetLanguage(english ? corvanta::UiLanguage::English : corvanta::UiLanguage::Chinese,
                        false);
   }
+  if (argc > 5) window.findChild<QSpinBox*>("SpinCapo")->setValue(std::atoi(argv[5]));
   window.showMaximized();
   // Without a window manager (Xvfb) nothing maximizes the window: do it.
   window.setGeometry(window.screen()->availableGeometry());

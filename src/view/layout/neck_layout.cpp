@@ -37,7 +37,7 @@ int NeckFretX(int fret) {
 
 int NeckStringY(int string) { return kStringLineY[std::clamp(string, 0, kStringCount - 1)]; }
 
-std::vector<Placement> LayOutNeck(const Frets& frets) {
+std::vector<Placement> LayOutNeck(const Frets& frets, int capo) {
   std::vector<Placement> out;
   Frets values = frets;
   // The fretted positions low to high; walking only these (not every fret
@@ -50,7 +50,8 @@ std::vector<Placement> LayOutNeck(const Frets& frets) {
   std::sort(fretted.begin(), fretted.end());
   fretted.erase(std::unique(fretted.begin(), fretted.end()), fretted.end());
   for (int s = kStringCount - 1; s >= 0; --s) {
-    if (values[s] == 0) out.push_back({Sprite::NeckOpen, 0, MarkerY(s)});
+    // An open string sounds at the nut, or at the capo when there is one.
+    if (values[s] == 0) out.push_back({Sprite::NeckOpen, capo > 0 ? MarkerX(capo) : 0, MarkerY(s)});
   }
   int finger = 0;
   for (int fret : fretted) {

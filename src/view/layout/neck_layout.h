@@ -25,7 +25,8 @@ int NeckStringY(int string);
 // The finger markers of a fingering on the neck, at real frets (a low
 // fingering is not moved to the first fret). A barre is a column of equal
 // markers on every string it covers. Markers stay inside the picture.
-std::vector<Placement> LayOutNeck(const Frets& frets);
+// With a capo (frets already absolute), open strings are marked at it.
+std::vector<Placement> LayOutNeck(const Frets& frets, int capo = 0);
 
 // Where a click on the neck picture lands: the nearest string and the fret
 // whose space holds the point (0: on or left of the nut; past the last wire:
