@@ -139,6 +139,58 @@
         <source>无</source>
         <translation>none</translation>
     </message>
+    <message>
+        <source>导出...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>所选和弦图...</source>
+        <translation>Selected diagram...</translation>
+    </message>
+    <message>
+        <source>全部和弦图...</source>
+        <translation>All diagrams...</translation>
+    </message>
+    <message>
+        <source>打印...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>查看</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>和弦图大小</source>
+        <translation>Diagram size</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>原始大小</source>
+        <translation>Actual size</translation>
+    </message>
+    <message>
+        <source>请先选择一个和弦图。</source>
+        <translation>Select a diagram first.</translation>
+    </message>
+    <message>
+        <source>没有和弦图可导出。</source>
+        <translation>There are no diagrams to export.</translation>
+    </message>
+    <message>
+        <source>导出和弦图</source>
+        <translation>Export diagrams</translation>
+    </message>
+    <message>
+        <source>放大倍数:</source>
+        <translation>Scale:</translation>
+    </message>
 </context>
 <context>
     <name>corvanta::SoundDevices</name>

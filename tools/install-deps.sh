@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config clang
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
-  qt6-base-dev qt6-tools-dev qt6-l10n-tools fonts-wqy-microhei
+  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools fonts-wqy-microhei
   libfluidsynth-dev fluid-soundfont-gm librtmidi-dev
   xvfb xauth imagemagick
 )

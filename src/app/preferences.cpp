@@ -23,6 +23,10 @@ void SetNotation(ChordNotation notation) {
   Store().setValue(kNotationKey, notation == ChordNotation::Standard ? kStandardValue : "classic");
 }
 
+int Zoom() { return Store().value("view/zoom", 100).toInt(); }
+
+void SetZoom(int percent) { Store().setValue("view/zoom", percent); }
+
 UiLanguage Language() {
   return Store().value(kLanguageKey).toString() == kEnglishValue ? UiLanguage::English
                                                                  : UiLanguage::Chinese;

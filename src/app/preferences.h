@@ -16,6 +16,10 @@ namespace preferences {
 ChordNotation Notation();
 void SetNotation(ChordNotation notation);
 
+// The diagram size in percent; 100 unless another was chosen before.
+int Zoom();
+void SetZoom(int percent);
+
 // Chinese unless another language was chosen before.
 UiLanguage Language();
 void SetLanguage(UiLanguage language);

@@ -37,6 +37,7 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
   BuildWindow();
   SetLanguage(preferences::Language(), false);
   FormCreate();
+  SetZoom(preferences::Zoom(), false);
   notation_ = preferences::Notation();
   {
     const QSignalBlocker blocker(StandardNotation1);

@@ -12,6 +12,7 @@
 #include "sound/strum_player.h"
 #include "symbols/symbol_query.h"
 #include "theory/chord_entry.h"
+#include "view/chord_sheet.h"
 #include "view/drawn_assets.h"
 
 class QAction;
@@ -23,6 +24,7 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 class QScrollArea;
 class QSlider;
@@ -70,6 +72,8 @@ class TForm1 : public QMainWindow {
   // the next run (a choice from the menu), not for a one-run override.
   void SetLanguage(UiLanguage language, bool remember);
   UiLanguage Language() const { return language_; }
+  // The diagram size in percent (100, 150, 200, 300); remembered when asked.
+  void SetDiagramZoom(int percent, bool remember) { SetZoom(percent, remember); }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -110,6 +114,15 @@ class TForm1 : public QMainWindow {
   void RetranslateUi();
   void LanguageClick(UiLanguage language);
 
+  // Diagram size, export and printing (tform1_export.cpp).
+  void BuildViewMenu(QMenuBar* bar);
+  void SetZoom(int percent, bool remember);
+  void StepZoom(int direction);
+  ChordSheet CurrentSheet(bool selectedOnly) const;
+  void ExportClick(bool selectedOnly);
+  void PrintClick();
+  void Image1ContextMenu(int index, QPoint globalPosition);
+
   // Chord controls (tform1_handlers.cpp).
   void StringGrid1SelectCell(int column, int row);
   void StringGridAcordeSelectCell(int column, int row);
@@ -140,6 +153,9 @@ class TForm1 : public QMainWindow {
 
   // Selection, neck and sound (tform1_selection.cpp).
   void Image1MouseUp(Qt::MouseButton button, QPoint position);
+  // What a click on diagram index does; the keyboard does the same.
+  void SelectDiagram(int index);
+  void ScrollToDiagram(int index);
   // The neck as an input: place a finger, name what sounds, strum it.
   void Image2MouseUp(Qt::MouseButton button, QPoint position);
   void ShowSelectedFrets();
@@ -213,6 +229,16 @@ class TForm1 : public QMainWindow {
   QAction* Sair1 = nullptr;
   QAction* Sobre1 = nullptr;
   std::array<QAction*, 2> languageItems_{};
+  QMenu* viewMenu_ = nullptr;
+  QMenu* zoomMenu_ = nullptr;
+  QMenu* exportMenu_ = nullptr;
+  std::array<QAction*, 4> zoomItems_{};
+  QAction* ZoomIn1 = nullptr;
+  QAction* ZoomOut1 = nullptr;
+  QAction* ZoomReset1 = nullptr;
+  QAction* ExportSelected1 = nullptr;
+  QAction* ExportAll1 = nullptr;
+  QAction* Print1 = nullptr;
   std::array<QLabel*, 3> statusPanels_{};
 };
 

@@ -62,6 +62,12 @@ void TForm1::ConnectControls() {
   }
   connect(Image1, &DiagramSheet::mouseUp, this, &TForm1::Image1MouseUp);
   connect(Image2, &NeckView::mouseUp, this, &TForm1::Image2MouseUp);
+  connect(Image1, &DiagramSheet::selectionRequested, this, [this](int index) {
+    SelectDiagram(index);
+    ScrollToDiagram(index);
+  });
+  connect(Image1, &DiagramSheet::strumRequested, this, &TForm1::StrumFingering);
+  connect(Image1, &DiagramSheet::contextMenuRequested, this, &TForm1::Image1ContextMenu);
   connect(SpinCapo, &QSpinBox::valueChanged, this, &TForm1::SpinCapoChange);
   connect(SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
   connect(SpeedButton12, &QToolButton::clicked, this, &TForm1::SpeedButton12Click);

@@ -134,9 +134,7 @@ void TForm1::BuildWindow() {
   auto* banner = Named(new QFrame(central), "PanelBanner");
   banner->setFixedHeight(48);
   banner->setStyleSheet("background: black;");
-  auto* image3 = Named(new QLabel(banner), "Image3");
-  image3->setPixmap(QPixmap::fromImage(assets_.banner));
-  image3->setGeometry(0, -16, 450, 80);
+  Named(new Banner(banner), "Image3");
   column->addWidget(banner);
 
   auto* bevel3 = Named(new QFrame(central), "Bevel3");
@@ -266,7 +264,7 @@ QWidget* TForm1::BuildMainArea() {
   ScrollBoxViolao->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ScrollBoxViolao->verticalScrollBar()->setSingleStep(20);
   ScrollBoxViolao->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Image1 = Named(new DiagramSheet(assets_), "Image1");
+  Image1 = Named(new DiagramSheet, "Image1");
   ScrollBoxViolao->setWidget(Image1);
   ScrollBoxViolao->setWidgetResizable(false);
   scrollLayout->addWidget(ScrollBoxViolao);
@@ -387,7 +385,7 @@ QWidget* TForm1::BuildSoundPanel(QWidget* parent) {
   SpeedButton11 = FlatButton(panel5, "SpeedButton11", QRect(296, 6, 81, 21));
   SpeedButton12 = FlatButton(panel5, "SpeedButton12", QRect(385, 6, 80, 21));
   RadioPair(this, SpeedButton12, SpeedButton11);
-  Image2 = Named(new NeckView(assets_, panel5), "Image2");
+  Image2 = Named(new NeckView(panel5), "Image2");
   Image2->move(8, 32);
   return panel5;
 }
@@ -411,9 +409,19 @@ void TForm1::BuildMenus() {
   StandardNotation1->setCheckable(true);
   fileMenu_->setToolTipsVisible(true);
   connect(StandardNotation1, &QAction::toggled, this, &TForm1::StandardNotation1Click);
+  exportMenu_ = Named(fileMenu_->addMenu(QString()), "ExportMenu");
+  ExportSelected1 = Named(exportMenu_->addAction(QString()), "ExportSelected1");
+  ExportAll1 = Named(exportMenu_->addAction(QString()), "ExportAll1");
+  connect(ExportSelected1, &QAction::triggered, this, [this] { ExportClick(true); });
+  connect(ExportAll1, &QAction::triggered, this, [this] { ExportClick(false); });
+  Print1 = Named(fileMenu_->addAction(QString()), "Print1");
+  Print1->setShortcut(QKeySequence::Print);
+  connect(Print1, &QAction::triggered, this, &TForm1::PrintClick);
   fileMenu_->addSeparator();
   Sair1 = Named(fileMenu_->addAction(QString()), "Sair1");
   connect(Sair1, &QAction::triggered, this, &TForm1::Sair1Click);
+
+  BuildViewMenu(bar);
 
   // Titled in both languages so that anyone can find it; each language is
   // named in itself.

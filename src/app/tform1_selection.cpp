@@ -22,17 +22,30 @@ namespace corvanta {
 void TForm1::Image1MouseUp(Qt::MouseButton, QPoint position) {
   const auto& fingerings = result_.search.fingerings;
   auto index = ItemAt(position.x(), position.y(), Image1->width(), Image1->height(),
-                      static_cast<int>(fingerings.size()));
+                      static_cast<int>(fingerings.size()), Image1->Cell());
   if (!index) return;  // the strip, an empty cell, the margin, or outside after a drag
-  auto frets = ParseKeyFrets(fingerings[*index]);
+  clickX_ = position.x();
+  clickY_ = position.y();
+  SelectDiagram(*index);
+}
+
+void TForm1::SelectDiagram(int index) {
+  const auto& fingerings = result_.search.fingerings;
+  if (index < 0 || index >= static_cast<int>(fingerings.size())) return;
+  auto frets = ParseKeyFrets(fingerings[static_cast<std::size_t>(index)]);
   if (!frets) return;
   selectedFrets_ = *frets;
   ShowSelectedFrets();
   DrawNeck(selectedFrets_);
-  Image1->SetHighlighted(*index);
-  clickX_ = position.x();
-  clickY_ = position.y();
+  Image1->SetHighlighted(index);
   StrumFingering();
+}
+
+void TForm1::ScrollToDiagram(int index) {
+  if (index < 0) return;
+  QRect cell = Image1->CellRect(index);
+  ScrollBoxViolao->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2,
+                                 cell.height() / 2);
 }
 
 // Muted strings read X and barre signs vanish: "X 3 2 0 1 0 ".
@@ -63,11 +76,7 @@ void TForm1::Image2MouseUp(Qt::MouseButton, QPoint position) {
   // The same voicing among the diagrams (a barre sign aside) is selected too.
   int match = FindFingering(result_.search.fingerings, selectedFrets_);
   Image1->SetHighlighted(match);
-  if (match >= 0) {
-    QRect cell = Image1->CellRect(match);
-    ScrollBoxViolao->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2,
-                                   cell.height() / 2);
-  }
+  ScrollToDiagram(match);
   StrumFingering();
 }
 

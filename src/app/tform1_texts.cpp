@@ -82,6 +82,15 @@ void TForm1::RetranslateUi() {
   StandardNotation1->setText(tr("标准和弦记法"));
   StandardNotation1->setToolTip(tr("C9 = C7/9"));
   StandardNotation1->setStatusTip(tr("C9 = C7/9"));
+  exportMenu_->setTitle(tr("导出..."));
+  ExportSelected1->setText(tr("所选和弦图..."));
+  ExportAll1->setText(tr("全部和弦图..."));
+  Print1->setText(tr("打印..."));
+  viewMenu_->setTitle(tr("查看"));
+  zoomMenu_->setTitle(tr("和弦图大小"));
+  ZoomIn1->setText(tr("放大"));
+  ZoomOut1->setText(tr("缩小"));
+  ZoomReset1->setText(tr("原始大小"));
   Sair1->setText(tr("关闭"));
   helpMenu_->setTitle(tr("帮助"));
   Sobre1->setText(tr("关于"));

@@ -4,22 +4,32 @@
 
 namespace corvanta {
 
-int PictureColumns(int pictureWidth) { return std::max(1, pictureWidth / kCellWidth); }
-
-int PictureHeight(int fingeringCount, int columns) {
-  return (std::max(0, fingeringCount) / std::max(1, columns)) * kCellHeight + kPictureMargin;
+CellSize CellAtZoom(int percent) {
+  percent = std::clamp(percent, 25, 1000);
+  return {kCellWidth * percent / 100, kCellHeight * percent / 100};
 }
 
-CellOrigin CellOf(int index, int columns) {
+int PictureColumns(int pictureWidth, CellSize cell) {
+  return std::max(1, pictureWidth / std::max(1, cell.width));
+}
+
+int PictureHeight(int fingeringCount, int columns, CellSize cell) {
+  int margin = kPictureMargin * cell.height / kCellHeight;
+  return (std::max(0, fingeringCount) / std::max(1, columns)) * cell.height + margin;
+}
+
+CellOrigin CellOf(int index, int columns, CellSize cell) {
   columns = std::max(1, columns);
-  return {(index % columns) * kCellWidth, (index / columns) * kCellHeight};
+  return {(index % columns) * cell.width, (index / columns) * cell.height};
 }
 
-std::optional<int> ItemAt(int x, int y, int pictureWidth, int pictureHeight, int fingeringCount) {
+std::optional<int> ItemAt(int x, int y, int pictureWidth, int pictureHeight, int fingeringCount,
+                          CellSize cell) {
   if (x < 0 || y < 0 || x >= pictureWidth || y >= pictureHeight) return std::nullopt;
-  int columns = PictureColumns(pictureWidth);
-  if (x > columns * kCellWidth - kIgnoredClickStrip) return std::nullopt;
-  long long index = x / kCellWidth + static_cast<long long>(y / kCellHeight) * columns;
+  if (cell.width <= 0 || cell.height <= 0) return std::nullopt;
+  int columns = PictureColumns(pictureWidth, cell);
+  if (x > columns * cell.width - kIgnoredClickStrip) return std::nullopt;
+  long long index = x / cell.width + static_cast<long long>(y / cell.height) * columns;
   if (index >= fingeringCount) return std::nullopt;
   return static_cast<int>(index);
 }

@@ -5,12 +5,24 @@
 namespace corvanta {
 
 // Diagrams are laid out row by row in cells of 100 x 130 pixels, with a
-// 260-pixel margin below the last full row.
+// 260-pixel margin (two rows) below the last full row. A zoom scales the
+// cell; the columns, the height and the click mapping follow the cell size.
 inline constexpr int kCellWidth = 100;
 inline constexpr int kCellHeight = 130;
 inline constexpr int kPictureMargin = 260;
 // Clicks in the last pixels of the last column are ignored.
 inline constexpr int kIgnoredClickStrip = 5;
+
+// The diagram sizes offered, in percent; 100 is the start.
+inline constexpr int kZoomSteps[] = {100, 150, 200, 300};
+
+struct CellSize {
+  int width = kCellWidth;
+  int height = kCellHeight;
+};
+
+// The cell at a zoom in percent (clamped to 25..1000).
+CellSize CellAtZoom(int percent);
 
 struct CellOrigin {
   int left;
@@ -18,12 +30,13 @@ struct CellOrigin {
 };
 
 // At least one column, so a picture narrower than a cell still lays out.
-int PictureColumns(int pictureWidth);
-int PictureHeight(int fingeringCount, int columns);
-CellOrigin CellOf(int index, int columns);
+int PictureColumns(int pictureWidth, CellSize cell = {});
+int PictureHeight(int fingeringCount, int columns, CellSize cell = {});
+CellOrigin CellOf(int index, int columns, CellSize cell = {});
 
 // The item under a point of the picture, or nullopt for a point outside the
 // picture, in the ignored strip, or past the last item.
-std::optional<int> ItemAt(int x, int y, int pictureWidth, int pictureHeight, int fingeringCount);
+std::optional<int> ItemAt(int x, int y, int pictureWidth, int pictureHeight, int fingeringCount,
+                          CellSize cell = {});
 
 }  // namespace corvanta

@@ -1,14 +1,13 @@
 #include "view/diagram_painter.h"
 
 #include "view/layout/neck_layout.h"
+#include "view/sprite_painter.h"
 
 namespace corvanta {
 
-void PaintPlacements(QPainter& painter, const std::vector<Placement>& placements, QPoint origin,
-                     const DrawnAssets& assets) {
-  for (const Placement& placement : placements) {
-    painter.drawImage(origin + QPoint(placement.x, placement.y), assets.Of(placement.sprite));
-  }
+void PaintPlacements(QPainter& painter, const std::vector<Placement>& placements, QPointF origin) {
+  for (const Placement& placement : placements)
+    PaintSprite(painter, placement.sprite, origin + QPointF(placement.x, placement.y));
 }
 
 namespace {
@@ -19,6 +18,13 @@ constexpr int kCapoBarHeight = 5;
 constexpr QRect kDiagramCapoBar(22, 0, 58, kCapoBarHeight);
 constexpr QPoint kDiagramCapoLabel(24, 112);
 
+// The fret label's and capo label's font: the same on every device.
+QFont DiagramFont() {
+  QFont font("DejaVu Sans");
+  font.setPixelSize(12);
+  return font;
+}
+
 }  // namespace
 
 void PaintNeckCapo(QPainter& painter, int capo) {
@@ -27,8 +33,8 @@ void PaintNeckCapo(QPainter& painter, int capo) {
   painter.fillRect(QRect(x, 2, 6, kNeckPictureHeight - 4), kCapoColour);
 }
 
-void PaintDiagram(QPainter& painter, const Frets& frets, QPoint origin, DiagramVariant variant,
-                  bool leftHanded, const DrawnAssets& assets, int capo) {
+void PaintDiagram(QPainter& painter, const Frets& frets, QPointF origin, DiagramVariant variant,
+                  bool leftHanded, int capo) {
   DiagramLayout layout = LayOutDiagram(frets, variant, leftHanded);
   // Dots and barres come after the grid and the label in the layout's order;
   // the label is drawn right after the grid so a dot may cover it, as a
@@ -38,21 +44,23 @@ void PaintDiagram(QPainter& painter, const Frets& frets, QPoint origin, DiagramV
         return p.sprite == Sprite::PlainGrid || p.sprite == Sprite::HighlightedGrid;
       });
   auto afterGrid = grid == layout.placements.end() ? grid : grid + 1;
-  PaintPlacements(painter, {layout.placements.begin(), afterGrid}, origin, assets);
+  PaintPlacements(painter, {layout.placements.begin(), afterGrid}, origin);
 
   const QString label = QString::number(layout.firstFret);
-  const QFontMetrics metrics(painter.font());
-  QRect box(origin + QPoint(kFretLabelX, kFretLabelY),
-            QSize(metrics.horizontalAdvance(label), metrics.height()));
+  painter.setFont(DiagramFont());
+  const QFontMetricsF metrics(painter.font());
+  QRectF box(origin + QPointF(kFretLabelX, kFretLabelY),
+             QSizeF(metrics.horizontalAdvance(label), metrics.height()));
   painter.fillRect(box, Qt::white);
   painter.setPen(Qt::black);
   painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, label);
 
-  PaintPlacements(painter, {afterGrid, layout.placements.end()}, origin, assets);
+  PaintPlacements(painter, {afterGrid, layout.placements.end()}, origin);
 
   if (capo > 0) {
-    painter.fillRect(kDiagramCapoBar.translated(origin), kCapoColour);
-    painter.drawText(origin + kDiagramCapoLabel, QString("capo %1").arg(capo));
+    painter.fillRect(QRectF(kDiagramCapoBar).translated(origin), kCapoColour);
+    painter.setPen(Qt::black);
+    painter.drawText(origin + QPointF(kDiagramCapoLabel), QString("capo %1").arg(capo));
   }
 }
 

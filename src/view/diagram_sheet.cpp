@@ -1,26 +1,28 @@
 #include "view/diagram_sheet.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPainter>
 #include <algorithm>
 
-#include "search/picture_geometry.h"
 #include "view/diagram_painter.h"
 
 namespace corvanta {
 
-DiagramSheet::DiagramSheet(const DrawnAssets& assets, QWidget* parent)
-    : QWidget(parent), assets_(assets) {
+DiagramSheet::DiagramSheet(QWidget* parent) : QWidget(parent) {
   setCursor(Qt::PointingHandCursor);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
   setFixedSize(0, kPictureMargin);
 }
 
 void DiagramSheet::ShowFingerings(std::vector<Frets> fingerings, int width) {
   fingerings_ = std::move(fingerings);
-  columns_ = PictureColumns(width);
+  columns_ = PictureColumns(width, cell_);
   highlighted_ = -1;
-  setFixedSize(std::max(0, width), PictureHeight(FingeringCount(), columns_));
+  setFixedSize(std::max(0, width), PictureHeight(FingeringCount(), columns_, cell_));
   update();
 }
 
@@ -42,6 +44,14 @@ void DiagramSheet::SetCapo(int capo) {
   update();
 }
 
+void DiagramSheet::SetZoom(int percent, int width) {
+  zoom_ = percent;
+  cell_ = CellAtZoom(percent);
+  columns_ = PictureColumns(width, cell_);
+  setFixedSize(std::max(0, width), PictureHeight(FingeringCount(), columns_, cell_));
+  update();
+}
+
 void DiagramSheet::SetHighlighted(int index) {
   if (highlighted_ >= 0) update(CellRect(highlighted_));
   highlighted_ = index;
@@ -49,31 +59,109 @@ void DiagramSheet::SetHighlighted(int index) {
 }
 
 QRect DiagramSheet::CellRect(int index) const {
-  CellOrigin origin = CellOf(index, columns_);
-  return QRect(origin.left, origin.top, kCellWidth, kCellHeight);
+  CellOrigin origin = CellOf(index, columns_, cell_);
+  return QRect(origin.left, origin.top, cell_.width, cell_.height);
 }
 
 void DiagramSheet::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect exposed = event->rect();
   painter.fillRect(exposed, Qt::white);
-  int firstRow = std::max(0, exposed.top() / kCellHeight);
-  int lastRow = exposed.bottom() / kCellHeight;
+  const double scale = zoom_ / 100.0;
+  int firstRow = std::max(0, exposed.top() / cell_.height);
+  int lastRow = exposed.bottom() / cell_.height;
   for (int row = firstRow; row <= lastRow; ++row) {
     for (int column = 0; column < columns_; ++column) {
       int index = row * columns_ + column;
-      if (index >= FingeringCount()) return;
-      if (!CellRect(index).intersects(exposed)) continue;
+      if (index >= FingeringCount()) break;
+      QRect cell = CellRect(index);
+      if (!cell.intersects(exposed)) continue;
       DiagramVariant variant =
           index == highlighted_ ? DiagramVariant::Highlighted : DiagramVariant::Plain;
-      PaintDiagram(painter, fingerings_[index], CellRect(index).topLeft(), variant, leftHanded_,
-                   assets_, capo_);
+      painter.save();
+      painter.translate(cell.topLeft());
+      painter.scale(scale, scale);
+      PaintDiagram(painter, fingerings_[index], QPointF(0, 0), variant, leftHanded_, capo_);
+      painter.restore();
     }
+  }
+  if (hasFocus() && highlighted_ >= 0) {
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(CellRect(highlighted_).adjusted(1, 1, -2, -2));
   }
 }
 
 void DiagramSheet::mouseReleaseEvent(QMouseEvent* event) {
   emit mouseUp(event->button(), event->position().toPoint());
+}
+
+int DiagramSheet::RowsPerScreen() const {
+  int visible = visibleRegion().boundingRect().height();
+  return std::max(1, visible / std::max(1, cell_.height));
+}
+
+void DiagramSheet::keyPressEvent(QKeyEvent* event) {
+  const int count = FingeringCount();
+  if (count == 0) return QWidget::keyPressEvent(event);
+  const int current = highlighted_;
+  int target = -1;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      target = current < 0 ? 0 : current - 1;
+      break;
+    case Qt::Key_Right:
+      target = current < 0 ? 0 : current + 1;
+      break;
+    case Qt::Key_Up:
+      target = current < 0 ? 0 : current - columns_;
+      break;
+    case Qt::Key_Down:
+      target = current < 0 ? 0 : current + columns_;
+      break;
+    case Qt::Key_Home:
+      target = 0;
+      break;
+    case Qt::Key_End:
+      target = count - 1;
+      break;
+    case Qt::Key_PageUp:
+      target = current < 0 ? 0 : current - RowsPerScreen() * columns_;
+      break;
+    case Qt::Key_PageDown:
+      target = current < 0 ? 0 : current + RowsPerScreen() * columns_;
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      if (current >= 0) emit strumRequested();
+      return;
+    default:
+      return QWidget::keyPressEvent(event);
+  }
+  // Up and down keep the column; the ends of the list hold the selection.
+  if (event->key() == Qt::Key_Up || event->key() == Qt::Key_PageUp) {
+    while (target < 0) target += columns_;
+    if (current >= 0 && target > current) target = current;
+  }
+  target = std::clamp(target, 0, count - 1);
+  if (target != current) emit selectionRequested(target);
+}
+
+void DiagramSheet::contextMenuEvent(QContextMenuEvent* event) {
+  auto index =
+      ItemAt(event->pos().x(), event->pos().y(), width(), height(), FingeringCount(), cell_);
+  emit contextMenuRequested(index.value_or(-1), event->globalPos());
+}
+
+void DiagramSheet::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  if (highlighted_ >= 0) update(CellRect(highlighted_));
+}
+
+void DiagramSheet::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  if (highlighted_ >= 0) update(CellRect(highlighted_));
 }
 
 }  // namespace corvanta

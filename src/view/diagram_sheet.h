@@ -4,19 +4,21 @@
 #include <vector>
 
 #include "search/fingering.h"
-#include "view/drawn_assets.h"
+#include "search/picture_geometry.h"
 
 namespace corvanta {
 
-// The tall picture of chord diagrams (Image1): one 100 x 130 cell per
-// fingering, row by row, with a margin below. Only the cells a paint event
-// exposes are drawn, so painting costs the same for ten diagrams or ten
-// thousand.
+// The tall picture of chord diagrams (Image1): one cell per fingering (100 x
+// 130 at 100%, scaled by the zoom), row by row, with a margin below. Only
+// the cells a paint event exposes are drawn, so painting costs the same for
+// ten diagrams or ten thousand. It takes the keyboard focus: the arrows,
+// Home/End and PageUp/PageDown ask for another selection, Enter or space for
+// the selected one again.
 class DiagramSheet : public QWidget {
   Q_OBJECT
 
  public:
-  DiagramSheet(const DrawnAssets& assets, QWidget* parent = nullptr);
+  explicit DiagramSheet(QWidget* parent = nullptr);
 
   // Lays the fingerings out for a picture of the given width and clears the
   // highlight.
@@ -26,30 +28,49 @@ class DiagramSheet : public QWidget {
   void SetLeftHanded(bool leftHanded);
   // The capo each diagram draws (0: none).
   void SetCapo(int capo);
-  // The cell of a fingering in the picture, for scrolling it into view.
-  QRect CellRect(int index) const;
+  // The diagram size in percent; the picture is laid out again for the width.
+  void SetZoom(int percent, int width);
   // Redraws the old highlighted cell plainly and this one highlighted (-1:
   // none).
   void SetHighlighted(int index);
+  // The cell of a fingering in the picture, for scrolling it into view.
+  QRect CellRect(int index) const;
 
   int Columns() const { return columns_; }
   int Highlighted() const { return highlighted_; }
   int FingeringCount() const { return static_cast<int>(fingerings_.size()); }
+  int Zoom() const { return zoom_; }
+  CellSize Cell() const { return cell_; }
+  const std::vector<Frets>& Fingerings() const { return fingerings_; }
+  bool LeftHanded() const { return leftHanded_; }
+  int Capo() const { return capo_; }
 
  signals:
   void mouseUp(Qt::MouseButton button, QPoint position);
+  // The keyboard asks to select this diagram, or to strum the selected one.
+  void selectionRequested(int index);
+  void strumRequested();
+  // A right click on a diagram (its index, -1 between diagrams).
+  void contextMenuRequested(int index, QPoint globalPosition);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  const DrawnAssets& assets_;
+  int RowsPerScreen() const;
+
   std::vector<Frets> fingerings_;
   int columns_ = 1;
   int highlighted_ = -1;
   bool leftHanded_ = false;
   int capo_ = 0;
+  int zoom_ = 100;
+  CellSize cell_;
 };
 
 }  // namespace corvanta

@@ -5,10 +5,11 @@
 
 #include "view/diagram_painter.h"
 #include "view/layout/neck_layout.h"
+#include "view/sprite_painter.h"
 
 namespace corvanta {
 
-NeckView::NeckView(const DrawnAssets& assets, QWidget* parent) : QWidget(parent), assets_(assets) {
+NeckView::NeckView(QWidget* parent) : QWidget(parent) {
   setFixedSize(kNeckPictureWidth, kNeckPictureHeight + 4);
 }
 
@@ -37,11 +38,10 @@ void NeckView::mouseReleaseEvent(QMouseEvent* event) {
 
 void NeckView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(
-      0, 0, background_ == Background::Electric ? assets_.electricNeck : assets_.bronzeNeck);
+  PaintNeckBackground(painter, background_ == Background::Bronze);
   PaintNeckCapo(painter, capo_);
   if (hasMarkers_)
-    PaintPlacements(painter, LayOutNeck(AbsoluteFrets(frets_, capo_), capo_), QPoint(0, 0), assets_);
+    PaintPlacements(painter, LayOutNeck(AbsoluteFrets(frets_, capo_), capo_), QPointF(0, 0));
 }
 
 }  // namespace corvanta

@@ -3,7 +3,6 @@
 #include <QWidget>
 
 #include "search/fingering.h"
-#include "view/drawn_assets.h"
 
 namespace corvanta {
 
@@ -15,7 +14,7 @@ class NeckView : public QWidget {
  public:
   enum class Background { Electric, Bronze };
 
-  NeckView(const DrawnAssets& assets, QWidget* parent = nullptr);
+  explicit NeckView(QWidget* parent = nullptr);
 
   // The background alone: earlier markers are erased.
   void ShowBackground(Background background);
@@ -39,7 +38,6 @@ class NeckView : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  const DrawnAssets& assets_;
   Background background_ = Background::Electric;
   Frets frets_{};
   bool hasMarkers_ = false;

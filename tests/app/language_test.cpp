@@ -81,6 +81,7 @@ class LanguageTest : public QObject {
 
     Item(window, "English1")->trigger();
     const auto english = VisibleTexts(*window.form);
+    for (const QString& key : chinese.keys()) QVERIFY2(english.contains(key), qPrintable(key));
     QCOMPARE(english.keys(), chinese.keys());
     for (auto [key, text] : english.asKeyValueRange()) {
       // The language menu names each language in itself, in both languages

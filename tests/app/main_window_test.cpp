@@ -47,7 +47,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!window.Get<QWidget>("Button2")->isVisible());
     QStringList menus;
     for (QAction* menu : window.form->menuBar()->actions()) menus << menu->text();
-    QCOMPARE(menus, (QStringList{"文件", "语言 Language", "帮助"}));
+    QCOMPARE(menus, (QStringList{"文件", "查看", "语言 Language", "帮助"}));
     for (QLabel* panel : window.form->statusBar()->findChildren<QLabel*>())
       QVERIFY(panel->text().isEmpty());
   }

@@ -7,8 +7,8 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QScreen>
-#include <QSpinBox>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QTest>
 #include <iostream>
 
@@ -43,6 +43,9 @@ int main(int argc, char** argv) {
                        false);
   }
   if (argc > 5) window.findChild<QSpinBox*>("SpinCapo")->setValue(std::atoi(argv[5]));
+  // The diagram size for this shot only (CORVANTA_ZOOM=200).
+  if (qEnvironmentVariableIsSet("CORVANTA_ZOOM"))
+    window.SetDiagramZoom(qEnvironmentVariableIntValue("CORVANTA_ZOOM"), false);
   window.showMaximized();
   // Without a window manager (Xvfb) nothing maximizes the window: do it.
   window.setGeometry(window.screen()->availableGeometry());

@@ -1,0 +1,152 @@
+// The diagram size (zoom), exporting the diagrams to PNG, SVG or PDF, and
+// printing them: the same drawing code as the screen on other devices.
+#include <QAction>
+#include <QActionGroup>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScrollArea>
+
+#include "app/tform1.h"
+#include "search/picture_geometry.h"
+#include "theory/text_util.h"
+#include "view/chord_text.h"
+#include "view/diagram_sheet.h"
+
+namespace corvanta {
+namespace {
+
+int ZoomIndex(int percent) {
+  for (int i = 0; i < static_cast<int>(std::size(kZoomSteps)); ++i) {
+    if (kZoomSteps[i] == percent) return i;
+  }
+  return 0;
+}
+
+}  // namespace
+
+void TForm1::BuildViewMenu(QMenuBar* bar) {
+  viewMenu_ = bar->addMenu(QString());
+  viewMenu_->setObjectName("ViewMenu");
+  zoomMenu_ = viewMenu_->addMenu(QString());
+  zoomMenu_->setObjectName("ZoomMenu");
+  auto* group = new QActionGroup(zoomMenu_);
+  for (std::size_t i = 0; i < zoomItems_.size(); ++i) {
+    int percent = kZoomSteps[i];
+    QAction* item = zoomMenu_->addAction(QString("%1%").arg(percent));
+    item->setObjectName(QString("Zoom%1").arg(percent));
+    item->setCheckable(true);
+    item->setChecked(percent == 100);
+    group->addAction(item);
+    zoomItems_[i] = item;
+    connect(item, &QAction::triggered, this, [this, percent] { SetZoom(percent, true); });
+  }
+  ZoomIn1 = viewMenu_->addAction(QString());
+  ZoomIn1->setObjectName("ZoomIn1");
+  ZoomIn1->setShortcuts({QKeySequence::ZoomIn, QKeySequence("Ctrl+=")});
+  connect(ZoomIn1, &QAction::triggered, this, [this] { StepZoom(1); });
+  ZoomOut1 = viewMenu_->addAction(QString());
+  ZoomOut1->setObjectName("ZoomOut1");
+  ZoomOut1->setShortcut(QKeySequence::ZoomOut);
+  connect(ZoomOut1, &QAction::triggered, this, [this] { StepZoom(-1); });
+  ZoomReset1 = viewMenu_->addAction(QString());
+  ZoomReset1->setObjectName("ZoomReset1");
+  ZoomReset1->setShortcut(QKeySequence("Ctrl+0"));
+  connect(ZoomReset1, &QAction::triggered, this, [this] { SetZoom(100, true); });
+}
+
+void TForm1::SetZoom(int percent, bool remember) {
+  percent = kZoomSteps[ZoomIndex(percent)];
+  if (remember) preferences::SetZoom(percent);
+  zoomItems_[static_cast<std::size_t>(ZoomIndex(percent))]->setChecked(true);
+  if (percent == Image1->Zoom()) return;
+  int selected = Image1->Highlighted();
+  Image1->SetZoom(percent, ScrollBoxViolao->width());
+  ScrollToDiagram(selected);
+}
+
+void TForm1::StepZoom(int direction) {
+  int index = std::clamp(ZoomIndex(Image1->Zoom()) + direction, 0,
+                         static_cast<int>(std::size(kZoomSteps)) - 1);
+  SetZoom(kZoomSteps[index], true);
+}
+
+ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {
+  ChordSheet sheet;
+  QString heading =
+      EditAcorde->text().trimmed() + "  \u2014  " + TuningText(tuning_.state.buttonCaption);
+  if (tuning_.state.capo > 0) heading += QString(", capo %1").arg(tuning_.state.capo);
+  sheet.heading = heading;
+  sheet.leftHanded = entry_.state.leftHanded;
+  sheet.capo = tuning_.state.capo;
+  const auto& keys = result_.search.fingerings;
+  for (int index = 0; index < static_cast<int>(keys.size()); ++index) {
+    if (selectedOnly && index != Image1->Highlighted()) continue;
+    if (auto frets = ParseKeyFrets(keys[static_cast<std::size_t>(index)]))
+      sheet.diagrams.push_back({*frets, QString()});
+  }
+  return sheet;
+}
+
+void TForm1::ExportClick(bool selectedOnly) {
+  ChordSheet sheet = CurrentSheet(selectedOnly);
+  if (sheet.diagrams.empty()) {
+    QMessageBox::information(this, "Corvanta",
+                             selectedOnly ? tr("请先选择一个和弦图。") : tr("没有和弦图可导出。"));
+    return;
+  }
+  QString path = QFileDialog::getSaveFileName(this, tr("导出和弦图"), QString(),
+                                              "PNG (*.png);;SVG (*.svg);;PDF (*.pdf)");
+  if (path.isEmpty()) return;
+  QString suffix = QFileInfo(path).suffix().toLower();
+  QString failure;
+  if (suffix == "svg") {
+    failure = WriteSheetSvg(sheet, path);
+  } else if (suffix == "pdf") {
+    failure = WriteSheetPdf(sheet, path);
+  } else {
+    bool chosen = false;
+    int scale = QInputDialog::getInt(this, tr("导出和弦图"), tr("放大倍数:"), 2, 1, 8, 1, &chosen);
+    if (!chosen) return;
+    if (suffix != "png") path += ".png";
+    failure = WriteSheetPng(sheet, path, scale);
+  }
+  if (!failure.isEmpty()) QMessageBox::warning(this, "Corvanta", failure);
+}
+
+void TForm1::PrintClick() {
+  ChordSheet sheet = CurrentSheet(false);
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  // Logical units are points on the page, as in the PDF export.
+  QRectF page = printer.pageLayout().paintRect(QPageLayout::Point);
+  QPainter painter(&printer);
+  double scale = printer.resolution() / 72.0;
+  painter.scale(scale, scale);
+  int pages = SheetPageCount(sheet, page.size());
+  for (int index = 0; index < pages; ++index) {
+    if (index > 0) printer.newPage();
+    PaintSheetPage(painter, sheet, index, page.size());
+  }
+}
+
+void TForm1::Image1ContextMenu(int index, QPoint globalPosition) {
+  if (index >= 0 && index != Image1->Highlighted()) {
+    SelectDiagram(index);
+  }
+  QMenu menu(this);
+  menu.addAction(ExportSelected1);
+  menu.addAction(ExportAll1);
+  menu.addAction(Print1);
+  ExportSelected1->setEnabled(Image1->Highlighted() >= 0);
+  menu.exec(globalPosition);
+  ExportSelected1->setEnabled(true);
+}
+
+}  // namespace corvanta

@@ -1,0 +1,173 @@
+#include "view/chord_sheet.h"
+
+#include <QImage>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <algorithm>
+
+#include "search/picture_geometry.h"
+#include "view/diagram_painter.h"
+
+namespace corvanta {
+namespace {
+
+constexpr double kRowHeight = kCellHeight + kSheetCaptionHeight;
+constexpr int kPictureColumnsMost = 6;
+
+QFont HeadingFont() {
+  QFont font("DejaVu Sans");
+  font.setPixelSize(18);
+  font.setBold(true);
+  return font;
+}
+
+QFont CaptionFont() {
+  QFont font("DejaVu Sans");
+  font.setPixelSize(12);
+  font.setBold(true);
+  return font;
+}
+
+void PaintHeading(QPainter& painter, const ChordSheet& sheet, double width) {
+  painter.setFont(HeadingFont());
+  painter.setPen(Qt::black);
+  painter.drawText(
+      QRectF(kSheetMargin, kSheetMargin, width - 2 * kSheetMargin, kSheetHeadingHeight),
+      Qt::AlignLeft | Qt::AlignTop, sheet.heading);
+}
+
+// The diagrams from `first`, `rows` rows of `columns`, below the heading.
+void PaintRows(QPainter& painter, const ChordSheet& sheet, int first, int rows, int columns) {
+  const double top = kSheetMargin + kSheetHeadingHeight;
+  int last = std::min(static_cast<int>(sheet.diagrams.size()), first + rows * columns);
+  for (int index = first; index < last; ++index) {
+    int slot = index - first;
+    QPointF at(kSheetMargin + (slot % columns) * kCellWidth, top + (slot / columns) * kRowHeight);
+    const SheetDiagram& diagram = sheet.diagrams[static_cast<std::size_t>(index)];
+    if (!diagram.caption.isEmpty()) {
+      painter.setFont(CaptionFont());
+      painter.setPen(Qt::black);
+      painter.drawText(QRectF(at.x() + 10, at.y(), kCellWidth - 10, kSheetCaptionHeight),
+                       Qt::AlignLeft | Qt::AlignVCenter, diagram.caption);
+    }
+    PaintDiagram(painter, diagram.frets, at + QPointF(0, kSheetCaptionHeight),
+                 DiagramVariant::Plain, sheet.leftHanded, sheet.capo);
+  }
+}
+
+}  // namespace
+
+int SheetColumns(double pageWidth) {
+  return std::max(1, static_cast<int>((pageWidth - 2 * kSheetMargin) / kCellWidth));
+}
+
+int SheetRowsPerPage(double pageHeight) {
+  return std::max(
+      1, static_cast<int>((pageHeight - 2 * kSheetMargin - kSheetHeadingHeight) / kRowHeight));
+}
+
+int SheetPageCount(const ChordSheet& sheet, QSizeF page) {
+  int perPage = SheetColumns(page.width()) * SheetRowsPerPage(page.height());
+  int count = static_cast<int>(sheet.diagrams.size());
+  return std::max(1, (count + perPage - 1) / perPage);
+}
+
+void PaintSheetPage(QPainter& painter, const ChordSheet& sheet, int page, QSizeF pageSize) {
+  int columns = SheetColumns(pageSize.width());
+  int rows = SheetRowsPerPage(pageSize.height());
+  PaintHeading(painter, sheet, pageSize.width());
+  PaintRows(painter, sheet, page * columns * rows, rows, columns);
+}
+
+QSizeF SheetPictureSize(const ChordSheet& sheet, int columns) {
+  int count = std::max(1, static_cast<int>(sheet.diagrams.size()));
+  columns = std::clamp(columns, 1, count);
+  int rows = (count + columns - 1) / columns;
+  double width = std::max(2 * kSheetMargin + columns * kCellWidth, 2 * kSheetMargin + 220.0);
+  return {width, 2 * kSheetMargin + kSheetHeadingHeight + rows * kRowHeight};
+}
+
+void PaintSheetPicture(QPainter& painter, const ChordSheet& sheet, int columns) {
+  QSizeF size = SheetPictureSize(sheet, columns);
+  painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
+  int count = std::max(1, static_cast<int>(sheet.diagrams.size()));
+  columns = std::clamp(columns, 1, count);
+  PaintHeading(painter, sheet, size.width());
+  PaintRows(painter, sheet, 0, (count + columns - 1) / columns, columns);
+}
+
+namespace {
+
+int PictureColumnsFor(const ChordSheet& sheet) {
+  return std::min(kPictureColumnsMost, std::max(1, static_cast<int>(sheet.diagrams.size())));
+}
+
+QString Committed(QSaveFile& file, const QString& path) {
+  if (file.commit()) return {};
+  return "cannot write '" + path + "': " + file.errorString();
+}
+
+}  // namespace
+
+QString WriteSheetPng(const ChordSheet& sheet, const QString& path, double scale) {
+  int columns = PictureColumnsFor(sheet);
+  QSizeF size = SheetPictureSize(sheet, columns) * scale;
+  QImage image(size.toSize(), QImage::Format_RGB32);
+  if (image.isNull()) return "the picture is too large at this scale";
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    PaintSheetPicture(painter, sheet, columns);
+  }
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return "cannot write '" + path + "': " + file.errorString();
+  if (!image.save(&file, "PNG")) {
+    file.cancelWriting();
+    file.commit();
+    return "cannot write '" + path + "'";
+  }
+  return Committed(file, path);
+}
+
+QString WriteSheetSvg(const ChordSheet& sheet, const QString& path) {
+  int columns = PictureColumnsFor(sheet);
+  QSizeF size = SheetPictureSize(sheet, columns);
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return "cannot write '" + path + "': " + file.errorString();
+  QSvgGenerator svg;
+  svg.setOutputDevice(&file);
+  svg.setSize(size.toSize());
+  svg.setViewBox(QRectF(QPointF(0, 0), size));
+  svg.setTitle(sheet.heading);
+  {
+    QPainter painter(&svg);
+    PaintSheetPicture(painter, sheet, columns);
+  }
+  return Committed(file, path);
+}
+
+QString WriteSheetPdf(const ChordSheet& sheet, const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return "cannot write '" + path + "': " + file.errorString();
+  {
+    QPdfWriter pdf(&file);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setResolution(72);  // one logical unit per point: a diagram is 35 mm wide
+    pdf.setTitle(sheet.heading);
+    pdf.setCreator("Corvanta");
+    QSizeF page(pdf.width(), pdf.height());
+    int pages = SheetPageCount(sheet, page);
+    QPainter painter(&pdf);
+    for (int index = 0; index < pages; ++index) {
+      if (index > 0) pdf.newPage();
+      PaintSheetPage(painter, sheet, index, page);
+    }
+  }
+  return Committed(file, path);
+}
+
+}  // namespace corvanta

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QPainter>
+#include <QString>
+#include <vector>
+
+#include "search/fingering.h"
+
+namespace corvanta {
+
+// A page of chord diagrams for paper or a song sheet: a heading (the chord
+// symbol and the tuning), then the diagrams in rows, each with an optional
+// caption above it. Every device draws it with the same code as the screen.
+struct SheetDiagram {
+  Frets frets{};
+  QString caption;  // above the diagram, e.g. the symbol of a chord's first voicing
+};
+
+struct ChordSheet {
+  QString heading;
+  std::vector<SheetDiagram> diagrams;
+  bool leftHanded = false;
+  int capo = 0;
+};
+
+// Sizes in the diagram's logical units (a diagram cell is 100 x 130).
+inline constexpr double kSheetMargin = 24;
+inline constexpr double kSheetHeadingHeight = 32;
+inline constexpr double kSheetCaptionHeight = 16;
+
+// The columns and rows that fit a page of this size (at least one each).
+int SheetColumns(double pageWidth);
+int SheetRowsPerPage(double pageHeight);
+int SheetPageCount(const ChordSheet& sheet, QSizeF page);
+
+// One page, in logical units from the painter's origin; the heading on every page.
+void PaintSheetPage(QPainter& painter, const ChordSheet& sheet, int page, QSizeF pageSize);
+
+// The whole sheet as one picture (PNG, SVG): this size, in logical units.
+QSizeF SheetPictureSize(const ChordSheet& sheet, int columns);
+void PaintSheetPicture(QPainter& painter, const ChordSheet& sheet, int columns);
+
+// Written whole or not at all (QSaveFile); an empty text on success, else
+// what went wrong. PNG at scale device pixels per unit; PDF on A4 pages.
+QString WriteSheetPng(const ChordSheet& sheet, const QString& path, double scale);
+QString WriteSheetSvg(const ChordSheet& sheet, const QString& path);
+QString WriteSheetPdf(const ChordSheet& sheet, const QString& path);
+
+}  // namespace corvanta

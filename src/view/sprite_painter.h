@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPainter>
+
+#include "view/layout/sprites.h"
+
+namespace corvanta {
+
+// The pieces of a chord diagram and of the neck, drawn as shapes and text in
+// logical coordinates with each piece's top-left corner at `at`. At scale 1
+// they cover the pixels the layout sizes give (grid 56 x 83, finger disc
+// 9 x 9, barre 15 x 4, marks 6 x 6, neck markers 13 x 12); at any other
+// scale or device pixel ratio they stay sharp.
+void PaintSprite(QPainter& painter, Sprite sprite, QPointF at);
+
+// The neck picture's background (625 x 85): fingerboard, nut, 24 fret wires,
+// inlays and six strings, the three lower ones bronze when asked.
+void PaintNeckBackground(QPainter& painter, bool bronzeLowStrings);
+
+// The emblem and the name, as on the banner and in the about box.
+void PaintWordmark(QPainter& painter, const QRectF& area, double emblemRadius, int pixelSize);
+
+}  // namespace corvanta
