@@ -7,6 +7,15 @@ void AddFlatsOption(CLI::App& command, bool& flats) {
   command.add_flag("--flats", flats, "both note grids show flat names");
 }
 
+void AddDrawingOutputs(CLI::App& command, DrawCommandText& text) {
+  command.add_option("--png", text.png, "write a PNG picture");
+  command.add_option("--svg", text.svg, "write an SVG drawing");
+  command.add_option("--pdf", text.pdf, "write a PDF document");
+  command.add_option("--scale", text.scale, "PNG pixels per diagram pixel, 1..8 (default 1)");
+  command.add_option("--tuning", text.tuning, "preset caption, note names or pitch classes");
+  AddCapoOption(command, text.capo);
+}
+
 }  // namespace
 
 void AddCommands(CLI::App& app, CommandTexts& texts) {
@@ -44,6 +53,22 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   name->add_flag("--json", texts.name.json, "print one JSON object");
   AddFlatsOption(*name, texts.name.flats);
 
+  auto* diagram = app.add_subcommand("diagram", "draw one chord diagram into a file");
+  diagram
+      ->add_option("frets", texts.diagram.frets,
+                   "six fret values, low string first; x muted, -f a barre (\"-1 3 3 2 1 1\")")
+      ->required();
+  diagram->add_flag("--left-handed", texts.diagram.leftHanded, "mirror for a left-handed player");
+  AddDrawingOutputs(*diagram, texts.diagram);
+
+  auto* sheet = app.add_subcommand("sheet", "a chord sheet: the first fingerings of each symbol");
+  sheet->add_option("symbols", texts.sheet.symbols, "chord symbols (\"Am7\" \"D9\" \"Gmaj7\")")
+      ->required();
+  sheet->add_option("--per-chord", texts.sheet.perChord, "fingerings of each chord (default 1)");
+  sheet->add_option("--notation", texts.sheet.notation, "classic (default) or standard")
+      ->check(CLI::IsMember({"classic", "standard"}));
+  AddDrawingOutputs(*sheet, texts.sheet);
+
   auto* strum =
       app.add_subcommand("strum", "the MIDI messages of a strum, or its sound as a WAV file");
   strum
@@ -68,6 +93,8 @@ int RunCommands(const CLI::App& app, const CommandTexts& texts, std::ostream& ou
   if (app.got_subcommand("strum")) return RunStrum(texts.strum, out);
   if (app.got_subcommand("types")) return RunTypes(texts.typesJson, out);
   if (app.got_subcommand("name")) return RunName(texts.name, out);
+  if (app.got_subcommand("diagram")) return RunDiagram(texts.diagram, out);
+  if (app.got_subcommand("sheet")) return RunSheet(texts.sheet, out);
   return 0;
 }
 

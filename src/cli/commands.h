@@ -43,6 +43,20 @@ struct NameCommandText {
   bool flats = false;
 };
 
+struct DrawCommandText {
+  std::string frets;                 // diagram
+  std::vector<std::string> symbols;  // sheet
+  std::optional<std::string> tuning;
+  int capo = 0;
+  bool leftHanded = false;
+  int scale = 1;
+  int perChord = 1;
+  std::string notation = "classic";
+  std::string png;
+  std::string svg;
+  std::string pdf;
+};
+
 // Every command's arguments as typed, owned by main().
 struct CommandTexts {
   EntryCommandText search;
@@ -51,6 +65,8 @@ struct CommandTexts {
   StrumCommandText strum;
   bool typesJson = false;
   NameCommandText name;
+  DrawCommandText diagram;
+  DrawCommandText sheet;
 };
 
 void AddCommands(CLI::App& app, CommandTexts& texts);
@@ -62,5 +78,7 @@ int RunClicks(const EntryCommandText& command, std::ostream& out);
 int RunStrum(const StrumCommandText& command, std::ostream& out);
 int RunTypes(bool json, std::ostream& out);
 int RunName(const NameCommandText& command, std::ostream& out);
+int RunDiagram(const DrawCommandText& command, std::ostream& out);
+int RunSheet(const DrawCommandText& command, std::ostream& out);
 
 }  // namespace corvanta::cli

@@ -64,14 +64,17 @@ namespace {
 
 std::optional<int> FretWord(std::string_view word) {
   if (word == "x" || word == "X" || word == "99") return kMuted;
+  // "-f": the lowest string of a barre at fret f, as the key texts write it.
+  bool barre = word.size() > 1 && word.front() == '-';
+  if (barre) word.remove_prefix(1);
   if (word.empty() || word.size() > 2) return std::nullopt;
   int value = 0;
   for (char c : word) {
     if (c < '0' || c > '9') return std::nullopt;
     value = value * 10 + (c - '0');
   }
-  if (value >= kFretSlots) return std::nullopt;
-  return value;
+  if (value >= kFretSlots || (barre && value == 0)) return std::nullopt;
+  return barre ? -value : value;
 }
 
 }  // namespace

@@ -35,7 +35,8 @@ Frets PlaceFinger(const Frets& frets, int string, int fret);
 int FindFingering(const std::vector<std::string>& keys, const Frets& frets);
 
 // Six fret values as typed: "x 3 2 0 1 0", "99 3 2 0 1 0", or "x32010" for
-// single-digit frets; x or 99 mute a string. nullopt for anything else.
+// single-digit frets; x or 99 mute a string, -f marks a barre's lowest
+// string at fret f. nullopt for anything else.
 std::optional<Frets> ParseTypedFrets(std::string_view text);
 
 }  // namespace corvanta

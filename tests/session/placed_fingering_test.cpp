@@ -71,8 +71,9 @@ TEST(TypedFrets, readTheUsualSpellingsAndRefuseTheRest) {
   for (const char* text : {"x 3 2 0 1 0", "99 3 2 0 1 0", "x32010", "X32010", " x 3 2 0 1 0 "})
     EXPECT_EQ(ParseTypedFrets(text), c) << text;
   EXPECT_EQ(ParseTypedFrets("12 14 14 13 12 12"), (Frets{12, 14, 14, 13, 12, 12}));
+  EXPECT_EQ(ParseTypedFrets("-1 3 3 2 1 1"), (Frets{-1, 3, 3, 2, 1, 1}));
   for (const char* text : {"", "x3201", "x 3 2 0 1", "x 3 2 0 1 0 0", "a32010", "30 0 0 0 0 0",
-                           "-1 3 3 2 1 1", "x3201x0"})
+                           "-0 3 3 2 1 1", "x3201x0", "- 3 3 2 1 1"})
     EXPECT_FALSE(ParseTypedFrets(text)) << text;
 }
 

@@ -1,0 +1,91 @@
+// corvanta-cli diagram and sheet: chord diagrams as PNG, SVG or PDF files,
+// drawn by the window's own painter in a module loaded for these commands.
+#include "cli/commands.h"
+#include "cli/drawing_request.h"
+#include "cli/module_loader.h"
+#include "session/current_chord.h"
+#include "session/placed_fingering.h"
+#include "symbols/symbol_query.h"
+#include "theory/text_util.h"
+
+namespace corvanta::cli {
+namespace {
+
+// Exactly one of --png, --svg, --pdf: the format and the path.
+void ChooseOutput(const DrawCommandText& command, DrawingRequest& request) {
+  int given = !command.png.empty() + !command.svg.empty() + !command.pdf.empty();
+  if (given != 1) throw BadArgument("name exactly one output: --png FILE, --svg FILE or --pdf FILE");
+  if (!command.png.empty()) request.format = "png", request.path = command.png;
+  if (!command.svg.empty()) request.format = "svg", request.path = command.svg;
+  if (!command.pdf.empty()) request.format = "pdf", request.path = command.pdf;
+  if (command.scale < 1 || command.scale > 8) {
+    throw BadArgument("--scale: " + std::to_string(command.scale) + " is not 1..8");
+  }
+  request.scale = command.scale;
+}
+
+int Draw(const DrawingRequest& request) {
+  std::string error;
+  void* entry = LoadModuleEntry(kDrawingModuleName, kDrawingEntryName, error);
+  if (entry == nullptr) throw CommandFailure(error);
+  std::string failure = reinterpret_cast<DrawFunction>(entry)(request);
+  if (!failure.empty()) throw CommandFailure(failure);
+  return 0;
+}
+
+std::string TuningHeading(const std::optional<std::string>& tuning, int capo) {
+  std::string text = tuning ? *tuning : "E A D G B E";
+  if (capo > 0) text += ", capo " + std::to_string(capo);
+  return text;
+}
+
+}  // namespace
+
+int RunDiagram(const DrawCommandText& command, std::ostream&) {
+  DrawingRequest request;
+  ChooseOutput(command, request);
+  auto frets = ParseTypedFrets(command.frets);
+  if (!frets) {
+    throw BadArgument("diagram: '" + command.frets +
+                      "' is not six fret values (x or 99 muted, -f a barre at fret f)");
+  }
+  Tuning tuning = ParseTuningOption(command.tuning);
+  int capo = ParseCapo(command.capo);
+  auto names = NameFingering(*frets, tuning, capo, Accidentals::Sharps);
+  request.heading = names.empty() ? std::string() : BytesToUtf8(names.front());
+  request.diagrams.push_back({*frets, std::string()});
+  request.leftHanded = command.leftHanded;
+  request.capo = capo;
+  return Draw(request);
+}
+
+int RunSheet(const DrawCommandText& command, std::ostream&) {
+  DrawingRequest request;
+  ChooseOutput(command, request);
+  if (command.symbols.empty()) throw BadArgument("sheet: name at least one chord symbol");
+  if (command.perChord < 1 || command.perChord > 100) {
+    throw BadArgument("--per-chord: " + std::to_string(command.perChord) + " is not 1..100");
+  }
+  Tuning tuning = ParseTuningOption(command.tuning);
+  int capo = ParseCapo(command.capo);
+  ChordNotation notation =
+      command.notation == "standard" ? ChordNotation::Standard : ChordNotation::Classic;
+  std::string symbols;
+  for (const std::string& symbol : command.symbols) {
+    ChordEntry entry;
+    SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(symbol), notation);
+    if (!reading.namesRoot) throw BadArgument("sheet: '" + symbol + "' names no root note");
+    ChordResult result = SearchCurrentChord(entry, tuning, capo);
+    const auto& keys = result.search.fingerings;
+    for (std::size_t i = 0; i < keys.size() && i < static_cast<std::size_t>(command.perChord); ++i) {
+      if (auto frets = ParseKeyFrets(keys[i]))
+        request.diagrams.push_back({*frets, i == 0 ? symbol : std::string()});
+    }
+    symbols += (symbols.empty() ? "" : "  ") + symbol;
+  }
+  request.heading = symbols + "  \u2014  " + TuningHeading(command.tuning, capo);
+  request.capo = capo;
+  return Draw(request);
+}
+
+}  // namespace corvanta::cli

@@ -1,0 +1,50 @@
+// The drawing module of corvanta-cli: the window's own diagram painter on
+// an offscreen Qt platform, loaded on demand by the diagram and sheet
+// commands.
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "cli/drawing_request.h"
+#include "view/chord_sheet.h"
+
+namespace {
+
+// One application object for the process: fonts need it; no display does.
+void EnsureApplication() {
+  if (QCoreApplication::instance() != nullptr) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The command's own messages are its only output on stderr.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg || type == QtCriticalMsg)
+      fprintf(stderr, "corvanta-cli: %s\n", qPrintable(message));
+  });
+  static int argc = 1;
+  static char name[] = "corvanta-cli";
+  static char* argv[] = {name, nullptr};
+  static std::unique_ptr<QGuiApplication> application = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+std::string Draw(const corvanta::cli::DrawingRequest& request) {
+  using namespace corvanta;
+  EnsureApplication();
+  ChordSheet sheet;
+  sheet.heading = QString::fromStdString(request.heading);
+  sheet.leftHanded = request.leftHanded;
+  sheet.capo = request.capo;
+  for (const auto& diagram : request.diagrams)
+    sheet.diagrams.push_back({diagram.frets, QString::fromStdString(diagram.caption)});
+  QString path = QString::fromStdString(request.path);
+  QString failure = request.format == "svg"   ? WriteSheetSvg(sheet, path)
+                    : request.format == "pdf" ? WriteSheetPdf(sheet, path)
+                                              : WriteSheetPng(sheet, path, request.scale);
+  return failure.toStdString();
+}
+
+}  // namespace
+
+// The entry returns the drawing function as a plain pointer (dlsym's world).
+extern "C" __attribute__((visibility("default"))) void* corvanta_drawing_entry() {
+  return reinterpret_cast<void*>(&Draw);
+}

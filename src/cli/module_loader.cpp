@@ -1,0 +1,48 @@
+#include "cli/module_loader.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <vector>
+
+#ifndef CORVANTA_MODULE_DIR
+#define CORVANTA_MODULE_DIR ""
+#endif
+
+namespace corvanta::cli {
+namespace {
+
+std::filesystem::path ExecutableFolder() {
+  std::error_code error;
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::path() : self.parent_path();
+}
+
+}  // namespace
+
+void* LoadModuleEntry(const std::string& moduleName, const char* entryName, std::string& error) {
+  std::vector<std::filesystem::path> places;
+  if (auto folder = ExecutableFolder(); !folder.empty()) places.push_back(folder / moduleName);
+  if (std::string installed = CORVANTA_MODULE_DIR; !installed.empty())
+    places.push_back(std::filesystem::path(installed) / moduleName);
+  error = "the module " + moduleName + " is not installed";
+  for (const auto& place : places) {
+    if (!std::filesystem::exists(place)) continue;
+    void* module = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (module == nullptr) {
+      error = "cannot load " + place.string() + ": " + dlerror();
+      return nullptr;
+    }
+    using Entry = void* (*)();
+    auto entry = reinterpret_cast<Entry>(dlsym(module, entryName));
+    if (entry == nullptr) {
+      error = place.string() + " has no " + entryName;
+      return nullptr;
+    }
+    return entry();
+  }
+  return nullptr;
+}
+
+}  // namespace corvanta::cli

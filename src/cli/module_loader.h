@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace corvanta::cli {
+
+// Finds a module of corvanta-cli beside the executable (the build tree) or in
+// the installed library folder, opens it and returns the named entry
+// function's result, or nullptr with the reason in error.
+void* LoadModuleEntry(const std::string& moduleName, const char* entryName, std::string& error);
+
+}  // namespace corvanta::cli

@@ -1,0 +1,107 @@
+// The diagram sheet at every size, from the mouse and the keyboard.
+#include <QAction>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSlider>
+#include <QtTest>
+
+#include "window_fixture.h"
+
+namespace corvanta {
+
+using testing::Window;
+
+class SheetControlsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  static void ClickAtZoom(const Window& window, int index) {
+    DiagramSheet* sheet = window.Sheet();
+    QRect cell = sheet->CellRect(index);
+    QTest::mouseClick(sheet, Qt::LeftButton, Qt::NoModifier, cell.center());
+  }
+
+ private slots:
+  void init() { QSettings("Corvanta", "Corvanta").clear(); }
+
+  void clicksMapToTheRightDiagramAtEveryZoom() {
+    Window window;
+    window.Get<QSlider>("TrackBarTempoAcorde")->setValue(0);
+    for (int percent : {100, 150, 200, 300}) {
+      window.form->findChild<QAction*>(QString("Zoom%1").arg(percent).toLatin1())->trigger();
+      DiagramSheet* sheet = window.Sheet();
+      QCOMPARE(sheet->Zoom(), percent);
+      QCOMPARE(sheet->Cell().width, percent);
+      QCOMPARE(sheet->Columns(), std::max(1, sheet->width() / percent));
+      for (int index : {0, 1, sheet->Columns()}) {
+        ClickAtZoom(window, index);
+        QCOMPARE(sheet->Highlighted(), index);
+        auto frets = ParseKeyFrets(window.form->Result().search.fingerings[index]);
+        QCOMPARE(window.form->SelectedFrets(), *frets);
+      }
+    }
+  }
+
+  void theZoomShortcutsStepAndTheChoiceIsRemembered() {
+    {
+      Window window;
+      window.form->findChild<QAction*>("ZoomIn1")->trigger();
+      QCOMPARE(window.Sheet()->Zoom(), 150);
+      window.form->findChild<QAction*>("ZoomIn1")->trigger();
+      window.form->findChild<QAction*>("ZoomIn1")->trigger();
+      window.form->findChild<QAction*>("ZoomIn1")->trigger();
+      QCOMPARE(window.Sheet()->Zoom(), 300);
+      window.form->findChild<QAction*>("ZoomOut1")->trigger();
+      QCOMPARE(window.Sheet()->Zoom(), 200);
+      QCOMPARE(window.form->findChild<QAction*>("ZoomReset1")->shortcut(), QKeySequence("Ctrl+0"));
+    }
+    Window again;
+    QCOMPARE(again.Sheet()->Zoom(), 200);
+    QCOMPARE(again.Get<QLineEdit>("EditAcorde")->text(), QString("C"));  // nothing else kept
+  }
+
+  void theKeyboardMovesTheSelectionAndStrums() {
+    Window window;
+    window.Get<QSlider>("TrackBarTempoAcorde")->setValue(0);
+    DiagramSheet* sheet = window.Sheet();
+    sheet->setFocus();
+    QVERIFY(sheet->hasFocus());
+    QTest::keyClick(sheet, Qt::Key_Right);  // nothing selected yet: the first
+    QCOMPARE(sheet->Highlighted(), 0);
+    QTest::keyClick(sheet, Qt::Key_Right);
+    QCOMPARE(sheet->Highlighted(), 1);
+    QTest::keyClick(sheet, Qt::Key_Down);
+    QCOMPARE(sheet->Highlighted(), 1 + sheet->Columns());
+    QTest::keyClick(sheet, Qt::Key_Up);
+    QCOMPARE(sheet->Highlighted(), 1);
+    QTest::keyClick(sheet, Qt::Key_Left);
+    QTest::keyClick(sheet, Qt::Key_Left);  // stays at the first
+    QCOMPARE(sheet->Highlighted(), 0);
+    QTest::keyClick(sheet, Qt::Key_End);
+    int last = sheet->FingeringCount() - 1;
+    QCOMPARE(sheet->Highlighted(), last);
+    auto* bar = window.Get<QScrollArea>("ScrollBoxViolao")->verticalScrollBar();
+    QCOMPARE(bar->value(), bar->maximum() > 0 ? bar->value() : 0);
+    QVERIFY(bar->value() > 0);  // scrolled into view
+    QTest::keyClick(sheet, Qt::Key_Home);
+    QCOMPARE(sheet->Highlighted(), 0);
+    QTest::keyClick(sheet, Qt::Key_PageDown);
+    QVERIFY(sheet->Highlighted() > 0);
+    QCOMPARE(sheet->Highlighted() % sheet->Columns(), 0);
+    // What a click does: the info text, the neck, the strum.
+    auto frets = ParseKeyFrets(window.form->Result().search.fingerings[sheet->Highlighted()]);
+    QCOMPARE(window.form->SelectedFrets(), *frets);
+    window.form->Player().WaitUntilIdle();
+    std::size_t before = window.midi->Records().size();
+    QTest::keyClick(sheet, Qt::Key_Space);
+    window.form->Player().WaitUntilIdle();
+    QVERIFY(window.midi->Records().size() > before);
+  }
+};
+
+}  // namespace corvanta
+
+QTEST_MAIN(corvanta::SheetControlsTest)
+#include "sheet_controls_test.moc"

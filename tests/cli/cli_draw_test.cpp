@@ -1,0 +1,62 @@
+// corvanta-cli diagram and sheet: files drawn offscreen, bad arguments
+// refused, unwritable paths failing without a partial file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli_process.h"
+
+namespace corvanta {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadWhole;
+using testing::RunCli;
+
+fs::path Folder() {
+  fs::path folder = fs::temp_directory_path() / ("corvanta-draw-" + std::to_string(::getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  return folder;
+}
+
+TEST(CliDraw, drawsADiagramAndASheetInEveryFormat) {
+  fs::path folder = Folder();
+  auto png = RunCli("diagram '-1 3 3 2 1 1' --png " + (folder / "f.png").string() + " --scale 3");
+  ASSERT_EQ(png.status, 0) << png.err;
+  EXPECT_TRUE(png.err.empty()) << png.err;
+  EXPECT_EQ(ReadWhole(folder / "f.png").substr(1, 3), "PNG");
+  auto svg = RunCli("diagram x32010 --left-handed --svg " + (folder / "c.svg").string());
+  ASSERT_EQ(svg.status, 0) << svg.err;
+  EXPECT_NE(ReadWhole(folder / "c.svg").find("<svg"), std::string::npos);
+  auto pdf = RunCli("sheet Am7 D9 Gmaj7 --per-chord 20 --tuning 'Drop D' --pdf " +
+                    (folder / "s.pdf").string());
+  ASSERT_EQ(pdf.status, 0) << pdf.err;
+  std::string bytes = ReadWhole(folder / "s.pdf");
+  EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+  auto sheetPng = RunCli("sheet C G --capo 2 --png " + (folder / "s.png").string());
+  EXPECT_EQ(sheetPng.status, 0) << sheetPng.err;
+  fs::remove_all(folder);
+}
+
+TEST(CliDraw, refusesBadArgumentsAndFailsOnUnwritablePaths) {
+  fs::path folder = Folder();
+  std::string out = (folder / "x.png").string();
+  for (std::string arguments :
+       {"diagram x32010", "diagram x32010 --png a.png --svg b.svg", "diagram 'x 3 2' --png " + out,
+        "diagram x32010 --scale 9 --png " + out, "sheet hello --png " + out,
+        "sheet C --per-chord 0 --png " + out, "sheet C --tuning H --pdf " + out,
+        "diagram x32010 --capo 13 --png " + out}) {
+    auto result = RunCli(arguments);
+    EXPECT_EQ(result.status, 2) << arguments;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+  }
+  auto unwritable = RunCli("sheet C --pdf " + (folder / "missing" / "s.pdf").string());
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos) << unwritable.err;
+  EXPECT_TRUE(fs::is_empty(folder));
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace corvanta

@@ -1,0 +1,145 @@
+// Diagrams drawn as shapes: the specified positions at 100%, the same
+// picture at twice the pixel ratio, and the exports (SVG, PDF, PNG) drawn by
+// the same code, written whole or not at all.
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "view/chord_sheet.h"
+#include "view/diagram_painter.h"
+#include "view/drawn_assets.h"
+#include "view/layout/diagram_layout.h"
+
+namespace corvanta {
+
+class DrawingTest : public QObject {
+  Q_OBJECT
+
+ private:
+  static QImage Render(const Frets& frets, double ratio) {
+    QImage image(QSize(100, 130) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintDiagram(painter, frets, QPointF(0, 0), DiagramVariant::Plain, false);
+    return image;
+  }
+
+  static bool Dark(QRgb pixel) { return qGray(pixel) < 80; }
+
+ private slots:
+  void theDiagramKeepsItsSpecifiedPositionsAtOneHundredPercent() {
+    const Frets f{-1, 3, 3, 2, 1, 1};
+    QImage image = Render(f, 1);
+    DiagramLayout layout = LayOutDiagram(f, DiagramVariant::Plain, false);
+    int discs = 0;
+    for (const Placement& p : layout.placements) {
+      switch (p.sprite) {
+        case Sprite::Finger1:
+        case Sprite::Finger2:
+        case Sprite::Finger3:
+        case Sprite::Finger4:
+          ++discs;
+          // The disc beside its white digit.
+          QVERIFY(Dark(image.pixel(p.x + 1, p.y + 4)));
+          QVERIFY(Dark(image.pixel(p.x + 7, p.y + 4)));
+          break;
+        case Sprite::BarreSegment:
+          QVERIFY(Dark(image.pixel(p.x + 7, p.y + 2)));
+          break;
+        case Sprite::BassMark:
+          QVERIFY(Dark(image.pixel(p.x + 3, p.y + 3)));
+          break;
+        case Sprite::SoundingMark:
+          QVERIFY(!Dark(image.pixel(p.x + 3, p.y + 3)));  // a ring
+          break;
+        default:
+          break;
+      }
+    }
+    QCOMPARE(discs, 3);
+    // The grid: its background and a string line, pixel-exact.
+    QCOMPARE(image.pixel(24 + 5, 3 + 60) & 0xFFFFFF, kPlainGridBackground & 0xFFFFFF);
+    QCOMPARE(image.pixel(24 + 11, 3 + 40) & 0xFFFFFF, 0u);
+  }
+
+  void twiceThePixelRatioIsTheSamePictureTwiceAsLarge() {
+    for (const Frets& f : {Frets{-1, 3, 3, 2, 1, 1}, Frets{99, 3, 2, 0, 1, 0}, Frets{99, -3, 5, 5, 5, 3}}) {
+      QImage once = Render(f, 1);
+      QImage twice = Render(f, 2);
+      QCOMPARE(twice.size(), QSize(200, 260));
+      QImage down = twice.scaled(100, 130, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      long total = 0;
+      int far = 0;
+      for (int y = 0; y < 130; ++y) {
+        for (int x = 0; x < 100; ++x) {
+          int difference = std::abs(qGray(once.pixel(x, y)) - qGray(down.pixel(x, y)));
+          total += difference;
+          if (difference > 128) ++far;
+        }
+      }
+      // Anti-aliased edges differ a little; the shapes stand in the same places.
+      QVERIFY2(total / (100.0 * 130) < 8, qPrintable(QString::number(total / 13000.0)));
+      QVERIFY2(far < 60, qPrintable(QString::number(far)));
+    }
+  }
+
+  void theSvgExportHoldsOneDiscPerFingerAndParses() {
+    QTemporaryDir folder;
+    ChordSheet sheet;
+    sheet.heading = "C  E A D G B E";
+    sheet.diagrams = {{{99, 3, 2, 0, 1, 0}, "C"}, {{0, 2, 2, 1, 0, 0}, "E"}};
+    QString path = folder.filePath("sheet.svg");
+    QCOMPARE(WriteSheetSvg(sheet, path), QString());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    int discs = 0;
+    while (!xml.atEnd()) {
+      if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QString("circle") &&
+          xml.attributes().value("r") == QString("4.5"))
+        ++discs;
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    // One disc per fretted note: three in x 3 2 0 1 0, three in 0 2 2 1 0 0.
+    QCOMPARE(discs, 3 + 3);
+  }
+
+  void thePdfExportHasOnePagePerSheetPage() {
+    QTemporaryDir folder;
+    ChordSheet sheet;
+    sheet.heading = "many";
+    for (int i = 0; i < 60; ++i) sheet.diagrams.push_back({{99, 3, 2, 0, 1, 0}, QString()});
+    QString path = folder.filePath("sheet.pdf");
+    QCOMPARE(WriteSheetPdf(sheet, path), QString());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("%PDF-"));
+    int pages = static_cast<int>(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page[^s]")));
+    QCOMPARE(pages, SheetPageCount(sheet, QSizeF(595, 842)));
+    QVERIFY(pages > 1);
+  }
+
+  void anUnwritableExportFailsAndLeavesNoFile() {
+    QTemporaryDir folder;
+    ChordSheet sheet;
+    sheet.diagrams = {{{0, 2, 2, 1, 0, 0}, QString()}};
+    QString missing = folder.filePath("no/such/folder/x.png");
+    QVERIFY(!WriteSheetPng(sheet, missing, 2).isEmpty());
+    QVERIFY(!QFile::exists(missing));
+    QString png = folder.filePath("one.png");
+    QCOMPARE(WriteSheetPng(sheet, png, 3), QString());
+    QImage image(png);
+    QCOMPARE(image.size(), (SheetPictureSize(sheet, 1) * 3).toSize());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"one.png"});
+  }
+};
+
+}  // namespace corvanta
+
+QTEST_MAIN(corvanta::DrawingTest)
+#include "drawing_test.moc"
