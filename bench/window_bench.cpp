@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
@@ -18,6 +20,7 @@
 #include "peak_memory.h"
 #include "sound/fluidsynth/fluidsynth_output.h"
 #include "sound/recording_midi_output.h"
+#include "view/chord_sheet.h"
 #include "view/diagram_sheet.h"
 #include "view/layout/neck_layout.h"
 #include "view/neck_view.h"
@@ -74,6 +77,8 @@ void ControlChangeToRepaint(benchmark::State& state) {
     window->findChild<QTableWidget*>("StringGridAcorde")->setCurrentCell(4, 0);
     window->findChild<QTableWidget*>("StringGrid1")->setCurrentCell(18, 0);
   }
+  window->SetDiagramZoom(static_cast<int>(state.range(1)), false);
+  Flush();
   auto* omit = window->findChild<QCheckBox*>("CheckBoxOmit5");
   for (auto _ : state) {
     QTest::mouseClick(omit, Qt::LeftButton);
@@ -82,7 +87,27 @@ void ControlChangeToRepaint(benchmark::State& state) {
   state.counters["fingerings"] = static_cast<double>(window->Result().search.fingerings.size());
   state.counters["peak_MB"] = PeakResidentMegabytes();
 }
-BENCHMARK(ControlChangeToRepaint)->Arg(12)->Arg(24)->Unit(benchmark::kMillisecond);
+BENCHMARK(ControlChangeToRepaint)
+    ->ArgsProduct({{12, 24}, {100, 300}})
+    ->ArgNames({"frets", "zoom"})
+    ->Unit(benchmark::kMillisecond);
+
+// Every diagram of the largest result (E 7/11 at 24 frets, 1026) to PDF.
+void ExportLargestResultToPdf(benchmark::State& state) {
+  auto window = ShownWindow();
+  window->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(3);
+  window->findChild<QTableWidget*>("StringGridAcorde")->setCurrentCell(4, 0);
+  window->findChild<QTableWidget*>("StringGrid1")->setCurrentCell(18, 0);
+  ChordSheet sheet;
+  sheet.heading = "E7/11";
+  for (const std::string& key : window->Result().search.fingerings)
+    sheet.diagrams.push_back({*ParseKeyFrets(key), QString()});
+  QString path = QDir::temp().filePath("corvanta-bench.pdf");
+  for (auto _ : state) benchmark::DoNotOptimize(WriteSheetPdf(sheet, path));
+  state.counters["diagrams"] = static_cast<double>(sheet.diagrams.size());
+  QFile::remove(path);
+}
+BENCHMARK(ExportLargestResultToPdf)->Unit(benchmark::kMillisecond);
 
 void ArrowKeyInRootGrid(benchmark::State& state) {
   auto window = ShownWindow();

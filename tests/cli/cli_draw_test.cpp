@@ -42,8 +42,8 @@ TEST(CliDraw, drawsADiagramAndASheetInEveryFormat) {
 TEST(CliDraw, refusesBadArgumentsAndFailsOnUnwritablePaths) {
   fs::path folder = Folder();
   std::string out = (folder / "x.png").string();
-  for (std::string arguments :
-       {"diagram x32010", "diagram x32010 --png a.png --svg b.svg", "diagram 'x 3 2' --png " + out,
+  for (const std::string& arguments : std::vector<std::string>{
+           "diagram x32010", "diagram x32010 --png a.png --svg b.svg", "diagram 'x 3 2' --png " + out,
         "diagram x32010 --scale 9 --png " + out, "sheet hello --png " + out,
         "sheet C --per-chord 0 --png " + out, "sheet C --tuning H --pdf " + out,
         "diagram x32010 --capo 13 --png " + out}) {
