@@ -17,6 +17,8 @@
 
 #include "app/preferences.h"
 #include "search/fingering.h"
+#include "sound/midi_messages.h"
+#include "sound/strum.h"
 #include "theory/catalogue.h"
 #include "view/chord_text.h"
 #include "view/diagram_sheet.h"
@@ -44,6 +46,10 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
     StandardNotation1->setChecked(notation_ == ChordNotation::Standard);
   }
   ConnectControls();
+  // The instrument box shows its first item from the start; the sound
+  // follows it from the first strum on.
+  patchProgram_ = kPatchItems[0].program;
+  player_.Play(PlanPatchChange(patchProgram_));
   created_ = true;
 }
 
@@ -53,6 +59,8 @@ TForm1::~TForm1() {
 
 void TForm1::SetMidiOutput(std::shared_ptr<MidiOutput> output) {
   player_.SetOutput(std::move(output));
+  // A new device hears the instrument the box shows.
+  if (patchProgram_ >= 0) player_.Play(PlanPatchChange(patchProgram_));
 }
 
 // The start state: the tables are the core's constants; the catalogue fills

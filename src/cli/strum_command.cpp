@@ -84,7 +84,13 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
   if (!soundfont) {
     throw CommandFailure("no General MIDI soundfont is installed (fluid-soundfont-gm)");
   }
-  auto audio = RenderOffline(calls, *soundfont, kTailMs);
+  // The window's instrument unless --patch names another: its first item.
+  std::vector<MidiCall> rendered = calls;
+  if (command.patch.empty()) {
+    rendered = PlanPatchChange(kPatchItems[0].program);
+    rendered.insert(rendered.end(), calls.begin(), calls.end());
+  }
+  auto audio = RenderOffline(rendered, *soundfont, kTailMs);
   if (!audio) throw CommandFailure("the soundfont '" + *soundfont + "' cannot be loaded");
   std::string failure =
       WriteFileAtomically(command.wav, [&](std::ostream& file) { return WriteWav(*audio, file); });

@@ -22,6 +22,11 @@ class RecordingMidiOutput final : public MidiOutput {
   void ShortMessage(std::uint32_t message) override { Add(MidiCall::Kind::ShortMessage, message); }
   void SetVolume(std::uint32_t volume) override { Add(MidiCall::Kind::SetVolume, volume); }
 
+  void Clear() {
+    std::lock_guard lock(mutex_);
+    records_.clear();
+  }
+
   std::vector<Record> Records() const {
     std::lock_guard lock(mutex_);
     return records_;

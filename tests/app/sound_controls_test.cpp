@@ -32,6 +32,22 @@ class SoundControlsTest : public QObject {
   }
 
  private slots:
+  void theFirstStrumPlaysTheInstrumentTheBoxShows() {
+    auto midi = std::make_shared<RecordingMidiOutput>();
+    TForm1 form(midi);
+    form.Player().WaitUntilIdle();
+    auto records = midi->Records();
+    QVERIFY(records.size() >= 2);
+    QCOMPARE(records[0].value, std::uint32_t{kProgramChangeChannel1});
+    QCOMPARE(records[1].value, static_cast<std::uint32_t>(kPatchItems[0].program));
+    // A new output device hears the same instrument.
+    auto other = std::make_shared<RecordingMidiOutput>();
+    form.SetMidiOutput(other);
+    form.Player().WaitUntilIdle();
+    QVERIFY(other->Records().size() >= 2);
+    QCOMPARE(other->Records()[1].value, static_cast<std::uint32_t>(kPatchItems[0].program));
+  }
+
   void aClickStrumsTheChordFromTheLowString() {
     Window window;
     window.ClickCell(0);  // 99 3 2 0 1 0

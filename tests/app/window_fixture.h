@@ -17,10 +17,14 @@ struct Window {
   std::shared_ptr<RecordingMidiOutput> midi = std::make_shared<RecordingMidiOutput>();
   std::unique_ptr<TForm1> form = std::make_unique<TForm1>(midi);
 
+  // The start patch (the instrument box's first item) is sent at once; the
+  // tests of what later actions send begin after it.
   Window() {
     form->resize(1000, 700);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) qWarning("window not exposed");
+    form->Player().WaitUntilIdle();
+    midi->Clear();
   }
 
   template <typename T>

@@ -8,6 +8,7 @@
 #include "sound/fluidsynth/fluidsynth_output.h"
 #include "sound/fluidsynth/offline_render.h"
 #include "sound/fluidsynth/soundfont.h"
+#include "sound/midi_messages.h"
 
 namespace corvanta {
 namespace {
@@ -54,6 +55,26 @@ TEST(Synthesizer, staysSilentWithoutASoundfont) {
   EXPECT_FALSE(output.Ready());
   output.ShortMessage(NoteOnMessage(60));
   output.SetVolume(kFullVolume);
+}
+
+TEST(Synthesizer, strumsEveryInstrumentItemAtOneLoudnessWithoutClipping) {
+  auto soundfont = FindGeneralMidiSoundfont();
+  if (!soundfont)
+    GTEST_SKIP() << "no General MIDI soundfont installed (package fluid-soundfont-gm)";
+  for (const PatchItem& item : kPatchItems) {
+    for (const Frets& chord : {Frets{0, 2, 2, 1, 0, 0}, Frets{3, 2, 0, 0, 3, 3}}) {
+      auto calls = PlanPatchChange(item.program);
+      for (const MidiCall& call : PlanStrum(chord, BuildPitchTable(kStandardTuning), 2))
+        calls.push_back(call);
+      auto audio = RenderOffline(calls, *soundfont, 2000);
+      ASSERT_TRUE(audio);
+      double peak = 0;
+      for (float sample : audio->samples) peak = std::max(peak, static_cast<double>(std::fabs(sample)));
+      double decibels = 20 * std::log10(peak);
+      EXPECT_GE(decibels, -6.0) << item.program;
+      EXPECT_LE(decibels, -1.0) << item.program;
+    }
+  }
 }
 
 TEST(Synthesizer, writesAPlayableWaveFile) {

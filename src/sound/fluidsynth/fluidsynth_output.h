@@ -14,6 +14,26 @@ struct _fluid_synth_t;  // FluidSynth's synthesizer, kept out of this header
 
 namespace corvanta {
 
+// The synthesizer's channel as the window and the renderer drive it: events
+// and volume settings, with every instrument item at one loudness. General
+// MIDI programs differ by up to 12 dB in this soundfont; each program's gain
+// is trimmed (measured with strummed six-string chords) so that a strum
+// peaks near -3.5 dBFS at full volume, never clipping.
+class SynthChannel {
+ public:
+  void Send(_fluid_synth_t* synth, const MidiEvent& event);
+  // The volume value of a volume setting: the louder channel's word counts.
+  void SetVolume(_fluid_synth_t* synth, std::uint32_t volume);
+  double Gain() const;
+
+ private:
+  int program_ = 0;
+  double volume_ = 1.0;
+};
+
+// The gain trim of a General MIDI program, in decibels (0 for unmeasured ones).
+double ProgramTrimDecibels(int program);
+
 // The built-in General MIDI synthesizer, playing through the system's audio
 // (PipeWire, PulseAudio or ALSA, the first that opens). The soundfont loads
 // on a thread of its own so the window never waits for it; until it has
@@ -43,15 +63,12 @@ class FluidSynthOutput final : public MidiOutput {
   std::atomic<bool> ready_{false};
   mutable std::mutex mutex_;  // guards the decoder and the driver name
   ShortMessageDecoder decoder_;
+  SynthChannel channel_;
   std::promise<void> loaded_;
   std::shared_future<void> loadedSignal_ = loaded_.get_future().share();
   std::thread loader_;  // last: starts after every member it uses
 };
 
-// Sends one decoded event to a synthesizer (shared with offline rendering).
-void SendToSynth(_fluid_synth_t* synth, const MidiEvent& event);
-// Gain for a volume value: the louder of the two channels' words.
-double GainForVolume(std::uint32_t volume);
 // FluidSynth prints every failed driver probe; the program stays quiet.
 void SilenceFluidSynthLog();
 

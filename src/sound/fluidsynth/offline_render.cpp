@@ -49,12 +49,13 @@ std::optional<RenderedAudio> RenderOffline(const std::vector<MidiCall>& calls,
   }
   RenderedAudio audio;
   ShortMessageDecoder decoder;
+  SynthChannel channel;
   auto framesFor = [](int ms) { return static_cast<std::size_t>(ms) * kRenderSampleRate / 1000; };
   for (const MidiCall& call : calls) {
     if (call.kind == MidiCall::Kind::ShortMessage) {
-      if (auto event = decoder.Decode(call.value)) SendToSynth(engine.synth, *event);
+      if (auto event = decoder.Decode(call.value)) channel.Send(engine.synth, *event);
     } else {
-      fluid_synth_set_gain(engine.synth, static_cast<float>(GainForVolume(call.value)));
+      channel.SetVolume(engine.synth, call.value);
     }
     RenderFrames(engine.synth, framesFor(call.pauseAfterMs), audio.samples);
   }
