@@ -47,6 +47,11 @@ void AddCapoOption(CLI::App& command, int& capo) {
   command.add_option("--capo", capo, "capo at fret 0..12 (frets then count from the capo)");
 }
 
+int ParseLimit(int limit) {
+  if (limit < -1) throw BadArgument("--limit: " + std::to_string(limit) + " is not a count");
+  return limit;
+}
+
 int ParseCapo(int capo) {
   if (capo < 0 || capo > kMaxCapo) {
     throw BadArgument("--capo: " + std::to_string(capo) + " is not a fret 0..12");
@@ -74,6 +79,8 @@ void AddSettingOptions(CLI::App& command, SearchOptionText& text) {
   command.add_option("--fifth", text.fifth, "semitones of the fifth that --omit5 removes");
   command.add_flag("--json", text.json, "print one JSON object");
   AddCapoOption(command, text.capo);
+  command.add_option("--limit", text.limit,
+                     "keep only the first N fingerings (count stays the total)");
 }
 
 int ParseNote(const std::string& text, const std::string& option) {

@@ -26,6 +26,7 @@ struct SearchOptionText {
   int fifth = kPerfectFifth;
   bool json = false;
   int capo = 0;
+  int limit = -1;  // -1: every fingering
 };
 
 // A bad argument: the message names it; the program exits with status 2.
@@ -40,6 +41,8 @@ void AddSettingOptions(CLI::App& command, SearchOptionText& text);
 // A note name of the pitch-class table ("C#", "Db", "Cb") or a number 0..11.
 int ParseNote(const std::string& text, const std::string& option);
 Tuning ParseTuning(const std::string& text);
+// The --limit value: -1 (not given) or a count >= 0.
+int ParseLimit(int limit);
 // The capo fret of --capo, 0..12.
 int ParseCapo(int capo);
 // Standard tuning when the option was not given.

@@ -42,10 +42,12 @@ nlohmann::json ItemsWhere(const std::array<bool, kDegreeItemCount>& flags, bool 
   return items;
 }
 
-void AddResult(nlohmann::json& json, const ChordResult& result) {
-  json["argument"] = result.argument;
-  json["count"] = result.search.fingerings.size();
-  json["fingerings"] = result.search.fingerings;
+void AddResult(nlohmann::json& json, const ChordResult& result, const SearchSettings& settings,
+               const SearchOptionText& options) {
+  nlohmann::json search = SearchJson(result.argument, result.search, settings.tuning, options.capo,
+                                     ParseLimit(options.limit));
+  for (const char* field : {"argument", "count", "fingerings", "voicings"})
+    json[field] = search[field];
   json["names"] = NamesJson(result.names);
 }
 
@@ -110,7 +112,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   json["formula"] = entry.state.chordFormula;
   json["typeName"] = TextJson(entry.state.typeName);
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
-  AddResult(json, result);
+  AddResult(json, result, settings, command.options);
   json["notes"] = NamesJson(ChordNoteNames(entry.state));
   json["unrecognised"] = NamesJson(reading.unrecognised);
   json["notation"] = command.notation;
@@ -136,7 +138,7 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
   json["disabled"] = ItemsWhere(entry.state.enabled, false);
   json["bassGridEnabled"] = entry.state.bassGridEnabled;
-  AddResult(json, result);
+  AddResult(json, result, settings, command.options);
   out << json.dump() << "\n";
   return 0;
 }

@@ -5,11 +5,13 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "corvanta_version.h"
 
 int main(int argc, char** argv) {
   using namespace corvanta::cli;
   CLI::App app{"Corvanta chord finder, command-line companion"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", "corvanta-cli " CORVANTA_VERSION);
   CommandTexts texts;
   AddCommands(app, texts);
   int status = 0;
@@ -18,6 +20,8 @@ int main(int argc, char** argv) {
     status = RunCommands(app, texts, std::cout);
   } catch (const CLI::CallForHelp&) {
     std::cout << app.help();
+  } catch (const CLI::CallForVersion& version) {
+    std::cout << version.what() << "\n";
   } catch (const CLI::CallForAllHelp&) {
     std::cout << app.help("", CLI::AppFormatMode::All);
   } catch (const CLI::ParseError& error) {

@@ -7,18 +7,6 @@
 
 namespace corvanta::cli {
 
-nlohmann::json FretsJson(const Frets& frets) {
-  nlohmann::json list = nlohmann::json::array();
-  for (int value : frets) {
-    if (value == kMuted) {
-      list.push_back(nullptr);
-    } else {
-      list.push_back(value < 0 ? -value : value);
-    }
-  }
-  return list;
-}
-
 int RunName(const NameCommandText& command, std::ostream& out) {
   auto frets = ParseTypedFrets(command.frets);
   if (!frets) {

@@ -2,9 +2,13 @@
 
 #include <iomanip>
 
+#include "instrument/capo.h"
 #include "search/fingering.h"
 #include "search/fingering_key.h"
+#include "theory/note_names.h"
+#include "theory/shape_templates.h"
 #include "theory/text_util.h"
+#include "view/layout/diagram_layout.h"
 
 namespace corvanta::cli {
 namespace {
@@ -35,21 +39,85 @@ nlohmann::json NamesJson(const std::vector<std::string>& names) {
   return list;
 }
 
-nlohmann::json SearchJson(const std::string& argument, const SearchResult& result) {
+nlohmann::json FretsJson(const Frets& frets) {
+  nlohmann::json list = nlohmann::json::array();
+  for (int value : frets) {
+    if (value == kMuted) {
+      list.push_back(nullptr);
+    } else {
+      list.push_back(value < 0 ? -value : value);
+    }
+  }
+  return list;
+}
+
+namespace {
+
+std::string NoteWithOctave(int midi) {
+  return std::string(kSharpNoteNames[WrapPitchClass(midi)]) + std::to_string(midi / 12 - 1);
+}
+
+nlohmann::json VoicingJson(const std::string& key, const PitchTable& sounding) {
+  auto frets = ParseKeyFrets(key);
+  if (!frets) return nullptr;
+  nlohmann::json voicing;
+  voicing["frets"] = FretsJson(*frets);
+  voicing["barre"] = nullptr;
+  for (int string = 0; string < kStringCount; ++string) {
+    if ((*frets)[string] < 0) {
+      voicing["barre"] = {{"fret", -(*frets)[string]}, {"fromString", string}};
+      break;
+    }
+  }
+  DiagramLayout layout = LayOutDiagram(*frets, DiagramVariant::Plain, false);
+  voicing["position"] = layout.firstFret;
+  nlohmann::json fingers = nlohmann::json::array();
+  for (int finger : layout.fingers)
+    fingers.push_back(finger == kNoFinger ? nlohmann::json(nullptr) : nlohmann::json(finger));
+  voicing["fingers"] = fingers;
+  nlohmann::json notes = nlohmann::json::array();
+  for (int string = 0; string < kStringCount; ++string) {
+    int value = (*frets)[string];
+    if (value != kMuted)
+      notes.push_back(NoteWithOctave(sounding[string][std::min(std::abs(value), kFretSlots - 1)]));
+  }
+  voicing["notes"] = notes;
+  voicing["preferred"] = key.rfind(kPromotedPrefix, 0) == 0;
+  return voicing;
+}
+
+}  // namespace
+
+nlohmann::json VoicingsJson(const std::vector<std::string>& keys, const Tuning& tuning, int capo) {
+  PitchTable sounding = PitchTableWithCapo(BuildPitchTable(tuning), capo);
+  nlohmann::json list = nlohmann::json::array();
+  for (const std::string& key : keys) list.push_back(VoicingJson(key, sounding));
+  return list;
+}
+
+std::vector<std::string> FirstKeys(const std::vector<std::string>& keys, int limit) {
+  if (limit < 0 || static_cast<std::size_t>(limit) >= keys.size()) return keys;
+  return {keys.begin(), keys.begin() + limit};
+}
+
+nlohmann::json SearchJson(const std::string& argument, const SearchResult& result,
+                          const Tuning& tuning, int capo, int limit) {
   nlohmann::json json;
   json["argument"] = argument;
   json["chordTones"] = result.chordTones;
   json["count"] = result.fingerings.size();
-  json["fingerings"] = result.fingerings;
+  std::vector<std::string> shown = FirstKeys(result.fingerings, limit);
+  json["fingerings"] = shown;
+  json["voicings"] = VoicingsJson(shown, tuning, capo);
   return json;
 }
 
-void PrintFingeringTable(const std::string& argument, const SearchResult& result,
+void PrintFingeringTable(const std::string& argument, const SearchResult& result, int limit,
                          std::ostream& out) {
   out << "argument: " << argument << "\n";
   out << "   #  frets (low E first)  position\n";
   int number = 0;
-  for (const std::string& key : result.fingerings) {
+  for (const std::string& key : FirstKeys(result.fingerings, limit)) {
     auto frets = ParseKeyFrets(key);
     if (!frets) continue;
     out << std::setw(4) << ++number << "  " << std::left << std::setw(20) << ReadableFrets(*frets)

@@ -11,10 +11,21 @@
 namespace corvanta::cli {
 
 // {"argument", "chordTones", "count", "fingerings"} with keys exactly as stored.
-nlohmann::json SearchJson(const std::string& argument, const SearchResult& result);
+// With "voicings" beside the key texts; both keep the first `limit` (all
+// when negative) while "count" stays the number found.
+nlohmann::json SearchJson(const std::string& argument, const SearchResult& result,
+                          const Tuning& tuning, int capo, int limit);
+
+// Each fingering as an object: {"frets", "barre", "position", "fingers",
+// "notes", "preferred"} (strings low to high, null muted, fingers as the
+// diagram draws them, notes with octaves as the tuning sounds them).
+nlohmann::json VoicingsJson(const std::vector<std::string>& keys, const Tuning& tuning, int capo);
+
+// The result's key texts kept to the first `limit` (all when limit < 0).
+std::vector<std::string> FirstKeys(const std::vector<std::string>& keys, int limit);
 
 // A readable table: fret values (X muted), position, and the count.
-void PrintFingeringTable(const std::string& argument, const SearchResult& result,
+void PrintFingeringTable(const std::string& argument, const SearchResult& result, int limit,
                          std::ostream& out);
 
 // A chord text (bytes) as a JSON string.

@@ -21,14 +21,15 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
       BuildSearchArgument(formula, settings.rootPitchClass, settings.bassPitchClass);
   SearchResult result =
       SearchChord(ParseSearchArgument(argument).numbers, WithCapo(settings, text.capo));
+  int limit = ParseLimit(text.limit);
   auto names = ListChordNames(result.chordTones, settings.bassPitchClass,
                               command.flats ? Accidentals::Flats : Accidentals::Sharps);
   if (text.json) {
-    nlohmann::json json = SearchJson(argument, result);
+    nlohmann::json json = SearchJson(argument, result, settings.tuning, text.capo, limit);
     json["names"] = NamesJson(names);
     out << json.dump() << "\n";
   } else {
-    PrintFingeringTable(argument, result, out);
+    PrintFingeringTable(argument, result, limit, out);
   }
   return 0;
 }

@@ -3,6 +3,9 @@
 #include <nlohmann/json.hpp>
 
 #include "cli_process.h"
+#include "corvanta_version.h"
+#include "search/fingering.h"
+#include "view/layout/diagram_layout.h"
 
 namespace corvanta {
 namespace {
@@ -67,6 +70,80 @@ TEST(CliSearch, refusesBadArgumentsWithStatusTwoAndOneLine) {
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
     EXPECT_TRUE(result.out.empty()) << arguments;
   }
+}
+
+}  // namespace
+}  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+TEST(CliVoicings, agreeWithTheKeyTextsAndTheDiagrams) {
+  for (const char* arguments :
+       {"search --json", "search --root A --type m7 --tuning 'Drop D' --json",
+        "search --root E --type 7 --frets 24 --json", "query F#m7b5/C --json",
+        "clicks 15,18 --root D --json", "search --root G --capo 3 --json"}) {
+    auto result = testing::RunCli(arguments);
+    ASSERT_EQ(result.status, 0) << arguments << result.err;
+    auto json = nlohmann::json::parse(result.out);
+    const auto& keys = json["fingerings"];
+    const auto& voicings = json["voicings"];
+    ASSERT_EQ(keys.size(), voicings.size()) << arguments;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      std::string key = keys[i];
+      auto frets = ParseKeyFrets(key);
+      ASSERT_TRUE(frets) << key;
+      const auto& voicing = voicings[i];
+      DiagramLayout layout = LayOutDiagram(*frets, DiagramVariant::Plain, false);
+      int sounding = 0;
+      nlohmann::json barre = nullptr;
+      for (int s = 0; s < kStringCount; ++s) {
+        int value = (*frets)[s];
+        if (value == kMuted) {
+          EXPECT_TRUE(voicing["frets"][s].is_null()) << key;
+        } else {
+          EXPECT_EQ(voicing["frets"][s], std::abs(value)) << key;
+          ++sounding;
+        }
+        if (value < 0 && barre.is_null()) barre = {{"fret", -value}, {"fromString", s}};
+        if (layout.fingers[s] == kNoFinger) {
+          EXPECT_TRUE(voicing["fingers"][s].is_null()) << key;
+        } else {
+          EXPECT_EQ(voicing["fingers"][s], layout.fingers[s]) << key;
+        }
+      }
+      EXPECT_EQ(voicing["barre"], barre) << key;
+      EXPECT_EQ(voicing["position"], layout.firstFret) << key;
+      EXPECT_EQ(voicing["notes"].size(), static_cast<std::size_t>(sounding)) << key;
+      EXPECT_EQ(voicing["preferred"], key.rfind("000000", 0) == 0) << key;
+    }
+  }
+}
+
+TEST(CliVoicings, nameNotesWithOctavesAndKeepTheFirstN) {
+  auto json = nlohmann::json::parse(testing::RunCli("search --json --limit 1").out);
+  EXPECT_EQ(json["count"], 165);
+  ASSERT_EQ(json["fingerings"].size(), 1u);
+  EXPECT_EQ(json["voicings"][0]["notes"], nlohmann::json({"C3", "E3", "G3", "C4", "E4"}));
+  EXPECT_EQ(json["voicings"][0]["fingers"], nlohmann::json::parse("[null, 3, 2, 0, 1, 0]"));
+  auto f = nlohmann::json::parse(testing::RunCli("query F --limit 1").out);
+  EXPECT_EQ(f["voicings"][0]["fingers"], nlohmann::json({1, 3, 4, 2, 1, 1}));
+  EXPECT_EQ(f["voicings"][0]["preferred"], true);
+  EXPECT_EQ(testing::RunCli("search --limit 0 --json").status, 0);
+  EXPECT_EQ(testing::RunCli("search --limit -2").status, 2);
+  auto table = testing::RunCli("search --limit 3").out;
+  EXPECT_NE(table.find("   3  "), std::string::npos);
+  EXPECT_EQ(table.find("   4  "), std::string::npos);
+}
+
+TEST(CliVersion, printsTheOneVersion) {
+  auto version = testing::RunCli("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "corvanta-cli " CORVANTA_VERSION "\n");
+  auto help = testing::RunCli("--help");
+  for (const char* command :
+       {"search", "query", "clicks", "types", "name", "diagram", "sheet", "strum"})
+    EXPECT_NE(help.out.find(std::string("  ") + command + " "), std::string::npos) << command;
 }
 
 }  // namespace

@@ -39,8 +39,10 @@ DiagramLayout LayOutDiagram(const Frets& frets, DiagramVariant variant, bool lef
 
   int minFret = 100, maxFret = 0;
   bool lowest = true;
+  auto stringAt = [&](int k) { return leftHanded ? kStringCount - 1 - k : k; };
   for (int k = first; k != last; k += step) {
     int a = std::abs(values[k]);
+    layout.fingers[stringAt(k)] = a == kMuted ? kNoFinger : a == 0 ? 0 : kNoFinger;
     if (a == kMuted) {
       out.push_back({Sprite::MutedMark, StringX(k), kMarkRowY});
       continue;
@@ -62,11 +64,17 @@ DiagramLayout LayOutDiagram(const Frets& frets, DiagramVariant variant, bool lef
     for (int k = first; k != last; k += step) {
       if (values[k] == fret) {
         ++finger;
-        if (finger <= 4) out.push_back({FingerSprite(finger), StringX(k), y});
+        if (finger <= 4) {
+          out.push_back({FingerSprite(finger), StringX(k), y});
+          layout.fingers[stringAt(k)] = finger;
+        }
       } else if (values[k] == -fret) {
         ++finger;  // the barre takes a finger number but shows no digit
         for (int covered : CoverBarre(values, k, step, fret)) {
           out.push_back({Sprite::BarreSegment, kBarreOffsetX + kStringSpacing * covered, y});
+          // Strings the barre passes over at a higher fret keep their own finger.
+          if (std::abs(frets[stringAt(covered)]) == fret)
+            layout.fingers[stringAt(covered)] = finger;
         }
       }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "search/fingering.h"
@@ -14,7 +15,13 @@ enum class DiagramVariant { Plain = 1, Highlighted = 2 };
 struct DiagramLayout {
   std::vector<Placement> placements;
   int firstFret = 1;
+  // The finger number the diagram shows on each string, lowest string first:
+  // 0 open, the barre's number on every string it covers, kNoFinger for a
+  // muted string or a fifth finger the diagram does not draw.
+  std::array<int, kStringCount> fingers{};
 };
+
+inline constexpr int kNoFinger = -1;
 
 inline constexpr int kFretLabelX = 10;
 inline constexpr int kFretLabelY = 3;
