@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
 # Installs what is missing, then configures and builds into build/ (or
-# build-sanitize/ with CORVANTA_SANITIZE=1).
+# build-sanitize/ with CORVANTA_SANITIZE=1). With --test the tests and the
+# benchmarks are built too (and their packages installed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./tools/install-deps.sh
+mode=${1:-}
+./tools/install-deps.sh $mode
 build_dir=build
 flags=()
+if [[ "$mode" == "--test" ]]; then
+  flags+=(-DBUILD_TESTING=ON -DCORVANTA_BUILD_BENCHMARKS=ON)
+else
+  flags+=(-DBUILD_TESTING=OFF -DCORVANTA_BUILD_BENCHMARKS=OFF)
+fi
 if [[ "${CORVANTA_SANITIZE:-0}" == 1 ]]; then
   build_dir=build-sanitize
   flags+=(-DCORVANTA_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)

@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need.
+# Installs the Debian packages Corvanta needs: what building and running the
+# program takes, and with --test also the tests', benchmarks' and tools'.
 # Idempotent and quiet: it asks apt only when something is missing.
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config clang
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  cmake g++ make pkg-config help2man
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools fonts-wqy-microhei
   libfluidsynth-dev fluid-soundfont-gm librtmidi-dev
-  xvfb xauth imagemagick
 )
+if [[ "${1:-}" == "--test" ]]; then
+  packages+=(
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth imagemagick
+    desktop-file-utils appstream
+  )
+fi
 
 missing=()
 for pkg in "${packages[@]}"; do

@@ -9,6 +9,7 @@
 #include "app/sound_devices.h"
 #include "app/tform1.h"
 #include "corvanta_version.h"
+#include "view/drawn_assets.h"
 
 namespace {
 
@@ -63,6 +64,9 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(qtMessages);
   QApplication::setApplicationName("Corvanta");
   QApplication::setApplicationDisplayName("Corvanta");
+  QApplication::setApplicationVersion(CORVANTA_VERSION);
+  QApplication::setDesktopFileName("org.corvanta.Corvanta");
+  QApplication::setWindowIcon(corvanta::AppIcon());
   try {
     corvanta::SoundDevices sound;
     corvanta::TForm1 window(sound.DefaultOutput());

@@ -23,9 +23,10 @@ std::filesystem::path ExecutableFolder() {
 
 void* LoadModuleEntry(const std::string& moduleName, const char* entryName, std::string& error) {
   std::vector<std::filesystem::path> places;
-  if (auto folder = ExecutableFolder(); !folder.empty()) places.push_back(folder / moduleName);
-  if (std::string installed = CORVANTA_MODULE_DIR; !installed.empty())
-    places.push_back(std::filesystem::path(installed) / moduleName);
+  if (auto folder = ExecutableFolder(); !folder.empty()) {
+    places.push_back(folder / moduleName);                        // the build tree
+    places.push_back(folder / CORVANTA_MODULE_DIR / moduleName);  // an installation
+  }
   error = "the module " + moduleName + " is not installed";
   for (const auto& place : places) {
     if (!std::filesystem::exists(place)) continue;

@@ -1,6 +1,8 @@
 #include "view/drawn_assets.h"
 
+#include <QIcon>
 #include <QPainter>
+#include <QPixmap>
 
 #include "view/sprite_painter.h"
 
@@ -56,6 +58,19 @@ DrawnAssets DrawAssets() {
   assets.queryGlyph = QueryGlyph();
   assets.tuningIcon = TuningIcon();
   return assets;
+}
+
+QIcon AppIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    PaintAppIcon(painter, QRectF(0, 0, size, size));
+    painter.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
 }
 
 Banner::Banner(QWidget* parent) : QWidget(parent) { setFixedSize(450, 48); }

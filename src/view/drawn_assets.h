@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QWidget>
 
@@ -16,6 +17,10 @@ struct DrawnAssets {
 };
 
 DrawnAssets DrawAssets();
+
+// The program's icon at the usual sizes (the desktop's icons are the same
+// drawing, made at build time).
+QIcon AppIcon();
 
 // Colours named by the window's pictures.
 inline constexpr QRgb kPlainGridBackground = qRgb(252, 252, 252);

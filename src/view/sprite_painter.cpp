@@ -166,6 +166,18 @@ void PaintNeckBackground(QPainter& painter, bool bronzeLowStrings) {
   painter.restore();
 }
 
+void PaintAppIcon(QPainter& painter, const QRectF& area) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  double side = std::min(area.width(), area.height());
+  QRectF square(area.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(16, 16, 20));
+  painter.drawRoundedRect(square, side * 0.18, side * 0.18);
+  PaintEmblem(painter, square.center(), side * 0.36);
+  painter.restore();
+}
+
 void PaintWordmark(QPainter& painter, const QRectF& area, double emblemRadius, int pixelSize) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);

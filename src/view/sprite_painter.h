@@ -17,6 +17,10 @@ void PaintSprite(QPainter& painter, Sprite sprite, QPointF at);
 // inlays and six strings, the three lower ones bronze when asked.
 void PaintNeckBackground(QPainter& painter, bool bronzeLowStrings);
 
+// The program's icon (window, desktop, package): the emblem on a rounded
+// dark square filling the area.
+void PaintAppIcon(QPainter& painter, const QRectF& area);
+
 // The emblem and the name, as on the banner and in the about box.
 void PaintWordmark(QPainter& painter, const QRectF& area, double emblemRadius, int pixelSize);
 
