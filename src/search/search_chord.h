@@ -10,6 +10,9 @@ namespace corvanta {
 struct SearchResult {
   std::vector<int> chordTones;          // root first, after the omit options
   std::vector<std::string> fingerings;  // key texts in drawing order
+
+  // The key texts of the fingerings, in drawing order.
+  std::vector<std::string> Keys() const { return fingerings; }
 };
 
 // The whole voicing search for the numbers of a search argument (bass first):
