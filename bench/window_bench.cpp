@@ -100,8 +100,8 @@ void ExportLargestResultToPdf(benchmark::State& state) {
   window->findChild<QTableWidget*>("StringGrid1")->setCurrentCell(18, 0);
   ChordSheet sheet;
   sheet.heading = "E7/11";
-  for (const std::string& key : window->Result().search.fingerings)
-    sheet.diagrams.push_back({*ParseKeyFrets(key), QString()});
+  for (const PackedFingering& fingering : window->Result().search.fingerings)
+    sheet.diagrams.push_back({fingering.frets, QString()});
   QString path = QDir::temp().filePath("corvanta-bench.pdf");
   for (auto _ : state) benchmark::DoNotOptimize(WriteSheetPdf(sheet, path));
   state.counters["diagrams"] = static_cast<double>(sheet.diagrams.size());

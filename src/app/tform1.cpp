@@ -85,10 +85,7 @@ void TForm1::SearchCurrentChord() {
   clickY_ = 0;
   std::vector<Frets> frets;
   frets.reserve(result_.search.fingerings.size());
-  for (const std::string& key : result_.search.fingerings) {
-    frets.push_back(
-        ParseKeyFrets(key).value_or(Frets{kMuted, kMuted, kMuted, kMuted, kMuted, kMuted}));
-  }
+  for (const PackedFingering& fingering : result_.search.fingerings) frets.push_back(fingering.frets);
   Image1->SetLeftHanded(entry_.state.leftHanded);
   Image1->SetCapo(tuning_.state.capo);
   Image2->SetCapo(tuning_.state.capo);

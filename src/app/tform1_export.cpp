@@ -84,11 +84,10 @@ ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {
   sheet.heading = heading;
   sheet.leftHanded = entry_.state.leftHanded;
   sheet.capo = tuning_.state.capo;
-  const auto& keys = result_.search.fingerings;
-  for (int index = 0; index < static_cast<int>(keys.size()); ++index) {
+  const auto& fingerings = result_.search.fingerings;
+  for (int index = 0; index < static_cast<int>(fingerings.size()); ++index) {
     if (selectedOnly && index != Image1->Highlighted()) continue;
-    if (auto frets = ParseKeyFrets(keys[static_cast<std::size_t>(index)]))
-      sheet.diagrams.push_back({*frets, QString()});
+    sheet.diagrams.push_back({fingerings[static_cast<std::size_t>(index)].frets, QString()});
   }
   return sheet;
 }

@@ -76,11 +76,9 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
     SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(symbol), notation);
     if (!reading.namesRoot) throw BadArgument("sheet: '" + symbol + "' names no root note");
     ChordResult result = SearchCurrentChord(entry, tuning, capo);
-    const auto& keys = result.search.fingerings;
-    for (std::size_t i = 0; i < keys.size() && i < static_cast<std::size_t>(command.perChord); ++i) {
-      if (auto frets = ParseKeyFrets(keys[i]))
-        request.diagrams.push_back({*frets, i == 0 ? symbol : std::string()});
-    }
+    const auto& found = result.search.fingerings;
+    for (std::size_t i = 0; i < found.size() && i < static_cast<std::size_t>(command.perChord); ++i)
+      request.diagrams.push_back({found[i].frets, i == 0 ? symbol : std::string()});
     symbols += (symbols.empty() ? "" : "  ") + symbol;
   }
   request.heading = symbols + "  \u2014  " + TuningHeading(command.tuning, capo);

@@ -106,7 +106,7 @@ nlohmann::json SearchJson(const std::string& argument, const SearchResult& resul
   json["argument"] = argument;
   json["chordTones"] = result.chordTones;
   json["count"] = result.fingerings.size();
-  std::vector<std::string> shown = FirstKeys(result.fingerings, limit);
+  std::vector<std::string> shown = FirstKeys(result.Keys(), limit);
   json["fingerings"] = shown;
   json["voicings"] = VoicingsJson(shown, tuning, capo);
   return json;
@@ -117,7 +117,7 @@ void PrintFingeringTable(const std::string& argument, const SearchResult& result
   out << "argument: " << argument << "\n";
   out << "   #  frets (low E first)  position\n";
   int number = 0;
-  for (const std::string& key : FirstKeys(result.fingerings, limit)) {
+  for (const std::string& key : FirstKeys(result.Keys(), limit)) {
     auto frets = ParseKeyFrets(key);
     if (!frets) continue;
     out << std::setw(4) << ++number << "  " << std::left << std::setw(20) << ReadableFrets(*frets)

@@ -73,8 +73,25 @@ bool FreeStringsExhausted(const Frets& candidate, int bassString) {
   return true;
 }
 
+// The pitch classes the free strings can sound in a window: the open string
+// when it is a chord tone, and the chord tones from the window's frets.
+std::uint16_t AvailableInWindow(const ToneMap& chordMap, int bassString, FretWindow window) {
+  std::uint16_t available = 0;
+  for (int string = bassString + 1; string < kStringCount; ++string) {
+    for (int fret = 0; fret <= window.hi && fret < kFretSlots; ++fret) {
+      if (fret > 0 && fret < window.lo) fret = window.lo;
+      int tone = chordMap[string][fret];
+      if (tone >= 0) available |= static_cast<std::uint16_t>(1u << tone);
+    }
+  }
+  return available;
+}
+
 void WalkWindow(BassPosition bass, FretWindow window, const ToneMap& chordMap,
                 CandidateSink& sink) {
+  std::uint16_t required = sink.RequiredMask();
+  if (required != 0 && (AvailableInWindow(chordMap, bass.string, window) & required) != required)
+    return;
   Frets candidate;
   candidate.fill(kMuted);
   candidate[bass.string] = bass.fret;

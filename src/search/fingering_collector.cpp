@@ -1,6 +1,9 @@
 #include "search/fingering_collector.h"
 
+#include <algorithm>
+
 #include "search/finger_count.h"
+#include "theory/note_names.h"
 #include "search/fingering_key.h"
 
 namespace corvanta {
@@ -26,33 +29,28 @@ FingeringCollector::FingeringCollector(const SearchSettings& settings,
     : settings_(settings), seen_(kExpectedCandidates) {
   for (std::size_t i = 1; i < chordTones.size(); ++i) {
     int tone = chordTones[i];
-    // A tone that no string can sound (the "no note" 12) can never be covered.
     if (tone == settings.bassPitchClass) continue;
-    ++requiredTotal_;
-    if (tone >= 0 && tone < 12) ++requiredCount_[tone];
+    // A tone that no string can sound (the "no note" 12) can never be covered.
+    requiredMask_ |= static_cast<std::uint16_t>(1u << std::clamp(tone, 0, kNoPitchClass));
   }
   for (int string = 0; string < kStringCount; ++string) {
     for (int fret = 0; fret < kFretSlots; ++fret) {
-      pitchClassAt_[string][fret] =
-          static_cast<std::uint8_t>(PitchClassAt(settings.tuning, string, fret));
+      bitAt_[string][fret] =
+          static_cast<std::uint16_t>(1u << PitchClassAt(settings.tuning, string, fret));
     }
   }
 }
 
 bool FingeringCollector::CoversRequiredTones(const Frets& candidate, int fixedStringCount) const {
-  std::array<int, 12> unmatched = requiredCount_;
+  // Branch-free: candidate values are 0..29 or 99, and 99 sounds nothing.
+  std::uint16_t sounded = 0;
   int played = 0;
-  int covered = 0;
   for (int string = fixedStringCount; string < kStringCount; ++string) {
-    if (candidate[string] == kMuted) continue;
-    ++played;
-    int& left = unmatched[pitchClassAt_[string][candidate[string]]];
-    if (left > 0) {
-      --left;
-      ++covered;
-    }
+    int value = candidate[string];
+    played += value != kMuted;
+    sounded |= bitAt_[string][static_cast<std::size_t>(value)];
   }
-  return played >= kMinSoundingFreeStrings && covered >= requiredTotal_;
+  return played >= kMinSoundingFreeStrings && (sounded & requiredMask_) == requiredMask_;
 }
 
 void FingeringCollector::CheckFingering(const Frets& candidate, int fixedStringCount) {
@@ -64,8 +62,8 @@ void FingeringCollector::CheckFingering(const Frets& candidate, int fixedStringC
 }
 
 void FingeringCollector::RecordFingering(const Frets& values) {
-  auto key = FingeringKey(values, settings_.simpleChords, settings_.span);
-  if (key) fingerings_.push_back(std::move(*key));
+  if (auto packed = PackFingering(values, settings_.simpleChords, settings_.span))
+    fingerings_.push_back(*packed);
 }
 
 }  // namespace corvanta

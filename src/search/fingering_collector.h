@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "search/fingering.h"
+#include "search/fingering_key.h"
 #include "search/search_settings.h"
 #include "search/seen_set.h"
 
@@ -21,20 +22,27 @@ class FingeringCollector {
   // bass placement, the rest are free.
   void CheckFingering(const Frets& candidate, int fixedStringCount);
 
-  std::vector<std::string> TakeFingerings() { return std::move(fingerings_); }
+  std::vector<PackedFingering> TakeFingerings() { return std::move(fingerings_); }
 
  private:
   bool CoversRequiredTones(const Frets& candidate, int fixedStringCount) const;
+
+ public:
+  // The pitch classes the free strings must sound, one bit each (bit 12: the
+  // "no note", which no string sounds).
+  std::uint16_t RequiredMask() const { return requiredMask_; }
+
+ private:
   void RecordFingering(const Frets& values);
 
   const SearchSettings& settings_;
-  // How often each pitch class must still be sounded by a free string: every
-  // chord tone after the root that is not the bass, each matched once. The
-  // root is never looked for on the free strings.
-  std::array<int, 12> requiredCount_{};
-  int requiredTotal_ = 0;
-  std::array<std::array<std::uint8_t, kFretSlots>, kStringCount> pitchClassAt_{};
-  std::vector<std::string> fingerings_;
+  // Every chord tone after the root that is not the bass must sound on a
+  // free string (the tones are distinct). The root is never looked for on
+  // the free strings.
+  std::uint16_t requiredMask_ = 0;
+  // The pitch-class bit each string sounds at each value (none when muted).
+  std::array<std::array<std::uint16_t, kMuted + 1>, kStringCount> bitAt_{};
+  std::vector<PackedFingering> fingerings_;
   // Overlapping windows meet the same candidate again; its outcome is the
   // same, so a repeat is dropped before any work (the key is a function of
   // the values).

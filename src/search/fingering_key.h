@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -22,5 +23,25 @@ int ClassifyStringSet(const Frets& values);
 // nullopt when the fingering is dropped (a muted inner string under the
 // simple-chords option, or a stretch not below the span).
 std::optional<std::string> FingeringKey(const Frets& values, bool simpleChords, int span);
+
+// An accepted fingering kept as numbers: its values (barre sign included)
+// and an order number that sorts exactly as its key text does, byte by
+// byte. The key text is made only where it is shown.
+struct PackedFingering {
+  Frets frets{};
+  std::uint64_t order = 0;
+  bool operator==(const PackedFingering&) const = default;
+};
+
+// The packed form of FingeringKey; nullopt where it gives nullopt.
+std::optional<PackedFingering> PackFingering(const Frets& values, bool simpleChords, int span);
+
+// Moves a fingering to the front, as the "000000" prefix of a preferred
+// shape does.
+void MarkPreferred(PackedFingering& fingering);
+bool IsPreferred(const PackedFingering& fingering);
+
+// The key text: "112013 99 3 2 0 1 0 ", or "000000 ..." for a preferred shape.
+std::string KeyText(const PackedFingering& fingering);
 
 }  // namespace corvanta

@@ -1,6 +1,7 @@
 #include "search/search_chord.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "search/enumeration.h"
 #include "search/fingering.h"
@@ -18,6 +19,7 @@ class CollectorSink : public CandidateSink {
   void CheckFingering(const Frets& candidate, int fixedStringCount) override {
     collector_.CheckFingering(candidate, fixedStringCount);
   }
+  std::uint16_t RequiredMask() const override { return collector_.RequiredMask(); }
 
  private:
   FingeringCollector& collector_;
@@ -39,6 +41,22 @@ void PromotePreferredShape(std::vector<std::string>& fingerings) {
       return;
     }
   }
+}
+
+void PromotePreferredShape(std::vector<PackedFingering>& fingerings) {
+  for (PackedFingering& fingering : fingerings) {
+    if (IsTemplateShape(fingering.frets)) {
+      MarkPreferred(fingering);
+      return;
+    }
+  }
+}
+
+std::vector<std::string> SearchResult::Keys() const {
+  std::vector<std::string> keys;
+  keys.reserve(fingerings.size());
+  for (const PackedFingering& fingering : fingerings) keys.push_back(KeyText(fingering));
+  return keys;
 }
 
 namespace {
@@ -80,7 +98,8 @@ SearchResult SearchChord(const std::vector<int>& argumentNumbers, const SearchSe
 
   result.fingerings = collector.TakeFingerings();
   PromotePreferredShape(result.fingerings);
-  std::sort(result.fingerings.begin(), result.fingerings.end());
+  std::sort(result.fingerings.begin(), result.fingerings.end(),
+            [](const PackedFingering& a, const PackedFingering& b) { return a.order < b.order; });
   return result;
 }
 

@@ -46,16 +46,15 @@ Frets PlaceFinger(const Frets& frets, int string, int fret) {
   return placed;
 }
 
-int FindFingering(const std::vector<std::string>& keys, const Frets& frets) {
+int FindFingering(const std::vector<PackedFingering>& fingerings, const Frets& frets) {
   auto same = [&](const Frets& other) {
     for (int string = 0; string < kStringCount; ++string) {
       if (std::abs(other[string]) != std::abs(frets[string])) return false;
     }
     return true;
   };
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    auto parsed = ParseKeyFrets(keys[i]);
-    if (parsed && same(*parsed)) return static_cast<int>(i);
+  for (std::size_t i = 0; i < fingerings.size(); ++i) {
+    if (same(fingerings[i].frets)) return static_cast<int>(i);
   }
   return -1;
 }

@@ -6,6 +6,7 @@
 
 #include "instrument/tuning.h"
 #include "search/fingering.h"
+#include "search/fingering_key.h"
 #include "theory/note_names.h"
 
 namespace corvanta {
@@ -31,8 +32,8 @@ std::vector<std::string> NameFingering(const Frets& frets, const Tuning& tuning,
 // or left of the nut, cycles the string between open and muted.
 Frets PlaceFinger(const Frets& frets, int string, int fret);
 
-// The index of the key text whose frets are these (a barre sign aside), or -1.
-int FindFingering(const std::vector<std::string>& keys, const Frets& frets);
+// The index of the fingering with these frets (a barre sign aside), or -1.
+int FindFingering(const std::vector<PackedFingering>& fingerings, const Frets& frets);
 
 // Six fret values as typed: "x 3 2 0 1 0", "99 3 2 0 1 0", or "x32010" for
 // single-digit frets; x or 99 mute a string, -f marks a barre's lowest

@@ -1,6 +1,8 @@
 #include "theory/shape_templates.h"
 
+#include <sstream>
 #include <unordered_set>
+#include <vector>
 
 namespace corvanta {
 
@@ -46,6 +48,69 @@ bool OccursInShapeTemplates(std::string_view text) {
     return ShapeTemplates().find(text) != std::string::npos;
   }
   return kIndexed.count(text) != 0;
+}
+
+}  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+struct TemplateShape {
+  std::array<int, 6> values;
+  std::string firstText;
+};
+
+std::vector<TemplateShape> ParseTemplates() {
+  std::vector<TemplateShape> shapes;
+  std::istringstream entries(ShapeTemplates());
+  std::string entry;
+  while (std::getline(entries, entry, ',')) {
+    std::istringstream tokens(entry);
+    TemplateShape shape{};
+    int count = 0;
+    std::string token;
+    while (tokens >> token && count < 6) {
+      if (count == 0) shape.firstText = token;
+      shape.values[static_cast<std::size_t>(count++)] = std::stoi(token);
+    }
+    if (count == 6) shapes.push_back(shape);
+  }
+  return shapes;
+}
+
+bool EndsWith(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// The shapes by their last value, so that a fingering meets only the few
+// that could match.
+constexpr int kLowestValue = -29;
+constexpr int kBuckets = 99 - kLowestValue + 1;
+
+struct TemplateIndex {
+  std::array<std::vector<TemplateShape>, kBuckets> byLastValue;
+};
+
+TemplateIndex BuildIndex() {
+  TemplateIndex index;
+  for (TemplateShape& shape : ParseTemplates()) {
+    int last = shape.values[5];
+    if (last >= kLowestValue && last <= 99) index.byLastValue[static_cast<std::size_t>(last - kLowestValue)].push_back(shape);
+  }
+  return index;
+}
+
+}  // namespace
+
+bool IsTemplateShape(const std::array<int, 6>& values) {
+  static const TemplateIndex kIndex = BuildIndex();
+  if (values[5] < kLowestValue || values[5] > 99) return false;
+  for (const TemplateShape& shape : kIndex.byLastValue[static_cast<std::size_t>(values[5] - kLowestValue)]) {
+    bool rest = true;
+    for (std::size_t i = 1; i < 6 && rest; ++i) rest = shape.values[i] == values[i];
+    if (rest && EndsWith(shape.firstText, std::to_string(values[0]))) return true;
+  }
+  return false;
 }
 
 }  // namespace corvanta

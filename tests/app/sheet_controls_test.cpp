@@ -38,8 +38,7 @@ class SheetControlsTest : public QObject {
       for (int index : {0, 1, sheet->Columns()}) {
         ClickAtZoom(window, index);
         QCOMPARE(sheet->Highlighted(), index);
-        auto frets = ParseKeyFrets(window.form->Result().search.fingerings[index]);
-        QCOMPARE(window.form->SelectedFrets(), *frets);
+        QCOMPARE(window.form->SelectedFrets(), window.form->Result().search.fingerings[index].frets);
       }
     }
   }
@@ -91,8 +90,8 @@ class SheetControlsTest : public QObject {
     QVERIFY(sheet->Highlighted() > 0);
     QCOMPARE(sheet->Highlighted() % sheet->Columns(), 0);
     // What a click does: the info text, the neck, the strum.
-    auto frets = ParseKeyFrets(window.form->Result().search.fingerings[sheet->Highlighted()]);
-    QCOMPARE(window.form->SelectedFrets(), *frets);
+    QCOMPARE(window.form->SelectedFrets(),
+             window.form->Result().search.fingerings[sheet->Highlighted()].frets);
     window.form->Player().WaitUntilIdle();
     std::size_t before = window.midi->Records().size();
     QTest::keyClick(sheet, Qt::Key_Space);

@@ -24,24 +24,24 @@ SearchSettings Rooted(int root, int bass) {
 
 TEST(WholeSearch, findsTheStandardTuningResults) {
   SearchResult c = Search("0 4 7");
-  ASSERT_EQ(c.fingerings.size(), 165u);
-  EXPECT_EQ(c.fingerings[0], "112013 99 3 2 0 1 0 ");
-  EXPECT_EQ(c.fingerings[1], "112013 99 3 2 0 1 3 ");
-  EXPECT_EQ(c.fingerings[2], "112015 99 -3 5 5 5 3 ");
+  ASSERT_EQ(c.Keys().size(), 165u);
+  EXPECT_EQ(c.Keys()[0], "112013 99 3 2 0 1 0 ");
+  EXPECT_EQ(c.Keys()[1], "112013 99 3 2 0 1 3 ");
+  EXPECT_EQ(c.Keys()[2], "112015 99 -3 5 5 5 3 ");
 
   SearchResult e = Search("4 8 11", Rooted(4, 4));
-  ASSERT_EQ(e.fingerings.size(), 171u);
-  EXPECT_EQ(e.fingerings[0], "000000 0 2 2 1 0 0 ");
+  ASSERT_EQ(e.Keys().size(), 171u);
+  EXPECT_EQ(e.Keys()[0], "000000 0 2 2 1 0 0 ");
 
   SearchResult f = Search("5 9 0", Rooted(5, 5));
-  ASSERT_EQ(f.fingerings.size(), 57u);
-  EXPECT_EQ(f.fingerings[0], "000000 -1 3 3 2 1 1 ");
+  ASSERT_EQ(f.Keys().size(), 57u);
+  EXPECT_EQ(f.Keys()[0], "000000 -1 3 3 2 1 1 ");
 
   SearchSettings noBarres = Rooted(5, 5);
   noBarres.noFullBarres = true;
   SearchResult fNoBarre = Search("5 9 0", noBarres);
-  EXPECT_EQ(fNoBarre.fingerings.size(), 45u);
-  for (const std::string& key : fNoBarre.fingerings)
+  EXPECT_EQ(fNoBarre.Keys().size(), 45u);
+  for (const std::string& key : fNoBarre.Keys())
     EXPECT_EQ(key.find("-1 3 3 2 1 1"), std::string::npos);
 }
 
@@ -65,9 +65,10 @@ TEST(WholeSearch, isSortedByteWiseWithUniqueKeys) {
   SearchSettings wide;
   wide.fretCount = 24;
   SearchResult c = Search("0 4 7", wide);
-  EXPECT_TRUE(std::is_sorted(c.fingerings.begin(), c.fingerings.end()));
-  EXPECT_EQ(std::adjacent_find(c.fingerings.begin(), c.fingerings.end()), c.fingerings.end());
-  EXPECT_GT(c.fingerings.size(), 165u);
+  const std::vector<std::string> keys = c.Keys();
+  EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
+  EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end());
+  EXPECT_GT(keys.size(), 165u);
 }
 
 TEST(ChordTones, areTheRootFirstLessTheOmittedThirdAndFifth) {
@@ -86,20 +87,20 @@ TEST(WholeSearch, keepsTheBassWhenTheOmittedThirdIsTheBass) {
   settings.omitThird = true;
   SearchResult result = Search("4 0 4 7", settings);
   EXPECT_EQ(result.chordTones, (std::vector<int>{0, 7}));
-  ASSERT_FALSE(result.fingerings.empty());
+  ASSERT_FALSE(result.Keys().empty());
 }
 
 TEST(WholeSearch, searchesEveryNumberOfALongArgument) {
   // A six-note typed chord with a separate bass gives seven numbers.
   SearchResult result = Search("4 0 4 7 10 2 5", Rooted(0, 4));
   EXPECT_EQ(result.chordTones, (std::vector<int>{0, 4, 7, 10, 2, 5}));
-  for (const std::string& key : result.fingerings) EXPECT_EQ(key.size() > 7, true);
+  for (const std::string& key : result.Keys()) EXPECT_EQ(key.size() > 7, true);
 }
 
 TEST(WholeSearch, findsNothingForTheNoNoteBass) {
   SearchResult result = Search("12 4 7", Rooted(12, 12));
-  EXPECT_TRUE(result.fingerings.empty());
-  EXPECT_TRUE(SearchChord({}, SearchSettings{}).fingerings.empty());
+  EXPECT_TRUE(result.Keys().empty());
+  EXPECT_TRUE(SearchChord({}, SearchSettings{}).Keys().empty());
 }
 
 TEST(SearchArgumentParse, refusesMalformedTextWithAMessage) {
@@ -117,7 +118,7 @@ TEST(SearchArgumentParse, refusesMalformedTextWithAMessage) {
 TEST(WholeSearch, sanitizesAFretCountTheTablesCannotHold) {
   SearchSettings settings;
   settings.fretCount = 1000;
-  EXPECT_FALSE(Search("0 4 7", settings).fingerings.empty());
+  EXPECT_FALSE(Search("0 4 7", settings).Keys().empty());
   settings.fretCount = -3;
   Search("0 4 7", settings);  // must not index outside the tables
 }
@@ -139,10 +140,10 @@ TEST(KeyText, parsesOnlyValuesAFingeringCanHold) {
 TEST(WholeSearch, repeatedTonesFindWhatTheDistinctTonesFind) {
   SearchResult plain = Search("0 4 7", Rooted(0, 0));
   SearchResult repeated = Search("0 4 7 4 7 0 7 4", Rooted(0, 0));
-  EXPECT_EQ(repeated.fingerings, plain.fingerings);
+  EXPECT_EQ(repeated.Keys(), plain.Keys());
   EXPECT_EQ(repeated.chordTones, plain.chordTones);
-  EXPECT_EQ(Search("4 0 4 7 0 7", Rooted(0, 4)).fingerings,
-            Search("4 0 4 7", Rooted(0, 4)).fingerings);
+  EXPECT_EQ(Search("4 0 4 7 0 7", Rooted(0, 4)).Keys(),
+            Search("4 0 4 7", Rooted(0, 4)).Keys());
 }
 
 }  // namespace

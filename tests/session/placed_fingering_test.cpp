@@ -108,7 +108,7 @@ TEST(Capo, findsFingeringsThatSoundTheChordAboveTheCapo) {
         entry.ChooseType(row);
         ChordResult withCapo = SearchCurrentChord(entry, kStandardTuning, capo);
         std::set<int> tones(withCapo.search.chordTones.begin(), withCapo.search.chordTones.end());
-        for (const std::string& key : withCapo.search.fingerings) {
+        for (const std::string& key : withCapo.search.Keys()) {
           auto frets = ParseKeyFrets(key);
           ASSERT_TRUE(frets);
           SoundingNotes notes = NotesOfFingering(*frets, kStandardTuning, capo);
@@ -130,21 +130,21 @@ TEST(Capo, ofZeroChangesNothingAndEqualsTheRaisedTuning) {
   ChordEntry entry;
   entry.ChooseRoot(9);
   entry.ToggleDegree(15);
-  EXPECT_EQ(SearchCurrentChord(entry, kStandardTuning, 0).search.fingerings,
-            SearchCurrentChord(entry, kStandardTuning).search.fingerings);
+  EXPECT_EQ(SearchCurrentChord(entry, kStandardTuning, 0).search.Keys(),
+            SearchCurrentChord(entry, kStandardTuning).search.Keys());
   // Capo 3 over 12 frets: the search of the tuning three semitones up over 9.
   ChordResult capo3 = SearchCurrentChord(entry, kStandardTuning, 3);
   SearchSettings raised = SettingsOf(entry.state, TuningWithCapo(kStandardTuning, 3));
   raised.fretCount = 9;
-  EXPECT_EQ(capo3.search.fingerings,
-            SearchChord(ParseSearchArgument(entry.SearchArgument()).numbers, raised).fingerings);
+  EXPECT_EQ(capo3.search.Keys(),
+            SearchChord(ParseSearchArgument(entry.SearchArgument()).numbers, raised).Keys());
 }
 
 TEST(FindFingering, matchesAVoicingWhateverItsBarreSign) {
-  std::vector<std::string> keys{"112013 99 3 2 0 1 0 ", "000000 -1 3 3 2 1 1 "};
-  EXPECT_EQ(FindFingering(keys, {1, 3, 3, 2, 1, 1}), 1);
-  EXPECT_EQ(FindFingering(keys, {99, 3, 2, 0, 1, 0}), 0);
-  EXPECT_EQ(FindFingering(keys, {0, 3, 2, 0, 1, 0}), -1);
+  std::vector<PackedFingering> found{{{99, 3, 2, 0, 1, 0}, 1}, {{-1, 3, 3, 2, 1, 1}, 2}};
+  EXPECT_EQ(FindFingering(found, {1, 3, 3, 2, 1, 1}), 1);
+  EXPECT_EQ(FindFingering(found, {99, 3, 2, 0, 1, 0}), 0);
+  EXPECT_EQ(FindFingering(found, {0, 3, 2, 0, 1, 0}), -1);
 }
 
 }  // namespace
