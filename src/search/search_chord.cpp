@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "search/enumeration.h"
+#include "search/enumeration_walk.h"
 #include "search/fingering.h"
 #include "search/fingering_collector.h"
 #include "search/tone_map.h"
@@ -13,17 +13,6 @@
 namespace corvanta {
 namespace {
 
-class CollectorSink : public CandidateSink {
- public:
-  explicit CollectorSink(FingeringCollector& collector) : collector_(collector) {}
-  void CheckFingering(const Frets& candidate, int fixedStringCount) override {
-    collector_.CheckFingering(candidate, fixedStringCount);
-  }
-  std::uint16_t RequiredMask() const override { return collector_.RequiredMask(); }
-
- private:
-  FingeringCollector& collector_;
-};
 
 void RemoveFirst(std::vector<int>& tones, int tone) {
   auto found = std::find(tones.begin(), tones.end(), tone);
@@ -93,8 +82,7 @@ SearchResult SearchChord(const std::vector<int>& argumentNumbers, const SearchSe
   ToneMap bassMap = BuildToneMap(settings.tuning, settings.fretCount, {argumentNumbers[0]});
   ToneMap chordMap = BuildToneMap(settings.tuning, settings.fretCount, result.chordTones);
   FingeringCollector collector(settings, result.chordTones);
-  CollectorSink sink(collector);
-  EnumerateFingerings(bassMap, chordMap, settings.fretCount, sink);
+  enumeration::Enumerate(bassMap, chordMap, settings.fretCount, collector);
 
   result.fingerings = collector.TakeFingerings();
   PromotePreferredShape(result.fingerings);
