@@ -1,5 +1,6 @@
 # What `cmake --install` puts where, the man pages, and the .deb package.
 install(TARGETS corvanta-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS corvanta_synth_module LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/corvanta)
 if(CORVANTA_BUILD_GUI)
   install(TARGETS corvanta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(TARGETS corvanta_drawing_module LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/corvanta)

@@ -7,7 +7,8 @@
 #include "cli/atomic_file.h"
 #include "cli/commands.h"
 #include "instrument/capo.h"
-#include "sound/fluidsynth/offline_render.h"
+#include "cli/module_loader.h"
+#include "cli/synth_request.h"
 #include "sound/fluidsynth/soundfont.h"
 #include "sound/midi_messages.h"
 #include "sound/strum.h"
@@ -90,10 +91,15 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
     rendered = PlanPatchChange(kPatchItems[0].program);
     rendered.insert(rendered.end(), calls.begin(), calls.end());
   }
-  auto audio = RenderOffline(rendered, *soundfont, kTailMs);
-  if (!audio) throw CommandFailure("the soundfont '" + *soundfont + "' cannot be loaded");
-  std::string failure =
-      WriteFileAtomically(command.wav, [&](std::ostream& file) { return WriteWav(*audio, file); });
+  std::string error;
+  void* entry = LoadModuleEntry(kSynthModuleName, kSynthEntryName, error);
+  if (entry == nullptr) throw CommandFailure(error);
+  std::string wav;
+  if (!reinterpret_cast<RenderFunction>(entry)({rendered, *soundfont, kTailMs}, wav))
+    throw CommandFailure("the soundfont '" + *soundfont + "' cannot be loaded");
+  std::string failure = WriteFileAtomically(command.wav, [&](std::ostream& file) {
+    return static_cast<bool>(file.write(wav.data(), static_cast<std::streamsize>(wav.size())));
+  });
   if (!failure.empty()) throw CommandFailure(failure);
   return 0;
 }
