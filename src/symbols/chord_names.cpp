@@ -1,7 +1,10 @@
 #include "symbols/chord_names.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "theory/chord_entry.h"
 #include "theory/text_util.h"
@@ -9,53 +12,123 @@
 namespace corvanta {
 namespace {
 
-// Texts of the intervals left once the third and the fifth are taken out.
-std::string_view IntervalText(int interval) {
+// A name's suffix is a run of pieces ("m", "/5-", "/add2", "/4+", "/6", ...);
+// the rewrites only ever move, drop or rename a piece, so they work on the
+// pieces and the texts are written once, at the end.
+enum class Kind : std::uint8_t {
+  Bare,
+  Minor,
+  Dim,
+  Sus4,
+  Fifth,
+  Add2,
+  Add9,
+  Fourth,
+  Add11,
+  Sixth,
+  Add13,
+  Seventh
+};
+
+struct Piece {
+  Kind kind;
+  char sign;  // '+', '-' or 0
+  bool operator==(const Piece&) const = default;
+};
+
+std::string_view KindText(Kind kind) {
+  switch (kind) {
+    case Kind::Bare:
+      return "";
+    case Kind::Minor:
+      return "m";
+    case Kind::Dim:
+      return "/dim";
+    case Kind::Sus4:
+      return "/sus4";
+    case Kind::Fifth:
+      return "/5";
+    case Kind::Add2:
+      return "/add2";
+    case Kind::Add9:
+      return "/add9";
+    case Kind::Fourth:
+      return "/4";
+    case Kind::Add11:
+      return "/add11";
+    case Kind::Sixth:
+      return "/6";
+    case Kind::Add13:
+      return "/add13";
+    case Kind::Seventh:
+      return "/7";
+  }
+  return "";
+}
+
+// At most a minor, a fifth and the other notes' pieces, plus what the
+// rewrites add: a dozen pieces is room enough.
+struct Variant {
+  std::array<Piece, 12> pieces{};
+  std::uint8_t size = 0;
+
+  bool operator==(const Variant& other) const {
+    return size == other.size &&
+           std::equal(pieces.begin(), pieces.begin() + size, other.pieces.begin());
+  }
+  void Push(Piece piece) {
+    if (size < pieces.size()) pieces[size++] = piece;
+  }
+  int Find(Kind kind, char sign = 1) const {  // sign 1: any sign
+    for (int i = 0; i < size; ++i) {
+      if (pieces[static_cast<std::size_t>(i)].kind == kind &&
+          (sign == 1 || pieces[static_cast<std::size_t>(i)].sign == sign))
+        return i;
+    }
+    return -1;
+  }
+  bool Has(Kind kind, char sign = 1) const { return Find(kind, sign) >= 0; }
+  void Erase(int at) {
+    std::copy(pieces.begin() + at + 1, pieces.begin() + size, pieces.begin() + at);
+    --size;
+  }
+  void Insert(int at, Piece piece) {
+    if (size >= pieces.size()) return;
+    std::copy_backward(pieces.begin() + at, pieces.begin() + size, pieces.begin() + size + 1);
+    pieces[static_cast<std::size_t>(at)] = piece;
+    ++size;
+  }
+  void AppendText(std::string& out) const {
+    for (int i = 0; i < size; ++i) {
+      const Piece& piece = pieces[static_cast<std::size_t>(i)];
+      out.append(KindText(piece.kind));
+      if (piece.sign != 0) out.push_back(piece.sign);
+    }
+  }
+};
+
+// Pieces of the intervals left once the third and the fifth are taken out.
+std::optional<Piece> IntervalPiece(int interval) {
   switch (interval) {
     case 1:
-      return "/add2-";
+      return Piece{Kind::Add2, '-'};
     case 2:
-      return "/add2";
+      return Piece{Kind::Add2, 0};
     case 5:
-      return "/4";
+      return Piece{Kind::Fourth, 0};
     case 6:
-      return "/4+";
+      return Piece{Kind::Fourth, '+'};
     case 8:
-      return "/6-";
+      return Piece{Kind::Sixth, '-'};
     case 9:
-      return "/6";
+      return Piece{Kind::Sixth, 0};
     case 10:
-      return "/6+";
+      return Piece{Kind::Sixth, '+'};
     case 11:
-      return "/7+";
+      return Piece{Kind::Seventh, '+'};
     default:
-      return "";  // 0 is the root; 3, 4 and 7 are read as third and fifth
+      return std::nullopt;  // 0 is the root; 3, 4 and 7 are read as third and fifth
   }
-}
-
-bool Contains(std::string_view text, std::string_view pattern) {
-  return text.find(pattern) != std::string_view::npos;
-}
-
-// The text with its first occurrence of pattern replaced, after a prefix;
-// built in one allocation, as the variant walk makes many of these.
-std::string ReplaceFirst(std::string_view text, std::string_view pattern, std::string_view with,
-                         std::string_view prefix = {}) {
-  std::size_t at = text.find(pattern);
-  std::string result;
-  result.reserve(prefix.size() + text.size() + with.size());
-  result.append(prefix);
-  if (at == std::string_view::npos) return result.append(text);
-  return result.append(text.substr(0, at)).append(with).append(text.substr(at + pattern.size()));
-}
-
-std::string Joined(std::initializer_list<std::string_view> parts) {
-  std::size_t size = 0;
-  for (std::string_view part : parts) size += part.size();
-  std::string text;
-  text.reserve(size);
-  for (std::string_view part : parts) text.append(part);
-  return text;
 }
 
 bool RemoveFirst(std::vector<int>& list, int value) {
@@ -66,7 +139,7 @@ bool RemoveFirst(std::vector<int>& list, int value) {
 }
 
 struct Suffix {
-  std::string text;
+  Variant variant;
   bool no3 = false;
   bool no5 = false;
 };
@@ -79,7 +152,7 @@ Suffix BuildSuffix(std::vector<int> intervals) {
   if (third == intervals.end()) {
     suffix.no3 = true;
   } else {
-    if (*third == 3) suffix.text += "m";
+    if (*third == 3) suffix.variant.Push({Kind::Minor, 0});
     intervals.erase(third);
   }
   if (!RemoveFirst(intervals, 7)) {
@@ -88,71 +161,136 @@ Suffix BuildSuffix(std::vector<int> intervals) {
     if (fifth == intervals.end()) {
       suffix.no5 = true;
     } else {
-      suffix.text += *fifth == 8 ? "/5+" : "/5-";
+      suffix.variant.Push({Kind::Fifth, *fifth == 8 ? '+' : '-'});
       intervals.erase(fifth);
     }
   }
-  for (int interval : intervals) suffix.text += IntervalText(interval);
+  for (int interval : intervals) {
+    if (auto piece = IntervalPiece(interval)) suffix.variant.Push(*piece);
+  }
   return suffix;
 }
 
 struct Rewrite {
-  std::string text;
+  Variant variant;
   bool suspended;  // rule 1: its mark is only " (no5)"
 };
 
-// The rewrites of one variant, each applied to the variant as it was taken.
-std::vector<Rewrite> RewritesOf(const std::string& v, bool no3) {
-  std::vector<Rewrite> out;
-  out.reserve(5);
-  if (no3 && Contains(v, "/4")) out.push_back({ReplaceFirst(v, "/4", "", "/sus4"), true});
-  if (Contains(v, "/6+")) out.push_back({ReplaceFirst(v, "/6+", "/7"), false});
-  if (Contains(v, "2")) out.push_back({ReplaceFirst(v, "2", "9"), false});
-  if (Contains(v, "/4")) out.push_back({ReplaceFirst(v, "/4", "/add11"), false});
-  if (Contains(v, "/6")) out.push_back({ReplaceFirst(v, "/6", "/add13"), false});
-  return out;
+Variant Renamed(Variant v, int at, Kind kind) {
+  v.pieces[static_cast<std::size_t>(at)].kind = kind;
+  return v;
+}
+
+// The rewrites of one variant, each applied to the variant as it was taken:
+// 1 "/4" becomes a leading "/sus4" (without a third), 2 "/6+" becomes "/7",
+// 3 the "2" of "/add2" becomes "9", 4 "/4" becomes "/add11", 5 "/6"
+// becomes "/add13" (each on the first such piece; a sign stays in place).
+int RewritesOf(const Variant& v, bool no3, std::array<Rewrite, 5>& out) {
+  int count = 0;
+  int fourth = v.Find(Kind::Fourth);
+  if (no3 && fourth >= 0) {
+    Variant sus = v;
+    if (sus.pieces[static_cast<std::size_t>(fourth)].sign == 0) {
+      sus.Erase(fourth);
+    } else {
+      sus.pieces[static_cast<std::size_t>(fourth)].kind = Kind::Bare;
+    }
+    sus.Insert(0, {Kind::Sus4, 0});
+    out[count++] = {sus, true};
+  }
+  if (int sharpSixth = v.Find(Kind::Sixth, '+'); sharpSixth >= 0) {
+    Variant seventh = v;
+    seventh.pieces[static_cast<std::size_t>(sharpSixth)] = {Kind::Seventh, 0};
+    out[count++] = {seventh, false};
+  }
+  if (int second = v.Find(Kind::Add2); second >= 0)
+    out[count++] = {Renamed(v, second, Kind::Add9), false};
+  if (fourth >= 0) out[count++] = {Renamed(v, fourth, Kind::Add11), false};
+  if (int sixth = v.Find(Kind::Sixth); sixth >= 0)
+    out[count++] = {Renamed(v, sixth, Kind::Add13), false};
+  return count;
 }
 
 // The diminished form of a suffix such as "m/5-/6", or nothing.
-std::optional<std::string> DiminishedForm(const std::string& suffix) {
-  if (suffix.rfind("m", 0) != 0 || !Contains(suffix, "/5-") || !Contains(suffix, "/6")) return {};
-  if (Contains(suffix, "/5+") || Contains(suffix, "/6+") || Contains(suffix, "/6-")) return {};
-  std::string text = ReplaceFirst(ReplaceFirst(ReplaceFirst(suffix, "m", ""), "/5-", ""), "/6", "");
-  return "/dim" + text;
+std::optional<Variant> DiminishedForm(const Variant& suffix) {
+  if (suffix.size == 0 || suffix.pieces[0].kind != Kind::Minor) return {};
+  if (!suffix.Has(Kind::Fifth, '-') || !suffix.Has(Kind::Sixth)) return {};
+  if (suffix.Has(Kind::Fifth, '+') || suffix.Has(Kind::Sixth, '+') || suffix.Has(Kind::Sixth, '-'))
+    return {};
+  Variant dim = suffix;
+  dim.Erase(0);
+  dim.Erase(dim.Find(Kind::Fifth, '-'));
+  dim.Erase(dim.Find(Kind::Sixth, 0));
+  dim.Insert(0, {Kind::Dim, 0});
+  return dim;
 }
 
+// Every name of every candidate root, written one after another into one
+// buffer; the list keeps views into it until the names are chosen.
+class NameBuffer {
+ public:
+  void Add(std::string_view root, const Variant& variant, std::string_view slash,
+           std::string_view marks1 = {}, std::string_view marks2 = {}) {
+    std::size_t start = text_.size();
+    text_.append(root);
+    variant.AppendText(text_);
+    text_.append(slash).append(marks1).append(marks2);
+    spans_.push_back({start, text_.size() - start});
+  }
+  std::vector<std::string_view> Views() const {
+    std::vector<std::string_view> views;
+    views.reserve(spans_.size());
+    for (auto [start, length] : spans_) views.emplace_back(text_.data() + start, length);
+    return views;
+  }
+
+  NameBuffer() {
+    // Six notes give a few hundred names of 20-odd characters at most.
+    text_.reserve(8192);
+    spans_.reserve(512);
+  }
+
+ private:
+  std::string text_;
+  std::vector<std::pair<std::size_t, std::size_t>> spans_;
+};
+
 void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accidentals names,
-                  std::vector<std::string>& out) {
+                  NameBuffer& out) {
   int root = notes[j];
-  std::string rootName(NoteGridText(names, root));
-  std::string slash = bass == root ? "" : "/" + std::string(NoteGridText(names, bass));
+  std::string_view rootName = NoteGridText(names, root);
+  std::string slash;
+  if (bass != root) slash.append("/").append(NoteGridText(names, bass));
   std::vector<int> intervals;
+  intervals.reserve(notes.size());
   for (int note : notes) intervals.push_back(WrapPitchClass(note - root));
   std::sort(intervals.begin(), intervals.end());
   Suffix suffix = BuildSuffix(intervals);
-  std::string no3Mark = suffix.no3 ? " (no3)" : "";
-  std::string no5Mark = suffix.no5 ? " (no5)" : "";
+  std::string_view no3Mark = suffix.no3 ? " (no3)" : "";
+  std::string_view no5Mark = suffix.no5 ? " (no5)" : "";
 
   // The chord's own root never carries the bass on its plain name.
-  out.push_back(rootName + suffix.text + (j > 0 ? slash : "") + no3Mark + no5Mark);
-  std::vector<std::string> variants{suffix.text};
-  if (auto diminished = DiminishedForm(suffix.text)) {
-    out.push_back(rootName + *diminished + slash);
+  out.Add(rootName, suffix.variant, j > 0 ? std::string_view(slash) : std::string_view(), no3Mark,
+          no5Mark);
+  std::vector<Variant> variants;
+  variants.reserve(64);
+  variants.push_back(suffix.variant);
+  if (auto diminished = DiminishedForm(suffix.variant)) {
+    out.Add(rootName, *diminished, slash);
     variants.push_back(*diminished);
   }
   // A variant reached again by another order of rewrites gets the same name
   // again (its mark depends only on its text), which the list drops later;
   // so each variant is named and walked once.
-  // (A few dozen short texts at most: a linear look-up beats hashing.)
+  std::array<Rewrite, 5> rewrites;
   for (std::size_t i = 0; i < variants.size(); ++i) {
-    for (Rewrite& rewrite : RewritesOf(variants[i], suffix.no3)) {
-      if (std::find(variants.begin(), variants.end(), rewrite.text) != variants.end()) continue;
-      std::string mark =
-          rewrite.suspended
-              ? no5Mark
-              : (suffix.no3 && !Contains(rewrite.text, "sus") ? no3Mark : "") + no5Mark;
-      out.push_back(Joined({rootName, rewrite.text, slash, mark}));
-      variants.push_back(std::move(rewrite.text));
+    int count = RewritesOf(variants[i], suffix.no3, rewrites);
+    for (int r = 0; r < count; ++r) {
+      const Rewrite& rewrite = rewrites[static_cast<std::size_t>(r)];
+      if (std::find(variants.begin(), variants.end(), rewrite.variant) != variants.end()) continue;
+      bool markNo3 = !rewrite.suspended && suffix.no3 && !rewrite.variant.Has(Kind::Sus4);
+      out.Add(rootName, rewrite.variant, slash, markNo3 ? no3Mark : "", no5Mark);
+      variants.push_back(rewrite.variant);
     }
   }
 }
@@ -166,22 +304,23 @@ std::vector<std::string> ListChordNames(std::vector<int> notes, int bassPitchCla
   notes = DistinctInOrder(notes);
   if (std::find(notes.begin(), notes.end(), bassPitchClass) == notes.end())
     notes.push_back(bassPitchClass);
-  std::vector<std::string> all;
-  all.reserve(notes.size() * 16);
-  for (std::size_t j = 0; j < notes.size(); ++j) NamesForRoot(notes, j, bassPitchClass, names, all);
+  NameBuffer buffer;
+  for (std::size_t j = 0; j < notes.size(); ++j)
+    NamesForRoot(notes, j, bassPitchClass, names, buffer);
+  std::vector<std::string_view> all = buffer.Views();
   std::sort(all.begin(), all.end());
 
   std::vector<std::string> shown;
   if (all.empty()) return shown;
-  shown.push_back(all.front());
+  shown.reserve(all.size());
+  shown.emplace_back(all.front());
   std::string_view previous = TrimTrailingBlanks(all.front());
   for (std::size_t i = 1; i < all.size(); ++i) {
     if (TrimTrailingBlanks(all[i]) == previous) continue;
     previous = TrimTrailingBlanks(all[i]);
-    std::string name = all[i];
+    std::string& name = shown.emplace_back(all[i]);
     std::size_t slashAt = name.find('/');
     if (slashAt != std::string::npos) name.erase(slashAt, 1);
-    shown.push_back(std::move(name));
   }
   return shown;
 }
