@@ -1,15 +1,30 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include "peak_memory.h"
+#include "search/enumeration.h"
+#include "search/fingering_collector.h"
 #include "search/search_argument.h"
 #include "search/search_chord.h"
+#include "search/tone_map.h"
 #include "theory/catalogue.h"
 #include "theory/formula.h"
+#include "theory/note_names.h"
+#include "theory/text_util.h"
 
 namespace corvanta {
 namespace {
+
+struct CollectorCounter : CandidateSink {
+  explicit CollectorCounter(FingeringCollector& collector) : collector_(collector) {}
+  void CheckFingering(const Frets& candidate, int fixed) override {
+    collector_.CheckFingering(candidate, fixed);
+  }
+  std::uint16_t RequiredMask() const override { return collector_.RequiredMask(); }
+  FingeringCollector& collector_;
+};
 
 SearchResult SearchType(const ChordType& type, int root, int bass, SearchSettings settings) {
   settings.rootPitchClass = root;
@@ -23,37 +38,115 @@ void StartChord(benchmark::State& state) {
 }
 BENCHMARK(StartChord)->Unit(benchmark::kMicrosecond);
 
-// The catalogue chord (type and root, bass on the root) that takes longest at 24 frets.
-std::pair<int, int> SlowestAt24Frets() {
+// The 24-fret worst cases, chosen by counting (so the figures repeat): the
+// catalogue chord (bass on the root) with the most candidates, and the one
+// with the most fingerings.
+struct WorstCase {
+  int type = 0;
+  int root = 0;
+  std::size_t count = 0;
+};
+
+struct CandidateCounter : CandidateSink {
+  std::size_t candidates = 0;
+  void CheckFingering(const Frets&, int) override { ++candidates; }
+};
+
+std::size_t CandidatesOf(int type, int root, int fretCount) {
   SearchSettings settings;
-  settings.fretCount = 24;
-  std::pair<int, int> slowest{0, 0};
-  auto longest = std::chrono::nanoseconds::zero();
-  for (int type = 0; type < kChordTypeCount; ++type) {
-    for (int root = 0; root < 12; ++root) {
-      auto start = std::chrono::steady_clock::now();
-      for (int repeat = 0; repeat < 3; ++repeat)
-        SearchType(kChordCatalogue[type], root, root, settings);
-      auto took = std::chrono::steady_clock::now() - start;
-      if (took > longest) longest = took, slowest = {type, root};
-    }
-  }
-  return slowest;
+  settings.fretCount = fretCount;
+  auto numbers =
+      ParseSearchArgument(BuildSearchArgument(kChordCatalogue[type].formula, root, root)).numbers;
+  settings.rootPitchClass = settings.bassPitchClass = root;
+  std::vector<int> tones = ChordTonesOf(numbers, settings);
+  CandidateCounter counter;
+  EnumerateFingerings(BuildToneMap(settings.tuning, fretCount, {numbers[0]}),
+                      BuildToneMap(settings.tuning, fretCount, tones), fretCount, counter);
+  return counter.candidates;
 }
 
-void SlowestChordAt24Frets(benchmark::State& state) {
-  static const auto slowest = SlowestAt24Frets();
+template <typename Measure>
+WorstCase Largest(Measure measure) {
+  WorstCase worst;
+  for (int type = 0; type < kChordTypeCount; ++type) {
+    for (int root = 0; root < 12; ++root) {
+      std::size_t count = measure(type, root);
+      if (count > worst.count) worst = {type, root, count};
+    }
+  }
+  return worst;
+}
+
+const WorstCase& MostCandidatesAt24() {
+  static const WorstCase worst =
+      Largest([](int type, int root) { return CandidatesOf(type, root, 24); });
+  return worst;
+}
+
+const WorstCase& MostFingeringsAt24() {
+  static const WorstCase worst = Largest([](int type, int root) {
+    SearchSettings settings;
+    settings.fretCount = 24;
+    return SearchType(kChordCatalogue[type], root, root, settings).fingerings.size();
+  });
+  return worst;
+}
+
+void Search24(benchmark::State& state, const WorstCase& worst) {
   SearchSettings settings;
   settings.fretCount = 24;
-  const ChordType& type = kChordCatalogue[slowest.first];
+  const ChordType& type = kChordCatalogue[worst.type];
   std::size_t count = 0;
-  for (auto _ : state) {
-    count = SearchType(type, slowest.second, slowest.second, settings).fingerings.size();
-  }
+  for (auto _ : state) count = SearchType(type, worst.root, worst.root, settings).fingerings.size();
   state.counters["fingerings"] = static_cast<double>(count);
-  state.SetLabel(std::string(type.formula) + " root " + std::to_string(slowest.second));
+  state.counters["candidates"] = static_cast<double>(CandidatesOf(worst.type, worst.root, 24));
+  state.SetLabel(std::string(NoteNamesFor(Accidentals::Sharps)[worst.root]) + " \"" +
+                 std::string(TrimBlanks(type.name)) + "\"");
 }
-BENCHMARK(SlowestChordAt24Frets)->Unit(benchmark::kMicrosecond);
+
+void MostCandidatesAt24Frets(benchmark::State& state) { Search24(state, MostCandidatesAt24()); }
+BENCHMARK(MostCandidatesAt24Frets)->Unit(benchmark::kMicrosecond);
+
+void MostFingeringsAt24Frets(benchmark::State& state) { Search24(state, MostFingeringsAt24()); }
+BENCHMARK(MostFingeringsAt24Frets)->Unit(benchmark::kMicrosecond);
+
+// The stages of the start chord: enumerating the candidates (tone maps
+// included), checking them (the whole search less the ordering), ordering.
+void StageEnumeration(benchmark::State& state) {
+  SearchSettings settings;
+  for (auto _ : state) {
+    CandidateCounter counter;
+    EnumerateFingerings(BuildToneMap(settings.tuning, 12, {0}),
+                        BuildToneMap(settings.tuning, 12, {0, 4, 7}), 12, counter);
+    benchmark::DoNotOptimize(counter.candidates);
+  }
+}
+BENCHMARK(StageEnumeration)->Unit(benchmark::kMicrosecond);
+
+void StageEnumerationAndChecking(benchmark::State& state) {
+  SearchSettings settings;
+  std::vector<int> tones{0, 4, 7};
+  for (auto _ : state) {
+    FingeringCollector collector(settings, tones);
+    CollectorCounter sink(collector);
+    EnumerateFingerings(BuildToneMap(settings.tuning, 12, {0}),
+                        BuildToneMap(settings.tuning, 12, tones), 12, sink);
+    benchmark::DoNotOptimize(collector.TakeFingerings());
+  }
+}
+BENCHMARK(StageEnumerationAndChecking)->Unit(benchmark::kMicrosecond);
+
+void StageOrdering(benchmark::State& state) {
+  SearchResult found = SearchType(kChordCatalogue[0], 0, 0, {});
+  for (auto _ : state) {
+    std::vector<PackedFingering> fingerings = found.fingerings;
+    PromotePreferredShape(fingerings);
+    std::sort(fingerings.begin(), fingerings.end(),
+              [](const PackedFingering& a, const PackedFingering& b) { return a.order < b.order; });
+    benchmark::DoNotOptimize(fingerings.data());
+  }
+}
+BENCHMARK(StageOrdering)->Unit(benchmark::kMicrosecond);
 
 void SweepAllChordsStandardTuning(benchmark::State& state) {
   std::size_t total = 0;

@@ -4,6 +4,7 @@
 // calls its collector directly (a candidate costs a few nanoseconds; a
 // virtual call per candidate would be a good part of that).
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -12,7 +13,6 @@
 #include "search/tone_map.h"
 
 namespace corvanta::enumeration {
-
 
 inline constexpr int kFrettedBassWindows = 5;
 inline constexpr int kWindowWidth = 4;
@@ -40,47 +40,6 @@ inline std::optional<BassPosition> TakeBassPosition(ToneMap& bassMap, int fretCo
   return std::nullopt;
 }
 
-// The first choice of a free string: the open string when it sounds a chord
-// tone, else the lowest chord-tone fret from lo to hi-1; muted when none.
-inline void FirstFingering(Frets& candidate, const ToneMap& chordMap, int firstFree, FretWindow window) {
-  for (int string = firstFree; string < kStringCount; ++string) {
-    candidate[string] = kMuted;
-    for (int fret = 0; fret < window.hi; ++fret) {
-      if (chordMap[string][fret] >= 0 && (fret == 0 || fret >= window.lo)) {
-        candidate[string] = fret;
-        break;
-      }
-    }
-  }
-}
-
-// Advances exactly one string, the highest that is not muted, to its next
-// chord-tone fret up to hi (or to muted), and restarts every higher string.
-inline void NextFingering(const Frets& first, Frets& candidate, const ToneMap& chordMap, int bassString,
-                   FretWindow window) {
-  for (int string = kStringCount - 1; string > bassString; --string) {
-    if (candidate[string] == kMuted) continue;
-    int next = kMuted;
-    for (int fret = std::max(window.lo, candidate[string] + 1); fret <= window.hi; ++fret) {
-      if (chordMap[string][fret] >= 0) {
-        next = fret;
-        break;
-      }
-    }
-    candidate[string] = next;
-    for (int higher = string + 1; higher < kStringCount; ++higher)
-      candidate[higher] = first[higher];
-    return;
-  }
-}
-
-inline bool FreeStringsExhausted(const Frets& candidate, int bassString) {
-  for (int string = bassString + 1; string < kStringCount; ++string) {
-    if (candidate[string] != kMuted) return false;
-  }
-  return true;
-}
-
 // The pitch classes the free strings can sound in a window: the open string
 // when it is a chord tone, and the chord tones from the window's frets.
 inline std::uint16_t AvailableInWindow(const ToneMap& chordMap, int bassString, FretWindow window) {
@@ -95,24 +54,71 @@ inline std::uint16_t AvailableInWindow(const ToneMap& chordMap, int bassString, 
   return available;
 }
 
+// The values each free string takes in a window, in the odometer's order:
+// its first choice (the open string when it sounds a chord tone, else the
+// lowest chord-tone fret from lo to hi-1), then each next chord-tone fret up
+// to hi. Listing them once makes each odometer step a few integer moves.
+struct StringChoices {
+  std::array<std::int8_t, kFretSlots + 1> frets{};
+  std::uint8_t count = 0;
+};
+
+inline StringChoices ChoicesOf(const ToneMap& chordMap, int string, FretWindow window) {
+  StringChoices choices;
+  int first = kMuted;
+  for (int fret = 0; fret < window.hi; ++fret) {
+    if (chordMap[string][fret] >= 0 && (fret == 0 || fret >= window.lo)) {
+      first = fret;
+      break;
+    }
+  }
+  if (first == kMuted) return choices;
+  choices.frets[choices.count++] = static_cast<std::int8_t>(first);
+  for (int fret = std::max(window.lo, first + 1); fret <= window.hi && fret < kFretSlots; ++fret) {
+    if (chordMap[string][fret] >= 0)
+      choices.frets[choices.count++] = static_cast<std::int8_t>(fret);
+  }
+  return choices;
+}
+
+// One window's walk: the first candidate, then the odometer advancing the
+// highest sounding free string and restarting every string above it, until
+// every free string is muted. (With every free string muted at the start,
+// the first candidate is handed on twice, as the odometer always steps once.)
 template <typename Sink>
 void WalkWindow(BassPosition bass, FretWindow window, const ToneMap& chordMap, Sink& sink) {
   std::uint16_t required = sink.RequiredMask();
   if (required != 0 && (AvailableInWindow(chordMap, bass.string, window) & required) != required)
     return;
+  const int fixedStringCount = bass.string + 1;
+  std::array<StringChoices, kStringCount> choices{};
+  std::array<int, kStringCount> at{};
   Frets candidate;
   candidate.fill(kMuted);
   candidate[bass.string] = bass.fret;
-  int fixedStringCount = bass.string + 1;
-  FirstFingering(candidate, chordMap, fixedStringCount, window);
+  for (int string = fixedStringCount; string < kStringCount; ++string) {
+    choices[string] = ChoicesOf(chordMap, string, window);
+    if (choices[string].count > 0) candidate[string] = choices[string].frets[0];
+  }
   sink.CheckFingering(candidate, fixedStringCount);
-  const Frets first = candidate;
-  do {
-    NextFingering(first, candidate, chordMap, bass.string, window);
+  for (;;) {
+    int string = kStringCount - 1;
+    while (string >= fixedStringCount && candidate[string] == kMuted) --string;
+    if (string >= fixedStringCount) {
+      int next = ++at[string];
+      candidate[string] = next < choices[string].count ? choices[string].frets[next] : kMuted;
+      for (int higher = string + 1; higher < kStringCount; ++higher) {
+        at[higher] = 0;
+        candidate[higher] = choices[higher].count > 0 ? choices[higher].frets[0] : kMuted;
+      }
+    }
     sink.CheckFingering(candidate, fixedStringCount);
-  } while (!FreeStringsExhausted(candidate, bass.string));
+    bool exhausted = true;
+    for (int free = fixedStringCount; free < kStringCount && exhausted; ++free)
+      exhausted = candidate[free] == kMuted;
+    if (exhausted) return;
+  }
 }
-
 
 // Every candidate in discovery order: see EnumerateFingerings.
 template <typename Sink>
