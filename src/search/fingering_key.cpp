@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <vector>
 #include <cstdlib>
 #include <iterator>
+#include <vector>
 
 namespace corvanta {
 namespace {
@@ -13,27 +13,6 @@ namespace {
 inline constexpr int kFieldOffset = 10;
 inline constexpr int kFirstInnerString = 2;
 inline constexpr int kNoLowFret = 100;
-
-// Appends the decimal text of a value; fret values and key fields stay well
-// inside -999..999, and the buffer is sized for any int.
-class KeyWriter {
- public:
-  void Number(int value) {
-    auto result = std::to_chars(next_, std::end(buffer_), value);
-    next_ = result.ptr;
-  }
-  void Blank() {
-    if (next_ != std::end(buffer_)) *next_++ = ' ';
-  }
-  std::string Text() const {
-    return std::string(buffer_, static_cast<std::size_t>(next_ - buffer_));
-  }
-
- private:
-  // Three fields and six values with their blanks, each at most 12 characters.
-  char buffer_[3 * 12 + 6 * 13 + 1];
-  char* next_ = std::begin(buffer_);
-};
 
 }  // namespace
 
@@ -47,31 +26,9 @@ int ClassifyStringSet(const Frets& values) {
 }
 
 std::optional<std::string> FingeringKey(const Frets& values, bool simpleChords, int span) {
-  int low = kNoLowFret;
-  int high = 0;
-  for (int string = 0; string < kStringCount; ++string) {
-    int value = values[string];
-    if (value == kMuted) {
-      if (simpleChords && string >= kFirstInnerString) return std::nullopt;
-      continue;
-    }
-    if (value != kOpen && std::abs(value) < low) low = std::abs(value);
-    if (value > high) high = value;
-  }
-  if (span <= high - low) return std::nullopt;
-  if (high <= kFirstPositionHighestFret) low = 1;
-
-  // Built in one buffer: this runs for every accepted fingering.
-  KeyWriter key;
-  key.Number(low + kFieldOffset);
-  key.Number(ClassifyStringSet(values));
-  key.Number(high + kFieldOffset);
-  key.Blank();
-  for (int value : values) {
-    key.Number(value);
-    key.Blank();
-  }
-  return key.Text();
+  auto packed = PackFingering(values, simpleChords, span);
+  if (!packed) return std::nullopt;
+  return KeyText(*packed);
 }
 
 namespace {
@@ -128,7 +85,8 @@ constexpr std::array<std::uint8_t, 2 * kFretSlots> kRanks = [] {
 
 std::uint64_t RankOf(int value) {
   if (value == kMuted) return kRanks[2 * kFretSlots - 1];
-  return kRanks[static_cast<std::size_t>(std::clamp(value, kLowestValue, kFretSlots - 1) - kLowestValue)];
+  return kRanks[static_cast<std::size_t>(std::clamp(value, kLowestValue, kFretSlots - 1) -
+                                         kLowestValue)];
 }
 
 }  // namespace
@@ -148,8 +106,8 @@ std::optional<PackedFingering> PackFingering(const Frets& values, bool simpleCho
   if (span <= high - low) return std::nullopt;
   if (high <= kFirstPositionHighestFret) low = 1;
   // The three two-digit fields of the prefix, as the number they spell.
-  std::uint64_t prefix = static_cast<std::uint64_t>((low + kFieldOffset) * 10000 +
-                                                    ClassifyStringSet(values) * 100 + high + kFieldOffset);
+  std::uint64_t prefix = static_cast<std::uint64_t>(
+      (low + kFieldOffset) * 10000 + ClassifyStringSet(values) * 100 + high + kFieldOffset);
   std::uint64_t ranks = 0;
   for (int value : values) ranks = (ranks << kRankBits) | RankOf(value);
   return PackedFingering{values, (prefix << kValueBits) | ranks};
@@ -163,7 +121,8 @@ bool IsPreferred(const PackedFingering& fingering) { return (fingering.order >> 
 
 std::string KeyText(const PackedFingering& fingering) {
   char prefix[16];
-  std::snprintf(prefix, sizeof prefix, "%06u", static_cast<unsigned>(fingering.order >> kValueBits));
+  std::snprintf(prefix, sizeof prefix, "%06u",
+                static_cast<unsigned>(fingering.order >> kValueBits));
   std::string text(prefix);
   text += ' ';
   return text + FretText(fingering.frets);
