@@ -1,10 +1,8 @@
 #include "search/fingering_key.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
-#include <iterator>
 #include <vector>
 
 namespace corvanta {
