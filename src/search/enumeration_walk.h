@@ -81,12 +81,68 @@ inline StringChoices ChoicesOf(const ToneMap& chordMap, int string, FretWindow w
   return choices;
 }
 
+// A window's candidates are every combination of its strings' choices (each
+// string runs through its list, then muted), so a candidate was already met
+// in an earlier window of the same bass exactly when such a window holds all
+// its fretted values: the overlapping windows' repeats are known without
+// remembering them.
+class EarlierWindows {
+ public:
+  EarlierWindows(const ToneMap& chordMap, int bassFret, int window)
+      : chordMap_(chordMap), bassFret_(bassFret), window_(window) {}
+
+  bool Hold(const Frets& candidate, int fixedStringCount) const {
+    if (window_ == 0) return false;
+    int low = kMuted, high = -1;
+    bool open = false;
+    for (int string = fixedStringCount; string < kStringCount; ++string) {
+      int value = candidate[string];
+      open = open || value == kOpen;
+      if (value == kMuted || value == kOpen) continue;
+      low = std::min(low, value);
+      high = std::max(high, value);
+    }
+    if (high < 0) {
+      // Open and muted strings only: an open string is a first choice in
+      // every window that ends above the nut.
+      return !open || window_ - 1 >= std::max(0, 1 - bassFret_);
+    }
+    // Earlier windows a with hi = bassFret + a >= high and lo = hi - 4 <= low.
+    int from = std::max(0, high - bassFret_);
+    int to = std::min(window_ - 1, low - bassFret_ + kWindowWidth);
+    if (from > to) return false;
+    if (to > high - bassFret_) return true;  // a window above high: every value is a choice there
+    // Only the window ending at high: a string at high is a choice there when
+    // it has a first choice below high (the open string, or a chord fret).
+    for (int string = fixedStringCount; string < kStringCount; ++string) {
+      if (candidate[string] != high || chordMap_[string][0] >= 0) continue;
+      bool below = false;
+      for (int fret = std::max(1, high - kWindowWidth); fret < high && !below; ++fret)
+        below = chordMap_[string][fret] >= 0;
+      if (!below) return false;
+    }
+    return true;
+  }
+
+ private:
+  const ToneMap& chordMap_;
+  int bassFret_;
+  int window_;
+};
+
 // One window's walk: the first candidate, then the odometer advancing the
 // highest sounding free string and restarting every string above it, until
 // every free string is muted. (With every free string muted at the start,
 // the first candidate is handed on twice, as the odometer always steps once.)
-template <typename Sink>
-void WalkWindow(BassPosition bass, FretWindow window, const ToneMap& chordMap, Sink& sink) {
+// With skipRepeats, a candidate an earlier window of the bass already gave
+// is not given again.
+template <bool skipRepeats, typename Sink>
+void WalkWindow(BassPosition bass, FretWindow window, int windowIndex, const ToneMap& chordMap,
+                Sink& sink) {
+  const EarlierWindows earlier(chordMap, bass.fret, windowIndex);
+  auto give = [&](const Frets& candidate, int fixed) {
+    if (!skipRepeats || !earlier.Hold(candidate, fixed)) sink.CheckFingering(candidate, fixed);
+  };
   std::uint16_t required = sink.RequiredMask();
   if (required != 0 && (AvailableInWindow(chordMap, bass.string, window) & required) != required)
     return;
@@ -100,7 +156,7 @@ void WalkWindow(BassPosition bass, FretWindow window, const ToneMap& chordMap, S
     choices[string] = ChoicesOf(chordMap, string, window);
     if (choices[string].count > 0) candidate[string] = choices[string].frets[0];
   }
-  sink.CheckFingering(candidate, fixedStringCount);
+  give(candidate, fixedStringCount);
   for (;;) {
     int string = kStringCount - 1;
     while (string >= fixedStringCount && candidate[string] == kMuted) --string;
@@ -112,7 +168,7 @@ void WalkWindow(BassPosition bass, FretWindow window, const ToneMap& chordMap, S
         candidate[higher] = choices[higher].count > 0 ? choices[higher].frets[0] : kMuted;
       }
     }
-    sink.CheckFingering(candidate, fixedStringCount);
+    give(candidate, fixedStringCount);
     bool exhausted = true;
     for (int free = fixedStringCount; free < kStringCount && exhausted; ++free)
       exhausted = candidate[free] == kMuted;
@@ -120,15 +176,16 @@ void WalkWindow(BassPosition bass, FretWindow window, const ToneMap& chordMap, S
   }
 }
 
-// Every candidate in discovery order: see EnumerateFingerings.
-template <typename Sink>
+// Every candidate in discovery order: see EnumerateFingerings. With
+// skipRepeats each distinct candidate is given once, where it is first met.
+template <bool skipRepeats = false, typename Sink>
 void Enumerate(ToneMap bassMap, const ToneMap& chordMap, int fretCount, Sink& sink) {
   while (auto bass = TakeBassPosition(bassMap, fretCount)) {
     // An open-string bass slides its window over the whole fret range.
     int windowCount = bass->fret > 0 ? kFrettedBassWindows : fretCount;
     for (int a = 0; a < windowCount; ++a) {
       FretWindow window{bass->fret + a - kWindowWidth, bass->fret + a};
-      WalkWindow(*bass, window, chordMap, sink);
+      WalkWindow<skipRepeats>(*bass, window, a, chordMap, sink);
     }
   }
 }

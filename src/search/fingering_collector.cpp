@@ -3,30 +3,20 @@
 #include <algorithm>
 
 #include "search/finger_count.h"
-#include "theory/note_names.h"
 #include "search/fingering_key.h"
+#include "theory/note_names.h"
 
 namespace corvanta {
 namespace {
 
 inline constexpr int kMinSoundingFreeStrings = 3;
 inline constexpr int kMaxFingers = 4;
-inline constexpr std::size_t kExpectedCandidates = 512;
-
-std::uint64_t PackValues(const Frets& values) {
-  std::uint64_t packed = 0;
-  for (int value : values) {
-    // Candidate values lie in 0..29 or are 99, so one byte each holds them.
-    packed = (packed << 8) | static_cast<std::uint8_t>(value);
-  }
-  return packed;
-}
 
 }  // namespace
 
 FingeringCollector::FingeringCollector(const SearchSettings& settings,
                                        const std::vector<int>& chordTones)
-    : settings_(settings), seen_(kExpectedCandidates) {
+    : settings_(settings) {
   for (std::size_t i = 1; i < chordTones.size(); ++i) {
     int tone = chordTones[i];
     if (tone == settings.bassPitchClass) continue;
@@ -55,7 +45,6 @@ bool FingeringCollector::CoversRequiredTones(const Frets& candidate, int fixedSt
 
 void FingeringCollector::CheckFingering(const Frets& candidate, int fixedStringCount) {
   if (!CoversRequiredTones(candidate, fixedStringCount)) return;
-  if (!seen_.Insert(PackValues(candidate))) return;
   Frets values = candidate;
   if (CountFingers(values, settings_.noFullBarres) > kMaxFingers) return;
   RecordFingering(values);

@@ -8,7 +8,6 @@
 #include "search/fingering.h"
 #include "search/fingering_key.h"
 #include "search/search_settings.h"
-#include "search/seen_set.h"
 
 namespace corvanta {
 
@@ -19,7 +18,8 @@ class FingeringCollector {
   FingeringCollector(const SearchSettings& settings, const std::vector<int>& chordTones);
 
   // The candidate is not changed; fixedStringCount strings are held by the
-  // bass placement, the rest are free.
+  // bass placement, the rest are free. Each candidate comes once: the walk
+  // drops the repeats of its overlapping windows.
   void CheckFingering(const Frets& candidate, int fixedStringCount);
 
   std::vector<PackedFingering> TakeFingerings() { return std::move(fingerings_); }
@@ -43,10 +43,6 @@ class FingeringCollector {
   // The pitch-class bit each string sounds at each value (none when muted).
   std::array<std::array<std::uint16_t, kMuted + 1>, kStringCount> bitAt_{};
   std::vector<PackedFingering> fingerings_;
-  // Overlapping windows meet the same candidate again; its outcome is the
-  // same, so a repeat is dropped before any work (the key is a function of
-  // the values).
-  SeenSet seen_;
 };
 
 }  // namespace corvanta

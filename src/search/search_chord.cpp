@@ -82,7 +82,7 @@ SearchResult SearchChord(const std::vector<int>& argumentNumbers, const SearchSe
   ToneMap bassMap = BuildToneMap(settings.tuning, settings.fretCount, {argumentNumbers[0]});
   ToneMap chordMap = BuildToneMap(settings.tuning, settings.fretCount, result.chordTones);
   FingeringCollector collector(settings, result.chordTones);
-  enumeration::Enumerate(bassMap, chordMap, settings.fretCount, collector);
+  enumeration::Enumerate</*skipRepeats=*/true>(bassMap, chordMap, settings.fretCount, collector);
 
   result.fingerings = collector.TakeFingerings();
   PromotePreferredShape(result.fingerings);
