@@ -5,6 +5,7 @@
 
 #include "peak_memory.h"
 #include "search/enumeration.h"
+#include "search/enumeration_walk.h"
 #include "search/fingering_collector.h"
 #include "search/search_argument.h"
 #include "search/search_chord.h"
@@ -16,15 +17,6 @@
 
 namespace corvanta {
 namespace {
-
-struct CollectorCounter : CandidateSink {
-  explicit CollectorCounter(FingeringCollector& collector) : collector_(collector) {}
-  void CheckFingering(const Frets& candidate, int fixed) override {
-    collector_.CheckFingering(candidate, fixed);
-  }
-  std::uint16_t RequiredMask() const override { return collector_.RequiredMask(); }
-  FingeringCollector& collector_;
-};
 
 SearchResult SearchType(const ChordType& type, int root, int bass, SearchSettings settings) {
   settings.rootPitchClass = root;
