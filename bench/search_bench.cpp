@@ -120,9 +120,8 @@ void StageEnumerationAndChecking(benchmark::State& state) {
   std::vector<int> tones{0, 4, 7};
   for (auto _ : state) {
     FingeringCollector collector(settings, tones);
-    CollectorCounter sink(collector);
-    EnumerateFingerings(BuildToneMap(settings.tuning, 12, {0}),
-                        BuildToneMap(settings.tuning, 12, tones), 12, sink);
+    enumeration::Enumerate<true>(BuildToneMap(settings.tuning, 12, {0}),
+                                 BuildToneMap(settings.tuning, 12, tones), 12, collector);
     benchmark::DoNotOptimize(collector.TakeFingerings());
   }
 }
