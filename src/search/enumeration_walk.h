@@ -134,14 +134,19 @@ class EarlierWindows {
 // highest sounding free string and restarting every string above it, until
 // every free string is muted. (With every free string muted at the start,
 // the first candidate is handed on twice, as the odometer always steps once.)
-// With skipRepeats, a candidate an earlier window of the bass already gave
-// is not given again.
+// With skipRepeats the sink is also handed the earlier windows, to drop a
+// candidate an earlier window of the bass already gave.
 template <bool skipRepeats, typename Sink>
 void WalkWindow(BassPosition bass, FretWindow window, int windowIndex, const ToneMap& chordMap,
                 Sink& sink) {
   const EarlierWindows earlier(chordMap, bass.fret, windowIndex);
+  // The sink asks about repeats itself, after its cheaper checks.
   auto give = [&](const Frets& candidate, int fixed) {
-    if (!skipRepeats || !earlier.Hold(candidate, fixed)) sink.CheckFingering(candidate, fixed);
+    if constexpr (skipRepeats) {
+      sink.CheckFingering(candidate, fixed, earlier);
+    } else {
+      sink.CheckFingering(candidate, fixed);
+    }
   };
   std::uint16_t required = sink.RequiredMask();
   if (required != 0 && (AvailableInWindow(chordMap, bass.string, window) & required) != required)

@@ -45,6 +45,10 @@ bool FingeringCollector::CoversRequiredTones(const Frets& candidate, int fixedSt
 
 void FingeringCollector::CheckFingering(const Frets& candidate, int fixedStringCount) {
   if (!CoversRequiredTones(candidate, fixedStringCount)) return;
+  Accept(candidate);
+}
+
+void FingeringCollector::Accept(const Frets& candidate) {
   Frets values = candidate;
   if (CountFingers(values, settings_.noFullBarres) > kMaxFingers) return;
   RecordFingering(values);

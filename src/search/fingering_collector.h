@@ -21,11 +21,20 @@ class FingeringCollector {
   // bass placement, the rest are free. Each candidate comes once: the walk
   // drops the repeats of its overlapping windows.
   void CheckFingering(const Frets& candidate, int fixedStringCount);
+  // The same, dropping a candidate that earlier windows already gave (asked
+  // only of candidates that sound the chord: the rest are dropped anyway).
+  template <typename EarlierWindows>
+  void CheckFingering(const Frets& candidate, int fixedStringCount, const EarlierWindows& earlier) {
+    if (!CoversRequiredTones(candidate, fixedStringCount)) return;
+    if (earlier.Hold(candidate, fixedStringCount)) return;
+    Accept(candidate);
+  }
 
   std::vector<PackedFingering> TakeFingerings() { return std::move(fingerings_); }
 
  private:
   bool CoversRequiredTones(const Frets& candidate, int fixedStringCount) const;
+  void Accept(const Frets& candidate);
 
  public:
   // The pitch classes the free strings must sound, one bit each (bit 12: the

@@ -13,7 +13,6 @@
 namespace corvanta {
 namespace {
 
-
 void RemoveFirst(std::vector<int>& tones, int tone) {
   auto found = std::find(tones.begin(), tones.end(), tone);
   if (found != tones.end()) tones.erase(found);

@@ -9,7 +9,7 @@
 namespace corvanta {
 
 struct SearchResult {
-  std::vector<int> chordTones;               // root first, after the omit options
+  std::vector<int> chordTones;              // root first, after the omit options
   std::vector<PackedFingering> fingerings;  // in drawing order
 
   // The key texts of the fingerings, in drawing order (made on demand).
