@@ -181,6 +181,65 @@ void WalkWindow(BassPosition bass, FretWindow window, int windowIndex, const Ton
   }
 }
 
+// The search's walk of one window: the same candidates in the same order as
+// the odometer (which counts like a number whose digits are the free
+// strings, the lowest string the most significant, each running through its
+// choices and then muted), less every run of candidates whose lower strings
+// already rule out sounding the chord: strings above them cannot supply the
+// missing tones, or three sounding free strings. The sink still checks each
+// candidate in full.
+template <typename Sink>
+class PrunedWalk {
+ public:
+  PrunedWalk(BassPosition bass, FretWindow window, int windowIndex, const ToneMap& chordMap, Sink& sink)
+      : fixed_(bass.string + 1), earlier_(chordMap, bass.fret, windowIndex), sink_(sink),
+        required_(sink.RequiredMask()) {
+    candidate_.fill(kMuted);
+    candidate_[bass.string] = bass.fret;
+    for (int string = kStringCount - 1; string >= fixed_; --string) {
+      choices_[string] = ChoicesOf(chordMap, string, window);
+      std::uint16_t bits = 0;
+      for (int i = 0; i < choices_[string].count; ++i)
+        bits |= static_cast<std::uint16_t>(1u << chordMap[string][choices_[string].frets[i]]);
+      availableFrom_[string] = availableFrom_[string + 1] | bits;
+      soundingFrom_[string] = soundingFrom_[string + 1] + (choices_[string].count > 0 ? 1 : 0);
+    }
+    bitAt_ = &chordMap;
+  }
+
+  void Run() { Walk(fixed_, 0, 0); }
+
+ private:
+  static constexpr int kMinSounding = 3;
+
+  void Walk(int string, std::uint16_t sounded, int playing) {
+    if (((sounded | availableFrom_[string]) & required_) != required_) return;
+    if (playing + soundingFrom_[string] < kMinSounding) return;
+    if (string == kStringCount) {
+      sink_.CheckFingering(candidate_, fixed_, earlier_);
+      return;
+    }
+    const StringChoices& choices = choices_[string];
+    for (int i = 0; i < choices.count; ++i) {
+      int fret = choices.frets[i];
+      candidate_[string] = fret;
+      Walk(string + 1, sounded | static_cast<std::uint16_t>(1u << (*bitAt_)[string][fret]), playing + 1);
+    }
+    candidate_[string] = kMuted;
+    Walk(string + 1, sounded, playing);
+  }
+
+  int fixed_;
+  EarlierWindows earlier_;
+  Sink& sink_;
+  std::uint16_t required_;
+  const ToneMap* bitAt_ = nullptr;
+  Frets candidate_{};
+  std::array<StringChoices, kStringCount> choices_{};
+  std::array<std::uint16_t, kStringCount + 1> availableFrom_{};
+  std::array<int, kStringCount + 1> soundingFrom_{};
+};
+
 // Every candidate in discovery order: see EnumerateFingerings. With
 // skipRepeats each distinct candidate is given once, where it is first met.
 template <bool skipRepeats = false, typename Sink>
@@ -190,7 +249,11 @@ void Enumerate(ToneMap bassMap, const ToneMap& chordMap, int fretCount, Sink& si
     int windowCount = bass->fret > 0 ? kFrettedBassWindows : fretCount;
     for (int a = 0; a < windowCount; ++a) {
       FretWindow window{bass->fret + a - kWindowWidth, bass->fret + a};
-      WalkWindow<skipRepeats>(*bass, window, a, chordMap, sink);
+      if constexpr (skipRepeats) {
+        PrunedWalk<Sink>(*bass, window, a, chordMap, sink).Run();
+      } else {
+        WalkWindow<false>(*bass, window, a, chordMap, sink);
+      }
     }
   }
 }
