@@ -134,20 +134,9 @@ class EarlierWindows {
 // highest sounding free string and restarting every string above it, until
 // every free string is muted. (With every free string muted at the start,
 // the first candidate is handed on twice, as the odometer always steps once.)
-// With skipRepeats the sink is also handed the earlier windows, to drop a
-// candidate an earlier window of the bass already gave.
-template <bool skipRepeats, typename Sink>
-void WalkWindow(BassPosition bass, FretWindow window, int windowIndex, const ToneMap& chordMap,
-                Sink& sink) {
-  const EarlierWindows earlier(chordMap, bass.fret, windowIndex);
-  // The sink asks about repeats itself, after its cheaper checks.
-  auto give = [&](const Frets& candidate, int fixed) {
-    if constexpr (skipRepeats) {
-      sink.CheckFingering(candidate, fixed, earlier);
-    } else {
-      sink.CheckFingering(candidate, fixed);
-    }
-  };
+template <typename Sink>
+void WalkWindow(BassPosition bass, FretWindow window, const ToneMap& chordMap, Sink& sink) {
+  auto give = [&](const Frets& candidate, int fixed) { sink.CheckFingering(candidate, fixed); };
   std::uint16_t required = sink.RequiredMask();
   if (required != 0 && (AvailableInWindow(chordMap, bass.string, window) & required) != required)
     return;
@@ -191,8 +180,11 @@ void WalkWindow(BassPosition bass, FretWindow window, int windowIndex, const Ton
 template <typename Sink>
 class PrunedWalk {
  public:
-  PrunedWalk(BassPosition bass, FretWindow window, int windowIndex, const ToneMap& chordMap, Sink& sink)
-      : fixed_(bass.string + 1), earlier_(chordMap, bass.fret, windowIndex), sink_(sink),
+  PrunedWalk(BassPosition bass, FretWindow window, int windowIndex, const ToneMap& chordMap,
+             Sink& sink)
+      : fixed_(bass.string + 1),
+        earlier_(chordMap, bass.fret, windowIndex),
+        sink_(sink),
         required_(sink.RequiredMask()) {
     candidate_.fill(kMuted);
     candidate_[bass.string] = bass.fret;
@@ -223,7 +215,8 @@ class PrunedWalk {
     for (int i = 0; i < choices.count; ++i) {
       int fret = choices.frets[i];
       candidate_[string] = fret;
-      Walk(string + 1, sounded | static_cast<std::uint16_t>(1u << (*bitAt_)[string][fret]), playing + 1);
+      Walk(string + 1, sounded | static_cast<std::uint16_t>(1u << (*bitAt_)[string][fret]),
+           playing + 1);
     }
     candidate_[string] = kMuted;
     Walk(string + 1, sounded, playing);
@@ -241,7 +234,8 @@ class PrunedWalk {
 };
 
 // Every candidate in discovery order: see EnumerateFingerings. With
-// skipRepeats each distinct candidate is given once, where it is first met.
+// skipRepeats, the search's walk: each distinct candidate that can sound
+// the chord, once, where it is first met.
 template <bool skipRepeats = false, typename Sink>
 void Enumerate(ToneMap bassMap, const ToneMap& chordMap, int fretCount, Sink& sink) {
   while (auto bass = TakeBassPosition(bassMap, fretCount)) {
@@ -252,7 +246,7 @@ void Enumerate(ToneMap bassMap, const ToneMap& chordMap, int fretCount, Sink& si
       if constexpr (skipRepeats) {
         PrunedWalk<Sink>(*bass, window, a, chordMap, sink).Run();
       } else {
-        WalkWindow<false>(*bass, window, a, chordMap, sink);
+        WalkWindow(*bass, window, chordMap, sink);
       }
     }
   }
