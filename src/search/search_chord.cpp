@@ -20,17 +20,6 @@ void RemoveFirst(std::vector<int>& tones, int tone) {
 
 }  // namespace
 
-void PromotePreferredShape(std::vector<std::string>& fingerings) {
-  for (std::string& key : fingerings) {
-    if (key.size() < kKeyPrefixLength) continue;
-    std::string_view text = std::string_view(key).substr(kKeyPrefixLength, kKeyValueTextLength);
-    if (OccursInShapeTemplates(text)) {
-      key = std::string(kPromotedPrefix).append(text);
-      return;
-    }
-  }
-}
-
 void PromotePreferredShape(std::vector<PackedFingering>& fingerings) {
   for (PackedFingering& fingering : fingerings) {
     if (IsTemplateShape(fingering.frets)) {

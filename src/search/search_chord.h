@@ -23,7 +23,6 @@ SearchResult SearchChord(const std::vector<int>& argumentNumbers, const SearchSe
 
 // The first fingering, in discovery order, whose value text occurs in the
 // shape templates is moved to the front by the "000000" prefix.
-void PromotePreferredShape(std::vector<std::string>& fingerings);
 void PromotePreferredShape(std::vector<PackedFingering>& fingerings);
 
 // The chord tones the search covers: the argument after the bass (the bass

@@ -1,7 +1,6 @@
 #include "theory/shape_templates.h"
 
 #include <sstream>
-#include <unordered_set>
 #include <vector>
 
 namespace corvanta {
@@ -20,34 +19,6 @@ const std::string& ShapeTemplates() {
       "-4 6 4 4 4 4 , 99 -2 4 2 3 2 , 99 -3 5 5 4 3 , 99 -4 6 6 5 4 , 99 -6 8 8 7 6 , 99 3 0 3 4 "
       "3 ";
   return kTemplates;
-}
-
-}  // namespace corvanta
-
-namespace corvanta {
-namespace {
-
-// A fingering's value text is six values with their blanks (at least 12
-// characters) taken to at most 20 characters.
-constexpr std::size_t kShortestIndexed = 12;
-constexpr std::size_t kLongestIndexed = 20;
-
-}  // namespace
-
-bool OccursInShapeTemplates(std::string_view text) {
-  static const std::unordered_set<std::string_view> kIndexed = [] {
-    std::string_view all = ShapeTemplates();
-    std::unordered_set<std::string_view> substrings;
-    for (std::size_t length = kShortestIndexed; length <= kLongestIndexed; ++length) {
-      for (std::size_t at = 0; at + length <= all.size(); ++at)
-        substrings.insert(all.substr(at, length));
-    }
-    return substrings;
-  }();
-  if (text.size() < kShortestIndexed || text.size() > kLongestIndexed) {
-    return ShapeTemplates().find(text) != std::string::npos;
-  }
-  return kIndexed.count(text) != 0;
 }
 
 }  // namespace corvanta
@@ -95,7 +66,8 @@ TemplateIndex BuildIndex() {
   TemplateIndex index;
   for (TemplateShape& shape : ParseTemplates()) {
     int last = shape.values[5];
-    if (last >= kLowestValue && last <= 99) index.byLastValue[static_cast<std::size_t>(last - kLowestValue)].push_back(shape);
+    if (last >= kLowestValue && last <= 99)
+      index.byLastValue[static_cast<std::size_t>(last - kLowestValue)].push_back(shape);
   }
   return index;
 }
@@ -105,7 +77,8 @@ TemplateIndex BuildIndex() {
 bool IsTemplateShape(const std::array<int, 6>& values) {
   static const TemplateIndex kIndex = BuildIndex();
   if (values[5] < kLowestValue || values[5] > 99) return false;
-  for (const TemplateShape& shape : kIndex.byLastValue[static_cast<std::size_t>(values[5] - kLowestValue)]) {
+  for (const TemplateShape& shape :
+       kIndex.byLastValue[static_cast<std::size_t>(values[5] - kLowestValue)]) {
     bool rest = true;
     for (std::size_t i = 1; i < 6 && rest; ++i) rest = shape.values[i] == values[i];
     if (rest && EndsWith(shape.firstText, std::to_string(values[0]))) return true;

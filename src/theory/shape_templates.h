@@ -12,12 +12,7 @@ namespace corvanta {
 // shape; the doubled blanks of three separators never take part in a match.
 const std::string& ShapeTemplates();
 
-// Whether the text occurs anywhere inside the shape templates. Answers the
-// same as ShapeTemplates().find(text) for texts of any length, but looks
-// fingering-sized texts up in a table instead of scanning the whole text.
-bool OccursInShapeTemplates(std::string_view text);
-
-// The same answer for a fingering's six values, on the numbers: its text
+// Whether a fingering's value text occurs in the templates, answered on the numbers: its text
 // "v0 v1 v2 v3 v4 v5 " occurs in the templates exactly when a template has
 // the values v1..v5 after a first value whose text ends with v0's text
 // (so "1 3 3 2 1 1" matches inside "-1 3 3 2 1 1").

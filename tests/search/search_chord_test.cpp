@@ -45,20 +45,50 @@ TEST(WholeSearch, findsTheStandardTuningResults) {
     EXPECT_EQ(key.find("-1 3 3 2 1 1"), std::string::npos);
 }
 
+std::vector<PackedFingering> Packed(std::initializer_list<Frets> frets) {
+  std::vector<PackedFingering> packed;
+  for (const Frets& values : frets) packed.push_back(*PackFingering(values, false, 30));
+  return packed;
+}
+
+std::vector<std::string> KeysOf(const std::vector<PackedFingering>& fingerings) {
+  std::vector<std::string> keys;
+  for (const PackedFingering& fingering : fingerings) keys.push_back(KeyText(fingering));
+  return keys;
+}
+
 TEST(PromotePreferredShape, promotesOnlyTheFirstMatchInDiscoveryOrder) {
-  std::vector<std::string> keys{"112015 99 3 5 5 5 3 ", "111012 99 99 2 1 0 0 ",
-                                "112012 0 2 2 1 0 0 ", "113013 1 3 3 2 1 1 "};
-  PromotePreferredShape(keys);
-  EXPECT_EQ(keys[0], "112015 99 3 5 5 5 3 ");
-  EXPECT_EQ(keys[1], "111012 99 99 2 1 0 0 ");
-  EXPECT_EQ(keys[2], "000000 0 2 2 1 0 0 ");
-  EXPECT_EQ(keys[3], "113013 1 3 3 2 1 1 ");  // matches inside -1 3 3 2 1 1, but comes second
+  auto found =
+      Packed({{99, 3, 5, 5, 5, 3}, {99, 99, 2, 1, 0, 0}, {0, 2, 2, 1, 0, 0}, {1, 3, 3, 2, 1, 1}});
+  PromotePreferredShape(found);
+  EXPECT_EQ(KeysOf(found),
+            (std::vector<std::string>{"112015 99 3 5 5 5 3 ", "111012 99 99 2 1 0 0 ",
+                                      "000000 0 2 2 1 0 0 ",
+                                      // matches inside -1 3 3 2 1 1, but comes second
+                                      "113013 1 3 3 2 1 1 "}));
 }
 
 TEST(PromotePreferredShape, matchesPlainTextInsideABarreShape) {
-  std::vector<std::string> keys{"113013 1 3 3 2 1 1 "};
-  PromotePreferredShape(keys);
-  EXPECT_EQ(keys[0], "000000 1 3 3 2 1 1 ");
+  auto found = Packed({{1, 3, 3, 2, 1, 1}});
+  PromotePreferredShape(found);
+  EXPECT_EQ(KeyText(found[0]), "000000 1 3 3 2 1 1 ");
+  EXPECT_TRUE(IsPreferred(found[0]));
+}
+
+TEST(PackedFingering, ordersExactlyAsItsKeyText) {
+  // Values whose texts sort otherwise than their numbers: -1 < -10 < 0 < 1 < 10 < 2 < 99.
+  std::vector<PackedFingering> found = Packed({{99, 10, 2, 0, 1, 0},
+                                               {99, 1, 2, 0, 1, 0},
+                                               {99, 2, 2, 0, 1, 0},
+                                               {-1, 3, 3, 2, 1, 1},
+                                               {99, 99, 2, 1, 0, 0},
+                                               {0, 2, 2, 1, 0, 0},
+                                               {-10, 12, 12, 11, 10, 10}});
+  std::vector<std::string> keys = KeysOf(found);
+  for (std::size_t a = 0; a < found.size(); ++a) {
+    for (std::size_t b = 0; b < found.size(); ++b)
+      EXPECT_EQ(found[a].order < found[b].order, keys[a] < keys[b]) << keys[a] << " / " << keys[b];
+  }
 }
 
 TEST(WholeSearch, isSortedByteWiseWithUniqueKeys) {
@@ -142,8 +172,7 @@ TEST(WholeSearch, repeatedTonesFindWhatTheDistinctTonesFind) {
   SearchResult repeated = Search("0 4 7 4 7 0 7 4", Rooted(0, 0));
   EXPECT_EQ(repeated.Keys(), plain.Keys());
   EXPECT_EQ(repeated.chordTones, plain.chordTones);
-  EXPECT_EQ(Search("4 0 4 7 0 7", Rooted(0, 4)).Keys(),
-            Search("4 0 4 7", Rooted(0, 4)).Keys());
+  EXPECT_EQ(Search("4 0 4 7 0 7", Rooted(0, 4)).Keys(), Search("4 0 4 7", Rooted(0, 4)).Keys());
 }
 
 }  // namespace
