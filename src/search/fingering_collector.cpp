@@ -43,11 +43,6 @@ bool FingeringCollector::CoversRequiredTones(const Frets& candidate, int fixedSt
   return played >= kMinSoundingFreeStrings && (sounded & requiredMask_) == requiredMask_;
 }
 
-void FingeringCollector::CheckFingering(const Frets& candidate, int fixedStringCount) {
-  if (!CoversRequiredTones(candidate, fixedStringCount)) return;
-  Accept(candidate);
-}
-
 void FingeringCollector::Accept(const Frets& candidate) {
   Frets values = candidate;
   if (CountFingers(values, settings_.noFullBarres) > kMaxFingers) return;

@@ -18,11 +18,9 @@ class FingeringCollector {
   FingeringCollector(const SearchSettings& settings, const std::vector<int>& chordTones);
 
   // The candidate is not changed; fixedStringCount strings are held by the
-  // bass placement, the rest are free. Each candidate comes once: the walk
-  // drops the repeats of its overlapping windows.
-  void CheckFingering(const Frets& candidate, int fixedStringCount);
-  // The same, dropping a candidate that earlier windows already gave (asked
-  // only of candidates that sound the chord: the rest are dropped anyway).
+  // bass placement, the rest are free. A candidate that earlier overlapping
+  // windows already gave is dropped (asked only of candidates that sound the
+  // chord: the rest are dropped anyway).
   template <typename EarlierWindows>
   void CheckFingering(const Frets& candidate, int fixedStringCount, const EarlierWindows& earlier) {
     if (!CoversRequiredTones(candidate, fixedStringCount)) return;
@@ -32,16 +30,13 @@ class FingeringCollector {
 
   std::vector<PackedFingering> TakeFingerings() { return std::move(fingerings_); }
 
- private:
-  bool CoversRequiredTones(const Frets& candidate, int fixedStringCount) const;
-  void Accept(const Frets& candidate);
-
- public:
   // The pitch classes the free strings must sound, one bit each (bit 12: the
   // "no note", which no string sounds).
   std::uint16_t RequiredMask() const { return requiredMask_; }
 
  private:
+  bool CoversRequiredTones(const Frets& candidate, int fixedStringCount) const;
+  void Accept(const Frets& candidate);
   void RecordFingering(const Frets& values);
 
   const SearchSettings& settings_;
