@@ -9,7 +9,6 @@
 namespace corvanta {
 namespace {
 
-inline constexpr int kMinSoundingFreeStrings = 3;
 inline constexpr int kMaxFingers = 4;
 
 }  // namespace
@@ -23,24 +22,6 @@ FingeringCollector::FingeringCollector(const SearchSettings& settings,
     // A tone that no string can sound (the "no note" 12) can never be covered.
     requiredMask_ |= static_cast<std::uint16_t>(1u << std::clamp(tone, 0, kNoPitchClass));
   }
-  for (int string = 0; string < kStringCount; ++string) {
-    for (int fret = 0; fret < kFretSlots; ++fret) {
-      bitAt_[string][fret] =
-          static_cast<std::uint16_t>(1u << PitchClassAt(settings.tuning, string, fret));
-    }
-  }
-}
-
-bool FingeringCollector::CoversRequiredTones(const Frets& candidate, int fixedStringCount) const {
-  // Branch-free: candidate values are 0..29 or 99, and 99 sounds nothing.
-  std::uint16_t sounded = 0;
-  int played = 0;
-  for (int string = fixedStringCount; string < kStringCount; ++string) {
-    int value = candidate[string];
-    played += value != kMuted;
-    sounded |= bitAt_[string][static_cast<std::size_t>(value)];
-  }
-  return played >= kMinSoundingFreeStrings && (sounded & requiredMask_) == requiredMask_;
 }
 
 void FingeringCollector::Accept(const Frets& candidate) {

@@ -18,12 +18,12 @@ class FingeringCollector {
   FingeringCollector(const SearchSettings& settings, const std::vector<int>& chordTones);
 
   // The candidate is not changed; fixedStringCount strings are held by the
-  // bass placement, the rest are free. A candidate that earlier overlapping
-  // windows already gave is dropped (asked only of candidates that sound the
-  // chord: the rest are dropped anyway).
+  // bass placement, the rest are free. The search's walk hands on only
+  // candidates whose free strings sound every required tone on at least
+  // three strings; one that earlier overlapping windows already gave is
+  // dropped here.
   template <typename EarlierWindows>
   void CheckFingering(const Frets& candidate, int fixedStringCount, const EarlierWindows& earlier) {
-    if (!CoversRequiredTones(candidate, fixedStringCount)) return;
     if (earlier.Hold(candidate, fixedStringCount)) return;
     Accept(candidate);
   }
@@ -35,7 +35,6 @@ class FingeringCollector {
   std::uint16_t RequiredMask() const { return requiredMask_; }
 
  private:
-  bool CoversRequiredTones(const Frets& candidate, int fixedStringCount) const;
   void Accept(const Frets& candidate);
   void RecordFingering(const Frets& values);
 
@@ -44,8 +43,6 @@ class FingeringCollector {
   // free string (the tones are distinct). The root is never looked for on
   // the free strings.
   std::uint16_t requiredMask_ = 0;
-  // The pitch-class bit each string sounds at each value (none when muted).
-  std::array<std::array<std::uint16_t, kMuted + 1>, kStringCount> bitAt_{};
   std::vector<PackedFingering> fingerings_;
 };
 

@@ -81,10 +81,19 @@ constexpr std::array<std::uint8_t, 2 * kFretSlots> kRanks = [] {
   return ranks;
 }();
 
+// Every value a fingering holds (-29..29, 99) straight to its rank.
+constexpr std::array<std::uint8_t, kMuted - kLowestValue + 1> kRankOfValue = [] {
+  std::array<std::uint8_t, kMuted - kLowestValue + 1> table{};
+  for (int value = kLowestValue; value < kFretSlots; ++value)
+    table[static_cast<std::size_t>(value - kLowestValue)] =
+        kRanks[static_cast<std::size_t>(value - kLowestValue)];
+  table[kMuted - kLowestValue] = kRanks[2 * kFretSlots - 1];
+  return table;
+}();
+
 std::uint64_t RankOf(int value) {
-  if (value == kMuted) return kRanks[2 * kFretSlots - 1];
-  return kRanks[static_cast<std::size_t>(std::clamp(value, kLowestValue, kFretSlots - 1) -
-                                         kLowestValue)];
+  return kRankOfValue[static_cast<std::size_t>(std::clamp(value, kLowestValue, kMuted) -
+                                               kLowestValue)];
 }
 
 }  // namespace
