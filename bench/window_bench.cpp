@@ -77,7 +77,7 @@ void ControlChangeToRepaint(benchmark::State& state) {
     window->findChild<QTableWidget*>("StringGridAcorde")->setCurrentCell(4, 0);
     window->findChild<QTableWidget*>("StringGrid1")->setCurrentCell(18, 0);
   }
-  window->SetDiagramZoom(static_cast<int>(state.range(1)), false);
+  window->SetZoom(static_cast<int>(state.range(1)), false);
   Flush();
   auto* omit = window->findChild<QCheckBox*>("CheckBoxOmit5");
   for (auto _ : state) {

@@ -73,7 +73,7 @@ class TForm1 : public QMainWindow {
   void SetLanguage(UiLanguage language, bool remember);
   UiLanguage Language() const { return language_; }
   // The diagram size in percent (100, 150, 200, 300); remembered when asked.
-  void SetDiagramZoom(int percent, bool remember) { SetZoom(percent, remember); }
+  void SetZoom(int percent, bool remember);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -116,7 +116,6 @@ class TForm1 : public QMainWindow {
 
   // Diagram size, export and printing (tform1_export.cpp).
   void BuildViewMenu(QMenuBar* bar);
-  void SetZoom(int percent, bool remember);
   void StepZoom(int direction);
   ChordSheet CurrentSheet(bool selectedOnly) const;
   void ExportClick(bool selectedOnly);

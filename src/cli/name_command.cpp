@@ -21,7 +21,7 @@ int RunName(const NameCommandText& command, std::ostream& out) {
   std::vector<std::string> noteNames;
   for (int pitchClass : notes.pitchClasses)
     noteNames.emplace_back(NoteNamesFor(spelling)[pitchClass]);
-  std::vector<std::string> names = NameFingering(*frets, tuning, capo, spelling);
+  std::vector<std::string> names = NameSoundingNotes(notes, spelling);
   std::string bass = noteNames.empty() ? std::string() : noteNames.front();
   if (command.json) {
     nlohmann::json json;

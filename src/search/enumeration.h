@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 #include "search/fingering.h"
 #include "search/tone_map.h"
 
@@ -12,10 +10,6 @@ class CandidateSink {
  public:
   virtual ~CandidateSink() = default;
   virtual void CheckFingering(const Frets& candidate, int fixedStringCount) = 0;
-  // The pitch classes (bits) every accepted candidate's free strings sound;
-  // a window whose free strings cannot sound them all is not walked, as
-  // none of its candidates could be accepted. 0: walk every window.
-  virtual std::uint16_t RequiredMask() const { return 0; }
 };
 
 // The lowest string that may carry the bass.

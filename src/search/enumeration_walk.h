@@ -40,20 +40,6 @@ inline std::optional<BassPosition> TakeBassPosition(ToneMap& bassMap, int fretCo
   return std::nullopt;
 }
 
-// The pitch classes the free strings can sound in a window: the open string
-// when it is a chord tone, and the chord tones from the window's frets.
-inline std::uint16_t AvailableInWindow(const ToneMap& chordMap, int bassString, FretWindow window) {
-  std::uint16_t available = 0;
-  for (int string = bassString + 1; string < kStringCount; ++string) {
-    for (int fret = 0; fret <= window.hi && fret < kFretSlots; ++fret) {
-      if (fret > 0 && fret < window.lo) fret = window.lo;
-      int tone = chordMap[string][fret];
-      if (tone >= 0) available |= static_cast<std::uint16_t>(1u << tone);
-    }
-  }
-  return available;
-}
-
 // The values each free string takes in a window, in the odometer's order:
 // its first choice (the open string when it sounds a chord tone, else the
 // lowest chord-tone fret from lo to hi-1), then each next chord-tone fret up
@@ -137,9 +123,6 @@ class EarlierWindows {
 template <typename Sink>
 void WalkWindow(BassPosition bass, FretWindow window, const ToneMap& chordMap, Sink& sink) {
   auto give = [&](const Frets& candidate, int fixed) { sink.CheckFingering(candidate, fixed); };
-  std::uint16_t required = sink.RequiredMask();
-  if (required != 0 && (AvailableInWindow(chordMap, bass.string, window) & required) != required)
-    return;
   const int fixedStringCount = bass.string + 1;
   std::array<StringChoices, kStringCount> choices{};
   std::array<int, kStringCount> at{};

@@ -28,7 +28,10 @@ SoundingNotes NotesOfFingering(const Frets& frets, const Tuning& tuning, int cap
 
 std::vector<std::string> NameFingering(const Frets& frets, const Tuning& tuning, int capo,
                                        Accidentals names) {
-  SoundingNotes notes = NotesOfFingering(frets, tuning, capo);
+  return NameSoundingNotes(NotesOfFingering(frets, tuning, capo), names);
+}
+
+std::vector<std::string> NameSoundingNotes(const SoundingNotes& notes, Accidentals names) {
   if (notes.pitchClasses.empty()) return {};
   return ListChordNames(notes.pitchClasses, notes.bass, names);
 }

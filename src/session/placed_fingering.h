@@ -26,6 +26,7 @@ SoundingNotes NotesOfFingering(const Frets& frets, const Tuning& tuning, int cap
 // lowest note, spelled with sharps or flats, in the chord-name list's order.
 std::vector<std::string> NameFingering(const Frets& frets, const Tuning& tuning, int capo,
                                        Accidentals names);
+std::vector<std::string> NameSoundingNotes(const SoundingNotes& notes, Accidentals names);
 
 // The neck as an input: a click at a string and fret (0 = left of the nut)
 // places or moves that string's finger; a click on the finger already there,

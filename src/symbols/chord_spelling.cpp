@@ -305,14 +305,6 @@ bool NotationsDiffer(std::string_view word) {
   return word == "9" || word == "11" || word == "13";
 }
 
-std::size_t RootLength(std::string_view text) {
-  std::size_t first = text.empty() ? 0 : CharacterLength(text, 0);
-  std::size_t second = first < text.size() ? first + CharacterLength(text, first) : first;
-  if (PitchClassOfName(text.substr(0, second)) != kNoPitchClass) return second;
-  if (PitchClassOfName(text.substr(0, first)) != kNoPitchClass) return first;
-  return 0;
-}
-
 std::string Joined(const std::vector<std::string>& words) {
   std::string text;
   for (const std::string& word : words) text.append(text.empty() ? "" : "/").append(word);
@@ -333,8 +325,9 @@ std::string RespellChordSymbol(std::string_view typed, ChordNotation notation) {
   std::string text = ReplaceAll(ReplaceAll(typed, kSharpSign, "#"), kFlatSign, "b");
   if (!text.empty() && text[0] >= 'a' && text[0] <= 'g')
     text[0] = static_cast<char>(text[0] - 'a' + 'A');
-  std::size_t root = RootLength(text);
-  if (root == 0) return text;
+  TypedRoot typedRoot = ReadTypedRoot(text);
+  if (typedRoot.pitchClass == kNoPitchClass) return text;
+  const std::size_t root = typedRoot.length;
 
   // The words after the root, each with where it starts; the last one is
   // the bass when it names a note.

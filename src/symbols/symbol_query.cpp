@@ -30,17 +30,10 @@ struct Reading {
   bool firstWordGlued = false;  // the first word starts right after the root
 };
 
-// The root is the first two characters, or the first one, when they name a
-// note; otherwise the first character is passed over (root 12).
 void ReadRoot(const std::string& s, Reading& reading) {
-  std::size_t first = s.empty() ? 0 : CharacterLength(s, 0);
-  std::size_t second = first < s.size() ? first + CharacterLength(s, first) : first;
-  reading.root = PitchClassOfName(std::string_view(s).substr(0, second));
-  reading.rootLength = second;
-  if (reading.root == kNoPitchClass) {
-    reading.root = PitchClassOfName(std::string_view(s).substr(0, first));
-    reading.rootLength = first;
-  }
+  TypedRoot root = ReadTypedRoot(s);
+  reading.root = root.pitchClass;
+  reading.rootLength = root.length;
   reading.echo = s.substr(0, reading.rootLength);
 }
 

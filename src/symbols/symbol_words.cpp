@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "theory/degree_codes.h"
+#include "theory/note_names.h"
 #include "theory/text_util.h"
 
 namespace corvanta {
@@ -36,6 +37,14 @@ int DegreeItemExactly(std::string_view word) {
 
 std::size_t CharacterLength(std::string_view text, std::size_t at) {
   return std::max<std::size_t>(1, Utf8SequenceLength(text, at));
+}
+
+TypedRoot ReadTypedRoot(std::string_view text) {
+  std::size_t first = text.empty() ? 0 : CharacterLength(text, 0);
+  std::size_t second = first < text.size() ? first + CharacterLength(text, first) : first;
+  if (int two = PitchClassOfName(text.substr(0, second)); two != kNoPitchClass)
+    return {two, second};
+  return {PitchClassOfName(text.substr(0, first)), first};
 }
 
 }  // namespace corvanta

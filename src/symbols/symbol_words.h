@@ -23,4 +23,13 @@ int DegreeItemExactly(std::string_view word);
 // for any other byte (the program's own "º" is the single byte 0xBA).
 std::size_t CharacterLength(std::string_view text, std::size_t at);
 
+// The root at the start of a typed symbol: the first two characters, or the
+// first one, when they name a note. Otherwise the first character is passed
+// over and the root is kNoPitchClass.
+struct TypedRoot {
+  int pitchClass;
+  std::size_t length;  // bytes of the root as typed
+};
+TypedRoot ReadTypedRoot(std::string_view text);
+
 }  // namespace corvanta

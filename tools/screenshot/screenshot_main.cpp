@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   if (argc > 5) window.findChild<QSpinBox*>("SpinCapo")->setValue(std::atoi(argv[5]));
   // The diagram size for this shot only (CORVANTA_ZOOM=200).
   if (qEnvironmentVariableIsSet("CORVANTA_ZOOM"))
-    window.SetDiagramZoom(qEnvironmentVariableIntValue("CORVANTA_ZOOM"), false);
+    window.SetZoom(qEnvironmentVariableIntValue("CORVANTA_ZOOM"), false);
   window.showMaximized();
   // Without a window manager (Xvfb) nothing maximizes the window: do it.
   window.setGeometry(window.screen()->availableGeometry());
