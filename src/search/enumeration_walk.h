@@ -5,11 +5,13 @@
 // virtual call per candidate would be a good part of that).
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
 
 #include "search/enumeration.h"
 #include "search/fingering.h"
+#include "search/fingering_key.h"
 #include "search/tone_map.h"
 
 namespace corvanta::enumeration {
@@ -40,6 +42,27 @@ inline std::optional<BassPosition> TakeBassPosition(ToneMap& bassMap, int fretCo
   return std::nullopt;
 }
 
+// Per string, bit f set when fret f sounds a chord tone.
+using ChordFretMasks = std::array<std::uint32_t, kStringCount>;
+
+inline ChordFretMasks ChordFretMasksOf(const ToneMap& chordMap) {
+  ChordFretMasks masks{};
+  for (int string = 0; string < kStringCount; ++string) {
+    for (int fret = 0; fret < kFretSlots; ++fret)
+      if (chordMap[string][fret] >= 0) masks[string] |= 1u << fret;
+  }
+  return masks;
+}
+
+// The frets first..last (inclusive) as bits; empty when last < first.
+inline std::uint32_t FretRange(int first, int last) {
+  first = std::max(first, 0);
+  last = std::min(last, kFretSlots - 1);
+  if (last < first) return 0;
+  return static_cast<std::uint32_t>(((std::uint64_t{1} << (last + 1)) - 1) &
+                                    ~((std::uint64_t{1} << first) - 1));
+}
+
 // The values each free string takes in a window, in the odometer's order:
 // its first choice (the open string when it sounds a chord tone, else the
 // lowest chord-tone fret from lo to hi-1), then each next chord-tone fret up
@@ -49,21 +72,17 @@ struct StringChoices {
   std::uint8_t count = 0;
 };
 
-inline StringChoices ChoicesOf(const ToneMap& chordMap, int string, FretWindow window) {
+inline StringChoices ChoicesOf(std::uint32_t chordFrets, FretWindow window) {
   StringChoices choices;
-  int first = kMuted;
-  for (int fret = 0; fret < window.hi; ++fret) {
-    if (chordMap[string][fret] >= 0 && (fret == 0 || fret >= window.lo)) {
-      first = fret;
-      break;
-    }
-  }
-  if (first == kMuted) return choices;
+  // The open string counts as below every window that ends above the nut.
+  std::uint32_t firsts =
+      chordFrets & (FretRange(std::max(window.lo, 1), window.hi - 1) | (window.hi > 0 ? 1u : 0u));
+  if (firsts == 0) return choices;
+  int first = std::countr_zero(firsts);
   choices.frets[choices.count++] = static_cast<std::int8_t>(first);
-  for (int fret = std::max(window.lo, first + 1); fret <= window.hi && fret < kFretSlots; ++fret) {
-    if (chordMap[string][fret] >= 0)
-      choices.frets[choices.count++] = static_cast<std::int8_t>(fret);
-  }
+  for (std::uint32_t rest = chordFrets & FretRange(std::max(window.lo, first + 1), window.hi);
+       rest != 0; rest &= rest - 1)
+    choices.frets[choices.count++] = static_cast<std::int8_t>(std::countr_zero(rest));
   return choices;
 }
 
@@ -74,24 +93,47 @@ inline StringChoices ChoicesOf(const ToneMap& chordMap, int string, FretWindow w
 // remembering them.
 class EarlierWindows {
  public:
-  EarlierWindows(const ToneMap& chordMap, int bassFret, int window)
-      : chordMap_(chordMap), bassFret_(bassFret), window_(window) {}
+  EarlierWindows(const ChordFretMasks& chordFrets, int bassFret, int window)
+      : chordFrets_(chordFrets), bassFret_(bassFret), window_(window) {}
+
+  // What Hold needs of the free strings, gathered as their values are chosen.
+  struct FreeSpan {
+    int low = kMuted;  // lowest held fret
+    int high = -1;     // highest held fret
+    bool open = false;
+
+    void Add(int value) {
+      const bool held = value != kMuted && value != kOpen;
+      open = open || value == kOpen;
+      low = held && value < low ? value : low;
+      high = held && value > high ? value : high;
+    }
+  };
+
+  // The lowest highest held free fret a candidate of this window can have
+  // without earlier windows holding it: such a candidate reaches the top of
+  // the window, or the fret below it (see Hold). Earlier windows hold every
+  // other one, except in the first window and, for the open bass, in the
+  // second, where open strings first become choices.
+  int LowestNewHigh() const {
+    bool everyOtherHeld = window_ > (bassFret_ == 0 ? 1 : 0);
+    return everyOtherHeld ? bassFret_ + window_ - 1 : -1;
+  }
 
   bool Hold(const Frets& candidate, int fixedStringCount) const {
+    FreeSpan span;
+    for (int string = fixedStringCount; string < kStringCount; ++string)
+      span.Add(candidate[string]);
+    return Hold(candidate, fixedStringCount, span);
+  }
+
+  bool Hold(const Frets& candidate, int fixedStringCount, const FreeSpan& span) const {
     if (window_ == 0) return false;
-    int low = kMuted, high = -1;
-    bool open = false;
-    for (int string = fixedStringCount; string < kStringCount; ++string) {
-      int value = candidate[string];
-      open = open || value == kOpen;
-      if (value == kMuted || value == kOpen) continue;
-      low = std::min(low, value);
-      high = std::max(high, value);
-    }
+    const int low = span.low, high = span.high;
     if (high < 0) {
       // Open and muted strings only: an open string is a first choice in
       // every window that ends above the nut.
-      return !open || window_ - 1 >= std::max(0, 1 - bassFret_);
+      return !span.open || window_ - 1 >= std::max(0, 1 - bassFret_);
     }
     // Earlier windows a with hi = bassFret + a >= high and lo = hi - 4 <= low.
     int from = std::max(0, high - bassFret_);
@@ -100,18 +142,16 @@ class EarlierWindows {
     if (to > high - bassFret_) return true;  // a window above high: every value is a choice there
     // Only the window ending at high: a string at high is a choice there when
     // it has a first choice below high (the open string, or a chord fret).
+    const std::uint32_t firstsBelowHigh =
+        FretRange(std::max(1, high - kWindowWidth), high - 1) | 1u;
     for (int string = fixedStringCount; string < kStringCount; ++string) {
-      if (candidate[string] != high || chordMap_[string][0] >= 0) continue;
-      bool below = false;
-      for (int fret = std::max(1, high - kWindowWidth); fret < high && !below; ++fret)
-        below = chordMap_[string][fret] >= 0;
-      if (!below) return false;
+      if (candidate[string] == high && (chordFrets_[string] & firstsBelowHigh) == 0) return false;
     }
     return true;
   }
 
  private:
-  const ToneMap& chordMap_;
+  const ChordFretMasks& chordFrets_;
   int bassFret_;
   int window_;
 };
@@ -121,7 +161,8 @@ class EarlierWindows {
 // every free string is muted. (With every free string muted at the start,
 // the first candidate is handed on twice, as the odometer always steps once.)
 template <typename Sink>
-void WalkWindow(BassPosition bass, FretWindow window, const ToneMap& chordMap, Sink& sink) {
+void WalkWindow(BassPosition bass, FretWindow window, const ChordFretMasks& chordFrets,
+                Sink& sink) {
   auto give = [&](const Frets& candidate, int fixed) { sink.CheckFingering(candidate, fixed); };
   const int fixedStringCount = bass.string + 1;
   std::array<StringChoices, kStringCount> choices{};
@@ -130,7 +171,7 @@ void WalkWindow(BassPosition bass, FretWindow window, const ToneMap& chordMap, S
   candidate.fill(kMuted);
   candidate[bass.string] = bass.fret;
   for (int string = fixedStringCount; string < kStringCount; ++string) {
-    choices[string] = ChoicesOf(chordMap, string, window);
+    choices[string] = ChoicesOf(chordFrets[string], window);
     if (choices[string].count > 0) candidate[string] = choices[string].frets[0];
   }
   give(candidate, fixedStringCount);
@@ -153,67 +194,156 @@ void WalkWindow(BassPosition bass, FretWindow window, const ToneMap& chordMap, S
   }
 }
 
+// The number of pitch classes in a mask (std::popcount is a library call
+// on the baseline x86-64 this is built for).
+inline int ToneCount(std::uint16_t pitchClasses) {
+  static constexpr std::array<std::uint8_t, 256> kBits = [] {
+    std::array<std::uint8_t, 256> bits{};
+    for (int byte = 0; byte < 256; ++byte)
+      bits[byte] = static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(byte)));
+    return bits;
+  }();
+  return kBits[pitchClasses & 0xFFu] + kBits[pitchClasses >> 8];
+}
+
+// What the search's walk knows of a candidate when it hands it on, gathered
+// string by string as it chose the values.
+struct CandidateFacts {
+  int fixedStringCount = 0;
+  EarlierWindows::FreeSpan free;  // of the free strings
+  KeyFacts key;                   // of all six strings
+  int held = 0;                   // strings held at a fret, the bass included
+
+  void Add(int string, int freeValue) {
+    free.Add(freeValue);
+    key.Add(string, freeValue);
+    held += freeValue != kOpen && freeValue != kMuted ? 1 : 0;
+  }
+};
+
 // The search's walk of one window: the same candidates in the same order as
 // the odometer (which counts like a number whose digits are the free
 // strings, the lowest string the most significant, each running through its
 // choices and then muted), less every run of candidates whose lower strings
 // already rule out sounding the chord: strings above them cannot supply the
-// missing tones, or three sounding free strings. The sink still checks each
-// candidate in full.
+// missing tones, or three sounding free strings.
 template <typename Sink>
 class PrunedWalk {
  public:
   PrunedWalk(BassPosition bass, FretWindow window, int windowIndex, const ToneMap& chordMap,
-             Sink& sink)
-      : fixed_(bass.string + 1),
-        earlier_(chordMap, bass.fret, windowIndex),
+             const ChordFretMasks& chordFrets, Sink& sink)
+      : earlier_(chordFrets, bass.fret, windowIndex),
         sink_(sink),
-        required_(sink.RequiredMask()) {
+        required_(sink.RequiredMask()),
+        lowestNewHigh_(earlier_.LowestNewHigh()) {
+    highestFrom_[kStringCount] = -1;
+    fixed_.fixedStringCount = bass.string + 1;
     candidate_.fill(kMuted);
     candidate_[bass.string] = bass.fret;
-    for (int string = kStringCount - 1; string >= fixed_; --string) {
-      choices_[string] = ChoicesOf(chordMap, string, window);
+    for (int string = 0; string <= bass.string; ++string)
+      fixed_.key.Add(string, candidate_[string]);
+    fixed_.held = bass.fret > 0 ? 1 : 0;
+    for (int string = kStringCount - 1; string > bass.string; --string) {
+      StringChoices choices = ChoicesOf(chordFrets[string], window);
       std::uint16_t bits = 0;
-      for (int i = 0; i < choices_[string].count; ++i)
-        bits |= static_cast<std::uint16_t>(1u << chordMap[string][choices_[string].frets[i]]);
+      for (int i = 0; i < choices.count; ++i) {
+        int fret = choices.frets[i];
+        choices_[string][i] = {fret, chordMap[string][fret]};
+        bits = static_cast<std::uint16_t>(bits | 1u << chordMap[string][fret]);
+      }
+      choiceCounts_[string] = choices.count;
       availableFrom_[string] = availableFrom_[string + 1] | bits;
-      soundingFrom_[string] = soundingFrom_[string + 1] + (choices_[string].count > 0 ? 1 : 0);
+      soundingFrom_[string] = soundingFrom_[string + 1] + (choices.count > 0 ? 1 : 0);
+      int highest = choices.count > 0 ? choices.frets[choices.count - 1] : -1;
+      highestFrom_[string] = std::max(highestFrom_[string + 1], highest);
     }
-    bitAt_ = &chordMap;
   }
 
-  void Run() { Walk(fixed_, 0, 0); }
+  // Depth first, lowest string first, each string through its choices and
+  // then muted; written as a loop over the strings (a call per node costs
+  // more than the node's own work).
+  void Run() {
+    const int first = fixed_.fixedStringCount;
+    int string = first;
+    level_[string] = Level{};
+    if (!Viable(string, level_[string])) return;
+    while (string >= first) {
+      if (string == kStringCount) {
+        HandOn();
+        --string;
+        continue;
+      }
+      const int i = next_[string]++;
+      Level level = level_[string];
+      if (i < choiceCounts_[string]) {
+        const Choice choice = choices_[string][i];
+        candidate_[string] = choice.fret;
+        level.sounded = static_cast<std::uint16_t>(level.sounded | 1u << choice.pitchClass);
+        ++level.playing;
+        level.high = std::max(level.high, choice.fret);
+      } else if (i == choiceCounts_[string]) {
+        candidate_[string] = kMuted;
+      } else {
+        --string;  // every choice tried: back to the string below
+        continue;
+      }
+      if (!Viable(string + 1, level)) continue;
+      ++string;
+      level_[string] = level;
+      next_[string] = 0;
+    }
+  }
 
  private:
   static constexpr int kMinSounding = 3;
 
-  void Walk(int string, std::uint16_t sounded, int playing) {
-    if (((sounded | availableFrom_[string]) & required_) != required_) return;
-    if (playing + soundingFrom_[string] < kMinSounding) return;
-    if (string == kStringCount) {
-      sink_.CheckFingering(candidate_, fixed_, earlier_);
-      return;
-    }
-    const StringChoices& choices = choices_[string];
-    for (int i = 0; i < choices.count; ++i) {
-      int fret = choices.frets[i];
-      candidate_[string] = fret;
-      Walk(string + 1, sounded | static_cast<std::uint16_t>(1u << (*bitAt_)[string][fret]),
-           playing + 1);
-    }
-    candidate_[string] = kMuted;
-    Walk(string + 1, sounded, playing);
+  struct Choice {
+    int fret;
+    int pitchClass;
+  };
+
+  // What the strings below a string have chosen.
+  struct Level {
+    std::uint16_t sounded = 0;  // pitch classes of the free strings
+    int playing = 0;            // sounding free strings
+    int high = -1;              // highest held free fret (-1: none)
+  };
+
+  // Whether some candidate from this string on, after the lower strings'
+  // choices, can sound the chord and be new to this window.
+  bool Viable(int string, const Level& level) const {
+    // Each string sounds one tone: the strings left must be able to supply
+    // every missing tone, and be enough of them. Otherwise every candidate
+    // from here is a repeat of an earlier window's. One branch for all four
+    // tests: their outcomes follow no pattern the processor could learn.
+    const std::uint16_t missing = required_ & ~level.sounded;
+    const bool suppliable = (missing & ~availableFrom_[string]) == 0;
+    const bool enoughStrings = ToneCount(missing) <= soundingFrom_[string];
+    const bool enoughSounding = level.playing + soundingFrom_[string] >= kMinSounding;
+    const bool reachesNew = std::max(level.high, highestFrom_[string]) >= lowestNewHigh_;
+    return suppliable & enoughStrings & enoughSounding & reachesNew;
   }
 
-  int fixed_;
+  void HandOn() {
+    CandidateFacts facts = fixed_;
+    for (int string = fixed_.fixedStringCount; string < kStringCount; ++string)
+      facts.Add(string, candidate_[string]);
+    sink_.CheckFingering(candidate_, facts, earlier_);
+  }
+
   EarlierWindows earlier_;
   Sink& sink_;
   std::uint16_t required_;
-  const ToneMap* bitAt_ = nullptr;
+  int lowestNewHigh_;
+  CandidateFacts fixed_;  // the muted strings below the bass, and the bass
   Frets candidate_{};
-  std::array<StringChoices, kStringCount> choices_{};
+  std::array<std::array<Choice, kFretSlots + 1>, kStringCount> choices_;
+  std::array<int, kStringCount> choiceCounts_{};
   std::array<std::uint16_t, kStringCount + 1> availableFrom_{};
   std::array<int, kStringCount + 1> soundingFrom_{};
+  std::array<int, kStringCount + 1> highestFrom_{};  // the highest choice of these strings
+  std::array<Level, kStringCount + 1> level_{};
+  std::array<int, kStringCount> next_{};  // each string's next choice; its count: muted
 };
 
 // Every candidate in discovery order: see EnumerateFingerings. With
@@ -221,15 +351,16 @@ class PrunedWalk {
 // the chord, once, where it is first met.
 template <bool skipRepeats = false, typename Sink>
 void Enumerate(ToneMap bassMap, const ToneMap& chordMap, int fretCount, Sink& sink) {
+  const ChordFretMasks chordFrets = ChordFretMasksOf(chordMap);
   while (auto bass = TakeBassPosition(bassMap, fretCount)) {
     // An open-string bass slides its window over the whole fret range.
     int windowCount = bass->fret > 0 ? kFrettedBassWindows : fretCount;
     for (int a = 0; a < windowCount; ++a) {
       FretWindow window{bass->fret + a - kWindowWidth, bass->fret + a};
       if constexpr (skipRepeats) {
-        PrunedWalk<Sink>(*bass, window, a, chordMap, sink).Run();
+        PrunedWalk<Sink>(*bass, window, a, chordMap, chordFrets, sink).Run();
       } else {
-        WalkWindow(*bass, window, chordMap, sink);
+        WalkWindow(*bass, window, chordFrets, sink);
       }
     }
   }

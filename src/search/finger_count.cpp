@@ -3,7 +3,6 @@
 namespace corvanta {
 namespace {
 
-inline constexpr int kMaxPlainFingers = 4;
 inline constexpr int kSecondHighestString = 4;
 
 bool IsHeld(int value) { return value > kOpen && value < kMuted; }
@@ -59,12 +58,12 @@ int CountFingers(Frets& values, bool noFullBarres) {
     ++fretted;
     if (value < low) low = value;
   }
-  if (fretted <= kMaxPlainFingers) return fretted;
+  if (fretted <= kFingerCount) return fretted;
 
   int fullBarreSaves = PlaceFullBarre(values, low);
   if (fullBarreSaves > 0 && noFullBarres) return kRejectedFingerCount;
   fretted -= fullBarreSaves;
-  if (fretted <= kMaxPlainFingers) return fretted;
+  if (fretted <= kFingerCount) return fretted;
   return fretted - PlacePartialBarres(values, low);
 }
 

@@ -8,6 +8,10 @@ namespace corvanta {
 // fingers than a hand has, so the fingering is rejected.
 inline constexpr int kRejectedFingerCount = 6;
 
+// The fingers of the hand. A fingering with at most this many held strings
+// needs no barre: CountFingers returns the count and leaves it unchanged.
+inline constexpr int kFingerCount = 4;
+
 // The number of fingers a fingering needs, one per barre and one per other
 // held string. Writes -f markers into the values for the barres it uses.
 int CountFingers(Frets& values, bool noFullBarres);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "search/enumeration_walk.h"
 #include "search/fingering.h"
 #include "search/fingering_key.h"
 #include "search/search_settings.h"
@@ -17,15 +18,14 @@ class FingeringCollector {
  public:
   FingeringCollector(const SearchSettings& settings, const std::vector<int>& chordTones);
 
-  // The candidate is not changed; fixedStringCount strings are held by the
-  // bass placement, the rest are free. The search's walk hands on only
-  // candidates whose free strings sound every required tone on at least
-  // three strings; one that earlier overlapping windows already gave is
-  // dropped here.
+  // The search's walk hands on only candidates whose free strings sound
+  // every required tone on at least three strings, with what it gathered of
+  // them; one that earlier overlapping windows already gave is dropped here.
   template <typename EarlierWindows>
-  void CheckFingering(const Frets& candidate, int fixedStringCount, const EarlierWindows& earlier) {
-    if (earlier.Hold(candidate, fixedStringCount)) return;
-    Accept(candidate);
+  void CheckFingering(const Frets& candidate, const enumeration::CandidateFacts& facts,
+                      const EarlierWindows& earlier) {
+    if (earlier.Hold(candidate, facts.fixedStringCount, facts.free)) return;
+    Accept(candidate, facts.key, facts.held);
   }
 
   std::vector<PackedFingering> TakeFingerings() { return std::move(fingerings_); }
@@ -35,8 +35,8 @@ class FingeringCollector {
   std::uint16_t RequiredMask() const { return requiredMask_; }
 
  private:
-  void Accept(const Frets& candidate);
-  void RecordFingering(const Frets& values);
+  void Accept(const Frets& candidate, const KeyFacts& facts, int heldStrings);
+  void Record(const Frets& values, std::uint64_t order);
 
   const SearchSettings& settings_;
   // Every chord tone after the root that is not the bass must sound on a

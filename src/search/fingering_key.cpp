@@ -10,18 +10,8 @@ namespace {
 
 inline constexpr int kFieldOffset = 10;
 inline constexpr int kFirstInnerString = 2;
-inline constexpr int kNoLowFret = 100;
 
 }  // namespace
-
-int ClassifyStringSet(const Frets& values) {
-  int run = 0;
-  for (int string = kStringCount - 1; string >= 0 && values[string] != kMuted; --string) ++run;
-  if (run == 6) return kAllSixStrings;
-  if (run == 5) return kFiveTopStrings;
-  if (run == 4 && values[0] == kMuted) return kFourTopStrings;
-  return kOtherStringSet;
-}
 
 std::optional<std::string> FingeringKey(const Frets& values, bool simpleChords, int span) {
   auto packed = PackFingering(values, simpleChords, span);
@@ -31,93 +21,56 @@ std::optional<std::string> FingeringKey(const Frets& values, bool simpleChords, 
 
 namespace {
 
-// Key texts compare value by value (each value's text ends in a blank, which
-// sorts before every digit and the minus), so the byte order of the whole
-// text is the order of the values' texts as strings. Each value that can
-// occur (99, or -29..29) gets its rank in that order: six bits each.
-constexpr int kRankBits = 6;
-constexpr int kValueBits = kRankBits * kStringCount;
-constexpr int kLowestValue = -(kFretSlots - 1);
+constexpr int kValueBits = key_ranks::kRankBits * kStringCount;
+constexpr std::uint8_t kAllStrings = (1u << kStringCount) - 1;
+// Strings 2..5: a muted one among them drops the fingering under the
+// simple-chords option.
+constexpr std::uint8_t kInnerStrings = kAllStrings & ~((1u << kFirstInnerString) - 1);
 
-// The decimal text of a value, for comparing at compile time.
-struct ValueText {
-  char digits[4]{};
-  int length = 0;
-};
-
-constexpr ValueText TextOf(int value) {
-  ValueText text;
-  char reversed[4]{};
-  int count = 0;
-  int magnitude = value < 0 ? -value : value;
-  do {
-    reversed[count++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude > 0);
-  if (value < 0) text.digits[text.length++] = '-';
-  while (count > 0) text.digits[text.length++] = reversed[--count];
-  return text;
-}
-
-// Byte order of the texts, a shorter text before the longer one it begins.
-constexpr bool TextBefore(int a, int b) {
-  ValueText x = TextOf(a), y = TextOf(b);
-  for (int i = 0; i < x.length && i < y.length; ++i) {
-    if (x.digits[i] != y.digits[i]) return x.digits[i] < y.digits[i];
+// The string-set class of each set of sounding strings (bit s: string s).
+constexpr std::array<std::uint8_t, 1u << kStringCount> kStringSets = [] {
+  std::array<std::uint8_t, 1u << kStringCount> classes{};
+  for (unsigned sounding = 0; sounding < classes.size(); ++sounding) {
+    int run = 0;
+    for (int string = kStringCount - 1; string >= 0 && (sounding >> string & 1u); --string) ++run;
+    int set = run == 6                       ? kAllSixStrings
+              : run == 5                     ? kFiveTopStrings
+              : run == 4 && !(sounding & 1u) ? kFourTopStrings
+                                             : kOtherStringSet;
+    classes[sounding] = static_cast<std::uint8_t>(set);
   }
-  return x.length < y.length;
-}
-
-// Rank of each value (index value - kLowestValue; the last slot is 99).
-constexpr std::array<std::uint8_t, 2 * kFretSlots> kRanks = [] {
-  std::array<std::uint8_t, 2 * kFretSlots> ranks{};
-  auto valueAt = [](int slot) { return slot == 2 * kFretSlots - 1 ? kMuted : slot + kLowestValue; };
-  for (int slot = 0; slot < 2 * kFretSlots; ++slot) {
-    int before = 0;
-    for (int other = 0; other < 2 * kFretSlots; ++other)
-      before += TextBefore(valueAt(other), valueAt(slot)) ? 1 : 0;
-    ranks[static_cast<std::size_t>(slot)] = static_cast<std::uint8_t>(before);
-  }
-  return ranks;
+  return classes;
 }();
 
-// Every value a fingering holds (-29..29, 99) straight to its rank.
-constexpr std::array<std::uint8_t, kMuted - kLowestValue + 1> kRankOfValue = [] {
-  std::array<std::uint8_t, kMuted - kLowestValue + 1> table{};
-  for (int value = kLowestValue; value < kFretSlots; ++value)
-    table[static_cast<std::size_t>(value - kLowestValue)] =
-        kRanks[static_cast<std::size_t>(value - kLowestValue)];
-  table[kMuted - kLowestValue] = kRanks[2 * kFretSlots - 1];
-  return table;
-}();
-
-std::uint64_t RankOf(int value) {
-  return kRankOfValue[static_cast<std::size_t>(std::clamp(value, kLowestValue, kMuted) -
-                                               kLowestValue)];
-}
+int StringSetOf(std::uint8_t sounding) { return kStringSets[sounding & kAllStrings]; }
 
 }  // namespace
 
+int ClassifyStringSet(const Frets& values) {
+  std::uint8_t sounding = 0;
+  for (int string = 0; string < kStringCount; ++string)
+    if (values[string] != kMuted) sounding = static_cast<std::uint8_t>(sounding | 1u << string);
+  return StringSetOf(sounding);
+}
+
 std::optional<PackedFingering> PackFingering(const Frets& values, bool simpleChords, int span) {
-  int low = kNoLowFret;
-  int high = 0;
-  for (int string = 0; string < kStringCount; ++string) {
-    int value = values[string];
-    if (value == kMuted) {
-      if (simpleChords && string >= kFirstInnerString) return std::nullopt;
-      continue;
-    }
-    if (value != kOpen && std::abs(value) < low) low = std::abs(value);
-    if (value > high) high = value;
-  }
-  if (span <= high - low) return std::nullopt;
-  if (high <= kFirstPositionHighestFret) low = 1;
+  KeyFacts facts;
+  for (int string = 0; string < kStringCount; ++string) facts.Add(string, values[string]);
+  if (!KeyKeeps(facts, simpleChords, span)) return std::nullopt;
+  return PackedFingering{values, KeyOrder(facts)};
+}
+
+bool KeyKeeps(const KeyFacts& facts, bool simpleChords, int span) {
+  if (simpleChords && (facts.sounding & kInnerStrings) != kInnerStrings) return false;
+  return span > facts.high - facts.low;
+}
+
+std::uint64_t KeyOrder(const KeyFacts& facts) {
+  int low = facts.high <= kFirstPositionHighestFret ? 1 : facts.low;
   // The three two-digit fields of the prefix, as the number they spell.
   std::uint64_t prefix = static_cast<std::uint64_t>(
-      (low + kFieldOffset) * 10000 + ClassifyStringSet(values) * 100 + high + kFieldOffset);
-  std::uint64_t ranks = 0;
-  for (int value : values) ranks = (ranks << kRankBits) | RankOf(value);
-  return PackedFingering{values, (prefix << kValueBits) | ranks};
+      (low + kFieldOffset) * 10000 + StringSetOf(facts.sounding) * 100 + facts.high + kFieldOffset);
+  return (prefix << kValueBits) | facts.ranks;
 }
 
 void MarkPreferred(PackedFingering& fingering) {

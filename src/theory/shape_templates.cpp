@@ -1,5 +1,8 @@
 #include "theory/shape_templates.h"
 
+#include <algorithm>
+#include <bitset>
+#include <cstdint>
 #include <sstream>
 #include <vector>
 
@@ -53,37 +56,61 @@ bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-// The shapes by their last value, so that a fingering meets only the few
-// that could match.
+// Values a fingering can hold: -29..29 and 99, as codes 0..59 of seven bits
+// each, so six of them pack into one integer.
 constexpr int kLowestValue = -29;
-constexpr int kBuckets = 99 - kLowestValue + 1;
+constexpr int kHighestFret = 29;
+constexpr int kMutedValue = 99;
 
-struct TemplateIndex {
-  std::array<std::vector<TemplateShape>, kBuckets> byLastValue;
+std::uint64_t PackValues(const std::array<int, 6>& values) {
+  std::uint64_t key = 0;
+  for (int value : values) {
+    int code = value == kMutedValue ? kHighestFret - kLowestValue + 1 : value - kLowestValue;
+    key = (key << 7) | static_cast<std::uint64_t>(code);
+  }
+  return key;
+}
+
+// Every value list that matches: each template once per first value whose
+// text ends its first value's text. Sorted, with a bit filter in front so
+// that most fingerings (almost none match) are answered by one load.
+struct TemplateKeys {
+  std::vector<std::uint64_t> sorted;
+  std::bitset<1024> filter;
 };
 
-TemplateIndex BuildIndex() {
-  TemplateIndex index;
-  for (TemplateShape& shape : ParseTemplates()) {
-    int last = shape.values[5];
-    if (last >= kLowestValue && last <= 99)
-      index.byLastValue[static_cast<std::size_t>(last - kLowestValue)].push_back(shape);
+std::size_t FilterSlot(std::uint64_t key) { return (key ^ (key >> 17) ^ (key >> 31)) % 1024; }
+
+TemplateKeys BuildKeys() {
+  TemplateKeys keys;
+  for (const TemplateShape& shape : ParseTemplates()) {
+    std::array<int, 6> values = shape.values;
+    for (int first = kLowestValue; first <= kMutedValue; ++first) {
+      if (first > kHighestFret && first != kMutedValue) continue;
+      if (!EndsWith(shape.firstText, std::to_string(first))) continue;
+      values[0] = first;
+      keys.sorted.push_back(PackValues(values));
+    }
   }
-  return index;
+  std::sort(keys.sorted.begin(), keys.sorted.end());
+  for (std::uint64_t key : keys.sorted) keys.filter.set(FilterSlot(key));
+  return keys;
+}
+
+bool InRange(int value) {
+  return value == kMutedValue || (value >= kLowestValue && value <= kHighestFret);
 }
 
 }  // namespace
 
 bool IsTemplateShape(const std::array<int, 6>& values) {
-  static const TemplateIndex kIndex = BuildIndex();
-  if (values[5] < kLowestValue || values[5] > 99) return false;
-  for (const TemplateShape& shape :
-       kIndex.byLastValue[static_cast<std::size_t>(values[5] - kLowestValue)]) {
-    bool rest = true;
-    for (std::size_t i = 1; i < 6 && rest; ++i) rest = shape.values[i] == values[i];
-    if (rest && EndsWith(shape.firstText, std::to_string(values[0]))) return true;
+  static const TemplateKeys kKeys = BuildKeys();
+  for (int value : values) {
+    if (!InRange(value)) return false;
   }
-  return false;
+  std::uint64_t key = PackValues(values);
+  if (!kKeys.filter.test(FilterSlot(key))) return false;
+  return std::binary_search(kKeys.sorted.begin(), kKeys.sorted.end(), key);
 }
 
 }  // namespace corvanta

@@ -2,6 +2,7 @@
 
 #include <random>
 #include <set>
+#include <sstream>
 
 #include "theory/catalogue.h"
 #include "theory/degree_codes.h"
@@ -96,6 +97,26 @@ TEST(ShapeTemplates, numericMatchAgreesWithASubstringSearchOfTheValueText) {
     for (int value : values) valueText += std::to_string(value) + " ";
     ASSERT_EQ(IsTemplateShape(values), text.find(valueText) != std::string::npos) << valueText;
   }
+  std::istringstream entries(text);
+  std::string entry;
+  int matches = 0;
+  while (std::getline(entries, entry, ',')) {
+    std::istringstream tokens(entry);
+    std::array<int, 6> values{};
+    for (int& value : values) tokens >> value;
+    for (int string : {0, 5}) {
+      for (int value = -29; value <= 99; value = value == 29 ? 99 : value + 1) {
+        std::array<int, 6> varied = values;
+        varied[static_cast<std::size_t>(string)] = value;
+        std::string valueText;
+        for (int each : varied) valueText += std::to_string(each) + " ";
+        bool found = text.find(valueText) != std::string::npos;
+        matches += found ? 1 : 0;
+        ASSERT_EQ(IsTemplateShape(varied), found) << valueText;
+      }
+    }
+  }
+  EXPECT_GT(matches, 60);
 }
 
 }  // namespace
