@@ -267,12 +267,11 @@ class PrunedWalk {
     int string = first;
     level_[string] = Level{};
     if (!Viable(string, level_[string])) return;
+    if (string == kStringCount) {
+      HandOn();
+      return;
+    }
     while (string >= first) {
-      if (string == kStringCount) {
-        HandOn();
-        --string;
-        continue;
-      }
       const int i = next_[string]++;
       Level level = level_[string];
       if (i < choiceCounts_[string]) {
@@ -288,6 +287,10 @@ class PrunedWalk {
         continue;
       }
       if (!Viable(string + 1, level)) continue;
+      if (string + 1 == kStringCount) {
+        HandOn();  // a whole candidate: no level above it to walk
+        continue;
+      }
       ++string;
       level_[string] = level;
       next_[string] = 0;

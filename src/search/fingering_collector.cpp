@@ -26,14 +26,7 @@ FingeringCollector::FingeringCollector(const SearchSettings& settings,
   fingerings_.reserve(kTypicalFingeringCount);
 }
 
-void FingeringCollector::Accept(const Frets& candidate, const KeyFacts& facts, int heldStrings) {
-  if (!KeyKeeps(facts, settings_.simpleChords, settings_.span)) return;
-  // Up to four held strings need no barre: the values stay as they are and
-  // the walk's facts make the key.
-  if (heldStrings <= kFingerCount) {
-    Record(candidate, KeyOrder(facts));
-    return;
-  }
+void FingeringCollector::AcceptWithBarres(const Frets& candidate, const KeyFacts& facts) {
   Frets values = candidate;
   if (CountFingers(values, settings_.noFullBarres) > kFingerCount) return;
   // The barre marks change only the marked values' ranks (the lowest held
@@ -41,16 +34,8 @@ void FingeringCollector::Accept(const Frets& candidate, const KeyFacts& facts, i
   KeyFacts marked = facts;
   marked.ranks = 0;
   for (int string = 0; string < kStringCount; ++string)
-    marked.ranks = (marked.ranks << key_ranks::kRankBits) | key_ranks::RankOf(values[string]);
+    marked.ranks = (marked.ranks << key_facts::kRankBits) | key_facts::RankOf(values[string]);
   Record(values, KeyOrder(marked));
-}
-
-// Written into the vector in place: a packed value built on the stack and
-// copied in stalls on reading back what was just stored.
-void FingeringCollector::Record(const Frets& values, std::uint64_t order) {
-  PackedFingering& added = fingerings_.emplace_back();
-  added.frets = values;
-  added.order = order;
 }
 
 }  // namespace corvanta

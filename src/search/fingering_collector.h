@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "search/enumeration_walk.h"
+#include "search/finger_count.h"
 #include "search/fingering.h"
 #include "search/fingering_key.h"
 #include "search/search_settings.h"
@@ -35,8 +36,25 @@ class FingeringCollector {
   std::uint16_t RequiredMask() const { return requiredMask_; }
 
  private:
-  void Accept(const Frets& candidate, const KeyFacts& facts, int heldStrings);
-  void Record(const Frets& values, std::uint64_t order);
+  // Inline with the walk: most candidates need no barre and are packed from
+  // the walk's facts in a few operations.
+  void Accept(const Frets& candidate, const KeyFacts& facts, int heldStrings) {
+    if (!KeyKeeps(facts, settings_.simpleChords, settings_.span)) return;
+    if (heldStrings <= kFingerCount) {
+      Record(candidate, KeyOrder(facts));  // no barre: the values stay as they are
+      return;
+    }
+    AcceptWithBarres(candidate, facts);
+  }
+  void AcceptWithBarres(const Frets& candidate, const KeyFacts& facts);
+
+  // Written into the vector in place: a packed value built on the stack and
+  // copied in stalls on reading back what was just stored.
+  void Record(const Frets& values, std::uint64_t order) {
+    PackedFingering& added = fingerings_.emplace_back();
+    added.frets = values;
+    added.order = order;
+  }
 
   const SearchSettings& settings_;
   // Every chord tone after the root that is not the bass must sound on a

@@ -1,6 +1,7 @@
 #include "search/search_chord.h"
 
 #include <algorithm>
+#include <bitset>
 #include <charconv>
 
 #include "search/enumeration_walk.h"
@@ -20,9 +21,48 @@ void RemoveFirst(std::vector<int>& tones, int tone) {
 
 }  // namespace
 
+namespace {
+
+// The template shapes by the value ranks of their order numbers, behind a
+// bit filter: most searches meet no template at all, and each fingering is
+// then answered by one load.
+class PreferredShapes {
+ public:
+  PreferredShapes() {
+    for (const std::array<int, 6>& values : TemplateShapeValueLists()) {
+      if (auto packed = PackFingering(values, false, kFretSlots + 1)) {
+        std::uint64_t ranks = ValueRanks(*packed);
+        ranks_.push_back(ranks);
+        filter_.set(Slot(ranks));
+      }
+    }
+    std::sort(ranks_.begin(), ranks_.end());
+  }
+
+  bool Hold(const PackedFingering& fingering) const {
+    std::uint64_t ranks = ValueRanks(fingering);
+    return filter_.test(Slot(ranks)) && std::binary_search(ranks_.begin(), ranks_.end(), ranks);
+  }
+
+ private:
+  static std::uint64_t ValueRanks(const PackedFingering& fingering) {
+    return fingering.order & ((std::uint64_t{1} << key_facts::kValueBits) - 1);
+  }
+  static std::size_t Slot(std::uint64_t ranks) {
+    return (ranks ^ (ranks >> 12) ^ (ranks >> 24)) % kFilterBits;
+  }
+
+  static constexpr std::size_t kFilterBits = 4096;
+  std::vector<std::uint64_t> ranks_;
+  std::bitset<kFilterBits> filter_;
+};
+
+}  // namespace
+
 void PromotePreferredShape(std::vector<PackedFingering>& fingerings) {
+  static const PreferredShapes kPreferred;
   for (PackedFingering& fingering : fingerings) {
-    if (IsTemplateShape(fingering.frets)) {
+    if (kPreferred.Hold(fingering)) {
       MarkPreferred(fingering);
       return;
     }

@@ -71,9 +71,24 @@ std::uint64_t PackValues(const std::array<int, 6>& values) {
   return key;
 }
 
-// Every value list that matches: each template once per first value whose
-// text ends its first value's text. Sorted, with a bit filter in front so
-// that most fingerings (almost none match) are answered by one load.
+std::vector<std::array<int, 6>> BuildValueLists() {
+  std::vector<std::array<int, 6>> lists;
+  for (const TemplateShape& shape : ParseTemplates()) {
+    std::array<int, 6> values = shape.values;
+    for (int first = kLowestValue; first <= kMutedValue; ++first) {
+      if (first > kHighestFret && first != kMutedValue) continue;
+      if (!EndsWith(shape.firstText, std::to_string(first))) continue;
+      values[0] = first;
+      lists.push_back(values);
+    }
+  }
+  std::sort(lists.begin(), lists.end());
+  lists.erase(std::unique(lists.begin(), lists.end()), lists.end());
+  return lists;
+}
+
+// The value lists packed and sorted, with a bit filter in front so that
+// most fingerings (almost none match) are answered by one load.
 struct TemplateKeys {
   std::vector<std::uint64_t> sorted;
   std::bitset<1024> filter;
@@ -83,15 +98,8 @@ std::size_t FilterSlot(std::uint64_t key) { return (key ^ (key >> 17) ^ (key >> 
 
 TemplateKeys BuildKeys() {
   TemplateKeys keys;
-  for (const TemplateShape& shape : ParseTemplates()) {
-    std::array<int, 6> values = shape.values;
-    for (int first = kLowestValue; first <= kMutedValue; ++first) {
-      if (first > kHighestFret && first != kMutedValue) continue;
-      if (!EndsWith(shape.firstText, std::to_string(first))) continue;
-      values[0] = first;
-      keys.sorted.push_back(PackValues(values));
-    }
-  }
+  for (const std::array<int, 6>& values : TemplateShapeValueLists())
+    keys.sorted.push_back(PackValues(values));
   std::sort(keys.sorted.begin(), keys.sorted.end());
   for (std::uint64_t key : keys.sorted) keys.filter.set(FilterSlot(key));
   return keys;
@@ -102,6 +110,11 @@ bool InRange(int value) {
 }
 
 }  // namespace
+
+const std::vector<std::array<int, 6>>& TemplateShapeValueLists() {
+  static const std::vector<std::array<int, 6>> kLists = BuildValueLists();
+  return kLists;
+}
 
 bool IsTemplateShape(const std::array<int, 6>& values) {
   static const TemplateKeys kKeys = BuildKeys();

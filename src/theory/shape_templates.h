@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvanta {
 
@@ -17,5 +18,9 @@ const std::string& ShapeTemplates();
 // the values v1..v5 after a first value whose text ends with v0's text
 // (so "1 3 3 2 1 1" matches inside "-1 3 3 2 1 1").
 bool IsTemplateShape(const std::array<int, 6>& values);
+
+// Every value list IsTemplateShape accepts (a template once per first value
+// that matches it), for lookups built on other keys.
+const std::vector<std::array<int, 6>>& TemplateShapeValueLists();
 
 }  // namespace corvanta

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "search/fingering.h"
 #include "search/search_argument.h"
 #include "theory/shape_templates.h"
@@ -73,6 +75,22 @@ TEST(PromotePreferredShape, matchesPlainTextInsideABarreShape) {
   PromotePreferredShape(found);
   EXPECT_EQ(KeyText(found[0]), "000000 1 3 3 2 1 1 ");
   EXPECT_TRUE(IsPreferred(found[0]));
+}
+
+TEST(PromotePreferredShape, agreesWithTheTemplateMatchOnEveryTemplateAndItsNeighbours) {
+  // Each template, and each with one value moved by one fret: promoted
+  // exactly when the template match says so.
+  for (const std::array<int, 6>& values : TemplateShapeValueLists()) {
+    for (int string = 0; string < 6; ++string) {
+      for (int step : {0, -1, 1}) {
+        Frets varied = values;
+        if (varied[string] != 99) varied[string] = std::clamp(varied[string] + step, -29, 29);
+        auto found = Packed({varied});
+        PromotePreferredShape(found);
+        ASSERT_EQ(IsPreferred(found[0]), IsTemplateShape(varied)) << KeyText(found[0]);
+      }
+    }
+  }
 }
 
 TEST(PackedFingering, ordersExactlyAsItsKeyText) {
