@@ -13,6 +13,7 @@
 #include "search/fingering.h"
 #include "search/fingering_key.h"
 #include "search/tone_map.h"
+#include "theory/note_names.h"
 
 namespace corvanta::enumeration {
 
@@ -257,6 +258,13 @@ class PrunedWalk {
       int highest = choices.count > 0 ? choices.frets[choices.count - 1] : -1;
       highestFrom_[string] = std::max(highestFrom_[string + 1], highest);
     }
+    // The last string's choices by what they sound and reach (bit i: choice i).
+    for (int i = 0; i < choiceCounts_[kLastString]; ++i) {
+      const Choice& choice = choices_[kLastString][i];
+      lastAll_ |= 1u << i;
+      lastSounding_[static_cast<std::size_t>(choice.pitchClass)] |= 1u << i;
+      if (choice.fret >= lowestNewHigh_) lastReachingNew_ |= 1u << i;
+    }
   }
 
   // Depth first, lowest string first, each string through its choices and
@@ -267,10 +275,6 @@ class PrunedWalk {
     int string = first;
     level_[string] = Level{};
     if (!Viable(string, level_[string])) return;
-    if (string == kStringCount) {
-      HandOn();
-      return;
-    }
     while (string >= first) {
       const int i = next_[string]++;
       Level level = level_[string];
@@ -287,8 +291,8 @@ class PrunedWalk {
         continue;
       }
       if (!Viable(string + 1, level)) continue;
-      if (string + 1 == kStringCount) {
-        HandOn();  // a whole candidate: no level above it to walk
+      if (string + 1 == kLastString) {
+        WalkLastString(level);
         continue;
       }
       ++string;
@@ -299,6 +303,7 @@ class PrunedWalk {
 
  private:
   static constexpr int kMinSounding = 3;
+  static constexpr int kLastString = kStringCount - 1;
 
   struct Choice {
     int fret;
@@ -327,6 +332,30 @@ class PrunedWalk {
     return suppliable & enoughStrings & enoughSounding & reachesNew;
   }
 
+  // The last string's values at once: which of them complete the chord and
+  // reach the window's new frets is a matter of bit masks, so the deepest
+  // (and largest) level of the walk takes no test per value.
+  void WalkLastString(const Level& level) {
+    const std::uint16_t missing = required_ & ~level.sounded;
+    std::uint32_t values = lastAll_;
+    if (missing != 0) {
+      const bool oneMissing = (missing & (missing - 1)) == 0;
+      values &=
+          oneMissing ? lastSounding_[static_cast<std::size_t>(std::countr_zero(missing))] : 0u;
+    }
+    if (level.playing + 1 < kMinSounding) values = 0;
+    const bool reachesNew = level.high >= lowestNewHigh_;
+    if (!reachesNew) values &= lastReachingNew_;
+    for (; values != 0; values &= values - 1) {
+      candidate_[kLastString] = choices_[kLastString][std::countr_zero(values)].fret;
+      HandOn();
+    }
+    if (missing == 0 && level.playing >= kMinSounding && reachesNew) {
+      candidate_[kLastString] = kMuted;
+      HandOn();
+    }
+  }
+
   void HandOn() {
     CandidateFacts facts = fixed_;
     for (int string = fixed_.fixedStringCount; string < kStringCount; ++string)
@@ -346,6 +375,9 @@ class PrunedWalk {
   std::array<int, kStringCount + 1> soundingFrom_{};
   std::array<int, kStringCount + 1> highestFrom_{};  // the highest choice of these strings
   std::array<Level, kStringCount + 1> level_{};
+  std::uint32_t lastAll_ = 0;
+  std::array<std::uint32_t, kNoPitchClass + 1> lastSounding_{};  // by pitch class
+  std::uint32_t lastReachingNew_ = 0;
   std::array<int, kStringCount> next_{};  // each string's next choice; its count: muted
 };
 

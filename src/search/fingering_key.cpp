@@ -30,7 +30,9 @@ void MarkPreferred(PackedFingering& fingering) {
   fingering.order &= (std::uint64_t{1} << key_facts::kValueBits) - 1;  // the prefix "000000"
 }
 
-bool IsPreferred(const PackedFingering& fingering) { return (fingering.order >> key_facts::kValueBits) == 0; }
+bool IsPreferred(const PackedFingering& fingering) {
+  return (fingering.order >> key_facts::kValueBits) == 0;
+}
 
 std::string KeyText(const PackedFingering& fingering) {
   char prefix[16];

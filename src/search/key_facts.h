@@ -142,9 +142,8 @@ inline std::uint64_t KeyOrder(const KeyFacts& facts) {
   using namespace key_facts;
   int low = facts.high <= kFirstPositionHighestFret ? 1 : facts.low;
   // The three two-digit fields of the prefix, as the number they spell.
-  std::uint64_t prefix = static_cast<std::uint64_t>((low + kFieldOffset) * 10000 +
-                                                    StringSetOf(facts.sounding) * 100 +
-                                                    facts.high + kFieldOffset);
+  std::uint64_t prefix = static_cast<std::uint64_t>(
+      (low + kFieldOffset) * 10000 + StringSetOf(facts.sounding) * 100 + facts.high + kFieldOffset);
   return (prefix << kValueBits) | facts.ranks;
 }
 

@@ -27,8 +27,7 @@ void CheckEveryFingering(const ChordType& type, int root, int bass, const Tuning
 
   const std::vector<std::string> keys = result.Keys();
   ASSERT_TRUE(std::is_sorted(keys.begin(), keys.end())) << where;
-  ASSERT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end())
-      << where;
+  ASSERT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end()) << where;
   for (const std::string& key : keys) {
     auto frets = ParseKeyFrets(key);
     ASSERT_TRUE(frets) << where << ": " << key;
