@@ -346,20 +346,21 @@ class PrunedWalk {
     if (level.playing + 1 < kMinSounding) values = 0;
     const bool reachesNew = level.high >= lowestNewHigh_;
     if (!reachesNew) values &= lastReachingNew_;
-    for (; values != 0; values &= values - 1) {
-      candidate_[kLastString] = choices_[kLastString][std::countr_zero(values)].fret;
-      HandOn();
-    }
-    if (missing == 0 && level.playing >= kMinSounding && reachesNew) {
-      candidate_[kLastString] = kMuted;
-      HandOn();
-    }
+    const bool muted = missing == 0 && level.playing >= kMinSounding && reachesNew;
+    if (values == 0 && !muted) return;
+    // The strings below are the same for every value here: their facts once.
+    CandidateFacts below = fixed_;
+    for (int string = fixed_.fixedStringCount; string < kLastString; ++string)
+      below.Add(string, candidate_[string]);
+    for (; values != 0; values &= values - 1)
+      HandOn(below, choices_[kLastString][std::countr_zero(values)].fret);
+    if (muted) HandOn(below, kMuted);
   }
 
-  void HandOn() {
-    CandidateFacts facts = fixed_;
-    for (int string = fixed_.fixedStringCount; string < kStringCount; ++string)
-      facts.Add(string, candidate_[string]);
+  void HandOn(const CandidateFacts& below, int lastValue) {
+    candidate_[kLastString] = lastValue;
+    CandidateFacts facts = below;
+    facts.Add(kLastString, lastValue);
     sink_.CheckFingering(candidate_, facts, earlier_);
   }
 
