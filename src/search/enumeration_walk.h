@@ -281,9 +281,7 @@ class PrunedWalk {
       if (i < choiceCounts_[string]) {
         const Choice choice = choices_[string][i];
         candidate_[string] = choice.fret;
-        level.sounded = static_cast<std::uint16_t>(level.sounded | 1u << choice.pitchClass);
-        ++level.playing;
-        level.high = std::max(level.high, choice.fret);
+        level = level.With(choice);
       } else if (i == choiceCounts_[string]) {
         candidate_[string] = kMuted;
       } else {
@@ -291,6 +289,10 @@ class PrunedWalk {
         continue;
       }
       if (!Viable(string + 1, level)) continue;
+      if (string + 1 == kLastString - 1) {
+        WalkLastTwoStrings(level);
+        continue;
+      }
       if (string + 1 == kLastString) {
         WalkLastString(level);
         continue;
@@ -315,6 +317,11 @@ class PrunedWalk {
     std::uint16_t sounded = 0;  // pitch classes of the free strings
     int playing = 0;            // sounding free strings
     int high = -1;              // highest held free fret (-1: none)
+
+    Level With(const Choice& choice) const {
+      return {static_cast<std::uint16_t>(sounded | 1u << choice.pitchClass), playing + 1,
+              std::max(high, choice.fret)};
+    }
   };
 
   // Whether some candidate from this string on, after the lower strings'
@@ -335,6 +342,20 @@ class PrunedWalk {
   // The last string's values at once: which of them complete the chord and
   // reach the window's new frets is a matter of bit masks, so the deepest
   // (and largest) level of the walk takes no test per value.
+  // The string before the last in a plain loop: the main loop's bookkeeping
+  // per node costs more than these few values' own work.
+  void WalkLastTwoStrings(const Level& below) {
+    constexpr int string = kLastString - 1;
+    for (int i = 0; i < choiceCounts_[string]; ++i) {
+      const Choice choice = choices_[string][i];
+      candidate_[string] = choice.fret;
+      const Level level = below.With(choice);
+      if (Viable(kLastString, level)) WalkLastString(level);
+    }
+    candidate_[string] = kMuted;
+    if (Viable(kLastString, below)) WalkLastString(below);
+  }
+
   void WalkLastString(const Level& level) {
     const std::uint16_t missing = required_ & ~level.sounded;
     std::uint32_t values = lastAll_;
