@@ -41,20 +41,14 @@ class FingeringCollector {
   void Accept(const Frets& candidate, const KeyFacts& facts, int heldStrings) {
     if (!KeyKeeps(facts, settings_.simpleChords, settings_.span)) return;
     if (heldStrings <= kFingerCount) {
-      Record(candidate, KeyOrder(facts));  // no barre: the values stay as they are
+      Record(KeyOrder(facts));  // no barre: the values stay as they are
       return;
     }
     AcceptWithBarres(candidate, facts);
   }
   void AcceptWithBarres(const Frets& candidate, const KeyFacts& facts);
 
-  // Written into the vector in place: a packed value built on the stack and
-  // copied in stalls on reading back what was just stored.
-  void Record(const Frets& values, std::uint64_t order) {
-    PackedFingering& added = fingerings_.emplace_back();
-    added.frets = values;
-    added.order = order;
-  }
+  void Record(std::uint64_t order) { fingerings_.push_back(PackedFingering{order}); }
 
   const SearchSettings& settings_;
   // Every chord tone after the root that is not the bass must sound on a
