@@ -92,7 +92,7 @@ void TForm1::SearchCurrentChord() {
   Image2->SetCapo(tuning_.state.capo);
   Image1->ShowFingerings(std::move(frets), ScrollBoxViolao->width());
   ListBox1->clear();
-  for (const std::string& name : result_.names) ListBox1->addItem(ToQString(name));
+  for (std::string_view name : result_.names) ListBox1->addItem(ToQString(name));
   LabelTotal->setText(QString::number(result_.search.fingerings.size()));
 }
 

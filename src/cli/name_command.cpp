@@ -21,7 +21,7 @@ int RunName(const NameCommandText& command, std::ostream& out) {
   std::vector<std::string> noteNames;
   for (int pitchClass : notes.pitchClasses)
     noteNames.emplace_back(NoteNamesFor(spelling)[pitchClass]);
-  std::vector<std::string> names = NameSoundingNotes(notes, spelling);
+  ChordNameList names = NameSoundingNotes(notes, spelling);
   std::string bass = noteNames.empty() ? std::string() : noteNames.front();
   if (command.json) {
     nlohmann::json json;
@@ -35,7 +35,7 @@ int RunName(const NameCommandText& command, std::ostream& out) {
   out << "notes:";
   for (const std::string& note : noteNames) out << ' ' << note;
   out << "\nbass: " << bass << "\n";
-  for (const std::string& name : names) out << TextJson(name).get<std::string>() << "\n";
+  for (std::string_view name : names) out << TextJson(name).get<std::string>() << "\n";
   return 0;
 }
 

@@ -39,6 +39,12 @@ nlohmann::json NamesJson(const std::vector<std::string>& names) {
   return list;
 }
 
+nlohmann::json NamesJson(const ChordNameList& names) {
+  nlohmann::json list = nlohmann::json::array();
+  for (std::string_view name : names) list.push_back(TextJson(name));
+  return list;
+}
+
 nlohmann::json FretsJson(const Frets& frets) {
   nlohmann::json list = nlohmann::json::array();
   for (int value : frets) {

@@ -7,6 +7,7 @@
 
 #include "search/fingering.h"
 #include "search/search_chord.h"
+#include "symbols/chord_names.h"
 
 namespace corvanta::cli {
 
@@ -31,6 +32,7 @@ void PrintFingeringTable(const std::string& argument, const SearchResult& result
 // A chord text (bytes) as a JSON string.
 nlohmann::json TextJson(std::string_view bytes);
 nlohmann::json NamesJson(const std::vector<std::string>& names);
+nlohmann::json NamesJson(const ChordNameList& names);
 // Six fret values as JSON numbers, low string first: null muted, a barre
 // sign dropped.
 nlohmann::json FretsJson(const Frets& frets);

@@ -5,6 +5,7 @@
 
 #include "instrument/tuning.h"
 #include "search/search_chord.h"
+#include "symbols/chord_names.h"
 #include "theory/chord_entry.h"
 
 namespace corvanta {
@@ -14,7 +15,7 @@ namespace corvanta {
 struct ChordResult {
   std::string argument;
   SearchResult search;
-  std::vector<std::string> names;
+  ChordNameList names;
 };
 
 // The settings the search reads from the chord entry and the tuning. With a

@@ -26,12 +26,12 @@ SoundingNotes NotesOfFingering(const Frets& frets, const Tuning& tuning, int cap
   return notes;
 }
 
-std::vector<std::string> NameFingering(const Frets& frets, const Tuning& tuning, int capo,
+ChordNameList NameFingering(const Frets& frets, const Tuning& tuning, int capo,
                                        Accidentals names) {
   return NameSoundingNotes(NotesOfFingering(frets, tuning, capo), names);
 }
 
-std::vector<std::string> NameSoundingNotes(const SoundingNotes& notes, Accidentals names) {
+ChordNameList NameSoundingNotes(const SoundingNotes& notes, Accidentals names) {
   if (notes.pitchClasses.empty()) return {};
   return ListChordNames(notes.pitchClasses, notes.bass, names);
 }

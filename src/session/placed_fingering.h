@@ -7,6 +7,7 @@
 #include "instrument/tuning.h"
 #include "search/fingering.h"
 #include "search/fingering_key.h"
+#include "symbols/chord_names.h"
 #include "theory/note_names.h"
 
 namespace corvanta {
@@ -24,9 +25,9 @@ SoundingNotes NotesOfFingering(const Frets& frets, const Tuning& tuning, int cap
 
 // "What is this chord?": the chord names of the sounding notes over their
 // lowest note, spelled with sharps or flats, in the chord-name list's order.
-std::vector<std::string> NameFingering(const Frets& frets, const Tuning& tuning, int capo,
+ChordNameList NameFingering(const Frets& frets, const Tuning& tuning, int capo,
                                        Accidentals names);
-std::vector<std::string> NameSoundingNotes(const SoundingNotes& notes, Accidentals names);
+ChordNameList NameSoundingNotes(const SoundingNotes& notes, Accidentals names);
 
 // The neck as an input: a click at a string and fret (0 = left of the nut)
 // places or moves that string's finger; a click on the finger already there,

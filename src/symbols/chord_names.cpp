@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -98,11 +99,12 @@ struct Variant {
     pieces[static_cast<std::size_t>(at)] = piece;
     ++size;
   }
-  void AppendText(std::string& out) const {
+  template <typename Line>
+  void Write(Line& line) const {
     for (int i = 0; i < size; ++i) {
       const Piece& piece = pieces[static_cast<std::size_t>(i)];
-      out.append(KindText(piece.kind));
-      if (piece.sign != 0) out.push_back(piece.sign);
+      line.Append(KindText(piece.kind));
+      if (piece.sign != 0) line.Append(std::string_view(&piece.sign, 1));
     }
   }
 };
@@ -225,34 +227,84 @@ std::optional<Variant> DiminishedForm(const Variant& suffix) {
   return dim;
 }
 
+// One name, written on the stack: appending piece by piece to a string
+// costs a capacity check and a call per piece.
+class NameLine {
+ public:
+  void Append(std::string_view text) {
+    std::size_t count = std::min(text.size(), kCapacity - size_);
+    std::memcpy(bytes_.data() + size_, text.data(), count);
+    size_ += count;
+  }
+  std::string_view View() const { return {bytes_.data(), size_}; }
+
+ private:
+  // Twelve pieces of at most seven bytes, a root, a bass and two marks.
+  static constexpr std::size_t kCapacity = 160;
+  std::array<char, kCapacity> bytes_;
+  std::size_t size_ = 0;
+};
+
 // Every name of every candidate root, written one after another into one
-// buffer; the list keeps views into it until the names are chosen.
+// buffer, each with its first eight bytes as a number for the sort.
 class NameBuffer {
  public:
-  void Add(std::string_view root, const Variant& variant, std::string_view slash,
-           std::string_view marks1 = {}, std::string_view marks2 = {}) {
-    std::size_t start = text_.size();
-    text_.append(root);
-    variant.AppendText(text_);
-    text_.append(slash).append(marks1).append(marks2);
-    spans_.push_back({start, text_.size() - start});
-  }
-  std::vector<std::string_view> Views() const {
-    std::vector<std::string_view> views;
-    views.reserve(spans_.size());
-    for (auto [start, length] : spans_) views.emplace_back(text_.data() + start, length);
-    return views;
-  }
-
   NameBuffer() {
     // Six notes give a few hundred names of 20-odd characters at most.
     text_.reserve(8192);
-    spans_.reserve(512);
+    entries_.reserve(512);
+  }
+
+  void Add(std::string_view root, const Variant& variant, std::string_view slash,
+           std::string_view marks1 = {}, std::string_view marks2 = {}) {
+    NameLine line;
+    line.Append(root);
+    variant.Write(line);
+    line.Append(slash);
+    line.Append(marks1);
+    line.Append(marks2);
+    std::string_view name = line.View();
+    entries_.push_back({LeadingBytes(name), static_cast<std::uint32_t>(text_.size()),
+                        static_cast<std::uint32_t>(name.size())});
+    text_.append(name);
+  }
+
+  // The names in byte order (a name before every longer one it begins).
+  std::vector<std::string_view> Sorted() {
+    std::sort(entries_.begin(), entries_.end(), [this](const Entry& a, const Entry& b) {
+      if (a.leading != b.leading) return a.leading < b.leading;
+      return ViewOf(a) < ViewOf(b);
+    });
+    std::vector<std::string_view> views;
+    views.reserve(entries_.size());
+    for (const Entry& entry : entries_) views.push_back(ViewOf(entry));
+    return views;
   }
 
  private:
+  struct Entry {
+    std::uint64_t leading;  // the first eight bytes, the first the highest; zeros past the end
+    std::uint32_t start;
+    std::uint32_t length;
+  };
+
+  // Padding with zeros never orders two names against their byte order (a
+  // name sorts before every longer one it begins); equal leading bytes fall
+  // back to comparing the whole names.
+  static std::uint64_t LeadingBytes(std::string_view name) {
+    std::uint64_t leading = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+      unsigned char byte = i < name.size() ? static_cast<unsigned char>(name[i]) : 0;
+      leading = (leading << 8) | byte;
+    }
+    return leading;
+  }
+  std::string_view ViewOf(const Entry& entry) const {
+    return std::string_view(text_).substr(entry.start, entry.length);
+  }
+
   std::string text_;
-  std::vector<std::pair<std::size_t, std::size_t>> spans_;
+  std::vector<Entry> entries_;
 };
 
 void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accidentals names,
@@ -297,8 +349,7 @@ void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accide
 
 }  // namespace
 
-std::vector<std::string> ListChordNames(std::vector<int> notes, int bassPitchClass,
-                                        Accidentals names) {
+ChordNameList ListChordNames(std::vector<int> notes, int bassPitchClass, Accidentals names) {
   // A repeated note names nothing new, and repeats would multiply the
   // variants without bound; the names are those of the distinct notes.
   notes = DistinctInOrder(notes);
@@ -307,20 +358,26 @@ std::vector<std::string> ListChordNames(std::vector<int> notes, int bassPitchCla
   NameBuffer buffer;
   for (std::size_t j = 0; j < notes.size(); ++j)
     NamesForRoot(notes, j, bassPitchClass, names, buffer);
-  std::vector<std::string_view> all = buffer.Views();
-  std::sort(all.begin(), all.end());
+  std::vector<std::string_view> all = buffer.Sorted();
 
-  std::vector<std::string> shown;
+  ChordNameList shown;
   if (all.empty()) return shown;
-  shown.reserve(all.size());
-  shown.emplace_back(all.front());
+  std::size_t bytes = 0;
+  for (std::string_view name : all) bytes += name.size();
+  shown.Reserve(all.size(), bytes);
+  shown.Add({all.front()});
   std::string_view previous = TrimTrailingBlanks(all.front());
   for (std::size_t i = 1; i < all.size(); ++i) {
-    if (TrimTrailingBlanks(all[i]) == previous) continue;
-    previous = TrimTrailingBlanks(all[i]);
-    std::string& name = shown.emplace_back(all[i]);
-    std::size_t slashAt = name.find('/');
-    if (slashAt != std::string::npos) name.erase(slashAt, 1);
+    std::string_view name = TrimTrailingBlanks(all[i]);
+    if (name == previous) continue;
+    previous = name;
+    // Every name after the first is shown without its first slash.
+    std::size_t slashAt = all[i].find('/');
+    if (slashAt == std::string_view::npos) {
+      shown.Add({all[i]});
+    } else {
+      shown.Add({all[i].substr(0, slashAt), all[i].substr(slashAt + 1)});
+    }
   }
   return shown;
 }

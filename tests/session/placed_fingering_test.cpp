@@ -14,7 +14,7 @@
 namespace corvanta {
 namespace {
 
-bool Lists(const std::vector<std::string>& names, const std::string& name) {
+bool Lists(const ChordNameList& names, std::string_view name) {
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
