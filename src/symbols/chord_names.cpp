@@ -37,34 +37,33 @@ struct Piece {
   bool operator==(const Piece&) const = default;
 };
 
-std::string_view KindText(Kind kind) {
-  switch (kind) {
-    case Kind::Bare:
-      return "";
-    case Kind::Minor:
-      return "m";
-    case Kind::Dim:
-      return "/dim";
-    case Kind::Sus4:
-      return "/sus4";
-    case Kind::Fifth:
-      return "/5";
-    case Kind::Add2:
-      return "/add2";
-    case Kind::Add9:
-      return "/add9";
-    case Kind::Fourth:
-      return "/4";
-    case Kind::Add11:
-      return "/add11";
-    case Kind::Sixth:
-      return "/6";
-    case Kind::Add13:
-      return "/add13";
-    case Kind::Seventh:
-      return "/7";
+constexpr std::array<std::string_view, 12> kKindTexts{
+    "", "m", "/dim", "/sus4", "/5", "/add2", "/add9", "/4", "/add11", "/6", "/add13", "/7"};
+
+// Each piece's text (its kind's, then the sign) padded to eight bytes, so
+// that writing one is a single eight-byte copy.
+struct PieceText {
+  std::array<char, 8> bytes{};
+  std::uint8_t length = 0;
+};
+
+constexpr int SignIndex(char sign) { return sign == '+' ? 1 : sign == '-' ? 2 : 0; }
+
+constexpr std::array<PieceText, 36> kPieceTexts = [] {
+  std::array<PieceText, 36> texts{};
+  for (std::size_t kind = 0; kind < kKindTexts.size(); ++kind) {
+    for (char sign : {'\0', '+', '-'}) {
+      PieceText& text = texts[kind * 3 + static_cast<std::size_t>(SignIndex(sign))];
+      for (char c : kKindTexts[kind]) text.bytes[text.length++] = c;
+      if (sign != 0) text.bytes[text.length++] = sign;
+    }
   }
-  return "";
+  return texts;
+}();
+
+const PieceText& TextOf(Piece piece) {
+  return kPieceTexts[static_cast<std::size_t>(piece.kind) * 3 +
+                     static_cast<std::size_t>(SignIndex(piece.sign))];
 }
 
 // At most a minor, a fifth and the other notes' pieces, plus what the
@@ -73,9 +72,10 @@ struct Variant {
   std::array<Piece, 12> pieces{};
   std::uint8_t size = 0;
 
+  // Slots past the size are always empty pieces (all zero), so two variants
+  // compare as their bytes.
   bool operator==(const Variant& other) const {
-    return size == other.size &&
-           std::equal(pieces.begin(), pieces.begin() + size, other.pieces.begin());
+    return size == other.size && std::memcmp(pieces.data(), other.pieces.data(), sizeof pieces) == 0;
   }
   void Push(Piece piece) {
     if (size < pieces.size()) pieces[size++] = piece;
@@ -91,7 +91,7 @@ struct Variant {
   bool Has(Kind kind, char sign = 1) const { return Find(kind, sign) >= 0; }
   void Erase(int at) {
     std::copy(pieces.begin() + at + 1, pieces.begin() + size, pieces.begin() + at);
-    --size;
+    pieces[--size] = Piece{};
   }
   void Insert(int at, Piece piece) {
     if (size >= pieces.size()) return;
@@ -101,11 +101,7 @@ struct Variant {
   }
   template <typename Line>
   void Write(Line& line) const {
-    for (int i = 0; i < size; ++i) {
-      const Piece& piece = pieces[static_cast<std::size_t>(i)];
-      line.Append(KindText(piece.kind));
-      if (piece.sign != 0) line.Append(std::string_view(&piece.sign, 1));
-    }
+    for (int i = 0; i < size; ++i) line.Append(TextOf(pieces[static_cast<std::size_t>(i)]));
   }
 };
 
@@ -235,6 +231,12 @@ class NameLine {
     std::size_t count = std::min(text.size(), kCapacity - size_);
     std::memcpy(bytes_.data() + size_, text.data(), count);
     size_ += count;
+  }
+  // The whole padded text is copied; only its length counts.
+  void Append(const PieceText& text) {
+    if (size_ + text.bytes.size() > kCapacity) return;
+    std::memcpy(bytes_.data() + size_, text.bytes.data(), text.bytes.size());
+    size_ += text.length;
   }
   std::string_view View() const { return {bytes_.data(), size_}; }
 
