@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <compare>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -75,7 +77,8 @@ struct Variant {
   // Slots past the size are always empty pieces (all zero), so two variants
   // compare as their bytes.
   bool operator==(const Variant& other) const {
-    return size == other.size && std::memcmp(pieces.data(), other.pieces.data(), sizeof pieces) == 0;
+    return size == other.size &&
+           std::memcmp(pieces.data(), other.pieces.data(), sizeof pieces) == 0;
   }
   void Push(Piece piece) {
     if (size < pieces.size()) pieces[size++] = piece;
@@ -143,7 +146,8 @@ struct Suffix {
 };
 
 // The chord read from one candidate root: third, fifth, then the rest.
-Suffix BuildSuffix(std::vector<int> intervals) {
+// The intervals are the caller's scratch, taken apart here.
+Suffix BuildSuffix(std::vector<int>& intervals) {
   Suffix suffix;
   auto third =
       std::find_if(intervals.begin(), intervals.end(), [](int i) { return i == 3 || i == 4; });
@@ -223,55 +227,82 @@ std::optional<Variant> DiminishedForm(const Variant& suffix) {
   return dim;
 }
 
-// One name, written on the stack: appending piece by piece to a string
-// costs a capacity check and a call per piece.
+// One name, written in place: appending piece by piece to a string costs a
+// capacity check and a call per piece. The room ahead is kMaxBytes.
 class NameLine {
  public:
+  // Twelve pieces of at most seven bytes, a root, a bass and two marks,
+  // with room for the last eight-byte copy.
+  static constexpr std::size_t kMaxBytes = 192;
+
+  explicit NameLine(char* at) : at_(at) {}
+
   void Append(std::string_view text) {
-    std::size_t count = std::min(text.size(), kCapacity - size_);
-    std::memcpy(bytes_.data() + size_, text.data(), count);
+    std::size_t count = std::min(text.size(), kTextRoom - size_);
+    std::memcpy(at_ + size_, text.data(), count);
     size_ += count;
   }
   // The whole padded text is copied; only its length counts.
   void Append(const PieceText& text) {
-    if (size_ + text.bytes.size() > kCapacity) return;
-    std::memcpy(bytes_.data() + size_, text.bytes.data(), text.bytes.size());
+    if (size_ + text.bytes.size() > kTextRoom) return;
+    std::memcpy(at_ + size_, text.bytes.data(), text.bytes.size());
     size_ += text.length;
   }
-  std::string_view View() const { return {bytes_.data(), size_}; }
+  std::size_t Size() const { return size_; }
 
  private:
-  // Twelve pieces of at most seven bytes, a root, a bass and two marks.
-  static constexpr std::size_t kCapacity = 160;
-  std::array<char, kCapacity> bytes_;
+  static constexpr std::size_t kTextRoom = kMaxBytes - 16;
+  char* at_;
   std::size_t size_ = 0;
 };
 
+// Sixteen bytes of a name from its start, the first the highest, zeros past
+// its end: padding with zeros never orders two names against their byte
+// order (a name sorts before every longer one it begins), and equal leading
+// bytes fall back to comparing the whole names.
+struct LeadingBytes {
+  std::uint64_t high = 0;
+  std::uint64_t low = 0;
+
+  LeadingBytes(const char* name, std::size_t length)
+      : high(Keep(BigEndian(name), length)),
+        low(Keep(BigEndian(name + 8), length > 8 ? length - 8 : 0)) {}
+
+  auto operator<=>(const LeadingBytes&) const = default;
+
+ private:
+  static std::uint64_t BigEndian(const char* bytes) {
+    std::uint64_t value;
+    std::memcpy(&value, bytes, sizeof value);
+    if constexpr (std::endian::native == std::endian::little) value = __builtin_bswap64(value);
+    return value;
+  }
+  static std::uint64_t Keep(std::uint64_t value, std::size_t bytes) {
+    if (bytes >= 8) return value;
+    return bytes == 0 ? 0 : value & ~(~std::uint64_t{0} >> (8 * bytes));
+  }
+};
+
 // Every name of every candidate root, written one after another into one
-// buffer, each with its first eight bytes as a number for the sort.
+// buffer, then put in byte order.
 class NameBuffer {
  public:
-  NameBuffer() {
-    // Six notes give a few hundred names of 20-odd characters at most.
-    text_.reserve(8192);
-    entries_.reserve(512);
-  }
+  NameBuffer() : text_(kFirstBytes) { entries_.reserve(256); }
 
   void Add(std::string_view root, const Variant& variant, std::string_view slash,
            std::string_view marks1 = {}, std::string_view marks2 = {}) {
-    NameLine line;
+    if (used_ + NameLine::kMaxBytes > text_.size()) text_.resize(text_.size() * 2);
+    NameLine line(text_.data() + used_);
     line.Append(root);
     variant.Write(line);
     line.Append(slash);
     line.Append(marks1);
     line.Append(marks2);
-    std::string_view name = line.View();
-    entries_.push_back({LeadingBytes(name), static_cast<std::uint32_t>(text_.size()),
-                        static_cast<std::uint32_t>(name.size())});
-    text_.append(name);
+    entries_.push_back({LeadingBytes(text_.data() + used_, line.Size()), used_, line.Size()});
+    used_ += line.Size();
   }
 
-  // The names in byte order (a name before every longer one it begins).
+  // The names in byte order.
   std::vector<std::string_view> Sorted() {
     std::sort(entries_.begin(), entries_.end(), [this](const Entry& a, const Entry& b) {
       if (a.leading != b.leading) return a.leading < b.leading;
@@ -284,39 +315,37 @@ class NameBuffer {
   }
 
  private:
+  static constexpr std::size_t kFirstBytes = 4096;
+
   struct Entry {
-    std::uint64_t leading;  // the first eight bytes, the first the highest; zeros past the end
-    std::uint32_t start;
-    std::uint32_t length;
+    LeadingBytes leading;
+    std::size_t start;
+    std::size_t length;
   };
 
-  // Padding with zeros never orders two names against their byte order (a
-  // name sorts before every longer one it begins); equal leading bytes fall
-  // back to comparing the whole names.
-  static std::uint64_t LeadingBytes(std::string_view name) {
-    std::uint64_t leading = 0;
-    for (std::size_t i = 0; i < 8; ++i) {
-      unsigned char byte = i < name.size() ? static_cast<unsigned char>(name[i]) : 0;
-      leading = (leading << 8) | byte;
-    }
-    return leading;
-  }
   std::string_view ViewOf(const Entry& entry) const {
-    return std::string_view(text_).substr(entry.start, entry.length);
+    return {text_.data() + entry.start, entry.length};
   }
 
-  std::string text_;
+  std::vector<char> text_;
+  std::size_t used_ = 0;
   std::vector<Entry> entries_;
 };
 
+// What naming from each root needs, made once for all the roots.
+struct Scratch {
+  std::vector<int> intervals;
+  std::vector<Variant> variants;
+};
+
 void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accidentals names,
-                  NameBuffer& out) {
+                  NameBuffer& out, Scratch& scratch) {
   int root = notes[j];
   std::string_view rootName = NoteGridText(names, root);
   std::string slash;
   if (bass != root) slash.append("/").append(NoteGridText(names, bass));
-  std::vector<int> intervals;
-  intervals.reserve(notes.size());
+  std::vector<int>& intervals = scratch.intervals;
+  intervals.clear();
   for (int note : notes) intervals.push_back(WrapPitchClass(note - root));
   std::sort(intervals.begin(), intervals.end());
   Suffix suffix = BuildSuffix(intervals);
@@ -326,8 +355,8 @@ void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accide
   // The chord's own root never carries the bass on its plain name.
   out.Add(rootName, suffix.variant, j > 0 ? std::string_view(slash) : std::string_view(), no3Mark,
           no5Mark);
-  std::vector<Variant> variants;
-  variants.reserve(64);
+  std::vector<Variant>& variants = scratch.variants;
+  variants.clear();
   variants.push_back(suffix.variant);
   if (auto diminished = DiminishedForm(suffix.variant)) {
     out.Add(rootName, *diminished, slash);
@@ -358,8 +387,11 @@ ChordNameList ListChordNames(std::vector<int> notes, int bassPitchClass, Acciden
   if (std::find(notes.begin(), notes.end(), bassPitchClass) == notes.end())
     notes.push_back(bassPitchClass);
   NameBuffer buffer;
+  Scratch scratch;
+  scratch.intervals.reserve(notes.size());
+  scratch.variants.reserve(64);
   for (std::size_t j = 0; j < notes.size(); ++j)
-    NamesForRoot(notes, j, bassPitchClass, names, buffer);
+    NamesForRoot(notes, j, bassPitchClass, names, buffer, scratch);
   std::vector<std::string_view> all = buffer.Sorted();
 
   ChordNameList shown;
