@@ -80,6 +80,14 @@ struct Variant {
     return size == other.size &&
            std::memcmp(pieces.data(), other.pieces.data(), sizeof pieces) == 0;
   }
+  // Equal variants have equal fingerprints; the search for repeats compares
+  // these first.
+  std::uint64_t Fingerprint() const {
+    static_assert(sizeof pieces == 24);
+    std::uint64_t words[3];
+    std::memcpy(words, pieces.data(), sizeof words);
+    return words[0] ^ (words[1] * 0x9E3779B97F4A7C15u) ^ (words[2] * 0xC2B2AE3D27D4EB4Fu) ^ size;
+  }
   void Push(Piece piece) {
     if (size < pieces.size()) pieces[size++] = piece;
   }
@@ -188,8 +196,18 @@ Variant Renamed(Variant v, int at, Kind kind) {
 // 3 the "2" of "/add2" becomes "9", 4 "/4" becomes "/add11", 5 "/6"
 // becomes "/add13" (each on the first such piece; a sign stays in place).
 int RewritesOf(const Variant& v, bool no3, std::array<Rewrite, 5>& out) {
+  // The first piece each rewrite applies to, in one pass.
+  int fourth = -1, sharpSixth = -1, second = -1, sixth = -1;
+  for (int i = v.size - 1; i >= 0; --i) {
+    const Piece& piece = v.pieces[static_cast<std::size_t>(i)];
+    if (piece.kind == Kind::Fourth) fourth = i;
+    if (piece.kind == Kind::Add2) second = i;
+    if (piece.kind == Kind::Sixth) {
+      sixth = i;
+      if (piece.sign == '+') sharpSixth = i;
+    }
+  }
   int count = 0;
-  int fourth = v.Find(Kind::Fourth);
   if (no3 && fourth >= 0) {
     Variant sus = v;
     if (sus.pieces[static_cast<std::size_t>(fourth)].sign == 0) {
@@ -200,16 +218,14 @@ int RewritesOf(const Variant& v, bool no3, std::array<Rewrite, 5>& out) {
     sus.Insert(0, {Kind::Sus4, 0});
     out[count++] = {sus, true};
   }
-  if (int sharpSixth = v.Find(Kind::Sixth, '+'); sharpSixth >= 0) {
+  if (sharpSixth >= 0) {
     Variant seventh = v;
     seventh.pieces[static_cast<std::size_t>(sharpSixth)] = {Kind::Seventh, 0};
     out[count++] = {seventh, false};
   }
-  if (int second = v.Find(Kind::Add2); second >= 0)
-    out[count++] = {Renamed(v, second, Kind::Add9), false};
+  if (second >= 0) out[count++] = {Renamed(v, second, Kind::Add9), false};
   if (fourth >= 0) out[count++] = {Renamed(v, fourth, Kind::Add11), false};
-  if (int sixth = v.Find(Kind::Sixth); sixth >= 0)
-    out[count++] = {Renamed(v, sixth, Kind::Add13), false};
+  if (sixth >= 0) out[count++] = {Renamed(v, sixth, Kind::Add13), false};
   return count;
 }
 
@@ -336,6 +352,19 @@ class NameBuffer {
 struct Scratch {
   std::vector<int> intervals;
   std::vector<Variant> variants;
+  std::vector<std::uint64_t> fingerprints;  // of the variants
+
+  void Keep(const Variant& variant) {
+    variants.push_back(variant);
+    fingerprints.push_back(variant.Fingerprint());
+  }
+  bool Holds(const Variant& variant) const {
+    const std::uint64_t fingerprint = variant.Fingerprint();
+    for (std::size_t i = 0; i < variants.size(); ++i) {
+      if (fingerprints[i] == fingerprint && variants[i] == variant) return true;
+    }
+    return false;
+  }
 };
 
 void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accidentals names,
@@ -357,10 +386,11 @@ void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accide
           no5Mark);
   std::vector<Variant>& variants = scratch.variants;
   variants.clear();
-  variants.push_back(suffix.variant);
+  scratch.fingerprints.clear();
+  scratch.Keep(suffix.variant);
   if (auto diminished = DiminishedForm(suffix.variant)) {
     out.Add(rootName, *diminished, slash);
-    variants.push_back(*diminished);
+    scratch.Keep(*diminished);
   }
   // A variant reached again by another order of rewrites gets the same name
   // again (its mark depends only on its text), which the list drops later;
@@ -370,10 +400,10 @@ void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accide
     int count = RewritesOf(variants[i], suffix.no3, rewrites);
     for (int r = 0; r < count; ++r) {
       const Rewrite& rewrite = rewrites[static_cast<std::size_t>(r)];
-      if (std::find(variants.begin(), variants.end(), rewrite.variant) != variants.end()) continue;
+      if (scratch.Holds(rewrite.variant)) continue;
       bool markNo3 = !rewrite.suspended && suffix.no3 && !rewrite.variant.Has(Kind::Sus4);
       out.Add(rootName, rewrite.variant, slash, markNo3 ? no3Mark : "", no5Mark);
-      variants.push_back(rewrite.variant);
+      scratch.Keep(rewrite.variant);
     }
   }
 }
@@ -390,6 +420,7 @@ ChordNameList ListChordNames(std::vector<int> notes, int bassPitchClass, Acciden
   Scratch scratch;
   scratch.intervals.reserve(notes.size());
   scratch.variants.reserve(64);
+  scratch.fingerprints.reserve(64);
   for (std::size_t j = 0; j < notes.size(); ++j)
     NamesForRoot(notes, j, bassPitchClass, names, buffer, scratch);
   std::vector<std::string_view> all = buffer.Sorted();
