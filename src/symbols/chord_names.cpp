@@ -82,11 +82,16 @@ struct Variant {
   }
   // Equal variants have equal fingerprints; the search for repeats compares
   // these first.
+  // Read piece by piece: a variant is fingerprinted right after its pieces
+  // are written, and a wider read of them would wait for those writes.
   std::uint64_t Fingerprint() const {
-    static_assert(sizeof pieces == 24);
-    std::uint64_t words[3];
-    std::memcpy(words, pieces.data(), sizeof words);
-    return words[0] ^ (words[1] * 0x9E3779B97F4A7C15u) ^ (words[2] * 0xC2B2AE3D27D4EB4Fu) ^ size;
+    std::uint64_t fingerprint = size;
+    for (int i = 0; i < size; ++i) {
+      const Piece& piece = pieces[static_cast<std::size_t>(i)];
+      fingerprint = fingerprint * 0x100000001B3u + (static_cast<unsigned>(piece.kind) << 8 |
+                                                    static_cast<unsigned char>(piece.sign));
+    }
+    return fingerprint;
   }
   void Push(Piece piece) {
     if (size < pieces.size()) pieces[size++] = piece;
@@ -186,11 +191,6 @@ struct Rewrite {
   bool suspended;  // rule 1: its mark is only " (no5)"
 };
 
-Variant Renamed(Variant v, int at, Kind kind) {
-  v.pieces[static_cast<std::size_t>(at)].kind = kind;
-  return v;
-}
-
 // The rewrites of one variant, each applied to the variant as it was taken:
 // 1 "/4" becomes a leading "/sus4" (without a third), 2 "/6+" becomes "/7",
 // 3 the "2" of "/add2" becomes "9", 4 "/4" becomes "/add11", 5 "/6"
@@ -207,25 +207,29 @@ int RewritesOf(const Variant& v, bool no3, std::array<Rewrite, 5>& out) {
       if (piece.sign == '+') sharpSixth = i;
     }
   }
+  // Each rewrite is made in its slot (a copy of a just-changed variant
+  // would wait for the changes to be written).
   int count = 0;
+  auto taken = [&](bool suspended) -> Variant& {
+    Rewrite& rewrite = out[static_cast<std::size_t>(count++)];
+    rewrite.variant = v;
+    rewrite.suspended = suspended;
+    return rewrite.variant;
+  };
   if (no3 && fourth >= 0) {
-    Variant sus = v;
+    Variant& sus = taken(true);
     if (sus.pieces[static_cast<std::size_t>(fourth)].sign == 0) {
       sus.Erase(fourth);
     } else {
       sus.pieces[static_cast<std::size_t>(fourth)].kind = Kind::Bare;
     }
     sus.Insert(0, {Kind::Sus4, 0});
-    out[count++] = {sus, true};
   }
-  if (sharpSixth >= 0) {
-    Variant seventh = v;
-    seventh.pieces[static_cast<std::size_t>(sharpSixth)] = {Kind::Seventh, 0};
-    out[count++] = {seventh, false};
-  }
-  if (second >= 0) out[count++] = {Renamed(v, second, Kind::Add9), false};
-  if (fourth >= 0) out[count++] = {Renamed(v, fourth, Kind::Add11), false};
-  if (sixth >= 0) out[count++] = {Renamed(v, sixth, Kind::Add13), false};
+  if (sharpSixth >= 0)
+    taken(false).pieces[static_cast<std::size_t>(sharpSixth)] = {Kind::Seventh, 0};
+  if (second >= 0) taken(false).pieces[static_cast<std::size_t>(second)].kind = Kind::Add9;
+  if (fourth >= 0) taken(false).pieces[static_cast<std::size_t>(fourth)].kind = Kind::Add11;
+  if (sixth >= 0) taken(false).pieces[static_cast<std::size_t>(sixth)].kind = Kind::Add13;
   return count;
 }
 
