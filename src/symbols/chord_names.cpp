@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "theory/chord_entry.h"
-#include "theory/text_util.h"
 
 namespace corvanta {
 namespace {
@@ -82,14 +81,17 @@ struct Variant {
   }
   // Equal variants have equal fingerprints; the search for repeats compares
   // these first.
-  // Read piece by piece: a variant is fingerprinted right after its pieces
-  // are written, and a wider read of them would wait for those writes.
+  // Each piece's six bits in place (exact up to ten pieces; the search for
+  // repeats compares whole variants on a match). Read piece by piece, as a
+  // variant is fingerprinted right after its pieces are written, and without
+  // a chain of multiplications.
   std::uint64_t Fingerprint() const {
     std::uint64_t fingerprint = size;
     for (int i = 0; i < size; ++i) {
       const Piece& piece = pieces[static_cast<std::size_t>(i)];
-      fingerprint = fingerprint * 0x100000001B3u + (static_cast<unsigned>(piece.kind) << 8 |
-                                                    static_cast<unsigned char>(piece.sign));
+      std::uint64_t code = static_cast<std::uint64_t>(piece.kind) << 2 |
+                           static_cast<std::uint64_t>(SignIndex(piece.sign));
+      fingerprint ^= code << (4 + 6 * (i % 10));
     }
     return fingerprint;
   }
@@ -284,6 +286,7 @@ struct LeadingBytes {
   std::uint64_t high = 0;
   std::uint64_t low = 0;
 
+  LeadingBytes() = default;
   LeadingBytes(const char* name, std::size_t length)
       : high(Keep(BigEndian(name), length)),
         low(Keep(BigEndian(name + 8), length > 8 ? length - 8 : 0)) {}
@@ -318,12 +321,16 @@ class NameBuffer {
     line.Append(slash);
     line.Append(marks1);
     line.Append(marks2);
-    entries_.push_back({LeadingBytes(text_.data() + used_, line.Size()), used_, line.Size()});
+    entries_.push_back({{}, used_, line.Size()});
     used_ += line.Size();
   }
 
   // The names in byte order.
   std::vector<std::string_view> Sorted() {
+    // Read once all the names are written: reading a name's bytes right after
+    // writing them would wait for the writes.
+    for (Entry& entry : entries_)
+      entry.leading = LeadingBytes(text_.data() + entry.start, entry.length);
     std::sort(entries_.begin(), entries_.end(), [this](const Entry& a, const Entry& b) {
       if (a.leading != b.leading) return a.leading < b.leading;
       return ViewOf(a) < ViewOf(b);
@@ -435,9 +442,13 @@ ChordNameList ListChordNames(std::vector<int> notes, int bassPitchClass, Acciden
   for (std::string_view name : all) bytes += name.size();
   shown.Reserve(all.size(), bytes);
   shown.Add({all.front()});
-  std::string_view previous = TrimTrailingBlanks(all.front());
+  auto trimmed = [](std::string_view name) {
+    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+    return name;
+  };
+  std::string_view previous = trimmed(all.front());
   for (std::size_t i = 1; i < all.size(); ++i) {
-    std::string_view name = TrimTrailingBlanks(all[i]);
+    std::string_view name = trimmed(all[i]);
     if (name == previous) continue;
     previous = name;
     // Every name after the first is shown without its first slash.

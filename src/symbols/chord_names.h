@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <initializer_list>
 #include <iterator>
 #include <string>
@@ -46,7 +48,7 @@ class ChordNameList {
   bool empty() const { return ends_.empty(); }
   std::string_view operator[](std::size_t at) const {
     std::size_t start = at == 0 ? 0 : ends_[at - 1];
-    return std::string_view(text_).substr(start, ends_[at] - start);
+    return {text_.data() + start, ends_[at] - start};
   }
   std::string_view front() const { return (*this)[0]; }
   Iterator begin() const { return Iterator(this, 0); }
@@ -54,18 +56,27 @@ class ChordNameList {
 
   void Reserve(std::size_t names, std::size_t bytes) {
     ends_.reserve(names);
-    text_.reserve(bytes);
+    if (text_.size() < bytes) text_.resize(bytes);
   }
   // Appends a name; the pieces are written one after another.
   void Add(std::initializer_list<std::string_view> pieces) {
-    for (std::string_view piece : pieces) text_.append(piece);
-    ends_.push_back(text_.size());
+    std::size_t used = ends_.empty() ? 0 : ends_.back();
+    std::size_t length = 0;
+    for (std::string_view piece : pieces) length += piece.size();
+    if (used + length > text_.size()) text_.resize(std::max(2 * text_.size(), used + length));
+    for (std::string_view piece : pieces) {
+      if (!piece.empty()) std::memcpy(text_.data() + used, piece.data(), piece.size());
+      used += piece.size();
+    }
+    ends_.push_back(used);
   }
   std::vector<std::string> ToStrings() const { return {begin(), end()}; }
-  bool operator==(const ChordNameList&) const = default;
+  bool operator==(const ChordNameList& other) const {
+    return size() == other.size() && std::equal(begin(), end(), other.begin());
+  }
 
  private:
-  std::string text_;
+  std::string text_;  // the names one after another, then room for more
   std::vector<std::size_t> ends_;
 };
 
