@@ -46,6 +46,7 @@ constexpr std::array<std::string_view, 12> kKindTexts{
 struct PieceText {
   std::array<char, 8> bytes{};
   std::uint8_t length = 0;
+  bool startsWithSlash = false;
 };
 
 constexpr int SignIndex(char sign) { return sign == '+' ? 1 : sign == '-' ? 2 : 0; }
@@ -57,6 +58,7 @@ constexpr std::array<PieceText, 36> kPieceTexts = [] {
       PieceText& text = texts[kind * 3 + static_cast<std::size_t>(SignIndex(sign))];
       for (char c : kKindTexts[kind]) text.bytes[text.length++] = c;
       if (sign != 0) text.bytes[text.length++] = sign;
+      text.startsWithSlash = text.length > 0 && text.bytes[0] == '/';
     }
   }
   return texts;
@@ -81,17 +83,15 @@ struct Variant {
   }
   // Equal variants have equal fingerprints; the search for repeats compares
   // these first.
-  // Each piece's six bits in place (exact up to ten pieces; the search for
-  // repeats compares whole variants on a match). Read piece by piece, as a
-  // variant is fingerprinted right after its pieces are written, and without
-  // a chain of multiplications.
+  // Every slot folded in, the empty ones (all zero) adding nothing: a fixed
+  // run of two-byte reads with no branch (a variant is fingerprinted right
+  // after its pieces are written, and wider reads would wait for the writes).
   std::uint64_t Fingerprint() const {
     std::uint64_t fingerprint = size;
-    for (int i = 0; i < size; ++i) {
-      const Piece& piece = pieces[static_cast<std::size_t>(i)];
-      std::uint64_t code = static_cast<std::uint64_t>(piece.kind) << 2 |
-                           static_cast<std::uint64_t>(SignIndex(piece.sign));
-      fingerprint ^= code << (4 + 6 * (i % 10));
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+      std::uint16_t bits;
+      std::memcpy(&bits, &pieces[i], sizeof bits);
+      fingerprint ^= std::rotl(static_cast<std::uint64_t>(bits), static_cast<int>(5 * i + 8));
     }
     return fingerprint;
   }
@@ -249,33 +249,60 @@ std::optional<Variant> DiminishedForm(const Variant& suffix) {
   return dim;
 }
 
+// A root's own texts (its name, the slash with the bass, the marks), made
+// once per root and padded so that writing one is a fixed-size copy.
+struct PaddedText {
+  static constexpr std::size_t kPadded = 32;
+
+  explicit PaddedText(std::string_view text = {}) : text(text) {
+    if (text.size() <= kPadded) std::copy(text.begin(), text.end(), bytes.begin());
+    std::size_t slash = text.find('/');
+    firstSlash = slash == std::string_view::npos ? kNoSlash : slash;
+  }
+
+  static constexpr std::size_t kNoSlash = static_cast<std::size_t>(-1);
+  std::string_view text;
+  std::array<char, kPadded> bytes{};
+  std::size_t firstSlash;
+};
+
 // One name, written in place: appending piece by piece to a string costs a
-// capacity check and a call per piece. The room ahead is kMaxBytes.
+// capacity check and a call per piece. It notes where its first slash is.
+// The room ahead is kMaxBytes.
 class NameLine {
  public:
-  // Twelve pieces of at most seven bytes, a root, a bass and two marks,
-  // with room for the last eight-byte copy.
-  static constexpr std::size_t kMaxBytes = 192;
+  // Twelve pieces of at most seven bytes and four padded texts.
+  static constexpr std::size_t kMaxBytes = 12 * 8 + 4 * PaddedText::kPadded;
 
   explicit NameLine(char* at) : at_(at) {}
 
-  void Append(std::string_view text) {
-    std::size_t count = std::min(text.size(), kTextRoom - size_);
-    std::memcpy(at_ + size_, text.data(), count);
-    size_ += count;
+  void Append(const PaddedText& text) {
+    if (firstSlash_ == PaddedText::kNoSlash && text.firstSlash != PaddedText::kNoSlash)
+      firstSlash_ = size_ + text.firstSlash;
+    if (text.text.size() <= PaddedText::kPadded) {
+      std::memcpy(at_ + size_, text.bytes.data(), PaddedText::kPadded);
+      size_ += text.text.size();
+    } else {
+      // A long grid text: the room left bounds it.
+      std::size_t count = std::min(text.text.size(), kMaxBytes - PaddedText::kPadded - size_);
+      std::memcpy(at_ + size_, text.text.data(), count);
+      size_ += count;
+    }
   }
   // The whole padded text is copied; only its length counts.
   void Append(const PieceText& text) {
-    if (size_ + text.bytes.size() > kTextRoom) return;
+    if (size_ + text.bytes.size() > kMaxBytes - PaddedText::kPadded) return;
+    firstSlash_ = firstSlash_ == PaddedText::kNoSlash && text.startsWithSlash ? size_ : firstSlash_;
     std::memcpy(at_ + size_, text.bytes.data(), text.bytes.size());
     size_ += text.length;
   }
   std::size_t Size() const { return size_; }
+  std::size_t FirstSlash() const { return firstSlash_; }
 
  private:
-  static constexpr std::size_t kTextRoom = kMaxBytes - 16;
   char* at_;
   std::size_t size_ = 0;
+  std::size_t firstSlash_ = PaddedText::kNoSlash;
 };
 
 // Sixteen bytes of a name from its start, the first the highest, zeros past
@@ -306,27 +333,32 @@ struct LeadingBytes {
   }
 };
 
+// A name in the sorted list, with where its first slash is (or kNoSlash).
+struct SortedName {
+  std::string_view text;
+  std::size_t firstSlash;
+};
+
 // Every name of every candidate root, written one after another into one
 // buffer, then put in byte order.
 class NameBuffer {
  public:
   NameBuffer() : text_(kFirstBytes) { entries_.reserve(256); }
 
-  void Add(std::string_view root, const Variant& variant, std::string_view slash,
-           std::string_view marks1 = {}, std::string_view marks2 = {}) {
+  void Add(const PaddedText& root, const Variant& variant, const PaddedText& slash,
+           const PaddedText& marks) {
     if (used_ + NameLine::kMaxBytes > text_.size()) text_.resize(text_.size() * 2);
     NameLine line(text_.data() + used_);
     line.Append(root);
     variant.Write(line);
     line.Append(slash);
-    line.Append(marks1);
-    line.Append(marks2);
-    entries_.push_back({{}, used_, line.Size()});
+    line.Append(marks);
+    entries_.push_back({{}, used_, line.Size(), line.FirstSlash()});
     used_ += line.Size();
   }
 
   // The names in byte order.
-  std::vector<std::string_view> Sorted() {
+  std::vector<SortedName> Sorted() {
     // Read once all the names are written: reading a name's bytes right after
     // writing them would wait for the writes.
     for (Entry& entry : entries_)
@@ -335,10 +367,10 @@ class NameBuffer {
       if (a.leading != b.leading) return a.leading < b.leading;
       return ViewOf(a) < ViewOf(b);
     });
-    std::vector<std::string_view> views;
-    views.reserve(entries_.size());
-    for (const Entry& entry : entries_) views.push_back(ViewOf(entry));
-    return views;
+    std::vector<SortedName> names;
+    names.reserve(entries_.size());
+    for (const Entry& entry : entries_) names.push_back({ViewOf(entry), entry.firstSlash});
+    return names;
   }
 
  private:
@@ -348,6 +380,7 @@ class NameBuffer {
     LeadingBytes leading;
     std::size_t start;
     std::size_t length;
+    std::size_t firstSlash;
   };
 
   std::string_view ViewOf(const Entry& entry) const {
@@ -365,16 +398,21 @@ struct Scratch {
   std::vector<Variant> variants;
   std::vector<std::uint64_t> fingerprints;  // of the variants
 
-  void Keep(const Variant& variant) {
-    variants.push_back(variant);
-    fingerprints.push_back(variant.Fingerprint());
-  }
-  bool Holds(const Variant& variant) const {
+  void Keep(const Variant& variant) { Keep(variant, variant.Fingerprint()); }
+  // Keeps a variant not met before; false when it was.
+  bool KeepIfNew(const Variant& variant) {
     const std::uint64_t fingerprint = variant.Fingerprint();
     for (std::size_t i = 0; i < variants.size(); ++i) {
-      if (fingerprints[i] == fingerprint && variants[i] == variant) return true;
+      if (fingerprints[i] == fingerprint && variants[i] == variant) return false;
     }
-    return false;
+    Keep(variant, fingerprint);
+    return true;
+  }
+
+ private:
+  void Keep(const Variant& variant, std::uint64_t fingerprint) {
+    variants.push_back(variant);
+    fingerprints.push_back(fingerprint);
   }
 };
 
@@ -391,16 +429,18 @@ void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accide
   Suffix suffix = BuildSuffix(intervals);
   std::string_view no3Mark = suffix.no3 ? " (no3)" : "";
   std::string_view no5Mark = suffix.no5 ? " (no5)" : "";
+  const std::string bothMarks = std::string(no3Mark) + std::string(no5Mark);
+  const PaddedText rootText(rootName), slashText(slash), noSlash, noMarks;
+  const PaddedText marks(bothMarks), no5Only(no5Mark);
 
   // The chord's own root never carries the bass on its plain name.
-  out.Add(rootName, suffix.variant, j > 0 ? std::string_view(slash) : std::string_view(), no3Mark,
-          no5Mark);
+  out.Add(rootText, suffix.variant, j > 0 ? slashText : noSlash, marks);
   std::vector<Variant>& variants = scratch.variants;
   variants.clear();
   scratch.fingerprints.clear();
   scratch.Keep(suffix.variant);
   if (auto diminished = DiminishedForm(suffix.variant)) {
-    out.Add(rootName, *diminished, slash);
+    out.Add(rootText, *diminished, slashText, noMarks);
     scratch.Keep(*diminished);
   }
   // A variant reached again by another order of rewrites gets the same name
@@ -411,10 +451,9 @@ void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accide
     int count = RewritesOf(variants[i], suffix.no3, rewrites);
     for (int r = 0; r < count; ++r) {
       const Rewrite& rewrite = rewrites[static_cast<std::size_t>(r)];
-      if (scratch.Holds(rewrite.variant)) continue;
+      if (!scratch.KeepIfNew(rewrite.variant)) continue;
       bool markNo3 = !rewrite.suspended && suffix.no3 && !rewrite.variant.Has(Kind::Sus4);
-      out.Add(rootName, rewrite.variant, slash, markNo3 ? no3Mark : "", no5Mark);
-      scratch.Keep(rewrite.variant);
+      out.Add(rootText, rewrite.variant, slashText, markNo3 ? marks : no5Only);
     }
   }
 }
@@ -434,29 +473,29 @@ ChordNameList ListChordNames(std::vector<int> notes, int bassPitchClass, Acciden
   scratch.fingerprints.reserve(64);
   for (std::size_t j = 0; j < notes.size(); ++j)
     NamesForRoot(notes, j, bassPitchClass, names, buffer, scratch);
-  std::vector<std::string_view> all = buffer.Sorted();
+  std::vector<SortedName> all = buffer.Sorted();
 
   ChordNameList shown;
   if (all.empty()) return shown;
   std::size_t bytes = 0;
-  for (std::string_view name : all) bytes += name.size();
+  for (const SortedName& name : all) bytes += name.text.size();
   shown.Reserve(all.size(), bytes);
-  shown.Add({all.front()});
+  shown.Add({all.front().text});
   auto trimmed = [](std::string_view name) {
     while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
     return name;
   };
-  std::string_view previous = trimmed(all.front());
+  std::string_view previous = trimmed(all.front().text);
   for (std::size_t i = 1; i < all.size(); ++i) {
-    std::string_view name = trimmed(all[i]);
-    if (name == previous) continue;
-    previous = name;
+    const SortedName& name = all[i];
+    std::string_view text = trimmed(name.text);
+    if (text == previous) continue;
+    previous = text;
     // Every name after the first is shown without its first slash.
-    std::size_t slashAt = all[i].find('/');
-    if (slashAt == std::string_view::npos) {
-      shown.Add({all[i]});
+    if (name.firstSlash == PaddedText::kNoSlash) {
+      shown.Add({name.text});
     } else {
-      shown.Add({all[i].substr(0, slashAt), all[i].substr(slashAt + 1)});
+      shown.Add({name.text.substr(0, name.firstSlash), name.text.substr(name.firstSlash + 1)});
     }
   }
   return shown;
