@@ -49,7 +49,9 @@ struct PieceText {
   bool startsWithSlash = false;
 };
 
-constexpr int SignIndex(char sign) { return sign == '+' ? 1 : sign == '-' ? 2 : 0; }
+// 0 for no sign, 1 for '+', 2 for '-', read off the characters' bits.
+constexpr int SignIndex(char sign) { return (static_cast<unsigned char>(sign) >> 1) & 3; }
+static_assert(SignIndex(0) == 0 && SignIndex('+') == 1 && SignIndex('-') == 2);
 
 constexpr std::array<PieceText, 36> kPieceTexts = [] {
   std::array<PieceText, 36> texts{};
@@ -398,22 +400,48 @@ struct Scratch {
   std::vector<Variant> variants;
   std::vector<std::uint64_t> fingerprints;  // of the variants
 
+  void Clear() {
+    variants.clear();
+    fingerprints.clear();
+    slots.fill(0);
+  }
   void Keep(const Variant& variant) { Keep(variant, variant.Fingerprint()); }
-  // Keeps a variant not met before; false when it was.
+  // Keeps a variant not met before; false when it was. The kept variants are
+  // found by their fingerprints in an open-addressed table, or, past what
+  // the table indexes (more variants than any chord has), by a plain scan.
   bool KeepIfNew(const Variant& variant) {
     const std::uint64_t fingerprint = variant.Fingerprint();
-    for (std::size_t i = 0; i < variants.size(); ++i) {
-      if (fingerprints[i] == fingerprint && variants[i] == variant) return false;
+    auto same = [&](std::size_t kept) {
+      return fingerprints[kept] == fingerprint && variants[kept] == variant;
+    };
+    if (variants.size() < kIndexed) {
+      for (std::size_t slot = SlotOf(fingerprint); slots[slot] != 0;
+           slot = (slot + 1) % slots.size())
+        if (same(slots[slot] - 1u)) return false;
+    } else {
+      for (std::size_t kept = 0; kept < variants.size(); ++kept)
+        if (same(kept)) return false;
     }
     Keep(variant, fingerprint);
     return true;
   }
 
  private:
+  static constexpr std::size_t kIndexed = 96;  // of 128 slots: probes stay short
+
+  static std::size_t SlotOf(std::uint64_t fingerprint) {
+    return static_cast<std::size_t>((fingerprint * 0x9E3779B97F4A7C15u) >> 57);
+  }
   void Keep(const Variant& variant, std::uint64_t fingerprint) {
     variants.push_back(variant);
     fingerprints.push_back(fingerprint);
+    if (variants.size() > kIndexed) return;
+    std::size_t slot = SlotOf(fingerprint);
+    while (slots[slot] != 0) slot = (slot + 1) % slots.size();
+    slots[slot] = static_cast<std::uint8_t>(variants.size());
   }
+
+  std::array<std::uint8_t, 128> slots{};  // index + 1 of a kept variant; 0: empty
 };
 
 void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accidentals names,
@@ -436,8 +464,7 @@ void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accide
   // The chord's own root never carries the bass on its plain name.
   out.Add(rootText, suffix.variant, j > 0 ? slashText : noSlash, marks);
   std::vector<Variant>& variants = scratch.variants;
-  variants.clear();
-  scratch.fingerprints.clear();
+  scratch.Clear();
   scratch.Keep(suffix.variant);
   if (auto diminished = DiminishedForm(suffix.variant)) {
     out.Add(rootText, *diminished, slashText, noMarks);
