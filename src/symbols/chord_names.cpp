@@ -84,18 +84,22 @@ struct Variant {
            std::memcmp(pieces.data(), other.pieces.data(), sizeof pieces) == 0;
   }
   // Equal variants have equal fingerprints; the search for repeats compares
-  // these first.
-  // Every slot folded in, the empty ones (all zero) adding nothing: a fixed
-  // run of two-byte reads with no branch (a variant is fingerprinted right
-  // after its pieces are written, and wider reads would wait for the writes).
+  // these first. Every slot is folded in, the empty ones (all zero) adding
+  // nothing, so a rename changes the fingerprint by its slot's share alone.
   std::uint64_t Fingerprint() const {
     std::uint64_t fingerprint = size;
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-      std::uint16_t bits;
-      std::memcpy(&bits, &pieces[i], sizeof bits);
-      fingerprint ^= std::rotl(static_cast<std::uint64_t>(bits), static_cast<int>(5 * i + 8));
-    }
+    for (std::size_t i = 0; i < pieces.size(); ++i) fingerprint ^= Share(i, pieces[i]);
     return fingerprint;
+  }
+  static std::uint64_t Share(std::size_t slot, Piece piece) {
+    std::uint64_t bits =
+        static_cast<std::uint64_t>(piece.kind) << 8 | static_cast<unsigned char>(piece.sign);
+    return std::rotl(bits, static_cast<int>(5 * slot + 8));
+  }
+  // Renames the piece in a slot, keeping the fingerprint up to date.
+  void Rename(std::size_t slot, Piece piece, std::uint64_t& fingerprint) {
+    fingerprint ^= Share(slot, pieces[slot]) ^ Share(slot, piece);
+    pieces[slot] = piece;
   }
   void Push(Piece piece) {
     if (size < pieces.size()) pieces[size++] = piece;
@@ -193,13 +197,15 @@ Suffix BuildSuffix(std::vector<int>& intervals) {
 struct Rewrite {
   Variant variant;
   bool suspended;  // rule 1: its mark is only " (no5)"
+  std::uint64_t fingerprint;
 };
 
 // The rewrites of one variant, each applied to the variant as it was taken:
 // 1 "/4" becomes a leading "/sus4" (without a third), 2 "/6+" becomes "/7",
 // 3 the "2" of "/add2" becomes "9", 4 "/4" becomes "/add11", 5 "/6"
 // becomes "/add13" (each on the first such piece; a sign stays in place).
-int RewritesOf(const Variant& v, bool no3, std::array<Rewrite, 5>& out) {
+// fingerprint: the variant's; each rewrite's is made from it.
+int RewritesOf(const Variant& v, std::uint64_t fingerprint, bool no3, std::array<Rewrite, 5>& out) {
   // The first piece each rewrite applies to, in one pass.
   int fourth = -1, sharpSixth = -1, second = -1, sixth = -1;
   for (int i = v.size - 1; i >= 0; --i) {
@@ -214,26 +220,38 @@ int RewritesOf(const Variant& v, bool no3, std::array<Rewrite, 5>& out) {
   // Each rewrite is made in its slot (a copy of a just-changed variant
   // would wait for the changes to be written).
   int count = 0;
-  auto taken = [&](bool suspended) -> Variant& {
+  auto taken = [&](bool suspended) -> Rewrite& {
     Rewrite& rewrite = out[static_cast<std::size_t>(count++)];
     rewrite.variant = v;
     rewrite.suspended = suspended;
-    return rewrite.variant;
+    rewrite.fingerprint = fingerprint;
+    return rewrite;
+  };
+  auto renamed = [&](int at, Kind kind) {
+    Rewrite& rewrite = taken(false);
+    Piece piece = v.pieces[static_cast<std::size_t>(at)];
+    piece.kind = kind;
+    rewrite.variant.Rename(static_cast<std::size_t>(at), piece, rewrite.fingerprint);
   };
   if (no3 && fourth >= 0) {
-    Variant& sus = taken(true);
+    Rewrite& rewrite = taken(true);
+    Variant& sus = rewrite.variant;
     if (sus.pieces[static_cast<std::size_t>(fourth)].sign == 0) {
       sus.Erase(fourth);
     } else {
       sus.pieces[static_cast<std::size_t>(fourth)].kind = Kind::Bare;
     }
     sus.Insert(0, {Kind::Sus4, 0});
+    rewrite.fingerprint = sus.Fingerprint();  // every piece moved
   }
-  if (sharpSixth >= 0)
-    taken(false).pieces[static_cast<std::size_t>(sharpSixth)] = {Kind::Seventh, 0};
-  if (second >= 0) taken(false).pieces[static_cast<std::size_t>(second)].kind = Kind::Add9;
-  if (fourth >= 0) taken(false).pieces[static_cast<std::size_t>(fourth)].kind = Kind::Add11;
-  if (sixth >= 0) taken(false).pieces[static_cast<std::size_t>(sixth)].kind = Kind::Add13;
+  if (sharpSixth >= 0) {
+    Rewrite& rewrite = taken(false);
+    rewrite.variant.Rename(static_cast<std::size_t>(sharpSixth), {Kind::Seventh, 0},
+                           rewrite.fingerprint);
+  }
+  if (second >= 0) renamed(second, Kind::Add9);
+  if (fourth >= 0) renamed(fourth, Kind::Add11);
+  if (sixth >= 0) renamed(sixth, Kind::Add13);
   return count;
 }
 
@@ -406,11 +424,11 @@ struct Scratch {
     slots.fill(0);
   }
   void Keep(const Variant& variant) { Keep(variant, variant.Fingerprint()); }
+  std::uint64_t FingerprintOf(std::size_t kept) const { return fingerprints[kept]; }
   // Keeps a variant not met before; false when it was. The kept variants are
   // found by their fingerprints in an open-addressed table, or, past what
   // the table indexes (more variants than any chord has), by a plain scan.
-  bool KeepIfNew(const Variant& variant) {
-    const std::uint64_t fingerprint = variant.Fingerprint();
+  bool KeepIfNew(const Variant& variant, std::uint64_t fingerprint) {
     auto same = [&](std::size_t kept) {
       return fingerprints[kept] == fingerprint && variants[kept] == variant;
     };
@@ -475,10 +493,10 @@ void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accide
   // so each variant is named and walked once.
   std::array<Rewrite, 5> rewrites;
   for (std::size_t i = 0; i < variants.size(); ++i) {
-    int count = RewritesOf(variants[i], suffix.no3, rewrites);
+    int count = RewritesOf(variants[i], scratch.FingerprintOf(i), suffix.no3, rewrites);
     for (int r = 0; r < count; ++r) {
       const Rewrite& rewrite = rewrites[static_cast<std::size_t>(r)];
-      if (!scratch.KeepIfNew(rewrite.variant)) continue;
+      if (!scratch.KeepIfNew(rewrite.variant, rewrite.fingerprint)) continue;
       bool markNo3 = !rewrite.suspended && suffix.no3 && !rewrite.variant.Has(Kind::Sus4);
       out.Add(rootText, rewrite.variant, slashText, markNo3 ? marks : no5Only);
     }
