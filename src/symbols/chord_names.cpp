@@ -272,7 +272,7 @@ std::optional<Variant> DiminishedForm(const Variant& suffix) {
 // A root's own texts (its name, the slash with the bass, the marks), made
 // once per root and padded so that writing one is a fixed-size copy.
 struct PaddedText {
-  static constexpr std::size_t kPadded = 32;
+  static constexpr std::size_t kPadded = 16;
 
   explicit PaddedText(std::string_view text = {}) : text(text) {
     if (text.size() <= kPadded) std::copy(text.begin(), text.end(), bytes.begin());
@@ -288,11 +288,15 @@ struct PaddedText {
 
 // One name, written in place: appending piece by piece to a string costs a
 // capacity check and a call per piece. It notes where its first slash is.
-// The room ahead is kMaxBytes.
+// The caller makes room for RoomFor() bytes.
 class NameLine {
  public:
-  // Twelve pieces of at most seven bytes and four padded texts.
-  static constexpr std::size_t kMaxBytes = 12 * 8 + 4 * PaddedText::kPadded;
+  // Each piece at most eight bytes copied, each text its padding beyond it.
+  static std::size_t RoomFor(const PaddedText& root, const PaddedText& slash,
+                             const PaddedText& marks) {
+    return 12 * 8 + root.text.size() + slash.text.size() + marks.text.size() +
+           3 * PaddedText::kPadded;
+  }
 
   explicit NameLine(char* at) : at_(at) {}
 
@@ -301,17 +305,13 @@ class NameLine {
       firstSlash_ = size_ + text.firstSlash;
     if (text.text.size() <= PaddedText::kPadded) {
       std::memcpy(at_ + size_, text.bytes.data(), PaddedText::kPadded);
-      size_ += text.text.size();
     } else {
-      // A long grid text: the room left bounds it.
-      std::size_t count = std::min(text.text.size(), kMaxBytes - PaddedText::kPadded - size_);
-      std::memcpy(at_ + size_, text.text.data(), count);
-      size_ += count;
+      std::memcpy(at_ + size_, text.text.data(), text.text.size());
     }
+    size_ += text.text.size();
   }
   // The whole padded text is copied; only its length counts.
   void Append(const PieceText& text) {
-    if (size_ + text.bytes.size() > kMaxBytes - PaddedText::kPadded) return;
     firstSlash_ = firstSlash_ == PaddedText::kNoSlash && text.startsWithSlash ? size_ : firstSlash_;
     std::memcpy(at_ + size_, text.bytes.data(), text.bytes.size());
     size_ += text.length;
@@ -337,8 +337,6 @@ struct LeadingBytes {
   LeadingBytes(const char* name, std::size_t length)
       : high(Keep(BigEndian(name), length)),
         low(Keep(BigEndian(name + 8), length > 8 ? length - 8 : 0)) {}
-
-  auto operator<=>(const LeadingBytes&) const = default;
 
  private:
   static std::uint64_t BigEndian(const char* bytes) {
@@ -367,7 +365,8 @@ class NameBuffer {
 
   void Add(const PaddedText& root, const Variant& variant, const PaddedText& slash,
            const PaddedText& marks) {
-    if (used_ + NameLine::kMaxBytes > text_.size()) text_.resize(text_.size() * 2);
+    std::size_t room = used_ + NameLine::RoomFor(root, slash, marks);
+    if (room > text_.size()) text_.resize(std::max(room, 2 * text_.size()));
     NameLine line(text_.data() + used_);
     line.Append(root);
     variant.Write(line);
@@ -384,7 +383,8 @@ class NameBuffer {
     for (Entry& entry : entries_)
       entry.leading = LeadingBytes(text_.data() + entry.start, entry.length);
     std::sort(entries_.begin(), entries_.end(), [this](const Entry& a, const Entry& b) {
-      if (a.leading != b.leading) return a.leading < b.leading;
+      if (a.leading.high != b.leading.high) return a.leading.high < b.leading.high;
+      if (a.leading.low != b.leading.low) return a.leading.low < b.leading.low;
       return ViewOf(a) < ViewOf(b);
     });
     std::vector<SortedName> names;
