@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <compare>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -351,17 +350,11 @@ struct LeadingBytes {
   }
 };
 
-// A name in the sorted list, with where its first slash is (or kNoSlash).
-struct SortedName {
-  std::string_view text;
-  std::size_t firstSlash;
-};
-
 // Every name of every candidate root, written one after another into one
-// buffer, then put in byte order.
+// buffer, then put in byte order; the list is made of the buffer itself.
 class NameBuffer {
  public:
-  NameBuffer() : text_(kFirstBytes) { entries_.reserve(256); }
+  NameBuffer() : text_(kFirstBytes, '\0') { entries_.reserve(128); }
 
   void Add(const PaddedText& root, const Variant& variant, const PaddedText& slash,
            const PaddedText& marks) {
@@ -372,12 +365,63 @@ class NameBuffer {
     variant.Write(line);
     line.Append(slash);
     line.Append(marks);
-    entries_.push_back({{}, used_, line.Size(), line.FirstSlash()});
+    std::uint16_t firstSlash = line.FirstSlash() == PaddedText::kNoSlash
+                                   ? kNoSlash
+                                   : static_cast<std::uint16_t>(line.FirstSlash());
+    entries_.push_back({{},
+                        static_cast<std::uint32_t>(used_),
+                        static_cast<std::uint16_t>(line.Size()),
+                        firstSlash});
     used_ += line.Size();
   }
 
-  // The names in byte order.
-  std::vector<SortedName> Sorted() {
+  // The list: the names in byte order, a name whose text (less trailing
+  // blanks) repeats the one before dropped, and every name after the first
+  // without its first slash.
+  ChordNameList TakeList() {
+    SortEntries();
+    std::vector<ChordNameList::Span> spans;
+    spans.reserve(entries_.size());
+    std::string_view previous;
+    for (const Entry& entry : entries_) {
+      std::string_view text = Trimmed(ViewOf(entry));
+      if (!spans.empty() && text == previous) continue;
+      previous = text;
+      spans.push_back({entry.start, entry.length});
+    }
+    // Only now, as the comparisons above read the names as written: the
+    // slash goes by moving the bytes before it one place on.
+    std::size_t kept = 0;
+    for (const Entry& entry : entries_) {
+      if (kept == spans.size()) break;
+      ChordNameList::Span& span = spans[kept];
+      if (span.start != entry.start) continue;
+      if (kept++ == 0 || entry.firstSlash == kNoSlash) continue;
+      char* name = text_.data() + span.start;
+      std::memmove(name + 1, name, entry.firstSlash);
+      ++span.start;
+      --span.length;
+    }
+    return ChordNameList(std::move(text_), std::move(spans));
+  }
+
+ private:
+  static constexpr std::size_t kFirstBytes = 2048;
+  static constexpr std::uint16_t kNoSlash = 0xFFFF;
+
+  struct Entry {
+    LeadingBytes leading;
+    std::uint32_t start;
+    std::uint16_t length;
+    std::uint16_t firstSlash;  // kNoSlash: none
+  };
+
+  static std::string_view Trimmed(std::string_view name) {
+    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+    return name;
+  }
+
+  void SortEntries() {
     // Read once all the names are written: reading a name's bytes right after
     // writing them would wait for the writes.
     for (Entry& entry : entries_)
@@ -387,27 +431,13 @@ class NameBuffer {
       if (a.leading.low != b.leading.low) return a.leading.low < b.leading.low;
       return ViewOf(a) < ViewOf(b);
     });
-    std::vector<SortedName> names;
-    names.reserve(entries_.size());
-    for (const Entry& entry : entries_) names.push_back({ViewOf(entry), entry.firstSlash});
-    return names;
   }
-
- private:
-  static constexpr std::size_t kFirstBytes = 4096;
-
-  struct Entry {
-    LeadingBytes leading;
-    std::size_t start;
-    std::size_t length;
-    std::size_t firstSlash;
-  };
 
   std::string_view ViewOf(const Entry& entry) const {
     return {text_.data() + entry.start, entry.length};
   }
 
-  std::vector<char> text_;
+  std::string text_;  // the names, then room for the next
   std::size_t used_ = 0;
   std::vector<Entry> entries_;
 };
@@ -518,32 +548,7 @@ ChordNameList ListChordNames(std::vector<int> notes, int bassPitchClass, Acciden
   scratch.fingerprints.reserve(64);
   for (std::size_t j = 0; j < notes.size(); ++j)
     NamesForRoot(notes, j, bassPitchClass, names, buffer, scratch);
-  std::vector<SortedName> all = buffer.Sorted();
-
-  ChordNameList shown;
-  if (all.empty()) return shown;
-  std::size_t bytes = 0;
-  for (const SortedName& name : all) bytes += name.text.size();
-  shown.Reserve(all.size(), bytes);
-  shown.Add({all.front().text});
-  auto trimmed = [](std::string_view name) {
-    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
-    return name;
-  };
-  std::string_view previous = trimmed(all.front().text);
-  for (std::size_t i = 1; i < all.size(); ++i) {
-    const SortedName& name = all[i];
-    std::string_view text = trimmed(name.text);
-    if (text == previous) continue;
-    previous = text;
-    // Every name after the first is shown without its first slash.
-    if (name.firstSlash == PaddedText::kNoSlash) {
-      shown.Add({name.text});
-    } else {
-      shown.Add({name.text.substr(0, name.firstSlash), name.text.substr(name.firstSlash + 1)});
-    }
-  }
-  return shown;
+  return buffer.TakeList();
 }
 
 }  // namespace corvanta

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstring>
+#include <cstdint>
+#include <utility>
 #include <initializer_list>
 #include <iterator>
 #include <string>
@@ -44,31 +45,32 @@ class ChordNameList {
     std::size_t at_ = 0;
   };
 
-  std::size_t size() const { return ends_.size(); }
-  bool empty() const { return ends_.empty(); }
+  // Where a name lies in the text.
+  struct Span {
+    std::uint32_t start = 0;
+    std::uint32_t length = 0;
+  };
+
+  ChordNameList() = default;
+  // The names are the spans of the text, in list order.
+  ChordNameList(std::string text, std::vector<Span> spans)
+      : text_(std::move(text)), spans_(std::move(spans)) {}
+
+  std::size_t size() const { return spans_.size(); }
+  bool empty() const { return spans_.empty(); }
   std::string_view operator[](std::size_t at) const {
-    std::size_t start = at == 0 ? 0 : ends_[at - 1];
-    return {text_.data() + start, ends_[at] - start};
+    return {text_.data() + spans_[at].start, spans_[at].length};
   }
   std::string_view front() const { return (*this)[0]; }
   Iterator begin() const { return Iterator(this, 0); }
   Iterator end() const { return Iterator(this, size()); }
 
-  void Reserve(std::size_t names, std::size_t bytes) {
-    ends_.reserve(names);
-    if (text_.size() < bytes) text_.resize(bytes);
-  }
   // Appends a name; the pieces are written one after another.
   void Add(std::initializer_list<std::string_view> pieces) {
-    std::size_t used = ends_.empty() ? 0 : ends_.back();
-    std::size_t length = 0;
-    for (std::string_view piece : pieces) length += piece.size();
-    if (used + length > text_.size()) text_.resize(std::max(2 * text_.size(), used + length));
-    for (std::string_view piece : pieces) {
-      if (!piece.empty()) std::memcpy(text_.data() + used, piece.data(), piece.size());
-      used += piece.size();
-    }
-    ends_.push_back(used);
+    Span span{static_cast<std::uint32_t>(text_.size()), 0};
+    for (std::string_view piece : pieces) text_.append(piece);
+    span.length = static_cast<std::uint32_t>(text_.size() - span.start);
+    spans_.push_back(span);
   }
   std::vector<std::string> ToStrings() const { return {begin(), end()}; }
   bool operator==(const ChordNameList& other) const {
@@ -76,8 +78,8 @@ class ChordNameList {
   }
 
  private:
-  std::string text_;  // the names one after another, then room for more
-  std::vector<std::size_t> ends_;
+  std::string text_;  // the names, in any order, possibly with bytes between them
+  std::vector<Span> spans_;
 };
 
 // The names under which the chord's notes can be read, in the order of the
