@@ -87,7 +87,7 @@ ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {
   const auto& fingerings = result_.search.fingerings;
   for (int index = 0; index < static_cast<int>(fingerings.size()); ++index) {
     if (selectedOnly && index != Image1->Highlighted()) continue;
-    sheet.diagrams.push_back({fingerings[static_cast<std::size_t>(index)].frets(), QString()});
+    sheet.diagrams.push_back({fingerings[static_cast<std::size_t>(index)].frets, QString()});
   }
   return sheet;
 }

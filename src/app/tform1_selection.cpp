@@ -32,7 +32,7 @@ void TForm1::Image1MouseUp(Qt::MouseButton, QPoint position) {
 void TForm1::SelectDiagram(int index) {
   const auto& fingerings = result_.search.fingerings;
   if (index < 0 || index >= static_cast<int>(fingerings.size())) return;
-  selectedFrets_ = fingerings[static_cast<std::size_t>(index)].frets();
+  selectedFrets_ = fingerings[static_cast<std::size_t>(index)].frets;
   ShowSelectedFrets();
   DrawNeck(selectedFrets_);
   Image1->SetHighlighted(index);

@@ -14,8 +14,7 @@ namespace {
 // Exactly one of --png, --svg, --pdf: the format and the path.
 void ChooseOutput(const DrawCommandText& command, DrawingRequest& request) {
   int given = !command.png.empty() + !command.svg.empty() + !command.pdf.empty();
-  if (given != 1)
-    throw BadArgument("name exactly one output: --png FILE, --svg FILE or --pdf FILE");
+  if (given != 1) throw BadArgument("name exactly one output: --png FILE, --svg FILE or --pdf FILE");
   if (!command.png.empty()) request.format = "png", request.path = command.png;
   if (!command.svg.empty()) request.format = "svg", request.path = command.svg;
   if (!command.pdf.empty()) request.format = "pdf", request.path = command.pdf;
@@ -79,7 +78,7 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
     ChordResult result = SearchCurrentChord(entry, tuning, capo);
     const auto& found = result.search.fingerings;
     for (std::size_t i = 0; i < found.size() && i < static_cast<std::size_t>(command.perChord); ++i)
-      request.diagrams.push_back({found[i].frets(), i == 0 ? symbol : std::string()});
+      request.diagrams.push_back({found[i].frets, i == 0 ? symbol : std::string()});
     symbols += (symbols.empty() ? "" : "  ") + symbol;
   }
   request.heading = symbols + "  \u2014  " + TuningHeading(command.tuning, capo);

@@ -35,7 +35,7 @@ void FingeringCollector::AcceptWithBarres(const Frets& candidate, const KeyFacts
   marked.ranks = 0;
   for (int string = 0; string < kStringCount; ++string)
     marked.ranks = (marked.ranks << key_facts::kRankBits) | key_facts::RankOf(values[string]);
-  Record(KeyOrder(marked));
+  Record(values, KeyOrder(marked));
 }
 
 }  // namespace corvanta

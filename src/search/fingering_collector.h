@@ -41,14 +41,20 @@ class FingeringCollector {
   void Accept(const Frets& candidate, const KeyFacts& facts, int heldStrings) {
     if (!KeyKeeps(facts, settings_.simpleChords, settings_.span)) return;
     if (heldStrings <= kFingerCount) {
-      Record(KeyOrder(facts));  // no barre: the values stay as they are
+      Record(candidate, KeyOrder(facts));  // no barre: the values stay as they are
       return;
     }
     AcceptWithBarres(candidate, facts);
   }
   void AcceptWithBarres(const Frets& candidate, const KeyFacts& facts);
 
-  void Record(std::uint64_t order) { fingerings_.push_back(PackedFingering{order}); }
+  // Written into the vector in place: a packed value built on the stack and
+  // copied in stalls on reading back what was just stored.
+  void Record(const Frets& values, std::uint64_t order) {
+    PackedFingering& added = fingerings_.emplace_back();
+    added.frets = values;
+    added.order = order;
+  }
 
   const SearchSettings& settings_;
   // Every chord tone after the root that is not the bass must sound on a

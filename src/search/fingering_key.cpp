@@ -23,15 +23,7 @@ std::optional<PackedFingering> PackFingering(const Frets& values, bool simpleCho
   KeyFacts facts;
   for (int string = 0; string < kStringCount; ++string) facts.Add(string, values[string]);
   if (!KeyKeeps(facts, simpleChords, span)) return std::nullopt;
-  return PackedFingering{KeyOrder(facts)};
-}
-
-Frets PackedFingering::frets() const {
-  Frets values{};
-  std::uint64_t ranks = order;
-  for (int string = kStringCount - 1; string >= 0; --string, ranks >>= key_facts::kRankBits)
-    values[string] = key_facts::kValueOfRank[ranks & ((1u << key_facts::kRankBits) - 1)];
-  return values;
+  return PackedFingering{values, KeyOrder(facts)};
 }
 
 void MarkPreferred(PackedFingering& fingering) {
@@ -48,7 +40,7 @@ std::string KeyText(const PackedFingering& fingering) {
                 static_cast<unsigned>(fingering.order >> key_facts::kValueBits));
   std::string text(prefix);
   text += ' ';
-  return text + FretText(fingering.frets());
+  return text + FretText(fingering.frets);
 }
 
 }  // namespace corvanta

@@ -17,14 +17,12 @@ int ClassifyStringSet(const Frets& values);
 // simple-chords option, or a stretch not below the span).
 std::optional<std::string> FingeringKey(const Frets& values, bool simpleChords, int span);
 
-// An accepted fingering kept as one number that sorts exactly as its key
-// text does, byte by byte: the key's fields, then each value's rank in text
-// order, from which the values (barre sign included) are read back. The key
-// text is made only where it is shown.
+// An accepted fingering kept as numbers: its values (barre sign included)
+// and an order number that sorts exactly as its key text does, byte by
+// byte. The key text is made only where it is shown.
 struct PackedFingering {
+  Frets frets{};
   std::uint64_t order = 0;
-
-  Frets frets() const;
   bool operator==(const PackedFingering&) const = default;
 };
 

@@ -74,17 +74,6 @@ inline constexpr std::array<std::uint8_t, kMuted - kLowestValue + 1> kRankOfValu
   return table;
 }();
 
-// The value of each rank: the ranks of a fingering's order number give back
-// its six values.
-inline constexpr std::array<std::int8_t, 64> kValueOfRank = [] {
-  std::array<std::int8_t, 64> values{};
-  for (int value = kLowestValue; value < kFretSlots; ++value)
-    values[kRankOfValue[static_cast<std::size_t>(value - kLowestValue)]] =
-        static_cast<std::int8_t>(value);
-  values[kRankOfValue[kMuted - kLowestValue]] = static_cast<std::int8_t>(kMuted);
-  return values;
-}();
-
 // Values outside the table (none a fingering holds) rank as the muted one;
 // the unsigned minimum keeps this free of branches.
 constexpr std::uint64_t RankOf(int value) {

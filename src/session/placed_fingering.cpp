@@ -57,7 +57,7 @@ int FindFingering(const std::vector<PackedFingering>& fingerings, const Frets& f
     return true;
   };
   for (std::size_t i = 0; i < fingerings.size(); ++i) {
-    if (same(fingerings[i].frets())) return static_cast<int>(i);
+    if (same(fingerings[i].frets)) return static_cast<int>(i);
   }
   return -1;
 }

@@ -38,8 +38,7 @@ class SheetControlsTest : public QObject {
       for (int index : {0, 1, sheet->Columns()}) {
         ClickAtZoom(window, index);
         QCOMPARE(sheet->Highlighted(), index);
-        QCOMPARE(window.form->SelectedFrets(),
-                 window.form->Result().search.fingerings[index].frets());
+        QCOMPARE(window.form->SelectedFrets(), window.form->Result().search.fingerings[index].frets);
       }
     }
   }
@@ -92,7 +91,7 @@ class SheetControlsTest : public QObject {
     QCOMPARE(sheet->Highlighted() % sheet->Columns(), 0);
     // What a click does: the info text, the neck, the strum.
     QCOMPARE(window.form->SelectedFrets(),
-             window.form->Result().search.fingerings[sheet->Highlighted()].frets());
+             window.form->Result().search.fingerings[sheet->Highlighted()].frets);
     window.form->Player().WaitUntilIdle();
     std::size_t before = window.midi->Records().size();
     QTest::keyClick(sheet, Qt::Key_Space);

@@ -93,20 +93,6 @@ TEST(PromotePreferredShape, agreesWithTheTemplateMatchOnEveryTemplateAndItsNeigh
   }
 }
 
-TEST(PackedFingering, givesBackEveryValueItWasMadeFrom) {
-  for (int value = -29; value <= 99; value = value == 29 ? 99 : value + 1) {
-    for (int string = 0; string < 6; ++string) {
-      Frets values{99, -3, 5, 5, 4, 3};
-      values[static_cast<std::size_t>(string)] = value;
-      auto packed = PackFingering(values, false, 200);
-      ASSERT_TRUE(packed);
-      ASSERT_EQ(packed->frets(), values) << value << " on string " << string;
-      MarkPreferred(*packed);
-      ASSERT_EQ(packed->frets(), values);
-    }
-  }
-}
-
 TEST(PackedFingering, ordersExactlyAsItsKeyText) {
   // Values whose texts sort otherwise than their numbers: -1 < -10 < 0 < 1 < 10 < 2 < 99.
   std::vector<PackedFingering> found = Packed({{99, 10, 2, 0, 1, 0},

@@ -141,8 +141,7 @@ TEST(Capo, ofZeroChangesNothingAndEqualsTheRaisedTuning) {
 }
 
 TEST(FindFingering, matchesAVoicingWhateverItsBarreSign) {
-  std::vector<PackedFingering> found{*PackFingering({99, 3, 2, 0, 1, 0}, false, 5),
-                                     *PackFingering({-1, 3, 3, 2, 1, 1}, false, 5)};
+  std::vector<PackedFingering> found{{{99, 3, 2, 0, 1, 0}, 1}, {{-1, 3, 3, 2, 1, 1}, 2}};
   EXPECT_EQ(FindFingering(found, {1, 3, 3, 2, 1, 1}), 1);
   EXPECT_EQ(FindFingering(found, {99, 3, 2, 0, 1, 0}), 0);
   EXPECT_EQ(FindFingering(found, {0, 3, 2, 0, 1, 0}), -1);
