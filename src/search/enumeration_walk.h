@@ -103,11 +103,13 @@ class EarlierWindows {
     int high = -1;     // highest held fret
     bool open = false;
 
-    void Add(int value) {
+    void Add(int value) { *this = With(value); }
+    // Made field by field, never as a copy: these facts are read right after
+    // they are written, and a wide copy would wait for the narrow writes.
+    FreeSpan With(int value) const {
       const bool held = value != kMuted && value != kOpen;
-      open = open || value == kOpen;
-      low = held && value < low ? value : low;
-      high = held && value > high ? value : high;
+      return {held && value < low ? value : low, held && value > high ? value : high,
+              open || value == kOpen};
     }
   };
 
@@ -215,10 +217,10 @@ struct CandidateFacts {
   KeyFacts key;                   // of all six strings
   int held = 0;                   // strings held at a fret, the bass included
 
-  void Add(int string, int freeValue) {
-    free.Add(freeValue);
-    key.Add(string, freeValue);
-    held += freeValue != kOpen && freeValue != kMuted ? 1 : 0;
+  void Add(int string, int freeValue) { *this = With(string, freeValue); }
+  CandidateFacts With(int string, int freeValue) const {
+    return {fixedStringCount, free.With(freeValue), key.With(string, freeValue),
+            held + (freeValue != kOpen && freeValue != kMuted ? 1 : 0)};
   }
 };
 
@@ -380,8 +382,7 @@ class PrunedWalk {
 
   void HandOn(const CandidateFacts& below, int lastValue) {
     candidate_[kLastString] = lastValue;
-    CandidateFacts facts = below;
-    facts.Add(kLastString, lastValue);
+    const CandidateFacts facts = below.With(kLastString, lastValue);
     sink_.CheckFingering(candidate_, facts, earlier_);
   }
 

@@ -119,14 +119,15 @@ struct KeyFacts {
   std::uint64_t ranks = 0;    // each value's rank in text order, six bits each
 
   // Written without branches: the values come in no predictable order.
-  void Add(int string, int value) {
+  void Add(int string, int value) { *this = With(string, value); }
+  // Made field by field, never as a copy (see FreeSpan::With).
+  KeyFacts With(int string, int value) const {
     const bool sounds = value != kMuted;
     const bool held = sounds && value != kOpen;
     const int magnitude = value < 0 ? -value : value;
-    sounding = static_cast<std::uint8_t>(sounding | static_cast<unsigned>(sounds) << string);
-    low = held && magnitude < low ? magnitude : low;
-    high = sounds && value > high ? value : high;
-    ranks = (ranks << key_facts::kRankBits) | key_facts::RankOf(value);
+    return {held && magnitude < low ? magnitude : low, sounds && value > high ? value : high,
+            static_cast<std::uint8_t>(sounding | static_cast<unsigned>(sounds) << string),
+            (ranks << key_facts::kRankBits) | key_facts::RankOf(value)};
   }
 };
 
