@@ -123,6 +123,16 @@ class EarlierWindows {
     return everyOtherHeld ? bassFret_ + window_ - 1 : -1;
   }
 
+  // Where earlier windows' repeats are pruned (LowestNewHigh() >= 0), a
+  // candidate is new exactly when its highest held free fret is the top of
+  // the window, or is the fret below it held by a string with no first
+  // choice below that fret (the window ending there cannot give it): Hold's
+  // own reasoning, for one string at a time.
+  bool NewAtFretBelowTop(std::uint32_t stringChordFrets) const {
+    const int high = bassFret_ + window_ - 1;
+    return (stringChordFrets & (FretRange(std::max(1, high - kWindowWidth), high - 1) | 1u)) == 0;
+  }
+
   bool Hold(const Frets& candidate, int fixedStringCount) const {
     FreeSpan span;
     for (int string = fixedStringCount; string < kStringCount; ++string)
@@ -238,7 +248,8 @@ class PrunedWalk {
       : earlier_(chordFrets, bass.fret, windowIndex),
         sink_(sink),
         required_(sink.RequiredMask()),
-        lowestNewHigh_(earlier_.LowestNewHigh()) {
+        lowestNewHigh_(earlier_.LowestNewHigh()),
+        top_(window.hi) {
     highestFrom_[kStringCount] = -1;
     fixed_.fixedStringCount = bass.string + 1;
     candidate_.fill(kMuted);
@@ -248,10 +259,11 @@ class PrunedWalk {
     fixed_.held = bass.fret > 0 ? 1 : 0;
     for (int string = kStringCount - 1; string > bass.string; --string) {
       StringChoices choices = ChoicesOf(chordFrets[string], window);
+      const bool newBelowTop = earlier_.NewAtFretBelowTop(chordFrets[string]);
       std::uint16_t bits = 0;
       for (int i = 0; i < choices.count; ++i) {
         int fret = choices.frets[i];
-        choices_[string][i] = {fret, chordMap[string][fret]};
+        choices_[string][i] = {fret, chordMap[string][fret], fret == top_ - 1 && newBelowTop};
         bits = static_cast<std::uint16_t>(bits | 1u << chordMap[string][fret]);
       }
       choiceCounts_[string] = choices.count;
@@ -265,7 +277,7 @@ class PrunedWalk {
       const Choice& choice = choices_[kLastString][i];
       lastAll_ |= 1u << i;
       lastSounding_[static_cast<std::size_t>(choice.pitchClass)] |= 1u << i;
-      if (choice.fret >= lowestNewHigh_) lastReachingNew_ |= 1u << i;
+      if (choice.fret == top_ || choice.newBelowTop) lastNew_ |= 1u << i;
     }
   }
 
@@ -312,16 +324,19 @@ class PrunedWalk {
   struct Choice {
     int fret;
     int pitchClass;
+    bool newBelowTop;  // at the fret below the top, a string that makes the candidate new
   };
 
   // What the strings below a string have chosen.
   struct Level {
     std::uint16_t sounded = 0;  // pitch classes of the free strings
-    int playing = 0;            // sounding free strings
+    std::uint8_t playing = 0;   // sounding free strings
+    bool newBelowTop = false;   // a string among them at the fret below the top makes it new
     int high = -1;              // highest held free fret (-1: none)
 
     Level With(const Choice& choice) const {
-      return {static_cast<std::uint16_t>(sounded | 1u << choice.pitchClass), playing + 1,
+      return {static_cast<std::uint16_t>(sounded | 1u << choice.pitchClass),
+              static_cast<std::uint8_t>(playing + 1), newBelowTop || choice.newBelowTop,
               std::max(high, choice.fret)};
     }
   };
@@ -367,9 +382,13 @@ class PrunedWalk {
           oneMissing ? lastSounding_[static_cast<std::size_t>(std::countr_zero(missing))] : 0u;
     }
     if (level.playing + 1 < kMinSounding) values = 0;
-    const bool reachesNew = level.high >= lowestNewHigh_;
-    if (!reachesNew) values &= lastReachingNew_;
-    const bool muted = missing == 0 && level.playing >= kMinSounding && reachesNew;
+    // Where repeats are pruned, new is a candidate reaching the top of the
+    // window, or the fret below it on a string that makes it new (see
+    // EarlierWindows::NewAtFretBelowTop): whole repeats are never handed on.
+    const bool newAlready =
+        lowestNewHigh_ < 0 || level.high >= top_ || (level.high == top_ - 1 && level.newBelowTop);
+    if (!newAlready) values &= lastNew_;
+    const bool muted = missing == 0 && level.playing >= kMinSounding && newAlready;
     if (values == 0 && !muted) return;
     // The strings below are the same for every value here: their facts once.
     CandidateFacts below = fixed_;
@@ -390,6 +409,7 @@ class PrunedWalk {
   Sink& sink_;
   std::uint16_t required_;
   int lowestNewHigh_;
+  int top_;               // the window's highest fret
   CandidateFacts fixed_;  // the muted strings below the bass, and the bass
   Frets candidate_{};
   std::array<std::array<Choice, kFretSlots + 1>, kStringCount> choices_;
@@ -400,7 +420,7 @@ class PrunedWalk {
   std::array<Level, kStringCount + 1> level_{};
   std::uint32_t lastAll_ = 0;
   std::array<std::uint32_t, kNoPitchClass + 1> lastSounding_{};  // by pitch class
-  std::uint32_t lastReachingNew_ = 0;
+  std::uint32_t lastNew_ = 0;  // choices at the top, or below it making the candidate new
   std::array<int, kStringCount> next_{};  // each string's next choice; its count: muted
 };
 
