@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "search/enumeration_walk.h"
 #include "search/finger_count.h"
 #include "search/fingering.h"
 #include "search/fingering_key.h"
+#include "search/pruned_walk.h"
 #include "search/search_settings.h"
 
 namespace corvanta {
