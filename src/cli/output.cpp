@@ -6,7 +6,6 @@
 #include "search/fingering.h"
 #include "search/fingering_key.h"
 #include "theory/note_names.h"
-#include "theory/shape_templates.h"
 #include "theory/text_util.h"
 #include "view/layout/diagram_layout.h"
 
@@ -15,10 +14,7 @@ namespace {
 
 // The position shown: the lowest fret of the fingering's own key, which the
 // promoted shape does not carry in its prefix.
-int PositionOf(const Frets& frets) {
-  auto key = FingeringKey(frets, false, kFretSlots * 2);
-  return key ? std::stoi(key->substr(0, 2)) - 10 : 1;
-}
+int PositionOf(const Frets& frets) { return KeyPosition(KeyFactsOf(frets)); }
 
 std::string ReadableFrets(const Frets& frets) {
   std::string text;
@@ -63,19 +59,18 @@ std::string NoteWithOctave(int midi) {
   return std::string(kSharpNoteNames[WrapPitchClass(midi)]) + std::to_string(midi / 12 - 1);
 }
 
-nlohmann::json VoicingJson(const std::string& key, const PitchTable& sounding) {
-  auto frets = ParseKeyFrets(key);
-  if (!frets) return nullptr;
+nlohmann::json VoicingJson(const PackedFingering& fingering, const PitchTable& sounding) {
+  const Frets& frets = fingering.frets;
   nlohmann::json voicing;
-  voicing["frets"] = FretsJson(*frets);
+  voicing["frets"] = FretsJson(frets);
   voicing["barre"] = nullptr;
   for (int string = 0; string < kStringCount; ++string) {
-    if ((*frets)[string] < 0) {
-      voicing["barre"] = {{"fret", -(*frets)[string]}, {"fromString", string}};
+    if (frets[string] < 0) {
+      voicing["barre"] = {{"fret", -frets[string]}, {"fromString", string}};
       break;
     }
   }
-  DiagramLayout layout = LayOutDiagram(*frets, DiagramVariant::Plain, false);
+  DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);
   voicing["position"] = layout.firstFret;
   nlohmann::json fingers = nlohmann::json::array();
   for (int finger : layout.fingers)
@@ -83,27 +78,30 @@ nlohmann::json VoicingJson(const std::string& key, const PitchTable& sounding) {
   voicing["fingers"] = fingers;
   nlohmann::json notes = nlohmann::json::array();
   for (int string = 0; string < kStringCount; ++string) {
-    int value = (*frets)[string];
+    int value = frets[string];
     if (value != kMuted)
       notes.push_back(NoteWithOctave(sounding[string][std::min(std::abs(value), kFretSlots - 1)]));
   }
   voicing["notes"] = notes;
-  voicing["preferred"] = key.rfind(kPromotedPrefix, 0) == 0;
+  voicing["preferred"] = IsPreferred(fingering);
   return voicing;
 }
 
 }  // namespace
 
-nlohmann::json VoicingsJson(const std::vector<std::string>& keys, const Tuning& tuning, int capo) {
+nlohmann::json VoicingsJson(std::span<const PackedFingering> fingerings, const Tuning& tuning,
+                            int capo) {
   PitchTable sounding = PitchTableWithCapo(BuildPitchTable(tuning), capo);
   nlohmann::json list = nlohmann::json::array();
-  for (const std::string& key : keys) list.push_back(VoicingJson(key, sounding));
+  for (const PackedFingering& fingering : fingerings)
+    list.push_back(VoicingJson(fingering, sounding));
   return list;
 }
 
-std::vector<std::string> FirstKeys(const std::vector<std::string>& keys, int limit) {
-  if (limit < 0 || static_cast<std::size_t>(limit) >= keys.size()) return keys;
-  return {keys.begin(), keys.begin() + limit};
+std::span<const PackedFingering> FirstFingerings(const SearchResult& result, int limit) {
+  std::span<const PackedFingering> all(result.fingerings);
+  if (limit < 0 || static_cast<std::size_t>(limit) >= all.size()) return all;
+  return all.first(static_cast<std::size_t>(limit));
 }
 
 nlohmann::json SearchJson(const std::string& argument, const SearchResult& result,
@@ -112,8 +110,10 @@ nlohmann::json SearchJson(const std::string& argument, const SearchResult& resul
   json["argument"] = argument;
   json["chordTones"] = result.chordTones;
   json["count"] = result.fingerings.size();
-  std::vector<std::string> shown = FirstKeys(result.Keys(), limit);
-  json["fingerings"] = shown;
+  std::span<const PackedFingering> shown = FirstFingerings(result, limit);
+  nlohmann::json keys = nlohmann::json::array();
+  for (const PackedFingering& fingering : shown) keys.push_back(KeyText(fingering));
+  json["fingerings"] = keys;
   json["voicings"] = VoicingsJson(shown, tuning, capo);
   return json;
 }
@@ -123,11 +123,9 @@ void PrintFingeringTable(const std::string& argument, const SearchResult& result
   out << "argument: " << argument << "\n";
   out << "   #  frets (low E first)  position\n";
   int number = 0;
-  for (const std::string& key : FirstKeys(result.Keys(), limit)) {
-    auto frets = ParseKeyFrets(key);
-    if (!frets) continue;
-    out << std::setw(4) << ++number << "  " << std::left << std::setw(20) << ReadableFrets(*frets)
-        << std::right << PositionOf(*frets) << "\n";
+  for (const PackedFingering& fingering : FirstFingerings(result, limit)) {
+    out << std::setw(4) << ++number << "  " << std::left << std::setw(20)
+        << ReadableFrets(fingering.frets) << std::right << PositionOf(fingering.frets) << "\n";
   }
   out << result.fingerings.size() << " fingerings\n";
 }

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -20,10 +21,11 @@ nlohmann::json SearchJson(const std::string& argument, const SearchResult& resul
 // Each fingering as an object: {"frets", "barre", "position", "fingers",
 // "notes", "preferred"} (strings low to high, null muted, fingers as the
 // diagram draws them, notes with octaves as the tuning sounds them).
-nlohmann::json VoicingsJson(const std::vector<std::string>& keys, const Tuning& tuning, int capo);
+nlohmann::json VoicingsJson(std::span<const PackedFingering> fingerings, const Tuning& tuning,
+                            int capo);
 
-// The result's key texts kept to the first `limit` (all when limit < 0).
-std::vector<std::string> FirstKeys(const std::vector<std::string>& keys, int limit);
+// The result's fingerings kept to the first `limit` (all when limit < 0).
+std::span<const PackedFingering> FirstFingerings(const SearchResult& result, int limit);
 
 // A readable table: fret values (X muted), position, and the count.
 void PrintFingeringTable(const std::string& argument, const SearchResult& result, int limit,

@@ -21,10 +21,6 @@ inline constexpr int kFirstPositionHighestFret = 5;
 
 // A key is "MMCCXX " followed by the six values, each with a trailing blank.
 inline constexpr std::size_t kKeyPrefixLength = 7;
-// The value text used for display and for the shape-template match is taken
-// to at most this many characters.
-inline constexpr std::size_t kKeyValueTextLength = 20;
-inline constexpr std::string_view kPromotedPrefix = "000000 ";
 
 // The six values of a key text (the characters after the prefix, without the
 // final blank, trimmed and split at single blanks); nullopt when the text does

@@ -32,9 +32,7 @@ void FingeringCollector::AcceptWithBarres(const Frets& candidate, const KeyFacts
   // The barre marks change only the marked values' ranks (the lowest held
   // fret and the highest value stay).
   KeyFacts marked = facts;
-  marked.ranks = 0;
-  for (int string = 0; string < kStringCount; ++string)
-    marked.ranks = (marked.ranks << key_facts::kRankBits) | key_facts::RankOf(values[string]);
+  marked.ranks = KeyFactsOf(values).ranks;
   Record(values, KeyOrder(marked));
 }
 

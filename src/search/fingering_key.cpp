@@ -1,9 +1,6 @@
 #include "search/fingering_key.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <vector>
 
 namespace corvanta {
 std::optional<std::string> FingeringKey(const Frets& values, bool simpleChords, int span) {
@@ -12,16 +9,8 @@ std::optional<std::string> FingeringKey(const Frets& values, bool simpleChords, 
   return KeyText(*packed);
 }
 
-int ClassifyStringSet(const Frets& values) {
-  std::uint8_t sounding = 0;
-  for (int string = 0; string < kStringCount; ++string)
-    if (values[string] != kMuted) sounding = static_cast<std::uint8_t>(sounding | 1u << string);
-  return key_facts::StringSetOf(sounding);
-}
-
 std::optional<PackedFingering> PackFingering(const Frets& values, bool simpleChords, int span) {
-  KeyFacts facts;
-  for (int string = 0; string < kStringCount; ++string) facts.Add(string, values[string]);
+  KeyFacts facts = KeyFactsOf(values);
   if (!KeyKeeps(facts, simpleChords, span)) return std::nullopt;
   return PackedFingering{values, KeyOrder(facts)};
 }

@@ -9,8 +9,6 @@
 
 namespace corvanta {
 
-int ClassifyStringSet(const Frets& values);
-
 // The key text "MMCCXX v0 v1 v2 v3 v4 v5 " of an accepted fingering, whose
 // byte order is the order shown: position, string set, highest fret, values.
 // nullopt when the fingering is dropped (a muted inner string under the

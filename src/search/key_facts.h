@@ -131,6 +131,12 @@ struct KeyFacts {
   }
 };
 
+inline KeyFacts KeyFactsOf(const Frets& values) {
+  KeyFacts facts;
+  for (int string = 0; string < kStringCount; ++string) facts.Add(string, values[string]);
+  return facts;
+}
+
 // Whether a fingering with these facts (all six strings added) is kept, and
 // its order number; PackFingering is the two together.
 inline bool KeyKeeps(const KeyFacts& facts, bool simpleChords, int span) {
@@ -139,12 +145,17 @@ inline bool KeyKeeps(const KeyFacts& facts, bool simpleChords, int span) {
   return span > facts.high - facts.low;
 }
 
+// The key's first field: the lowest held fret, or 1 in the first position.
+inline int KeyPosition(const KeyFacts& facts) {
+  return facts.high <= kFirstPositionHighestFret ? 1 : facts.low;
+}
+
 inline std::uint64_t KeyOrder(const KeyFacts& facts) {
   using namespace key_facts;
-  int low = facts.high <= kFirstPositionHighestFret ? 1 : facts.low;
   // The three two-digit fields of the prefix, as the number they spell.
-  std::uint64_t prefix = static_cast<std::uint64_t>(
-      (low + kFieldOffset) * 10000 + StringSetOf(facts.sounding) * 100 + facts.high + kFieldOffset);
+  std::uint64_t prefix =
+      static_cast<std::uint64_t>((KeyPosition(facts) + kFieldOffset) * 10000 +
+                                 StringSetOf(facts.sounding) * 100 + facts.high + kFieldOffset);
   return (prefix << kValueBits) | facts.ranks;
 }
 
