@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bitset>
-#include <charconv>
 
 #include "search/enumeration_walk.h"
 #include "search/fingering.h"
@@ -18,10 +17,6 @@ void RemoveFirst(std::vector<int>& tones, int tone) {
   auto found = std::find(tones.begin(), tones.end(), tone);
   if (found != tones.end()) tones.erase(found);
 }
-
-}  // namespace
-
-namespace {
 
 // The template shapes by the value ranks of their order numbers, behind a
 // bit filter: most searches meet no template at all, and each fingering is

@@ -100,7 +100,6 @@ class EarlierWindows {
     int high = -1;     // highest held fret
     bool open = false;
 
-    void Add(int value) { *this = With(value); }
     // Made field by field, never as a copy: these facts are read right after
     // they are written, and a wide copy would wait for the narrow writes.
     FreeSpan With(int value) const {
@@ -126,15 +125,7 @@ class EarlierWindows {
   // choice below that fret (the window ending there cannot give it): Hold's
   // own reasoning, for one string at a time.
   bool NewAtFretBelowTop(std::uint32_t stringChordFrets) const {
-    const int high = bassFret_ + window_ - 1;
-    return (stringChordFrets & (FretRange(std::max(1, high - kWindowWidth), high - 1) | 1u)) == 0;
-  }
-
-  bool Hold(const Frets& candidate, int fixedStringCount) const {
-    FreeSpan span;
-    for (int string = fixedStringCount; string < kStringCount; ++string)
-      span.Add(candidate[string]);
-    return Hold(candidate, fixedStringCount, span);
+    return (stringChordFrets & FirstsBelow(bassFret_ + window_ - 1)) == 0;
   }
 
   bool Hold(const Frets& candidate, int fixedStringCount, const FreeSpan& span) const {
@@ -152,8 +143,7 @@ class EarlierWindows {
     if (to > high - bassFret_) return true;  // a window above high: every value is a choice there
     // Only the window ending at high: a string at high is a choice there when
     // it has a first choice below high (the open string, or a chord fret).
-    const std::uint32_t firstsBelowHigh =
-        FretRange(std::max(1, high - kWindowWidth), high - 1) | 1u;
+    const std::uint32_t firstsBelowHigh = FirstsBelow(high);
     for (int string = fixedStringCount; string < kStringCount; ++string) {
       if (candidate[string] == high && (chordFrets_[string] & firstsBelowHigh) == 0) return false;
     }
@@ -161,6 +151,12 @@ class EarlierWindows {
   }
 
  private:
+  // The frets from which a string's value at `fret` could be a later choice
+  // in the window ending at `fret`: the open string, or a fret below it.
+  static std::uint32_t FirstsBelow(int fret) {
+    return FretRange(std::max(1, fret - kWindowWidth), fret - 1) | 1u;
+  }
+
   const ChordFretMasks& chordFrets_;
   int bassFret_;
   int window_;
