@@ -1,10 +1,10 @@
 // Whole processes, CPU time included their dynamic loading: corvanta-cli
 // search against a minimal program linking only the search library.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 
 #include <string>
 #include <vector>
@@ -41,9 +41,7 @@ void RunProcess(benchmark::State& state, std::vector<std::string> arguments) {
   posix_spawn_file_actions_destroy(&actions);
 }
 
-void CliSearchProcess(benchmark::State& state) {
-  RunProcess(state, {CORVANTA_CLI_PATH, "search"});
-}
+void CliSearchProcess(benchmark::State& state) { RunProcess(state, {CORVANTA_CLI_PATH, "search"}); }
 BENCHMARK(CliSearchProcess)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(100);
 
 void MinimalSearchProcess(benchmark::State& state) { RunProcess(state, {MINIMAL_SEARCH_PATH}); }

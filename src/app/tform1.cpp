@@ -85,7 +85,8 @@ void TForm1::SearchCurrentChord() {
   clickY_ = 0;
   std::vector<Frets> frets;
   frets.reserve(result_.search.fingerings.size());
-  for (const PackedFingering& fingering : result_.search.fingerings) frets.push_back(fingering.frets);
+  for (const PackedFingering& fingering : result_.search.fingerings)
+    frets.push_back(fingering.frets);
   Image1->SetLeftHanded(entry_.state.leftHanded);
   Image1->SetCapo(tuning_.state.capo);
   Image2->SetCapo(tuning_.state.capo);

@@ -69,7 +69,7 @@ void TForm1::Image2MouseUp(Qt::MouseButton, QPoint position) {
   DrawNeck(selectedFrets_);
   ListBox1->clear();
   for (std::string_view name : NameFingering(selectedFrets_, tuning_.state.tuningPitchClass, capo,
-                                               entry_.state.rootGridNames))
+                                             entry_.state.rootGridNames))
     ListBox1->addItem(ToQString(name));
   // The same voicing among the diagrams (a barre sign aside) is selected too.
   int match = FindFingering(result_.search.fingerings, selectedFrets_);

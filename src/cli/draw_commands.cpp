@@ -14,7 +14,8 @@ namespace {
 // Exactly one of --png, --svg, --pdf: the format and the path.
 void ChooseOutput(const DrawCommandText& command, DrawingRequest& request) {
   int given = !command.png.empty() + !command.svg.empty() + !command.pdf.empty();
-  if (given != 1) throw BadArgument("name exactly one output: --png FILE, --svg FILE or --pdf FILE");
+  if (given != 1)
+    throw BadArgument("name exactly one output: --png FILE, --svg FILE or --pdf FILE");
   if (!command.png.empty()) request.format = "png", request.path = command.png;
   if (!command.svg.empty()) request.format = "svg", request.path = command.svg;
   if (!command.pdf.empty()) request.format = "pdf", request.path = command.pdf;

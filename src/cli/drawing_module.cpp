@@ -23,7 +23,8 @@ void EnsureApplication() {
   static int argc = 1;
   static char name[] = "corvanta-cli";
   static char* argv[] = {name, nullptr};
-  static std::unique_ptr<QGuiApplication> application = std::make_unique<QGuiApplication>(argc, argv);
+  static std::unique_ptr<QGuiApplication> application =
+      std::make_unique<QGuiApplication>(argc, argv);
 }
 
 std::string Draw(const corvanta::cli::DrawingRequest& request) {

@@ -6,9 +6,9 @@
 
 #include "cli/atomic_file.h"
 #include "cli/commands.h"
-#include "instrument/capo.h"
 #include "cli/module_loader.h"
 #include "cli/synth_request.h"
+#include "instrument/capo.h"
 #include "sound/fluidsynth/soundfont.h"
 #include "sound/midi_messages.h"
 #include "sound/strum.h"

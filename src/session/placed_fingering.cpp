@@ -26,8 +26,7 @@ SoundingNotes NotesOfFingering(const Frets& frets, const Tuning& tuning, int cap
   return notes;
 }
 
-ChordNameList NameFingering(const Frets& frets, const Tuning& tuning, int capo,
-                                       Accidentals names) {
+ChordNameList NameFingering(const Frets& frets, const Tuning& tuning, int capo, Accidentals names) {
   return NameSoundingNotes(NotesOfFingering(frets, tuning, capo), names);
 }
 

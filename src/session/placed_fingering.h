@@ -25,8 +25,7 @@ SoundingNotes NotesOfFingering(const Frets& frets, const Tuning& tuning, int cap
 
 // "What is this chord?": the chord names of the sounding notes over their
 // lowest note, spelled with sharps or flats, in the chord-name list's order.
-ChordNameList NameFingering(const Frets& frets, const Tuning& tuning, int capo,
-                                       Accidentals names);
+ChordNameList NameFingering(const Frets& frets, const Tuning& tuning, int capo, Accidentals names);
 ChordNameList NameSoundingNotes(const SoundingNotes& notes, Accidentals names);
 
 // The neck as an input: a click at a string and fret (0 = left of the nut)

@@ -38,7 +38,8 @@ class SheetControlsTest : public QObject {
       for (int index : {0, 1, sheet->Columns()}) {
         ClickAtZoom(window, index);
         QCOMPARE(sheet->Highlighted(), index);
-        QCOMPARE(window.form->SelectedFrets(), window.form->Result().search.fingerings[index].frets);
+        QCOMPARE(window.form->SelectedFrets(),
+                 window.form->Result().search.fingerings[index].frets);
       }
     }
   }

@@ -43,10 +43,10 @@ TEST(CliDraw, refusesBadArgumentsAndFailsOnUnwritablePaths) {
   fs::path folder = Folder();
   std::string out = (folder / "x.png").string();
   for (const std::string& arguments : std::vector<std::string>{
-           "diagram x32010", "diagram x32010 --png a.png --svg b.svg", "diagram 'x 3 2' --png " + out,
-        "diagram x32010 --scale 9 --png " + out, "sheet hello --png " + out,
-        "sheet C --per-chord 0 --png " + out, "sheet C --tuning H --pdf " + out,
-        "diagram x32010 --capo 13 --png " + out}) {
+           "diagram x32010", "diagram x32010 --png a.png --svg b.svg",
+           "diagram 'x 3 2' --png " + out, "diagram x32010 --scale 9 --png " + out,
+           "sheet hello --png " + out, "sheet C --per-chord 0 --png " + out,
+           "sheet C --tuning H --pdf " + out, "diagram x32010 --capo 13 --png " + out}) {
     auto result = RunCli(arguments);
     EXPECT_EQ(result.status, 2) << arguments;
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;

@@ -69,7 +69,8 @@ TEST(Synthesizer, strumsEveryInstrumentItemAtOneLoudnessWithoutClipping) {
       auto audio = RenderOffline(calls, *soundfont, 2000);
       ASSERT_TRUE(audio);
       double peak = 0;
-      for (float sample : audio->samples) peak = std::max(peak, static_cast<double>(std::fabs(sample)));
+      for (float sample : audio->samples)
+        peak = std::max(peak, static_cast<double>(std::fabs(sample)));
       double decibels = 20 * std::log10(peak);
       EXPECT_GE(decibels, -6.0) << item.program;
       EXPECT_LE(decibels, -1.0) << item.program;

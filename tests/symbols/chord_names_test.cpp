@@ -88,8 +88,7 @@ TEST(ChordNames, repeatedNotesNameTheSameAsTheDistinctNotes) {
   for (int i = 0; i < 40; ++i) repeated.insert(repeated.end(), {1, 2, 5, 6, 9, 10});
   EXPECT_EQ(List(repeated, 0, Accidentals::Sharps),
             List({0, 1, 2, 5, 6, 9, 10}, 0, Accidentals::Sharps));
-  EXPECT_EQ(List({0, 4, 4, 7, 0}, 4, Accidentals::Flats),
-            List({0, 4, 7}, 4, Accidentals::Flats));
+  EXPECT_EQ(List({0, 4, 4, 7, 0}, 4, Accidentals::Flats), List({0, 4, 7}, 4, Accidentals::Flats));
 }
 
 }  // namespace

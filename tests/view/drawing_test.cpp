@@ -67,7 +67,8 @@ class DrawingTest : public QObject {
   }
 
   void twiceThePixelRatioIsTheSamePictureTwiceAsLarge() {
-    for (const Frets& f : {Frets{-1, 3, 3, 2, 1, 1}, Frets{99, 3, 2, 0, 1, 0}, Frets{99, -3, 5, 5, 5, 3}}) {
+    for (const Frets& f :
+         {Frets{-1, 3, 3, 2, 1, 1}, Frets{99, 3, 2, 0, 1, 0}, Frets{99, -3, 5, 5, 5, 3}}) {
       QImage once = Render(f, 1);
       QImage twice = Render(f, 2);
       QCOMPARE(twice.size(), QSize(200, 260));
@@ -119,7 +120,8 @@ class DrawingTest : public QObject {
     QVERIFY(file.open(QIODevice::ReadOnly));
     QByteArray bytes = file.readAll();
     QVERIFY(bytes.startsWith("%PDF-"));
-    int pages = static_cast<int>(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page[^s]")));
+    int pages = static_cast<int>(
+        QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page[^s]")));
     QCOMPARE(pages, SheetPageCount(sheet, QSizeF(595, 842)));
     QVERIFY(pages > 1);
   }

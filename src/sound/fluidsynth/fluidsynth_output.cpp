@@ -4,8 +4,8 @@
 #include <glib.h>
 
 #include <algorithm>
-#include <cmath>
 #include <array>
+#include <cmath>
 #include <filesystem>
 #include <string_view>
 
@@ -81,16 +81,26 @@ double ProgramTrimDecibels(int program) {
   // Peaks measured at gain 0.8 with E, F and G chords strummed, programs of
   // the instrument items; trim = -3.5 dBFS minus their mean.
   switch (program) {
-    case 24: return 1.5;   // nylon guitar
-    case 26: return -2.6;  // jazz guitar
-    case 27: return -6.0;  // clean guitar
-    case 28: return 3.5;   // muted guitar
-    case 0: return 4.5;    // grand piano
-    case 1: return 4.9;    // bright piano
-    case 2: return 0.6;    // electric grand
-    case 3: return 4.1;    // honky-tonk
-    case 4: return -0.9;   // electric piano
-    default: return 0;
+    case 24:
+      return 1.5;  // nylon guitar
+    case 26:
+      return -2.6;  // jazz guitar
+    case 27:
+      return -6.0;  // clean guitar
+    case 28:
+      return 3.5;  // muted guitar
+    case 0:
+      return 4.5;  // grand piano
+    case 1:
+      return 4.9;  // bright piano
+    case 2:
+      return 0.6;  // electric grand
+    case 3:
+      return 4.1;  // honky-tonk
+    case 4:
+      return -0.9;  // electric piano
+    default:
+      return 0;
   }
 }
 
@@ -112,7 +122,6 @@ void SynthChannel::Send(fluid_synth_t* synth, const MidiEvent& event) {
   }
   SendToSynth(synth, event);
 }
-
 
 FluidSynthOutput::FluidSynthOutput(std::string soundfont)
     : loader_([this, soundfont = std::move(soundfont)]() mutable { Load(std::move(soundfont)); }) {}
