@@ -91,9 +91,13 @@ void TForm1::SearchCurrentChord() {
   Image1->SetCapo(tuning_.state.capo);
   Image2->SetCapo(tuning_.state.capo);
   Image1->ShowFingerings(std::move(frets), ScrollBoxViolao->width());
-  ListBox1->clear();
-  for (std::string_view name : result_.names) ListBox1->addItem(ToQString(name));
+  ShowNames(result_.names);
   LabelTotal->setText(QString::number(result_.search.fingerings.size()));
+}
+
+void TForm1::ShowNames(const ChordNameList& names) {
+  ListBox1->clear();
+  for (std::string_view name : names) ListBox1->addItem(ToQString(name));
 }
 
 void TForm1::RunSearches(EntryOutcome outcome) {

@@ -1,7 +1,6 @@
 // A click on a diagram: the info text, the highlight, the neck and the strum.
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QScrollArea>
 #include <QSlider>
 #include <QToolButton>
@@ -12,7 +11,6 @@
 #include "sound/midi_messages.h"
 #include "sound/strum.h"
 #include "theory/text_util.h"
-#include "view/chord_text.h"
 #include "view/diagram_sheet.h"
 #include "view/layout/neck_layout.h"
 #include "view/neck_view.h"
@@ -67,10 +65,8 @@ void TForm1::Image2MouseUp(Qt::MouseButton, QPoint position) {
   selectedFrets_ = PlaceFinger(selectedFrets_, place->string, fret);
   ShowSelectedFrets();
   DrawNeck(selectedFrets_);
-  ListBox1->clear();
-  for (std::string_view name : NameFingering(selectedFrets_, tuning_.state.tuningPitchClass, capo,
-                                             entry_.state.rootGridNames))
-    ListBox1->addItem(ToQString(name));
+  ShowNames(NameFingering(selectedFrets_, tuning_.state.tuningPitchClass, capo,
+                          entry_.state.rootGridNames));
   // The same voicing among the diagrams (a barre sign aside) is selected too.
   int match = FindFingering(result_.search.fingerings, selectedFrets_);
   Image1->SetHighlighted(match);
