@@ -52,6 +52,10 @@ int ParseLimit(int limit) {
   return limit;
 }
 
+ChordNotation ParseNotation(const std::string& text) {
+  return text == "standard" ? ChordNotation::Standard : ChordNotation::Classic;
+}
+
 int ParseCapo(int capo) {
   if (capo < 0 || capo > kMaxCapo) {
     throw BadArgument("--capo: " + std::to_string(capo) + " is not a fret 0..12");

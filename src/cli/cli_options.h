@@ -5,6 +5,7 @@
 #include <string>
 
 #include "search/search_settings.h"
+#include "symbols/chord_spelling.h"
 #include "theory/catalogue.h"
 
 namespace corvanta::cli {
@@ -45,6 +46,8 @@ Tuning ParseTuning(const std::string& text);
 int ParseLimit(int limit);
 // The capo fret of --capo, 0..12.
 int ParseCapo(int capo);
+// The --notation value, which the option's check keeps to these two words.
+ChordNotation ParseNotation(const std::string& text);
 // Standard tuning when the option was not given.
 Tuning ParseTuningOption(const std::optional<std::string>& text);
 // Settings without root and bass, which the caller decides.

@@ -7,6 +7,11 @@ void AddFlatsOption(CLI::App& command, bool& flats) {
   command.add_flag("--flats", flats, "both note grids show flat names");
 }
 
+void AddNotationOption(CLI::App& command, std::string& notation, const std::string& description) {
+  command.add_option("--notation", notation, description)
+      ->check(CLI::IsMember({"classic", "standard"}));
+}
+
 void AddDrawingOutputs(CLI::App& command, DrawCommandText& text) {
   command.add_option("--png", text.png, "write a PNG picture");
   command.add_option("--svg", text.svg, "write an SVG drawing");
@@ -28,10 +33,8 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   query->add_option("text", texts.query.text, "the chord symbol")->required();
   AddSettingOptions(*query, texts.query.options);
   AddFlatsOption(*query, texts.query.flats);
-  query
-      ->add_option("--notation", texts.query.notation,
-                   "classic (the program's words, default) or standard (C9 = C7/9)")
-      ->check(CLI::IsMember({"classic", "standard"}));
+  AddNotationOption(*query, texts.query.notation,
+                    "classic (the program's words, default) or standard (C9 = C7/9)");
 
   auto* clicks = app.add_subcommand("clicks", "tick check-list items in order");
   clicks->add_option("items", texts.clicks.text, "item indices, comma-separated (\"15,18,21\")")
@@ -65,8 +68,7 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   sheet->add_option("symbols", texts.sheet.symbols, "chord symbols (\"Am7\" \"D9\" \"Gmaj7\")")
       ->required();
   sheet->add_option("--per-chord", texts.sheet.perChord, "fingerings of each chord (default 1)");
-  sheet->add_option("--notation", texts.sheet.notation, "classic (default) or standard")
-      ->check(CLI::IsMember({"classic", "standard"}));
+  AddNotationOption(*sheet, texts.sheet.notation, "classic (default) or standard");
   AddDrawingOutputs(*sheet, texts.sheet);
 
   auto* strum =

@@ -69,8 +69,7 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
   }
   Tuning tuning = ParseTuningOption(command.tuning);
   int capo = ParseCapo(command.capo);
-  ChordNotation notation =
-      command.notation == "standard" ? ChordNotation::Standard : ChordNotation::Classic;
+  ChordNotation notation = ParseNotation(command.notation);
   std::string symbols;
   for (const std::string& symbol : command.symbols) {
     ChordEntry entry;

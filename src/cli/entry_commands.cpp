@@ -97,8 +97,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
     if (text.size() >= 1 && text.back() == '\n') text.pop_back();
     if (text.size() >= 1 && text.back() == '\r') text.pop_back();
   }
-  ChordNotation notation =
-      command.notation == "standard" ? ChordNotation::Standard : ChordNotation::Classic;
+  ChordNotation notation = ParseNotation(command.notation);
   SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(text), notation);
   if (!reading.namesRoot)
     throw CommandFailure("'" + text + "' names no root note; nothing searched");
