@@ -21,7 +21,9 @@ class FingeringCollector {
 
   // The search's walk hands on only candidates whose free strings sound
   // every required tone on at least three strings, with what it gathered of
-  // them; one that earlier overlapping windows already gave is dropped here.
+  // them. Where it prunes earlier windows' repeats they never arrive; the
+  // test here catches them in the windows it cannot prune (an open bass's
+  // second window, where open strings first become choices).
   template <typename EarlierWindows>
   void CheckFingering(const Frets& candidate, const enumeration::CandidateFacts& facts,
                       const EarlierWindows& earlier) {
