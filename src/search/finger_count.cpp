@@ -3,19 +3,17 @@
 namespace corvanta {
 namespace {
 
-inline constexpr int kSecondHighestString = 4;
-
 bool IsHeld(int value) { return value > kOpen && value < kMuted; }
 
 // The full barre lies across the first string holding the lowest fret and
 // every higher string held there; an open string above it makes it
 // impossible. Returns the strings it adds beyond the first (0: no barre).
-int PlaceFullBarre(Frets& values, int low) {
-  int first = 0;
+int PlaceFullBarre(std::span<int> values, int low) {
+  std::size_t first = 0;
   while (values[first] != low) ++first;
   values[first] = -low;
   int covered = 0;
-  for (int string = first + 1; string < kStringCount; ++string) {
+  for (std::size_t string = first + 1; string < values.size(); ++string) {
     if (values[string] == kOpen) {
       covered = 0;
       break;
@@ -29,17 +27,21 @@ int PlaceFullBarre(Frets& values, int low) {
 // Partial barres at higher frets: each string in turn, also one an earlier
 // barre at the same fret already covers, may start one. Its run counts the
 // higher strings at the same fret until a string held lower, open or marked.
-int PlacePartialBarres(Frets& values, int low) {
+// Two strings are worth a barre only as the two highest, on any number of
+// strings (only runs with five or more held strings reach here).
+int PlacePartialBarres(std::span<int> values, int low) {
+  const std::size_t secondHighest = values.size() - 2;
   int saved = 0;
-  for (int string = 0; string < kStringCount; ++string) {
+  for (std::size_t string = 0; string < values.size(); ++string) {
     int fret = values[string];
     if (fret <= low || fret >= kMuted) continue;
     values[string] = -fret;
     int covered = 0;
-    for (int higher = string + 1; higher < kStringCount && values[higher] >= fret; ++higher) {
+    for (std::size_t higher = string + 1; higher < values.size() && values[higher] >= fret;
+         ++higher) {
       if (values[higher] == fret) ++covered;
     }
-    if (covered >= 2 || (covered == 1 && string == kSecondHighestString)) {
+    if (covered >= 2 || (covered == 1 && string == secondHighest)) {
       saved += covered;
     } else {
       values[string] = fret;
@@ -50,7 +52,7 @@ int PlacePartialBarres(Frets& values, int low) {
 
 }  // namespace
 
-int CountFingers(Frets& values, bool noFullBarres) {
+int CountFingers(std::span<int> values, bool noFullBarres) {
   int fretted = 0;
   int low = kMuted;
   for (int value : values) {

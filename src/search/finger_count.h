@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include "search/fingering.h"
 
 namespace corvanta {
@@ -14,6 +16,7 @@ inline constexpr int kFingerCount = 4;
 
 // The number of fingers a fingering needs, one per barre and one per other
 // held string. Writes -f markers into the values for the barres it uses.
-int CountFingers(Frets& values, bool noFullBarres);
+// Any number of strings, lowest first.
+int CountFingers(std::span<int> values, bool noFullBarres);
 
 }  // namespace corvanta

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "instrument/instrument.h"
 #include "instrument/tuning.h"
 
 namespace corvanta {
@@ -13,7 +14,7 @@ namespace corvanta {
 // fret f, -f held at fret f as the lowest string of a barre.
 using Frets = std::array<int, kStringCount>;
 
-inline constexpr int kMuted = 99;
+inline constexpr int kMuted = kMutedString;
 inline constexpr int kOpen = 0;
 // A fingering whose highest fret is at most this counts as the first
 // position, and its diagram starts at fret 1.

@@ -1,0 +1,259 @@
+#include "instrument/instrument.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "instrument/tuning.h"
+#include "theory/note_names.h"
+#include "theory/shape_templates.h"
+
+namespace corvanta {
+namespace {
+
+constexpr int kLowestMidi = 12;
+constexpr int kHighestMidi = 108;
+constexpr int kOctave = 12;
+// Below A1 only a bass is tuned (a 7-string guitar reaches B1, a dropped
+// 8-string A1).
+constexpr int kLowestGuitarPitch = 33;
+
+// General MIDI programs, counted from 0.
+constexpr int kNylonGuitar = 24;
+constexpr int kSteelGuitar = 25;
+constexpr int kFingeredBass = 33;
+constexpr int kBanjo = 105;
+
+// The guitar's rules as specified: the bass on strings 0..2, at least three
+// strings above it sounding.
+constexpr VoicingRules kGuitarRules{false, 3, 3};
+
+// A note name with octave as a MIDI note; the caller knows it is well formed.
+int Midi(std::string_view name) { return *ParsePitchName(name); }
+
+std::vector<int> Pitches(std::initializer_list<std::string_view> names) {
+  std::vector<int> pitches;
+  for (std::string_view name : names) pitches.push_back(Midi(name));
+  return pitches;
+}
+
+std::vector<OpenString> Strings(const std::vector<int>& pitches) {
+  std::vector<OpenString> strings;
+  for (int pitch : pitches) strings.push_back({pitch, 0});
+  return strings;
+}
+
+// The guitar in the octaves every one of its twelve presets is heard in.
+std::vector<int> GuitarPitches(const Tuning& tuning) {
+  std::vector<int> pitches;
+  for (int string = 0; string < kStringCount; ++string)
+    pitches.push_back(kOctaveBase[string] + WrapPitchClass(tuning[string]));
+  return pitches;
+}
+
+Instrument Guitar() {
+  Instrument guitar{"guitar", "Guitar", {}, {}, {}, kNylonGuitar, kGuitarRules};
+  for (const TuningPreset& preset : kTuningPresets)
+    guitar.presets.push_back({std::string(preset.buttonCaption), GuitarPitches(preset.pitchClasses)});
+  guitar.strings = Strings(guitar.presets.front().pitches);
+  // The six-string templates are matched by their own rule in the guitar's
+  // search; other instruments list their shapes here.
+  return guitar;
+}
+
+// The 7-string guitar plays the six-string shapes over a muted low B.
+Instrument SevenStringGuitar() {
+  Instrument guitar{"guitar7", "7-string guitar", {}, {}, {}, kNylonGuitar, {false, 4, 3}};
+  guitar.presets = {{"Standard", Pitches({"B1", "E2", "A2", "D3", "G3", "B3", "E4"})},
+                    {"Low C", Pitches({"C2", "E2", "A2", "D3", "G3", "B3", "E4"})}};
+  guitar.strings = Strings(guitar.presets.front().pitches);
+  for (const std::array<int, 6>& shape : TemplateShapeValueLists()) {
+    std::vector<int> values{kMutedString};
+    values.insert(values.end(), shape.begin(), shape.end());
+    guitar.shapes.push_back(values);
+  }
+  return guitar;
+}
+
+// Four- and five-string instruments of the any-inversion family: one string
+// may stay muted (a mandolin's chop chord), the rest sound.
+Instrument Inverting(std::string name, std::string title, std::vector<InstrumentPreset> presets,
+                     std::vector<std::vector<int>> shapes, int program) {
+  const int count = static_cast<int>(presets.front().pitches.size());
+  Instrument instrument{std::move(name), std::move(title), Strings(presets.front().pitches),
+                        std::move(presets), std::move(shapes), program, {true, 0, count - 1}};
+  return instrument;
+}
+
+// Bassists play double stops and triads: the bass and one string more.
+Instrument Bass(std::string name, std::string title, std::vector<int> pitches) {
+  const int count = static_cast<int>(pitches.size());
+  Instrument bass{std::move(name), std::move(title), Strings(pitches), {{"Standard", pitches}},
+                  {}, kFingeredBass, {false, count - 1, 1}};
+  return bass;
+}
+
+std::vector<Instrument> MakeBuiltIns() {
+  constexpr int x = kMutedString;
+  std::vector<Instrument> all;
+  all.push_back(Guitar());
+  all.push_back(SevenStringGuitar());
+  all.push_back(Inverting(
+      "ukulele", "Ukulele",
+      {{"Standard", Pitches({"G4", "C4", "E4", "A4"})}, {"Low G", Pitches({"G3", "C4", "E4", "A4"})}},
+      {{0, 0, 0, 3}, {0, 0, 0, 1}, {0, 3, 3, 3}, {2, 2, 2, 0}, {2, 2, 1, 0}, {2, 2, 2, 3},
+       {0, 4, 3, 2}, {1, 2, 0, 2}, {2, 0, 1, 0}, {0, 2, 3, 2}, {0, 2, 1, 2}, {0, 2, 3, 1},
+       {2, 1, 0, 0}, {2, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 0, 0}, {3, 2, 1, 1}, {0, 0, 0, 2},
+       {2, 2, 1, 3}, {0, 2, 0, 2}},
+      kNylonGuitar));
+  all.push_back(Inverting("baritone-ukulele", "Baritone ukulele",
+                          {{"Standard", Pitches({"D3", "G3", "B3", "E4"})}},
+                          {{2, 0, 1, 0}, {0, 0, 0, 3}, {0, 2, 3, 2}, {2, 2, 1, 0}, {2, 0, 0, 0},
+                           {2, 1, 0, 0}, {2, 2, 2, 0}, {3, 2, 1, 1}, {0, 2, 3, 1}},
+                          kNylonGuitar));
+  all.push_back(Inverting("mandolin", "Mandolin", {{"Standard", Pitches({"G3", "D4", "A4", "E5"})}},
+                          {{0, 0, 2, 3}, {0, 2, 3, 0}, {2, 0, 0, 2}, {0, 2, 2, 0}, {2, 2, 3, 0},
+                           {2, 2, 4, 0}, {5, 3, 0, 1}, {2, 0, 0, 1}, {1, 2, 2, 0}, {0, 0, 2, 1}},
+                          kSteelGuitar));
+  Instrument banjo = Inverting(
+      "banjo", "5-string banjo",
+      {{"Open G", Pitches({"G4", "D3", "G3", "B3", "D4"})},
+       {"Double C", Pitches({"G4", "C3", "G3", "C4", "D4"})}},
+      {{0, 0, 0, 0, 0}, {0, 2, 0, 1, 2}, {0, 2, 0, 0, 2}, {x, 0, 2, 3, 4}, {0, 0, 0, 0, 3}},
+      kBanjo);
+  banjo.strings[0].firstFret = 5;  // the drone string starts at the fifth fret
+  all.push_back(banjo);
+  all.push_back(Inverting("tenor-banjo", "Tenor banjo",
+                          {{"Standard", Pitches({"C3", "G3", "D4", "A4"})}},
+                          {{0, 0, 2, 3}, {7, 0, 0, 2}}, kBanjo));
+  all.push_back(Inverting("cavaquinho", "Cavaquinho", {{"Standard", Pitches({"D4", "G4", "B4", "D5"})}},
+                          {{0, 0, 0, 0}, {2, 0, 1, 2}, {0, 2, 3, 4}, {2, 0, 0, 2}, {2, 2, 1, 2},
+                           {2, 2, 2, 2}},
+                          kNylonGuitar));
+  all.push_back(Inverting("charango", "Charango",
+                          {{"Standard", Pitches({"G4", "C5", "E4", "A4", "E5"})}},
+                          {{2, 0, 0, 0, 0}, {0, 0, 0, 3, 0}, {0, 2, 3, 2, 3}, {2, 0, 1, 0, 1}},
+                          kNylonGuitar));
+  all.push_back(Bass("bass", "Bass guitar", Pitches({"E1", "A1", "D2", "G2"})));
+  all.push_back(Bass("bass5", "5-string bass", Pitches({"B0", "E1", "A1", "D2", "G2"})));
+  return all;
+}
+
+bool IsReentrant(const std::vector<int>& pitches) {
+  return !std::is_sorted(pitches.begin(), pitches.end());
+}
+
+}  // namespace
+
+std::vector<int> Instrument::StandardPitches() const {
+  std::vector<int> pitches;
+  for (const OpenString& string : strings) pitches.push_back(string.pitch);
+  return pitches;
+}
+
+const std::vector<Instrument>& BuiltInInstruments() {
+  static const std::vector<Instrument> kAll = MakeBuiltIns();
+  return kAll;
+}
+
+const Instrument* FindInstrument(std::string_view name) {
+  for (const Instrument& instrument : BuiltInInstruments()) {
+    if (instrument.name == name) return &instrument;
+  }
+  return nullptr;
+}
+
+std::string InstrumentNames() {
+  std::string names;
+  for (const Instrument& instrument : BuiltInInstruments())
+    names += (names.empty() ? "" : ", ") + instrument.name;
+  return names;
+}
+
+VoicingRules RulesForPitches(const std::vector<int>& pitches) {
+  const int count = static_cast<int>(pitches.size());
+  // Re-entrant (a ukulele's high G): chords in any inversion.
+  if (IsReentrant(pitches)) return {true, 0, count - 1};
+  // A bass tuning: double stops and triads over the bass.
+  if (pitches.front() < kLowestGuitarPitch) return {false, count - 1, 1};
+  // Four or five strings above the bass range (a mandolin, a tenor banjo):
+  // chords in any inversion, as their players voice them.
+  if (count <= 5) return {true, 0, count - 1};
+  // Otherwise a guitar: the bass on all strings but the three highest, so
+  // three strings stay free above it (E A D on six strings).
+  return {false, count - 3, 3};
+}
+
+std::optional<Instrument> CustomInstrument(const std::vector<int>& pitches) {
+  const int count = static_cast<int>(pitches.size());
+  if (count < kMinInstrumentStrings || count > kMaxInstrumentStrings) return std::nullopt;
+  for (int pitch : pitches)
+    if (pitch < kLowestMidi || pitch > kHighestMidi) return std::nullopt;
+  Instrument custom{"custom", "Custom", Strings(pitches), {{"Custom", pitches}}, {},
+                    kNylonGuitar, RulesForPitches(pitches)};
+  return custom;
+}
+
+Instrument Retuned(const Instrument& instrument, const std::vector<int>& pitches) {
+  Instrument retuned = instrument;
+  for (std::size_t string = 0; string < retuned.strings.size() && string < pitches.size(); ++string)
+    retuned.strings[string].pitch = pitches[string];
+  return retuned;
+}
+
+int PitchAt(const Instrument& instrument, int string, int fret) {
+  if (string < 0 || string >= instrument.StringCount()) return -1;
+  const OpenString& open = instrument.strings[static_cast<std::size_t>(string)];
+  fret = std::abs(fret);
+  if (fret == 0) return open.pitch;
+  if (fret <= open.firstFret) return -1;
+  return open.pitch + fret - open.firstFret;
+}
+
+std::optional<int> ParsePitchName(std::string_view text) {
+  std::size_t letters = text.size() >= 2 && (text[1] == '#' || text[1] == 'b') ? 2 : 1;
+  if (text.size() <= letters || text.size() > letters + 1) return std::nullopt;
+  int pitchClass = PitchClassOfName(text.substr(0, letters));
+  char digit = text[letters];
+  if (pitchClass == kNoPitchClass || digit < '0' || digit > '8') return std::nullopt;
+  // Cb4 is B3 and B#3 is C4: the octave belongs to the letter.
+  int letterPitch = PitchClassOfName(text.substr(0, 1));
+  int shift = pitchClass - letterPitch;
+  if (shift > 6) shift -= kOctave;
+  if (shift < -6) shift += kOctave;
+  return (digit - '0' + 1) * kOctave + letterPitch + shift;
+}
+
+std::string PitchName(int midi) {
+  return std::string(kSharpNoteNames[WrapPitchClass(midi)]) +
+         std::to_string(midi / kOctave - 1);
+}
+
+std::optional<std::vector<int>> ParseStringPitches(std::string_view text,
+                                                   const Instrument& instrument) {
+  std::vector<int> pitches;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (text[at] == ' ') {
+      ++at;
+      continue;
+    }
+    std::size_t end = text.find(' ', at);
+    std::string_view word = text.substr(at, end == std::string_view::npos ? text.size() - at : end - at);
+    at += word.size();
+    if (pitches.size() >= instrument.strings.size()) return std::nullopt;
+    if (auto pitch = ParsePitchName(word)) {
+      pitches.push_back(*pitch);
+      continue;
+    }
+    int pitchClass = PitchClassOfName(word);
+    if (pitchClass == kNoPitchClass) return std::nullopt;
+    // Without an octave: the pitch class nearest the standard string.
+    int standard = instrument.strings[pitches.size()].pitch;
+    int up = WrapPitchClass(pitchClass - standard);
+    pitches.push_back(up <= 6 ? standard + up : standard + up - kOctave);
+  }
+  if (pitches.size() != instrument.strings.size()) return std::nullopt;
+  return pitches;
+}
+
+}  // namespace corvanta

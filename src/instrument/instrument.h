@@ -1,0 +1,100 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvanta {
+
+// Every instrument has this many strings at least and at most: fewer cannot
+// hold a chord of three tones plus a bass, more than eight no fretted
+// instrument in common use has (and a fingering's sort key holds eight).
+inline constexpr int kMinInstrumentStrings = 4;
+inline constexpr int kMaxInstrumentStrings = 8;
+// A muted string's value in a fingering or a shape.
+inline constexpr int kMutedString = 99;
+
+// One string: its open pitch (MIDI note) and, for a short string such as
+// the 5-string banjo's drone, the fret of the neck where it starts. Frets
+// 1..firstFret do not exist on it; fret f above it sounds open + f - firstFret.
+struct OpenString {
+  int pitch = 0;
+  int firstFret = 0;
+  bool operator==(const OpenString&) const = default;
+};
+
+struct InstrumentPreset {
+  std::string name;         // "Low G", "Drop D"
+  std::vector<int> pitches; // open MIDI notes, strings in the instrument's order
+};
+
+// How players of an instrument build chords, which the search follows.
+struct VoicingRules {
+  // Guitar players build a chord on a bass string: the bass lies on one of
+  // the lowest strings and every string below it is muted. Ukulele, mandolin
+  // and banjo players do not: any string may sound the lowest note, and a
+  // chord with no slash bass may stand in any inversion.
+  bool anyInversion = false;
+  // Bass-built: strings 0..bassStrings-1 may carry the bass.
+  int bassStrings = 3;
+  // Bass-built: strings above the bass that must sound; any inversion:
+  // strings that must sound in all.
+  int minSounding = 3;
+  bool operator==(const VoicingRules&) const = default;
+};
+
+struct Instrument {
+  std::string name;   // the CLI's name: "guitar", "ukulele", "custom"
+  std::string title;  // "Guitar", "Ukulele"
+  std::vector<OpenString> strings;  // as players list them: the lowest-listed first
+  std::vector<InstrumentPreset> presets;  // the first is the standard tuning
+  std::vector<std::vector<int>> shapes;   // the open and barre shapes its players know
+  int midiProgram = 24;                   // General MIDI, counted from 0
+  VoicingRules rules;
+
+  int StringCount() const { return static_cast<int>(strings.size()); }
+  std::vector<int> StandardPitches() const;
+  // The six-string guitar keeps its own, specified search.
+  bool IsGuitar() const { return name == "guitar"; }
+};
+
+const std::vector<Instrument>& BuiltInInstruments();
+// nullptr when no built-in instrument has that name.
+const Instrument* FindInstrument(std::string_view name);
+// The names of the built-in instruments, comma-separated, for messages.
+std::string InstrumentNames();
+
+// A custom instrument from its open pitches (4..8 strings), with the rules
+// its string count and pitches imply; nullopt outside 4..8 strings or
+// outside MIDI notes 12..108.
+std::optional<Instrument> CustomInstrument(const std::vector<int>& pitches);
+
+// The rules a tuning implies: a re-entrant tuning is played in any
+// inversion, one reaching below A1 as a bass (the bass and one more string
+// at least), four or five strings above that in any inversion, six or more
+// as a guitar (the bass on all but the three highest strings).
+VoicingRules RulesForPitches(const std::vector<int>& pitches);
+
+// The same instrument in another tuning of as many strings; a short string
+// keeps its first fret.
+Instrument Retuned(const Instrument& instrument, const std::vector<int>& pitches);
+
+// The MIDI note at a string and fret, or -1 where the string has no such
+// fret (below a short string's first fret). A barre sign counts as its fret.
+int PitchAt(const Instrument& instrument, int string, int fret);
+
+// A note with its octave, "G4", "Eb2", "C#3": its MIDI note, or nullopt.
+std::optional<int> ParsePitchName(std::string_view text);
+// "G4", "A#1", spelled with sharps.
+std::string PitchName(int midi);
+
+// Note names for each string of an instrument: with octaves ("G4 C4 E4 A4")
+// as written, or without ("G C E A"), each then taking the octave nearest
+// the instrument's standard pitch for that string. nullopt unless exactly
+// as many names as the instrument has strings.
+std::optional<std::vector<int>> ParseStringPitches(std::string_view text,
+                                                   const Instrument& instrument);
+
+}  // namespace corvanta

@@ -1,0 +1,272 @@
+#include "search/instrument_search.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <unordered_set>
+
+#include "instrument/capo.h"
+#include "search/finger_count.h"
+#include "search/key_facts.h"
+#include "search/search_chord.h"
+#include "search/window_choices.h"
+#include "theory/note_names.h"
+#include "theory/shape_templates.h"
+
+namespace corvanta {
+namespace {
+
+static_assert(kMaxInstrumentStrings * key_facts::kRankBits <= 64,
+              "a fingering's value ranks must fit one 64-bit set key");
+
+// The free strings may reach four frets above the last bass fret; with the
+// most frets searched (25) that is fret 29, the last of the tables.
+constexpr int kWindowReach = enumeration::kWindowWidth;
+static_assert(kMaxFretCount - 1 + kWindowReach < kFretSlots,
+              "every fret a window reaches has a pitch");
+
+using Values = std::array<int, kMaxInstrumentStrings>;
+
+bool IsPreferredShape(const Instrument& instrument, std::span<const int> values) {
+  if (instrument.IsGuitar()) {
+    std::array<int, kStringCount> six{};
+    std::copy_n(values.begin(), kStringCount, six.begin());
+    return IsTemplateShape(six);
+  }
+  for (const std::vector<int>& shape : instrument.shapes) {
+    if (std::equal(shape.begin(), shape.end(), values.begin(), values.end())) return true;
+  }
+  return false;
+}
+
+// The walk of one search: bass placements (or, for instruments played in
+// any inversion, the whole neck), fret windows, and each window's odometer
+// of the free strings, pruned where the strings left cannot complete the
+// chord. Accepted fingerings are recorded once, in discovery order.
+class InstrumentWalk {
+ public:
+  InstrumentWalk(const Instrument& instrument, const SearchSettings& settings,
+                 const std::vector<int>& chordTones, int bass)
+      : instrument_(instrument),
+        settings_(settings),
+        strings_(instrument.StringCount()),
+        bass_(bass),
+        slashBass_(bass != settings.rootPitchClass) {
+    const int lastFret = std::min(settings.fretCount + kWindowReach, kFretSlots - 1);
+    std::uint16_t tones = 0;
+    for (int tone : chordTones) tones |= ToneBit(tone);
+    for (int string = 0; string < strings_; ++string) {
+      for (int fret = 0; fret <= lastFret; ++fret) {
+        const int pitch = PitchAt(instrument, string, fret);
+        pitch_[string][fret] = pitch;
+        if (pitch >= 0 && (tones & ToneBit(WrapPitchClass(pitch))))
+          chordFrets_[string] |= 1u << fret;
+      }
+    }
+    required_ = RequiredTones(chordTones);
+  }
+
+  std::vector<Voicing> Run() {
+    if (instrument_.rules.anyInversion) {
+      // No bass string: windows slide over the whole neck as they do above
+      // an open bass, up to the highest fret a fretted bass could reach.
+      for (int top = 0; top < settings_.fretCount + kWindowReach; ++top)
+        WalkWindow(0, {top - kWindowReach, top});
+    } else {
+      WalkBassPlacements();
+    }
+    return std::move(voicings_);
+  }
+
+ private:
+  struct Level {
+    std::uint16_t sounded = 0;  // pitch classes of the free strings
+    int playing = 0;            // sounding free strings
+  };
+
+  static std::uint16_t ToneBit(int tone) {
+    return static_cast<std::uint16_t>(1u << std::clamp(tone, 0, kNoPitchClass));
+  }
+
+  // Bass-built: the tones after the root that are not the bass (the bass
+  // string sounds the bass, and the root is not looked for beside another
+  // bass). Any inversion: every tone, as no string is set apart for the
+  // bass; with a slash bass, the bass too (it must be the lowest pitch).
+  std::uint16_t RequiredTones(const std::vector<int>& chordTones) const {
+    std::uint16_t required = 0;
+    const bool anyInversion = instrument_.rules.anyInversion;
+    for (std::size_t i = 0; i < chordTones.size(); ++i) {
+      const int tone = chordTones[i];
+      if (anyInversion && !slashBass_) {
+        required |= ToneBit(tone);
+      } else if (i > 0 && tone != bass_) {
+        required |= ToneBit(tone);
+      }
+    }
+    if (anyInversion && slashBass_) required |= ToneBit(bass_);
+    return required;
+  }
+
+  // As on the guitar: strings 0..bassStrings-1 in turn, frets ascending; a
+  // fretted bass opens five windows ending at its fret and the four above,
+  // an open one slides the window over every fret searched.
+  void WalkBassPlacements() {
+    const int bassStrings = std::min(instrument_.rules.bassStrings, strings_);
+    for (int string = 0; string < bassStrings; ++string) {
+      for (int fret = 0; fret < settings_.fretCount; ++fret) {
+        const int pitch = pitch_[string][fret];
+        if (pitch < 0 || WrapPitchClass(pitch) != bass_) continue;
+        candidate_.fill(kMuted);
+        candidate_[string] = fret;
+        const int windows = fret > 0 ? enumeration::kFrettedBassWindows : settings_.fretCount;
+        for (int window = 0; window < windows; ++window)
+          WalkWindow(string + 1, {fret + window - kWindowReach, fret + window});
+      }
+    }
+  }
+
+  void WalkWindow(int firstFree, enumeration::FretWindow window) {
+    available_[strings_] = 0;
+    withChoices_[strings_] = 0;
+    for (int string = strings_ - 1; string >= firstFree; --string) {
+      choices_[string] = enumeration::ChoicesOf(chordFrets_[string], window);
+      std::uint16_t bits = 0;
+      for (int i = 0; i < choices_[string].count; ++i)
+        bits |= ToneBit(WrapPitchClass(pitch_[string][choices_[string].frets[i]]));
+      available_[string] = available_[string + 1] | bits;
+      withChoices_[string] = withChoices_[string + 1] + (choices_[string].count > 0 ? 1 : 0);
+    }
+    Walk(firstFree, Level{});
+  }
+
+  // Whether the strings from `string` on can still complete the chord:
+  // supply every missing tone, one string each, and sound enough strings.
+  bool Viable(int string, const Level& level) const {
+    const std::uint16_t missing = required_ & ~level.sounded;
+    return (missing & ~available_[string]) == 0 &&
+           std::popcount(static_cast<unsigned>(missing)) <= withChoices_[string] &&
+           level.playing + withChoices_[string] >= instrument_.rules.minSounding;
+  }
+
+  // The odometer's order: the lowest free string the most significant digit,
+  // each string through its choices and then muted.
+  void Walk(int string, const Level& level) {
+    if (!Viable(string, level)) return;
+    if (string == strings_) {
+      Check();
+      return;
+    }
+    const enumeration::StringChoices& choices = choices_[string];
+    for (int i = 0; i < choices.count; ++i) {
+      const int fret = choices.frets[i];
+      candidate_[string] = fret;
+      const int pitchClass = WrapPitchClass(pitch_[string][fret]);
+      Walk(string + 1, {static_cast<std::uint16_t>(level.sounded | ToneBit(pitchClass)),
+                        level.playing + 1});
+    }
+    candidate_[string] = kMuted;
+    Walk(string + 1, level);
+  }
+
+  // On a re-entrant or inverting instrument the bass is the lowest pitch
+  // sounding, wherever its string lies (ukulele C/E: 0 0 0 3 is no C/E, as
+  // the open C string sounds below the E).
+  bool LowestPitchIsBass() const {
+    int lowest = -1;
+    for (int string = 0; string < strings_; ++string) {
+      if (candidate_[string] == kMuted) continue;
+      const int pitch = pitch_[string][candidate_[string]];
+      if (lowest < 0 || pitch < lowest) lowest = pitch;
+    }
+    return lowest >= 0 && WrapPitchClass(lowest) == bass_;
+  }
+
+  void Check() {
+    if (instrument_.rules.anyInversion && slashBass_ && !LowestPitchIsBass()) return;
+    Values values = candidate_;
+    std::span<int> marked(values.data(), static_cast<std::size_t>(strings_));
+    if (CountFingers(marked, settings_.noFullBarres) > kFingerCount) return;
+    auto voicing = MakeVoicing(marked, settings_.simpleChords, settings_.span);
+    if (!voicing) return;
+    // The same fingering from an overlapping window is recorded once.
+    std::uint64_t key = 0;
+    for (int value : marked) key = key << key_facts::kRankBits | key_facts::RankOf(value);
+    if (!seen_.insert(key).second) return;
+    if (!promoted_ && IsPreferredShape(instrument_, marked)) {
+      voicing->preferred = true;
+      promoted_ = true;
+    }
+    voicings_.push_back(std::move(*voicing));
+  }
+
+  const Instrument& instrument_;
+  const SearchSettings& settings_;
+  const int strings_;
+  const int bass_;
+  const bool slashBass_;
+  std::uint16_t required_ = 0;
+  std::array<std::array<int, kFretSlots>, kMaxInstrumentStrings> pitch_{};
+  std::array<std::uint32_t, kMaxInstrumentStrings> chordFrets_{};
+  std::array<enumeration::StringChoices, kMaxInstrumentStrings> choices_{};
+  std::array<std::uint16_t, kMaxInstrumentStrings + 1> available_{};
+  std::array<int, kMaxInstrumentStrings + 1> withChoices_{};
+  Values candidate_{};
+  std::unordered_set<std::uint64_t> seen_;
+  bool promoted_ = false;
+  std::vector<Voicing> voicings_;
+};
+
+SearchSettings Sanitized(SearchSettings settings) {
+  settings.fretCount = std::clamp(settings.fretCount, 1, kMaxFretCount);
+  settings.rootPitchClass = WrapPitchClass(settings.rootPitchClass);
+  settings.bassPitchClass = WrapPitchClass(settings.bassPitchClass);
+  return settings;
+}
+
+}  // namespace
+
+InstrumentSearchResult SearchAnyInstrument(const Instrument& instrument,
+                                           const std::vector<int>& argumentNumbers,
+                                           const SearchSettings& raw) {
+  InstrumentSearchResult result;
+  const int strings = instrument.StringCount();
+  if (argumentNumbers.empty() || strings < kMinInstrumentStrings ||
+      strings > kMaxInstrumentStrings)
+    return result;
+  const SearchSettings settings = Sanitized(raw);
+  result.chordTones = ChordTonesOf(argumentNumbers, settings);
+  InstrumentWalk walk(instrument, settings, result.chordTones, argumentNumbers[0]);
+  result.voicings = walk.Run();
+  std::sort(result.voicings.begin(), result.voicings.end(), VoicingBefore);
+  return result;
+}
+
+InstrumentSearchResult SearchOnInstrument(const Instrument& instrument,
+                                          const std::vector<int>& argumentNumbers,
+                                          const SearchSettings& settings) {
+  if (!instrument.IsGuitar() || instrument.StringCount() != kStringCount)
+    return SearchAnyInstrument(instrument, argumentNumbers, settings);
+  SearchSettings guitar = settings;
+  for (int string = 0; string < kStringCount; ++string)
+    guitar.tuning[string] = WrapPitchClass(instrument.strings[string].pitch);
+  SearchResult found = SearchChord(argumentNumbers, guitar);
+  InstrumentSearchResult result;
+  result.chordTones = std::move(found.chordTones);
+  result.voicings.reserve(found.fingerings.size());
+  for (const PackedFingering& fingering : found.fingerings)
+    result.voicings.push_back(VoicingOf(fingering));
+  return result;
+}
+
+Instrument InstrumentWithCapo(const Instrument& instrument, int capo) {
+  capo = ClampCapo(capo);
+  Instrument raised = instrument;
+  for (OpenString& string : raised.strings) {
+    string.pitch += capo;
+    string.firstFret = std::max(0, string.firstFret - capo);
+  }
+  return raised;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,93 @@
+#include "search/voicing.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "search/key_facts.h"
+
+namespace corvanta {
+namespace {
+
+// The first string that a muted value drops under the simple-chords
+// option: every string but the two lowest must sound (strings 2..5 on six).
+constexpr std::size_t kFirstInnerString = 2;
+
+// The three two-digit fields as the number they spell ("112013").
+int PrefixNumber(const Voicing& voicing) {
+  if (voicing.preferred) return 0;
+  return (voicing.position + key_facts::kFieldOffset) * 10000 + voicing.stringSet * 100 +
+         voicing.highest + key_facts::kFieldOffset;
+}
+
+}  // namespace
+
+int StringSetClass(std::uint32_t sounding, int stringCount) {
+  int run = 0;
+  for (int string = stringCount - 1; string >= 0 && (sounding >> string & 1u); --string) ++run;
+  if (run == stringCount) return kAllSixStrings;
+  if (run == stringCount - 1) return kFiveTopStrings;
+  if (run == stringCount - 2 && !(sounding & 1u)) return kFourTopStrings;
+  return kOtherStringSet;
+}
+
+std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span) {
+  int low = 100, high = 0;
+  std::uint32_t sounding = 0;
+  for (std::size_t string = 0; string < values.size(); ++string) {
+    const int value = values[string];
+    if (value == kMuted) {
+      if (simpleChords && string >= kFirstInnerString) return std::nullopt;
+      continue;
+    }
+    sounding |= 1u << string;
+    if (value != kOpen) low = std::min(low, std::abs(value));
+    high = std::max(high, value);
+  }
+  if (span <= high - low) return std::nullopt;
+  Voicing voicing;
+  voicing.frets.assign(values.begin(), values.end());
+  voicing.position = high <= kFirstPositionHighestFret ? 1 : low;
+  voicing.stringSet = StringSetClass(sounding, static_cast<int>(values.size()));
+  voicing.highest = high;
+  return voicing;
+}
+
+std::string VoicingKeyText(const Voicing& voicing) {
+  char prefix[16];
+  std::snprintf(prefix, sizeof prefix, "%06d ", PrefixNumber(voicing));
+  std::string text(prefix);
+  for (int value : voicing.frets) text += std::to_string(value) + ' ';
+  return text;
+}
+
+bool VoicingBefore(const Voicing& a, const Voicing& b) {
+  const int prefixA = PrefixNumber(a), prefixB = PrefixNumber(b);
+  if (prefixA != prefixB) return prefixA < prefixB;
+  // Each value's text ends in a blank, so the texts compare value by value.
+  return std::lexicographical_compare(
+      a.frets.begin(), a.frets.end(), b.frets.begin(), b.frets.end(),
+      [](int x, int y) { return key_facts::RankOf(x) < key_facts::RankOf(y); });
+}
+
+Voicing VoicingOf(const PackedFingering& fingering) {
+  const KeyFacts facts = KeyFactsOf(fingering.frets);
+  Voicing voicing;
+  voicing.frets.assign(fingering.frets.begin(), fingering.frets.end());
+  voicing.position = KeyPosition(facts);
+  voicing.stringSet = key_facts::StringSetOf(facts.sounding);
+  voicing.highest = facts.high;
+  voicing.preferred = IsPreferred(fingering);
+  return voicing;
+}
+
+std::string ReadableFrets(std::span<const int> frets) {
+  std::string text;
+  for (int value : frets) {
+    if (!text.empty()) text += ' ';
+    text += value == kMuted ? "X" : std::to_string(std::abs(value));
+  }
+  return text;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,96 @@
+#include "instrument/instrument.h"
+
+#include <gtest/gtest.h>
+
+#include "instrument/tuning.h"
+
+namespace corvanta {
+namespace {
+
+TEST(Instruments, theBuiltInsAreTheOnesPlayersAskFor) {
+  std::vector<std::string> names;
+  for (const Instrument& instrument : BuiltInInstruments()) names.push_back(instrument.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"guitar", "guitar7", "ukulele", "baritone-ukulele",
+                                             "mandolin", "banjo", "tenor-banjo", "cavaquinho",
+                                             "charango", "bass", "bass5"}));
+  EXPECT_EQ(FindInstrument("lute"), nullptr);
+}
+
+TEST(Instruments, theGuitarKeepsItsTwelvePresetsInTheirOctaves) {
+  const Instrument& guitar = *FindInstrument("guitar");
+  ASSERT_EQ(guitar.presets.size(), static_cast<std::size_t>(kTuningPresetCount));
+  EXPECT_EQ(guitar.StandardPitches(), (std::vector<int>{40, 45, 50, 55, 59, 64}));
+  EXPECT_EQ(guitar.presets[7].name, "Drop D");
+  EXPECT_EQ(guitar.presets[7].pitches, (std::vector<int>{38, 45, 50, 55, 59, 64}));
+  EXPECT_EQ(guitar.rules, (VoicingRules{false, 3, 3}));
+}
+
+TEST(Instruments, stringsAreListedAsPlayersListThem) {
+  struct Row {
+    const char* name;
+    std::vector<int> pitches;
+  };
+  const std::vector<Row> rows{
+      {"guitar7", {35, 40, 45, 50, 55, 59, 64}}, {"ukulele", {67, 60, 64, 69}},
+      {"baritone-ukulele", {50, 55, 59, 64}},    {"mandolin", {55, 62, 69, 76}},
+      {"banjo", {67, 50, 55, 59, 62}},            {"tenor-banjo", {48, 55, 62, 69}},
+      {"cavaquinho", {62, 67, 71, 74}},           {"charango", {67, 72, 64, 69, 76}},
+      {"bass", {28, 33, 38, 43}},                 {"bass5", {23, 28, 33, 38, 43}},
+  };
+  for (const Row& row : rows) EXPECT_EQ(FindInstrument(row.name)->StandardPitches(), row.pitches) << row.name;
+  EXPECT_EQ(FindInstrument("ukulele")->presets[1].pitches, (std::vector<int>{55, 60, 64, 69}));
+  EXPECT_EQ(FindInstrument("guitar7")->presets[1].pitches.front(), 36);
+}
+
+TEST(Instruments, theBanjosDroneStringStartsAtTheFifthFret) {
+  const Instrument& banjo = *FindInstrument("banjo");
+  EXPECT_EQ(PitchAt(banjo, 0, 0), 67);
+  EXPECT_EQ(PitchAt(banjo, 0, 3), -1);
+  EXPECT_EQ(PitchAt(banjo, 0, 5), -1);
+  EXPECT_EQ(PitchAt(banjo, 0, 6), 68);
+  EXPECT_EQ(PitchAt(banjo, 1, 5), 55);
+  EXPECT_EQ(PitchAt(banjo, 9, 0), -1);
+}
+
+TEST(Instruments, rulesFollowHowEachIsPlayed) {
+  EXPECT_TRUE(FindInstrument("ukulele")->rules.anyInversion);
+  EXPECT_TRUE(FindInstrument("banjo")->rules.anyInversion);
+  EXPECT_EQ(FindInstrument("guitar7")->rules, (VoicingRules{false, 4, 3}));
+  EXPECT_EQ(FindInstrument("bass")->rules, (VoicingRules{false, 3, 1}));
+  // Custom tunings: re-entrant or short and high, low, or a guitar.
+  EXPECT_TRUE(RulesForPitches({67, 60, 64, 69}).anyInversion);
+  EXPECT_TRUE(RulesForPitches({55, 62, 69, 76}).anyInversion);
+  EXPECT_EQ(RulesForPitches({28, 33, 38, 43}), (VoicingRules{false, 3, 1}));
+  EXPECT_EQ(RulesForPitches({38, 45, 50, 55, 59, 64}), (VoicingRules{false, 3, 3}));
+  EXPECT_EQ(RulesForPitches({33, 38, 43, 48, 53, 57, 62, 67}), (VoicingRules{false, 5, 3}));
+  EXPECT_FALSE(CustomInstrument({40, 45, 50}).has_value());
+  EXPECT_FALSE(CustomInstrument({40, 45, 50, 55, 59, 64, 69, 74, 79}).has_value());
+  EXPECT_FALSE(CustomInstrument({40, 45, 50, 200}).has_value());
+}
+
+TEST(Instruments, pitchNamesCarryTheirOctave) {
+  EXPECT_EQ(ParsePitchName("C4"), 60);
+  EXPECT_EQ(ParsePitchName("A4"), 69);
+  EXPECT_EQ(ParsePitchName("E1"), 28);
+  EXPECT_EQ(ParsePitchName("Eb2"), 39);
+  EXPECT_EQ(ParsePitchName("Cb4"), 59);
+  EXPECT_EQ(ParsePitchName("H4"), std::nullopt);
+  EXPECT_EQ(ParsePitchName("C"), std::nullopt);
+  EXPECT_EQ(ParsePitchName("C44"), std::nullopt);
+  EXPECT_EQ(PitchName(67), "G4");
+  EXPECT_EQ(PitchName(23), "B0");
+}
+
+TEST(Instruments, tuningsAreTypedWithOrWithoutOctaves) {
+  const Instrument& ukulele = *FindInstrument("ukulele");
+  EXPECT_EQ(ParseStringPitches("G3 C4 E4 A4", ukulele), (std::vector<int>{55, 60, 64, 69}));
+  // Without octaves each note takes the one nearest the standard string.
+  EXPECT_EQ(ParseStringPitches("A D F# B", ukulele), (std::vector<int>{69, 62, 66, 71}));
+  EXPECT_EQ(ParseStringPitches("G C E", ukulele), std::nullopt);
+  EXPECT_EQ(ParseStringPitches("G C E A D", ukulele), std::nullopt);
+  EXPECT_EQ(ParseStringPitches("G C E X", ukulele), std::nullopt);
+  EXPECT_EQ(ParseStringPitches("", ukulele), std::nullopt);
+}
+
+}  // namespace
+}  // namespace corvanta
