@@ -101,7 +101,7 @@ void ExportLargestResultToPdf(benchmark::State& state) {
   ChordSheet sheet;
   sheet.heading = "E7/11";
   for (const PackedFingering& fingering : window->Result().search.fingerings)
-    sheet.diagrams.push_back({fingering.frets, QString()});
+    sheet.diagrams.push_back({{fingering.frets.begin(), fingering.frets.end()}, QString()});
   QString path = QDir::temp().filePath("corvanta-bench.pdf");
   for (auto _ : state) benchmark::DoNotOptimize(WriteSheetPdf(sheet, path));
   state.counters["diagrams"] = static_cast<double>(sheet.diagrams.size());

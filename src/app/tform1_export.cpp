@@ -87,7 +87,8 @@ ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {
   const auto& fingerings = result_.search.fingerings;
   for (int index = 0; index < static_cast<int>(fingerings.size()); ++index) {
     if (selectedOnly && index != Image1->Highlighted()) continue;
-    sheet.diagrams.push_back({fingerings[static_cast<std::size_t>(index)].frets, QString()});
+    const Frets& frets = fingerings[static_cast<std::size_t>(index)].frets;
+    sheet.diagrams.push_back({{frets.begin(), frets.end()}, QString()});
   }
   return sheet;
 }

@@ -71,8 +71,21 @@ void AddChordOptions(CLI::App& command, SearchOptionText& text) {
   command.add_option("--bass", text.bass, "bass note (default: the root)");
 }
 
+void AddTuningOption(CLI::App& command, std::optional<std::string>& tuning) {
+  command.add_option("--tuning", tuning,
+                     "a preset (\"Drop D\", \"Low G\"), a note name per string with or without "
+                     "octave (\"D A D G B E\", \"G3 C4 E4 A4\"), or six pitch classes");
+}
+
+void AddInstrumentOption(CLI::App& command, std::string& instrument) {
+  command.add_option("--instrument", instrument,
+                     "guitar (default), guitar7, ukulele, baritone-ukulele, mandolin, banjo, "
+                     "tenor-banjo, cavaquinho, charango, bass, bass5, or custom with --tuning");
+}
+
 void AddSettingOptions(CLI::App& command, SearchOptionText& text) {
-  command.add_option("--tuning", text.tuning, "preset caption (\"Drop D\") or six pitch classes");
+  AddTuningOption(command, text.tuning);
+  AddInstrumentOption(command, text.instrument);
   command.add_option("--frets", text.frets, "fret count: 6, 12, 18 or 24");
   command.add_option("--span", text.span, "finger span: 2, 3, 4 or 5");
   command.add_flag("--omit3", text.omit3, "leave out the third");
@@ -123,6 +136,55 @@ Tuning ParseTuningOption(const std::optional<std::string>& text) {
   return text ? ParseTuning(*text) : kStandardTuning;
 }
 
+namespace {
+
+std::string PresetNames(const Instrument& instrument) {
+  std::string names;
+  for (const InstrumentPreset& preset : instrument.presets)
+    names += (names.empty() ? "\"" : ", \"") + preset.name + "\"";
+  return names;
+}
+
+Instrument TunedGuitar(const Instrument& guitar, const std::string& text) {
+  try {
+    return Retuned(guitar, GuitarPitches(ParseTuning(text)));
+  } catch (const BadArgument&) {
+    // Names with octaves ("D2 A2 D3 G3 B3 E4") are heard as written.
+    if (auto pitches = ParseStringPitches(text, guitar)) return Retuned(guitar, *pitches);
+    throw;
+  }
+}
+
+}  // namespace
+
+Instrument ParseInstrument(const std::string& name, const std::optional<std::string>& tuning) {
+  if (name == "custom") {
+    auto pitches = tuning ? ParseCustomPitches(*tuning) : std::nullopt;
+    if (!pitches)
+      throw BadArgument("--instrument custom: give --tuning as 4 to 8 notes with octaves "
+                        "(\"D3 G3 D4 G4 B4 D5\")");
+    return *CustomInstrument(*pitches);
+  }
+  const Instrument* found = FindInstrument(name);
+  if (found == nullptr) {
+    throw BadArgument("--instrument: '" + name + "' is not an instrument; the instruments are " +
+                      InstrumentNames() + ", custom");
+  }
+  if (!tuning) return *found;
+  if (found->IsGuitar()) return TunedGuitar(*found, *tuning);
+  for (const InstrumentPreset& preset : found->presets)
+    if (preset.name == *tuning) return Retuned(*found, preset.pitches);
+  if (auto pitches = ParseStringPitches(*tuning, *found)) return Retuned(*found, *pitches);
+  throw BadArgument("--tuning: '" + *tuning + "' is neither " +
+                    std::to_string(found->StringCount()) + " note names for the " + found->name +
+                    " (\"" + [&] {
+                      std::string standard;
+                      for (int pitch : found->StandardPitches())
+                        standard += (standard.empty() ? "" : " ") + PitchName(pitch);
+                      return standard;
+                    }() + "\") nor one of its presets: " + PresetNames(*found));
+}
+
 SearchSettings ParseSettings(const SearchOptionText& text) {
   SearchSettings settings;
   ParseCapo(text.capo);
@@ -134,7 +196,8 @@ SearchSettings ParseSettings(const SearchOptionText& text) {
   settings.simpleChords = text.simple;
   settings.thirdInterval = ParseInterval(text.third, "--third");
   settings.fifthInterval = ParseInterval(text.fifth, "--fifth");
-  settings.tuning = ParseTuningOption(text.tuning);
+  // The tuning belongs to the instrument: ParseInstrument reads it.
+  settings.tuning = PitchClassesOf(ParseInstrument(text.instrument, text.tuning));
   return settings;
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "instrument/instrument.h"
 #include "search/search_settings.h"
 #include "symbols/chord_spelling.h"
 #include "theory/catalogue.h"
@@ -17,6 +18,7 @@ struct SearchOptionText {
   std::optional<std::string> formula;  // given but empty is refused
   std::string bass;
   std::optional<std::string> tuning;
+  std::string instrument = "guitar";
   int frets = kDefaultFretCount;
   int span = kDefaultSpan;
   bool omit3 = false;
@@ -38,6 +40,15 @@ struct BadArgument : std::runtime_error {
 void AddChordOptions(CLI::App& command, SearchOptionText& text);
 void AddCapoOption(CLI::App& command, int& capo);
 void AddSettingOptions(CLI::App& command, SearchOptionText& text);
+// --tuning and --instrument, the same on every command.
+void AddTuningOption(CLI::App& command, std::optional<std::string>& tuning);
+void AddInstrumentOption(CLI::App& command, std::string& instrument);
+
+// The instrument named ("guitar" by default, "custom" with a --tuning of 4
+// to 8 notes with octaves) in the tuning given: for the guitar a preset
+// caption, six note names or six pitch classes as ever; for any instrument
+// one of its presets or a note name (with or without octave) per string.
+Instrument ParseInstrument(const std::string& name, const std::optional<std::string>& tuning);
 
 // A note name of the pitch-class table ("C#", "Db", "Cb") or a number 0..11.
 int ParseNote(const std::string& text, const std::string& option);

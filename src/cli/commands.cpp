@@ -17,7 +17,8 @@ void AddDrawingOutputs(CLI::App& command, DrawCommandText& text) {
   command.add_option("--svg", text.svg, "write an SVG drawing");
   command.add_option("--pdf", text.pdf, "write a PDF document");
   command.add_option("--scale", text.scale, "PNG pixels per diagram pixel, 1..8 (default 1)");
-  command.add_option("--tuning", text.tuning, "preset caption, note names or pitch classes");
+  AddTuningOption(command, text.tuning);
+  AddInstrumentOption(command, text.instrument);
   AddCapoOption(command, text.capo);
 }
 
@@ -47,11 +48,16 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   auto* types = app.add_subcommand("types", "the chord-type catalogue: name and formula");
   types->add_flag("--json", texts.typesJson, "print one JSON array");
 
+  auto* instruments =
+      app.add_subcommand("instruments", "the built-in instruments: strings, tuning and presets");
+  instruments->add_flag("--json", texts.instrumentsJson, "print one JSON array");
+
   auto* name = app.add_subcommand("name", "the names of the chord a fingering sounds");
   name->add_option("frets", texts.name.frets,
-                   "six fret values, low string first; x or 99 muted (\"x 3 2 0 1 0\", \"x32010\")")
+                   "a fret value per string, low string first; x or 99 muted (\"x 3 2 0 1 0\", \"x32010\")")
       ->required();
-  name->add_option("--tuning", texts.name.tuning, "preset caption, note names or pitch classes");
+  AddTuningOption(*name, texts.name.tuning);
+  AddInstrumentOption(*name, texts.name.instrument);
   AddCapoOption(*name, texts.name.capo);
   name->add_flag("--json", texts.name.json, "print one JSON object");
   AddFlatsOption(*name, texts.name.flats);
@@ -59,7 +65,7 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   auto* diagram = app.add_subcommand("diagram", "draw one chord diagram into a file");
   diagram
       ->add_option("frets", texts.diagram.frets,
-                   "six fret values, low string first; x muted, -f a barre (\"-1 3 3 2 1 1\")")
+                   "a fret value per string, low string first; x muted, -f a barre (\"-1 3 3 2 1 1\")")
       ->required();
   diagram->add_flag("--left-handed", texts.diagram.leftHanded, "mirror for a left-handed player");
   AddDrawingOutputs(*diagram, texts.diagram);
@@ -75,9 +81,10 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
       app.add_subcommand("strum", "the MIDI messages of a strum, or its sound as a WAV file");
   strum
       ->add_option("frets", texts.strum.frets,
-                   "six fret values, low string first (\"99 3 2 0 1 0\")")
+                   "a fret value per string, low string first (\"99 3 2 0 1 0\", \"x32010\")")
       ->required();
-  strum->add_option("--tuning", texts.strum.tuning, "preset caption or six pitch classes");
+  AddTuningOption(*strum, texts.strum.tuning);
+  AddInstrumentOption(*strum, texts.strum.instrument);
   strum->add_option("--speed", texts.strum.speed, "strum speed 0..5 (pause 25..150 ms)");
   strum->add_option("--patch", texts.strum.patch, "instrument item text or 0..8");
   strum->add_option("--wav", texts.strum.wav, "render the sound into this WAV file");
@@ -94,6 +101,7 @@ int RunCommands(const CLI::App& app, const CommandTexts& texts, std::ostream& ou
   if (app.got_subcommand("clicks")) return RunClicks(texts.clicks, out);
   if (app.got_subcommand("strum")) return RunStrum(texts.strum, out);
   if (app.got_subcommand("types")) return RunTypes(texts.typesJson, out);
+  if (app.got_subcommand("instruments")) return RunInstruments(texts.instrumentsJson, out);
   if (app.got_subcommand("name")) return RunName(texts.name, out);
   if (app.got_subcommand("diagram")) return RunDiagram(texts.diagram, out);
   if (app.got_subcommand("sheet")) return RunSheet(texts.sheet, out);

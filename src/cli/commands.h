@@ -27,6 +27,7 @@ struct EntryCommandText {
 struct StrumCommandText {
   std::string frets;  // "99 3 2 0 1 0"
   std::optional<std::string> tuning;
+  std::string instrument = "guitar";
   int speed = 2;
   std::string patch;
   std::string wav;
@@ -38,6 +39,7 @@ struct StrumCommandText {
 struct NameCommandText {
   std::string frets;  // "x 3 2 0 1 0", "99 3 2 0 1 0" or "x32010"
   std::optional<std::string> tuning;
+  std::string instrument = "guitar";
   int capo = 0;
   bool json = false;
   bool flats = false;
@@ -47,6 +49,7 @@ struct DrawCommandText {
   std::string frets;                 // diagram
   std::vector<std::string> symbols;  // sheet
   std::optional<std::string> tuning;
+  std::string instrument = "guitar";
   int capo = 0;
   bool leftHanded = false;
   int scale = 1;
@@ -64,6 +67,7 @@ struct CommandTexts {
   EntryCommandText clicks;
   StrumCommandText strum;
   bool typesJson = false;
+  bool instrumentsJson = false;
   NameCommandText name;
   DrawCommandText diagram;
   DrawCommandText sheet;
@@ -77,6 +81,11 @@ int RunQuery(const EntryCommandText& command, std::ostream& out);
 int RunClicks(const EntryCommandText& command, std::ostream& out);
 int RunStrum(const StrumCommandText& command, std::ostream& out);
 int RunTypes(bool json, std::ostream& out);
+int RunInstruments(bool json, std::ostream& out);
+// A fingering typed for an instrument: one value per string, each a fret
+// the string has (a short string's frets start above its first fret).
+std::vector<int> ParseInstrumentFrets(const std::string& text, const Instrument& instrument,
+                                      const std::string& command);
 int RunName(const NameCommandText& command, std::ostream& out);
 int RunDiagram(const DrawCommandText& command, std::ostream& out);
 int RunSheet(const DrawCommandText& command, std::ostream& out);

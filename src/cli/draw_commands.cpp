@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/drawing_request.h"
 #include "cli/module_loader.h"
+#include "search/instrument_search.h"
 #include "session/current_chord.h"
 #include "session/placed_fingering.h"
 #include "symbols/symbol_query.h"
@@ -34,8 +35,16 @@ int Draw(const DrawingRequest& request) {
   return 0;
 }
 
-std::string TuningHeading(const std::optional<std::string>& tuning, int capo) {
-  std::string text = tuning ? *tuning : "E A D G B E";
+std::string TuningHeading(const Instrument& instrument, const std::optional<std::string>& tuning,
+                          int capo) {
+  std::string text;
+  if (tuning) {
+    text = *tuning;
+  } else if (instrument.IsGuitar()) {
+    text = "E A D G B E";
+  } else {
+    text = instrument.title;
+  }
   if (capo > 0) text += ", capo " + std::to_string(capo);
   return text;
 }
@@ -45,16 +54,13 @@ std::string TuningHeading(const std::optional<std::string>& tuning, int capo) {
 int RunDiagram(const DrawCommandText& command, std::ostream&) {
   DrawingRequest request;
   ChooseOutput(command, request);
-  auto frets = ParseTypedFrets(command.frets);
-  if (!frets) {
-    throw BadArgument("diagram: '" + command.frets +
-                      "' is not six fret values (x or 99 muted, -f a barre at fret f)");
-  }
-  Tuning tuning = ParseTuningOption(command.tuning);
+  const Instrument instrument = ParseInstrument(command.instrument, command.tuning);
+  std::vector<int> frets = ParseInstrumentFrets(command.frets, instrument, "diagram");
   int capo = ParseCapo(command.capo);
-  auto names = NameFingering(*frets, tuning, capo, Accidentals::Sharps);
+  auto names = NameSoundingNotes(NotesOnInstrument(frets, InstrumentWithCapo(instrument, capo)),
+                                 Accidentals::Sharps);
   request.heading = names.empty() ? std::string() : BytesToUtf8(names.front());
-  request.diagrams.push_back({*frets, std::string()});
+  request.diagrams.push_back({frets, std::string()});
   request.leftHanded = command.leftHanded;
   request.capo = capo;
   return Draw(request);
@@ -67,7 +73,7 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
   if (command.perChord < 1 || command.perChord > 100) {
     throw BadArgument("--per-chord: " + std::to_string(command.perChord) + " is not 1..100");
   }
-  Tuning tuning = ParseTuningOption(command.tuning);
+  const Instrument instrument = ParseInstrument(command.instrument, command.tuning);
   int capo = ParseCapo(command.capo);
   ChordNotation notation = ParseNotation(command.notation);
   std::string symbols;
@@ -75,13 +81,13 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
     ChordEntry entry;
     SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(symbol), notation);
     if (!reading.namesRoot) throw BadArgument("sheet: '" + symbol + "' names no root note");
-    ChordResult result = SearchCurrentChord(entry, tuning, capo);
-    const auto& found = result.search.fingerings;
+    InstrumentChordResult result = SearchChordOn(entry, instrument, capo);
+    const auto& found = result.search.voicings;
     for (std::size_t i = 0; i < found.size() && i < static_cast<std::size_t>(command.perChord); ++i)
       request.diagrams.push_back({found[i].frets, i == 0 ? symbol : std::string()});
     symbols += (symbols.empty() ? "" : "  ") + symbol;
   }
-  request.heading = symbols + "  \u2014  " + TuningHeading(command.tuning, capo);
+  request.heading = symbols + "  \u2014  " + TuningHeading(instrument, command.tuning, capo);
   request.capo = capo;
   return Draw(request);
 }

@@ -11,7 +11,7 @@ namespace corvanta::cli {
 // module (Qt) is loaded only by these commands, so the others start without
 // the window toolkit.
 struct DrawnDiagram {
-  Frets frets{};
+  std::vector<int> frets;  // one value per string
   std::string caption;  // UTF-8
 };
 

@@ -42,10 +42,12 @@ nlohmann::json ItemsWhere(const std::array<bool, kDegreeItemCount>& flags, bool 
   return items;
 }
 
-void AddResult(nlohmann::json& json, const ChordResult& result, const SearchSettings& settings,
+void AddResult(nlohmann::json& json, const InstrumentChordResult& result,
                const SearchOptionText& options) {
-  nlohmann::json search = SearchJson(result.argument, result.search, settings.tuning, options.capo,
-                                     ParseLimit(options.limit));
+  const Instrument sounding =
+      InstrumentWithCapo(ParseInstrument(options.instrument, options.tuning), options.capo);
+  nlohmann::json search =
+      SearchJson(result.argument, result.search, sounding, ParseLimit(options.limit));
   for (const char* field : {"argument", "count", "fingerings", "voicings"})
     json[field] = search[field];
   json["names"] = NamesJson(result.names);
@@ -89,7 +91,7 @@ std::vector<int> ParseItemList(const std::string& text) {
 int RunQuery(const EntryCommandText& command, std::ostream& out) {
   SearchSettings settings = ParseSettings(command.options);
   ChordEntry entry = StartEntry(command, settings);
-  const Tuning& tuning = settings.tuning;
+  const Instrument instrument = ParseInstrument(command.options.instrument, command.options.tuning);
   std::string text = command.text;
   if (text == "-") {
     text = ReadStandardInput();
@@ -103,7 +105,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
     throw CommandFailure("'" + text + "' names no root note; nothing searched");
   for (const std::string& word : reading.unrecognised)
     std::cerr << "corvanta-cli: warning: '" << BytesToUtf8(word) << "' was not recognised\n";
-  ChordResult result = SearchCurrentChord(entry, tuning, command.options.capo);
+  InstrumentChordResult result = SearchChordOn(entry, instrument, command.options.capo);
   nlohmann::json json;
   json["echo"] = TextJson(entry.state.chordSymbol);
   json["root"] = entry.state.rootPitchClass;
@@ -111,7 +113,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   json["formula"] = entry.state.chordFormula;
   json["typeName"] = TextJson(entry.state.typeName);
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
-  AddResult(json, result, settings, command.options);
+  AddResult(json, result, command.options);
   json["notes"] = NamesJson(ChordNoteNames(entry.state));
   json["unrecognised"] = NamesJson(reading.unrecognised);
   json["notation"] = command.notation;
@@ -123,13 +125,13 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
   std::vector<int> items = ParseItemList(command.text);
   SearchSettings settings = ParseSettings(command.options);
   ChordEntry entry = StartEntry(command, settings);
-  const Tuning& tuning = settings.tuning;
+  const Instrument instrument = ParseInstrument(command.options.instrument, command.options.tuning);
   entry.ChooseRoot(ParseNote(command.options.root, "--root"));
   if (!command.options.bass.empty()) {
     entry.ChooseBass(ParseNote(command.options.bass, "--bass"));
   }
   for (int item : items) entry.ToggleDegree(item);
-  ChordResult result = SearchCurrentChord(entry, tuning, command.options.capo);
+  InstrumentChordResult result = SearchChordOn(entry, instrument, command.options.capo);
   nlohmann::json json;
   json["formula"] = entry.state.chordFormula;
   json["typeName"] = TextJson(entry.state.typeName);
@@ -137,7 +139,7 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
   json["disabled"] = ItemsWhere(entry.state.enabled, false);
   json["bassGridEnabled"] = entry.state.bassGridEnabled;
-  AddResult(json, result, settings, command.options);
+  AddResult(json, result, command.options);
   out << json.dump() << "\n";
   return 0;
 }

@@ -3,21 +3,36 @@
 
 #include "cli/commands.h"
 #include "cli/output.h"
+#include "search/instrument_search.h"
 #include "session/placed_fingering.h"
 
 namespace corvanta::cli {
 
-int RunName(const NameCommandText& command, std::ostream& out) {
-  auto frets = ParseTypedFrets(command.frets);
+std::vector<int> ParseInstrumentFrets(const std::string& text, const Instrument& instrument,
+                                      const std::string& command) {
+  const int strings = instrument.StringCount();
+  auto frets = ParseFretList(text, strings);
   if (!frets) {
-    throw BadArgument(
-        "name: '" + command.frets +
-        "' is not six fret values 0..29, x or 99 muted (\"x 3 2 0 1 0\", \"x32010\")");
+    throw BadArgument(command + ": '" + text + "' is not " + std::to_string(strings) +
+                      " fret values 0..29 for the " + instrument.name +
+                      ", x or 99 muted, -f a barre (\"x 3 2 0 1 0\", \"x32010\")");
   }
-  Tuning tuning = ParseTuningOption(command.tuning);
+  for (std::size_t string = 0; string < frets->size(); ++string) {
+    int value = (*frets)[string];
+    if (value != kMuted && PitchAt(instrument, static_cast<int>(string), value) < 0) {
+      throw BadArgument(command + ": string " + std::to_string(string + 1) + " of the " +
+                        instrument.name + " has no fret " + std::to_string(value < 0 ? -value : value));
+    }
+  }
+  return *frets;
+}
+
+int RunName(const NameCommandText& command, std::ostream& out) {
+  const Instrument instrument = ParseInstrument(command.instrument, command.tuning);
+  std::vector<int> frets = ParseInstrumentFrets(command.frets, instrument, "name");
   int capo = ParseCapo(command.capo);
   Accidentals spelling = command.flats ? Accidentals::Flats : Accidentals::Sharps;
-  SoundingNotes notes = NotesOfFingering(*frets, tuning, capo);
+  SoundingNotes notes = NotesOnInstrument(frets, InstrumentWithCapo(instrument, capo));
   std::vector<std::string> noteNames;
   for (int pitchClass : notes.pitchClasses)
     noteNames.emplace_back(NoteNamesFor(spelling)[pitchClass]);
@@ -25,7 +40,7 @@ int RunName(const NameCommandText& command, std::ostream& out) {
   std::string bass = noteNames.empty() ? std::string() : noteNames.front();
   if (command.json) {
     nlohmann::json json;
-    json["frets"] = FretsJson(*frets);
+    json["frets"] = FretsJson(frets);
     json["notes"] = noteNames;
     json["bass"] = noteNames.empty() ? nlohmann::json(nullptr) : nlohmann::json(bass);
     json["names"] = NamesJson(names);
@@ -36,6 +51,41 @@ int RunName(const NameCommandText& command, std::ostream& out) {
   for (const std::string& note : noteNames) out << ' ' << note;
   out << "\nbass: " << bass << "\n";
   for (std::string_view name : names) out << TextJson(name).get<std::string>() << "\n";
+  return 0;
+}
+
+int RunInstruments(bool json, std::ostream& out) {
+  auto names = [](const std::vector<int>& pitches) {
+    std::string text;
+    for (int pitch : pitches) text += (text.empty() ? "" : " ") + PitchName(pitch);
+    return text;
+  };
+  nlohmann::json list = nlohmann::json::array();
+  for (const Instrument& instrument : BuiltInInstruments()) {
+    const std::string tuning = names(instrument.StandardPitches());
+    if (!json) {
+      out << instrument.name << '\t' << instrument.StringCount() << " strings\t" << tuning;
+      for (std::size_t i = 1; i < instrument.presets.size(); ++i)
+        out << "\t" << instrument.presets[i].name << ": " << names(instrument.presets[i].pitches);
+      out << '\n';
+      continue;
+    }
+    nlohmann::json presets = nlohmann::json::array();
+    for (const InstrumentPreset& preset : instrument.presets)
+      presets.push_back({{"name", preset.name}, {"tuning", names(preset.pitches)}});
+    nlohmann::json strings = nlohmann::json::array();
+    for (const OpenString& string : instrument.strings)
+      strings.push_back({{"pitch", PitchName(string.pitch)}, {"midi", string.pitch},
+                         {"firstFret", string.firstFret}});
+    list.push_back({{"name", instrument.name},
+                    {"title", instrument.title},
+                    {"strings", strings},
+                    {"tuning", tuning},
+                    {"presets", presets},
+                    {"program", instrument.midiProgram},
+                    {"anyInversion", instrument.rules.anyInversion}});
+  }
+  if (json) out << list.dump() << '\n';
   return 0;
 }
 

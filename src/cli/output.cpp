@@ -2,30 +2,12 @@
 
 #include <iomanip>
 
-#include "instrument/capo.h"
 #include "search/fingering.h"
-#include "search/fingering_key.h"
 #include "theory/note_names.h"
 #include "theory/text_util.h"
 #include "view/layout/diagram_layout.h"
 
 namespace corvanta::cli {
-namespace {
-
-// The position shown: the lowest fret of the fingering's own key, which the
-// promoted shape does not carry in its prefix.
-int PositionOf(const Frets& frets) { return KeyPosition(KeyFactsOf(frets)); }
-
-std::string ReadableFrets(const Frets& frets) {
-  std::string text;
-  for (int value : frets) {
-    if (!text.empty()) text += ' ';
-    text += value == kMuted ? "X" : std::to_string(value < 0 ? -value : value);
-  }
-  return text;
-}
-
-}  // namespace
 
 nlohmann::json TextJson(std::string_view bytes) { return BytesToUtf8(bytes); }
 
@@ -41,7 +23,7 @@ nlohmann::json NamesJson(const ChordNameList& names) {
   return list;
 }
 
-nlohmann::json FretsJson(const Frets& frets) {
+nlohmann::json FretsJson(std::span<const int> frets) {
   nlohmann::json list = nlohmann::json::array();
   for (int value : frets) {
     if (value == kMuted) {
@@ -55,79 +37,77 @@ nlohmann::json FretsJson(const Frets& frets) {
 
 namespace {
 
-std::string NoteWithOctave(int midi) {
-  return std::string(kSharpNoteNames[WrapPitchClass(midi)]) + std::to_string(midi / 12 - 1);
-}
-
-nlohmann::json VoicingJson(const PackedFingering& fingering, const PitchTable& sounding) {
-  const Frets& frets = fingering.frets;
-  nlohmann::json voicing;
-  voicing["frets"] = FretsJson(frets);
-  voicing["barre"] = nullptr;
-  for (int string = 0; string < kStringCount; ++string) {
+nlohmann::json VoicingJson(const Voicing& voicing, const Instrument& sounding) {
+  const std::vector<int>& frets = voicing.frets;
+  nlohmann::json json;
+  json["frets"] = FretsJson(frets);
+  json["barre"] = nullptr;
+  for (std::size_t string = 0; string < frets.size(); ++string) {
     if (frets[string] < 0) {
-      voicing["barre"] = {{"fret", -frets[string]}, {"fromString", string}};
+      json["barre"] = {{"fret", -frets[string]}, {"fromString", string}};
       break;
     }
   }
   DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);
-  voicing["position"] = layout.firstFret;
+  json["position"] = layout.firstFret;
   nlohmann::json fingers = nlohmann::json::array();
   for (int finger : layout.fingers)
     fingers.push_back(finger == kNoFinger ? nlohmann::json(nullptr) : nlohmann::json(finger));
-  voicing["fingers"] = fingers;
+  json["fingers"] = fingers;
   nlohmann::json notes = nlohmann::json::array();
-  for (int string = 0; string < kStringCount; ++string) {
-    int value = frets[string];
-    if (value != kMuted)
-      notes.push_back(NoteWithOctave(sounding[string][std::min(std::abs(value), kFretSlots - 1)]));
+  for (std::size_t string = 0; string < frets.size(); ++string) {
+    if (frets[string] == kMuted) continue;
+    int pitch = PitchAt(sounding, static_cast<int>(string), frets[string]);
+    if (pitch >= 0) notes.push_back(PitchName(pitch));
   }
-  voicing["notes"] = notes;
-  voicing["preferred"] = IsPreferred(fingering);
-  return voicing;
+  json["notes"] = notes;
+  json["preferred"] = voicing.preferred;
+  return json;
 }
 
 }  // namespace
 
-nlohmann::json VoicingsJson(std::span<const PackedFingering> fingerings, const Tuning& tuning,
-                            int capo) {
-  PitchTable sounding = PitchTableWithCapo(BuildPitchTable(tuning), capo);
+nlohmann::json VoicingsJson(std::span<const Voicing> voicings, const Instrument& sounding) {
   nlohmann::json list = nlohmann::json::array();
-  for (const PackedFingering& fingering : fingerings)
-    list.push_back(VoicingJson(fingering, sounding));
+  for (const Voicing& voicing : voicings) list.push_back(VoicingJson(voicing, sounding));
   return list;
 }
 
-std::span<const PackedFingering> FirstFingerings(const SearchResult& result, int limit) {
-  std::span<const PackedFingering> all(result.fingerings);
+std::span<const Voicing> FirstVoicings(const InstrumentSearchResult& result, int limit) {
+  std::span<const Voicing> all(result.voicings);
   if (limit < 0 || static_cast<std::size_t>(limit) >= all.size()) return all;
   return all.first(static_cast<std::size_t>(limit));
 }
 
-nlohmann::json SearchJson(const std::string& argument, const SearchResult& result,
-                          const Tuning& tuning, int capo, int limit) {
+nlohmann::json SearchJson(const std::string& argument, const InstrumentSearchResult& result,
+                          const Instrument& sounding, int limit) {
   nlohmann::json json;
   json["argument"] = argument;
   json["chordTones"] = result.chordTones;
-  json["count"] = result.fingerings.size();
-  std::span<const PackedFingering> shown = FirstFingerings(result, limit);
+  json["count"] = result.voicings.size();
+  std::span<const Voicing> shown = FirstVoicings(result, limit);
   nlohmann::json keys = nlohmann::json::array();
-  for (const PackedFingering& fingering : shown) keys.push_back(KeyText(fingering));
+  for (const Voicing& voicing : shown) keys.push_back(VoicingKeyText(voicing));
   json["fingerings"] = keys;
-  json["voicings"] = VoicingsJson(shown, tuning, capo);
+  json["voicings"] = VoicingsJson(shown, sounding);
   return json;
 }
 
-void PrintFingeringTable(const std::string& argument, const SearchResult& result, int limit,
-                         std::ostream& out) {
+void PrintFingeringTable(const std::string& argument, const InstrumentSearchResult& result,
+                         const Instrument& instrument, int limit, std::ostream& out) {
+  const std::string first =
+      instrument.IsGuitar() ? "low E" : PitchName(instrument.strings.front().pitch);
+  const std::string column = "frets (" + first + " first)";
+  const int width = std::max(20, static_cast<int>(instrument.strings.size()) * 3 + 2);
   out << "argument: " << argument << "\n";
-  out << "   #  frets (low E first)  position\n";
+  out << "   #  " << std::left << std::setw(width) << column << std::right << "position\n";
   int number = 0;
-  for (const PackedFingering& fingering : FirstFingerings(result, limit)) {
-    out << std::setw(4) << ++number << "  " << std::left << std::setw(20)
-        << ReadableFrets(fingering.frets) << std::right << PositionOf(fingering.frets) << "\n";
+  for (const Voicing& voicing : FirstVoicings(result, limit)) {
+    out << std::setw(4) << ++number << "  " << std::left << std::setw(width)
+        << ReadableFrets(voicing.frets) << std::right
+        << voicing.position << "\n";
   }
-  out << result.fingerings.size() << " fingerings\n";
+  out << result.voicings.size() << " fingerings\n";
 }
 
 }  // namespace corvanta::cli

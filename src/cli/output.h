@@ -6,37 +6,38 @@
 #include <string>
 #include <vector>
 
-#include "search/fingering.h"
-#include "search/search_chord.h"
+#include "instrument/instrument.h"
+#include "search/instrument_search.h"
 #include "symbols/chord_names.h"
 
 namespace corvanta::cli {
 
-// {"argument", "chordTones", "count", "fingerings"} with keys exactly as stored.
-// With "voicings" beside the key texts; both keep the first `limit` (all
-// when negative) while "count" stays the number found.
-nlohmann::json SearchJson(const std::string& argument, const SearchResult& result,
-                          const Tuning& tuning, int capo, int limit);
+// {"argument", "chordTones", "count", "fingerings", "voicings"}: the key
+// texts exactly as the search orders them and each voicing as an object;
+// both keep the first `limit` (all when negative) while "count" stays the
+// number found. `sounding` is the instrument with its capo on.
+nlohmann::json SearchJson(const std::string& argument, const InstrumentSearchResult& result,
+                          const Instrument& sounding, int limit);
 
-// Each fingering as an object: {"frets", "barre", "position", "fingers",
-// "notes", "preferred"} (strings low to high, null muted, fingers as the
-// diagram draws them, notes with octaves as the tuning sounds them).
-nlohmann::json VoicingsJson(std::span<const PackedFingering> fingerings, const Tuning& tuning,
-                            int capo);
+// Each voicing as an object: {"frets", "barre", "position", "fingers",
+// "notes", "preferred"} (one entry per string, lowest-listed first, null
+// muted; fingers as the diagram draws them; notes with octaves as the
+// instrument sounds them).
+nlohmann::json VoicingsJson(std::span<const Voicing> voicings, const Instrument& sounding);
 
-// The result's fingerings kept to the first `limit` (all when limit < 0).
-std::span<const PackedFingering> FirstFingerings(const SearchResult& result, int limit);
+// The result's voicings kept to the first `limit` (all when limit < 0).
+std::span<const Voicing> FirstVoicings(const InstrumentSearchResult& result, int limit);
 
 // A readable table: fret values (X muted), position, and the count.
-void PrintFingeringTable(const std::string& argument, const SearchResult& result, int limit,
-                         std::ostream& out);
+void PrintFingeringTable(const std::string& argument, const InstrumentSearchResult& result,
+                         const Instrument& instrument, int limit, std::ostream& out);
 
 // A chord text (bytes) as a JSON string.
 nlohmann::json TextJson(std::string_view bytes);
 nlohmann::json NamesJson(const std::vector<std::string>& names);
 nlohmann::json NamesJson(const ChordNameList& names);
-// Six fret values as JSON numbers, low string first: null muted, a barre
-// sign dropped.
-nlohmann::json FretsJson(const Frets& frets);
+// Fret values as JSON numbers, low string first: null muted, a barre sign
+// dropped.
+nlohmann::json FretsJson(std::span<const int> frets);
 
 }  // namespace corvanta::cli

@@ -3,7 +3,7 @@
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "search/search_argument.h"
-#include "search/search_chord.h"
+#include "search/instrument_search.h"
 #include "session/current_chord.h"
 #include "symbols/chord_names.h"
 #include "theory/formula.h"
@@ -19,17 +19,19 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
       text.bass.empty() ? settings.rootPitchClass : ParseNote(text.bass, "--bass");
   std::string argument =
       BuildSearchArgument(formula, settings.rootPitchClass, settings.bassPitchClass);
-  SearchResult result =
-      SearchChord(ParseSearchArgument(argument).numbers, WithCapo(settings, text.capo));
+  const Instrument sounding =
+      InstrumentWithCapo(ParseInstrument(text.instrument, text.tuning), ParseCapo(text.capo));
+  InstrumentSearchResult result = SearchOnInstrument(
+      sounding, ParseSearchArgument(argument).numbers, WithCapo(settings, text.capo));
   int limit = ParseLimit(text.limit);
   auto names = ListChordNames(result.chordTones, settings.bassPitchClass,
                               command.flats ? Accidentals::Flats : Accidentals::Sharps);
   if (text.json) {
-    nlohmann::json json = SearchJson(argument, result, settings.tuning, text.capo, limit);
+    nlohmann::json json = SearchJson(argument, result, sounding, limit);
     json["names"] = NamesJson(names);
     out << json.dump() << "\n";
   } else {
-    PrintFingeringTable(argument, result, limit, out);
+    PrintFingeringTable(argument, result, sounding, limit, out);
   }
   return 0;
 }

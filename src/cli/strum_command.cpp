@@ -8,7 +8,7 @@
 #include "cli/commands.h"
 #include "cli/module_loader.h"
 #include "cli/synth_request.h"
-#include "instrument/capo.h"
+#include "search/instrument_search.h"
 #include "sound/fluidsynth/soundfont.h"
 #include "sound/midi_messages.h"
 #include "sound/strum.h"
@@ -17,32 +17,6 @@ namespace corvanta::cli {
 namespace {
 
 constexpr int kTailMs = 2000;
-
-Frets ParseFrets(const std::string& text) {
-  std::istringstream words(text);
-  Frets frets{};
-  std::string word;
-  int count = 0;
-  while (words >> word) {
-    int value = 0;
-    std::size_t used = 0;
-    bool number = false;
-    try {
-      value = std::stoi(word, &used);
-      number = used == word.size();
-    } catch (const std::exception&) {
-    }
-    bool fret = number && (value == kMuted || (value > -kFretSlots && value < kFretSlots));
-    if (!fret || count == kStringCount) {
-      throw BadArgument("strum: '" + text + "' is not six fret values (99 muted, 0 open, -29..29)");
-    }
-    frets[count++] = value;
-  }
-  if (count != kStringCount) {
-    throw BadArgument("strum: '" + text + "' is not six fret values (99 muted, 0 open, -29..29)");
-  }
-  return frets;
-}
 
 int ParsePatch(const std::string& text) {
   if (auto program = PatchProgram(text)) return *program;
@@ -69,15 +43,18 @@ void PrintMessages(const std::vector<MidiCall>& calls, std::ostream& out) {
 }  // namespace
 
 int RunStrum(const StrumCommandText& command, std::ostream& out) {
-  Frets frets = ParseFrets(command.frets);
-  Tuning tuning = ParseTuningOption(command.tuning);
+  const Instrument instrument = ParseInstrument(command.instrument, command.tuning);
+  std::vector<int> frets = ParseInstrumentFrets(command.frets, instrument, "strum");
   if (command.speed < kMinStrumSpeed || command.speed > kMaxStrumSpeed) {
     throw BadArgument("--speed: " + std::to_string(command.speed) + " is not 0..5");
   }
   std::vector<MidiCall> calls;
   if (!command.patch.empty()) calls = PlanPatchChange(ParsePatch(command.patch));
-  PitchTable sounding = PitchTableWithCapo(BuildPitchTable(tuning), ParseCapo(command.capo));
-  for (const MidiCall& call : PlanStrum(frets, sounding, command.speed)) calls.push_back(call);
+  const Instrument sounding = InstrumentWithCapo(instrument, ParseCapo(command.capo));
+  std::vector<int> notes;  // the strings in order, lowest-listed first
+  for (std::size_t string = 0; string < frets.size(); ++string)
+    if (frets[string] != kMuted) notes.push_back(PitchAt(sounding, static_cast<int>(string), frets[string]));
+  for (const MidiCall& call : PlanStrumNotes(notes, command.speed)) calls.push_back(call);
 
   if (command.messages || command.wav.empty()) PrintMessages(calls, out);
   if (command.wav.empty()) return 0;
@@ -85,10 +62,12 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
   if (!soundfont) {
     throw CommandFailure("no General MIDI soundfont is installed (fluid-soundfont-gm)");
   }
-  // The window's instrument unless --patch names another: its first item.
+  // The window's sound unless --patch names another: its first item for the
+  // guitar, the instrument's own General MIDI program for the others.
   std::vector<MidiCall> rendered = calls;
   if (command.patch.empty()) {
-    rendered = PlanPatchChange(kPatchItems[0].program);
+    rendered = PlanPatchChange(instrument.IsGuitar() ? kPatchItems[0].program
+                                                     : instrument.midiProgram);
     rendered.insert(rendered.end(), calls.begin(), calls.end());
   }
   std::string error;

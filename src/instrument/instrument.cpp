@@ -42,14 +42,6 @@ std::vector<OpenString> Strings(const std::vector<int>& pitches) {
   return strings;
 }
 
-// The guitar in the octaves every one of its twelve presets is heard in.
-std::vector<int> GuitarPitches(const Tuning& tuning) {
-  std::vector<int> pitches;
-  for (int string = 0; string < kStringCount; ++string)
-    pitches.push_back(kOctaveBase[string] + WrapPitchClass(tuning[string]));
-  return pitches;
-}
-
 Instrument Guitar() {
   Instrument guitar{"guitar", "Guitar", {}, {}, {}, kNylonGuitar, kGuitarRules};
   for (const TuningPreset& preset : kTuningPresets)
@@ -142,7 +134,43 @@ bool IsReentrant(const std::vector<int>& pitches) {
   return !std::is_sorted(pitches.begin(), pitches.end());
 }
 
+// The words of a text, split at blanks.
+std::vector<std::string_view> Words(std::string_view text) {
+  std::vector<std::string_view> words;
+  for (std::size_t at = 0; at < text.size();) {
+    std::size_t end = std::min(text.find(' ', at), text.size());
+    if (end > at) words.push_back(text.substr(at, end - at));
+    at = end + 1;
+  }
+  return words;
+}
+
 }  // namespace
+
+std::vector<int> GuitarPitches(const Tuning& tuning) {
+  std::vector<int> pitches;
+  for (int string = 0; string < kStringCount; ++string)
+    pitches.push_back(kOctaveBase[string] + WrapPitchClass(tuning[string]));
+  return pitches;
+}
+
+Tuning PitchClassesOf(const Instrument& guitar) {
+  Tuning tuning{};
+  for (int string = 0; string < kStringCount && string < guitar.StringCount(); ++string)
+    tuning[string] = WrapPitchClass(guitar.strings[static_cast<std::size_t>(string)].pitch);
+  return tuning;
+}
+
+std::optional<std::vector<int>> ParseCustomPitches(std::string_view text) {
+  std::vector<int> pitches;
+  for (std::string_view word : Words(text)) {
+    auto pitch = ParsePitchName(word);
+    if (!pitch) return std::nullopt;
+    pitches.push_back(*pitch);
+  }
+  if (!CustomInstrument(pitches)) return std::nullopt;
+  return pitches;
+}
 
 std::vector<int> Instrument::StandardPitches() const {
   std::vector<int> pitches;
@@ -231,15 +259,7 @@ std::string PitchName(int midi) {
 std::optional<std::vector<int>> ParseStringPitches(std::string_view text,
                                                    const Instrument& instrument) {
   std::vector<int> pitches;
-  std::size_t at = 0;
-  while (at < text.size()) {
-    if (text[at] == ' ') {
-      ++at;
-      continue;
-    }
-    std::size_t end = text.find(' ', at);
-    std::string_view word = text.substr(at, end == std::string_view::npos ? text.size() - at : end - at);
-    at += word.size();
+  for (std::string_view word : Words(text)) {
     if (pitches.size() >= instrument.strings.size()) return std::nullopt;
     if (auto pitch = ParsePitchName(word)) {
       pitches.push_back(*pitch);

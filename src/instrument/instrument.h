@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "instrument/tuning.h"
+
 namespace corvanta {
 
 // Every instrument has this many strings at least and at most: fewer cannot
@@ -59,6 +61,17 @@ struct Instrument {
   // The six-string guitar keeps its own, specified search.
   bool IsGuitar() const { return name == "guitar"; }
 };
+
+// The guitar's open pitches for a tuning of pitch classes, in the octaves
+// every guitar tuning is heard in (strings 0-1 from C2, 2-4 from C3, 5 from C4).
+std::vector<int> GuitarPitches(const Tuning& tuning);
+
+// The open pitches' classes, for the guitar's own search.
+Tuning PitchClassesOf(const Instrument& guitar);
+
+// Custom open pitches as typed: 4..8 note names with octaves ("D3 G3 D4 G4
+// B4 D5"); nullopt otherwise.
+std::optional<std::vector<int>> ParseCustomPitches(std::string_view text);
 
 const std::vector<Instrument>& BuiltInInstruments();
 // nullptr when no built-in instrument has that name.

@@ -83,6 +83,10 @@ constexpr std::uint64_t RankOf(int value) {
 }
 
 inline constexpr int kValueBits = kRankBits * kStringCount;
+// The prefix "MMCCXX" as a number needs 19 bits (at most 395039).
+inline constexpr int kPrefixBits = 19;
+static_assert(kPrefixBits + kValueBits <= 64, "the order number holds the prefix and every value");
+static_assert(kStringCount <= 8, "the sounding strings are one byte");
 inline constexpr int kFieldOffset = 10;
 inline constexpr int kFirstInnerString = 2;
 inline constexpr std::uint8_t kAllStrings = (1u << kStringCount) - 1;

@@ -129,6 +129,9 @@ class PrunedWalk {
  private:
   static constexpr int kMinSounding = 3;
   static constexpr int kLastString = kStringCount - 1;
+  // Run hands the last two strings to their own loops: at least two strings
+  // must lie above the highest bass string.
+  static_assert(kHighestBassString + 2 < kStringCount, "two free strings above every bass");
 
   struct Choice {
     int fret;

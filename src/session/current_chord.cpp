@@ -42,4 +42,16 @@ ChordResult SearchCurrentChord(const ChordEntry& entry, const Tuning& tuning, in
   return result;
 }
 
+InstrumentChordResult SearchChordOn(const ChordEntry& entry, const Instrument& instrument,
+                                    int capo) {
+  InstrumentChordResult result;
+  result.argument = entry.SearchArgument();
+  ParsedArgument parsed = ParseSearchArgument(result.argument);
+  result.search = SearchOnInstrument(InstrumentWithCapo(instrument, capo), parsed.numbers,
+                                     SettingsOf(entry.state, kStandardTuning, capo));
+  result.names = ListChordNames(result.search.chordTones, entry.state.bassPitchClass,
+                                entry.state.rootGridNames);
+  return result;
+}
+
 }  // namespace corvanta

@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "instrument/instrument.h"
 #include "instrument/tuning.h"
+#include "search/instrument_search.h"
 #include "search/search_chord.h"
 #include "symbols/chord_names.h"
 #include "theory/chord_entry.h"
@@ -27,5 +29,14 @@ SearchSettings WithCapo(SearchSettings settings, int capo);
 // The search of the current chord, followed by its names, as every chord,
 // option and tuning change ends.
 ChordResult SearchCurrentChord(const ChordEntry& entry, const Tuning& tuning, int capo = 0);
+
+// The same on any instrument (in its tuning; the capo raises it).
+struct InstrumentChordResult {
+  std::string argument;
+  InstrumentSearchResult search;
+  ChordNameList names;
+};
+InstrumentChordResult SearchChordOn(const ChordEntry& entry, const Instrument& instrument,
+                                    int capo = 0);
 
 }  // namespace corvanta

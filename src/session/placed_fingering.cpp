@@ -8,6 +8,21 @@
 
 namespace corvanta {
 
+namespace {
+
+// The distinct pitch classes from the lowest note up.
+SoundingNotes FromLowest(std::vector<std::pair<int, int>> sounding) {
+  std::stable_sort(sounding.begin(), sounding.end());
+  SoundingNotes notes;
+  std::vector<int> ordered;
+  for (auto [note, pitchClass] : sounding) ordered.push_back(pitchClass);
+  notes.pitchClasses = DistinctInOrder(ordered);
+  if (!notes.pitchClasses.empty()) notes.bass = notes.pitchClasses.front();
+  return notes;
+}
+
+}  // namespace
+
 SoundingNotes NotesOfFingering(const Frets& frets, const Tuning& tuning, int capo) {
   PitchTable pitches = PitchTableWithCapo(BuildPitchTable(tuning), capo);
   std::vector<std::pair<int, int>> sounding;  // MIDI note, pitch class
@@ -17,13 +32,17 @@ SoundingNotes NotesOfFingering(const Frets& frets, const Tuning& tuning, int cap
     int note = pitches[string][fret];
     sounding.emplace_back(note, WrapPitchClass(note));
   }
-  std::stable_sort(sounding.begin(), sounding.end());
-  SoundingNotes notes;
-  std::vector<int> ordered;
-  for (auto [note, pitchClass] : sounding) ordered.push_back(pitchClass);
-  notes.pitchClasses = DistinctInOrder(ordered);
-  if (!notes.pitchClasses.empty()) notes.bass = notes.pitchClasses.front();
-  return notes;
+  return FromLowest(std::move(sounding));
+}
+
+SoundingNotes NotesOnInstrument(std::span<const int> frets, const Instrument& instrument) {
+  std::vector<std::pair<int, int>> sounding;
+  for (std::size_t string = 0; string < frets.size(); ++string) {
+    if (frets[string] == kMuted) continue;
+    int note = PitchAt(instrument, static_cast<int>(string), frets[string]);
+    if (note >= 0) sounding.emplace_back(note, WrapPitchClass(note));
+  }
+  return FromLowest(std::move(sounding));
 }
 
 ChordNameList NameFingering(const Frets& frets, const Tuning& tuning, int capo, Accidentals names) {
@@ -81,6 +100,14 @@ std::optional<int> FretWord(std::string_view word) {
 }  // namespace
 
 std::optional<Frets> ParseTypedFrets(std::string_view text) {
+  auto values = ParseFretList(text, kStringCount);
+  if (!values) return std::nullopt;
+  Frets frets{};
+  std::copy(values->begin(), values->end(), frets.begin());
+  return frets;
+}
+
+std::optional<std::vector<int>> ParseFretList(std::string_view text, int strings) {
   std::vector<std::string_view> words;
   for (std::size_t at = 0; at < text.size();) {
     std::size_t end = text.find(' ', at);
@@ -89,17 +116,17 @@ std::optional<Frets> ParseTypedFrets(std::string_view text) {
     at = end + 1;
   }
   // "x32010": one character a string.
-  if (words.size() == 1 && words[0].size() == kStringCount) {
+  if (words.size() == 1 && words[0].size() == static_cast<std::size_t>(strings)) {
     std::string_view compact = words[0];
     words.clear();
     for (std::size_t i = 0; i < compact.size(); ++i) words.push_back(compact.substr(i, 1));
   }
-  if (words.size() != kStringCount) return std::nullopt;
-  Frets frets{};
-  for (int string = 0; string < kStringCount; ++string) {
-    auto value = FretWord(words[string]);
+  if (words.size() != static_cast<std::size_t>(strings)) return std::nullopt;
+  std::vector<int> frets;
+  for (std::string_view word : words) {
+    auto value = FretWord(word);
     if (!value) return std::nullopt;
-    frets[string] = *value;
+    frets.push_back(*value);
   }
   return frets;
 }

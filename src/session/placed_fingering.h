@@ -1,9 +1,11 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "instrument/instrument.h"
 #include "instrument/tuning.h"
 #include "search/fingering.h"
 #include "search/fingering_key.h"
@@ -28,6 +30,10 @@ SoundingNotes NotesOfFingering(const Frets& frets, const Tuning& tuning, int cap
 ChordNameList NameFingering(const Frets& frets, const Tuning& tuning, int capo, Accidentals names);
 ChordNameList NameSoundingNotes(const SoundingNotes& notes, Accidentals names);
 
+// What a fingering sounds on any instrument (give it the capo already:
+// InstrumentWithCapo); a fret a string does not have sounds nothing.
+SoundingNotes NotesOnInstrument(std::span<const int> frets, const Instrument& instrument);
+
 // The neck as an input: a click at a string and fret (0 = left of the nut)
 // places or moves that string's finger; a click on the finger already there,
 // or left of the nut, cycles the string between open and muted.
@@ -40,5 +46,8 @@ int FindFingering(const std::vector<PackedFingering>& fingerings, const Frets& f
 // single-digit frets; x or 99 mute a string, -f marks a barre's lowest
 // string at fret f. nullopt for anything else.
 std::optional<Frets> ParseTypedFrets(std::string_view text);
+// The same for an instrument of `strings` strings ("x32010" form: one
+// character a string).
+std::optional<std::vector<int>> ParseFretList(std::string_view text, int strings);
 
 }  // namespace corvanta

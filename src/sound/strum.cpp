@@ -17,13 +17,19 @@ int StrumDelayMs(int speed) {
 }
 
 std::vector<MidiCall> PlanStrum(const Frets& frets, const PitchTable& pitchTable, int speed) {
-  std::vector<MidiCall> calls;
+  std::vector<int> notes;
   for (int string = 0; string < kStringCount; ++string) {
     int fret = std::abs(frets[string]);
     if (frets[string] == kMuted || fret >= kFretSlots) continue;
-    calls.push_back({MidiCall::Kind::ShortMessage, NoteOnMessage(pitchTable[string][fret]),
-                     StrumDelayMs(speed)});
+    notes.push_back(pitchTable[string][fret]);
   }
+  return PlanStrumNotes(notes, speed);
+}
+
+std::vector<MidiCall> PlanStrumNotes(const std::vector<int>& notes, int speed) {
+  std::vector<MidiCall> calls;
+  for (int note : notes)
+    calls.push_back({MidiCall::Kind::ShortMessage, NoteOnMessage(note), StrumDelayMs(speed)});
   return calls;
 }
 

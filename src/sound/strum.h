@@ -28,6 +28,8 @@ int StrumDelayMs(int speed);
 // Note-on per sounding string from the lowest, each followed by the pause;
 // no note-off. A barre value plays the same note as its fret.
 std::vector<MidiCall> PlanStrum(const Frets& frets, const PitchTable& pitchTable, int speed);
+// The same for the MIDI notes of the sounding strings, in strumming order.
+std::vector<MidiCall> PlanStrumNotes(const std::vector<int>& notes, int speed);
 
 // The patch change: program change status, the program alone (running
 // status), the volume, then the note-on status alone.

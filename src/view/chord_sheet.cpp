@@ -44,12 +44,13 @@ void PaintRows(QPainter& painter, const ChordSheet& sheet, int first, int rows, 
   int last = std::min(static_cast<int>(sheet.diagrams.size()), first + rows * columns);
   for (int index = first; index < last; ++index) {
     int slot = index - first;
-    QPointF at(kSheetMargin + (slot % columns) * kCellWidth, top + (slot / columns) * kRowHeight);
+    const int cellWidth = sheet.CellWidth();
+    QPointF at(kSheetMargin + (slot % columns) * cellWidth, top + (slot / columns) * kRowHeight);
     const SheetDiagram& diagram = sheet.diagrams[static_cast<std::size_t>(index)];
     if (!diagram.caption.isEmpty()) {
       painter.setFont(CaptionFont());
       painter.setPen(Qt::black);
-      painter.drawText(QRectF(at.x() + 10, at.y(), kCellWidth - 10, kSheetCaptionHeight),
+      painter.drawText(QRectF(at.x() + 10, at.y(), cellWidth - 10, kSheetCaptionHeight),
                        Qt::AlignLeft | Qt::AlignVCenter, diagram.caption);
     }
     PaintDiagram(painter, diagram.frets, at + QPointF(0, kSheetCaptionHeight),
@@ -59,8 +60,13 @@ void PaintRows(QPainter& painter, const ChordSheet& sheet, int first, int rows, 
 
 }  // namespace
 
-int SheetColumns(double pageWidth) {
-  return std::max(1, static_cast<int>((pageWidth - 2 * kSheetMargin) / kCellWidth));
+int ChordSheet::CellWidth() const {
+  return DiagramCellWidth(diagrams.empty() ? kStringCount
+                                           : static_cast<int>(diagrams.front().frets.size()));
+}
+
+int SheetColumns(double pageWidth, int cellWidth) {
+  return std::max(1, static_cast<int>((pageWidth - 2 * kSheetMargin) / cellWidth));
 }
 
 int SheetRowsPerPage(double pageHeight) {
@@ -69,13 +75,13 @@ int SheetRowsPerPage(double pageHeight) {
 }
 
 int SheetPageCount(const ChordSheet& sheet, QSizeF page) {
-  int perPage = SheetColumns(page.width()) * SheetRowsPerPage(page.height());
+  int perPage = SheetColumns(page.width(), sheet.CellWidth()) * SheetRowsPerPage(page.height());
   int count = static_cast<int>(sheet.diagrams.size());
   return std::max(1, (count + perPage - 1) / perPage);
 }
 
 void PaintSheetPage(QPainter& painter, const ChordSheet& sheet, int page, QSizeF pageSize) {
-  int columns = SheetColumns(pageSize.width());
+  int columns = SheetColumns(pageSize.width(), sheet.CellWidth());
   int rows = SheetRowsPerPage(pageSize.height());
   PaintHeading(painter, sheet, pageSize.width());
   PaintRows(painter, sheet, page * columns * rows, rows, columns);
@@ -85,7 +91,7 @@ QSizeF SheetPictureSize(const ChordSheet& sheet, int columns) {
   int count = std::max(1, static_cast<int>(sheet.diagrams.size()));
   columns = std::clamp(columns, 1, count);
   int rows = (count + columns - 1) / columns;
-  double width = std::max(2 * kSheetMargin + columns * kCellWidth, 2 * kSheetMargin + 220.0);
+  double width = std::max(2 * kSheetMargin + columns * sheet.CellWidth(), 2 * kSheetMargin + 220.0);
   return {width, 2 * kSheetMargin + kSheetHeadingHeight + rows * kRowHeight};
 }
 

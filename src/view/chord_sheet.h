@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "search/fingering.h"
+#include "view/layout/diagram_layout.h"
 
 namespace corvanta {
 
@@ -12,7 +13,7 @@ namespace corvanta {
 // symbol and the tuning), then the diagrams in rows, each with an optional
 // caption above it. Every device draws it with the same code as the screen.
 struct SheetDiagram {
-  Frets frets{};
+  std::vector<int> frets;  // one value per string, as many on every diagram of a sheet
   QString caption;  // above the diagram, e.g. the symbol of a chord's first voicing
 };
 
@@ -21,6 +22,9 @@ struct ChordSheet {
   std::vector<SheetDiagram> diagrams;
   bool leftHanded = false;
   int capo = 0;
+
+  // The diagrams' cell width: their strings decide it.
+  int CellWidth() const;
 };
 
 // Sizes in the diagram's logical units (a diagram cell is 100 x 130).
@@ -29,7 +33,7 @@ inline constexpr double kSheetHeadingHeight = 32;
 inline constexpr double kSheetCaptionHeight = 16;
 
 // The columns and rows that fit a page of this size (at least one each).
-int SheetColumns(double pageWidth);
+int SheetColumns(double pageWidth, int cellWidth = kSixStringCellWidth);
 int SheetRowsPerPage(double pageHeight);
 int SheetPageCount(const ChordSheet& sheet, QSizeF page);
 

@@ -14,7 +14,7 @@ namespace {
 
 const QColor kCapoColour(70, 70, 70);
 constexpr int kCapoBarHeight = 5;
-// The diagram's grid spans x 22..80; the marks' row ends at y 97.
+// The diagram's grid spans x 22..80 on six strings; the marks' row ends at y 97.
 constexpr QRect kDiagramCapoBar(22, 0, 58, kCapoBarHeight);
 constexpr QPoint kDiagramCapoLabel(24, 112);
 
@@ -33,8 +33,8 @@ void PaintNeckCapo(QPainter& painter, int capo) {
   painter.fillRect(QRect(x, 2, 6, kNeckPictureHeight - 4), kCapoColour);
 }
 
-void PaintDiagram(QPainter& painter, const Frets& frets, QPointF origin, DiagramVariant variant,
-                  bool leftHanded, int capo) {
+void PaintDiagram(QPainter& painter, std::span<const int> frets, QPointF origin,
+                  DiagramVariant variant, bool leftHanded, int capo) {
   DiagramLayout layout = LayOutDiagram(frets, variant, leftHanded);
   // Dots and barres come after the grid and the label in the layout's order;
   // the label is drawn right after the grid so a dot may cover it, as a
@@ -44,7 +44,9 @@ void PaintDiagram(QPainter& painter, const Frets& frets, QPointF origin, Diagram
         return p.sprite == Sprite::PlainGrid || p.sprite == Sprite::HighlightedGrid;
       });
   auto afterGrid = grid == layout.placements.end() ? grid : grid + 1;
-  PaintPlacements(painter, {layout.placements.begin(), afterGrid}, origin);
+  PaintPlacements(painter, {layout.placements.begin(), grid}, origin);
+  if (grid != layout.placements.end())
+    PaintDiagramGrid(painter, grid->sprite, origin + QPointF(grid->x, grid->y), layout.strings);
 
   const QString label = QString::number(layout.firstFret);
   painter.setFont(DiagramFont());
@@ -58,7 +60,9 @@ void PaintDiagram(QPainter& painter, const Frets& frets, QPointF origin, Diagram
   PaintPlacements(painter, {afterGrid, layout.placements.end()}, origin);
 
   if (capo > 0) {
-    painter.fillRect(QRectF(kDiagramCapoBar).translated(origin), kCapoColour);
+    const int extra = (layout.strings - kStringCount) * kDiagramStringSpacing;
+    painter.fillRect(QRectF(kDiagramCapoBar).adjusted(0, 0, extra, 0).translated(origin),
+                     kCapoColour);
     painter.setPen(Qt::black);
     painter.drawText(origin + QPointF(kDiagramCapoLabel), QString("capo %1").arg(capo));
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPainter>
+#include <span>
 #include <vector>
 
 #include "search/fingering.h"
@@ -17,8 +18,9 @@ void PaintPlacements(QPainter& painter, const std::vector<Placement>& placements
 // below the marks; the frets count from it.
 // The diagram is 100 x 130 logical units; scale the painter to draw it
 // larger (every device draws the same shapes: screen, image, SVG, PDF).
-void PaintDiagram(QPainter& painter, const Frets& frets, QPointF origin, DiagramVariant variant,
-                  bool leftHanded, int capo = 0);
+// Any number of strings (the cell then DiagramCellWidth wide).
+void PaintDiagram(QPainter& painter, std::span<const int> frets, QPointF origin,
+                  DiagramVariant variant, bool leftHanded, int capo = 0);
 
 // The capo on the neck picture: a bar across the strings just behind its fret.
 void PaintNeckCapo(QPainter& painter, int capo);

@@ -3,12 +3,13 @@
 #include <QPainterPath>
 
 #include "view/drawn_assets.h"
+#include "view/layout/diagram_layout.h"
 #include "view/layout/neck_layout.h"
 
 namespace corvanta {
 namespace {
 
-constexpr QSizeF kGridSize(56, 83);
+constexpr double kGridHeight = 83;
 constexpr double kFingerDisc = 9;
 const QColor kNeckMarkerFill(30, 90, 220);
 const QColor kNeckMarkerRim(150, 190, 255);
@@ -32,15 +33,17 @@ int FingerOf(Sprite sprite) {
   }
 }
 
-// Grid lines are whole pixels at scale 1: five strings' gaps of 11, the nut
+// Grid lines are whole pixels at scale 1: the strings' gaps of 11, the nut
 // 3 high, fret lines every 16.
-void PaintGrid(QPainter& painter, QPointF at, QRgb background, QColor lines) {
-  painter.fillRect(QRectF(at, kGridSize), QColor::fromRgb(background));
-  for (int x : {0, 11, 22, 33, 44, 55})
-    painter.fillRect(QRectF(at + QPointF(x, 0), QSizeF(1, 83)), lines);
-  painter.fillRect(QRectF(at, QSizeF(56, 3)), lines);
+void PaintGrid(QPainter& painter, QPointF at, QRgb background, QColor lines, int strings) {
+  const double width = DiagramGridWidth(strings);
+  painter.fillRect(QRectF(at, QSizeF(width, kGridHeight)), QColor::fromRgb(background));
+  for (int string = 0; string < strings; ++string)
+    painter.fillRect(QRectF(at + QPointF(string * kDiagramStringSpacing, 0), QSizeF(1, kGridHeight)),
+                     lines);
+  painter.fillRect(QRectF(at, QSizeF(width, 3)), lines);
   for (int y : {18, 34, 50, 66, 82})
-    painter.fillRect(QRectF(at + QPointF(0, y), QSizeF(56, 1)), lines);
+    painter.fillRect(QRectF(at + QPointF(0, y), QSizeF(width, 1)), lines);
 }
 
 void PaintDigit(QPainter& painter, const QRectF& box, int digit, double pixelSize) {
@@ -97,16 +100,22 @@ void PaintEmblem(QPainter& painter, QPointF centre, double radius) {
 
 }  // namespace
 
+void PaintDiagramGrid(QPainter& painter, Sprite grid, QPointF at, int strings) {
+  if (grid == Sprite::HighlightedGrid) {
+    PaintGrid(painter, at, kHighlightedGridBackground, QColor(24, 24, 24), strings);
+  } else {
+    PaintGrid(painter, at, kPlainGridBackground, Qt::black, strings);
+  }
+}
+
 void PaintSprite(QPainter& painter, Sprite sprite, QPointF at) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   switch (sprite) {
     case Sprite::PlainGrid:
-      PaintGrid(painter, at, kPlainGridBackground, Qt::black);
-      break;
     case Sprite::HighlightedGrid:
-      PaintGrid(painter, at, kHighlightedGridBackground, QColor(24, 24, 24));
+      PaintDiagramGrid(painter, sprite, at, kStringCount);
       break;
     case Sprite::Finger1:
     case Sprite::Finger2:

@@ -12,6 +12,8 @@ namespace corvanta {
 // 9 x 9, barre 15 x 4, marks 6 x 6, neck markers 13 x 12); at any other
 // scale or device pixel ratio they stay sharp.
 void PaintSprite(QPainter& painter, Sprite sprite, QPointF at);
+// A diagram's grid (PlainGrid or HighlightedGrid) for any number of strings.
+void PaintDiagramGrid(QPainter& painter, Sprite grid, QPointF at, int strings);
 
 // The neck picture's background (625 x 85): fingerboard, nut, 24 fret wires,
 // inlays and six strings, the three lower ones bronze when asked.

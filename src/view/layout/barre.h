@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "search/fingering.h"
@@ -14,6 +15,6 @@ inline constexpr int kCoveredByBarre = 100;
 // over muted strings, and stops before an open string, a string held lower or
 // one another barre covered. Strings held at the barre's fret are marked
 // covered in values.
-std::vector<int> CoverBarre(Frets& values, int from, int step, int fret);
+std::vector<int> CoverBarre(std::span<int> values, int from, int step, int fret);
 
 }  // namespace corvanta

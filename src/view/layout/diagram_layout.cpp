@@ -1,5 +1,6 @@
 #include "view/layout/diagram_layout.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "view/layout/barre.h"
@@ -8,7 +9,7 @@ namespace corvanta {
 namespace {
 
 constexpr int kStringOriginX = 21;
-constexpr int kStringSpacing = 11;
+constexpr int kStringSpacing = kDiagramStringSpacing;
 constexpr int kMarkRowY = 91;
 constexpr int kGridX = 24;
 constexpr int kGridY = 3;
@@ -25,23 +26,27 @@ Sprite FingerSprite(int finger) {
 
 }  // namespace
 
-DiagramLayout LayOutDiagram(const Frets& frets, DiagramVariant variant, bool leftHanded) {
+DiagramLayout LayOutDiagram(std::span<const int> frets, DiagramVariant variant, bool leftHanded) {
+  const int strings = static_cast<int>(frets.size());
   DiagramLayout layout;
+  layout.strings = strings;
+  layout.fingers.assign(frets.size(), kNoFinger);
   auto& out = layout.placements;
   // Position k holds the string drawn k-th from the left; a scan always
   // visits the strings from the lowest-pitched one.
-  Frets values = frets;
-  int first = 0, last = kStringCount, step = 1;
+  std::vector<int> values(frets.begin(), frets.end());
+  int first = 0, last = strings, step = 1;
   if (leftHanded) {
-    for (int k = 0; k < kStringCount; ++k) values[k] = frets[kStringCount - 1 - k];
-    first = kStringCount - 1, last = -1, step = -1;
+    std::reverse(values.begin(), values.end());
+    first = strings - 1, last = -1, step = -1;
   }
+  auto at = [&](int k) -> int& { return values[static_cast<std::size_t>(k)]; };
 
   int minFret = 100, maxFret = 0;
   bool lowest = true;
-  auto stringAt = [&](int k) { return leftHanded ? kStringCount - 1 - k : k; };
+  auto stringAt = [&](int k) { return static_cast<std::size_t>(leftHanded ? strings - 1 - k : k); };
   for (int k = first; k != last; k += step) {
-    int a = std::abs(values[k]);
+    int a = std::abs(at(k));
     layout.fingers[stringAt(k)] = a == kMuted ? kNoFinger : a == 0 ? 0 : kNoFinger;
     if (a == kMuted) {
       out.push_back({Sprite::MutedMark, StringX(k), kMarkRowY});
@@ -62,13 +67,13 @@ DiagramLayout LayOutDiagram(const Frets& frets, DiagramVariant variant, bool lef
     int fret = minFret + row;
     int y = kFirstRowDotY + kRowHeight * row;
     for (int k = first; k != last; k += step) {
-      if (values[k] == fret) {
+      if (at(k) == fret) {
         ++finger;
         if (finger <= 4) {
           out.push_back({FingerSprite(finger), StringX(k), y});
           layout.fingers[stringAt(k)] = finger;
         }
-      } else if (values[k] == -fret) {
+      } else if (at(k) == -fret) {
         ++finger;  // the barre takes a finger number but shows no digit
         for (int covered : CoverBarre(values, k, step, fret)) {
           out.push_back({Sprite::BarreSegment, kBarreOffsetX + kStringSpacing * covered, y});

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <array>
+#include <span>
 #include <vector>
 
 #include "search/fingering.h"
+#include "search/picture_geometry.h"
 #include "view/layout/sprites.h"
 
 namespace corvanta {
@@ -18,7 +19,8 @@ struct DiagramLayout {
   // The finger number the diagram shows on each string, lowest string first:
   // 0 open, the barre's number on every string it covers, kNoFinger for a
   // muted string or a fifth finger the diagram does not draw.
-  std::array<int, kStringCount> fingers{};
+  std::vector<int> fingers;
+  int strings = kStringCount;  // the grid's strings
 };
 
 inline constexpr int kNoFinger = -1;
@@ -28,6 +30,19 @@ inline constexpr int kFretLabelY = 3;
 
 // Strings run left to right from the lowest, or mirrored for a left-handed
 // player; five fret rows from the first fret shown.
-DiagramLayout LayOutDiagram(const Frets& frets, DiagramVariant variant, bool leftHanded);
+// Any number of strings: the six-string cell is 100 units wide, and each
+// string more or fewer adds or takes one string's spacing.
+DiagramLayout LayOutDiagram(std::span<const int> frets, DiagramVariant variant, bool leftHanded);
+inline DiagramLayout LayOutDiagram(const Frets& frets, DiagramVariant variant, bool leftHanded) {
+  return LayOutDiagram(std::span<const int>(frets), variant, leftHanded);
+}
+
+inline constexpr int kDiagramStringSpacing = 11;
+inline constexpr int kSixStringCellWidth = kCellWidth;
+constexpr int DiagramCellWidth(int strings) {
+  return kSixStringCellWidth + (strings - kStringCount) * kDiagramStringSpacing;
+}
+// The grid's width: its first and last string lines included.
+constexpr int DiagramGridWidth(int strings) { return (strings - 1) * kDiagramStringSpacing + 1; }
 
 }  // namespace corvanta
