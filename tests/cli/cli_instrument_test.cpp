@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "cli_process.h"
+
+namespace corvanta {
+namespace {
+
+using testing::RunCli;
+
+nlohmann::json Json(const std::string& arguments) {
+  auto result = RunCli(arguments);
+  EXPECT_EQ(result.status, 0) << arguments << ": " << result.err;
+  return nlohmann::json::parse(result.out);
+}
+
+TEST(CliInstruments, searchesOnTheNamedInstrumentWithOneFretPerString) {
+  auto ukulele = Json("search --json --instrument ukulele");
+  EXPECT_EQ(ukulele["fingerings"][0], "000000 0 0 0 3 ");
+  EXPECT_EQ(ukulele["voicings"][0]["frets"], nlohmann::json::array({0, 0, 0, 3}));
+  EXPECT_EQ(ukulele["voicings"][0]["notes"], nlohmann::json::array({"G4", "C4", "E4", "C5"}));
+  auto seven = Json("search --json --instrument guitar7 --root E --limit 1");
+  EXPECT_EQ(seven["voicings"][0]["frets"].size(), 7u);
+  // The guitar by name is the guitar as ever.
+  EXPECT_EQ(Json("search --json --instrument guitar")["fingerings"],
+            Json("search --json")["fingerings"]);
+}
+
+TEST(CliInstruments, everyCommandTakesTheInstrument) {
+  EXPECT_EQ(Json("query --instrument mandolin G")["fingerings"][0], "000000 0 0 2 3 ");
+  EXPECT_EQ(Json("clicks --instrument ukulele ''")["count"],
+            Json("search --json --instrument ukulele")["count"]);
+  auto name = Json("name --json --instrument ukulele 2000");
+  // The re-entrant G string aside, the open C string sounds lowest.
+  EXPECT_EQ(name["bass"], "C");
+  EXPECT_EQ(name["notes"], nlohmann::json::array({"C", "E", "A"}));
+  EXPECT_EQ(name["frets"], nlohmann::json::array({2, 0, 0, 0}));
+  auto strum = RunCli("strum --instrument bass '0 2 x x'");
+  ASSERT_EQ(strum.status, 0) << strum.err;
+  EXPECT_EQ(strum.out, "0 0x641C90\n75 0x642390\n");  // E1 then B1
+  namespace fs = std::filesystem;
+  fs::path png = fs::temp_directory_path() / ("corvanta-uke-" + std::to_string(::getpid()) + ".png");
+  auto drawn = RunCli("diagram --instrument ukulele 0003 --png " + png.string());
+  ASSERT_EQ(drawn.status, 0) << drawn.err;
+  EXPECT_GT(fs::file_size(png), 100u);
+  fs::remove(png);
+}
+
+TEST(CliInstruments, tuningsArePresetsOrANotePerString) {
+  auto lowG = Json("search --json --instrument ukulele --tuning 'Low G' --limit 1");
+  EXPECT_EQ(lowG["voicings"][0]["notes"][0], "G3");
+  EXPECT_EQ(Json("search --json --instrument ukulele --tuning 'G3 C4 E4 A4'")["fingerings"],
+            Json("search --json --instrument ukulele --tuning 'Low G'")["fingerings"]);
+  auto custom = Json("search --json --instrument custom --tuning 'D3 G3 D4 G4 B4 D5' --limit 1");
+  EXPECT_EQ(custom["voicings"][0]["frets"].size(), 6u);
+}
+
+TEST(CliInstruments, refusesUnknownInstrumentsAndTuningsOfTheWrongLength) {
+  struct Row {
+    const char* arguments;
+    const char* says;
+  };
+  const std::vector<Row> rows{
+      {"search --instrument lute", "ukulele"},
+      {"search --instrument ukulele --tuning 'G C E'", "Low G"},
+      {"search --instrument ukulele --tuning 'E A D G B E'", "4 note names"},
+      {"search --instrument custom --tuning 'C4 E4 G4'", "4 to 8"},
+      {"name --instrument ukulele 'x 3 2 0 1 0'", "4 fret values"},
+      {"name --instrument banjo '3 0 0 0 0'", "no fret 3"},
+  };
+  for (const Row& row : rows) {
+    auto result = RunCli(row.arguments);
+    EXPECT_EQ(result.status, 2) << row.arguments;
+    EXPECT_NE(result.err.find(row.says), std::string::npos) << row.arguments << ": " << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+  }
+}
+
+TEST(CliInstruments, listsTheBuiltInInstruments) {
+  auto list = Json("instruments --json");
+  ASSERT_EQ(list.size(), 11u);
+  EXPECT_EQ(list[0]["name"], "guitar");
+  EXPECT_EQ(list[0]["presets"].size(), 12u);
+  EXPECT_EQ(list[2]["name"], "ukulele");
+  EXPECT_EQ(list[2]["tuning"], "G4 C4 E4 A4");
+  EXPECT_EQ(list[5]["strings"][0]["firstFret"], 5);
+  auto text = RunCli("instruments");
+  EXPECT_EQ(text.status, 0);
+  EXPECT_NE(text.out.find("mandolin\t4 strings\tG3 D4 A4 E5"), std::string::npos) << text.out;
+}
+
+}  // namespace
+}  // namespace corvanta
