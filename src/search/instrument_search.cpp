@@ -4,11 +4,12 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <unordered_set>
+#include <vector>
 
 #include "instrument/capo.h"
 #include "search/finger_count.h"
 #include "search/key_facts.h"
+#include "search/pruned_walk.h"
 #include "search/search_chord.h"
 #include "search/window_choices.h"
 #include "theory/note_names.h"
@@ -28,17 +29,72 @@ static_assert(kMaxFretCount - 1 + kWindowReach < kFretSlots,
 
 using Values = std::array<int, kMaxInstrumentStrings>;
 
-bool IsPreferredShape(const Instrument& instrument, std::span<const int> values) {
-  if (instrument.IsGuitar()) {
-    std::array<int, kStringCount> six{};
-    std::copy_n(values.begin(), kStringCount, six.begin());
-    return IsTemplateShape(six);
+// Most searches meet a few thousand distinct candidates: growing the set
+// from nothing would rehash it over and over.
+constexpr std::size_t kTypicalCandidates = 4096;
+
+// An instrument's shapes by their value ranks: most fingerings match none,
+// and each is answered by one lookup.
+class ShapeSet {
+ public:
+  explicit ShapeSet(const Instrument& instrument) : guitar_(instrument.IsGuitar()) {
+    for (const std::vector<int>& shape : instrument.shapes)
+      if (shape.size() == instrument.strings.size()) ranks_.push_back(ValueRanks(shape));
+    std::sort(ranks_.begin(), ranks_.end());
   }
-  for (const std::vector<int>& shape : instrument.shapes) {
-    if (std::equal(shape.begin(), shape.end(), values.begin(), values.end())) return true;
+
+  bool Holds(std::span<const int> values, std::uint64_t ranks) const {
+    if (guitar_) {
+      std::array<int, kStringCount> six{};
+      std::copy_n(values.begin(), kStringCount, six.begin());
+      return IsTemplateShape(six);
+    }
+    return std::binary_search(ranks_.begin(), ranks_.end(), ranks);
   }
-  return false;
-}
+
+ private:
+  bool guitar_;
+  std::vector<std::uint64_t> ranks_;
+};
+
+// The candidates already met, by their value ranks: an open-addressed table
+// of keys (a node per key would cost an allocation per candidate). A key
+// holds at most 48 bits, so key + 1 is never 0, the empty slot.
+class MetCandidates {
+ public:
+  MetCandidates() : slots_(kTypicalCandidates * 2, 0) {}
+
+  // Whether the key is new; it is remembered either way.
+  bool Insert(std::uint64_t key) {
+    if (2 * (count_ + 1) > slots_.size()) Grow();
+    return Place(slots_, key + 1);
+  }
+
+ private:
+  bool Place(std::vector<std::uint64_t>& slots, std::uint64_t stored) {
+    const std::size_t mask = slots.size() - 1;
+    // Fibonacci hashing spreads the ranks' low bits over the table.
+    std::size_t at = static_cast<std::size_t>((stored * 0x9E3779B97F4A7C15ull) >> 40) & mask;
+    while (slots[at] != 0) {
+      if (slots[at] == stored) return false;
+      at = (at + 1) & mask;
+    }
+    slots[at] = stored;
+    ++count_;
+    return true;
+  }
+
+  void Grow() {
+    std::vector<std::uint64_t> larger(slots_.size() * 2, 0);
+    count_ = 0;
+    for (std::uint64_t stored : slots_)
+      if (stored != 0) Place(larger, stored);
+    slots_ = std::move(larger);
+  }
+
+  std::vector<std::uint64_t> slots_;  // a power of two in size
+  std::size_t count_ = 0;
+};
 
 // The walk of one search: bass placements (or, for instruments played in
 // any inversion, the whole neck), fret windows, and each window's odometer
@@ -52,7 +108,8 @@ class InstrumentWalk {
         settings_(settings),
         strings_(instrument.StringCount()),
         bass_(bass),
-        slashBass_(bass != settings.rootPitchClass) {
+        slashBass_(bass != settings.rootPitchClass),
+        shapes_(instrument) {
     const int lastFret = std::min(settings.fretCount + kWindowReach, kFretSlots - 1);
     std::uint16_t tones = 0;
     for (int tone : chordTones) tones |= ToneBit(tone);
@@ -72,7 +129,7 @@ class InstrumentWalk {
       // No bass string: windows slide over the whole neck as they do above
       // an open bass, up to the highest fret a fretted bass could reach.
       for (int top = 0; top < settings_.fretCount + kWindowReach; ++top)
-        WalkWindow(0, {top - kWindowReach, top});
+        WalkWindow(0, {top - kWindowReach, top}, 0, top);
     } else {
       WalkBassPlacements();
     }
@@ -83,6 +140,7 @@ class InstrumentWalk {
   struct Level {
     std::uint16_t sounded = 0;  // pitch classes of the free strings
     int playing = 0;            // sounding free strings
+    int high = -1;              // highest fret of the free strings
   };
 
   static std::uint16_t ToneBit(int tone) {
@@ -121,14 +179,26 @@ class InstrumentWalk {
         candidate_[string] = fret;
         const int windows = fret > 0 ? enumeration::kFrettedBassWindows : settings_.fretCount;
         for (int window = 0; window < windows; ++window)
-          WalkWindow(string + 1, {fret + window - kWindowReach, fret + window});
+          WalkWindow(string + 1, {fret + window - kWindowReach, fret + window}, fret, window);
       }
     }
   }
 
-  void WalkWindow(int firstFree, enumeration::FretWindow window) {
+  // A window's candidates are every combination of its strings' choices, so
+  // one whose free strings all lie below the fret under its top was met in
+  // an earlier window of the same bass, which held all its values (the
+  // first window, and for an open bass the second, where open strings first
+  // become choices, excepted): such runs are not walked again.
+  static int LowestNewHigh(int bassFret, int window) {
+    const bool everyOtherHeld = window > (bassFret == 0 ? 1 : 0);
+    return everyOtherHeld ? bassFret + window - 1 : -1;
+  }
+
+  void WalkWindow(int firstFree, enumeration::FretWindow window, int bassFret, int windowIndex) {
+    lowestNewHigh_ = LowestNewHigh(bassFret, windowIndex);
     available_[strings_] = 0;
     withChoices_[strings_] = 0;
+    highestFrom_[strings_] = -1;
     for (int string = strings_ - 1; string >= firstFree; --string) {
       choices_[string] = enumeration::ChoicesOf(chordFrets_[string], window);
       std::uint16_t bits = 0;
@@ -136,6 +206,9 @@ class InstrumentWalk {
         bits |= ToneBit(WrapPitchClass(pitch_[string][choices_[string].frets[i]]));
       available_[string] = available_[string + 1] | bits;
       withChoices_[string] = withChoices_[string + 1] + (choices_[string].count > 0 ? 1 : 0);
+      const int highest =
+          choices_[string].count > 0 ? choices_[string].frets[choices_[string].count - 1] : -1;
+      highestFrom_[string] = std::max(highestFrom_[string + 1], highest);
     }
     Walk(firstFree, Level{});
   }
@@ -145,8 +218,9 @@ class InstrumentWalk {
   bool Viable(int string, const Level& level) const {
     const std::uint16_t missing = required_ & ~level.sounded;
     return (missing & ~available_[string]) == 0 &&
-           std::popcount(static_cast<unsigned>(missing)) <= withChoices_[string] &&
-           level.playing + withChoices_[string] >= instrument_.rules.minSounding;
+           enumeration::ToneCount(missing) <= withChoices_[string] &&
+           level.playing + withChoices_[string] >= instrument_.rules.minSounding &&
+           std::max(level.high, highestFrom_[string]) >= lowestNewHigh_;
   }
 
   // The odometer's order: the lowest free string the most significant digit,
@@ -163,7 +237,7 @@ class InstrumentWalk {
       candidate_[string] = fret;
       const int pitchClass = WrapPitchClass(pitch_[string][fret]);
       Walk(string + 1, {static_cast<std::uint16_t>(level.sounded | ToneBit(pitchClass)),
-                        level.playing + 1});
+                        level.playing + 1, std::max(level.high, fret)});
     }
     candidate_[string] = kMuted;
     Walk(string + 1, level);
@@ -184,16 +258,19 @@ class InstrumentWalk {
 
   void Check() {
     if (instrument_.rules.anyInversion && slashBass_ && !LowestPitchIsBass()) return;
+    // Overlapping windows give the same candidates again; the tests below
+    // decide alike each time, so a candidate met before is passed over at
+    // once, accepted or not.
+    std::uint64_t key = 0;
+    for (int string = 0; string < strings_; ++string)
+      key = key << key_facts::kRankBits | key_facts::RankOf(candidate_[string]);
+    if (!seen_.Insert(key)) return;
     Values values = candidate_;
     std::span<int> marked(values.data(), static_cast<std::size_t>(strings_));
     if (CountFingers(marked, settings_.noFullBarres) > kFingerCount) return;
     auto voicing = MakeVoicing(marked, settings_.simpleChords, settings_.span);
     if (!voicing) return;
-    // The same fingering from an overlapping window is recorded once.
-    std::uint64_t key = 0;
-    for (int value : marked) key = key << key_facts::kRankBits | key_facts::RankOf(value);
-    if (!seen_.insert(key).second) return;
-    if (!promoted_ && IsPreferredShape(instrument_, marked)) {
+    if (!promoted_ && shapes_.Holds(marked, voicing->valueRanks)) {
       voicing->preferred = true;
       promoted_ = true;
     }
@@ -205,14 +282,17 @@ class InstrumentWalk {
   const int strings_;
   const int bass_;
   const bool slashBass_;
+  const ShapeSet shapes_;
   std::uint16_t required_ = 0;
   std::array<std::array<int, kFretSlots>, kMaxInstrumentStrings> pitch_{};
   std::array<std::uint32_t, kMaxInstrumentStrings> chordFrets_{};
   std::array<enumeration::StringChoices, kMaxInstrumentStrings> choices_{};
   std::array<std::uint16_t, kMaxInstrumentStrings + 1> available_{};
   std::array<int, kMaxInstrumentStrings + 1> withChoices_{};
+  std::array<int, kMaxInstrumentStrings + 1> highestFrom_{};
+  int lowestNewHigh_ = -1;
   Values candidate_{};
-  std::unordered_set<std::uint64_t> seen_;
+  MetCandidates seen_;
   bool promoted_ = false;
   std::vector<Voicing> voicings_;
 };

@@ -22,6 +22,12 @@ int PrefixNumber(const Voicing& voicing) {
 
 }  // namespace
 
+std::uint64_t ValueRanks(std::span<const int> values) {
+  std::uint64_t ranks = 0;
+  for (int value : values) ranks = ranks << key_facts::kRankBits | key_facts::RankOf(value);
+  return ranks;
+}
+
 int StringSetClass(std::uint32_t sounding, int stringCount) {
   int run = 0;
   for (int string = stringCount - 1; string >= 0 && (sounding >> string & 1u); --string) ++run;
@@ -50,6 +56,7 @@ std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChord
   voicing.position = high <= kFirstPositionHighestFret ? 1 : low;
   voicing.stringSet = StringSetClass(sounding, static_cast<int>(values.size()));
   voicing.highest = high;
+  voicing.valueRanks = ValueRanks(values);
   return voicing;
 }
 
@@ -64,10 +71,9 @@ std::string VoicingKeyText(const Voicing& voicing) {
 bool VoicingBefore(const Voicing& a, const Voicing& b) {
   const int prefixA = PrefixNumber(a), prefixB = PrefixNumber(b);
   if (prefixA != prefixB) return prefixA < prefixB;
-  // Each value's text ends in a blank, so the texts compare value by value.
-  return std::lexicographical_compare(
-      a.frets.begin(), a.frets.end(), b.frets.begin(), b.frets.end(),
-      [](int x, int y) { return key_facts::RankOf(x) < key_facts::RankOf(y); });
+  // Each value's text ends in a blank, so the texts compare value by value:
+  // as the ranks of voicings with as many strings.
+  return a.valueRanks < b.valueRanks;
 }
 
 Voicing VoicingOf(const PackedFingering& fingering) {
@@ -78,6 +84,7 @@ Voicing VoicingOf(const PackedFingering& fingering) {
   voicing.stringSet = key_facts::StringSetOf(facts.sounding);
   voicing.highest = facts.high;
   voicing.preferred = IsPreferred(fingering);
+  voicing.valueRanks = ValueRanks(fingering.frets);
   return voicing;
 }
 

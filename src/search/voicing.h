@@ -18,6 +18,9 @@ struct Voicing {
   int stringSet = kOtherStringSet;
   int highest = 0;         // highest fret of a sounding string, 0 when none is held
   bool preferred = false;  // a promoted shape: drawn first, its prefix "000000"
+  // Only a sort key: each value's rank in the byte order of the values'
+  // texts, six bits each, the first string the most significant.
+  std::uint64_t valueRanks = 0;
   bool operator==(const Voicing&) const = default;
 };
 
@@ -25,6 +28,9 @@ struct Voicing {
 // is kept (simple chords, span) and, if so, its fields. `values` holds the
 // barre signs CountFingers wrote.
 std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span);
+
+// The values' ranks as one number, for sorting and for finding a shape.
+std::uint64_t ValueRanks(std::span<const int> values);
 
 // The string-set class of the sounding strings (bit s: string s sounds) of
 // an instrument of `stringCount` strings: all of them (30), all but the

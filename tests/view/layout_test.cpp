@@ -93,6 +93,37 @@ TEST(DiagramLayout, mirrorsForALeftHandedPlayerWithTheSameFingers) {
   EXPECT_EQ(sorted(reflected), sorted(mirrored.placements));
 }
 
+// Other instruments keep the six-string spacing: each string more or fewer
+// moves the right edge by one spacing.
+TEST(DiagramLayout, laysOutAnyNumberOfStringsAtTheSameSpacing) {
+  const std::vector<int> ukulele{0, 0, 0, 3};
+  DiagramLayout four = LayOutDiagram(ukulele, DiagramVariant::Plain, false);
+  EXPECT_EQ(four.strings, 4);
+  EXPECT_EQ(four.fingers, (std::vector<int>{0, 0, 0, 1}));
+  std::vector<int> markXs;
+  for (const Placement& p : four.placements)
+    if (p.sprite == Sprite::BassMark || p.sprite == Sprite::SoundingMark) markXs.push_back(p.x);
+  EXPECT_EQ(markXs, (std::vector<int>{21, 32, 43, 54}));
+  EXPECT_EQ(DiagramCellWidth(4), 78);
+  EXPECT_EQ(DiagramCellWidth(6), 100);
+  EXPECT_EQ(DiagramCellWidth(7), 111);
+  EXPECT_EQ(DiagramGridWidth(6), 56);
+
+  const std::vector<int> seven{99, -1, 3, 3, 2, 1, 1};
+  DiagramLayout right = LayOutDiagram(seven, DiagramVariant::Plain, false);
+  DiagramLayout left = LayOutDiagram(seven, DiagramVariant::Plain, true);
+  EXPECT_EQ(right.fingers, left.fingers);
+  EXPECT_EQ(right.fingers, (std::vector<int>{kNoFinger, 1, 3, 4, 2, 1, 1}));
+  // The muted low B stands leftmost, or rightmost for a left-handed player.
+  auto mutedX = [](const DiagramLayout& layout) {
+    for (const Placement& p : layout.placements)
+      if (p.sprite == Sprite::MutedMark) return p.x;
+    return -1;
+  };
+  EXPECT_EQ(mutedX(right), 21);
+  EXPECT_EQ(mutedX(left), 21 + 6 * 11);
+}
+
 TEST(NeckLayout, showsABarreAsAColumnOfEqualMarkers) {
   auto markers = LayOutNeck({99, -3, 5, 5, 4, 3});
   const int x3 = 134 - 10, x4 = 171 - 10, x5 = 206 - 10;

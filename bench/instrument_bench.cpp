@@ -1,0 +1,42 @@
+// The voicing search on other instruments: the start chord (C major, bass
+// C, 12 frets) on each, and the 7-string guitar's E minor seven at 24 frets.
+#include <benchmark/benchmark.h>
+
+#include "search/instrument_search.h"
+#include "search/search_argument.h"
+#include "theory/formula.h"
+
+namespace corvanta {
+namespace {
+
+InstrumentSearchResult SearchOn(const char* name, std::string_view formula, int root,
+                                int fretCount) {
+  SearchSettings settings;
+  settings.rootPitchClass = settings.bassPitchClass = root;
+  settings.fretCount = fretCount;
+  auto numbers = ParseSearchArgument(BuildSearchArgument(formula, root, root)).numbers;
+  return SearchOnInstrument(*FindInstrument(name), numbers, settings);
+}
+
+void StartChordOn(benchmark::State& state, const char* name) {
+  for (auto _ : state) benchmark::DoNotOptimize(SearchOn(name, "00 04 07", 0, 12));
+  state.counters["fingerings"] = static_cast<double>(SearchOn(name, "00 04 07", 0, 12).voicings.size());
+}
+BENCHMARK_CAPTURE(StartChordOn, guitar, "guitar")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(StartChordOn, ukulele, "ukulele")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(StartChordOn, mandolin, "mandolin")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(StartChordOn, guitar7, "guitar7")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(StartChordOn, banjo, "banjo")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(StartChordOn, bass, "bass")->Unit(benchmark::kMicrosecond);
+
+void SevenStringEMinorSevenAt24(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(SearchOn("guitar7", "00 03 07 10", 4, 24));
+  state.counters["fingerings"] =
+      static_cast<double>(SearchOn("guitar7", "00 03 07 10", 4, 24).voicings.size());
+}
+BENCHMARK(SevenStringEMinorSevenAt24)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace corvanta
+
+BENCHMARK_MAIN();
