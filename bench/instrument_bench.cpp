@@ -20,7 +20,8 @@ InstrumentSearchResult SearchOn(const char* name, std::string_view formula, int 
 
 void StartChordOn(benchmark::State& state, const char* name) {
   for (auto _ : state) benchmark::DoNotOptimize(SearchOn(name, "00 04 07", 0, 12));
-  state.counters["fingerings"] = static_cast<double>(SearchOn(name, "00 04 07", 0, 12).voicings.size());
+  state.counters["fingerings"] =
+      static_cast<double>(SearchOn(name, "00 04 07", 0, 12).voicings.size());
 }
 BENCHMARK_CAPTURE(StartChordOn, guitar, "guitar")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(StartChordOn, ukulele, "ukulele")->Unit(benchmark::kMicrosecond);

@@ -161,8 +161,9 @@ Instrument ParseInstrument(const std::string& name, const std::optional<std::str
   if (name == "custom") {
     auto pitches = tuning ? ParseCustomPitches(*tuning) : std::nullopt;
     if (!pitches)
-      throw BadArgument("--instrument custom: give --tuning as 4 to 8 notes with octaves "
-                        "(\"D3 G3 D4 G4 B4 D5\")");
+      throw BadArgument(
+          "--instrument custom: give --tuning as 4 to 8 notes with octaves "
+          "(\"D3 G3 D4 G4 B4 D5\")");
     return *CustomInstrument(*pitches);
   }
   const Instrument* found = FindInstrument(name);
@@ -177,12 +178,14 @@ Instrument ParseInstrument(const std::string& name, const std::optional<std::str
   if (auto pitches = ParseStringPitches(*tuning, *found)) return Retuned(*found, *pitches);
   throw BadArgument("--tuning: '" + *tuning + "' is neither " +
                     std::to_string(found->StringCount()) + " note names for the " + found->name +
-                    " (\"" + [&] {
+                    " (\"" +
+                    [&] {
                       std::string standard;
                       for (int pitch : found->StandardPitches())
                         standard += (standard.empty() ? "" : " ") + PitchName(pitch);
                       return standard;
-                    }() + "\") nor one of its presets: " + PresetNames(*found));
+                    }() +
+                    "\") nor one of its presets: " + PresetNames(*found));
 }
 
 SearchSettings ParseSettings(const SearchOptionText& text) {

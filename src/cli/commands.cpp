@@ -53,8 +53,9 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   instruments->add_flag("--json", texts.instrumentsJson, "print one JSON array");
 
   auto* name = app.add_subcommand("name", "the names of the chord a fingering sounds");
-  name->add_option("frets", texts.name.frets,
-                   "a fret value per string, low string first; x or 99 muted (\"x 3 2 0 1 0\", \"x32010\")")
+  name->add_option(
+          "frets", texts.name.frets,
+          "a fret value per string, low string first; x or 99 muted (\"x 3 2 0 1 0\", \"x32010\")")
       ->required();
   AddTuningOption(*name, texts.name.tuning);
   AddInstrumentOption(*name, texts.name.instrument);
@@ -64,8 +65,9 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
 
   auto* diagram = app.add_subcommand("diagram", "draw one chord diagram into a file");
   diagram
-      ->add_option("frets", texts.diagram.frets,
-                   "a fret value per string, low string first; x muted, -f a barre (\"-1 3 3 2 1 1\")")
+      ->add_option(
+          "frets", texts.diagram.frets,
+          "a fret value per string, low string first; x muted, -f a barre (\"-1 3 3 2 1 1\")")
       ->required();
   diagram->add_flag("--left-handed", texts.diagram.leftHanded, "mirror for a left-handed player");
   AddDrawingOutputs(*diagram, texts.diagram);

@@ -12,7 +12,7 @@ namespace corvanta::cli {
 // the window toolkit.
 struct DrawnDiagram {
   std::vector<int> frets;  // one value per string
-  std::string caption;  // UTF-8
+  std::string caption;     // UTF-8
 };
 
 struct DrawingRequest {

@@ -21,7 +21,8 @@ std::vector<int> ParseInstrumentFrets(const std::string& text, const Instrument&
     int value = (*frets)[string];
     if (value != kMuted && PitchAt(instrument, static_cast<int>(string), value) < 0) {
       throw BadArgument(command + ": string " + std::to_string(string + 1) + " of the " +
-                        instrument.name + " has no fret " + std::to_string(value < 0 ? -value : value));
+                        instrument.name + " has no fret " +
+                        std::to_string(value < 0 ? -value : value));
     }
   }
   return *frets;
@@ -75,7 +76,8 @@ int RunInstruments(bool json, std::ostream& out) {
       presets.push_back({{"name", preset.name}, {"tuning", names(preset.pitches)}});
     nlohmann::json strings = nlohmann::json::array();
     for (const OpenString& string : instrument.strings)
-      strings.push_back({{"pitch", PitchName(string.pitch)}, {"midi", string.pitch},
+      strings.push_back({{"pitch", PitchName(string.pitch)},
+                         {"midi", string.pitch},
                          {"firstFret", string.firstFret}});
     list.push_back({{"name", instrument.name},
                     {"title", instrument.title},

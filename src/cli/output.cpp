@@ -104,8 +104,7 @@ void PrintFingeringTable(const std::string& argument, const InstrumentSearchResu
   int number = 0;
   for (const Voicing& voicing : FirstVoicings(result, limit)) {
     out << std::setw(4) << ++number << "  " << std::left << std::setw(width)
-        << ReadableFrets(voicing.frets) << std::right
-        << voicing.position << "\n";
+        << ReadableFrets(voicing.frets) << std::right << voicing.position << "\n";
   }
   out << result.voicings.size() << " fingerings\n";
 }

@@ -2,8 +2,8 @@
 
 #include "cli/commands.h"
 #include "cli/output.h"
-#include "search/search_argument.h"
 #include "search/instrument_search.h"
+#include "search/search_argument.h"
 #include "session/current_chord.h"
 #include "symbols/chord_names.h"
 #include "theory/formula.h"

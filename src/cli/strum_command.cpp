@@ -53,7 +53,8 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
   const Instrument sounding = InstrumentWithCapo(instrument, ParseCapo(command.capo));
   std::vector<int> notes;  // the strings in order, lowest-listed first
   for (std::size_t string = 0; string < frets.size(); ++string)
-    if (frets[string] != kMuted) notes.push_back(PitchAt(sounding, static_cast<int>(string), frets[string]));
+    if (frets[string] != kMuted)
+      notes.push_back(PitchAt(sounding, static_cast<int>(string), frets[string]));
   for (const MidiCall& call : PlanStrumNotes(notes, command.speed)) calls.push_back(call);
 
   if (command.messages || command.wav.empty()) PrintMessages(calls, out);
@@ -66,8 +67,8 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
   // guitar, the instrument's own General MIDI program for the others.
   std::vector<MidiCall> rendered = calls;
   if (command.patch.empty()) {
-    rendered = PlanPatchChange(instrument.IsGuitar() ? kPatchItems[0].program
-                                                     : instrument.midiProgram);
+    rendered =
+        PlanPatchChange(instrument.IsGuitar() ? kPatchItems[0].program : instrument.midiProgram);
     rendered.insert(rendered.end(), calls.begin(), calls.end());
   }
   std::string error;

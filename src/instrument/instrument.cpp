@@ -45,7 +45,8 @@ std::vector<OpenString> Strings(const std::vector<int>& pitches) {
 Instrument Guitar() {
   Instrument guitar{"guitar", "Guitar", {}, {}, {}, kNylonGuitar, kGuitarRules};
   for (const TuningPreset& preset : kTuningPresets)
-    guitar.presets.push_back({std::string(preset.buttonCaption), GuitarPitches(preset.pitchClasses)});
+    guitar.presets.push_back(
+        {std::string(preset.buttonCaption), GuitarPitches(preset.pitchClasses)});
   guitar.strings = Strings(guitar.presets.front().pitches);
   // The six-string templates are matched by their own rule in the guitar's
   // search; other instruments list their shapes here.
@@ -71,16 +72,18 @@ Instrument SevenStringGuitar() {
 Instrument Inverting(std::string name, std::string title, std::vector<InstrumentPreset> presets,
                      std::vector<std::vector<int>> shapes, int program) {
   const int count = static_cast<int>(presets.front().pitches.size());
-  Instrument instrument{std::move(name), std::move(title), Strings(presets.front().pitches),
-                        std::move(presets), std::move(shapes), program, {true, 0, count - 1}};
+  Instrument instrument{std::move(name),     std::move(title),  Strings(presets.front().pitches),
+                        std::move(presets),  std::move(shapes), program,
+                        {true, 0, count - 1}};
   return instrument;
 }
 
 // Bassists play double stops and triads: the bass and one string more.
 Instrument Bass(std::string name, std::string title, std::vector<int> pitches) {
   const int count = static_cast<int>(pitches.size());
-  Instrument bass{std::move(name), std::move(title), Strings(pitches), {{"Standard", pitches}},
-                  {}, kFingeredBass, {false, count - 1, 1}};
+  Instrument bass{
+      std::move(name), std::move(title),     Strings(pitches), {{"Standard", pitches}}, {},
+      kFingeredBass,   {false, count - 1, 1}};
   return bass;
 }
 
@@ -89,22 +92,37 @@ std::vector<Instrument> MakeBuiltIns() {
   std::vector<Instrument> all;
   all.push_back(Guitar());
   all.push_back(SevenStringGuitar());
-  all.push_back(Inverting(
-      "ukulele", "Ukulele",
-      {{"Standard", Pitches({"G4", "C4", "E4", "A4"})}, {"Low G", Pitches({"G3", "C4", "E4", "A4"})}},
-      {{0, 0, 0, 3}, {0, 0, 0, 1}, {0, 3, 3, 3}, {2, 2, 2, 0}, {2, 2, 1, 0}, {2, 2, 2, 3},
-       {0, 4, 3, 2}, {1, 2, 0, 2}, {2, 0, 1, 0}, {0, 2, 3, 2}, {0, 2, 1, 2}, {0, 2, 3, 1},
-       {2, 1, 0, 0}, {2, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 0, 0}, {3, 2, 1, 1}, {0, 0, 0, 2},
-       {2, 2, 1, 3}, {0, 2, 0, 2}},
-      kNylonGuitar));
+  all.push_back(Inverting("ukulele", "Ukulele",
+                          {{"Standard", Pitches({"G4", "C4", "E4", "A4"})},
+                           {"Low G", Pitches({"G3", "C4", "E4", "A4"})}},
+                          {{0, 0, 0, 3}, {0, 0, 0, 1}, {0, 3, 3, 3}, {2, 2, 2, 0}, {2, 2, 1, 0},
+                           {2, 2, 2, 3}, {0, 4, 3, 2}, {1, 2, 0, 2}, {2, 0, 1, 0}, {0, 2, 3, 2},
+                           {0, 2, 1, 2}, {0, 2, 3, 1}, {2, 1, 0, 0}, {2, 0, 0, 0}, {0, 1, 0, 0},
+                           {0, 0, 0, 0}, {3, 2, 1, 1}, {0, 0, 0, 2}, {2, 2, 1, 3}, {0, 2, 0, 2}},
+                          kNylonGuitar));
   all.push_back(Inverting("baritone-ukulele", "Baritone ukulele",
                           {{"Standard", Pitches({"D3", "G3", "B3", "E4"})}},
-                          {{2, 0, 1, 0}, {0, 0, 0, 3}, {0, 2, 3, 2}, {2, 2, 1, 0}, {2, 0, 0, 0},
-                           {2, 1, 0, 0}, {2, 2, 2, 0}, {3, 2, 1, 1}, {0, 2, 3, 1}},
+                          {{2, 0, 1, 0},
+                           {0, 0, 0, 3},
+                           {0, 2, 3, 2},
+                           {2, 2, 1, 0},
+                           {2, 0, 0, 0},
+                           {2, 1, 0, 0},
+                           {2, 2, 2, 0},
+                           {3, 2, 1, 1},
+                           {0, 2, 3, 1}},
                           kNylonGuitar));
   all.push_back(Inverting("mandolin", "Mandolin", {{"Standard", Pitches({"G3", "D4", "A4", "E5"})}},
-                          {{0, 0, 2, 3}, {0, 2, 3, 0}, {2, 0, 0, 2}, {0, 2, 2, 0}, {2, 2, 3, 0},
-                           {2, 2, 4, 0}, {5, 3, 0, 1}, {2, 0, 0, 1}, {1, 2, 2, 0}, {0, 0, 2, 1}},
+                          {{0, 0, 2, 3},
+                           {0, 2, 3, 0},
+                           {2, 0, 0, 2},
+                           {0, 2, 2, 0},
+                           {2, 2, 3, 0},
+                           {2, 2, 4, 0},
+                           {5, 3, 0, 1},
+                           {2, 0, 0, 1},
+                           {1, 2, 2, 0},
+                           {0, 0, 2, 1}},
                           kSteelGuitar));
   Instrument banjo = Inverting(
       "banjo", "5-string banjo",
@@ -117,14 +135,13 @@ std::vector<Instrument> MakeBuiltIns() {
   all.push_back(Inverting("tenor-banjo", "Tenor banjo",
                           {{"Standard", Pitches({"C3", "G3", "D4", "A4"})}},
                           {{0, 0, 2, 3}, {7, 0, 0, 2}}, kBanjo));
-  all.push_back(Inverting("cavaquinho", "Cavaquinho", {{"Standard", Pitches({"D4", "G4", "B4", "D5"})}},
-                          {{0, 0, 0, 0}, {2, 0, 1, 2}, {0, 2, 3, 4}, {2, 0, 0, 2}, {2, 2, 1, 2},
-                           {2, 2, 2, 2}},
-                          kNylonGuitar));
-  all.push_back(Inverting("charango", "Charango",
-                          {{"Standard", Pitches({"G4", "C5", "E4", "A4", "E5"})}},
-                          {{2, 0, 0, 0, 0}, {0, 0, 0, 3, 0}, {0, 2, 3, 2, 3}, {2, 0, 1, 0, 1}},
-                          kNylonGuitar));
+  all.push_back(Inverting(
+      "cavaquinho", "Cavaquinho", {{"Standard", Pitches({"D4", "G4", "B4", "D5"})}},
+      {{0, 0, 0, 0}, {2, 0, 1, 2}, {0, 2, 3, 4}, {2, 0, 0, 2}, {2, 2, 1, 2}, {2, 2, 2, 2}},
+      kNylonGuitar));
+  all.push_back(Inverting(
+      "charango", "Charango", {{"Standard", Pitches({"G4", "C5", "E4", "A4", "E5"})}},
+      {{2, 0, 0, 0, 0}, {0, 0, 0, 3, 0}, {0, 2, 3, 2, 3}, {2, 0, 1, 0, 1}}, kNylonGuitar));
   all.push_back(Bass("bass", "Bass guitar", Pitches({"E1", "A1", "D2", "G2"})));
   all.push_back(Bass("bass5", "5-string bass", Pitches({"B0", "E1", "A1", "D2", "G2"})));
   return all;
@@ -216,8 +233,8 @@ std::optional<Instrument> CustomInstrument(const std::vector<int>& pitches) {
   if (count < kMinInstrumentStrings || count > kMaxInstrumentStrings) return std::nullopt;
   for (int pitch : pitches)
     if (pitch < kLowestMidi || pitch > kHighestMidi) return std::nullopt;
-  Instrument custom{"custom", "Custom", Strings(pitches), {{"Custom", pitches}}, {},
-                    kNylonGuitar, RulesForPitches(pitches)};
+  Instrument custom{"custom", "Custom",     Strings(pitches),        {{"Custom", pitches}},
+                    {},       kNylonGuitar, RulesForPitches(pitches)};
   return custom;
 }
 
@@ -252,8 +269,7 @@ std::optional<int> ParsePitchName(std::string_view text) {
 }
 
 std::string PitchName(int midi) {
-  return std::string(kSharpNoteNames[WrapPitchClass(midi)]) +
-         std::to_string(midi / kOctave - 1);
+  return std::string(kSharpNoteNames[WrapPitchClass(midi)]) + std::to_string(midi / kOctave - 1);
 }
 
 std::optional<std::vector<int>> ParseStringPitches(std::string_view text,

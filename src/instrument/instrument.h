@@ -28,8 +28,8 @@ struct OpenString {
 };
 
 struct InstrumentPreset {
-  std::string name;         // "Low G", "Drop D"
-  std::vector<int> pitches; // open MIDI notes, strings in the instrument's order
+  std::string name;          // "Low G", "Drop D"
+  std::vector<int> pitches;  // open MIDI notes, strings in the instrument's order
 };
 
 // How players of an instrument build chords, which the search follows.
@@ -48,9 +48,9 @@ struct VoicingRules {
 };
 
 struct Instrument {
-  std::string name;   // the CLI's name: "guitar", "ukulele", "custom"
-  std::string title;  // "Guitar", "Ukulele"
-  std::vector<OpenString> strings;  // as players list them: the lowest-listed first
+  std::string name;                       // the CLI's name: "guitar", "ukulele", "custom"
+  std::string title;                      // "Guitar", "Ukulele"
+  std::vector<OpenString> strings;        // as players list them: the lowest-listed first
   std::vector<InstrumentPreset> presets;  // the first is the standard tuning
   std::vector<std::vector<int>> shapes;   // the open and barre shapes its players know
   int midiProgram = 24;                   // General MIDI, counted from 0

@@ -311,8 +311,7 @@ InstrumentSearchResult SearchAnyInstrument(const Instrument& instrument,
                                            const SearchSettings& raw) {
   InstrumentSearchResult result;
   const int strings = instrument.StringCount();
-  if (argumentNumbers.empty() || strings < kMinInstrumentStrings ||
-      strings > kMaxInstrumentStrings)
+  if (argumentNumbers.empty() || strings < kMinInstrumentStrings || strings > kMaxInstrumentStrings)
     return result;
   const SearchSettings settings = Sanitized(raw);
   result.chordTones = ChordTonesOf(argumentNumbers, settings);

@@ -9,7 +9,7 @@
 namespace corvanta {
 
 struct InstrumentSearchResult {
-  std::vector<int> chordTones;   // root first, after the omit options
+  std::vector<int> chordTones;    // root first, after the omit options
   std::vector<Voicing> voicings;  // in drawing order
 };
 

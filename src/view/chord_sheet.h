@@ -14,7 +14,7 @@ namespace corvanta {
 // caption above it. Every device draws it with the same code as the screen.
 struct SheetDiagram {
   std::vector<int> frets;  // one value per string, as many on every diagram of a sheet
-  QString caption;  // above the diagram, e.g. the symbol of a chord's first voicing
+  QString caption;         // above the diagram, e.g. the symbol of a chord's first voicing
 };
 
 struct ChordSheet {

@@ -39,8 +39,8 @@ void PaintGrid(QPainter& painter, QPointF at, QRgb background, QColor lines, int
   const double width = DiagramGridWidth(strings);
   painter.fillRect(QRectF(at, QSizeF(width, kGridHeight)), QColor::fromRgb(background));
   for (int string = 0; string < strings; ++string)
-    painter.fillRect(QRectF(at + QPointF(string * kDiagramStringSpacing, 0), QSizeF(1, kGridHeight)),
-                     lines);
+    painter.fillRect(
+        QRectF(at + QPointF(string * kDiagramStringSpacing, 0), QSizeF(1, kGridHeight)), lines);
   painter.fillRect(QRectF(at, QSizeF(width, 3)), lines);
   for (int y : {18, 34, 50, 66, 82})
     painter.fillRect(QRectF(at + QPointF(0, y), QSizeF(width, 1)), lines);

@@ -41,7 +41,8 @@ TEST(CliInstruments, everyCommandTakesTheInstrument) {
   ASSERT_EQ(strum.status, 0) << strum.err;
   EXPECT_EQ(strum.out, "0 0x641C90\n75 0x642390\n");  // E1 then B1
   namespace fs = std::filesystem;
-  fs::path png = fs::temp_directory_path() / ("corvanta-uke-" + std::to_string(::getpid()) + ".png");
+  fs::path png =
+      fs::temp_directory_path() / ("corvanta-uke-" + std::to_string(::getpid()) + ".png");
   auto drawn = RunCli("diagram --instrument ukulele 0003 --png " + png.string());
   ASSERT_EQ(drawn.status, 0) << drawn.err;
   EXPECT_GT(fs::file_size(png), 100u);

@@ -31,13 +31,19 @@ TEST(Instruments, stringsAreListedAsPlayersListThem) {
     std::vector<int> pitches;
   };
   const std::vector<Row> rows{
-      {"guitar7", {35, 40, 45, 50, 55, 59, 64}}, {"ukulele", {67, 60, 64, 69}},
-      {"baritone-ukulele", {50, 55, 59, 64}},    {"mandolin", {55, 62, 69, 76}},
-      {"banjo", {67, 50, 55, 59, 62}},            {"tenor-banjo", {48, 55, 62, 69}},
-      {"cavaquinho", {62, 67, 71, 74}},           {"charango", {67, 72, 64, 69, 76}},
-      {"bass", {28, 33, 38, 43}},                 {"bass5", {23, 28, 33, 38, 43}},
+      {"guitar7", {35, 40, 45, 50, 55, 59, 64}},
+      {"ukulele", {67, 60, 64, 69}},
+      {"baritone-ukulele", {50, 55, 59, 64}},
+      {"mandolin", {55, 62, 69, 76}},
+      {"banjo", {67, 50, 55, 59, 62}},
+      {"tenor-banjo", {48, 55, 62, 69}},
+      {"cavaquinho", {62, 67, 71, 74}},
+      {"charango", {67, 72, 64, 69, 76}},
+      {"bass", {28, 33, 38, 43}},
+      {"bass5", {23, 28, 33, 38, 43}},
   };
-  for (const Row& row : rows) EXPECT_EQ(FindInstrument(row.name)->StandardPitches(), row.pitches) << row.name;
+  for (const Row& row : rows)
+    EXPECT_EQ(FindInstrument(row.name)->StandardPitches(), row.pitches) << row.name;
   EXPECT_EQ(FindInstrument("ukulele")->presets[1].pitches, (std::vector<int>{55, 60, 64, 69}));
   EXPECT_EQ(FindInstrument("guitar7")->presets[1].pitches.front(), 36);
 }

@@ -51,7 +51,9 @@ RandomCase MakeCase(std::mt19937& random) {
   std::vector<int> offsets = FormulaOffsets(type.formula);
   // The bass: mostly the root, else a chord tone or any note.
   int bass = root;
-  if (pick(3) == 0) bass = WrapPitchClass(root + offsets[static_cast<std::size_t>(pick(static_cast<int>(offsets.size())))]);
+  if (pick(3) == 0)
+    bass = WrapPitchClass(
+        root + offsets[static_cast<std::size_t>(pick(static_cast<int>(offsets.size())))]);
   if (pick(8) == 0) bass = pick(12);
   RandomCase c{Argument(type.formula, root, bass), Chord(root, bass), {}};
   constexpr std::array<int, 4> kFretCounts{6, 12, 18, 24};
@@ -94,7 +96,10 @@ TEST(InstrumentSearch, guitarSearchesEqualThePlainReference) {
   for (int i = 0; i < 400; ++i) {
     RandomCase c = MakeCase(random);
     Instrument tuned = guitar;
-    if (i % 2 == 1) tuned = Retuned(guitar, guitar.presets[static_cast<std::size_t>(random() % guitar.presets.size())].pitches);
+    if (i % 2 == 1)
+      tuned = Retuned(
+          guitar,
+          guitar.presets[static_cast<std::size_t>(random() % guitar.presets.size())].pitches);
     SearchSettings fast = c.settings;
     for (int s = 0; s < kStringCount; ++s) fast.tuning[s] = WrapPitchClass(tuned.strings[s].pitch);
     std::vector<std::string> expected = reference::Search(tuned, c.argument, c.settings);
@@ -109,7 +114,9 @@ TEST(InstrumentSearch, everyBuiltInInstrumentEqualsThePlainReference) {
   for (const Instrument& instrument : BuiltInInstruments()) {
     for (int i = 0; i < 150; ++i) {
       RandomCase c = MakeCase(random);
-      Instrument tuned = Retuned(instrument, instrument.presets[static_cast<std::size_t>(i) % instrument.presets.size()].pitches);
+      Instrument tuned = Retuned(
+          instrument,
+          instrument.presets[static_cast<std::size_t>(i) % instrument.presets.size()].pitches);
       ASSERT_EQ(KeysOf(SearchOnInstrument(tuned, c.argument, c.settings)),
                 reference::Search(tuned, c.argument, c.settings))
           << instrument.name << ": " << c.name;
@@ -167,8 +174,8 @@ TEST(InstrumentSearch, findsTheShapesPlayersKnow) {
   };
   for (const KnownShape& shape : shapes) {
     const Instrument& instrument = *FindInstrument(shape.instrument);
-    InstrumentSearchResult result =
-        SearchOnInstrument(instrument, Argument(shape.formula, shape.root, shape.root), Chord(shape.root, shape.root));
+    InstrumentSearchResult result = SearchOnInstrument(
+        instrument, Argument(shape.formula, shape.root, shape.root), Chord(shape.root, shape.root));
     auto found = std::find_if(result.voicings.begin(), result.voicings.end(),
                               [&](const Voicing& v) { return v.frets == shape.frets; });
     ASSERT_NE(found, result.voicings.end()) << shape.instrument << " " << shape.chord;
@@ -202,7 +209,8 @@ TEST(InstrumentSearch, theBassIsTheLowestPitchOnReentrantTunings) {
   for (const Voicing& voicing : slash.voicings) {
     int lowest = 999;
     for (std::size_t s = 0; s < voicing.frets.size(); ++s)
-      if (voicing.frets[s] != kMuted) lowest = std::min(lowest, PitchAt(ukulele, static_cast<int>(s), voicing.frets[s]));
+      if (voicing.frets[s] != kMuted)
+        lowest = std::min(lowest, PitchAt(ukulele, static_cast<int>(s), voicing.frets[s]));
     EXPECT_EQ(WrapPitchClass(lowest), 4) << VoicingKeyText(voicing);
   }
   EXPECT_FALSE(slash.voicings.empty());

@@ -72,11 +72,14 @@ void RecordFingering(State& state, const std::vector<int>& values) {
     }
   }
   int n = state.strings;
-  int setClass = run == n ? 30 : run == n - 1 ? 20 : (run == n - 2 && values[0] == kMutedValue) ? 10 : 50;
+  int setClass = run == n                                     ? 30
+                 : run == n - 1                               ? 20
+                 : (run == n - 2 && values[0] == kMutedValue) ? 10
+                                                              : 50;
   if (state.settings.span <= high - low) return;
   if (high <= 5) low = 1;
-  std::string key = std::to_string(low + 10) + std::to_string(setClass) +
-                    std::to_string(high + 10) + " " + text;
+  std::string key =
+      std::to_string(low + 10) + std::to_string(setClass) + std::to_string(high + 10) + " " + text;
   if (std::find(state.fingerings.begin(), state.fingerings.end(), key) != state.fingerings.end())
     return;
   state.fingerings.push_back(key);
@@ -146,8 +149,8 @@ void FirstFingering(State& state, std::vector<int>& candidate, int lo, int hi) {
   }
 }
 
-void NextFingering(State& state, const std::vector<int>& first, std::vector<int>& candidate,
-                   int lo, int hi, int w) {
+void NextFingering(State& state, const std::vector<int>& first, std::vector<int>& candidate, int lo,
+                   int hi, int w) {
   for (int i = state.strings - 1; i >= w + 1; --i) {
     int& value = candidate[static_cast<std::size_t>(i)];
     if (value == kMutedValue) continue;
