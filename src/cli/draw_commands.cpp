@@ -84,7 +84,7 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
     InstrumentChordResult result = SearchChordOn(entry, instrument, capo);
     const auto& found = result.search.voicings;
     for (std::size_t i = 0; i < found.size() && i < static_cast<std::size_t>(command.perChord); ++i)
-      request.diagrams.push_back({found[i].frets, i == 0 ? symbol : std::string()});
+      request.diagrams.push_back({found[i].frets.ToVector(), i == 0 ? symbol : std::string()});
     symbols += (symbols.empty() ? "" : "  ") + symbol;
   }
   request.heading = symbols + "  \u2014  " + TuningHeading(instrument, command.tuning, capo);

@@ -38,7 +38,7 @@ nlohmann::json FretsJson(std::span<const int> frets) {
 namespace {
 
 nlohmann::json VoicingJson(const Voicing& voicing, const Instrument& sounding) {
-  const std::vector<int>& frets = voicing.frets;
+  const std::vector<int> frets = voicing.frets.ToVector();
   nlohmann::json json;
   json["frets"] = FretsJson(frets);
   json["barre"] = nullptr;
@@ -104,7 +104,8 @@ void PrintFingeringTable(const std::string& argument, const InstrumentSearchResu
   int number = 0;
   for (const Voicing& voicing : FirstVoicings(result, limit)) {
     out << std::setw(4) << ++number << "  " << std::left << std::setw(width)
-        << ReadableFrets(voicing.frets) << std::right << voicing.position << "\n";
+        << ReadableFrets(voicing.frets.ToVector()) << std::right
+        << static_cast<int>(voicing.position) << "\n";
   }
   out << result.voicings.size() << " fingerings\n";
 }

@@ -32,6 +32,7 @@ using Values = std::array<int, kMaxInstrumentStrings>;
 // Most searches meet a few thousand distinct candidates: growing the set
 // from nothing would rehash it over and over.
 constexpr std::size_t kTypicalCandidates = 4096;
+constexpr std::size_t kTypicalVoicings = 512;
 
 // An instrument's shapes by their value ranks: most fingerings match none,
 // and each is answered by one lookup.
@@ -125,6 +126,7 @@ class InstrumentWalk {
   }
 
   std::vector<Voicing> Run() {
+    voicings_.reserve(kTypicalVoicings);
     if (instrument_.rules.anyInversion) {
       // No bass string: windows slide over the whole neck as they do above
       // an open bass, up to the highest fret a fretted bass could reach.

@@ -52,10 +52,11 @@ std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChord
   }
   if (span <= high - low) return std::nullopt;
   Voicing voicing;
-  voicing.frets.assign(values.begin(), values.end());
-  voicing.position = high <= kFirstPositionHighestFret ? 1 : low;
-  voicing.stringSet = StringSetClass(sounding, static_cast<int>(values.size()));
-  voicing.highest = high;
+  voicing.frets = FretValues(values);
+  voicing.position = static_cast<std::uint8_t>(high <= kFirstPositionHighestFret ? 1 : low);
+  voicing.stringSet =
+      static_cast<std::uint8_t>(StringSetClass(sounding, static_cast<int>(values.size())));
+  voicing.highest = static_cast<std::uint8_t>(high);
   voicing.valueRanks = ValueRanks(values);
   return voicing;
 }
@@ -79,10 +80,10 @@ bool VoicingBefore(const Voicing& a, const Voicing& b) {
 Voicing VoicingOf(const PackedFingering& fingering) {
   const KeyFacts facts = KeyFactsOf(fingering.frets);
   Voicing voicing;
-  voicing.frets.assign(fingering.frets.begin(), fingering.frets.end());
-  voicing.position = KeyPosition(facts);
-  voicing.stringSet = key_facts::StringSetOf(facts.sounding);
-  voicing.highest = facts.high;
+  voicing.frets = FretValues(fingering.frets);
+  voicing.position = static_cast<std::uint8_t>(KeyPosition(facts));
+  voicing.stringSet = static_cast<std::uint8_t>(key_facts::StringSetOf(facts.sounding));
+  voicing.highest = static_cast<std::uint8_t>(facts.high);
   voicing.preferred = IsPreferred(fingering);
   voicing.valueRanks = ValueRanks(fingering.frets);
   return voicing;

@@ -1,23 +1,55 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "instrument/instrument.h"
 #include "search/fingering_key.h"
 
 namespace corvanta {
+
+// A fingering's values, one per string, kept in place and small (each
+// value, 99 or -29..29, fits a byte): a search records thousands, and a
+// heap block or a wide record each would cost more than finding them.
+class FretValues {
+ public:
+  FretValues() = default;
+  explicit FretValues(std::span<const int> values)
+      : count_(static_cast<std::uint8_t>(std::min(values.size(), kCapacity))) {
+    for (std::size_t string = 0; string < count_; ++string)
+      values_[string] = static_cast<std::int8_t>(values[string]);
+  }
+
+  std::size_t size() const { return count_; }
+  int operator[](std::size_t string) const { return values_[string]; }
+  const std::int8_t* begin() const { return values_.data(); }
+  const std::int8_t* end() const { return values_.data() + count_; }
+  std::vector<int> ToVector() const { return {begin(), end()}; }
+  bool operator==(const FretValues& other) const {
+    return std::equal(begin(), end(), other.begin(), other.end());
+  }
+
+ private:
+  static constexpr std::size_t kCapacity = kMaxInstrumentStrings;
+  std::array<std::int8_t, kCapacity> values_{};
+  std::uint8_t count_ = 0;
+};
 
 // An accepted fingering on any instrument, with the fields its key text
 // shows held as fields: "MMCCXX v0 v1 ... " is position + 10, the string-set
 // class and the highest fret + 10, then one value per string.
 struct Voicing {
-  std::vector<int> frets;  // one value per string, lowest-listed first, barre signs kept
-  int position = 1;        // lowest held fret, 1 in the first position
-  int stringSet = kOtherStringSet;
-  int highest = 0;         // highest fret of a sounding string, 0 when none is held
-  bool preferred = false;  // a promoted shape: drawn first, its prefix "000000"
+  // Small fields: a search records thousands, and a record that stays small
+  // keeps their list in memory the program already holds.
+  FretValues frets;           // one value per string, lowest-listed first, barre signs kept
+  std::uint8_t position = 1;  // lowest held fret, 1 in the first position
+  std::uint8_t stringSet = kOtherStringSet;
+  std::uint8_t highest = 0;  // highest fret of a sounding string, 0 when none is held
+  bool preferred = false;    // a promoted shape: drawn first, its prefix "000000"
   // Only a sort key: each value's rank in the byte order of the values'
   // texts, six bits each, the first string the most significant.
   std::uint64_t valueRanks = 0;

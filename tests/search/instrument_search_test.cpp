@@ -177,7 +177,7 @@ TEST(InstrumentSearch, findsTheShapesPlayersKnow) {
     InstrumentSearchResult result = SearchOnInstrument(
         instrument, Argument(shape.formula, shape.root, shape.root), Chord(shape.root, shape.root));
     auto found = std::find_if(result.voicings.begin(), result.voicings.end(),
-                              [&](const Voicing& v) { return v.frets == shape.frets; });
+                              [&](const Voicing& v) { return v.frets.ToVector() == shape.frets; });
     ASSERT_NE(found, result.voicings.end()) << shape.instrument << " " << shape.chord;
     if (shape.first) {
       EXPECT_EQ(found, result.voicings.begin()) << shape.instrument << " " << shape.chord;
