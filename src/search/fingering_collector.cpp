@@ -9,7 +9,7 @@
 namespace corvanta {
 namespace {
 
-inline constexpr std::size_t kTypicalFingeringCount = 512;
+inline constexpr std::size_t kTypicalFingeringCount = 1024;
 
 }  // namespace
 FingeringCollector::FingeringCollector(const SearchSettings& settings,
@@ -33,7 +33,7 @@ void FingeringCollector::AcceptWithBarres(const Frets& candidate, const KeyFacts
   // fret and the highest value stay).
   KeyFacts marked = facts;
   marked.ranks = KeyFactsOf(values).ranks;
-  Record(values, KeyOrder(marked));
+  Record(values, marked, KeyOrder(marked));
 }
 
 }  // namespace corvanta

@@ -43,7 +43,7 @@ class FingeringCollector {
   void Accept(const Frets& candidate, const KeyFacts& facts, int heldStrings) {
     if (!KeyKeeps(facts, settings_.simpleChords, settings_.span)) return;
     if (heldStrings <= kFingerCount) {
-      Record(candidate, KeyOrder(facts));  // no barre: the values stay as they are
+      Record(candidate, facts, KeyOrder(facts));  // no barre: the values stay as they are
       return;
     }
     AcceptWithBarres(candidate, facts);
@@ -52,10 +52,11 @@ class FingeringCollector {
 
   // Written into the vector in place: a packed value built on the stack and
   // copied in stalls on reading back what was just stored.
-  void Record(const Frets& values, std::uint64_t order) {
+  void Record(const Frets& values, const KeyFacts& facts, std::uint64_t order) {
     PackedFingering& added = fingerings_.emplace_back();
     added.frets = values;
     added.order = order;
+    SetKeyFields(added, facts);
   }
 
   const SearchSettings& settings_;

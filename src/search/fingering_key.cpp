@@ -12,21 +12,26 @@ std::optional<std::string> FingeringKey(const Frets& values, bool simpleChords, 
 std::optional<PackedFingering> PackFingering(const Frets& values, bool simpleChords, int span) {
   KeyFacts facts = KeyFactsOf(values);
   if (!KeyKeeps(facts, simpleChords, span)) return std::nullopt;
-  return PackedFingering{values, KeyOrder(facts)};
+  PackedFingering packed{values, KeyOrder(facts)};
+  SetKeyFields(packed, facts);
+  return packed;
 }
 
 void MarkPreferred(PackedFingering& fingering) {
-  fingering.order &= (std::uint64_t{1} << key_facts::kValueBits) - 1;  // the prefix "000000"
+  fingering.preferred = true;
+  fingering.order &= (std::uint64_t{1} << key_facts::kValueBits) - 1;  // sorts as "000000"
 }
 
-bool IsPreferred(const PackedFingering& fingering) {
-  return (fingering.order >> key_facts::kValueBits) == 0;
-}
+bool IsPreferred(const PackedFingering& fingering) { return fingering.preferred; }
 
 std::string KeyText(const PackedFingering& fingering) {
   char prefix[16];
-  std::snprintf(prefix, sizeof prefix, "%06u",
-                static_cast<unsigned>(fingering.order >> key_facts::kValueBits));
+  const int number = fingering.preferred
+                         ? 0
+                         : (fingering.position + key_facts::kFieldOffset) * 10000 +
+                               fingering.stringSet * 100 + fingering.highest +
+                               key_facts::kFieldOffset;
+  std::snprintf(prefix, sizeof prefix, "%06d", number);
   std::string text(prefix);
   text += ' ';
   return text + FretText(fingering.frets);

@@ -15,14 +15,26 @@ namespace corvanta {
 // simple-chords option, or a stretch not below the span).
 std::optional<std::string> FingeringKey(const Frets& values, bool simpleChords, int span);
 
-// An accepted fingering kept as numbers: its values (barre sign included)
-// and an order number that sorts exactly as its key text does, byte by
-// byte. The key text is made only where it is shown.
+// An accepted fingering kept as numbers: its values (barre sign included),
+// the fields its key shows, and an order number that is only a sort key: it
+// sorts exactly as the key text does, byte by byte. The key text is made
+// only where it is shown.
 struct PackedFingering {
   Frets frets{};
   std::uint64_t order = 0;
+  std::uint8_t position = 1;  // the key's first field less 10: the lowest held fret, or 1
+  std::uint8_t stringSet = kOtherStringSet;
+  std::uint8_t highest = 0;  // the highest fret of a sounding string
+  bool preferred = false;    // promoted: its prefix reads "000000"
   bool operator==(const PackedFingering&) const = default;
 };
+
+// The fields of a key from its facts.
+inline void SetKeyFields(PackedFingering& fingering, const KeyFacts& facts) {
+  fingering.position = static_cast<std::uint8_t>(KeyPosition(facts));
+  fingering.stringSet = static_cast<std::uint8_t>(key_facts::StringSetOf(facts.sounding));
+  fingering.highest = static_cast<std::uint8_t>(facts.high);
+}
 
 // The packed form of FingeringKey; nullopt where it gives nullopt.
 std::optional<PackedFingering> PackFingering(const Frets& values, bool simpleChords, int span);

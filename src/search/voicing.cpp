@@ -78,13 +78,12 @@ bool VoicingBefore(const Voicing& a, const Voicing& b) {
 }
 
 Voicing VoicingOf(const PackedFingering& fingering) {
-  const KeyFacts facts = KeyFactsOf(fingering.frets);
   Voicing voicing;
   voicing.frets = FretValues(fingering.frets);
-  voicing.position = static_cast<std::uint8_t>(KeyPosition(facts));
-  voicing.stringSet = static_cast<std::uint8_t>(key_facts::StringSetOf(facts.sounding));
-  voicing.highest = static_cast<std::uint8_t>(facts.high);
-  voicing.preferred = IsPreferred(fingering);
+  voicing.position = fingering.position;
+  voicing.stringSet = fingering.stringSet;
+  voicing.highest = fingering.highest;
+  voicing.preferred = fingering.preferred;
   voicing.valueRanks = ValueRanks(fingering.frets);
   return voicing;
 }
