@@ -26,11 +26,10 @@ bool IsPreferred(const PackedFingering& fingering) { return fingering.preferred;
 
 std::string KeyText(const PackedFingering& fingering) {
   char prefix[16];
-  const int number = fingering.preferred
-                         ? 0
-                         : (fingering.position + key_facts::kFieldOffset) * 10000 +
-                               fingering.stringSet * 100 + fingering.highest +
-                               key_facts::kFieldOffset;
+  const int number = fingering.preferred ? 0
+                                         : (fingering.position + key_facts::kFieldOffset) * 10000 +
+                                               fingering.stringSet * 100 + fingering.highest +
+                                               key_facts::kFieldOffset;
   std::snprintf(prefix, sizeof prefix, "%06d", number);
   std::string text(prefix);
   text += ' ';

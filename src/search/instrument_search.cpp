@@ -29,10 +29,12 @@ static_assert(kMaxFretCount - 1 + kWindowReach < kFretSlots,
 
 using Values = std::array<int, kMaxInstrumentStrings>;
 
-// Most searches meet a few thousand distinct candidates: growing the set
-// from nothing would rehash it over and over.
-constexpr std::size_t kTypicalCandidates = 4096;
-constexpr std::size_t kTypicalVoicings = 512;
+// Most bass placements meet at most a few hundred distinct candidates.
+constexpr std::size_t kTypicalCandidates = 1024;
+// The largest common searches (24 frets on seven strings) keep under three
+// thousand voicings: one block that size, small enough for the allocator to
+// keep between searches, is never regrown or handed back on the way.
+constexpr std::size_t kTypicalVoicings = 3072;
 
 // An instrument's shapes by their value ranks: most fingerings match none,
 // and each is answered by one lookup.
@@ -58,25 +60,39 @@ class ShapeSet {
   std::vector<std::uint64_t> ranks_;
 };
 
-// The candidates already met, by their value ranks: an open-addressed table
-// of keys (a node per key would cost an allocation per candidate). A key
-// holds at most 48 bits, so key + 1 is never 0, the empty slot.
+// The candidates already met under one bass placement, by their value
+// ranks: an open-addressed table of keys (a node per key would cost an
+// allocation per candidate). Two placements never give the same fingering
+// (they differ on the bass string or below it), so each starts afresh: a
+// new round, marked in the top bits of every slot it fills, empties the
+// table without touching it. A key holds at most 48 bits.
 class MetCandidates {
  public:
   MetCandidates() : slots_(kTypicalCandidates * 2, 0) {}
 
-  // Whether the key is new; it is remembered either way.
+  void NewRound() {
+    ++round_;
+    count_ = 0;
+  }
+
+  // Whether the key is new this round; it is remembered either way.
   bool Insert(std::uint64_t key) {
     if (2 * (count_ + 1) > slots_.size()) Grow();
-    return Place(slots_, key + 1);
+    return Place(slots_, Stored(key));
   }
 
  private:
+  static constexpr int kKeyBits = 48;
+  static_assert(kMaxInstrumentStrings * key_facts::kRankBits <= kKeyBits);
+
+  std::uint64_t Stored(std::uint64_t key) const { return round_ << kKeyBits | key; }
+  bool Current(std::uint64_t stored) const { return (stored >> kKeyBits) == round_; }
+
   bool Place(std::vector<std::uint64_t>& slots, std::uint64_t stored) {
     const std::size_t mask = slots.size() - 1;
     // Fibonacci hashing spreads the ranks' low bits over the table.
     std::size_t at = static_cast<std::size_t>((stored * 0x9E3779B97F4A7C15ull) >> 40) & mask;
-    while (slots[at] != 0) {
+    while (Current(slots[at])) {
       if (slots[at] == stored) return false;
       at = (at + 1) & mask;
     }
@@ -89,12 +105,13 @@ class MetCandidates {
     std::vector<std::uint64_t> larger(slots_.size() * 2, 0);
     count_ = 0;
     for (std::uint64_t stored : slots_)
-      if (stored != 0) Place(larger, stored);
+      if (Current(stored)) Place(larger, stored);
     slots_ = std::move(larger);
   }
 
   std::vector<std::uint64_t> slots_;  // a power of two in size
   std::size_t count_ = 0;
+  std::uint64_t round_ = 1;  // slots of 0 (round 0) are empty in every round
 };
 
 // The walk of one search: bass placements (or, for instruments played in
@@ -179,6 +196,7 @@ class InstrumentWalk {
         if (pitch < 0 || WrapPitchClass(pitch) != bass_) continue;
         candidate_.fill(kMuted);
         candidate_[string] = fret;
+        seen_.NewRound();
         const int windows = fret > 0 ? enumeration::kFrettedBassWindows : settings_.fretCount;
         for (int window = 0; window < windows; ++window)
           WalkWindow(string + 1, {fret + window - kWindowReach, fret + window}, fret, window);
@@ -319,7 +337,8 @@ InstrumentSearchResult SearchAnyInstrument(const Instrument& instrument,
   result.chordTones = ChordTonesOf(argumentNumbers, settings);
   InstrumentWalk walk(instrument, settings, result.chordTones, argumentNumbers[0]);
   result.voicings = walk.Run();
-  std::sort(result.voicings.begin(), result.voicings.end(), VoicingBefore);
+  std::sort(result.voicings.begin(), result.voicings.end(),
+            [](const Voicing& a, const Voicing& b) { return VoicingBefore(a, b); });
   return result;
 }
 

@@ -13,13 +13,6 @@ namespace {
 // option: every string but the two lowest must sound (strings 2..5 on six).
 constexpr std::size_t kFirstInnerString = 2;
 
-// The three two-digit fields as the number they spell ("112013").
-int PrefixNumber(const Voicing& voicing) {
-  if (voicing.preferred) return 0;
-  return (voicing.position + key_facts::kFieldOffset) * 10000 + voicing.stringSet * 100 +
-         voicing.highest + key_facts::kFieldOffset;
-}
-
 }  // namespace
 
 std::uint64_t ValueRanks(std::span<const int> values) {
@@ -63,18 +56,10 @@ std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChord
 
 std::string VoicingKeyText(const Voicing& voicing) {
   char prefix[16];
-  std::snprintf(prefix, sizeof prefix, "%06d ", PrefixNumber(voicing));
+  std::snprintf(prefix, sizeof prefix, "%06d ", KeyPrefixNumber(voicing));
   std::string text(prefix);
   for (int value : voicing.frets) text += std::to_string(value) + ' ';
   return text;
-}
-
-bool VoicingBefore(const Voicing& a, const Voicing& b) {
-  const int prefixA = PrefixNumber(a), prefixB = PrefixNumber(b);
-  if (prefixA != prefixB) return prefixA < prefixB;
-  // Each value's text ends in a blank, so the texts compare value by value:
-  // as the ranks of voicings with as many strings.
-  return a.valueRanks < b.valueRanks;
 }
 
 Voicing VoicingOf(const PackedFingering& fingering) {
