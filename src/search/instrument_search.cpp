@@ -156,10 +156,32 @@ class InstrumentWalk {
   }
 
  private:
+  static std::uint64_t WithRank(std::uint64_t ranks, int value) {
+    return ranks << key_facts::kRankBits | key_facts::RankOf(value);
+  }
+
   struct Level {
     std::uint16_t sounded = 0;  // pitch classes of the free strings
     int playing = 0;            // sounding free strings
+    int held = 0;               // free strings held at a fret
     int high = -1;              // highest fret of the free strings
+    bool newBelowTop = false;   // a string at the fret below the top makes it new
+    std::uint64_t ranks = 0;    // the values' ranks so far (see ValueRanks)
+
+    // The next string at a fret sounding this pitch class.
+    Level With(int fret, int pitchClass, bool makesNew) const {
+      return {static_cast<std::uint16_t>(sounded | ToneBit(pitchClass)),
+              playing + 1,
+              held + (fret > 0 ? 1 : 0),
+              std::max(high, fret),
+              newBelowTop || makesNew,
+              WithRank(ranks, fret)};
+    }
+    Level Muted() const {
+      Level muted = *this;
+      muted.ranks = WithRank(ranks, kMuted);
+      return muted;
+    }
   };
 
   static std::uint16_t ToneBit(int tone) {
@@ -196,6 +218,7 @@ class InstrumentWalk {
         if (pitch < 0 || WrapPitchClass(pitch) != bass_) continue;
         candidate_.fill(kMuted);
         candidate_[string] = fret;
+        fixedHeld_ = fret > 0 ? 1 : 0;
         seen_.NewRound();
         const int windows = fret > 0 ? enumeration::kFrettedBassWindows : settings_.fretCount;
         for (int window = 0; window < windows; ++window)
@@ -214,23 +237,47 @@ class InstrumentWalk {
     return everyOtherHeld ? bassFret + window - 1 : -1;
   }
 
+  // Where earlier windows' repeats are pruned, a candidate is new exactly
+  // when its highest free fret is the top of the window, or the fret below
+  // it held by a string with no first choice below that fret (open, or up to
+  // four frets lower): the window ending there could not give it.
+  bool NewBelowTop(int string, int top) const {
+    const int below = top - 1;
+    const std::uint32_t firsts =
+        enumeration::FretRange(std::max(1, below - kWindowReach), below - 1) | 1u;
+    return (chordFrets_[string] & firsts) == 0;
+  }
+
+  bool NewToWindow(const Level& level) const {
+    return lowestNewHigh_ < 0 || level.high >= top_ ||
+           (level.high == top_ - 1 && level.newBelowTop);
+  }
+
   void WalkWindow(int firstFree, enumeration::FretWindow window, int bassFret, int windowIndex) {
     lowestNewHigh_ = LowestNewHigh(bassFret, windowIndex);
+    top_ = window.hi;
     available_[strings_] = 0;
     withChoices_[strings_] = 0;
     highestFrom_[strings_] = -1;
     for (int string = strings_ - 1; string >= firstFree; --string) {
       choices_[string] = enumeration::ChoicesOf(chordFrets_[string], window);
       std::uint16_t bits = 0;
-      for (int i = 0; i < choices_[string].count; ++i)
-        bits |= ToneBit(WrapPitchClass(pitch_[string][choices_[string].frets[i]]));
+      for (int i = 0; i < choices_[string].count; ++i) {
+        pitchClass_[string][i] = WrapPitchClass(pitch_[string][choices_[string].frets[i]]);
+        bits |= ToneBit(pitchClass_[string][i]);
+      }
       available_[string] = available_[string + 1] | bits;
       withChoices_[string] = withChoices_[string + 1] + (choices_[string].count > 0 ? 1 : 0);
       const int highest =
           choices_[string].count > 0 ? choices_[string].frets[choices_[string].count - 1] : -1;
       highestFrom_[string] = std::max(highestFrom_[string + 1], highest);
+      newBelowTop_[string] = NewBelowTop(string, window.hi);
     }
-    Walk(firstFree, Level{});
+    // The strings below the free ones are fixed for the whole window.
+    Level start;
+    for (int string = 0; string < firstFree; ++string)
+      start.ranks = WithRank(start.ranks, candidate_[string]);
+    Walk(firstFree, start);
   }
 
   // Whether the strings from `string` on can still complete the chord:
@@ -247,20 +294,35 @@ class InstrumentWalk {
   // each string through its choices and then muted.
   void Walk(int string, const Level& level) {
     if (!Viable(string, level)) return;
-    if (string == strings_) {
-      Check();
-      return;
-    }
+    const bool last = string == strings_ - 1;
     const enumeration::StringChoices& choices = choices_[string];
     for (int i = 0; i < choices.count; ++i) {
       const int fret = choices.frets[i];
       candidate_[string] = fret;
-      const int pitchClass = WrapPitchClass(pitch_[string][fret]);
-      Walk(string + 1, {static_cast<std::uint16_t>(level.sounded | ToneBit(pitchClass)),
-                        level.playing + 1, std::max(level.high, fret)});
+      const Level next =
+          level.With(fret, pitchClass_[string][i], fret == top_ - 1 && newBelowTop_[string]);
+      if (last) {
+        Complete(next);
+      } else {
+        Walk(string + 1, next);
+      }
     }
     candidate_[string] = kMuted;
-    Walk(string + 1, level);
+    const Level muted = level.Muted();
+    if (last) {
+      Complete(muted);
+    } else {
+      Walk(string + 1, muted);
+    }
+  }
+
+  // The last string's candidates are tested here rather than one call
+  // deeper: the deepest level of the walk is its largest.
+  void Complete(const Level& level) {
+    if ((required_ & ~level.sounded) != 0 || level.playing < instrument_.rules.minSounding ||
+        !NewToWindow(level))
+      return;
+    Check(level);
   }
 
   // On a re-entrant or inverting instrument the bass is the lowest pitch
@@ -276,22 +338,25 @@ class InstrumentWalk {
     return lowest >= 0 && WrapPitchClass(lowest) == bass_;
   }
 
-  void Check() {
+  void Check(const Level& level) {
     if (instrument_.rules.anyInversion && slashBass_ && !LowestPitchIsBass()) return;
     // Overlapping windows give the same candidates again; the tests below
     // decide alike each time, so a candidate met before is passed over at
     // once, accepted or not.
-    std::uint64_t key = 0;
-    for (int string = 0; string < strings_; ++string)
-      key = key << key_facts::kRankBits | key_facts::RankOf(candidate_[string]);
-    if (!seen_.Insert(key)) return;
+    if (!seen_.Insert(level.ranks)) return;
     Values values = candidate_;
     std::span<int> marked(values.data(), static_cast<std::size_t>(strings_));
-    if (CountFingers(marked, settings_.noFullBarres) > kFingerCount) return;
-    auto voicing = MakeVoicing(marked, settings_.simpleChords, settings_.span);
+    // Four held strings or fewer need no barre, and CountFingers would leave
+    // them (and so their ranks) as they are.
+    std::uint64_t ranks = level.ranks;
+    if (fixedHeld_ + level.held > kFingerCount) {
+      if (CountFingers(marked, settings_.noFullBarres) > kFingerCount) return;
+      ranks = ValueRanks(marked);
+    }
+    auto voicing = MakeVoicing(marked, settings_.simpleChords, settings_.span, ranks);
     if (!voicing) return;
-    if (!promoted_ && shapes_.Holds(marked, voicing->valueRanks)) {
-      voicing->preferred = true;
+    if (!promoted_ && shapes_.Holds(marked, voicing->order & kVoicingRankMask)) {
+      MarkPreferred(*voicing);
       promoted_ = true;
     }
     voicings_.push_back(std::move(*voicing));
@@ -311,6 +376,11 @@ class InstrumentWalk {
   std::array<int, kMaxInstrumentStrings + 1> withChoices_{};
   std::array<int, kMaxInstrumentStrings + 1> highestFrom_{};
   int lowestNewHigh_ = -1;
+  int top_ = 0;        // the window's highest fret
+  int fixedHeld_ = 0;  // the bass, when held at a fret
+  std::array<bool, kMaxInstrumentStrings> newBelowTop_{};
+  // The pitch class of each string's choices in the window.
+  std::array<std::array<int, kFretSlots + 1>, kMaxInstrumentStrings> pitchClass_{};
   Values candidate_{};
   MetCandidates seen_;
   bool promoted_ = false;

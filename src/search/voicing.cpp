@@ -31,6 +31,11 @@ int StringSetClass(std::uint32_t sounding, int stringCount) {
 }
 
 std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span) {
+  return MakeVoicing(values, simpleChords, span, ValueRanks(values));
+}
+
+std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span,
+                                   std::uint64_t valueRanks) {
   int low = 100, high = 0;
   std::uint32_t sounding = 0;
   for (std::size_t string = 0; string < values.size(); ++string) {
@@ -50,8 +55,24 @@ std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChord
   voicing.stringSet =
       static_cast<std::uint8_t>(StringSetClass(sounding, static_cast<int>(values.size())));
   voicing.highest = static_cast<std::uint8_t>(high);
-  voicing.valueRanks = ValueRanks(values);
+  voicing.order = VoicingOrder(voicing, valueRanks);
   return voicing;
+}
+
+std::uint64_t VoicingOrder(const Voicing& voicing, std::uint64_t valueRanks) {
+  if (voicing.preferred) return valueRanks;
+  const int setRank = voicing.stringSet == kFourTopStrings   ? 0
+                      : voicing.stringSet == kFiveTopStrings ? 1
+                      : voicing.stringSet == kAllSixStrings  ? 2
+                                                             : 3;
+  const std::uint64_t fields = std::uint64_t{1} << 12 | std::uint64_t{voicing.position} << 7 |
+                               static_cast<std::uint64_t>(setRank) << 5 | voicing.highest;
+  return fields << kVoicingRankBits | valueRanks;
+}
+
+void MarkPreferred(Voicing& voicing) {
+  voicing.preferred = true;
+  voicing.order &= kVoicingRankMask;
 }
 
 std::string VoicingKeyText(const Voicing& voicing) {
@@ -69,7 +90,7 @@ Voicing VoicingOf(const PackedFingering& fingering) {
   voicing.stringSet = fingering.stringSet;
   voicing.highest = fingering.highest;
   voicing.preferred = fingering.preferred;
-  voicing.valueRanks = ValueRanks(fingering.frets);
+  voicing.order = VoicingOrder(voicing, ValueRanks(fingering.frets));
   return voicing;
 }
 

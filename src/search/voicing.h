@@ -50,16 +50,29 @@ struct Voicing {
   std::uint8_t stringSet = kOtherStringSet;
   std::uint8_t highest = 0;  // highest fret of a sounding string, 0 when none is held
   bool preferred = false;    // a promoted shape: drawn first, its prefix "000000"
-  // Only a sort key: each value's rank in the byte order of the values'
-  // texts, six bits each, the first string the most significant.
-  std::uint64_t valueRanks = 0;
+  // Only a sort key, in the order of the key texts (see VoicingOrder).
+  std::uint64_t order = 0;
   bool operator==(const Voicing&) const = default;
 };
+
+// The sort key: below bit 48 each value's rank in the byte order of the
+// values' texts, six bits each, the first string the most significant
+// (value texts end in a blank, so key texts compare value by value); above
+// it the prefix's fields, which spell a number of fixed-width digits: not
+// preferred (1 bit), position (5), string set (2, its four classes in
+// order), highest fret (5). A preferred shape, "000000", has none of them.
+inline constexpr int kVoicingRankBits = 48;
+static_assert(kMaxInstrumentStrings * key_facts::kRankBits <= kVoicingRankBits);
+inline constexpr std::uint64_t kVoicingRankMask = (std::uint64_t{1} << kVoicingRankBits) - 1;
+std::uint64_t VoicingOrder(const Voicing& voicing, std::uint64_t valueRanks);
 
 // What a key is made of, for any number of strings: whether the fingering
 // is kept (simple chords, span) and, if so, its fields. `values` holds the
 // barre signs CountFingers wrote.
 std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span);
+// The same when the values' ranks (ValueRanks) are known already.
+std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span,
+                                   std::uint64_t valueRanks);
 
 // The values' ranks as one number, for sorting and for finding a shape.
 std::uint64_t ValueRanks(std::span<const int> values);
@@ -81,15 +94,11 @@ inline int KeyPrefixNumber(const Voicing& voicing) {
 }
 
 // Byte order of the key texts, without making them (for voicings of one
-// instrument, which have as many values each). Inline: a sort calls it
-// tens of thousands of times.
-inline bool VoicingBefore(const Voicing& a, const Voicing& b) {
-  const int prefixA = KeyPrefixNumber(a), prefixB = KeyPrefixNumber(b);
-  if (prefixA != prefixB) return prefixA < prefixB;
-  // Each value's text ends in a blank, so the texts compare value by value:
-  // as the ranks of voicings with as many strings.
-  return a.valueRanks < b.valueRanks;
-}
+// instrument, which have as many values each).
+inline bool VoicingBefore(const Voicing& a, const Voicing& b) { return a.order < b.order; }
+
+// Promotes a voicing to the front, as the prefix "000000" does.
+void MarkPreferred(Voicing& voicing);
 
 // The guitar's packed fingering as a voicing.
 Voicing VoicingOf(const PackedFingering& fingering);
