@@ -167,15 +167,19 @@ class InstrumentWalk {
     int high = -1;              // highest fret of the free strings
     bool newBelowTop = false;   // a string at the fret below the top makes it new
     std::uint64_t ranks = 0;    // the values' ranks so far (see ValueRanks)
+    VoicingFacts key;           // of every string so far, the fixed ones included
 
     // The next string at a fret sounding this pitch class.
-    Level With(int fret, int pitchClass, bool makesNew) const {
-      return {static_cast<std::uint16_t>(sounded | ToneBit(pitchClass)),
-              playing + 1,
-              held + (fret > 0 ? 1 : 0),
-              std::max(high, fret),
-              newBelowTop || makesNew,
-              WithRank(ranks, fret)};
+    Level With(int string, int fret, int pitchClass, bool makesNew) const {
+      Level next{static_cast<std::uint16_t>(sounded | ToneBit(pitchClass)),
+                 playing + 1,
+                 held + (fret > 0 ? 1 : 0),
+                 std::max(high, fret),
+                 newBelowTop || makesNew,
+                 WithRank(ranks, fret),
+                 key};
+      next.key.Add(string, fret);
+      return next;
     }
     Level Muted() const {
       Level muted = *this;
@@ -255,6 +259,7 @@ class InstrumentWalk {
 
   void WalkWindow(int firstFree, enumeration::FretWindow window, int bassFret, int windowIndex) {
     lowestNewHigh_ = LowestNewHigh(bassFret, windowIndex);
+    rememberMet_ = bassFret == 0 && windowIndex <= 1;
     top_ = window.hi;
     available_[strings_] = 0;
     withChoices_[strings_] = 0;
@@ -275,8 +280,10 @@ class InstrumentWalk {
     }
     // The strings below the free ones are fixed for the whole window.
     Level start;
-    for (int string = 0; string < firstFree; ++string)
+    for (int string = 0; string < firstFree; ++string) {
       start.ranks = WithRank(start.ranks, candidate_[string]);
+      start.key.Add(string, candidate_[string]);
+    }
     Walk(firstFree, start);
   }
 
@@ -299,8 +306,8 @@ class InstrumentWalk {
     for (int i = 0; i < choices.count; ++i) {
       const int fret = choices.frets[i];
       candidate_[string] = fret;
-      const Level next =
-          level.With(fret, pitchClass_[string][i], fret == top_ - 1 && newBelowTop_[string]);
+      const Level next = level.With(string, fret, pitchClass_[string][i],
+                                    fret == top_ - 1 && newBelowTop_[string]);
       if (last) {
         Complete(next);
       } else {
@@ -340,10 +347,11 @@ class InstrumentWalk {
 
   void Check(const Level& level) {
     if (instrument_.rules.anyInversion && slashBass_ && !LowestPitchIsBass()) return;
-    // Overlapping windows give the same candidates again; the tests below
-    // decide alike each time, so a candidate met before is passed over at
-    // once, accepted or not.
-    if (!seen_.Insert(level.ranks)) return;
+    // Where the walk cannot prune earlier windows' repeats (the first two
+    // windows over an open bass, where open strings first become choices),
+    // a candidate met before is passed over here: the tests below would
+    // decide alike again. Elsewhere every candidate is new to its window.
+    if (rememberMet_ && !seen_.Insert(level.ranks)) return;
     Values values = candidate_;
     std::span<int> marked(values.data(), static_cast<std::size_t>(strings_));
     // Four held strings or fewer need no barre, and CountFingers would leave
@@ -353,7 +361,7 @@ class InstrumentWalk {
       if (CountFingers(marked, settings_.noFullBarres) > kFingerCount) return;
       ranks = ValueRanks(marked);
     }
-    auto voicing = MakeVoicing(marked, settings_.simpleChords, settings_.span, ranks);
+    auto voicing = MakeVoicing(marked, level.key, settings_.simpleChords, settings_.span, ranks);
     if (!voicing) return;
     if (!promoted_ && shapes_.Holds(marked, voicing->order & kVoicingRankMask)) {
       MarkPreferred(*voicing);
@@ -383,6 +391,7 @@ class InstrumentWalk {
   std::array<std::array<int, kFretSlots + 1>, kMaxInstrumentStrings> pitchClass_{};
   Values candidate_{};
   MetCandidates seen_;
+  bool rememberMet_ = false;
   bool promoted_ = false;
   std::vector<Voicing> voicings_;
 };

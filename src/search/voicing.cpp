@@ -30,23 +30,25 @@ int StringSetClass(std::uint32_t sounding, int stringCount) {
   return kOtherStringSet;
 }
 
-std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span) {
-  return MakeVoicing(values, simpleChords, span, ValueRanks(values));
+VoicingFacts VoicingFacts::Of(std::span<const int> values) {
+  VoicingFacts facts;
+  for (std::size_t string = 0; string < values.size(); ++string)
+    facts.Add(static_cast<int>(string), values[string]);
+  return facts;
 }
 
-std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span,
-                                   std::uint64_t valueRanks) {
-  int low = 100, high = 0;
-  std::uint32_t sounding = 0;
-  for (std::size_t string = 0; string < values.size(); ++string) {
-    const int value = values[string];
-    if (value == kMuted) {
-      if (simpleChords && string >= kFirstInnerString) return std::nullopt;
-      continue;
-    }
-    sounding |= 1u << string;
-    if (value != kOpen) low = std::min(low, std::abs(value));
-    high = std::max(high, value);
+std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span) {
+  return MakeVoicing(values, VoicingFacts::Of(values), simpleChords, span, ValueRanks(values));
+}
+
+std::optional<Voicing> MakeVoicing(std::span<const int> values, const VoicingFacts& facts,
+                                   bool simpleChords, int span, std::uint64_t valueRanks) {
+  const int low = facts.low, high = facts.high;
+  const std::uint32_t sounding = facts.sounding;
+  if (simpleChords) {
+    // Every string but the two lowest must sound.
+    const std::uint32_t inner = ((1u << values.size()) - 1) & ~((1u << kFirstInnerString) - 1);
+    if ((sounding & inner) != inner) return std::nullopt;
   }
   if (span <= high - low) return std::nullopt;
   Voicing voicing;
