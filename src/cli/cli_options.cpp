@@ -172,9 +172,11 @@ Instrument ParseInstrument(const std::string& name, const std::optional<std::str
                       InstrumentNames() + ", custom");
   }
   if (!tuning) return *found;
-  if (found->IsGuitar()) return TunedGuitar(*found, *tuning);
+  // A preset by the name `instruments` lists (for the guitar, the tuning
+  // button's caption: "Lute", "Blues").
   for (const InstrumentPreset& preset : found->presets)
     if (preset.name == *tuning) return Retuned(*found, preset.pitches);
+  if (found->IsGuitar()) return TunedGuitar(*found, *tuning);
   if (auto pitches = ParseStringPitches(*tuning, *found)) return Retuned(*found, *pitches);
   throw BadArgument("--tuning: '" + *tuning + "' is neither " +
                     std::to_string(found->StringCount()) + " note names for the " + found->name +

@@ -54,6 +54,11 @@ TEST(CliInstruments, tuningsArePresetsOrANotePerString) {
   EXPECT_EQ(lowG["voicings"][0]["notes"][0], "G3");
   EXPECT_EQ(Json("search --json --instrument ukulele --tuning 'G3 C4 E4 A4'")["fingerings"],
             Json("search --json --instrument ukulele --tuning 'Low G'")["fingerings"]);
+  // The guitar's presets by the names the listing gives, and with octaves.
+  EXPECT_EQ(Json("search --json --tuning Lute")["fingerings"],
+            Json("search --json --tuning 'Lute Tunning'")["fingerings"]);
+  EXPECT_EQ(Json("search --json --tuning 'D2 A2 D3 G3 B3 E4'")["fingerings"],
+            Json("search --json --tuning 'Drop D'")["fingerings"]);
   auto custom = Json("search --json --instrument custom --tuning 'D3 G3 D4 G4 B4 D5' --limit 1");
   EXPECT_EQ(custom["voicings"][0]["frets"].size(), 6u);
 }
