@@ -83,8 +83,10 @@ QTableWidget* Grid(QWidget* parent, const char* name, QRect geometry, int rows, 
   grid->setGeometry(geometry);
   grid->horizontalHeader()->hide();
   grid->verticalHeader()->hide();
-  grid->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+  // The minimum first: Qt clamps the default to the font's minimum, which
+  // is taller than the rows the grids are drawn with.
   grid->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
+  grid->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
   grid->setFont(ArialFont(11));
   grid->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -52,6 +52,17 @@ class MainWindowTest : public QObject {
       QVERIFY(panel->text().isEmpty());
   }
 
+  // Rows of 15 px, as the grids are drawn: all twelve notes show, B too.
+  void noteGridsShowAllTwelveNotes() {
+    Window window;
+    for (const char* name : {"StringGridAcorde", "StringGridBaixo"}) {
+      auto* grid = window.Get<QTableWidget>(name);
+      for (int row = 0; row < grid->rowCount(); ++row) QCOMPARE(grid->rowHeight(row), 15);
+      QRect last = grid->visualItemRect(grid->item(11, 0));
+      QVERIFY2(last.bottom() < grid->viewport()->height(), name);
+    }
+  }
+
   void sizesThePictureForTheDiagramArea() {
     Window window;
     auto* box = window.Get<QScrollArea>("ScrollBoxViolao");
