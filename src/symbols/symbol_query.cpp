@@ -129,6 +129,16 @@ SymbolReading ReadChordSymbol(ChordEntry& entry, std::string_view text) {
   state.chordSymbol = reading.echo;
   state.bassPitchClass = bass;
   state.rootPitchClass = reading.root;
+  // The note grids follow the chord read (with no search of their own), so
+  // a later click composes its symbol from the chord shown: Am7, then the
+  // bass G, is Am/7/G, never the grids' old root over G.
+  if (result.namesRoot) {
+    state.rootGridRow = reading.root;
+    state.rootName = entry.BassGridText(reading.root);
+    state.bassGridRow = bass;
+    state.bassSuffix =
+        bass == reading.root ? std::string() : "/" + std::string(entry.BassGridText(bass));
+  }
 
   std::string base = "00 04 07";
   std::string additions;

@@ -153,6 +153,18 @@ class ChordControlsTest : public QObject {
     QCOMPARE(window.Ticked(), (std::vector<int>{0, 4}));
   }
 
+  // After a query the grids show the chord read, and a bass click names it.
+  void aBassClickAfterAQueryNamesTheChordShown() {
+    Window window;
+    Query(window, "Am7");
+    QCOMPARE(window.Get<QTableWidget>("StringGridAcorde")->currentRow(), 9);
+    QCOMPARE(window.Get<QTableWidget>("StringGridBaixo")->currentRow(), 9);
+    const QString count = window.Get<QLabel>("LabelTotal")->text();
+    window.ClickRow("StringGridBaixo", 7);
+    QCOMPARE(Symbol(window), QString("Am/7/G"));
+    QVERIFY(window.Get<QLabel>("LabelTotal")->text() != count);
+  }
+
   static QString ReadingPanel(const Window& window) {
     return window.form->statusBar()->findChildren<QLabel*>().value(0)->text();
   }

@@ -84,18 +84,38 @@ TEST(SymbolQuery, followsTheTypedAccidentalsInTheNoteGrids) {
   EXPECT_EQ(flats.state.bassGridNames, Accidentals::Flats);
 }
 
-TEST(SymbolQuery, keepsTheGridStateAndTheOmitIntervals) {
+TEST(SymbolQuery, keepsTheOmitIntervalsAndMovesTheGridsToTheChordRead) {
   ChordEntry entry;
   entry.ChooseRoot(2);
   entry.ToggleDegree(0);  // minor: third 3
   ReadChordSymbol(entry, "G7");
-  EXPECT_EQ(entry.state.rootName, "D");
-  EXPECT_EQ(entry.state.rootGridRow, 2);
+  EXPECT_EQ(entry.state.rootName, "G");
+  EXPECT_EQ(entry.state.rootGridRow, 7);
+  EXPECT_EQ(entry.state.bassGridRow, 7);
   EXPECT_EQ(entry.state.thirdInterval, 3);
   EXPECT_EQ(entry.SearchArgument(), "7 11 2 5");
-  // A later bass choice composes from the grids' root name.
+  // A later bass choice composes from the chord shown.
   entry.ChooseBass(11);
-  EXPECT_EQ(entry.state.chordSymbol, "D7/B");
+  EXPECT_EQ(entry.state.chordSymbol, "G7/B");
+}
+
+TEST(SymbolQuery, aBassClickAfterAQueryNamesTheChordShown) {
+  ChordEntry entry;
+  ReadChordSymbol(entry, "Am7");
+  EXPECT_EQ(entry.ChooseBass(7).searches, 1);
+  EXPECT_EQ(entry.state.chordSymbol, "Am/7/G");
+  EXPECT_EQ(entry.SearchArgument(), "7 9 0 4 7");
+  // A slash bass read moves the bass grid too, spelled as typed.
+  ChordEntry slash;
+  ReadChordSymbol(slash, "Bbm7/Ab");
+  EXPECT_EQ(slash.state.rootGridRow, 10);
+  EXPECT_EQ(slash.state.bassGridRow, 8);
+  EXPECT_EQ(slash.state.bassSuffix, "/Ab");
+  // Text with no note name leaves the grids where they were.
+  ChordEntry none;
+  none.ChooseRoot(4);
+  ReadChordSymbol(none, "xyz");
+  EXPECT_EQ(none.state.rootGridRow, 4);
 }
 
 TEST(SymbolQuery, givesTheNoNoteRootForTextWithoutANoteName) {
