@@ -47,9 +47,10 @@ void AddCapoOption(CLI::App& command, int& capo) {
   command.add_option("--capo", capo, "capo at fret 0..12 (frets then count from the capo)");
 }
 
-int ParseLimit(int limit) {
-  if (limit < -1) throw BadArgument("--limit: " + std::to_string(limit) + " is not a count");
-  return limit;
+int ParseLimit(const std::optional<int>& limit) {
+  if (!limit) return -1;
+  if (*limit < 0) throw BadArgument("--limit: " + std::to_string(*limit) + " is not a count");
+  return *limit;
 }
 
 ChordNotation ParseNotation(const std::string& text) {
@@ -103,6 +104,13 @@ void AddSettingOptions(CLI::App& command, SearchOptionText& text) {
 int ParseNote(const std::string& text, const std::string& option) {
   int byName = PitchClassOfName(text);
   if (byName != kNoPitchClass) return byName;
+  // A lower-case letter as the typed symbol takes it ("c", "bb").
+  if (!text.empty() && text[0] >= 'a' && text[0] <= 'g') {
+    std::string capital = text;
+    capital[0] = static_cast<char>(capital[0] - 'a' + 'A');
+    byName = PitchClassOfName(capital);
+    if (byName != kNoPitchClass) return byName;
+  }
   auto number = ParseSmallInteger(text);
   if (number && *number < kPitchClassCount) return *number;
   throw BadArgument(option + ": '" + text + "' is not a note name or a pitch class 0..11");

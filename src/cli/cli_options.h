@@ -29,7 +29,7 @@ struct SearchOptionText {
   int fifth = kPerfectFifth;
   bool json = false;
   int capo = 0;
-  int limit = -1;  // -1: every fingering
+  std::optional<int> limit;  // every fingering when not given
 };
 
 // A bad argument: the message names it; the program exits with status 2.
@@ -53,8 +53,8 @@ Instrument ParseInstrument(const std::string& name, const std::optional<std::str
 // A note name of the pitch-class table ("C#", "Db", "Cb") or a number 0..11.
 int ParseNote(const std::string& text, const std::string& option);
 Tuning ParseTuning(const std::string& text);
-// The --limit value: -1 (not given) or a count >= 0.
-int ParseLimit(int limit);
+// The --limit value as a count >= 0, or -1 (every fingering) when not given.
+int ParseLimit(const std::optional<int>& limit);
 // The capo fret of --capo, 0..12.
 int ParseCapo(int capo);
 // The --notation value, which the option's check keeps to these two words.

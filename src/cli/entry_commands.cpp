@@ -34,6 +34,12 @@ ChordEntry StartEntry(const EntryCommandText& command, const SearchSettings& set
   return entry;
 }
 
+// The root and the bass as the note grids name them.
+void AddNoteNames(nlohmann::json& json, const ChordEntry& entry) {
+  json["rootName"] = TextJson(entry.RootGridText(entry.state.rootPitchClass));
+  json["bassName"] = TextJson(entry.BassGridText(entry.state.bassPitchClass));
+}
+
 nlohmann::json ItemsWhere(const std::array<bool, kDegreeItemCount>& flags, bool wanted) {
   nlohmann::json items = nlohmann::json::array();
   for (int item = 0; item < kDegreeItemCount; ++item) {
@@ -102,7 +108,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   ChordNotation notation = ParseNotation(command.notation);
   SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(text), notation);
   if (!reading.namesRoot)
-    throw CommandFailure("'" + text + "' names no root note; nothing searched");
+    throw BadArgument("query: '" + text + "' names no root note; nothing searched");
   for (const std::string& word : reading.unrecognised)
     std::cerr << "corvanta-cli: warning: '" << BytesToUtf8(word) << "' was not recognised\n";
   InstrumentChordResult result = SearchChordOn(entry, instrument, command.options.capo);
@@ -110,6 +116,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   json["echo"] = TextJson(entry.state.chordSymbol);
   json["root"] = entry.state.rootPitchClass;
   json["bass"] = entry.state.bassPitchClass;
+  AddNoteNames(json, entry);
   json["formula"] = entry.state.chordFormula;
   json["typeName"] = TextJson(entry.state.typeName);
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
@@ -135,7 +142,11 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
   nlohmann::json json;
   json["formula"] = entry.state.chordFormula;
   json["typeName"] = TextJson(entry.state.typeName);
-  json["symbol"] = TextJson(entry.state.chordSymbol);
+  // The normalised symbol, without the trailing blank the box may keep.
+  json["symbol"] = TextJson(TrimBlanks(entry.state.chordSymbol));
+  json["root"] = entry.state.rootPitchClass;
+  json["bass"] = entry.state.bassPitchClass;
+  AddNoteNames(json, entry);
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
   json["disabled"] = ItemsWhere(entry.state.enabled, false);
   json["bassGridEnabled"] = entry.state.bassGridEnabled;

@@ -32,7 +32,7 @@ TEST(CliQuery, readsStandardInputWholeAndAnyBytes) {
   EXPECT_EQ(Json("query -", "C#m7/G#\n")["echo"], "C#m/7/G#");
   std::string big = "C" + std::string(2 << 20, '/') + "9";
   EXPECT_EQ(Json("query -", big)["formula"], "00 04 07 02");
-  EXPECT_EQ(RunCli("query -", std::string("\xff\xfe\x00\x01", 4)).status, 1);
+  EXPECT_EQ(RunCli("query -", std::string("\xff\xfe\x00\x01", 4)).status, 2);
   EXPECT_EQ(Json("query 'C\xC2\xBA'")["ticks"], nlohmann::json::array({0, 4}));
 }
 
@@ -59,7 +59,7 @@ TEST(CliQuery, warnsOfEveryUnusedWordAndFailsWithoutARoot) {
             "corvanta-cli: warning: 'foo' was not recognised\n");
   for (const char* text : {"hello", "''", "'/b9'"}) {
     auto none = RunCli(std::string("query ") + text);
-    EXPECT_EQ(none.status, 1) << text;
+    EXPECT_EQ(none.status, 2) << text;  // a bad argument, as in sheet
     EXPECT_TRUE(none.out.empty()) << text;
     EXPECT_EQ(std::count(none.err.begin(), none.err.end(), '\n'), 1) << none.err;
     EXPECT_NE(none.err.find("names no root"), std::string::npos) << none.err;

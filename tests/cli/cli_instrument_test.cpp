@@ -84,6 +84,23 @@ TEST(CliInstruments, refusesUnknownInstrumentsAndTuningsOfTheWrongLength) {
   }
 }
 
+// The same forms and the same statuses in every command.
+TEST(CliConsistency, notesFretsLimitsAndStatusesReadAlike) {
+  EXPECT_EQ(Json("search --json --root c")["argument"], "0 4 7");
+  EXPECT_EQ(Json("search --json --root bb")["argument"], "10 2 5");
+  auto strum = RunCli("strum x32010");
+  ASSERT_EQ(strum.status, 0) << strum.err;
+  EXPECT_EQ(strum.out, RunCli("strum '99 3 2 0 1 0'").out);
+  EXPECT_EQ(RunCli("search --limit -1").status, 2);
+  EXPECT_EQ(Json("search --json --limit 0")["fingerings"].size(), 0u);
+  EXPECT_EQ(RunCli("query xyz").status, RunCli("sheet xyz --png /tmp/corvanta-no.png").status);
+  auto clicks = Json("clicks 15 --root A --bass G");
+  EXPECT_EQ(clicks["symbol"], "A7/G");
+  EXPECT_EQ(clicks["rootName"], "A");
+  EXPECT_EQ(clicks["bassName"], "G");
+  EXPECT_EQ(Json("query Bbm7")["rootName"], "Bb");
+}
+
 TEST(CliInstruments, listsTheBuiltInInstruments) {
   auto list = Json("instruments --json");
   ASSERT_EQ(list.size(), 11u);
