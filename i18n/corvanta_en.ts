@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>只显示常用的和弦</source>
-        <translation>Show only the common chords</translation>
+        <translation>Only voicings without muted inner strings (sets the span to 3)</translation>
     </message>
     <message>
         <source>左手和弦</source>

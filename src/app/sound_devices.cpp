@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QEvent>
 #include <QMenu>
 
 #include "app/tform1.h"
@@ -16,11 +17,19 @@ SoundDevices::SoundDevices() : builtIn_(std::make_shared<FluidSynthOutput>()) {}
 SoundDevices::~SoundDevices() = default;
 
 void SoundDevices::AttachMenu(TForm1& window) {
+  window_ = &window;
+  window.installEventFilter(this);
   QMenu* outputs = window.MidiOutputMenu();
   outputs->menuAction()->setVisible(true);
   connect(outputs, &QMenu::aboutToShow, this,
           [this, outputs, &window] { FillMenu(outputs, window); });
   FillMenu(outputs, window);
+}
+
+bool SoundDevices::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && watched == window_)
+    FillMenu(window_->MidiOutputMenu(), *window_);
+  return QObject::eventFilter(watched, event);
 }
 
 void SoundDevices::FillMenu(QMenu* menu, TForm1& window) {

@@ -23,9 +23,14 @@ class SoundDevices : public QObject {
   std::shared_ptr<MidiOutput> DefaultOutput() const { return builtIn_; }
   void AttachMenu(TForm1& window);
 
+ protected:
+  // A language switch lists the outputs again in the new language.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void FillMenu(QMenu* menu, TForm1& window);
 
+  TForm1* window_ = nullptr;  // the window whose menu lists the outputs
   std::shared_ptr<MidiOutput> builtIn_;
   int chosenPort_ = -1;  // -1: the built-in synthesizer
 };

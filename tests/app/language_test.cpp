@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "app/command_line.h"
+#include "app/sound_devices.h"
 #include "sound/midi_messages.h"
 #include "window_fixture.h"
 
@@ -108,6 +109,23 @@ class LanguageTest : public QObject {
       QVERIFY(!TuningText(preset.buttonCaption).contains("Tunning"));
     }
     for (const PatchItem& item : kPatchItems) QVERIFY(!HasChinese(InstrumentText(item.text)));
+  }
+
+  // The outputs' submenu is listed again in the new language at once, not
+  // only when it next opens.
+  void theSoundOutputMenuFollowsTheLanguage() {
+    Window window;
+    SoundDevices sound;
+    sound.AttachMenu(*window.form);
+    QMenu* outputs = window.form->MidiOutputMenu();
+    QCOMPARE(outputs->actions().value(0)->text(), QString::fromUtf8("内置合成器"));
+    window.form->SetLanguage(UiLanguage::English, false);
+    QCoreApplication::processEvents();  // the language change arrives as an event
+    QCOMPARE(outputs->actions().value(0)->text(), QString("Built-in synthesizer"));
+    QCOMPARE(outputs->title(), QString("MIDI output"));
+    // The English hint says what the option does.
+    QCOMPARE(window.Get<QCheckBox>("CheckBoxNSI")->toolTip(),
+             QString("Only voicings without muted inner strings (sets the span to 3)"));
   }
 
   void aSwitchKeepsTheChordTheResultAndTheSelection() {
