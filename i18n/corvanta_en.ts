@@ -198,6 +198,14 @@
         <source>内置合成器</source>
         <translation>Built-in synthesizer</translation>
     </message>
+    <message>
+        <source>内置合成器 (无声)</source>
+        <translation>Built-in synthesizer (silent: no audio device)</translation>
+    </message>
+    <message>
+        <source>没有可用的音频设备:内置合成器无声</source>
+        <translation>No audio device can play: the built-in synthesizer is silent</translation>
+    </message>
 </context>
 <context>
     <name>corvanta::TForm2</name>

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QEvent>
 #include <QMenu>
+#include <QStatusBar>
 
 #include "app/tform1.h"
 #include "sound/fluidsynth/fluidsynth_output.h"
@@ -16,14 +17,38 @@ namespace corvanta {
 SoundDevices::SoundDevices() : builtIn_(std::make_shared<FluidSynthOutput>()) {}
 SoundDevices::~SoundDevices() = default;
 
+namespace {
+
+// How often the window looks whether the synthesizer has loaded.
+constexpr int kLoadWatchMs = 100;
+
+}  // namespace
+
 void SoundDevices::AttachMenu(TForm1& window) {
   window_ = &window;
   window.installEventFilter(this);
+  connect(&loadWatch_, &QTimer::timeout, this, [this] {
+    if (builtIn_->Loaded()) {
+      loadWatch_.stop();
+      CheckBuiltIn();
+    }
+  });
+  loadWatch_.start(kLoadWatchMs);
   QMenu* outputs = window.MidiOutputMenu();
   outputs->menuAction()->setVisible(true);
   connect(outputs, &QMenu::aboutToShow, this,
           [this, outputs, &window] { FillMenu(outputs, window); });
   FillMenu(outputs, window);
+}
+
+bool SoundDevices::CheckBuiltIn() {
+  if (!builtIn_->Loaded() || window_ == nullptr || silent_) return silent_;
+  silent_ = !builtIn_->Ready();
+  if (silent_) {
+    window_->statusBar()->showMessage(tr("没有可用的音频设备:内置合成器无声"));
+    FillMenu(window_->MidiOutputMenu(), *window_);
+  }
+  return silent_;
 }
 
 bool SoundDevices::eventFilter(QObject* watched, QEvent* event) {
@@ -51,7 +76,7 @@ void SoundDevices::FillMenu(QMenu* menu, TForm1& window) {
       window.SetMidiOutput(builtIn_);
     });
   };
-  add(tr("内置合成器"), -1);
+  add(silent_ ? tr("内置合成器 (无声)") : tr("内置合成器"), -1);
 #ifdef CORVANTA_HAVE_RTMIDI
   std::vector<std::string> ports = ListSystemMidiPorts();
   for (std::size_t i = 0; i < ports.size(); ++i)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <memory>
 
+#include "sound/fluidsynth/fluidsynth_output.h"
 #include "sound/midi_output.h"
 
 class QMenu;
@@ -23,6 +25,12 @@ class SoundDevices : public QObject {
   std::shared_ptr<MidiOutput> DefaultOutput() const { return builtIn_; }
   void AttachMenu(TForm1& window);
 
+  // Once the built-in synthesizer has loaded: when no audio device can play
+  // it, the status bar says so once and the menu marks it silent. Called by
+  // a timer until then; whether it found the synthesizer silent.
+  bool CheckBuiltIn();
+  bool BuiltInSilent() const { return silent_; }
+
  protected:
   // A language switch lists the outputs again in the new language.
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,7 +39,9 @@ class SoundDevices : public QObject {
   void FillMenu(QMenu* menu, TForm1& window);
 
   TForm1* window_ = nullptr;  // the window whose menu lists the outputs
-  std::shared_ptr<MidiOutput> builtIn_;
+  std::shared_ptr<FluidSynthOutput> builtIn_;
+  QTimer loadWatch_;
+  bool silent_ = false;
   int chosenPort_ = -1;  // -1: the built-in synthesizer
 };
 

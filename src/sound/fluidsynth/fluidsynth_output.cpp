@@ -132,6 +132,10 @@ FluidSynthOutput::~FluidSynthOutput() {
 
 void FluidSynthOutput::WaitUntilLoaded() { loadedSignal_.wait(); }
 
+bool FluidSynthOutput::Loaded() const {
+  return loadedSignal_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
 void FluidSynthOutput::Load(std::string soundfont) {
   struct Done {
     std::promise<void>& loaded;

@@ -54,6 +54,8 @@ class FluidSynthOutput final : public MidiOutput {
   bool Ready() const { return ready_; }
   std::string AudioDriver() const;
   void WaitUntilLoaded();
+  // Whether loading has ended, with or without a sound: never waits.
+  bool Loaded() const;
 
  private:
   struct Engine;
