@@ -113,12 +113,6 @@ TEST(CliEntryCommands, refuseBadArgumentsWithStatusTwo) {
   }
 }
 
-}  // namespace
-}  // namespace corvanta
-
-namespace corvanta {
-namespace {
-
 TEST(CliName, namesTheChordAFingeringSounds) {
   auto json = testing::RunCli("name x32010 --json");
   ASSERT_EQ(json.status, 0) << json.err;

@@ -72,12 +72,6 @@ TEST(CliSearch, refusesBadArgumentsWithStatusTwoAndOneLine) {
   }
 }
 
-}  // namespace
-}  // namespace corvanta
-
-namespace corvanta {
-namespace {
-
 TEST(CliVoicings, agreeWithTheKeyTextsAndTheDiagrams) {
   for (const char* arguments :
        {"search --json", "search --root A --type m7 --tuning 'Drop D' --json",

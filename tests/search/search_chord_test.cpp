@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "instrument/instrument.h"
+#include "reference_search.h"
 #include "search/fingering.h"
 #include "search/search_argument.h"
 #include "theory/shape_templates.h"
@@ -139,10 +141,29 @@ TEST(WholeSearch, keepsTheBassWhenTheOmittedThirdIsTheBass) {
 }
 
 TEST(WholeSearch, searchesEveryNumberOfALongArgument) {
-  // A six-note typed chord with a separate bass gives seven numbers.
-  SearchResult result = Search("4 0 4 7 10 2 5", Rooted(0, 4));
+  // A six-note typed chord with a separate bass gives seven numbers: every
+  // fingering sounds the bass E on its lowest string and the four tones
+  // after the root above it, as the plain reading of the rules finds.
+  const std::vector<int> argument{4, 0, 4, 7, 10, 2, 5};
+  SearchResult result = SearchChord(argument, Rooted(0, 4));
   EXPECT_EQ(result.chordTones, (std::vector<int>{0, 4, 7, 10, 2, 5}));
-  for (const std::string& key : result.Keys()) EXPECT_EQ(key.size() > 7, true);
+  ASSERT_FALSE(result.fingerings.empty());
+  EXPECT_EQ(result.Keys(), reference::Search(*FindInstrument("guitar"), argument, Rooted(0, 4)));
+  for (const PackedFingering& fingering : result.fingerings) {
+    std::vector<int> sounded;
+    int lowest = -1;
+    for (int string = 0; string < kStringCount; ++string) {
+      const int value = fingering.frets[string];
+      if (value == kMuted) continue;
+      const int pitchClass = PitchClassAt(kStandardTuning, string, std::abs(value));
+      if (lowest < 0) lowest = pitchClass;
+      sounded.push_back(pitchClass);
+    }
+    EXPECT_EQ(lowest, 4) << KeyText(fingering);
+    for (int tone : {7, 10, 2, 5})
+      EXPECT_NE(std::find(sounded.begin(), sounded.end(), tone), sounded.end())
+          << KeyText(fingering) << " lacks " << tone;
+  }
 }
 
 TEST(WholeSearch, findsNothingForTheNoNoteBass) {
@@ -164,18 +185,20 @@ TEST(SearchArgumentParse, refusesMalformedTextWithAMessage) {
 }
 
 TEST(WholeSearch, sanitizesAFretCountTheTablesCannotHold) {
-  SearchSettings settings;
+  // Too many frets search the most the tables hold; too few, one fret.
+  SearchSettings settings, most, one;
+  most.fretCount = kMaxFretCount;
+  one.fretCount = 1;
   settings.fretCount = 1000;
-  EXPECT_FALSE(Search("0 4 7", settings).Keys().empty());
+  EXPECT_EQ(Search("0 4 7", settings).Keys(), Search("0 4 7", most).Keys());
   settings.fretCount = -3;
-  Search("0 4 7", settings);  // must not index outside the tables
+  EXPECT_EQ(Search("0 4 7", settings).Keys(), Search("0 4 7", one).Keys());
+  // One fret holds only open-string basses, whose one window ends at the
+  // nut: every free string stays muted, so even E major finds nothing.
+  SearchSettings openE = Rooted(4, 4);
+  openE.fretCount = -3;
+  EXPECT_TRUE(Search("4 8 11", openE).Keys().empty());
 }
-
-}  // namespace
-}  // namespace corvanta
-
-namespace corvanta {
-namespace {
 
 TEST(KeyText, parsesOnlyValuesAFingeringCanHold) {
   EXPECT_EQ(ParseKeyFrets("112013 99 3 2 0 1 0 "), (Frets{99, 3, 2, 0, 1, 0}));

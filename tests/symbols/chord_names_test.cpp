@@ -75,12 +75,6 @@ TEST(ChordNames, finishQuicklyForEveryPitchClassAtOnce) {
   EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
 }
 
-}  // namespace
-}  // namespace corvanta
-
-namespace corvanta {
-namespace {
-
 TEST(ChordNames, repeatedNotesNameTheSameAsTheDistinctNotes) {
   // Repeats once multiplied the name variants without bound (49 notes ran
   // for minutes); they name nothing new.

@@ -75,12 +75,6 @@ TEST(NoteNames, lookUpExactNamesOnly) {
     EXPECT_EQ(PitchClassOfName(name), pitchClass) << name;
 }
 
-}  // namespace
-}  // namespace corvanta
-
-namespace corvanta {
-namespace {
-
 TEST(ShapeTemplates, numericMatchAgreesWithASubstringSearchOfTheValueText) {
   const std::string& text = ShapeTemplates();
   // A fingering is a template shape exactly when its value text occurs in

@@ -151,12 +151,6 @@ TEST(NeckLayout, marksOpenStringsAndKeepsHighFretsInsideThePicture) {
   EXPECT_EQ(LayOutNeck({99, 99, 99, 2000000000, 0, 3}).size(), 3u);
 }
 
-}  // namespace
-}  // namespace corvanta
-
-namespace corvanta {
-namespace {
-
 TEST(NeckClicks, landOnTheNearestStringAndTheFretSpaceUnderThePoint) {
   for (int string = 0; string < kStringCount; ++string) {
     for (int fret = 1; fret <= kNeckFretWires; ++fret) {
