@@ -13,6 +13,7 @@
 #include <QScrollArea>
 
 #include "app/tform1.h"
+#include "session/sheet_heading.h"
 #include "search/picture_geometry.h"
 #include "theory/text_util.h"
 #include "view/chord_text.h"
@@ -78,10 +79,9 @@ void TForm1::StepZoom(int direction) {
 
 ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {
   ChordSheet sheet;
-  QString heading =
-      EditAcorde->text().trimmed() + "  \u2014  " + TuningText(tuning_.state.buttonCaption);
-  if (tuning_.state.capo > 0) heading += QString(", capo %1").arg(tuning_.state.capo);
-  sheet.heading = heading;
+  sheet.heading = QString::fromStdString(
+      SheetHeading(EditAcorde->text().trimmed().toStdString(),
+                   TuningText(tuning_.state.buttonCaption).toStdString(), tuning_.state.capo));
   sheet.leftHanded = entry_.state.leftHanded;
   sheet.capo = tuning_.state.capo;
   const auto& fingerings = result_.search.fingerings;

@@ -7,6 +7,7 @@
 
 #include "app/tform1.h"
 #include "search/picture_geometry.h"
+#include "search/voicing.h"
 #include "session/placed_fingering.h"
 #include "sound/midi_messages.h"
 #include "sound/strum.h"
@@ -44,10 +45,10 @@ void TForm1::ScrollToDiagram(int index) {
                                  cell.height() / 2);
 }
 
-// Muted strings read X and barre signs vanish: "X 3 2 0 1 0 ".
+// Muted strings read X and barre signs vanish, and the key text's final
+// blank stays: "X 3 2 0 1 0 ".
 void TForm1::ShowSelectedFrets() {
-  Edit1->setText(
-      QString::fromStdString(ReplaceAll(ReplaceAll(FretText(selectedFrets_), "99", "X"), "-", "")));
+  Edit1->setText(QString::fromStdString(ReadableFrets(selectedFrets_) + ' '));
 }
 
 void TForm1::DrawNeck(const Frets& frets) {

@@ -6,6 +6,7 @@
 #include "search/instrument_search.h"
 #include "session/current_chord.h"
 #include "session/placed_fingering.h"
+#include "session/sheet_heading.h"
 #include "symbols/symbol_query.h"
 #include "theory/text_util.h"
 
@@ -35,8 +36,7 @@ int Draw(const DrawingRequest& request) {
   return 0;
 }
 
-std::string TuningHeading(const Instrument& instrument, const std::optional<std::string>& tuning,
-                          int capo) {
+std::string TuningHeading(const Instrument& instrument, const std::optional<std::string>& tuning) {
   std::string text;
   if (tuning) {
     text = *tuning;
@@ -45,7 +45,6 @@ std::string TuningHeading(const Instrument& instrument, const std::optional<std:
   } else {
     text = instrument.title;
   }
-  if (capo > 0) text += ", capo " + std::to_string(capo);
   return text;
 }
 
@@ -87,7 +86,7 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
       request.diagrams.push_back({found[i].frets.ToVector(), i == 0 ? symbol : std::string()});
     symbols += (symbols.empty() ? "" : "  ") + symbol;
   }
-  request.heading = symbols + "  \u2014  " + TuningHeading(instrument, command.tuning, capo);
+  request.heading = SheetHeading(symbols, TuningHeading(instrument, command.tuning), capo);
   request.capo = capo;
   return Draw(request);
 }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvanta {
+
+// The heading of a chord sheet, as the window exports it and the CLI draws
+// it: the symbols, a dash, the tuning and the capo if there is one:
+// "Am7  —  Standard tuning, capo 2" (UTF-8).
+std::string SheetHeading(std::string_view symbols, std::string_view tuning, int capo);
+
+}  // namespace corvanta
