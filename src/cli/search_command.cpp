@@ -21,17 +21,16 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
       BuildSearchArgument(formula, settings.rootPitchClass, settings.bassPitchClass);
   const Instrument sounding =
       InstrumentWithCapo(ParseInstrument(text.instrument, text.tuning), ParseCapo(text.capo));
-  InstrumentSearchResult result = SearchOnInstrument(
-      sounding, ParseSearchArgument(argument).numbers, WithCapo(settings, text.capo));
   int limit = ParseLimit(text.limit);
-  auto names = ListChordNames(result.chordTones, settings.bassPitchClass,
-                              command.flats ? Accidentals::Flats : Accidentals::Sharps);
+  InstrumentChordResult result =
+      SearchAndName(argument, sounding, WithCapo(settings, text.capo),
+                    command.flats ? Accidentals::Flats : Accidentals::Sharps);
   if (text.json) {
-    nlohmann::json json = SearchJson(argument, result, sounding, limit);
-    json["names"] = NamesJson(names);
+    nlohmann::json json = SearchJson(argument, result.search, sounding, limit);
+    json["names"] = NamesJson(result.names);
     out << json.dump() << "\n";
   } else {
-    PrintFingeringTable(argument, result, sounding, limit, out);
+    PrintFingeringTable(argument, result.search, sounding, limit, out);
   }
   return 0;
 }

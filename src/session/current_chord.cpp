@@ -44,13 +44,18 @@ ChordResult SearchCurrentChord(const ChordEntry& entry, const Tuning& tuning, in
 
 InstrumentChordResult SearchChordOn(const ChordEntry& entry, const Instrument& instrument,
                                     int capo) {
+  return SearchAndName(entry.SearchArgument(), InstrumentWithCapo(instrument, capo),
+                       SettingsOf(entry.state, kStandardTuning, capo), entry.state.rootGridNames);
+}
+
+InstrumentChordResult SearchAndName(std::string argument, const Instrument& sounding,
+                                    const SearchSettings& settings, Accidentals names) {
   InstrumentChordResult result;
-  result.argument = entry.SearchArgument();
+  result.argument = std::move(argument);
+  // The argument is built from whole pitch classes, so it parses.
   ParsedArgument parsed = ParseSearchArgument(result.argument);
-  result.search = SearchOnInstrument(InstrumentWithCapo(instrument, capo), parsed.numbers,
-                                     SettingsOf(entry.state, kStandardTuning, capo));
-  result.names = ListChordNames(result.search.chordTones, entry.state.bassPitchClass,
-                                entry.state.rootGridNames);
+  result.search = SearchOnInstrument(sounding, parsed.numbers, settings);
+  result.names = ListChordNames(result.search.chordTones, settings.bassPitchClass, names);
   return result;
 }
 

@@ -39,4 +39,9 @@ struct InstrumentChordResult {
 InstrumentChordResult SearchChordOn(const ChordEntry& entry, const Instrument& instrument,
                                     int capo = 0);
 
+// The step every search ends in: the search of an argument on an instrument
+// (already under its capo), then the names of its chord tones over the bass.
+InstrumentChordResult SearchAndName(std::string argument, const Instrument& sounding,
+                                    const SearchSettings& settings, Accidentals names);
+
 }  // namespace corvanta
