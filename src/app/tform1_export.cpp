@@ -14,7 +14,7 @@
 
 #include "app/tform1.h"
 #include "session/sheet_heading.h"
-#include "search/picture_geometry.h"
+#include "view/layout/picture_geometry.h"
 #include "theory/text_util.h"
 #include "view/chord_text.h"
 #include "view/diagram_sheet.h"

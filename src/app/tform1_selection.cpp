@@ -6,7 +6,7 @@
 #include <QToolButton>
 
 #include "app/tform1.h"
-#include "search/picture_geometry.h"
+#include "view/layout/picture_geometry.h"
 #include "search/voicing.h"
 #include "session/placed_fingering.h"
 #include "sound/midi_messages.h"

@@ -7,7 +7,7 @@
 #include <QSvgGenerator>
 #include <algorithm>
 
-#include "search/picture_geometry.h"
+#include "view/layout/picture_geometry.h"
 #include "view/diagram_painter.h"
 
 namespace corvanta {

@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "app/about_box.h"
-#include "search/picture_geometry.h"
+#include "view/layout/picture_geometry.h"
 #include "view/drawn_assets.h"
 #include "view/neck_view.h"
 #include "window_fixture.h"

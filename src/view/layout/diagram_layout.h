@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "search/fingering.h"
-#include "search/picture_geometry.h"
+#include "view/layout/picture_geometry.h"
 #include "view/layout/sprites.h"
 
 namespace corvanta {

@@ -1,4 +1,4 @@
-#include "search/picture_geometry.h"
+#include "view/layout/picture_geometry.h"
 
 #include <gtest/gtest.h>
 
