@@ -14,22 +14,13 @@
 
 #include "app/tform1.h"
 #include "session/sheet_heading.h"
-#include "view/layout/picture_geometry.h"
 #include "theory/text_util.h"
 #include "view/chord_text.h"
 #include "view/diagram_sheet.h"
+#include "view/layout/picture_geometry.h"
 
 namespace corvanta {
-namespace {
-
-int ZoomIndex(int percent) {
-  for (int i = 0; i < static_cast<int>(std::size(kZoomSteps)); ++i) {
-    if (kZoomSteps[i] == percent) return i;
-  }
-  return 0;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void TForm1::BuildViewMenu(QMenuBar* bar) {
   viewMenu_ = bar->addMenu(QString());
@@ -62,9 +53,9 @@ void TForm1::BuildViewMenu(QMenuBar* bar) {
 }
 
 void TForm1::SetZoom(int percent, bool remember) {
-  percent = kZoomSteps[ZoomIndex(percent)];
+  percent = kZoomSteps[ZoomStepIndex(percent)];
   if (remember) preferences::SetZoom(percent);
-  zoomItems_[static_cast<std::size_t>(ZoomIndex(percent))]->setChecked(true);
+  zoomItems_[static_cast<std::size_t>(ZoomStepIndex(percent))]->setChecked(true);
   if (percent == Image1->Zoom()) return;
   int selected = Image1->Highlighted();
   Image1->SetZoom(percent, ScrollBoxViolao->width());
@@ -72,9 +63,7 @@ void TForm1::SetZoom(int percent, bool remember) {
 }
 
 void TForm1::StepZoom(int direction) {
-  int index = std::clamp(ZoomIndex(Image1->Zoom()) + direction, 0,
-                         static_cast<int>(std::size(kZoomSteps)) - 1);
-  SetZoom(kZoomSteps[index], true);
+  SetZoom(corvanta::StepZoom(Image1->Zoom(), direction), true);
 }
 
 ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {

@@ -6,7 +6,6 @@
 #include <QToolButton>
 
 #include "app/tform1.h"
-#include "view/layout/picture_geometry.h"
 #include "search/voicing.h"
 #include "session/placed_fingering.h"
 #include "sound/midi_messages.h"
@@ -14,6 +13,7 @@
 #include "theory/text_util.h"
 #include "view/diagram_sheet.h"
 #include "view/layout/neck_layout.h"
+#include "view/layout/picture_geometry.h"
 #include "view/neck_view.h"
 
 namespace corvanta {
@@ -60,10 +60,8 @@ void TForm1::DrawNeck(const Frets& frets) {
 void TForm1::Image2MouseUp(Qt::MouseButton, QPoint position) {
   auto place = NeckPositionAt(position.x(), position.y());
   if (!place) return;
-  // At or behind the capo is the nut of the shortened neck.
-  int capo = tuning_.state.capo;
-  int fret = place->fret <= capo ? 0 : place->fret - capo;
-  selectedFrets_ = PlaceFinger(selectedFrets_, place->string, fret);
+  const int capo = tuning_.state.capo;
+  selectedFrets_ = PlaceFingerUnderCapo(selectedFrets_, place->string, place->fret, capo);
   ShowSelectedFrets();
   DrawNeck(selectedFrets_);
   ShowNames(NameFingering(selectedFrets_, tuning_.state.tuningPitchClass, capo,

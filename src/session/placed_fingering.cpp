@@ -67,6 +67,10 @@ Frets PlaceFinger(const Frets& frets, int string, int fret) {
   return placed;
 }
 
+Frets PlaceFingerUnderCapo(const Frets& frets, int string, int neckFret, int capo) {
+  return PlaceFinger(frets, string, neckFret <= capo ? 0 : neckFret - capo);
+}
+
 int FindFingering(const std::vector<PackedFingering>& fingerings, const Frets& frets) {
   auto same = [&](const Frets& other) {
     for (int string = 0; string < kStringCount; ++string) {

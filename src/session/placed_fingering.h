@@ -38,6 +38,10 @@ SoundingNotes NotesOnInstrument(std::span<const int> frets, const Instrument& in
 // places or moves that string's finger; a click on the finger already there,
 // or left of the nut, cycles the string between open and muted.
 Frets PlaceFinger(const Frets& frets, int string, int fret);
+// The same for a click at a fret of the whole neck under a capo: frets count
+// from the capo, and a click at or behind it is on the nut of the neck it
+// leaves.
+Frets PlaceFingerUnderCapo(const Frets& frets, int string, int neckFret, int capo);
 
 // The index of the fingering with these frets (a barre sign aside), or -1.
 int FindFingering(const std::vector<PackedFingering>& fingerings, const Frets& frets);

@@ -66,6 +66,16 @@ TEST(PlaceFinger, placesMovesAndCyclesOpenAndMuted) {
   EXPECT_EQ(PlaceFinger(open, 0, 30), open);                     // no such fret
 }
 
+TEST(PlaceFinger, underACapoCountsFromItAndItsFretIsTheNut) {
+  const Frets open{0, 0, 0, 0, 0, 0};
+  // Capo 2: the neck's fret 4 is fret 2 from the capo.
+  EXPECT_EQ(PlaceFingerUnderCapo(open, 1, 4, 2), (Frets{0, 2, 0, 0, 0, 0}));
+  // At or behind the capo is the nut: the string cycles open and muted.
+  EXPECT_EQ(PlaceFingerUnderCapo(open, 1, 2, 2), (Frets{0, kMuted, 0, 0, 0, 0}));
+  EXPECT_EQ(PlaceFingerUnderCapo(open, 1, 1, 2), (Frets{0, kMuted, 0, 0, 0, 0}));
+  EXPECT_EQ(PlaceFingerUnderCapo(open, 1, 4, 0), (Frets{0, 4, 0, 0, 0, 0}));
+}
+
 TEST(TypedFrets, readTheUsualSpellingsAndRefuseTheRest) {
   const Frets c{99, 3, 2, 0, 1, 0};
   for (const char* text : {"x 3 2 0 1 0", "99 3 2 0 1 0", "x32010", "X32010", " x 3 2 0 1 0 "})

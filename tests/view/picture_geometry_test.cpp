@@ -17,6 +17,14 @@ TEST(PictureGeometry, laysOutNineFingeringsInFourColumns) {
   }
 }
 
+TEST(PictureGeometry, zoomStepsStayWithinTheOfferedSizes) {
+  EXPECT_EQ(StepZoom(100, 1), 150);
+  EXPECT_EQ(StepZoom(300, 1), 300);
+  EXPECT_EQ(StepZoom(100, -1), 100);
+  EXPECT_EQ(StepZoom(200, -1), 150);
+  EXPECT_EQ(StepZoom(175, 1), 150);  // between steps: from the first
+}
+
 TEST(PictureGeometry, keepsOneColumnForANarrowPicture) {
   EXPECT_EQ(PictureColumns(0), 1);
   EXPECT_EQ(PictureColumns(99), 1);

@@ -1,6 +1,7 @@
 #include "view/layout/picture_geometry.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace corvanta {
 
@@ -32,6 +33,17 @@ std::optional<int> ItemAt(int x, int y, int pictureWidth, int pictureHeight, int
   long long index = x / cell.width + static_cast<long long>(y / cell.height) * columns;
   if (index >= fingeringCount) return std::nullopt;
   return static_cast<int>(index);
+}
+
+int ZoomStepIndex(int percent) {
+  for (int i = 0; i < static_cast<int>(std::size(kZoomSteps)); ++i)
+    if (kZoomSteps[i] == percent) return i;
+  return 0;
+}
+
+int StepZoom(int percent, int direction) {
+  const int last = static_cast<int>(std::size(kZoomSteps)) - 1;
+  return kZoomSteps[std::clamp(ZoomStepIndex(percent) + direction, 0, last)];
 }
 
 }  // namespace corvanta

@@ -16,6 +16,13 @@ inline constexpr int kIgnoredClickStrip = 5;
 // The diagram sizes offered, in percent; 100 is the start.
 inline constexpr int kZoomSteps[] = {100, 150, 200, 300};
 
+// The index of a zoom among the steps; a zoom between steps (a remembered
+// value the menu does not offer) counts as the first.
+int ZoomStepIndex(int percent);
+// The step `direction` steps (+1 larger, -1 smaller) from a zoom, kept
+// within the steps offered.
+int StepZoom(int percent, int direction);
+
 struct CellSize {
   int width = kCellWidth;
   int height = kCellHeight;
