@@ -4,6 +4,10 @@
 <context>
     <name>corvanta::TForm1</name>
     <message>
+        <source>指板上按法的名称:</source>
+        <translation>Names of the fingering on the neck:</translation>
+    </message>
+    <message>
         <source>文件</source>
         <translation>File</translation>
     </message>

@@ -158,7 +158,7 @@ class TForm1 : public QMainWindow {
   // The neck as an input: place a finger, name what sounds, strum it.
   void Image2MouseUp(Qt::MouseButton button, QPoint position);
   void ShowSelectedFrets();
-  void ShowNames(const ChordNameList& names);
+  void ShowNames(const ChordNameList& names, bool placedFingering = false);
   void DrawNeck(const Frets& frets);
   void SpeedButton11Click();
   void SpeedButton12Click();

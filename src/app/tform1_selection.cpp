@@ -63,9 +63,10 @@ void TForm1::Image2MouseUp(Qt::MouseButton, QPoint position) {
   const int capo = tuning_.state.capo;
   selectedFrets_ = PlaceFingerUnderCapo(selectedFrets_, place->string, place->fret, capo);
   ShowSelectedFrets();
-  DrawNeck(selectedFrets_);
+  DrawNeck(WithBarreMarks(selectedFrets_));
   ShowNames(NameFingering(selectedFrets_, tuning_.state.tuningPitchClass, capo,
-                          entry_.state.rootGridNames));
+                          entry_.state.rootGridNames),
+            true);
   // The same voicing among the diagrams (a barre sign aside) is selected too.
   int match = FindFingering(result_.search.fingerings, selectedFrets_);
   Image1->SetHighlighted(match);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "instrument/capo.h"
+#include "search/finger_count.h"
 #include "symbols/chord_names.h"
 
 namespace corvanta {
@@ -69,6 +70,13 @@ Frets PlaceFinger(const Frets& frets, int string, int fret) {
 
 Frets PlaceFingerUnderCapo(const Frets& frets, int string, int neckFret, int capo) {
   return PlaceFinger(frets, string, neckFret <= capo ? 0 : neckFret - capo);
+}
+
+Frets WithBarreMarks(const Frets& placed) {
+  Frets marked = placed;
+  for (int& value : marked) value = value == kMuted ? kMuted : std::abs(value);
+  CountFingers(marked, false);
+  return marked;
 }
 
 int FindFingering(const std::vector<PackedFingering>& fingerings, const Frets& frets) {

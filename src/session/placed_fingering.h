@@ -44,6 +44,10 @@ Frets PlaceFinger(const Frets& frets, int string, int fret);
 Frets PlaceFingerUnderCapo(const Frets& frets, int string, int neckFret, int capo);
 
 // The index of the fingering with these frets (a barre sign aside), or -1.
+// A placed fingering with its barres marked as the search marks them (the
+// finger count's full and partial barres): 5 7 7 6 5 5 is -5 7 7 6 5 5.
+Frets WithBarreMarks(const Frets& placed);
+
 int FindFingering(const std::vector<PackedFingering>& fingerings, const Frets& frets);
 
 // Six fret values as typed: "x 3 2 0 1 0", "99 3 2 0 1 0", or "x32010" for

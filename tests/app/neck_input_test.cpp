@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
+#include <set>
 
 #include "instrument/capo.h"
 #include "session/placed_fingering.h"
@@ -52,6 +53,35 @@ class NeckInputTest : public QObject {
 
  private slots:
   void init() { QSettings("Corvanta", "Corvanta").clear(); }
+
+  // 5 7 7 6 5 5 placed finger by finger: the barre is found as the search
+  // finds it, every note is drawn and sounds, and the names say whose they are.
+  void aPlacedBarreShapeShowsAndSoundsEveryNote() {
+    Window window;
+    window.Get<QSlider>("TrackBarTempoAcorde")->setValue(0);
+    const int frets[] = {5, 7, 7, 6, 5, 5};
+    for (int string = 0; string < kStringCount; ++string) ClickNeck(window, string, frets[string]);
+    QCOMPARE(window.form->SelectedFrets(), (Frets{5, 7, 7, 6, 5, 5}));
+    const Frets& marked = window.Get<NeckView>("Image2")->MarkedFrets();
+    QCOMPARE(marked, (Frets{-5, 7, 7, 6, 5, 5}));
+    std::vector<Placement> markers = LayOutNeck(marked, 0);
+    QCOMPARE(static_cast<int>(markers.size()), 9);  // the barre on six strings, three fingers
+    std::set<int> rows;
+    for (const Placement& p : markers) rows.insert(p.y);
+    QCOMPARE(static_cast<int>(rows.size()), kStringCount);  // a marker on every string
+    // The last strum sounds all six notes, low string first: A2 E3 A3 C#4 E4 A4.
+    window.form->Player().WaitUntilIdle();
+    const auto& records = window.midi->Records();
+    QVERIFY(records.size() >= 6);
+    const int notes[] = {45, 52, 57, 61, 64, 69};
+    for (int i = 0; i < 6; ++i)
+      QCOMPARE(records[records.size() - 6 + static_cast<std::size_t>(i)].value,
+               NoteOnMessage(notes[i]));
+    QCOMPARE(Names(window).value(0), QString::fromUtf8("指板上按法的名称:"));
+    QVERIFY(Names(window).contains("A"));
+    // Six fingers with no barre still draw every note.
+    QCOMPARE(static_cast<int>(LayOutNeck(Frets{1, 3, 5, 2, 4, 6}, 0).size()), 6);
+  }
 
   void placedFingersAreShownNamedStrummedAndFoundAmongTheDiagrams() {
     Window window;

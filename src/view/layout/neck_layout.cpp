@@ -53,17 +53,19 @@ std::vector<Placement> LayOutNeck(const Frets& frets, int capo) {
     // An open string sounds at the nut, or at the capo when there is one.
     if (values[s] == 0) out.push_back({Sprite::NeckOpen, capo > 0 ? MarkerX(capo) : 0, MarkerY(s)});
   }
+  // A fingering placed on the neck may need more than four fingers: its
+  // further notes are drawn as plain discs, so that every note shows.
+  auto marker = [](int finger) { return finger <= 4 ? NeckFinger(finger) : Sprite::NeckOpen; };
   int finger = 0;
   for (int fret : fretted) {
     for (int s = 0; s < kStringCount; ++s) {
       if (values[s] == fret) {
         ++finger;
-        if (finger <= 4) out.push_back({NeckFinger(finger), MarkerX(fret), MarkerY(s)});
+        out.push_back({marker(finger), MarkerX(fret), MarkerY(s)});
       } else if (values[s] == -fret) {
         ++finger;
-        for (int covered : CoverBarre(values, s, 1, fret)) {
-          if (finger <= 4) out.push_back({NeckFinger(finger), MarkerX(fret), MarkerY(covered)});
-        }
+        for (int covered : CoverBarre(values, s, 1, fret))
+          out.push_back({marker(finger), MarkerX(fret), MarkerY(covered)});
       }
     }
   }
