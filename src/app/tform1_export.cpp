@@ -89,7 +89,10 @@ void TForm1::ExportClick(bool selectedOnly) {
                              selectedOnly ? tr("请先选择一个和弦图。") : tr("没有和弦图可导出。"));
     return;
   }
-  QString path = QFileDialog::getSaveFileName(this, tr("导出和弦图"), QString(),
+  const QString suggested =
+      QString::fromStdString(FileNameForSymbol(EditAcorde->text().trimmed().toStdString())) +
+      ".png";
+  QString path = QFileDialog::getSaveFileName(this, tr("导出和弦图"), suggested,
                                               "PNG (*.png);;SVG (*.svg);;PDF (*.pdf)");
   if (path.isEmpty()) return;
   QString suffix = QFileInfo(path).suffix().toLower();
@@ -99,9 +102,15 @@ void TForm1::ExportClick(bool selectedOnly) {
   } else if (suffix == "pdf") {
     failure = WriteSheetPdf(sheet, path);
   } else {
-    bool chosen = false;
-    int scale = QInputDialog::getInt(this, tr("导出和弦图"), tr("放大倍数:"), 2, 1, 8, 1, &chosen);
-    if (!chosen) return;
+    QInputDialog ask(this);
+    ask.setWindowTitle(tr("导出和弦图"));
+    ask.setLabelText(tr("PNG 的放大倍数 (1 到 8):每个和弦图为 100 × 130 像素乘以此数"));
+    ask.setIntRange(1, 8);
+    ask.setIntValue(2);
+    // Wide enough for its whole title and text.
+    ask.setMinimumWidth(ask.fontMetrics().horizontalAdvance(ask.labelText()) + 60);
+    if (ask.exec() != QDialog::Accepted) return;
+    const int scale = ask.intValue();
     if (suffix != "png") path += ".png";
     failure = WriteSheetPng(sheet, path, scale);
   }

@@ -8,4 +8,17 @@ std::string SheetHeading(std::string_view symbols, std::string_view tuning, int 
   return heading;
 }
 
+std::string FileNameForSymbol(std::string_view symbol) {
+  std::string name;
+  for (char c : symbol) {
+    const bool unsafe = c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' ||
+                        c == '<' || c == '>' || c == '|' || c == ' ' ||
+                        static_cast<unsigned char>(c) < 0x20;
+    name += unsafe ? '-' : c;
+  }
+  while (!name.empty() && (name.back() == '-' || name.back() == '.')) name.pop_back();
+  while (!name.empty() && (name.front() == '-' || name.front() == '.')) name.erase(0, 1);
+  return name.empty() ? "chords" : name;
+}
+
 }  // namespace corvanta

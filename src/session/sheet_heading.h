@@ -10,4 +10,9 @@ namespace corvanta {
 // "Am7  —  Standard tuning, capo 2" (UTF-8).
 std::string SheetHeading(std::string_view symbols, std::string_view tuning, int capo);
 
+// A file name (without extension) an export suggests for a chord symbol:
+// the symbol with every character a file name cannot hold or a shell would
+// read specially replaced by '-' ("Am/7/G" → "Am-7-G"); "chords" for none.
+std::string FileNameForSymbol(std::string_view symbol);
+
 }  // namespace corvanta

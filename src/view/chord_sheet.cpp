@@ -7,14 +7,16 @@
 #include <QSvgGenerator>
 #include <algorithm>
 
-#include "view/layout/picture_geometry.h"
 #include "view/diagram_painter.h"
+#include "view/layout/picture_geometry.h"
 
 namespace corvanta {
 namespace {
 
 constexpr double kRowHeight = kCellHeight + kSheetCaptionHeight;
 constexpr int kPictureColumnsMost = 6;
+// Points per logical unit of a single diagram's PDF page.
+constexpr double kSingleDiagramPdfScale = 2;
 
 QFont HeadingFont() {
   QFont font("DejaVu Sans");
@@ -30,17 +32,26 @@ QFont CaptionFont() {
   return font;
 }
 
+// Long headings (many symbols, a narrow single diagram) wrap at blanks to
+// the width of the page or picture.
+constexpr int kHeadingFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+// The room a line leaves below it before the diagrams.
+constexpr double kHeadingGap = kSheetHeadingHeight - 22;
+
+QRectF HeadingBox(double width) {
+  return QRectF(kSheetMargin, kSheetMargin, std::max(1.0, width - 2 * kSheetMargin), 1e6);
+}
+
 void PaintHeading(QPainter& painter, const ChordSheet& sheet, double width) {
   painter.setFont(HeadingFont());
   painter.setPen(Qt::black);
-  painter.drawText(
-      QRectF(kSheetMargin, kSheetMargin, width - 2 * kSheetMargin, kSheetHeadingHeight),
-      Qt::AlignLeft | Qt::AlignTop, sheet.heading);
+  painter.drawText(HeadingBox(width), kHeadingFlags, sheet.heading);
 }
 
 // The diagrams from `first`, `rows` rows of `columns`, below the heading.
-void PaintRows(QPainter& painter, const ChordSheet& sheet, int first, int rows, int columns) {
-  const double top = kSheetMargin + kSheetHeadingHeight;
+void PaintRows(QPainter& painter, const ChordSheet& sheet, int first, int rows, int columns,
+               double width) {
+  const double top = kSheetMargin + SheetHeadingHeight(sheet, width);
   int last = std::min(static_cast<int>(sheet.diagrams.size()), first + rows * columns);
   for (int index = first; index < last; ++index) {
     int slot = index - first;
@@ -69,22 +80,30 @@ int SheetColumns(double pageWidth, int cellWidth) {
   return std::max(1, static_cast<int>((pageWidth - 2 * kSheetMargin) / cellWidth));
 }
 
-int SheetRowsPerPage(double pageHeight) {
-  return std::max(
-      1, static_cast<int>((pageHeight - 2 * kSheetMargin - kSheetHeadingHeight) / kRowHeight));
+double SheetHeadingHeight(const ChordSheet& sheet, double width) {
+  if (sheet.heading.isEmpty()) return kSheetHeadingHeight;
+  const QFontMetricsF metrics(HeadingFont());
+  const QRectF used = metrics.boundingRect(HeadingBox(width), kHeadingFlags, sheet.heading);
+  return std::max<double>(kSheetHeadingHeight, used.height() + kHeadingGap);
+}
+
+int SheetRowsPerPage(double pageHeight, double headingHeight) {
+  return std::max(1,
+                  static_cast<int>((pageHeight - 2 * kSheetMargin - headingHeight) / kRowHeight));
 }
 
 int SheetPageCount(const ChordSheet& sheet, QSizeF page) {
-  int perPage = SheetColumns(page.width(), sheet.CellWidth()) * SheetRowsPerPage(page.height());
+  int perPage = SheetColumns(page.width(), sheet.CellWidth()) *
+                SheetRowsPerPage(page.height(), SheetHeadingHeight(sheet, page.width()));
   int count = static_cast<int>(sheet.diagrams.size());
   return std::max(1, (count + perPage - 1) / perPage);
 }
 
 void PaintSheetPage(QPainter& painter, const ChordSheet& sheet, int page, QSizeF pageSize) {
   int columns = SheetColumns(pageSize.width(), sheet.CellWidth());
-  int rows = SheetRowsPerPage(pageSize.height());
+  int rows = SheetRowsPerPage(pageSize.height(), SheetHeadingHeight(sheet, pageSize.width()));
   PaintHeading(painter, sheet, pageSize.width());
-  PaintRows(painter, sheet, page * columns * rows, rows, columns);
+  PaintRows(painter, sheet, page * columns * rows, rows, columns, pageSize.width());
 }
 
 QSizeF SheetPictureSize(const ChordSheet& sheet, int columns) {
@@ -92,7 +111,7 @@ QSizeF SheetPictureSize(const ChordSheet& sheet, int columns) {
   columns = std::clamp(columns, 1, count);
   int rows = (count + columns - 1) / columns;
   double width = std::max(2 * kSheetMargin + columns * sheet.CellWidth(), 2 * kSheetMargin + 220.0);
-  return {width, 2 * kSheetMargin + kSheetHeadingHeight + rows * kRowHeight};
+  return {width, 2 * kSheetMargin + SheetHeadingHeight(sheet, width) + rows * kRowHeight};
 }
 
 void PaintSheetPicture(QPainter& painter, const ChordSheet& sheet, int columns) {
@@ -101,7 +120,7 @@ void PaintSheetPicture(QPainter& painter, const ChordSheet& sheet, int columns) 
   int count = std::max(1, static_cast<int>(sheet.diagrams.size()));
   columns = std::clamp(columns, 1, count);
   PaintHeading(painter, sheet, size.width());
-  PaintRows(painter, sheet, 0, (count + columns - 1) / columns, columns);
+  PaintRows(painter, sheet, 0, (count + columns - 1) / columns, columns, size.width());
 }
 
 namespace {
@@ -160,11 +179,21 @@ QString WriteSheetPdf(const ChordSheet& sheet, const QString& path) {
   if (!file.open(QIODevice::WriteOnly)) return "cannot write '" + path + "': " + file.errorString();
   {
     QPdfWriter pdf(&file);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setResolution(72);  // one logical unit per point: a diagram is 35 mm wide
     pdf.setTitle(sheet.heading);
     pdf.setCreator("Corvanta");
+    if (sheet.diagrams.size() <= 1) {
+      // One diagram: a page the size of the drawing, at twice the sheet's
+      // scale (a diagram 7 cm wide), not a small drawing in an A4 corner.
+      const QSizeF size = SheetPictureSize(sheet, 1);
+      pdf.setPageSize(QPageSize(size * kSingleDiagramPdfScale, QPageSize::Point));
+      pdf.setResolution(static_cast<int>(72 / kSingleDiagramPdfScale));
+      QPainter painter(&pdf);
+      PaintSheetPicture(painter, sheet, 1);
+      return painter.end() ? Committed(file, path) : "cannot draw the PDF '" + path + "'";
+    }
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setResolution(72);  // one logical unit per point: a diagram is 35 mm wide
     QSizeF page(pdf.width(), pdf.height());
     int pages = SheetPageCount(sheet, page);
     QPainter painter(&pdf);

@@ -34,7 +34,10 @@ inline constexpr double kSheetCaptionHeight = 16;
 
 // The columns and rows that fit a page of this size (at least one each).
 int SheetColumns(double pageWidth, int cellWidth = kSixStringCellWidth);
-int SheetRowsPerPage(double pageHeight);
+// The heading's height on a page or picture of this width: it wraps to the
+// width, one line of kSheetHeadingHeight at the least.
+double SheetHeadingHeight(const ChordSheet& sheet, double width);
+int SheetRowsPerPage(double pageHeight, double headingHeight = kSheetHeadingHeight);
 int SheetPageCount(const ChordSheet& sheet, QSizeF page);
 
 // One page, in logical units from the painter's origin; the heading on every page.

@@ -9,6 +9,7 @@
 #include "instrument/capo.h"
 #include "search/search_argument.h"
 #include "session/current_chord.h"
+#include "session/sheet_heading.h"
 #include "theory/catalogue.h"
 
 namespace corvanta {
@@ -16,6 +17,16 @@ namespace {
 
 bool Lists(const ChordNameList& names, std::string_view name) {
   return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+TEST(Exports, suggestAFileNameFromTheSymbolAndHeadTheSheet) {
+  EXPECT_EQ(FileNameForSymbol("Am/7/G"), "Am-7-G");
+  EXPECT_EQ(FileNameForSymbol("C7/9 "), "C7-9");
+  EXPECT_EQ(FileNameForSymbol("../x"), "x");
+  EXPECT_EQ(FileNameForSymbol(""), "chords");
+  EXPECT_EQ(FileNameForSymbol("a:b*c?"), "a-b-c");
+  EXPECT_EQ(SheetHeading("Am7", "Drop D", 0), "Am7  \u2014  Drop D");
+  EXPECT_EQ(SheetHeading("Am7", "Drop D", 2), "Am7  \u2014  Drop D, capo 2");
 }
 
 TEST(NameFingering, namesTheOpenAndBarreShapesAsTheirChords) {

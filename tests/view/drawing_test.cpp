@@ -126,6 +126,37 @@ class DrawingTest : public QObject {
     QVERIFY(pages > 1);
   }
 
+  // Headings wrap to the picture or page and push the diagrams down; a
+  // single diagram's PDF page is the drawing's own size, at twice the scale.
+  void headingsWrapAndASingleDiagramFillsItsPdfPage() {
+    ChordSheet one;
+    one.heading = QString::fromUtf8("Am/7  \u2014  Standard tuning, capo 2");
+    one.diagrams = {{{99, 0, 2, 0, 1, 0}, QString()}};
+    const QSizeF picture = SheetPictureSize(one, 1);
+    QVERIFY(SheetHeadingHeight(one, picture.width()) > kSheetHeadingHeight);
+    ChordSheet plain = one;
+    plain.heading = "Am7";
+    QCOMPARE(SheetHeadingHeight(plain, picture.width()), kSheetHeadingHeight);
+    QVERIFY(picture.height() > SheetPictureSize(plain, 1).height());
+    // Sixteen symbols on an A4 page: the heading wraps within it.
+    ChordSheet many;
+    for (int i = 0; i < 16; ++i) many.heading += "Bbmaj7/9  ";
+    many.diagrams = one.diagrams;
+    QVERIFY(SheetHeadingHeight(many, 595) > 2 * kSheetHeadingHeight - 1);
+
+    QTemporaryDir folder;
+    QString path = folder.filePath("one.pdf");
+    QCOMPARE(WriteSheetPdf(one, path), QString());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString bytes = QString::fromLatin1(file.readAll());
+    QRegularExpressionMatch box =
+        QRegularExpression("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)").match(bytes);
+    QVERIFY2(box.hasMatch(), "no page size");
+    QCOMPARE(qRound(box.captured(1).toDouble()), qRound(picture.width() * 2));
+    QCOMPARE(qRound(box.captured(2).toDouble()), qRound(picture.height() * 2));
+  }
+
   void anUnwritableExportFailsAndLeavesNoFile() {
     QTemporaryDir folder;
     ChordSheet sheet;
