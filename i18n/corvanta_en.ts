@@ -48,6 +48,14 @@
         <translation>Types</translation>
     </message>
     <message>
+        <source>在列表中勾选和弦的音级</source>
+        <translation>Tick the chord&apos;s degrees in the list</translation>
+    </message>
+    <message>
+        <source>从表中选择和弦类型</source>
+        <translation>Pick the chord type from the table</translation>
+    </message>
+    <message>
         <source>信息:</source>
         <translation>Info:</translation>
     </message>

@@ -21,6 +21,8 @@ namespace {
 
 // How often the window looks whether the synthesizer has loaded.
 constexpr int kLoadWatchMs = 100;
+// Long enough to read, then the status panels show again.
+constexpr int kSilentMessageMs = 10000;
 
 }  // namespace
 
@@ -45,7 +47,7 @@ bool SoundDevices::CheckBuiltIn() {
   if (!builtIn_->Loaded() || window_ == nullptr || silent_) return silent_;
   silent_ = !builtIn_->Ready();
   if (silent_) {
-    window_->statusBar()->showMessage(tr("没有可用的音频设备:内置合成器无声"));
+    window_->statusBar()->showMessage(tr("没有可用的音频设备:内置合成器无声"), kSilentMessageMs);
     FillMenu(window_->MidiOutputMenu(), *window_);
   }
   return silent_;

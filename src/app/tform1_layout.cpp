@@ -37,6 +37,8 @@ namespace corvanta {
 namespace {
 
 constexpr int kGridRowHeight = 15;
+constexpr int kStartWidth = 817;
+constexpr int kStartHeight = 593;
 constexpr int kCheckListItemHeight = 13;
 constexpr int kSplitterHandle = 8;
 
@@ -125,7 +127,9 @@ QCheckBox* Option(QWidget* parent, const char* name, QPoint at) {
 
 void TForm1::BuildWindow() {
   setWindowTitle("Corvanta");
-  setGeometry(108, 111, 817, 593);
+  setGeometry(108, 111, kStartWidth, kStartHeight);
+  // Smaller, and controls of the lower panels would be cut off.
+  setMinimumSize(kStartWidth, kStartHeight);
   setFont(ChineseFont(12));
 
   auto* central = new QWidget(this);
@@ -286,8 +290,9 @@ QWidget* TForm1::BuildLowerPanel() {
   BuildOptionPanel(braco);
   BuildTuningPanel(braco);
   BuildViewPanel(braco);
-  BuildSoundPanel(braco);
-  BuildCapoPanel(braco);
+  // The capo sits in the sound panel's first row, right of the neck buttons:
+  // inside the width the window has at its start size.
+  BuildCapoPanel(BuildSoundPanel(braco));
   return braco;
 }
 
@@ -393,10 +398,10 @@ QWidget* TForm1::BuildSoundPanel(QWidget* parent) {
 }
 
 QWidget* TForm1::BuildCapoPanel(QWidget* parent) {
-  auto* panel = Panel(parent, "PanelCapo", QRect(656, 0, 80, 89), true);
-  Caption(panel, "LabelCapo", QPoint(8, 8));
+  auto* panel = Panel(parent, "PanelCapo", QRect(476, 4, 160, 25), false);
+  Caption(panel, "LabelCapo", QPoint(4, 4));
   SpinCapo = Named(new QSpinBox(panel), "SpinCapo");
-  SpinCapo->setGeometry(8, 28, 60, 22);
+  SpinCapo->setGeometry(72, 2, 70, 21);
   SpinCapo->setRange(0, kMaxCapo);
   return panel;
 }

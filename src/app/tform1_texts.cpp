@@ -39,6 +39,21 @@ void SetCaption(QCheckBox* box, const QString& text, const QString& hint) {
   box->adjustSize();
 }
 
+// A fixed-size button's caption in the largest font that fits it ("Types" in
+// English is wider than "模式2").
+void FitText(QToolButton* button) {
+  constexpr int kSmallestPixels = 8;
+  QFont font = button->parentWidget()->font();
+  int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
+  // The style's own margins count: its size hint says what the text needs.
+  for (;;) {
+    font.setPixelSize(pixels);
+    button->setFont(font);
+    if (pixels <= kSmallestPixels || button->sizeHint().width() <= button->width()) break;
+    --pixels;
+  }
+}
+
 }  // namespace
 
 QString TuningText(std::string_view coreText) {
@@ -98,6 +113,10 @@ void TForm1::RetranslateUi() {
   SpeedButton2->setToolTip(tr("查询和弦"));
   SpeedButton7->setText(tr("模式1"));
   SpeedButton8->setText(tr("模式2"));
+  SpeedButton7->setToolTip(tr("在列表中勾选和弦的音级"));
+  SpeedButton8->setToolTip(tr("从表中选择和弦类型"));
+  FitText(SpeedButton7);
+  FitText(SpeedButton8);
   SetCaption(findChild<QLabel*>("Label1"), tr("信息:"));
   SetCaption(findChild<QLabel*>("Label5"), tr("结果:已找到"));
   SetCaption(CheckBoxOmit5, tr("去5音"), QString());

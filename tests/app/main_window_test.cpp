@@ -5,11 +5,12 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include "app/about_box.h"
-#include "view/layout/picture_geometry.h"
 #include "view/drawn_assets.h"
+#include "view/layout/picture_geometry.h"
 #include "view/neck_view.h"
 #include "window_fixture.h"
 
@@ -60,6 +61,31 @@ class MainWindowTest : public QObject {
       for (int row = 0; row < grid->rowCount(); ++row) QCOMPARE(grid->rowHeight(row), 15);
       QRect last = grid->visualItemRect(grid->item(11, 0));
       QVERIFY2(last.bottom() < grid->viewport()->height(), name);
+    }
+  }
+
+  // At the start size every control shows, the capo included, and the
+  // window cannot be made smaller than that.
+  void theStartSizeShowsEveryControlAndIsTheSmallest() {
+    Window window;
+    window.form->resize(817, 593);
+    QCOMPARE(window.form->minimumSize(), QSize(817, 593));
+    window.form->resize(400, 428);
+    QCOMPARE(window.form->size(), QSize(817, 593));
+    QCoreApplication::processEvents();
+    for (const char* name : {"PanelCapo", "SpinCapo", "Panel4", "Panel2", "Panel6", "Panel5"}) {
+      auto* control = window.Get<QWidget>(name);
+      QRect inWindow(control->mapTo(window.form.get(), QPoint(0, 0)), control->size());
+      QVERIFY2(window.form->rect().contains(inWindow), name);
+    }
+    // "Ticks" and "Types" fit their buttons in both languages, with hints.
+    for (UiLanguage language : {UiLanguage::English, UiLanguage::Chinese}) {
+      window.form->SetLanguage(language, false);
+      for (const char* name : {"SpeedButton7", "SpeedButton8"}) {
+        auto* button = window.Get<QToolButton>(name);
+        QVERIFY2(!button->toolTip().isEmpty(), name);
+        QVERIFY2(button->sizeHint().width() <= button->width(), name);
+      }
     }
   }
 
