@@ -378,7 +378,9 @@ QWidget* TForm1::BuildSoundPanel(QWidget* parent) {
   ComboBoxPatch->setEditable(true);
   ComboBoxPatch->setInsertPolicy(QComboBox::NoInsert);
   ComboBoxPatch->setMaxVisibleItems(21);
-  ComboBoxPatch->setStyleSheet("QComboBox { background: rgb(207, 208, 214); }");
+  // Its own light colour keeps its own dark text, whatever the desktop palette.
+  ComboBoxPatch->setStyleSheet(
+      "QComboBox, QComboBox QLineEdit { background: rgb(207, 208, 214); color: black; }");
   for (std::size_t i = 0; i < kPatchItems.size(); ++i) ComboBoxPatch->addItem(QString());
   // The box shows the first instrument without selecting it (nothing is sent).
   ComboBoxPatch->setCurrentIndex(-1);

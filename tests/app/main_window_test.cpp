@@ -89,6 +89,38 @@ class MainWindowTest : public QObject {
     }
   }
 
+  // Under a dark desktop palette the panels, lists and boxes follow it, the
+  // diagram paper stays white, and no text is drawn in its background's colour.
+  void aDarkPaletteLeavesNoTextOnItsOwnColour() {
+    const QPalette light = QApplication::palette();
+    const QRgb paper = GridPixel(Window(), 0);
+    QPalette dark(QColor(53, 53, 53), QColor(35, 35, 35));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    {
+      Window window;
+      auto lightness = [](QColor c) { return c.toHsl().lightness(); };
+      for (const char* name : {"ListBox1", "CheckListBox1", "StringGridAcorde", "EditAcorde"}) {
+        const QPalette p = window.Get<QWidget>(name)->palette();
+        QVERIFY2(
+            std::abs(lightness(p.color(QPalette::Text)) - lightness(p.color(QPalette::Base))) > 100,
+            name);
+        QVERIFY2(lightness(p.color(QPalette::Base)) < 128, name);  // it follows the dark palette
+      }
+      // The instrument box keeps its light colour, so its text is drawn dark.
+      QImage box = window.Get<QWidget>("ComboBoxPatch")->grab().toImage();
+      int darkest = 255;
+      for (int y = 0; y < box.height(); ++y)
+        for (int x = 4; x < box.width() / 2; ++x)
+          darkest = std::min(darkest, qGray(box.pixel(x, y)));
+      QVERIFY(darkest < 100);
+      QCOMPARE(GridPixel(window, 0), paper);  // the diagram paper as ever
+    }
+    QApplication::setPalette(light);
+  }
+
   void sizesThePictureForTheDiagramArea() {
     Window window;
     auto* box = window.Get<QScrollArea>("ScrollBoxViolao");
