@@ -95,12 +95,14 @@ void TForm1::SearchCurrentChord() {
   LabelTotal->setText(QString::number(result_.search.fingerings.size()));
 }
 
+QString TForm1::PlacedNamesHeading() const { return tr("指板上按法的名称:"); }
+
 void TForm1::ShowNames(const ChordNameList& names, bool placedFingering) {
   ListBox1->clear();
   if (placedFingering) {
     // Said at the top: these names are the fingering's on the neck, not the
     // chord's in the box.
-    auto* heading = new QListWidgetItem(tr("指板上按法的名称:"), ListBox1);
+    auto* heading = new QListWidgetItem(PlacedNamesHeading(), ListBox1);
     heading->setFlags(Qt::NoItemFlags);
     QFont font = heading->font();
     font.setItalic(true);

@@ -159,6 +159,7 @@ class TForm1 : public QMainWindow {
   void Image2MouseUp(Qt::MouseButton button, QPoint position);
   void ShowSelectedFrets();
   void ShowNames(const ChordNameList& names, bool placedFingering = false);
+  QString PlacedNamesHeading() const;
   void DrawNeck(const Frets& frets);
   void SpeedButton11Click();
   void SpeedButton12Click();

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -113,6 +114,9 @@ void TForm1::RetranslateUi() {
   SpeedButton2->setToolTip(tr("查询和弦"));
   SpeedButton7->setText(tr("模式1"));
   SpeedButton8->setText(tr("模式2"));
+  // The name list's heading line, when it names a placed fingering.
+  if (ListBox1->count() > 0 && ListBox1->item(0)->flags() == Qt::NoItemFlags)
+    ListBox1->item(0)->setText(PlacedNamesHeading());
   SpeedButton7->setToolTip(tr("在列表中勾选和弦的音级"));
   SpeedButton8->setToolTip(tr("从表中选择和弦类型"));
   FitText(SpeedButton7);

@@ -79,6 +79,9 @@ class NeckInputTest : public QObject {
                NoteOnMessage(notes[i]));
     QCOMPARE(Names(window).value(0), QString::fromUtf8("指板上按法的名称:"));
     QVERIFY(Names(window).contains("A"));
+    window.form->SetLanguage(UiLanguage::English, false);
+    QCOMPARE(Names(window).value(0), QString("Names of the fingering on the neck:"));
+    window.form->SetLanguage(UiLanguage::Chinese, false);
     // Six fingers with no barre still draw every note.
     QCOMPARE(static_cast<int>(LayOutNeck(Frets{1, 3, 5, 2, 4, 6}, 0).size()), 6);
   }
