@@ -41,6 +41,9 @@ class NeckView;
 
 // A tuning preset's caption and an instrument item of the core's tables, in
 // the window's language.
+// Whether a caption fits a button of this width in this font.
+bool CaptionFits(const QString& text, const QFont& font, int width);
+inline constexpr int kSmallestCaptionPixels = 8;
 QString TuningText(std::string_view coreText);
 QString InstrumentText(std::string_view coreText);
 

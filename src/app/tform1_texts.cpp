@@ -41,21 +41,24 @@ void SetCaption(QCheckBox* box, const QString& text, const QString& hint) {
 }
 
 // A fixed-size button's caption in the largest font that fits it ("Types" in
-// English is wider than "模式2").
+// English is wider than "模式2", which keeps the window's own font).
 void FitText(QToolButton* button) {
-  constexpr int kSmallestPixels = 8;
   QFont font = button->parentWidget()->font();
   int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
-  // The style's own margins count: its size hint says what the text needs.
-  for (;;) {
+  for (;; --pixels) {
     font.setPixelSize(pixels);
-    button->setFont(font);
-    if (pixels <= kSmallestPixels || button->sizeHint().width() <= button->width()) break;
-    --pixels;
+    if (pixels <= kSmallestCaptionPixels || CaptionFits(button->text(), font, button->width()))
+      break;
   }
+  button->setFont(font);
 }
 
 }  // namespace
+
+bool CaptionFits(const QString& text, const QFont& font, int width) {
+  constexpr int kTextMargin = 1;  // a pixel clear of each edge
+  return QFontMetrics(font).horizontalAdvance(text) <= width - 2 * kTextMargin;
+}
 
 QString TuningText(std::string_view coreText) {
   return QCoreApplication::translate(kPresetContext, ToQString(coreText).toUtf8().constData());
