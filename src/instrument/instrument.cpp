@@ -23,7 +23,7 @@ constexpr int kSteelGuitar = 25;
 constexpr int kFingeredBass = 33;
 constexpr int kBanjo = 105;
 
-// The guitar's rules as specified: the bass on strings 0..2, at least three
+// The six-string guitar's own rules: the bass on strings 0..2, at least three
 // strings above it sounding.
 constexpr VoicingRules kGuitarRules{false, 3, 3};
 
