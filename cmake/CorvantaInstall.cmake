@@ -7,7 +7,7 @@ if(CORVANTA_BUILD_GUI)
   install(FILES data/org.corvanta.Corvanta.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES data/org.corvanta.Corvanta.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
-install(FILES LICENSE README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/corvanta)
+install(FILES LICENSE README.md data/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/corvanta)
 
 # Man pages from the programs' own --help and --version.
 find_program(HELP2MAN help2man)
@@ -19,13 +19,30 @@ if(HELP2MAN)
       continue()
     endif()
     set(page ${PROJECT_BINARY_DIR}/man/${program}.1)
-    add_custom_command(OUTPUT ${page}
+    set(include_args)
+    set(include_depends)
+    if(program STREQUAL "corvanta-cli")
+      # Each command's options, the exit statuses and the JSON fields.
+      set(sections ${PROJECT_BINARY_DIR}/man/corvanta-cli.h2m)
+      add_custom_command(OUTPUT ${sections}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+        COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:corvanta-cli>
+                -DSTATIC=${PROJECT_SOURCE_DIR}/data/corvanta-cli.h2m -DOUTPUT=${sections}
+                -P ${PROJECT_SOURCE_DIR}/cmake/CommandsSection.cmake
+        DEPENDS corvanta-cli ${PROJECT_SOURCE_DIR}/data/corvanta-cli.h2m
+                ${PROJECT_SOURCE_DIR}/cmake/CommandsSection.cmake)
+      set(include_args --include ${sections})
+      set(include_depends ${sections})
+    endif()
+    add_custom_command(OUTPUT ${page}.gz
       COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
       COMMAND ${HELP2MAN} --no-info --no-discard-stderr --name "guitar chord finder"
-              --output ${page} $<TARGET_FILE:${program}>
-      DEPENDS ${program}
+              ${include_args} --output ${page} $<TARGET_FILE:${program}>
+      # Debian ships man pages compressed, reproducibly (no name, no time).
+      COMMAND gzip -9nf ${page}
+      DEPENDS ${program} ${include_depends}
       COMMENT "Writing the man page of ${program}")
-    list(APPEND man_pages ${page})
+    list(APPEND man_pages ${page}.gz)
   endforeach()
   add_custom_target(corvanta_man_pages ALL DEPENDS ${man_pages})
   install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -13,11 +13,22 @@ set(expected
   bin/corvanta bin/corvanta-cli ${CMAKE_INSTALL_LIBDIR}/corvanta/libcorvanta-drawing.so
   share/applications/org.corvanta.Corvanta.desktop share/metainfo/org.corvanta.Corvanta.metainfo.xml
   share/icons/hicolor/scalable/apps/corvanta.svg share/icons/hicolor/48x48/apps/corvanta.png
-  share/icons/hicolor/256x256/apps/corvanta.png share/man/man1/corvanta.1
-  share/man/man1/corvanta-cli.1 share/doc/corvanta/LICENSE)
+  share/icons/hicolor/256x256/apps/corvanta.png share/man/man1/corvanta.1.gz
+  share/man/man1/corvanta-cli.1.gz share/doc/corvanta/LICENSE share/doc/corvanta/copyright)
 foreach(file ${expected})
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+
+# The CLI's man page gives each command's options, the exit statuses and
+# the JSON fields.
+execute_process(COMMAND gzip -dc ${PREFIX}/share/man/man1/corvanta-cli.1.gz
+                OUTPUT_VARIABLE page RESULT_VARIABLE status)
+foreach(part "COMMANDS" "EXIT STATUS" "JSON FIELDS" ".SS search" ".SS strum" "instrument"
+        "per-chord")
+  if(NOT status EQUAL 0 OR NOT page MATCHES "${part}")
+    message(FATAL_ERROR "the man page of corvanta-cli lacks '${part}'")
   endif()
 endforeach()
 
