@@ -188,13 +188,7 @@ Instrument ParseInstrument(const std::string& name, const std::optional<std::str
   if (auto pitches = ParseStringPitches(*tuning, *found)) return Retuned(*found, *pitches);
   throw BadArgument("--tuning: '" + *tuning + "' is neither " +
                     std::to_string(found->StringCount()) + " note names for the " + found->name +
-                    " (\"" +
-                    [&] {
-                      std::string standard;
-                      for (int pitch : found->StandardPitches())
-                        standard += (standard.empty() ? "" : " ") + PitchName(pitch);
-                      return standard;
-                    }() +
+                    " (\"" + PitchNames(found->StandardPitches()) +
                     "\") nor one of its presets: " + PresetNames(*found));
 }
 

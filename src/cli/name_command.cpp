@@ -56,24 +56,20 @@ int RunName(const NameCommandText& command, std::ostream& out) {
 }
 
 int RunInstruments(bool json, std::ostream& out) {
-  auto names = [](const std::vector<int>& pitches) {
-    std::string text;
-    for (int pitch : pitches) text += (text.empty() ? "" : " ") + PitchName(pitch);
-    return text;
-  };
   nlohmann::json list = nlohmann::json::array();
   for (const Instrument& instrument : BuiltInInstruments()) {
-    const std::string tuning = names(instrument.StandardPitches());
+    const std::string tuning = PitchNames(instrument.StandardPitches());
     if (!json) {
       out << instrument.name << '\t' << instrument.StringCount() << " strings\t" << tuning;
       for (std::size_t i = 1; i < instrument.presets.size(); ++i)
-        out << "\t" << instrument.presets[i].name << ": " << names(instrument.presets[i].pitches);
+        out << "\t" << instrument.presets[i].name << ": "
+            << PitchNames(instrument.presets[i].pitches);
       out << '\n';
       continue;
     }
     nlohmann::json presets = nlohmann::json::array();
     for (const InstrumentPreset& preset : instrument.presets)
-      presets.push_back({{"name", preset.name}, {"tuning", names(preset.pitches)}});
+      presets.push_back({{"name", preset.name}, {"tuning", PitchNames(preset.pitches)}});
     nlohmann::json strings = nlohmann::json::array();
     for (const OpenString& string : instrument.strings)
       strings.push_back({{"pitch", PitchName(string.pitch)},

@@ -272,6 +272,12 @@ std::string PitchName(int midi) {
   return std::string(kSharpNoteNames[WrapPitchClass(midi)]) + std::to_string(midi / kOctave - 1);
 }
 
+std::string PitchNames(const std::vector<int>& pitches) {
+  std::string text;
+  for (int pitch : pitches) text += (text.empty() ? "" : " ") + PitchName(pitch);
+  return text;
+}
+
 std::optional<std::vector<int>> ParseStringPitches(std::string_view text,
                                                    const Instrument& instrument) {
   std::vector<int> pitches;

@@ -102,6 +102,8 @@ int PitchAt(const Instrument& instrument, int string, int fret);
 std::optional<int> ParsePitchName(std::string_view text);
 // "G4", "A#1", spelled with sharps.
 std::string PitchName(int midi);
+// "G4 C4 E4 A4": a tuning's pitches, one name each.
+std::string PitchNames(const std::vector<int>& pitches);
 
 // Note names for each string of an instrument: with octaves ("G4 C4 E4 A4")
 // as written, or without ("G C E A"), each then taking the octave nearest

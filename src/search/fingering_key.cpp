@@ -27,9 +27,8 @@ bool IsPreferred(const PackedFingering& fingering) { return fingering.preferred;
 std::string KeyText(const PackedFingering& fingering) {
   char prefix[16];
   const int number = fingering.preferred ? 0
-                                         : (fingering.position + key_facts::kFieldOffset) * 10000 +
-                                               fingering.stringSet * 100 + fingering.highest +
-                                               key_facts::kFieldOffset;
+                                         : KeyPrefixNumber(fingering.position, fingering.stringSet,
+                                                           fingering.highest);
   std::snprintf(prefix, sizeof prefix, "%06d", number);
   std::string text(prefix);
   text += ' ';

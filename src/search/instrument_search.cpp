@@ -427,8 +427,7 @@ InstrumentSearchResult SearchOnInstrument(const Instrument& instrument,
   if (!instrument.IsGuitar() || instrument.StringCount() != kStringCount)
     return SearchAnyInstrument(instrument, argumentNumbers, settings);
   SearchSettings guitar = settings;
-  for (int string = 0; string < kStringCount; ++string)
-    guitar.tuning[string] = WrapPitchClass(instrument.strings[string].pitch);
+  guitar.tuning = PitchClassesOf(instrument);
   SearchResult found = SearchChord(argumentNumbers, guitar);
   InstrumentSearchResult result;
   result.chordTones = std::move(found.chordTones);

@@ -154,12 +154,17 @@ inline int KeyPosition(const KeyFacts& facts) {
   return facts.high <= kFirstPositionHighestFret ? 1 : facts.low;
 }
 
+// The key's three two-digit fields "MMCCXX" as the number they spell
+// ("112013"): position + 10, the string-set class, highest fret + 10.
+constexpr int KeyPrefixNumber(int position, int stringSet, int highest) {
+  return (position + key_facts::kFieldOffset) * 10000 + stringSet * 100 + highest +
+         key_facts::kFieldOffset;
+}
+
 inline std::uint64_t KeyOrder(const KeyFacts& facts) {
   using namespace key_facts;
-  // The three two-digit fields of the prefix, as the number they spell.
-  std::uint64_t prefix =
-      static_cast<std::uint64_t>((KeyPosition(facts) + kFieldOffset) * 10000 +
-                                 StringSetOf(facts.sounding) * 100 + facts.high + kFieldOffset);
+  const std::uint64_t prefix = static_cast<std::uint64_t>(
+      KeyPrefixNumber(KeyPosition(facts), StringSetOf(facts.sounding), facts.high));
   return (prefix << kValueBits) | facts.ranks;
 }
 

@@ -107,8 +107,7 @@ std::string VoicingKeyText(const Voicing& voicing);
 // 0 for a preferred shape.
 inline int KeyPrefixNumber(const Voicing& voicing) {
   if (voicing.preferred) return 0;
-  return (voicing.position + key_facts::kFieldOffset) * 10000 + voicing.stringSet * 100 +
-         voicing.highest + key_facts::kFieldOffset;
+  return corvanta::KeyPrefixNumber(voicing.position, voicing.stringSet, voicing.highest);
 }
 
 // Byte order of the key texts, without making them (for voicings of one
