@@ -203,6 +203,34 @@
         <source>PNG 的放大倍数 (1 到 8):每个和弦图为 100 × 130 像素乘以此数</source>
         <translation>PNG scale (1 to 8): each diagram is 100 × 130 pixels times this number</translation>
     </message>
+    <message>
+        <source>变调夹 %1</source>
+        <translation>Capo %1</translation>
+    </message>
+    <message>
+        <source>%1 的指法, 实际发音 %2</source>
+        <translation>%1 shapes, sounding %2</translation>
+    </message>
+    <message>
+        <source>变调夹上的和弦名: 实际发音或指法形状</source>
+        <translation>Chord names under the capo: what sounds, or the shapes fingered</translation>
+    </message>
+    <message>
+        <source>和弦名为实际发音</source>
+        <translation>Names are sounding</translation>
+    </message>
+    <message>
+        <source>输入的和弦就是听到的和弦</source>
+        <translation>The chord chosen is the chord you hear</translation>
+    </message>
+    <message>
+        <source>和弦名为指法形状 (如 &quot;变调夹 2: G&quot;)</source>
+        <translation>Names are shapes (as in &quot;Capo 2: G&quot;)</translation>
+    </message>
+    <message>
+        <source>输入的和弦是变调夹上方的指法形状</source>
+        <translation>The chord chosen is the shape fingered above the capo, as songbooks write it</translation>
+    </message>
 </context>
 <context>
     <name>corvanta::SoundDevices</name>

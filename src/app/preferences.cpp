@@ -27,6 +27,15 @@ int Zoom() { return Store().value("view/zoom", 100).toInt(); }
 
 void SetZoom(int percent) { Store().setValue("view/zoom", percent); }
 
+CapoNames CapoNaming() {
+  return Store().value("capo/names").toString() == "shapes" ? CapoNames::Shapes
+                                                            : CapoNames::Sounding;
+}
+
+void SetCapoNaming(CapoNames names) {
+  Store().setValue("capo/names", names == CapoNames::Shapes ? "shapes" : "sounding");
+}
+
 UiLanguage Language() {
   return Store().value(kLanguageKey).toString() == kEnglishValue ? UiLanguage::English
                                                                  : UiLanguage::Chinese;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "instrument/capo.h"
 #include "symbols/chord_spelling.h"
 
 namespace corvanta {
@@ -19,6 +20,11 @@ void SetNotation(ChordNotation notation);
 // The diagram size in percent; 100 unless another was chosen before.
 int Zoom();
 void SetZoom(int percent);
+
+// What chord names mean under a capo: the sounding chord unless shapes
+// were chosen before.
+CapoNames CapoNaming();
+void SetCapoNaming(CapoNames names);
 
 // Chinese unless another language was chosen before.
 UiLanguage Language();

@@ -20,6 +20,7 @@
 #include "sound/midi_messages.h"
 #include "sound/strum.h"
 #include "theory/catalogue.h"
+#include "theory/text_util.h"
 #include "view/chord_text.h"
 #include "view/diagram_sheet.h"
 #include "view/neck_view.h"
@@ -45,6 +46,8 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
     const QSignalBlocker blocker(StandardNotation1);
     StandardNotation1->setChecked(notation_ == ChordNotation::Standard);
   }
+  capoNames_ = preferences::CapoNaming();
+  capoNamesItems_[capoNames_ == CapoNames::Shapes ? 1 : 0]->setChecked(true);
   ConnectControls();
   // The instrument box shows its first item from the start; the sound
   // follows it from the first strum on.
@@ -79,8 +82,8 @@ void TForm1::FormCreate() {
 
 void TForm1::SearchCurrentChord() {
   ++searchCount_;
-  result_ =
-      corvanta::SearchCurrentChord(entry_, tuning_.state.tuningPitchClass, tuning_.state.capo);
+  result_ = corvanta::SearchCurrentChord(entry_, tuning_.state.tuningPitchClass, tuning_.state.capo,
+                                         capoNames_);
   clickX_ = 0;
   clickY_ = 0;
   std::vector<Frets> frets;
@@ -93,6 +96,27 @@ void TForm1::SearchCurrentChord() {
   Image1->ShowFingerings(std::move(frets), ScrollBoxViolao->width());
   ShowNames(result_.names);
   LabelTotal->setText(QString::number(result_.search.fingerings.size()));
+  ShowStatusInfo();
+}
+
+void TForm1::ShowStatusInfo() {
+  const int capo = tuning_.state.capo;
+  // The guitar in standard tuning without a capo keeps the bar as it starts.
+  if (capo == 0 && tuning_.state.buttonCaption == kTuningPresets[kStandardPreset].buttonCaption) {
+    statusInfo_->clear();
+    return;
+  }
+  QString text = TuningText(tuning_.state.buttonCaption);
+  if (capo > 0) {
+    text += "  " + tr("变调夹 %1").arg(capo);
+    if (capoNames_ == CapoNames::Shapes) {
+      const QString shape = ToQString(TrimBlanks(entry_.state.chordSymbol));
+      const QString sounding =
+          ToQString(SoundingSymbol(entry_.state.chordSymbol, capo, entry_.state.rootGridNames));
+      text += ": " + tr("%1 的指法, 实际发音 %2").arg(shape, sounding);
+    }
+  }
+  statusInfo_->setText(text);
 }
 
 QString TForm1::PlacedNamesHeading() const { return tr("指板上按法的名称:"); }

@@ -110,6 +110,9 @@ class TForm1 : public QMainWindow {
   void MirrorOptions();
   void MirrorTuning();
   void ShowReading();
+  // The instrument, tuning and capo at the status bar's right, with the
+  // chord a shape sounds when names are shapes.
+  void ShowStatusInfo();
   QString ReadingText(const SymbolReading& reading) const;
 
   // Every caption, hint, menu and item text in the current language
@@ -149,6 +152,7 @@ class TForm1 : public QMainWindow {
   void ToolButton5Click();
   void TrackBarChange(int string);
   void SpinCapoChange();
+  void CapoNamesClick(CapoNames names);
   void Sair1Click();
   void StandardNotation1Click(bool checked);
   void Sobre1Click();
@@ -181,6 +185,7 @@ class TForm1 : public QMainWindow {
   StrumPlayer player_;
   bool created_ = false;
   ChordNotation notation_ = ChordNotation::Classic;
+  CapoNames capoNames_ = CapoNames::Sounding;
   UiLanguage language_ = UiLanguage::Chinese;
   std::unique_ptr<QTranslator> translator_;
   // The last typed symbol's reading, shown in the status bar until the chord changes.
@@ -226,6 +231,8 @@ class TForm1 : public QMainWindow {
   NeckView* Image2 = nullptr;
   QPushButton* Button2 = nullptr;
   QSpinBox* SpinCapo = nullptr;
+  QToolButton* ToolButtonCapoNames = nullptr;
+  std::array<QAction*, 2> capoNamesItems_{};  // sounding, shapes
   QAction* StandardNotation1 = nullptr;
   QMenu* fileMenu_ = nullptr;
   QMenu* helpMenu_ = nullptr;
@@ -244,6 +251,7 @@ class TForm1 : public QMainWindow {
   QAction* ExportAll1 = nullptr;
   QAction* Print1 = nullptr;
   std::array<QLabel*, 3> statusPanels_{};
+  QLabel* statusInfo_ = nullptr;
 };
 
 }  // namespace corvanta

@@ -68,9 +68,14 @@ void TForm1::StepZoom(int direction) {
 
 ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {
   ChordSheet sheet;
-  sheet.heading = QString::fromStdString(
-      SheetHeading(EditAcorde->text().trimmed().toStdString(),
-                   TuningText(tuning_.state.buttonCaption).toStdString(), tuning_.state.capo));
+  const int capo = tuning_.state.capo;
+  const QString sounding =
+      capoNames_ == CapoNames::Shapes && capo > 0
+          ? ToQString(SoundingSymbol(entry_.state.chordSymbol, capo, entry_.state.rootGridNames))
+          : QString();
+  sheet.heading = QString::fromStdString(SheetHeading(
+      EditAcorde->text().trimmed().toStdString(),
+      TuningText(tuning_.state.buttonCaption).toStdString(), capo, sounding.toStdString()));
   sheet.leftHanded = entry_.state.leftHanded;
   sheet.capo = tuning_.state.capo;
   const auto& fingerings = result_.search.fingerings;

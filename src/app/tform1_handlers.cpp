@@ -69,6 +69,10 @@ void TForm1::ConnectControls() {
   connect(Image1, &DiagramSheet::strumRequested, this, &TForm1::StrumFingering);
   connect(Image1, &DiagramSheet::contextMenuRequested, this, &TForm1::Image1ContextMenu);
   connect(SpinCapo, &QSpinBox::valueChanged, this, &TForm1::SpinCapoChange);
+  connect(capoNamesItems_[0], &QAction::triggered, this,
+          [this] { CapoNamesClick(CapoNames::Sounding); });
+  connect(capoNamesItems_[1], &QAction::triggered, this,
+          [this] { CapoNamesClick(CapoNames::Shapes); });
   connect(SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
   connect(SpeedButton12, &QToolButton::clicked, this, &TForm1::SpeedButton12Click);
   // A choice from the list (the same item again too) and typing by the user;
@@ -182,6 +186,15 @@ void TForm1::StandardTunning1Click(int tag) { RunTuningSearches(tuning_.ApplyTun
 void TForm1::ToolButton5Click() { RunTuningSearches(tuning_.ResetToStandardTuning()); }
 
 void TForm1::SpinCapoChange() { RunTuningSearches(tuning_.SetCapo(SpinCapo->value())); }
+
+void TForm1::CapoNamesClick(CapoNames names) {
+  if (names == capoNames_) return;
+  capoNames_ = names;
+  preferences::SetCapoNaming(names);
+  // Without a capo both readings are the same chord: nothing to search.
+  if (tuning_.state.capo > 0) SearchCurrentChord();
+  ShowStatusInfo();
+}
 
 void TForm1::TrackBarChange(int string) {
   tuning_.RetuneString(string, trackBars_[string]->value());

@@ -166,6 +166,9 @@ void TForm1::BuildWindow() {
     panelText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     status->addWidget(panelText);
   }
+  // Stretches over the rest of the bar.
+  statusInfo_ = Named(new QLabel(status), "StatusInfo");
+  status->addWidget(statusInfo_, 1);
   setStatusBar(status);
 
   Button2 = Named(new QPushButton("Limpar", this), "Button2");
@@ -403,8 +406,22 @@ QWidget* TForm1::BuildCapoPanel(QWidget* parent) {
   auto* panel = Panel(parent, "PanelCapo", QRect(476, 4, 160, 25), false);
   Caption(panel, "LabelCapo", QPoint(4, 4));
   SpinCapo = Named(new QSpinBox(panel), "SpinCapo");
-  SpinCapo->setGeometry(72, 2, 70, 21);
+  SpinCapo->setGeometry(62, 2, 64, 21);
   SpinCapo->setRange(0, kMaxCapo);
+  // What chord names mean under the capo: a menu of two choices on an arrow.
+  ToolButtonCapoNames = Named(new QToolButton(panel), "ToolButtonCapoNames");
+  ToolButtonCapoNames->setGeometry(128, 2, 28, 21);
+  ToolButtonCapoNames->setPopupMode(QToolButton::InstantPopup);
+  auto* menu = new QMenu(ToolButtonCapoNames);
+  menu->setToolTipsVisible(true);
+  auto* group = new QActionGroup(menu);
+  for (QAction*& item : capoNamesItems_) {
+    item = menu->addAction(QString());
+    item->setObjectName(&item == &capoNamesItems_[0] ? "CapoNamesSounding1" : "CapoNamesShapes1");
+    item->setCheckable(true);
+    group->addAction(item);
+  }
+  ToolButtonCapoNames->setMenu(menu);
   return panel;
 }
 

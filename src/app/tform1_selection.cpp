@@ -64,7 +64,9 @@ void TForm1::Image2MouseUp(Qt::MouseButton, QPoint position) {
   selectedFrets_ = PlaceFingerUnderCapo(selectedFrets_, place->string, place->fret, capo);
   ShowSelectedFrets();
   DrawNeck(WithBarreMarks(selectedFrets_));
-  ShowNames(NameFingering(selectedFrets_, tuning_.state.tuningPitchClass, capo,
+  // With shape names the placed fingering is named as a shape, as the chords are.
+  const int namingCapo = capoNames_ == CapoNames::Shapes ? 0 : capo;
+  ShowNames(NameFingering(selectedFrets_, tuning_.state.tuningPitchClass, namingCapo,
                           entry_.state.rootGridNames),
             true);
   // The same voicing among the diagrams (a barre sign aside) is selected too.

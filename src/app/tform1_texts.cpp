@@ -142,6 +142,11 @@ void TForm1::RetranslateUi() {
   SetCaption(findChild<QLabel*>("LabelCapo"), tr("变调夹"));
   SpinCapo->setToolTip(tr("变调夹所在的品格"));
   SpinCapo->setSpecialValueText(tr("无"));
+  ToolButtonCapoNames->setToolTip(tr("变调夹上的和弦名: 实际发音或指法形状"));
+  capoNamesItems_[0]->setText(tr("和弦名为实际发音"));
+  capoNamesItems_[0]->setToolTip(tr("输入的和弦就是听到的和弦"));
+  capoNamesItems_[1]->setText(tr("和弦名为指法形状 (如 \"变调夹 2: G\")"));
+  capoNamesItems_[1]->setToolTip(tr("输入的和弦是变调夹上方的指法形状"));
   SpeedButton11->setText(tr("电吉他指板"));
   SpeedButton12->setText(tr("古典吉他指板"));
 
@@ -160,6 +165,7 @@ void TForm1::RetranslateUi() {
   if (ComboBoxPatch->currentIndex() < 0)
     ComboBoxPatch->setEditText(shown >= 0 ? ComboBoxPatch->itemText(shown) : typed);
   ShowReading();
+  ShowStatusInfo();
 }
 
 }  // namespace corvanta

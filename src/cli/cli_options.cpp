@@ -47,6 +47,16 @@ void AddCapoOption(CLI::App& command, int& capo) {
   command.add_option("--capo", capo, "capo at fret 0..12 (frets then count from the capo)");
 }
 
+void AddCapoShapesOption(CLI::App& command, bool& capoShapes) {
+  command.add_flag("--capo-shapes", capoShapes,
+                   "chord names are shapes above the capo, as in \"Capo 2: G\" (default: the "
+                   "chord that sounds)");
+}
+
+CapoNames CapoNamesOf(bool capoShapes) {
+  return capoShapes ? CapoNames::Shapes : CapoNames::Sounding;
+}
+
 int ParseLimit(const std::optional<int>& limit) {
   if (!limit) return -1;
   if (*limit < 0) throw BadArgument("--limit: " + std::to_string(*limit) + " is not a count");
@@ -97,6 +107,7 @@ void AddSettingOptions(CLI::App& command, SearchOptionText& text) {
   command.add_option("--fifth", text.fifth, "semitones of the fifth that --omit5 removes");
   command.add_flag("--json", text.json, "print one JSON object");
   AddCapoOption(command, text.capo);
+  AddCapoShapesOption(command, text.capoShapes);
   command.add_option("--limit", text.limit,
                      "keep only the first N fingerings (count stays the total)");
 }

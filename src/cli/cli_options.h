@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "instrument/capo.h"
 #include "instrument/instrument.h"
 #include "search/search_settings.h"
 #include "symbols/chord_spelling.h"
@@ -29,6 +30,7 @@ struct SearchOptionText {
   int fifth = kPerfectFifth;
   bool json = false;
   int capo = 0;
+  bool capoShapes = false;   // chord names are shapes above the capo
   std::optional<int> limit;  // every fingering when not given
 };
 
@@ -39,6 +41,8 @@ struct BadArgument : std::runtime_error {
 
 void AddChordOptions(CLI::App& command, SearchOptionText& text);
 void AddCapoOption(CLI::App& command, int& capo);
+void AddCapoShapesOption(CLI::App& command, bool& capoShapes);
+CapoNames CapoNamesOf(bool capoShapes);
 void AddSettingOptions(CLI::App& command, SearchOptionText& text);
 // --tuning and --instrument, the same on every command.
 void AddTuningOption(CLI::App& command, std::optional<std::string>& tuning);

@@ -78,6 +78,7 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   sheet->add_option("--per-chord", texts.sheet.perChord, "fingerings of each chord (default 1)");
   AddNotationOption(*sheet, texts.sheet.notation, "classic (default) or standard");
   AddDrawingOutputs(*sheet, texts.sheet);
+  AddCapoShapesOption(*sheet, texts.sheet.capoShapes);
 
   auto* strum =
       app.add_subcommand("strum", "the MIDI messages of a strum, or its sound as a WAV file");

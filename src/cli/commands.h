@@ -51,6 +51,7 @@ struct DrawCommandText {
   std::optional<std::string> tuning;
   std::string instrument = "guitar";
   int capo = 0;
+  bool capoShapes = false;  // sheet: the symbols are shapes above the capo
   bool leftHanded = false;
   int scale = 1;
   int perChord = 1;

@@ -75,18 +75,25 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
   const Instrument instrument = ParseInstrument(command.instrument, command.tuning);
   int capo = ParseCapo(command.capo);
   ChordNotation notation = ParseNotation(command.notation);
+  const CapoNames capoNames = CapoNamesOf(command.capoShapes);
   std::string symbols;
+  std::string sounding;
   for (const std::string& symbol : command.symbols) {
     ChordEntry entry;
     SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(symbol), notation);
     if (!reading.namesRoot) throw BadArgument("sheet: '" + symbol + "' names no root note");
-    InstrumentChordResult result = SearchChordOn(entry, instrument, capo);
+    InstrumentChordResult result = SearchChordOn(entry, instrument, capo, capoNames);
+    if (capoNames == CapoNames::Shapes && capo > 0) {
+      sounding += (sounding.empty() ? "" : "  ") +
+                  BytesToUtf8(SoundingSymbol(Utf8ToBytes(symbol), capo, entry.state.rootGridNames));
+    }
     const auto& found = result.search.voicings;
     for (std::size_t i = 0; i < found.size() && i < static_cast<std::size_t>(command.perChord); ++i)
       request.diagrams.push_back({found[i].frets.ToVector(), i == 0 ? symbol : std::string()});
     symbols += (symbols.empty() ? "" : "  ") + symbol;
   }
-  request.heading = SheetHeading(symbols, TuningHeading(instrument, command.tuning), capo);
+  request.heading =
+      SheetHeading(symbols, TuningHeading(instrument, command.tuning), capo, sounding);
   request.capo = capo;
   return Draw(request);
 }

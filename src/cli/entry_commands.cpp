@@ -59,6 +59,14 @@ void AddResult(nlohmann::json& json, const InstrumentChordResult& result,
   json["names"] = NamesJson(result.names);
 }
 
+// With shape names under a capo, the chord the shape sounds.
+void AddSounding(nlohmann::json& json, const ChordEntry& entry, const SearchOptionText& options) {
+  if (!options.capoShapes || options.capo == 0) return;
+  json["capoNames"] = "shapes";
+  json["sounding"] =
+      TextJson(SoundingSymbol(entry.state.chordSymbol, options.capo, entry.state.rootGridNames));
+}
+
 // All of standard input; a read error (a folder, a closed descriptor) is a
 // failure, not an empty text.
 std::string ReadStandardInput() {
@@ -111,7 +119,8 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
     throw BadArgument("query: '" + text + "' names no root note; nothing searched");
   for (const std::string& word : reading.unrecognised)
     std::cerr << "corvanta-cli: warning: '" << BytesToUtf8(word) << "' was not recognised\n";
-  InstrumentChordResult result = SearchChordOn(entry, instrument, command.options.capo);
+  InstrumentChordResult result = SearchChordOn(entry, instrument, command.options.capo,
+                                               CapoNamesOf(command.options.capoShapes));
   nlohmann::json json;
   json["echo"] = TextJson(entry.state.chordSymbol);
   json["root"] = entry.state.rootPitchClass;
@@ -121,6 +130,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   json["typeName"] = TextJson(entry.state.typeName);
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
   AddResult(json, result, command.options);
+  AddSounding(json, entry, command.options);
   json["notes"] = NamesJson(ChordNoteNames(entry.state));
   json["unrecognised"] = NamesJson(reading.unrecognised);
   json["notation"] = command.notation;
@@ -138,7 +148,8 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
     entry.ChooseBass(ParseNote(command.options.bass, "--bass"));
   }
   for (int item : items) entry.ToggleDegree(item);
-  InstrumentChordResult result = SearchChordOn(entry, instrument, command.options.capo);
+  InstrumentChordResult result = SearchChordOn(entry, instrument, command.options.capo,
+                                               CapoNamesOf(command.options.capoShapes));
   nlohmann::json json;
   json["formula"] = entry.state.chordFormula;
   json["typeName"] = TextJson(entry.state.typeName);
@@ -151,6 +162,7 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
   json["disabled"] = ItemsWhere(entry.state.enabled, false);
   json["bassGridEnabled"] = entry.state.bassGridEnabled;
   AddResult(json, result, command.options);
+  AddSounding(json, entry, command.options);
   out << json.dump() << "\n";
   return 0;
 }

@@ -19,15 +19,24 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
       text.bass.empty() ? settings.rootPitchClass : ParseNote(text.bass, "--bass");
   std::string argument =
       BuildSearchArgument(formula, settings.rootPitchClass, settings.bassPitchClass);
-  const Instrument sounding =
-      InstrumentWithCapo(ParseInstrument(text.instrument, text.tuning), ParseCapo(text.capo));
+  const Instrument instrument = ParseInstrument(text.instrument, text.tuning);
+  const int capo = ParseCapo(text.capo);
+  const CapoNames capoNames = CapoNamesOf(text.capoShapes);
+  // The notes and the strum are what sounds, whatever the names mean.
+  const Instrument sounding = InstrumentWithCapo(instrument, capo);
   int limit = ParseLimit(text.limit);
   InstrumentChordResult result =
-      SearchAndName(argument, sounding, WithCapo(settings, text.capo),
+      SearchAndName(argument, InstrumentUnderCapo(instrument, capo, capoNames),
+                    WithCapo(settings, capo, capoNames),
                     command.flats ? Accidentals::Flats : Accidentals::Sharps);
   if (text.json) {
     nlohmann::json json = SearchJson(argument, result.search, sounding, limit);
     json["names"] = NamesJson(result.names);
+    if (text.capoShapes && capo > 0) {
+      json["capoNames"] = "shapes";
+      json["soundingRoot"] = WrapPitchClass(settings.rootPitchClass + capo);
+      json["soundingBass"] = WrapPitchClass(settings.bassPitchClass + capo);
+    }
     out << json.dump() << "\n";
   } else {
     PrintFingeringTable(argument, result.search, sounding, limit, out);

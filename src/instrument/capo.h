@@ -12,6 +12,12 @@ inline constexpr int kMaxCapo = 12;
 // The capo fret a setting may take (0 = no capo), clamped to 0..kMaxCapo.
 constexpr int ClampCapo(int capo) { return capo < 0 ? 0 : capo > kMaxCapo ? kMaxCapo : capo; }
 
+// What a chord name means under a capo. Sounding: the chord that sounds (the
+// fingerings count their frets from the capo). Shapes: the shape fingered
+// above the capo, as songbooks write "Capo 2: G D Em C" for G shapes that
+// sound A.
+enum class CapoNames { Sounding, Shapes };
+
 // The open strings with the capo on: each pitch class raised by capo.
 Tuning TuningWithCapo(const Tuning& tuning, int capo);
 

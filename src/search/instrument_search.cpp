@@ -447,4 +447,12 @@ Instrument InstrumentWithCapo(const Instrument& instrument, int capo) {
   return raised;
 }
 
+Instrument InstrumentUnderCapo(const Instrument& instrument, int capo, CapoNames names) {
+  Instrument under = InstrumentWithCapo(instrument, capo);
+  if (names == CapoNames::Shapes) {
+    for (OpenString& string : under.strings) string.pitch -= ClampCapo(capo);
+  }
+  return under;
+}
+
 }  // namespace corvanta

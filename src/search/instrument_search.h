@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "instrument/capo.h"
 #include "instrument/instrument.h"
 #include "search/search_settings.h"
 #include "search/voicing.h"
@@ -31,5 +32,9 @@ InstrumentSearchResult SearchAnyInstrument(const Instrument& instrument,
 // The instrument with a capo at `capo` (0..12): every string raised, a short
 // string's first fret counted from the capo, the frets searched fewer.
 Instrument InstrumentWithCapo(const Instrument& instrument, int capo);
+// The instrument a chord is searched on under a capo: raised by it when
+// names are sounding; with shape names the strings keep their pitches (only
+// the frets behind the capo are gone), so the chord found is the shape.
+Instrument InstrumentUnderCapo(const Instrument& instrument, int capo, CapoNames names);
 
 }  // namespace corvanta

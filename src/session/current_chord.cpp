@@ -5,10 +5,13 @@
 #include "instrument/capo.h"
 #include "search/search_argument.h"
 #include "symbols/chord_names.h"
+#include "symbols/symbol_words.h"
+#include "theory/text_util.h"
 
 namespace corvanta {
 
-SearchSettings SettingsOf(const ChordEntryState& state, const Tuning& tuning, int capo) {
+SearchSettings SettingsOf(const ChordEntryState& state, const Tuning& tuning, int capo,
+                          CapoNames names) {
   SearchSettings settings;
   settings.fretCount = state.fretCount;
   settings.span = state.span;
@@ -21,31 +24,53 @@ SearchSettings SettingsOf(const ChordEntryState& state, const Tuning& tuning, in
   settings.tuning = tuning;
   settings.rootPitchClass = state.rootPitchClass;
   settings.bassPitchClass = state.bassPitchClass;
-  return WithCapo(settings, capo);
+  return WithCapo(settings, capo, names);
 }
 
-SearchSettings WithCapo(SearchSettings settings, int capo) {
+SearchSettings WithCapo(SearchSettings settings, int capo, CapoNames names) {
   if (ClampCapo(capo) == 0) return settings;
-  settings.tuning = TuningWithCapo(settings.tuning, capo);
+  if (names == CapoNames::Sounding) settings.tuning = TuningWithCapo(settings.tuning, capo);
   settings.fretCount = std::max(1, settings.fretCount - ClampCapo(capo));
   return settings;
 }
 
-ChordResult SearchCurrentChord(const ChordEntry& entry, const Tuning& tuning, int capo) {
+ChordResult SearchCurrentChord(const ChordEntry& entry, const Tuning& tuning, int capo,
+                               CapoNames names) {
   ChordResult result;
   result.argument = entry.SearchArgument();
   // The entry builds the argument from whole pitch classes, so it parses.
   ParsedArgument parsed = ParseSearchArgument(result.argument);
-  result.search = SearchChord(parsed.numbers, SettingsOf(entry.state, tuning, capo));
+  result.search = SearchChord(parsed.numbers, SettingsOf(entry.state, tuning, capo, names));
   result.names = ListChordNames(result.search.chordTones, entry.state.bassPitchClass,
                                 entry.state.rootGridNames);
   return result;
 }
 
-InstrumentChordResult SearchChordOn(const ChordEntry& entry, const Instrument& instrument,
-                                    int capo) {
-  return SearchAndName(entry.SearchArgument(), InstrumentWithCapo(instrument, capo),
-                       SettingsOf(entry.state, kStandardTuning, capo), entry.state.rootGridNames);
+InstrumentChordResult SearchChordOn(const ChordEntry& entry, const Instrument& instrument, int capo,
+                                    CapoNames names) {
+  return SearchAndName(entry.SearchArgument(), InstrumentUnderCapo(instrument, capo, names),
+                       SettingsOf(entry.state, kStandardTuning, capo, names),
+                       entry.state.rootGridNames);
+}
+
+std::string SoundingSymbol(std::string_view symbol, int capo, Accidentals accidentals) {
+  symbol = TrimBlanks(symbol);
+  const TypedRoot root = ReadTypedRoot(symbol);
+  if (ClampCapo(capo) == 0 || root.pitchClass == kNoPitchClass) return std::string(symbol);
+  const NoteNameRow& names = NoteNamesFor(accidentals);
+  std::string_view rest = symbol.substr(root.length);
+  std::string bass;
+  // A bass is the last word after a slash, when that word is a note; degree
+  // words after slashes ("/7", "/b9") are numbers and stay as they are.
+  const std::size_t slash = rest.rfind('/');
+  if (slash != std::string_view::npos) {
+    const int bassPitchClass = PitchClassOfName(rest.substr(slash + 1));
+    if (bassPitchClass != kNoPitchClass) {
+      bass = "/" + std::string(names[WrapPitchClass(bassPitchClass + capo)]);
+      rest = rest.substr(0, slash);
+    }
+  }
+  return std::string(names[WrapPitchClass(root.pitchClass + capo)]) + std::string(rest) + bass;
 }
 
 InstrumentChordResult SearchAndName(std::string argument, const Instrument& sounding,

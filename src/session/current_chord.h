@@ -21,14 +21,17 @@ struct ChordResult {
 };
 
 // The settings the search reads from the chord entry and the tuning. With a
-// capo the search runs in the tuning raised by it, over the frets above it,
-// so that its fret values count from the capo.
-SearchSettings SettingsOf(const ChordEntryState& state, const Tuning& tuning, int capo = 0);
-SearchSettings WithCapo(SearchSettings settings, int capo);
+// capo the search runs over the frets above it, so that its fret values
+// count from the capo, in the tuning raised by it when names are sounding
+// (with shape names the chord is the shape above the capo).
+SearchSettings SettingsOf(const ChordEntryState& state, const Tuning& tuning, int capo = 0,
+                          CapoNames names = CapoNames::Sounding);
+SearchSettings WithCapo(SearchSettings settings, int capo, CapoNames names = CapoNames::Sounding);
 
 // The search of the current chord, followed by its names, as every chord,
 // option and tuning change ends.
-ChordResult SearchCurrentChord(const ChordEntry& entry, const Tuning& tuning, int capo = 0);
+ChordResult SearchCurrentChord(const ChordEntry& entry, const Tuning& tuning, int capo = 0,
+                               CapoNames names = CapoNames::Sounding);
 
 // The same on any instrument (in its tuning; the capo raises it).
 struct InstrumentChordResult {
@@ -37,7 +40,13 @@ struct InstrumentChordResult {
   ChordNameList names;
 };
 InstrumentChordResult SearchChordOn(const ChordEntry& entry, const Instrument& instrument,
-                                    int capo = 0);
+                                    int capo = 0, CapoNames names = CapoNames::Sounding);
+
+// The chord that sounds when a symbol names a shape above a capo: the root
+// and a written bass raised by the capo, spelled with the accidentals given
+// ("G" under capo 2 sounds "A", "Am7/G" sounds "Bm7/A"). The symbol as it
+// is, blanks trimmed, without a capo or a root.
+std::string SoundingSymbol(std::string_view symbol, int capo, Accidentals names);
 
 // The step every search ends in: the search of an argument on an instrument
 // (already under its capo), then the names of its chord tones over the bass.

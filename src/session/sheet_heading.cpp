@@ -2,9 +2,12 @@
 
 namespace corvanta {
 
-std::string SheetHeading(std::string_view symbols, std::string_view tuning, int capo) {
+std::string SheetHeading(std::string_view symbols, std::string_view tuning, int capo,
+                         std::string_view soundingSymbols) {
   std::string heading = std::string(symbols) + "  \u2014  " + std::string(tuning);
   if (capo > 0) heading += ", capo " + std::to_string(capo);
+  if (capo > 0 && !soundingSymbols.empty())
+    heading += ": shapes, sounding " + std::string(soundingSymbols);
   return heading;
 }
 

@@ -1,6 +1,8 @@
 // The neck as an input (place fingers, hear them, see their names) and the
 // capo control.
+#include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSettings>
@@ -153,6 +155,37 @@ class NeckInputTest : public QObject {
 
     capo->setValue(0);
     QCOMPARE(window.form->Result().search.fingerings, start);
+  }
+
+  // "Capo 2: G" as a songbook means it: the G shapes, sounding A; the
+  // choice is remembered.
+  void withShapeNamesTheChordIsTheShapeAboveTheCapo() {
+    {
+      Window window;
+      auto* info = window.Get<QLabel>("StatusInfo");
+      QVERIFY(info->text().isEmpty());
+      window.Get<QLineEdit>("EditAcorde")->setText("G");
+      window.Get<QToolButton>("SpeedButton2")->click();
+      window.Get<QSpinBox>("SpinCapo")->setValue(2);
+      QVERIFY(!info->text().contains("A"));
+      const int searches = window.form->SearchCount();
+      window.form->findChild<QAction*>("CapoNamesShapes1")->trigger();
+      QCOMPARE(window.form->SearchCount(), searches + 1);
+      const auto& found = window.form->Result().search.fingerings;
+      QVERIFY(!found.empty());
+      QCOMPARE(found.front().frets, (Frets{3, 2, 0, 0, 3, 3}));
+      QVERIFY2(info->text().endsWith("G 的指法, 实际发音 A"), qPrintable(info->text()));
+      // A shape placed on the neck is named as a shape too: 3 2 0 0 0 3.
+      window.ClickCell(0);
+      ClickNeck(window, 4, 2);
+      QCOMPARE(window.form->SelectedFrets(), (Frets{3, 2, 0, 0, 0, 3}));
+      QVERIFY2(Names(window).contains("G"), qPrintable(Names(window).join(',')));
+    }
+    Window again;
+    QVERIFY(again.form->findChild<QAction*>("CapoNamesShapes1")->isChecked());
+    again.Get<QSpinBox>("SpinCapo")->setValue(3);
+    // The start chord C as a shape under capo 3 sounds D#.
+    QVERIFY(again.Get<QLabel>("StatusInfo")->text().endsWith("C 的指法, 实际发音 D#"));
   }
 };
 

@@ -101,6 +101,23 @@ TEST(CliConsistency, notesFretsLimitsAndStatusesReadAlike) {
   EXPECT_EQ(Json("query Bbm7")["rootName"], "Bb");
 }
 
+// "Capo 2: G": the G shape, sounding A, in every command that searches.
+TEST(CliCapoShapes, searchTheShapeAndSayWhatSounds) {
+  auto query = Json("query G --capo 2 --capo-shapes --limit 1");
+  EXPECT_EQ(query["voicings"][0]["frets"], nlohmann::json::array({3, 2, 0, 0, 3, 3}));
+  EXPECT_EQ(query["voicings"][0]["notes"][0], "A2");
+  EXPECT_EQ(query["sounding"], "A");
+  EXPECT_EQ(query["capoNames"], "shapes");
+  auto search = Json("search --json --root G --capo 2 --capo-shapes --limit 1");
+  EXPECT_EQ(search["fingerings"], query["fingerings"]);
+  EXPECT_EQ(search["soundingRoot"], 9);
+  EXPECT_EQ(Json("clicks 1 --root A --capo 3 --capo-shapes")["sounding"], "Cm");
+  // Sounding names stay the default and add nothing.
+  EXPECT_FALSE(Json("query G --capo 2").contains("sounding"));
+  EXPECT_NE(Json("query G --capo 2")["fingerings"],
+            Json("query G --capo 2 --capo-shapes")["fingerings"]);
+}
+
 TEST(CliInstruments, listsTheBuiltInInstruments) {
   auto list = Json("instruments --json");
   ASSERT_EQ(list.size(), 11u);

@@ -27,6 +27,10 @@ TEST(Exports, suggestAFileNameFromTheSymbolAndHeadTheSheet) {
   EXPECT_EQ(FileNameForSymbol("a:b*c?"), "a-b-c");
   EXPECT_EQ(SheetHeading("Am7", "Drop D", 0), "Am7  \u2014  Drop D");
   EXPECT_EQ(SheetHeading("Am7", "Drop D", 2), "Am7  \u2014  Drop D, capo 2");
+  EXPECT_EQ(SheetHeading("G  D", "Standard tuning", 2, "A  E"),
+            "G  D  \u2014  Standard tuning, capo 2: shapes, sounding A  E");
+  // Without a capo a shape is what sounds: nothing to add.
+  EXPECT_EQ(SheetHeading("G", "Standard tuning", 0, "G"), "G  \u2014  Standard tuning");
 }
 
 TEST(NameFingering, namesTheOpenAndBarreShapesAsTheirChords) {
@@ -166,6 +170,67 @@ TEST(FindFingering, matchesAVoicingWhateverItsBarreSign) {
   EXPECT_EQ(FindFingering(found, {1, 3, 3, 2, 1, 1}), 1);
   EXPECT_EQ(FindFingering(found, {99, 3, 2, 0, 1, 0}), 0);
   EXPECT_EQ(FindFingering(found, {0, 3, 2, 0, 1, 0}), -1);
+}
+
+TEST(CapoShapes, soundingSymbolsRaiseTheRootAndTheWrittenBassOnly) {
+  EXPECT_EQ(SoundingSymbol("G", 2, Accidentals::Sharps), "A");
+  EXPECT_EQ(SoundingSymbol("Am7/G ", 2, Accidentals::Sharps), "Bm7/A");
+  EXPECT_EQ(SoundingSymbol("Em/7/D", 1, Accidentals::Flats), "Fm/7/Eb");
+  EXPECT_EQ(SoundingSymbol("Bb", 3, Accidentals::Sharps), "C#");
+  // Degree words after a slash are not a bass.
+  EXPECT_EQ(SoundingSymbol("C/b9", 1, Accidentals::Sharps), "C#/b9");
+  EXPECT_EQ(SoundingSymbol("C7/9", 5, Accidentals::Sharps), "F7/9");
+  EXPECT_EQ(SoundingSymbol("G", 0, Accidentals::Sharps), "G");
+  EXPECT_EQ(SoundingSymbol("xyz", 4, Accidentals::Sharps), "xyz");
+  EXPECT_EQ(SoundingSymbol("", 4, Accidentals::Sharps), "");
+}
+
+TEST(CapoShapes, searchTheShapeAboveTheCapoAndSoundItRaised) {
+  for (int capo : {0, 2, 5}) {
+    for (int root : {0, 7, 9}) {
+      ChordEntry shape;
+      shape.ChooseRoot(root);
+      shape.ChooseType(3);
+      // The shapes are the chord's fingerings without a capo, over the frets
+      // left above it.
+      ChordResult found = SearchCurrentChord(shape, kStandardTuning, capo, CapoNames::Shapes);
+      SearchSettings plain = SettingsOf(shape.state, kStandardTuning);
+      plain.fretCount -= capo;
+      EXPECT_EQ(found.search.Keys(),
+                SearchChord(ParseSearchArgument(shape.SearchArgument()).numbers, plain).Keys())
+          << "root " << root << " capo " << capo;
+      // Under the capo every shape sounds the chord a capo's frets higher.
+      ChordEntry sounding;
+      sounding.ChooseRoot(WrapPitchClass(root + capo));
+      sounding.ChooseType(3);
+      std::set<int> tones;
+      for (int tone : SearchCurrentChord(sounding, kStandardTuning).search.chordTones)
+        tones.insert(tone);
+      for (const std::string& key : found.search.Keys()) {
+        SoundingNotes notes = NotesOfFingering(*ParseKeyFrets(key), kStandardTuning, capo);
+        std::set<int> heard(notes.pitchClasses.begin(), notes.pitchClasses.end());
+        ASSERT_TRUE(std::includes(heard.begin(), heard.end(), tones.begin(), tones.end())) << key;
+      }
+      // The instrument path finds the same shapes on the guitar.
+      InstrumentChordResult onGuitar =
+          SearchChordOn(shape, BuiltInInstruments()[0], capo, CapoNames::Shapes);
+      ASSERT_EQ(onGuitar.search.voicings.size(), found.search.fingerings.size());
+      EXPECT_EQ(onGuitar.names, found.names);
+    }
+  }
+}
+
+TEST(CapoShapes, keepTheShortStringBehindTheCapoOnAnyInstrument) {
+  // A banjo's fifth string starts at fret 5: under capo 2 it starts at fret 3,
+  // with shape names as with sounding ones.
+  const Instrument& banjo = *FindInstrument("banjo");
+  Instrument shapes = InstrumentUnderCapo(banjo, 2, CapoNames::Shapes);
+  Instrument sounding = InstrumentUnderCapo(banjo, 2, CapoNames::Sounding);
+  for (std::size_t string = 0; string < banjo.strings.size(); ++string) {
+    EXPECT_EQ(shapes.strings[string].firstFret, sounding.strings[string].firstFret);
+    EXPECT_EQ(shapes.strings[string].pitch, banjo.strings[string].pitch);
+    EXPECT_EQ(sounding.strings[string].pitch, banjo.strings[string].pitch + 2);
+  }
 }
 
 }  // namespace
