@@ -84,7 +84,7 @@ void ControlChangeToRepaint(benchmark::State& state) {
     QTest::mouseClick(omit, Qt::LeftButton);
     Flush();
   }
-  state.counters["fingerings"] = static_cast<double>(window->Result().search.fingerings.size());
+  state.counters["fingerings"] = static_cast<double>(window->Result().search.voicings.size());
   state.counters["peak_MB"] = PeakResidentMegabytes();
 }
 BENCHMARK(ControlChangeToRepaint)
@@ -100,8 +100,8 @@ void ExportLargestResultToPdf(benchmark::State& state) {
   window->findChild<QTableWidget*>("StringGrid1")->setCurrentCell(18, 0);
   ChordSheet sheet;
   sheet.heading = "E7/11";
-  for (const PackedFingering& fingering : window->Result().search.fingerings)
-    sheet.diagrams.push_back({{fingering.frets.begin(), fingering.frets.end()}, QString()});
+  for (const Voicing& voicing : window->Result().search.voicings)
+    sheet.diagrams.push_back({voicing.frets.ToVector(), QString()});
   QString path = QDir::temp().filePath("corvanta-bench.pdf");
   for (auto _ : state) benchmark::DoNotOptimize(WriteSheetPdf(sheet, path));
   state.counters["diagrams"] = static_cast<double>(sheet.diagrams.size());

@@ -231,6 +231,34 @@
         <source>输入的和弦是变调夹上方的指法形状</source>
         <translation>The chord chosen is the shape fingered above the capo, as songbooks write it</translation>
     </message>
+    <message>
+        <source>乐器</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>自定义…</source>
+        <translation>Custom…</translation>
+    </message>
+    <message>
+        <source>输入 4 到 8 根弦的调弦</source>
+        <translation>Type the tuning of an instrument of 4 to 8 strings</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>自定义乐器</source>
+        <translation>Custom instrument</translation>
+    </message>
+    <message>
+        <source>4 到 8 根弦的音名和八度, 从最低列出的弦开始 (如 G3 C4 E4 A4):</source>
+        <translation>Note names with octaves for 4 to 8 strings, the lowest-listed string first (as in G3 C4 E4 A4):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; 不是 4 到 8 个带八度的音名 (如 G3 C4 E4 A4)。</source>
+        <translation>&quot;%1&quot; is not 4 to 8 note names with octaves (as in G3 C4 E4 A4).</translation>
+    </message>
 </context>
 <context>
     <name>corvanta::SoundDevices</name>
@@ -354,6 +382,53 @@
     <message>
         <source>合唱钢琴</source>
         <translation>Electric piano</translation>
+    </message>
+</context>
+<context>
+    <name>InstrumentTitles</name>
+    <message>
+        <source>吉他</source>
+        <translation>Guitar</translation>
+    </message>
+    <message>
+        <source>七弦吉他</source>
+        <translation>7-string guitar</translation>
+    </message>
+    <message>
+        <source>尤克里里</source>
+        <translation>Ukulele</translation>
+    </message>
+    <message>
+        <source>男中音尤克里里</source>
+        <translation>Baritone ukulele</translation>
+    </message>
+    <message>
+        <source>曼陀林</source>
+        <translation>Mandolin</translation>
+    </message>
+    <message>
+        <source>五弦班卓琴</source>
+        <translation>5-string banjo</translation>
+    </message>
+    <message>
+        <source>次中音班卓琴</source>
+        <translation>Tenor banjo</translation>
+    </message>
+    <message>
+        <source>卡瓦奎尼奥</source>
+        <translation>Cavaquinho</translation>
+    </message>
+    <message>
+        <source>恰朗戈</source>
+        <translation>Charango</translation>
+    </message>
+    <message>
+        <source>贝斯</source>
+        <translation>Bass guitar</translation>
+    </message>
+    <message>
+        <source>五弦贝斯</source>
+        <translation>5-string bass</translation>
     </message>
 </context>
 </TS>

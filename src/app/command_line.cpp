@@ -2,12 +2,17 @@
 
 #include <QCommandLineParser>
 
+#include "instrument/instrument.h"
+
 namespace corvanta {
 namespace {
 
 void DescribeOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription("Corvanta, a guitar chord finder");
   parser.addOption({"lang", "The window's language for this run: en or zh.", "language"});
+  parser.addOption(
+      {"instrument",
+       "The instrument for this run: " + QString::fromStdString(InstrumentNames()) + ".", "name"});
   parser.addOption({{"v", "version"}, "Print the version and exit."});
   parser.addOption({{"h", "help"}, "Print this help and exit."});
 }
@@ -36,6 +41,15 @@ WindowArguments ParseWindowArguments(const QStringList& arguments) {
       result.language = UiLanguage::Chinese;
     } else {
       result.error = "--lang: '" + language + "' is not en or zh";
+    }
+  }
+  if (parser.isSet("instrument")) {
+    const std::string name = parser.value("instrument").toStdString();
+    if (FindInstrument(name) == nullptr) {
+      result.error =
+          QString::fromStdString("--instrument: '" + name + "' is not one of " + InstrumentNames());
+    } else {
+      result.instrument = name;
     }
   }
   return result;

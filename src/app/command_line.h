@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <optional>
+#include <string>
 
 #include "app/preferences.h"
 
@@ -9,8 +10,9 @@ namespace corvanta {
 
 // What the window's command line asks for.
 struct WindowArguments {
-  std::optional<UiLanguage> language;  // --lang en|zh: this run only
-  QString error;                       // a line for stderr when the arguments are bad
+  std::optional<UiLanguage> language;     // --lang en|zh: this run only
+  std::optional<std::string> instrument;  // --instrument NAME: this run only
+  QString error;                          // a line for stderr when the arguments are bad
   bool showVersion = false;
   bool showHelp = false;
 };

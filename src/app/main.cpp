@@ -71,6 +71,8 @@ int main(int argc, char** argv) {
     corvanta::SoundDevices sound;
     corvanta::TForm1 window(sound.DefaultOutput());
     if (options.language) window.SetLanguage(*options.language, false);
+    if (options.instrument)
+      window.ChooseInstrument(*corvanta::FindInstrument(*options.instrument), false);
     sound.AttachMenu(window);
     window.showMaximized();
     return QApplication::exec();

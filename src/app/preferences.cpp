@@ -36,6 +36,18 @@ void SetCapoNaming(CapoNames names) {
   Store().setValue("capo/names", names == CapoNames::Shapes ? "shapes" : "sounding");
 }
 
+std::string InstrumentName() {
+  return Store().value("instrument/name", "guitar").toString().toStdString();
+}
+
+std::string CustomPitches() { return Store().value("instrument/custom").toString().toStdString(); }
+
+void SetInstrument(const std::string& name, const std::string& pitches) {
+  QSettings store = Store();
+  store.setValue("instrument/name", QString::fromStdString(name));
+  if (name == "custom") store.setValue("instrument/custom", QString::fromStdString(pitches));
+}
+
 UiLanguage Language() {
   return Store().value(kLanguageKey).toString() == kEnglishValue ? UiLanguage::English
                                                                  : UiLanguage::Chinese;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "instrument/capo.h"
 #include "symbols/chord_spelling.h"
 
@@ -25,6 +27,12 @@ void SetZoom(int percent);
 // were chosen before.
 CapoNames CapoNaming();
 void SetCapoNaming(CapoNames names);
+
+// The instrument chosen before (its CLI name, "guitar" unless another was
+// chosen) and a custom instrument's open pitches ("G3 C4 E4 A4").
+std::string InstrumentName();
+std::string CustomPitches();
+void SetInstrument(const std::string& name, const std::string& pitches);
 
 // Chinese unless another language was chosen before.
 UiLanguage Language();

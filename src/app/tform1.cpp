@@ -17,6 +17,7 @@
 
 #include "app/preferences.h"
 #include "search/fingering.h"
+#include "search/instrument_search.h"
 #include "sound/midi_messages.h"
 #include "sound/strum.h"
 #include "theory/catalogue.h"
@@ -36,9 +37,13 @@ void SelectRow(QTableWidget* grid, int row) {
 }  // namespace
 
 TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
-    : QMainWindow(parent), assets_(DrawAssets()), player_(std::move(output)) {
+    : QMainWindow(parent),
+      assets_(DrawAssets()),
+      instrument_(BuiltInInstruments().front()),
+      player_(std::move(output)) {
   BuildWindow();
   SetLanguage(preferences::Language(), false);
+  RestoreInstrument();
   FormCreate();
   SetZoom(preferences::Zoom(), false);
   notation_ = preferences::Notation();
@@ -50,10 +55,30 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
   capoNamesItems_[capoNames_ == CapoNames::Shapes ? 1 : 0]->setChecked(true);
   ConnectControls();
   // The instrument box shows its first item from the start; the sound
-  // follows it from the first strum on.
+  // follows it from the first strum on (another instrument's own sound when
+  // one was chosen before).
   patchProgram_ = kPatchItems[0].program;
   player_.Play(PlanPatchChange(patchProgram_));
+  if (!instrument_.IsGuitar()) FollowInstrumentSound();
   created_ = true;
+}
+
+// The instrument chosen in an earlier run, set before the first search so
+// that the window starts searching on it; the guitar without one.
+void TForm1::RestoreInstrument() {
+  const std::string name = preferences::InstrumentName();
+  std::optional<Instrument> chosen;
+  if (name == "custom") {
+    if (auto pitches = ParseCustomPitches(preferences::CustomPitches()))
+      chosen = CustomInstrument(*pitches);
+  } else if (const Instrument* builtIn = FindInstrument(name)) {
+    chosen = *builtIn;
+  }
+  if (!chosen || chosen->IsGuitar()) return;
+  instrument_ = *chosen;
+  instrumentTuning_.emplace(instrument_);
+  selectedFrets_.assign(static_cast<std::size_t>(instrument_.StringCount()), 0);
+  Image2->SetStrings(FirstFretsOf(instrument_));
 }
 
 TForm1::~TForm1() {
@@ -82,31 +107,36 @@ void TForm1::FormCreate() {
 
 void TForm1::SearchCurrentChord() {
   ++searchCount_;
-  result_ = corvanta::SearchCurrentChord(entry_, tuning_.state.tuningPitchClass, tuning_.state.capo,
-                                         capoNames_);
+  const Instrument tuned = TunedInstrument();
+  const int capo = tuning_.state.capo;
+  result_ = SearchChordOn(entry_, tuned, capo, capoNames_);
   clickX_ = 0;
   clickY_ = 0;
-  std::vector<Frets> frets;
-  frets.reserve(result_.search.fingerings.size());
-  for (const PackedFingering& fingering : result_.search.fingerings)
-    frets.push_back(fingering.frets);
+  std::vector<std::vector<int>> frets;
+  frets.reserve(result_.search.voicings.size());
+  for (const Voicing& voicing : result_.search.voicings) frets.push_back(voicing.frets.ToVector());
+  // The diagrams count frets from the capo, a short string's first one too.
+  const Instrument underCapo = InstrumentWithCapo(tuned, capo);
+  Image1->SetStrings(underCapo.StandardPitches(), FirstFretsOf(underCapo), !instrument_.IsGuitar());
   Image1->SetLeftHanded(entry_.state.leftHanded);
   Image1->SetCapo(tuning_.state.capo);
   Image2->SetCapo(tuning_.state.capo);
   Image1->ShowFingerings(std::move(frets), ScrollBoxViolao->width());
   ShowNames(result_.names);
-  LabelTotal->setText(QString::number(result_.search.fingerings.size()));
+  LabelTotal->setText(QString::number(result_.search.voicings.size()));
   ShowStatusInfo();
 }
 
 void TForm1::ShowStatusInfo() {
   const int capo = tuning_.state.capo;
   // The guitar in standard tuning without a capo keeps the bar as it starts.
-  if (capo == 0 && tuning_.state.buttonCaption == kTuningPresets[kStandardPreset].buttonCaption) {
+  if (!instrumentTuning_ && capo == 0 &&
+      tuning_.state.buttonCaption == kTuningPresets[kStandardPreset].buttonCaption) {
     statusInfo_->clear();
     return;
   }
-  QString text = TuningText(tuning_.state.buttonCaption);
+  // Another instrument says its name and its strings' pitches.
+  QString text = TuningHeadingText();
   if (capo > 0) {
     text += "  " + tr("变调夹 %1").arg(capo);
     if (capoNames_ == CapoNames::Shapes) {
@@ -208,16 +238,20 @@ void TForm1::MirrorOptions() {
 
 void TForm1::MirrorTuning() {
   const TuningState& state = tuning_.state;
+  {
+    const QSignalBlocker blocker(SpinCapo);
+    SpinCapo->setValue(state.capo);
+  }
+  MirrorInstrumentTuning();
+  if (instrumentTuning_) return;
+  PlaceStringSliders(kStringCount);
+  ToolButton5->setMenu(PopupMenu1);
   for (int string = 0; string < kStringCount; ++string) {
     const QSignalBlocker blocker(trackBars_[string]);
     trackBars_[string]->setValue(state.sliderPositions[string]);
     stringLabels_[string]->setText(ToQString(state.labels[string]));
   }
   ToolButton5->setText(TuningText(state.buttonCaption));
-  {
-    const QSignalBlocker blocker(SpinCapo);
-    SpinCapo->setValue(state.capo);
-  }
   for (int tag = 0; tag < kTuningPresetCount; ++tag) {
     const QSignalBlocker blocker(presetItems_[tag]);
     presetItems_[tag]->setChecked(state.checkedPreset == tag);

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/preferences.h"
+#include "instrument/instrument_tuning.h"
 #include "instrument/tuning_controls.h"
 #include "session/current_chord.h"
 #include "sound/midi_output.h"
@@ -46,6 +47,8 @@ bool CaptionFits(const QString& text, const QFont& font, int width);
 inline constexpr int kSmallestCaptionPixels = 8;
 QString TuningText(std::string_view coreText);
 QString InstrumentText(std::string_view coreText);
+// Each string's first fret (a short string's, 0 for the others).
+std::vector<int> FirstFretsOf(const Instrument& instrument);
 
 // The main window. It owns the chord entry, the tuning and the last search
 // result; every handler reads its control, calls the core, mirrors the
@@ -61,8 +64,16 @@ class TForm1 : public QMainWindow {
   // Read-only views for tests and tools.
   const ChordEntry& Entry() const { return entry_; }
   const TuningState& Tuning() const { return tuning_.state; }
-  const ChordResult& Result() const { return result_; }
-  const Frets& SelectedFrets() const { return selectedFrets_; }
+  const InstrumentChordResult& Result() const { return result_; }
+  const std::vector<int>& SelectedFrets() const { return selectedFrets_; }
+  // The instrument chosen, in its standard tuning, and its tuning panel's
+  // state (for any instrument but the six-string guitar, whose is Tuning()).
+  const Instrument& ChosenInstrument() const { return instrument_; }
+  const std::optional<InstrumentTuning>& OtherTuning() const { return instrumentTuning_; }
+  // Chooses the instrument: the tuning panel, diagrams, neck and strum follow
+  // and the current chord is searched on it. remember: keep the choice for
+  // the next run (a choice from the menu), not for a one-run override.
+  void ChooseInstrument(const Instrument& instrument, bool remember);
   int SearchCount() const { return searchCount_; }
   ChordNotation Notation() const { return notation_; }
   StrumPlayer& Player() { return player_; }
@@ -97,7 +108,25 @@ class TForm1 : public QMainWindow {
   QWidget* BuildSoundPanel(QWidget* parent);
   QWidget* BuildCapoPanel(QWidget* parent);
   void BuildMenus();
+  void BuildInstrumentMenu(QMenuBar* bar);
   void ConnectControls();
+
+  // The instrument (tform1_instrument.cpp).
+  void RestoreInstrument();
+  void InstrumentClick(int index);
+  void CustomInstrumentClick();
+  void InstrumentPresetClick(int index);
+  void MirrorInstrumentTuning();
+  void PlaceStringSliders(int strings);
+  void FillInstrumentPresetMenu();
+  void FollowInstrumentSound();
+  // The instrument in the tuning the panel shows (for the guitar, its
+  // sliders' pitch classes in the guitar's octaves), without the capo.
+  Instrument TunedInstrument() const;
+  QString InstrumentTitle(const Instrument& instrument) const;
+  // The tuning as headings and the status bar say it: the guitar's by its
+  // caption, another instrument's by its name and its strings' pitches.
+  QString TuningHeadingText() const;
 
   // Start-up and the search (tform1.cpp).
   void FormCreate();
@@ -167,7 +196,7 @@ class TForm1 : public QMainWindow {
   void ShowSelectedFrets();
   void ShowNames(const ChordNameList& names, bool placedFingering = false);
   QString PlacedNamesHeading() const;
-  void DrawNeck(const Frets& frets);
+  void DrawNeck(const std::vector<int>& frets);
   void SpeedButton11Click();
   void SpeedButton12Click();
   void ComboBoxPatchChange();
@@ -176,8 +205,11 @@ class TForm1 : public QMainWindow {
   DrawnAssets assets_;
   ChordEntry entry_;
   TuningControls tuning_;
-  ChordResult result_;
-  Frets selectedFrets_{};
+  Instrument instrument_;
+  std::optional<InstrumentTuning> instrumentTuning_;  // none on the six-string guitar
+  InstrumentChordResult result_;
+  std::vector<int> selectedFrets_ = std::vector<int>(kStringCount, 0);
+  bool patchChosen_ = false;  // the user picked a sound: the instrument no longer sets it
   int clickX_ = 0;
   int clickY_ = 0;
   int searchCount_ = 0;
@@ -222,8 +254,14 @@ class TForm1 : public QMainWindow {
   QMenu* PopupMenu1 = nullptr;
   QActionGroup* presetGroup_ = nullptr;
   std::array<QAction*, kTuningPresetCount> presetItems_{};
-  std::array<QSlider*, kStringCount> trackBars_{};
-  std::array<QLabel*, kStringCount> stringLabels_{};
+  // The six specified sliders first, then those of seven- and eight-string
+  // instruments.
+  std::array<QSlider*, kMaxInstrumentStrings> trackBars_{};
+  std::array<QLabel*, kMaxInstrumentStrings> stringLabels_{};
+  QMenu* instrumentPresetMenu_ = nullptr;
+  QMenu* instrumentMenu_ = nullptr;
+  std::vector<QAction*> instrumentItems_;
+  QAction* CustomInstrument1 = nullptr;
   QComboBox* ComboBoxPatch = nullptr;
   QSlider* TrackBarTempoAcorde = nullptr;
   QToolButton* SpeedButton11 = nullptr;

@@ -73,16 +73,19 @@ ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {
       capoNames_ == CapoNames::Shapes && capo > 0
           ? ToQString(SoundingSymbol(entry_.state.chordSymbol, capo, entry_.state.rootGridNames))
           : QString();
-  sheet.heading = QString::fromStdString(SheetHeading(
-      EditAcorde->text().trimmed().toStdString(),
-      TuningText(tuning_.state.buttonCaption).toStdString(), capo, sounding.toStdString()));
+  sheet.heading = QString::fromStdString(SheetHeading(EditAcorde->text().trimmed().toStdString(),
+                                                      TuningHeadingText().toStdString(), capo,
+                                                      sounding.toStdString()));
   sheet.leftHanded = entry_.state.leftHanded;
-  sheet.capo = tuning_.state.capo;
-  const auto& fingerings = result_.search.fingerings;
+  sheet.capo = capo;
+  const Instrument underCapo = InstrumentWithCapo(TunedInstrument(), capo);
+  sheet.stringStarts = FirstFretsOf(underCapo);
+  sheet.openPitches = underCapo.StandardPitches();
+  sheet.bassByPitch = !instrument_.IsGuitar();
+  const auto& fingerings = result_.search.voicings;
   for (int index = 0; index < static_cast<int>(fingerings.size()); ++index) {
     if (selectedOnly && index != Image1->Highlighted()) continue;
-    const Frets& frets = fingerings[static_cast<std::size_t>(index)].frets;
-    sheet.diagrams.push_back({{frets.begin(), frets.end()}, QString()});
+    sheet.diagrams.push_back({fingerings[static_cast<std::size_t>(index)].frets.ToVector(), {}});
   }
   return sheet;
 }

@@ -56,7 +56,7 @@ void TForm1::ConnectControls() {
   connect(ToolButton5, &QToolButton::clicked, this, &TForm1::ToolButton5Click);
   connect(presetGroup_, &QActionGroup::triggered, this,
           [this](QAction* item) { StandardTunning1Click(item->data().toInt()); });
-  for (int string = 0; string < kStringCount; ++string) {
+  for (int string = 0; string < kMaxInstrumentStrings; ++string) {
     connect(trackBars_[string], &QSlider::valueChanged, this,
             [this, string] { TrackBarChange(string); });
   }
@@ -183,7 +183,10 @@ void TForm1::RunTuningSearches(int searches) {
 
 void TForm1::StandardTunning1Click(int tag) { RunTuningSearches(tuning_.ApplyTuningPreset(tag)); }
 
-void TForm1::ToolButton5Click() { RunTuningSearches(tuning_.ResetToStandardTuning()); }
+void TForm1::ToolButton5Click() {
+  RunTuningSearches(instrumentTuning_ ? instrumentTuning_->ResetToStandardTuning()
+                                      : tuning_.ResetToStandardTuning());
+}
 
 void TForm1::SpinCapoChange() { RunTuningSearches(tuning_.SetCapo(SpinCapo->value())); }
 
@@ -197,6 +200,11 @@ void TForm1::CapoNamesClick(CapoNames names) {
 }
 
 void TForm1::TrackBarChange(int string) {
+  // Another instrument's string is heard and searched in its new pitch at once.
+  if (instrumentTuning_) {
+    RunTuningSearches(instrumentTuning_->RetuneString(string, trackBars_[string]->value()));
+    return;
+  }
   tuning_.RetuneString(string, trackBars_[string]->value());
   stringLabels_[string]->setText(ToQString(tuning_.state.labels[string]));
 }

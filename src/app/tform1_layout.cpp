@@ -346,23 +346,25 @@ QWidget* TForm1::BuildTuningPanel(QWidget* parent) {
     presetItems_[tag] = item;
   }
   ToolButton5->setMenu(PopupMenu1);
-  constexpr std::array<int, kStringCount> kTrackBarX{8, 28, 49, 70, 91, 112};
-  for (int string = 0; string < kStringCount; ++string) {
+  // The other instruments' presets take the arrow's place when one is chosen.
+  instrumentPresetMenu_ = Named(new QMenu(ToolButton5), "InstrumentPresetMenu");
+  for (int string = 0; string < kMaxInstrumentStrings; ++string) {
     QString number = QString::number(string + 1);
     auto* bar = new QSlider(Qt::Vertical, panel2);
     bar->setObjectName("TrackBar" + number);
-    bar->setGeometry(kTrackBarX[string], 26, 17, 49);
     bar->setRange(0, kPitchClassCount - 1);
     bar->setInvertedAppearance(true);  // 0 at the top
     bar->setInvertedControls(true);
-    bar->setValue(kStandardTuning[string]);
+    if (string < kStringCount) bar->setValue(kStandardTuning[string]);
     trackBars_[string] = bar;
-    auto* label = new QLabel(ToQString(kTuningPresets[kStandardPreset].labels[string]), panel2);
+    auto* label = new QLabel(panel2);
+    if (string < kStringCount)
+      label->setText(ToQString(kTuningPresets[kStandardPreset].labels[string]));
     label->setObjectName("lbAfinacaoCorda" + number);
     label->setFont(ArialFont(11));
-    label->setGeometry(kTrackBarX[string], 74, 20, 14);
     stringLabels_[string] = label;
   }
+  PlaceStringSliders(kStringCount);
   return panel2;
 }
 
@@ -448,6 +450,7 @@ void TForm1::BuildMenus() {
   connect(Sair1, &QAction::triggered, this, &TForm1::Sair1Click);
 
   BuildViewMenu(bar);
+  BuildInstrumentMenu(bar);
 
   // Titled in both languages so that anyone can find it; each language is
   // named in itself.

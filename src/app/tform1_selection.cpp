@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "app/tform1.h"
+#include "search/instrument_search.h"
 #include "search/voicing.h"
 #include "session/placed_fingering.h"
 #include "sound/midi_messages.h"
@@ -19,7 +20,7 @@
 namespace corvanta {
 
 void TForm1::Image1MouseUp(Qt::MouseButton, QPoint position) {
-  const auto& fingerings = result_.search.fingerings;
+  const auto& fingerings = result_.search.voicings;
   auto index = ItemAt(position.x(), position.y(), Image1->width(), Image1->height(),
                       static_cast<int>(fingerings.size()), Image1->Cell());
   if (!index) return;  // the strip, an empty cell, the margin, or outside after a drag
@@ -29,9 +30,9 @@ void TForm1::Image1MouseUp(Qt::MouseButton, QPoint position) {
 }
 
 void TForm1::SelectDiagram(int index) {
-  const auto& fingerings = result_.search.fingerings;
+  const auto& fingerings = result_.search.voicings;
   if (index < 0 || index >= static_cast<int>(fingerings.size())) return;
-  selectedFrets_ = fingerings[static_cast<std::size_t>(index)].frets;
+  selectedFrets_ = fingerings[static_cast<std::size_t>(index)].frets.ToVector();
   ShowSelectedFrets();
   DrawNeck(selectedFrets_);
   Image1->SetHighlighted(index);
@@ -51,26 +52,27 @@ void TForm1::ShowSelectedFrets() {
   Edit1->setText(QString::fromStdString(ReadableFrets(selectedFrets_) + ' '));
 }
 
-void TForm1::DrawNeck(const Frets& frets) {
+void TForm1::DrawNeck(const std::vector<int>& frets) {
   Image2->DrawNeck(
       SpeedButton12->isChecked() ? NeckView::Background::Electric : NeckView::Background::Bronze,
       frets, tuning_.state.capo);
 }
 
 void TForm1::Image2MouseUp(Qt::MouseButton, QPoint position) {
-  auto place = NeckPositionAt(position.x(), position.y());
-  if (!place) return;
+  auto place = NeckPositionAt(position.x(), position.y(), Image2->Strings());
+  if (!place || place->string >= static_cast<int>(selectedFrets_.size())) return;
   const int capo = tuning_.state.capo;
-  selectedFrets_ = PlaceFingerUnderCapo(selectedFrets_, place->string, place->fret, capo);
+  // With shape names the placed fingering is named as a shape, as the chords are.
+  const Instrument named = InstrumentUnderCapo(TunedInstrument(), capo, capoNames_);
+  const int stringStart = named.strings[static_cast<std::size_t>(place->string)].firstFret;
+  selectedFrets_ =
+      PlaceFingerUnderCapo(selectedFrets_, place->string, place->fret, capo, stringStart);
   ShowSelectedFrets();
   DrawNeck(WithBarreMarks(selectedFrets_));
-  // With shape names the placed fingering is named as a shape, as the chords are.
-  const int namingCapo = capoNames_ == CapoNames::Shapes ? 0 : capo;
-  ShowNames(NameFingering(selectedFrets_, tuning_.state.tuningPitchClass, namingCapo,
-                          entry_.state.rootGridNames),
+  ShowNames(NameSoundingNotes(NotesOnInstrument(selectedFrets_, named), entry_.state.rootGridNames),
             true);
   // The same voicing among the diagrams (a barre sign aside) is selected too.
-  int match = FindFingering(result_.search.fingerings, selectedFrets_);
+  int match = FindVoicing(result_.search.voicings, selectedFrets_);
   Image1->SetHighlighted(match);
   ScrollToDiagram(match);
   StrumFingering();
@@ -80,7 +82,18 @@ void TForm1::SpeedButton11Click() { Image2->ShowBackground(NeckView::Background:
 void TForm1::SpeedButton12Click() { Image2->ShowBackground(NeckView::Background::Electric); }
 
 void TForm1::StrumFingering() {
-  player_.Play(PlanStrum(selectedFrets_, tuning_.SoundingPitches(), TrackBarTempoAcorde->value()));
+  const int speed = TrackBarTempoAcorde->value();
+  if (instrumentTuning_) {
+    const Instrument sounding = InstrumentWithCapo(TunedInstrument(), tuning_.state.capo);
+    player_.Play(PlanStrumNotes(StrumNotes(selectedFrets_, sounding), speed));
+    return;
+  }
+  // The guitar plays its pitch table, which a moved slider leaves as it was
+  // until the next preset or reset.
+  Frets frets{};
+  std::copy_n(selectedFrets_.begin(), std::min<std::size_t>(kStringCount, selectedFrets_.size()),
+              frets.begin());
+  player_.Play(PlanStrum(frets, tuning_.SoundingPitches(), speed));
 }
 
 void TForm1::ComboBoxPatchChange() {
@@ -89,6 +102,7 @@ void TForm1::ComboBoxPatchChange() {
   int item = ComboBoxPatch->findText(ComboBoxPatch->currentText());
   if (item < 0 || item >= static_cast<int>(kPatchItems.size())) return;
   patchProgram_ = kPatchItems[static_cast<std::size_t>(item)].program;
+  patchChosen_ = true;
   player_.Play(PlanPatchChange(patchProgram_));
 }
 

@@ -164,6 +164,13 @@ void TForm1::RetranslateUi() {
     ComboBoxPatch->setItemText(static_cast<int>(i), InstrumentText(kPatchItems[i].text));
   if (ComboBoxPatch->currentIndex() < 0)
     ComboBoxPatch->setEditText(shown >= 0 ? ComboBoxPatch->itemText(shown) : typed);
+  instrumentMenu_->setTitle(tr("乐器"));
+  const auto& instruments = BuiltInInstruments();
+  for (std::size_t i = 0; i < instruments.size(); ++i)
+    instrumentItems_[i]->setText(InstrumentTitle(instruments[i]));
+  CustomInstrument1->setText(tr("自定义…"));
+  CustomInstrument1->setToolTip(tr("输入 4 到 8 根弦的调弦"));
+  if (instrumentTuning_) MirrorInstrumentTuning();
   ShowReading();
   ShowStatusInfo();
 }

@@ -48,6 +48,18 @@ std::string TuningHeading(const Instrument& instrument, const std::optional<std:
   return text;
 }
 
+// The strings as the diagrams draw them: a short string from its first fret
+// (counted from the capo), and the bass mark on the string sounding lowest
+// on any instrument but the guitar, whose diagrams mark the lowest string.
+void DescribeStrings(DrawingRequest& request, const Instrument& instrument, int capo) {
+  const Instrument underCapo = InstrumentWithCapo(instrument, capo);
+  for (const OpenString& string : underCapo.strings) {
+    request.stringStarts.push_back(string.firstFret);
+    request.openPitches.push_back(string.pitch);
+  }
+  request.bassByPitch = !instrument.IsGuitar();
+}
+
 }  // namespace
 
 int RunDiagram(const DrawCommandText& command, std::ostream&) {
@@ -62,6 +74,7 @@ int RunDiagram(const DrawCommandText& command, std::ostream&) {
   request.diagrams.push_back({frets, std::string()});
   request.leftHanded = command.leftHanded;
   request.capo = capo;
+  DescribeStrings(request, instrument, capo);
   return Draw(request);
 }
 
@@ -95,6 +108,7 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
   request.heading =
       SheetHeading(symbols, TuningHeading(instrument, command.tuning), capo, sounding);
   request.capo = capo;
+  DescribeStrings(request, instrument, capo);
   return Draw(request);
 }
 

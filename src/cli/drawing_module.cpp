@@ -34,6 +34,9 @@ std::string Draw(const corvanta::cli::DrawingRequest& request) {
   sheet.heading = QString::fromStdString(request.heading);
   sheet.leftHanded = request.leftHanded;
   sheet.capo = request.capo;
+  sheet.stringStarts = request.stringStarts;
+  sheet.openPitches = request.openPitches;
+  sheet.bassByPitch = request.bassByPitch;
   for (const auto& diagram : request.diagrams)
     sheet.diagrams.push_back({diagram.frets, QString::fromStdString(diagram.caption)});
   QString path = QString::fromStdString(request.path);

@@ -20,6 +20,11 @@ struct DrawingRequest {
   std::vector<DrawnDiagram> diagrams;
   bool leftHanded = false;
   int capo = 0;
+  // The instrument's strings (see ChordSheet): first frets from the capo,
+  // open pitches, and whether the bass mark follows the pitches.
+  std::vector<int> stringStarts;
+  std::vector<int> openPitches;
+  bool bassByPitch = false;
   std::string format;  // "png", "svg" or "pdf"
   std::string path;
   double scale = 1;  // PNG only: device pixels per unit

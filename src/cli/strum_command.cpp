@@ -9,6 +9,7 @@
 #include "cli/module_loader.h"
 #include "cli/synth_request.h"
 #include "search/instrument_search.h"
+#include "session/placed_fingering.h"
 #include "sound/fluidsynth/soundfont.h"
 #include "sound/midi_messages.h"
 #include "sound/strum.h"
@@ -51,11 +52,8 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
   std::vector<MidiCall> calls;
   if (!command.patch.empty()) calls = PlanPatchChange(ParsePatch(command.patch));
   const Instrument sounding = InstrumentWithCapo(instrument, ParseCapo(command.capo));
-  std::vector<int> notes;  // the strings in order, lowest-listed first
-  for (std::size_t string = 0; string < frets.size(); ++string)
-    if (frets[string] != kMuted)
-      notes.push_back(PitchAt(sounding, static_cast<int>(string), frets[string]));
-  for (const MidiCall& call : PlanStrumNotes(notes, command.speed)) calls.push_back(call);
+  for (const MidiCall& call : PlanStrumNotes(StrumNotes(frets, sounding), command.speed))
+    calls.push_back(call);
 
   if (command.messages || command.wav.empty()) PrintMessages(calls, out);
   if (command.wav.empty()) return 0;

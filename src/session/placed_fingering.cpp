@@ -55,10 +55,10 @@ ChordNameList NameSoundingNotes(const SoundingNotes& notes, Accidentals names) {
   return ListChordNames(notes.pitchClasses, notes.bass, names);
 }
 
-Frets PlaceFinger(const Frets& frets, int string, int fret) {
-  Frets placed = frets;
-  if (string < 0 || string >= kStringCount || fret < 0 || fret >= kFretSlots) return placed;
-  int& value = placed[string];
+std::vector<int> PlaceFinger(std::vector<int> placed, int string, int fret) {
+  if (string < 0 || string >= static_cast<int>(placed.size()) || fret < 0 || fret >= kFretSlots)
+    return placed;
+  int& value = placed[static_cast<std::size_t>(string)];
   bool fingerThere = fret > 0 && std::abs(value) == fret && value != kMuted;
   if (fret == 0 || fingerThere) {
     value = value == 0 ? kMuted : 0;
@@ -68,15 +68,40 @@ Frets PlaceFinger(const Frets& frets, int string, int fret) {
   return placed;
 }
 
-Frets PlaceFingerUnderCapo(const Frets& frets, int string, int neckFret, int capo) {
-  return PlaceFinger(frets, string, neckFret <= capo ? 0 : neckFret - capo);
+std::vector<int> PlaceFingerUnderCapo(std::vector<int> frets, int string, int neckFret, int capo,
+                                      int stringStart) {
+  const int fret = neckFret - capo;
+  return PlaceFinger(std::move(frets), string, fret <= stringStart ? 0 : fret);
 }
 
-Frets WithBarreMarks(const Frets& placed) {
-  Frets marked = placed;
+std::vector<int> WithBarreMarks(std::vector<int> marked) {
   for (int& value : marked) value = value == kMuted ? kMuted : std::abs(value);
   CountFingers(marked, false);
   return marked;
+}
+
+int FindVoicing(const std::vector<Voicing>& voicings, std::span<const int> frets) {
+  auto same = [&](const FretValues& other) {
+    if (other.size() != frets.size()) return false;
+    for (std::size_t string = 0; string < frets.size(); ++string) {
+      if (std::abs(other[string]) != std::abs(frets[string])) return false;
+    }
+    return true;
+  };
+  for (std::size_t i = 0; i < voicings.size(); ++i) {
+    if (same(voicings[i].frets)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::vector<int> StrumNotes(std::span<const int> frets, const Instrument& sounding) {
+  std::vector<int> notes;
+  for (std::size_t string = 0; string < frets.size(); ++string) {
+    if (frets[string] == kMuted) continue;
+    const int note = PitchAt(sounding, static_cast<int>(string), frets[string]);
+    if (note >= 0) notes.push_back(note);
+  }
+  return notes;
 }
 
 int FindFingering(const std::vector<PackedFingering>& fingerings, const Frets& frets) {

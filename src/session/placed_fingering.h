@@ -9,6 +9,7 @@
 #include "instrument/tuning.h"
 #include "search/fingering.h"
 #include "search/fingering_key.h"
+#include "search/voicing.h"
 #include "symbols/chord_names.h"
 #include "theory/note_names.h"
 
@@ -34,21 +35,29 @@ ChordNameList NameSoundingNotes(const SoundingNotes& notes, Accidentals names);
 // InstrumentWithCapo); a fret a string does not have sounds nothing.
 SoundingNotes NotesOnInstrument(std::span<const int> frets, const Instrument& instrument);
 
-// The neck as an input: a click at a string and fret (0 = left of the nut)
-// places or moves that string's finger; a click on the finger already there,
-// or left of the nut, cycles the string between open and muted.
-Frets PlaceFinger(const Frets& frets, int string, int fret);
+// The neck as an input, on any number of strings: a click at a string and
+// fret (0 = left of the nut) places or moves that string's finger; a click
+// on the finger already there, or left of the nut, cycles the string between
+// open and muted.
+std::vector<int> PlaceFinger(std::vector<int> frets, int string, int fret);
 // The same for a click at a fret of the whole neck under a capo: frets count
 // from the capo, and a click at or behind it is on the nut of the neck it
-// leaves.
-Frets PlaceFingerUnderCapo(const Frets& frets, int string, int neckFret, int capo);
+// leaves. A short string's nut is its first fret (`stringStart`, already
+// counted from the capo): a click behind it is on its nut too.
+std::vector<int> PlaceFingerUnderCapo(std::vector<int> frets, int string, int neckFret, int capo,
+                                      int stringStart = 0);
 
-// The index of the fingering with these frets (a barre sign aside), or -1.
 // A placed fingering with its barres marked as the search marks them (the
 // finger count's full and partial barres): 5 7 7 6 5 5 is -5 7 7 6 5 5.
-Frets WithBarreMarks(const Frets& placed);
+std::vector<int> WithBarreMarks(std::vector<int> placed);
 
+// The index of the fingering with these frets (a barre sign aside), or -1.
 int FindFingering(const std::vector<PackedFingering>& fingerings, const Frets& frets);
+int FindVoicing(const std::vector<Voicing>& voicings, std::span<const int> frets);
+
+// The MIDI notes a strum plays: each sounding string's note, strings in
+// order, lowest-listed first (a fret a string does not have plays nothing).
+std::vector<int> StrumNotes(std::span<const int> frets, const Instrument& sounding);
 
 // Six fret values as typed: "x 3 2 0 1 0", "99 3 2 0 1 0", or "x32010" for
 // single-digit frets; x or 99 mute a string, -f marks a barre's lowest

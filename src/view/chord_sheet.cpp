@@ -64,8 +64,10 @@ void PaintRows(QPainter& painter, const ChordSheet& sheet, int first, int rows, 
       painter.drawText(QRectF(at.x() + 10, at.y(), cellWidth - 10, kSheetCaptionHeight),
                        Qt::AlignLeft | Qt::AlignVCenter, diagram.caption);
     }
-    PaintDiagram(painter, diagram.frets, at + QPointF(0, kSheetCaptionHeight),
-                 DiagramVariant::Plain, sheet.leftHanded, sheet.capo);
+    PaintDiagram(
+        painter, diagram.frets, at + QPointF(0, kSheetCaptionHeight), DiagramVariant::Plain,
+        sheet.leftHanded, sheet.capo, sheet.stringStarts,
+        sheet.bassByPitch ? BassString(diagram.frets, sheet.openPitches, sheet.stringStarts) : -1);
   }
 }
 

@@ -22,6 +22,12 @@ struct ChordSheet {
   std::vector<SheetDiagram> diagrams;
   bool leftHanded = false;
   int capo = 0;
+  // The instrument's strings, as the diagram picture draws them: each
+  // string's first fret counted from the capo (a short string's), and with
+  // bassByPitch the open pitches that say which string sounds the bass.
+  std::vector<int> stringStarts;
+  std::vector<int> openPitches;
+  bool bassByPitch = false;
 
   // The diagrams' cell width: their strings decide it.
   int CellWidth() const;

@@ -12,6 +12,20 @@ void PaintPlacements(QPainter& painter, const std::vector<Placement>& placements
 
 namespace {
 
+// Where each drawn string's line begins: below the wire of a short string's
+// first fret when the diagram shows that fret (the grid's top otherwise).
+std::vector<int> GridLineTops(const DiagramLayout& layout, std::span<const int> stringStarts,
+                              bool leftHanded) {
+  std::vector<int> tops(static_cast<std::size_t>(layout.strings), 0);
+  for (int k = 0; k < layout.strings; ++k) {
+    const int string = leftHanded ? layout.strings - 1 - k : k;
+    if (static_cast<std::size_t>(string) >= stringStarts.size()) continue;
+    const int row = stringStarts[static_cast<std::size_t>(string)] - layout.firstFret;
+    if (row >= 0) tops[static_cast<std::size_t>(k)] = DiagramWireY(row);
+  }
+  return tops;
+}
+
 const QColor kCapoColour(70, 70, 70);
 constexpr int kCapoBarHeight = 5;
 // The diagram's grid spans x 22..80 on six strings; the marks' row ends at y 97.
@@ -34,8 +48,9 @@ void PaintNeckCapo(QPainter& painter, int capo) {
 }
 
 void PaintDiagram(QPainter& painter, std::span<const int> frets, QPointF origin,
-                  DiagramVariant variant, bool leftHanded, int capo) {
-  DiagramLayout layout = LayOutDiagram(frets, variant, leftHanded);
+                  DiagramVariant variant, bool leftHanded, int capo,
+                  std::span<const int> stringStarts, int bassString) {
+  DiagramLayout layout = LayOutDiagram(frets, variant, leftHanded, bassString);
   // Dots and barres come after the grid and the label in the layout's order;
   // the label is drawn right after the grid so a dot may cover it, as a
   // canvas drawn step by step would.
@@ -46,7 +61,8 @@ void PaintDiagram(QPainter& painter, std::span<const int> frets, QPointF origin,
   auto afterGrid = grid == layout.placements.end() ? grid : grid + 1;
   PaintPlacements(painter, {layout.placements.begin(), grid}, origin);
   if (grid != layout.placements.end())
-    PaintDiagramGrid(painter, grid->sprite, origin + QPointF(grid->x, grid->y), layout.strings);
+    PaintDiagramGrid(painter, grid->sprite, origin + QPointF(grid->x, grid->y), layout.strings,
+                     GridLineTops(layout, stringStarts, leftHanded));
 
   const QString label = QString::number(layout.firstFret);
   painter.setFont(DiagramFont());

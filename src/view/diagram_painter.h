@@ -18,9 +18,12 @@ void PaintPlacements(QPainter& painter, const std::vector<Placement>& placements
 // below the marks; the frets count from it.
 // The diagram is 100 x 130 logical units; scale the painter to draw it
 // larger (every device draws the same shapes: screen, image, SVG, PDF).
-// Any number of strings (the cell then DiagramCellWidth wide).
+// Any number of strings (the cell then DiagramCellWidth wide); a short
+// string (its first fret in `stringStarts`, counted as the frets are) is
+// drawn from the wire of that fret.
 void PaintDiagram(QPainter& painter, std::span<const int> frets, QPointF origin,
-                  DiagramVariant variant, bool leftHanded, int capo = 0);
+                  DiagramVariant variant, bool leftHanded, int capo = 0,
+                  std::span<const int> stringStarts = {}, int bassString = -1);
 
 // The capo on the neck picture: a bar across the strings just behind its fret.
 void PaintNeckCapo(QPainter& painter, int capo);

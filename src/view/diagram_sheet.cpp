@@ -18,12 +18,21 @@ DiagramSheet::DiagramSheet(QWidget* parent) : QWidget(parent) {
   setFixedSize(0, kPictureMargin);
 }
 
-void DiagramSheet::ShowFingerings(std::vector<Frets> fingerings, int width) {
+void DiagramSheet::ShowFingerings(std::vector<std::vector<int>> fingerings, int width) {
   fingerings_ = std::move(fingerings);
+  cell_ = CellAtZoom(zoom_, Strings());
   columns_ = PictureColumns(width, cell_);
   highlighted_ = -1;
   setFixedSize(std::max(0, width), PictureHeight(FingeringCount(), columns_, cell_));
   update();
+}
+
+void DiagramSheet::SetStrings(std::vector<int> openPitches, std::vector<int> stringStarts,
+                              bool bassByPitch) {
+  bassByPitch_ = bassByPitch;
+  openPitches_ = std::move(openPitches);
+  stringStarts_ = std::move(stringStarts);
+  stringStarts_.resize(openPitches_.size(), 0);
 }
 
 void DiagramSheet::Clear() {
@@ -46,7 +55,7 @@ void DiagramSheet::SetCapo(int capo) {
 
 void DiagramSheet::SetZoom(int percent, int width) {
   zoom_ = percent;
-  cell_ = CellAtZoom(percent);
+  cell_ = CellAtZoom(percent, Strings());
   columns_ = PictureColumns(width, cell_);
   setFixedSize(std::max(0, width), PictureHeight(FingeringCount(), columns_, cell_));
   update();
@@ -81,7 +90,9 @@ void DiagramSheet::paintEvent(QPaintEvent* event) {
       painter.save();
       painter.translate(cell.topLeft());
       painter.scale(scale, scale);
-      PaintDiagram(painter, fingerings_[index], QPointF(0, 0), variant, leftHanded_, capo_);
+      const std::vector<int>& frets = fingerings_[static_cast<std::size_t>(index)];
+      PaintDiagram(painter, frets, QPointF(0, 0), variant, leftHanded_, capo_, stringStarts_,
+                   bassByPitch_ ? BassString(frets, openPitches_, stringStarts_) : -1);
       painter.restore();
     }
   }

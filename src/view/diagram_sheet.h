@@ -21,8 +21,15 @@ class DiagramSheet : public QWidget {
   explicit DiagramSheet(QWidget* parent = nullptr);
 
   // Lays the fingerings out for a picture of the given width and clears the
-  // highlight.
-  void ShowFingerings(std::vector<Frets> fingerings, int width);
+  // highlight; each has one value per string of the instrument set.
+  void ShowFingerings(std::vector<std::vector<int>> fingerings, int width);
+  // The instrument the diagrams are drawn for: its open pitches and its
+  // strings' first frets (a short string is drawn from its own). The bass
+  // mark goes on the lowest-listed sounding string, as a guitar's
+  // diagrams have it, or with `bassByPitch` on the string sounding lowest
+  // (a re-entrant ukulele's). The six-string guitar by default; the cells
+  // take the width of the string count at the next layout.
+  void SetStrings(std::vector<int> openPitches, std::vector<int> stringStarts, bool bassByPitch);
   // The picture without diagrams and without a scroll range.
   void Clear();
   void SetLeftHanded(bool leftHanded);
@@ -41,7 +48,8 @@ class DiagramSheet : public QWidget {
   int FingeringCount() const { return static_cast<int>(fingerings_.size()); }
   int Zoom() const { return zoom_; }
   CellSize Cell() const { return cell_; }
-  const std::vector<Frets>& Fingerings() const { return fingerings_; }
+  const std::vector<std::vector<int>>& Fingerings() const { return fingerings_; }
+  int Strings() const { return static_cast<int>(openPitches_.size()); }
   bool LeftHanded() const { return leftHanded_; }
   int Capo() const { return capo_; }
 
@@ -64,7 +72,10 @@ class DiagramSheet : public QWidget {
  private:
   int RowsPerScreen() const;
 
-  std::vector<Frets> fingerings_;
+  std::vector<std::vector<int>> fingerings_;
+  std::vector<int> openPitches_{40, 45, 50, 55, 59, 64};
+  std::vector<int> stringStarts_ = std::vector<int>(6, 0);
+  bool bassByPitch_ = false;
   int columns_ = 1;
   int highlighted_ = -1;
   bool leftHanded_ = false;

@@ -19,11 +19,17 @@ void NeckView::ShowBackground(Background background) {
   update();
 }
 
-void NeckView::DrawNeck(Background background, const Frets& frets, int capo) {
+void NeckView::DrawNeck(Background background, std::vector<int> frets, int capo) {
   background_ = background;
-  frets_ = frets;
+  frets_ = std::move(frets);
   capo_ = capo;
   hasMarkers_ = true;
+  update();
+}
+
+void NeckView::SetStrings(std::vector<int> stringStarts) {
+  stringStarts_ = std::move(stringStarts);
+  hasMarkers_ = false;
   update();
 }
 
@@ -38,10 +44,12 @@ void NeckView::mouseReleaseEvent(QMouseEvent* event) {
 
 void NeckView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  PaintNeckBackground(painter, background_ == Background::Bronze);
+  PaintNeckBackground(painter, background_ == Background::Bronze, stringStarts_);
   PaintNeckCapo(painter, capo_);
-  if (hasMarkers_)
-    PaintPlacements(painter, LayOutNeck(AbsoluteFrets(frets_, capo_), capo_), QPointF(0, 0));
+  if (hasMarkers_ && frets_.size() == stringStarts_.size()) {
+    PaintPlacements(painter, LayOutNeck(AbsoluteFrets(frets_, capo_), capo_, stringStarts_),
+                    QPointF(0, 0));
+  }
 }
 
 }  // namespace corvanta

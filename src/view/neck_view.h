@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "search/fingering.h"
 
@@ -20,13 +21,17 @@ class NeckView : public QWidget {
   void ShowBackground(Background background);
   // The background, then the markers of this fingering.
   // frets count from the capo; the markers stand at their absolute frets.
-  void DrawNeck(Background background, const Frets& frets, int capo = 0);
+  void DrawNeck(Background background, std::vector<int> frets, int capo = 0);
+  // The instrument's strings by their first frets on the neck (0: the nut),
+  // lowest-listed first: six from the nut by default.
+  void SetStrings(std::vector<int> stringStarts);
+  int Strings() const { return static_cast<int>(stringStarts_.size()); }
   // The capo, with or without markers.
   void SetCapo(int capo);
 
   bool HasMarkers() const { return hasMarkers_; }
   Background ShownBackground() const { return background_; }
-  const Frets& MarkedFrets() const { return frets_; }
+  const std::vector<int>& MarkedFrets() const { return frets_; }
   int Capo() const { return capo_; }
 
  signals:
@@ -39,7 +44,8 @@ class NeckView : public QWidget {
 
  private:
   Background background_ = Background::Electric;
-  Frets frets_{};
+  std::vector<int> frets_;
+  std::vector<int> stringStarts_ = std::vector<int>(6, 0);
   bool hasMarkers_ = false;
   int capo_ = 0;
 };

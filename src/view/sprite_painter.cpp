@@ -1,6 +1,8 @@
 #include "view/sprite_painter.h"
 
 #include <QPainterPath>
+#include <algorithm>
+#include <array>
 
 #include "view/drawn_assets.h"
 #include "view/layout/diagram_layout.h"
@@ -35,15 +37,21 @@ int FingerOf(Sprite sprite) {
 
 // Grid lines are whole pixels at scale 1: the strings' gaps of 11, the nut
 // 3 high, fret lines every 16.
-void PaintGrid(QPainter& painter, QPointF at, QRgb background, QColor lines, int strings) {
+void PaintGrid(QPainter& painter, QPointF at, QRgb background, QColor lines, int strings,
+               std::span<const int> lineTops) {
   const double width = DiagramGridWidth(strings);
   painter.fillRect(QRectF(at, QSizeF(width, kGridHeight)), QColor::fromRgb(background));
-  for (int string = 0; string < strings; ++string)
+  for (int string = 0; string < strings; ++string) {
+    const std::size_t at_ = static_cast<std::size_t>(string);
+    const double top =
+        at_ < lineTops.size() ? std::clamp<double>(lineTops[at_], 0, kGridHeight) : 0;
     painter.fillRect(
-        QRectF(at + QPointF(string * kDiagramStringSpacing, 0), QSizeF(1, kGridHeight)), lines);
+        QRectF(at + QPointF(string * kDiagramStringSpacing, top), QSizeF(1, kGridHeight - top)),
+        lines);
+  }
   painter.fillRect(QRectF(at, QSizeF(width, 3)), lines);
-  for (int y : {18, 34, 50, 66, 82})
-    painter.fillRect(QRectF(at + QPointF(0, y), QSizeF(width, 1)), lines);
+  for (int row = 0; row < 5; ++row)
+    painter.fillRect(QRectF(at + QPointF(0, DiagramWireY(row)), QSizeF(width, 1)), lines);
 }
 
 void PaintDigit(QPainter& painter, const QRectF& box, int digit, double pixelSize) {
@@ -100,13 +108,16 @@ void PaintEmblem(QPainter& painter, QPointF centre, double radius) {
 
 }  // namespace
 
-void PaintDiagramGrid(QPainter& painter, Sprite grid, QPointF at, int strings) {
+void PaintDiagramGrid(QPainter& painter, Sprite grid, QPointF at, int strings,
+                      std::span<const int> lineTops) {
   if (grid == Sprite::HighlightedGrid) {
-    PaintGrid(painter, at, kHighlightedGridBackground, QColor(24, 24, 24), strings);
+    PaintGrid(painter, at, kHighlightedGridBackground, QColor(24, 24, 24), strings, lineTops);
   } else {
-    PaintGrid(painter, at, kPlainGridBackground, Qt::black, strings);
+    PaintGrid(painter, at, kPlainGridBackground, Qt::black, strings, lineTops);
   }
 }
+
+int DiagramWireY(int row) { return 18 + 16 * row; }
 
 void PaintSprite(QPainter& painter, Sprite sprite, QPointF at) {
   painter.save();
@@ -144,7 +155,8 @@ void PaintSprite(QPainter& painter, Sprite sprite, QPointF at) {
   painter.restore();
 }
 
-void PaintNeckBackground(QPainter& painter, bool bronzeLowStrings) {
+void PaintNeckBackground(QPainter& painter, bool bronzeLowStrings,
+                         std::span<const int> stringStarts) {
   painter.save();
   painter.fillRect(QRectF(0, 0, kNeckPictureWidth, kNeckPictureHeight), QColor(18, 14, 12));
   painter.fillRect(QRectF(0, 0, kNeckNutWidth, kNeckPictureHeight), QColor(235, 228, 205));
@@ -166,11 +178,22 @@ void PaintNeckBackground(QPainter& painter, bool bronzeLowStrings) {
   }
   for (int fret = 1; fret <= kNeckFretWires; ++fret)
     painter.fillRect(QRectF(wireX(fret), 0, 2, kNeckPictureHeight), QColor(170, 170, 165));
-  for (int string = 0; string < 6; ++string) {
-    bool bronze = bronzeLowStrings && string < 3;
+  constexpr std::array<int, kStringCount> kGuitarStarts{};
+  if (stringStarts.empty()) stringStarts = kGuitarStarts;
+  const int strings = static_cast<int>(stringStarts.size());
+  for (int string = 0; string < strings; ++string) {
+    const bool low = string < strings / 2;
+    const bool bronze = bronzeLowStrings && low;
     QColor colour = bronze ? QColor(205, 140, 60) : QColor(215, 215, 220);
-    double thickness = string < 3 ? 2 : 1;
-    painter.fillRect(QRectF(0, NeckStringY(string), kNeckPictureWidth, thickness), colour);
+    double thickness = low ? 2 : 1;
+    // A short string starts at its first fret's wire, where its own nut is.
+    const int start = stringStarts[static_cast<std::size_t>(string)];
+    const double left = start > 0 ? wireX(start) : 0;
+    painter.fillRect(
+        QRectF(left, NeckStringY(string, strings), kNeckPictureWidth - left, thickness), colour);
+    if (start > 0)
+      painter.fillRect(QRectF(left - 2, NeckStringY(string, strings) - 3, 4, 7),
+                       QColor(235, 228, 205));
   }
   painter.restore();
 }

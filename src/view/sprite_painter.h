@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPainter>
+#include <span>
 
 #include "view/layout/sprites.h"
 
@@ -13,11 +14,19 @@ namespace corvanta {
 // scale or device pixel ratio they stay sharp.
 void PaintSprite(QPainter& painter, Sprite sprite, QPointF at);
 // A diagram's grid (PlainGrid or HighlightedGrid) for any number of strings.
-void PaintDiagramGrid(QPainter& painter, Sprite grid, QPointF at, int strings);
+// `lineTops` (one per string drawn, left to right) lets a short string's
+// line begin below the top, at the wire of its first fret.
+void PaintDiagramGrid(QPainter& painter, Sprite grid, QPointF at, int strings,
+                      std::span<const int> lineTops = {});
+// The y, relative to the grid, of the wire below a row (0 = the first).
+int DiagramWireY(int row);
 
 // The neck picture's background (625 x 85): fingerboard, nut, 24 fret wires,
-// inlays and six strings, the three lower ones bronze when asked.
-void PaintNeckBackground(QPainter& painter, bool bronzeLowStrings);
+// inlays and the strings, the lower half bronze when asked. Without string
+// starts, the guitar's six strings; otherwise one string per entry, each
+// drawn from its first fret (0: the nut).
+void PaintNeckBackground(QPainter& painter, bool bronzeLowStrings,
+                         std::span<const int> stringStarts = {});
 
 // The program's icon (window, desktop, package): the emblem on a rounded
 // dark square filling the area.

@@ -151,12 +151,12 @@ class LanguageTest : public QObject {
     Window window;
     window.ClickRow("StringGridAcorde", 9);  // A major
     window.ClickCell(2);
-    const auto fingerings = window.form->Result().search.fingerings;
-    const Frets selected = window.form->SelectedFrets();
+    const auto fingerings = window.form->Result().search.voicings;
+    const std::vector<int> selected = window.form->SelectedFrets();
     const QString info = window.Get<QLineEdit>("Edit1")->text();
     const int searches = window.form->SearchCount();
     Item(window, "English1")->trigger();
-    QCOMPARE(window.form->Result().search.fingerings, fingerings);
+    QCOMPARE(window.form->Result().search.voicings, fingerings);
     QCOMPARE(window.form->SelectedFrets(), selected);
     QCOMPARE(window.Get<QLineEdit>("Edit1")->text(), info);
     QCOMPARE(window.Get<QLineEdit>("EditAcorde")->text(), QString("A"));

@@ -48,7 +48,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!window.Get<QWidget>("Button2")->isVisible());
     QStringList menus;
     for (QAction* menu : window.form->menuBar()->actions()) menus << menu->text();
-    QCOMPARE(menus, (QStringList{"文件", "查看", "语言 Language", "帮助"}));
+    QCOMPARE(menus, (QStringList{"文件", "查看", "乐器", "语言 Language", "帮助"}));
     for (QLabel* panel : window.form->statusBar()->findChildren<QLabel*>())
       QVERIFY(panel->text().isEmpty());
   }
@@ -141,7 +141,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(GridPixel(window, 3), kPlainGridBackground & 0xFFFFFF);
     QCOMPARE(GridPixel(window, 2), kHighlightedGridBackground & 0xFFFFFF);
     QCOMPARE(window.Get<QLineEdit>("Edit1")->text(), QString("X 3 5 5 5 3 "));
-    QCOMPARE(window.form->SelectedFrets(), (Frets{99, -3, 5, 5, 5, 3}));
+    QCOMPARE(window.form->SelectedFrets(), (std::vector<int>{99, -3, 5, 5, 5, 3}));
   }
 
   void aSearchClearsTheHighlightButKeepsTheInfoText() {
@@ -182,7 +182,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!neck->HasMarkers());
     window.ClickCell(2);
     QVERIFY(neck->HasMarkers());
-    QCOMPARE(neck->MarkedFrets(), (Frets{99, -3, 5, 5, 5, 3}));
+    QCOMPARE(neck->MarkedFrets(), (std::vector<int>{99, -3, 5, 5, 5, 3}));
     QTest::mouseClick(window.Get<QWidget>("SpeedButton11"), Qt::LeftButton);
     QVERIFY(!neck->HasMarkers());  // a new background erases the markers
     window.ClickCell(0);

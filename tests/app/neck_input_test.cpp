@@ -63,9 +63,9 @@ class NeckInputTest : public QObject {
     window.Get<QSlider>("TrackBarTempoAcorde")->setValue(0);
     const int frets[] = {5, 7, 7, 6, 5, 5};
     for (int string = 0; string < kStringCount; ++string) ClickNeck(window, string, frets[string]);
-    QCOMPARE(window.form->SelectedFrets(), (Frets{5, 7, 7, 6, 5, 5}));
-    const Frets& marked = window.Get<NeckView>("Image2")->MarkedFrets();
-    QCOMPARE(marked, (Frets{-5, 7, 7, 6, 5, 5}));
+    QCOMPARE(window.form->SelectedFrets(), (std::vector<int>{5, 7, 7, 6, 5, 5}));
+    const std::vector<int>& marked = window.Get<NeckView>("Image2")->MarkedFrets();
+    QCOMPARE(marked, (std::vector<int>{-5, 7, 7, 6, 5, 5}));
     std::vector<Placement> markers = LayOutNeck(marked, 0);
     QCOMPARE(static_cast<int>(markers.size()), 9);  // the barre on six strings, three fingers
     std::set<int> rows;
@@ -92,11 +92,12 @@ class NeckInputTest : public QObject {
     Window window;
     window.Get<QSlider>("TrackBarTempoAcorde")->setValue(0);
     PlaceC(window);
-    QCOMPARE(window.form->SelectedFrets(), (Frets{99, 3, 2, 0, 1, 0}));
+    QCOMPARE(window.form->SelectedFrets(), (std::vector<int>{99, 3, 2, 0, 1, 0}));
     QCOMPARE(window.Get<QLineEdit>("Edit1")->text(), QString("X 3 2 0 1 0 "));
-    QCOMPARE(window.Get<NeckView>("Image2")->MarkedFrets(), (Frets{99, 3, 2, 0, 1, 0}));
+    QCOMPARE(window.Get<NeckView>("Image2")->MarkedFrets(), (std::vector<int>{99, 3, 2, 0, 1, 0}));
     QVERIFY(Names(window).contains("C"));
-    int expected = FindFingering(window.form->Result().search.fingerings, {99, 3, 2, 0, 1, 0});
+    int expected =
+        FindVoicing(window.form->Result().search.voicings, std::vector<int>{99, 3, 2, 0, 1, 0});
     QVERIFY(expected >= 0);
     QCOMPARE(window.Sheet()->Highlighted(), expected);
     QCOMPARE(LastNoteOn(window), NoteOnMessage(64));  // the high E string, open
@@ -107,7 +108,7 @@ class NeckInputTest : public QObject {
     ClickNeck(window, 4, 0);
     QCOMPARE(window.form->SelectedFrets()[4], kMuted);
     QCOMPARE(window.Sheet()->Highlighted(),
-             FindFingering(window.form->Result().search.fingerings, window.form->SelectedFrets()));
+             FindVoicing(window.form->Result().search.voicings, window.form->SelectedFrets()));
   }
 
   void clicksMapTheSameOnBothNecksAndForALeftHandedPlayer() {
@@ -115,26 +116,26 @@ class NeckInputTest : public QObject {
     window.Get<QSlider>("TrackBarTempoAcorde")->setValue(0);
     QTest::mouseClick(window.Get<QToolButton>("SpeedButton11"), Qt::LeftButton);
     PlaceC(window);
-    QCOMPARE(window.form->SelectedFrets(), (Frets{99, 3, 2, 0, 1, 0}));
+    QCOMPARE(window.form->SelectedFrets(), (std::vector<int>{99, 3, 2, 0, 1, 0}));
     QTest::mouseClick(window.Get<QCheckBox>("CheckBoxCanhoto"), Qt::LeftButton);
     ClickNeck(window, 5, 3);
-    QCOMPARE(window.form->SelectedFrets(), (Frets{99, 3, 2, 0, 1, 3}));
+    QCOMPARE(window.form->SelectedFrets(), (std::vector<int>{99, 3, 2, 0, 1, 3}));
     // Outside the picture nothing happens.
     QTest::mouseClick(window.Get<NeckView>("Image2"), Qt::LeftButton, Qt::NoModifier,
                       QPoint(700, 40));
-    QCOMPARE(window.form->SelectedFrets(), (Frets{99, 3, 2, 0, 1, 3}));
+    QCOMPARE(window.form->SelectedFrets(), (std::vector<int>{99, 3, 2, 0, 1, 3}));
   }
 
   void theCapoRaisesTheSearchKeepsThroughPresetsAndSoundsAboveIt() {
     Window window;
     auto* capo = window.Get<QSpinBox>("SpinCapo");
     QCOMPARE(capo->value(), 0);
-    const auto start = window.form->Result().search.fingerings;
+    const auto start = window.form->Result().search.voicings;
     int searches = window.form->SearchCount();
     capo->setValue(2);
     QCOMPARE(window.form->SearchCount(), searches + 1);
     QCOMPARE(window.form->Tuning().capo, 2);
-    QVERIFY(window.form->Result().search.fingerings != start);
+    QVERIFY(window.form->Result().search.voicings != start);
     // A preset keeps the capo.
     window.form->findChild<QAction*>("DropD1")->trigger();
     QCOMPARE(window.form->Tuning().capo, 2);
@@ -144,7 +145,7 @@ class NeckInputTest : public QObject {
 
     // A diagram strums the sounding pitches: frets count from the capo.
     window.ClickCell(0);
-    Frets frets = window.form->SelectedFrets();
+    std::vector<int> frets = window.form->SelectedFrets();
     int low = 0;
     while (frets[low] == kMuted) ++low;
     window.form->Player().WaitUntilIdle();
@@ -154,7 +155,7 @@ class NeckInputTest : public QObject {
     QCOMPARE(window.Get<NeckView>("Image2")->Capo(), 2);
 
     capo->setValue(0);
-    QCOMPARE(window.form->Result().search.fingerings, start);
+    QCOMPARE(window.form->Result().search.voicings, start);
   }
 
   // "Capo 2: G" as a songbook means it: the G shapes, sounding A; the
@@ -171,14 +172,14 @@ class NeckInputTest : public QObject {
       const int searches = window.form->SearchCount();
       window.form->findChild<QAction*>("CapoNamesShapes1")->trigger();
       QCOMPARE(window.form->SearchCount(), searches + 1);
-      const auto& found = window.form->Result().search.fingerings;
+      const auto& found = window.form->Result().search.voicings;
       QVERIFY(!found.empty());
-      QCOMPARE(found.front().frets, (Frets{3, 2, 0, 0, 3, 3}));
+      QCOMPARE(found.front().frets.ToVector(), (std::vector<int>{3, 2, 0, 0, 3, 3}));
       QVERIFY2(info->text().endsWith("G 的指法, 实际发音 A"), qPrintable(info->text()));
       // A shape placed on the neck is named as a shape too: 3 2 0 0 0 3.
       window.ClickCell(0);
       ClickNeck(window, 4, 2);
-      QCOMPARE(window.form->SelectedFrets(), (Frets{3, 2, 0, 0, 0, 3}));
+      QCOMPARE(window.form->SelectedFrets(), (std::vector<int>{3, 2, 0, 0, 0, 3}));
       QVERIFY2(Names(window).contains("G"), qPrintable(Names(window).join(',')));
     }
     Window again;

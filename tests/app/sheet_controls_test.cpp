@@ -39,7 +39,7 @@ class SheetControlsTest : public QObject {
         ClickAtZoom(window, index);
         QCOMPARE(sheet->Highlighted(), index);
         QCOMPARE(window.form->SelectedFrets(),
-                 window.form->Result().search.fingerings[index].frets);
+                 window.form->Result().search.voicings[index].frets.ToVector());
       }
     }
   }
@@ -92,7 +92,7 @@ class SheetControlsTest : public QObject {
     QCOMPARE(sheet->Highlighted() % sheet->Columns(), 0);
     // What a click does: the info text, the neck, the strum.
     QCOMPARE(window.form->SelectedFrets(),
-             window.form->Result().search.fingerings[sheet->Highlighted()].frets);
+             window.form->Result().search.voicings[sheet->Highlighted()].frets.ToVector());
     window.form->Player().WaitUntilIdle();
     std::size_t before = window.midi->Records().size();
     QTest::keyClick(sheet, Qt::Key_Space);

@@ -67,28 +67,52 @@ TEST(NameFingering, hearsTheCapoAndTheTuning) {
   EXPECT_TRUE(Lists(NameFingering({0, 0, 0, 0, 0, 0}, *dadgad, 0, Accidentals::Sharps), "Dsus4"));
 }
 
+using Values = std::vector<int>;
+
 TEST(PlaceFinger, placesMovesAndCyclesOpenAndMuted) {
-  Frets open{0, 0, 0, 0, 0, 0};
-  Frets placed = PlaceFinger(open, 1, 3);
-  EXPECT_EQ(placed, (Frets{0, 3, 0, 0, 0, 0}));
-  EXPECT_EQ(PlaceFinger(placed, 1, 5), (Frets{0, 5, 0, 0, 0, 0}));  // moves
-  EXPECT_EQ(PlaceFinger(placed, 1, 3), open);                       // its finger: open
-  Frets muted = PlaceFinger(open, 0, 0);                            // left of the nut
-  EXPECT_EQ(muted, (Frets{99, 0, 0, 0, 0, 0}));
+  const Values open{0, 0, 0, 0, 0, 0};
+  Values placed = PlaceFinger(open, 1, 3);
+  EXPECT_EQ(placed, (Values{0, 3, 0, 0, 0, 0}));
+  EXPECT_EQ(PlaceFinger(placed, 1, 5), (Values{0, 5, 0, 0, 0, 0}));  // moves
+  EXPECT_EQ(PlaceFinger(placed, 1, 3), open);                        // its finger: open
+  Values muted = PlaceFinger(open, 0, 0);                            // left of the nut
+  EXPECT_EQ(muted, (Values{99, 0, 0, 0, 0, 0}));
   EXPECT_EQ(PlaceFinger(muted, 0, 0), open);
-  EXPECT_EQ(PlaceFinger(Frets{-3, 5, 5, 5, 3, 3}, 0, 3)[0], 0);  // a barre's finger too
-  EXPECT_EQ(PlaceFinger(open, 6, 1), open);                      // no such string
-  EXPECT_EQ(PlaceFinger(open, 0, 30), open);                     // no such fret
+  EXPECT_EQ(PlaceFinger(Values{-3, 5, 5, 5, 3, 3}, 0, 3)[0], 0);  // a barre's finger too
+  EXPECT_EQ(PlaceFinger(open, 6, 1), open);                       // no such string
+  EXPECT_EQ(PlaceFinger(open, -1, 1), open);
+  EXPECT_EQ(PlaceFinger(open, 0, 30), open);  // no such fret
+  // Any number of strings: a ukulele's fourth string.
+  EXPECT_EQ(PlaceFinger(Values{0, 0, 0, 0}, 3, 3), (Values{0, 0, 0, 3}));
+  EXPECT_EQ(PlaceFinger(Values{0, 0, 0, 0}, 4, 3), (Values{0, 0, 0, 0}));
 }
 
 TEST(PlaceFinger, underACapoCountsFromItAndItsFretIsTheNut) {
-  const Frets open{0, 0, 0, 0, 0, 0};
+  const Values open{0, 0, 0, 0, 0, 0};
   // Capo 2: the neck's fret 4 is fret 2 from the capo.
-  EXPECT_EQ(PlaceFingerUnderCapo(open, 1, 4, 2), (Frets{0, 2, 0, 0, 0, 0}));
+  EXPECT_EQ(PlaceFingerUnderCapo(open, 1, 4, 2), (Values{0, 2, 0, 0, 0, 0}));
   // At or behind the capo is the nut: the string cycles open and muted.
-  EXPECT_EQ(PlaceFingerUnderCapo(open, 1, 2, 2), (Frets{0, kMuted, 0, 0, 0, 0}));
-  EXPECT_EQ(PlaceFingerUnderCapo(open, 1, 1, 2), (Frets{0, kMuted, 0, 0, 0, 0}));
-  EXPECT_EQ(PlaceFingerUnderCapo(open, 1, 4, 0), (Frets{0, 4, 0, 0, 0, 0}));
+  EXPECT_EQ(PlaceFingerUnderCapo(open, 1, 2, 2), (Values{0, kMuted, 0, 0, 0, 0}));
+  EXPECT_EQ(PlaceFingerUnderCapo(open, 1, 1, 2), (Values{0, kMuted, 0, 0, 0, 0}));
+  EXPECT_EQ(PlaceFingerUnderCapo(open, 1, 4, 0), (Values{0, 4, 0, 0, 0, 0}));
+  // A banjo's drone string starts at fret 5: a click behind it is on its nut,
+  // one above it a fret of the neck.
+  const Values banjo{0, 0, 0, 0, 0};
+  EXPECT_EQ(PlaceFingerUnderCapo(banjo, 0, 3, 0, 5), (Values{kMuted, 0, 0, 0, 0}));
+  EXPECT_EQ(PlaceFingerUnderCapo(banjo, 0, 7, 0, 5), (Values{7, 0, 0, 0, 0}));
+  EXPECT_EQ(PlaceFingerUnderCapo(banjo, 1, 3, 0), (Values{0, 3, 0, 0, 0}));
+}
+
+TEST(StrumNotes, playEachSoundingStringInOrderAtTheInstrumentsPitches) {
+  // Re-entrant: the ukulele strums G4 first, then the lower C4.
+  const Instrument& ukulele = *FindInstrument("ukulele");
+  EXPECT_EQ(StrumNotes(Values{0, 0, 0, 3}, ukulele), (Values{67, 60, 64, 72}));
+  EXPECT_EQ(StrumNotes(Values{kMuted, 2, 2, 2}, InstrumentWithCapo(ukulele, 2)),
+            (Values{64, 68, 73}));
+  // A fret the drone string does not have plays nothing; its fret 7 is A4.
+  const Instrument& banjo = *FindInstrument("banjo");
+  EXPECT_EQ(StrumNotes(Values{3, kMuted, kMuted, kMuted, kMuted}, banjo), Values{});
+  EXPECT_EQ(StrumNotes(Values{7, kMuted, kMuted, kMuted, kMuted}, banjo), (Values{69}));
 }
 
 TEST(TypedFrets, readTheUsualSpellingsAndRefuseTheRest) {
@@ -170,6 +194,11 @@ TEST(FindFingering, matchesAVoicingWhateverItsBarreSign) {
   EXPECT_EQ(FindFingering(found, {1, 3, 3, 2, 1, 1}), 1);
   EXPECT_EQ(FindFingering(found, {99, 3, 2, 0, 1, 0}), 0);
   EXPECT_EQ(FindFingering(found, {0, 3, 2, 0, 1, 0}), -1);
+  std::vector<Voicing> voicings{VoicingOf(found[0]), VoicingOf(found[1])};
+  EXPECT_EQ(FindVoicing(voicings, Values{1, 3, 3, 2, 1, 1}), 1);
+  EXPECT_EQ(FindVoicing(voicings, Values{0, 3, 2, 0, 1, 0}), -1);
+  // Another string count is never the same fingering.
+  EXPECT_EQ(FindVoicing(voicings, Values{99, 3, 2, 0, 1}), -1);
 }
 
 TEST(CapoShapes, soundingSymbolsRaiseTheRootAndTheWrittenBassOnly) {

@@ -1,7 +1,7 @@
 // Opens the window as a user would, waits for its first paint, and saves
 // the screen at start and after a click on a diagram (arguments: folder,
-// cell, optionally a chord symbol to query first ("" for none), and the
-// language, en or zh, and the capo fret).
+// cell, optionally a chord symbol to query first ("" for none), the
+// language, en or zh, the capo fret, and an instrument by its CLI name).
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -43,6 +43,14 @@ int main(int argc, char** argv) {
                        false);
   }
   if (argc > 5) window.findChild<QSpinBox*>("SpinCapo")->setValue(std::atoi(argv[5]));
+  if (argc > 6) {
+    const corvanta::Instrument* instrument = corvanta::FindInstrument(argv[6]);
+    if (instrument == nullptr) {
+      std::cerr << "no instrument named " << argv[6] << "\n";
+      return 2;
+    }
+    window.ChooseInstrument(*instrument, false);
+  }
   // The diagram size for this shot only (CORVANTA_ZOOM=200).
   if (qEnvironmentVariableIsSet("CORVANTA_ZOOM"))
     window.SetZoom(qEnvironmentVariableIntValue("CORVANTA_ZOOM"), false);
@@ -63,7 +71,8 @@ int main(int argc, char** argv) {
   }
   auto* sheet = window.findChild<corvanta::DiagramSheet*>("Image1");
   int cell = argc > 2 ? std::atoi(argv[2]) : 2;
-  QPoint centre((cell % sheet->Columns()) * 100 + 50, (cell / sheet->Columns()) * 130 + 60);
+  const QRect target = sheet->CellRect(cell);
+  QPoint centre(target.center().x(), target.top() + target.height() * 6 / 13);
   QTest::mouseClick(sheet, Qt::LeftButton, Qt::NoModifier, centre);
   QTest::qWait(300);
   ok = Save(window, folder + "/after-click.png") && ok;

@@ -26,7 +26,21 @@ Sprite FingerSprite(int finger) {
 
 }  // namespace
 
-DiagramLayout LayOutDiagram(std::span<const int> frets, DiagramVariant variant, bool leftHanded) {
+int BassString(std::span<const int> frets, std::span<const int> openPitches,
+               std::span<const int> stringStarts) {
+  int bass = -1, lowest = 1000;
+  for (std::size_t string = 0; string < frets.size() && string < openPitches.size(); ++string) {
+    const int fret = std::abs(frets[string]);
+    if (fret == kMuted) continue;
+    const int start = string < stringStarts.size() ? stringStarts[string] : 0;
+    const int pitch = openPitches[string] + (fret == 0 ? 0 : fret - start);
+    if (pitch < lowest) lowest = pitch, bass = static_cast<int>(string);
+  }
+  return bass;
+}
+
+DiagramLayout LayOutDiagram(std::span<const int> frets, DiagramVariant variant, bool leftHanded,
+                            int bassString) {
   const int strings = static_cast<int>(frets.size());
   DiagramLayout layout;
   layout.strings = strings;
@@ -54,7 +68,8 @@ DiagramLayout LayOutDiagram(std::span<const int> frets, DiagramVariant variant, 
     }
     if (a != 0 && a < minFret) minFret = a;
     if (a > maxFret) maxFret = a;
-    out.push_back({lowest ? Sprite::BassMark : Sprite::SoundingMark, StringX(k), kMarkRowY});
+    const bool bass = bassString < 0 ? lowest : static_cast<int>(stringAt(k)) == bassString;
+    out.push_back({bass ? Sprite::BassMark : Sprite::SoundingMark, StringX(k), kMarkRowY});
     lowest = false;
   }
   if (maxFret <= kFirstPositionHighestFret) minFret = 1;

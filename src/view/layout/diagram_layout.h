@@ -32,7 +32,16 @@ inline constexpr int kFretLabelY = 3;
 // player; five fret rows from the first fret shown.
 // Any number of strings: the six-string cell is 100 units wide, and each
 // string more or fewer adds or takes one string's spacing.
-DiagramLayout LayOutDiagram(std::span<const int> frets, DiagramVariant variant, bool leftHanded);
+// The bass mark goes on `bassString`, or with -1 on the lowest-listed
+// sounding string (the lowest-pitched on a guitar, not on a re-entrant
+// ukulele: BassString finds it there).
+DiagramLayout LayOutDiagram(std::span<const int> frets, DiagramVariant variant, bool leftHanded,
+                            int bassString = -1);
+// The string sounding the lowest note of a fingering, given each string's
+// open pitch and first fret (a short string's fret f sounds f - first above
+// its open pitch); -1 when no string sounds.
+int BassString(std::span<const int> frets, std::span<const int> openPitches,
+               std::span<const int> stringStarts);
 inline DiagramLayout LayOutDiagram(const Frets& frets, DiagramVariant variant, bool leftHanded) {
   return LayOutDiagram(std::span<const int>(frets), variant, leftHanded);
 }

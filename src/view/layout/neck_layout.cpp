@@ -27,7 +27,14 @@ int MarkerX(int fret) {
   return std::clamp(x, 0, kNeckPictureWidth - kNeckMarkerWidth);
 }
 
-int MarkerY(int string) { return kStringStep * (kStringCount - 1 - string); }
+// The six guitar strings' markers sit 14 px apart from the top; others
+// centre on their lines, inside the picture.
+int MarkerY(int string, int strings) {
+  if (strings == kStringCount) return kStringStep * (kStringCount - 1 - string);
+  constexpr int kMarkerHeight = 12;
+  return std::clamp(NeckStringY(string, strings) - kMarkerHeight / 2, 0,
+                    kNeckPictureHeight - kMarkerHeight);
+}
 
 }  // namespace
 
@@ -35,11 +42,20 @@ int NeckFretX(int fret) {
   return kNeckFretX[std::clamp(fret, 0, static_cast<int>(kNeckFretX.size()) - 1)];
 }
 
-int NeckStringY(int string) { return kStringLineY[std::clamp(string, 0, kStringCount - 1)]; }
+int NeckStringY(int string, int strings) {
+  if (strings == kStringCount) return kStringLineY[std::clamp(string, 0, kStringCount - 1)];
+  strings = std::max(strings, 2);
+  const int top = kStringLineY.back(), bottom = kStringLineY.front();
+  const int span = bottom - top;
+  string = std::clamp(string, 0, strings - 1);
+  return bottom - (span * string + (strings - 1) / 2) / (strings - 1);
+}
 
-std::vector<Placement> LayOutNeck(const Frets& frets, int capo) {
+std::vector<Placement> LayOutNeck(std::span<const int> frets, int capo,
+                                  std::span<const int> stringStarts) {
   std::vector<Placement> out;
-  Frets values = frets;
+  std::vector<int> values(frets.begin(), frets.end());
+  const int strings = static_cast<int>(values.size());
   // The fretted positions low to high; walking only these (not every fret
   // between) keeps any six values cheap.
   std::vector<int> fretted;
@@ -49,35 +65,40 @@ std::vector<Placement> LayOutNeck(const Frets& frets, int capo) {
   }
   std::sort(fretted.begin(), fretted.end());
   fretted.erase(std::unique(fretted.begin(), fretted.end()), fretted.end());
-  for (int s = kStringCount - 1; s >= 0; --s) {
-    // An open string sounds at the nut, or at the capo when there is one.
-    if (values[s] == 0) out.push_back({Sprite::NeckOpen, capo > 0 ? MarkerX(capo) : 0, MarkerY(s)});
+  for (int s = strings - 1; s >= 0; --s) {
+    // An open string sounds at the nut, at the capo when there is one, or at
+    // a short string's first fret.
+    if (values[s] != 0) continue;
+    int start = capo;
+    if (static_cast<std::size_t>(s) < stringStarts.size())
+      start = std::max(start, stringStarts[static_cast<std::size_t>(s)]);
+    out.push_back({Sprite::NeckOpen, start > 0 ? MarkerX(start) : 0, MarkerY(s, strings)});
   }
   // A fingering placed on the neck may need more than four fingers: its
   // further notes are drawn as plain discs, so that every note shows.
   auto marker = [](int finger) { return finger <= 4 ? NeckFinger(finger) : Sprite::NeckOpen; };
   int finger = 0;
   for (int fret : fretted) {
-    for (int s = 0; s < kStringCount; ++s) {
+    for (int s = 0; s < strings; ++s) {
       if (values[s] == fret) {
         ++finger;
-        out.push_back({marker(finger), MarkerX(fret), MarkerY(s)});
+        out.push_back({marker(finger), MarkerX(fret), MarkerY(s, strings)});
       } else if (values[s] == -fret) {
         ++finger;
         for (int covered : CoverBarre(values, s, 1, fret))
-          out.push_back({marker(finger), MarkerX(fret), MarkerY(covered)});
+          out.push_back({marker(finger), MarkerX(fret), MarkerY(covered, strings)});
       }
     }
   }
   return out;
 }
 
-std::optional<NeckPosition> NeckPositionAt(int x, int y) {
+std::optional<NeckPosition> NeckPositionAt(int x, int y, int strings) {
   if (x < 0 || y < 0 || x >= kNeckPictureWidth || y >= kNeckPictureHeight) return std::nullopt;
   NeckPosition position;
   int nearest = kNeckPictureHeight;
-  for (int string = 0; string < kStringCount; ++string) {
-    int distance = std::abs(y - kStringLineY[string]);
+  for (int string = 0; string < strings; ++string) {
+    int distance = std::abs(y - NeckStringY(string, strings));
     if (distance < nearest) {
       nearest = distance;
       position.string = string;
@@ -93,8 +114,8 @@ std::optional<NeckPosition> NeckPositionAt(int x, int y) {
   return position;
 }
 
-Frets AbsoluteFrets(const Frets& frets, int capo) {
-  Frets absolute = frets;
+std::vector<int> AbsoluteFrets(std::span<const int> frets, int capo) {
+  std::vector<int> absolute(frets.begin(), frets.end());
   for (int& value : absolute) {
     if (value == kMuted || value == 0) continue;
     value = value > 0 ? value + capo : value - capo;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "search/fingering.h"
@@ -18,15 +20,22 @@ inline constexpr int kNeckMarkerWidth = 13;
 // before it, in the space just behind fret wire f.
 int NeckFretX(int fret);
 
-// y of each string's line, string 0 (lowest) first; the highest string is on
-// top.
-int NeckStringY(int string);
+// y of each string's line, string 0 (lowest-listed) first, at the bottom;
+// the six guitar strings keep their lines, any other count spreads its
+// strings over the same height.
+int NeckStringY(int string, int strings = kStringCount);
 
 // The finger markers of a fingering on the neck, at real frets (a low
-// fingering is not moved to the first fret). A barre is a column of equal
-// markers on every string it covers. Markers stay inside the picture.
-// With a capo (frets already absolute), open strings are marked at it.
-std::vector<Placement> LayOutNeck(const Frets& frets, int capo = 0);
+// fingering is not moved to the first fret), one string per value. A barre
+// is a column of equal markers on every string it covers. Markers stay
+// inside the picture. With a capo (frets already absolute), open strings
+// are marked at it; a short string's open marker stands at its first fret
+// (`stringStarts`, absolute; none: every string starts at the nut).
+std::vector<Placement> LayOutNeck(std::span<const int> frets, int capo = 0,
+                                  std::span<const int> stringStarts = {});
+inline std::vector<Placement> LayOutNeck(const Frets& frets, int capo = 0) {
+  return LayOutNeck(std::span<const int>(frets), capo);
+}
 
 // Where a click on the neck picture lands: the nearest string and the fret
 // whose space holds the point (0: on or left of the nut; past the last wire:
@@ -36,10 +45,16 @@ struct NeckPosition {
   int fret = 0;
   bool operator==(const NeckPosition&) const = default;
 };
-std::optional<NeckPosition> NeckPositionAt(int x, int y);
+std::optional<NeckPosition> NeckPositionAt(int x, int y, int strings = kStringCount);
 
 // Fret values counted from a capo, as absolute frets on the neck (open
 // strings stay open: they sound at the capo).
-Frets AbsoluteFrets(const Frets& frets, int capo);
+std::vector<int> AbsoluteFrets(std::span<const int> frets, int capo);
+inline Frets AbsoluteFrets(const Frets& frets, int capo) {
+  std::vector<int> absolute = AbsoluteFrets(std::span<const int>(frets), capo);
+  Frets out{};
+  std::copy(absolute.begin(), absolute.end(), out.begin());
+  return out;
+}
 
 }  // namespace corvanta

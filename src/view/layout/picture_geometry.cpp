@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <iterator>
 
+#include "view/layout/diagram_layout.h"
+
 namespace corvanta {
 
-CellSize CellAtZoom(int percent) {
+CellSize CellAtZoom(int percent, int strings) {
   percent = std::clamp(percent, 25, 1000);
-  return {kCellWidth * percent / 100, kCellHeight * percent / 100};
+  return {DiagramCellWidth(strings) * percent / 100, kCellHeight * percent / 100};
 }
 
 int PictureColumns(int pictureWidth, CellSize cell) {

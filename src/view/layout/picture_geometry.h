@@ -28,8 +28,9 @@ struct CellSize {
   int height = kCellHeight;
 };
 
-// The cell at a zoom in percent (clamped to 25..1000).
-CellSize CellAtZoom(int percent);
+// The cell at a zoom in percent (clamped to 25..1000), for diagrams of
+// `strings` strings (one string's spacing wider or narrower per string).
+CellSize CellAtZoom(int percent, int strings = 6);
 
 struct CellOrigin {
   int left;

@@ -1,0 +1,62 @@
+#include "instrument/instrument_tuning.h"
+
+#include "theory/note_names.h"
+
+namespace corvanta {
+
+InstrumentTuning::InstrumentTuning(Instrument instrument) {
+  state.instrument = std::move(instrument);
+  ResetToStandardTuning();
+}
+
+std::string PresetCaption(const Instrument& instrument, int index) {
+  if (index <= 0 || index >= static_cast<int>(instrument.presets.size()))
+    return std::string(kTuningPresets[kStandardPreset].buttonCaption);
+  return instrument.presets[static_cast<std::size_t>(index)].name;
+}
+
+void InstrumentTuning::SetPitches(const std::vector<int>& pitches) {
+  state.pitches = pitches;
+  state.labels.clear();
+  for (int pitch : pitches) state.labels.emplace_back(kSharpNoteNames[WrapPitchClass(pitch)]);
+}
+
+int InstrumentTuning::ApplyPreset(int index) {
+  const auto& presets = state.instrument.presets;
+  if (index < 0 || index >= static_cast<int>(presets.size())) return 0;
+  state.checkedPreset = state.checkedPreset == index ? -1 : index;
+  SetPitches(presets[static_cast<std::size_t>(index)].pitches);
+  state.buttonCaption = PresetCaption(state.instrument, index);
+  return 1;
+}
+
+int InstrumentTuning::ResetToStandardTuning() {
+  SetPitches(state.instrument.StandardPitches());
+  state.buttonCaption = PresetCaption(state.instrument, 0);
+  return 1;
+}
+
+int InstrumentTuning::RetuneString(int string, int pitchClass) {
+  if (string < 0 || string >= static_cast<int>(state.pitches.size()) || pitchClass < 0 ||
+      pitchClass >= kPitchClassCount)
+    return 0;
+  const std::size_t at = static_cast<std::size_t>(string);
+  const int standard = state.instrument.strings[at].pitch;
+  // The nearest pitch of that class: at most six semitones down or five up.
+  const int up = WrapPitchClass(pitchClass - standard);
+  const int pitch = standard + (up > 5 ? up - kPitchClassCount : up);
+  if (pitch == state.pitches[at]) return 0;
+  state.pitches[at] = pitch;
+  state.labels[at] = kSharpNoteNames[pitchClass];
+  return 1;
+}
+
+std::vector<int> InstrumentTuning::SliderPositions() const {
+  std::vector<int> positions;
+  for (int pitch : state.pitches) positions.push_back(WrapPitchClass(pitch));
+  return positions;
+}
+
+Instrument InstrumentTuning::Tuned() const { return Retuned(state.instrument, state.pitches); }
+
+}  // namespace corvanta
