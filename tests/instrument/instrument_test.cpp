@@ -1,4 +1,5 @@
 #include "instrument/instrument.h"
+#include "instrument/instrument_tuning.h"
 
 #include <gtest/gtest.h>
 
@@ -99,4 +100,41 @@ TEST(Instruments, tuningsAreTypedWithOrWithoutOctaves) {
 }
 
 }  // namespace
+TEST(InstrumentTuning, presetsResetAndSlidersWorkAsTheGuitarsDo) {
+  InstrumentTuning ukulele(*FindInstrument("ukulele"));
+  EXPECT_EQ(ukulele.state.pitches, (std::vector<int>{67, 60, 64, 69}));
+  EXPECT_EQ(ukulele.state.labels, (std::vector<std::string>{"G", "C", "E", "A"}));
+  EXPECT_EQ(ukulele.state.buttonCaption, "标准音");
+  EXPECT_EQ(ukulele.SliderPositions(), (std::vector<int>{7, 0, 4, 9}));
+  // A preset checks its item, or unchecks it clicked again, and applies it.
+  EXPECT_EQ(ukulele.ApplyPreset(1), 1);
+  EXPECT_EQ(ukulele.state.pitches[0], 55);
+  EXPECT_EQ(ukulele.state.buttonCaption, "Low G");
+  EXPECT_EQ(ukulele.state.checkedPreset, 1);
+  EXPECT_EQ(ukulele.ApplyPreset(1), 1);
+  EXPECT_EQ(ukulele.state.checkedPreset, -1);
+  EXPECT_EQ(ukulele.ApplyPreset(9), 0);
+  EXPECT_EQ(ukulele.ApplyPreset(-1), 0);
+  // The reset leaves the menu's check alone.
+  EXPECT_EQ(ukulele.ResetToStandardTuning(), 1);
+  EXPECT_EQ(ukulele.state.pitches[0], 67);
+  EXPECT_EQ(ukulele.state.checkedPreset, -1);
+  // A slider takes the pitch class in the octave nearest the standard string.
+  EXPECT_EQ(ukulele.RetuneString(0, 9), 1);  // G4 to A4, not A3
+  EXPECT_EQ(ukulele.state.pitches[0], 69);
+  EXPECT_EQ(ukulele.state.labels[0], "A");
+  EXPECT_EQ(ukulele.RetuneString(0, 6), 1);  // F#4, just below G4
+  EXPECT_EQ(ukulele.state.pitches[0], 66);
+  EXPECT_EQ(ukulele.RetuneString(0, 1), 1);  // C#5 and C#4 are six away: down
+  EXPECT_EQ(ukulele.state.pitches[0], 61);
+  EXPECT_EQ(ukulele.RetuneString(0, 1), 0);  // no change, no search
+  EXPECT_EQ(ukulele.RetuneString(4, 1), 0);
+  EXPECT_EQ(ukulele.RetuneString(0, 12), 0);
+  EXPECT_EQ(ukulele.Tuned().StandardPitches(), (std::vector<int>{61, 60, 64, 69}));
+  // The banjo's drone keeps its fifth fret in any tuning.
+  InstrumentTuning banjo(*FindInstrument("banjo"));
+  banjo.ApplyPreset(1);
+  EXPECT_EQ(banjo.Tuned().strings[0].firstFret, 5);
+}
+
 }  // namespace corvanta

@@ -66,6 +66,27 @@ class DrawingTest : public QObject {
     QCOMPARE(image.pixel(24 + 11, 3 + 40) & 0xFFFFFF, 0u);
   }
 
+  // The banjo's drone string begins at its fifth fret: no line above that
+  // wire in the first position, the whole line higher up the neck.
+  void aShortStringIsDrawnFromItsFirstFret() {
+    const std::vector<int> starts{5, 0, 0, 0, 0};
+    auto render = [&](const std::vector<int>& frets, bool leftHanded) {
+      QImage image(QSize(DiagramCellWidth(5), 130), QImage::Format_RGB32);
+      image.fill(Qt::white);
+      QPainter painter(&image);
+      PaintDiagram(painter, frets, QPointF(0, 0), DiagramVariant::Plain, leftHanded, 0, starts);
+      return image;
+    };
+    const QImage low = render({0, 0, 0, 0, 0}, false);
+    QVERIFY(!Dark(low.pixel(24, 3 + 40)));   // the drone: no line
+    QVERIFY(Dark(low.pixel(24 + 11, 3 + 40)));  // the D string
+    const QImage mirrored = render({0, 0, 0, 0, 0}, true);
+    QVERIFY(!Dark(mirrored.pixel(24 + 4 * 11, 3 + 40)));
+    QVERIFY(Dark(mirrored.pixel(24, 3 + 40)));
+    const QImage high = render({7, 99, 7, 8, 7}, false);
+    QVERIFY(Dark(high.pixel(24, 3 + 60)));
+  }
+
   void twiceThePixelRatioIsTheSamePictureTwiceAsLarge() {
     for (const Frets& f :
          {Frets{-1, 3, 3, 2, 1, 1}, Frets{99, 3, 2, 0, 1, 0}, Frets{99, -3, 5, 5, 5, 3}}) {

@@ -178,4 +178,61 @@ TEST(NeckClicks, drawCapoFingeringsAtTheirAbsoluteFrets) {
 }
 
 }  // namespace
+TEST(NeckLayout, spreadsAnyNumberOfStringsAndClicksFindThem) {
+  for (int strings : {4, 5, 7, 8}) {
+    int previous = kNeckPictureHeight;
+    for (int string = 0; string < strings; ++string) {
+      const int y = NeckStringY(string, strings);
+      // The lowest-listed string at the bottom, inside the guitar's outer lines.
+      EXPECT_LT(y, previous) << strings << " strings";
+      EXPECT_GE(y, NeckStringY(5));
+      EXPECT_LE(y, NeckStringY(0));
+      previous = y;
+      for (int fret : {1, 7, kNeckFretWires})
+        EXPECT_EQ(NeckPositionAt(NeckFretX(fret) - 5, y, strings), (NeckPosition{string, fret}));
+    }
+    // Every marker stays inside the picture.
+    std::vector<int> frets(static_cast<std::size_t>(strings), 0);
+    frets.back() = 3;
+    for (const Placement& p : LayOutNeck(frets)) {
+      EXPECT_GE(p.y, 0);
+      EXPECT_LE(p.y + 12, kNeckPictureHeight);
+    }
+  }
+  // The guitar keeps its lines.
+  EXPECT_EQ(NeckStringY(0, 6), 76);
+  EXPECT_EQ(NeckStringY(5, 6), 7);
+}
+
+TEST(NeckLayout, marksAShortStringOpenAtItsFirstFret) {
+  const std::vector<int> starts{5, 0, 0, 0, 0};
+  auto open = LayOutNeck(std::vector<int>{0, 99, 99, 99, 99}, 0, starts);
+  ASSERT_EQ(open.size(), 1u);
+  EXPECT_EQ(open[0].x, NeckFretX(5) - 10);
+  // A capo above it marks it at the capo.
+  open = LayOutNeck(std::vector<int>{0, 99, 99, 99, 99}, 7, starts);
+  EXPECT_EQ(open[0].x, NeckFretX(7) - 10);
+}
+
+TEST(DiagramLayout, marksTheStringThatSoundsLowestAsTheBass) {
+  // A re-entrant ukulele: 0 0 0 3 has C4 on its second string below G4.
+  const std::vector<int> ukulele{67, 60, 64, 69};
+  const std::vector<int> frets{0, 0, 0, 3};
+  EXPECT_EQ(BassString(frets, ukulele, {}), 1);
+  EXPECT_EQ(BassString(std::vector<int>{99, 99, 99, 99}, ukulele, {}), -1);
+  // The banjo's drone at its fret 7 is A4, above the D3 string.
+  const std::vector<int> banjo{67, 50, 55, 59, 62};
+  EXPECT_EQ(BassString(std::vector<int>{7, 99, 99, 99, 0}, banjo, std::vector<int>{5, 0, 0, 0, 0}),
+            4);
+  auto bassX = [](const DiagramLayout& layout) {
+    for (const Placement& p : layout.placements)
+      if (p.sprite == Sprite::BassMark) return p.x;
+    return -1;
+  };
+  EXPECT_EQ(bassX(LayOutDiagram(frets, DiagramVariant::Plain, false, 1)), 21 + 11);
+  EXPECT_EQ(bassX(LayOutDiagram(frets, DiagramVariant::Plain, false)), 21);
+  // Mirrored, the second string is drawn second from the right.
+  EXPECT_EQ(bassX(LayOutDiagram(frets, DiagramVariant::Plain, true, 1)), 21 + 2 * 11);
+}
+
 }  // namespace corvanta
