@@ -164,6 +164,8 @@ void TForm1::RetranslateUi() {
     ComboBoxPatch->setItemText(static_cast<int>(i), InstrumentText(kPatchItems[i].text));
   if (ComboBoxPatch->currentIndex() < 0)
     ComboBoxPatch->setEditText(shown >= 0 ? ComboBoxPatch->itemText(shown) : typed);
+  // A sound the instrument chose is named in the new language too.
+  if (!patchChosen_ && !instrument_.IsGuitar()) FollowInstrumentSound();
   instrumentMenu_->setTitle(tr("乐器"));
   const auto& instruments = BuiltInInstruments();
   for (std::size_t i = 0; i < instruments.size(); ++i)
