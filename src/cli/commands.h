@@ -30,7 +30,7 @@ struct StrumCommandText {
   std::string instrument = "guitar";
   int speed = 2;
   std::string patch;
-  std::string wav;
+  std::optional<std::string> wav;        // "-": standard output
   std::optional<std::string> soundfont;  // the installed General MIDI one by default
   bool messages = false;
   int capo = 0;

@@ -4,10 +4,10 @@
 #include <iostream>
 #include <sstream>
 
-#include "cli/atomic_file.h"
 #include "cli/commands.h"
 #include "cli/module_loader.h"
 #include "cli/synth_request.h"
+#include "files/output_file.h"
 #include "search/instrument_search.h"
 #include "session/placed_fingering.h"
 #include "sound/fluidsynth/soundfont.h"
@@ -55,8 +55,19 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
   for (const MidiCall& call : PlanStrumNotes(StrumNotes(frets, sounding), command.speed))
     calls.push_back(call);
 
-  if (command.messages || command.wav.empty()) PrintMessages(calls, out);
-  if (command.wav.empty()) return 0;
+  if (!command.wav) {
+    if (command.soundfont) throw BadArgument("--soundfont: it renders the --wav file; give one");
+    PrintMessages(calls, out);
+    return 0;
+  }
+  const std::string& path = *command.wav;
+  if (path.empty()) throw BadArgument("--wav: the file name is empty");
+  if (path == "-" && command.messages)
+    throw BadArgument("--messages with --wav -: both would go to standard output");
+  // A target that cannot be written is refused before the sound is rendered.
+  if (std::string refusal = CheckOutputTarget(path); !refusal.empty())
+    throw CommandFailure(refusal);
+  if (command.messages) PrintMessages(calls, out);
   auto soundfont = command.soundfont ? command.soundfont : FindGeneralMidiSoundfont();
   if (!soundfont) {
     throw CommandFailure("no General MIDI soundfont is installed (fluid-soundfont-gm)");
@@ -75,10 +86,8 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
   std::string wav;
   if (!reinterpret_cast<RenderFunction>(entry)({rendered, *soundfont, kTailMs}, wav))
     throw CommandFailure("the soundfont '" + *soundfont + "' cannot be loaded");
-  std::string failure = WriteFileAtomically(command.wav, [&](std::ostream& file) {
-    return static_cast<bool>(file.write(wav.data(), static_cast<std::streamsize>(wav.size())));
-  });
-  if (!failure.empty()) throw CommandFailure(failure);
+  if (std::string failure = WriteOutputFile(path, wav); !failure.empty())
+    throw CommandFailure(failure);
   return 0;
 }
 

@@ -1,12 +1,13 @@
 #include "view/chord_sheet.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 
+#include "files/output_file.h"
 #include "view/diagram_painter.h"
 #include "view/layout/picture_geometry.h"
 
@@ -131,17 +132,29 @@ int PictureColumnsFor(const ChordSheet& sheet) {
   return std::min(kPictureColumnsMost, std::max(1, static_cast<int>(sheet.diagrams.size())));
 }
 
-QString Committed(QSaveFile& file, const QString& path) {
-  if (file.commit()) return {};
-  return "cannot write '" + path + "': " + file.errorString();
+// The bytes made in memory go to the file through the one output path.
+QString Written(const QString& path, const QByteArray& bytes) {
+  return QString::fromStdString(
+      WriteOutputFile(path.toStdString(), std::string_view(bytes.constData(), bytes.size())));
 }
 
 }  // namespace
 
 QString WriteSheetPng(const ChordSheet& sheet, const QString& path, double scale) {
+  if (QString refusal = QString::fromStdString(CheckOutputTarget(path.toStdString()));
+      !refusal.isEmpty())
+    return refusal;
   int columns = PictureColumnsFor(sheet);
-  QSizeF size = SheetPictureSize(sheet, columns) * scale;
-  QImage image(size.toSize(), QImage::Format_RGB32);
+  QSize size = (SheetPictureSize(sheet, columns) * scale).toSize();
+  if (static_cast<double>(size.width()) * size.height() > kMostPngPixels) {
+    return QString(
+               "the picture would be %1 x %2 pixels, more than %3 million: lower the scale "
+               "or draw fewer diagrams")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(kMostPngPixels / 1000000);
+  }
+  QImage image(size, QImage::Format_RGB32);
   if (image.isNull()) return "the picture is too large at this scale";
   image.fill(Qt::white);
   {
@@ -149,38 +162,44 @@ QString WriteSheetPng(const ChordSheet& sheet, const QString& path, double scale
     painter.scale(scale, scale);
     PaintSheetPicture(painter, sheet, columns);
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return "cannot write '" + path + "': " + file.errorString();
-  if (!image.save(&file, "PNG")) {
-    file.cancelWriting();
-    file.commit();
-    return "cannot write '" + path + "'";
-  }
-  return Committed(file, path);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return "cannot make the PNG picture";
+  return Written(path, bytes);
 }
 
 QString WriteSheetSvg(const ChordSheet& sheet, const QString& path) {
+  if (QString refusal = QString::fromStdString(CheckOutputTarget(path.toStdString()));
+      !refusal.isEmpty())
+    return refusal;
   int columns = PictureColumnsFor(sheet);
   QSizeF size = SheetPictureSize(sheet, columns);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return "cannot write '" + path + "': " + file.errorString();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
-  svg.setOutputDevice(&file);
+  svg.setOutputDevice(&buffer);
   svg.setSize(size.toSize());
   svg.setViewBox(QRectF(QPointF(0, 0), size));
   svg.setTitle(sheet.heading);
   {
     QPainter painter(&svg);
     PaintSheetPicture(painter, sheet, columns);
+    if (!painter.end()) return "cannot make the SVG drawing";
   }
-  return Committed(file, path);
+  return Written(path, bytes);
 }
 
 QString WriteSheetPdf(const ChordSheet& sheet, const QString& path) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return "cannot write '" + path + "': " + file.errorString();
+  if (QString refusal = QString::fromStdString(CheckOutputTarget(path.toStdString()));
+      !refusal.isEmpty())
+    return refusal;
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   {
-    QPdfWriter pdf(&file);
+    QPdfWriter pdf(&buffer);
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setTitle(sheet.heading);
     pdf.setCreator("Corvanta");
@@ -192,19 +211,26 @@ QString WriteSheetPdf(const ChordSheet& sheet, const QString& path) {
       pdf.setResolution(static_cast<int>(72 / kSingleDiagramPdfScale));
       QPainter painter(&pdf);
       PaintSheetPicture(painter, sheet, 1);
-      return painter.end() ? Committed(file, path) : "cannot draw the PDF '" + path + "'";
-    }
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setResolution(72);  // one logical unit per point: a diagram is 35 mm wide
-    QSizeF page(pdf.width(), pdf.height());
-    int pages = SheetPageCount(sheet, page);
-    QPainter painter(&pdf);
-    for (int index = 0; index < pages; ++index) {
-      if (index > 0) pdf.newPage();
-      PaintSheetPage(painter, sheet, index, page);
+      if (!painter.end()) return "cannot make the PDF document";
+    } else {
+      pdf.setPageSize(QPageSize(QPageSize::A4));
+      pdf.setResolution(72);  // one logical unit per point: a diagram is 35 mm wide
+      QSizeF page(pdf.width(), pdf.height());
+      int pages = SheetPageCount(sheet, page);
+      if (pages > kMostPdfPages) {
+        return QString("the document would have %1 pages, more than %2: draw fewer diagrams")
+            .arg(pages)
+            .arg(kMostPdfPages);
+      }
+      QPainter painter(&pdf);
+      for (int index = 0; index < pages; ++index) {
+        if (index > 0) pdf.newPage();
+        PaintSheetPage(painter, sheet, index, page);
+      }
+      if (!painter.end()) return "cannot make the PDF document";
     }
   }
-  return Committed(file, path);
+  return Written(path, bytes);
 }
 
 }  // namespace corvanta

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cli/atomic_file.h"
 #include "cli_process.h"
 
 namespace corvanta {
@@ -107,27 +106,6 @@ TEST(CliFailures, aWaveFileInAMissingFolderIsAFailure) {
   EXPECT_EQ(result.status, 1);
   EXPECT_NE(result.err.find("cannot write '/nonexistent-corvanta/x.wav'"), std::string::npos)
       << result.err;
-}
-
-TEST(AtomicFile, aFailedWriteLeavesNeitherAPartialFileNorATemporary) {
-  fs::path folder = FreshFolder("corvanta-atomic");
-  fs::path target = folder / "sheet.wav";
-  std::ofstream(target) << "old";
-  std::string failure = cli::WriteFileAtomically(target.string(), [](std::ostream& out) {
-    out << "half of it";
-    return false;  // as a full disk would end it
-  });
-  EXPECT_FALSE(failure.empty());
-  EXPECT_EQ(ReadWhole(target), "old");
-  EXPECT_EQ(FolderListing(folder), std::vector<std::string>{"sheet.wav"});
-
-  EXPECT_EQ(
-      cli::WriteFileAtomically(target.string(), [](std::ostream& out) { return !!(out << "new"); }),
-      "");
-  EXPECT_EQ(ReadWhole(target), "new");
-  EXPECT_EQ(FolderListing(folder), std::vector<std::string>{"sheet.wav"});
-  EXPECT_EQ(fs::status(target).permissions() & fs::perms::others_read, fs::perms::others_read);
-  fs::remove_all(folder);
 }
 
 }  // namespace
