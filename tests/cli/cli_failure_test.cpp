@@ -2,7 +2,9 @@
 // broken soundfonts, arguments that would mean unbounded work; files the
 // command writes are complete or absent.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -106,6 +108,95 @@ TEST(CliFailures, aWaveFileInAMissingFolderIsAFailure) {
   EXPECT_EQ(result.status, 1);
   EXPECT_NE(result.err.find("cannot write '/nonexistent-corvanta/x.wav'"), std::string::npos)
       << result.err;
+}
+
+// Runs a shell script in a private mount namespace with a full 64 KiB tmpfs
+// at $FULL holding old.png, old.svg, old.pdf and old.wav ("old"); what the
+// script prints. Empty where no private tmpfs can be made.
+std::string OnAFullDisk(const std::string& script) {
+  const fs::path folder = FreshFolder("corvanta-full");
+  const fs::path file = folder / "script.sh";
+  std::ofstream(file) << "set -e\nFULL=" << (folder / "disk").string() << "\nmkdir -p $FULL\n"
+                      << "mount -t tmpfs -o size=64k tmpfs $FULL\n"
+                      << "for f in png svg pdf wav; do printf old > $FULL/old.$f; done\n"
+                      << "dd if=/dev/zero of=$FULL/fill bs=1k count=1000 2>/dev/null || true\n"
+                      << "set +e\n"
+                      << script;
+  const fs::path out = folder / "out";
+  const std::string command =
+      "unshare --mount --map-root-user sh " + file.string() + " >" + out.string() + " 2>/dev/null";
+  const int status = std::system(command.c_str());
+  std::string printed = WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ReadWhole(out) : "";
+  fs::remove_all(folder);
+  return printed;
+}
+
+// A full disk fails every format, over a new file and an existing one: exit
+// 1, the old file as it was, no temporary file left.
+TEST(CliFailures, aFullDiskFailsEveryFormatAndKeepsTheOldFile) {
+  const std::string cli = CORVANTA_CLI_PATH;
+  std::string script;
+  for (const char* format : {"png", "svg", "pdf"}) {
+    for (const char* name : {"old", "new"}) {
+      script += cli + " sheet Am7 Dm7 G7 Cmaj7 --per-chord 4 --" + format + " $FULL/" + name + "." +
+                format + "; echo " + name + "." + format + " $?\n";
+    }
+  }
+  for (const char* name : {"old", "new"})
+    script += cli + " strum x32010 --wav $FULL/" + name + ".wav; echo " + name + ".wav $?\n";
+  script += "cat $FULL/old.png $FULL/old.svg $FULL/old.pdf $FULL/old.wav; echo\nls -A $FULL\n";
+  const std::string printed = OnAFullDisk(script);
+  if (printed.empty()) GTEST_SKIP() << "no private tmpfs can be mounted here (unshare)";
+  for (const char* format : {"png", "svg", "pdf", "wav"}) {
+    for (const char* name : {"old", "new"}) {
+      const std::string line = std::string(name) + "." + format + " 1\n";
+      EXPECT_NE(printed.find(line), std::string::npos) << line << printed;
+    }
+  }
+  EXPECT_NE(printed.find("oldoldoldold\n"), std::string::npos) << printed;
+  EXPECT_NE(printed.find("fill\nold.pdf\nold.png\nold.svg\nold.wav\n"), std::string::npos)
+      << printed;
+}
+
+// Every format can be piped; special files are never replaced.
+TEST(CliFailures, drawingsPipeToStandardOutputAndSpecialFilesAreRefused) {
+  auto png = RunCli("diagram x32010 --png -");
+  EXPECT_EQ(png.status, 0) << png.err;
+  EXPECT_EQ(png.out.substr(1, 3), "PNG");
+  auto svg = RunCli("sheet Am7 --svg -");
+  EXPECT_NE(svg.out.find("<svg"), std::string::npos);
+  auto pdf = RunCli("diagram x32010 --pdf -");
+  EXPECT_EQ(pdf.out.substr(0, 5), "%PDF-");
+  auto wav = RunCli("strum x32010 --wav -");
+  EXPECT_EQ(wav.status, 0) << wav.err;
+  EXPECT_EQ(wav.out.substr(0, 4), "RIFF");
+  const fs::path folder = FreshFolder("corvanta-special");
+  const fs::path fifo = folder / "pipe";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  for (const std::string& arguments :
+       {"diagram x32010 --png " + fifo.string(), "strum x32010 --wav " + fifo.string(),
+        "sheet Am --svg " + folder.string(), std::string("diagram x32010 --pdf /dev/null")}) {
+    auto result = RunCli(arguments);
+    EXPECT_EQ(result.status, 1) << arguments;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+  }
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  fs::remove_all(folder);
+}
+
+// Too large a picture says what to lower; bad --wav uses are refused.
+TEST(CliFailures, capsAndWaveOptionsSayWhatIsWrong) {
+  auto huge =
+      RunCli("sheet C Am F G7 Dm E7 --per-chord 100 --scale 8 --png /tmp/corvanta-huge.png");
+  EXPECT_EQ(huge.status, 1);
+  EXPECT_NE(huge.err.find("lower the scale"), std::string::npos) << huge.err;
+  EXPECT_FALSE(fs::exists("/tmp/corvanta-huge.png"));
+  EXPECT_EQ(RunCli("strum x32010 --wav ''").status, 2);
+  EXPECT_EQ(RunCli("strum x32010 --soundfont /x.sf2").status, 2);
+  EXPECT_EQ(RunCli("strum x32010 --wav - --messages").status, 2);
+  auto folder = RunCli("strum x32010 --wav .");
+  EXPECT_EQ(folder.status, 1);
+  EXPECT_NE(folder.err.find("a folder"), std::string::npos) << folder.err;
 }
 
 }  // namespace
