@@ -1,6 +1,7 @@
 // The command line, as NUL-separated arguments: every command parses and
 // runs into memory, or refuses with a message. Files and standard input are
-// left out: the fuzzer must not write files or wait for input.
+// left out: the fuzzer must not write files or wait for input (the drawing
+// commands then stop at their missing output, after reading everything else).
 #include <sstream>
 
 #include "cli/commands.h"
@@ -10,7 +11,8 @@ namespace {
 
 bool TouchesTheOutsideWorld(const std::vector<std::string>& arguments) {
   for (const std::string& argument : arguments) {
-    if (argument == "-" || argument.rfind("--wav", 0) == 0 ||
+    if (argument == "-" || argument.rfind("--wav", 0) == 0 || argument.rfind("--png", 0) == 0 ||
+        argument.rfind("--svg", 0) == 0 || argument.rfind("--pdf", 0) == 0 ||
         argument.rfind("--soundfont", 0) == 0 || argument.rfind("-h", 0) == 0 ||
         argument.rfind("--help", 0) == 0)
       return true;

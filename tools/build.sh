@@ -18,5 +18,8 @@ if [[ "${CORVANTA_SANITIZE:-0}" == 1 ]]; then
   flags+=(-DCORVANTA_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
 fi
 cmake -S . -B "$build_dir" -Wno-dev "${flags[@]}" >/dev/null
-cmake --build "$build_dir" -j"$(nproc)" -- --no-print-directory >/dev/null
+# make's own quiet flag only where make builds (a folder set up for Ninja has none).
+native=()
+[[ -f "$build_dir/Makefile" ]] && native=(-- --no-print-directory)
+cmake --build "$build_dir" -j"$(nproc)" "${native[@]}" >/dev/null
 echo "$build_dir"

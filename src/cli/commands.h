@@ -85,8 +85,10 @@ int RunTypes(bool json, std::ostream& out);
 int RunInstruments(bool json, std::ostream& out);
 // A fingering typed for an instrument: one value per string, each a fret
 // the string has (a short string's frets start above its first fret).
+// Fret values of a fingering on the instrument, each on the neck with the
+// capo counted (a fret the neck does not have is a bad argument).
 std::vector<int> ParseInstrumentFrets(const std::string& text, const Instrument& instrument,
-                                      const std::string& command);
+                                      int capo, const std::string& command);
 int RunName(const NameCommandText& command, std::ostream& out);
 int RunDiagram(const DrawCommandText& command, std::ostream& out);
 int RunSheet(const DrawCommandText& command, std::ostream& out);

@@ -1,5 +1,7 @@
 // corvanta-cli diagram and sheet: chord diagrams as PNG, SVG or PDF files,
 // drawn by the window's own painter in a module loaded for these commands.
+#include <iostream>
+
 #include "cli/commands.h"
 #include "cli/drawing_request.h"
 #include "cli/module_loader.h"
@@ -9,6 +11,7 @@
 #include "session/sheet_heading.h"
 #include "symbols/symbol_query.h"
 #include "theory/text_util.h"
+#include "view/layout/diagram_layout.h"
 
 namespace corvanta::cli {
 namespace {
@@ -66,8 +69,12 @@ int RunDiagram(const DrawCommandText& command, std::ostream&) {
   DrawingRequest request;
   ChooseOutput(command, request);
   const Instrument instrument = ParseInstrument(command.instrument, command.tuning);
-  std::vector<int> frets = ParseInstrumentFrets(command.frets, instrument, "diagram");
   int capo = ParseCapo(command.capo);
+  std::vector<int> frets = ParseInstrumentFrets(command.frets, instrument, capo, "diagram");
+  if (!DiagramShowsEveryNote(frets)) {
+    throw BadArgument("diagram: '" + command.frets + "' spans more than the " +
+                      std::to_string(kDiagramRows) + " frets a diagram shows");
+  }
   auto names = NameSoundingNotes(NotesOnInstrument(frets, InstrumentWithCapo(instrument, capo)),
                                  Accidentals::Sharps);
   request.heading = names.empty() ? std::string() : BytesToUtf8(names.front());
@@ -96,6 +103,10 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
     SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(symbol), notation);
     if (!reading.namesRoot) throw BadArgument("sheet: '" + symbol + "' names no root note");
     InstrumentChordResult result = SearchChordOn(entry, instrument, capo, capoNames);
+    if (result.search.voicings.empty()) {
+      std::cerr << "corvanta-cli: warning: '" << PrintableText(symbol)
+                << "' has no fingering here; it is left off the sheet\n";
+    }
     if (capoNames == CapoNames::Shapes && capo > 0) {
       sounding += (sounding.empty() ? "" : "  ") +
                   BytesToUtf8(SoundingSymbol(Utf8ToBytes(symbol), capo, entry.state.rootGridNames));

@@ -109,6 +109,8 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   std::string text = command.text;
   if (text == "-") {
     text = ReadStandardInput();
+    // A text saved with a byte order mark begins with it; the box never does.
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
     // A file or a pipe ends its one line with a newline the box never holds.
     if (text.size() >= 1 && text.back() == '\n') text.pop_back();
     if (text.size() >= 1 && text.back() == '\r') text.pop_back();
@@ -118,7 +120,8 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   if (!reading.namesRoot)
     throw BadArgument("query: '" + text + "' names no root note; nothing searched");
   for (const std::string& word : reading.unrecognised)
-    std::cerr << "corvanta-cli: warning: '" << BytesToUtf8(word) << "' was not recognised\n";
+    std::cerr << "corvanta-cli: warning: '" << PrintableText(BytesToUtf8(word))
+              << "' was not recognised\n";
   InstrumentChordResult result = SearchChordOn(entry, instrument, command.options.capo,
                                                CapoNamesOf(command.options.capoShapes));
   nlohmann::json json;

@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "corvanta_version.h"
+#include "theory/text_util.h"
 
 int main(int argc, char** argv) {
   using namespace corvanta::cli;
@@ -25,13 +26,13 @@ int main(int argc, char** argv) {
   } catch (const CLI::CallForAllHelp&) {
     std::cout << app.help("", CLI::AppFormatMode::All);
   } catch (const CLI::ParseError& error) {
-    std::cerr << "corvanta-cli: " << error.what() << "\n";
+    std::cerr << "corvanta-cli: " << corvanta::PrintableText(error.what()) << "\n";
     return kBadArgumentStatus;
   } catch (const BadArgument& error) {
-    std::cerr << "corvanta-cli: " << error.what() << "\n";
+    std::cerr << "corvanta-cli: " << corvanta::PrintableText(error.what()) << "\n";
     return kBadArgumentStatus;
   } catch (const CommandFailure& error) {
-    std::cerr << "corvanta-cli: " << error.what() << "\n";
+    std::cerr << "corvanta-cli: " << corvanta::PrintableText(error.what()) << "\n";
     return kFailureStatus;
   }
   // Output that never arrived (a full disk, a closed pipe) is no success.

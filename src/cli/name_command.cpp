@@ -9,7 +9,7 @@
 namespace corvanta::cli {
 
 std::vector<int> ParseInstrumentFrets(const std::string& text, const Instrument& instrument,
-                                      const std::string& command) {
+                                      int capo, const std::string& command) {
   const int strings = instrument.StringCount();
   auto frets = ParseFretList(text, strings);
   if (!frets) {
@@ -24,14 +24,21 @@ std::vector<int> ParseInstrumentFrets(const std::string& text, const Instrument&
                         instrument.name + " has no fret " +
                         std::to_string(value < 0 ? -value : value));
     }
+    const int fret = value == kMuted ? 0 : (value < 0 ? -value : value);
+    if (fret + capo > kNeckFrets) {
+      throw BadArgument(command + ": string " + std::to_string(string + 1) + " at fret " +
+                        std::to_string(fret) +
+                        (capo > 0 ? " above the capo at " + std::to_string(capo) : std::string()) +
+                        " is past the neck's " + std::to_string(kNeckFrets) + " frets");
+    }
   }
   return *frets;
 }
 
 int RunName(const NameCommandText& command, std::ostream& out) {
   const Instrument instrument = ParseInstrument(command.instrument, command.tuning);
-  std::vector<int> frets = ParseInstrumentFrets(command.frets, instrument, "name");
   int capo = ParseCapo(command.capo);
+  std::vector<int> frets = ParseInstrumentFrets(command.frets, instrument, capo, "name");
   Accidentals spelling = command.flats ? Accidentals::Flats : Accidentals::Sharps;
   SoundingNotes notes = NotesOnInstrument(frets, InstrumentWithCapo(instrument, capo));
   std::vector<std::string> noteNames;

@@ -45,13 +45,14 @@ void PrintMessages(const std::vector<MidiCall>& calls, std::ostream& out) {
 
 int RunStrum(const StrumCommandText& command, std::ostream& out) {
   const Instrument instrument = ParseInstrument(command.instrument, command.tuning);
-  std::vector<int> frets = ParseInstrumentFrets(command.frets, instrument, "strum");
+  const int capo = ParseCapo(command.capo);
+  std::vector<int> frets = ParseInstrumentFrets(command.frets, instrument, capo, "strum");
   if (command.speed < kMinStrumSpeed || command.speed > kMaxStrumSpeed) {
     throw BadArgument("--speed: " + std::to_string(command.speed) + " is not 0..5");
   }
   std::vector<MidiCall> calls;
   if (!command.patch.empty()) calls = PlanPatchChange(ParsePatch(command.patch));
-  const Instrument sounding = InstrumentWithCapo(instrument, ParseCapo(command.capo));
+  const Instrument sounding = InstrumentWithCapo(instrument, capo);
   for (const MidiCall& call : PlanStrumNotes(StrumNotes(frets, sounding), command.speed))
     calls.push_back(call);
 

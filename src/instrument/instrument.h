@@ -17,6 +17,9 @@ inline constexpr int kMinInstrumentStrings = 4;
 inline constexpr int kMaxInstrumentStrings = 8;
 // A muted string's value in a fingering or a shape.
 inline constexpr int kMutedString = 99;
+// The frets of every neck the program draws and searches (the search's
+// largest fret count): a fret plus the capo lies at or below it.
+inline constexpr int kNeckFrets = 24;
 
 // One string: its open pitch (MIDI note) and, for a short string such as
 // the 5-string banjo's drone, the fret of the neck where it starts. Frets

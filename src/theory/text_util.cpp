@@ -84,4 +84,24 @@ std::string Utf8ToBytes(std::string_view utf8) {
   return ReplaceAll(utf8, kOrdinalUtf8, std::string_view("\xBA", 1));
 }
 
+std::string PrintableText(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string shown;
+  shown.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    const unsigned char byte = static_cast<unsigned char>(text[at]);
+    const std::size_t length = Utf8SequenceLength(text, at);
+    if (length > 0 && byte >= 0x20 && byte != 0x7F) {
+      shown.append(text.substr(at, length));
+      at += length;
+      continue;
+    }
+    shown += "\\x";
+    shown += kHex[byte >> 4];
+    shown += kHex[byte & 0xF];
+    ++at;
+  }
+  return shown;
+}
+
 }  // namespace corvanta

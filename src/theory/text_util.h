@@ -7,6 +7,11 @@ namespace corvanta {
 
 // Blank-only trimming: the chord texts use the blank as their only separator.
 std::string_view TrimBlanks(std::string_view text);
+
+// A text safe to show on a terminal: well-formed UTF-8 stays, control
+// characters and bytes that are not UTF-8 become \xNN escapes (a typed NUL
+// or a stray byte never reaches the terminal raw).
+std::string PrintableText(std::string_view text);
 std::string_view TrimTrailingBlanks(std::string_view text);
 
 // Every occurrence of pattern, left to right without overlap, replaced.

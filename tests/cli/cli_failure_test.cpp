@@ -199,5 +199,43 @@ TEST(CliFailures, capsAndWaveOptionsSayWhatIsWrong) {
   EXPECT_NE(folder.err.find("a folder"), std::string::npos) << folder.err;
 }
 
+// A fret must lie on the neck with the capo counted; a diagram draws every
+// note or refuses; input is read and echoed safely.
+TEST(CliFailures, fretsPastTheNeckAndWideDiagramsAreRefused) {
+  for (const std::string& arguments :
+       {std::string("name 'x 20 x x x x' --capo 12"), std::string("strum 'x 20 x x x x' --capo 12"),
+        std::string("diagram '0 29 29 29 29 29' --capo 12 --png /tmp/corvanta-no.png"),
+        std::string("name 'x 25 x x x x'"),
+        std::string("diagram '3 x x x x 15' --png /tmp/corvanta-no.png")}) {
+    auto result = RunCli(arguments);
+    EXPECT_EQ(result.status, 2) << arguments;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+  }
+  EXPECT_FALSE(fs::exists("/tmp/corvanta-no.png"));
+  // On the neck, the capo counted: fret 12 above a capo at 12 is the 24th.
+  auto f = RunCli("name 'x 12 x x x x' --capo 12 --json");
+  EXPECT_EQ(f.status, 0) << f.err;
+  EXPECT_NE(f.out.find("\"A\""), std::string::npos) << f.out;
+}
+
+TEST(CliFailures, inputIsReadAndEchoedSafely) {
+  // A byte order mark from a saved file is not part of the symbol.
+  auto bom = RunCli("query -",
+                    "\xEF\xBB\xBF"
+                    "Am7\n");
+  EXPECT_EQ(bom.status, 0) << bom.err;
+  EXPECT_NE(bom.out.find("\"root\":9"), std::string::npos);
+  // Control characters and stray bytes are escaped in warnings.
+  auto raw = RunCli("query $'C\\x01z\\xff'");
+  EXPECT_EQ(raw.err.find('\x01'), std::string::npos) << raw.err;
+  EXPECT_EQ(raw.err.find('\xff'), std::string::npos) << raw.err;
+  EXPECT_NE(raw.err.find("\\x01"), std::string::npos) << raw.err;
+  // A symbol with no fingering is named, not dropped in silence.
+  auto sheet =
+      RunCli("sheet Am 'C/13/11+/9/7' --instrument ukulele --png /tmp/corvanta-sheet-warn.png");
+  EXPECT_NE(sheet.err.find("left off the sheet"), std::string::npos) << sheet.err;
+  fs::remove("/tmp/corvanta-sheet-warn.png");
+}
+
 }  // namespace
 }  // namespace corvanta

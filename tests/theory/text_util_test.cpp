@@ -27,5 +27,14 @@ TEST(ChordTextCodec, mapsTheDiminishedSignBothWaysAndNeverEmitsInvalidUtf8) {
   EXPECT_EQ(BytesToUtf8("\xF4\x8F\xBF\xBF"), "\xF4\x8F\xBF\xBF");  // U+10FFFF itself
 }
 
+TEST(PrintableText, keepsUtf8AndEscapesControlsAndStrayBytes) {
+  EXPECT_EQ(PrintableText("Am7 标准音 º"), "Am7 标准音 º");
+  EXPECT_EQ(PrintableText(std::string_view("a\0b", 3)), "a\\x00b");
+  EXPECT_EQ(PrintableText("\x1b[31m"), "\\x1B[31m");
+  EXPECT_EQ(PrintableText("\xff\xc3"), "\\xFF\\xC3");  // not UTF-8, a sequence cut short
+  EXPECT_EQ(PrintableText("\x7f"), "\\x7F");
+  EXPECT_EQ(PrintableText(""), "");
+}
+
 }  // namespace
 }  // namespace corvanta

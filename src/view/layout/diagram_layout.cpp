@@ -16,7 +16,6 @@ constexpr int kGridY = 3;
 constexpr int kFirstRowDotY = 11;
 constexpr int kRowHeight = 16;
 constexpr int kBarreOffsetX = 18;
-constexpr int kRowsShown = 5;
 
 int StringX(int position) { return kStringOriginX + kStringSpacing * position; }
 
@@ -25,6 +24,19 @@ Sprite FingerSprite(int finger) {
 }
 
 }  // namespace
+
+bool DiagramShowsEveryNote(std::span<const int> frets) {
+  // The first fret shown as LayOutDiagram finds it.
+  int low = 100, high = 0;
+  for (int value : frets) {
+    const int fret = std::abs(value);
+    if (fret == kMuted || fret == 0) continue;
+    low = std::min(low, fret);
+    high = std::max(high, fret);
+  }
+  if (high <= kFirstPositionHighestFret) return true;
+  return high < low + kDiagramRows;
+}
 
 int BassString(std::span<const int> frets, std::span<const int> openPitches,
                std::span<const int> stringStarts) {
@@ -78,7 +90,7 @@ DiagramLayout LayOutDiagram(std::span<const int> frets, DiagramVariant variant, 
                  kGridX, kGridY});
 
   int finger = 0;
-  for (int row = 0; row < kRowsShown; ++row) {
+  for (int row = 0; row < kDiagramRows; ++row) {
     int fret = minFret + row;
     int y = kFirstRowDotY + kRowHeight * row;
     for (int k = first; k != last; k += step) {

@@ -37,6 +37,11 @@ inline constexpr int kFretLabelY = 3;
 // ukulele: BassString finds it there).
 DiagramLayout LayOutDiagram(std::span<const int> frets, DiagramVariant variant, bool leftHanded,
                             int bassString = -1);
+// The rows a diagram shows, and whether they hold every fretted note: a
+// fingering wider than the grid (3 x x x x 15) would lose its high notes.
+inline constexpr int kDiagramRows = 5;
+bool DiagramShowsEveryNote(std::span<const int> frets);
+
 // The string sounding the lowest note of a fingering, given each string's
 // open pitch and first fret (a short string's fret f sounds f - first above
 // its open pitch); -1 when no string sounds.
