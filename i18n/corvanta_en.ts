@@ -259,6 +259,14 @@
         <source>&quot;%1&quot; 不是 4 到 8 个带八度的音名 (如 G3 C4 E4 A4)。</source>
         <translation>&quot;%1&quot; is not 4 to 8 note names with octaves (as in G3 C4 E4 A4).</translation>
     </message>
+    <message>
+        <source>正在导出和弦图…</source>
+        <translation>Exporting the diagrams…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>corvanta::SoundDevices</name>

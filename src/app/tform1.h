@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -154,6 +155,8 @@ class TForm1 : public QMainWindow {
   void StepZoom(int direction);
   ChordSheet CurrentSheet(bool selectedOnly) const;
   void ExportClick(bool selectedOnly);
+  QString ExportInBackground(ChordSheet sheet,
+                             const std::function<QString(const ChordSheet&)>& work);
   void PrintClick();
   void Image1ContextMenu(int index, QPoint globalPosition);
 

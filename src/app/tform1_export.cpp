@@ -2,6 +2,7 @@
 // printing them: the same drawing code as the screen on other devices.
 #include <QAction>
 #include <QActionGroup>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -10,7 +11,9 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QScrollArea>
+#include <thread>
 
 #include "app/tform1.h"
 #include "session/sheet_heading.h"
@@ -106,9 +109,11 @@ void TForm1::ExportClick(bool selectedOnly) {
   QString suffix = QFileInfo(path).suffix().toLower();
   QString failure;
   if (suffix == "svg") {
-    failure = WriteSheetSvg(sheet, path);
+    failure =
+        ExportInBackground(sheet, [path](const ChordSheet& s) { return WriteSheetSvg(s, path); });
   } else if (suffix == "pdf") {
-    failure = WriteSheetPdf(sheet, path);
+    failure =
+        ExportInBackground(sheet, [path](const ChordSheet& s) { return WriteSheetPdf(s, path); });
   } else {
     QInputDialog ask(this);
     ask.setWindowTitle(tr("导出和弦图"));
@@ -120,9 +125,35 @@ void TForm1::ExportClick(bool selectedOnly) {
     if (ask.exec() != QDialog::Accepted) return;
     const int scale = ask.intValue();
     if (suffix != "png") path += ".png";
-    failure = WriteSheetPng(sheet, path, scale);
+    failure = ExportInBackground(
+        sheet, [path, scale](const ChordSheet& s) { return WriteSheetPng(s, path, scale); });
   }
-  if (!failure.isEmpty()) QMessageBox::warning(this, "Corvanta", failure);
+  if (!failure.isEmpty() && failure != kCancelledExport)
+    QMessageBox::warning(this, "Corvanta", failure);
+}
+
+// A large export takes seconds: it draws and writes on a worker thread while
+// the window stays responsive behind a progress dialog whose button stops it
+// (nothing is written then): the sheet the work draws carries the flag the
+// dialog sets.
+QString TForm1::ExportInBackground(ChordSheet sheet,
+                                   const std::function<QString(const ChordSheet&)>& work) {
+  std::atomic<bool> cancel{false};
+  sheet.cancel = &cancel;
+  QProgressDialog progress(tr("正在导出和弦图…"), tr("取消"), 0, 0, this);
+  progress.setWindowTitle(tr("导出和弦图"));
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(400);
+  connect(&progress, &QProgressDialog::canceled, this, [&cancel] { cancel = true; });
+  QEventLoop loop;
+  QString failure;
+  std::thread worker([&] {
+    failure = work(sheet);
+    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+  });
+  loop.exec();
+  worker.join();
+  return failure;
 }
 
 void TForm1::PrintClick() {

@@ -19,6 +19,10 @@ constexpr int kPictureColumnsMost = 6;
 // Points per logical unit of a single diagram's PDF page.
 constexpr double kSingleDiagramPdfScale = 2;
 
+bool Cancelled(const ChordSheet& sheet) {
+  return sheet.cancel != nullptr && sheet.cancel->load(std::memory_order_relaxed);
+}
+
 QFont HeadingFont() {
   QFont font("DejaVu Sans");
   font.setPixelSize(18);
@@ -54,7 +58,7 @@ void PaintRows(QPainter& painter, const ChordSheet& sheet, int first, int rows, 
                double width) {
   const double top = kSheetMargin + SheetHeadingHeight(sheet, width);
   int last = std::min(static_cast<int>(sheet.diagrams.size()), first + rows * columns);
-  for (int index = first; index < last; ++index) {
+  for (int index = first; index < last && !Cancelled(sheet); ++index) {
     int slot = index - first;
     const int cellWidth = sheet.CellWidth();
     QPointF at(kSheetMargin + (slot % columns) * cellWidth, top + (slot / columns) * kRowHeight);
@@ -132,8 +136,9 @@ int PictureColumnsFor(const ChordSheet& sheet) {
   return std::min(kPictureColumnsMost, std::max(1, static_cast<int>(sheet.diagrams.size())));
 }
 
-// The bytes made in memory go to the file through the one output path.
-QString Written(const QString& path, const QByteArray& bytes) {
+// A cancelled drawing is not written.
+QString Written(const ChordSheet& sheet, const QString& path, const QByteArray& bytes) {
+  if (Cancelled(sheet)) return kCancelledExport;
   return QString::fromStdString(
       WriteOutputFile(path.toStdString(), std::string_view(bytes.constData(), bytes.size())));
 }
@@ -166,7 +171,7 @@ QString WriteSheetPng(const ChordSheet& sheet, const QString& path, double scale
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (!image.save(&buffer, "PNG")) return "cannot make the PNG picture";
-  return Written(path, bytes);
+  return Written(sheet, path, bytes);
 }
 
 QString WriteSheetSvg(const ChordSheet& sheet, const QString& path) {
@@ -188,7 +193,7 @@ QString WriteSheetSvg(const ChordSheet& sheet, const QString& path) {
     PaintSheetPicture(painter, sheet, columns);
     if (!painter.end()) return "cannot make the SVG drawing";
   }
-  return Written(path, bytes);
+  return Written(sheet, path, bytes);
 }
 
 QString WriteSheetPdf(const ChordSheet& sheet, const QString& path) {
@@ -223,14 +228,14 @@ QString WriteSheetPdf(const ChordSheet& sheet, const QString& path) {
             .arg(kMostPdfPages);
       }
       QPainter painter(&pdf);
-      for (int index = 0; index < pages; ++index) {
+      for (int index = 0; index < pages && !Cancelled(sheet); ++index) {
         if (index > 0) pdf.newPage();
         PaintSheetPage(painter, sheet, index, page);
       }
       if (!painter.end()) return "cannot make the PDF document";
     }
   }
-  return Written(path, bytes);
+  return Written(sheet, path, bytes);
 }
 
 }  // namespace corvanta

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QString>
+#include <atomic>
 #include <vector>
 
 #include "search/fingering.h"
@@ -28,6 +29,9 @@ struct ChordSheet {
   std::vector<int> stringStarts;
   std::vector<int> openPitches;
   bool bassByPitch = false;
+  // Set from another thread to stop a drawing being written: its painting
+  // stops at the next diagram and nothing is written.
+  const std::atomic<bool>* cancel = nullptr;
 
   // The diagrams' cell width: their strings decide it.
   int CellWidth() const;
@@ -58,6 +62,7 @@ void PaintSheetPicture(QPainter& painter, const ChordSheet& sheet, int columns);
 // scale device pixels per unit, at most kMostPngPixels; PDF on A4 pages, at
 // most kMostPdfPages (a single diagram on a page of its own size).
 inline constexpr double kMostPngPixels = 100e6;
+inline constexpr const char* kCancelledExport = "cancelled";
 inline constexpr int kMostPdfPages = 500;
 QString WriteSheetPng(const ChordSheet& sheet, const QString& path, double scale);
 QString WriteSheetSvg(const ChordSheet& sheet, const QString& path);

@@ -1,10 +1,14 @@
 // The diagram sheet at every size, from the mouse and the keyboard.
 #include <QAction>
+#include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "window_fixture.h"
@@ -98,6 +102,26 @@ class SheetControlsTest : public QObject {
     QTest::keyClick(sheet, Qt::Key_Space);
     window.form->Player().WaitUntilIdle();
     QVERIFY(window.midi->Records().size() > before);
+  }
+
+  // The export draws on a worker thread behind its progress dialog and
+  // writes the whole file.
+  void exportsEveryDiagramFromTheWindow() {
+    Window window;
+    QTemporaryDir folder;
+    const QString path = folder.filePath("all.svg");
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog != nullptr);
+      dialog->selectFile(path);
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    window.form->findChild<QAction*>("ExportAll1")->trigger();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray svg = file.readAll();
+    QVERIFY(svg.startsWith("<?xml"));
+    QVERIFY(svg.trimmed().endsWith("</svg>"));
   }
 };
 

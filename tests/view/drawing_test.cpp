@@ -78,7 +78,7 @@ class DrawingTest : public QObject {
       return image;
     };
     const QImage low = render({0, 0, 0, 0, 0}, false);
-    QVERIFY(!Dark(low.pixel(24, 3 + 40)));   // the drone: no line
+    QVERIFY(!Dark(low.pixel(24, 3 + 40)));      // the drone: no line
     QVERIFY(Dark(low.pixel(24 + 11, 3 + 40)));  // the D string
     const QImage mirrored = render({0, 0, 0, 0, 0}, true);
     QVERIFY(!Dark(mirrored.pixel(24 + 4 * 11, 3 + 40)));
@@ -190,6 +190,25 @@ class DrawingTest : public QObject {
     QImage image(png);
     QCOMPARE(image.size(), (SheetPictureSize(sheet, 1) * 3).toSize());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"one.png"});
+  }
+
+  // A cancelled export writes nothing, in every format, and an export with
+  // too many pixels says what to lower before drawing anything.
+  void cancelledAndOversizedExportsWriteNothing() {
+    QTemporaryDir folder;
+    ChordSheet sheet;
+    sheet.diagrams.assign(40, {{0, 2, 2, 1, 0, 0}, QString()});
+    std::atomic<bool> cancel{true};
+    sheet.cancel = &cancel;
+    QCOMPARE(WriteSheetPng(sheet, folder.filePath("a.png"), 1), QString(kCancelledExport));
+    QCOMPARE(WriteSheetSvg(sheet, folder.filePath("a.svg")), QString(kCancelledExport));
+    QCOMPARE(WriteSheetPdf(sheet, folder.filePath("a.pdf")), QString(kCancelledExport));
+    QVERIFY(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    sheet.cancel = nullptr;
+    sheet.diagrams.assign(400, {{0, 2, 2, 1, 0, 0}, QString()});
+    const QString huge = WriteSheetPng(sheet, folder.filePath("huge.png"), 8);
+    QVERIFY2(huge.contains("lower the scale"), qPrintable(huge));
+    QVERIFY(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
   }
 };
 
