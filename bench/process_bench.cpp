@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,57 @@ BENCHMARK(CliSearchProcess)->UseManualTime()->Unit(benchmark::kMillisecond)->Ite
 
 void MinimalSearchProcess(benchmark::State& state) { RunProcess(state, {MINIMAL_SEARCH_PATH}); }
 BENCHMARK(MinimalSearchProcess)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(100);
+
+#ifdef CORVANTA_WINDOW_PATH
+// Wall time from launch to exit of a program that ends at its first paint.
+double StartToFirstPaintSeconds(const char* path) {
+  char* argv[] = {const_cast<char*>(path), nullptr};
+  std::vector<std::string> settings{"QT_QPA_PLATFORM=offscreen",
+                                    "CORVANTA_EXIT_AFTER_FIRST_PAINT=1",
+                                    "XDG_CONFIG_HOME=/tmp/corvanta-bench-config"};
+  std::vector<char*> environment;
+  for (std::string& setting : settings) environment.push_back(setting.data());
+  for (char** variable = environ; *variable != nullptr; ++variable)
+    environment.push_back(*variable);
+  environment.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  const auto start = std::chrono::steady_clock::now();
+  pid_t child = 0;
+  double seconds = -1;
+  if (posix_spawn(&child, path, &actions, nullptr, argv, environment.data()) == 0) {
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
+      seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  return seconds;
+}
+
+// The window and the yardstick, alternately, so that a busy machine slows
+// both alike: the iteration time is the window's, the ratio the figure.
+void WindowStartToFirstPaint(benchmark::State& state) {
+  double window = 0, yardstick = 0;
+  for (auto _ : state) {
+    const double ours = StartToFirstPaintSeconds(CORVANTA_WINDOW_PATH);
+    const double theirs = StartToFirstPaintSeconds(MINIMAL_WINDOW_PATH);
+    if (ours < 0 || theirs < 0) {
+      state.SkipWithError("a window did not start");
+      break;
+    }
+    window += ours;
+    yardstick += theirs;
+    state.SetIterationTime(ours);
+  }
+  if (yardstick > 0) {
+    state.counters["ratio"] = window / yardstick;
+    state.counters["yardstick_ms"] = 1000 * yardstick / static_cast<double>(state.iterations());
+  }
+}
+BENCHMARK(WindowStartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+#endif
 
 }  // namespace
 

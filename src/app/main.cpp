@@ -4,8 +4,10 @@
 #include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <memory>
 
 #include "app/command_line.h"
+#include "app/first_paint_exit.h"
 #include "app/sound_devices.h"
 #include "app/tform1.h"
 #include "corvanta_version.h"
@@ -74,6 +76,12 @@ int main(int argc, char** argv) {
     if (options.instrument)
       window.ChooseInstrument(*corvanta::FindInstrument(*options.instrument), false);
     sound.AttachMenu(window);
+    // Start-up measurements end once the diagrams have painted.
+    std::unique_ptr<corvanta::FirstPaintExit> exitAfterPaint;
+    if (std::getenv("CORVANTA_EXIT_AFTER_FIRST_PAINT") != nullptr) {
+      exitAfterPaint =
+          std::make_unique<corvanta::FirstPaintExit>(window.findChild<QWidget*>("Image1"));
+    }
     window.showMaximized();
     return QApplication::exec();
   } catch (const std::exception& error) {

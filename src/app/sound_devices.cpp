@@ -7,14 +7,32 @@
 #include <QStatusBar>
 
 #include "app/tform1.h"
-#include "sound/fluidsynth/fluidsynth_output.h"
+#include "modules/module_loader.h"
 #ifdef CORVANTA_HAVE_RTMIDI
 #include "sound/rtmidi/system_midi_ports.h"
 #endif
 
 namespace corvanta {
 
-SoundDevices::SoundDevices() : builtIn_(std::make_shared<FluidSynthOutput>()) {}
+namespace {
+
+// The synthesizer from its module; none (a silent output) without it.
+std::unique_ptr<BuiltInSynth> MakeSynthesizer() {
+  std::string error;
+  void* entry = LoadModuleEntry(kSynthOutputModuleName, kSynthOutputEntryName, error);
+  if (entry == nullptr) return nullptr;
+  return std::unique_ptr<BuiltInSynth>(reinterpret_cast<CreateBuiltInSynth>(entry)());
+}
+
+// After the first paint: the soundfont then loads while the user looks.
+constexpr int kStartAfterPaintMs = 150;
+
+}  // namespace
+
+SoundDevices::SoundDevices() : builtIn_(std::make_shared<LazySynth>(&MakeSynthesizer)) {
+  startAfterPaint_.setSingleShot(true);
+  connect(&startAfterPaint_, &QTimer::timeout, this, [this] { builtIn_->Start(); });
+}
 SoundDevices::~SoundDevices() = default;
 
 namespace {
@@ -54,6 +72,10 @@ bool SoundDevices::CheckBuiltIn() {
 }
 
 bool SoundDevices::eventFilter(QObject* watched, QEvent* event) {
+  // The window's first paint starts the synthesizer a moment later.
+  if (event->type() == QEvent::Paint && watched == window_ && !builtIn_->Started() &&
+      !startAfterPaint_.isActive())
+    startAfterPaint_.start(kStartAfterPaintMs);
   if (event->type() == QEvent::LanguageChange && watched == window_)
     FillMenu(window_->MidiOutputMenu(), *window_);
   return QObject::eventFilter(watched, event);

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "sound/fluidsynth/fluidsynth_output.h"
+#include "sound/lazy_synth.h"
 #include "sound/midi_output.h"
 
 class QMenu;
@@ -23,6 +23,9 @@ class SoundDevices : public QObject {
   SoundDevices();
   ~SoundDevices() override;
   std::shared_ptr<MidiOutput> DefaultOutput() const { return builtIn_; }
+  const std::shared_ptr<LazySynth>& BuiltIn() const { return builtIn_; }
+  // Lists the outputs in the window's menu; the synthesizer starts once the
+  // window has painted.
   void AttachMenu(TForm1& window);
 
   // Once the built-in synthesizer has loaded: when no audio device can play
@@ -39,7 +42,8 @@ class SoundDevices : public QObject {
   void FillMenu(QMenu* menu, TForm1& window);
 
   TForm1* window_ = nullptr;  // the window whose menu lists the outputs
-  std::shared_ptr<FluidSynthOutput> builtIn_;
+  std::shared_ptr<LazySynth> builtIn_;
+  QTimer startAfterPaint_;
   QTimer loadWatch_;
   bool silent_ = false;
   int chosenPort_ = -1;  // -1: the built-in synthesizer

@@ -4,7 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_request.h"
-#include "cli/module_loader.h"
+#include "modules/module_loader.h"
 #include "search/instrument_search.h"
 #include "session/current_chord.h"
 #include "session/placed_fingering.h"

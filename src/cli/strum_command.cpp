@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
-#include "cli/module_loader.h"
+#include "modules/module_loader.h"
 #include "cli/synth_request.h"
 #include "files/output_file.h"
 #include "search/instrument_search.h"

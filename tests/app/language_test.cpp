@@ -15,7 +15,6 @@
 
 #include "app/command_line.h"
 #include "app/sound_devices.h"
-#include "sound/fluidsynth/fluidsynth_output.h"
 #include "sound/midi_messages.h"
 #include "window_fixture.h"
 
@@ -136,7 +135,7 @@ class LanguageTest : public QObject {
     Window window;
     SoundDevices sound;
     sound.AttachMenu(*window.form);
-    std::dynamic_pointer_cast<FluidSynthOutput>(sound.DefaultOutput())->WaitUntilLoaded();
+    sound.BuiltIn()->WaitUntilLoaded();
     if (!sound.CheckBuiltIn()) QSKIP("this machine has an audio device");
     QCOMPARE(window.form->statusBar()->currentMessage(),
              QString::fromUtf8("没有可用的音频设备:内置合成器无声"));

@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "sound/built_in_synth.h"
 #include "sound/midi_messages.h"
 #include "sound/midi_output.h"
 
@@ -39,7 +40,7 @@ double ProgramTrimDecibels(int program);
 // on a thread of its own so the window never waits for it; until it has
 // loaded, and for good when there is no soundfont or no sound card, the
 // output is silent.
-class FluidSynthOutput final : public MidiOutput {
+class FluidSynthOutput final : public BuiltInSynth {
  public:
   // An empty path looks for an installed General MIDI soundfont.
   explicit FluidSynthOutput(std::string soundfont = {});
@@ -51,11 +52,11 @@ class FluidSynthOutput final : public MidiOutput {
   void SetVolume(std::uint32_t volume) override;
 
   // For tests and diagnostics: whether it can sound yet, and on which driver.
-  bool Ready() const { return ready_; }
+  bool Ready() const override { return ready_; }
   std::string AudioDriver() const;
-  void WaitUntilLoaded();
+  void WaitUntilLoaded() override;
   // Whether loading has ended, with or without a sound: never waits.
-  bool Loaded() const;
+  bool Loaded() const override;
 
  private:
   struct Engine;

@@ -1,4 +1,4 @@
-#include "cli/module_loader.h"
+#include "modules/module_loader.h"
 
 #include <dlfcn.h>
 #include <unistd.h>
@@ -10,7 +10,7 @@
 #define CORVANTA_MODULE_DIR ""
 #endif
 
-namespace corvanta::cli {
+namespace corvanta {
 namespace {
 
 std::filesystem::path ExecutableFolder() {
@@ -46,4 +46,4 @@ void* LoadModuleEntry(const std::string& moduleName, const char* entryName, std:
   return nullptr;
 }
 
-}  // namespace corvanta::cli
+}  // namespace corvanta

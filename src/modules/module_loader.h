@@ -2,11 +2,11 @@
 
 #include <string>
 
-namespace corvanta::cli {
+namespace corvanta {
 
-// Finds a module of corvanta-cli beside the executable (the build tree) or in
+// Finds a module of the program beside the executable (the build tree) or in
 // the installed library folder, opens it and returns the named entry
 // function's result, or nullptr with the reason in error.
 void* LoadModuleEntry(const std::string& moduleName, const char* entryName, std::string& error);
 
-}  // namespace corvanta::cli
+}  // namespace corvanta

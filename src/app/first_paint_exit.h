@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+
+namespace corvanta {
+
+// For start-up measurements (CORVANTA_EXIT_AFTER_FIRST_PAINT=1): ends the
+// program once the watched widget has painted for the first time.
+class FirstPaintExit : public QObject {
+ public:
+  explicit FirstPaintExit(QObject* watched);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace corvanta
