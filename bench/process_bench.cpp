@@ -97,6 +97,39 @@ void WindowStartToFirstPaint(benchmark::State& state) {
   }
 }
 BENCHMARK(WindowStartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Wall time of a whole process.
+double ProcessSeconds(std::vector<std::string> arguments) {
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  const auto start = std::chrono::steady_clock::now();
+  pid_t child = 0;
+  if (posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// corvanta-cli diagram to PNG and the yardstick, alternately.
+void CliDiagramToPng(benchmark::State& state) {
+  double ours = 0, theirs = 0;
+  for (auto _ : state) {
+    const double cli = ProcessSeconds(
+        {CORVANTA_CLI_PATH, "diagram", "x32010", "--png", "/tmp/corvanta-bench-diagram.png"});
+    const double minimal = ProcessSeconds({MINIMAL_PNG_PATH, "/tmp/corvanta-bench-minimal.png"});
+    if (cli < 0 || minimal < 0) {
+      state.SkipWithError("a program failed");
+      break;
+    }
+    ours += cli;
+    theirs += minimal;
+    state.SetIterationTime(cli);
+  }
+  if (theirs > 0) state.counters["ratio"] = ours / theirs;
+}
+BENCHMARK(CliDiagramToPng)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 #endif
 
 }  // namespace

@@ -2,6 +2,7 @@
 // repaint, a scroll step, a click to the first note, and memory with the
 // largest result. Runs on the offscreen platform unless told otherwise.
 #include <benchmark/benchmark.h>
+#include <dlfcn.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,6 +20,8 @@
 #include "app/tform1.h"
 #include "peak_memory.h"
 #include "sound/fluidsynth/fluidsynth_output.h"
+#include "sound/lazy_synth.h"
+#include "sound/midi_messages.h"
 #include "sound/recording_midi_output.h"
 #include "view/chord_sheet.h"
 #include "view/diagram_sheet.h"
@@ -68,6 +71,31 @@ void SynthesizerStartupCost(benchmark::State& state) {
   }
 }
 BENCHMARK(SynthesizerStartupCost)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// A note sent before the synthesizer was made (a strum before the window
+// started it): the module opened and the synthesizer made, then the time
+// until it sounds (its soundfont loaded on its own thread).
+void FirstNoteFromCold(benchmark::State& state) {
+  double ready = 0;
+  for (auto _ : state) {
+    const auto start = Clock::now();
+    LazySynth lazy([]() -> std::unique_ptr<BuiltInSynth> {
+      void* module = dlopen(CORVANTA_SYNTH_OUTPUT_MODULE, RTLD_NOW | RTLD_LOCAL);
+      if (module == nullptr) return nullptr;
+      auto entry = reinterpret_cast<void* (*)()>(dlsym(module, kSynthOutputEntryName));
+      if (entry == nullptr) return nullptr;
+      return std::unique_ptr<BuiltInSynth>(reinterpret_cast<CreateBuiltInSynth>(entry())());
+    });
+    lazy.ShortMessage(NoteOnMessage(52));
+    const auto made = Clock::now();
+    lazy.WaitUntilLoaded();
+    state.SetIterationTime(std::chrono::duration<double>(made - start).count());
+    ready += std::chrono::duration<double>(Clock::now() - start).count();
+  }
+  state.counters["ready_ms"] = 1000 * ready / static_cast<double>(state.iterations());
+}
+// Once: only the first opening of the module is cold.
+BENCHMARK(FirstNoteFromCold)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void ControlChangeToRepaint(benchmark::State& state) {
   auto window = ShownWindow();

@@ -5,7 +5,7 @@
 namespace corvanta {
 
 // For start-up measurements (CORVANTA_EXIT_AFTER_FIRST_PAINT=1): ends the
-// program once the watched widget has painted for the first time.
+// process once the watched widget has painted for the first time.
 class FirstPaintExit : public QObject {
  public:
   explicit FirstPaintExit(QObject* watched);

@@ -24,8 +24,10 @@ std::unique_ptr<BuiltInSynth> MakeSynthesizer() {
   return std::unique_ptr<BuiltInSynth>(reinterpret_cast<CreateBuiltInSynth>(entry)());
 }
 
-// After the first paint: the soundfont then loads while the user looks.
-constexpr int kStartAfterPaintMs = 150;
+// Just after the first paint: the soundfont (about 200 ms on its own
+// thread) then loads while the user looks, ready before a hand reaches a
+// diagram.
+constexpr int kStartAfterPaintMs = 50;
 
 }  // namespace
 
@@ -56,8 +58,11 @@ void SoundDevices::AttachMenu(TForm1& window) {
   loadWatch_.start(kLoadWatchMs);
   QMenu* outputs = window.MidiOutputMenu();
   outputs->menuAction()->setVisible(true);
-  connect(outputs, &QMenu::aboutToShow, this,
-          [this, outputs, &window] { FillMenu(outputs, window); });
+  // The system's ports are asked for when the menu opens, not at start.
+  connect(outputs, &QMenu::aboutToShow, this, [this, outputs, &window] {
+    ListPorts();
+    FillMenu(outputs, window);
+  });
   FillMenu(outputs, window);
 }
 
@@ -101,10 +106,13 @@ void SoundDevices::FillMenu(QMenu* menu, TForm1& window) {
     });
   };
   add(silent_ ? tr("内置合成器 (无声)") : tr("内置合成器"), -1);
+  for (std::size_t i = 0; i < ports_.size(); ++i)
+    add(QString::fromStdString(ports_[i]), static_cast<int>(i));
+}
+
+void SoundDevices::ListPorts() {
 #ifdef CORVANTA_HAVE_RTMIDI
-  std::vector<std::string> ports = ListSystemMidiPorts();
-  for (std::size_t i = 0; i < ports.size(); ++i)
-    add(QString::fromStdString(ports[i]), static_cast<int>(i));
+  ports_ = ListSystemMidiPorts();
 #endif
 }
 

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QTimer>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "sound/lazy_synth.h"
 #include "sound/midi_output.h"
@@ -40,13 +42,15 @@ class SoundDevices : public QObject {
 
  private:
   void FillMenu(QMenu* menu, TForm1& window);
+  void ListPorts();
 
   TForm1* window_ = nullptr;  // the window whose menu lists the outputs
   std::shared_ptr<LazySynth> builtIn_;
   QTimer startAfterPaint_;
   QTimer loadWatch_;
   bool silent_ = false;
-  int chosenPort_ = -1;  // -1: the built-in synthesizer
+  int chosenPort_ = -1;             // -1: the built-in synthesizer
+  std::vector<std::string> ports_;  // the system's ports when the menu last opened
 };
 
 }  // namespace corvanta

@@ -48,15 +48,17 @@ nlohmann::json ItemsWhere(const std::array<bool, kDegreeItemCount>& flags, bool 
   return items;
 }
 
-void AddResult(nlohmann::json& json, const InstrumentChordResult& result,
-               const SearchOptionText& options) {
+// The search's fields into the command's object; the voicings' text is
+// returned for DumpSearchJson.
+SearchOutput AddResult(nlohmann::json& json, const InstrumentChordResult& result,
+                       const SearchOptionText& options) {
   const Instrument sounding =
       InstrumentWithCapo(ParseInstrument(options.instrument, options.tuning), options.capo);
-  nlohmann::json search =
+  SearchOutput search =
       SearchJson(result.argument, result.search, sounding, ParseLimit(options.limit));
-  for (const char* field : {"argument", "count", "fingerings", "voicings"})
-    json[field] = search[field];
+  for (const char* field : {"argument", "count", "fingerings"}) json[field] = search.fields[field];
   json["names"] = NamesJson(result.names);
+  return search;
 }
 
 // With shape names under a capo, the chord the shape sounds.
@@ -132,12 +134,12 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   json["formula"] = entry.state.chordFormula;
   json["typeName"] = TextJson(entry.state.typeName);
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
-  AddResult(json, result, command.options);
+  const SearchOutput search = AddResult(json, result, command.options);
   AddSounding(json, entry, command.options);
   json["notes"] = NamesJson(ChordNoteNames(entry.state));
   json["unrecognised"] = NamesJson(reading.unrecognised);
   json["notation"] = command.notation;
-  out << json.dump() << "\n";
+  out << DumpSearchJson(json, search) << "\n";
   return 0;
 }
 
@@ -164,9 +166,9 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
   json["disabled"] = ItemsWhere(entry.state.enabled, false);
   json["bassGridEnabled"] = entry.state.bassGridEnabled;
-  AddResult(json, result, command.options);
+  const SearchOutput search = AddResult(json, result, command.options);
   AddSounding(json, entry, command.options);
-  out << json.dump() << "\n";
+  out << DumpSearchJson(json, search) << "\n";
   return 0;
 }
 

@@ -37,40 +37,82 @@ nlohmann::json FretsJson(std::span<const int> frets) {
 
 namespace {
 
-nlohmann::json VoicingJson(const Voicing& voicing, const Instrument& sounding) {
+// One voicing as compact JSON text, its keys in the order nlohmann's dump
+// writes them (sorted): a large result's voicings are written one by one
+// instead of built as a tree of thousands of small objects.
+void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument& sounding) {
   const std::vector<int> frets = voicing.frets.ToVector();
-  nlohmann::json json;
-  json["frets"] = FretsJson(frets);
-  json["barre"] = nullptr;
-  for (std::size_t string = 0; string < frets.size(); ++string) {
-    if (frets[string] < 0) {
-      json["barre"] = {{"fret", -frets[string]}, {"fromString", string}};
-      break;
+  auto number = [&](int value) { out += std::to_string(value); };
+  out += "{\"barre\":";
+  bool barre = false;
+  for (std::size_t string = 0; string < frets.size() && !barre; ++string) {
+    if (frets[string] < 0 && frets[string] != kMuted) {
+      out += "{\"fret\":";
+      number(-frets[string]);
+      out += ",\"fromString\":";
+      number(static_cast<int>(string));
+      out += '}';
+      barre = true;
     }
   }
-  DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);
-  json["position"] = layout.firstFret;
-  nlohmann::json fingers = nlohmann::json::array();
-  for (int finger : layout.fingers)
-    fingers.push_back(finger == kNoFinger ? nlohmann::json(nullptr) : nlohmann::json(finger));
-  json["fingers"] = fingers;
-  nlohmann::json notes = nlohmann::json::array();
+  if (!barre) out += "null";
+  const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);
+  out += ",\"fingers\":[";
+  for (std::size_t i = 0; i < layout.fingers.size(); ++i) {
+    if (i > 0) out += ',';
+    if (layout.fingers[i] == kNoFinger) {
+      out += "null";
+    } else {
+      number(layout.fingers[i]);
+    }
+  }
+  out += "],\"frets\":[";
+  for (std::size_t i = 0; i < frets.size(); ++i) {
+    if (i > 0) out += ',';
+    if (frets[i] == kMuted) {
+      out += "null";
+    } else {
+      number(frets[i] < 0 ? -frets[i] : frets[i]);
+    }
+  }
+  out += "],\"notes\":[";
+  bool first = true;
   for (std::size_t string = 0; string < frets.size(); ++string) {
     if (frets[string] == kMuted) continue;
-    int pitch = PitchAt(sounding, static_cast<int>(string), frets[string]);
-    if (pitch >= 0) notes.push_back(PitchName(pitch));
+    const int pitch = PitchAt(sounding, static_cast<int>(string), frets[string]);
+    if (pitch < 0) continue;
+    if (!first) out += ',';
+    first = false;
+    out += '"' + PitchName(pitch) + '"';  // "A#2": nothing to escape
   }
-  json["notes"] = notes;
-  json["preferred"] = voicing.preferred;
-  return json;
+  out += "],\"position\":";
+  number(layout.firstFret);
+  out += ",\"preferred\":";
+  out += voicing.preferred ? "true" : "false";
+  out += '}';
 }
 
 }  // namespace
 
-nlohmann::json VoicingsJson(std::span<const Voicing> voicings, const Instrument& sounding) {
-  nlohmann::json list = nlohmann::json::array();
-  for (const Voicing& voicing : voicings) list.push_back(VoicingJson(voicing, sounding));
-  return list;
+std::string VoicingsJsonText(std::span<const Voicing> voicings, const Instrument& sounding) {
+  std::string out = "[";
+  out.reserve(voicings.size() * 160);
+  for (std::size_t i = 0; i < voicings.size(); ++i) {
+    if (i > 0) out += ',';
+    WriteVoicingJson(out, voicings[i], sounding);
+  }
+  out += ']';
+  return out;
+}
+
+std::string DumpSearchJson(nlohmann::json json, const SearchOutput& search) {
+  // The voicings stand in as null and are written in their place as text.
+  json["voicings"] = nullptr;
+  std::string text = json.dump();
+  const std::string marker = "\"voicings\":null";
+  const std::size_t at = text.find(marker);
+  text.replace(at + marker.size() - 4, 4, search.voicingsText);
+  return text;
 }
 
 std::span<const Voicing> FirstVoicings(const InstrumentSearchResult& result, int limit) {
@@ -79,9 +121,10 @@ std::span<const Voicing> FirstVoicings(const InstrumentSearchResult& result, int
   return all.first(static_cast<std::size_t>(limit));
 }
 
-nlohmann::json SearchJson(const std::string& argument, const InstrumentSearchResult& result,
-                          const Instrument& sounding, int limit) {
-  nlohmann::json json;
+SearchOutput SearchJson(const std::string& argument, const InstrumentSearchResult& result,
+                        const Instrument& sounding, int limit) {
+  SearchOutput output;
+  nlohmann::json& json = output.fields;
   json["argument"] = argument;
   json["chordTones"] = result.chordTones;
   json["count"] = result.voicings.size();
@@ -89,8 +132,8 @@ nlohmann::json SearchJson(const std::string& argument, const InstrumentSearchRes
   nlohmann::json keys = nlohmann::json::array();
   for (const Voicing& voicing : shown) keys.push_back(VoicingKeyText(voicing));
   json["fingerings"] = keys;
-  json["voicings"] = VoicingsJson(shown, sounding);
-  return json;
+  output.voicingsText = VoicingsJsonText(shown, sounding);
+  return output;
 }
 
 void PrintFingeringTable(const std::string& argument, const InstrumentSearchResult& result,

@@ -12,18 +12,26 @@
 
 namespace corvanta::cli {
 
-// {"argument", "chordTones", "count", "fingerings", "voicings"}: the key
-// texts exactly as the search orders them and each voicing as an object;
-// both keep the first `limit` (all when negative) while "count" stays the
-// number found. `sounding` is the instrument with its capo on.
-nlohmann::json SearchJson(const std::string& argument, const InstrumentSearchResult& result,
-                          const Instrument& sounding, int limit);
+// {"argument", "chordTones", "count", "fingerings"} as fields, and
+// "voicings" as JSON text: the key texts exactly as the search orders them
+// and each voicing as an object; both keep the first `limit` (all when
+// negative) while "count" stays the number found. `sounding` is the
+// instrument with its capo on. A command adds its own fields and writes the
+// whole with DumpSearchJson.
+struct SearchOutput {
+  nlohmann::json fields;
+  std::string voicingsText;
+};
+SearchOutput SearchJson(const std::string& argument, const InstrumentSearchResult& result,
+                        const Instrument& sounding, int limit);
+// The fields given, with "voicings", as one compact JSON object.
+std::string DumpSearchJson(nlohmann::json json, const SearchOutput& search);
 
 // Each voicing as an object: {"frets", "barre", "position", "fingers",
 // "notes", "preferred"} (one entry per string, lowest-listed first, null
 // muted; fingers as the diagram draws them; notes with octaves as the
-// instrument sounds them).
-nlohmann::json VoicingsJson(std::span<const Voicing> voicings, const Instrument& sounding);
+// instrument sounds them), as JSON text.
+std::string VoicingsJsonText(std::span<const Voicing> voicings, const Instrument& sounding);
 
 // The result's voicings kept to the first `limit` (all when limit < 0).
 std::span<const Voicing> FirstVoicings(const InstrumentSearchResult& result, int limit);

@@ -30,14 +30,15 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
                     WithCapo(settings, capo, capoNames),
                     command.flats ? Accidentals::Flats : Accidentals::Sharps);
   if (text.json) {
-    nlohmann::json json = SearchJson(argument, result.search, sounding, limit);
+    SearchOutput search = SearchJson(argument, result.search, sounding, limit);
+    nlohmann::json& json = search.fields;
     json["names"] = NamesJson(result.names);
     if (text.capoShapes && capo > 0) {
       json["capoNames"] = "shapes";
       json["soundingRoot"] = WrapPitchClass(settings.rootPitchClass + capo);
       json["soundingBass"] = WrapPitchClass(settings.bassPitchClass + capo);
     }
-    out << json.dump() << "\n";
+    out << DumpSearchJson(json, search) << "\n";
   } else {
     PrintFingeringTable(argument, result.search, sounding, limit, out);
   }

@@ -5,9 +5,9 @@
 #include <sstream>
 
 #include "cli/commands.h"
-#include "modules/module_loader.h"
 #include "cli/synth_request.h"
 #include "files/output_file.h"
+#include "modules/module_loader.h"
 #include "search/instrument_search.h"
 #include "session/placed_fingering.h"
 #include "sound/fluidsynth/soundfont.h"

@@ -1,0 +1,69 @@
+// The voicings written as text against a plain reference built as a JSON
+// tree, field by field, over many results on several instruments.
+#include <gtest/gtest.h>
+
+#include "cli/output.h"
+#include "search/search_argument.h"
+#include "session/current_chord.h"
+#include "theory/catalogue.h"
+#include "view/layout/diagram_layout.h"
+
+namespace corvanta::cli {
+namespace {
+
+nlohmann::json ReferenceVoicing(const Voicing& voicing, const Instrument& sounding) {
+  const std::vector<int> frets = voicing.frets.ToVector();
+  nlohmann::json json;
+  json["frets"] = FretsJson(frets);
+  json["barre"] = nullptr;
+  for (std::size_t string = 0; string < frets.size(); ++string) {
+    if (frets[string] < 0) {
+      json["barre"] = {{"fret", -frets[string]}, {"fromString", string}};
+      break;
+    }
+  }
+  DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);
+  json["position"] = layout.firstFret;
+  nlohmann::json fingers = nlohmann::json::array();
+  for (int finger : layout.fingers)
+    fingers.push_back(finger == kNoFinger ? nlohmann::json(nullptr) : nlohmann::json(finger));
+  json["fingers"] = fingers;
+  nlohmann::json notes = nlohmann::json::array();
+  for (std::size_t string = 0; string < frets.size(); ++string) {
+    if (frets[string] == kMuted) continue;
+    int pitch = PitchAt(sounding, static_cast<int>(string), frets[string]);
+    if (pitch >= 0) notes.push_back(PitchName(pitch));
+  }
+  json["notes"] = notes;
+  json["preferred"] = voicing.preferred;
+  return json;
+}
+
+TEST(VoicingsJson, matchesTheReferenceTreeOnEveryInstrument) {
+  int compared = 0;
+  for (const char* name : {"guitar", "ukulele", "banjo", "guitar7"}) {
+    const Instrument& instrument = *FindInstrument(name);
+    for (int capo : {0, 3}) {
+      const Instrument sounding = InstrumentWithCapo(instrument, capo);
+      for (int row = 0; row < kChordTypeCount; row += 4) {
+        ChordEntry entry;
+        entry.ChooseRoot(row % 12);
+        entry.ChooseType(row);
+        InstrumentChordResult result = SearchChordOn(entry, instrument, capo);
+        const auto& voicings = result.search.voicings;
+        nlohmann::json reference = nlohmann::json::array();
+        for (const Voicing& voicing : voicings)
+          reference.push_back(ReferenceVoicing(voicing, sounding));
+        const std::string text = VoicingsJsonText(voicings, sounding);
+        // Parsed, and byte for byte as the tree dumps itself.
+        ASSERT_EQ(nlohmann::json::parse(text), reference) << name << " row " << row;
+        ASSERT_EQ(text, reference.dump()) << name << " row " << row;
+        compared += static_cast<int>(voicings.size());
+      }
+    }
+  }
+  EXPECT_GT(compared, 1000);
+}
+
+}  // namespace
+}  // namespace corvanta::cli
