@@ -27,6 +27,7 @@
 #include "view/diagram_sheet.h"
 #include "view/layout/neck_layout.h"
 #include "view/neck_view.h"
+#include "view/sheet_files.h"
 
 namespace corvanta {
 namespace {

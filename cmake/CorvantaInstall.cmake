@@ -3,7 +3,7 @@ install(TARGETS corvanta-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS corvanta_synth_module LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/corvanta)
 if(CORVANTA_BUILD_GUI)
   install(TARGETS corvanta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(TARGETS corvanta_drawing_module corvanta_synth_output_module
+  install(TARGETS corvanta_drawing_module corvanta_synth_output_module corvanta_export_module
           LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/corvanta)
   install(FILES data/org.corvanta.Corvanta.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES data/org.corvanta.Corvanta.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

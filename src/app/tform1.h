@@ -39,6 +39,7 @@ class QTranslator;
 namespace corvanta {
 
 class DiagramSheet;
+struct ExportFunctions;
 class NeckView;
 
 // A tuning preset's caption and an instrument item of the core's tables, in
@@ -158,6 +159,7 @@ class TForm1 : public QMainWindow {
   QString ExportInBackground(ChordSheet sheet,
                              const std::function<QString(const ChordSheet&)>& work);
   void PrintClick();
+  const ExportFunctions* Exports();
   void Image1ContextMenu(int index, QPoint globalPosition);
 
   // Chord controls (tform1_handlers.cpp).
@@ -212,6 +214,7 @@ class TForm1 : public QMainWindow {
   std::optional<InstrumentTuning> instrumentTuning_;  // none on the six-string guitar
   InstrumentChordResult result_;
   std::vector<int> selectedFrets_ = std::vector<int>(kStringCount, 0);
+  const ExportFunctions* exports_ = nullptr;  // the export module, once opened
   bool patchChosen_ = false;  // the user picked a sound: the instrument no longer sets it
   int clickX_ = 0;
   int clickY_ = 0;

@@ -9,13 +9,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProgressDialog>
 #include <QScrollArea>
 #include <thread>
 
+#include "app/export_functions.h"
 #include "app/tform1.h"
+#include "modules/module_loader.h"
 #include "session/sheet_heading.h"
 #include "theory/text_util.h"
 #include "view/chord_text.h"
@@ -106,14 +106,16 @@ void TForm1::ExportClick(bool selectedOnly) {
   QString path = QFileDialog::getSaveFileName(this, tr("导出和弦图"), suggested,
                                               "PNG (*.png);;SVG (*.svg);;PDF (*.pdf)");
   if (path.isEmpty()) return;
+  const ExportFunctions* exports = Exports();
+  if (exports == nullptr) return;
   QString suffix = QFileInfo(path).suffix().toLower();
   QString failure;
   if (suffix == "svg") {
-    failure =
-        ExportInBackground(sheet, [path](const ChordSheet& s) { return WriteSheetSvg(s, path); });
+    failure = ExportInBackground(
+        sheet, [path, exports](const ChordSheet& s) { return exports->svg(s, path); });
   } else if (suffix == "pdf") {
-    failure =
-        ExportInBackground(sheet, [path](const ChordSheet& s) { return WriteSheetPdf(s, path); });
+    failure = ExportInBackground(
+        sheet, [path, exports](const ChordSheet& s) { return exports->pdf(s, path); });
   } else {
     QInputDialog ask(this);
     ask.setWindowTitle(tr("导出和弦图"));
@@ -125,8 +127,9 @@ void TForm1::ExportClick(bool selectedOnly) {
     if (ask.exec() != QDialog::Accepted) return;
     const int scale = ask.intValue();
     if (suffix != "png") path += ".png";
-    failure = ExportInBackground(
-        sheet, [path, scale](const ChordSheet& s) { return WriteSheetPng(s, path, scale); });
+    failure = ExportInBackground(sheet, [path, scale, exports](const ChordSheet& s) {
+      return exports->png(s, path, scale);
+    });
   }
   if (!failure.isEmpty() && failure != kCancelledExport)
     QMessageBox::warning(this, "Corvanta", failure);
@@ -157,20 +160,19 @@ QString TForm1::ExportInBackground(ChordSheet sheet,
 }
 
 void TForm1::PrintClick() {
-  ChordSheet sheet = CurrentSheet(false);
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  // Logical units are points on the page, as in the PDF export.
-  QRectF page = printer.pageLayout().paintRect(QPageLayout::Point);
-  QPainter painter(&printer);
-  double scale = printer.resolution() / 72.0;
-  painter.scale(scale, scale);
-  int pages = SheetPageCount(sheet, page.size());
-  for (int index = 0; index < pages; ++index) {
-    if (index > 0) printer.newPage();
-    PaintSheetPage(painter, sheet, index, page.size());
+  if (const ExportFunctions* exports = Exports()) exports->print(CurrentSheet(false), this);
+}
+
+// The export module, opened at the first export or print; a message and
+// nothing when it is missing.
+const ExportFunctions* TForm1::Exports() {
+  if (exports_ == nullptr) {
+    std::string error;
+    exports_ = static_cast<const ExportFunctions*>(
+        LoadModuleEntry(kExportModuleName, kExportEntryName, error));
+    if (exports_ == nullptr) QMessageBox::warning(this, "Corvanta", QString::fromStdString(error));
   }
+  return exports_;
 }
 
 void TForm1::Image1ContextMenu(int index, QPoint globalPosition) {

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "cli/drawing_request.h"
-#include "view/chord_sheet.h"
+#include "view/sheet_files.h"
 
 namespace {
 

@@ -57,15 +57,11 @@ void PaintSheetPage(QPainter& painter, const ChordSheet& sheet, int page, QSizeF
 QSizeF SheetPictureSize(const ChordSheet& sheet, int columns);
 void PaintSheetPicture(QPainter& painter, const ChordSheet& sheet, int columns);
 
-// Written whole or not at all, to any target the program writes ("-" for
-// standard output); an empty text on success, else what went wrong. PNG at
-// scale device pixels per unit, at most kMostPngPixels; PDF on A4 pages, at
-// most kMostPdfPages (a single diagram on a page of its own size).
-inline constexpr double kMostPngPixels = 100e6;
+// Whether a drawing of the sheet was cancelled (its cancel flag set), and
+// what a cancelled write answers.
+bool SheetCancelled(const ChordSheet& sheet);
 inline constexpr const char* kCancelledExport = "cancelled";
-inline constexpr int kMostPdfPages = 500;
-QString WriteSheetPng(const ChordSheet& sheet, const QString& path, double scale);
-QString WriteSheetSvg(const ChordSheet& sheet, const QString& path);
-QString WriteSheetPdf(const ChordSheet& sheet, const QString& path);
+// The columns of the sheet's picture: one per diagram, at most six.
+int SheetPictureColumns(const ChordSheet& sheet);
 
 }  // namespace corvanta

@@ -12,6 +12,7 @@
 #include "view/diagram_painter.h"
 #include "view/drawn_assets.h"
 #include "view/layout/diagram_layout.h"
+#include "view/sheet_files.h"
 
 namespace corvanta {
 
