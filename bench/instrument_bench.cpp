@@ -2,6 +2,7 @@
 // C, 12 frets) on each, and the 7-string guitar's E minor seven at 24 frets.
 #include <benchmark/benchmark.h>
 
+#include "search/difficulty.h"
 #include "search/instrument_search.h"
 #include "search/search_argument.h"
 #include "theory/formula.h"
@@ -36,6 +37,32 @@ void SevenStringEMinorSevenAt24(benchmark::State& state) {
       static_cast<double>(SearchOn("guitar7", "00 03 07 10", 4, 24).voicings.size());
 }
 BENCHMARK(SevenStringEMinorSevenAt24)->Unit(benchmark::kMicrosecond);
+
+// The start chord on the guitar, ordered by ease (target: under 15 us).
+void StartChordByEase(benchmark::State& state) {
+  for (auto _ : state) {
+    InstrumentSearchResult result = SearchOn("guitar", "00 04 07", 0, 12);
+    OrderVoicings(result.voicings, VoicingOrderChoice::Ease);
+    benchmark::DoNotOptimize(result);
+  }
+}
+BENCHMARK(StartChordByEase)->Unit(benchmark::kMicrosecond);
+
+// The difficulty of 1,000 fingerings: the largest guitar result's first
+// thousand (target: under 50 us).
+void DifficultyOfAThousand(benchmark::State& state) {
+  const InstrumentSearchResult result = SearchOn("guitar", "00 05 07 10", 4, 24);
+  std::vector<std::vector<int>> frets;
+  for (std::size_t i = 0; i < 1000 && i < result.voicings.size(); ++i)
+    frets.push_back(result.voicings[i].frets.ToVector());
+  for (auto _ : state) {
+    double sum = 0;
+    for (const auto& values : frets) sum += Difficulty(values);
+    benchmark::DoNotOptimize(sum);
+  }
+  state.counters["fingerings"] = static_cast<double>(frets.size());
+}
+BENCHMARK(DifficultyOfAThousand)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace corvanta

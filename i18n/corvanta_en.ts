@@ -267,6 +267,26 @@
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>排序</source>
+        <translation>Order</translation>
+    </message>
+    <message>
+        <source>按把位</source>
+        <translation>By position</translation>
+    </message>
+    <message>
+        <source>按把位, 弦组和最高品排列 (默认)</source>
+        <translation>By position, string set and highest fret (the default)</translation>
+    </message>
+    <message>
+        <source>按难易</source>
+        <translation>By ease</translation>
+    </message>
+    <message>
+        <source>最容易按的和弦图在前</source>
+        <translation>The easiest shapes first</translation>
+    </message>
 </context>
 <context>
     <name>corvanta::SoundDevices</name>
@@ -437,6 +457,21 @@
     <message>
         <source>五弦贝斯</source>
         <translation>5-string bass</translation>
+    </message>
+</context>
+<context>
+    <name>Difficulty</name>
+    <message>
+        <source>容易</source>
+        <translation>easy</translation>
+    </message>
+    <message>
+        <source>中等</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>困难</source>
+        <translation>hard</translation>
     </message>
 </context>
 </TS>

@@ -48,6 +48,10 @@ void SetInstrument(const std::string& name, const std::string& pitches) {
   if (name == "custom") store.setValue("instrument/custom", QString::fromStdString(pitches));
 }
 
+bool VoicingOrderByEase() { return Store().value("view/order").toString() == "ease"; }
+
+void SetVoicingOrder(bool byEase) { Store().setValue("view/order", byEase ? "ease" : "position"); }
+
 UiLanguage Language() {
   return Store().value(kLanguageKey).toString() == kEnglishValue ? UiLanguage::English
                                                                  : UiLanguage::Chinese;

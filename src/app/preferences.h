@@ -34,6 +34,10 @@ std::string InstrumentName();
 std::string CustomPitches();
 void SetInstrument(const std::string& name, const std::string& pitches);
 
+// Whether the diagrams are ordered by ease (by position unless chosen before).
+bool VoicingOrderByEase();
+void SetVoicingOrder(bool byEase);
+
 // Chinese unless another language was chosen before.
 UiLanguage Language();
 void SetLanguage(UiLanguage language);

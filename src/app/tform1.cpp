@@ -51,6 +51,9 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
     const QSignalBlocker blocker(StandardNotation1);
     StandardNotation1->setChecked(notation_ == ChordNotation::Standard);
   }
+  order_ =
+      preferences::VoicingOrderByEase() ? VoicingOrderChoice::Ease : VoicingOrderChoice::Position;
+  orderItems_[order_ == VoicingOrderChoice::Ease ? 1 : 0]->setChecked(true);
   capoNames_ = preferences::CapoNaming();
   capoNamesItems_[capoNames_ == CapoNames::Shapes ? 1 : 0]->setChecked(true);
   ConnectControls();
@@ -110,6 +113,7 @@ void TForm1::SearchCurrentChord() {
   const Instrument tuned = TunedInstrument();
   const int capo = tuning_.state.capo;
   result_ = SearchChordOn(entry_, tuned, capo, capoNames_);
+  OrderVoicings(result_.search.voicings, order_);
   clickX_ = 0;
   clickY_ = 0;
   std::vector<std::vector<int>> frets;

@@ -9,6 +9,7 @@
 #include "app/preferences.h"
 #include "instrument/instrument_tuning.h"
 #include "instrument/tuning_controls.h"
+#include "search/difficulty.h"
 #include "session/current_chord.h"
 #include "sound/midi_output.h"
 #include "sound/strum_player.h"
@@ -49,6 +50,8 @@ bool CaptionFits(const QString& text, const QFont& font, int width);
 inline constexpr int kSmallestCaptionPixels = 8;
 QString TuningText(std::string_view coreText);
 QString InstrumentText(std::string_view coreText);
+// "easy", "medium", "hard" in the window's language.
+QString DifficultyWordText(DifficultyWord word);
 // Each string's first fret (a short string's, 0 for the others).
 std::vector<int> FirstFretsOf(const Instrument& instrument);
 
@@ -154,6 +157,7 @@ class TForm1 : public QMainWindow {
   // Diagram size, export and printing (tform1_export.cpp).
   void BuildViewMenu(QMenuBar* bar);
   void StepZoom(int direction);
+  void OrderClick(VoicingOrderChoice order);
   ChordSheet CurrentSheet(bool selectedOnly) const;
   void ExportClick(bool selectedOnly);
   QString ExportInBackground(ChordSheet sheet,
@@ -224,6 +228,7 @@ class TForm1 : public QMainWindow {
   bool created_ = false;
   ChordNotation notation_ = ChordNotation::Classic;
   CapoNames capoNames_ = CapoNames::Sounding;
+  VoicingOrderChoice order_ = VoicingOrderChoice::Position;
   UiLanguage language_ = UiLanguage::Chinese;
   std::unique_ptr<QTranslator> translator_;
   // The last typed symbol's reading, shown in the status bar until the chord changes.
@@ -288,6 +293,8 @@ class TForm1 : public QMainWindow {
   QMenu* zoomMenu_ = nullptr;
   QMenu* exportMenu_ = nullptr;
   std::array<QAction*, 4> zoomItems_{};
+  QMenu* orderMenu_ = nullptr;
+  std::array<QAction*, 2> orderItems_{};  // by position, by ease
   QAction* ZoomIn1 = nullptr;
   QAction* ZoomOut1 = nullptr;
   QAction* ZoomReset1 = nullptr;

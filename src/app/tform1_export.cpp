@@ -53,6 +53,28 @@ void TForm1::BuildViewMenu(QMenuBar* bar) {
   ZoomReset1->setObjectName("ZoomReset1");
   ZoomReset1->setShortcut(QKeySequence("Ctrl+0"));
   connect(ZoomReset1, &QAction::triggered, this, [this] { SetZoom(100, true); });
+  // The order of the diagrams: by position (as the search gives them) or by ease.
+  orderMenu_ = viewMenu_->addMenu(QString());
+  orderMenu_->setObjectName("OrderMenu");
+  orderMenu_->setToolTipsVisible(true);
+  auto* orders = new QActionGroup(orderMenu_);
+  const char* names[] = {"OrderByPosition1", "OrderByEase1"};
+  for (std::size_t i = 0; i < orderItems_.size(); ++i) {
+    QAction* item = orderMenu_->addAction(QString());
+    item->setObjectName(names[i]);
+    item->setCheckable(true);
+    orders->addAction(item);
+    orderItems_[i] = item;
+    const auto order = i == 0 ? VoicingOrderChoice::Position : VoicingOrderChoice::Ease;
+    connect(item, &QAction::triggered, this, [this, order] { OrderClick(order); });
+  }
+}
+
+void TForm1::OrderClick(VoicingOrderChoice order) {
+  if (order == order_) return;
+  order_ = order;
+  preferences::SetVoicingOrder(order == VoicingOrderChoice::Ease);
+  SearchCurrentChord();
 }
 
 void TForm1::SetZoom(int percent, bool remember) {

@@ -26,6 +26,8 @@
 
 #include "app/app_fonts.h"
 #include "app/tform1.h"
+#include "search/difficulty.h"
+#include "search/voicing.h"
 #include "sound/midi_messages.h"
 #include "sound/strum.h"
 #include "theory/catalogue.h"
@@ -274,6 +276,14 @@ QWidget* TForm1::BuildMainArea() {
   ScrollBoxViolao->verticalScrollBar()->setSingleStep(20);
   ScrollBoxViolao->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Image1 = Named(new DiagramSheet, "Image1");
+  // Each diagram's hint: its frets and how easy it is to play.
+  Image1->SetToolTipText([this](int index) {
+    const std::vector<int> frets = Image1->Fingerings()[static_cast<std::size_t>(index)];
+    const double difficulty = Difficulty(frets);
+    return QString::fromStdString(ReadableFrets(frets)) + "  \u00b7 " +
+           DifficultyWordText(WordForDifficulty(difficulty)) +
+           QString(" (%1)").arg(difficulty, 0, 'f', 1);
+  });
   ScrollBoxViolao->setWidget(Image1);
   ScrollBoxViolao->setWidgetResizable(false);
   scrollLayout->addWidget(ScrollBoxViolao);

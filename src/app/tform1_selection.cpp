@@ -49,7 +49,11 @@ void TForm1::ScrollToDiagram(int index) {
 // Muted strings read X and barre signs vanish, and the key text's final
 // blank stays: "X 3 2 0 1 0 ".
 void TForm1::ShowSelectedFrets() {
-  Edit1->setText(QString::fromStdString(ReadableFrets(selectedFrets_) + ' '));
+  QString text = QString::fromStdString(ReadableFrets(selectedFrets_) + ' ');
+  // Ordered by ease, the info box says how easy the shape is.
+  if (order_ == VoicingOrderChoice::Ease)
+    text += " \u00b7 " + DifficultyWordText(WordForDifficulty(Difficulty(selectedFrets_)));
+  Edit1->setText(text);
 }
 
 void TForm1::DrawNeck(const std::vector<int>& frets) {

@@ -64,6 +64,18 @@ QString TuningText(std::string_view coreText) {
   return QCoreApplication::translate(kPresetContext, ToQString(coreText).toUtf8().constData());
 }
 
+QString DifficultyWordText(DifficultyWord word) {
+  switch (word) {
+    case DifficultyWord::Easy:
+      return QCoreApplication::translate("Difficulty", "容易");
+    case DifficultyWord::Medium:
+      return QCoreApplication::translate("Difficulty", "中等");
+    case DifficultyWord::Hard:
+      return QCoreApplication::translate("Difficulty", "困难");
+  }
+  return {};
+}
+
 QString InstrumentText(std::string_view coreText) {
   return QCoreApplication::translate(kInstrumentContext, ToQString(coreText).toUtf8().constData());
 }
@@ -166,6 +178,11 @@ void TForm1::RetranslateUi() {
     ComboBoxPatch->setEditText(shown >= 0 ? ComboBoxPatch->itemText(shown) : typed);
   // A sound the instrument chose is named in the new language too.
   if (!patchChosen_ && !instrument_.IsGuitar()) FollowInstrumentSound();
+  orderMenu_->setTitle(tr("排序"));
+  orderItems_[0]->setText(tr("按把位"));
+  orderItems_[0]->setToolTip(tr("按把位, 弦组和最高品排列 (默认)"));
+  orderItems_[1]->setText(tr("按难易"));
+  orderItems_[1]->setToolTip(tr("最容易按的和弦图在前"));
   instrumentMenu_->setTitle(tr("乐器"));
   const auto& instruments = BuiltInInstruments();
   for (std::size_t i = 0; i < instruments.size(); ++i)

@@ -57,6 +57,15 @@ CapoNames CapoNamesOf(bool capoShapes) {
   return capoShapes ? CapoNames::Shapes : CapoNames::Sounding;
 }
 
+void AddOrderOption(CLI::App& command, std::string& order) {
+  command.add_option("--order", order, "position (the default) or ease (easiest first)")
+      ->check(CLI::IsMember({"position", "ease"}));
+}
+
+VoicingOrderChoice ParseOrder(const std::string& order) {
+  return order == "ease" ? VoicingOrderChoice::Ease : VoicingOrderChoice::Position;
+}
+
 int ParseLimit(const std::optional<int>& limit) {
   if (!limit) return -1;
   if (*limit < 0) throw BadArgument("--limit: " + std::to_string(*limit) + " is not a count");
@@ -108,6 +117,7 @@ void AddSettingOptions(CLI::App& command, SearchOptionText& text) {
   command.add_flag("--json", text.json, "print one JSON object");
   AddCapoOption(command, text.capo);
   AddCapoShapesOption(command, text.capoShapes);
+  AddOrderOption(command, text.order);
   command.add_option("--limit", text.limit,
                      "keep only the first N fingerings (count stays the total)");
 }

@@ -6,6 +6,7 @@
 
 #include "instrument/capo.h"
 #include "instrument/instrument.h"
+#include "search/difficulty.h"
 #include "search/search_settings.h"
 #include "symbols/chord_spelling.h"
 #include "theory/catalogue.h"
@@ -30,8 +31,9 @@ struct SearchOptionText {
   int fifth = kPerfectFifth;
   bool json = false;
   int capo = 0;
-  bool capoShapes = false;   // chord names are shapes above the capo
-  std::optional<int> limit;  // every fingering when not given
+  bool capoShapes = false;         // chord names are shapes above the capo
+  std::string order = "position";  // or "ease"
+  std::optional<int> limit;        // every fingering when not given
 };
 
 // A bad argument: the message names it; the program exits with status 2.
@@ -43,6 +45,9 @@ void AddChordOptions(CLI::App& command, SearchOptionText& text);
 void AddCapoOption(CLI::App& command, int& capo);
 void AddCapoShapesOption(CLI::App& command, bool& capoShapes);
 CapoNames CapoNamesOf(bool capoShapes);
+// --order position|ease (the option's check keeps it to these).
+void AddOrderOption(CLI::App& command, std::string& order);
+VoicingOrderChoice ParseOrder(const std::string& order);
 void AddSettingOptions(CLI::App& command, SearchOptionText& text);
 // --tuning and --instrument, the same on every command.
 void AddTuningOption(CLI::App& command, std::optional<std::string>& tuning);

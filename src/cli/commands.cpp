@@ -79,6 +79,7 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   AddNotationOption(*sheet, texts.sheet.notation, "classic (default) or standard");
   AddDrawingOutputs(*sheet, texts.sheet);
   AddCapoShapesOption(*sheet, texts.sheet.capoShapes);
+  AddOrderOption(*sheet, texts.sheet.order);
 
   auto* strum =
       app.add_subcommand("strum", "the MIDI messages of a strum, or its sound as a WAV file");

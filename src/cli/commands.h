@@ -52,6 +52,7 @@ struct DrawCommandText {
   std::string instrument = "guitar";
   int capo = 0;
   bool capoShapes = false;  // sheet: the symbols are shapes above the capo
+  std::string order = "position";
   bool leftHanded = false;
   int scale = 1;
   int perChord = 1;

@@ -103,6 +103,7 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
     SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(symbol), notation);
     if (!reading.namesRoot) throw BadArgument("sheet: '" + symbol + "' names no root note");
     InstrumentChordResult result = SearchChordOn(entry, instrument, capo, capoNames);
+    OrderVoicings(result.search.voicings, ParseOrder(command.order));
     if (result.search.voicings.empty()) {
       std::cerr << "corvanta-cli: warning: '" << PrintableText(symbol)
                 << "' has no fingering here; it is left off the sheet\n";

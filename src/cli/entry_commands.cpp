@@ -126,6 +126,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
               << "' was not recognised\n";
   InstrumentChordResult result = SearchChordOn(entry, instrument, command.options.capo,
                                                CapoNamesOf(command.options.capoShapes));
+  OrderVoicings(result.search.voicings, ParseOrder(command.options.order));
   nlohmann::json json;
   json["echo"] = TextJson(entry.state.chordSymbol);
   json["root"] = entry.state.rootPitchClass;
@@ -155,6 +156,7 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
   for (int item : items) entry.ToggleDegree(item);
   InstrumentChordResult result = SearchChordOn(entry, instrument, command.options.capo,
                                                CapoNamesOf(command.options.capoShapes));
+  OrderVoicings(result.search.voicings, ParseOrder(command.options.order));
   nlohmann::json json;
   json["formula"] = entry.state.chordFormula;
   json["typeName"] = TextJson(entry.state.typeName);

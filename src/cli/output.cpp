@@ -1,7 +1,9 @@
 #include "cli/output.h"
 
+#include <cmath>
 #include <iomanip>
 
+#include "search/difficulty.h"
 #include "search/fingering.h"
 #include "theory/note_names.h"
 #include "theory/text_util.h"
@@ -37,6 +39,11 @@ nlohmann::json FretsJson(std::span<const int> frets) {
 
 namespace {
 
+// The difficulty as JSON shows it: one decimal is all its precision means.
+double DifficultyFigure(std::span<const int> frets) {
+  return std::round(Difficulty(frets) * 10) / 10;
+}
+
 // One voicing as compact JSON text, its keys in the order nlohmann's dump
 // writes them (sorted): a large result's voicings are written one by one
 // instead of built as a tree of thousands of small objects.
@@ -56,6 +63,8 @@ void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument
     }
   }
   if (!barre) out += "null";
+  out += ",\"difficulty\":";
+  out += nlohmann::json(DifficultyFigure(frets)).dump();
   const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);
   out += ",\"fingers\":[";
   for (std::size_t i = 0; i < layout.fingers.size(); ++i) {

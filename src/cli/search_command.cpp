@@ -29,6 +29,7 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
       SearchAndName(argument, InstrumentUnderCapo(instrument, capo, capoNames),
                     WithCapo(settings, capo, capoNames),
                     command.flats ? Accidentals::Flats : Accidentals::Sharps);
+  OrderVoicings(result.search.voicings, ParseOrder(text.order));
   if (text.json) {
     SearchOutput search = SearchJson(argument, result.search, sounding, limit);
     nlohmann::json& json = search.fields;

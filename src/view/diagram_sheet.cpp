@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 #include "view/diagram_painter.h"
@@ -163,6 +164,20 @@ void DiagramSheet::contextMenuEvent(QContextMenuEvent* event) {
   auto index =
       ItemAt(event->pos().x(), event->pos().y(), width(), height(), FingeringCount(), cell_);
   emit contextMenuRequested(index.value_or(-1), event->globalPos());
+}
+
+bool DiagramSheet::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip || !toolTipText_) return QWidget::event(event);
+  const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+  const auto index = ItemAt(at.x(), at.y(), width(), height(), FingeringCount(), cell_);
+  if (index) {
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), toolTipText_(*index), this,
+                       CellRect(*index));
+  } else {
+    QToolTip::hideText();
+    event->ignore();
+  }
+  return true;
 }
 
 void DiagramSheet::focusInEvent(QFocusEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "search/fingering.h"
@@ -35,6 +36,8 @@ class DiagramSheet : public QWidget {
   void SetLeftHanded(bool leftHanded);
   // The capo each diagram draws (0: none).
   void SetCapo(int capo);
+  // The hint a diagram shows under the mouse (none by default).
+  void SetToolTipText(std::function<QString(int index)> text) { toolTipText_ = std::move(text); }
   // The diagram size in percent; the picture is laid out again for the width.
   void SetZoom(int percent, int width);
   // Redraws the old highlighted cell plainly and this one highlighted (-1:
@@ -68,6 +71,7 @@ class DiagramSheet : public QWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   int RowsPerScreen() const;
@@ -76,6 +80,7 @@ class DiagramSheet : public QWidget {
   std::vector<int> openPitches_{40, 45, 50, 55, 59, 64};
   std::vector<int> stringStarts_ = std::vector<int>(6, 0);
   bool bassByPitch_ = false;
+  std::function<QString(int index)> toolTipText_;
   int columns_ = 1;
   int highlighted_ = -1;
   bool leftHanded_ = false;

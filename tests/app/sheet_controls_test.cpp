@@ -123,6 +123,29 @@ class SheetControlsTest : public QObject {
     QVERIFY(svg.startsWith("<?xml"));
     QVERIFY(svg.trimmed().endsWith("</svg>"));
   }
+
+  // Ordered by ease, the diagrams, clicks and keys follow the easiest-first
+  // order, the info box says how easy the shape is; the choice is kept.
+  void theDiagramsMayBeOrderedByEase() {
+    {
+      Window window;
+      const auto byPosition = window.form->Result().search.voicings;
+      const int searches = window.form->SearchCount();
+      window.form->findChild<QAction*>("OrderByEase1")->trigger();
+      QCOMPARE(window.form->SearchCount(), searches + 1);
+      const auto& byEase = window.form->Result().search.voicings;
+      QCOMPARE(byEase.size(), byPosition.size());
+      QVERIFY(byEase != byPosition);
+      window.ClickCell(1);
+      QCOMPARE(window.form->SelectedFrets(), byEase[1].frets.ToVector());
+      QVERIFY(window.Get<QLineEdit>("Edit1")->text().contains(QString::fromUtf8("· 容易")));
+    }
+    Window again;
+    QVERIFY(again.form->findChild<QAction*>("OrderByEase1")->isChecked());
+    again.form->findChild<QAction*>("OrderByPosition1")->trigger();
+    again.ClickCell(0);
+    QCOMPARE(again.Get<QLineEdit>("Edit1")->text(), QString("X 3 2 0 1 0 "));
+  }
 };
 
 }  // namespace corvanta

@@ -118,6 +118,18 @@ TEST(CliCapoShapes, searchTheShapeAndSayWhatSounds) {
             Json("query G --capo 2 --capo-shapes")["fingerings"]);
 }
 
+// Ordered by ease: the promoted shape first, then the easiest; each voicing
+// says its difficulty.
+TEST(CliOrder, easeOrdersByDifficultyAndPositionStaysTheDefault) {
+  auto ease = Json("query F --order ease --limit 3");
+  EXPECT_EQ(ease["voicings"][0]["preferred"], true);
+  EXPECT_LE(ease["voicings"][1]["difficulty"].get<double>(),
+            ease["voicings"][2]["difficulty"].get<double>());
+  EXPECT_EQ(Json("query Dm --order position")["fingerings"], Json("query Dm")["fingerings"]);
+  EXPECT_EQ(Json("search --json --order ease")["count"], Json("search --json")["count"]);
+  EXPECT_EQ(RunCli("search --order hardest").status, 2);
+}
+
 TEST(CliInstruments, listsTheBuiltInInstruments) {
   auto list = Json("instruments --json");
   ASSERT_EQ(list.size(), 11u);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/output.h"
+#include "search/difficulty.h"
 #include "search/search_argument.h"
 #include "session/current_chord.h"
 #include "theory/catalogue.h"
@@ -36,6 +37,7 @@ nlohmann::json ReferenceVoicing(const Voicing& voicing, const Instrument& soundi
   }
   json["notes"] = notes;
   json["preferred"] = voicing.preferred;
+  json["difficulty"] = std::round(Difficulty(frets) * 10) / 10;
   return json;
 }
 
