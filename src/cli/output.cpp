@@ -5,6 +5,7 @@
 
 #include "search/difficulty.h"
 #include "search/fingering.h"
+#include "theory/interval_names.h"
 #include "theory/note_names.h"
 #include "theory/text_util.h"
 #include "view/layout/diagram_layout.h"
@@ -47,7 +48,8 @@ double DifficultyFigure(std::span<const int> frets) {
 // One voicing as compact JSON text, its keys in the order nlohmann's dump
 // writes them (sorted): a large result's voicings are written one by one
 // instead of built as a tree of thousands of small objects.
-void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument& sounding) {
+void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument& sounding,
+                      const ChordContext& chord) {
   const std::vector<int> frets = voicing.frets.ToVector();
   auto number = [&](int value) { out += std::to_string(value); };
   out += "{\"barre\":";
@@ -84,6 +86,19 @@ void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument
       number(frets[i] < 0 ? -frets[i] : frets[i]);
     }
   }
+  out += "],\"intervals\":[";
+  for (std::size_t string = 0; string < frets.size(); ++string) {
+    if (string > 0) out += ',';
+    const int pitch =
+        frets[string] == kMuted ? -1 : PitchAt(sounding, static_cast<int>(string), frets[string]);
+    if (pitch < 0 || chord.root == kNoPitchClass) {
+      out += "null";
+    } else {
+      out += '"';
+      out += IntervalName(pitch - chord.root, chord.intervals);
+      out += '"';
+    }
+  }
   out += "],\"notes\":[";
   bool first = true;
   for (std::size_t string = 0; string < frets.size(); ++string) {
@@ -103,12 +118,20 @@ void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument
 
 }  // namespace
 
-std::string VoicingsJsonText(std::span<const Voicing> voicings, const Instrument& sounding) {
+ChordContext ChordContextOf(const InstrumentSearchResult& result, int rootPitchClass) {
+  ChordContext chord{rootPitchClass, {}};
+  for (int tone : result.chordTones)
+    chord.intervals.push_back(WrapPitchClass(tone - rootPitchClass));
+  return chord;
+}
+
+std::string VoicingsJsonText(std::span<const Voicing> voicings, const Instrument& sounding,
+                             const ChordContext& chord) {
   std::string out = "[";
-  out.reserve(voicings.size() * 160);
+  out.reserve(voicings.size() * 200);
   for (std::size_t i = 0; i < voicings.size(); ++i) {
     if (i > 0) out += ',';
-    WriteVoicingJson(out, voicings[i], sounding);
+    WriteVoicingJson(out, voicings[i], sounding, chord);
   }
   out += ']';
   return out;
@@ -131,7 +154,7 @@ std::span<const Voicing> FirstVoicings(const InstrumentSearchResult& result, int
 }
 
 SearchOutput SearchJson(const std::string& argument, const InstrumentSearchResult& result,
-                        const Instrument& sounding, int limit) {
+                        const Instrument& sounding, int limit, int rootPitchClass) {
   SearchOutput output;
   nlohmann::json& json = output.fields;
   json["argument"] = argument;
@@ -141,7 +164,7 @@ SearchOutput SearchJson(const std::string& argument, const InstrumentSearchResul
   nlohmann::json keys = nlohmann::json::array();
   for (const Voicing& voicing : shown) keys.push_back(VoicingKeyText(voicing));
   json["fingerings"] = keys;
-  output.voicingsText = VoicingsJsonText(shown, sounding);
+  output.voicingsText = VoicingsJsonText(shown, sounding, ChordContextOf(result, rootPitchClass));
   return output;
 }
 

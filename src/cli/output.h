@@ -23,15 +23,26 @@ struct SearchOutput {
   std::string voicingsText;
 };
 SearchOutput SearchJson(const std::string& argument, const InstrumentSearchResult& result,
-                        const Instrument& sounding, int limit);
+                        const Instrument& sounding, int limit, int rootPitchClass);
 // The fields given, with "voicings", as one compact JSON object.
 std::string DumpSearchJson(nlohmann::json json, const SearchOutput& search);
 
-// Each voicing as an object: {"frets", "barre", "position", "fingers",
-// "notes", "preferred"} (one entry per string, lowest-listed first, null
-// muted; fingers as the diagram draws them; notes with octaves as the
-// instrument sounds them), as JSON text.
-std::string VoicingsJsonText(std::span<const Voicing> voicings, const Instrument& sounding);
+// The chord a voicing's intervals are named in: its root and every chord
+// tone's semitones above it.
+struct ChordContext {
+  int root;
+  std::vector<int> intervals;
+};
+ChordContext ChordContextOf(const InstrumentSearchResult& result, int rootPitchClass);
+
+// Each voicing as an object: {"barre", "difficulty", "fingers", "frets",
+// "intervals", "notes", "position", "preferred"} (fingers, frets and
+// intervals one entry per string, lowest-listed first, null muted; fingers
+// as the diagram draws them; intervals as players name them in the chord,
+// R, b3, 5, b7, 9...; notes the sounding strings' pitches with octaves), as
+// JSON text.
+std::string VoicingsJsonText(std::span<const Voicing> voicings, const Instrument& sounding,
+                             const ChordContext& chord);
 
 // The result's voicings kept to the first `limit` (all when limit < 0).
 std::span<const Voicing> FirstVoicings(const InstrumentSearchResult& result, int limit);

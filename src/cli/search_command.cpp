@@ -31,7 +31,8 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
                     command.flats ? Accidentals::Flats : Accidentals::Sharps);
   OrderVoicings(result.search.voicings, ParseOrder(text.order));
   if (text.json) {
-    SearchOutput search = SearchJson(argument, result.search, sounding, limit);
+    SearchOutput search =
+        SearchJson(argument, result.search, sounding, limit, settings.rootPitchClass);
     nlohmann::json& json = search.fields;
     json["names"] = NamesJson(result.names);
     if (text.capoShapes && capo > 0) {

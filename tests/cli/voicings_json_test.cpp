@@ -7,12 +7,14 @@
 #include "search/search_argument.h"
 #include "session/current_chord.h"
 #include "theory/catalogue.h"
+#include "theory/interval_names.h"
 #include "view/layout/diagram_layout.h"
 
 namespace corvanta::cli {
 namespace {
 
-nlohmann::json ReferenceVoicing(const Voicing& voicing, const Instrument& sounding) {
+nlohmann::json ReferenceVoicing(const Voicing& voicing, const Instrument& sounding,
+                                const ChordContext& chord) {
   const std::vector<int> frets = voicing.frets.ToVector();
   nlohmann::json json;
   json["frets"] = FretsJson(frets);
@@ -38,6 +40,15 @@ nlohmann::json ReferenceVoicing(const Voicing& voicing, const Instrument& soundi
   json["notes"] = notes;
   json["preferred"] = voicing.preferred;
   json["difficulty"] = std::round(Difficulty(frets) * 10) / 10;
+  nlohmann::json intervals = nlohmann::json::array();
+  for (std::size_t string = 0; string < frets.size(); ++string) {
+    const int pitch =
+        frets[string] == kMuted ? -1 : PitchAt(sounding, static_cast<int>(string), frets[string]);
+    intervals.push_back(pitch < 0
+                            ? nlohmann::json(nullptr)
+                            : nlohmann::json(IntervalName(pitch - chord.root, chord.intervals)));
+  }
+  json["intervals"] = intervals;
   return json;
 }
 
@@ -54,9 +65,10 @@ TEST(VoicingsJson, matchesTheReferenceTreeOnEveryInstrument) {
         InstrumentChordResult result = SearchChordOn(entry, instrument, capo);
         const auto& voicings = result.search.voicings;
         nlohmann::json reference = nlohmann::json::array();
+        const ChordContext chord = ChordContextOf(result.search, entry.state.rootPitchClass);
         for (const Voicing& voicing : voicings)
-          reference.push_back(ReferenceVoicing(voicing, sounding));
-        const std::string text = VoicingsJsonText(voicings, sounding);
+          reference.push_back(ReferenceVoicing(voicing, sounding, chord));
+        const std::string text = VoicingsJsonText(voicings, sounding, chord);
         // Parsed, and byte for byte as the tree dumps itself.
         ASSERT_EQ(nlohmann::json::parse(text), reference) << name << " row " << row;
         ASSERT_EQ(text, reference.dump()) << name << " row " << row;
