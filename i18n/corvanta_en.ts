@@ -287,6 +287,22 @@
         <source>最容易按的和弦图在前</source>
         <translation>The easiest shapes first</translation>
     </message>
+    <message>
+        <source>弦下标记</source>
+        <translation>Under the strings</translation>
+    </message>
+    <message>
+        <source>发音标记</source>
+        <translation>Marks</translation>
+    </message>
+    <message>
+        <source>音名</source>
+        <translation>Note names</translation>
+    </message>
+    <message>
+        <source>音程</source>
+        <translation>Intervals</translation>
+    </message>
 </context>
 <context>
     <name>corvanta::SoundDevices</name>

@@ -1,6 +1,7 @@
 #include "app/preferences.h"
 
 #include <QSettings>
+#include <algorithm>
 
 namespace corvanta::preferences {
 namespace {
@@ -51,6 +52,10 @@ void SetInstrument(const std::string& name, const std::string& pitches) {
 bool VoicingOrderByEase() { return Store().value("view/order").toString() == "ease"; }
 
 void SetVoicingOrder(bool byEase) { Store().setValue("view/order", byEase ? "ease" : "position"); }
+
+int StringLabelChoice() { return std::clamp(Store().value("view/labels", 0).toInt(), 0, 2); }
+
+void SetStringLabels(int choice) { Store().setValue("view/labels", choice); }
 
 UiLanguage Language() {
   return Store().value(kLanguageKey).toString() == kEnglishValue ? UiLanguage::English

@@ -38,6 +38,10 @@ void SetInstrument(const std::string& name, const std::string& pitches);
 bool VoicingOrderByEase();
 void SetVoicingOrder(bool byEase);
 
+// What stands under the strings: 0 marks (the default), 1 notes, 2 intervals.
+int StringLabelChoice();
+void SetStringLabels(int choice);
+
 // Chinese unless another language was chosen before.
 UiLanguage Language();
 void SetLanguage(UiLanguage language);

@@ -54,6 +54,8 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
   order_ =
       preferences::VoicingOrderByEase() ? VoicingOrderChoice::Ease : VoicingOrderChoice::Position;
   orderItems_[order_ == VoicingOrderChoice::Ease ? 1 : 0]->setChecked(true);
+  labels_ = static_cast<StringLabels>(preferences::StringLabelChoice());
+  ApplyStringLabels();
   capoNames_ = preferences::CapoNaming();
   capoNamesItems_[capoNames_ == CapoNames::Shapes ? 1 : 0]->setChecked(true);
   ConnectControls();

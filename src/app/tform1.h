@@ -55,6 +55,9 @@ QString DifficultyWordText(DifficultyWord word);
 // Each string's first fret (a short string's, 0 for the others).
 std::vector<int> FirstFretsOf(const Instrument& instrument);
 
+// What stands under each string of a diagram.
+enum class StringLabels { Marks, Notes, Intervals };
+
 // The main window. It owns the chord entry, the tuning and the last search
 // result; every handler reads its control, calls the core, mirrors the
 // result into the controls and runs the searches the core asked for.
@@ -158,6 +161,9 @@ class TForm1 : public QMainWindow {
   void BuildViewMenu(QMenuBar* bar);
   void StepZoom(int direction);
   void OrderClick(VoicingOrderChoice order);
+  void BuildLabelMenu();
+  void StringLabelsClick(StringLabels labels);
+  void ApplyStringLabels();
   ChordSheet CurrentSheet(bool selectedOnly) const;
   void ExportClick(bool selectedOnly);
   QString ExportInBackground(ChordSheet sheet,
@@ -229,6 +235,7 @@ class TForm1 : public QMainWindow {
   ChordNotation notation_ = ChordNotation::Classic;
   CapoNames capoNames_ = CapoNames::Sounding;
   VoicingOrderChoice order_ = VoicingOrderChoice::Position;
+  StringLabels labels_ = StringLabels::Marks;
   UiLanguage language_ = UiLanguage::Chinese;
   std::unique_ptr<QTranslator> translator_;
   // The last typed symbol's reading, shown in the status bar until the chord changes.
@@ -295,6 +302,8 @@ class TForm1 : public QMainWindow {
   std::array<QAction*, 4> zoomItems_{};
   QMenu* orderMenu_ = nullptr;
   std::array<QAction*, 2> orderItems_{};  // by position, by ease
+  QMenu* labelMenu_ = nullptr;
+  std::array<QAction*, 3> labelItems_{};  // marks, notes, intervals
   QAction* ZoomIn1 = nullptr;
   QAction* ZoomOut1 = nullptr;
   QAction* ZoomReset1 = nullptr;

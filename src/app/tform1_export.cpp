@@ -16,7 +16,9 @@
 #include "app/export_functions.h"
 #include "app/tform1.h"
 #include "modules/module_loader.h"
+#include "search/instrument_search.h"
 #include "session/sheet_heading.h"
+#include "theory/interval_names.h"
 #include "theory/text_util.h"
 #include "view/chord_text.h"
 #include "view/diagram_sheet.h"
@@ -68,6 +70,58 @@ void TForm1::BuildViewMenu(QMenuBar* bar) {
     const auto order = i == 0 ? VoicingOrderChoice::Position : VoicingOrderChoice::Ease;
     connect(item, &QAction::triggered, this, [this, order] { OrderClick(order); });
   }
+  BuildLabelMenu();
+}
+
+void TForm1::BuildLabelMenu() {
+  labelMenu_ = viewMenu_->addMenu(QString());
+  labelMenu_->setObjectName("StringLabelMenu");
+  auto* group = new QActionGroup(labelMenu_);
+  const char* names[] = {"LabelMarks1", "LabelNotes1", "LabelIntervals1"};
+  for (std::size_t i = 0; i < labelItems_.size(); ++i) {
+    QAction* item = labelMenu_->addAction(QString());
+    item->setObjectName(names[i]);
+    item->setCheckable(true);
+    group->addAction(item);
+    labelItems_[i] = item;
+    const auto labels = static_cast<StringLabels>(i);
+    connect(item, &QAction::triggered, this, [this, labels] { StringLabelsClick(labels); });
+  }
+}
+
+void TForm1::StringLabelsClick(StringLabels labels) {
+  labels_ = labels;
+  preferences::SetStringLabels(static_cast<int>(labels));
+  ApplyStringLabels();
+}
+
+// The diagrams' labels under the strings: the marks, or each sounding
+// string's note (spelled as the root grid spells) or interval in the chord.
+void TForm1::ApplyStringLabels() {
+  labelItems_[static_cast<std::size_t>(labels_)]->setChecked(true);
+  if (labels_ == StringLabels::Marks) {
+    Image1->SetLabeller({});
+    return;
+  }
+  Image1->SetLabeller([this](const std::vector<int>& frets) {
+    const Instrument sounding = InstrumentWithCapo(TunedInstrument(), tuning_.state.capo);
+    const int root = entry_.state.rootPitchClass;
+    std::vector<int> chord;
+    for (int tone : result_.search.chordTones) chord.push_back(WrapPitchClass(tone - root));
+    std::vector<std::string> labels;
+    for (std::size_t string = 0; string < frets.size(); ++string) {
+      const int pitch =
+          frets[string] == kMuted ? -1 : PitchAt(sounding, static_cast<int>(string), frets[string]);
+      if (pitch < 0) {
+        labels.emplace_back();
+      } else if (labels_ == StringLabels::Notes) {
+        labels.emplace_back(NoteNamesFor(entry_.state.rootGridNames)[WrapPitchClass(pitch)]);
+      } else {
+        labels.emplace_back(IntervalName(pitch - root, chord));
+      }
+    }
+    return labels;
+  });
 }
 
 void TForm1::OrderClick(VoicingOrderChoice order) {

@@ -26,6 +26,34 @@ std::vector<int> GridLineTops(const DiagramLayout& layout, std::span<const int> 
   return tops;
 }
 
+// Draws the labels where the sounding strings' marks stand and returns the
+// placements without those marks.
+std::vector<Placement> LabelledMarks(QPainter& painter, const DiagramLayout& layout, QPointF origin,
+                                     bool leftHanded, std::span<const std::string> labels) {
+  std::vector<Placement> kept;
+  QFont font("DejaVu Sans");
+  font.setPixelSize(8);
+  for (const Placement& p : layout.placements) {
+    const bool mark = p.sprite == Sprite::BassMark || p.sprite == Sprite::SoundingMark;
+    if (!mark) {
+      kept.push_back(p);
+      continue;
+    }
+    // Marks stand one string spacing apart from the first string's x.
+    const int position = (p.x - kDiagramMarkOriginX) / kDiagramStringSpacing;
+    const int string = leftHanded ? layout.strings - 1 - position : position;
+    if (string < 0 || string >= layout.strings) continue;
+    font.setBold(p.sprite == Sprite::BassMark);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QRectF box(origin + QPointF(p.x + 3 - kDiagramStringSpacing / 2.0, p.y - 3),
+                     QSizeF(kDiagramStringSpacing, 12));
+    painter.drawText(box, Qt::AlignCenter | Qt::TextDontClip,
+                     QString::fromStdString(labels[static_cast<std::size_t>(string)]));
+  }
+  return kept;
+}
+
 const QColor kCapoColour(70, 70, 70);
 constexpr int kCapoBarHeight = 5;
 // The diagram's grid spans x 22..80 on six strings; the marks' row ends at y 97.
@@ -49,8 +77,11 @@ void PaintNeckCapo(QPainter& painter, int capo) {
 
 void PaintDiagram(QPainter& painter, std::span<const int> frets, QPointF origin,
                   DiagramVariant variant, bool leftHanded, int capo,
-                  std::span<const int> stringStarts, int bassString) {
+                  std::span<const int> stringStarts, int bassString,
+                  std::span<const std::string> labels) {
   DiagramLayout layout = LayOutDiagram(frets, variant, leftHanded, bassString);
+  if (labels.size() == static_cast<std::size_t>(layout.strings))
+    layout.placements = LabelledMarks(painter, layout, origin, leftHanded, labels);
   // Dots and barres come after the grid and the label in the layout's order;
   // the label is drawn right after the grid so a dot may cover it, as a
   // canvas drawn step by step would.

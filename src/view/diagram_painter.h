@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "search/fingering.h"
@@ -23,7 +24,11 @@ void PaintPlacements(QPainter& painter, const std::vector<Placement>& placements
 // drawn from the wire of that fret.
 void PaintDiagram(QPainter& painter, std::span<const int> frets, QPointF origin,
                   DiagramVariant variant, bool leftHanded, int capo = 0,
-                  std::span<const int> stringStarts = {}, int bassString = -1);
+                  std::span<const int> stringStarts = {}, int bassString = -1,
+                  std::span<const std::string> labels = {});
+// With labels (one per string, lowest-listed first), each sounding string's
+// mark gives way to its label (a note name or an interval), the bass's bold;
+// muted strings keep their cross.
 
 // The capo on the neck picture: a bar across the strings just behind its fret.
 void PaintNeckCapo(QPainter& painter, int capo);

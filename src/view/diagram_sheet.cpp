@@ -92,8 +92,10 @@ void DiagramSheet::paintEvent(QPaintEvent* event) {
       painter.translate(cell.topLeft());
       painter.scale(scale, scale);
       const std::vector<int>& frets = fingerings_[static_cast<std::size_t>(index)];
+      const std::vector<std::string> labels =
+          labeller_ ? labeller_(frets) : std::vector<std::string>();
       PaintDiagram(painter, frets, QPointF(0, 0), variant, leftHanded_, capo_, stringStarts_,
-                   bassByPitch_ ? BassString(frets, openPitches_, stringStarts_) : -1);
+                   bassByPitch_ ? BassString(frets, openPitches_, stringStarts_) : -1, labels);
       painter.restore();
     }
   }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "search/fingering.h"
@@ -36,6 +37,13 @@ class DiagramSheet : public QWidget {
   void SetLeftHanded(bool leftHanded);
   // The capo each diagram draws (0: none).
   void SetCapo(int capo);
+  // What stands under each string instead of the marks (a note name or an
+  // interval per string); without a labeller, the marks.
+  using Labeller = std::function<std::vector<std::string>(const std::vector<int>& frets)>;
+  void SetLabeller(Labeller labeller) {
+    labeller_ = std::move(labeller);
+    update();
+  }
   // The hint a diagram shows under the mouse (none by default).
   void SetToolTipText(std::function<QString(int index)> text) { toolTipText_ = std::move(text); }
   // The diagram size in percent; the picture is laid out again for the width.
@@ -81,6 +89,7 @@ class DiagramSheet : public QWidget {
   std::vector<int> stringStarts_ = std::vector<int>(6, 0);
   bool bassByPitch_ = false;
   std::function<QString(int index)> toolTipText_;
+  Labeller labeller_;
   int columns_ = 1;
   int highlighted_ = -1;
   bool leftHanded_ = false;

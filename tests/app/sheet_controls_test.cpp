@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -145,6 +146,27 @@ class SheetControlsTest : public QObject {
     again.form->findChild<QAction*>("OrderByPosition1")->trigger();
     again.ClickCell(0);
     QCOMPARE(again.Get<QLineEdit>("Edit1")->text(), QString("X 3 2 0 1 0 "));
+  }
+
+  // Under the strings: the marks, or the notes or intervals in their place;
+  // the choice is remembered.
+  void theStringsMayBeLabelledWithNotesOrIntervals() {
+    {
+      Window window;
+      DiagramSheet* sheet = window.Sheet();
+      const QRect cell = sheet->CellRect(0);
+      const QImage marks = sheet->grab(cell).toImage();
+      window.form->findChild<QAction*>("LabelIntervals1")->trigger();
+      const QImage intervals = sheet->grab(cell).toImage();
+      window.form->findChild<QAction*>("LabelNotes1")->trigger();
+      const QImage notes = sheet->grab(cell).toImage();
+      QVERIFY(marks != intervals);
+      QVERIFY(intervals != notes);
+      // The grid and the dots above the labels stay as they were.
+      QCOMPARE(marks.copy(0, 0, cell.width(), 85), notes.copy(0, 0, cell.width(), 85));
+    }
+    Window again;
+    QVERIFY(again.form->findChild<QAction*>("LabelNotes1")->isChecked());
   }
 };
 

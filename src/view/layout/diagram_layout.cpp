@@ -8,7 +8,6 @@
 namespace corvanta {
 namespace {
 
-constexpr int kStringOriginX = 21;
 constexpr int kStringSpacing = kDiagramStringSpacing;
 constexpr int kMarkRowY = 91;
 constexpr int kGridX = 24;
@@ -17,7 +16,7 @@ constexpr int kFirstRowDotY = 11;
 constexpr int kRowHeight = 16;
 constexpr int kBarreOffsetX = 18;
 
-int StringX(int position) { return kStringOriginX + kStringSpacing * position; }
+int StringX(int position) { return kDiagramMarkOriginX + kStringSpacing * position; }
 
 Sprite FingerSprite(int finger) {
   return static_cast<Sprite>(static_cast<int>(Sprite::Finger1) + finger - 1);

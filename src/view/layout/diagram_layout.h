@@ -52,6 +52,9 @@ inline DiagramLayout LayOutDiagram(const Frets& frets, DiagramVariant variant, b
 }
 
 inline constexpr int kDiagramStringSpacing = 11;
+// The x of the marks under the first string drawn; each next string's are
+// one spacing further.
+inline constexpr int kDiagramMarkOriginX = 21;
 inline constexpr int kSixStringCellWidth = kCellWidth;
 constexpr int DiagramCellWidth(int strings) {
   return kSixStringCellWidth + (strings - kStringCount) * kDiagramStringSpacing;
