@@ -303,6 +303,14 @@
         <source>音程</source>
         <translation>Intervals</translation>
     </message>
+    <message>
+        <source>实用按法</source>
+        <translation>Practical voicings</translation>
+    </message>
+    <message>
+        <source>乐手常用的按法: 五音 (和十三和弦的九音) 可省, 转位和弦须有根音, 低音为最低音, 二音和弦可只用两根弦</source>
+        <translation>The voicings players use: the fifth (and a thirteenth chord&#x27;s ninth) may be left out, a slash chord keeps its root, the bass is the lowest note, two-tone chords may use two strings</translation>
+    </message>
 </context>
 <context>
     <name>corvanta::SoundDevices</name>

@@ -53,6 +53,10 @@ bool VoicingOrderByEase() { return Store().value("view/order").toString() == "ea
 
 void SetVoicingOrder(bool byEase) { Store().setValue("view/order", byEase ? "ease" : "position"); }
 
+bool Practical() { return Store().value("search/practical", false).toBool(); }
+
+void SetPractical(bool practical) { Store().setValue("search/practical", practical); }
+
 int StringLabelChoice() { return std::clamp(Store().value("view/labels", 0).toInt(), 0, 2); }
 
 void SetStringLabels(int choice) { Store().setValue("view/labels", choice); }

@@ -38,6 +38,11 @@ void SetInstrument(const std::string& name, const std::string& pitches);
 bool VoicingOrderByEase();
 void SetVoicingOrder(bool byEase);
 
+// Whether the voicings players use are searched (the strict search unless
+// chosen before).
+bool Practical();
+void SetPractical(bool practical);
+
 // What stands under the strings: 0 marks (the default), 1 notes, 2 intervals.
 int StringLabelChoice();
 void SetStringLabels(int choice);

@@ -54,6 +54,11 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
   order_ =
       preferences::VoicingOrderByEase() ? VoicingOrderChoice::Ease : VoicingOrderChoice::Position;
   orderItems_[order_ == VoicingOrderChoice::Ease ? 1 : 0]->setChecked(true);
+  practical_ = preferences::Practical();
+  {
+    const QSignalBlocker blocker(Practical1);
+    Practical1->setChecked(practical_);
+  }
   labels_ = static_cast<StringLabels>(preferences::StringLabelChoice());
   ApplyStringLabels();
   capoNames_ = preferences::CapoNaming();
@@ -114,7 +119,7 @@ void TForm1::SearchCurrentChord() {
   ++searchCount_;
   const Instrument tuned = TunedInstrument();
   const int capo = tuning_.state.capo;
-  result_ = SearchChordOn(entry_, tuned, capo, capoNames_);
+  result_ = SearchChordOn(entry_, tuned, capo, capoNames_, practical_);
   OrderVoicings(result_.search.voicings, order_);
   clickX_ = 0;
   clickY_ = 0;

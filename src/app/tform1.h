@@ -162,6 +162,7 @@ class TForm1 : public QMainWindow {
   void StepZoom(int direction);
   void OrderClick(VoicingOrderChoice order);
   void BuildLabelMenu();
+  void PracticalClick(bool checked);
   void StringLabelsClick(StringLabels labels);
   void ApplyStringLabels();
   ChordSheet CurrentSheet(bool selectedOnly) const;
@@ -236,6 +237,7 @@ class TForm1 : public QMainWindow {
   CapoNames capoNames_ = CapoNames::Sounding;
   VoicingOrderChoice order_ = VoicingOrderChoice::Position;
   StringLabels labels_ = StringLabels::Marks;
+  bool practical_ = false;  // the voicings players use, not the strict search
   UiLanguage language_ = UiLanguage::Chinese;
   std::unique_ptr<QTranslator> translator_;
   // The last typed symbol's reading, shown in the status bar until the chord changes.
@@ -303,6 +305,7 @@ class TForm1 : public QMainWindow {
   QMenu* orderMenu_ = nullptr;
   std::array<QAction*, 2> orderItems_{};  // by position, by ease
   QMenu* labelMenu_ = nullptr;
+  QAction* Practical1 = nullptr;
   std::array<QAction*, 3> labelItems_{};  // marks, notes, intervals
   QAction* ZoomIn1 = nullptr;
   QAction* ZoomOut1 = nullptr;

@@ -71,6 +71,16 @@ void TForm1::BuildViewMenu(QMenuBar* bar) {
     connect(item, &QAction::triggered, this, [this, order] { OrderClick(order); });
   }
   BuildLabelMenu();
+  Practical1 = viewMenu_->addAction(QString());
+  Practical1->setObjectName("Practical1");
+  Practical1->setCheckable(true);
+  connect(Practical1, &QAction::toggled, this, &TForm1::PracticalClick);
+}
+
+void TForm1::PracticalClick(bool checked) {
+  practical_ = checked;
+  preferences::SetPractical(checked);
+  SearchCurrentChord();
 }
 
 void TForm1::BuildLabelMenu() {

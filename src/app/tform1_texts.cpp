@@ -178,10 +178,15 @@ void TForm1::RetranslateUi() {
     ComboBoxPatch->setEditText(shown >= 0 ? ComboBoxPatch->itemText(shown) : typed);
   // A sound the instrument chose is named in the new language too.
   if (!patchChosen_ && !instrument_.IsGuitar()) FollowInstrumentSound();
+  Practical1->setText(tr("实用按法"));
+  Practical1->setToolTip(
+      tr("乐手常用的按法: 五音 (和十三和弦的九音) 可省, 转位和弦须有根音, 低音为最低音, "
+         "二音和弦可只用两根弦"));
   labelMenu_->setTitle(tr("弦下标记"));
   labelItems_[0]->setText(tr("发音标记"));
   labelItems_[1]->setText(tr("音名"));
   labelItems_[2]->setText(tr("音程"));
+  viewMenu_->setToolTipsVisible(true);
   orderMenu_->setTitle(tr("排序"));
   orderItems_[0]->setText(tr("按把位"));
   orderItems_[0]->setToolTip(tr("按把位, 弦组和最高品排列 (默认)"));

@@ -57,6 +57,12 @@ CapoNames CapoNamesOf(bool capoShapes) {
   return capoShapes ? CapoNames::Shapes : CapoNames::Sounding;
 }
 
+void AddPracticalOption(CLI::App& command, bool& practical) {
+  command.add_flag("--practical", practical,
+                   "the voicings players use: fifth (and a thirteenth's ninth) optional, the root "
+                   "over another bass, the bass lowest, two-tone chords on two strings");
+}
+
 void AddOrderOption(CLI::App& command, std::string& order) {
   command.add_option("--order", order, "position (the default) or ease (easiest first)")
       ->check(CLI::IsMember({"position", "ease"}));
@@ -118,6 +124,7 @@ void AddSettingOptions(CLI::App& command, SearchOptionText& text) {
   AddCapoOption(command, text.capo);
   AddCapoShapesOption(command, text.capoShapes);
   AddOrderOption(command, text.order);
+  AddPracticalOption(command, text.practical);
   command.add_option("--limit", text.limit,
                      "keep only the first N fingerings (count stays the total)");
 }
@@ -224,6 +231,7 @@ SearchSettings ParseSettings(const SearchOptionText& text) {
   settings.simpleChords = text.simple;
   settings.thirdInterval = ParseInterval(text.third, "--third");
   settings.fifthInterval = ParseInterval(text.fifth, "--fifth");
+  settings.practical = text.practical;
   // The tuning belongs to the instrument: ParseInstrument reads it.
   settings.tuning = PitchClassesOf(ParseInstrument(text.instrument, text.tuning));
   return settings;

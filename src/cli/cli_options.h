@@ -33,6 +33,7 @@ struct SearchOptionText {
   int capo = 0;
   bool capoShapes = false;         // chord names are shapes above the capo
   std::string order = "position";  // or "ease"
+  bool practical = false;          // the voicings players use
   std::optional<int> limit;        // every fingering when not given
 };
 
@@ -47,6 +48,7 @@ void AddCapoShapesOption(CLI::App& command, bool& capoShapes);
 CapoNames CapoNamesOf(bool capoShapes);
 // --order position|ease (the option's check keeps it to these).
 void AddOrderOption(CLI::App& command, std::string& order);
+void AddPracticalOption(CLI::App& command, bool& practical);
 VoicingOrderChoice ParseOrder(const std::string& order);
 void AddSettingOptions(CLI::App& command, SearchOptionText& text);
 // --tuning and --instrument, the same on every command.

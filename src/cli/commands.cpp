@@ -80,6 +80,7 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   AddDrawingOutputs(*sheet, texts.sheet);
   AddCapoShapesOption(*sheet, texts.sheet.capoShapes);
   AddOrderOption(*sheet, texts.sheet.order);
+  AddPracticalOption(*sheet, texts.sheet.practical);
 
   auto* strum =
       app.add_subcommand("strum", "the MIDI messages of a strum, or its sound as a WAV file");

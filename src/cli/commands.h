@@ -53,6 +53,7 @@ struct DrawCommandText {
   int capo = 0;
   bool capoShapes = false;  // sheet: the symbols are shapes above the capo
   std::string order = "position";
+  bool practical = false;
   bool leftHanded = false;
   int scale = 1;
   int perChord = 1;

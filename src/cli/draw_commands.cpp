@@ -102,7 +102,8 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
     ChordEntry entry;
     SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(symbol), notation);
     if (!reading.namesRoot) throw BadArgument("sheet: '" + symbol + "' names no root note");
-    InstrumentChordResult result = SearchChordOn(entry, instrument, capo, capoNames);
+    InstrumentChordResult result =
+        SearchChordOn(entry, instrument, capo, capoNames, command.practical);
     OrderVoicings(result.search.voicings, ParseOrder(command.order));
     if (result.search.voicings.empty()) {
       std::cerr << "corvanta-cli: warning: '" << PrintableText(symbol)

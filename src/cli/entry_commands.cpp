@@ -124,8 +124,9 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   for (const std::string& word : reading.unrecognised)
     std::cerr << "corvanta-cli: warning: '" << PrintableText(BytesToUtf8(word))
               << "' was not recognised\n";
-  InstrumentChordResult result = SearchChordOn(entry, instrument, command.options.capo,
-                                               CapoNamesOf(command.options.capoShapes));
+  InstrumentChordResult result =
+      SearchChordOn(entry, instrument, command.options.capo,
+                    CapoNamesOf(command.options.capoShapes), command.options.practical);
   OrderVoicings(result.search.voicings, ParseOrder(command.options.order));
   nlohmann::json json;
   json["echo"] = TextJson(entry.state.chordSymbol);
@@ -154,8 +155,9 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
     entry.ChooseBass(ParseNote(command.options.bass, "--bass"));
   }
   for (int item : items) entry.ToggleDegree(item);
-  InstrumentChordResult result = SearchChordOn(entry, instrument, command.options.capo,
-                                               CapoNamesOf(command.options.capoShapes));
+  InstrumentChordResult result =
+      SearchChordOn(entry, instrument, command.options.capo,
+                    CapoNamesOf(command.options.capoShapes), command.options.practical);
   OrderVoicings(result.search.voicings, ParseOrder(command.options.order));
   nlohmann::json json;
   json["formula"] = entry.state.chordFormula;

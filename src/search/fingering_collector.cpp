@@ -21,6 +21,7 @@ FingeringCollector::FingeringCollector(const SearchSettings& settings,
     // A tone that no string can sound (the "no note" 12) can never be covered.
     requiredMask_ |= static_cast<std::uint16_t>(1u << std::clamp(tone, 0, kNoPitchClass));
   }
+  requiredMask_ &= static_cast<std::uint16_t>(~settings.optionalTones);
   // Most chords give a few hundred fingerings: growing from nothing would
   // copy them over and over.
   fingerings_.reserve(kTypicalFingeringCount);

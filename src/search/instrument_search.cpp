@@ -9,6 +9,7 @@
 #include "instrument/capo.h"
 #include "search/finger_count.h"
 #include "search/key_facts.h"
+#include "search/practical_search.h"
 #include "search/pruned_walk.h"
 #include "search/search_chord.h"
 #include "search/window_choices.h"
@@ -208,7 +209,7 @@ class InstrumentWalk {
       }
     }
     if (anyInversion && slashBass_) required |= ToneBit(bass_);
-    return required;
+    return required & static_cast<std::uint16_t>(~settings_.optionalTones);
   }
 
   // As on the guitar: strings 0..bassStrings-1 in turn, frets ascending; a
@@ -424,6 +425,7 @@ InstrumentSearchResult SearchAnyInstrument(const Instrument& instrument,
 InstrumentSearchResult SearchOnInstrument(const Instrument& instrument,
                                           const std::vector<int>& argumentNumbers,
                                           const SearchSettings& settings) {
+  if (settings.practical) return SearchPractical(instrument, argumentNumbers, settings);
   if (!instrument.IsGuitar() || instrument.StringCount() != kStringCount)
     return SearchAnyInstrument(instrument, argumentNumbers, settings);
   SearchSettings guitar = settings;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "instrument/tuning.h"
 #include "theory/chord_defaults.h"
 
@@ -19,6 +21,10 @@ struct SearchSettings {
   Tuning tuning = kStandardTuning;
   int rootPitchClass = 0;
   int bassPitchClass = 0;
+  bool practical = false;  // the voicings players use (SearchPractical); off as specified
+  // Chord tones that may sound and need not (bit per pitch class); none in
+  // the strict search.
+  std::uint16_t optionalTones = 0;
 };
 
 // The fret counts the window offers; the core accepts 1..kMaxFretCount.

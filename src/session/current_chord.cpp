@@ -47,10 +47,11 @@ ChordResult SearchCurrentChord(const ChordEntry& entry, const Tuning& tuning, in
 }
 
 InstrumentChordResult SearchChordOn(const ChordEntry& entry, const Instrument& instrument, int capo,
-                                    CapoNames names) {
+                                    CapoNames names, bool practical) {
+  SearchSettings settings = SettingsOf(entry.state, kStandardTuning, capo, names);
+  settings.practical = practical;
   return SearchAndName(entry.SearchArgument(), InstrumentUnderCapo(instrument, capo, names),
-                       SettingsOf(entry.state, kStandardTuning, capo, names),
-                       entry.state.rootGridNames);
+                       settings, entry.state.rootGridNames);
 }
 
 std::string SoundingSymbol(std::string_view symbol, int capo, Accidentals accidentals) {

@@ -39,8 +39,11 @@ struct InstrumentChordResult {
   InstrumentSearchResult search;
   ChordNameList names;
 };
+// practical: the voicings players use (SearchPractical) instead of the
+// strict search.
 InstrumentChordResult SearchChordOn(const ChordEntry& entry, const Instrument& instrument,
-                                    int capo = 0, CapoNames names = CapoNames::Sounding);
+                                    int capo = 0, CapoNames names = CapoNames::Sounding,
+                                    bool practical = false);
 
 // The chord that sounds when a symbol names a shape above a capo: the root
 // and a written bass raised by the capo, spelled with the accidentals given

@@ -10,6 +10,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 #include "window_fixture.h"
@@ -167,6 +168,28 @@ class SheetControlsTest : public QObject {
     }
     Window again;
     QVERIFY(again.form->findChild<QAction*>("LabelNotes1")->isChecked());
+  }
+
+  // Practical voicings: one menu item, a new search, the choice kept.
+  void practicalVoicingsAreOneRememberedChoice() {
+    {
+      Window window;
+      window.Get<QLineEdit>("EditAcorde")->setText("C7");
+      window.Get<QToolButton>("SpeedButton2")->click();
+      auto has = [&](const std::vector<int>& frets) {
+        for (const Voicing& voicing : window.form->Result().search.voicings)
+          if (voicing.frets.ToVector() == frets) return true;
+        return false;
+      };
+      const std::vector<int> c7{kMuted, 3, 2, 3, 1, 0};
+      QVERIFY(!has(c7));
+      const int searches = window.form->SearchCount();
+      window.form->findChild<QAction*>("Practical1")->trigger();
+      QCOMPARE(window.form->SearchCount(), searches + 1);
+      QVERIFY(has(c7));
+    }
+    Window again;
+    QVERIFY(again.form->findChild<QAction*>("Practical1")->isChecked());
   }
 };
 

@@ -130,6 +130,22 @@ TEST(CliOrder, easeOrdersByDifficultyAndPositionStaysTheDefault) {
   EXPECT_EQ(RunCli("search --order hardest").status, 2);
 }
 
+TEST(CliPractical, findsThePowerChordOnTwoStringsAndC7WithoutItsFifth) {
+  auto fingerings = [](const nlohmann::json& json) {
+    std::vector<nlohmann::json> frets;
+    for (const auto& voicing : json["voicings"]) frets.push_back(voicing["frets"]);
+    return frets;
+  };
+  const nlohmann::json twoStrings =
+      nlohmann::json::array({nullptr, 3, 5, nullptr, nullptr, nullptr});
+  auto practical = fingerings(Json("query C5 --practical"));
+  EXPECT_NE(std::find(practical.begin(), practical.end(), twoStrings), practical.end());
+  auto strict = fingerings(Json("query C5"));
+  EXPECT_EQ(std::find(strict.begin(), strict.end(), twoStrings), strict.end());
+  EXPECT_GT(Json("search --json --root C --type 7 --practical")["count"].get<int>(),
+            Json("search --json --root C --type 7")["count"].get<int>());
+}
+
 TEST(CliInstruments, listsTheBuiltInInstruments) {
   auto list = Json("instruments --json");
   ASSERT_EQ(list.size(), 11u);
