@@ -90,8 +90,8 @@ void OrderVoicings(std::vector<Voicing>& voicings, VoicingOrderChoice order) {
     // The promoted shape sorts before any difficulty.
     keys.emplace_back(voicing.preferred ? -1.0 : Difficulty({frets.data(), count}), i);
   }
-  std::stable_sort(keys.begin(), keys.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  // Equal figures keep the search's order: the index breaks the tie.
+  std::sort(keys.begin(), keys.end());
   std::vector<Voicing> ordered;
   ordered.reserve(voicings.size());
   for (const auto& key : keys) ordered.push_back(voicings[key.second]);

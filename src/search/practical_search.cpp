@@ -26,40 +26,47 @@ std::vector<int> OptionalTones(const std::vector<int>& tones, const SearchSettin
   return optional;
 }
 
-// The sounding pitches of a voicing by string (-1 silent).
-std::array<int, kMaxInstrumentStrings> Pitches(const Voicing& voicing,
-                                               const Instrument& instrument) {
-  std::array<int, kMaxInstrumentStrings> pitches;
-  pitches.fill(-1);
-  for (std::size_t string = 0; string < voicing.frets.size(); ++string) {
-    const int value = voicing.frets[string];
-    if (value != kMutedString)
-      pitches[string] = PitchAt(instrument, static_cast<int>(string), value);
+// The strings' open pitches and first frets, read once per search.
+struct OpenPitches {
+  explicit OpenPitches(const Instrument& instrument) {
+    strings = std::min(instrument.StringCount(), kMaxInstrumentStrings);
+    for (int string = 0; string < strings; ++string) {
+      open[std::size_t(string)] = instrument.strings[std::size_t(string)].pitch;
+      first[std::size_t(string)] = instrument.strings[std::size_t(string)].firstFret;
+    }
   }
-  return pitches;
-}
+  // As PitchAt: -1 muted or below a short string's first fret.
+  int At(int string, int value) const {
+    if (value == kMutedString || string >= strings) return -1;
+    const int fret = std::abs(value);
+    if (fret == 0) return open[std::size_t(string)];
+    if (fret <= first[std::size_t(string)]) return -1;
+    return open[std::size_t(string)] + fret - first[std::size_t(string)];
+  }
+  int strings = 0;
+  std::array<int, kMaxInstrumentStrings> open{}, first{};
+};
 
 // The bass sounds lowest, and over another bass the root sounds on another
 // string.
-bool KeepsPracticalRules(const Voicing& voicing, const Instrument& instrument,
+bool KeepsPracticalRules(const Voicing& voicing, const OpenPitches& pitches, bool anyInversion,
                          const SearchSettings& settings) {
-  const std::array<int, kMaxInstrumentStrings> pitches = Pitches(voicing, instrument);
-  int lowest = -1;
-  for (std::size_t string = 0; string < pitches.size(); ++string) {
-    if (pitches[string] >= 0 && (lowest < 0 || pitches[string] < pitches[std::size_t(lowest)]))
-      lowest = static_cast<int>(string);
+  const int strings = static_cast<int>(voicing.frets.size());
+  int lowest = -1, lowestPitch = 0;
+  for (int string = 0; string < strings; ++string) {
+    const int pitch = pitches.At(string, voicing.frets[std::size_t(string)]);
+    if (pitch >= 0 && (lowest < 0 || pitch < lowestPitch)) lowest = string, lowestPitch = pitch;
   }
   if (lowest < 0) return false;
   const bool slash = settings.bassPitchClass != settings.rootPitchClass;
   // An instrument played in any inversion has no bass to keep lowest unless
   // one was written.
-  const bool bassBuilt = !instrument.rules.anyInversion || slash;
-  if (bassBuilt && WrapPitchClass(pitches[std::size_t(lowest)]) != settings.bassPitchClass)
+  if ((!anyInversion || slash) && WrapPitchClass(lowestPitch) != settings.bassPitchClass)
     return false;
   if (!slash) return true;
-  for (std::size_t string = 0; string < pitches.size(); ++string) {
-    if (static_cast<int>(string) != lowest && pitches[string] >= 0 &&
-        WrapPitchClass(pitches[string]) == settings.rootPitchClass)
+  for (int string = 0; string < strings; ++string) {
+    const int pitch = pitches.At(string, voicing.frets[std::size_t(string)]);
+    if (string != lowest && pitch >= 0 && WrapPitchClass(pitch) == settings.rootPitchClass)
       return true;
   }
   return false;
@@ -101,8 +108,9 @@ InstrumentSearchResult SearchPractical(const Instrument& instrument,
       promoted = promoted || voicing.preferred;
     }
   }
+  const OpenPitches pitches(instrument);
   std::erase_if(voicings, [&](const Voicing& voicing) {
-    return !KeepsPracticalRules(voicing, instrument, settings);
+    return !KeepsPracticalRules(voicing, pitches, instrument.rules.anyInversion, settings);
   });
   return merged;
 }

@@ -72,6 +72,10 @@ TEST(PracticalVoicings, keepTheRootOverAnotherBassAndTheBassLowest) {
       }
     }
   }
+  // D/F# as x 9 0 7 7 5: the open D string sounds below the F# on string 1
+  // at fret 9, so the bass is D, and the fingering goes.
+  EXPECT_TRUE(Lists(Search("D/F#", false), {x, 9, 0, 7, 7, 5}));
+  EXPECT_FALSE(Lists(Search("D/F#", true), {x, 9, 0, 7, 7, 5}));
   // x 2 0 4 0 x (B and D only) is a G/B no more.
   EXPECT_TRUE(Lists(Search("G/B", false), {x, 2, 0, 4, 0, x}));
   EXPECT_FALSE(Lists(Search("G/B", true), {x, 2, 0, 4, 0, x}));
