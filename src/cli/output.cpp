@@ -113,7 +113,16 @@ void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument
   number(layout.firstFret);
   out += ",\"preferred\":";
   out += voicing.preferred ? "true" : "false";
-  out += '}';
+  // One note per string (null muted): the notes above list the sounding
+  // strings only, as they always have.
+  out += ",\"stringNotes\":[";
+  for (std::size_t string = 0; string < frets.size(); ++string) {
+    if (string > 0) out += ',';
+    const int pitch =
+        frets[string] == kMuted ? -1 : PitchAt(sounding, static_cast<int>(string), frets[string]);
+    out += pitch < 0 ? std::string("null") : '"' + PitchName(pitch) + '"';
+  }
+  out += "]}";
 }
 
 }  // namespace

@@ -49,6 +49,13 @@ nlohmann::json ReferenceVoicing(const Voicing& voicing, const Instrument& soundi
                             : nlohmann::json(IntervalName(pitch - chord.root, chord.intervals)));
   }
   json["intervals"] = intervals;
+  nlohmann::json stringNotes = nlohmann::json::array();
+  for (std::size_t string = 0; string < frets.size(); ++string) {
+    const int pitch =
+        frets[string] == kMuted ? -1 : PitchAt(sounding, static_cast<int>(string), frets[string]);
+    stringNotes.push_back(pitch < 0 ? nlohmann::json(nullptr) : nlohmann::json(PitchName(pitch)));
+  }
+  json["stringNotes"] = stringNotes;
   return json;
 }
 
