@@ -245,15 +245,6 @@ Instrument Retuned(const Instrument& instrument, const std::vector<int>& pitches
   return retuned;
 }
 
-int PitchAt(const Instrument& instrument, int string, int fret) {
-  if (string < 0 || string >= instrument.StringCount()) return -1;
-  const OpenString& open = instrument.strings[static_cast<std::size_t>(string)];
-  fret = std::abs(fret);
-  if (fret == 0) return open.pitch;
-  if (fret <= open.firstFret) return -1;
-  return open.pitch + fret - open.firstFret;
-}
-
 std::optional<int> ParsePitchName(std::string_view text) {
   std::size_t letters = text.size() >= 2 && (text[1] == '#' || text[1] == 'b') ? 2 : 1;
   if (text.size() <= letters || text.size() > letters + 1) return std::nullopt;

@@ -99,7 +99,15 @@ Instrument Retuned(const Instrument& instrument, const std::vector<int>& pitches
 
 // The MIDI note at a string and fret, or -1 where the string has no such
 // fret (below a short string's first fret). A barre sign counts as its fret.
-int PitchAt(const Instrument& instrument, int string, int fret);
+// Inline: the searches' filters ask it for every string of every fingering.
+inline int PitchAt(const Instrument& instrument, int string, int fret) {
+  if (string < 0 || string >= instrument.StringCount()) return -1;
+  const OpenString& open = instrument.strings[static_cast<std::size_t>(string)];
+  fret = fret < 0 ? -fret : fret;
+  if (fret == 0) return open.pitch;
+  if (fret <= open.firstFret) return -1;
+  return open.pitch + fret - open.firstFret;
+}
 
 // A note with its octave, "G4", "Eb2", "C#3": its MIDI note, or nullopt.
 std::optional<int> ParsePitchName(std::string_view text);

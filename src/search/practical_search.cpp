@@ -1,7 +1,6 @@
 #include "search/practical_search.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 
 #include "theory/note_names.h"
@@ -26,46 +25,28 @@ std::vector<int> OptionalTones(const std::vector<int>& tones, const SearchSettin
   return optional;
 }
 
-// The strings' open pitches and first frets, read once per search.
-struct OpenPitches {
-  explicit OpenPitches(const Instrument& instrument) {
-    strings = std::min(instrument.StringCount(), kMaxInstrumentStrings);
-    for (int string = 0; string < strings; ++string) {
-      open[std::size_t(string)] = instrument.strings[std::size_t(string)].pitch;
-      first[std::size_t(string)] = instrument.strings[std::size_t(string)].firstFret;
-    }
-  }
-  // As PitchAt: -1 muted or below a short string's first fret.
-  int At(int string, int value) const {
-    if (value == kMutedString || string >= strings) return -1;
-    const int fret = std::abs(value);
-    if (fret == 0) return open[std::size_t(string)];
-    if (fret <= first[std::size_t(string)]) return -1;
-    return open[std::size_t(string)] + fret - first[std::size_t(string)];
-  }
-  int strings = 0;
-  std::array<int, kMaxInstrumentStrings> open{}, first{};
-};
-
 // The bass sounds lowest, and over another bass the root sounds on another
 // string.
-bool KeepsPracticalRules(const Voicing& voicing, const OpenPitches& pitches, bool anyInversion,
+bool KeepsPracticalRules(const Voicing& voicing, const Instrument& instrument,
                          const SearchSettings& settings) {
   const int strings = static_cast<int>(voicing.frets.size());
   int lowest = -1, lowestPitch = 0;
   for (int string = 0; string < strings; ++string) {
-    const int pitch = pitches.At(string, voicing.frets[std::size_t(string)]);
+    const int value = voicing.frets[std::size_t(string)];
+    const int pitch = value == kMutedString ? -1 : PitchAt(instrument, string, value);
     if (pitch >= 0 && (lowest < 0 || pitch < lowestPitch)) lowest = string, lowestPitch = pitch;
   }
   if (lowest < 0) return false;
   const bool slash = settings.bassPitchClass != settings.rootPitchClass;
   // An instrument played in any inversion has no bass to keep lowest unless
   // one was written.
-  if ((!anyInversion || slash) && WrapPitchClass(lowestPitch) != settings.bassPitchClass)
+  if ((!instrument.rules.anyInversion || slash) &&
+      WrapPitchClass(lowestPitch) != settings.bassPitchClass)
     return false;
   if (!slash) return true;
   for (int string = 0; string < strings; ++string) {
-    const int pitch = pitches.At(string, voicing.frets[std::size_t(string)]);
+    const int value = voicing.frets[std::size_t(string)];
+    const int pitch = value == kMutedString ? -1 : PitchAt(instrument, string, value);
     if (string != lowest && pitch >= 0 && WrapPitchClass(pitch) == settings.rootPitchClass)
       return true;
   }
@@ -108,9 +89,8 @@ InstrumentSearchResult SearchPractical(const Instrument& instrument,
       promoted = promoted || voicing.preferred;
     }
   }
-  const OpenPitches pitches(instrument);
   std::erase_if(voicings, [&](const Voicing& voicing) {
-    return !KeepsPracticalRules(voicing, pitches, instrument.rules.anyInversion, settings);
+    return !KeepsPracticalRules(voicing, instrument, settings);
   });
   return merged;
 }

@@ -38,11 +38,7 @@ SoundingNotes NotesOfFingering(const Frets& frets, const Tuning& tuning, int cap
 
 SoundingNotes NotesOnInstrument(std::span<const int> frets, const Instrument& instrument) {
   std::vector<std::pair<int, int>> sounding;
-  for (std::size_t string = 0; string < frets.size(); ++string) {
-    if (frets[string] == kMuted) continue;
-    int note = PitchAt(instrument, static_cast<int>(string), frets[string]);
-    if (note >= 0) sounding.emplace_back(note, WrapPitchClass(note));
-  }
+  for (int note : StrumNotes(frets, instrument)) sounding.emplace_back(note, WrapPitchClass(note));
   return FromLowest(std::move(sounding));
 }
 
@@ -102,19 +98,6 @@ std::vector<int> StrumNotes(std::span<const int> frets, const Instrument& soundi
     if (note >= 0) notes.push_back(note);
   }
   return notes;
-}
-
-int FindFingering(const std::vector<PackedFingering>& fingerings, const Frets& frets) {
-  auto same = [&](const Frets& other) {
-    for (int string = 0; string < kStringCount; ++string) {
-      if (std::abs(other[string]) != std::abs(frets[string])) return false;
-    }
-    return true;
-  };
-  for (std::size_t i = 0; i < fingerings.size(); ++i) {
-    if (same(fingerings[i].frets)) return static_cast<int>(i);
-  }
-  return -1;
 }
 
 namespace {

@@ -52,7 +52,6 @@ std::vector<int> PlaceFingerUnderCapo(std::vector<int> frets, int string, int ne
 std::vector<int> WithBarreMarks(std::vector<int> placed);
 
 // The index of the fingering with these frets (a barre sign aside), or -1.
-int FindFingering(const std::vector<PackedFingering>& fingerings, const Frets& frets);
 int FindVoicing(const std::vector<Voicing>& voicings, std::span<const int> frets);
 
 // The MIDI notes a strum plays: each sounding string's note, strings in

@@ -189,13 +189,11 @@ TEST(Capo, ofZeroChangesNothingAndEqualsTheRaisedTuning) {
             SearchChord(ParseSearchArgument(entry.SearchArgument()).numbers, raised).Keys());
 }
 
-TEST(FindFingering, matchesAVoicingWhateverItsBarreSign) {
+TEST(FindVoicing, matchesAVoicingWhateverItsBarreSign) {
   std::vector<PackedFingering> found{{{99, 3, 2, 0, 1, 0}, 1}, {{-1, 3, 3, 2, 1, 1}, 2}};
-  EXPECT_EQ(FindFingering(found, {1, 3, 3, 2, 1, 1}), 1);
-  EXPECT_EQ(FindFingering(found, {99, 3, 2, 0, 1, 0}), 0);
-  EXPECT_EQ(FindFingering(found, {0, 3, 2, 0, 1, 0}), -1);
   std::vector<Voicing> voicings{VoicingOf(found[0]), VoicingOf(found[1])};
   EXPECT_EQ(FindVoicing(voicings, Values{1, 3, 3, 2, 1, 1}), 1);
+  EXPECT_EQ(FindVoicing(voicings, Values{99, 3, 2, 0, 1, 0}), 0);
   EXPECT_EQ(FindVoicing(voicings, Values{0, 3, 2, 0, 1, 0}), -1);
   // Another string count is never the same fingering.
   EXPECT_EQ(FindVoicing(voicings, Values{99, 3, 2, 0, 1}), -1);
