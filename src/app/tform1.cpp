@@ -84,11 +84,7 @@ void TForm1::RestoreInstrument() {
   } else if (const Instrument* builtIn = FindInstrument(name)) {
     chosen = *builtIn;
   }
-  if (!chosen || chosen->IsGuitar()) return;
-  instrument_ = *chosen;
-  instrumentTuning_.emplace(instrument_);
-  selectedFrets_.assign(static_cast<std::size_t>(instrument_.StringCount()), 0);
-  Image2->SetStrings(FirstFretsOf(instrument_));
+  if (chosen && !chosen->IsGuitar()) SetInstrument(*chosen);
 }
 
 TForm1::~TForm1() {
@@ -128,7 +124,7 @@ void TForm1::SearchCurrentChord() {
   for (const Voicing& voicing : result_.search.voicings) frets.push_back(voicing.frets.ToVector());
   // The diagrams count frets from the capo, a short string's first one too.
   const Instrument underCapo = InstrumentWithCapo(tuned, capo);
-  Image1->SetStrings(underCapo.StandardPitches(), FirstFretsOf(underCapo), !instrument_.IsGuitar());
+  Image1->SetStrings(underCapo.StandardPitches(), underCapo.FirstFrets(), !instrument_.IsGuitar());
   Image1->SetLeftHanded(entry_.state.leftHanded);
   Image1->SetCapo(tuning_.state.capo);
   Image2->SetCapo(tuning_.state.capo);

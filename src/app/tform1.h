@@ -52,8 +52,6 @@ QString TuningText(std::string_view coreText);
 QString InstrumentText(std::string_view coreText);
 // "easy", "medium", "hard" in the window's language.
 QString DifficultyWordText(DifficultyWord word);
-// Each string's first fret (a short string's, 0 for the others).
-std::vector<int> FirstFretsOf(const Instrument& instrument);
 
 // What stands under each string of a diagram.
 enum class StringLabels { Marks, Notes, Intervals };
@@ -121,6 +119,9 @@ class TForm1 : public QMainWindow {
 
   // The instrument (tform1_instrument.cpp).
   void RestoreInstrument();
+  // The instrument's state alone: its tuning panel, an empty selection, the
+  // neck's strings; nothing mirrored or searched.
+  void SetInstrument(const Instrument& instrument);
   void InstrumentClick(int index);
   void CustomInstrumentClick();
   void InstrumentPresetClick(int index);

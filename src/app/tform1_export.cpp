@@ -168,7 +168,7 @@ ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {
   sheet.leftHanded = entry_.state.leftHanded;
   sheet.capo = capo;
   const Instrument underCapo = InstrumentWithCapo(TunedInstrument(), capo);
-  sheet.stringStarts = FirstFretsOf(underCapo);
+  sheet.stringStarts = underCapo.FirstFrets();
   sheet.openPitches = underCapo.StandardPitches();
   sheet.bassByPitch = !instrument_.IsGuitar();
   const auto& fingerings = result_.search.voicings;

@@ -68,12 +68,6 @@ int SliderX(int string, int strings) {
 
 }  // namespace
 
-std::vector<int> FirstFretsOf(const Instrument& instrument) {
-  std::vector<int> starts;
-  for (const OpenString& string : instrument.strings) starts.push_back(string.firstFret);
-  return starts;
-}
-
 QString TForm1::InstrumentTitle(const Instrument& instrument) const {
   for (const InstrumentCaption& caption : kInstrumentCaptions) {
     if (caption.name == instrument.name)
@@ -140,18 +134,22 @@ void TForm1::CustomInstrumentClick() {
   }
 }
 
-void TForm1::ChooseInstrument(const Instrument& instrument, bool remember) {
+void TForm1::SetInstrument(const Instrument& instrument) {
   instrument_ = instrument;
   if (instrument.IsGuitar()) {
     instrumentTuning_.reset();
   } else {
     instrumentTuning_.emplace(instrument);
   }
-  if (remember)
-    preferences::SetInstrument(instrument.name, PitchNames(instrument.StandardPitches()));
   // The selection of another instrument means nothing on this one.
   selectedFrets_.assign(static_cast<std::size_t>(instrument.StringCount()), 0);
-  Image2->SetStrings(FirstFretsOf(instrument));
+  Image2->SetStrings(instrument.FirstFrets());
+}
+
+void TForm1::ChooseInstrument(const Instrument& instrument, bool remember) {
+  SetInstrument(instrument);
+  if (remember)
+    preferences::SetInstrument(instrument.name, PitchNames(instrument.StandardPitches()));
   MirrorTuning();
   FollowInstrumentSound();
   SearchCurrentChord();

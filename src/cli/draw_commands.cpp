@@ -56,10 +56,8 @@ std::string TuningHeading(const Instrument& instrument, const std::optional<std:
 // on any instrument but the guitar, whose diagrams mark the lowest string.
 void DescribeStrings(DrawingRequest& request, const Instrument& instrument, int capo) {
   const Instrument underCapo = InstrumentWithCapo(instrument, capo);
-  for (const OpenString& string : underCapo.strings) {
-    request.stringStarts.push_back(string.firstFret);
-    request.openPitches.push_back(string.pitch);
-  }
+  request.stringStarts = underCapo.FirstFrets();
+  request.openPitches = underCapo.StandardPitches();
   request.bassByPitch = !instrument.IsGuitar();
 }
 

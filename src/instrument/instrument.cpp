@@ -195,6 +195,12 @@ std::vector<int> Instrument::StandardPitches() const {
   return pitches;
 }
 
+std::vector<int> Instrument::FirstFrets() const {
+  std::vector<int> starts;
+  for (const OpenString& string : strings) starts.push_back(string.firstFret);
+  return starts;
+}
+
 const std::vector<Instrument>& BuiltInInstruments() {
   static const std::vector<Instrument> kAll = MakeBuiltIns();
   return kAll;

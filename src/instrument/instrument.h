@@ -61,6 +61,8 @@ struct Instrument {
 
   int StringCount() const { return static_cast<int>(strings.size()); }
   std::vector<int> StandardPitches() const;
+  // Each string's first fret: a short string's, 0 for the others.
+  std::vector<int> FirstFrets() const;
   // The six-string guitar keeps its own, specified search.
   bool IsGuitar() const { return name == "guitar"; }
 };
