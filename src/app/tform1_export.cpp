@@ -25,8 +25,6 @@
 #include "view/layout/picture_geometry.h"
 
 namespace corvanta {
-namespace {}  // namespace
-
 void TForm1::BuildViewMenu(QMenuBar* bar) {
   viewMenu_ = bar->addMenu(QString());
   viewMenu_->setObjectName("ViewMenu");
@@ -119,9 +117,7 @@ void TForm1::ApplyStringLabels() {
     std::vector<int> chord;
     for (int tone : result_.search.chordTones) chord.push_back(WrapPitchClass(tone - root));
     std::vector<std::string> labels;
-    for (std::size_t string = 0; string < frets.size(); ++string) {
-      const int pitch =
-          frets[string] == kMuted ? -1 : PitchAt(sounding, static_cast<int>(string), frets[string]);
+    for (int pitch : StringPitches(frets, sounding)) {
       if (pitch < 0) {
         labels.emplace_back();
       } else if (labels_ == StringLabels::Notes) {

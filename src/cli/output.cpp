@@ -86,11 +86,11 @@ void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument
       number(frets[i] < 0 ? -frets[i] : frets[i]);
     }
   }
+  const std::vector<int> pitches = StringPitches(frets, sounding);
   out += "],\"intervals\":[";
   for (std::size_t string = 0; string < frets.size(); ++string) {
     if (string > 0) out += ',';
-    const int pitch =
-        frets[string] == kMuted ? -1 : PitchAt(sounding, static_cast<int>(string), frets[string]);
+    const int pitch = pitches[string];
     if (pitch < 0 || chord.root == kNoPitchClass) {
       out += "null";
     } else {
@@ -101,9 +101,7 @@ void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument
   }
   out += "],\"notes\":[";
   bool first = true;
-  for (std::size_t string = 0; string < frets.size(); ++string) {
-    if (frets[string] == kMuted) continue;
-    const int pitch = PitchAt(sounding, static_cast<int>(string), frets[string]);
+  for (int pitch : pitches) {
     if (pitch < 0) continue;
     if (!first) out += ',';
     first = false;
@@ -116,11 +114,9 @@ void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument
   // One note per string (null muted): the notes above list the sounding
   // strings only, as they always have.
   out += ",\"stringNotes\":[";
-  for (std::size_t string = 0; string < frets.size(); ++string) {
+  for (std::size_t string = 0; string < pitches.size(); ++string) {
     if (string > 0) out += ',';
-    const int pitch =
-        frets[string] == kMuted ? -1 : PitchAt(sounding, static_cast<int>(string), frets[string]);
-    out += pitch < 0 ? std::string("null") : '"' + PitchName(pitch) + '"';
+    out += pitches[string] < 0 ? std::string("null") : '"' + PitchName(pitches[string]) + '"';
   }
   out += "]}";
 }

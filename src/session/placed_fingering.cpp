@@ -91,12 +91,8 @@ int FindVoicing(const std::vector<Voicing>& voicings, std::span<const int> frets
 }
 
 std::vector<int> StrumNotes(std::span<const int> frets, const Instrument& sounding) {
-  std::vector<int> notes;
-  for (std::size_t string = 0; string < frets.size(); ++string) {
-    if (frets[string] == kMuted) continue;
-    const int note = PitchAt(sounding, static_cast<int>(string), frets[string]);
-    if (note >= 0) notes.push_back(note);
-  }
+  std::vector<int> notes = StringPitches(frets, sounding);
+  std::erase(notes, -1);
   return notes;
 }
 
