@@ -186,6 +186,7 @@ void TForm1::MirrorEntry() {
     const QSignalBlocker blocker(EditAcorde);
     EditAcorde->setText(ToQString(state.chordSymbol));
   }
+  ClearTypedTextMark();
   MirrorGrids();
   MirrorCheckList();
   MirrorOptions();

@@ -48,6 +48,12 @@ class NeckView;
 // Whether a caption fits a button of this width in this font.
 bool CaptionFits(const QString& text, const QFont& font, int width);
 inline constexpr int kSmallestCaptionPixels = 8;
+// The status bar's reading panel at its narrowest, and the symbol box's look
+// plain and with a typed text it could not take whole.
+inline constexpr int kReadingPanelWidth = 200;
+inline constexpr const char* kSymbolStyle = "QLineEdit { background: palette(button); }";
+inline constexpr const char* kMarkedSymbolStyle =
+    "QLineEdit { background: #ffd9a0; color: black; }";
 QString TuningText(std::string_view coreText);
 QString InstrumentText(std::string_view coreText);
 // "easy", "medium", "hard" in the window's language.
@@ -152,6 +158,10 @@ class TForm1 : public QMainWindow {
   // chord a shape sounds when names are shapes.
   void ShowStatusInfo();
   QString ReadingText(const SymbolReading& reading) const;
+  // Keeps a typed text the reading could not take whole in the box, tinted,
+  // with the words not used in its hint; any other chord change clears it.
+  void MarkTypedText(const QString& typed, const SymbolReading& reading);
+  void ClearTypedTextMark();
 
   // Every caption, hint, menu and item text in the current language
   // (tform1_texts.cpp).

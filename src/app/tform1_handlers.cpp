@@ -19,6 +19,7 @@
 #include "app/about_box.h"
 #include "app/preferences.h"
 #include "app/tform1.h"
+#include "symbols/chord_fitting.h"
 #include "symbols/symbol_query.h"
 #include "view/chord_text.h"
 #include "view/diagram_sheet.h"
@@ -39,6 +40,7 @@ void TForm1::ConnectControls() {
   connect(CheckListBox1, &QListWidget::itemChanged, this, &TForm1::CheckListBox1ClickCheck);
   connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
   connect(EditAcorde, &QLineEdit::returnPressed, this, &TForm1::SpeedButton2Click);
+  connect(EditAcorde, &QLineEdit::textEdited, this, &TForm1::ClearTypedTextMark);
   connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
   connect(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
   connect(SpeedButton7, &QToolButton::clicked, this, &TForm1::SpeedButton7Click);
@@ -97,27 +99,48 @@ void TForm1::CheckListBox1ClickCheck(QListWidgetItem* item) {
 }
 
 void TForm1::SpeedButton2Click() {
-  Image1->Clear();
-  SymbolReading reading = ReadTypedChord(entry_, FromQString(EditAcorde->text()), notation_);
-  RunSearches(reading);
+  const QString typed = EditAcorde->text();
+  SymbolReading reading = ReadTypedChord(entry_, FromQString(typed), notation_);
+  // A refused chord leaves the entry and the diagrams as they were.
+  if (reading.tooManyNotes == 0) {
+    Image1->Clear();
+    RunSearches(reading);
+  }
   shownReading_ = std::move(reading);
   ShowReading();
+  MarkTypedText(typed, *shownReading_);
 }
 
 void TForm1::ShowReading() {
   QString text;
   if (shownReading_) text = ReadingText(*shownReading_);
-  statusPanels_[0]->setText(text);
-  statusPanels_[0]->setToolTip(text);
+  QLabel* panel = statusPanels_[0];
+  panel->setText(text);
+  panel->setToolTip(text);
+  // The panel grows with its text (never below its start width), so a
+  // report is read whole, not cut.
+  const int needed = panel->fontMetrics().horizontalAdvance(text) + 2 * panel->frameWidth() + 8;
+  panel->setFixedWidth(std::max(kReadingPanelWidth, needed));
 }
 
 QString TForm1::ReadingText(const SymbolReading& reading) const {
-  // "C7+  C E G B", then the words not used: "未识别: aj7".
+  // "C7+  C E G B", then the degrees left out and the words not used:
+  // "省略: 5, 11", "未识别: aj7".
   QStringList parts;
-  if (reading.namesRoot) {
+  if (reading.noChord) parts << tr("N.C. 无和弦");
+  if (reading.tooManyNotes > 0) {
+    parts << tr("需要 %1 个音, 最多 %2 个 (含低音): 未查询")
+                 .arg(reading.tooManyNotes)
+                 .arg(kMostChordNotes);
+  } else if (reading.namesRoot) {
     QStringList notes;
     for (const std::string& note : ChordNoteNames(entry_.state)) notes << ToQString(note);
     parts << ToQString(TrimBlanks(entry_.state.chordSymbol)) << notes.join(' ');
+  }
+  if (!reading.omitted.empty()) {
+    QStringList degrees;
+    for (const std::string& degree : reading.omitted) degrees << ToQString(degree);
+    parts << tr("省略: ") + degrees.join(", ");
   }
   if (!reading.unrecognised.empty()) {
     QStringList words;
@@ -125,6 +148,19 @@ QString TForm1::ReadingText(const SymbolReading& reading) const {
     parts << tr("未识别: ") + words.join(' ');
   }
   return parts.join("  ");
+}
+
+void TForm1::MarkTypedText(const QString& typed, const SymbolReading& reading) {
+  if (reading.unrecognised.empty() && reading.tooManyNotes == 0) return;
+  const QSignalBlocker blocker(EditAcorde);
+  EditAcorde->setText(typed);
+  EditAcorde->setStyleSheet(kMarkedSymbolStyle);
+  EditAcorde->setToolTip(ReadingText(reading));
+}
+
+void TForm1::ClearTypedTextMark() {
+  EditAcorde->setStyleSheet(kSymbolStyle);
+  EditAcorde->setToolTip(QString());
 }
 
 void TForm1::LanguageClick(UiLanguage language) { SetLanguage(language, true); }

@@ -162,7 +162,7 @@ void TForm1::BuildWindow() {
   status->setFixedHeight(17);
   status->setSizeGripEnabled(true);
   for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
-    const int width = i == 0 ? 200 : 50;
+    const int width = i == 0 ? kReadingPanelWidth : 50;
     auto* panelText = statusPanels_[i] = new QLabel(status);
     panelText->setFixedWidth(width);
     panelText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -211,7 +211,7 @@ QWidget* TForm1::BuildChordChoice() {
   QFont bold = ArialFont(12);
   bold.setBold(true);
   EditAcorde->setFont(bold);
-  EditAcorde->setStyleSheet("QLineEdit { background: palette(button); }");
+  EditAcorde->setStyleSheet(kSymbolStyle);
   SpeedButton2 = Named(new QToolButton(top), "SpeedButton2");
   SpeedButton2->setGeometry(116, 0, 23, 23);
   SpeedButton2->setIcon(QPixmap::fromImage(assets_.queryGlyph));

@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_request.h"
+#include "cli/output.h"
 #include "modules/module_loader.h"
 #include "search/instrument_search.h"
 #include "session/current_chord.h"
@@ -99,7 +100,15 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
   for (const std::string& symbol : command.symbols) {
     ChordEntry entry;
     SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(symbol), notation);
+    if (reading.noChord) {
+      request.diagrams.push_back({std::vector<int>(instrument.StringCount(), kMuted), "", true});
+      symbols += (symbols.empty() ? "" : "  ") + std::string("N.C.");
+      continue;
+    }
+    if (reading.tooManyNotes > 0)
+      throw BadArgument("sheet: '" + symbol + "' " + TooManyNotesText(reading));
     if (!reading.namesRoot) throw BadArgument("sheet: '" + symbol + "' names no root note");
+    WarnOfReading(reading);
     InstrumentChordResult result =
         SearchChordOn(entry, instrument, capo, capoNames, command.practical);
     OrderVoicings(result.search.voicings, ParseOrder(command.order));

@@ -38,7 +38,8 @@ std::string Draw(const corvanta::cli::DrawingRequest& request) {
   sheet.openPitches = request.openPitches;
   sheet.bassByPitch = request.bassByPitch;
   for (const auto& diagram : request.diagrams)
-    sheet.diagrams.push_back({diagram.frets, QString::fromStdString(diagram.caption)});
+    sheet.diagrams.push_back(
+        {diagram.frets, QString::fromStdString(diagram.caption), diagram.noChord});
   QString path = QString::fromStdString(request.path);
   QString failure = request.format == "svg"   ? WriteSheetSvg(sheet, path)
                     : request.format == "pdf" ? WriteSheetPdf(sheet, path)

@@ -13,6 +13,7 @@ namespace corvanta::cli {
 struct DrawnDiagram {
   std::vector<int> frets;  // one value per string
   std::string caption;     // UTF-8
+  bool noChord = false;    // an "N.C." cell: no chord is played here
 };
 
 struct DrawingRequest {

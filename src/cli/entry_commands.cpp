@@ -119,11 +119,11 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   }
   ChordNotation notation = ParseNotation(command.notation);
   SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(text), notation);
-  if (!reading.namesRoot)
+  if (reading.tooManyNotes > 0)
+    throw BadArgument("query: '" + text + "' " + TooManyNotesText(reading) + "; nothing searched");
+  if (!reading.namesRoot && !reading.noChord)
     throw BadArgument("query: '" + text + "' names no root note; nothing searched");
-  for (const std::string& word : reading.unrecognised)
-    std::cerr << "corvanta-cli: warning: '" << PrintableText(BytesToUtf8(word))
-              << "' was not recognised\n";
+  WarnOfReading(reading);
   InstrumentChordResult result =
       SearchChordOn(entry, instrument, command.options.capo,
                     CapoNamesOf(command.options.capoShapes), command.options.practical);
@@ -140,6 +140,8 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   AddSounding(json, entry, command.options);
   json["notes"] = NamesJson(ChordNoteNames(entry.state));
   json["unrecognised"] = NamesJson(reading.unrecognised);
+  json["omitted"] = NamesJson(reading.omitted);
+  json["noChord"] = reading.noChord;
   json["notation"] = command.notation;
   out << DumpSearchJson(json, search) << "\n";
   return 0;

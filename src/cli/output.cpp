@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <iomanip>
+#include <iostream>
 
 #include "search/difficulty.h"
 #include "search/fingering.h"
+#include "symbols/chord_fitting.h"
 #include "theory/interval_names.h"
 #include "theory/note_names.h"
 #include "theory/text_util.h"
@@ -188,6 +190,23 @@ void PrintFingeringTable(const std::string& argument, const InstrumentSearchResu
         << static_cast<int>(voicing.position) << "\n";
   }
   out << result.voicings.size() << " fingerings\n";
+}
+
+std::string TooManyNotesText(const SymbolReading& reading) {
+  return "needs " + std::to_string(reading.tooManyNotes) + " notes; at most " +
+         std::to_string(kMostChordNotes) + " sound, the bass included";
+}
+
+void WarnOfReading(const SymbolReading& reading) {
+  for (const std::string& word : reading.unrecognised)
+    std::cerr << "corvanta-cli: warning: '" << PrintableText(BytesToUtf8(word))
+              << "' was not recognised\n";
+  if (!reading.omitted.empty()) {
+    std::string degrees;
+    for (const std::string& degree : reading.omitted)
+      degrees += (degrees.empty() ? "" : ", ") + BytesToUtf8(degree);
+    std::cerr << "corvanta-cli: warning: omitted: " << degrees << "\n";
+  }
 }
 
 }  // namespace corvanta::cli

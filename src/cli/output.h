@@ -9,6 +9,7 @@
 #include "instrument/instrument.h"
 #include "search/instrument_search.h"
 #include "symbols/chord_names.h"
+#include "symbols/symbol_query.h"
 
 namespace corvanta::cli {
 
@@ -58,5 +59,11 @@ nlohmann::json NamesJson(const ChordNameList& names);
 // Fret values as JSON numbers, low string first: null muted, a barre sign
 // dropped.
 nlohmann::json FretsJson(std::span<const int> frets);
+
+// Warns on stderr of every word a reading did not use and every degree it
+// left out, one line each.
+void WarnOfReading(const SymbolReading& reading);
+// "needs 8 notes; at most 6 sound, the bass included"
+std::string TooManyNotesText(const SymbolReading& reading);
 
 }  // namespace corvanta::cli

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvanta {
 
@@ -12,14 +13,37 @@ namespace corvanta {
 // 11 or 13), and dim, ° or o without 7 is the diminished triad.
 enum class ChordNotation { Classic, Standard };
 
+// Tones a symbol asks to leave out: "no3", "omit5", "no root", and the fifth
+// of "alt".
+struct RequestedOmissions {
+  bool root = false;
+  bool third = false;
+  bool fifth = false;
+  bool any() const { return root || third || fifth; }
+};
+
+// A typed symbol in the words the symbol reader knows.
+struct SpelledSymbol {
+  std::string text;                 // the check list's words, the bass kept
+  std::vector<std::string> unused;  // pieces of words nothing reads, as typed
+  RequestedOmissions omit;
+  bool noChord = false;   // "N.C."
+  bool ownWords = false;  // the text is read exactly as typed
+};
+
 // Rewrites the standard spellings of a typed chord symbol into the words of
 // the degree check list ("Cmaj7" -> "C7+", "F#m7b5" -> "F#m/7/b5",
-// "E7#9" -> "E7/9+"), so that the symbol reader then reads them. A word the
-// check list already recognises is left exactly as typed (in the classic
-// notation), and so is the bass after the last slash; a word that cannot be
-// respelled keeps its text, for the reader to report as unrecognised.
-// UTF-8 signs (♯ ♭ Δ △ ø Ø ° −) are accepted; any text is accepted, in time
-// linear in its length.
+// "E7#9" -> "E7/9+", "CMI7" -> "Cm/7", "C13(b9)" -> "C7/13(b9)"), so that the
+// symbol reader then reads them. A word the check list already has is left
+// exactly as typed (in the classic notation), and so is the bass after the
+// last slash; a word that starts with nothing known keeps its text, for the
+// reader to report as unrecognised; what is left of a word after the known
+// part is reported in `unused` (so "Gm11A" never takes A as its bass).
+// UTF-8 signs (♯ ♭ 𝄪 𝄫 Δ △ ø Ø ° −) are accepted; any text is accepted, in
+// time linear in its length.
+SpelledSymbol SpellChordSymbol(std::string_view text, ChordNotation notation);
+
+// The text of SpellChordSymbol alone.
 std::string RespellChordSymbol(std::string_view text, ChordNotation notation);
 
 }  // namespace corvanta

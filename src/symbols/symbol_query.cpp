@@ -1,9 +1,12 @@
 #include "symbols/symbol_query.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "symbols/chord_fitting.h"
 #include "symbols/symbol_words.h"
 #include "theory/formula.h"
 #include "theory/text_util.h"
@@ -101,13 +104,37 @@ void ReportPassedOverCharacter(std::string_view text, bool firstWordGlued,
   }
 }
 
-}  // namespace
+// The base and degree passes: the formula the exactly typed words compose,
+// with ApplyDegreeCode refusing degrees beyond noteLimit.
+void ComposeFormula(ChordEntry& entry, const Reading& reading, int noteLimit, std::string& base,
+                    std::string& additions) {
+  base = "00 04 07";
+  additions.clear();
+  for (int k = 0; k < kDegreeItemCount; ++k) {
+    if (reading.exactWords[k] > 0 && IsBaseFormulaCode(kDegreeItems[k].code))
+      base = kDegreeItems[k].code;
+  }
+  // Degrees apply in item order, so the order typed does not matter.
+  for (int l = 1; l < kDegreeItemCount; ++l) {
+    std::string_view code = kDegreeItems[l].code;
+    if (reading.exactWords[l] > 0 && !IsBaseFormulaCode(code))
+      entry.ApplyDegreeCode(l, code, base, additions, noteLimit);
+  }
+}
 
-SymbolReading ReadChordSymbol(ChordEntry& entry, std::string_view text) {
+// A symbol read as the check list reads it, and what it composes with no
+// note limit (for the typed path, which fits the chord itself).
+struct WordsRead {
+  SymbolReading result;
+  ComposedChord unlimited;
+};
+
+WordsRead ReadSymbolWords(ChordEntry& entry, std::string_view text) {
   ChordEntryState& state = entry.state;
   ResetForQuery(state);
   Reading reading = Scan(std::string(text) + " ", entry);
-  SymbolReading result;
+  WordsRead read;
+  SymbolReading& result = read.result;
   result.searches = 1;
   result.namesRoot = reading.root != kNoPitchClass;
 
@@ -140,32 +167,123 @@ SymbolReading ReadChordSymbol(ChordEntry& entry, std::string_view text) {
         bass == reading.root ? std::string() : "/" + std::string(entry.BassGridText(bass));
   }
 
-  std::string base = "00 04 07";
+  ComposedChord& unlimited = read.unlimited;
+  unlimited.ticked = state.ticked;
+  unlimited.root = reading.root;
+  unlimited.bass = bass;
+  // With no limit nothing is refused, so no tick changes.
+  ComposeFormula(entry, reading, std::numeric_limits<int>::max(), unlimited.base,
+                 unlimited.additions);
+
+  std::string base;
   std::string additions;
-  for (int k = 0; k < kDegreeItemCount; ++k) {
-    if (reading.exactWords[k] > 0 && IsBaseFormulaCode(kDegreeItems[k].code))
-      base = kDegreeItems[k].code;
-  }
-  // Degrees apply in item order, so the order typed does not matter.
-  for (int l = 1; l < kDegreeItemCount; ++l) {
-    std::string_view code = kDegreeItems[l].code;
-    if (reading.exactWords[l] > 0 && !IsBaseFormulaCode(code))
-      entry.ApplyDegreeCode(l, code, base, additions);
-  }
+  ComposeFormula(entry, reading, entry.NoteLimit(), base, additions);
   state.chordFormula = base + additions;
+  for (int item = 0; item < kDegreeItemCount; ++item) {
+    if (unlimited.ticked[item] && !state.ticked[item])
+      result.omitted.emplace_back(kDegreeItems[item].text);
+  }
   if (!reading.typeName.empty()) reading.typeName.erase(0, 1);
   state.typeName = reading.typeName;
   result.unrecognised = std::move(reading.unrecognised);
   if (!result.namesRoot)
     ReportPassedOverCharacter(text, reading.firstWordGlued, result.unrecognised);
-  return result;
+  return read;
+}
+
+// The echo with the tones asked to be left out, before the bass:
+// "C7+(no3)/G", so that typing it again reads the same chord.
+void EchoOmissions(ChordEntryState& state, const std::vector<std::string>& asked) {
+  if (asked.empty()) return;
+  std::string& echo = state.chordSymbol;
+  std::string bass;
+  if (state.bassPitchClass != state.rootPitchClass && !state.bassSuffix.empty()) {
+    bass = state.bassSuffix.substr(1);
+    if (echo.ends_with(bass)) echo.erase(echo.size() - bass.size());
+  }
+  while (!echo.empty() && IsSymbolSeparator(echo.back())) echo.pop_back();
+  echo += "(";
+  for (std::size_t i = 0; i < asked.size(); ++i) echo += (i > 0 ? "," : "") + ("no" + asked[i]);
+  echo += ")";
+  if (!bass.empty()) echo += "/" + bass;
+}
+
+SymbolReading ReadNoChord(ChordEntry& entry) {
+  ResetForQuery(entry.state);
+  entry.state.rootPitchClass = entry.state.bassPitchClass = kNoPitchClass;
+  entry.state.chordFormula = "00";
+  entry.state.chordSymbol = "N.C.";
+  SymbolReading reading;
+  reading.searches = 1;
+  reading.noChord = true;
+  return reading;
+}
+
+// The typed chord fitted to six notes with the bass, as players fit it.
+void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, const ComposedChord& chord,
+                   const SpelledSymbol& spelled, SymbolReading& reading) {
+  FittedChord fitted = FitChord(chord, spelled.omit);
+  if (!fitted.fits()) {
+    entry.state = before;
+    reading.searches = 0;
+    reading.tooManyNotes = fitted.notes;
+    return;
+  }
+  entry.state.chordFormula = fitted.formula;
+  entry.state.ticked = chord.ticked;
+  reading.omitted = fitted.omitted;
+  std::vector<std::string> asked;
+  for (const std::string& degree : fitted.omitted) {
+    bool askedFor = (degree == "3" && spelled.omit.third) ||
+                    (degree == "5" && spelled.omit.fifth) ||
+                    (degree == "root" && spelled.omit.root);
+    if (askedFor && std::find(asked.begin(), asked.end(), degree) == asked.end())
+      asked.push_back(degree == "root" ? " root" : degree);
+  }
+  EchoOmissions(entry.state, asked);
+  // No root to leave out where the root itself is the bass.
+  if (spelled.omit.root && chord.bass == chord.root) reading.unrecognised.emplace_back("no root");
+}
+
+// The words nobody used, in the order they stand in the typed text.
+void OrderAsTyped(std::string_view typed, std::vector<std::string>& words) {
+  std::vector<std::pair<std::size_t, std::string>> placed;
+  std::size_t from = 0;
+  for (std::string& word : words) {
+    std::size_t at = typed.find(word, from);
+    if (at == std::string_view::npos) at = typed.find(word);
+    if (at != std::string_view::npos) from = at + word.size();
+    placed.emplace_back(at, std::move(word));
+  }
+  std::stable_sort(placed.begin(), placed.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 0; i < words.size(); ++i) words[i] = std::move(placed[i].second);
+}
+
+}  // namespace
+
+SymbolReading ReadChordSymbol(ChordEntry& entry, std::string_view text) {
+  return ReadSymbolWords(entry, text).result;
 }
 
 SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNotation notation) {
-  return ReadChordSymbol(entry, RespellChordSymbol(text, notation));
+  SpelledSymbol spelled = SpellChordSymbol(text, notation);
+  if (spelled.noChord) return ReadNoChord(entry);
+  const ChordEntryState before = entry.state;
+  WordsRead read = ReadSymbolWords(entry, spelled.text);
+  SymbolReading& reading = read.result;
+  if (!spelled.unused.empty()) {
+    for (std::string& word : spelled.unused) reading.unrecognised.push_back(std::move(word));
+    OrderAsTyped(text, reading.unrecognised);
+  }
+  // The program's own words read exactly as the check list reads them.
+  if (spelled.ownWords || !reading.namesRoot) return std::move(reading);
+  FitTypedChord(entry, before, read.unlimited, spelled, reading);
+  return std::move(reading);
 }
 
 std::vector<std::string> ChordNoteNames(const ChordEntryState& state) {
+  if (state.rootPitchClass == kNoPitchClass) return {};  // no root, no chord to spell
   std::vector<int> pitchClasses{state.bassPitchClass};
   for (int offset : FormulaOffsets(TrimBlanks(state.chordFormula)))
     pitchClasses.push_back(WrapPitchClass(state.rootPitchClass + offset));

@@ -15,6 +15,15 @@ struct SymbolReading : EntryOutcome {
   // typed; with no root, the text's first character leads the first one.
   std::vector<std::string> unrecognised;
   bool namesRoot = false;  // false: the root is 12, which no string sounds
+  // Degrees of the chord left out, in the order they went: asked for
+  // ("no3") or to fit six notes with the bass ("5", "11", "root"); with the
+  // program's own words, the degrees refused at the note limit ("13").
+  std::vector<std::string> omitted;
+  bool noChord = false;  // "N.C.": nothing to play, nothing searched for
+  // The notes a chord needs when even leaving tones out leaves more than
+  // six: it is refused, the entry is as it was before and nothing is
+  // searched. 0 when the chord was taken.
+  int tooManyNotes = 0;
 };
 
 // Reads a chord symbol in the program's own words ("C#m7/G#", "Bbsus4",
@@ -29,7 +38,11 @@ struct SymbolReading : EntryOutcome {
 SymbolReading ReadChordSymbol(ChordEntry& entry, std::string_view text);
 
 // A symbol as guitarists type it: standard spellings are first respelled
-// into the program's words (RespellChordSymbol), then read as above.
+// into the program's words (SpellChordSymbol), then read as above. A text of
+// the program's own words alone reads exactly as ReadChordSymbol reads it;
+// any other chord of more than six notes (bass included) leaves out tones
+// as players do (FitChord) and reports them, or is refused. "N.C." is no
+// chord: the root and bass are 12 and nothing sounds.
 SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNotation notation);
 
 // The note names of the chord as read, bass first, then the other chord

@@ -83,6 +83,9 @@ class ChordEntry {
   // Applies one degree code of at most three characters to the base and the
   // additions, or unticks item at the six-note limit.
   void ApplyDegreeCode(int item, std::string_view code, std::string& base, std::string& additions);
+  // The same with another limit on the formula's length.
+  void ApplyDegreeCode(int item, std::string_view code, std::string& base, std::string& additions,
+                       int formulaLimit);
   // The formula length a degree may not reach: six notes with the bass.
   int NoteLimit() const;
 

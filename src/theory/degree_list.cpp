@@ -25,8 +25,13 @@ bool Contains(const std::string& base, const std::string& additions, std::string
 
 void ChordEntry::ApplyDegreeCode(int item, std::string_view code, std::string& base,
                                  std::string& additions) {
+  ApplyDegreeCode(item, code, base, additions, NoteLimit());
+}
+
+void ChordEntry::ApplyDegreeCode(int item, std::string_view code, std::string& base,
+                                 std::string& additions, int formulaLimit) {
   if (code.size() != 3) return;
-  auto fits = [&] { return static_cast<int>(base.size() + additions.size()) < NoteLimit(); };
+  auto fits = [&] { return static_cast<int>(base.size() + additions.size()) < formulaLimit; };
   if (code[0] == kFifthCode || code[0] == kThirdCode) {
     // The replaced interval goes even when its replacement is refused.
     EraseFirst(base, code[0] == kFifthCode ? kPerfectFifthEntry : kMajorThirdEntry);

@@ -57,6 +57,12 @@ void PaintRows(QPainter& painter, const ChordSheet& sheet, int first, int rows, 
       painter.drawText(QRectF(at.x() + 10, at.y(), cellWidth - 10, kSheetCaptionHeight),
                        Qt::AlignLeft | Qt::AlignVCenter, diagram.caption);
     }
+    if (diagram.noChord) {
+      painter.setFont(HeadingFont());
+      painter.drawText(QRectF(at.x(), at.y() + kSheetCaptionHeight, cellWidth, kRowHeight / 2),
+                       Qt::AlignCenter, QStringLiteral("N.C."));
+      continue;
+    }
     PaintDiagram(
         painter, diagram.frets, at + QPointF(0, kSheetCaptionHeight), DiagramVariant::Plain,
         sheet.leftHanded, sheet.capo, sheet.stringStarts,

@@ -16,6 +16,7 @@ namespace corvanta {
 struct SheetDiagram {
   std::vector<int> frets;  // one value per string, as many on every diagram of a sheet
   QString caption;         // above the diagram, e.g. the symbol of a chord's first voicing
+  bool noChord = false;    // a song's "N.C.": the cell says so in place of a diagram
 };
 
 struct ChordSheet {

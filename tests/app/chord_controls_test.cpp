@@ -175,14 +175,48 @@ class ChordControlsTest : public QObject {
     Query(window, "Cmaj7", true);
     QCOMPARE(Symbol(window), QString("C7+ "));
     QCOMPARE(ReadingPanel(window), QString("C7+  C E G B"));
-    Query(window, "C7alt");
-    QCOMPARE(ReadingPanel(window), QString::fromUtf8("C7/  C E G A#  未识别: alt"));
+    // A word not understood: the box keeps what was typed, tinted, with the
+    // report in its hint; the status bar shows the chord searched.
+    auto* box = window.Get<QLineEdit>("EditAcorde");
+    const QString plainStyle = box->styleSheet();
+    Query(window, "C7zap");
+    QCOMPARE(ReadingPanel(window), QString::fromUtf8("C7  C E G A#  未识别: zap"));
+    QCOMPARE(Symbol(window), QString("C7zap"));
+    QVERIFY(box->styleSheet() != plainStyle);
+    QVERIFY(box->toolTip().contains("zap"));
+    auto* panel = window.form->statusBar()->findChildren<QLabel*>().value(0);
+    QVERIFY(panel->width() >= panel->fontMetrics().horizontalAdvance(panel->text()));
     Query(window, "hello");
     QCOMPARE(ReadingPanel(window), QString::fromUtf8("未识别: hello"));
     Query(window, "Am");  // a successful reading clears the report
     QCOMPARE(ReadingPanel(window), QString("Am  A C E"));
+    QCOMPARE(box->styleSheet(), plainStyle);
     window.ClickRow("StringGridAcorde", 2);  // so does any other chord change
     QCOMPARE(ReadingPanel(window), QString());
+  }
+
+  void leftOutTonesNoChordAndRefusalsAreReported() {
+    QSettings("Corvanta", "Corvanta").clear();
+    Window window;
+    window.form->findChild<QAction*>("StandardNotation1")->trigger();
+    Query(window, "C13(#11)");
+    QVERIFY(ReadingPanel(window).endsWith(QString::fromUtf8("省略: 5")));
+    QVERIFY(window.form->Entry().state.chordFormula.find("09") != std::string::npos);
+    Query(window, "Cmaj7(omit3)");
+    QCOMPARE(Symbol(window), QString("C7+(no3)"));
+    QCOMPARE(window.form->Entry().state.chordFormula, std::string("00 07 11"));
+    Query(window, "N.C.");
+    QVERIFY(ReadingPanel(window).startsWith("N.C."));
+    QCOMPARE(window.Get<QLabel>("LabelTotal")->text().toInt(), 0);
+    Query(window, "Am");
+    const std::string formula = window.form->Entry().state.chordFormula;
+    const QString count = window.Get<QLabel>("LabelTotal")->text();
+    // Seven notes with none players leave out cannot fit: nothing changes.
+    Query(window, "C7(b9,#9,11,#11)");
+    QVERIFY(ReadingPanel(window).contains(QString::fromUtf8("未查询")));
+    QCOMPARE(window.form->Entry().state.chordFormula, formula);
+    QCOMPARE(window.Get<QLabel>("LabelTotal")->text(), count);
+    QCOMPARE(Symbol(window), QString("C7(b9,#9,11,#11)"));
   }
 
   void theStandardNotationIsAPreferenceRememberedBetweenRuns() {

@@ -1,0 +1,121 @@
+#include "symbols/symbol_text.h"
+
+#include <array>
+
+#include "symbols/symbol_words.h"
+#include "theory/note_names.h"
+#include "theory/text_util.h"
+
+namespace corvanta {
+namespace {
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kSignSpellings{{
+    {"\xF0\x9D\x84\xAA", "##"},  // double sharp
+    {"\xF0\x9D\x84\xAB", "bb"},  // double flat
+    {"\xE2\x99\xAF", "#"},       // sharp
+    {"\xE2\x99\xAD", "b"},       // flat
+}};
+
+constexpr std::array<int, 7> kLetterPitchClasses{9, 11, 0, 2, 4, 5, 7};  // A..G
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool StartsWithFolded(std::string_view text, std::string_view lowerWord) {
+  if (text.size() < lowerWord.size()) return false;
+  for (std::size_t i = 0; i < lowerWord.size(); ++i) {
+    if (AsciiLower(text[i]) != lowerWord[i]) return false;
+  }
+  return true;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A note written with a double accidental or as B#, E#: its plain name and
+// how many bytes it took; nothing for a note the grids already spell.
+struct RespelledNote {
+  std::string name;
+  std::size_t length = 0;
+};
+
+RespelledNote RespellNote(std::string_view text) {
+  if (text.empty() || text[0] < 'A' || text[0] > 'G') return {};
+  int pitchClass = kLetterPitchClasses[static_cast<std::size_t>(text[0] - 'A')];
+  std::string_view rest = text.substr(1);
+  int shift = 0;
+  std::size_t length = 1;
+  // "x" is a double sharp only where no word could begin with it.
+  bool doubleSharpX = rest.starts_with("x") && (rest.size() == 1 || IsDigit(rest[1]) ||
+                                                IsSymbolSeparator(rest[1]) || rest[1] == 'm');
+  if (rest.starts_with("##")) {
+    shift = 2, length = 3;
+  } else if (doubleSharpX) {
+    shift = 2, length = 2;
+  } else if (rest.starts_with("bb") && !(rest.size() > 2 && IsDigit(rest[2]))) {
+    // "Gbb6" is G flat with a flat sixth, the check list's own "b6".
+    shift = -2, length = 3;
+  } else if ((text[0] == 'B' || text[0] == 'E') && rest.starts_with("#")) {
+    shift = 1, length = 2;
+  } else {
+    return {};
+  }
+  Accidentals spelling = shift > 0 ? Accidentals::Sharps : Accidentals::Flats;
+  return {std::string(NoteNamesFor(spelling)[WrapPitchClass(pitchClass + shift)]), length};
+}
+
+// The blank after "add", "omit" or "no" goes when a degree or "root" follows.
+std::string JoinedOmitAndAddWords(std::string_view text) {
+  std::string out;
+  for (std::size_t at = 0; at < text.size();) {
+    bool wordStart = at == 0 || IsSymbolSeparator(text[at - 1]) || IsDigit(text[at - 1]);
+    std::size_t joined = 0;
+    for (std::string_view word : {"add", "omit", "no"}) {
+      if (!wordStart || !StartsWithFolded(text.substr(at), word)) continue;
+      std::size_t after = at + word.size();
+      std::size_t next = after;
+      while (next < text.size() && text[next] == ' ') ++next;
+      if (next == after || next >= text.size()) continue;
+      char c = text[next];
+      if (IsDigit(c) || c == '#' || c == 'b' || c == '+' || c == '-' ||
+          StartsWithFolded(text.substr(next), "root")) {
+        out.append(text.substr(at, word.size()));
+        joined = next - at;
+        break;
+      }
+    }
+    if (joined > 0) {
+      at += joined;
+    } else {
+      out.push_back(text[at++]);
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string PlainSymbolText(std::string_view typed) {
+  std::string text(typed);
+  for (auto [sign, plain] : kSignSpellings) text = ReplaceAll(text, sign, plain);
+  if (!text.empty() && text[0] >= 'a' && text[0] <= 'g')
+    text[0] = static_cast<char>(text[0] - 'a' + 'A');
+  if (RespelledNote root = RespellNote(text); root.length > 0)
+    text.replace(0, root.length, root.name);
+  // The bass: the word after the last slash, when it is a whole note name.
+  std::size_t slash = text.find_last_of("/\\");
+  if (slash != std::string::npos) {
+    RespelledNote bass = RespellNote(std::string_view(text).substr(slash + 1));
+    if (bass.length > 0 && slash + 1 + bass.length == text.size())
+      text.replace(slash + 1, bass.length, bass.name);
+  }
+  return JoinedOmitAndAddWords(text);
+}
+
+bool IsNoChordText(std::string_view typed) {
+  std::string compact;
+  for (char c : typed) {
+    if (c != ' ' && c != '.') compact.push_back(AsciiLower(c));
+  }
+  return compact == "nc" || compact == "n/c";
+}
+
+}  // namespace corvanta
