@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include <iterator>
+
 #include "session/placed_fingering.h"
 #include "symbols/chord_names.h"
 #include "symbols/symbol_query.h"
@@ -8,19 +10,14 @@ namespace corvanta {
 namespace {
 
 // The program's own words and standard spellings, read with the spelling step.
-const char* const kOrdinarySymbols[] = {"C",
-                                        "C#m7/G#",
-                                        "Bbsus4",
-                                        "C7/9/11/13",
-                                        "Am7",
-                                        "C/b9",
-                                        "Cmaj7",
-                                        "F#m7b5",
-                                        "E7#9",
-                                        "C13b9",
-                                        "Cm(maj7)/G",
+const char* const kOrdinarySymbols[] = {"C", "C#m7/G#", "Bbsus4", "C7/9/11/13", "Am7", "C/b9",
+                                        "Cmaj7", "F#m7b5", "E7#9", "C13b9", "Cm(maj7)/G",
                                         "Bb\xCE\x94"
-                                        "9#11"};
+                                        "9#11",
+                                        // Fitted to six notes, omissions, capitals.
+                                        "C13(#11)", "C7(b9,#9,b13)/E", "C7alt", "CMI7(omit 5)",
+                                        "G\xC3\xB8"
+                                        "13"};
 
 void ReadTypedSymbol(benchmark::State& state) {
   const char* symbol = kOrdinarySymbols[state.range(0)];
@@ -33,7 +30,7 @@ void ReadTypedSymbol(benchmark::State& state) {
   state.SetLabel(symbol);
 }
 BENCHMARK(ReadTypedSymbol)
-    ->ArgsProduct({benchmark::CreateDenseRange(0, 11, 1), {0, 1}})
+    ->ArgsProduct({benchmark::CreateDenseRange(0, std::size(kOrdinarySymbols) - 1, 1), {0, 1}})
     ->Unit(benchmark::kMicrosecond);
 
 void NameChord(benchmark::State& state) {

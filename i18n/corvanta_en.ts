@@ -140,6 +140,18 @@
         <translation>Not recognised: </translation>
     </message>
     <message>
+        <source>省略: </source>
+        <translation>omitted: </translation>
+    </message>
+    <message>
+        <source>N.C. 无和弦</source>
+        <translation>N.C. (no chord)</translation>
+    </message>
+    <message>
+        <source>需要 %1 个音, 最多 %2 个 (含低音): 未查询</source>
+        <translation>needs %1 notes, at most %2 sound (bass included): not searched</translation>
+    </message>
+    <message>
         <source>变调夹</source>
         <translation>Capo</translation>
     </message>

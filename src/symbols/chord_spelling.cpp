@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "symbols/spelling_cursor.h"
 #include "symbols/symbol_text.h"
 #include "symbols/symbol_words.h"
 #include "theory/note_names.h"
@@ -13,10 +14,7 @@
 namespace corvanta {
 namespace {
 
-// The program's own diminished-seventh word, the single byte of "º".
-constexpr std::string_view kDiminishedSeventh = "\xBA";
-
-constexpr std::string_view kMinusSign = "\xE2\x88\x92";  // −
+using namespace spelling;
 
 // Spellings of the major seventh that need a number or the end after them
 // ("maj7", "M9", "Cmaj", "CMA7") and signs that stand for it alone ("CΔ").
@@ -28,129 +26,6 @@ constexpr std::array<std::string_view, 6> kMinorWords{"min", "Min", "MIN", "mi",
 constexpr std::array<std::string_view, 3> kHalfDiminished{"\xC3\xB8" /* ø */, "\xC3\x98" /* Ø */,
                                                           "\xE2\x88\x85" /* ∅ */};
 constexpr std::array<std::string_view, 2> kDegreeSigns{"\xC2\xB0" /* ° */, "o"};
-
-// The numbers a chord symbol writes, longest first so "13" is not "1" "3".
-constexpr std::array<int, 8> kSymbolNumbers{13, 11, 9, 7, 6, 5, 4, 2};
-
-// What "alt" stands for: the dominant seventh with every altered tension
-// players colour it with (b9, #9, b13) and no fifth; six notes, one to a string.
-constexpr std::array<std::string_view, 3> kAlteredTensions{"b9", "9+", "b13"};
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// A read position in one word of the typed symbol.
-class Cursor {
- public:
-  explicit Cursor(std::string_view word) : word_(word) {}
-
-  bool AtEnd() const { return at_ >= word_.size(); }
-  std::size_t Position() const { return at_; }
-  std::string_view Rest() const { return word_.substr(at_); }
-  bool Ahead(std::string_view token) const { return Rest().starts_with(token); }
-  // The token in any letter case (token written in lowercase).
-  bool AheadFolded(std::string_view token) const {
-    std::string_view rest = Rest();
-    if (rest.size() < token.size()) return false;
-    for (std::size_t i = 0; i < token.size(); ++i) {
-      if (AsciiLower(rest[i]) != token[i]) return false;
-    }
-    return true;
-  }
-  // The token, followed by the end, a digit or an alteration sign.
-  bool AheadBeforeNumber(std::string_view token) const {
-    if (!Ahead(token)) return false;
-    std::string_view after = Rest().substr(token.size());
-    return after.empty() || IsDigit(after[0]) || after[0] == '#' || after[0] == 'b';
-  }
-  bool Take(std::string_view token) {
-    if (!Ahead(token)) return false;
-    at_ += token.size();
-    return true;
-  }
-  bool TakeFolded(std::string_view token) {
-    if (!AheadFolded(token)) return false;
-    at_ += token.size();
-    return true;
-  }
-  template <std::size_t N>
-  bool TakeAny(const std::array<std::string_view, N>& tokens) {
-    return std::any_of(tokens.begin(), tokens.end(), [&](std::string_view t) { return Take(t); });
-  }
-  std::optional<int> TakeNumber() {
-    for (int number : kSymbolNumbers) {
-      if (Take(std::to_string(number))) return number;
-    }
-    return std::nullopt;
-  }
-  // A 9, 11 or 13 next, with no sign of its own after it.
-  bool ExtensionAhead() const {
-    Cursor after = *this;
-    std::optional<int> number = after.TakeNumber();
-    return number && *number >= 9;
-  }
-
- private:
-  std::string_view word_;
-  std::size_t at_ = 0;
-};
-
-// The words the whole symbol is respelled into, typed word by typed word.
-// An implied ninth (standard notation) gives way to an altered ninth
-// written anywhere in the symbol ("C13(b9)").
-struct Spelled {
-  bool standard = false;
-  std::vector<std::string> words;
-  std::optional<std::size_t> impliedNinth;
-  RequestedOmissions omit;
-  std::vector<std::string> unused;
-
-  void Add(std::string_view word) { words.emplace_back(word); }
-  void AddImpliedNinth() {
-    impliedNinth = words.size();
-    Add("9");
-  }
-  bool Has(std::string_view word) const {
-    return std::find(words.begin(), words.end(), word) != words.end();
-  }
-  // A seventh (or the sixth that stands in its place) is already written.
-  bool HasSeventh() const {
-    return Has("7") || Has("7+") || Has(kDiminishedSeventh) || Has("dim") || Has("6");
-  }
-  void DropImpliedNinthIfAltered() {
-    if (impliedNinth && (Has("b9") || Has("9-") || Has("9+"))) words[*impliedNinth].clear();
-  }
-};
-
-// A 9, 11 or 13 written as the chord's own extension: in the standard
-// notation it implies the seventh and, above the ninth, the ninth too (the
-// eleventh of a 13 is left out, as players leave it out of a dominant 13).
-void AddExtension(int number, Spelled& out) {
-  if (out.standard && number >= 9) {
-    if (!out.HasSeventh()) out.Add("7");
-    if (number > 9) out.AddImpliedNinth();
-  }
-  out.Add(std::to_string(number));
-}
-
-// A number with the sign the check list writes after it ("7+", "5-", "9+")
-// when no digit follows the sign, or "7M" for the major seventh.
-std::string NumberWord(Cursor& cursor, int number) {
-  std::string digits = std::to_string(number);
-  if (number == 7 && cursor.AheadBeforeNumber("M") && cursor.Take("M")) return "7+";
-  for (std::string_view sign : {"+", "-"}) {
-    std::string word = digits + std::string(sign);
-    if (cursor.Ahead(sign) && DegreeItemExactly(word) >= 0) {
-      Cursor after = cursor;
-      after.Take(sign);
-      if (after.AtEnd() || !IsDigit(after.Rest()[0])) {
-        cursor = after;
-        return word;
-      }
-    }
-  }
-  return digits;
-}
 
 // "maj", "M", "Δ": true, and whether the spelling alone means the seventh.
 bool TakeMajorSeventh(Cursor& cursor, bool& aloneMeansSeventh) {
@@ -281,97 +156,6 @@ void SpellQuality(Cursor& cursor, Spelled& out) {
   SpellQualityNumber(cursor, out);
 }
 
-// "b9", "#11", "+5", "-9": the check-list word of the altered degree.
-std::optional<std::string> TakeAlteration(Cursor& cursor) {
-  for (std::string_view sign : {std::string_view("b"), std::string_view("#"), std::string_view("+"),
-                                std::string_view("-"), kMinusSign}) {
-    Cursor after = cursor;
-    if (!after.Take(sign)) continue;
-    std::optional<int> number = after.TakeNumber();
-    if (!number || *number == 7 || *number == 2) continue;
-    cursor = after;
-    std::string digits = std::to_string(*number);
-    if (sign == "b") return "b" + digits;
-    return digits + (sign == "#" || sign == "+" ? "+" : "-");
-  }
-  return std::nullopt;
-}
-
-// "sus", "sus2", "sus4", "SUS": the suspension, a fourth when no number is given.
-std::optional<std::string> TakeSuspension(Cursor& cursor) {
-  Cursor after = cursor;
-  if (!after.TakeFolded("sus")) return std::nullopt;
-  Cursor withNumber = after;
-  std::optional<int> number = withNumber.TakeNumber();
-  std::string word = "sus" + std::to_string(number.value_or(4));
-  if (number && DegreeItemExactly(word) >= 0) {
-    after = withNumber;
-  } else {
-    word = "sus4";
-  }
-  cursor = after;
-  return word;
-}
-
-// "add9", "add2", "add#11", "ADD9": the added degree as the check list writes it.
-std::optional<std::string> TakeAddition(Cursor& cursor) {
-  Cursor after = cursor;
-  if (!after.TakeFolded("add")) return std::nullopt;
-  std::string sign = after.Take("b") || after.Take("-")   ? "-"
-                     : after.Take("#") || after.Take("+") ? "+"
-                                                          : "";
-  std::optional<int> number = after.TakeNumber();
-  if (!number) return std::nullopt;
-  std::string word = *number == 2 && sign.empty() ? "2" : "add" + std::to_string(*number) + sign;
-  if (DegreeItemExactly(word) < 0) return std::nullopt;
-  cursor = after;
-  return word;
-}
-
-// "no3", "omit5", "noroot", "no1": a tone to leave out.
-bool TakeOmission(Cursor& cursor, RequestedOmissions& omit) {
-  Cursor after = cursor;
-  if (!after.TakeFolded("omit") && !after.TakeFolded("no")) return false;
-  if (after.Take("3")) {
-    omit.third = true;
-  } else if (after.Take("5")) {
-    omit.fifth = true;
-  } else if (after.TakeFolded("root") || after.Take("1") || after.TakeFolded("r")) {
-    omit.root = true;
-  } else {
-    return false;
-  }
-  cursor = after;
-  return true;
-}
-
-// "alt", "7alt", "alt7": the altered dominant, with its seventh.
-bool TakeAltered(Cursor& cursor, Spelled& out) {
-  if (!cursor.TakeFolded("alt")) return false;
-  cursor.Take("7");
-  if (!out.HasSeventh()) out.Add("7");
-  for (std::string_view tension : kAlteredTensions) out.Add(tension);
-  out.omit.fifth = true;
-  return true;
-}
-
-// One alteration, suspension, addition, omission or further number; false
-// when the cursor stands at nothing this reader knows.
-bool SpellModifier(Cursor& cursor, Spelled& out) {
-  for (auto take : {TakeAlteration, TakeSuspension, TakeAddition}) {
-    if (auto word = take(cursor)) {
-      out.Add(*word);
-      return true;
-    }
-  }
-  if (TakeOmission(cursor, out.omit) || TakeAltered(cursor, out)) return true;
-  if (std::optional<int> number = cursor.TakeNumber()) {
-    out.Add(NumberWord(cursor, *number));
-    return true;
-  }
-  return false;
-}
-
 // One typed word respelled into out; false when it starts with nothing this
 // reader knows (it is then left as typed). What follows the known part is
 // reported unused.
@@ -389,7 +173,7 @@ bool SpellWord(std::string_view word, bool quality, Spelled& out) {
   while (!cursor.AtEnd() && SpellModifier(cursor, out)) {
   }
   if (cursor.Position() == 0) return false;
-  if (!cursor.AtEnd()) out.unused.emplace_back(cursor.Rest());
+  if (!cursor.AtEnd()) out.Add(std::string(1, kUnusedMark).append(cursor.Rest()));
   return true;
 }
 
@@ -493,9 +277,8 @@ SpelledSymbol SpellChordSymbol(std::string_view typed, ChordNotation notation) {
   }
   out.append(text, copied, std::string::npos);
   result.text = std::move(out);
-  result.unused = std::move(spelled.unused);
   result.omit = spelled.omit;
-  result.ownWords = result.text == typed && result.unused.empty() && !result.omit.any();
+  result.ownWords = result.text == typed && !result.omit.any();
   return result;
 }
 

@@ -15,6 +15,9 @@ enum class ChordNotation { Classic, Standard };
 
 // Tones a symbol asks to leave out: "no3", "omit5", "no root", and the fifth
 // of "alt".
+// Leads a piece of a typed word that nothing reads; it is no note name.
+inline constexpr char kUnusedMark = '\x1F';
+
 struct RequestedOmissions {
   bool root = false;
   bool third = false;
@@ -24,8 +27,7 @@ struct RequestedOmissions {
 
 // A typed symbol in the words the symbol reader knows.
 struct SpelledSymbol {
-  std::string text;                 // the check list's words, the bass kept
-  std::vector<std::string> unused;  // pieces of words nothing reads, as typed
+  std::string text;  // the check list's words, the bass kept
   RequestedOmissions omit;
   bool noChord = false;   // "N.C."
   bool ownWords = false;  // the text is read exactly as typed
@@ -38,7 +40,8 @@ struct SpelledSymbol {
 // exactly as typed (in the classic notation), and so is the bass after the
 // last slash; a word that starts with nothing known keeps its text, for the
 // reader to report as unrecognised; what is left of a word after the known
-// part is reported in `unused` (so "Gm11A" never takes A as its bass).
+// part becomes a word of its own led by kUnusedMark, which the reader
+// reports and never takes for the bass ("Gm11A" is not Gm11 over A).
 // UTF-8 signs (♯ ♭ 𝄪 𝄫 Δ △ ø Ø ° −) are accepted; any text is accepted, in
 // time linear in its length.
 SpelledSymbol SpellChordSymbol(std::string_view text, ChordNotation notation);

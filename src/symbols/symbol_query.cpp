@@ -245,21 +245,6 @@ void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, const Compo
   if (spelled.omit.root && chord.bass == chord.root) reading.unrecognised.emplace_back("no root");
 }
 
-// The words nobody used, in the order they stand in the typed text.
-void OrderAsTyped(std::string_view typed, std::vector<std::string>& words) {
-  std::vector<std::pair<std::size_t, std::string>> placed;
-  std::size_t from = 0;
-  for (std::string& word : words) {
-    std::size_t at = typed.find(word, from);
-    if (at == std::string_view::npos) at = typed.find(word);
-    if (at != std::string_view::npos) from = at + word.size();
-    placed.emplace_back(at, std::move(word));
-  }
-  std::stable_sort(placed.begin(), placed.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 0; i < words.size(); ++i) words[i] = std::move(placed[i].second);
-}
-
 }  // namespace
 
 SymbolReading ReadChordSymbol(ChordEntry& entry, std::string_view text) {
@@ -272,9 +257,8 @@ SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNota
   const ChordEntryState before = entry.state;
   WordsRead read = ReadSymbolWords(entry, spelled.text);
   SymbolReading& reading = read.result;
-  if (!spelled.unused.empty()) {
-    for (std::string& word : spelled.unused) reading.unrecognised.push_back(std::move(word));
-    OrderAsTyped(text, reading.unrecognised);
+  for (std::string& word : reading.unrecognised) {
+    if (word.starts_with(kUnusedMark)) word.erase(0, 1);
   }
   // The program's own words read exactly as the check list reads them.
   if (spelled.ownWords || !reading.namesRoot) return std::move(reading);

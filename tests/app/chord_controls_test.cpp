@@ -180,7 +180,7 @@ class ChordControlsTest : public QObject {
     auto* box = window.Get<QLineEdit>("EditAcorde");
     const QString plainStyle = box->styleSheet();
     Query(window, "C7zap");
-    QCOMPARE(ReadingPanel(window), QString::fromUtf8("C7  C E G A#  未识别: zap"));
+    QCOMPARE(ReadingPanel(window), QString::fromUtf8("C7/  C E G A#  未识别: zap"));
     QCOMPARE(Symbol(window), QString("C7zap"));
     QVERIFY(box->styleSheet() != plainStyle);
     QVERIFY(box->toolTip().contains("zap"));

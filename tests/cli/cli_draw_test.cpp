@@ -39,6 +39,21 @@ TEST(CliDraw, drawsADiagramAndASheetInEveryFormat) {
   fs::remove_all(folder);
 }
 
+TEST(CliDraw, aSheetDrawsNoChordAsACellOfItsOwn) {
+  fs::path folder = Folder();
+  auto svg = RunCli("sheet C N.C. G --svg " + (folder / "nc.svg").string());
+  ASSERT_EQ(svg.status, 0) << svg.err;
+  EXPECT_TRUE(svg.err.empty()) << svg.err;
+  std::string drawing = ReadWhole(folder / "nc.svg");
+  EXPECT_NE(drawing.find("C  N.C.  G"), std::string::npos);  // the heading
+  EXPECT_GE(std::count(drawing.begin(), drawing.end(), '\n'), 10);
+  auto refused = RunCli("sheet 'C7(b9,#9,11,#11)' --notation standard --svg " +
+                        (folder / "r.svg").string());
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_FALSE(fs::exists(folder / "r.svg"));
+  fs::remove_all(folder);
+}
+
 TEST(CliDraw, refusesBadArgumentsAndFailsOnUnwritablePaths) {
   fs::path folder = Folder();
   std::string out = (folder / "x.png").string();

@@ -66,6 +66,24 @@ TEST(CliQuery, warnsOfEveryUnusedWordAndFailsWithoutARoot) {
   }
 }
 
+TEST(CliQuery, reportsLeftOutTonesNoChordAndRefusals) {
+  auto fitted = RunCli("query 'C13(#11)' --notation standard");
+  ASSERT_EQ(fitted.status, 0) << fitted.err;
+  EXPECT_EQ(nlohmann::json::parse(fitted.out)["omitted"], nlohmann::json::array({"5"}));
+  EXPECT_EQ(fitted.err, "corvanta-cli: warning: omitted: 5\n");
+  EXPECT_EQ(Json("query Am")["omitted"], nlohmann::json::array());
+
+  auto none = Json("query N.C.");
+  EXPECT_EQ(none["count"], 0);
+  EXPECT_EQ(none["noChord"], true);
+  EXPECT_EQ(none["notes"], nlohmann::json::array());
+
+  auto refused = RunCli("query 'C7(b9,#9,11,#11)' --notation standard");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_TRUE(refused.out.empty());
+  EXPECT_NE(refused.err.find("needs 7 notes"), std::string::npos) << refused.err;
+}
+
 TEST(CliTypes, listsTheCatalogueAndNamesItInTheTypeError) {
   auto list = RunCli("types");
   ASSERT_EQ(list.status, 0);

@@ -1,0 +1,132 @@
+#pragma once
+
+// The pieces the spelling step reads a typed word with: a cursor over the
+// word, the words the symbol is respelled into, and the readers of the
+// modifiers that may follow a chord's quality in any word.
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "symbols/chord_spelling.h"
+
+namespace corvanta::spelling {
+
+// The program's own diminished-seventh word, the single byte of "º".
+inline constexpr std::string_view kDiminishedSeventh = "\xBA";
+inline constexpr std::string_view kMinusSign = "\xE2\x88\x92";  // −
+
+// The numbers a chord symbol writes, longest first so "13" is not "1" "3".
+inline constexpr std::array<int, 8> kSymbolNumbers{13, 11, 9, 7, 6, 5, 4, 2};
+
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+inline char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// A read position in one word of the typed symbol.
+class Cursor {
+ public:
+  explicit Cursor(std::string_view word) : word_(word) {}
+
+  bool AtEnd() const { return at_ >= word_.size(); }
+  std::size_t Position() const { return at_; }
+  std::string_view Rest() const { return word_.substr(at_); }
+  bool Ahead(std::string_view token) const { return Rest().starts_with(token); }
+  // The token in any letter case (token written in lowercase).
+  bool AheadFolded(std::string_view token) const {
+    std::string_view rest = Rest();
+    if (rest.size() < token.size()) return false;
+    for (std::size_t i = 0; i < token.size(); ++i) {
+      if (AsciiLower(rest[i]) != token[i]) return false;
+    }
+    return true;
+  }
+  // The token, followed by the end, a digit or an alteration sign.
+  bool AheadBeforeNumber(std::string_view token) const {
+    if (!Ahead(token)) return false;
+    std::string_view after = Rest().substr(token.size());
+    return after.empty() || IsDigit(after[0]) || after[0] == '#' || after[0] == 'b';
+  }
+  bool Take(std::string_view token) {
+    if (!Ahead(token)) return false;
+    at_ += token.size();
+    return true;
+  }
+  bool TakeFolded(std::string_view token) {
+    if (!AheadFolded(token)) return false;
+    at_ += token.size();
+    return true;
+  }
+  template <std::size_t N>
+  bool TakeAny(const std::array<std::string_view, N>& tokens) {
+    return std::any_of(tokens.begin(), tokens.end(), [&](std::string_view t) { return Take(t); });
+  }
+  std::optional<int> TakeNumber() {
+    for (int number : kSymbolNumbers) {
+      if (Take(std::to_string(number))) return number;
+    }
+    return std::nullopt;
+  }
+  // A 9, 11 or 13 next, with no sign of its own after it.
+  bool ExtensionAhead() const {
+    Cursor after = *this;
+    std::optional<int> number = after.TakeNumber();
+    return number && *number >= 9;
+  }
+
+ private:
+  std::string_view word_;
+  std::size_t at_ = 0;
+};
+
+// The words the whole symbol is respelled into, typed word by typed word.
+// An implied ninth (standard notation) gives way to an altered ninth
+// written anywhere in the symbol ("C13(b9)").
+struct Spelled {
+  bool standard = false;
+  std::vector<std::string> words;
+  std::optional<std::size_t> impliedNinth;
+  RequestedOmissions omit;
+  bool seventh = false;  // a seventh (or the sixth in its place) is written
+
+  void Add(std::string_view word) {
+    words.emplace_back(word);
+    seventh = seventh || word == "7" || word == "7+" || word == kDiminishedSeventh ||
+              word == "dim" || word == "6";
+  }
+  void AddImpliedNinth() {
+    impliedNinth = words.size();
+    Add("9");
+  }
+  bool Has(std::string_view word) const {
+    return std::find(words.begin(), words.end(), word) != words.end();
+  }
+  bool HasSeventh() const { return seventh; }
+  void DropImpliedNinthIfAltered() {
+    if (impliedNinth && (Has("b9") || Has("9-") || Has("9+"))) words[*impliedNinth].clear();
+  }
+};
+
+// A 9, 11 or 13 written as the chord's own extension: in the standard
+// notation it implies the seventh and, above the ninth, the ninth too (the
+// eleventh of a 13 is left out, as players leave it out of a dominant 13).
+inline void AddExtension(int number, Spelled& out) {
+  if (out.standard && number >= 9) {
+    if (!out.HasSeventh()) out.Add("7");
+    if (number > 9) out.AddImpliedNinth();
+  }
+  out.Add(std::to_string(number));
+}
+
+// A number with the sign the check list writes after it ("7+", "5-", "9+")
+// when no digit follows the sign, or "7M" for the major seventh.
+std::string NumberWord(Cursor& cursor, int number);
+
+// One alteration, suspension, addition, omission, "alt" or further number
+// into out; false when the cursor stands at nothing this reader knows.
+bool SpellModifier(Cursor& cursor, Spelled& out);
+
+}  // namespace corvanta::spelling
