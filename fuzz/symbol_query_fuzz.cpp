@@ -1,13 +1,25 @@
-// A typed chord symbol, read, searched and named as the window does.
+// A typed chord symbol, read, searched and named as the window does, in the
+// program's own words and through the spelling step in both notations.
 #include "fuzz_input.h"
 #include "session/current_chord.h"
+#include "symbols/chord_fitting.h"
 #include "symbols/symbol_query.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvanta;
+  const std::string_view text = fuzz::AsText(data, size);
   ChordEntry entry;
-  ReadChordSymbol(entry, fuzz::AsText(data, size));
+  ReadChordSymbol(entry, text);
   ChordResult result = SearchCurrentChord(entry, kStandardTuning);
   if (result.names.empty()) __builtin_trap();  // every chord has at least its own name
+  for (ChordNotation notation : {ChordNotation::Classic, ChordNotation::Standard}) {
+    ChordEntry typed;
+    SymbolReading reading = ReadTypedChord(typed, text, notation);
+    // A chord taken fits six notes, or was refused and said so.
+    bool fitted = reading.tooManyNotes > 0 || reading.noChord || !reading.namesRoot ||
+                  typed.state.chordFormula.size() <= 3 * kMostChordNotes;
+    if (!fitted) __builtin_trap();
+    SearchCurrentChord(typed, kStandardTuning);
+  }
   return 0;
 }
