@@ -1,0 +1,59 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace corvanta {
+
+// One way to read a set of sounding pitch classes as a chord: a root, what
+// stands on it (third, fifth, seventh or sixth, tensions) and the bass.
+enum class ThirdKind { Major, Minor, Sus2, Sus4, None };
+enum class FifthKind { Perfect, Flat, Sharp, Omitted };
+enum class SeventhKind { None, Minor, Major, Diminished, Sixth };
+
+struct ChordReading {
+  int root = 0;  // pitch classes
+  int bass = 0;
+  ThirdKind third = ThirdKind::Major;
+  FifthKind fifth = FifthKind::Perfect;
+  SeventhKind seventh = SeventhKind::None;
+  // Tensions in semitones above the root, low to high by degree: 1 (b9),
+  // 2 (9), 3 (#9), 5 (11), 6 (#11), 8 (b13), 9 (13).
+  std::vector<int> tensions;
+  // The bass stands under the chord as a tone of its own (C/D), not one of
+  // the chord's tones (C/E).
+  bool bassOutside = false;
+  double cost = 0;  // lower reads as a musician would name it first
+
+  bool Diminished() const { return third == ThirdKind::Minor && fifth == FifthKind::Flat; }
+  bool Augmented() const { return third == ThirdKind::Major && fifth == FifthKind::Sharp; }
+  bool Power() const {
+    return third == ThirdKind::None && fifth == FifthKind::Perfect &&
+           seventh == SeventhKind::None && tensions.empty();
+  }
+  // Every tone of the chord in semitones above the root, root first, then
+  // third, fifth, seventh and tensions (the bass only when outside).
+  std::vector<int> Intervals() const;
+  // The tones a chord of this kind would have that do not sound: "3"
+  // (neither third nor suspension), "5".
+  std::vector<std::string> Omitted() const;
+};
+
+// Every reading of the sounding pitch classes over the bass, ranked as a
+// musician would name the chord. The ranking, each rule with its reason:
+// - the bass as root first: a chord is heard from its bass (G before Bm/5+/G);
+// - plain triads and the common sevenths (7, maj7, m7) before sixths, sus
+//   and diminished or augmented chords (C6 before Am7/C, Am7 before C6/A);
+// - fewer and natural tensions before altered ones: 9 before b9 or #9, one
+//   alteration before two (E7#9 reads as such, not as a slash chord);
+// - a reading with its third before one without (sus2/sus4 where the
+//   second or fourth stands in for it, "(no3)" last);
+// - a bass that is not the root reads as the simplest chord over it, the
+//   bass a chord tone where one fits (G/B, Am7/G, D/F#), else outside (C/D);
+// - a missing fifth costs little: players leave it out.
+// Ties keep the root order from the bass up. pitchClasses holds 0..11
+// values in any order (repeats ignored); an empty set has no readings.
+std::vector<ChordReading> ReadChord(std::span<const int> pitchClasses, int bass);
+
+}  // namespace corvanta

@@ -1,0 +1,189 @@
+#include "symbols/reading_text.h"
+
+#include <algorithm>
+
+#include "theory/interval_names.h"
+#include "theory/note_names.h"
+#include "theory/note_spelling.h"
+
+namespace corvanta {
+namespace {
+
+// The program's own diminished-seventh word, the single byte of "º".
+constexpr std::string_view kOwnDiminished = "\xBA";
+constexpr std::string_view kDegreeSign = "\xC2\xB0";  // °
+
+bool Holds(const std::vector<int>& values, int value) {
+  return std::find(values.begin(), values.end(), value) != values.end();
+}
+
+bool SeventhChord(const ChordReading& reading) {
+  return reading.seventh == SeventhKind::Minor || reading.seventh == SeventhKind::Major;
+}
+
+// The natural tension a seventh chord is named by: 13 over 11 over 9.
+int ExtensionNumber(const ChordReading& reading) {
+  if (!SeventhChord(reading)) return 0;
+  if (Holds(reading.tensions, 9)) return 13;
+  if (Holds(reading.tensions, 5) && reading.third != ThirdKind::Major) return 11;
+  if (Holds(reading.tensions, 2)) return 9;
+  return 7;
+}
+
+// Tensions a seventh chord's number does not name, as written after it.
+std::string_view TensionText(int tension) {
+  switch (tension) {
+    case 1:
+      return "b9";
+    case 2:
+      return "9";
+    case 3:
+      return "#9";
+    case 5:
+      return "11";
+    case 6:
+      return "#11";
+    case 8:
+      return "b13";
+    case 9:
+      return "13";
+    default:
+      return "maj7";
+  }
+}
+
+bool Flats(std::string_view rootName) { return rootName.find('b') != std::string_view::npos; }
+
+std::string WriteStandard(const ChordReading& reading, std::string_view root) {
+  std::string name(root);
+  const int extension = ExtensionNumber(reading);
+  std::vector<std::string> alterations;
+  std::vector<std::string> additions;
+  bool plainFifth = true;
+  if (reading.Diminished() && reading.seventh == SeventhKind::None) {
+    name.append(kDegreeSign);
+  } else if (reading.Diminished() && reading.seventh == SeventhKind::Diminished) {
+    name.append(kDegreeSign).append("7");
+  } else if (reading.Augmented() && reading.seventh == SeventhKind::None) {
+    name += "+";
+  } else {
+    plainFifth = false;
+    if (reading.third == ThirdKind::Minor) name += "m";
+  }
+  if (reading.Power()) return name + "5";
+  // The seventh and the number that names the chord's extensions.
+  std::string number = extension > 0 ? std::to_string(extension) : "";
+  if (reading.seventh == SeventhKind::Major) {
+    name += reading.third == ThirdKind::Minor ? "(maj" + number + ")" : "maj" + number;
+  } else if (reading.seventh == SeventhKind::Minor) {
+    name += number;
+  } else if (reading.seventh == SeventhKind::Sixth) {
+    name += "6";
+  }
+  if (!plainFifth && reading.fifth == FifthKind::Flat) alterations.emplace_back("b5");
+  if (!plainFifth && reading.fifth == FifthKind::Sharp) alterations.emplace_back("#5");
+  const bool sixNine = reading.seventh == SeventhKind::Sixth && Holds(reading.tensions, 2);
+  if (sixNine) name += "/9";
+  for (int tension : reading.tensions) {
+    bool named = (tension == 2 && (extension >= 9 || sixNine)) ||
+                 (tension == 5 && extension >= 11) || (tension == 9 && extension == 13);
+    if (named) continue;
+    bool natural = tension == 2 || tension == 5 || tension == 9;
+    if (!SeventhChord(reading) && natural) {
+      additions.push_back("add" + std::string(TensionText(tension)));
+    } else {
+      alterations.emplace_back(TensionText(tension));
+    }
+  }
+  if (reading.third == ThirdKind::Sus4) name += "sus4";
+  if (reading.third == ThirdKind::Sus2) name += "sus2";
+  for (const std::string& addition : additions) name += addition;
+  if (alterations.size() == 1 && (SeventhChord(reading) || reading.seventh == SeventhKind::Sixth)) {
+    name += alterations.front();
+  } else if (!alterations.empty()) {
+    name += "(";
+    for (std::size_t i = 0; i < alterations.size(); ++i) name += (i ? "," : "") + alterations[i];
+    name += ")";
+  }
+  if (reading.third == ThirdKind::None && !reading.Power()) name += "(no3)";
+  return name;
+}
+
+// The program's words: each readable by its symbol reader.
+std::string WriteClassic(const ChordReading& reading, std::string_view root) {
+  std::vector<std::string> words;
+  if (reading.Power()) words.emplace_back("5");
+  if (reading.seventh == SeventhKind::Diminished && reading.Diminished()) {
+    words.emplace_back(kOwnDiminished);
+  } else if (!reading.Power()) {
+    if (reading.third == ThirdKind::Minor) words.emplace_back("m");
+    if (reading.third == ThirdKind::Sus4) words.emplace_back("sus4");
+    if (reading.third == ThirdKind::Sus2) words.emplace_back("sus2");
+    if (reading.third == ThirdKind::None) words.emplace_back("5");
+    if (reading.seventh == SeventhKind::Minor) words.emplace_back("7");
+    if (reading.seventh == SeventhKind::Major) words.emplace_back("7+");
+    if (reading.seventh == SeventhKind::Sixth) words.emplace_back("6");
+    if (reading.fifth == FifthKind::Flat) words.emplace_back("b5");
+    if (reading.fifth == FifthKind::Sharp) words.emplace_back("5+");
+  }
+  static constexpr std::pair<int, std::string_view> kWords[] = {
+      {1, "b9"}, {2, "9"}, {3, "9+"}, {5, "11"}, {6, "11+"}, {8, "b13"}, {9, "13"}, {11, "7+"}};
+  for (int tension : reading.tensions) {
+    for (auto [semitones, word] : kWords) {
+      if (semitones != tension) continue;
+      // Without a seventh a natural ninth is the added one ("add9").
+      bool added = tension == 2 && !SeventhChord(reading) && reading.seventh != SeventhKind::Sixth;
+      words.emplace_back(added ? "add9" : word);
+    }
+  }
+  std::string name(root);
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    // A "b" word is written after a slash so that "C/b9" does not read "Cb9".
+    if (i > 0 || words[i].front() == 'b') name += "/";
+    name += words[i];
+  }
+  return name;
+}
+
+}  // namespace
+
+std::string ReadingRootName(const ChordReading& reading, std::string_view rootName) {
+  if (!rootName.empty() && PitchClassOfName(rootName) == reading.root) return std::string(rootName);
+  return std::string(PreferredRootName(reading.root, reading.third == ThirdKind::Minor));
+}
+
+std::vector<std::string> ReadingNotes(const ChordReading& reading, std::string_view rootName) {
+  const std::string root = ReadingRootName(reading, rootName);
+  const std::vector<int> intervals = reading.Intervals();
+  std::vector<std::string> notes;
+  std::string bass;
+  for (int interval : intervals) {
+    std::string_view degreeName = IntervalName(interval, intervals);
+    // Over a bass outside the chord the bass is named in the root's accidentals.
+    bool outside = reading.bassOutside && interval == WrapPitchClass(reading.bass - reading.root);
+    std::string note =
+        SpellDegree(root, interval, outside ? 0 : DegreeOfIntervalName(degreeName), Flats(root));
+    if (WrapPitchClass(reading.root + interval) == reading.bass && bass.empty()) {
+      bass = note;
+    } else {
+      notes.push_back(note);
+    }
+  }
+  notes.insert(notes.begin(), bass);
+  return notes;
+}
+
+std::string ReadingBassName(const ChordReading& reading, std::string_view rootName) {
+  return ReadingNotes(reading, rootName).front();
+}
+
+std::string WriteReading(const ChordReading& reading, ChordNotation notation,
+                         std::string_view rootName) {
+  const std::string root = ReadingRootName(reading, rootName);
+  std::string name = notation == ChordNotation::Standard ? WriteStandard(reading, root)
+                                                         : WriteClassic(reading, root);
+  if (reading.bass != reading.root) name += "/" + ReadingBassName(reading, rootName);
+  return name;
+}
+
+}  // namespace corvanta

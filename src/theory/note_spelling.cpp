@@ -1,0 +1,55 @@
+#include "theory/note_spelling.h"
+
+#include <array>
+
+#include "theory/note_names.h"
+
+namespace corvanta {
+namespace {
+
+constexpr std::string_view kLetters = "CDEFGAB";
+constexpr std::array<int, 7> kLetterPitchClasses{0, 2, 4, 5, 7, 9, 11};
+
+}  // namespace
+
+std::string SpellDegree(std::string_view rootName, int semitones, int degree, bool flats) {
+  const int rootPitchClass = PitchClassOfName(rootName);
+  const int target = WrapPitchClass(rootPitchClass + semitones);
+  const std::string plain(NoteNamesFor(flats ? Accidentals::Flats : Accidentals::Sharps)[target]);
+  std::size_t letter = rootName.empty() ? std::string_view::npos : kLetters.find(rootName[0]);
+  if (rootPitchClass == kNoPitchClass || letter == std::string_view::npos || degree < 1)
+    return plain;
+  std::size_t degreeLetter = (letter + static_cast<std::size_t>(degree - 1)) % kLetters.size();
+  int natural = kLetterPitchClasses[degreeLetter];
+  int shift = WrapPitchClass(target - natural);
+  if (shift > 6) shift -= kPitchClassCount;  // -5..6: below or above the letter
+  std::string name(1, kLetters[degreeLetter]);
+  if (shift == 1) return name + "#";
+  if (shift == -1) return name + "b";
+  if (shift == 0) return name;
+  return plain;
+}
+
+int DegreeOfIntervalName(std::string_view name) {
+  if (name == "R") return 1;
+  while (!name.empty() && (name.front() == 'b' || name.front() == '#')) name.remove_prefix(1);
+  int degree = 0;
+  for (char c : name) {
+    if (c < '0' || c > '9') return 0;
+    degree = degree * 10 + (c - '0');
+  }
+  return degree;
+}
+
+std::string_view PreferredRootName(int pitchClass, bool minor) {
+  // Major keys: Db (5 flats) before C# (7 sharps), Ab before G#, F# by habit.
+  static constexpr NoteNameRow kMajorRoots{"C",  "Db", "D",  "Eb", "E",  "F",
+                                           "F#", "G",  "Ab", "A",  "Bb", "B"};
+  // Minor keys: C#m (4 sharps) before Dbm, G#m before Abm, Bbm before A#m.
+  static constexpr NoteNameRow kMinorRoots{"C",  "C#", "D",  "Eb", "E",  "F",
+                                           "F#", "G",  "G#", "A",  "Bb", "B"};
+  if (pitchClass < 0 || pitchClass >= kPitchClassCount) return {};
+  return (minor ? kMinorRoots : kMajorRoots)[pitchClass];
+}
+
+}  // namespace corvanta

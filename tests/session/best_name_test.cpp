@@ -1,0 +1,120 @@
+// The name a musician would say: real shapes and the name they are
+// published under, which the best reading must equal.
+#include <gtest/gtest.h>
+
+#include "session/placed_fingering.h"
+#include "symbols/chord_readings.h"
+#include "symbols/reading_text.h"
+#include "theory/text_util.h"
+
+namespace corvanta {
+namespace {
+
+struct Shape {
+  Frets frets;  // low E to high E; -1 muted
+  const char* name;
+};
+
+std::string BestName(const Frets& frets, ChordNotation notation = ChordNotation::Standard) {
+  SoundingNotes notes = NotesOfFingering(frets, kStandardTuning, 0);
+  std::vector<ChordReading> readings = ReadChord(notes.pitchClasses, notes.bass);
+  return readings.empty() ? "" : BytesToUtf8(WriteReading(readings.front(), notation));
+}
+
+constexpr int x = kMuted;
+
+TEST(BestName, namesRealShapesAsTheyArePublished) {
+  const Shape shapes[] = {
+      // Open chords.
+      {{x, 3, 2, 0, 1, 0}, "C"},
+      {{3, 2, 0, 0, 0, 3}, "G"},
+      {{3, 2, 0, 0, 3, 3}, "G"},
+      {{x, x, 0, 2, 3, 2}, "D"},
+      {{0, 2, 2, 1, 0, 0}, "E"},
+      {{x, 0, 2, 2, 2, 0}, "A"},
+      {{x, 0, 2, 2, 1, 0}, "Am"},
+      {{0, 2, 2, 0, 0, 0}, "Em"},
+      {{x, x, 0, 2, 3, 1}, "Dm"},
+      {{x, 3, 2, 3, 1, 0}, "C7"},
+      {{0, 2, 0, 1, 0, 0}, "E7"},
+      {{x, 0, 2, 0, 2, 0}, "A7"},
+      {{x, x, 0, 2, 1, 2}, "D7"},
+      {{3, 2, 0, 0, 0, 1}, "G7"},
+      {{x, 2, 1, 2, 0, 2}, "B7"},
+      {{x, 3, 2, 0, 0, 0}, "Cmaj7"},
+      {{x, x, 0, 2, 2, 2}, "Dmaj7"},
+      {{x, x, 3, 2, 1, 0}, "Fmaj7"},
+      {{x, 0, 2, 0, 1, 0}, "Am7"},
+      {{0, 2, 2, 0, 3, 0}, "Em7"},
+      {{x, x, 0, 2, 1, 1}, "Dm7"},
+      // Barre shapes.
+      {{1, 3, 3, 2, 1, 1}, "F"},
+      {{x, 1, 3, 3, 3, 1}, "Bb"},
+      {{x, 2, 4, 4, 3, 2}, "Bm"},
+      {{3, 5, 5, 4, 3, 3}, "G"},
+      {{x, 3, 5, 3, 5, 3}, "C7"},
+      {{5, 7, 5, 5, 5, 5}, "Am7"},
+      {{1, 3, 1, 2, 1, 1}, "F7"},
+      {{x, 2, 3, 2, 3, x}, "Bm7b5"},
+      {{x, 3, 4, 2, 4, x},
+       "C\xC2\xB0"
+       "7"},
+      // Sus, add, sixths, power chords, augmented.
+      {{x, x, 0, 2, 3, 3}, "Dsus4"},
+      {{x, x, 0, 2, 3, 0}, "Dsus2"},
+      {{x, 0, 2, 2, 3, 0}, "Asus4"},
+      {{0, 2, 0, 2, 0, 0}, "E7sus4"},
+      {{x, 3, 2, 0, 3, 0}, "Cadd9"},
+      {{x, 3, 2, 2, 3, x}, "C6/9"},
+      {{x, 0, 2, 2, 2, 2}, "A6"},
+      {{x, 3, 5, 5, x, x}, "C5"},
+      {{x, 3, 2, 1, 1, x}, "C+"},
+      // Jazz and drop voicings.
+      {{x, 3, 2, 4, 3, x}, "Cmaj9"},
+      {{x, 3, 2, 3, 3, x}, "C9"},
+      {{x, 5, 4, 5, 5, x}, "D9"},
+      {{x, 7, 6, 7, 8, x}, "E7#9"},
+      {{3, x, 3, 4, 5, x}, "G13"},
+      {{6, x, 6, 7, 8, x}, "Bb13"},
+      {{x, 3, 5, 4, 5, x}, "Cmaj7"},
+      {{x, 3, 1, 3, 4, x}, "Cm7"},
+      {{8, x, 8, 8, 8, x}, "Cm7"},
+      {{x, 3, 2, 3, 2, x}, "C7b9"},
+      {{x, 3, x, 3, 5, 4}, "C7#5"},
+      {{x, 3, 4, 3, 5, x}, "C7b5"},
+      {{x, x, 0, 1, 1, 1}, "Dm7b5"},
+      {{x, 0, 2, 1, 1, 0}, "Am(maj7)"},
+      {{0, 2, 2, 0, 3, 2}, "Em9"},
+      {{x, 0, 2, 0, 3, 0}, "A7sus4"},
+      {{x, 3, 1, 2, 1, x}, "Cm6"},
+      {{x, 3, 2, 3, 4, x}, "C7#9"},
+      {{x, 3, 4, 4, 5, x}, "Cmaj7#11"},
+      // Slash chords.
+      {{x, 2, 0, 0, 3, 3}, "G/B"},
+      {{2, x, 0, 2, 3, 2}, "D/F#"},
+      {{3, x, 2, 2, 1, 0}, "Am7/G"},
+      {{0, 3, 2, 0, 1, 0}, "C/E"},
+      {{3, 3, 2, 0, 1, 0}, "C/G"},
+      {{x, 5, x, 5, 5, 3}, "C/D"},
+  };
+  int wrong = 0;
+  for (const Shape& shape : shapes) {
+    std::string name = BestName(shape.frets);
+    EXPECT_EQ(name, shape.name) << FretText(shape.frets);
+    wrong += name != shape.name;
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
+TEST(BestName, writesTheProgramsOwnWordsInItsNotation) {
+  EXPECT_EQ(BestName({x, 3, 2, 0, 0, 0}, ChordNotation::Classic), "C7+");
+  EXPECT_EQ(BestName({x, 3, 2, 3, 3, x}, ChordNotation::Classic), "C7/9");
+  EXPECT_EQ(BestName({x, 3, 4, 2, 4, x}, ChordNotation::Classic), "C\xC2\xBA");  // º
+  EXPECT_EQ(BestName({x, 7, 6, 7, 8, x}, ChordNotation::Classic), "E7/9+");
+  EXPECT_EQ(BestName({x, 2, 3, 2, 3, x}, ChordNotation::Classic), "Bm/7/b5");
+  EXPECT_EQ(BestName({x, 2, 0, 0, 3, 3}, ChordNotation::Classic), "G/B");
+  EXPECT_EQ(BestName({x, 3, 2, 0, 3, 0}, ChordNotation::Classic), "Cadd9");
+}
+
+}  // namespace
+}  // namespace corvanta
