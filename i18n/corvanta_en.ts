@@ -140,6 +140,14 @@
         <translation>Not recognised: </translation>
     </message>
     <message>
+        <source>名称: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>指板上的按法: %1</source>
+        <translation>On the neck: %1</translation>
+    </message>
+    <message>
         <source>省略: </source>
         <translation>omitted: </translation>
     </message>

@@ -20,6 +20,7 @@
 #include "search/instrument_search.h"
 #include "sound/midi_messages.h"
 #include "sound/strum.h"
+#include "symbols/reading_text.h"
 #include "theory/catalogue.h"
 #include "theory/text_util.h"
 #include "view/chord_text.h"
@@ -129,7 +130,7 @@ void TForm1::SearchCurrentChord() {
   Image1->SetCapo(tuning_.state.capo);
   Image2->SetCapo(tuning_.state.capo);
   Image1->ShowFingerings(std::move(frets), ScrollBoxViolao->width());
-  ShowNames(result_.names);
+  ShowNames(result_.names, EntryReadings(entry_.state));
   LabelTotal->setText(QString::number(result_.search.voicings.size()));
   ShowStatusInfo();
 }
@@ -158,7 +159,18 @@ void TForm1::ShowStatusInfo() {
 
 QString TForm1::PlacedNamesHeading() const { return tr("指板上按法的名称:"); }
 
-void TForm1::ShowNames(const ChordNameList& names, bool placedFingering) {
+void TForm1::ShowNames(const ChordNameList& names, const std::vector<ChordReading>& readings,
+                       bool placedFingering) {
+  bestName_.clear();
+  bestNamePlaced_ = placedFingering;
+  if (!readings.empty()) {
+    // The chord's own root keeps its grid spelling; a fingering's root is
+    // spelled as its key is.
+    std::string_view root =
+        placedFingering ? std::string_view{} : entry_.RootGridText(readings.front().root);
+    bestName_ = ToQString(WriteReading(readings.front(), notation_, root));
+  }
+  ShowBestName();
   ListBox1->clear();
   if (placedFingering) {
     // Said at the top: these names are the fingering's on the neck, not the
@@ -170,6 +182,14 @@ void TForm1::ShowNames(const ChordNameList& names, bool placedFingering) {
     heading->setFont(font);
   }
   for (std::string_view name : names) ListBox1->addItem(ToQString(name));
+}
+
+void TForm1::ShowBestName() {
+  QString text;
+  if (!bestName_.isEmpty())
+    text = bestNamePlaced_ ? tr("指板上的按法: %1").arg(bestName_) : tr("名称: %1").arg(bestName_);
+  LabelBestName->setText(text);
+  LabelBestName->setToolTip(text);
 }
 
 void TForm1::RunSearches(EntryOutcome outcome) {
@@ -184,7 +204,7 @@ void TForm1::MirrorEntry() {
   const ChordEntryState& state = entry_.state;
   {
     const QSignalBlocker blocker(EditAcorde);
-    EditAcorde->setText(ToQString(state.chordSymbol));
+    EditAcorde->setText(ToQString(ChordSymbolText(state, notation_)));
   }
   ClearTypedTextMark();
   MirrorGrids();

@@ -221,7 +221,11 @@ class TForm1 : public QMainWindow {
   // The neck as an input: place a finger, name what sounds, strum it.
   void Image2MouseUp(Qt::MouseButton button, QPoint position);
   void ShowSelectedFrets();
-  void ShowNames(const ChordNameList& names, bool placedFingering = false);
+  // The name list, under the best name of the chord or, labelled as such,
+  // of the fingering placed on the neck.
+  void ShowNames(const ChordNameList& names, const std::vector<ChordReading>& readings,
+                 bool placedFingering = false);
+  void ShowBestName();
   QString PlacedNamesHeading() const;
   void DrawNeck(const std::vector<int>& frets);
   void SpeedButton11Click();
@@ -253,9 +257,12 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<QTranslator> translator_;
   // The last typed symbol's reading, shown in the status bar until the chord changes.
   std::optional<SymbolReading> shownReading_;
+  QString bestName_;  // the best reading shown above the name list, as written
+  bool bestNamePlaced_ = false;
 
   // Controls, named as the window's objects.
   QLineEdit* EditAcorde = nullptr;
+  QLabel* LabelBestName = nullptr;
   QToolButton* SpeedButton2 = nullptr;
   QTableWidget* StringGridAcorde = nullptr;
   QTableWidget* StringGridBaixo = nullptr;

@@ -135,7 +135,7 @@ QString TForm1::ReadingText(const SymbolReading& reading) const {
   } else if (reading.namesRoot) {
     QStringList notes;
     for (const std::string& note : ChordNoteNames(entry_.state)) notes << ToQString(note);
-    parts << ToQString(TrimBlanks(entry_.state.chordSymbol)) << notes.join(' ');
+    parts << ToQString(TrimBlanks(ChordSymbolText(entry_.state, notation_))) << notes.join(' ');
   }
   if (!reading.omitted.empty()) {
     QStringList degrees;
@@ -168,6 +168,10 @@ void TForm1::LanguageClick(UiLanguage language) { SetLanguage(language, true); }
 void TForm1::StandardNotation1Click(bool checked) {
   notation_ = checked ? ChordNotation::Standard : ChordNotation::Classic;
   preferences::SetNotation(notation_);
+  // Every name shown is written again in the notation chosen; nothing is searched.
+  MirrorEntry();
+  ShowReading();
+  ShowNames(result_.names, EntryReadings(entry_.state));
 }
 
 void TForm1::SpeedButton5Click() {

@@ -191,6 +191,12 @@ QWidget* TForm1::BuildLeftColumn() {
   auto* panel3 = Named(new QFrame, "Panel3");
   auto* panel3Layout = new QVBoxLayout(panel3);
   panel3Layout->setContentsMargins(0, 0, 0, 0);
+  // The name a musician would say, above the list of every name.
+  LabelBestName = Named(new QLabel(panel3), "LabelBestName");
+  QFont bestFont = ArialFont(11);
+  bestFont.setBold(true);
+  LabelBestName->setFont(bestFont);
+  panel3Layout->addWidget(LabelBestName);
   ListBox1 = Named(new QListWidget(panel3), "ListBox1");
   ListBox1->setFont(ArialFont(11));
   ListBox1->setUniformItemSizes(true);

@@ -73,8 +73,9 @@ void TForm1::Image2MouseUp(Qt::MouseButton, QPoint position) {
       PlaceFingerUnderCapo(selectedFrets_, place->string, place->fret, capo, stringStart);
   ShowSelectedFrets();
   DrawNeck(WithBarreMarks(selectedFrets_));
-  ShowNames(NameSoundingNotes(NotesOnInstrument(selectedFrets_, named), entry_.state.rootGridNames),
-            true);
+  const SoundingNotes sounding = NotesOnInstrument(selectedFrets_, named);
+  ShowNames(NameSoundingNotes(sounding, entry_.state.rootGridNames),
+            ReadChord(sounding.pitchClasses, sounding.bass), true);
   // The same voicing among the diagrams (a barre sign aside) is selected too.
   int match = FindVoicing(result_.search.voicings, selectedFrets_);
   Image1->SetHighlighted(match);

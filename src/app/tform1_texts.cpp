@@ -132,6 +132,8 @@ void TForm1::RetranslateUi() {
   // The name list's heading line, when it names a placed fingering.
   if (ListBox1->count() > 0 && ListBox1->item(0)->flags() == Qt::NoItemFlags)
     ListBox1->item(0)->setText(PlacedNamesHeading());
+  ShowBestName();
+  ShowReading();
   SpeedButton7->setToolTip(tr("在列表中勾选和弦的音级"));
   SpeedButton8->setToolTip(tr("从表中选择和弦类型"));
   FitText(SpeedButton7);

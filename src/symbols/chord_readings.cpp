@@ -225,6 +225,18 @@ std::vector<std::string> ChordReading::Omitted() const {
   return omitted;
 }
 
+ChordReading ReadChordOnRoot(std::span<const int> intervals, int root, int bass) {
+  std::array<bool, kPitchClassCount> present{};
+  for (int interval : intervals) {
+    if (interval >= 0 && interval < kPitchClassCount)
+      present[static_cast<std::size_t>(WrapPitchClass(root + interval))] = true;
+  }
+  root = WrapPitchClass(root);
+  bass = WrapPitchClass(bass);
+  const bool outside = !present[static_cast<std::size_t>(bass)];
+  return ReadOnRoot(present, root, bass, outside);
+}
+
 std::vector<ChordReading> ReadChord(std::span<const int> pitchClasses, int bass) {
   std::array<bool, kPitchClassCount> present{};
   for (int pitchClass : pitchClasses) {

@@ -56,4 +56,9 @@ struct ChordReading {
 // values in any order (repeats ignored); an empty set has no readings.
 std::vector<ChordReading> ReadChord(std::span<const int> pitchClasses, int bass);
 
+// The reading of a chord whose root is known (a typed symbol, the grids):
+// its tones in semitones above the root (0..11, the root need not be among
+// them) and the bass, outside the chord when none of its tones.
+ChordReading ReadChordOnRoot(std::span<const int> intervals, int root, int bass);
+
 }  // namespace corvanta

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "symbols/chord_fitting.h"
+#include "symbols/reading_text.h"
 #include "symbols/symbol_words.h"
 #include "theory/formula.h"
 #include "theory/text_util.h"
@@ -266,20 +267,34 @@ SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNota
   return std::move(reading);
 }
 
+ChordReading EntryReading(const ChordEntryState& state) {
+  std::vector<int> intervals = FormulaOffsets(TrimBlanks(state.chordFormula));
+  return ReadChordOnRoot(intervals, state.rootPitchClass, state.bassPitchClass);
+}
+
 std::vector<std::string> ChordNoteNames(const ChordEntryState& state) {
-  if (state.rootPitchClass == kNoPitchClass) return {};  // no root, no chord to spell
-  std::vector<int> pitchClasses{state.bassPitchClass};
+  if (state.rootPitchClass >= kPitchClassCount) return {};  // no root, no chord to spell
+  const ChordReading reading = EntryReading(state);
+  std::vector<std::string> names =
+      ReadingNotes(reading, NoteGridText(state.rootGridNames, state.rootPitchClass));
+  if (reading.bassOutside && state.bassPitchClass < kPitchClassCount)
+    names.front() = NoteGridText(state.bassGridNames, state.bassPitchClass);
+  return names;
+}
+
+std::vector<ChordReading> EntryReadings(const ChordEntryState& state) {
+  if (state.rootPitchClass >= kPitchClassCount || state.bassPitchClass >= kPitchClassCount) return {};
+  std::vector<int> pitchClasses;
   for (int offset : FormulaOffsets(TrimBlanks(state.chordFormula)))
     pitchClasses.push_back(WrapPitchClass(state.rootPitchClass + offset));
-  std::vector<std::string> names;
-  for (int pitchClass : DistinctInOrder(pitchClasses)) {
-    // A separate bass is spelled as the bass grid shows it ("C/Eb"), the
-    // chord's own notes as the root grid.
-    bool separateBass = names.empty() && state.bassPitchClass != state.rootPitchClass;
-    Accidentals spelling = separateBass ? state.bassGridNames : state.rootGridNames;
-    if (pitchClass < kPitchClassCount) names.emplace_back(NoteGridText(spelling, pitchClass));
-  }
-  return names;
+  return ReadChord(pitchClasses, state.bassPitchClass);
+}
+
+std::string ChordSymbolText(const ChordEntryState& state, ChordNotation notation) {
+  const bool chord = state.rootPitchClass < kPitchClassCount && state.bassPitchClass < kPitchClassCount;
+  if (notation == ChordNotation::Classic || !chord) return state.chordSymbol;
+  return WriteReading(EntryReading(state), notation,
+                      NoteGridText(state.rootGridNames, state.rootPitchClass));
 }
 
 }  // namespace corvanta

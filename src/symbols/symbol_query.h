@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "symbols/chord_readings.h"
 #include "symbols/chord_spelling.h"
 #include "theory/chord_entry.h"
 
@@ -45,8 +46,22 @@ SymbolReading ReadChordSymbol(ChordEntry& entry, std::string_view text);
 // chord: the root and bass are 12 and nothing sounds.
 SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNotation notation);
 
-// The note names of the chord as read, bass first, then the other chord
-// tones in formula order, spelled as the root grid shows them.
+// The note names of the chord as entered, bass first, then the other chord
+// tones from the root up, each spelled by its degree from the root as the
+// root grid names it (C minor: C Eb G); a bass outside the chord as the bass
+// grid names it. Empty without a root.
 std::vector<std::string> ChordNoteNames(const ChordEntryState& state);
+
+// The chord as entered, read on its own root (its formula and bass).
+ChordReading EntryReading(const ChordEntryState& state);
+
+// The readings of the chord's notes over its bass, best first (ReadChord);
+// none without a root.
+std::vector<ChordReading> EntryReadings(const ChordEntryState& state);
+
+// The chord as the program writes it: in the classic notation the symbol box
+// text as composed or read; in the standard notation a standard chord symbol
+// of the same root, tones and bass (C7+ is Cmaj7, Cm/7/b5 is Cm7b5).
+std::string ChordSymbolText(const ChordEntryState& state, ChordNotation notation);
 
 }  // namespace corvanta

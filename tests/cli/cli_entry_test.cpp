@@ -44,7 +44,7 @@ TEST(CliQuery, readsStandardSpellingsAndReportsTheNotesAsRead) {
   EXPECT_EQ(json["notation"], "classic");
   EXPECT_EQ(Json("query C9")["notes"], nlohmann::json::array({"C", "E", "G", "D"}));
   auto standard = Json("query C9 --notation standard");
-  EXPECT_EQ(standard["notes"], nlohmann::json::array({"C", "E", "G", "A#", "D"}));
+  EXPECT_EQ(standard["notes"], nlohmann::json::array({"C", "E", "G", "Bb", "D"}));
   EXPECT_EQ(standard["notation"], "standard");
   EXPECT_EQ(RunCli("query C --notation jazz").status, 2);
 }
