@@ -29,6 +29,9 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   AddChordOptions(*search, texts.search.options);
   AddSettingOptions(*search, texts.search.options);
   AddFlatsOption(*search, texts.search.flats);
+  AddNotationOption(
+      *search, texts.search.notation,
+      "how the best name and the readings are written: classic (default) or standard");
 
   auto* query = app.add_subcommand("query", "read a typed chord symbol (\"-\": standard input)");
   query->add_option("text", texts.query.text, "the chord symbol")->required();
@@ -62,6 +65,9 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   AddCapoOption(*name, texts.name.capo);
   name->add_flag("--json", texts.name.json, "print one JSON object");
   AddFlatsOption(*name, texts.name.flats);
+  AddNotationOption(
+      *name, texts.name.notation,
+      "how the best name and the readings are written: classic (default) or standard");
 
   auto* diagram = app.add_subcommand("diagram", "draw one chord diagram into a file");
   diagram
@@ -70,6 +76,8 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
           "a fret value per string, low string first; x muted, -f a barre (\"-1 3 3 2 1 1\")")
       ->required();
   diagram->add_flag("--left-handed", texts.diagram.leftHanded, "mirror for a left-handed player");
+  AddNotationOption(*diagram, texts.diagram.notation,
+                    "how the caption (the best name) is written: classic (default) or standard");
   AddDrawingOutputs(*diagram, texts.diagram);
 
   auto* sheet = app.add_subcommand("sheet", "a chord sheet: the first fingerings of each symbol");

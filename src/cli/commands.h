@@ -43,6 +43,7 @@ struct NameCommandText {
   int capo = 0;
   bool json = false;
   bool flats = false;
+  std::string notation = "classic";
 };
 
 struct DrawCommandText {

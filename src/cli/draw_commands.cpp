@@ -10,6 +10,7 @@
 #include "session/current_chord.h"
 #include "session/placed_fingering.h"
 #include "session/sheet_heading.h"
+#include "symbols/reading_text.h"
 #include "symbols/symbol_query.h"
 #include "theory/text_util.h"
 #include "view/layout/diagram_layout.h"
@@ -74,9 +75,13 @@ int RunDiagram(const DrawCommandText& command, std::ostream&) {
     throw BadArgument("diagram: '" + command.frets + "' spans more than the " +
                       std::to_string(kDiagramRows) + " frets a diagram shows");
   }
-  auto names = NameSoundingNotes(NotesOnInstrument(frets, InstrumentWithCapo(instrument, capo)),
-                                 Accidentals::Sharps);
-  request.heading = names.empty() ? std::string() : BytesToUtf8(names.front());
+  // The caption is the name a musician would say for what the diagram sounds.
+  const SoundingNotes notes = NotesOnInstrument(frets, InstrumentWithCapo(instrument, capo));
+  const std::vector<ChordReading> readings = ReadChord(notes.pitchClasses, notes.bass);
+  request.heading =
+      readings.empty()
+          ? std::string()
+          : BytesToUtf8(WriteReading(readings.front(), ParseNotation(command.notation)));
   request.diagrams.push_back({frets, std::string()});
   request.leftHanded = command.leftHanded;
   request.capo = capo;

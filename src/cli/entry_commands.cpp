@@ -129,7 +129,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
                     CapoNamesOf(command.options.capoShapes), command.options.practical);
   OrderVoicings(result.search.voicings, ParseOrder(command.options.order));
   nlohmann::json json;
-  json["echo"] = TextJson(entry.state.chordSymbol);
+  json["echo"] = TextJson(ChordSymbolText(entry.state, notation));
   json["root"] = entry.state.rootPitchClass;
   json["bass"] = entry.state.bassPitchClass;
   AddNoteNames(json, entry);
@@ -141,6 +141,10 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   json["notes"] = NamesJson(ChordNoteNames(entry.state));
   json["unrecognised"] = NamesJson(reading.unrecognised);
   json["omitted"] = NamesJson(reading.omitted);
+  const std::vector<ChordReading> readings = EntryReadings(entry.state);
+  const std::string_view rootName = entry.RootGridText(entry.state.rootPitchClass);
+  json["best"] = BestJson(readings, notation, rootName);
+  json["readings"] = ReadingsJson(readings, notation, rootName);
   json["noChord"] = reading.noChord;
   json["notation"] = command.notation;
   out << DumpSearchJson(json, search) << "\n";

@@ -5,6 +5,8 @@
 #include "cli/output.h"
 #include "search/instrument_search.h"
 #include "session/placed_fingering.h"
+#include "symbols/reading_text.h"
+#include "theory/text_util.h"
 
 namespace corvanta::cli {
 
@@ -46,12 +48,16 @@ int RunName(const NameCommandText& command, std::ostream& out) {
     noteNames.emplace_back(NoteNamesFor(spelling)[pitchClass]);
   ChordNameList names = NameSoundingNotes(notes, spelling);
   std::string bass = noteNames.empty() ? std::string() : noteNames.front();
+  const std::vector<ChordReading> readings = ReadChord(notes.pitchClasses, notes.bass);
+  const ChordNotation notation = ParseNotation(command.notation);
   if (command.json) {
     nlohmann::json json;
     json["frets"] = FretsJson(frets);
     json["notes"] = noteNames;
     json["bass"] = noteNames.empty() ? nlohmann::json(nullptr) : nlohmann::json(bass);
     json["names"] = NamesJson(names);
+    json["best"] = BestJson(readings, notation);
+    json["readings"] = ReadingsJson(readings, notation);
     out << json.dump() << "\n";
     return 0;
   }

@@ -7,6 +7,7 @@
 #include "search/difficulty.h"
 #include "search/fingering.h"
 #include "symbols/chord_fitting.h"
+#include "symbols/reading_text.h"
 #include "theory/interval_names.h"
 #include "theory/note_names.h"
 #include "theory/text_util.h"
@@ -190,6 +191,25 @@ void PrintFingeringTable(const std::string& argument, const InstrumentSearchResu
         << static_cast<int>(voicing.position) << "\n";
   }
   out << result.voicings.size() << " fingerings\n";
+}
+
+nlohmann::json ReadingsJson(const std::vector<ChordReading>& readings, ChordNotation notation,
+                            std::string_view rootName) {
+  nlohmann::json list = nlohmann::json::array();
+  for (const ChordReading& reading : readings) {
+    list.push_back({{"name", TextJson(WriteReading(reading, notation, rootName))},
+                    {"root", ReadingRootName(reading, rootName)},
+                    {"bass", ReadingBassName(reading, rootName)},
+                    {"notes", ReadingNotes(reading, rootName)},
+                    {"omitted", reading.Omitted()}});
+  }
+  return list;
+}
+
+nlohmann::json BestJson(const std::vector<ChordReading>& readings, ChordNotation notation,
+                        std::string_view rootName) {
+  if (readings.empty()) return nullptr;
+  return TextJson(WriteReading(readings.front(), notation, rootName));
 }
 
 std::string TooManyNotesText(const SymbolReading& reading) {

@@ -60,6 +60,15 @@ nlohmann::json NamesJson(const ChordNameList& names);
 // dropped.
 nlohmann::json FretsJson(std::span<const int> frets);
 
+// The readings of a chord, best first: {"name", "root", "bass", "notes",
+// "omitted"}, names written in the notation, the root spelled as rootName
+// where it is that note.
+nlohmann::json ReadingsJson(const std::vector<ChordReading>& readings, ChordNotation notation,
+                            std::string_view rootName = {});
+// The best reading written, or null when there is none.
+nlohmann::json BestJson(const std::vector<ChordReading>& readings, ChordNotation notation,
+                        std::string_view rootName = {});
+
 // Warns on stderr of every word a reading did not use and every degree it
 // left out, one line each.
 void WarnOfReading(const SymbolReading& reading);

@@ -35,6 +35,15 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
         SearchJson(argument, result.search, sounding, limit, settings.rootPitchClass);
     nlohmann::json& json = search.fields;
     json["names"] = NamesJson(result.names);
+    std::vector<int> pitchClasses;
+    for (int offset : FormulaOffsets(formula))
+      pitchClasses.push_back(WrapPitchClass(settings.rootPitchClass + offset));
+    const std::vector<ChordReading> readings = ReadChord(pitchClasses, settings.bassPitchClass);
+    const ChordNotation notation = ParseNotation(command.notation);
+    const std::string_view rootName = NoteNamesFor(
+        command.flats ? Accidentals::Flats : Accidentals::Sharps)[settings.rootPitchClass];
+    json["best"] = BestJson(readings, notation, rootName);
+    json["readings"] = ReadingsJson(readings, notation, rootName);
     if (text.capoShapes && capo > 0) {
       json["capoNames"] = "shapes";
       json["soundingRoot"] = WrapPitchClass(settings.rootPitchClass + capo);

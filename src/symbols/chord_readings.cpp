@@ -201,20 +201,30 @@ ChordReading ReadOnRoot(const std::array<bool, kPitchClassCount>& present, int r
 
 }  // namespace
 
+std::vector<ChordReading::Tone> ChordReading::Tones() const {
+  std::vector<Tone> tones{{0, 1}};
+  if (third == ThirdKind::Major) tones.push_back({4, 3});
+  if (third == ThirdKind::Minor) tones.push_back({3, 3});
+  if (third == ThirdKind::Sus2) tones.push_back({2, 2});
+  if (third == ThirdKind::Sus4) tones.push_back({5, 4});
+  if (fifth == FifthKind::Perfect) tones.push_back({7, 5});
+  if (fifth == FifthKind::Flat) tones.push_back({6, 5});
+  if (fifth == FifthKind::Sharp) tones.push_back({8, 5});
+  if (seventh == SeventhKind::Minor) tones.push_back({10, 7});
+  if (seventh == SeventhKind::Major) tones.push_back({11, 7});
+  if (seventh == SeventhKind::Diminished) tones.push_back({9, 7});
+  if (seventh == SeventhKind::Sixth) tones.push_back({9, 6});
+  for (int tension : tensions) {
+    int degree = tension <= 3 ? 9 : tension <= 6 ? 11 : tension <= 9 ? 13 : 7;
+    tones.push_back({tension, degree});
+  }
+  if (bassOutside) tones.push_back({WrapPitchClass(bass - root), 0});
+  return tones;
+}
+
 std::vector<int> ChordReading::Intervals() const {
-  std::vector<int> intervals{0};
-  if (third == ThirdKind::Major) intervals.push_back(4);
-  if (third == ThirdKind::Minor) intervals.push_back(3);
-  if (third == ThirdKind::Sus2) intervals.push_back(2);
-  if (third == ThirdKind::Sus4) intervals.push_back(5);
-  if (fifth == FifthKind::Perfect) intervals.push_back(7);
-  if (fifth == FifthKind::Flat) intervals.push_back(6);
-  if (fifth == FifthKind::Sharp) intervals.push_back(8);
-  if (seventh == SeventhKind::Minor) intervals.push_back(10);
-  if (seventh == SeventhKind::Major) intervals.push_back(11);
-  if (seventh == SeventhKind::Diminished || seventh == SeventhKind::Sixth) intervals.push_back(9);
-  intervals.insert(intervals.end(), tensions.begin(), tensions.end());
-  if (bassOutside) intervals.push_back(WrapPitchClass(bass - root));
+  std::vector<int> intervals;
+  for (Tone tone : Tones()) intervals.push_back(tone.semitones);
   return intervals;
 }
 
@@ -256,7 +266,21 @@ std::vector<ChordReading> ReadChord(std::span<const int> pitchClasses, int bass)
   }
   std::stable_sort(readings.begin(), readings.end(),
                    [](const ChordReading& a, const ChordReading& b) { return a.cost < b.cost; });
-  return readings;
+  // A bass left outside that the chord holds anyway reads the same chord
+  // again (Cmaj7/G with or without G above): the cheaper one stays.
+  std::vector<ChordReading> distinct;
+  for (ChordReading& reading : readings) {
+    auto same = [&](const ChordReading& kept) {
+      std::vector<int> a = kept.Intervals();
+      std::vector<int> b = reading.Intervals();
+      std::sort(a.begin(), a.end());
+      std::sort(b.begin(), b.end());
+      return kept.root == reading.root && a == b;
+    };
+    if (std::none_of(distinct.begin(), distinct.end(), same))
+      distinct.push_back(std::move(reading));
+  }
+  return distinct;
 }
 
 }  // namespace corvanta

@@ -32,8 +32,14 @@ struct ChordReading {
     return third == ThirdKind::None && fifth == FifthKind::Perfect &&
            seventh == SeventhKind::None && tensions.empty();
   }
-  // Every tone of the chord in semitones above the root, root first, then
-  // third, fifth, seventh and tensions (the bass only when outside).
+  // Every tone of the chord: semitones above the root and the degree it is
+  // (1, 3, 5, 7, 6, 9, 11, 13; 2 and 4 for a suspension), root first, then
+  // third, fifth, seventh and tensions; the bass only when outside (degree 0).
+  struct Tone {
+    int semitones;
+    int degree;
+  };
+  std::vector<Tone> Tones() const;
   std::vector<int> Intervals() const;
   // The tones a chord of this kind would have that do not sound: "3"
   // (neither third nor suspension), "5".

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "theory/interval_names.h"
 #include "theory/note_names.h"
 #include "theory/note_spelling.h"
 
@@ -154,16 +153,12 @@ std::string ReadingRootName(const ChordReading& reading, std::string_view rootNa
 
 std::vector<std::string> ReadingNotes(const ChordReading& reading, std::string_view rootName) {
   const std::string root = ReadingRootName(reading, rootName);
-  const std::vector<int> intervals = reading.Intervals();
   std::vector<std::string> notes;
   std::string bass;
-  for (int interval : intervals) {
-    std::string_view degreeName = IntervalName(interval, intervals);
-    // Over a bass outside the chord the bass is named in the root's accidentals.
-    bool outside = reading.bassOutside && interval == WrapPitchClass(reading.bass - reading.root);
-    std::string note =
-        SpellDegree(root, interval, outside ? 0 : DegreeOfIntervalName(degreeName), Flats(root));
-    if (WrapPitchClass(reading.root + interval) == reading.bass && bass.empty()) {
+  for (ChordReading::Tone tone : reading.Tones()) {
+    // A bass outside the chord (degree 0) is named in the root's accidentals.
+    std::string note = SpellDegree(root, tone.semitones, tone.degree, Flats(root));
+    if (WrapPitchClass(reading.root + tone.semitones) == reading.bass && bass.empty()) {
       bass = note;
     } else {
       notes.push_back(note);
