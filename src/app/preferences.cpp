@@ -1,5 +1,6 @@
 #include "app/preferences.h"
 
+#include <QLocale>
 #include <QSettings>
 #include <algorithm>
 
@@ -16,8 +17,17 @@ QSettings Store() { return QSettings("Corvanta", "Corvanta"); }
 }  // namespace
 
 ChordNotation Notation() {
+  if (!NotationChosen()) return NotationForLanguage(Language());
   return Store().value(kNotationKey).toString() == kStandardValue ? ChordNotation::Standard
                                                                   : ChordNotation::Classic;
+}
+
+bool NotationChosen() { return Store().contains(kNotationKey); }
+
+ChordNotation NotationForLanguage(UiLanguage language) {
+  // An English songbook writes C9 for the ninth chord; the program's own
+  // words are the Chinese window's.
+  return language == UiLanguage::English ? ChordNotation::Standard : ChordNotation::Classic;
 }
 
 void SetNotation(ChordNotation notation) {
@@ -62,8 +72,15 @@ int StringLabelChoice() { return std::clamp(Store().value("view/labels", 0).toIn
 void SetStringLabels(int choice) { Store().setValue("view/labels", choice); }
 
 UiLanguage Language() {
-  return Store().value(kLanguageKey).toString() == kEnglishValue ? UiLanguage::English
-                                                                 : UiLanguage::Chinese;
+  QSettings store = Store();
+  if (!store.contains(kLanguageKey))
+    return LanguageForLocale(QLocale::system().name().toStdString());
+  return store.value(kLanguageKey).toString() == kEnglishValue ? UiLanguage::English
+                                                               : UiLanguage::Chinese;
+}
+
+UiLanguage LanguageForLocale(const std::string& localeName) {
+  return localeName.rfind("en", 0) == 0 ? UiLanguage::English : UiLanguage::Chinese;
 }
 
 void SetLanguage(UiLanguage language) {

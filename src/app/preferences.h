@@ -16,8 +16,12 @@ enum class UiLanguage { Chinese, English };
 // remembered.
 namespace preferences {
 
+// The notation chosen before; until one is chosen it follows the language:
+// standard with English, the program's own with Chinese.
 ChordNotation Notation();
 void SetNotation(ChordNotation notation);
+bool NotationChosen();
+ChordNotation NotationForLanguage(UiLanguage language);
 
 // The diagram size in percent; 100 unless another was chosen before.
 int Zoom();
@@ -47,9 +51,12 @@ void SetPractical(bool practical);
 int StringLabelChoice();
 void SetStringLabels(int choice);
 
-// Chinese unless another language was chosen before.
+// The language chosen before; until one is chosen, the desktop's:
+// English under an English locale, Chinese under any other.
 UiLanguage Language();
 void SetLanguage(UiLanguage language);
+// The language a first start takes under a locale name ("en_US", "zh_CN", "C").
+UiLanguage LanguageForLocale(const std::string& localeName);
 
 }  // namespace preferences
 }  // namespace corvanta

@@ -148,9 +148,9 @@ void TForm1::ShowStatusInfo() {
   if (capo > 0) {
     text += "  " + tr("变调夹 %1").arg(capo);
     if (capoNames_ == CapoNames::Shapes) {
-      const QString shape = ToQString(TrimBlanks(entry_.state.chordSymbol));
-      const QString sounding =
-          ToQString(SoundingSymbol(entry_.state.chordSymbol, capo, entry_.state.rootGridNames));
+      const std::string symbol = ChordSymbolText(entry_.state, notation_);
+      const QString shape = ToQString(TrimBlanks(symbol));
+      const QString sounding = ToQString(SoundingSymbol(symbol, capo, entry_.state.rootGridNames));
       text += ": " + tr("%1 的指法, 实际发音 %2").arg(shape, sounding);
     }
   }
@@ -161,15 +161,9 @@ QString TForm1::PlacedNamesHeading() const { return tr("指板上按法的名称
 
 void TForm1::ShowNames(const ChordNameList& names, const std::vector<ChordReading>& readings,
                        bool placedFingering) {
-  bestName_.clear();
+  bestReading_.reset();
+  if (!readings.empty()) bestReading_ = readings.front();
   bestNamePlaced_ = placedFingering;
-  if (!readings.empty()) {
-    // The chord's own root keeps its grid spelling; a fingering's root is
-    // spelled as its key is.
-    std::string_view root =
-        placedFingering ? std::string_view{} : entry_.RootGridText(readings.front().root);
-    bestName_ = ToQString(WriteReading(readings.front(), notation_, root));
-  }
   ShowBestName();
   ListBox1->clear();
   if (placedFingering) {
@@ -186,8 +180,14 @@ void TForm1::ShowNames(const ChordNameList& names, const std::vector<ChordReadin
 
 void TForm1::ShowBestName() {
   QString text;
-  if (!bestName_.isEmpty())
-    text = bestNamePlaced_ ? tr("指板上的按法: %1").arg(bestName_) : tr("名称: %1").arg(bestName_);
+  if (bestReading_) {
+    // The chord's own root keeps its grid spelling; a fingering's root is
+    // spelled as its key is.
+    std::string_view root =
+        bestNamePlaced_ ? std::string_view{} : entry_.RootGridText(bestReading_->root);
+    const QString name = ToQString(WriteReading(*bestReading_, notation_, root));
+    text = bestNamePlaced_ ? tr("指板上的按法: %1").arg(name) : tr("名称: %1").arg(name);
+  }
   LabelBestName->setText(text);
   LabelBestName->setToolTip(text);
 }

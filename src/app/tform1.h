@@ -257,8 +257,8 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<QTranslator> translator_;
   // The last typed symbol's reading, shown in the status bar until the chord changes.
   std::optional<SymbolReading> shownReading_;
-  QString bestName_;  // the best reading shown above the name list, as written
-  bool bestNamePlaced_ = false;
+  std::optional<ChordReading> bestReading_;  // shown above the name list
+  bool bestNamePlaced_ = false;              // it names the fingering on the neck
 
   // Controls, named as the window's objects.
   QLineEdit* EditAcorde = nullptr;

@@ -18,6 +18,7 @@
 #include "modules/module_loader.h"
 #include "search/instrument_search.h"
 #include "session/sheet_heading.h"
+#include "symbols/reading_text.h"
 #include "theory/interval_names.h"
 #include "theory/text_util.h"
 #include "view/chord_text.h"
@@ -154,13 +155,18 @@ void TForm1::StepZoom(int direction) {
 ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {
   ChordSheet sheet;
   const int capo = tuning_.state.capo;
-  const QString sounding =
-      capoNames_ == CapoNames::Shapes && capo > 0
-          ? ToQString(SoundingSymbol(entry_.state.chordSymbol, capo, entry_.state.rootGridNames))
-          : QString();
-  sheet.heading = QString::fromStdString(SheetHeading(EditAcorde->text().trimmed().toStdString(),
-                                                      TuningHeadingText().toStdString(), capo,
-                                                      sounding.toStdString()));
+  const std::string symbol = ChordSymbolText(entry_.state, notation_);
+  const QString sounding = capoNames_ == CapoNames::Shapes && capo > 0
+                               ? ToQString(SoundingSymbol(symbol, capo, entry_.state.rootGridNames))
+                               : QString();
+  // The heading names the chord as a musician would: its best reading.
+  const std::vector<ChordReading> readings = EntryReadings(entry_.state);
+  const std::string best =
+      readings.empty()
+          ? FromQString(EditAcorde->text().trimmed())
+          : WriteReading(readings.front(), notation_, entry_.RootGridText(readings.front().root));
+  sheet.heading = QString::fromStdString(SheetHeading(
+      BytesToUtf8(best), TuningHeadingText().toStdString(), capo, sounding.toStdString()));
   sheet.leftHanded = entry_.state.leftHanded;
   sheet.capo = capo;
   const Instrument underCapo = InstrumentWithCapo(TunedInstrument(), capo);

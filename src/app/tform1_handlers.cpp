@@ -171,7 +171,7 @@ void TForm1::StandardNotation1Click(bool checked) {
   // Every name shown is written again in the notation chosen; nothing is searched.
   MirrorEntry();
   ShowReading();
-  ShowNames(result_.names, EntryReadings(entry_.state));
+  ShowBestName();
 }
 
 void TForm1::SpeedButton5Click() {

@@ -96,6 +96,14 @@ void TForm1::SetLanguage(UiLanguage language, bool remember) {
   // Installing a translator also sends LanguageChange; retranslating here
   // covers the switch back to the source texts and a window not yet shown.
   RetranslateUi();
+  // Until a notation is chosen it follows the language.
+  if (StandardNotation1 && !preferences::NotationChosen()) {
+    notation_ = preferences::NotationForLanguage(language);
+    const QSignalBlocker blocker(StandardNotation1);
+    StandardNotation1->setChecked(notation_ == ChordNotation::Standard);
+    MirrorEntry();
+    ShowBestName();
+  }
 }
 
 void TForm1::changeEvent(QEvent* event) {

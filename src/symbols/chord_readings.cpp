@@ -30,7 +30,8 @@ struct ReadingCosts {
   double addedEleventh = 1.2;   // add11: rarer than add9
   double sixNine = 0.6;         // the 9 of a 6/9 chord, a chord of its own
   double majorEleventh = 1.6;   // an 11 against a major third clashes
-  double alteredTension = 1.5;  // b9, #9, #11, b13
+  double alteredTension = 1.5;  // b9, #9, #11, b13 over a seventh
+  double addedAltered = 2.0;    // the same with no seventh: rarely a chord's own name
   double slashChordTone = 1.2;  // a fifth or seventh in the bass
   double slashThird = 1.0;      // the commonest inversion (G/B, D/F#)
   double slashTension = 1.8;    // a ninth or other tension in the bass
@@ -116,7 +117,7 @@ double TensionCost(int tension, const ChordReading& reading) {
     case 11:  // a major seventh beside the minor one: hardly a chord
       return 3 * kCosts.alteredTension;
     default:
-      return kCosts.alteredTension;
+      return seventh ? kCosts.alteredTension : kCosts.addedAltered;
   }
 }
 

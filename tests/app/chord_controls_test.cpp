@@ -195,6 +195,30 @@ class ChordControlsTest : public QObject {
     QCOMPARE(ReadingPanel(window), QString());
   }
 
+  void theBestNameAndEveryNameAreWrittenInTheNotationChosen() {
+    QSettings("Corvanta", "Corvanta").clear();
+    Window window;
+    auto* best = window.Get<QLabel>("LabelBestName");
+    Query(window, "Cmaj7");
+    QCOMPARE(Symbol(window), QString("C7+ "));
+    QCOMPARE(best->text(), QString::fromUtf8("名称: C7+"));
+    window.ClickRow("StringGridBaixo", 4);  // over E: the list keeps its content below
+    QCOMPARE(best->text(), QString::fromUtf8("名称: C7+/E"));
+    window.form->findChild<QAction*>("StandardNotation1")->trigger();
+    QCOMPARE(Symbol(window), QString("Cmaj7/E"));
+    QCOMPARE(best->text(), QString::fromUtf8("名称: Cmaj7/E"));
+    QVERIFY(ReadingPanel(window).isEmpty());
+    Query(window, "Cm7b5");
+    QCOMPARE(Symbol(window), QString("Cm7b5"));
+    QCOMPARE(ReadingPanel(window), QString("Cm7b5  C Eb Gb Bb"));
+    Query(window, "F#7");
+    QCOMPARE(ReadingPanel(window), QString("F#7  F# A# C# E"));
+    // A sixth read as it was typed in the box, named as a musician would above the list.
+    Query(window, "Am7/C");
+    QCOMPARE(Symbol(window), QString("Am7/C"));
+    QCOMPARE(best->text(), QString::fromUtf8("名称: C6"));
+  }
+
   void leftOutTonesNoChordAndRefusalsAreReported() {
     QSettings("Corvanta", "Corvanta").clear();
     Window window;

@@ -81,6 +81,8 @@ class NeckInputTest : public QObject {
                NoteOnMessage(notes[i]));
     QCOMPARE(Names(window).value(0), QString::fromUtf8("指板上按法的名称:"));
     QVERIFY(Names(window).contains("A"));
+    // Above the list, labelled as the fingering's: the name a player says.
+    QCOMPARE(window.Get<QLabel>("LabelBestName")->text(), QString::fromUtf8("指板上的按法: A"));
     window.form->SetLanguage(UiLanguage::English, false);
     QCOMPARE(Names(window).value(0), QString("Names of the fingering on the neck:"));
     window.form->SetLanguage(UiLanguage::Chinese, false);
