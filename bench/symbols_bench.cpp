@@ -4,6 +4,8 @@
 
 #include "session/placed_fingering.h"
 #include "symbols/chord_names.h"
+#include "symbols/chord_readings.h"
+#include "symbols/reading_text.h"
 #include "symbols/symbol_query.h"
 
 namespace corvanta {
@@ -41,6 +43,26 @@ void NameChord(benchmark::State& state) {
     benchmark::DoNotOptimize(ListChordNames(notes, notes[0], Accidentals::Sharps));
 }
 BENCHMARK(NameChord)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+
+// Every reading of a chord, ranked, each written as a standard symbol with
+// its notes (what the JSON "readings" holds); six notes at the most.
+void ReadAndWriteEveryReading(benchmark::State& state) {
+  const std::vector<std::vector<int>> chords{
+      {0, 4, 7}, {0, 4, 7, 10, 2, 9}, {4, 8, 2, 7, 0, 5}, {0, 1, 3, 6, 8, 10}};
+  const auto& notes = chords[static_cast<std::size_t>(state.range(0))];
+  std::size_t readings = 0;
+  for (auto _ : state) {
+    std::vector<ChordReading> ranked = ReadChord(notes, notes[0]);
+    readings = ranked.size();
+    for (const ChordReading& reading : ranked) {
+      benchmark::DoNotOptimize(WriteReading(reading, ChordNotation::Standard));
+      benchmark::DoNotOptimize(ReadingNotes(reading));
+    }
+  }
+  state.SetLabel(std::to_string(notes.size()) + " notes, " + std::to_string(readings) +
+                 " readings");
+}
+BENCHMARK(ReadAndWriteEveryReading)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 // "What is this chord?": the notes a placed fingering sounds, named.
 void NamePlacedFingering(benchmark::State& state) {

@@ -200,6 +200,13 @@ ChordReading ReadOnRoot(const std::array<bool, kPitchClassCount>& present, int r
   return reading;
 }
 
+bool IsTensionOrSixth(const ChordReading& reading, int interval) {
+  for (ChordReading::Tone tone : reading.Tones()) {
+    if (tone.semitones == interval) return tone.degree == 6 || tone.degree >= 9;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::vector<ChordReading::Tone> ChordReading::Tones() const {
@@ -263,25 +270,15 @@ std::vector<ChordReading> ReadChord(std::span<const int> pitchClasses, int bass)
     int root = WrapPitchClass(bass + step);
     if (!present[static_cast<std::size_t>(root)]) continue;
     readings.push_back(ReadOnRoot(present, root, bass, false));
-    if (root != bass) readings.push_back(ReadOnRoot(upper, root, bass, true));
+    // Over a bass the chord holds only as a tension or a sixth, the chord
+    // may be the one above it (C/D beside Cadd9/D); a bass that is its
+    // third, fifth or seventh already reads as that inversion.
+    if (root != bass && IsTensionOrSixth(readings.back(), WrapPitchClass(bass - root)))
+      readings.push_back(ReadOnRoot(upper, root, bass, true));
   }
   std::stable_sort(readings.begin(), readings.end(),
                    [](const ChordReading& a, const ChordReading& b) { return a.cost < b.cost; });
-  // A bass left outside that the chord holds anyway reads the same chord
-  // again (Cmaj7/G with or without G above): the cheaper one stays.
-  std::vector<ChordReading> distinct;
-  for (ChordReading& reading : readings) {
-    auto same = [&](const ChordReading& kept) {
-      std::vector<int> a = kept.Intervals();
-      std::vector<int> b = reading.Intervals();
-      std::sort(a.begin(), a.end());
-      std::sort(b.begin(), b.end());
-      return kept.root == reading.root && a == b;
-    };
-    if (std::none_of(distinct.begin(), distinct.end(), same))
-      distinct.push_back(std::move(reading));
-  }
-  return distinct;
+  return readings;
 }
 
 }  // namespace corvanta

@@ -39,6 +39,18 @@ TEST(CliDraw, drawsADiagramAndASheetInEveryFormat) {
   fs::remove_all(folder);
 }
 
+TEST(CliDraw, aDiagramIsCaptionedWithTheBestNameOfWhatItSounds) {
+  fs::path folder = Folder();
+  ASSERT_EQ(RunCli("diagram 320003 --svg " + (folder / "g.svg").string()).status, 0);
+  std::string open = ReadWhole(folder / "g.svg");
+  EXPECT_NE(open.find(">G<"), std::string::npos);
+  EXPECT_EQ(open.find("Bm"), std::string::npos);
+  ASSERT_EQ(
+      RunCli("diagram x32000 --notation standard --svg " + (folder / "c.svg").string()).status, 0);
+  EXPECT_NE(ReadWhole(folder / "c.svg").find("Cmaj7"), std::string::npos);
+  fs::remove_all(folder);
+}
+
 TEST(CliDraw, aSheetDrawsNoChordAsACellOfItsOwn) {
   fs::path folder = Folder();
   auto svg = RunCli("sheet C N.C. G --svg " + (folder / "nc.svg").string());
@@ -47,8 +59,8 @@ TEST(CliDraw, aSheetDrawsNoChordAsACellOfItsOwn) {
   std::string drawing = ReadWhole(folder / "nc.svg");
   EXPECT_NE(drawing.find("C  N.C.  G"), std::string::npos);  // the heading
   EXPECT_GE(std::count(drawing.begin(), drawing.end(), '\n'), 10);
-  auto refused = RunCli("sheet 'C7(b9,#9,11,#11)' --notation standard --svg " +
-                        (folder / "r.svg").string());
+  auto refused =
+      RunCli("sheet 'C7(b9,#9,11,#11)' --notation standard --svg " + (folder / "r.svg").string());
   EXPECT_EQ(refused.status, 2);
   EXPECT_FALSE(fs::exists(folder / "r.svg"));
   fs::remove_all(folder);

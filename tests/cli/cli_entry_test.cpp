@@ -149,6 +149,34 @@ TEST(CliName, namesTheChordAFingeringSounds) {
             std::string::npos);
 }
 
+TEST(CliName, givesTheBestNameAndTheRankedReadings) {
+  auto open = Json("name 320003 --json");
+  EXPECT_EQ(open["best"], "G");
+  EXPECT_EQ(open["names"].size(), 8u);  // the full list stays as it was
+  const auto& first = open["readings"][0];
+  EXPECT_EQ(first["name"], "G");
+  EXPECT_EQ(first["root"], "G");
+  EXPECT_EQ(first["bass"], "G");
+  EXPECT_EQ(first["notes"], nlohmann::json::array({"G", "B", "D"}));
+  EXPECT_EQ(first["omitted"], nlohmann::json::array());
+  EXPECT_GT(open["readings"].size(), 1u);
+  auto jazz = Json("name 'x 7 6 7 8 x' --json --notation standard");
+  EXPECT_EQ(jazz["best"], "E7#9");
+  EXPECT_EQ(jazz["readings"][0]["omitted"], nlohmann::json::array({"5"}));
+  EXPECT_EQ(Json("name x32000 --json")["best"], "C7+");
+  EXPECT_EQ(Json("name x32000 --json --notation standard")["best"], "Cmaj7");
+  EXPECT_EQ(Json("name xxxxxx --json")["best"], nullptr);
+
+  auto query = Json("query 'Cm7/Bb' --notation standard");
+  EXPECT_EQ(query["echo"], "Cm7/Bb");
+  EXPECT_EQ(query["best"], "Cm7/Bb");
+  EXPECT_EQ(query["notes"], nlohmann::json::array({"Bb", "C", "Eb", "G"}));
+  EXPECT_EQ(Json("query Cm7/Bb")["echo"], "Cm/7/Bb");  // the program's words stay its own
+  auto search = Json("search --root 2 --formula '00 04 07' --bass 6 --notation standard --json");
+  EXPECT_EQ(search["best"], "D/F#");
+  EXPECT_EQ(search["readings"][0]["notes"], nlohmann::json::array({"F#", "D", "A"}));
+}
+
 TEST(CliName, refusesBadFretsTuningsAndCaposWithStatusTwo) {
   for (const char* arguments :
        {"name 'x 3 2'", "name x3201y", "name '30 0 0 0 0 0'", "name x32010 --capo 13",
