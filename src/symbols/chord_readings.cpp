@@ -22,20 +22,22 @@ struct ReadingCosts {
   double dominantSeventh = 0.5;
   double minorSeventh = 0.5;  // m7: the minor third is already counted
   double majorSeventh = 0.7;
-  double minorMajorSeventh = 1.6;
+  double minorMajorSeventh = 2.0;
   double diminishedSeventh = 0.3;  // on top of the diminished triad
   double sixth = 1.0;
-  double naturalTension = 0.6;  // 9, 11 or 13 over a seventh
-  double addedTension = 0.8;    // add9 and add13 (the sixth), with no seventh
-  double addedEleventh = 1.2;   // add11: rarer than add9
-  double sixNine = 0.6;         // the 9 of a 6/9 chord, a chord of its own
-  double majorEleventh = 1.6;   // an 11 against a major third clashes
-  double alteredTension = 1.5;  // b9, #9, #11, b13 over a seventh
-  double addedAltered = 2.0;    // the same with no seventh: rarely a chord's own name
-  double slashChordTone = 1.2;  // a fifth or seventh in the bass
-  double slashThird = 1.0;      // the commonest inversion (G/B, D/F#)
-  double slashTension = 1.8;    // a ninth or other tension in the bass
-  double bassOutside = 2.2;     // a bass that belongs to no reading of the chord
+  double naturalTension = 0.6;     // 9, 11 or 13 over a seventh
+  double addedTension = 0.8;       // add9 and add13 (the sixth), with no seventh
+  double addedEleventh = 1.2;      // add11: rarer than add9
+  double sixNine = 0.6;            // the 9 of a 6/9 chord, a chord of its own
+  double majorEleventh = 1.6;      // an 11 against a major third clashes
+  double alteredTension = 1.5;     // b9, #9, #11, b13 over a seventh
+  double addedAltered = 2.0;       // the same with no seventh: rarely a chord's own name
+  double slashChordTone = 1.2;     // a fifth or seventh in the bass
+  double slashThird = 1.0;         // the commonest inversion (G/B, D/F#)
+  double slashTension = 2.0;       // a ninth or other tension in the bass
+  double slashMajorSeventh = 1.8;  // the major seventh a semitone under the root
+  double bassOutside = 2.6;        // a bass that belongs to no reading of the chord
+  double rootless = 20;            // after every reading whose root sounds
 };
 constexpr ReadingCosts kCosts;
 
@@ -127,7 +129,9 @@ double QualityCost(const ChordReading& reading) {
   if (reading.Diminished()) {
     cost += kCosts.diminishedTriad;
   } else if (reading.Augmented()) {
-    cost += kCosts.augmentedTriad;
+    // Over a seventh the raised fifth is one alteration (C7#5), not a triad of its own.
+    bool seventh = reading.seventh == SeventhKind::Minor || reading.seventh == SeventhKind::Major;
+    cost += seventh ? kCosts.alteredFifth : kCosts.augmentedTriad;
   } else {
     switch (reading.third) {
       case ThirdKind::Major:
@@ -176,6 +180,7 @@ double BassCost(const ChordReading& reading) {
   bool tension = std::find(reading.tensions.begin(), reading.tensions.end(), interval) !=
                  reading.tensions.end();
   if (tension) return kCosts.slashTension;
+  if (interval == 11 && reading.seventh == SeventhKind::Major) return kCosts.slashMajorSeventh;
   bool third = interval == 3 || interval == 4;
   return third && reading.third != ThirdKind::None ? kCosts.slashThird : kCosts.slashChordTone;
 }
@@ -210,7 +215,8 @@ bool IsTensionOrSixth(const ChordReading& reading, int interval) {
 }  // namespace
 
 std::vector<ChordReading::Tone> ChordReading::Tones() const {
-  std::vector<Tone> tones{{0, 1}};
+  std::vector<Tone> tones;
+  if (!rootless) tones.push_back({0, 1});
   if (third == ThirdKind::Major) tones.push_back({4, 3});
   if (third == ThirdKind::Minor) tones.push_back({3, 3});
   if (third == ThirdKind::Sus2) tones.push_back({2, 2});
@@ -238,6 +244,7 @@ std::vector<int> ChordReading::Intervals() const {
 
 std::vector<std::string> ChordReading::Omitted() const {
   std::vector<std::string> omitted;
+  if (rootless) omitted.emplace_back("root");
   if (third == ThirdKind::None && !Power()) omitted.emplace_back("3");
   if (fifth == FifthKind::Omitted) omitted.emplace_back("5");
   return omitted;
@@ -252,7 +259,9 @@ ChordReading ReadChordOnRoot(std::span<const int> intervals, int root, int bass)
   root = WrapPitchClass(root);
   bass = WrapPitchClass(bass);
   const bool outside = !present[static_cast<std::size_t>(bass)];
-  return ReadOnRoot(present, root, bass, outside);
+  ChordReading reading = ReadOnRoot(present, root, bass, outside);
+  reading.rootless = !present[static_cast<std::size_t>(root)];
+  return reading;
 }
 
 std::vector<ChordReading> ReadChord(std::span<const int> pitchClasses, int bass) {
@@ -275,6 +284,18 @@ std::vector<ChordReading> ReadChord(std::span<const int> pitchClasses, int bass)
     // third, fifth or seventh already reads as that inversion.
     if (root != bass && IsTensionOrSixth(readings.back(), WrapPitchClass(bass - root)))
       readings.push_back(ReadOnRoot(upper, root, bass, true));
+  }
+  for (int root = 0; root < kPitchClassCount; ++root) {
+    if (present[static_cast<std::size_t>(root)]) continue;
+    ChordReading reading = ReadOnRoot(present, root, bass, false);
+    bool voicing =
+        (reading.third == ThirdKind::Major || reading.third == ThirdKind::Minor) &&
+        (reading.seventh == SeventhKind::Minor || reading.seventh == SeventhKind::Major) &&
+        !reading.tensions.empty();
+    if (!voicing) continue;
+    reading.rootless = true;
+    reading.cost += kCosts.rootless;
+    readings.push_back(reading);
   }
   std::stable_sort(readings.begin(), readings.end(),
                    [](const ChordReading& a, const ChordReading& b) { return a.cost < b.cost; });

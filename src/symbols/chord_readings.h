@@ -24,6 +24,9 @@ struct ChordReading {
   // The bass stands under the chord as a tone of its own (C/D), not one of
   // the chord's tones (C/E).
   bool bassOutside = false;
+  // The root does not sound: a rootless voicing (E G Bb D as C9), read only
+  // where a third, a seventh and a tension stand on it.
+  bool rootless = false;
   double cost = 0;  // lower reads as a musician would name it first
 
   bool Diminished() const { return third == ThirdKind::Minor && fifth == FifthKind::Flat; }
@@ -41,8 +44,8 @@ struct ChordReading {
   };
   std::vector<Tone> Tones() const;
   std::vector<int> Intervals() const;
-  // The tones a chord of this kind would have that do not sound: "3"
-  // (neither third nor suspension), "5".
+  // The tones a chord of this kind would have that do not sound: "root",
+  // "3" (neither third nor suspension), "5".
   std::vector<std::string> Omitted() const;
 };
 
@@ -57,7 +60,9 @@ struct ChordReading {
 //   second or fourth stands in for it, "(no3)" last);
 // - a bass that is not the root reads as the simplest chord over it, the
 //   bass a chord tone where one fits (G/B, Am7/G, D/F#), else outside (C/D);
-// - a missing fifth costs little: players leave it out.
+// - a missing fifth costs little: players leave it out;
+// - rootless readings (a third, a seventh and a tension over a root that
+//   does not sound) come after every reading with its root.
 // Ties keep the root order from the bass up. pitchClasses holds 0..11
 // values in any order (repeats ignored); an empty set has no readings.
 std::vector<ChordReading> ReadChord(std::span<const int> pitchClasses, int bass);

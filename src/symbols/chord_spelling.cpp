@@ -25,7 +25,7 @@ constexpr std::array<std::string_view, 4> kMajorSigns{"\xCE\x94" /* Δ */, "\xE2
 constexpr std::array<std::string_view, 6> kMinorWords{"min", "Min", "MIN", "mi", "Mi", "MI"};
 constexpr std::array<std::string_view, 3> kHalfDiminished{"\xC3\xB8" /* ø */, "\xC3\x98" /* Ø */,
                                                           "\xE2\x88\x85" /* ∅ */};
-constexpr std::array<std::string_view, 2> kDegreeSigns{"\xC2\xB0" /* ° */, "o"};
+constexpr std::string_view kDegreeSign = "\xC2\xB0";  // °
 
 // "maj", "M", "Δ": true, and whether the spelling alone means the seventh.
 bool TakeMajorSeventh(Cursor& cursor, bool& aloneMeansSeventh) {
@@ -101,10 +101,10 @@ void SpellExtensionAfterQuality(Cursor& cursor, Spelled& out) {
 bool SpellDiminished(Cursor& cursor, Spelled& out) {
   bool ownSign = cursor.Take(kDiminishedSeventh);
   bool dimWord = !ownSign && cursor.TakeFolded("dim");
+  // "°" is always the diminished sign; "o" only before a number or the end,
+  // where no word ("omit") can begin with it.
   bool sign = !ownSign && !dimWord &&
-              std::any_of(kDegreeSigns.begin(), kDegreeSigns.end(),
-                          [&](std::string_view s) { return cursor.AheadBeforeNumber(s); }) &&
-              cursor.TakeAny(kDegreeSigns);
+              (cursor.Take(kDegreeSign) || (cursor.AheadBeforeNumber("o") && cursor.Take("o")));
   if (!ownSign && !dimWord && !sign) return false;
   // A ninth or above stands on the diminished seventh ("Bdim9").
   if (cursor.Take("7") || ownSign || (out.standard && cursor.ExtensionAhead())) {

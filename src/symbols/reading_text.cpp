@@ -25,7 +25,9 @@ int ExtensionNumber(const ChordReading& reading) {
   if (!SeventhChord(reading)) return 0;
   if (Holds(reading.tensions, 9)) return 13;
   if (Holds(reading.tensions, 5) && reading.third != ThirdKind::Major) return 11;
-  if (Holds(reading.tensions, 2)) return 9;
+  // Beside an altered ninth the natural one is written as a tension (C7(b9,9)).
+  bool alteredNinth = Holds(reading.tensions, 1) || Holds(reading.tensions, 3);
+  if (Holds(reading.tensions, 2) && !alteredNinth) return 9;
   return 7;
 }
 
@@ -84,8 +86,13 @@ std::string WriteStandard(const ChordReading& reading, std::string_view root) {
   const bool sixNine = reading.seventh == SeventhKind::Sixth && Holds(reading.tensions, 2);
   if (sixNine) name += "/9";
   for (int tension : reading.tensions) {
-    bool named = (tension == 2 && (extension >= 9 || sixNine)) ||
-                 (tension == 5 && extension >= 11) || (tension == 9 && extension == 13);
+    // A 13 implies the ninth but not the eleventh (players leave it out of
+    // a dominant 13), so an eleventh beside a 13 is written.
+    // Beside an altered ninth the natural one is written too: a 9, 11 or 13
+    // then reads as implying only the altered one (C13b9).
+    const bool alteredNinth = Holds(reading.tensions, 1) || Holds(reading.tensions, 3);
+    bool named = (tension == 2 && !alteredNinth && (extension >= 9 || sixNine)) ||
+                 (tension == 5 && extension == 11) || (tension == 9 && extension == 13);
     if (named) continue;
     bool natural = tension == 2 || tension == 5 || tension == 9;
     if (!SeventhChord(reading) && natural) {
@@ -177,6 +184,7 @@ std::string WriteReading(const ChordReading& reading, ChordNotation notation,
   const std::string root = ReadingRootName(reading, rootName);
   std::string name = notation == ChordNotation::Standard ? WriteStandard(reading, root)
                                                          : WriteClassic(reading, root);
+  if (reading.rootless) name += "(no root)";
   if (reading.bass != reading.root) name += "/" + ReadingBassName(reading, rootName);
   return name;
 }

@@ -283,7 +283,8 @@ std::vector<std::string> ChordNoteNames(const ChordEntryState& state) {
 }
 
 std::vector<ChordReading> EntryReadings(const ChordEntryState& state) {
-  if (state.rootPitchClass >= kPitchClassCount || state.bassPitchClass >= kPitchClassCount) return {};
+  if (state.rootPitchClass >= kPitchClassCount || state.bassPitchClass >= kPitchClassCount)
+    return {};
   std::vector<int> pitchClasses;
   for (int offset : FormulaOffsets(TrimBlanks(state.chordFormula)))
     pitchClasses.push_back(WrapPitchClass(state.rootPitchClass + offset));
@@ -291,10 +292,19 @@ std::vector<ChordReading> EntryReadings(const ChordEntryState& state) {
 }
 
 std::string ChordSymbolText(const ChordEntryState& state, ChordNotation notation) {
-  const bool chord = state.rootPitchClass < kPitchClassCount && state.bassPitchClass < kPitchClassCount;
+  const bool chord =
+      state.rootPitchClass < kPitchClassCount && state.bassPitchClass < kPitchClassCount;
   if (notation == ChordNotation::Classic || !chord) return state.chordSymbol;
-  return WriteReading(EntryReading(state), notation,
-                      NoteGridText(state.rootGridNames, state.rootPitchClass));
+  const ChordReading reading = EntryReading(state);
+  std::string text =
+      WriteReading(reading, notation, NoteGridText(state.rootGridNames, state.rootPitchClass));
+  // The box says what its chord leaves out, so that reading it again gives
+  // the same chord ("C7(no5)").
+  if (reading.fifth == FifthKind::Omitted && !reading.Power()) {
+    std::size_t slash = reading.bass != reading.root ? text.rfind('/') : std::string::npos;
+    text.insert(slash == std::string::npos ? text.size() : slash, "(no5)");
+  }
+  return text;
 }
 
 }  // namespace corvanta

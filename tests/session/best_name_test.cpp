@@ -2,9 +2,13 @@
 // published under, which the best reading must equal.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "session/placed_fingering.h"
 #include "symbols/chord_readings.h"
 #include "symbols/reading_text.h"
+#include "symbols/symbol_query.h"
+#include "theory/formula.h"
 #include "theory/text_util.h"
 
 namespace corvanta {
@@ -104,6 +108,61 @@ TEST(BestName, namesRealShapesAsTheyArePublished) {
     wrong += name != shape.name;
   }
   EXPECT_EQ(wrong, 0);
+}
+
+// Over every set of two to six pitch classes and each bass: every reading
+// sounds exactly the notes given, rooted readings come before rootless ones,
+// the order is by cost, and every name written reads back as those notes.
+TEST(BestName, everyReadingSoundsTheNotesGivenAndReadsBack) {
+  for (int mask = 1; mask < (1 << 12); mask += 7) {
+    std::vector<int> notes;
+    for (int pitchClass = 0; pitchClass < 12; ++pitchClass) {
+      if (mask & (1 << pitchClass)) notes.push_back(pitchClass);
+    }
+    if (notes.size() < 2 || notes.size() > 6) continue;
+    const std::set<int> given(notes.begin(), notes.end());
+    for (int bass : notes) {
+      std::vector<ChordReading> readings = ReadChord(notes, bass);
+      ASSERT_FALSE(readings.empty());
+      EXPECT_EQ(readings.front().bass, bass);
+      bool rootless = false;
+      for (std::size_t i = 0; i < readings.size(); ++i) {
+        const ChordReading& reading = readings[i];
+        std::set<int> sounding;
+        for (int interval : reading.Intervals()) sounding.insert((reading.root + interval) % 12);
+        ASSERT_EQ(sounding, given) << WriteReading(reading, ChordNotation::Standard);
+        if (i > 0) {
+          ASSERT_LE(readings[i - 1].cost, reading.cost);
+        }
+        ASSERT_TRUE(!rootless || reading.rootless) << "a rooted reading after a rootless one";
+        rootless = reading.rootless;
+      }
+      // The best name, typed back in the standard notation, is the same chord.
+      ChordEntry entry;
+      std::string best = WriteReading(readings.front(), ChordNotation::Standard);
+      SymbolReading read = ReadTypedChord(entry, best, ChordNotation::Standard);
+      if (read.tooManyNotes > 0) continue;
+      std::set<int> typed{entry.state.bassPitchClass};
+      for (int offset : FormulaOffsets(TrimBlanks(entry.state.chordFormula)))
+        typed.insert((entry.state.rootPitchClass + offset) % 12);
+      // A name leaves a missing fifth unsaid, as players write it, and an 11
+      // or 13 names the chord whether or not its ninth sounds (G13 as
+      // 3x345x); read back, those tones come in, and nothing else may.
+      const ChordReading& first = readings.front();
+      std::set<int> expected = given;
+      if (first.fifth == FifthKind::Omitted) expected.insert((first.root + 7) % 12);
+      bool seventh = first.seventh == SeventhKind::Minor || first.seventh == SeventhKind::Major;
+      bool upper = std::any_of(first.tensions.begin(), first.tensions.end(),
+                               [](int t) { return t == 5 || t == 9; });
+      if (seventh && upper) expected.insert((first.root + 2) % 12);
+      for (int pitchClass : typed)
+        EXPECT_TRUE(expected.contains(pitchClass)) << best << " adds " << pitchClass;
+      // A tone the reading had to leave out to fit six notes is reported.
+      for (int pitchClass : given)
+        EXPECT_TRUE(typed.contains(pitchClass) || !read.omitted.empty())
+            << best << " loses " << pitchClass;
+    }
+  }
 }
 
 TEST(BestName, writesTheProgramsOwnWordsInItsNotation) {
