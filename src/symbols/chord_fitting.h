@@ -6,12 +6,10 @@
 #include <vector>
 
 #include "symbols/chord_spelling.h"
+#include "theory/chord_defaults.h"
 #include "theory/degree_codes.h"
 
 namespace corvanta {
-
-// At most six notes sound, the bass included: one to a string.
-inline constexpr int kMostChordNotes = 6;
 
 // A chord as its words compose it with no note limit: the base formula and
 // the added degrees, in formula order ("00 04 07" and " 10 02").

@@ -63,7 +63,7 @@ void SpellQualityNumber(Cursor& cursor, Spelled& out) {
     AddExtension(*number, out);
     for (std::string_view sign : {"+", "-"}) {
       Cursor after = cursor;
-      if (after.Take(sign) && (after.AtEnd() || !IsDigit(after.Rest()[0]))) {
+      if (after.Take(sign) && (after.AtEnd() || !IsAsciiDigit(after.Rest()[0]))) {
         cursor = after;
         out.Add(sign == "+" ? "5+" : "5-");
       }
@@ -84,7 +84,7 @@ bool TakeMinor(Cursor& cursor) {
     if (!after.Take(minus)) continue;
     if (after.Ahead("5")) return false;  // "C-5": the flat fifth, not minor
     bool seventh = false;
-    if (after.AtEnd() || IsDigit(after.Rest()[0]) || TakeMajorSeventh(after, seventh))
+    if (after.AtEnd() || IsAsciiDigit(after.Rest()[0]) || TakeMajorSeventh(after, seventh))
       return cursor.Take(minus);
   }
   return false;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "symbols/chord_spelling.h"
+#include "theory/text_util.h"
 
 namespace corvanta::spelling {
 
@@ -20,11 +21,6 @@ inline constexpr std::string_view kMinusSign = "\xE2\x88\x92";  // −
 
 // The numbers a chord symbol writes, longest first so "13" is not "1" "3".
 inline constexpr std::array<int, 8> kSymbolNumbers{13, 11, 9, 7, 6, 5, 4, 2};
-
-inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-inline char AsciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // A read position in one word of the typed symbol.
 class Cursor {
@@ -36,19 +32,12 @@ class Cursor {
   std::string_view Rest() const { return word_.substr(at_); }
   bool Ahead(std::string_view token) const { return Rest().starts_with(token); }
   // The token in any letter case (token written in lowercase).
-  bool AheadFolded(std::string_view token) const {
-    std::string_view rest = Rest();
-    if (rest.size() < token.size()) return false;
-    for (std::size_t i = 0; i < token.size(); ++i) {
-      if (AsciiLower(rest[i]) != token[i]) return false;
-    }
-    return true;
-  }
+  bool AheadFolded(std::string_view token) const { return StartsWithFolded(Rest(), token); }
   // The token, followed by the end, a digit or an alteration sign.
   bool AheadBeforeNumber(std::string_view token) const {
     if (!Ahead(token)) return false;
     std::string_view after = Rest().substr(token.size());
-    return after.empty() || IsDigit(after[0]) || after[0] == '#' || after[0] == 'b';
+    return after.empty() || IsAsciiDigit(after[0]) || after[0] == '#' || after[0] == 'b';
   }
   bool Take(std::string_view token) {
     if (!Ahead(token)) return false;

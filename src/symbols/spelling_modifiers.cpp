@@ -95,7 +95,7 @@ std::string NumberWord(Cursor& cursor, int number) {
     if (cursor.Ahead(sign) && DegreeItemExactly(word) >= 0) {
       Cursor after = cursor;
       after.Take(sign);
-      if (after.AtEnd() || !IsDigit(after.Rest()[0])) {
+      if (after.AtEnd() || !IsAsciiDigit(after.Rest()[0])) {
         cursor = after;
         return word;
       }

@@ -18,18 +18,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kSignSpel
 
 constexpr std::array<int, 7> kLetterPitchClasses{9, 11, 0, 2, 4, 5, 7};  // A..G
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool StartsWithFolded(std::string_view text, std::string_view lowerWord) {
-  if (text.size() < lowerWord.size()) return false;
-  for (std::size_t i = 0; i < lowerWord.size(); ++i) {
-    if (AsciiLower(text[i]) != lowerWord[i]) return false;
-  }
-  return true;
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // A note written with a double accidental or as B#, E#: its plain name and
 // how many bytes it took; nothing for a note the grids already spell.
 struct RespelledNote {
@@ -44,13 +32,13 @@ RespelledNote RespellNote(std::string_view text) {
   int shift = 0;
   std::size_t length = 1;
   // "x" is a double sharp only where no word could begin with it.
-  bool doubleSharpX = rest.starts_with("x") && (rest.size() == 1 || IsDigit(rest[1]) ||
+  bool doubleSharpX = rest.starts_with("x") && (rest.size() == 1 || IsAsciiDigit(rest[1]) ||
                                                 IsSymbolSeparator(rest[1]) || rest[1] == 'm');
   if (rest.starts_with("##")) {
     shift = 2, length = 3;
   } else if (doubleSharpX) {
     shift = 2, length = 2;
-  } else if (rest.starts_with("bb") && !(rest.size() > 2 && IsDigit(rest[2]))) {
+  } else if (rest.starts_with("bb") && !(rest.size() > 2 && IsAsciiDigit(rest[2]))) {
     // "Gbb6" is G flat with a flat sixth, the check list's own "b6".
     shift = -2, length = 3;
   } else if ((text[0] == 'B' || text[0] == 'E') && rest.starts_with("#")) {
@@ -66,7 +54,7 @@ RespelledNote RespellNote(std::string_view text) {
 std::string JoinedOmitAndAddWords(std::string_view text) {
   std::string out;
   for (std::size_t at = 0; at < text.size();) {
-    bool wordStart = at == 0 || IsSymbolSeparator(text[at - 1]) || IsDigit(text[at - 1]);
+    bool wordStart = at == 0 || IsSymbolSeparator(text[at - 1]) || IsAsciiDigit(text[at - 1]);
     std::size_t joined = 0;
     for (std::string_view word : {"add", "omit", "no"}) {
       if (!wordStart || !StartsWithFolded(text.substr(at), word)) continue;
@@ -75,7 +63,7 @@ std::string JoinedOmitAndAddWords(std::string_view text) {
       while (next < text.size() && text[next] == ' ') ++next;
       if (next == after || next >= text.size()) continue;
       char c = text[next];
-      if (IsDigit(c) || c == '#' || c == 'b' || c == '+' || c == '-' ||
+      if (IsAsciiDigit(c) || c == '#' || c == 'b' || c == '+' || c == '-' ||
           StartsWithFolded(text.substr(next), "root")) {
         out.append(text.substr(at, word.size()));
         joined = next - at;

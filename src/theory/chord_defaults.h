@@ -10,5 +10,7 @@ inline constexpr int kMinorThird = 3;
 inline constexpr int kPerfectFifth = 7;
 inline constexpr int kDiminishedFifth = 6;
 inline constexpr int kAugmentedFifth = 8;
+// At most six notes sound, the bass included: one to a string.
+inline constexpr int kMostChordNotes = 6;
 
 }  // namespace corvanta

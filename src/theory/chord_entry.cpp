@@ -83,9 +83,10 @@ EntryOutcome ChordEntry::ChooseBass(int row) {
 }
 
 int ChordEntry::NoteLimit() const {
-  // A formula of n notes is 3n - 1 characters long.
-  constexpr int kSixNotes = 17;
-  constexpr int kFiveNotes = 14;
+  // A formula of n notes is 3n - 1 characters long; a separate bass takes
+  // one of the notes.
+  constexpr int kSixNotes = 3 * kMostChordNotes - 1;
+  constexpr int kFiveNotes = 3 * (kMostChordNotes - 1) - 1;
   return state.bassPitchClass == state.rootPitchClass ? kSixNotes : kFiveNotes;
 }
 

@@ -8,10 +8,9 @@ namespace {
 
 constexpr std::size_t kEntryStride = 3;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 std::optional<int> TwoDigitsAt(std::string_view text, std::size_t at) {
-  if (at + 1 >= text.size() || !IsDigit(text[at]) || !IsDigit(text[at + 1])) return std::nullopt;
+  if (at + 1 >= text.size() || !IsAsciiDigit(text[at]) || !IsAsciiDigit(text[at + 1]))
+    return std::nullopt;
   return (text[at] - '0') * 10 + (text[at + 1] - '0');
 }
 

@@ -7,6 +7,14 @@ std::string_view TrimTrailingBlanks(std::string_view text) {
   return text;
 }
 
+bool StartsWithFolded(std::string_view text, std::string_view lowerWord) {
+  if (text.size() < lowerWord.size()) return false;
+  for (std::size_t i = 0; i < lowerWord.size(); ++i) {
+    if (AsciiLower(text[i]) != lowerWord[i]) return false;
+  }
+  return true;
+}
+
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   return TrimTrailingBlanks(text);

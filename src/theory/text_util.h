@@ -5,6 +5,15 @@
 
 namespace corvanta {
 
+// ASCII character tests for the chord texts, which are bytes.
+constexpr bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether text starts with lowerWord (written in lowercase) in any letter case.
+bool StartsWithFolded(std::string_view text, std::string_view lowerWord);
+
 // Blank-only trimming: the chord texts use the blank as their only separator.
 std::string_view TrimBlanks(std::string_view text);
 
