@@ -84,6 +84,7 @@ FittedChord FitChord(const ComposedChord& chord, RequestedOmissions omit) {
   const bool otherBass = chord.bass != chord.root;
   FittedChord fitted;
   OmitAsked(tones, omit, otherBass, fitted.omitted);
+  fitted.asked = fitted.omitted.size();
   auto tooMany = [&] { return SoundingNotes(tones, chord.root, chord.bass) > kMostChordNotes; };
 
   if (tooMany() && Erase(tones.base, kPerfectFifthOffset)) fitted.omitted.emplace_back("5");

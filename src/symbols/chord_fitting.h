@@ -27,6 +27,7 @@ struct ComposedChord {
 struct FittedChord {
   std::string formula;
   std::vector<std::string> omitted;
+  std::size_t asked = 0;  // how many of omitted, first, the symbol asked for
   int notes = 0;
   bool fits() const { return notes <= kMostChordNotes; }
 };

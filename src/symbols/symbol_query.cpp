@@ -1,8 +1,8 @@
 #include "symbols/symbol_query.h"
 
-#include <algorithm>
 #include <array>
 #include <limits>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -107,27 +107,30 @@ void ReportPassedOverCharacter(std::string_view text, bool firstWordGlued,
 
 // The base and degree passes: the formula the exactly typed words compose,
 // with ApplyDegreeCode refusing degrees beyond noteLimit.
-void ComposeFormula(ChordEntry& entry, const Reading& reading, int noteLimit, std::string& base,
-                    std::string& additions) {
+using ExactWords = std::array<int, kDegreeItemCount>;
+
+void ComposeFormula(ChordEntry& entry, const ExactWords& exactWords, int noteLimit,
+                    std::string& base, std::string& additions) {
   base = "00 04 07";
   additions.clear();
   for (int k = 0; k < kDegreeItemCount; ++k) {
-    if (reading.exactWords[k] > 0 && IsBaseFormulaCode(kDegreeItems[k].code))
-      base = kDegreeItems[k].code;
+    if (exactWords[k] > 0 && IsBaseFormulaCode(kDegreeItems[k].code)) base = kDegreeItems[k].code;
   }
   // Degrees apply in item order, so the order typed does not matter.
   for (int l = 1; l < kDegreeItemCount; ++l) {
     std::string_view code = kDegreeItems[l].code;
-    if (reading.exactWords[l] > 0 && !IsBaseFormulaCode(code))
+    if (exactWords[l] > 0 && !IsBaseFormulaCode(code))
       entry.ApplyDegreeCode(l, code, base, additions, noteLimit);
   }
 }
 
-// A symbol read as the check list reads it, and what it composes with no
-// note limit (for the typed path, which fits the chord itself).
+// A symbol read as the check list reads it, with the words it composed
+// and the items they ticked before the note limit (for the typed path,
+// which fits the chord itself).
 struct WordsRead {
   SymbolReading result;
-  ComposedChord unlimited;
+  ExactWords exactWords{};
+  std::array<bool, kDegreeItemCount> ticked{};
 };
 
 WordsRead ReadSymbolWords(ChordEntry& entry, std::string_view text) {
@@ -168,20 +171,15 @@ WordsRead ReadSymbolWords(ChordEntry& entry, std::string_view text) {
         bass == reading.root ? std::string() : "/" + std::string(entry.BassGridText(bass));
   }
 
-  ComposedChord& unlimited = read.unlimited;
-  unlimited.ticked = state.ticked;
-  unlimited.root = reading.root;
-  unlimited.bass = bass;
-  // With no limit nothing is refused, so no tick changes.
-  ComposeFormula(entry, reading, std::numeric_limits<int>::max(), unlimited.base,
-                 unlimited.additions);
-
+  read.exactWords = reading.exactWords;
+  read.ticked = state.ticked;
   std::string base;
   std::string additions;
-  ComposeFormula(entry, reading, entry.NoteLimit(), base, additions);
+  ComposeFormula(entry, reading.exactWords, entry.NoteLimit(), base, additions);
   state.chordFormula = base + additions;
+  // A degree refused at the limit is unticked: it is reported.
   for (int item = 0; item < kDegreeItemCount; ++item) {
-    if (unlimited.ticked[item] && !state.ticked[item])
+    if (read.ticked[item] && !state.ticked[item])
       result.omitted.emplace_back(kDegreeItems[item].text);
   }
   if (!reading.typeName.empty()) reading.typeName.erase(0, 1);
@@ -194,7 +192,7 @@ WordsRead ReadSymbolWords(ChordEntry& entry, std::string_view text) {
 
 // The echo with the tones asked to be left out, before the bass:
 // "C7+(no3)/G", so that typing it again reads the same chord.
-void EchoOmissions(ChordEntryState& state, const std::vector<std::string>& asked) {
+void EchoOmissions(ChordEntryState& state, std::span<const std::string> asked) {
   if (asked.empty()) return;
   std::string& echo = state.chordSymbol;
   std::string bass;
@@ -204,7 +202,8 @@ void EchoOmissions(ChordEntryState& state, const std::vector<std::string>& asked
   }
   while (!echo.empty() && IsSymbolSeparator(echo.back())) echo.pop_back();
   echo += "(";
-  for (std::size_t i = 0; i < asked.size(); ++i) echo += (i > 0 ? "," : "") + ("no" + asked[i]);
+  for (std::size_t i = 0; i < asked.size(); ++i)
+    echo += (i > 0 ? "," : "") + ("no" + (asked[i] == "root" ? " root" : asked[i]));
   echo += ")";
   if (!bass.empty()) echo += "/" + bass;
 }
@@ -220,9 +219,17 @@ SymbolReading ReadNoChord(ChordEntry& entry) {
   return reading;
 }
 
-// The typed chord fitted to six notes with the bass, as players fit it.
-void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, const ComposedChord& chord,
+// The typed chord, composed with no note limit, fitted to six notes with
+// the bass as players fit it.
+void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, const WordsRead& read,
                    const SpelledSymbol& spelled, SymbolReading& reading) {
+  ComposedChord chord;
+  chord.ticked = read.ticked;
+  chord.root = entry.state.rootPitchClass;
+  chord.bass = entry.state.bassPitchClass;
+  // With no limit nothing is refused, so no tick changes.
+  ComposeFormula(entry, read.exactWords, std::numeric_limits<int>::max(), chord.base,
+                 chord.additions);
   FittedChord fitted = FitChord(chord, spelled.omit);
   if (!fitted.fits()) {
     entry.state = before;
@@ -233,15 +240,7 @@ void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, const Compo
   entry.state.chordFormula = fitted.formula;
   entry.state.ticked = chord.ticked;
   reading.omitted = fitted.omitted;
-  std::vector<std::string> asked;
-  for (const std::string& degree : fitted.omitted) {
-    bool askedFor = (degree == "3" && spelled.omit.third) ||
-                    (degree == "5" && spelled.omit.fifth) ||
-                    (degree == "root" && spelled.omit.root);
-    if (askedFor && std::find(asked.begin(), asked.end(), degree) == asked.end())
-      asked.push_back(degree == "root" ? " root" : degree);
-  }
-  EchoOmissions(entry.state, asked);
+  EchoOmissions(entry.state, std::span(fitted.omitted).first(fitted.asked));
   // No root to leave out where the root itself is the bass.
   if (spelled.omit.root && chord.bass == chord.root) reading.unrecognised.emplace_back("no root");
 }
@@ -263,7 +262,7 @@ SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNota
   }
   // The program's own words read exactly as the check list reads them.
   if (spelled.ownWords || !reading.namesRoot) return std::move(reading);
-  FitTypedChord(entry, before, read.unlimited, spelled, reading);
+  FitTypedChord(entry, before, read, spelled, reading);
   return std::move(reading);
 }
 
