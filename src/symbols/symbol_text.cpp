@@ -4,6 +4,7 @@
 
 #include "symbols/symbol_words.h"
 #include "theory/note_names.h"
+#include "theory/note_spelling.h"
 #include "theory/text_util.h"
 
 namespace corvanta {
@@ -16,8 +17,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kSignSpel
     {"\xE2\x99\xAD", "b"},       // flat
 }};
 
-constexpr std::array<int, 7> kLetterPitchClasses{9, 11, 0, 2, 4, 5, 7};  // A..G
-
 // A note written with a double accidental or as B#, E#: its plain name and
 // how many bytes it took; nothing for a note the grids already spell.
 struct RespelledNote {
@@ -26,8 +25,8 @@ struct RespelledNote {
 };
 
 RespelledNote RespellNote(std::string_view text) {
-  if (text.empty() || text[0] < 'A' || text[0] > 'G') return {};
-  int pitchClass = kLetterPitchClasses[static_cast<std::size_t>(text[0] - 'A')];
+  int pitchClass = text.empty() ? kNoPitchClass : LetterPitchClass(text[0]);
+  if (pitchClass == kNoPitchClass) return {};
   std::string_view rest = text.substr(1);
   int shift = 0;
   std::size_t length = 1;

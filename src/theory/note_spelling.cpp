@@ -30,15 +30,19 @@ std::string SpellDegree(std::string_view rootName, int semitones, int degree, bo
   return plain;
 }
 
-int DegreeOfIntervalName(std::string_view name) {
-  if (name == "R") return 1;
-  while (!name.empty() && (name.front() == 'b' || name.front() == '#')) name.remove_prefix(1);
-  int degree = 0;
-  for (char c : name) {
-    if (c < '0' || c > '9') return 0;
-    degree = degree * 10 + (c - '0');
+int LetterPitchClass(char letter) {
+  std::size_t at = kLetters.find(letter);
+  return at == std::string_view::npos ? kNoPitchClass : kLetterPitchClasses[at];
+}
+
+int PitchClassOfSpelling(std::string_view note) {
+  int pitchClass = note.empty() ? kNoPitchClass : LetterPitchClass(note[0]);
+  if (pitchClass == kNoPitchClass) return kNoPitchClass;
+  for (char sign : note.substr(1)) {
+    if (sign != '#' && sign != 'b') return kNoPitchClass;
+    pitchClass += sign == '#' ? 1 : -1;
   }
-  return degree;
+  return WrapPitchClass(pitchClass);
 }
 
 std::string_view PreferredRootName(int pitchClass, bool minor) {

@@ -14,9 +14,11 @@ namespace corvanta {
 // root gives the plain name.
 std::string SpellDegree(std::string_view rootName, int semitones, int degree, bool flats);
 
-// The degree a player's interval name stands for: "R" 1, "b3" 3, "#9" 9,
-// "bb7" 7, "4" 4, "13" 13; 0 for anything else.
-int DegreeOfIntervalName(std::string_view name);
+// The pitch class of a natural letter A..G; kNoPitchClass for anything else.
+int LetterPitchClass(char letter);
+// The pitch class of a note as SpellDegree spells it: a letter and any
+// number of # or b ("E#", "Cb", "Fbb"); kNoPitchClass for anything else.
+int PitchClassOfSpelling(std::string_view note);
 
 // The name a player gives a chord's root when nothing else says: the
 // spelling of its key with fewer accidentals (Db, Eb, F#, Ab, Bb major; C#,

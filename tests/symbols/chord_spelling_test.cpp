@@ -12,6 +12,7 @@
 #include "symbols/symbol_words.h"
 #include "theory/catalogue.h"
 #include "theory/formula.h"
+#include "theory/note_spelling.h"
 #include "theory/text_util.h"
 
 namespace corvanta {
@@ -31,20 +32,12 @@ Reading Read(std::string_view typed, ChordNotation notation) {
 // The notes as sounds: the bass, then the other pitch classes upwards,
 // named with sharps, so a row compares what sounds, not how it is spelled
 // (the spelling by degree has its own test).
-int PitchOf(std::string_view note) {
-  constexpr int kLetterPitchClasses[] = {9, 11, 0, 2, 4, 5, 7};  // A..G
-  if (note.empty() || note[0] < 'A' || note[0] > 'G') return 0;
-  int pitchClass = kLetterPitchClasses[note[0] - 'A'];
-  for (char sign : note.substr(1)) pitchClass += sign == '#' ? 1 : -1;
-  return WrapPitchClass(pitchClass);
-}
-
 std::string SoundOf(const std::vector<std::string>& names) {
   if (names.empty()) return "";
   std::vector<int> above;
-  for (std::size_t i = 1; i < names.size(); ++i) above.push_back(PitchOf(names[i]));
+  for (std::size_t i = 1; i < names.size(); ++i) above.push_back(PitchClassOfSpelling(names[i]));
   std::sort(above.begin(), above.end());
-  std::string text(kSharpNoteNames[PitchOf(names.front())]);
+  std::string text(kSharpNoteNames[PitchClassOfSpelling(names.front())]);
   for (int pitchClass : above) text += " " + std::string(kSharpNoteNames[pitchClass]);
   return text;
 }

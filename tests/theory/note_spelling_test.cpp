@@ -15,14 +15,6 @@ std::string Spelled(std::string_view root, std::initializer_list<std::pair<int, 
   return text;
 }
 
-// The pitch class of any spelled name, E# and B# included.
-int SoundOf(std::string_view note) {
-  constexpr int kLetterPitchClasses[] = {9, 11, 0, 2, 4, 5, 7};  // A..G
-  int pitchClass = kLetterPitchClasses[note[0] - 'A'];
-  for (char sign : note.substr(1)) pitchClass += sign == '#' ? 1 : -1;
-  return WrapPitchClass(pitchClass);
-}
-
 TEST(NoteSpelling, eachDegreeTakesItsOwnLetter) {
   EXPECT_EQ(Spelled("C", {{0, 1}, {3, 3}, {7, 5}}), "C Eb G");
   EXPECT_EQ(Spelled("F#", {{0, 1}, {4, 3}, {7, 5}, {10, 7}}), "F# A# C# E");
@@ -50,13 +42,14 @@ TEST(NoteSpelling, inEveryKeyTheLettersFollowTheDegreesAndTheSoundIsKept) {
       std::string_view rootName = NoteNamesFor(accidentals)[root];
       for (auto [semitones, degree] : chordTones) {
         std::string note = SpellDegree(rootName, semitones, degree, false);
-        ASSERT_EQ(SoundOf(note), WrapPitchClass(root + semitones))
+        ASSERT_EQ(PitchClassOfSpelling(note), WrapPitchClass(root + semitones))
             << rootName << " +" << semitones << " = " << note;
         // Double accidentals aside, the letter is the degree's.
         std::size_t letter = kLetters.find(rootName[0]);
         char expected = kLetters[(letter + static_cast<std::size_t>(degree - 1)) % 7];
-        bool plain = note.size() == 1 || note == NoteNamesFor(Accidentals::Sharps)[SoundOf(note)] ||
-                     note == NoteNamesFor(Accidentals::Flats)[SoundOf(note)];
+        bool plain = note.size() == 1 ||
+                     note == NoteNamesFor(Accidentals::Sharps)[PitchClassOfSpelling(note)] ||
+                     note == NoteNamesFor(Accidentals::Flats)[PitchClassOfSpelling(note)];
         if (note[0] != expected) {
           ASSERT_TRUE(plain) << rootName << " degree " << degree << " = " << note;
         }
@@ -65,12 +58,12 @@ TEST(NoteSpelling, inEveryKeyTheLettersFollowTheDegreesAndTheSoundIsKept) {
   }
 }
 
-TEST(NoteSpelling, degreesOfIntervalNamesAndPreferredRoots) {
-  EXPECT_EQ(DegreeOfIntervalName("R"), 1);
-  EXPECT_EQ(DegreeOfIntervalName("b3"), 3);
-  EXPECT_EQ(DegreeOfIntervalName("#11"), 11);
-  EXPECT_EQ(DegreeOfIntervalName("bb7"), 7);
-  EXPECT_EQ(DegreeOfIntervalName("x"), 0);
+TEST(NoteSpelling, spelledNotesReadBackAndPreferredRoots) {
+  EXPECT_EQ(PitchClassOfSpelling("E#"), 5);
+  EXPECT_EQ(PitchClassOfSpelling("Cb"), 11);
+  EXPECT_EQ(PitchClassOfSpelling("Fbb"), 3);
+  EXPECT_EQ(PitchClassOfSpelling("H"), kNoPitchClass);
+  EXPECT_EQ(PitchClassOfSpelling("Cx"), kNoPitchClass);
   EXPECT_EQ(PreferredRootName(1, false), "Db");
   EXPECT_EQ(PreferredRootName(1, true), "C#");
   EXPECT_EQ(PreferredRootName(8, true), "G#");
