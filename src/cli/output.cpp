@@ -197,10 +197,11 @@ nlohmann::json ReadingsJson(const std::vector<ChordReading>& readings, ChordNota
                             std::string_view rootName) {
   nlohmann::json list = nlohmann::json::array();
   for (const ChordReading& reading : readings) {
+    std::vector<std::string> notes = ReadingNotes(reading, rootName);
     list.push_back({{"name", TextJson(WriteReading(reading, notation, rootName))},
                     {"root", ReadingRootName(reading, rootName)},
-                    {"bass", ReadingBassName(reading, rootName)},
-                    {"notes", ReadingNotes(reading, rootName)},
+                    {"bass", notes.front()},
+                    {"notes", std::move(notes)},
                     {"omitted", reading.Omitted()}});
   }
   return list;

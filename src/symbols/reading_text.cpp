@@ -151,6 +151,11 @@ std::string WriteClassic(const ChordReading& reading, std::string_view root) {
   return name;
 }
 
+// The bass is spelled as the first of the chord's tones on its pitch class.
+bool IsBass(const ChordReading& reading, ChordReading::Tone tone) {
+  return WrapPitchClass(reading.root + tone.semitones) == reading.bass;
+}
+
 }  // namespace
 
 std::string ReadingRootName(const ChordReading& reading, std::string_view rootName) {
@@ -160,23 +165,25 @@ std::string ReadingRootName(const ChordReading& reading, std::string_view rootNa
 
 std::vector<std::string> ReadingNotes(const ChordReading& reading, std::string_view rootName) {
   const std::string root = ReadingRootName(reading, rootName);
-  std::vector<std::string> notes;
-  std::string bass;
+  std::vector<std::string> notes{ReadingBassName(reading, rootName)};
+  bool bassSeen = false;
   for (ChordReading::Tone tone : reading.Tones()) {
-    // A bass outside the chord (degree 0) is named in the root's accidentals.
-    std::string note = SpellDegree(root, tone.semitones, tone.degree, Flats(root));
-    if (WrapPitchClass(reading.root + tone.semitones) == reading.bass && bass.empty()) {
-      bass = note;
-    } else {
-      notes.push_back(note);
+    if (!bassSeen && IsBass(reading, tone)) {
+      bassSeen = true;
+      continue;
     }
+    notes.push_back(SpellDegree(root, tone.semitones, tone.degree, Flats(root)));
   }
-  notes.insert(notes.begin(), bass);
   return notes;
 }
 
 std::string ReadingBassName(const ChordReading& reading, std::string_view rootName) {
-  return ReadingNotes(reading, rootName).front();
+  const std::string root = ReadingRootName(reading, rootName);
+  for (ChordReading::Tone tone : reading.Tones()) {
+    // A bass outside the chord (degree 0) is named in the root's accidentals.
+    if (IsBass(reading, tone)) return SpellDegree(root, tone.semitones, tone.degree, Flats(root));
+  }
+  return {};
 }
 
 std::string WriteReading(const ChordReading& reading, ChordNotation notation,
