@@ -183,8 +183,7 @@ void TForm1::ShowBestName() {
   if (bestReading_) {
     // The chord's own root keeps its grid spelling; a fingering's root is
     // spelled as its key is.
-    std::string_view root =
-        bestNamePlaced_ ? std::string_view{} : entry_.RootGridText(bestReading_->root);
+    std::string_view root = bestNamePlaced_ ? std::string_view{} : EntryRootName(entry_.state);
     const QString name = ToQString(WriteReading(*bestReading_, notation_, root));
     text = bestNamePlaced_ ? tr("指板上的按法: %1").arg(name) : tr("名称: %1").arg(name);
   }

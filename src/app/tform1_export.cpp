@@ -18,7 +18,6 @@
 #include "modules/module_loader.h"
 #include "search/instrument_search.h"
 #include "session/sheet_heading.h"
-#include "symbols/reading_text.h"
 #include "theory/interval_names.h"
 #include "theory/text_util.h"
 #include "view/chord_text.h"
@@ -160,11 +159,8 @@ ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {
                                ? ToQString(SoundingSymbol(symbol, capo, entry_.state.rootGridNames))
                                : QString();
   // The heading names the chord as a musician would: its best reading.
-  const std::vector<ChordReading> readings = EntryReadings(entry_.state);
-  const std::string best =
-      readings.empty()
-          ? FromQString(EditAcorde->text().trimmed())
-          : WriteReading(readings.front(), notation_, entry_.RootGridText(readings.front().root));
+  std::string best = BestEntryName(entry_.state, notation_);
+  if (best.empty()) best = FromQString(EditAcorde->text().trimmed());
   sheet.heading = QString::fromStdString(SheetHeading(
       BytesToUtf8(best), TuningHeadingText().toStdString(), capo, sounding.toStdString()));
   sheet.leftHanded = entry_.state.leftHanded;

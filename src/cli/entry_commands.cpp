@@ -142,7 +142,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   json["unrecognised"] = NamesJson(reading.unrecognised);
   json["omitted"] = NamesJson(reading.omitted);
   const std::vector<ChordReading> readings = EntryReadings(entry.state);
-  const std::string_view rootName = entry.RootGridText(entry.state.rootPitchClass);
+  const std::string_view rootName = EntryRootName(entry.state);
   json["best"] = BestJson(readings, notation, rootName);
   json["readings"] = ReadingsJson(readings, notation, rootName);
   json["noChord"] = reading.noChord;

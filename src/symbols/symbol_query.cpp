@@ -274,8 +274,7 @@ ChordReading EntryReading(const ChordEntryState& state) {
 std::vector<std::string> ChordNoteNames(const ChordEntryState& state) {
   if (state.rootPitchClass >= kPitchClassCount) return {};  // no root, no chord to spell
   const ChordReading reading = EntryReading(state);
-  std::vector<std::string> names =
-      ReadingNotes(reading, NoteGridText(state.rootGridNames, state.rootPitchClass));
+  std::vector<std::string> names = ReadingNotes(reading, EntryRootName(state));
   if (reading.bassOutside && state.bassPitchClass < kPitchClassCount)
     names.front() = NoteGridText(state.bassGridNames, state.bassPitchClass);
   return names;
@@ -290,13 +289,22 @@ std::vector<ChordReading> EntryReadings(const ChordEntryState& state) {
   return ReadChord(pitchClasses, state.bassPitchClass);
 }
 
+std::string_view EntryRootName(const ChordEntryState& state) {
+  return NoteGridText(state.rootGridNames, state.rootPitchClass);
+}
+
+std::string BestEntryName(const ChordEntryState& state, ChordNotation notation) {
+  const std::vector<ChordReading> readings = EntryReadings(state);
+  return readings.empty() ? std::string()
+                          : WriteReading(readings.front(), notation, EntryRootName(state));
+}
+
 std::string ChordSymbolText(const ChordEntryState& state, ChordNotation notation) {
   const bool chord =
       state.rootPitchClass < kPitchClassCount && state.bassPitchClass < kPitchClassCount;
   if (notation == ChordNotation::Classic || !chord) return state.chordSymbol;
   const ChordReading reading = EntryReading(state);
-  std::string text =
-      WriteReading(reading, notation, NoteGridText(state.rootGridNames, state.rootPitchClass));
+  std::string text = WriteReading(reading, notation, EntryRootName(state));
   // The box says what its chord leaves out, so that reading it again gives
   // the same chord ("C7(no5)").
   if (reading.fifth == FifthKind::Omitted && !reading.Power()) {

@@ -59,6 +59,14 @@ ChordReading EntryReading(const ChordEntryState& state);
 // none without a root.
 std::vector<ChordReading> EntryReadings(const ChordEntryState& state);
 
+// The chord's root as the root grid names it: the spelling its readings
+// give the root when it is theirs (any other root is spelled as its key
+// prefers).
+std::string_view EntryRootName(const ChordEntryState& state);
+
+// The best reading written in the notation; empty without a root.
+std::string BestEntryName(const ChordEntryState& state, ChordNotation notation);
+
 // The chord as the program writes it: in the classic notation the symbol box
 // text as composed or read; in the standard notation a standard chord symbol
 // of the same root, tones and bass (C7+ is Cmaj7, Cm/7/b5 is Cm7b5).
