@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text = fuzz::AsText(data, size);
   ChordEntry entry;
   ReadChordSymbol(entry, text);
-  ChordResult result = SearchCurrentChord(entry, kStandardTuning);
+  const Instrument& guitar = *FindInstrument("guitar");
+  InstrumentChordResult result = SearchChordOn(entry, guitar);
   if (result.names.empty()) __builtin_trap();  // every chord has at least its own name
   for (ChordNotation notation : {ChordNotation::Classic, ChordNotation::Standard}) {
     ChordEntry typed;
@@ -19,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool fitted = reading.tooManyNotes > 0 || reading.noChord || !reading.namesRoot ||
                   typed.state.chordFormula.size() <= 3 * kMostChordNotes;
     if (!fitted) __builtin_trap();
-    SearchCurrentChord(typed, kStandardTuning);
+    SearchChordOn(typed, guitar);
   }
   return 0;
 }

@@ -70,7 +70,7 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
   // one was chosen before).
   patchProgram_ = kPatchItems[0].program;
   player_.Play(PlanPatchChange(patchProgram_));
-  if (!instrument_.IsGuitar()) FollowInstrumentSound();
+  if (!instrument_.classicTuning) FollowInstrumentSound();
   created_ = true;
 }
 
@@ -85,7 +85,7 @@ void TForm1::RestoreInstrument() {
   } else if (const Instrument* builtIn = FindInstrument(name)) {
     chosen = *builtIn;
   }
-  if (chosen && !chosen->IsGuitar()) SetInstrument(*chosen);
+  if (chosen && !chosen->classicTuning) SetInstrument(*chosen);
 }
 
 TForm1::~TForm1() {
@@ -125,7 +125,8 @@ void TForm1::SearchCurrentChord() {
   for (const Voicing& voicing : result_.search.voicings) frets.push_back(voicing.frets.ToVector());
   // The diagrams count frets from the capo, a short string's first one too.
   const Instrument underCapo = InstrumentWithCapo(tuned, capo);
-  Image1->SetStrings(underCapo.StandardPitches(), underCapo.FirstFrets(), !instrument_.IsGuitar());
+  Image1->SetStrings(underCapo.StandardPitches(), underCapo.FirstFrets(),
+                     !instrument_.classicTuning);
   Image1->SetLeftHanded(entry_.state.leftHanded);
   Image1->SetCapo(tuning_.state.capo);
   Image2->SetCapo(tuning_.state.capo);

@@ -168,7 +168,7 @@ ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {
   const Instrument underCapo = InstrumentWithCapo(TunedInstrument(), capo);
   sheet.stringStarts = underCapo.FirstFrets();
   sheet.openPitches = underCapo.StandardPitches();
-  sheet.bassByPitch = !instrument_.IsGuitar();
+  sheet.bassByPitch = !instrument_.classicTuning;
   const auto& fingerings = result_.search.voicings;
   for (int index = 0; index < static_cast<int>(fingerings.size()); ++index) {
     if (selectedOnly && index != Image1->Highlighted()) continue;

@@ -136,7 +136,7 @@ void TForm1::CustomInstrumentClick() {
 
 void TForm1::SetInstrument(const Instrument& instrument) {
   instrument_ = instrument;
-  if (instrument.IsGuitar()) {
+  if (instrument.classicTuning) {
     instrumentTuning_.reset();
   } else {
     instrumentTuning_.emplace(instrument);
@@ -223,7 +223,7 @@ void TForm1::InstrumentPresetClick(int index) {
 // as a banjo, the guitar as the box's first item.
 void TForm1::FollowInstrumentSound() {
   if (patchChosen_) return;
-  const int program = instrument_.IsGuitar() ? kPatchItems[0].program : instrument_.midiProgram;
+  const int program = instrument_.midiProgram;
   const QSignalBlocker blocker(ComboBoxPatch);
   int item = -1;
   for (std::size_t i = 0; i < kPatchItems.size(); ++i) {

@@ -187,7 +187,7 @@ void TForm1::RetranslateUi() {
   if (ComboBoxPatch->currentIndex() < 0)
     ComboBoxPatch->setEditText(shown >= 0 ? ComboBoxPatch->itemText(shown) : typed);
   // A sound the instrument chose is named in the new language too.
-  if (!patchChosen_ && !instrument_.IsGuitar()) FollowInstrumentSound();
+  if (!patchChosen_ && !instrument_.classicTuning) FollowInstrumentSound();
   Practical1->setText(tr("实用按法"));
   Practical1->setToolTip(
       tr("乐手常用的按法: 五音 (和十三和弦的九音) 可省, 转位和弦须有根音, 低音为最低音, "

@@ -212,7 +212,7 @@ Instrument ParseInstrument(const std::string& name, const std::optional<std::str
   // button's caption: "Lute", "Blues").
   for (const InstrumentPreset& preset : found->presets)
     if (preset.name == *tuning) return Retuned(*found, preset.pitches);
-  if (found->IsGuitar()) return TunedGuitar(*found, *tuning);
+  if (found->classicTuning) return TunedGuitar(*found, *tuning);
   if (auto pitches = ParseStringPitches(*tuning, *found)) return Retuned(*found, *pitches);
   throw BadArgument("--tuning: '" + *tuning + "' is neither " +
                     std::to_string(found->StringCount()) + " note names for the " + found->name +
@@ -232,8 +232,9 @@ SearchSettings ParseSettings(const SearchOptionText& text) {
   settings.thirdInterval = ParseInterval(text.third, "--third");
   settings.fifthInterval = ParseInterval(text.fifth, "--fifth");
   settings.practical = text.practical;
-  // The tuning belongs to the instrument: ParseInstrument reads it.
-  settings.tuning = PitchClassesOf(ParseInstrument(text.instrument, text.tuning));
+  // The tuning belongs to the instrument, which the commands read; a bad one
+  // is refused here, before anything else is asked.
+  ParseInstrument(text.instrument, text.tuning);
   return settings;
 }
 

@@ -45,7 +45,7 @@ std::string TuningHeading(const Instrument& instrument, const std::optional<std:
   std::string text;
   if (tuning) {
     text = *tuning;
-  } else if (instrument.IsGuitar()) {
+  } else if (instrument.classicTuning) {
     text = "E A D G B E";
   } else {
     text = instrument.title;
@@ -60,7 +60,7 @@ void DescribeStrings(DrawingRequest& request, const Instrument& instrument, int 
   const Instrument underCapo = InstrumentWithCapo(instrument, capo);
   request.stringStarts = underCapo.FirstFrets();
   request.openPitches = underCapo.StandardPitches();
-  request.bassByPitch = !instrument.IsGuitar();
+  request.bassByPitch = !instrument.classicTuning;
 }
 
 }  // namespace

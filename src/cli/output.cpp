@@ -179,7 +179,7 @@ SearchOutput SearchJson(const std::string& argument, const InstrumentSearchResul
 void PrintFingeringTable(const std::string& argument, const InstrumentSearchResult& result,
                          const Instrument& instrument, int limit, std::ostream& out) {
   const std::string first =
-      instrument.IsGuitar() ? "low E" : PitchName(instrument.strings.front().pitch);
+      instrument.classicTuning ? "low E" : PitchName(instrument.strings.front().pitch);
   const std::string column = "frets (" + first + " first)";
   const int width = std::max(20, static_cast<int>(instrument.strings.size()) * 3 + 2);
   out << "argument: " << argument << "\n";

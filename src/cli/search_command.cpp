@@ -25,10 +25,9 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
   // The notes and the strum are what sounds, whatever the names mean.
   const Instrument sounding = InstrumentWithCapo(instrument, capo);
   int limit = ParseLimit(text.limit);
-  InstrumentChordResult result =
-      SearchAndName(argument, InstrumentUnderCapo(instrument, capo, capoNames),
-                    WithCapo(settings, capo, capoNames),
-                    command.flats ? Accidentals::Flats : Accidentals::Sharps);
+  InstrumentChordResult result = SearchAndName(
+      argument, InstrumentUnderCapo(instrument, capo, capoNames), WithCapo(settings, capo),
+      command.flats ? Accidentals::Flats : Accidentals::Sharps);
   OrderVoicings(result.search.voicings, ParseOrder(text.order));
   if (text.json) {
     SearchOutput search =

@@ -77,8 +77,7 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
   // guitar, the instrument's own General MIDI program for the others.
   std::vector<MidiCall> rendered = calls;
   if (command.patch.empty()) {
-    rendered =
-        PlanPatchChange(instrument.IsGuitar() ? kPatchItems[0].program : instrument.midiProgram);
+    rendered = PlanPatchChange(instrument.midiProgram);
     rendered.insert(rendered.end(), calls.begin(), calls.end());
   }
   std::string error;

@@ -48,8 +48,9 @@ Instrument Guitar() {
     guitar.presets.push_back(
         {std::string(preset.buttonCaption), GuitarPitches(preset.pitchClasses)});
   guitar.strings = Strings(guitar.presets.front().pitches);
-  // The six-string templates are matched by their own rule in the guitar's
-  // search; other instruments list their shapes here.
+  guitar.classicTuning = true;
+  for (const std::array<int, 6>& shape : TemplateShapeValueLists())
+    guitar.shapes.emplace_back(shape.begin(), shape.end());
   return guitar;
 }
 
@@ -85,6 +86,18 @@ Instrument Bass(std::string name, std::string title, std::vector<int> pitches) {
       std::move(name), std::move(title),     Strings(pitches), {{"Standard", pitches}}, {},
       kFingeredBass,   {false, count - 1, 1}};
   return bass;
+}
+
+// The frets of the common instrument of each kind; the guitars and basses
+// keep the longest neck.
+void SetNeckFrets(std::vector<Instrument>& instruments) {
+  constexpr std::pair<std::string_view, int> kNecks[] = {
+      {"ukulele", 15},     {"baritone-ukulele", 19}, {"mandolin", 20}, {"banjo", 22},
+      {"tenor-banjo", 19}, {"cavaquinho", 17},       {"charango", 17},
+  };
+  for (Instrument& instrument : instruments)
+    for (const auto& [name, frets] : kNecks)
+      if (instrument.name == name) instrument.neckFrets = frets;
 }
 
 std::vector<Instrument> MakeBuiltIns() {
@@ -144,6 +157,7 @@ std::vector<Instrument> MakeBuiltIns() {
       {{2, 0, 0, 0, 0}, {0, 0, 0, 3, 0}, {0, 2, 3, 2, 3}, {2, 0, 1, 0, 1}}, kNylonGuitar));
   all.push_back(Bass("bass", "Bass guitar", Pitches({"E1", "A1", "D2", "G2"})));
   all.push_back(Bass("bass5", "5-string bass", Pitches({"B0", "E1", "A1", "D2", "G2"})));
+  SetNeckFrets(all);
   return all;
 }
 
@@ -169,13 +183,6 @@ std::vector<int> GuitarPitches(const Tuning& tuning) {
   for (int string = 0; string < kStringCount; ++string)
     pitches.push_back(kOctaveBase[string] + WrapPitchClass(tuning[string]));
   return pitches;
-}
-
-Tuning PitchClassesOf(const Instrument& guitar) {
-  Tuning tuning{};
-  for (int string = 0; string < kStringCount && string < guitar.StringCount(); ++string)
-    tuning[string] = WrapPitchClass(guitar.strings[static_cast<std::size_t>(string)].pitch);
-  return tuning;
 }
 
 std::optional<std::vector<int>> ParseCustomPitches(std::string_view text) {

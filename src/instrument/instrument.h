@@ -17,8 +17,8 @@ inline constexpr int kMinInstrumentStrings = 4;
 inline constexpr int kMaxInstrumentStrings = 8;
 // A muted string's value in a fingering or a shape.
 inline constexpr int kMutedString = 99;
-// The frets of every neck the program draws and searches (the search's
-// largest fret count): a fret plus the capo lies at or below it.
+// The longest neck the program draws and searches (the search's largest
+// fret count, the guitar's): a fret plus the capo lies at or below it.
 inline constexpr int kNeckFrets = 24;
 
 // One string: its open pitch (MIDI note) and, for a short string such as
@@ -58,21 +58,26 @@ struct Instrument {
   std::vector<std::vector<int>> shapes;   // the open and barre shapes its players know
   int midiProgram = 24;                   // General MIDI, counted from 0
   VoicingRules rules;
+  // The six-string guitar's tuning as it has always worked: strings tuned
+  // by pitch class and heard in the octaves of a fixed table (strings 0-1
+  // from C2, 2-4 from C3, 5 from C4), twelve presets by their menu
+  // captions, and a moved slider heard at the next search rather than at
+  // once. Other instruments tune each string to the octave nearest its
+  // standard pitch, heard at once.
+  bool classicTuning = false;
+  // The frets of its neck: a search never places a bass or a window's top
+  // beyond them (a soprano ukulele has about 15, a mandolin 20).
+  int neckFrets = kNeckFrets;
 
   int StringCount() const { return static_cast<int>(strings.size()); }
   std::vector<int> StandardPitches() const;
   // Each string's first fret: a short string's, 0 for the others.
   std::vector<int> FirstFrets() const;
-  // The six-string guitar keeps its own, specified search.
-  bool IsGuitar() const { return name == "guitar"; }
 };
 
 // The guitar's open pitches for a tuning of pitch classes, in the octaves
 // every guitar tuning is heard in (strings 0-1 from C2, 2-4 from C3, 5 from C4).
 std::vector<int> GuitarPitches(const Tuning& tuning);
-
-// The open pitches' classes, for the guitar's own search.
-Tuning PitchClassesOf(const Instrument& guitar);
 
 // Custom open pitches as typed: 4..8 note names with octaves ("D3 G3 D4 G4
 // B4 D5"); nullopt otherwise.

@@ -8,13 +8,10 @@
 
 #include "instrument/capo.h"
 #include "search/finger_count.h"
-#include "search/key_facts.h"
+#include "search/fret_window.h"
 #include "search/practical_search.h"
-#include "search/pruned_walk.h"
-#include "search/search_chord.h"
-#include "search/window_choices.h"
+#include "search/value_rank.h"
 #include "theory/note_names.h"
-#include "theory/shape_templates.h"
 
 namespace corvanta {
 namespace {
@@ -41,23 +38,17 @@ constexpr std::size_t kTypicalVoicings = 3072;
 // and each is answered by one lookup.
 class ShapeSet {
  public:
-  explicit ShapeSet(const Instrument& instrument) : guitar_(instrument.IsGuitar()) {
+  explicit ShapeSet(const Instrument& instrument) {
     for (const std::vector<int>& shape : instrument.shapes)
       if (shape.size() == instrument.strings.size()) ranks_.push_back(ValueRanks(shape));
     std::sort(ranks_.begin(), ranks_.end());
   }
 
-  bool Holds(std::span<const int> values, std::uint64_t ranks) const {
-    if (guitar_) {
-      std::array<int, kStringCount> six{};
-      std::copy_n(values.begin(), kStringCount, six.begin());
-      return IsTemplateShape(six);
-    }
+  bool Holds(std::uint64_t ranks) const {
     return std::binary_search(ranks_.begin(), ranks_.end(), ranks);
   }
 
  private:
-  bool guitar_;
   std::vector<std::uint64_t> ranks_;
 };
 
@@ -364,7 +355,7 @@ class InstrumentWalk {
     }
     auto voicing = MakeVoicing(marked, level.key, settings_.simpleChords, settings_.span, ranks);
     if (!voicing) return;
-    if (!promoted_ && shapes_.Holds(marked, voicing->order & kVoicingRankMask)) {
+    if (!promoted_ && shapes_.Holds(voicing->order & kVoicingRankMask)) {
       MarkPreferred(*voicing);
       promoted_ = true;
     }
@@ -397,14 +388,35 @@ class InstrumentWalk {
   std::vector<Voicing> voicings_;
 };
 
-SearchSettings Sanitized(SearchSettings settings) {
-  settings.fretCount = std::clamp(settings.fretCount, 1, kMaxFretCount);
+void RemoveFirst(std::vector<int>& tones, int tone) {
+  auto found = std::find(tones.begin(), tones.end(), tone);
+  if (found != tones.end()) tones.erase(found);
+}
+
+SearchSettings Sanitized(SearchSettings settings, const Instrument& instrument) {
+  settings.fretCount =
+      std::clamp(settings.fretCount, 1, std::clamp(instrument.neckFrets, 1, kMaxFretCount));
   settings.rootPitchClass = WrapPitchClass(settings.rootPitchClass);
   settings.bassPitchClass = WrapPitchClass(settings.bassPitchClass);
   return settings;
 }
 
 }  // namespace
+
+std::vector<int> ChordTonesOf(const std::vector<int>& argumentNumbers,
+                              const SearchSettings& settings) {
+  std::size_t first = settings.bassPitchClass != settings.rootPitchClass ? 1 : 0;
+  // A tone named twice is still one tone to cover.
+  std::vector<int> tones = DistinctInOrder(std::vector<int>(
+      argumentNumbers.begin() + std::min(first, argumentNumbers.size()), argumentNumbers.end()));
+  if (settings.omitThird) {
+    RemoveFirst(tones, WrapPitchClass(settings.thirdInterval + settings.rootPitchClass));
+  }
+  if (settings.omitFifth) {
+    RemoveFirst(tones, WrapPitchClass(settings.fifthInterval + settings.rootPitchClass));
+  }
+  return tones;
+}
 
 InstrumentSearchResult SearchAnyInstrument(const Instrument& instrument,
                                            const std::vector<int>& argumentNumbers,
@@ -413,7 +425,7 @@ InstrumentSearchResult SearchAnyInstrument(const Instrument& instrument,
   const int strings = instrument.StringCount();
   if (argumentNumbers.empty() || strings < kMinInstrumentStrings || strings > kMaxInstrumentStrings)
     return result;
-  const SearchSettings settings = Sanitized(raw);
+  const SearchSettings settings = Sanitized(raw, instrument);
   result.chordTones = ChordTonesOf(argumentNumbers, settings);
   InstrumentWalk walk(instrument, settings, result.chordTones, argumentNumbers[0]);
   result.voicings = walk.Run();
@@ -426,17 +438,7 @@ InstrumentSearchResult SearchOnInstrument(const Instrument& instrument,
                                           const std::vector<int>& argumentNumbers,
                                           const SearchSettings& settings) {
   if (settings.practical) return SearchPractical(instrument, argumentNumbers, settings);
-  if (!instrument.IsGuitar() || instrument.StringCount() != kStringCount)
-    return SearchAnyInstrument(instrument, argumentNumbers, settings);
-  SearchSettings guitar = settings;
-  guitar.tuning = PitchClassesOf(instrument);
-  SearchResult found = SearchChord(argumentNumbers, guitar);
-  InstrumentSearchResult result;
-  result.chordTones = std::move(found.chordTones);
-  result.voicings.reserve(found.fingerings.size());
-  for (const PackedFingering& fingering : found.fingerings)
-    result.voicings.push_back(VoicingOf(fingering));
-  return result;
+  return SearchAnyInstrument(instrument, argumentNumbers, settings);
 }
 
 Instrument InstrumentWithCapo(const Instrument& instrument, int capo) {

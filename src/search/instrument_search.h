@@ -14,20 +14,25 @@ struct InstrumentSearchResult {
   std::vector<Voicing> voicings;  // in drawing order
 };
 
-// The voicing search on any instrument, for the numbers of a search argument
-// (bass first). The six-string guitar runs its own search (settings.tuning
-// is then the instrument's pitch classes); every other instrument the walk
-// below, with its own rules. settings.tuning is not read.
+// The one voicing search, for every instrument the guitar included, for the
+// numbers of a search argument (bass first): the strict walk below, or the
+// practical rules over it when settings.practical is set.
 InstrumentSearchResult SearchOnInstrument(const Instrument& instrument,
                                           const std::vector<int>& argumentNumbers,
                                           const SearchSettings& settings);
 
-// The walk for any instrument, the guitar included (whose templates it then
-// matches by their own rule): the guitar's enumeration and tests with each
-// rule generalised as the comments say.
+// The strict walk: bass placements (or the whole neck for an instrument
+// played in any inversion), fret windows, the playability tests, the key's
+// order and the promotion of the first of the instrument's shapes met.
 InstrumentSearchResult SearchAnyInstrument(const Instrument& instrument,
                                            const std::vector<int>& argumentNumbers,
                                            const SearchSettings& settings);
+
+// The chord tones the search covers: the argument after the bass (the bass
+// itself stands for the root when it is the root), less the omitted third
+// and fifth.
+std::vector<int> ChordTonesOf(const std::vector<int>& argumentNumbers,
+                              const SearchSettings& settings);
 
 // The instrument with a capo at `capo` (0..12): every string raised, a short
 // string's first fret counted from the capo, the frets searched fewer.

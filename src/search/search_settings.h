@@ -18,7 +18,6 @@ struct SearchSettings {
   bool simpleChords = false;  // reject a muted string among strings 2..5
   int thirdInterval = kMajorThird;
   int fifthInterval = kPerfectFifth;
-  Tuning tuning = kStandardTuning;
   int rootPitchClass = 0;
   int bassPitchClass = 0;
   bool practical = false;  // the voicings players use (SearchPractical); off as specified

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "search/key_facts.h"
+#include "search/value_rank.h"
 
 namespace corvanta {
 namespace {
@@ -24,9 +24,9 @@ std::uint64_t ValueRanks(std::span<const int> values) {
 int StringSetClass(std::uint32_t sounding, int stringCount) {
   int run = 0;
   for (int string = stringCount - 1; string >= 0 && (sounding >> string & 1u); --string) ++run;
-  if (run == stringCount) return kAllSixStrings;
-  if (run == stringCount - 1) return kFiveTopStrings;
-  if (run == stringCount - 2 && !(sounding & 1u)) return kFourTopStrings;
+  if (run == stringCount) return kEveryString;
+  if (run == stringCount - 1) return kAllButLowest;
+  if (run == stringCount - 2 && !(sounding & 1u)) return kAllButTwoLowest;
   return kOtherStringSet;
 }
 
@@ -63,10 +63,10 @@ std::optional<Voicing> MakeVoicing(std::span<const int> values, const VoicingFac
 
 std::uint64_t VoicingOrder(const Voicing& voicing, std::uint64_t valueRanks) {
   if (voicing.preferred) return valueRanks;
-  const int setRank = voicing.stringSet == kFourTopStrings   ? 0
-                      : voicing.stringSet == kFiveTopStrings ? 1
-                      : voicing.stringSet == kAllSixStrings  ? 2
-                                                             : 3;
+  const int setRank = voicing.stringSet == kAllButTwoLowest ? 0
+                      : voicing.stringSet == kAllButLowest  ? 1
+                      : voicing.stringSet == kEveryString   ? 2
+                                                            : 3;
   const std::uint64_t fields = std::uint64_t{1} << 12 | std::uint64_t{voicing.position} << 7 |
                                static_cast<std::uint64_t>(setRank) << 5 | voicing.highest;
   return fields << kVoicingRankBits | valueRanks;
@@ -83,17 +83,6 @@ std::string VoicingKeyText(const Voicing& voicing) {
   std::string text(prefix);
   for (int value : voicing.frets) text += std::to_string(value) + ' ';
   return text;
-}
-
-Voicing VoicingOf(const PackedFingering& fingering) {
-  Voicing voicing;
-  voicing.frets = FretValues(fingering.frets);
-  voicing.position = fingering.position;
-  voicing.stringSet = fingering.stringSet;
-  voicing.highest = fingering.highest;
-  voicing.preferred = fingering.preferred;
-  voicing.order = VoicingOrder(voicing, ValueRanks(fingering.frets));
-  return voicing;
 }
 
 std::string ReadableFrets(std::span<const int> frets) {

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "instrument/instrument.h"
-#include "search/fingering_key.h"
+#include "search/fingering.h"
+#include "search/value_rank.h"
 
 namespace corvanta {
 
@@ -116,9 +117,6 @@ inline bool VoicingBefore(const Voicing& a, const Voicing& b) { return a.order <
 
 // Promotes a voicing to the front, as the prefix "000000" does.
 void MarkPreferred(Voicing& voicing);
-
-// The guitar's packed fingering as a voicing.
-Voicing VoicingOf(const PackedFingering& fingering);
 
 // The readable fret text "X 3 2 0 1 0" (barre signs dropped).
 std::string ReadableFrets(std::span<const int> frets);

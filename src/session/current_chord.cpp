@@ -10,8 +10,7 @@
 
 namespace corvanta {
 
-SearchSettings SettingsOf(const ChordEntryState& state, const Tuning& tuning, int capo,
-                          CapoNames names) {
+SearchSettings SettingsOf(const ChordEntryState& state, int capo) {
   SearchSettings settings;
   settings.fretCount = state.fretCount;
   settings.span = state.span;
@@ -21,34 +20,19 @@ SearchSettings SettingsOf(const ChordEntryState& state, const Tuning& tuning, in
   settings.simpleChords = state.simpleChords;
   settings.thirdInterval = state.thirdInterval;
   settings.fifthInterval = state.fifthInterval;
-  settings.tuning = tuning;
   settings.rootPitchClass = state.rootPitchClass;
   settings.bassPitchClass = state.bassPitchClass;
-  return WithCapo(settings, capo, names);
+  return WithCapo(settings, capo);
 }
 
-SearchSettings WithCapo(SearchSettings settings, int capo, CapoNames names) {
-  if (ClampCapo(capo) == 0) return settings;
-  if (names == CapoNames::Sounding) settings.tuning = TuningWithCapo(settings.tuning, capo);
+SearchSettings WithCapo(SearchSettings settings, int capo) {
   settings.fretCount = std::max(1, settings.fretCount - ClampCapo(capo));
   return settings;
 }
 
-ChordResult SearchCurrentChord(const ChordEntry& entry, const Tuning& tuning, int capo,
-                               CapoNames names) {
-  ChordResult result;
-  result.argument = entry.SearchArgument();
-  // The entry builds the argument from whole pitch classes, so it parses.
-  ParsedArgument parsed = ParseSearchArgument(result.argument);
-  result.search = SearchChord(parsed.numbers, SettingsOf(entry.state, tuning, capo, names));
-  result.names = ListChordNames(result.search.chordTones, entry.state.bassPitchClass,
-                                entry.state.rootGridNames);
-  return result;
-}
-
 InstrumentChordResult SearchChordOn(const ChordEntry& entry, const Instrument& instrument, int capo,
                                     CapoNames names, bool practical) {
-  SearchSettings settings = SettingsOf(entry.state, kStandardTuning, capo, names);
+  SearchSettings settings = SettingsOf(entry.state, capo);
   settings.practical = practical;
   return SearchAndName(entry.SearchArgument(), InstrumentUnderCapo(instrument, capo, names),
                        settings, entry.state.rootGridNames);

@@ -6,34 +6,20 @@
 #include "instrument/instrument.h"
 #include "instrument/tuning.h"
 #include "search/instrument_search.h"
-#include "search/search_chord.h"
 #include "symbols/chord_names.h"
 #include "theory/chord_entry.h"
 
 namespace corvanta {
 
-// What one search shows: the argument it ran with, the fingerings in drawing
-// order, the chord tones and the chord-name list.
-struct ChordResult {
-  std::string argument;
-  SearchResult search;
-  ChordNameList names;
-};
+// The settings the search reads from the chord entry. With a capo the
+// search runs over the frets above it, so that its fret values count from
+// the capo.
+SearchSettings SettingsOf(const ChordEntryState& state, int capo = 0);
+SearchSettings WithCapo(SearchSettings settings, int capo);
 
-// The settings the search reads from the chord entry and the tuning. With a
-// capo the search runs over the frets above it, so that its fret values
-// count from the capo, in the tuning raised by it when names are sounding
-// (with shape names the chord is the shape above the capo).
-SearchSettings SettingsOf(const ChordEntryState& state, const Tuning& tuning, int capo = 0,
-                          CapoNames names = CapoNames::Sounding);
-SearchSettings WithCapo(SearchSettings settings, int capo, CapoNames names = CapoNames::Sounding);
-
-// The search of the current chord, followed by its names, as every chord,
-// option and tuning change ends.
-ChordResult SearchCurrentChord(const ChordEntry& entry, const Tuning& tuning, int capo = 0,
-                               CapoNames names = CapoNames::Sounding);
-
-// The same on any instrument (in its tuning; the capo raises it).
+// The search of the current chord on an instrument (in its tuning; the capo
+// raises it when names are sounding), followed by its names, as every
+// chord, option and tuning change ends.
 struct InstrumentChordResult {
   std::string argument;
   InstrumentSearchResult search;

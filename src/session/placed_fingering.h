@@ -8,7 +8,6 @@
 #include "instrument/instrument.h"
 #include "instrument/tuning.h"
 #include "search/fingering.h"
-#include "search/fingering_key.h"
 #include "search/voicing.h"
 #include "symbols/chord_names.h"
 #include "theory/note_names.h"

@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "search/fingering_key.h"
+#include "search/voicing.h"
 
 namespace corvanta {
 namespace {
+
+std::optional<std::string> FingeringKey(const Frets& values, bool simpleChords, int span) {
+  auto voicing = MakeVoicing(values, simpleChords, span);
+  if (!voicing) return std::nullopt;
+  return VoicingKeyText(*voicing);
+}
 
 struct FingerRow {
   const char* name;

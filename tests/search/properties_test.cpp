@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "instrument/instrument.h"
 #include "search/finger_count.h"
 #include "search/fingering.h"
+#include "search/instrument_search.h"
 #include "search/search_argument.h"
-#include "search/search_chord.h"
 #include "theory/catalogue.h"
 #include "theory/formula.h"
 
@@ -16,16 +17,17 @@ namespace {
 // Checks one search against what every fingering of a chord must be.
 void CheckEveryFingering(const ChordType& type, int root, int bass, const Tuning& tuning) {
   SearchSettings settings;
-  settings.tuning = tuning;
   settings.rootPitchClass = root;
   settings.bassPitchClass = bass;
   ParsedArgument parsed = ParseSearchArgument(BuildSearchArgument(type.formula, root, bass));
   ASSERT_TRUE(parsed.ok());
-  SearchResult result = SearchChord(parsed.numbers, settings);
+  const Instrument guitar = Retuned(*FindInstrument("guitar"), GuitarPitches(tuning));
+  InstrumentSearchResult result = SearchOnInstrument(guitar, parsed.numbers, settings);
   std::string where =
       std::string(type.formula) + " root " + std::to_string(root) + " bass " + std::to_string(bass);
 
-  const std::vector<std::string> keys = result.Keys();
+  std::vector<std::string> keys;
+  for (const Voicing& voicing : result.voicings) keys.push_back(VoicingKeyText(voicing));
   ASSERT_TRUE(std::is_sorted(keys.begin(), keys.end())) << where;
   ASSERT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end()) << where;
   for (const std::string& key : keys) {

@@ -210,7 +210,8 @@ void Enumerate(State& state) {
 }
 
 bool IsShape(const Instrument& instrument, const std::string& valueText) {
-  if (instrument.IsGuitar()) return ShapeTemplates().find(valueText) != std::string::npos;
+  // The guitar's shapes are found by a plain text search of its templates.
+  if (instrument.name == "guitar") return ShapeTemplates().find(valueText) != std::string::npos;
   for (const std::vector<int>& shape : instrument.shapes)
     if (ValueText(shape) == valueText) return true;
   return false;
@@ -263,8 +264,11 @@ int CountFingers(std::vector<int>& values, bool noFullBarres) {
 }
 
 std::vector<std::string> Search(const Instrument& instrument, const std::vector<int>& argument,
-                                const SearchSettings& settings) {
+                                const SearchSettings& asked) {
   if (argument.empty()) return {};
+  // No bass and no window's top lies past the instrument's neck.
+  SearchSettings settings = asked;
+  settings.fretCount = std::min(settings.fretCount, instrument.neckFrets);
   State state{instrument, settings, instrument.StringCount(), argument[0], {}, {}, 0, {}};
   state.chordTones = ChordTones(argument, settings);
   int lastFret = std::min(settings.fretCount + 4, kTableFrets - 1);

@@ -1,9 +1,9 @@
 // Records or checks a digest of every search's key texts: every catalogue
 // chord x root x bass at 6, 12, 18 and 24 frets, and a seeded random sample
-// of options and tunings. The digests in search_digests.txt were recorded
-// from the search as it was before its fingerings were packed, so the check
-// proves the packed search gives the same fingerings in the same order with
-// the same texts.
+// of options and tunings, on the guitar through the one search. The digests
+// in search_digests.txt were recorded from the search as it was first
+// written, so the check proves the search gives the same fingerings in the
+// same order with the same texts.
 // Usage: search_digests --write FILE | --check FILE
 #include <cstdint>
 #include <cstdio>
@@ -13,8 +13,9 @@
 #include <sstream>
 #include <string>
 
+#include "instrument/instrument.h"
+#include "search/instrument_search.h"
 #include "search/search_argument.h"
-#include "search/search_chord.h"
 #include "theory/catalogue.h"
 #include "theory/formula.h"
 
@@ -31,12 +32,16 @@ std::uint64_t Digest(const std::vector<std::string>& keys) {
   return hash;
 }
 
-std::string Line(const std::string& name, int type, int root, int bass, SearchSettings settings) {
+std::string Line(const std::string& name, int type, int root, int bass, SearchSettings settings,
+                 const Tuning& tuning = kStandardTuning) {
   settings.rootPitchClass = root;
   settings.bassPitchClass = bass;
   auto numbers =
       ParseSearchArgument(BuildSearchArgument(kChordCatalogue[type].formula, root, bass)).numbers;
-  std::vector<std::string> keys = SearchChord(numbers, settings).Keys();
+  const Instrument guitar = Retuned(*FindInstrument("guitar"), GuitarPitches(tuning));
+  std::vector<std::string> keys;
+  for (const Voicing& voicing : SearchOnInstrument(guitar, numbers, settings).voicings)
+    keys.push_back(VoicingKeyText(voicing));
   char digest[17];
   std::snprintf(digest, sizeof digest, "%016llx", static_cast<unsigned long long>(Digest(keys)));
   return name + " " + std::to_string(keys.size()) + " " + digest;
@@ -67,14 +72,14 @@ std::vector<std::string> AllLines() {
     settings.omitFifth = pick(4) == 0;
     settings.noFullBarres = pick(3) == 0;
     settings.simpleChords = pick(3) == 0;
+    Tuning tuning = kStandardTuning;
     if (pick(2) == 0) {
-      settings.tuning =
-          kTuningPresets[static_cast<std::size_t>(pick(kTuningPresetCount))].pitchClasses;
+      tuning = kTuningPresets[static_cast<std::size_t>(pick(kTuningPresetCount))].pitchClasses;
     } else {
-      for (int& pitchClass : settings.tuning) pitchClass = pick(12);
+      for (int& pitchClass : tuning) pitchClass = pick(12);
     }
     int type = pick(kChordTypeCount), root = pick(12), bass = pick(3) == 0 ? pick(12) : root;
-    lines.push_back(Line("s" + std::to_string(sample), type, root, bass, settings));
+    lines.push_back(Line("s" + std::to_string(sample), type, root, bass, settings, tuning));
   }
   return lines;
 }

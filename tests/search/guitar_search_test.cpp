@@ -1,5 +1,3 @@
-#include "search/search_chord.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,16 +5,36 @@
 #include "instrument/instrument.h"
 #include "reference_search.h"
 #include "search/fingering.h"
+#include "search/instrument_search.h"
 #include "search/search_argument.h"
+#include "search/voicing.h"
 #include "theory/shape_templates.h"
 
+// The guitar through the one search: the results it has always given.
 namespace corvanta {
 namespace {
 
-SearchResult Search(const std::string& argument, SearchSettings settings = {}) {
+const Instrument& Guitar() { return *FindInstrument("guitar"); }
+
+struct Found {
+  std::vector<int> chordTones;
+  std::vector<Voicing> voicings;
+  std::vector<std::string> Keys() const {
+    std::vector<std::string> keys;
+    for (const Voicing& voicing : voicings) keys.push_back(VoicingKeyText(voicing));
+    return keys;
+  }
+};
+
+Found SearchNumbers(const std::vector<int>& numbers, const SearchSettings& settings) {
+  InstrumentSearchResult result = SearchOnInstrument(Guitar(), numbers, settings);
+  return {result.chordTones, result.voicings};
+}
+
+Found Search(const std::string& argument, SearchSettings settings = {}) {
   ParsedArgument parsed = ParseSearchArgument(argument);
   EXPECT_TRUE(parsed.ok()) << argument << ": " << parsed.error;
-  return SearchChord(parsed.numbers, settings);
+  return SearchNumbers(parsed.numbers, settings);
 }
 
 SearchSettings Rooted(int root, int bass) {
@@ -27,84 +45,74 @@ SearchSettings Rooted(int root, int bass) {
 }
 
 TEST(WholeSearch, findsTheStandardTuningResults) {
-  SearchResult c = Search("0 4 7");
+  Found c = Search("0 4 7");
   ASSERT_EQ(c.Keys().size(), 165u);
   EXPECT_EQ(c.Keys()[0], "112013 99 3 2 0 1 0 ");
   EXPECT_EQ(c.Keys()[1], "112013 99 3 2 0 1 3 ");
   EXPECT_EQ(c.Keys()[2], "112015 99 -3 5 5 5 3 ");
 
-  SearchResult e = Search("4 8 11", Rooted(4, 4));
+  Found e = Search("4 8 11", Rooted(4, 4));
   ASSERT_EQ(e.Keys().size(), 171u);
   EXPECT_EQ(e.Keys()[0], "000000 0 2 2 1 0 0 ");
 
-  SearchResult f = Search("5 9 0", Rooted(5, 5));
+  Found f = Search("5 9 0", Rooted(5, 5));
   ASSERT_EQ(f.Keys().size(), 57u);
   EXPECT_EQ(f.Keys()[0], "000000 -1 3 3 2 1 1 ");
 
   SearchSettings noBarres = Rooted(5, 5);
   noBarres.noFullBarres = true;
-  SearchResult fNoBarre = Search("5 9 0", noBarres);
+  Found fNoBarre = Search("5 9 0", noBarres);
   EXPECT_EQ(fNoBarre.Keys().size(), 45u);
   for (const std::string& key : fNoBarre.Keys())
     EXPECT_EQ(key.find("-1 3 3 2 1 1"), std::string::npos);
 }
 
-std::vector<PackedFingering> Packed(std::initializer_list<Frets> frets) {
-  std::vector<PackedFingering> packed;
-  for (const Frets& values : frets) packed.push_back(*PackFingering(values, false, 30));
-  return packed;
+bool IsGuitarShape(const Frets& values) {
+  const std::vector<int> shape(values.begin(), values.end());
+  return std::find(Guitar().shapes.begin(), Guitar().shapes.end(), shape) != Guitar().shapes.end();
 }
 
-std::vector<std::string> KeysOf(const std::vector<PackedFingering>& fingerings) {
-  std::vector<std::string> keys;
-  for (const PackedFingering& fingering : fingerings) keys.push_back(KeyText(fingering));
-  return keys;
+TEST(GuitarShapes, promoteOnlyTheFirstMatchInDiscoveryOrder) {
+  // C major: x 3 2 0 1 0 is found first, then x 3 2 0 1 3; the open E
+  // shape of E major and the F barre are promoted over every other.
+  EXPECT_EQ(Search("0 4 7").Keys()[0], "112013 99 3 2 0 1 0 ");
+  EXPECT_EQ(Search("4 8 11", Rooted(4, 4)).Keys()[0], "000000 0 2 2 1 0 0 ");
+  const Found f = Search("5 9 0", Rooted(5, 5));
+  EXPECT_EQ(f.Keys()[0], "000000 -1 3 3 2 1 1 ");
+  EXPECT_EQ(std::count_if(f.voicings.begin(), f.voicings.end(),
+                          [](const Voicing& voicing) { return voicing.preferred; }),
+            1);
 }
 
-TEST(PromotePreferredShape, promotesOnlyTheFirstMatchInDiscoveryOrder) {
-  auto found =
-      Packed({{99, 3, 5, 5, 5, 3}, {99, 99, 2, 1, 0, 0}, {0, 2, 2, 1, 0, 0}, {1, 3, 3, 2, 1, 1}});
-  PromotePreferredShape(found);
-  EXPECT_EQ(KeysOf(found),
-            (std::vector<std::string>{"112015 99 3 5 5 5 3 ", "111012 99 99 2 1 0 0 ",
-                                      "000000 0 2 2 1 0 0 ",
-                                      // matches inside -1 3 3 2 1 1, but comes second
-                                      "113013 1 3 3 2 1 1 "}));
-}
-
-TEST(PromotePreferredShape, matchesPlainTextInsideABarreShape) {
-  auto found = Packed({{1, 3, 3, 2, 1, 1}});
-  PromotePreferredShape(found);
-  EXPECT_EQ(KeyText(found[0]), "000000 1 3 3 2 1 1 ");
-  EXPECT_TRUE(IsPreferred(found[0]));
-}
-
-TEST(PromotePreferredShape, agreesWithTheTemplateMatchOnEveryTemplateAndItsNeighbours) {
-  // Each template, and each with one value moved by one fret: promoted
-  // exactly when the template match says so.
+TEST(GuitarShapes, agreeWithTheTemplateMatchOnEveryTemplateAndItsNeighbours) {
+  // Each template, and each with one value moved by one fret: one of the
+  // guitar's shapes exactly when the template text holds it.
   for (const std::array<int, 6>& values : TemplateShapeValueLists()) {
     for (int string = 0; string < 6; ++string) {
       for (int step : {0, -1, 1}) {
         Frets varied = values;
         if (varied[string] != 99) varied[string] = std::clamp(varied[string] + step, -29, 29);
-        auto found = Packed({varied});
-        PromotePreferredShape(found);
-        ASSERT_EQ(IsPreferred(found[0]), IsTemplateShape(varied)) << KeyText(found[0]);
+        ASSERT_EQ(IsGuitarShape(varied), IsTemplateShape(varied)) << FretText(varied);
       }
     }
   }
+  // The plain text inside a barre shape is a shape of its own.
+  EXPECT_TRUE(IsGuitarShape({1, 3, 3, 2, 1, 1}));
 }
 
-TEST(PackedFingering, ordersExactlyAsItsKeyText) {
+TEST(VoicingOrder, sortsExactlyAsTheKeyText) {
   // Values whose texts sort otherwise than their numbers: -1 < -10 < 0 < 1 < 10 < 2 < 99.
-  std::vector<PackedFingering> found = Packed({{99, 10, 2, 0, 1, 0},
+  std::vector<Voicing> found;
+  for (const Frets& values : std::initializer_list<Frets>{{99, 10, 2, 0, 1, 0},
                                                {99, 1, 2, 0, 1, 0},
                                                {99, 2, 2, 0, 1, 0},
                                                {-1, 3, 3, 2, 1, 1},
                                                {99, 99, 2, 1, 0, 0},
                                                {0, 2, 2, 1, 0, 0},
-                                               {-10, 12, 12, 11, 10, 10}});
-  std::vector<std::string> keys = KeysOf(found);
+                                               {-10, 12, 12, 11, 10, 10}})
+    found.push_back(*MakeVoicing(values, false, 30));
+  std::vector<std::string> keys;
+  for (const Voicing& voicing : found) keys.push_back(VoicingKeyText(voicing));
   for (std::size_t a = 0; a < found.size(); ++a) {
     for (std::size_t b = 0; b < found.size(); ++b)
       EXPECT_EQ(found[a].order < found[b].order, keys[a] < keys[b]) << keys[a] << " / " << keys[b];
@@ -114,7 +122,7 @@ TEST(PackedFingering, ordersExactlyAsItsKeyText) {
 TEST(WholeSearch, isSortedByteWiseWithUniqueKeys) {
   SearchSettings wide;
   wide.fretCount = 24;
-  SearchResult c = Search("0 4 7", wide);
+  Found c = Search("0 4 7", wide);
   const std::vector<std::string> keys = c.Keys();
   EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
   EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end());
@@ -135,7 +143,7 @@ TEST(ChordTones, areTheRootFirstLessTheOmittedThirdAndFifth) {
 TEST(WholeSearch, keepsTheBassWhenTheOmittedThirdIsTheBass) {
   SearchSettings settings = Rooted(0, 4);
   settings.omitThird = true;
-  SearchResult result = Search("4 0 4 7", settings);
+  Found result = Search("4 0 4 7", settings);
   EXPECT_EQ(result.chordTones, (std::vector<int>{0, 7}));
   ASSERT_FALSE(result.Keys().empty());
 }
@@ -145,11 +153,11 @@ TEST(WholeSearch, searchesEveryNumberOfALongArgument) {
   // fingering sounds the bass E on its lowest string and the four tones
   // after the root above it, as the plain reading of the rules finds.
   const std::vector<int> argument{4, 0, 4, 7, 10, 2, 5};
-  SearchResult result = SearchChord(argument, Rooted(0, 4));
+  Found result = SearchNumbers(argument, Rooted(0, 4));
   EXPECT_EQ(result.chordTones, (std::vector<int>{0, 4, 7, 10, 2, 5}));
-  ASSERT_FALSE(result.fingerings.empty());
-  EXPECT_EQ(result.Keys(), reference::Search(*FindInstrument("guitar"), argument, Rooted(0, 4)));
-  for (const PackedFingering& fingering : result.fingerings) {
+  ASSERT_FALSE(result.voicings.empty());
+  EXPECT_EQ(result.Keys(), reference::Search(Guitar(), argument, Rooted(0, 4)));
+  for (const Voicing& fingering : result.voicings) {
     std::vector<int> sounded;
     int lowest = -1;
     for (int string = 0; string < kStringCount; ++string) {
@@ -159,17 +167,17 @@ TEST(WholeSearch, searchesEveryNumberOfALongArgument) {
       if (lowest < 0) lowest = pitchClass;
       sounded.push_back(pitchClass);
     }
-    EXPECT_EQ(lowest, 4) << KeyText(fingering);
+    EXPECT_EQ(lowest, 4) << VoicingKeyText(fingering);
     for (int tone : {7, 10, 2, 5})
       EXPECT_NE(std::find(sounded.begin(), sounded.end(), tone), sounded.end())
-          << KeyText(fingering) << " lacks " << tone;
+          << VoicingKeyText(fingering) << " lacks " << tone;
   }
 }
 
 TEST(WholeSearch, findsNothingForTheNoNoteBass) {
-  SearchResult result = Search("12 4 7", Rooted(12, 12));
+  Found result = Search("12 4 7", Rooted(12, 12));
   EXPECT_TRUE(result.Keys().empty());
-  EXPECT_TRUE(SearchChord({}, SearchSettings{}).Keys().empty());
+  EXPECT_TRUE(SearchNumbers({}, SearchSettings{}).Keys().empty());
 }
 
 TEST(SearchArgumentParse, refusesMalformedTextWithAMessage) {
@@ -185,7 +193,7 @@ TEST(SearchArgumentParse, refusesMalformedTextWithAMessage) {
 }
 
 TEST(WholeSearch, sanitizesAFretCountTheTablesCannotHold) {
-  // Too many frets search the most the tables hold; too few, one fret.
+  // Too many frets search the whole neck; too few, one fret.
   SearchSettings settings, most, one;
   most.fretCount = kMaxFretCount;
   one.fretCount = 1;
@@ -209,8 +217,8 @@ TEST(KeyText, parsesOnlyValuesAFingeringCanHold) {
 }
 
 TEST(WholeSearch, repeatedTonesFindWhatTheDistinctTonesFind) {
-  SearchResult plain = Search("0 4 7", Rooted(0, 0));
-  SearchResult repeated = Search("0 4 7 4 7 0 7 4", Rooted(0, 0));
+  Found plain = Search("0 4 7", Rooted(0, 0));
+  Found repeated = Search("0 4 7 4 7 0 7 4", Rooted(0, 0));
   EXPECT_EQ(repeated.Keys(), plain.Keys());
   EXPECT_EQ(repeated.chordTones, plain.chordTones);
   EXPECT_EQ(Search("4 0 4 7 0 7", Rooted(0, 4)).Keys(), Search("4 0 4 7", Rooted(0, 4)).Keys());
