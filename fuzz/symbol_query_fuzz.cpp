@@ -1,7 +1,8 @@
 // A typed chord symbol, read, searched and named as the window does, in the
 // program's own words and through the spelling step in both notations.
 #include "fuzz_input.h"
-#include "session/current_chord.h"
+#include "session/session.h"
+#include "session/sounding_symbol.h"
 #include "symbols/chord_fitting.h"
 #include "symbols/symbol_query.h"
 
@@ -11,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ChordEntry entry;
   ReadChordSymbol(entry, text);
   const Instrument& guitar = *FindInstrument("guitar");
-  InstrumentChordResult result = SearchChordOn(entry, guitar);
+  VoicedChord result = VoiceEntry(entry, guitar);
   if (result.names.empty()) __builtin_trap();  // every chord has at least its own name
   for (ChordNotation notation : {ChordNotation::Classic, ChordNotation::Standard}) {
     ChordEntry typed;
@@ -20,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool fitted = reading.tooManyNotes > 0 || reading.noChord || !reading.namesRoot ||
                   typed.state.chordFormula.size() <= 3 * kMostChordNotes;
     if (!fitted) __builtin_trap();
-    SearchChordOn(typed, guitar);
+    VoiceEntry(typed, guitar);
   }
   return 0;
 }

@@ -47,23 +47,23 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
   RestoreInstrument();
   FormCreate();
   SetZoom(preferences::Zoom(), false);
-  notation_ = preferences::Notation();
+  session_.notation = preferences::Notation();
   {
     const QSignalBlocker blocker(StandardNotation1);
-    StandardNotation1->setChecked(notation_ == ChordNotation::Standard);
+    StandardNotation1->setChecked(session_.notation == ChordNotation::Standard);
   }
-  order_ =
+  session_.order =
       preferences::VoicingOrderByEase() ? VoicingOrderChoice::Ease : VoicingOrderChoice::Position;
-  orderItems_[order_ == VoicingOrderChoice::Ease ? 1 : 0]->setChecked(true);
-  practical_ = preferences::Practical();
+  orderItems_[session_.order == VoicingOrderChoice::Ease ? 1 : 0]->setChecked(true);
+  session_.practical = preferences::Practical();
   {
     const QSignalBlocker blocker(Practical1);
-    Practical1->setChecked(practical_);
+    Practical1->setChecked(session_.practical);
   }
-  labels_ = static_cast<StringLabels>(preferences::StringLabelChoice());
+  session_.labels = static_cast<StringLabels>(preferences::StringLabelChoice());
   ApplyStringLabels();
-  capoNames_ = preferences::CapoNaming();
-  capoNamesItems_[capoNames_ == CapoNames::Shapes ? 1 : 0]->setChecked(true);
+  session_.capoNames = preferences::CapoNaming();
+  capoNamesItems_[session_.capoNames == CapoNames::Shapes ? 1 : 0]->setChecked(true);
   ConnectControls();
   // The instrument box shows its first item from the start; the sound
   // follows it from the first strum on (another instrument's own sound when
@@ -114,10 +114,12 @@ void TForm1::FormCreate() {
 
 void TForm1::SearchCurrentChord() {
   ++searchCount_;
-  const Instrument tuned = TunedInstrument();
-  const int capo = tuning_.state.capo;
-  result_ = SearchChordOn(entry_, tuned, capo, capoNames_, practical_);
-  OrderVoicings(result_.search.voicings, order_);
+  session_.instrument = TunedInstrument();
+  session_.capo = tuning_.state.capo;
+  TakeEntryOptions(session_, entry_.state);
+  result_ = VoiceChord(session_, ChordOfEntry(entry_.state));
+  const Instrument& tuned = session_.instrument;
+  const int capo = session_.capo;
   clickX_ = 0;
   clickY_ = 0;
   std::vector<std::vector<int>> frets;
@@ -148,8 +150,8 @@ void TForm1::ShowStatusInfo() {
   QString text = TuningHeadingText();
   if (capo > 0) {
     text += "  " + tr("变调夹 %1").arg(capo);
-    if (capoNames_ == CapoNames::Shapes) {
-      const std::string symbol = ChordSymbolText(entry_.state, notation_);
+    if (session_.capoNames == CapoNames::Shapes) {
+      const std::string symbol = ChordSymbolText(entry_.state, session_.notation);
       const QString shape = ToQString(TrimBlanks(symbol));
       const QString sounding = ToQString(SoundingSymbol(symbol, capo, entry_.state.rootGridNames));
       text += ": " + tr("%1 的指法, 实际发音 %2").arg(shape, sounding);
@@ -185,7 +187,7 @@ void TForm1::ShowBestName() {
     // The chord's own root keeps its grid spelling; a fingering's root is
     // spelled as its key is.
     std::string_view root = bestNamePlaced_ ? std::string_view{} : EntryRootName(entry_.state);
-    const QString name = ToQString(WriteReading(*bestReading_, notation_, root));
+    const QString name = ToQString(WriteReading(*bestReading_, session_.notation, root));
     text = bestNamePlaced_ ? tr("指板上的按法: %1").arg(name) : tr("名称: %1").arg(name);
   }
   LabelBestName->setText(text);
@@ -204,7 +206,7 @@ void TForm1::MirrorEntry() {
   const ChordEntryState& state = entry_.state;
   {
     const QSignalBlocker blocker(EditAcorde);
-    EditAcorde->setText(ToQString(ChordSymbolText(state, notation_)));
+    EditAcorde->setText(ToQString(ChordSymbolText(state, session_.notation)));
   }
   ClearTypedTextMark();
   MirrorGrids();

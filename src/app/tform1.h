@@ -10,7 +10,8 @@
 #include "instrument/instrument_tuning.h"
 #include "instrument/tuning_controls.h"
 #include "search/difficulty.h"
-#include "session/current_chord.h"
+#include "session/session.h"
+#include "session/sounding_symbol.h"
 #include "sound/midi_output.h"
 #include "sound/strum_player.h"
 #include "symbols/symbol_query.h"
@@ -59,9 +60,6 @@ QString InstrumentText(std::string_view coreText);
 // "easy", "medium", "hard" in the window's language.
 QString DifficultyWordText(DifficultyWord word);
 
-// What stands under each string of a diagram.
-enum class StringLabels { Marks, Notes, Intervals };
-
 // The main window. It owns the chord entry, the tuning and the last search
 // result; every handler reads its control, calls the core, mirrors the
 // result into the controls and runs the searches the core asked for.
@@ -76,7 +74,8 @@ class TForm1 : public QMainWindow {
   // Read-only views for tests and tools.
   const ChordEntry& Entry() const { return entry_; }
   const TuningState& Tuning() const { return tuning_.state; }
-  const InstrumentChordResult& Result() const { return result_; }
+  const VoicedChord& Result() const { return result_; }
+  const Session& CurrentSession() const { return session_; }
   const std::vector<int>& SelectedFrets() const { return selectedFrets_; }
   // The instrument chosen, in its standard tuning, and its tuning panel's
   // state (for any instrument but the six-string guitar, whose is Tuning()).
@@ -87,7 +86,7 @@ class TForm1 : public QMainWindow {
   // the next run (a choice from the menu), not for a one-run override.
   void ChooseInstrument(const Instrument& instrument, bool remember);
   int SearchCount() const { return searchCount_; }
-  ChordNotation Notation() const { return notation_; }
+  ChordNotation Notation() const { return session_.notation; }
   StrumPlayer& Player() { return player_; }
   // Lets another output (a system MIDI port) take over from the next strum.
   void SetMidiOutput(std::shared_ptr<MidiOutput> output);
@@ -238,7 +237,7 @@ class TForm1 : public QMainWindow {
   TuningControls tuning_;
   Instrument instrument_;
   std::optional<InstrumentTuning> instrumentTuning_;  // none on the six-string guitar
-  InstrumentChordResult result_;
+  VoicedChord result_;
   std::vector<int> selectedFrets_ = std::vector<int>(kStringCount, 0);
   const ExportFunctions* exports_ = nullptr;  // the export module, once opened
   bool patchChosen_ = false;  // the user picked a sound: the instrument no longer sets it
@@ -248,11 +247,9 @@ class TForm1 : public QMainWindow {
   int patchProgram_ = -1;
   StrumPlayer player_;
   bool created_ = false;
-  ChordNotation notation_ = ChordNotation::Classic;
-  CapoNames capoNames_ = CapoNames::Sounding;
-  VoicingOrderChoice order_ = VoicingOrderChoice::Position;
-  StringLabels labels_ = StringLabels::Marks;
-  bool practical_ = false;  // the voicings players use, not the strict search
+  // The choices every chord is voiced under; its instrument, capo and
+  // option fields are taken from the tuning panel and the entry at each search.
+  Session session_;
   UiLanguage language_ = UiLanguage::Chinese;
   std::unique_ptr<QTranslator> translator_;
   // The last typed symbol's reading, shown in the status bar until the chord changes.

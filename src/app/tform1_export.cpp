@@ -76,7 +76,7 @@ void TForm1::BuildViewMenu(QMenuBar* bar) {
 }
 
 void TForm1::PracticalClick(bool checked) {
-  practical_ = checked;
+  session_.practical = checked;
   preferences::SetPractical(checked);
   SearchCurrentChord();
 }
@@ -98,7 +98,7 @@ void TForm1::BuildLabelMenu() {
 }
 
 void TForm1::StringLabelsClick(StringLabels labels) {
-  labels_ = labels;
+  session_.labels = labels;
   preferences::SetStringLabels(static_cast<int>(labels));
   ApplyStringLabels();
 }
@@ -106,8 +106,8 @@ void TForm1::StringLabelsClick(StringLabels labels) {
 // The diagrams' labels under the strings: the marks, or each sounding
 // string's note (spelled as the root grid spells) or interval in the chord.
 void TForm1::ApplyStringLabels() {
-  labelItems_[static_cast<std::size_t>(labels_)]->setChecked(true);
-  if (labels_ == StringLabels::Marks) {
+  labelItems_[static_cast<std::size_t>(session_.labels)]->setChecked(true);
+  if (session_.labels == StringLabels::Marks) {
     Image1->SetLabeller({});
     return;
   }
@@ -120,7 +120,7 @@ void TForm1::ApplyStringLabels() {
     for (int pitch : StringPitches(frets, sounding)) {
       if (pitch < 0) {
         labels.emplace_back();
-      } else if (labels_ == StringLabels::Notes) {
+      } else if (session_.labels == StringLabels::Notes) {
         labels.emplace_back(NoteNamesFor(entry_.state.rootGridNames)[WrapPitchClass(pitch)]);
       } else {
         labels.emplace_back(IntervalName(pitch - root, chord));
@@ -131,8 +131,8 @@ void TForm1::ApplyStringLabels() {
 }
 
 void TForm1::OrderClick(VoicingOrderChoice order) {
-  if (order == order_) return;
-  order_ = order;
+  if (order == session_.order) return;
+  session_.order = order;
   preferences::SetVoicingOrder(order == VoicingOrderChoice::Ease);
   SearchCurrentChord();
 }
@@ -154,21 +154,17 @@ void TForm1::StepZoom(int direction) {
 ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {
   ChordSheet sheet;
   const int capo = tuning_.state.capo;
-  const std::string symbol = ChordSymbolText(entry_.state, notation_);
-  const QString sounding = capoNames_ == CapoNames::Shapes && capo > 0
+  const std::string symbol = ChordSymbolText(entry_.state, session_.notation);
+  const QString sounding = session_.capoNames == CapoNames::Shapes && capo > 0
                                ? ToQString(SoundingSymbol(symbol, capo, entry_.state.rootGridNames))
                                : QString();
   // The heading names the chord as a musician would: its best reading.
-  std::string best = BestEntryName(entry_.state, notation_);
+  std::string best = BestEntryName(entry_.state, session_.notation);
   if (best.empty()) best = FromQString(EditAcorde->text().trimmed());
-  sheet.heading = QString::fromStdString(SheetHeading(
-      BytesToUtf8(best), TuningHeadingText().toStdString(), capo, sounding.toStdString()));
+  sheet.heading = SheetHeading(BytesToUtf8(best), TuningHeadingText().toStdString(), capo,
+                               sounding.toStdString());
   sheet.leftHanded = entry_.state.leftHanded;
-  sheet.capo = capo;
-  const Instrument underCapo = InstrumentWithCapo(TunedInstrument(), capo);
-  sheet.stringStarts = underCapo.FirstFrets();
-  sheet.openPitches = underCapo.StandardPitches();
-  sheet.bassByPitch = !instrument_.classicTuning;
+  DescribeStrings(sheet, TunedInstrument(), capo);
   const auto& fingerings = result_.search.voicings;
   for (int index = 0; index < static_cast<int>(fingerings.size()); ++index) {
     if (selectedOnly && index != Image1->Highlighted()) continue;

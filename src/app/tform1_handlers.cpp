@@ -100,7 +100,7 @@ void TForm1::CheckListBox1ClickCheck(QListWidgetItem* item) {
 
 void TForm1::SpeedButton2Click() {
   const QString typed = EditAcorde->text();
-  SymbolReading reading = ReadTypedChord(entry_, FromQString(typed), notation_);
+  SymbolReading reading = ReadTypedChord(entry_, FromQString(typed), session_.notation);
   // A refused chord leaves the entry and the diagrams as they were.
   if (reading.tooManyNotes == 0) {
     Image1->Clear();
@@ -135,7 +135,8 @@ QString TForm1::ReadingText(const SymbolReading& reading) const {
   } else if (reading.namesRoot) {
     QStringList notes;
     for (const std::string& note : ChordNoteNames(entry_.state)) notes << ToQString(note);
-    parts << ToQString(TrimBlanks(ChordSymbolText(entry_.state, notation_))) << notes.join(' ');
+    parts << ToQString(TrimBlanks(ChordSymbolText(entry_.state, session_.notation)))
+          << notes.join(' ');
   }
   if (!reading.omitted.empty()) {
     QStringList degrees;
@@ -166,8 +167,8 @@ void TForm1::ClearTypedTextMark() {
 void TForm1::LanguageClick(UiLanguage language) { SetLanguage(language, true); }
 
 void TForm1::StandardNotation1Click(bool checked) {
-  notation_ = checked ? ChordNotation::Standard : ChordNotation::Classic;
-  preferences::SetNotation(notation_);
+  session_.notation = checked ? ChordNotation::Standard : ChordNotation::Classic;
+  preferences::SetNotation(session_.notation);
   // Every name shown is written again in the notation chosen; nothing is searched.
   MirrorEntry();
   ShowReading();
@@ -231,8 +232,8 @@ void TForm1::ToolButton5Click() {
 void TForm1::SpinCapoChange() { RunTuningSearches(tuning_.SetCapo(SpinCapo->value())); }
 
 void TForm1::CapoNamesClick(CapoNames names) {
-  if (names == capoNames_) return;
-  capoNames_ = names;
+  if (names == session_.capoNames) return;
+  session_.capoNames = names;
   preferences::SetCapoNaming(names);
   // Without a capo both readings are the same chord: nothing to search.
   if (tuning_.state.capo > 0) SearchCurrentChord();

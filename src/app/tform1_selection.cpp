@@ -51,7 +51,7 @@ void TForm1::ScrollToDiagram(int index) {
 void TForm1::ShowSelectedFrets() {
   QString text = QString::fromStdString(ReadableFrets(selectedFrets_) + ' ');
   // Ordered by ease, the info box says how easy the shape is.
-  if (order_ == VoicingOrderChoice::Ease)
+  if (session_.order == VoicingOrderChoice::Ease)
     text += " \u00b7 " + DifficultyWordText(WordForDifficulty(Difficulty(selectedFrets_)));
   Edit1->setText(text);
 }
@@ -67,7 +67,7 @@ void TForm1::Image2MouseUp(Qt::MouseButton, QPoint position) {
   if (!place || place->string >= static_cast<int>(selectedFrets_.size())) return;
   const int capo = tuning_.state.capo;
   // With shape names the placed fingering is named as a shape, as the chords are.
-  const Instrument named = InstrumentUnderCapo(TunedInstrument(), capo, capoNames_);
+  const Instrument named = InstrumentUnderCapo(TunedInstrument(), capo, session_.capoNames);
   const int stringStart = named.strings[static_cast<std::size_t>(place->string)].firstFret;
   selectedFrets_ =
       PlaceFingerUnderCapo(selectedFrets_, place->string, place->fret, capo, stringStart);

@@ -98,9 +98,9 @@ void TForm1::SetLanguage(UiLanguage language, bool remember) {
   RetranslateUi();
   // Until a notation is chosen it follows the language.
   if (StandardNotation1 && !preferences::NotationChosen()) {
-    notation_ = preferences::NotationForLanguage(language);
+    session_.notation = preferences::NotationForLanguage(language);
     const QSignalBlocker blocker(StandardNotation1);
-    StandardNotation1->setChecked(notation_ == ChordNotation::Standard);
+    StandardNotation1->setChecked(session_.notation == ChordNotation::Standard);
     MirrorEntry();
     ShowBestName();
   }

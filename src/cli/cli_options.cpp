@@ -220,6 +220,20 @@ Instrument ParseInstrument(const std::string& name, const std::optional<std::str
                     "\") nor one of its presets: " + PresetNames(*found));
 }
 
+Session SessionOf(const SearchOptionText& text) {
+  Session session;
+  session.instrument = ParseInstrument(text.instrument, text.tuning);
+  session.capo = ParseCapo(text.capo);
+  session.capoNames = CapoNamesOf(text.capoShapes);
+  session.fretCount = ParseChoice(text.frets, kFretChoices, "--frets");
+  session.span = ParseChoice(text.span, kSpanChoices, "--span");
+  session.noFullBarres = text.noBarre;
+  session.simpleChords = text.simple;
+  session.practical = text.practical;
+  session.order = ParseOrder(text.order);
+  return session;
+}
+
 SearchSettings ParseSettings(const SearchOptionText& text) {
   SearchSettings settings;
   ParseCapo(text.capo);

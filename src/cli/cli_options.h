@@ -8,6 +8,7 @@
 #include "instrument/instrument.h"
 #include "search/difficulty.h"
 #include "search/search_settings.h"
+#include "session/session.h"
 #include "symbols/chord_spelling.h"
 #include "theory/catalogue.h"
 
@@ -72,6 +73,9 @@ int ParseCapo(int capo);
 ChordNotation ParseNotation(const std::string& text);
 // Standard tuning when the option was not given.
 Tuning ParseTuningOption(const std::optional<std::string>& text);
+// The session the shared options describe: the instrument in its tuning,
+// the capo and its names, the search options, the rules and the order.
+Session SessionOf(const SearchOptionText& text);
 // Settings without root and bass, which the caller decides.
 SearchSettings ParseSettings(const SearchOptionText& text);
 // How --type names a catalogue row ("maj" for the major triad), in UTF-8.

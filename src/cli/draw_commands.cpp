@@ -7,9 +7,12 @@
 #include "cli/output.h"
 #include "modules/module_loader.h"
 #include "search/instrument_search.h"
-#include "session/current_chord.h"
 #include "session/placed_fingering.h"
+#include "session/session.h"
 #include "session/sheet_heading.h"
+#include "session/sheet_model.h"
+#include "session/sounding_symbol.h"
+#include "symbols/chord_of_symbol.h"
 #include "symbols/reading_text.h"
 #include "symbols/symbol_query.h"
 #include "theory/text_util.h"
@@ -53,16 +56,6 @@ std::string TuningHeading(const Instrument& instrument, const std::optional<std:
   return text;
 }
 
-// The strings as the diagrams draw them: a short string from its first fret
-// (counted from the capo), and the bass mark on the string sounding lowest
-// on any instrument but the guitar, whose diagrams mark the lowest string.
-void DescribeStrings(DrawingRequest& request, const Instrument& instrument, int capo) {
-  const Instrument underCapo = InstrumentWithCapo(instrument, capo);
-  request.stringStarts = underCapo.FirstFrets();
-  request.openPitches = underCapo.StandardPitches();
-  request.bassByPitch = !instrument.classicTuning;
-}
-
 }  // namespace
 
 int RunDiagram(const DrawCommandText& command, std::ostream&) {
@@ -78,14 +71,13 @@ int RunDiagram(const DrawCommandText& command, std::ostream&) {
   // The caption is the name a musician would say for what the diagram sounds.
   const SoundingNotes notes = NotesOnInstrument(frets, InstrumentWithCapo(instrument, capo));
   const std::vector<ChordReading> readings = ReadChord(notes.pitchClasses, notes.bass);
-  request.heading =
+  request.sheet.heading =
       readings.empty()
           ? std::string()
           : BytesToUtf8(WriteReading(readings.front(), ParseNotation(command.notation)));
-  request.diagrams.push_back({frets, std::string()});
-  request.leftHanded = command.leftHanded;
-  request.capo = capo;
-  DescribeStrings(request, instrument, capo);
+  request.sheet.diagrams.push_back({frets, std::string()});
+  request.sheet.leftHanded = command.leftHanded;
+  DescribeStrings(request.sheet, instrument, capo);
   return Draw(request);
 }
 
@@ -100,13 +92,20 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
   int capo = ParseCapo(command.capo);
   ChordNotation notation = ParseNotation(command.notation);
   const CapoNames capoNames = CapoNamesOf(command.capoShapes);
+  Session session;
+  session.instrument = instrument;
+  session.capo = capo;
+  session.capoNames = capoNames;
+  session.practical = command.practical;
+  session.order = ParseOrder(command.order);
   std::string symbols;
   std::string sounding;
   for (const std::string& symbol : command.symbols) {
-    ChordEntry entry;
-    SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(symbol), notation);
+    const SymbolChord read = ChordOfSymbol(Utf8ToBytes(symbol), notation);
+    const SymbolReading& reading = read.reading;
     if (reading.noChord) {
-      request.diagrams.push_back({std::vector<int>(instrument.StringCount(), kMuted), "", true});
+      request.sheet.diagrams.push_back(
+          {std::vector<int>(instrument.StringCount(), kMuted), "", true});
       symbols += (symbols.empty() ? "" : "  ") + std::string("N.C.");
       continue;
     }
@@ -114,26 +113,24 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
       throw BadArgument("sheet: '" + symbol + "' " + TooManyNotesText(reading));
     if (!reading.namesRoot) throw BadArgument("sheet: '" + symbol + "' names no root note");
     WarnOfReading(reading);
-    InstrumentChordResult result =
-        SearchChordOn(entry, instrument, capo, capoNames, command.practical);
-    OrderVoicings(result.search.voicings, ParseOrder(command.order));
+    const VoicedChord result = VoiceChord(session, read.chord);
     if (result.search.voicings.empty()) {
       std::cerr << "corvanta-cli: warning: '" << PrintableText(symbol)
                 << "' has no fingering here; it is left off the sheet\n";
     }
     if (capoNames == CapoNames::Shapes && capo > 0) {
       sounding += (sounding.empty() ? "" : "  ") +
-                  BytesToUtf8(SoundingSymbol(Utf8ToBytes(symbol), capo, entry.state.rootGridNames));
+                  BytesToUtf8(SoundingSymbol(Utf8ToBytes(symbol), capo, read.chord.spelling));
     }
     const auto& found = result.search.voicings;
     for (std::size_t i = 0; i < found.size() && i < static_cast<std::size_t>(command.perChord); ++i)
-      request.diagrams.push_back({found[i].frets.ToVector(), i == 0 ? symbol : std::string()});
+      request.sheet.diagrams.push_back(
+          {found[i].frets.ToVector(), i == 0 ? symbol : std::string()});
     symbols += (symbols.empty() ? "" : "  ") + symbol;
   }
-  request.heading =
+  request.sheet.heading =
       SheetHeading(symbols, TuningHeading(instrument, command.tuning), capo, sounding);
-  request.capo = capo;
-  DescribeStrings(request, instrument, capo);
+  DescribeStrings(request.sheet, instrument, capo);
   return Draw(request);
 }
 

@@ -30,16 +30,7 @@ void EnsureApplication() {
 std::string Draw(const corvanta::cli::DrawingRequest& request) {
   using namespace corvanta;
   EnsureApplication();
-  ChordSheet sheet;
-  sheet.heading = QString::fromStdString(request.heading);
-  sheet.leftHanded = request.leftHanded;
-  sheet.capo = request.capo;
-  sheet.stringStarts = request.stringStarts;
-  sheet.openPitches = request.openPitches;
-  sheet.bassByPitch = request.bassByPitch;
-  for (const auto& diagram : request.diagrams)
-    sheet.diagrams.push_back(
-        {diagram.frets, QString::fromStdString(diagram.caption), diagram.noChord});
+  const ChordSheet sheet(request.sheet);
   QString path = QString::fromStdString(request.path);
   QString failure = request.format == "svg"   ? WriteSheetSvg(sheet, path)
                     : request.format == "pdf" ? WriteSheetPdf(sheet, path)

@@ -9,7 +9,8 @@
 
 #include "cli/commands.h"
 #include "cli/output.h"
-#include "session/current_chord.h"
+#include "session/session.h"
+#include "session/sounding_symbol.h"
 #include "symbols/symbol_query.h"
 #include "theory/text_util.h"
 
@@ -50,7 +51,7 @@ nlohmann::json ItemsWhere(const std::array<bool, kDegreeItemCount>& flags, bool 
 
 // The search's fields into the command's object; the voicings' text is
 // returned for DumpSearchJson.
-SearchOutput AddResult(nlohmann::json& json, const InstrumentChordResult& result,
+SearchOutput AddResult(nlohmann::json& json, const VoicedChord& result,
                        const SearchOptionText& options, int rootPitchClass) {
   const Instrument sounding =
       InstrumentWithCapo(ParseInstrument(options.instrument, options.tuning), options.capo);
@@ -107,7 +108,7 @@ std::vector<int> ParseItemList(const std::string& text) {
 int RunQuery(const EntryCommandText& command, std::ostream& out) {
   SearchSettings settings = ParseSettings(command.options);
   ChordEntry entry = StartEntry(command, settings);
-  const Instrument instrument = ParseInstrument(command.options.instrument, command.options.tuning);
+  const Session session = SessionOf(command.options);
   std::string text = command.text;
   if (text == "-") {
     text = ReadStandardInput();
@@ -124,10 +125,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   if (!reading.namesRoot && !reading.noChord)
     throw BadArgument("query: '" + text + "' names no root note; nothing searched");
   WarnOfReading(reading);
-  InstrumentChordResult result =
-      SearchChordOn(entry, instrument, command.options.capo,
-                    CapoNamesOf(command.options.capoShapes), command.options.practical);
-  OrderVoicings(result.search.voicings, ParseOrder(command.options.order));
+  const VoicedChord result = VoiceChord(session, ChordOfEntry(entry.state));
   nlohmann::json json;
   json["echo"] = TextJson(ChordSymbolText(entry.state, notation));
   json["root"] = entry.state.rootPitchClass;
@@ -155,16 +153,13 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
   std::vector<int> items = ParseItemList(command.text);
   SearchSettings settings = ParseSettings(command.options);
   ChordEntry entry = StartEntry(command, settings);
-  const Instrument instrument = ParseInstrument(command.options.instrument, command.options.tuning);
+  const Session session = SessionOf(command.options);
   entry.ChooseRoot(ParseNote(command.options.root, "--root"));
   if (!command.options.bass.empty()) {
     entry.ChooseBass(ParseNote(command.options.bass, "--bass"));
   }
   for (int item : items) entry.ToggleDegree(item);
-  InstrumentChordResult result =
-      SearchChordOn(entry, instrument, command.options.capo,
-                    CapoNamesOf(command.options.capoShapes), command.options.practical);
-  OrderVoicings(result.search.voicings, ParseOrder(command.options.order));
+  const VoicedChord result = VoiceChord(session, ChordOfEntry(entry.state));
   nlohmann::json json;
   json["formula"] = entry.state.chordFormula;
   json["typeName"] = TextJson(entry.state.typeName);

@@ -4,7 +4,7 @@
 #include "cli/output.h"
 #include "search/instrument_search.h"
 #include "search/search_argument.h"
-#include "session/current_chord.h"
+#include "session/session.h"
 #include "symbols/chord_names.h"
 #include "theory/formula.h"
 
@@ -17,18 +17,22 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
   settings.rootPitchClass = ParseNote(text.root, "--root");
   settings.bassPitchClass =
       text.bass.empty() ? settings.rootPitchClass : ParseNote(text.bass, "--bass");
-  std::string argument =
-      BuildSearchArgument(formula, settings.rootPitchClass, settings.bassPitchClass);
-  const Instrument instrument = ParseInstrument(text.instrument, text.tuning);
-  const int capo = ParseCapo(text.capo);
-  const CapoNames capoNames = CapoNamesOf(text.capoShapes);
+  const Session session = SessionOf(text);
+  const int capo = session.capo;
   // The notes and the strum are what sounds, whatever the names mean.
-  const Instrument sounding = InstrumentWithCapo(instrument, capo);
+  const Instrument sounding = SoundingInstrument(session);
   int limit = ParseLimit(text.limit);
-  InstrumentChordResult result = SearchAndName(
-      argument, InstrumentUnderCapo(instrument, capo, capoNames), WithCapo(settings, capo),
-      command.flats ? Accidentals::Flats : Accidentals::Sharps);
-  OrderVoicings(result.search.voicings, ParseOrder(text.order));
+  Chord chord;
+  chord.root = settings.rootPitchClass;
+  chord.bass = settings.bassPitchClass;
+  chord.formula = formula;
+  chord.thirdInterval = settings.thirdInterval;
+  chord.fifthInterval = settings.fifthInterval;
+  chord.omitThird = settings.omitThird;
+  chord.omitFifth = settings.omitFifth;
+  chord.spelling = command.flats ? Accidentals::Flats : Accidentals::Sharps;
+  const VoicedChord result = VoiceChord(session, chord);
+  const std::string& argument = result.argument;
   if (text.json) {
     SearchOutput search =
         SearchJson(argument, result.search, sounding, limit, settings.rootPitchClass);

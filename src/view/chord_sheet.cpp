@@ -38,7 +38,7 @@ QRectF HeadingBox(double width) {
 void PaintHeading(QPainter& painter, const ChordSheet& sheet, double width) {
   painter.setFont(HeadingFont());
   painter.setPen(Qt::black);
-  painter.drawText(HeadingBox(width), kHeadingFlags, sheet.heading);
+  painter.drawText(HeadingBox(width), kHeadingFlags, QString::fromStdString(sheet.heading));
 }
 
 // The diagrams from `first`, `rows` rows of `columns`, below the heading.
@@ -51,11 +51,11 @@ void PaintRows(QPainter& painter, const ChordSheet& sheet, int first, int rows, 
     const int cellWidth = sheet.CellWidth();
     QPointF at(kSheetMargin + (slot % columns) * cellWidth, top + (slot / columns) * kRowHeight);
     const SheetDiagram& diagram = sheet.diagrams[static_cast<std::size_t>(index)];
-    if (!diagram.caption.isEmpty()) {
+    if (!diagram.caption.empty()) {
       painter.setFont(CaptionFont());
       painter.setPen(Qt::black);
       painter.drawText(QRectF(at.x() + 10, at.y(), cellWidth - 10, kSheetCaptionHeight),
-                       Qt::AlignLeft | Qt::AlignVCenter, diagram.caption);
+                       Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(diagram.caption));
     }
     if (diagram.noChord) {
       painter.setFont(HeadingFont());
@@ -82,9 +82,10 @@ int SheetColumns(double pageWidth, int cellWidth) {
 }
 
 double SheetHeadingHeight(const ChordSheet& sheet, double width) {
-  if (sheet.heading.isEmpty()) return kSheetHeadingHeight;
+  if (sheet.heading.empty()) return kSheetHeadingHeight;
   const QFontMetricsF metrics(HeadingFont());
-  const QRectF used = metrics.boundingRect(HeadingBox(width), kHeadingFlags, sheet.heading);
+  const QRectF used =
+      metrics.boundingRect(HeadingBox(width), kHeadingFlags, QString::fromStdString(sheet.heading));
   return std::max<double>(kSheetHeadingHeight, used.height() + kHeadingGap);
 }
 

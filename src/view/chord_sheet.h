@@ -5,31 +5,15 @@
 #include <atomic>
 #include <vector>
 
-#include "search/fingering.h"
+#include "session/sheet_model.h"
 #include "view/layout/diagram_layout.h"
 
 namespace corvanta {
 
-// A page of chord diagrams for paper or a song sheet: a heading (the chord
-// symbol and the tuning), then the diagrams in rows, each with an optional
-// caption above it. Every device draws it with the same code as the screen.
-struct SheetDiagram {
-  std::vector<int> frets;  // one value per string, as many on every diagram of a sheet
-  QString caption;         // above the diagram, e.g. the symbol of a chord's first voicing
-  bool noChord = false;    // a song's "N.C.": the cell says so in place of a diagram
-};
-
-struct ChordSheet {
-  QString heading;
-  std::vector<SheetDiagram> diagrams;
-  bool leftHanded = false;
-  int capo = 0;
-  // The instrument's strings, as the diagram picture draws them: each
-  // string's first fret counted from the capo (a short string's), and with
-  // bassByPitch the open pitches that say which string sounds the bass.
-  std::vector<int> stringStarts;
-  std::vector<int> openPitches;
-  bool bassByPitch = false;
+// The sheet model as the painter draws it, with what only drawing needs.
+struct ChordSheet : SheetModel {
+  ChordSheet() = default;
+  explicit ChordSheet(SheetModel model) : SheetModel(std::move(model)) {}
   // Set from another thread to stop a drawing being written: its painting
   // stops at the next diagram and nothing is written.
   const std::atomic<bool>* cancel = nullptr;

@@ -66,7 +66,7 @@ QString WriteSheetSvg(const ChordSheet& sheet, const QString& path) {
   svg.setOutputDevice(&buffer);
   svg.setSize(size.toSize());
   svg.setViewBox(QRectF(QPointF(0, 0), size));
-  svg.setTitle(sheet.heading);
+  svg.setTitle(QString::fromStdString(sheet.heading));
   {
     QPainter painter(&svg);
     PaintSheetPicture(painter, sheet, columns);
@@ -85,7 +85,7 @@ QString WriteSheetPdf(const ChordSheet& sheet, const QString& path) {
   {
     QPdfWriter pdf(&buffer);
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setTitle(sheet.heading);
+    pdf.setTitle(QString::fromStdString(sheet.heading));
     pdf.setCreator("Corvanta");
     if (sheet.diagrams.size() <= 1) {
       // One diagram: a page the size of the drawing, at twice the sheet's

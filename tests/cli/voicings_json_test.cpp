@@ -5,7 +5,8 @@
 #include "cli/output.h"
 #include "search/difficulty.h"
 #include "search/search_argument.h"
-#include "session/current_chord.h"
+#include "session/session.h"
+#include "session/sounding_symbol.h"
 #include "theory/catalogue.h"
 #include "theory/interval_names.h"
 #include "view/layout/diagram_layout.h"
@@ -69,7 +70,7 @@ TEST(VoicingsJson, matchesTheReferenceTreeOnEveryInstrument) {
         ChordEntry entry;
         entry.ChooseRoot(row % 12);
         entry.ChooseType(row);
-        InstrumentChordResult result = SearchChordOn(entry, instrument, capo);
+        VoicedChord result = VoiceEntry(entry, instrument, capo);
         const auto& voicings = result.search.voicings;
         nlohmann::json reference = nlohmann::json::array();
         const ChordContext chord = ChordContextOf(result.search, entry.state.rootPitchClass);

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "reference_search.h"
+#include "search/fret_window.h"
 #include "theory/catalogue.h"
 #include "theory/formula.h"
 #include "theory/note_names.h"
@@ -232,6 +233,23 @@ TEST(InstrumentSearch, aCapoRaisesEveryStringAndTheShortStringsStart) {
   EXPECT_EQ(raised.strings[0].pitch, 69);
   EXPECT_EQ(raised.strings[0].firstFret, 3);
   EXPECT_EQ(raised.strings[1].pitch, 52);
+}
+
+// A search never places a bass or a window's top past the instrument's neck:
+// a 24-fret search on a soprano ukulele is its 15-fret search.
+TEST(InstrumentSearch, neverReachesPastTheInstrumentsNeck) {
+  const Instrument& ukulele = *FindInstrument("ukulele");
+  ASSERT_EQ(ukulele.neckFrets, 15);
+  SearchSettings wide = Chord(0, 0), neck = Chord(0, 0);
+  wide.fretCount = 24;
+  neck.fretCount = ukulele.neckFrets;
+  const InstrumentSearchResult found = SearchOnInstrument(ukulele, {0, 4, 7}, wide);
+  EXPECT_EQ(KeysOf(found), KeysOf(SearchOnInstrument(ukulele, {0, 4, 7}, neck)));
+  for (const Voicing& voicing : found.voicings)
+    EXPECT_LT(voicing.highest, ukulele.neckFrets + enumeration::kWindowWidth)
+        << VoicingKeyText(voicing);
+  // The guitar keeps its whole 24-fret neck.
+  EXPECT_EQ(FindInstrument("guitar")->neckFrets, kNeckFrets);
 }
 
 }  // namespace

@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "session/current_chord.h"
 #include "session/placed_fingering.h"
+#include "session/session.h"
+#include "session/sounding_symbol.h"
 #include "symbols/symbol_query.h"
 
 namespace corvanta {
@@ -16,7 +17,7 @@ using Values = std::vector<int>;
 std::vector<Voicing> FingeringsOf(const char* symbol) {
   ChordEntry entry;
   ReadTypedChord(entry, symbol, ChordNotation::Classic);
-  return SearchChordOn(entry, BuiltInInstruments().front()).search.voicings;
+  return VoiceEntry(entry, BuiltInInstruments().front()).search.voicings;
 }
 
 // The voicings of a chord, easiest first, and where a shape stands among them.

@@ -8,8 +8,9 @@
 
 #include "instrument/capo.h"
 #include "search/search_argument.h"
-#include "session/current_chord.h"
+#include "session/session.h"
 #include "session/sheet_heading.h"
+#include "session/sounding_symbol.h"
 #include "theory/catalogue.h"
 
 namespace corvanta {
@@ -150,7 +151,7 @@ TEST(Capo, soundsTheFretsAboveItAndClampsItsSetting) {
 
 const Instrument& Guitar() { return *FindInstrument("guitar"); }
 
-std::vector<std::string> Keys(const InstrumentChordResult& result) {
+std::vector<std::string> Keys(const VoicedChord& result) {
   std::vector<std::string> keys;
   for (const Voicing& voicing : result.search.voicings) keys.push_back(VoicingKeyText(voicing));
   return keys;
@@ -169,7 +170,7 @@ TEST(Capo, findsFingeringsThatSoundTheChordAboveTheCapo) {
         ChordEntry entry;
         entry.ChooseRoot(root);
         entry.ChooseType(row);
-        InstrumentChordResult withCapo = SearchChordOn(entry, Guitar(), capo);
+        VoicedChord withCapo = VoiceEntry(entry, Guitar(), capo);
         std::set<int> tones(withCapo.search.chordTones.begin(), withCapo.search.chordTones.end());
         for (const std::string& key : Keys(withCapo)) {
           auto frets = ParseKeyFrets(key);
@@ -193,10 +194,10 @@ TEST(Capo, ofZeroChangesNothingAndEqualsTheRaisedTuning) {
   ChordEntry entry;
   entry.ChooseRoot(9);
   entry.ToggleDegree(15);
-  EXPECT_EQ(Keys(SearchChordOn(entry, Guitar(), 0)), Keys(SearchChordOn(entry, Guitar())));
+  EXPECT_EQ(Keys(VoiceEntry(entry, Guitar(), 0)), Keys(VoiceEntry(entry, Guitar())));
   // Capo 3 over 12 frets: the search of the tuning three semitones up over 9.
-  InstrumentChordResult capo3 = SearchChordOn(entry, Guitar(), 3);
-  SearchSettings raised = SettingsOf(entry.state);
+  VoicedChord capo3 = VoiceEntry(entry, Guitar(), 3);
+  SearchSettings raised = SettingsFor(Session{}, ChordOfEntry(entry.state));
   raised.fretCount = 9;
   EXPECT_EQ(Keys(capo3),
             Keys(SearchOnInstrument(InstrumentWithCapo(Guitar(), 3),
@@ -234,8 +235,8 @@ TEST(CapoShapes, searchTheShapeAboveTheCapoAndSoundItRaised) {
       shape.ChooseType(3);
       // The shapes are the chord's fingerings without a capo, over the frets
       // left above it.
-      InstrumentChordResult found = SearchChordOn(shape, Guitar(), capo, CapoNames::Shapes);
-      SearchSettings plain = SettingsOf(shape.state);
+      VoicedChord found = VoiceEntry(shape, Guitar(), capo, CapoNames::Shapes);
+      SearchSettings plain = SettingsFor(Session{}, ChordOfEntry(shape.state));
       plain.fretCount -= capo;
       EXPECT_EQ(Keys(found),
                 Keys(SearchOnInstrument(
@@ -246,7 +247,7 @@ TEST(CapoShapes, searchTheShapeAboveTheCapoAndSoundItRaised) {
       sounding.ChooseRoot(WrapPitchClass(root + capo));
       sounding.ChooseType(3);
       std::set<int> tones;
-      for (int tone : SearchChordOn(sounding, Guitar()).search.chordTones) tones.insert(tone);
+      for (int tone : VoiceEntry(sounding, Guitar()).search.chordTones) tones.insert(tone);
       for (const std::string& key : Keys(found)) {
         SoundingNotes notes = NotesOfFingering(*ParseKeyFrets(key), kStandardTuning, capo);
         std::set<int> heard(notes.pitchClasses.begin(), notes.pitchClasses.end());

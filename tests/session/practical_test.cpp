@@ -5,8 +5,9 @@
 #include <set>
 
 #include "search/practical_search.h"
-#include "session/current_chord.h"
 #include "session/placed_fingering.h"
+#include "session/session.h"
+#include "session/sounding_symbol.h"
 #include "symbols/symbol_query.h"
 #include "theory/note_names.h"
 
@@ -17,7 +18,7 @@ using Values = std::vector<int>;
 constexpr int x = kMuted;
 
 struct Found {
-  InstrumentChordResult result;
+  VoicedChord result;
   ChordEntry entry;
 };
 
@@ -25,7 +26,7 @@ Found Search(const char* symbol, bool practical, const char* instrument = "guita
   Found found;
   ReadTypedChord(found.entry, symbol, ChordNotation::Standard);
   found.result =
-      SearchChordOn(found.entry, *FindInstrument(instrument), 0, CapoNames::Sounding, practical);
+      VoiceEntry(found.entry, *FindInstrument(instrument), 0, CapoNames::Sounding, practical);
   return found;
 }
 
@@ -114,7 +115,7 @@ TEST(PracticalVoicings, offLeavesTheStrictSearchAsItIs) {
   for (const char* symbol : {"C", "G7", "Am7/G", "C5"}) {
     ChordEntry entry;
     ReadTypedChord(entry, symbol, ChordNotation::Standard);
-    EXPECT_EQ(SearchChordOn(entry, BuiltInInstruments().front()).search.voicings,
+    EXPECT_EQ(VoiceEntry(entry, BuiltInInstruments().front()).search.voicings,
               Search(symbol, false).result.search.voicings);
   }
 }

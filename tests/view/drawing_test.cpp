@@ -135,7 +135,7 @@ class DrawingTest : public QObject {
     QTemporaryDir folder;
     ChordSheet sheet;
     sheet.heading = "many";
-    for (int i = 0; i < 60; ++i) sheet.diagrams.push_back({{99, 3, 2, 0, 1, 0}, QString()});
+    for (int i = 0; i < 60; ++i) sheet.diagrams.push_back({{99, 3, 2, 0, 1, 0}, std::string()});
     QString path = folder.filePath("sheet.pdf");
     QCOMPARE(WriteSheetPdf(sheet, path), QString());
     QFile file(path);
@@ -152,8 +152,8 @@ class DrawingTest : public QObject {
   // single diagram's PDF page is the drawing's own size, at twice the scale.
   void headingsWrapAndASingleDiagramFillsItsPdfPage() {
     ChordSheet one;
-    one.heading = QString::fromUtf8("Am/7  \u2014  Standard tuning, capo 2");
-    one.diagrams = {{{99, 0, 2, 0, 1, 0}, QString()}};
+    one.heading = "Am/7  \u2014  Standard tuning, capo 2";
+    one.diagrams = {{{99, 0, 2, 0, 1, 0}, std::string()}};
     const QSizeF picture = SheetPictureSize(one, 1);
     QVERIFY(SheetHeadingHeight(one, picture.width()) > kSheetHeadingHeight);
     ChordSheet plain = one;
@@ -182,7 +182,7 @@ class DrawingTest : public QObject {
   void anUnwritableExportFailsAndLeavesNoFile() {
     QTemporaryDir folder;
     ChordSheet sheet;
-    sheet.diagrams = {{{0, 2, 2, 1, 0, 0}, QString()}};
+    sheet.diagrams = {{{0, 2, 2, 1, 0, 0}, std::string()}};
     QString missing = folder.filePath("no/such/folder/x.png");
     QVERIFY(!WriteSheetPng(sheet, missing, 2).isEmpty());
     QVERIFY(!QFile::exists(missing));
@@ -198,7 +198,7 @@ class DrawingTest : public QObject {
   void cancelledAndOversizedExportsWriteNothing() {
     QTemporaryDir folder;
     ChordSheet sheet;
-    sheet.diagrams.assign(40, {{0, 2, 2, 1, 0, 0}, QString()});
+    sheet.diagrams.assign(40, {{0, 2, 2, 1, 0, 0}, std::string()});
     std::atomic<bool> cancel{true};
     sheet.cancel = &cancel;
     QCOMPARE(WriteSheetPng(sheet, folder.filePath("a.png"), 1), QString(kCancelledExport));
@@ -206,7 +206,7 @@ class DrawingTest : public QObject {
     QCOMPARE(WriteSheetPdf(sheet, folder.filePath("a.pdf")), QString(kCancelledExport));
     QVERIFY(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     sheet.cancel = nullptr;
-    sheet.diagrams.assign(400, {{0, 2, 2, 1, 0, 0}, QString()});
+    sheet.diagrams.assign(400, {{0, 2, 2, 1, 0, 0}, std::string()});
     const QString huge = WriteSheetPng(sheet, folder.filePath("huge.png"), 8);
     QVERIFY2(huge.contains("lower the scale"), qPrintable(huge));
     QVERIFY(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());

@@ -1,0 +1,64 @@
+#include "session/session.h"
+
+#include <algorithm>
+
+#include "search/search_argument.h"
+
+namespace corvanta {
+
+void TakeEntryOptions(Session& session, const ChordEntryState& state) {
+  session.fretCount = state.fretCount;
+  session.span = state.span;
+  session.noFullBarres = state.noFullBarres;
+  session.simpleChords = state.simpleChords;
+  session.leftHanded = state.leftHanded;
+}
+
+SearchSettings SettingsFor(const Session& session, const Chord& chord) {
+  SearchSettings settings;
+  settings.fretCount = std::max(1, session.fretCount - ClampCapo(session.capo));
+  settings.span = session.span;
+  settings.noFullBarres = session.noFullBarres;
+  settings.simpleChords = session.simpleChords;
+  settings.practical = session.practical;
+  settings.omitThird = chord.omitThird;
+  settings.omitFifth = chord.omitFifth;
+  settings.thirdInterval = chord.thirdInterval;
+  settings.fifthInterval = chord.fifthInterval;
+  settings.rootPitchClass = chord.root;
+  settings.bassPitchClass = chord.bass;
+  return settings;
+}
+
+Instrument SearchedInstrument(const Session& session) {
+  return InstrumentUnderCapo(session.instrument, session.capo, session.capoNames);
+}
+
+Instrument SoundingInstrument(const Session& session) {
+  return InstrumentWithCapo(session.instrument, session.capo);
+}
+
+VoicedChord VoiceChord(const Session& session, const Chord& chord) {
+  VoicedChord voiced;
+  voiced.argument = chord.SearchArgument();
+  // The argument is built from whole pitch classes, so it parses.
+  const ParsedArgument parsed = ParseSearchArgument(voiced.argument);
+  const SearchSettings settings = SettingsFor(session, chord);
+  voiced.search = SearchOnInstrument(SearchedInstrument(session), parsed.numbers, settings);
+  OrderVoicings(voiced.search.voicings, session.order);
+  voiced.names = ListChordNames(voiced.search.chordTones, chord.bass, chord.spelling);
+  return voiced;
+}
+
+VoicedChord VoiceEntry(const ChordEntry& entry, const Instrument& instrument, int capo,
+                       CapoNames names, bool practical) {
+  Session session;
+  session.instrument = instrument;
+  session.capo = capo;
+  session.capoNames = names;
+  session.practical = practical;
+  TakeEntryOptions(session, entry.state);
+  return VoiceChord(session, ChordOfEntry(entry.state));
+}
+
+}  // namespace corvanta

@@ -1,0 +1,15 @@
+#include "session/sheet_model.h"
+
+#include "search/instrument_search.h"
+
+namespace corvanta {
+
+void DescribeStrings(SheetModel& sheet, const Instrument& tuned, int capo) {
+  const Instrument underCapo = InstrumentWithCapo(tuned, capo);
+  sheet.capo = capo;
+  sheet.stringStarts = underCapo.FirstFrets();
+  sheet.openPitches = underCapo.StandardPitches();
+  sheet.bassByPitch = !tuned.classicTuning;
+}
+
+}  // namespace corvanta

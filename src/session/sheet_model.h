@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "instrument/instrument.h"
+
+namespace corvanta {
+
+// A page of chord diagrams, as the window exports and prints it and the CLI
+// draws it: a heading (the chords, the tuning and the capo line), then the
+// diagrams, each with an optional caption above it. One painter draws it on
+// every device.
+struct SheetDiagram {
+  std::vector<int> frets;  // one value per string, as many on every diagram of a sheet
+  std::string caption;     // UTF-8, above the diagram: the symbol of a chord's first voicing
+  bool noChord = false;    // a song's "N.C.": the cell says so in place of a diagram
+  bool operator==(const SheetDiagram&) const = default;
+};
+
+struct SheetModel {
+  std::string heading;  // UTF-8
+  std::vector<SheetDiagram> diagrams;
+  bool leftHanded = false;
+  int capo = 0;
+  // The instrument's strings, as the diagram picture draws them: each
+  // string's first fret counted from the capo (a short string's), and with
+  // bassByPitch the open pitches that say which string sounds the bass.
+  std::vector<int> stringStarts;
+  std::vector<int> openPitches;
+  bool bassByPitch = false;
+  bool operator==(const SheetModel&) const = default;
+};
+
+// The strings of an instrument in its tuning under a capo, as the sheet's
+// diagrams draw them. The bass mark follows the pitches on every instrument
+// but one in the classic tuning, whose octaves are a table's and whose
+// diagrams mark the lowest sounding string.
+void DescribeStrings(SheetModel& sheet, const Instrument& tuned, int capo);
+
+}  // namespace corvanta
