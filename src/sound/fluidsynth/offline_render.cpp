@@ -43,8 +43,10 @@ std::optional<RenderedAudio> RenderOffline(const std::vector<MidiCall>& calls,
   Synth engine;
   if (!engine.settings) return std::nullopt;
   fluid_settings_setnum(engine.settings, "synth.sample-rate", kRenderSampleRate);
+  // Only the samples of the program played are read (see SynthChannel).
+  fluid_settings_setint(engine.settings, "synth.dynamic-sample-loading", 1);
   engine.synth = new_fluid_synth(engine.settings);
-  if (!engine.synth || fluid_synth_sfload(engine.synth, soundfont.c_str(), 1) == FLUID_FAILED) {
+  if (!engine.synth || fluid_synth_sfload(engine.synth, soundfont.c_str(), 0) == FLUID_FAILED) {
     return std::nullopt;
   }
   RenderedAudio audio;
