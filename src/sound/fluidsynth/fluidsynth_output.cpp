@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "sound/fluidsynth/program_soundfont.h"
 #include "sound/fluidsynth/soundfont.h"
 
 namespace corvanta {
@@ -35,10 +36,12 @@ struct FluidSynthOutput::Engine {
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
   fluid_audio_driver_t* driver = nullptr;
+  std::unique_ptr<ProgramSoundfont> soundfont;
   std::string driverName;
 
   ~Engine() {
     if (driver) delete_fluid_audio_driver(driver);
+    soundfont.reset();
     if (synth) delete_fluid_synth(synth);
     if (settings) delete_fluid_settings(settings);
   }
@@ -66,9 +69,6 @@ void SendToSynth(fluid_synth_t* synth, const MidiEvent& event) {
       break;
     case kNoteOff:
       fluid_synth_noteoff(synth, kChannel, event.data1 & 0x7F);
-      break;
-    case kProgramChange:
-      fluid_synth_program_change(synth, kChannel, event.data1 & 0x7F);
       break;
     default:
       break;  // nothing else is ever sent
@@ -121,9 +121,17 @@ void SynthChannel::SetVolume(fluid_synth_t* synth, std::uint32_t volume) {
 
 void SynthChannel::Select(fluid_synth_t* synth) {
   if (kept_) fluid_synth_set_gain(synth, static_cast<float>(Gain()));
-  fluid_synth_program_change(synth, kChannel, program_);
-  selected_ = true;
+  Choose(synth);
   kept_ = false;
+}
+
+void SynthChannel::Choose(fluid_synth_t* synth) {
+  if (soundfont_) {
+    soundfont_->Select(kChannel, program_);
+  } else {
+    fluid_synth_program_change(synth, kChannel, program_);
+  }
+  selected_ = true;
 }
 
 void SynthChannel::Send(fluid_synth_t* synth, const MidiEvent& event) {
@@ -135,7 +143,8 @@ void SynthChannel::Send(fluid_synth_t* synth, const MidiEvent& event) {
       return;
     }
     fluid_synth_set_gain(synth, static_cast<float>(Gain()));
-    selected_ = true;
+    Choose(synth);
+    return;
   }
   if (!synth) return;  // a note while loading is not heard
   // Before the note starts: its samples are read when the program is chosen.
@@ -187,10 +196,13 @@ void FluidSynthOutput::Load(std::string soundfont) {
   }
   if (!engine->driver) return;  // no sound card: stay silent
   // No program on any channel yet (FluidSynth's reset would read the piano
-  // on fifteen channels and the drum kit on the tenth).
-  if (fluid_synth_sfload(engine->synth, soundfont.c_str(), 0) == FLUID_FAILED) return;
+  // on fifteen channels and the drum kit on the tenth), and the presets of
+  // one program only.
+  engine->soundfont = std::make_unique<ProgramSoundfont>(engine->synth, soundfont);
+  if (!engine->soundfont->Loaded()) return;
   std::lock_guard lock(mutex_);
   // The patch change sent while loading, before any note is heard.
+  channel_.UseSoundfont(engine->soundfont.get());
   channel_.Select(engine->synth);
   engine_ = std::move(engine);
   ready_ = true;

@@ -15,6 +15,8 @@ struct _fluid_synth_t;  // FluidSynth's synthesizer, kept out of this header
 
 namespace corvanta {
 
+class ProgramSoundfont;
+
 // The synthesizer's channel as the window and the renderer drive it: events
 // and volume settings, with every instrument item at one loudness. General
 // MIDI programs differ by up to 12 dB in this soundfont; each program's gain
@@ -33,9 +35,14 @@ class SynthChannel {
   void SetVolume(_fluid_synth_t* synth, std::uint32_t volume);
   // Selects the channel's program, with the gain of what was kept.
   void Select(_fluid_synth_t* synth);
+  // Programs are chosen through the soundfont (none: the synthesizer's own).
+  void UseSoundfont(ProgramSoundfont* soundfont) { soundfont_ = soundfont; }
   double Gain() const;
 
  private:
+  void Choose(_fluid_synth_t* synth);
+
+  ProgramSoundfont* soundfont_ = nullptr;
   int program_ = 0;
   double volume_ = 1.0;
   bool selected_ = false;
