@@ -16,10 +16,7 @@
 #include <QTest>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 
-#include "app/sound_devices.h"
 #include "app/tform1.h"
 #include "peak_memory.h"
 #include "sound/fluidsynth/fluidsynth_output.h"
@@ -59,31 +56,6 @@ void ToggleOmitFifth(benchmark::State& state, TForm1& window) {
   }
   state.counters["fingerings"] = static_cast<double>(window.Result().search.voicings.size());
 }
-
-// The window as it starts, with its synthesizer from the module, once the
-// soundfont has loaded and a click on the first diagram has strummed it:
-// the resident memory then (target: 50 MB) and the peak. Registered first,
-// so that no other benchmark has grown the heap before it.
-void WindowMemoryAfterFirstStrum(benchmark::State& state) {
-  for (auto _ : state) {
-    SoundDevices sound;
-    auto window = std::make_unique<TForm1>(sound.DefaultOutput());
-    sound.AttachMenu(*window);
-    window->resize(1280, 800);
-    window->show();
-    (void)QTest::qWaitForWindowExposed(window.get());
-    Flush();
-    sound.BuiltIn()->WaitUntilLoaded();
-    QTest::mouseClick(window->findChild<DiagramSheet*>("Image1"), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(50, 60));
-    window->Player().WaitUntilIdle();
-    state.counters["rss_MB"] = ResidentMegabytes();
-    // 0 where no audio device plays it: then no soundfont was read.
-    state.counters["sounding"] = sound.BuiltIn()->Ready() ? 1 : 0;
-  }
-  state.counters["peak_MB"] = PeakResidentMegabytes();
-}
-BENCHMARK(WindowMemoryAfterFirstStrum)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void StartupToFirstPaint(benchmark::State& state) {
   for (auto _ : state) {
@@ -277,10 +249,6 @@ void QuietSizeHintWarnings(QtMsgType type, const QMessageLogContext&, const QStr
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // The window opens its synthesizer module from here, as from its own folder.
-  const std::string modules =
-      std::filesystem::path(CORVANTA_SYNTH_OUTPUT_MODULE).parent_path().string();
-  setenv("CORVANTA_MODULE_PATH", modules.c_str(), 0);
   qInstallMessageHandler(QuietSizeHintWarnings);
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
