@@ -1,12 +1,15 @@
 // Whole processes, CPU time included their dynamic loading: corvanta-cli
-// search against a minimal program linking only the search library.
+// search against a minimal program linking only the search library; the
+// peak memory of strum --wav and the window's memory after its first strum.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -47,6 +50,37 @@ BENCHMARK(CliSearchProcess)->UseManualTime()->Unit(benchmark::kMillisecond)->Ite
 
 void MinimalSearchProcess(benchmark::State& state) { RunProcess(state, {MINIMAL_SEARCH_PATH}); }
 BENCHMARK(MinimalSearchProcess)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(100);
+
+// strum --wav of a six-string chord on the window's first instrument: the
+// whole process's peak memory, the soundfont read with it (target: 60 MB).
+void StrumWavPeakMemory(benchmark::State& state) {
+  std::vector<std::string> arguments{CORVANTA_CLI_PATH, "strum", "0 2 2 1 0 0", "--wav",
+                                     "/tmp/corvanta-bench-strum.wav"};
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  double peak = 0;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    if (posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+      state.SkipWithError("cannot start the program");
+      break;
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      state.SkipWithError("strum --wav failed (no soundfont installed?)");
+      break;
+    }
+    state.SetIterationTime(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    peak = std::max(peak, static_cast<double>(usage.ru_maxrss) / 1024.0);
+  }
+  state.counters["peak_MB"] = peak;
+}
+BENCHMARK(StrumWavPeakMemory)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 #ifdef CORVANTA_WINDOW_PATH
 // Wall time from launch to exit of a program that ends at its first paint.
@@ -130,6 +164,30 @@ void CliDiagramToPng(benchmark::State& state) {
   if (theirs > 0) state.counters["ratio"] = ours / theirs;
 }
 BENCHMARK(CliDiagramToPng)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The window strummed once its soundfont has loaded: its resident memory
+// then (target: 50 MB), at the first paint, and its peak; "sounding" is 0
+// where no audio device plays it, and then no soundfont is read.
+void WindowMemoryAfterFirstStrum(benchmark::State& state) {
+  const std::string command = std::string("XDG_CONFIG_HOME=/tmp/corvanta-bench-config ") +
+                              WINDOW_FIRST_STRUM_PATH + " 2>/dev/null";
+  double painted = 0, strummed = 0, peak = 0, sounding = 0;
+  for (auto _ : state) {
+    std::FILE* child = popen(command.c_str(), "r");
+    if (child == nullptr ||
+        std::fscanf(child, "%lf %lf %lf %lf", &painted, &strummed, &peak, &sounding) != 4) {
+      if (child != nullptr) pclose(child);
+      state.SkipWithError("the window did not strum");
+      break;
+    }
+    pclose(child);
+  }
+  state.counters["painted_MB"] = painted;
+  state.counters["rss_MB"] = strummed;
+  state.counters["peak_MB"] = peak;
+  state.counters["sounding"] = sounding;
+}
+BENCHMARK(WindowMemoryAfterFirstStrum)->Unit(benchmark::kMillisecond)->Iterations(3);
 #endif
 
 }  // namespace

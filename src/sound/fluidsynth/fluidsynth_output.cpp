@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "sound/fluidsynth/program_soundfont.h"
 #include "sound/fluidsynth/soundfont.h"
 
 namespace corvanta {
@@ -35,10 +36,12 @@ struct FluidSynthOutput::Engine {
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
   fluid_audio_driver_t* driver = nullptr;
+  std::unique_ptr<ProgramSoundfont> soundfont;
   std::string driverName;
 
   ~Engine() {
     if (driver) delete_fluid_audio_driver(driver);
+    soundfont.reset();
     if (synth) delete_fluid_synth(synth);
     if (settings) delete_fluid_settings(settings);
   }
@@ -66,9 +69,6 @@ void SendToSynth(fluid_synth_t* synth, const MidiEvent& event) {
       break;
     case kNoteOff:
       fluid_synth_noteoff(synth, kChannel, event.data1 & 0x7F);
-      break;
-    case kProgramChange:
-      fluid_synth_program_change(synth, kChannel, event.data1 & 0x7F);
       break;
     default:
       break;  // nothing else is ever sent
@@ -112,14 +112,43 @@ void SynthChannel::SetVolume(fluid_synth_t* synth, std::uint32_t volume) {
   std::uint32_t left = volume & 0xFFFF;
   std::uint32_t right = volume >> 16;
   volume_ = static_cast<double>(std::max(left, right)) / 0xFFFF;
+  if (!synth) {
+    kept_ = true;
+    return;
+  }
   fluid_synth_set_gain(synth, static_cast<float>(Gain()));
 }
 
-void SynthChannel::Send(fluid_synth_t* synth, const MidiEvent& event) {
-  if ((event.status & kStatusKind) == kProgramChange) {
-    program_ = event.data1 & 0x7F;
-    fluid_synth_set_gain(synth, static_cast<float>(Gain()));
+void SynthChannel::Select(fluid_synth_t* synth) {
+  if (kept_) fluid_synth_set_gain(synth, static_cast<float>(Gain()));
+  Choose(synth);
+  kept_ = false;
+}
+
+void SynthChannel::Choose(fluid_synth_t* synth) {
+  if (soundfont_) {
+    soundfont_->Select(kChannel, program_);
+  } else {
+    fluid_synth_program_change(synth, kChannel, program_);
   }
+  selected_ = true;
+}
+
+void SynthChannel::Send(fluid_synth_t* synth, const MidiEvent& event) {
+  const std::uint8_t kind = event.status & kStatusKind;
+  if (kind == kProgramChange) {
+    program_ = event.data1 & 0x7F;
+    if (!synth) {
+      kept_ = true;
+      return;
+    }
+    fluid_synth_set_gain(synth, static_cast<float>(Gain()));
+    Choose(synth);
+    return;
+  }
+  if (!synth) return;  // a note while loading is not heard
+  // Before the note starts: its samples are read when the program is chosen.
+  if (kind == kNoteOn && !selected_) Select(synth);
   SendToSynth(synth, event);
 }
 
@@ -150,11 +179,10 @@ void FluidSynthOutput::Load(std::string soundfont) {
   // Samples load when a program is chosen: a few instruments instead of the
   // whole 140 MB General MIDI set in memory.
   fluid_settings_setint(engine->settings, "synth.dynamic-sample-loading", 1);
+  if (soundfont.empty()) return;
   engine->synth = new_fluid_synth(engine->settings);
-  if (!engine->synth || soundfont.empty() ||
-      fluid_synth_sfload(engine->synth, soundfont.c_str(), 1) == FLUID_FAILED) {
-    return;
-  }
+  if (!engine->synth) return;
+  // The audio device first: without one the soundfont is not read at all.
   for (const char* name : {"pipewire", "pulseaudio", "alsa"}) {
     // ALSA reports a missing card on stderr by itself; ask it only when the
     // machine has a sound card.
@@ -167,7 +195,15 @@ void FluidSynthOutput::Load(std::string soundfont) {
     }
   }
   if (!engine->driver) return;  // no sound card: stay silent
+  // No program on any channel yet (FluidSynth's reset would read the piano
+  // on fifteen channels and the drum kit on the tenth), and the presets of
+  // one program only.
+  engine->soundfont = std::make_unique<ProgramSoundfont>(engine->synth, soundfont);
+  if (!engine->soundfont->Loaded()) return;
   std::lock_guard lock(mutex_);
+  // The patch change sent while loading, before any note is heard.
+  channel_.UseSoundfont(engine->soundfont.get());
+  channel_.Select(engine->synth);
   engine_ = std::move(engine);
   ready_ = true;
 }
@@ -180,12 +216,12 @@ std::string FluidSynthOutput::AudioDriver() const {
 void FluidSynthOutput::ShortMessage(std::uint32_t message) {
   std::lock_guard lock(mutex_);
   auto event = decoder_.Decode(message);
-  if (ready_ && event) channel_.Send(engine_->synth, *event);
+  if (event) channel_.Send(ready_ ? engine_->synth : nullptr, *event);
 }
 
 void FluidSynthOutput::SetVolume(std::uint32_t volume) {
   std::lock_guard lock(mutex_);
-  if (ready_) channel_.SetVolume(engine_->synth, volume);
+  channel_.SetVolume(ready_ ? engine_->synth : nullptr, volume);
 }
 
 }  // namespace corvanta

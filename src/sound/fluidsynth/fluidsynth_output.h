@@ -15,21 +15,38 @@ struct _fluid_synth_t;  // FluidSynth's synthesizer, kept out of this header
 
 namespace corvanta {
 
+class ProgramSoundfont;
+
 // The synthesizer's channel as the window and the renderer drive it: events
 // and volume settings, with every instrument item at one loudness. General
 // MIDI programs differ by up to 12 dB in this soundfont; each program's gain
 // is trimmed (measured with strummed six-string chords) so that a strum
 // peaks near -3.5 dBFS at full volume, never clipping.
+//
+// The soundfont is loaded with no program on any channel, so that only the
+// samples of the program played are read: a patch change selects its
+// program, and a note with none before it selects program 0. Without a
+// synthesizer (the live output's soundfont still loading) the patch change
+// and the volume are kept until Select.
 class SynthChannel {
  public:
   void Send(_fluid_synth_t* synth, const MidiEvent& event);
   // The volume value of a volume setting: the louder channel's word counts.
   void SetVolume(_fluid_synth_t* synth, std::uint32_t volume);
+  // Selects the channel's program, with the gain of what was kept.
+  void Select(_fluid_synth_t* synth);
+  // Programs are chosen through the soundfont (none: the synthesizer's own).
+  void UseSoundfont(ProgramSoundfont* soundfont) { soundfont_ = soundfont; }
   double Gain() const;
 
  private:
+  void Choose(_fluid_synth_t* synth);
+
+  ProgramSoundfont* soundfont_ = nullptr;
   int program_ = 0;
   double volume_ = 1.0;
+  bool selected_ = false;
+  bool kept_ = false;  // a patch change or volume came without a synthesizer
 };
 
 // The gain trim of a General MIDI program, in decibels (0 for unmeasured ones).

@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <ostream>
 
 #include "sound/fluidsynth/fluidsynth_output.h"
+#include "sound/fluidsynth/program_soundfont.h"
 #include "sound/midi_messages.h"
 
 namespace corvanta {
@@ -16,7 +18,9 @@ namespace {
 struct Synth {
   fluid_settings_t* settings = new_fluid_settings();
   fluid_synth_t* synth = nullptr;
+  std::unique_ptr<ProgramSoundfont> soundfont;
   ~Synth() {
+    soundfont.reset();
     if (synth) delete_fluid_synth(synth);
     if (settings) delete_fluid_settings(settings);
   }
@@ -43,13 +47,16 @@ std::optional<RenderedAudio> RenderOffline(const std::vector<MidiCall>& calls,
   Synth engine;
   if (!engine.settings) return std::nullopt;
   fluid_settings_setnum(engine.settings, "synth.sample-rate", kRenderSampleRate);
+  // Only the samples of the program played are read (see SynthChannel).
+  fluid_settings_setint(engine.settings, "synth.dynamic-sample-loading", 1);
   engine.synth = new_fluid_synth(engine.settings);
-  if (!engine.synth || fluid_synth_sfload(engine.synth, soundfont.c_str(), 1) == FLUID_FAILED) {
-    return std::nullopt;
-  }
+  if (!engine.synth) return std::nullopt;
+  engine.soundfont = std::make_unique<ProgramSoundfont>(engine.synth, soundfont);
+  if (!engine.soundfont->Loaded()) return std::nullopt;
   RenderedAudio audio;
   ShortMessageDecoder decoder;
   SynthChannel channel;
+  channel.UseSoundfont(engine.soundfont.get());
   auto framesFor = [](int ms) { return static_cast<std::size_t>(ms) * kRenderSampleRate / 1000; };
   for (const MidiCall& call : calls) {
     if (call.kind == MidiCall::Kind::ShortMessage) {
