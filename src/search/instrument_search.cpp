@@ -27,8 +27,10 @@ static_assert(kMaxFretCount - 1 + kWindowReach < kFretSlots,
 
 using Values = std::array<int, kMaxInstrumentStrings>;
 
-// Most bass placements meet at most a few hundred distinct candidates.
-constexpr std::size_t kTypicalCandidates = 1024;
+// The first windows over an open bass, the only ones that remember their
+// candidates, meet at most a hundred or so: the table starts that small
+// (clearing a larger one would cost more than the walk) and grows.
+constexpr std::size_t kTypicalCandidates = 128;
 // The largest common searches (24 frets on seven strings) keep under three
 // thousand voicings: one block that size, small enough for the allocator to
 // keep between searches, is never regrown or handed back on the way.
@@ -148,35 +150,19 @@ class InstrumentWalk {
   }
 
  private:
-  static std::uint64_t WithRank(std::uint64_t ranks, int value) {
-    return ranks << key_facts::kRankBits | key_facts::RankOf(value);
-  }
-
+  // What the walk knows of the free strings chosen so far; the key's facts
+  // and ranks are made only for the candidates that pass, from their values.
   struct Level {
     std::uint16_t sounded = 0;  // pitch classes of the free strings
     int playing = 0;            // sounding free strings
     int held = 0;               // free strings held at a fret
     int high = -1;              // highest fret of the free strings
     bool newBelowTop = false;   // a string at the fret below the top makes it new
-    std::uint64_t ranks = 0;    // the values' ranks so far (see ValueRanks)
-    VoicingFacts key;           // of every string so far, the fixed ones included
 
     // The next string at a fret sounding this pitch class.
-    Level With(int string, int fret, int pitchClass, bool makesNew) const {
-      Level next{static_cast<std::uint16_t>(sounded | ToneBit(pitchClass)),
-                 playing + 1,
-                 held + (fret > 0 ? 1 : 0),
-                 std::max(high, fret),
-                 newBelowTop || makesNew,
-                 WithRank(ranks, fret),
-                 key};
-      next.key.Add(string, fret);
-      return next;
-    }
-    Level Muted() const {
-      Level muted = *this;
-      muted.ranks = WithRank(ranks, kMuted);
-      return muted;
+    Level With(int fret, int pitchClass, bool makesNew) const {
+      return {static_cast<std::uint16_t>(sounded | ToneBit(pitchClass)), playing + 1,
+              held + (fret > 0 ? 1 : 0), std::max(high, fret), newBelowTop || makesNew};
     }
   };
 
@@ -270,13 +256,7 @@ class InstrumentWalk {
       highestFrom_[string] = std::max(highestFrom_[string + 1], highest);
       newBelowTop_[string] = NewBelowTop(string, window.hi);
     }
-    // The strings below the free ones are fixed for the whole window.
-    Level start;
-    for (int string = 0; string < firstFree; ++string) {
-      start.ranks = WithRank(start.ranks, candidate_[string]);
-      start.key.Add(string, candidate_[string]);
-    }
-    Walk(firstFree, start);
+    Walk(firstFree, Level{});
   }
 
   // Whether the strings from `string` on can still complete the chord:
@@ -298,8 +278,8 @@ class InstrumentWalk {
     for (int i = 0; i < choices.count; ++i) {
       const int fret = choices.frets[i];
       candidate_[string] = fret;
-      const Level next = level.With(string, fret, pitchClass_[string][i],
-                                    fret == top_ - 1 && newBelowTop_[string]);
+      const Level next =
+          level.With(fret, pitchClass_[string][i], fret == top_ - 1 && newBelowTop_[string]);
       if (last) {
         Complete(next);
       } else {
@@ -307,11 +287,10 @@ class InstrumentWalk {
       }
     }
     candidate_[string] = kMuted;
-    const Level muted = level.Muted();
     if (last) {
-      Complete(muted);
+      Complete(level);
     } else {
-      Walk(string + 1, muted);
+      Walk(string + 1, level);
     }
   }
 
@@ -343,17 +322,15 @@ class InstrumentWalk {
     // windows over an open bass, where open strings first become choices),
     // a candidate met before is passed over here: the tests below would
     // decide alike again. Elsewhere every candidate is new to its window.
-    if (rememberMet_ && !seen_.Insert(level.ranks)) return;
     Values values = candidate_;
     std::span<int> marked(values.data(), static_cast<std::size_t>(strings_));
+    if (rememberMet_ && !seen_.Insert(ValueRanks(marked))) return;
     // Four held strings or fewer need no barre, and CountFingers would leave
-    // them (and so their ranks) as they are.
-    std::uint64_t ranks = level.ranks;
-    if (fixedHeld_ + level.held > kFingerCount) {
-      if (CountFingers(marked, settings_.noFullBarres) > kFingerCount) return;
-      ranks = ValueRanks(marked);
-    }
-    auto voicing = MakeVoicing(marked, level.key, settings_.simpleChords, settings_.span, ranks);
+    // them as they are.
+    if (fixedHeld_ + level.held > kFingerCount &&
+        CountFingers(marked, settings_.noFullBarres) > kFingerCount)
+      return;
+    auto voicing = MakeVoicing(marked, settings_.simpleChords, settings_.span);
     if (!voicing) return;
     if (!promoted_ && shapes_.Holds(voicing->order & kVoicingRankMask)) {
       MarkPreferred(*voicing);

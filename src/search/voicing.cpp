@@ -1,6 +1,7 @@
 #include "search/voicing.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,8 +23,8 @@ std::uint64_t ValueRanks(std::span<const int> values) {
 }
 
 int StringSetClass(std::uint32_t sounding, int stringCount) {
-  int run = 0;
-  for (int string = stringCount - 1; string >= 0 && (sounding >> string & 1u); --string) ++run;
+  // The run of sounding strings that ends at the highest string.
+  const int run = std::countl_one(sounding << (32 - stringCount));
   if (run == stringCount) return kEveryString;
   if (run == stringCount - 1) return kAllButLowest;
   if (run == stringCount - 2 && !(sounding & 1u)) return kAllButTwoLowest;
@@ -38,7 +39,16 @@ VoicingFacts VoicingFacts::Of(std::span<const int> values) {
 }
 
 std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span) {
-  return MakeVoicing(values, VoicingFacts::Of(values), simpleChords, span, ValueRanks(values));
+  // One pass gathers the facts and the ranks: the search makes a voicing of
+  // every candidate that passes its tests.
+  VoicingFacts facts;
+  std::uint64_t ranks = 0;
+  for (std::size_t string = 0; string < values.size(); ++string) {
+    const int value = values[string];
+    facts.Add(static_cast<int>(string), value);
+    ranks = ranks << key_facts::kRankBits | key_facts::RankOf(value);
+  }
+  return MakeVoicing(values, facts, simpleChords, span, ranks);
 }
 
 std::optional<Voicing> MakeVoicing(std::span<const int> values, const VoicingFacts& facts,
