@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The browser edition: installs what is missing (Debian's emscripten,
+# nodejs, npm and chromium; the tests' npm packages from web/'s lock file),
+# builds the site into build-web/site/ and serves it on 127.0.0.1.
+#   ./tools/web.sh               build and serve (the URL is printed)
+#   ./tools/web.sh --build-only  build only
+#   ./tools/web.sh --test        build, then run the core's tests under node
+#                                and the page tests in headless chromium
+set -euo pipefail
+cd "$(dirname "$0")/.."
+mode=${1:-}
+port=${CORVANTA_WEB_PORT:-8037}
+
+packages=(emscripten nodejs cmake make)
+[[ "$mode" == "--test" ]] && packages+=(npm chromium googletest)
+missing=()
+for pkg in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+  sudo_cmd=()
+  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+  echo "Installing: ${missing[*]}" >&2
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# Debian's emscripten runs its JavaScript tools with node, which finds their
+# modules (acorn, terser) only here.
+export NODE_PATH=/usr/share/nodejs
+build=build-web/cmake
+site=build-web/site
+testing=OFF
+[[ "$mode" == "--test" ]] && testing=ON
+# The toolchain file's emulator passes a thread flag node 20 refuses; -O2
+# keeps the module small (its Release default is -O3).
+emcmake cmake -S . -B "$build" -Wno-dev -DCMAKE_BUILD_TYPE=Release \
+  "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/node \
+  -DBUILD_TESTING=$testing >/dev/null
+cmake --build "$build" -j"$(nproc)" -- --no-print-directory >/dev/null
+
+mkdir -p "$site"
+cp web/index.html web/style.css web/app.js web/draw.js web/sound.js \
+  "$build/web/corvanta.mjs" "$build/web/corvanta.wasm" "$site/"
+node web/tools/strings.mjs i18n/corvanta_en.ts "$site/strings.js"
+echo "Site built in $site/" >&2
+
+case "$mode" in
+  --build-only) ;;
+  --test)
+    ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+    (cd web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+    CORVANTA_SITE="$PWD/$site" timeout 300 node --test --test-concurrency=1 web/tests/
+    ;;
+  *) exec node web/tools/serve.mjs "$site" "$port" ;;
+esac
