@@ -139,6 +139,7 @@ function show(answer) {
   if (answer.omitted?.length) message += `${tr("omitted:")} ${answer.omitted.join(", ")}`;
   if (answer.noChord) message = tr("N.C. (no chord)");
   if (answer.error) message = tr("Custom tuning not understood");
+  $("custom-tuning").classList.toggle("refused", Boolean(answer.error));
   $("message").textContent = message.trim();
   $("symbol").classList.remove("refused");
   $("root").value = answer.root < 12 ? answer.root : "";
