@@ -11,12 +11,18 @@ cd "$(dirname "$0")/.."
 mode=${1:-}
 port=${CORVANTA_WEB_PORT:-8037}
 
-packages=(emscripten nodejs cmake make)
-[[ "$mode" == "--test" ]] && packages+=(npm chromium googletest)
+# Each package is asked for only when what it provides is missing (a node
+# from elsewhere brings its own npm, which Debian's npm package conflicts with).
+wanted=("em++:emscripten" "node:nodejs" "cmake:cmake" "make:make")
+[[ "$mode" == "--test" ]] && wanted+=("npm:npm" "chromium:chromium" "/usr/src/googletest:googletest")
 missing=()
-for pkg in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+for pair in "${wanted[@]}"; do
+  provided=${pair%%:*}
+  if [[ "$provided" == /* ]]; then
+    [[ -e "$provided" ]] || missing+=("${pair#*:}")
+  else
+    command -v "$provided" >/dev/null || missing+=("${pair#*:}")
+  fi
 done
 if [[ ${#missing[@]} -gt 0 ]]; then
   sudo_cmd=()
@@ -53,7 +59,7 @@ case "$mode" in
   --test)
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
     (cd web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
-    CORVANTA_SITE="$PWD/$site" timeout 300 node --test --test-concurrency=1 web/tests/
+    CORVANTA_SITE="$PWD/$site" timeout 300 node --test web/tests/
     ;;
   *) exec node web/tools/serve.mjs "$site" "$port" ;;
 esac

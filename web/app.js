@@ -3,7 +3,7 @@
 // strum's notes) is the core's; this script only shows what it answers.
 import createCorvanta from "./corvanta.mjs";
 import chinese from "./strings.js";
-import { cellWidth, diagramMarkup, neckMarkup } from "./draw.js";
+import { cellWidth, diagramMarkup, neckMarkers, neckMarkup } from "./draw.js";
 import { audioState, strum } from "./sound.js";
 
 // Texts the window has no caption for, in the window's words.
@@ -32,6 +32,7 @@ let result = null;
 let tables = null;
 let selected = -1;
 let neckFrets = [];
+let drawing = 0; // the result whose diagrams the background drawing fills
 
 // The core's own Chinese captions (the guitar's presets) in English.
 const english = Object.fromEntries(Object.entries(chinese).map(([en, zh]) => [zh, en]));
@@ -126,8 +127,16 @@ function show(answer) {
   result = answer;
   const strings = answer.strings;
   const box = $("diagrams");
+  // Emptied first, so the layouts the texts below force skip the old list.
+  box.textContent = "";
   box.style.setProperty("--cell-w", `${cellWidth(strings)}px`);
-  box.innerHTML = answer.voicings.map((v, i) => diagramMarkup(v, i, strings, options.capo)).join("");
+  // The page keeps the whole list's height while it is drawn.
+  const perRow = Math.max(1, Math.floor(box.clientWidth / cellWidth(strings)));
+  box.style.minHeight = `${Math.ceil(answer.count / perRow) * 130}px`;
+  const top = box.getBoundingClientRect().top;
+  const rows = Math.ceil((window.innerHeight - Math.max(top, 0) + Math.max(-top, 0)) / 130) + 1;
+  drawUpTo(rows * perRow);
+  drawRest(++drawing);
   $("count").textContent = `${tr("Found:")} ${answer.count}`;
   $("count").dataset.count = answer.count;
   showNames(answer);
@@ -145,8 +154,6 @@ function show(answer) {
   $("root").value = answer.root < 12 ? answer.root : "";
   $("bass").value = answer.bass < 12 ? answer.bass : "";
   selected = -1;
-  const first = box.firstElementChild;
-  if (first) first.tabIndex = 0;
   neckFrets = Array(strings).fill(0);
   drawNeck([]);
   writeUrl();
@@ -182,12 +189,46 @@ function pick(picker, row) {
   writeUrl();
 }
 
+// --- drawing the diagrams: the ones in view at once, the others after ---
+
+// Appends diagrams until `end` of them are drawn.
+function drawUpTo(end) {
+  const box = $("diagrams");
+  const first = box.children.length;
+  end = Math.min(end, result.count);
+  if (first >= end) return;
+  const layouts = JSON.parse(core.diagrams(first, end - first, options));
+  const markup = layouts.map((layout, i) =>
+    diagramMarkup(layout, first + i, result.frets[first + i], result.strings, options.capo));
+  box.insertAdjacentHTML("beforeend", markup.join(""));
+  if (first === 0 && box.firstElementChild) box.firstElementChild.tabIndex = 0;
+  box.dataset.drawn = box.children.length >= result.count ? "all" : "";
+}
+
+const idle = window.requestIdleCallback ?? ((step) => setTimeout(step, 1));
+
+function drawRest(generation) {
+  const step = () => {
+    if (generation !== drawing || !result) return;
+    drawUpTo($("diagrams").children.length + 96);
+    if ($("diagrams").children.length < result.count) idle(step);
+  };
+  idle(step);
+}
+
 // --- the neck and the strum ---
 
+let neckDrawn = "";
 function drawNeck(markers) {
   const neck = $("neck");
-  neck.setAttribute("viewBox", `0 0 ${tables.neckWidth} ${tables.neckHeight}`);
-  neck.innerHTML = neckMarkup(tables, markers, options.capo);
+  // The neck itself changes only with the instrument and the capo.
+  const key = `${tables.tuning} ${tables.firstFrets} ${options.capo}`;
+  if (key !== neckDrawn) {
+    neck.setAttribute("viewBox", `0 0 ${tables.neckWidth} ${tables.neckHeight}`);
+    neck.innerHTML = neckMarkup(tables, options.capo);
+    neckDrawn = key;
+  }
+  neck.lastElementChild.innerHTML = neckMarkers(markers);
 }
 
 function play(fingering) {
@@ -201,18 +242,20 @@ function play(fingering) {
 function choose(index, { sound = true, focus = true } = {}) {
   const box = $("diagrams");
   const items = box.children;
-  if (index < 0 || index >= items.length) return;
+  if (index < 0 || index >= result.count) return;
   if (selected >= 0 && items[selected]) {
     items[selected].classList.remove("selected");
     items[selected].tabIndex = -1;
   }
   selected = index;
+  drawUpTo(index + 1);
   const item = items[index];
   item.classList.add("selected");
   item.tabIndex = 0;
   if (focus) item.focus({ preventScroll: true });
   item.scrollIntoView({ block: "nearest" });
-  const fingering = JSON.parse(core.fingering(result.voicings[index].values, options));
+  const values = JSON.parse(core.diagrams(index, 1, options))[0].values;
+  const fingering = JSON.parse(core.fingering(values, options));
   neckFrets = fingering.frets;
   drawNeck(fingering.neck);
   $("neck-name").textContent = "";
@@ -242,7 +285,7 @@ function columns() {
 }
 
 function onDiagramKey(event) {
-  const count = $("diagrams").children.length;
+  const count = result?.count ?? 0;
   if (!count) return;
   const at = Math.max(selected, 0);
   const perRow = columns();
@@ -312,6 +355,14 @@ function wire() {
   });
   box.addEventListener("keydown", onDiagramKey);
   $("neck").addEventListener("click", clickNeck);
+  // Scrolled past the diagrams drawn so far: draw down to the view.
+  window.addEventListener("scroll", () => {
+    if (!result) return;
+    const box = $("diagrams");
+    const perRow = Math.max(1, Math.floor(box.clientWidth / cellWidth(result.strings)));
+    const bottom = window.innerHeight - box.getBoundingClientRect().top;
+    drawUpTo((Math.ceil(bottom / 130) + 1) * perRow);
+  }, { passive: true });
   window.addEventListener("hashchange", start);
 }
 

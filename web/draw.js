@@ -19,7 +19,8 @@ function rect(x, y, w, h) {
   return `M${x} ${y}h${w}v${h}h${-w}z`;
 }
 
-function grid(x, y, strings, lineRows) {
+// The grid's lines as one path (the cell's paper shows through it).
+function gridPath(x, y, strings, lineRows) {
   const width = (strings - 1) * STRING_SPACING + 1;
   let lines = rect(x, y, width, 3);
   for (let s = 0; s < strings; s++) {
@@ -28,49 +29,46 @@ function grid(x, y, strings, lineRows) {
     lines += rect(x + s * STRING_SPACING, y + top, 1, GRID_HEIGHT - top);
   }
   for (let row = 0; row < 5; row++) lines += rect(x, y + wireY(row), width, 1);
-  return `<rect x="${x}" y="${y}" width="${width}" height="${GRID_HEIGHT}" fill="#fcfcfa"/><path d="${lines}"/>`;
+  return lines;
 }
 
-function finger(x, y, digit) {
-  return `<circle cx="${x + 4.5}" cy="${y + 4.5}" r="4.5"/><text class="digit" x="${x + 4.75}" y="${y + 7.6}" text-anchor="middle">${digit}</text>`;
-}
+const disc = (cx, cy, r) => `M${cx - r} ${cy}a${r} ${r} 0 1 0 ${2 * r} 0a${r} ${r} 0 1 0 ${-2 * r} 0z`;
 
-function mark(sprite, x, y) {
-  if (sprite === Sprite.MutedMark)
-    return `<path d="M${x + 0.5} ${y + 0.5}l5 5m0 -5l-5 5" stroke="#000" fill="none"/>`;
-  const fill = sprite === Sprite.BassMark ? "#000" : "#fff";
-  return `<circle cx="${x + 3}" cy="${y + 3}" r="2.5" fill="${fill}" stroke="#000"/>`;
-}
-
-// One diagram: `voicing` as the binding gives it, `index` its place shown.
-export function diagramMarkup(voicing, index, strings, capo) {
-  const width = cellWidth(strings);
-  let body = "";
+// Fingering `index`, its text `frets`, drawn from its layout as the binding
+// gives it; like sprites share a path, so a diagram is a few elements.
+export function diagramMarkup(voicing, index, frets, strings, capo) {
+  let black = "", rings = "", crosses = "", digits = "", label = "";
   for (const [sprite, x, y] of voicing.sprites) {
     if (sprite <= Sprite.HighlightedGrid) {
-      body += grid(x, y, strings, voicing.lineRows);
-      body += `<text x="10" y="14">${voicing.firstFret}</text>`;
+      black += gridPath(x, y, strings, voicing.lineRows);
+      label = `<text x="10" y="14">${voicing.firstFret}</text>`;
     } else if (sprite <= Sprite.Finger4) {
-      body += finger(x, y, sprite - Sprite.Finger1 + 1);
+      black += disc(x + 4.5, y + 4.5, 4.5);
+      digits += `<text x="${x + 4.75}" y="${y + 7.6}">${sprite - Sprite.Finger1 + 1}</text>`;
     } else if (sprite === Sprite.BarreSegment) {
-      body += `<rect x="${x}" y="${y}" width="15" height="4"/>`;
+      black += rect(x, y, 15, 4);
+    } else if (sprite === Sprite.MutedMark) {
+      crosses += `M${x + 0.5} ${y + 0.5}l5 5m0 -5l-5 5`;
+    } else if (sprite === Sprite.BassMark) {
+      black += disc(x + 3, y + 3, 3);
     } else {
-      body += mark(sprite, x, y);
+      rings += disc(x + 3, y + 3, 2.5);
     }
   }
+  let capoMarks = "";
   if (capo > 0) {
-    body += `<rect x="22" y="0" width="${58 + (strings - 6) * STRING_SPACING}" height="5" fill="#464646"/>`;
-    body += `<text x="24" y="112">capo ${capo}</text>`;
+    black += rect(22, 0, 58 + (strings - 6) * STRING_SPACING, 5);
+    capoMarks = `<text x="24" y="112">capo ${capo}</text>`;
   }
-  const frets = voicing.frets.map((f) => (f === null ? "x" : f)).join(" ");
-  return `<svg class="diagram" role="option" tabindex="-1" data-index="${index}" data-frets="${frets}" viewBox="0 0 ${width} 130" aria-label="${frets}"><title>${voicing.readable} · ${voicing.ease} (${voicing.difficulty})</title>${body}</svg>`;
+  const title = `<title>${voicing.readable} · ${voicing.ease} (${voicing.difficulty})</title>`;
+  return `<svg class="diagram" role="option" tabindex="-1" data-index="${index}" data-frets="${frets}" viewBox="0 0 ${cellWidth(strings)} 130" aria-label="${frets}">${title}<path d="${black}"/><path class="ring" d="${rings}"/><path class="cross" d="${crosses}"/>${label}${capoMarks}<g class="digit">${digits}</g></svg>`;
 }
 
 const INLAYS = [3, 5, 7, 9, 15, 17, 19, 21];
 
 // The neck: wood, nut, wires, strings, the capo, the markers and a click
 // target per string and fret (the click itself goes to the core).
-export function neckMarkup(tables, markers, capo) {
+export function neckMarkup(tables, capo) {
   const { neckWidth: W, neckHeight: H, fretX, stringY, firstFrets } = tables;
   // A wire stands a fifth of its space after the fret's x: the first at 59.
   const wireX = (f) => fretX[f] + Math.floor(((fretX[f + 1] - fretX[f]) * 21 + 50) / 100);
@@ -87,11 +85,6 @@ export function neckMarkup(tables, markers, capo) {
     if (left > 0) out += `<rect x="${left - 2}" y="${y - 3}" width="4" height="7" fill="#ebe4cd"/>`;
   });
   if (capo > 0) out += `<rect x="${fretX[capo] - 13 / 2 - 3}" y="2" width="6" height="${H - 4}" fill="#464646"/>`;
-  for (const [sprite, x, y] of markers) {
-    out += `<circle cx="${x + 6.5}" cy="${y + 6}" r="5.5" fill="#1e5adc" stroke="#96beff"/>`;
-    if (sprite > Sprite.NeckOpen)
-      out += `<text class="digit" x="${x + 6.5}" y="${y + 9.5}" text-anchor="middle">${sprite - Sprite.NeckOpen}</text>`;
-  }
   const gap = stringY.length > 1 ? Math.abs(stringY[0] - stringY[1]) : H;
   stringY.forEach((y, s) => {
     for (let f = 0; f <= 24; f++) {
@@ -100,5 +93,16 @@ export function neckMarkup(tables, markers, capo) {
       out += `<rect class="spot" data-string="${s}" data-fret="${f}" x="${left}" y="${y - gap / 2 + 1}" width="${right - left}" height="${gap - 2}" fill="transparent"/>`;
     }
   });
+  return out + '<g class="markers"></g>';
+}
+
+// The fingering's markers, drawn over the neck (clicks pass through them).
+export function neckMarkers(markers) {
+  let out = "";
+  for (const [sprite, x, y] of markers) {
+    out += `<circle cx="${x + 6.5}" cy="${y + 6}" r="5.5" fill="#1e5adc" stroke="#96beff"/>`;
+    if (sprite > Sprite.NeckOpen)
+      out += `<text class="digit" x="${x + 6.5}" y="${y + 9.5}" text-anchor="middle">${sprite - Sprite.NeckOpen}</text>`;
+  }
   return out;
 }

@@ -225,9 +225,7 @@ void WriteDiagram(Json& json, const Voicing& voicing, const Instrument& sounding
   const std::vector<int> starts = sounding.FirstFrets();
   const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, options.leftHanded,
                                              BassString(frets, pitches, starts));
-  json.Open('{').Key("frets").Open('[');
-  for (int value : frets) value == kMuted ? json.Null() : json.Int(std::abs(value));
-  json.Close(']').Key("values").Ints(frets);
+  json.Open('{').Key("values").Ints(frets);
   json.Key("firstFret").Int(layout.firstFret).Key("fingers").Ints(layout.fingers);
   json.Key("sprites").Open('[');
   for (const Placement& p : layout.placements)
@@ -249,14 +247,22 @@ void WriteDiagram(Json& json, const Voicing& voicing, const Instrument& sounding
   json.Key("preferred").Bool(voicing.preferred).Close('}');
 }
 
+// The fingerings as the diagrams' texts ("x 3 2 0 1 0"); their layouts
+// come from Diagrams() for the ones the page draws.
 void WriteVoicings(Json& json, const InstrumentChordResult& result, const PageOptions& options) {
-  const Instrument sounding = InstrumentWithCapo(options.instrument, options.capo);
   json.Key("argument").Utf8(result.argument);
   json.Key("count").Int(static_cast<int>(result.search.voicings.size()));
   json.Key("strings").Int(options.instrument.StringCount());
-  json.Key("voicings").Open('[');
-  for (const Voicing& voicing : result.search.voicings)
-    WriteDiagram(json, voicing, sounding, options);
+  json.Key("frets").Open('[');
+  std::string text;
+  for (const Voicing& voicing : result.search.voicings) {
+    text.clear();
+    for (int value : voicing.frets) {
+      if (!text.empty()) text += ' ';
+      text += value == kMuted ? std::string("x") : std::to_string(std::abs(value));
+    }
+    json.Utf8(text);
+  }
   json.Close(']');
   json.Key("names").Texts(result.names);
 }
@@ -342,6 +348,20 @@ std::string Pick(const std::string& picker, int row, const val& object) {
     entry.ChooseType(row);
   }
   return SearchEntry(options, nullptr);
+}
+
+// The layouts of the shown diagrams first..first+count-1, as the window
+// draws them (the bass mark on the lowest-sounding string).
+std::string Diagrams(int first, int count, const val& object) {
+  const PageOptions options = OptionsOf(object);
+  const Instrument sounding = InstrumentWithCapo(options.instrument, options.capo);
+  const std::vector<Voicing>& voicings = ShownVoicings();
+  const int end = std::min(first + count, static_cast<int>(voicings.size()));
+  Json json;
+  json.Open('[');
+  for (int index = std::max(first, 0); index < end; ++index)
+    WriteDiagram(json, voicings[static_cast<std::size_t>(index)], sounding, options);
+  return json.Close(']').Take();
 }
 
 // The chord shown again under other options (instrument, capo, order...).
@@ -451,6 +471,7 @@ EMSCRIPTEN_BINDINGS(corvanta) {
   emscripten::function("query", &corvanta::Query);
   emscripten::function("pick", &corvanta::Pick);
   emscripten::function("research", &corvanta::Research);
+  emscripten::function("diagrams", &corvanta::Diagrams);
   emscripten::function("fingering", &corvanta::Fingering);
   emscripten::function("clickNeck", &corvanta::ClickNeck);
   emscripten::function("instruments", &corvanta::Instruments);

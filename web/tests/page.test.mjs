@@ -17,7 +17,11 @@ function cliFrets(command, ...args) {
   return { count: json.count, frets: json.voicings.map((v) => v.frets.map((f) => (f === null ? "x" : f)).join(" ")) };
 }
 
-const shownFrets = (page) => page.$$eval("svg.diagram", (all) => all.map((d) => d.dataset.frets));
+// Diagrams past the first screen are drawn while the page is idle.
+async function shownFrets(page) {
+  await page.waitForSelector("#diagrams[data-drawn='all']");
+  return page.$$eval("svg.diagram", (all) => all.map((d) => d.dataset.frets));
+}
 const count = (page) => page.$eval("#count", (e) => Number(e.dataset.count));
 
 async function typeSymbol(page, text) {
@@ -65,7 +69,7 @@ describe("the list is the CLI's", { skip: !existsSync(cli) && `no corvanta-cli a
     assert.deepEqual(await shownFrets(page), mandolin.frets);
     await page.select("#order", "position");
     await page.waitForFunction(() => location.hash.includes("order=position"));
-    const byPosition = JSON.parse(execFileSync(cli, ["query", "Am7", "--instrument", "mandolin", "--capo", "2", "--practical", "--notation", "standard"], { encoding: "utf8" }));
+    const byPosition = JSON.parse(execFileSync(cli, ["query", "Am7", "--instrument", "mandolin", "--capo", "2", "--practical", "--notation", "standard"], { encoding: "utf8", timeout: 20000 }));
     assert.deepEqual(await shownFrets(page), byPosition.voicings.map((v) => v.frets.map((f) => (f === null ? "x" : f)).join(" ")));
     await page.close();
   });
