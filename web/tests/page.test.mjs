@@ -51,6 +51,20 @@ describe("the list is the CLI's", { skip: !existsSync(cli) && `no corvanta-cli a
     await page.close();
   });
 
+  test("the pickers build on the chord shown, and list what the CLI lists for it", async () => {
+    const page = await browser.page("#/Am7");
+    await page.select("#root", "2");
+    await page.select("#bass", "9");
+    assert.equal(await page.$eval("#symbol", (e) => e.value), "Dm7/A");
+    assert.equal(await page.evaluate(() => location.hash), "#/Dm7/A");
+    assert.deepEqual(await shownFrets(page), cliFrets("query", "Dm7/A").frets);
+    const types = await page.$$eval("#type option", (all) => all.map((o) => o.textContent));
+    await page.select("#type", String(types.indexOf("7")));
+    assert.equal(await page.$eval("#best", (e) => e.textContent), "D7/A");
+    assert.deepEqual(await shownFrets(page), cliFrets("query", "D7/A").frets);
+    await page.close();
+  });
+
   test("a link opens the same chord on the same instrument, and the URL follows the controls", async () => {
     const page = await browser.page("#/Am7?instrument=ukulele&capo=2");
     assert.equal(await page.$eval("#instrument", (e) => e.value), "ukulele");
