@@ -59,7 +59,7 @@ case "$mode" in
   --test)
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
     (cd web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
-    CORVANTA_SITE="$PWD/$site" timeout 300 node --test web/tests/
+    CORVANTA_SITE="$PWD/$site" timeout 300 node --test web/tests/page.test.mjs
     ;;
   *) exec node web/tools/serve.mjs "$site" "$port" ;;
 esac

@@ -87,6 +87,18 @@ describe("the list is the CLI's", { skip: !existsSync(cli) && `no corvanta-cli a
     assert.deepEqual(await shownFrets(page), byPosition.voicings.map((v) => v.frets.map((f) => (f === null ? "x" : f)).join(" ")));
     await page.close();
   });
+
+  test("a custom tuning searches as the CLI's", async () => {
+    const page = await browser.page("#/G?instrument=custom&tuning=D3%20G3%20D4%20G4%20B4");
+    assert.equal(await page.$eval("#custom-tuning", (e) => e.value), "D3 G3 D4 G4 B4");
+    assert.equal(await page.$eval("svg.diagram", (d) => d.getAttribute("viewBox")), "0 0 89 130");
+    assert.deepEqual(await shownFrets(page), cliFrets("query", "G", "--instrument", "custom", "--tuning", "D3 G3 D4 G4 B4").frets);
+    await page.focus("#custom-tuning");
+    await page.keyboard.type("x");
+    await page.keyboard.press("Tab");
+    await page.waitForFunction(() => document.querySelector("#custom-tuning").classList.contains("refused"));
+    await page.close();
+  });
 });
 
 describe("playing and the neck", () => {
