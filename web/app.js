@@ -198,8 +198,10 @@ function drawUpTo(end) {
   end = Math.min(end, result.count);
   if (first >= end) return;
   const layouts = JSON.parse(core.diagrams(first, end - first, options));
-  const markup = layouts.map((layout, i) =>
-    diagramMarkup(layout, first + i, result.frets[first + i], result.strings, options.capo));
+  const markup = layouts.map((layout, i) => {
+    layout.ease = tr(layout.ease);
+    return diagramMarkup(layout, first + i, result.frets[first + i], result.strings, options.capo);
+  });
   box.insertAdjacentHTML("beforeend", markup.join(""));
   if (first === 0 && box.firstElementChild) box.firstElementChild.tabIndex = 0;
   box.dataset.drawn = box.children.length >= result.count ? "all" : "";

@@ -31,13 +31,9 @@ namespace {
 // A small JSON writer: strings arrive in the core's byte encoding.
 class Json {
  public:
-  Json& Raw(std::string_view text) {
-    out_ += text;
-    return *this;
-  }
   Json& Key(std::string_view key) {
     Comma();
-    String(key, false);
+    String(key);
     out_ += ':';
     fresh_ = true;
     return *this;
@@ -57,21 +53,23 @@ class Json {
     out_ += "null";
     return *this;
   }
-  // One decimal: all a difficulty's precision means.
+  // One decimal: all a difficulty's precision means (and no floating-point
+  // to_chars, which emscripten's libc++ lacks).
   Json& Tenths(double value) {
     const long tenths = std::lround(value * 10);
     Comma();
-    out_ += std::to_string(tenths / 10) + '.' + std::to_string(std::labs(tenths % 10));
+    if (tenths < 0) out_ += '-';
+    out_ += std::to_string(std::labs(tenths) / 10) + '.' + std::to_string(std::labs(tenths) % 10);
     return *this;
   }
   Json& Text(std::string_view bytes) {
     Comma();
-    String(BytesToUtf8(bytes), true);
+    String(BytesToUtf8(bytes));
     return *this;
   }
   Json& Utf8(std::string_view utf8) {
     Comma();
-    String(utf8, true);
+    String(utf8);
     return *this;
   }
   Json& Open(char bracket) {
@@ -103,7 +101,7 @@ class Json {
     if (!fresh_) out_ += ',';
     fresh_ = false;
   }
-  void String(std::string_view text, bool) {
+  void String(std::string_view text) {
     out_ += '"';
     for (char c : text) {
       if (c == '"' || c == '\\') {
