@@ -27,7 +27,9 @@ const defaults = {
   order: "ease", span: 5, frets: 12, leftHanded: false, notation: "standard",
 };
 const options = { ...defaults };
-let lang = /^en/i.test(navigator.language) ? "en" : "zh";
+// As the window: English under an English locale, Chinese under any other.
+const browserLang = /^en/i.test(navigator.language) ? "en" : "zh";
+let lang = browserLang;
 let result = null;
 let tables = null;
 let selected = -1;
@@ -46,8 +48,13 @@ function tr(text) {
 
 function readUrl() {
   Object.assign(options, defaults);
-  const hash = decodeURIComponent(location.hash.replace(/^#\/?/, ""));
-  const [symbol, query] = hash.split(/\?(.*)/s);
+  const [path, query] = location.hash.replace(/^#\/?/, "").split(/\?(.*)/s);
+  let symbol = path;
+  try {
+    symbol = decodeURIComponent(path);
+  } catch {
+    // A link cut inside an escape: its text as it stands.
+  }
   const params = new URLSearchParams(query ?? "");
   for (const key of Object.keys(defaults)) {
     if (!params.has(key)) continue;
@@ -55,7 +62,7 @@ function readUrl() {
     options[key] = typeof defaults[key] === "number" ? Number(value) || 0
       : typeof defaults[key] === "boolean" ? value === "1" || value === "true" : value;
   }
-  if (params.has("lang")) lang = params.get("lang") === "en" ? "en" : "zh";
+  lang = params.has("lang") ? (params.get("lang") === "en" ? "en" : "zh") : browserLang;
   return symbol || "C";
 }
 
@@ -65,6 +72,7 @@ function writeUrl() {
     if (value === defaults[key]) continue;
     params.set(key, typeof value === "boolean" ? (value ? "1" : "0") : String(value));
   }
+  if (lang !== browserLang) params.set("lang", lang);
   const text = params.toString();
   const hash = `#/${encodeURIComponent($("symbol").value.trim()).replace(/%2F/g, "/")}${text ? "?" + text : ""}`;
   if (location.hash !== hash) history.replaceState(null, "", hash);
@@ -349,6 +357,7 @@ function wire() {
     lang = lang === "en" ? "zh" : "en";
     showTexts();
     if (result) show(result);
+    writeUrl();
   });
   const box = $("diagrams");
   box.addEventListener("click", (event) => {

@@ -174,6 +174,7 @@ describe("refusals and the page's look", () => {
     assert.equal(look.guitar, "吉他");
     await page.click("#language");
     assert.equal(await page.$eval("label span[data-text='Instrument']", (e) => e.textContent), "Instrument");
+    assert.match(await page.evaluate(() => location.hash), /^#\/Am7(\?lang=en)?$/, "the language stays in the link");
     await page.close();
   });
 });
