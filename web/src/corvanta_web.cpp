@@ -286,9 +286,12 @@ std::string SearchEntry(const PageOptions& options, const SymbolReading* reading
   json.Key("root").Int(entry.state.rootPitchClass).Key("bass").Int(entry.state.bassPitchClass);
   json.Key("typeRow").Int(entry.state.typeGridRow);
   json.Key("notes").Texts(ChordNoteNames(entry.state));
+  // The box's text (in the page's notation) with its root and bass moved
+  // up by the capo, as the window's status bar says it.
   if (options.capoNames == CapoNames::Shapes && options.capo > 0)
     json.Key("sounding")
-        .Text(SoundingSymbol(entry.state.chordSymbol, options.capo, entry.state.rootGridNames));
+        .Text(SoundingSymbol(ChordSymbolText(entry.state, options.notation), options.capo,
+                             entry.state.rootGridNames));
   if (reading != nullptr) {
     json.Key("unrecognised").Texts(reading->unrecognised);
     json.Key("omitted").Texts(reading->omitted);

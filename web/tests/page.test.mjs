@@ -88,6 +88,14 @@ describe("the list is the CLI's", { skip: !existsSync(cli) && `no corvanta-cli a
     await page.close();
   });
 
+  test("under a capo with shape names the chord is the shape, and what sounds is said", async () => {
+    const page = await browser.page("#/G?capo=2&capoShapes=1");
+    assert.equal(await page.$eval("#sounding", (e) => e.textContent), "G shapes, sounding A");
+    assert.deepEqual(await shownFrets(page), cliFrets("query", "G", "--capo", "2", "--capo-shapes").frets);
+    assert.match(await page.$eval("svg.diagram", (d) => d.textContent), /capo 2/);
+    await page.close();
+  });
+
   test("a custom tuning searches as the CLI's", async () => {
     const page = await browser.page("#/G?instrument=custom&tuning=D3%20G3%20D4%20G4%20B4");
     assert.equal(await page.$eval("#custom-tuning", (e) => e.value), "D3 G3 D4 G4 B4");
