@@ -96,6 +96,32 @@ describe("the list is the CLI's", { skip: !existsSync(cli) && `no corvanta-cli a
     await page.close();
   });
 
+  test("the span and frets options reach the search, and the largest list is drawn whole and in order", async () => {
+    const page = await browser.page("#/Em7?frets=24&span=4&practical=0");
+    const expected = cliFrets("query", "Em7", "--frets", "24", "--span", "4").frets;
+    const strict = JSON.parse(execFileSync(cli, ["query", "Em7", "--frets", "24", "--span", "4", "--order", "ease", "--notation", "standard"], { encoding: "utf8", timeout: 20000 }));
+    assert.notDeepEqual(strict.count, expected.length, "practical and strict differ here");
+    assert.equal(await count(page), strict.count);
+    assert.deepEqual(await shownFrets(page), strict.voicings.map((v) => v.frets.map((f) => (f === null ? "x" : f)).join(" ")));
+    await page.click("#practical");
+    await page.waitForFunction((n) => Number(document.querySelector("#count").dataset.count) === n, {}, expected.length);
+    assert.deepEqual(await shownFrets(page), expected);
+    await page.close();
+  });
+
+  test("left-handed diagrams are mirrored", async () => {
+    const page = await browser.page("#/C");
+    // The bass mark (the one filled disc in the marks' row) of x 3 2 0 1 0
+    // stands on the second string from the left, or from the right mirrored.
+    const bassMark = () => page.$eval("svg.diagram", (d) => d.querySelector("path").getAttribute("d").match(/M(\d+(\.\d+)?) 94/)?.[1]);
+    const right = await bassMark();
+    await page.click("#left-handed");
+    await page.waitForFunction(() => location.hash.includes("leftHanded=1"));
+    const left = await bassMark();
+    assert.ok(right && left && Number(left) > Number(right), `bass mark at ${right}, mirrored at ${left}`);
+    await page.close();
+  });
+
   test("a custom tuning searches as the CLI's", async () => {
     const page = await browser.page("#/G?instrument=custom&tuning=D3%20G3%20D4%20G4%20B4");
     assert.equal(await page.$eval("#custom-tuning", (e) => e.value), "D3 G3 D4 G4 B4");
