@@ -1,0 +1,393 @@
+// The page: controls in, the core's answers out. Every chord rule (reading
+// a symbol, the search, the names, the layouts, the neck's clicks, the
+// strum's notes) is the core's; this script only shows what it answers.
+import createCorvanta from "./corvanta.mjs";
+import chinese from "./strings.js";
+import { cellWidth, diagramMarkup, neckMarkers, neckMarkup } from "./draw.js";
+import { audioState, strum } from "./sound.js";
+
+// Texts the window has no caption for, in the window's words.
+const pageChinese = {
+  "Chord symbol": "和弦",
+  Root: "根音",
+  Type: "类型",
+  Bass: "低音",
+  Tuning: "调弦",
+  "Names are shapes": "和弦名为指法形状",
+  "is not a chord: it names no root note.": "不是和弦: 没有根音。",
+  "Custom tuning not understood": "无法识别的调弦",
+};
+
+const $ = (id) => document.getElementById(id);
+const core = await createCorvanta({ locateFile: (file) => new URL(file, import.meta.url).href });
+
+// The page's options, whose defaults are the CLI's modern ones.
+const defaults = {
+  instrument: "guitar", tuning: "", capo: 0, capoShapes: false, practical: true,
+  order: "ease", span: 5, frets: 12, leftHanded: false, notation: "standard",
+};
+const options = { ...defaults };
+// As the window: English under an English locale, Chinese under any other.
+const browserLang = /^en/i.test(navigator.language) ? "en" : "zh";
+let lang = browserLang;
+let result = null;
+let tables = null;
+let selected = -1;
+let neckFrets = [];
+let drawing = 0; // the result whose diagrams the background drawing fills
+
+// The core's own Chinese captions (the guitar's presets) in English.
+const english = Object.fromEntries(Object.entries(chinese).map(([en, zh]) => [zh, en]));
+
+function tr(text) {
+  if (lang === "en") return english[text] ?? text;
+  return pageChinese[text] ?? chinese[text] ?? text;
+}
+
+// --- the state in the URL: #/Am7?instrument=ukulele&capo=2 ---
+
+function readUrl() {
+  Object.assign(options, defaults);
+  const [path, query] = location.hash.replace(/^#\/?/, "").split(/\?(.*)/s);
+  let symbol = path;
+  try {
+    symbol = decodeURIComponent(path);
+  } catch {
+    // A link cut inside an escape: its text as it stands.
+  }
+  const params = new URLSearchParams(query ?? "");
+  for (const key of Object.keys(defaults)) {
+    if (!params.has(key)) continue;
+    const value = params.get(key);
+    options[key] = typeof defaults[key] === "number" ? Number(value) || 0
+      : typeof defaults[key] === "boolean" ? value === "1" || value === "true" : value;
+  }
+  lang = params.has("lang") ? (params.get("lang") === "en" ? "en" : "zh") : browserLang;
+  return symbol || "C";
+}
+
+function writeUrl() {
+  const params = new URLSearchParams();
+  for (const [key, value] of Object.entries(options)) {
+    if (value === defaults[key]) continue;
+    params.set(key, typeof value === "boolean" ? (value ? "1" : "0") : String(value));
+  }
+  if (lang !== browserLang) params.set("lang", lang);
+  const text = params.toString();
+  const hash = `#/${encodeURIComponent($("symbol").value.trim()).replace(/%2F/g, "/")}${text ? "?" + text : ""}`;
+  if (location.hash !== hash) history.replaceState(null, "", hash);
+}
+
+// --- the controls ---
+
+function fill(select, items) {
+  select.innerHTML = items.map(([value, text]) => `<option value="${value}">${text}</option>`).join("");
+}
+
+function fillInstrumentControls() {
+  const instruments = JSON.parse(core.instruments());
+  fill($("instrument"), [...instruments.map((i) => [i.name, tr(i.title)]), ["custom", tr("Custom…")]]);
+  $("instrument").value = options.instrument;
+  const chosen = instruments.find((i) => i.name === options.instrument);
+  const custom = options.instrument === "custom";
+  $("tuning").hidden = custom;
+  $("custom-tuning").hidden = !custom;
+  if (chosen) {
+    fill($("tuning"), chosen.presets.map((p, i) => [i === 0 ? "" : p.name, `${tr(p.name)}: ${p.tuning}`]));
+    $("tuning").value = chosen.presets.some((p, i) => i > 0 && p.name === options.tuning) ? options.tuning : "";
+  } else {
+    $("custom-tuning").value = options.tuning;
+  }
+  fill($("capo"), Array.from({ length: 13 }, (_, i) => [i, i === 0 ? tr("none") : i]));
+  $("capo").value = options.capo;
+}
+
+function fillChordControls() {
+  tables = JSON.parse(core.tables(options));
+  const types = tables.types.map((t, i) => [i, t || "maj"]);
+  fill($("root"), tables.roots.map((n, i) => [i, n]));
+  fill($("bass"), tables.basses.map((n, i) => [i, n]));
+  fill($("type"), types);
+}
+
+function showTexts() {
+  document.documentElement.lang = lang === "en" ? "en" : "zh-CN";
+  for (const element of document.querySelectorAll("[data-text]")) element.textContent = tr(element.dataset.text);
+  $("language").textContent = lang === "en" ? "中文" : "English";
+  for (const id of ["practical", "capo-shapes", "left-handed"]) $(id).checked = options[id.replace(/-(\w)/, (_, c) => c.toUpperCase())];
+  for (const id of ["order", "span", "frets"]) $(id).value = options[id];
+  fillInstrumentControls();
+}
+
+// --- the results ---
+
+function showNames(answer) {
+  $("best").textContent = answer.best ?? "";
+  const names = answer.names.filter((n) => n !== answer.best);
+  $("names").innerHTML = names.map((n) => `<li>${escapeHtml(n)}</li>`).join("");
+}
+
+function escapeHtml(text) {
+  return text.replace(/[&<>"]/g, (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[c]);
+}
+
+function show(answer) {
+  result = answer;
+  const strings = answer.strings;
+  const box = $("diagrams");
+  // Emptied first, so the layouts the texts below force skip the old list.
+  box.textContent = "";
+  box.style.setProperty("--cell-w", `${cellWidth(strings)}px`);
+  // The page keeps the whole list's height while it is drawn.
+  const perRow = Math.max(1, Math.floor(box.clientWidth / cellWidth(strings)));
+  box.style.minHeight = `${Math.ceil(answer.count / perRow) * 130}px`;
+  const top = box.getBoundingClientRect().top;
+  const rows = Math.ceil((window.innerHeight - Math.max(top, 0) + Math.max(-top, 0)) / 130) + 1;
+  drawUpTo(rows * perRow);
+  drawRest(++drawing);
+  $("count").textContent = `${tr("Found:")} ${answer.count}`;
+  $("count").dataset.count = answer.count;
+  showNames(answer);
+  $("sounding").textContent = answer.sounding
+    ? tr("%1 shapes, sounding %2").replace("%1", answer.echo).replace("%2", answer.sounding) : "";
+  $("neck-name").textContent = "";
+  let message = "";
+  if (answer.unrecognised?.length) message += `${tr("Not recognised:")} ${answer.unrecognised.join(" ")} `;
+  if (answer.omitted?.length) message += `${tr("omitted:")} ${answer.omitted.join(", ")}`;
+  if (answer.noChord) message = tr("N.C. (no chord)");
+  if (answer.error) message = tr("Custom tuning not understood");
+  $("custom-tuning").classList.toggle("refused", Boolean(answer.error));
+  $("message").textContent = message.trim();
+  $("symbol").classList.remove("refused");
+  $("root").value = answer.root < 12 ? answer.root : "";
+  $("bass").value = answer.bass < 12 ? answer.bass : "";
+  selected = -1;
+  neckFrets = Array(strings).fill(0);
+  drawNeck([]);
+  writeUrl();
+}
+
+function refuse(answer, text) {
+  $("symbol").classList.add("refused");
+  $("message").textContent = answer.refused === "tooManyNotes"
+    ? tr("needs %1 notes, at most %2 sound (bass included): not searched")
+      .replace("%1", answer.needs).replace("%2", answer.most)
+    : `"${text}" ${tr("is not a chord: it names no root note.")}`;
+}
+
+function query() {
+  const text = $("symbol").value;
+  if (!text.trim()) return;
+  const answer = JSON.parse(core.query(text, options));
+  if (answer.refused) return refuse(answer, text);
+  show(answer);
+  // A typed chord need not be a row of the type picker.
+  $("type").selectedIndex = -1;
+}
+
+function research() {
+  show(JSON.parse(core.research(options)));
+  $("symbol").value = result.echo;
+}
+
+function pick(picker, row) {
+  const answer = JSON.parse(core.pick(picker, Number(row), options));
+  show(answer);
+  $("symbol").value = answer.echo;
+  writeUrl();
+}
+
+// --- drawing the diagrams: the ones in view at once, the others after ---
+
+// Appends diagrams until `end` of them are drawn.
+function drawUpTo(end) {
+  const box = $("diagrams");
+  const first = box.children.length;
+  end = Math.min(end, result.count);
+  if (first >= end) return;
+  const layouts = JSON.parse(core.diagrams(first, end - first, options));
+  const markup = layouts.map((layout, i) => {
+    layout.ease = tr(layout.ease);
+    return diagramMarkup(layout, first + i, result.frets[first + i], result.strings, options.capo);
+  });
+  box.insertAdjacentHTML("beforeend", markup.join(""));
+  if (first === 0 && box.firstElementChild) box.firstElementChild.tabIndex = 0;
+  box.dataset.drawn = box.children.length >= result.count ? "all" : "";
+}
+
+const idle = window.requestIdleCallback ?? ((step) => setTimeout(step, 1));
+
+function drawRest(generation) {
+  const step = () => {
+    if (generation !== drawing || !result) return;
+    drawUpTo($("diagrams").children.length + 96);
+    if ($("diagrams").children.length < result.count) idle(step);
+  };
+  idle(step);
+}
+
+// --- the neck and the strum ---
+
+let neckDrawn = "";
+function drawNeck(markers) {
+  const neck = $("neck");
+  // The neck itself changes only with the instrument and the capo.
+  const key = `${tables.tuning} ${tables.firstFrets} ${options.capo}`;
+  if (key !== neckDrawn) {
+    neck.setAttribute("viewBox", `0 0 ${tables.neckWidth} ${tables.neckHeight}`);
+    neck.innerHTML = neckMarkup(tables, options.capo);
+    neckDrawn = key;
+  }
+  neck.lastElementChild.innerHTML = neckMarkers(markers);
+}
+
+function play(fingering) {
+  strum(fingering.notes, tables.strumDelayMs).then((state) => {
+    document.body.dataset.audio = state;
+    document.body.dataset.voices = audioState.voices;
+  });
+  document.body.dataset.strums = audioState.strums;
+}
+
+function choose(index, { sound = true, focus = true } = {}) {
+  const box = $("diagrams");
+  const items = box.children;
+  if (index < 0 || index >= result.count) return;
+  if (selected >= 0 && items[selected]) {
+    items[selected].classList.remove("selected");
+    items[selected].tabIndex = -1;
+  }
+  selected = index;
+  drawUpTo(index + 1);
+  const item = items[index];
+  item.classList.add("selected");
+  item.tabIndex = 0;
+  if (focus) item.focus({ preventScroll: true });
+  item.scrollIntoView({ block: "nearest" });
+  const values = JSON.parse(core.diagrams(index, 1, options))[0].values;
+  const fingering = JSON.parse(core.fingering(values, options));
+  neckFrets = fingering.frets;
+  drawNeck(fingering.neck);
+  $("neck-name").textContent = "";
+  if (sound) play(fingering);
+}
+
+function clickNeck(event) {
+  const neck = $("neck");
+  const point = new DOMPoint(event.clientX, event.clientY).matrixTransform(neck.getScreenCTM().inverse());
+  const fingering = JSON.parse(core.clickNeck(neckFrets, Math.round(point.x), Math.round(point.y), options));
+  neckFrets = fingering.frets;
+  drawNeck(fingering.neck);
+  $("neck-name").textContent = tr("On the neck: %1").replace("%1", fingering.best ?? "—");
+  $("neck-name").dataset.name = fingering.best ?? "";
+  $("neck-name").dataset.frets = fingering.readable;
+  if (fingering.shown >= 0) choose(fingering.shown, { sound: false, focus: false });
+  play(fingering);
+}
+
+function columns() {
+  const items = $("diagrams").children;
+  if (items.length < 2) return 1;
+  const top = items[0].offsetTop;
+  let count = 1;
+  while (count < items.length && items[count].offsetTop === top) count++;
+  return count;
+}
+
+function onDiagramKey(event) {
+  const count = result?.count ?? 0;
+  if (!count) return;
+  const at = Math.max(selected, 0);
+  const perRow = columns();
+  const perPage = perRow * Math.max(1, Math.floor(window.innerHeight / 132));
+  const moves = {
+    ArrowLeft: at - 1, ArrowRight: at + 1, ArrowUp: at - perRow, ArrowDown: at + perRow,
+    Home: 0, End: count - 1, PageUp: at - perPage, PageDown: at + perPage,
+  };
+  if (event.key in moves) {
+    event.preventDefault();
+    choose(Math.min(count - 1, Math.max(0, selected < 0 ? 0 : moves[event.key])));
+  } else if (event.key === "Enter" || event.key === " ") {
+    event.preventDefault();
+    choose(at);
+  }
+}
+
+// --- wiring ---
+
+function onOption(id, key, read) {
+  $(id).addEventListener("change", () => {
+    options[key] = read($(id));
+    research();
+  });
+}
+
+function wire() {
+  $("symbol").addEventListener("input", query);
+  $("symbol").addEventListener("keydown", (event) => {
+    if (event.key === "Enter") query();
+  });
+  $("root").addEventListener("change", () => pick("root", $("root").value));
+  $("type").addEventListener("change", () => pick("type", $("type").value));
+  $("bass").addEventListener("change", () => pick("bass", $("bass").value));
+  $("instrument").addEventListener("change", () => {
+    options.instrument = $("instrument").value;
+    options.tuning = options.instrument === "custom" ? $("custom-tuning").value || "G3 C4 E4 A4" : "";
+    fillInstrumentControls();
+    fillChordControls();
+    research();
+  });
+  $("tuning").addEventListener("change", () => {
+    options.tuning = $("tuning").value;
+    research();
+  });
+  $("custom-tuning").addEventListener("change", () => {
+    options.tuning = $("custom-tuning").value;
+    fillChordControls();
+    research();
+  });
+  onOption("capo", "capo", (e) => Number(e.value));
+  onOption("capo-shapes", "capoShapes", (e) => e.checked);
+  onOption("practical", "practical", (e) => e.checked);
+  onOption("order", "order", (e) => e.value);
+  onOption("span", "span", (e) => Number(e.value));
+  onOption("frets", "frets", (e) => Number(e.value));
+  onOption("left-handed", "leftHanded", (e) => e.checked);
+  $("language").addEventListener("click", () => {
+    lang = lang === "en" ? "zh" : "en";
+    showTexts();
+    if (result) show(result);
+    writeUrl();
+  });
+  const box = $("diagrams");
+  box.addEventListener("click", (event) => {
+    const item = event.target.closest("svg.diagram");
+    if (item) choose(Number(item.dataset.index));
+  });
+  box.addEventListener("keydown", onDiagramKey);
+  $("neck").addEventListener("click", clickNeck);
+  // Scrolled past the diagrams drawn so far: draw down to the view.
+  window.addEventListener("scroll", () => {
+    if (!result) return;
+    const box = $("diagrams");
+    const perRow = Math.max(1, Math.floor(box.clientWidth / cellWidth(result.strings)));
+    const bottom = window.innerHeight - box.getBoundingClientRect().top;
+    drawUpTo((Math.ceil(bottom / 130) + 1) * perRow);
+  }, { passive: true });
+  window.addEventListener("hashchange", start);
+}
+
+function start() {
+  const symbol = readUrl();
+  $("symbol").value = symbol;
+  showTexts();
+  fillChordControls();
+  query();
+  if (!result) research();
+}
+
+wire();
+start();
+document.body.dataset.ready = "1";
+// For the benchmark: a timeout queued from the next frame runs after its paint.
+requestAnimationFrame(() => setTimeout(() => performance.mark("corvanta-painted")));

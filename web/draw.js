@@ -1,0 +1,108 @@
+// SVG markup for the core's layouts: the diagram's and the neck's sprites
+// drawn as shapes, at the window's sizes (one unit a pixel at 100%).
+
+const GRID_X = 24;
+const GRID_Y = 3;
+const GRID_HEIGHT = 83;
+const STRING_SPACING = 11;
+const wireY = (row) => 18 + 16 * row;
+
+// The sprites in the core's order (view/layout/sprites.h).
+const Sprite = {
+  PlainGrid: 0, HighlightedGrid: 1, Finger1: 2, Finger4: 5, BarreSegment: 6,
+  BassMark: 7, SoundingMark: 8, MutedMark: 9, NeckOpen: 10, NeckFinger4: 14,
+};
+
+export const cellWidth = (strings) => 100 + (strings - 6) * STRING_SPACING;
+
+function rect(x, y, w, h) {
+  return `M${x} ${y}h${w}v${h}h${-w}z`;
+}
+
+// The grid's lines as one path (the cell's paper shows through it).
+function gridPath(x, y, strings, lineRows) {
+  const width = (strings - 1) * STRING_SPACING + 1;
+  let lines = rect(x, y, width, 3);
+  for (let s = 0; s < strings; s++) {
+    const row = lineRows[s];
+    const top = row === null || row === undefined ? 0 : wireY(row);
+    lines += rect(x + s * STRING_SPACING, y + top, 1, GRID_HEIGHT - top);
+  }
+  for (let row = 0; row < 5; row++) lines += rect(x, y + wireY(row), width, 1);
+  return lines;
+}
+
+const disc = (cx, cy, r) => `M${cx - r} ${cy}a${r} ${r} 0 1 0 ${2 * r} 0a${r} ${r} 0 1 0 ${-2 * r} 0z`;
+
+// Fingering `index`, its text `frets`, drawn from its layout as the binding
+// gives it; like sprites share a path, so a diagram is a few elements.
+export function diagramMarkup(voicing, index, frets, strings, capo) {
+  let black = "", rings = "", crosses = "", digits = "", label = "";
+  for (const [sprite, x, y] of voicing.sprites) {
+    if (sprite <= Sprite.HighlightedGrid) {
+      black += gridPath(x, y, strings, voicing.lineRows);
+      label = `<text x="10" y="14">${voicing.firstFret}</text>`;
+    } else if (sprite <= Sprite.Finger4) {
+      black += disc(x + 4.5, y + 4.5, 4.5);
+      digits += `<text x="${x + 4.75}" y="${y + 7.6}">${sprite - Sprite.Finger1 + 1}</text>`;
+    } else if (sprite === Sprite.BarreSegment) {
+      black += rect(x, y, 15, 4);
+    } else if (sprite === Sprite.MutedMark) {
+      crosses += `M${x + 0.5} ${y + 0.5}l5 5m0 -5l-5 5`;
+    } else if (sprite === Sprite.BassMark) {
+      black += disc(x + 3, y + 3, 3);
+    } else {
+      rings += disc(x + 3, y + 3, 2.5);
+    }
+  }
+  let capoMarks = "";
+  if (capo > 0) {
+    black += rect(22, 0, 58 + (strings - 6) * STRING_SPACING, 5);
+    capoMarks = `<text x="24" y="112">capo ${capo}</text>`;
+  }
+  const title = `<title>${voicing.readable} · ${voicing.ease} (${voicing.difficulty})</title>`;
+  return `<svg class="diagram" role="option" tabindex="-1" data-index="${index}" data-frets="${frets}" viewBox="0 0 ${cellWidth(strings)} 130" aria-label="${frets}">${title}<path d="${black}"/><path class="ring" d="${rings}"/><path class="cross" d="${crosses}"/>${label}${capoMarks}<g class="digit">${digits}</g></svg>`;
+}
+
+const INLAYS = [3, 5, 7, 9, 15, 17, 19, 21];
+
+// The neck: wood, nut, wires, strings, the capo, the markers and a click
+// target per string and fret (the click itself goes to the core).
+export function neckMarkup(tables, capo) {
+  const { neckWidth: W, neckHeight: H, fretX, stringY, firstFrets } = tables;
+  // A wire stands a fifth of its space after the fret's x: the first at 59.
+  const wireX = (f) => fretX[f] + Math.floor(((fretX[f + 1] - fretX[f]) * 21 + 50) / 100);
+  const middle = (f) => (wireX(f - 1) + wireX(f)) / 2;
+  let out = `<rect width="${W}" height="${H}" fill="#120e0c"/><rect width="10" height="${H}" fill="#ebe4cd"/>`;
+  for (const f of INLAYS) out += `<circle cx="${middle(f)}" cy="${H / 2}" r="3" fill="#e6e6e1"/>`;
+  for (const f of [12, 24])
+    out += `<circle cx="${middle(f)}" cy="27" r="3" fill="#e6e6e1"/><circle cx="${middle(f)}" cy="55" r="3" fill="#e6e6e1"/>`;
+  for (let f = 1; f <= 24; f++) out += `<rect x="${wireX(f)}" y="0" width="2" height="${H}" fill="#aaaaa5"/>`;
+  stringY.forEach((y, s) => {
+    const left = firstFrets[s] > 0 ? wireX(firstFrets[s]) : 0;
+    const thickness = s < stringY.length / 2 ? 2 : 1;
+    out += `<rect x="${left}" y="${y}" width="${W - left}" height="${thickness}" fill="#d7d7dc"/>`;
+    if (left > 0) out += `<rect x="${left - 2}" y="${y - 3}" width="4" height="7" fill="#ebe4cd"/>`;
+  });
+  if (capo > 0) out += `<rect x="${fretX[capo] - 13 / 2 - 3}" y="2" width="6" height="${H - 4}" fill="#464646"/>`;
+  const gap = stringY.length > 1 ? Math.abs(stringY[0] - stringY[1]) : H;
+  stringY.forEach((y, s) => {
+    for (let f = 0; f <= 24; f++) {
+      const left = f === 0 ? 0 : fretX[f - 1] + 1;
+      const right = fretX[f];
+      out += `<rect class="spot" data-string="${s}" data-fret="${f}" x="${left}" y="${y - gap / 2 + 1}" width="${right - left}" height="${gap - 2}" fill="transparent"/>`;
+    }
+  });
+  return out + '<g class="markers"></g>';
+}
+
+// The fingering's markers, drawn over the neck (clicks pass through them).
+export function neckMarkers(markers) {
+  let out = "";
+  for (const [sprite, x, y] of markers) {
+    out += `<circle cx="${x + 6.5}" cy="${y + 6}" r="5.5" fill="#1e5adc" stroke="#96beff"/>`;
+    if (sprite > Sprite.NeckOpen)
+      out += `<text class="digit" x="${x + 6.5}" y="${y + 9.5}" text-anchor="middle">${sprite - Sprite.NeckOpen}</text>`;
+  }
+  return out;
+}

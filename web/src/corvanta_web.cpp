@@ -1,0 +1,480 @@
+// The page's one way into the core: each call takes the page's options as a
+// plain object and answers with JSON text, which the page parses once
+// (cheaper than building thousands of small JS objects through embind). The
+// calls use the same core functions as corvanta-cli query/name, in the same
+// order, so the page lists what the CLI lists.
+#include <emscripten/bind.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "instrument/instrument.h"
+#include "search/difficulty.h"
+#include "search/instrument_search.h"
+#include "session/current_chord.h"
+#include "session/placed_fingering.h"
+#include "sound/strum.h"
+#include "symbols/reading_text.h"
+#include "symbols/symbol_query.h"
+#include "theory/catalogue.h"
+#include "theory/text_util.h"
+#include "view/layout/diagram_layout.h"
+#include "view/layout/neck_layout.h"
+
+using emscripten::val;
+
+namespace corvanta {
+namespace {
+
+// A small JSON writer: strings arrive in the core's byte encoding.
+class Json {
+ public:
+  Json& Key(std::string_view key) {
+    Comma();
+    String(key);
+    out_ += ':';
+    fresh_ = true;
+    return *this;
+  }
+  Json& Int(int value) {
+    Comma();
+    out_ += std::to_string(value);
+    return *this;
+  }
+  Json& Bool(bool value) {
+    Comma();
+    out_ += value ? "true" : "false";
+    return *this;
+  }
+  Json& Null() {
+    Comma();
+    out_ += "null";
+    return *this;
+  }
+  // One decimal: all a difficulty's precision means (and no floating-point
+  // to_chars, which emscripten's libc++ lacks).
+  Json& Tenths(double value) {
+    const long tenths = std::lround(value * 10);
+    Comma();
+    if (tenths < 0) out_ += '-';
+    out_ += std::to_string(std::labs(tenths) / 10) + '.' + std::to_string(std::labs(tenths) % 10);
+    return *this;
+  }
+  Json& Text(std::string_view bytes) {
+    Comma();
+    String(BytesToUtf8(bytes));
+    return *this;
+  }
+  Json& Utf8(std::string_view utf8) {
+    Comma();
+    String(utf8);
+    return *this;
+  }
+  Json& Open(char bracket) {
+    Comma();
+    out_ += bracket;
+    fresh_ = true;
+    return *this;
+  }
+  Json& Close(char bracket) {
+    out_ += bracket;
+    fresh_ = false;
+    return *this;
+  }
+  Json& Ints(const std::vector<int>& values) {
+    Open('[');
+    for (int value : values) Int(value);
+    return Close(']');
+  }
+  template <typename List>
+  Json& Texts(const List& texts) {
+    Open('[');
+    for (std::string_view text : texts) Text(text);
+    return Close(']');
+  }
+  std::string Take() { return std::move(out_); }
+
+ private:
+  void Comma() {
+    if (!fresh_) out_ += ',';
+    fresh_ = false;
+  }
+  void String(std::string_view text) {
+    out_ += '"';
+    for (char c : text) {
+      if (c == '"' || c == '\\') {
+        out_ += '\\';
+        out_ += c;
+      } else if (static_cast<unsigned char>(c) < 0x20) {
+        static const char* const kHex = "0123456789abcdef";
+        out_ += "\\u00";
+        out_ += kHex[(c >> 4) & 0xF];
+        out_ += kHex[c & 0xF];
+      } else {
+        out_ += c;
+      }
+    }
+    out_ += '"';
+  }
+  std::string out_;
+  bool fresh_ = true;
+};
+
+// The page's options, with the CLI's meaning of each.
+struct PageOptions {
+  Instrument instrument;
+  int capo = 0;
+  CapoNames capoNames = CapoNames::Sounding;
+  bool practical = true;
+  VoicingOrderChoice order = VoicingOrderChoice::Ease;
+  ChordNotation notation = ChordNotation::Standard;
+  Accidentals accidentals = Accidentals::Sharps;
+  bool leftHanded = false;
+  SearchSettings settings;  // the entry's options; root and bass from the entry
+  std::string error;        // a tuning that was not understood
+};
+
+template <typename T>
+T Field(const val& object, const char* name, T fallback) {
+  const val value = object[name];
+  if (value.isUndefined() || value.isNull()) return fallback;
+  return value.as<T>();
+}
+
+// The instrument by its CLI name, in a preset of its own or a tuning typed
+// as note names (with octaves for a custom one), as `--tuning` takes them.
+std::optional<Instrument> InstrumentOf(const std::string& name, const std::string& tuning) {
+  if (name == "custom") {
+    const auto pitches = ParseCustomPitches(tuning);
+    if (!pitches) return std::nullopt;
+    return CustomInstrument(*pitches);
+  }
+  const Instrument* found = FindInstrument(name);
+  if (found == nullptr) return std::nullopt;
+  if (tuning.empty()) return *found;
+  for (const InstrumentPreset& preset : found->presets)
+    if (preset.name == tuning) return Retuned(*found, preset.pitches);
+  if (auto pitches = ParseStringPitches(tuning, *found)) return Retuned(*found, *pitches);
+  return std::nullopt;
+}
+
+PageOptions OptionsOf(const val& object) {
+  PageOptions options;
+  const std::string name = Field<std::string>(object, "instrument", "guitar");
+  const std::string tuning = Field<std::string>(object, "tuning", "");
+  if (auto instrument = InstrumentOf(name, tuning)) {
+    options.instrument = *instrument;
+  } else {
+    options.instrument = *FindInstrument("guitar");
+    options.error = "tuning";
+  }
+  options.capo = std::clamp(Field<int>(object, "capo", 0), 0, 12);
+  options.capoNames =
+      Field<bool>(object, "capoShapes", false) ? CapoNames::Shapes : CapoNames::Sounding;
+  options.practical = Field<bool>(object, "practical", true);
+  options.order = Field<std::string>(object, "order", "ease") == "position"
+                      ? VoicingOrderChoice::Position
+                      : VoicingOrderChoice::Ease;
+  options.notation = Field<std::string>(object, "notation", "standard") == "classic"
+                         ? ChordNotation::Classic
+                         : ChordNotation::Standard;
+  options.accidentals =
+      Field<bool>(object, "flats", false) ? Accidentals::Flats : Accidentals::Sharps;
+  options.leftHanded = Field<bool>(object, "leftHanded", false);
+  SearchSettings& settings = options.settings;
+  settings.fretCount = Field<int>(object, "frets", kDefaultFretCount);
+  settings.span = Field<int>(object, "span", kDefaultSpan);
+  settings.omitThird = Field<bool>(object, "omit3", false);
+  settings.omitFifth = Field<bool>(object, "omit5", false);
+  settings.noFullBarres = Field<bool>(object, "noBarre", false);
+  settings.simpleChords = Field<bool>(object, "simple", false);
+  return options;
+}
+
+// The options into the chord entry, as the CLI's start entry takes them
+// (the page offers only the fret counts and spans the CLI accepts).
+void ApplyOptions(ChordEntry& entry, const PageOptions& options) {
+  const SearchSettings& settings = options.settings;
+  entry.state.fretCount = settings.fretCount;
+  entry.state.span = settings.span;
+  entry.state.omitThird = settings.omitThird;
+  entry.state.omitFifth = settings.omitFifth;
+  entry.state.noFullBarres = settings.noFullBarres;
+  entry.state.simpleChords = settings.simpleChords;
+}
+
+// The chord shown: the entry the last symbol or picker built, as the
+// window's controls keep theirs.
+ChordEntry& CurrentEntry() {
+  static ChordEntry entry;
+  return entry;
+}
+std::vector<Voicing>& ShownVoicings() {
+  static std::vector<Voicing> voicings;
+  return voicings;
+}
+
+void WriteDiagram(Json& json, const Voicing& voicing, const Instrument& sounding,
+                  const PageOptions& options) {
+  const std::vector<int> frets = voicing.frets.ToVector();
+  const std::vector<int> pitches = sounding.StandardPitches();
+  const std::vector<int> starts = sounding.FirstFrets();
+  const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, options.leftHanded,
+                                             BassString(frets, pitches, starts));
+  json.Open('{').Key("values").Ints(frets);
+  json.Key("firstFret").Int(layout.firstFret).Key("fingers").Ints(layout.fingers);
+  json.Key("sprites").Open('[');
+  for (const Placement& p : layout.placements)
+    json.Open('[').Int(static_cast<int>(p.sprite)).Int(p.x).Int(p.y).Close(']');
+  json.Close(']');
+  // A short string's line begins at its first fret's wire when the diagram
+  // shows that fret: the row of that wire, per string drawn left to right.
+  json.Key("lineRows").Open('[');
+  for (int k = 0; k < layout.strings; ++k) {
+    const int string = options.leftHanded ? layout.strings - 1 - k : k;
+    const int row = starts[static_cast<std::size_t>(string)] - layout.firstFret;
+    starts[static_cast<std::size_t>(string)] > 0 && row >= 0 ? json.Int(row) : json.Null();
+  }
+  json.Close(']');
+  const double difficulty = Difficulty(frets);
+  json.Key("difficulty").Tenths(difficulty);
+  json.Key("ease").Utf8(DifficultyText(WordForDifficulty(difficulty)));
+  json.Key("readable").Utf8(ReadableFrets(frets));
+  json.Key("preferred").Bool(voicing.preferred).Close('}');
+}
+
+// The fingerings as the diagrams' texts ("x 3 2 0 1 0"); their layouts
+// come from Diagrams() for the ones the page draws.
+void WriteVoicings(Json& json, const InstrumentChordResult& result, const PageOptions& options) {
+  json.Key("argument").Utf8(result.argument);
+  json.Key("count").Int(static_cast<int>(result.search.voicings.size()));
+  json.Key("strings").Int(options.instrument.StringCount());
+  json.Key("frets").Open('[');
+  std::string text;
+  for (const Voicing& voicing : result.search.voicings) {
+    text.clear();
+    for (int value : voicing.frets) {
+      if (!text.empty()) text += ' ';
+      text += value == kMuted ? std::string("x") : std::to_string(std::abs(value));
+    }
+    json.Utf8(text);
+  }
+  json.Close(']');
+  json.Key("names").Texts(result.names);
+}
+
+void WriteReadings(Json& json, const std::vector<ChordReading>& readings, ChordNotation notation,
+                   std::string_view rootName) {
+  json.Key("best");
+  readings.empty() ? json.Null() : json.Text(WriteReading(readings.front(), notation, rootName));
+  json.Key("readings").Open('[');
+  for (const ChordReading& reading : readings) json.Text(WriteReading(reading, notation, rootName));
+  json.Close(']');
+}
+
+// The entry's chord searched and named, as `corvanta-cli query` ends.
+std::string SearchEntry(const PageOptions& options, const SymbolReading* reading) {
+  ChordEntry& entry = CurrentEntry();
+  InstrumentChordResult result =
+      SearchChordOn(entry, options.instrument, options.capo, options.capoNames, options.practical);
+  OrderVoicings(result.search.voicings, options.order);
+  Json json;
+  json.Open('{');
+  json.Key("echo").Text(ChordSymbolText(entry.state, options.notation));
+  json.Key("root").Int(entry.state.rootPitchClass).Key("bass").Int(entry.state.bassPitchClass);
+  json.Key("typeRow").Int(entry.state.typeGridRow);
+  json.Key("notes").Texts(ChordNoteNames(entry.state));
+  // The box's text (in the page's notation) with its root and bass moved
+  // up by the capo, as the window's status bar says it.
+  if (options.capoNames == CapoNames::Shapes && options.capo > 0)
+    json.Key("sounding")
+        .Text(SoundingSymbol(ChordSymbolText(entry.state, options.notation), options.capo,
+                             entry.state.rootGridNames));
+  if (reading != nullptr) {
+    json.Key("unrecognised").Texts(reading->unrecognised);
+    json.Key("omitted").Texts(reading->omitted);
+    json.Key("noChord").Bool(reading->noChord);
+  }
+  if (!options.error.empty()) json.Key("error").Utf8(options.error);
+  WriteVoicings(json, result, options);
+  WriteReadings(json, EntryReadings(entry.state), options.notation, EntryRootName(entry.state));
+  ShownVoicings() = std::move(result.search.voicings);
+  return json.Close('}').Take();
+}
+
+// A typed symbol from the fresh start entry, as `corvanta-cli query` reads it.
+std::string Query(const std::string& text, const val& object) {
+  const PageOptions options = OptionsOf(object);
+  ChordEntry entry;
+  ApplyOptions(entry, options);
+  if (options.accidentals == Accidentals::Flats) {
+    entry.ShowRootAs(Accidentals::Flats);
+    entry.ShowBassAs(Accidentals::Flats);
+  }
+  const SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(text), options.notation);
+  if (reading.tooManyNotes > 0) {
+    Json json;
+    return json.Open('{')
+        .Key("refused")
+        .Utf8("tooManyNotes")
+        .Key("needs")
+        .Int(reading.tooManyNotes)
+        .Key("most")
+        .Int(kMostChordNotes)
+        .Close('}')
+        .Take();
+  }
+  if (!reading.namesRoot && !reading.noChord) {
+    Json json;
+    json.Open('{').Key("refused").Utf8("noRoot").Key("unrecognised").Texts(reading.unrecognised);
+    return json.Close('}').Take();
+  }
+  CurrentEntry() = entry;
+  return SearchEntry(options, &reading);
+}
+
+// A picker's cell on the chord shown: "root", "type" or "bass" and its row.
+std::string Pick(const std::string& picker, int row, const val& object) {
+  const PageOptions options = OptionsOf(object);
+  ChordEntry& entry = CurrentEntry();
+  ApplyOptions(entry, options);
+  if (picker == "root") {
+    entry.ChooseRoot(row);
+  } else if (picker == "bass") {
+    entry.ChooseBass(row);
+  } else if (picker == "type") {
+    entry.ChooseMode(EntryMode::TypeGrid);
+    entry.ChooseType(row);
+  }
+  return SearchEntry(options, nullptr);
+}
+
+// The layouts of the shown diagrams first..first+count-1, as the window
+// draws them (the bass mark on the lowest-sounding string).
+std::string Diagrams(int first, int count, const val& object) {
+  const PageOptions options = OptionsOf(object);
+  const Instrument sounding = InstrumentWithCapo(options.instrument, options.capo);
+  const std::vector<Voicing>& voicings = ShownVoicings();
+  const int end = std::min(first + count, static_cast<int>(voicings.size()));
+  Json json;
+  json.Open('[');
+  for (int index = std::max(first, 0); index < end; ++index)
+    WriteDiagram(json, voicings[static_cast<std::size_t>(index)], sounding, options);
+  return json.Close(']').Take();
+}
+
+// The chord shown again under other options (instrument, capo, order...).
+std::string Research(const val& object) {
+  const PageOptions options = OptionsOf(object);
+  ApplyOptions(CurrentEntry(), options);
+  return SearchEntry(options, nullptr);
+}
+
+std::vector<int> IntsOf(const val& array) {
+  std::vector<int> values;
+  const int length = array["length"].as<int>();
+  for (int i = 0; i < length; ++i) values.push_back(array[i].as<int>());
+  return values;
+}
+
+// A fingering on the neck (frets counted from the capo, 99 muted): its
+// markers, its names as `corvanta-cli name` gives them, the diagram it is
+// among the shown ones (-1 when none) and the notes a strum plays.
+std::string Fingering(const val& fretArray, const val& object) {
+  const PageOptions options = OptionsOf(object);
+  const Instrument sounding = InstrumentWithCapo(options.instrument, options.capo);
+  std::vector<int> frets = IntsOf(fretArray);
+  frets.resize(static_cast<std::size_t>(sounding.StringCount()), kMuted);
+  const SoundingNotes notes = NotesOnInstrument(frets, sounding);
+  const std::vector<ChordReading> readings = ReadChord(notes.pitchClasses, notes.bass);
+  std::vector<int> starts = options.instrument.FirstFrets();
+  Json json;
+  json.Open('{').Key("frets").Ints(frets);
+  json.Key("neck").Open('[');
+  for (const Placement& p : LayOutNeck(AbsoluteFrets(frets, options.capo), options.capo, starts))
+    json.Open('[').Int(static_cast<int>(p.sprite)).Int(p.x).Int(p.y).Close(']');
+  json.Close(']');
+  json.Key("names").Texts(NameSoundingNotes(notes, options.accidentals));
+  WriteReadings(json, readings, options.notation, {});
+  json.Key("shown").Int(FindVoicing(ShownVoicings(), frets));
+  json.Key("notes").Ints(StrumNotes(frets, sounding));
+  json.Key("readable").Utf8(ReadableFrets(frets));
+  return json.Close('}').Take();
+}
+
+// A click on the neck picture at (x, y): the fingering it leaves, its
+// barres marked as the search marks them.
+std::string ClickNeck(const val& fretArray, int x, int y, const val& object) {
+  const PageOptions options = OptionsOf(object);
+  const int strings = options.instrument.StringCount();
+  std::vector<int> frets = IntsOf(fretArray);
+  frets.resize(static_cast<std::size_t>(strings), 0);
+  if (auto at = NeckPositionAt(x, y, strings)) {
+    const int start = options.instrument.FirstFrets()[static_cast<std::size_t>(at->string)];
+    frets = WithBarreMarks(PlaceFingerUnderCapo(frets, at->string, at->fret, options.capo,
+                                                std::max(0, start - options.capo)));
+  }
+  return Fingering(val::array(frets.begin(), frets.end()), object);
+}
+
+// The instruments, their presets and the neck's lines, for the pickers.
+std::string Instruments() {
+  Json json;
+  json.Open('[');
+  for (const Instrument& instrument : BuiltInInstruments()) {
+    json.Open('{').Key("name").Utf8(instrument.name).Key("title").Utf8(instrument.title);
+    json.Key("tuning").Utf8(PitchNames(instrument.StandardPitches()));
+    json.Key("presets").Open('[');
+    for (const InstrumentPreset& preset : instrument.presets)
+      json.Open('{')
+          .Key("name")
+          .Utf8(preset.name)
+          .Key("tuning")
+          .Utf8(PitchNames(preset.pitches))
+          .Close('}');
+    json.Close(']').Close('}');
+  }
+  return json.Close(']').Take();
+}
+
+// What the pickers and the neck show: the note grids' names, the types,
+// and the neck picture's wires and string lines.
+std::string Tables(const val& object) {
+  const PageOptions options = OptionsOf(object);
+  const ChordEntry& entry = CurrentEntry();
+  const int strings = options.instrument.StringCount();
+  Json json;
+  json.Open('{').Key("roots").Open('[');
+  for (int row = 0; row < kPitchClassCount; ++row) json.Text(entry.RootGridText(row));
+  json.Close(']').Key("basses").Open('[');
+  for (int row = 0; row < kPitchClassCount; ++row) json.Text(entry.BassGridText(row));
+  json.Close(']').Key("types").Open('[');
+  for (const ChordType& type : kChordCatalogue) json.Text(TrimBlanks(type.name));
+  json.Close(']');
+  json.Key("neckWidth").Int(kNeckPictureWidth).Key("neckHeight").Int(kNeckPictureHeight);
+  json.Key("fretX").Open('[');
+  for (int fret = 0; fret <= kNeckFretWires + 1; ++fret) json.Int(NeckFretX(fret));
+  json.Close(']').Key("stringY").Open('[');
+  for (int string = 0; string < strings; ++string) json.Int(NeckStringY(string, strings));
+  json.Close(']').Key("firstFrets").Ints(options.instrument.FirstFrets());
+  json.Key("tuning").Utf8(PitchNames(options.instrument.StandardPitches()));
+  json.Key("strumDelayMs").Int(StrumDelayMs(kDefaultStrumSpeed));
+  if (!options.error.empty()) json.Key("error").Utf8(options.error);
+  return json.Close('}').Take();
+}
+
+}  // namespace
+}  // namespace corvanta
+
+EMSCRIPTEN_BINDINGS(corvanta) {
+  emscripten::function("query", &corvanta::Query);
+  emscripten::function("pick", &corvanta::Pick);
+  emscripten::function("research", &corvanta::Research);
+  emscripten::function("diagrams", &corvanta::Diagrams);
+  emscripten::function("fingering", &corvanta::Fingering);
+  emscripten::function("clickNeck", &corvanta::ClickNeck);
+  emscripten::function("instruments", &corvanta::Instruments);
+  emscripten::function("tables", &corvanta::Tables);
+}
