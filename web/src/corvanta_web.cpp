@@ -13,7 +13,8 @@
 #include "instrument/instrument.h"
 #include "search/difficulty.h"
 #include "search/instrument_search.h"
-#include "session/current_chord.h"
+#include "session/session.h"
+#include "session/sounding_symbol.h"
 #include "session/placed_fingering.h"
 #include "sound/strum.h"
 #include "symbols/reading_text.h"
@@ -247,7 +248,7 @@ void WriteDiagram(Json& json, const Voicing& voicing, const Instrument& sounding
 
 // The fingerings as the diagrams' texts ("x 3 2 0 1 0"); their layouts
 // come from Diagrams() for the ones the page draws.
-void WriteVoicings(Json& json, const InstrumentChordResult& result, const PageOptions& options) {
+void WriteVoicings(Json& json, const VoicedChord& result, const PageOptions& options) {
   json.Key("argument").Utf8(result.argument);
   json.Key("count").Int(static_cast<int>(result.search.voicings.size()));
   json.Key("strings").Int(options.instrument.StringCount());
@@ -277,8 +278,8 @@ void WriteReadings(Json& json, const std::vector<ChordReading>& readings, ChordN
 // The entry's chord searched and named, as `corvanta-cli query` ends.
 std::string SearchEntry(const PageOptions& options, const SymbolReading* reading) {
   ChordEntry& entry = CurrentEntry();
-  InstrumentChordResult result =
-      SearchChordOn(entry, options.instrument, options.capo, options.capoNames, options.practical);
+  VoicedChord result =
+      VoiceEntry(entry, options.instrument, options.capo, options.capoNames, options.practical);
   OrderVoicings(result.search.voicings, options.order);
   Json json;
   json.Open('{');
