@@ -29,26 +29,6 @@ namespace {
 
 constexpr const char* kTitleContext = "InstrumentTitles";
 
-// The menu's names of the built-in instruments, in the window's language
-// (the Chinese texts are the sources, as every caption's).
-struct InstrumentCaption {
-  std::string_view name;
-  const char* caption;
-};
-constexpr InstrumentCaption kInstrumentCaptions[] = {
-    {"guitar", QT_TRANSLATE_NOOP("InstrumentTitles", "吉他")},
-    {"guitar7", QT_TRANSLATE_NOOP("InstrumentTitles", "七弦吉他")},
-    {"ukulele", QT_TRANSLATE_NOOP("InstrumentTitles", "尤克里里")},
-    {"baritone-ukulele", QT_TRANSLATE_NOOP("InstrumentTitles", "男中音尤克里里")},
-    {"mandolin", QT_TRANSLATE_NOOP("InstrumentTitles", "曼陀林")},
-    {"banjo", QT_TRANSLATE_NOOP("InstrumentTitles", "五弦班卓琴")},
-    {"tenor-banjo", QT_TRANSLATE_NOOP("InstrumentTitles", "次中音班卓琴")},
-    {"cavaquinho", QT_TRANSLATE_NOOP("InstrumentTitles", "卡瓦奎尼奥")},
-    {"charango", QT_TRANSLATE_NOOP("InstrumentTitles", "恰朗戈")},
-    {"bass", QT_TRANSLATE_NOOP("InstrumentTitles", "贝斯")},
-    {"bass5", QT_TRANSLATE_NOOP("InstrumentTitles", "五弦贝斯")},
-};
-
 // The six specified sliders keep their places; other counts spread over the
 // same width, centred, no wider apart than the six.
 constexpr std::array<int, kStringCount> kTrackBarX{8, 28, 49, 70, 91, 112};
@@ -69,10 +49,11 @@ int SliderX(int string, int strings) {
 }  // namespace
 
 QString TForm1::InstrumentTitle(const Instrument& instrument) const {
-  for (const InstrumentCaption& caption : kInstrumentCaptions) {
-    if (caption.name == instrument.name)
-      return QCoreApplication::translate(kTitleContext, caption.caption);
-  }
+  // The captions are the instrument table's; their translations are kept
+  // in the translation file by hand, as lupdate cannot read the table.
+  if (!instrument.caption.empty())
+    return QCoreApplication::translate(kTitleContext, instrument.caption.c_str());
+  if (instrument.name != "custom") return QString::fromStdString(instrument.title);
   return tr("自定义") + " (" + QString::fromStdString(PitchNames(instrument.StandardPitches())) +
          ")";
 }

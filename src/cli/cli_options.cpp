@@ -104,9 +104,9 @@ void AddTuningOption(CLI::App& command, std::optional<std::string>& tuning) {
 }
 
 void AddInstrumentOption(CLI::App& command, std::string& instrument) {
+  // The names are the instrument table's: a new row is offered at once.
   command.add_option("--instrument", instrument,
-                     "guitar (default), guitar7, ukulele, baritone-ukulele, mandolin, banjo, "
-                     "tenor-banjo, cavaquinho, charango, bass, bass5, or custom with --tuning");
+                     InstrumentNames() + " (guitar by default), or custom with --tuning");
 }
 
 void AddSettingOptions(CLI::App& command, SearchOptionText& text) {

@@ -42,8 +42,26 @@ std::vector<OpenString> Strings(const std::vector<int>& pitches) {
   return strings;
 }
 
+// What names an instrument's row: the CLI's name, the English title, and
+// the window's name in Chinese, the source its translations are made from.
+struct RowNames {
+  std::string name;
+  std::string title;
+  std::string caption;
+};
+
+Instrument Named(RowNames names) {
+  Instrument instrument;
+  instrument.name = std::move(names.name);
+  instrument.title = std::move(names.title);
+  instrument.caption = std::move(names.caption);
+  return instrument;
+}
+
 Instrument Guitar() {
-  Instrument guitar{"guitar", "Guitar", {}, {}, {}, kNylonGuitar, kGuitarRules};
+  Instrument guitar = Named({"guitar", "Guitar", "吉他"});
+  guitar.midiProgram = kNylonGuitar;
+  guitar.rules = kGuitarRules;
   for (const TuningPreset& preset : kTuningPresets)
     guitar.presets.push_back(
         {std::string(preset.buttonCaption), GuitarPitches(preset.pitchClasses)});
@@ -56,7 +74,9 @@ Instrument Guitar() {
 
 // The 7-string guitar plays the six-string shapes over a muted low B.
 Instrument SevenStringGuitar() {
-  Instrument guitar{"guitar7", "7-string guitar", {}, {}, {}, kNylonGuitar, {false, 4, 3}};
+  Instrument guitar = Named({"guitar7", "7-string guitar", "七弦吉他"});
+  guitar.midiProgram = kNylonGuitar;
+  guitar.rules = {false, 4, 3};
   guitar.presets = {{"Standard", Pitches({"B1", "E2", "A2", "D3", "G3", "B3", "E4"})},
                     {"Low C", Pitches({"C2", "E2", "A2", "D3", "G3", "B3", "E4"})}};
   guitar.strings = Strings(guitar.presets.front().pitches);
@@ -70,34 +90,29 @@ Instrument SevenStringGuitar() {
 
 // Four- and five-string instruments of the any-inversion family: one string
 // may stay muted (a mandolin's chop chord), the rest sound.
-Instrument Inverting(std::string name, std::string title, std::vector<InstrumentPreset> presets,
+// neckFrets: the frets of the common instrument of its kind.
+Instrument Inverting(RowNames names, int neckFrets, std::vector<InstrumentPreset> presets,
                      std::vector<std::vector<int>> shapes, int program) {
   const int count = static_cast<int>(presets.front().pitches.size());
-  Instrument instrument{std::move(name),     std::move(title),  Strings(presets.front().pitches),
-                        std::move(presets),  std::move(shapes), program,
-                        {true, 0, count - 1}};
+  Instrument instrument = Named(std::move(names));
+  instrument.strings = Strings(presets.front().pitches);
+  instrument.presets = std::move(presets);
+  instrument.shapes = std::move(shapes);
+  instrument.midiProgram = program;
+  instrument.rules = {true, 0, count - 1};
+  instrument.neckFrets = neckFrets;
   return instrument;
 }
 
 // Bassists play double stops and triads: the bass and one string more.
-Instrument Bass(std::string name, std::string title, std::vector<int> pitches) {
+Instrument Bass(RowNames names, std::vector<int> pitches) {
   const int count = static_cast<int>(pitches.size());
-  Instrument bass{
-      std::move(name), std::move(title),     Strings(pitches), {{"Standard", pitches}}, {},
-      kFingeredBass,   {false, count - 1, 1}};
+  Instrument bass = Named(std::move(names));
+  bass.strings = Strings(pitches);
+  bass.presets = {{"Standard", pitches}};
+  bass.midiProgram = kFingeredBass;
+  bass.rules = {false, count - 1, 1};
   return bass;
-}
-
-// The frets of the common instrument of each kind; the guitars and basses
-// keep the longest neck.
-void SetNeckFrets(std::vector<Instrument>& instruments) {
-  constexpr std::pair<std::string_view, int> kNecks[] = {
-      {"ukulele", 15},     {"baritone-ukulele", 19}, {"mandolin", 20}, {"banjo", 22},
-      {"tenor-banjo", 19}, {"cavaquinho", 17},       {"charango", 17},
-  };
-  for (Instrument& instrument : instruments)
-    for (const auto& [name, frets] : kNecks)
-      if (instrument.name == name) instrument.neckFrets = frets;
 }
 
 std::vector<Instrument> MakeBuiltIns() {
@@ -105,7 +120,7 @@ std::vector<Instrument> MakeBuiltIns() {
   std::vector<Instrument> all;
   all.push_back(Guitar());
   all.push_back(SevenStringGuitar());
-  all.push_back(Inverting("ukulele", "Ukulele",
+  all.push_back(Inverting({"ukulele", "Ukulele", "尤克里里"}, 15,
                           {{"Standard", Pitches({"G4", "C4", "E4", "A4"})},
                            {"Low G", Pitches({"G3", "C4", "E4", "A4"})}},
                           {{0, 0, 0, 3}, {0, 0, 0, 1}, {0, 3, 3, 3}, {2, 2, 2, 0}, {2, 2, 1, 0},
@@ -113,7 +128,7 @@ std::vector<Instrument> MakeBuiltIns() {
                            {0, 2, 1, 2}, {0, 2, 3, 1}, {2, 1, 0, 0}, {2, 0, 0, 0}, {0, 1, 0, 0},
                            {0, 0, 0, 0}, {3, 2, 1, 1}, {0, 0, 0, 2}, {2, 2, 1, 3}, {0, 2, 0, 2}},
                           kNylonGuitar));
-  all.push_back(Inverting("baritone-ukulele", "Baritone ukulele",
+  all.push_back(Inverting({"baritone-ukulele", "Baritone ukulele", "男中音尤克里里"}, 19,
                           {{"Standard", Pitches({"D3", "G3", "B3", "E4"})}},
                           {{2, 0, 1, 0},
                            {0, 0, 0, 3},
@@ -125,7 +140,8 @@ std::vector<Instrument> MakeBuiltIns() {
                            {3, 2, 1, 1},
                            {0, 2, 3, 1}},
                           kNylonGuitar));
-  all.push_back(Inverting("mandolin", "Mandolin", {{"Standard", Pitches({"G3", "D4", "A4", "E5"})}},
+  all.push_back(Inverting({"mandolin", "Mandolin", "曼陀林"}, 20,
+                          {{"Standard", Pitches({"G3", "D4", "A4", "E5"})}},
                           {{0, 0, 2, 3},
                            {0, 2, 3, 0},
                            {2, 0, 0, 2},
@@ -138,26 +154,28 @@ std::vector<Instrument> MakeBuiltIns() {
                            {0, 0, 2, 1}},
                           kSteelGuitar));
   Instrument banjo = Inverting(
-      "banjo", "5-string banjo",
+      {"banjo", "5-string banjo", "五弦班卓琴"}, 22,
       {{"Open G", Pitches({"G4", "D3", "G3", "B3", "D4"})},
        {"Double C", Pitches({"G4", "C3", "G3", "C4", "D4"})}},
       {{0, 0, 0, 0, 0}, {0, 2, 0, 1, 2}, {0, 2, 0, 0, 2}, {x, 0, 2, 3, 4}, {0, 0, 0, 0, 3}},
       kBanjo);
   banjo.strings[0].firstFret = 5;  // the drone string starts at the fifth fret
   all.push_back(banjo);
-  all.push_back(Inverting("tenor-banjo", "Tenor banjo",
+  all.push_back(Inverting({"tenor-banjo", "Tenor banjo", "次中音班卓琴"}, 19,
                           {{"Standard", Pitches({"C3", "G3", "D4", "A4"})}},
                           {{0, 0, 2, 3}, {7, 0, 0, 2}}, kBanjo));
   all.push_back(Inverting(
-      "cavaquinho", "Cavaquinho", {{"Standard", Pitches({"D4", "G4", "B4", "D5"})}},
+      {"cavaquinho", "Cavaquinho", "卡瓦奎尼奥"}, 17,
+      {{"Standard", Pitches({"D4", "G4", "B4", "D5"})}},
       {{0, 0, 0, 0}, {2, 0, 1, 2}, {0, 2, 3, 4}, {2, 0, 0, 2}, {2, 2, 1, 2}, {2, 2, 2, 2}},
       kNylonGuitar));
-  all.push_back(Inverting(
-      "charango", "Charango", {{"Standard", Pitches({"G4", "C5", "E4", "A4", "E5"})}},
-      {{2, 0, 0, 0, 0}, {0, 0, 0, 3, 0}, {0, 2, 3, 2, 3}, {2, 0, 1, 0, 1}}, kNylonGuitar));
-  all.push_back(Bass("bass", "Bass guitar", Pitches({"E1", "A1", "D2", "G2"})));
-  all.push_back(Bass("bass5", "5-string bass", Pitches({"B0", "E1", "A1", "D2", "G2"})));
-  SetNeckFrets(all);
+  all.push_back(Inverting({"charango", "Charango", "恰朗戈"}, 17,
+                          {{"Standard", Pitches({"G4", "C5", "E4", "A4", "E5"})}},
+                          {{2, 0, 0, 0, 0}, {0, 0, 0, 3, 0}, {0, 2, 3, 2, 3}, {2, 0, 1, 0, 1}},
+                          kNylonGuitar));
+  all.push_back(Bass({"bass", "Bass guitar", "贝斯"}, Pitches({"E1", "A1", "D2", "G2"})));
+  all.push_back(
+      Bass({"bass5", "5-string bass", "五弦贝斯"}, Pitches({"B0", "E1", "A1", "D2", "G2"})));
   return all;
 }
 

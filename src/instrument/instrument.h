@@ -68,6 +68,9 @@ struct Instrument {
   // The frets of its neck: a search never places a bass or a window's top
   // beyond them (a soprano ukulele has about 15, a mandolin 20).
   int neckFrets = kNeckFrets;
+  // The window's name for it, in Chinese, the source its translations are
+  // made from ("尤克里里"; the English one is the title).
+  std::string caption = {};
 
   int StringCount() const { return static_cast<int>(strings.size()); }
   std::vector<int> StandardPitches() const;

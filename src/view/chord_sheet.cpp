@@ -63,10 +63,15 @@ void PaintRows(QPainter& painter, const ChordSheet& sheet, int first, int rows, 
                        Qt::AlignCenter, QStringLiteral("N.C."));
       continue;
     }
-    PaintDiagram(
-        painter, diagram.frets, at + QPointF(0, kSheetCaptionHeight), DiagramVariant::Plain,
-        sheet.leftHanded, sheet.capo, sheet.stringStarts,
-        sheet.bassByPitch ? BassString(diagram.frets, sheet.openPitches, sheet.stringStarts) : -1);
+    const Diagram drawn{
+        diagram.frets,
+        DiagramVariant::Plain,
+        sheet.leftHanded,
+        sheet.capo,
+        sheet.stringStarts,
+        sheet.bassByPitch ? BassString(diagram.frets, sheet.openPitches, sheet.stringStarts) : -1,
+        {}};
+    PaintDiagram(painter, drawn, QRectF(at + QPointF(0, kSheetCaptionHeight), drawn.CellSize()));
   }
 }
 

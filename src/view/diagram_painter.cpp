@@ -1,6 +1,7 @@
 #include "view/diagram_painter.h"
 
 #include "view/layout/neck_layout.h"
+#include "view/layout/picture_geometry.h"
 #include "view/sprite_painter.h"
 
 namespace corvanta {
@@ -75,11 +76,18 @@ void PaintNeckCapo(QPainter& painter, int capo) {
   painter.fillRect(QRect(x, 2, 6, kNeckPictureHeight - 4), kCapoColour);
 }
 
-void PaintDiagram(QPainter& painter, std::span<const int> frets, QPointF origin,
-                  DiagramVariant variant, bool leftHanded, int capo,
-                  std::span<const int> stringStarts, int bassString,
-                  std::span<const std::string> labels) {
-  DiagramLayout layout = LayOutDiagram(frets, variant, leftHanded, bassString);
+QSizeF Diagram::CellSize() const {
+  return QSizeF(DiagramCellWidth(static_cast<int>(frets.size())), kCellHeight);
+}
+
+namespace {
+
+void PaintDiagramCell(QPainter& painter, const Diagram& diagram) {
+  const QPointF origin(0, 0);
+  const bool leftHanded = diagram.leftHanded;
+  const std::span<const std::string> labels = diagram.labels;
+  DiagramLayout layout =
+      LayOutDiagram(diagram.frets, diagram.variant, leftHanded, diagram.bassString);
   if (labels.size() == static_cast<std::size_t>(layout.strings))
     layout.placements = LabelledMarks(painter, layout, origin, leftHanded, labels);
   // Dots and barres come after the grid and the label in the layout's order;
@@ -93,7 +101,7 @@ void PaintDiagram(QPainter& painter, std::span<const int> frets, QPointF origin,
   PaintPlacements(painter, {layout.placements.begin(), grid}, origin);
   if (grid != layout.placements.end())
     PaintDiagramGrid(painter, grid->sprite, origin + QPointF(grid->x, grid->y), layout.strings,
-                     GridLineTops(layout, stringStarts, leftHanded));
+                     GridLineTops(layout, diagram.stringStarts, leftHanded));
 
   const QString label = QString::number(layout.firstFret);
   painter.setFont(DiagramFont());
@@ -106,13 +114,25 @@ void PaintDiagram(QPainter& painter, std::span<const int> frets, QPointF origin,
 
   PaintPlacements(painter, {afterGrid, layout.placements.end()}, origin);
 
-  if (capo > 0) {
+  if (diagram.capo > 0) {
     const int extra = (layout.strings - kStringCount) * kDiagramStringSpacing;
     painter.fillRect(QRectF(kDiagramCapoBar).adjusted(0, 0, extra, 0).translated(origin),
                      kCapoColour);
     painter.setPen(Qt::black);
-    painter.drawText(origin + QPointF(kDiagramCapoLabel), QString("capo %1").arg(capo));
+    painter.drawText(origin + QPointF(kDiagramCapoLabel), QString("capo %1").arg(diagram.capo));
   }
+}
+
+}  // namespace
+
+void PaintDiagram(QPainter& painter, const Diagram& diagram, const QRectF& rect) {
+  const QSizeF cell = diagram.CellSize();
+  painter.save();
+  painter.translate(rect.topLeft());
+  if (rect.size() != cell)
+    painter.scale(rect.width() / cell.width(), rect.height() / cell.height());
+  PaintDiagramCell(painter, diagram);
+  painter.restore();
 }
 
 }  // namespace corvanta

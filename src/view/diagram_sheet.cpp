@@ -94,8 +94,11 @@ void DiagramSheet::paintEvent(QPaintEvent* event) {
       const std::vector<int>& frets = fingerings_[static_cast<std::size_t>(index)];
       const std::vector<std::string> labels =
           labeller_ ? labeller_(frets) : std::vector<std::string>();
-      PaintDiagram(painter, frets, QPointF(0, 0), variant, leftHanded_, capo_, stringStarts_,
-                   bassByPitch_ ? BassString(frets, openPitches_, stringStarts_) : -1, labels);
+      const Diagram diagram{
+          frets, variant,       leftHanded_,
+          capo_, stringStarts_, bassByPitch_ ? BassString(frets, openPitches_, stringStarts_) : -1,
+          labels};
+      PaintDiagram(painter, diagram, QRectF(QPointF(0, 0), diagram.CellSize()));
       painter.restore();
     }
   }

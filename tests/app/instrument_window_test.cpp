@@ -83,6 +83,25 @@ class InstrumentWindowTest : public QObject {
  private slots:
   void init() { QSettings("Corvanta", "Corvanta").clear(); }
 
+  // The menu is the instrument table's: one item per row, named in each
+  // language from the row's caption (its English name is the row's title).
+  void theMenuOffersEveryRowOfTheInstrumentTable() {
+    Window window;
+    const std::vector<Instrument>& table = BuiltInInstruments();
+    for (UiLanguage language : {UiLanguage::Chinese, UiLanguage::English}) {
+      window.form->SetLanguage(language, false);
+      for (const Instrument& instrument : table) {
+        auto* item = window.form->findChild<QAction*>("Instrument_" +
+                                                      QString::fromStdString(instrument.name));
+        QVERIFY2(item != nullptr, instrument.name.c_str());
+        const QString expected = language == UiLanguage::English
+                                     ? QString::fromStdString(instrument.title)
+                                     : QString::fromStdString(instrument.caption);
+        QCOMPARE(item->text(), expected);
+      }
+    }
+  }
+
   void switchingInstrumentsSearchesAgainAndDrawsTheirStrings() {
     Window window;
     const auto guitarResult = window.form->Result().search.voicings;

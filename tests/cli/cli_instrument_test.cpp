@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli_process.h"
+#include "instrument/instrument.h"
 
 namespace corvanta {
 namespace {
@@ -26,6 +27,21 @@ TEST(CliInstruments, searchesOnTheNamedInstrumentWithOneFretPerString) {
   // The guitar by name is the guitar as ever.
   EXPECT_EQ(Json("search --json --instrument guitar")["fingerings"],
             Json("search --json")["fingerings"]);
+}
+
+// The instrument table is the one list: a row added there is listed, offered
+// in the help and searched on without another edit.
+TEST(CliInstruments, listAndOfferExactlyTheInstrumentTable) {
+  const nlohmann::json listed = Json("instruments --json");
+  const std::vector<Instrument>& table = BuiltInInstruments();
+  ASSERT_EQ(listed.size(), table.size());
+  const std::string help = RunCli("search --help").out;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    EXPECT_EQ(listed[i]["name"], table[i].name);
+    EXPECT_NE(help.find(table[i].name), std::string::npos) << table[i].name;
+    EXPECT_GT(Json("search --json --instrument " + table[i].name)["count"].get<int>(), 0)
+        << table[i].name;
+  }
 }
 
 TEST(CliInstruments, everyCommandTakesTheInstrument) {

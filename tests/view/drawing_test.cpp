@@ -25,7 +25,8 @@ class DrawingTest : public QObject {
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PaintDiagram(painter, frets, QPointF(0, 0), DiagramVariant::Plain, false);
+    const Diagram diagram{frets, DiagramVariant::Plain, false, 0, {}, -1, {}};
+    PaintDiagram(painter, diagram, QRectF(QPointF(0, 0), diagram.CellSize()));
     return image;
   }
 
@@ -75,7 +76,8 @@ class DrawingTest : public QObject {
       QImage image(QSize(DiagramCellWidth(5), 130), QImage::Format_RGB32);
       image.fill(Qt::white);
       QPainter painter(&image);
-      PaintDiagram(painter, frets, QPointF(0, 0), DiagramVariant::Plain, leftHanded, 0, starts);
+      const Diagram diagram{frets, DiagramVariant::Plain, leftHanded, 0, starts, -1, {}};
+      PaintDiagram(painter, diagram, QRectF(QPointF(0, 0), diagram.CellSize()));
       return image;
     };
     const QImage low = render({0, 0, 0, 0, 0}, false);
@@ -108,6 +110,30 @@ class DrawingTest : public QObject {
       QVERIFY2(total / (100.0 * 130) < 8, qPrintable(QString::number(total / 13000.0)));
       QVERIFY2(far < 60, qPrintable(QString::number(far)));
     }
+  }
+
+  // A diagram painted into a rectangle twice its cell is the same picture as
+  // one painted into its cell by a painter scaled twice.
+  void aDiagramFillsTheRectangleItIsPaintedInto() {
+    const Frets frets{-1, 3, 3, 2, 1, 1};
+    const Diagram diagram{frets, DiagramVariant::Highlighted, false, 2, {}, -1, {}};
+    auto paint = [&](bool scaledPainter) {
+      QImage image(QSize(200, 260), QImage::Format_RGB32);
+      image.fill(Qt::white);
+      QPainter painter(&image);
+      if (scaledPainter) {
+        painter.scale(2, 2);
+        PaintDiagram(painter, diagram, QRectF(QPointF(0, 0), diagram.CellSize()));
+      } else {
+        PaintDiagram(painter, diagram, QRectF(0, 0, 200, 260));
+      }
+      return image;
+    };
+    const QImage intoRectangle = paint(false);
+    QCOMPARE(intoRectangle, paint(true));
+    QImage blank(intoRectangle.size(), QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    QVERIFY(intoRectangle != blank);
   }
 
   void theSvgExportHoldsOneDiscPerFingerAndParses() {
