@@ -17,9 +17,9 @@ void AddDrawingOutputs(CLI::App& command, DrawCommandText& text) {
   command.add_option("--svg", text.svg, "write an SVG drawing");
   command.add_option("--pdf", text.pdf, "write a PDF document");
   command.add_option("--scale", text.scale, "PNG pixels per diagram pixel, 1..8 (default 1)");
-  AddTuningOption(command, text.tuning);
-  AddInstrumentOption(command, text.instrument);
-  AddCapoOption(command, text.capo);
+  AddTuningOption(command, text.options.tuning);
+  AddInstrumentOption(command, text.options.instrument);
+  AddCapoOption(command, text.options.capo);
 }
 
 }  // namespace
@@ -86,9 +86,9 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   sheet->add_option("--per-chord", texts.sheet.perChord, "fingerings of each chord (default 1)");
   AddNotationOption(*sheet, texts.sheet.notation, "classic (default) or standard");
   AddDrawingOutputs(*sheet, texts.sheet);
-  AddCapoShapesOption(*sheet, texts.sheet.capoShapes);
-  AddOrderOption(*sheet, texts.sheet.order);
-  AddPracticalOption(*sheet, texts.sheet.practical);
+  AddCapoShapesOption(*sheet, texts.sheet.options.capoShapes);
+  AddOrderOption(*sheet, texts.sheet.options.order);
+  AddPracticalOption(*sheet, texts.sheet.options.practical);
 
   auto* strum =
       app.add_subcommand("strum", "the MIDI messages of a strum, or its sound as a WAV file");

@@ -49,12 +49,9 @@ struct NameCommandText {
 struct DrawCommandText {
   std::string frets;                 // diagram
   std::vector<std::string> symbols;  // sheet
-  std::optional<std::string> tuning;
-  std::string instrument = "guitar";
-  int capo = 0;
-  bool capoShapes = false;  // sheet: the symbols are shapes above the capo
-  std::string order = "position";
-  bool practical = false;
+  // The shared options these commands take: the instrument, its tuning and
+  // the capo; the sheet's capo names, order and rules too.
+  SearchOptionText options;
   bool leftHanded = false;
   int scale = 1;
   int perChord = 1;

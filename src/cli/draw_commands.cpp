@@ -61,8 +61,8 @@ std::string TuningHeading(const Instrument& instrument, const std::optional<std:
 int RunDiagram(const DrawCommandText& command, std::ostream&) {
   DrawingRequest request;
   ChooseOutput(command, request);
-  const Instrument instrument = ParseInstrument(command.instrument, command.tuning);
-  int capo = ParseCapo(command.capo);
+  const Instrument instrument = ParseInstrument(command.options.instrument, command.options.tuning);
+  int capo = ParseCapo(command.options.capo);
   std::vector<int> frets = ParseInstrumentFrets(command.frets, instrument, capo, "diagram");
   if (!DiagramShowsEveryNote(frets)) {
     throw BadArgument("diagram: '" + command.frets + "' spans more than the " +
@@ -88,16 +88,11 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
   if (command.perChord < 1 || command.perChord > 100) {
     throw BadArgument("--per-chord: " + std::to_string(command.perChord) + " is not 1..100");
   }
-  const Instrument instrument = ParseInstrument(command.instrument, command.tuning);
-  int capo = ParseCapo(command.capo);
+  const Session session = SessionOf(command.options);
+  const Instrument& instrument = session.instrument;
+  const int capo = session.capo;
+  const CapoNames capoNames = session.capoNames;
   ChordNotation notation = ParseNotation(command.notation);
-  const CapoNames capoNames = CapoNamesOf(command.capoShapes);
-  Session session;
-  session.instrument = instrument;
-  session.capo = capo;
-  session.capoNames = capoNames;
-  session.practical = command.practical;
-  session.order = ParseOrder(command.order);
   std::string symbols;
   std::string sounding;
   for (const std::string& symbol : command.symbols) {
@@ -129,7 +124,7 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
     symbols += (symbols.empty() ? "" : "  ") + symbol;
   }
   request.sheet.heading =
-      SheetHeading(symbols, TuningHeading(instrument, command.tuning), capo, sounding);
+      SheetHeading(symbols, TuningHeading(instrument, command.options.tuning), capo, sounding);
   DescribeStrings(request.sheet, instrument, capo);
   return Draw(request);
 }
