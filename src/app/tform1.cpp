@@ -85,7 +85,7 @@ void TForm1::RestoreInstrument() {
   } else if (const Instrument* builtIn = FindInstrument(name)) {
     chosen = *builtIn;
   }
-  if (chosen && !chosen->classicTuning) SetInstrument(*chosen);
+  if (chosen) SetInstrument(*chosen);
 }
 
 TForm1::~TForm1() {
@@ -127,8 +127,7 @@ void TForm1::SearchCurrentChord() {
   for (const Voicing& voicing : result_.search.voicings) frets.push_back(voicing.frets.ToVector());
   // The diagrams count frets from the capo, a short string's first one too.
   const Instrument underCapo = InstrumentWithCapo(tuned, capo);
-  Image1->SetStrings(underCapo.StandardPitches(), underCapo.FirstFrets(),
-                     !instrument_.classicTuning);
+  Image1->SetStrings(underCapo.StandardPitches(), underCapo.FirstFrets(), MarksBassByPitch(tuned));
   Image1->SetLeftHanded(entry_.state.leftHanded);
   Image1->SetCapo(tuning_.state.capo);
   Image2->SetCapo(tuning_.state.capo);

@@ -78,6 +78,11 @@ struct Instrument {
   std::vector<int> FirstFrets() const;
 };
 
+// Whether a diagram marks the bass on the string sounding lowest: on every
+// instrument but one in the classic tuning, whose octaves are a table's and
+// whose diagrams mark the lowest sounding string.
+inline bool MarksBassByPitch(const Instrument& instrument) { return !instrument.classicTuning; }
+
 // The guitar's open pitches for a tuning of pitch classes, in the octaves
 // every guitar tuning is heard in (strings 0-1 from C2, 2-4 from C3, 5 from C4).
 std::vector<int> GuitarPitches(const Tuning& tuning);

@@ -9,7 +9,7 @@ void DescribeStrings(SheetModel& sheet, const Instrument& tuned, int capo) {
   sheet.capo = capo;
   sheet.stringStarts = underCapo.FirstFrets();
   sheet.openPitches = underCapo.StandardPitches();
-  sheet.bassByPitch = !tuned.classicTuning;
+  sheet.bassByPitch = MarksBassByPitch(tuned);
 }
 
 }  // namespace corvanta

@@ -33,9 +33,7 @@ struct SheetModel {
 };
 
 // The strings of an instrument in its tuning under a capo, as the sheet's
-// diagrams draw them. The bass mark follows the pitches on every instrument
-// but one in the classic tuning, whose octaves are a table's and whose
-// diagrams mark the lowest sounding string.
+// diagrams draw them (the bass mark as MarksBassByPitch says).
 void DescribeStrings(SheetModel& sheet, const Instrument& tuned, int capo);
 
 }  // namespace corvanta
