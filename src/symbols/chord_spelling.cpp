@@ -216,6 +216,7 @@ struct WordSpan {
 // The words after the root; the last one is left out when it names the bass.
 std::vector<WordSpan> ChordWords(std::string_view text, std::size_t root) {
   std::vector<WordSpan> words;
+  words.reserve(8);
   for (std::size_t at = root; at < text.size();) {
     std::size_t end = at;
     while (end < text.size() && !IsSymbolSeparator(text[end])) ++end;
@@ -229,6 +230,28 @@ std::vector<WordSpan> ChordWords(std::string_view text, std::size_t root) {
   return words;
 }
 
+// Whether every word after the root is one the reader takes as typed (the
+// bass last), so that spelling would give the text back unchanged: most
+// symbols typed are, and they are read with no words built.
+bool ReadAsTyped(std::string_view text, std::size_t root, bool standard) {
+  for (std::size_t at = root; at < text.size();) {
+    std::size_t end = at;
+    while (end < text.size() && !IsSymbolSeparator(text[end])) ++end;
+    if (end > at) {
+      std::string_view word = text.substr(at, end - at);
+      bool quality = at == root;
+      bool afterParenthesis = at > root && text[at - 1] == ')';
+      bool asTyped = !(standard && quality && NotationsDiffer(word)) &&
+                     !(standard && afterParenthesis && IsPlainExtension(word)) &&
+                     ReaderKnows(word, quality);
+      bool lastWord = text.find_first_not_of(kSymbolSeparators, end) == std::string_view::npos;
+      if (!asTyped && !(lastWord && PitchClassOfName(word) != kNoPitchClass)) return false;
+    }
+    at = end + 1;
+  }
+  return true;
+}
+
 std::string Joined(const std::vector<std::string>& words, std::size_t from, std::size_t to) {
   std::string text;
   for (std::size_t i = from; i < to; ++i) {
@@ -240,7 +263,9 @@ std::string Joined(const std::vector<std::string>& words, std::size_t from, std:
 
 }  // namespace
 
-SpelledSymbol SpellChordSymbol(std::string_view typed, ChordNotation notation) {
+namespace {
+
+SpelledSymbol Spell(std::string_view typed, ChordNotation notation, bool shortcut) {
   SpelledSymbol result;
   if (IsNoChordText(typed)) {
     result.noChord = true;
@@ -254,11 +279,18 @@ SpelledSymbol SpellChordSymbol(std::string_view typed, ChordNotation notation) {
     return result;
   }
   const std::size_t root = typedRoot.length;
+  if (shortcut && ReadAsTyped(text, root, notation == ChordNotation::Standard)) {
+    result.ownWords = text == typed;
+    result.text = std::move(text);
+    return result;
+  }
   const std::vector<WordSpan> words = ChordWords(text, root);
 
   Spelled spelled;
   spelled.standard = notation == ChordNotation::Standard;
+  spelled.words.reserve(2 * words.size() + 4);
   std::vector<std::size_t> firsts;  // where each typed word's words begin
+  firsts.reserve(words.size() + 1);
   for (auto [start, end] : words) {
     firsts.push_back(spelled.words.size());
     bool afterParenthesis = start > root && text[start - 1] == ')';
@@ -280,6 +312,16 @@ SpelledSymbol SpellChordSymbol(std::string_view typed, ChordNotation notation) {
   result.omit = spelled.omit;
   result.ownWords = result.text == typed && !result.omit.any();
   return result;
+}
+
+}  // namespace
+
+SpelledSymbol SpellChordSymbol(std::string_view typed, ChordNotation notation) {
+  return Spell(typed, notation, true);
+}
+
+SpelledSymbol SpellChordSymbolWordByWord(std::string_view typed, ChordNotation notation) {
+  return Spell(typed, notation, false);
 }
 
 std::string RespellChordSymbol(std::string_view typed, ChordNotation notation) {

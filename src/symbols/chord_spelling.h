@@ -46,6 +46,11 @@ struct SpelledSymbol {
 // time linear in its length.
 SpelledSymbol SpellChordSymbol(std::string_view text, ChordNotation notation);
 
+// SpellChordSymbol without its shortcut for symbols whose words all read as
+// typed: every word respelled one by one, the plain reference the tests
+// hold the shortcut against.
+SpelledSymbol SpellChordSymbolWordByWord(std::string_view typed, ChordNotation notation);
+
 // The text of SpellChordSymbol alone.
 std::string RespellChordSymbol(std::string_view text, ChordNotation notation);
 

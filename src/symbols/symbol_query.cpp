@@ -43,7 +43,6 @@ void ReadRoot(const std::string& s, Reading& reading) {
 
 void TakeWord(std::string_view word, char separator, ChordEntry& entry, Reading& reading) {
   reading.hasWords = true;
-  reading.lastWord = word;
   if (int exact = DegreeItemExactly(word); exact >= 0) ++reading.exactWords[exact];
   int item = DegreeItemNamed(word);
   reading.lastWordUnrecognised = item < 0;
@@ -68,15 +67,18 @@ Reading Scan(std::string s, ChordEntry& entry) {
   // Minor shorthand: 'Cm7' is read as 'Cm/7'.
   if (p + 1 < s.size() && s[p] == 'm' && !IsSymbolSeparator(s[p + 1])) s.insert(p + 1, "/");
   reading.firstWordGlued = p < s.size() && !IsSymbolSeparator(s[p]);
-  std::string word;
+  std::string_view text(s);
+  std::size_t wordStart = p;
+  std::string_view lastWord;
   for (std::size_t j = p; j < s.size(); ++j) {
-    if (!IsSymbolSeparator(s[j])) {
-      word += s[j];
-      continue;
+    if (!IsSymbolSeparator(s[j])) continue;
+    if (j > wordStart) {
+      lastWord = text.substr(wordStart, j - wordStart);
+      TakeWord(lastWord, s[j], entry, reading);
     }
-    if (!word.empty()) TakeWord(word, s[j], entry, reading);
-    word.clear();
+    wordStart = j + 1;
   }
+  reading.lastWord = lastWord;
   // The root as typed and the character after it decide the root grid's spelling.
   bool flats = HasFlatSign(std::string_view(s).substr(0, p + 1));
   entry.state.rootGridNames = flats ? Accidentals::Flats : Accidentals::Sharps;
@@ -131,6 +133,9 @@ struct WordsRead {
   SymbolReading result;
   ExactWords exactWords{};
   std::array<bool, kDegreeItemCount> ticked{};
+  std::string base;  // the formula composed within the note limit
+  std::string additions;
+  bool refused = false;  // a degree did not fit the limit
 };
 
 WordsRead ReadSymbolWords(ChordEntry& entry, std::string_view text) {
@@ -173,14 +178,14 @@ WordsRead ReadSymbolWords(ChordEntry& entry, std::string_view text) {
 
   read.exactWords = reading.exactWords;
   read.ticked = state.ticked;
-  std::string base;
-  std::string additions;
-  ComposeFormula(entry, reading.exactWords, entry.NoteLimit(), base, additions);
-  state.chordFormula = base + additions;
+  ComposeFormula(entry, reading.exactWords, entry.NoteLimit(), read.base, read.additions);
+  state.chordFormula = read.base + read.additions;
   // A degree refused at the limit is unticked: it is reported.
   for (int item = 0; item < kDegreeItemCount; ++item) {
-    if (read.ticked[item] && !state.ticked[item])
+    if (read.ticked[item] && !state.ticked[item]) {
       result.omitted.emplace_back(kDegreeItems[item].text);
+      read.refused = true;
+    }
   }
   if (!reading.typeName.empty()) reading.typeName.erase(0, 1);
   state.typeName = reading.typeName;
@@ -227,9 +232,15 @@ void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, const Words
   chord.ticked = read.ticked;
   chord.root = entry.state.rootPitchClass;
   chord.bass = entry.state.bassPitchClass;
-  // With no limit nothing is refused, so no tick changes.
-  ComposeFormula(entry, read.exactWords, std::numeric_limits<int>::max(), chord.base,
-                 chord.additions);
+  // With no limit nothing is refused, so no tick changes; where nothing was
+  // refused at the limit either, the formula is the one already composed.
+  if (read.refused) {
+    ComposeFormula(entry, read.exactWords, std::numeric_limits<int>::max(), chord.base,
+                   chord.additions);
+  } else {
+    chord.base = read.base;
+    chord.additions = read.additions;
+  }
   FittedChord fitted = FitChord(chord, spelled.omit);
   if (!fitted.fits()) {
     entry.state = before;
