@@ -141,6 +141,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   json["notes"] = NamesJson(ChordNoteNames(entry.state));
   json["unrecognised"] = NamesJson(reading.unrecognised);
   json["omitted"] = NamesJson(reading.omitted);
+  json["ambiguous"] = NamesJson(reading.ambiguous);
   const std::vector<ChordReading> readings = EntryReadings(entry.state);
   const std::string_view rootName = EntryRootName(entry.state);
   json["best"] = BestJson(readings, notation, rootName);

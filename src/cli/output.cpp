@@ -228,6 +228,8 @@ void WarnOfReading(const SymbolReading& reading) {
       degrees += (degrees.empty() ? "" : ", ") + BytesToUtf8(degree);
     std::cerr << "corvanta-cli: warning: omitted: " << degrees << "\n";
   }
+  for (const std::string& taken : reading.ambiguous)
+    std::cerr << "corvanta-cli: warning: ambiguous, read " << BytesToUtf8(taken) << "\n";
 }
 
 }  // namespace corvanta::cli

@@ -117,6 +117,8 @@ FittedChord FitChord(const ComposedChord& chord, RequestedOmissions omit) {
   auto tooMany = [&] { return SoundingNotes(tones, chord.root, chord.bass) > kMostChordNotes; };
 
   if (tooMany() && Erase(tones.base, kPerfectFifthOffset)) fitted.omitted.emplace_back("5");
+  if (tooMany() && chord.impliedNinth && Erase(tones.additions, kNinthOffset))
+    fitted.omitted.emplace_back("9");
   if (tooMany() && NamesAThirteenth(chord.ticked)) OmitElevenths(tones, fitted.omitted);
   bool alteredNinth = (tones.additions & (Bit(1) | Bit(3))) != 0;
   if (tooMany() && alteredNinth && Erase(tones.additions, kNinthOffset))

@@ -29,8 +29,10 @@ struct RequestedOmissions {
 struct SpelledSymbol {
   std::string text;  // the check list's words, the bass kept
   RequestedOmissions omit;
-  bool noChord = false;   // "N.C."
-  bool ownWords = false;  // the text is read exactly as typed
+  bool noChord = false;                // "N.C."
+  bool ownWords = false;               // the text is read exactly as typed
+  std::vector<std::string> ambiguous;  // "sus9 as 9sus4": see SymbolReading
+  bool impliedNinth = false;           // the ninth is the 11's or 13's, not written
 };
 
 // Rewrites the standard spellings of a typed chord symbol into the words of

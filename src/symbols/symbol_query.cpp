@@ -232,6 +232,7 @@ void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, const Words
   chord.ticked = read.ticked;
   chord.root = entry.state.rootPitchClass;
   chord.bass = entry.state.bassPitchClass;
+  chord.impliedNinth = spelled.impliedNinth;
   // With no limit nothing is refused, so no tick changes; where nothing was
   // refused at the limit either, the formula is the one already composed.
   if (read.refused) {
@@ -268,6 +269,7 @@ SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNota
   const ChordEntryState before = entry.state;
   WordsRead read = ReadSymbolWords(entry, spelled.text);
   SymbolReading& reading = read.result;
+  reading.ambiguous = spelled.ambiguous;
   for (std::string& word : reading.unrecognised) {
     if (word.starts_with(kUnusedMark)) word.erase(0, 1);
   }

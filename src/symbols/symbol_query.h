@@ -20,6 +20,9 @@ struct SymbolReading : EntryOutcome {
   // ("no3") or to fit six notes with the bass ("5", "11", "root"); with the
   // program's own words, the degrees refused at the note limit ("13").
   std::vector<std::string> omitted;
+  // Spellings chord libraries read differently, each with the reading
+  // taken ("9/6 as 6/9"), so that nothing ambiguous is read in silence.
+  std::vector<std::string> ambiguous;
   bool noChord = false;  // "N.C.": nothing to play, nothing searched for
   // The notes a chord needs when even leaving tones out leaves more than
   // six: it is refused, the entry is as it was before and nothing is

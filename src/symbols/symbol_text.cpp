@@ -96,8 +96,15 @@ std::string PlainSymbolText(std::string_view typed) {
     text[0] = static_cast<char>(text[0] - 'a' + 'A');
   if (RespelledNote root = RespellNote(text); root.length > 0)
     text.replace(0, root.length, root.name);
-  // The bass: the word after the last slash, when it is a whole note name.
+  // The bass: the word after the last slash, when it is a whole note name,
+  // in either case ("C/e", "Am7/g", "D/f#").
   std::size_t slash = text.find_last_of("/\\");
+  if (slash != std::string::npos && slash + 1 < text.size() && text[slash + 1] >= 'a' &&
+      text[slash + 1] <= 'g') {
+    std::string upper = text.substr(slash + 1);
+    upper[0] = static_cast<char>(upper[0] - 'a' + 'A');
+    if (PitchClassOfName(upper) != kNoPitchClass) text[slash + 1] = upper[0];
+  }
   if (slash != std::string::npos) {
     RespelledNote bass = RespellNote(std::string_view(text).substr(slash + 1));
     if (bass.length > 0 && slash + 1 + bass.length == text.size())

@@ -72,6 +72,13 @@ TEST(CliQuery, reportsLeftOutTonesNoChordAndRefusals) {
   EXPECT_EQ(nlohmann::json::parse(fitted.out)["omitted"], nlohmann::json::array({"5"}));
   EXPECT_EQ(fitted.err, "corvanta-cli: warning: omitted: 5\n");
   EXPECT_EQ(Json("query Am")["omitted"], nlohmann::json::array());
+  // A spelling libraries read differently is read the common way, and said so.
+  auto ambiguous = RunCli("query Csus9 --notation standard");
+  ASSERT_EQ(ambiguous.status, 0) << ambiguous.err;
+  EXPECT_EQ(nlohmann::json::parse(ambiguous.out)["ambiguous"],
+            nlohmann::json::array({"sus9 as 9sus4"}));
+  EXPECT_EQ(ambiguous.err, "corvanta-cli: warning: ambiguous, read sus9 as 9sus4\n");
+  EXPECT_EQ(Json("query Csus9")["ambiguous"], nlohmann::json::array());
 
   auto none = Json("query N.C.");
   EXPECT_EQ(none["count"], 0);

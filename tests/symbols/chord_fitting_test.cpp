@@ -30,6 +30,7 @@ ComposedChord RandomChord(std::mt19937& random) {
   }
   chord.root = static_cast<int>(random() % 12);
   chord.bass = random() % 2 == 0 ? chord.root : static_cast<int>(random() % 12);
+  chord.impliedNinth = random() % 3 == 0;
   return chord;
 }
 
