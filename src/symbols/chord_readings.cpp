@@ -234,8 +234,8 @@ bool IsTensionOrSixth(const ChordReading& reading, int interval) {
 
 }  // namespace
 
-std::vector<ChordReading::Tone> ChordReading::Tones() const {
-  std::vector<Tone> tones;
+ChordReading::ToneList ChordReading::Tones() const {
+  ToneList tones;
   if (!rootless) tones.push_back({0, 1});
   if (third == ThirdKind::Major) tones.push_back({4, 3});
   if (third == ThirdKind::Minor) tones.push_back({3, 3});
@@ -292,6 +292,7 @@ std::vector<ChordReading> ReadChord(std::span<const int> pitchClasses, int bass)
   }
   std::vector<ChordReading> readings;
   if (bass < 0 || bass >= kPitchClassCount) return readings;
+  readings.reserve(2 * kPitchClassCount);  // a root and a bass outside for each note, rootless ones
   present[static_cast<std::size_t>(bass)] = true;
   std::array<bool, kPitchClassCount> upper = present;  // the chord above a bass outside it
   upper[static_cast<std::size_t>(bass)] = false;
