@@ -156,6 +156,21 @@ TEST(CliName, namesTheChordAFingeringSounds) {
             std::string::npos);
 }
 
+// The best name on the first line; in the standard notation the list is
+// the readings, ranked, every one keeping its slash.
+TEST(CliName, printsTheBestNameFirstAndTheListInTheNotation) {
+  auto own = testing::RunCli("name x32010");
+  ASSERT_EQ(own.status, 0) << own.err;
+  EXPECT_EQ(own.out.rfind("C\nnotes: C E G\nbass: C\nC\nEm5+/C\n", 0), 0u) << own.out;
+  auto standard = testing::RunCli("name x32000 --notation standard");
+  EXPECT_EQ(standard.out.rfind("Cmaj7\nnotes: C E G B\nbass: C\nCmaj7\nEm/C\n", 0), 0u)
+      << standard.out;
+  auto slash = testing::RunCli("name 2x0232 --notation standard");
+  EXPECT_EQ(slash.out.rfind("D/F#\n", 0), 0u) << slash.out;
+  EXPECT_NE(slash.out.find("\nD/F#\n"), std::string::npos) << slash.out;
+  EXPECT_EQ(slash.out.find("DF#"), std::string::npos) << slash.out;
+}
+
 TEST(CliName, givesTheBestNameAndTheRankedReadings) {
   auto open = Json("name 320003 --json");
   EXPECT_EQ(open["best"], "G");
