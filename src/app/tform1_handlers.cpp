@@ -172,6 +172,7 @@ void TForm1::StandardNotation1Click(bool checked) {
   MirrorEntry();
   ShowReading();
   ShowBestName();
+  ShowNameList();
 }
 
 void TForm1::SpeedButton5Click() {

@@ -103,6 +103,7 @@ void TForm1::SetLanguage(UiLanguage language, bool remember) {
     StandardNotation1->setChecked(notation_ == ChordNotation::Standard);
     MirrorEntry();
     ShowBestName();
+    ShowNameList();
   }
 }
 
