@@ -10,6 +10,7 @@
 #include "symbols/reading_text.h"
 #include "symbols/symbol_words.h"
 #include "theory/formula.h"
+#include "theory/note_spelling.h"
 #include "theory/text_util.h"
 
 namespace corvanta {
@@ -290,6 +291,17 @@ std::vector<std::string> ChordNoteNames(const ChordEntryState& state) {
   std::vector<std::string> names = ReadingNotes(reading, EntryRootName(state));
   if (reading.bassOutside && state.bassPitchClass < kPitchClassCount)
     names.front() = NoteGridText(state.bassGridNames, state.bassPitchClass);
+  return names;
+}
+
+std::array<std::string, kPitchClassCount> ChordSpelling(const ChordEntryState& state) {
+  std::array<std::string, kPitchClassCount> names;
+  for (int pitchClass = 0; pitchClass < kPitchClassCount; ++pitchClass)
+    names[pitchClass] = NoteGridText(state.rootGridNames, pitchClass);
+  for (const std::string& name : ChordNoteNames(state)) {
+    int pitchClass = PitchClassOfSpelling(name);
+    if (pitchClass != kNoPitchClass) names[pitchClass] = name;
+  }
   return names;
 }
 

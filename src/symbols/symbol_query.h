@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,12 @@ SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNota
 // root grid names it (C minor: C Eb G); a bass outside the chord as the bass
 // grid names it. Empty without a root.
 std::vector<std::string> ChordNoteNames(const ChordEntryState& state);
+
+// Every pitch class named as the chord spells it, for the notes under the
+// strings and in the JSON: the chord's tones and a bass outside it as
+// ChordNoteNames names them (C7: Bb, F#7: A#), any other note as the root
+// grid names it. Without a root, the root grid's names.
+std::array<std::string, kPitchClassCount> ChordSpelling(const ChordEntryState& state);
 
 // The chord as entered, read on its own root (its formula and bass).
 ChordReading EntryReading(const ChordEntryState& state);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <tuple>
 
 #include "cli_process.h"
 
@@ -64,6 +65,30 @@ TEST(CliQuery, warnsOfEveryUnusedWordAndFailsWithoutARoot) {
     EXPECT_EQ(std::count(none.err.begin(), none.err.end(), '\n'), 1) << none.err;
     EXPECT_NE(none.err.find("names no root"), std::string::npos) << none.err;
   }
+}
+
+// The voicings' notes are spelled by the chord, as "notes" is, octave kept.
+TEST(CliQuery, spellsTheVoicingsNotesByTheChord) {
+  for (auto [typed, spelled, other] : {std::tuple{"C7", "Bb", "A#"},
+                                       {"F#7", "A#", "Bb"},
+                                       {"Ebm", "Gb", "F#"},
+                                       {"Abm7", "Cb", "B"}}) {
+    auto json = Json(std::string("query ") + typed);
+    bool found = false;
+    for (const auto& voicing : json["voicings"]) {
+      for (const auto& note : voicing["stringNotes"]) {
+        if (note.is_null()) continue;
+        const std::string name = note.get<std::string>();
+        const std::string letters = name.substr(0, name.find_first_of("0123456789"));
+        EXPECT_NE(letters, other) << typed << ": " << name;
+        found = found || letters == spelled;
+      }
+    }
+    EXPECT_TRUE(found) << typed;
+  }
+  // Cb sounds as B: its octave is the next one up (Cb4 is B3).
+  auto abm = Json("query Abm7");
+  EXPECT_NE(abm["voicings"].dump().find("Cb4"), std::string::npos);
 }
 
 TEST(CliQuery, reportsLeftOutTonesNoChordAndRefusals) {
