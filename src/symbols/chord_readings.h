@@ -93,6 +93,12 @@ struct ChordReading {
 //   second or fourth stands in for it, "(no3)" last);
 // - a bass that is not the root reads as the simplest chord over it, the
 //   bass a chord tone where one fits (G/B, Am7/G, D/F#), else outside (C/D);
+// - a plain triad over a bass outside it is the commonest slash chord
+//   (Eb/Ab before Absus2 with a major seventh), and a tension in the bass
+//   of a chord with no seventh reads as that triad over it (Bb/C, not
+//   Bbadd9/C, beside C9sus4);
+// - the 6/9 is a chord of its own (C6/9/G before Am11/G), and an augmented
+//   triad takes no added tone (Cm(maj7)/G before G+ with an eleventh);
 // - a missing fifth costs little: players leave it out;
 // - rootless readings (a third, a seventh and a tension over a root that
 //   does not sound) come after every reading with its root.
