@@ -233,6 +233,7 @@ void SpellTypedWord(std::string_view word, bool quality, bool afterParenthesis, 
 struct WordSpan {
   std::size_t start;
   std::size_t end;
+  std::size_t first = 0;  // where its words begin among the spelled ones
 };
 
 // The words after the root; the last one is left out when it names the bass.
@@ -242,12 +243,13 @@ std::vector<WordSpan> ChordWords(std::string_view text, std::size_t root) {
   for (std::size_t at = root; at < text.size();) {
     std::size_t end = at;
     while (end < text.size() && !IsSymbolSeparator(text[end])) ++end;
-    if (end > at) words.push_back({at, end});
+    if (end > at) words.push_back({at, end, 0});
     at = end + 1;
   }
   if (!words.empty()) {
-    auto [start, end] = words.back();
-    if (PitchClassOfName(text.substr(start, end - start)) != kNoPitchClass) words.pop_back();
+    const WordSpan& last = words.back();
+    if (PitchClassOfName(text.substr(last.start, last.end - last.start)) != kNoPitchClass)
+      words.pop_back();
   }
   return words;
 }
@@ -334,28 +336,26 @@ SpelledSymbol Spell(std::string_view typed, ChordNotation notation, bool shortcu
     result.text = std::move(text);
     return result;
   }
-  const std::vector<WordSpan> words = ChordWords(text, root);
+  std::vector<WordSpan> words = ChordWords(text, root);
 
   Spelled spelled;
   spelled.standard = notation == ChordNotation::Standard;
   spelled.words.reserve(2 * words.size() + 4);
-  std::vector<std::size_t> firsts;  // where each typed word's words begin
-  firsts.reserve(words.size() + 1);
-  for (auto [start, end] : words) {
-    firsts.push_back(spelled.words.size());
-    bool afterParenthesis = start > root && text[start - 1] == ')';
-    SpellTypedWord(std::string_view(text).substr(start, end - start), start == root,
-                   afterParenthesis, spelled);
+  for (WordSpan& word : words) {
+    word.first = spelled.words.size();
+    bool afterParenthesis = word.start > root && text[word.start - 1] == ')';
+    SpellTypedWord(std::string_view(text).substr(word.start, word.end - word.start),
+                   word.start == root, afterParenthesis, spelled);
   }
-  firsts.push_back(spelled.words.size());
   spelled.DropImpliedNinthIfAltered();
   spelled.ResolveAddedThird();
 
   std::string out = text.substr(0, root);
   std::size_t copied = root;
   for (std::size_t i = 0; i < words.size(); ++i) {
+    std::size_t last = i + 1 < words.size() ? words[i + 1].first : spelled.words.size();
     out.append(text, copied, words[i].start - copied);
-    out.append(Joined(spelled.words, firsts[i], firsts[i + 1]));
+    out.append(Joined(spelled.words, words[i].first, last));
     copied = words[i].end;
   }
   out.append(text, copied, std::string::npos);

@@ -1,6 +1,8 @@
 #include "symbols/symbol_query.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <limits>
 #include <span>
 #include <string>
@@ -112,18 +114,31 @@ void ReportPassedOverCharacter(std::string_view text, bool firstWordGlued,
 // with ApplyDegreeCode refusing degrees beyond noteLimit.
 using ExactWords = std::array<int, kDegreeItemCount>;
 
+// The items typed, one bit each: a symbol names a few of the 51, and the
+// passes visit only those.
+std::uint64_t TypedItems(const ExactWords& exactWords) {
+  static_assert(kDegreeItemCount <= 64);
+  std::uint64_t items = 0;
+  for (int k = 0; k < kDegreeItemCount; ++k)
+    items |= static_cast<std::uint64_t>(exactWords[k] > 0) << k;
+  return items;
+}
+
 void ComposeFormula(ChordEntry& entry, const ExactWords& exactWords, int noteLimit,
                     std::string& base, std::string& additions) {
   base = "00 04 07";
   additions.clear();
-  for (int k = 0; k < kDegreeItemCount; ++k) {
-    if (exactWords[k] > 0 && IsBaseFormulaCode(kDegreeItems[k].code)) base = kDegreeItems[k].code;
+  const std::uint64_t typed = TypedItems(exactWords);
+  // The last base named wins; then the degrees apply in item order, so the
+  // order typed does not matter.
+  for (std::uint64_t left = typed; left != 0; left &= left - 1) {
+    int k = std::countr_zero(left);
+    if (IsBaseFormulaCode(kDegreeItems[k].code)) base = kDegreeItems[k].code;
   }
-  // Degrees apply in item order, so the order typed does not matter.
-  for (int l = 1; l < kDegreeItemCount; ++l) {
+  for (std::uint64_t left = typed & ~std::uint64_t{1}; left != 0; left &= left - 1) {
+    int l = std::countr_zero(left);
     std::string_view code = kDegreeItems[l].code;
-    if (exactWords[l] > 0 && !IsBaseFormulaCode(code))
-      entry.ApplyDegreeCode(l, code, base, additions, noteLimit);
+    if (!IsBaseFormulaCode(code)) entry.ApplyDegreeCode(l, code, base, additions, noteLimit);
   }
 }
 
@@ -180,12 +195,14 @@ WordsRead ReadSymbolWords(ChordEntry& entry, std::string_view text) {
   read.exactWords = reading.exactWords;
   read.ticked = state.ticked;
   ComposeFormula(entry, reading.exactWords, entry.NoteLimit(), read.base, read.additions);
-  state.chordFormula = read.base + read.additions;
+  state.chordFormula.assign(read.base).append(read.additions);
   // A degree refused at the limit is unticked: it is reported.
-  for (int item = 0; item < kDegreeItemCount; ++item) {
-    if (read.ticked[item] && !state.ticked[item]) {
-      result.omitted.emplace_back(kDegreeItems[item].text);
-      read.refused = true;
+  if (read.ticked != state.ticked) {
+    for (int item = 0; item < kDegreeItemCount; ++item) {
+      if (read.ticked[item] && !state.ticked[item]) {
+        result.omitted.emplace_back(kDegreeItems[item].text);
+        read.refused = true;
+      }
     }
   }
   if (!reading.typeName.empty()) reading.typeName.erase(0, 1);
@@ -227,7 +244,7 @@ SymbolReading ReadNoChord(ChordEntry& entry) {
 
 // The typed chord, composed with no note limit, fitted to six notes with
 // the bass as players fit it.
-void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, const WordsRead& read,
+void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, WordsRead& read,
                    const SpelledSymbol& spelled, SymbolReading& reading) {
   ComposedChord chord;
   chord.ticked = read.ticked;
@@ -240,8 +257,8 @@ void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, const Words
     ComposeFormula(entry, read.exactWords, std::numeric_limits<int>::max(), chord.base,
                    chord.additions);
   } else {
-    chord.base = read.base;
-    chord.additions = read.additions;
+    chord.base = std::move(read.base);
+    chord.additions = std::move(read.additions);
   }
   FittedChord fitted = FitChord(chord, spelled.omit);
   if (!fitted.fits()) {
@@ -250,7 +267,7 @@ void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, const Words
     reading.tooManyNotes = fitted.notes;
     return;
   }
-  entry.state.chordFormula = fitted.formula;
+  entry.state.chordFormula = std::move(fitted.formula);
   entry.state.ticked = chord.ticked;
   reading.omitted = fitted.omitted;
   EchoOmissions(entry.state, std::span(fitted.omitted).first(fitted.asked));
