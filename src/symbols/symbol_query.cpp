@@ -46,8 +46,10 @@ void ReadRoot(const std::string& s, Reading& reading) {
 
 void TakeWord(std::string_view word, char separator, ChordEntry& entry, Reading& reading) {
   reading.hasWords = true;
-  if (int exact = DegreeItemExactly(word); exact >= 0) ++reading.exactWords[exact];
   int item = DegreeItemNamed(word);
+  // The item texts are lowercase (symbol_words.cpp), so the item named in
+  // any case is the one typed exactly, if any.
+  if (item >= 0 && kDegreeItems[item].text == word) ++reading.exactWords[item];
   reading.lastWordUnrecognised = item < 0;
   if (item < 0) {
     reading.unrecognised.emplace_back(word);

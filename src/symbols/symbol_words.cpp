@@ -36,6 +36,15 @@ constexpr std::array<WordKey, kDegreeItemCount> ItemKeys(bool folded) {
 }
 constexpr std::array<WordKey, kDegreeItemCount> kExactKeys = ItemKeys(false);
 constexpr std::array<WordKey, kDegreeItemCount> kFoldedKeys = ItemKeys(true);
+// The item texts are written in lowercase: a word's first item in any case
+// is then its first item typed exactly, if it has one (the reader relies on it).
+constexpr bool AllLowercase() {
+  for (int item = 0; item < kDegreeItemCount; ++item) {
+    if (kExactKeys[item] != kFoldedKeys[item]) return false;
+  }
+  return true;
+}
+static_assert(AllLowercase());
 
 int ItemOfKey(const std::array<WordKey, kDegreeItemCount>& keys, WordKey key) {
   if (key == kNoKey) return -1;
