@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "symbols/symbol_words.h"
 #include "theory/note_names.h"
@@ -51,9 +52,10 @@ RespelledNote RespellNote(std::string_view text) {
 }
 
 // The blank after "add", "omit" or "no" goes when a degree or "root" follows.
-std::string JoinedOmitAndAddWords(std::string_view text) {
+std::string JoinedOmitAndAddWords(std::string typed) {
+  if (typed.find(' ') == std::string::npos) return typed;  // no blank to join
+  const std::string_view text(typed);
   static constexpr std::array<std::string_view, 3> kJoinedWords{"add", "omit", "no"};
-  if (text.find(' ') == std::string_view::npos) return std::string(text);  // no blank to join
   std::string out;
   out.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {
@@ -110,7 +112,7 @@ std::string PlainSymbolText(std::string_view typed) {
     if (bass.length > 0 && slash + 1 + bass.length == text.size())
       text.replace(slash + 1, bass.length, bass.name);
   }
-  return JoinedOmitAndAddWords(text);
+  return JoinedOmitAndAddWords(std::move(text));
 }
 
 bool IsNoChordText(std::string_view typed) {
