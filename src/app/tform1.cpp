@@ -166,9 +166,15 @@ void TForm1::ShowNames(const ChordNameList& names, const std::vector<ChordReadin
   bestReading_.reset();
   if (!readings.empty()) bestReading_ = readings.front();
   bestNamePlaced_ = placedFingering;
+  listedNames_ = names;
+  listedReadings_ = readings;
   ShowBestName();
+  ShowNameList();
+}
+
+void TForm1::ShowNameList() {
   ListBox1->clear();
-  if (placedFingering) {
+  if (bestNamePlaced_) {
     // Said at the top: these names are the fingering's on the neck, not the
     // chord's in the box.
     auto* heading = new QListWidgetItem(PlacedNamesHeading(), ListBox1);
@@ -177,7 +183,13 @@ void TForm1::ShowNames(const ChordNameList& names, const std::vector<ChordReadin
     font.setItalic(true);
     heading->setFont(font);
   }
-  for (std::string_view name : names) ListBox1->addItem(ToQString(name));
+  if (session_.notation == ChordNotation::Standard) {
+    std::string_view root = bestNamePlaced_ ? std::string_view{} : EntryRootName(entry_.state);
+    for (const ChordReading& reading : listedReadings_)
+      ListBox1->addItem(ToQString(WriteReading(reading, session_.notation, root)));
+    return;
+  }
+  for (std::string_view name : listedNames_) ListBox1->addItem(ToQString(name));
 }
 
 void TForm1::ShowBestName() {

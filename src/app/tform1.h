@@ -225,6 +225,9 @@ class TForm1 : public QMainWindow {
   void ShowNames(const ChordNameList& names, const std::vector<ChordReading>& readings,
                  bool placedFingering = false);
   void ShowBestName();
+  // The name list: the program's names, or in the standard notation the
+  // readings, ranked, in standard symbols.
+  void ShowNameList();
   QString PlacedNamesHeading() const;
   void DrawNeck(const std::vector<int>& frets);
   void SpeedButton11Click();
@@ -256,6 +259,8 @@ class TForm1 : public QMainWindow {
   std::optional<SymbolReading> shownReading_;
   std::optional<ChordReading> bestReading_;  // shown above the name list
   bool bestNamePlaced_ = false;              // it names the fingering on the neck
+  ChordNameList listedNames_;                // the name list in the program's notation
+  std::vector<ChordReading> listedReadings_;
 
   // Controls, named as the window's objects.
   QLineEdit* EditAcorde = nullptr;

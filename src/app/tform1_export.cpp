@@ -116,12 +116,14 @@ void TForm1::ApplyStringLabels() {
     const int root = entry_.state.rootPitchClass;
     std::vector<int> chord;
     for (int tone : result_.search.chordTones) chord.push_back(WrapPitchClass(tone - root));
+    // Notes spelled by the chord, as the status bar spells them (Bb in C7).
+    const auto noteNames = ChordSpelling(entry_.state);
     std::vector<std::string> labels;
     for (int pitch : StringPitches(frets, sounding)) {
       if (pitch < 0) {
         labels.emplace_back();
       } else if (session_.labels == StringLabels::Notes) {
-        labels.emplace_back(NoteNamesFor(entry_.state.rootGridNames)[WrapPitchClass(pitch)]);
+        labels.emplace_back(noteNames[static_cast<std::size_t>(WrapPitchClass(pitch))]);
       } else {
         labels.emplace_back(IntervalName(pitch - root, chord));
       }

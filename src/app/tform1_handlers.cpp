@@ -173,6 +173,7 @@ void TForm1::StandardNotation1Click(bool checked) {
   MirrorEntry();
   ShowReading();
   ShowBestName();
+  ShowNameList();
 }
 
 void TForm1::SpeedButton5Click() {

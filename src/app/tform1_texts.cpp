@@ -103,6 +103,7 @@ void TForm1::SetLanguage(UiLanguage language, bool remember) {
     StandardNotation1->setChecked(session_.notation == ChordNotation::Standard);
     MirrorEntry();
     ShowBestName();
+    ShowNameList();
   }
 }
 

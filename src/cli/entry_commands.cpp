@@ -52,11 +52,13 @@ nlohmann::json ItemsWhere(const std::array<bool, kDegreeItemCount>& flags, bool 
 // The search's fields into the command's object; the voicings' text is
 // returned for DumpSearchJson.
 SearchOutput AddResult(nlohmann::json& json, const VoicedChord& result,
-                       const SearchOptionText& options, int rootPitchClass) {
+                       const SearchOptionText& options, const ChordEntryState& state) {
   const Instrument sounding =
       InstrumentWithCapo(ParseInstrument(options.instrument, options.tuning), options.capo);
+  // The voicings' notes spelled by the chord, as its notes are.
+  const auto noteNames = ChordSpelling(state);
   SearchOutput search = SearchJson(result.argument, result.search, sounding,
-                                   ParseLimit(options.limit), rootPitchClass);
+                                   ParseLimit(options.limit), state.rootPitchClass, noteNames);
   for (const char* field : {"argument", "count", "fingerings"}) json[field] = search.fields[field];
   json["names"] = NamesJson(result.names);
   return search;
@@ -134,11 +136,12 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   json["formula"] = entry.state.chordFormula;
   json["typeName"] = TextJson(entry.state.typeName);
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
-  const SearchOutput search = AddResult(json, result, command.options, entry.state.rootPitchClass);
+  const SearchOutput search = AddResult(json, result, command.options, entry.state);
   AddSounding(json, entry, command.options);
   json["notes"] = NamesJson(ChordNoteNames(entry.state));
   json["unrecognised"] = NamesJson(reading.unrecognised);
   json["omitted"] = NamesJson(reading.omitted);
+  json["ambiguous"] = NamesJson(reading.ambiguous);
   const std::vector<ChordReading> readings = EntryReadings(entry.state);
   const std::string_view rootName = EntryRootName(entry.state);
   json["best"] = BestJson(readings, notation, rootName);
@@ -171,7 +174,7 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
   json["disabled"] = ItemsWhere(entry.state.enabled, false);
   json["bassGridEnabled"] = entry.state.bassGridEnabled;
-  const SearchOutput search = AddResult(json, result, command.options, entry.state.rootPitchClass);
+  const SearchOutput search = AddResult(json, result, command.options, entry.state);
   AddSounding(json, entry, command.options);
   out << DumpSearchJson(json, search) << "\n";
   return 0;

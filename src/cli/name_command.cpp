@@ -61,9 +61,17 @@ int RunName(const NameCommandText& command, std::ostream& out) {
     out << json.dump() << "\n";
     return 0;
   }
+  // The name a musician would say first, then the notes and every name.
+  if (!readings.empty()) out << BestJson(readings, notation).get<std::string>() << "\n";
   out << "notes:";
   for (const std::string& note : noteNames) out << ' ' << note;
   out << "\nbass: " << bass << "\n";
+  if (notation == ChordNotation::Standard) {
+    // In the standard notation the list is the readings, ranked, each with its bass.
+    for (const ChordReading& reading : readings)
+      out << TextJson(WriteReading(reading, notation)).get<std::string>() << "\n";
+    return 0;
+  }
   for (std::string_view name : names) out << TextJson(name).get<std::string>() << "\n";
   return 0;
 }

@@ -48,6 +48,19 @@ double DifficultyFigure(std::span<const int> frets) {
   return std::round(Difficulty(frets) * 10) / 10;
 }
 
+// A sounding pitch with its octave, its letter as the chord spells it (Bb2
+// in C7); Cb and B# keep the octave of the pitch they sound.
+std::string SpelledPitchName(int pitch, const ChordContext& chord) {
+  const std::size_t pitchClass = static_cast<std::size_t>(WrapPitchClass(pitch));
+  if (chord.noteNames.size() != kPitchClassCount || chord.noteNames[pitchClass].empty())
+    return PitchName(pitch);
+  const std::string& name = chord.noteNames[pitchClass];
+  int octave = pitch / kPitchClassCount - 1;         // as PitchName counts octaves
+  if (name[0] == 'C' && pitchClass == 11) ++octave;  // Cb4 is B3
+  if (name[0] == 'B' && pitchClass == 0) --octave;   // B#3 is C4
+  return name + std::to_string(octave);
+}
+
 // One voicing as compact JSON text, its keys in the order nlohmann's dump
 // writes them (sorted): a large result's voicings are written one by one
 // instead of built as a tree of thousands of small objects.
@@ -108,7 +121,7 @@ void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument
     if (pitch < 0) continue;
     if (!first) out += ',';
     first = false;
-    out += '"' + PitchName(pitch) + '"';  // "A#2": nothing to escape
+    out += '"' + SpelledPitchName(pitch, chord) + '"';  // "Bb2": nothing to escape
   }
   out += "],\"position\":";
   number(layout.firstFret);
@@ -119,15 +132,17 @@ void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument
   out += ",\"stringNotes\":[";
   for (std::size_t string = 0; string < pitches.size(); ++string) {
     if (string > 0) out += ',';
-    out += pitches[string] < 0 ? std::string("null") : '"' + PitchName(pitches[string]) + '"';
+    out += pitches[string] < 0 ? std::string("null")
+                               : '"' + SpelledPitchName(pitches[string], chord) + '"';
   }
   out += "]}";
 }
 
 }  // namespace
 
-ChordContext ChordContextOf(const InstrumentSearchResult& result, int rootPitchClass) {
-  ChordContext chord{rootPitchClass, {}};
+ChordContext ChordContextOf(const InstrumentSearchResult& result, int rootPitchClass,
+                            std::span<const std::string> noteNames) {
+  ChordContext chord{rootPitchClass, {}, noteNames};
   for (int tone : result.chordTones)
     chord.intervals.push_back(WrapPitchClass(tone - rootPitchClass));
   return chord;
@@ -162,7 +177,8 @@ std::span<const Voicing> FirstVoicings(const InstrumentSearchResult& result, int
 }
 
 SearchOutput SearchJson(const std::string& argument, const InstrumentSearchResult& result,
-                        const Instrument& sounding, int limit, int rootPitchClass) {
+                        const Instrument& sounding, int limit, int rootPitchClass,
+                        std::span<const std::string> noteNames) {
   SearchOutput output;
   nlohmann::json& json = output.fields;
   json["argument"] = argument;
@@ -172,7 +188,8 @@ SearchOutput SearchJson(const std::string& argument, const InstrumentSearchResul
   nlohmann::json keys = nlohmann::json::array();
   for (const Voicing& voicing : shown) keys.push_back(VoicingKeyText(voicing));
   json["fingerings"] = keys;
-  output.voicingsText = VoicingsJsonText(shown, sounding, ChordContextOf(result, rootPitchClass));
+  output.voicingsText =
+      VoicingsJsonText(shown, sounding, ChordContextOf(result, rootPitchClass, noteNames));
   return output;
 }
 
@@ -228,6 +245,8 @@ void WarnOfReading(const SymbolReading& reading) {
       degrees += (degrees.empty() ? "" : ", ") + BytesToUtf8(degree);
     std::cerr << "corvanta-cli: warning: omitted: " << degrees << "\n";
   }
+  for (const std::string& taken : reading.ambiguous)
+    std::cerr << "corvanta-cli: warning: ambiguous, read " << BytesToUtf8(taken) << "\n";
 }
 
 }  // namespace corvanta::cli

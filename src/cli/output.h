@@ -23,8 +23,11 @@ struct SearchOutput {
   nlohmann::json fields;
   std::string voicingsText;
 };
+// noteNames: each pitch class as the chord spells it (ChordSpelling); empty,
+// the notes take sharps.
 SearchOutput SearchJson(const std::string& argument, const InstrumentSearchResult& result,
-                        const Instrument& sounding, int limit, int rootPitchClass);
+                        const Instrument& sounding, int limit, int rootPitchClass,
+                        std::span<const std::string> noteNames = {});
 // The fields given, with "voicings", as one compact JSON object.
 std::string DumpSearchJson(nlohmann::json json, const SearchOutput& search);
 
@@ -33,8 +36,10 @@ std::string DumpSearchJson(nlohmann::json json, const SearchOutput& search);
 struct ChordContext {
   int root;
   std::vector<int> intervals;
+  std::span<const std::string> noteNames;  // as SearchJson takes them
 };
-ChordContext ChordContextOf(const InstrumentSearchResult& result, int rootPitchClass);
+ChordContext ChordContextOf(const InstrumentSearchResult& result, int rootPitchClass,
+                            std::span<const std::string> noteNames = {});
 
 // Each voicing as an object: {"barre", "difficulty", "fingers", "frets",
 // "intervals", "notes", "position", "preferred"} (fingers, frets and

@@ -1,53 +1,82 @@
 #include "symbols/chord_fitting.h"
 
-#include <algorithm>
-#include <set>
+#include <cstdint>
 
 #include "theory/chord_defaults.h"
-#include "theory/formula.h"
 #include "theory/note_names.h"
 #include "theory/text_util.h"
 
 namespace corvanta {
 namespace {
 
+// Semitones above the root, or pitch classes, as the bits 0..11 of a mask:
+// fitting runs on every typed symbol, and a mask needs no allocation.
+using ToneMask = std::uint16_t;
+constexpr ToneMask kAllTones = 0xFFF;
+
+constexpr ToneMask Bit(int tone) { return static_cast<ToneMask>(1u << tone); }
+
+constexpr int CountTones(ToneMask mask) {
+  int count = 0;
+  for (; mask != 0; mask = static_cast<ToneMask>(mask & (mask - 1))) ++count;
+  return count;
+}
+
+// The intervals moved up by root semitones: the pitch classes they sound.
+constexpr ToneMask Transposed(ToneMask intervals, int root) {
+  unsigned wide = static_cast<unsigned>(intervals) << root;
+  return static_cast<ToneMask>((wide | (wide >> kPitchClassCount)) & kAllTones);
+}
+
 constexpr int kRootOffset = 0;
 constexpr int kPerfectFifthOffset = 7;
 constexpr int kNinthOffset = 2;
 
-struct Tones {
-  std::vector<int> base;
-  std::vector<int> additions;
-};
-
-bool Holds(const std::vector<int>& offsets, int offset) {
-  return std::find(offsets.begin(), offsets.end(), offset) != offsets.end();
+// Each two-digit entry of a formula text, in order (as FormulaOffsets reads it).
+template <typename Visit>
+void ForEachOffset(std::string_view formula, Visit visit) {
+  for (std::size_t at = 0; at + 1 < formula.size(); at += 3) {
+    if (IsAsciiDigit(formula[at]) && IsAsciiDigit(formula[at + 1]))
+      visit((formula[at] - '0') * 10 + (formula[at + 1] - '0'));
+  }
 }
 
-bool Erase(std::vector<int>& offsets, int offset) {
-  auto at = std::find(offsets.begin(), offsets.end(), offset);
-  if (at == offsets.end()) return false;
-  offsets.erase(at);
+ToneMask MaskOf(std::string_view formula) {
+  ToneMask mask = 0;
+  ForEachOffset(formula, [&](int offset) { mask |= Bit(WrapPitchClass(offset)); });
+  return mask;
+}
+
+// The base formula's tones and the added ones; a tone is never in both,
+// since the check list adds no entry the formula already holds.
+struct Tones {
+  ToneMask base = 0;
+  ToneMask additions = 0;
+};
+
+bool Erase(ToneMask& part, int offset) {
+  if ((part & Bit(offset)) == 0) return false;
+  part = static_cast<ToneMask>(part & ~Bit(offset));
   return true;
 }
 
 int SoundingNotes(const Tones& tones, int root, int bass) {
-  std::set<int> pitchClasses{bass};
-  for (const std::vector<int>* part : {&tones.base, &tones.additions}) {
-    for (int offset : *part) pitchClasses.insert(WrapPitchClass(root + offset));
-  }
-  return static_cast<int>(pitchClasses.size());
+  return CountTones(Transposed(tones.base | tones.additions, WrapPitchClass(root)) | Bit(bass));
 }
 
-std::string FormulaText(const Tones& tones) {
+// The kept entries of the composed formula, in the order it wrote them.
+std::string FormulaText(const ComposedChord& chord, const Tones& tones) {
   std::string text;
-  for (const std::vector<int>* part : {&tones.base, &tones.additions}) {
-    for (int offset : *part) {
+  auto keep = [&](ToneMask part) {
+    return [&text, part](int offset) {
+      if ((part & Bit(WrapPitchClass(offset))) == 0) return;
       if (!text.empty()) text += ' ';
       text += static_cast<char>('0' + offset / 10);
       text += static_cast<char>('0' + offset % 10);
-    }
-  }
+    };
+  };
+  ForEachOffset(chord.base, keep(tones.base));
+  ForEachOffset(TrimBlanks(chord.additions), keep(tones.additions));
   return text;
 }
 
@@ -80,7 +109,7 @@ void OmitAsked(Tones& tones, RequestedOmissions omit, bool otherBass,
 }  // namespace
 
 FittedChord FitChord(const ComposedChord& chord, RequestedOmissions omit) {
-  Tones tones{FormulaOffsets(chord.base), FormulaOffsets(TrimBlanks(chord.additions))};
+  Tones tones{MaskOf(chord.base), MaskOf(TrimBlanks(chord.additions))};
   const bool otherBass = chord.bass != chord.root;
   FittedChord fitted;
   OmitAsked(tones, omit, otherBass, fitted.omitted);
@@ -88,13 +117,15 @@ FittedChord FitChord(const ComposedChord& chord, RequestedOmissions omit) {
   auto tooMany = [&] { return SoundingNotes(tones, chord.root, chord.bass) > kMostChordNotes; };
 
   if (tooMany() && Erase(tones.base, kPerfectFifthOffset)) fitted.omitted.emplace_back("5");
+  if (tooMany() && chord.impliedNinth && Erase(tones.additions, kNinthOffset))
+    fitted.omitted.emplace_back("9");
   if (tooMany() && NamesAThirteenth(chord.ticked)) OmitElevenths(tones, fitted.omitted);
-  bool alteredNinth = Holds(tones.additions, 1) || Holds(tones.additions, 3);
+  bool alteredNinth = (tones.additions & (Bit(1) | Bit(3))) != 0;
   if (tooMany() && alteredNinth && Erase(tones.additions, kNinthOffset))
     fitted.omitted.emplace_back("9");
   if (tooMany() && otherBass && Erase(tones.base, kRootOffset)) fitted.omitted.emplace_back("root");
 
-  fitted.formula = FormulaText(tones);
+  fitted.formula = FormulaText(chord, tones);
   fitted.notes = SoundingNotes(tones, chord.root, chord.bass);
   return fitted;
 }

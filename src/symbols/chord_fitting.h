@@ -19,6 +19,7 @@ struct ComposedChord {
   std::array<bool, kDegreeItemCount> ticked{};  // every item a word named
   int root = 0;
   int bass = 0;
+  bool impliedNinth = false;  // the ninth only implied by an 11 or 13
 };
 
 // The chord made to fit: its formula, the degrees left out in the order
@@ -34,7 +35,8 @@ struct FittedChord {
 
 // Leaves out first what the symbol asks to leave out, then, while more than
 // six notes would sound with the bass, what players leave out, in this
-// order: the unaltered fifth (C13(#11) keeps its 13 and #11), the eleventh
+// order: the unaltered fifth (C13(#11) keeps its 13 and #11), a ninth only
+// implied by an 11 or 13 (a written tone stays before an implied one), the eleventh
 // of a thirteenth chord, an unaltered ninth beside an altered one, and the
 // root over another bass (rootless voicings). The root is only left out
 // over another bass, where something else can sound lowest.

@@ -25,19 +25,30 @@ struct ReadingCosts {
   double minorMajorSeventh = 2.0;
   double diminishedSeventh = 0.3;  // on top of the diminished triad
   double sixth = 1.0;
-  double naturalTension = 0.6;     // 9, 11 or 13 over a seventh
-  double addedTension = 0.8;       // add9 and add13 (the sixth), with no seventh
-  double addedEleventh = 1.2;      // add11: rarer than add9
-  double sixNine = 0.6;            // the 9 of a 6/9 chord, a chord of its own
-  double majorEleventh = 1.6;      // an 11 against a major third clashes
-  double alteredTension = 1.5;     // b9, #9, #11, b13 over a seventh
-  double addedAltered = 2.0;       // the same with no seventh: rarely a chord's own name
-  double slashChordTone = 1.2;     // a fifth or seventh in the bass
-  double slashThird = 1.0;         // the commonest inversion (G/B, D/F#)
-  double slashTension = 2.0;       // a ninth or other tension in the bass
+  double naturalTension = 0.6;  // 9, 11 or 13 over a seventh
+  double addedTension = 0.8;    // add9 and add13 (the sixth), with no seventh
+  double addedEleventh = 1.2;   // add11: rarer than add9
+  // The 9 of a 6/9 chord: a chord of its own, named before the minor
+  // eleventh it shares its notes with (C6/9/G, not Am11/G).
+  double sixNine = 0.2;
+  double majorEleventh = 1.6;   // an 11 against a major third clashes
+  double alteredTension = 1.5;  // b9, #9, #11, b13 over a seventh
+  double addedAltered = 2.0;    // the same with no seventh: rarely a chord's own name
+  double slashChordTone = 1.2;  // a fifth or seventh in the bass
+  double slashThird = 1.0;      // the commonest inversion (G/B, D/F#)
+  double slashTension = 2.0;    // a ninth or other tension in the bass
+  // The same with no seventh (Bbadd9/C): the triad over that bass says it
+  // plainer (Bb/C), beside C9sus4.
+  double slashAddedTension = 0.5;
   double slashMajorSeventh = 1.8;  // the major seventh a semitone under the root
   double bassOutside = 2.6;        // a bass that belongs to no reading of the chord
-  double rootless = 20;            // after every reading whose root sounds
+  // A plain major or minor triad over a bass outside it: the commonest
+  // slash chord (Eb/Ab, C/F), before a suspension with a major seventh.
+  double triadOverBass = 2.0;
+  // An added tone on an augmented triad: hardly ever a chord's name
+  // (Cm(maj7)/G, not G+ with an eleventh).
+  double augmentedAddition = 1.0;
+  double rootless = 20;  // after every reading whose root sounds
 };
 constexpr ReadingCosts kCosts;
 
@@ -170,16 +181,25 @@ double QualityCost(const ChordReading& reading) {
       break;
   }
   for (int tension : reading.tensions) cost += TensionCost(tension, reading);
+  if (reading.Augmented() && reading.seventh == SeventhKind::None)
+    cost += kCosts.augmentedAddition * static_cast<double>(reading.tensions.size());
   return cost;
 }
 
 double BassCost(const ChordReading& reading) {
   if (reading.bass == reading.root) return 0;
-  if (reading.bassOutside) return kCosts.bassOutside;
+  if (reading.bassOutside) {
+    bool triad = (reading.third == ThirdKind::Major || reading.third == ThirdKind::Minor) &&
+                 reading.fifth == FifthKind::Perfect && reading.seventh == SeventhKind::None &&
+                 reading.tensions.empty();
+    return triad ? kCosts.triadOverBass : kCosts.bassOutside;
+  }
   int interval = WrapPitchClass(reading.bass - reading.root);
   bool tension = std::find(reading.tensions.begin(), reading.tensions.end(), interval) !=
                  reading.tensions.end();
-  if (tension) return kCosts.slashTension;
+  if (tension)
+    return kCosts.slashTension +
+           (reading.seventh == SeventhKind::None ? kCosts.slashAddedTension : 0.0);
   if (interval == 11 && reading.seventh == SeventhKind::Major) return kCosts.slashMajorSeventh;
   bool third = interval == 3 || interval == 4;
   return third && reading.third != ThirdKind::None ? kCosts.slashThird : kCosts.slashChordTone;
@@ -214,8 +234,8 @@ bool IsTensionOrSixth(const ChordReading& reading, int interval) {
 
 }  // namespace
 
-std::vector<ChordReading::Tone> ChordReading::Tones() const {
-  std::vector<Tone> tones;
+ChordReading::ToneList ChordReading::Tones() const {
+  ToneList tones;
   if (!rootless) tones.push_back({0, 1});
   if (third == ThirdKind::Major) tones.push_back({4, 3});
   if (third == ThirdKind::Minor) tones.push_back({3, 3});
@@ -272,6 +292,7 @@ std::vector<ChordReading> ReadChord(std::span<const int> pitchClasses, int bass)
   }
   std::vector<ChordReading> readings;
   if (bass < 0 || bass >= kPitchClassCount) return readings;
+  readings.reserve(2 * kPitchClassCount);  // a root and a bass outside for each note, rootless ones
   present[static_cast<std::size_t>(bass)] = true;
   std::array<bool, kPitchClassCount> upper = present;  // the chord above a bass outside it
   upper[static_cast<std::size_t>(bass)] = false;

@@ -1,10 +1,42 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace corvanta {
+
+// A list of at most N values held in place: every reading of a chord is
+// built and written many times, and its few tones need no allocation.
+template <typename T, std::size_t N>
+class SmallList {
+ public:
+  SmallList() = default;
+  SmallList(std::initializer_list<T> values) {
+    for (const T& value : values) push_back(value);
+  }
+  void push_back(const T& value) { values_[size_++] = value; }  // never more than N
+  const T* begin() const { return values_.data(); }
+  const T* end() const { return values_.data() + size_; }
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  const T& front() const { return values_[0]; }
+  const T& operator[](std::size_t i) const { return values_[i]; }
+  friend bool operator==(const SmallList& a, const SmallList& b) {
+    if (a.size_ != b.size_) return false;
+    for (std::size_t i = 0; i < a.size_; ++i) {
+      if (!(a.values_[i] == b.values_[i])) return false;
+    }
+    return true;
+  }
+
+ private:
+  std::array<T, N> values_{};
+  std::size_t size_ = 0;
+};
 
 // One way to read a set of sounding pitch classes as a chord: a root, what
 // stands on it (third, fifth, seventh or sixth, tensions) and the bass.
@@ -20,7 +52,7 @@ struct ChordReading {
   SeventhKind seventh = SeventhKind::None;
   // Tensions in semitones above the root, low to high by degree: 1 (b9),
   // 2 (9), 3 (#9), 5 (11), 6 (#11), 8 (b13), 9 (13).
-  std::vector<int> tensions;
+  SmallList<int, 8> tensions;
   // The bass stands under the chord as a tone of its own (C/D), not one of
   // the chord's tones (C/E).
   bool bassOutside = false;
@@ -42,7 +74,9 @@ struct ChordReading {
     int semitones;
     int degree;
   };
-  std::vector<Tone> Tones() const;
+  // Root, third, fifth, seventh, eight tensions and a bass at the most.
+  using ToneList = SmallList<Tone, 12>;
+  ToneList Tones() const;
   std::vector<int> Intervals() const;
   // The tones a chord of this kind would have that do not sound: "root",
   // "3" (neither third nor suspension), "5".
@@ -60,6 +94,12 @@ struct ChordReading {
 //   second or fourth stands in for it, "(no3)" last);
 // - a bass that is not the root reads as the simplest chord over it, the
 //   bass a chord tone where one fits (G/B, Am7/G, D/F#), else outside (C/D);
+// - a plain triad over a bass outside it is the commonest slash chord
+//   (Eb/Ab before Absus2 with a major seventh), and a tension in the bass
+//   of a chord with no seventh reads as that triad over it (Bb/C, not
+//   Bbadd9/C, beside C9sus4);
+// - the 6/9 is a chord of its own (C6/9/G before Am11/G), and an augmented
+//   triad takes no added tone (Cm(maj7)/G before G+ with an eleventh);
 // - a missing fifth costs little: players leave it out;
 // - rootless readings (a third, a seventh and a tension over a root that
 //   does not sound) come after every reading with its root.

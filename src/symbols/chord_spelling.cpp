@@ -34,7 +34,7 @@ bool TakeMajorSeventh(Cursor& cursor, bool& aloneMeansSeventh) {
     return true;
   }
   for (std::string_view word : kMajorWords) {
-    if (cursor.AheadBeforeNumber(word) && cursor.Take(word)) {
+    if (cursor.AheadBeforeWord(word) && cursor.Take(word)) {
       aloneMeansSeventh = false;
       return true;
     }
@@ -59,6 +59,12 @@ void SpellMajorSeventh(Cursor& cursor, bool aloneMeansSeventh, Spelled& out) {
 void SpellQualityNumber(Cursor& cursor, Spelled& out) {
   std::optional<int> number = cursor.TakeNumber();
   if (!number) return;
+  // "C74": the suspended fourth on the seventh, as 7sus4.
+  if (*number == 7 && cursor.Ahead("4") && !cursor.AheadBeforeNumber("41") && cursor.Take("4")) {
+    out.Add("7");
+    out.Add("sus4");
+    return;
+  }
   if (out.standard && *number >= 9) {
     AddExtension(*number, out);
     for (std::string_view sign : {"+", "-"}) {
@@ -84,7 +90,9 @@ bool TakeMinor(Cursor& cursor) {
     if (!after.Take(minus)) continue;
     if (after.Ahead("5")) return false;  // "C-5": the flat fifth, not minor
     bool seventh = false;
-    if (after.AtEnd() || IsAsciiDigit(after.Rest()[0]) || TakeMajorSeventh(after, seventh))
+    // "C-#5": minor with a raised fifth.
+    if (after.AtEnd() || IsAsciiDigit(after.Rest()[0]) || after.Ahead("#") ||
+        TakeMajorSeventh(after, seventh))
       return cursor.Take(minus);
   }
   return false;
@@ -104,8 +112,20 @@ bool SpellDiminished(Cursor& cursor, Spelled& out) {
   // "°" is always the diminished sign; "o" only before a number or the end,
   // where no word ("omit") can begin with it.
   bool sign = !ownSign && !dimWord &&
-              (cursor.Take(kDegreeSign) || (cursor.AheadBeforeNumber("o") && cursor.Take("o")));
+              (cursor.Take(kDegreeSign) || (cursor.AheadBeforeWord("o") && cursor.Take("o")));
   if (!ownSign && !dimWord && !sign) return false;
+  // A major seventh on the diminished triad ("EoM7", "Cdimmaj7").
+  if (Cursor major = cursor; !ownSign) {
+    bool aloneMeansSeventh = false;
+    if (TakeMajorSeventh(major, aloneMeansSeventh)) {
+      out.Add("m");
+      out.Add("b5");
+      cursor = major;
+      SpellMajorSeventh(cursor, aloneMeansSeventh, out);
+      if (!out.Has("7+")) out.Add("7+");  // "dimmaj" says the seventh too
+      return true;
+    }
+  }
   // A ninth or above stands on the diminished seventh ("Bdim9").
   if (cursor.Take("7") || ownSign || (out.standard && cursor.ExtensionAhead())) {
     out.Add(kDiminishedSeventh);
@@ -146,8 +166,10 @@ void SpellQuality(Cursor& cursor, Spelled& out) {
   if (cursor.TakeFolded("aug") ||
       (cursor.Ahead("+") && !cursor.Ahead("+5") && !cursor.Ahead("+11") && cursor.Take("+"))) {
     out.Add("aug");
-  } else if (TakeMinor(cursor)) {
+  } else if (bool minus = cursor.Ahead("-11"); TakeMinor(cursor)) {
     out.Add("m");
+    // "C-11": the minor eleventh to most libraries, a flat eleventh to some.
+    if (minus && out.standard) out.ambiguous.emplace_back("-11 as m11");
   }
   bool aloneMeansSeventh = false;
   if (TakeMajorSeventh(cursor, aloneMeansSeventh)) {
@@ -186,7 +208,7 @@ bool ReaderKnows(std::string_view word, bool quality) {
 
 // Words right after the root that the two notations read differently.
 bool NotationsDiffer(std::string_view word) {
-  if (word == "dim") return true;
+  if (word == "dim" || word == "sus9") return true;
   if (word.size() > 1 && word[0] == 'm') word.remove_prefix(1);
   if (word.ends_with("+") || word.ends_with("-")) word.remove_suffix(1);
   return word == "9" || word == "11" || word == "13";
@@ -211,22 +233,74 @@ void SpellTypedWord(std::string_view word, bool quality, bool afterParenthesis, 
 struct WordSpan {
   std::size_t start;
   std::size_t end;
+  std::size_t first = 0;  // where its words begin among the spelled ones
 };
 
 // The words after the root; the last one is left out when it names the bass.
 std::vector<WordSpan> ChordWords(std::string_view text, std::size_t root) {
   std::vector<WordSpan> words;
+  words.reserve(8);
   for (std::size_t at = root; at < text.size();) {
     std::size_t end = at;
     while (end < text.size() && !IsSymbolSeparator(text[end])) ++end;
-    if (end > at) words.push_back({at, end});
+    if (end > at) words.push_back({at, end, 0});
     at = end + 1;
   }
   if (!words.empty()) {
-    auto [start, end] = words.back();
-    if (PitchClassOfName(text.substr(start, end - start)) != kNoPitchClass) words.pop_back();
+    const WordSpan& last = words.back();
+    if (PitchClassOfName(text.substr(last.start, last.end - last.start)) != kNoPitchClass)
+      words.pop_back();
   }
   return words;
+}
+
+// Orders of writing that say another chord's words, in the standard
+// notation: "dim." before a number is "dim"; a bare "9/6" after the root (or "m") is the 6/9 chord,
+// as most libraries read it (said so), and "7/4" is 7sus4.
+void RewriteWrittenOrders(std::string& text, std::size_t root, bool standard,
+                          std::vector<std::string>& ambiguous) {
+  if (!standard) return;  // the program's own words keep their reading
+  for (std::size_t at = text.find("dim.", root); at != std::string::npos;
+       at = text.find("dim.", at + 3)) {
+    if (at + 4 < text.size() && IsAsciiDigit(text[at + 4])) text.erase(at + 3, 1);
+  }
+  std::size_t quality = root < text.size() && text[root] == 'm' ? root + 1 : root;
+  auto bare = [&](std::string_view written) {
+    if (text.compare(quality, written.size(), written) != 0) return false;
+    std::size_t end = quality + written.size();
+    if (end == text.size()) return true;
+    // Only the bass may follow.
+    return text[end] == '/' &&
+           PitchClassOfName(std::string_view(text).substr(end + 1)) != kNoPitchClass;
+  };
+  if (bare("9/6")) {
+    text.replace(quality, 3, "6/9");
+    ambiguous.emplace_back("9/6 as 6/9");
+  } else if (bare("7/4")) {
+    text.replace(quality, 3, "7sus4");
+  }
+}
+
+// Whether every word after the root is one the reader takes as typed (the
+// bass last), so that spelling would give the text back unchanged: most
+// symbols typed are, and they are read with no words built.
+bool ReadAsTyped(std::string_view text, std::size_t root, bool standard) {
+  for (std::size_t at = root; at < text.size();) {
+    std::size_t end = at;
+    while (end < text.size() && !IsSymbolSeparator(text[end])) ++end;
+    if (end > at) {
+      std::string_view word = text.substr(at, end - at);
+      bool quality = at == root;
+      bool afterParenthesis = at > root && text[at - 1] == ')';
+      bool asTyped = !(standard && quality && NotationsDiffer(word)) &&
+                     !(standard && afterParenthesis && IsPlainExtension(word)) &&
+                     ReaderKnows(word, quality);
+      bool lastWord = text.find_first_not_of(kSymbolSeparators, end) == std::string_view::npos;
+      if (!asTyped && !(lastWord && PitchClassOfName(word) != kNoPitchClass)) return false;
+    }
+    at = end + 1;
+  }
+  return true;
 }
 
 std::string Joined(const std::vector<std::string>& words, std::size_t from, std::size_t to) {
@@ -240,7 +314,9 @@ std::string Joined(const std::vector<std::string>& words, std::size_t from, std:
 
 }  // namespace
 
-SpelledSymbol SpellChordSymbol(std::string_view typed, ChordNotation notation) {
+namespace {
+
+SpelledSymbol Spell(std::string_view typed, ChordNotation notation, bool shortcut) {
   SpelledSymbol result;
   if (IsNoChordText(typed)) {
     result.noChord = true;
@@ -254,32 +330,52 @@ SpelledSymbol SpellChordSymbol(std::string_view typed, ChordNotation notation) {
     return result;
   }
   const std::size_t root = typedRoot.length;
-  const std::vector<WordSpan> words = ChordWords(text, root);
+  RewriteWrittenOrders(text, root, notation == ChordNotation::Standard, result.ambiguous);
+  if (shortcut && ReadAsTyped(text, root, notation == ChordNotation::Standard)) {
+    result.ownWords = text == typed;
+    result.text = std::move(text);
+    return result;
+  }
+  std::vector<WordSpan> words = ChordWords(text, root);
 
   Spelled spelled;
   spelled.standard = notation == ChordNotation::Standard;
-  std::vector<std::size_t> firsts;  // where each typed word's words begin
-  for (auto [start, end] : words) {
-    firsts.push_back(spelled.words.size());
-    bool afterParenthesis = start > root && text[start - 1] == ')';
-    SpellTypedWord(std::string_view(text).substr(start, end - start), start == root,
-                   afterParenthesis, spelled);
+  spelled.words.reserve(2 * words.size() + 4);
+  for (WordSpan& word : words) {
+    word.first = spelled.words.size();
+    bool afterParenthesis = word.start > root && text[word.start - 1] == ')';
+    SpellTypedWord(std::string_view(text).substr(word.start, word.end - word.start),
+                   word.start == root, afterParenthesis, spelled);
   }
-  firsts.push_back(spelled.words.size());
   spelled.DropImpliedNinthIfAltered();
+  spelled.ResolveAddedThird();
 
   std::string out = text.substr(0, root);
   std::size_t copied = root;
   for (std::size_t i = 0; i < words.size(); ++i) {
+    std::size_t last = i + 1 < words.size() ? words[i + 1].first : spelled.words.size();
     out.append(text, copied, words[i].start - copied);
-    out.append(Joined(spelled.words, firsts[i], firsts[i + 1]));
+    out.append(Joined(spelled.words, words[i].first, last));
     copied = words[i].end;
   }
   out.append(text, copied, std::string::npos);
   result.text = std::move(out);
   result.omit = spelled.omit;
+  result.impliedNinth = spelled.NinthOnlyImplied();
+  result.ambiguous.insert(result.ambiguous.end(), spelled.ambiguous.begin(),
+                          spelled.ambiguous.end());
   result.ownWords = result.text == typed && !result.omit.any();
   return result;
+}
+
+}  // namespace
+
+SpelledSymbol SpellChordSymbol(std::string_view typed, ChordNotation notation) {
+  return Spell(typed, notation, true);
+}
+
+SpelledSymbol SpellChordSymbolWordByWord(std::string_view typed, ChordNotation notation) {
+  return Spell(typed, notation, false);
 }
 
 std::string RespellChordSymbol(std::string_view typed, ChordNotation notation) {

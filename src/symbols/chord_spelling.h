@@ -29,8 +29,10 @@ struct RequestedOmissions {
 struct SpelledSymbol {
   std::string text;  // the check list's words, the bass kept
   RequestedOmissions omit;
-  bool noChord = false;   // "N.C."
-  bool ownWords = false;  // the text is read exactly as typed
+  bool noChord = false;                // "N.C."
+  bool ownWords = false;               // the text is read exactly as typed
+  std::vector<std::string> ambiguous;  // "sus9 as 9sus4": see SymbolReading
+  bool impliedNinth = false;           // the ninth is the 11's or 13's, not written
 };
 
 // Rewrites the standard spellings of a typed chord symbol into the words of
@@ -45,6 +47,11 @@ struct SpelledSymbol {
 // UTF-8 signs (♯ ♭ 𝄪 𝄫 Δ △ ø Ø ° −) are accepted; any text is accepted, in
 // time linear in its length.
 SpelledSymbol SpellChordSymbol(std::string_view text, ChordNotation notation);
+
+// SpellChordSymbol without its shortcut for symbols whose words all read as
+// typed: every word respelled one by one, the plain reference the tests
+// hold the shortcut against.
+SpelledSymbol SpellChordSymbolWordByWord(std::string_view typed, ChordNotation notation);
 
 // The text of SpellChordSymbol alone.
 std::string RespellChordSymbol(std::string_view text, ChordNotation notation);

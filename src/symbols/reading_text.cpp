@@ -12,7 +12,8 @@ namespace {
 constexpr std::string_view kOwnDiminished = "\xBA";
 constexpr std::string_view kDegreeSign = "\xC2\xB0";  // °
 
-bool Holds(const std::vector<int>& values, int value) {
+template <typename List>
+bool Holds(const List& values, int value) {
   return std::find(values.begin(), values.end(), value) != values.end();
 }
 
@@ -53,13 +54,18 @@ std::string_view TensionText(int tension) {
   }
 }
 
+// The natural tensions added to a chord with no seventh.
+std::string_view AddedText(int tension) {
+  return tension == 2 ? "add9" : tension == 5 ? "add11" : "add13";
+}
+
 bool Flats(std::string_view rootName) { return rootName.find('b') != std::string_view::npos; }
 
 std::string WriteStandard(const ChordReading& reading, std::string_view root) {
   std::string name(root);
   const int extension = ExtensionNumber(reading);
-  std::vector<std::string> alterations;
-  std::vector<std::string> additions;
+  SmallList<std::string_view, 10> alterations;
+  SmallList<std::string_view, 8> additions;
   bool plainFifth = true;
   if (reading.Diminished() && reading.seventh == SeventhKind::None) {
     name.append(kDegreeSign);
@@ -81,8 +87,8 @@ std::string WriteStandard(const ChordReading& reading, std::string_view root) {
   } else if (reading.seventh == SeventhKind::Sixth) {
     name += "6";
   }
-  if (!plainFifth && reading.fifth == FifthKind::Flat) alterations.emplace_back("b5");
-  if (!plainFifth && reading.fifth == FifthKind::Sharp) alterations.emplace_back("#5");
+  if (!plainFifth && reading.fifth == FifthKind::Flat) alterations.push_back("b5");
+  if (!plainFifth && reading.fifth == FifthKind::Sharp) alterations.push_back("#5");
   const bool sixNine = reading.seventh == SeventhKind::Sixth && Holds(reading.tensions, 2);
   if (sixNine) name += "/9";
   for (int tension : reading.tensions) {
@@ -96,19 +102,22 @@ std::string WriteStandard(const ChordReading& reading, std::string_view root) {
     if (named) continue;
     bool natural = tension == 2 || tension == 5 || tension == 9;
     if (!SeventhChord(reading) && natural) {
-      additions.push_back("add" + std::string(TensionText(tension)));
+      additions.push_back(AddedText(tension));
     } else {
-      alterations.emplace_back(TensionText(tension));
+      alterations.push_back(TensionText(tension));
     }
   }
   if (reading.third == ThirdKind::Sus4) name += "sus4";
   if (reading.third == ThirdKind::Sus2) name += "sus2";
-  for (const std::string& addition : additions) name += addition;
+  for (std::string_view addition : additions) name += addition;
   if (alterations.size() == 1 && (SeventhChord(reading) || reading.seventh == SeventhKind::Sixth)) {
     name += alterations.front();
   } else if (!alterations.empty()) {
     name += "(";
-    for (std::size_t i = 0; i < alterations.size(); ++i) name += (i ? "," : "") + alterations[i];
+    for (std::size_t i = 0; i < alterations.size(); ++i) {
+      if (i > 0) name += ',';
+      name += alterations[i];
+    }
     name += ")";
   }
   if (reading.third == ThirdKind::None && !reading.Power()) name += "(no3)";
@@ -163,11 +172,27 @@ std::string ReadingRootName(const ChordReading& reading, std::string_view rootNa
   return std::string(PreferredRootName(reading.root, reading.third == ThirdKind::Minor));
 }
 
+namespace {
+
+std::string BassNameOnRoot(const ChordReading& reading, const ChordReading::ToneList& tones,
+                           std::string_view root) {
+  for (ChordReading::Tone tone : tones) {
+    // A bass outside the chord (degree 0) is named in the root's accidentals.
+    if (IsBass(reading, tone)) return SpellDegree(root, tone.semitones, tone.degree, Flats(root));
+  }
+  return {};
+}
+
+}  // namespace
+
 std::vector<std::string> ReadingNotes(const ChordReading& reading, std::string_view rootName) {
   const std::string root = ReadingRootName(reading, rootName);
-  std::vector<std::string> notes{ReadingBassName(reading, rootName)};
+  const ChordReading::ToneList tones = reading.Tones();
+  std::vector<std::string> notes;
+  notes.reserve(tones.size());
+  notes.push_back(BassNameOnRoot(reading, tones, root));
   bool bassSeen = false;
-  for (ChordReading::Tone tone : reading.Tones()) {
+  for (ChordReading::Tone tone : tones) {
     if (!bassSeen && IsBass(reading, tone)) {
       bassSeen = true;
       continue;
@@ -178,12 +203,7 @@ std::vector<std::string> ReadingNotes(const ChordReading& reading, std::string_v
 }
 
 std::string ReadingBassName(const ChordReading& reading, std::string_view rootName) {
-  const std::string root = ReadingRootName(reading, rootName);
-  for (ChordReading::Tone tone : reading.Tones()) {
-    // A bass outside the chord (degree 0) is named in the root's accidentals.
-    if (IsBass(reading, tone)) return SpellDegree(root, tone.semitones, tone.degree, Flats(root));
-  }
-  return {};
+  return BassNameOnRoot(reading, reading.Tones(), ReadingRootName(reading, rootName));
 }
 
 std::string WriteReading(const ChordReading& reading, ChordNotation notation,
@@ -192,7 +212,10 @@ std::string WriteReading(const ChordReading& reading, ChordNotation notation,
   std::string name = notation == ChordNotation::Standard ? WriteStandard(reading, root)
                                                          : WriteClassic(reading, root);
   if (reading.rootless) name += "(no root)";
-  if (reading.bass != reading.root) name += "/" + ReadingBassName(reading, rootName);
+  if (reading.bass != reading.root) {
+    name += '/';
+    name += BassNameOnRoot(reading, reading.Tones(), root);
+  }
   return name;
 }
 

@@ -18,6 +18,7 @@ namespace corvanta::spelling {
 // The program's own diminished-seventh word, the single byte of "º".
 inline constexpr std::string_view kDiminishedSeventh = "\xBA";
 inline constexpr std::string_view kMinusSign = "\xE2\x88\x92";  // −
+inline constexpr std::string_view kAddedThird = "add3";
 
 // The numbers a chord symbol writes, longest first so "13" is not "1" "3".
 inline constexpr std::array<int, 8> kSymbolNumbers{13, 11, 9, 7, 6, 5, 4, 2};
@@ -38,6 +39,18 @@ class Cursor {
     if (!Ahead(token)) return false;
     std::string_view after = Rest().substr(token.size());
     return after.empty() || IsAsciiDigit(after[0]) || after[0] == '#' || after[0] == 'b';
+  }
+  // The token, followed by what AheadBeforeNumber allows or by a word
+  // that may follow a quality ("majadd9", "Msus4", "oM7"): hand-written
+  // symbols run their words together.
+  bool AheadBeforeWord(std::string_view token) const {
+    if (AheadBeforeNumber(token)) return true;
+    if (!Ahead(token)) return false;
+    std::string_view after = Rest().substr(token.size());
+    for (std::string_view word : {"add", "sus", "omit", "no", "aug", "alt", "M", "maj"}) {
+      if (StartsWithFolded(after, word) || after.starts_with(word)) return true;
+    }
+    return false;
   }
   bool Take(std::string_view token) {
     if (!Ahead(token)) return false;
@@ -79,10 +92,13 @@ struct Spelled {
   std::vector<std::string> words;
   std::optional<std::size_t> impliedNinth;
   RequestedOmissions omit;
-  bool seventh = false;  // a seventh (or the sixth in its place) is written
+  std::vector<std::string> ambiguous;  // readings taken where libraries differ
+  bool seventh = false;                // a seventh (or the sixth in its place) is written
 
   void Add(std::string_view word) {
     words.emplace_back(word);
+    // A word of the reader's own may carry the minor shorthand ("m6", "m7").
+    if (word.size() > 1 && word[0] == 'm') word.remove_prefix(1);
     seventh = seventh || word == "7" || word == "7+" || word == kDiminishedSeventh ||
               word == "dim" || word == "6";
   }
@@ -94,6 +110,22 @@ struct Spelled {
     return std::find(words.begin(), words.end(), word) != words.end();
   }
   bool HasSeventh() const { return seventh; }
+  // The ninth sounds only because an 11 or 13 implies it.
+  bool NinthOnlyImplied() const {
+    return impliedNinth && !words[*impliedNinth].empty() &&
+           std::count(words.begin(), words.end(), "9") == 1;
+  }
+  // The check list cannot add a third beside a suspension, which takes the
+  // third's place; the same notes are the major triad with the suspended
+  // tone added ("Csus4add3" is C E F G, "Csus2add3" C D E G).
+  void ResolveAddedThird() {
+    if (!Has(kAddedThird)) return;
+    for (std::string& word : words) {
+      if (word == kAddedThird) word.clear();
+      if (word == "sus4" || word == "sus11") word = "add4";
+      if (word == "sus2" || word == "sus9") word = "2";
+    }
+  }
   void DropImpliedNinthIfAltered() {
     if (impliedNinth && (Has("b9") || Has("9-") || Has("9+"))) words[*impliedNinth].clear();
   }

@@ -48,6 +48,11 @@ std::optional<std::string> TakeAddition(Cursor& cursor) {
   std::string sign = after.Take("b") || after.Take("-")   ? "-"
                      : after.Take("#") || after.Take("+") ? "+"
                                                           : "";
+  // "add3" beside a suspension: the major third (see ResolveAddedThird).
+  if (sign.empty() && after.Take("3") && (after.AtEnd() || !IsAsciiDigit(after.Rest()[0]))) {
+    cursor = after;
+    return std::string(kAddedThird);
+  }
   std::optional<int> number = after.TakeNumber();
   if (!number) return std::nullopt;
   std::string word = *number == 2 && sign.empty() ? "2" : "add" + std::to_string(*number) + sign;
@@ -107,15 +112,39 @@ std::string NumberWord(Cursor& cursor, int number) {
 // One alteration, suspension, addition, omission or further number; false
 // when the cursor stands at nothing this reader knows.
 bool SpellModifier(Cursor& cursor, Spelled& out) {
+  // "sus9": a ninth chord suspended (9sus4) to most libraries, the
+  // suspended second to some (and to the program's own words).
+  if (out.standard && cursor.AheadBeforeNumber("sus9") && cursor.Take("sus9")) {
+    AddExtension(9, out);
+    out.Add("sus4");
+    out.ambiguous.emplace_back("sus9 as 9sus4");
+    return true;
+  }
   for (auto take : {TakeAlteration, TakeSuspension, TakeAddition}) {
     if (auto word = take(cursor)) {
       out.Add(*word);
       return true;
     }
   }
+  // An augmented fifth written after the seventh ("C7aug", "CM7+"); a "+"
+  // before a number raised that degree above.
+  if (cursor.TakeFolded("aug") ||
+      (cursor.Ahead("+") && !cursor.AheadBeforeNumber("+") && cursor.AheadBeforeWord("+") &&
+       cursor.Take("+")) ||
+      (cursor.Rest() == "+" && cursor.Take("+"))) {
+    out.Add("5+");
+    return true;
+  }
   if (TakeOmission(cursor, out.omit) || TakeAltered(cursor, out)) return true;
   if (std::optional<int> number = cursor.TakeNumber()) {
-    out.Add(NumberWord(cursor, *number));
+    // A 9, 11 or 13 after other words is still the chord's own extension
+    // ("C(#9)13b9" is a thirteenth chord), with its seventh.
+    std::string word = NumberWord(cursor, *number);
+    if (out.standard && *number >= 9 && word == std::to_string(*number)) {
+      AddExtension(*number, out);
+    } else {
+      out.Add(word);
+    }
     return true;
   }
   return false;

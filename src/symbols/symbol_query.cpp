@@ -1,6 +1,8 @@
 #include "symbols/symbol_query.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <limits>
 #include <span>
 #include <string>
@@ -10,6 +12,7 @@
 #include "symbols/reading_text.h"
 #include "symbols/symbol_words.h"
 #include "theory/formula.h"
+#include "theory/note_spelling.h"
 #include "theory/text_util.h"
 
 namespace corvanta {
@@ -43,9 +46,10 @@ void ReadRoot(const std::string& s, Reading& reading) {
 
 void TakeWord(std::string_view word, char separator, ChordEntry& entry, Reading& reading) {
   reading.hasWords = true;
-  reading.lastWord = word;
-  if (int exact = DegreeItemExactly(word); exact >= 0) ++reading.exactWords[exact];
   int item = DegreeItemNamed(word);
+  // The item texts are lowercase (symbol_words.cpp), so the item named in
+  // any case is the one typed exactly, if any.
+  if (item >= 0 && kDegreeItems[item].text == word) ++reading.exactWords[item];
   reading.lastWordUnrecognised = item < 0;
   if (item < 0) {
     reading.unrecognised.emplace_back(word);
@@ -68,15 +72,18 @@ Reading Scan(std::string s, ChordEntry& entry) {
   // Minor shorthand: 'Cm7' is read as 'Cm/7'.
   if (p + 1 < s.size() && s[p] == 'm' && !IsSymbolSeparator(s[p + 1])) s.insert(p + 1, "/");
   reading.firstWordGlued = p < s.size() && !IsSymbolSeparator(s[p]);
-  std::string word;
+  std::string_view text(s);
+  std::size_t wordStart = p;
+  std::string_view lastWord;
   for (std::size_t j = p; j < s.size(); ++j) {
-    if (!IsSymbolSeparator(s[j])) {
-      word += s[j];
-      continue;
+    if (!IsSymbolSeparator(s[j])) continue;
+    if (j > wordStart) {
+      lastWord = text.substr(wordStart, j - wordStart);
+      TakeWord(lastWord, s[j], entry, reading);
     }
-    if (!word.empty()) TakeWord(word, s[j], entry, reading);
-    word.clear();
+    wordStart = j + 1;
   }
+  reading.lastWord = lastWord;
   // The root as typed and the character after it decide the root grid's spelling.
   bool flats = HasFlatSign(std::string_view(s).substr(0, p + 1));
   entry.state.rootGridNames = flats ? Accidentals::Flats : Accidentals::Sharps;
@@ -109,18 +116,31 @@ void ReportPassedOverCharacter(std::string_view text, bool firstWordGlued,
 // with ApplyDegreeCode refusing degrees beyond noteLimit.
 using ExactWords = std::array<int, kDegreeItemCount>;
 
+// The items typed, one bit each: a symbol names a few of the 51, and the
+// passes visit only those.
+std::uint64_t TypedItems(const ExactWords& exactWords) {
+  static_assert(kDegreeItemCount <= 64);
+  std::uint64_t items = 0;
+  for (int k = 0; k < kDegreeItemCount; ++k)
+    items |= static_cast<std::uint64_t>(exactWords[k] > 0) << k;
+  return items;
+}
+
 void ComposeFormula(ChordEntry& entry, const ExactWords& exactWords, int noteLimit,
                     std::string& base, std::string& additions) {
   base = "00 04 07";
   additions.clear();
-  for (int k = 0; k < kDegreeItemCount; ++k) {
-    if (exactWords[k] > 0 && IsBaseFormulaCode(kDegreeItems[k].code)) base = kDegreeItems[k].code;
+  const std::uint64_t typed = TypedItems(exactWords);
+  // The last base named wins; then the degrees apply in item order, so the
+  // order typed does not matter.
+  for (std::uint64_t left = typed; left != 0; left &= left - 1) {
+    int k = std::countr_zero(left);
+    if (IsBaseFormulaCode(kDegreeItems[k].code)) base = kDegreeItems[k].code;
   }
-  // Degrees apply in item order, so the order typed does not matter.
-  for (int l = 1; l < kDegreeItemCount; ++l) {
+  for (std::uint64_t left = typed & ~std::uint64_t{1}; left != 0; left &= left - 1) {
+    int l = std::countr_zero(left);
     std::string_view code = kDegreeItems[l].code;
-    if (exactWords[l] > 0 && !IsBaseFormulaCode(code))
-      entry.ApplyDegreeCode(l, code, base, additions, noteLimit);
+    if (!IsBaseFormulaCode(code)) entry.ApplyDegreeCode(l, code, base, additions, noteLimit);
   }
 }
 
@@ -131,6 +151,9 @@ struct WordsRead {
   SymbolReading result;
   ExactWords exactWords{};
   std::array<bool, kDegreeItemCount> ticked{};
+  std::string base;  // the formula composed within the note limit
+  std::string additions;
+  bool refused = false;  // a degree did not fit the limit
 };
 
 WordsRead ReadSymbolWords(ChordEntry& entry, std::string_view text) {
@@ -173,14 +196,16 @@ WordsRead ReadSymbolWords(ChordEntry& entry, std::string_view text) {
 
   read.exactWords = reading.exactWords;
   read.ticked = state.ticked;
-  std::string base;
-  std::string additions;
-  ComposeFormula(entry, reading.exactWords, entry.NoteLimit(), base, additions);
-  state.chordFormula = base + additions;
+  ComposeFormula(entry, reading.exactWords, entry.NoteLimit(), read.base, read.additions);
+  state.chordFormula.assign(read.base).append(read.additions);
   // A degree refused at the limit is unticked: it is reported.
-  for (int item = 0; item < kDegreeItemCount; ++item) {
-    if (read.ticked[item] && !state.ticked[item])
-      result.omitted.emplace_back(kDegreeItems[item].text);
+  if (read.ticked != state.ticked) {
+    for (int item = 0; item < kDegreeItemCount; ++item) {
+      if (read.ticked[item] && !state.ticked[item]) {
+        result.omitted.emplace_back(kDegreeItems[item].text);
+        read.refused = true;
+      }
+    }
   }
   if (!reading.typeName.empty()) reading.typeName.erase(0, 1);
   state.typeName = reading.typeName;
@@ -221,15 +246,22 @@ SymbolReading ReadNoChord(ChordEntry& entry) {
 
 // The typed chord, composed with no note limit, fitted to six notes with
 // the bass as players fit it.
-void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, const WordsRead& read,
+void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, WordsRead& read,
                    const SpelledSymbol& spelled, SymbolReading& reading) {
   ComposedChord chord;
   chord.ticked = read.ticked;
   chord.root = entry.state.rootPitchClass;
   chord.bass = entry.state.bassPitchClass;
-  // With no limit nothing is refused, so no tick changes.
-  ComposeFormula(entry, read.exactWords, std::numeric_limits<int>::max(), chord.base,
-                 chord.additions);
+  chord.impliedNinth = spelled.impliedNinth;
+  // With no limit nothing is refused, so no tick changes; where nothing was
+  // refused at the limit either, the formula is the one already composed.
+  if (read.refused) {
+    ComposeFormula(entry, read.exactWords, std::numeric_limits<int>::max(), chord.base,
+                   chord.additions);
+  } else {
+    chord.base = std::move(read.base);
+    chord.additions = std::move(read.additions);
+  }
   FittedChord fitted = FitChord(chord, spelled.omit);
   if (!fitted.fits()) {
     entry.state = before;
@@ -237,7 +269,7 @@ void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, const Words
     reading.tooManyNotes = fitted.notes;
     return;
   }
-  entry.state.chordFormula = fitted.formula;
+  entry.state.chordFormula = std::move(fitted.formula);
   entry.state.ticked = chord.ticked;
   reading.omitted = fitted.omitted;
   EchoOmissions(entry.state, std::span(fitted.omitted).first(fitted.asked));
@@ -257,6 +289,7 @@ SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNota
   const ChordEntryState before = entry.state;
   WordsRead read = ReadSymbolWords(entry, spelled.text);
   SymbolReading& reading = read.result;
+  reading.ambiguous = spelled.ambiguous;
   for (std::string& word : reading.unrecognised) {
     if (word.starts_with(kUnusedMark)) word.erase(0, 1);
   }
@@ -277,6 +310,17 @@ std::vector<std::string> ChordNoteNames(const ChordEntryState& state) {
   std::vector<std::string> names = ReadingNotes(reading, EntryRootName(state));
   if (reading.bassOutside && state.bassPitchClass < kPitchClassCount)
     names.front() = NoteGridText(state.bassGridNames, state.bassPitchClass);
+  return names;
+}
+
+std::array<std::string, kPitchClassCount> ChordSpelling(const ChordEntryState& state) {
+  std::array<std::string, kPitchClassCount> names;
+  for (int pitchClass = 0; pitchClass < kPitchClassCount; ++pitchClass)
+    names[pitchClass] = NoteGridText(state.rootGridNames, pitchClass);
+  for (const std::string& name : ChordNoteNames(state)) {
+    int pitchClass = PitchClassOfSpelling(name);
+    if (pitchClass != kNoPitchClass) names[pitchClass] = name;
+  }
   return names;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,9 @@ struct SymbolReading : EntryOutcome {
   // ("no3") or to fit six notes with the bass ("5", "11", "root"); with the
   // program's own words, the degrees refused at the note limit ("13").
   std::vector<std::string> omitted;
+  // Spellings chord libraries read differently, each with the reading
+  // taken ("9/6 as 6/9"), so that nothing ambiguous is read in silence.
+  std::vector<std::string> ambiguous;
   bool noChord = false;  // "N.C.": nothing to play, nothing searched for
   // The notes a chord needs when even leaving tones out leaves more than
   // six: it is refused, the entry is as it was before and nothing is
@@ -51,6 +55,12 @@ SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNota
 // root grid names it (C minor: C Eb G); a bass outside the chord as the bass
 // grid names it. Empty without a root.
 std::vector<std::string> ChordNoteNames(const ChordEntryState& state);
+
+// Every pitch class named as the chord spells it, for the notes under the
+// strings and in the JSON: the chord's tones and a bass outside it as
+// ChordNoteNames names them (C7: Bb, F#7: A#), any other note as the root
+// grid names it. Without a root, the root grid's names.
+std::array<std::string, kPitchClassCount> ChordSpelling(const ChordEntryState& state);
 
 // The chord as entered, read on its own root (its formula and bass).
 ChordReading EntryReading(const ChordEntryState& state);

@@ -1,6 +1,8 @@
 #include "symbols/symbol_text.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 #include "symbols/symbol_words.h"
 #include "theory/note_names.h"
@@ -50,13 +52,18 @@ RespelledNote RespellNote(std::string_view text) {
 }
 
 // The blank after "add", "omit" or "no" goes when a degree or "root" follows.
-std::string JoinedOmitAndAddWords(std::string_view text) {
+std::string JoinedOmitAndAddWords(std::string typed) {
+  if (typed.find(' ') == std::string::npos) return typed;  // no blank to join
+  const std::string_view text(typed);
+  static constexpr std::array<std::string_view, 3> kJoinedWords{"add", "omit", "no"};
   std::string out;
+  out.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {
     bool wordStart = at == 0 || IsSymbolSeparator(text[at - 1]) || IsAsciiDigit(text[at - 1]);
     std::size_t joined = 0;
-    for (std::string_view word : {"add", "omit", "no"}) {
-      if (!wordStart || !StartsWithFolded(text.substr(at), word)) continue;
+    for (std::string_view word : kJoinedWords) {
+      if (!wordStart) break;
+      if (!StartsWithFolded(text.substr(at), word)) continue;
       std::size_t after = at + word.size();
       std::size_t next = after;
       while (next < text.size() && text[next] == ' ') ++next;
@@ -82,27 +89,50 @@ std::string JoinedOmitAndAddWords(std::string_view text) {
 
 std::string PlainSymbolText(std::string_view typed) {
   std::string text(typed);
-  for (auto [sign, plain] : kSignSpellings) text = ReplaceAll(text, sign, plain);
+  // The signs are UTF-8: a plain ASCII symbol has none to replace.
+  bool ascii = std::all_of(typed.begin(), typed.end(), [](char c) { return (c & 0x80) == 0; });
+  for (auto [sign, plain] : kSignSpellings) {
+    if (!ascii) text = ReplaceAll(text, sign, plain);
+  }
   if (!text.empty() && text[0] >= 'a' && text[0] <= 'g')
     text[0] = static_cast<char>(text[0] - 'a' + 'A');
   if (RespelledNote root = RespellNote(text); root.length > 0)
     text.replace(0, root.length, root.name);
-  // The bass: the word after the last slash, when it is a whole note name.
+  // The bass: the word after the last slash, when it is a whole note name,
+  // in either case ("C/e", "Am7/g", "D/f#").
   std::size_t slash = text.find_last_of("/\\");
+  if (slash != std::string::npos && slash + 1 < text.size() && text[slash + 1] >= 'a' &&
+      text[slash + 1] <= 'g') {
+    std::string upper = text.substr(slash + 1);
+    upper[0] = static_cast<char>(upper[0] - 'a' + 'A');
+    if (PitchClassOfName(upper) != kNoPitchClass) text[slash + 1] = upper[0];
+  }
   if (slash != std::string::npos) {
     RespelledNote bass = RespellNote(std::string_view(text).substr(slash + 1));
     if (bass.length > 0 && slash + 1 + bass.length == text.size())
       text.replace(slash + 1, bass.length, bass.name);
   }
-  return JoinedOmitAndAddWords(text);
+  return JoinedOmitAndAddWords(std::move(text));
 }
 
 bool IsNoChordText(std::string_view typed) {
-  std::string compact;
+  // "nc" or "n/c" once blanks and dots are passed over, in any case.
+  std::size_t matched = 0;
+  bool slash = false;
   for (char c : typed) {
-    if (c != ' ' && c != '.') compact.push_back(AsciiLower(c));
+    if (c == ' ' || c == '.') continue;
+    char lower = AsciiLower(c);
+    if (matched == 0 && lower == 'n') {
+      matched = 1;
+    } else if (matched == 1 && lower == '/' && !slash) {
+      slash = true;
+    } else if (matched == 1 && lower == 'c') {
+      matched = 2;
+    } else {
+      return false;
+    }
   }
-  return compact == "nc" || compact == "n/c";
+  return matched == 2;
 }
 
 }  // namespace corvanta

@@ -1,6 +1,8 @@
 #include "symbols/symbol_words.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 #include "theory/degree_codes.h"
 #include "theory/note_names.h"
@@ -9,29 +11,54 @@
 namespace corvanta {
 namespace {
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+// Every typed word is looked up several times while a symbol is read; the
+// item texts (at most seven bytes) are compared as one integer each: the
+// bytes, and the length in the top byte.
+using WordKey = std::uint64_t;
+constexpr std::size_t kLongestKeyWord = 7;
+constexpr WordKey kNoKey = ~WordKey{0};
+
+constexpr WordKey KeyOf(std::string_view word, bool folded) {
+  if (word.size() > kLongestKeyWord) return kNoKey;
+  WordKey key = static_cast<WordKey>(word.size()) << 56;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    char c = folded ? AsciiLower(word[i]) : word[i];
+    key |= static_cast<WordKey>(static_cast<unsigned char>(c)) << (8 * i);
+  }
+  return key;
+}
+
+constexpr std::array<WordKey, kDegreeItemCount> ItemKeys(bool folded) {
+  std::array<WordKey, kDegreeItemCount> keys{};
+  for (int item = 0; item < kDegreeItemCount; ++item)
+    keys[item] = KeyOf(kDegreeItems[item].text, folded);
+  return keys;
+}
+constexpr std::array<WordKey, kDegreeItemCount> kExactKeys = ItemKeys(false);
+constexpr std::array<WordKey, kDegreeItemCount> kFoldedKeys = ItemKeys(true);
+// The item texts are written in lowercase: a word's first item in any case
+// is then its first item typed exactly, if it has one (the reader relies on it).
+constexpr bool AllLowercase() {
+  for (int item = 0; item < kDegreeItemCount; ++item) {
+    if (kExactKeys[item] != kFoldedKeys[item]) return false;
   }
   return true;
+}
+static_assert(AllLowercase());
+
+int ItemOfKey(const std::array<WordKey, kDegreeItemCount>& keys, WordKey key) {
+  if (key == kNoKey) return -1;
+  for (int item = 0; item < kDegreeItemCount; ++item) {
+    if (keys[item] == key) return item;
+  }
+  return -1;
 }
 
 }  // namespace
 
-int DegreeItemNamed(std::string_view word) {
-  for (int item = 0; item < kDegreeItemCount; ++item) {
-    if (EqualIgnoringCase(kDegreeItems[item].text, word)) return item;
-  }
-  return -1;
-}
+int DegreeItemNamed(std::string_view word) { return ItemOfKey(kFoldedKeys, KeyOf(word, true)); }
 
-int DegreeItemExactly(std::string_view word) {
-  for (int item = 0; item < kDegreeItemCount; ++item) {
-    if (kDegreeItems[item].text == word) return item;
-  }
-  return -1;
-}
+int DegreeItemExactly(std::string_view word) { return ItemOfKey(kExactKeys, KeyOf(word, false)); }
 
 std::size_t CharacterLength(std::string_view text, std::size_t at) {
   return std::max<std::size_t>(1, Utf8SequenceLength(text, at));

@@ -7,9 +7,28 @@ namespace corvanta {
 // The seven characters that end a word of a typed chord symbol.
 inline constexpr std::string_view kSymbolSeparators = "/\\,(). ";
 
+// Asked of every character typed, so a switch rather than a search.
 constexpr bool IsSymbolSeparator(char c) {
-  return kSymbolSeparators.find(c) != std::string_view::npos;
+  switch (c) {
+    case '/':
+    case '\\':
+    case ',':
+    case '(':
+    case ')':
+    case '.':
+    case ' ':
+      return true;
+    default:
+      return false;
+  }
 }
+constexpr bool AllSymbolSeparators(std::string_view text) {
+  for (char c : text) {
+    if (!IsSymbolSeparator(c)) return false;
+  }
+  return true;
+}
+static_assert(AllSymbolSeparators(kSymbolSeparators));
 
 // The first degree-list item whose text equals the word, letter case
 // ignored (the lookup that ticks and names an item); -1 if none.

@@ -17,8 +17,9 @@ void EraseFirst(std::string& text, std::string_view pattern) {
   if (at != std::string::npos) text.erase(at, pattern.size());
 }
 
+// No entry spans the two: each starts with a blank, which neither ends with.
 bool Contains(const std::string& base, const std::string& additions, std::string_view entry) {
-  return (base + additions).find(entry) != std::string::npos;
+  return base.find(entry) != std::string::npos || additions.find(entry) != std::string::npos;
 }
 
 }  // namespace
@@ -35,7 +36,8 @@ void ChordEntry::ApplyDegreeCode(int item, std::string_view code, std::string& b
   if (code[0] == kFifthCode || code[0] == kThirdCode) {
     // The replaced interval goes even when its replacement is refused.
     EraseFirst(base, code[0] == kFifthCode ? kPerfectFifthEntry : kMajorThirdEntry);
-    std::string entry = " " + std::string(code.substr(1));
+    const char entryText[] = {' ', code[1], code[2]};
+    const std::string_view entry(entryText, sizeof entryText);
     if (Contains(base, additions, entry)) return;
     if (fits()) {
       base += entry;

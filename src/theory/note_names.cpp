@@ -35,6 +35,8 @@ std::vector<int> DistinctInOrder(const std::vector<int>& values) {
 }
 
 int PitchClassOfName(std::string_view name) {
+  // Every typed word is tried as a note name: a name is one or two bytes.
+  if (name.empty() || name.size() > 2) return kNoPitchClass;
   for (int pitchClass = 0; pitchClass < kPitchClassCount; ++pitchClass) {
     for (std::string_view candidate : kPitchClassNames[pitchClass]) {
       if (candidate == name) return pitchClass;

@@ -10,15 +10,26 @@ namespace {
 constexpr std::string_view kLetters = "CDEFGAB";
 constexpr std::array<int, 7> kLetterPitchClasses{0, 2, 4, 5, 7, 9, 11};
 
+// The letter's place in kLetters, asked for every note a reading spells.
+constexpr std::size_t LetterIndex(char letter) {
+  constexpr std::array<std::size_t, 7> kFromA{5, 6, 0, 1, 2, 3, 4};  // A..G
+  return letter >= 'A' && letter <= 'G' ? kFromA[static_cast<std::size_t>(letter - 'A')]
+                                        : std::string_view::npos;
+}
+static_assert(LetterIndex('C') == 0 && LetterIndex('B') == 6 &&
+              LetterIndex('H') == std::string_view::npos);
+
 }  // namespace
 
 std::string SpellDegree(std::string_view rootName, int semitones, int degree, bool flats) {
   const int rootPitchClass = PitchClassOfName(rootName);
   const int target = WrapPitchClass(rootPitchClass + semitones);
-  const std::string plain(NoteNamesFor(flats ? Accidentals::Flats : Accidentals::Sharps)[target]);
-  std::size_t letter = rootName.empty() ? std::string_view::npos : kLetters.find(rootName[0]);
+  auto plain = [&] {
+    return std::string(NoteNamesFor(flats ? Accidentals::Flats : Accidentals::Sharps)[target]);
+  };
+  std::size_t letter = rootName.empty() ? std::string_view::npos : LetterIndex(rootName[0]);
   if (rootPitchClass == kNoPitchClass || letter == std::string_view::npos || degree < 1)
-    return plain;
+    return plain();
   std::size_t degreeLetter = (letter + static_cast<std::size_t>(degree - 1)) % kLetters.size();
   int natural = kLetterPitchClasses[degreeLetter];
   int shift = WrapPitchClass(target - natural);
@@ -27,11 +38,11 @@ std::string SpellDegree(std::string_view rootName, int semitones, int degree, bo
   if (shift == 1) return name + "#";
   if (shift == -1) return name + "b";
   if (shift == 0) return name;
-  return plain;
+  return plain();
 }
 
 int LetterPitchClass(char letter) {
-  std::size_t at = kLetters.find(letter);
+  std::size_t at = LetterIndex(letter);
   return at == std::string_view::npos ? kNoPitchClass : kLetterPitchClasses[at];
 }
 

@@ -44,6 +44,10 @@ class DiagramSheet : public QWidget {
     labeller_ = std::move(labeller);
     update();
   }
+  // What stands under the strings of a diagram of these frets; none for the marks.
+  std::vector<std::string> LabelsOf(const std::vector<int>& frets) const {
+    return labeller_ ? labeller_(frets) : std::vector<std::string>();
+  }
   // The hint a diagram shows under the mouse (none by default).
   void SetToolTipText(std::function<QString(int index)> text) { toolTipText_ = std::move(text); }
   // The diagram size in percent; the picture is laid out again for the width.

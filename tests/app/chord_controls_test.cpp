@@ -219,6 +219,32 @@ class ChordControlsTest : public QObject {
     QCOMPARE(best->text(), QString::fromUtf8("名称: C6"));
   }
 
+  // The program's notation keeps its list; the standard one lists the
+  // readings, ranked, the chord itself first and every bass kept.
+  void theNameListFollowsTheNotation() {
+    QSettings("Corvanta", "Corvanta").clear();
+    Window window;
+    auto* list = window.Get<QListWidget>("ListBox1");
+    auto texts = [list] {
+      QStringList names;
+      for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
+      return names;
+    };
+    Query(window, "Cmaj7");
+    QCOMPARE(list->item(0)->text(), QString("B/5+/add2-/4/C (no3)"));
+    const QStringList own = texts();
+    auto* standard = window.form->findChild<QAction*>("StandardNotation1");
+    standard->trigger();
+    QCOMPARE(list->item(0)->text(), QString("Cmaj7"));
+    QCOMPARE(list->item(1)->text(), QString("Em/C"));
+    standard->trigger();
+    QCOMPARE(texts(), own);
+    standard->trigger();
+    Query(window, "D/F#");
+    QCOMPARE(list->item(0)->text(), QString("D/F#"));
+    QVERIFY(list->findItems("DF#", Qt::MatchExactly).isEmpty());
+  }
+
   void leftOutTonesNoChordAndRefusalsAreReported() {
     QSettings("Corvanta", "Corvanta").clear();
     Window window;

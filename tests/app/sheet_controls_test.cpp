@@ -168,6 +168,21 @@ class SheetControlsTest : public QObject {
     }
     Window again;
     QVERIFY(again.form->findChild<QAction*>("LabelNotes1")->isChecked());
+    // The notes are spelled by the chord, as the status bar spells them.
+    for (auto [typed, spelled, other] : {std::tuple{"C7", "Bb", "A#"},
+                                         {"F#7", "A#", "Bb"},
+                                         {"Ebm", "Gb", "F#"},
+                                         {"Db", "Ab", "G#"}}) {
+      again.Get<QLineEdit>("EditAcorde")->setText(typed);
+      again.Get<QToolButton>("SpeedButton2")->click();
+      bool found = false;
+      for (const Voicing& voicing : again.form->Result().search.voicings) {
+        const std::vector<std::string> labels = again.Sheet()->LabelsOf(voicing.frets.ToVector());
+        QVERIFY(std::find(labels.begin(), labels.end(), other) == labels.end());
+        found = found || std::find(labels.begin(), labels.end(), spelled) != labels.end();
+      }
+      QVERIFY2(found, typed);
+    }
   }
 
   // Practical voicings: one menu item, a new search, the choice kept.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <tuple>
 
 #include "cli_process.h"
 
@@ -66,12 +67,43 @@ TEST(CliQuery, warnsOfEveryUnusedWordAndFailsWithoutARoot) {
   }
 }
 
+// The voicings' notes are spelled by the chord, as "notes" is, octave kept.
+TEST(CliQuery, spellsTheVoicingsNotesByTheChord) {
+  for (auto [typed, spelled, other] : {std::tuple{"C7", "Bb", "A#"},
+                                       {"F#7", "A#", "Bb"},
+                                       {"Ebm", "Gb", "F#"},
+                                       {"Abm7", "Cb", "B"}}) {
+    auto json = Json(std::string("query ") + typed);
+    bool found = false;
+    for (const auto& voicing : json["voicings"]) {
+      for (const auto& note : voicing["stringNotes"]) {
+        if (note.is_null()) continue;
+        const std::string name = note.get<std::string>();
+        const std::string letters = name.substr(0, name.find_first_of("0123456789"));
+        EXPECT_NE(letters, other) << typed << ": " << name;
+        found = found || letters == spelled;
+      }
+    }
+    EXPECT_TRUE(found) << typed;
+  }
+  // Cb sounds as B: its octave is the next one up (Cb4 is B3).
+  auto abm = Json("query Abm7");
+  EXPECT_NE(abm["voicings"].dump().find("Cb4"), std::string::npos);
+}
+
 TEST(CliQuery, reportsLeftOutTonesNoChordAndRefusals) {
   auto fitted = RunCli("query 'C13(#11)' --notation standard");
   ASSERT_EQ(fitted.status, 0) << fitted.err;
   EXPECT_EQ(nlohmann::json::parse(fitted.out)["omitted"], nlohmann::json::array({"5"}));
   EXPECT_EQ(fitted.err, "corvanta-cli: warning: omitted: 5\n");
   EXPECT_EQ(Json("query Am")["omitted"], nlohmann::json::array());
+  // A spelling libraries read differently is read the common way, and said so.
+  auto ambiguous = RunCli("query Csus9 --notation standard");
+  ASSERT_EQ(ambiguous.status, 0) << ambiguous.err;
+  EXPECT_EQ(nlohmann::json::parse(ambiguous.out)["ambiguous"],
+            nlohmann::json::array({"sus9 as 9sus4"}));
+  EXPECT_EQ(ambiguous.err, "corvanta-cli: warning: ambiguous, read sus9 as 9sus4\n");
+  EXPECT_EQ(Json("query Csus9")["ambiguous"], nlohmann::json::array());
 
   auto none = Json("query N.C.");
   EXPECT_EQ(none["count"], 0);
@@ -147,6 +179,21 @@ TEST(CliName, namesTheChordAFingeringSounds) {
   EXPECT_EQ(dadgad["notes"], nlohmann::json::array({"D", "A", "G"}));
   EXPECT_NE(testing::RunCli("name x32010").out.find("notes: C E G\nbass: C\nC\n"),
             std::string::npos);
+}
+
+// The best name on the first line; in the standard notation the list is
+// the readings, ranked, every one keeping its slash.
+TEST(CliName, printsTheBestNameFirstAndTheListInTheNotation) {
+  auto own = testing::RunCli("name x32010");
+  ASSERT_EQ(own.status, 0) << own.err;
+  EXPECT_EQ(own.out.rfind("C\nnotes: C E G\nbass: C\nC\nEm5+/C\n", 0), 0u) << own.out;
+  auto standard = testing::RunCli("name x32000 --notation standard");
+  EXPECT_EQ(standard.out.rfind("Cmaj7\nnotes: C E G B\nbass: C\nCmaj7\nEm/C\n", 0), 0u)
+      << standard.out;
+  auto slash = testing::RunCli("name 2x0232 --notation standard");
+  EXPECT_EQ(slash.out.rfind("D/F#\n", 0), 0u) << slash.out;
+  EXPECT_NE(slash.out.find("\nD/F#\n"), std::string::npos) << slash.out;
+  EXPECT_EQ(slash.out.find("DF#"), std::string::npos) << slash.out;
 }
 
 TEST(CliName, givesTheBestNameAndTheRankedReadings) {

@@ -100,6 +100,13 @@ TEST(BestName, namesRealShapesAsTheyArePublished) {
       {{0, 3, 2, 0, 1, 0}, "C/E"},
       {{3, 3, 2, 0, 1, 0}, "C/G"},
       {{x, 5, x, 5, 5, 3}, "C/D"},
+      // Readings once wrong: the minor-major seventh over its fifth (not an
+      // augmented chord with an eleventh), a triad over its fourth (not a
+      // sus2 with a major seventh), the 6/9 over its fifth (not an m11).
+      {{3, 3, 5, 4, 4, 3}, "Cm(maj7)/G"},
+      {{4, x, 5, 3, 4, 3}, "Eb/Ab"},
+      {{1, x, 2, 0, 1, 0}, "C/F"},
+      {{3, 3, 2, 2, 3, 3}, "C6/9/G"},
   };
   int wrong = 0;
   for (const Shape& shape : shapes) {
@@ -108,6 +115,34 @@ TEST(BestName, namesRealShapesAsTheyArePublished) {
     wrong += name != shape.name;
   }
   EXPECT_EQ(wrong, 0);
+}
+
+// Honest ambiguities: both readings stand first and second, in either order.
+TEST(BestName, honestAmbiguitiesStandFirstAndSecond) {
+  struct Row {
+    const char* what;
+    std::vector<int> notes;  // the bass first
+    std::set<std::string> firstTwo;
+  };
+  const Row rows[] = {
+      {"C6 or Am7/C", {0, 4, 7, 9}, {"C6", "Am7/C"}},
+      {"Bb/C or C9sus4", {0, 10, 2, 5}, {"Bb/C", "C9sus4"}},
+      {"D/B or Bm7", {11, 2, 6, 9}, {"D/B", "Bm7"}},
+  };
+  for (const Row& row : rows) {
+    std::vector<ChordReading> readings = ReadChord(row.notes, row.notes.front());
+    ASSERT_GE(readings.size(), 2u) << row.what;
+    std::set<std::string> firstTwo{WriteReading(readings[0], ChordNotation::Standard),
+                                   WriteReading(readings[1], ChordNotation::Standard)};
+    EXPECT_EQ(firstTwo, row.firstTwo) << row.what;
+  }
+  // A diminished seventh: two of its four names, each on a note it holds.
+  std::vector<ChordReading> dim = ReadChord(std::vector<int>{0, 3, 6, 9}, 0);
+  ASSERT_GE(dim.size(), 2u);
+  EXPECT_EQ(BytesToUtf8(WriteReading(dim[0], ChordNotation::Standard)),
+            "C\xC2\xB0"
+            "7");
+  EXPECT_EQ(dim[1].seventh, SeventhKind::Diminished);
 }
 
 // Over every set of two to six pitch classes and each bass: every reading

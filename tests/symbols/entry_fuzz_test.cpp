@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "symbols/chord_spelling.h"
 #include "symbols/symbol_query.h"
 #include "theory/formula.h"
 
@@ -52,6 +53,23 @@ TEST(EntryFuzz, typedSymbolsAlwaysGiveAWellFormedChord) {
     ExpectWellFormedChord(entry, text);
     BuildSearchArgument(entry.state.chordFormula, entry.state.rootPitchClass,
                         entry.state.bassPitchClass);
+  }
+}
+
+// The shortcut for symbols of words read as typed gives what spelling each
+// word would: the same text, omissions and verdict on the program's words.
+TEST(EntryFuzz, theSpellingShortcutEqualsSpellingWordByWord) {
+  std::mt19937 random(36);
+  for (int round = 0; round < 10 * kRounds; ++round) {
+    std::string text = RandomSymbol(random);
+    for (ChordNotation notation : {ChordNotation::Classic, ChordNotation::Standard}) {
+      SpelledSymbol fast = SpellChordSymbol(text, notation);
+      SpelledSymbol plain = SpellChordSymbolWordByWord(text, notation);
+      ASSERT_EQ(fast.text, plain.text) << text;
+      ASSERT_EQ(fast.ownWords, plain.ownWords) << text;
+      ASSERT_EQ(fast.noChord, plain.noChord) << text;
+      ASSERT_EQ(fast.omit.any(), plain.omit.any()) << text;
+    }
   }
 }
 

@@ -153,7 +153,8 @@ TEST(SymbolFamilies, noChordIsNothingToPlay) {
 TEST(SymbolFamilies, moreThanSixNotesLeaveOutTonesAsPlayersDo) {
   ExpectRows({{"C13(#11)", "C E Bb D F# A", "5"},                 // the 13 stays, the fifth goes
               {"C7(b9,#9,b13)", "C E Bb Db D# Ab", "5"},          // Ab stays, G goes
-              {"C13(#11)/Ab", "Ab C E Bb D A", "5,#11"},          // then the eleventh of a 13
+              {"C13(#11)/Ab", "Ab C E Bb F# A", "5,9"},           // then the ninth the 13 implies
+              {"C13(9,#11)/Ab", "Ab C E Bb D A", "5,#11"},        // a written ninth stays
               {"C7(b9,9,#9)/Ab", "Ab C E Bb Db D#", "5,9"},       // then the plain ninth
               {"C7(b9,#9,#11)/A", "A E Bb Db D# F#", "5,root"}},  // then the root
              ChordNotation::Standard);
@@ -172,6 +173,79 @@ TEST(SymbolFamilies, moreThanSixNotesLeaveOutTonesAsPlayersDo) {
   EXPECT_EQ(refused.searches, 0);
   EXPECT_EQ(kept.state.chordFormula, before.chordFormula);
   EXPECT_EQ(kept.state.chordSymbol, before.chordSymbol);
+}
+
+TEST(SymbolFamilies, extensionsImplyTheirSeventhWhereverTheyStand) {
+  ExpectRows({{"C(#9)13b9", "C E Bb Db D# A", "5"},  // 13 after other words: C13(b9,#9)
+              {"C(b5)9", "C E Gb Bb D", ""},
+              {"Csus4(add3)", "C E F G", ""},
+              {"C(b9)11", "C E G Bb Db F", ""}},
+             ChordNotation::Standard);
+}
+
+TEST(SymbolFamilies, dottedAndReversedSpellings) {
+  ExpectRows({{"Cdim.7", "C Eb Gb A", ""},
+              {"Cdim.", "C Eb Gb", ""},
+              {"C9/6", "C E G A D", ""},  // the 6/9 chord, not a 13
+              {"C6/9", "C E G A D", ""},
+              {"C74", "C F G Bb", ""},  // 7sus4
+              {"C7/4", "C F G Bb", ""}},
+             ChordNotation::Standard);
+}
+
+TEST(SymbolFamilies, handWrittenSpellings) {
+  ExpectRows({{"Cmajadd9", "C E G D", ""},
+              {"Gmajadd9", "G B D A", ""},
+              {"CMadd9", "C E G D", ""},
+              {"C-#5", "C Eb G#", ""},
+              {"C7aug", "C E G# Bb", ""},
+              {"CM7+", "C E G# B", ""},
+              {"C/e", "E C G", ""},
+              {"Am7/g", "G A C E", ""},
+              {"EoM7", "E G Bb D#", ""},
+              {"Csus2add3", "C D E G", ""}},
+             ChordNotation::Standard);
+}
+
+TEST(SymbolFamilies, qualityWordsInAnyOrder) {
+  ExpectRows({{"C7sus4add9", "C F G Bb D", ""},
+              {"Csus4add9", "C F G D", ""},
+              {"Cadd9sus4", "C F G D", ""},
+              {"Csus47", "C F G Bb", ""},
+              {"Cmadd9", "C Eb G D", ""},
+              {"Cminadd9", "C Eb G D", ""},
+              {"Cmaj7sus4", "C F G B", ""},
+              {"Cm7omit5", "C Eb Bb", "5"},
+              {"C7altsus4", "C F Bb Db D# Ab", "5"},
+              {"Caugmaj7", "C E G# B", ""},
+              {"Cmaj7aug", "C E G# B", ""},
+              {"Cdimmaj7", "C Eb Gb B", ""}},
+             ChordNotation::Standard);
+}
+
+// Spellings other libraries read differently: read the common way, and
+// the reading says which.
+TEST(SymbolFamilies, ambiguousSpellingsAreReadTheCommonWayAndSaidSo) {
+  struct Row {
+    const char* typed;
+    const char* notes;
+    const char* taken;
+  };
+  const Row rows[] = {{"C9/6", "C E G A D", "9/6 as 6/9"},
+                      {"Csus9", "C F G Bb D", "sus9 as 9sus4"},
+                      {"C-11", "C Eb G Bb D F", "-11 as m11"}};
+  for (const Row& row : rows) {
+    ChordEntry entry;
+    SymbolReading reading = ReadTypedChord(entry, row.typed, ChordNotation::Standard);
+    EXPECT_EQ(Sounding(entry.state), NoteSet(row.notes)) << row.typed;
+    EXPECT_EQ(reading.ambiguous, std::vector<std::string>{row.taken}) << row.typed;
+  }
+  ChordEntry plain;
+  EXPECT_TRUE(ReadTypedChord(plain, "C6/9", ChordNotation::Standard).ambiguous.empty());
+  // The program's own words are its own: "sus9" is its suspended second.
+  ChordEntry own;
+  EXPECT_TRUE(ReadTypedChord(own, "Csus9", ChordNotation::Classic).ambiguous.empty());
+  EXPECT_EQ(Sounding(own.state), NoteSet("C D G"));
 }
 
 TEST(SymbolFamilies, aWordUsedForNothingIsReportedNotTakenAsTheBass) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "theory/note_spelling.h"
+
 namespace corvanta {
 namespace {
 
@@ -140,6 +142,36 @@ TEST(SymbolQuery, readsHugeAndBinaryTextSafely) {
   Query("m");
   Query("Cm");
   Query("C#m7b5");
+}
+
+// The notes under the strings are spelled by the chord in every key: each
+// chord tone as the status bar spells it.
+TEST(SymbolQuery, spellsEveryPitchClassByTheChordInEveryKey) {
+  struct Row {
+    const char* typed;
+    int pitchClass;
+    const char* name;
+  };
+  const Row rows[] = {{"C7", 10, "Bb"},   {"F#7", 10, "A#"}, {"Db", 5, "F"},   {"Db", 8, "Ab"},
+                      {"Ebm", 6, "Gb"},   {"E", 8, "G#"},    {"Ab7", 6, "Gb"}, {"B", 3, "D#"},
+                      {"C/Bb", 10, "Bb"}, {"Abm7", 11, "Cb"}};
+  for (const Row& row : rows) {
+    ChordEntry entry;
+    ReadTypedChord(entry, row.typed, ChordNotation::Standard);
+    EXPECT_EQ(ChordSpelling(entry.state)[row.pitchClass], row.name) << row.typed;
+  }
+  for (const char* quality : {"", "m", "7", "maj7", "m7b5", "dim7"}) {
+    for (int root = 0; root < 12; ++root) {
+      for (Accidentals names : {Accidentals::Sharps, Accidentals::Flats}) {
+        ChordEntry entry;
+        std::string typed = std::string(NoteNamesFor(names)[root]) + quality;
+        ReadTypedChord(entry, typed, ChordNotation::Standard);
+        const auto spelling = ChordSpelling(entry.state);
+        for (const std::string& note : ChordNoteNames(entry.state))
+          EXPECT_EQ(spelling[PitchClassOfSpelling(note)], note) << typed;
+      }
+    }
+  }
 }
 
 }  // namespace
