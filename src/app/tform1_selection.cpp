@@ -75,7 +75,8 @@ void TForm1::Image2MouseUp(Qt::MouseButton, QPoint position) {
   DrawNeck(WithBarreMarks(selectedFrets_));
   const SoundingNotes sounding = NotesOnInstrument(selectedFrets_, named);
   ShowNames(NameSoundingNotes(sounding, entry_.state.rootGridNames),
-            ReadChord(sounding.pitchClasses, sounding.bass), true);
+            ReadChordAsPlayed(sounding.pitchClasses, sounding.bass, named.rules.anyInversion),
+            true);
   // The same voicing among the diagrams (a barre sign aside) is selected too.
   int match = FindVoicing(result_.search.voicings, selectedFrets_);
   Image1->SetHighlighted(match);

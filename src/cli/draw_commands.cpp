@@ -70,7 +70,8 @@ int RunDiagram(const DrawCommandText& command, std::ostream&) {
   }
   // The caption is the name a musician would say for what the diagram sounds.
   const SoundingNotes notes = NotesOnInstrument(frets, InstrumentWithCapo(instrument, capo));
-  const std::vector<ChordReading> readings = ReadChord(notes.pitchClasses, notes.bass);
+  const std::vector<ChordReading> readings =
+      ReadChordAsPlayed(notes.pitchClasses, notes.bass, instrument.rules.anyInversion);
   request.sheet.heading =
       readings.empty()
           ? std::string()

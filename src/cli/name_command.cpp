@@ -48,7 +48,8 @@ int RunName(const NameCommandText& command, std::ostream& out) {
     noteNames.emplace_back(NoteNamesFor(spelling)[pitchClass]);
   ChordNameList names = NameSoundingNotes(notes, spelling);
   std::string bass = noteNames.empty() ? std::string() : noteNames.front();
-  const std::vector<ChordReading> readings = ReadChord(notes.pitchClasses, notes.bass);
+  const std::vector<ChordReading> readings =
+      ReadChordAsPlayed(notes.pitchClasses, notes.bass, instrument.rules.anyInversion);
   const ChordNotation notation = ParseNotation(command.notation);
   if (command.json) {
     nlohmann::json json;

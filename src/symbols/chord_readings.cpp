@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "theory/note_names.h"
 
@@ -320,6 +321,25 @@ std::vector<ChordReading> ReadChord(std::span<const int> pitchClasses, int bass)
   }
   std::stable_sort(readings.begin(), readings.end(),
                    [](const ChordReading& a, const ChordReading& b) { return a.cost < b.cost; });
+  return readings;
+}
+
+std::vector<ChordReading> ReadChordAsPlayed(std::span<const int> pitchClasses, int bass,
+                                            bool anyInversion) {
+  std::vector<ChordReading> readings = ReadChord(pitchClasses, bass);
+  if (!anyInversion || readings.empty() || readings.front().root == readings.front().bass)
+    return readings;
+  // Each sounding pitch class as the bass: its best reading, when that
+  // stands on its own root, is the chord in root position.
+  std::optional<ChordReading> rootPosition;
+  for (int pitchClass : pitchClasses) {
+    if (pitchClass == bass) continue;
+    const std::vector<ChordReading> over = ReadChord(pitchClasses, pitchClass);
+    if (over.empty() || over.front().root != pitchClass || over.front().rootless) continue;
+    if (!rootPosition || over.front().cost < rootPosition->cost) rootPosition = over.front();
+  }
+  if (!rootPosition) return readings;
+  readings.insert(readings.begin(), *rootPosition);
   return readings;
 }
 

@@ -107,6 +107,15 @@ struct ChordReading {
 // values in any order (repeats ignored); an empty set has no readings.
 std::vector<ChordReading> ReadChord(std::span<const int> pitchClasses, int bass);
 
+// The readings as the players of an instrument name the chord it sounds.
+// Players of an instrument with no bass string (ukulele, mandolin, banjo)
+// name the chord, not its inversion: there, when the lowest pitch is not
+// the best reading's root, the best reading standing on its own root comes
+// first (the ukulele's 2 0 1 0, A C F over C, is "F"), the readings over
+// the sounding bass after it ("F/C" second). Elsewhere ReadChord's list.
+std::vector<ChordReading> ReadChordAsPlayed(std::span<const int> pitchClasses, int bass,
+                                            bool anyInversion);
+
 // The reading of a chord whose root is known (a typed symbol, the grids):
 // its tones in semitones above the root (0..11, the root need not be among
 // them) and the bass, outside the chord when none of its tones.

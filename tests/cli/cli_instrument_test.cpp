@@ -44,6 +44,18 @@ TEST(CliInstruments, listAndOfferExactlyTheInstrumentTable) {
   }
 }
 
+// On an instrument with no bass string the chord is named, not the inversion
+// its tuning sounds; the inversion is the second reading.
+TEST(CliInstruments, nameTheChordNotTheInversionWhereAnyStringMayBeLowest) {
+  const nlohmann::json ukulele = Json("name --json --instrument ukulele 2010");
+  EXPECT_EQ(ukulele["best"], "F");
+  EXPECT_EQ(ukulele["readings"][1]["name"], "F/C");
+  EXPECT_EQ(RunCli("name --instrument ukulele 2010").out.substr(0, 2), "F\n");
+  // The guitar names its bass as ever.
+  EXPECT_EQ(Json("name --json x32010")["best"], "C");
+  EXPECT_EQ(Json("name --json 332010")["best"], "C/G");
+}
+
 TEST(CliInstruments, everyCommandTakesTheInstrument) {
   EXPECT_EQ(Json("query --instrument mandolin G")["fingerings"][0], "000000 0 0 2 3 ");
   EXPECT_EQ(Json("clicks --instrument ukulele ''")["count"],

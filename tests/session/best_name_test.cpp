@@ -27,6 +27,46 @@ std::string BestName(const Frets& frets, ChordNotation notation = ChordNotation:
 
 constexpr int x = kMuted;
 
+// Players of instruments with no bass string name the chord, not the
+// inversion their tuning happens to sound; the inversion reads second.
+TEST(BestName, namesTheChordNotItsInversionWhereAnyStringMayBeLowest) {
+  struct Played {
+    const char* instrument;
+    std::vector<int> frets;
+    const char* name;
+    const char* second;  // the reading over the lowest pitch, or "" when it is the name
+  };
+  const Played shapes[] = {
+      {"ukulele", {2, 0, 1, 0}, "F", "F/C"},       {"ukulele", {0, 0, 0, 3}, "C", ""},
+      {"ukulele", {0, 2, 3, 2}, "G", "G/D"},       {"ukulele", {2, 2, 2, 0}, "D", ""},
+      {"mandolin", {0, 2, 3, 0}, "C", "C/G"},      {"mandolin", {2, 0, 0, 2}, "D", ""},
+      {"charango", {2, 0, 0, 0, 0}, "Am", "Am/E"}, {"banjo", {0, 0, 0, 0, 0}, "G", "G/D"},
+  };
+  for (const Played& played : shapes) {
+    const Instrument& instrument = *FindInstrument(played.instrument);
+    const SoundingNotes notes = NotesOnInstrument(played.frets, instrument);
+    const std::vector<ChordReading> readings =
+        ReadChordAsPlayed(notes.pitchClasses, notes.bass, instrument.rules.anyInversion);
+    ASSERT_FALSE(readings.empty()) << played.instrument << " " << played.name;
+    EXPECT_EQ(BytesToUtf8(WriteReading(readings[0], ChordNotation::Standard)), played.name)
+        << played.instrument;
+    if (*played.second != '\0') {
+      ASSERT_GE(readings.size(), 2u);
+      EXPECT_EQ(BytesToUtf8(WriteReading(readings[1], ChordNotation::Standard)), played.second)
+          << played.instrument << " " << played.name;
+    }
+  }
+  // On the guitar the bass names the chord as ever: x x 0 2 1 1 C-shape over D.
+  const std::vector<int> dm7{kMuted, kMuted, 0, 2, 1, 1};
+  const SoundingNotes guitar = NotesOnInstrument(dm7, *FindInstrument("guitar"));
+  const auto asPlayed = ReadChordAsPlayed(guitar.pitchClasses, guitar.bass, false);
+  const auto plain = ReadChord(guitar.pitchClasses, guitar.bass);
+  ASSERT_EQ(asPlayed.size(), plain.size());
+  for (std::size_t i = 0; i < plain.size(); ++i)
+    EXPECT_EQ(WriteReading(asPlayed[i], ChordNotation::Standard),
+              WriteReading(plain[i], ChordNotation::Standard));
+}
+
 TEST(BestName, namesRealShapesAsTheyArePublished) {
   const Shape shapes[] = {
       // Open chords.
