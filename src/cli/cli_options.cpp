@@ -210,10 +210,11 @@ Instrument ParseInstrument(const std::string& name, const std::optional<std::str
   if (!tuning) return *found;
   // A preset by the name `instruments` lists (for the guitar, the tuning
   // button's caption: "Lute", "Blues").
-  for (const InstrumentPreset& preset : found->presets)
-    if (preset.name == *tuning) return Retuned(*found, preset.pitches);
-  if (found->classicTuning) return TunedGuitar(*found, *tuning);
-  if (auto pitches = ParseStringPitches(*tuning, *found)) return Retuned(*found, *pitches);
+  if (found->classicTuning) {
+    if (auto preset = InPreset(*found, *tuning)) return *preset;
+    return TunedGuitar(*found, *tuning);
+  }
+  if (auto tuned = InNamedTuning(*found, *tuning)) return *tuned;
   throw BadArgument("--tuning: '" + *tuning + "' is neither " +
                     std::to_string(found->StringCount()) + " note names for the " + found->name +
                     " (\"" + PitchNames(found->StandardPitches()) +
@@ -221,10 +222,9 @@ Instrument ParseInstrument(const std::string& name, const std::optional<std::str
 }
 
 Session SessionOf(const SearchOptionText& text) {
-  Session session;
-  session.instrument = ParseInstrument(text.instrument, text.tuning);
-  session.capo = ParseCapo(text.capo);
-  session.capoNames = CapoNamesOf(text.capoShapes);
+  // Made with its instrument, not a copy of the guitar replaced.
+  Session session{ParseInstrument(text.instrument, text.tuning), ParseCapo(text.capo),
+                  CapoNamesOf(text.capoShapes)};
   session.fretCount = ParseChoice(text.frets, kFretChoices, "--frets");
   session.span = ParseChoice(text.span, kSpanChoices, "--span");
   session.noFullBarres = text.noBarre;

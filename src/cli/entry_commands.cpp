@@ -20,12 +20,7 @@ namespace {
 // The fresh start state with the command line's options applied.
 ChordEntry StartEntry(const EntryCommandText& command, const SearchSettings& settings) {
   ChordEntry entry;
-  entry.state.fretCount = settings.fretCount;
-  entry.state.span = settings.span;
-  entry.state.omitThird = settings.omitThird;
-  entry.state.omitFifth = settings.omitFifth;
-  entry.state.noFullBarres = settings.noFullBarres;
-  entry.state.simpleChords = settings.simpleChords;
+  SetEntryOptions(entry.state, settings);
   entry.state.thirdInterval = settings.thirdInterval;
   entry.state.fifthInterval = settings.fifthInterval;
   if (command.flats) {
@@ -51,13 +46,11 @@ nlohmann::json ItemsWhere(const std::array<bool, kDegreeItemCount>& flags, bool 
 
 // The search's fields into the command's object; the voicings' text is
 // returned for DumpSearchJson.
-SearchOutput AddResult(nlohmann::json& json, const VoicedChord& result,
+SearchOutput AddResult(nlohmann::json& json, const VoicedChord& result, const Session& session,
                        const SearchOptionText& options, const ChordEntryState& state) {
-  const Instrument sounding =
-      InstrumentWithCapo(ParseInstrument(options.instrument, options.tuning), options.capo);
   // The voicings' notes spelled by the chord, as its notes are.
   const auto noteNames = ChordSpelling(state);
-  SearchOutput search = SearchJson(result.argument, result.search, sounding,
+  SearchOutput search = SearchJson(result.argument, result.search, SoundingInstrument(session),
                                    ParseLimit(options.limit), state.rootPitchClass, noteNames);
   for (const char* field : {"argument", "count", "fingerings"}) json[field] = search.fields[field];
   json["names"] = NamesJson(result.names);
@@ -136,7 +129,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   json["formula"] = entry.state.chordFormula;
   json["typeName"] = TextJson(entry.state.typeName);
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
-  const SearchOutput search = AddResult(json, result, command.options, entry.state);
+  const SearchOutput search = AddResult(json, result, session, command.options, entry.state);
   AddSounding(json, entry, command.options);
   json["notes"] = NamesJson(ChordNoteNames(entry.state));
   json["unrecognised"] = NamesJson(reading.unrecognised);
@@ -174,7 +167,7 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
   json["disabled"] = ItemsWhere(entry.state.enabled, false);
   json["bassGridEnabled"] = entry.state.bassGridEnabled;
-  const SearchOutput search = AddResult(json, result, command.options, entry.state);
+  const SearchOutput search = AddResult(json, result, session, command.options, entry.state);
   AddSounding(json, entry, command.options);
   out << DumpSearchJson(json, search) << "\n";
   return 0;

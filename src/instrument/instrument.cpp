@@ -287,6 +287,18 @@ Instrument Retuned(const Instrument& instrument, const std::vector<int>& pitches
   return retuned;
 }
 
+std::optional<Instrument> InPreset(const Instrument& instrument, std::string_view name) {
+  for (const InstrumentPreset& preset : instrument.presets)
+    if (preset.name == name) return Retuned(instrument, preset.pitches);
+  return std::nullopt;
+}
+
+std::optional<Instrument> InNamedTuning(const Instrument& instrument, std::string_view tuning) {
+  if (auto preset = InPreset(instrument, tuning)) return preset;
+  if (auto pitches = ParseStringPitches(tuning, instrument)) return Retuned(instrument, *pitches);
+  return std::nullopt;
+}
+
 std::optional<int> ParsePitchName(std::string_view text) {
   std::size_t letters = text.size() >= 2 && (text[1] == '#' || text[1] == 'b') ? 2 : 1;
   if (text.size() <= letters || text.size() > letters + 1) return std::nullopt;

@@ -112,6 +112,12 @@ VoicingRules RulesForPitches(const std::vector<int>& pitches);
 // keeps its first fret.
 Instrument Retuned(const Instrument& instrument, const std::vector<int>& pitches);
 
+// The instrument in one of its presets, by the preset's name ("Low G").
+std::optional<Instrument> InPreset(const Instrument& instrument, std::string_view name);
+// The instrument in a tuning typed as its players name one: a preset's name,
+// or a note name per string (ParseStringPitches); nullopt otherwise.
+std::optional<Instrument> InNamedTuning(const Instrument& instrument, std::string_view tuning);
+
 // The MIDI note at a string and fret, or -1 where the string has no such
 // fret (below a short string's first fret). A barre sign counts as its fret.
 // Inline: the searches' filters ask it for every string of every fingering.

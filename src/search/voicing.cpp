@@ -14,6 +14,26 @@ namespace {
 // option: every string but the two lowest must sound (strings 2..5 on six).
 constexpr std::size_t kFirstInnerString = 2;
 
+// What a key is made from besides the values' ranks. A barre's marks change
+// none of it: a barre starts at a fret some other string holds too.
+struct VoicingFacts {
+  int low = 100;               // lowest held fret; 100: none
+  int high = 0;                // highest value of a sounding string
+  std::uint32_t sounding = 0;  // bit s: string s sounds
+
+  static VoicingFacts Of(std::span<const int> values) {
+    VoicingFacts facts;
+    for (std::size_t string = 0; string < values.size(); ++string) {
+      const int value = values[string];
+      if (value == kMuted) continue;
+      facts.sounding |= 1u << string;
+      if (value != kOpen) facts.low = std::min(facts.low, value < 0 ? -value : value);
+      facts.high = std::max(facts.high, value);
+    }
+    return facts;
+  }
+};
+
 }  // namespace
 
 std::uint64_t ValueRanks(std::span<const int> values) {
@@ -31,28 +51,8 @@ int StringSetClass(std::uint32_t sounding, int stringCount) {
   return kOtherStringSet;
 }
 
-VoicingFacts VoicingFacts::Of(std::span<const int> values) {
-  VoicingFacts facts;
-  for (std::size_t string = 0; string < values.size(); ++string)
-    facts.Add(static_cast<int>(string), values[string]);
-  return facts;
-}
-
 std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span) {
-  // One pass gathers the facts and the ranks: the search makes a voicing of
-  // every candidate that passes its tests.
-  VoicingFacts facts;
-  std::uint64_t ranks = 0;
-  for (std::size_t string = 0; string < values.size(); ++string) {
-    const int value = values[string];
-    facts.Add(static_cast<int>(string), value);
-    ranks = ranks << key_facts::kRankBits | key_facts::RankOf(value);
-  }
-  return MakeVoicing(values, facts, simpleChords, span, ranks);
-}
-
-std::optional<Voicing> MakeVoicing(std::span<const int> values, const VoicingFacts& facts,
-                                   bool simpleChords, int span, std::uint64_t valueRanks) {
+  const VoicingFacts facts = VoicingFacts::Of(values);
   const int low = facts.low, high = facts.high;
   const std::uint32_t sounding = facts.sounding;
   if (simpleChords) {
@@ -67,7 +67,7 @@ std::optional<Voicing> MakeVoicing(std::span<const int> values, const VoicingFac
   voicing.stringSet =
       static_cast<std::uint8_t>(StringSetClass(sounding, static_cast<int>(values.size())));
   voicing.highest = static_cast<std::uint8_t>(high);
-  voicing.order = VoicingOrder(voicing, valueRanks);
+  voicing.order = VoicingOrder(voicing, ValueRanks(values));
   return voicing;
 }
 

@@ -72,27 +72,6 @@ std::uint64_t VoicingOrder(const Voicing& voicing, std::uint64_t valueRanks);
 // barre signs CountFingers wrote.
 std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span);
 
-// What a key is made from, gathered value by value (by a search as it
-// chooses them). A barre's marks change none of it: a barre starts at a fret
-// some other string holds too.
-struct VoicingFacts {
-  int low = 100;               // lowest held fret; 100: none
-  int high = 0;                // highest value of a sounding string
-  std::uint32_t sounding = 0;  // bit s: string s sounds
-
-  void Add(int string, int value) {
-    if (value == kMuted) return;
-    sounding |= 1u << string;
-    if (value != kOpen) low = std::min(low, value < 0 ? -value : value);
-    high = std::max(high, value);
-  }
-  static VoicingFacts Of(std::span<const int> values);
-};
-
-// The same from the facts and the ranks (ValueRanks) already known.
-std::optional<Voicing> MakeVoicing(std::span<const int> values, const VoicingFacts& facts,
-                                   bool simpleChords, int span, std::uint64_t valueRanks);
-
 // The values' ranks as one number, for sorting and for finding a shape.
 std::uint64_t ValueRanks(std::span<const int> values);
 

@@ -14,6 +14,15 @@ void TakeEntryOptions(Session& session, const ChordEntryState& state) {
   session.leftHanded = state.leftHanded;
 }
 
+void SetEntryOptions(ChordEntryState& state, const SearchSettings& settings) {
+  state.fretCount = settings.fretCount;
+  state.span = settings.span;
+  state.omitThird = settings.omitThird;
+  state.omitFifth = settings.omitFifth;
+  state.noFullBarres = settings.noFullBarres;
+  state.simpleChords = settings.simpleChords;
+}
+
 SearchSettings SettingsFor(const Session& session, const Chord& chord) {
   SearchSettings settings;
   settings.fretCount = std::max(1, session.fretCount - ClampCapo(session.capo));
@@ -52,10 +61,8 @@ VoicedChord VoiceChord(const Session& session, const Chord& chord) {
 
 VoicedChord VoiceEntry(const ChordEntry& entry, const Instrument& instrument, int capo,
                        CapoNames names, bool practical) {
-  Session session;
-  session.instrument = instrument;
-  session.capo = capo;
-  session.capoNames = names;
+  // Made with its instrument, not a copy of the guitar replaced.
+  Session session{instrument, capo, names};
   session.practical = practical;
   TakeEntryOptions(session, entry.state);
   return VoiceChord(session, ChordOfEntry(entry.state));

@@ -50,6 +50,11 @@ struct VoicedChord {
 // left-handed) as the session's: the window keeps them in its entry.
 void TakeEntryOptions(Session& session, const ChordEntryState& state);
 
+// The search options into the entry's option controls (frets, span, omit,
+// barres, simple chords), as an entry takes them from a command line or the
+// page's controls. The chord's own third and fifth stay as they are.
+void SetEntryOptions(ChordEntryState& state, const SearchSettings& settings);
+
 // The search's settings for a chord under a session: with a capo the frets
 // above it are searched, and fret values count from it.
 SearchSettings SettingsFor(const Session& session, const Chord& chord);

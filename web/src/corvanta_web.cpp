@@ -13,9 +13,9 @@
 #include "instrument/instrument.h"
 #include "search/difficulty.h"
 #include "search/instrument_search.h"
+#include "session/placed_fingering.h"
 #include "session/session.h"
 #include "session/sounding_symbol.h"
-#include "session/placed_fingering.h"
 #include "sound/strum.h"
 #include "symbols/reading_text.h"
 #include "symbols/symbol_query.h"
@@ -155,10 +155,7 @@ std::optional<Instrument> InstrumentOf(const std::string& name, const std::strin
   const Instrument* found = FindInstrument(name);
   if (found == nullptr) return std::nullopt;
   if (tuning.empty()) return *found;
-  for (const InstrumentPreset& preset : found->presets)
-    if (preset.name == tuning) return Retuned(*found, preset.pitches);
-  if (auto pitches = ParseStringPitches(tuning, *found)) return Retuned(*found, *pitches);
-  return std::nullopt;
+  return InNamedTuning(*found, tuning);
 }
 
 PageOptions OptionsOf(const val& object) {
@@ -197,13 +194,7 @@ PageOptions OptionsOf(const val& object) {
 // The options into the chord entry, as the CLI's start entry takes them
 // (the page offers only the fret counts and spans the CLI accepts).
 void ApplyOptions(ChordEntry& entry, const PageOptions& options) {
-  const SearchSettings& settings = options.settings;
-  entry.state.fretCount = settings.fretCount;
-  entry.state.span = settings.span;
-  entry.state.omitThird = settings.omitThird;
-  entry.state.omitFifth = settings.omitFifth;
-  entry.state.noFullBarres = settings.noFullBarres;
-  entry.state.simpleChords = settings.simpleChords;
+  SetEntryOptions(entry.state, options.settings);
 }
 
 // The chord shown: the entry the last symbol or picker built, as the
