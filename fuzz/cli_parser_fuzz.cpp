@@ -36,6 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ostringstream out;
   try {
     app.parse(static_cast<int>(argv.size()), argv.data());
+    ApplyCommandDefaults(app, texts);
     RunCommands(app, texts, out);
   } catch (const CLI::Error&) {
   } catch (const BadArgument&) {

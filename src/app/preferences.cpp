@@ -59,11 +59,23 @@ void SetInstrument(const std::string& name, const std::string& pitches) {
   if (name == "custom") store.setValue("instrument/custom", QString::fromStdString(pitches));
 }
 
-bool VoicingOrderByEase() { return Store().value("view/order").toString() == "ease"; }
+// An English player starts with the shapes players use, easiest first; the
+// Chinese window (and the C locale's) starts as the program always has.
+bool ModernForLanguage() { return Language() == UiLanguage::English; }
+
+bool VoicingOrderByEase() {
+  QSettings store = Store();
+  if (!store.contains("view/order")) return ModernForLanguage();
+  return store.value("view/order").toString() == "ease";
+}
 
 void SetVoicingOrder(bool byEase) { Store().setValue("view/order", byEase ? "ease" : "position"); }
 
-bool Practical() { return Store().value("search/practical", false).toBool(); }
+bool Practical() {
+  QSettings store = Store();
+  if (!store.contains("search/practical")) return ModernForLanguage();
+  return store.value("search/practical").toBool();
+}
 
 void SetPractical(bool practical) { Store().setValue("search/practical", practical); }
 

@@ -38,12 +38,13 @@ std::string InstrumentName();
 std::string CustomPitches();
 void SetInstrument(const std::string& name, const std::string& pitches);
 
-// Whether the diagrams are ordered by ease (by position unless chosen before).
+// Whether the diagrams are ordered by ease; until chosen, by ease with
+// English and by position with Chinese.
 bool VoicingOrderByEase();
 void SetVoicingOrder(bool byEase);
 
-// Whether the voicings players use are searched (the strict search unless
-// chosen before).
+// Whether the voicings players use are searched; until chosen, with
+// English, and the strict search with Chinese.
 bool Practical();
 void SetPractical(bool practical);
 

@@ -45,13 +45,7 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
   BuildWindow();
   SetLanguage(preferences::Language(), false);
   RestoreInstrument();
-  FormCreate();
-  SetZoom(preferences::Zoom(), false);
-  session_.notation = preferences::Notation();
-  {
-    const QSignalBlocker blocker(StandardNotation1);
-    StandardNotation1->setChecked(session_.notation == ChordNotation::Standard);
-  }
+  // The rules and the order before the first search, which shows them.
   session_.order =
       preferences::VoicingOrderByEase() ? VoicingOrderChoice::Ease : VoicingOrderChoice::Position;
   orderItems_[session_.order == VoicingOrderChoice::Ease ? 1 : 0]->setChecked(true);
@@ -59,6 +53,13 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
   {
     const QSignalBlocker blocker(Practical1);
     Practical1->setChecked(session_.practical);
+  }
+  FormCreate();
+  SetZoom(preferences::Zoom(), false);
+  session_.notation = preferences::Notation();
+  {
+    const QSignalBlocker blocker(StandardNotation1);
+    StandardNotation1->setChecked(session_.notation == ChordNotation::Standard);
   }
   session_.labels = static_cast<StringLabels>(preferences::StringLabelChoice());
   ApplyStringLabels();

@@ -59,12 +59,16 @@ CapoNames CapoNamesOf(bool capoShapes) {
 
 void AddPracticalOption(CLI::App& command, bool& practical) {
   command.add_flag("--practical", practical,
-                   "the voicings players use: fifth (and a thirteenth's ninth) optional, the root "
-                   "over another bass, the bass lowest, two-tone chords on two strings");
+                   "the voicings players use (the default; --practical=false or --classic: the "
+                   "strict rules): fifth (and an upper chord's ninth or eleventh) optional, the "
+                   "root over another bass, the bass lowest, two- and three-tone chords on as "
+                   "many strings, barres as players lay them");
 }
 
 void AddOrderOption(CLI::App& command, std::string& order) {
-  command.add_option("--order", order, "position (the default) or ease (easiest first)")
+  command
+      .add_option("--order", order,
+                  "ease (easiest first, the default) or position (the --classic default)")
       ->check(CLI::IsMember({"position", "ease"}));
 }
 

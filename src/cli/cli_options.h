@@ -32,10 +32,12 @@ struct SearchOptionText {
   int fifth = kPerfectFifth;
   bool json = false;
   int capo = 0;
-  bool capoShapes = false;         // chord names are shapes above the capo
-  std::string order = "position";  // or "ease"
-  bool practical = false;          // the voicings players use
-  std::optional<int> limit;        // every fingering when not given
+  bool capoShapes = false;  // chord names are shapes above the capo
+  // The modern defaults; --classic gives "position" and the strict rules
+  // (ApplyCommandDefaults).
+  std::string order = "ease";  // or "position"
+  bool practical = true;       // the voicings players use
+  std::optional<int> limit;    // every fingering when not given
 };
 
 // A bad argument: the message names it; the program exits with status 2.

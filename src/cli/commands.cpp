@@ -22,7 +22,53 @@ void AddDrawingOutputs(CLI::App& command, DrawCommandText& text) {
   AddCapoOption(command, text.options.capo);
 }
 
+void AddClassicOption(CLI::App& command, bool& classic) {
+  command.add_flag("--classic", classic,
+                   "the program's own behaviour: its own chord words (--notation classic), the "
+                   "strict rules (no --practical) and the position order; options given beside "
+                   "it win");
+}
+
+// The value of an option of the command, where it was not given.
+template <typename T>
+void DefaultOf(const CLI::App& command, const char* name, T& field, T modern, T classic,
+               bool isClassic) {
+  const CLI::Option* option = command.get_option_no_throw(name);
+  if (option == nullptr || option->count() > 0) return;
+  field = isClassic ? classic : modern;
+}
+
+void DefaultsOf(const CLI::App& command, std::string* notation, SearchOptionText* options,
+                bool classic) {
+  if (notation != nullptr)
+    DefaultOf<std::string>(command, "--notation", *notation, "standard", "classic", classic);
+  if (options == nullptr) return;
+  DefaultOf<std::string>(command, "--order", options->order, "ease", "position", classic);
+  DefaultOf(command, "--practical", options->practical, true, false, classic);
+}
+
 }  // namespace
+
+void ApplyCommandDefaults(const CLI::App& app, CommandTexts& texts) {
+  const bool classic = texts.classic;
+  struct Command {
+    const char* name;
+    std::string* notation;
+    SearchOptionText* options;
+  };
+  const Command commands[] = {
+      {"search", &texts.search.notation, &texts.search.options},
+      {"query", &texts.query.notation, &texts.query.options},
+      {"clicks", nullptr, &texts.clicks.options},
+      {"name", &texts.name.notation, nullptr},
+      {"diagram", &texts.diagram.notation, nullptr},
+      {"sheet", &texts.sheet.notation, &texts.sheet.options},
+  };
+  for (const Command& command : commands) {
+    if (app.got_subcommand(command.name))
+      DefaultsOf(*app.get_subcommand(command.name), command.notation, command.options, classic);
+  }
+}
 
 void AddCommands(CLI::App& app, CommandTexts& texts) {
   auto* search = app.add_subcommand("search", "every fingering of a chord");
@@ -31,14 +77,14 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   AddFlatsOption(*search, texts.search.flats);
   AddNotationOption(
       *search, texts.search.notation,
-      "how the best name and the readings are written: classic (default) or standard");
+      "how the best name and the readings are written: standard (default) or classic");
 
   auto* query = app.add_subcommand("query", "read a typed chord symbol (\"-\": standard input)");
   query->add_option("text", texts.query.text, "the chord symbol")->required();
   AddSettingOptions(*query, texts.query.options);
   AddFlatsOption(*query, texts.query.flats);
   AddNotationOption(*query, texts.query.notation,
-                    "classic (the program's words, default) or standard (C9 = C7/9)");
+                    "standard (C9 = C7/9, the default) or classic (the program's own words)");
 
   auto* clicks = app.add_subcommand("clicks", "tick check-list items in order");
   clicks->add_option("items", texts.clicks.text, "item indices, comma-separated (\"15,18,21\")")
@@ -67,7 +113,7 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   AddFlatsOption(*name, texts.name.flats);
   AddNotationOption(
       *name, texts.name.notation,
-      "how the best name and the readings are written: classic (default) or standard");
+      "how the best name and the readings are written: standard (default) or classic");
 
   auto* diagram = app.add_subcommand("diagram", "draw one chord diagram into a file");
   diagram
@@ -77,14 +123,14 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
       ->required();
   diagram->add_flag("--left-handed", texts.diagram.leftHanded, "mirror for a left-handed player");
   AddNotationOption(*diagram, texts.diagram.notation,
-                    "how the caption (the best name) is written: classic (default) or standard");
+                    "how the caption (the best name) is written: standard (default) or classic");
   AddDrawingOutputs(*diagram, texts.diagram);
 
   auto* sheet = app.add_subcommand("sheet", "a chord sheet: the first fingerings of each symbol");
   sheet->add_option("symbols", texts.sheet.symbols, "chord symbols (\"Am7\" \"D9\" \"Gmaj7\")")
       ->required();
   sheet->add_option("--per-chord", texts.sheet.perChord, "fingerings of each chord (default 1)");
-  AddNotationOption(*sheet, texts.sheet.notation, "classic (default) or standard");
+  AddNotationOption(*sheet, texts.sheet.notation, "standard (default) or classic");
   AddDrawingOutputs(*sheet, texts.sheet);
   AddCapoShapesOption(*sheet, texts.sheet.options.capoShapes);
   AddOrderOption(*sheet, texts.sheet.options.order);
@@ -106,6 +152,9 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   AddCapoOption(*strum, texts.strum.capo);
   strum->add_flag("--messages", texts.strum.messages,
                   "print the messages (the default without --wav)");
+  // Every command takes it, so a script may pass it to any.
+  for (CLI::App* command : app.get_subcommands(std::function<bool(CLI::App*)>{}))
+    AddClassicOption(*command, texts.classic);
 }
 
 int RunCommands(const CLI::App& app, const CommandTexts& texts, std::ostream& out) {

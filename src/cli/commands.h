@@ -20,8 +20,8 @@ struct CommandFailure : std::runtime_error {
 struct EntryCommandText {
   std::string text;  // query: the symbol ("-": standard input); clicks: "15,18,21"
   SearchOptionText options;
-  bool flats = false;                // both note grids show flat names
-  std::string notation = "classic";  // query: "classic" or "standard"
+  bool flats = false;                 // both note grids show flat names
+  std::string notation = "standard";  // "classic" (the --classic default) or "standard"
 };
 
 struct StrumCommandText {
@@ -43,7 +43,7 @@ struct NameCommandText {
   int capo = 0;
   bool json = false;
   bool flats = false;
-  std::string notation = "classic";
+  std::string notation = "standard";
 };
 
 struct DrawCommandText {
@@ -55,7 +55,7 @@ struct DrawCommandText {
   bool leftHanded = false;
   int scale = 1;
   int perChord = 1;
-  std::string notation = "classic";
+  std::string notation = "standard";
   std::string png;
   std::string svg;
   std::string pdf;
@@ -72,9 +72,16 @@ struct CommandTexts {
   NameCommandText name;
   DrawCommandText diagram;
   DrawCommandText sheet;
+  // --classic, which every command takes: the program's own notation, the
+  // strict rules and the position order, wherever not given beside it.
+  bool classic = false;
 };
 
 void AddCommands(CLI::App& app, CommandTexts& texts);
+// After parsing: the notation, the rules and the order of the command run,
+// where not given, are the modern defaults (standard, practical, ease) or,
+// with --classic, the program's own (classic, strict, position).
+void ApplyCommandDefaults(const CLI::App& app, CommandTexts& texts);
 int RunCommands(const CLI::App& app, const CommandTexts& texts, std::ostream& out);
 
 int RunSearch(const EntryCommandText& command, std::ostream& out);

@@ -12,12 +12,19 @@ int main(int argc, char** argv) {
   using namespace corvanta::cli;
   CLI::App app{"Corvanta chord finder, command-line companion"};
   app.require_subcommand(1);
+  app.footer(
+      "Defaults: every command reads and writes chord symbols in the standard notation, "
+      "searches by the practical rules and lists the fingerings easiest first. --classic, "
+      "anywhere after a command's name, gives the program's own behaviour instead: its own "
+      "chord words, the strict rules and the position order; --notation, --practical and "
+      "--order given beside it win.");
   app.set_version_flag("--version", "corvanta-cli " CORVANTA_VERSION);
   CommandTexts texts;
   AddCommands(app, texts);
   int status = 0;
   try {
     app.parse(argc, argv);
+    ApplyCommandDefaults(app, texts);
     status = RunCommands(app, texts, std::cout);
   } catch (const CLI::CallForHelp&) {
     std::cout << app.help();

@@ -44,8 +44,24 @@ nlohmann::json FretsJson(std::span<const int> frets) {
 namespace {
 
 // The difficulty as JSON shows it: one decimal is all its precision means.
-double DifficultyFigure(std::span<const int> frets) {
-  return std::round(Difficulty(frets) * 10) / 10;
+double DifficultyFigure(double figure) { return std::round(figure * 10) / 10; }
+
+// The terms whose sum is the figure, keys sorted as nlohmann writes them.
+void WriteDifficultyReasons(std::string& out, const DifficultyReasons& reasons) {
+  const std::pair<const char*, double> terms[] = {
+      {"barre", reasons.barre},           {"fifthInBass", reasons.fifthInBass},
+      {"fingers", reasons.fingers},       {"leftOut", reasons.leftOut},
+      {"mutedInner", reasons.mutedInner}, {"position", reasons.position},
+      {"stretch", reasons.stretch}};
+  out += '{';
+  for (const auto& [name, value] : terms) {
+    if (out.back() != '{') out += ',';
+    out += '"';
+    out += name;
+    out += "\":";
+    out += nlohmann::json(DifficultyFigure(value)).dump();
+  }
+  out += '}';
 }
 
 // A sounding pitch with its octave, its letter as the chord spells it (Bb2
@@ -81,8 +97,11 @@ void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument
     }
   }
   if (!barre) out += "null";
+  const DifficultyReasons reasons = DifficultyReasonsOf(voicing);
   out += ",\"difficulty\":";
-  out += nlohmann::json(DifficultyFigure(frets)).dump();
+  out += nlohmann::json(DifficultyFigure(reasons.Total())).dump();
+  out += ",\"difficultyReasons\":";
+  WriteDifficultyReasons(out, reasons);
   const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);
   out += ",\"fingers\":[";
   for (std::size_t i = 0; i < layout.fingers.size(); ++i) {

@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <vector>
 
-#include "search/finger_count.h"
 #include "search/fingering.h"
 
 namespace corvanta {
@@ -15,62 +13,86 @@ namespace {
 // (the barre chords).
 constexpr double kEasyUpTo = 6.0;
 constexpr double kMediumUpTo = 10.0;
-constexpr int kTwelfthFret = 12;
 
-// 1 at the nut, falling to stretchAtTwelfth at the twelfth fret and beyond.
-double NeckFactor(int position) {
-  const double along = std::clamp(position - 1, 0, kTwelfthFret - 1) / double(kTwelfthFret - 1);
-  return 1.0 - along * (1.0 - kDifficultyWeights.stretchAtTwelfth);
+// A fingering's values as ints, without allocating (at most eight strings).
+struct ValuesOf {
+  explicit ValuesOf(const FretValues& frets)
+      : count(std::copy(frets.begin(), frets.end(), values.begin()) - values.begin()) {}
+  std::span<const int> Span() const { return {values.data(), count}; }
+  std::array<int, kMaxInstrumentStrings> values{};
+  std::size_t count = 0;
+};
+
+// Whether `shorter` is `longer` with one string left out.
+bool OneStringLess(const FretValues& shorter, const FretValues& longer) {
+  if (shorter.size() != longer.size()) return false;
+  int differ = 0;
+  for (std::size_t s = 0; s < shorter.size(); ++s) {
+    if (shorter[s] == longer[s]) continue;
+    if (shorter[s] != kMuted) return false;
+    ++differ;
+  }
+  return differ == 1;
+}
+
+// A shape and itself with one string left out are not two of the first
+// three while a third shape of the same word follows: the copy steps behind
+// it (G's 3 2 0 0 0 x behind 3 2 0 0 3 3).
+void SpreadTheFirstThree(std::vector<Voicing>& voicings, const std::vector<double>& figures) {
+  constexpr std::size_t kFirst = 3;
+  std::vector<std::size_t> order(voicings.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  for (std::size_t at = 1; at < std::min(kFirst, order.size()); ++at) {
+    bool copy = false;
+    for (std::size_t before = 0; before < at && !copy; ++before) {
+      const FretValues& a = voicings[order[before]].frets;
+      const FretValues& b = voicings[order[at]].frets;
+      copy = OneStringLess(b, a) || OneStringLess(a, b);
+    }
+    if (!copy || at + 1 >= order.size()) continue;
+    const DifficultyWord word = WordForDifficulty(figures[order[at]]);
+    if (WordForDifficulty(figures[order[at + 1]]) != word) continue;
+    std::swap(order[at], order[at + 1]);
+  }
+  std::vector<Voicing> spread;
+  spread.reserve(voicings.size());
+  for (std::size_t i : order) spread.push_back(voicings[i]);
+  voicings = std::move(spread);
 }
 
 }  // namespace
 
-double Difficulty(std::span<const int> frets) {
-  const DifficultyWeights& w = kDifficultyWeights;
-  // Fingerings have at most eight strings: no allocation per figure.
-  if (frets.size() > kMaxInstrumentStrings) frets = frets.first(kMaxInstrumentStrings);
-  const int strings = static_cast<int>(frets.size());
-  std::array<int, kMaxInstrumentStrings> held{};
-  int low = 100, high = 0, firstSounding = -1, lastSounding = -1;
-  int barreFret = 0, barreFrom = -1;
-  for (int string = 0; string < strings; ++string) {
-    const int value = frets[static_cast<std::size_t>(string)];
-    const int fret = std::abs(value);
-    held[static_cast<std::size_t>(string)] = value == kMuted ? kMuted : fret;
-    if (value == kMuted) continue;
-    if (firstSounding < 0) firstSounding = string;
-    lastSounding = string;
-    if (value < 0 && barreFrom < 0) barreFret = fret, barreFrom = string;
-    if (fret == 0) continue;
-    low = std::min(low, fret);
-    high = std::max(high, fret);
-  }
-  const std::span<int> values(held.data(), frets.size());
-  if (firstSounding < 0) return 0;  // nothing sounds
-  double difficulty = 0;
-  for (int string = 0; string < strings; ++string) {
-    if (frets[static_cast<std::size_t>(string)] != kMuted) continue;
-    difficulty += w.silentString;
-    if (string > lastSounding) difficulty += w.silentTopString;
-    if (string > firstSounding && string < lastSounding) difficulty += w.innerMute;
-  }
-  if (high == 0) return difficulty;  // open strings alone
-  difficulty += w.finger * CountFingers(values, false);
-  if (barreFrom >= 0) {
-    // A full barre lies across every string of the neck (the E-shape); one
-    // that leaves a string out (the A-shape's five) is partial.
-    bool full = barreFrom == 0 && lastSounding == strings - 1;
-    for (int string = barreFrom; string < strings && full; ++string) {
-      const int value = frets[static_cast<std::size_t>(string)];
-      full = value != kMuted && std::abs(value) >= barreFret;
-    }
-    difficulty += full ? w.fullBarre : w.partialBarre;
-  }
-  const int span = high - low;
-  difficulty += w.stretch * span * span * NeckFactor(low);
-  difficulty += w.position * (low - 1);
-  return difficulty;
+DifficultyReasons DifficultyReasonsOf(const HandShape& hand, bool fifthInBass,
+                                      const DifficultyWeights& w) {
+  DifficultyReasons reasons;
+  if (hand.muted == hand.strings) return reasons;  // nothing sounds, nothing to play
+  reasons.leftOut = w.leftOut * hand.muted + w.leftOutTop * hand.mutedTop;
+  reasons.mutedInner = w.mutedInner * hand.mutedInner;
+  if (hand.held == 0) return reasons;  // open strings alone
+  reasons.fingers =
+      w.finger * hand.fingers + w.overFingered * std::max(0, hand.fingers - kHandFingers);
+  if (hand.firstFingerBarre > 0) reasons.barre += hand.fullBarre ? w.fullBarre : w.partialBarre;
+  reasons.barre += w.otherBarreString * hand.otherFingerBarre;
+  const int beyondReach = std::max(0, hand.span - 1);
+  reasons.stretch = w.stretch * beyondReach * beyondReach;
+  constexpr int kOpenReachFrom = 3;
+  reasons.position = w.position * (hand.lowest - 1) +
+                     (hand.open ? w.openReach * std::max(0, hand.highest - kOpenReachFrom) : 0);
+  if (fifthInBass) reasons.fifthInBass = w.fifthInBass;
+  return reasons;
 }
+
+DifficultyReasons DifficultyReasonsOf(std::span<const int> frets, bool fifthInBass) {
+  return DifficultyReasonsOf(HandShapeOf(frets), fifthInBass);
+}
+
+double Difficulty(std::span<const int> frets) { return DifficultyReasonsOf(frets).Total(); }
+
+DifficultyReasons DifficultyReasonsOf(const Voicing& voicing) {
+  return DifficultyReasonsOf(ValuesOf(voicing.frets).Span(), voicing.fifthInBass);
+}
+
+double Difficulty(const Voicing& voicing) { return DifficultyReasonsOf(voicing).Total(); }
 
 DifficultyWord WordForDifficulty(double difficulty) {
   if (difficulty <= kEasyUpTo) return DifficultyWord::Easy;
@@ -80,21 +102,25 @@ DifficultyWord WordForDifficulty(double difficulty) {
 
 void OrderVoicings(std::vector<Voicing>& voicings, VoicingOrderChoice order) {
   if (order == VoicingOrderChoice::Position) return;
+  std::vector<double> figures(voicings.size());
   std::vector<std::pair<double, std::size_t>> keys;
   keys.reserve(voicings.size());
-  std::array<int, kMaxInstrumentStrings> frets{};
   for (std::size_t i = 0; i < voicings.size(); ++i) {
-    const Voicing& voicing = voicings[i];
-    const std::size_t count =
-        std::copy(voicing.frets.begin(), voicing.frets.end(), frets.begin()) - frets.begin();
+    figures[i] = Difficulty(voicings[i]);
     // The promoted shape sorts before any difficulty.
-    keys.emplace_back(voicing.preferred ? -1.0 : Difficulty({frets.data(), count}), i);
+    keys.emplace_back(voicings[i].preferred ? -1.0 : figures[i], i);
   }
   // Equal figures keep the search's order: the index breaks the tie.
   std::sort(keys.begin(), keys.end());
   std::vector<Voicing> ordered;
+  std::vector<double> orderedFigures;
   ordered.reserve(voicings.size());
-  for (const auto& key : keys) ordered.push_back(voicings[key.second]);
+  orderedFigures.reserve(voicings.size());
+  for (const auto& key : keys) {
+    ordered.push_back(voicings[key.second]);
+    orderedFigures.push_back(figures[key.second]);
+  }
+  SpreadTheFirstThree(ordered, orderedFigures);
   voicings = std::move(ordered);
 }
 

@@ -7,15 +7,16 @@ bool IsHeld(int value) { return value > kOpen && value < kMuted; }
 
 // The full barre lies across the first string holding the lowest fret and
 // every higher string held there; an open string above it makes it
-// impossible. Returns the strings it adds beyond the first (0: no barre).
-int PlaceFullBarre(std::span<int> values, int low) {
+// impossible, or, as players lay it, ends it short of that string. Returns
+// the strings it adds beyond the first (0: no barre).
+int PlaceFullBarre(std::span<int> values, int low, bool stopShortOfOpen) {
   std::size_t first = 0;
   while (values[first] != low) ++first;
   values[first] = -low;
   int covered = 0;
   for (std::size_t string = first + 1; string < values.size(); ++string) {
     if (values[string] == kOpen) {
-      covered = 0;
+      if (!stopShortOfOpen) covered = 0;
       break;
     }
     if (values[string] == low) ++covered;
@@ -28,8 +29,9 @@ int PlaceFullBarre(std::span<int> values, int low) {
 // barre at the same fret already covers, may start one. Its run counts the
 // higher strings at the same fret until a string held lower, open or marked.
 // Two strings are worth a barre only as the two highest, on any number of
-// strings (only runs with five or more held strings reach here).
-int PlacePartialBarres(std::span<int> values, int low) {
+// strings (only runs with five or more held strings reach here), or as
+// players lay it on any two adjacent strings.
+int PlacePartialBarres(std::span<int> values, int low, bool twoStringsAnywhere) {
   const std::size_t secondHighest = values.size() - 2;
   int saved = 0;
   for (std::size_t string = 0; string < values.size(); ++string) {
@@ -37,11 +39,14 @@ int PlacePartialBarres(std::span<int> values, int low) {
     if (fret <= low || fret >= kMuted) continue;
     values[string] = -fret;
     int covered = 0;
+    std::size_t lastCovered = string;
     for (std::size_t higher = string + 1; higher < values.size() && values[higher] >= fret;
          ++higher) {
-      if (values[higher] == fret) ++covered;
+      if (values[higher] == fret) ++covered, lastCovered = higher;
     }
-    if (covered >= 2 || (covered == 1 && string == secondHighest)) {
+    const bool twoStrings =
+        string == secondHighest || (twoStringsAnywhere && lastCovered == string + 1);
+    if (covered >= 2 || (covered == 1 && twoStrings)) {
       saved += covered;
     } else {
       values[string] = fret;
@@ -52,7 +57,7 @@ int PlacePartialBarres(std::span<int> values, int low) {
 
 }  // namespace
 
-int CountFingers(std::span<int> values, bool noFullBarres) {
+int CountFingers(std::span<int> values, bool noFullBarres, PlayedBarres played) {
   int fretted = 0;
   int low = kMuted;
   for (int value : values) {
@@ -62,11 +67,11 @@ int CountFingers(std::span<int> values, bool noFullBarres) {
   }
   if (fretted <= kFingerCount) return fretted;
 
-  int fullBarreSaves = PlaceFullBarre(values, low);
+  int fullBarreSaves = PlaceFullBarre(values, low, played.stopShortOfOpen);
   if (fullBarreSaves > 0 && noFullBarres) return kRejectedFingerCount;
   fretted -= fullBarreSaves;
   if (fretted <= kFingerCount) return fretted;
-  return fretted - PlacePartialBarres(values, low);
+  return fretted - PlacePartialBarres(values, low, played.twoStringsAnywhere);
 }
 
 }  // namespace corvanta

@@ -266,6 +266,7 @@ class InstrumentWalk {
     return (missing & ~available_[string]) == 0 &&
            enumeration::ToneCount(missing) <= withChoices_[string] &&
            level.playing + withChoices_[string] >= instrument_.rules.minSounding &&
+           level.playing <= settings_.maxFreeSounding &&
            std::max(level.high, highestFrom_[string]) >= lowestNewHigh_;
   }
 
@@ -298,7 +299,7 @@ class InstrumentWalk {
   // deeper: the deepest level of the walk is its largest.
   void Complete(const Level& level) {
     if ((required_ & ~level.sounded) != 0 || level.playing < instrument_.rules.minSounding ||
-        !NewToWindow(level))
+        level.playing > settings_.maxFreeSounding || !NewToWindow(level))
       return;
     Check(level);
   }
@@ -328,7 +329,7 @@ class InstrumentWalk {
     // Four held strings or fewer need no barre, and CountFingers would leave
     // them as they are.
     if (fixedHeld_ + level.held > kFingerCount &&
-        CountFingers(marked, settings_.noFullBarres) > kFingerCount)
+        CountFingers(marked, settings_.noFullBarres, settings_.barres) > kFingerCount)
       return;
     auto voicing = MakeVoicing(marked, settings_.simpleChords, settings_.span);
     if (!voicing) return;

@@ -3,26 +3,40 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "search/finger_count.h"
 #include "theory/note_names.h"
 
 namespace corvanta {
 namespace {
+
+constexpr int kFifth = 7;
+constexpr int kAugmentedEleventh = 6;
+constexpr PlayedBarres kPlayedBarres{true, true};
 
 bool Holds(const std::vector<int>& tones, int tone) {
   return std::find(tones.begin(), tones.end(), tone) != tones.end();
 }
 
 // The tones that may sound and need not: the unaltered fifth beside at
-// least two other tones, and the ninth of a thirteenth or eleventh chord.
+// least two other tones, the ninth of a thirteenth, eleventh or 9#11 chord,
+// and the eleventh of a thirteenth (all with a seventh).
 std::vector<int> OptionalTones(const std::vector<int>& tones, const SearchSettings& settings) {
   const int root = settings.rootPitchClass;
   auto tone = [&](int interval) { return WrapPitchClass(root + interval); };
   std::vector<int> optional;
-  if (tones.size() > 2 && Holds(tones, tone(7)) && !settings.omitFifth) optional.push_back(tone(7));
+  if (tones.size() > 2 && Holds(tones, tone(kFifth)) && !settings.omitFifth)
+    optional.push_back(tone(kFifth));
   const bool seventh = Holds(tones, tone(10)) || Holds(tones, tone(11));
-  const bool upper = Holds(tones, tone(9)) || Holds(tones, tone(5));
+  const bool thirteenth = Holds(tones, tone(9));
+  const bool upper = thirteenth || Holds(tones, tone(5)) || Holds(tones, tone(kAugmentedEleventh));
   if (seventh && upper && Holds(tones, tone(2))) optional.push_back(tone(2));
+  if (seventh && thirteenth && Holds(tones, tone(5))) optional.push_back(tone(5));
   return optional;
+}
+
+int PitchOf(const Instrument& instrument, const Voicing& voicing, int string) {
+  const int value = voicing.frets[std::size_t(string)];
+  return value == kMutedString ? -1 : PitchAt(instrument, string, std::abs(value));
 }
 
 // The bass sounds lowest, and over another bass the root sounds on another
@@ -32,8 +46,7 @@ bool KeepsPracticalRules(const Voicing& voicing, const Instrument& instrument,
   const int strings = static_cast<int>(voicing.frets.size());
   int lowest = -1, lowestPitch = 0;
   for (int string = 0; string < strings; ++string) {
-    const int value = voicing.frets[std::size_t(string)];
-    const int pitch = value == kMutedString ? -1 : PitchAt(instrument, string, value);
+    const int pitch = PitchOf(instrument, voicing, string);
     if (pitch >= 0 && (lowest < 0 || pitch < lowestPitch)) lowest = string, lowestPitch = pitch;
   }
   if (lowest < 0) return false;
@@ -45,12 +58,77 @@ bool KeepsPracticalRules(const Voicing& voicing, const Instrument& instrument,
     return false;
   if (!slash) return true;
   for (int string = 0; string < strings; ++string) {
-    const int value = voicing.frets[std::size_t(string)];
-    const int pitch = value == kMutedString ? -1 : PitchAt(instrument, string, value);
+    const int pitch = PitchOf(instrument, voicing, string);
     if (string != lowest && pitch >= 0 && WrapPitchClass(pitch) == settings.rootPitchClass)
       return true;
   }
   return false;
+}
+
+// Chords of two or three tones on as few strings: the walk with fewer free
+// strings enough (a triad's exactly two beside the bass, which may then lie
+// on any string with two above it).
+std::vector<Voicing> ThinVoicings(const Instrument& instrument,
+                                  const std::vector<int>& argumentNumbers,
+                                  const SearchSettings& played, std::size_t tones) {
+  Instrument thin = instrument;
+  SearchSettings settings = played;
+  if (tones == 2) {
+    thin.rules.minSounding = 1;
+  } else {
+    const int free = instrument.rules.anyInversion ? 3 : 2;
+    if (instrument.rules.minSounding <= free) return {};
+    thin.rules.minSounding = settings.maxFreeSounding = free;
+    if (!instrument.rules.anyInversion)
+      thin.rules.bassStrings = std::max(thin.rules.bassStrings, instrument.StringCount() - 2);
+    settings.optionalTones = 0;  // each of the three tones on its string
+  }
+  return SearchAnyInstrument(thin, argumentNumbers, settings).voicings;
+}
+
+// One of each fingering, in the search's order; one promoted shape at most.
+void Merge(std::vector<Voicing>& voicings, std::vector<Voicing> more) {
+  voicings.insert(voicings.end(), more.begin(), more.end());
+  std::stable_sort(voicings.begin(), voicings.end(), VoicingBefore);
+  voicings.erase(std::unique(voicings.begin(), voicings.end(),
+                             [](const Voicing& a, const Voicing& b) { return a.frets == b.frets; }),
+                 voicings.end());
+  bool promoted = false;
+  for (Voicing& voicing : voicings) {
+    if (voicing.preferred && promoted) voicing.preferred = false;
+    promoted = promoted || voicing.preferred;
+  }
+}
+
+// The fifth beneath a full barre that starts on the root (x 2 4 4 4 2 for
+// B gives 2 2 4 4 4 2): the barre laid one string further, if the hand
+// still holds it.
+std::vector<Voicing> FifthsBelowBarres(const std::vector<Voicing>& voicings,
+                                       const Instrument& instrument,
+                                       const SearchSettings& settings) {
+  std::vector<Voicing> added;
+  if (instrument.rules.anyInversion || settings.bassPitchClass != settings.rootPitchClass)
+    return added;
+  const int fifth = WrapPitchClass(settings.rootPitchClass + kFifth);
+  for (const Voicing& voicing : voicings) {
+    const int strings = static_cast<int>(voicing.frets.size());
+    int root = 0;
+    while (root < strings && voicing.frets[std::size_t(root)] == kMutedString) ++root;
+    if (root == 0 || root >= strings - 1) continue;
+    const int barre = -voicing.frets[std::size_t(root)];
+    if (barre <= 0 || std::abs(voicing.frets[std::size_t(strings - 1)]) != barre) continue;
+    const int below = PitchAt(instrument, root - 1, barre);
+    if (below < 0 || WrapPitchClass(below) != fifth) continue;
+    std::vector<int> values(voicing.frets.begin(), voicing.frets.end());
+    for (int& value : values) value = value == kMutedString ? value : std::abs(value);
+    values[std::size_t(root - 1)] = barre;
+    if (CountFingers(values, settings.noFullBarres, kPlayedBarres) > kFingerCount) continue;
+    auto wider = MakeVoicing(values, settings.simpleChords, settings.span);
+    if (!wider) continue;
+    wider->fifthInBass = true;
+    added.push_back(*wider);
+  }
+  return added;
 }
 
 }  // namespace
@@ -58,40 +136,29 @@ bool KeepsPracticalRules(const Voicing& voicing, const Instrument& instrument,
 InstrumentSearchResult SearchPractical(const Instrument& instrument,
                                        const std::vector<int>& argumentNumbers,
                                        const SearchSettings& settings) {
-  SearchSettings strict = settings;
-  strict.practical = false;
-  if (argumentNumbers.empty()) return SearchOnInstrument(instrument, argumentNumbers, strict);
+  SearchSettings played = settings;
+  played.practical = false;
+  if (argumentNumbers.empty()) return SearchOnInstrument(instrument, argumentNumbers, played);
   // The argument is the bass, then the chord from its root; over its own
   // root the bass is the chord's first tone.
   const std::size_t first = settings.bassPitchClass != settings.rootPitchClass ? 1 : 0;
   const std::vector<int> tones =
       DistinctInOrder(std::vector<int>(argumentNumbers.begin() + first, argumentNumbers.end()));
+  played.barres = kPlayedBarres;
   // The optional tones may sound and need not: one search allows them all.
   for (int tone : OptionalTones(tones, settings))
-    strict.optionalTones |= static_cast<std::uint16_t>(1u << tone);
-  InstrumentSearchResult merged = SearchOnInstrument(instrument, argumentNumbers, strict);
+    played.optionalTones |= static_cast<std::uint16_t>(1u << tone);
+  InstrumentSearchResult merged = SearchAnyInstrument(instrument, argumentNumbers, played);
   auto& voicings = merged.voicings;
-  // Two tones on two strings: the walk with one free string enough.
-  if (tones.size() == 2) {
-    Instrument pair = instrument;
-    pair.rules.minSounding = 1;
-    for (Voicing& voicing : SearchAnyInstrument(pair, argumentNumbers, strict).voicings)
-      voicings.push_back(voicing);
-    // One of each fingering, in the search's order; one promoted shape at most.
-    std::stable_sort(voicings.begin(), voicings.end(), VoicingBefore);
-    voicings.erase(
-        std::unique(voicings.begin(), voicings.end(),
-                    [](const Voicing& a, const Voicing& b) { return a.frets == b.frets; }),
-        voicings.end());
-    bool promoted = false;
-    for (Voicing& voicing : voicings) {
-      if (voicing.preferred && promoted) voicing.preferred = false;
-      promoted = promoted || voicing.preferred;
-    }
+  if (tones.size() == 2 || tones.size() == 3) {
+    std::vector<Voicing> thin = ThinVoicings(instrument, argumentNumbers, played, tones.size());
+    if (!thin.empty()) Merge(voicings, std::move(thin));
   }
   std::erase_if(voicings, [&](const Voicing& voicing) {
     return !KeepsPracticalRules(voicing, instrument, settings);
   });
+  std::vector<Voicing> fifths = FifthsBelowBarres(voicings, instrument, settings);
+  if (!fifths.empty()) Merge(voicings, std::move(fifths));
   return merged;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "instrument/tuning.h"
+#include "search/finger_count.h"
 #include "theory/chord_defaults.h"
 
 namespace corvanta {
@@ -24,6 +25,11 @@ struct SearchSettings {
   // Chord tones that may sound and need not (bit per pitch class); none in
   // the strict search.
   std::uint16_t optionalTones = 0;
+  // Barres as players lay them; the strict rules' in the strict search.
+  PlayedBarres barres{};
+  // At most this many free strings sound (the practical rules' three-string
+  // triads); no limit in the strict search.
+  int maxFreeSounding = kMaxInstrumentStrings;
 };
 
 // The fret counts the window offers; the core accepts 1..kMaxFretCount.

@@ -51,6 +51,9 @@ struct Voicing {
   std::uint8_t stringSet = kOtherStringSet;
   std::uint8_t highest = 0;  // highest fret of a sounding string, 0 when none is held
   bool preferred = false;    // a promoted shape: drawn first, its prefix "000000"
+  // The practical rules' fifth on the lowest string beneath a full barre
+  // (B as 2 2 4 4 4 2): a cost in the difficulty, not in the key.
+  bool fifthInBass = false;
   // Only a sort key, in the order of the key texts (see VoicingOrder).
   std::uint64_t order = 0;
   bool operator==(const Voicing&) const = default;

@@ -1,6 +1,7 @@
 // A first start follows the desktop: with nothing remembered the language
 // is the locale's (English for English, Chinese otherwise) and the notation
-// follows the language until the user chooses either. The test runs under
+// follows the language until the user chooses either; so do the practical
+// rules and the order by ease (an English start has both). The test runs under
 // the locale CMake gives it and expects what FIRST_START_EXPECT says.
 #include <QAction>
 #include <QLineEdit>
@@ -39,9 +40,29 @@ class FirstStartTest : public QObject {
     QTest::keyClick(window.form->findChild<QLineEdit*>("EditAcorde"), Qt::Key_Return);
     QCOMPARE(window.form->findChild<QLineEdit*>("EditAcorde")->text(),
              english ? QString("Cmaj7") : QString("C7+ "));
+    // English starts with the shapes players use, easiest first; Chinese
+    // (and the C locale) with the strict rules in position order.
+    QCOMPARE(window.Get<QAction>("Practical1")->isChecked(), english);
+    QCOMPARE(window.Get<QAction>("OrderByEase1")->isChecked(), english);
+    QCOMPARE(window.Get<QAction>("OrderByPosition1")->isChecked(), !english);
+    QCOMPARE(window.form->CurrentSession().practical, english);
     // Nothing was chosen, so nothing is remembered.
-    QVERIFY(!QSettings("Corvanta", "Corvanta").contains("symbols/notation"));
-    QVERIFY(!QSettings("Corvanta", "Corvanta").contains("ui/language"));
+    for (const char* key : {"symbols/notation", "ui/language", "view/order", "search/practical"})
+      QVERIFY2(!QSettings("Corvanta", "Corvanta").contains(key), key);
+  }
+
+  void aChoiceInTheViewMenuIsRemembered() {
+    {
+      Window window;
+      auto* practical = window.Get<QAction>("Practical1");
+      practical->trigger();
+      window.Get<QAction>("OrderByPosition1")->trigger();
+      window.Get<QAction>("OrderByEase1")->trigger();
+    }
+    const bool english = qgetenv("FIRST_START_EXPECT") == "en";
+    Window again;
+    QCOMPARE(again.Get<QAction>("Practical1")->isChecked(), !english);
+    QVERIFY(again.Get<QAction>("OrderByEase1")->isChecked());
   }
 
   void theNotationFollowsTheLanguageUntilItIsChosen() {

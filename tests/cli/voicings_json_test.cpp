@@ -40,7 +40,14 @@ nlohmann::json ReferenceVoicing(const Voicing& voicing, const Instrument& soundi
   }
   json["notes"] = notes;
   json["preferred"] = voicing.preferred;
-  json["difficulty"] = std::round(Difficulty(frets) * 10) / 10;
+  auto figure = [](double value) { return std::round(value * 10) / 10; };
+  const DifficultyReasons reasons = DifficultyReasonsOf(voicing);
+  json["difficulty"] = figure(Difficulty(voicing));
+  json["difficultyReasons"] = {
+      {"fingers", figure(reasons.fingers)},        {"barre", figure(reasons.barre)},
+      {"stretch", figure(reasons.stretch)},        {"position", figure(reasons.position)},
+      {"mutedInner", figure(reasons.mutedInner)},  {"leftOut", figure(reasons.leftOut)},
+      {"fifthInBass", figure(reasons.fifthInBass)}};
   nlohmann::json intervals = nlohmann::json::array();
   for (std::size_t string = 0; string < frets.size(); ++string) {
     const int pitch =

@@ -60,7 +60,8 @@ TEST(PracticalVoicings, keepTheRootOverAnotherBassAndTheBassLowest) {
       for (const Voicing& voicing : found.result.search.voicings) {
         SoundingNotes notes = NotesOnInstrument(voicing.frets.ToVector(), on);
         ASSERT_FALSE(notes.pitchClasses.empty());
-        const bool bassBuilt = !on.rules.anyInversion || bass != root;
+        // The fifth below a barre is the one voicing with another bass.
+        const bool bassBuilt = (!on.rules.anyInversion || bass != root) && !voicing.fifthInBass;
         if (bassBuilt) {
           EXPECT_EQ(notes.bass, bass) << instrument << " " << symbol;
         }
