@@ -36,23 +36,32 @@ bool OneStringLess(const FretValues& shorter, const FretValues& longer) {
 }
 
 // A shape and itself with one string left out are not two of the first
-// three while a third shape of the same word follows: the copy steps behind
-// it (G's 3 2 0 0 0 x behind 3 2 0 0 3 3).
+// three while another shape of the same word follows: the first such shape
+// moves up before the copy (G's 3 2 0 0 0 3, then x 0 2 0 3 3 or the like,
+// before 3 2 0 0 3 x).
 void SpreadTheFirstThree(std::vector<Voicing>& voicings, const std::vector<double>& figures) {
   constexpr std::size_t kFirst = 3;
   std::vector<std::size_t> order(voicings.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-  for (std::size_t at = 1; at < std::min(kFirst, order.size()); ++at) {
-    bool copy = false;
-    for (std::size_t before = 0; before < at && !copy; ++before) {
+  auto copiesOneBefore = [&](std::size_t candidate, std::size_t at) {
+    for (std::size_t before = 0; before < at; ++before) {
       const FretValues& a = voicings[order[before]].frets;
-      const FretValues& b = voicings[order[at]].frets;
-      copy = OneStringLess(b, a) || OneStringLess(a, b);
+      const FretValues& b = voicings[candidate].frets;
+      if (OneStringLess(b, a) || OneStringLess(a, b)) return true;
     }
-    if (!copy || at + 1 >= order.size()) continue;
+    return false;
+  };
+  for (std::size_t at = 1; at < std::min(kFirst, order.size()); ++at) {
+    if (!copiesOneBefore(order[at], at)) continue;
     const DifficultyWord word = WordForDifficulty(figures[order[at]]);
-    if (WordForDifficulty(figures[order[at + 1]]) != word) continue;
-    std::swap(order[at], order[at + 1]);
+    for (std::size_t later = at + 1; later < order.size(); ++later) {
+      if (WordForDifficulty(figures[order[later]]) != word) break;
+      if (copiesOneBefore(order[later], at)) continue;
+      std::rotate(order.begin() + static_cast<std::ptrdiff_t>(at),
+                  order.begin() + static_cast<std::ptrdiff_t>(later),
+                  order.begin() + static_cast<std::ptrdiff_t>(later) + 1);
+      break;
+    }
   }
   std::vector<Voicing> spread;
   spread.reserve(voicings.size());

@@ -10,6 +10,7 @@ namespace corvanta {
 namespace {
 
 using testing::RunCli;
+using testing::RunModernCli;
 
 nlohmann::json Json(const std::string& arguments) {
   auto result = RunCli(arguments);
@@ -185,6 +186,61 @@ TEST(CliInstruments, listsTheBuiltInInstruments) {
   auto text = RunCli("instruments");
   EXPECT_EQ(text.status, 0);
   EXPECT_NE(text.out.find("mandolin\t4 strings\tG3 D4 A4 E5"), std::string::npos) << text.out;
+}
+
+// The defaults a new user meets: the standard notation, the practical
+// rules and the order by ease, on every command; --classic, anywhere after
+// the command's name, gives the program's own, and options beside it win.
+TEST(CliDefaults, areModernAndClassicGivesTheProgramsOwn) {
+  auto json = [](const std::string& arguments) {
+    const auto result = RunModernCli(arguments);
+    EXPECT_EQ(result.status, 0) << arguments << ": " << result.err;
+    return nlohmann::json::parse(result.out);
+  };
+  const auto modern = json("query C9 --json");
+  EXPECT_EQ(modern["best"], "C9");
+  EXPECT_EQ(modern["notation"], "standard");
+  EXPECT_EQ(
+      RunModernCli("query C9 --json").out,
+      RunModernCli("query C9 --classic --notation standard --practical --order ease --json").out);
+  // A classic run is the explicit classic options', wherever --classic stands.
+  const std::string classic = RunModernCli("query C9 --classic --json").out;
+  EXPECT_EQ(classic, RunModernCli("query --classic C9 --json").out);
+  EXPECT_EQ(
+      classic,
+      RunModernCli("query C9 --notation classic --practical=false --order position --json").out);
+  EXPECT_EQ(json("query C9 --classic --json")["best"], "Cadd9");
+  EXPECT_NE(classic, modern.dump());
+  // Beside --classic an option given wins.
+  const auto classicEase = json("query F --classic --order ease --json");
+  EXPECT_EQ(classicEase["fingerings"].size(),
+            json("query F --classic --json")["fingerings"].size());
+  EXPECT_NE(classicEase["fingerings"], json("query F --classic --json")["fingerings"]);
+  EXPECT_EQ(json("search --root A --type m7 --json")["count"], json("query Am7 --json")["count"]);
+  EXPECT_GT(json("search --root C --type 7 --json")["count"].get<int>(),
+            json("search --root C --type 7 --classic --json")["count"].get<int>());
+  // Every command takes it.
+  for (const char* command :
+       {"types --classic", "instruments --classic", "name x32010 --classic",
+        "strum x32010 --classic", "clicks 0 --classic", "diagram x32010 --classic --svg -",
+        "sheet C7 G13 --classic --svg -", "search --classic"}) {
+    EXPECT_EQ(RunModernCli(command).status, 0) << command;
+  }
+  EXPECT_NE(RunModernCli("query --help").out.find("--classic"), std::string::npos);
+  EXPECT_NE(RunModernCli("--help").out.find("--classic"), std::string::npos);
+}
+
+// Each voicing says the terms that make its difficulty.
+TEST(CliDefaults, eachVoicingHasItsDifficultysReasons) {
+  const auto result = RunModernCli("query Bm --json --limit 3");
+  ASSERT_EQ(result.status, 0);
+  for (const auto& voicing : nlohmann::json::parse(result.out)["voicings"]) {
+    double sum = 0;
+    for (const char* term :
+         {"fingers", "barre", "stretch", "position", "mutedInner", "leftOut", "fifthInBass"})
+      sum += voicing["difficultyReasons"][term].get<double>();
+    EXPECT_NEAR(sum, voicing["difficulty"].get<double>(), 0.35);
+  }
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ inline std::string ReadWhole(const std::filesystem::path& path) {
 }
 
 // Runs corvanta-cli through the shell; arguments are given shell-quoted.
-inline ProcessResult RunCli(const std::string& arguments, const std::string& input = "") {
+inline ProcessResult RunModernCli(const std::string& arguments, const std::string& input = "") {
   namespace fs = std::filesystem;
   fs::path dir = fs::temp_directory_path() / ("corvanta-cli-test-" + std::to_string(::getpid()));
   fs::create_directories(dir);
@@ -39,6 +39,16 @@ inline ProcessResult RunCli(const std::string& arguments, const std::string& inp
   result.err = ReadWhole(dir / "err");
   fs::remove_all(dir);
   return result;
+}
+
+// As a script that wants the program's own results runs it: --classic
+// right after the command's name (none for the program's own options).
+inline ProcessResult RunCli(const std::string& arguments, const std::string& input = "") {
+  const std::size_t end = arguments.find(' ');
+  const std::string command = arguments.substr(0, end);
+  if (command.empty() || command[0] == '-') return RunModernCli(arguments, input);
+  return RunModernCli(
+      command + " --classic" + (end == std::string::npos ? "" : arguments.substr(end)), input);
 }
 
 }  // namespace corvanta::testing

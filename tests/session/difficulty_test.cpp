@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../search/songbook_shapes.h"
+#include "search/hand.h"
 #include "session/placed_fingering.h"
 #include "session/session.h"
 #include "session/sounding_symbol.h"
@@ -116,6 +118,116 @@ TEST(OrderVoicings, easeKeepsThePromotedShapeFirstAndTiesInTheSearchsOrder) {
       ASSERT_LT(voicings[i - 1].order, voicings[i].order);
     }
   }
+}
+
+std::vector<Voicing> PlayedByEase(const char* symbol, const char* instrument = "guitar") {
+  ChordEntry entry;
+  ReadTypedChord(entry, symbol, ChordNotation::Standard);
+  std::vector<Voicing> voicings =
+      VoiceEntry(entry, *FindInstrument(instrument), 0, CapoNames::Sounding, true).search.voicings;
+  OrderVoicings(voicings, VoicingOrderChoice::Ease);
+  return voicings;
+}
+
+// The shapes songbooks print first are first or second of their chord's
+// practical voicings by ease: open chords, sevenths, barres, power chords.
+TEST(Difficulty, theSongbookShapesComeFirstOrSecond) {
+  for (const songbook::Shape& shape : songbook::GuitarShapes()) {
+    const int at = FindVoicing(PlayedByEase(shape.symbol), shape.frets);
+    EXPECT_GE(at, 0) << shape.symbol;
+    EXPECT_LE(at, 1) << shape.symbol << " " << ReadableFrets(shape.frets);
+  }
+}
+
+// Shapes the old figure put first, behind the ones players use.
+TEST(Difficulty, thePlayersShapesComeBeforeTheOddOnes) {
+  struct Row {
+    const char* symbol;
+    Values played;
+    Values odd;
+  };
+  for (const Row& row : {Row{"C7", {x, 3, 2, 3, 1, 0}, {8, 7, 8, 0, 8, 0}},
+                         Row{"C7", {x, 3, 2, 3, 1, 0}, {8, 7, 8, 0, 8, x}},
+                         Row{"Am7", {x, 0, 2, 0, 1, 0}, {5, 3, 5, 5, 5, 5}},
+                         Row{"Am7/G", {3, 0, 2, 0, 1, 0}, {3, x, 2, 2, 2, 2}},
+                         Row{"B", {x, 2, 4, 4, 4, 2}, {2, 2, 4, 4, 4, 2}},
+                         Row{"Bm", {x, 2, 4, 4, 3, 2}, {2, 2, 4, 4, 3, 2}}}) {
+    const std::vector<Voicing> voicings = PlayedByEase(row.symbol);
+    const int played = FindVoicing(voicings, row.played), odd = FindVoicing(voicings, row.odd);
+    ASSERT_GE(played, 0) << row.symbol;
+    EXPECT_TRUE(odd < 0 || played < odd) << row.symbol << " " << ReadableFrets(row.odd);
+  }
+  // 5 3 5 5 5 5 is no second-easiest Am7.
+  EXPECT_GT(FindVoicing(PlayedByEase("Am7"), Values{5, 3, 5, 5, 5, 5}), 2);
+}
+
+// A barre is one finger however many strings it covers; what the hand does
+// is read from the frets alone.
+TEST(HandShape, countsTheFingersAHandPutsDown) {
+  // Gm11's 3 3 3 3 3 1: one barre across five strings at fret 3 (another
+  // finger's, behind the first finger's fret 1) and one finger: two.
+  const HandShape gm11 = HandShapeOf(Values{3, 3, 3, 3, 3, 1});
+  EXPECT_EQ(gm11.fingers, 2);
+  EXPECT_EQ(gm11.otherFingerBarre, 5);
+  EXPECT_EQ(gm11.firstFingerBarre, 0);
+  const HandShape f = HandShapeOf(Values{-1, 3, 3, 2, 1, 1});
+  EXPECT_EQ(f.fingers, 4);
+  EXPECT_EQ(f.firstFingerBarre, 6);
+  EXPECT_TRUE(f.fullBarre);
+  const HandShape bm = HandShapeOf(Values{x, 2, 4, 4, 3, 2});
+  EXPECT_EQ(bm.fingers, 4);
+  EXPECT_EQ(bm.firstFingerBarre, 5);
+  EXPECT_FALSE(bm.fullBarre);
+  // The barre stops short of the open B string.
+  const HandShape abm9 = HandShapeOf(Values{4, 1, 1, 1, 0, 2});
+  EXPECT_EQ(abm9.fingers, 3);
+  EXPECT_EQ(abm9.firstFingerBarre, 3);
+  // Four fingers need no barre; the open strings and muted ones counted.
+  const HandShape c = HandShapeOf(Values{x, 3, 2, 0, 1, 0});
+  EXPECT_EQ(c.fingers, 3);
+  EXPECT_EQ(c.firstFingerBarre, 0);
+  EXPECT_EQ(c.span, 2);
+  EXPECT_EQ(c.muted, 1);
+  EXPECT_EQ(c.mutedInner, 0);
+  const HandShape g13 = HandShapeOf(Values{3, x, 3, 4, 5, x});
+  EXPECT_EQ(g13.mutedInner, 1);
+  EXPECT_EQ(g13.mutedTop, 1);
+}
+
+TEST(Difficulty, theReasonsAddUpToTheFigure) {
+  for (const char* symbol : {"C", "F", "Bm", "G13", "Am7/G", "C5"}) {
+    for (const Voicing& voicing : PlayedByEase(symbol)) {
+      const DifficultyReasons reasons = DifficultyReasonsOf(voicing);
+      EXPECT_DOUBLE_EQ(reasons.Total(), Difficulty(voicing));
+      EXPECT_GE(reasons.fingers, 0);
+      EXPECT_GE(reasons.barre, 0);
+      EXPECT_EQ(reasons.fifthInBass > 0, voicing.fifthInBass) << symbol;
+    }
+  }
+  // A stretch grows faster than its width, and costs the same up the neck.
+  const DifficultyReasons two = DifficultyReasonsOf(Values{x, 1, 3, x, x, x});
+  const DifficultyReasons three = DifficultyReasonsOf(Values{x, 1, 4, x, x, x});
+  const DifficultyReasons four = DifficultyReasonsOf(Values{x, 1, 5, x, x, x});
+  EXPECT_GT(four.stretch - three.stretch, three.stretch - two.stretch);
+  EXPECT_EQ(DifficultyReasonsOf(Values{x, 8, 10, x, x, x}).stretch, two.stretch);
+}
+
+// A shape and itself with a string left out are not two of the first three
+// while another shape is as easy (of the same word); else the copy stays.
+TEST(OrderVoicings, aShapeLessOneStringStepsBehindAnother) {
+  auto voicing = [](Values frets) { return *MakeVoicing(frets, false, 5); };
+  const Voicing g = voicing({3, 2, 0, 0, 0, 3}), thinner = voicing({3, 2, 0, 0, 0, x});
+  const Voicing other = voicing({3, 2, 0, 0, 3, x}), hard = voicing({x, 10, 9, 7, 8, 7});
+  ASSERT_LT(Difficulty(g), Difficulty(thinner));
+  ASSERT_LT(Difficulty(thinner), Difficulty(other));
+  ASSERT_EQ(WordForDifficulty(Difficulty(thinner)), WordForDifficulty(Difficulty(other)));
+  std::vector<Voicing> voicings{hard, other, thinner, g};
+  OrderVoicings(voicings, VoicingOrderChoice::Ease);
+  EXPECT_EQ(voicings, (std::vector<Voicing>{g, other, thinner, hard}));
+  // Nothing else as easy: the copy keeps its place.
+  voicings = {hard, thinner, g};
+  OrderVoicings(voicings, VoicingOrderChoice::Ease);
+  EXPECT_EQ(voicings, (std::vector<Voicing>{g, thinner, hard}));
 }
 
 }  // namespace

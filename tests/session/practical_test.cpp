@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "search/finger_count.h"
 #include "search/practical_search.h"
 #include "session/placed_fingering.h"
 #include "session/session.h"
@@ -46,6 +47,52 @@ TEST(PracticalVoicings, findTheShapesPlayersUseThatTheStrictSearchLacks) {
         Row{"C5", {x, 3, 5, x, x, x}}, Row{"C5", {x, 3, 5, 5, x, x}}}) {
     EXPECT_FALSE(Lists(Search(row.symbol, false), row.shape)) << row.symbol << " strict";
     EXPECT_TRUE(Lists(Search(row.symbol, true), row.shape)) << row.symbol << " practical";
+  }
+}
+
+// Each rule added for the shapes players use, by its example: found by the
+// practical rules, not by the strict ones.
+TEST(PracticalVoicings, findEachRulesExample) {
+  struct Row {
+    const char* symbol;
+    Values shape;
+    const char* rule;
+  };
+  for (const Row& row : {
+           Row{"C13", {x, 3, 2, 3, 5, 5}, "a thirteenth's eleventh optional"},
+           Row{"C9#11", {x, 3, 4, 3, 5, x}, "a 9#11's ninth optional"},
+           Row{"Caug9", {x, 3, 2, 3, 3, 4}, "a two-string barre on inner strings"},
+           Row{"Abm9", {4, 1, 1, 1, 0, 2}, "a barre short of an open string"},
+           Row{"Ddim", {x, x, 0, 1, x, 1}, "a triad on three strings"},
+           Row{"E/G#", {x, x, x, 1, 0, 0}, "a triad on three strings, its bass on G"},
+           Row{"B", {2, 2, 4, 4, 4, 2}, "the fifth below a barre"},
+           Row{"Bm", {2, 2, 4, 4, 3, 2}, "the fifth below a barre"},
+       }) {
+    EXPECT_FALSE(Lists(Search(row.symbol, false), row.shape)) << row.symbol << " strict";
+    EXPECT_TRUE(Lists(Search(row.symbol, true), row.shape)) << row.symbol << ": " << row.rule;
+  }
+  // The fifth below a barre is marked for the difficulty; the root's shape
+  // is still there.
+  const Found b = Search("B", true);
+  const auto& voicings = b.result.search.voicings;
+  EXPECT_TRUE(voicings[std::size_t(FindVoicing(voicings, Values{2, 2, 4, 4, 4, 2}))].fifthInBass);
+  EXPECT_TRUE(Lists(b, {x, 2, 4, 4, 4, 2}));
+  // Not where the full barres are left out, nor over another bass.
+  ChordEntry entry;
+  ReadTypedChord(entry, "B", ChordNotation::Standard);
+  entry.state.noFullBarres = true;
+  EXPECT_LT(
+      FindVoicing(VoiceEntry(entry, BuiltInInstruments().front(), 0, CapoNames::Sounding, true)
+                      .search.voicings,
+                  Values{2, 2, 4, 4, 4, 2}),
+      0);
+  // The strict finger count is untouched by the played barres.
+  for (const char* symbol : {"Caug9", "Abm9"}) {
+    for (const Voicing& voicing : Search(symbol, false).result.search.voicings) {
+      std::vector<int> values = voicing.frets.ToVector();
+      for (int& value : values) value = value == x ? x : std::abs(value);
+      EXPECT_LE(CountFingers(values, false), 4);
+    }
   }
 }
 
