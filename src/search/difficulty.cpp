@@ -14,15 +14,6 @@ namespace {
 constexpr double kEasyUpTo = 6.0;
 constexpr double kMediumUpTo = 10.0;
 
-// A fingering's values as ints, without allocating (at most eight strings).
-struct ValuesOf {
-  explicit ValuesOf(const FretValues& frets)
-      : count(std::copy(frets.begin(), frets.end(), values.begin()) - values.begin()) {}
-  std::span<const int> Span() const { return {values.data(), count}; }
-  std::array<int, kMaxInstrumentStrings> values{};
-  std::size_t count = 0;
-};
-
 // Whether `shorter` is `longer` with one string left out.
 bool OneStringLess(const FretValues& shorter, const FretValues& longer) {
   if (shorter.size() != longer.size()) return false;
@@ -37,12 +28,11 @@ bool OneStringLess(const FretValues& shorter, const FretValues& longer) {
 
 // A shape and itself with one string left out are not two of the first
 // three while another shape of the same word follows: the first such shape
-// moves up before the copy (G's 3 2 0 0 0 3, then x 0 2 0 3 3 or the like,
-// before 3 2 0 0 3 x).
-void SpreadTheFirstThree(std::vector<Voicing>& voicings, const std::vector<double>& figures) {
+// moves up before the copy (G's 3 2 0 0 0 3, then 3 2 0 0 3 x, before
+// 3 2 0 0 0 x). `order` indexes the voicings, easiest first.
+void SpreadTheFirstThree(std::vector<std::size_t>& order, const std::vector<Voicing>& voicings,
+                         const std::vector<double>& figures) {
   constexpr std::size_t kFirst = 3;
-  std::vector<std::size_t> order(voicings.size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
   auto copiesOneBefore = [&](std::size_t candidate, std::size_t at) {
     for (std::size_t before = 0; before < at; ++before) {
       const FretValues& a = voicings[order[before]].frets;
@@ -63,10 +53,6 @@ void SpreadTheFirstThree(std::vector<Voicing>& voicings, const std::vector<doubl
       break;
     }
   }
-  std::vector<Voicing> spread;
-  spread.reserve(voicings.size());
-  for (std::size_t i : order) spread.push_back(voicings[i]);
-  voicings = std::move(spread);
 }
 
 }  // namespace
@@ -98,7 +84,7 @@ DifficultyReasons DifficultyReasonsOf(std::span<const int> frets, bool fifthInBa
 double Difficulty(std::span<const int> frets) { return DifficultyReasonsOf(frets).Total(); }
 
 DifficultyReasons DifficultyReasonsOf(const Voicing& voicing) {
-  return DifficultyReasonsOf(ValuesOf(voicing.frets).Span(), voicing.fifthInBass);
+  return DifficultyReasonsOf(HandShapeOf(voicing.frets), voicing.fifthInBass);
 }
 
 double Difficulty(const Voicing& voicing) { return DifficultyReasonsOf(voicing).Total(); }
@@ -112,24 +98,20 @@ DifficultyWord WordForDifficulty(double difficulty) {
 void OrderVoicings(std::vector<Voicing>& voicings, VoicingOrderChoice order) {
   if (order == VoicingOrderChoice::Position) return;
   std::vector<double> figures(voicings.size());
-  std::vector<std::pair<double, std::size_t>> keys;
-  keys.reserve(voicings.size());
+  std::vector<std::pair<double, std::size_t>> keys(voicings.size());
   for (std::size_t i = 0; i < voicings.size(); ++i) {
     figures[i] = Difficulty(voicings[i]);
     // The promoted shape sorts before any difficulty.
-    keys.emplace_back(voicings[i].preferred ? -1.0 : figures[i], i);
+    keys[i] = {voicings[i].preferred ? -1.0 : figures[i], i};
   }
   // Equal figures keep the search's order: the index breaks the tie.
   std::sort(keys.begin(), keys.end());
+  std::vector<std::size_t> easiest(keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) easiest[i] = keys[i].second;
+  SpreadTheFirstThree(easiest, voicings, figures);
   std::vector<Voicing> ordered;
-  std::vector<double> orderedFigures;
   ordered.reserve(voicings.size());
-  orderedFigures.reserve(voicings.size());
-  for (const auto& key : keys) {
-    ordered.push_back(voicings[key.second]);
-    orderedFigures.push_back(figures[key.second]);
-  }
-  SpreadTheFirstThree(ordered, orderedFigures);
+  for (std::size_t i : easiest) ordered.push_back(voicings[i]);
   voicings = std::move(ordered);
 }
 

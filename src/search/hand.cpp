@@ -56,12 +56,16 @@ int OtherFingerBarre(const Held& frets, int strings, int low, HandShape& hand) {
 
 }  // namespace
 
-HandShape HandShapeOf(std::span<const int> values) {
+namespace {
+
+// One pass over the values, of any integer type (a voicing keeps bytes).
+template <typename Values>
+HandShape HandShapeOfValues(const Values& values, std::size_t count) {
   HandShape hand;
-  const int strings = static_cast<int>(std::min<std::size_t>(values.size(), kMaxInstrumentStrings));
+  const int strings = static_cast<int>(std::min<std::size_t>(count, kMaxInstrumentStrings));
   hand.strings = strings;
   Held frets{};
-  int low = 0, high = 0, firstSounding = -1, lastSounding = -1;
+  int low = 0, high = 0, firstSounding = -1, lastSounding = -1, sounding = 0;
   for (int string = 0; string < strings; ++string) {
     const int value = values[std::size_t(string)];
     const int fret = value == kMuted ? kMuted : std::abs(value);
@@ -69,6 +73,7 @@ HandShape HandShapeOf(std::span<const int> values) {
     if (fret == kMuted) continue;
     if (firstSounding < 0) firstSounding = string;
     lastSounding = string;
+    ++sounding;
     if (fret == kOpen) {
       hand.open = true;
       continue;
@@ -77,11 +82,10 @@ HandShape HandShapeOf(std::span<const int> values) {
     low = low == 0 ? fret : std::min(low, fret);
     high = std::max(high, fret);
   }
-  for (int string = 0; string < strings; ++string) {
-    if (frets[std::size_t(string)] != kMuted) continue;
-    ++hand.muted;
-    if (string > lastSounding) ++hand.mutedTop;
-    if (string > firstSounding && string < lastSounding) ++hand.mutedInner;
+  hand.muted = strings - sounding;
+  if (sounding > 0) {
+    hand.mutedTop = strings - 1 - lastSounding;
+    hand.mutedInner = lastSounding - firstSounding + 1 - sounding;
   }
   hand.lowest = low;
   hand.highest = high;
@@ -96,5 +100,13 @@ HandShape HandShapeOf(std::span<const int> values) {
   }
   return hand;
 }
+
+}  // namespace
+
+HandShape HandShapeOf(std::span<const int> values) {
+  return HandShapeOfValues(values, values.size());
+}
+
+HandShape HandShapeOf(const FretValues& values) { return HandShapeOfValues(values, values.size()); }
 
 }  // namespace corvanta

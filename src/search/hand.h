@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "search/voicing.h"
+
 namespace corvanta {
 
 // What a hand does to play a fingering, read from its frets alone (99
@@ -32,5 +34,6 @@ struct HandShape {
 inline constexpr int kHandFingers = 4;
 
 HandShape HandShapeOf(std::span<const int> frets);
+HandShape HandShapeOf(const FretValues& frets);
 
 }  // namespace corvanta

@@ -114,9 +114,9 @@ class MetCandidates {
 // chord. Accepted fingerings are recorded once, in discovery order.
 class InstrumentWalk {
  public:
-  InstrumentWalk(const Instrument& instrument, const SearchSettings& settings,
-                 const std::vector<int>& chordTones, int bass)
-      : instrument_(instrument),
+  InstrumentWalk(const Instrument& instrument, const VoicingRules& rules,
+                 const SearchSettings& settings, const std::vector<int>& chordTones, int bass)
+      : rules_(rules),
         settings_(settings),
         strings_(instrument.StringCount()),
         bass_(bass),
@@ -138,7 +138,7 @@ class InstrumentWalk {
 
   std::vector<Voicing> Run() {
     voicings_.reserve(kTypicalVoicings);
-    if (instrument_.rules.anyInversion) {
+    if (rules_.anyInversion) {
       // No bass string: windows slide over the whole neck as they do above
       // an open bass, up to the highest fret a fretted bass could reach.
       for (int top = 0; top < settings_.fretCount + kWindowReach; ++top)
@@ -176,7 +176,7 @@ class InstrumentWalk {
   // bass; with a slash bass, the bass too (it must be the lowest pitch).
   std::uint16_t RequiredTones(const std::vector<int>& chordTones) const {
     std::uint16_t required = 0;
-    const bool anyInversion = instrument_.rules.anyInversion;
+    const bool anyInversion = rules_.anyInversion;
     for (std::size_t i = 0; i < chordTones.size(); ++i) {
       const int tone = chordTones[i];
       if (anyInversion && !slashBass_) {
@@ -193,7 +193,7 @@ class InstrumentWalk {
   // fretted bass opens five windows ending at its fret and the four above,
   // an open one slides the window over every fret searched.
   void WalkBassPlacements() {
-    const int bassStrings = std::min(instrument_.rules.bassStrings, strings_);
+    const int bassStrings = std::min(rules_.bassStrings, strings_);
     for (int string = 0; string < bassStrings; ++string) {
       for (int fret = 0; fret < settings_.fretCount; ++fret) {
         const int pitch = pitch_[string][fret];
@@ -265,7 +265,7 @@ class InstrumentWalk {
     const std::uint16_t missing = required_ & ~level.sounded;
     return (missing & ~available_[string]) == 0 &&
            enumeration::ToneCount(missing) <= withChoices_[string] &&
-           level.playing + withChoices_[string] >= instrument_.rules.minSounding &&
+           level.playing + withChoices_[string] >= rules_.minSounding &&
            level.playing <= settings_.maxFreeSounding &&
            std::max(level.high, highestFrom_[string]) >= lowestNewHigh_;
   }
@@ -298,7 +298,7 @@ class InstrumentWalk {
   // The last string's candidates are tested here rather than one call
   // deeper: the deepest level of the walk is its largest.
   void Complete(const Level& level) {
-    if ((required_ & ~level.sounded) != 0 || level.playing < instrument_.rules.minSounding ||
+    if ((required_ & ~level.sounded) != 0 || level.playing < rules_.minSounding ||
         level.playing > settings_.maxFreeSounding || !NewToWindow(level))
       return;
     Check(level);
@@ -318,7 +318,7 @@ class InstrumentWalk {
   }
 
   void Check(const Level& level) {
-    if (instrument_.rules.anyInversion && slashBass_ && !LowestPitchIsBass()) return;
+    if (rules_.anyInversion && slashBass_ && !LowestPitchIsBass()) return;
     // Where the walk cannot prune earlier windows' repeats (the first two
     // windows over an open bass, where open strings first become choices),
     // a candidate met before is passed over here: the tests below would
@@ -340,7 +340,7 @@ class InstrumentWalk {
     voicings_.push_back(std::move(*voicing));
   }
 
-  const Instrument& instrument_;
+  const VoicingRules rules_;
   const SearchSettings& settings_;
   const int strings_;
   const int bass_;
@@ -399,13 +399,19 @@ std::vector<int> ChordTonesOf(const std::vector<int>& argumentNumbers,
 InstrumentSearchResult SearchAnyInstrument(const Instrument& instrument,
                                            const std::vector<int>& argumentNumbers,
                                            const SearchSettings& raw) {
+  return SearchAnyInstrument(instrument, argumentNumbers, raw, instrument.rules);
+}
+
+InstrumentSearchResult SearchAnyInstrument(const Instrument& instrument,
+                                           const std::vector<int>& argumentNumbers,
+                                           const SearchSettings& raw, const VoicingRules& rules) {
   InstrumentSearchResult result;
   const int strings = instrument.StringCount();
   if (argumentNumbers.empty() || strings < kMinInstrumentStrings || strings > kMaxInstrumentStrings)
     return result;
   const SearchSettings settings = Sanitized(raw, instrument);
   result.chordTones = ChordTonesOf(argumentNumbers, settings);
-  InstrumentWalk walk(instrument, settings, result.chordTones, argumentNumbers[0]);
+  InstrumentWalk walk(instrument, rules, settings, result.chordTones, argumentNumbers[0]);
   result.voicings = walk.Run();
   std::sort(result.voicings.begin(), result.voicings.end(),
             [](const Voicing& a, const Voicing& b) { return VoicingBefore(a, b); });

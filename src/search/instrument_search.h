@@ -27,6 +27,12 @@ InstrumentSearchResult SearchOnInstrument(const Instrument& instrument,
 InstrumentSearchResult SearchAnyInstrument(const Instrument& instrument,
                                            const std::vector<int>& argumentNumbers,
                                            const SearchSettings& settings);
+// The same walk under other rules than the instrument's own (the practical
+// rules' thin chords: fewer strings sounding).
+InstrumentSearchResult SearchAnyInstrument(const Instrument& instrument,
+                                           const std::vector<int>& argumentNumbers,
+                                           const SearchSettings& settings,
+                                           const VoicingRules& rules);
 
 // The chord tones the search covers: the argument after the bass (the bass
 // itself stands for the root when it is the root), less the omitted third

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include "search/finger_count.h"
 #include "theory/note_names.h"
@@ -71,33 +72,37 @@ bool KeepsPracticalRules(const Voicing& voicing, const Instrument& instrument,
 std::vector<Voicing> ThinVoicings(const Instrument& instrument,
                                   const std::vector<int>& argumentNumbers,
                                   const SearchSettings& played, std::size_t tones) {
-  Instrument thin = instrument;
+  VoicingRules thin = instrument.rules;
   SearchSettings settings = played;
   if (tones == 2) {
-    thin.rules.minSounding = 1;
+    thin.minSounding = 1;
   } else {
     const int free = instrument.rules.anyInversion ? 3 : 2;
     if (instrument.rules.minSounding <= free) return {};
-    thin.rules.minSounding = settings.maxFreeSounding = free;
+    thin.minSounding = settings.maxFreeSounding = free;
     if (!instrument.rules.anyInversion)
-      thin.rules.bassStrings = std::max(thin.rules.bassStrings, instrument.StringCount() - 2);
+      thin.bassStrings = std::max(thin.bassStrings, instrument.StringCount() - 2);
     settings.optionalTones = 0;  // each of the three tones on its string
   }
-  return SearchAnyInstrument(thin, argumentNumbers, settings).voicings;
+  return SearchAnyInstrument(instrument, argumentNumbers, settings, thin).voicings;
 }
 
 // One of each fingering, in the search's order; one promoted shape at most.
-void Merge(std::vector<Voicing>& voicings, std::vector<Voicing> more) {
-  voicings.insert(voicings.end(), more.begin(), more.end());
-  std::stable_sort(voicings.begin(), voicings.end(), VoicingBefore);
-  voicings.erase(std::unique(voicings.begin(), voicings.end(),
-                             [](const Voicing& a, const Voicing& b) { return a.frets == b.frets; }),
-                 voicings.end());
+// Both lists come in the search's order, so one pass merges them.
+void Merge(std::vector<Voicing>& voicings, const std::vector<Voicing>& more) {
+  std::vector<Voicing> merged;
+  merged.reserve(voicings.size() + more.size());
+  std::merge(voicings.begin(), voicings.end(), more.begin(), more.end(), std::back_inserter(merged),
+             VoicingBefore);
+  merged.erase(std::unique(merged.begin(), merged.end(),
+                           [](const Voicing& a, const Voicing& b) { return a.frets == b.frets; }),
+               merged.end());
   bool promoted = false;
-  for (Voicing& voicing : voicings) {
+  for (Voicing& voicing : merged) {
     if (voicing.preferred && promoted) voicing.preferred = false;
     promoted = promoted || voicing.preferred;
   }
+  voicings = std::move(merged);
 }
 
 // The fifth beneath a full barre that starts on the root (x 2 4 4 4 2 for
@@ -152,13 +157,14 @@ InstrumentSearchResult SearchPractical(const Instrument& instrument,
   auto& voicings = merged.voicings;
   if (tones.size() == 2 || tones.size() == 3) {
     std::vector<Voicing> thin = ThinVoicings(instrument, argumentNumbers, played, tones.size());
-    if (!thin.empty()) Merge(voicings, std::move(thin));
+    if (!thin.empty()) Merge(voicings, thin);
   }
   std::erase_if(voicings, [&](const Voicing& voicing) {
     return !KeepsPracticalRules(voicing, instrument, settings);
   });
   std::vector<Voicing> fifths = FifthsBelowBarres(voicings, instrument, settings);
-  if (!fifths.empty()) Merge(voicings, std::move(fifths));
+  std::sort(fifths.begin(), fifths.end(), VoicingBefore);
+  if (!fifths.empty()) Merge(voicings, fifths);
   return merged;
 }
 
