@@ -83,7 +83,7 @@ describe("the list is the CLI's", { skip: !existsSync(cli) && `no corvanta-cli a
     assert.deepEqual(await shownFrets(page), mandolin.frets);
     await page.select("#order", "position");
     await page.waitForFunction(() => location.hash.includes("order=position"));
-    const byPosition = JSON.parse(execFileSync(cli, ["query", "Am7", "--instrument", "mandolin", "--capo", "2", "--practical", "--notation", "standard"], { encoding: "utf8", timeout: 20000 }));
+    const byPosition = JSON.parse(execFileSync(cli, ["query", "Am7", "--classic", "--instrument", "mandolin", "--capo", "2", "--practical", "--notation", "standard"], { encoding: "utf8", timeout: 20000 }));
     assert.deepEqual(await shownFrets(page), byPosition.voicings.map((v) => v.frets.map((f) => (f === null ? "x" : f)).join(" ")));
     await page.close();
   });
@@ -99,7 +99,7 @@ describe("the list is the CLI's", { skip: !existsSync(cli) && `no corvanta-cli a
   test("the span and frets options reach the search, and the largest list is drawn whole and in order", async () => {
     const page = await browser.page("#/Em7?frets=24&span=4&practical=0");
     const expected = cliFrets("query", "Em7", "--frets", "24", "--span", "4").frets;
-    const strict = JSON.parse(execFileSync(cli, ["query", "Em7", "--frets", "24", "--span", "4", "--order", "ease", "--notation", "standard"], { encoding: "utf8", timeout: 20000 }));
+    const strict = JSON.parse(execFileSync(cli, ["query", "Em7", "--classic", "--frets", "24", "--span", "4", "--order", "ease", "--notation", "standard"], { encoding: "utf8", timeout: 20000 }));
     assert.notDeepEqual(strict.count, expected.length, "practical and strict differ here");
     assert.equal(await count(page), strict.count);
     assert.deepEqual(await shownFrets(page), strict.voicings.map((v) => v.frets.map((f) => (f === null ? "x" : f)).join(" ")));
