@@ -13,6 +13,9 @@ namespace {
 // (the barre chords).
 constexpr double kEasyUpTo = 6.0;
 constexpr double kMediumUpTo = 10.0;
+// Another shape is as easy as a shape less one string when it reads with the
+// same word and costs at most this much more (about a finger and a stretch).
+constexpr double kAsEasy = 2.0;
 
 // Whether `shorter` is `longer` with one string left out.
 bool OneStringLess(const FretValues& shorter, const FretValues& longer) {
@@ -27,7 +30,7 @@ bool OneStringLess(const FretValues& shorter, const FretValues& longer) {
 }
 
 // A shape and itself with one string left out are not two of the first
-// three while another shape of the same word follows: the first such shape
+// three while another shape as easy follows (kAsEasy): the first such shape
 // moves up before the copy (G's 3 2 0 0 0 3, then 3 2 0 0 3 x, before
 // 3 2 0 0 0 x). `order` indexes the voicings, easiest first.
 void SpreadTheFirstThree(std::vector<std::size_t>& order, const std::vector<Voicing>& voicings,
@@ -43,9 +46,11 @@ void SpreadTheFirstThree(std::vector<std::size_t>& order, const std::vector<Voic
   };
   for (std::size_t at = 1; at < std::min(kFirst, order.size()); ++at) {
     if (!copiesOneBefore(order[at], at)) continue;
-    const DifficultyWord word = WordForDifficulty(figures[order[at]]);
+    const double figure = figures[order[at]];
+    const DifficultyWord word = WordForDifficulty(figure);
     for (std::size_t later = at + 1; later < order.size(); ++later) {
-      if (WordForDifficulty(figures[order[later]]) != word) break;
+      const double other = figures[order[later]];
+      if (WordForDifficulty(other) != word || other > figure + kAsEasy) break;
       if (copiesOneBefore(order[later], at)) continue;
       std::rotate(order.begin() + static_cast<std::ptrdiff_t>(at),
                   order.begin() + static_cast<std::ptrdiff_t>(later),

@@ -104,7 +104,7 @@ const char* DifficultyText(DifficultyWord word);  // "easy", "medium", "hard"
 // the default) or by ease (ascending difficulty, ties in the search's order;
 // a promoted shape stays first in both). By ease, a shape and the same
 // shape with one string left out are not two of the first three while
-// another shape is as easy (of the same word).
+// another shape is as easy (of the same word, and not much harder).
 enum class VoicingOrderChoice { Position, Ease };
 void OrderVoicings(std::vector<Voicing>& voicings, VoicingOrderChoice order);
 

@@ -139,6 +139,29 @@ TEST(Difficulty, theSongbookShapesComeFirstOrSecond) {
   }
 }
 
+// The same on other instruments: the shapes their players learn first.
+TEST(Difficulty, otherInstrumentsSongbookShapesComeFirstOrSecond) {
+  struct Row {
+    const char* instrument;
+    const char* symbol;
+    Values shape;
+  };
+  for (const Row& row : {
+           Row{"ukulele", "C", {0, 0, 0, 3}},   Row{"ukulele", "F", {2, 0, 1, 0}},
+           Row{"ukulele", "G", {0, 2, 3, 2}},   Row{"ukulele", "Am", {2, 0, 0, 0}},
+           Row{"ukulele", "Dm", {2, 2, 1, 0}},  Row{"ukulele", "A", {2, 1, 0, 0}},
+           Row{"ukulele", "C7", {0, 0, 0, 1}},  Row{"ukulele", "G7", {0, 2, 1, 2}},
+           Row{"ukulele", "A7", {0, 1, 0, 0}},  Row{"mandolin", "G", {0, 0, 2, 3}},
+           Row{"mandolin", "C", {0, 2, 3, 0}},  Row{"mandolin", "D", {2, 0, 0, 2}},
+           Row{"bass", "C5", {x, 3, 5, x}},     Row{"bass", "G5", {3, 5, 5, x}},
+           Row{"bass", "A5", {x, 0, 2, x}},
+       }) {
+    const int at = FindVoicing(PlayedByEase(row.symbol, row.instrument), row.shape);
+    EXPECT_GE(at, 0) << row.instrument << " " << row.symbol;
+    EXPECT_LE(at, 1) << row.instrument << " " << row.symbol;
+  }
+}
+
 // Shapes the old figure put first, behind the ones players use.
 TEST(Difficulty, thePlayersShapesComeBeforeTheOddOnes) {
   struct Row {
@@ -213,7 +236,8 @@ TEST(Difficulty, theReasonsAddUpToTheFigure) {
 }
 
 // A shape and itself with a string left out are not two of the first three
-// while another shape is as easy (of the same word); else the copy stays.
+// while another shape is as easy (of the same word, not much harder); else
+// the copy stays.
 TEST(OrderVoicings, aShapeLessOneStringStepsBehindAnother) {
   auto voicing = [](Values frets) { return *MakeVoicing(frets, false, 5); };
   const Voicing g = voicing({3, 2, 0, 0, 0, 3}), thinner = voicing({3, 2, 0, 0, 0, x});

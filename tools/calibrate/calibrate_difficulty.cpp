@@ -5,7 +5,7 @@
 // weights for a better agreement and prints them.
 //
 // Usage: calibrate_difficulty GUITAR_JSON [--fit]
-//        calibrate_difficulty --show SYMBOL...   (the first twelve by ease)
+//        calibrate_difficulty --show SYMBOL[@INSTRUMENT]...   (the first twelve by ease)
 // GUITAR_JSON: lib/guitar.json of @tombatossals/chords-db (MIT licence),
 // which tools/calibrate-difficulty.sh fetches from the npm registry.
 #include <algorithm>
@@ -66,14 +66,16 @@ std::string KeyName(const std::string& key) {
   return name;
 }
 
-std::vector<Voicing> PracticalVoicings(const std::string& symbol, bool& ok) {
+std::vector<Voicing> PracticalVoicings(const std::string& symbol, bool& ok,
+                                      const char* instrument = "guitar") {
   ChordEntry entry;
   const SymbolReading reading = ReadTypedChord(entry, symbol, ChordNotation::Standard);
   ok = reading.namesRoot && reading.unrecognised.empty() && reading.tooManyNotes == 0 &&
        !reading.noChord;
   if (!ok) return {};
-  return VoiceEntry(entry, BuiltInInstruments().front(), 0, CapoNames::Sounding, true)
-      .search.voicings;
+  const Instrument* on = FindInstrument(instrument);
+  if (on == nullptr) return ok = false, std::vector<Voicing>{};
+  return VoiceEntry(entry, *on, 0, CapoNames::Sounding, true).search.voicings;
 }
 
 ChordCase CaseOf(const std::string& symbol, const std::vector<std::vector<int>>& published) {
@@ -231,9 +233,12 @@ namespace corvanta {
 namespace {
 
 // The first voicings of a chord by ease, with their figures and terms.
-void Show(const std::string& symbol) {
+void Show(const std::string& text) {
   bool ok = false;
-  std::vector<Voicing> voicings = PracticalVoicings(symbol, ok);
+  const std::size_t at = text.find('@');
+  const std::string symbol = text.substr(0, at);
+  const std::string instrument = at == std::string::npos ? "guitar" : text.substr(at + 1);
+  std::vector<Voicing> voicings = PracticalVoicings(symbol, ok, instrument.c_str());
   OrderVoicings(voicings, VoicingOrderChoice::Ease);
   std::printf("%s: %zu voicings\n", symbol.c_str(), voicings.size());
   for (std::size_t i = 0; i < voicings.size() && i < 12; ++i) {
