@@ -100,8 +100,8 @@ DifficultyWord WordForDifficulty(double difficulty) {
   return DifficultyWord::Hard;
 }
 
-void OrderVoicings(std::vector<Voicing>& voicings, VoicingOrderChoice order) {
-  if (order == VoicingOrderChoice::Position) return;
+std::vector<double> OrderVoicings(std::vector<Voicing>& voicings, VoicingOrderChoice order) {
+  if (order == VoicingOrderChoice::Position) return {};
   std::vector<double> figures(voicings.size());
   std::vector<std::pair<double, std::size_t>> keys(voicings.size());
   for (std::size_t i = 0; i < voicings.size(); ++i) {
@@ -115,9 +115,15 @@ void OrderVoicings(std::vector<Voicing>& voicings, VoicingOrderChoice order) {
   for (std::size_t i = 0; i < keys.size(); ++i) easiest[i] = keys[i].second;
   SpreadTheFirstThree(easiest, voicings, figures);
   std::vector<Voicing> ordered;
+  std::vector<double> orderedFigures;
   ordered.reserve(voicings.size());
-  for (std::size_t i : easiest) ordered.push_back(voicings[i]);
+  orderedFigures.reserve(voicings.size());
+  for (std::size_t i : easiest) {
+    ordered.push_back(voicings[i]);
+    orderedFigures.push_back(figures[i]);
+  }
   voicings = std::move(ordered);
+  return orderedFigures;
 }
 
 const char* DifficultyText(DifficultyWord word) {

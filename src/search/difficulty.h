@@ -105,7 +105,9 @@ const char* DifficultyText(DifficultyWord word);  // "easy", "medium", "hard"
 // a promoted shape stays first in both). By ease, a shape and the same
 // shape with one string left out are not two of the first three while
 // another shape is as easy (of the same word, and not much harder).
+// Returns the figures it ordered by, in the new order (the hints show them;
+// none by position).
 enum class VoicingOrderChoice { Position, Ease };
-void OrderVoicings(std::vector<Voicing>& voicings, VoicingOrderChoice order);
+std::vector<double> OrderVoicings(std::vector<Voicing>& voicings, VoicingOrderChoice order);
 
 }  // namespace corvanta

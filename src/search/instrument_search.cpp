@@ -133,7 +133,8 @@ class InstrumentWalk {
           chordFrets_[string] |= 1u << fret;
       }
     }
-    required_ = RequiredTones(chordTones);
+    triadRequired_ = RequiredTones(chordTones);
+    required_ = triadRequired_ & static_cast<std::uint16_t>(~settings.optionalTones);
   }
 
   std::vector<Voicing> Run() {
@@ -186,15 +187,20 @@ class InstrumentWalk {
       }
     }
     if (anyInversion && slashBass_) required |= ToneBit(bass_);
-    return required & static_cast<std::uint16_t>(~settings_.optionalTones);
+    return required;
   }
 
   // As on the guitar: strings 0..bassStrings-1 in turn, frets ascending; a
   // fretted bass opens five windows ending at its fret and the four above,
-  // an open one slides the window over every fret searched.
+  // an open one slides the window over every fret searched. A triad on
+  // three strings may have its bass on any string with two above it.
   void WalkBassPlacements() {
-    const int bassStrings = std::min(rules_.bassStrings, strings_);
+    const int triad = settings_.triadFreeStrings;
+    const int bassStrings = std::min(std::max(rules_.bassStrings, strings_ - triad), strings_);
+    if (triad > 0) minFree_ = std::min(minFree_, triad);
     for (int string = 0; string < bassStrings; ++string) {
+      triadOnly_ = string >= rules_.bassStrings;
+      maxFree_ = triadOnly_ ? triad : settings_.maxFreeSounding;
       for (int fret = 0; fret < settings_.fretCount; ++fret) {
         const int pitch = pitch_[string][fret];
         if (pitch < 0 || WrapPitchClass(pitch) != bass_) continue;
@@ -265,8 +271,7 @@ class InstrumentWalk {
     const std::uint16_t missing = required_ & ~level.sounded;
     return (missing & ~available_[string]) == 0 &&
            enumeration::ToneCount(missing) <= withChoices_[string] &&
-           level.playing + withChoices_[string] >= rules_.minSounding &&
-           level.playing <= settings_.maxFreeSounding &&
+           level.playing + withChoices_[string] >= minFree_ && level.playing <= maxFree_ &&
            std::max(level.high, highestFrom_[string]) >= lowestNewHigh_;
   }
 
@@ -298,8 +303,13 @@ class InstrumentWalk {
   // The last string's candidates are tested here rather than one call
   // deeper: the deepest level of the walk is its largest.
   void Complete(const Level& level) {
-    if ((required_ & ~level.sounded) != 0 || level.playing < rules_.minSounding ||
-        level.playing > settings_.maxFreeSounding || !NewToWindow(level))
+    if ((required_ & ~level.sounded) != 0 || level.playing < minFree_ || level.playing > maxFree_ ||
+        !NewToWindow(level))
+      return;
+    // Fewer strings than the instrument's rule: only a triad, every tone.
+    const bool triad = triadOnly_ || level.playing < rules_.minSounding;
+    if (triad &&
+        (level.playing != settings_.triadFreeStrings || (triadRequired_ & ~level.sounded) != 0))
       return;
     Check(level);
   }
@@ -317,8 +327,30 @@ class InstrumentWalk {
     return lowest >= 0 && WrapPitchClass(lowest) == bass_;
   }
 
+  // The practical rules' bass (SearchSettings::bassLowest): the lowest
+  // pitch is the bass wherever a bass is kept, and over another bass the
+  // root sounds on a string of its own (G/B: x 2 0 0 3 x, not x 2 0 4 0 x).
+  bool KeepsThePracticalBass() const {
+    int lowest = -1, lowestPitch = 0;
+    for (int string = 0; string < strings_; ++string) {
+      if (candidate_[string] == kMuted) continue;
+      const int pitch = pitch_[string][candidate_[string]];
+      if (lowest < 0 || pitch < lowestPitch) lowest = string, lowestPitch = pitch;
+    }
+    if (lowest < 0) return false;
+    if ((!rules_.anyInversion || slashBass_) && WrapPitchClass(lowestPitch) != bass_) return false;
+    if (!slashBass_) return true;
+    for (int string = 0; string < strings_; ++string) {
+      if (string == lowest || candidate_[string] == kMuted) continue;
+      if (WrapPitchClass(pitch_[string][candidate_[string]]) == settings_.rootPitchClass)
+        return true;
+    }
+    return false;
+  }
+
   void Check(const Level& level) {
     if (rules_.anyInversion && slashBass_ && !LowestPitchIsBass()) return;
+    if (settings_.bassLowest && !KeepsThePracticalBass()) return;
     // Where the walk cannot prune earlier windows' repeats (the first two
     // windows over an open bass, where open strings first become choices),
     // a candidate met before is passed over here: the tests below would
@@ -347,6 +379,10 @@ class InstrumentWalk {
   const bool slashBass_;
   const ShapeSet shapes_;
   std::uint16_t required_ = 0;
+  std::uint16_t triadRequired_ = 0;   // required_ with the optional tones too
+  int minFree_ = rules_.minSounding;  // free strings that must sound
+  int maxFree_ = settings_.maxFreeSounding;
+  bool triadOnly_ = false;  // a bass placement only a triad may use
   std::array<std::array<int, kFretSlots>, kMaxInstrumentStrings> pitch_{};
   std::array<std::uint32_t, kMaxInstrumentStrings> chordFrets_{};
   std::array<enumeration::StringChoices, kMaxInstrumentStrings> choices_{};

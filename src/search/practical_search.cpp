@@ -35,40 +35,15 @@ std::vector<int> OptionalTones(const std::vector<int>& tones, const SearchSettin
   return optional;
 }
 
-int PitchOf(const Instrument& instrument, const Voicing& voicing, int string) {
-  const int value = voicing.frets[std::size_t(string)];
-  return value == kMutedString ? -1 : PitchAt(instrument, string, std::abs(value));
-}
+// A triad's three strings beside the bass-built walk's own: two free ones.
+constexpr int kTriadFreeStrings = 2;
+// On an instrument played in any inversion: three strings in all.
+constexpr int kTriadStrings = 3;
 
-// The bass sounds lowest, and over another bass the root sounds on another
-// string.
-bool KeepsPracticalRules(const Voicing& voicing, const Instrument& instrument,
-                         const SearchSettings& settings) {
-  const int strings = static_cast<int>(voicing.frets.size());
-  int lowest = -1, lowestPitch = 0;
-  for (int string = 0; string < strings; ++string) {
-    const int pitch = PitchOf(instrument, voicing, string);
-    if (pitch >= 0 && (lowest < 0 || pitch < lowestPitch)) lowest = string, lowestPitch = pitch;
-  }
-  if (lowest < 0) return false;
-  const bool slash = settings.bassPitchClass != settings.rootPitchClass;
-  // An instrument played in any inversion has no bass to keep lowest unless
-  // one was written.
-  if ((!instrument.rules.anyInversion || slash) &&
-      WrapPitchClass(lowestPitch) != settings.bassPitchClass)
-    return false;
-  if (!slash) return true;
-  for (int string = 0; string < strings; ++string) {
-    const int pitch = PitchOf(instrument, voicing, string);
-    if (string != lowest && pitch >= 0 && WrapPitchClass(pitch) == settings.rootPitchClass)
-      return true;
-  }
-  return false;
-}
-
-// Chords of two or three tones on as few strings: the walk with fewer free
-// strings enough (a triad's exactly two beside the bass, which may then lie
-// on any string with two above it).
+// Chords of two or three tones on as few strings, where the walk itself
+// does not find them: a second walk with fewer strings enough (two tones on
+// two strings; a triad on three strings of an instrument played in any
+// inversion whose rule asks for more).
 std::vector<Voicing> ThinVoicings(const Instrument& instrument,
                                   const std::vector<int>& argumentNumbers,
                                   const SearchSettings& played, std::size_t tones) {
@@ -77,11 +52,8 @@ std::vector<Voicing> ThinVoicings(const Instrument& instrument,
   if (tones == 2) {
     thin.minSounding = 1;
   } else {
-    const int free = instrument.rules.anyInversion ? 3 : 2;
-    if (instrument.rules.minSounding <= free) return {};
-    thin.minSounding = settings.maxFreeSounding = free;
-    if (!instrument.rules.anyInversion)
-      thin.bassStrings = std::max(thin.bassStrings, instrument.StringCount() - 2);
+    if (!instrument.rules.anyInversion || instrument.rules.minSounding <= kTriadStrings) return {};
+    thin.minSounding = settings.maxFreeSounding = kTriadStrings;
     settings.optionalTones = 0;  // each of the three tones on its string
   }
   return SearchAnyInstrument(instrument, argumentNumbers, settings, thin).voicings;
@@ -150,18 +122,18 @@ InstrumentSearchResult SearchPractical(const Instrument& instrument,
   const std::vector<int> tones =
       DistinctInOrder(std::vector<int>(argumentNumbers.begin() + first, argumentNumbers.end()));
   played.barres = kPlayedBarres;
+  played.bassLowest = true;
   // The optional tones may sound and need not: one search allows them all.
   for (int tone : OptionalTones(tones, settings))
     played.optionalTones |= static_cast<std::uint16_t>(1u << tone);
+  if (tones.size() == 3 && !instrument.rules.anyInversion)
+    played.triadFreeStrings = kTriadFreeStrings;
   InstrumentSearchResult merged = SearchAnyInstrument(instrument, argumentNumbers, played);
   auto& voicings = merged.voicings;
   if (tones.size() == 2 || tones.size() == 3) {
     std::vector<Voicing> thin = ThinVoicings(instrument, argumentNumbers, played, tones.size());
     if (!thin.empty()) Merge(voicings, thin);
   }
-  std::erase_if(voicings, [&](const Voicing& voicing) {
-    return !KeepsPracticalRules(voicing, instrument, settings);
-  });
   std::vector<Voicing> fifths = FifthsBelowBarres(voicings, instrument, settings);
   std::sort(fifths.begin(), fifths.end(), VoicingBefore);
   if (!fifths.empty()) Merge(voicings, fifths);

@@ -29,8 +29,8 @@ namespace corvanta {
 //   its low string the plain chord (B as 2 2 4 4 4 2, Bm as 2 2 4 4 3 2);
 //   the voicing is marked so that the difficulty counts it, and the shape
 //   over the root comes first.
-// The results are the strict walk's under these rules, merged, filtered by
-// the rules above, in the search's order.
+// The results are the strict walk's under these rules (the bass's kept in
+// the walk, SearchSettings::bassLowest), merged, in the search's order.
 InstrumentSearchResult SearchPractical(const Instrument& instrument,
                                        const std::vector<int>& argumentNumbers,
                                        const SearchSettings& settings);

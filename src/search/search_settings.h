@@ -27,6 +27,15 @@ struct SearchSettings {
   std::uint16_t optionalTones = 0;
   // Barres as players lay them; the strict rules' in the strict search.
   PlayedBarres barres{};
+  // The practical rules' bass: the lowest pitch sounds the bass (on an
+  // instrument played in any inversion only when one is written), and over
+  // another bass the root sounds on another string. Off in the strict search.
+  bool bassLowest = false;
+  // The practical rules' triads on a bass-built instrument: a chord may
+  // also sound on the bass and exactly this many free strings, every tone
+  // of it, the bass then on any string with that many above it (Ddim as
+  // x x 0 1 x 1, E/G# as x x x 1 0 0). 0 in the strict search.
+  int triadFreeStrings = 0;
   // At most this many free strings sound (the practical rules' three-string
   // triads); no limit in the strict search.
   int maxFreeSounding = kMaxInstrumentStrings;

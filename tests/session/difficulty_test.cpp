@@ -106,8 +106,10 @@ TEST(OrderVoicings, easeKeepsThePromotedShapeFirstAndTiesInTheSearchsOrder) {
   const std::vector<Voicing> byPosition = voicings;
   OrderVoicings(voicings, VoicingOrderChoice::Position);
   EXPECT_EQ(voicings, byPosition);
-  OrderVoicings(voicings, VoicingOrderChoice::Ease);
+  const std::vector<double> figures = OrderVoicings(voicings, VoicingOrderChoice::Ease);
   ASSERT_EQ(voicings.size(), byPosition.size());
+  ASSERT_EQ(figures.size(), voicings.size());
+  for (std::size_t i = 0; i < voicings.size(); ++i) EXPECT_EQ(figures[i], Difficulty(voicings[i]));
   EXPECT_TRUE(voicings.front().preferred);
   for (std::size_t i = 2; i < voicings.size(); ++i) {
     const double before = Difficulty(voicings[i - 1].frets.ToVector());
@@ -147,13 +149,20 @@ TEST(Difficulty, otherInstrumentsSongbookShapesComeFirstOrSecond) {
     Values shape;
   };
   for (const Row& row : {
-           Row{"ukulele", "C", {0, 0, 0, 3}},   Row{"ukulele", "F", {2, 0, 1, 0}},
-           Row{"ukulele", "G", {0, 2, 3, 2}},   Row{"ukulele", "Am", {2, 0, 0, 0}},
-           Row{"ukulele", "Dm", {2, 2, 1, 0}},  Row{"ukulele", "A", {2, 1, 0, 0}},
-           Row{"ukulele", "C7", {0, 0, 0, 1}},  Row{"ukulele", "G7", {0, 2, 1, 2}},
-           Row{"ukulele", "A7", {0, 1, 0, 0}},  Row{"mandolin", "G", {0, 0, 2, 3}},
-           Row{"mandolin", "C", {0, 2, 3, 0}},  Row{"mandolin", "D", {2, 0, 0, 2}},
-           Row{"bass", "C5", {x, 3, 5, x}},     Row{"bass", "G5", {3, 5, 5, x}},
+           Row{"ukulele", "C", {0, 0, 0, 3}},
+           Row{"ukulele", "F", {2, 0, 1, 0}},
+           Row{"ukulele", "G", {0, 2, 3, 2}},
+           Row{"ukulele", "Am", {2, 0, 0, 0}},
+           Row{"ukulele", "Dm", {2, 2, 1, 0}},
+           Row{"ukulele", "A", {2, 1, 0, 0}},
+           Row{"ukulele", "C7", {0, 0, 0, 1}},
+           Row{"ukulele", "G7", {0, 2, 1, 2}},
+           Row{"ukulele", "A7", {0, 1, 0, 0}},
+           Row{"mandolin", "G", {0, 0, 2, 3}},
+           Row{"mandolin", "C", {0, 2, 3, 0}},
+           Row{"mandolin", "D", {2, 0, 0, 2}},
+           Row{"bass", "C5", {x, 3, 5, x}},
+           Row{"bass", "G5", {3, 5, 5, x}},
            Row{"bass", "A5", {x, 0, 2, x}},
        }) {
     const int at = FindVoicing(PlayedByEase(row.symbol, row.instrument), row.shape);
