@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -67,7 +68,7 @@ std::string KeyName(const std::string& key) {
 }
 
 std::vector<Voicing> PracticalVoicings(const std::string& symbol, bool& ok,
-                                      const char* instrument = "guitar") {
+                                       const char* instrument = "guitar") {
   ChordEntry entry;
   const SymbolReading reading = ReadTypedChord(entry, symbol, ChordNotation::Standard);
   ok = reading.namesRoot && reading.unrecognised.empty() && reading.tooManyNotes == 0 &&
@@ -264,7 +265,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: calibrate_difficulty GUITAR_JSON [--fit]\n");
     return 2;
   }
-  const std::vector<ChordCase> db = ChordsDbCases(argv[1]);
+  std::vector<ChordCase> db;
+  try {
+    db = ChordsDbCases(argv[1]);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "calibrate_difficulty: %s is no chords-db file: %s\n", argv[1],
+                 error.what());
+    return 1;
+  }
   const std::vector<ChordCase> table = SongbookCases();
   const bool verbose = std::getenv("CALIBRATE_VERBOSE") != nullptr;
   Print("weights in use", Measure(db, table, kDifficultyWeights, verbose), db.size(), table.size());
