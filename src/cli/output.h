@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "instrument/fingering.h"
 #include "instrument/instrument.h"
 #include "search/instrument_search.h"
 #include "symbols/chord_names.h"
@@ -63,7 +64,7 @@ nlohmann::json NamesJson(const std::vector<std::string>& names);
 nlohmann::json NamesJson(const ChordNameList& names);
 // Fret values as JSON numbers, low string first: null muted, a barre sign
 // dropped.
-nlohmann::json FretsJson(std::span<const int> frets);
+nlohmann::json FretsJson(const Fingering& frets);
 
 // The readings of a chord, best first: {"name", "root", "bass", "notes",
 // "omitted"}, names written in the notation, the root spelled as rootName

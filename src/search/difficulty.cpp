@@ -18,12 +18,12 @@ constexpr double kMediumUpTo = 10.0;
 constexpr double kAsEasy = 2.0;
 
 // Whether `shorter` is `longer` with one string left out.
-bool OneStringLess(const FretValues& shorter, const FretValues& longer) {
+bool OneStringLess(const Fingering& shorter, const Fingering& longer) {
   if (shorter.size() != longer.size()) return false;
   int differ = 0;
   for (std::size_t s = 0; s < shorter.size(); ++s) {
     if (shorter[s] == longer[s]) continue;
-    if (shorter[s] != kMuted) return false;
+    if (!shorter[s].IsMuted()) return false;
     ++differ;
   }
   return differ == 1;
@@ -38,8 +38,8 @@ void SpreadTheFirstThree(std::vector<std::size_t>& order, const std::vector<Voic
   constexpr std::size_t kFirst = 3;
   auto copiesOneBefore = [&](std::size_t candidate, std::size_t at) {
     for (std::size_t before = 0; before < at; ++before) {
-      const FretValues& a = voicings[order[before]].frets;
-      const FretValues& b = voicings[candidate].frets;
+      const Fingering& a = voicings[order[before]].frets;
+      const Fingering& b = voicings[candidate].frets;
       if (OneStringLess(b, a) || OneStringLess(a, b)) return true;
     }
     return false;
@@ -82,11 +82,11 @@ DifficultyReasons DifficultyReasonsOf(const HandShape& hand, bool fifthInBass,
   return reasons;
 }
 
-DifficultyReasons DifficultyReasonsOf(std::span<const int> frets, bool fifthInBass) {
-  return DifficultyReasonsOf(HandShapeOf(frets), fifthInBass);
+DifficultyReasons DifficultyReasonsOf(const Fingering& fingering, bool fifthInBass) {
+  return DifficultyReasonsOf(HandShapeOf(fingering), fifthInBass);
 }
 
-double Difficulty(std::span<const int> frets) { return DifficultyReasonsOf(frets).Total(); }
+double Difficulty(const Fingering& fingering) { return DifficultyReasonsOf(fingering).Total(); }
 
 DifficultyReasons DifficultyReasonsOf(const Voicing& voicing) {
   return DifficultyReasonsOf(HandShapeOf(voicing.frets), voicing.fifthInBass);

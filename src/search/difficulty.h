@@ -1,6 +1,5 @@
 #pragma once
 
-#include <span>
 #include <vector>
 
 #include "search/hand.h"
@@ -83,15 +82,13 @@ struct DifficultyReasons {
   }
 };
 
-// The difficulty of a fingering's values as the search gives them (99
-// muted, 0 open, f held, -f the lowest string of a barre at fret f), any
-// number of strings.
-double Difficulty(std::span<const int> frets);
-DifficultyReasons DifficultyReasonsOf(std::span<const int> frets, bool fifthInBass = false);
+// The difficulty of a fingering, any number of strings.
+double Difficulty(const Fingering& fingering);
+DifficultyReasons DifficultyReasonsOf(const Fingering& fingering, bool fifthInBass = false);
 DifficultyReasons DifficultyReasonsOf(const HandShape& hand, bool fifthInBass,
                                       const DifficultyWeights& weights = kDifficultyWeights);
-// A voicing's difficulty: its frets, and the fifth below a barre where the
-// practical rules put it there.
+// A voicing's difficulty: its fingering, and the fifth below a barre where
+// the practical rules put it there.
 double Difficulty(const Voicing& voicing);
 DifficultyReasons DifficultyReasonsOf(const Voicing& voicing);
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 
 #include "instrument/instrument.h"
 #include "search/fingering.h"
@@ -56,19 +55,15 @@ int OtherFingerBarre(const Held& frets, int strings, int low, HandShape& hand) {
 
 }  // namespace
 
-namespace {
-
-// One pass over the values, of any integer type (a voicing keeps bytes).
-template <typename Values>
-HandShape HandShapeOfValues(const Values& values, std::size_t count) {
+HandShape HandShapeOf(const Fingering& fingering) {
   HandShape hand;
-  const int strings = static_cast<int>(std::min<std::size_t>(count, kMaxInstrumentStrings));
+  const int strings = static_cast<int>(fingering.size());
   hand.strings = strings;
   Held frets{};
   int low = 0, high = 0, firstSounding = -1, lastSounding = -1, sounding = 0;
   for (int string = 0; string < strings; ++string) {
-    const int value = values[std::size_t(string)];
-    const int fret = value == kMuted ? kMuted : std::abs(value);
+    const StringStop stop = fingering[std::size_t(string)];
+    const int fret = stop.IsMuted() ? kMuted : stop.Fret();
     frets[std::size_t(string)] = fret;
     if (fret == kMuted) continue;
     if (firstSounding < 0) firstSounding = string;
@@ -100,13 +95,5 @@ HandShape HandShapeOfValues(const Values& values, std::size_t count) {
   }
   return hand;
 }
-
-}  // namespace
-
-HandShape HandShapeOf(std::span<const int> values) {
-  return HandShapeOfValues(values, values.size());
-}
-
-HandShape HandShapeOf(const FretValues& values) { return HandShapeOfValues(values, values.size()); }
 
 }  // namespace corvanta

@@ -1,15 +1,12 @@
 #pragma once
 
-#include <span>
-
-#include "search/voicing.h"
+#include "instrument/fingering.h"
 
 namespace corvanta {
 
-// What a hand does to play a fingering, read from its frets alone (99
-// muted, 0 open, f or -f held at fret f; the search's barre signs are not
-// needed, the barres are found here as a player finds them), any number of
-// strings, lowest first.
+// What a hand does to play a fingering, read from its stops alone (the
+// fingering's own barres are not needed: they are found here as a player
+// finds them), any number of strings, lowest first.
 struct HandShape {
   int strings = 0;  // of the instrument
   int held = 0;     // strings held at a fret
@@ -33,7 +30,6 @@ struct HandShape {
 
 inline constexpr int kHandFingers = 4;
 
-HandShape HandShapeOf(std::span<const int> frets);
-HandShape HandShapeOf(const FretValues& frets);
+HandShape HandShapeOf(const Fingering& fingering);
 
 }  // namespace corvanta

@@ -66,9 +66,10 @@ void Merge(std::vector<Voicing>& voicings, const std::vector<Voicing>& more) {
   merged.reserve(voicings.size() + more.size());
   std::merge(voicings.begin(), voicings.end(), more.begin(), more.end(), std::back_inserter(merged),
              VoicingBefore);
-  merged.erase(std::unique(merged.begin(), merged.end(),
-                           [](const Voicing& a, const Voicing& b) { return a.frets == b.frets; }),
-               merged.end());
+  merged.erase(
+      std::unique(merged.begin(), merged.end(),
+                  [](const Voicing& a, const Voicing& b) { return a.frets.SameStops(b.frets); }),
+      merged.end());
   bool promoted = false;
   for (Voicing& voicing : merged) {
     if (voicing.preferred && promoted) voicing.preferred = false;
@@ -88,16 +89,17 @@ std::vector<Voicing> FifthsBelowBarres(const std::vector<Voicing>& voicings,
     return added;
   const int fifth = WrapPitchClass(settings.rootPitchClass + kFifth);
   for (const Voicing& voicing : voicings) {
-    const int strings = static_cast<int>(voicing.frets.size());
+    const Fingering& frets = voicing.frets;
+    const int strings = static_cast<int>(frets.size());
     int root = 0;
-    while (root < strings && voicing.frets[std::size_t(root)] == kMutedString) ++root;
-    if (root == 0 || root >= strings - 1) continue;
-    const int barre = -voicing.frets[std::size_t(root)];
-    if (barre <= 0 || std::abs(voicing.frets[std::size_t(strings - 1)]) != barre) continue;
+    while (root < strings && frets[std::size_t(root)].IsMuted()) ++root;
+    if (root == 0 || root >= strings - 1 || !frets.StartsBarre(std::size_t(root))) continue;
+    const int barre = frets[std::size_t(root)].Fret();
+    if (frets[std::size_t(strings - 1)].Fret() != barre) continue;
     const int below = PitchAt(instrument, root - 1, barre);
     if (below < 0 || WrapPitchClass(below) != fifth) continue;
-    std::vector<int> values(voicing.frets.begin(), voicing.frets.end());
-    for (int& value : values) value = value == kMutedString ? value : std::abs(value);
+    std::vector<int> values;
+    for (StringStop stop : frets) values.push_back(stop.IsMuted() ? kMutedString : stop.Fret());
     values[std::size_t(root - 1)] = barre;
     if (CountFingers(values, settings.noFullBarres, kPlayedBarres) > kFingerCount) continue;
     auto wider = MakeVoicing(values, settings.simpleChords, settings.span);

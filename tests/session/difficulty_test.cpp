@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "../search/songbook_shapes.h"
+#include "keyed_fingering.h"
 #include "search/hand.h"
 #include "session/placed_fingering.h"
 #include "session/session.h"
@@ -24,13 +25,13 @@ std::vector<Voicing> FingeringsOf(const char* symbol) {
 
 // The voicings of a chord, easiest first, and where a shape stands among them.
 int EaseRank(const std::vector<Voicing>& voicings, const Values& shape) {
-  const double figure = Difficulty(shape);
+  const double figure = Difficulty(Keyed(shape));
   int easier = 0;
   bool found = false;
   for (const Voicing& voicing : voicings) {
-    const Values frets = voicing.frets.ToVector();
-    if (FindVoicing({voicing}, shape) == 0) found = true;
-    if (Difficulty(frets) < figure) ++easier;
+    const Values frets = KeyValues(voicing.frets);
+    if (FindVoicing({voicing}, Keyed(shape)) == 0) found = true;
+    if (Difficulty(Keyed(frets)) < figure) ++easier;
   }
   return found ? easier : -1;
 }
@@ -66,18 +67,19 @@ TEST(Difficulty, theBarreShapesAreTheEasiestMovableShapesOnTheirStrings) {
                          Row{"G", {-3, 5, 5, 4, 3, 3}}, Row{"Am", {-5, 7, 7, 5, 5, 5}},
                          Row{"Bm", {x, -2, 4, 4, 3, 2}}, Row{"Cm", {x, -3, 5, 5, 4, 3}},
                          Row{"C", {x, -3, 5, 5, 5, 3}}}) {
-    const double figure = Difficulty(row.shape);
+    const double figure = Difficulty(Keyed(row.shape));
     bool found = false;
     for (const Voicing& voicing : FingeringsOf(row.symbol)) {
-      const Values frets = voicing.frets.ToVector();
+      const Values frets = KeyValues(voicing.frets);
       bool sameStrings = true, open = false;
       for (std::size_t s = 0; s < frets.size(); ++s) {
         sameStrings = sameStrings && (frets[s] == kMuted) == (row.shape[s] == kMuted);
         open = open || frets[s] == 0;
       }
       if (!sameStrings || open) continue;
-      if (FindVoicing({voicing}, row.shape) == 0) found = true;
-      EXPECT_GE(Difficulty(frets), figure) << row.symbol << " " << ReadableFrets(frets);
+      if (FindVoicing({voicing}, Keyed(row.shape)) == 0) found = true;
+      EXPECT_GE(Difficulty(Keyed(frets)), figure)
+          << row.symbol << " " << ReadableFrets(Keyed(frets));
     }
     EXPECT_TRUE(found) << row.symbol;
   }
@@ -85,20 +87,20 @@ TEST(Difficulty, theBarreShapesAreTheEasiestMovableShapesOnTheirStrings) {
 
 TEST(Difficulty, eachCostCountsWhereAPlayerFeelsIt) {
   // Open strings alone cost nothing; each muted string a little.
-  EXPECT_EQ(Difficulty(Values{0, 0, 0, 0, 0, 0}), 0);
-  EXPECT_LT(Difficulty(Values{0, 0, 0, 0, 0, 0}), Difficulty(Values{x, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(Difficulty(Keyed({0, 0, 0, 0, 0, 0})), 0);
+  EXPECT_LT(Difficulty(Keyed({0, 0, 0, 0, 0, 0})), Difficulty(Keyed({x, 0, 0, 0, 0, 0})));
   // A muted string between sounding ones costs more than one at the edge.
-  EXPECT_GT(Difficulty(Values{x, 3, x, 0, 1, 0}), Difficulty(Values{x, x, 2, 0, 1, 0}));
+  EXPECT_GT(Difficulty(Keyed({x, 3, x, 0, 1, 0})), Difficulty(Keyed({x, x, 2, 0, 1, 0})));
   // The same stretch is easier up the neck, the position's own cost aside.
-  EXPECT_GT(Difficulty(Values{x, 1, 3, x, x, x}),
-            Difficulty(Values{x, 12, 14, x, x, x}) - kDifficultyWeights.position * 11);
+  EXPECT_GT(Difficulty(Keyed({x, 1, 3, x, x, x})),
+            Difficulty(Keyed({x, 12, 14, x, x, x})) - kDifficultyWeights.position * 11);
   // A full barre tires more than a partial one.
-  EXPECT_GT(Difficulty(Values{-1, 3, 3, 2, 1, 1}), Difficulty(Values{x, -1, 3, 3, 3, 1}) - 0.6);
-  EXPECT_EQ(WordForDifficulty(Difficulty(Values{x, 3, 2, 0, 1, 0})), DifficultyWord::Easy);
-  EXPECT_EQ(WordForDifficulty(Difficulty(Values{-1, 3, 3, 2, 1, 1})), DifficultyWord::Medium);
-  EXPECT_EQ(WordForDifficulty(Difficulty(Values{x, 1, x, 5, x, 9})), DifficultyWord::Hard);
-  EXPECT_EQ(Difficulty(Values{x, x, x, x}), 0);
-  EXPECT_EQ(Difficulty(Values{}), 0);
+  EXPECT_GT(Difficulty(Keyed({-1, 3, 3, 2, 1, 1})), Difficulty(Keyed({x, -1, 3, 3, 3, 1})) - 0.6);
+  EXPECT_EQ(WordForDifficulty(Difficulty(Keyed({x, 3, 2, 0, 1, 0}))), DifficultyWord::Easy);
+  EXPECT_EQ(WordForDifficulty(Difficulty(Keyed({-1, 3, 3, 2, 1, 1}))), DifficultyWord::Medium);
+  EXPECT_EQ(WordForDifficulty(Difficulty(Keyed({x, 1, x, 5, x, 9}))), DifficultyWord::Hard);
+  EXPECT_EQ(Difficulty(Keyed({x, x, x, x})), 0);
+  EXPECT_EQ(Difficulty(Keyed({})), 0);
 }
 
 TEST(OrderVoicings, easeKeepsThePromotedShapeFirstAndTiesInTheSearchsOrder) {
@@ -112,8 +114,8 @@ TEST(OrderVoicings, easeKeepsThePromotedShapeFirstAndTiesInTheSearchsOrder) {
   for (std::size_t i = 0; i < voicings.size(); ++i) EXPECT_EQ(figures[i], Difficulty(voicings[i]));
   EXPECT_TRUE(voicings.front().preferred);
   for (std::size_t i = 2; i < voicings.size(); ++i) {
-    const double before = Difficulty(voicings[i - 1].frets.ToVector());
-    const double now = Difficulty(voicings[i].frets.ToVector());
+    const double before = Difficulty(voicings[i - 1].frets);
+    const double now = Difficulty(voicings[i].frets);
     ASSERT_LE(before, now);
     if (before == now) {
       // Equal figures keep the search's order.
@@ -135,9 +137,9 @@ std::vector<Voicing> PlayedByEase(const char* symbol, const char* instrument = "
 // practical voicings by ease: open chords, sevenths, barres, power chords.
 TEST(Difficulty, theSongbookShapesComeFirstOrSecond) {
   for (const songbook::Shape& shape : songbook::GuitarShapes()) {
-    const int at = FindVoicing(PlayedByEase(shape.symbol), shape.frets);
+    const int at = FindVoicing(PlayedByEase(shape.symbol), Keyed(shape.frets));
     EXPECT_GE(at, 0) << shape.symbol;
-    EXPECT_LE(at, 1) << shape.symbol << " " << ReadableFrets(shape.frets);
+    EXPECT_LE(at, 1) << shape.symbol << " " << ReadableFrets(Keyed(shape.frets));
   }
 }
 
@@ -165,7 +167,7 @@ TEST(Difficulty, otherInstrumentsSongbookShapesComeFirstOrSecond) {
            Row{"bass", "G5", {3, 5, 5, x}},
            Row{"bass", "A5", {x, 0, 2, x}},
        }) {
-    const int at = FindVoicing(PlayedByEase(row.symbol, row.instrument), row.shape);
+    const int at = FindVoicing(PlayedByEase(row.symbol, row.instrument), Keyed(row.shape));
     EXPECT_GE(at, 0) << row.instrument << " " << row.symbol;
     EXPECT_LE(at, 1) << row.instrument << " " << row.symbol;
   }
@@ -185,12 +187,13 @@ TEST(Difficulty, thePlayersShapesComeBeforeTheOddOnes) {
                          Row{"B", {x, 2, 4, 4, 4, 2}, {2, 2, 4, 4, 4, 2}},
                          Row{"Bm", {x, 2, 4, 4, 3, 2}, {2, 2, 4, 4, 3, 2}}}) {
     const std::vector<Voicing> voicings = PlayedByEase(row.symbol);
-    const int played = FindVoicing(voicings, row.played), odd = FindVoicing(voicings, row.odd);
+    const int played = FindVoicing(voicings, Keyed(row.played)),
+              odd = FindVoicing(voicings, Keyed(row.odd));
     ASSERT_GE(played, 0) << row.symbol;
-    EXPECT_TRUE(odd < 0 || played < odd) << row.symbol << " " << ReadableFrets(row.odd);
+    EXPECT_TRUE(odd < 0 || played < odd) << row.symbol << " " << ReadableFrets(Keyed(row.odd));
   }
   // 5 3 5 5 5 5 is no second-easiest Am7.
-  EXPECT_GT(FindVoicing(PlayedByEase("Am7"), Values{5, 3, 5, 5, 5, 5}), 2);
+  EXPECT_GT(FindVoicing(PlayedByEase("Am7"), Keyed({5, 3, 5, 5, 5, 5})), 2);
 }
 
 // A barre is one finger however many strings it covers; what the hand does
@@ -198,30 +201,30 @@ TEST(Difficulty, thePlayersShapesComeBeforeTheOddOnes) {
 TEST(HandShape, countsTheFingersAHandPutsDown) {
   // Gm11's 3 3 3 3 3 1: one barre across five strings at fret 3 (another
   // finger's, behind the first finger's fret 1) and one finger: two.
-  const HandShape gm11 = HandShapeOf(Values{3, 3, 3, 3, 3, 1});
+  const HandShape gm11 = HandShapeOf(Keyed({3, 3, 3, 3, 3, 1}));
   EXPECT_EQ(gm11.fingers, 2);
   EXPECT_EQ(gm11.otherFingerBarre, 5);
   EXPECT_EQ(gm11.firstFingerBarre, 0);
-  const HandShape f = HandShapeOf(Values{-1, 3, 3, 2, 1, 1});
+  const HandShape f = HandShapeOf(Keyed({-1, 3, 3, 2, 1, 1}));
   EXPECT_EQ(f.fingers, 4);
   EXPECT_EQ(f.firstFingerBarre, 6);
   EXPECT_TRUE(f.fullBarre);
-  const HandShape bm = HandShapeOf(Values{x, 2, 4, 4, 3, 2});
+  const HandShape bm = HandShapeOf(Keyed({x, 2, 4, 4, 3, 2}));
   EXPECT_EQ(bm.fingers, 4);
   EXPECT_EQ(bm.firstFingerBarre, 5);
   EXPECT_FALSE(bm.fullBarre);
   // The barre stops short of the open B string.
-  const HandShape abm9 = HandShapeOf(Values{4, 1, 1, 1, 0, 2});
+  const HandShape abm9 = HandShapeOf(Keyed({4, 1, 1, 1, 0, 2}));
   EXPECT_EQ(abm9.fingers, 3);
   EXPECT_EQ(abm9.firstFingerBarre, 3);
   // Four fingers need no barre; the open strings and muted ones counted.
-  const HandShape c = HandShapeOf(Values{x, 3, 2, 0, 1, 0});
+  const HandShape c = HandShapeOf(Keyed({x, 3, 2, 0, 1, 0}));
   EXPECT_EQ(c.fingers, 3);
   EXPECT_EQ(c.firstFingerBarre, 0);
   EXPECT_EQ(c.span, 2);
   EXPECT_EQ(c.muted, 1);
   EXPECT_EQ(c.mutedInner, 0);
-  const HandShape g13 = HandShapeOf(Values{3, x, 3, 4, 5, x});
+  const HandShape g13 = HandShapeOf(Keyed({3, x, 3, 4, 5, x}));
   EXPECT_EQ(g13.mutedInner, 1);
   EXPECT_EQ(g13.mutedTop, 1);
 }
@@ -237,11 +240,11 @@ TEST(Difficulty, theReasonsAddUpToTheFigure) {
     }
   }
   // A stretch grows faster than its width, and costs the same up the neck.
-  const DifficultyReasons two = DifficultyReasonsOf(Values{x, 1, 3, x, x, x});
-  const DifficultyReasons three = DifficultyReasonsOf(Values{x, 1, 4, x, x, x});
-  const DifficultyReasons four = DifficultyReasonsOf(Values{x, 1, 5, x, x, x});
+  const DifficultyReasons two = DifficultyReasonsOf(Keyed({x, 1, 3, x, x, x}));
+  const DifficultyReasons three = DifficultyReasonsOf(Keyed({x, 1, 4, x, x, x}));
+  const DifficultyReasons four = DifficultyReasonsOf(Keyed({x, 1, 5, x, x, x}));
   EXPECT_GT(four.stretch - three.stretch, three.stretch - two.stretch);
-  EXPECT_EQ(DifficultyReasonsOf(Values{x, 8, 10, x, x, x}).stretch, two.stretch);
+  EXPECT_EQ(DifficultyReasonsOf(Keyed({x, 8, 10, x, x, x})).stretch, two.stretch);
 }
 
 // A shape and itself with a string left out are not two of the first three

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "keyed_fingering.h"
 #include "search/finger_count.h"
 #include "search/practical_search.h"
 #include "session/placed_fingering.h"
@@ -32,7 +33,7 @@ Found Search(const char* symbol, bool practical, const char* instrument = "guita
 }
 
 bool Lists(const Found& found, const Values& frets) {
-  return FindVoicing(found.result.search.voicings, frets) >= 0;
+  return FindVoicing(found.result.search.voicings, Keyed(frets)) >= 0;
 }
 
 TEST(PracticalVoicings, findTheShapesPlayersUseThatTheStrictSearchLacks) {
@@ -75,7 +76,7 @@ TEST(PracticalVoicings, findEachRulesExample) {
   // is still there.
   const Found b = Search("B", true);
   const auto& voicings = b.result.search.voicings;
-  EXPECT_TRUE(voicings[std::size_t(FindVoicing(voicings, Values{2, 2, 4, 4, 4, 2}))].fifthInBass);
+  EXPECT_TRUE(voicings[std::size_t(FindVoicing(voicings, Keyed({2, 2, 4, 4, 4, 2})))].fifthInBass);
   EXPECT_TRUE(Lists(b, {x, 2, 4, 4, 4, 2}));
   // Not where the full barres are left out, nor over another bass.
   ChordEntry entry;
@@ -84,12 +85,12 @@ TEST(PracticalVoicings, findEachRulesExample) {
   EXPECT_LT(
       FindVoicing(VoiceEntry(entry, BuiltInInstruments().front(), 0, CapoNames::Sounding, true)
                       .search.voicings,
-                  Values{2, 2, 4, 4, 4, 2}),
+                  Keyed({2, 2, 4, 4, 4, 2})),
       0);
   // The strict finger count is untouched by the played barres.
   for (const char* symbol : {"Caug9", "Abm9"}) {
     for (const Voicing& voicing : Search(symbol, false).result.search.voicings) {
-      std::vector<int> values = voicing.frets.ToVector();
+      std::vector<int> values = KeyValues(voicing.frets);
       for (int& value : values) value = value == x ? x : std::abs(value);
       EXPECT_LE(CountFingers(values, false), 4);
     }
@@ -105,7 +106,7 @@ TEST(PracticalVoicings, keepTheRootOverAnotherBassAndTheBassLowest) {
       const int bass = found.entry.state.bassPitchClass;
       const int root = found.entry.state.rootPitchClass;
       for (const Voicing& voicing : found.result.search.voicings) {
-        SoundingNotes notes = NotesOnInstrument(voicing.frets.ToVector(), on);
+        SoundingNotes notes = NotesOnInstrument(voicing.frets, on);
         ASSERT_FALSE(notes.pitchClasses.empty());
         // The fifth below a barre is the one voicing with another bass.
         const bool bassBuilt = (!on.rules.anyInversion || bass != root) && !voicing.fifthInBass;
@@ -140,14 +141,13 @@ TEST(PracticalVoicings, soundEveryToneButTheOptionalOnes) {
     const bool thirteenth =
         tones.count(WrapPitchClass(root + 9)) > 0 && tones.count(WrapPitchClass(root + 10)) > 0;
     for (const Voicing& voicing : found.result.search.voicings) {
-      SoundingNotes notes = NotesOnInstrument(voicing.frets.ToVector(), *FindInstrument("guitar"));
+      SoundingNotes notes = NotesOnInstrument(voicing.frets, *FindInstrument("guitar"));
       std::set<int> heard(notes.pitchClasses.begin(), notes.pitchClasses.end());
       for (int tone : tones) {
         const int interval = WrapPitchClass(tone - root);
         const bool optional = interval == 7 || (thirteenth && interval == 2);
         if (!optional) {
-          EXPECT_TRUE(heard.count(tone))
-              << symbol << " " << ReadableFrets(voicing.frets.ToVector());
+          EXPECT_TRUE(heard.count(tone)) << symbol << " " << ReadableFrets(voicing.frets);
         }
       }
       for (int pitchClass : heard) {

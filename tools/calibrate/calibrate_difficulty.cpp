@@ -21,6 +21,7 @@
 #include "../../tests/search/songbook_shapes.h"
 #include "search/difficulty.h"
 #include "search/hand.h"
+#include "search/key_text.h"
 #include "session/placed_fingering.h"
 #include "session/session.h"
 #include "symbols/symbol_query.h"
@@ -85,12 +86,12 @@ ChordCase CaseOf(const std::string& symbol, const std::vector<std::vector<int>>&
   const std::vector<Voicing> voicings = PracticalVoicings(symbol, ok);
   for (const Voicing& voicing : voicings) {
     Candidate candidate;
-    const std::vector<int> frets = voicing.frets.ToVector();
-    candidate.hand = HandShapeOf(frets);
+    candidate.hand = HandShapeOf(voicing.frets);
     candidate.fifthInBass = voicing.fifthInBass;
     candidate.preferred = voicing.preferred;
     for (std::size_t i = 0; i < published.size(); ++i) {
-      if (FindVoicing({voicing}, published[i]) != 0) continue;
+      const auto shape = FingeringOfKeyValues(published[i]);
+      if (!shape || FindVoicing({voicing}, *shape) != 0) continue;
       candidate.printed = true;
       candidate.first = candidate.first || i == 0;
     }
@@ -247,8 +248,8 @@ void Show(const std::string& text) {
     std::printf(
         "%2zu %-20s %5.1f  fingers %.1f barre %.1f stretch %.1f position %.1f inner %.1f "
         "left out %.1f fifth %.1f\n",
-        i + 1, ReadableFrets(voicings[i].frets.ToVector()).c_str(), r.Total(), r.fingers, r.barre,
-        r.stretch, r.position, r.mutedInner, r.leftOut, r.fifthInBass);
+        i + 1, ReadableFrets(voicings[i].frets).c_str(), r.Total(), r.fingers, r.barre, r.stretch,
+        r.position, r.mutedInner, r.leftOut, r.fifthInBass);
   }
 }
 
