@@ -85,9 +85,16 @@ void Write(const std::string& path, const std::string& bytes, std::ostream& out)
   if (!failure.empty()) throw CommandFailure(failure);
 }
 
+// The file an optional-valued output names: "-" (standard output) when
+// given without one.
+std::string TargetOf(const std::vector<std::string>& target) {
+  return target.empty() || target.front().empty() ? "-" : target.front();
+}
+
+// Given without a value, CLI11 leaves one empty text: the option is given.
 void CheckTarget(const std::vector<std::string>& target) {
-  if (target.empty() || target.front() == "-") return;
-  const std::string refused = CheckOutputTarget(target.front());
+  if (target.empty() || TargetOf(target) == "-") return;
+  const std::string refused = CheckOutputTarget(TargetOf(target));
   if (!refused.empty()) throw CommandFailure(refused);
 }
 
@@ -157,13 +164,11 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   const bool written = command.options.json || !command.chordpro.empty() || !command.text.empty();
   if (command.options.json) out << SongJson(voiced, session, command.options.tuning) << "\n";
   if (!command.chordpro.empty()) {
-    const std::string path = command.chordpro.front();
-    Write(path.empty() ? "-" : path,
+    Write(TargetOf(command.chordpro),
           WriteChordPro(voiced.song, AddedChordProLines(voiced, command.define)), out);
   }
   if (!command.text.empty()) {
-    const std::string path = command.text.front();
-    Write(path.empty() ? "-" : path, WriteChordsOverWords(voiced.song), out);
+    Write(TargetOf(command.text), WriteChordsOverWords(voiced.song), out);
   }
   if (!written) PrintSongSummary(voiced, session, out);
   return 0;
