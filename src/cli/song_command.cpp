@@ -138,7 +138,11 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
     throw BadArgument("--key: '" + command.key + "' is not a key (\"Bb\", \"F#m\")");
   CheckTarget(command.chordpro);
   CheckTarget(command.text);
-  const Song song = ReadSong(ReadSongText(command), ParseFormat(command.format));
+  // Chords given on the command line are a progression, every word a chord.
+  const SongFormat format = command.chords && command.format == "auto"
+                                ? SongFormat::Progression
+                                : ParseFormat(command.format);
+  const Song song = ReadSong(ReadSongText(command), format);
   SongVoicingOptions options;
   options.mode = ParseMode(command.mode);
   options.transpose = command.transpose;
