@@ -153,6 +153,11 @@ TEST(VoiceSong, TransposeToAKeyAndACapoShowShapesAndSounding) {
       VoiceSong(Practical(), ReadSong("{key: G}\n[G]a [C]b [D7]c [Em]d\n"), options);
   EXPECT_EQ(voiced.transpose, 2);
   EXPECT_EQ(voiced.chords[2].symbol, "E7");
+  // A minor key names its relative major for a song in a major key.
+  options.key = "Am";
+  voiced = VoiceSong(Practical(), ReadSong("{key: G}\n[G]a [C]b [D7]c [Em]d\n"), options);
+  EXPECT_EQ(voiced.chords[0].symbol, "C");
+  EXPECT_EQ(voiced.chords[3].symbol, "Am");
   options.key.clear();
   options.capo = 2;
   voiced = VoiceSong(Practical(), ReadSong("[A]a [D]b [E]c [Bb]d"), options);
