@@ -64,6 +64,7 @@ class Chain {
         for (int i : order) {
           const double reached = forward_[k - 1][static_cast<std::size_t>(i)];
           if (reached >= best) break;
+          ++work;
           const int candidate = before[static_cast<std::size_t>(i)];
           const HandShape& from = p_.shapes[static_cast<std::size_t>(candidate)];
           // The shift alone may already rule the candidate out.
@@ -106,6 +107,7 @@ class Chain {
         double best = kInfinity;
         for (int j : order) {
           if (onward[static_cast<std::size_t>(j)] >= best) break;
+          ++work;
           best = std::min(best, onward[static_cast<std::size_t>(j)] +
                                     Move(here[i], next[static_cast<std::size_t>(j)]));
         }
@@ -130,6 +132,10 @@ class Chain {
   const PathProblem& p_;
   const std::vector<int>& homes_;
   std::vector<std::vector<double>> forward_;
+
+ public:
+  // Pairs of candidates compared so far: the work the search's budget counts.
+  mutable long long work = 0;
 };
 
 int GroupCount(const PathProblem& problem) {
@@ -217,25 +223,55 @@ std::vector<double> ChangeCosts(const PathProblem& problem, const std::vector<in
   return costs;
 }
 
-PathChoice ChoosePath(const PathProblem& problem, int nodeBudget) {
+namespace {
+
+// A first path that keeps one shape per group: each group on the shape its
+// steps take most in the relaxed optimum, the chain solved around them.
+std::vector<int> OneShapeEach(const PathProblem& problem, const std::vector<int>& relaxed,
+                              long long& work) {
+  std::vector<std::map<int, int>> counts(static_cast<std::size_t>(GroupCount(problem)));
+  for (std::size_t k = 0; k < relaxed.size(); ++k)
+    if (problem.groups[k] >= 0) ++counts[static_cast<std::size_t>(problem.groups[k])][relaxed[k]];
+  std::vector<int> homes(counts.size(), -1);
+  for (std::size_t g = 0; g < counts.size(); ++g) {
+    int most = 0;
+    for (const auto& [candidate, count] : counts[g])
+      if (count > most) most = count, homes[g] = candidate;
+  }
+  Chain chain(problem, homes);
+  std::vector<int> chosen;
+  chain.Forward(chosen);
+  work += chain.work;
+  return chosen;
+}
+
+}  // namespace
+
+PathChoice ChoosePath(const PathProblem& problem, long long workBudget) {
   if (problem.otherShape == 0 || GroupCount(problem) == 0) return ChainOnly(problem);
   PathChoice best;
   best.cost = kInfinity;
   std::priority_queue<Node, std::vector<Node>, std::greater<Node>> open;
   open.push({std::vector<int>(static_cast<std::size_t>(GroupCount(problem)), -1), 0.0});
-  int solved = 0;
-  while (!open.empty() && open.top().bound < best.cost - kTolerance && solved < nodeBudget) {
+  long long work = 0;
+  bool first = true;
+  while (!open.empty() && open.top().bound < best.cost - kTolerance && work < workBudget) {
     const Node node = open.top();
     open.pop();
-    ++solved;
     Chain chain(problem, node.homes);
     std::vector<int> chosen;
     const double relaxed = chain.Forward(chosen);
-    const double cost = PathCost(problem, chosen);
-    if (cost < best.cost - kTolerance) best.cost = cost, best.chosen = chosen;
-    if (relaxed >= best.cost - kTolerance) continue;
-    const int group = MostSplitGroup(problem, node.homes, chosen);
-    if (group >= 0) Branch(problem, node, relaxed, group, chain, best.cost, open);
+    std::vector<int> candidates[] = {chosen, first ? OneShapeEach(problem, chosen, work) : chosen};
+    first = false;
+    for (const std::vector<int>& path : candidates) {
+      const double cost = PathCost(problem, path);
+      if (cost < best.cost - kTolerance) best.cost = cost, best.chosen = path;
+    }
+    if (relaxed < best.cost - kTolerance) {
+      const int group = MostSplitGroup(problem, node.homes, chosen);
+      if (group >= 0) Branch(problem, node, relaxed, group, chain, best.cost, open);
+    }
+    work += chain.work;
   }
   best.exact = open.empty() || open.top().bound >= best.cost - kTolerance;
   best.lowerBound = best.exact ? best.cost : std::min(best.cost, open.top().bound);
