@@ -42,7 +42,6 @@ struct PathChoice {
 // of candidates (deterministically: a song is voiced the same every time,
 // and a long song of many names cannot take minutes) and then reports the
 // best path found with the lowest open bound (exact is then false).
-inline constexpr long long kPathWorkBudget = 40'000'000;
 PathChoice ChoosePath(const PathProblem& problem, long long workBudget = kPathWorkBudget);
 
 // A path's cost as the problem states it, the groups' shapes chosen best

@@ -141,7 +141,7 @@ VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicing
   played.capoNames = CapoNames::Shapes;
   SongSteps steps = BuildSongSteps(voiced, played, key, options);
   SetModeCosts(steps, options.mode);
-  const PathChoice choice = ChoosePath(steps.problem);
+  const PathChoice choice = ChoosePath(steps.problem, options.pathWork);
   FillResult(voiced, steps, choice);
   if (options.alternatives > 0) AddAlternatives(voiced, steps, choice, options.alternatives);
   return voiced;
