@@ -56,6 +56,9 @@ SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
   const SongKey shapes = KeyAt(sounding.tonic - capo, sounding.minor, capo == 0 && sounding.flats);
   TransposeSong(song, shift, shapes);
   if (capo != song.capo) SetDirective(song, "capo", std::to_string(capo));
+  // The song's own {transpose} is done: written back, it must not move it twice.
+  if (song.transpose != 0) SetDirective(song, "transpose", "0");
+  song.transpose = 0;
   song.capo = capo;
   voiced.capo = capo;
   voiced.transpose = transpose;
