@@ -22,6 +22,13 @@ struct Node {
   bool operator>(const Node& other) const { return bound > other.bound; }
 };
 
+// A candidate of the step before, reached at a cost.
+struct Reached {
+  double cost = 0;
+  int index = 0;
+  const HandShape* shape = nullptr;
+};
+
 // The chain's dynamic programme under some decided shapes.
 class Chain {
  public:
@@ -40,9 +47,8 @@ class Chain {
                                     p_.shapes[static_cast<std::size_t>(to)]);
   }
 
-  // Best[k][i]: the cheapest path ending at step k's candidate i, and where
-  // it came from. The previous step's candidates are visited cheapest first,
-  // so that the visit stops once no movement (never negative) can help.
+  // forward_[k][i]: the cheapest path ending at step k's candidate i, and
+  // from[k][i] the candidate of step k - 1 it came from.
   double Forward(std::vector<int>& chosen) {
     const std::size_t steps = p_.steps.size();
     forward_.assign(steps, {});
@@ -53,27 +59,8 @@ class Chain {
       from[k].assign(here.size(), -1);
       if (k == 0) {
         for (std::size_t i = 0; i < here.size(); ++i) forward_[0][i] = Own(0, here[i]);
-        continue;
-      }
-      const std::vector<int>& before = p_.steps[k - 1];
-      const std::vector<int> order = Ascending(forward_[k - 1]);
-      for (std::size_t j = 0; j < here.size(); ++j) {
-        double best = kInfinity;
-        int arg = -1;
-        const HandShape& to = p_.shapes[static_cast<std::size_t>(here[j])];
-        for (int i : order) {
-          const double reached = forward_[k - 1][static_cast<std::size_t>(i)];
-          if (reached >= best) break;
-          ++work;
-          const int candidate = before[static_cast<std::size_t>(i)];
-          const HandShape& from = p_.shapes[static_cast<std::size_t>(candidate)];
-          // The shift alone may already rule the candidate out.
-          if (reached + p_.moveWeight * ShiftCost(from, to) >= best) continue;
-          const double cost = reached + Move(candidate, here[j]);
-          if (cost < best) best = cost, arg = i;
-        }
-        forward_[k][j] = best + Own(k, here[j]);
-        from[k][j] = arg;
+      } else {
+        ForwardStep(k, from[k]);
       }
     }
     chosen.assign(steps, -1);
@@ -87,6 +74,33 @@ class Chain {
       if (k > 0) at = static_cast<std::size_t>(from[k][at]);
     }
     return total;
+  }
+
+  // One step: the previous step's candidates are visited cheapest first,
+  // side by side with their shapes, and the visit stops once no movement
+  // (never below the shift) can help.
+  void ForwardStep(std::size_t k, std::vector<int>& from) {
+    const std::vector<int>& here = p_.steps[k];
+    const std::vector<int>& before = p_.steps[k - 1];
+    std::vector<Reached> sorted;
+    sorted.reserve(before.size());
+    for (int i : Ascending(forward_[k - 1]))
+      sorted.push_back({forward_[k - 1][static_cast<std::size_t>(i)], i,
+                        &p_.shapes[static_cast<std::size_t>(before[static_cast<std::size_t>(i)])]});
+    for (std::size_t j = 0; j < here.size(); ++j) {
+      const HandShape& to = p_.shapes[static_cast<std::size_t>(here[j])];
+      double best = kInfinity;
+      int arg = -1;
+      for (const Reached& previous : sorted) {
+        if (previous.cost >= best) break;
+        ++work;
+        if (previous.cost + p_.moveWeight * ShiftCost(*previous.shape, to) >= best) continue;
+        const double cost = previous.cost + p_.moveWeight * MoveCost(*previous.shape, to);
+        if (cost < best) best = cost, arg = previous.index;
+      }
+      forward_[k][j] = best + Own(k, here[j]);
+      from[j] = arg;
+    }
   }
 
   // The cheapest path through step k's candidate i: forward cost plus the
