@@ -67,6 +67,7 @@ struct DistinctChord {
   std::string symbol;
   Voicing voicing;
   bool pinned = false;
+  std::string sounding;  // what the shape sounds under the capo
 };
 
 struct CapoSuggestion {
