@@ -65,6 +65,17 @@ TEST(SongTranspose, UpThenDownGivesBackTheText) {
   }
 }
 
+TEST(SongTranspose, ChordsOverWordsStayOverTheirSyllables) {
+  Song song = ReadSong("Am      C        D\nThere is a house in New\n");
+  ASSERT_EQ(song.format, SongFormat::ChordsOverWords);
+  TransposeSong(song, 1, KeyAt(10, true));  // Bb minor
+  EXPECT_EQ(WriteChordsOverWords(song), "Bbm     Db       Eb\nThere is a house in New\n");
+  // A longer chord takes blanks from the gap after it, one always kept.
+  Song tight = ReadSong("G D | Em C x2\n");
+  TransposeSong(tight, 1, KeyAt(8, false));  // Ab
+  EXPECT_EQ(WriteChordsOverWords(tight), "Ab Eb | Fm Db x2\n");
+}
+
 TEST(SongTranspose, DefinesMoveWithTheirChordOrAreDropped) {
   Song song = ReadSong(
       "{define: F base-fret 1 frets 1 3 3 2 1 1}\n{define: G base-fret 1 frets 3 2 0 0 0 3}\n"
