@@ -42,10 +42,16 @@ nlohmann::json FretsJson(const Fingering& frets) {
   return list;
 }
 
-namespace {
+std::optional<BarreField> FirstBarre(const Fingering& frets) {
+  for (std::size_t string = 0; string < frets.size(); ++string)
+    if (frets.StartsBarre(string))
+      return BarreField{frets[string].Fret(), static_cast<int>(string)};
+  return std::nullopt;
+}
 
-// The difficulty as JSON shows it: one decimal is all its precision means.
 double DifficultyFigure(const Fingering& frets) { return std::round(Difficulty(frets) * 10) / 10; }
+
+namespace {
 
 // A sounding pitch with its octave, its letter as the chord spells it (Bb2
 // in C7); Cb and B# keep the octave of the pitch they sound.
@@ -68,18 +74,15 @@ void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument
   const Fingering& frets = voicing.frets;
   auto number = [&](int value) { out += std::to_string(value); };
   out += "{\"barre\":";
-  bool barre = false;
-  for (std::size_t string = 0; string < frets.size() && !barre; ++string) {
-    if (frets.StartsBarre(string)) {
-      out += "{\"fret\":";
-      number(frets[string].Fret());
-      out += ",\"fromString\":";
-      number(static_cast<int>(string));
-      out += '}';
-      barre = true;
-    }
+  if (const std::optional<BarreField> barre = FirstBarre(frets)) {
+    out += "{\"fret\":";
+    number(barre->fret);
+    out += ",\"fromString\":";
+    number(barre->fromString);
+    out += '}';
+  } else {
+    out += "null";
   }
-  if (!barre) out += "null";
   out += ",\"difficulty\":";
   out += nlohmann::json(DifficultyFigure(frets)).dump();
   const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);
