@@ -29,12 +29,13 @@ void AddClassicOption(CLI::App& command, bool& classic) {
                    "it win");
 }
 
-// The value of an option of the command, where it was not given.
+// The value of an option of the command, where it was not given (or the
+// command has no such option, as a song has no order of its own to give).
 template <typename T>
 void DefaultOf(const CLI::App& command, const char* name, T& field, T modern, T classic,
                bool isClassic) {
   const CLI::Option* option = command.get_option_no_throw(name);
-  if (option == nullptr || option->count() > 0) return;
+  if (option != nullptr && option->count() > 0) return;
   field = isClassic ? classic : modern;
 }
 
@@ -63,6 +64,7 @@ void ApplyCommandDefaults(const CLI::App& app, CommandTexts& texts) {
       {"name", &texts.name.notation, nullptr},
       {"diagram", &texts.diagram.notation, nullptr},
       {"sheet", &texts.sheet.notation, &texts.sheet.options},
+      {"song", nullptr, &texts.song.options},
   };
   for (const Command& command : commands) {
     if (app.got_subcommand(command.name))
@@ -136,6 +138,8 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   AddOrderOption(*sheet, texts.sheet.options.order);
   AddPracticalOption(*sheet, texts.sheet.options.practical);
 
+  AddSongCommand(app, texts.song);
+
   auto* strum =
       app.add_subcommand("strum", "the MIDI messages of a strum, or its sound as a WAV file");
   strum
@@ -167,6 +171,7 @@ int RunCommands(const CLI::App& app, const CommandTexts& texts, std::ostream& ou
   if (app.got_subcommand("name")) return RunName(texts.name, out);
   if (app.got_subcommand("diagram")) return RunDiagram(texts.diagram, out);
   if (app.got_subcommand("sheet")) return RunSheet(texts.sheet, out);
+  if (app.got_subcommand("song")) return RunSong(texts.song, out);
   return 0;
 }
 

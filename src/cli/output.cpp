@@ -42,10 +42,17 @@ nlohmann::json FretsJson(const Fingering& frets) {
   return list;
 }
 
-namespace {
+std::optional<BarreField> FirstBarre(const Fingering& frets) {
+  for (std::size_t string = 0; string < frets.size(); ++string)
+    if (frets.StartsBarre(string))
+      return BarreField{frets[string].Fret(), static_cast<int>(string)};
+  return std::nullopt;
+}
 
 // The difficulty as JSON shows it: one decimal is all its precision means.
-double DifficultyFigure(double figure) { return std::round(figure * 10) / 10; }
+double DifficultyFigure(const Fingering& frets) { return RoundedFigure(Difficulty(frets)); }
+
+namespace {
 
 // The terms whose sum is the figure, keys sorted as nlohmann writes them.
 void WriteDifficultyReasons(std::string& out, const DifficultyReasons& reasons) {
@@ -60,7 +67,7 @@ void WriteDifficultyReasons(std::string& out, const DifficultyReasons& reasons) 
     out += '"';
     out += name;
     out += "\":";
-    out += nlohmann::json(DifficultyFigure(value)).dump();
+    out += nlohmann::json(RoundedFigure(value)).dump();
   }
   out += '}';
 }
@@ -86,21 +93,18 @@ void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument
   const Fingering& frets = voicing.frets;
   auto number = [&](int value) { out += std::to_string(value); };
   out += "{\"barre\":";
-  bool barre = false;
-  for (std::size_t string = 0; string < frets.size() && !barre; ++string) {
-    if (frets.StartsBarre(string)) {
-      out += "{\"fret\":";
-      number(frets[string].Fret());
-      out += ",\"fromString\":";
-      number(static_cast<int>(string));
-      out += '}';
-      barre = true;
-    }
+  if (const std::optional<BarreField> barre = FirstBarre(frets)) {
+    out += "{\"fret\":";
+    number(barre->fret);
+    out += ",\"fromString\":";
+    number(barre->fromString);
+    out += '}';
+  } else {
+    out += "null";
   }
-  if (!barre) out += "null";
   const DifficultyReasons reasons = DifficultyReasonsOf(voicing);
   out += ",\"difficulty\":";
-  out += nlohmann::json(DifficultyFigure(reasons.Total())).dump();
+  out += nlohmann::json(RoundedFigure(reasons.Total())).dump();
   out += ",\"difficultyReasons\":";
   WriteDifficultyReasons(out, reasons);
   const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cmath>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string>
@@ -65,6 +67,18 @@ nlohmann::json NamesJson(const ChordNameList& names);
 // Fret values as JSON numbers, low string first: null muted, a barre sign
 // dropped.
 nlohmann::json FretsJson(const Fingering& frets);
+
+// A voicing's barre as the JSON shows it: {"fret", "fromString"}, the
+// lowest string it lies on (0 the lowest-listed); none without one.
+struct BarreField {
+  int fret = 0;
+  int fromString = 0;
+};
+std::optional<BarreField> FirstBarre(const Fingering& frets);
+// The difficulty as JSON shows it: one decimal is all its precision means.
+// A figure to one decimal, as the JSON shows figures.
+inline double RoundedFigure(double figure) { return std::round(figure * 10) / 10; }
+double DifficultyFigure(const Fingering& frets);
 
 // The readings of a chord, best first: {"name", "root", "bass", "notes",
 // "omitted"}, names written in the notation, the root spelled as rootName

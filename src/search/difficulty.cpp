@@ -62,7 +62,7 @@ void SpreadTheFirstThree(std::vector<std::size_t>& order, const std::vector<Voic
 
 }  // namespace
 
-DifficultyReasons DifficultyReasonsOf(const HandShape& hand, bool fifthInBass,
+DifficultyReasons DifficultyReasonsOf(const HandPlacement& hand, bool fifthInBass,
                                       const DifficultyWeights& w) {
   DifficultyReasons reasons;
   if (hand.muted == hand.strings) return reasons;  // nothing sounds, nothing to play
@@ -83,13 +83,13 @@ DifficultyReasons DifficultyReasonsOf(const HandShape& hand, bool fifthInBass,
 }
 
 DifficultyReasons DifficultyReasonsOf(const Fingering& fingering, bool fifthInBass) {
-  return DifficultyReasonsOf(HandShapeOf(fingering), fifthInBass);
+  return DifficultyReasonsOf(HandPlacementOf(fingering), fifthInBass);
 }
 
 double Difficulty(const Fingering& fingering) { return DifficultyReasonsOf(fingering).Total(); }
 
 DifficultyReasons DifficultyReasonsOf(const Voicing& voicing) {
-  return DifficultyReasonsOf(HandShapeOf(voicing.frets), voicing.fifthInBass);
+  return DifficultyReasonsOf(HandPlacementOf(voicing.frets), voicing.fifthInBass);
 }
 
 double Difficulty(const Voicing& voicing) { return DifficultyReasonsOf(voicing).Total(); }

@@ -11,7 +11,7 @@ namespace corvanta {
 // the open chords of a songbook about 2 to 5, barre chords about 6 to 9,
 // wide stretches, barres of other fingers and far positions above. The
 // figure is a sum of terms, each a weight times what the hand does (its
-// HandShape); the weights, each with the reason for it, are kept together
+// HandPlacement); the weights, each with the reason for it, are kept together
 // here, and tools/calibrate-difficulty.sh checks them against published
 // shapes.
 //
@@ -85,7 +85,7 @@ struct DifficultyReasons {
 // The difficulty of a fingering, any number of strings.
 double Difficulty(const Fingering& fingering);
 DifficultyReasons DifficultyReasonsOf(const Fingering& fingering, bool fifthInBass = false);
-DifficultyReasons DifficultyReasonsOf(const HandShape& hand, bool fifthInBass,
+DifficultyReasons DifficultyReasonsOf(const HandPlacement& hand, bool fifthInBass,
                                       const DifficultyWeights& weights = kDifficultyWeights);
 // A voicing's difficulty: its fingering, and the fifth below a barre where
 // the practical rules put it there.

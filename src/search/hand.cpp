@@ -15,7 +15,7 @@ using Held = std::array<int, kMaxInstrumentStrings>;  // the fret, 0 open, kMute
 // up to the last one before an open string (the barre would stop it
 // sounding, so it ends short of it; x 1 1 1 0 2 holds strings 1 to 3).
 // Returns the strings held at that fret it presses.
-int FirstFingerBarre(const Held& frets, int strings, int low, HandShape& hand) {
+int FirstFingerBarre(const Held& frets, int strings, int low, HandPlacement& hand) {
   int first = -1, last = -1, pressed = 0;
   for (int string = 0; string < strings; ++string) {
     const int fret = frets[std::size_t(string)];
@@ -34,7 +34,7 @@ int FirstFingerBarre(const Held& frets, int strings, int low, HandShape& hand) {
 // Another finger across a higher fret: the longest run of strings held at
 // one fret with no string between held lower or open (muted strings the
 // finger's flat covers). Returns the strings held at that fret it presses.
-int OtherFingerBarre(const Held& frets, int strings, int low, HandShape& hand) {
+int OtherFingerBarre(const Held& frets, int strings, int low, HandPlacement& hand) {
   int best = 0, bestWidth = 0;
   for (int string = 0; string < strings; ++string) {
     const int fret = frets[std::size_t(string)];
@@ -55,8 +55,8 @@ int OtherFingerBarre(const Held& frets, int strings, int low, HandShape& hand) {
 
 }  // namespace
 
-HandShape HandShapeOf(const Fingering& fingering) {
-  HandShape hand;
+HandPlacement HandPlacementOf(const Fingering& fingering) {
+  HandPlacement hand;
   const int strings = static_cast<int>(fingering.size());
   hand.strings = strings;
   Held frets{};

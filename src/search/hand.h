@@ -7,7 +7,7 @@ namespace corvanta {
 // What a hand does to play a fingering, read from its stops alone (the
 // fingering's own barres are not needed: they are found here as a player
 // finds them), any number of strings, lowest first.
-struct HandShape {
+struct HandPlacement {
   int strings = 0;  // of the instrument
   int held = 0;     // strings held at a fret
   int fingers = 0;  // fingers put down: a barre is one finger, however many strings it covers
@@ -30,6 +30,6 @@ struct HandShape {
 
 inline constexpr int kHandFingers = 4;
 
-HandShape HandShapeOf(const Fingering& fingering);
+HandPlacement HandPlacementOf(const Fingering& fingering);
 
 }  // namespace corvanta

@@ -198,33 +198,33 @@ TEST(Difficulty, thePlayersShapesComeBeforeTheOddOnes) {
 
 // A barre is one finger however many strings it covers; what the hand does
 // is read from the frets alone.
-TEST(HandShape, countsTheFingersAHandPutsDown) {
+TEST(HandPlacement, countsTheFingersAHandPutsDown) {
   // Gm11's 3 3 3 3 3 1: one barre across five strings at fret 3 (another
   // finger's, behind the first finger's fret 1) and one finger: two.
-  const HandShape gm11 = HandShapeOf(Keyed({3, 3, 3, 3, 3, 1}));
+  const HandPlacement gm11 = HandPlacementOf(Keyed({3, 3, 3, 3, 3, 1}));
   EXPECT_EQ(gm11.fingers, 2);
   EXPECT_EQ(gm11.otherFingerBarre, 5);
   EXPECT_EQ(gm11.firstFingerBarre, 0);
-  const HandShape f = HandShapeOf(Keyed({-1, 3, 3, 2, 1, 1}));
+  const HandPlacement f = HandPlacementOf(Keyed({-1, 3, 3, 2, 1, 1}));
   EXPECT_EQ(f.fingers, 4);
   EXPECT_EQ(f.firstFingerBarre, 6);
   EXPECT_TRUE(f.fullBarre);
-  const HandShape bm = HandShapeOf(Keyed({x, 2, 4, 4, 3, 2}));
+  const HandPlacement bm = HandPlacementOf(Keyed({x, 2, 4, 4, 3, 2}));
   EXPECT_EQ(bm.fingers, 4);
   EXPECT_EQ(bm.firstFingerBarre, 5);
   EXPECT_FALSE(bm.fullBarre);
   // The barre stops short of the open B string.
-  const HandShape abm9 = HandShapeOf(Keyed({4, 1, 1, 1, 0, 2}));
+  const HandPlacement abm9 = HandPlacementOf(Keyed({4, 1, 1, 1, 0, 2}));
   EXPECT_EQ(abm9.fingers, 3);
   EXPECT_EQ(abm9.firstFingerBarre, 3);
   // Four fingers need no barre; the open strings and muted ones counted.
-  const HandShape c = HandShapeOf(Keyed({x, 3, 2, 0, 1, 0}));
+  const HandPlacement c = HandPlacementOf(Keyed({x, 3, 2, 0, 1, 0}));
   EXPECT_EQ(c.fingers, 3);
   EXPECT_EQ(c.firstFingerBarre, 0);
   EXPECT_EQ(c.span, 2);
   EXPECT_EQ(c.muted, 1);
   EXPECT_EQ(c.mutedInner, 0);
-  const HandShape g13 = HandShapeOf(Keyed({3, x, 3, 4, 5, x}));
+  const HandPlacement g13 = HandPlacementOf(Keyed({3, x, 3, 4, 5, x}));
   EXPECT_EQ(g13.mutedInner, 1);
   EXPECT_EQ(g13.mutedTop, 1);
 }

@@ -31,7 +31,7 @@ namespace {
 
 // One voicing of a chord as the fit sees it.
 struct Candidate {
-  HandShape hand;
+  HandPlacement hand;
   bool fifthInBass = false;
   bool preferred = false;
   bool printed = false;  // some published position is this shape
@@ -86,7 +86,7 @@ ChordCase CaseOf(const std::string& symbol, const std::vector<std::vector<int>>&
   const std::vector<Voicing> voicings = PracticalVoicings(symbol, ok);
   for (const Voicing& voicing : voicings) {
     Candidate candidate;
-    candidate.hand = HandShapeOf(voicing.frets);
+    candidate.hand = HandPlacementOf(voicing.frets);
     candidate.fifthInBass = voicing.fifthInBass;
     candidate.preferred = voicing.preferred;
     for (std::size_t i = 0; i < published.size(); ++i) {

@@ -1,0 +1,76 @@
+// A song voiced in the core: the 64-chord jazz progression (large
+// candidate sets: m7b5, 7b9, maj7, dim7), read and voiced as players
+// choose (target 20 ms); every capo 0..7 suggested (target 100 ms); and
+// the same progression repeated, to show the time grows with the length.
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "song/capo_suggestion.h"
+#include "song/song_reader.h"
+#include "song/voiced_song.h"
+
+namespace {
+
+using namespace corvanta;
+
+std::string JazzSong() {
+  std::ifstream file(CORVANTA_BENCH_SONGS "/jazz_64.cho", std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+Session PracticalGuitar() {
+  Session session;
+  session.practical = true;
+  return session;
+}
+
+void VoiceJazzSong(benchmark::State& state) {
+  const std::string text = JazzSong();
+  const Session session = PracticalGuitar();
+  for (auto _ : state) {
+    const Song song = ReadSong(text);
+    benchmark::DoNotOptimize(VoiceSong(session, song, {}));
+  }
+}
+BENCHMARK(VoiceJazzSong)->Unit(benchmark::kMillisecond);
+
+void VoiceJazzSongLeastMovement(benchmark::State& state) {
+  const Song song = ReadSong(JazzSong());
+  const Session session = PracticalGuitar();
+  SongVoicingOptions options;
+  options.mode = VoicingMode::LeastMovement;
+  for (auto _ : state) benchmark::DoNotOptimize(VoiceSong(session, song, options));
+}
+BENCHMARK(VoiceJazzSongLeastMovement)->Unit(benchmark::kMillisecond);
+
+void SuggestCaposJazzSong(benchmark::State& state) {
+  const Song song = ReadSong(JazzSong());
+  const Session session = PracticalGuitar();
+  for (auto _ : state) benchmark::DoNotOptimize(SuggestCapos(session, song, {}));
+}
+BENCHMARK(SuggestCaposJazzSong)->Unit(benchmark::kMillisecond);
+
+// The progression's chords repeated to 16, 32 ... 512 occurrences.
+void VoiceLongerSongs(benchmark::State& state) {
+  const Song jazz = ReadSong(JazzSong());
+  std::string progression;
+  for (int i = 0; i < state.range(0); ++i)
+    progression += jazz.chords[static_cast<std::size_t>(i) % jazz.chords.size()].written + " ";
+  const Song song = ReadSong(progression);
+  const Session session = PracticalGuitar();
+  for (auto _ : state) benchmark::DoNotOptimize(VoiceSong(session, song, {}));
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(VoiceLongerSongs)
+    ->RangeMultiplier(2)
+    ->Range(16, 512)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
+}  // namespace
+
+BENCHMARK_MAIN();
