@@ -1,0 +1,240 @@
+#include "song/song_path.h"
+
+#include <algorithm>
+#include <limits>
+#include <map>
+#include <numeric>
+#include <queue>
+
+namespace corvanta {
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// Costs are sums of a few hundred terms of one decimal or so: closer than
+// this they are equal.
+constexpr double kTolerance = 1e-9;
+
+// A node of the branch and bound: the shape decided for each group (-1:
+// not yet) and a lower bound of every path under it.
+struct Node {
+  std::vector<int> homes;
+  double bound = 0;
+  bool operator>(const Node& other) const { return bound > other.bound; }
+};
+
+// The chain's dynamic programme under some decided shapes.
+class Chain {
+ public:
+  Chain(const PathProblem& problem, const std::vector<int>& homes) : p_(problem), homes_(homes) {}
+
+  double Own(std::size_t step, int candidate) const {
+    const int group = p_.groups[step];
+    double cost = p_.ownCost[static_cast<std::size_t>(candidate)];
+    if (group >= 0 && homes_[static_cast<std::size_t>(group)] >= 0 &&
+        homes_[static_cast<std::size_t>(group)] != candidate)
+      cost += p_.otherShape;
+    return cost;
+  }
+  double Move(int from, int to) const {
+    return p_.moveWeight * MoveCost(p_.shapes[static_cast<std::size_t>(from)],
+                                    p_.shapes[static_cast<std::size_t>(to)]);
+  }
+
+  // Best[k][i]: the cheapest path ending at step k's candidate i, and where
+  // it came from. The previous step's candidates are visited cheapest first,
+  // so that the visit stops once no movement (never negative) can help.
+  double Forward(std::vector<int>& chosen) {
+    const std::size_t steps = p_.steps.size();
+    forward_.assign(steps, {});
+    std::vector<std::vector<int>> from(steps);
+    for (std::size_t k = 0; k < steps; ++k) {
+      const std::vector<int>& here = p_.steps[k];
+      forward_[k].assign(here.size(), kInfinity);
+      from[k].assign(here.size(), -1);
+      if (k == 0) {
+        for (std::size_t i = 0; i < here.size(); ++i) forward_[0][i] = Own(0, here[i]);
+        continue;
+      }
+      const std::vector<int>& before = p_.steps[k - 1];
+      const std::vector<int> order = Ascending(forward_[k - 1]);
+      for (std::size_t j = 0; j < here.size(); ++j) {
+        double best = kInfinity;
+        int arg = -1;
+        for (int i : order) {
+          const double reached = forward_[k - 1][static_cast<std::size_t>(i)];
+          if (reached >= best) break;
+          const double cost = reached + Move(before[static_cast<std::size_t>(i)], here[j]);
+          if (cost < best) best = cost, arg = i;
+        }
+        forward_[k][j] = best + Own(k, here[j]);
+        from[k][j] = arg;
+      }
+    }
+    chosen.assign(steps, -1);
+    if (steps == 0) return 0;
+    const std::vector<double>& last = forward_.back();
+    std::size_t at =
+        static_cast<std::size_t>(std::min_element(last.begin(), last.end()) - last.begin());
+    const double total = last[at];
+    for (std::size_t k = steps; k-- > 0;) {
+      chosen[k] = p_.steps[k][at];
+      if (k > 0) at = static_cast<std::size_t>(from[k][at]);
+    }
+    return total;
+  }
+
+  // The cheapest path through step k's candidate i: forward cost plus the
+  // cheapest way on from it. Call after Forward.
+  std::vector<std::vector<double>> Through() const {
+    const std::size_t steps = p_.steps.size();
+    std::vector<std::vector<double>> after(steps);
+    for (std::size_t k = steps; k-- > 0;) {
+      const std::vector<int>& here = p_.steps[k];
+      after[k].assign(here.size(), 0.0);
+      if (k + 1 == steps) continue;
+      const std::vector<int>& next = p_.steps[k + 1];
+      std::vector<double> onward(next.size());
+      for (std::size_t j = 0; j < next.size(); ++j)
+        onward[j] = Own(k + 1, next[j]) + after[k + 1][j];
+      const std::vector<int> order = Ascending(onward);
+      for (std::size_t i = 0; i < here.size(); ++i) {
+        double best = kInfinity;
+        for (int j : order) {
+          if (onward[static_cast<std::size_t>(j)] >= best) break;
+          best = std::min(best, onward[static_cast<std::size_t>(j)] +
+                                    Move(here[i], next[static_cast<std::size_t>(j)]));
+        }
+        after[k][i] = best;
+      }
+    }
+    for (std::size_t k = 0; k < steps; ++k)
+      for (std::size_t i = 0; i < after[k].size(); ++i) after[k][i] += forward_[k][i];
+    return after;
+  }
+
+ private:
+  static std::vector<int> Ascending(const std::vector<double>& costs) {
+    std::vector<int> order(costs.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+      return costs[static_cast<std::size_t>(a)] < costs[static_cast<std::size_t>(b)];
+    });
+    return order;
+  }
+
+  const PathProblem& p_;
+  const std::vector<int>& homes_;
+  std::vector<std::vector<double>> forward_;
+};
+
+int GroupCount(const PathProblem& problem) {
+  int count = 0;
+  for (int group : problem.groups) count = std::max(count, group + 1);
+  return count;
+}
+
+// The undecided group whose steps a path splits over the most shapes (the
+// most steps off its most frequent one), or -1 when none is split.
+int MostSplitGroup(const PathProblem& problem, const std::vector<int>& homes,
+                   const std::vector<int>& chosen) {
+  std::vector<std::map<int, int>> counts(homes.size());
+  for (std::size_t k = 0; k < chosen.size(); ++k)
+    if (problem.groups[k] >= 0) ++counts[static_cast<std::size_t>(problem.groups[k])][chosen[k]];
+  int split = -1, mostOff = 0;
+  for (std::size_t g = 0; g < counts.size(); ++g) {
+    if (homes[g] >= 0 || counts[g].size() < 2) continue;
+    int total = 0, most = 0;
+    for (const auto& [candidate, count] : counts[g]) total += count, most = std::max(most, count);
+    if (total - most > mostOff) mostOff = total - most, split = static_cast<int>(g);
+  }
+  return split;
+}
+
+PathChoice ChainOnly(const PathProblem& problem) {
+  PathChoice choice;
+  std::vector<int> homes(static_cast<std::size_t>(GroupCount(problem)), -1);
+  Chain chain(problem, homes);
+  choice.cost = chain.Forward(choice.chosen);
+  choice.lowerBound = choice.cost;
+  return choice;
+}
+
+// The children of a node branched on `group`, each with its bound: the
+// relaxed optimum, raised to the cheapest path with every step of the
+// group on that shape unless a step off it (paying otherShape) is cheaper.
+void Branch(const PathProblem& problem, const Node& node, double relaxed, int group,
+            const Chain& chain, double incumbent,
+            std::priority_queue<Node, std::vector<Node>, std::greater<Node>>& open) {
+  const std::vector<std::vector<double>> through = chain.Through();
+  std::vector<std::size_t> steps;
+  for (std::size_t k = 0; k < problem.groups.size(); ++k)
+    if (problem.groups[k] == group) steps.push_back(k);
+  const std::vector<int>& candidates = problem.steps[steps.front()];
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    double allOn = relaxed;
+    for (std::size_t k : steps) allOn = std::max(allOn, through[k][i]);
+    const double bound = std::max(relaxed, std::min(allOn, relaxed + problem.otherShape));
+    if (bound >= incumbent - kTolerance) continue;
+    Node child{node.homes, bound};
+    child.homes[static_cast<std::size_t>(group)] = candidates[i];
+    open.push(std::move(child));
+  }
+}
+
+}  // namespace
+
+double PathCost(const PathProblem& problem, const std::vector<int>& chosen) {
+  double cost = 0;
+  for (std::size_t k = 0; k < chosen.size(); ++k) {
+    cost += problem.ownCost[static_cast<std::size_t>(chosen[k])];
+    if (k > 0)
+      cost += problem.moveWeight * MoveCost(problem.shapes[static_cast<std::size_t>(chosen[k - 1])],
+                                            problem.shapes[static_cast<std::size_t>(chosen[k])]);
+  }
+  if (problem.otherShape == 0) return cost;
+  std::vector<std::map<int, int>> counts(static_cast<std::size_t>(GroupCount(problem)));
+  for (std::size_t k = 0; k < chosen.size(); ++k)
+    if (problem.groups[k] >= 0) ++counts[static_cast<std::size_t>(problem.groups[k])][chosen[k]];
+  for (const std::map<int, int>& group : counts) {
+    int total = 0, most = 0;
+    for (const auto& [candidate, count] : group) total += count, most = std::max(most, count);
+    cost += problem.otherShape * (total - most);
+  }
+  return cost;
+}
+
+std::vector<double> ChangeCosts(const PathProblem& problem, const std::vector<int>& chosen) {
+  std::vector<double> costs;
+  for (std::size_t k = 1; k < chosen.size(); ++k)
+    costs.push_back(problem.moveWeight *
+                    MoveCost(problem.shapes[static_cast<std::size_t>(chosen[k - 1])],
+                             problem.shapes[static_cast<std::size_t>(chosen[k])]));
+  return costs;
+}
+
+PathChoice ChoosePath(const PathProblem& problem, int nodeBudget) {
+  if (problem.otherShape == 0 || GroupCount(problem) == 0) return ChainOnly(problem);
+  PathChoice best;
+  best.cost = kInfinity;
+  std::priority_queue<Node, std::vector<Node>, std::greater<Node>> open;
+  open.push({std::vector<int>(static_cast<std::size_t>(GroupCount(problem)), -1), 0.0});
+  int solved = 0;
+  while (!open.empty() && open.top().bound < best.cost - kTolerance && solved < nodeBudget) {
+    const Node node = open.top();
+    open.pop();
+    ++solved;
+    Chain chain(problem, node.homes);
+    std::vector<int> chosen;
+    const double relaxed = chain.Forward(chosen);
+    const double cost = PathCost(problem, chosen);
+    if (cost < best.cost - kTolerance) best.cost = cost, best.chosen = chosen;
+    if (relaxed >= best.cost - kTolerance) continue;
+    const int group = MostSplitGroup(problem, node.homes, chosen);
+    if (group >= 0) Branch(problem, node, relaxed, group, chain, best.cost, open);
+  }
+  best.exact = open.empty() || open.top().bound >= best.cost - kTolerance;
+  best.lowerBound = best.exact ? best.cost : std::min(best.cost, open.top().bound);
+  return best;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <vector>
+
+#include "song/hand_move.h"
+
+namespace corvanta {
+
+// The choice of one candidate per step of a chain, as a song's voiced
+// chords form one: each candidate has its own cost, each change between
+// consecutive steps the weighted movement between their hand shapes, and
+// each step of a group (a chord name) whose candidate is not the group's
+// one shape pays `otherShape`; the group's shape is chosen too, freely.
+struct PathProblem {
+  std::vector<HandShape> shapes;  // every candidate of every step, pooled
+  std::vector<double> ownCost;    // per pooled candidate
+  // Per step, its candidates (pool indices, the preferred first: ties go to
+  // the earlier one).
+  std::vector<std::vector<int>> steps;
+  // Per step, its group, or -1 for a step that no group holds (a pin of one
+  // occurrence). Steps of a group have the same candidates.
+  std::vector<int> groups;
+  double moveWeight = 1.0;
+  double otherShape = 0.0;  // 0: no group term
+};
+
+struct PathChoice {
+  std::vector<int> chosen;  // per step, a pool index
+  double cost = 0;
+  bool exact = true;
+  double lowerBound = 0;
+};
+
+// The cheapest path. Without a group term a chain of dynamic programming,
+// exact. With one, branch and bound over the groups' shapes: the bound of
+// a node is the chain's optimum with the groups not yet decided paying no
+// group term (a relaxation, so never above the node's true optimum); a
+// node whose relaxed path keeps one shape per undecided group is solved;
+// otherwise the group most split is branched on, one child per shape. The
+// search stops after `nodeBudget` chains and then reports the best path
+// found with the lowest open bound (exact is then false).
+PathChoice ChoosePath(const PathProblem& problem, int nodeBudget = 4000);
+
+// A path's cost as the problem states it, the groups' shapes chosen best
+// (each group's most frequent candidate).
+double PathCost(const PathProblem& problem, const std::vector<int>& chosen);
+
+// The movement cost of each change of a path, weighted.
+std::vector<double> ChangeCosts(const PathProblem& problem, const std::vector<int>& chosen);
+
+}  // namespace corvanta

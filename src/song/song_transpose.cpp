@@ -1,0 +1,105 @@
+#include "song/song_transpose.h"
+
+#include "instrument/instrument.h"
+#include "song/chord_words.h"
+
+namespace corvanta {
+namespace {
+
+// The note name at the start of a text: a letter A..G and its accidental.
+std::size_t NoteNameLength(std::string_view text) {
+  if (text.empty() || text[0] < 'A' || text[0] > 'G') return 0;
+  return text.size() > 1 && (text[1] == '#' || text[1] == 'b') ? 2 : 1;
+}
+
+std::string MovedNote(std::string_view name, int semitones, const NoteNameRow& names) {
+  const int pitchClass = PitchClassOfName(name);
+  return std::string(names[static_cast<std::size_t>(WrapPitchClass(pitchClass + semitones))]);
+}
+
+// A define's shape a semitone count higher on the neck: every string held,
+// none open (an open string cannot move), and within the neck.
+bool MoveShape(std::vector<int>& frets, int semitones) {
+  std::vector<int> moved = frets;
+  for (int& fret : moved) {
+    if (fret == kMutedString) continue;
+    if (fret == 0) return false;
+    fret += semitones;
+    if (fret < 1 || fret > kNeckFrets) return false;
+  }
+  frets = std::move(moved);
+  return true;
+}
+
+std::string DefineValue(const SongDefine& define) {
+  int base = 1000;
+  for (int fret : define.frets)
+    if (fret != kMutedString && fret > 0) base = std::min(base, fret);
+  if (base == 1000 || base < 1) base = 1;
+  std::string value = define.name + " base-fret " + std::to_string(base) + " frets";
+  for (int fret : define.frets)
+    value += fret == kMutedString ? " x" : " " + std::to_string(fret == 0 ? 0 : fret - base + 1);
+  if (!define.fingers.empty()) {
+    value += " fingers";
+    for (int finger : define.fingers) value += " " + std::to_string(finger);
+  }
+  return value;
+}
+
+void TransposeDefines(Song& song, int semitones, const NoteNameRow& names) {
+  for (SongDefine& define : song.defines) {
+    SongLine& line = song.lines[static_cast<std::size_t>(define.line)];
+    const std::string from = define.name;
+    define.name = TransposeSymbol(from, semitones, names);
+    // The shape moves by the semitones as frets, up or down the shorter way.
+    const int up = WrapPitchClass(semitones), down = up - 12;
+    define.movable = MoveShape(define.frets, up) || MoveShape(define.frets, down);
+    if (!define.movable) {
+      line.kind = LineKind::Dropped;
+      song.notes.push_back("the shape defined for " + from +
+                           " holds open strings and cannot move to " + define.name + "; its {" +
+                           line.directive.written + "} line is dropped");
+      continue;
+    }
+    line.directive.value = DefineValue(define);
+  }
+}
+
+}  // namespace
+
+std::string TransposeSymbol(std::string_view symbol, int semitones, const NoteNameRow& names) {
+  const std::size_t root = NoteNameLength(symbol);
+  if (root == 0) return std::string(symbol);
+  std::string out = MovedNote(symbol.substr(0, root), semitones, names);
+  std::string_view rest = symbol.substr(root);
+  const std::size_t slash = rest.rfind('/');
+  if (slash != std::string_view::npos && NoteNameLength(rest.substr(slash + 1)) > 0 &&
+      NoteNameLength(rest.substr(slash + 1)) == rest.size() - slash - 1) {
+    out += rest.substr(0, slash + 1);
+    out += MovedNote(rest.substr(slash + 1), semitones, names);
+  } else {
+    out += rest;
+  }
+  return out;
+}
+
+void TransposeSong(Song& song, int semitones, const SongKey& key) {
+  if (WrapPitchClass(semitones) == 0) return;
+  const NoteNameRow& names = KeyNoteNames(key);
+  for (SongChord& chord : song.chords) {
+    if (!chord.read) continue;
+    chord.text = TransposeSymbol(chord.written, semitones, names);
+    const ReadSymbol read = ReadSongSymbol(chord.text);
+    chord.read = read.read;
+    chord.chord = read.chord;
+  }
+  for (SongLine& line : song.lines) {
+    if (line.kind == LineKind::Directive && line.directive.name == "key" &&
+        ParseSongKey(line.directive.value))
+      line.directive.value = KeyName(key);
+  }
+  if (!song.key.empty() && ParseSongKey(song.key)) song.key = KeyName(key);
+  TransposeDefines(song, semitones, names);
+}
+
+}  // namespace corvanta

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "song/song.h"
+
+namespace corvanta {
+
+// ChordPro: each chord inline as [symbol] at its place in the words, every
+// directive, comment, tab and grid line as read (a changed value or chord
+// in place). A song read from ChordPro and not changed is written back
+// byte for byte.
+std::string WriteChordPro(const Song& song);
+
+// Chords over words: each line's chords on a line of their own above its
+// words, at their columns. A song read as chords over words or as a bare
+// progression and not changed is written back byte for byte; ChordPro's
+// metadata and comments become plain lines, its sections headings.
+std::string WriteChordsOverWords(const Song& song);
+
+// A chord line's text with each chord's written form replaced by its
+// current text, the following chords kept at their columns where the gap
+// allows (chords are ordered by offset).
+std::string ReplaceChordsInLine(std::string_view source,
+                                const std::vector<const SongChord*>& chords);
+
+}  // namespace corvanta

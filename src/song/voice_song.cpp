@@ -1,0 +1,145 @@
+#include <algorithm>
+#include <map>
+
+#include "search/difficulty.h"
+#include "song/song_cost.h"
+#include "song/song_pins.h"
+#include "song/song_transpose.h"
+#include "song/song_voicing_steps.h"
+#include "song/voiced_song.h"
+
+namespace corvanta {
+namespace {
+
+// The signed shift, -5..6, from one pitch class to another.
+int NearestShift(int from, int to) {
+  const int up = WrapPitchClass(to - from);
+  return up > 6 ? up - 12 : up;
+}
+
+// The key of the chords as written: {key}, or the chords' own.
+SongKey WrittenKey(VoicedSong& voiced) {
+  if (const std::optional<SongKey> key = ParseSongKey(voiced.song.key)) return *key;
+  const DetectedKey detected = DetectKey(voiced.song.chords);
+  voiced.keyDetected = true;
+  voiced.keyConfidence = detected.confidence;
+  return detected.key;
+}
+
+void SetDirective(Song& song, const std::string& name, const std::string& value) {
+  for (SongLine& line : song.lines)
+    if (line.kind == LineKind::Directive && line.directive.name == name)
+      line.directive.value = value;
+}
+
+// Transposes the song and puts it under its capo: the texts move by the
+// transposition and by the capo change, spelled in the key of the shapes.
+SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
+  Song& song = voiced.song;
+  const SongKey written = WrittenKey(voiced);
+  const int capo = std::clamp(options.capo.value_or(song.capo), 0, kMaxCapo);
+  const SongKey soundingNow = TransposedKey(written, song.capo);
+  int transpose = song.transpose + options.transpose;
+  SongKey sounding = TransposedKey(soundingNow, transpose);
+  if (const std::optional<SongKey> target = ParseSongKey(options.key)) {
+    transpose = NearestShift(soundingNow.tonic, target->tonic);
+    sounding = KeyAt(target->tonic, soundingNow.minor, target->flats);
+  } else if (!options.key.empty()) {
+    voiced.warnings.push_back({-1, 0, 0, options.key, "is not a key; the song is not moved"});
+  }
+  const int shift = transpose + song.capo - capo;
+  const SongKey shapes = KeyAt(sounding.tonic - capo, sounding.minor, capo == 0 && sounding.flats);
+  TransposeSong(song, shift, shapes);
+  if (capo != song.capo) SetDirective(song, "capo", std::to_string(capo));
+  song.capo = capo;
+  voiced.capo = capo;
+  voiced.transpose = transpose;
+  voiced.key = KeyName(shapes);
+  voiced.soundingKey = KeyName(sounding);
+  for (std::size_t i = 0; i < song.chords.size(); ++i) {
+    const SongChord& chord = song.chords[i];
+    VoicedOccurrence occurrence;
+    occurrence.chord = static_cast<int>(i);
+    occurrence.symbol = chord.text;
+    occurrence.sounding =
+        chord.read ? TransposeSymbol(chord.text, capo, KeyNoteNames(sounding)) : chord.text;
+    voiced.chords.push_back(std::move(occurrence));
+  }
+  return shapes;
+}
+
+// What a mode's path costs: own difficulty, movement, the one-shape term.
+void SetModeCosts(SongSteps& steps, VoicingMode mode) {
+  PathProblem& problem = steps.problem;
+  problem.ownCost.clear();
+  for (const Voicing& voicing : steps.pool) {
+    const std::vector<int> frets = voicing.frets.ToVector();
+    problem.ownCost.push_back(
+        mode == VoicingMode::LeastMovement ? 0.0 : kSongCostWeights.difficulty * Difficulty(frets));
+  }
+  problem.moveWeight = mode == VoicingMode::Easiest ? 0.0 : 1.0;
+  problem.otherShape = mode == VoicingMode::AsPlayed ? kSongCostWeights.otherShape : 0.0;
+}
+
+// The K cheapest voicings at each step with the rest of the path held.
+void AddAlternatives(VoicedSong& voiced, const SongSteps& steps, const PathChoice& choice, int k) {
+  const PathProblem& problem = steps.problem;
+  for (std::size_t step = 0; step < problem.steps.size(); ++step) {
+    std::vector<std::pair<double, int>> costs;
+    std::vector<int> path = choice.chosen;
+    for (int candidate : problem.steps[step]) {
+      path[step] = candidate;
+      costs.emplace_back(PathCost(problem, path), candidate);
+    }
+    std::stable_sort(costs.begin(), costs.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    VoicedOccurrence& occurrence = voiced.chords[static_cast<std::size_t>(steps.stepChord[step])];
+    for (std::size_t i = 0; i < costs.size() && i < static_cast<std::size_t>(k); ++i)
+      occurrence.alternatives.push_back(
+          {steps.pool[static_cast<std::size_t>(costs[i].second)], costs[i].first});
+  }
+}
+
+void FillResult(VoicedSong& voiced, const SongSteps& steps, const PathChoice& choice) {
+  for (std::size_t step = 0; step < choice.chosen.size(); ++step) {
+    VoicedOccurrence& occurrence = voiced.chords[static_cast<std::size_t>(steps.stepChord[step])];
+    const Voicing& voicing = steps.pool[static_cast<std::size_t>(choice.chosen[step])];
+    occurrence.voicing = voicing;
+    occurrence.difficulty = Difficulty(voicing.frets.ToVector());
+  }
+  for (std::size_t i = 0; i < voiced.chords.size(); ++i) voiced.chords[i].pinned = steps.pinned[i];
+  // Each name with the voicing of its first voiced occurrence.
+  for (std::size_t name = 0; name < steps.distinct.size(); ++name) {
+    for (std::size_t i = 0; i < voiced.chords.size(); ++i) {
+      const VoicedOccurrence& occurrence = voiced.chords[i];
+      if (steps.names[i] != static_cast<int>(name) || !occurrence.voicing) continue;
+      voiced.distinct.push_back({occurrence.symbol, *occurrence.voicing, occurrence.pinned});
+      break;
+    }
+  }
+  PathProblem movement = steps.problem;
+  movement.moveWeight = 1.0;
+  voiced.cost.total = choice.cost;
+  voiced.cost.perChange = ChangeCosts(movement, choice.chosen);
+  voiced.cost.exact = choice.exact;
+  voiced.cost.lowerBound = choice.lowerBound;
+}
+
+}  // namespace
+
+VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options) {
+  VoicedSong voiced;
+  voiced.song = song;
+  const SongKey key = PlaceSong(voiced, options);
+  Session played = session;
+  played.capo = voiced.capo;
+  played.capoNames = CapoNames::Shapes;
+  SongSteps steps = BuildSongSteps(voiced, played, key, options);
+  SetModeCosts(steps, options.mode);
+  const PathChoice choice = ChoosePath(steps.problem);
+  FillResult(voiced, steps, choice);
+  if (options.alternatives > 0) AddAlternatives(voiced, steps, choice, options.alternatives);
+  return voiced;
+}
+
+}  // namespace corvanta
