@@ -244,14 +244,14 @@ class Rows {
       x = 0;
     };
     for (const auto& bar : block.bars) {
-      const double barWidth = std::max<std::size_t>(1, bar.size()) * cell;
+      const double barWidth = std::max<std::size_t>(1, bar.size()) * cell + ChordGap(font);
       if (x > 0 && x + barWidth > room) close();
       row.items.rules.emplace_back(left + x, 2, left + x, height - 2);
       for (std::size_t beat = 0; beat < bar.size(); ++beat) {
         if (bar[beat] == ".") continue;  // a beat the chord before holds
         row.items.texts.push_back(
             {SongTextRole::GridChord,
-             QPointF(left + x + ChordGap(font) / 2 + beat * cell, 3 + metrics.ascent()),
+             QPointF(left + x + ChordGap(font) * 0.75 + beat * cell, 3 + metrics.ascent()),
              QString::fromStdString(bar[beat])});
       }
       x += barWidth;

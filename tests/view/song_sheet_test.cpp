@@ -9,6 +9,8 @@
 #include <QtTest>
 
 #include "search/fingering.h"
+#include "song/song_reader.h"
+#include "song/song_sheet_of.h"
 #include "view/lyric_wrap.h"
 #include "view/song_sheet_files.h"
 #include "view/song_sheet_layout.h"
@@ -280,6 +282,31 @@ class SongSheetTest : public QObject {
         WrapLyricLine(sheet.body.front().segments, SongFont(SongTextRole::Chord),
                       SongFont(SongTextRole::Lyric), 40);
     QVERIFY(narrow.size() >= 3);
+  }
+
+  // A ChordPro file read, voiced and printed: pdftotext finds every line
+  // the song shows, and each chord of each line over it.
+  void aReadSongIsPrintedWhole() {
+    QFile file(CORVANTA_TEST_DATA "/amazing_grace.cho");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const std::string text = file.readAll().toStdString();
+    const Session session;
+    const VoicedSong voiced = VoiceSong(session, ReadSong(text), SongVoicingOptions());
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("amazing_grace.pdf");
+    QCOMPARE(WriteSongPdf(SongSheetOf(voiced, session), pdf, SongPaper::A4), QString());
+    QCOMPARE(PdfPages(pdf), 2);  // {new_page}
+    const QString read = PdfText(pdf);
+    QVERIFY(read.contains("Capo 3 — shapes in G, sounding Bb"));
+    for (const SongLine& line : voiced.song.lines) {
+      if (line.kind != LineKind::Lyrics) continue;
+      QVERIFY2(read.contains(QString::fromStdString(line.lyrics)), line.lyrics.c_str());
+    }
+    for (const SongChord& chord : voiced.song.chords)
+      QVERIFY2(read.contains(QString::fromStdString(chord.text)), chord.text.c_str());
+    const SongSheetLayout layout =
+        LayOutSongPages(SongSheetOf(voiced, session), PaperSize(SongPaper::A4));
+    QCOMPARE(layout.pages.front().diagrams.size(), voiced.distinct.size());
   }
 
   // The pictures: drawn, not blank, a page wide.
