@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "session/sheet_model.h"
+#include "session/song_sheet.h"
 
 namespace corvanta::cli {
 
@@ -15,6 +16,11 @@ struct DrawingRequest {
   std::string format;  // "png", "svg" or "pdf"
   std::string path;
   double scale = 1;  // PNG only: device pixels per unit
+  // A printed song instead of the sheet, on pages of this paper ("a4",
+  // "letter"; SVG and PNG take its width).
+  bool printSong = false;
+  SongSheet song;
+  std::string paper = "a4";
 };
 
 // The module's one function: draws and writes the file whole or not at all;
