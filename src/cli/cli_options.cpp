@@ -109,15 +109,19 @@ void AddInstrumentOption(CLI::App& command, std::string& instrument) {
                      InstrumentNames() + " (guitar by default), or custom with --tuning");
 }
 
-void AddSettingOptions(CLI::App& command, SearchOptionText& text) {
+void AddNeckOptions(CLI::App& command, SearchOptionText& text) {
   AddTuningOption(command, text.tuning);
   AddInstrumentOption(command, text.instrument);
   command.add_option("--frets", text.frets, "fret count: 6, 12, 18 or 24");
   command.add_option("--span", text.span, "finger span: 2, 3, 4 or 5");
-  command.add_flag("--omit3", text.omit3, "leave out the third");
-  command.add_flag("--omit5", text.omit5, "leave out the fifth");
   command.add_flag("--no-barre", text.noBarre, "leave out full-barre fingerings");
   command.add_flag("--simple", text.simple, "only fingerings without muted inner strings");
+}
+
+void AddSettingOptions(CLI::App& command, SearchOptionText& text) {
+  AddNeckOptions(command, text);
+  command.add_flag("--omit3", text.omit3, "leave out the third");
+  command.add_flag("--omit5", text.omit5, "leave out the fifth");
   command.add_option("--third", text.third, "semitones of the third that --omit3 removes");
   command.add_option("--fifth", text.fifth, "semitones of the fifth that --omit5 removes");
   command.add_flag("--json", text.json, "print one JSON object");

@@ -52,6 +52,9 @@ void AddOrderOption(CLI::App& command, std::string& order);
 void AddPracticalOption(CLI::App& command, bool& practical);
 VoicingOrderChoice ParseOrder(const std::string& order);
 void AddSettingOptions(CLI::App& command, SearchOptionText& text);
+// The instrument, its tuning and the search's neck options (frets, span,
+// barres, simple chords): what every command that voices chords shares.
+void AddNeckOptions(CLI::App& command, SearchOptionText& text);
 // --tuning and --instrument, the same on every command.
 void AddTuningOption(CLI::App& command, std::optional<std::string>& tuning);
 void AddInstrumentOption(CLI::App& command, std::string& instrument);

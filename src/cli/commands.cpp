@@ -90,6 +90,8 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   AddOrderOption(*sheet, texts.sheet.options.order);
   AddPracticalOption(*sheet, texts.sheet.options.practical);
 
+  AddSongCommand(app, texts.song);
+
   auto* strum =
       app.add_subcommand("strum", "the MIDI messages of a strum, or its sound as a WAV file");
   strum
@@ -118,6 +120,7 @@ int RunCommands(const CLI::App& app, const CommandTexts& texts, std::ostream& ou
   if (app.got_subcommand("name")) return RunName(texts.name, out);
   if (app.got_subcommand("diagram")) return RunDiagram(texts.diagram, out);
   if (app.got_subcommand("sheet")) return RunSheet(texts.sheet, out);
+  if (app.got_subcommand("song")) return RunSong(texts.song, out);
   return 0;
 }
 

@@ -61,6 +61,22 @@ struct DrawCommandText {
   std::string pdf;
 };
 
+struct SongCommandText {
+  std::string file;                   // "-": standard input; empty with --chords
+  std::optional<std::string> chords;  // a progression given on the command line
+  std::string format = "auto";        // or chordpro, text, chords
+  SearchOptionText options;           // the instrument, tuning, frets, span and rules
+  int transpose = 0;
+  std::string key;
+  std::string capo;  // "" (the song's own), a fret, or "suggest"
+  std::string mode = "default";
+  std::vector<std::string> pins;  // "NAME=FRETS" or "INDEX=FRETS"
+  int alternatives = 0;
+  std::vector<std::string> chordpro;  // given: write ChordPro (to the file, "-" when none)
+  std::vector<std::string> text;      // given: write chords over words
+  bool define = false;
+};
+
 // Every command's arguments as typed, owned by main().
 struct CommandTexts {
   EntryCommandText search;
@@ -72,6 +88,7 @@ struct CommandTexts {
   NameCommandText name;
   DrawCommandText diagram;
   DrawCommandText sheet;
+  SongCommandText song;
 };
 
 void AddCommands(CLI::App& app, CommandTexts& texts);
@@ -92,5 +109,11 @@ std::vector<int> ParseInstrumentFrets(const std::string& text, const Instrument&
 int RunName(const NameCommandText& command, std::ostream& out);
 int RunDiagram(const DrawCommandText& command, std::ostream& out);
 int RunSheet(const DrawCommandText& command, std::ostream& out);
+void AddSongCommand(CLI::App& app, SongCommandText& text);
+int RunSong(const SongCommandText& command, std::ostream& out);
+
+// Standard input, up to `most` bytes; a read error (a folder, a closed
+// descriptor) is a failure, not an empty text.
+std::string ReadStandardInput(std::size_t most = std::string::npos);
 
 }  // namespace corvanta::cli

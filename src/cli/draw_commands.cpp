@@ -12,6 +12,7 @@
 #include "session/sheet_heading.h"
 #include "session/sheet_model.h"
 #include "session/sounding_symbol.h"
+#include "song/song_reader.h"
 #include "symbols/chord_of_symbol.h"
 #include "symbols/reading_text.h"
 #include "symbols/symbol_query.h"
@@ -56,6 +57,25 @@ std::string TuningHeading(const Instrument& instrument, const std::optional<std:
   return text;
 }
 
+// The symbols of a sheet: each argument, or one argument holding several
+// ("G D Em C", bar lines and repeats as a progression has them), or "-"
+// for a progression on standard input.
+std::vector<std::string> SheetSymbols(const std::vector<std::string>& arguments) {
+  if (arguments.size() != 1) return arguments;
+  std::string text = arguments.front();
+  if (text == "-") {
+    text = ReadStandardInput(kMaxSongBytes + 1);
+  } else if (text.find_first_of(" \t|") == std::string::npos) {
+    return arguments;
+  }
+  const Song song = ReadSong(text, SongFormat::Progression);
+  for (const std::string& note : song.notes)
+    std::cerr << "corvanta-cli: note: " << PrintableText(note) << "\n";
+  std::vector<std::string> symbols;
+  for (const SongChord& chord : song.chords) symbols.push_back(chord.written);
+  return symbols;
+}
+
 }  // namespace
 
 int RunDiagram(const DrawCommandText& command, std::ostream&) {
@@ -85,7 +105,8 @@ int RunDiagram(const DrawCommandText& command, std::ostream&) {
 int RunSheet(const DrawCommandText& command, std::ostream&) {
   DrawingRequest request;
   ChooseOutput(command, request);
-  if (command.symbols.empty()) throw BadArgument("sheet: name at least one chord symbol");
+  const std::vector<std::string> symbols = SheetSymbols(command.symbols);
+  if (symbols.empty()) throw BadArgument("sheet: name at least one chord symbol");
   if (command.perChord < 1 || command.perChord > 100) {
     throw BadArgument("--per-chord: " + std::to_string(command.perChord) + " is not 1..100");
   }
@@ -94,15 +115,15 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
   const int capo = session.capo;
   const CapoNames capoNames = session.capoNames;
   ChordNotation notation = ParseNotation(command.notation);
-  std::string symbols;
+  std::string heading;
   std::string sounding;
-  for (const std::string& symbol : command.symbols) {
+  for (const std::string& symbol : symbols) {
     const SymbolChord read = ChordOfSymbol(Utf8ToBytes(symbol), notation);
     const SymbolReading& reading = read.reading;
     if (reading.noChord) {
       request.sheet.diagrams.push_back(
           {std::vector<int>(instrument.StringCount(), kMuted), "", true});
-      symbols += (symbols.empty() ? "" : "  ") + std::string("N.C.");
+      heading += (heading.empty() ? "" : "  ") + std::string("N.C.");
       continue;
     }
     if (reading.tooManyNotes > 0)
@@ -122,10 +143,10 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
     for (std::size_t i = 0; i < found.size() && i < static_cast<std::size_t>(command.perChord); ++i)
       request.sheet.diagrams.push_back(
           {found[i].frets.ToVector(), i == 0 ? symbol : std::string()});
-    symbols += (symbols.empty() ? "" : "  ") + symbol;
+    heading += (heading.empty() ? "" : "  ") + symbol;
   }
   request.sheet.heading =
-      SheetHeading(symbols, TuningHeading(instrument, command.options.tuning), capo, sounding);
+      SheetHeading(heading, TuningHeading(instrument, command.options.tuning), capo, sounding);
   DescribeStrings(request.sheet, instrument, capo);
   return Draw(request);
 }

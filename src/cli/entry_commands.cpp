@@ -65,22 +65,6 @@ void AddSounding(nlohmann::json& json, const ChordEntry& entry, const SearchOpti
       TextJson(SoundingSymbol(entry.state.chordSymbol, options.capo, entry.state.rootGridNames));
 }
 
-// All of standard input; a read error (a folder, a closed descriptor) is a
-// failure, not an empty text.
-std::string ReadStandardInput() {
-  std::string text;
-  char buffer[65536];
-  for (;;) {
-    ssize_t got = read(STDIN_FILENO, buffer, sizeof buffer);
-    if (got == 0) return text;
-    if (got > 0) {
-      text.append(buffer, static_cast<std::size_t>(got));
-    } else if (errno != EINTR) {
-      throw CommandFailure(std::string("cannot read standard input: ") + std::strerror(errno));
-    }
-  }
-}
-
 std::vector<int> ParseItemList(const std::string& text) {
   std::vector<int> items;
   std::stringstream list(text);
@@ -99,6 +83,21 @@ std::vector<int> ParseItemList(const std::string& text) {
 }
 
 }  // namespace
+
+std::string ReadStandardInput(std::size_t most) {
+  std::string text;
+  char buffer[65536];
+  while (text.size() < most) {
+    ssize_t got = read(STDIN_FILENO, buffer, std::min(sizeof buffer, most - text.size()));
+    if (got == 0) return text;
+    if (got > 0) {
+      text.append(buffer, static_cast<std::size_t>(got));
+    } else if (errno != EINTR) {
+      throw CommandFailure(std::string("cannot read standard input: ") + std::strerror(errno));
+    }
+  }
+  return text;
+}
 
 int RunQuery(const EntryCommandText& command, std::ostream& out) {
   SearchSettings settings = ParseSettings(command.options);

@@ -41,12 +41,18 @@ nlohmann::json FretsJson(std::span<const int> frets) {
   return list;
 }
 
-namespace {
+std::optional<BarreField> FirstBarre(std::span<const int> frets) {
+  for (std::size_t string = 0; string < frets.size(); ++string)
+    if (frets[string] < 0 && frets[string] != kMuted)
+      return BarreField{-frets[string], static_cast<int>(string)};
+  return std::nullopt;
+}
 
-// The difficulty as JSON shows it: one decimal is all its precision means.
 double DifficultyFigure(std::span<const int> frets) {
   return std::round(Difficulty(frets) * 10) / 10;
 }
+
+namespace {
 
 // A sounding pitch with its octave, its letter as the chord spells it (Bb2
 // in C7); Cb and B# keep the octave of the pitch they sound.
@@ -69,18 +75,15 @@ void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument
   const std::vector<int> frets = voicing.frets.ToVector();
   auto number = [&](int value) { out += std::to_string(value); };
   out += "{\"barre\":";
-  bool barre = false;
-  for (std::size_t string = 0; string < frets.size() && !barre; ++string) {
-    if (frets[string] < 0 && frets[string] != kMuted) {
-      out += "{\"fret\":";
-      number(-frets[string]);
-      out += ",\"fromString\":";
-      number(static_cast<int>(string));
-      out += '}';
-      barre = true;
-    }
+  if (const std::optional<BarreField> barre = FirstBarre(frets)) {
+    out += "{\"fret\":";
+    number(barre->fret);
+    out += ",\"fromString\":";
+    number(barre->fromString);
+    out += '}';
+  } else {
+    out += "null";
   }
-  if (!barre) out += "null";
   out += ",\"difficulty\":";
   out += nlohmann::json(DifficultyFigure(frets)).dump();
   const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);

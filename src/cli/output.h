@@ -1,6 +1,7 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string>
@@ -64,6 +65,16 @@ nlohmann::json NamesJson(const ChordNameList& names);
 // Fret values as JSON numbers, low string first: null muted, a barre sign
 // dropped.
 nlohmann::json FretsJson(std::span<const int> frets);
+
+// A voicing's barre as the JSON shows it: {"fret", "fromString"}, the
+// lowest string it lies on (0 the lowest-listed); none without one.
+struct BarreField {
+  int fret = 0;
+  int fromString = 0;
+};
+std::optional<BarreField> FirstBarre(std::span<const int> frets);
+// The difficulty as JSON shows it: one decimal is all its precision means.
+double DifficultyFigure(std::span<const int> frets);
 
 // The readings of a chord, best first: {"name", "root", "bass", "notes",
 // "omitted"}, names written in the notation, the root spelled as rootName

@@ -157,10 +157,26 @@ std::string ReplaceChordsInLine(std::string_view source,
   return out;
 }
 
-std::string WriteChordPro(const Song& song) {
+std::string WriteChordPro(const Song& song, const std::vector<std::string>& added) {
   std::string out(song.byteOrderMark ? kByteOrderMark : std::string_view());
-  for (const SongLine& line : song.lines)
+  // After the head of directives and comments (a title, a key) the song
+  // gains its lines.
+  std::size_t head = 0;
+  while (head < song.lines.size() && (song.lines[head].kind == LineKind::Directive ||
+                                      song.lines[head].kind == LineKind::Comment))
+    ++head;
+  const std::string ending =
+      song.lines.empty() || song.lines.front().ending.empty() ? "\n" : song.lines.front().ending;
+  for (std::size_t i = 0; i <= song.lines.size(); ++i) {
+    if (i == head) {
+      // A head whose last line ends without a break gets one first.
+      if (!added.empty() && i > 0 && song.lines[i - 1].ending.empty()) out += ending;
+      for (const std::string& line : added) out += line + ending;
+    }
+    if (i == song.lines.size()) break;
+    const SongLine& line = song.lines[i];
     if (line.kind != LineKind::Dropped) out += ChordProLine(song, line) + line.ending;
+  }
   return out;
 }
 

@@ -10,7 +10,9 @@ namespace corvanta {
 // directive, comment, tab and grid line as read (a changed value or chord
 // in place). A song read from ChordPro and not changed is written back
 // byte for byte.
-std::string WriteChordPro(const Song& song);
+// `added` lines (directives the song gains) go after the song's leading
+// directives and comments, with the song's own line ending.
+std::string WriteChordPro(const Song& song, const std::vector<std::string>& added = {});
 
 // Chords over words: each line's chords on a line of their own above its
 // words, at their columns. A song read as chords over words or as a bare

@@ -1,0 +1,172 @@
+// corvanta-cli song: a song read in any of its forms, transposed, under a
+// capo, one voicing chosen per chord over the whole song; as a summary,
+// JSON, ChordPro or chords over words.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "cli/commands.h"
+#include "cli/song_output.h"
+#include "files/output_file.h"
+#include "song/capo_suggestion.h"
+#include "song/song_defines.h"
+#include "song/song_key.h"
+#include "song/song_reader.h"
+#include "song/song_writer.h"
+#include "theory/text_util.h"
+
+namespace corvanta::cli {
+namespace {
+
+// A byte more than the reader takes, so that it sees the text is too long.
+constexpr std::size_t kMostBytesRead = kMaxSongBytes + 1;
+
+std::string ReadSongText(const SongCommandText& command) {
+  if (command.chords) {
+    if (!command.file.empty()) throw BadArgument("song: give a FILE or --chords, not both");
+    return *command.chords;
+  }
+  if (command.file.empty())
+    throw BadArgument("song: give a FILE, - for standard input, or --chords");
+  if (command.file == "-") return ReadStandardInput(kMostBytesRead);
+  std::ifstream file(command.file, std::ios::binary);
+  if (!file) throw CommandFailure("song: cannot read '" + command.file + "'");
+  std::string text(kMostBytesRead, '\0');
+  file.read(text.data(), static_cast<std::streamsize>(text.size()));
+  if (file.bad()) throw CommandFailure("song: cannot read '" + command.file + "'");
+  text.resize(static_cast<std::size_t>(file.gcount()));
+  return text;
+}
+
+SongFormat ParseFormat(const std::string& format) {
+  if (format == "chordpro") return SongFormat::ChordPro;
+  if (format == "text") return SongFormat::ChordsOverWords;
+  if (format == "chords") return SongFormat::Progression;
+  return SongFormat::Auto;
+}
+
+VoicingMode ParseMode(const std::string& mode) {
+  if (mode == "least-movement") return VoicingMode::LeastMovement;
+  if (mode == "easiest") return VoicingMode::Easiest;
+  return VoicingMode::AsPlayed;
+}
+
+// "G=320003", "3=x32010": a chord name or a 1-based occurrence.
+SongPin ParsePin(const std::string& text, const Instrument& instrument, int capo) {
+  const std::size_t equals = text.find('=');
+  if (equals == std::string::npos || equals == 0 || equals + 1 == text.size())
+    throw BadArgument("--pin: '" + text + "' is not NAME=FRETS or INDEX=FRETS (\"G=320003\")");
+  SongPin pin;
+  const std::string target = text.substr(0, equals);
+  pin.frets = ParseInstrumentFrets(text.substr(equals + 1), instrument, capo, "--pin " + target);
+  if (target.find_first_not_of("0123456789") == std::string::npos) {
+    if (target.size() > 6 || std::stoi(target) < 1)
+      throw BadArgument("--pin: '" + target + "' is not a chord number 1, 2, ...");
+    pin.index = std::stoi(target) - 1;
+  } else {
+    pin.name = target;
+  }
+  return pin;
+}
+
+std::optional<int> ParseCapoText(const std::string& text) {
+  if (text.empty() || text == "suggest") return std::nullopt;
+  if (text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos)
+    throw BadArgument("--capo: '" + text + "' is not a fret 0..12 or suggest");
+  return ParseCapo(std::stoi(text));
+}
+
+void Write(const std::string& path, const std::string& bytes, std::ostream& out) {
+  if (path == "-") {
+    out << bytes;
+    return;
+  }
+  const std::string failure = WriteOutputFile(path, bytes);
+  if (!failure.empty()) throw CommandFailure(failure);
+}
+
+void CheckTarget(const std::vector<std::string>& target) {
+  if (target.empty() || target.front() == "-") return;
+  const std::string refused = CheckOutputTarget(target.front());
+  if (!refused.empty()) throw CommandFailure(refused);
+}
+
+}  // namespace
+
+void AddSongCommand(CLI::App& app, SongCommandText& text) {
+  auto* song = app.add_subcommand(
+      "song", "a song (ChordPro, chords over words, or a progression): one voicing per chord");
+  song->add_option("file", text.file, "the song's file, - for standard input");
+  song->add_option("--chords", text.chords, "a progression instead of a file (\"G D Em C\")");
+  song->add_option("--format", text.format,
+                   "chordpro, text or chords (default: told from the text)")
+      ->check(CLI::IsMember({"auto", "chordpro", "text", "chords"}));
+  AddNeckOptions(*song, text.options);
+  song->add_option("--transpose", text.transpose, "semitones up (negative: down)");
+  song->add_option("--key", text.key, "transpose to this key (\"Bb\", \"F#m\")");
+  song->add_option("--capo", text.capo,
+                   "play with a capo at fret N (shapes shown, sounding beside), or suggest");
+  song->add_option("--mode", text.mode, "default (as players choose), least-movement, or easiest")
+      ->check(CLI::IsMember({"default", "least-movement", "easiest"}));
+  song->add_option("--pin", text.pins, "keep a voicing: NAME=FRETS or INDEX=FRETS (repeatable)");
+  song->add_option("--alternatives", text.alternatives,
+                   "the K best voicings of each chord, the rest held");
+  song->add_flag("--json", text.options.json, "print one JSON object");
+  song->add_option("--chordpro", text.chordpro, "write ChordPro (to FILE, - by default)")
+      ->expected(0, 1);
+  song->add_option("--text", text.text, "write chords over words (to FILE, - by default)")
+      ->expected(0, 1);
+  song->add_flag("--define", text.define, "with --chordpro, a {define} for every chosen voicing");
+}
+
+int RunSong(const SongCommandText& command, std::ostream& out) {
+  Session session = SessionOf(command.options);
+  // A song's chords are played as players play them.
+  session.practical = true;
+  if (command.alternatives < 0 || command.alternatives > 100)
+    throw BadArgument("--alternatives: " + std::to_string(command.alternatives) + " is not 0..100");
+  if (command.transpose < -24 || command.transpose > 24)
+    throw BadArgument("--transpose: " + std::to_string(command.transpose) + " is not -24..24");
+  if (!command.key.empty() && !ParseSongKey(command.key))
+    throw BadArgument("--key: '" + command.key + "' is not a key (\"Bb\", \"F#m\")");
+  CheckTarget(command.chordpro);
+  CheckTarget(command.text);
+  const Song song = ReadSong(ReadSongText(command), ParseFormat(command.format));
+  SongVoicingOptions options;
+  options.mode = ParseMode(command.mode);
+  options.transpose = command.transpose;
+  options.key = command.key;
+  options.capo = ParseCapoText(command.capo);
+  options.alternatives = command.alternatives;
+  const int pinCapo = options.capo.value_or(song.capo);
+  for (const std::string& pin : command.pins)
+    options.pins.push_back(ParsePin(pin, session.instrument, pinCapo));
+  std::vector<CapoSuggestion> suggestions;
+  if (command.capo == "suggest") {
+    suggestions = SuggestCapos(session, song, options);
+    options.capo = suggestions.front().capo;
+  }
+  VoicedSong voiced;
+  try {
+    voiced = VoiceSong(session, song, options);
+  } catch (const BadPin& bad) {
+    throw BadArgument(bad.what());
+  }
+  voiced.capoSuggestions = std::move(suggestions);
+  WarnOfSong(voiced, std::cerr);
+  const bool written = command.options.json || !command.chordpro.empty() || !command.text.empty();
+  if (command.options.json) out << SongJson(voiced, session, command.options.tuning) << "\n";
+  if (!command.chordpro.empty()) {
+    const std::string path = command.chordpro.front();
+    Write(path.empty() ? "-" : path,
+          WriteChordPro(voiced.song, AddedChordProLines(voiced, command.define)), out);
+  }
+  if (!command.text.empty()) {
+    const std::string path = command.text.front();
+    Write(path.empty() ? "-" : path, WriteChordsOverWords(voiced.song), out);
+  }
+  if (!written) PrintSongSummary(voiced, session, out);
+  return 0;
+}
+
+}  // namespace corvanta::cli

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "song/voiced_song.h"
+
+namespace corvanta {
+
+// "{define: G base-fret 1 frets 3 2 0 0 0 3}": a voicing in ChordPro's
+// base-fret form (frets counted from the base fret, x muted, 0 open).
+std::string DefineLine(const std::string& name, const Voicing& voicing);
+
+// The lines a written song gains: its {capo} when it is played with one and
+// has no {capo} line, and with `defines` a {define} for each chord name's
+// chosen voicing that the song does not define itself.
+std::vector<std::string> AddedChordProLines(const VoicedSong& voiced, bool defines);
+
+}  // namespace corvanta

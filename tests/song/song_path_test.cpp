@@ -1,0 +1,135 @@
+// The path search against a plain enumeration of every path.
+#include "song/song_path.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+#include "session/session.h"
+#include "symbols/chord_of_symbol.h"
+
+namespace corvanta {
+namespace {
+
+// Every path, its cost written out from the problem's definition: own
+// costs, weighted movement, and for each group its steps off the group's
+// best shape (tried over every candidate) times otherShape.
+double BruteForceCost(const PathProblem& problem) {
+  const std::size_t steps = problem.steps.size();
+  std::vector<std::size_t> at(steps, 0);
+  double best = 1e300;
+  while (true) {
+    double cost = 0;
+    std::map<int, std::map<int, int>> groups;
+    for (std::size_t k = 0; k < steps; ++k) {
+      const int c = problem.steps[k][at[k]];
+      cost += problem.ownCost[static_cast<std::size_t>(c)];
+      if (k > 0) {
+        const int b = problem.steps[k - 1][at[k - 1]];
+        cost += problem.moveWeight * MoveCost(problem.shapes[static_cast<std::size_t>(b)],
+                                              problem.shapes[static_cast<std::size_t>(c)]);
+      }
+      if (problem.groups[k] >= 0) ++groups[problem.groups[k]][c];
+    }
+    for (auto& [group, counts] : groups) {
+      int total = 0;
+      for (auto& [c, n] : counts) total += n;
+      double least = 1e300;
+      // A home no step uses leaves every step off it; one the steps use, the rest.
+      least = problem.otherShape * total;
+      for (auto& [c, n] : counts) least = std::min(least, problem.otherShape * (total - n));
+      cost += least;
+    }
+    best = std::min(best, cost);
+    std::size_t k = 0;
+    while (k < steps && ++at[k] == problem.steps[k].size()) at[k++] = 0;
+    if (k == steps) break;
+  }
+  return best;
+}
+
+// A short random progression on an instrument: each chord's voicings (a
+// few of them, to keep the enumeration small) as the problem's candidates.
+PathProblem RandomProblem(std::mt19937& random, const Instrument& instrument, double otherShape) {
+  static const char* const kSymbols[] = {"C", "G", "Am", "F", "D7", "Em", "Bb", "E7", "Dm", "A"};
+  Session session;
+  session.instrument = instrument;
+  session.practical = true;
+  PathProblem problem;
+  problem.otherShape = otherShape;
+  std::uniform_int_distribution<int> pick(0, 4);
+  const int length = 3 + static_cast<int>(random() % 3);
+  std::map<int, std::vector<int>> pools;
+  for (int step = 0; step < length; ++step) {
+    const int symbol = pick(random);
+    if (!pools.count(symbol)) {
+      const VoicedChord voiced =
+          VoiceChord(session, ChordOfSymbol(kSymbols[symbol], ChordNotation::Standard).chord);
+      std::vector<int>& pool = pools[symbol];
+      for (std::size_t i = 0; i < voiced.search.voicings.size() && pool.size() < 5; ++i) {
+        const Voicing& v = voiced.search.voicings[(i * 7) % voiced.search.voicings.size()];
+        pool.push_back(static_cast<int>(problem.shapes.size()));
+        problem.shapes.push_back(ShapeOfVoicing(v));
+        problem.ownCost.push_back(static_cast<double>(random() % 90) / 10.0);
+      }
+    }
+    if (pools[symbol].empty()) continue;
+    problem.steps.push_back(pools[symbol]);
+    problem.groups.push_back(symbol);
+  }
+  return problem;
+}
+
+TEST(SongPath, LeastMovementEqualsEveryPathTriedOnSeveralInstruments) {
+  std::mt19937 random(34);
+  for (const char* name : {"guitar", "ukulele", "mandolin", "banjo", "guitar7"}) {
+    const Instrument& instrument = *FindInstrument(name);
+    for (int trial = 0; trial < 40; ++trial) {
+      PathProblem problem = RandomProblem(random, instrument, 0.0);
+      if (problem.steps.empty()) continue;
+      std::fill(problem.ownCost.begin(), problem.ownCost.end(), 0.0);
+      const PathChoice choice = ChoosePath(problem);
+      EXPECT_TRUE(choice.exact);
+      EXPECT_NEAR(choice.cost, BruteForceCost(problem), 1e-9) << name << " trial " << trial;
+      EXPECT_NEAR(PathCost(problem, choice.chosen), choice.cost, 1e-9);
+    }
+  }
+}
+
+TEST(SongPath, OneShapePerNameIsExactAgainstEveryPath) {
+  std::mt19937 random(35);
+  for (const char* name : {"guitar", "ukulele", "tenor-banjo"}) {
+    const Instrument& instrument = *FindInstrument(name);
+    for (double otherShape : {0.5, 2.0, 4.0}) {
+      for (int trial = 0; trial < 25; ++trial) {
+        const PathProblem problem = RandomProblem(random, instrument, otherShape);
+        if (problem.steps.empty()) continue;
+        const PathChoice choice = ChoosePath(problem);
+        ASSERT_TRUE(choice.exact);
+        EXPECT_NEAR(choice.cost, BruteForceCost(problem), 1e-9)
+            << name << " weight " << otherShape << " trial " << trial;
+        EXPECT_NEAR(PathCost(problem, choice.chosen), choice.cost, 1e-9);
+      }
+    }
+  }
+}
+
+TEST(SongPath, MovementIsZeroForTheSameShapeAndAShapeMovedPaysItsShift) {
+  auto shape = [](std::vector<int> frets) {
+    Voicing v;
+    v.frets = FretValues(frets);
+    return ShapeOfVoicing(v);
+  };
+  const HandShape f = shape({-1, 3, 3, 2, 1, 1});
+  const HandShape g = shape({-3, 5, 5, 4, 3, 3});
+  const HandShape e = shape({0, 2, 2, 1, 0, 0});
+  EXPECT_EQ(MoveCost(f, f), 0.0);
+  EXPECT_DOUBLE_EQ(MoveCost(f, g), 2 * kSongCostWeights.shift);
+  // Back to the open E shape from the barre: fingers change, not just move.
+  EXPECT_GT(MoveCost(g, e), MoveCost(f, g));
+  EXPECT_GT(MoveCost(e, f), 0.0);
+}
+
+}  // namespace
+}  // namespace corvanta
