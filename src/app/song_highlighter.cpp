@@ -14,7 +14,8 @@ SongHighlighter::SongHighlighter(QTextDocument* document) : QSyntaxHighlighter(d
 
 SongHighlighter::Mark MarkOf(const SongChord& chord, const QString& lineText) {
   const QByteArray bytes = lineText.toUtf8();
-  const auto offset = static_cast<qsizetype>(std::min<std::size_t>(chord.sourceOffset, bytes.size()));
+  const auto offset =
+      static_cast<qsizetype>(std::min<std::size_t>(chord.sourceOffset, bytes.size()));
   const auto end = static_cast<qsizetype>(
       std::min<std::size_t>(chord.sourceOffset + chord.sourceLength, bytes.size()));
   const int start = static_cast<int>(QString::fromUtf8(bytes.left(offset)).size());

@@ -16,8 +16,8 @@ class SongHighlighter : public QSyntaxHighlighter {
   explicit SongHighlighter(QTextDocument* document);
 
   struct Mark {
-    int block = 0;   // the text's line, from 0
-    int start = 0;   // in characters of that line
+    int block = 0;  // the text's line, from 0
+    int start = 0;  // in characters of that line
     int length = 0;
     bool read = true;
   };

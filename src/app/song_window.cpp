@@ -112,9 +112,9 @@ QWidget* SongWindow::BuildControls() {
   play_ = Named(new QToolButton(row), "SongPlay");
   stop_ = Named(new QToolButton(row), "SongStop");
   stop_->setEnabled(false);
-  for (QWidget* widget : std::initializer_list<QWidget*>{down_, up_, keyLabel_, key_, capoLabel_,
-                                                         capo_, capoNames_, suggest_, instrument_,
-                                                         mode_, play_, stop_})
+  for (QWidget* widget :
+       std::initializer_list<QWidget*>{down_, up_, keyLabel_, key_, capoLabel_, capo_, capoNames_,
+                                       suggest_, instrument_, mode_, play_, stop_})
     layout->addWidget(widget);
   layout->addStretch(1);
 

@@ -116,7 +116,7 @@ class SongWindow : public QMainWindow {
   VoicedSong voiced_;
   QString path_;
   bool modified_ = false;
-  int voicings_ = 0;  // how many times the song was voiced
+  int voicings_ = 0;                      // how many times the song was voiced
   std::optional<std::string> pinTarget_;  // the chord name shown in the main window
   bool showingInMain_ = false;
   QTimer playTimer_;

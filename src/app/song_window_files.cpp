@@ -36,25 +36,6 @@ QString WriteText(const QString& path, const std::string& text) {
   return QString::fromStdString(WriteOutputFile(path.toStdString(), text));
 }
 
-// The lines a song gains, after the directives it starts with (its title
-// block), so that a reader meets them before the first lyric.
-std::string WithLines(std::string text, const std::vector<std::string>& lines) {
-  if (lines.empty()) return text;
-  std::size_t at = 0;
-  while (at < text.size() && text[at] == '{') {
-    const std::size_t end = text.find('\n', at);
-    if (end == std::string::npos) {
-      text += '\n';
-      at = text.size();
-      break;
-    }
-    at = end + 1;
-  }
-  std::string added;
-  for (const std::string& line : lines) added += line + "\n";
-  return text.insert(at, added);
-}
-
 }  // namespace
 
 bool SongWindow::OpenFile(const QString& path) {
@@ -89,11 +70,10 @@ void SongWindow::PasteClick() {
 }
 
 QString SongWindow::SaveChordPro(const QString& path, bool defines) {
-  std::string text = song_.format == SongFormat::ChordPro ? SongText().toStdString()
-                                                          : WriteChordPro(song_);
-  if (defines) text = WithLines(std::move(text), AddedChordProLines(voiced_, true));
-  QString failure = WriteText(path, text);
-  if (failure.isEmpty() && !defines && song_.format == SongFormat::ChordPro) {
+  // The song as it is played: the shapes under the capo, with its {capo}.
+  const QString failure =
+      WriteText(path, WriteChordPro(voiced_.song, AddedChordProLines(voiced_, defines)));
+  if (failure.isEmpty()) {
     modified_ = false;
     path_ = path;
     AddRecent(path);
@@ -119,9 +99,7 @@ void SongWindow::SaveClick(bool chordPro, bool defines) {
   if (!failure.isEmpty()) QMessageBox::warning(this, tr("歌曲"), failure);
 }
 
-QStringList SongWindow::RecentSongs() const {
-  return QSettings().value(kRecentKey).toStringList();
-}
+QStringList SongWindow::RecentSongs() const { return QSettings().value(kRecentKey).toStringList(); }
 
 void SongWindow::AddRecent(const QString& path) {
   QStringList recent = RecentSongs();
@@ -157,18 +135,18 @@ const ExportFunctions* SongWindow::Exports() {
 void SongWindow::ExportClick() {
   QString selected;
   const QString base = QString::fromStdString(song_.title.empty() ? "song" : song_.title);
-  const QString path =
-      QFileDialog::getSaveFileName(this, export_->text(), base + ".pdf",
-                                   "PDF (*.pdf);;SVG (*.svg);;PNG (*.png)", &selected);
+  const QString path = QFileDialog::getSaveFileName(
+      this, export_->text(), base + ".pdf", "PDF (*.pdf);;SVG (*.svg);;PNG (*.png)", &selected);
   if (path.isEmpty()) return;
   const ExportFunctions* exports = Exports();
   if (exports == nullptr) return;
   const SongSheet sheet = Sheet();
   const QString suffix = QFileInfo(path).suffix().toLower();
   constexpr double kPngScale = 2;  // pixels per point: a page about 1190 pixels wide
-  const QString failure = suffix == "svg"   ? exports->songSvg(sheet, path, DesktopPaper())
-                          : suffix == "png" ? exports->songPng(sheet, path, DesktopPaper(), kPngScale)
-                                            : exports->songPdf(sheet, path, DesktopPaper());
+  const QString failure = suffix == "svg" ? exports->songSvg(sheet, path, DesktopPaper())
+                          : suffix == "png"
+                              ? exports->songPng(sheet, path, DesktopPaper(), kPngScale)
+                              : exports->songPdf(sheet, path, DesktopPaper());
   if (!failure.isEmpty()) QMessageBox::warning(this, tr("歌曲"), failure);
 }
 

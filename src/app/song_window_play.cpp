@@ -16,8 +16,8 @@
 namespace corvanta {
 namespace {
 
-constexpr int kDefaultTempo = 90;  // beats a minute, when the song names none
-constexpr int kDefaultBeats = 4;   // a bar of 4/4
+constexpr int kDefaultTempo = 90;   // beats a minute, when the song names none
+constexpr int kDefaultBeats = 4;    // a bar of 4/4
 constexpr int kSongStrumSpeed = 1;  // a quick strum: the bar's first beat
 
 int Leading(const std::string& text, int fallback) {

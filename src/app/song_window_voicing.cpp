@@ -90,8 +90,7 @@ void SongWindow::MirrorVoicing() {
   }
   strip_->SetChords(std::move(chords), std::move(pinned));
   strip_->parentWidget()->parentWidget()->setFixedHeight(strip_->sizeHint().height() + 22);
-  capoLine_->setText(QString::fromStdString(sheet.capoLine.empty() ? sheet.facts
-                                                                    : sheet.capoLine));
+  capoLine_->setText(QString::fromStdString(sheet.capoLine.empty() ? sheet.facts : sheet.capoLine));
   {
     const QSignalBlocker blocker(capo_);
     capo_->setValue(voiced_.capo);
@@ -147,7 +146,8 @@ void SongWindow::FillSuggestMenu() {
     const CapoSuggestion& suggestion = voiced_.capoSuggestions[i];
     QStringList shapes;
     for (const std::string& shape : suggestion.shapes) shapes << QString::fromStdString(shape);
-    const QString capo = suggestion.capo == 0 ? tr("无变调夹") : tr("变调夹 %1").arg(suggestion.capo);
+    const QString capo =
+        suggestion.capo == 0 ? tr("无变调夹") : tr("变调夹 %1").arg(suggestion.capo);
     QAction* item = suggestMenu_->addAction(
         tr("%1: %2 调 (%3)  难度 %4")
             .arg(capo, QString::fromStdString(suggestion.key), shapes.join(' '))

@@ -29,4 +29,7 @@ using DrawFunction = std::string (*)(const DrawingRequest&);
 inline constexpr const char* kDrawingEntryName = "corvanta_drawing_entry";
 inline constexpr const char* kDrawingModuleName = "libcorvanta-drawing.so";
 
+// Loads the module and draws; a failure is a CommandFailure. 0 on success.
+int RunDrawing(const DrawingRequest& request);
+
 }  // namespace corvanta::cli

@@ -117,6 +117,7 @@ void AddSongCommand(CLI::App& app, SongCommandText& text) {
   song->add_option("--text", text.text, "write chords over words (to FILE, - by default)")
       ->expected(0, 1);
   song->add_flag("--define", text.define, "with --chordpro, a {define} for every chosen voicing");
+  AddSongSheetOptions(*song, text.sheet);
 }
 
 int RunSong(const SongCommandText& command, std::ostream& out) {
@@ -131,6 +132,7 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
     throw BadArgument("--key: '" + command.key + "' is not a key (\"Bb\", \"F#m\")");
   CheckTarget(command.chordpro);
   CheckTarget(command.text);
+  CheckSongSheetTargets(command.sheet);
   const Song song = ReadSong(ReadSongText(command), ParseFormat(command.format));
   SongVoicingOptions options;
   options.mode = ParseMode(command.mode);
@@ -154,7 +156,8 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   }
   voiced.capoSuggestions = std::move(suggestions);
   WarnOfSong(voiced, std::cerr);
-  const bool written = command.options.json || !command.chordpro.empty() || !command.text.empty();
+  const bool written = command.options.json || !command.chordpro.empty() || !command.text.empty() ||
+                       command.sheet.Asked();
   if (command.options.json) out << SongJson(voiced, session, command.options.tuning) << "\n";
   if (!command.chordpro.empty()) {
     const std::string path = command.chordpro.front();
@@ -165,6 +168,7 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
     const std::string path = command.text.front();
     Write(path.empty() ? "-" : path, WriteChordsOverWords(voiced.song), out);
   }
+  WriteSongSheet(command.sheet, voiced, session);
   if (!written) PrintSongSummary(voiced, session, out);
   return 0;
 }

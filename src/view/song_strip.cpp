@@ -53,8 +53,9 @@ bool SongStrip::Pinned(int index) const {
 }
 
 int SongStrip::CellWidth() const {
-  const int strings =
-      chords_.diagrams.empty() ? kStringCount : static_cast<int>(chords_.diagrams.front().frets.size());
+  const int strings = chords_.diagrams.empty()
+                          ? kStringCount
+                          : static_cast<int>(chords_.diagrams.front().frets.size());
   return qRound(DiagramCellWidth(strings) * Scale());
 }
 
@@ -88,7 +89,8 @@ void SongStrip::paintEvent(QPaintEvent*) {
       painter.setRenderHint(QPainter::Antialiasing);
       painter.setPen(Qt::NoPen);
       painter.setBrush(kPinMark);
-      const QPointF centre(cell.right() - kPinRadius * 2 * Scale(), cell.top() + kPinRadius * 2 * Scale());
+      const QPointF centre(cell.right() - kPinRadius * 2 * Scale(),
+                           cell.top() + kPinRadius * 2 * Scale());
       painter.drawEllipse(centre, kPinRadius * Scale(), kPinRadius * Scale());
     }
   }
