@@ -115,6 +115,7 @@ class SongWindow : public QMainWindow {
   Song song_;
   VoicedSong voiced_;
   QString path_;
+  QString voicedText_;  // the text the song was last read from
   bool modified_ = false;
   int voicings_ = 0;                      // how many times the song was voiced
   std::optional<std::string> pinTarget_;  // the chord name shown in the main window

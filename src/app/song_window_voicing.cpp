@@ -52,6 +52,8 @@ void SongWindow::ReplaceText(const std::string& text) {
 }
 
 void SongWindow::TextEdited() {
+  // Colouring the chords changes formats only, which the editor reports too.
+  if (text_->toPlainText() == voicedText_) return;
   modified_ = true;
   Revoice();
 }
@@ -61,7 +63,8 @@ std::string SongWindow::Written(const Song& song) const {
 }
 
 void SongWindow::Revoice() {
-  song_ = ReadSong(text_->toPlainText().toStdString());
+  voicedText_ = text_->toPlainText();
+  song_ = ReadSong(voicedText_.toStdString());
   try {
     voiced_ = VoiceSong(session_, song_, options_);
   } catch (const BadPin&) {
@@ -69,7 +72,10 @@ void SongWindow::Revoice() {
     voiced_ = VoiceSong(session_, song_, options_);
   }
   ++voicings_;
-  highlighter_->SetSong(song_);
+  {
+    const QSignalBlocker blocker(text_);
+    highlighter_->SetSong(song_);
+  }
   MirrorVoicing();
 }
 
