@@ -309,6 +309,55 @@ class SongSheetTest : public QObject {
     QCOMPARE(layout.pages.front().diagrams.size(), voiced.distinct.size());
   }
 
+  // Seeded random songs, ChordPro and odd bytes mixed: every page laid out
+  // keeps its texts on the paper, and no lyric is lost.
+  void randomSongsStayOnThePaper() {
+    const std::vector<std::string> pieces{
+        "[G]",
+        "[C#m7b5]",
+        "[Qz]",
+        "la ",
+        "laaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa",
+        "好一朵",
+        "\n",
+        "{soc}\n",
+        "{eoc}\n",
+        "{c: note}\n",
+        "{sog}\n| G . | C |\n{eog}\n",
+        "{sot}\n",
+        "e|--0--|\n",
+        "{eot}\n",
+        "{np}\n",
+        "\t",
+        "\xff\xfe",
+        "{title: T}\n",
+        "[",
+        "]"};
+    std::uint32_t seed = 20261209;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    const QSizeF paper = PaperSize(SongPaper::A4);
+    for (int round = 0; round < 60; ++round) {
+      std::string text;
+      const int count = static_cast<int>(next() % 120);
+      for (int i = 0; i < count; ++i) {
+        text += pieces[next() % pieces.size()];
+      }
+      const Session session;
+      const VoicedSong voiced = VoiceSong(session, ReadSong(text), SongVoicingOptions());
+      const SongSheet sheet = SongSheetOf(voiced, session);
+      const SongSheetLayout layout = LayOutSongPages(sheet, paper);
+      QVERIFY(!layout.pages.empty());
+      for (const SongPageLayout& page : layout.pages)
+        for (const SongText& drawn : page.texts) {
+          QVERIFY2(drawn.baseline.y() > 0 && drawn.baseline.y() < paper.height(),
+                   qPrintable(drawn.text));
+          QVERIFY2(drawn.baseline.x() >= 0 && drawn.baseline.x() < paper.width(),
+                   qPrintable(drawn.text));
+        }
+      QVERIFY(LayOutSongPicture(sheet, paper.width()).pages.size() == 1);
+    }
+  }
+
   // The pictures: drawn, not blank, a page wide.
   void theSvgAndPngAreOneTallPicture() {
     QTemporaryDir dir;
