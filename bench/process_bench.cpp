@@ -48,6 +48,12 @@ void RunProcess(benchmark::State& state, std::vector<std::string> arguments) {
 void CliSearchProcess(benchmark::State& state) { RunProcess(state, {CORVANTA_CLI_PATH, "search"}); }
 BENCHMARK(CliSearchProcess)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(100);
 
+// corvanta-cli song --json of the 64-chord jazz progression (target 50 ms).
+void CliSongJsonProcess(benchmark::State& state) {
+  RunProcess(state, {CORVANTA_CLI_PATH, "song", CORVANTA_BENCH_SONGS "/jazz_64.cho", "--json"});
+}
+BENCHMARK(CliSongJsonProcess)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50);
+
 void MinimalSearchProcess(benchmark::State& state) { RunProcess(state, {MINIMAL_SEARCH_PATH}); }
 BENCHMARK(MinimalSearchProcess)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(100);
 

@@ -85,9 +85,16 @@ void Write(const std::string& path, const std::string& bytes, std::ostream& out)
   if (!failure.empty()) throw CommandFailure(failure);
 }
 
+// The file an optional-valued output names: "-" (standard output) when
+// given without one.
+std::string TargetOf(const std::vector<std::string>& target) {
+  return target.empty() || target.front().empty() ? "-" : target.front();
+}
+
+// Given without a value, CLI11 leaves one empty text: the option is given.
 void CheckTarget(const std::vector<std::string>& target) {
-  if (target.empty() || target.front() == "-") return;
-  const std::string refused = CheckOutputTarget(target.front());
+  if (target.empty() || TargetOf(target) == "-") return;
+  const std::string refused = CheckOutputTarget(TargetOf(target));
   if (!refused.empty()) throw CommandFailure(refused);
 }
 
@@ -133,7 +140,11 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   CheckTarget(command.chordpro);
   CheckTarget(command.text);
   CheckSongSheetTargets(command.sheet);
-  const Song song = ReadSong(ReadSongText(command), ParseFormat(command.format));
+  // Chords given on the command line are a progression, every word a chord.
+  const SongFormat format = command.chords && command.format == "auto"
+                                ? SongFormat::Progression
+                                : ParseFormat(command.format);
+  const Song song = ReadSong(ReadSongText(command), format);
   SongVoicingOptions options;
   options.mode = ParseMode(command.mode);
   options.transpose = command.transpose;
@@ -160,13 +171,11 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
                        command.sheet.Asked();
   if (command.options.json) out << SongJson(voiced, session, command.options.tuning) << "\n";
   if (!command.chordpro.empty()) {
-    const std::string path = command.chordpro.front();
-    Write(path.empty() ? "-" : path,
+    Write(TargetOf(command.chordpro),
           WriteChordPro(voiced.song, AddedChordProLines(voiced, command.define)), out);
   }
   if (!command.text.empty()) {
-    const std::string path = command.text.front();
-    Write(path.empty() ? "-" : path, WriteChordsOverWords(voiced.song), out);
+    Write(TargetOf(command.text), WriteChordsOverWords(voiced.song), out);
   }
   WriteSongSheet(command.sheet, voiced, session);
   if (!written) PrintSongSummary(voiced, session, out);

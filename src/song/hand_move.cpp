@@ -1,29 +1,35 @@
 #include "song/hand_move.h"
 
+#include <bit>
 #include <cstdlib>
 
 namespace corvanta {
 namespace {
 
-// Every sounding string the same fret count higher or lower, none open:
-// the same shape, moved.
+// Byte-wise on the packed frets (each byte below 128): the high bit of
+// each byte that is not zero.
+constexpr std::uint64_t kLowBits = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+constexpr std::uint64_t NonZeroBytes(std::uint64_t x) { return (x + 0x7F * kLowBits) & kHighBits; }
+
+// Every held string the same fret count higher or lower, the same strings
+// sounding, none open: the same shape, moved.
 bool SameShapeMoved(const HandShape& a, const HandShape& b) {
   if (a.sounding != b.sounding || a.anyOpen || b.anyOpen || a.position == 0 || b.position == 0)
     return false;
   if ((a.barreFret == 0) != (b.barreFret == 0) || a.barreFrom != b.barreFrom) return false;
+  const std::uint64_t heldA = NonZeroBytes(a.own);
+  if (heldA != NonZeroBytes(b.own)) return false;
   const int shift = b.position - a.position;
-  for (std::size_t s = 0; s < a.strings; ++s) {
-    if ((a.own[s] == 0) != (b.own[s] == 0)) return false;
-    if (a.own[s] != 0 && b.own[s] - a.own[s] != shift) return false;
-  }
-  return true;
+  // Frets are at most 29, the shift at most 28: no byte overflows.
+  const std::uint64_t step = (heldA >> 7) * static_cast<std::uint64_t>(shift < 0 ? -shift : shift);
+  return shift >= 0 ? a.own + step == b.own : b.own + step == a.own;
 }
 
 }  // namespace
 
 HandShape ShapeOfVoicing(const Voicing& voicing) {
   HandShape shape;
-  shape.strings = static_cast<std::uint8_t>(voicing.frets.size());
   int low = 0;
   for (std::size_t s = 0; s < voicing.frets.size(); ++s) {
     const int value = voicing.frets[s];
@@ -47,15 +53,15 @@ HandShape ShapeOfVoicing(const Voicing& voicing) {
     const int fret = std::abs(value);
     const bool underBarre =
         shape.barreFret != 0 && fret == shape.barreFret && static_cast<int>(s) >= shape.barreFrom;
-    if (!underBarre) shape.own[s] = static_cast<std::int8_t>(fret);
+    if (!underBarre) shape.own |= static_cast<std::uint64_t>(fret) << (8 * s);
   }
   return shape;
 }
 
 double MoveCost(const HandShape& from, const HandShape& to, const SongCostWeights& weights) {
-  const double shift = from.position != 0 && to.position != 0
-                           ? weights.shift * std::abs(to.position - from.position)
-                           : 0.0;
+  const double shift = ShiftCost(from, to, weights);
+  if (from.own == to.own && from.barreFret == to.barreFret && from.barreFrom == to.barreFrom)
+    return shift;
   if (SameShapeMoved(from, to)) return shift;
   double cost = shift;
   if (from.barreFret != to.barreFret || from.barreFrom != to.barreFrom) {
@@ -65,12 +71,11 @@ double MoveCost(const HandShape& from, const HandShape& to, const SongCostWeight
       cost += to.barreFret != 0 ? weights.placed : weights.lifted;
     }
   }
-  const std::size_t strings = from.strings < to.strings ? from.strings : to.strings;
-  for (std::size_t s = 0; s < strings; ++s) {
-    const int a = from.own[s], b = to.own[s];
-    if (a == b) continue;
-    cost += a != 0 && b != 0 ? weights.slid : b != 0 ? weights.placed : weights.lifted;
-  }
+  const std::uint64_t heldFrom = NonZeroBytes(from.own), heldTo = NonZeroBytes(to.own);
+  const std::uint64_t changed = NonZeroBytes(from.own ^ to.own);
+  cost += weights.slid * std::popcount(changed & heldFrom & heldTo);
+  cost += weights.placed * std::popcount(changed & ~heldFrom & heldTo);
+  cost += weights.lifted * std::popcount(changed & heldFrom & ~heldTo);
   return cost;
 }
 

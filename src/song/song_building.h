@@ -51,6 +51,9 @@ bool ReadDefine(std::string_view value, SongDefine& define);
 // The two text forms and ChordPro, each over the text's lines.
 void ReadChordProLines(const std::vector<song_text::TextLine>& lines, SongBuilder& builder);
 void ReadChordsOverWordsLines(const std::vector<song_text::TextLine>& lines, SongBuilder& builder);
-void ReadProgressionLines(const std::vector<song_text::TextLine>& lines, SongBuilder& builder);
+// `everyWord`: each word of every line is a chord (the form was given, not
+// told from the text); otherwise only lines that read as chords hold them.
+void ReadProgressionLines(const std::vector<song_text::TextLine>& lines, SongBuilder& builder,
+                          bool everyWord);
 
 }  // namespace corvanta

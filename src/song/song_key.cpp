@@ -9,10 +9,24 @@
 namespace corvanta {
 namespace {
 
-// C major and A minor name their few black keys as their chords do: the
-// V of V's F#, the flat side's Bb, Eb and Ab, the A major's C#.
-constexpr NoteNameRow kNaturalKeyNames{"C",  "C#", "D",  "Eb", "E",  "F",
-                                       "F#", "G",  "Ab", "A",  "Bb", "B"};
+// Every note name by letter (C D E F G A B) and accidental (flat, none,
+// sharp). E# and B# are left out: chord symbols do not use them.
+constexpr std::array<std::array<std::string_view, 3>, 7> kLetterNames{{{"Cb", "C", "C#"},
+                                                                       {"Db", "D", "D#"},
+                                                                       {"Eb", "E", ""},
+                                                                       {"Fb", "F", "F#"},
+                                                                       {"Gb", "G", "G#"},
+                                                                       {"Ab", "A", "A#"},
+                                                                       {"Bb", "B", ""}}};
+constexpr std::array<int, 7> kLetterPitches{0, 2, 4, 5, 7, 9, 11};
+
+// The letter (steps above the tonic's) each semitone above the tonic is
+// written on: the scale's own notes, and for the others the spelling of
+// the chords that bring them (a major key's V of ii has its #1, V of V its
+// #4, the flat side bIII, bVI, bVII; a minor key's V its #7, its IV and V
+// of V the #6 and #4, the Neapolitan its b2).
+constexpr std::array<int, kPitchClassCount> kMajorLetters{0, 0, 1, 2, 2, 3, 3, 4, 5, 5, 6, 6};
+constexpr std::array<int, kPitchClassCount> kMinorLetters{0, 1, 1, 2, 2, 3, 3, 4, 5, 5, 6, 6};
 
 // Whether the major key at each pitch class is written with flats (F, Bb,
 // Eb, Ab, Db; Gb only when asked).
@@ -48,6 +62,12 @@ constexpr std::array<Degree, 8> kMinorDegrees{{{0, Quality::Minor},
 constexpr double kDiatonic = 1.0;
 constexpr double kOnScale = 0.3;
 constexpr double kTonicAtEdge = 1.5;
+
+// The signed semitones, -6..5, from one pitch class to another.
+int NearestShiftOf(int from, int to) {
+  const int up = WrapPitchClass(to - from);
+  return up > 5 ? up - 12 : up;
+}
 
 Quality QualityOf(const Chord& chord) {
   std::uint16_t tones = 0;
@@ -112,10 +132,27 @@ SongKey KeyAt(int tonic, bool minor, bool preferFlats) {
   return key;
 }
 
-const NoteNameRow& KeyNoteNames(const SongKey& key) {
-  const int major = key.minor ? WrapPitchClass(key.tonic + 3) : key.tonic;
-  if (major == 0) return kNaturalKeyNames;
-  return key.flats ? kFlatNoteNames : kSharpNoteNames;
+NoteNameRow KeyNoteNames(const SongKey& key) {
+  const NoteNameRow& plain = key.flats ? kFlatNoteNames : kSharpNoteNames;
+  // The tonic's letter: its name in the key's own accidentals.
+  const int tonicLetter =
+      std::string_view("CDEFGAB").find(plain[static_cast<std::size_t>(key.tonic)][0]);
+  const std::array<int, kPitchClassCount>& letters = key.minor ? kMinorLetters : kMajorLetters;
+  NoteNameRow names{};
+  for (int degree = 0; degree < kPitchClassCount; ++degree) {
+    const int pitchClass = WrapPitchClass(key.tonic + degree);
+    const int letter = (tonicLetter + letters[static_cast<std::size_t>(degree)]) % 7;
+    const int accidental =
+        NearestShiftOf(kLetterPitches[static_cast<std::size_t>(letter)], pitchClass);
+    std::string_view name;
+    if (accidental >= -1 && accidental <= 1)
+      name =
+          kLetterNames[static_cast<std::size_t>(letter)][static_cast<std::size_t>(accidental + 1)];
+    // A double accidental or E#/B#: the key's plain name.
+    names[static_cast<std::size_t>(pitchClass)] =
+        name.empty() ? plain[static_cast<std::size_t>(pitchClass)] : name;
+  }
+  return names;
 }
 
 std::string KeyName(const SongKey& key) {

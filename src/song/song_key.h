@@ -11,9 +11,8 @@
 
 namespace corvanta {
 
-// A key: its tonic, major or minor, and the note names its music is spelled
-// with (flats in F, Bb, Eb...; sharps in G, D, A...; C and A minor take the
-// names their chords are read with: F#, Bb, Eb, Ab, C#).
+// A key: its tonic, major or minor, and whether it is written with flats
+// (F, Bb, Eb...) or sharps (G, D, A...).
 struct SongKey {
   int tonic = 0;
   bool minor = false;
@@ -32,8 +31,10 @@ SongKey KeyAt(int tonic, bool minor, bool preferFlats = false);
 // "Bb", "F#m".
 std::string KeyName(const SongKey& key);
 
-// The key's names for the twelve pitch classes.
-const NoteNameRow& KeyNoteNames(const SongKey& key);
+// The key's names for the twelve pitch classes: each on the letter of its
+// degree in the key (D minor's leading tone is C#, G major's IV is C, Gb
+// major's Cb), E# and B# and double accidentals avoided.
+NoteNameRow KeyNoteNames(const SongKey& key);
 
 // The key `semitones` above, spelled as that key spells.
 SongKey TransposedKey(const SongKey& key, int semitones);

@@ -60,10 +60,15 @@ class Chain {
       for (std::size_t j = 0; j < here.size(); ++j) {
         double best = kInfinity;
         int arg = -1;
+        const HandShape& to = p_.shapes[static_cast<std::size_t>(here[j])];
         for (int i : order) {
           const double reached = forward_[k - 1][static_cast<std::size_t>(i)];
           if (reached >= best) break;
-          const double cost = reached + Move(before[static_cast<std::size_t>(i)], here[j]);
+          const int candidate = before[static_cast<std::size_t>(i)];
+          const HandShape& from = p_.shapes[static_cast<std::size_t>(candidate)];
+          // The shift alone may already rule the candidate out.
+          if (reached + p_.moveWeight * ShiftCost(from, to) >= best) continue;
+          const double cost = reached + Move(candidate, here[j]);
           if (cost < best) best = cost, arg = i;
         }
         forward_[k][j] = best + Own(k, here[j]);

@@ -32,20 +32,21 @@ Voicing PinVoicing(const std::vector<int>& frets, const Session& session, const 
   return *voicing;
 }
 
-std::string PinMismatch(const Voicing& pin, const Session& session, const std::vector<int>& tones,
-                        const NoteNameRow& names) {
+std::string PinMismatch(const Voicing& pin, const Session& session, const std::vector<int>& needed,
+                        const std::vector<int>& tones, const NoteNameRow& names) {
   // The shapes' notes: the strings as tuned, the capo not counted.
   const std::vector<int> frets = pin.frets.ToVector();
   const SoundingNotes notes = NotesOnInstrument(frets, session.instrument);
-  std::uint16_t sounded = 0, wanted = 0;
+  std::uint16_t sounded = 0, wanted = 0, allowed = 0;
   for (int pitchClass : notes.pitchClasses) sounded |= std::uint16_t(1u << pitchClass);
-  for (int tone : tones) wanted |= std::uint16_t(1u << WrapPitchClass(tone));
+  for (int tone : needed) wanted |= std::uint16_t(1u << WrapPitchClass(tone));
+  for (int tone : tones) allowed |= std::uint16_t(1u << WrapPitchClass(tone));
   std::string missing, extra;
   for (int pc = 0; pc < kPitchClassCount; ++pc) {
     const std::string name(names[static_cast<std::size_t>(pc)]);
     if ((wanted & (1u << pc)) && !(sounded & (1u << pc)))
       missing += (missing.empty() ? "" : " ") + name;
-    if ((sounded & (1u << pc)) && !(wanted & (1u << pc)))
+    if ((sounded & (1u << pc)) && !(allowed & (1u << pc)))
       extra += (extra.empty() ? "" : " ") + name;
   }
   std::string text;

@@ -16,9 +16,9 @@ namespace corvanta {
 Voicing PinVoicing(const std::vector<int>& frets, const Session& session, const std::string& what);
 
 // What a pin sounds against its chord: "" when it sounds the chord's tones
-// and no other, else "sounds no B; adds F" in the key's names. `tones` are
-// the chord's tones as shapes (pitch classes).
-std::string PinMismatch(const Voicing& pin, const Session& session, const std::vector<int>& tones,
-                        const NoteNameRow& names);
+// and no other, else "sounds no B; adds F" in the key's names. `needed`
+// are the tones it must sound, `tones` all it may (pitch classes, shapes).
+std::string PinMismatch(const Voicing& pin, const Session& session, const std::vector<int>& needed,
+                        const std::vector<int>& tones, const NoteNameRow& names);
 
 }  // namespace corvanta

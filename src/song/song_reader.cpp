@@ -81,7 +81,7 @@ Song ReadSong(std::string_view text, SongFormat format) {
       ReadChordsOverWordsLines(lines, builder);
       break;
     default:
-      ReadProgressionLines(lines, builder);
+      ReadProgressionLines(lines, builder, format == SongFormat::Progression);
       break;
   }
   return song;

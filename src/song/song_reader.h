@@ -10,7 +10,8 @@ namespace corvanta {
 // line kept, each chord placed and read as a typed symbol in the standard
 // notation; a chord not understood is kept as written with its problem.
 // Any bytes are accepted: a BOM, CR/LF or lone CR, tabs, binary bytes; the
-// size limits of song.h stop the reading with a note.
+// size limits of song.h stop the reading with a note. A progression asked
+// for (not told) reads every word of every line as a chord.
 Song ReadSong(std::string_view text, SongFormat format = SongFormat::Auto);
 
 // The form a text is in: ChordPro when it has a {directive} or an inline

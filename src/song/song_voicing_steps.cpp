@@ -72,7 +72,7 @@ void WarnOfMismatch(VoicedSong& voiced, const Voicing& pin, const Session& sessi
   const std::size_t n = static_cast<std::size_t>(name);
   const std::string mismatch = PinMismatch(
       pin, session, ToneNeeded(searched.tones[n], searched.chords[n], session.practical),
-      KeyNoteNames(key));
+      searched.tones[n], KeyNoteNames(key));
   if (!mismatch.empty())
     voiced.warnings.push_back({-1, 0, 0, what, "does not sound its chord: " + mismatch});
 }

@@ -56,6 +56,19 @@ std::string ChordLineOf(const Song& song, const SongLine& line) {
   return out;
 }
 
+// A line of chords with each chord in brackets where it stands, as
+// ChordPro writes chords without words.
+std::string BracketedChords(std::string_view source, const std::vector<const SongChord*>& chords) {
+  std::vector<SongChord> bracketed;
+  for (const SongChord* chord : chords) {
+    bracketed.push_back(*chord);
+    bracketed.back().text = '[' + chord->text + ']';
+  }
+  std::vector<const SongChord*> pointers;
+  for (const SongChord& chord : bracketed) pointers.push_back(&chord);
+  return ReplaceChordsInLine(source, pointers);
+}
+
 std::string ChordProLine(const Song& song, const SongLine& line) {
   const std::vector<const SongChord*> chords = ChordsOf(song, line);
   switch (line.kind) {
@@ -64,8 +77,7 @@ std::string ChordProLine(const Song& song, const SongLine& line) {
     case LineKind::Lyrics:
       return line.chordSource.empty() && !Changed(chords) ? line.source : InlineChords(song, line);
     case LineKind::Chords:
-      if (song.format == SongFormat::ChordPro) return ReplaceChordsInLine(line.source, chords);
-      return InlineChords(song, line);
+      return BracketedChords(line.source, chords);
     case LineKind::Grid:
       return ReplaceChordsInLine(line.source, chords);
     case LineKind::Heading:

@@ -120,7 +120,8 @@ void ReadChordsOverWordsLines(const std::vector<TextLine>& lines, SongBuilder& b
   CloseSection(song, open);
 }
 
-void ReadProgressionLines(const std::vector<TextLine>& lines, SongBuilder& builder) {
+void ReadProgressionLines(const std::vector<TextLine>& lines, SongBuilder& builder,
+                          bool everyWord) {
   Song& song = builder.song();
   int open = -1;
   std::string label, kind;
@@ -129,7 +130,7 @@ void ReadProgressionLines(const std::vector<TextLine>& lines, SongBuilder& build
     const int sourceLine = static_cast<int>(i) + 1;
     if (song_text::IsBlankLine(text.text)) {
       song.lines[static_cast<std::size_t>(builder.AddLine(LineKind::Blank, text))].section = open;
-    } else if (IsChordText(text.text)) {
+    } else if (everyWord || IsChordText(text.text)) {
       const int line = builder.AddLine(LineKind::Chords, text);
       song.lines[static_cast<std::size_t>(line)].section = open;
       builder.AddChordWords(line, text.text, sourceLine);

@@ -42,8 +42,13 @@ SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
   int transpose = song.transpose + options.transpose;
   SongKey sounding = TransposedKey(soundingNow, transpose);
   if (const std::optional<SongKey> target = ParseSongKey(options.key)) {
-    transpose = NearestShift(soundingNow.tonic, target->tonic);
-    sounding = KeyAt(target->tonic, soundingNow.minor, target->flats);
+    // A key of the other mode names its relative: a song in G asked for
+    // in Am goes to C, and one in Em asked for in C goes to Am.
+    const int relative = target->minor == soundingNow.minor ? 0 : target->minor ? 3 : -3;
+    const SongKey named = KeyAt(target->tonic + relative, soundingNow.minor, target->flats);
+    transpose = NearestShift(soundingNow.tonic, named.tonic);
+    sounding = named;
+    voiced.keyDetected = false;
   } else if (!options.key.empty()) {
     voiced.warnings.push_back({-1, 0, 0, options.key, "is not a key; the song is not moved"});
   }

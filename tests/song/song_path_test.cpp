@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <random>
 
@@ -112,6 +113,73 @@ TEST(SongPath, OneShapePerNameIsExactAgainstEveryPath) {
         EXPECT_NEAR(PathCost(problem, choice.chosen), choice.cost, 1e-9);
       }
     }
+  }
+}
+
+// The movement written string by string from the voicings' frets, as the
+// cost's comment states it.
+double PlainMoveCost(const Voicing& a, const Voicing& b) {
+  const SongCostWeights& w = kSongCostWeights;
+  struct Hand {
+    std::vector<int> own;
+    int barreFret = 0, barreFrom = 0, position = 0;
+    bool open = false;
+    std::vector<bool> sounds;
+  };
+  auto hand = [](const Voicing& v) {
+    Hand h;
+    for (std::size_t s = 0; s < v.frets.size(); ++s) {
+      const int value = v.frets[s];
+      h.sounds.push_back(value != kMutedString);
+      if (value == 0) h.open = true;
+      if (value < 0 && h.barreFret == 0) h.barreFret = -value, h.barreFrom = static_cast<int>(s);
+      const int fret = value == kMutedString ? 0 : std::abs(value);
+      if (fret > 0 && (h.position == 0 || fret < h.position)) h.position = fret;
+    }
+    for (std::size_t s = 0; s < v.frets.size(); ++s) {
+      const int value = v.frets[s];
+      const int fret = value == kMutedString ? 0 : std::abs(value);
+      const bool barre =
+          h.barreFret != 0 && fret == h.barreFret && static_cast<int>(s) >= h.barreFrom;
+      h.own.push_back(barre ? 0 : fret);
+    }
+    return h;
+  };
+  const Hand x = hand(a), y = hand(b);
+  const double shift = x.position && y.position ? w.shift * std::abs(x.position - y.position) : 0.0;
+  bool moved = x.sounds == y.sounds && !x.open && !y.open && x.position && y.position &&
+               (x.barreFret == 0) == (y.barreFret == 0) && x.barreFrom == y.barreFrom;
+  for (std::size_t s = 0; moved && s < x.own.size(); ++s)
+    moved = (x.own[s] == 0) == (y.own[s] == 0) &&
+            (x.own[s] == 0 || y.own[s] - x.own[s] == y.position - x.position);
+  if (moved) return shift;
+  double cost = shift;
+  if (x.barreFret != y.barreFret || x.barreFrom != y.barreFrom)
+    cost += x.barreFret && y.barreFret ? w.slid : y.barreFret ? w.placed : w.lifted;
+  for (std::size_t s = 0; s < x.own.size(); ++s) {
+    if (x.own[s] == y.own[s]) continue;
+    cost += x.own[s] && y.own[s] ? w.slid : y.own[s] ? w.placed : w.lifted;
+  }
+  return cost;
+}
+
+TEST(SongPath, PackedMovementEqualsTheStringByStringReading) {
+  Session session;
+  session.practical = true;
+  for (const char* name : {"guitar", "ukulele", "guitar7", "banjo"}) {
+    session.instrument = *FindInstrument(name);
+    std::vector<Voicing> all;
+    for (const char* symbol : {"C", "F", "Bbmaj7", "D7b9", "Am7b5", "G"}) {
+      const VoicedChord voiced =
+          VoiceChord(session, ChordOfSymbol(symbol, ChordNotation::Standard).chord);
+      all.insert(all.end(), voiced.search.voicings.begin(), voiced.search.voicings.end());
+    }
+    for (std::size_t i = 0; i < all.size(); i += 3)
+      for (std::size_t j = 0; j < all.size(); j += 5)
+        ASSERT_NEAR(MoveCost(ShapeOfVoicing(all[i]), ShapeOfVoicing(all[j])),
+                    PlainMoveCost(all[i], all[j]), 1e-12)
+            << name << " " << ReadableFrets(all[i].frets.ToVector()) << " -> "
+            << ReadableFrets(all[j].frets.ToVector());
   }
 }
 

@@ -65,7 +65,7 @@ TEST(SongReader, InlineChordsArePlacedOverTheirSyllables) {
   EXPECT_EQ(line.chords[0].lyricOffset, 1u);
   EXPECT_EQ(line.chords[1].column, 8);
   EXPECT_EQ(song.chords[1].sourceLine, 2);
-  EXPECT_EQ(song.chords[1].sourceColumn, 14);  // the G of [G7]
+  EXPECT_EQ(song.chords[1].sourceColumn, 13);  // the G of [G7]
 }
 
 TEST(SongReader, ChordsOverWordsKeepColumnsHeadingsAndText) {

@@ -33,12 +33,14 @@ TEST(SongTranspose, EveryKeySpellsItsChordsAsTheKeySpells) {
     Song moved = song;
     TransposeSong(moved, shift, key);
     EXPECT_EQ(Chords(moved), rows[shift].chords) << rows[shift].key;
-    if (shift > 0) EXPECT_EQ(moved.key, rows[shift].key);
+    if (shift > 0) {
+      EXPECT_EQ(moved.key, rows[shift].key);
+    }
   }
   // The tritone as the key says: Gb when asked for.
   Song gFlat = song;
   TransposeSong(gFlat, 6, *ParseSongKey("Gb"));
-  EXPECT_EQ(Chords(gFlat), "Gb B Db Ebm");
+  EXPECT_EQ(Chords(gFlat), "Gb Cb Db Ebm");
 }
 
 TEST(SongTranspose, MinorKeysAndSlashBassesFollow) {

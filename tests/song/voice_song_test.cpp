@@ -153,12 +153,17 @@ TEST(VoiceSong, TransposeToAKeyAndACapoShowShapesAndSounding) {
       VoiceSong(Practical(), ReadSong("{key: G}\n[G]a [C]b [D7]c [Em]d\n"), options);
   EXPECT_EQ(voiced.transpose, 2);
   EXPECT_EQ(voiced.chords[2].symbol, "E7");
+  // A minor key names its relative major for a song in a major key.
+  options.key = "Am";
+  voiced = VoiceSong(Practical(), ReadSong("{key: G}\n[G]a [C]b [D7]c [Em]d\n"), options);
+  EXPECT_EQ(voiced.chords[0].symbol, "C");
+  EXPECT_EQ(voiced.chords[3].symbol, "Am");
   options.key.clear();
   options.capo = 2;
   voiced = VoiceSong(Practical(), ReadSong("[A]a [D]b [E]c [Bb]d"), options);
   EXPECT_EQ(voiced.chords[0].symbol, "G");
   EXPECT_EQ(voiced.chords[0].sounding, "A");
-  EXPECT_EQ(voiced.chords[3].symbol, "Ab");
+  EXPECT_EQ(voiced.chords[3].symbol, "G#");  // in G, as a sharp key spells
   EXPECT_EQ(voiced.key, "G");
   EXPECT_EQ(voiced.soundingKey, "A");
   // A song written as shapes above its {capo} sounds higher.
@@ -170,13 +175,18 @@ TEST(VoiceSong, TransposeToAKeyAndACapoShowShapesAndSounding) {
 
 TEST(CapoSuggestion, TheEasyCapoOfASongIsFoundAndNoCapoWinsTies) {
   const Session session = Practical();
-  // Bb Eb F Gm: with the capo at 3 these are G C D Em.
+  // Bb Gm Cm F: with the capo at 3 these are G Em Am D, all open.
   const std::vector<CapoSuggestion> flat =
-      SuggestCapos(session, ReadSong("Bb Eb F Gm Bb Eb F Bb"), {});
+      SuggestCapos(session, ReadSong("Bb Gm Cm F Bb Gm Cm F Bb"), {});
   ASSERT_EQ(flat.size(), 8u);
   EXPECT_EQ(flat[0].capo, 3);
   EXPECT_EQ(flat[0].key, "G");
-  EXPECT_EQ(flat[0].shapes, (std::vector<std::string>{"G", "C", "D", "Em"}));
+  EXPECT_EQ(flat[0].shapes, (std::vector<std::string>{"G", "Em", "Am", "D"}));
+  // The same exactly as the song voiced at that capo.
+  SongVoicingOptions atThree;
+  atThree.capo = 3;
+  EXPECT_NEAR(flat[0].difficulty,
+              VoiceSong(session, ReadSong("Bb Gm Cm F Bb Gm Cm F Bb"), atThree).cost.total, 1e-9);
   const std::vector<CapoSuggestion> open = SuggestCapos(session, ReadSong("G C D Em G C D G"), {});
   EXPECT_EQ(open[0].capo, 0);
   // Any instrument: on the ukulele too.
