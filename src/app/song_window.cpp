@@ -68,7 +68,8 @@ void SongWindow::BuildWindow() {
   stripArea->setWidget(strip_);
   stripArea->setWidgetResizable(false);
   stripArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  stripArea->setFixedHeight(strip_->sizeHint().height() + 22);
+  stripArea->setFixedHeight(strip_->sizeHint().height() + kStripAreaMargin);
+  stripArea_ = stripArea;
   stripArea->setBackgroundRole(QPalette::Base);
   column->addWidget(stripArea);
   text_ = Named(new QPlainTextEdit(central), "SongText");

@@ -20,6 +20,9 @@ class QToolButton;
 namespace corvanta {
 
 class SongHighlighter;
+
+// The strip's scroll area beyond the diagrams: its frame and scroll bar.
+inline constexpr int kStripAreaMargin = 22;
 class SongStrip;
 class TForm1;
 struct ExportFunctions;
@@ -46,7 +49,6 @@ class SongWindow : public QMainWindow {
   const QString& FilePath() const { return path_; }
   SongStrip* Strip() const { return strip_; }
   int PlayingChord() const { return playing_; }  // the occurrence sounding, -1 when stopped
-  int VoicingCount() const { return voicings_; }
 
   // The song: a file read (false with a message when it cannot be), or a text.
   bool OpenFile(const QString& path);
@@ -65,6 +67,8 @@ class SongWindow : public QMainWindow {
   // there then pins that chord name.
   void ShowChordInMain(int distinct);
   void Unpin(int distinct);
+  // The strip's diagrams at the main window's size (percent).
+  void SetZoom(int percent);
   void Play();
   void Stop();
   // The file the song would be saved as; empty text on success.
@@ -127,6 +131,7 @@ class SongWindow : public QMainWindow {
   QPlainTextEdit* text_ = nullptr;
   SongHighlighter* highlighter_ = nullptr;
   SongStrip* strip_ = nullptr;
+  QWidget* stripArea_ = nullptr;  // scrolls the strip sideways, as tall as it
   QToolButton* down_ = nullptr;
   QToolButton* up_ = nullptr;
   QLabel* keyLabel_ = nullptr;

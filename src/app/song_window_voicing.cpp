@@ -71,7 +71,6 @@ void SongWindow::Revoice() {
     options_.pins.clear();
     voiced_ = VoiceSong(session_, song_, options_);
   }
-  ++voicings_;
   {
     const QSignalBlocker blocker(text_);
     highlighter_->SetSong(song_);
@@ -95,7 +94,7 @@ void SongWindow::MirrorVoicing() {
         chords.diagrams[i].caption = occurrence.sounding;
   }
   strip_->SetChords(std::move(chords), std::move(pinned));
-  strip_->parentWidget()->parentWidget()->setFixedHeight(strip_->sizeHint().height() + 22);
+  stripArea_->setFixedHeight(strip_->sizeHint().height() + kStripAreaMargin);
   capoLine_->setText(QString::fromStdString(sheet.capoLine.empty() ? sheet.facts : sheet.capoLine));
   {
     const QSignalBlocker blocker(capo_);
@@ -212,6 +211,11 @@ void SongWindow::Unpin(int distinct) {
                       options_.pins.end());
   if (pinTarget_ == name) pinTarget_.reset();
   Revoice();
+}
+
+void SongWindow::SetZoom(int percent) {
+  strip_->SetZoom(percent);
+  stripArea_->setFixedHeight(strip_->sizeHint().height() + kStripAreaMargin);
 }
 
 SongSheet SongWindow::Sheet() const { return SongSheetOf(voiced_, session_); }

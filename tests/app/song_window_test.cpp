@@ -88,7 +88,8 @@ class SongWindowTest : public QObject {
     QVERIFY(window.form->Songs()->isVisible());
     QCOMPARE(window.form->Songs()->findChild<QToolButton*>("SongPlay")->text(), QString("Play"));
     window.form->SetLanguage(UiLanguage::Chinese, false);
-    QTRY_COMPARE(window.form->Songs()->findChild<QToolButton*>("SongPlay")->text(), QString("播放"));
+    QTRY_COMPARE(window.form->Songs()->findChild<QToolButton*>("SongPlay")->text(),
+                 QString("播放"));
   }
 
   // Every distinct chord in the strip, drawn with the voicing the core
@@ -119,6 +120,11 @@ class SongWindowTest : public QObject {
                QString::fromStdString(w.songs->ReadText().chords[i].written));
     }
     QVERIFY(w.Control<QLabel>("SongCapoLine")->text().contains("Capo 3"));
+    // The diagrams follow the main window's size.
+    const int width = strip->CellRect(0).width();
+    w.form->SetZoom(200, false);
+    QCOMPARE(strip->CellRect(0).width(), 2 * width);
+    w.form->SetZoom(100, false);
     QVERIFY(w.songs->RecentSongs().contains(QFileInfo(kGrace).absoluteFilePath()));
     QVERIFY(!w.songs->Modified());
     // A chord the reader cannot read is marked so, and said below the text.
