@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -79,6 +80,7 @@ void SongWindow::BuildWindow() {
   text_->setFont(mono);
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   highlighter_ = new SongHighlighter(text_->document());
+  text_->viewport()->installEventFilter(this);
   column->addWidget(text_, 1);
   problems_ = Named(new QLabel(central), "SongProblems");
   problems_->setWordWrap(true);
@@ -212,6 +214,18 @@ void SongWindow::closeEvent(QCloseEvent* event) {
   }
   Stop();
   event->accept();
+}
+
+bool SongWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == text_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton && !text_->textCursor().hasSelection()) {
+      const QTextCursor at = text_->cursorForPosition(mouse->position().toPoint());
+      const int distinct = DistinctAt(at.blockNumber(), at.positionInBlock());
+      if (distinct >= 0) ShowChordInMain(distinct);
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 // The keys of the song's mode, spelled as players name them.

@@ -66,6 +66,9 @@ class SongWindow : public QMainWindow {
   // A chord of the strip shown in the main window; another diagram chosen
   // there then pins that chord name.
   void ShowChordInMain(int distinct);
+  // The distinct chord whose text stands at a place of the song's text (a
+  // line from 0, a character of it), -1 for none.
+  int DistinctAt(int line, int column) const;
   void Unpin(int distinct);
   // The strip's diagrams at the main window's size (percent).
   void SetZoom(int percent);
@@ -80,6 +83,8 @@ class SongWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A click on a chord of the text does what a click on the strip does.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:

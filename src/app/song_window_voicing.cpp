@@ -194,6 +194,19 @@ void SongWindow::ShowChordInMain(int distinct) {
   main_->raise();
 }
 
+int SongWindow::DistinctAt(int line, int column) const {
+  const std::vector<SongHighlighter::Mark>& marks = highlighter_->Marks();
+  for (std::size_t i = 0; i < marks.size() && i < voiced_.chords.size(); ++i) {
+    const SongHighlighter::Mark& mark = marks[i];
+    // The chord's text and the brackets or blanks just around it.
+    if (mark.block != line || column < mark.start - 1 || column > mark.start + mark.length)
+      continue;
+    for (std::size_t d = 0; d < voiced_.distinct.size(); ++d)
+      if (voiced_.distinct[d].symbol == voiced_.chords[i].symbol) return static_cast<int>(d);
+  }
+  return -1;
+}
+
 void SongWindow::FingeringChosenInMain(const std::vector<int>& frets) {
   if (showingInMain_ || !pinTarget_) return;
   const auto same = [&](const SongPin& pin) { return pin.name == *pinTarget_; };

@@ -19,7 +19,9 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "app/export_functions.h"
 #include "app/song_highlighter.h"
+#include "modules/module_loader.h"
 #include "session/placed_fingering.h"
 #include "view/song_strip.h"
 #include "window_fixture.h"
@@ -217,6 +219,34 @@ class SongWindowTest : public QObject {
     QApplication::sendEvent(strip, &event);
     QVERIFY(!strip->Pinned(0));
     QVERIFY(!w.songs->Voiced().distinct.front().pinned);
+    // A click on a chord in the text shows that chord too: [G] of "two".
+    QPlainTextEdit* text = w.Control<QPlainTextEdit>("SongText");
+    QTextCursor cursor(text->document()->findBlockByNumber(0));
+    cursor.setPosition(QString("[C]One [").size());
+    QTest::mouseClick(text->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      text->cursorRect(cursor).center());
+    QCOMPARE(w.form->SelectedFrets(), w.ChosenFrets()[1]);
+    QCOMPARE(w.songs->DistinctAt(0, 0), 0);
+    QCOMPARE(w.songs->DistinctAt(0, 5), -1);  // "One"
+  }
+
+  // The window's export module writes the printed song.
+  void theExportModuleWritesTheSong() {
+    Songs w;
+    QVERIFY(w.songs->OpenFile(kGrace));
+    std::string error;
+    const auto* exports = static_cast<const ExportFunctions*>(
+        LoadModuleEntry(kExportModuleName, kExportEntryName, error));
+    QVERIFY2(exports != nullptr, error.c_str());
+    QTemporaryDir dir;
+    QCOMPARE(exports->songPdf(w.songs->Sheet(), dir.filePath("s.pdf"), SongPaper::Letter),
+             QString());
+    QFile pdf(dir.filePath("s.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    QCOMPARE(exports->songPng(w.songs->Sheet(), dir.filePath("s.png"), SongPaper::A4, 1),
+             QString());
+    QCOMPARE(QImage(dir.filePath("s.png")).width(), qRound(PaperSize(SongPaper::A4).width()));
   }
 
   // Each chord's notes in order, one chord a bar at the song's tempo: at
