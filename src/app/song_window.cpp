@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -20,6 +21,7 @@
 #include "app/tform1.h"
 #include "instrument/capo.h"
 #include "song/song_key.h"
+#include "view/song_sheet_view.h"
 #include "view/song_strip.h"
 
 namespace corvanta {
@@ -73,7 +75,7 @@ void SongWindow::BuildWindow() {
   stripArea_ = stripArea;
   stripArea->setBackgroundRole(QPalette::Base);
   column->addWidget(stripArea);
-  text_ = Named(new QPlainTextEdit(central), "SongText");
+  text_ = Named(new QPlainTextEdit, "SongText");
   QFont mono("DejaVu Sans Mono");
   mono.setStyleHint(QFont::Monospace);
   mono.setPointSize(11);
@@ -81,7 +83,17 @@ void SongWindow::BuildWindow() {
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   highlighter_ = new SongHighlighter(text_->document());
   text_->viewport()->installEventFilter(this);
-  column->addWidget(text_, 1);
+  // The text on the left, the song as it prints on the right.
+  auto* split = Named(new QSplitter(Qt::Horizontal, central), "SongSplitter");
+  split->addWidget(text_);
+  preview_ = Named(new SongSheetView, "SongPreview");
+  auto* previewArea = Named(new QScrollArea(split), "SongPreviewArea");
+  previewArea->setWidget(preview_);
+  previewArea->setWidgetResizable(true);
+  previewArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  split->addWidget(previewArea);
+  split->setSizes({kStartWidth / 2, kStartWidth / 2});
+  column->addWidget(split, 1);
   problems_ = Named(new QLabel(central), "SongProblems");
   problems_->setWordWrap(true);
   column->addWidget(problems_);

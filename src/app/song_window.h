@@ -23,6 +23,7 @@ class SongHighlighter;
 
 // The strip's scroll area beyond the diagrams: its frame and scroll bar.
 inline constexpr int kStripAreaMargin = 22;
+class SongSheetView;
 class SongStrip;
 class TForm1;
 struct ExportFunctions;
@@ -48,6 +49,7 @@ class SongWindow : public QMainWindow {
   bool Modified() const { return modified_; }
   const QString& FilePath() const { return path_; }
   SongStrip* Strip() const { return strip_; }
+  SongSheetView* Preview() const { return preview_; }
   int PlayingChord() const { return playing_; }  // the occurrence sounding, -1 when stopped
 
   // The song: a file read (false with a message when it cannot be), or a text.
@@ -136,7 +138,9 @@ class SongWindow : public QMainWindow {
   QPlainTextEdit* text_ = nullptr;
   SongHighlighter* highlighter_ = nullptr;
   SongStrip* strip_ = nullptr;
-  QWidget* stripArea_ = nullptr;  // scrolls the strip sideways, as tall as it
+  QWidget* stripArea_ = nullptr;
+  SongSheetView* preview_ =
+      nullptr;  // the printed song beside the text  // scrolls the strip sideways, as tall as it
   QToolButton* down_ = nullptr;
   QToolButton* up_ = nullptr;
   QLabel* keyLabel_ = nullptr;

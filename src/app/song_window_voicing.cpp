@@ -17,6 +17,7 @@
 #include "song/song_sheet_of.h"
 #include "song/song_transpose.h"
 #include "song/song_writer.h"
+#include "view/song_sheet_view.h"
 #include "view/song_strip.h"
 
 namespace corvanta {
@@ -94,6 +95,7 @@ void SongWindow::MirrorVoicing() {
         chords.diagrams[i].caption = occurrence.sounding;
   }
   strip_->SetChords(std::move(chords), std::move(pinned));
+  preview_->SetSheet(sheet);
   stripArea_->setFixedHeight(strip_->sizeHint().height() + kStripAreaMargin);
   capoLine_->setText(QString::fromStdString(sheet.capoLine.empty() ? sheet.facts : sheet.capoLine));
   {

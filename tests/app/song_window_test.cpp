@@ -23,6 +23,7 @@
 #include "app/song_highlighter.h"
 #include "modules/module_loader.h"
 #include "session/placed_fingering.h"
+#include "view/song_sheet_view.h"
 #include "view/song_strip.h"
 #include "window_fixture.h"
 
@@ -122,6 +123,12 @@ class SongWindowTest : public QObject {
                QString::fromStdString(w.songs->ReadText().chords[i].written));
     }
     QVERIFY(w.Control<QLabel>("SongCapoLine")->text().contains("Capo 3"));
+    // Beside the text, the song as it prints, scaled to the pane's width.
+    SongSheetView* preview = w.songs->Preview();
+    QCOMPARE(preview->Sheet(), w.songs->Sheet());
+    QVERIFY(preview->isVisible() && preview->width() > 100);
+    QCOMPARE(preview->Layout().pages.front().diagrams.size(), voiced.distinct.size());
+    QCOMPARE(preview->height(), preview->heightForWidth(preview->width()));
     // The diagrams follow the main window's size.
     const int width = strip->CellRect(0).width();
     w.form->SetZoom(200, false);
