@@ -109,6 +109,7 @@ std::string SongJson(const VoicedSong& voiced, const Session& session,
   nlohmann::json distinct = nlohmann::json::array();
   for (const DistinctChord& chord : voiced.distinct)
     distinct.push_back({{"symbol", chord.symbol},
+                        {"sounding", chord.sounding},
                         {"frets", FretsJson(chord.voicing.frets.ToVector())},
                         {"pinned", chord.pinned}});
   json["distinct"] = distinct;
@@ -158,8 +159,9 @@ void PrintSongSummary(const VoicedSong& voiced, const Session& session, std::ost
   out << ", " << session.instrument.name << "\n";
   for (const DistinctChord& chord : voiced.distinct)
     out << std::left << std::setw(10) << PrintableText(chord.symbol) << std::right
-        << ReadableFrets(chord.voicing.frets.ToVector()) << (chord.pinned ? "  (pinned)" : "")
-        << "\n";
+        << ReadableFrets(chord.voicing.frets.ToVector())
+        << (voiced.capo > 0 ? "  sounds " + PrintableText(chord.sounding) : std::string())
+        << (chord.pinned ? "  (pinned)" : "") << "\n";
   out << voiced.chords.size() << " chords, cost " << Rounded(voiced.cost.total) << "\n";
   for (const CapoSuggestion& suggestion : voiced.capoSuggestions) {
     out << "capo " << suggestion.capo << ": " << std::setw(6) << Rounded(suggestion.difficulty)

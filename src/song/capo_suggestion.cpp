@@ -15,6 +15,9 @@ std::vector<CapoSuggestion> SuggestCapos(const Session& session, const Song& son
     at.pins.clear();
     at.alternatives = 0;
     at.useDefines = options.useDefines && capo == song.capo;
+    // The eight songs share one song's budget: a suggestion costs no more
+    // than one voicing of the song at its worst.
+    at.pathWork = options.pathWork / (kMostSuggestedCapo + 1);
     const VoicedSong voiced = VoiceSong(session, song, at);
     CapoSuggestion suggestion;
     suggestion.capo = capo;

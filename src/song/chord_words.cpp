@@ -9,8 +9,6 @@
 namespace corvanta {
 namespace {
 
-bool IsNoteLetter(char c) { return c >= 'A' && c <= 'G'; }
-
 bool IsRepeatWord(std::string_view word) {
   if (word.size() >= 2 && word.front() == '(' && word.back() == ')')
     word = word.substr(1, word.size() - 2);
@@ -50,7 +48,7 @@ ReadSymbol ReadSongSymbol(std::string_view utf8) {
   }
   // Every chord symbol starts with its root's letter; anything else is no
   // chord, and is not handed to the reader at all.
-  if (utf8.empty() || !IsNoteLetter(utf8.front())) {
+  if (song_text::LeadingNoteName(utf8) == 0) {
     read.problem = "no root note";
     return read;
   }

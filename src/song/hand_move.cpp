@@ -1,6 +1,5 @@
 #include "song/hand_move.h"
 
-#include <bit>
 #include <cstdlib>
 
 namespace corvanta {
@@ -11,6 +10,11 @@ namespace {
 constexpr std::uint64_t kLowBits = 0x0101010101010101ULL;
 constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 constexpr std::uint64_t NonZeroBytes(std::uint64_t x) { return (x + 0x7F * kLowBits) & kHighBits; }
+// How many bytes a mask of high bits marks: one multiply gathers them into
+// the top byte (no popcount instruction is assumed of the processor).
+constexpr int CountMarked(std::uint64_t highBits) {
+  return static_cast<int>(((highBits >> 7) * kLowBits) >> 56);
+}
 
 // Every held string the same fret count higher or lower, the same strings
 // sounding, none open: the same shape, moved.
@@ -73,9 +77,9 @@ double MoveCost(const HandShape& from, const HandShape& to, const SongCostWeight
   }
   const std::uint64_t heldFrom = NonZeroBytes(from.own), heldTo = NonZeroBytes(to.own);
   const std::uint64_t changed = NonZeroBytes(from.own ^ to.own);
-  cost += weights.slid * std::popcount(changed & heldFrom & heldTo);
-  cost += weights.placed * std::popcount(changed & ~heldFrom & heldTo);
-  cost += weights.lifted * std::popcount(changed & heldFrom & ~heldTo);
+  cost += weights.slid * CountMarked(changed & heldFrom & heldTo);
+  cost += weights.placed * CountMarked(changed & ~heldFrom & heldTo);
+  cost += weights.lifted * CountMarked(changed & heldFrom & ~heldTo);
   return cost;
 }
 

@@ -36,6 +36,10 @@ inline constexpr double kCapoMargin = 1.0;
 // easier for dropping chords.
 inline constexpr double kUnplayableCost = 20.0;
 
+// The work the default mode's exact search may do, in pairs of candidates
+// compared: about a second; the 64-chord jazz song needs a small part of it.
+inline constexpr long long kPathWorkBudget = 40'000'000;
+
 // The capo positions --capo suggest tries.
 inline constexpr int kMostSuggestedCapo = 7;
 

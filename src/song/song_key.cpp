@@ -108,8 +108,8 @@ double KeyScore(const SongKey& key, const std::vector<const Chord*>& chords) {
 
 std::optional<SongKey> ParseSongKey(std::string_view text) {
   text = song_text::Trim(text);
-  if (text.empty() || text[0] < 'A' || text[0] > 'G') return std::nullopt;
-  std::size_t noteLength = text.size() > 1 && (text[1] == '#' || text[1] == 'b') ? 2 : 1;
+  const std::size_t noteLength = song_text::LeadingNoteName(text);
+  if (noteLength == 0) return std::nullopt;
   const int tonic = PitchClassOfName(text.substr(0, noteLength));
   if (tonic == kNoPitchClass) return std::nullopt;
   const std::string rest = song_text::Lowercase(song_text::Trim(text.substr(noteLength)));

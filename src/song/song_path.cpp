@@ -22,6 +22,13 @@ struct Node {
   bool operator>(const Node& other) const { return bound > other.bound; }
 };
 
+// A candidate of the step before, reached at a cost.
+struct Reached {
+  double cost = 0;
+  int index = 0;
+  const HandShape* shape = nullptr;
+};
+
 // The chain's dynamic programme under some decided shapes.
 class Chain {
  public:
@@ -40,9 +47,8 @@ class Chain {
                                     p_.shapes[static_cast<std::size_t>(to)]);
   }
 
-  // Best[k][i]: the cheapest path ending at step k's candidate i, and where
-  // it came from. The previous step's candidates are visited cheapest first,
-  // so that the visit stops once no movement (never negative) can help.
+  // forward_[k][i]: the cheapest path ending at step k's candidate i, and
+  // from[k][i] the candidate of step k - 1 it came from.
   double Forward(std::vector<int>& chosen) {
     const std::size_t steps = p_.steps.size();
     forward_.assign(steps, {});
@@ -53,26 +59,8 @@ class Chain {
       from[k].assign(here.size(), -1);
       if (k == 0) {
         for (std::size_t i = 0; i < here.size(); ++i) forward_[0][i] = Own(0, here[i]);
-        continue;
-      }
-      const std::vector<int>& before = p_.steps[k - 1];
-      const std::vector<int> order = Ascending(forward_[k - 1]);
-      for (std::size_t j = 0; j < here.size(); ++j) {
-        double best = kInfinity;
-        int arg = -1;
-        const HandShape& to = p_.shapes[static_cast<std::size_t>(here[j])];
-        for (int i : order) {
-          const double reached = forward_[k - 1][static_cast<std::size_t>(i)];
-          if (reached >= best) break;
-          const int candidate = before[static_cast<std::size_t>(i)];
-          const HandShape& from = p_.shapes[static_cast<std::size_t>(candidate)];
-          // The shift alone may already rule the candidate out.
-          if (reached + p_.moveWeight * ShiftCost(from, to) >= best) continue;
-          const double cost = reached + Move(candidate, here[j]);
-          if (cost < best) best = cost, arg = i;
-        }
-        forward_[k][j] = best + Own(k, here[j]);
-        from[k][j] = arg;
+      } else {
+        ForwardStep(k, from[k]);
       }
     }
     chosen.assign(steps, -1);
@@ -86,6 +74,33 @@ class Chain {
       if (k > 0) at = static_cast<std::size_t>(from[k][at]);
     }
     return total;
+  }
+
+  // One step: the previous step's candidates are visited cheapest first,
+  // side by side with their shapes, and the visit stops once no movement
+  // (never below the shift) can help.
+  void ForwardStep(std::size_t k, std::vector<int>& from) {
+    const std::vector<int>& here = p_.steps[k];
+    const std::vector<int>& before = p_.steps[k - 1];
+    std::vector<Reached> sorted;
+    sorted.reserve(before.size());
+    for (int i : Ascending(forward_[k - 1]))
+      sorted.push_back({forward_[k - 1][static_cast<std::size_t>(i)], i,
+                        &p_.shapes[static_cast<std::size_t>(before[static_cast<std::size_t>(i)])]});
+    for (std::size_t j = 0; j < here.size(); ++j) {
+      const HandShape& to = p_.shapes[static_cast<std::size_t>(here[j])];
+      double best = kInfinity;
+      int arg = -1;
+      for (const Reached& previous : sorted) {
+        if (previous.cost >= best) break;
+        ++work;
+        if (previous.cost + p_.moveWeight * ShiftCost(*previous.shape, to) >= best) continue;
+        const double cost = previous.cost + p_.moveWeight * MoveCost(*previous.shape, to);
+        if (cost < best) best = cost, arg = previous.index;
+      }
+      forward_[k][j] = best + Own(k, here[j]);
+      from[j] = arg;
+    }
   }
 
   // The cheapest path through step k's candidate i: forward cost plus the
@@ -106,6 +121,7 @@ class Chain {
         double best = kInfinity;
         for (int j : order) {
           if (onward[static_cast<std::size_t>(j)] >= best) break;
+          ++work;
           best = std::min(best, onward[static_cast<std::size_t>(j)] +
                                     Move(here[i], next[static_cast<std::size_t>(j)]));
         }
@@ -130,6 +146,10 @@ class Chain {
   const PathProblem& p_;
   const std::vector<int>& homes_;
   std::vector<std::vector<double>> forward_;
+
+ public:
+  // Pairs of candidates compared so far: the work the search's budget counts.
+  mutable long long work = 0;
 };
 
 int GroupCount(const PathProblem& problem) {
@@ -217,25 +237,55 @@ std::vector<double> ChangeCosts(const PathProblem& problem, const std::vector<in
   return costs;
 }
 
-PathChoice ChoosePath(const PathProblem& problem, int nodeBudget) {
+namespace {
+
+// A first path that keeps one shape per group: each group on the shape its
+// steps take most in the relaxed optimum, the chain solved around them.
+std::vector<int> OneShapeEach(const PathProblem& problem, const std::vector<int>& relaxed,
+                              long long& work) {
+  std::vector<std::map<int, int>> counts(static_cast<std::size_t>(GroupCount(problem)));
+  for (std::size_t k = 0; k < relaxed.size(); ++k)
+    if (problem.groups[k] >= 0) ++counts[static_cast<std::size_t>(problem.groups[k])][relaxed[k]];
+  std::vector<int> homes(counts.size(), -1);
+  for (std::size_t g = 0; g < counts.size(); ++g) {
+    int most = 0;
+    for (const auto& [candidate, count] : counts[g])
+      if (count > most) most = count, homes[g] = candidate;
+  }
+  Chain chain(problem, homes);
+  std::vector<int> chosen;
+  chain.Forward(chosen);
+  work += chain.work;
+  return chosen;
+}
+
+}  // namespace
+
+PathChoice ChoosePath(const PathProblem& problem, long long workBudget) {
   if (problem.otherShape == 0 || GroupCount(problem) == 0) return ChainOnly(problem);
   PathChoice best;
   best.cost = kInfinity;
   std::priority_queue<Node, std::vector<Node>, std::greater<Node>> open;
   open.push({std::vector<int>(static_cast<std::size_t>(GroupCount(problem)), -1), 0.0});
-  int solved = 0;
-  while (!open.empty() && open.top().bound < best.cost - kTolerance && solved < nodeBudget) {
+  long long work = 0;
+  bool first = true;
+  while (!open.empty() && open.top().bound < best.cost - kTolerance && work < workBudget) {
     const Node node = open.top();
     open.pop();
-    ++solved;
     Chain chain(problem, node.homes);
     std::vector<int> chosen;
     const double relaxed = chain.Forward(chosen);
-    const double cost = PathCost(problem, chosen);
-    if (cost < best.cost - kTolerance) best.cost = cost, best.chosen = chosen;
-    if (relaxed >= best.cost - kTolerance) continue;
-    const int group = MostSplitGroup(problem, node.homes, chosen);
-    if (group >= 0) Branch(problem, node, relaxed, group, chain, best.cost, open);
+    std::vector<int> candidates[] = {chosen, first ? OneShapeEach(problem, chosen, work) : chosen};
+    first = false;
+    for (const std::vector<int>& path : candidates) {
+      const double cost = PathCost(problem, path);
+      if (cost < best.cost - kTolerance) best.cost = cost, best.chosen = path;
+    }
+    if (relaxed < best.cost - kTolerance) {
+      const int group = MostSplitGroup(problem, node.homes, chosen);
+      if (group >= 0) Branch(problem, node, relaxed, group, chain, best.cost, open);
+    }
+    work += chain.work;
   }
   best.exact = open.empty() || open.top().bound >= best.cost - kTolerance;
   best.lowerBound = best.exact ? best.cost : std::min(best.cost, open.top().bound);

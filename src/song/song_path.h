@@ -37,9 +37,12 @@ struct PathChoice {
 // group term (a relaxation, so never above the node's true optimum); a
 // node whose relaxed path keeps one shape per undecided group is solved;
 // otherwise the group most split is branched on, one child per shape. The
-// search stops after `nodeBudget` chains and then reports the best path
-// found with the lowest open bound (exact is then false).
-PathChoice ChoosePath(const PathProblem& problem, int nodeBudget = 4000);
+// first path tried keeps each group on its most frequent shape of the
+// relaxed optimum. The search stops once it has compared `workBudget` pairs
+// of candidates (deterministically: a song is voiced the same every time,
+// and a long song of many names cannot take minutes) and then reports the
+// best path found with the lowest open bound (exact is then false).
+PathChoice ChoosePath(const PathProblem& problem, long long workBudget = kPathWorkBudget);
 
 // A path's cost as the problem states it, the groups' shapes chosen best
 // (each group's most frequent candidate).

@@ -83,4 +83,9 @@ std::string Lowercase(std::string_view text) {
   return lower;
 }
 
+std::size_t LeadingNoteName(std::string_view text) {
+  if (text.empty() || text[0] < 'A' || text[0] > 'G') return 0;
+  return text.size() > 1 && (text[1] == '#' || text[1] == 'b') ? 2 : 1;
+}
+
 }  // namespace corvanta::song_text

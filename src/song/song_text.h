@@ -45,4 +45,8 @@ std::vector<Word> SplitWords(std::string_view line);
 
 std::string Lowercase(std::string_view text);
 
+// The length of the note name a text starts with (a capital A..G and a # or
+// b after it), 0 when it starts with none.
+std::size_t LeadingNoteName(std::string_view text);
+
 }  // namespace corvanta::song_text

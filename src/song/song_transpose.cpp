@@ -2,15 +2,10 @@
 
 #include "instrument/instrument.h"
 #include "song/chord_words.h"
+#include "song/song_text.h"
 
 namespace corvanta {
 namespace {
-
-// The note name at the start of a text: a letter A..G and its accidental.
-std::size_t NoteNameLength(std::string_view text) {
-  if (text.empty() || text[0] < 'A' || text[0] > 'G') return 0;
-  return text.size() > 1 && (text[1] == '#' || text[1] == 'b') ? 2 : 1;
-}
 
 std::string MovedNote(std::string_view name, int semitones, const NoteNameRow& names) {
   const int pitchClass = PitchClassOfName(name);
@@ -68,13 +63,13 @@ void TransposeDefines(Song& song, int semitones, const NoteNameRow& names) {
 }  // namespace
 
 std::string TransposeSymbol(std::string_view symbol, int semitones, const NoteNameRow& names) {
-  const std::size_t root = NoteNameLength(symbol);
+  const std::size_t root = song_text::LeadingNoteName(symbol);
   if (root == 0) return std::string(symbol);
   std::string out = MovedNote(symbol.substr(0, root), semitones, names);
   std::string_view rest = symbol.substr(root);
   const std::size_t slash = rest.rfind('/');
-  if (slash != std::string_view::npos && NoteNameLength(rest.substr(slash + 1)) > 0 &&
-      NoteNameLength(rest.substr(slash + 1)) == rest.size() - slash - 1) {
+  if (slash != std::string_view::npos && song_text::LeadingNoteName(rest.substr(slash + 1)) > 0 &&
+      song_text::LeadingNoteName(rest.substr(slash + 1)) == rest.size() - slash - 1) {
     out += rest.substr(0, slash + 1);
     out += MovedNote(rest.substr(slash + 1), semitones, names);
   } else {

@@ -56,6 +56,9 @@ SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
   const SongKey shapes = KeyAt(sounding.tonic - capo, sounding.minor, capo == 0 && sounding.flats);
   TransposeSong(song, shift, shapes);
   if (capo != song.capo) SetDirective(song, "capo", std::to_string(capo));
+  // The song's own {transpose} is done: written back, it must not move it twice.
+  if (song.transpose != 0) SetDirective(song, "transpose", "0");
+  song.transpose = 0;
   song.capo = capo;
   voiced.capo = capo;
   voiced.transpose = transpose;
@@ -118,7 +121,8 @@ void FillResult(VoicedSong& voiced, const SongSteps& steps, const PathChoice& ch
     for (std::size_t i = 0; i < voiced.chords.size(); ++i) {
       const VoicedOccurrence& occurrence = voiced.chords[i];
       if (steps.names[i] != static_cast<int>(name) || !occurrence.voicing) continue;
-      voiced.distinct.push_back({occurrence.symbol, *occurrence.voicing, occurrence.pinned});
+      voiced.distinct.push_back(
+          {occurrence.symbol, *occurrence.voicing, occurrence.pinned, occurrence.sounding});
       break;
     }
   }
@@ -141,7 +145,7 @@ VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicing
   played.capoNames = CapoNames::Shapes;
   SongSteps steps = BuildSongSteps(voiced, played, key, options);
   SetModeCosts(steps, options.mode);
-  const PathChoice choice = ChoosePath(steps.problem);
+  const PathChoice choice = ChoosePath(steps.problem, options.pathWork);
   FillResult(voiced, steps, choice);
   if (options.alternatives > 0) AddAlternatives(voiced, steps, choice, options.alternatives);
   return voiced;

@@ -8,6 +8,7 @@
 #include "search/voicing.h"
 #include "session/session.h"
 #include "song/song.h"
+#include "song/song_cost.h"
 
 namespace corvanta {
 
@@ -38,6 +39,9 @@ struct SongVoicingOptions {
   std::vector<SongPin> pins;
   int alternatives = 0;    // the K best voicings of each occurrence, the rest held
   bool useDefines = true;  // the song's {define} shapes pin their chords
+  // The most work the default mode's search may do (song_path.h); its
+  // result says whether it finished.
+  long long pathWork = kPathWorkBudget;
 };
 
 struct VoicingAlternative {
@@ -63,6 +67,7 @@ struct DistinctChord {
   std::string symbol;
   Voicing voicing;
   bool pinned = false;
+  std::string sounding;  // what the shape sounds under the capo
 };
 
 struct CapoSuggestion {

@@ -6,6 +6,7 @@
 #include "search/difficulty.h"
 #include "song/capo_suggestion.h"
 #include "song/song_reader.h"
+#include "song/song_writer.h"
 #include "song/voiced_song.h"
 #include "song_files.h"
 
@@ -166,6 +167,10 @@ TEST(VoiceSong, TransposeToAKeyAndACapoShowShapesAndSounding) {
   EXPECT_EQ(voiced.chords[3].symbol, "G#");  // in G, as a sharp key spells
   EXPECT_EQ(voiced.key, "G");
   EXPECT_EQ(voiced.soundingKey, "A");
+  // The song's own {transpose} moves it once.
+  voiced = VoiceSong(Practical(), ReadSong("{transpose: 2}\n[G]a [C]b\n"), {});
+  EXPECT_EQ(voiced.chords[0].symbol, "A");
+  EXPECT_EQ(VoiceSong(Practical(), ReadSong(WriteChordPro(voiced.song)), {}).chords[0].symbol, "A");
   // A song written as shapes above its {capo} sounds higher.
   voiced = VoiceSong(Practical(), ReadSong("{capo: 3}\n[G]a [C]b [D]c\n"), {});
   EXPECT_EQ(voiced.capo, 3);
