@@ -89,10 +89,7 @@ void SongWindow::MirrorVoicing() {
   const bool sounding = capoNames_->currentIndex() == 1 && voiced_.capo > 0;
   for (std::size_t i = 0; i < voiced_.distinct.size(); ++i) {
     pinned.push_back(voiced_.distinct[i].pinned);
-    if (!sounding) continue;
-    for (const VoicedOccurrence& occurrence : voiced_.chords)
-      if (occurrence.symbol == voiced_.distinct[i].symbol)
-        chords.diagrams[i].caption = occurrence.sounding;
+    if (sounding) chords.diagrams[i].caption = voiced_.distinct[i].sounding;
   }
   strip_->SetChords(std::move(chords), std::move(pinned));
   preview_->SetSheet(sheet);

@@ -182,6 +182,11 @@ class SongWindowTest : public QObject {
     QCOMPARE(w.songs->Voiced().key, suggestions.front().key);
     QVERIFY(w.Control<QLabel>("SongCapoLine")->text().startsWith("Capo"));
     QCOMPARE(w.StripFrets(), w.ChosenFrets());
+    // The strip names the diagrams as they sound when asked.
+    QComboBox* names = w.Control<QComboBox>("SongCapoNames");
+    names->setCurrentIndex(1);
+    emit names->activated(1);
+    QCOMPARE(w.songs->Strip()->Chords().diagrams.front().caption, std::string("Eb"));
     // The capo spin box re-voices too; the text stays as written.
     w.Control<QSpinBox>("SongCapo")->setValue(0);
     QCOMPARE(w.songs->Voiced().capo, 0);
