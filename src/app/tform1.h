@@ -121,6 +121,8 @@ class TForm1 : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // A changed song in the song window is asked about before the program ends.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // Building the window (tform1_layout.cpp).

@@ -1,5 +1,6 @@
 // Songs beside the main window: the song window, and a song's chord shown
 // among the main window's diagrams so that another may be chosen for it.
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -19,6 +20,14 @@ SongWindow* TForm1::Songs() {
     songWindow_->setAttribute(Qt::WA_QuitOnClose, false);
   }
   return songWindow_.get();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (songWindow_ && songWindow_->isVisible() && !songWindow_->close()) {
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
 }
 
 void TForm1::ShowSongWindow() {

@@ -335,6 +335,10 @@ class SongWindowTest : public QObject {
     AnswerNextMessage(QMessageBox::Cancel);
     QVERIFY(!w.songs->close());
     QVERIFY(w.songs->isVisible());
+    // Closing the main window asks too, and Cancel keeps both open.
+    AnswerNextMessage(QMessageBox::Cancel);
+    QVERIFY(!w.form->close());
+    QVERIFY(w.form->isVisible() && w.songs->isVisible());
     AnswerNextMessage(QMessageBox::Discard);
     QVERIFY(w.songs->close());
     QVERIFY(!w.songs->isVisible());
