@@ -58,9 +58,9 @@ BENCHMARK_CAPTURE(StartChordByEase, practical, true)->Unit(benchmark::kMicroseco
 // thousand (target: under 50 us).
 void DifficultyOfAThousand(benchmark::State& state) {
   const InstrumentSearchResult result = SearchOn("guitar", "00 05 07 10", 4, 24);
-  std::vector<std::vector<int>> frets;
+  std::vector<Fingering> frets;
   for (std::size_t i = 0; i < 1000 && i < result.voicings.size(); ++i)
-    frets.push_back(result.voicings[i].frets.ToVector());
+    frets.push_back(result.voicings[i].frets);
   for (auto _ : state) {
     double sum = 0;
     for (const auto& values : frets) sum += Difficulty(values);

@@ -38,7 +38,7 @@ void StartChordPracticalEase(benchmark::State& state) {
   for (auto _ : state) {
     InstrumentSearchResult result = SearchType(kChordCatalogue[0], 0, 0, practical);
     OrderVoicings(result.voicings, VoicingOrderChoice::Ease);
-    for (const Voicing& voicing : result.voicings) figures += Difficulty(voicing.frets.ToVector());
+    for (const Voicing& voicing : result.voicings) figures += Difficulty(voicing.frets);
     benchmark::DoNotOptimize(figures);
   }
 }

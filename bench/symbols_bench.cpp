@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "search/key_text.h"
 #include "session/placed_fingering.h"
 #include "symbols/chord_names.h"
 #include "symbols/chord_readings.h"
@@ -66,8 +67,9 @@ BENCHMARK(ReadAndWriteEveryReading)->DenseRange(0, 3)->Unit(benchmark::kMicrosec
 
 // "What is this chord?": the notes a placed fingering sounds, named.
 void NamePlacedFingering(benchmark::State& state) {
-  const std::vector<Frets> shapes{{99, 3, 2, 0, 1, 0}, {-1, 3, 3, 2, 1, 1}, {3, 5, 2, 4, 1, 6}};
-  const Frets& frets = shapes[state.range(0)];
+  const std::vector<std::vector<int>> shapes{
+      {99, 3, 2, 0, 1, 0}, {-1, 3, 3, 2, 1, 1}, {3, 5, 2, 4, 1, 6}};
+  const Fingering frets = FingeringOfKeyValues(shapes[state.range(0)]).value();
   for (auto _ : state)
     benchmark::DoNotOptimize(NameFingering(frets, kStandardTuning, 2, Accidentals::Sharps));
 }

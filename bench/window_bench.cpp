@@ -161,7 +161,7 @@ void ExportLargestResultToPdf(benchmark::State& state) {
   ChordSheet sheet;
   sheet.heading = "E7/11";
   for (const Voicing& voicing : window->Result().search.voicings)
-    sheet.diagrams.push_back({voicing.frets.ToVector(), std::string()});
+    sheet.diagrams.push_back({voicing.frets, std::string(), false});
   QString path = QDir::temp().filePath("corvanta-bench.pdf");
   for (auto _ : state) benchmark::DoNotOptimize(WriteSheetPdf(sheet, path));
   state.counters["diagrams"] = static_cast<double>(sheet.diagrams.size());

@@ -2,14 +2,14 @@
 // strum plan.
 #include "fuzz_input.h"
 #include "instrument/tuning.h"
-#include "search/fingering.h"
+#include "search/key_text.h"
 #include "sound/strum.h"
 #include "view/layout/diagram_layout.h"
 #include "view/layout/neck_layout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvanta;
-  auto frets = ParseKeyFrets(fuzz::AsText(data, size));
+  auto frets = ParseKeyFingering(fuzz::AsText(data, size));
   if (!frets) return 0;
   for (bool leftHanded : {false, true}) {
     LayOutDiagram(*frets, DiagramVariant::Plain, leftHanded);

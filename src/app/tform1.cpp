@@ -123,9 +123,9 @@ void TForm1::SearchCurrentChord() {
   const int capo = session_.capo;
   clickX_ = 0;
   clickY_ = 0;
-  std::vector<std::vector<int>> frets;
+  std::vector<Fingering> frets;
   frets.reserve(result_.search.voicings.size());
-  for (const Voicing& voicing : result_.search.voicings) frets.push_back(voicing.frets.ToVector());
+  for (const Voicing& voicing : result_.search.voicings) frets.push_back(voicing.frets);
   // The diagrams count frets from the capo, a short string's first one too.
   const Instrument underCapo = InstrumentWithCapo(tuned, capo);
   Image1->SetStrings(underCapo.StandardPitches(), underCapo.FirstFrets(), MarksBassByPitch(tuned));

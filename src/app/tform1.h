@@ -77,7 +77,7 @@ class TForm1 : public QMainWindow {
   const TuningState& Tuning() const { return tuning_.state; }
   const VoicedChord& Result() const { return result_; }
   const Session& CurrentSession() const { return session_; }
-  const std::vector<int>& SelectedFrets() const { return selectedFrets_; }
+  const Fingering& SelectedFrets() const { return selectedFrets_; }
   // The instrument chosen, in its standard tuning, and its tuning panel's
   // state (for any instrument but the six-string guitar, whose is Tuning()).
   const Instrument& ChosenInstrument() const { return instrument_; }
@@ -247,7 +247,7 @@ class TForm1 : public QMainWindow {
   // readings, ranked, in standard symbols.
   void ShowNameList();
   QString PlacedNamesHeading() const;
-  void DrawNeck(const std::vector<int>& frets);
+  void DrawNeck(const Fingering& frets);
   void SpeedButton11Click();
   void SpeedButton12Click();
   void ComboBoxPatchChange();
@@ -259,7 +259,7 @@ class TForm1 : public QMainWindow {
   Instrument instrument_;
   std::optional<InstrumentTuning> instrumentTuning_;  // none on the six-string guitar
   VoicedChord result_;
-  std::vector<int> selectedFrets_ = std::vector<int>(kStringCount, 0);
+  Fingering selectedFrets_ = OpenStrings(kStringCount);
   const ExportFunctions* exports_ = nullptr;  // the export module, once opened
   bool patchChosen_ = false;  // the user picked a sound: the instrument no longer sets it
   int clickX_ = 0;

@@ -112,7 +112,7 @@ void TForm1::ApplyStringLabels() {
     Image1->SetLabeller({});
     return;
   }
-  Image1->SetLabeller([this](const std::vector<int>& frets) {
+  Image1->SetLabeller([this](const Fingering& frets) {
     const Instrument sounding = InstrumentWithCapo(TunedInstrument(), tuning_.state.capo);
     const int root = entry_.state.rootPitchClass;
     std::vector<int> chord;
@@ -172,7 +172,7 @@ ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {
   const auto& fingerings = result_.search.voicings;
   for (int index = 0; index < static_cast<int>(fingerings.size()); ++index) {
     if (selectedOnly && index != Image1->Highlighted()) continue;
-    sheet.diagrams.push_back({fingerings[static_cast<std::size_t>(index)].frets.ToVector(), {}});
+    sheet.diagrams.push_back({fingerings[static_cast<std::size_t>(index)].frets, {}, false});
   }
   return sheet;
 }

@@ -123,7 +123,7 @@ void TForm1::SetInstrument(const Instrument& instrument) {
     instrumentTuning_.emplace(instrument);
   }
   // The selection of another instrument means nothing on this one.
-  selectedFrets_.assign(static_cast<std::size_t>(instrument.StringCount()), 0);
+  selectedFrets_ = OpenStrings(instrument.StringCount());
   Image2->SetStrings(instrument.FirstFrets());
 }
 

@@ -284,7 +284,7 @@ QWidget* TForm1::BuildMainArea() {
   Image1 = Named(new DiagramSheet, "Image1");
   // Each diagram's hint: its frets and how easy it is to play.
   Image1->SetToolTipText([this](int index) {
-    const std::vector<int> frets = Image1->Fingerings()[static_cast<std::size_t>(index)];
+    const Fingering& frets = Image1->Fingerings()[static_cast<std::size_t>(index)];
     const double difficulty = Difficulty(frets);
     return QString::fromStdString(ReadableFrets(frets)) + "  \u00b7 " +
            DifficultyWordText(WordForDifficulty(difficulty)) +

@@ -32,7 +32,7 @@ void TForm1::Image1MouseUp(Qt::MouseButton, QPoint position) {
 void TForm1::SelectDiagram(int index) {
   const auto& fingerings = result_.search.voicings;
   if (index < 0 || index >= static_cast<int>(fingerings.size())) return;
-  selectedFrets_ = fingerings[static_cast<std::size_t>(index)].frets.ToVector();
+  selectedFrets_ = fingerings[static_cast<std::size_t>(index)].frets;
   ShowSelectedFrets();
   DrawNeck(selectedFrets_);
   Image1->SetHighlighted(index);
@@ -57,7 +57,7 @@ void TForm1::ShowSelectedFrets() {
   Edit1->setText(text);
 }
 
-void TForm1::DrawNeck(const std::vector<int>& frets) {
+void TForm1::DrawNeck(const Fingering& frets) {
   Image2->DrawNeck(
       SpeedButton12->isChecked() ? NeckView::Background::Electric : NeckView::Background::Bronze,
       frets, tuning_.state.capo);
@@ -73,7 +73,7 @@ void TForm1::Image2MouseUp(Qt::MouseButton, QPoint position) {
   selectedFrets_ =
       PlaceFingerUnderCapo(selectedFrets_, place->string, place->fret, capo, stringStart);
   ShowSelectedFrets();
-  DrawNeck(WithBarreMarks(selectedFrets_));
+  DrawNeck(WithBarres(selectedFrets_));
   const SoundingNotes sounding = NotesOnInstrument(selectedFrets_, named);
   ShowNames(NameSoundingNotes(sounding, entry_.state.rootGridNames),
             ReadChordAsPlayed(sounding.pitchClasses, sounding.bass, named.rules.anyInversion),
@@ -97,10 +97,7 @@ void TForm1::StrumFingering() {
   }
   // The guitar plays its pitch table, which a moved slider leaves as it was
   // until the next preset or reset.
-  Frets frets{};
-  std::copy_n(selectedFrets_.begin(), std::min<std::size_t>(kStringCount, selectedFrets_.size()),
-              frets.begin());
-  player_.Play(PlanStrum(frets, tuning_.SoundingPitches(), speed));
+  player_.Play(PlanStrum(selectedFrets_, tuning_.SoundingPitches(), speed));
 }
 
 void TForm1::ComboBoxPatchChange() {

@@ -106,8 +106,8 @@ int RunInstruments(bool json, std::ostream& out);
 // the string has (a short string's frets start above its first fret).
 // Fret values of a fingering on the instrument, each on the neck with the
 // capo counted (a fret the neck does not have is a bad argument).
-std::vector<int> ParseInstrumentFrets(const std::string& text, const Instrument& instrument,
-                                      int capo, const std::string& command);
+Fingering ParseInstrumentFrets(const std::string& text, const Instrument& instrument, int capo,
+                               const std::string& command);
 int RunName(const NameCommandText& command, std::ostream& out);
 int RunDiagram(const DrawCommandText& command, std::ostream& out);
 int RunSheet(const DrawCommandText& command, std::ostream& out);

@@ -83,7 +83,7 @@ int RunDiagram(const DrawCommandText& command, std::ostream&) {
   ChooseOutput(command, request);
   const Instrument instrument = ParseInstrument(command.options.instrument, command.options.tuning);
   int capo = ParseCapo(command.options.capo);
-  std::vector<int> frets = ParseInstrumentFrets(command.frets, instrument, capo, "diagram");
+  const Fingering frets = ParseInstrumentFrets(command.frets, instrument, capo, "diagram");
   if (!DiagramShowsEveryNote(frets)) {
     throw BadArgument("diagram: '" + command.frets + "' spans more than the " +
                       std::to_string(kDiagramRows) + " frets a diagram shows");
@@ -96,7 +96,7 @@ int RunDiagram(const DrawCommandText& command, std::ostream&) {
       readings.empty()
           ? std::string()
           : BytesToUtf8(WriteReading(readings.front(), ParseNotation(command.notation)));
-  request.sheet.diagrams.push_back({frets, std::string()});
+  request.sheet.diagrams.push_back({frets, std::string(), false});
   request.sheet.leftHanded = command.leftHanded;
   DescribeStrings(request.sheet, instrument, capo);
   return RunDrawing(request);
@@ -122,7 +122,7 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
     const SymbolReading& reading = read.reading;
     if (reading.noChord) {
       request.sheet.diagrams.push_back(
-          {std::vector<int>(instrument.StringCount(), kMuted), "", true});
+          {Fingering(static_cast<std::size_t>(instrument.StringCount())), "", true});
       heading += (heading.empty() ? "" : "  ") + std::string("N.C.");
       continue;
     }
@@ -141,8 +141,7 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
     }
     const auto& found = result.search.voicings;
     for (std::size_t i = 0; i < found.size() && i < static_cast<std::size_t>(command.perChord); ++i)
-      request.sheet.diagrams.push_back(
-          {found[i].frets.ToVector(), i == 0 ? symbol : std::string()});
+      request.sheet.diagrams.push_back({found[i].frets, i == 0 ? symbol : std::string(), false});
     heading += (heading.empty() ? "" : "  ") + symbol;
   }
   request.sheet.heading =

@@ -10,8 +10,8 @@
 
 namespace corvanta::cli {
 
-std::vector<int> ParseInstrumentFrets(const std::string& text, const Instrument& instrument,
-                                      int capo, const std::string& command) {
+Fingering ParseInstrumentFrets(const std::string& text, const Instrument& instrument, int capo,
+                               const std::string& command) {
   const int strings = instrument.StringCount();
   auto frets = ParseFretList(text, strings);
   if (!frets) {
@@ -20,13 +20,12 @@ std::vector<int> ParseInstrumentFrets(const std::string& text, const Instrument&
                       ", x or 99 muted, -f a barre (\"x 3 2 0 1 0\", \"x32010\")");
   }
   for (std::size_t string = 0; string < frets->size(); ++string) {
-    int value = (*frets)[string];
-    if (value != kMuted && PitchAt(instrument, static_cast<int>(string), value) < 0) {
+    const StringStop stop = (*frets)[string];
+    const int fret = stop.Fret();
+    if (stop.Sounds() && PitchAt(instrument, static_cast<int>(string), fret) < 0) {
       throw BadArgument(command + ": string " + std::to_string(string + 1) + " of the " +
-                        instrument.name + " has no fret " +
-                        std::to_string(value < 0 ? -value : value));
+                        instrument.name + " has no fret " + std::to_string(fret));
     }
-    const int fret = value == kMuted ? 0 : (value < 0 ? -value : value);
     if (fret + capo > kNeckFrets) {
       throw BadArgument(command + ": string " + std::to_string(string + 1) + " at fret " +
                         std::to_string(fret) +
@@ -40,7 +39,7 @@ std::vector<int> ParseInstrumentFrets(const std::string& text, const Instrument&
 int RunName(const NameCommandText& command, std::ostream& out) {
   const Instrument instrument = ParseInstrument(command.instrument, command.tuning);
   int capo = ParseCapo(command.capo);
-  std::vector<int> frets = ParseInstrumentFrets(command.frets, instrument, capo, "name");
+  const Fingering frets = ParseInstrumentFrets(command.frets, instrument, capo, "name");
   Accidentals spelling = command.flats ? Accidentals::Flats : Accidentals::Sharps;
   SoundingNotes notes = NotesOnInstrument(frets, InstrumentWithCapo(instrument, capo));
   std::vector<std::string> noteNames;

@@ -6,6 +6,7 @@
 
 #include "search/difficulty.h"
 #include "search/fingering.h"
+#include "search/key_text.h"
 #include "symbols/chord_fitting.h"
 #include "symbols/reading_text.h"
 #include "theory/interval_names.h"
@@ -29,28 +30,26 @@ nlohmann::json NamesJson(const ChordNameList& names) {
   return list;
 }
 
-nlohmann::json FretsJson(std::span<const int> frets) {
+nlohmann::json FretsJson(const Fingering& frets) {
   nlohmann::json list = nlohmann::json::array();
-  for (int value : frets) {
-    if (value == kMuted) {
+  for (StringStop stop : frets) {
+    if (stop.IsMuted()) {
       list.push_back(nullptr);
     } else {
-      list.push_back(value < 0 ? -value : value);
+      list.push_back(stop.Fret());
     }
   }
   return list;
 }
 
-std::optional<BarreField> FirstBarre(std::span<const int> frets) {
+std::optional<BarreField> FirstBarre(const Fingering& frets) {
   for (std::size_t string = 0; string < frets.size(); ++string)
-    if (frets[string] < 0 && frets[string] != kMuted)
-      return BarreField{-frets[string], static_cast<int>(string)};
+    if (frets.StartsBarre(string))
+      return BarreField{frets[string].Fret(), static_cast<int>(string)};
   return std::nullopt;
 }
 
-double DifficultyFigure(std::span<const int> frets) {
-  return std::round(Difficulty(frets) * 10) / 10;
-}
+double DifficultyFigure(const Fingering& frets) { return std::round(Difficulty(frets) * 10) / 10; }
 
 namespace {
 
@@ -72,7 +71,7 @@ std::string SpelledPitchName(int pitch, const ChordContext& chord) {
 // instead of built as a tree of thousands of small objects.
 void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument& sounding,
                       const ChordContext& chord) {
-  const std::vector<int> frets = voicing.frets.ToVector();
+  const Fingering& frets = voicing.frets;
   auto number = [&](int value) { out += std::to_string(value); };
   out += "{\"barre\":";
   if (const std::optional<BarreField> barre = FirstBarre(frets)) {
@@ -99,10 +98,10 @@ void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument
   out += "],\"frets\":[";
   for (std::size_t i = 0; i < frets.size(); ++i) {
     if (i > 0) out += ',';
-    if (frets[i] == kMuted) {
+    if (frets[i].IsMuted()) {
       out += "null";
     } else {
-      number(frets[i] < 0 ? -frets[i] : frets[i]);
+      number(frets[i].Fret());
     }
   }
   const std::vector<int> pitches = StringPitches(frets, sounding);
@@ -207,8 +206,7 @@ void PrintFingeringTable(const std::string& argument, const InstrumentSearchResu
   int number = 0;
   for (const Voicing& voicing : FirstVoicings(result, limit)) {
     out << std::setw(4) << ++number << "  " << std::left << std::setw(width)
-        << ReadableFrets(voicing.frets.ToVector()) << std::right
-        << static_cast<int>(voicing.position) << "\n";
+        << ReadableFrets(voicing.frets) << std::right << static_cast<int>(voicing.position) << "\n";
   }
   out << result.voicings.size() << " fingerings\n";
 }

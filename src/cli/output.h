@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "instrument/fingering.h"
 #include "instrument/instrument.h"
 #include "search/instrument_search.h"
 #include "symbols/chord_names.h"
@@ -64,7 +65,7 @@ nlohmann::json NamesJson(const std::vector<std::string>& names);
 nlohmann::json NamesJson(const ChordNameList& names);
 // Fret values as JSON numbers, low string first: null muted, a barre sign
 // dropped.
-nlohmann::json FretsJson(std::span<const int> frets);
+nlohmann::json FretsJson(const Fingering& frets);
 
 // A voicing's barre as the JSON shows it: {"fret", "fromString"}, the
 // lowest string it lies on (0 the lowest-listed); none without one.
@@ -72,9 +73,9 @@ struct BarreField {
   int fret = 0;
   int fromString = 0;
 };
-std::optional<BarreField> FirstBarre(std::span<const int> frets);
+std::optional<BarreField> FirstBarre(const Fingering& frets);
 // The difficulty as JSON shows it: one decimal is all its precision means.
-double DifficultyFigure(std::span<const int> frets);
+double DifficultyFigure(const Fingering& frets);
 
 // The readings of a chord, best first: {"name", "root", "bass", "notes",
 // "omitted"}, names written in the notation, the root spelled as rootName

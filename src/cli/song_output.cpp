@@ -16,7 +16,7 @@ namespace {
 double Rounded(double value) { return std::round(value * 100) / 100; }
 
 nlohmann::json VoicingJson(const Voicing& voicing) {
-  const std::vector<int> frets = voicing.frets.ToVector();
+  const Fingering& frets = voicing.frets;
   const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);
   nlohmann::json fingers = nlohmann::json::array();
   for (int finger : layout.fingers)
@@ -50,8 +50,8 @@ nlohmann::json ChordsJson(const VoicedSong& voiced) {
     const SongChord& chord = voiced.song.chords[static_cast<std::size_t>(occurrence.chord)];
     nlohmann::json alternatives = nlohmann::json::array();
     for (const VoicingAlternative& alternative : occurrence.alternatives)
-      alternatives.push_back({{"frets", FretsJson(alternative.voicing.frets.ToVector())},
-                              {"cost", Rounded(alternative.cost)}});
+      alternatives.push_back(
+          {{"frets", FretsJson(alternative.voicing.frets)}, {"cost", Rounded(alternative.cost)}});
     nlohmann::json item = {{"index", occurrence.chord + 1},
                            {"symbol", occurrence.symbol},
                            {"sounding", occurrence.sounding},
@@ -110,7 +110,7 @@ std::string SongJson(const VoicedSong& voiced, const Session& session,
   for (const DistinctChord& chord : voiced.distinct)
     distinct.push_back({{"symbol", chord.symbol},
                         {"sounding", chord.sounding},
-                        {"frets", FretsJson(chord.voicing.frets.ToVector())},
+                        {"frets", FretsJson(chord.voicing.frets)},
                         {"pinned", chord.pinned}});
   json["distinct"] = distinct;
   json["capoSuggestions"] = CapoJson(voiced);
@@ -159,7 +159,7 @@ void PrintSongSummary(const VoicedSong& voiced, const Session& session, std::ost
   out << ", " << session.instrument.name << "\n";
   for (const DistinctChord& chord : voiced.distinct)
     out << std::left << std::setw(10) << PrintableText(chord.symbol) << std::right
-        << ReadableFrets(chord.voicing.frets.ToVector())
+        << ReadableFrets(chord.voicing.frets)
         << (voiced.capo > 0 ? "  sounds " + PrintableText(chord.sounding) : std::string())
         << (chord.pinned ? "  (pinned)" : "") << "\n";
   out << voiced.chords.size() << " chords, cost " << Rounded(voiced.cost.total) << "\n";

@@ -46,7 +46,7 @@ void PrintMessages(const std::vector<MidiCall>& calls, std::ostream& out) {
 int RunStrum(const StrumCommandText& command, std::ostream& out) {
   const Instrument instrument = ParseInstrument(command.instrument, command.tuning);
   const int capo = ParseCapo(command.capo);
-  std::vector<int> frets = ParseInstrumentFrets(command.frets, instrument, capo, "strum");
+  const Fingering frets = ParseInstrumentFrets(command.frets, instrument, capo, "strum");
   if (command.speed < kMinStrumSpeed || command.speed > kMaxStrumSpeed) {
     throw BadArgument("--speed: " + std::to_string(command.speed) + " is not 0..5");
   }

@@ -220,17 +220,6 @@ std::vector<int> Instrument::StandardPitches() const {
   return pitches;
 }
 
-std::vector<int> StringPitches(std::span<const int> frets, const Instrument& instrument) {
-  std::vector<int> pitches;
-  pitches.reserve(frets.size());
-  for (std::size_t string = 0; string < frets.size(); ++string) {
-    pitches.push_back(frets[string] == kMutedString
-                          ? -1
-                          : PitchAt(instrument, static_cast<int>(string), frets[string]));
-  }
-  return pitches;
-}
-
 std::vector<int> Instrument::FirstFrets() const {
   std::vector<int> starts;
   for (const OpenString& string : strings) starts.push_back(string.firstFret);

@@ -130,10 +130,6 @@ inline int PitchAt(const Instrument& instrument, int string, int fret) {
   return open.pitch + fret - open.firstFret;
 }
 
-// The note each string sounds, lowest-listed first: -1 for a muted string
-// (kMutedString) or a fret the string does not have.
-std::vector<int> StringPitches(std::span<const int> frets, const Instrument& instrument);
-
 // A note with its octave, "G4", "Eb2", "C#3": its MIDI note, or nullopt.
 std::optional<int> ParsePitchName(std::string_view text);
 // "G4", "A#1", spelled with sharps.

@@ -25,44 +25,41 @@ double NeckFactor(int position) {
 
 }  // namespace
 
-double Difficulty(std::span<const int> frets) {
+double Difficulty(const Fingering& fingering) {
   const DifficultyWeights& w = kDifficultyWeights;
-  // Fingerings have at most eight strings: no allocation per figure.
-  if (frets.size() > kMaxInstrumentStrings) frets = frets.first(kMaxInstrumentStrings);
-  const int strings = static_cast<int>(frets.size());
+  const int strings = static_cast<int>(fingering.size());
+  // The finger count reads held frets as the search writes them, muted 99.
   std::array<int, kMaxInstrumentStrings> held{};
   int low = 100, high = 0, firstSounding = -1, lastSounding = -1;
-  int barreFret = 0, barreFrom = -1;
   for (int string = 0; string < strings; ++string) {
-    const int value = frets[static_cast<std::size_t>(string)];
-    const int fret = std::abs(value);
-    held[static_cast<std::size_t>(string)] = value == kMuted ? kMuted : fret;
-    if (value == kMuted) continue;
+    const StringStop stop = fingering[static_cast<std::size_t>(string)];
+    held[static_cast<std::size_t>(string)] = stop.IsMuted() ? kMuted : stop.Fret();
+    if (stop.IsMuted()) continue;
     if (firstSounding < 0) firstSounding = string;
     lastSounding = string;
-    if (value < 0 && barreFrom < 0) barreFret = fret, barreFrom = string;
-    if (fret == 0) continue;
-    low = std::min(low, fret);
-    high = std::max(high, fret);
+    if (stop.IsOpen()) continue;
+    low = std::min(low, stop.Fret());
+    high = std::max(high, stop.Fret());
   }
-  const std::span<int> values(held.data(), frets.size());
   if (firstSounding < 0) return 0;  // nothing sounds
   double difficulty = 0;
   for (int string = 0; string < strings; ++string) {
-    if (frets[static_cast<std::size_t>(string)] != kMuted) continue;
+    if (!fingering[static_cast<std::size_t>(string)].IsMuted()) continue;
     difficulty += w.silentString;
     if (string > lastSounding) difficulty += w.silentTopString;
     if (string > firstSounding && string < lastSounding) difficulty += w.innerMute;
   }
   if (high == 0) return difficulty;  // open strings alone
-  difficulty += w.finger * CountFingers(values, false);
-  if (barreFrom >= 0) {
+  difficulty += w.finger * CountFingers(std::span<int>(held.data(), fingering.size()), false);
+  if (fingering.HasBarre()) {
     // A full barre lies across every string of the neck (the E-shape); one
     // that leaves a string out (the A-shape's five) is partial.
-    bool full = barreFrom == 0 && lastSounding == strings - 1;
-    for (int string = barreFrom; string < strings && full; ++string) {
-      const int value = frets[static_cast<std::size_t>(string)];
-      full = value != kMuted && std::abs(value) >= barreFret;
+    std::size_t from = 0;
+    while (!fingering.StartsBarre(from)) ++from;
+    bool full = from == 0 && lastSounding == strings - 1;
+    for (std::size_t string = from; string < fingering.size() && full; ++string) {
+      const StringStop stop = fingering[string];
+      full = stop.Sounds() && stop.Fret() >= fingering[from].Fret();
     }
     difficulty += full ? w.fullBarre : w.partialBarre;
   }
@@ -82,13 +79,10 @@ void OrderVoicings(std::vector<Voicing>& voicings, VoicingOrderChoice order) {
   if (order == VoicingOrderChoice::Position) return;
   std::vector<std::pair<double, std::size_t>> keys;
   keys.reserve(voicings.size());
-  std::array<int, kMaxInstrumentStrings> frets{};
   for (std::size_t i = 0; i < voicings.size(); ++i) {
     const Voicing& voicing = voicings[i];
-    const std::size_t count =
-        std::copy(voicing.frets.begin(), voicing.frets.end(), frets.begin()) - frets.begin();
     // The promoted shape sorts before any difficulty.
-    keys.emplace_back(voicing.preferred ? -1.0 : Difficulty({frets.data(), count}), i);
+    keys.emplace_back(voicing.preferred ? -1.0 : Difficulty(voicing.frets), i);
   }
   // Equal figures keep the search's order: the index breaks the tie.
   std::sort(keys.begin(), keys.end());

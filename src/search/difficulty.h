@@ -35,10 +35,8 @@ struct DifficultyWeights {
 };
 inline constexpr DifficultyWeights kDifficultyWeights{};
 
-// The difficulty of a fingering's values as the search gives them (99
-// muted, 0 open, -f the lowest string of a barre at fret f), any number of
-// strings.
-double Difficulty(std::span<const int> frets);
+// The difficulty of a fingering on any number of strings.
+double Difficulty(const Fingering& fingering);
 
 // The word a diagram's tooltip and the info box use.
 enum class DifficultyWord { Easy, Medium, Hard };

@@ -9,6 +9,7 @@
 #include "instrument/capo.h"
 #include "search/finger_count.h"
 #include "search/fret_window.h"
+#include "search/key_text.h"
 #include "search/practical_search.h"
 #include "search/value_rank.h"
 #include "theory/note_names.h"

@@ -32,8 +32,8 @@ bool KeepsPracticalRules(const Voicing& voicing, const Instrument& instrument,
   const int strings = static_cast<int>(voicing.frets.size());
   int lowest = -1, lowestPitch = 0;
   for (int string = 0; string < strings; ++string) {
-    const int value = voicing.frets[std::size_t(string)];
-    const int pitch = value == kMutedString ? -1 : PitchAt(instrument, string, value);
+    const StringStop stop = voicing.frets[std::size_t(string)];
+    const int pitch = stop.IsMuted() ? -1 : PitchAt(instrument, string, stop.Fret());
     if (pitch >= 0 && (lowest < 0 || pitch < lowestPitch)) lowest = string, lowestPitch = pitch;
   }
   if (lowest < 0) return false;
@@ -45,8 +45,8 @@ bool KeepsPracticalRules(const Voicing& voicing, const Instrument& instrument,
     return false;
   if (!slash) return true;
   for (int string = 0; string < strings; ++string) {
-    const int value = voicing.frets[std::size_t(string)];
-    const int pitch = value == kMutedString ? -1 : PitchAt(instrument, string, value);
+    const StringStop stop = voicing.frets[std::size_t(string)];
+    const int pitch = stop.IsMuted() ? -1 : PitchAt(instrument, string, stop.Fret());
     if (string != lowest && pitch >= 0 && WrapPitchClass(pitch) == settings.rootPitchClass)
       return true;
   }

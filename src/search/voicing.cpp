@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "search/key_text.h"
 #include "search/value_rank.h"
 
 namespace corvanta {
@@ -34,13 +35,19 @@ struct VoicingFacts {
   }
 };
 
-}  // namespace
-
-std::uint64_t ValueRanks(std::span<const int> values) {
-  std::uint64_t ranks = 0;
-  for (int value : values) ranks = ranks << key_facts::kRankBits | key_facts::RankOf(value);
-  return ranks;
+// The search's values as a fingering: they are always in range.
+Fingering FingeringOf(std::span<const int> values) {
+  Fingering fingering(values.size());
+  for (std::size_t string = 0; string < values.size(); ++string) {
+    const int value = values[string];
+    if (value == kMuted) continue;
+    fingering.Set(string, StringStop::AtFret(value < 0 ? -value : value));
+    if (value < 0) fingering.StartBarre(string);
+  }
+  return fingering;
 }
+
+}  // namespace
 
 int StringSetClass(std::uint32_t sounding, int stringCount) {
   // The run of sounding strings that ends at the highest string.
@@ -62,7 +69,7 @@ std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChord
   }
   if (span <= high - low) return std::nullopt;
   Voicing voicing;
-  voicing.frets = FretValues(values);
+  voicing.frets = FingeringOf(values);
   voicing.position = static_cast<std::uint8_t>(high <= kFirstPositionHighestFret ? 1 : low);
   voicing.stringSet =
       static_cast<std::uint8_t>(StringSetClass(sounding, static_cast<int>(values.size())));
@@ -85,23 +92,6 @@ std::uint64_t VoicingOrder(const Voicing& voicing, std::uint64_t valueRanks) {
 void MarkPreferred(Voicing& voicing) {
   voicing.preferred = true;
   voicing.order &= kVoicingRankMask;
-}
-
-std::string VoicingKeyText(const Voicing& voicing) {
-  char prefix[16];
-  std::snprintf(prefix, sizeof prefix, "%06d ", KeyPrefixNumber(voicing));
-  std::string text(prefix);
-  for (int value : voicing.frets) text += std::to_string(value) + ' ';
-  return text;
-}
-
-std::string ReadableFrets(std::span<const int> frets) {
-  std::string text;
-  for (int value : frets) {
-    if (!text.empty()) text += ' ';
-    text += value == kMuted ? "X" : std::to_string(std::abs(value));
-  }
-  return text;
 }
 
 }  // namespace corvanta

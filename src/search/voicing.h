@@ -7,38 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "instrument/fingering.h"
 #include "instrument/instrument.h"
 #include "search/fingering.h"
 #include "search/value_rank.h"
 
 namespace corvanta {
-
-// A fingering's values, one per string, kept in place and small (each
-// value, 99 or -29..29, fits a byte): a search records thousands, and a
-// heap block or a wide record each would cost more than finding them.
-class FretValues {
- public:
-  FretValues() = default;
-  explicit FretValues(std::span<const int> values)
-      : count_(static_cast<std::uint8_t>(std::min(values.size(), kCapacity))) {
-    for (std::size_t string = 0; string < count_; ++string)
-      values_[string] = static_cast<std::int8_t>(values[string]);
-  }
-
-  std::size_t size() const { return count_; }
-  int operator[](std::size_t string) const { return values_[string]; }
-  const std::int8_t* begin() const { return values_.data(); }
-  const std::int8_t* end() const { return values_.data() + count_; }
-  std::vector<int> ToVector() const { return {begin(), end()}; }
-  bool operator==(const FretValues& other) const {
-    return std::equal(begin(), end(), other.begin(), other.end());
-  }
-
- private:
-  static constexpr std::size_t kCapacity = kMaxInstrumentStrings;
-  std::array<std::int8_t, kCapacity> values_{};
-  std::uint8_t count_ = 0;
-};
 
 // An accepted fingering on any instrument, with the fields its key text
 // shows held as fields: "MMCCXX v0 v1 ... " is position + 10, the string-set
@@ -46,7 +20,7 @@ class FretValues {
 struct Voicing {
   // Small fields: a search records thousands, and a record that stays small
   // keeps their list in memory the program already holds.
-  FretValues frets;           // one value per string, lowest-listed first, barre signs kept
+  Fingering frets;            // each string's stop, lowest-listed first, and the barres
   std::uint8_t position = 1;  // lowest held fret, 1 in the first position
   std::uint8_t stringSet = kOtherStringSet;
   std::uint8_t highest = 0;  // highest fret of a sounding string, 0 when none is held
@@ -68,20 +42,14 @@ inline constexpr std::uint64_t kVoicingRankMask = (std::uint64_t{1} << kVoicingR
 std::uint64_t VoicingOrder(const Voicing& voicing, std::uint64_t valueRanks);
 
 // What a key is made of, for any number of strings: whether the fingering
-// is kept (simple chords, span) and, if so, its fields. `values` holds the
-// barre signs CountFingers wrote.
+// is kept (simple chords, span) and, if so, its fields. `values` are the
+// search's key values, with the barre signs CountFingers wrote.
 std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span);
-
-// The values' ranks as one number, for sorting and for finding a shape.
-std::uint64_t ValueRanks(std::span<const int> values);
 
 // The string-set class of the sounding strings (bit s: string s sounds) of
 // an instrument of `stringCount` strings: all of them (30), all but the
 // lowest (20), all but the two lowest (10), anything else (50).
 int StringSetClass(std::uint32_t sounding, int stringCount);
-
-// The key text, byte for byte as the six-string search writes it.
-std::string VoicingKeyText(const Voicing& voicing);
 
 // The key's three two-digit fields as the number they spell ("112013"),
 // 0 for a preferred shape.
@@ -96,8 +64,5 @@ inline bool VoicingBefore(const Voicing& a, const Voicing& b) { return a.order <
 
 // Promotes a voicing to the front, as the prefix "000000" does.
 void MarkPreferred(Voicing& voicing);
-
-// The readable fret text "X 3 2 0 1 0" (barre signs dropped).
-std::string ReadableFrets(std::span<const int> frets);
 
 }  // namespace corvanta

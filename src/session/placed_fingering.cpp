@@ -5,6 +5,7 @@
 
 #include "instrument/capo.h"
 #include "search/finger_count.h"
+#include "search/key_text.h"
 #include "symbols/chord_names.h"
 
 namespace corvanta {
@@ -24,26 +25,29 @@ SoundingNotes FromLowest(std::vector<std::pair<int, int>> sounding) {
 
 }  // namespace
 
-SoundingNotes NotesOfFingering(const Frets& frets, const Tuning& tuning, int capo) {
+SoundingNotes NotesOfFingering(const Fingering& fingering, const Tuning& tuning, int capo) {
   PitchTable pitches = PitchTableWithCapo(BuildPitchTable(tuning), capo);
   std::vector<std::pair<int, int>> sounding;  // MIDI note, pitch class
-  for (int string = 0; string < kStringCount; ++string) {
-    if (frets[string] == kMuted) continue;
-    int fret = std::min(std::abs(frets[string]), kFretSlots - 1);
+  const std::size_t strings = std::min<std::size_t>(fingering.size(), kStringCount);
+  for (std::size_t string = 0; string < strings; ++string) {
+    if (fingering[string].IsMuted()) continue;
+    int fret = std::min(fingering[string].Fret(), kFretSlots - 1);
     int note = pitches[string][fret];
     sounding.emplace_back(note, WrapPitchClass(note));
   }
   return FromLowest(std::move(sounding));
 }
 
-SoundingNotes NotesOnInstrument(std::span<const int> frets, const Instrument& instrument) {
+SoundingNotes NotesOnInstrument(const Fingering& fingering, const Instrument& instrument) {
   std::vector<std::pair<int, int>> sounding;
-  for (int note : StrumNotes(frets, instrument)) sounding.emplace_back(note, WrapPitchClass(note));
+  for (int note : StrumNotes(fingering, instrument))
+    sounding.emplace_back(note, WrapPitchClass(note));
   return FromLowest(std::move(sounding));
 }
 
-ChordNameList NameFingering(const Frets& frets, const Tuning& tuning, int capo, Accidentals names) {
-  return NameSoundingNotes(NotesOfFingering(frets, tuning, capo), names);
+ChordNameList NameFingering(const Fingering& fingering, const Tuning& tuning, int capo,
+                            Accidentals names) {
+  return NameSoundingNotes(NotesOfFingering(fingering, tuning, capo), names);
 }
 
 ChordNameList NameSoundingNotes(const SoundingNotes& notes, Accidentals names) {
@@ -51,47 +55,43 @@ ChordNameList NameSoundingNotes(const SoundingNotes& notes, Accidentals names) {
   return ListChordNames(notes.pitchClasses, notes.bass, names);
 }
 
-std::vector<int> PlaceFinger(std::vector<int> placed, int string, int fret) {
+Fingering PlaceFinger(Fingering placed, int string, int fret) {
   if (string < 0 || string >= static_cast<int>(placed.size()) || fret < 0 || fret >= kFretSlots)
     return placed;
-  int& value = placed[static_cast<std::size_t>(string)];
-  bool fingerThere = fret > 0 && std::abs(value) == fret && value != kMuted;
+  const std::size_t at = static_cast<std::size_t>(string);
+  const StringStop stop = placed[at];
+  const bool fingerThere = fret > 0 && stop.IsHeld() && stop.Fret() == fret;
   if (fret == 0 || fingerThere) {
-    value = value == 0 ? kMuted : 0;
+    placed.Set(at, stop.IsOpen() ? StringStop::Muted() : StringStop::Open());
   } else {
-    value = fret;
+    placed.Set(at, StringStop::AtFret(fret));
   }
   return placed;
 }
 
-std::vector<int> PlaceFingerUnderCapo(std::vector<int> frets, int string, int neckFret, int capo,
-                                      int stringStart) {
+Fingering PlaceFingerUnderCapo(Fingering fingering, int string, int neckFret, int capo,
+                               int stringStart) {
   const int fret = neckFret - capo;
-  return PlaceFinger(std::move(frets), string, fret <= stringStart ? 0 : fret);
+  return PlaceFinger(std::move(fingering), string, fret <= stringStart ? 0 : fret);
 }
 
-std::vector<int> WithBarreMarks(std::vector<int> marked) {
-  for (int& value : marked) value = value == kMuted ? kMuted : std::abs(value);
-  CountFingers(marked, false);
-  return marked;
+Fingering WithBarres(Fingering placed) {
+  // The finger count marks its barres in the search's key values.
+  std::vector<int> values;
+  for (StringStop stop : placed) values.push_back(stop.IsMuted() ? kMuted : stop.Fret());
+  CountFingers(values, false);
+  return FingeringOfKeyValues(values).value_or(placed);
 }
 
-int FindVoicing(const std::vector<Voicing>& voicings, std::span<const int> frets) {
-  auto same = [&](const FretValues& other) {
-    if (other.size() != frets.size()) return false;
-    for (std::size_t string = 0; string < frets.size(); ++string) {
-      if (std::abs(other[string]) != std::abs(frets[string])) return false;
-    }
-    return true;
-  };
+int FindVoicing(const std::vector<Voicing>& voicings, const Fingering& fingering) {
   for (std::size_t i = 0; i < voicings.size(); ++i) {
-    if (same(voicings[i].frets)) return static_cast<int>(i);
+    if (voicings[i].frets.SameStops(fingering)) return static_cast<int>(i);
   }
   return -1;
 }
 
-std::vector<int> StrumNotes(std::span<const int> frets, const Instrument& sounding) {
-  std::vector<int> notes = StringPitches(frets, sounding);
+std::vector<int> StrumNotes(const Fingering& fingering, const Instrument& sounding) {
+  std::vector<int> notes = StringPitches(fingering, sounding);
   std::erase(notes, -1);
   return notes;
 }
@@ -100,7 +100,8 @@ namespace {
 
 std::optional<int> FretWord(std::string_view word) {
   if (word == "x" || word == "X" || word == "99") return kMuted;
-  // "-f": the lowest string of a barre at fret f, as the key texts write it.
+  // "-f": the lowest string of a barre at fret f, as the key texts write it
+  // (FingeringOfKeyValues reads them).
   bool barre = word.size() > 1 && word.front() == '-';
   if (barre) word.remove_prefix(1);
   if (word.empty() || word.size() > 2) return std::nullopt;
@@ -115,15 +116,11 @@ std::optional<int> FretWord(std::string_view word) {
 
 }  // namespace
 
-std::optional<Frets> ParseTypedFrets(std::string_view text) {
-  auto values = ParseFretList(text, kStringCount);
-  if (!values) return std::nullopt;
-  Frets frets{};
-  std::copy(values->begin(), values->end(), frets.begin());
-  return frets;
+std::optional<Fingering> ParseTypedFrets(std::string_view text) {
+  return ParseFretList(text, kStringCount);
 }
 
-std::optional<std::vector<int>> ParseFretList(std::string_view text, int strings) {
+std::optional<Fingering> ParseFretList(std::string_view text, int strings) {
   std::vector<std::string_view> words;
   for (std::size_t at = 0; at < text.size();) {
     std::size_t end = text.find(' ', at);
@@ -144,7 +141,7 @@ std::optional<std::vector<int>> ParseFretList(std::string_view text, int strings
     if (!value) return std::nullopt;
     frets.push_back(*value);
   }
-  return frets;
+  return FingeringOfKeyValues(frets);
 }
 
 }  // namespace corvanta

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "instrument/fingering.h"
 #include "instrument/instrument.h"
 #include "instrument/tuning.h"
 #include "search/fingering.h"
@@ -21,48 +22,49 @@ struct SoundingNotes {
   int bass = kNoPitchClass;       // kNoPitchClass when every string is muted
 };
 
-// Frets count from the capo (0 = the capo, or the open string without one);
-// a barre sign counts as its fret.
-SoundingNotes NotesOfFingering(const Frets& frets, const Tuning& tuning, int capo);
+// Frets count from the capo (0 = the capo, or the open string without one).
+SoundingNotes NotesOfFingering(const Fingering& fingering, const Tuning& tuning, int capo);
 
 // "What is this chord?": the chord names of the sounding notes over their
 // lowest note, spelled with sharps or flats, in the chord-name list's order.
-ChordNameList NameFingering(const Frets& frets, const Tuning& tuning, int capo, Accidentals names);
+ChordNameList NameFingering(const Fingering& fingering, const Tuning& tuning, int capo,
+                            Accidentals names);
 ChordNameList NameSoundingNotes(const SoundingNotes& notes, Accidentals names);
 
 // What a fingering sounds on any instrument (give it the capo already:
 // InstrumentWithCapo); a fret a string does not have sounds nothing.
-SoundingNotes NotesOnInstrument(std::span<const int> frets, const Instrument& instrument);
+SoundingNotes NotesOnInstrument(const Fingering& fingering, const Instrument& instrument);
 
 // The neck as an input, on any number of strings: a click at a string and
 // fret (0 = left of the nut) places or moves that string's finger; a click
 // on the finger already there, or left of the nut, cycles the string between
 // open and muted.
-std::vector<int> PlaceFinger(std::vector<int> frets, int string, int fret);
+Fingering PlaceFinger(Fingering fingering, int string, int fret);
 // The same for a click at a fret of the whole neck under a capo: frets count
 // from the capo, and a click at or behind it is on the nut of the neck it
 // leaves. A short string's nut is its first fret (`stringStart`, already
 // counted from the capo): a click behind it is on its nut too.
-std::vector<int> PlaceFingerUnderCapo(std::vector<int> frets, int string, int neckFret, int capo,
-                                      int stringStart = 0);
+Fingering PlaceFingerUnderCapo(Fingering fingering, int string, int neckFret, int capo,
+                               int stringStart = 0);
 
-// A placed fingering with its barres marked as the search marks them (the
-// finger count's full and partial barres): 5 7 7 6 5 5 is -5 7 7 6 5 5.
-std::vector<int> WithBarreMarks(std::vector<int> placed);
+// A placed fingering with its barres where the search lays them (the
+// finger count's full and partial barres): 5 7 7 6 5 5 has one across
+// every string at fret 5.
+Fingering WithBarres(Fingering placed);
 
-// The index of the fingering with these frets (a barre sign aside), or -1.
-int FindVoicing(const std::vector<Voicing>& voicings, std::span<const int> frets);
+// The index of the fingering with these stops (barres aside), or -1.
+int FindVoicing(const std::vector<Voicing>& voicings, const Fingering& fingering);
 
 // The MIDI notes a strum plays: each sounding string's note, strings in
 // order, lowest-listed first (a fret a string does not have plays nothing).
-std::vector<int> StrumNotes(std::span<const int> frets, const Instrument& sounding);
+std::vector<int> StrumNotes(const Fingering& fingering, const Instrument& sounding);
 
 // Six fret values as typed: "x 3 2 0 1 0", "99 3 2 0 1 0", or "x32010" for
 // single-digit frets; x or 99 mute a string, -f marks a barre's lowest
 // string at fret f. nullopt for anything else.
-std::optional<Frets> ParseTypedFrets(std::string_view text);
+std::optional<Fingering> ParseTypedFrets(std::string_view text);
 // The same for an instrument of `strings` strings ("x32010" form: one
 // character a string).
-std::optional<std::vector<int>> ParseFretList(std::string_view text, int strings);
+std::optional<Fingering> ParseFretList(std::string_view text, int strings);
 
 }  // namespace corvanta

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "instrument/fingering.h"
 #include "instrument/instrument.h"
 
 namespace corvanta {
@@ -12,9 +13,9 @@ namespace corvanta {
 // diagrams, each with an optional caption above it. One painter draws it on
 // every device.
 struct SheetDiagram {
-  std::vector<int> frets;  // one value per string, as many on every diagram of a sheet
-  std::string caption;     // UTF-8, above the diagram: the symbol of a chord's first voicing
-  bool noChord = false;    // a song's "N.C.": the cell says so in place of a diagram
+  Fingering frets;       // as many strings on every diagram of a sheet
+  std::string caption;   // UTF-8, above the diagram: the symbol of a chord's first voicing
+  bool noChord = false;  // a song's "N.C.": the cell says so in place of a diagram
   bool operator==(const SheetDiagram&) const = default;
 };
 

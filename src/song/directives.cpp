@@ -7,6 +7,7 @@
 
 #include "instrument/capo.h"
 #include "instrument/instrument.h"
+#include "song/define_text.h"
 #include "song/song_building.h"
 #include "song/song_text.h"
 
@@ -127,41 +128,16 @@ void TakeMetadata(Song& song, const Directive& directive) {
 }
 
 bool ReadDefine(std::string_view value, SongDefine& define) {
-  std::vector<song_text::Word> words = song_text::SplitWords(value);
+  const std::vector<song_text::Word> words = song_text::SplitWords(value);
   if (words.empty()) return false;
   std::string_view name = words.front().text;
   if (!name.empty() && name.back() == ':') name.remove_suffix(1);
   define.name = std::string(name);
-  int baseFret = 1;
-  std::vector<int>* list = nullptr;
-  std::vector<int> frets;
-  for (std::size_t i = 1; i < words.size(); ++i) {
-    const std::string word = song_text::Lowercase(words[i].text);
-    if (word == "base-fret" && i + 1 < words.size()) {
-      const std::optional<int> base = SmallNumber(words[++i].text);
-      if (!base || *base < 1) return false;
-      baseFret = *base;
-      list = nullptr;
-    } else if (word == "frets") {
-      list = &frets;
-    } else if (word == "fingers") {
-      list = &define.fingers;
-    } else if (list == &frets && (word == "x" || word == "n" || word == "-1")) {
-      frets.push_back(kMutedString);
-    } else if (list != nullptr) {
-      const std::optional<int> number = SmallNumber(word);
-      if (!number || *number < 0) {
-        if (list == &frets) return false;
-        list->push_back(0);  // a finger given as a letter ("T" for the thumb)
-      } else {
-        list->push_back(*number);
-      }
-    }
-  }
-  if (frets.empty()) return false;
-  for (int& fret : frets)
-    if (fret != kMutedString && fret > 0) fret += baseFret - 1;
-  define.frets = std::move(frets);
+  std::vector<std::string_view> rest;
+  for (std::size_t i = 1; i < words.size(); ++i) rest.push_back(words[i].text);
+  const std::optional<Fingering> frets = ReadDefineFrets(rest, define.fingers);
+  if (!frets) return false;
+  define.frets = *frets;
   return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "instrument/fingering.h"
+
 namespace corvanta {
 namespace {
 
@@ -33,28 +35,21 @@ bool SameShapeMoved(const HandShape& a, const HandShape& b) {
 }  // namespace
 
 HandShape ShapeOfVoicing(const Voicing& voicing) {
+  const Fingering& frets = voicing.frets;
   HandShape shape;
-  int low = 0;
-  for (std::size_t s = 0; s < voicing.frets.size(); ++s) {
-    const int value = voicing.frets[s];
-    if (value == kMutedString) continue;
+  for (std::size_t s = 0; s < frets.size(); ++s) {
+    if (!frets[s].Sounds()) continue;
     shape.sounding = static_cast<std::uint16_t>(shape.sounding | (1u << s));
-    if (value == 0) {
-      shape.anyOpen = true;
-      continue;
-    }
-    if (value < 0 && shape.barreFret == 0) {
-      shape.barreFret = static_cast<std::int8_t>(-value);
+    if (frets[s].IsOpen()) shape.anyOpen = true;
+    if (frets.StartsBarre(s) && shape.barreFret == 0) {
+      shape.barreFret = static_cast<std::int8_t>(frets[s].Fret());
       shape.barreFrom = static_cast<std::int8_t>(s);
     }
-    const int fret = std::abs(value);
-    if (low == 0 || fret < low) low = fret;
   }
-  shape.position = static_cast<std::int8_t>(low);
-  for (std::size_t s = 0; s < voicing.frets.size(); ++s) {
-    const int value = voicing.frets[s];
-    if (value == kMutedString || value == 0) continue;
-    const int fret = std::abs(value);
+  shape.position = static_cast<std::int8_t>(frets.LowestHeldFret());
+  for (std::size_t s = 0; s < frets.size(); ++s) {
+    const int fret = frets[s].Fret();
+    if (fret == 0) continue;
     const bool underBarre =
         shape.barreFret != 0 && fret == shape.barreFret && static_cast<int>(s) >= shape.barreFrom;
     if (!underBarre) shape.own |= static_cast<std::uint64_t>(fret) << (8 * s);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "instrument/fingering.h"
 #include "theory/chord.h"
 
 namespace corvanta {
@@ -86,10 +87,10 @@ struct SongChord {
 };
 
 // A {define} or {chord} line's shape: frets counted on the neck (from the
-// base fret), one value per string, kMuted for x.
+// base fret taken in), one stop per string.
 struct SongDefine {
   std::string name;  // the chord name it defines, as written now
-  std::vector<int> frets;
+  Fingering frets;
   std::vector<int> fingers;  // as given, 0 for none; may be empty
   int line = 0;              // SongLine index
   bool movable = true;       // false once a transposition could not move it

@@ -3,27 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "search/fingering.h"
+#include "song/define_text.h"
 
 namespace corvanta {
 
 std::string DefineLine(const std::string& name, const Voicing& voicing) {
-  int base = 0;
-  int highest = 0;
-  for (int value : voicing.frets) {
-    const int fret = std::abs(value);
-    if (value == kMutedString || fret == 0) continue;
-    base = base == 0 ? fret : std::min(base, fret);
-    highest = std::max(highest, fret);
-  }
-  // Shapes that fit the first frets are drawn from the nut.
-  if (highest <= kFirstPositionHighestFret || base == 0) base = 1;
-  std::string line = "{define: " + name + " base-fret " + std::to_string(base) + " frets";
-  for (int value : voicing.frets) {
-    const int fret = std::abs(value);
-    line += value == kMutedString ? " x" : " " + std::to_string(fret == 0 ? 0 : fret - base + 1);
-  }
-  return line + "}";
+  return "{define: " + DefineValue(name, voicing.frets) + "}";
 }
 
 std::vector<std::string> AddedChordProLines(const VoicedSong& voiced, bool defines) {

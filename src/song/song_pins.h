@@ -13,7 +13,7 @@ namespace corvanta {
 // search marks it. Throws BadPin when the frets are no fingering on the
 // instrument (a value per string, each muted or a fret on its neck, at most
 // four fingers' worth).
-Voicing PinVoicing(const std::vector<int>& frets, const Session& session, const std::string& what);
+Voicing PinVoicing(const Fingering& frets, const Session& session, const std::string& what);
 
 // What a pin sounds against its chord: "" when it sounds the chord's tones
 // and no other, else "sounds no B; adds F" in the key's names. `needed`

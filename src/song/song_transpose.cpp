@@ -2,6 +2,7 @@
 
 #include "instrument/instrument.h"
 #include "song/chord_words.h"
+#include "song/define_text.h"
 #include "song/song_text.h"
 
 namespace corvanta {
@@ -14,31 +15,18 @@ std::string MovedNote(std::string_view name, int semitones, const NoteNameRow& n
 
 // A define's shape a semitone count higher on the neck: every string held,
 // none open (an open string cannot move), and within the neck.
-bool MoveShape(std::vector<int>& frets, int semitones) {
-  std::vector<int> moved = frets;
-  for (int& fret : moved) {
-    if (fret == kMutedString) continue;
-    if (fret == 0) return false;
-    fret += semitones;
+bool MoveShape(Fingering& frets, int semitones) {
+  Fingering moved(frets.size());
+  for (std::size_t s = 0; s < frets.size(); ++s) {
+    const StringStop stop = frets[s];
+    if (stop.IsOpen()) return false;
+    if (stop.IsMuted()) continue;
+    const int fret = stop.Fret() + semitones;
     if (fret < 1 || fret > kNeckFrets) return false;
+    moved.Set(s, StringStop::AtFret(fret));
   }
-  frets = std::move(moved);
+  frets = moved;
   return true;
-}
-
-std::string DefineValue(const SongDefine& define) {
-  int base = 1000;
-  for (int fret : define.frets)
-    if (fret != kMutedString && fret > 0) base = std::min(base, fret);
-  if (base == 1000 || base < 1) base = 1;
-  std::string value = define.name + " base-fret " + std::to_string(base) + " frets";
-  for (int fret : define.frets)
-    value += fret == kMutedString ? " x" : " " + std::to_string(fret == 0 ? 0 : fret - base + 1);
-  if (!define.fingers.empty()) {
-    value += " fingers";
-    for (int finger : define.fingers) value += " " + std::to_string(finger);
-  }
-  return value;
 }
 
 void TransposeDefines(Song& song, int semitones, const NoteNameRow& names) {
@@ -56,7 +44,7 @@ void TransposeDefines(Song& song, int semitones, const NoteNameRow& names) {
                            line.directive.written + "} line is dropped");
       continue;
     }
-    line.directive.value = DefineValue(define);
+    line.directive.value = DefineValue(define.name, define.frets, define.fingers);
   }
 }
 

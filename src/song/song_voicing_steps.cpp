@@ -41,7 +41,7 @@ void SearchNames(SongSteps& steps, const Song& song, const Session& session, Sea
     const VoicedChord found = VoiceChord(session, chord);
     std::vector<double> difficulty;
     for (const Voicing& voicing : found.search.voicings)
-      difficulty.push_back(Difficulty(voicing.frets.ToVector()));
+      difficulty.push_back(Difficulty(voicing.frets));
     std::vector<std::size_t> order(difficulty.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),

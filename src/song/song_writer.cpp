@@ -92,7 +92,10 @@ std::string ChordProLine(const Song& song, const SongLine& line) {
 bool PlainDirective(const Directive& directive, std::string& out) {
   const std::string& name = directive.name;
   if (name.rfind("start_of_", 0) == 0) {
-    const std::string kind = name.substr(9);
+    // "verse" is headed as website song sheets head it: "[Verse]".
+    std::string kind = name.substr(9);
+    if (!kind.empty() && kind[0] >= 'a' && kind[0] <= 'z')
+      kind[0] = static_cast<char>(kind[0] - 'a' + 'A');
     out = "[" + (directive.value.empty() ? kind : directive.value) + "]";
     return true;
   }

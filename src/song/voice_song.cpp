@@ -81,9 +81,9 @@ void SetModeCosts(SongSteps& steps, VoicingMode mode) {
   PathProblem& problem = steps.problem;
   problem.ownCost.clear();
   for (const Voicing& voicing : steps.pool) {
-    const std::vector<int> frets = voicing.frets.ToVector();
-    problem.ownCost.push_back(
-        mode == VoicingMode::LeastMovement ? 0.0 : kSongCostWeights.difficulty * Difficulty(frets));
+    problem.ownCost.push_back(mode == VoicingMode::LeastMovement
+                                  ? 0.0
+                                  : kSongCostWeights.difficulty * Difficulty(voicing.frets));
   }
   problem.moveWeight = mode == VoicingMode::Easiest ? 0.0 : 1.0;
   problem.otherShape = mode == VoicingMode::AsPlayed ? kSongCostWeights.otherShape : 0.0;
@@ -113,7 +113,7 @@ void FillResult(VoicedSong& voiced, const SongSteps& steps, const PathChoice& ch
     VoicedOccurrence& occurrence = voiced.chords[static_cast<std::size_t>(steps.stepChord[step])];
     const Voicing& voicing = steps.pool[static_cast<std::size_t>(choice.chosen[step])];
     occurrence.voicing = voicing;
-    occurrence.difficulty = Difficulty(voicing.frets.ToVector());
+    occurrence.difficulty = Difficulty(voicing.frets);
   }
   for (std::size_t i = 0; i < voiced.chords.size(); ++i) voiced.chords[i].pinned = steps.pinned[i];
   // Each name with the voicing of its first voiced occurrence.

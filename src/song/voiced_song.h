@@ -22,9 +22,9 @@ enum class VoicingMode {
 // A voicing the player fixed: for every occurrence of a chord name (the
 // symbol as shown, after transposition and capo), or for one occurrence.
 struct SongPin {
-  std::string name;        // empty: the pin is for `index`
-  int index = -1;          // 0-based occurrence, when name is empty
-  std::vector<int> frets;  // on the searched instrument, barre signs optional
+  std::string name;  // empty: the pin is for `index`
+  int index = -1;    // 0-based occurrence, when name is empty
+  Fingering frets;   // on the searched instrument; its barres are laid as the search lays them
 };
 
 struct SongVoicingOptions {

@@ -16,11 +16,13 @@ int StrumDelayMs(int speed) {
   return std::clamp(speed, kMinStrumSpeed, kMaxStrumSpeed) * kDelayStepMs + kDelayStepMs;
 }
 
-std::vector<MidiCall> PlanStrum(const Frets& frets, const PitchTable& pitchTable, int speed) {
+std::vector<MidiCall> PlanStrum(const Fingering& fingering, const PitchTable& pitchTable,
+                                int speed) {
   std::vector<int> notes;
-  for (int string = 0; string < kStringCount; ++string) {
-    int fret = std::abs(frets[string]);
-    if (frets[string] == kMuted || fret >= kFretSlots) continue;
+  const std::size_t strings = std::min<std::size_t>(fingering.size(), kStringCount);
+  for (std::size_t string = 0; string < strings; ++string) {
+    const int fret = fingering[string].Fret();
+    if (fingering[string].IsMuted() || fret >= kFretSlots) continue;
     notes.push_back(pitchTable[string][fret]);
   }
   return PlanStrumNotes(notes, speed);

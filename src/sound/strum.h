@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "instrument/fingering.h"
 #include "instrument/tuning.h"
 #include "search/fingering.h"
 
@@ -27,7 +28,8 @@ int StrumDelayMs(int speed);
 
 // Note-on per sounding string from the lowest, each followed by the pause;
 // no note-off. A barre value plays the same note as its fret.
-std::vector<MidiCall> PlanStrum(const Frets& frets, const PitchTable& pitchTable, int speed);
+std::vector<MidiCall> PlanStrum(const Fingering& fingering, const PitchTable& pitchTable,
+                                int speed);
 // The same for the MIDI notes of the sounding strings, in strumming order.
 std::vector<MidiCall> PlanStrumNotes(const std::vector<int>& notes, int speed);
 

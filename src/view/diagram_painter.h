@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "search/fingering.h"
+#include "instrument/fingering.h"
 #include "view/layout/diagram_layout.h"
 
 namespace corvanta {
@@ -23,7 +23,7 @@ void PaintPlacements(QPainter& painter, const std::vector<Placement>& placements
 // each sounding string's mark gives way to its label (a note name or an
 // interval), the bass's bold; muted strings keep their cross.
 struct Diagram {
-  std::span<const int> frets;  // one value per string, lowest-listed first
+  Fingering frets;  // each string's stop, lowest-listed first, and its barres
   DiagramVariant variant = DiagramVariant::Plain;
   bool leftHanded = false;
   int capo = 0;

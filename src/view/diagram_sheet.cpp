@@ -19,7 +19,7 @@ DiagramSheet::DiagramSheet(QWidget* parent) : QWidget(parent) {
   setFixedSize(0, kPictureMargin);
 }
 
-void DiagramSheet::ShowFingerings(std::vector<std::vector<int>> fingerings, int width) {
+void DiagramSheet::ShowFingerings(std::vector<Fingering> fingerings, int width) {
   fingerings_ = std::move(fingerings);
   cell_ = CellAtZoom(zoom_, Strings());
   columns_ = PictureColumns(width, cell_);
@@ -91,7 +91,7 @@ void DiagramSheet::paintEvent(QPaintEvent* event) {
       painter.save();
       painter.translate(cell.topLeft());
       painter.scale(scale, scale);
-      const std::vector<int>& frets = fingerings_[static_cast<std::size_t>(index)];
+      const Fingering& frets = fingerings_[static_cast<std::size_t>(index)];
       const std::vector<std::string> labels =
           labeller_ ? labeller_(frets) : std::vector<std::string>();
       const Diagram diagram{

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "search/fingering.h"
+#include "instrument/fingering.h"
 #include "view/layout/picture_geometry.h"
 
 namespace corvanta {
@@ -24,7 +24,7 @@ class DiagramSheet : public QWidget {
 
   // Lays the fingerings out for a picture of the given width and clears the
   // highlight; each has one value per string of the instrument set.
-  void ShowFingerings(std::vector<std::vector<int>> fingerings, int width);
+  void ShowFingerings(std::vector<Fingering> fingerings, int width);
   // The instrument the diagrams are drawn for: its open pitches and its
   // strings' first frets (a short string is drawn from its own). The bass
   // mark goes on the lowest-listed sounding string, as a guitar's
@@ -39,13 +39,13 @@ class DiagramSheet : public QWidget {
   void SetCapo(int capo);
   // What stands under each string instead of the marks (a note name or an
   // interval per string); without a labeller, the marks.
-  using Labeller = std::function<std::vector<std::string>(const std::vector<int>& frets)>;
+  using Labeller = std::function<std::vector<std::string>(const Fingering& frets)>;
   void SetLabeller(Labeller labeller) {
     labeller_ = std::move(labeller);
     update();
   }
   // What stands under the strings of a diagram of these frets; none for the marks.
-  std::vector<std::string> LabelsOf(const std::vector<int>& frets) const {
+  std::vector<std::string> LabelsOf(const Fingering& frets) const {
     return labeller_ ? labeller_(frets) : std::vector<std::string>();
   }
   // The hint a diagram shows under the mouse (none by default).
@@ -63,7 +63,7 @@ class DiagramSheet : public QWidget {
   int FingeringCount() const { return static_cast<int>(fingerings_.size()); }
   int Zoom() const { return zoom_; }
   CellSize Cell() const { return cell_; }
-  const std::vector<std::vector<int>>& Fingerings() const { return fingerings_; }
+  const std::vector<Fingering>& Fingerings() const { return fingerings_; }
   int Strings() const { return static_cast<int>(openPitches_.size()); }
   bool LeftHanded() const { return leftHanded_; }
   int Capo() const { return capo_; }
@@ -88,7 +88,7 @@ class DiagramSheet : public QWidget {
  private:
   int RowsPerScreen() const;
 
-  std::vector<std::vector<int>> fingerings_;
+  std::vector<Fingering> fingerings_;
   std::vector<int> openPitches_{40, 45, 50, 55, 59, 64};
   std::vector<int> stringStarts_ = std::vector<int>(6, 0);
   bool bassByPitch_ = false;

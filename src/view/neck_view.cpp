@@ -19,7 +19,7 @@ void NeckView::ShowBackground(Background background) {
   update();
 }
 
-void NeckView::DrawNeck(Background background, std::vector<int> frets, int capo) {
+void NeckView::DrawNeck(Background background, Fingering frets, int capo) {
   background_ = background;
   frets_ = std::move(frets);
   capo_ = capo;

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "search/fingering.h"
+#include "instrument/fingering.h"
 
 namespace corvanta {
 
@@ -21,7 +21,7 @@ class NeckView : public QWidget {
   void ShowBackground(Background background);
   // The background, then the markers of this fingering.
   // frets count from the capo; the markers stand at their absolute frets.
-  void DrawNeck(Background background, std::vector<int> frets, int capo = 0);
+  void DrawNeck(Background background, Fingering frets, int capo = 0);
   // The instrument's strings by their first frets on the neck (0: the nut),
   // lowest-listed first: six from the nut by default.
   void SetStrings(std::vector<int> stringStarts);
@@ -31,7 +31,7 @@ class NeckView : public QWidget {
 
   bool HasMarkers() const { return hasMarkers_; }
   Background ShownBackground() const { return background_; }
-  const std::vector<int>& MarkedFrets() const { return frets_; }
+  const Fingering& MarkedFrets() const { return frets_; }
   int Capo() const { return capo_; }
 
  signals:
@@ -44,7 +44,7 @@ class NeckView : public QWidget {
 
  private:
   Background background_ = Background::Electric;
-  std::vector<int> frets_;
+  Fingering frets_;
   std::vector<int> stringStarts_ = std::vector<int>(6, 0);
   bool hasMarkers_ = false;
   int capo_ = 0;

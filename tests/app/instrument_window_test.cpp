@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "app/command_line.h"
+#include "keyed_fingering.h"
 #include "search/instrument_search.h"
 #include "session/placed_fingering.h"
 #include "sound/midi_messages.h"
@@ -39,14 +40,14 @@ class InstrumentWindowTest : public QObject {
   static void CheckPaintedDiagram(const Window& window, int index, const Instrument& tuned) {
     DiagramSheet* sheet = window.Sheet();
     const QImage picture = sheet->grab(sheet->CellRect(index)).toImage();
-    const Values frets = window.form->Result().search.voicings[index].frets.ToVector();
+    const Values frets = KeyValues(window.form->Result().search.voicings[index].frets);
     std::vector<int> pitches, starts;
     for (const OpenString& string : tuned.strings) {
       pitches.push_back(string.pitch);
       starts.push_back(string.firstFret);
     }
-    const int bass = BassString(frets, pitches, starts);
-    DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false, bass);
+    const int bass = BassString(Keyed(frets), pitches, starts);
+    DiagramLayout layout = LayOutDiagram(Keyed(frets), DiagramVariant::Plain, false, bass);
     QCOMPARE(layout.strings, tuned.StringCount());
     int discs = 0;
     for (const Placement& p : layout.placements) {
@@ -113,7 +114,7 @@ class InstrumentWindowTest : public QObject {
     const auto& voicings = window.form->Result().search.voicings;
     QVERIFY(!voicings.empty());
     for (const Voicing& voicing : voicings) QCOMPARE(voicing.frets.size(), std::size_t{4});
-    QCOMPARE(voicings.front().frets.ToVector(), (Values{0, 0, 0, 3}));
+    QCOMPARE(KeyValues(voicings.front().frets), (Values{0, 0, 0, 3}));
     QCOMPARE(window.Sheet()->Cell().width, DiagramCellWidth(4));
     QCOMPARE(window.Get<NeckView>("Image2")->Strings(), 4);
     // One slider per string with its note name; the other sliders hide.
@@ -160,17 +161,17 @@ class InstrumentWindowTest : public QObject {
           window.midi->Clear();
           QTest::mouseClick(sheet, Qt::LeftButton, Qt::NoModifier, sheet->CellRect(index).center());
           QCOMPARE(sheet->Highlighted(), index);
-          const Values& selected = window.form->SelectedFrets();
-          QCOMPARE(selected, window.form->Result().search.voicings[index].frets.ToVector());
+          const Values selected = KeyValues(window.form->SelectedFrets());
+          QCOMPARE(selected, KeyValues(window.form->Result().search.voicings[index].frets));
           // The strum plays the instrument's strings in order at their pitches.
-          QCOMPARE(NotesOn(window), Messages(StrumNotes(selected, instrument)));
+          QCOMPARE(NotesOn(window), Messages(StrumNotes(Keyed(selected), instrument)));
         }
         QTest::keyClick(sheet, Qt::Key_Right);
         QCOMPARE(sheet->Highlighted(), sheet->Columns() + 1);
         QTest::keyClick(sheet, Qt::Key_Up);
         QCOMPARE(sheet->Highlighted(), 1);
-        QCOMPARE(window.form->SelectedFrets(),
-                 window.form->Result().search.voicings[1].frets.ToVector());
+        QCOMPARE(KeyValues(window.form->SelectedFrets()),
+                 KeyValues(window.form->Result().search.voicings[1].frets));
       }
     }
   }
@@ -182,8 +183,8 @@ class InstrumentWindowTest : public QObject {
     // 0 0 0 3: the open strings, then the A string at fret 3.
     QTest::mouseClick(neck, Qt::LeftButton, Qt::NoModifier,
                       QPoint(NeckFretX(3) - 5, NeckStringY(3, 4)));
-    QCOMPARE(window.form->SelectedFrets(), (Values{0, 0, 0, 3}));
-    QCOMPARE(neck->MarkedFrets(), (Values{0, 0, 0, 3}));
+    QCOMPARE(KeyValues(window.form->SelectedFrets()), (Values{0, 0, 0, 3}));
+    QCOMPARE(KeyValues(neck->MarkedFrets()), (Values{0, 0, 0, 3}));
     auto* names = window.Get<QListWidget>("ListBox1");
     QVERIFY(!names->findItems("C", Qt::MatchExactly).isEmpty());
     // The diagram with the same frets is selected too.
@@ -195,10 +196,10 @@ class InstrumentWindowTest : public QObject {
     QCOMPARE(neck->Strings(), 5);
     QTest::mouseClick(neck, Qt::LeftButton, Qt::NoModifier,
                       QPoint(NeckFretX(3) - 5, NeckStringY(0, 5)));
-    QCOMPARE(window.form->SelectedFrets()[0], kMuted);
+    QCOMPARE(KeyValues(window.form->SelectedFrets())[0], kMuted);
     QTest::mouseClick(neck, Qt::LeftButton, Qt::NoModifier,
                       QPoint(NeckFretX(7) - 5, NeckStringY(0, 5)));
-    QCOMPARE(window.form->SelectedFrets()[0], 7);
+    QCOMPARE(KeyValues(window.form->SelectedFrets())[0], 7);
   }
 
   void presetsTheResetAndTheSlidersFollowTheInstrument() {

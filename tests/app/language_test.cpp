@@ -15,6 +15,7 @@
 
 #include "app/command_line.h"
 #include "app/sound_devices.h"
+#include "keyed_fingering.h"
 #include "sound/midi_messages.h"
 #include "window_fixture.h"
 
@@ -151,12 +152,12 @@ class LanguageTest : public QObject {
     window.ClickRow("StringGridAcorde", 9);  // A major
     window.ClickCell(2);
     const auto fingerings = window.form->Result().search.voicings;
-    const std::vector<int> selected = window.form->SelectedFrets();
+    const Fingering selected = window.form->SelectedFrets();
     const QString info = window.Get<QLineEdit>("Edit1")->text();
     const int searches = window.form->SearchCount();
     Item(window, "English1")->trigger();
     QCOMPARE(window.form->Result().search.voicings, fingerings);
-    QCOMPARE(window.form->SelectedFrets(), selected);
+    QCOMPARE(KeyValues(window.form->SelectedFrets()), KeyValues(selected));
     QCOMPARE(window.Get<QLineEdit>("Edit1")->text(), info);
     QCOMPARE(window.Get<QLineEdit>("EditAcorde")->text(), QString("A"));
     QCOMPARE(window.form->SearchCount(), searches);

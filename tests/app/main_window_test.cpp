@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "app/about_box.h"
+#include "keyed_fingering.h"
 #include "view/drawn_assets.h"
 #include "view/layout/picture_geometry.h"
 #include "view/neck_view.h"
@@ -141,7 +142,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(GridPixel(window, 3), kPlainGridBackground & 0xFFFFFF);
     QCOMPARE(GridPixel(window, 2), kHighlightedGridBackground & 0xFFFFFF);
     QCOMPARE(window.Get<QLineEdit>("Edit1")->text(), QString("X 3 5 5 5 3 "));
-    QCOMPARE(window.form->SelectedFrets(), (std::vector<int>{99, -3, 5, 5, 5, 3}));
+    QCOMPARE(KeyValues(window.form->SelectedFrets()), (std::vector<int>{99, -3, 5, 5, 5, 3}));
   }
 
   void aSearchClearsTheHighlightButKeepsTheInfoText() {
@@ -182,7 +183,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!neck->HasMarkers());
     window.ClickCell(2);
     QVERIFY(neck->HasMarkers());
-    QCOMPARE(neck->MarkedFrets(), (std::vector<int>{99, -3, 5, 5, 5, 3}));
+    QCOMPARE(KeyValues(neck->MarkedFrets()), (std::vector<int>{99, -3, 5, 5, 5, 3}));
     QTest::mouseClick(window.Get<QWidget>("SpeedButton11"), Qt::LeftButton);
     QVERIFY(!neck->HasMarkers());  // a new background erases the markers
     window.ClickCell(0);
@@ -209,7 +210,7 @@ class MainWindowTest : public QObject {
     Window window;
     window.form->resize(120, 200);
     QVERIFY(window.Sheet()->Columns() >= 1);
-    window.Sheet()->ShowFingerings({{0, 2, 2, 1, 0, 0}}, 50);
+    window.Sheet()->ShowFingerings({Keyed({0, 2, 2, 1, 0, 0})}, 50);
     QCOMPARE(window.Sheet()->Columns(), 1);
     QTest::mouseClick(window.Sheet(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
   }

@@ -13,6 +13,7 @@
 #include <set>
 
 #include "instrument/capo.h"
+#include "keyed_fingering.h"
 #include "session/placed_fingering.h"
 #include "sound/midi_messages.h"
 #include "view/layout/neck_layout.h"
@@ -63,9 +64,9 @@ class NeckInputTest : public QObject {
     window.Get<QSlider>("TrackBarTempoAcorde")->setValue(0);
     const int frets[] = {5, 7, 7, 6, 5, 5};
     for (int string = 0; string < kStringCount; ++string) ClickNeck(window, string, frets[string]);
-    QCOMPARE(window.form->SelectedFrets(), (std::vector<int>{5, 7, 7, 6, 5, 5}));
-    const std::vector<int>& marked = window.Get<NeckView>("Image2")->MarkedFrets();
-    QCOMPARE(marked, (std::vector<int>{-5, 7, 7, 6, 5, 5}));
+    QCOMPARE(KeyValues(window.form->SelectedFrets()), (std::vector<int>{5, 7, 7, 6, 5, 5}));
+    const Fingering& marked = window.Get<NeckView>("Image2")->MarkedFrets();
+    QCOMPARE(KeyValues(marked), (std::vector<int>{-5, 7, 7, 6, 5, 5}));
     std::vector<Placement> markers = LayOutNeck(marked, 0);
     QCOMPARE(static_cast<int>(markers.size()), 9);  // the barre on six strings, three fingers
     std::set<int> rows;
@@ -87,28 +88,28 @@ class NeckInputTest : public QObject {
     QCOMPARE(Names(window).value(0), QString("Names of the fingering on the neck:"));
     window.form->SetLanguage(UiLanguage::Chinese, false);
     // Six fingers with no barre still draw every note.
-    QCOMPARE(static_cast<int>(LayOutNeck(Frets{1, 3, 5, 2, 4, 6}, 0).size()), 6);
+    QCOMPARE(static_cast<int>(LayOutNeck(Keyed({1, 3, 5, 2, 4, 6}), 0).size()), 6);
   }
 
   void placedFingersAreShownNamedStrummedAndFoundAmongTheDiagrams() {
     Window window;
     window.Get<QSlider>("TrackBarTempoAcorde")->setValue(0);
     PlaceC(window);
-    QCOMPARE(window.form->SelectedFrets(), (std::vector<int>{99, 3, 2, 0, 1, 0}));
+    QCOMPARE(KeyValues(window.form->SelectedFrets()), (std::vector<int>{99, 3, 2, 0, 1, 0}));
     QCOMPARE(window.Get<QLineEdit>("Edit1")->text(), QString("X 3 2 0 1 0 "));
-    QCOMPARE(window.Get<NeckView>("Image2")->MarkedFrets(), (std::vector<int>{99, 3, 2, 0, 1, 0}));
+    QCOMPARE(KeyValues(window.Get<NeckView>("Image2")->MarkedFrets()),
+             (std::vector<int>{99, 3, 2, 0, 1, 0}));
     QVERIFY(Names(window).contains("C"));
-    int expected =
-        FindVoicing(window.form->Result().search.voicings, std::vector<int>{99, 3, 2, 0, 1, 0});
+    int expected = FindVoicing(window.form->Result().search.voicings, Keyed({99, 3, 2, 0, 1, 0}));
     QVERIFY(expected >= 0);
     QCOMPARE(window.Sheet()->Highlighted(), expected);
     QCOMPARE(LastNoteOn(window), NoteOnMessage(64));  // the high E string, open
 
     // A click on a placed finger opens the string; left of the nut mutes it.
     ClickNeck(window, 4, 1);
-    QCOMPARE(window.form->SelectedFrets()[4], 0);
+    QCOMPARE(KeyValues(window.form->SelectedFrets())[4], 0);
     ClickNeck(window, 4, 0);
-    QCOMPARE(window.form->SelectedFrets()[4], kMuted);
+    QCOMPARE(KeyValues(window.form->SelectedFrets())[4], kMuted);
     QCOMPARE(window.Sheet()->Highlighted(),
              FindVoicing(window.form->Result().search.voicings, window.form->SelectedFrets()));
   }
@@ -118,14 +119,14 @@ class NeckInputTest : public QObject {
     window.Get<QSlider>("TrackBarTempoAcorde")->setValue(0);
     QTest::mouseClick(window.Get<QToolButton>("SpeedButton11"), Qt::LeftButton);
     PlaceC(window);
-    QCOMPARE(window.form->SelectedFrets(), (std::vector<int>{99, 3, 2, 0, 1, 0}));
+    QCOMPARE(KeyValues(window.form->SelectedFrets()), (std::vector<int>{99, 3, 2, 0, 1, 0}));
     QTest::mouseClick(window.Get<QCheckBox>("CheckBoxCanhoto"), Qt::LeftButton);
     ClickNeck(window, 5, 3);
-    QCOMPARE(window.form->SelectedFrets(), (std::vector<int>{99, 3, 2, 0, 1, 3}));
+    QCOMPARE(KeyValues(window.form->SelectedFrets()), (std::vector<int>{99, 3, 2, 0, 1, 3}));
     // Outside the picture nothing happens.
     QTest::mouseClick(window.Get<NeckView>("Image2"), Qt::LeftButton, Qt::NoModifier,
                       QPoint(700, 40));
-    QCOMPARE(window.form->SelectedFrets(), (std::vector<int>{99, 3, 2, 0, 1, 3}));
+    QCOMPARE(KeyValues(window.form->SelectedFrets()), (std::vector<int>{99, 3, 2, 0, 1, 3}));
   }
 
   void theCapoRaisesTheSearchKeepsThroughPresetsAndSoundsAboveIt() {
@@ -147,7 +148,7 @@ class NeckInputTest : public QObject {
 
     // A diagram strums the sounding pitches: frets count from the capo.
     window.ClickCell(0);
-    std::vector<int> frets = window.form->SelectedFrets();
+    std::vector<int> frets = KeyValues(window.form->SelectedFrets());
     int low = 0;
     while (frets[low] == kMuted) ++low;
     window.form->Player().WaitUntilIdle();
@@ -176,12 +177,12 @@ class NeckInputTest : public QObject {
       QCOMPARE(window.form->SearchCount(), searches + 1);
       const auto& found = window.form->Result().search.voicings;
       QVERIFY(!found.empty());
-      QCOMPARE(found.front().frets.ToVector(), (std::vector<int>{3, 2, 0, 0, 3, 3}));
+      QCOMPARE(KeyValues(found.front().frets), (std::vector<int>{3, 2, 0, 0, 3, 3}));
       QVERIFY2(info->text().endsWith("G 的指法, 实际发音 A"), qPrintable(info->text()));
       // A shape placed on the neck is named as a shape too: 3 2 0 0 0 3.
       window.ClickCell(0);
       ClickNeck(window, 4, 2);
-      QCOMPARE(window.form->SelectedFrets(), (std::vector<int>{3, 2, 0, 0, 0, 3}));
+      QCOMPARE(KeyValues(window.form->SelectedFrets()), (std::vector<int>{3, 2, 0, 0, 0, 3}));
       QVERIFY2(Names(window).contains("G"), qPrintable(Names(window).join(',')));
     }
     Window again;

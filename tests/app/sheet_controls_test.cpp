@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "keyed_fingering.h"
 #include "window_fixture.h"
 
 namespace corvanta {
@@ -44,8 +45,8 @@ class SheetControlsTest : public QObject {
       for (int index : {0, 1, sheet->Columns()}) {
         ClickAtZoom(window, index);
         QCOMPARE(sheet->Highlighted(), index);
-        QCOMPARE(window.form->SelectedFrets(),
-                 window.form->Result().search.voicings[index].frets.ToVector());
+        QCOMPARE(KeyValues(window.form->SelectedFrets()),
+                 KeyValues(window.form->Result().search.voicings[index].frets));
       }
     }
   }
@@ -97,8 +98,8 @@ class SheetControlsTest : public QObject {
     QVERIFY(sheet->Highlighted() > 0);
     QCOMPARE(sheet->Highlighted() % sheet->Columns(), 0);
     // What a click does: the info text, the neck, the strum.
-    QCOMPARE(window.form->SelectedFrets(),
-             window.form->Result().search.voicings[sheet->Highlighted()].frets.ToVector());
+    QCOMPARE(KeyValues(window.form->SelectedFrets()),
+             KeyValues(window.form->Result().search.voicings[sheet->Highlighted()].frets));
     window.form->Player().WaitUntilIdle();
     std::size_t before = window.midi->Records().size();
     QTest::keyClick(sheet, Qt::Key_Space);
@@ -139,7 +140,7 @@ class SheetControlsTest : public QObject {
       QCOMPARE(byEase.size(), byPosition.size());
       QVERIFY(byEase != byPosition);
       window.ClickCell(1);
-      QCOMPARE(window.form->SelectedFrets(), byEase[1].frets.ToVector());
+      QCOMPARE(KeyValues(window.form->SelectedFrets()), KeyValues(byEase[1].frets));
       QVERIFY(window.Get<QLineEdit>("Edit1")->text().contains(QString::fromUtf8("· 容易")));
     }
     Window again;
@@ -177,7 +178,7 @@ class SheetControlsTest : public QObject {
       again.Get<QToolButton>("SpeedButton2")->click();
       bool found = false;
       for (const Voicing& voicing : again.form->Result().search.voicings) {
-        const std::vector<std::string> labels = again.Sheet()->LabelsOf(voicing.frets.ToVector());
+        const std::vector<std::string> labels = again.Sheet()->LabelsOf(voicing.frets);
         QVERIFY(std::find(labels.begin(), labels.end(), other) == labels.end());
         found = found || std::find(labels.begin(), labels.end(), spelled) != labels.end();
       }
@@ -193,7 +194,7 @@ class SheetControlsTest : public QObject {
       window.Get<QToolButton>("SpeedButton2")->click();
       auto has = [&](const std::vector<int>& frets) {
         for (const Voicing& voicing : window.form->Result().search.voicings)
-          if (voicing.frets.ToVector() == frets) return true;
+          if (KeyValues(voicing.frets) == frets) return true;
         return false;
       };
       const std::vector<int> c7{kMuted, 3, 2, 3, 1, 0};

@@ -5,6 +5,7 @@
 #include "cli_process.h"
 #include "corvanta_version.h"
 #include "search/fingering.h"
+#include "search/key_text.h"
 #include "view/layout/diagram_layout.h"
 
 namespace corvanta {
@@ -85,10 +86,12 @@ TEST(CliVoicings, agreeWithTheKeyTextsAndTheDiagrams) {
     ASSERT_EQ(keys.size(), voicings.size()) << arguments;
     for (std::size_t i = 0; i < keys.size(); ++i) {
       std::string key = keys[i];
-      auto frets = ParseKeyFrets(key);
-      ASSERT_TRUE(frets) << key;
+      auto fingering = ParseKeyFingering(key);
+      ASSERT_TRUE(fingering) << key;
+      const std::vector<int> values = KeyValues(*fingering);
+      const std::vector<int>* frets = &values;
       const auto& voicing = voicings[i];
-      DiagramLayout layout = LayOutDiagram(*frets, DiagramVariant::Plain, false);
+      DiagramLayout layout = LayOutDiagram(*fingering, DiagramVariant::Plain, false);
       int sounding = 0;
       nlohmann::json barre = nullptr;
       for (int s = 0; s < kStringCount; ++s) {

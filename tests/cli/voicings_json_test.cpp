@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/output.h"
+#include "keyed_fingering.h"
 #include "search/difficulty.h"
 #include "search/search_argument.h"
 #include "session/session.h"
@@ -16,9 +17,9 @@ namespace {
 
 nlohmann::json ReferenceVoicing(const Voicing& voicing, const Instrument& sounding,
                                 const ChordContext& chord) {
-  const std::vector<int> frets = voicing.frets.ToVector();
+  const std::vector<int> frets = KeyValues(voicing.frets);
   nlohmann::json json;
-  json["frets"] = FretsJson(frets);
+  json["frets"] = FretsJson(voicing.frets);
   json["barre"] = nullptr;
   for (std::size_t string = 0; string < frets.size(); ++string) {
     if (frets[string] < 0) {
@@ -26,7 +27,7 @@ nlohmann::json ReferenceVoicing(const Voicing& voicing, const Instrument& soundi
       break;
     }
   }
-  DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);
+  DiagramLayout layout = LayOutDiagram(voicing.frets, DiagramVariant::Plain, false);
   json["position"] = layout.firstFret;
   nlohmann::json fingers = nlohmann::json::array();
   for (int finger : layout.fingers)
@@ -40,7 +41,7 @@ nlohmann::json ReferenceVoicing(const Voicing& voicing, const Instrument& soundi
   }
   json["notes"] = notes;
   json["preferred"] = voicing.preferred;
-  json["difficulty"] = std::round(Difficulty(frets) * 10) / 10;
+  json["difficulty"] = std::round(Difficulty(voicing.frets) * 10) / 10;
   nlohmann::json intervals = nlohmann::json::array();
   for (std::size_t string = 0; string < frets.size(); ++string) {
     const int pitch =

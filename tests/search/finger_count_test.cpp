@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "search/key_text.h"
 #include "search/voicing.h"
 
 namespace corvanta {
 namespace {
+
+// The finger count works on the search's key values.
+using Frets = std::array<int, 6>;
 
 std::optional<std::string> FingeringKey(const Frets& values, bool simpleChords, int span) {
   auto voicing = MakeVoicing(values, simpleChords, span);

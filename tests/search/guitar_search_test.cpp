@@ -6,6 +6,7 @@
 #include "reference_search.h"
 #include "search/fingering.h"
 #include "search/instrument_search.h"
+#include "search/key_text.h"
 #include "search/search_argument.h"
 #include "search/voicing.h"
 #include "theory/shape_templates.h"
@@ -13,6 +14,9 @@
 // The guitar through the one search: the results it has always given.
 namespace corvanta {
 namespace {
+
+// Shapes and templates are written in the search's key values.
+using Frets = std::array<int, 6>;
 
 const Instrument& Guitar() { return *FindInstrument("guitar"); }
 
@@ -92,7 +96,8 @@ TEST(GuitarShapes, agreeWithTheTemplateMatchOnEveryTemplateAndItsNeighbours) {
       for (int step : {0, -1, 1}) {
         Frets varied = values;
         if (varied[string] != 99) varied[string] = std::clamp(varied[string] + step, -29, 29);
-        ASSERT_EQ(IsGuitarShape(varied), IsTemplateShape(varied)) << FretText(varied);
+        ASSERT_EQ(IsGuitarShape(varied), IsTemplateShape(varied))
+            << ::testing::PrintToString(varied);
       }
     }
   }
@@ -104,12 +109,12 @@ TEST(VoicingOrder, sortsExactlyAsTheKeyText) {
   // Values whose texts sort otherwise than their numbers: -1 < -10 < 0 < 1 < 10 < 2 < 99.
   std::vector<Voicing> found;
   for (const Frets& values : std::initializer_list<Frets>{{99, 10, 2, 0, 1, 0},
-                                               {99, 1, 2, 0, 1, 0},
-                                               {99, 2, 2, 0, 1, 0},
-                                               {-1, 3, 3, 2, 1, 1},
-                                               {99, 99, 2, 1, 0, 0},
-                                               {0, 2, 2, 1, 0, 0},
-                                               {-10, 12, 12, 11, 10, 10}})
+                                                          {99, 1, 2, 0, 1, 0},
+                                                          {99, 2, 2, 0, 1, 0},
+                                                          {-1, 3, 3, 2, 1, 1},
+                                                          {99, 99, 2, 1, 0, 0},
+                                                          {0, 2, 2, 1, 0, 0},
+                                                          {-10, 12, 12, 11, 10, 10}})
     found.push_back(*MakeVoicing(values, false, 30));
   std::vector<std::string> keys;
   for (const Voicing& voicing : found) keys.push_back(VoicingKeyText(voicing));
@@ -161,9 +166,9 @@ TEST(WholeSearch, searchesEveryNumberOfALongArgument) {
     std::vector<int> sounded;
     int lowest = -1;
     for (int string = 0; string < kStringCount; ++string) {
-      const int value = fingering.frets[string];
-      if (value == kMuted) continue;
-      const int pitchClass = PitchClassAt(kStandardTuning, string, std::abs(value));
+      const StringStop stop = fingering.frets[static_cast<std::size_t>(string)];
+      if (stop.IsMuted()) continue;
+      const int pitchClass = PitchClassAt(kStandardTuning, string, stop.Fret());
       if (lowest < 0) lowest = pitchClass;
       sounded.push_back(pitchClass);
     }
@@ -209,11 +214,18 @@ TEST(WholeSearch, sanitizesAFretCountTheTablesCannotHold) {
 }
 
 TEST(KeyText, parsesOnlyValuesAFingeringCanHold) {
-  EXPECT_EQ(ParseKeyFrets("112013 99 3 2 0 1 0 "), (Frets{99, 3, 2, 0, 1, 0}));
-  EXPECT_EQ(ParseKeyFrets("000000 -29 29 0 0 0 0 "), (Frets{-29, 29, 0, 0, 0, 0}));
-  EXPECT_FALSE(ParseKeyFrets("000000 30 0 0 0 0 0 "));
-  EXPECT_FALSE(ParseKeyFrets("000000 99 99 99 990000000 0 3 "));
-  EXPECT_FALSE(ParseKeyFrets("000000 98 0 0 0 0 0 "));
+  auto values = [](std::string_view key) {
+    auto fingering = ParseKeyFingering(key);
+    return fingering ? KeyValues(*fingering) : std::vector<int>{};
+  };
+  EXPECT_EQ(values("112013 99 3 2 0 1 0 "), (std::vector<int>{99, 3, 2, 0, 1, 0}));
+  EXPECT_EQ(values("000000 -29 29 0 0 0 0 "), (std::vector<int>{-29, 29, 0, 0, 0, 0}));
+  EXPECT_FALSE(ParseKeyFingering("000000 30 0 0 0 0 0 "));
+  EXPECT_FALSE(ParseKeyFingering("000000 99 99 99 990000000 0 3 "));
+  EXPECT_FALSE(ParseKeyFingering("000000 98 0 0 0 0 0 "));
+  EXPECT_FALSE(ParseKeyFingering("000000 0 0 0 0 0 0"));         // no final blank
+  EXPECT_FALSE(ParseKeyFingering("000000 0  0 0 0 0 0 "));       // two blanks
+  EXPECT_FALSE(ParseKeyFingering("000000 0 0 0 0 0 0 0 0 0 "));  // nine strings
 }
 
 TEST(WholeSearch, repeatedTonesFindWhatTheDistinctTonesFind) {

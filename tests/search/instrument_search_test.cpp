@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <random>
 
+#include "keyed_fingering.h"
 #include "reference_search.h"
 #include "search/fret_window.h"
 #include "theory/catalogue.h"
@@ -179,7 +180,7 @@ TEST(InstrumentSearch, findsTheShapesPlayersKnow) {
     InstrumentSearchResult result = SearchOnInstrument(
         instrument, Argument(shape.formula, shape.root, shape.root), Chord(shape.root, shape.root));
     auto found = std::find_if(result.voicings.begin(), result.voicings.end(),
-                              [&](const Voicing& v) { return v.frets.ToVector() == shape.frets; });
+                              [&](const Voicing& v) { return KeyValues(v.frets) == shape.frets; });
     ASSERT_NE(found, result.voicings.end()) << shape.instrument << " " << shape.chord;
     if (shape.first) {
       EXPECT_EQ(found, result.voicings.begin()) << shape.instrument << " " << shape.chord;
@@ -211,8 +212,8 @@ TEST(InstrumentSearch, theBassIsTheLowestPitchOnReentrantTunings) {
   for (const Voicing& voicing : slash.voicings) {
     int lowest = 999;
     for (std::size_t s = 0; s < voicing.frets.size(); ++s)
-      if (voicing.frets[s] != kMuted)
-        lowest = std::min(lowest, PitchAt(ukulele, static_cast<int>(s), voicing.frets[s]));
+      if (voicing.frets[s].Sounds())
+        lowest = std::min(lowest, PitchAt(ukulele, static_cast<int>(s), voicing.frets[s].Fret()));
     EXPECT_EQ(WrapPitchClass(lowest), 4) << VoicingKeyText(voicing);
   }
   EXPECT_FALSE(slash.voicings.empty());
@@ -223,8 +224,8 @@ TEST(InstrumentSearch, theBanjosShortStringHasNoFretsBelowItsFirst) {
   InstrumentSearchResult result = SearchOnInstrument(banjo, {9, 0, 4}, Chord(9, 9));
   ASSERT_FALSE(result.voicings.empty());
   for (const Voicing& voicing : result.voicings) {
-    int drone = std::abs(voicing.frets[0]);
-    EXPECT_TRUE(drone == kMuted || drone == 0 || drone > 5) << VoicingKeyText(voicing);
+    const StringStop drone = voicing.frets[0];
+    EXPECT_TRUE(!drone.IsHeld() || drone.Fret() > 5) << VoicingKeyText(voicing);
   }
 }
 

@@ -7,6 +7,7 @@
 #include "search/finger_count.h"
 #include "search/fingering.h"
 #include "search/instrument_search.h"
+#include "search/key_text.h"
 #include "search/search_argument.h"
 #include "theory/catalogue.h"
 #include "theory/formula.h"
@@ -31,9 +32,9 @@ void CheckEveryFingering(const ChordType& type, int root, int bass, const Tuning
   ASSERT_TRUE(std::is_sorted(keys.begin(), keys.end())) << where;
   ASSERT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end()) << where;
   for (const std::string& key : keys) {
-    auto frets = ParseKeyFrets(key);
+    auto frets = ParseKeyFingering(key);
     ASSERT_TRUE(frets) << where << ": " << key;
-    Frets held = *frets;
+    std::vector<int> held = KeyValues(*frets);
     std::vector<int> sounding;
     int lowest = -1;
     int low = 100;

@@ -15,6 +15,7 @@
 
 #include "instrument/instrument.h"
 #include "search/instrument_search.h"
+#include "search/key_text.h"
 #include "search/search_argument.h"
 #include "theory/catalogue.h"
 #include "theory/formula.h"

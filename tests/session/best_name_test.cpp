@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "keyed_fingering.h"
 #include "session/placed_fingering.h"
 #include "symbols/chord_readings.h"
 #include "symbols/reading_text.h"
@@ -14,13 +15,16 @@
 namespace corvanta {
 namespace {
 
+// Shapes in key values, low E to high E: x muted.
+using Frets = std::array<int, 6>;
+
 struct Shape {
-  Frets frets;  // low E to high E; -1 muted
+  Frets frets;
   const char* name;
 };
 
 std::string BestName(const Frets& frets, ChordNotation notation = ChordNotation::Standard) {
-  SoundingNotes notes = NotesOfFingering(frets, kStandardTuning, 0);
+  SoundingNotes notes = NotesOfFingering(Keyed({frets.begin(), frets.end()}), kStandardTuning, 0);
   std::vector<ChordReading> readings = ReadChord(notes.pitchClasses, notes.bass);
   return readings.empty() ? "" : BytesToUtf8(WriteReading(readings.front(), notation));
 }
@@ -44,7 +48,7 @@ TEST(BestName, namesTheChordNotItsInversionWhereAnyStringMayBeLowest) {
   };
   for (const Played& played : shapes) {
     const Instrument& instrument = *FindInstrument(played.instrument);
-    const SoundingNotes notes = NotesOnInstrument(played.frets, instrument);
+    const SoundingNotes notes = NotesOnInstrument(Keyed(played.frets), instrument);
     const std::vector<ChordReading> readings =
         ReadChordAsPlayed(notes.pitchClasses, notes.bass, instrument.rules.anyInversion);
     ASSERT_FALSE(readings.empty()) << played.instrument << " " << played.name;
@@ -58,7 +62,7 @@ TEST(BestName, namesTheChordNotItsInversionWhereAnyStringMayBeLowest) {
   }
   // On the guitar the bass names the chord as ever: x x 0 2 1 1 C-shape over D.
   const std::vector<int> dm7{kMuted, kMuted, 0, 2, 1, 1};
-  const SoundingNotes guitar = NotesOnInstrument(dm7, *FindInstrument("guitar"));
+  const SoundingNotes guitar = NotesOnInstrument(Keyed(dm7), *FindInstrument("guitar"));
   const auto asPlayed = ReadChordAsPlayed(guitar.pitchClasses, guitar.bass, false);
   const auto plain = ReadChord(guitar.pitchClasses, guitar.bass);
   ASSERT_EQ(asPlayed.size(), plain.size());
@@ -151,7 +155,7 @@ TEST(BestName, namesRealShapesAsTheyArePublished) {
   int wrong = 0;
   for (const Shape& shape : shapes) {
     std::string name = BestName(shape.frets);
-    EXPECT_EQ(name, shape.name) << FretText(shape.frets);
+    EXPECT_EQ(name, shape.name) << ::testing::PrintToString(shape.frets);
     wrong += name != shape.name;
   }
   EXPECT_EQ(wrong, 0);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "keyed_fingering.h"
 #include "session/placed_fingering.h"
 #include "session/session.h"
 #include "session/sounding_symbol.h"
@@ -22,13 +23,13 @@ std::vector<Voicing> FingeringsOf(const char* symbol) {
 
 // The voicings of a chord, easiest first, and where a shape stands among them.
 int EaseRank(const std::vector<Voicing>& voicings, const Values& shape) {
-  const double figure = Difficulty(shape);
+  const double figure = Difficulty(Keyed(shape));
   int easier = 0;
   bool found = false;
   for (const Voicing& voicing : voicings) {
-    const Values frets = voicing.frets.ToVector();
-    if (FindVoicing({voicing}, shape) == 0) found = true;
-    if (Difficulty(frets) < figure) ++easier;
+    const Values frets = KeyValues(voicing.frets);
+    if (FindVoicing({voicing}, Keyed(shape)) == 0) found = true;
+    if (Difficulty(Keyed(frets)) < figure) ++easier;
   }
   return found ? easier : -1;
 }
@@ -64,18 +65,19 @@ TEST(Difficulty, theBarreShapesAreTheEasiestMovableShapesOnTheirStrings) {
                          Row{"G", {-3, 5, 5, 4, 3, 3}}, Row{"Am", {-5, 7, 7, 5, 5, 5}},
                          Row{"Bm", {x, -2, 4, 4, 3, 2}}, Row{"Cm", {x, -3, 5, 5, 4, 3}},
                          Row{"C", {x, -3, 5, 5, 5, 3}}}) {
-    const double figure = Difficulty(row.shape);
+    const double figure = Difficulty(Keyed(row.shape));
     bool found = false;
     for (const Voicing& voicing : FingeringsOf(row.symbol)) {
-      const Values frets = voicing.frets.ToVector();
+      const Values frets = KeyValues(voicing.frets);
       bool sameStrings = true, open = false;
       for (std::size_t s = 0; s < frets.size(); ++s) {
         sameStrings = sameStrings && (frets[s] == kMuted) == (row.shape[s] == kMuted);
         open = open || frets[s] == 0;
       }
       if (!sameStrings || open) continue;
-      if (FindVoicing({voicing}, row.shape) == 0) found = true;
-      EXPECT_GE(Difficulty(frets), figure) << row.symbol << " " << ReadableFrets(frets);
+      if (FindVoicing({voicing}, Keyed(row.shape)) == 0) found = true;
+      EXPECT_GE(Difficulty(Keyed(frets)), figure)
+          << row.symbol << " " << ReadableFrets(Keyed(frets));
     }
     EXPECT_TRUE(found) << row.symbol;
   }
@@ -83,20 +85,20 @@ TEST(Difficulty, theBarreShapesAreTheEasiestMovableShapesOnTheirStrings) {
 
 TEST(Difficulty, eachCostCountsWhereAPlayerFeelsIt) {
   // Open strings alone cost nothing; each muted string a little.
-  EXPECT_EQ(Difficulty(Values{0, 0, 0, 0, 0, 0}), 0);
-  EXPECT_LT(Difficulty(Values{0, 0, 0, 0, 0, 0}), Difficulty(Values{x, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(Difficulty(Keyed({0, 0, 0, 0, 0, 0})), 0);
+  EXPECT_LT(Difficulty(Keyed({0, 0, 0, 0, 0, 0})), Difficulty(Keyed({x, 0, 0, 0, 0, 0})));
   // A muted string between sounding ones costs more than one at the edge.
-  EXPECT_GT(Difficulty(Values{x, 3, x, 0, 1, 0}), Difficulty(Values{x, x, 2, 0, 1, 0}));
+  EXPECT_GT(Difficulty(Keyed({x, 3, x, 0, 1, 0})), Difficulty(Keyed({x, x, 2, 0, 1, 0})));
   // The same stretch is easier up the neck, the position's own cost aside.
-  EXPECT_GT(Difficulty(Values{x, 1, 3, x, x, x}),
-            Difficulty(Values{x, 12, 14, x, x, x}) - kDifficultyWeights.position * 11);
+  EXPECT_GT(Difficulty(Keyed({x, 1, 3, x, x, x})),
+            Difficulty(Keyed({x, 12, 14, x, x, x})) - kDifficultyWeights.position * 11);
   // A full barre tires more than a partial one.
-  EXPECT_GT(Difficulty(Values{-1, 3, 3, 2, 1, 1}), Difficulty(Values{x, -1, 3, 3, 3, 1}) - 0.6);
-  EXPECT_EQ(WordForDifficulty(Difficulty(Values{x, 3, 2, 0, 1, 0})), DifficultyWord::Easy);
-  EXPECT_EQ(WordForDifficulty(Difficulty(Values{-1, 3, 3, 2, 1, 1})), DifficultyWord::Medium);
-  EXPECT_EQ(WordForDifficulty(Difficulty(Values{x, 1, x, 5, x, 9})), DifficultyWord::Hard);
-  EXPECT_EQ(Difficulty(Values{x, x, x, x}), 0);
-  EXPECT_EQ(Difficulty(Values{}), 0);
+  EXPECT_GT(Difficulty(Keyed({-1, 3, 3, 2, 1, 1})), Difficulty(Keyed({x, -1, 3, 3, 3, 1})) - 0.6);
+  EXPECT_EQ(WordForDifficulty(Difficulty(Keyed({x, 3, 2, 0, 1, 0}))), DifficultyWord::Easy);
+  EXPECT_EQ(WordForDifficulty(Difficulty(Keyed({-1, 3, 3, 2, 1, 1}))), DifficultyWord::Medium);
+  EXPECT_EQ(WordForDifficulty(Difficulty(Keyed({x, 1, x, 5, x, 9}))), DifficultyWord::Hard);
+  EXPECT_EQ(Difficulty(Keyed({x, x, x, x})), 0);
+  EXPECT_EQ(Difficulty(Keyed({})), 0);
 }
 
 TEST(OrderVoicings, easeKeepsThePromotedShapeFirstAndTiesInTheSearchsOrder) {
@@ -108,8 +110,8 @@ TEST(OrderVoicings, easeKeepsThePromotedShapeFirstAndTiesInTheSearchsOrder) {
   ASSERT_EQ(voicings.size(), byPosition.size());
   EXPECT_TRUE(voicings.front().preferred);
   for (std::size_t i = 2; i < voicings.size(); ++i) {
-    const double before = Difficulty(voicings[i - 1].frets.ToVector());
-    const double now = Difficulty(voicings[i].frets.ToVector());
+    const double before = Difficulty(voicings[i - 1].frets);
+    const double now = Difficulty(voicings[i].frets);
     ASSERT_LE(before, now);
     if (before == now) {
       // Equal figures keep the search's order.

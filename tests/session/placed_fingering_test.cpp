@@ -7,6 +7,7 @@
 #include <set>
 
 #include "instrument/capo.h"
+#include "keyed_fingering.h"
 #include "search/search_argument.h"
 #include "session/session.h"
 #include "session/sheet_heading.h"
@@ -18,6 +19,40 @@ namespace {
 
 bool Lists(const ChordNameList& names, std::string_view name) {
   return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// The cases are written in key values (99 muted, -f a barre's lowest
+// string); these read them in and write the results back out.
+using Values = std::vector<int>;
+using Frets = Values;
+
+ChordNameList NameFingering(const Values& frets, const Tuning& tuning, int capo,
+                            Accidentals names) {
+  return corvanta::NameFingering(Keyed(frets), tuning, capo, names);
+}
+SoundingNotes NotesOfFingering(const Values& frets, const Tuning& tuning, int capo) {
+  return corvanta::NotesOfFingering(Keyed(frets), tuning, capo);
+}
+Values PlaceFinger(const Values& frets, int string, int fret) {
+  return KeyValues(corvanta::PlaceFinger(Keyed(frets), string, fret));
+}
+Values PlaceFingerUnderCapo(const Values& frets, int string, int neckFret, int capo,
+                            int stringStart = 0) {
+  return KeyValues(
+      corvanta::PlaceFingerUnderCapo(Keyed(frets), string, neckFret, capo, stringStart));
+}
+Values StrumNotes(const Values& frets, const Instrument& sounding) {
+  return corvanta::StrumNotes(Keyed(frets), sounding);
+}
+std::optional<Values> ParseTypedFrets(std::string_view text) {
+  auto fingering = corvanta::ParseTypedFrets(text);
+  if (!fingering) return std::nullopt;
+  return KeyValues(*fingering);
+}
+std::optional<Values> ParseKeyFrets(std::string_view key) {
+  auto fingering = ParseKeyFingering(key);
+  if (!fingering) return std::nullopt;
+  return KeyValues(*fingering);
 }
 
 TEST(Exports, suggestAFileNameFromTheSymbolAndHeadTheSheet) {
@@ -67,8 +102,6 @@ TEST(NameFingering, hearsTheCapoAndTheTuning) {
   ASSERT_TRUE(dadgad);
   EXPECT_TRUE(Lists(NameFingering({0, 0, 0, 0, 0, 0}, *dadgad, 0, Accidentals::Sharps), "Dsus4"));
 }
-
-using Values = std::vector<int>;
 
 TEST(PlaceFinger, placesMovesAndCyclesOpenAndMuted) {
   const Values open{0, 0, 0, 0, 0, 0};
@@ -207,11 +240,11 @@ TEST(Capo, ofZeroChangesNothingAndEqualsTheRaisedTuning) {
 TEST(FindVoicing, matchesAVoicingWhateverItsBarreSign) {
   std::vector<Voicing> voicings{*MakeVoicing(Values{99, 3, 2, 0, 1, 0}, false, 5),
                                 *MakeVoicing(Values{-1, 3, 3, 2, 1, 1}, false, 5)};
-  EXPECT_EQ(FindVoicing(voicings, Values{1, 3, 3, 2, 1, 1}), 1);
-  EXPECT_EQ(FindVoicing(voicings, Values{99, 3, 2, 0, 1, 0}), 0);
-  EXPECT_EQ(FindVoicing(voicings, Values{0, 3, 2, 0, 1, 0}), -1);
+  EXPECT_EQ(FindVoicing(voicings, Keyed({1, 3, 3, 2, 1, 1})), 1);
+  EXPECT_EQ(FindVoicing(voicings, Keyed({99, 3, 2, 0, 1, 0})), 0);
+  EXPECT_EQ(FindVoicing(voicings, Keyed({0, 3, 2, 0, 1, 0})), -1);
   // Another string count is never the same fingering.
-  EXPECT_EQ(FindVoicing(voicings, Values{99, 3, 2, 0, 1}), -1);
+  EXPECT_EQ(FindVoicing(voicings, Keyed({99, 3, 2, 0, 1})), -1);
 }
 
 TEST(CapoShapes, soundingSymbolsRaiseTheRootAndTheWrittenBassOnly) {

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "keyed_fingering.h"
 #include "search/practical_search.h"
 #include "session/placed_fingering.h"
 #include "session/session.h"
@@ -31,7 +32,7 @@ Found Search(const char* symbol, bool practical, const char* instrument = "guita
 }
 
 bool Lists(const Found& found, const Values& frets) {
-  return FindVoicing(found.result.search.voicings, frets) >= 0;
+  return FindVoicing(found.result.search.voicings, Keyed(frets)) >= 0;
 }
 
 TEST(PracticalVoicings, findTheShapesPlayersUseThatTheStrictSearchLacks) {
@@ -58,7 +59,7 @@ TEST(PracticalVoicings, keepTheRootOverAnotherBassAndTheBassLowest) {
       const int bass = found.entry.state.bassPitchClass;
       const int root = found.entry.state.rootPitchClass;
       for (const Voicing& voicing : found.result.search.voicings) {
-        SoundingNotes notes = NotesOnInstrument(voicing.frets.ToVector(), on);
+        SoundingNotes notes = NotesOnInstrument(voicing.frets, on);
         ASSERT_FALSE(notes.pitchClasses.empty());
         const bool bassBuilt = !on.rules.anyInversion || bass != root;
         if (bassBuilt) {
@@ -92,14 +93,13 @@ TEST(PracticalVoicings, soundEveryToneButTheOptionalOnes) {
     const bool thirteenth =
         tones.count(WrapPitchClass(root + 9)) > 0 && tones.count(WrapPitchClass(root + 10)) > 0;
     for (const Voicing& voicing : found.result.search.voicings) {
-      SoundingNotes notes = NotesOnInstrument(voicing.frets.ToVector(), *FindInstrument("guitar"));
+      SoundingNotes notes = NotesOnInstrument(voicing.frets, *FindInstrument("guitar"));
       std::set<int> heard(notes.pitchClasses.begin(), notes.pitchClasses.end());
       for (int tone : tones) {
         const int interval = WrapPitchClass(tone - root);
         const bool optional = interval == 7 || (thirteenth && interval == 2);
         if (!optional) {
-          EXPECT_TRUE(heard.count(tone))
-              << symbol << " " << ReadableFrets(voicing.frets.ToVector());
+          EXPECT_TRUE(heard.count(tone)) << symbol << " " << ReadableFrets(voicing.frets);
         }
       }
       for (int pitchClass : heard) {

@@ -7,6 +7,7 @@
 #include <map>
 #include <random>
 
+#include "search/key_text.h"
 #include "session/session.h"
 #include "symbols/chord_of_symbol.h"
 
@@ -129,7 +130,7 @@ double PlainMoveCost(const Voicing& a, const Voicing& b) {
   auto hand = [](const Voicing& v) {
     Hand h;
     for (std::size_t s = 0; s < v.frets.size(); ++s) {
-      const int value = v.frets[s];
+      const int value = KeyValue(v.frets, s);  // 99 muted, -f a barre's first string
       h.sounds.push_back(value != kMutedString);
       if (value == 0) h.open = true;
       if (value < 0 && h.barreFret == 0) h.barreFret = -value, h.barreFrom = static_cast<int>(s);
@@ -137,7 +138,7 @@ double PlainMoveCost(const Voicing& a, const Voicing& b) {
       if (fret > 0 && (h.position == 0 || fret < h.position)) h.position = fret;
     }
     for (std::size_t s = 0; s < v.frets.size(); ++s) {
-      const int value = v.frets[s];
+      const int value = KeyValue(v.frets, s);  // 99 muted, -f a barre's first string
       const int fret = value == kMutedString ? 0 : std::abs(value);
       const bool barre =
           h.barreFret != 0 && fret == h.barreFret && static_cast<int>(s) >= h.barreFrom;
@@ -178,15 +179,14 @@ TEST(SongPath, PackedMovementEqualsTheStringByStringReading) {
       for (std::size_t j = 0; j < all.size(); j += 5)
         ASSERT_NEAR(MoveCost(ShapeOfVoicing(all[i]), ShapeOfVoicing(all[j])),
                     PlainMoveCost(all[i], all[j]), 1e-12)
-            << name << " " << ReadableFrets(all[i].frets.ToVector()) << " -> "
-            << ReadableFrets(all[j].frets.ToVector());
+            << name << " " << ReadableFrets(all[i].frets) << " -> " << ReadableFrets(all[j].frets);
   }
 }
 
 TEST(SongPath, MovementIsZeroForTheSameShapeAndAShapeMovedPaysItsShift) {
   auto shape = [](std::vector<int> frets) {
     Voicing v;
-    v.frets = FretValues(frets);
+    v.frets = *FingeringOfKeyValues(frets);
     return ShapeOfVoicing(v);
   };
   const HandShape f = shape({-1, 3, 3, 2, 1, 1});

@@ -39,7 +39,7 @@ TEST(SongReader, ChordProDirectivesFillTheMetadataAndSections) {
   EXPECT_EQ(song.duration, "3:10");
   ASSERT_EQ(song.defines.size(), 1u);
   EXPECT_EQ(song.defines[0].name, "G");
-  EXPECT_EQ(song.defines[0].frets, (std::vector<int>{3, 2, 0, 0, 0, 3}));
+  EXPECT_EQ(ReadableFrets(song.defines[0].frets), "3 2 0 0 0 3");
   // Unknown directives and meta are kept, in order.
   ASSERT_EQ(song.otherDirectives.size(), 2u);
   EXPECT_EQ(song.otherDirectives[1], "x_custom_thing: kept as it was");

@@ -65,16 +65,27 @@ TEST(SongTranspose, UpThenDownGivesBackTheText) {
   }
 }
 
+TEST(SongTranspose, ChordsOverWordsStayOverTheirSyllables) {
+  Song song = ReadSong("Am      C        D\nThere is a house in New\n");
+  ASSERT_EQ(song.format, SongFormat::ChordsOverWords);
+  TransposeSong(song, 1, KeyAt(10, true));  // Bb minor
+  EXPECT_EQ(WriteChordsOverWords(song), "Bbm     Db       Eb\nThere is a house in New\n");
+  // A longer chord takes blanks from the gap after it, one always kept.
+  Song tight = ReadSong("G D | Em C x2\n");
+  TransposeSong(tight, 1, KeyAt(8, false));  // Ab
+  EXPECT_EQ(WriteChordsOverWords(tight), "Ab Eb | Fm Db x2\n");
+}
+
 TEST(SongTranspose, DefinesMoveWithTheirChordOrAreDropped) {
   Song song = ReadSong(
       "{define: F base-fret 1 frets 1 3 3 2 1 1}\n{define: G base-fret 1 frets 3 2 0 0 0 3}\n"
       "[F]a [G]b\n");
   TransposeSong(song, 2, KeyAt(7, false));
   EXPECT_EQ(song.defines[0].name, "G");
-  EXPECT_EQ(song.defines[0].frets, (std::vector<int>{3, 5, 5, 4, 3, 3}));
+  EXPECT_EQ(ReadableFrets(song.defines[0].frets), "3 5 5 4 3 3");
   EXPECT_FALSE(song.defines[1].movable);
   EXPECT_EQ(song.notes.size(), 1u);
-  EXPECT_EQ(WriteChordPro(song), "{define: G base-fret 3 frets 1 3 3 2 1 1}\n[G]a [A]b\n");
+  EXPECT_EQ(WriteChordPro(song), "{define: G base-fret 1 frets 3 5 5 4 3 3}\n[G]a [A]b\n");
 }
 
 TEST(SongKeyDetection, TheChordsNameTheirKey) {

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "search/difficulty.h"
+#include "session/placed_fingering.h"
 #include "song/capo_suggestion.h"
 #include "song/song_reader.h"
 #include "song/song_writer.h"
@@ -19,21 +20,19 @@ Session Practical(const char* instrument = "guitar") {
   return session;
 }
 
-std::vector<int> Frets(const VoicedOccurrence& occurrence) {
-  return occurrence.voicing ? occurrence.voicing->frets.ToVector() : std::vector<int>{};
+// The frets a player reads ("X 3 2 0 1 0"), empty when nothing is played.
+std::string Frets(const VoicedOccurrence& occurrence) {
+  return occurrence.voicing ? ReadableFrets(occurrence.voicing->frets) : std::string();
 }
 
-std::vector<int> Plain(std::vector<int> frets) {
-  for (int& fret : frets)
-    if (fret < 0) fret = -fret;
-  return frets;
-}
+// A fingering as typed, one character a string ("x32010").
+Fingering Typed(const char* text, int strings = 6) { return *ParseFretList(text, strings); }
 
 TEST(VoiceSong, TheDefaultModeKeepsOneShapePerNameAndTheEasyOpenShapes) {
   const Song song = ReadSong(ReadSongFile("scarborough_fair.cho"));
   const VoicedSong voiced = VoiceSong(Practical(), song, {});
   ASSERT_EQ(voiced.chords.size(), song.chords.size());
-  std::map<std::string, std::set<std::vector<int>>> shapes;
+  std::map<std::string, std::set<std::string>> shapes;
   for (const VoicedOccurrence& occurrence : voiced.chords) {
     ASSERT_TRUE(occurrence.voicing) << occurrence.symbol;
     shapes[occurrence.symbol].insert(Frets(occurrence));
@@ -41,7 +40,7 @@ TEST(VoiceSong, TheDefaultModeKeepsOneShapePerNameAndTheEasyOpenShapes) {
   for (const auto& [name, used] : shapes) EXPECT_EQ(used.size(), 1u) << name;
   EXPECT_EQ(voiced.distinct.size(), shapes.size());
   EXPECT_TRUE(voiced.cost.exact);
-  EXPECT_EQ(Plain(Frets(voiced.chords[0])), (std::vector<int>{kMutedString, 0, 2, 2, 1, 0}));
+  EXPECT_EQ(Frets(voiced.chords[0]), "X 0 2 2 1 0");
   EXPECT_EQ(voiced.cost.perChange.size(), voiced.chords.size() - 1);
 }
 
@@ -68,19 +67,19 @@ TEST(VoiceSong, TheModesOrderTheirOwnCosts) {
         }(),
         song.chords[static_cast<std::size_t>(occurrence.chord)].chord);
     for (const Voicing& v : all.search.voicings)
-      EXPECT_LE(occurrence.difficulty, Difficulty(v.frets.ToVector()) + 1e-9);
+      EXPECT_LE(occurrence.difficulty, Difficulty(v.frets) + 1e-9);
   }
 }
 
 TEST(VoiceSong, PinsAreKeptAndTheRestChosenAroundThem) {
   const Song song = ReadSong("G C D G C D");
   SongVoicingOptions options;
-  options.pins.push_back({"C", -1, {kMutedString, 3, 5, 5, 5, 3}});
-  options.pins.push_back({"", 0, {3, 5, 5, 4, 3, 3}});
+  options.pins.push_back({"C", -1, Typed("x35553")});
+  options.pins.push_back({"", 0, Typed("355433")});
   const VoicedSong voiced = VoiceSong(Practical(), song, options);
-  EXPECT_EQ(Plain(Frets(voiced.chords[1])), (std::vector<int>{kMutedString, 3, 5, 5, 5, 3}));
-  EXPECT_EQ(Plain(Frets(voiced.chords[4])), (std::vector<int>{kMutedString, 3, 5, 5, 5, 3}));
-  EXPECT_EQ(Plain(Frets(voiced.chords[0])), (std::vector<int>{3, 5, 5, 4, 3, 3}));
+  EXPECT_EQ(Frets(voiced.chords[1]), "X 3 5 5 5 3");
+  EXPECT_EQ(Frets(voiced.chords[4]), "X 3 5 5 5 3");
+  EXPECT_EQ(Frets(voiced.chords[0]), "3 5 5 4 3 3");
   EXPECT_TRUE(voiced.chords[0].pinned);
   EXPECT_FALSE(voiced.chords[3].pinned);
   EXPECT_TRUE(voiced.warnings.empty());
@@ -88,9 +87,9 @@ TEST(VoiceSong, PinsAreKeptAndTheRestChosenAroundThem) {
 
 TEST(VoiceSong, APinThatDoesNotSoundItsChordIsKeptWithAWarning) {
   SongVoicingOptions options;
-  options.pins.push_back({"G", -1, {3, 2, 0, 0, 3, 1}});  // an F on top: G7
+  options.pins.push_back({"G", -1, Typed("320031")});  // an F on top: G7
   const VoicedSong voiced = VoiceSong(Practical(), ReadSong("G C"), options);
-  EXPECT_EQ(Plain(Frets(voiced.chords[0])), (std::vector<int>{3, 2, 0, 0, 3, 1}));
+  EXPECT_EQ(Frets(voiced.chords[0]), "3 2 0 0 3 1");
   ASSERT_EQ(voiced.warnings.size(), 1u);
   EXPECT_NE(voiced.warnings[0].message.find("adds F"), std::string::npos)
       << voiced.warnings[0].message;
@@ -98,14 +97,15 @@ TEST(VoiceSong, APinThatDoesNotSoundItsChordIsKeptWithAWarning) {
 
 TEST(VoiceSong, APinThatIsNoFingeringIsRefused) {
   const Song song = ReadSong("G C");
-  for (std::vector<int> frets : {std::vector<int>{3, 2, 0}, std::vector<int>{1, 2, 3, 4, 5, 6},
-                                 std::vector<int>{30, 0, 0, 0, 0, 0}}) {
+  Fingering pastTheNeck = Typed("000000");
+  pastTheNeck.Set(0, StringStop::AtFret(30));
+  for (const Fingering& frets : {Typed("320", 3), Typed("123456"), pastTheNeck}) {
     SongVoicingOptions options;
     options.pins.push_back({"G", -1, frets});
     EXPECT_THROW(VoiceSong(Practical(), song, options), BadPin);
   }
   SongVoicingOptions beyond;
-  beyond.pins.push_back({"", 7, {3, 2, 0, 0, 0, 3}});
+  beyond.pins.push_back({"", 7, Typed("320003")});
   EXPECT_THROW(VoiceSong(Practical(), song, beyond), BadPin);
 }
 
@@ -126,7 +126,7 @@ TEST(VoiceSong, TheSongsDefinesPinTheirChords) {
   const VoicedSong voiced = VoiceSong(Practical(), ReadSong(ReadSongFile("amazing_grace.cho")), {});
   for (const VoicedOccurrence& occurrence : voiced.chords) {
     if (occurrence.symbol != "G") continue;
-    EXPECT_EQ(Plain(Frets(occurrence)), (std::vector<int>{3, 2, 0, 0, 0, 3}));
+    EXPECT_EQ(Frets(occurrence), "3 2 0 0 0 3");
     EXPECT_TRUE(occurrence.pinned);
   }
   EXPECT_EQ(voiced.key, "G");

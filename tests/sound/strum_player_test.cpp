@@ -5,6 +5,7 @@
 #include <chrono>
 #include <mutex>
 
+#include "keyed_fingering.h"
 #include "sound/midi_messages.h"
 #include "sound/recording_midi_output.h"
 
@@ -25,9 +26,9 @@ TEST(StrumPlayer, playsPlansInOrderWithTheirPauses) {
     log.pauses.push_back(ms);
   });
   PitchTable standard = BuildPitchTable(kStandardTuning);
-  player.Play(PlanStrum({99, 3, 2, 0, 1, 0}, standard, 2));
+  player.Play(PlanStrum(Keyed({99, 3, 2, 0, 1, 0}), standard, 2));
   player.Play(PlanPatchChange(27));
-  player.Play(PlanStrum({-3, 99, 99, 99, 99, 99}, standard, 0));
+  player.Play(PlanStrum(Keyed({-3, 99, 99, 99, 99, 99}), standard, 0));
   player.Play({});
   player.WaitUntilIdle();
   auto records = output->Records();
@@ -42,7 +43,7 @@ TEST(StrumPlayer, playsPlansInOrderWithTheirPauses) {
 TEST(StrumPlayer, waitsRealPausesOffTheCallersThread) {
   auto output = std::make_shared<RecordingMidiOutput>();
   StrumPlayer player(output);
-  player.Play(PlanStrum({99, 3, 2, 0, 1, 0}, BuildPitchTable(kStandardTuning), 0));
+  player.Play(PlanStrum(Keyed({99, 3, 2, 0, 1, 0}), BuildPitchTable(kStandardTuning), 0));
   player.WaitUntilIdle();
   auto records = output->Records();
   ASSERT_EQ(records.size(), 5u);
@@ -64,7 +65,7 @@ TEST(StrumPlayer, switchesOutputsAndStopsPromptlyWithPlansPending) {
     player.SetOutput(nullptr);  // silence, not a crash
     player.SetOutput(second);
     for (int i = 0; i < 20; ++i)
-      player.Play(PlanStrum({0, 0, 0, 0, 0, 0}, BuildPitchTable(kStandardTuning), 5));
+      player.Play(PlanStrum(Keyed({0, 0, 0, 0, 0, 0}), BuildPitchTable(kStandardTuning), 5));
   }
   EXPECT_EQ(first->Records().size(), 4u);
   EXPECT_LT(second->Records().size(), 20u * 6u);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "keyed_fingering.h"
 #include "sound/midi_messages.h"
 
 namespace corvanta {
@@ -16,7 +17,8 @@ std::vector<int> Notes(const std::vector<MidiCall>& calls) {
 }
 
 TEST(Strum, strikesEachSoundingStringFromTheLowestWithItsPause) {
-  auto calls = PlanStrum({99, 3, 2, 0, 1, 0}, BuildPitchTable(kStandardTuning), kDefaultStrumSpeed);
+  auto calls =
+      PlanStrum(Keyed({99, 3, 2, 0, 1, 0}), BuildPitchTable(kStandardTuning), kDefaultStrumSpeed);
   EXPECT_EQ(Notes(calls), (std::vector<int>{48, 52, 55, 60, 64}));
   for (const MidiCall& call : calls) {
     EXPECT_EQ(call.kind, Kind::ShortMessage);
@@ -28,11 +30,11 @@ TEST(Strum, strikesEachSoundingStringFromTheLowestWithItsPause) {
 
 TEST(Strum, playsABarreAsItsFretAndSkipsMutedStrings) {
   PitchTable standard = BuildPitchTable(kStandardTuning);
-  EXPECT_EQ(Notes(PlanStrum({-3, 99, 99, 99, 99, 99}, standard, 2)), (std::vector<int>{43}));
-  EXPECT_TRUE(PlanStrum({99, 99, 99, 99, 99, 99}, standard, 2).empty());
-  EXPECT_EQ(
-      Notes(PlanStrum({0, 0, 0, 0, 0, 0}, BuildPitchTable(kTuningPresets[2].pitchClasses), 2)),
-      (std::vector<int>{40, 45, 52, 57, 49, 64}));
+  EXPECT_EQ(Notes(PlanStrum(Keyed({-3, 99, 99, 99, 99, 99}), standard, 2)), (std::vector<int>{43}));
+  EXPECT_TRUE(PlanStrum(Keyed({99, 99, 99, 99, 99, 99}), standard, 2).empty());
+  EXPECT_EQ(Notes(PlanStrum(Keyed({0, 0, 0, 0, 0, 0}),
+                            BuildPitchTable(kTuningPresets[2].pitchClasses), 2)),
+            (std::vector<int>{40, 45, 52, 57, 49, 64}));
 }
 
 TEST(Strum, pausesTwentyFiveMillisecondsPerSpeedStepPlusTwentyFive) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "keyed_fingering.h"
 #include "sound/fluidsynth/fluidsynth_output.h"
 #include "sound/fluidsynth/offline_render.h"
 #include "sound/fluidsynth/soundfont.h"
@@ -35,7 +36,7 @@ TEST(Synthesizer, rendersAStrumOfFiveNotesSeventyFiveMillisecondsApart) {
   auto soundfont = FindGeneralMidiSoundfont();
   if (!soundfont)
     GTEST_SKIP() << "no General MIDI soundfont installed (package fluid-soundfont-gm)";
-  auto calls = PlanStrum({99, 3, 2, 0, 1, 0}, BuildPitchTable(kStandardTuning), 2);
+  auto calls = PlanStrum(Keyed({99, 3, 2, 0, 1, 0}), BuildPitchTable(kStandardTuning), 2);
   auto audio = RenderOffline(calls, *soundfont, 2000);
   ASSERT_TRUE(audio);
   EXPECT_EQ(audio->Frames(), 5u * (75 * 44100 / 1000) + 2000 * 44100 / 1000);
@@ -62,7 +63,7 @@ TEST(Synthesizer, strumsEveryInstrumentItemAtOneLoudnessWithoutClipping) {
   if (!soundfont)
     GTEST_SKIP() << "no General MIDI soundfont installed (package fluid-soundfont-gm)";
   for (const PatchItem& item : kPatchItems) {
-    for (const Frets& chord : {Frets{0, 2, 2, 1, 0, 0}, Frets{3, 2, 0, 0, 3, 3}}) {
+    for (const Fingering& chord : {Keyed({0, 2, 2, 1, 0, 0}), Keyed({3, 2, 0, 0, 3, 3})}) {
       auto calls = PlanPatchChange(item.program);
       for (const MidiCall& call : PlanStrum(chord, BuildPitchTable(kStandardTuning), 2))
         calls.push_back(call);

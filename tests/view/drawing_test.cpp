@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "keyed_fingering.h"
 #include "view/chord_sheet.h"
 #include "view/diagram_painter.h"
 #include "view/drawn_assets.h"
@@ -20,7 +21,7 @@ class DrawingTest : public QObject {
   Q_OBJECT
 
  private:
-  static QImage Render(const Frets& frets, double ratio) {
+  static QImage Render(const Fingering& frets, double ratio) {
     QImage image(QSize(100, 130) * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
@@ -34,7 +35,7 @@ class DrawingTest : public QObject {
 
  private slots:
   void theDiagramKeepsItsSpecifiedPositionsAtOneHundredPercent() {
-    const Frets f{-1, 3, 3, 2, 1, 1};
+    const Fingering f = Keyed({-1, 3, 3, 2, 1, 1});
     QImage image = Render(f, 1);
     DiagramLayout layout = LayOutDiagram(f, DiagramVariant::Plain, false);
     int discs = 0;
@@ -72,7 +73,7 @@ class DrawingTest : public QObject {
   // wire in the first position, the whole line higher up the neck.
   void aShortStringIsDrawnFromItsFirstFret() {
     const std::vector<int> starts{5, 0, 0, 0, 0};
-    auto render = [&](const std::vector<int>& frets, bool leftHanded) {
+    auto render = [&](const Fingering& frets, bool leftHanded) {
       QImage image(QSize(DiagramCellWidth(5), 130), QImage::Format_RGB32);
       image.fill(Qt::white);
       QPainter painter(&image);
@@ -80,19 +81,19 @@ class DrawingTest : public QObject {
       PaintDiagram(painter, diagram, QRectF(QPointF(0, 0), diagram.CellSize()));
       return image;
     };
-    const QImage low = render({0, 0, 0, 0, 0}, false);
+    const QImage low = render(Keyed({0, 0, 0, 0, 0}), false);
     QVERIFY(!Dark(low.pixel(24, 3 + 40)));      // the drone: no line
     QVERIFY(Dark(low.pixel(24 + 11, 3 + 40)));  // the D string
-    const QImage mirrored = render({0, 0, 0, 0, 0}, true);
+    const QImage mirrored = render(Keyed({0, 0, 0, 0, 0}), true);
     QVERIFY(!Dark(mirrored.pixel(24 + 4 * 11, 3 + 40)));
     QVERIFY(Dark(mirrored.pixel(24, 3 + 40)));
-    const QImage high = render({7, 99, 7, 8, 7}, false);
+    const QImage high = render(Keyed({7, 99, 7, 8, 7}), false);
     QVERIFY(Dark(high.pixel(24, 3 + 60)));
   }
 
   void twiceThePixelRatioIsTheSamePictureTwiceAsLarge() {
-    for (const Frets& f :
-         {Frets{-1, 3, 3, 2, 1, 1}, Frets{99, 3, 2, 0, 1, 0}, Frets{99, -3, 5, 5, 5, 3}}) {
+    for (const Fingering& f :
+         {Keyed({-1, 3, 3, 2, 1, 1}), Keyed({99, 3, 2, 0, 1, 0}), Keyed({99, -3, 5, 5, 5, 3})}) {
       QImage once = Render(f, 1);
       QImage twice = Render(f, 2);
       QCOMPARE(twice.size(), QSize(200, 260));
@@ -115,7 +116,7 @@ class DrawingTest : public QObject {
   // A diagram painted into a rectangle twice its cell is the same picture as
   // one painted into its cell by a painter scaled twice.
   void aDiagramFillsTheRectangleItIsPaintedInto() {
-    const Frets frets{-1, 3, 3, 2, 1, 1};
+    const Fingering frets = Keyed({-1, 3, 3, 2, 1, 1});
     const Diagram diagram{frets, DiagramVariant::Highlighted, false, 2, {}, -1, {}};
     auto paint = [&](bool scaledPainter) {
       QImage image(QSize(200, 260), QImage::Format_RGB32);
@@ -140,7 +141,8 @@ class DrawingTest : public QObject {
     QTemporaryDir folder;
     ChordSheet sheet;
     sheet.heading = "C  E A D G B E";
-    sheet.diagrams = {{{99, 3, 2, 0, 1, 0}, "C"}, {{0, 2, 2, 1, 0, 0}, "E"}};
+    sheet.diagrams = {{Keyed({99, 3, 2, 0, 1, 0}), "C", false},
+                      {Keyed({0, 2, 2, 1, 0, 0}), "E", false}};
     QString path = folder.filePath("sheet.svg");
     QCOMPARE(WriteSheetSvg(sheet, path), QString());
     QFile file(path);
@@ -161,7 +163,8 @@ class DrawingTest : public QObject {
     QTemporaryDir folder;
     ChordSheet sheet;
     sheet.heading = "many";
-    for (int i = 0; i < 60; ++i) sheet.diagrams.push_back({{99, 3, 2, 0, 1, 0}, std::string()});
+    for (int i = 0; i < 60; ++i)
+      sheet.diagrams.push_back({Keyed({99, 3, 2, 0, 1, 0}), std::string(), false});
     QString path = folder.filePath("sheet.pdf");
     QCOMPARE(WriteSheetPdf(sheet, path), QString());
     QFile file(path);
@@ -179,7 +182,7 @@ class DrawingTest : public QObject {
   void headingsWrapAndASingleDiagramFillsItsPdfPage() {
     ChordSheet one;
     one.heading = "Am/7  \u2014  Standard tuning, capo 2";
-    one.diagrams = {{{99, 0, 2, 0, 1, 0}, std::string()}};
+    one.diagrams = {{Keyed({99, 0, 2, 0, 1, 0}), std::string(), false}};
     const QSizeF picture = SheetPictureSize(one, 1);
     QVERIFY(SheetHeadingHeight(one, picture.width()) > kSheetHeadingHeight);
     ChordSheet plain = one;
@@ -208,7 +211,7 @@ class DrawingTest : public QObject {
   void anUnwritableExportFailsAndLeavesNoFile() {
     QTemporaryDir folder;
     ChordSheet sheet;
-    sheet.diagrams = {{{0, 2, 2, 1, 0, 0}, std::string()}};
+    sheet.diagrams = {{Keyed({0, 2, 2, 1, 0, 0}), std::string(), false}};
     QString missing = folder.filePath("no/such/folder/x.png");
     QVERIFY(!WriteSheetPng(sheet, missing, 2).isEmpty());
     QVERIFY(!QFile::exists(missing));
@@ -224,7 +227,7 @@ class DrawingTest : public QObject {
   void cancelledAndOversizedExportsWriteNothing() {
     QTemporaryDir folder;
     ChordSheet sheet;
-    sheet.diagrams.assign(40, {{0, 2, 2, 1, 0, 0}, std::string()});
+    sheet.diagrams.assign(40, {Keyed({0, 2, 2, 1, 0, 0}), std::string(), false});
     std::atomic<bool> cancel{true};
     sheet.cancel = &cancel;
     QCOMPARE(WriteSheetPng(sheet, folder.filePath("a.png"), 1), QString(kCancelledExport));
@@ -232,7 +235,7 @@ class DrawingTest : public QObject {
     QCOMPARE(WriteSheetPdf(sheet, folder.filePath("a.pdf")), QString(kCancelledExport));
     QVERIFY(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     sheet.cancel = nullptr;
-    sheet.diagrams.assign(400, {{0, 2, 2, 1, 0, 0}, std::string()});
+    sheet.diagrams.assign(400, {Keyed({0, 2, 2, 1, 0, 0}), std::string(), false});
     const QString huge = WriteSheetPng(sheet, folder.filePath("huge.png"), 8);
     QVERIFY2(huge.contains("lower the scale"), qPrintable(huge));
     QVERIFY(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "keyed_fingering.h"
 #include "view/layout/diagram_layout.h"
 #include "view/layout/neck_layout.h"
 
@@ -21,7 +22,7 @@ constexpr int X(int position) { return 21 + 11 * position; }
 constexpr int RowY(int row) { return 11 + 16 * row; }
 
 TEST(DiagramLayout, drawsTheFBarreWorkedExample) {
-  DiagramLayout layout = LayOutDiagram({-1, 3, 3, 2, 1, 1}, DiagramVariant::Plain, false);
+  DiagramLayout layout = LayOutDiagram(Keyed({-1, 3, 3, 2, 1, 1}), DiagramVariant::Plain, false);
   EXPECT_EQ(layout.firstFret, 1);
   auto marks = Only(layout.placements, {Sprite::BassMark, Sprite::SoundingMark, Sprite::MutedMark});
   ASSERT_EQ(marks.size(), 6u);
@@ -42,35 +43,36 @@ TEST(DiagramLayout, drawsTheFBarreWorkedExample) {
 }
 
 TEST(DiagramLayout, choosesTheFirstFretShown) {
-  EXPECT_EQ(LayOutDiagram({99, 99, 99, 99, 99, 99}, DiagramVariant::Plain, false).firstFret, 1);
-  EXPECT_EQ(LayOutDiagram({0, 0, 0, 0, 0, 0}, DiagramVariant::Plain, false).firstFret, 1);
-  EXPECT_EQ(LayOutDiagram({99, 3, 5, 5, 99, 99}, DiagramVariant::Plain, false).firstFret, 1);
-  EXPECT_EQ(LayOutDiagram({99, 3, 6, 5, 99, 99}, DiagramVariant::Plain, false).firstFret, 3);
-  auto highlighted = LayOutDiagram({0, 0, 0, 0, 0, 0}, DiagramVariant::Highlighted, false);
+  EXPECT_EQ(LayOutDiagram(Keyed({99, 99, 99, 99, 99, 99}), DiagramVariant::Plain, false).firstFret,
+            1);
+  EXPECT_EQ(LayOutDiagram(Keyed({0, 0, 0, 0, 0, 0}), DiagramVariant::Plain, false).firstFret, 1);
+  EXPECT_EQ(LayOutDiagram(Keyed({99, 3, 5, 5, 99, 99}), DiagramVariant::Plain, false).firstFret, 1);
+  EXPECT_EQ(LayOutDiagram(Keyed({99, 3, 6, 5, 99, 99}), DiagramVariant::Plain, false).firstFret, 3);
+  auto highlighted = LayOutDiagram(Keyed({0, 0, 0, 0, 0, 0}), DiagramVariant::Highlighted, false);
   EXPECT_EQ(Only(highlighted.placements, {Sprite::HighlightedGrid}).size(), 1u);
   EXPECT_TRUE(Only(highlighted.placements, {Sprite::Finger1}).empty());
 }
 
 TEST(DiagramLayout, barresRunOverMutedStringsAndStopBeforeOpenOnes) {
-  auto muted = LayOutDiagram({-3, 99, 5, 5, 3, 3}, DiagramVariant::Plain, false);
+  auto muted = LayOutDiagram(Keyed({-3, 99, 5, 5, 3, 3}), DiagramVariant::Plain, false);
   EXPECT_EQ(Only(muted.placements, {Sprite::BarreSegment}).size(), 6u);
   EXPECT_EQ(Only(muted.placements, {Sprite::MutedMark}).front().x, X(1));
-  auto open = LayOutDiagram({99, -2, 4, 0, 2, 2}, DiagramVariant::Plain, false);
+  auto open = LayOutDiagram(Keyed({99, -2, 4, 0, 2, 2}), DiagramVariant::Plain, false);
   EXPECT_EQ(Only(open.placements, {Sprite::BarreSegment}).size(), 2u);
 }
 
 TEST(DiagramLayout, showsNoFifthFingerAndNothingBelowTheFiveRows) {
-  auto five = LayOutDiagram({1, 2, 3, 4, 5, 99}, DiagramVariant::Plain, false);
+  auto five = LayOutDiagram(Keyed({1, 2, 3, 4, 5, 99}), DiagramVariant::Plain, false);
   EXPECT_EQ(
       Only(five.placements, {Sprite::Finger1, Sprite::Finger2, Sprite::Finger3, Sprite::Finger4})
           .size(),
       4u);
-  auto stretch = LayOutDiagram({99, 6, 99, 99, 11, 99}, DiagramVariant::Plain, false);
+  auto stretch = LayOutDiagram(Keyed({99, 6, 99, 99, 11, 99}), DiagramVariant::Plain, false);
   EXPECT_EQ(Only(stretch.placements, {Sprite::Finger1, Sprite::Finger2}).size(), 1u);
 }
 
 TEST(DiagramLayout, mirrorsForALeftHandedPlayerWithTheSameFingers) {
-  const Frets frets{99, -3, 5, 5, 4, 3};
+  const Fingering frets = Keyed({99, -3, 5, 5, 4, 3});
   auto plain = LayOutDiagram(frets, DiagramVariant::Plain, false);
   auto mirrored = LayOutDiagram(frets, DiagramVariant::Plain, true);
   ASSERT_EQ(plain.placements.size(), mirrored.placements.size());
@@ -96,7 +98,7 @@ TEST(DiagramLayout, mirrorsForALeftHandedPlayerWithTheSameFingers) {
 // Other instruments keep the six-string spacing: each string more or fewer
 // moves the right edge by one spacing.
 TEST(DiagramLayout, laysOutAnyNumberOfStringsAtTheSameSpacing) {
-  const std::vector<int> ukulele{0, 0, 0, 3};
+  const Fingering ukulele = Keyed({0, 0, 0, 3});
   DiagramLayout four = LayOutDiagram(ukulele, DiagramVariant::Plain, false);
   EXPECT_EQ(four.strings, 4);
   EXPECT_EQ(four.fingers, (std::vector<int>{0, 0, 0, 1}));
@@ -109,7 +111,7 @@ TEST(DiagramLayout, laysOutAnyNumberOfStringsAtTheSameSpacing) {
   EXPECT_EQ(DiagramCellWidth(7), 111);
   EXPECT_EQ(DiagramGridWidth(6), 56);
 
-  const std::vector<int> seven{99, -1, 3, 3, 2, 1, 1};
+  const Fingering seven = Keyed({99, -1, 3, 3, 2, 1, 1});
   DiagramLayout right = LayOutDiagram(seven, DiagramVariant::Plain, false);
   DiagramLayout left = LayOutDiagram(seven, DiagramVariant::Plain, true);
   EXPECT_EQ(right.fingers, left.fingers);
@@ -125,7 +127,7 @@ TEST(DiagramLayout, laysOutAnyNumberOfStringsAtTheSameSpacing) {
 }
 
 TEST(NeckLayout, showsABarreAsAColumnOfEqualMarkers) {
-  auto markers = LayOutNeck({99, -3, 5, 5, 4, 3});
+  auto markers = LayOutNeck(Keyed({99, -3, 5, 5, 4, 3}));
   const int x3 = 134 - 10, x4 = 171 - 10, x5 = 206 - 10;
   auto y = [](int string) { return 14 * (5 - string); };
   std::vector<Placement> expected;
@@ -137,18 +139,18 @@ TEST(NeckLayout, showsABarreAsAColumnOfEqualMarkers) {
 }
 
 TEST(NeckLayout, marksOpenStringsAndKeepsHighFretsInsideThePicture) {
-  auto open = LayOutNeck({0, 0, 0, 0, 0, 0});
+  auto open = LayOutNeck(Keyed({0, 0, 0, 0, 0, 0}));
   ASSERT_EQ(open.size(), 6u);
   for (const Placement& p : open) EXPECT_EQ(p.sprite, Sprite::NeckOpen);
-  EXPECT_TRUE(LayOutNeck({99, 99, 99, 99, 99, 99}).empty());
-  for (const Placement& p : LayOutNeck({99, 99, 27, 26, 25, 24})) {
+  EXPECT_TRUE(LayOutNeck(Keyed({99, 99, 99, 99, 99, 99})).empty());
+  for (const Placement& p : LayOutNeck(Keyed({99, 99, 27, 26, 25, 24}))) {
     EXPECT_GE(p.x, 0);
     EXPECT_LE(p.x + kNeckMarkerWidth, kNeckPictureWidth);
   }
-  EXPECT_EQ(LayOutNeck({99, 99, 99, 99, 99, 1}).front().x, 40);
+  EXPECT_EQ(LayOutNeck(Keyed({99, 99, 99, 99, 99, 1})).front().x, 40);
   // Far-off values cost no more than near ones (the walk once stepped
   // through every fret in between).
-  EXPECT_EQ(LayOutNeck({99, 99, 99, 2000000000, 0, 3}).size(), 3u);
+  EXPECT_FALSE(FingeringOfKeyValues(std::vector<int>{99, 99, 99, 2000000000, 0, 3}));
 }
 
 TEST(NeckClicks, landOnTheNearestStringAndTheFretSpaceUnderThePoint) {
@@ -169,10 +171,10 @@ TEST(NeckClicks, landOnTheNearestStringAndTheFretSpaceUnderThePoint) {
 }
 
 TEST(NeckClicks, drawCapoFingeringsAtTheirAbsoluteFrets) {
-  EXPECT_EQ(AbsoluteFrets({99, 3, 2, 0, -1, 0}, 2), (Frets{99, 5, 4, 0, -3, 0}));
-  EXPECT_EQ(AbsoluteFrets({99, 3, 2, 0, 1, 0}, 0), (Frets{99, 3, 2, 0, 1, 0}));
+  EXPECT_EQ(AbsoluteFrets(Keyed({99, 3, 2, 0, -1, 0}), 2), (Keyed({99, 5, 4, 0, -3, 0})));
+  EXPECT_EQ(AbsoluteFrets(Keyed({99, 3, 2, 0, 1, 0}), 0), (Keyed({99, 3, 2, 0, 1, 0})));
   // Open strings sound at the capo and are marked there.
-  auto placements = LayOutNeck(AbsoluteFrets({0, 99, 99, 99, 99, 99}, 3), 3);
+  auto placements = LayOutNeck(AbsoluteFrets(Keyed({0, 99, 99, 99, 99, 99}), 3), 3);
   ASSERT_EQ(placements.size(), 1u);
   EXPECT_EQ(placements[0].x, NeckFretX(3) - 10);
 }
@@ -194,7 +196,7 @@ TEST(NeckLayout, spreadsAnyNumberOfStringsAndClicksFindThem) {
     // Every marker stays inside the picture.
     std::vector<int> frets(static_cast<std::size_t>(strings), 0);
     frets.back() = 3;
-    for (const Placement& p : LayOutNeck(frets)) {
+    for (const Placement& p : LayOutNeck(Keyed(frets))) {
       EXPECT_GE(p.y, 0);
       EXPECT_LE(p.y + 12, kNeckPictureHeight);
     }
@@ -206,24 +208,23 @@ TEST(NeckLayout, spreadsAnyNumberOfStringsAndClicksFindThem) {
 
 TEST(NeckLayout, marksAShortStringOpenAtItsFirstFret) {
   const std::vector<int> starts{5, 0, 0, 0, 0};
-  auto open = LayOutNeck(std::vector<int>{0, 99, 99, 99, 99}, 0, starts);
+  auto open = LayOutNeck(Keyed({0, 99, 99, 99, 99}), 0, starts);
   ASSERT_EQ(open.size(), 1u);
   EXPECT_EQ(open[0].x, NeckFretX(5) - 10);
   // A capo above it marks it at the capo.
-  open = LayOutNeck(std::vector<int>{0, 99, 99, 99, 99}, 7, starts);
+  open = LayOutNeck(Keyed({0, 99, 99, 99, 99}), 7, starts);
   EXPECT_EQ(open[0].x, NeckFretX(7) - 10);
 }
 
 TEST(DiagramLayout, marksTheStringThatSoundsLowestAsTheBass) {
   // A re-entrant ukulele: 0 0 0 3 has C4 on its second string below G4.
   const std::vector<int> ukulele{67, 60, 64, 69};
-  const std::vector<int> frets{0, 0, 0, 3};
+  const Fingering frets = Keyed({0, 0, 0, 3});
   EXPECT_EQ(BassString(frets, ukulele, {}), 1);
-  EXPECT_EQ(BassString(std::vector<int>{99, 99, 99, 99}, ukulele, {}), -1);
+  EXPECT_EQ(BassString(Keyed({99, 99, 99, 99}), ukulele, {}), -1);
   // The banjo's drone at its fret 7 is A4, above the D3 string.
   const std::vector<int> banjo{67, 50, 55, 59, 62};
-  EXPECT_EQ(BassString(std::vector<int>{7, 99, 99, 99, 0}, banjo, std::vector<int>{5, 0, 0, 0, 0}),
-            4);
+  EXPECT_EQ(BassString(Keyed({7, 99, 99, 99, 0}), banjo, std::vector<int>{5, 0, 0, 0, 0}), 4);
   auto bassX = [](const DiagramLayout& layout) {
     for (const Placement& p : layout.placements)
       if (p.sprite == Sprite::BassMark) return p.x;

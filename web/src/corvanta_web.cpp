@@ -13,6 +13,7 @@
 #include "instrument/instrument.h"
 #include "search/difficulty.h"
 #include "search/instrument_search.h"
+#include "search/key_text.h"
 #include "session/placed_fingering.h"
 #include "session/session.h"
 #include "session/sounding_symbol.h"
@@ -210,12 +211,12 @@ std::vector<Voicing>& ShownVoicings() {
 
 void WriteDiagram(Json& json, const Voicing& voicing, const Instrument& sounding,
                   const PageOptions& options) {
-  const std::vector<int> frets = voicing.frets.ToVector();
+  const Fingering& frets = voicing.frets;
   const std::vector<int> pitches = sounding.StandardPitches();
   const std::vector<int> starts = sounding.FirstFrets();
   const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, options.leftHanded,
                                              BassString(frets, pitches, starts));
-  json.Open('{').Key("values").Ints(frets);
+  json.Open('{').Key("values").Ints(KeyValues(frets));
   json.Key("firstFret").Int(layout.firstFret).Key("fingers").Ints(layout.fingers);
   json.Key("sprites").Open('[');
   for (const Placement& p : layout.placements)
@@ -247,9 +248,9 @@ void WriteVoicings(Json& json, const VoicedChord& result, const PageOptions& opt
   std::string text;
   for (const Voicing& voicing : result.search.voicings) {
     text.clear();
-    for (int value : voicing.frets) {
+    for (StringStop stop : voicing.frets) {
       if (!text.empty()) text += ' ';
-      text += value == kMuted ? std::string("x") : std::to_string(std::abs(value));
+      text += stop.IsMuted() ? std::string("x") : std::to_string(stop.Fret());
     }
     json.Utf8(text);
   }
@@ -371,19 +372,27 @@ std::vector<int> IntsOf(const val& array) {
   return values;
 }
 
+// The page hands fingerings over in key values (99 muted, -f a barre);
+// values no fingering holds leave their string muted.
+Fingering FingeringOfPage(std::vector<int> values, int strings, int missing) {
+  values.resize(static_cast<std::size_t>(strings), missing);
+  for (int& value : values)
+    if (!FingeringOfKeyValues(std::vector<int>{value})) value = kMuted;
+  return FingeringOfKeyValues(values).value_or(Fingering(static_cast<std::size_t>(strings)));
+}
+
 // A fingering on the neck (frets counted from the capo, 99 muted): its
 // markers, its names as `corvanta-cli name` gives them, the diagram it is
 // among the shown ones (-1 when none) and the notes a strum plays.
-std::string Fingering(const val& fretArray, const val& object) {
+std::string FingeringJson(const val& fretArray, const val& object) {
   const PageOptions options = OptionsOf(object);
   const Instrument sounding = InstrumentWithCapo(options.instrument, options.capo);
-  std::vector<int> frets = IntsOf(fretArray);
-  frets.resize(static_cast<std::size_t>(sounding.StringCount()), kMuted);
+  const Fingering frets = FingeringOfPage(IntsOf(fretArray), sounding.StringCount(), kMuted);
   const SoundingNotes notes = NotesOnInstrument(frets, sounding);
   const std::vector<ChordReading> readings = ReadChord(notes.pitchClasses, notes.bass);
   std::vector<int> starts = options.instrument.FirstFrets();
   Json json;
-  json.Open('{').Key("frets").Ints(frets);
+  json.Open('{').Key("frets").Ints(KeyValues(frets));
   json.Key("neck").Open('[');
   for (const Placement& p : LayOutNeck(AbsoluteFrets(frets, options.capo), options.capo, starts))
     json.Open('[').Int(static_cast<int>(p.sprite)).Int(p.x).Int(p.y).Close(']');
@@ -401,14 +410,14 @@ std::string Fingering(const val& fretArray, const val& object) {
 std::string ClickNeck(const val& fretArray, int x, int y, const val& object) {
   const PageOptions options = OptionsOf(object);
   const int strings = options.instrument.StringCount();
-  std::vector<int> frets = IntsOf(fretArray);
-  frets.resize(static_cast<std::size_t>(strings), 0);
+  Fingering frets = FingeringOfPage(IntsOf(fretArray), strings, 0);
   if (auto at = NeckPositionAt(x, y, strings)) {
     const int start = options.instrument.FirstFrets()[static_cast<std::size_t>(at->string)];
-    frets = WithBarreMarks(PlaceFingerUnderCapo(frets, at->string, at->fret, options.capo,
-                                                std::max(0, start - options.capo)));
+    frets = WithBarres(PlaceFingerUnderCapo(frets, at->string, at->fret, options.capo,
+                                            std::max(0, start - options.capo)));
   }
-  return Fingering(val::array(frets.begin(), frets.end()), object);
+  const std::vector<int> values = KeyValues(frets);
+  return FingeringJson(val::array(values.begin(), values.end()), object);
 }
 
 // The instruments, their presets and the neck's lines, for the pickers.
@@ -465,7 +474,7 @@ EMSCRIPTEN_BINDINGS(corvanta) {
   emscripten::function("pick", &corvanta::Pick);
   emscripten::function("research", &corvanta::Research);
   emscripten::function("diagrams", &corvanta::Diagrams);
-  emscripten::function("fingering", &corvanta::Fingering);
+  emscripten::function("fingering", &corvanta::FingeringJson);
   emscripten::function("clickNeck", &corvanta::ClickNeck);
   emscripten::function("instruments", &corvanta::Instruments);
   emscripten::function("tables", &corvanta::Tables);

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "view/layout/barre.h"
-
 namespace corvanta {
 namespace {
 
@@ -22,27 +20,33 @@ Sprite FingerSprite(int finger) {
   return static_cast<Sprite>(static_cast<int>(Sprite::Finger1) + finger - 1);
 }
 
+const Barre* BarreFrom(const std::vector<Barre>& barres, int fret, int string) {
+  for (const Barre& barre : barres)
+    if (barre.fret == fret && barre.first == string) return &barre;
+  return nullptr;
+}
+
+bool BarreOver(const std::vector<Barre>& barres, int fret, int string) {
+  return std::any_of(barres.begin(), barres.end(), [&](const Barre& barre) {
+    return barre.fret == fret && string >= barre.first && string <= barre.last;
+  });
+}
+
 }  // namespace
 
-bool DiagramShowsEveryNote(std::span<const int> frets) {
+bool DiagramShowsEveryNote(const Fingering& frets) {
   // The first fret shown as LayOutDiagram finds it.
-  int low = 100, high = 0;
-  for (int value : frets) {
-    const int fret = std::abs(value);
-    if (fret == kMuted || fret == 0) continue;
-    low = std::min(low, fret);
-    high = std::max(high, fret);
-  }
+  const int low = frets.LowestHeldFret(), high = frets.HighestFret();
   if (high <= kFirstPositionHighestFret) return true;
   return high < low + kDiagramRows;
 }
 
-int BassString(std::span<const int> frets, std::span<const int> openPitches,
+int BassString(const Fingering& frets, std::span<const int> openPitches,
                std::span<const int> stringStarts) {
   int bass = -1, lowest = 1000;
   for (std::size_t string = 0; string < frets.size() && string < openPitches.size(); ++string) {
-    const int fret = std::abs(frets[string]);
-    if (fret == kMuted) continue;
+    if (frets[string].IsMuted()) continue;
+    const int fret = frets[string].Fret();
     const int start = string < stringStarts.size() ? stringStarts[string] : 0;
     const int pitch = openPitches[string] + (fret == 0 ? 0 : fret - start);
     if (pitch < lowest) lowest = pitch, bass = static_cast<int>(string);
@@ -50,63 +54,55 @@ int BassString(std::span<const int> frets, std::span<const int> openPitches,
   return bass;
 }
 
-DiagramLayout LayOutDiagram(std::span<const int> frets, DiagramVariant variant, bool leftHanded,
+DiagramLayout LayOutDiagram(const Fingering& frets, DiagramVariant variant, bool leftHanded,
                             int bassString) {
   const int strings = static_cast<int>(frets.size());
   DiagramLayout layout;
   layout.strings = strings;
   layout.fingers.assign(frets.size(), kNoFinger);
   auto& out = layout.placements;
-  // Position k holds the string drawn k-th from the left; a scan always
-  // visits the strings from the lowest-pitched one.
-  std::vector<int> values(frets.begin(), frets.end());
-  int first = 0, last = strings, step = 1;
-  if (leftHanded) {
-    std::reverse(values.begin(), values.end());
-    first = strings - 1, last = -1, step = -1;
-  }
-  auto at = [&](int k) -> int& { return values[static_cast<std::size_t>(k)]; };
+  // Strings are visited from the lowest-listed; a left-handed diagram draws
+  // them from the right.
+  auto positionOf = [&](int string) { return leftHanded ? strings - 1 - string : string; };
 
-  int minFret = 100, maxFret = 0;
   bool lowest = true;
-  auto stringAt = [&](int k) { return static_cast<std::size_t>(leftHanded ? strings - 1 - k : k); };
-  for (int k = first; k != last; k += step) {
-    int a = std::abs(at(k));
-    layout.fingers[stringAt(k)] = a == kMuted ? kNoFinger : a == 0 ? 0 : kNoFinger;
-    if (a == kMuted) {
-      out.push_back({Sprite::MutedMark, StringX(k), kMarkRowY});
+  for (int string = 0; string < strings; ++string) {
+    const StringStop stop = frets[static_cast<std::size_t>(string)];
+    const int x = StringX(positionOf(string));
+    if (stop.IsMuted()) {
+      out.push_back({Sprite::MutedMark, x, kMarkRowY});
       continue;
     }
-    if (a != 0 && a < minFret) minFret = a;
-    if (a > maxFret) maxFret = a;
-    const bool bass = bassString < 0 ? lowest : static_cast<int>(stringAt(k)) == bassString;
-    out.push_back({bass ? Sprite::BassMark : Sprite::SoundingMark, StringX(k), kMarkRowY});
+    if (stop.IsOpen()) layout.fingers[static_cast<std::size_t>(string)] = 0;
+    const bool bass = bassString < 0 ? lowest : string == bassString;
+    out.push_back({bass ? Sprite::BassMark : Sprite::SoundingMark, x, kMarkRowY});
     lowest = false;
   }
-  if (maxFret <= kFirstPositionHighestFret) minFret = 1;
+  const int minFret = frets.HighestFret() <= kFirstPositionHighestFret ? 1 : frets.LowestHeldFret();
   layout.firstFret = minFret;
   out.push_back({variant == DiagramVariant::Plain ? Sprite::PlainGrid : Sprite::HighlightedGrid,
                  kGridX, kGridY});
 
-  int finger = 0;
+  const std::vector<int> fingers = FingerNumbers(frets);
+  const std::vector<Barre> barres = frets.Barres();
   for (int row = 0; row < kDiagramRows; ++row) {
-    int fret = minFret + row;
-    int y = kFirstRowDotY + kRowHeight * row;
-    for (int k = first; k != last; k += step) {
-      if (at(k) == fret) {
-        ++finger;
-        if (finger <= 4) {
-          out.push_back({FingerSprite(finger), StringX(k), y});
-          layout.fingers[stringAt(k)] = finger;
+    const int fret = minFret + row;
+    const int y = kFirstRowDotY + kRowHeight * row;
+    for (int string = 0; string < strings; ++string) {
+      const std::size_t at = static_cast<std::size_t>(string);
+      if (const Barre* barre = BarreFrom(barres, fret, string)) {
+        // A barre shows no digit; the strings it holds at its fret take its
+        // number, those it passes over at a higher fret keep their own.
+        for (int covered = barre->first; covered <= barre->last; ++covered) {
+          out.push_back(
+              {Sprite::BarreSegment, kBarreOffsetX + kStringSpacing * positionOf(covered), y});
+          const std::size_t c = static_cast<std::size_t>(covered);
+          if (frets[c].Fret() == fret) layout.fingers[c] = fingers[c];
         }
-      } else if (at(k) == -fret) {
-        ++finger;  // the barre takes a finger number but shows no digit
-        for (int covered : CoverBarre(values, k, step, fret)) {
-          out.push_back({Sprite::BarreSegment, kBarreOffsetX + kStringSpacing * covered, y});
-          // Strings the barre passes over at a higher fret keep their own finger.
-          if (std::abs(frets[stringAt(covered)]) == fret)
-            layout.fingers[stringAt(covered)] = finger;
-        }
+      } else if (frets[at].IsHeld() && frets[at].Fret() == fret &&
+                 !BarreOver(barres, fret, string) && fingers[at] <= 4) {
+        out.push_back({FingerSprite(fingers[at]), StringX(positionOf(string)), y});
+        layout.fingers[at] = fingers[at];
       }
     }
   }

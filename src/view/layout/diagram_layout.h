@@ -3,6 +3,7 @@
 #include <span>
 #include <vector>
 
+#include "instrument/fingering.h"
 #include "search/fingering.h"
 #include "view/layout/picture_geometry.h"
 #include "view/layout/sprites.h"
@@ -35,21 +36,18 @@ inline constexpr int kFretLabelY = 3;
 // The bass mark goes on `bassString`, or with -1 on the lowest-listed
 // sounding string (the lowest-pitched on a guitar, not on a re-entrant
 // ukulele: BassString finds it there).
-DiagramLayout LayOutDiagram(std::span<const int> frets, DiagramVariant variant, bool leftHanded,
+DiagramLayout LayOutDiagram(const Fingering& frets, DiagramVariant variant, bool leftHanded,
                             int bassString = -1);
 // The rows a diagram shows, and whether they hold every fretted note: a
 // fingering wider than the grid (3 x x x x 15) would lose its high notes.
 inline constexpr int kDiagramRows = 5;
-bool DiagramShowsEveryNote(std::span<const int> frets);
+bool DiagramShowsEveryNote(const Fingering& frets);
 
 // The string sounding the lowest note of a fingering, given each string's
 // open pitch and first fret (a short string's fret f sounds f - first above
 // its open pitch); -1 when no string sounds.
-int BassString(std::span<const int> frets, std::span<const int> openPitches,
+int BassString(const Fingering& frets, std::span<const int> openPitches,
                std::span<const int> stringStarts);
-inline DiagramLayout LayOutDiagram(const Frets& frets, DiagramVariant variant, bool leftHanded) {
-  return LayOutDiagram(std::span<const int>(frets), variant, leftHanded);
-}
 
 inline constexpr int kDiagramStringSpacing = 11;
 // The x of the marks under the first string drawn; each next string's are

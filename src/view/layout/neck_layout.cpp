@@ -4,8 +4,6 @@
 #include <array>
 #include <cstdlib>
 
-#include "view/layout/barre.h"
-
 namespace corvanta {
 namespace {
 
@@ -51,42 +49,43 @@ int NeckStringY(int string, int strings) {
   return bottom - (span * string + (strings - 1) / 2) / (strings - 1);
 }
 
-std::vector<Placement> LayOutNeck(std::span<const int> frets, int capo,
+std::vector<Placement> LayOutNeck(const Fingering& frets, int capo,
                                   std::span<const int> stringStarts) {
   std::vector<Placement> out;
-  std::vector<int> values(frets.begin(), frets.end());
-  const int strings = static_cast<int>(values.size());
-  // The fretted positions low to high; walking only these (not every fret
-  // between) keeps any six values cheap.
-  std::vector<int> fretted;
-  for (int value : values) {
-    int a = std::abs(value);
-    if (a != kMuted && a != 0) fretted.push_back(a);
-  }
-  std::sort(fretted.begin(), fretted.end());
-  fretted.erase(std::unique(fretted.begin(), fretted.end()), fretted.end());
+  const int strings = static_cast<int>(frets.size());
   for (int s = strings - 1; s >= 0; --s) {
     // An open string sounds at the nut, at the capo when there is one, or at
     // a short string's first fret.
-    if (values[s] != 0) continue;
+    if (!frets[static_cast<std::size_t>(s)].IsOpen()) continue;
     int start = capo;
     if (static_cast<std::size_t>(s) < stringStarts.size())
       start = std::max(start, stringStarts[static_cast<std::size_t>(s)]);
     out.push_back({Sprite::NeckOpen, start > 0 ? MarkerX(start) : 0, MarkerY(s, strings)});
   }
+  // The fretted positions low to high; walking only these (not every fret
+  // between) keeps any values cheap.
+  std::vector<int> fretted;
+  for (StringStop stop : frets)
+    if (stop.IsHeld()) fretted.push_back(stop.Fret());
+  std::sort(fretted.begin(), fretted.end());
+  fretted.erase(std::unique(fretted.begin(), fretted.end()), fretted.end());
   // A fingering placed on the neck may need more than four fingers: its
   // further notes are drawn as plain discs, so that every note shows.
   auto marker = [](int finger) { return finger <= 4 ? NeckFinger(finger) : Sprite::NeckOpen; };
-  int finger = 0;
+  const std::vector<int> fingers = FingerNumbers(frets);
+  const std::vector<Barre> barres = frets.Barres();
   for (int fret : fretted) {
     for (int s = 0; s < strings; ++s) {
-      if (values[s] == fret) {
-        ++finger;
-        out.push_back({marker(finger), MarkerX(fret), MarkerY(s, strings)});
-      } else if (values[s] == -fret) {
-        ++finger;
-        for (int covered : CoverBarre(values, s, 1, fret))
-          out.push_back({marker(finger), MarkerX(fret), MarkerY(covered, strings)});
+      const std::size_t at = static_cast<std::size_t>(s);
+      auto barre = std::find_if(barres.begin(), barres.end(), [&](const Barre& b) {
+        return b.fret == fret && b.first <= s && s <= b.last;
+      });
+      if (barre != barres.end()) {
+        if (barre->first != s) continue;
+        for (int covered = barre->first; covered <= barre->last; ++covered)
+          out.push_back({marker(fingers[at]), MarkerX(fret), MarkerY(covered, strings)});
+      } else if (frets[at].Fret() == fret) {
+        out.push_back({marker(fingers[at]), MarkerX(fret), MarkerY(s, strings)});
       }
     }
   }
@@ -114,13 +113,15 @@ std::optional<NeckPosition> NeckPositionAt(int x, int y, int strings) {
   return position;
 }
 
-std::vector<int> AbsoluteFrets(std::span<const int> frets, int capo) {
-  std::vector<int> absolute(frets.begin(), frets.end());
-  for (int& value : absolute) {
-    if (value == kMuted || value == 0) continue;
-    value = value > 0 ? value + capo : value - capo;
+Fingering AbsoluteFrets(Fingering frets, int capo) {
+  for (std::size_t string = 0; string < frets.size(); ++string) {
+    const StringStop stop = frets[string];
+    if (!stop.IsHeld()) continue;
+    const bool barre = frets.StartsBarre(string);
+    frets.Set(string, StringStop::AtFret(stop.Fret() + capo));
+    if (barre) frets.StartBarre(string);
   }
-  return absolute;
+  return frets;
 }
 
 }  // namespace corvanta

@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "instrument/fingering.h"
 #include "search/fingering.h"
 #include "view/layout/sprites.h"
 
@@ -31,11 +32,8 @@ int NeckStringY(int string, int strings = kStringCount);
 // inside the picture. With a capo (frets already absolute), open strings
 // are marked at it; a short string's open marker stands at its first fret
 // (`stringStarts`, absolute; none: every string starts at the nut).
-std::vector<Placement> LayOutNeck(std::span<const int> frets, int capo = 0,
+std::vector<Placement> LayOutNeck(const Fingering& frets, int capo = 0,
                                   std::span<const int> stringStarts = {});
-inline std::vector<Placement> LayOutNeck(const Frets& frets, int capo = 0) {
-  return LayOutNeck(std::span<const int>(frets), capo);
-}
 
 // Where a click on the neck picture lands: the nearest string and the fret
 // whose space holds the point (0: on or left of the nut; past the last wire:
@@ -49,12 +47,6 @@ std::optional<NeckPosition> NeckPositionAt(int x, int y, int strings = kStringCo
 
 // Fret values counted from a capo, as absolute frets on the neck (open
 // strings stay open: they sound at the capo).
-std::vector<int> AbsoluteFrets(std::span<const int> frets, int capo);
-inline Frets AbsoluteFrets(const Frets& frets, int capo) {
-  std::vector<int> absolute = AbsoluteFrets(std::span<const int>(frets), capo);
-  Frets out{};
-  std::copy(absolute.begin(), absolute.end(), out.begin());
-  return out;
-}
+Fingering AbsoluteFrets(Fingering frets, int capo);
 
 }  // namespace corvanta
