@@ -101,7 +101,7 @@ class SongWindow : public QMainWindow {
   void Revoice();
   void MirrorVoicing();
   void TextEdited();
-  void FingeringChosenInMain(const std::vector<int>& frets);
+  void FingeringChosenInMain(const Fingering& frets);
   // The written form of a song in the text's own form.
   std::string Written(const Song& song) const;
   void ReplaceText(const std::string& text);

@@ -66,8 +66,7 @@ void SongWindow::PlayNext() {
   playing_ = next;
   const VoicedOccurrence& chord = voiced_.chords[static_cast<std::size_t>(next)];
   const Instrument sounding = InstrumentWithCapo(session_.instrument, voiced_.capo);
-  main_->Player().Play(
-      PlanStrumNotes(StrumNotes(chord.voicing->frets.ToVector(), sounding), kSongStrumSpeed));
+  main_->Player().Play(PlanStrumNotes(StrumNotes(chord.voicing->frets, sounding), kSongStrumSpeed));
   ShowPlaying(next);
 }
 

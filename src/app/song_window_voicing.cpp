@@ -187,8 +187,7 @@ void SongWindow::ShowChordInMain(int distinct) {
   const DistinctChord& chord = voiced_.distinct[static_cast<std::size_t>(distinct)];
   pinTarget_ = chord.symbol;
   showingInMain_ = true;
-  main_->ShowSongChord(chord.symbol, chord.voicing.frets.ToVector(), session_.instrument,
-                       voiced_.capo);
+  main_->ShowSongChord(chord.symbol, chord.voicing.frets, session_.instrument, voiced_.capo);
   showingInMain_ = false;
   main_->raise();
 }
@@ -206,7 +205,7 @@ int SongWindow::DistinctAt(int line, int column) const {
   return -1;
 }
 
-void SongWindow::FingeringChosenInMain(const std::vector<int>& frets) {
+void SongWindow::FingeringChosenInMain(const Fingering& frets) {
   if (showingInMain_ || !pinTarget_) return;
   const auto same = [&](const SongPin& pin) { return pin.name == *pinTarget_; };
   options_.pins.erase(std::remove_if(options_.pins.begin(), options_.pins.end(), same),

@@ -109,12 +109,12 @@ class TForm1 : public QMainWindow {
   // A song's chord shown here: on the song's instrument under its capo
   // (names are shapes), searched, and this voicing selected when it is
   // among the diagrams.
-  void ShowSongChord(const std::string& symbol, const std::vector<int>& frets,
+  void ShowSongChord(const std::string& symbol, const Fingering& frets,
                      const Instrument& instrument, int capo);
 
  signals:
   // A diagram was selected (a click, the keyboard, a song's chord shown).
-  void fingeringSelected(const std::vector<int>& frets);
+  void fingeringSelected(const Fingering& frets);
 
  public:
  protected:

@@ -37,7 +37,7 @@ void TForm1::ShowSongWindow() {
   songs->activateWindow();
 }
 
-void TForm1::ShowSongChord(const std::string& symbol, const std::vector<int>& frets,
+void TForm1::ShowSongChord(const std::string& symbol, const Fingering& frets,
                            const Instrument& instrument, int capo) {
   if (instrument.name != instrument_.name ||
       instrument.StandardPitches() != TunedInstrument().StandardPitches())
@@ -61,7 +61,7 @@ void TForm1::ShowSongChord(const std::string& symbol, const std::vector<int>& fr
   ShowStatusInfo();
   const auto& voicings = result_.search.voicings;
   for (std::size_t i = 0; i < voicings.size(); ++i) {
-    if (voicings[i].frets.ToVector() != frets) continue;
+    if (voicings[i].frets != frets) continue;
     SelectDiagram(static_cast<int>(i));
     ScrollToDiagram(static_cast<int>(i));
     break;

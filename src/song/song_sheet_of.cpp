@@ -192,7 +192,7 @@ SongSheet SongSheetOf(const VoicedSong& voiced, const Session& session) {
                               TempoOf(song.tempo), song.time);
   sheet.capoLine = CapoLine(voiced.capo, voiced.key, voiced.soundingKey);
   for (const DistinctChord& chord : voiced.distinct)
-    sheet.diagrams.diagrams.push_back({chord.voicing.frets.ToVector(), chord.symbol, false});
+    sheet.diagrams.diagrams.push_back({chord.voicing.frets, chord.symbol, false});
   sheet.diagrams.leftHanded = session.leftHanded;
   DescribeStrings(sheet.diagrams, session.instrument, voiced.capo);
   AddBody(song, sheet.body);

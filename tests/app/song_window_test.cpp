@@ -51,16 +51,16 @@ struct Songs : testing::Window {
     if (widget == nullptr) qFatal("no song control named %s", name);
     return widget;
   }
-  std::vector<std::vector<int>> StripFrets() const {
-    std::vector<std::vector<int>> frets;
+  std::vector<Fingering> StripFrets() const {
+    std::vector<Fingering> frets;
     for (const SheetDiagram& diagram : songs->Strip()->Chords().diagrams)
       frets.push_back(diagram.frets);
     return frets;
   }
-  std::vector<std::vector<int>> ChosenFrets() const {
-    std::vector<std::vector<int>> frets;
+  std::vector<Fingering> ChosenFrets() const {
+    std::vector<Fingering> frets;
     for (const DistinctChord& chord : songs->Voiced().distinct)
-      frets.push_back(chord.voicing.frets.ToVector());
+      frets.push_back(chord.voicing.frets);
     return frets;
   }
 };
@@ -200,15 +200,15 @@ class SongWindowTest : public QObject {
     Songs w;
     w.songs->SetSongText("[C]One [G]two [Am]three [F]four [C]five\n");
     SongStrip* strip = w.songs->Strip();
-    const std::vector<int> chosen = w.ChosenFrets().front();
+    const Fingering chosen = w.ChosenFrets().front();
     QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, strip->CellRect(0).center());
     QCOMPARE(w.form->SelectedFrets(), chosen);
     const auto& voicings = w.form->Result().search.voicings;
     int other = -1;
     for (std::size_t i = 0; i < voicings.size() && other < 0; ++i)
-      if (voicings[i].frets.ToVector() != chosen) other = static_cast<int>(i);
+      if (voicings[i].frets != chosen) other = static_cast<int>(i);
     QVERIFY(other >= 0);
-    const std::vector<int> pinned = voicings[static_cast<std::size_t>(other)].frets.ToVector();
+    const Fingering pinned = voicings[static_cast<std::size_t>(other)].frets;
     w.ClickCell(other);
     QCOMPARE(w.form->SelectedFrets(), pinned);
     QCOMPARE(w.ChosenFrets().front(), pinned);
@@ -279,8 +279,7 @@ class SongWindowTest : public QObject {
     std::vector<std::size_t> starts;
     for (const VoicedOccurrence& chord : w.songs->Voiced().chords) {
       starts.push_back(expected.size());
-      for (int note : StrumNotes(chord.voicing->frets.ToVector(), sounding))
-        expected.push_back(note);
+      for (int note : StrumNotes(chord.voicing->frets, sounding)) expected.push_back(note);
     }
     std::vector<int> notes;
     for (const auto& record : records)

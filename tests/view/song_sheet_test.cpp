@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "search/fingering.h"
+#include "search/key_text.h"
 #include "song/song_reader.h"
 #include "song/song_sheet_of.h"
 #include "view/lyric_wrap.h"
@@ -40,10 +41,12 @@ SongSheet Hymn() {
   sheet.subtitle = "John Newton";
   sheet.facts = SongFactsLine("Bb", 90, "3/4");
   sheet.capoLine = CapoLine(3, "G", "Bb");
-  sheet.diagrams.diagrams = {{{kMuted, 3, 2, 0, 1, 0}, "C"},
-                             {{3, 2, 0, 0, 0, 3}, "G"},
-                             {{kMuted, kMuted, 0, 2, 3, 2}, "D"},
-                             {{0, 2, 2, 0, 0, 0}, "Em"}};
+  const auto diagram = [](std::vector<int> values, std::string caption) {
+    return SheetDiagram{*FingeringOfKeyValues(values), std::move(caption), false};
+  };
+  sheet.diagrams.diagrams = {
+      diagram({kMuted, 3, 2, 0, 1, 0}, "C"), diagram({3, 2, 0, 0, 0, 3}, "G"),
+      diagram({kMuted, kMuted, 0, 2, 3, 2}, "D"), diagram({0, 2, 2, 0, 0, 0}, "Em")};
   DescribeStrings(sheet.diagrams, BuiltInInstruments().front(), 3);
   sheet.body = {
       Labelled(SongBlockKind::Section, "Verse 1"),
