@@ -4,22 +4,8 @@
 
 namespace corvanta {
 
-Fingering::Fingering(std::size_t strings)
-    : count_(static_cast<std::uint8_t>(std::min<std::size_t>(strings, kMaxInstrumentStrings))) {}
-
 Fingering::Fingering(std::initializer_list<StringStop> stops) : Fingering(stops.size()) {
   std::copy_n(stops.begin(), count_, stops_.begin());
-}
-
-void Fingering::Set(std::size_t string, StringStop stop) {
-  if (string >= count_) return;
-  stops_[string] = stop;
-  if (!stop.IsHeld()) barreStarts_ &= static_cast<std::uint8_t>(~(1u << string));
-}
-
-void Fingering::StartBarre(std::size_t string) {
-  if (string < count_ && stops_[string].IsHeld())
-    barreStarts_ |= static_cast<std::uint8_t>(1u << string);
 }
 
 std::vector<Barre> Fingering::Barres() const {

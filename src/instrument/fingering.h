@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -45,23 +46,41 @@ struct Barre {
 // A fingering: what each string does and where a barre begins. Small and
 // held in place: a search records thousands of them.
 class Fingering {
+  static constexpr std::size_t kStringCapacity = kMaxInstrumentStrings;
+
  public:
   Fingering() = default;
-  explicit Fingering(std::size_t strings);  // every string muted
+  explicit Fingering(std::size_t strings)  // every string muted
+      : count_(static_cast<std::uint8_t>(std::min(strings, kStringCapacity))) {}
   Fingering(std::initializer_list<StringStop> stops);
+  // The first `strings` stops, as a search writes them at speed: every
+  // stop past them muted and each bit of `barreStarts` on a held string.
+  Fingering(const std::array<StringStop, kMaxInstrumentStrings>& stops, std::size_t strings,
+            std::uint8_t barreStarts)
+      : stops_(stops),
+        count_(static_cast<std::uint8_t>(std::min(strings, kStringCapacity))),
+        barreStarts_(barreStarts) {}
 
   std::size_t size() const { return count_; }
   bool empty() const { return count_ == 0; }
   StringStop operator[](std::size_t string) const { return stops_[string]; }
   const StringStop* begin() const { return stops_.data(); }
   const StringStop* end() const { return stops_.data() + count_; }
-  void Set(std::size_t string, StringStop stop);
+  // Inline: the search makes a fingering of every voicing it keeps.
+  void Set(std::size_t string, StringStop stop) {
+    if (string >= count_) return;
+    stops_[string] = stop;
+    if (!stop.IsHeld()) barreStarts_ &= static_cast<std::uint8_t>(~(1u << string));
+  }
 
   // A barre begins on a held string and takes in the strings above it that
   // its fret reaches. The finger count may begin several at one fret; they
   // lie as one finger.
   bool StartsBarre(std::size_t string) const { return (barreStarts_ >> string) & 1u; }
-  void StartBarre(std::size_t string);
+  void StartBarre(std::size_t string) {
+    if (string < count_ && stops_[string].IsHeld())
+      barreStarts_ |= static_cast<std::uint8_t>(1u << string);
+  }
   bool HasBarre() const { return barreStarts_ != 0; }
   // The barres as a hand lays them, lowest fret first; one begun on a
   // string another barre at its fret already covers is part of that one.

@@ -1,6 +1,7 @@
 #include "search/voicing.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdio>
 #include <cstdlib>
@@ -15,37 +16,34 @@ namespace {
 // option: every string but the two lowest must sound (strings 2..5 on six).
 constexpr std::size_t kFirstInnerString = 2;
 
-// What a key is made from besides the values' ranks. A barre's marks change
-// none of it: a barre starts at a fret some other string holds too.
+// What a voicing is made of, in one pass over the search's values: its
+// stops and barres, the strings that sound, its lowest and highest frets
+// and the values' ranks. A barre's marks change none of the key's fields:
+// a barre starts at a fret some other string holds too.
 struct VoicingFacts {
+  std::array<StringStop, kMaxInstrumentStrings> stops{};
+  std::uint8_t barreStarts = 0;
   int low = 100;               // lowest held fret; 100: none
   int high = 0;                // highest value of a sounding string
   std::uint32_t sounding = 0;  // bit s: string s sounds
+  std::uint64_t ranks = 0;
 
   static VoicingFacts Of(std::span<const int> values) {
     VoicingFacts facts;
     for (std::size_t string = 0; string < values.size(); ++string) {
       const int value = values[string];
+      facts.ranks = facts.ranks << key_facts::kRankBits | key_facts::RankOf(value);
       if (value == kMuted) continue;
+      const int fret = value < 0 ? -value : value;
+      facts.stops[string] = StringStop::AtFret(fret);
       facts.sounding |= 1u << string;
-      if (value != kOpen) facts.low = std::min(facts.low, value < 0 ? -value : value);
+      if (value < 0) facts.barreStarts |= static_cast<std::uint8_t>(1u << string);
+      if (value != kOpen) facts.low = std::min(facts.low, fret);
       facts.high = std::max(facts.high, value);
     }
     return facts;
   }
 };
-
-// The search's values as a fingering: they are always in range.
-Fingering FingeringOf(std::span<const int> values) {
-  Fingering fingering(values.size());
-  for (std::size_t string = 0; string < values.size(); ++string) {
-    const int value = values[string];
-    if (value == kMuted) continue;
-    fingering.Set(string, StringStop::AtFret(value < 0 ? -value : value));
-    if (value < 0) fingering.StartBarre(string);
-  }
-  return fingering;
-}
 
 }  // namespace
 
@@ -69,12 +67,12 @@ std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChord
   }
   if (span <= high - low) return std::nullopt;
   Voicing voicing;
-  voicing.frets = FingeringOf(values);
+  voicing.frets = Fingering(facts.stops, values.size(), facts.barreStarts);
   voicing.position = static_cast<std::uint8_t>(high <= kFirstPositionHighestFret ? 1 : low);
   voicing.stringSet =
       static_cast<std::uint8_t>(StringSetClass(sounding, static_cast<int>(values.size())));
   voicing.highest = static_cast<std::uint8_t>(high);
-  voicing.order = VoicingOrder(voicing, ValueRanks(values));
+  voicing.order = VoicingOrder(voicing, facts.ranks);
   return voicing;
 }
 
