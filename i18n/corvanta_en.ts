@@ -4,6 +4,10 @@
 <context>
     <name>corvanta::TForm1</name>
     <message>
+        <source>歌曲…</source>
+        <translation>Song…</translation>
+    </message>
+    <message>
         <source>指板上按法的名称:</source>
         <translation>Names of the fingering on the neck:</translation>
     </message>
@@ -516,6 +520,173 @@
     <message>
         <source>困难</source>
         <translation>hard</translation>
+    </message>
+</context>
+<context>
+    <name>corvanta::SongWindow</name>
+    <message>
+        <source>%1: %2 调 (%3)  难度 %4</source>
+        <translation>%1: in %2 (%3)  difficulty %4</translation>
+    </message>
+    <message>
+        <source>ChordPro (*.cho *.chordpro)</source>
+        <translation>ChordPro (*.cho *.chordpro)</translation>
+    </message>
+    <message>
+        <source>保存为 ChordPro (含和弦图)...</source>
+        <translation>Save as ChordPro with diagrams...</translation>
+    </message>
+    <message>
+        <source>保存为 ChordPro...</source>
+        <translation>Save as ChordPro...</translation>
+    </message>
+    <message>
+        <source>保存为文本...</source>
+        <translation>Save as text...</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>升半音</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>取消固定</source>
+        <translation>Unpin</translation>
+    </message>
+    <message>
+        <source>变调夹 %1</source>
+        <translation>Capo %1</translation>
+    </message>
+    <message>
+        <source>变调夹</source>
+        <translation>Capo</translation>
+    </message>
+    <message>
+        <source>导出...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>打印...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>打开...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>打开歌曲</source>
+        <translation>Open a song</translation>
+    </message>
+    <message>
+        <source>打开歌曲文件 (Ctrl+O) 或在这里粘贴歌曲</source>
+        <translation>Open a song file (Ctrl+O) or paste a song here</translation>
+    </message>
+    <message>
+        <source>按乐手习惯</source>
+        <translation>As players play</translation>
+    </message>
+    <message>
+        <source>推荐...</source>
+        <translation>Suggest...</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>整首歌升高一个半音</source>
+        <translation>The whole song a semitone up</translation>
+    </message>
+    <message>
+        <source>整首歌降低一个半音</source>
+        <translation>The whole song a semitone down</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>文本 (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>无变调夹</source>
+        <translation>No capo</translation>
+    </message>
+    <message>
+        <source>无法弹奏: %1</source>
+        <translation>No fingering plays: %1</translation>
+    </message>
+    <message>
+        <source>无法打开 %1: %2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>显示实际发音</source>
+        <translation>Names sounding</translation>
+    </message>
+    <message>
+        <source>显示指法形状</source>
+        <translation>Names as shapes</translation>
+    </message>
+    <message>
+        <source>最容易</source>
+        <translation>Easiest</translation>
+    </message>
+    <message>
+        <source>最容易弹的变调夹位置</source>
+        <translation>The capo positions that make the song easiest</translation>
+    </message>
+    <message>
+        <source>最少移动</source>
+        <translation>Least movement</translation>
+    </message>
+    <message>
+        <source>最近的歌曲</source>
+        <translation>Recent songs</translation>
+    </message>
+    <message>
+        <source>未识别: %1 (第%2行)</source>
+        <translation>Not read: %1 (line %2)</translation>
+    </message>
+    <message>
+        <source>歌曲 (*.cho *.chordpro *.chopro *.crd *.pro *.txt);;所有文件 (*)</source>
+        <translation>Songs (*.cho *.chordpro *.chopro *.crd *.pro *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>歌曲</source>
+        <translation>Song</translation>
+    </message>
+    <message>
+        <source>歌曲已修改。保存吗?</source>
+        <translation>The song has changed. Save it?</translation>
+    </message>
+    <message>
+        <source>移调到这个调 (实际发音)</source>
+        <translation>Transpose to this key (as it sounds)</translation>
+    </message>
+    <message>
+        <source>粘贴歌曲</source>
+        <translation>Paste a song</translation>
+    </message>
+    <message>
+        <source>调:</source>
+        <translation>Key:</translation>
+    </message>
+    <message>
+        <source>降半音</source>
+        <translation>Down</translation>
     </message>
 </context>
 </TS>

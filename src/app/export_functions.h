@@ -2,7 +2,9 @@
 
 #include <QString>
 
+#include "session/song_sheet.h"
 #include "view/chord_sheet.h"
+#include "view/song_sheet_layout.h"
 
 class QWidget;
 
@@ -17,6 +19,11 @@ struct ExportFunctions {
   QString (*pdf)(const ChordSheet& sheet, const QString& path);
   // Asks for a printer and prints the sheet's pages; nothing when cancelled.
   void (*print)(const ChordSheet& sheet, QWidget* parent);
+  // The printed song, the same way.
+  QString (*songPdf)(const SongSheet& sheet, const QString& path, SongPaper paper);
+  QString (*songSvg)(const SongSheet& sheet, const QString& path, SongPaper paper);
+  QString (*songPng)(const SongSheet& sheet, const QString& path, SongPaper paper, double scale);
+  void (*printSong)(const SongSheet& sheet, QWidget* parent);
 };
 
 inline constexpr const char* kExportModuleName = "libcorvanta-export.so";

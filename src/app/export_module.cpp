@@ -5,6 +5,8 @@
 
 #include "app/export_functions.h"
 #include "view/sheet_files.h"
+#include "view/song_sheet_files.h"
+#include "view/song_sheet_painter.h"
 
 namespace {
 
@@ -25,8 +27,28 @@ void Print(const corvanta::ChordSheet& sheet, QWidget* parent) {
   }
 }
 
-const corvanta::ExportFunctions kFunctions{&corvanta::WriteSheetPng, &corvanta::WriteSheetSvg,
-                                           &corvanta::WriteSheetPdf, &Print};
+// The song's pages at the printer's paper, each page whole: the layout
+// keeps its own margins.
+void PrintSong(const corvanta::SongSheet& sheet, QWidget* parent) {
+  using namespace corvanta;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setFullPage(true);
+  QPrintDialog dialog(&printer, parent);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const SongSheetLayout layout =
+      LayOutSongPages(sheet, printer.pageLayout().fullRect(QPageLayout::Point).size());
+  QPainter painter(&printer);
+  const double scale = printer.resolution() / 72.0;
+  painter.scale(scale, scale);
+  for (int page = 0; page < static_cast<int>(layout.pages.size()); ++page) {
+    if (page > 0) printer.newPage();
+    PaintSongPage(painter, sheet, layout, page);
+  }
+}
+
+const corvanta::ExportFunctions kFunctions{
+    &corvanta::WriteSheetPng, &corvanta::WriteSheetSvg, &corvanta::WriteSheetPdf, &Print,
+    &corvanta::WriteSongPdf,  &corvanta::WriteSongSvg,  &corvanta::WriteSongPng,  &PrintSong};
 
 }  // namespace
 

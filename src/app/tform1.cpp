@@ -16,6 +16,7 @@
 #include <QTranslator>
 
 #include "app/preferences.h"
+#include "app/song_window.h"
 #include "search/fingering.h"
 #include "search/instrument_search.h"
 #include "sound/midi_messages.h"

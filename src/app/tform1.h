@@ -43,6 +43,7 @@ namespace corvanta {
 class DiagramSheet;
 struct ExportFunctions;
 class NeckView;
+class SongWindow;
 
 // A tuning preset's caption and an instrument item of the core's tables, in
 // the window's language.
@@ -99,11 +100,29 @@ class TForm1 : public QMainWindow {
   UiLanguage Language() const { return language_; }
   // The diagram size in percent (100, 150, 200, 300); remembered when asked.
   void SetZoom(int percent, bool remember);
+  QString InstrumentTitle(const Instrument& instrument) const;
 
+  // Songs, beside the main window (tform1_song.cpp). The song window, made
+  // when first asked for and shown (File > Song...).
+  SongWindow* Songs();
+  void ShowSongWindow();
+  // A song's chord shown here: on the song's instrument under its capo
+  // (names are shapes), searched, and this voicing selected when it is
+  // among the diagrams.
+  void ShowSongChord(const std::string& symbol, const Fingering& frets,
+                     const Instrument& instrument, int capo);
+
+ signals:
+  // A diagram was selected (a click, the keyboard, a song's chord shown).
+  void fingeringSelected(const Fingering& frets);
+
+ public:
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // A changed song in the song window is asked about before the program ends.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // Building the window (tform1_layout.cpp).
@@ -137,7 +156,6 @@ class TForm1 : public QMainWindow {
   // The instrument in the tuning the panel shows (for the guitar, its
   // sliders' pitch classes in the guitar's octaves), without the capo.
   Instrument TunedInstrument() const;
-  QString InstrumentTitle(const Instrument& instrument) const;
   // The tuning as headings and the status bar say it: the guitar's by its
   // caption, another instrument's by its name and its strings' pitches.
   QString TuningHeadingText() const;
@@ -333,6 +351,8 @@ class TForm1 : public QMainWindow {
   QAction* ExportSelected1 = nullptr;
   QAction* ExportAll1 = nullptr;
   QAction* Print1 = nullptr;
+  QAction* Song1 = nullptr;
+  std::unique_ptr<SongWindow> songWindow_;
   std::array<QLabel*, 3> statusPanels_{};
   QLabel* statusInfo_ = nullptr;
 };

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "app/export_functions.h"
+#include "app/song_window.h"
 #include "app/tform1.h"
 #include "modules/module_loader.h"
 #include "search/instrument_search.h"
@@ -143,6 +144,7 @@ void TForm1::SetZoom(int percent, bool remember) {
   percent = kZoomSteps[ZoomStepIndex(percent)];
   if (remember) preferences::SetZoom(percent);
   zoomItems_[static_cast<std::size_t>(ZoomStepIndex(percent))]->setChecked(true);
+  if (songWindow_) songWindow_->SetZoom(percent);
   if (percent == Image1->Zoom()) return;
   int selected = Image1->Highlighted();
   Image1->SetZoom(percent, ScrollBoxViolao->width());

@@ -453,6 +453,10 @@ void TForm1::BuildMenus() {
   StandardNotation1->setCheckable(true);
   fileMenu_->setToolTipsVisible(true);
   connect(StandardNotation1, &QAction::toggled, this, &TForm1::StandardNotation1Click);
+  // Songs beside the chords: the song window.
+  Song1 = Named(fileMenu_->addAction(QString()), "Song1");
+  Song1->setShortcut(QKeySequence("Ctrl+Shift+O"));
+  connect(Song1, &QAction::triggered, this, &TForm1::ShowSongWindow);
   exportMenu_ = Named(fileMenu_->addMenu(QString()), "ExportMenu");
   ExportSelected1 = Named(exportMenu_->addAction(QString()), "ExportSelected1");
   ExportAll1 = Named(exportMenu_->addAction(QString()), "ExportAll1");

@@ -37,6 +37,7 @@ void TForm1::SelectDiagram(int index) {
   DrawNeck(selectedFrets_);
   Image1->SetHighlighted(index);
   StrumFingering();
+  emit fingeringSelected(selectedFrets_);
 }
 
 void TForm1::ScrollToDiagram(int index) {

@@ -122,6 +122,7 @@ void TForm1::RetranslateUi() {
   StandardNotation1->setText(tr("标准和弦记法"));
   StandardNotation1->setToolTip(tr("C9 = C7/9"));
   StandardNotation1->setStatusTip(tr("C9 = C7/9"));
+  Song1->setText(tr("歌曲…"));
   exportMenu_->setTitle(tr("导出..."));
   ExportSelected1->setText(tr("所选和弦图..."));
   ExportAll1->setText(tr("全部和弦图..."));

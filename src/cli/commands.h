@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/cli_options.h"
+#include "cli/song_sheet_output.h"
 
 namespace corvanta::cli {
 
@@ -75,6 +76,7 @@ struct SongCommandText {
   std::vector<std::string> chordpro;  // given: write ChordPro (to the file, "-" when none)
   std::vector<std::string> text;      // given: write chords over words
   bool define = false;
+  SongSheetText sheet;  // --pdf, --svg, --png, --page
 };
 
 // Every command's arguments as typed, owned by main().

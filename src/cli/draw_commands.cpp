@@ -36,15 +36,6 @@ void ChooseOutput(const DrawCommandText& command, DrawingRequest& request) {
   request.scale = command.scale;
 }
 
-int Draw(const DrawingRequest& request) {
-  std::string error;
-  void* entry = LoadModuleEntry(kDrawingModuleName, kDrawingEntryName, error);
-  if (entry == nullptr) throw CommandFailure(error);
-  std::string failure = reinterpret_cast<DrawFunction>(entry)(request);
-  if (!failure.empty()) throw CommandFailure(failure);
-  return 0;
-}
-
 std::string TuningHeading(const Instrument& instrument, const std::optional<std::string>& tuning) {
   std::string text;
   if (tuning) {
@@ -78,6 +69,15 @@ std::vector<std::string> SheetSymbols(const std::vector<std::string>& arguments)
 
 }  // namespace
 
+int RunDrawing(const DrawingRequest& request) {
+  std::string error;
+  void* entry = LoadModuleEntry(kDrawingModuleName, kDrawingEntryName, error);
+  if (entry == nullptr) throw CommandFailure(error);
+  std::string failure = reinterpret_cast<DrawFunction>(entry)(request);
+  if (!failure.empty()) throw CommandFailure(failure);
+  return 0;
+}
+
 int RunDiagram(const DrawCommandText& command, std::ostream&) {
   DrawingRequest request;
   ChooseOutput(command, request);
@@ -99,7 +99,7 @@ int RunDiagram(const DrawCommandText& command, std::ostream&) {
   request.sheet.diagrams.push_back({frets, std::string(), false});
   request.sheet.leftHanded = command.leftHanded;
   DescribeStrings(request.sheet, instrument, capo);
-  return Draw(request);
+  return RunDrawing(request);
 }
 
 int RunSheet(const DrawCommandText& command, std::ostream&) {
@@ -147,7 +147,7 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
   request.sheet.heading =
       SheetHeading(heading, TuningHeading(instrument, command.options.tuning), capo, sounding);
   DescribeStrings(request.sheet, instrument, capo);
-  return Draw(request);
+  return RunDrawing(request);
 }
 
 }  // namespace corvanta::cli

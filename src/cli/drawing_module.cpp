@@ -8,6 +8,7 @@
 
 #include "cli/drawing_request.h"
 #include "view/sheet_files.h"
+#include "view/song_sheet_files.h"
 
 namespace {
 
@@ -27,9 +28,21 @@ void EnsureApplication() {
       std::make_unique<QGuiApplication>(argc, argv);
 }
 
+std::string DrawSong(const corvanta::cli::DrawingRequest& request) {
+  using namespace corvanta;
+  const SongPaper paper = request.paper == "letter" ? SongPaper::Letter : SongPaper::A4;
+  const QString path = QString::fromStdString(request.path);
+  QString failure = request.format == "svg" ? WriteSongSvg(request.song, path, paper)
+                    : request.format == "pdf"
+                        ? WriteSongPdf(request.song, path, paper)
+                        : WriteSongPng(request.song, path, paper, request.scale);
+  return failure.toStdString();
+}
+
 std::string Draw(const corvanta::cli::DrawingRequest& request) {
   using namespace corvanta;
   EnsureApplication();
+  if (request.printSong) return DrawSong(request);
   const ChordSheet sheet(request.sheet);
   QString path = QString::fromStdString(request.path);
   QString failure = request.format == "svg"   ? WriteSheetSvg(sheet, path)

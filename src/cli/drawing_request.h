@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "session/sheet_model.h"
+#include "session/song_sheet.h"
 
 namespace corvanta::cli {
 
@@ -15,6 +16,11 @@ struct DrawingRequest {
   std::string format;  // "png", "svg" or "pdf"
   std::string path;
   double scale = 1;  // PNG only: device pixels per unit
+  // A printed song instead of the sheet, on pages of this paper ("a4",
+  // "letter"; SVG and PNG take its width).
+  bool printSong = false;
+  SongSheet song;
+  std::string paper = "a4";
 };
 
 // The module's one function: draws and writes the file whole or not at all;
@@ -22,5 +28,8 @@ struct DrawingRequest {
 using DrawFunction = std::string (*)(const DrawingRequest&);
 inline constexpr const char* kDrawingEntryName = "corvanta_drawing_entry";
 inline constexpr const char* kDrawingModuleName = "libcorvanta-drawing.so";
+
+// Loads the module and draws; a failure is a CommandFailure. 0 on success.
+int RunDrawing(const DrawingRequest& request);
 
 }  // namespace corvanta::cli

@@ -124,6 +124,7 @@ void AddSongCommand(CLI::App& app, SongCommandText& text) {
   song->add_option("--text", text.text, "write chords over words (to FILE, - by default)")
       ->expected(0, 1);
   song->add_flag("--define", text.define, "with --chordpro, a {define} for every chosen voicing");
+  AddSongSheetOptions(*song, text.sheet);
 }
 
 int RunSong(const SongCommandText& command, std::ostream& out) {
@@ -138,6 +139,7 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
     throw BadArgument("--key: '" + command.key + "' is not a key (\"Bb\", \"F#m\")");
   CheckTarget(command.chordpro);
   CheckTarget(command.text);
+  CheckSongSheetTargets(command.sheet);
   // Chords given on the command line are a progression, every word a chord.
   const SongFormat format = command.chords && command.format == "auto"
                                 ? SongFormat::Progression
@@ -165,7 +167,8 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   }
   voiced.capoSuggestions = std::move(suggestions);
   WarnOfSong(voiced, std::cerr);
-  const bool written = command.options.json || !command.chordpro.empty() || !command.text.empty();
+  const bool written = command.options.json || !command.chordpro.empty() || !command.text.empty() ||
+                       command.sheet.Asked();
   if (command.options.json) out << SongJson(voiced, session, command.options.tuning) << "\n";
   if (!command.chordpro.empty()) {
     Write(TargetOf(command.chordpro),
@@ -174,6 +177,7 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   if (!command.text.empty()) {
     Write(TargetOf(command.text), WriteChordsOverWords(voiced.song), out);
   }
+  WriteSongSheet(command.sheet, voiced, session);
   if (!written) PrintSongSummary(voiced, session, out);
   return 0;
 }

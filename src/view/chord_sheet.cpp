@@ -8,7 +8,6 @@
 namespace corvanta {
 namespace {
 
-constexpr double kRowHeight = kCellHeight + kSheetCaptionHeight;
 constexpr int kPictureColumnsMost = 6;
 
 QFont HeadingFont() {
@@ -48,34 +47,39 @@ void PaintRows(QPainter& painter, const ChordSheet& sheet, int first, int rows, 
   int last = std::min(static_cast<int>(sheet.diagrams.size()), first + rows * columns);
   for (int index = first; index < last && !SheetCancelled(sheet); ++index) {
     int slot = index - first;
-    const int cellWidth = sheet.CellWidth();
-    QPointF at(kSheetMargin + (slot % columns) * cellWidth, top + (slot / columns) * kRowHeight);
-    const SheetDiagram& diagram = sheet.diagrams[static_cast<std::size_t>(index)];
-    if (!diagram.caption.empty()) {
-      painter.setFont(CaptionFont());
-      painter.setPen(Qt::black);
-      painter.drawText(QRectF(at.x() + 10, at.y(), cellWidth - 10, kSheetCaptionHeight),
-                       Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(diagram.caption));
-    }
-    if (diagram.noChord) {
-      painter.setFont(HeadingFont());
-      painter.drawText(QRectF(at.x(), at.y() + kSheetCaptionHeight, cellWidth, kRowHeight / 2),
-                       Qt::AlignCenter, QStringLiteral("N.C."));
-      continue;
-    }
-    const Diagram drawn{
-        diagram.frets,
-        DiagramVariant::Plain,
-        sheet.leftHanded,
-        sheet.capo,
-        sheet.stringStarts,
-        sheet.bassByPitch ? BassString(diagram.frets, sheet.openPitches, sheet.stringStarts) : -1,
-        {}};
-    PaintDiagram(painter, drawn, QRectF(at + QPointF(0, kSheetCaptionHeight), drawn.CellSize()));
+    QPointF at(kSheetMargin + (slot % columns) * sheet.CellWidth(),
+               top + (slot / columns) * kSheetRowHeight);
+    PaintSheetCell(painter, sheet, index, at);
   }
 }
 
 }  // namespace
+
+void PaintSheetCell(QPainter& painter, const SheetModel& sheet, int index, QPointF at) {
+  const int cellWidth = DiagramCellWidth(static_cast<int>(sheet.diagrams.front().frets.size()));
+  const SheetDiagram& diagram = sheet.diagrams[static_cast<std::size_t>(index)];
+  if (!diagram.caption.empty()) {
+    painter.setFont(CaptionFont());
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(at.x() + 10, at.y(), cellWidth - 10, kSheetCaptionHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(diagram.caption));
+  }
+  if (diagram.noChord) {
+    painter.setFont(HeadingFont());
+    painter.drawText(QRectF(at.x(), at.y() + kSheetCaptionHeight, cellWidth, kSheetRowHeight / 2),
+                     Qt::AlignCenter, QStringLiteral("N.C."));
+    return;
+  }
+  const Diagram drawn{
+      diagram.frets,
+      DiagramVariant::Plain,
+      sheet.leftHanded,
+      sheet.capo,
+      sheet.stringStarts,
+      sheet.bassByPitch ? BassString(diagram.frets, sheet.openPitches, sheet.stringStarts) : -1,
+      {}};
+  PaintDiagram(painter, drawn, QRectF(at + QPointF(0, kSheetCaptionHeight), drawn.CellSize()));
+}
 
 int ChordSheet::CellWidth() const {
   return DiagramCellWidth(diagrams.empty() ? kStringCount
@@ -95,8 +99,8 @@ double SheetHeadingHeight(const ChordSheet& sheet, double width) {
 }
 
 int SheetRowsPerPage(double pageHeight, double headingHeight) {
-  return std::max(1,
-                  static_cast<int>((pageHeight - 2 * kSheetMargin - headingHeight) / kRowHeight));
+  return std::max(
+      1, static_cast<int>((pageHeight - 2 * kSheetMargin - headingHeight) / kSheetRowHeight));
 }
 
 int SheetPageCount(const ChordSheet& sheet, QSizeF page) {
@@ -118,7 +122,7 @@ QSizeF SheetPictureSize(const ChordSheet& sheet, int columns) {
   columns = std::clamp(columns, 1, count);
   int rows = (count + columns - 1) / columns;
   double width = std::max(2 * kSheetMargin + columns * sheet.CellWidth(), 2 * kSheetMargin + 220.0);
-  return {width, 2 * kSheetMargin + SheetHeadingHeight(sheet, width) + rows * kRowHeight};
+  return {width, 2 * kSheetMargin + SheetHeadingHeight(sheet, width) + rows * kSheetRowHeight};
 }
 
 void PaintSheetPicture(QPainter& painter, const ChordSheet& sheet, int columns) {

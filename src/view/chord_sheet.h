@@ -26,6 +26,8 @@ struct ChordSheet : SheetModel {
 inline constexpr double kSheetMargin = 24;
 inline constexpr double kSheetHeadingHeight = 32;
 inline constexpr double kSheetCaptionHeight = 16;
+// A diagram with its caption above it.
+inline constexpr double kSheetRowHeight = kCellHeight + kSheetCaptionHeight;
 
 // The columns and rows that fit a page of this size (at least one each).
 int SheetColumns(double pageWidth, int cellWidth = kSixStringCellWidth);
@@ -37,6 +39,11 @@ int SheetPageCount(const ChordSheet& sheet, QSizeF page);
 
 // One page, in logical units from the painter's origin; the heading on every page.
 void PaintSheetPage(QPainter& painter, const ChordSheet& sheet, int page, QSizeF pageSize);
+
+// One diagram of the sheet (at least one there) with its caption, its cell's
+// top-left corner at `at`: CellWidth x kSheetRowHeight. The song sheet draws
+// its chords' diagrams through here too.
+void PaintSheetCell(QPainter& painter, const SheetModel& sheet, int index, QPointF at);
 
 // The whole sheet as one picture (PNG, SVG): this size, in logical units.
 QSizeF SheetPictureSize(const ChordSheet& sheet, int columns);

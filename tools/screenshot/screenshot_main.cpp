@@ -1,7 +1,8 @@
 // Opens the window as a user would, waits for its first paint, and saves
 // the screen at start and after a click on a diagram (arguments: folder,
 // cell, optionally a chord symbol to query first ("" for none), the
-// language, en or zh, the capo fret, and an instrument by its CLI name).
+// language, en or zh, the capo fret, and an instrument by its CLI name);
+// with CORVANTA_SONG=file also the song window with that song.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <iostream>
 
+#include "app/song_window.h"
 #include "app/sound_devices.h"
 #include "app/tform1.h"
 #include "view/diagram_sheet.h"
@@ -76,5 +78,16 @@ int main(int argc, char** argv) {
   QTest::mouseClick(sheet, Qt::LeftButton, Qt::NoModifier, centre);
   QTest::qWait(300);
   ok = Save(window, folder + "/after-click.png") && ok;
+
+  // CORVANTA_SONG=file: the song window with that song, saved as song.png.
+  if (qEnvironmentVariableIsSet("CORVANTA_SONG")) {
+    corvanta::SongWindow* songs = window.Songs();
+    if (!songs->OpenFile(qEnvironmentVariable("CORVANTA_SONG"))) return 1;
+    songs->setGeometry(40, 40, 1100, 720);
+    songs->show();
+    if (!QTest::qWaitForWindowExposed(songs)) return 1;
+    QTest::qWait(300);
+    ok = Save(*songs, folder + "/song.png") && ok;
+  }
   return ok ? 0 : 1;
 }

@@ -1,0 +1,171 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <optional>
+#include <vector>
+
+#include "session/session.h"
+#include "session/song_sheet.h"
+#include "song/voiced_song.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QSpinBox;
+class QToolButton;
+
+namespace corvanta {
+
+class SongHighlighter;
+
+// The strip's scroll area beyond the diagrams: its frame and scroll bar.
+inline constexpr int kStripAreaMargin = 22;
+class SongSheetView;
+class SongStrip;
+class TForm1;
+struct ExportFunctions;
+
+// The song window, beside the main window: the song's text (editable, its
+// chords coloured where read and marked where not), a strip of its
+// distinct chords with the voicings chosen for them, and the controls that
+// re-voice it at once: transpose, key, capo, instrument, mode; pins chosen
+// in the main window; play; files, export and print. It holds the song's
+// text and the choices; the core reads and voices.
+class SongWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit SongWindow(TForm1* main);
+  ~SongWindow() override;
+
+  // Read-only views for tests and tools.
+  const Song& ReadText() const { return song_; }
+  const VoicedSong& Voiced() const { return voiced_; }
+  const Session& SongSession() const { return session_; }
+  const SongVoicingOptions& Options() const { return options_; }
+  bool Modified() const { return modified_; }
+  const QString& FilePath() const { return path_; }
+  SongStrip* Strip() const { return strip_; }
+  SongSheetView* Preview() const { return preview_; }
+  int PlayingChord() const { return playing_; }  // the occurrence sounding, -1 when stopped
+
+  // The song: a file read (false with a message when it cannot be), or a text.
+  bool OpenFile(const QString& path);
+  void SetSongText(const QString& text);
+  QString SongText() const;
+
+  // The controls' actions, as their buttons do them.
+  void Transpose(int semitones);
+  void ChooseKey(const QString& key);
+  void SetCapo(int capo);
+  void ApplySuggestion(int index);  // one of Voiced().capoSuggestions after Suggest()
+  void Suggest();
+  void ChooseInstrument(int index);  // of BuiltInInstruments()
+  void ChooseMode(VoicingMode mode);
+  // A chord of the strip shown in the main window; another diagram chosen
+  // there then pins that chord name.
+  void ShowChordInMain(int distinct);
+  // The distinct chord whose text stands at a place of the song's text (a
+  // line from 0, a character of it), -1 for none.
+  int DistinctAt(int line, int column) const;
+  void Unpin(int distinct);
+  // The strip's diagrams at the main window's size (percent).
+  void SetZoom(int percent);
+  void Play();
+  void Stop();
+  // The file the song would be saved as; empty text on success.
+  QString SaveChordPro(const QString& path, bool defines);
+  QString SaveText(const QString& path);
+  // The printed sheet of the song as it is voiced now.
+  SongSheet Sheet() const;
+  QStringList RecentSongs() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  // A click on a chord of the text does what a click on the strip does.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void BuildWindow();
+  QWidget* BuildControls();
+  void BuildMenus();
+  void RetranslateUi();
+  void FillKeyBox();
+  void FillSuggestMenu();
+
+  // Reads the text, voices it and shows the result: every change ends here.
+  void Revoice();
+  void MirrorVoicing();
+  void TextEdited();
+  void FingeringChosenInMain(const Fingering& frets);
+  // The written form of a song in the text's own form.
+  std::string Written(const Song& song) const;
+  void ReplaceText(const std::string& text);
+  void PlayNext();
+  void ShowPlaying(int occurrence);
+  int BarMilliseconds() const;
+
+  void OpenClick();
+  void PasteClick();
+  void SaveClick(bool chordPro, bool defines);
+  void ExportClick();
+  void PrintClick();
+  void AddRecent(const QString& path);
+  void FillRecentMenu();
+  const ExportFunctions* Exports();
+  // Asks before a changed song is dropped; true when it may be.
+  bool MayDrop();
+
+  TForm1* main_;
+  Session session_;
+  SongVoicingOptions options_;
+  Song song_;
+  VoicedSong voiced_;
+  QString path_;
+  QString voicedText_;  // the text the song was last read from
+  bool modified_ = false;
+  int voicings_ = 0;                      // how many times the song was voiced
+  std::optional<std::string> pinTarget_;  // the chord name shown in the main window
+  bool showingInMain_ = false;
+  QTimer playTimer_;
+  int playing_ = -1;
+  const ExportFunctions* exports_ = nullptr;
+
+  QPlainTextEdit* text_ = nullptr;
+  SongHighlighter* highlighter_ = nullptr;
+  SongStrip* strip_ = nullptr;
+  QWidget* stripArea_ = nullptr;
+  SongSheetView* preview_ =
+      nullptr;  // the printed song beside the text  // scrolls the strip sideways, as tall as it
+  QToolButton* down_ = nullptr;
+  QToolButton* up_ = nullptr;
+  QLabel* keyLabel_ = nullptr;
+  QComboBox* key_ = nullptr;
+  QLabel* capoLabel_ = nullptr;
+  QSpinBox* capo_ = nullptr;
+  QComboBox* capoNames_ = nullptr;
+  QToolButton* suggest_ = nullptr;
+  QMenu* suggestMenu_ = nullptr;
+  QComboBox* instrument_ = nullptr;
+  QComboBox* mode_ = nullptr;
+  QToolButton* play_ = nullptr;
+  QToolButton* stop_ = nullptr;
+  QLabel* capoLine_ = nullptr;
+  QLabel* problems_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  QAction* open_ = nullptr;
+  QAction* paste_ = nullptr;
+  QAction* saveChordPro_ = nullptr;
+  QAction* saveDefines_ = nullptr;
+  QAction* saveText_ = nullptr;
+  QAction* export_ = nullptr;
+  QAction* print_ = nullptr;
+  QAction* close_ = nullptr;
+};
+
+}  // namespace corvanta

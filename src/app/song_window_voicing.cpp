@@ -1,0 +1,234 @@
+// The song re-voiced at every change: transpose, key, capo, instrument,
+// mode and pins, and what the window shows of the result.
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <algorithm>
+
+#include "app/song_highlighter.h"
+#include "app/song_window.h"
+#include "app/tform1.h"
+#include "song/capo_suggestion.h"
+#include "song/song_key.h"
+#include "song/song_reader.h"
+#include "song/song_sheet_of.h"
+#include "song/song_transpose.h"
+#include "song/song_writer.h"
+#include "view/song_sheet_view.h"
+#include "view/song_strip.h"
+
+namespace corvanta {
+namespace {
+
+// The key the song's chords are written in: {key}, or the chords' own.
+SongKey WrittenKey(const Song& song) {
+  if (const std::optional<SongKey> key = ParseSongKey(song.key)) return *key;
+  return DetectKey(song.chords).key;
+}
+
+// The signed shift, -5..6, between two keys' tonics.
+int NearestShift(int from, int to) {
+  const int up = ((to - from) % 12 + 12) % 12;
+  return up > 6 ? up - 12 : up;
+}
+
+}  // namespace
+
+QString SongWindow::SongText() const { return text_->toPlainText(); }
+
+void SongWindow::SetSongText(const QString& text) {
+  ReplaceText(text.toStdString());
+  modified_ = false;
+}
+
+void SongWindow::ReplaceText(const std::string& text) {
+  {
+    const QSignalBlocker blocker(text_);
+    text_->setPlainText(QString::fromStdString(text));
+  }
+  Revoice();
+}
+
+void SongWindow::TextEdited() {
+  // Colouring the chords changes formats only, which the editor reports too.
+  if (text_->toPlainText() == voicedText_) return;
+  modified_ = true;
+  Revoice();
+}
+
+std::string SongWindow::Written(const Song& song) const {
+  return song.format == SongFormat::ChordPro ? WriteChordPro(song) : WriteChordsOverWords(song);
+}
+
+void SongWindow::Revoice() {
+  voicedText_ = text_->toPlainText();
+  song_ = ReadSong(voicedText_.toStdString());
+  try {
+    voiced_ = VoiceSong(session_, song_, options_);
+  } catch (const BadPin&) {
+    options_.pins.clear();
+    voiced_ = VoiceSong(session_, song_, options_);
+  }
+  {
+    const QSignalBlocker blocker(text_);
+    highlighter_->SetSong(song_);
+  }
+  MirrorVoicing();
+}
+
+// The result in the controls: the strip, the key, the capo, the lines that
+// say what could not be read or played.
+void SongWindow::MirrorVoicing() {
+  if (strip_ == nullptr || capoNames_ == nullptr) return;
+  const SongSheet sheet = SongSheetOf(voiced_, session_);
+  SheetModel chords = sheet.diagrams;
+  std::vector<bool> pinned;
+  const bool sounding = capoNames_->currentIndex() == 1 && voiced_.capo > 0;
+  for (std::size_t i = 0; i < voiced_.distinct.size(); ++i) {
+    pinned.push_back(voiced_.distinct[i].pinned);
+    if (sounding) chords.diagrams[i].caption = voiced_.distinct[i].sounding;
+  }
+  strip_->SetChords(std::move(chords), std::move(pinned));
+  preview_->SetSheet(sheet);
+  stripArea_->setFixedHeight(strip_->sizeHint().height() + kStripAreaMargin);
+  capoLine_->setText(QString::fromStdString(sheet.capoLine.empty() ? sheet.facts : sheet.capoLine));
+  {
+    const QSignalBlocker blocker(capo_);
+    capo_->setValue(voiced_.capo);
+  }
+  FillKeyBox();
+  QStringList problems;
+  for (const SongIssue& issue : voiced_.unread)
+    problems << tr("未识别: %1 (第%2行)").arg(QString::fromStdString(issue.text)).arg(issue.line);
+  for (const SongIssue& issue : voiced_.unplayable)
+    problems << tr("无法弹奏: %1").arg(QString::fromStdString(issue.text));
+  problems_->setText(problems.join("  "));
+  const QString title = QString::fromStdString(song_.title);
+  setWindowTitle(title.isEmpty() ? tr("歌曲") : tr("歌曲") + " - " + title);
+}
+
+void SongWindow::Transpose(int semitones) {
+  Song moved = song_;
+  TransposeSong(moved, semitones, TransposedKey(WrittenKey(song_), semitones));
+  ReplaceText(Written(moved));
+  modified_ = true;
+}
+
+void SongWindow::ChooseKey(const QString& key) {
+  const std::optional<SongKey> target = ParseSongKey(key.toStdString());
+  const std::optional<SongKey> sounding = ParseSongKey(voiced_.soundingKey);
+  if (!target || !sounding) return;
+  const int shift = NearestShift(sounding->tonic, target->tonic);
+  if (shift == 0) return;
+  const SongKey written = WrittenKey(song_);
+  Song moved = song_;
+  TransposeSong(moved, shift,
+                KeyAt(written.tonic + shift, written.minor, song_.capo == 0 && target->flats));
+  ReplaceText(Written(moved));
+  modified_ = true;
+}
+
+void SongWindow::SetCapo(int capo) {
+  if (capo == voiced_.capo) return;
+  options_.capo = capo;
+  // Pins name shapes: under another capo they are other chords.
+  options_.pins.clear();
+  Revoice();
+}
+
+void SongWindow::Suggest() {
+  voiced_.capoSuggestions = SuggestCapos(session_, song_, options_);
+  FillSuggestMenu();
+}
+
+void SongWindow::FillSuggestMenu() {
+  suggestMenu_->clear();
+  for (std::size_t i = 0; i < voiced_.capoSuggestions.size(); ++i) {
+    const CapoSuggestion& suggestion = voiced_.capoSuggestions[i];
+    QStringList shapes;
+    for (const std::string& shape : suggestion.shapes) shapes << QString::fromStdString(shape);
+    const QString capo =
+        suggestion.capo == 0 ? tr("无变调夹") : tr("变调夹 %1").arg(suggestion.capo);
+    QAction* item = suggestMenu_->addAction(
+        tr("%1: %2 调 (%3)  难度 %4")
+            .arg(capo, QString::fromStdString(suggestion.key), shapes.join(' '))
+            .arg(suggestion.difficulty, 0, 'f', 1));
+    connect(item, &QAction::triggered, this, [this, i] { ApplySuggestion(static_cast<int>(i)); });
+  }
+}
+
+void SongWindow::ApplySuggestion(int index) {
+  if (index < 0 || index >= static_cast<int>(voiced_.capoSuggestions.size())) return;
+  SetCapo(voiced_.capoSuggestions[static_cast<std::size_t>(index)].capo);
+}
+
+void SongWindow::ChooseInstrument(int index) {
+  const auto& instruments = BuiltInInstruments();
+  if (index < 0 || index >= static_cast<int>(instruments.size())) return;
+  session_.instrument = instruments[static_cast<std::size_t>(index)];
+  options_.pins.clear();  // frets of another instrument
+  Revoice();
+}
+
+void SongWindow::ChooseMode(VoicingMode mode) {
+  options_.mode = mode;
+  {
+    const QSignalBlocker blocker(mode_);
+    mode_->setCurrentIndex(static_cast<int>(mode));
+  }
+  Revoice();
+}
+
+void SongWindow::ShowChordInMain(int distinct) {
+  if (distinct < 0 || distinct >= static_cast<int>(voiced_.distinct.size())) return;
+  const DistinctChord& chord = voiced_.distinct[static_cast<std::size_t>(distinct)];
+  pinTarget_ = chord.symbol;
+  showingInMain_ = true;
+  main_->ShowSongChord(chord.symbol, chord.voicing.frets, session_.instrument, voiced_.capo);
+  showingInMain_ = false;
+  main_->raise();
+}
+
+int SongWindow::DistinctAt(int line, int column) const {
+  const std::vector<SongHighlighter::Mark>& marks = highlighter_->Marks();
+  for (std::size_t i = 0; i < marks.size() && i < voiced_.chords.size(); ++i) {
+    const SongHighlighter::Mark& mark = marks[i];
+    // The chord's text and the brackets or blanks just around it.
+    if (mark.block != line || column < mark.start - 1 || column > mark.start + mark.length)
+      continue;
+    for (std::size_t d = 0; d < voiced_.distinct.size(); ++d)
+      if (voiced_.distinct[d].symbol == voiced_.chords[i].symbol) return static_cast<int>(d);
+  }
+  return -1;
+}
+
+void SongWindow::FingeringChosenInMain(const Fingering& frets) {
+  if (showingInMain_ || !pinTarget_) return;
+  const auto same = [&](const SongPin& pin) { return pin.name == *pinTarget_; };
+  options_.pins.erase(std::remove_if(options_.pins.begin(), options_.pins.end(), same),
+                      options_.pins.end());
+  options_.pins.push_back({*pinTarget_, -1, frets});
+  Revoice();
+}
+
+void SongWindow::Unpin(int distinct) {
+  if (distinct < 0 || distinct >= static_cast<int>(voiced_.distinct.size())) return;
+  const std::string name = voiced_.distinct[static_cast<std::size_t>(distinct)].symbol;
+  options_.pins.erase(std::remove_if(options_.pins.begin(), options_.pins.end(),
+                                     [&](const SongPin& pin) { return pin.name == name; }),
+                      options_.pins.end());
+  if (pinTarget_ == name) pinTarget_.reset();
+  Revoice();
+}
+
+void SongWindow::SetZoom(int percent) {
+  strip_->SetZoom(percent);
+  stripArea_->setFixedHeight(strip_->sizeHint().height() + kStripAreaMargin);
+}
+
+SongSheet SongWindow::Sheet() const { return SongSheetOf(voiced_, session_); }
+
+}  // namespace corvanta

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QFont>
+#include <QLineF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <vector>
+
+#include "session/song_sheet.h"
+
+namespace corvanta {
+
+// The printed song laid out on pages, in points (one logical unit per
+// point, as the PDF is written): every text with its baseline, every rule
+// and band, every diagram's cell. Painting is then a loop over a page; the
+// tests read the geometry.
+
+enum class SongTextRole {
+  Title,
+  Subtitle,
+  Facts,
+  CapoLine,
+  Header,      // the title again at the top of a later page
+  PageNumber,  // "2 / 3"
+  Section,
+  Chord,
+  Lyric,
+  Comment,
+  CommentItalic,
+  Tab,
+  GridChord,
+};
+
+// The role's font: the system's DejaVu (or Noto) faces, with the CJK face
+// for the characters they lack; a fixed-width face for tabs.
+QFont SongFont(SongTextRole role);
+
+struct SongText {
+  SongTextRole role = SongTextRole::Lyric;
+  QPointF baseline;
+  QString text;
+  bool unread = false;  // a chord the reader could not read, printed as written
+  int pixelSize = 0;    // a tab made smaller to fit the width; 0: the role's size
+};
+
+struct SongPageLayout {
+  std::vector<SongText> texts;
+  std::vector<QLineF> rules;   // bar lines, the chorus mark, the rule under a header
+  std::vector<QRectF> bands;   // the grey band of a comment
+  std::vector<QRectF> frames;  // the frame of a boxed comment
+  std::vector<std::pair<int, QPointF>> diagrams;  // the diagram's index, its cell's corner
+};
+
+struct SongSheetLayout {
+  QSizeF pageSize;
+  double diagramScale = 1;  // of the diagram cells (CellWidth x kSheetRowHeight)
+  std::vector<SongPageLayout> pages;
+};
+
+enum class SongPaper { A4, Letter };
+// In points.
+QSizeF PaperSize(SongPaper paper);
+
+inline constexpr double kSongPageMargin = 48;
+inline constexpr double kSongDiagramScale = 0.6;
+inline constexpr double kChorusIndent = 18;
+
+// Pages of the paper's size: the title block and the diagrams on the first,
+// the title again at the top of each later one, the page numbers at the foot
+// when there is more than one page. At least one page.
+SongSheetLayout LayOutSongPages(const SongSheet& sheet, QSizeF pageSize);
+// One tall picture of the page's width (SVG, PNG, the screen): no page breaks.
+SongSheetLayout LayOutSongPicture(const SongSheet& sheet, double width);
+
+}  // namespace corvanta

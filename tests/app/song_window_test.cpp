@@ -1,0 +1,365 @@
+// The song window beside the main window: a song opened and shown (its
+// strip of chosen diagrams, its chords marked in the text), transposed,
+// put under a suggested capo, a voicing pinned from the main window and
+// kept, played at its tempo through the recording output, saved, and the
+// question before a changed song is dropped.
+#include "app/song_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/export_functions.h"
+#include "app/song_highlighter.h"
+#include "modules/module_loader.h"
+#include "session/placed_fingering.h"
+#include "view/song_sheet_view.h"
+#include "view/song_strip.h"
+#include "window_fixture.h"
+
+namespace corvanta {
+namespace {
+
+const QString kGrace = CORVANTA_TEST_DATA "/amazing_grace.cho";
+
+// The song window of a shown main window, opened as the menu opens it.
+struct Songs : testing::Window {
+  SongWindow* songs = nullptr;
+  Songs() {
+    QAction* item = form->findChild<QAction*>("Song1");
+    if (item == nullptr) qFatal("no Song1 item");
+    item->trigger();
+    songs = form->Songs();
+    if (!QTest::qWaitForWindowExposed(songs)) qWarning("song window not exposed");
+  }
+  ~Songs() {
+    songs->SetSongText(QString());  // nothing to ask about at the end
+  }
+  template <typename T>
+  T* Control(const char* name) const {
+    T* widget = songs->findChild<T*>(name);
+    if (widget == nullptr) qFatal("no song control named %s", name);
+    return widget;
+  }
+  std::vector<Fingering> StripFrets() const {
+    std::vector<Fingering> frets;
+    for (const SheetDiagram& diagram : songs->Strip()->Chords().diagrams)
+      frets.push_back(diagram.frets);
+    return frets;
+  }
+  std::vector<Fingering> ChosenFrets() const {
+    std::vector<Fingering> frets;
+    for (const DistinctChord& chord : songs->Voiced().distinct)
+      frets.push_back(chord.voicing.frets);
+    return frets;
+  }
+};
+
+// Answers the next message box with this button, once it shows.
+void AnswerNextMessage(QMessageBox::StandardButton button) {
+  QTimer::singleShot(0, [button] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box != nullptr) box->button(button)->click();
+  });
+}
+
+}  // namespace
+
+class SongWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theFileMenuOpensTheSongWindowInEitherLanguage() {
+    testing::Window window;
+    QAction* item = window.form->findChild<QAction*>("Song1");
+    QVERIFY(item != nullptr);
+    QCOMPARE(item->shortcut(), QKeySequence("Ctrl+Shift+O"));
+    QCOMPARE(item->text(), QString("歌曲…"));
+    window.form->SetLanguage(UiLanguage::English, false);
+    QCOMPARE(item->text(), QString("Song…"));
+    item->trigger();
+    QVERIFY(window.form->Songs()->isVisible());
+    QCOMPARE(window.form->Songs()->findChild<QToolButton*>("SongPlay")->text(), QString("Play"));
+    window.form->SetLanguage(UiLanguage::Chinese, false);
+    QTRY_COMPARE(window.form->Songs()->findChild<QToolButton*>("SongPlay")->text(),
+                 QString("播放"));
+  }
+
+  // Every distinct chord in the strip, drawn with the voicing the core
+  // chose, side by side; every chord of the text marked where it stands.
+  void opensASongAndShowsItsChosenDiagrams() {
+    Songs w;
+    QVERIFY(w.songs->OpenFile(kGrace));
+    const VoicedSong& voiced = w.songs->Voiced();
+    QCOMPARE(voiced.capo, 3);
+    QVERIFY(!voiced.distinct.empty());
+    QCOMPARE(w.StripFrets(), w.ChosenFrets());
+    SongStrip* strip = w.songs->Strip();
+    for (int i = 0; i < static_cast<int>(voiced.distinct.size()); ++i) {
+      QCOMPARE(strip->Chords().diagrams[static_cast<std::size_t>(i)].caption,
+               voiced.distinct[static_cast<std::size_t>(i)].symbol);
+      const QRect cell = strip->CellRect(i);
+      QVERIFY(strip->rect().contains(cell));
+      QCOMPARE(strip->IndexAt(cell.center()), i);
+      if (i > 0) QCOMPARE(cell.left(), strip->CellRect(i - 1).right() + 1);
+    }
+    const std::vector<SongHighlighter::Mark> marks =
+        w.songs->findChild<SongHighlighter*>()->Marks();
+    QCOMPARE(marks.size(), w.songs->ReadText().chords.size());
+    QPlainTextEdit* text = w.Control<QPlainTextEdit>("SongText");
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+      const QString line = text->document()->findBlockByNumber(marks[i].block).text();
+      QCOMPARE(line.mid(marks[i].start, marks[i].length),
+               QString::fromStdString(w.songs->ReadText().chords[i].written));
+    }
+    QVERIFY(w.Control<QLabel>("SongCapoLine")->text().contains("Capo 3"));
+    // Beside the text, the song as it prints, scaled to the pane's width.
+    SongSheetView* preview = w.songs->Preview();
+    QCOMPARE(preview->Sheet(), w.songs->Sheet());
+    QVERIFY(preview->isVisible() && preview->width() > 100);
+    QCOMPARE(preview->Layout().pages.front().diagrams.size(), voiced.distinct.size());
+    QCOMPARE(preview->height(), preview->heightForWidth(preview->width()));
+    // The diagrams follow the main window's size.
+    const int width = strip->CellRect(0).width();
+    w.form->SetZoom(200, false);
+    QCOMPARE(strip->CellRect(0).width(), 2 * width);
+    w.form->SetZoom(100, false);
+    QVERIFY(w.songs->RecentSongs().contains(QFileInfo(kGrace).absoluteFilePath()));
+    QVERIFY(!w.songs->Modified());
+    // A chord the reader cannot read is marked so, and said below the text.
+    w.songs->SetSongText("[G]one [Qx7]two\n");
+    const auto& unread = w.songs->findChild<SongHighlighter*>()->Marks();
+    QCOMPARE(unread.size(), std::size_t(2));
+    QVERIFY(unread[0].read && !unread[1].read);
+    QVERIFY(w.Control<QLabel>("SongProblems")->text().contains("Qx7"));
+  }
+
+  // Up and down a semitone by the buttons, to a key by the key box, spelled
+  // as the key spells; up then down gives back the text.
+  void transposesByTheButtonsAndTheKeyBox() {
+    Songs w;
+    const QString start = "{key: G}\n[G]Hello [C]world [D7]now\n";
+    w.songs->SetSongText(start);
+    QTest::mouseClick(w.Control<QToolButton>("TransposeUp"), Qt::LeftButton);
+    QCOMPARE(w.songs->SongText(), QString("{key: Ab}\n[Ab]Hello [Db]world [Eb7]now\n"));
+    QCOMPARE(w.Control<QComboBox>("SongKey")->currentText(), QString("Ab"));
+    QVERIFY(w.songs->Modified());
+    QTest::mouseClick(w.Control<QToolButton>("TransposeDown"), Qt::LeftButton);
+    QCOMPARE(w.songs->SongText(), start);
+    QComboBox* key = w.Control<QComboBox>("SongKey");
+    const int a = key->findText("A");
+    QVERIFY(a >= 0);
+    key->setCurrentIndex(a);
+    emit key->activated(a);
+    QCOMPARE(w.songs->SongText(), QString("{key: A}\n[A]Hello [D]world [E7]now\n"));
+    QCOMPARE(w.StripFrets(), w.ChosenFrets());  // re-voiced at once
+  }
+
+  // "Suggest" ranks the capos; applying one puts the song under it.
+  void appliesASuggestedCapo() {
+    Songs w;
+    w.songs->SetSongText("{key: Eb}\n[Eb]One [Ab]two [Bb7]three [Cm]four [Eb]five\n");
+    QCOMPARE(w.songs->Voiced().capo, 0);
+    w.songs->Suggest();
+    const std::vector<CapoSuggestion> suggestions = w.songs->Voiced().capoSuggestions;
+    QVERIFY(suggestions.size() > 1);
+    QVERIFY(suggestions.front().capo > 0);  // Eb is easier with a capo
+    QCOMPARE(w.Control<QToolButton>("SuggestCapo")->menu()->actions().size(),
+             static_cast<qsizetype>(suggestions.size()));
+    w.songs->ApplySuggestion(0);
+    QCOMPARE(w.songs->Voiced().capo, suggestions.front().capo);
+    QCOMPARE(w.Control<QSpinBox>("SongCapo")->value(), suggestions.front().capo);
+    QCOMPARE(w.songs->Voiced().key, suggestions.front().key);
+    QVERIFY(w.Control<QLabel>("SongCapoLine")->text().startsWith("Capo"));
+    QCOMPARE(w.StripFrets(), w.ChosenFrets());
+    // The strip names the diagrams as they sound when asked.
+    QComboBox* names = w.Control<QComboBox>("SongCapoNames");
+    names->setCurrentIndex(1);
+    emit names->activated(1);
+    QCOMPARE(w.songs->Strip()->Chords().diagrams.front().caption, std::string("Eb"));
+    // The capo spin box re-voices too; the text stays as written.
+    w.Control<QSpinBox>("SongCapo")->setValue(0);
+    QCOMPARE(w.songs->Voiced().capo, 0);
+    QVERIFY(w.songs->SongText().contains("[Eb]One"));
+  }
+
+  // A click on a chord of the strip shows it in the main window with its
+  // voicing selected; another diagram chosen there pins it, marked; the
+  // pin holds when the song is voiced again; unpin frees it.
+  void pinsAVoicingChosenInTheMainWindow() {
+    Songs w;
+    w.songs->SetSongText("[C]One [G]two [Am]three [F]four [C]five\n");
+    SongStrip* strip = w.songs->Strip();
+    const Fingering chosen = w.ChosenFrets().front();
+    QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, strip->CellRect(0).center());
+    QCOMPARE(w.form->SelectedFrets(), chosen);
+    const auto& voicings = w.form->Result().search.voicings;
+    int other = -1;
+    for (std::size_t i = 0; i < voicings.size() && other < 0; ++i)
+      if (voicings[i].frets != chosen) other = static_cast<int>(i);
+    QVERIFY(other >= 0);
+    const Fingering pinned = voicings[static_cast<std::size_t>(other)].frets;
+    w.ClickCell(other);
+    QCOMPARE(w.form->SelectedFrets(), pinned);
+    QCOMPARE(w.ChosenFrets().front(), pinned);
+    QVERIFY(w.songs->Voiced().distinct.front().pinned);
+    QVERIFY(strip->Pinned(0));
+    QCOMPARE(w.StripFrets().front(), pinned);
+    // Another mode chooses the rest again; the pin stays.
+    w.songs->ChooseMode(VoicingMode::Easiest);
+    QCOMPARE(w.ChosenFrets().front(), pinned);
+    QVERIFY(strip->Pinned(0));
+    // Unpin from the right-click menu.
+    QTimer::singleShot(0, [] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) return;
+      menu->actions().front()->trigger();
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, strip->CellRect(0).center(),
+                            strip->mapToGlobal(strip->CellRect(0).center()));
+    QApplication::sendEvent(strip, &event);
+    QVERIFY(!strip->Pinned(0));
+    QVERIFY(!w.songs->Voiced().distinct.front().pinned);
+    // A click on a chord in the text shows that chord too: [G] of "two".
+    QPlainTextEdit* text = w.Control<QPlainTextEdit>("SongText");
+    QTextCursor cursor(text->document()->findBlockByNumber(0));
+    cursor.setPosition(QString("[C]One [").size());
+    QTest::mouseClick(text->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      text->cursorRect(cursor).center());
+    QCOMPARE(w.form->SelectedFrets(), w.ChosenFrets()[1]);
+    QCOMPARE(w.songs->DistinctAt(0, 0), 0);
+    QCOMPARE(w.songs->DistinctAt(0, 5), -1);  // "One"
+  }
+
+  // The window's export module writes the printed song.
+  void theExportModuleWritesTheSong() {
+    Songs w;
+    QVERIFY(w.songs->OpenFile(kGrace));
+    std::string error;
+    const auto* exports = static_cast<const ExportFunctions*>(
+        LoadModuleEntry(kExportModuleName, kExportEntryName, error));
+    QVERIFY2(exports != nullptr, error.c_str());
+    QTemporaryDir dir;
+    QCOMPARE(exports->songPdf(w.songs->Sheet(), dir.filePath("s.pdf"), SongPaper::Letter),
+             QString());
+    QFile pdf(dir.filePath("s.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    QCOMPARE(exports->songPng(w.songs->Sheet(), dir.filePath("s.png"), SongPaper::A4, 1),
+             QString());
+    QCOMPARE(QImage(dir.filePath("s.png")).width(), qRound(PaperSize(SongPaper::A4).width()));
+  }
+
+  // Each chord's notes in order, one chord a bar at the song's tempo: at
+  // 240 beats a minute in 1/4 a chord every 250 ms; the chord sounding is
+  // highlighted in the strip.
+  void playsTheChordsInOrderAtTheTempo() {
+    Songs w;
+    w.songs->SetSongText("{tempo: 240}\n{time: 1/4}\n[C]a [G]b [Am]c [C]d\n");
+    w.midi->Clear();
+    w.songs->Play();
+    QCOMPARE(w.songs->PlayingChord(), 0);
+    QCOMPARE(w.songs->Strip()->Highlighted(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(w.songs->PlayingChord(), -1, 5000);
+    w.form->Player().WaitUntilIdle();
+    const auto records = w.midi->Records();
+    const Instrument sounding = w.songs->SongSession().instrument;
+    std::vector<int> expected;
+    std::vector<std::size_t> starts;
+    for (const VoicedOccurrence& chord : w.songs->Voiced().chords) {
+      starts.push_back(expected.size());
+      for (int note : StrumNotes(chord.voicing->frets, sounding)) expected.push_back(note);
+    }
+    std::vector<int> notes;
+    for (const auto& record : records)
+      if ((record.value & 0xF0) == 0x90)
+        notes.push_back(static_cast<int>((record.value >> 8) & 0x7F));
+    QCOMPARE(notes, expected);
+    for (std::size_t i = 1; i < starts.size(); ++i) {
+      const auto gap = std::chrono::duration_cast<std::chrono::milliseconds>(
+                           records[starts[i]].at - records[starts[i - 1]].at)
+                           .count();
+      QVERIFY2(gap > 200 && gap < 350, qPrintable(QString::number(gap)));
+    }
+    QCOMPARE(w.songs->Strip()->Highlighted(), -1);
+    // Stop at any time.
+    w.songs->Play();
+    w.songs->Stop();
+    QCOMPARE(w.songs->PlayingChord(), -1);
+  }
+
+  void savesAsChordProWithItsDefinesAndAsText() {
+    Songs w;
+    QVERIFY(w.songs->OpenFile(kGrace));
+    QTemporaryDir dir;
+    QCOMPARE(w.songs->SaveChordPro(dir.filePath("plain.cho"), false), QString());
+    QFile plain(dir.filePath("plain.cho"));
+    QVERIFY(plain.open(QIODevice::ReadOnly));
+    QFile original(kGrace);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(plain.readAll(), original.readAll());  // unchanged: written back as read
+    QCOMPARE(w.songs->SaveChordPro(dir.filePath("defines.cho"), true), QString());
+    QFile defines(dir.filePath("defines.cho"));
+    QVERIFY(defines.open(QIODevice::ReadOnly));
+    const QByteArray withDefines = defines.readAll();
+    QCOMPARE(withDefines.count("{define:"),
+             static_cast<qsizetype>(w.songs->Voiced().distinct.size()));
+    QCOMPARE(w.songs->SaveText(dir.filePath("song.txt")), QString());
+    QFile text(dir.filePath("song.txt"));
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    const QByteArray words = text.readAll();
+    QVERIFY(words.contains("Amazing grace") && !words.contains("[G]"));
+    QVERIFY(!w.songs->SaveText(dir.path()).isEmpty());  // a folder is refused
+  }
+
+  // A changed song is not dropped without asking: Cancel keeps the window,
+  // Discard closes it.
+  void asksBeforeClosingAChangedSong() {
+    Songs w;
+    w.songs->SetSongText("[G]one\n");
+    QVERIFY(!w.songs->Modified());
+    w.Control<QPlainTextEdit>("SongText")->appendPlainText("[C]two");
+    QVERIFY(w.songs->Modified());
+    AnswerNextMessage(QMessageBox::Cancel);
+    QVERIFY(!w.songs->close());
+    QVERIFY(w.songs->isVisible());
+    // Closing the main window asks too, and Cancel keeps both open.
+    AnswerNextMessage(QMessageBox::Cancel);
+    QVERIFY(!w.form->close());
+    QVERIFY(w.form->isVisible() && w.songs->isVisible());
+    AnswerNextMessage(QMessageBox::Discard);
+    QVERIFY(w.songs->close());
+    QVERIFY(!w.songs->isVisible());
+  }
+
+  // Another instrument voices the song on its strings at once.
+  void anotherInstrumentRevoicesTheSong() {
+    Songs w;
+    w.songs->SetSongText("[C]One [G]two [Am]three [F]four\n");
+    QComboBox* instrument = w.Control<QComboBox>("SongInstrument");
+    int ukulele = -1;
+    for (std::size_t i = 0; i < BuiltInInstruments().size(); ++i)
+      if (BuiltInInstruments()[i].name == "ukulele") ukulele = static_cast<int>(i);
+    QVERIFY(ukulele >= 0);
+    instrument->setCurrentIndex(ukulele);
+    emit instrument->activated(ukulele);
+    for (const auto& frets : w.StripFrets()) QCOMPARE(frets.size(), std::size_t(4));
+    QCOMPARE(w.StripFrets(), w.ChosenFrets());
+  }
+};
+
+}  // namespace corvanta
+
+QTEST_MAIN(corvanta::SongWindowTest)
+#include "song_window_test.moc"

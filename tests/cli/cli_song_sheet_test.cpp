@@ -1,0 +1,87 @@
+// corvanta-cli song --pdf/--svg/--png: the printed song drawn by the
+// drawing module, written through the one output path, read back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli_process.h"
+
+namespace corvanta {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadWhole;
+using testing::RunCli;
+
+const std::string kSong = std::string(CORVANTA_TEST_DATA) + "/amazing_grace.cho";
+
+fs::path Folder() {
+  fs::path folder =
+      fs::temp_directory_path() / ("corvanta-song-sheet-" + std::to_string(::getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  return folder;
+}
+
+// A poppler tool's output, or nothing when it is not installed.
+std::string Poppler(const std::string& command) {
+  const fs::path out = fs::temp_directory_path() / ("poppler-" + std::to_string(::getpid()));
+  if (std::system((command + " >" + out.string() + " 2>/dev/null").c_str()) != 0) return {};
+  std::string text = ReadWhole(out);
+  fs::remove(out);
+  return text;
+}
+
+TEST(CliSongSheet, printsTheSongAsPdfPagesOfThePaperAsked) {
+  const fs::path folder = Folder();
+  const fs::path pdf = folder / "grace.pdf";
+  auto run = RunCli("song " + kSong + " --pdf " + pdf.string() + " --page letter");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(run.out.empty()) << run.out;  // the sheet is the output: no summary
+  ASSERT_EQ(ReadWhole(pdf).substr(0, 5), "%PDF-");
+  const std::string info = Poppler("pdfinfo " + pdf.string());
+  if (info.empty()) GTEST_SKIP() << "poppler-utils is not installed";
+  EXPECT_NE(info.find("612 x 792"), std::string::npos) << info;
+  const std::string text = Poppler("pdftotext " + pdf.string() + " -");
+  for (const char* expected : {"Amazing Grace", "Capo 3 \u2014 shapes in G, sounding Bb",
+                               "That saved a wretch like me", "Was blind, but now I see"})
+    EXPECT_NE(text.find(expected), std::string::npos) << expected;
+  // Transposed and without the capo, the sheet's chords are the sounding ones.
+  auto bare = RunCli("song " + kSong + " --capo 0 --transpose 2 --pdf " + pdf.string());
+  ASSERT_EQ(bare.status, 0) << bare.err;
+  const std::string moved = Poppler("pdftotext " + pdf.string() + " -");
+  EXPECT_EQ(moved.find("Capo"), std::string::npos);
+  EXPECT_NE(moved.find("Key C"), std::string::npos) << moved;
+  fs::remove_all(folder);
+}
+
+TEST(CliSongSheet, writesSvgAndPngAndStandardOutput) {
+  const fs::path folder = Folder();
+  auto svg = RunCli("song --chords 'G D Em C' --svg " + (folder / "p.svg").string());
+  ASSERT_EQ(svg.status, 0) << svg.err;
+  EXPECT_NE(ReadWhole(folder / "p.svg").find("<svg"), std::string::npos);
+  auto png = RunCli("song " + kSong + " --png " + (folder / "p.png").string() + " --scale 1");
+  ASSERT_EQ(png.status, 0) << png.err;
+  EXPECT_EQ(ReadWhole(folder / "p.png").substr(1, 3), "PNG");
+  auto piped = RunCli("song - --pdf -", "{title: Piped}\n[C]la [G]la\n");
+  ASSERT_EQ(piped.status, 0) << piped.err;
+  EXPECT_EQ(piped.out.substr(0, 5), "%PDF-");
+  fs::remove_all(folder);
+}
+
+TEST(CliSongSheet, refusesTwoSheetsABadPaperAndAnUnwritableTarget) {
+  const fs::path folder = Folder();
+  const std::string a = (folder / "a.pdf").string(), b = (folder / "b.svg").string();
+  EXPECT_EQ(RunCli("song " + kSong + " --pdf " + a + " --svg " + b).status, 2);
+  EXPECT_EQ(RunCli("song " + kSong + " --pdf " + a + " --page a5").status, 2);
+  EXPECT_EQ(RunCli("song " + kSong + " --png " + a + " --scale 9").status, 2);
+  auto folderTarget = RunCli("song " + kSong + " --pdf " + folder.string());
+  EXPECT_EQ(folderTarget.status, 1);
+  EXPECT_FALSE(folderTarget.err.empty());
+  EXPECT_FALSE(fs::exists(a));
+  EXPECT_FALSE(fs::exists(b));
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace corvanta
