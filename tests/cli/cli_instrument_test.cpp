@@ -234,7 +234,10 @@ TEST(CliDefaults, areModernAndClassicGivesTheProgramsOwn) {
 TEST(CliDefaults, eachVoicingHasItsDifficultysReasons) {
   const auto result = RunModernCli("query Bm --json --limit 3");
   ASSERT_EQ(result.status, 0);
-  for (const auto& voicing : nlohmann::json::parse(result.out)["voicings"]) {
+  // The parsed document outlives the loop over its voicings.
+  const nlohmann::json json = nlohmann::json::parse(result.out);
+  ASSERT_FALSE(json["voicings"].empty());
+  for (const auto& voicing : json["voicings"]) {
     double sum = 0;
     for (const char* term :
          {"fingers", "barre", "stretch", "position", "mutedInner", "leftOut", "fifthInBass"})
