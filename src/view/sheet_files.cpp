@@ -5,9 +5,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include "files/output_file.h"
+#include "view/svg_file.h"
 
 namespace corvanta {
 namespace {
@@ -15,19 +15,22 @@ namespace {
 // Points per logical unit of a single diagram's PDF page.
 constexpr double kSingleDiagramPdfScale = 2;
 
-// A cancelled drawing is not written.
-QString Written(const ChordSheet& sheet, const QString& path, const QByteArray& bytes) {
+QString Failure(const OutputFile& file) { return QString::fromStdString(file.Failure()); }
+
+// The bytes through the output opened before they were made; a cancelled
+// drawing is not written.
+QString Written(const ChordSheet& sheet, OutputFile& file, const QByteArray& bytes) {
   if (SheetCancelled(sheet)) return kCancelledExport;
-  return QString::fromStdString(
-      WriteOutputFile(path.toStdString(), std::string_view(bytes.constData(), bytes.size())));
+  if (!file.Write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+    return Failure(file);
+  return QString::fromStdString(file.Commit());
 }
 
 }  // namespace
 
 QString WriteSheetPng(const ChordSheet& sheet, const QString& path, double scale) {
-  if (QString refusal = QString::fromStdString(CheckOutputTarget(path.toStdString()));
-      !refusal.isEmpty())
-    return refusal;
+  OutputFile file(path.toStdString());
+  if (!file.Failure().empty()) return Failure(file);
   int columns = SheetPictureColumns(sheet);
   QSize size = (SheetPictureSize(sheet, columns) * scale).toSize();
   if (static_cast<double>(size.width()) * size.height() > kMostPngPixels) {
@@ -50,35 +53,32 @@ QString WriteSheetPng(const ChordSheet& sheet, const QString& path, double scale
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (!image.save(&buffer, "PNG")) return "cannot make the PNG picture";
-  return Written(sheet, path, bytes);
+  return Written(sheet, file, bytes);
 }
 
 QString WriteSheetSvg(const ChordSheet& sheet, const QString& path) {
-  if (QString refusal = QString::fromStdString(CheckOutputTarget(path.toStdString()));
-      !refusal.isEmpty())
-    return refusal;
-  int columns = SheetPictureColumns(sheet);
-  QSizeF size = SheetPictureSize(sheet, columns);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setSize(size.toSize());
-  svg.setViewBox(QRectF(QPointF(0, 0), size));
-  svg.setTitle(QString::fromStdString(sheet.heading));
-  {
-    QPainter painter(&svg);
-    PaintSheetPicture(painter, sheet, columns);
-    if (!painter.end()) return "cannot make the SVG drawing";
+  const int diagrams = static_cast<int>(sheet.diagrams.size());
+  if (diagrams > kMostSvgDiagrams) {
+    return QString("the drawing would hold %1 diagrams, more than %2: draw fewer diagrams")
+        .arg(diagrams)
+        .arg(kMostSvgDiagrams);
   }
-  return Written(sheet, path, bytes);
+  const int columns = SheetPictureColumns(sheet);
+  const SvgRefusals refusals{QString("the drawing would be larger than %1 MB: draw fewer diagrams")
+                                 .arg(kMostSvgBytes >> 20),
+                             kCancelledExport};
+  return WriteSvgDrawing(
+      path, SheetPictureSize(sheet, columns), QString::fromStdString(sheet.heading),
+      [&](QPainter& painter) {
+        PaintSheetPicture(painter, sheet, columns);
+        return !SheetCancelled(sheet);
+      },
+      refusals);
 }
 
 QString WriteSheetPdf(const ChordSheet& sheet, const QString& path) {
-  if (QString refusal = QString::fromStdString(CheckOutputTarget(path.toStdString()));
-      !refusal.isEmpty())
-    return refusal;
+  OutputFile file(path.toStdString());
+  if (!file.Failure().empty()) return Failure(file);
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -114,7 +114,7 @@ QString WriteSheetPdf(const ChordSheet& sheet, const QString& path) {
       if (!painter.end()) return "cannot make the PDF document";
     }
   }
-  return Written(sheet, path, bytes);
+  return Written(sheet, file, bytes);
 }
 
 }  // namespace corvanta

@@ -4,28 +4,29 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include "files/output_file.h"
 #include "view/sheet_files.h"
 #include "view/song_sheet_painter.h"
+#include "view/svg_file.h"
 
 namespace corvanta {
 namespace {
 
-QString Refusal(const QString& path) {
-  return QString::fromStdString(CheckOutputTarget(path.toStdString()));
-}
+QString Failure(const OutputFile& file) { return QString::fromStdString(file.Failure()); }
 
-QString Written(const QString& path, const QByteArray& bytes) {
-  return QString::fromStdString(
-      WriteOutputFile(path.toStdString(), std::string_view(bytes.constData(), bytes.size())));
+// The bytes through the output opened before they were made.
+QString Written(OutputFile& file, const QByteArray& bytes) {
+  if (!file.Write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+    return Failure(file);
+  return QString::fromStdString(file.Commit());
 }
 
 }  // namespace
 
 QString WriteSongPdf(const SongSheet& sheet, const QString& path, SongPaper paper) {
-  if (QString refusal = Refusal(path); !refusal.isEmpty()) return refusal;
+  OutputFile file(path.toStdString());
+  if (!file.Failure().empty()) return Failure(file);
   const SongSheetLayout layout = LayOutSongPages(sheet, PaperSize(paper));
   if (static_cast<int>(layout.pages.size()) > kMostPdfPages)
     return QString("the song would fill %1 pages, more than %2")
@@ -48,30 +49,26 @@ QString WriteSongPdf(const SongSheet& sheet, const QString& path, SongPaper pape
     }
     if (!painter.end()) return "cannot make the PDF document";
   }
-  return Written(path, bytes);
+  return Written(file, bytes);
 }
 
 QString WriteSongSvg(const SongSheet& sheet, const QString& path, SongPaper paper) {
-  if (QString refusal = Refusal(path); !refusal.isEmpty()) return refusal;
   const SongSheetLayout layout = LayOutSongPicture(sheet, PaperSize(paper).width());
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setSize(layout.pageSize.toSize());
-  svg.setViewBox(QRectF(QPointF(0, 0), layout.pageSize));
-  svg.setTitle(QString::fromStdString(sheet.title));
-  {
-    QPainter painter(&svg);
-    PaintSongPage(painter, sheet, layout, 0);
-    if (!painter.end()) return "cannot make the SVG drawing";
-  }
-  return Written(path, bytes);
+  const SvgRefusals refusals{
+      QString("the drawing would be larger than %1 MB: shorten the song").arg(kMostSvgBytes >> 20),
+      QString()};
+  return WriteSvgDrawing(
+      path, layout.pageSize, QString::fromStdString(sheet.title),
+      [&](QPainter& painter) {
+        PaintSongPage(painter, sheet, layout, 0);
+        return true;
+      },
+      refusals);
 }
 
 QString WriteSongPng(const SongSheet& sheet, const QString& path, SongPaper paper, double scale) {
-  if (QString refusal = Refusal(path); !refusal.isEmpty()) return refusal;
+  OutputFile file(path.toStdString());
+  if (!file.Failure().empty()) return Failure(file);
   const SongSheetLayout layout = LayOutSongPicture(sheet, PaperSize(paper).width());
   const QSize size = (layout.pageSize * scale).toSize();
   if (static_cast<double>(size.width()) * size.height() > kMostPngPixels)
@@ -90,7 +87,7 @@ QString WriteSongPng(const SongSheet& sheet, const QString& path, SongPaper pape
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (!image.save(&buffer, "PNG")) return "cannot make the PNG picture";
-  return Written(path, bytes);
+  return Written(file, bytes);
 }
 
 }  // namespace corvanta
