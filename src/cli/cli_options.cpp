@@ -149,7 +149,8 @@ int ParseNote(const std::string& text, const std::string& option) {
   }
   auto number = ParseSmallInteger(text);
   if (number && *number < kPitchClassCount) return *number;
-  throw BadArgument(option + ": '" + text + "' is not a note name or a pitch class 0..11");
+  throw BadArgument(option + ": " + QuotedEcho(text) +
+                    " is not a note name or a pitch class 0..11");
 }
 
 Tuning ParseTuning(const std::string& text) {
@@ -169,8 +170,8 @@ Tuning ParseTuning(const std::string& text) {
     tuning[count++] = *number;
   }
   if (count != kStringCount) {
-    throw BadArgument("--tuning: '" + text +
-                      "' is neither a preset caption, six note names (\"D A D G A D\") nor six "
+    throw BadArgument("--tuning: " + QuotedEcho(text) +
+                      " is neither a preset caption, six note names (\"D A D G A D\") nor six "
                       "pitch classes 0..11");
   }
   return tuning;

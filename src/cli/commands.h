@@ -124,5 +124,8 @@ int RunSong(const SongCommandText& command, std::ostream& out);
 // Standard input, up to `most` bytes; a read error (a folder, a closed
 // descriptor) is a failure, not an empty text.
 std::string ReadStandardInput(std::size_t most = std::string::npos);
+// The most a typed chord symbol may hold, far above any symbol (a song or a
+// progression has its own limit, kMaxSongBytes).
+inline constexpr std::size_t kMostTypedBytes = 64 * 1024;
 
 }  // namespace corvanta::cli

@@ -85,7 +85,7 @@ int RunDiagram(const DrawCommandText& command, std::ostream&) {
   int capo = ParseCapo(command.options.capo);
   const Fingering frets = ParseInstrumentFrets(command.frets, instrument, capo, "diagram");
   if (!DiagramShowsEveryNote(frets)) {
-    throw BadArgument("diagram: '" + command.frets + "' spans more than the " +
+    throw BadArgument("diagram: " + QuotedEcho(command.frets) + " spans more than the " +
                       std::to_string(kDiagramRows) + " frets a diagram shows");
   }
   // The caption is the name a musician would say for what the diagram sounds.
@@ -127,13 +127,14 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
       continue;
     }
     if (reading.tooManyNotes > 0)
-      throw BadArgument("sheet: '" + symbol + "' " + TooManyNotesText(reading));
-    if (!reading.namesRoot) throw BadArgument("sheet: '" + symbol + "' names no root note");
+      throw BadArgument("sheet: " + QuotedEcho(symbol) + " " + TooManyNotesText(reading));
+    if (!reading.namesRoot)
+      throw BadArgument("sheet: " + QuotedEcho(symbol) + " names no root note");
     WarnOfReading(reading);
     const VoicedChord result = VoiceChord(session, read.chord);
     if (result.search.voicings.empty()) {
-      std::cerr << "corvanta-cli: warning: '" << PrintableText(symbol)
-                << "' has no fingering here; it is left off the sheet\n";
+      std::cerr << "corvanta-cli: warning: " << QuotedEcho(symbol)
+                << " has no fingering here; it is left off the sheet\n";
     }
     if (capoNames == CapoNames::Shapes && capo > 0) {
       sounding += (sounding.empty() ? "" : "  ") +

@@ -73,7 +73,7 @@ std::vector<int> ParseItemList(const std::string& text) {
     bool digits = !token.empty() && token.size() <= 2 &&
                   token.find_first_not_of("0123456789") == std::string::npos;
     if (!digits || std::stoi(token) >= kDegreeItemCount) {
-      throw BadArgument("clicks: '" + token + "' is not a check-list item 0..50");
+      throw BadArgument("clicks: " + QuotedEcho(token) + " is not a check-list item 0..50");
     }
     items.push_back(std::stoi(token));
   }
@@ -105,19 +105,27 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   const Session session = SessionOf(command.options);
   std::string text = command.text;
   if (text == "-") {
-    text = ReadStandardInput();
+    text = ReadStandardInput(kMostTypedBytes + 1);
+    if (text.size() > kMostTypedBytes)
+      throw BadArgument("query: standard input holds more than " +
+                        std::to_string(kMostTypedBytes / 1024) +
+                        " KB, far more than a chord symbol; nothing searched");
     // A text saved with a byte order mark begins with it; the box never does.
     if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
     // A file or a pipe ends its one line with a newline the box never holds.
     if (text.size() >= 1 && text.back() == '\n') text.pop_back();
     if (text.size() >= 1 && text.back() == '\r') text.pop_back();
   }
+  if (text.size() > kMostTypedBytes)
+    throw BadArgument("query: the symbol is " + std::to_string(text.size()) + " bytes, more than " +
+                      std::to_string(kMostTypedBytes / 1024) + " KB; nothing searched");
   ChordNotation notation = ParseNotation(command.notation);
   SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(text), notation);
   if (reading.tooManyNotes > 0)
-    throw BadArgument("query: '" + text + "' " + TooManyNotesText(reading) + "; nothing searched");
+    throw BadArgument("query: " + QuotedEcho(text) + " " + TooManyNotesText(reading) +
+                      "; nothing searched");
   if (!reading.namesRoot && !reading.noChord)
-    throw BadArgument("query: '" + text + "' names no root note; nothing searched");
+    throw BadArgument("query: " + QuotedEcho(text) + " names no root note; nothing searched");
   WarnOfReading(reading);
   const VoicedChord result = VoiceChord(session, ChordOfEntry(entry.state));
   nlohmann::json json;

@@ -15,7 +15,7 @@ Fingering ParseInstrumentFrets(const std::string& text, const Instrument& instru
   const int strings = instrument.StringCount();
   auto frets = ParseFretList(text, strings);
   if (!frets) {
-    throw BadArgument(command + ": '" + text + "' is not " + std::to_string(strings) +
+    throw BadArgument(command + ": " + QuotedEcho(text) + " is not " + std::to_string(strings) +
                       " fret values 0..29 for the " + instrument.name +
                       ", x or 99 muted, -f a barre (\"x 3 2 0 1 0\", \"x32010\")");
   }

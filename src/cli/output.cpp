@@ -259,9 +259,15 @@ std::string TooManyNotesText(const SymbolReading& reading) {
 }
 
 void WarnOfReading(const SymbolReading& reading) {
-  for (const std::string& word : reading.unrecognised)
-    std::cerr << "corvanta-cli: warning: '" << PrintableText(BytesToUtf8(word))
-              << "' was not recognised\n";
+  // A screenful at most: a flood of noise is counted, not listed.
+  constexpr std::size_t kMostWordWarnings = 10;
+  const std::vector<std::string>& words = reading.unrecognised;
+  for (std::size_t i = 0; i < words.size() && i < kMostWordWarnings; ++i)
+    std::cerr << "corvanta-cli: warning: " << QuotedEcho(BytesToUtf8(words[i]))
+              << " was not recognised\n";
+  if (words.size() > kMostWordWarnings)
+    std::cerr << "corvanta-cli: warning: and " << words.size() - kMostWordWarnings
+              << " more words were not recognised\n";
   if (!reading.omitted.empty()) {
     std::string degrees;
     for (const std::string& degree : reading.omitted)

@@ -89,8 +89,8 @@ nlohmann::json ReadingsJson(const std::vector<ChordReading>& readings, ChordNota
 nlohmann::json BestJson(const std::vector<ChordReading>& readings, ChordNotation notation,
                         std::string_view rootName = {});
 
-// Warns on stderr of every word a reading did not use and every degree it
-// left out, one line each.
+// Warns on stderr of every word a reading did not use (the first ten, then
+// how many more) and every degree it left out, one line each.
 void WarnOfReading(const SymbolReading& reading);
 // "needs 8 notes; at most 6 sound, the bass included"
 std::string TooManyNotesText(const SymbolReading& reading);

@@ -129,13 +129,13 @@ std::string SongJson(const VoicedSong& voiced, const Session& session,
 
 void WarnOfSong(const VoicedSong& voiced, std::ostream& err) {
   for (const SongIssue& issue : voiced.unread)
-    err << "corvanta-cli: warning: line " << issue.line << ", column " << issue.column << ": '"
-        << PrintableText(issue.text) << "' is not read as a chord (" << issue.message
+    err << "corvanta-cli: warning: line " << issue.line << ", column " << issue.column << ": "
+        << QuotedEcho(issue.text) << " is not read as a chord (" << issue.message
         << "); kept as written\n";
   std::set<std::string> named;
   for (const SongIssue& issue : voiced.unplayable)
     if (named.insert(issue.text).second)
-      err << "corvanta-cli: warning: '" << PrintableText(issue.text) << "': " << issue.message
+      err << "corvanta-cli: warning: " << QuotedEcho(issue.text) << ": " << issue.message
           << "; the rest of the song is voiced\n";
   for (const SongIssue& issue : voiced.warnings)
     err << "corvanta-cli: warning: " << PrintableText(issue.text) << " " << issue.message << "\n";

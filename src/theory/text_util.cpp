@@ -1,5 +1,7 @@
 #include "theory/text_util.h"
 
+#include <algorithm>
+
 namespace corvanta {
 
 std::string_view TrimTrailingBlanks(std::string_view text) {
@@ -110,6 +112,25 @@ std::string PrintableText(std::string_view text) {
     ++at;
   }
   return shown;
+}
+
+}  // namespace corvanta
+
+namespace corvanta {
+
+std::string QuotedEcho(std::string_view text) {
+  std::string shown = PrintableText(text);
+  if (shown.size() <= kMostEchoedBytes) return "'" + shown + "'";
+  // Cut between characters as shown (an escape such as \x00 is one).
+  shown.clear();
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = std::max<std::size_t>(Utf8SequenceLength(text, at), 1);
+    const std::string next = PrintableText(text.substr(at, length));
+    if (shown.size() + next.size() > kMostEchoedBytes) break;
+    shown += next;
+    at += length;
+  }
+  return "'" + shown + "\xE2\x80\xA6' (" + std::to_string(text.size()) + " bytes)";
 }
 
 }  // namespace corvanta

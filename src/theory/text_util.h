@@ -21,6 +21,12 @@ std::string_view TrimBlanks(std::string_view text);
 // characters and bytes that are not UTF-8 become \xNN escapes (a typed NUL
 // or a stray byte never reaches the terminal raw).
 std::string PrintableText(std::string_view text);
+
+// A typed text as a message echoes it, quoted and printable: whole while
+// it shows in kMostEchoedBytes, else its start and its size, so that a
+// message stays a line ("'C#m7/G#'", "'\x00\x00…' (10485760 bytes)").
+inline constexpr std::size_t kMostEchoedBytes = 64;
+std::string QuotedEcho(std::string_view text);
 std::string_view TrimTrailingBlanks(std::string_view text);
 
 // Every occurrence of pattern, left to right without overlap, replaced.

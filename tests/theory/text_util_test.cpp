@@ -36,5 +36,23 @@ TEST(PrintableText, keepsUtf8AndEscapesControlsAndStrayBytes) {
   EXPECT_EQ(PrintableText(""), "");
 }
 
+TEST(QuotedEcho, keepsAShortTextWholeAndCutsALongOneBetweenCharactersWithItsSize) {
+  EXPECT_EQ(QuotedEcho("C#m7/G#"), "'C#m7/G#'");
+  EXPECT_EQ(QuotedEcho(std::string(64, 'z')), "'" + std::string(64, 'z') + "'");
+  EXPECT_EQ(QuotedEcho(std::string(65, 'z')),
+            "'" + std::string(64, 'z') + "\xE2\x80\xA6' (65 bytes)");
+  // Escapes count as shown: sixteen \x00 fill the 64 columns.
+  EXPECT_EQ(
+      QuotedEcho(std::string(1 << 20, '\0'))
+          .rfind("'" + PrintableText(std::string(16, '\0')) + "\xE2\x80\xA6' (1048576 bytes)", 0),
+      0u);
+  // A character is never cut in two: 标 is three bytes.
+  std::string chinese;
+  for (int i = 0; i < 30; ++i) chinese += "标";
+  const std::string echoed = QuotedEcho(chinese);
+  EXPECT_EQ(echoed.substr(0, 1 + 63), "'" + chinese.substr(0, 63));
+  EXPECT_NE(echoed.find("(90 bytes)"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace corvanta
