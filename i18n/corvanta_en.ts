@@ -335,6 +335,10 @@
         <source>乐手常用的按法: 五音 (和十三和弦的九音) 可省, 转位和弦须有根音, 低音为最低音, 二音和弦可只用两根弦</source>
         <translation>The voicings players use: the fifth (and a thirteenth chord&#x27;s ninth) may be left out, a slash chord keeps its root, the bass is the lowest note, two-tone chords may use two strings</translation>
     </message>
+    <message>
+        <source>高于 MIDI 音 127 的音无法发声, 已略去</source>
+        <translation>Notes above MIDI note 127 cannot sound: they were left out</translation>
+    </message>
 </context>
 <context>
     <name>corvanta::SoundDevices</name>

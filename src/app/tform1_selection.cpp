@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QSlider>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include "app/tform1.h"
@@ -18,6 +19,12 @@
 #include "view/neck_view.h"
 
 namespace corvanta {
+namespace {
+
+// How long the window says that notes were left out.
+constexpr int kBeyondMidiMessageMs = 8000;
+
+}  // namespace
 
 void TForm1::Image1MouseUp(Qt::MouseButton, QPoint position) {
   const auto& fingerings = result_.search.voicings;
@@ -92,7 +99,11 @@ void TForm1::StrumFingering() {
   const int speed = TrackBarTempoAcorde->value();
   if (instrumentTuning_) {
     const Instrument sounding = InstrumentWithCapo(TunedInstrument(), tuning_.state.capo);
-    player_.Play(PlanStrumNotes(StrumNotes(selectedFrets_, sounding), speed));
+    const std::vector<int> notes = StrumNotes(selectedFrets_, sounding);
+    // A custom tuning near C8 reaches past what MIDI can send.
+    if (!NotesBeyondMidi(notes).empty())
+      statusBar()->showMessage(tr("高于 MIDI 音 127 的音无法发声, 已略去"), kBeyondMidiMessageMs);
+    player_.Play(PlanStrumNotes(notes, speed));
     return;
   }
   // The guitar plays its pitch table, which a moved slider leaves as it was

@@ -10,6 +10,8 @@ namespace {
 
 constexpr int kDelayStepMs = 25;
 
+bool IsMidiNote(int note) { return note >= 0 && note <= kHighestMidiNote; }
+
 }  // namespace
 
 int StrumDelayMs(int speed) {
@@ -30,9 +32,18 @@ std::vector<MidiCall> PlanStrum(const Fingering& fingering, const PitchTable& pi
 
 std::vector<MidiCall> PlanStrumNotes(const std::vector<int>& notes, int speed) {
   std::vector<MidiCall> calls;
-  for (int note : notes)
-    calls.push_back({MidiCall::Kind::ShortMessage, NoteOnMessage(note), StrumDelayMs(speed)});
+  for (int note : notes) {
+    if (IsMidiNote(note))
+      calls.push_back({MidiCall::Kind::ShortMessage, NoteOnMessage(note), StrumDelayMs(speed)});
+  }
   return calls;
+}
+
+std::vector<int> NotesBeyondMidi(const std::vector<int>& notes) {
+  std::vector<int> beyond;
+  for (int note : notes)
+    if (!IsMidiNote(note)) beyond.push_back(note);
+  return beyond;
 }
 
 std::vector<MidiCall> PlanPatchChange(int program) {

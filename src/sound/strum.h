@@ -31,7 +31,14 @@ int StrumDelayMs(int speed);
 std::vector<MidiCall> PlanStrum(const Fingering& fingering, const PitchTable& pitchTable,
                                 int speed);
 // The same for the MIDI notes of the sounding strings, in strumming order.
+// A note outside MIDI's 0..127 (a custom tuning near C8 with a capo and a
+// high fret) is left out: its number cannot be sent, and masked it would
+// become another note or a status byte.
 std::vector<MidiCall> PlanStrumNotes(const std::vector<int>& notes, int speed);
+
+inline constexpr int kHighestMidiNote = 127;
+// The notes PlanStrumNotes leaves out, in order, for a message.
+std::vector<int> NotesBeyondMidi(const std::vector<int>& notes);
 
 // The patch change: program change status, the program alone (running
 // status), the volume, then the note-on status alone.

@@ -37,6 +37,14 @@ TEST(Strum, playsABarreAsItsFretAndSkipsMutedStrings) {
             (std::vector<int>{40, 45, 52, 57, 49, 64}));
 }
 
+TEST(Strum, leavesOutNotesMidiCannotSend) {
+  // A custom tuning near C8: 128 would be masked into a status byte.
+  const std::vector<int> notes = {96, 127, 128, 140};
+  EXPECT_EQ(Notes(PlanStrumNotes(notes, 2)), (std::vector<int>{96, 127}));
+  EXPECT_EQ(NotesBeyondMidi(notes), (std::vector<int>{128, 140}));
+  EXPECT_TRUE(NotesBeyondMidi({0, 64, 127}).empty());
+}
+
 TEST(Strum, pausesTwentyFiveMillisecondsPerSpeedStepPlusTwentyFive) {
   EXPECT_EQ(StrumDelayMs(0), 25);
   EXPECT_EQ(StrumDelayMs(2), 75);
