@@ -1,15 +1,37 @@
 // corvanta-cli: prints what the window shows, from the same core.
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/standard_streams.h"
 #include "corvanta_version.h"
 #include "theory/text_util.h"
 
+namespace {
+
+// Standard output through the buffer for as long as main runs.
+class StandardOutput {
+ public:
+  StandardOutput() : buffer_(STDOUT_FILENO), previous_(std::cout.rdbuf(&buffer_)) {}
+  ~StandardOutput() { std::cout.rdbuf(previous_); }
+  StandardOutput(const StandardOutput&) = delete;
+  StandardOutput& operator=(const StandardOutput&) = delete;
+
+ private:
+  corvanta::cli::DescriptorStreamBuffer buffer_;
+  std::streambuf* previous_;
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace corvanta::cli;
+  HoldClosedStandardDescriptors();
+  const StandardOutput standardOutput;
   CLI::App app{"Corvanta chord finder, command-line companion"};
   app.require_subcommand(1);
   app.footer(

@@ -81,6 +81,7 @@ void Write(const std::string& path, const std::string& bytes, std::ostream& out)
     out << bytes;
     return;
   }
+  out.flush();  // what the command printed comes first where the path names standard output
   const std::string failure = WriteOutputFile(path, bytes);
   if (!failure.empty()) throw CommandFailure(failure);
 }

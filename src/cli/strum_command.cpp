@@ -53,8 +53,14 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
   std::vector<MidiCall> calls;
   if (!command.patch.empty()) calls = PlanPatchChange(ParsePatch(command.patch));
   const Instrument sounding = InstrumentWithCapo(instrument, capo);
-  for (const MidiCall& call : PlanStrumNotes(StrumNotes(frets, sounding), command.speed))
-    calls.push_back(call);
+  const std::vector<int> notes = StrumNotes(frets, sounding);
+  if (const std::vector<int> beyond = NotesBeyondMidi(notes); !beyond.empty()) {
+    std::cerr << "corvanta-cli: warning: left out, above MIDI note " << kHighestMidiNote
+              << " (the highest a synthesizer plays), MIDI notes";
+    for (int note : beyond) std::cerr << " " << note;
+    std::cerr << "\n";
+  }
+  for (const MidiCall& call : PlanStrumNotes(notes, command.speed)) calls.push_back(call);
 
   if (!command.wav) {
     if (command.soundfont) throw BadArgument("--soundfont: it renders the --wav file; give one");
@@ -65,10 +71,12 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
   if (path.empty()) throw BadArgument("--wav: the file name is empty");
   if (path == "-" && command.messages)
     throw BadArgument("--messages with --wav -: both would go to standard output");
-  // A target that cannot be written is refused before the sound is rendered.
-  if (std::string refusal = CheckOutputTarget(path); !refusal.empty())
-    throw CommandFailure(refusal);
+  // A target that cannot be written is refused before the sound is
+  // rendered, and the sound goes to the target checked then.
+  OutputFile file(path);
+  if (!file.Failure().empty()) throw CommandFailure(file.Failure());
   if (command.messages) PrintMessages(calls, out);
+  out.flush();
   auto soundfont = command.soundfont ? command.soundfont : FindGeneralMidiSoundfont();
   if (!soundfont) {
     throw CommandFailure("no General MIDI soundfont is installed (fluid-soundfont-gm)");
@@ -86,8 +94,8 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
   std::string wav;
   if (!reinterpret_cast<RenderFunction>(entry)({rendered, *soundfont, kTailMs}, wav))
     throw CommandFailure("the soundfont '" + *soundfont + "' cannot be loaded");
-  if (std::string failure = WriteOutputFile(path, wav); !failure.empty())
-    throw CommandFailure(failure);
+  if (!file.Write(wav)) throw CommandFailure(file.Failure());
+  if (std::string failure = file.Commit(); !failure.empty()) throw CommandFailure(failure);
   return 0;
 }
 
