@@ -37,24 +37,6 @@ constexpr std::size_t kTypicalCandidates = 128;
 // keep between searches, is never regrown or handed back on the way.
 constexpr std::size_t kTypicalVoicings = 3072;
 
-// An instrument's shapes by their value ranks: most fingerings match none,
-// and each is answered by one lookup.
-class ShapeSet {
- public:
-  explicit ShapeSet(const Instrument& instrument) {
-    for (const std::vector<int>& shape : instrument.shapes)
-      if (shape.size() == instrument.strings.size()) ranks_.push_back(ValueRanks(shape));
-    std::sort(ranks_.begin(), ranks_.end());
-  }
-
-  bool Holds(std::uint64_t ranks) const {
-    return std::binary_search(ranks_.begin(), ranks_.end(), ranks);
-  }
-
- private:
-  std::vector<std::uint64_t> ranks_;
-};
-
 // The candidates already met under one bass placement, by their value
 // ranks: an open-addressed table of keys (a node per key would cost an
 // allocation per candidate). Two placements never give the same fingering
@@ -122,7 +104,7 @@ class InstrumentWalk {
         strings_(instrument.StringCount()),
         bass_(bass),
         slashBass_(bass != settings.rootPitchClass),
-        shapes_(instrument) {
+        shapes_(instrument.shapes) {
     const int lastFret = std::min(settings.fretCount + kWindowReach, kFretSlots - 1);
     std::uint16_t tones = 0;
     for (int tone : chordTones) tones |= ToneBit(tone);
@@ -366,7 +348,8 @@ class InstrumentWalk {
       return;
     auto voicing = MakeVoicing(marked, settings_.simpleChords, settings_.span);
     if (!voicing) return;
-    if (!promoted_ && shapes_.Holds(voicing->order & kVoicingRankMask)) {
+    if (!promoted_ &&
+        shapes_.Holds(static_cast<std::size_t>(strings_), voicing->order & kVoicingRankMask)) {
       MarkPreferred(*voicing);
       promoted_ = true;
     }
@@ -378,7 +361,7 @@ class InstrumentWalk {
   const int strings_;
   const int bass_;
   const bool slashBass_;
-  const ShapeSet shapes_;
+  const KnownShapes& shapes_;
   std::uint16_t required_ = 0;
   std::uint16_t triadRequired_ = 0;   // required_ with the optional tones too
   int minFree_ = rules_.minSounding;  // free strings that must sound

@@ -192,7 +192,7 @@ TEST(InstrumentSearch, findsTheShapesPlayersKnow) {
 // (a mistyped shape would never be promoted).
 TEST(InstrumentSearch, everyListedShapeSoundsOnItsInstrument) {
   for (const Instrument& instrument : BuiltInInstruments()) {
-    for (const std::vector<int>& shape : instrument.shapes) {
+    for (const std::vector<int>& shape : instrument.shapes.Lists()) {
       ASSERT_EQ(shape.size(), instrument.strings.size()) << instrument.name;
       int sounding = 0;
       for (std::size_t s = 0; s < shape.size(); ++s) {
