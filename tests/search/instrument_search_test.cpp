@@ -8,6 +8,7 @@
 #include "keyed_fingering.h"
 #include "reference_search.h"
 #include "search/fret_window.h"
+#include "search/key_text.h"
 #include "theory/catalogue.h"
 #include "theory/formula.h"
 #include "theory/note_names.h"
@@ -123,6 +124,26 @@ TEST(InstrumentSearch, everyBuiltInInstrumentEqualsThePlainReference) {
       ASSERT_EQ(KeysOf(SearchOnInstrument(tuned, c.argument, c.settings)),
                 reference::Search(tuned, c.argument, c.settings))
           << instrument.name << ": " << c.name;
+    }
+  }
+}
+
+// The walk keeps each voicing's facts as it goes; read again from the key
+// values in one pass they give the same voicing, sort key included.
+TEST(InstrumentSearch, theWalksFactsAreThoseOfTheValues) {
+  std::mt19937 random(11);
+  for (const Instrument& instrument : BuiltInInstruments()) {
+    for (int i = 0; i < 40; ++i) {
+      RandomCase c = MakeCase(random);
+      for (const Voicing& voicing :
+           SearchOnInstrument(instrument, c.argument, c.settings).voicings) {
+        std::optional<Voicing> again = MakeVoicing(KeyValues(voicing.frets), false, kFretSlots);
+        ASSERT_TRUE(again) << instrument.name << ": " << c.name;
+        if (voicing.preferred) MarkPreferred(*again);
+        again->fifthInBass = voicing.fifthInBass;
+        ASSERT_EQ(*again, voicing)
+            << instrument.name << ": " << c.name << " " << VoicingKeyText(voicing);
+      }
     }
   }
 }
