@@ -170,8 +170,9 @@ Tuning ParseTuning(const std::string& text) {
   }
   if (count != kStringCount) {
     throw BadArgument("--tuning: '" + text +
-                      "' is neither a preset caption, six note names (\"D A D G A D\") nor six "
-                      "pitch classes 0..11");
+                      "' is neither a preset, six note names (\"D A D G A D\") nor six pitch "
+                      "classes 0..11; the presets are " +
+                      TuningPresetList());
   }
   return tuning;
 }
@@ -184,8 +185,10 @@ namespace {
 
 std::string PresetNames(const Instrument& instrument) {
   std::string names;
-  for (const InstrumentPreset& preset : instrument.presets)
+  for (const InstrumentPreset& preset : instrument.presets) {
     names += (names.empty() ? "\"" : ", \"") + preset.name + "\"";
+    if (preset.EnglishName() != preset.name) names += " (" + preset.EnglishName() + ")";
+  }
   return names;
 }
 
