@@ -92,10 +92,25 @@ struct Spelled {
   std::vector<std::string> words;
   std::optional<std::size_t> impliedNinth;
   RequestedOmissions omit;
+  // Where the word being spelled starts in the symbol, where the last
+  // omission ("omit", "no") starts, and the omitted root's omission as
+  // typed ("no root", "omit 3 root"): positions in the symbol.
+  std::size_t wordStart = 0;
+  std::size_t omissionStart = 0;
+  std::size_t omittedRootBegin = 0;
+  std::size_t omittedRootEnd = 0;
   std::vector<std::string> ambiguous;  // readings taken where libraries differ
   bool seventh = false;                // a seventh (or the sixth in its place) is written
+  // An omission was the last thing read: the degrees after it, set apart
+  // by blanks or commas only, are left out too ("omit 3 5", "no3,5").
+  bool omissionList = false;
+  // "omit" or "no" typed as a word of its own, before any degree: reported
+  // unused if no degree follows.
+  std::string omissionHead;
 
   void Add(std::string_view word) {
+    omissionList = false;
+    omissionHead.clear();
     words.emplace_back(word);
     // A word of the reader's own may carry the minor shorthand ("m6", "m7").
     if (word.size() > 1 && word[0] == 'm') word.remove_prefix(1);
@@ -149,5 +164,14 @@ std::string NumberWord(Cursor& cursor, int number);
 // One alteration, suspension, addition, omission, "alt" or further number
 // into out; false when the cursor stands at nothing this reader knows.
 bool SpellModifier(Cursor& cursor, Spelled& out);
+
+// A typed word after an omission that continues its list: a degree to leave
+// out ("5" in "omit3,5"), or a number that names none, reported unused
+// ("13" in "omit 13"), never read as a chord word. False when the word is
+// no degree: the list has ended.
+bool SpellListedOmission(std::string_view word, Spelled& out);
+
+// Ends an omission list: an "omit" that no degree followed is reported.
+void EndOmissionList(Spelled& out);
 
 }  // namespace corvanta::spelling

@@ -274,7 +274,9 @@ void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, WordsRead& 
   reading.omitted = fitted.omitted;
   EchoOmissions(entry.state, std::span(fitted.omitted).first(fitted.asked));
   // No root to leave out where the root itself is the bass.
-  if (spelled.omit.root && chord.bass == chord.root) reading.unrecognised.emplace_back("no root");
+  // Said as typed ("no root", "omit 1").
+  if (spelled.omit.root && chord.bass == chord.root)
+    reading.unrecognised.push_back(spelled.omittedRoot);
 }
 
 }  // namespace
