@@ -295,8 +295,13 @@ SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNota
   for (std::string& word : reading.unrecognised) {
     if (word.starts_with(kUnusedMark)) word.erase(0, 1);
   }
-  // The program's own words read exactly as the check list reads them.
-  if (spelled.ownWords || !reading.namesRoot) return std::move(reading);
+  // The program's own words read exactly as the check list reads them, in
+  // its notation; in the standard one a chord past the check list's limit
+  // is fitted as every standard symbol is (C7(11,13)/Bb keeps its 13 and
+  // leaves out the fifth), so that no written tension is refused.
+  const bool asTheCheckListReads =
+      spelled.ownWords && (notation == ChordNotation::Classic || !read.refused);
+  if (asTheCheckListReads || !reading.namesRoot) return std::move(reading);
   FitTypedChord(entry, before, read, spelled, reading);
   return std::move(reading);
 }
