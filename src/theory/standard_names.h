@@ -17,10 +17,10 @@ namespace corvanta {
 // seventh added, "9" the ninth). Each type's name, after a root, is a
 // symbol the standard reader reads as that row's notes.
 inline constexpr std::array<std::string_view, kChordTypeCount> kStandardTypeNames{{
-    "maj",   "dim7",  "aug",  "add4", "add9",    "add11",  "add9",  "sus4",  "7add4",
-    "5",     "(b5)",  "aug",  "6",    "add(b6)", "7",      "7",     "7add4", "9",
-    "7sus4", "7sus4", "maj7", "add9", "9",       "sus4",   "7sus4", "sus2",  "sus4",
-    "7sus4", "sus2",  "m7",   "m7b5", "madd9",   "madd11", "m6",    "m9",
+    "maj",   "dim7",  "aug",  "add4", "add9",  "add11",  "add9",  "sus4",  "7add4",
+    "5",     "(b5)",  "aug",  "6",    "addb6", "7",      "7",     "7add4", "9",
+    "7sus4", "7sus4", "maj7", "add9", "9",     "sus4",   "7sus4", "sus2",  "sus4",
+    "7sus4", "sus2",  "m7",   "m7b5", "madd9", "madd11", "m6",    "m9",
 }};
 
 inline constexpr std::array<std::string_view, kDegreeItemCount> kStandardDegreeNames{{
