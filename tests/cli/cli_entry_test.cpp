@@ -159,6 +159,43 @@ TEST(CliTypes, takesStandardNames) {
   EXPECT_EQ(Json("search --type 13 --json")["argument"], "0 4 7 9");
 }
 
+// A word that names no command is named, with the commands to choose from.
+TEST(CliCommands, anUnknownCommandIsNamedAndTheCommandsListed) {
+  for (const char* arguments : {"fooo", "fooo --json", "--json fooo"}) {
+    auto result = testing::RunModernCli(arguments);
+    EXPECT_EQ(result.status, 2) << arguments;
+    EXPECT_NE(result.err.find("unknown command 'fooo'"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("search, query, clicks, types, instruments, name, diagram, sheet, "
+                              "song, strum"),
+              std::string::npos)
+        << result.err;
+  }
+  auto none = testing::RunModernCli("");
+  EXPECT_EQ(none.status, 2);
+  EXPECT_NE(none.err.find("name a command: search,"), std::string::npos) << none.err;
+  EXPECT_EQ(testing::RunModernCli("--help").status, 0);
+  EXPECT_EQ(testing::RunModernCli("--version").status, 0);
+}
+
+// Every help fits 72 columns, so that the man page made from it fits 80.
+TEST(CliCommands, everyHelpFitsEightyColumns) {
+  for (const char* command : {"", "search", "query", "clicks", "types", "instruments", "name",
+                              "diagram", "sheet", "song", "strum"}) {
+    auto help = testing::RunModernCli(std::string(command) + " --help");
+    ASSERT_EQ(help.status, 0) << command;
+    std::size_t start = 0;
+    while (start < help.out.size()) {
+      std::size_t end = help.out.find('\n', start);
+      if (end == std::string::npos) end = help.out.size();
+      const std::string line = help.out.substr(start, end - start);
+      std::size_t columns = 0;
+      for (char c : line) columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+      EXPECT_LE(columns, 72u) << command << ": " << line;
+      start = end + 1;
+    }
+  }
+}
+
 TEST(CliClicks, ticksItemsInOrderFromTheStartState) {
   auto json = Json("clicks 15,18,21,24");
   EXPECT_EQ(json["formula"], "00 04 07 10 02 05");
