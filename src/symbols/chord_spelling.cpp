@@ -28,8 +28,17 @@ constexpr std::array<std::string_view, 3> kHalfDiminished{"\xC3\xB8" /* ø */, "
 constexpr std::string_view kDegreeSign = "\xC2\xB0";  // °
 
 // "maj", "M", "Δ": true, and whether the spelling alone means the seventh.
+// Every major word begins with an m of either case, and no sign does: the
+// first byte says which list may match (most words typed are neither).
+constexpr bool BeginsWithM(std::string_view word) {
+  return !word.empty() && (word[0] == 'm' || word[0] == 'M');
+}
+static_assert(std::all_of(kMajorWords.begin(), kMajorWords.end(), BeginsWithM) &&
+              std::none_of(kMajorSigns.begin(), kMajorSigns.end(), BeginsWithM));
+
 bool TakeMajorSeventh(Cursor& cursor, bool& aloneMeansSeventh) {
-  if (cursor.TakeAny(kMajorSigns)) {
+  if (!BeginsWithM(cursor.Rest())) {
+    if (!cursor.TakeAny(kMajorSigns)) return false;
     aloneMeansSeventh = true;
     return true;
   }

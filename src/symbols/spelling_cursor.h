@@ -22,6 +22,18 @@ inline constexpr std::string_view kAddedThird = "add3";
 
 // The numbers a chord symbol writes, longest first so "13" is not "1" "3".
 inline constexpr std::array<int, 8> kSymbolNumbers{13, 11, 9, 7, 6, 5, 4, 2};
+// Their texts, in the same order: every word read asks for a number, and
+// making each text anew would cost more than the whole match.
+inline constexpr std::array<std::string_view, 8> kSymbolNumberTexts{"13", "11", "9", "7",
+                                                                    "6",  "5",  "4", "2"};
+static_assert([] {
+  for (std::size_t i = 0; i < kSymbolNumbers.size(); ++i) {
+    int value = 0;
+    for (char digit : kSymbolNumberTexts[i]) value = value * 10 + (digit - '0');
+    if (value != kSymbolNumbers[i]) return false;
+  }
+  return true;
+}());
 
 // A read position in one word of the typed symbol.
 class Cursor {
@@ -67,8 +79,8 @@ class Cursor {
     return std::any_of(tokens.begin(), tokens.end(), [&](std::string_view t) { return Take(t); });
   }
   std::optional<int> TakeNumber() {
-    for (int number : kSymbolNumbers) {
-      if (Take(std::to_string(number))) return number;
+    for (std::size_t i = 0; i < kSymbolNumbers.size(); ++i) {
+      if (Take(kSymbolNumberTexts[i])) return kSymbolNumbers[i];
     }
     return std::nullopt;
   }

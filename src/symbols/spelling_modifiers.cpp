@@ -130,8 +130,9 @@ std::string NumberWord(Cursor& cursor, int number) {
   std::string digits = std::to_string(number);
   if (number == 7 && cursor.AheadBeforeNumber("M") && cursor.Take("M")) return "7+";
   for (std::string_view sign : {"+", "-"}) {
+    if (!cursor.Ahead(sign)) continue;
     std::string word = digits + std::string(sign);
-    if (cursor.Ahead(sign) && DegreeItemExactly(word) >= 0) {
+    if (DegreeItemExactly(word) >= 0) {
       Cursor after = cursor;
       after.Take(sign);
       if (after.AtEnd() || !IsAsciiDigit(after.Rest()[0])) {
