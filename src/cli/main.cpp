@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/help_format.h"
 #include "cli/standard_streams.h"
 #include "corvanta_version.h"
 #include "theory/text_util.h"
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
   HoldClosedStandardDescriptors();
   const StandardOutput standardOutput;
   CLI::App app{"Corvanta chord finder, command-line companion"};
+  // Before the commands are added: each takes its formatter from the app.
+  app.formatter(std::make_shared<HelpFormatter>());
   app.require_subcommand(1);
   app.footer(
       "Defaults: every command reads and writes chord symbols in the standard notation, "
@@ -45,6 +48,7 @@ int main(int argc, char** argv) {
   AddCommands(app, texts);
   int status = 0;
   try {
+    CheckCommandWord(app, argc, argv);
     app.parse(argc, argv);
     ApplyCommandDefaults(app, texts);
     status = RunCommands(app, texts, std::cout);
