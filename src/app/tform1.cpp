@@ -45,6 +45,7 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
       instrument_(BuiltInInstruments().front()),
       player_(std::move(output)) {
   BuildWindow();
+  KeepInactiveTextsReadable();
   SetLanguage(preferences::Language(), false);
   RestoreInstrument();
   // The rules and the order before the first search, which shows them.

@@ -192,6 +192,7 @@ class TForm1 : public QMainWindow {
   // (tform1_texts.cpp).
   void RetranslateUi();
   void RetranslateHints();
+  void KeepInactiveTextsReadable();
   void LanguageClick(UiLanguage language);
 
   // Diagram size, export and printing (tform1_export.cpp).

@@ -384,9 +384,14 @@ void TForm1::PlaceLowerPanels() {
 // as its text in the window's language.
 void TForm1::PlaceCapoControls() {
   auto* label = findChild<QLabel*>("LabelCapo");
-  constexpr int kSpacing = 4, kSpinWidth = 46, kArrowWidth = 16;
-  SpinCapo->setGeometry(label->x() + label->width() + kSpacing, 2, kSpinWidth, 21);
-  const int left = SpinCapo->x() + kSpinWidth + kSpacing / 2;
+  constexpr int kSpacing = 4, kSpinButtons = 28, kArrowWidth = 16;
+  // Wide enough for "none" and two digits beside its arrows.
+  const int spinWidth =
+      std::max(SpinCapo->fontMetrics().horizontalAdvance(SpinCapo->specialValueText()),
+               SpinCapo->fontMetrics().horizontalAdvance("88")) +
+      kSpinButtons;
+  SpinCapo->setGeometry(label->x() + label->width() + kSpacing, 2, spinWidth, 21);
+  const int left = SpinCapo->x() + spinWidth + kSpacing / 2;
   const QFontMetrics metrics = ToolButtonCapoNames->fontMetrics();
   int textWidth = 0;
   for (QAction* item : capoNamesItems_)

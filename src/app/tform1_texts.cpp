@@ -113,7 +113,31 @@ void TForm1::SetLanguage(UiLanguage language, bool remember) {
 
 void TForm1::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) RetranslateUi();
+  if (event->type() == QEvent::ApplicationPaletteChange) KeepInactiveTextsReadable();
   QMainWindow::changeEvent(event);
+}
+
+// Some palettes (Adwaita's dark one) give an inactive window the disabled
+// text colour: every list and caption would look disabled while another
+// window, the song window say, has the focus. An inactive window's texts
+// keep the active colours then; a disabled control still looks disabled.
+void TForm1::KeepInactiveTextsReadable() {
+  // Each widget, as a style sheet or a class's own palette may give one its
+  // own colours.
+  QList<QWidget*> widgets = findChildren<QWidget*>();
+  widgets.prepend(this);
+  for (QWidget* widget : widgets) {
+    const QPalette given = QApplication::palette(widget);
+    QPalette palette = widget->palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+      const bool looksDisabled =
+          given.color(QPalette::Inactive, role) == given.color(QPalette::Disabled, role);
+      palette.setColor(QPalette::Inactive, role,
+                       looksDisabled ? palette.color(QPalette::Active, role)
+                                     : given.color(QPalette::Inactive, role));
+    }
+    widget->setPalette(palette);
+  }
 }
 
 void TForm1::RetranslateUi() {

@@ -327,6 +327,15 @@ class WindowFitTest : public QObject {
       Window window;
       window.form->SetLanguage(UiLanguage::English, false);
       CheckContrast(window, "Adwaita-Dark");
+      // Its inactive window's texts are not the disabled ones.
+      for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        QVERIFY(window.form->palette().color(QPalette::Inactive, role) !=
+                window.form->palette().color(QPalette::Disabled, role));
+      QVERIFY(
+          window.Get<QListWidget>("ListBox1")
+              ->palette()
+              .color(QPalette::Inactive, QPalette::Text) ==
+          window.Get<QListWidget>("ListBox1")->palette().color(QPalette::Active, QPalette::Text));
       // "Omit 5th" and "Omit 3rd" stand apart.
       QVERIFY(window.Get<QCheckBox>("CheckBoxOmit5")->geometry().right() <
               window.Get<QCheckBox>("CheckBoxOmit3")->x());

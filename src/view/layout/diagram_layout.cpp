@@ -10,6 +10,7 @@ constexpr int kStringSpacing = kDiagramStringSpacing;
 constexpr int kMarkRowY = 91;
 constexpr int kChartMarkY = 4;  // above the chart's nut
 constexpr int kBassRingMargin = 2;
+constexpr int kBarreRingRaise = 2;  // a bar is 4 high, a dot 9
 constexpr int kGridX = 24;
 constexpr int kGridY = 3;
 constexpr int kFirstRowDotY = 11;
@@ -114,10 +115,13 @@ DiagramLayout LayOutDiagram(const Fingering& frets, DiagramVariant variant, bool
         out.push_back({FingerSprite(fingers[at]), StringX(positionOf(string)), y});
         layout.fingers[at] = fingers[at];
       }
-      // The fretted bass: its dot (or its barre's bar) ringed where it lies.
-      if (string == bassFretted && frets[at].Fret() == fret)
-        out.push_back(
-            {Sprite::BassRing, StringX(positionOf(string)) - kBassRingMargin, y - kBassRingMargin});
+      // The fretted bass: its dot (or its barre's bar, whose middle lies
+      // higher than a dot's) ringed where it lies.
+      if (string == bassFretted && frets[at].Fret() == fret) {
+        const int barreRaise = BarreOver(barres, fret, string) ? kBarreRingRaise : 0;
+        out.push_back({Sprite::BassRing, StringX(positionOf(string)) - kBassRingMargin,
+                       y - kBassRingMargin - barreRaise});
+      }
     }
   }
   return layout;
