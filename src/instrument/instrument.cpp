@@ -67,8 +67,10 @@ Instrument Guitar() {
         {std::string(preset.buttonCaption), GuitarPitches(preset.pitchClasses)});
   guitar.strings = Strings(guitar.presets.front().pitches);
   guitar.classicTuning = true;
+  std::vector<std::vector<int>> shapes;
   for (const std::array<int, 6>& shape : TemplateShapeValueLists())
-    guitar.shapes.emplace_back(shape.begin(), shape.end());
+    shapes.emplace_back(shape.begin(), shape.end());
+  guitar.shapes = KnownShapes(std::move(shapes));
   return guitar;
 }
 
@@ -80,11 +82,13 @@ Instrument SevenStringGuitar() {
   guitar.presets = {{"Standard", Pitches({"B1", "E2", "A2", "D3", "G3", "B3", "E4"})},
                     {"Low C", Pitches({"C2", "E2", "A2", "D3", "G3", "B3", "E4"})}};
   guitar.strings = Strings(guitar.presets.front().pitches);
+  std::vector<std::vector<int>> shapes;
   for (const std::array<int, 6>& shape : TemplateShapeValueLists()) {
     std::vector<int> values{kMutedString};
     values.insert(values.end(), shape.begin(), shape.end());
-    guitar.shapes.push_back(values);
+    shapes.push_back(std::move(values));
   }
+  guitar.shapes = KnownShapes(std::move(shapes));
   return guitar;
 }
 
@@ -97,7 +101,7 @@ Instrument Inverting(RowNames names, int neckFrets, std::vector<InstrumentPreset
   Instrument instrument = Named(std::move(names));
   instrument.strings = Strings(presets.front().pitches);
   instrument.presets = std::move(presets);
-  instrument.shapes = std::move(shapes);
+  instrument.shapes = KnownShapes(std::move(shapes));
   instrument.midiProgram = program;
   instrument.rules = {true, 0, count - 1};
   instrument.neckFrets = neckFrets;

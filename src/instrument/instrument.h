@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "instrument/known_shapes.h"
 #include "instrument/tuning.h"
 
 namespace corvanta {
@@ -55,7 +56,7 @@ struct Instrument {
   std::string title;                      // "Guitar", "Ukulele"
   std::vector<OpenString> strings;        // as players list them: the lowest-listed first
   std::vector<InstrumentPreset> presets;  // the first is the standard tuning
-  std::vector<std::vector<int>> shapes;   // the open and barre shapes its players know
+  KnownShapes shapes;                     // the open and barre shapes its players know
   int midiProgram = 24;                   // General MIDI, counted from 0
   VoicingRules rules;
   // The six-string guitar's tuning as it has always worked: strings tuned

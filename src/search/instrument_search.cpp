@@ -37,24 +37,6 @@ constexpr std::size_t kTypicalCandidates = 128;
 // keep between searches, is never regrown or handed back on the way.
 constexpr std::size_t kTypicalVoicings = 3072;
 
-// An instrument's shapes by their value ranks: most fingerings match none,
-// and each is answered by one lookup.
-class ShapeSet {
- public:
-  explicit ShapeSet(const Instrument& instrument) {
-    for (const std::vector<int>& shape : instrument.shapes)
-      if (shape.size() == instrument.strings.size()) ranks_.push_back(ValueRanks(shape));
-    std::sort(ranks_.begin(), ranks_.end());
-  }
-
-  bool Holds(std::uint64_t ranks) const {
-    return std::binary_search(ranks_.begin(), ranks_.end(), ranks);
-  }
-
- private:
-  std::vector<std::uint64_t> ranks_;
-};
-
 // The candidates already met under one bass placement, by their value
 // ranks: an open-addressed table of keys (a node per key would cost an
 // allocation per candidate). Two placements never give the same fingering
@@ -122,7 +104,7 @@ class InstrumentWalk {
         strings_(instrument.StringCount()),
         bass_(bass),
         slashBass_(bass != settings.rootPitchClass),
-        shapes_(instrument) {
+        shapes_(instrument.shapes) {
     const int lastFret = std::min(settings.fretCount + kWindowReach, kFretSlots - 1);
     std::uint16_t tones = 0;
     for (int tone : chordTones) tones |= ToneBit(tone);
@@ -130,10 +112,13 @@ class InstrumentWalk {
       for (int fret = 0; fret <= lastFret; ++fret) {
         const int pitch = PitchAt(instrument, string, fret);
         pitch_[string][fret] = pitch;
-        if (pitch >= 0 && (tones & ToneBit(WrapPitchClass(pitch))))
-          chordFrets_[string] |= 1u << fret;
+        // Pitches here are MIDI notes, never negative where they exist.
+        toneBitAt_[string][fret] = pitch < 0 ? 0 : ToneBit(pitch % kPitchClassCount);
+        if (tones & toneBitAt_[string][fret]) chordFrets_[string] |= 1u << fret;
       }
     }
+    for (int string = 0; string < strings_; ++string)
+      mutedRank_[string] = key_facts::RankOf(kMuted) << RankShift(string);
     triadRequired_ = RequiredTones(chordTones);
     required_ = triadRequired_ & static_cast<std::uint16_t>(~settings.optionalTones);
   }
@@ -152,21 +137,41 @@ class InstrumentWalk {
   }
 
  private:
-  // What the walk knows of the free strings chosen so far; the key's facts
-  // and ranks are made only for the candidates that pass, from their values.
+  // What the walk knows of the free strings chosen so far: enough to prune
+  // and, with the bass string's part, the facts of the voicing it ends in.
   struct Level {
-    std::uint16_t sounded = 0;  // pitch classes of the free strings
-    int playing = 0;            // sounding free strings
-    int held = 0;               // free strings held at a fret
-    int high = -1;              // highest fret of the free strings
-    bool newBelowTop = false;   // a string at the fret below the top makes it new
+    std::uint16_t sounded = 0;            // pitch classes of the free strings
+    int playing = 0;                      // sounding free strings
+    int held = 0;                         // free strings held at a fret
+    int high = -1;                        // highest fret of the free strings
+    int low = VoicingFacts::kNoHeldFret;  // lowest held fret of the free strings
+    std::uint32_t sounding = 0;           // bit s: free string s sounds
+    std::uint64_t ranks = 0;              // the free strings' part of ValueRanks
+    bool newBelowTop = false;             // a string at the fret below the top makes it new
 
-    // The next string at a fret sounding this pitch class.
-    Level With(int fret, int pitchClass, bool makesNew) const {
-      return {static_cast<std::uint16_t>(sounded | ToneBit(pitchClass)), playing + 1,
-              held + (fret > 0 ? 1 : 0), std::max(high, fret), newBelowTop || makesNew};
+    // The next string sounding a tone at a fret; `rank`: the fret's rank in
+    // that string's place.
+    Level With(int string, int fret, std::uint16_t toneBit, std::uint64_t rank,
+               bool makesNew) const {
+      return {static_cast<std::uint16_t>(sounded | toneBit),
+              playing + 1,
+              held + (fret > 0 ? 1 : 0),
+              std::max(high, fret),
+              fret > 0 ? std::min(low, fret) : low,
+              sounding | 1u << string,
+              ranks | rank,
+              newBelowTop || makesNew};
+    }
+    Level Muted(std::uint64_t rank) const {
+      Level muted = *this;
+      muted.ranks |= rank;
+      return muted;
     }
   };
+
+  // Where a string's rank lies in ValueRanks: the first string the most
+  // significant.
+  int RankShift(int string) const { return key_facts::kRankBits * (strings_ - 1 - string); }
 
   static std::uint16_t ToneBit(int tone) {
     return static_cast<std::uint16_t>(1u << std::clamp(tone, 0, kNoPitchClass));
@@ -207,7 +212,15 @@ class InstrumentWalk {
         if (pitch < 0 || WrapPitchClass(pitch) != bass_) continue;
         candidate_.fill(kMuted);
         candidate_[string] = fret;
+        stops_.fill(StringStop::Muted());
+        stops_[string] = StringStop::AtFret(fret);
         fixedHeld_ = fret > 0 ? 1 : 0;
+        fixedLow_ = fret > 0 ? fret : VoicingFacts::kNoHeldFret;
+        fixedHigh_ = fret;
+        fixedSounding_ = 1u << string;
+        fixedRanks_ = 0;
+        for (int below = 0; below <= string; ++below)
+          fixedRanks_ |= key_facts::RankOf(candidate_[below]) << RankShift(below);
         seen_.NewRound();
         const int windows = fret > 0 ? enumeration::kFrettedBassWindows : settings_.fretCount;
         for (int window = 0; window < windows; ++window)
@@ -253,8 +266,10 @@ class InstrumentWalk {
       choices_[string] = enumeration::ChoicesOf(chordFrets_[string], window);
       std::uint16_t bits = 0;
       for (int i = 0; i < choices_[string].count; ++i) {
-        pitchClass_[string][i] = WrapPitchClass(pitch_[string][choices_[string].frets[i]]);
-        bits |= ToneBit(pitchClass_[string][i]);
+        const int fret = choices_[string].frets[i];
+        toneBit_[string][i] = toneBitAt_[string][fret];
+        rank_[string][i] = key_facts::RankOf(fret) << RankShift(string);
+        bits |= toneBit_[string][i];
       }
       available_[string] = available_[string + 1] | bits;
       withChoices_[string] = withChoices_[string + 1] + (choices_[string].count > 0 ? 1 : 0);
@@ -285,8 +300,9 @@ class InstrumentWalk {
     for (int i = 0; i < choices.count; ++i) {
       const int fret = choices.frets[i];
       candidate_[string] = fret;
-      const Level next =
-          level.With(fret, pitchClass_[string][i], fret == top_ - 1 && newBelowTop_[string]);
+      stops_[string] = StringStop::AtFret(fret);
+      const Level next = level.With(string, fret, toneBit_[string][i], rank_[string][i],
+                                    fret == top_ - 1 && newBelowTop_[string]);
       if (last) {
         Complete(next);
       } else {
@@ -294,10 +310,12 @@ class InstrumentWalk {
       }
     }
     candidate_[string] = kMuted;
+    stops_[string] = StringStop::Muted();
+    const Level muted = level.Muted(mutedRank_[string]);
     if (last) {
-      Complete(level);
+      Complete(muted);
     } else {
-      Walk(string + 1, level);
+      Walk(string + 1, muted);
     }
   }
 
@@ -349,6 +367,13 @@ class InstrumentWalk {
     return false;
   }
 
+  static std::uint8_t BarreStarts(std::span<const int> values) {
+    std::uint8_t starts = 0;
+    for (std::size_t string = 0; string < values.size(); ++string)
+      if (values[string] < 0) starts |= static_cast<std::uint8_t>(1u << string);
+    return starts;
+  }
+
   void Check(const Level& level) {
     if (rules_.anyInversion && slashBass_ && !LowestPitchIsBass()) return;
     if (settings_.bassLowest && !KeepsThePracticalBass()) return;
@@ -358,15 +383,24 @@ class InstrumentWalk {
     // decide alike again. Elsewhere every candidate is new to its window.
     Values values = candidate_;
     std::span<int> marked(values.data(), static_cast<std::size_t>(strings_));
-    if (rememberMet_ && !seen_.Insert(ValueRanks(marked))) return;
+    VoicingFacts facts{stops_,
+                       0,
+                       std::min(fixedLow_, level.low),
+                       std::max({0, fixedHigh_, level.high}),
+                       fixedSounding_ | level.sounding,
+                       fixedRanks_ | level.ranks};
+    if (rememberMet_ && !seen_.Insert(facts.ranks)) return;
     // Four held strings or fewer need no barre, and CountFingers would leave
-    // them as they are.
-    if (fixedHeld_ + level.held > kFingerCount &&
-        CountFingers(marked, settings_.noFullBarres, settings_.barres) > kFingerCount)
-      return;
-    auto voicing = MakeVoicing(marked, settings_.simpleChords, settings_.span);
+    // them as they are; where it marks one, the ranks change with its sign.
+    if (fixedHeld_ + level.held > kFingerCount) {
+      if (CountFingers(marked, settings_.noFullBarres, settings_.barres) > kFingerCount) return;
+      facts.barreStarts = BarreStarts(marked);
+      if (facts.barreStarts != 0) facts.ranks = ValueRanks(marked);
+    }
+    auto voicing = MakeVoicing(facts, marked.size(), settings_.simpleChords, settings_.span);
     if (!voicing) return;
-    if (!promoted_ && shapes_.Holds(voicing->order & kVoicingRankMask)) {
+    if (!promoted_ &&
+        shapes_.Holds(static_cast<std::size_t>(strings_), voicing->order & kVoicingRankMask)) {
       MarkPreferred(*voicing);
       promoted_ = true;
     }
@@ -378,7 +412,7 @@ class InstrumentWalk {
   const int strings_;
   const int bass_;
   const bool slashBass_;
-  const ShapeSet shapes_;
+  const KnownShapes& shapes_;
   std::uint16_t required_ = 0;
   std::uint16_t triadRequired_ = 0;   // required_ with the optional tones too
   int minFree_ = rules_.minSounding;  // free strings that must sound
@@ -391,12 +425,23 @@ class InstrumentWalk {
   std::array<int, kMaxInstrumentStrings + 1> withChoices_{};
   std::array<int, kMaxInstrumentStrings + 1> highestFrom_{};
   int lowestNewHigh_ = -1;
-  int top_ = 0;        // the window's highest fret
+  int top_ = 0;  // the window's highest fret
+  // The bass string's part in the voicing's facts (none over any inversion).
   int fixedHeld_ = 0;  // the bass, when held at a fret
+  int fixedLow_ = VoicingFacts::kNoHeldFret;
+  int fixedHigh_ = 0;
+  std::uint32_t fixedSounding_ = 0;
+  std::uint64_t fixedRanks_ = 0;
   std::array<bool, kMaxInstrumentStrings> newBelowTop_{};
-  // The pitch class of each string's choices in the window.
-  std::array<std::array<int, kFretSlots + 1>, kMaxInstrumentStrings> pitchClass_{};
+  // Each string's tone at each fret (0 where the string has no such fret),
+  // and the tone and rank of its choices in the window.
+  std::array<std::array<std::uint16_t, kFretSlots>, kMaxInstrumentStrings> toneBitAt_{};
+  std::array<std::array<std::uint16_t, kFretSlots + 1>, kMaxInstrumentStrings> toneBit_{};
+  std::array<std::array<std::uint64_t, kFretSlots + 1>, kMaxInstrumentStrings> rank_{};
+  std::array<std::uint64_t, kMaxInstrumentStrings> mutedRank_{};
   Values candidate_{};
+  // The candidate's stops, kept beside its values as the walk sets them.
+  std::array<StringStop, kMaxInstrumentStrings> stops_{};
   MetCandidates seen_;
   bool rememberMet_ = false;
   bool promoted_ = false;

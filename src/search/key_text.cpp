@@ -47,12 +47,6 @@ std::optional<Fingering> ParseKeyFingering(std::string_view key) {
   return FingeringOfKeyValues(values);
 }
 
-std::uint64_t ValueRanks(std::span<const int> values) {
-  std::uint64_t ranks = 0;
-  for (int value : values) ranks = ranks << key_facts::kRankBits | key_facts::RankOf(value);
-  return ranks;
-}
-
 std::uint64_t ValueRanks(const Fingering& fingering) {
   std::uint64_t ranks = 0;
   for (std::size_t string = 0; string < fingering.size(); ++string)

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "instrument/fingering.h"
+#include "instrument/value_ranks.h"
 
 namespace corvanta {
 
@@ -34,8 +35,7 @@ std::optional<Fingering> FingeringOfKeyValues(std::span<const int> values);
 // the prefix, each followed by one blank; nullopt for anything else.
 std::optional<Fingering> ParseKeyFingering(std::string_view key);
 
-// The values' ranks as one number, for sorting and for finding a shape.
-std::uint64_t ValueRanks(std::span<const int> values);
+// The fingering's ranks as its key values' (ValueRanks of the values).
 std::uint64_t ValueRanks(const Fingering& fingering);
 
 // The key text, byte for byte: the prefix, then each value and a blank.

@@ -16,35 +16,6 @@ namespace {
 // option: every string but the two lowest must sound (strings 2..5 on six).
 constexpr std::size_t kFirstInnerString = 2;
 
-// What a voicing is made of, in one pass over the search's values: its
-// stops and barres, the strings that sound, its lowest and highest frets
-// and the values' ranks. A barre's marks change none of the key's fields:
-// a barre starts at a fret some other string holds too.
-struct VoicingFacts {
-  std::array<StringStop, kMaxInstrumentStrings> stops{};
-  std::uint8_t barreStarts = 0;
-  int low = 100;               // lowest held fret; 100: none
-  int high = 0;                // highest value of a sounding string
-  std::uint32_t sounding = 0;  // bit s: string s sounds
-  std::uint64_t ranks = 0;
-
-  static VoicingFacts Of(std::span<const int> values) {
-    VoicingFacts facts;
-    for (std::size_t string = 0; string < values.size(); ++string) {
-      const int value = values[string];
-      facts.ranks = facts.ranks << key_facts::kRankBits | key_facts::RankOf(value);
-      if (value == kMuted) continue;
-      const int fret = value < 0 ? -value : value;
-      facts.stops[string] = StringStop::AtFret(fret);
-      facts.sounding |= 1u << string;
-      if (value < 0) facts.barreStarts |= static_cast<std::uint8_t>(1u << string);
-      if (value != kOpen) facts.low = std::min(facts.low, fret);
-      facts.high = std::max(facts.high, value);
-    }
-    return facts;
-  }
-};
-
 }  // namespace
 
 int StringSetClass(std::uint32_t sounding, int stringCount) {
@@ -56,21 +27,41 @@ int StringSetClass(std::uint32_t sounding, int stringCount) {
   return kOtherStringSet;
 }
 
+VoicingFacts VoicingFacts::Of(std::span<const int> values) {
+  VoicingFacts facts;
+  for (std::size_t string = 0; string < values.size(); ++string) {
+    const int value = values[string];
+    facts.ranks = facts.ranks << key_facts::kRankBits | key_facts::RankOf(value);
+    if (value == kMuted) continue;
+    const int fret = value < 0 ? -value : value;
+    facts.stops[string] = StringStop::AtFret(fret);
+    facts.sounding |= 1u << string;
+    if (value < 0) facts.barreStarts |= static_cast<std::uint8_t>(1u << string);
+    if (value != kOpen) facts.low = std::min(facts.low, fret);
+    facts.high = std::max(facts.high, value);
+  }
+  return facts;
+}
+
 std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span) {
-  const VoicingFacts facts = VoicingFacts::Of(values);
+  return MakeVoicing(VoicingFacts::Of(values), values.size(), simpleChords, span);
+}
+
+std::optional<Voicing> MakeVoicing(const VoicingFacts& facts, std::size_t strings,
+                                   bool simpleChords, int span) {
   const int low = facts.low, high = facts.high;
   const std::uint32_t sounding = facts.sounding;
   if (simpleChords) {
     // Every string but the two lowest must sound.
-    const std::uint32_t inner = ((1u << values.size()) - 1) & ~((1u << kFirstInnerString) - 1);
+    const std::uint32_t inner = ((1u << strings) - 1) & ~((1u << kFirstInnerString) - 1);
     if ((sounding & inner) != inner) return std::nullopt;
   }
   if (span <= high - low) return std::nullopt;
   Voicing voicing;
-  voicing.frets = Fingering(facts.stops, values.size(), facts.barreStarts);
+  voicing.frets = Fingering(facts.stops, strings, facts.barreStarts);
   voicing.position = static_cast<std::uint8_t>(high <= kFirstPositionHighestFret ? 1 : low);
   voicing.stringSet =
-      static_cast<std::uint8_t>(StringSetClass(sounding, static_cast<int>(values.size())));
+      static_cast<std::uint8_t>(StringSetClass(sounding, static_cast<int>(strings)));
   voicing.highest = static_cast<std::uint8_t>(high);
   voicing.order = VoicingOrder(voicing, facts.ranks);
   return voicing;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -44,10 +45,29 @@ static_assert(kMaxInstrumentStrings * key_facts::kRankBits <= kVoicingRankBits);
 inline constexpr std::uint64_t kVoicingRankMask = (std::uint64_t{1} << kVoicingRankBits) - 1;
 std::uint64_t VoicingOrder(const Voicing& voicing, std::uint64_t valueRanks);
 
+// What a voicing is made of: its stops and barres, the strings that sound,
+// its lowest and highest frets and the values' ranks. The search knows
+// them as it walks; Of reads them from key values in one pass. A barre's
+// marks change none of the key's fields: a barre starts at a fret some
+// other string holds too.
+struct VoicingFacts {
+  std::array<StringStop, kMaxInstrumentStrings> stops{};
+  std::uint8_t barreStarts = 0;
+  int low = kNoHeldFret;       // lowest held fret
+  int high = 0;                // highest fret of a sounding string, 0 when none is held
+  std::uint32_t sounding = 0;  // bit s: string s sounds
+  std::uint64_t ranks = 0;     // ValueRanks of the key values
+
+  static constexpr int kNoHeldFret = 100;
+  static VoicingFacts Of(std::span<const int> values);
+};
+
 // What a key is made of, for any number of strings: whether the fingering
 // is kept (simple chords, span) and, if so, its fields. `values` are the
 // search's key values, with the barre signs CountFingers wrote.
 std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span);
+std::optional<Voicing> MakeVoicing(const VoicingFacts& facts, std::size_t strings,
+                                   bool simpleChords, int span);
 
 // The string-set class of the sounding strings (bit s: string s sounds) of
 // an instrument of `stringCount` strings: all of them (30), all but the

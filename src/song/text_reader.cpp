@@ -86,6 +86,18 @@ void CloseSection(Song& song, int open) {
 
 bool IsChordText(std::string_view line) { return IsChordLine(CountChordWords(line)); }
 
+// A line of its own kind in the open section (-1: none); its index.
+int AddInSection(LineKind kind, const TextLine& text, SongBuilder& builder, int open) {
+  const int line = builder.AddLine(kind, text);
+  builder.song().lines[static_cast<std::size_t>(line)].section = open;
+  return line;
+}
+
+void AddLyrics(const TextLine& text, SongBuilder& builder, int open) {
+  const int line = AddInSection(LineKind::Lyrics, text, builder, open);
+  builder.song().lines[static_cast<std::size_t>(line)].lyrics = std::string(text.text);
+}
+
 }  // namespace
 
 void ReadChordsOverWordsLines(const std::vector<TextLine>& lines, SongBuilder& builder) {
@@ -96,7 +108,7 @@ void ReadChordsOverWordsLines(const std::vector<TextLine>& lines, SongBuilder& b
     const TextLine& text = lines[i];
     const int sourceLine = static_cast<int>(i) + 1;
     if (song_text::IsBlankLine(text.text)) {
-      song.lines[static_cast<std::size_t>(builder.AddLine(LineKind::Blank, text))].section = open;
+      AddInSection(LineKind::Blank, text, builder, open);
     } else if (ReadHeading(text.text, label, kind)) {
       AddHeading(text, label, kind, builder, open);
     } else if (IsChordText(text.text)) {
@@ -112,9 +124,7 @@ void ReadChordsOverWordsLines(const std::vector<TextLine>& lines, SongBuilder& b
       }
       song.lines.back().section = open;
     } else {
-      const int line = builder.AddLine(LineKind::Lyrics, text);
-      song.lines[static_cast<std::size_t>(line)].lyrics = std::string(text.text);
-      song.lines[static_cast<std::size_t>(line)].section = open;
+      AddLyrics(text, builder, open);
     }
   }
   CloseSection(song, open);
@@ -129,17 +139,14 @@ void ReadProgressionLines(const std::vector<TextLine>& lines, SongBuilder& build
     const TextLine& text = lines[i];
     const int sourceLine = static_cast<int>(i) + 1;
     if (song_text::IsBlankLine(text.text)) {
-      song.lines[static_cast<std::size_t>(builder.AddLine(LineKind::Blank, text))].section = open;
+      AddInSection(LineKind::Blank, text, builder, open);
     } else if (everyWord || IsChordText(text.text)) {
-      const int line = builder.AddLine(LineKind::Chords, text);
-      song.lines[static_cast<std::size_t>(line)].section = open;
+      const int line = AddInSection(LineKind::Chords, text, builder, open);
       builder.AddChordWords(line, text.text, sourceLine);
     } else if (ReadHeading(text.text, label, kind)) {
       AddHeading(text, label, kind, builder, open);
     } else {
-      const int line = builder.AddLine(LineKind::Lyrics, text);
-      song.lines[static_cast<std::size_t>(line)].lyrics = std::string(text.text);
-      song.lines[static_cast<std::size_t>(line)].section = open;
+      AddLyrics(text, builder, open);
     }
   }
   CloseSection(song, open);

@@ -73,7 +73,8 @@ TEST(WholeSearch, findsTheStandardTuningResults) {
 
 bool IsGuitarShape(const Frets& values) {
   const std::vector<int> shape(values.begin(), values.end());
-  return std::find(Guitar().shapes.begin(), Guitar().shapes.end(), shape) != Guitar().shapes.end();
+  const auto& lists = Guitar().shapes.Lists();
+  return std::find(lists.begin(), lists.end(), shape) != lists.end();
 }
 
 TEST(GuitarShapes, promoteOnlyTheFirstMatchInDiscoveryOrder) {

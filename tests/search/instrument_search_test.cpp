@@ -8,6 +8,7 @@
 #include "keyed_fingering.h"
 #include "reference_search.h"
 #include "search/fret_window.h"
+#include "search/key_text.h"
 #include "theory/catalogue.h"
 #include "theory/formula.h"
 #include "theory/note_names.h"
@@ -127,6 +128,26 @@ TEST(InstrumentSearch, everyBuiltInInstrumentEqualsThePlainReference) {
   }
 }
 
+// The walk keeps each voicing's facts as it goes; read again from the key
+// values in one pass they give the same voicing, sort key included.
+TEST(InstrumentSearch, theWalksFactsAreThoseOfTheValues) {
+  std::mt19937 random(11);
+  for (const Instrument& instrument : BuiltInInstruments()) {
+    for (int i = 0; i < 40; ++i) {
+      RandomCase c = MakeCase(random);
+      for (const Voicing& voicing :
+           SearchOnInstrument(instrument, c.argument, c.settings).voicings) {
+        std::optional<Voicing> again = MakeVoicing(KeyValues(voicing.frets), false, kFretSlots);
+        ASSERT_TRUE(again) << instrument.name << ": " << c.name;
+        if (voicing.preferred) MarkPreferred(*again);
+        again->fifthInBass = voicing.fifthInBass;
+        ASSERT_EQ(*again, voicing)
+            << instrument.name << ": " << c.name << " " << VoicingKeyText(voicing);
+      }
+    }
+  }
+}
+
 TEST(InstrumentSearch, customTuningsOfFourToEightStringsEqualThePlainReference) {
   std::mt19937 random(11);
   for (int i = 0; i < 500; ++i) {
@@ -192,7 +213,7 @@ TEST(InstrumentSearch, findsTheShapesPlayersKnow) {
 // (a mistyped shape would never be promoted).
 TEST(InstrumentSearch, everyListedShapeSoundsOnItsInstrument) {
   for (const Instrument& instrument : BuiltInInstruments()) {
-    for (const std::vector<int>& shape : instrument.shapes) {
+    for (const std::vector<int>& shape : instrument.shapes.Lists()) {
       ASSERT_EQ(shape.size(), instrument.strings.size()) << instrument.name;
       int sounding = 0;
       for (std::size_t s = 0; s < shape.size(); ++s) {

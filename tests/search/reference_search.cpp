@@ -212,7 +212,7 @@ void Enumerate(State& state) {
 bool IsShape(const Instrument& instrument, const std::string& valueText) {
   // The guitar's shapes are found by a plain text search of its templates.
   if (instrument.name == "guitar") return ShapeTemplates().find(valueText) != std::string::npos;
-  for (const std::vector<int>& shape : instrument.shapes)
+  for (const std::vector<int>& shape : instrument.shapes.Lists())
     if (ValueText(shape) == valueText) return true;
   return false;
 }
