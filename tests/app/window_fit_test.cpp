@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +21,7 @@
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
@@ -27,6 +30,7 @@
 #include <map>
 
 #include "app/diagram_help.h"
+#include "app/preferences.h"
 #include "instrument/instrument.h"
 #include "keyed_fingering.h"
 #include "view/layout/neck_layout.h"
@@ -216,6 +220,37 @@ class WindowFitTest : public QObject {
           ink = ink || qGray(cell.pixel(x, y)) < 100;
       QCOMPARE(ink, !frets[k].IsHeld());
     }
+  }
+
+  // An export draws the strings as the view does, and the next export's
+  // dialog opens in the folder of the last; before any, a desktop folder.
+  void exportsFollowTheViewAndRememberTheirFolder() {
+    QVERIFY(QDir(QString::fromStdString(preferences::ExportFolder())).exists());
+    Window window;
+    QTemporaryDir folder;
+    auto exportTo = [&](const QString& name) {
+      QString opened;
+      QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        opened = dialog->directory().absolutePath();
+        dialog->selectFile(folder.filePath(name));
+        static_cast<QDialog*>(dialog)->accept();
+      });
+      window.Get<QAction>("ExportAll1")->trigger();
+      QFile file(folder.filePath(name));
+      if (!file.open(QIODevice::ReadOnly)) return std::pair{opened, QByteArray()};
+      return std::pair{opened, file.readAll()};
+    };
+    const auto [firstFolder, below] = exportTo("below.svg");
+    QCOMPARE(QString::fromStdString(preferences::ExportFolder()),
+             QDir(folder.path()).absolutePath());
+    window.Get<QAction>("LabelChart1")->trigger();
+    const auto [secondFolder, chart] = exportTo("chart.svg");
+    QCOMPARE(secondFolder, QDir(folder.path()).absolutePath());
+    QVERIFY(!below.isEmpty() && !chart.isEmpty());
+    QVERIFY(below != chart);
+    Q_UNUSED(firstFolder);
   }
 
   // Mirrored, the selected diagram stays highlighted.
