@@ -376,8 +376,11 @@ void TForm1::PlaceLowerPanels() {
   constexpr int kNeckX = 8;
   Image2->setFixedWidth(std::max(kNeckPictureWidth, soundWidth - 2 * kNeckX));
   PlaceCapoControls();
-  // Every control shows at the smallest size the window takes.
+  // Every control shows at the smallest size the window takes: the start
+  // size, or wider where the language's captions need it.
   braco->setMinimumWidth(rowWidth + 2 * kMargin);
+  const int needed = findChild<QFrame*>("Panel1")->width() + braco->minimumWidth();
+  setMinimumWidth(std::max(kStartWidth, needed));
 }
 
 // The capo's caption, its fret and the names button in a row, each as wide

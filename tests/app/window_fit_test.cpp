@@ -196,6 +196,21 @@ class WindowFitTest : public QObject {
     QVERIFY(!window.form->isVisible());
   }
 
+  // At its smallest, in either language, every panel of the lower row shows.
+  void theSmallestWindowShowsEveryPanelInBothLanguages() {
+    Window window;
+    for (UiLanguage language : {UiLanguage::Chinese, UiLanguage::English}) {
+      window.form->SetLanguage(language, false);
+      window.form->resize(400, 400);
+      QCoreApplication::processEvents();
+      for (const char* name : {"PanelInfo", "Panel4", "Panel2", "Panel6", "Panel5", "PanelCapo"}) {
+        auto* panel = window.Get<QWidget>(name);
+        const QRect inWindow(panel->mapTo(window.form.get(), QPoint(0, 0)), panel->size());
+        QVERIFY2(window.form->rect().contains(inWindow), name);
+      }
+    }
+  }
+
   // Chart marks, from View > Under the strings: the sheet draws them, the
   // exports get them, the choice is remembered.
   void chartMarksFollowTheViewIntoExports() {
