@@ -253,7 +253,7 @@ void TForm1::RetranslateUi() {
   PlaceLowerPanels();
 }
 
-// A hint on every control the specified ones leave without one.
+// A hint on every control that the window's own hints leave without one.
 void TForm1::RetranslateHints() {
   // A typed text the reading could not take whole keeps its own hint.
   if (EditAcorde->styleSheet() == kSymbolStyle) EditAcorde->setToolTip(SymbolBoxHint());

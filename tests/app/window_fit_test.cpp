@@ -338,7 +338,7 @@ class WindowFitTest : public QObject {
       }
       QVERIFY(controls >= 30);
     }
-    // The specified hints stay as they are.
+    // The window's own Chinese hints stay as they are.
     QCOMPARE(chinese["ComboBox2"], QString::fromUtf8("手指跨度"));
     QCOMPARE(chinese["CheckBoxCanhoto"], QString::fromUtf8("左撇子的按法"));
   }
