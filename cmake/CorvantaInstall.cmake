@@ -37,7 +37,8 @@ if(HELP2MAN)
     endif()
     add_custom_command(OUTPUT ${page}.gz
       COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
-      COMMAND ${HELP2MAN} --no-info --no-discard-stderr --name "guitar chord finder"
+      COMMAND ${HELP2MAN} --no-info --no-discard-stderr
+              --name "chord finder for guitar, ukulele, mandolin, banjo, bass and songs"
               ${include_args} --output ${page} $<TARGET_FILE:${program}>
       # Debian ships man pages compressed, reproducibly (no name, no time).
       COMMAND gzip -9nf ${page}

@@ -35,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   AddCommands(app, texts);
   std::ostringstream out;
   try {
+    CheckCommandWord(app, static_cast<int>(argv.size()), argv.data());
     app.parse(static_cast<int>(argv.size()), argv.data());
     ApplyCommandDefaults(app, texts);
     RunCommands(app, texts, out);

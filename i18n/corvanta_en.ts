@@ -520,6 +520,18 @@
         <source>Vellmoor</source>
         <translation>Vellmoor</translation>
     </message>
+    <message>
+        <source>DADGAD</source>
+        <translation>DADGAD</translation>
+    </message>
+    <message>
+        <source>降半音 (Eb)</source>
+        <translation>Half step down (Eb)</translation>
+    </message>
+    <message>
+        <source>Eb</source>
+        <translation>Eb</translation>
+    </message>
 </context>
 <context>
     <name>Instruments</name>

@@ -32,6 +32,41 @@ foreach(part "COMMANDS" "EXIT STATUS" "JSON FIELDS" ".SS search" ".SS strum" "in
   endif()
 endforeach()
 
+# Both pages name every kind of instrument and the songs; the CLI's lists the
+# newer JSON fields; rendered at 80 columns no line of either runs past them.
+find_program(GROFF groff)
+foreach(program corvanta corvanta-cli)
+  execute_process(COMMAND gzip -dc ${PREFIX}/share/man/man1/${program}.1.gz
+                  OUTPUT_VARIABLE source)
+  string(REGEX MATCH "\\.SH NAME\n[^\n]*" name_line "${source}")
+  foreach(word ukulele mandolin banjo bass songs)
+    if(NOT name_line MATCHES "${word}")
+      message(FATAL_ERROR "the NAME line of ${program}.1 lacks '${word}': ${name_line}")
+    endif()
+  endforeach()
+  if(GROFF)
+    file(WRITE ${PREFIX}/${program}.1 "${source}")
+    execute_process(COMMAND ${GROFF} -man -Tascii -rLL=80n -P-cbu ${PREFIX}/${program}.1
+                    OUTPUT_FILE ${PREFIX}/${program}.txt RESULT_VARIABLE status ERROR_QUIET)
+    file(STRINGS ${PREFIX}/${program}.txt lines)
+    list(LENGTH lines count)
+    if(NOT status EQUAL 0 OR count LESS 20)
+      message(FATAL_ERROR "groff could not render ${program}.1: ${status}")
+    endif()
+    foreach(line IN LISTS lines)
+      string(LENGTH "${line}" length)
+      if(length GREATER 80)
+        message(FATAL_ERROR "${program}.1 has a line of ${length} columns: ${line}")
+      endif()
+    endforeach()
+  endif()
+endforeach()
+foreach(field "best" "readings" "omitted" "noChord")
+  if(NOT page MATCHES "${field}")
+    message(FATAL_ERROR "the JSON fields of corvanta-cli.1 lack '${field}'")
+  endif()
+endforeach()
+
 find_program(DESKTOP_VALIDATE desktop-file-validate)
 if(DESKTOP_VALIDATE)
   execute_process(COMMAND ${DESKTOP_VALIDATE} ${PREFIX}/share/applications/org.corvanta.Corvanta.desktop

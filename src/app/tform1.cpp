@@ -24,6 +24,8 @@
 #include "sound/strum.h"
 #include "symbols/reading_text.h"
 #include "theory/catalogue.h"
+#include "theory/degree_codes.h"
+#include "theory/standard_names.h"
 #include "theory/text_util.h"
 #include "view/chord_text.h"
 #include "view/diagram_sheet.h"
@@ -35,6 +37,28 @@ namespace {
 void SelectRow(QTableWidget* grid, int row) {
   const QSignalBlocker blocker(grid);
   grid->setCurrentCell(row, 0);
+}
+
+void SetTextIfChanged(QTableWidgetItem* item, const QString& text) {
+  if (item != nullptr && item->text() != text) item->setText(text);
+}
+
+// The type list and the check list in the notation shown: the program's
+// own words, or the standard names with those words beside them ("7 (6+)").
+void ShowListWords(QTableWidget& types, QListWidget& degrees, ChordNotation notation) {
+  const bool standard = notation == ChordNotation::Standard;
+  const QSignalBlocker typesBlocker(&types), degreesBlocker(&degrees);
+  for (int row = 0; row < kChordTypeCount && row < types.rowCount(); ++row) {
+    const std::string_view own = kChordCatalogue[static_cast<std::size_t>(row)].name;
+    const std::string_view name = kStandardTypeNames[static_cast<std::size_t>(row)];
+    SetTextIfChanged(types.item(row, 0), ToQString(standard ? StandardListText(name, own) : own));
+  }
+  for (int i = 0; i < kDegreeItemCount && i < degrees.count(); ++i) {
+    const std::string_view own = kDegreeItems[static_cast<std::size_t>(i)].text;
+    const std::string_view name = kStandardDegreeNames[static_cast<std::size_t>(i)];
+    const QString text = ToQString(standard ? StandardListText(name, own) : own);
+    if (degrees.item(i)->text() != text) degrees.item(i)->setText(text);
+  }
 }
 
 }  // namespace
@@ -228,6 +252,7 @@ void TForm1::MirrorEntry() {
     EditAcorde->setText(ToQString(ChordSymbolText(state, session_.notation)));
   }
   ClearTypedTextMark();
+  ShowListWords(*StringGrid1, *CheckListBox1, session_.notation);
   MirrorGrids();
   MirrorCheckList();
   MirrorOptions();

@@ -5,9 +5,11 @@
 #include <sstream>
 
 #include "instrument/capo.h"
+#include "symbols/chord_of_symbol.h"
 #include "theory/catalogue.h"
 #include "theory/formula.h"
 #include "theory/note_names.h"
+#include "theory/standard_names.h"
 #include "theory/text_util.h"
 
 namespace corvanta::cli {
@@ -170,8 +172,9 @@ Tuning ParseTuning(const std::string& text) {
   }
   if (count != kStringCount) {
     throw BadArgument("--tuning: '" + text +
-                      "' is neither a preset caption, six note names (\"D A D G A D\") nor six "
-                      "pitch classes 0..11");
+                      "' is neither a preset, six note names (\"D A D G A D\") nor six pitch "
+                      "classes 0..11; the presets are " +
+                      TuningPresetList());
   }
   return tuning;
 }
@@ -184,8 +187,10 @@ namespace {
 
 std::string PresetNames(const Instrument& instrument) {
   std::string names;
-  for (const InstrumentPreset& preset : instrument.presets)
+  for (const InstrumentPreset& preset : instrument.presets) {
     names += (names.empty() ? "\"" : ", \"") + preset.name + "\"";
+    if (preset.EnglishName() != preset.name) names += " (" + preset.EnglishName() + ")";
+  }
   return names;
 }
 
@@ -265,7 +270,24 @@ std::string CatalogueTypeOption(const ChordType& type) {
   return name.empty() ? "maj" : BytesToUtf8(name);
 }
 
-std::string ParseFormula(const SearchOptionText& text) {
+namespace {
+
+// A type named as a chord symbol writes it after a root ("maj7", "dim",
+// "m7b5"): the notes of C with that name, read in the notation given;
+// nullopt unless the whole name is read, with no bass and nothing left out.
+std::optional<std::string> FormulaOfTypeSymbol(const std::string& name, ChordNotation notation) {
+  if (name.empty() || name.find('/') != std::string::npos) return std::nullopt;
+  const SymbolChord read = ChordOfSymbol("C" + Utf8ToBytes(name), notation);
+  const SymbolReading& reading = read.reading;
+  if (!reading.namesRoot || reading.noChord || reading.tooManyNotes > 0 ||
+      !reading.unrecognised.empty() || !reading.omitted.empty() || read.chord.HasSlashBass())
+    return std::nullopt;
+  return read.chord.formula;
+}
+
+}  // namespace
+
+std::string ParseFormula(const SearchOptionText& text, ChordNotation notation) {
   if (text.formula) {
     // Twelve entries hold every pitch class; more can only repeat one.
     if (!IsWellFormedFormula(*text.formula) ||
@@ -275,15 +297,22 @@ std::string ParseFormula(const SearchOptionText& text) {
     }
     return *text.formula;
   }
+  // The program's own type names first, so that every name keeps its
+  // meaning ("9" is the added ninth); then the standard name of a type
+  // ("maj7" is 7+); then any chord name as a symbol writes it ("dim").
   // The diminished row's "º" arrives in UTF-8 from a terminal.
-  int row = FindChordType(TrimBlanks(Utf8ToBytes(text.type)));
-  if (row < 0) {
-    std::string names;
-    for (const ChordType& type : kChordCatalogue)
-      names += (names.empty() ? "" : ", ") + CatalogueTypeOption(type);
-    throw BadArgument("--type: '" + text.type + "' is not a chord type; the types are " + names);
-  }
-  return std::string(kChordCatalogue[row].formula);
+  const std::string_view typed = TrimBlanks(Utf8ToBytes(text.type));
+  int row = FindChordType(typed);
+  if (row < 0) row = FindStandardChordType(typed);
+  if (row >= 0) return std::string(kChordCatalogue[static_cast<std::size_t>(row)].formula);
+  if (auto formula = FormulaOfTypeSymbol(std::string(TrimBlanks(text.type)), notation))
+    return *formula;
+  std::string names;
+  for (const ChordType& type : kChordCatalogue)
+    names += (names.empty() ? "" : ", ") + CatalogueTypeOption(type);
+  throw BadArgument("--type: '" + text.type + "' is not a chord type; the types are " + names +
+                    ", their standard names (maj7, 7sus4, m7b5) or a chord name as a symbol "
+                    "writes it (dim, 13)");
 }
 
 }  // namespace corvanta::cli

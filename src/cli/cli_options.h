@@ -86,6 +86,7 @@ SearchSettings ParseSettings(const SearchOptionText& text);
 // How --type names a catalogue row ("maj" for the major triad), in UTF-8.
 std::string CatalogueTypeOption(const ChordType& type);
 // The chord formula from --type or --formula (the major triad by default).
-std::string ParseFormula(const SearchOptionText& text);
+std::string ParseFormula(const SearchOptionText& text,
+                         ChordNotation notation = ChordNotation::Standard);
 
 }  // namespace corvanta::cli

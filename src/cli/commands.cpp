@@ -132,6 +132,10 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   sheet->add_option("symbols", texts.sheet.symbols, "chord symbols (\"Am7\" \"D9\" \"Gmaj7\")")
       ->required();
   sheet->add_option("--per-chord", texts.sheet.perChord, "fingerings of each chord (default 1)");
+  sheet->add_flag("--all", texts.sheet.all,
+                  "draw every occurrence of a chord (by default each chord once, in order of "
+                  "first appearance)");
+  sheet->add_option("--title", texts.sheet.title, "a title above the sheet's heading");
   AddNotationOption(*sheet, texts.sheet.notation, "standard (default) or classic");
   AddDrawingOutputs(*sheet, texts.sheet);
   AddCapoShapesOption(*sheet, texts.sheet.options.capoShapes);
@@ -159,6 +163,30 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   // Every command takes it, so a script may pass it to any.
   for (CLI::App* command : app.get_subcommands(std::function<bool(CLI::App*)>{}))
     AddClassicOption(*command, texts.classic);
+}
+
+std::string CommandNames(const CLI::App& app) {
+  std::string names;
+  for (const CLI::App* command : app.get_subcommands(std::function<bool(const CLI::App*)>{}))
+    names += (names.empty() ? "" : ", ") + command->get_name();
+  return names;
+}
+
+void CheckCommandWord(const CLI::App& app, int argc, const char* const* argv) {
+  // No option of the program takes a value, so the first word that is no
+  // option is the command's name.
+  for (int at = 1; at < argc; ++at) {
+    const std::string word = argv[at];
+    if (!word.empty() && word[0] == '-') continue;
+    for (const CLI::App* command : app.get_subcommands(std::function<bool(const CLI::App*)>{}))
+      if (command->check_name(word)) return;
+    throw BadArgument("unknown command '" + word + "'; the commands are " + CommandNames(app));
+  }
+  for (int at = 1; at < argc; ++at) {
+    const std::string word = argv[at];
+    if (word == "-h" || word == "--help" || word == "--help-all" || word == "--version") return;
+  }
+  throw BadArgument("name a command: " + CommandNames(app) + " (--help for each one's options)");
 }
 
 int RunCommands(const CLI::App& app, const CommandTexts& texts, std::ostream& out) {

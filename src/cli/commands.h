@@ -56,6 +56,8 @@ struct DrawCommandText {
   bool leftHanded = false;
   int scale = 1;
   int perChord = 1;
+  bool all = false;                  // sheet: every occurrence, not each chord once
+  std::optional<std::string> title;  // sheet: a line above the heading
   std::string notation = "standard";
   std::string png;
   std::string svg;
@@ -95,6 +97,13 @@ struct CommandTexts {
   // strict rules and the position order, wherever not given beside it.
   bool classic = false;
 };
+
+// The commands' names, comma-separated, for messages.
+std::string CommandNames(const CLI::App& app);
+// Refuses a first word that names no command ("unknown command 'fooo'"),
+// and a command line that names none, each listing the commands; the
+// program's own options (--help, --version) pass.
+void CheckCommandWord(const CLI::App& app, int argc, const char* const* argv);
 
 void AddCommands(CLI::App& app, CommandTexts& texts);
 // After parsing: the notation, the rules and the order of the command run,

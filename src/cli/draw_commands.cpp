@@ -1,5 +1,6 @@
 // corvanta-cli diagram and sheet: chord diagrams as PNG, SVG or PDF files,
 // drawn by the window's own painter in a module loaded for these commands.
+#include <algorithm>
 #include <iostream>
 
 #include "cli/commands.h"
@@ -67,6 +68,16 @@ std::vector<std::string> SheetSymbols(const std::vector<std::string>& arguments)
   return symbols;
 }
 
+// Each chord once, in order of first appearance: a sheet shows how to play
+// the chords of a song, and a chord played twice is fingered the same.
+std::vector<std::string> DistinctSymbols(const std::vector<std::string>& symbols) {
+  std::vector<std::string> distinct;
+  for (const std::string& symbol : symbols)
+    if (std::find(distinct.begin(), distinct.end(), symbol) == distinct.end())
+      distinct.push_back(symbol);
+  return distinct;
+}
+
 }  // namespace
 
 int RunDrawing(const DrawingRequest& request) {
@@ -105,7 +116,8 @@ int RunDiagram(const DrawCommandText& command, std::ostream&) {
 int RunSheet(const DrawCommandText& command, std::ostream&) {
   DrawingRequest request;
   ChooseOutput(command, request);
-  const std::vector<std::string> symbols = SheetSymbols(command.symbols);
+  std::vector<std::string> symbols = SheetSymbols(command.symbols);
+  if (!command.all) symbols = DistinctSymbols(symbols);
   if (symbols.empty()) throw BadArgument("sheet: name at least one chord symbol");
   if (command.perChord < 1 || command.perChord > 100) {
     throw BadArgument("--per-chord: " + std::to_string(command.perChord) + " is not 1..100");
@@ -146,6 +158,9 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
   }
   request.sheet.heading =
       SheetHeading(heading, TuningHeading(instrument, command.options.tuning), capo, sounding);
+  // The title is a line of its own: the heading's wrapping keeps the break.
+  if (command.title && !command.title->empty())
+    request.sheet.heading = *command.title + "\n" + request.sheet.heading;
   DescribeStrings(request.sheet, instrument, capo);
   return RunDrawing(request);
 }

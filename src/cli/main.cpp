@@ -5,12 +5,15 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/help_format.h"
 #include "corvanta_version.h"
 #include "theory/text_util.h"
 
 int main(int argc, char** argv) {
   using namespace corvanta::cli;
   CLI::App app{"Corvanta chord finder, command-line companion"};
+  // Before the commands are added: each takes its formatter from the app.
+  app.formatter(std::make_shared<HelpFormatter>());
   app.require_subcommand(1);
   app.footer(
       "Defaults: every command reads and writes chord symbols in the standard notation, "
@@ -23,6 +26,7 @@ int main(int argc, char** argv) {
   AddCommands(app, texts);
   int status = 0;
   try {
+    CheckCommandWord(app, argc, argv);
     app.parse(argc, argv);
     ApplyCommandDefaults(app, texts);
     status = RunCommands(app, texts, std::cout);

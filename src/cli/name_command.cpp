@@ -90,7 +90,9 @@ int RunInstruments(bool json, std::ostream& out) {
     }
     nlohmann::json presets = nlohmann::json::array();
     for (const InstrumentPreset& preset : instrument.presets)
-      presets.push_back({{"name", preset.name}, {"tuning", PitchNames(preset.pitches)}});
+      presets.push_back({{"name", preset.name},
+                         {"englishName", preset.EnglishName()},
+                         {"tuning", PitchNames(preset.pitches)}});
     nlohmann::json strings = nlohmann::json::array();
     for (const OpenString& string : instrument.strings)
       strings.push_back({{"pitch", PitchName(string.pitch)},

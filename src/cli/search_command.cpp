@@ -7,13 +7,14 @@
 #include "session/session.h"
 #include "symbols/chord_names.h"
 #include "theory/formula.h"
+#include "theory/standard_names.h"
 
 namespace corvanta::cli {
 
 int RunSearch(const EntryCommandText& command, std::ostream& out) {
   const SearchOptionText& text = command.options;
   SearchSettings settings = ParseSettings(text);
-  std::string formula = ParseFormula(text);
+  std::string formula = ParseFormula(text, ParseNotation(command.notation));
   settings.rootPitchClass = ParseNote(text.root, "--root");
   settings.bassPitchClass =
       text.bass.empty() ? settings.rootPitchClass : ParseNote(text.bass, "--bass");
@@ -65,10 +66,12 @@ namespace corvanta::cli {
 
 int RunTypes(bool json, std::ostream& out) {
   nlohmann::json list = nlohmann::json::array();
-  for (const ChordType& type : kChordCatalogue) {
+  for (std::size_t row = 0; row < kChordCatalogue.size(); ++row) {
+    const ChordType& type = kChordCatalogue[row];
     std::string name = CatalogueTypeOption(type);
     if (json) {
-      list.push_back({{"name", name}, {"formula", type.formula}});
+      list.push_back(
+          {{"name", name}, {"formula", type.formula}, {"standardName", kStandardTypeNames[row]}});
     } else {
       out << name << '\t' << type.formula << '\n';
     }

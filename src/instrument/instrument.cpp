@@ -63,8 +63,8 @@ Instrument Guitar() {
   guitar.midiProgram = kNylonGuitar;
   guitar.rules = kGuitarRules;
   for (const TuningPreset& preset : kTuningPresets)
-    guitar.presets.push_back(
-        {std::string(preset.buttonCaption), GuitarPitches(preset.pitchClasses)});
+    guitar.presets.push_back({std::string(preset.buttonCaption), GuitarPitches(preset.pitchClasses),
+                              std::string(preset.englishName)});
   guitar.strings = Strings(guitar.presets.front().pitches);
   guitar.classicTuning = true;
   std::vector<std::vector<int>> shapes;
@@ -203,7 +203,7 @@ std::vector<std::string_view> Words(std::string_view text) {
 std::vector<int> GuitarPitches(const Tuning& tuning) {
   std::vector<int> pitches;
   for (int string = 0; string < kStringCount; ++string)
-    pitches.push_back(kOctaveBase[string] + WrapPitchClass(tuning[string]));
+    pitches.push_back(NearestPitch(tuning[string], kStandardPitches[string]));
   return pitches;
 }
 
@@ -288,7 +288,8 @@ Instrument Retuned(const Instrument& instrument, const std::vector<int>& pitches
 
 std::optional<Instrument> InPreset(const Instrument& instrument, std::string_view name) {
   for (const InstrumentPreset& preset : instrument.presets)
-    if (preset.name == name) return Retuned(instrument, preset.pitches);
+    if (NamesPreset(name, preset.name) || NamesPreset(name, preset.englishName))
+      return Retuned(instrument, preset.pitches);
   return std::nullopt;
 }
 
@@ -334,9 +335,7 @@ std::optional<std::vector<int>> ParseStringPitches(std::string_view text,
     int pitchClass = PitchClassOfName(word);
     if (pitchClass == kNoPitchClass) return std::nullopt;
     // Without an octave: the pitch class nearest the standard string.
-    int standard = instrument.strings[pitches.size()].pitch;
-    int up = WrapPitchClass(pitchClass - standard);
-    pitches.push_back(up <= 6 ? standard + up : standard + up - kOctave);
+    pitches.push_back(NearestPitch(pitchClass, instrument.strings[pitches.size()].pitch));
   }
   if (pitches.size() != instrument.strings.size()) return std::nullopt;
   return pitches;

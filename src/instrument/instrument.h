@@ -32,8 +32,12 @@ struct OpenString {
 };
 
 struct InstrumentPreset {
-  std::string name;          // "Low G", "Drop D"
+  std::string name;          // "Low G", "Drop D"; the guitar's as its button shows them
   std::vector<int> pitches;  // open MIDI notes, strings in the instrument's order
+  // As an English player names it ("Standard tuning" for the guitar's
+  // "标准音"); the name where that is already English.
+  std::string englishName = {};
+  const std::string& EnglishName() const { return englishName.empty() ? name : englishName; }
 };
 
 // How players of an instrument build chords, which the search follows.
@@ -60,11 +64,10 @@ struct Instrument {
   int midiProgram = 24;                   // General MIDI, counted from 0
   VoicingRules rules;
   // The six-string guitar's tuning as it has always worked: strings tuned
-  // by pitch class and heard in the octaves of a fixed table (strings 0-1
-  // from C2, 2-4 from C3, 5 from C4), twelve presets by their menu
-  // captions, and a moved slider heard at the next search rather than at
-  // once. Other instruments tune each string to the octave nearest its
-  // standard pitch, heard at once.
+  // by pitch class (each heard in the octave nearest its standard pitch),
+  // the presets by their menu captions, and a moved slider heard at the
+  // next search rather than at once. Other instruments' sliders are heard
+  // at once.
   bool classicTuning = false;
   // The frets of its neck: a search never places a bass or a window's top
   // beyond them (a soprano ukulele has about 15, a mandolin 20).
@@ -84,8 +87,8 @@ struct Instrument {
 // whose diagrams mark the lowest sounding string.
 inline bool MarksBassByPitch(const Instrument& instrument) { return !instrument.classicTuning; }
 
-// The guitar's open pitches for a tuning of pitch classes, in the octaves
-// every guitar tuning is heard in (strings 0-1 from C2, 2-4 from C3, 5 from C4).
+// The guitar's open pitches for a tuning of pitch classes, each string in
+// the octave nearest its standard pitch (NearestPitch).
 std::vector<int> GuitarPitches(const Tuning& tuning);
 
 // Custom open pitches as typed: 4..8 note names with octaves ("D3 G3 D4 G4

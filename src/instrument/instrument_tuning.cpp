@@ -41,10 +41,7 @@ int InstrumentTuning::RetuneString(int string, int pitchClass) {
       pitchClass >= kPitchClassCount)
     return 0;
   const std::size_t at = static_cast<std::size_t>(string);
-  const int standard = state.instrument.strings[at].pitch;
-  // The nearest pitch of that class: at most six semitones down or five up.
-  const int up = WrapPitchClass(pitchClass - standard);
-  const int pitch = standard + (up > 5 ? up - kPitchClassCount : up);
+  const int pitch = NearestPitch(pitchClass, state.instrument.strings[at].pitch);
   if (pitch == state.pitches[at]) return 0;
   state.pitches[at] = pitch;
   state.labels[at] = kSharpNoteNames[pitchClass];

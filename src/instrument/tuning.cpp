@@ -1,6 +1,7 @@
 #include "instrument/tuning.h"
 
 #include "theory/note_names.h"
+#include "theory/text_util.h"
 
 namespace corvanta {
 
@@ -8,17 +9,60 @@ PitchTable BuildPitchTable(const Tuning& tuning) {
   PitchTable table{};
   for (int string = 0; string < kStringCount; ++string) {
     for (int fret = 0; fret < kFretSlots; ++fret) {
-      table[string][fret] = kOctaveBase[string] + WrapPitchClass(tuning[string]) + fret;
+      table[string][fret] = NearestPitch(tuning[string], kStandardPitches[string]) + fret;
     }
   }
   return table;
 }
 
-int FindTuningPreset(std::string_view menuCaption) {
+int NearestPitch(int pitchClass, int standardPitch) {
+  const int up = WrapPitchClass(pitchClass - standardPitch);
+  return standardPitch + (up > 5 ? up - kPitchClassCount : up);
+}
+
+namespace {
+
+// A name as NamesPreset compares it: lower case, without a trailing word
+// "tuning" (or "tunning", as the menu spells it).
+std::string PresetKey(std::string_view name) {
+  std::string key;
+  for (char c : TrimBlanks(name)) key += AsciiLower(c);
+  for (std::string_view suffix : {" tuning", " tunning"}) {
+    if (key.size() > suffix.size() &&
+        key.compare(key.size() - suffix.size(), suffix.size(), suffix.data(), suffix.size()) == 0) {
+      key.resize(key.size() - suffix.size());
+      break;
+    }
+  }
+  while (!key.empty() && key.back() == ' ') key.pop_back();
+  return key;
+}
+
+}  // namespace
+
+bool NamesPreset(std::string_view typed, std::string_view name) {
+  const std::string key = PresetKey(typed);
+  return !key.empty() && key == PresetKey(name);
+}
+
+int FindTuningPreset(std::string_view text) {
   for (int tag = 0; tag < kTuningPresetCount; ++tag) {
-    if (kTuningPresets[tag].menuCaption == menuCaption) return tag;
+    const TuningPreset& preset = kTuningPresets[tag];
+    for (std::string_view name : {preset.menuCaption, preset.buttonCaption, preset.englishName})
+      if (NamesPreset(text, name)) return tag;
   }
   return -1;
+}
+
+std::string TuningPresetList() {
+  std::string list;
+  for (const TuningPreset& preset : kTuningPresets) {
+    list += list.empty() ? "\"" : ", \"";
+    list += std::string(preset.menuCaption) + "\"";
+    if (!NamesPreset(preset.englishName, preset.menuCaption))
+      list += " (" + std::string(preset.englishName) + ")";
+  }
+  return list;
 }
 
 std::optional<Tuning> ParseTuningNames(std::string_view text) {

@@ -67,6 +67,12 @@ struct ChordReading {
     return third == ThirdKind::None && fifth == FifthKind::Perfect &&
            seventh == SeventhKind::None && tensions.empty();
   }
+  // One note alone (every string on the same pitch class): no chord, and
+  // named by its note name, not as a power chord or a chord without its third.
+  bool SingleNote() const {
+    return third == ThirdKind::None && fifth == FifthKind::Omitted &&
+           seventh == SeventhKind::None && tensions.empty() && !bassOutside && !rootless;
+  }
   // Every tone of the chord: semitones above the root and the degree it is
   // (1, 3, 5, 7, 6, 9, 11, 13; 2 and 4 for a suspension), root first, then
   // third, fifth, seventh and tensions; the bass only when outside (degree 0).

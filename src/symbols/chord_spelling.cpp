@@ -28,8 +28,17 @@ constexpr std::array<std::string_view, 3> kHalfDiminished{"\xC3\xB8" /* ø */, "
 constexpr std::string_view kDegreeSign = "\xC2\xB0";  // °
 
 // "maj", "M", "Δ": true, and whether the spelling alone means the seventh.
+// Every major word begins with an m of either case, and no sign does: the
+// first byte says which list may match (most words typed are neither).
+constexpr bool BeginsWithM(std::string_view word) {
+  return !word.empty() && (word[0] == 'm' || word[0] == 'M');
+}
+static_assert(std::all_of(kMajorWords.begin(), kMajorWords.end(), BeginsWithM) &&
+              std::none_of(kMajorSigns.begin(), kMajorSigns.end(), BeginsWithM));
+
 bool TakeMajorSeventh(Cursor& cursor, bool& aloneMeansSeventh) {
-  if (cursor.TakeAny(kMajorSigns)) {
+  if (!BeginsWithM(cursor.Rest())) {
+    if (!cursor.TakeAny(kMajorSigns)) return false;
     aloneMeansSeventh = true;
     return true;
   }
@@ -341,12 +350,19 @@ SpelledSymbol Spell(std::string_view typed, ChordNotation notation, bool shortcu
   Spelled spelled;
   spelled.standard = notation == ChordNotation::Standard;
   spelled.words.reserve(2 * words.size() + 4);
-  for (WordSpan& word : words) {
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    WordSpan& word = words[i];
     word.first = spelled.words.size();
+    const std::string_view typed = std::string_view(text).substr(word.start, word.end - word.start);
+    // An omission's list goes on across blanks and commas only.
+    const bool listed = i > 0 && text.find_first_not_of(" ,", words[i - 1].end) >= word.start;
+    spelled.wordStart = word.start;
+    if (listed && SpellListedOmission(typed, spelled)) continue;
+    EndOmissionList(spelled);
     bool afterParenthesis = word.start > root && text[word.start - 1] == ')';
-    SpellTypedWord(std::string_view(text).substr(word.start, word.end - word.start),
-                   word.start == root, afterParenthesis, spelled);
+    SpellTypedWord(typed, word.start == root, afterParenthesis, spelled);
   }
+  EndOmissionList(spelled);
   spelled.DropImpliedNinthIfAltered();
   spelled.ResolveAddedThird();
 
@@ -361,6 +377,9 @@ SpelledSymbol Spell(std::string_view typed, ChordNotation notation, bool shortcu
   out.append(text, copied, std::string::npos);
   result.text = std::move(out);
   result.omit = spelled.omit;
+  if (spelled.omit.root)
+    result.omittedRoot =
+        text.substr(spelled.omittedRootBegin, spelled.omittedRootEnd - spelled.omittedRootBegin);
   result.impliedNinth = spelled.NinthOnlyImplied();
   result.ambiguous.insert(result.ambiguous.end(), spelled.ambiguous.begin(),
                           spelled.ambiguous.end());

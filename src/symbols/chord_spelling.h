@@ -29,6 +29,7 @@ struct RequestedOmissions {
 struct SpelledSymbol {
   std::string text;  // the check list's words, the bass kept
   RequestedOmissions omit;
+  std::string omittedRoot;             // the root's omission as typed ("no root", "omit1")
   bool noChord = false;                // "N.C."
   bool ownWords = false;               // the text is read exactly as typed
   std::vector<std::string> ambiguous;  // "sus9 as 9sus4": see SymbolReading

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "theory/chord_defaults.h"
 #include "theory/note_names.h"
 #include "theory/note_spelling.h"
 
@@ -21,16 +22,34 @@ bool SeventhChord(const ChordReading& reading) {
   return reading.seventh == SeventhKind::Minor || reading.seventh == SeventhKind::Major;
 }
 
+// Whether an 11 or 13 may stand for a chord with no ninth: it implies one
+// (C13 is read C E G Bb D A), which the reader leaves out again to fit six
+// notes only after the unaltered fifth. Where the fifth sounds beside five
+// other notes, the implied ninth would push it out: the chord is then
+// written as a seventh with its tensions (Am7(11,13)/G), so that its name
+// reads back as the notes that sound.
+bool MayImplyTheNinth(const ChordReading& reading) {
+  if (Holds(reading.tensions, 2)) return true;  // no ninth to imply
+  return reading.fifth != FifthKind::Perfect ||
+         reading.Tones().size() < static_cast<std::size_t>(kMostChordNotes);
+}
+
 // The natural tension a seventh chord is named by: 13 over 11 over 9.
 int ExtensionNumber(const ChordReading& reading) {
   if (!SeventhChord(reading)) return 0;
-  if (Holds(reading.tensions, 9)) return 13;
-  if (Holds(reading.tensions, 5) && reading.third != ThirdKind::Major) return 11;
   // Beside an altered ninth the natural one is written as a tension (C7(b9,9)).
   bool alteredNinth = Holds(reading.tensions, 1) || Holds(reading.tensions, 3);
+  // An altered ninth replaces the one an 11 or 13 implies (C13b9).
+  const bool mayImply = alteredNinth || MayImplyTheNinth(reading);
+  if (Holds(reading.tensions, 9) && mayImply) return 13;
+  if (Holds(reading.tensions, 5) && reading.third != ThirdKind::Major && mayImply) return 11;
   if (Holds(reading.tensions, 2) && !alteredNinth) return 9;
   return 7;
 }
+
+// A natural tension written as one (an added 9, 11 or 13 beside a seventh):
+// in parentheses, as "C711" would read as an eleventh chord.
+bool NaturalTension(std::string_view text) { return text == "9" || text == "11" || text == "13"; }
 
 // Tensions a seventh chord's number does not name, as written after it.
 std::string_view TensionText(int tension) {
@@ -110,7 +129,8 @@ std::string WriteStandard(const ChordReading& reading, std::string_view root) {
   if (reading.third == ThirdKind::Sus4) name += "sus4";
   if (reading.third == ThirdKind::Sus2) name += "sus2";
   for (std::string_view addition : additions) name += addition;
-  if (alterations.size() == 1 && (SeventhChord(reading) || reading.seventh == SeventhKind::Sixth)) {
+  if (alterations.size() == 1 && !NaturalTension(alterations.front()) &&
+      (SeventhChord(reading) || reading.seventh == SeventhKind::Sixth)) {
     name += alterations.front();
   } else if (!alterations.empty()) {
     name += "(";
@@ -124,8 +144,69 @@ std::string WriteStandard(const ChordReading& reading, std::string_view root) {
   return name;
 }
 
+// Semitones of the seventh (or the sixth in its place) above the root; -1 for none.
+int SeventhSemitones(const ChordReading& reading) {
+  switch (reading.seventh) {
+    case SeventhKind::Minor:
+      return 10;
+    case SeventhKind::Major:
+      return 11;
+    case SeventhKind::Sixth:
+      return 9;
+    default:
+      return -1;
+  }
+}
+
+// The degree list holds six notes, five beside a bass of its own even when
+// the bass is a chord tone, and its words always bring the fifth. A chord
+// that would pass that limit leaves to the bass the tone the bass sounds:
+// its word is not written (Am/11/13/G: the G of the seventh is the bass)
+// or, for a third or fifth, which every word brings, it is said
+// ("(no5)", "(no3)"); an unsounding fifth is said so too. Its words then
+// read back as its notes.
+struct ClassicFit {
+  int unwritten = -1;       // semitones above the root of the tone left to the bass
+  std::string omissions{};  // "(no5)", "(no3)" or empty
+};
+
+ClassicFit FitClassicWords(const ChordReading& reading) {
+  ClassicFit fit;
+  const std::size_t limit = static_cast<std::size_t>(
+      reading.bass == reading.root ? kMostChordNotes : kMostChordNotes - 1);
+  std::size_t notes = reading.Tones().size() - (reading.bassOutside ? 1 : 0);
+  const bool impliedFifth = reading.fifth == FifthKind::Omitted && !reading.Power();
+  if (impliedFifth) ++notes;
+  std::vector<std::string_view> said;
+  if (notes > limit && impliedFifth) {
+    said.push_back("no5");
+    --notes;
+  }
+  if (notes > limit && !reading.bassOutside) {
+    for (ChordReading::Tone tone : reading.Tones()) {
+      if (tone.degree == 1 || WrapPitchClass(reading.root + tone.semitones) != reading.bass)
+        continue;
+      if (tone.degree == 3) {
+        said.insert(said.begin(), "no3");
+      } else if (tone.degree == 5) {
+        said.push_back("no5");
+      } else if (reading.seventh != SeventhKind::Diminished) {
+        fit.unwritten = tone.semitones;
+      }
+      break;
+    }
+  }
+  if (said.empty()) return fit;
+  fit.omissions = "(";
+  for (std::size_t i = 0; i < said.size(); ++i)
+    fit.omissions.append(i > 0 ? "," : "").append(said[i]);
+  fit.omissions += ")";
+  return fit;
+}
+
 // The program's words: each readable by its symbol reader.
 std::string WriteClassic(const ChordReading& reading, std::string_view root) {
+  const ClassicFit fit = FitClassicWords(reading);
   std::vector<std::string> words;
   if (reading.Power()) words.emplace_back("5");
   if (reading.seventh == SeventhKind::Diminished && reading.Diminished()) {
@@ -135,15 +216,17 @@ std::string WriteClassic(const ChordReading& reading, std::string_view root) {
     if (reading.third == ThirdKind::Sus4) words.emplace_back("sus4");
     if (reading.third == ThirdKind::Sus2) words.emplace_back("sus2");
     if (reading.third == ThirdKind::None) words.emplace_back("5");
-    if (reading.seventh == SeventhKind::Minor) words.emplace_back("7");
-    if (reading.seventh == SeventhKind::Major) words.emplace_back("7+");
-    if (reading.seventh == SeventhKind::Sixth) words.emplace_back("6");
+    const bool seventhWritten = fit.unwritten < 0 || fit.unwritten != SeventhSemitones(reading);
+    if (seventhWritten && reading.seventh == SeventhKind::Minor) words.emplace_back("7");
+    if (seventhWritten && reading.seventh == SeventhKind::Major) words.emplace_back("7+");
+    if (seventhWritten && reading.seventh == SeventhKind::Sixth) words.emplace_back("6");
     if (reading.fifth == FifthKind::Flat) words.emplace_back("b5");
     if (reading.fifth == FifthKind::Sharp) words.emplace_back("5+");
   }
   static constexpr std::pair<int, std::string_view> kWords[] = {
       {1, "b9"}, {2, "9"}, {3, "9+"}, {5, "11"}, {6, "11+"}, {8, "b13"}, {9, "13"}, {11, "7+"}};
   for (int tension : reading.tensions) {
+    if (tension == fit.unwritten) continue;
     for (auto [semitones, word] : kWords) {
       if (semitones != tension) continue;
       // Without a seventh a natural ninth is the added one ("add9").
@@ -157,7 +240,7 @@ std::string WriteClassic(const ChordReading& reading, std::string_view root) {
     if (i > 0 || words[i].front() == 'b') name += "/";
     name += words[i];
   }
-  return name;
+  return name + fit.omissions;
 }
 
 // The bass is spelled as the first of the chord's tones on its pitch class.
@@ -209,6 +292,7 @@ std::string ReadingBassName(const ChordReading& reading, std::string_view rootNa
 std::string WriteReading(const ChordReading& reading, ChordNotation notation,
                          std::string_view rootName) {
   const std::string root = ReadingRootName(reading, rootName);
+  if (reading.SingleNote()) return root;
   std::string name = notation == ChordNotation::Standard ? WriteStandard(reading, root)
                                                          : WriteClassic(reading, root);
   if (reading.rootless) name += "(no root)";

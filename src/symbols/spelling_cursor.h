@@ -22,6 +22,18 @@ inline constexpr std::string_view kAddedThird = "add3";
 
 // The numbers a chord symbol writes, longest first so "13" is not "1" "3".
 inline constexpr std::array<int, 8> kSymbolNumbers{13, 11, 9, 7, 6, 5, 4, 2};
+// Their texts, in the same order: every word read asks for a number, and
+// making each text anew would cost more than the whole match.
+inline constexpr std::array<std::string_view, 8> kSymbolNumberTexts{"13", "11", "9", "7",
+                                                                    "6",  "5",  "4", "2"};
+static_assert([] {
+  for (std::size_t i = 0; i < kSymbolNumbers.size(); ++i) {
+    int value = 0;
+    for (char digit : kSymbolNumberTexts[i]) value = value * 10 + (digit - '0');
+    if (value != kSymbolNumbers[i]) return false;
+  }
+  return true;
+}());
 
 // A read position in one word of the typed symbol.
 class Cursor {
@@ -67,8 +79,8 @@ class Cursor {
     return std::any_of(tokens.begin(), tokens.end(), [&](std::string_view t) { return Take(t); });
   }
   std::optional<int> TakeNumber() {
-    for (int number : kSymbolNumbers) {
-      if (Take(std::to_string(number))) return number;
+    for (std::size_t i = 0; i < kSymbolNumbers.size(); ++i) {
+      if (Take(kSymbolNumberTexts[i])) return kSymbolNumbers[i];
     }
     return std::nullopt;
   }
@@ -92,10 +104,25 @@ struct Spelled {
   std::vector<std::string> words;
   std::optional<std::size_t> impliedNinth;
   RequestedOmissions omit;
+  // Where the word being spelled starts in the symbol, where the last
+  // omission ("omit", "no") starts, and the omitted root's omission as
+  // typed ("no root", "omit 3 root"): positions in the symbol.
+  std::size_t wordStart = 0;
+  std::size_t omissionStart = 0;
+  std::size_t omittedRootBegin = 0;
+  std::size_t omittedRootEnd = 0;
   std::vector<std::string> ambiguous;  // readings taken where libraries differ
   bool seventh = false;                // a seventh (or the sixth in its place) is written
+  // An omission was the last thing read: the degrees after it, set apart
+  // by blanks or commas only, are left out too ("omit 3 5", "no3,5").
+  bool omissionList = false;
+  // "omit" or "no" typed as a word of its own, before any degree: reported
+  // unused if no degree follows.
+  std::string omissionHead;
 
   void Add(std::string_view word) {
+    omissionList = false;
+    omissionHead.clear();
     words.emplace_back(word);
     // A word of the reader's own may carry the minor shorthand ("m6", "m7").
     if (word.size() > 1 && word[0] == 'm') word.remove_prefix(1);
@@ -149,5 +176,14 @@ std::string NumberWord(Cursor& cursor, int number);
 // One alteration, suspension, addition, omission, "alt" or further number
 // into out; false when the cursor stands at nothing this reader knows.
 bool SpellModifier(Cursor& cursor, Spelled& out);
+
+// A typed word after an omission that continues its list: a degree to leave
+// out ("5" in "omit3,5"), or a number that names none, reported unused
+// ("13" in "omit 13"), never read as a chord word. False when the word is
+// no degree: the list has ended.
+bool SpellListedOmission(std::string_view word, Spelled& out);
+
+// Ends an omission list: an "omit" that no degree followed is reported.
+void EndOmissionList(Spelled& out);
 
 }  // namespace corvanta::spelling

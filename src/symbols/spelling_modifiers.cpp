@@ -61,20 +61,54 @@ std::optional<std::string> TakeAddition(Cursor& cursor) {
   return word;
 }
 
-// "no3", "omit5", "noroot", "no1": a tone to leave out.
-bool TakeOmission(Cursor& cursor, RequestedOmissions& omit) {
+// The degree an omission names: "3", "5", "1", "root" or "r" (the root).
+// A run of digits is read whole, so "13" is no root followed by a 3.
+bool TakeOmittedDegree(Cursor& cursor, Spelled& out) {
+  RequestedOmissions& omit = out.omit;
   Cursor after = cursor;
-  if (!after.TakeFolded("omit") && !after.TakeFolded("no")) return false;
-  if (after.Take("3")) {
-    omit.third = true;
-  } else if (after.Take("5")) {
-    omit.fifth = true;
-  } else if (after.TakeFolded("root") || after.Take("1") || after.TakeFolded("r")) {
+  if (after.TakeFolded("root") || after.TakeFolded("r")) {
     omit.root = true;
+    out.omittedRootBegin = out.omissionStart;
+    out.omittedRootEnd = out.wordStart + after.Position();
+    cursor = after;
+    return true;
+  }
+  const std::string_view rest = cursor.Rest();
+  std::size_t digits = 0;
+  while (digits < rest.size() && IsAsciiDigit(rest[digits])) ++digits;
+  const std::string_view number = rest.substr(0, digits);
+  if (number == "3") {
+    omit.third = true;
+  } else if (number == "5") {
+    omit.fifth = true;
+  } else if (number == "1") {
+    omit.root = true;
+    out.omittedRootBegin = out.omissionStart;
+    out.omittedRootEnd = out.wordStart + cursor.Position() + 1;
   } else {
     return false;
   }
+  cursor.Take(number);
+  return true;
+}
+
+// "no3", "omit5", "noroot", "no1": a tone to leave out; "omit" or "no" at
+// the end of a word opens a list of them ("omit 3 5").
+bool TakeOmission(Cursor& cursor, Spelled& out) {
+  Cursor after = cursor;
+  if (!after.TakeFolded("omit") && !after.TakeFolded("no")) return false;
+  const std::string_view head = cursor.Rest().substr(0, after.Position() - cursor.Position());
+  out.omissionStart = out.wordStart + cursor.Position();
+  if (after.AtEnd()) {
+    cursor = after;
+    out.omissionList = true;
+    out.omissionHead = head;
+    return true;
+  }
+  if (!TakeOmittedDegree(after, out)) return false;
   cursor = after;
+  out.omissionList = true;
+  out.omissionHead.clear();
   return true;
 }
 
@@ -96,8 +130,9 @@ std::string NumberWord(Cursor& cursor, int number) {
   std::string digits = std::to_string(number);
   if (number == 7 && cursor.AheadBeforeNumber("M") && cursor.Take("M")) return "7+";
   for (std::string_view sign : {"+", "-"}) {
+    if (!cursor.Ahead(sign)) continue;
     std::string word = digits + std::string(sign);
-    if (cursor.Ahead(sign) && DegreeItemExactly(word) >= 0) {
+    if (DegreeItemExactly(word) >= 0) {
       Cursor after = cursor;
       after.Take(sign);
       if (after.AtEnd() || !IsAsciiDigit(after.Rest()[0])) {
@@ -135,7 +170,7 @@ bool SpellModifier(Cursor& cursor, Spelled& out) {
     out.Add("5+");
     return true;
   }
-  if (TakeOmission(cursor, out.omit) || TakeAltered(cursor, out)) return true;
+  if (TakeOmission(cursor, out) || TakeAltered(cursor, out)) return true;
   if (std::optional<int> number = cursor.TakeNumber()) {
     // A 9, 11 or 13 after other words is still the chord's own extension
     // ("C(#9)13b9" is a thirteenth chord), with its seventh.
@@ -148,6 +183,27 @@ bool SpellModifier(Cursor& cursor, Spelled& out) {
     return true;
   }
   return false;
+}
+
+bool SpellListedOmission(std::string_view word, Spelled& out) {
+  if (!out.omissionList || word.empty()) return false;
+  if (!IsAsciiDigit(word[0]) && !StartsWithFolded(word, "root")) return false;
+  Cursor cursor(word);
+  if (TakeOmittedDegree(cursor, out) && cursor.AtEnd()) {
+    out.omissionHead.clear();
+    return true;
+  }
+  // A degree the reader cannot leave out: said so, and the list goes on.
+  out.Add(std::string(1, kUnusedMark).append(word));
+  out.omissionList = true;
+  return true;
+}
+
+void EndOmissionList(Spelled& out) {
+  if (out.omissionList && !out.omissionHead.empty()) {
+    out.Add(std::string(1, kUnusedMark).append(out.omissionHead));
+  }
+  out.omissionList = false;
 }
 
 }  // namespace corvanta::spelling

@@ -274,7 +274,9 @@ void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, WordsRead& 
   reading.omitted = fitted.omitted;
   EchoOmissions(entry.state, std::span(fitted.omitted).first(fitted.asked));
   // No root to leave out where the root itself is the bass.
-  if (spelled.omit.root && chord.bass == chord.root) reading.unrecognised.emplace_back("no root");
+  // Said as typed ("no root", "omit 1").
+  if (spelled.omit.root && chord.bass == chord.root)
+    reading.unrecognised.push_back(spelled.omittedRoot);
 }
 
 }  // namespace
@@ -293,8 +295,13 @@ SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNota
   for (std::string& word : reading.unrecognised) {
     if (word.starts_with(kUnusedMark)) word.erase(0, 1);
   }
-  // The program's own words read exactly as the check list reads them.
-  if (spelled.ownWords || !reading.namesRoot) return std::move(reading);
+  // The program's own words read exactly as the check list reads them, in
+  // its notation; in the standard one a chord past the check list's limit
+  // is fitted as every standard symbol is (C7(11,13)/Bb keeps its 13 and
+  // leaves out the fifth), so that no written tension is refused.
+  const bool asTheCheckListReads =
+      spelled.ownWords && (notation == ChordNotation::Classic || !read.refused);
+  if (asTheCheckListReads || !reading.namesRoot) return std::move(reading);
   FitTypedChord(entry, before, read, spelled, reading);
   return std::move(reading);
 }

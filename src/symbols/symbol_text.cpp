@@ -51,11 +51,12 @@ RespelledNote RespellNote(std::string_view text) {
   return {std::string(NoteNamesFor(spelling)[WrapPitchClass(pitchClass + shift)]), length};
 }
 
-// The blank after "add", "omit" or "no" goes when a degree or "root" follows.
+// The blank after "add" goes when a degree follows. "omit" and "no" keep
+// theirs: the degrees after them are read as their list, each as typed.
 std::string JoinedOmitAndAddWords(std::string typed) {
   if (typed.find(' ') == std::string::npos) return typed;  // no blank to join
   const std::string_view text(typed);
-  static constexpr std::array<std::string_view, 3> kJoinedWords{"add", "omit", "no"};
+  static constexpr std::array<std::string_view, 1> kJoinedWords{"add"};
   std::string out;
   out.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {

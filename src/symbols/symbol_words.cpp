@@ -46,19 +46,43 @@ constexpr bool AllLowercase() {
 }
 static_assert(AllLowercase());
 
-int ItemOfKey(const std::array<WordKey, kDegreeItemCount>& keys, WordKey key) {
-  if (key == kNoKey) return -1;
+// The keys with their items, sorted by key and then item: a word's first
+// item is the first entry of its key, found by halving.
+struct KeyedItem {
+  WordKey key = kNoKey;
+  int item = -1;
+};
+using ItemIndex = std::array<KeyedItem, kDegreeItemCount>;
+
+constexpr ItemIndex IndexOf(const std::array<WordKey, kDegreeItemCount>& keys) {
+  ItemIndex index{};
   for (int item = 0; item < kDegreeItemCount; ++item) {
-    if (keys[item] == key) return item;
+    // Insertion by hand: std::sort is not constexpr on every standard
+    // library the core is built with.
+    int at = item;
+    while (at > 0 && index[at - 1].key > keys[item]) {
+      index[at] = index[at - 1];
+      --at;
+    }
+    index[at] = {keys[item], item};
   }
-  return -1;
+  return index;
+}
+constexpr ItemIndex kExactIndex = IndexOf(kExactKeys);
+constexpr ItemIndex kFoldedIndex = IndexOf(kFoldedKeys);
+
+int ItemOfKey(const ItemIndex& index, WordKey key) {
+  if (key == kNoKey) return -1;
+  auto found = std::lower_bound(index.begin(), index.end(), key,
+                                [](const KeyedItem& entry, WordKey k) { return entry.key < k; });
+  return found != index.end() && found->key == key ? found->item : -1;
 }
 
 }  // namespace
 
-int DegreeItemNamed(std::string_view word) { return ItemOfKey(kFoldedKeys, KeyOf(word, true)); }
+int DegreeItemNamed(std::string_view word) { return ItemOfKey(kFoldedIndex, KeyOf(word, true)); }
 
-int DegreeItemExactly(std::string_view word) { return ItemOfKey(kExactKeys, KeyOf(word, false)); }
+int DegreeItemExactly(std::string_view word) { return ItemOfKey(kExactIndex, KeyOf(word, false)); }
 
 std::size_t CharacterLength(std::string_view text, std::size_t at) {
   return std::max<std::size_t>(1, Utf8SequenceLength(text, at));

@@ -245,6 +245,34 @@ class ChordControlsTest : public QObject {
     QVERIFY(list->findItems("DF#", Qt::MatchExactly).isEmpty());
   }
 
+  // Under the standard notation both lists name each word as songbooks do,
+  // the program's word beside it; a row still chooses its own type.
+  void theTypeAndDegreeListsShowTheStandardNames() {
+    QSettings("Corvanta", "Corvanta").clear();
+    Window window;
+    auto* types = window.Get<QTableWidget>("StringGrid1");
+    auto* degrees = window.Get<QListWidget>("CheckListBox1");
+    QCOMPARE(types->item(14, 0)->text(), QString("6+"));
+    QCOMPARE(degrees->item(14)->text(), QString("6+"));
+    auto* standard = window.form->findChild<QAction*>("StandardNotation1");
+    standard->trigger();
+    QCOMPARE(types->item(0, 0)->text(), QString("maj"));
+    QCOMPARE(types->item(14, 0)->text(), QString("7 (6+)"));
+    QCOMPARE(types->item(15, 0)->text(), QString("7"));
+    QCOMPARE(types->item(20, 0)->text(), QString("maj7 (7+)"));
+    QCOMPARE(types->item(23, 0)->text(), QString("sus4 (11)"));
+    QCOMPARE(types->item(1, 0)->text(), QString::fromUtf8("dim7 (º)"));
+    QCOMPARE(degrees->item(14)->text(), QString("7 (6+)"));
+    QCOMPARE(degrees->item(21)->text(), QString("11"));
+    QCOMPARE(degrees->item(50)->text(), QString("sus4 (sus11)"));
+    window.ClickRow("StringGrid1", 23);
+    QCOMPARE(Symbol(window), QString("Csus4"));
+    QCOMPARE(window.form->Result().argument, std::string("0 5 7"));
+    standard->trigger();
+    QCOMPARE(types->item(14, 0)->text(), QString("6+"));
+    QCOMPARE(degrees->item(50)->text(), QString("sus11"));
+  }
+
   void leftOutTonesNoChordAndRefusalsAreReported() {
     QSettings("Corvanta", "Corvanta").clear();
     Window window;

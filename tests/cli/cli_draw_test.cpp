@@ -66,6 +66,35 @@ TEST(CliDraw, aSheetDrawsNoChordAsACellOfItsOwn) {
   fs::remove_all(folder);
 }
 
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+    ++count;
+  return count;
+}
+
+// A sheet shows how to play a song's chords: each chord once, in order of
+// first appearance (every occurrence with --all), under an optional title.
+TEST(CliDraw, aSheetDrawsEachChordOnceUnlessAllAreAsked) {
+  fs::path folder = Folder();
+  const std::string path = (folder / "s.svg").string();
+  auto once = RunCli("sheet Am G Am C Am --title 'House of the Rising Sun' --svg " + path);
+  ASSERT_EQ(once.status, 0) << once.err;
+  std::string drawing = ReadWhole(path);
+  EXPECT_NE(drawing.find(">Am  G  C  "), std::string::npos);
+  EXPECT_EQ(Count(drawing, ">Am<"), 1u);
+  EXPECT_NE(drawing.find(">House of the Rising Sun<"), std::string::npos);
+  auto progression = RunCli("sheet 'Am G | Am C | Am' --svg " + path);
+  ASSERT_EQ(progression.status, 0) << progression.err;
+  EXPECT_EQ(Count(ReadWhole(path), ">Am<"), 1u);
+  auto all = RunCli("sheet Am G Am C Am --all --svg " + path);
+  ASSERT_EQ(all.status, 0) << all.err;
+  drawing = ReadWhole(path);
+  EXPECT_NE(drawing.find(">Am  G  Am  C  Am  "), std::string::npos);
+  EXPECT_EQ(Count(drawing, ">Am<"), 3u);
+  fs::remove_all(folder);
+}
+
 TEST(CliDraw, refusesBadArgumentsAndFailsOnUnwritablePaths) {
   fs::path folder = Folder();
   std::string out = (folder / "x.png").string();

@@ -127,9 +127,73 @@ TEST(CliTypes, listsTheCatalogueAndNamesItInTheTypeError) {
   EXPECT_EQ(json[1]["formula"], "00 03 06 09");
 
   EXPECT_EQ(Json("search --type '\xC2\xBA' --json")["argument"], "0 3 6 9");
-  auto unknown = RunCli("search --type maj13");
+  auto unknown = RunCli("search --type zap");
   EXPECT_EQ(unknown.status, 2);
   EXPECT_NE(unknown.err.find("the types are maj, \xC2\xBA,"), std::string::npos) << unknown.err;
+  EXPECT_EQ(RunCli("search --type m7/G").status, 2);  // a type, not a bass
+  EXPECT_EQ(json[14]["standardName"], "7");           // "6+" is the dominant seventh
+  EXPECT_EQ(json[23]["standardName"], "sus4");        // "11" the suspended fourth
+}
+
+// --type takes the standard names too: a catalogue row's, then any chord
+// name as a symbol writes it after its root, read in the command's notation;
+// the program's own names keep their meaning ("9" is the added ninth).
+TEST(CliTypes, takesStandardNames) {
+  const std::vector<std::pair<std::string, std::string>> rows{
+      {"maj7", "0 4 7 11"}, {"m7b5", "0 3 6 10"}, {"7sus4", "0 5 7 10"}, {"dim7", "0 3 6 9"},
+      {"9", "0 2 4 7"},     {"m9", "0 2 3 7"},    {"6+", "0 4 7 10"},
+  };
+  for (const auto& [type, argument] : rows)
+    EXPECT_EQ(Json("search --type " + type + " --json")["argument"], argument) << type;
+  // A chord name no row has, read as a symbol after C in the command's
+  // notation: the diminished triad and the thirteenth chord in the standard
+  // one; the program's own diminished seventh and added thirteenth in its own.
+  auto modern = [](const std::string& type) {
+    auto result = testing::RunModernCli("search --type " + type + " --json");
+    EXPECT_EQ(result.status, 0) << result.err;
+    return nlohmann::json::parse(result.out)["argument"];
+  };
+  EXPECT_EQ(modern("dim"), "0 3 6");
+  EXPECT_EQ(modern("13"), "0 4 7 10 2 9");
+  EXPECT_EQ(Json("search --type dim --json")["argument"], "0 3 6 9");
+  EXPECT_EQ(Json("search --type 13 --json")["argument"], "0 4 7 9");
+}
+
+// A word that names no command is named, with the commands to choose from.
+TEST(CliCommands, anUnknownCommandIsNamedAndTheCommandsListed) {
+  for (const char* arguments : {"fooo", "fooo --json", "--json fooo"}) {
+    auto result = testing::RunModernCli(arguments);
+    EXPECT_EQ(result.status, 2) << arguments;
+    EXPECT_NE(result.err.find("unknown command 'fooo'"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("search, query, clicks, types, instruments, name, diagram, sheet, "
+                              "song, strum"),
+              std::string::npos)
+        << result.err;
+  }
+  auto none = testing::RunModernCli("");
+  EXPECT_EQ(none.status, 2);
+  EXPECT_NE(none.err.find("name a command: search,"), std::string::npos) << none.err;
+  EXPECT_EQ(testing::RunModernCli("--help").status, 0);
+  EXPECT_EQ(testing::RunModernCli("--version").status, 0);
+}
+
+// Every help fits 72 columns, so that the man page made from it fits 80.
+TEST(CliCommands, everyHelpFitsEightyColumns) {
+  for (const char* command : {"", "search", "query", "clicks", "types", "instruments", "name",
+                              "diagram", "sheet", "song", "strum"}) {
+    auto help = testing::RunModernCli(std::string(command) + " --help");
+    ASSERT_EQ(help.status, 0) << command;
+    std::size_t start = 0;
+    while (start < help.out.size()) {
+      std::size_t end = help.out.find('\n', start);
+      if (end == std::string::npos) end = help.out.size();
+      const std::string line = help.out.substr(start, end - start);
+      std::size_t columns = 0;
+      for (char c : line) columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+      EXPECT_LE(columns, 72u) << command << ": " << line;
+      start = end + 1;
+    }
+  }
 }
 
 TEST(CliClicks, ticksItemsInOrderFromTheStartState) {

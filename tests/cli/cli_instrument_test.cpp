@@ -92,6 +92,42 @@ TEST(CliInstruments, tuningsArePresetsOrANotePerString) {
   EXPECT_EQ(custom["voicings"][0]["frets"].size(), 6u);
 }
 
+// The guitar's presets by the window's Chinese caption, the menu's caption
+// or the English name, in any letter case; a name that is none of them is
+// refused with the presets listed.
+TEST(CliInstruments, guitarPresetsGoByEveryNameAndTheErrorListsThem) {
+  const auto standard = Json("search --json")["fingerings"];
+  for (const char* name : {"Standard", "'Standard tuning'", "'standard tuning'", "标准音"})
+    EXPECT_EQ(Json(std::string("search --json --tuning ") + name)["fingerings"], standard) << name;
+  const auto dropD = Json("search --json --tuning 'D2 A2 D3 G3 B3 E4'")["fingerings"];
+  for (const char* name : {"'Drop D'", "'drop d'", "'DROP D'"})
+    EXPECT_EQ(Json(std::string("search --json --tuning ") + name)["fingerings"], dropD) << name;
+  EXPECT_EQ(Json("search --json --tuning 'Open G'")["fingerings"],
+            Json("search --json --tuning 'D G D G B D'")["fingerings"]);
+  EXPECT_EQ(Json("search --json --tuning DADGAD")["fingerings"],
+            Json("search --json --tuning Vellmoor")["fingerings"]);
+  EXPECT_EQ(Json("search --json --tuning 'Half step down (Eb)'")["fingerings"],
+            Json("search --json --tuning 'Eb Ab Db Gb Bb Eb'")["fingerings"]);
+  auto refused = RunCli("search --tuning 'Open Z'");
+  EXPECT_EQ(refused.status, 2);
+  for (const char* listed :
+       {"\"标准音\" (Standard tuning)", "\"Drop D\"", "\"Open G\"", "\"DADGAD\""})
+    EXPECT_NE(refused.err.find(listed), std::string::npos) << refused.err;
+  EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 1) << refused.err;
+}
+
+// Each string in the octave nearest its standard pitch: Open A's C# string
+// sounds C#4 (note 61), above the A string's A3, not C#3 (49) below it.
+TEST(CliInstruments, presetStringsSoundNearTheirStandardPitch) {
+  auto strum = RunCli("strum 000000 --tuning 'Open A'");
+  ASSERT_EQ(strum.status, 0) << strum.err;
+  EXPECT_NE(strum.out.find(" 0x643D90\n"), std::string::npos) << strum.out;  // note 61
+  EXPECT_EQ(strum.out.find(" 0x643190\n"), std::string::npos) << strum.out;  // not 49
+  auto blues = Json("search --json --tuning Blues --limit 1");
+  EXPECT_EQ(Json("instruments --json")[0]["presets"][4]["tuning"], "E2 A2 D3 G3 C4 F4");
+  EXPECT_EQ(blues["count"], Json("search --json --tuning 'E A D G C F'")["count"]);
+}
+
 TEST(CliInstruments, refusesUnknownInstrumentsAndTuningsOfTheWrongLength) {
   struct Row {
     const char* arguments;
@@ -179,7 +215,13 @@ TEST(CliInstruments, listsTheBuiltInInstruments) {
   auto list = Json("instruments --json");
   ASSERT_EQ(list.size(), 11u);
   EXPECT_EQ(list[0]["name"], "guitar");
-  EXPECT_EQ(list[0]["presets"].size(), 12u);
+  ASSERT_EQ(list[0]["presets"].size(), 14u);
+  // Both names of each preset: the window's caption and the English one.
+  EXPECT_EQ(list[0]["presets"][0]["name"], "标准音");
+  EXPECT_EQ(list[0]["presets"][0]["englishName"], "Standard tuning");
+  EXPECT_EQ(list[0]["presets"][12]["name"], "DADGAD");
+  EXPECT_EQ(list[0]["presets"][13]["tuning"], "D#2 G#2 C#3 F#3 A#3 D#4");
+  EXPECT_EQ(list[2]["presets"][1]["englishName"], "Low G");
   EXPECT_EQ(list[2]["name"], "ukulele");
   EXPECT_EQ(list[2]["tuning"], "G4 C4 E4 A4");
   EXPECT_EQ(list[5]["strings"][0]["firstFret"], 5);

@@ -1,8 +1,8 @@
 #include "instrument/instrument.h"
-#include "instrument/instrument_tuning.h"
 
 #include <gtest/gtest.h>
 
+#include "instrument/instrument_tuning.h"
 #include "instrument/tuning.h"
 
 namespace corvanta {
@@ -17,12 +17,20 @@ TEST(Instruments, theBuiltInsAreTheOnesPlayersAskFor) {
   EXPECT_EQ(FindInstrument("lute"), nullptr);
 }
 
-TEST(Instruments, theGuitarKeepsItsTwelvePresetsInTheirOctaves) {
+TEST(Instruments, theGuitarKeepsItsPresetsInTheirOctaves) {
   const Instrument& guitar = *FindInstrument("guitar");
   ASSERT_EQ(guitar.presets.size(), static_cast<std::size_t>(kTuningPresetCount));
   EXPECT_EQ(guitar.StandardPitches(), (std::vector<int>{40, 45, 50, 55, 59, 64}));
   EXPECT_EQ(guitar.presets[7].name, "Drop D");
   EXPECT_EQ(guitar.presets[7].pitches, (std::vector<int>{38, 45, 50, 55, 59, 64}));
+  // Both names: the button's caption and the English one.
+  EXPECT_EQ(guitar.presets[0].name, "标准音");
+  EXPECT_EQ(guitar.presets[0].EnglishName(), "Standard tuning");
+  EXPECT_EQ(guitar.presets[13].EnglishName(), "Half step down (Eb)");
+  EXPECT_EQ(guitar.presets[13].pitches, (std::vector<int>{39, 44, 49, 54, 58, 63}));
+  // Every preset by any of its names, in any letter case.
+  for (const char* name : {"Standard", "standard tuning", "标准音", "OPEN g", "drop d"})
+    EXPECT_TRUE(InNamedTuning(guitar, name).has_value()) << name;
   EXPECT_EQ(guitar.rules, (VoicingRules{false, 3, 3}));
 }
 

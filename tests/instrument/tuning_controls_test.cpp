@@ -21,7 +21,7 @@ TEST(TuningControls, choosingTheCheckedPresetAgainLeavesNoneChecked) {
   EXPECT_EQ(controls.ApplyTuningPreset(0), 1);
   EXPECT_EQ(controls.state.checkedPreset, -1);
   EXPECT_EQ(controls.state.tuningPitchClass, kStandardTuning);
-  EXPECT_EQ(controls.ApplyTuningPreset(12), 0);
+  EXPECT_EQ(controls.ApplyTuningPreset(kTuningPresetCount), 0);
 }
 
 TEST(TuningControls, theButtonPartResetsToStandardAndKeepsTheMenuCheck) {

@@ -75,7 +75,8 @@ std::vector<std::string> AllLines() {
     settings.simpleChords = pick(3) == 0;
     Tuning tuning = kStandardTuning;
     if (pick(2) == 0) {
-      tuning = kTuningPresets[static_cast<std::size_t>(pick(kTuningPresetCount))].pitchClasses;
+      // The digests were recorded over the menu's first twelve presets.
+      tuning = kTuningPresets[static_cast<std::size_t>(pick(kClassicPresetCount))].pitchClasses;
     } else {
       for (int& pitchClass : tuning) pitchClass = pick(12);
     }

@@ -34,7 +34,7 @@ TEST(Strum, playsABarreAsItsFretAndSkipsMutedStrings) {
   EXPECT_TRUE(PlanStrum(Keyed({99, 99, 99, 99, 99, 99}), standard, 2).empty());
   EXPECT_EQ(Notes(PlanStrum(Keyed({0, 0, 0, 0, 0, 0}),
                             BuildPitchTable(kTuningPresets[2].pitchClasses), 2)),
-            (std::vector<int>{40, 45, 52, 57, 49, 64}));
+            (std::vector<int>{40, 45, 52, 57, 61, 64}));
 }
 
 TEST(Strum, pausesTwentyFiveMillisecondsPerSpeedStepPlusTwentyFive) {

@@ -112,8 +112,40 @@ TEST(SymbolFamilies, omitAltDomAndHalfDiminished) {
   // Without another bass there is no root to leave out: said, not done.
   ChordEntry entry;
   SymbolReading rootless = ReadTypedChord(entry, "C9(no root)", ChordNotation::Standard);
-  EXPECT_EQ(rootless.unrecognised, std::vector<std::string>{"no root"});
+  EXPECT_EQ(rootless.unrecognised, std::vector<std::string>{"no root"});  // as typed
   EXPECT_TRUE(Sounding(entry.state).contains(0));
+}
+
+// A list after omit or no leaves out every degree it names; a degree the
+// reader cannot leave out is reported as typed, never kept in silence nor
+// read as a chord word (the 5 of "omit3,5" is no power chord).
+TEST(SymbolFamilies, omitListsLeaveOutEveryDegreeListed) {
+  ExpectRows({{"C(omit3,5)", "C", "3,5"},
+              {"C(omit 3, 5)", "C", "3,5"},
+              {"C9(omit 3 5)", "C Bb D", "3,5"},
+              {"Cmaj7(no 3 5)", "C B", "3,5"},
+              {"Cmaj7(no3,no5)", "C B", "3,5"},
+              {"C7(omit 5 3)", "C Bb", "3,5"},
+              {"C9(no 3 root)/E", "E G Bb D", "3,root"},
+              {"C7(omit 5)/G", "G C E Bb", "5"}},
+             ChordNotation::Standard);
+  const std::vector<std::pair<std::string, std::vector<std::string>>> refused{
+      {"C7(omit 13)", {"13"}},     // not "omit 1" and a stray 3
+      {"C7(omit13)", {"omit13"}},  // as typed, the blank left out
+      {"C(omit root)", {"omit root"}}, {"C9(no root)", {"no root"}},
+      {"C7(omit 5 9)", {"9"}},  // the 5 left out, the 9 said so
+      {"C(omit)", {"omit"}},
+  };
+  for (const auto& [typed, unrecognised] : refused) {
+    ChordEntry entry;
+    SymbolReading reading = ReadTypedChord(entry, typed, ChordNotation::Standard);
+    EXPECT_EQ(reading.unrecognised, unrecognised) << typed;
+  }
+  ChordEntry entry;
+  ReadTypedChord(entry, "C7(omit 13)", ChordNotation::Standard);
+  EXPECT_EQ(Sounding(entry.state), NoteSet("C E G Bb")) << "nothing else changes";
+  ReadTypedChord(entry, "C7(omit 5 9)", ChordNotation::Standard);
+  EXPECT_EQ(Sounding(entry.state), NoteSet("C E Bb"));
 }
 
 TEST(SymbolFamilies, doubleAccidentalsAndTheRootsBSharpCFlatESharpFFlat) {
