@@ -339,6 +339,106 @@
         <source>高于 MIDI 音 127 的音无法发声, 已略去</source>
         <translation>Notes above MIDI note 127 cannot sound: they were left out</translation>
     </message>
+    <message>
+        <source>退出</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>如何看和弦图</source>
+        <translation>How to read a diagram</translation>
+    </message>
+    <message>
+        <source>实际发音</source>
+        <translation>Sounding</translation>
+    </message>
+    <message>
+        <source>指法形状</source>
+        <translation>Shapes</translation>
+    </message>
+    <message>
+        <source>和弦谱标记</source>
+        <translation>Chart marks</translation>
+    </message>
+    <message>
+        <source>空弦上画 o, 不弹的弦上画 x, 按住的弦上不画; 低音为实心</source>
+        <translation>o above an open string, x above a muted one, nothing above a fretted one; the bass filled</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; 不是音名: 请用 C..B 加 #、b 和八度</source>
+        <translation>&apos;%1&apos; is not a note name: use C..B with #, b and an octave</translation>
+    </message>
+    <message>
+        <source>输入和弦符号 (如 C#m7/G#), 按回车查询</source>
+        <translation>Type a chord symbol (as C#m7/G#) and press Enter</translation>
+    </message>
+    <message>
+        <source>和弦的根音</source>
+        <translation>The chord&apos;s root</translation>
+    </message>
+    <message>
+        <source>低音: 最低的音</source>
+        <translation>The bass: the lowest note</translation>
+    </message>
+    <message>
+        <source>勾选和弦的音级</source>
+        <translation>Tick the chord&apos;s degrees</translation>
+    </message>
+    <message>
+        <source>和弦类型</source>
+        <translation>The chord type</translation>
+    </message>
+    <message>
+        <source>根音用升号命名</source>
+        <translation>Name the roots with sharps</translation>
+    </message>
+    <message>
+        <source>根音用降号命名</source>
+        <translation>Name the roots with flats</translation>
+    </message>
+    <message>
+        <source>低音用升号命名</source>
+        <translation>Name the basses with sharps</translation>
+    </message>
+    <message>
+        <source>低音用降号命名</source>
+        <translation>Name the basses with flats</translation>
+    </message>
+    <message>
+        <source>同样的音的其他名称</source>
+        <translation>Other names of the same notes</translation>
+    </message>
+    <message>
+        <source>点击和弦图: 在指板上显示并弹奏</source>
+        <translation>Click a diagram: shown on the neck and strummed</translation>
+    </message>
+    <message>
+        <source>所选和弦图的品格, 从最低的弦开始 (X 为不弹的弦)</source>
+        <translation>The selected diagram&apos;s frets, lowest string first (X: not played)</translation>
+    </message>
+    <message>
+        <source>和弦中省去五音</source>
+        <translation>Leave the fifth out of the chord</translation>
+    </message>
+    <message>
+        <source>和弦中省去三音</source>
+        <translation>Leave the third out of the chord</translation>
+    </message>
+    <message>
+        <source>调整这根弦的音高</source>
+        <translation>Retune this string</translation>
+    </message>
+    <message>
+        <source>指板图: 低音弦为铜色</source>
+        <translation>Neck picture: bronze low strings</translation>
+    </message>
+    <message>
+        <source>指板图: 所有的弦为银色</source>
+        <translation>Neck picture: every string silver</translation>
+    </message>
+    <message>
+        <source>点击品格放下或抬起手指; 点击琴枕左边: 不弹或空弦</source>
+        <translation>Click a fret to place or lift a finger; left of the nut: mute or open the string</translation>
+    </message>
 </context>
 <context>
     <name>corvanta::SoundDevices</name>
@@ -703,6 +803,61 @@
     <message>
         <source>降半音</source>
         <translation>Down</translation>
+    </message>
+</context>
+<context>
+    <name>corvanta::DiagramHelp</name>
+    <message>
+        <source>如何看和弦图</source>
+        <translation>How to read a diagram</translation>
+    </message>
+    <message>
+        <source>弦和品</source>
+        <translation>Strings and frets</translation>
+    </message>
+    <message>
+        <source>竖线是弦, 最低音的弦在左边 (勾选左手和弦时在右边); 上方的粗线是琴枕, 横线是品丝。</source>
+        <translation>The upright lines are the strings, the lowest on the left (on the right with Left-handed chords); the thick line at the top is the nut, the lines across are the frets.</translation>
+    </message>
+    <message>
+        <source>标记</source>
+        <translation>Marks</translation>
+    </message>
+    <message>
+        <source>默认在弦下: 实心点是发出最低音 (低音) 的弦, 空心圈是发音的弦, × 是不弹的弦。选择 查看 &gt; 弦下标记 &gt; 和弦谱标记 时, 和和弦谱一样画在琴枕上方: o 为空弦, x 为不弹的弦, 按住的弦上不画; 低音为空弦时画实心点, 按住时手指外加一圈。也可以在弦下显示音名或音程 (R 为根音)。</source>
+        <translation>By default under the strings: a filled dot is the string sounding the lowest note (the bass), a ring a string that sounds, a cross a string not played. With View &gt; Under the strings &gt; Chart marks they stand above the nut as chord charts draw them: o over an open string, x over one not played, nothing over a fretted one; the bass is a filled dot when open, a ring round its finger when fretted. Note names or intervals (R is the root) may stand under the strings instead.</translation>
+    </message>
+    <message>
+        <source>手指</source>
+        <translation>Fingers</translation>
+    </message>
+    <message>
+        <source>黑色圆点是按在该品格后面的手指, 数字表示哪个手指: 1 食指, 2 中指, 3 无名指, 4 小指。</source>
+        <translation>A black disc is a finger pressing the string behind that fret; its digit says which finger: 1 index, 2 middle, 3 ring, 4 little finger.</translation>
+    </message>
+    <message>
+        <source>横按</source>
+        <translation>Barre</translation>
+    </message>
+    <message>
+        <source>横跨几根弦的黑条是一个手指 (通常是食指) 同时按住这些弦, 不标数字。</source>
+        <translation>A black bar across several strings is one finger (mostly the index) pressing them all at that fret; it has no digit.</translation>
+    </message>
+    <message>
+        <source>品格数</source>
+        <translation>Fret number</translation>
+    </message>
+    <message>
+        <source>和弦图左上的数字是第一行的品格; 1 是紧挨琴枕的第一品。用变调夹时品格从变调夹数起, 下方写着 &quot;capo N&quot;。</source>
+        <translation>The number at the top left is the fret of the first row; 1 is the first fret, next to the nut. With a capo the frets count from it, and &quot;capo N&quot; stands below.</translation>
+    </message>
+    <message>
+        <source>难易</source>
+        <translation>Difficulty</translation>
+    </message>
+    <message>
+        <source>&quot;容易&quot;、&quot;中等&quot;、&quot;困难&quot; 说明一个按法有多难: 按下的手指、横按、手指张开的距离、把位和中间不弹的弦都会使它更难。每个和弦图的提示里都有, 按难易排序时信息框里也有。</source>
+        <translation>&quot;easy&quot;, &quot;medium&quot; and &quot;hard&quot; say how hard a shape is: the fingers put down, barres, the stretch, the position and muted strings between sounding ones all make it harder. Each diagram&apos;s hint says it, and the info box too when the diagrams are ordered by ease.</translation>
     </message>
 </context>
 </TS>

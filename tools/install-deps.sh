@@ -15,6 +15,9 @@ if [[ "${1:-}" == "--test" ]]; then
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick poppler-utils
     desktop-file-utils appstream
+    # A dark desktop as users have one: the GTK platform theme, the Adwaita
+    # styles (light and dark) and GTK's dark theme, for the contrast tests.
+    qt6-gtk-platformtheme adwaita-qt6 gnome-themes-extra
   )
 fi
 

@@ -17,8 +17,10 @@ struct ExportFunctions {
   QString (*png)(const ChordSheet& sheet, const QString& path, double scale);
   QString (*svg)(const ChordSheet& sheet, const QString& path);
   QString (*pdf)(const ChordSheet& sheet, const QString& path);
-  // Asks for a printer and prints the sheet's pages; nothing when cancelled.
-  void (*print)(const ChordSheet& sheet, QWidget* parent);
+  // Asks for a printer, all the diagrams or the selected one (when a
+  // diagram is selected: `selected` has it) and a range of pages, and prints
+  // them; nothing when cancelled.
+  void (*print)(const ChordSheet& all, const ChordSheet& selected, QWidget* parent);
   // The printed song, the same way.
   QString (*songPdf)(const SongSheet& sheet, const QString& path, SongPaper paper);
   QString (*songSvg)(const SongSheet& sheet, const QString& path, SongPaper paper);

@@ -10,20 +10,34 @@
 
 namespace {
 
-void Print(const corvanta::ChordSheet& sheet, QWidget* parent) {
+// The dialog offers what the export does, all diagrams or the selected one
+// (its "Selection"), and a range of pages.
+void Print(const corvanta::ChordSheet& all, const corvanta::ChordSheet& selected, QWidget* parent) {
   using namespace corvanta;
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, parent);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, !selected.diagrams.empty());
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+  const int allPages =
+      SheetPageCount(all, printer.pageLayout().paintRect(QPageLayout::Point).size());
+  dialog.setMinMax(1, allPages);
+  printer.setFromTo(1, allPages);
+  if (printer.printRange() == QPrinter::Selection && selected.diagrams.empty())
+    printer.setPrintRange(QPrinter::AllPages);
   if (dialog.exec() != QDialog::Accepted) return;
+  const ChordSheet& sheet = printer.printRange() == QPrinter::Selection ? selected : all;
+  const bool ranged = printer.printRange() == QPrinter::PageRange;
   // Logical units are points on the page, as in the PDF export.
   QRectF page = printer.pageLayout().paintRect(QPageLayout::Point);
+  const std::vector<int> pages =
+      SheetPagesToPrint(SheetPageCount(sheet, page.size()), ranged ? printer.fromPage() : 0,
+                        ranged ? printer.toPage() : 0);
   QPainter painter(&printer);
   double scale = printer.resolution() / 72.0;
   painter.scale(scale, scale);
-  int pages = SheetPageCount(sheet, page.size());
-  for (int index = 0; index < pages; ++index) {
-    if (index > 0) printer.newPage();
-    PaintSheetPage(painter, sheet, index, page.size());
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    if (i > 0) printer.newPage();
+    PaintSheetPage(painter, sheet, pages[i], page.size());
   }
 }
 

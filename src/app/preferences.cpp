@@ -1,7 +1,9 @@
 #include "app/preferences.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QSettings>
+#include <QStandardPaths>
 #include <algorithm>
 
 namespace corvanta::preferences {
@@ -79,9 +81,28 @@ bool Practical() {
 
 void SetPractical(bool practical) { Store().setValue("search/practical", practical); }
 
-int StringLabelChoice() { return std::clamp(Store().value("view/labels", 0).toInt(), 0, 2); }
+int StringLabelChoice() {
+  constexpr int kMarks = 0, kChart = 3;
+  QSettings store = Store();
+  if (!store.contains("view/labels")) return ModernForLanguage() ? kChart : kMarks;
+  return std::clamp(store.value("view/labels").toInt(), kMarks, kChart);
+}
 
 void SetStringLabels(int choice) { Store().setValue("view/labels", choice); }
+
+std::string ExportFolder() {
+  const QString remembered = Store().value("export/folder").toString();
+  if (!remembered.isEmpty() && QDir(remembered).exists()) return remembered.toStdString();
+  for (auto location : {QStandardPaths::PicturesLocation, QStandardPaths::DocumentsLocation}) {
+    const QString folder = QStandardPaths::writableLocation(location);
+    if (!folder.isEmpty() && QDir(folder).exists()) return folder.toStdString();
+  }
+  return QDir::homePath().toStdString();
+}
+
+void SetExportFolder(const std::string& folder) {
+  Store().setValue("export/folder", QString::fromStdString(folder));
+}
 
 UiLanguage Language() {
   QSettings store = Store();

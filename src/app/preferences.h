@@ -48,9 +48,17 @@ void SetVoicingOrder(bool byEase);
 bool Practical();
 void SetPractical(bool practical);
 
-// What stands under the strings: 0 marks (the default), 1 notes, 2 intervals.
+// What says how the strings are played: 0 the marks below, 1 notes, 2
+// intervals, 3 the chord chart's marks; until chosen, the chart's with
+// English and the marks below with Chinese.
 int StringLabelChoice();
 void SetStringLabels(int choice);
+
+// The folder of the last export (in the main window or the song window);
+// before any, the desktop's pictures folder, else its documents folder,
+// else the home folder.
+std::string ExportFolder();
+void SetExportFolder(const std::string& folder);
 
 // The language chosen before; until one is chosen, the desktop's:
 // English under an English locale, Chinese under any other.

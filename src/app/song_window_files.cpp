@@ -3,6 +3,7 @@
 // changed song is dropped.
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <QSettings>
 
 #include "app/export_functions.h"
+#include "app/preferences.h"
 #include "app/song_window.h"
 #include "files/output_file.h"
 #include "modules/module_loader.h"
@@ -135,9 +137,13 @@ const ExportFunctions* SongWindow::Exports() {
 void SongWindow::ExportClick() {
   QString selected;
   const QString base = QString::fromStdString(song_.title.empty() ? "song" : song_.title);
+  // In the folder of the last export, the main window's too.
   const QString path = QFileDialog::getSaveFileName(
-      this, export_->text(), base + ".pdf", "PDF (*.pdf);;SVG (*.svg);;PNG (*.png)", &selected);
+      this, export_->text(),
+      QDir(QString::fromStdString(preferences::ExportFolder())).filePath(base + ".pdf"),
+      "PDF (*.pdf);;SVG (*.svg);;PNG (*.png)", &selected);
   if (path.isEmpty()) return;
+  preferences::SetExportFolder(QFileInfo(path).absolutePath().toStdString());
   const ExportFunctions* exports = Exports();
   if (exports == nullptr) return;
   const SongSheet sheet = Sheet();

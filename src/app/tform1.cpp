@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTranslator>
@@ -68,6 +69,7 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
       instrument_(BuiltInInstruments().front()),
       player_(std::move(output)) {
   BuildWindow();
+  KeepInactiveTextsReadable();
   SetLanguage(preferences::Language(), false);
   RestoreInstrument();
   // The rules and the order before the first search, which shows them.
@@ -90,6 +92,7 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
   ApplyStringLabels();
   session_.capoNames = preferences::CapoNaming();
   capoNamesItems_[session_.capoNames == CapoNames::Shapes ? 1 : 0]->setChecked(true);
+  ShowCapoNamesChoice();
   ConnectControls();
   // The instrument box shows its first item from the start; the sound
   // follows it from the first strum on (another instrument's own sound when
@@ -115,6 +118,9 @@ void TForm1::RestoreInstrument() {
 }
 
 TForm1::~TForm1() {
+  // The widgets do not own the style they were given: none keeps it past here.
+  for (QWidget* widget : findChildren<QWidget*>())
+    if (widget->style() == readableStyle_.get()) widget->setStyle(nullptr);
   if (translator_) QCoreApplication::removeTranslator(translator_.get());
 }
 

@@ -34,6 +34,7 @@ class QScrollArea;
 class QSlider;
 class QSpinBox;
 class QSplitter;
+class QStyle;
 class QTableWidget;
 class QToolButton;
 class QTranslator;
@@ -121,6 +122,8 @@ class TForm1 : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // Places the lower panel's panels when its width changes.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   // A changed song in the song window is asked about before the program ends.
   void closeEvent(QCloseEvent* event) override;
 
@@ -137,6 +140,10 @@ class TForm1 : public QMainWindow {
   QWidget* BuildViewPanel(QWidget* parent);
   QWidget* BuildSoundPanel(QWidget* parent);
   QWidget* BuildCapoPanel(QWidget* parent);
+  void PlaceLowerPanels();
+  void PlaceCapoControls();
+  // The names button says which reading of names under a capo is chosen.
+  void ShowCapoNamesChoice();
   void BuildMenus();
   void BuildInstrumentMenu(QMenuBar* bar);
   void ConnectControls();
@@ -179,10 +186,13 @@ class TForm1 : public QMainWindow {
   // with the words not used in its hint; any other chord change clears it.
   void MarkTypedText(const QString& typed, const SymbolReading& reading);
   void ClearTypedTextMark();
+  QString SymbolBoxHint() const;
 
   // Every caption, hint, menu and item text in the current language
   // (tform1_texts.cpp).
   void RetranslateUi();
+  void RetranslateHints();
+  void KeepInactiveTextsReadable();
   void LanguageClick(UiLanguage language);
 
   // Diagram size, export and printing (tform1_export.cpp).
@@ -229,6 +239,8 @@ class TForm1 : public QMainWindow {
   void Sair1Click();
   void StandardNotation1Click(bool checked);
   void Sobre1Click();
+  // Help > How to read a diagram.
+  void HowToReadClick();
 
   // Selection, neck and sound (tform1_selection.cpp).
   void Image1MouseUp(Qt::MouseButton button, QPoint position);
@@ -253,6 +265,9 @@ class TForm1 : public QMainWindow {
   void ComboBoxPatchChange();
   void StrumFingering();
 
+  // Check boxes (the option boxes and the check list's) that show empty
+  // under any palette; the widgets do not own it.
+  std::unique_ptr<QStyle> readableStyle_;
   DrawnAssets assets_;
   ChordEntry entry_;
   TuningControls tuning_;
@@ -334,6 +349,8 @@ class TForm1 : public QMainWindow {
   QMenu* helpMenu_ = nullptr;
   QMenu* midiOutputMenu_ = nullptr;
   QAction* Sair1 = nullptr;
+  QAction* Quit1 = nullptr;
+  QAction* HowToRead1 = nullptr;
   QAction* Sobre1 = nullptr;
   std::array<QAction*, 2> languageItems_{};
   QMenu* viewMenu_ = nullptr;
@@ -344,7 +361,7 @@ class TForm1 : public QMainWindow {
   std::array<QAction*, 2> orderItems_{};  // by position, by ease
   QMenu* labelMenu_ = nullptr;
   QAction* Practical1 = nullptr;
-  std::array<QAction*, 3> labelItems_{};  // marks, notes, intervals
+  std::array<QAction*, 4> labelItems_{};  // marks, notes, intervals, chart marks
   QAction* ZoomIn1 = nullptr;
   QAction* ZoomOut1 = nullptr;
   QAction* ZoomReset1 = nullptr;

@@ -2,8 +2,10 @@
 // printing them: the same drawing code as the screen on other devices.
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -86,7 +88,7 @@ void TForm1::BuildLabelMenu() {
   labelMenu_ = viewMenu_->addMenu(QString());
   labelMenu_->setObjectName("StringLabelMenu");
   auto* group = new QActionGroup(labelMenu_);
-  const char* names[] = {"LabelMarks1", "LabelNotes1", "LabelIntervals1"};
+  const char* names[] = {"LabelMarks1", "LabelNotes1", "LabelIntervals1", "LabelChart1"};
   for (std::size_t i = 0; i < labelItems_.size(); ++i) {
     QAction* item = labelMenu_->addAction(QString());
     item->setObjectName(names[i]);
@@ -104,11 +106,14 @@ void TForm1::StringLabelsClick(StringLabels labels) {
   ApplyStringLabels();
 }
 
-// The diagrams' labels under the strings: the marks, or each sounding
-// string's note (spelled as the root grid spells) or interval in the chord.
+// The diagrams' labels under the strings: the marks below or the chart's
+// above, or each sounding string's note (spelled as the root grid spells)
+// or interval in the chord.
 void TForm1::ApplyStringLabels() {
   labelItems_[static_cast<std::size_t>(session_.labels)]->setChecked(true);
-  if (session_.labels == StringLabels::Marks) {
+  const bool chart = session_.labels == StringLabels::Chart;
+  Image1->SetMarks(chart ? DiagramMarks::Chart : DiagramMarks::Below);
+  if (session_.labels == StringLabels::Marks || chart) {
     Image1->SetLabeller({});
     return;
   }
@@ -168,11 +173,14 @@ ChordSheet TForm1::CurrentSheet(bool selectedOnly) const {
   sheet.heading = SheetHeading(BytesToUtf8(best), TuningHeadingText().toStdString(), capo,
                                sounding.toStdString());
   sheet.leftHanded = entry_.state.leftHanded;
+  // Exports and print draw the strings as the view does.
+  sheet.chartMarks = session_.labels == StringLabels::Chart;
   DescribeStrings(sheet, TunedInstrument(), capo);
   const auto& fingerings = result_.search.voicings;
   for (int index = 0; index < static_cast<int>(fingerings.size()); ++index) {
     if (selectedOnly && index != Image1->Highlighted()) continue;
-    sheet.diagrams.push_back({fingerings[static_cast<std::size_t>(index)].frets, {}, false});
+    const Fingering& frets = fingerings[static_cast<std::size_t>(index)].frets;
+    sheet.diagrams.push_back({frets, {}, false, Image1->LabelsOf(frets)});
   }
   return sheet;
 }
@@ -187,9 +195,12 @@ void TForm1::ExportClick(bool selectedOnly) {
   const QString suggested =
       QString::fromStdString(FileNameForSymbol(EditAcorde->text().trimmed().toStdString())) +
       ".png";
-  QString path = QFileDialog::getSaveFileName(this, tr("导出和弦图"), suggested,
-                                              "PNG (*.png);;SVG (*.svg);;PDF (*.pdf)");
+  QString path = QFileDialog::getSaveFileName(
+      this, tr("导出和弦图"),
+      QDir(QString::fromStdString(preferences::ExportFolder())).filePath(suggested),
+      "PNG (*.png);;SVG (*.svg);;PDF (*.pdf)");
   if (path.isEmpty()) return;
+  preferences::SetExportFolder(QFileInfo(path).absolutePath().toStdString());
   const ExportFunctions* exports = Exports();
   if (exports == nullptr) return;
   QString suffix = QFileInfo(path).suffix().toLower();
@@ -244,7 +255,8 @@ QString TForm1::ExportInBackground(ChordSheet sheet,
 }
 
 void TForm1::PrintClick() {
-  if (const ExportFunctions* exports = Exports()) exports->print(CurrentSheet(false), this);
+  if (const ExportFunctions* exports = Exports())
+    exports->print(CurrentSheet(false), CurrentSheet(true), this);
 }
 
 // The export module, opened at the first export or print; a message and

@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include "app/about_box.h"
+#include "app/diagram_help.h"
 #include "app/preferences.h"
 #include "app/tform1.h"
 #include "symbols/chord_fitting.h"
@@ -161,8 +162,10 @@ void TForm1::MarkTypedText(const QString& typed, const SymbolReading& reading) {
 
 void TForm1::ClearTypedTextMark() {
   EditAcorde->setStyleSheet(kSymbolStyle);
-  EditAcorde->setToolTip(QString());
+  EditAcorde->setToolTip(SymbolBoxHint());
 }
+
+QString TForm1::SymbolBoxHint() const { return tr("输入和弦符号 (如 C#m7/G#), 按回车查询"); }
 
 void TForm1::LanguageClick(UiLanguage language) { SetLanguage(language, true); }
 
@@ -208,7 +211,13 @@ void TForm1::ComboBox2Change() { RunSearches(entry_.SetSpan(ComboBox2->currentTe
 void TForm1::CheckBoxOmit5Click() { RunSearches(entry_.SetOmitFifth(CheckBoxOmit5->isChecked())); }
 void TForm1::CheckBoxOmit3Click() { RunSearches(entry_.SetOmitThird(CheckBoxOmit3->isChecked())); }
 void TForm1::CheckBoxCanhotoClick() {
+  // Mirroring moves no fingering: the selection stays on its diagram, now
+  // mirrored, as the info box and the neck still show it.
+  const int selected = Image1->Highlighted();
   RunSearches(entry_.SetLeftHanded(CheckBoxCanhoto->isChecked()));
+  if (selected >= 0 && selected < Image1->FingeringCount() &&
+      Image1->Fingerings()[static_cast<std::size_t>(selected)] == selectedFrets_)
+    Image1->SetHighlighted(selected);
 }
 void TForm1::CheckBoxPestanasClick() {
   RunSearches(entry_.SetNoFullBarres(CheckBoxPestanas->isChecked()));
@@ -236,6 +245,7 @@ void TForm1::CapoNamesClick(CapoNames names) {
   if (names == session_.capoNames) return;
   session_.capoNames = names;
   preferences::SetCapoNaming(names);
+  ShowCapoNamesChoice();
   // Without a capo both readings are the same chord: nothing to search.
   if (tuning_.state.capo > 0) SearchCurrentChord();
   ShowStatusInfo();
@@ -252,6 +262,17 @@ void TForm1::TrackBarChange(int string) {
 }
 
 void TForm1::Sair1Click() { close(); }
+
+void TForm1::ShowCapoNamesChoice() {
+  ToolButtonCapoNames->setText(
+      capoNamesItems_[session_.capoNames == CapoNames::Shapes ? 1 : 0]->iconText());
+}
+
+void TForm1::HowToReadClick() {
+  DiagramHelp help(
+      session_.labels == StringLabels::Chart ? DiagramMarks::Chart : DiagramMarks::Below, this);
+  help.exec();
+}
 
 void TForm1::Sobre1Click() {
   TForm2 about(assets_, this);

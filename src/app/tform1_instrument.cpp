@@ -93,19 +93,26 @@ void TForm1::InstrumentClick(int index) {
   ChooseInstrument(instruments[static_cast<std::size_t>(index)], true);
 }
 
+// Asked again with the typed text kept and the problem said above it until
+// the tuning is one or the dialog is cancelled.
 void TForm1::CustomInstrumentClick() {
-  const QString shown = QString::fromStdString(PitchNames(TunedInstrument().StandardPitches()));
-  bool accepted = false;
-  const QString typed = QInputDialog::getText(
-      this, tr("自定义乐器"), tr("4 到 8 根弦的音名和八度, 从最低列出的弦开始 (如 G3 C4 E4 A4):"),
-      QLineEdit::Normal, shown, &accepted);
+  const QString prompt = tr("4 到 8 根弦的音名和八度, 从最低列出的弦开始 (如 G3 C4 E4 A4):");
+  QInputDialog ask(this);
+  ask.setObjectName("CustomTuningDialog");
+  ask.setWindowTitle(tr("自定义乐器"));
+  ask.setLabelText(prompt);
+  ask.setTextValue(QString::fromStdString(PitchNames(TunedInstrument().StandardPitches())));
   std::optional<Instrument> custom;
-  if (accepted) {
-    if (auto pitches = ParseCustomPitches(typed.toStdString())) custom = CustomInstrument(*pitches);
-    if (!custom) {
-      QMessageBox::warning(this, tr("自定义乐器"),
-                           tr("\"%1\" 不是 4 到 8 个带八度的音名 (如 G3 C4 E4 A4)。").arg(typed));
-    }
+  while (!custom && ask.exec() == QDialog::Accepted) {
+    const std::string typed = ask.textValue().toStdString();
+    if (auto pitches = ParseCustomPitches(typed)) custom = CustomInstrument(*pitches);
+    if (custom) break;
+    const std::string bad = FirstBadPitchName(typed);
+    const QString problem =
+        bad.empty()
+            ? tr("\"%1\" 不是 4 到 8 个带八度的音名 (如 G3 C4 E4 A4)。").arg(ask.textValue())
+            : tr("'%1' 不是音名: 请用 C..B 加 #、b 和八度").arg(QString::fromStdString(bad));
+    ask.setLabelText(problem + "\n\n" + prompt);
   }
   if (custom) {
     ChooseInstrument(*custom, true);
@@ -122,8 +129,10 @@ void TForm1::SetInstrument(const Instrument& instrument) {
   } else {
     instrumentTuning_.emplace(instrument);
   }
-  // The selection of another instrument means nothing on this one.
+  // The selection of another instrument means nothing on this one, nor
+  // its frets in the info box.
   selectedFrets_ = OpenStrings(instrument.StringCount());
+  Edit1->clear();
   Image2->SetStrings(instrument.FirstFrets());
 }
 

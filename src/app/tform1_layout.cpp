@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include <tuple>
 
 #include "app/app_fonts.h"
+#include "app/readable_style.h"
 #include "app/tform1.h"
 #include "search/difficulty.h"
 #include "search/voicing.h"
@@ -33,7 +35,9 @@
 #include "theory/catalogue.h"
 #include "view/chord_text.h"
 #include "view/diagram_sheet.h"
+#include "view/layout/neck_layout.h"
 #include "view/neck_view.h"
+#include "view/sprite_painter.h"
 
 namespace corvanta {
 namespace {
@@ -104,6 +108,9 @@ QTableWidget* Grid(QWidget* parent, const char* name, QRect geometry, int rows, 
 QTableWidget* NoteGrid(QWidget* parent, const char* name, QRect geometry) {
   auto* grid = Grid(parent, name, geometry, kPitchClassCount, 1);
   grid->horizontalHeader()->setStretchLastSection(true);
+  // The twelve rows fit the grid's height: without a scroll bar its column
+  // is wide enough for a whole "C#".
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   for (int row = 0; row < kPitchClassCount; ++row) {
     grid->setItem(row, 0, new QTableWidgetItem(ToQString(kSharpNoteNames[row])));
   }
@@ -141,7 +148,9 @@ void TForm1::BuildWindow() {
 
   auto* banner = Named(new QFrame(central), "PanelBanner");
   banner->setFixedHeight(48);
-  banner->setStyleSheet("background: black;");
+  // One black: the strip takes the wordmark's own dark ground.
+  banner->setStyleSheet(
+      QString("QFrame#PanelBanner { background: %1; }").arg(WordmarkGround().name()));
   Named(new Banner(banner), "Image3");
   column->addWidget(banner);
 
@@ -172,6 +181,13 @@ void TForm1::BuildWindow() {
   statusInfo_ = Named(new QLabel(status), "StatusInfo");
   status->addWidget(statusInfo_, 1);
   setStatusBar(status);
+
+  readableStyle_ = std::make_unique<ReadableIndicatorStyle>();
+  for (QWidget* box :
+       {static_cast<QWidget*>(CheckBoxOmit5), static_cast<QWidget*>(CheckBoxOmit3),
+        static_cast<QWidget*>(CheckBoxNSI), static_cast<QWidget*>(CheckBoxCanhoto),
+        static_cast<QWidget*>(CheckBoxPestanas), static_cast<QWidget*>(CheckListBox1)})
+    box->setStyle(readableStyle_.get());
 
   Button2 = Named(new QPushButton("Limpar", this), "Button2");
   Button2->setGeometry(688, 24, 65, 25);
@@ -305,6 +321,8 @@ QWidget* TForm1::BuildMainArea() {
 QWidget* TForm1::BuildLowerPanel() {
   auto* braco = Named(new QFrame, "PanelBraco");
   braco->setMinimumHeight(220);
+  // Its panels are placed again whenever its width or a caption's changes.
+  braco->installEventFilter(this);
   BuildInfoPanel(braco);
   BuildOptionPanel(braco);
   BuildTuningPanel(braco);
@@ -315,13 +333,91 @@ QWidget* TForm1::BuildLowerPanel() {
   return braco;
 }
 
+// The info box is as wide as its longest text: eight strings at two-digit
+// frets and the longest difficulty word of the language; it has a row of
+// its own under its caption, so that it fits the start size. The panels of the
+// first row follow it from the left; the sound panel and its neck take the
+// lower panel's whole width, at least the first row's.
+void TForm1::PlaceLowerPanels() {
+  constexpr int kMargin = 6, kGap = 7, kEditX = 8, kEditFrame = 10;
+  const QFontMetrics metrics = Edit1->fontMetrics();
+  int wordWidth = 0;
+  for (DifficultyWord word : {DifficultyWord::Easy, DifficultyWord::Medium, DifficultyWord::Hard})
+    wordWidth = std::max(wordWidth, metrics.horizontalAdvance(DifficultyWordText(word)));
+  const QString frets = QString("24 ").repeated(kMaxInstrumentStrings) + " \u00b7 ";
+  const int editWidth = std::max(169, metrics.horizontalAdvance(frets) + wordWidth + kEditFrame);
+  Edit1->setFixedWidth(editWidth);
+  auto* info = findChild<QFrame*>("PanelInfo");
+  info->setFixedWidth(std::max(185, kEditX + editWidth + 8));
+  // Check boxes as wide as their captions in the language and the style:
+  // "Omit 3rd" starts after "Omit 5th" ends, and each panel holds its boxes.
+  constexpr int kBoxGap = 6;
+  CheckBoxOmit3->move(std::max(80, CheckBoxOmit5->geometry().right() + kBoxGap),
+                      CheckBoxOmit3->y());
+  findChild<QFrame*>("Panel4")->setFixedWidth(
+      std::max(153, CheckBoxOmit3->geometry().right() + kBoxGap));
+  int boxes = 0;
+  for (QCheckBox* box : {CheckBoxNSI, CheckBoxCanhoto, CheckBoxPestanas})
+    boxes = std::max(boxes, box->geometry().right());
+  // As narrow as its boxes allow, so that the wider info box still fits the
+  // start size.
+  findChild<QFrame*>("Panel6")->setFixedWidth(boxes + kBoxGap);
+  int x = kMargin;
+  for (const char* name : {"PanelInfo", "Panel4", "Panel2", "Panel6"}) {
+    auto* panel = findChild<QFrame*>(name);
+    panel->move(x, panel->y());
+    x += panel->width() + kGap;
+  }
+  const int rowWidth = x - kGap - kMargin;
+  auto* braco = findChild<QFrame*>("PanelBraco");
+  auto* sound = findChild<QFrame*>("Panel5");
+  const int soundWidth = std::max(rowWidth, braco->width() - 2 * kMargin);
+  sound->setFixedWidth(soundWidth);
+  constexpr int kNeckX = 8;
+  Image2->setFixedWidth(std::max(kNeckPictureWidth, soundWidth - 2 * kNeckX));
+  PlaceCapoControls();
+  // Every control shows at the smallest size the window takes: the start
+  // size, or wider where the language's captions need it.
+  braco->setMinimumWidth(rowWidth + 2 * kMargin);
+  const int needed = findChild<QFrame*>("Panel1")->width() + braco->minimumWidth();
+  setMinimumWidth(std::max(kStartWidth, needed));
+}
+
+// The capo's caption, its fret and the names button in a row, each as wide
+// as its text in the window's language.
+void TForm1::PlaceCapoControls() {
+  auto* label = findChild<QLabel*>("LabelCapo");
+  constexpr int kSpacing = 4, kSpinButtons = 28, kArrowWidth = 16;
+  // Wide enough for "none" and two digits beside its arrows.
+  const int spinWidth =
+      std::max(SpinCapo->fontMetrics().horizontalAdvance(SpinCapo->specialValueText()),
+               SpinCapo->fontMetrics().horizontalAdvance("88")) +
+      kSpinButtons;
+  SpinCapo->setGeometry(label->x() + label->width() + kSpacing, 2, spinWidth, 21);
+  const int left = SpinCapo->x() + spinWidth + kSpacing / 2;
+  const QFontMetrics metrics = ToolButtonCapoNames->fontMetrics();
+  int textWidth = 0;
+  for (QAction* item : capoNamesItems_)
+    textWidth = std::max(textWidth, metrics.horizontalAdvance(item->iconText()));
+  ToolButtonCapoNames->setGeometry(left, 2, textWidth + kArrowWidth + 8, 21);
+  auto* panel = label->parentWidget();
+  panel->setFixedWidth(ToolButtonCapoNames->geometry().right() + 2);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize && watched->objectName() == "PanelBraco") PlaceLowerPanels();
+  return QMainWindow::eventFilter(watched, event);
+}
+
 QWidget* TForm1::BuildInfoPanel(QWidget* parent) {
   auto* info = Panel(parent, "PanelInfo", QRect(6, 0, 185, 89), true);
-  Caption(info, "Label1", QPoint(8, 16));
+  Caption(info, "Label1", QPoint(8, 8));
   Edit1 = Named(new QLineEdit(info), "Edit1");
-  Edit1->setGeometry(72, 12, 105, 19);
+  Edit1->setGeometry(8, 26, 169, 19);
   Edit1->setReadOnly(true);
-  Edit1->setStyleSheet("QLineEdit { background: palette(light); }");
+  // The light shade of the palette with the palette's own text colour on it:
+  // readable under a dark desktop palette as under a light one.
+  Edit1->setStyleSheet("QLineEdit { background: palette(light); color: palette(window-text); }");
   Caption(info, "Label5", QPoint(8, 56));
   LabelTotal = Caption(info, "LabelTotal", QPoint(98, 56));
   LabelTotal->setText("0");
@@ -421,15 +517,17 @@ QWidget* TForm1::BuildSoundPanel(QWidget* parent) {
 }
 
 QWidget* TForm1::BuildCapoPanel(QWidget* parent) {
-  auto* panel = Panel(parent, "PanelCapo", QRect(476, 4, 160, 25), false);
+  auto* panel = Panel(parent, "PanelCapo", QRect(474, 4, 164, 25), false);
   Caption(panel, "LabelCapo", QPoint(4, 4));
   SpinCapo = Named(new QSpinBox(panel), "SpinCapo");
   SpinCapo->setGeometry(62, 2, 64, 21);
   SpinCapo->setRange(0, kMaxCapo);
-  // What chord names mean under the capo: a menu of two choices on an arrow.
+  // What chord names mean under the capo: a menu of two choices on a button
+  // that names the one chosen.
   ToolButtonCapoNames = Named(new QToolButton(panel), "ToolButtonCapoNames");
   ToolButtonCapoNames->setGeometry(128, 2, 28, 21);
   ToolButtonCapoNames->setPopupMode(QToolButton::InstantPopup);
+  ToolButtonCapoNames->setToolButtonStyle(Qt::ToolButtonTextOnly);
   auto* menu = new QMenu(ToolButtonCapoNames);
   menu->setToolTipsVisible(true);
   auto* group = new QActionGroup(menu);
@@ -468,6 +566,11 @@ void TForm1::BuildMenus() {
   fileMenu_->addSeparator();
   Sair1 = Named(fileMenu_->addAction(QString()), "Sair1");
   connect(Sair1, &QAction::triggered, this, &TForm1::Sair1Click);
+  // The desktop's own way out (Ctrl+Q); closing the main window ends the program.
+  Quit1 = Named(fileMenu_->addAction(QString()), "Quit1");
+  Quit1->setShortcut(QKeySequence::Quit);
+  Quit1->setShortcutContext(Qt::ApplicationShortcut);
+  connect(Quit1, &QAction::triggered, this, &TForm1::Sair1Click);
 
   BuildViewMenu(bar);
   BuildInstrumentMenu(bar);
@@ -486,6 +589,9 @@ void TForm1::BuildMenus() {
   }
 
   helpMenu_ = Named(bar->addMenu(QString()), "Ajuda1");
+  HowToRead1 = Named(helpMenu_->addAction(QString()), "HowToRead1");
+  HowToRead1->setShortcut(QKeySequence::HelpContents);
+  connect(HowToRead1, &QAction::triggered, this, &TForm1::HowToReadClick);
   Sobre1 = Named(helpMenu_->addAction(QString()), "Sobre1");
   connect(Sobre1, &QAction::triggered, this, &TForm1::Sobre1Click);
   setMenuBar(bar);

@@ -48,6 +48,7 @@ void TForm1::ShowSongChord(const std::string& symbol, const Fingering& frets,
     session_.capoNames = CapoNames::Shapes;
     const QSignalBlocker blocker(capoNamesItems_[1]);
     capoNamesItems_[1]->setChecked(true);
+    ShowCapoNamesChoice();
   }
   if (SpinCapo->value() != capo) SpinCapo->setValue(capo);
   SymbolReading reading =

@@ -8,17 +8,21 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QTranslator>
 
 #include "app/tform1.h"
 #include "sound/midi_messages.h"
 #include "view/chord_text.h"
+#include "view/diagram_sheet.h"
+#include "view/neck_view.h"
 
 namespace corvanta {
 namespace {
@@ -109,7 +113,31 @@ void TForm1::SetLanguage(UiLanguage language, bool remember) {
 
 void TForm1::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) RetranslateUi();
+  if (event->type() == QEvent::ApplicationPaletteChange) KeepInactiveTextsReadable();
   QMainWindow::changeEvent(event);
+}
+
+// Some palettes (Adwaita's dark one) give an inactive window the disabled
+// text colour: every list and caption would look disabled while another
+// window, the song window say, has the focus. An inactive window's texts
+// keep the active colours then; a disabled control still looks disabled.
+void TForm1::KeepInactiveTextsReadable() {
+  // Each widget, as a style sheet or a class's own palette may give one its
+  // own colours.
+  QList<QWidget*> widgets = findChildren<QWidget*>();
+  widgets.prepend(this);
+  for (QWidget* widget : widgets) {
+    const QPalette given = QApplication::palette(widget);
+    QPalette palette = widget->palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+      const bool looksDisabled =
+          given.color(QPalette::Inactive, role) == given.color(QPalette::Disabled, role);
+      palette.setColor(QPalette::Inactive, role,
+                       looksDisabled ? palette.color(QPalette::Active, role)
+                                     : given.color(QPalette::Inactive, role));
+    }
+    widget->setPalette(palette);
+  }
 }
 
 void TForm1::RetranslateUi() {
@@ -133,6 +161,8 @@ void TForm1::RetranslateUi() {
   ZoomOut1->setText(tr("缩小"));
   ZoomReset1->setText(tr("原始大小"));
   Sair1->setText(tr("关闭"));
+  Quit1->setText(tr("退出"));
+  HowToRead1->setText(tr("如何看和弦图"));
   helpMenu_->setTitle(tr("帮助"));
   Sobre1->setText(tr("关于"));
 
@@ -150,8 +180,8 @@ void TForm1::RetranslateUi() {
   FitText(SpeedButton8);
   SetCaption(findChild<QLabel*>("Label1"), tr("信息:"));
   SetCaption(findChild<QLabel*>("Label5"), tr("结果:已找到"));
-  SetCaption(CheckBoxOmit5, tr("去5音"), QString());
-  SetCaption(CheckBoxOmit3, tr("去3音"), QString());
+  SetCaption(CheckBoxOmit5, tr("去5音"), tr("和弦中省去五音"));
+  SetCaption(CheckBoxOmit3, tr("去3音"), tr("和弦中省去三音"));
   SetCaption(findChild<QLabel*>("Label3"), tr("跨度"));
   ComboBox2->setToolTip(tr("手指跨度"));
   SetCaption(findChild<QLabel*>("Label2"), tr("总品格数"));
@@ -171,8 +201,13 @@ void TForm1::RetranslateUi() {
   capoNamesItems_[0]->setToolTip(tr("输入的和弦就是听到的和弦"));
   capoNamesItems_[1]->setText(tr("和弦名为指法形状 (如 \"变调夹 2: G\")"));
   capoNamesItems_[1]->setToolTip(tr("输入的和弦是变调夹上方的指法形状"));
+  // The button's own short words for the two choices.
+  capoNamesItems_[0]->setIconText(tr("实际发音"));
+  capoNamesItems_[1]->setIconText(tr("指法形状"));
+  ShowCapoNamesChoice();
   SpeedButton11->setText(tr("电吉他指板"));
   SpeedButton12->setText(tr("古典吉他指板"));
+  RetranslateHints();
 
   for (int tag = 0; tag < kTuningPresetCount; ++tag)
     presetItems_[tag]->setText(TuningText(kTuningPresets[tag].menuCaption));
@@ -198,6 +233,8 @@ void TForm1::RetranslateUi() {
   labelItems_[0]->setText(tr("发音标记"));
   labelItems_[1]->setText(tr("音名"));
   labelItems_[2]->setText(tr("音程"));
+  labelItems_[3]->setText(tr("和弦谱标记"));
+  labelItems_[3]->setToolTip(tr("空弦上画 o, 不弹的弦上画 x, 按住的弦上不画; 低音为实心"));
   viewMenu_->setToolTipsVisible(true);
   orderMenu_->setTitle(tr("排序"));
   orderItems_[0]->setText(tr("按把位"));
@@ -213,6 +250,28 @@ void TForm1::RetranslateUi() {
   if (instrumentTuning_) MirrorInstrumentTuning();
   ShowReading();
   ShowStatusInfo();
+  PlaceLowerPanels();
+}
+
+// A hint on every control that the window's own hints leave without one.
+void TForm1::RetranslateHints() {
+  // A typed text the reading could not take whole keeps its own hint.
+  if (EditAcorde->styleSheet() == kSymbolStyle) EditAcorde->setToolTip(SymbolBoxHint());
+  StringGridAcorde->setToolTip(tr("和弦的根音"));
+  StringGridBaixo->setToolTip(tr("低音: 最低的音"));
+  CheckListBox1->setToolTip(tr("勾选和弦的音级"));
+  StringGrid1->setToolTip(tr("和弦类型"));
+  SpeedButton5->setToolTip(tr("根音用升号命名"));
+  SpeedButton6->setToolTip(tr("根音用降号命名"));
+  SpeedButton10->setToolTip(tr("低音用升号命名"));
+  SpeedButton9->setToolTip(tr("低音用降号命名"));
+  ListBox1->setToolTip(tr("同样的音的其他名称"));
+  Image1->setToolTip(tr("点击和弦图: 在指板上显示并弹奏"));
+  Edit1->setToolTip(tr("所选和弦图的品格, 从最低的弦开始 (X 为不弹的弦)"));
+  for (QSlider* bar : trackBars_) bar->setToolTip(tr("调整这根弦的音高"));
+  SpeedButton11->setToolTip(tr("指板图: 低音弦为铜色"));
+  SpeedButton12->setToolTip(tr("指板图: 所有的弦为银色"));
+  Image2->setToolTip(tr("点击品格放下或抬起手指; 点击琴枕左边: 不弹或空弦"));
 }
 
 }  // namespace corvanta

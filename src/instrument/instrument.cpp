@@ -218,6 +218,12 @@ std::optional<std::vector<int>> ParseCustomPitches(std::string_view text) {
   return pitches;
 }
 
+std::string FirstBadPitchName(std::string_view text) {
+  for (std::string_view word : Words(text))
+    if (!ParsePitchName(word)) return std::string(word);
+  return {};
+}
+
 std::vector<int> Instrument::StandardPitches() const {
   std::vector<int> pitches;
   for (const OpenString& string : strings) pitches.push_back(string.pitch);

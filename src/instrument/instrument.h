@@ -94,6 +94,9 @@ std::vector<int> GuitarPitches(const Tuning& tuning);
 // Custom open pitches as typed: 4..8 note names with octaves ("D3 G3 D4 G4
 // B4 D5"); nullopt otherwise.
 std::optional<std::vector<int>> ParseCustomPitches(std::string_view text);
+// The first word of such a text that is no note name with an octave ("H4"),
+// to say which; empty when every word is one.
+std::string FirstBadPitchName(std::string_view text);
 
 const std::vector<Instrument>& BuiltInInstruments();
 // nullptr when no built-in instrument has that name.

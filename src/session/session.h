@@ -14,8 +14,10 @@
 
 namespace corvanta {
 
-// What stands under each string of a diagram.
-enum class StringLabels { Marks, Notes, Intervals };
+// What says how each string of a diagram is played: the marks below the
+// grid, each sounding string's note or interval below it, or the chord
+// chart's marks above the nut.
+enum class StringLabels { Marks, Notes, Intervals, Chart };
 
 // The choices every chord is voiced under, whichever chord it is: the
 // instrument in its tuning, the capo and what chord names mean under it,

@@ -16,6 +16,9 @@ struct SheetDiagram {
   Fingering frets;       // as many strings on every diagram of a sheet
   std::string caption;   // UTF-8, above the diagram: the symbol of a chord's first voicing
   bool noChord = false;  // a song's "N.C.": the cell says so in place of a diagram
+  // UTF-8, one per string or none: what stands under each string in place
+  // of the marks (a note name or an interval).
+  std::vector<std::string> labels{};
   bool operator==(const SheetDiagram&) const = default;
 };
 
@@ -23,6 +26,7 @@ struct SheetModel {
   std::string heading;  // UTF-8
   std::vector<SheetDiagram> diagrams;
   bool leftHanded = false;
+  bool chartMarks = false;  // the chord chart's marks above the nut
   int capo = 0;
   // The instrument's strings, as the diagram picture draws them: each
   // string's first fret counted from the capo (a short string's), and with

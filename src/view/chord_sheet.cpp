@@ -77,8 +77,17 @@ void PaintSheetCell(QPainter& painter, const SheetModel& sheet, int index, QPoin
       sheet.capo,
       sheet.stringStarts,
       sheet.bassByPitch ? BassString(diagram.frets, sheet.openPitches, sheet.stringStarts) : -1,
-      {}};
+      diagram.labels,
+      sheet.chartMarks ? DiagramMarks::Chart : DiagramMarks::Below};
   PaintDiagram(painter, drawn, QRectF(at + QPointF(0, kSheetCaptionHeight), drawn.CellSize()));
+}
+
+std::vector<int> SheetPagesToPrint(int pageCount, int from, int to) {
+  const int first = std::max(from, 1);
+  const int last = to <= 0 ? pageCount : std::min(to, pageCount);
+  std::vector<int> pages;
+  for (int page = first; page <= last; ++page) pages.push_back(page - 1);
+  return pages;
 }
 
 int ChordSheet::CellWidth() const {

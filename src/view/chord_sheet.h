@@ -36,6 +36,11 @@ int SheetColumns(double pageWidth, int cellWidth = kSixStringCellWidth);
 double SheetHeadingHeight(const ChordSheet& sheet, double width);
 int SheetRowsPerPage(double pageHeight, double headingHeight = kSheetHeadingHeight);
 int SheetPageCount(const ChordSheet& sheet, QSizeF page);
+// The pages (from 0) a print of pages from..to (from 1, both included, as a
+// print dialog gives them; 0 for either end: from the first or to the
+// last) prints of a sheet of this many pages; a range past the last page
+// ends there.
+std::vector<int> SheetPagesToPrint(int pageCount, int from, int to);
 
 // One page, in logical units from the painter's origin; the heading on every page.
 void PaintSheetPage(QPainter& painter, const ChordSheet& sheet, int page, QSizeF pageSize);

@@ -27,13 +27,55 @@ std::vector<int> GridLineTops(const DiagramLayout& layout, std::span<const int> 
   return tops;
 }
 
-// Draws the labels where the sounding strings' marks stand and returns the
-// placements without those marks.
+}  // namespace
+
+QFont StringLabelFont(int pixelSize, bool bold) {
+  QFont font("DejaVu Sans");
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+StringLabelFit FitStringLabels(std::span<const std::string> labels) {
+  auto widest = [&](int pixelSize) {
+    // Bold, as the bass's is drawn: the wider of the two.
+    const QFontMetricsF metrics(StringLabelFont(pixelSize, true));
+    double width = 0;
+    for (const std::string& label : labels)
+      width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(label)));
+    return width;
+  };
+  StringLabelFit fit;
+  for (int size = kLargestLabelPixels; size >= kSmallestLabelPixels; --size) {
+    if (widest(size) <= kDiagramStringSpacing - 1) {
+      fit.pixelSize = size;
+      return fit;
+    }
+  }
+  // Still too wide: every other string's label a line lower, with two
+  // strings' room each.
+  fit.pixelSize = kSmallestLabelPixels + 1;
+  fit.staggered = true;
+  return fit;
+}
+
+QRectF StringLabelBox(const StringLabelFit& fit, int position, QPointF mark) {
+  const double width = fit.staggered ? 2 * kDiagramStringSpacing - 1 : kDiagramStringSpacing - 1;
+  const double lower = fit.staggered && position % 2 == 1 ? kStaggeredLabelDrop : 0;
+  const double middle = mark.x() + 3;  // a mark is 6 wide
+  const double height = fit.staggered ? kStaggeredLabelDrop : 12;
+  return QRectF(middle - width / 2, mark.y() - 3 + lower, width, height);
+}
+
+namespace {
+
+// Draws the labels where the sounding strings' marks stand, in one size
+// that fits them all between their neighbours, and returns the placements
+// without those marks.
 std::vector<Placement> LabelledMarks(QPainter& painter, const DiagramLayout& layout, QPointF origin,
                                      bool leftHanded, std::span<const std::string> labels) {
   std::vector<Placement> kept;
-  QFont font("DejaVu Sans");
-  font.setPixelSize(8);
+  const StringLabelFit fit = FitStringLabels(labels);
   for (const Placement& p : layout.placements) {
     const bool mark = p.sprite == Sprite::BassMark || p.sprite == Sprite::SoundingMark;
     if (!mark) {
@@ -44,11 +86,9 @@ std::vector<Placement> LabelledMarks(QPainter& painter, const DiagramLayout& lay
     const int position = (p.x - kDiagramMarkOriginX) / kDiagramStringSpacing;
     const int string = leftHanded ? layout.strings - 1 - position : position;
     if (string < 0 || string >= layout.strings) continue;
-    font.setBold(p.sprite == Sprite::BassMark);
-    painter.setFont(font);
+    painter.setFont(StringLabelFont(fit.pixelSize, p.sprite == Sprite::BassMark));
     painter.setPen(Qt::black);
-    const QRectF box(origin + QPointF(p.x + 3 - kDiagramStringSpacing / 2.0, p.y - 3),
-                     QSizeF(kDiagramStringSpacing, 12));
+    const QRectF box = StringLabelBox(fit, position, origin + QPointF(p.x, p.y));
     painter.drawText(box, Qt::AlignCenter | Qt::TextDontClip,
                      QString::fromStdString(labels[static_cast<std::size_t>(string)]));
   }
@@ -70,10 +110,13 @@ QFont DiagramFont() {
 
 }  // namespace
 
-void PaintNeckCapo(QPainter& painter, int capo) {
+void PaintNeckCapo(QPainter& painter, int capo, double stretch) {
   if (capo <= 0) return;
-  int x = NeckFretX(capo) - kNeckMarkerWidth / 2 - 3;
-  painter.fillRect(QRect(x, 2, 6, kNeckPictureHeight - 4), kCapoColour);
+  // The bar keeps its width; its middle moves as the frets spread.
+  constexpr double kBarWidth = 6;
+  const double middle = (NeckFretX(capo) - kNeckMarkerWidth / 2 - 3 + kBarWidth / 2) * stretch;
+  painter.fillRect(QRectF(middle - kBarWidth / 2, 2, kBarWidth, kNeckPictureHeight - 4),
+                   kCapoColour);
 }
 
 QSizeF Diagram::CellSize() const {
@@ -86,8 +129,9 @@ void PaintDiagramCell(QPainter& painter, const Diagram& diagram) {
   const QPointF origin(0, 0);
   const bool leftHanded = diagram.leftHanded;
   const std::span<const std::string> labels = diagram.labels;
+  const DiagramMarks marks = labels.empty() ? diagram.marks : DiagramMarks::Below;
   DiagramLayout layout =
-      LayOutDiagram(diagram.frets, diagram.variant, leftHanded, diagram.bassString);
+      LayOutDiagram(diagram.frets, diagram.variant, leftHanded, diagram.bassString, marks);
   if (labels.size() == static_cast<std::size_t>(layout.strings))
     layout.placements = LabelledMarks(painter, layout, origin, leftHanded, labels);
   // Dots and barres come after the grid and the label in the layout's order;
@@ -106,7 +150,7 @@ void PaintDiagramCell(QPainter& painter, const Diagram& diagram) {
   const QString label = QString::number(layout.firstFret);
   painter.setFont(DiagramFont());
   const QFontMetricsF metrics(painter.font());
-  QRectF box(origin + QPointF(kFretLabelX, kFretLabelY),
+  QRectF box(origin + QPointF(kFretLabelX, kFretLabelY + layout.shift),
              QSizeF(metrics.horizontalAdvance(label), metrics.height()));
   painter.fillRect(box, Qt::white);
   painter.setPen(Qt::black);
@@ -116,7 +160,9 @@ void PaintDiagramCell(QPainter& painter, const Diagram& diagram) {
 
   if (diagram.capo > 0) {
     const int extra = (layout.strings - kStringCount) * kDiagramStringSpacing;
-    painter.fillRect(QRectF(kDiagramCapoBar).adjusted(0, 0, extra, 0).translated(origin),
+    painter.fillRect(QRectF(kDiagramCapoBar)
+                         .adjusted(0, 0, extra, 0)
+                         .translated(origin + QPointF(0, layout.shift)),
                      kCapoColour);
     painter.setPen(Qt::black);
     painter.drawText(origin + QPointF(kDiagramCapoLabel), QString("capo %1").arg(diagram.capo));

@@ -95,9 +95,9 @@ void DiagramSheet::paintEvent(QPaintEvent* event) {
       const std::vector<std::string> labels =
           labeller_ ? labeller_(frets) : std::vector<std::string>();
       const Diagram diagram{
-          frets, variant,       leftHanded_,
-          capo_, stringStarts_, bassByPitch_ ? BassString(frets, openPitches_, stringStarts_) : -1,
-          labels};
+          frets,  variant,       leftHanded_,
+          capo_,  stringStarts_, bassByPitch_ ? BassString(frets, openPitches_, stringStarts_) : -1,
+          labels, marks_};
       PaintDiagram(painter, diagram, QRectF(QPointF(0, 0), diagram.CellSize()));
       painter.restore();
     }
@@ -178,6 +178,9 @@ bool DiagramSheet::event(QEvent* event) {
   if (index) {
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), toolTipText_(*index), this,
                        CellRect(*index));
+  } else if (!toolTip().isEmpty()) {
+    // Between diagrams: what the picture is for.
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), toolTip(), this);
   } else {
     QToolTip::hideText();
     event->ignore();

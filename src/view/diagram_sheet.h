@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "instrument/fingering.h"
+#include "view/layout/diagram_layout.h"
 #include "view/layout/picture_geometry.h"
 
 namespace corvanta {
@@ -48,6 +49,13 @@ class DiagramSheet : public QWidget {
   std::vector<std::string> LabelsOf(const Fingering& frets) const {
     return labeller_ ? labeller_(frets) : std::vector<std::string>();
   }
+  // Where the marks stand when there are no labels: below the grid, or
+  // above it as chord charts draw them.
+  void SetMarks(DiagramMarks marks) {
+    marks_ = marks;
+    update();
+  }
+  DiagramMarks Marks() const { return marks_; }
   // The hint a diagram shows under the mouse (none by default).
   void SetToolTipText(std::function<QString(int index)> text) { toolTipText_ = std::move(text); }
   // The diagram size in percent; the picture is laid out again for the width.
@@ -94,6 +102,7 @@ class DiagramSheet : public QWidget {
   bool bassByPitch_ = false;
   std::function<QString(int index)> toolTipText_;
   Labeller labeller_;
+  DiagramMarks marks_ = DiagramMarks::Below;
   int columns_ = 1;
   int highlighted_ = -1;
   bool leftHanded_ = false;

@@ -8,7 +8,9 @@
 namespace corvanta {
 
 // The neck picture (Image2): a background with the last selection's finger
-// markers on it.
+// markers on it. Wider than the picture, its frets are spread over the
+// width (the markers keep their size); clicks are reported in the
+// picture's own coordinates.
 class NeckView : public QWidget {
   Q_OBJECT
 
@@ -33,6 +35,10 @@ class NeckView : public QWidget {
   Background ShownBackground() const { return background_; }
   const Fingering& MarkedFrets() const { return frets_; }
   int Capo() const { return capo_; }
+  // How much wider than the picture the widget is (1 at its own width).
+  double Stretch() const;
+  // A point of the picture where the widget shows it.
+  QPoint WidgetPoint(QPoint picture) const;
 
  signals:
   // A click on the picture, in its own coordinates: the neck as an input.

@@ -144,6 +144,11 @@ void PaintSprite(QPainter& painter, Sprite sprite, QPointF at) {
     case Sprite::MutedMark:
       PaintCross(painter, at);
       break;
+    case Sprite::BassRing:
+      painter.setPen(QPen(Qt::black, 1.2));
+      painter.setBrush(Qt::NoBrush);
+      painter.drawEllipse(QRectF(at + QPointF(0.5, 0.5), QSizeF(12, 12)));
+      break;
     case Sprite::NeckOpen:
     case Sprite::NeckFinger1:
     case Sprite::NeckFinger2:
@@ -156,13 +161,14 @@ void PaintSprite(QPainter& painter, Sprite sprite, QPointF at) {
 }
 
 void PaintNeckBackground(QPainter& painter, bool bronzeLowStrings,
-                         std::span<const int> stringStarts) {
+                         std::span<const int> stringStarts, double stretch) {
   painter.save();
-  painter.fillRect(QRectF(0, 0, kNeckPictureWidth, kNeckPictureHeight), QColor(18, 14, 12));
+  const double width = kNeckPictureWidth * stretch;
+  painter.fillRect(QRectF(0, 0, width, kNeckPictureHeight), QColor(18, 14, 12));
   painter.fillRect(QRectF(0, 0, kNeckNutWidth, kNeckPictureHeight), QColor(235, 228, 205));
-  auto wireX = [](int fret) {
+  auto wireX = [stretch](int fret) {
     int spacing = NeckFretX(fret + 1) - NeckFretX(fret);
-    return NeckFretX(fret) + (spacing * 21 + 50) / 100;  // the first wire at x = 59
+    return (NeckFretX(fret) + (spacing * 21 + 50) / 100) * stretch;  // the first wire at x = 59
   };
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
@@ -189,8 +195,7 @@ void PaintNeckBackground(QPainter& painter, bool bronzeLowStrings,
     // A short string starts at its first fret's wire, where its own nut is.
     const int start = stringStarts[static_cast<std::size_t>(string)];
     const double left = start > 0 ? wireX(start) : 0;
-    painter.fillRect(
-        QRectF(left, NeckStringY(string, strings), kNeckPictureWidth - left, thickness), colour);
+    painter.fillRect(QRectF(left, NeckStringY(string, strings), width - left, thickness), colour);
     if (start > 0)
       painter.fillRect(QRectF(left - 2, NeckStringY(string, strings) - 3, 4, 7),
                        QColor(235, 228, 205));
@@ -210,10 +215,12 @@ void PaintAppIcon(QPainter& painter, const QRectF& area) {
   painter.restore();
 }
 
+QColor WordmarkGround() { return QColor(16, 16, 20); }
+
 void PaintWordmark(QPainter& painter, const QRectF& area, double emblemRadius, int pixelSize) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillRect(area, QColor(16, 16, 20));
+  painter.fillRect(area, WordmarkGround());
   PaintEmblem(painter, QPointF(area.left() + emblemRadius + 8, area.center().y()), emblemRadius);
   QFont font("DejaVu Sans");
   font.setPixelSize(pixelSize);

@@ -24,15 +24,18 @@ int DiagramWireY(int row);
 // The neck picture's background (625 x 85): fingerboard, nut, 24 fret wires,
 // inlays and the strings, the lower half bronze when asked. Without string
 // starts, the guitar's six strings; otherwise one string per entry, each
-// drawn from its first fret (0: the nut).
+// drawn from its first fret (0: the nut). A stretch above 1 spreads the
+// frets over a wider picture; the inlays stay round.
 void PaintNeckBackground(QPainter& painter, bool bronzeLowStrings,
-                         std::span<const int> stringStarts = {});
+                         std::span<const int> stringStarts = {}, double stretch = 1);
 
 // The program's icon (window, desktop, package): the emblem on a rounded
 // dark square filling the area.
 void PaintAppIcon(QPainter& painter, const QRectF& area);
 
-// The emblem and the name, as on the banner and in the about box.
+// The emblem and the name, as on the banner and in the about box, on the
+// wordmark's dark ground (the banner's strip around it takes the same colour).
+QColor WordmarkGround();
 void PaintWordmark(QPainter& painter, const QRectF& area, double emblemRadius, int pixelSize);
 
 }  // namespace corvanta

@@ -46,8 +46,14 @@ class FirstStartTest : public QObject {
     QCOMPARE(window.Get<QAction>("OrderByEase1")->isChecked(), english);
     QCOMPARE(window.Get<QAction>("OrderByPosition1")->isChecked(), !english);
     QCOMPARE(window.form->CurrentSession().practical, english);
+    // English draws the strings as chord charts do; Chinese (and the C
+    // locale) with the marks below the grid.
+    QCOMPARE(window.Get<QAction>("LabelChart1")->isChecked(), english);
+    QCOMPARE(window.Get<QAction>("LabelMarks1")->isChecked(), !english);
+    QCOMPARE(window.Sheet()->Marks(), english ? DiagramMarks::Chart : DiagramMarks::Below);
     // Nothing was chosen, so nothing is remembered.
-    for (const char* key : {"symbols/notation", "ui/language", "view/order", "search/practical"})
+    for (const char* key :
+         {"symbols/notation", "ui/language", "view/order", "search/practical", "view/labels"})
       QVERIFY2(!QSettings("Corvanta", "Corvanta").contains(key), key);
   }
 

@@ -182,7 +182,7 @@ class InstrumentWindowTest : public QObject {
     auto* neck = window.Get<NeckView>("Image2");
     // 0 0 0 3: the open strings, then the A string at fret 3.
     QTest::mouseClick(neck, Qt::LeftButton, Qt::NoModifier,
-                      QPoint(NeckFretX(3) - 5, NeckStringY(3, 4)));
+                      neck->WidgetPoint(QPoint(NeckFretX(3) - 5, NeckStringY(3, 4))));
     QCOMPARE(KeyValues(window.form->SelectedFrets()), (Values{0, 0, 0, 3}));
     QCOMPARE(KeyValues(neck->MarkedFrets()), (Values{0, 0, 0, 3}));
     auto* names = window.Get<QListWidget>("ListBox1");
@@ -195,10 +195,10 @@ class InstrumentWindowTest : public QObject {
     Choose(window, "banjo");
     QCOMPARE(neck->Strings(), 5);
     QTest::mouseClick(neck, Qt::LeftButton, Qt::NoModifier,
-                      QPoint(NeckFretX(3) - 5, NeckStringY(0, 5)));
+                      neck->WidgetPoint(QPoint(NeckFretX(3) - 5, NeckStringY(0, 5))));
     QCOMPARE(KeyValues(window.form->SelectedFrets())[0], kMuted);
     QTest::mouseClick(neck, Qt::LeftButton, Qt::NoModifier,
-                      QPoint(NeckFretX(7) - 5, NeckStringY(0, 5)));
+                      neck->WidgetPoint(QPoint(NeckFretX(7) - 5, NeckStringY(0, 5))));
     QCOMPARE(KeyValues(window.form->SelectedFrets())[0], 7);
   }
 

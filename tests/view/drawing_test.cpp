@@ -240,6 +240,72 @@ class DrawingTest : public QObject {
     QVERIFY2(huge.contains("lower the scale"), qPrintable(huge));
     QVERIFY(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
   }
+
+  // Chord-chart marks in pixels: a cross over the muted string and rings
+  // over the open ones above the nut, no ink over the fretted strings, and
+  // the grid lower by the marks' room; the bass's finger ringed.
+  void chartMarksStandAboveTheNutInPixels() {
+    const Fingering c = Keyed({99, 3, 2, 0, 1, 0});
+    QImage image(100, 130, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      const Diagram diagram{c, DiagramVariant::Plain, false, 0, {}, -1, {}, DiagramMarks::Chart};
+      PaintDiagram(painter, diagram, QRectF(0, 0, 100, 130));
+    }
+    auto inkIn = [&](QRect area) {
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+          if (Dark(image.pixel(x, y))) return true;
+      return false;
+    };
+    auto markArea = [](int position) { return QRect(21 + 11 * position, 4, 6, 6); };
+    QVERIFY(inkIn(markArea(0)));                          // x over the muted string
+    QVERIFY(inkIn(markArea(3)));                          // o over the open G
+    QVERIFY(!Dark(image.pixel(21 + 11 * 3 + 3, 4 + 3)));  // ... a ring, open inside
+    for (int fretted : {1, 2, 4}) QVERIFY(!inkIn(markArea(fretted)));
+    // The nut is at the grid's top, below the marks; nothing in the row
+    // under the grid where the marks stand by default.
+    QVERIFY(Dark(image.pixel(24 + 11 * 2, 3 + kChartMarkRoom + 1)));
+    QVERIFY(!inkIn(QRect(21, 97, 60, 6)));
+    // The ring round the bass's finger (the A string's 3rd fret).
+    const int dotX = 21 + 11, dotY = 11 + 16 * 2 + kChartMarkRoom;
+    QVERIFY(inkIn(QRect(dotX - 2, dotY - 2, 13, 1)));
+  }
+
+  // Labels under the strings fit their cells: at 100% no two neighbouring
+  // labels' boxes overlap and each text fits its box, for note names and
+  // the widest intervals.
+  void stringLabelsNeverOverlapTheirNeighbours() {
+    const std::vector<std::vector<std::string>> sets{
+        {"E", "A", "D", "G", "B", "E"},        {"C#", "F#", "A#", "C#", "F#", "A#"},
+        {"Bb", "Eb", "Ab", "Db", "Gb", "Cb"},  {"R", "b3", "5", "b7", "9", "11"},
+        {"R", "#11", "b13", "b9", "#9", "13"}, {"C#", "G#", "C#", "E#", "G#", "B", "D#", "F#"},
+    };
+    for (const auto& labels : sets) {
+      const StringLabelFit fit = FitStringLabels(labels);
+      QVERIFY(fit.pixelSize >= kSmallestLabelPixels);
+      std::vector<QRectF> boxes;
+      for (std::size_t k = 0; k < labels.size(); ++k) {
+        const QRectF box = StringLabelBox(fit, static_cast<int>(k), QPointF(21 + 11.0 * k, 91));
+        const QFontMetricsF metrics(StringLabelFont(fit.pixelSize, true));
+        QVERIFY2(metrics.horizontalAdvance(QString::fromStdString(labels[k])) <= box.width(),
+                 labels[k].c_str());
+        for (const QRectF& other : boxes) QVERIFY2(!other.intersects(box), labels[k].c_str());
+        boxes.push_back(box);
+      }
+    }
+  }
+
+  // A print range picks its pages: all by default, a range within the
+  // sheet, a range past its end stops at the last page.
+  void aPrintRangeChoosesItsPages() {
+    QCOMPARE(SheetPagesToPrint(3, 0, 0), (std::vector<int>{0, 1, 2}));
+    QCOMPARE(SheetPagesToPrint(8, 2, 3), (std::vector<int>{1, 2}));
+    QCOMPARE(SheetPagesToPrint(8, 7, 20), (std::vector<int>{6, 7}));
+    QCOMPARE(SheetPagesToPrint(2, 5, 6), (std::vector<int>{}));
+    QCOMPARE(SheetPagesToPrint(1, 1, 1), (std::vector<int>{0}));
+  }
 };
 
 }  // namespace corvanta

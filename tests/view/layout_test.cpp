@@ -179,6 +179,54 @@ TEST(NeckClicks, drawCapoFingeringsAtTheirAbsoluteFrets) {
   EXPECT_EQ(placements[0].x, NeckFretX(3) - 10);
 }
 
+// Chord-chart marks: o over an open string, x over a muted one, nothing over
+// a fretted one, above the nut; the grid and its dots one room lower; the
+// bass a filled dot when open, a ring round its finger when fretted.
+TEST(DiagramLayout, drawsChartMarksAboveTheNut) {
+  const Fingering c = Keyed({99, 3, 2, 0, 1, 0});
+  const DiagramLayout below = LayOutDiagram(c, DiagramVariant::Plain, false);
+  const DiagramLayout chart =
+      LayOutDiagram(c, DiagramVariant::Plain, false, -1, DiagramMarks::Chart);
+  EXPECT_EQ(chart.shift, kChartMarkRoom);
+  auto marks = Only(chart.placements, {Sprite::BassMark, Sprite::SoundingMark, Sprite::MutedMark});
+  ASSERT_EQ(marks.size(), 3u);  // the muted string and the two open ones
+  EXPECT_EQ(marks[0], (Placement{Sprite::MutedMark, X(0), 4}));
+  EXPECT_EQ(marks[1], (Placement{Sprite::SoundingMark, X(3), 4}));
+  EXPECT_EQ(marks[2], (Placement{Sprite::SoundingMark, X(5), 4}));
+  // Every mark lies above the nut, which the grid puts at its top.
+  const auto grid = Only(chart.placements, {Sprite::PlainGrid});
+  ASSERT_EQ(grid.size(), 1u);
+  for (const Placement& mark : marks) EXPECT_LE(mark.y + 6, grid[0].y);
+  // The fretted bass (the A string at fret 3) is ringed round its finger.
+  auto rings = Only(chart.placements, {Sprite::BassRing});
+  ASSERT_EQ(rings.size(), 1u);
+  auto fingers = Only(chart.placements, {Sprite::Finger3});
+  ASSERT_EQ(fingers.size(), 1u);
+  EXPECT_EQ(rings[0].x + 2, fingers[0].x);
+  EXPECT_EQ(rings[0].y + 2, fingers[0].y);
+  // The same fingers and rows as below, lower by the room.
+  auto dots = [](const DiagramLayout& layout) {
+    return Only(layout.placements,
+                {Sprite::Finger1, Sprite::Finger2, Sprite::Finger3, Sprite::Finger4});
+  };
+  ASSERT_EQ(dots(chart).size(), dots(below).size());
+  for (std::size_t i = 0; i < dots(below).size(); ++i)
+    EXPECT_EQ(dots(chart)[i].y, dots(below)[i].y + kChartMarkRoom);
+  EXPECT_EQ(chart.fingers, below.fingers);
+
+  // An open bass is a filled dot over its string; mirrored, on the right.
+  const Fingering e = Keyed({0, 2, 2, 1, 0, 0});
+  auto left =
+      Only(LayOutDiagram(e, DiagramVariant::Plain, true, -1, DiagramMarks::Chart).placements,
+           {Sprite::BassMark});
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(left[0], (Placement{Sprite::BassMark, X(5), 4}));
+  EXPECT_TRUE(
+      Only(LayOutDiagram(e, DiagramVariant::Plain, false, -1, DiagramMarks::Chart).placements,
+           {Sprite::BassRing})
+          .empty());
+}
+
 }  // namespace
 TEST(NeckLayout, spreadsAnyNumberOfStringsAndClicksFindThem) {
   for (int strings : {4, 5, 7, 8}) {

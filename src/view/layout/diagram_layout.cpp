@@ -8,6 +8,9 @@ namespace {
 
 constexpr int kStringSpacing = kDiagramStringSpacing;
 constexpr int kMarkRowY = 91;
+constexpr int kChartMarkY = 4;  // above the chart's nut
+constexpr int kBassRingMargin = 2;
+constexpr int kBarreRingRaise = 2;  // a bar is 4 high, a dot 9
 constexpr int kGridX = 24;
 constexpr int kGridY = 3;
 constexpr int kFirstRowDotY = 11;
@@ -55,10 +58,14 @@ int BassString(const Fingering& frets, std::span<const int> openPitches,
 }
 
 DiagramLayout LayOutDiagram(const Fingering& frets, DiagramVariant variant, bool leftHanded,
-                            int bassString) {
+                            int bassString, DiagramMarks marks) {
   const int strings = static_cast<int>(frets.size());
+  const bool chart = marks == DiagramMarks::Chart;
   DiagramLayout layout;
   layout.strings = strings;
+  layout.shift = chart ? kChartMarkRoom : 0;
+  const int markY = chart ? kChartMarkY : kMarkRowY;
+  int bassFretted = -1;  // the chart rings this string's finger
   layout.fingers.assign(frets.size(), kNoFinger);
   auto& out = layout.placements;
   // Strings are visited from the lowest-listed; a left-handed diagram draws
@@ -70,24 +77,28 @@ DiagramLayout LayOutDiagram(const Fingering& frets, DiagramVariant variant, bool
     const StringStop stop = frets[static_cast<std::size_t>(string)];
     const int x = StringX(positionOf(string));
     if (stop.IsMuted()) {
-      out.push_back({Sprite::MutedMark, x, kMarkRowY});
+      out.push_back({Sprite::MutedMark, x, markY});
       continue;
     }
     if (stop.IsOpen()) layout.fingers[static_cast<std::size_t>(string)] = 0;
     const bool bass = bassString < 0 ? lowest : string == bassString;
-    out.push_back({bass ? Sprite::BassMark : Sprite::SoundingMark, x, kMarkRowY});
     lowest = false;
+    if (chart && !stop.IsOpen()) {
+      if (bass) bassFretted = string;
+      continue;
+    }
+    out.push_back({bass ? Sprite::BassMark : Sprite::SoundingMark, x, markY});
   }
   const int minFret = frets.HighestFret() <= kFirstPositionHighestFret ? 1 : frets.LowestHeldFret();
   layout.firstFret = minFret;
   out.push_back({variant == DiagramVariant::Plain ? Sprite::PlainGrid : Sprite::HighlightedGrid,
-                 kGridX, kGridY});
+                 kGridX, kGridY + layout.shift});
 
   const std::vector<int> fingers = FingerNumbers(frets);
   const std::vector<Barre> barres = frets.Barres();
   for (int row = 0; row < kDiagramRows; ++row) {
     const int fret = minFret + row;
-    const int y = kFirstRowDotY + kRowHeight * row;
+    const int y = kFirstRowDotY + kRowHeight * row + layout.shift;
     for (int string = 0; string < strings; ++string) {
       const std::size_t at = static_cast<std::size_t>(string);
       if (const Barre* barre = BarreFrom(barres, fret, string)) {
@@ -103,6 +114,13 @@ DiagramLayout LayOutDiagram(const Fingering& frets, DiagramVariant variant, bool
                  !BarreOver(barres, fret, string) && fingers[at] <= 4) {
         out.push_back({FingerSprite(fingers[at]), StringX(positionOf(string)), y});
         layout.fingers[at] = fingers[at];
+      }
+      // The fretted bass: its dot (or its barre's bar, whose middle lies
+      // higher than a dot's) ringed where it lies.
+      if (string == bassFretted && frets[at].Fret() == fret) {
+        const int barreRaise = BarreOver(barres, fret, string) ? kBarreRingRaise : 0;
+        out.push_back({Sprite::BassRing, StringX(positionOf(string)) - kBassRingMargin,
+                       y - kBassRingMargin - barreRaise});
       }
     }
   }

@@ -12,6 +12,15 @@ namespace corvanta {
 
 enum class DiagramVariant { Plain = 1, Highlighted = 2 };
 
+// Where a diagram says how each string is played. Below: a mark under every
+// string (a filled dot for the bass, a ring for any other sounding string,
+// a cross for a muted one). Chart: as chord books draw them, above the nut:
+// a ring over an open string, a cross over a muted one, nothing over a
+// fretted one; the bass is a filled dot over it when open and a ring round
+// its finger when fretted. The chart's grid stands kChartMarkRoom lower.
+enum class DiagramMarks { Below, Chart };
+inline constexpr int kChartMarkRoom = 10;
+
 // One chord diagram, relative to its cell's top-left corner: the sprites in
 // drawing order and the fret number of its first row, drawn at kFretLabelX/Y.
 struct DiagramLayout {
@@ -22,6 +31,7 @@ struct DiagramLayout {
   // muted string or a fifth finger the diagram does not draw.
   std::vector<int> fingers;
   int strings = kStringCount;  // the grid's strings
+  int shift = 0;               // how much lower than kGridY the grid stands
 };
 
 inline constexpr int kNoFinger = -1;
@@ -37,7 +47,7 @@ inline constexpr int kFretLabelY = 3;
 // sounding string (the lowest-pitched on a guitar, not on a re-entrant
 // ukulele: BassString finds it there).
 DiagramLayout LayOutDiagram(const Fingering& frets, DiagramVariant variant, bool leftHanded,
-                            int bassString = -1);
+                            int bassString = -1, DiagramMarks marks = DiagramMarks::Below);
 // The rows a diagram shows, and whether they hold every fretted note: a
 // fingering wider than the grid (3 x x x x 15) would lose its high notes.
 inline constexpr int kDiagramRows = 5;

@@ -22,6 +22,7 @@ enum class Sprite {
   NeckFinger2,
   NeckFinger3,
   NeckFinger4,
+  BassRing,  // 13 x 13 ring round a finger's disc: the chart's fretted bass
 };
 
 struct Placement {
