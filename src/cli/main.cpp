@@ -33,7 +33,9 @@ int main(int argc, char** argv) {
   using namespace corvanta::cli;
   HoldClosedStandardDescriptors();
   const StandardOutput standardOutput;
-  CLI::App app{"Corvanta chord finder, command-line companion"};
+  // Named outright: help and the man page say "corvanta-cli" wherever the
+  // program lies, not the path it was started by.
+  CLI::App app{"Corvanta chord finder, command-line companion", "corvanta-cli"};
   // Before the commands are added: each takes its formatter from the app.
   app.formatter(std::make_shared<HelpFormatter>());
   app.require_subcommand(1);
