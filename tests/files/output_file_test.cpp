@@ -10,25 +10,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "temp_files.h"
+
 namespace corvanta {
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path FreshFolder(const char* name) {
-  fs::path folder =
-      fs::temp_directory_path() / (std::string(name) + "-" + std::to_string(getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
-
-std::string ReadWhole(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
+using test_files::FreshFolder;
+using test_files::ReadWhole;
 
 std::vector<std::string> Listing(const fs::path& folder) {
   std::vector<std::string> names;

@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "files/output_file.h"
+#include "temp_files.h"
 
 namespace corvanta {
 namespace {
@@ -25,20 +26,8 @@ namespace fs = std::filesystem;
 constexpr uid_t kOtherUser = 54321;
 constexpr gid_t kOtherGroup = 54322;
 
-fs::path FreshFolder(const char* name) {
-  fs::path folder =
-      fs::temp_directory_path() / (std::string(name) + "-" + std::to_string(getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
-
-std::string ReadWhole(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
+using test_files::FreshFolder;
+using test_files::ReadWhole;
 
 std::size_t EntryCount(const fs::path& folder) {
   return static_cast<std::size_t>(
@@ -118,7 +107,8 @@ TEST(OutputSafety, descriptorsByNameAreWrittenAsTheyAre) {
   close(append);
 
   const int readOnly = open(log.c_str(), O_RDONLY);
-  EXPECT_TRUE(Says(CheckOutputTarget("/dev/fd/" + std::to_string(readOnly)), "not open for writing"));
+  EXPECT_TRUE(
+      Says(CheckOutputTarget("/dev/fd/" + std::to_string(readOnly)), "not open for writing"));
   close(readOnly);
   EXPECT_TRUE(Says(CheckOutputTarget("/dev/fd/" + std::to_string(readOnly)), "closed; use -"));
 
