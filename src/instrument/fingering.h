@@ -61,6 +61,15 @@ class Fingering {
         count_(static_cast<std::uint8_t>(std::min(strings, kStringCapacity))),
         barreStarts_(barreStarts) {}
 
+  // The same in place, as a search rewrites one; `strings` is at most the
+  // capacity, as every instrument's string count is.
+  void Assign(const std::array<StringStop, kMaxInstrumentStrings>& stops, std::size_t strings,
+              std::uint8_t barreStarts) {
+    stops_ = stops;
+    count_ = static_cast<std::uint8_t>(strings);
+    barreStarts_ = barreStarts;
+  }
+
   std::size_t size() const { return count_; }
   bool empty() const { return count_ == 0; }
   StringStop operator[](std::size_t string) const { return stops_[string]; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -20,11 +21,31 @@ class KnownShapes {
 
   // Whether a fingering of `strings` strings whose values rank as `ranks`
   // (ValueRanks) is one of the shapes.
-  bool Holds(std::size_t strings, std::uint64_t ranks) const;
+  // Inline up to the filter, which answers most fingerings.
+  bool Holds(std::size_t strings, std::uint64_t ranks) const {
+    if (keys_.empty()) return false;
+    const std::uint64_t key = KeyOf(strings, ranks);
+    const std::size_t bit = FilterBit(key);
+    if (((filter_[bit / 64] >> (bit % 64)) & 1u) == 0) return false;
+    return Lists(key);
+  }
 
  private:
-  static std::uint64_t KeyOf(std::size_t strings, std::uint64_t ranks);
-  static std::size_t FilterBit(std::uint64_t key);
+  // A filter of 1,024 bits leaves a fingering a chance of about one in
+  // sixteen of a needless lookup beside the guitar's 63 shapes.
+  static constexpr std::size_t kFilterWords = 16;
+  static constexpr std::size_t kFilterBits = kFilterWords * 64;
+
+  // Ranks fill at most 48 bits; the string count above them keeps a shape
+  // of one instrument from matching a fingering of another length.
+  static std::uint64_t KeyOf(std::size_t strings, std::uint64_t ranks) {
+    return static_cast<std::uint64_t>(strings) << 56 | ranks;
+  }
+  // Fibonacci hashing spreads the ranks' low bits over the filter.
+  static std::size_t FilterBit(std::uint64_t key) {
+    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 54) % kFilterBits;
+  }
+  bool Lists(std::uint64_t key) const;
 
   std::vector<std::vector<int>> shapes_;
   std::vector<std::uint64_t> keys_;  // sorted

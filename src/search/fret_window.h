@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "instrument/tuning.h"
+#include "theory/note_names.h"
 
 namespace corvanta::enumeration {
 
@@ -54,16 +55,19 @@ inline StringChoices ChoicesOf(std::uint32_t chordFrets, FretWindow window) {
   return choices;
 }
 
-// The number of pitch classes in a mask (std::popcount is a library call
-// on the baseline x86-64 this is built for).
+// The number of pitch classes in a mask of the thirteen tones (the twelve
+// and "no note"), by table: std::popcount is a library call on the baseline
+// x86-64 this is built for, and the walk asks at every step.
+inline constexpr int kToneMaskBits = 13;
+static_assert(kNoPitchClass < kToneMaskBits, "every tone has its bit");
 inline int ToneCount(std::uint16_t pitchClasses) {
-  static constexpr std::array<std::uint8_t, 256> kBits = [] {
-    std::array<std::uint8_t, 256> bits{};
-    for (int byte = 0; byte < 256; ++byte)
-      bits[byte] = static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(byte)));
+  static constexpr std::array<std::uint8_t, 1u << kToneMaskBits> kBits = [] {
+    std::array<std::uint8_t, 1u << kToneMaskBits> bits{};
+    for (unsigned mask = 0; mask < bits.size(); ++mask)
+      bits[mask] = static_cast<std::uint8_t>(std::popcount(mask));
     return bits;
   }();
-  return kBits[pitchClasses & 0xFFu] + kBits[pitchClasses >> 8];
+  return kBits[pitchClasses & ((1u << kToneMaskBits) - 1)];
 }
 
 }  // namespace corvanta::enumeration

@@ -4,6 +4,8 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 #include <vector>
 
 #include "instrument/capo.h"
@@ -45,8 +47,6 @@ constexpr std::size_t kTypicalVoicings = 3072;
 // table without touching it. A key holds at most 48 bits.
 class MetCandidates {
  public:
-  MetCandidates() : slots_(kTypicalCandidates * 2, 0) {}
-
   void NewRound() {
     ++round_;
     count_ = 0;
@@ -54,6 +54,8 @@ class MetCandidates {
 
   // Whether the key is new this round; it is remembered either way.
   bool Insert(std::uint64_t key) {
+    // Made on first use: most searches have no open bass to remember under.
+    if (slots_.empty()) slots_.assign(kTypicalCandidates * 2, 0);
     if (2 * (count_ + 1) > slots_.size()) Grow();
     return Place(slots_, Stored(key));
   }
@@ -86,7 +88,7 @@ class MetCandidates {
     slots_ = std::move(larger);
   }
 
-  std::vector<std::uint64_t> slots_;  // a power of two in size
+  std::vector<std::uint64_t> slots_;  // empty, or a power of two in size
   std::size_t count_ = 0;
   std::uint64_t round_ = 1;  // slots of 0 (round 0) are empty in every round
 };
@@ -117,8 +119,10 @@ class InstrumentWalk {
         if (tones & toneBitAt_[string][fret]) chordFrets_[string] |= 1u << fret;
       }
     }
-    for (int string = 0; string < strings_; ++string)
+    for (int string = 0; string < strings_; ++string) {
       mutedRank_[string] = key_facts::RankOf(kMuted) << RankShift(string);
+      mutedStop_[string] = StopBits(string, -1);
+    }
     triadRequired_ = RequiredTones(chordTones);
     required_ = triadRequired_ & static_cast<std::uint16_t>(~settings.optionalTones);
   }
@@ -137,37 +141,24 @@ class InstrumentWalk {
   }
 
  private:
-  // What the walk knows of the free strings chosen so far: enough to prune
-  // and, with the bass string's part, the facts of the voicing it ends in.
+  // What the walk knows of the free strings chosen so far: enough to
+  // prune. The rest of a voicing's facts is gathered once per run of the
+  // last string's values, from the choices made (see FactsBelowLast).
   struct Level {
-    std::uint16_t sounded = 0;            // pitch classes of the free strings
-    int playing = 0;                      // sounding free strings
-    int held = 0;                         // free strings held at a fret
-    int high = -1;                        // highest fret of the free strings
-    int low = VoicingFacts::kNoHeldFret;  // lowest held fret of the free strings
-    std::uint32_t sounding = 0;           // bit s: free string s sounds
-    std::uint64_t ranks = 0;              // the free strings' part of ValueRanks
-    bool newBelowTop = false;             // a string at the fret below the top makes it new
+    std::uint16_t sounded = 0;  // pitch classes of the free strings
+    int playing = 0;            // sounding free strings
+    int high = -1;              // highest fret of the free strings
+    bool newBelowTop = false;   // a string at the fret below the top makes it new
 
-    // The next string sounding a tone at a fret; `rank`: the fret's rank in
-    // that string's place.
-    Level With(int string, int fret, std::uint16_t toneBit, std::uint64_t rank,
-               bool makesNew) const {
-      return {static_cast<std::uint16_t>(sounded | toneBit),
-              playing + 1,
-              held + (fret > 0 ? 1 : 0),
-              std::max(high, fret),
-              fret > 0 ? std::min(low, fret) : low,
-              sounding | 1u << string,
-              ranks | rank,
+    Level With(std::uint16_t toneBit, int fret, bool makesNew) const {
+      return {static_cast<std::uint16_t>(sounded | toneBit), playing + 1, std::max(high, fret),
               newBelowTop || makesNew};
     }
-    Level Muted(std::uint64_t rank) const {
-      Level muted = *this;
-      muted.ranks |= rank;
-      return muted;
-    }
   };
+
+  // A string's choice while the walk stands on it: one of its frets, or
+  // muted.
+  static constexpr std::int8_t kMutedChoice = -1;
 
   // Where a string's rank lies in ValueRanks: the first string the most
   // significant.
@@ -202,18 +193,22 @@ class InstrumentWalk {
   // three strings may have its bass on any string with two above it.
   void WalkBassPlacements() {
     const int triad = settings_.triadFreeStrings;
-    const int bassStrings = std::min(std::max(rules_.bassStrings, strings_ - triad), strings_);
+    // Without triads the bass strings are the instrument's own.
+    const int bassStrings = std::min(
+        triad > 0 ? std::max(rules_.bassStrings, strings_ - triad) : rules_.bassStrings, strings_);
     if (triad > 0) minFree_ = std::min(minFree_, triad);
+    // No string sounds a bass outside the twelve.
+    const std::uint16_t bassBit =
+        bass_ >= 0 && bass_ < kPitchClassCount ? static_cast<std::uint16_t>(1u << bass_) : 0;
     for (int string = 0; string < bassStrings; ++string) {
       triadOnly_ = string >= rules_.bassStrings;
       maxFree_ = triadOnly_ ? triad : settings_.maxFreeSounding;
       for (int fret = 0; fret < settings_.fretCount; ++fret) {
-        const int pitch = pitch_[string][fret];
-        if (pitch < 0 || WrapPitchClass(pitch) != bass_) continue;
+        if ((toneBitAt_[string][fret] & bassBit) == 0) continue;
         candidate_.fill(kMuted);
         candidate_[string] = fret;
-        stops_.fill(StringStop::Muted());
-        stops_[string] = StringStop::AtFret(fret);
+        fixedStops_ = (kAllMuted & ~BytesFrom(string)) | StopBits(string, fret) |
+                      (kAllMuted & BytesFrom(string + 1));
         fixedHeld_ = fret > 0 ? 1 : 0;
         fixedLow_ = fret > 0 ? fret : VoicingFacts::kNoHeldFret;
         fixedHigh_ = fret;
@@ -259,6 +254,10 @@ class InstrumentWalk {
     lowestNewHigh_ = LowestNewHigh(bassFret, windowIndex);
     rememberMet_ = bassFret == 0 && windowIndex <= 1;
     top_ = window.hi;
+    firstFree_ = firstFree;
+    // The free strings' bytes are cleared for their stops; those past the
+    // last string stay muted.
+    freeStops_ = fixedStops_ & ~(BytesFrom(firstFree) & ~BytesFrom(strings_));
     available_[strings_] = 0;
     withChoices_[strings_] = 0;
     highestFrom_[strings_] = -1;
@@ -269,6 +268,7 @@ class InstrumentWalk {
         const int fret = choices_[string].frets[i];
         toneBit_[string][i] = toneBitAt_[string][fret];
         rank_[string][i] = key_facts::RankOf(fret) << RankShift(string);
+        stopBits_[string][i] = StopBits(string, fret);
         bits |= toneBit_[string][i];
       }
       available_[string] = available_[string + 1] | bits;
@@ -278,59 +278,203 @@ class InstrumentWalk {
       highestFrom_[string] = std::max(highestFrom_[string + 1], highest);
       newBelowTop_[string] = NewBelowTop(string, window.hi);
     }
-    Walk(firstFree, Level{});
+    if (firstFree >= strings_) {
+      // The bass on the last string: nothing is free.
+      if (Viable(strings_, Level{})) {
+        Candidate candidate = FactsBelowLast(Level{});
+        Finish(candidate, Level{});
+      }
+      return;
+    }
+    MaskLastString();
+    if (!Viable(firstFree, Level{})) return;
+    if (firstFree == strings_ - 1) {
+      WalkLastString(Level{});
+    } else {
+      Walk(firstFree, Level{});
+    }
+  }
+
+  // The last string's choices by what they sound and where they lie (bit
+  // i: choice i), so that its values are tested all at once.
+  void MaskLastString() {
+    const int last = strings_ - 1;
+    const enumeration::StringChoices& choices = choices_[last];
+    lastAll_ = 0;
+    lastNew_ = 0;
+    lastSounding_.fill(0);
+    for (int i = 0; i < choices.count; ++i) {
+      const int fret = choices.frets[i];
+      lastAll_ |= 1u << i;
+      lastSounding_[static_cast<std::size_t>(std::countr_zero(toneBit_[last][i]))] |= 1u << i;
+      if (fret == top_ || (fret == top_ - 1 && newBelowTop_[last])) lastNew_ |= 1u << i;
+    }
   }
 
   // Whether the strings from `string` on can still complete the chord:
   // supply every missing tone, one string each, and sound enough strings.
+  // One branch for all the tests: their outcomes follow no pattern the
+  // processor could learn.
   bool Viable(int string, const Level& level) const {
     const std::uint16_t missing = required_ & ~level.sounded;
-    return (missing & ~available_[string]) == 0 &&
-           enumeration::ToneCount(missing) <= withChoices_[string] &&
-           level.playing + withChoices_[string] >= minFree_ && level.playing <= maxFree_ &&
-           std::max(level.high, highestFrom_[string]) >= lowestNewHigh_;
+    const bool suppliable = (missing & ~available_[string]) == 0;
+    const bool enoughStrings = enumeration::ToneCount(missing) <= withChoices_[string];
+    const bool enoughSounding = level.playing + withChoices_[string] >= minFree_;
+    const bool notTooMany = level.playing <= maxFree_;
+    const bool reachesNew = std::max(level.high, highestFrom_[string]) >= lowestNewHigh_;
+    return suppliable & enoughStrings & enoughSounding & notTooMany & reachesNew;
   }
 
   // The odometer's order: the lowest free string the most significant digit,
-  // each string through its choices and then muted.
+  // each string through its choices and then muted. Only viable levels are
+  // entered; the last string is its own loop.
   void Walk(int string, const Level& level) {
-    if (!Viable(string, level)) return;
-    const bool last = string == strings_ - 1;
+    const int next = string + 1;
+    const bool beforeLast = next == strings_ - 1;
     const enumeration::StringChoices& choices = choices_[string];
     for (int i = 0; i < choices.count; ++i) {
       const int fret = choices.frets[i];
       candidate_[string] = fret;
-      stops_[string] = StringStop::AtFret(fret);
-      const Level next = level.With(string, fret, toneBit_[string][i], rank_[string][i],
-                                    fret == top_ - 1 && newBelowTop_[string]);
-      if (last) {
-        Complete(next);
+      at_[string] = static_cast<std::int8_t>(i);
+      const Level chosen =
+          level.With(toneBit_[string][i], fret, fret == top_ - 1 && newBelowTop_[string]);
+      if (!Viable(next, chosen)) continue;
+      if (beforeLast) {
+        WalkLastString(chosen);
       } else {
-        Walk(string + 1, next);
+        Walk(next, chosen);
       }
     }
     candidate_[string] = kMuted;
-    stops_[string] = StringStop::Muted();
-    const Level muted = level.Muted(mutedRank_[string]);
-    if (last) {
-      Complete(muted);
+    at_[string] = kMutedChoice;
+    if (!Viable(next, level)) return;
+    if (beforeLast) {
+      WalkLastString(level);
     } else {
-      Walk(string + 1, muted);
+      Walk(next, level);
     }
   }
 
-  // The last string's candidates are tested here rather than one call
-  // deeper: the deepest level of the walk is its largest.
-  void Complete(const Level& level) {
-    if ((required_ & ~level.sounded) != 0 || level.playing < minFree_ || level.playing > maxFree_ ||
-        !NewToWindow(level))
-      return;
-    // Fewer strings than the instrument's rule: only a triad, every tone.
+  // The deepest (and largest) level of the walk: which of the last string's
+  // values complete the chord and are new to the window is a matter of bit
+  // masks. A sounding value supplies one missing tone at most.
+  void WalkLastString(const Level& level) {
+    const std::uint16_t missing = required_ & ~level.sounded;
+    std::uint32_t values = lastAll_;
+    if (missing != 0) {
+      const bool oneMissing = (missing & (missing - 1)) == 0;
+      values &=
+          oneMissing ? lastSounding_[static_cast<std::size_t>(std::countr_zero(missing))] : 0u;
+    }
+    if (level.playing + 1 < minFree_ || level.playing + 1 > maxFree_) values = 0;
+    // Where repeats are pruned, a candidate whose lower strings are not new
+    // is new only by a last value at the top, or at the fret below it on a
+    // string that makes it new (see NewBelowTop).
+    const bool newAlready = NewToWindow(level);
+    if (!newAlready) values &= lastNew_;
+    const bool muted =
+        missing == 0 && level.playing >= minFree_ && level.playing <= maxFree_ && newAlready;
+    if (values == 0 && !muted) return;
+    // The strings below are the same for every value here: their facts once.
+    const int last = strings_ - 1;
+    const Candidate below = FactsBelowLast(level);
+    for (; values != 0; values &= values - 1) {
+      const int i = std::countr_zero(values);
+      const int fret = choices_[last].frets[i];
+      candidate_[last] = fret;
+      // Field by field: a copy of the whole would read back memory just
+      // written in pieces, which stalls.
+      const bool held = fret > 0;
+      const Candidate candidate{
+          below.stops | stopBits_[last][i], below.sounding | 1u << last,
+          below.ranks | rank_[last][i],     held ? std::min(below.low, fret) : below.low,
+          std::max(below.high, fret),       below.held + (held ? 1 : 0)};
+      Finish(candidate, level.With(toneBit_[last][i], fret, false));
+    }
+    if (muted) {
+      candidate_[last] = kMuted;
+      const Candidate candidate{below.stops | mutedStop_[last],
+                                below.sounding,
+                                below.ranks | mutedRank_[last],
+                                below.low,
+                                below.high,
+                                below.held};
+      Finish(candidate, level);
+    }
+  }
+
+  // A candidate's facts as the walk gathers them, and how many strings it
+  // holds at a fret. The stops are one word, byte s for string s: an array
+  // written a byte at a time and then copied whole stalls the processor,
+  // which cannot forward the bytes to the wider read.
+  struct Candidate {
+    std::uint64_t stops = kAllMuted;
+    std::uint32_t sounding = 0;
+    std::uint64_t ranks = 0;
+    int low = VoicingFacts::kNoHeldFret;
+    int high = 0;
+    int held = 0;
+  };
+  static constexpr std::uint64_t kAllMuted = ~std::uint64_t{0};
+  static_assert(sizeof(StringStop) == 1 && StringStop::Muted() == StringStop{} &&
+                    kMaxInstrumentStrings * 8 == 64,
+                "a stop is one byte, all ones when muted, and every string's fits the word");
+
+  // A string's stop in its byte of the word (a muted one, -1, all ones).
+  static std::uint64_t StopBits(int string, int fret) {
+    return std::uint64_t{static_cast<std::uint8_t>(fret)} << (8 * string);
+  }
+  // The bytes of the strings from `string` on.
+  static std::uint64_t BytesFrom(int string) {
+    return string >= kMaxInstrumentStrings ? 0 : kAllMuted << (8 * string);
+  }
+
+  static std::array<StringStop, kMaxInstrumentStrings> StopsOf(std::uint64_t stops) {
+    std::array<StringStop, kMaxInstrumentStrings> array;
+    if constexpr (std::endian::native == std::endian::little) {
+      static_assert(std::is_trivially_copyable_v<StringStop>);
+      std::memcpy(static_cast<void*>(array.data()), &stops, sizeof stops);  // one store
+      return array;
+    }
+    for (int string = 0; string < kMaxInstrumentStrings; ++string) {
+      const int fret = static_cast<std::int8_t>(stops >> (8 * string) & 0xFF);
+      array[static_cast<std::size_t>(string)] =
+          fret < 0 ? StringStop::Muted() : StringStop::AtFret(fret);
+    }
+    return array;
+  }
+
+  // The candidate so far: the bass string's part and the free strings'
+  // choices below the last string (which adds its own part).
+  Candidate FactsBelowLast(const Level& level) const {
+    Candidate candidate{
+        freeStops_, fixedSounding_, fixedRanks_, fixedLow_, std::max({0, fixedHigh_, level.high}),
+        fixedHeld_};
+    const int last = strings_ - 1;
+    for (int string = firstFree_; string < last; ++string) {
+      const int i = at_[string];
+      if (i == kMutedChoice) {
+        candidate.stops |= mutedStop_[string];
+        candidate.ranks |= mutedRank_[string];
+        continue;
+      }
+      const int fret = choices_[string].frets[i];
+      candidate.stops |= stopBits_[string][i];
+      candidate.sounding |= 1u << string;
+      candidate.ranks |= rank_[string][i];
+      if (fret > 0) candidate.low = std::min(candidate.low, fret), ++candidate.held;
+    }
+    return candidate;
+  }
+
+  // A complete candidate's last tests: fewer strings than the instrument's
+  // rule sound only as a triad, every tone.
+  void Finish(const Candidate& candidate, const Level& level) {
     const bool triad = triadOnly_ || level.playing < rules_.minSounding;
     if (triad &&
         (level.playing != settings_.triadFreeStrings || (triadRequired_ & ~level.sounded) != 0))
       return;
-    Check(level);
+    Check(candidate);
   }
 
   // On a re-entrant or inverting instrument the bass is the lowest pitch
@@ -374,37 +518,36 @@ class InstrumentWalk {
     return starts;
   }
 
-  void Check(const Level& level) {
-    if (rules_.anyInversion && slashBass_ && !LowestPitchIsBass()) return;
-    if (settings_.bassLowest && !KeepsThePracticalBass()) return;
+  void Check(const Candidate& candidate) {
+    if (pitchTests_) {
+      if (rules_.anyInversion && slashBass_ && !LowestPitchIsBass()) return;
+      if (settings_.bassLowest && !KeepsThePracticalBass()) return;
+    }
+    VoicingFacts facts{
+        StopsOf(candidate.stops), 0, candidate.low, candidate.high, candidate.sounding,
+        candidate.ranks};
     // Where the walk cannot prune earlier windows' repeats (the first two
     // windows over an open bass, where open strings first become choices),
     // a candidate met before is passed over here: the tests below would
     // decide alike again. Elsewhere every candidate is new to its window.
-    Values values = candidate_;
-    std::span<int> marked(values.data(), static_cast<std::size_t>(strings_));
-    VoicingFacts facts{stops_,
-                       0,
-                       std::min(fixedLow_, level.low),
-                       std::max({0, fixedHigh_, level.high}),
-                       fixedSounding_ | level.sounding,
-                       fixedRanks_ | level.ranks};
     if (rememberMet_ && !seen_.Insert(facts.ranks)) return;
     // Four held strings or fewer need no barre, and CountFingers would leave
     // them as they are; where it marks one, the ranks change with its sign.
-    if (fixedHeld_ + level.held > kFingerCount) {
+    if (candidate.held > kFingerCount) {
+      Values values = candidate_;
+      std::span<int> marked(values.data(), static_cast<std::size_t>(strings_));
       if (CountFingers(marked, settings_.noFullBarres, settings_.barres) > kFingerCount) return;
       facts.barreStarts = BarreStarts(marked);
       if (facts.barreStarts != 0) facts.ranks = ValueRanks(marked);
     }
-    auto voicing = MakeVoicing(facts, marked.size(), settings_.simpleChords, settings_.span);
-    if (!voicing) return;
-    if (!promoted_ &&
-        shapes_.Holds(static_cast<std::size_t>(strings_), voicing->order & kVoicingRankMask)) {
-      MarkPreferred(*voicing);
+    const auto strings = static_cast<std::size_t>(strings_);
+    if (!KeptVoicing(facts, strings, settings_.simpleChords, settings_.span)) return;
+    Voicing& voicing = voicings_.emplace_back();
+    SetVoicing(voicing, facts, strings);
+    if (!promoted_ && shapes_.Holds(strings, facts.ranks)) {
+      MarkPreferred(voicing);
       promoted_ = true;
     }
-    voicings_.push_back(std::move(*voicing));
   }
 
   const VoicingRules rules_;
@@ -413,6 +556,8 @@ class InstrumentWalk {
   const int bass_;
   const bool slashBass_;
   const KnownShapes& shapes_;
+  // Whether a candidate's pitches are tested (most searches need not).
+  const bool pitchTests_ = (rules_.anyInversion && slashBass_) || settings_.bassLowest;
   std::uint16_t required_ = 0;
   std::uint16_t triadRequired_ = 0;   // required_ with the optional tones too
   int minFree_ = rules_.minSounding;  // free strings that must sound
@@ -432,16 +577,28 @@ class InstrumentWalk {
   int fixedHigh_ = 0;
   std::uint32_t fixedSounding_ = 0;
   std::uint64_t fixedRanks_ = 0;
+  std::uint64_t fixedStops_ = kAllMuted;  // the bass string's stop, the rest muted
+  std::uint64_t freeStops_ = 0;           // the same with the free strings' bytes clear
   std::array<bool, kMaxInstrumentStrings> newBelowTop_{};
   // Each string's tone at each fret (0 where the string has no such fret),
   // and the tone and rank of its choices in the window.
   std::array<std::array<std::uint16_t, kFretSlots>, kMaxInstrumentStrings> toneBitAt_{};
-  std::array<std::array<std::uint16_t, kFretSlots + 1>, kMaxInstrumentStrings> toneBit_{};
-  std::array<std::array<std::uint64_t, kFretSlots + 1>, kMaxInstrumentStrings> rank_{};
+  // (Written for every window before the walk reads them: not cleared.)
+  std::array<std::array<std::uint16_t, kFretSlots + 1>, kMaxInstrumentStrings> toneBit_;
+  std::array<std::array<std::uint64_t, kFretSlots + 1>, kMaxInstrumentStrings> rank_;
   std::array<std::uint64_t, kMaxInstrumentStrings> mutedRank_{};
+  // Each choice's stop in its byte (see Candidate), and a muted string's.
+  std::array<std::array<std::uint64_t, kFretSlots + 1>, kMaxInstrumentStrings> stopBits_;
+  std::array<std::uint64_t, kMaxInstrumentStrings> mutedStop_{};
   Values candidate_{};
-  // The candidate's stops, kept beside its values as the walk sets them.
-  std::array<StringStop, kMaxInstrumentStrings> stops_{};
+  int firstFree_ = 0;
+  // Each free string's choice as the walk stands (kMutedChoice: muted).
+  std::array<std::int8_t, kMaxInstrumentStrings> at_{};
+  // The last string's choices as bits: all, those sounding each pitch
+  // class, and those that make a candidate new to its window.
+  std::uint32_t lastAll_ = 0;
+  std::uint32_t lastNew_ = 0;
+  std::array<std::uint32_t, kNoPitchClass + 1> lastSounding_{};
   MetCandidates seen_;
   bool rememberMet_ = false;
   bool promoted_ = false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -43,7 +44,18 @@ struct Voicing {
 inline constexpr int kVoicingRankBits = 48;
 static_assert(kMaxInstrumentStrings * key_facts::kRankBits <= kVoicingRankBits);
 inline constexpr std::uint64_t kVoicingRankMask = (std::uint64_t{1} << kVoicingRankBits) - 1;
-std::uint64_t VoicingOrder(const Voicing& voicing, std::uint64_t valueRanks);
+
+// Inline: the search orders every voicing it keeps.
+inline std::uint64_t VoicingOrder(const Voicing& voicing, std::uint64_t valueRanks) {
+  if (voicing.preferred) return valueRanks;
+  const int setRank = voicing.stringSet == kAllButTwoLowest ? 0
+                      : voicing.stringSet == kAllButLowest  ? 1
+                      : voicing.stringSet == kEveryString   ? 2
+                                                            : 3;
+  const std::uint64_t fields = std::uint64_t{1} << 12 | std::uint64_t{voicing.position} << 7 |
+                               static_cast<std::uint64_t>(setRank) << 5 | voicing.highest;
+  return fields << kVoicingRankBits | valueRanks;
+}
 
 // What a voicing is made of: its stops and barres, the strings that sound,
 // its lowest and highest frets and the values' ranks. The search knows
@@ -66,13 +78,56 @@ struct VoicingFacts {
 // is kept (simple chords, span) and, if so, its fields. `values` are the
 // search's key values, with the barre signs CountFingers wrote.
 std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span);
-std::optional<Voicing> MakeVoicing(const VoicingFacts& facts, std::size_t strings,
-                                   bool simpleChords, int span);
 
 // The string-set class of the sounding strings (bit s: string s sounds) of
 // an instrument of `stringCount` strings: all of them (30), all but the
 // lowest (20), all but the two lowest (10), anything else (50).
-int StringSetClass(std::uint32_t sounding, int stringCount);
+inline int StringSetClass(std::uint32_t sounding, int stringCount) {
+  // The run of sounding strings that ends at the highest string.
+  const int run = std::countl_one(sounding << (32 - stringCount));
+  if (run == stringCount) return kEveryString;
+  if (run == stringCount - 1) return kAllButLowest;
+  if (run == stringCount - 2 && !(sounding & 1u)) return kAllButTwoLowest;
+  return kOtherStringSet;
+}
+
+// The first string that a muted value drops under the simple-chords
+// option: every string but the two lowest must sound (strings 2..5 on six).
+inline constexpr std::size_t kFirstInnerString = 2;
+
+// Whether the facts make a fingering kept: under simple chords every
+// string but the two lowest sounds, and the held frets lie within the span.
+// Inline, as VoicingOf: the search asks it of every candidate.
+inline bool KeptVoicing(const VoicingFacts& facts, std::size_t strings, bool simpleChords,
+                        int span) {
+  if (simpleChords) {
+    const std::uint32_t inner = ((1u << strings) - 1) & ~((1u << kFirstInnerString) - 1);
+    if ((facts.sounding & inner) != inner) return false;
+  }
+  return span > facts.high - facts.low;
+}
+
+// The voicing the facts describe, kept or not, written in place field by
+// field (the search writes one of every voicing it keeps straight into its
+// list: a whole copy of one just written would read back memory still
+// being written in pieces).
+inline void SetVoicing(Voicing& voicing, const VoicingFacts& facts, std::size_t strings) {
+  voicing.frets.Assign(facts.stops, strings, facts.barreStarts);
+  voicing.position =
+      static_cast<std::uint8_t>(facts.high <= kFirstPositionHighestFret ? 1 : facts.low);
+  voicing.stringSet =
+      static_cast<std::uint8_t>(StringSetClass(facts.sounding, static_cast<int>(strings)));
+  voicing.highest = static_cast<std::uint8_t>(facts.high);
+  voicing.preferred = false;
+  voicing.fifthInBass = false;
+  voicing.order = VoicingOrder(voicing, facts.ranks);
+}
+
+inline Voicing VoicingOf(const VoicingFacts& facts, std::size_t strings) {
+  Voicing voicing;
+  SetVoicing(voicing, facts, strings);
+  return voicing;
+}
 
 // The key's three two-digit fields as the number they spell ("112013"),
 // 0 for a preferred shape.
