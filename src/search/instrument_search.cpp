@@ -212,6 +212,7 @@ class InstrumentWalk {
         fixedHeld_ = fret > 0 ? 1 : 0;
         fixedLow_ = fret > 0 ? fret : VoicingFacts::kNoHeldFret;
         fixedHigh_ = fret;
+        bassPitch_ = pitch_[string][fret];
         fixedSounding_ = 1u << string;
         fixedRanks_ = 0;
         for (int below = 0; below <= string; ++below)
@@ -261,6 +262,7 @@ class InstrumentWalk {
     available_[strings_] = 0;
     withChoices_[strings_] = 0;
     highestFrom_[strings_] = -1;
+    bool belowBass = false;
     for (int string = strings_ - 1; string >= firstFree; --string) {
       choices_[string] = enumeration::ChoicesOf(chordFrets_[string], window);
       std::uint16_t bits = 0;
@@ -270,6 +272,7 @@ class InstrumentWalk {
         rank_[string][i] = key_facts::RankOf(fret) << RankShift(string);
         stopBits_[string][i] = StopBits(string, fret);
         bits |= toneBit_[string][i];
+        belowBass = belowBass || pitch_[string][fret] < bassPitch_;
       }
       available_[string] = available_[string + 1] | bits;
       withChoices_[string] = withChoices_[string + 1] + (choices_[string].count > 0 ? 1 : 0);
@@ -278,6 +281,9 @@ class InstrumentWalk {
       highestFrom_[string] = std::max(highestFrom_[string + 1], highest);
       newBelowTop_[string] = NewBelowTop(string, window.hi);
     }
+    // Over its own root, a bass string that no choice sounds below keeps the
+    // practical rules' bass in every candidate of the window.
+    bassKeptByWindow_ = !rules_.anyInversion && !slashBass_ && !belowBass;
     if (firstFree >= strings_) {
       // The bass on the last string: nothing is free.
       if (Viable(strings_, Level{})) {
@@ -521,7 +527,7 @@ class InstrumentWalk {
   void Check(const Candidate& candidate) {
     if (pitchTests_) {
       if (rules_.anyInversion && slashBass_ && !LowestPitchIsBass()) return;
-      if (settings_.bassLowest && !KeepsThePracticalBass()) return;
+      if (settings_.bassLowest && !bassKeptByWindow_ && !KeepsThePracticalBass()) return;
     }
     VoicingFacts facts{
         StopsOf(candidate.stops), 0, candidate.low, candidate.high, candidate.sounding,
@@ -601,6 +607,8 @@ class InstrumentWalk {
   std::array<std::uint32_t, kNoPitchClass + 1> lastSounding_{};
   MetCandidates seen_;
   bool rememberMet_ = false;
+  int bassPitch_ = 0;              // the bass string's pitch (none over any inversion)
+  bool bassKeptByWindow_ = false;  // see WalkWindow
   bool promoted_ = false;
   std::vector<Voicing> voicings_;
 };

@@ -240,6 +240,57 @@ TEST(InstrumentSearch, theBassIsTheLowestPitchOnReentrantTunings) {
   EXPECT_FALSE(slash.voicings.empty());
 }
 
+// The practical rules' bass, read plainly: the lowest pitch sounds the bass
+// (on an instrument played in any inversion only under a written bass), and
+// over another bass the root sounds on a string of its own.
+bool KeepsThePracticalBassPlainly(const Voicing& voicing, const Instrument& instrument,
+                                  const SearchSettings& settings) {
+  const bool slash = settings.bassPitchClass != settings.rootPitchClass;
+  int lowest = -1, lowestPitch = 0;
+  for (std::size_t s = 0; s < voicing.frets.size(); ++s) {
+    if (!voicing.frets[s].Sounds()) continue;
+    const int pitch = PitchAt(instrument, static_cast<int>(s), voicing.frets[s].Fret());
+    if (lowest < 0 || pitch < lowestPitch) lowest = static_cast<int>(s), lowestPitch = pitch;
+  }
+  if (lowest < 0) return false;
+  if ((!instrument.rules.anyInversion || slash) &&
+      WrapPitchClass(lowestPitch) != settings.bassPitchClass)
+    return false;
+  if (!slash) return true;
+  for (std::size_t s = 0; s < voicing.frets.size(); ++s) {
+    if (static_cast<int>(s) == lowest || !voicing.frets[s].Sounds()) continue;
+    if (WrapPitchClass(PitchAt(instrument, static_cast<int>(s), voicing.frets[s].Fret())) ==
+        settings.rootPitchClass)
+      return true;
+  }
+  return false;
+}
+
+// The walk decides the practical bass for a whole window where it can: its
+// results are the search without the rule, filtered by the rule.
+TEST(InstrumentSearch, thePracticalBassFiltersTheSameSearch) {
+  std::mt19937 random(23);
+  for (const Instrument& instrument : BuiltInInstruments()) {
+    for (int i = 0; i < 60; ++i) {
+      RandomCase c = MakeCase(random);
+      Instrument tuned = Retuned(
+          instrument,
+          instrument.presets[static_cast<std::size_t>(i) % instrument.presets.size()].pitches);
+      SearchSettings free = c.settings;
+      free.bassPitchClass = WrapPitchClass(free.bassPitchClass);
+      free.rootPitchClass = WrapPitchClass(free.rootPitchClass);
+      SearchSettings kept = free;
+      kept.bassLowest = true;
+      std::vector<std::string> filtered;
+      for (const Voicing& voicing : SearchAnyInstrument(tuned, c.argument, free).voicings)
+        if (KeepsThePracticalBassPlainly(voicing, tuned, free))
+          filtered.push_back(VoicingKeyText(voicing));
+      ASSERT_EQ(KeysOf(SearchAnyInstrument(tuned, c.argument, kept)), filtered)
+          << instrument.name << ": " << c.name;
+    }
+  }
+}
+
 TEST(InstrumentSearch, theBanjosShortStringHasNoFretsBelowItsFirst) {
   const Instrument& banjo = *FindInstrument("banjo");
   InstrumentSearchResult result = SearchOnInstrument(banjo, {9, 0, 4}, Chord(9, 9));
