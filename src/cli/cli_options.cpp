@@ -302,7 +302,8 @@ std::string ParseFormula(const SearchOptionText& text, ChordNotation notation) {
   // meaning ("9" is the added ninth); then the standard name of a type
   // ("maj7" is 7+); then any chord name as a symbol writes it ("dim").
   // The diminished row's "º" arrives in UTF-8 from a terminal.
-  const std::string_view typed = TrimBlanks(Utf8ToBytes(text.type));
+  const std::string bytes = Utf8ToBytes(text.type);  // outlives the view of it
+  const std::string_view typed = TrimBlanks(bytes);
   int row = FindChordType(typed);
   if (row < 0) row = FindStandardChordType(typed);
   if (row >= 0) return std::string(kChordCatalogue[static_cast<std::size_t>(row)].formula);
