@@ -13,12 +13,7 @@ namespace fs = std::filesystem;
 using testing::ReadWhole;
 using testing::RunCli;
 
-fs::path Folder() {
-  fs::path folder = fs::temp_directory_path() / ("corvanta-draw-" + std::to_string(::getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
+fs::path Folder() { return test_files::FreshFolder("corvanta-draw"); }
 
 TEST(CliDraw, drawsADiagramAndASheetInEveryFormat) {
   fs::path folder = Folder();

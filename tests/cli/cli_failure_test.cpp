@@ -31,12 +31,7 @@ testing::ProcessResult RunRedirected(const std::string& arguments,
   return result;
 }
 
-fs::path FreshFolder(const std::string& name) {
-  fs::path folder = fs::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
+using test_files::FreshFolder;
 
 std::vector<std::string> FolderListing(const fs::path& folder) {
   std::vector<std::string> names;

@@ -20,12 +20,7 @@ namespace fs = std::filesystem;
 using testing::ReadWhole;
 using testing::RunModernCli;
 
-fs::path Folder() {
-  fs::path folder = fs::temp_directory_path() / ("corvanta-cli-edges-" + std::to_string(getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
+fs::path Folder() { return test_files::FreshFolder("corvanta-cli-edges"); }
 
 // A shell script with $CLI the program and the folder as its working one;
 // its exit status.

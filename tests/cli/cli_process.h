@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "files/temp_files.h"
+
 namespace corvanta::testing {
 
 struct ProcessResult {
@@ -16,12 +18,7 @@ struct ProcessResult {
   std::string err;
 };
 
-inline std::string ReadWhole(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
+using test_files::ReadWhole;
 
 // Runs corvanta-cli through the shell; arguments are given shell-quoted.
 inline ProcessResult RunModernCli(const std::string& arguments, const std::string& input = "") {

@@ -15,13 +15,7 @@ using testing::RunCli;
 
 const std::string kSong = std::string(CORVANTA_TEST_DATA) + "/amazing_grace.cho";
 
-fs::path Folder() {
-  fs::path folder =
-      fs::temp_directory_path() / ("corvanta-song-sheet-" + std::to_string(::getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
+fs::path Folder() { return test_files::FreshFolder("corvanta-song-sheet"); }
 
 // A poppler tool's output, or nothing when it is not installed.
 std::string Poppler(const std::string& command) {

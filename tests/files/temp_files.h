@@ -1,6 +1,6 @@
 #pragma once
 
-// Scratch folders and whole-file reads for the output tests.
+// Scratch folders and whole-file reads for the tests.
 #include <unistd.h>
 
 #include <filesystem>
