@@ -17,7 +17,7 @@ KnownShapes::KnownShapes(std::vector<std::vector<int>> shapes)
   std::sort(keys_.begin(), keys_.end());
 }
 
-bool KnownShapes::Lists(std::uint64_t key) const {
+bool KnownShapes::HasKey(std::uint64_t key) const {
   return std::binary_search(keys_.begin(), keys_.end(), key);
 }
 

@@ -27,7 +27,7 @@ class KnownShapes {
     const std::uint64_t key = KeyOf(strings, ranks);
     const std::size_t bit = FilterBit(key);
     if (((filter_[bit / 64] >> (bit % 64)) & 1u) == 0) return false;
-    return Lists(key);
+    return HasKey(key);
   }
 
  private:
@@ -45,7 +45,7 @@ class KnownShapes {
   static std::size_t FilterBit(std::uint64_t key) {
     return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 54) % kFilterBits;
   }
-  bool Lists(std::uint64_t key) const;
+  bool HasKey(std::uint64_t key) const;  // by halving the sorted keys
 
   std::vector<std::vector<int>> shapes_;
   std::vector<std::uint64_t> keys_;  // sorted

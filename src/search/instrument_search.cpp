@@ -207,16 +207,17 @@ class InstrumentWalk {
         if ((toneBitAt_[string][fret] & bassBit) == 0) continue;
         candidate_.fill(kMuted);
         candidate_[string] = fret;
-        fixedStops_ = (kAllMuted & ~BytesFrom(string)) | StopBits(string, fret) |
-                      (kAllMuted & BytesFrom(string + 1));
-        fixedHeld_ = fret > 0 ? 1 : 0;
-        fixedLow_ = fret > 0 ? fret : VoicingFacts::kNoHeldFret;
-        fixedHigh_ = fret;
         bassPitch_ = pitch_[string][fret];
-        fixedSounding_ = 1u << string;
-        fixedRanks_ = 0;
+        std::uint64_t ranks = 0;
         for (int below = 0; below <= string; ++below)
-          fixedRanks_ |= key_facts::RankOf(candidate_[below]) << RankShift(below);
+          ranks |= key_facts::RankOf(candidate_[below]) << RankShift(below);
+        const bool held = fret > 0;
+        fixed_ = {(kAllMuted & ~mutedStop_[string]) | StopBits(string, fret),
+                  1u << string,
+                  ranks,
+                  held ? fret : VoicingFacts::kNoHeldFret,
+                  fret,
+                  held ? 1 : 0};
         seen_.NewRound();
         const int windows = fret > 0 ? enumeration::kFrettedBassWindows : settings_.fretCount;
         for (int window = 0; window < windows; ++window)
@@ -258,7 +259,7 @@ class InstrumentWalk {
     firstFree_ = firstFree;
     // The free strings' bytes are cleared for their stops; those past the
     // last string stay muted.
-    freeStops_ = fixedStops_ & ~(BytesFrom(firstFree) & ~BytesFrom(strings_));
+    freeStops_ = fixed_.stops & ~(BytesFrom(firstFree) & ~BytesFrom(strings_));
     available_[strings_] = 0;
     withChoices_[strings_] = 0;
     highestFrom_[strings_] = -1;
@@ -453,9 +454,9 @@ class InstrumentWalk {
   // The candidate so far: the bass string's part and the free strings'
   // choices below the last string (which adds its own part).
   Candidate FactsBelowLast(const Level& level) const {
-    Candidate candidate{
-        freeStops_, fixedSounding_, fixedRanks_, fixedLow_, std::max({0, fixedHigh_, level.high}),
-        fixedHeld_};
+    Candidate candidate = fixed_;
+    candidate.stops = freeStops_;
+    candidate.high = std::max({0, fixed_.high, level.high});
     const int last = strings_ - 1;
     for (int string = firstFree_; string < last; ++string) {
       const int i = at_[string];
@@ -578,13 +579,8 @@ class InstrumentWalk {
   int lowestNewHigh_ = -1;
   int top_ = 0;  // the window's highest fret
   // The bass string's part in the voicing's facts (none over any inversion).
-  int fixedHeld_ = 0;  // the bass, when held at a fret
-  int fixedLow_ = VoicingFacts::kNoHeldFret;
-  int fixedHigh_ = 0;
-  std::uint32_t fixedSounding_ = 0;
-  std::uint64_t fixedRanks_ = 0;
-  std::uint64_t fixedStops_ = kAllMuted;  // the bass string's stop, the rest muted
-  std::uint64_t freeStops_ = 0;           // the same with the free strings' bytes clear
+  Candidate fixed_;              // the bass string's stop, the rest muted
+  std::uint64_t freeStops_ = 0;  // fixed_.stops with the free strings' bytes clear
   std::array<bool, kMaxInstrumentStrings> newBelowTop_{};
   // Each string's tone at each fret (0 where the string has no such fret),
   // and the tone and rank of its choices in the window.

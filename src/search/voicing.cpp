@@ -29,7 +29,9 @@ VoicingFacts VoicingFacts::Of(std::span<const int> values) {
 std::optional<Voicing> MakeVoicing(std::span<const int> values, bool simpleChords, int span) {
   const VoicingFacts facts = VoicingFacts::Of(values);
   if (!KeptVoicing(facts, values.size(), simpleChords, span)) return std::nullopt;
-  return VoicingOf(facts, values.size());
+  Voicing voicing;
+  SetVoicing(voicing, facts, values.size());
+  return voicing;
 }
 
 void MarkPreferred(Voicing& voicing) {

@@ -97,7 +97,7 @@ inline constexpr std::size_t kFirstInnerString = 2;
 
 // Whether the facts make a fingering kept: under simple chords every
 // string but the two lowest sounds, and the held frets lie within the span.
-// Inline, as VoicingOf: the search asks it of every candidate.
+// Inline, as SetVoicing: the search asks it of every candidate.
 inline bool KeptVoicing(const VoicingFacts& facts, std::size_t strings, bool simpleChords,
                         int span) {
   if (simpleChords) {
@@ -121,12 +121,6 @@ inline void SetVoicing(Voicing& voicing, const VoicingFacts& facts, std::size_t 
   voicing.preferred = false;
   voicing.fifthInBass = false;
   voicing.order = VoicingOrder(voicing, facts.ranks);
-}
-
-inline Voicing VoicingOf(const VoicingFacts& facts, std::size_t strings) {
-  Voicing voicing;
-  SetVoicing(voicing, facts, strings);
-  return voicing;
 }
 
 // The key's three two-digit fields as the number they spell ("112013"),
