@@ -72,9 +72,12 @@ void SongWindow::PasteClick() {
 }
 
 QString SongWindow::SaveChordPro(const QString& path, bool defines) {
-  // The song as it is played: the shapes under the capo, with its {capo}.
+  // The song as it is played when the player moved it (the shapes under
+  // another capo, with its {capo}), else as read, its {transpose} kept;
+  // defines name the chords as played.
+  const Song& song = defines ? voiced_.song : SongToWrite(song_, voiced_);
   const QString failure =
-      WriteText(path, WriteChordPro(voiced_.song, AddedChordProLines(voiced_, defines)));
+      WriteText(path, WriteChordPro(song, AddedChordProLines(voiced_, defines)));
   if (failure.isEmpty()) {
     modified_ = false;
     path_ = path;

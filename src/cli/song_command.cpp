@@ -146,6 +146,10 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
                                 ? SongFormat::Progression
                                 : ParseFormat(command.format);
   const Song song = ReadSong(ReadSongText(command), format);
+  if (song.chordsCut && (command.transpose != 0 || !command.key.empty() ||
+                         (!command.capo.empty() && command.capo != std::to_string(song.capo))))
+    throw CommandFailure("song: the song has more than " + std::to_string(kMaxSongChords) +
+                         " chords; moved in part it would end in two keys, so it is not moved");
   SongVoicingOptions options;
   options.mode = ParseMode(command.mode);
   options.transpose = command.transpose;
@@ -172,10 +176,13 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
                        command.sheet.Asked();
   if (command.options.json) out << SongJson(voiced, session, command.options.tuning) << "\n";
   if (!command.chordpro.empty()) {
+    // Defines name the chords as played, so they come with the song as played.
+    const Song& written = command.define ? voiced.song : SongToWrite(song, voiced);
     Write(TargetOf(command.chordpro),
-          WriteChordPro(voiced.song, AddedChordProLines(voiced, command.define)), out);
+          WriteChordPro(written, AddedChordProLines(voiced, command.define)), out);
   }
   if (!command.text.empty()) {
+    // Plain text has no {transpose}: its chords are the ones played.
     Write(TargetOf(command.text), WriteChordsOverWords(voiced.song), out);
   }
   WriteSongSheet(command.sheet, voiced, session);

@@ -21,8 +21,7 @@ std::vector<std::string> AddedChordProLines(const VoicedSong& voiced, bool defin
   if (!defines) return lines;
   for (const DistinctChord& chord : voiced.distinct) {
     bool defined = false;
-    for (const SongDefine& define : song.defines)
-      defined = defined || (define.movable && define.name == chord.symbol);
+    for (const SongDefine& define : song.defines) defined = defined || define.name == chord.symbol;
     if (!defined) lines.push_back(DefineLine(chord.symbol, chord.voicing));
   }
   return lines;

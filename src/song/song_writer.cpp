@@ -81,7 +81,8 @@ std::string ChordProLine(const Song& song, const SongLine& line) {
     case LineKind::Grid:
       return ReplaceChordsInLine(line.source, chords);
     case LineKind::Heading:
-      return "{comment: " + line.lyrics + "}";
+      // A ChordPro "[Chorus]" line stays as written; a text's heading becomes a comment.
+      return song.format == SongFormat::ChordPro ? line.source : "{comment: " + line.lyrics + "}";
     default:
       return line.source;
   }

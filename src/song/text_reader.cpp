@@ -1,7 +1,5 @@
 // The two plain-text forms: chords over words (a line of chords above the
 // line of words they are played on), and a bare progression.
-#include <array>
-
 #include "song/chord_words.h"
 #include "song/song_building.h"
 
@@ -10,23 +8,8 @@ namespace {
 
 using song_text::TextLine;
 
-// The words that name a song's parts, as website song sheets head them.
-constexpr std::array<std::string_view, 18> kSectionWords{
-    "verse",        "chorus", "bridge",    "intro",   "outro", "pre-chorus",
-    "prechorus",    "solo",   "interlude", "refrain", "coda",  "tag",
-    "instrumental", "hook",   "break",     "ending",  "riff",  "post-chorus"};
-
 // A heading is short: "Verse 2:", "Chorus (x2)".
 constexpr std::size_t kMostHeadingWords = 4;
-
-bool IsSectionWord(std::string_view word) {
-  while (!word.empty() && (word.back() == ':' || (word.back() >= '0' && word.back() <= '9')))
-    word.remove_suffix(1);
-  const std::string lower = song_text::Lowercase(word);
-  for (std::string_view known : kSectionWords)
-    if (lower == known) return true;
-  return false;
-}
 
 // "[Chorus]" (any words in brackets that are no chord) or a part's word
 // first ("Verse 2:", "Chorus"); the label is the text without brackets.

@@ -28,8 +28,14 @@ SongKey WrittenKey(VoicedSong& voiced) {
 
 void SetDirective(Song& song, const std::string& name, const std::string& value) {
   for (SongLine& line : song.lines)
-    if (line.kind == LineKind::Directive && line.directive.name == name)
+    if (line.kind == LineKind::Directive && line.directive.name == name) {
+      // A bare "{transpose}" gains its colon with its value.
+      std::string& before = line.directive.before;
+      if (line.directive.value.empty() && !before.empty() && before.back() != ':' &&
+          before.back() != ' ')
+        before += ": ";
       line.directive.value = value;
+    }
 }
 
 // Transposes the song and puts it under its capo: the texts move by the
@@ -37,7 +43,7 @@ void SetDirective(Song& song, const std::string& name, const std::string& value)
 SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
   Song& song = voiced.song;
   const SongKey written = WrittenKey(voiced);
-  const int capo = std::clamp(options.capo.value_or(song.capo), 0, kMaxCapo);
+  int capo = std::clamp(options.capo.value_or(song.capo), 0, kMaxCapo);
   const SongKey soundingNow = TransposedKey(written, song.capo);
   int transpose = song.transpose + options.transpose;
   SongKey sounding = TransposedKey(soundingNow, transpose);
@@ -52,12 +58,22 @@ SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
   } else if (!options.key.empty()) {
     voiced.warnings.push_back({-1, 0, 0, options.key, "is not a key; the song is not moved"});
   }
-  const int shift = transpose + song.capo - capo;
-  const SongKey shapes = KeyAt(sounding.tonic - capo, sounding.minor, capo == 0 && sounding.flats);
-  TransposeSong(song, shift, shapes);
+  int shift = transpose + song.capo - capo;
+  SongKey shapes = KeyAt(sounding.tonic - capo, sounding.minor, capo == 0 && sounding.flats);
+  voiced.movedByPlayer = WrapPitchClass(transpose - song.transpose) != 0 || capo != song.capo;
+  if (!TransposeSong(song, shift, shapes, true)) {
+    // Too long to move whole: played as written, and said so.
+    voiced.warnings.push_back({-1, 0, 0, "", song.notes.back()});
+    song.notes.pop_back();
+    capo = song.capo, transpose = 0, shift = 0;
+    sounding = TransposedKey(written, song.capo);
+    shapes = written;
+    voiced.movedByPlayer = false;
+  }
   if (capo != song.capo) SetDirective(song, "capo", std::to_string(capo));
   // The song's own {transpose} is done: written back, it must not move it twice.
-  if (song.transpose != 0) SetDirective(song, "transpose", "0");
+  for (const SongChord& chord : song.chords)
+    if (chord.transposeHere != 0) SetDirective(song, "transpose", "0");
   song.transpose = 0;
   song.capo = capo;
   voiced.capo = capo;
