@@ -87,7 +87,8 @@ QString SongWindow::SaveChordPro(const QString& path, bool defines) {
 }
 
 QString SongWindow::SaveText(const QString& path) {
-  return WriteText(path, WriteChordsOverWords(song_));
+  // Plain text has no {transpose} or capo directive: the chords as played.
+  return WriteText(path, WriteChordsOverWords(voiced_.song, AddedTextLines(voiced_)));
 }
 
 void SongWindow::SaveClick(bool chordPro, bool defines) {

@@ -183,7 +183,7 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   }
   if (!command.text.empty()) {
     // Plain text has no {transpose}: its chords are the ones played.
-    Write(TargetOf(command.text), WriteChordsOverWords(voiced.song), out);
+    Write(TargetOf(command.text), WriteChordsOverWords(voiced.song, AddedTextLines(voiced)), out);
   }
   WriteSongSheet(command.sheet, voiced, session);
   if (!written) PrintSongSummary(voiced, session, out);

@@ -100,7 +100,7 @@ void TakeMetadata(Song& song, const Directive& directive) {
       {"title", &song.title},       {"subtitle", &song.subtitle}, {"artist", &song.artist},
       {"composer", &song.composer}, {"album", &song.album},       {"year", &song.year},
       {"key", &song.key},           {"tempo", &song.tempo},       {"time", &song.time},
-      {"duration", &song.duration}};
+      {"duration", &song.duration}, {"tuning", &song.tuning}};
   for (auto& [field, target] : texts) {
     if (name == field) {
       *target = value;

@@ -36,6 +36,10 @@ struct Directive {
   std::string before;   // "{title: "
   std::string after;    // "}" and anything after it on the line
   bool known = false;   // one of the directives the reader understands
+  // Read from a plain line of a chords-over-words text ("Capo: 2nd fret"):
+  // its source is written back while the value is the one read (readValue).
+  bool plain = false;
+  std::string readValue;
 };
 
 // Where a chord stands over the words of its line: a byte offset into the
@@ -125,6 +129,7 @@ struct Song {
   std::string tempo;
   std::string time;
   std::string duration;
+  std::string tuning;  // as a chords site or {meta: tuning ...} gives it
   // {transpose}: the semitones the song asks its first chords to be moved
   // by; each chord holds the one in effect at its line.
   int transpose = 0;
