@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/song_editor.h"
 #include "app/song_highlighter.h"
 #include "app/tform1.h"
 #include "instrument/capo.h"
@@ -75,7 +76,7 @@ void SongWindow::BuildWindow() {
   stripArea_ = stripArea;
   stripArea->setBackgroundRole(QPalette::Base);
   column->addWidget(stripArea);
-  text_ = Named(new QPlainTextEdit, "SongText");
+  text_ = Named(new SongEditor, "SongText");
   QFont mono("DejaVu Sans Mono");
   mono.setStyleHint(QFont::Monospace);
   mono.setPointSize(11);

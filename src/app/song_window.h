@@ -7,6 +7,7 @@
 
 #include "session/session.h"
 #include "session/song_sheet.h"
+#include "song/text_encoding.h"
 #include "song/voiced_song.h"
 
 class QAction;
@@ -82,6 +83,12 @@ class SongWindow : public QMainWindow {
   // The printed sheet of the song as it is voiced now.
   SongSheet Sheet() const;
   QStringList RecentSongs() const;
+  // The form the song's file came in, kept for saving it back.
+  const TextFileForm& FileForm() const { return fileForm_; }
+  // An export's format ("pdf", "svg", "png") from the name given and the
+  // filter chosen (a name without a suffix takes the filter's); empty for
+  // a suffix of no format the song exports to.
+  static QString ExportFormatOf(const QString& path, const QString& filter);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -127,6 +134,8 @@ class SongWindow : public QMainWindow {
   VoicedSong voiced_;
   QString path_;
   QString voicedText_;  // the text the song was last read from
+  TextFileForm fileForm_;
+  QString fileNote_;  // what reading the file said (an encoding guessed)
   bool modified_ = false;
   int voicings_ = 0;                      // how many times the song was voiced
   std::optional<std::string> pinTarget_;  // the chord name shown in the main window

@@ -105,6 +105,12 @@ void SongWindow::MirrorVoicing() {
     problems << tr("未识别: %1 (第%2行)").arg(QString::fromStdString(issue.text)).arg(issue.line);
   for (const SongIssue& issue : voiced_.unplayable)
     problems << tr("无法弹奏: %1").arg(QString::fromStdString(issue.text));
+  // What reading said: the file's encoding, H read as B, defines not used.
+  if (!fileNote_.isEmpty()) problems << fileNote_;
+  for (const std::string& note : song_.notes) problems << QString::fromStdString(note);
+  for (const SongIssue& issue : voiced_.warnings)
+    problems << QString::fromStdString(issue.text + (issue.text.empty() ? "" : " ") +
+                                       issue.message);
   problems_->setText(problems.join("  "));
   const QString title = QString::fromStdString(song_.title);
   setWindowTitle(title.isEmpty() ? tr("歌曲") : tr("歌曲") + " - " + title);

@@ -5,13 +5,17 @@
 // question before a changed song is dropped.
 #include "app/song_window.h"
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -20,6 +24,7 @@
 #include <QtTest>
 
 #include "app/export_functions.h"
+#include "app/song_editor.h"
 #include "app/song_highlighter.h"
 #include "modules/module_loader.h"
 #include "session/placed_fingering.h"
@@ -341,6 +346,90 @@ class SongWindowTest : public QObject {
     AnswerNextMessage(QMessageBox::Discard);
     QVERIFY(w.songs->close());
     QVERIFY(!w.songs->isVisible());
+  }
+
+  // Ctrl+V with nothing on the clipboard, or data without text, inserts
+  // nothing and the song is kept.
+  void aPasteOfNoDataKeepsTheSong() {
+    Songs w;
+    w.songs->SetSongText("[G]one\n");
+    auto* editor = w.Control<SongEditor>("SongText");
+    editor->InsertPasted(nullptr);
+    QMimeData image;
+    image.setData("image/png", QByteArray("\x89PNG", 4));
+    editor->InsertPasted(&image);
+    QApplication::clipboard()->clear();
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(w.songs->SongText(), QString("[G]one\n"));
+    // The menu's paste says the clipboard is empty and keeps the song.
+    AnswerNextMessage(QMessageBox::Ok);
+    w.Control<QAction>("SongPaste1")->trigger();
+    QCOMPARE(w.songs->SongText(), QString("[G]one\n"));
+  }
+
+  // A FIFO, a folder and a file over the size limit are refused with a
+  // message, at once; nothing is cut.
+  void specialAndOversizedFilesAreRefused() {
+    Songs w;
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("song.cho");
+    QCOMPARE(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const QString& path : {fifo, dir.path()}) {
+      AnswerNextMessage(QMessageBox::Ok);
+      QVERIFY(!w.songs->OpenFile(path));
+    }
+    QFile large(dir.filePath("large.cho"));
+    QVERIFY(large.open(QIODevice::WriteOnly));
+    large.write(QByteArray(static_cast<int>(kMaxSongBytes) + 10, '\n'));
+    large.close();
+    AnswerNextMessage(QMessageBox::Ok);
+    QVERIFY(!w.songs->OpenFile(large.fileName()));
+  }
+
+  // Latin-1, UTF-16 and UTF-8 with a mark and CR/LF line ends are read and
+  // written back as they were.
+  void filesAreWrittenBackInTheirOwnEncodingAndLineEnds() {
+    const QByteArray utf16("\xFF\xFE{\0t\0:\0 \0\xE9\0}\0\r\0\n\0[\0G\0]\0x\0\r\0\n\0", 34);
+    const QByteArray files[] = {QByteArray("{t: Caf\xE9}\r\n[G]\xE9t\xE9\r\n"),
+                                QByteArray("\xEF\xBB\xBF{t: Caf\xC3\xA9}\r\n[G]x\r\n"), utf16};
+    for (const QByteArray& bytes : files) {
+      Songs w;
+      QTemporaryDir dir;
+      QFile file(dir.filePath("in.cho"));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(bytes);
+      file.close();
+      QVERIFY(w.songs->OpenFile(file.fileName()));
+      QVERIFY(w.songs->SongText().contains(QChar(0xE9)));
+      QCOMPARE(w.songs->Voiced().chords.size(), std::size_t(1));
+      QCOMPARE(w.songs->SaveChordPro(dir.filePath("out.cho"), false), QString());
+      QFile out(dir.filePath("out.cho"));
+      QVERIFY(out.open(QIODevice::ReadOnly));
+      QCOMPARE(out.readAll(), bytes);
+    }
+    Songs w;
+    QTemporaryDir dir;
+    QFile latin(dir.filePath("latin.cho"));
+    QVERIFY(latin.open(QIODevice::WriteOnly));
+    latin.write("[G]\xE9t\xE9\n");
+    latin.close();
+    QVERIFY(w.songs->OpenFile(latin.fileName()));
+    QVERIFY(w.Control<QLabel>("SongProblems")->text().contains("Latin-1"));
+  }
+
+  void theExportFormatFollowsTheNameOrTheFilter() {
+    struct Row {
+      const char* path;
+      const char* filter;
+      const char* format;
+    };
+    const Row rows[] = {
+        {"/t/song.pdf", "PDF (*.pdf)", "pdf"}, {"/t/song", "SVG (*.svg)", "svg"},
+        {"/t/song", "PNG (*.png)", "png"},     {"/t/song.SVG", "PDF (*.pdf)", "svg"},
+        {"/t/song.jpg", "PNG (*.png)", ""},    {"/t/song.jpg", "PDF (*.pdf)", ""}};
+    for (const Row& row : rows)
+      QCOMPARE(SongWindow::ExportFormatOf(row.path, row.filter), QString(row.format));
   }
 
   // Another instrument voices the song on its strings at once.
