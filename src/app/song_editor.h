@@ -15,9 +15,14 @@ class SongEditor : public QPlainTextEdit {
   // null one over when the clipboard is empty) or data without text.
   void InsertPasted(const QMimeData* source) { insertFromMimeData(source); }
 
+ signals:
+  // A new palette (a dark one chosen): the text's background colour.
+  void BackgroundChanged(const QColor& background);
+
  protected:
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
+  void changeEvent(QEvent* event) override;
 };
 
 }  // namespace corvanta

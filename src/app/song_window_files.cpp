@@ -96,6 +96,7 @@ void SongWindow::PasteClick() {
 }
 
 QString SongWindow::SaveChordPro(const QString& path, bool defines) {
+  SettleText();
   // The song as it is played when the player moved it (the shapes under
   // another capo, with its {capo}), else as read, its {transpose} kept;
   // defines name the chords as played.
@@ -113,6 +114,7 @@ QString SongWindow::SaveChordPro(const QString& path, bool defines) {
 }
 
 QString SongWindow::SaveText(const QString& path) {
+  SettleText();
   // Plain text has no {transpose} or capo directive: the chords as played.
   QString note;
   const QString failure =
@@ -169,6 +171,7 @@ const ExportFunctions* SongWindow::Exports() {
 }
 
 void SongWindow::ExportClick() {
+  SettleText();
   QString selected;
   const QString base = QString::fromStdString(song_.title.empty() ? "song" : song_.title);
   // In the folder of the last export, the main window's too.
@@ -207,6 +210,7 @@ QString SongWindow::ExportFormatOf(const QString& path, const QString& filter) {
 }
 
 void SongWindow::PrintClick() {
+  SettleText();
   if (const ExportFunctions* exports = Exports()) exports->printSong(Sheet(), this);
 }
 

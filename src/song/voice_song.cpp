@@ -108,17 +108,16 @@ void SetModeCosts(SongSteps& steps, VoicingMode mode) {
 // The K cheapest voicings at each step with the rest of the path held.
 void AddAlternatives(VoicedSong& voiced, const SongSteps& steps, const PathChoice& choice, int k) {
   const PathProblem& problem = steps.problem;
+  const std::vector<std::vector<double>> each = CostsOfEachCandidate(problem, choice.chosen);
   for (std::size_t step = 0; step < problem.steps.size(); ++step) {
     std::vector<std::pair<double, int>> costs;
-    std::vector<int> path = choice.chosen;
-    for (int candidate : problem.steps[step]) {
-      path[step] = candidate;
-      costs.emplace_back(PathCost(problem, path), candidate);
-    }
-    std::stable_sort(costs.begin(), costs.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < problem.steps[step].size(); ++i)
+      costs.emplace_back(each[step][i], problem.steps[step][i]);
+    const std::size_t kept = std::min(costs.size(), static_cast<std::size_t>(k));
+    std::partial_sort(costs.begin(), costs.begin() + static_cast<std::ptrdiff_t>(kept), costs.end(),
+                      [](const auto& a, const auto& b) { return a < b; });
     VoicedOccurrence& occurrence = voiced.chords[static_cast<std::size_t>(steps.stepChord[step])];
-    for (std::size_t i = 0; i < costs.size() && i < static_cast<std::size_t>(k); ++i)
+    for (std::size_t i = 0; i < kept; ++i)
       occurrence.alternatives.push_back(
           {steps.pool[static_cast<std::size_t>(costs[i].second)], costs[i].first});
   }

@@ -127,10 +127,14 @@ class SongWindowTest : public QObject {
       QCOMPARE(line.mid(marks[i].start, marks[i].length),
                QString::fromStdString(w.songs->ReadText().chords[i].written));
     }
-    QVERIFY(w.Control<QLabel>("SongCapoLine")->text().contains("Capo 3"));
+    QVERIFY(w.Control<QLabel>("SongCapoLine")->text().contains("变调夹 3"));  // in Chinese
+    QVERIFY(w.songs->Sheet().capoLine.find("变调夹 3") != std::string::npos);
+    w.form->SetLanguage(UiLanguage::English, false);
+    QTRY_VERIFY(w.Control<QLabel>("SongCapoLine")->text().contains("Capo 3 — shapes in"));
+    w.form->SetLanguage(UiLanguage::Chinese, false);
     // Beside the text, the song as it prints, scaled to the pane's width.
     SongSheetView* preview = w.songs->Preview();
-    QCOMPARE(preview->Sheet(), w.songs->Sheet());
+    QTRY_COMPARE(preview->Sheet(), w.songs->Sheet());
     QVERIFY(preview->isVisible() && preview->width() > 100);
     QCOMPARE(preview->Layout().pages.front().diagrams.size(), voiced.distinct.size());
     QCOMPARE(preview->height(), preview->heightForWidth(preview->width()));
@@ -185,7 +189,7 @@ class SongWindowTest : public QObject {
     QCOMPARE(w.songs->Voiced().capo, suggestions.front().capo);
     QCOMPARE(w.Control<QSpinBox>("SongCapo")->value(), suggestions.front().capo);
     QCOMPARE(w.songs->Voiced().key, suggestions.front().key);
-    QVERIFY(w.Control<QLabel>("SongCapoLine")->text().startsWith("Capo"));
+    QVERIFY(w.Control<QLabel>("SongCapoLine")->text().startsWith("变调夹"));
     QCOMPARE(w.StripFrets(), w.ChosenFrets());
     // The strip names the diagrams as they sound when asked.
     QComboBox* names = w.Control<QComboBox>("SongCapoNames");
@@ -368,6 +372,49 @@ class SongWindowTest : public QObject {
     QCOMPARE(w.songs->SongText(), QString("[G]one\n"));
   }
 
+  // A keystroke is only noted: the song is read and voiced after a pause in
+  // typing, in the background, the last result shown meanwhile; a save
+  // right after typing writes what was typed.
+  void typingVoicesAfterAPauseAwayFromTheKeyEvent() {
+    Songs w;
+    w.songs->SetSongText("[G]one [C]two\n");
+    auto* editor = w.Control<QPlainTextEdit>("SongText");
+    editor->moveCursor(QTextCursor::End);
+    editor->setFocus();
+    QTest::keyClicks(editor, "[D]three");
+    QVERIFY(w.songs->Modified());
+    QVERIFY(w.songs->VoicingPending());
+    QCOMPARE(w.songs->Voiced().chords.size(), std::size_t(2));  // the last result, still shown
+    QTRY_VERIFY(!w.songs->VoicingPending());
+    QCOMPARE(w.songs->Voiced().chords.size(), std::size_t(3));
+    QCOMPARE(w.songs->Strip()->Chords().diagrams.size(), std::size_t(3));
+    QTest::keyClicks(editor, " [Em]four");
+    QTemporaryDir dir;
+    QCOMPARE(w.songs->SaveChordPro(dir.filePath("typed.cho"), false), QString());
+    QFile typed(dir.filePath("typed.cho"));
+    QVERIFY(typed.open(QIODevice::ReadOnly));
+    QCOMPARE(typed.readAll(), QByteArray("[G]one [C]two\n[D]three [Em]four"));
+  }
+
+  // After a capo is applied the text names the shapes the diagrams show,
+  // and holds the capo.
+  void theTextNamesTheShapesAfterACapoIsApplied() {
+    Songs w;
+    w.songs->SetSongText("{key: Eb}\n[Eb]one [Ab]two [Bb7]three [Cm]four\n");
+    w.songs->SetCapo(3);
+    QCOMPARE(w.songs->Voiced().capo, 3);
+    QVERIFY(w.songs->SongText().contains("{capo: 3}"));
+    QVERIFY(w.songs->SongText().contains("[C]one [F]two [G7]three [Am]four"));
+    const Song& text = w.songs->ReadText();
+    for (std::size_t i = 0; i < text.chords.size(); ++i)
+      QCOMPARE(w.songs->Voiced().chords[i].symbol, text.chords[i].written);
+    QCOMPARE(w.songs->Sheet().diagrams.diagrams.front().caption, std::string("C"));
+    w.songs->SetSongText("Capo: 1\n\nD    G\nwords here\n");  // sounding Eb and Ab
+    w.songs->SetCapo(3);
+    QVERIFY(w.songs->SongText().startsWith("Capo: 3\n"));
+    QVERIFY(w.songs->SongText().contains("C    F\nwords here"));
+  }
+
   // A FIFO, a folder and a file over the size limit are refused with a
   // message, at once; nothing is cut.
   void specialAndOversizedFilesAreRefused() {
@@ -416,6 +463,36 @@ class SongWindowTest : public QObject {
     latin.close();
     QVERIFY(w.songs->OpenFile(latin.fileName()));
     QVERIFY(w.Control<QLabel>("SongProblems")->text().contains("Latin-1"));
+  }
+
+  // Chord names in the text read at 4.5:1 or more under a light and a dark
+  // palette.
+  void chordNamesReadUnderADarkPalette() {
+    Songs w;
+    auto* editor = w.Control<QPlainTextEdit>("SongText");
+    const QPalette original = w.songs->palette();
+    for (const QColor base :
+         {QColor(Qt::white), QColor(0x1E, 0x1E, 0x1E), QColor(0x2B, 0x2B, 0x40)}) {
+      QPalette palette = original;
+      palette.setColor(QPalette::Base, base);
+      w.songs->setPalette(palette);
+      QCOMPARE(editor->palette().color(QPalette::Base), base);
+      const auto* highlighter = editor->document()->findChild<SongHighlighter*>();
+      QVERIFY(highlighter != nullptr);
+      QVERIFY2(ContrastRatio(highlighter->ReadColour(), base) >= 4.5,
+               qPrintable(highlighter->ReadColour().name()));
+    }
+    w.songs->setPalette(original);
+  }
+
+  // The song window fits a 1024x600 screen.
+  void theSongWindowFitsASmallScreen() {
+    Songs w;
+    QVERIFY(w.songs->OpenFile(kGrace));
+    const QSize least = w.songs->minimumSizeHint().expandedTo(w.songs->minimumSize());
+    QVERIFY2(least.width() <= 1024 && least.height() <= 600 - 40,
+             qPrintable(QString("%1x%2").arg(least.width()).arg(least.height())));
+    QVERIFY2(w.songs->height() <= 600 - 40, qPrintable(QString::number(w.songs->height())));
   }
 
   void theExportFormatFollowsTheNameOrTheFilter() {
