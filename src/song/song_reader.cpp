@@ -72,7 +72,17 @@ SongFormat DetectSongFormat(std::string_view text) {
 Song ReadSong(std::string_view text, SongFormat format) {
   Song song;
   text = WithinLimit(WithoutMark(text, song), song);
-  const std::vector<song_text::TextLine> lines = song_text::SplitLines(text);
+  std::vector<song_text::TextLine> lines = song_text::SplitLines(text);
+  // Past the line limit the rest is one verbatim line, neither read nor lost.
+  std::string_view rest;
+  if (lines.size() > kMaxSongLines) {
+    rest = text.substr(static_cast<std::size_t>(lines[kMaxSongLines].text.data() - text.data()));
+    lines.resize(kMaxSongLines);
+    lines.shrink_to_fit();
+    song.notes.push_back("the song has more than " + std::to_string(kMaxSongLines) +
+                         " lines; those after line " + std::to_string(kMaxSongLines) +
+                         " are kept as they are and not read");
+  }
   song.format = format == SongFormat::Auto ? FormOfLines(lines) : format;
   SongBuilder builder(song);
   switch (song.format) {
@@ -86,6 +96,7 @@ Song ReadSong(std::string_view text, SongFormat format) {
       ReadProgressionLines(lines, builder, format == SongFormat::Progression);
       break;
   }
+  if (!rest.empty()) builder.AddLine(LineKind::Tab, {rest, {}});
   return song;
 }
 
