@@ -11,10 +11,10 @@
 #include "app/song_highlighter.h"
 #include "app/song_window.h"
 #include "app/tform1.h"
+#include "printed_song/song_sheet_of.h"
 #include "song/capo_suggestion.h"
 #include "song/song_key.h"
 #include "song/song_reader.h"
-#include "printed_song/song_sheet_of.h"
 #include "song/song_transpose.h"
 #include "song/song_writer.h"
 #include "view/song_sheet_view.h"
@@ -85,6 +85,9 @@ void SongWindow::MirrorVoicing() {
   if (strip_ == nullptr || capoNames_ == nullptr) return;
   const SongSheet sheet = SongSheetOf(voiced_, session_);
   SheetModel chords = sheet.diagrams;
+  // The strip draws as the window's diagrams do; the chart's marks are the print's.
+  chords.chartMarks = session_.labels == StringLabels::Chart;
+  chords.nutFretLabel = true;
   std::vector<bool> pinned;
   const bool sounding = capoNames_->currentIndex() == 1 && voiced_.capo > 0;
   for (std::size_t i = 0; i < voiced_.distinct.size(); ++i) {

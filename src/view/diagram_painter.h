@@ -31,6 +31,7 @@ struct Diagram {
   int bassString = -1;  // the string marked as the bass; -1: the lowest sounding
   std::span<const std::string> labels;
   DiagramMarks marks = DiagramMarks::Below;  // labels, when given, stand below
+  bool nutFretLabel = true;                  // the fret number "1" drawn at the nut too
 
   // The cell's size in logical units.
   QSizeF CellSize() const;
