@@ -1,3 +1,4 @@
+// The printed song's capo line and facts line.
 #include "session/song_sheet.h"
 
 namespace corvanta {

@@ -1,3 +1,4 @@
+// Builds the printed song's model from a voiced song.
 #include "song/song_sheet_of.h"
 
 #include <algorithm>

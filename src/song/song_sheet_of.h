@@ -1,3 +1,4 @@
+// The printed sheet of a voiced song.
 #pragma once
 
 #include "session/session.h"

@@ -1,3 +1,4 @@
+// Wraps a lyric line with its chords to a width.
 #include "view/lyric_wrap.h"
 
 #include <QFontMetricsF>

@@ -1,3 +1,4 @@
+// Lays out the printed song on pages.
 #include "view/song_sheet_layout.h"
 
 #include <QFontMetricsF>
