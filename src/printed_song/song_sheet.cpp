@@ -1,5 +1,5 @@
-// The printed song's capo line and facts line.
-#include "session/song_sheet.h"
+// The printed song's capo and facts lines, as players read them.
+#include "printed_song/song_sheet.h"
 
 namespace corvanta {
 
