@@ -17,4 +17,8 @@ std::string DefineLine(const std::string& name, const Voicing& voicing);
 // chosen voicing that the song does not define itself.
 std::vector<std::string> AddedChordProLines(const VoicedSong& voiced, bool defines);
 
+// The plain lines a song written as text gains: "Capo: N" when it is played
+// with a capo and has no capo line.
+std::vector<std::string> AddedTextLines(const VoicedSong& voiced);
+
 }  // namespace corvanta

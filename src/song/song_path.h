@@ -49,6 +49,13 @@ PathChoice ChoosePath(const PathProblem& problem, long long workBudget = kPathWo
 // (each group's most frequent candidate).
 double PathCost(const PathProblem& problem, const std::vector<int>& chosen);
 
+// Per step, the path's cost (as PathCost states it) with each of the
+// step's candidates in turn there and the rest of the path held: in time
+// linear in the candidates, each step's change counted from its neighbours
+// and its group's shape counts.
+std::vector<std::vector<double>> CostsOfEachCandidate(const PathProblem& problem,
+                                                      const std::vector<int>& chosen);
+
 // The movement cost of each change of a path, weighted.
 std::vector<double> ChangeCosts(const PathProblem& problem, const std::vector<int>& chosen);
 
