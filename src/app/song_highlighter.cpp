@@ -1,3 +1,4 @@
+// Colours the chords of a song's text as the reader took them.
 #include "app/song_highlighter.h"
 
 #include <QTextDocument>

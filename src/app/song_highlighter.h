@@ -1,3 +1,4 @@
+// The song text's chord highlighting in the song window's editor.
 #pragma once
 
 #include <QSyntaxHighlighter>

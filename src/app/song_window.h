@@ -1,3 +1,4 @@
+// The song window: a song's text, its voiced chords in a strip, its printed sheet.
 #pragma once
 
 #include <QMainWindow>

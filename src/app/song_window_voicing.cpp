@@ -136,6 +136,9 @@ void SongWindow::MirrorVoicing() {
   if (strip_ == nullptr || capoNames_ == nullptr) return;
   const SongSheet sheet = Sheet();
   SheetModel chords = sheet.diagrams;
+  // The strip draws as the window's diagrams do; the chart's marks are the print's.
+  chords.chartMarks = session_.labels == StringLabels::Chart;
+  chords.nutFretLabel = true;
   std::vector<bool> pinned;
   const bool sounding = capoNames_->currentIndex() == 1 && voiced_.capo > 0;
   for (std::size_t i = 0; i < voiced_.distinct.size(); ++i) {

@@ -1,3 +1,4 @@
+// Tells chord symbols from words in a song's lines.
 #include "song/chord_words.h"
 
 #include <array>

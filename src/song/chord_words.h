@@ -1,3 +1,4 @@
+// A song's chord symbols read as chords, and lines told to be chord lines.
 #pragma once
 
 #include <string>

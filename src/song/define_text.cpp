@@ -1,3 +1,4 @@
+// Reads and writes ChordPro {define} values.
 #include "song/define_text.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// A {define} value in ChordPro's base-fret form.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// The song model: lines, chords at their places, sections and metadata.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// The shared steps of the song readers.
 #include "song/song_building.h"
 
 #include <algorithm>

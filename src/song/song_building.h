@@ -1,3 +1,4 @@
+// What the song readers share while they fill a song.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// A song's {define}s as voicings.
 #include "song/song_defines.h"
 
 #include <algorithm>

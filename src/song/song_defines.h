@@ -1,3 +1,4 @@
+// A song's own voicings, given by {define}.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Chooses one voicing per chord over the whole song by the least total cost.
 #include "song/song_path.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The choice of one candidate per step of a chain, by the whole chain's cost.
 #pragma once
 
 #include <vector>

@@ -1,3 +1,4 @@
+// Reads ChordPro, chords over words and progressions into the song model.
 #include "song/song_reader.h"
 
 #include "song/chord_words.h"

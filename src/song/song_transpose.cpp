@@ -1,3 +1,4 @@
+// Transposes a song's chords and defines.
 #include "song/song_transpose.h"
 
 #include "instrument/instrument.h"

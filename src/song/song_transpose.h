@@ -1,3 +1,4 @@
+// Transposition of chord symbols and songs.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Turns a song's chords into the path search's steps and candidates.
 #include "song/song_voicing_steps.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Writes a song back as ChordPro or as chords over words.
 #include "song/song_writer.h"
 
 #include "song/info_lines.h"

@@ -1,3 +1,4 @@
+// Writes a song in ChordPro or chords over words.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Voices a whole song: steps, candidates, pins, the cheapest path.
 #include <algorithm>
 #include <map>
 

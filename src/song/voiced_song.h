@@ -1,3 +1,4 @@
+// A voiced song: one voicing per chord, with its options and alternatives.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// Tests of transposition and key spelling.
 #include "song/song_transpose.h"
 
 #include <gtest/gtest.h>
