@@ -5,6 +5,7 @@
 
 #include "session/sheet_model.h"
 #include "session/song_sheet.h"
+#include "session/songbook.h"
 
 namespace corvanta::cli {
 
@@ -21,6 +22,9 @@ struct DrawingRequest {
   bool printSong = false;
   SongSheet song;
   std::string paper = "a4";
+  // A songbook instead (PDF only), on pages of `paper`.
+  bool printBook = false;
+  Songbook book;
 };
 
 // The module's one function: draws and writes the file whole or not at all;

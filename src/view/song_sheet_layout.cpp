@@ -11,16 +11,7 @@
 namespace corvanta {
 namespace {
 
-// One piece of the page that is never split: a printed line (a lyric with
-// its chords, a label, a comment, a grid line, a tab line) or a row of
-// diagrams; its items are placed from its own top, at their page x.
-struct Row {
-  double height = 0;
-  SongPageLayout items;
-  bool keepWithNext = false;  // a label stays with the first line it labels
-  bool newPage = false;
-  bool space = false;  // a gap, dropped at the top of a page
-};
+using Row = SongRow;
 
 struct FontSize {
   int pixels = 12;
@@ -399,6 +390,22 @@ SongSheetLayout LayOutSongPages(const SongSheet& sheet, QSizeF pageSize) {
 
 SongSheetLayout LayOutSongPicture(const SongSheet& sheet, double width) {
   return LayOut(sheet, QSizeF(width, 0), false);
+}
+
+SongRows LayOutSongRows(const SongSheet& sheet, double pageWidth) {
+  Rows rows(sheet, pageWidth);
+  SongRows laid;
+  laid.title = rows.TitleBlock();
+  laid.body = rows.Body();
+  return laid;
+}
+
+void AppendSongRow(SongPageLayout& page, const SongRow& row, double top) {
+  Append(page, row.items, top);
+}
+
+double AddSongPageHeader(SongPageLayout& page, const SongSheet& sheet, double pageWidth) {
+  return AddHeader(page, sheet, pageWidth);
 }
 
 }  // namespace corvanta
