@@ -3,6 +3,7 @@
 #include "files/pdf_outline.h"
 
 #include <cstdio>
+#include <map>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -52,31 +53,41 @@ std::optional<std::string_view> DictionaryOf(std::string_view object) {
   return std::nullopt;
 }
 
-// The text of object `number` (its latest definition: an update appends).
-std::optional<std::string_view> ObjectText(std::string_view pdf, int number) {
-  const std::string head = std::to_string(number) + " 0 obj";
-  std::size_t at = std::string_view::npos, search = pdf.size();
-  while (search > 0) {
-    const std::size_t found = pdf.rfind(head, search - 1);
-    if (found == std::string_view::npos) break;
-    if (found == 0 || pdf[found - 1] == '\n' || pdf[found - 1] == '\r') {
-      at = found;
-      break;
+// Where each object's text starts ("N 0 obj" at a line's start), its
+// latest definition winning as an update's does: found in one pass.
+using ObjectIndex = std::map<int, std::size_t>;
+
+ObjectIndex IndexObjects(std::string_view pdf) {
+  ObjectIndex index;
+  for (std::size_t at = 0; at < pdf.size();) {
+    std::size_t digits = at;
+    while (digits < pdf.size() && pdf[digits] >= '0' && pdf[digits] <= '9') ++digits;
+    if (digits > at && digits - at < 10 && pdf.compare(digits, 6, " 0 obj") == 0) {
+      index[std::stoi(std::string(pdf.substr(at, digits - at)))] = digits + 6;
     }
-    search = found;
+    const std::size_t line = pdf.find_first_of("\r\n", at);
+    if (line == std::string_view::npos) break;
+    at = line + 1;
   }
-  if (at == std::string_view::npos) return std::nullopt;
-  const std::size_t end = pdf.find("endobj", at);
+  return index;
+}
+
+// The text of object `number` between "obj" and "endobj".
+std::optional<std::string_view> ObjectText(std::string_view pdf, const ObjectIndex& index,
+                                           int number) {
+  const auto found = index.find(number);
+  if (found == index.end()) return std::nullopt;
+  const std::size_t end = pdf.find("endobj", found->second);
   if (end == std::string_view::npos) return std::nullopt;
-  return pdf.substr(at + head.size(), end - at - head.size());
+  return pdf.substr(found->second, end - found->second);
 }
 
 // A page tree's leaves in order; a node met twice (a loop, or a page listed
 // twice) makes the tree unreadable.
-bool CollectPages(std::string_view pdf, int node, int depth, std::vector<int>& pages,
-                  std::set<int>& seen) {
+bool CollectPages(std::string_view pdf, const ObjectIndex& index, int node, int depth,
+                  std::vector<int>& pages, std::set<int>& seen) {
   if (depth > kDeepestPageTree || !seen.insert(node).second) return false;
-  const std::optional<std::string_view> object = ObjectText(pdf, node);
+  const std::optional<std::string_view> object = ObjectText(pdf, index, node);
   if (!object) return false;
   const std::optional<std::string_view> dictionary = DictionaryOf(*object);
   if (!dictionary) return false;
@@ -93,7 +104,7 @@ bool CollectPages(std::string_view pdf, int node, int depth, std::vector<int>& p
   const char* at = list.c_str();
   int number = 0, generation = 0, used = 0;
   while (std::sscanf(at, " %d %d R%n", &number, &generation, &used) == 2) {
-    if (!CollectPages(pdf, number, depth + 1, pages, seen)) return false;
+    if (!CollectPages(pdf, index, number, depth + 1, pages, seen)) return false;
     at += used;
   }
   return true;
@@ -171,23 +182,25 @@ std::string PdfTextString(std::string_view utf8) {
 
 std::string Ref(int number) { return std::to_string(number) + " 0 R"; }
 
-}  // namespace
-
-std::vector<int> PdfPageObjects(const std::string& pdf) {
+std::vector<int> PagesOf(std::string_view pdf, const ObjectIndex& index) {
   const std::optional<Trailer> trailer = LastTrailer(pdf);
   if (!trailer) return {};
   const std::optional<int> root = ReferenceAfter(trailer->dictionary, "/Root");
   if (!root) return {};
-  const std::optional<std::string_view> catalog = ObjectText(pdf, *root);
+  const std::optional<std::string_view> catalog = ObjectText(pdf, index, *root);
   if (!catalog) return {};
   const std::optional<std::string_view> dictionary = DictionaryOf(*catalog);
   if (!dictionary) return {};
   const std::optional<int> tree = ReferenceAfter(*dictionary, "/Pages");
   std::vector<int> pages;
   std::set<int> seen;
-  if (!tree || !CollectPages(pdf, *tree, 0, pages, seen)) return {};
+  if (!tree || !CollectPages(pdf, index, *tree, 0, pages, seen)) return {};
   return pages;
 }
+
+}  // namespace
+
+std::vector<int> PdfPageObjects(const std::string& pdf) { return PagesOf(pdf, IndexObjects(pdf)); }
 
 std::string AddPdfOutline(std::string& pdf, const std::vector<PdfOutlineItem>& items) {
   if (items.empty()) return {};
@@ -197,12 +210,13 @@ std::string AddPdfOutline(std::string& pdf, const std::vector<PdfOutlineItem>& i
   const std::optional<int> size = SizeOf(trailer->dictionary);
   const std::optional<int> info = ReferenceAfter(trailer->dictionary, "/Info");
   if (!root || !size) return "the PDF's trailer names no catalog";
-  const std::optional<std::string_view> catalogObject = ObjectText(pdf, *root);
+  const ObjectIndex index = IndexObjects(pdf);
+  const std::optional<std::string_view> catalogObject = ObjectText(pdf, index, *root);
   const std::optional<std::string_view> catalog =
       catalogObject ? DictionaryOf(*catalogObject) : std::nullopt;
   if (!catalog || catalog->find("/Outlines") != std::string_view::npos)
     return "the PDF's catalog cannot take an outline";
-  const std::vector<int> pages = PdfPageObjects(pdf);
+  const std::vector<int> pages = PagesOf(pdf, index);
   for (const PdfOutlineItem& item : items)
     if (item.page < 0 || item.page >= static_cast<int>(pages.size()))
       return "an outline entry names a page the PDF does not have";

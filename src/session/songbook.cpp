@@ -35,6 +35,9 @@ std::string FirstLineOf(const SongSheet& sheet) {
     std::string words;
     for (const SongSheetSegment& segment : block.segments) words += segment.lyric;
     words = ClosedUp(words);
+    // The line's own end is no end of the entry: "see you," lists as "see you".
+    while (!words.empty() && (words.back() == ',' || words.back() == ';' || words.back() == ':'))
+      words.pop_back();
     if (!words.empty()) return words;
   }
   return {};

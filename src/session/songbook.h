@@ -30,7 +30,8 @@ struct Songbook {
 };
 
 // The first line a song's words begin with, chords left out, spaces closed
-// up ("Amazing grace, how sweet the sound"); empty for a song of chords alone.
+// up, a comma or semicolon at its end dropped ("Amazing grace, how sweet
+// the sound"); empty for a song of chords alone.
 std::string FirstLineOf(const SongSheet& sheet);
 
 // One line of the contents or the index: its text and the song it names.

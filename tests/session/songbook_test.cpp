@@ -27,6 +27,8 @@ std::vector<std::string> Texts(const std::vector<SongbookEntry>& entries) {
 
 TEST(Songbook, firstLinesAreTheWordsWithoutChordsOrExtraSpaces) {
   EXPECT_EQ(Song("A", "Oh   Shenan doah,  I long ").firstLine, "Oh Shenan doah, I long");
+  EXPECT_EQ(Song("A", "Oh Shenandoah, I long to see you,").firstLine,
+            "Oh Shenandoah, I long to see you");
   SongSheet chordsOnly;
   chordsOnly.body.resize(1);
   chordsOnly.body[0].segments = {{"G", "  ", true}, {"D", "", true}};
