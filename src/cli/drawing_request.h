@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "session/sheet_model.h"
-#include "session/song_sheet.h"
-#include "session/songbook.h"
+#include "printed_song/song_sheet.h"
+#include "printed_song/songbook.h"
 
 namespace corvanta::cli {
 

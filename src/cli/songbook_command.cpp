@@ -9,9 +9,9 @@
 #include "cli/drawing_request.h"
 #include "cli/songbook_sources.h"
 #include "files/output_file.h"
+#include "printed_song/song_sheet_of.h"
 #include "song/capo_suggestion.h"
 #include "song/song_key.h"
-#include "song/song_sheet_of.h"
 #include "song/song_split.h"
 #include "theory/text_util.h"
 

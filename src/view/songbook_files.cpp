@@ -7,8 +7,9 @@
 
 #include "files/output_file.h"
 #include "files/pdf_outline.h"
+#include "printed_song/songbook_layout.h"
+#include "view/qt_text_measure.h"
 #include "view/song_sheet_painter.h"
-#include "view/songbook_layout.h"
 
 namespace corvanta {
 namespace {
@@ -16,11 +17,11 @@ namespace {
 void PaintBookPage(QPainter& painter, const Songbook& book, const SongbookLayout& layout,
                    const SongbookPage& page) {
   static const SongSheet kNoSheet;
-  painter.fillRect(QRectF(QPointF(0, 0), layout.pageSize), Qt::white);
+  painter.fillRect(QRectF(QPointF(0, 0), SizeOf(layout.pageSize)), Qt::white);
   for (const SongbookPiece& piece : page.pieces) {
     // A page of no size: the piece is painted over what the page holds.
     SongSheetLayout one;
-    one.pageSize = QSizeF(0, 0);
+    one.pageSize = SheetSize{0, 0};
     one.diagramScale = kSongDiagramScale;
     one.pages.push_back(piece.items);
     const bool song = piece.song >= 0 && piece.song < static_cast<int>(book.songs.size());
@@ -46,7 +47,7 @@ QString WriteSongbookPdf(const Songbook& book, const QString& path, SongPaper pa
                          const SongbookProgress& progress) {
   OutputFile file(path.toStdString());
   if (!file.Failure().empty()) return QString::fromStdString(file.Failure());
-  const SongbookLayout layout = LayOutSongbook(book, PaperSize(paper));
+  const SongbookLayout layout = LayOutSongbook(book, PaperSize(paper), QtTextMeasure());
   const int pages = static_cast<int>(layout.pages.size());
   if (pages > kMostBookPages)
     return QString("the book would fill %1 pages, more than %2").arg(pages).arg(kMostBookPages);

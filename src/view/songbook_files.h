@@ -3,8 +3,8 @@
 #include <QString>
 #include <functional>
 
-#include "session/songbook.h"
-#include "view/song_sheet_layout.h"
+#include "printed_song/song_sheet_layout.h"
+#include "printed_song/songbook.h"
 
 namespace corvanta {
 

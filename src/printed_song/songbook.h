@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "session/song_sheet.h"
+#include "printed_song/song_sheet.h"
 
 namespace corvanta {
 

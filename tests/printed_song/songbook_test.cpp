@@ -1,5 +1,5 @@
 // A songbook's contents and index.
-#include "session/songbook.h"
+#include "printed_song/songbook.h"
 
 #include <gtest/gtest.h>
 

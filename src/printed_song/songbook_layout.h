@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QSizeF>
 #include <vector>
 
-#include "session/songbook.h"
-#include "view/song_sheet_layout.h"
+#include "printed_song/song_sheet_layout.h"
+#include "printed_song/songbook.h"
+#include "printed_song/text_measure.h"
 
 namespace corvanta {
 
@@ -25,18 +25,18 @@ struct SongbookPage {
 };
 
 struct SongbookLayout {
-  QSizeF pageSize;
+  SheetSize pageSize;
   std::vector<SongbookPage> pages;
   std::vector<int> songPages;  // the page (0-based) each song starts on
   int titlePage = -1;          // -1: none (no title was given)
   int contentsPage = -1;
-  int indexPage = -1;
+  int indexPage = -1;  // -1: no songs, no index
 };
 
 // Whole blocks (a verse, a chorus, a grid, a tab: the lines between blank
 // lines, a label with its lines) move to the next page rather than split,
 // where they fit on one; the title block stays with the first of them.
-SongbookLayout LayOutSongbook(const Songbook& book, QSizeF pageSize);
+SongbookLayout LayOutSongbook(const Songbook& book, SheetSize pageSize, const TextMeasure& measure);
 
 inline constexpr double kPackedSongGap = 28;
 

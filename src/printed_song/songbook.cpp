@@ -1,5 +1,5 @@
 // A songbook's contents and index, in the order players look songs up.
-#include "session/songbook.h"
+#include "printed_song/songbook.h"
 
 #include <algorithm>
 #include <cctype>
