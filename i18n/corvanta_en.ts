@@ -777,8 +777,8 @@
         <translation>Not read: %1 (line %2)</translation>
     </message>
     <message>
-        <source>歌曲 (*.cho *.chordpro *.chopro *.crd *.pro *.txt);;所有文件 (*)</source>
-        <translation>Songs (*.cho *.chordpro *.chopro *.crd *.pro *.txt);;All files (*)</translation>
+        <source>歌曲 (*.cho *.chordpro *.chopro *.crd *.pro *.txt *.setlist);;所有文件 (*)</source>
+        <translation>Songs (*.cho *.chordpro *.chopro *.crd *.pro *.txt *.setlist);;All files (*)</translation>
     </message>
     <message>
         <source>歌曲</source>
@@ -803,6 +803,50 @@
     <message>
         <source>降半音</source>
         <translation>Down</translation>
+    </message>
+    <message>
+        <source>视图</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>放大文字</source>
+        <translation>Larger text</translation>
+    </message>
+    <message>
+        <source>缩小文字</source>
+        <translation>Smaller text</translation>
+    </message>
+    <message>
+        <source>整页宽度</source>
+        <translation>Page width</translation>
+    </message>
+    <message>
+        <source>只显示歌词</source>
+        <translation>Lyrics only</translation>
+    </message>
+    <message>
+        <source>宽屏分两栏</source>
+        <translation>Two columns when wide</translation>
+    </message>
+    <message>
+        <source>自动滚动</source>
+        <translation>Auto-scroll</translation>
+    </message>
+    <message>
+        <source>滚动加快</source>
+        <translation>Scroll faster</translation>
+    </message>
+    <message>
+        <source>滚动减慢</source>
+        <translation>Scroll slower</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>%1 中没有歌曲</source>
+        <translation>%1 lists no songs</translation>
     </message>
 </context>
 <context>

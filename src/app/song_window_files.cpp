@@ -41,6 +41,7 @@ QString WriteText(const QString& path, const std::string& text) {
 }  // namespace
 
 bool SongWindow::OpenFile(const QString& path) {
+  if (path.endsWith(".setlist", Qt::CaseInsensitive)) return OpenSetlist(path);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     QMessageBox::warning(this, tr("歌曲"), tr("无法打开 %1: %2").arg(path, file.errorString()));
@@ -50,6 +51,7 @@ bool SongWindow::OpenFile(const QString& path) {
   if (bytes.startsWith(kByteOrderMark)) bytes.remove(0, 3);
   Stop();
   SetSongText(QString::fromUtf8(bytes));
+  RestoreChoices();
   path_ = path;
   AddRecent(path);
   return true;
@@ -59,7 +61,7 @@ void SongWindow::OpenClick() {
   if (!MayDrop()) return;
   const QString path = QFileDialog::getOpenFileName(
       this, tr("打开歌曲"), QFileInfo(path_).path(),
-      tr("歌曲 (*.cho *.chordpro *.chopro *.crd *.pro *.txt);;所有文件 (*)"));
+      tr("歌曲 (*.cho *.chordpro *.chopro *.crd *.pro *.txt *.setlist);;所有文件 (*)"));
   if (!path.isEmpty()) OpenFile(path);
 }
 
@@ -73,8 +75,12 @@ void SongWindow::PasteClick() {
 
 QString SongWindow::SaveChordPro(const QString& path, bool defines) {
   // The song as it is played: the shapes under the capo, with its {capo}.
-  const QString failure =
-      WriteText(path, WriteChordPro(voiced_.song, AddedChordProLines(voiced_, defines)));
+  // With the player's choices, in place of those it was read with.
+  Song written = voiced_.song;
+  DropSavedChoices(written);
+  std::vector<std::string> added = AddedChordProLines(voiced_, defines);
+  for (std::string& line : SavedChoiceLines(CurrentChoices())) added.push_back(std::move(line));
+  const QString failure = WriteText(path, WriteChordPro(written, added));
   if (failure.isEmpty()) {
     modified_ = false;
     path_ = path;
