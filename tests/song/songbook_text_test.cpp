@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "song/setlist.h"
+#include "song/song_library.h"
 #include "song/song_reader.h"
 #include "song/song_split.h"
 
@@ -98,6 +99,32 @@ TEST(Setlist, linesGivePathsAndSettingsAndBadSettingsAreProblems) {
     expected.line = 1;
     EXPECT_EQ(again.entries[0], expected) << SetlistLine(entry);
   }
+}
+
+TEST(SongLibrary, searchFindsEveryWordInTitlesArtistsLyricsAndChords) {
+  SongLibrary library;
+  library.Add("/s/grace.cho",
+              "{title: Amazing Grace}\n{artist: John Newton}\n[G]Was blind but [D7]now\n", "grace");
+  library.Add("/s/two.cho",
+              "{title: Down in the Valley}\n[G]Hang your head\n{ns}\n{artist: Burns}\n[C]auld "
+              "lang [F]syne\n",
+              "two");
+  library.Sort();
+  std::vector<std::string> titles;
+  for (const LibrarySong& song : library.Songs()) titles.push_back(song.title);
+  EXPECT_EQ(titles, (std::vector<std::string>{"Amazing Grace", "Down in the Valley", "two (2)"}));
+  EXPECT_EQ(library.Songs()[2].part, 1);
+  EXPECT_EQ(library.Songs()[2].firstLine, 4);
+  struct Case {
+    const char* query;
+    std::vector<int> found;
+  };
+  const Case cases[] = {
+      {"", {0, 1, 2}}, {"  ", {0, 1, 2}},  {"GRACE", {0}},       {"newton", {0}},
+      {"burns", {2}},  {"blind now", {0}}, {"blind valley", {}}, {"d7", {0}},
+      {"f", {2}},      {"hang head", {1}}, {"zzz", {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(library.Search(c.query), c.found) << c.query;
 }
 
 }  // namespace
