@@ -9,8 +9,7 @@
 #include "cli/drawing_request.h"
 #include "cli/songbook_sources.h"
 #include "files/output_file.h"
-#include "printed_song/song_sheet_of.h"
-#include "song/capo_suggestion.h"
+#include "printed_song/book_song.h"
 #include "song/song_key.h"
 #include "song/song_split.h"
 #include "theory/text_util.h"
@@ -88,35 +87,14 @@ class Report {
   int problems_ = 0;
 };
 
-struct BookSettings {
-  SongVoicingOptions options;
-  bool suggestCapo = false;
-};
-
-BookSettings SettingsOf(const SongbookCommandText& command, const SongSource& source) {
-  BookSettings settings;
-  settings.options.mode = ParseMode(command.mode);
-  settings.options.transpose = command.transpose;
-  settings.options.key = command.key;
-  settings.options.capo = ParseCapoText(command.capo);
-  settings.suggestCapo = command.capo == "suggest";
-  if (!source.settings) return settings;
-  const SetlistEntry& entry = *source.settings;
-  // The setlist's word for this song wins over the book's.
-  if (entry.key) {
-    settings.options.key = *entry.key;
-    settings.options.transpose = 0;
-  }
-  if (entry.transpose) {
-    settings.options.transpose = *entry.transpose;
-    if (!entry.key) settings.options.key.clear();
-  }
-  if (entry.capo) {
-    settings.options.capo = *entry.capo;
-    settings.suggestCapo = false;
-  }
-  if (entry.mode) settings.options.mode = ParseMode(*entry.mode);
-  return settings;
+BookVoicing VoicingOf(const SongbookCommandText& command, const SongSource& source) {
+  BookVoicing book;
+  book.options.mode = ParseMode(command.mode);
+  book.options.transpose = command.transpose;
+  book.options.key = command.key;
+  book.options.capo = ParseCapoText(command.capo);
+  book.suggestCapo = command.capo == "suggest";
+  return source.settings ? WithSetlistEntry(book, *source.settings) : book;
 }
 
 // The title a song without one is listed by: its file's name, numbered
@@ -143,26 +121,19 @@ void AddSongs(const SongbookCommandText& command, const SongSource& source, Sess
   const Session& session =
       sessions.For(source.settings ? source.settings->instrument : std::nullopt, problem);
   if (!problem.empty()) report.Problem(source.origin + ": " + problem);
-  const BookSettings settings = SettingsOf(command, source);
+  const BookVoicing voicing = VoicingOf(command, source);
   const std::vector<SongOfText> songs = ReadSongs(*text);
   for (std::size_t part = 0; part < songs.size(); ++part) {
-    const Song& song = songs[part].song;
-    SongVoicingOptions options = settings.options;
-    if (settings.suggestCapo) options.capo = SuggestCapos(session, song, options).front().capo;
     VoicedSong voiced;
     try {
-      voiced = VoiceSong(session, song, options);
+      book.songs.push_back(BookSongOf(session, songs[part].song, voicing,
+                                      FallbackTitle(source, part, songs.size()), voiced));
     } catch (const std::exception& bad) {
       report.Problem(file + ":" + std::to_string(songs[part].firstLine) + ": " + bad.what() +
                      "; the book is made without this song");
       continue;
     }
     report.Warnings(file, songs[part].firstLine, voiced);
-    SongbookSong printed{SongSheetOf(voiced, session), {}};
-    if (printed.sheet.title.empty())
-      printed.sheet.title = FallbackTitle(source, part, songs.size());
-    printed.firstLine = FirstLineOf(printed.sheet);
-    book.songs.push_back(std::move(printed));
   }
 }
 
