@@ -194,6 +194,8 @@ void TForm1::BuildMenus() {
   Song1 = Named(fileMenu_->addAction(QString()), "Song1");
   Song1->setShortcut(QKeySequence("Ctrl+Shift+O"));
   connect(Song1, &QAction::triggered, this, &TForm1::ShowSongWindow);
+  Songbook1 = Named(fileMenu_->addAction(QString()), "Songbook1");
+  connect(Songbook1, &QAction::triggered, this, &TForm1::ShowLibraryWindow);
   export_->BuildFileItems(fileMenu_);
   fileMenu_->addSeparator();
   Sair1 = Named(fileMenu_->addAction(QString()), "Sair1");

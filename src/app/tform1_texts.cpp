@@ -120,6 +120,7 @@ void TForm1::RetranslateUi() {
   StandardNotation1->setToolTip(tr("C9 = C7/9"));
   StandardNotation1->setStatusTip(tr("C9 = C7/9"));
   Song1->setText(tr("歌曲…"));
+  Songbook1->setText(tr("歌本…"));
   Sair1->setText(tr("关闭"));
   Quit1->setText(tr("退出"));
   HowToRead1->setText(tr("如何看和弦图"));
