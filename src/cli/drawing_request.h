@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "session/sheet_model.h"
 #include "printed_song/song_sheet.h"
 #include "printed_song/songbook.h"
+#include "session/sheet_model.h"
 
 namespace corvanta::cli {
 

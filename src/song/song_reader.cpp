@@ -65,8 +65,9 @@ std::string_view WithoutMark(std::string_view text, Song& song) {
 std::string_view FirstSongOnly(std::string_view text, Song& song) {
   const std::vector<SongSpan> spans = SongSpans(text);
   if (spans.size() < 2) return text;
-  song.notes.push_back("the text holds " + std::to_string(spans.size()) +
-                       " songs ({new_song} between them); only the first is read, a songbook reads them all");
+  song.notes.push_back(
+      "the text holds " + std::to_string(spans.size()) +
+      " songs ({new_song} between them); only the first is read, a songbook reads them all");
   return text.substr(0, spans.front().end);
 }
 
