@@ -93,6 +93,16 @@ Song ReadSong(std::string_view text, SongFormat format) {
     text = FirstSongOnly(text, song);
     if (text.size() != whole) lines = song_text::SplitLines(text);
   }
+  // Past the line limit the rest is one verbatim line, neither read nor lost.
+  std::string_view rest;
+  if (lines.size() > kMaxSongLines) {
+    rest = text.substr(static_cast<std::size_t>(lines[kMaxSongLines].text.data() - text.data()));
+    lines.resize(kMaxSongLines);
+    lines.shrink_to_fit();
+    song.notes.push_back("the song has more than " + std::to_string(kMaxSongLines) +
+                         " lines; those after line " + std::to_string(kMaxSongLines) +
+                         " are kept as they are and not read");
+  }
   SongBuilder builder(song);
   switch (song.format) {
     case SongFormat::ChordPro:
@@ -105,6 +115,7 @@ Song ReadSong(std::string_view text, SongFormat format) {
       ReadProgressionLines(lines, builder, format == SongFormat::Progression);
       break;
   }
+  if (!rest.empty()) builder.AddLine(LineKind::Tab, {rest, {}});
   return song;
 }
 
