@@ -12,6 +12,7 @@
 #include "app/song_window.h"
 #include "app/tform1.h"
 #include "song/capo_suggestion.h"
+#include "song/key_detection.h"
 #include "song/song_key.h"
 #include "song/song_reader.h"
 #include "song/song_sheet_of.h"
@@ -26,7 +27,7 @@ namespace {
 // The key the song's chords are written in: {key}, or the chords' own.
 SongKey WrittenKey(const Song& song) {
   if (const std::optional<SongKey> key = ParseSongKey(song.key)) return *key;
-  return DetectKey(song.chords).key;
+  return DetectKey(song).key;
 }
 
 // The signed shift, -5..6, between two keys' tonics.

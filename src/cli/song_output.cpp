@@ -88,6 +88,21 @@ std::string Dump(const nlohmann::json& json) {
   return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
+nlohmann::json KeyJson(const std::string& key) {
+  return key.empty() ? nlohmann::json(nullptr) : nlohmann::json(key);
+}
+
+nlohmann::json SectionKeysJson(const VoicedSong& voiced) {
+  nlohmann::json list = nlohmann::json::array();
+  for (const SectionKey& section : voiced.sectionKeys)
+    list.push_back({{"from", section.firstChord + 1},
+                    {"to", section.lastChord + 1},
+                    {"key", KeyName(section.key)},
+                    {"confidence", section.confidence},
+                    {"label", section.label}});
+  return list;
+}
+
 }  // namespace
 
 std::string SongJson(const VoicedSong& voiced, const Session& session,
@@ -96,11 +111,13 @@ std::string SongJson(const VoicedSong& voiced, const Session& session,
   nlohmann::json json;
   json["title"] = song.title;
   json["artist"] = song.artist;
-  json["key"] = voiced.soundingKey;
-  json["shapesKey"] = voiced.key;
+  json["key"] = KeyJson(voiced.soundingKey);
+  json["shapesKey"] = KeyJson(voiced.key);
   json["keyDetected"] =
       voiced.keyDetected ? nlohmann::json{{"key", voiced.key}, {"confidence", voiced.keyConfidence}}
                          : nlohmann::json(nullptr);
+  json["sectionKeys"] = SectionKeysJson(voiced);
+  if (!voiced.keyReason.empty()) json["keyReason"] = voiced.keyReason;
   json["capo"] = voiced.capo;
   json["transpose"] = voiced.transpose;
   json["instrument"] = session.instrument.name;
@@ -150,9 +167,18 @@ void PrintSongSummary(const VoicedSong& voiced, const Session& session, std::ost
   const Song& song = voiced.song;
   if (!song.title.empty()) out << PrintableText(song.title) << "\n";
   if (!song.artist.empty()) out << PrintableText(song.artist) << "\n";
-  out << "key " << voiced.soundingKey;
-  if (voiced.keyDetected)
-    out << " (detected, " << std::lround(voiced.keyConfidence * 100) << "% sure)";
+  if (voiced.soundingKey.empty()) {
+    out << "key unknown (" << voiced.keyReason << ")";
+  } else {
+    out << "key " << voiced.soundingKey;
+    if (voiced.keyDetected)
+      out << " (detected, " << std::lround(voiced.keyConfidence * 100) << "% sure)";
+  }
+  for (const SectionKey& section : voiced.sectionKeys)
+    out << "; "
+        << (section.label.empty() ? "from chord " + std::to_string(section.firstChord + 1)
+                                  : PrintableText(section.label))
+        << " in " << KeyName(section.key);
   if (voiced.capo > 0) out << ", capo " << voiced.capo << ": shapes in " << voiced.key;
   if (voiced.transpose != 0)
     out << ", transposed " << std::showpos << voiced.transpose << std::noshowpos;

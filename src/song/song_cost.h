@@ -8,8 +8,17 @@ namespace corvanta {
 // a shape other than the one its chord name keeps through the song.
 struct SongCostWeights {
   // Difficulty (search/difficulty.h) counts as it is: it is the measure of
-  // a shape the rest is weighed against.
+  // a shape the rest is weighed against. The shape `query` lists first for
+  // a chord (the instrument's own shape for it, else the easiest) counts as
+  // the easiest of its chord: it is the one every player of the instrument
+  // reaches for (the ukulele's C 0 0 0 3, not 0 0 0 X with a string left
+  // silent), so a chord alone in a song gets it.
   double difficulty = 1.0;
+  // Each string a voicing mutes beyond the first listed shape's: a thinner
+  // chord, taken in a song only when clearly easier or the next chords ask
+  // for it (the ukulele's four strings, the guitar's six where its shape
+  // has them ring).
+  double mutedString = 1.0;
   // Movement is a fraction of a difficulty point per finger: players'
   // choices follow the shapes' ease far more than the shortest move (a
   // path minimising movement alone matches what they play for under 2% of

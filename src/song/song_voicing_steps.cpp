@@ -19,6 +19,30 @@ std::vector<int> ToneNeeded(const std::vector<int>& tones, const Chord& chord, b
   return needed;
 }
 
+int MutedStrings(const Fingering& frets) {
+  int muted = 0;
+  for (StringStop stop : frets) muted += stop.IsMuted();
+  return muted;
+}
+
+// The song's cost of each of a chord's voicings alone, `voicings` in the
+// order a query lists them (song_cost.h says why).
+std::vector<double> ListedCosts(const std::vector<Voicing>& voicings) {
+  std::vector<double> costs;
+  if (voicings.empty()) return costs;
+  double easiest = Difficulty(voicings.front().frets);
+  for (const Voicing& voicing : voicings) {
+    costs.push_back(Difficulty(voicing.frets));
+    easiest = std::min(easiest, costs.back());
+  }
+  costs.front() = easiest;
+  const int firstMutes = MutedStrings(voicings.front().frets);
+  for (std::size_t i = 1; i < voicings.size(); ++i)
+    costs[i] +=
+        kSongCostWeights.mutedString * std::max(0, MutedStrings(voicings[i].frets) - firstMutes);
+  return costs;
+}
+
 struct Searched {
   std::vector<std::vector<int>> candidates;  // per name, pool indices, easiest first
   std::vector<std::vector<int>> tones;       // per name, the chord tones
@@ -37,19 +61,20 @@ void SearchNames(SongSteps& steps, const Song& song, const Session& session, Sea
     }
     steps.names[i] = at->second;
   }
+  Session listing = session;
+  listing.order = VoicingOrderChoice::Ease;
   for (const Chord& chord : searched.chords) {
-    const VoicedChord found = VoiceChord(session, chord);
-    std::vector<double> difficulty;
-    for (const Voicing& voicing : found.search.voicings)
-      difficulty.push_back(Difficulty(voicing.frets));
-    std::vector<std::size_t> order(difficulty.size());
+    const VoicedChord found = VoiceChord(listing, chord);
+    const std::vector<double> listed = ListedCosts(found.search.voicings);
+    std::vector<std::size_t> order(listed.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return difficulty[a] < difficulty[b]; });
+                     [&](std::size_t a, std::size_t b) { return listed[a] < listed[b]; });
     std::vector<int> candidates;
     for (std::size_t i : order) {
       candidates.push_back(static_cast<int>(steps.pool.size()));
       steps.pool.push_back(found.search.voicings[i]);
+      steps.listedCost.push_back(listed[i]);
     }
     searched.candidates.push_back(std::move(candidates));
     searched.tones.push_back(found.search.chordTones);
@@ -58,6 +83,7 @@ void SearchNames(SongSteps& steps, const Song& song, const Session& session, Sea
 
 int AddToPool(SongSteps& steps, const Voicing& voicing) {
   steps.pool.push_back(voicing);
+  steps.listedCost.push_back(Difficulty(voicing.frets));
   return static_cast<int>(steps.pool.size()) - 1;
 }
 

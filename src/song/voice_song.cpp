@@ -2,6 +2,7 @@
 #include <map>
 
 #include "search/difficulty.h"
+#include "song/key_detection.h"
 #include "song/song_cost.h"
 #include "song/song_pins.h"
 #include "song/song_transpose.h"
@@ -17,13 +18,25 @@ int NearestShift(int from, int to) {
   return up > 6 ? up - 12 : up;
 }
 
-// The key of the chords as written: {key}, or the chords' own.
-SongKey WrittenKey(VoicedSong& voiced) {
+// The key of the chords as written: {key}, or the chords' own. A key the
+// chords do not settle still spells the transposition (its likeliest key)
+// but is not claimed.
+SongKey WrittenKey(VoicedSong& voiced, DetectedKey& detected) {
   if (const std::optional<SongKey> key = ParseSongKey(voiced.song.key)) return *key;
-  const DetectedKey detected = DetectKey(voiced.song.chords);
-  voiced.keyDetected = true;
+  detected = DetectKey(voiced.song);
+  voiced.keyDetected = detected.found;
   voiced.keyConfidence = detected.confidence;
+  voiced.keyReason = detected.reason;
   return detected.key;
+}
+
+// The sections' keys, moved as the song sounds.
+void SetSectionKeys(VoicedSong& voiced, const DetectedKey& detected, const SongKey& written,
+                    const SongKey& sounding) {
+  for (SectionKey section : detected.sections) {
+    section.key = TransposedKey(section.key, sounding.tonic - written.tonic);
+    voiced.sectionKeys.push_back(std::move(section));
+  }
 }
 
 void SetDirective(Song& song, const std::string& name, const std::string& value) {
@@ -36,7 +49,9 @@ void SetDirective(Song& song, const std::string& name, const std::string& value)
 // transposition and by the capo change, spelled in the key of the shapes.
 SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
   Song& song = voiced.song;
-  const SongKey written = WrittenKey(voiced);
+  DetectedKey detected;
+  detected.found = true;
+  const SongKey written = WrittenKey(voiced, detected);
   const int capo = std::clamp(options.capo.value_or(song.capo), 0, kMaxCapo);
   const SongKey soundingNow = TransposedKey(written, song.capo);
   int transpose = song.transpose + options.transpose;
@@ -49,6 +64,11 @@ SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
     transpose = NearestShift(soundingNow.tonic, named.tonic);
     sounding = named;
     voiced.keyDetected = false;
+    if (!detected.found)
+      voiced.warnings.push_back(
+          {-1, 0, 0, options.key,
+           "is reached from " + KeyName(written) + ", the likeliest key: " + detected.reason});
+    detected.found = true;
   } else if (!options.key.empty()) {
     voiced.warnings.push_back({-1, 0, 0, options.key, "is not a key; the song is not moved"});
   }
@@ -62,8 +82,12 @@ SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
   song.capo = capo;
   voiced.capo = capo;
   voiced.transpose = transpose;
-  voiced.key = KeyName(shapes);
-  voiced.soundingKey = KeyName(sounding);
+  if (detected.found) {
+    voiced.key = KeyName(shapes);
+    voiced.soundingKey = KeyName(sounding);
+    voiced.keyReason.clear();
+  }
+  SetSectionKeys(voiced, detected, written, sounding);
   for (std::size_t i = 0; i < song.chords.size(); ++i) {
     const SongChord& chord = song.chords[i];
     VoicedOccurrence occurrence;
@@ -80,10 +104,11 @@ SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
 void SetModeCosts(SongSteps& steps, VoicingMode mode) {
   PathProblem& problem = steps.problem;
   problem.ownCost.clear();
-  for (const Voicing& voicing : steps.pool) {
-    problem.ownCost.push_back(mode == VoicingMode::LeastMovement
-                                  ? 0.0
-                                  : kSongCostWeights.difficulty * Difficulty(voicing.frets));
+  for (std::size_t i = 0; i < steps.pool.size(); ++i) {
+    double own = 0.0;
+    if (mode == VoicingMode::AsPlayed) own = kSongCostWeights.difficulty * steps.listedCost[i];
+    if (mode == VoicingMode::Easiest) own = Difficulty(steps.pool[i].frets);
+    problem.ownCost.push_back(own);
   }
   problem.moveWeight = mode == VoicingMode::Easiest ? 0.0 : 1.0;
   problem.otherShape = mode == VoicingMode::AsPlayed ? kSongCostWeights.otherShape : 0.0;

@@ -7,6 +7,7 @@
 
 #include "search/voicing.h"
 #include "session/session.h"
+#include "song/key_detection.h"
 #include "song/song.h"
 #include "song/song_cost.h"
 
@@ -99,10 +100,14 @@ struct VoicedSong {
   Song song;  // transposed: each SongChord::text is the shape as shown
   int capo = 0;
   int transpose = 0;  // the semitones applied
-  std::string key;    // the key the chords are in now (shapes), as named
+  // The key the chords are in now (shapes), as named, and the key that
+  // sounds; both empty when no key is known (keyReason says why).
+  std::string key;
   std::string soundingKey;
   bool keyDetected = false;              // not from {key} or --key but from the chords
   double keyConfidence = 0;              // 0..1
+  std::string keyReason;                 // why no key is claimed; empty when one is
+  std::vector<SectionKey> sectionKeys;   // a modulating song's sections, in sounding keys
   std::vector<VoicedOccurrence> chords;  // one per Song::chords, same order
   std::vector<DistinctChord> distinct;
   std::vector<CapoSuggestion> capoSuggestions;  // filled by SuggestCapos

@@ -36,6 +36,12 @@ TEST(SongSheetOf, takesTheTitleBlockFromTheSongAndTheCapo) {
   EXPECT_EQ(sheet.diagrams.capo, 3);
 }
 
+TEST(SongSheetOf, aKeyTheChordsDoNotSettleIsNotPrinted) {
+  EXPECT_EQ(Sheet("{title: Two}\n{tempo: 80}\n[C]one [G]two\n").facts, "80 bpm");
+  EXPECT_EQ(Sheet("{title: Words}\nno chords at all\n").facts, "");
+  EXPECT_EQ(Sheet("[Em]a [C]b [D]c [Em]d\n").facts, "Key Em");
+}
+
 TEST(SongSheetOf, printsEveryShownLineInOrder) {
   using K = SongBlockKind;
   const SongSheet sheet = Sheet(kSong);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "song/key_detection.h"
 #include "song/song_key.h"
 #include "song/song_reader.h"
 #include "song/song_writer.h"
@@ -90,19 +91,67 @@ TEST(SongTranspose, DefinesMoveWithTheirChordOrAreDropped) {
 
 TEST(SongKeyDetection, TheChordsNameTheirKey) {
   struct Row {
+    const char* name;
     const char* chords;
     const char* key;
   };
-  const Row rows[] = {{"G C D G", "G"},     {"Am Dm E7 Am", "Am"}, {"Bb Eb F Bb", "Bb"},
-                      {"E A B7 E", "E"},    {"C Am F G C", "C"},   {"F#m D A E F#m", "F#m"},
-                      {"Dm Gm A7 Dm", "Dm"}};
+  // Progressions written for these tests.
+  const Row rows[] = {
+      {"plain major", "G C D G", "G"},
+      {"minor with its harmonic V", "Am Dm E7 Am", "Am"},
+      {"flat key", "Bb Eb F Bb", "Bb"},
+      {"major with V7", "E A B7 E", "E"},
+      {"circle", "C Am F G C", "C"},
+      {"minor from the relative's chords", "F#m D A E F#m", "F#m"},
+      {"minor", "Dm Gm A7 Dm", "Dm"},
+      // The subdominant heavy: the IV and its own IV (bVII) do not make it the key.
+      {"subdominant heavy, bVII", "E D A E D A E B E", "E"},
+      {"subdominant heavy", "A D D A D D E A", "A"},
+      {"plagal rock", "D C G D C G D", "D"},
+      // Starting off the tonic.
+      {"starting on ii", "Dm G7 C Am Dm G7 C", "C"},
+      {"starting on IV", "F G Em Am F G C", "C"},
+      {"starting on V", "D7 G Em C D7 G", "G"},
+      {"minor starting on iv", "Dm Am E Am Dm E Am", "Am"},
+      {"minor with bVI bVII", "Em C D Em C D Em", "Em"},
+      {"minor sevenths", "Cm7 Fm7 G7 Cm7 Abmaj7 G7 Cm", "Cm"},
+      // Ending on the dominant seventh: a turnaround, not the tonic.
+      {"ending on V7", "C Am F G Em G7", "C"},
+  };
   for (const Row& row : rows) {
-    const DetectedKey detected = DetectKey(ReadSong(row.chords).chords);
-    ASSERT_TRUE(detected.found);
-    EXPECT_EQ(KeyName(detected.key), row.key) << row.chords;
-    EXPECT_GT(detected.confidence, 0.4) << row.chords;
+    const DetectedKey detected = DetectKey(ReadSong(row.chords));
+    EXPECT_TRUE(detected.found) << row.name << ": " << detected.reason;
+    EXPECT_EQ(KeyName(detected.key), row.key) << row.name;
+    EXPECT_GE(detected.confidence, kKeyConfidenceFloor) << row.name;
   }
-  EXPECT_FALSE(DetectKey(ReadSong("just words").chords).found);
+}
+
+TEST(SongKeyDetection, NoKeyIsClaimedWithoutEvidence) {
+  const char* doubtful[] = {"just words", "", "C", "C G", "C Db D Eb E F"};
+  for (const char* chords : doubtful) {
+    const DetectedKey detected = DetectKey(ReadSong(chords));
+    EXPECT_FALSE(detected.found) << chords << " " << KeyName(detected.key) << " "
+                                 << detected.confidence;
+    EXPECT_FALSE(detected.reason.empty()) << chords;
+  }
+}
+
+TEST(SongKeyDetection, AModulatingSongReportsItsSectionsKeys) {
+  const Song song = ReadSong(
+      "{start_of_verse: Verse}\n[C]a [F]b [G]c [C]d\n[Am]e [F]f [G7]g [C]h\n{end_of_verse}\n"
+      "{start_of_chorus: Chorus}\n[D]a [G]b [A]c [D]d\n[Bm]e [G]f [A7]g [D]h\n{end_of_chorus}\n");
+  const DetectedKey detected = DetectKey(song);
+  ASSERT_EQ(detected.sections.size(), 2u);
+  EXPECT_EQ(KeyName(detected.sections[0].key), "C");
+  EXPECT_EQ(detected.sections[0].firstChord, 0);
+  EXPECT_EQ(detected.sections[0].lastChord, 7);
+  EXPECT_EQ(KeyName(detected.sections[1].key), "D");
+  EXPECT_EQ(detected.sections[1].firstChord, 8);
+  EXPECT_EQ(detected.sections[1].label, "Chorus");
+  // One key throughout: no sections reported.
+  EXPECT_TRUE(
+      DetectKey(ReadSong("{soc}\n[G]a [C]b [D]c [G]d\n{eoc}\n{sov}\n[Em]a [C]b [D]c [G]d\n{eov}\n"))
+          .sections.empty());
 }
 
 TEST(SongKey, NamesAreReadAndWritten) {

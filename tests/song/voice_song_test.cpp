@@ -178,6 +178,55 @@ TEST(VoiceSong, TransposeToAKeyAndACapoShowShapesAndSounding) {
   EXPECT_EQ(voiced.chords[0].sounding, "Bb");
 }
 
+// Every string where the instrument wants it: the shape query lists first
+// for each chord is the song's, alone and among the others.
+TEST(VoiceSong, EachChordTakesTheShapeItsInstrumentListsFirst) {
+  struct Row {
+    const char* instrument;
+    const char* progression;  // written for this test
+    std::vector<std::pair<const char*, const char*>> shapes;
+  };
+  const Row rows[] = {
+      {"ukulele",
+       "C Am F G C Em G7 C",
+       {{"C", "0 0 0 3"},
+        {"Am", "2 0 0 0"},
+        {"F", "2 0 1 0"},
+        {"G", "0 2 3 2"},
+        {"Em", "0 4 3 2"},
+        {"G7", "0 2 1 2"}}},
+      {"mandolin",
+       "G C D Em Am D7 G",
+       {{"G", "0 0 2 3"},
+        {"C", "0 2 3 0"},
+        {"D", "2 0 0 2"},
+        {"Em", "0 2 2 0"},
+        {"Am", "2 2 3 0"},
+        {"D7", "2 0 3 2"}}},
+      {"banjo",
+       "G C G Em G C G D G",
+       {{"G", "0 0 0 0 0"}, {"C", "0 2 0 1 2"}, {"Em", "0 2 0 0 2"}, {"D", "X 0 2 3 4"}}},
+  };
+  for (const Row& row : rows) {
+    Session listing = Practical(row.instrument);
+    listing.order = VoicingOrderChoice::Ease;
+    const VoicedSong song = VoiceSong(Practical(row.instrument), ReadSong(row.progression), {});
+    for (const auto& [name, frets] : row.shapes) {
+      const Song alone = ReadSong(name);
+      EXPECT_EQ(ReadableFrets(VoiceChord(listing, alone.chords[0].chord).search.voicings[0].frets),
+                frets)
+          << row.instrument << " " << name << ": the table is what query lists first";
+      EXPECT_EQ(Frets(VoiceSong(Practical(row.instrument), alone, {}).chords[0]), frets)
+          << row.instrument << " " << name << " alone";
+      for (const VoicedOccurrence& occurrence : song.chords) {
+        if (occurrence.symbol == name) {
+          EXPECT_EQ(Frets(occurrence), frets) << row.instrument << " " << name << " in the song";
+        }
+      }
+    }
+  }
+}
+
 TEST(CapoSuggestion, TheEasyCapoOfASongIsFoundAndNoCapoWinsTies) {
   const Session session = Practical();
   // Bb Gm Cm F: with the capo at 3 these are G Em Am D, all open.
