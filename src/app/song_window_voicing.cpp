@@ -153,10 +153,13 @@ void SongWindow::FillSuggestMenu() {
     for (const std::string& shape : suggestion.shapes) shapes << QString::fromStdString(shape);
     const QString capo =
         suggestion.capo == 0 ? tr("无变调夹") : tr("变调夹 %1").arg(suggestion.capo);
-    QAction* item = suggestMenu_->addAction(
-        tr("%1: %2 调 (%3)  难度 %4")
-            .arg(capo, QString::fromStdString(suggestion.key), shapes.join(' '))
-            .arg(suggestion.difficulty, 0, 'f', 1));
+    QAction* item = suggestMenu_->addAction(tr("%1: %2 调 (%3)  难度 %4")
+                                                .arg(capo,
+                                                     suggestion.key.empty()
+                                                         ? QStringLiteral("?")
+                                                         : QString::fromStdString(suggestion.key),
+                                                     shapes.join(' '))
+                                                .arg(suggestion.difficulty, 0, 'f', 1));
     connect(item, &QAction::triggered, this, [this, i] { ApplySuggestion(static_cast<int>(i)); });
   }
 }

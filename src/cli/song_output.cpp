@@ -67,13 +67,20 @@ nlohmann::json ChordsJson(const VoicedSong& voiced) {
   return list;
 }
 
+nlohmann::json KeyJson(const std::string& key) {
+  return key.empty() ? nlohmann::json(nullptr) : nlohmann::json(key);
+}
+
 nlohmann::json CapoJson(const VoicedSong& voiced) {
   nlohmann::json list = nlohmann::json::array();
   for (const CapoSuggestion& suggestion : voiced.capoSuggestions)
     list.push_back({{"capo", suggestion.capo},
                     {"difficulty", Rounded(suggestion.difficulty)},
-                    {"key", suggestion.key},
-                    {"shapes", suggestion.shapes}});
+                    {"key", KeyJson(suggestion.key)},
+                    {"shapes", suggestion.shapes},
+                    {"reason", suggestion.reason},
+                    {"barres", suggestion.barres},
+                    {"openShapes", suggestion.openShapes}});
   return list;
 }
 
@@ -86,10 +93,6 @@ std::string TuningText(const Session& session, const std::optional<std::string>&
 // replacement characters, never refused.
 std::string Dump(const nlohmann::json& json) {
   return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
-
-nlohmann::json KeyJson(const std::string& key) {
-  return key.empty() ? nlohmann::json(nullptr) : nlohmann::json(key);
 }
 
 nlohmann::json SectionKeysJson(const VoicedSong& voiced) {
@@ -191,8 +194,9 @@ void PrintSongSummary(const VoicedSong& voiced, const Session& session, std::ost
   out << voiced.chords.size() << " chords, cost " << Rounded(voiced.cost.total) << "\n";
   for (const CapoSuggestion& suggestion : voiced.capoSuggestions) {
     out << "capo " << suggestion.capo << ": " << std::setw(6) << Rounded(suggestion.difficulty)
-        << "  key " << suggestion.key << " ";
+        << "  key " << (suggestion.key.empty() ? "?" : suggestion.key) << " ";
     for (const std::string& shape : suggestion.shapes) out << " " << PrintableText(shape);
+    if (!suggestion.reason.empty()) out << "  (" << suggestion.reason << ")";
     out << "\n";
   }
 }

@@ -36,9 +36,30 @@ struct SongCostWeights {
 };
 inline constexpr SongCostWeights kSongCostWeights{};
 
-// A capo is ranked above no capo only when its song is easier by more than
-// this (one finger's worth), so that a near-tie keeps the capo off.
-inline constexpr double kCapoMargin = 1.0;
+// How a player decides on a capo. A capo is a thing to put on and it
+// raises the song's register, so it must save real difficulty: a capo is
+// worth suggesting only when, against no capo, its song has fewer barre
+// chords (a barre over four strings or more, or over every string of a
+// smaller instrument) or fewer hard shapes (the "hard" word), or it makes
+// most of the distinct chords open shapes where no capo does not. Capos
+// worth it and no capo are ranked by the song's cost plus the capo's own
+// cost; the rest follow no capo. So a song playable in open shapes keeps
+// capo 0 first (C Am G is not moved to G Em D), and Eb Bb Cm Ab goes to
+// capo 3 (C G Am F).
+struct CapoWeights {
+  // The capo put on: about a finger and a half of difficulty, so that a
+  // capo that saves less than that is not worth it.
+  double put = 1.5;
+  // Each fret up: the register rises and the frets narrow; among capos
+  // that save alike, the lower one.
+  double perFret = 0.1;
+  // An open shape: an open string sounds and no finger is above this fret.
+  int openUpToFret = 4;
+  // A barre counts from this many strings (or every string of a smaller
+  // instrument): the small F's two-string barre is no barre chord.
+  int barreStrings = 4;
+};
+inline constexpr CapoWeights kCapoWeights{};
 
 // A chord no fingering plays at some capo counts, in that capo's ranking,
 // as a chord at the hard end of the difficulty scale: a capo never looks

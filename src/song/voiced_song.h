@@ -76,6 +76,12 @@ struct CapoSuggestion {
   double difficulty = 0;            // the song's total cost voiced at this capo
   std::string key;                  // the key the shapes are in
   std::vector<std::string> shapes;  // the distinct shapes, in order of appearance
+  // What the capo saves against none ("removes 2 barres", "makes 3 of 4
+  // chords open"); empty for no capo and for a capo not worth it.
+  std::string reason;
+  int barres = 0;      // distinct chords played with a barre
+  int hardShapes = 0;  // distinct chords whose shape is hard
+  int openShapes = 0;  // distinct chords played in open shapes
 };
 
 // A diagnostic about one place in the song.

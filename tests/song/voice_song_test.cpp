@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -243,8 +244,50 @@ TEST(CapoSuggestion, TheEasyCapoOfASongIsFoundAndNoCapoWinsTies) {
               VoiceSong(session, ReadSong("Bb Gm Cm F Bb Gm Cm F Bb"), atThree).cost.total, 1e-9);
   const std::vector<CapoSuggestion> open = SuggestCapos(session, ReadSong("G C D Em G C D G"), {});
   EXPECT_EQ(open[0].capo, 0);
+  // Every capo above no capo says what it saves; no capo says nothing.
+  for (const CapoSuggestion& suggestion : flat) {
+    if (suggestion.capo == 0) break;
+    EXPECT_FALSE(suggestion.reason.empty()) << suggestion.capo;
+  }
   // Any instrument: on the ukulele too.
   EXPECT_EQ(SuggestCapos(Practical("ukulele"), ReadSong("G C D G"), {}).size(), 8u);
+}
+
+TEST(CapoSuggestion, ACapoIsSuggestedOnlyWhereItSavesABarreAHardShapeOrOpensTheChords) {
+  struct Row {
+    const char* name;
+    const char* chords;  // progressions written for this test
+    int firstCapo;
+    const char* firstShapes;
+  };
+  const Row rows[] = {
+      {"flat keys go to open shapes", "Eb Bb Cm Ab Eb Bb Cm Ab Eb", 3, "C G Am F"},
+      {"an open song keeps no capo", "C Am G C Am G C", 0, "C Am G"},
+      {"an open song in G keeps no capo", "G Em C D G Em C D G", 0, "G Em C D"},
+      {"the barres of E major", "E B C#m A E B C#m A E", 4, "C G Am F"},
+  };
+  const Session session = Practical();
+  for (const Row& row : rows) {
+    const std::vector<CapoSuggestion> ranked = SuggestCapos(session, ReadSong(row.chords), {});
+    ASSERT_FALSE(ranked.empty());
+    EXPECT_EQ(ranked[0].capo, row.firstCapo) << row.name;
+    std::string shapes;
+    for (const std::string& shape : ranked[0].shapes) shapes += (shapes.empty() ? "" : " ") + shape;
+    EXPECT_EQ(shapes, row.firstShapes) << row.name;
+    // A capo that saves nothing is never ranked above no capo.
+    for (const CapoSuggestion& suggestion : ranked) {
+      if (suggestion.capo == 0) break;
+      EXPECT_FALSE(suggestion.reason.empty()) << row.name << " capo " << suggestion.capo;
+    }
+  }
+  // With a barre at no capo, the first capo has fewer barres or hard shapes.
+  const std::vector<CapoSuggestion> barred =
+      SuggestCapos(session, ReadSong("F C Dm Bb F C Dm Bb F"), {});
+  const auto none = std::find_if(barred.begin(), barred.end(),
+                                 [](const CapoSuggestion& s) { return s.capo == 0; });
+  ASSERT_NE(none, barred.end());
+  EXPECT_LE(barred[0].barres, none->barres);
+  EXPECT_LE(barred[0].hardShapes, none->hardShapes);
 }
 
 }  // namespace
