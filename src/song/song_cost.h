@@ -50,9 +50,11 @@ struct CapoWeights {
   // The capo put on: about a finger and a half of difficulty, so that a
   // capo that saves less than that is not worth it.
   double put = 1.5;
-  // Each fret up: the register rises and the frets narrow; among capos
-  // that save alike, the lower one.
-  double perFret = 0.1;
+  // Each fret up: the register rises a semitone (at 7 the song sounds a
+  // fifth higher than the player may sing) and the frets narrow; among
+  // capos that save alike, the lower one (Eb Bb Cm Ab at 3 as C G Am F,
+  // not at 6 as A E F#m D, which is half a point easier).
+  double perFret = 0.3;
   // An open shape: an open string sounds and no finger is above this fret.
   int openUpToFret = 4;
   // A barre counts from this many strings (or every string of a smaller

@@ -87,6 +87,27 @@ int AddToPool(SongSteps& steps, const Voicing& voicing) {
   return static_cast<int>(steps.pool.size()) - 1;
 }
 
+// A pinned occurrence's voicing among its name's candidates: the one of
+// the same frets, or added to them (every occurrence of the name may then
+// take it). The player has shown the shape he plays the chord in: like the
+// shape a query lists first, it counts as the easiest of the name, so the
+// name's other occurrences keep it unless the hand's moves ask otherwise.
+int CandidateFor(SongSteps& steps, Searched& searched, int name, const Voicing& voicing) {
+  std::vector<int>& candidates = searched.candidates[static_cast<std::size_t>(name)];
+  int found = -1;
+  double easiest = Difficulty(voicing.frets);
+  for (int candidate : candidates) {
+    if (steps.pool[static_cast<std::size_t>(candidate)].frets == voicing.frets) found = candidate;
+    easiest = std::min(easiest, steps.listedCost[static_cast<std::size_t>(candidate)]);
+  }
+  if (found < 0) {
+    found = AddToPool(steps, voicing);
+    candidates.push_back(found);
+  }
+  steps.listedCost[static_cast<std::size_t>(found)] = easiest;
+  return found;
+}
+
 struct Pins {
   std::map<int, int> byName;        // name index -> pool index
   std::map<int, int> byOccurrence;  // occurrence index -> pool index
@@ -121,9 +142,8 @@ void PinDefines(SongSteps& steps, VoicedSong& voiced, const Session& session,
   }
 }
 
-void PinOptions(SongSteps& steps, VoicedSong& voiced, const Session& session,
-                const Searched& searched, const SongKey& key, const std::vector<SongPin>& given,
-                Pins& pins) {
+void PinOptions(SongSteps& steps, VoicedSong& voiced, const Session& session, Searched& searched,
+                const SongKey& key, const std::vector<SongPin>& given, Pins& pins) {
   const std::size_t count = voiced.song.chords.size();
   for (const SongPin& pin : given) {
     const std::string what =
@@ -137,7 +157,7 @@ void PinOptions(SongSteps& steps, VoicedSong& voiced, const Session& session,
         voiced.warnings.push_back({pin.index, 0, 0, what, "is on a chord that is not played"});
         continue;
       }
-      pins.byOccurrence[pin.index] = AddToPool(steps, voicing);
+      pins.byOccurrence[pin.index] = CandidateFor(steps, searched, name, voicing);
       WarnOfMismatch(voiced, voicing, session, searched, name, key, what);
       continue;
     }
@@ -167,16 +187,18 @@ void AddSteps(SongSteps& steps, VoicedSong& voiced, const Session& session,
       continue;
     }
     std::vector<int> candidates;
-    int group = -1;
-    if (auto at = pins.byOccurrence.find(static_cast<int>(i)); at != pins.byOccurrence.end()) {
-      candidates = {at->second};
-    } else if (auto named = pins.byName.find(name); named != pins.byName.end()) {
-      candidates = {named->second};
+    int group = -1, held = -1;
+    const auto at = pins.byOccurrence.find(static_cast<int>(i));
+    const auto named = pins.byName.find(name);
+    if (named != pins.byName.end()) {
+      // Every occurrence of the name is pinned; one pinned alone keeps its own.
+      candidates = {at != pins.byOccurrence.end() ? at->second : named->second};
     } else {
       candidates = searched.candidates[static_cast<std::size_t>(name)];
       group = name;
+      if (at != pins.byOccurrence.end()) held = at->second;
     }
-    steps.pinned[i] = group < 0;
+    steps.pinned[i] = group < 0 || held >= 0;
     if (candidates.empty()) {
       occurrence.problem = "unplayable";
       SongIssue unplayable = issue;
@@ -187,6 +209,12 @@ void AddSteps(SongSteps& steps, VoicedSong& voiced, const Session& session,
     }
     steps.problem.steps.push_back(std::move(candidates));
     steps.problem.groups.push_back(group);
+    steps.problem.held.push_back(held);
+    if (held >= 0) {
+      steps.problem.homes.resize(steps.distinct.size(), -1);
+      int& home = steps.problem.homes[static_cast<std::size_t>(name)];
+      if (home < 0) home = held;
+    }
     steps.stepChord.push_back(static_cast<int>(i));
   }
 }

@@ -121,6 +121,8 @@ void AddAlternatives(VoicedSong& voiced, const SongSteps& steps, const PathChoic
     std::vector<std::pair<double, int>> costs;
     std::vector<int> path = choice.chosen;
     for (int candidate : problem.steps[step]) {
+      if (!problem.held.empty() && problem.held[step] >= 0 && problem.held[step] != candidate)
+        continue;
       path[step] = candidate;
       costs.emplace_back(PathCost(problem, path), candidate);
     }

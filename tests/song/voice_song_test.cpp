@@ -86,6 +86,28 @@ TEST(VoiceSong, PinsAreKeptAndTheRestChosenAroundThem) {
   EXPECT_TRUE(voiced.warnings.empty());
 }
 
+TEST(VoiceSong, APinnedOccurrenceSetsItsNamesOneShape) {
+  // E7 pinned up the neck, then E7 again: the repeat keeps the shape.
+  SongVoicingOptions options;
+  options.pins.push_back({"", 0, Typed("x7675x")});
+  VoicedSong voiced = VoiceSong(Practical(), ReadSong("E7 E7 A E7"), options);
+  EXPECT_EQ(Frets(voiced.chords[0]), "X 7 6 7 5 X");
+  EXPECT_EQ(Frets(voiced.chords[1]), "X 7 6 7 5 X");
+  EXPECT_EQ(Frets(voiced.chords[3]), "X 7 6 7 5 X");
+  EXPECT_TRUE(voiced.chords[0].pinned);
+  EXPECT_FALSE(voiced.chords[1].pinned);
+  // A shape none of the search's, pinned once, is taken by the repeats too.
+  options.pins = {{"", 1, Typed("x02020")}};
+  voiced = VoiceSong(Practical(), ReadSong("A7 A7 D A7"), options);
+  EXPECT_EQ(Frets(voiced.chords[0]), "X 0 2 0 2 0");
+  EXPECT_EQ(Frets(voiced.chords[3]), "X 0 2 0 2 0");
+  // A pin of one occurrence wins over its name's pin there.
+  options.pins = {{"G", -1, Typed("320003")}, {"", 2, Typed("355433")}};
+  voiced = VoiceSong(Practical(), ReadSong("G C G"), options);
+  EXPECT_EQ(Frets(voiced.chords[0]), "3 2 0 0 0 3");
+  EXPECT_EQ(Frets(voiced.chords[2]), "3 5 5 4 3 3");
+}
+
 TEST(VoiceSong, APinThatDoesNotSoundItsChordIsKeptWithAWarning) {
   SongVoicingOptions options;
   options.pins.push_back({"G", -1, Typed("320031")});  // an F on top: G7
