@@ -30,9 +30,10 @@ int MutedStrings(const Fingering& frets) {
 std::vector<double> ListedCosts(const std::vector<Voicing>& voicings) {
   std::vector<double> costs;
   if (voicings.empty()) return costs;
-  double easiest = Difficulty(voicings.front().frets);
+  // As a query ranks them: the fifth under a barre counts.
+  double easiest = Difficulty(voicings.front());
   for (const Voicing& voicing : voicings) {
-    costs.push_back(Difficulty(voicing.frets));
+    costs.push_back(Difficulty(voicing));
     easiest = std::min(easiest, costs.back());
   }
   costs.front() = easiest;
