@@ -120,6 +120,7 @@ std::string SongJson(const VoicedSong& voiced, const Session& session,
       voiced.keyDetected ? nlohmann::json{{"key", voiced.key}, {"confidence", voiced.keyConfidence}}
                          : nlohmann::json(nullptr);
   json["sectionKeys"] = SectionKeysJson(voiced);
+  json["simplified"] = voiced.simplified;
   if (!voiced.keyReason.empty()) json["keyReason"] = voiced.keyReason;
   json["capo"] = voiced.capo;
   json["transpose"] = voiced.transpose;
@@ -191,7 +192,9 @@ void PrintSongSummary(const VoicedSong& voiced, const Session& session, std::ost
         << ReadableFrets(chord.voicing.frets)
         << (voiced.capo > 0 ? "  sounds " + PrintableText(chord.sounding) : std::string())
         << (chord.pinned ? "  (pinned)" : "") << "\n";
-  out << voiced.chords.size() << " chords, cost " << Rounded(voiced.cost.total) << "\n";
+  out << voiced.chords.size() << " chords, cost " << Rounded(voiced.cost.total);
+  if (voiced.simplified > 0) out << ", " << voiced.simplified << " played simpler";
+  out << "\n";
   for (const CapoSuggestion& suggestion : voiced.capoSuggestions) {
     out << "capo " << suggestion.capo << ": " << std::setw(6) << Rounded(suggestion.difficulty)
         << "  key " << (suggestion.key.empty() ? "?" : suggestion.key) << " ";

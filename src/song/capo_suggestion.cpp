@@ -67,6 +67,7 @@ std::vector<CapoSuggestion> SuggestCapos(const Session& session, const Song& son
     at.capo = capo;
     at.pins.clear();
     at.alternatives = 0;
+    at.notation = ChordNumbers::Letters;  // each capo's shapes by name
     at.useDefines = options.useDefines && capo == song.capo;
     // The eight songs share one song's budget: a suggestion costs no more
     // than one voicing of the song at its worst.

@@ -3,6 +3,7 @@
 
 #include "search/difficulty.h"
 #include "song/key_detection.h"
+#include "song/simplify.h"
 #include "song/song_cost.h"
 #include "song/song_pins.h"
 #include "song/song_transpose.h"
@@ -75,6 +76,7 @@ SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
   const int shift = transpose + song.capo - capo;
   const SongKey shapes = KeyAt(sounding.tonic - capo, sounding.minor, capo == 0 && sounding.flats);
   TransposeSong(song, shift, shapes);
+  if (options.simplify) voiced.simplified = SimplifySong(song);
   if (capo != song.capo) SetDirective(song, "capo", std::to_string(capo));
   // The song's own {transpose} is done: written back, it must not move it twice.
   if (song.transpose != 0) SetDirective(song, "transpose", "0");
@@ -166,11 +168,30 @@ void FillResult(VoicedSong& voiced, const SongSteps& steps, const PathChoice& ch
   voiced.cost.lowerBound = choice.lowerBound;
 }
 
+// The names shown as numbers in the key of the shapes; without a key the
+// letters stay, with a warning.
+void ShowNumbers(VoicedSong& voiced, ChordNumbers notation) {
+  if (notation == ChordNumbers::Letters) return;
+  const std::optional<SongKey> key = ParseSongKey(voiced.key);
+  if (!key) {
+    voiced.warnings.push_back({-1, 0, 0, "numbers", "need a key: the chords are shown as letters"});
+    return;
+  }
+  for (SongChord& chord : voiced.song.chords)
+    if (chord.read) chord.text = NumberedSymbol(chord.text, *key, notation);
+  for (VoicedOccurrence& occurrence : voiced.chords)
+    if (occurrence.voicing || occurrence.problem == "unplayable")
+      occurrence.symbol = NumberedSymbol(occurrence.symbol, *key, notation);
+  for (DistinctChord& chord : voiced.distinct)
+    chord.symbol = NumberedSymbol(chord.symbol, *key, notation);
+}
+
 }  // namespace
 
 VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options) {
   VoicedSong voiced;
   voiced.song = song;
+  ReadNumberedChords(voiced.song);
   const SongKey key = PlaceSong(voiced, options);
   Session played = session;
   played.capo = voiced.capo;
@@ -180,6 +201,7 @@ VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicing
   const PathChoice choice = ChoosePath(steps.problem, options.pathWork);
   FillResult(voiced, steps, choice);
   if (options.alternatives > 0) AddAlternatives(voiced, steps, choice, options.alternatives);
+  ShowNumbers(voiced, options.notation);
   return voiced;
 }
 

@@ -7,6 +7,7 @@
 
 #include "search/voicing.h"
 #include "session/session.h"
+#include "song/chord_numbers.h"
 #include "song/key_detection.h"
 #include "song/song.h"
 #include "song/song_cost.h"
@@ -40,6 +41,11 @@ struct SongVoicingOptions {
   std::vector<SongPin> pins;
   int alternatives = 0;    // the K best voicings of each occurrence, the rest held
   bool useDefines = true;  // the song's {define} shapes pin their chords
+  // Each chord played as a simpler one of the same function (simplify.h),
+  // the names shown simplified.
+  bool simplify = false;
+  // The names shown: letters, or numbers in the key of the shapes.
+  ChordNumbers notation = ChordNumbers::Letters;
   // The most work the default mode's search may do (song_path.h); its
   // result says whether it finished.
   long long pathWork = kPathWorkBudget;
@@ -114,6 +120,7 @@ struct VoicedSong {
   double keyConfidence = 0;              // 0..1
   std::string keyReason;                 // why no key is claimed; empty when one is
   std::vector<SectionKey> sectionKeys;   // a modulating song's sections, in sounding keys
+  int simplified = 0;                    // how many chords were played simpler (options.simplify)
   std::vector<VoicedOccurrence> chords;  // one per Song::chords, same order
   std::vector<DistinctChord> distinct;
   std::vector<CapoSuggestion> capoSuggestions;  // filled by SuggestCapos

@@ -99,6 +99,26 @@ TEST(CliSong, AKeyIsClaimedOnlyWhenTheChordsSettleIt) {
   EXPECT_EQ(sections[1]["label"], "Up");
 }
 
+TEST(CliSong, SimplifyPlaysSimplerChordsAndSaysHowMany) {
+  nlohmann::json json = SongJson("--chords 'Cmaj7 Am7 D9/F#' --simplify");
+  EXPECT_EQ(json["simplified"], 3);
+  EXPECT_EQ(json["chords"][0]["symbol"], "C");
+  EXPECT_EQ(json["chords"][2]["symbol"], "D7");
+  EXPECT_EQ(SongJson("--chords 'Cmaj7 Am7'")["simplified"], 0);
+  EXPECT_NE(RunCli("song --chords 'Cmaj7 Am7' --simplify").out.find("2 played simpler"),
+            std::string::npos);
+}
+
+TEST(CliSong, NotationWritesNumbersAndNumerals) {
+  nlohmann::json json = SongJson("--chords 'G C D7 Em G' --notation roman");
+  EXPECT_EQ(json["chords"][2]["symbol"], "V7");
+  EXPECT_EQ(json["chords"][3]["symbol"], "vi");
+  EXPECT_EQ(json["chords"][3]["sounding"], "Em");
+  json = SongJson("--chords 'G C D/F# G' --notation nashville");
+  EXPECT_EQ(json["chords"][2]["symbol"], "5/7");
+  EXPECT_EQ(RunCli("song --chords G --notation klingon").status, 2);
+}
+
 TEST(CliSong, TransposeKeyCapoModesAndAlternatives) {
   nlohmann::json json = SongJson("--chords 'G C D' --transpose 3");
   EXPECT_EQ(json["chords"][0]["symbol"], "Bb");

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "song/chord_numbers.h"
 #include "song/key_detection.h"
+#include "song/simplify.h"
 #include "song/song_key.h"
 #include "song/song_reader.h"
 #include "song/song_writer.h"
@@ -152,6 +154,63 @@ TEST(SongKeyDetection, AModulatingSongReportsItsSectionsKeys) {
   EXPECT_TRUE(
       DetectKey(ReadSong("{soc}\n[G]a [C]b [D]c [G]d\n{eoc}\n{sov}\n[Em]a [C]b [D]c [G]d\n{eov}\n"))
           .sections.empty());
+}
+
+TEST(Simplify, EachChordBecomesAPlainerOneOfItsFunction) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"Cmaj7", "C"},     {"C6", "C"},   {"Cadd9", "C"},      {"Am7", "Am"},      {"Am9", "Am"},
+      {"F#m7", "F#m"},    {"G9", "G7"},  {"Bb13", "Bb7"},     {"E7", "E7"},       {"C/G", "C"},
+      {"Am7/G", "Am"},    {"D/F#", "D"}, {"G7sus4", "Gsus4"}, {"Dsus2", "Dsus2"}, {"Bdim", "Bdim"},
+      {"Bm7b5", "Bm7b5"}, {"C+", "C+"},  {"E5", "E5"},        {"Bdim/F", "Bdim"}, {"Ebmaj9", "Eb"},
+  };
+  for (const auto& [written, plainer] : rows) {
+    const Song song = ReadSong(written);
+    ASSERT_TRUE(song.chords[0].read) << written;
+    EXPECT_EQ(SimplifiedSymbol(song.chords[0].text, song.chords[0].chord), plainer) << written;
+  }
+}
+
+TEST(ChordNumbers, NumbersAndNumeralsRoundTripInEveryKey) {
+  const char* nashville[] = {"1",   "2m7", "3m", "4maj7", "5/7", "6m", "b7",
+                             "4/5", "b3",  "b6", "5sus4", "1/3", "57", "2m7b5"};
+  const char* roman[] = {"I",    "ii7", "iii",   "IVmaj7", "V/VII", "vi",        "bVII",     "IV/V",
+                         "bIII", "bVI", "Vsus4", "I/III",  "V7",    "vii\u00b0", "ii\u00f87"};
+  for (int minor = 0; minor < 2; ++minor) {
+    for (int tonic = 0; tonic < 12; ++tonic) {
+      for (bool flats : {false, true}) {
+        const SongKey key = KeyAt(tonic, minor == 1, flats);
+        for (const char* number : nashville) {
+          const std::optional<std::string> letters = SymbolOfNumber(number, key);
+          ASSERT_TRUE(letters) << number << " in " << KeyName(key);
+          EXPECT_EQ(NumberedSymbol(*letters, key, ChordNumbers::Nashville), number)
+              << *letters << " in " << KeyName(key);
+        }
+        for (const char* numeral : roman) {
+          const std::optional<std::string> letters = SymbolOfNumber(numeral, key);
+          ASSERT_TRUE(letters) << numeral << " in " << KeyName(key);
+          EXPECT_EQ(NumberedSymbol(*letters, key, ChordNumbers::Roman), numeral)
+              << *letters << " in " << KeyName(key);
+        }
+      }
+    }
+  }
+}
+
+TEST(ChordNumbers, NumbersReadAsTheKeySpells) {
+  const SongKey c = *ParseSongKey("C"), eb = *ParseSongKey("Eb"), d = *ParseSongKey("D");
+  const struct {
+    const char* number;
+    SongKey key;
+    const char* letters;
+  } rows[] = {
+      {"b7", c, "Bb"},    {"bVII", c, "Bb"},         {"5/7", c, "G/B"}, {"IV/V", c, "F/G"},
+      {"ii7", c, "Dm7"},  {"6m", c, "Am"},           {"6-", c, "Am"},   {"vi", eb, "Cm"},
+      {"5/7", d, "A/C#"}, {"vii\u00b0", d, "C#dim"}, {"4", eb, "Ab"},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(SymbolOfNumber(row.number, row.key).value_or("?"), row.letters) << row.number;
+  for (const char* no : {"", "8", "H", "Cmaj7", "IIII", "5/9"})
+    EXPECT_FALSE(SymbolOfNumber(no, c)) << no;
 }
 
 TEST(SongKey, NamesAreReadAndWritten) {

@@ -307,6 +307,52 @@ TEST(CapoSuggestion, TheEasyCapoOfASongIsFoundAndNoCapoWinsTies) {
   EXPECT_EQ(SuggestCapos(Practical("ukulele"), ReadSong("G C D G"), {}).size(), 8u);
 }
 
+TEST(VoiceSong, SimplifiedChordsAreVoicedTransposedAndCapoed) {
+  SongVoicingOptions options;
+  options.simplify = true;
+  VoicedSong voiced = VoiceSong(Practical(), ReadSong("Cmaj7 Am7 Dm9 G13 C/E"), options);
+  std::vector<std::string> symbols;
+  for (const VoicedOccurrence& occurrence : voiced.chords) symbols.push_back(occurrence.symbol);
+  EXPECT_EQ(symbols, (std::vector<std::string>{"C", "Am", "Dm", "G7", "C"}));
+  EXPECT_EQ(voiced.simplified, 5);
+  EXPECT_EQ(Frets(voiced.chords[0]), "X 3 2 0 1 0");
+  // With the capo suggestion: Ebmaj7 Cm7 Fm7 Bb9 goes to capo 3's open C Am Dm G7.
+  const Song flat = ReadSong("Ebmaj7 Cm7 Fm7 Bb9 Ebmaj7 Cm7 Fm7 Bb9 Ebmaj7");
+  const std::vector<CapoSuggestion> ranked = SuggestCapos(Practical(), flat, options);
+  ASSERT_FALSE(ranked.empty());
+  EXPECT_EQ(ranked[0].capo, 3);
+  EXPECT_EQ(ranked[0].shapes, (std::vector<std::string>{"C", "Am", "Dm", "G7"}));
+  options.capo = 3;
+  voiced = VoiceSong(Practical(), flat, options);
+  EXPECT_EQ(voiced.chords[0].symbol, "C");
+  EXPECT_EQ(voiced.chords[0].sounding, "Eb");
+  // Without the option nothing changes.
+  EXPECT_EQ(VoiceSong(Practical(), flat, {}).simplified, 0);
+}
+
+TEST(VoiceSong, ASongInNumbersIsVoicedAndShownInNumbers) {
+  const Song song = ReadSong("{key: G}\n[1]a [4]b [5/7]c [6m]d [b7]e [ii7]f\n");
+  VoicedSong voiced = VoiceSong(Practical(), song, {});
+  std::vector<std::string> symbols;
+  for (const VoicedOccurrence& occurrence : voiced.chords) {
+    symbols.push_back(occurrence.symbol);
+    EXPECT_TRUE(occurrence.voicing) << occurrence.symbol;
+  }
+  EXPECT_EQ(symbols, (std::vector<std::string>{"G", "C", "D/F#", "Em", "F", "Am7"}));
+  // Shown as numbers again, and as numerals, in the key of the shapes.
+  SongVoicingOptions options;
+  options.notation = ChordNumbers::Nashville;
+  voiced = VoiceSong(Practical(), song, options);
+  EXPECT_EQ(voiced.chords[2].symbol, "5/7");
+  EXPECT_EQ(voiced.chords[4].symbol, "b7");
+  options.notation = ChordNumbers::Roman;
+  options.capo = 2;  // shapes in F: the numerals stay, the sounding letters move
+  voiced = VoiceSong(Practical(), song, options);
+  EXPECT_EQ(voiced.chords[5].symbol, "ii7");
+  EXPECT_EQ(voiced.chords[5].sounding, "Am7");
+  EXPECT_EQ(voiced.distinct[0].symbol, "I");
+}
+
 TEST(CapoSuggestion, ACapoIsSuggestedOnlyWhereItSavesABarreAHardShapeOrOpensTheChords) {
   struct Row {
     const char* name;
