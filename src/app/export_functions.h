@@ -1,10 +1,11 @@
+// The export module's entry: the functions that write and print sheets.
 #pragma once
 
 #include <QString>
 
-#include "session/song_sheet.h"
+#include "printed_song/song_sheet.h"
 #include "view/chord_sheet.h"
-#include "view/song_sheet_layout.h"
+#include "printed_song/song_sheet_layout.h"
 
 class QWidget;
 

@@ -1,10 +1,11 @@
+// What the diagram and sheet commands ask the drawing module to draw.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "session/sheet_model.h"
-#include "session/song_sheet.h"
+#include "printed_song/song_sheet.h"
 
 namespace corvanta::cli {
 

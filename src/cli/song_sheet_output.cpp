@@ -1,9 +1,10 @@
+// Writes the printed song of the song command to PDF, SVG or PNG.
 #include "cli/song_sheet_output.h"
 
 #include "cli/commands.h"
 #include "cli/drawing_request.h"
 #include "files/output_file.h"
-#include "song/song_sheet_of.h"
+#include "printed_song/song_sheet_of.h"
 
 namespace corvanta::cli {
 

@@ -1,6 +1,8 @@
+// Reads ChordPro, chords over words and progressions into the song model.
 #include "song/song_reader.h"
 
 #include "song/chord_words.h"
+#include "song/info_lines.h"
 #include "song/song_building.h"
 
 namespace corvanta {
@@ -31,7 +33,8 @@ SongFormat FormOfLines(const std::vector<song_text::TextLine>& lines) {
   for (std::size_t i = 0; i < count; ++i)
     if (HasDirective(lines[i].text) || HasInlineChord(lines[i].text)) return SongFormat::ChordPro;
   for (std::size_t i = 0; i + 1 < count; ++i) {
-    if (!IsChordLine(CountChordWords(lines[i].text))) continue;
+    // "Tuning: E A D G B E" names notes, not chords.
+    if (ReadInfoLine(lines[i].text) || !IsChordLine(CountChordWords(lines[i].text))) continue;
     const std::string_view below = lines[i + 1].text;
     if (!song_text::IsBlankLine(below) && !IsChordLine(CountChordWords(below)))
       return SongFormat::ChordsOverWords;
@@ -70,7 +73,17 @@ SongFormat DetectSongFormat(std::string_view text) {
 Song ReadSong(std::string_view text, SongFormat format) {
   Song song;
   text = WithinLimit(WithoutMark(text, song), song);
-  const std::vector<song_text::TextLine> lines = song_text::SplitLines(text);
+  std::vector<song_text::TextLine> lines = song_text::SplitLines(text);
+  // Past the line limit the rest is one verbatim line, neither read nor lost.
+  std::string_view rest;
+  if (lines.size() > kMaxSongLines) {
+    rest = text.substr(static_cast<std::size_t>(lines[kMaxSongLines].text.data() - text.data()));
+    lines.resize(kMaxSongLines);
+    lines.shrink_to_fit();
+    song.notes.push_back("the song has more than " + std::to_string(kMaxSongLines) +
+                         " lines; those after line " + std::to_string(kMaxSongLines) +
+                         " are kept as they are and not read");
+  }
   song.format = format == SongFormat::Auto ? FormOfLines(lines) : format;
   SongBuilder builder(song);
   switch (song.format) {
@@ -84,6 +97,7 @@ Song ReadSong(std::string_view text, SongFormat format) {
       ReadProgressionLines(lines, builder, format == SongFormat::Progression);
       break;
   }
+  if (!rest.empty()) builder.AddLine(LineKind::Tab, {rest, {}});
   return song;
 }
 

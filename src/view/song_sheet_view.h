@@ -1,9 +1,10 @@
+// The printed song on screen, as one tall page.
 #pragma once
 
 #include <QWidget>
 
-#include "session/song_sheet.h"
-#include "view/song_sheet_layout.h"
+#include "printed_song/song_sheet.h"
+#include "printed_song/song_sheet_layout.h"
 
 namespace corvanta {
 

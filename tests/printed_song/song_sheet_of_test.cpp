@@ -1,6 +1,6 @@
 // The printed sheet of a read and voiced song: every line the song shows in
 // its place, chords over their syllables, and the chords' diagrams once each.
-#include "song/song_sheet_of.h"
+#include "printed_song/song_sheet_of.h"
 
 #include <gtest/gtest.h>
 
@@ -87,6 +87,9 @@ TEST(SongSheetOf, drawsEachDistinctChordOnceWithItsVoicing) {
     EXPECT_EQ(diagram.frets.size(), 6u);
   }
   EXPECT_EQ(captions, (std::vector<std::string>{"G", "C", "Em"}));
+  // Printed as chord books print them: marks above the nut, no "1" at it.
+  EXPECT_TRUE(sheet.diagrams.chartMarks);
+  EXPECT_FALSE(sheet.diagrams.nutFretLabel);
 }
 
 TEST(SongSheetOf, transposedChordsAreTheOnesPrinted) {

@@ -1,4 +1,5 @@
-#include "song/song_sheet_of.h"
+// The printed sheet of a voiced song: title block, diagrams, body blocks.
+#include "printed_song/song_sheet_of.h"
 
 #include <algorithm>
 #include <charconv>
@@ -197,6 +198,10 @@ SongSheet SongSheetOf(const VoicedSong& voiced, const Session& session) {
   for (const DistinctChord& chord : voiced.distinct)
     sheet.diagrams.diagrams.push_back({chord.voicing.frets, chord.symbol, false});
   sheet.diagrams.leftHanded = session.leftHanded;
+  // As chord books print them: a ring over an open string, a cross over a
+  // muted one, the bass filled; the nut needs no fret number.
+  sheet.diagrams.chartMarks = true;
+  sheet.diagrams.nutFretLabel = false;
   DescribeStrings(sheet.diagrams, session.instrument, voiced.capo);
   AddBody(song, sheet.body);
   return sheet;

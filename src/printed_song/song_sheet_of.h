@@ -1,7 +1,8 @@
+// The printed sheet of a voiced song.
 #pragma once
 
+#include "printed_song/song_sheet.h"
 #include "session/session.h"
-#include "session/song_sheet.h"
 #include "song/voiced_song.h"
 
 namespace corvanta {
