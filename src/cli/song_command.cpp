@@ -69,13 +69,6 @@ SongPin ParsePin(const std::string& text, const Instrument& instrument, int capo
   return pin;
 }
 
-std::optional<int> ParseCapoText(const std::string& text) {
-  if (text.empty() || text == "suggest") return std::nullopt;
-  if (text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos)
-    throw BadArgument("--capo: '" + text + "' is not a fret 0..12 or suggest");
-  return ParseCapo(std::stoi(text));
-}
-
 void Write(const std::string& path, const std::string& bytes, std::ostream& out) {
   if (path == "-") {
     out << bytes;
@@ -150,7 +143,7 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   options.mode = ParseMode(command.mode);
   options.transpose = command.transpose;
   options.key = command.key;
-  options.capo = ParseCapoText(command.capo);
+  options.capo = ReadSongCapo(command.capo);
   options.alternatives = command.alternatives;
   const int pinCapo = options.capo.value_or(song.capo);
   for (const std::string& pin : command.pins)
