@@ -49,7 +49,7 @@ emcmake cmake -S . -B "$build" -Wno-dev -DCMAKE_BUILD_TYPE=Release \
 cmake --build "$build" -j"$(nproc)" -- --no-print-directory >/dev/null
 
 mkdir -p "$site"
-cp web/index.html web/style.css web/app.js web/draw.js web/sound.js \
+cp web/index.html web/style.css web/app.js web/draw.js web/sound.js web/song.js web/sheet.js web/song_store.js \
   "$build/web/corvanta.mjs" "$build/web/corvanta.wasm" "$site/"
 node web/tools/strings.mjs i18n/corvanta_en.ts "$site/strings.js"
 echo "Site built in $site/" >&2
@@ -59,7 +59,7 @@ case "$mode" in
   --test)
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
     (cd web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
-    CORVANTA_SITE="$PWD/$site" timeout 300 node --test web/tests/page.test.mjs
+    CORVANTA_SITE="$PWD/$site" timeout 600 node --test --test-concurrency=1 web/tests/page.test.mjs web/tests/song.test.mjs
     ;;
   *) exec node web/tools/serve.mjs "$site" "$port" ;;
 esac

@@ -32,11 +32,14 @@ function gridPath(x, y, strings, lineRows) {
   return lines;
 }
 
+const escapeAttribute = (text) => String(text).replace(/[&<>"]/g, (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[c]);
+
 const disc = (cx, cy, r) => `M${cx - r} ${cy}a${r} ${r} 0 1 0 ${2 * r} 0a${r} ${r} 0 1 0 ${-2 * r} 0z`;
 
 // Fingering `index`, its text `frets`, drawn from its layout as the binding
-// gives it; like sprites share a path, so a diagram is a few elements.
-export function diagramMarkup(voicing, index, frets, strings, capo) {
+// gives it; like sprites share a path, so a diagram is a few elements. Its
+// accessible name is the core's spoken one (the chord and each string).
+export function diagramMarkup(voicing, index, frets, strings, capo, { symbol = null, name = null, extra = "" } = {}) {
   let black = "", rings = "", crosses = "", digits = "", label = "";
   for (const [sprite, x, y] of voicing.sprites) {
     if (sprite <= Sprite.HighlightedGrid) {
@@ -61,7 +64,9 @@ export function diagramMarkup(voicing, index, frets, strings, capo) {
     capoMarks = `<text x="24" y="112">capo ${capo}</text>`;
   }
   const title = `<title>${voicing.readable} · ${voicing.ease} (${voicing.difficulty})</title>`;
-  return `<svg class="diagram" role="option" tabindex="-1" data-index="${index}" data-frets="${frets}" viewBox="0 0 ${cellWidth(strings)} 130" aria-label="${frets}">${title}<path d="${black}"/><path class="ring" d="${rings}"/><path class="cross" d="${crosses}"/>${label}${capoMarks}<g class="digit">${digits}</g></svg>`;
+  const spoken = escapeAttribute(name ?? voicing.spoken ?? frets);
+  const symbolData = symbol === null ? "" : ` data-symbol="${escapeAttribute(symbol)}"`;
+  return `<svg class="diagram" role="option" tabindex="-1" data-index="${index}" data-frets="${frets}"${symbolData} ${extra} viewBox="0 0 ${cellWidth(strings)} 130" aria-label="${spoken}">${title}<path d="${black}"/><path class="ring" d="${rings}"/><path class="cross" d="${crosses}"/>${label}${capoMarks}<g class="digit">${digits}</g></svg>`;
 }
 
 const INLAYS = [3, 5, 7, 9, 15, 17, 19, 21];

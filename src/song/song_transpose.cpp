@@ -13,8 +13,8 @@ std::string MovedNote(std::string_view name, int semitones, const NoteNameRow& n
   return std::string(names[static_cast<std::size_t>(WrapPitchClass(pitchClass + semitones))]);
 }
 
-// A define's shape a semitone count higher on the neck: every string held,
-// none open (an open string cannot move), and within the neck.
+// A shape a semitone count higher on the neck: every string held, none
+// open (an open string cannot move), and within the neck.
 bool MoveShape(Fingering& frets, int semitones) {
   Fingering moved(frets.size());
   for (std::size_t s = 0; s < frets.size(); ++s) {
@@ -34,9 +34,9 @@ void TransposeDefines(Song& song, int semitones, const NoteNameRow& names) {
     SongLine& line = song.lines[static_cast<std::size_t>(define.line)];
     const std::string from = define.name;
     define.name = TransposeSymbol(from, semitones, names);
-    // The shape moves by the semitones as frets, up or down the shorter way.
-    const int up = WrapPitchClass(semitones), down = up - 12;
-    define.movable = MoveShape(define.frets, up) || MoveShape(define.frets, down);
+    const std::optional<Fingering> moved = MovedShape(define.frets, semitones);
+    define.movable = moved.has_value();
+    if (moved) define.frets = *moved;
     if (!define.movable) {
       line.kind = LineKind::Dropped;
       song.notes.push_back("the shape defined for " + from +
@@ -49,6 +49,13 @@ void TransposeDefines(Song& song, int semitones, const NoteNameRow& names) {
 }
 
 }  // namespace
+
+std::optional<Fingering> MovedShape(Fingering frets, int semitones) {
+  // The semitones as frets: up the neck, or down where it ends.
+  const int up = WrapPitchClass(semitones), down = up - 12;
+  if (MoveShape(frets, up) || MoveShape(frets, down)) return frets;
+  return std::nullopt;
+}
 
 std::string TransposeSymbol(std::string_view symbol, int semitones, const NoteNameRow& names) {
   const std::size_t root = song_text::LeadingNoteName(symbol);

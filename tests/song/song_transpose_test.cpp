@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "keyed_fingering.h"
 #include "song/song_key.h"
 #include "song/song_reader.h"
 #include "song/song_writer.h"
@@ -113,6 +114,46 @@ TEST(SongKey, NamesAreReadAndWritten) {
   EXPECT_EQ(KeyName(*ParseSongKey("A#m")), "Bbm");
   EXPECT_FALSE(ParseSongKey("H"));
   EXPECT_FALSE(ParseSongKey("Gsus"));
+}
+
+}  // namespace
+}  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+// A pinned or defined shape slides with its chord up the neck (down where
+// the neck ends), or not
+// at all when an open string or the neck's end holds it.
+TEST(SongTranspose, AShapeMovesTheShorterWayOrNotAtAll) {
+  constexpr int x = 99;  // a muted string in key values
+  struct Row {
+    const char* name;
+    std::vector<int> frets;
+    int semitones;
+    std::optional<std::vector<int>> moved;
+  } rows[] = {
+      {"F barre up a tone to G", {1, 3, 3, 2, 1, 1}, 2, std::vector<int>{3, 5, 5, 4, 3, 3}},
+      {"up while the neck has room",
+       {x, 3, 5, 5, 5, 3},
+       11,
+       std::vector<int>{x, 14, 16, 16, 16, 14}},
+      {"else down", {x, 15, 17, 17, 17, 15}, 11, std::vector<int>{x, 14, 16, 16, 16, 14}},
+      {"down past the nut goes up",
+       {x, 1, 3, 3, 3, 1},
+       -2,
+       std::vector<int>{x, 11, 13, 13, 13, 11}},
+      {"an open string stays", {x, 3, 2, 0, 1, 0}, 2, std::nullopt},
+      {"no move is the shape", {x, 3, 5, 5, 5, 3}, 12, std::vector<int>{x, 3, 5, 5, 5, 3}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::optional<Fingering> moved = MovedShape(Keyed(row.frets), row.semitones);
+    ASSERT_EQ(moved.has_value(), row.moved.has_value());
+    if (moved) {
+      EXPECT_EQ(KeyValues(*moved), *row.moved);
+    }
+  }
 }
 
 }  // namespace
