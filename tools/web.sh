@@ -52,6 +52,23 @@ mkdir -p "$site"
 cp web/index.html web/style.css web/app.js web/draw.js web/sound.js web/song.js web/sheet.js web/song_store.js \
   "$build/web/corvanta.mjs" "$build/web/corvanta.wasm" "$site/"
 node web/tools/strings.mjs i18n/corvanta_en.ts "$site/strings.js"
+cp web/manifest.webmanifest "$site/"
+mkdir -p "$site/icons"
+cp web/icons/icon-192.png web/icons/icon-512.png web/icons/icon.svg "$site/icons/"
+# The offline worker lists every file and names the version by their digest,
+# so a changed site replaces the cached one on the next load.
+(cd "$site" && node -e '
+  const { readFileSync, readdirSync, writeFileSync, statSync } = require("node:fs");
+  const { createHash } = require("node:crypto");
+  const walk = (dir) => readdirSync(dir).flatMap((n) => statSync(`${dir}/${n}`).isDirectory() ? walk(`${dir}/${n}`) : [`${dir}/${n}`]);
+  const files = walk(".").map((f) => f.slice(2)).filter((f) => f !== "sw.js").sort();
+  const digest = createHash("sha256");
+  for (const f of files) digest.update(f).update(readFileSync(f));
+  const worker = readFileSync(process.argv[1], "utf8")
+    .replace("__VERSION__", digest.digest("hex").slice(0, 16))
+    .replace("__FILES__", JSON.stringify(["./", ...files.filter((f) => f !== "index.html"), "index.html"]));
+  writeFileSync("sw.js", worker);
+' "$OLDPWD/web/sw.js")
 echo "Site built in $site/" >&2
 
 case "$mode" in

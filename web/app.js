@@ -441,5 +441,18 @@ const songView = createSongView({
 wire();
 start();
 document.body.dataset.ready = "1";
+
+// Kept for use offline. A new version's worker takes over at once; the
+// page then reloads into it, once.
+if ("serviceWorker" in navigator && location.protocol !== "file:") {
+  const hadWorker = Boolean(navigator.serviceWorker.controller);
+  navigator.serviceWorker.addEventListener("controllerchange", () => {
+    if (hadWorker) location.reload();
+  });
+  navigator.serviceWorker.register("sw.js").then(
+    () => (document.body.dataset.offline = "ready"),
+    () => (document.body.dataset.offline = "none"),
+  );
+}
 // For the benchmark: a timeout queued from the next frame runs after its paint.
 requestAnimationFrame(() => setTimeout(() => performance.mark("corvanta-painted")));

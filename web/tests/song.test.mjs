@@ -141,6 +141,34 @@ describe("the printed song", () => {
   });
 });
 
+describe("installable and offline", () => {
+  test("the manifest names the app and its icons, and a reload offline still voices songs", async () => {
+    const page = await browser.page("#/song");
+    const manifest = await page.evaluate(async () => {
+      const link = document.querySelector("link[rel='manifest']");
+      const json = await (await fetch(link.href)).json();
+      const icons = await Promise.all(json.icons.map(async (i) => (await fetch(new URL(i.src, link.href))).ok));
+      return { name: json.name, display: json.display, sizes: json.icons.map((i) => i.sizes), icons };
+    });
+    assert.equal(manifest.display, "standalone");
+    assert.ok(manifest.sizes.includes("192x192") && manifest.sizes.includes("512x512"));
+    assert.ok(manifest.icons.every(Boolean), "every icon is served");
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+    await page.setOfflineMode(true);
+    try {
+      await page.reload({ waitUntil: "load" });
+      await page.waitForSelector("body[data-ready='1']");
+      await putSong(page, "{title: Offline}\n[G]No [Em]network [C]here [D]now");
+      assert.deepEqual((await strip(page)).map((c) => c.symbol), ["G", "Em", "C", "D"]);
+      assert.equal(await page.$eval("#song-sheet h2", (h) => h.textContent), "Offline");
+    } finally {
+      await page.setOfflineMode(false);
+    }
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+});
+
 describe("the keyboard and bad input", () => {
   test("the strip: Tab reaches it, arrows move, Enter opens the alternatives, Escape closes", async () => {
     const page = await browser.page("#/song");
