@@ -76,7 +76,7 @@ case "$mode" in
   --test)
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
     (cd web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
-    CORVANTA_SITE="$PWD/$site" timeout 600 node --test --test-concurrency=1 web/tests/page.test.mjs web/tests/song.test.mjs
+    CORVANTA_SITE="$PWD/$site" timeout 600 node --test --test-concurrency=1 web/tests/page.test.mjs web/tests/song.test.mjs web/tests/a11y.test.mjs
     ;;
   *) exec node web/tools/serve.mjs "$site" "$port" ;;
 esac

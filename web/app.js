@@ -3,7 +3,7 @@
 // strum's notes) is the core's; this script only shows what it answers.
 import createCorvanta from "./corvanta.mjs";
 import chinese from "./strings.js";
-import { cellWidth, diagramMarkup, neckMarkers, neckMarkup } from "./draw.js";
+import { cellWidth, diagramMarkup, glyphDefs, neckMarkers, neckMarkup } from "./draw.js";
 import { audioState, strum } from "./sound.js";
 import { createSongView } from "./song.js";
 
@@ -17,6 +17,41 @@ const pageChinese = {
   "Names are shapes": "和弦名为指法形状",
   "is not a chord: it names no root note.": "不是和弦: 没有根音。",
   "Not understood:": "无法识别:",
+  Chords: "和弦",
+  Song: "歌曲",
+  "Song: paste, type, open or drop a file": "歌曲: 粘贴、输入、打开或拖入文件",
+  "Open a file": "打开文件",
+  Recent: "最近",
+  Key: "调",
+  Down: "降",
+  Up: "升",
+  "Transpose down a semitone": "降半音",
+  "Transpose up a semitone": "升半音",
+  "Chord names": "和弦名",
+  Shapes: "指法形状",
+  Sounding: "实际发音",
+  "Suggest capo": "建议变调夹",
+  Mode: "方式",
+  "As players choose": "按演奏习惯",
+  "Least movement": "移动最少",
+  Easiest: "最容易",
+  Play: "播放",
+  Stop: "停止",
+  "Save as": "保存为",
+  "Chords over words": "歌词上方和弦",
+  "with the voicings as {define}": "附带 {define} 指法",
+  Save: "保存",
+  Print: "打印",
+  "Remove the pin": "取消固定",
+  Close: "关闭",
+  "The song's own": "歌曲自带",
+  "No capo": "不用变调夹",
+  "Other voicings of": "其他指法:",
+  "Not read as a chord:": "无法识别的和弦:",
+  line: "行",
+  "No fingering plays": "没有指法可以弹",
+  "%1 is not a song: it is not text.": "%1 不是歌曲: 不是文本文件。",
+  "This link's song is kept in another browser.": "此链接的歌曲保存在另一个浏览器中。",
   "Other…": "其他…",
 };
 
@@ -67,6 +102,7 @@ function readUrl() {
       : typeof defaults[key] === "boolean" ? value === "1" || value === "true" : value;
   }
   lang = params.has("lang") ? (params.get("lang") === "en" ? "en" : "zh") : browserLang;
+  options.lang = lang; // the diagrams' spoken names follow the page's language
   view = symbol === "song" ? "song" : "chord";
   songParams = params;
   return view === "song" ? "C" : symbol || "C";
@@ -75,7 +111,7 @@ function readUrl() {
 function writeUrl() {
   const params = new URLSearchParams();
   for (const [key, value] of Object.entries(options)) {
-    if (value === defaults[key]) continue;
+    if (value === defaults[key] || key === "lang") continue;
     params.set(key, typeof value === "boolean" ? (value ? "1" : "0") : String(value));
   }
   if (lang !== browserLang) params.set("lang", lang);
@@ -122,6 +158,7 @@ function fillChordControls() {
 function showTexts() {
   document.documentElement.lang = lang === "en" ? "en" : "zh-CN";
   for (const element of document.querySelectorAll("[data-text]")) element.textContent = tr(element.dataset.text);
+  for (const element of document.querySelectorAll("[data-title]")) element.title = tr(element.dataset.title);
   $("language").textContent = lang === "en" ? "中文" : "English";
   for (const id of ["practical", "capo-shapes", "left-handed"]) $(id).checked = options[id.replace(/-(\w)/, (_, c) => c.toUpperCase())];
   for (const id of ["order", "span", "frets"]) $(id).value = options[id];
@@ -378,8 +415,10 @@ function wire() {
   onOption("left-handed", "leftHanded", (e) => e.checked);
   $("language").addEventListener("click", () => {
     lang = lang === "en" ? "zh" : "en";
+    options.lang = lang;
     showTexts();
     if (result) show(result);
+    if (view === "song") songView.voice();
     writeUrl();
   });
   const box = $("diagrams");
@@ -438,6 +477,7 @@ const songView = createSongView({
     lastSongLink = new URLSearchParams(location.hash.split(/\?(.*)/s)[1] ?? "").toString();
   },
 });
+document.body.insertAdjacentHTML("afterbegin", glyphDefs());
 wire();
 start();
 document.body.dataset.ready = "1";

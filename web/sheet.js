@@ -43,7 +43,7 @@ export function sheetMarkup(answer, { chordName, diagrams }) {
   if (sheet.facts) out += `<p class="facts">${escapeHtml(sheet.facts)}</p>`;
   if (sheet.capoLine) out += `<p class="capo-line">${escapeHtml(sheet.capoLine)}</p>`;
   out += "</header>";
-  out += `<div class="sheet-diagrams" aria-hidden="true">${diagrams.map((d) => `<figure><figcaption>${escapeHtml(d.caption)}</figcaption>${d.markup.replace(/ tabindex="-?\d+"/, "").replace(/ role="option"/, "")}</figure>`).join("")}</div>`;
+  out += `<div class="sheet-diagrams" aria-hidden="true">${diagrams.map((d) => `<figure><figcaption>${escapeHtml(d.caption)}</figcaption>${d.markup.replace(/ tabindex="-?\d+"/, "").replace(/ role="\w+"/, ' role="img"')}</figure>`).join("")}</div>`;
   // The body's blocks run between blank lines; a block keeps together on a page.
   let body = "", block = "";
   for (const item of sheet.body) {

@@ -69,9 +69,9 @@ export function createSongView({ core, options, tr, play, onLink }) {
     const strings = answer.strings;
     $("song-strip").innerHTML = answer.distinct.map((chord, i) => {
       const markup = diagramMarkup(chord.diagram, i, chord.frets, strings, answer.capo, {
-        symbol: chordName(chord), name: chord.diagram.spoken, pinned: chord.pinned,
+        symbol: chordName(chord), name: chord.diagram.spoken, role: "button",
       });
-      return `<figure class="strip-chord${chord.pinned ? " pinned" : ""}"><figcaption>${escapeHtml(chordName(chord))}${chord.pinned ? ` <span class="pin" title="${escapeHtml(tr("pinned"))}">📌</span>` : ""}</figcaption>${markup}</figure>`;
+      return `<figure role="none" class="strip-chord${chord.pinned ? " pinned" : ""}"><figcaption>${escapeHtml(chordName(chord))}${chord.pinned ? ` <span class="pin" title="${escapeHtml(tr("pinned"))}">📌</span>` : ""}</figcaption>${markup}</figure>`;
     }).join("");
     const items = $("song-strip").querySelectorAll("svg.diagram");
     items.forEach((item, i) => {

@@ -166,8 +166,10 @@ std::string Diagrams(int first, int count, const val& object) {
   const int end = std::min(first + count, static_cast<int>(voicings.size()));
   Json json;
   json.Open('[');
+  // Under a capo with shape names the diagrams are the shape's.
+  const std::string symbol = BytesToUtf8(ChordSymbolText(CurrentEntry().state, options.notation));
   for (int index = std::max(first, 0); index < end; ++index)
-    WriteDiagram(json, voicings[static_cast<std::size_t>(index)], sounding, options);
+    WriteDiagram(json, voicings[static_cast<std::size_t>(index)], sounding, options, symbol);
   return json.Close(']').Take();
 }
 

@@ -6,6 +6,7 @@
 #include "search/difficulty.h"
 #include "search/key_text.h"
 #include "session/option_reader.h"
+#include "session/spoken_diagram.h"
 #include "view/layout/diagram_layout.h"
 
 using emscripten::val;
@@ -63,6 +64,7 @@ PageOptions OptionsOf(const val& object) {
   options.accidentals =
       Field<bool>(object, "flats", false) ? Accidentals::Flats : Accidentals::Sharps;
   options.leftHanded = Field<bool>(object, "leftHanded", false);
+  options.chinese = Field<std::string>(object, "lang", "en") == "zh";
   SearchSettings& settings = options.settings;
   settings.fretCount = session.fretCount;
   settings.span = session.span;
@@ -76,7 +78,7 @@ PageOptions OptionsOf(const val& object) {
 }
 
 void WriteDiagram(Json& json, const Voicing& voicing, const Instrument& sounding,
-                  const PageOptions& options) {
+                  const PageOptions& options, std::string_view symbol) {
   const Fingering& frets = voicing.frets;
   const std::vector<int> pitches = sounding.StandardPitches();
   const std::vector<int> starts = sounding.FirstFrets();
@@ -101,6 +103,9 @@ void WriteDiagram(Json& json, const Voicing& voicing, const Instrument& sounding
   json.Key("difficulty").Tenths(difficulty);
   json.Key("ease").Utf8(DifficultyText(WordForDifficulty(difficulty)));
   json.Key("readable").Utf8(ReadableFrets(frets));
+  json.Key("spoken").Utf8(
+      SpokenDiagram(symbol, frets, options.instrument,
+                    options.chinese ? SpokenLanguage::Chinese : SpokenLanguage::English));
   json.Key("preferred").Bool(voicing.preferred).Close('}');
 }
 

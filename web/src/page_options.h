@@ -26,6 +26,7 @@ struct PageOptions {
   SearchSettings settings;  // the entry's options; root and bass from the entry
   std::string error;        // an option refused, in the reader's words
   Session session;          // the same options as the song view voices under
+  bool chinese = false;     // the page's language, for the diagrams' spoken names
 };
 
 template <typename T>
@@ -38,8 +39,9 @@ T Field(const emscripten::val& object, const char* name, T fallback) {
 PageOptions OptionsOf(const emscripten::val& object);
 
 // A voicing's diagram as the window draws it on the instrument as it
-// sounds (the bass mark on the lowest-sounding string).
+// sounds (the bass mark on the lowest-sounding string), with the name a
+// screen reader speaks for it as `symbol`'s.
 void WriteDiagram(Json& json, const Voicing& voicing, const Instrument& sounding,
-                  const PageOptions& options);
+                  const PageOptions& options, std::string_view symbol);
 
 }  // namespace corvanta

@@ -234,7 +234,7 @@ void WriteDistinct(Json& json, const VoicedSong& voiced, const SongRequest& requ
     json.Key("pinned").Bool(chord.pinned);
     json.Key("notes").Ints(StrumNotes(chord.voicing.frets, sounding));
     json.Key("diagram");
-    WriteDiagram(json, chord.voicing, sounding, request.page);
+    WriteDiagram(json, chord.voicing, sounding, request.page, chord.symbol);
     json.Close('}');
   }
   json.Close(']');
@@ -320,7 +320,7 @@ std::string SongAlternatives(const std::string& text, const val& object, int dis
         WriteFretsText(json, alternative.voicing.frets);
         json.Key("values").Ints(KeyValues(alternative.voicing.frets));
         json.Key("cost").Tenths(alternative.cost).Key("diagram");
-        WriteDiagram(json, alternative.voicing, sounding, request.page);
+        WriteDiagram(json, alternative.voicing, sounding, request.page, symbol);
         json.Close('}');
       }
   }
