@@ -49,7 +49,7 @@ emcmake cmake -S . -B "$build" -Wno-dev -DCMAKE_BUILD_TYPE=Release \
 cmake --build "$build" -j"$(nproc)" -- --no-print-directory >/dev/null
 
 mkdir -p "$site"
-cp web/index.html web/style.css web/app.js web/draw.js web/sound.js web/song.js web/sheet.js web/song_store.js \
+cp web/index.html web/style.css web/app.js web/draw.js web/sound.js web/song.js web/sheet.js web/song_store.js web/measure.js \
   "$build/web/corvanta.mjs" "$build/web/corvanta.wasm" "$site/"
 node web/tools/strings.mjs i18n/corvanta_en.ts "$site/strings.js"
 cp web/manifest.webmanifest "$site/"

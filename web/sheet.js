@@ -1,60 +1,44 @@
-// The song as it prints, as HTML: the title block, the capo line, one
-// diagram per distinct chord, then the body, each chord over the syllable
-// it falls on. The blocks come laid out by the core; this only marks them up.
+// The song as it prints: the pages the core laid out, painted as SVG in
+// the faces it measured them in (measure.js). Texts, rules, bands, frames
+// and diagram cells stand where the layout put them; nothing is placed here.
+import { fontOf } from "./measure.js";
 
 export function escapeHtml(text) {
   return String(text).replace(/[&<>"']/g, (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;", "'": "&#39;" })[c]);
 }
 
-function lyricsLine(block, chordName) {
-  const segments = block.segments ?? [];
-  if (!segments.length) return '<p class="line"> </p>';
-  const onlyChords = segments.every(([, lyric]) => !lyric.trim());
-  const parts = segments.map(([chord, lyric, read]) => {
-    const name = chord ? chordName(chord) : "";
-    const chordMark = chord ? `<b class="chord${read ? "" : " unread"}">${escapeHtml(name)}</b>` : '<b class="chord"></b>';
-    return `<span class="seg">${chordMark}<span class="lyric">${escapeHtml(lyric) || (onlyChords ? "" : " ")}</span></span>`;
-  });
-  return `<p class="line${onlyChords ? " chords-only" : ""}">${parts.join("")}</p>`;
+// The text roles in the core's order (printed_song/song_sheet_layout.h).
+const ROLES = ["title", "subtitle", "facts", "capo-line", "header", "page-number", "section", "chord", "lyric", "comment", "comment-italic", "tab", "grid-chord"];
+
+function textMarkup([x, y, text, size, bold, italic, fixed, role, unread]) {
+  const kind = ROLES[role] ?? "lyric";
+  return `<text class="${kind}${unread ? " unread" : ""}" x="${x}" y="${y}" style='font: ${fontOf(size, bold, italic, fixed)}' xml:space="preserve">${escapeHtml(text)}</text>`;
 }
 
-function blockMarkup(block, chordName) {
-  const chorus = block.chorus ? " chorus" : "";
-  switch (block.kind) {
-    case "lyrics": return lyricsLine(block, chordName).replace('class="line', `class="line${chorus}`);
-    case "section": return `<h3 class="section${chorus}">${escapeHtml(block.text)}</h3>`;
-    case "comment": return `<p class="comment ${block.comment}${chorus}">${escapeHtml(block.text)}</p>`;
-    case "grid": {
-      const bars = (block.bars ?? []).map((beats) => beats.map((b) => escapeHtml(/^[./%]$/.test(b) ? b : chordName(b))).join(" "));
-      return `<p class="grid${chorus}">| ${bars.join(" | ")} |${block.text ? ` <span class="note">${escapeHtml(block.text)}</span>` : ""}</p>`;
-    }
-    case "tab": return `<pre class="tab${chorus}">${(block.lines ?? []).map(escapeHtml).join("\n")}</pre>`;
-    case "newPage": return '<div class="page-break"></div>';
-    default: return '<div class="space"></div>';
-  }
+// A diagram cell: its caption above the diagram, both at the layout's scale.
+function cellMarkup(sheet, drawDiagram, [index, x, y]) {
+  const cell = sheet.diagrams[index];
+  if (!cell) return "";
+  const caption = `<text class="caption" x="10" y="${sheet.captionHeight - 4}" style='font: ${fontOf(12, true, false, false)}'>${escapeHtml(cell.caption)}</text>`;
+  const body = cell.noChord
+    ? `<text x="20" y="${sheet.captionHeight + 40}" style='font: ${fontOf(14, true, false, false)}'>N.C.</text>`
+    : drawDiagram(cell, sheet.captionHeight);
+  return `<g transform="translate(${x} ${y}) scale(${sheet.scale})">${caption}${body}</g>`;
 }
 
-// The whole sheet; `diagrams` are the strip's, drawn once each.
-export function sheetMarkup(answer, { chordName, diagrams }) {
-  const sheet = answer.sheet;
-  let out = '<header class="sheet-title">';
-  if (sheet.title) out += `<h2>${escapeHtml(sheet.title)}</h2>`;
-  if (sheet.subtitle) out += `<p class="subtitle">${escapeHtml(sheet.subtitle)}</p>`;
-  if (sheet.facts) out += `<p class="facts">${escapeHtml(sheet.facts)}</p>`;
-  if (sheet.capoLine) out += `<p class="capo-line">${escapeHtml(sheet.capoLine)}</p>`;
-  out += "</header>";
-  out += `<div class="sheet-diagrams" aria-hidden="true">${diagrams.map((d) => `<figure><figcaption>${escapeHtml(d.caption)}</figcaption>${d.markup.replace(/ tabindex="-?\d+"/, "").replace(/ role="\w+"/, ' role="img"')}</figure>`).join("")}</div>`;
-  // The body's blocks run between blank lines; a block keeps together on a page.
-  let body = "", block = "";
-  for (const item of sheet.body) {
-    if (item.kind === "space" || item.kind === "newPage") {
-      if (block) body += `<div class="block">${block}</div>`;
-      block = "";
-      body += blockMarkup(item, chordName);
-    } else {
-      block += blockMarkup(item, chordName);
-    }
-  }
-  if (block) body += `<div class="block">${block}</div>`;
-  return out + `<div class="sheet-body">${body}</div>`;
+function pageMarkup(sheet, page, number, drawDiagram) {
+  const { width, height } = sheet;
+  let out = `<svg class="sheet-page" role="img" aria-label="Page ${number}" viewBox="0 0 ${width} ${height}" width="${width}pt" height="${height}pt">`;
+  out += `<rect width="${width}" height="${height}" fill="#fff"/>`;
+  for (const [x, y, w, h] of page.bands) out += `<rect class="band" x="${x}" y="${y}" width="${w}" height="${h}"/>`;
+  for (const [x, y, w, h] of page.frames) out += `<rect class="frame" x="${x}" y="${y}" width="${w}" height="${h}"/>`;
+  for (const [x1, y1, x2, y2] of page.rules) out += `<line x1="${x1}" y1="${y1}" x2="${x2}" y2="${y2}"/>`;
+  for (const cell of page.diagrams) out += cellMarkup(sheet, drawDiagram, cell);
+  for (const text of page.texts) out += textMarkup(text);
+  return out + "</svg>";
+}
+
+// Every page; `drawDiagram(cell, top)` answers a cell's diagram as SVG.
+export function sheetMarkup(sheet, drawDiagram) {
+  return sheet.pages.map((page, i) => pageMarkup(sheet, page, i + 1, drawDiagram)).join("");
 }

@@ -2,8 +2,9 @@
 // strip of its chords and the sheet as it prints. Every music rule
 // (reading, keys, transposition, the capo, the voicings, the pins'
 // moves, writing) is the core's; this module only shows what it answers.
-import { diagramMarkup } from "./draw.js";
+import { cellWidth, diagramMarkup } from "./draw.js";
 import { strum } from "./sound.js";
+import { canvasMeasure } from "./measure.js";
 import { escapeHtml, sheetMarkup } from "./sheet.js";
 import { forgetLong, recentSongs, rememberSong, storedSong } from "./song_store.js";
 
@@ -22,11 +23,12 @@ export function createSongView({ core, options, tr, play, onLink }) {
   let selected = 0;
   let playing = null;
   let message = "";
+  const measure = canvasMeasure();
 
   const request = (extra = {}) => ({
     // The chord view's capo is its own: a song's capo is songCapo.
     ...options, capo: 0, capoShapes: false, format: "auto", transpose: song.transpose, songCapo: song.songCapo,
-    mode: song.mode, pins: song.pins, ...extra,
+    mode: song.mode, pins: song.pins, measure, ...extra,
   });
 
   function say(text) {
@@ -79,11 +81,11 @@ export function createSongView({ core, options, tr, play, onLink }) {
       item.tabIndex = i === Math.min(selected, items.length - 1) ? 0 : -1;
     });
     if (selected >= items.length) selected = Math.max(0, items.length - 1);
-    const sounding = new Map(answer.distinct.map((c) => [c.symbol, c.sounding]));
-    $("song-sheet").innerHTML = sheetMarkup(answer, {
-      chordName: (symbol) => (song.names === "sounding" && answer.capo > 0 ? sounding.get(symbol) ?? symbol : symbol),
-      diagrams: answer.distinct.map((chord, i) => ({ caption: chordName(chord), markup: items[i]?.outerHTML ?? "" })),
-    });
+    // The sheet's diagrams drawn as the strip's, as pictures inside the page.
+    $("song-sheet").innerHTML = sheetMarkup(answer.sheet, (cell, top) =>
+      diagramMarkup(cell.diagram, 0, cell.frets, strings, answer.capo, { role: "img" })
+        .replace('<svg class="diagram"', `<svg class="sheet-diagram" x="0" y="${top}" width="${cellWidth(strings)}" height="130"`)
+        .replace(/ tabindex="-1"/, ""));
     fillKeys();
     $("song-capo").value = song.songCapo === "" ? "" : String(answer.capo);
     $("song-mode").value = song.mode;

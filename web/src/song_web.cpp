@@ -3,9 +3,13 @@
 #include "song_web.h"
 
 #include <algorithm>
+#include <map>
+#include <utility>
 
 #include "page_json.h"
 #include "page_options.h"
+#include "printed_song/song_sheet_layout.h"
+#include "printed_song/song_sheet_of.h"
 #include "search/key_text.h"
 #include "session/option_reader.h"
 #include "session/placed_fingering.h"
@@ -13,9 +17,9 @@
 #include "song/song_defines.h"
 #include "song/song_key.h"
 #include "song/song_reader.h"
-#include "song/song_sheet_of.h"
 #include "song/song_transpose.h"
 #include "song/song_writer.h"
+#include "view/layout/picture_geometry.h"
 
 using emscripten::val;
 
@@ -41,6 +45,7 @@ struct SongRequest {
   SongFormat format = SongFormat::Auto;
   SongVoicingOptions voicing;
   bool suggest = false;
+  bool letter = false;  // the sheet on US Letter, not A4
   std::vector<PagePin> pins;
   std::string error;
 };
@@ -85,6 +90,7 @@ SongRequest RequestOf(const val& object) {
     request.error = bad.what();
   }
   request.suggest = capo == "suggest";
+  request.letter = Field<std::string>(object, "paper", "a4") == "letter";
   const val pins = object["pins"];
   if (!pins.isUndefined() && !pins.isNull()) {
     const int count = pins["length"].as<int>();
@@ -175,34 +181,117 @@ void WriteIssues(Json& json, const char* key, const std::vector<SongIssue>& issu
   json.Close(']');
 }
 
-void WriteSheetBody(Json& json, const SongSheet& sheet) {
-  static const char* const kKinds[] = {"lyrics", "section", "comment", "grid",
-                                       "tab",    "space",   "newPage"};
-  static const char* const kComments[] = {"plain", "italic", "boxed"};
-  json.Key("sheet").Open('{');
-  json.Key("title").Utf8(sheet.title).Key("subtitle").Utf8(sheet.subtitle);
-  json.Key("facts").Utf8(sheet.facts).Key("capoLine").Utf8(sheet.capoLine);
-  json.Key("body").Open('[');
-  for (const SongSheetBlock& block : sheet.body) {
-    json.Open('{').Key("kind").Utf8(kKinds[static_cast<int>(block.kind)]);
-    if (!block.segments.empty()) {
-      json.Key("segments").Open('[');
-      for (const SongSheetSegment& segment : block.segments)
-        json.Open('[').Utf8(segment.chord).Utf8(segment.lyric).Bool(segment.chordRead).Close(']');
-      json.Close(']');
-    }
-    if (!block.text.empty()) json.Key("text").Utf8(block.text);
-    if (!block.bars.empty()) {
-      json.Key("bars").Open('[');
-      for (const auto& bar : block.bars) json.Texts(bar);
-      json.Close(']');
-    }
-    if (!block.lines.empty()) json.Key("lines").Open('[');
-    for (const std::string& line : block.lines) json.Utf8(line);
-    if (!block.lines.empty()) json.Close(']');
-    json.Key("comment").Utf8(kComments[static_cast<int>(block.comment)]);
-    json.Key("chorus").Bool(block.chorus).Close('}');
+// The printed song measured by the browser: the page's canvas answers
+// each run's width in a face (measure.js), remembered for the call.
+class CanvasMeasure : public TextMeasure {
+ public:
+  explicit CanvasMeasure(val measurer) : measurer_(std::move(measurer)) {}
+  double Width(std::string_view text, const SongFace& face) const override {
+    std::string key(text);
+    key += '\0';
+    key += std::to_string(static_cast<int>(face.size * 10)) + (face.bold ? "b" : "") +
+           (face.italic ? "i" : "") + (face.fixed ? "f" : "");
+    const auto known = widths_.find(key);
+    if (known != widths_.end()) return known->second;
+    const double width = measurer_.call<double>("width", std::string(text), face.size, face.bold,
+                                                face.italic, face.fixed);
+    widths_.emplace(std::move(key), width);
+    return width;
   }
+  FaceMetrics Metrics(const SongFace& face) const override {
+    const val metrics =
+        measurer_.call<val>("metrics", face.size, face.bold, face.italic, face.fixed);
+    return {metrics[0].as<double>(), metrics[1].as<double>()};
+  }
+
+ private:
+  val measurer_;
+  mutable std::map<std::string, double> widths_;
+};
+
+// Without a canvas (a test under node): every character half the size wide.
+class PlainMeasure : public TextMeasure {
+ public:
+  double Width(std::string_view text, const SongFace& face) const override {
+    std::size_t characters = 0;
+    for (char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return static_cast<double>(characters) * face.size * 0.55;
+  }
+  FaceMetrics Metrics(const SongFace& face) const override {
+    return {face.size * 0.93, face.size * 1.17};
+  }
+};
+
+// Points with a tenth's precision: all a sheet's geometry means.
+void WritePoint(Json& json, double x, double y) { json.Tenths(x).Tenths(y); }
+
+void WritePage(Json& json, const SongPageLayout& page) {
+  json.Open('{').Key("texts").Open('[');
+  for (const SongText& text : page.texts) {
+    const SongFace face = text.Face();
+    json.Open('[');
+    WritePoint(json, text.baseline.x, text.baseline.y);
+    json.Utf8(text.text).Tenths(face.size).Bool(face.bold).Bool(face.italic).Bool(face.fixed);
+    json.Int(static_cast<int>(text.role)).Bool(text.unread).Close(']');
+  }
+  json.Close(']').Key("rules").Open('[');
+  for (const SheetRule& rule : page.rules) {
+    json.Open('[');
+    WritePoint(json, rule.from.x, rule.from.y);
+    WritePoint(json, rule.to.x, rule.to.y);
+    json.Close(']');
+  }
+  json.Close(']');
+  const auto rects = [&json](const char* key, const std::vector<SheetRect>& list) {
+    json.Key(key).Open('[');
+    for (const SheetRect& rect : list) {
+      json.Open('[');
+      WritePoint(json, rect.x, rect.y);
+      WritePoint(json, rect.width, rect.height);
+      json.Close(']');
+    }
+    json.Close(']');
+  };
+  rects("bands", page.bands);
+  rects("frames", page.frames);
+  json.Key("diagrams").Open('[');
+  for (const auto& [index, corner] : page.diagrams) {
+    json.Open('[').Int(index);
+    WritePoint(json, corner.x, corner.y);
+    json.Close(']');
+  }
+  json.Close(']').Close('}');
+}
+
+// The song as it prints, laid out on pages by the core against the
+// browser's measure: the page paints the boxes as they are.
+void WriteSheet(Json& json, const SongSheet& sheet, const SongRequest& request,
+                const VoicedSong& voiced, const val& measurer) {
+  const CanvasMeasure canvas(measurer);
+  const PlainMeasure plain;
+  const bool hasCanvas = !measurer.isUndefined() && !measurer.isNull();
+  const TextMeasure& measure = hasCanvas ? static_cast<const TextMeasure&>(canvas) : plain;
+  const SongSheetLayout layout = LayOutSongPages(
+      sheet, PaperSize(request.letter ? SongPaper::Letter : SongPaper::A4), measure);
+  json.Key("sheet").Open('{');
+  json.Key("width").Tenths(layout.pageSize.width).Key("height").Tenths(layout.pageSize.height);
+  json.Key("scale").Tenths(layout.diagramScale).Key("captionHeight").Tenths(kSheetCaptionHeight);
+  json.Key("diagrams").Open('[');
+  const Instrument sounding = Sounding(request, voiced);
+  for (const SheetDiagram& diagram : sheet.diagrams.diagrams) {
+    json.Open('{').Key("caption").Utf8(diagram.caption).Key("noChord").Bool(diagram.noChord);
+    if (!diagram.noChord) {
+      Voicing voicing;
+      voicing.frets = diagram.frets;
+      json.Key("frets");
+      WriteFretsText(json, diagram.frets);
+      json.Key("diagram");
+      WriteDiagram(json, voicing, sounding, request.page, diagram.caption);
+    }
+    json.Close('}');
+  }
+  json.Close(']').Key("pages").Open('[');
+  for (const SongPageLayout& page : layout.pages) WritePage(json, page);
   json.Close(']').Close('}');
 }
 
@@ -297,7 +386,7 @@ std::string SongAnswer(const std::string& text, const val& object) {
   WriteIssues(json, "warnings", voiced.warnings);
   json.Key("notes").Texts(voiced.song.notes);
   WritePins(json, request.pins);
-  WriteSheetBody(json, SongSheetOf(voiced, request.session));
+  WriteSheet(json, SongSheetOf(voiced, request.session), request, voiced, object["measure"]);
   if (!request.error.empty()) json.Key("error").Utf8(request.error);
   return json.Close('}').Take();
 }

@@ -160,7 +160,7 @@ describe("installable and offline", () => {
       await page.waitForSelector("body[data-ready='1']");
       await putSong(page, "{title: Offline}\n[G]No [Em]network [C]here [D]now");
       assert.deepEqual((await strip(page)).map((c) => c.symbol), ["G", "Em", "C", "D"]);
-      assert.equal(await page.$eval("#song-sheet h2", (h) => h.textContent), "Offline");
+      assert.equal(await page.$eval("#song-sheet text.title", (h) => h.textContent), "Offline");
     } finally {
       await page.setOfflineMode(false);
     }
@@ -225,7 +225,7 @@ describe("the keyboard and bad input", () => {
       const attacked = await browser.page(hostile);
       await new Promise((r) => setTimeout(r, 300));
       assert.equal(await attacked.$eval("body", (b) => b.dataset.owned ?? ""), "");
-      assert.match(await attacked.$eval("#song-sheet h2", (h) => h.textContent), /<img src=x/);
+      assert.match(await attacked.$eval("#song-sheet text.title", (h) => h.textContent), /<img src=x/);
       assert.ok((await attacked.$eval("#song-message", (m) => m.textContent)).length > 0, "the unread chords are said");
       assert.deepEqual(attacked.errors, []);
       await attacked.close();
