@@ -181,8 +181,17 @@ void WriteIssues(Json& json, const char* key, const std::vector<SongIssue>& issu
   json.Close(']');
 }
 
+// The widths the canvas answered, kept between calls: a keystroke measures
+// only the words it changed. A face's widths never change on a page.
+std::map<std::string, double>& KnownWidths() {
+  static std::map<std::string, double> widths;
+  // A bound on what a long session keeps.
+  if (widths.size() > 50000) widths.clear();
+  return widths;
+}
+
 // The printed song measured by the browser: the page's canvas answers
-// each run's width in a face (measure.js), remembered for the call.
+// each run's width in a face (measure.js).
 class CanvasMeasure : public TextMeasure {
  public:
   explicit CanvasMeasure(val measurer) : measurer_(std::move(measurer)) {}
@@ -206,7 +215,7 @@ class CanvasMeasure : public TextMeasure {
 
  private:
   val measurer_;
-  mutable std::map<std::string, double> widths_;
+  std::map<std::string, double>& widths_ = KnownWidths();
 };
 
 // Without a canvas (a test under node): every character half the size wide.
