@@ -1,3 +1,4 @@
+// Transposition of chord symbols and songs.
 #pragma once
 
 #include <optional>
@@ -15,16 +16,21 @@ namespace corvanta {
 // A text with no note name first is returned as it is.
 std::string TransposeSymbol(std::string_view symbol, int semitones, const NoteNameRow& names);
 
-// A shape moved `semitones` along the neck, up while the neck has room,
-// else down (a barre chord's shape slid to the moved chord); nullopt when it holds an
-// open string, which cannot move, or would leave the neck.
+// A shape moved `semitones` along the neck, the nearer way first as a
+// define moves (a barre chord's shape slid to the moved chord); nullopt when
+// it holds an open string, which cannot move, or would leave the neck.
 std::optional<Fingering> MovedShape(Fingering frets, int semitones);
 
 // Moves every chord of the song by `semitones` from the text as written,
 // spelled as `key` (the key the chords are then in) spells; the {key}
-// directive follows, each {define} shape moves with its chord or, when it
-// holds open strings that cannot move, is dropped with a note. Chords not
-// read stay as written. 0 (or 12) semitones leave the written text.
-void TransposeSong(Song& song, int semitones, const SongKey& key);
+// directive follows. Each {define} moves with its chord to the nearest
+// place on the neck, up or down; one holding open strings cannot move and
+// stays as written, for the name as written, with a note (as ChordPro
+// keeps it). Chords not read stay as written. 0 (or 12) semitones leave the
+// written text. With `withDirectives` each chord moves by the song's
+// {transpose} at its line too, counted from the song's first one (which
+// `semitones` holds). A song whose chords were cut at the limit is not
+// moved at all (false, with a note): it would end in two keys.
+bool TransposeSong(Song& song, int semitones, const SongKey& key, bool withDirectives = false);
 
 }  // namespace corvanta

@@ -1,3 +1,4 @@
+// Tests of transposition and key spelling.
 #include "song/song_transpose.h"
 
 #include <gtest/gtest.h>
@@ -77,7 +78,7 @@ TEST(SongTranspose, ChordsOverWordsStayOverTheirSyllables) {
   EXPECT_EQ(WriteChordsOverWords(tight), "Ab Eb | Fm Db x2\n");
 }
 
-TEST(SongTranspose, DefinesMoveWithTheirChordOrAreDropped) {
+TEST(SongTranspose, DefinesMoveWithTheirChordOrStayAsWritten) {
   Song song = ReadSong(
       "{define: F base-fret 1 frets 1 3 3 2 1 1}\n{define: G base-fret 1 frets 3 2 0 0 0 3}\n"
       "[F]a [G]b\n");
@@ -86,7 +87,9 @@ TEST(SongTranspose, DefinesMoveWithTheirChordOrAreDropped) {
   EXPECT_EQ(ReadableFrets(song.defines[0].frets), "3 5 5 4 3 3");
   EXPECT_FALSE(song.defines[1].movable);
   EXPECT_EQ(song.notes.size(), 1u);
-  EXPECT_EQ(WriteChordPro(song), "{define: G base-fret 1 frets 3 5 5 4 3 3}\n[G]a [A]b\n");
+  EXPECT_EQ(WriteChordPro(song),
+            "{define: G base-fret 3 frets 1 3 3 2 1 1}\n{define: G base-fret 1 frets 3 2 0 0 0 3}\n"
+            "[G]a [A]b\n");
 }
 
 TEST(SongKeyDetection, TheChordsNameTheirKey) {
@@ -122,9 +125,8 @@ TEST(SongKey, NamesAreReadAndWritten) {
 namespace corvanta {
 namespace {
 
-// A pinned or defined shape slides with its chord up the neck (down where
-// the neck ends), or not
-// at all when an open string or the neck's end holds it.
+// A pinned or defined shape slides with its chord the nearer way (the other
+// where the neck ends), or not at all when an open string holds it.
 TEST(SongTranspose, AShapeMovesTheShorterWayOrNotAtAll) {
   constexpr int x = 99;  // a muted string in key values
   struct Row {
@@ -134,11 +136,11 @@ TEST(SongTranspose, AShapeMovesTheShorterWayOrNotAtAll) {
     std::optional<std::vector<int>> moved;
   } rows[] = {
       {"F barre up a tone to G", {1, 3, 3, 2, 1, 1}, 2, std::vector<int>{3, 5, 5, 4, 3, 3}},
-      {"up while the neck has room",
-       {x, 3, 5, 5, 5, 3},
+      {"eleven up is one down", {x, 3, 5, 5, 5, 3}, 11, std::vector<int>{x, 2, 4, 4, 4, 2}},
+      {"the farther way where the nearer leaves the neck",
+       {x, 1, 3, 3, 3, 1},
        11,
-       std::vector<int>{x, 14, 16, 16, 16, 14}},
-      {"else down", {x, 15, 17, 17, 17, 15}, 11, std::vector<int>{x, 14, 16, 16, 16, 14}},
+       std::vector<int>{x, 12, 14, 14, 14, 12}},
       {"down past the nut goes up",
        {x, 1, 3, 3, 3, 1},
        -2,
