@@ -219,14 +219,27 @@ export function createSongView({ core, options, tr, play, onLink }) {
     return odd > head.length / 10;
   }
 
+  // A song file's text: UTF-16 by its mark, UTF-8 when it is valid, else
+  // Latin-1 (Windows-1252), as the CLI and the window read them.
+  function decodeText(bytes) {
+    if (bytes[0] === 0xff && bytes[1] === 0xfe) return new TextDecoder("utf-16le").decode(bytes);
+    if (bytes[0] === 0xfe && bytes[1] === 0xff) return new TextDecoder("utf-16be").decode(bytes);
+    try {
+      return new TextDecoder("utf-8", { fatal: true }).decode(bytes);
+    } catch {
+      return new TextDecoder("windows-1252").decode(bytes);
+    }
+  }
+
   async function openFile(file) {
     if (!file) return;
     const bytes = new Uint8Array(await file.arrayBuffer());
-    if (looksBinary(bytes)) {
+    const utf16 = (bytes[0] === 0xff && bytes[1] === 0xfe) || (bytes[0] === 0xfe && bytes[1] === 0xff);
+    if (!utf16 && looksBinary(bytes)) {
       say(tr("%1 is not a song: it is not text.").replace("%1", file.name));
       return;
     }
-    setText(new TextDecoder("utf-8").decode(bytes), { from: file.name });
+    setText(decodeText(bytes), { from: file.name });
   }
 
   function remember() {

@@ -430,8 +430,12 @@ std::string SongWritten(const std::string& text, const val& object, const std::s
   SongRequest request = RequestOf(object);
   const Song song = ReadSong(text, request.format);
   const VoicedSong voiced = Voice(request, song);
-  if (form == "text") return WriteChordsOverWords(voiced.song);
-  return WriteChordPro(voiced.song, AddedChordProLines(voiced, defines));
+  // As corvanta-cli song writes them: plain text has no {transpose}, so its
+  // chords are the ones played; ChordPro keeps the song as read unless the
+  // player moved it, and defines name the chords as played.
+  if (form == "text") return WriteChordsOverWords(voiced.song, AddedTextLines(voiced));
+  const Song& written = defines ? voiced.song : SongToWrite(song, voiced);
+  return WriteChordPro(written, AddedChordProLines(voiced, defines));
 }
 
 }  // namespace corvanta

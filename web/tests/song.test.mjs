@@ -212,6 +212,18 @@ describe("the keyboard and bad input", () => {
       await page.waitForFunction(() => /not a song/.test(document.querySelector("#song-message").textContent));
       assert.deepEqual((await strip(page)).map((c) => c.symbol), ["G", "C"], "the song stays");
 
+      // Text files in other encodings are songs, read as the CLI reads them.
+      const utf16 = join(folder, "wide.cho");
+      writeFileSync(utf16, Buffer.concat([Buffer.from([0xff, 0xfe]), Buffer.from("{title: Wide}\n[D]Caf\u00e9 [A]song", "utf16le")]));
+      await input.uploadFile(utf16);
+      await page.waitForFunction(() => document.querySelector("#song-sheet text.title")?.textContent === "Wide");
+      assert.deepEqual((await strip(page)).map((c) => c.symbol), ["D", "A"]);
+      const latin1 = join(folder, "old.txt");
+      writeFileSync(latin1, Buffer.from("{title: Caf\u00e9}\n[E]d\u00e9j\u00e0 [B7]vu", "latin1"));
+      await input.uploadFile(latin1);
+      await page.waitForFunction(() => document.querySelector("#song-sheet text.title")?.textContent === "Caf\u00e9");
+      await putSong(page, "[G] [C]");
+
       const big = "[G]la la [C]la la\n".repeat(2 * 1024 * 1024 / 16);
       await putSong(page, big);
       await page.waitForFunction(() => document.querySelector("#song-message").textContent.length > 0);
