@@ -173,7 +173,7 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   options.mode = ParseMode(command.mode);
   options.transpose = command.transpose;
   options.key = command.key;
-  options.capo = ParseCapoText(command.capo);
+  options.capo = ReadSongCapo(command.capo);
   options.alternatives = command.alternatives;
   options.simplify = command.simplify;
   options.notation = ParseChordNumbers(command.numbers).value_or(ChordNumbers::Letters);

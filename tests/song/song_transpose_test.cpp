@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "keyed_fingering.h"
 #include "song/chord_numbers.h"
 #include "song/key_detection.h"
 #include "song/simplify.h"
@@ -224,6 +225,45 @@ TEST(SongKey, NamesAreReadAndWritten) {
   EXPECT_EQ(KeyName(*ParseSongKey("A#m")), "Bbm");
   EXPECT_FALSE(ParseSongKey("H"));
   EXPECT_FALSE(ParseSongKey("Gsus"));
+}
+
+}  // namespace
+}  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+// A pinned or defined shape slides with its chord the nearer way (the other
+// where the neck ends), or not at all when an open string holds it.
+TEST(SongTranspose, AShapeMovesTheShorterWayOrNotAtAll) {
+  constexpr int x = 99;  // a muted string in key values
+  struct Row {
+    const char* name;
+    std::vector<int> frets;
+    int semitones;
+    std::optional<std::vector<int>> moved;
+  } rows[] = {
+      {"F barre up a tone to G", {1, 3, 3, 2, 1, 1}, 2, std::vector<int>{3, 5, 5, 4, 3, 3}},
+      {"eleven up is one down", {x, 3, 5, 5, 5, 3}, 11, std::vector<int>{x, 2, 4, 4, 4, 2}},
+      {"the farther way where the nearer leaves the neck",
+       {x, 1, 3, 3, 3, 1},
+       11,
+       std::vector<int>{x, 12, 14, 14, 14, 12}},
+      {"down past the nut goes up",
+       {x, 1, 3, 3, 3, 1},
+       -2,
+       std::vector<int>{x, 11, 13, 13, 13, 11}},
+      {"an open string stays", {x, 3, 2, 0, 1, 0}, 2, std::nullopt},
+      {"no move is the shape", {x, 3, 5, 5, 5, 3}, 12, std::vector<int>{x, 3, 5, 5, 5, 3}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::optional<Fingering> moved = MovedShape(Keyed(row.frets), row.semitones);
+    ASSERT_EQ(moved.has_value(), row.moved.has_value());
+    if (moved) {
+      EXPECT_EQ(KeyValues(*moved), *row.moved);
+    }
+  }
 }
 
 }  // namespace
