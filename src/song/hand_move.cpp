@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "instrument/fingering.h"
-#include "search/difficulty.h"
 
 namespace corvanta {
 namespace {
@@ -49,9 +48,6 @@ HandShape ShapeOfVoicing(const Voicing& voicing) {
     }
   }
   shape.position = static_cast<std::int8_t>(frets.LowestHeldFret());
-  const DifficultyReasons reasons = DifficultyReasonsOf(frets);
-  if (!shape.anyOpen && shape.position > 0) shape.reach = static_cast<float>(reasons.position);
-  shape.formed = static_cast<float>(reasons.fingers + reasons.barre + reasons.stretch);
   for (std::size_t s = 0; s < frets.size(); ++s) {
     const int fret = frets[s].Fret();
     if (fret == 0) continue;
@@ -80,19 +76,6 @@ double MoveCost(const HandShape& from, const HandShape& to, const SongCostWeight
   cost += weights.slid * CountMarked(changed & heldFrom & heldTo);
   cost += weights.placed * CountMarked(changed & ~heldFrom & heldTo);
   cost += weights.lifted * CountMarked(changed & heldFrom & ~heldTo);
-  return cost;
-}
-
-double HandPlaceCost(const HandShape& from, const HandShape& to, const SongCostWeights& weights) {
-  const bool fromClosed = !from.anyOpen && from.position > 0;
-  const int apart =
-      to.position > from.position ? to.position - from.position : from.position - to.position;
-  const bool stays = fromClosed && to.reach > 0 && apart <= weights.withinReach;
-  double cost = stays ? 0.0 : weights.reach * to.reach;
-  const bool held =
-      from.own == to.own && from.barreFret == to.barreFret && from.barreFrom == to.barreFrom;
-  if (!held && !SameShapeMoved(from, to)) cost += weights.formed * to.formed;
-  if (fromClosed && from.position >= weights.upTheNeck && to.anyOpen) cost += weights.backToNut;
   return cost;
 }
 

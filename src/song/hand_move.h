@@ -21,12 +21,6 @@ struct HandShape {
   std::int8_t position = 0;    // the lowest held fret, 0 when nothing is held
   bool anyOpen = false;        // an open string sounds (the shape cannot move whole)
   std::uint16_t sounding = 0;  // bit s: string s sounds
-  // The difficulty's position term of a shape without open strings (the
-  // price of reaching its position from the nut), 0 for an open shape.
-  float reach = 0;
-  // Its fingers, barre and stretch: the work of forming it, which moving
-  // it whole keeps.
-  float formed = 0;
   int Own(std::size_t string) const { return static_cast<int>((own >> (8 * string)) & 0xFF); }
 };
 
@@ -40,12 +34,6 @@ HandShape ShapeOfVoicing(const Voicing& voicing);
 // on both).
 double MoveCost(const HandShape& from, const HandShape& to,
                 const SongCostWeights& weights = kSongCostWeights);
-
-// Where the hand goes, apart from its fingers' movement (song_cost.h): the
-// reach of a shape arrived at from away, and going back to the nut from up
-// the neck. Never negative; zero for the same shape.
-double HandPlaceCost(const HandShape& from, const HandShape& to,
-                     const SongCostWeights& weights = kSongCostWeights);
 
 // The shift term alone: a lower bound of MoveCost.
 inline double ShiftCost(const HandShape& from, const HandShape& to,

@@ -34,24 +34,6 @@ struct SongCostWeights {
   // Players keep one shape per chord name through a song (about 95% of
   // chord events): a deviation must save more than a barre to be taken.
   double otherShape = 4.0;
-  // Where the hand is. Difficulty's position term prices reaching up the
-  // neck from the nut; a hand already there has paid it. So in a song the
-  // term is paid on arriving (the first chord, or a change from an open
-  // shape or from further away), not for staying: a shape without open
-  // strings within `withinReach` frets of the last one (the same shape
-  // moved, or another at that position) pays none of it. Players up the
-  // neck keep the next chord there about 85% of the time.
-  double reach = 1.0;  // the share of the position term a change pays
-  int withinReach = 2;
-  // Leaving a closed shape up the neck (its lowest fret `upTheNeck` or more)
-  // for an open shape at the nut: the hand travels the neck and the sound
-  // changes colour; taken only when the open shape is much easier.
-  double backToNut = 2.0;
-  int upTheNeck = 3;
-  // The share of a shape's forming (fingers, barre, stretch) paid on
-  // arriving at it; a shape held or moved whole keeps its fingers where
-  // they are and pays none of it again (F G A as one barre moved).
-  double formed = 0.5;
 };
 inline constexpr SongCostWeights kSongCostWeights{};
 

@@ -15,20 +15,6 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // this they are equal.
 constexpr double kTolerance = 1e-9;
 
-// A change's cost: the fingers' movement, and where the hand goes.
-double ChangeCost(const PathProblem& problem, const HandShape& from, const HandShape& to) {
-  double cost = problem.moveWeight * MoveCost(from, to);
-  if (problem.placeWeight != 0) cost += problem.placeWeight * HandPlaceCost(from, to);
-  return cost;
-}
-
-// The first step's reach: the hand arrives from the nut.
-double StartCost(const PathProblem& problem, int candidate) {
-  const HandShape& shape = problem.shapes[static_cast<std::size_t>(candidate)];
-  return problem.placeWeight *
-         (kSongCostWeights.reach * shape.reach + kSongCostWeights.formed * shape.formed);
-}
-
 // A node of the branch and bound: the shape decided for each group (-1:
 // not yet) and a lower bound of every path under it.
 struct Node {
@@ -53,15 +39,14 @@ class Chain {
     if (!p_.held.empty() && p_.held[step] >= 0 && p_.held[step] != candidate) return kInfinity;
     const int group = p_.groups[step];
     double cost = p_.ownCost[static_cast<std::size_t>(candidate)];
-    if (step == 0) cost += StartCost(p_, candidate);
     if (group >= 0 && homes_[static_cast<std::size_t>(group)] >= 0 &&
         homes_[static_cast<std::size_t>(group)] != candidate)
       cost += p_.otherShape;
     return cost;
   }
   double Move(int from, int to) const {
-    return ChangeCost(p_, p_.shapes[static_cast<std::size_t>(from)],
-                      p_.shapes[static_cast<std::size_t>(to)]);
+    return p_.moveWeight * MoveCost(p_.shapes[static_cast<std::size_t>(from)],
+                                    p_.shapes[static_cast<std::size_t>(to)]);
   }
 
   // forward_[k][i]: the cheapest path ending at step k's candidate i, and
@@ -112,7 +97,7 @@ class Chain {
         if (previous.cost >= best) break;
         ++work;
         if (previous.cost + p_.moveWeight * ShiftCost(*previous.shape, to) >= best) continue;
-        const double cost = previous.cost + ChangeCost(p_, *previous.shape, to);
+        const double cost = previous.cost + p_.moveWeight * MoveCost(*previous.shape, to);
         if (cost < best) best = cost, arg = previous.index;
       }
       forward_[k][j] = best + Own(k, here[j]);
@@ -241,10 +226,9 @@ double PathCost(const PathProblem& problem, const std::vector<int>& chosen) {
   double cost = 0;
   for (std::size_t k = 0; k < chosen.size(); ++k) {
     cost += problem.ownCost[static_cast<std::size_t>(chosen[k])];
-    if (k == 0) cost += StartCost(problem, chosen[k]);
     if (k > 0)
-      cost += ChangeCost(problem, problem.shapes[static_cast<std::size_t>(chosen[k - 1])],
-                         problem.shapes[static_cast<std::size_t>(chosen[k])]);
+      cost += problem.moveWeight * MoveCost(problem.shapes[static_cast<std::size_t>(chosen[k - 1])],
+                                            problem.shapes[static_cast<std::size_t>(chosen[k])]);
   }
   if (problem.otherShape == 0) return cost;
   std::vector<std::map<int, int>> counts(static_cast<std::size_t>(GroupCount(problem)));

@@ -30,9 +30,6 @@ struct PathProblem {
   // empty when none is given.
   std::vector<int> homes;
   double moveWeight = 1.0;
-  // 1: each change pays HandPlaceCost too and the first step its shape's
-  // reach (the candidates' own costs then leave the reach out); 0: not.
-  double placeWeight = 0.0;
   double otherShape = 0.0;  // 0: no group term
 };
 

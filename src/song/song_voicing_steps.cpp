@@ -31,10 +31,9 @@ int MutedStrings(const Fingering& frets) {
 std::vector<double> ListedCosts(const std::vector<Voicing>& voicings) {
   std::vector<double> costs;
   if (voicings.empty()) return costs;
-  // As a query ranks them: the fifth under a barre counts.
-  double easiest = Difficulty(voicings.front());
+  double easiest = Difficulty(voicings.front().frets);
   for (const Voicing& voicing : voicings) {
-    costs.push_back(Difficulty(voicing));
+    costs.push_back(Difficulty(voicing.frets));
     easiest = std::min(easiest, costs.back());
   }
   costs.front() = easiest;

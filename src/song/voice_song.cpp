@@ -125,16 +125,11 @@ void SetModeCosts(SongSteps& steps, VoicingMode mode) {
   problem.ownCost.clear();
   for (std::size_t i = 0; i < steps.pool.size(); ++i) {
     double own = 0.0;
-    // In the default mode the reach is paid by the changes (song_cost.h).
-    if (mode == VoicingMode::AsPlayed)
-      own = kSongCostWeights.difficulty * steps.listedCost[i] -
-            kSongCostWeights.reach * problem.shapes[i].reach -
-            kSongCostWeights.formed * problem.shapes[i].formed;
+    if (mode == VoicingMode::AsPlayed) own = kSongCostWeights.difficulty * steps.listedCost[i];
     if (mode == VoicingMode::Easiest) own = Difficulty(steps.pool[i].frets);
     problem.ownCost.push_back(own);
   }
   problem.moveWeight = mode == VoicingMode::Easiest ? 0.0 : 1.0;
-  problem.placeWeight = mode == VoicingMode::AsPlayed ? 1.0 : 0.0;
   problem.otherShape = mode == VoicingMode::AsPlayed ? kSongCostWeights.otherShape : 0.0;
 }
 

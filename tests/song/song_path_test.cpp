@@ -26,17 +26,11 @@ double BruteForceCost(const PathProblem& problem) {
     std::map<int, std::map<int, int>> groups;
     for (std::size_t k = 0; k < steps; ++k) {
       const int c = problem.steps[k][at[k]];
-      if (!problem.held.empty() && problem.held[k] >= 0 && problem.held[k] != c) cost = 1e300;
-      const HandShape& shape = problem.shapes[static_cast<std::size_t>(c)];
       cost += problem.ownCost[static_cast<std::size_t>(c)];
-      if (k == 0)
-        cost += problem.placeWeight *
-                (kSongCostWeights.reach * shape.reach + kSongCostWeights.formed * shape.formed);
       if (k > 0) {
-        const HandShape& before =
-            problem.shapes[static_cast<std::size_t>(problem.steps[k - 1][at[k - 1]])];
-        cost += problem.moveWeight * MoveCost(before, shape) +
-                problem.placeWeight * HandPlaceCost(before, shape);
+        const int b = problem.steps[k - 1][at[k - 1]];
+        cost += problem.moveWeight * MoveCost(problem.shapes[static_cast<std::size_t>(b)],
+                                              problem.shapes[static_cast<std::size_t>(c)]);
       }
       if (problem.groups[k] >= 0) ++groups[problem.groups[k]][c];
     }
@@ -47,10 +41,6 @@ double BruteForceCost(const PathProblem& problem) {
       // A home no step uses leaves every step off it; one the steps use, the rest.
       least = problem.otherShape * total;
       for (auto& [c, n] : counts) least = std::min(least, problem.otherShape * (total - n));
-      // A home a pin gave is the home.
-      const std::size_t g = static_cast<std::size_t>(group);
-      if (g < problem.homes.size() && problem.homes[g] >= 0)
-        least = problem.otherShape * (total - counts[problem.homes[g]]);
       cost += least;
     }
     best = std::min(best, cost);
@@ -107,48 +97,6 @@ TEST(SongPath, LeastMovementEqualsEveryPathTriedOnSeveralInstruments) {
       EXPECT_NEAR(PathCost(problem, choice.chosen), choice.cost, 1e-9);
     }
   }
-}
-
-TEST(SongPath, PinnedStepsAndWhereTheHandIsAreExactAgainstEveryPath) {
-  std::mt19937 random(36);
-  for (const char* name : {"guitar", "ukulele", "mandolin"}) {
-    const Instrument& instrument = *FindInstrument(name);
-    for (int trial = 0; trial < 30; ++trial) {
-      PathProblem problem = RandomProblem(random, instrument, 4.0);
-      if (problem.steps.empty()) continue;
-      problem.placeWeight = 1.0;
-      // One step held to one of its candidates, which becomes its group's shape.
-      const std::size_t k = random() % problem.steps.size();
-      problem.held.assign(problem.steps.size(), -1);
-      problem.held[k] = problem.steps[k][random() % problem.steps[k].size()];
-      problem.homes.assign(16, -1);
-      problem.homes[static_cast<std::size_t>(problem.groups[k])] = problem.held[k];
-      const PathChoice choice = ChoosePath(problem);
-      ASSERT_TRUE(choice.exact);
-      EXPECT_EQ(choice.chosen[k], problem.held[k]);
-      EXPECT_NEAR(choice.cost, BruteForceCost(problem), 1e-9) << name << " trial " << trial;
-      EXPECT_NEAR(PathCost(problem, choice.chosen), choice.cost, 1e-9);
-    }
-  }
-}
-
-TEST(SongPath, WhereTheHandIsCostsNothingToStayAndSomethingToGoBack) {
-  auto shape = [](std::vector<int> frets) {
-    Voicing v;
-    v.frets = *FingeringOfKeyValues(frets);
-    return ShapeOfVoicing(v);
-  };
-  const HandShape g = shape({-3, 5, 5, 4, 3, 3});
-  const HandShape a = shape({-5, 7, 7, 6, 5, 5});
-  const HandShape aOpen = shape({kMutedString, 0, 2, 2, 2, 0});
-  EXPECT_EQ(HandPlaceCost(g, g), 0.0);
-  EXPECT_EQ(HandPlaceCost(aOpen, aOpen), 0.0);
-  // The same shape moved two frets: nothing more than its shift.
-  EXPECT_EQ(HandPlaceCost(g, a), 0.0);
-  // Back to the nut from up the neck.
-  EXPECT_GE(HandPlaceCost(g, aOpen), kSongCostWeights.backToNut);
-  // Arriving up the neck from the nut pays the reach.
-  EXPECT_GT(HandPlaceCost(aOpen, a), a.reach - 1e-6);
 }
 
 TEST(SongPath, OneShapePerNameIsExactAgainstEveryPath) {

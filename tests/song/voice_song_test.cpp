@@ -109,38 +109,6 @@ TEST(VoiceSong, APinnedOccurrenceSetsItsNamesOneShape) {
   EXPECT_EQ(Frets(voiced.chords[2]), "3 5 5 4 3 3");
 }
 
-TEST(VoiceSong, ShapesStayWhereTheHandIs) {
-  struct Row {
-    const char* name;
-    const char* chords;  // written for this test
-    std::vector<SongPin> pins;
-    std::vector<const char*> frets;
-  };
-  const Row rows[] = {
-      {"one barre moved up", "F G A", {}, {"1 3 3 2 1 1", "3 5 5 4 3 3", "5 7 7 6 5 5"}},
-      {"up the neck from a pinned barre",
-       "A C D A",
-       {{"", 0, Typed("577655")}},
-       {"5 7 7 6 5 5", "X 3 5 5 5 3", "X 5 7 7 7 5", "5 7 7 6 5 5"}},
-      {"the open song stays at the nut",
-       "C Am F G C",
-       {},
-       {"X 3 2 0 1 0", "X 0 2 2 1 0", "1 3 3 2 1 1", "3 2 0 0 0 3", "X 3 2 0 1 0"}},
-  };
-  for (const Row& row : rows) {
-    SongVoicingOptions options;
-    options.pins = row.pins;
-    const VoicedSong voiced = VoiceSong(Practical(), ReadSong(row.chords), options);
-    ASSERT_EQ(voiced.chords.size(), row.frets.size()) << row.name;
-    for (std::size_t i = 0; i < row.frets.size(); ++i)
-      EXPECT_EQ(Frets(voiced.chords[i]), row.frets[i]) << row.name << " chord " << i + 1;
-  }
-  // The other modes are as they were: where the hand is is the default's.
-  SongVoicingOptions easiest;
-  easiest.mode = VoicingMode::Easiest;
-  EXPECT_EQ(Frets(VoiceSong(Practical(), ReadSong("F G A"), easiest).chords[1]), "3 2 0 0 0 3");
-}
-
 TEST(VoiceSong, APinThatDoesNotSoundItsChordIsKeptWithAWarning) {
   SongVoicingOptions options;
   options.pins.push_back({"G", -1, Typed("320031")});  // an F on top: G7
