@@ -293,10 +293,9 @@ std::vector<std::vector<double>> CostsOfEachCandidate(const PathProblem& problem
   // The step's own cost and its changes to and from its neighbours.
   const auto local = [&](std::size_t step, int candidate) {
     double cost = problem.ownCost[static_cast<std::size_t>(candidate)];
-    if (step == 0) cost += StartCost(problem, candidate);
-    if (step > 0) cost += ChangeCost(problem, shape(chosen[step - 1]), shape(candidate));
+    if (step > 0) cost += problem.moveWeight * MoveCost(shape(chosen[step - 1]), shape(candidate));
     if (step + 1 < chosen.size())
-      cost += ChangeCost(problem, shape(candidate), shape(chosen[step + 1]));
+      cost += problem.moveWeight * MoveCost(shape(candidate), shape(chosen[step + 1]));
     return cost;
   };
   std::vector<std::vector<double>> costs(chosen.size());
