@@ -145,7 +145,7 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   const SongFormat format = command.chords && command.format == "auto"
                                 ? SongFormat::Progression
                                 : ParseFormat(command.format);
-  const Song song = ReadSong(ReadSongText(command), format);
+  Song song = ReadSong(ReadSongText(command), format);
   SongVoicingOptions options;
   options.mode = ParseMode(command.mode);
   options.transpose = command.transpose;
@@ -162,7 +162,7 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   }
   VoicedSong voiced;
   try {
-    voiced = VoiceSong(session, song, options);
+    voiced = VoiceSong(session, std::move(song), options);
   } catch (const BadPin& bad) {
     throw BadArgument(bad.what());
   }

@@ -29,7 +29,7 @@ enum class SongBlockKind {
   Comment,  // text, in the style of `comment`
   Grid,     // bars: one line of a chord grid, bar by bar; text: a note after it
   Tab,      // lines: a tablature, verbatim, in a fixed-width font
-  Space,    // a blank line: the gap between verses
+  Space,    // blank lines: the gap between verses (blankLines of them, one block)
   NewPage,  // the song asks for a new page here
 };
 
@@ -45,6 +45,7 @@ struct SongSheetBlock {
   std::vector<std::string> lines;
   CommentStyle comment = CommentStyle::Plain;
   bool chorus = false;  // inside a chorus (or recalling one): indented and marked in the margin
+  int blankLines = 1;   // Space: how many blank lines in a row it stands for
   bool operator==(const SongSheetBlock&) const = default;
 };
 

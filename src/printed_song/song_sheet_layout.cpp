@@ -127,7 +127,8 @@ class Rows {
       case SongBlockKind::Tab:
         return AddTab(block);
       case SongBlockKind::Space:
-        return AddGap(Metrics(SongTextRole::Lyric).lineHeight * 0.6);
+        return AddGap(Metrics(SongTextRole::Lyric).lineHeight * 0.6 *
+                      std::max(1, block.blankLines));
       case SongBlockKind::NewPage: {
         Row row;
         row.newPage = true;
@@ -280,14 +281,25 @@ void Append(SongPageLayout& page, SongPageLayout&& items, double top) {
     page.diagrams.emplace_back(index, Moved(at, 0, top));
 }
 
+// The title as the top of a later page shows it: one line, its first
+// words and "…" when it is longer.
+std::string HeaderText(const SongSheet& sheet, double width, const TextMeasure& measure) {
+  if (sheet.title.empty()) return {};
+  const SongFace face = FaceOf(SongTextRole::Header);
+  const double ellipsis = measure.Width("\u2026", face);
+  const std::vector<std::string> lines =
+      WrapText(sheet.title, measure, face, std::max(1.0, width - 2 * kSongPageMargin - ellipsis));
+  return lines.size() > 1 ? lines.front() + "\u2026" : sheet.title;
+}
+
 // The title, small, over a rule at the top of every page after the first.
-double AddHeader(SongPageLayout& page, const SongSheet& sheet, double width,
+double AddHeader(SongPageLayout& page, const std::string& title, double width,
                  const TextMeasure& measure) {
-  if (sheet.title.empty()) return kSongPageMargin;
+  if (title.empty()) return kSongPageMargin;
   const FaceMetrics metrics = measure.Metrics(FaceOf(SongTextRole::Header));
   const double line = kSongPageMargin + metrics.lineHeight + 2;
   page.texts.push_back(
-      {SongTextRole::Header, {kSongPageMargin, kSongPageMargin + metrics.ascent}, sheet.title});
+      {SongTextRole::Header, {kSongPageMargin, kSongPageMargin + metrics.ascent}, title});
   page.rules.push_back({{kSongPageMargin, line}, {width - kSongPageMargin, line}});
   return line + kBlockGap;
 }
@@ -319,9 +331,10 @@ SongSheetLayout LayOut(const SongSheet& sheet, SheetSize pageSize, bool paginate
       paginate ? pageSize.height - kSongPageMargin : std::numeric_limits<double>::infinity();
   double y = kSongPageMargin;
   bool top = true;  // nothing placed on this page yet
+  const std::string header = paginate ? HeaderText(sheet, pageSize.width, measure) : std::string();
   auto newPage = [&]() {
     layout.pages.emplace_back();
-    y = AddHeader(layout.pages.back(), sheet, pageSize.width, measure);
+    y = AddHeader(layout.pages.back(), header, pageSize.width, measure);
     top = true;
   };
   for (std::size_t i = 0; i < all.size(); ++i) {

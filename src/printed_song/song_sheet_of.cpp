@@ -160,7 +160,12 @@ void AddBody(const Song& song, std::vector<SongSheetBlock>& body) {
         AddDirective(song, line, body);
         break;
       case LineKind::Blank:
-        body.push_back(Block(SongBlockKind::Space));
+        // A run of blank lines is one gap as tall as all of them: the sheet
+        // grows with what is printed, not with the bytes of the text.
+        if (!body.empty() && body.back().kind == SongBlockKind::Space)
+          ++body.back().blankLines;
+        else
+          body.push_back(Block(SongBlockKind::Space));
         break;
       case LineKind::Heading:
         body.push_back(

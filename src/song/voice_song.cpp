@@ -137,8 +137,12 @@ void FillResult(VoicedSong& voiced, const SongSteps& steps, const PathChoice& ch
 }  // namespace
 
 VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options) {
+  return VoiceSong(session, Song(song), options);
+}
+
+VoicedSong VoiceSong(const Session& session, Song&& song, const SongVoicingOptions& options) {
   VoicedSong voiced;
-  voiced.song = song;
+  voiced.song = std::move(song);
   const SongKey key = PlaceSong(voiced, options);
   Session played = session;
   played.capo = voiced.capo;

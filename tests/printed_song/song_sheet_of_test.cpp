@@ -102,5 +102,16 @@ TEST(SongSheetOf, anEmptySongIsAnEmptySheet) {
   EXPECT_TRUE(sheet.capoLine.empty());
 }
 
+// A run of blank lines is one gap standing for all of them: the sheet of a
+// text of blank lines stays a few blocks, however long the text.
+TEST(SongSheetOf, aRunOfBlankLinesIsOneGap) {
+  const SongSheet sheet =
+      Sheet("[G]one\n\n\n\n[C]two\n" + std::string(100000, '\n') + "[D]three\n");
+  using K = SongBlockKind;
+  EXPECT_EQ(Kinds(sheet), (std::vector<K>{K::Lyrics, K::Space, K::Lyrics, K::Space, K::Lyrics}));
+  EXPECT_EQ(sheet.body[1].blankLines, 3);
+  EXPECT_EQ(sheet.body[3].blankLines, 100000);
+}
+
 }  // namespace
 }  // namespace corvanta

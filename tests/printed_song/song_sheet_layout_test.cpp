@@ -1,0 +1,83 @@
+// The printed song's layout with a measure of fixed advances (a letter is
+// 0.6 of the face's size wide), so every rule is held without fonts, here
+// and in the web build.
+#include "printed_song/song_sheet_layout.h"
+
+#include <gtest/gtest.h>
+
+#include "printed_song/text_breaks.h"
+
+namespace corvanta {
+namespace {
+
+class FixedMeasure : public TextMeasure {
+ public:
+  double Width(std::string_view text, const SongFace& face) const override {
+    return static_cast<double>(LetterCount(text)) * face.size * 0.6;
+  }
+  FaceMetrics Metrics(const SongFace& face) const override {
+    return {face.size * 0.8, face.size * 1.2};
+  }
+};
+
+const FixedMeasure kMeasure;
+
+SongSheetBlock Lyrics(std::string text) {
+  SongSheetBlock block;
+  block.segments = {{"G", std::move(text), true}};
+  return block;
+}
+
+std::vector<const SongText*> TextsOf(const SongPageLayout& page, SongTextRole role) {
+  std::vector<const SongText*> texts;
+  for (const SongText& text : page.texts)
+    if (text.role == role) texts.push_back(&text);
+  return texts;
+}
+
+// A title of 200 KB: the title block wraps it whole; each later page's
+// header is its first words on one line, within the page.
+TEST(SongSheetLayout, aLongTitleHeadsLaterPagesOnOneLine) {
+  SongSheet sheet;
+  for (int i = 0; i < 40000; ++i) sheet.title += "word ";
+  for (int i = 0; i < 60; ++i) sheet.body.push_back(Lyrics("la la la"));
+  const SongSheetLayout layout = LayOutSongPages(sheet, PaperSize(SongPaper::A4), kMeasure);
+  ASSERT_GT(layout.pages.size(), 2u);
+  std::string titled;
+  for (const SongPageLayout& page : layout.pages)
+    for (const SongText* text : TextsOf(page, SongTextRole::Title)) titled += text->text + " ";
+  EXPECT_EQ(titled, sheet.title);
+  const std::vector<const SongText*> header = TextsOf(layout.pages.back(), SongTextRole::Header);
+  ASSERT_EQ(header.size(), 1u);
+  EXPECT_EQ(header.front()->text.substr(0, 10), "word word ");
+  EXPECT_EQ(header.front()->text.substr(header.front()->text.size() - 3), "\u2026");
+  EXPECT_LE(kSongPageMargin + kMeasure.Width(header.front()->text, header.front()->Face()),
+            layout.pageSize.width - kSongPageMargin);
+}
+
+// A gap standing for many blank lines takes their room, and at most ends
+// its page: the next words start at the top of the next one.
+TEST(SongSheetLayout, aLongGapEndsItsPageAndNoMore) {
+  SongSheet sheet;
+  sheet.body.push_back(Lyrics("one"));
+  SongSheetBlock gap;
+  gap.kind = SongBlockKind::Space;
+  gap.blankLines = 3;
+  sheet.body.push_back(gap);
+  sheet.body.push_back(Lyrics("two"));
+  const SongSheetLayout near = LayOutSongPages(sheet, PaperSize(SongPaper::A4), kMeasure);
+  ASSERT_EQ(near.pages.size(), 1u);
+  const auto lyrics = TextsOf(near.pages.front(), SongTextRole::Lyric);
+  ASSERT_EQ(lyrics.size(), 2u);
+  const double line = kMeasure.Metrics(FaceOf(SongTextRole::Lyric)).lineHeight;
+  const double chordLine = kMeasure.Metrics(FaceOf(SongTextRole::Chord)).lineHeight;
+  EXPECT_NEAR(lyrics[1]->baseline.y - lyrics[0]->baseline.y, chordLine + line + 3 * 0.6 * line,
+              1e-9);
+  sheet.body[1].blankLines = 1000000;
+  const SongSheetLayout far = LayOutSongPages(sheet, PaperSize(SongPaper::A4), kMeasure);
+  ASSERT_EQ(far.pages.size(), 2u);
+  EXPECT_EQ(TextsOf(far.pages[1], SongTextRole::Lyric).front()->text, "two");
+}
+
+}  // namespace
+}  // namespace corvanta
