@@ -26,6 +26,49 @@ struct Row {
 };
 
 constexpr int kSmallestTab = 6;
+// A bar's room before its first cell: the bar line, a repeat sign's dots.
+constexpr double kBarLineRoom = 10;
+// A grid cell's room after its chord, in chord gaps: chords in neighbouring
+// cells stay apart, and four bars of four fit a page.
+constexpr double kCellPad = 0.6;
+constexpr double kThinLine = 0.8;
+constexpr double kThickLine = 2.2;
+constexpr double kDot = 1.8;
+
+// A bar line at x as ChordPro writes it: "|" thin, "||" double, "|." and
+// ":|" end with a thick line, "|:" starts with one; a repeat's dots on the
+// side it repeats. "" draws nothing (a progression's first bar).
+void AddBarLine(SongPageLayout& items, std::string_view line, double x, double height,
+                bool startsLine) {
+  if (line.empty()) return;
+  const double top = 2, bottom = height - 2;
+  const bool repeatBack = line.front() == ':';
+  const bool repeatOn = line.back() == ':' && !(line.size() == 1);
+  const bool thick = repeatBack || repeatOn || line == "|." || line == "||.";
+  auto thin = [&](double at) { items.rules.push_back({{at, top}, {at, bottom}}); };
+  auto dots = [&](double at) {
+    for (double y : {0.38, 0.62})
+      items.fills.push_back({at - kDot / 2, top + (bottom - top) * y - kDot / 2, kDot, kDot});
+  };
+  if (!thick) {
+    thin(x);
+    if (line == "||") thin(x + 2.5);
+    return;
+  }
+  // An end or repeat sign keeps its thick line on the bar line's x; a
+  // line's first sign stands just after the margin.
+  const double at = startsLine ? x + kThickLine / 2 : x;
+  items.fills.push_back({at - kThickLine / 2, top, kThickLine, bottom - top});
+  if (repeatBack) {
+    thin(at - 2.5);
+    dots(at - 4.8);
+  }
+  if (repeatOn) {
+    thin(at + 2.5);
+    dots(at + 4.8);
+  }
+  if (!repeatBack && !repeatOn) thin(at - 2.5);  // "|.": a thin line, then the thick one
+}
 constexpr double kCommentPad = 3;
 constexpr double kSectionGap = 4;
 constexpr double kBlockGap = 10;
@@ -187,44 +230,78 @@ class Rows {
     Push(std::move(row), block.chorus);
   }
 
-  // Bars of equal beats side by side, a bar line before each and after the
-  // last, wrapped by whole bars.
+  // A grid's rows in columns: the labels in a margin of their own, every
+  // bar as wide as the widest (its cells of one width), the notes after
+  // the last bar line. A row too wide for the page wraps by whole groups of
+  // bars, the same count on every line (a 4-bar row as 2 + 2, never 3 + 1).
   void AddGrid(const SongSheetBlock& block) {
     const SongFace face = FaceOf(SongTextRole::GridChord);
+    const SongFace noteFace = FaceOf(SongTextRole::CommentItalic);
     const FaceMetrics metrics = measure_.Metrics(face);
     const double gap = ChordGap(measure_, face);
-    double cell = kGridCellLeast;
-    for (const auto& bar : block.bars)
-      for (const std::string& beat : bar) cell = std::max(cell, measure_.Width(beat, face) + gap);
-    const double left = Indent(block.chorus);
-    const double room = Room(block.chorus);
-    const double height = metrics.lineHeight + 6;
-    Row row;
-    row.height = height;
-    double x = 0;
-    auto close = [&]() {
-      row.items.rules.push_back({{left + x, 2}, {left + x, height - 2}});
-      Push(std::move(row), block.chorus);
-      row = Row();
-      row.height = height;
-      x = 0;
-    };
-    for (const auto& bar : block.bars) {
-      const double barWidth = std::max<std::size_t>(1, bar.size()) * cell + gap;
-      if (x > 0 && x + barWidth > room) close();
-      row.items.rules.push_back({{left + x, 2}, {left + x, height - 2}});
-      for (std::size_t beat = 0; beat < bar.size(); ++beat) {
-        if (bar[beat] == ".") continue;  // a beat the chord before holds
-        row.items.texts.push_back({SongTextRole::GridChord,
-                                   {left + x + gap * 0.75 + beat * cell, 3 + metrics.ascent},
-                                   bar[beat]});
+    double cell = kGridCellLeast, labelWidth = 0, noteWidth = 0;
+    std::size_t cells = static_cast<std::size_t>(std::max(0, block.cellsPerBar));
+    std::size_t bars = static_cast<std::size_t>(std::max(0, block.barsPerRow));
+    const bool shaped = bars > 0;
+    for (const SongGridRow& row : block.rows) {
+      if (!row.label.empty())
+        labelWidth = std::max(labelWidth, measure_.Width(row.label, face) + gap);
+      if (!row.note.empty())
+        noteWidth = std::max(noteWidth, measure_.Width(row.note, noteFace) + gap);
+      if (!shaped) bars = std::max(bars, row.bars.size());
+      for (const auto& bar : row.bars) {
+        if (block.cellsPerBar <= 0) cells = std::max(cells, bar.size());
+        for (const std::string& beat : bar)
+          cell = std::max(cell, measure_.Width(beat, face) + kCellPad * gap);
       }
-      x += barWidth;
     }
-    if (!block.text.empty())
-      row.items.texts.push_back(
-          {SongTextRole::CommentItalic, {left + x + gap, 3 + metrics.ascent}, block.text});
-    if (!block.bars.empty() || !block.text.empty()) close();
+    cells = std::max<std::size_t>(1, cells);
+    bars = std::max<std::size_t>(1, bars);
+    const double barWidth = cells * cell + kBarLineRoom;
+    const double room = Room(block.chorus) - labelWidth - noteWidth;
+    const std::size_t perLine = BarsPerLine(bars, room / barWidth);
+    const double left = Indent(block.chorus);
+    const double height = metrics.lineHeight + 6;
+    for (const SongGridRow& row : block.rows) {
+      const std::size_t count = std::max<std::size_t>(1, row.bars.size());
+      for (std::size_t first = 0; first < count; first += perLine) {
+        const std::size_t last = std::min(row.bars.size(), first + perLine);
+        Row line;
+        line.height = height;
+        const double baseline = 3 + metrics.ascent;
+        if (first == 0 && !row.label.empty())
+          line.items.texts.push_back({SongTextRole::GridChord, {left, baseline}, row.label});
+        double x = left + labelWidth;
+        for (std::size_t bar = first; bar < last; ++bar) {
+          AddBarLine(line.items, row.lines[bar], x, height, bar == first);
+          const auto& beats = row.bars[bar];
+          for (std::size_t beat = 0; beat < beats.size(); ++beat) {
+            if (beats[beat] == ".") continue;  // a beat the chord before holds
+            line.items.texts.push_back(
+                {SongTextRole::GridChord, {x + kBarLineRoom + beat * cell, baseline}, beats[beat]});
+          }
+          x += barWidth;
+        }
+        if (last > first || row.bars.empty())
+          AddBarLine(line.items, row.lines[std::min(last, row.lines.size() - 1)], x, height, false);
+        if (last == row.bars.size() && !row.note.empty())
+          line.items.texts.push_back({SongTextRole::CommentItalic,
+                                      {left + labelWidth + perLine * barWidth + gap, baseline},
+                                      row.note});
+        Push(std::move(line), block.chorus);
+      }
+    }
+  }
+
+  // How many bars a grid's line holds: all of them when they fit, else the
+  // most that fit and part the row evenly (4 as 2 + 2, 6 as 3 + 3), else
+  // the most that fit.
+  static std::size_t BarsPerLine(std::size_t bars, double fitting) {
+    const std::size_t fit = static_cast<std::size_t>(std::max(1.0, fitting));
+    if (fit >= bars) return bars;
+    for (std::size_t n = fit; n > 1; --n)
+      if (bars % n == 0 && 2 * n >= fit) return n;
+    return fit;
   }
 
   // Verbatim, columns kept: the face shrinks until the widest line fits;
@@ -276,6 +353,10 @@ void Append(SongPageLayout& page, SongPageLayout&& items, double top) {
   for (SheetRect frame : items.frames) {
     frame.y += top;
     page.frames.push_back(frame);
+  }
+  for (SheetRect fill : items.fills) {
+    fill.y += top;
+    page.fills.push_back(fill);
   }
   for (const auto& [index, at] : items.diagrams)
     page.diagrams.emplace_back(index, Moved(at, 0, top));

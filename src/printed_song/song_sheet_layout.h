@@ -68,6 +68,7 @@ struct SongPageLayout {
   std::vector<SheetRule> rules;   // bar lines, the chorus mark, the rule under a header
   std::vector<SheetRect> bands;   // the grey band of a comment
   std::vector<SheetRect> frames;  // the frame of a boxed comment
+  std::vector<SheetRect> fills;   // black: a thick bar line, a repeat sign's dots
   std::vector<std::pair<int, SheetPoint>> diagrams;  // the diagram's index, its cell's corner
 };
 

@@ -79,5 +79,62 @@ TEST(SongSheetLayout, aLongGapEndsItsPageAndNoMore) {
   EXPECT_EQ(TextsOf(far.pages[1], SongTextRole::Lyric).front()->text, "two");
 }
 
+// The x of every bar line drawn on each printed line, left to right.
+std::vector<std::vector<double>> BarLines(const SongPageLayout& page) {
+  std::vector<std::vector<double>> lines;
+  double y = -1;
+  for (const SheetRule& rule : page.rules) {
+    if (rule.from.y != y) lines.emplace_back();
+    y = rule.from.y;
+    lines.back().push_back(rule.from.x);
+  }
+  return lines;
+}
+
+SongSheet GridSheet(std::vector<SongGridRow> rows, double barsPerRow = 0) {
+  SongSheet sheet;
+  SongSheetBlock grid;
+  grid.kind = SongBlockKind::Grid;
+  grid.rows = std::move(rows);
+  grid.barsPerRow = static_cast<int>(barsPerRow);
+  sheet.body.push_back(grid);
+  return sheet;
+}
+
+// Bars stand in columns over every line of a grid, whatever each line's
+// chords and label; a row too wide wraps by equal groups (4 as 2 + 2).
+TEST(SongSheetLayout, gridBarsStandInColumnsAndWrapEvenly) {
+  const SongSheet sheet =
+      GridSheet({{"Intro", {"|", "|", "|", "|", "|"}, {{"G"}, {"C"}, {"D"}, {"G"}}, "x2"},
+                 {"", {"|", "|", "|", "|", "|"}, {{"Cmaj7#11", "."}, {"C"}, {"D"}, {"G"}}, ""}});
+  const SongSheetLayout wide = LayOutSongPages(sheet, {2000, 842}, kMeasure);
+  const auto lines = BarLines(wide.pages.front());
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], lines[1]);
+  ASSERT_EQ(lines[0].size(), 5u);
+  EXPECT_GT(lines[0][0], kSongPageMargin);  // after the label's margin
+  // A page that holds three of these bars: two a line, four lines.
+  const double bar = lines[0][1] - lines[0][0];
+  const double narrow = 2 * kSongPageMargin + (lines[0][0] - kSongPageMargin) + 3.5 * bar +
+                        kMeasure.Width("x2 ", FaceOf(SongTextRole::CommentItalic));
+  const auto wrapped = BarLines(LayOutSongPages(sheet, {narrow, 842}, kMeasure).pages.front());
+  ASSERT_EQ(wrapped.size(), 4u);
+  for (const auto& line : wrapped)
+    EXPECT_EQ(line, (std::vector<double>{lines[0][0], lines[0][1], lines[0][2]}));
+}
+
+// Repeat signs are drawn: a thick line and two dots on the repeated side;
+// a plain bar line is a rule alone.
+TEST(SongSheetLayout, repeatSignsHaveTheirThickLineAndDots) {
+  const auto fillsOf = [](std::vector<std::string> marks) {
+    return LayOutSongPages(GridSheet({{"", std::move(marks), {{"G"}}, ""}}), {595, 842}, kMeasure)
+        .pages.front()
+        .fills.size();
+  };
+  EXPECT_EQ(fillsOf({"|", "|"}), 0u);
+  EXPECT_EQ(fillsOf({"|:", ":|"}), 6u);  // each: a thick line, two dots
+  EXPECT_EQ(fillsOf({"|", "|."}), 1u);
+}
+
 }  // namespace
 }  // namespace corvanta
