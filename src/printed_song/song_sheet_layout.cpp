@@ -21,6 +21,9 @@ struct Row {
   double height = 0;
   SongPageLayout items;
   bool keepWithNext = false;  // a label stays with the first line it labels
+  // The stanza it belongs to (the blocks between two gaps): kept on one
+  // page when it fits on one. -1: the title block, a gap.
+  int group = -1;
   bool newPage = false;
   bool space = false;  // a gap, dropped at the top of a page
 };
@@ -90,7 +93,17 @@ class Rows {
   }
 
   std::vector<Row> Body() {
-    for (const SongSheetBlock& block : sheet_.body) AddBlock(block);
+    int group = 0;
+    for (const SongSheetBlock& block : sheet_.body) {
+      const std::size_t first = rows_.size();
+      AddBlock(block);
+      const bool apart = block.kind == SongBlockKind::Space || block.kind == SongBlockKind::NewPage;
+      if (apart) ++group;
+      for (std::size_t i = first; i < rows_.size(); ++i) rows_[i].group = apart ? -1 : group;
+      // A tab's first line is never the last of a page.
+      if (block.kind == SongBlockKind::Tab && rows_.size() > first + 1)
+        rows_[first].keepWithNext = true;
+    }
     return std::move(rows_);
   }
 
@@ -418,15 +431,31 @@ SongSheetLayout LayOut(const SongSheet& sheet, SheetSize pageSize, bool paginate
     y = AddHeader(layout.pages.back(), header, pageSize.width, measure);
     top = true;
   };
+  // A later page's room below its header.
+  const double pageRoom =
+      bottom - (header.empty()
+                    ? kSongPageMargin
+                    : kSongPageMargin + measure.Metrics(FaceOf(SongTextRole::Header)).lineHeight +
+                          2 + kBlockGap);
   for (std::size_t i = 0; i < all.size(); ++i) {
     Row& row = all[i];
     if (row.newPage) {
       if (paginate && !top) newPage();
       continue;
     }
-    const double withNext =
-        row.height + (row.keepWithNext && i + 1 < all.size() ? all[i + 1].height : 0);
-    if (!top && (y + row.height > bottom || y + withNext > bottom)) newPage();
+    // A label (or a tab's first line) with what follows it, past any gap.
+    double withNext = row.height;
+    for (std::size_t next = i + 1; row.keepWithNext && next < all.size(); ++next) {
+      withNext += all[next].height;
+      if (!all[next].space) break;
+    }
+    // A stanza that fits on a page starts one rather than parting.
+    double stanza = 0;
+    if (row.group >= 0 && (i == 0 || all[i - 1].group != row.group))
+      for (std::size_t next = i; next < all.size() && all[next].group == row.group; ++next)
+        stanza += all[next].height;
+    const bool stanzaMoves = stanza > 0 && y + stanza > bottom && stanza <= pageRoom;
+    if (!top && (y + row.height > bottom || y + withNext > bottom || stanzaMoves)) newPage();
     if (row.space && top && layout.pages.size() > 1) continue;
     Append(layout.pages.back(), std::move(row.items), y);
     y += row.height;

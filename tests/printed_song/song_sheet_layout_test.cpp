@@ -136,5 +136,68 @@ TEST(SongSheetLayout, repeatSignsHaveTheirThickLineAndDots) {
   EXPECT_EQ(fillsOf({"|", "|."}), 1u);
 }
 
+SongSheetBlock Plain(std::string text) {
+  SongSheetBlock block;
+  block.segments = {{"", std::move(text), true}};
+  return block;
+}
+
+SongSheetBlock Kind(SongBlockKind kind, std::string text = {}) {
+  SongSheetBlock block;
+  block.kind = kind;
+  block.text = std::move(text);
+  return block;
+}
+
+// The page (from 0) each text of a role first stands on, by its text.
+int PageOf(const SongSheetLayout& layout, std::string_view text) {
+  for (std::size_t page = 0; page < layout.pages.size(); ++page)
+    for (const SongText& drawn : layout.pages[page].texts)
+      if (drawn.text == text) return static_cast<int>(page);
+  return -1;
+}
+
+// With this measure a plain line is 14.4 points and A4 holds 51 of them:
+// each case fills the first page to just where its rule decides.
+TEST(SongSheetLayout, stanzasHeadingsAndTabsAreNotPartedAtAPageFoot) {
+  struct Case {
+    const char* name;
+    int plainLines;  // filling the first page
+    int chordLines;  // lines with chords, 27.6 points each, before them
+    std::vector<SongSheetBlock> then;
+    std::vector<std::string> onPageTwo;
+  };
+  SongSheetBlock tab = Kind(SongBlockKind::Tab);
+  tab.lines = {"e|--0--|", "B|--1--|", "G|--0--|"};
+  const std::vector<Case> cases{
+      {"a stanza that fits a page moves whole",
+       48,
+       0,
+       {Kind(SongBlockKind::Space), Plain("s1"), Plain("s2"), Plain("s3"), Plain("s4")},
+       {"s1", "s2", "s3", "s4"}},
+      {"a heading goes with its first line past a gap",
+       49,
+       0,
+       {Kind(SongBlockKind::Section, "Verse"), Kind(SongBlockKind::Space), Plain("first")},
+       {"Verse", "first"}},
+      {"a tab's first line is not a page's last", 1, 26, {tab}, {"e|--0--|", "B|--1--|"}},
+  };
+  for (const Case& c : cases) {
+    SongSheet sheet;
+    for (int i = 0; i < c.chordLines; ++i) sheet.body.push_back(Lyrics("c" + std::to_string(i)));
+    for (int i = 0; i < c.plainLines; ++i) sheet.body.push_back(Plain("p" + std::to_string(i)));
+    sheet.body.insert(sheet.body.end(), c.then.begin(), c.then.end());
+    const SongSheetLayout layout = LayOutSongPages(sheet, PaperSize(SongPaper::A4), kMeasure);
+    ASSERT_EQ(layout.pages.size(), 2u) << c.name;
+    for (const std::string& text : c.onPageTwo) EXPECT_EQ(PageOf(layout, text), 1) << c.name;
+  }
+  // A stanza longer than a page parts as it must: no page is left empty.
+  SongSheet long_;
+  for (int i = 0; i < 120; ++i) long_.body.push_back(Plain("l" + std::to_string(i)));
+  const SongSheetLayout parted = LayOutSongPages(long_, PaperSize(SongPaper::A4), kMeasure);
+  EXPECT_EQ(parted.pages.size(), 3u);
+  EXPECT_EQ(PageOf(parted, "l0"), 0);
+}
+
 }  // namespace
 }  // namespace corvanta
