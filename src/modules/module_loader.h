@@ -1,3 +1,4 @@
+// Loads a module of the program (drawing, export, synthesizer) by name.
 #pragma once
 
 #include <string>

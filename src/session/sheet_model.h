@@ -1,3 +1,4 @@
+// A page of chord diagrams as the window exports it and the CLI draws it.
 #pragma once
 
 #include <string>

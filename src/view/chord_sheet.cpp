@@ -1,3 +1,4 @@
+// Paints a chord sheet: its heading, its diagram cells, the pages to print.
 #include "view/chord_sheet.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Paints a laid-out chord diagram into a rectangle.
 #include "view/diagram_painter.h"
 
 #include "view/layout/neck_layout.h"

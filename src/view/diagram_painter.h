@@ -1,3 +1,4 @@
+// The chord diagram painter.
 #pragma once
 
 #include <QPainter>
