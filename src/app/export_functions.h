@@ -4,8 +4,8 @@
 #include <QString>
 
 #include "printed_song/song_sheet.h"
-#include "view/chord_sheet.h"
 #include "printed_song/song_sheet_layout.h"
+#include "view/chord_sheet.h"
 
 class QWidget;
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "session/sheet_model.h"
 #include "printed_song/song_sheet.h"
+#include "session/sheet_model.h"
 
 namespace corvanta::cli {
 

@@ -1,3 +1,4 @@
+// The shape and label a ChordPro grid asks for in its start_of_grid line.
 #pragma once
 
 #include <string>
