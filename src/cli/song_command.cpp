@@ -179,7 +179,11 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   }
   VoicedSong voiced;
   try {
-    voiced = VoiceSong(session, std::move(song), options);
+    // The song as read is needed again only to write ChordPro back as read;
+    // otherwise it moves into its voicing, so a long text is held once.
+    const bool writtenAsRead = !command.chordpro.empty() && !command.define;
+    voiced = writtenAsRead ? VoiceSong(session, song, options)
+                           : VoiceSong(session, std::move(song), options);
   } catch (const BadPin& bad) {
     throw BadArgument(bad.what());
   }
