@@ -34,7 +34,6 @@ constexpr double kBarLineRoom = 10;
 // A grid cell's room after its chord, in chord gaps: chords in neighbouring
 // cells stay apart, and four bars of four fit a page.
 constexpr double kCellPad = 0.6;
-constexpr double kThinLine = 0.8;
 constexpr double kThickLine = 2.2;
 constexpr double kDot = 1.8;
 
