@@ -105,8 +105,7 @@ TEST(SongSheetOf, anEmptySongIsAnEmptySheet) {
 // A run of blank lines is one gap standing for all of them: the sheet of a
 // text of blank lines stays a few blocks, however long the text.
 TEST(SongSheetOf, aRunOfBlankLinesIsOneGap) {
-  const SongSheet sheet =
-      Sheet("[G]one\n\n\n\n[C]two\n" + std::string(10000, '\n') + "[D]three\n");
+  const SongSheet sheet = Sheet("[G]one\n\n\n\n[C]two\n" + std::string(10000, '\n') + "[D]three\n");
   using K = SongBlockKind;
   EXPECT_EQ(Kinds(sheet), (std::vector<K>{K::Lyrics, K::Space, K::Lyrics, K::Space, K::Lyrics}));
   EXPECT_EQ(sheet.body[1].blankLines, 3);
