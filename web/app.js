@@ -3,8 +3,9 @@
 // strum's notes) is the core's; this script only shows what it answers.
 import createCorvanta from "./corvanta.mjs";
 import chinese from "./strings.js";
-import { cellWidth, diagramMarkup, neckMarkers, neckMarkup } from "./draw.js";
+import { cellWidth, diagramMarkup, glyphDefs, neckMarkers, neckMarkup } from "./draw.js";
 import { audioState, strum } from "./sound.js";
+import { createSongView } from "./song.js";
 
 // Texts the window has no caption for, in the window's words.
 const pageChinese = {
@@ -15,7 +16,43 @@ const pageChinese = {
   Tuning: "调弦",
   "Names are shapes": "和弦名为指法形状",
   "is not a chord: it names no root note.": "不是和弦: 没有根音。",
-  "Custom tuning not understood": "无法识别的调弦",
+  "Not understood:": "无法识别:",
+  Chords: "和弦",
+  Song: "歌曲",
+  "Song: paste, type, open or drop a file": "歌曲: 粘贴、输入、打开或拖入文件",
+  "Open a file": "打开文件",
+  Recent: "最近",
+  Key: "调",
+  Down: "降",
+  Up: "升",
+  "Transpose down a semitone": "降半音",
+  "Transpose up a semitone": "升半音",
+  "Chord names": "和弦名",
+  Shapes: "指法形状",
+  Sounding: "实际发音",
+  "Suggest capo": "建议变调夹",
+  Mode: "方式",
+  "As players choose": "按演奏习惯",
+  "Least movement": "移动最少",
+  Easiest: "最容易",
+  Play: "播放",
+  Stop: "停止",
+  "Save as": "保存为",
+  "Chords over words": "歌词上方和弦",
+  "with the voicings as {define}": "附带 {define} 指法",
+  Save: "保存",
+  Print: "打印",
+  "Remove the pin": "取消固定",
+  Close: "关闭",
+  "The song's own": "歌曲自带",
+  "No capo": "不用变调夹",
+  "Other voicings of": "其他指法:",
+  "Not read as a chord:": "无法识别的和弦:",
+  line: "行",
+  "No fingering plays": "没有指法可以弹",
+  "%1 is not a song: it is not text.": "%1 不是歌曲: 不是文本文件。",
+  "This link's song is kept in another browser.": "此链接的歌曲保存在另一个浏览器中。",
+  "Other…": "其他…",
 };
 
 const $ = (id) => document.getElementById(id);
@@ -35,6 +72,8 @@ let tables = null;
 let selected = -1;
 let neckFrets = [];
 let drawing = 0; // the result whose diagrams the background drawing fills
+let view = "chord"; // or "song"
+let songParams = new URLSearchParams();
 
 // The core's own Chinese captions (the guitar's presets) in English.
 const english = Object.fromEntries(Object.entries(chinese).map(([en, zh]) => [zh, en]));
@@ -63,18 +102,23 @@ function readUrl() {
       : typeof defaults[key] === "boolean" ? value === "1" || value === "true" : value;
   }
   lang = params.has("lang") ? (params.get("lang") === "en" ? "en" : "zh") : browserLang;
-  return symbol || "C";
+  options.lang = lang; // the diagrams' spoken names follow the page's language
+  view = symbol === "song" ? "song" : "chord";
+  songParams = params;
+  return view === "song" ? "C" : symbol || "C";
 }
 
 function writeUrl() {
   const params = new URLSearchParams();
   for (const [key, value] of Object.entries(options)) {
-    if (value === defaults[key]) continue;
+    if (value === defaults[key] || key === "lang") continue;
     params.set(key, typeof value === "boolean" ? (value ? "1" : "0") : String(value));
   }
   if (lang !== browserLang) params.set("lang", lang);
+  if (view === "song") for (const [key, value] of songView.linkParams()) params.set(key, value);
   const text = params.toString();
-  const hash = `#/${encodeURIComponent($("symbol").value.trim()).replace(/%2F/g, "/")}${text ? "?" + text : ""}`;
+  const path = view === "song" ? "song" : encodeURIComponent($("symbol").value.trim()).replace(/%2F/g, "/");
+  const hash = `#/${path}${text ? "?" + text : ""}`;
   if (location.hash !== hash) history.replaceState(null, "", hash);
 }
 
@@ -89,14 +133,15 @@ function fillInstrumentControls() {
   fill($("instrument"), [...instruments.map((i) => [i.name, tr(i.title)]), ["custom", tr("Custom…")]]);
   $("instrument").value = options.instrument;
   const chosen = instruments.find((i) => i.name === options.instrument);
-  const custom = options.instrument === "custom";
-  $("tuning").hidden = custom;
-  $("custom-tuning").hidden = !custom;
+  // A tuning no preset names (note names, pitch classes) is typed in the
+  // box, which the core reads as the CLI's --tuning.
+  const preset = chosen && (options.tuning === "" || chosen.presets.some((p, i) => i > 0 && p.name === options.tuning));
+  $("tuning").hidden = !chosen;
+  $("custom-tuning").hidden = Boolean(preset);
+  $("custom-tuning").value = preset ? "" : options.tuning;
   if (chosen) {
-    fill($("tuning"), chosen.presets.map((p, i) => [i === 0 ? "" : p.name, `${tr(p.name)}: ${p.tuning}`]));
-    $("tuning").value = chosen.presets.some((p, i) => i > 0 && p.name === options.tuning) ? options.tuning : "";
-  } else {
-    $("custom-tuning").value = options.tuning;
+    fill($("tuning"), [...chosen.presets.map((p, i) => [i === 0 ? "" : p.name, `${tr(p.name)}: ${p.tuning}`]), ["*", tr("Other…")]]);
+    $("tuning").value = preset ? options.tuning : "*";
   }
   fill($("capo"), Array.from({ length: 13 }, (_, i) => [i, i === 0 ? tr("none") : i]));
   $("capo").value = options.capo;
@@ -113,17 +158,21 @@ function fillChordControls() {
 function showTexts() {
   document.documentElement.lang = lang === "en" ? "en" : "zh-CN";
   for (const element of document.querySelectorAll("[data-text]")) element.textContent = tr(element.dataset.text);
+  for (const element of document.querySelectorAll("[data-title]")) element.title = tr(element.dataset.title);
   $("language").textContent = lang === "en" ? "中文" : "English";
   for (const id of ["practical", "capo-shapes", "left-handed"]) $(id).checked = options[id.replace(/-(\w)/, (_, c) => c.toUpperCase())];
   for (const id of ["order", "span", "frets"]) $(id).value = options[id];
   fillInstrumentControls();
+  songView?.fillControls();
 }
 
 // --- the results ---
 
 function showNames(answer) {
   $("best").textContent = answer.best ?? "";
-  const names = answer.names.filter((n) => n !== answer.best);
+  // In the standard notation the list is the ranked readings written in it,
+  // as the window lists them; the program's own names otherwise.
+  const names = options.notation === "standard" ? answer.readings : answer.names.filter((n) => n !== answer.best);
   $("names").innerHTML = names.map((n) => `<li>${escapeHtml(n)}</li>`).join("");
 }
 
@@ -155,7 +204,7 @@ function show(answer) {
   if (answer.unrecognised?.length) message += `${tr("Not recognised:")} ${answer.unrecognised.join(" ")} `;
   if (answer.omitted?.length) message += `${tr("omitted:")} ${answer.omitted.join(", ")}`;
   if (answer.noChord) message = tr("N.C. (no chord)");
-  if (answer.error) message = tr("Custom tuning not understood");
+  if (answer.error) message = `${tr("Not understood:")} ${answer.error}`;
   $("custom-tuning").classList.toggle("refused", Boolean(answer.error));
   $("message").textContent = message.trim();
   $("symbol").classList.remove("refused");
@@ -188,6 +237,7 @@ function query() {
 function research() {
   show(JSON.parse(core.research(options)));
   $("symbol").value = result.echo;
+  if (view === "song") songView.voice();
 }
 
 function pick(picker, row) {
@@ -242,7 +292,11 @@ function drawNeck(markers) {
 }
 
 function play(fingering) {
-  strum(fingering.notes, tables.strumDelayMs).then((state) => {
+  playNotes(fingering.notes);
+}
+
+function playNotes(notes) {
+  strum(notes, tables.strumDelayMs).then((state) => {
     document.body.dataset.audio = state;
     document.body.dataset.voices = audioState.voices;
   });
@@ -338,7 +392,13 @@ function wire() {
     research();
   });
   $("tuning").addEventListener("change", () => {
+    if ($("tuning").value === "*") {
+      $("custom-tuning").hidden = false;
+      $("custom-tuning").focus();
+      return;
+    }
     options.tuning = $("tuning").value;
+    $("custom-tuning").hidden = true;
     research();
   });
   $("custom-tuning").addEventListener("change", () => {
@@ -355,8 +415,10 @@ function wire() {
   onOption("left-handed", "leftHanded", (e) => e.checked);
   $("language").addEventListener("click", () => {
     lang = lang === "en" ? "zh" : "en";
+    options.lang = lang;
     showTexts();
     if (result) show(result);
+    if (view === "song") songView.voice();
     writeUrl();
   });
   const box = $("diagrams");
@@ -375,8 +437,23 @@ function wire() {
     drawUpTo((Math.ceil(bottom / 130) + 1) * perRow);
   }, { passive: true });
   window.addEventListener("hashchange", start);
+  $("view-chord").addEventListener("click", () => showView("chord"));
+  $("view-song").addEventListener("click", () => showView("song"));
 }
 
+// The chord view and the song view share the instrument and the language.
+function showView(name) {
+  view = name;
+  $("chord-view").hidden = view !== "chord";
+  $("song-view").hidden = view !== "song";
+  $("view-chord").setAttribute("aria-pressed", String(view === "chord"));
+  $("view-song").setAttribute("aria-pressed", String(view === "song"));
+  document.body.dataset.view = view;
+  if (view === "song") songView.voice();
+  writeUrl();
+}
+
+let lastSongLink = null;
 function start() {
   const symbol = readUrl();
   $("symbol").value = symbol;
@@ -384,10 +461,38 @@ function start() {
   fillChordControls();
   query();
   if (!result) research();
+  if (view === "song") {
+    // The page's own link writes do not read the song back.
+    const link = songParams.toString();
+    if (link !== lastSongLink) songView.readLink(songParams);
+    songView.fillControls();
+  }
+  showView(view);
 }
 
+const songView = createSongView({
+  core, options, tr, play: playNotes,
+  onLink: () => {
+    writeUrl();
+    lastSongLink = new URLSearchParams(location.hash.split(/\?(.*)/s)[1] ?? "").toString();
+  },
+});
+document.body.insertAdjacentHTML("afterbegin", glyphDefs());
 wire();
 start();
 document.body.dataset.ready = "1";
+
+// Kept for use offline. A new version's worker takes over at once; the
+// page then reloads into it, once.
+if ("serviceWorker" in navigator && location.protocol !== "file:") {
+  const hadWorker = Boolean(navigator.serviceWorker.controller);
+  navigator.serviceWorker.addEventListener("controllerchange", () => {
+    if (hadWorker) location.reload();
+  });
+  navigator.serviceWorker.register("sw.js").then(
+    () => (document.body.dataset.offline = "ready"),
+    () => (document.body.dataset.offline = "none"),
+  );
+}
 // For the benchmark: a timeout queued from the next frame runs after its paint.
 requestAnimationFrame(() => setTimeout(() => performance.mark("corvanta-painted")));

@@ -32,19 +32,39 @@ function gridPath(x, y, strings, lineRows) {
   return lines;
 }
 
+// The diagrams' numbers are drawn from shared glyphs, not as text of their
+// own: a diagram's only text for a reader is its spoken name.
+export function glyphDefs() {
+  let defs = "";
+  for (let n = 0; n <= 9; n++) {
+    // Presentation attributes, which a glyph keeps wherever it is used.
+    defs += `<symbol id="cv-f${n}" overflow="visible"><text font-family="DejaVu Sans, sans-serif" font-size="12" fill="#000">${n}</text></symbol>`;
+    defs += `<symbol id="cv-d${n}" overflow="visible"><text font-family="DejaVu Sans, sans-serif" font-size="8" font-weight="bold" fill="#fff" text-anchor="middle">${n}</text></symbol>`;
+  }
+  return `<svg id="cv-glyphs" width="0" height="0" aria-hidden="true" focusable="false"><defs>${defs}</defs></svg>`;
+}
+
+// A number from the glyphs, its digits `advance` apart.
+function number(kind, value, x, y, advance) {
+  return [...String(value)].map((digit, i) => `<use href="#cv-${kind}${digit}" x="${x + i * advance}" y="${y}"/>`).join("");
+}
+
+const escapeAttribute = (text) => String(text).replace(/[&<>"]/g, (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[c]);
+
 const disc = (cx, cy, r) => `M${cx - r} ${cy}a${r} ${r} 0 1 0 ${2 * r} 0a${r} ${r} 0 1 0 ${-2 * r} 0z`;
 
 // Fingering `index`, its text `frets`, drawn from its layout as the binding
-// gives it; like sprites share a path, so a diagram is a few elements.
-export function diagramMarkup(voicing, index, frets, strings, capo) {
+// gives it; like sprites share a path, so a diagram is a few elements. Its
+// accessible name is the core's spoken one (the chord and each string).
+export function diagramMarkup(voicing, index, frets, strings, capo, { symbol = null, name = null, extra = "", role = "option" } = {}) {
   let black = "", rings = "", crosses = "", digits = "", label = "";
   for (const [sprite, x, y] of voicing.sprites) {
     if (sprite <= Sprite.HighlightedGrid) {
       black += gridPath(x, y, strings, voicing.lineRows);
-      label = `<text x="10" y="14">${voicing.firstFret}</text>`;
+      label = number("f", voicing.firstFret, 10, 14, 7.6);
     } else if (sprite <= Sprite.Finger4) {
       black += disc(x + 4.5, y + 4.5, 4.5);
-      digits += `<text x="${x + 4.75}" y="${y + 7.6}">${sprite - Sprite.Finger1 + 1}</text>`;
+      digits += number("d", sprite - Sprite.Finger1 + 1, x + 4.75, y + 7.6, 0);
     } else if (sprite === Sprite.BarreSegment) {
       black += rect(x, y, 15, 4);
     } else if (sprite === Sprite.MutedMark) {
@@ -61,7 +81,11 @@ export function diagramMarkup(voicing, index, frets, strings, capo) {
     capoMarks = `<text x="24" y="112">capo ${capo}</text>`;
   }
   const title = `<title>${voicing.readable} · ${voicing.ease} (${voicing.difficulty})</title>`;
-  return `<svg class="diagram" role="option" tabindex="-1" data-index="${index}" data-frets="${frets}" viewBox="0 0 ${cellWidth(strings)} 130" aria-label="${frets}">${title}<path d="${black}"/><path class="ring" d="${rings}"/><path class="cross" d="${crosses}"/>${label}${capoMarks}<g class="digit">${digits}</g></svg>`;
+  // The capo's mark is the diagram's one text, so the name says it too.
+  const spoken = escapeAttribute(`${name ?? voicing.spoken ?? frets}${capo > 0 ? `, capo ${capo}` : ""}`);
+  const symbolData = symbol === null ? "" : ` data-symbol="${escapeAttribute(symbol)}"`;
+  // The drawing itself is hidden from readers: the name says it all.
+  return `<svg class="diagram" role="${role}" tabindex="-1" data-index="${index}" data-frets="${frets}"${symbolData} ${extra} viewBox="0 0 ${cellWidth(strings)} 130" aria-label="${spoken}"><g aria-hidden="true">${title}<rect width="100%" height="100%" fill="transparent"/><path d="${black}"/><path class="ring" d="${rings}"/><path class="cross" d="${crosses}"/>${label}${capoMarks}${digits}</g></svg>`;
 }
 
 const INLAYS = [3, 5, 7, 9, 15, 17, 19, 21];

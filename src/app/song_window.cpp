@@ -2,6 +2,7 @@
 #include "app/song_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -138,12 +139,13 @@ QWidget* SongWindow::BuildControls() {
   for (std::size_t i = 0; i < BuiltInInstruments().size(); ++i) instrument_->addItem(QString());
   mode_ = Named(new QComboBox(row), "SongMode");
   mode_->addItems({QString(), QString(), QString()});
+  simplify_ = Named(new QCheckBox(row), "SongSimplify");
   play_ = Named(new QToolButton(row), "SongPlay");
   stop_ = Named(new QToolButton(row), "SongStop");
   stop_->setEnabled(false);
   for (QWidget* widget :
        std::initializer_list<QWidget*>{down_, up_, keyLabel_, key_, capoLabel_, capo_, capoNames_,
-                                       suggest_, instrument_, mode_, play_, stop_})
+                                       suggest_, instrument_, mode_, simplify_, play_, stop_})
     layout->addWidget(widget);
   layout->addStretch(1);
 
@@ -156,6 +158,10 @@ QWidget* SongWindow::BuildControls() {
   connect(instrument_, &QComboBox::activated, this, &SongWindow::ChooseInstrument);
   connect(mode_, &QComboBox::activated, this,
           [this](int index) { ChooseMode(static_cast<VoicingMode>(index)); });
+  connect(simplify_, &QCheckBox::toggled, this, [this](bool on) {
+    options_.simplify = on;
+    Revoice();
+  });
   connect(play_, &QToolButton::clicked, this, &SongWindow::Play);
   connect(stop_, &QToolButton::clicked, this, &SongWindow::Stop);
   return row;
@@ -211,6 +217,8 @@ void SongWindow::RetranslateUi() {
   mode_->setItemText(0, tr("按乐手习惯"));
   mode_->setItemText(1, tr("最少移动"));
   mode_->setItemText(2, tr("最容易"));
+  simplify_->setText(tr("简化和弦"));
+  simplify_->setToolTip(tr("用更简单的同功能和弦弹奏 (Cmaj7 弹 C, Am7 弹 Am)"));
   play_->setText(tr("播放"));
   stop_->setText(tr("停止"));
   fileMenu_->setTitle(tr("文件"));

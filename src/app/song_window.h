@@ -14,6 +14,7 @@
 #include "song/voiced_song.h"
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -223,6 +224,7 @@ class SongWindow : public QMainWindow {
   QMenu* suggestMenu_ = nullptr;
   QComboBox* instrument_ = nullptr;
   QComboBox* mode_ = nullptr;
+  QCheckBox* simplify_ = nullptr;  // each chord played as a simpler one of its function
   QToolButton* play_ = nullptr;
   QToolButton* stop_ = nullptr;
   QLabel* capoLine_ = nullptr;

@@ -15,6 +15,7 @@
 #include "app/tform1.h"
 #include "printed_song/song_sheet_of.h"
 #include "song/capo_suggestion.h"
+#include "song/key_detection.h"
 #include "song/song_defines.h"
 #include "song/song_key.h"
 #include "song/song_reader.h"
@@ -29,7 +30,7 @@ namespace {
 // The key the song's chords are written in: {key}, or the chords' own.
 SongKey WrittenKey(const Song& song) {
   if (const std::optional<SongKey> key = ParseSongKey(song.key)) return *key;
-  return DetectKey(song.chords).key;
+  return DetectKey(song).key;
 }
 
 // The signed shift, -5..6, between two keys' tonics.
@@ -224,10 +225,13 @@ void SongWindow::FillSuggestMenu() {
     for (const std::string& shape : suggestion.shapes) shapes << QString::fromStdString(shape);
     const QString capo =
         suggestion.capo == 0 ? tr("无变调夹") : tr("变调夹 %1").arg(suggestion.capo);
-    QAction* item = suggestMenu_->addAction(
-        tr("%1: %2 调 (%3)  难度 %4")
-            .arg(capo, QString::fromStdString(suggestion.key), shapes.join(' '))
-            .arg(suggestion.difficulty, 0, 'f', 1));
+    QAction* item = suggestMenu_->addAction(tr("%1: %2 调 (%3)  难度 %4")
+                                                .arg(capo,
+                                                     suggestion.key.empty()
+                                                         ? QStringLiteral("?")
+                                                         : QString::fromStdString(suggestion.key),
+                                                     shapes.join(' '))
+                                                .arg(suggestion.difficulty, 0, 'f', 1));
     connect(item, &QAction::triggered, this, [this, i] { ApplySuggestion(static_cast<int>(i)); });
   }
 }

@@ -2,8 +2,6 @@
 #include "cli/cli_options.h"
 
 #include <algorithm>
-#include <array>
-#include <sstream>
 
 #include "instrument/capo.h"
 #include "symbols/chord_of_symbol.h"
@@ -15,9 +13,6 @@
 
 namespace corvanta::cli {
 namespace {
-
-constexpr std::array<int, 4> kFretChoices{6, 12, 18, 24};
-constexpr std::array<int, 4> kSpanChoices{2, 3, 4, 5};
 
 std::optional<int> ParseSmallInteger(const std::string& text) {
   if (text.empty() || text.size() > 3) return std::nullopt;
@@ -34,14 +29,6 @@ int ParseInterval(int value, const std::string& option) {
     throw BadArgument(option + ": " + std::to_string(value) + " is not an interval 0..11");
   }
   return value;
-}
-
-template <std::size_t N>
-int ParseChoice(int value, const std::array<int, N>& choices, const std::string& option) {
-  if (std::find(choices.begin(), choices.end(), value) != choices.end()) return value;
-  std::string list;
-  for (int choice : choices) list += (list.empty() ? "" : ", ") + std::to_string(choice);
-  throw BadArgument(option + ": " + std::to_string(value) + " is not one of " + list);
 }
 
 }  // namespace
@@ -75,9 +62,7 @@ void AddOrderOption(CLI::App& command, std::string& order) {
       ->check(CLI::IsMember({"position", "ease"}));
 }
 
-VoicingOrderChoice ParseOrder(const std::string& order) {
-  return order == "ease" ? VoicingOrderChoice::Ease : VoicingOrderChoice::Position;
-}
+VoicingOrderChoice ParseOrder(const std::string& order) { return ReadOrder(order); }
 
 int ParseLimit(const std::optional<int>& limit) {
   if (!limit) return -1;
@@ -85,16 +70,9 @@ int ParseLimit(const std::optional<int>& limit) {
   return *limit;
 }
 
-ChordNotation ParseNotation(const std::string& text) {
-  return text == "standard" ? ChordNotation::Standard : ChordNotation::Classic;
-}
+ChordNotation ParseNotation(const std::string& text) { return ReadNotation(text); }
 
-int ParseCapo(int capo) {
-  if (capo < 0 || capo > kMaxCapo) {
-    throw BadArgument("--capo: " + std::to_string(capo) + " is not a fret 0..12");
-  }
-  return capo;
-}
+int ParseCapo(int capo) { return ReadCapo(capo); }
 
 void AddChordOptions(CLI::App& command, SearchOptionText& text) {
   command.add_option("--root", text.root, "root note: a name (C, C#, Db) or 0..11");
@@ -156,104 +134,23 @@ int ParseNote(const std::string& text, const std::string& option) {
                     " is not a note name or a pitch class 0..11");
 }
 
-Tuning ParseTuning(const std::string& text) {
-  int preset = FindTuningPreset(text);
-  if (preset >= 0) return kTuningPresets[preset].pitchClasses;
-  if (auto named = ParseTuningNames(text)) return *named;
-  Tuning tuning{};
-  std::istringstream words(text);
-  std::string word;
-  int count = 0;
-  while (words >> word) {
-    auto number = ParseSmallInteger(word);
-    if (!number || *number >= kPitchClassCount || count == kStringCount) {
-      count = -1;
-      break;
-    }
-    tuning[count++] = *number;
-  }
-  if (count != kStringCount) {
-    throw BadArgument("--tuning: " + QuotedEcho(text) +
-                      " is neither a preset, six note names (\"D A D G A D\") nor six pitch "
-                      "classes 0..11; the presets are " +
-                      TuningPresetList());
-  }
-  return tuning;
-}
+Tuning ParseTuning(const std::string& text) { return ReadGuitarTuning(text); }
 
 Tuning ParseTuningOption(const std::optional<std::string>& text) {
   return text ? ParseTuning(*text) : kStandardTuning;
 }
 
-namespace {
-
-std::string PresetNames(const Instrument& instrument) {
-  std::string names;
-  for (const InstrumentPreset& preset : instrument.presets) {
-    names += (names.empty() ? "\"" : ", \"") + preset.name + "\"";
-    if (preset.EnglishName() != preset.name) names += " (" + preset.EnglishName() + ")";
-  }
-  return names;
-}
-
-Instrument TunedGuitar(const Instrument& guitar, const std::string& text) {
-  try {
-    return Retuned(guitar, GuitarPitches(ParseTuning(text)));
-  } catch (const BadArgument&) {
-    // Names with octaves ("D2 A2 D3 G3 B3 E4") are heard as written.
-    if (auto pitches = ParseStringPitches(text, guitar)) return Retuned(guitar, *pitches);
-    throw;
-  }
-}
-
-}  // namespace
-
 Instrument ParseInstrument(const std::string& name, const std::optional<std::string>& tuning) {
-  if (name == "custom") {
-    auto pitches = tuning ? ParseCustomPitches(*tuning) : std::nullopt;
-    if (!pitches)
-      throw BadArgument(
-          "--instrument custom: give --tuning as 4 to 8 notes with octaves "
-          "(\"D3 G3 D4 G4 B4 D5\")");
-    return *CustomInstrument(*pitches);
-  }
-  const Instrument* found = FindInstrument(name);
-  if (found == nullptr) {
-    throw BadArgument("--instrument: '" + name + "' is not an instrument; the instruments are " +
-                      InstrumentNames() + ", custom");
-  }
-  if (!tuning) return *found;
-  // A preset by the name `instruments` lists (for the guitar, the tuning
-  // button's caption: "Lute", "Blues").
-  if (found->classicTuning) {
-    if (auto preset = InPreset(*found, *tuning)) return *preset;
-    return TunedGuitar(*found, *tuning);
-  }
-  if (auto tuned = InNamedTuning(*found, *tuning)) return *tuned;
-  throw BadArgument("--tuning: '" + *tuning + "' is neither " +
-                    std::to_string(found->StringCount()) + " note names for the " + found->name +
-                    " (\"" + PitchNames(found->StandardPitches()) +
-                    "\") nor one of its presets: " + PresetNames(*found));
+  return ReadInstrument(name, tuning);
 }
 
-Session SessionOf(const SearchOptionText& text) {
-  // Made with its instrument, not a copy of the guitar replaced.
-  Session session{ParseInstrument(text.instrument, text.tuning), ParseCapo(text.capo),
-                  CapoNamesOf(text.capoShapes)};
-  session.fretCount = ParseChoice(text.frets, kFretChoices, "--frets");
-  session.span = ParseChoice(text.span, kSpanChoices, "--span");
-  session.noFullBarres = text.noBarre;
-  session.simpleChords = text.simple;
-  session.practical = text.practical;
-  session.order = ParseOrder(text.order);
-  return session;
-}
+Session SessionOf(const SearchOptionText& text) { return ReadSession(text); }
 
 SearchSettings ParseSettings(const SearchOptionText& text) {
   SearchSettings settings;
   ParseCapo(text.capo);
-  settings.fretCount = ParseChoice(text.frets, kFretChoices, "--frets");
-  settings.span = ParseChoice(text.span, kSpanChoices, "--span");
+  settings.fretCount = ReadFrets(text.frets);
+  settings.span = ReadSpan(text.span);
   settings.omitThird = text.omit3;
   settings.omitFifth = text.omit5;
   settings.noFullBarres = text.noBarre;

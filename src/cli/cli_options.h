@@ -9,42 +9,31 @@
 #include "instrument/instrument.h"
 #include "search/difficulty.h"
 #include "search/search_settings.h"
+#include "session/option_reader.h"
 #include "session/session.h"
 #include "symbols/chord_spelling.h"
 #include "theory/catalogue.h"
 
 namespace corvanta::cli {
 
-// The search options every command shares, as typed on the command line.
-struct SearchOptionText {
+// The search options every command shares, as typed on the command line:
+// the session's (read by the core's option reader, as the page's are) and
+// the chord's.
+struct SearchOptionText : SessionOptionTexts {
   std::string root = "C";
   std::string type;
   std::optional<std::string> formula;  // given but empty is refused
   std::string bass;
-  std::optional<std::string> tuning;
-  std::string instrument = "guitar";
-  int frets = kDefaultFretCount;
-  int span = kDefaultSpan;
   bool omit3 = false;
   bool omit5 = false;
-  bool noBarre = false;
-  bool simple = false;
   int third = kMajorThird;
   int fifth = kPerfectFifth;
   bool json = false;
-  int capo = 0;
-  bool capoShapes = false;  // chord names are shapes above the capo
-  // The modern defaults; --classic gives "position" and the strict rules
-  // (ApplyCommandDefaults).
-  std::string order = "ease";  // or "position"
-  bool practical = true;       // the voicings players use
-  std::optional<int> limit;    // every fingering when not given
+  std::optional<int> limit;  // every fingering when not given
 };
 
 // A bad argument: the message names it; the program exits with status 2.
-struct BadArgument : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
+using BadArgument = BadOption;
 
 void AddChordOptions(CLI::App& command, SearchOptionText& text);
 void AddCapoOption(CLI::App& command, int& capo);

@@ -80,7 +80,9 @@ struct SongCommandText {
   std::vector<std::string> chordpro;  // given: write ChordPro (to the file, "-" when none)
   std::vector<std::string> text;      // given: write chords over words
   bool define = false;
-  SongSheetText sheet;  // --pdf, --svg, --png, --page
+  bool simplify = false;             // play each chord as a simpler one of its function
+  std::string numbers = "standard";  // --notation: the names as letters, nashville or roman
+  SongSheetText sheet;               // --pdf, --svg, --png, --page
 };
 
 // Every command's arguments as typed, owned by main().

@@ -130,6 +130,12 @@ void AddSongCommand(CLI::App& app, SongCommandText& text) {
   song->add_option("--mode", text.mode, "default (as players choose), least-movement, or easiest")
       ->check(CLI::IsMember({"default", "least-movement", "easiest"}));
   song->add_option("--pin", text.pins, "keep a voicing: NAME=FRETS or INDEX=FRETS (repeatable)");
+  song->add_flag("--simplify", text.simplify,
+                 "play each chord simpler (Cmaj7 as C, Am7 as Am, C9 as C7, C/G as C)");
+  song->add_option("--notation", text.numbers,
+                   "the chord names: standard (letters), nashville (numbers: 1 4 5 6m b7 5/7) "
+                   "or roman (I IV V vi bVII IV/V)")
+      ->check(CLI::IsMember({"standard", "nashville", "roman"}));
   song->add_option("--alternatives", text.alternatives,
                    "the K best voicings of each chord, the rest held");
   song->add_flag("--json", text.options.json, "print one JSON object");
@@ -167,8 +173,10 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   options.mode = ParseMode(command.mode);
   options.transpose = command.transpose;
   options.key = command.key;
-  options.capo = ParseCapoText(command.capo);
+  options.capo = ReadSongCapo(command.capo);
   options.alternatives = command.alternatives;
+  options.simplify = command.simplify;
+  options.notation = ParseChordNumbers(command.numbers).value_or(ChordNumbers::Letters);
   const int pinCapo = options.capo.value_or(song.capo);
   for (const std::string& pin : command.pins)
     options.pins.push_back(ParsePin(pin, session.instrument, pinCapo));

@@ -68,13 +68,20 @@ nlohmann::json ChordsJson(const VoicedSong& voiced) {
   return list;
 }
 
+nlohmann::json KeyJson(const std::string& key) {
+  return key.empty() ? nlohmann::json(nullptr) : nlohmann::json(key);
+}
+
 nlohmann::json CapoJson(const VoicedSong& voiced) {
   nlohmann::json list = nlohmann::json::array();
   for (const CapoSuggestion& suggestion : voiced.capoSuggestions)
     list.push_back({{"capo", suggestion.capo},
                     {"difficulty", Rounded(suggestion.difficulty)},
-                    {"key", suggestion.key},
-                    {"shapes", suggestion.shapes}});
+                    {"key", KeyJson(suggestion.key)},
+                    {"shapes", suggestion.shapes},
+                    {"reason", suggestion.reason},
+                    {"barres", suggestion.barres},
+                    {"openShapes", suggestion.openShapes}});
   return list;
 }
 
@@ -89,6 +96,17 @@ std::string Dump(const nlohmann::json& json) {
   return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
+nlohmann::json SectionKeysJson(const VoicedSong& voiced) {
+  nlohmann::json list = nlohmann::json::array();
+  for (const SectionKey& section : voiced.sectionKeys)
+    list.push_back({{"from", section.firstChord + 1},
+                    {"to", section.lastChord + 1},
+                    {"key", KeyName(section.key)},
+                    {"confidence", section.confidence},
+                    {"label", section.label}});
+  return list;
+}
+
 }  // namespace
 
 std::string SongJson(const VoicedSong& voiced, const Session& session,
@@ -97,11 +115,14 @@ std::string SongJson(const VoicedSong& voiced, const Session& session,
   nlohmann::json json;
   json["title"] = song.title;
   json["artist"] = song.artist;
-  json["key"] = voiced.soundingKey;
-  json["shapesKey"] = voiced.key;
+  json["key"] = KeyJson(voiced.soundingKey);
+  json["shapesKey"] = KeyJson(voiced.key);
   json["keyDetected"] =
       voiced.keyDetected ? nlohmann::json{{"key", voiced.key}, {"confidence", voiced.keyConfidence}}
                          : nlohmann::json(nullptr);
+  json["sectionKeys"] = SectionKeysJson(voiced);
+  json["simplified"] = voiced.simplified;
+  if (!voiced.keyReason.empty()) json["keyReason"] = voiced.keyReason;
   json["capo"] = voiced.capo;
   json["transpose"] = voiced.transpose;
   json["instrument"] = session.instrument.name;
@@ -151,9 +172,18 @@ void PrintSongSummary(const VoicedSong& voiced, const Session& session, std::ost
   const Song& song = voiced.song;
   if (!song.title.empty()) out << PrintableText(song.title) << "\n";
   if (!song.artist.empty()) out << PrintableText(song.artist) << "\n";
-  out << "key " << voiced.soundingKey;
-  if (voiced.keyDetected)
-    out << " (detected, " << std::lround(voiced.keyConfidence * 100) << "% sure)";
+  if (voiced.soundingKey.empty()) {
+    out << "key unknown (" << voiced.keyReason << ")";
+  } else {
+    out << "key " << voiced.soundingKey;
+    if (voiced.keyDetected)
+      out << " (detected, " << std::lround(voiced.keyConfidence * 100) << "% sure)";
+  }
+  for (const SectionKey& section : voiced.sectionKeys)
+    out << "; "
+        << (section.label.empty() ? "from chord " + std::to_string(section.firstChord + 1)
+                                  : PrintableText(section.label))
+        << " in " << KeyName(section.key);
   if (voiced.capo > 0) out << ", capo " << voiced.capo << ": shapes in " << voiced.key;
   if (voiced.transpose != 0)
     out << ", transposed " << std::showpos << voiced.transpose << std::noshowpos;
@@ -163,11 +193,14 @@ void PrintSongSummary(const VoicedSong& voiced, const Session& session, std::ost
         << ReadableFrets(chord.voicing.frets)
         << (voiced.capo > 0 ? "  sounds " + PrintableText(chord.sounding) : std::string())
         << (chord.pinned ? "  (pinned)" : "") << "\n";
-  out << voiced.chords.size() << " chords, cost " << Rounded(voiced.cost.total) << "\n";
+  out << voiced.chords.size() << " chords, cost " << Rounded(voiced.cost.total);
+  if (voiced.simplified > 0) out << ", " << voiced.simplified << " played simpler";
+  out << "\n";
   for (const CapoSuggestion& suggestion : voiced.capoSuggestions) {
     out << "capo " << suggestion.capo << ": " << std::setw(6) << Rounded(suggestion.difficulty)
-        << "  key " << suggestion.key << " ";
+        << "  key " << (suggestion.key.empty() ? "?" : suggestion.key) << " ";
     for (const std::string& shape : suggestion.shapes) out << " " << PrintableText(shape);
+    if (!suggestion.reason.empty()) out << "  (" << suggestion.reason << ")";
     out << "\n";
   }
 }

@@ -314,6 +314,9 @@ SongSheet SongSheetOf(const VoicedSong& voiced, const Session& session) {
   sheet.subtitle = Byline(song);
   sheet.facts = SongFactsLine(voiced.soundingKey.empty() ? voiced.key : voiced.soundingKey,
                               TempoOf(song.tempo), song.time);
+  // The names printed are the simpler chords: the sheet says so.
+  if (voiced.simplified > 0)
+    sheet.facts += std::string(sheet.facts.empty() ? "" : " \u00b7 ") + "Chords simplified";
   sheet.capoLine = CapoLine(voiced.capo, voiced.key, voiced.soundingKey);
   for (const DistinctChord& chord : voiced.distinct)
     sheet.diagrams.diagrams.push_back({chord.voicing.frets, chord.symbol, false});

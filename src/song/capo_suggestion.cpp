@@ -1,11 +1,63 @@
-// Ranks capo positions by the whole song voiced under each.
+// Ranking capo positions for a song as a player decides: a capo must save
+// a barre, a hard shape, or make most chords open.
 #include "song/capo_suggestion.h"
 
 #include <algorithm>
 
+#include "search/difficulty.h"
+#include "song/hand_move.h"
 #include "song/song_cost.h"
 
 namespace corvanta {
+namespace {
+
+bool IsBarreChord(const Voicing& voicing) {
+  const HandShape hand = ShapeOfVoicing(voicing);
+  if (hand.barreFret == 0) return false;
+  const int strings = static_cast<int>(voicing.frets.size());
+  return strings - hand.barreFrom >= std::min(kCapoWeights.barreStrings, strings);
+}
+
+bool IsOpenShape(const Voicing& voicing) {
+  bool open = false;
+  for (StringStop stop : voicing.frets) {
+    if (stop.IsOpen()) open = true;
+    if (stop.IsHeld() && stop.Fret() > kCapoWeights.openUpToFret) return false;
+  }
+  return open;
+}
+
+void CountShapes(const VoicedSong& voiced, CapoSuggestion& suggestion) {
+  for (const DistinctChord& chord : voiced.distinct) {
+    suggestion.shapes.push_back(chord.symbol);
+    suggestion.barres += IsBarreChord(chord.voicing);
+    suggestion.hardShapes +=
+        WordForDifficulty(Difficulty(chord.voicing.frets)) == DifficultyWord::Hard;
+    suggestion.openShapes += IsOpenShape(chord.voicing);
+  }
+}
+
+std::string Plural(int count, const std::string& word) {
+  return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
+}
+
+// What a capo saves against none, empty when nothing worth a capo.
+std::string Saving(const CapoSuggestion& capo, const CapoSuggestion& none) {
+  const int chords = static_cast<int>(capo.shapes.size());
+  std::vector<std::string> saved;
+  if (capo.barres < none.barres)
+    saved.push_back("removes " + Plural(none.barres - capo.barres, "barre"));
+  if (capo.hardShapes < none.hardShapes)
+    saved.push_back("removes " + Plural(none.hardShapes - capo.hardShapes, "hard shape"));
+  if (2 * capo.openShapes > chords && 2 * none.openShapes <= chords)
+    saved.push_back("makes " + std::to_string(capo.openShapes) + " of " + std::to_string(chords) +
+                    " chords open");
+  std::string text;
+  for (const std::string& part : saved) text += (text.empty() ? "" : ", ") + part;
+  return text;
+}
+
+}  // namespace
 
 std::vector<CapoSuggestion> SuggestCapos(const Session& session, const Song& song,
                                          const SongVoicingOptions& options) {
@@ -15,6 +67,7 @@ std::vector<CapoSuggestion> SuggestCapos(const Session& session, const Song& son
     at.capo = capo;
     at.pins.clear();
     at.alternatives = 0;
+    at.notation = ChordNumbers::Letters;  // each capo's shapes by name
     at.useDefines = options.useDefines && capo == song.capo;
     // The eight songs share one song's budget: a suggestion costs no more
     // than one voicing of the song at its worst.
@@ -25,15 +78,20 @@ std::vector<CapoSuggestion> SuggestCapos(const Session& session, const Song& son
     suggestion.difficulty =
         voiced.cost.total + kUnplayableCost * static_cast<double>(voiced.unplayable.size());
     suggestion.key = voiced.key;
-    for (const DistinctChord& chord : voiced.distinct) suggestion.shapes.push_back(chord.symbol);
+    CountShapes(voiced, suggestion);
     suggestions.push_back(std::move(suggestion));
   }
+  for (CapoSuggestion& suggestion : suggestions)
+    if (suggestion.capo > 0) suggestion.reason = Saving(suggestion, suggestions.front());
+  auto worth = [](const CapoSuggestion& s) { return s.capo == 0 || !s.reason.empty(); };
   auto score = [](const CapoSuggestion& s) {
-    return s.difficulty + (s.capo > 0 ? kCapoMargin : 0);
+    return s.difficulty + (s.capo > 0 ? kCapoWeights.put + kCapoWeights.perFret * s.capo : 0.0);
   };
-  std::stable_sort(
-      suggestions.begin(), suggestions.end(),
-      [&](const CapoSuggestion& a, const CapoSuggestion& b) { return score(a) < score(b); });
+  std::stable_sort(suggestions.begin(), suggestions.end(),
+                   [&](const CapoSuggestion& a, const CapoSuggestion& b) {
+                     if (worth(a) != worth(b)) return worth(a);
+                     return score(a) < score(b);
+                   });
   return suggestions;
 }
 

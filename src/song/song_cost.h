@@ -9,8 +9,17 @@ namespace corvanta {
 // a shape other than the one its chord name keeps through the song.
 struct SongCostWeights {
   // Difficulty (search/difficulty.h) counts as it is: it is the measure of
-  // a shape the rest is weighed against.
+  // a shape the rest is weighed against. The shape `query` lists first for
+  // a chord (the instrument's own shape for it, else the easiest) counts as
+  // the easiest of its chord: it is the one every player of the instrument
+  // reaches for (the ukulele's C 0 0 0 3, not 0 0 0 X with a string left
+  // silent), so a chord alone in a song gets it.
   double difficulty = 1.0;
+  // Each string a voicing mutes beyond the first listed shape's: a thinner
+  // chord, taken in a song only when clearly easier or the next chords ask
+  // for it (the ukulele's four strings, the guitar's six where its shape
+  // has them ring).
+  double mutedString = 1.0;
   // Movement is a fraction of a difficulty point per finger: players'
   // choices follow the shapes' ease far more than the shortest move (a
   // path minimising movement alone matches what they play for under 2% of
@@ -28,9 +37,32 @@ struct SongCostWeights {
 };
 inline constexpr SongCostWeights kSongCostWeights{};
 
-// A capo is ranked above no capo only when its song is easier by more than
-// this (one finger's worth), so that a near-tie keeps the capo off.
-inline constexpr double kCapoMargin = 1.0;
+// How a player decides on a capo. A capo is a thing to put on and it
+// raises the song's register, so it must save real difficulty: a capo is
+// worth suggesting only when, against no capo, its song has fewer barre
+// chords (a barre over four strings or more, or over every string of a
+// smaller instrument) or fewer hard shapes (the "hard" word), or it makes
+// most of the distinct chords open shapes where no capo does not. Capos
+// worth it and no capo are ranked by the song's cost plus the capo's own
+// cost; the rest follow no capo. So a song playable in open shapes keeps
+// capo 0 first (C Am G is not moved to G Em D), and Eb Bb Cm Ab goes to
+// capo 3 (C G Am F).
+struct CapoWeights {
+  // The capo put on: about a finger and a half of difficulty, so that a
+  // capo that saves less than that is not worth it.
+  double put = 1.5;
+  // Each fret up: the register rises a semitone (at 7 the song sounds a
+  // fifth higher than the player may sing) and the frets narrow; among
+  // capos that save alike, the lower one (Eb Bb Cm Ab at 3 as C G Am F,
+  // not at 6 as A E F#m D, which is half a point easier).
+  double perFret = 0.3;
+  // An open shape: an open string sounds and no finger is above this fret.
+  int openUpToFret = 4;
+  // A barre counts from this many strings (or every string of a smaller
+  // instrument): the small F's two-string barre is no barre chord.
+  int barreStrings = 4;
+};
+inline constexpr CapoWeights kCapoWeights{};
 
 // A chord no fingering plays at some capo counts, in that capo's ranking,
 // as a chord at the hard end of the difficulty scale: a capo never looks

@@ -40,13 +40,4 @@ NoteNameRow KeyNoteNames(const SongKey& key);
 // The key `semitones` above, spelled as that key spells.
 SongKey TransposedKey(const SongKey& key, int semitones);
 
-// The key the chords suggest and how sure that is (0..1): each of the 24
-// keys scores its diatonic chords, the tonic first and last counting more.
-struct DetectedKey {
-  SongKey key;
-  double confidence = 0;
-  bool found = false;  // false when no chord was read
-};
-DetectedKey DetectKey(const std::vector<SongChord>& chords);
-
 }  // namespace corvanta

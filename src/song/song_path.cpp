@@ -36,6 +36,7 @@ class Chain {
   Chain(const PathProblem& problem, const std::vector<int>& homes) : p_(problem), homes_(homes) {}
 
   double Own(std::size_t step, int candidate) const {
+    if (!p_.held.empty() && p_.held[step] >= 0 && p_.held[step] != candidate) return kInfinity;
     const int group = p_.groups[step];
     double cost = p_.ownCost[static_cast<std::size_t>(candidate)];
     if (group >= 0 && homes_[static_cast<std::size_t>(group)] >= 0 &&
@@ -153,6 +154,18 @@ class Chain {
   mutable long long work = 0;
 };
 
+// The shape a pin gave a group, or -1.
+int GivenHome(const PathProblem& problem, std::size_t group) {
+  return group < problem.homes.size() ? problem.homes[group] : -1;
+}
+
+// The groups' shapes as the search starts: those pins gave, the rest open.
+std::vector<int> StartingHomes(const PathProblem& problem, int groups) {
+  std::vector<int> homes(static_cast<std::size_t>(groups), -1);
+  for (std::size_t g = 0; g < homes.size(); ++g) homes[g] = GivenHome(problem, g);
+  return homes;
+}
+
 int GroupCount(const PathProblem& problem) {
   int count = 0;
   for (int group : problem.groups) count = std::max(count, group + 1);
@@ -221,9 +234,11 @@ double PathCost(const PathProblem& problem, const std::vector<int>& chosen) {
   std::vector<std::map<int, int>> counts(static_cast<std::size_t>(GroupCount(problem)));
   for (std::size_t k = 0; k < chosen.size(); ++k)
     if (problem.groups[k] >= 0) ++counts[static_cast<std::size_t>(problem.groups[k])][chosen[k]];
-  for (const std::map<int, int>& group : counts) {
+  for (std::size_t g = 0; g < counts.size(); ++g) {
     int total = 0, most = 0;
-    for (const auto& [candidate, count] : group) total += count, most = std::max(most, count);
+    for (const auto& [candidate, count] : counts[g]) total += count, most = std::max(most, count);
+    const int home = GivenHome(problem, g);
+    if (home >= 0) most = counts[g].count(home) ? counts[g].at(home) : 0;
     cost += problem.otherShape * (total - most);
   }
   return cost;
@@ -278,9 +293,10 @@ std::vector<std::vector<double>> CostsOfEachCandidate(const PathProblem& problem
   // The step's own cost and its changes to and from its neighbours.
   const auto local = [&](std::size_t step, int candidate) {
     double cost = problem.ownCost[static_cast<std::size_t>(candidate)];
-    if (step > 0) cost += problem.moveWeight * MoveCost(shape(chosen[step - 1]), shape(candidate));
+    if (step == 0) cost += StartCost(problem, candidate);
+    if (step > 0) cost += ChangeCost(problem, shape(chosen[step - 1]), shape(candidate));
     if (step + 1 < chosen.size())
-      cost += problem.moveWeight * MoveCost(shape(candidate), shape(chosen[step + 1]));
+      cost += ChangeCost(problem, shape(candidate), shape(chosen[step + 1]));
     return cost;
   };
   std::vector<std::vector<double>> costs(chosen.size());
@@ -290,8 +306,13 @@ std::vector<std::vector<double>> CostsOfEachCandidate(const PathProblem& problem
     const int group = problem.groups[step];
     for (int candidate : problem.steps[step]) {
       double cost = candidate == held ? base : without + local(step, candidate);
-      if (group >= 0 && !groups.empty())
+      const int home = group >= 0 ? GivenHome(problem, static_cast<std::size_t>(group)) : -1;
+      if (home >= 0) {
+        // A pin gave the group its shape: leaving it pays, coming back saves.
+        cost += problem.otherShape * ((candidate != home) - (held != home));
+      } else if (group >= 0 && !groups.empty()) {
         cost += GroupChange(problem, groups[static_cast<std::size_t>(group)], held, candidate);
+      }
       costs[step].push_back(cost);
     }
   }
@@ -316,8 +337,9 @@ std::vector<int> OneShapeEach(const PathProblem& problem, const std::vector<int>
   std::vector<std::map<int, int>> counts(static_cast<std::size_t>(GroupCount(problem)));
   for (std::size_t k = 0; k < relaxed.size(); ++k)
     if (problem.groups[k] >= 0) ++counts[static_cast<std::size_t>(problem.groups[k])][relaxed[k]];
-  std::vector<int> homes(counts.size(), -1);
+  std::vector<int> homes = StartingHomes(problem, static_cast<int>(counts.size()));
   for (std::size_t g = 0; g < counts.size(); ++g) {
+    if (homes[g] >= 0) continue;
     int most = 0;
     for (const auto& [candidate, count] : counts[g])
       if (count > most) most = count, homes[g] = candidate;
@@ -336,7 +358,7 @@ PathChoice ChoosePath(const PathProblem& problem, long long workBudget) {
   PathChoice best;
   best.cost = kInfinity;
   std::priority_queue<Node, std::vector<Node>, std::greater<Node>> open;
-  open.push({std::vector<int>(static_cast<std::size_t>(GroupCount(problem)), -1), 0.0});
+  open.push({StartingHomes(problem, GroupCount(problem)), 0.0});
   long long work = 0;
   bool first = true;
   while (!open.empty() && open.top().bound < best.cost - kTolerance && work < workBudget) {

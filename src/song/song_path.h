@@ -21,6 +21,14 @@ struct PathProblem {
   // Per step, its group, or -1 for a step that no group holds (a pin of one
   // occurrence). Steps of a group have the same candidates.
   std::vector<int> groups;
+  // Per step, the one candidate (a pool index among its own) a pin holds it
+  // to, or -1; empty when no step is held. A held step stays in its group:
+  // the shape it is held to counts for the group's one shape.
+  std::vector<int> held;
+  // Per group, the shape a pinned occurrence has given it (its one shape,
+  // which the other steps keep or pay `otherShape` to leave), or -1 free;
+  // empty when none is given.
+  std::vector<int> homes;
   double moveWeight = 1.0;
   double otherShape = 0.0;  // 0: no group term
 };

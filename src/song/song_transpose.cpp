@@ -21,7 +21,7 @@ std::string MovedNote(std::string_view name, int semitones, const NoteNameRow& n
   return std::string(names[static_cast<std::size_t>(WrapPitchClass(pitchClass + semitones))]);
 }
 
-// A define's shape moved by `semitones` frets: every string held, none
+// A shape moved by `semitones` frets: every string held, none
 // open (an open string cannot move), and within the neck.
 bool MoveShape(Fingering& frets, int semitones) {
   Fingering moved(frets.size());
@@ -76,6 +76,11 @@ bool IsDefined(const Song& song, const std::string& name) {
 }
 
 }  // namespace
+
+std::optional<Fingering> MovedShape(Fingering frets, int semitones) {
+  if (MoveShapeNearest(frets, semitones)) return frets;
+  return std::nullopt;
+}
 
 std::string TransposeSymbol(std::string_view symbol, int semitones, const NoteNameRow& names) {
   const std::size_t root = NoteNameAt(symbol);

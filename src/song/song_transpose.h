@@ -1,9 +1,11 @@
 // Transposition of chord symbols and songs.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "instrument/fingering.h"
 #include "song/song.h"
 #include "song/song_key.h"
 
@@ -13,6 +15,11 @@ namespace corvanta {
 // with the key's names, the rest as written ("C#m7/G#" +1 in F: "Dm7/A").
 // A text with no note name first is returned as it is.
 std::string TransposeSymbol(std::string_view symbol, int semitones, const NoteNameRow& names);
+
+// A shape moved `semitones` along the neck, the nearer way first as a
+// define moves (a barre chord's shape slid to the moved chord); nullopt when
+// it holds an open string, which cannot move, or would leave the neck.
+std::optional<Fingering> MovedShape(Fingering frets, int semitones);
 
 // Moves every chord of the song by `semitones` from the text as written,
 // spelled as `key` (the key the chords are then in) spells; the {key}

@@ -20,6 +20,30 @@ std::vector<int> ToneNeeded(const std::vector<int>& tones, const Chord& chord, b
   return needed;
 }
 
+int MutedStrings(const Fingering& frets) {
+  int muted = 0;
+  for (StringStop stop : frets) muted += stop.IsMuted();
+  return muted;
+}
+
+// The song's cost of each of a chord's voicings alone, `voicings` in the
+// order a query lists them (song_cost.h says why).
+std::vector<double> ListedCosts(const std::vector<Voicing>& voicings) {
+  std::vector<double> costs;
+  if (voicings.empty()) return costs;
+  double easiest = Difficulty(voicings.front().frets);
+  for (const Voicing& voicing : voicings) {
+    costs.push_back(Difficulty(voicing.frets));
+    easiest = std::min(easiest, costs.back());
+  }
+  costs.front() = easiest;
+  const int firstMutes = MutedStrings(voicings.front().frets);
+  for (std::size_t i = 1; i < voicings.size(); ++i)
+    costs[i] +=
+        kSongCostWeights.mutedString * std::max(0, MutedStrings(voicings[i].frets) - firstMutes);
+  return costs;
+}
+
 struct Searched {
   std::vector<std::vector<int>> candidates;  // per name, pool indices, easiest first
   std::vector<std::vector<int>> tones;       // per name, the chord tones
@@ -40,6 +64,8 @@ void SearchNames(SongSteps& steps, const Song& song, const Session& session, Sea
     }
     steps.names[i] = at->second;
   }
+  Session listing = session;
+  listing.order = VoicingOrderChoice::Ease;
   for (std::size_t name = 0; name < searched.chords.size(); ++name) {
     const Chord& chord = searched.chords[name];
     if (searched.definedOnly[name]) {  // its define is its one shape
@@ -47,18 +73,17 @@ void SearchNames(SongSteps& steps, const Song& song, const Session& session, Sea
       searched.tones.emplace_back();
       continue;
     }
-    const VoicedChord found = VoiceChord(session, chord);
-    std::vector<double> difficulty;
-    for (const Voicing& voicing : found.search.voicings)
-      difficulty.push_back(Difficulty(voicing.frets));
-    std::vector<std::size_t> order(difficulty.size());
+    const VoicedChord found = VoiceChord(listing, chord);
+    const std::vector<double> listed = ListedCosts(found.search.voicings);
+    std::vector<std::size_t> order(listed.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return difficulty[a] < difficulty[b]; });
+                     [&](std::size_t a, std::size_t b) { return listed[a] < listed[b]; });
     std::vector<int> candidates;
     for (std::size_t i : order) {
       candidates.push_back(static_cast<int>(steps.pool.size()));
       steps.pool.push_back(found.search.voicings[i]);
+      steps.listedCost.push_back(listed[i]);
     }
     searched.candidates.push_back(std::move(candidates));
     searched.tones.push_back(found.search.chordTones);
@@ -67,7 +92,29 @@ void SearchNames(SongSteps& steps, const Song& song, const Session& session, Sea
 
 int AddToPool(SongSteps& steps, const Voicing& voicing) {
   steps.pool.push_back(voicing);
+  steps.listedCost.push_back(Difficulty(voicing.frets));
   return static_cast<int>(steps.pool.size()) - 1;
+}
+
+// A pinned occurrence's voicing among its name's candidates: the one of
+// the same frets, or added to them (every occurrence of the name may then
+// take it). The player has shown the shape he plays the chord in: like the
+// shape a query lists first, it counts as the easiest of the name, so the
+// name's other occurrences keep it unless the hand's moves ask otherwise.
+int CandidateFor(SongSteps& steps, Searched& searched, int name, const Voicing& voicing) {
+  std::vector<int>& candidates = searched.candidates[static_cast<std::size_t>(name)];
+  int found = -1;
+  double easiest = Difficulty(voicing.frets);
+  for (int candidate : candidates) {
+    if (steps.pool[static_cast<std::size_t>(candidate)].frets == voicing.frets) found = candidate;
+    easiest = std::min(easiest, steps.listedCost[static_cast<std::size_t>(candidate)]);
+  }
+  if (found < 0) {
+    found = AddToPool(steps, voicing);
+    candidates.push_back(found);
+  }
+  steps.listedCost[static_cast<std::size_t>(found)] = easiest;
+  return found;
 }
 
 struct Pins {
@@ -107,9 +154,8 @@ void PinDefines(SongSteps& steps, VoicedSong& voiced, const Session& session,
   }
 }
 
-void PinOptions(SongSteps& steps, VoicedSong& voiced, const Session& session,
-                const Searched& searched, const SongKey& key, const std::vector<SongPin>& given,
-                Pins& pins) {
+void PinOptions(SongSteps& steps, VoicedSong& voiced, const Session& session, Searched& searched,
+                const SongKey& key, const std::vector<SongPin>& given, Pins& pins) {
   const std::size_t count = voiced.song.chords.size();
   for (const SongPin& pin : given) {
     const std::string what =
@@ -123,7 +169,7 @@ void PinOptions(SongSteps& steps, VoicedSong& voiced, const Session& session,
         voiced.warnings.push_back({pin.index, 0, 0, what, "is on a chord that is not played"});
         continue;
       }
-      pins.byOccurrence[pin.index] = AddToPool(steps, voicing);
+      pins.byOccurrence[pin.index] = CandidateFor(steps, searched, name, voicing);
       WarnOfMismatch(voiced, voicing, session, searched, name, key, what);
       continue;
     }
@@ -153,16 +199,18 @@ void AddSteps(SongSteps& steps, VoicedSong& voiced, const Session& session,
       continue;
     }
     std::vector<int> candidates;
-    int group = -1;
-    if (auto at = pins.byOccurrence.find(static_cast<int>(i)); at != pins.byOccurrence.end()) {
-      candidates = {at->second};
-    } else if (auto named = pins.byName.find(name); named != pins.byName.end()) {
-      candidates = {named->second};
+    int group = -1, held = -1;
+    const auto at = pins.byOccurrence.find(static_cast<int>(i));
+    const auto named = pins.byName.find(name);
+    if (named != pins.byName.end()) {
+      // Every occurrence of the name is pinned; one pinned alone keeps its own.
+      candidates = {at != pins.byOccurrence.end() ? at->second : named->second};
     } else {
       candidates = searched.candidates[static_cast<std::size_t>(name)];
       group = name;
+      if (at != pins.byOccurrence.end()) held = at->second;
     }
-    steps.pinned[i] = group < 0;
+    steps.pinned[i] = group < 0 || held >= 0;
     if (candidates.empty()) {
       occurrence.problem = "unplayable";
       SongIssue unplayable = issue;
@@ -173,6 +221,12 @@ void AddSteps(SongSteps& steps, VoicedSong& voiced, const Session& session,
     }
     steps.problem.steps.push_back(std::move(candidates));
     steps.problem.groups.push_back(group);
+    steps.problem.held.push_back(held);
+    if (held >= 0) {
+      steps.problem.homes.resize(steps.distinct.size(), -1);
+      int& home = steps.problem.homes[static_cast<std::size_t>(name)];
+      if (home < 0) home = held;
+    }
     steps.stepChord.push_back(static_cast<int>(i));
   }
 }

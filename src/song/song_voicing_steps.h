@@ -15,6 +15,10 @@ namespace corvanta {
 // searched once, each voiced occurrence a step, pins in place.
 struct SongSteps {
   std::vector<Voicing> pool;  // every candidate, pooled as the problem's shapes
+  // Per pooled candidate, its cost as the song weighs a shape alone
+  // (song_cost.h: the shape listed first is the easiest, strings muted
+  // beyond it cost more); a pin's is its difficulty.
+  std::vector<double> listedCost;
   PathProblem problem;
   std::vector<int> stepChord;  // per step, the occurrence index
   std::vector<int> names;      // per occurrence, its distinct name's index, -1 when not voiced

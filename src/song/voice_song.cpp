@@ -3,6 +3,8 @@
 #include <map>
 
 #include "search/difficulty.h"
+#include "song/key_detection.h"
+#include "song/simplify.h"
 #include "song/song_cost.h"
 #include "song/song_pins.h"
 #include "song/song_transpose.h"
@@ -18,13 +20,25 @@ int NearestShift(int from, int to) {
   return up > 6 ? up - 12 : up;
 }
 
-// The key of the chords as written: {key}, or the chords' own.
-SongKey WrittenKey(VoicedSong& voiced) {
+// The key of the chords as written: {key}, or the chords' own. A key the
+// chords do not settle still spells the transposition (its likeliest key)
+// but is not claimed.
+SongKey WrittenKey(VoicedSong& voiced, DetectedKey& detected) {
   if (const std::optional<SongKey> key = ParseSongKey(voiced.song.key)) return *key;
-  const DetectedKey detected = DetectKey(voiced.song.chords);
-  voiced.keyDetected = true;
+  detected = DetectKey(voiced.song);
+  voiced.keyDetected = detected.found;
   voiced.keyConfidence = detected.confidence;
+  voiced.keyReason = detected.reason;
   return detected.key;
+}
+
+// The sections' keys, moved as the song sounds.
+void SetSectionKeys(VoicedSong& voiced, const DetectedKey& detected, const SongKey& written,
+                    const SongKey& sounding) {
+  for (SectionKey section : detected.sections) {
+    section.key = TransposedKey(section.key, sounding.tonic - written.tonic);
+    voiced.sectionKeys.push_back(std::move(section));
+  }
 }
 
 void SetDirective(Song& song, const std::string& name, const std::string& value) {
@@ -43,7 +57,9 @@ void SetDirective(Song& song, const std::string& name, const std::string& value)
 // transposition and by the capo change, spelled in the key of the shapes.
 SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
   Song& song = voiced.song;
-  const SongKey written = WrittenKey(voiced);
+  DetectedKey detected;
+  detected.found = true;
+  const SongKey written = WrittenKey(voiced, detected);
   int capo = std::clamp(options.capo.value_or(song.capo), 0, kMaxCapo);
   const SongKey soundingNow = TransposedKey(written, song.capo);
   int transpose = song.transpose + options.transpose;
@@ -56,6 +72,11 @@ SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
     transpose = NearestShift(soundingNow.tonic, named.tonic);
     sounding = named;
     voiced.keyDetected = false;
+    if (!detected.found)
+      voiced.warnings.push_back(
+          {-1, 0, 0, options.key,
+           "is reached from " + KeyName(written) + ", the likeliest key: " + detected.reason});
+    detected.found = true;
   } else if (!options.key.empty()) {
     voiced.warnings.push_back({-1, 0, 0, options.key, "is not a key; the song is not moved"});
   }
@@ -71,6 +92,7 @@ SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
     shapes = written;
     voiced.movedByPlayer = false;
   }
+  if (options.simplify) voiced.simplified = SimplifySong(song);
   if (capo != song.capo) SetDirective(song, "capo", std::to_string(capo));
   // The song's own {transpose} is done: written back, it must not move it twice.
   for (const SongChord& chord : song.chords)
@@ -79,8 +101,12 @@ SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
   song.capo = capo;
   voiced.capo = capo;
   voiced.transpose = transpose;
-  voiced.key = KeyName(shapes);
-  voiced.soundingKey = KeyName(sounding);
+  if (detected.found) {
+    voiced.key = KeyName(shapes);
+    voiced.soundingKey = KeyName(sounding);
+    voiced.keyReason.clear();
+  }
+  SetSectionKeys(voiced, detected, written, sounding);
   for (std::size_t i = 0; i < song.chords.size(); ++i) {
     const SongChord& chord = song.chords[i];
     VoicedOccurrence occurrence;
@@ -97,10 +123,11 @@ SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
 void SetModeCosts(SongSteps& steps, VoicingMode mode) {
   PathProblem& problem = steps.problem;
   problem.ownCost.clear();
-  for (const Voicing& voicing : steps.pool) {
-    problem.ownCost.push_back(mode == VoicingMode::LeastMovement
-                                  ? 0.0
-                                  : kSongCostWeights.difficulty * Difficulty(voicing.frets));
+  for (std::size_t i = 0; i < steps.pool.size(); ++i) {
+    double own = 0.0;
+    if (mode == VoicingMode::AsPlayed) own = kSongCostWeights.difficulty * steps.listedCost[i];
+    if (mode == VoicingMode::Easiest) own = Difficulty(steps.pool[i].frets);
+    problem.ownCost.push_back(own);
   }
   problem.moveWeight = mode == VoicingMode::Easiest ? 0.0 : 1.0;
   problem.otherShape = mode == VoicingMode::AsPlayed ? kSongCostWeights.otherShape : 0.0;
@@ -112,8 +139,13 @@ void AddAlternatives(VoicedSong& voiced, const SongSteps& steps, const PathChoic
   const std::vector<std::vector<double>> each = CostsOfEachCandidate(problem, choice.chosen);
   for (std::size_t step = 0; step < problem.steps.size(); ++step) {
     std::vector<std::pair<double, int>> costs;
-    for (std::size_t i = 0; i < problem.steps[step].size(); ++i)
-      costs.emplace_back(each[step][i], problem.steps[step][i]);
+    for (std::size_t i = 0; i < problem.steps[step].size(); ++i) {
+      const int candidate = problem.steps[step][i];
+      // A step a pin holds has no other choice.
+      if (!problem.held.empty() && problem.held[step] >= 0 && problem.held[step] != candidate)
+        continue;
+      costs.emplace_back(each[step][i], candidate);
+    }
     const std::size_t kept = std::min(costs.size(), static_cast<std::size_t>(k));
     std::partial_sort(costs.begin(), costs.begin() + static_cast<std::ptrdiff_t>(kept), costs.end(),
                       [](const auto& a, const auto& b) { return a < b; });
@@ -150,6 +182,24 @@ void FillResult(VoicedSong& voiced, const SongSteps& steps, const PathChoice& ch
   voiced.cost.lowerBound = choice.lowerBound;
 }
 
+// The names shown as numbers in the key of the shapes; without a key the
+// letters stay, with a warning.
+void ShowNumbers(VoicedSong& voiced, ChordNumbers notation) {
+  if (notation == ChordNumbers::Letters) return;
+  const std::optional<SongKey> key = ParseSongKey(voiced.key);
+  if (!key) {
+    voiced.warnings.push_back({-1, 0, 0, "numbers", "need a key: the chords are shown as letters"});
+    return;
+  }
+  for (SongChord& chord : voiced.song.chords)
+    if (chord.read) chord.text = NumberedSymbol(chord.text, *key, notation);
+  for (VoicedOccurrence& occurrence : voiced.chords)
+    if (occurrence.voicing || occurrence.problem == "unplayable")
+      occurrence.symbol = NumberedSymbol(occurrence.symbol, *key, notation);
+  for (DistinctChord& chord : voiced.distinct)
+    chord.symbol = NumberedSymbol(chord.symbol, *key, notation);
+}
+
 }  // namespace
 
 VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options) {
@@ -159,6 +209,7 @@ VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicing
 VoicedSong VoiceSong(const Session& session, Song&& song, const SongVoicingOptions& options) {
   VoicedSong voiced;
   voiced.song = std::move(song);
+  ReadNumberedChords(voiced.song);
   const SongKey key = PlaceSong(voiced, options);
   Session played = session;
   played.capo = voiced.capo;
@@ -168,6 +219,7 @@ VoicedSong VoiceSong(const Session& session, Song&& song, const SongVoicingOptio
   const PathChoice choice = ChoosePath(steps.problem, options.pathWork);
   FillResult(voiced, steps, choice);
   if (options.alternatives > 0) AddAlternatives(voiced, steps, choice, options.alternatives);
+  ShowNumbers(voiced, options.notation);
   return voiced;
 }
 

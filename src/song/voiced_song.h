@@ -8,6 +8,8 @@
 
 #include "search/voicing.h"
 #include "session/session.h"
+#include "song/chord_numbers.h"
+#include "song/key_detection.h"
 #include "song/song.h"
 #include "song/song_cost.h"
 
@@ -40,6 +42,11 @@ struct SongVoicingOptions {
   std::vector<SongPin> pins;
   int alternatives = 0;    // the K best voicings of each occurrence, the rest held
   bool useDefines = true;  // the song's {define} shapes pin their chords
+  // Each chord played as a simpler one of the same function (simplify.h),
+  // the names shown simplified.
+  bool simplify = false;
+  // The names shown: letters, or numbers in the key of the shapes.
+  ChordNumbers notation = ChordNumbers::Letters;
   // The most work the default mode's search may do (song_path.h); its
   // result says whether it finished.
   long long pathWork = kPathWorkBudget;
@@ -76,6 +83,12 @@ struct CapoSuggestion {
   double difficulty = 0;            // the song's total cost voiced at this capo
   std::string key;                  // the key the shapes are in
   std::vector<std::string> shapes;  // the distinct shapes, in order of appearance
+  // What the capo saves against none ("removes 2 barres", "makes 3 of 4
+  // chords open"); empty for no capo and for a capo not worth it.
+  std::string reason;
+  int barres = 0;      // distinct chords played with a barre
+  int hardShapes = 0;  // distinct chords whose shape is hard
+  int openShapes = 0;  // distinct chords played in open shapes
 };
 
 // A diagnostic about one place in the song.
@@ -103,10 +116,15 @@ struct VoicedSong {
   // The player moved it (transposed, another key or capo): written back, its
   // chords are the moved ones; otherwise the song is written back as read.
   bool movedByPlayer = false;
-  std::string key;  // the key the chords are in now (shapes), as named
+  // The key the chords are in now (shapes), as named, and the key that
+  // sounds; both empty when no key is known (keyReason says why).
+  std::string key;
   std::string soundingKey;
   bool keyDetected = false;              // not from {key} or --key but from the chords
   double keyConfidence = 0;              // 0..1
+  std::string keyReason;                 // why no key is claimed; empty when one is
+  std::vector<SectionKey> sectionKeys;   // a modulating song's sections, in sounding keys
+  int simplified = 0;                    // how many chords were played simpler (options.simplify)
   std::vector<VoicedOccurrence> chords;  // one per Song::chords, same order
   std::vector<DistinctChord> distinct;
   std::vector<CapoSuggestion> capoSuggestions;  // filled by SuggestCapos

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -522,6 +523,21 @@ class SongWindowTest : public QObject {
     emit instrument->activated(ukulele);
     for (const auto& frets : w.StripFrets()) QCOMPARE(frets.size(), std::size_t(4));
     QCOMPARE(w.StripFrets(), w.ChosenFrets());
+  }
+
+  void theSimplifyBoxPlaysSimplerChords() {
+    Songs w;
+    w.songs->SetSongText("[Cmaj7]One [Am7]two [G9]three\n");
+    QCheckBox* simplify = w.Control<QCheckBox>("SongSimplify");
+    QVERIFY(!simplify->isChecked());
+    simplify->setChecked(true);
+    std::vector<std::string> captions;
+    for (const SheetDiagram& diagram : w.songs->Strip()->Chords().diagrams)
+      captions.push_back(diagram.caption);
+    QCOMPARE(captions, (std::vector<std::string>{"C", "Am", "G7"}));
+    QCOMPARE(w.StripFrets(), w.ChosenFrets());
+    simplify->setChecked(false);
+    QCOMPARE(w.songs->Voiced().distinct.front().symbol, std::string("Cmaj7"));
   }
 };
 

@@ -68,10 +68,57 @@ TEST(CliSong, ChordProIsWrittenBackAsReadAndDefinesAdded) {
   EXPECT_EQ(same.out, testing::ReadWhole(file));
   const auto defined = RunCli("song --chords 'G C' --chordpro - --define");
   EXPECT_EQ(defined.out,
-            "{define: G base-fret 1 frets 3 2 0 0 0 3}\n{define: C base-fret 1 frets x 3 2 0 1 0}\n"
+            "{define: G base-fret 1 frets 3 2 0 0 3 3}\n{define: C base-fret 1 frets x 3 2 0 1 0}\n"
             "[G] [C]");
+  // A chord alone gets the shape query lists first, every string sounding.
+  const auto alone = RunCli("song --chords C --instrument ukulele");
+  EXPECT_NE(alone.out.find("C         0 0 0 3"), std::string::npos) << alone.out;
   const auto text = RunCli("song " + kSongs + "/rising_sun.txt --text");
   EXPECT_EQ(text.out, testing::ReadWhole(kSongs + "/rising_sun.txt"));
+}
+
+TEST(CliSong, AKeyIsClaimedOnlyWhenTheChordsSettleIt) {
+  nlohmann::json json = SongJson("--chords 'C G'");
+  EXPECT_TRUE(json["key"].is_null());
+  EXPECT_TRUE(json["shapesKey"].is_null());
+  EXPECT_TRUE(json["keyDetected"].is_null());
+  EXPECT_NE(json["keyReason"].get<std::string>().find("do not settle"), std::string::npos);
+  EXPECT_NE(RunCli("song --chords 'C G'").out.find("key unknown"), std::string::npos);
+  json = SongJson("--chords 'E D A E D A E B E'");
+  EXPECT_EQ(json["key"], "E");
+  EXPECT_GT(json["keyDetected"]["confidence"].get<double>(), 0.5);
+  EXPECT_FALSE(json.contains("keyReason"));
+  EXPECT_TRUE(json["sectionKeys"].empty());
+  // Sections in two keys, each reported in the key that sounds.
+  json = SongJson("--transpose 2 --format chordpro -",
+                  "{sov}\n[C]a [F]b [G]c [C]d [Am]e [F]f [G7]g [C]h\n{eov}\n"
+                  "{soc: Up}\n[D]a [G]b [A]c [D]d [Bm]e [G]f [A7]g [D]h\n{eoc}\n");
+  const nlohmann::json& sections = json["sectionKeys"];
+  ASSERT_EQ(sections.size(), 2u);
+  EXPECT_EQ(sections[0]["key"], "D");
+  EXPECT_EQ(sections[1]["key"], "E");
+  EXPECT_EQ(sections[1]["from"], 9);
+  EXPECT_EQ(sections[1]["label"], "Up");
+}
+
+TEST(CliSong, SimplifyPlaysSimplerChordsAndSaysHowMany) {
+  nlohmann::json json = SongJson("--chords 'Cmaj7 Am7 D9/F#' --simplify");
+  EXPECT_EQ(json["simplified"], 3);
+  EXPECT_EQ(json["chords"][0]["symbol"], "C");
+  EXPECT_EQ(json["chords"][2]["symbol"], "D7");
+  EXPECT_EQ(SongJson("--chords 'Cmaj7 Am7'")["simplified"], 0);
+  EXPECT_NE(RunCli("song --chords 'Cmaj7 Am7' --simplify").out.find("2 played simpler"),
+            std::string::npos);
+}
+
+TEST(CliSong, NotationWritesNumbersAndNumerals) {
+  nlohmann::json json = SongJson("--chords 'G C D7 Em G' --notation roman");
+  EXPECT_EQ(json["chords"][2]["symbol"], "V7");
+  EXPECT_EQ(json["chords"][3]["symbol"], "vi");
+  EXPECT_EQ(json["chords"][3]["sounding"], "Em");
+  json = SongJson("--chords 'G C D/F# G' --notation nashville");
+  EXPECT_EQ(json["chords"][2]["symbol"], "5/7");
+  EXPECT_EQ(RunCli("song --chords G --notation klingon").status, 2);
 }
 
 TEST(CliSong, TransposeKeyCapoModesAndAlternatives) {

@@ -36,6 +36,24 @@ TEST(SongSheetOf, takesTheTitleBlockFromTheSongAndTheCapo) {
   EXPECT_EQ(sheet.diagrams.capo, 3);
 }
 
+TEST(SongSheetOf, aKeyTheChordsDoNotSettleIsNotPrinted) {
+  EXPECT_EQ(Sheet("{title: Two}\n{tempo: 80}\n[C]one [G]two\n").facts, "80 bpm");
+  EXPECT_EQ(Sheet("{title: Words}\nno chords at all\n").facts, "");
+  EXPECT_EQ(Sheet("[Em]a [C]b [D]c [Em]d\n").facts, "Key Em");
+}
+
+TEST(SongSheetOf, simplifiedChordsArePrintedAndSaidSo) {
+  Session session;
+  SongVoicingOptions options;
+  options.simplify = true;
+  const SongSheet sheet = SongSheetOf(
+      VoiceSong(session, ReadSong("{key: C}\n[Cmaj7]one [Am7]two\n"), options), session);
+  EXPECT_EQ(sheet.facts, "Key C \u00b7 Chords simplified");
+  ASSERT_EQ(sheet.diagrams.diagrams.size(), 2u);
+  EXPECT_EQ(sheet.diagrams.diagrams[0].caption, "C");
+  EXPECT_EQ(sheet.diagrams.diagrams[1].caption, "Am");
+}
+
 TEST(SongSheetOf, printsEveryShownLineInOrder) {
   using K = SongBlockKind;
   const SongSheet sheet = Sheet(kSong);

@@ -1,6 +1,7 @@
 // Tests of voicing a whole song.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -84,6 +85,28 @@ TEST(VoiceSong, PinsAreKeptAndTheRestChosenAroundThem) {
   EXPECT_TRUE(voiced.chords[0].pinned);
   EXPECT_FALSE(voiced.chords[3].pinned);
   EXPECT_TRUE(voiced.warnings.empty());
+}
+
+TEST(VoiceSong, APinnedOccurrenceSetsItsNamesOneShape) {
+  // E7 pinned up the neck, then E7 again: the repeat keeps the shape.
+  SongVoicingOptions options;
+  options.pins.push_back({"", 0, Typed("x7675x")});
+  VoicedSong voiced = VoiceSong(Practical(), ReadSong("E7 E7 A E7"), options);
+  EXPECT_EQ(Frets(voiced.chords[0]), "X 7 6 7 5 X");
+  EXPECT_EQ(Frets(voiced.chords[1]), "X 7 6 7 5 X");
+  EXPECT_EQ(Frets(voiced.chords[3]), "X 7 6 7 5 X");
+  EXPECT_TRUE(voiced.chords[0].pinned);
+  EXPECT_FALSE(voiced.chords[1].pinned);
+  // A shape none of the search's, pinned once, is taken by the repeats too.
+  options.pins = {{"", 1, Typed("x02020")}};
+  voiced = VoiceSong(Practical(), ReadSong("A7 A7 D A7"), options);
+  EXPECT_EQ(Frets(voiced.chords[0]), "X 0 2 0 2 0");
+  EXPECT_EQ(Frets(voiced.chords[3]), "X 0 2 0 2 0");
+  // A pin of one occurrence wins over its name's pin there.
+  options.pins = {{"G", -1, Typed("320003")}, {"", 2, Typed("355433")}};
+  voiced = VoiceSong(Practical(), ReadSong("G C G"), options);
+  EXPECT_EQ(Frets(voiced.chords[0]), "3 2 0 0 0 3");
+  EXPECT_EQ(Frets(voiced.chords[2]), "3 5 5 4 3 3");
 }
 
 TEST(VoiceSong, APinThatDoesNotSoundItsChordIsKeptWithAWarning) {
@@ -179,6 +202,55 @@ TEST(VoiceSong, TransposeToAKeyAndACapoShowShapesAndSounding) {
   EXPECT_EQ(voiced.chords[0].sounding, "Bb");
 }
 
+// Every string where the instrument wants it: the shape query lists first
+// for each chord is the song's, alone and among the others.
+TEST(VoiceSong, EachChordTakesTheShapeItsInstrumentListsFirst) {
+  struct Row {
+    const char* instrument;
+    const char* progression;  // written for this test
+    std::vector<std::pair<const char*, const char*>> shapes;
+  };
+  const Row rows[] = {
+      {"ukulele",
+       "C Am F G C Em G7 C",
+       {{"C", "0 0 0 3"},
+        {"Am", "2 0 0 0"},
+        {"F", "2 0 1 0"},
+        {"G", "0 2 3 2"},
+        {"Em", "0 4 3 2"},
+        {"G7", "0 2 1 2"}}},
+      {"mandolin",
+       "G C D Em Am D7 G",
+       {{"G", "0 0 2 3"},
+        {"C", "0 2 3 0"},
+        {"D", "2 0 0 2"},
+        {"Em", "0 2 2 0"},
+        {"Am", "2 2 3 0"},
+        {"D7", "2 0 3 2"}}},
+      {"banjo",
+       "G C G Em G C G D G",
+       {{"G", "0 0 0 0 0"}, {"C", "0 2 0 1 2"}, {"Em", "0 2 0 0 2"}, {"D", "X 0 2 3 4"}}},
+  };
+  for (const Row& row : rows) {
+    Session listing = Practical(row.instrument);
+    listing.order = VoicingOrderChoice::Ease;
+    const VoicedSong song = VoiceSong(Practical(row.instrument), ReadSong(row.progression), {});
+    for (const auto& [name, frets] : row.shapes) {
+      const Song alone = ReadSong(name);
+      EXPECT_EQ(ReadableFrets(VoiceChord(listing, alone.chords[0].chord).search.voicings[0].frets),
+                frets)
+          << row.instrument << " " << name << ": the table is what query lists first";
+      EXPECT_EQ(Frets(VoiceSong(Practical(row.instrument), alone, {}).chords[0]), frets)
+          << row.instrument << " " << name << " alone";
+      for (const VoicedOccurrence& occurrence : song.chords) {
+        if (occurrence.symbol == name) {
+          EXPECT_EQ(Frets(occurrence), frets) << row.instrument << " " << name << " in the song";
+        }
+      }
+    }
+  }
+}
+
 TEST(CapoSuggestion, TheEasyCapoOfASongIsFoundAndNoCapoWinsTies) {
   const Session session = Practical();
   // Bb Gm Cm F: with the capo at 3 these are G Em Am D, all open.
@@ -195,8 +267,96 @@ TEST(CapoSuggestion, TheEasyCapoOfASongIsFoundAndNoCapoWinsTies) {
               VoiceSong(session, ReadSong("Bb Gm Cm F Bb Gm Cm F Bb"), atThree).cost.total, 1e-9);
   const std::vector<CapoSuggestion> open = SuggestCapos(session, ReadSong("G C D Em G C D G"), {});
   EXPECT_EQ(open[0].capo, 0);
+  // Every capo above no capo says what it saves; no capo says nothing.
+  for (const CapoSuggestion& suggestion : flat) {
+    if (suggestion.capo == 0) break;
+    EXPECT_FALSE(suggestion.reason.empty()) << suggestion.capo;
+  }
   // Any instrument: on the ukulele too.
   EXPECT_EQ(SuggestCapos(Practical("ukulele"), ReadSong("G C D G"), {}).size(), 8u);
+}
+
+TEST(VoiceSong, SimplifiedChordsAreVoicedTransposedAndCapoed) {
+  SongVoicingOptions options;
+  options.simplify = true;
+  VoicedSong voiced = VoiceSong(Practical(), ReadSong("Cmaj7 Am7 Dm9 G13 C/E"), options);
+  std::vector<std::string> symbols;
+  for (const VoicedOccurrence& occurrence : voiced.chords) symbols.push_back(occurrence.symbol);
+  EXPECT_EQ(symbols, (std::vector<std::string>{"C", "Am", "Dm", "G7", "C"}));
+  EXPECT_EQ(voiced.simplified, 5);
+  EXPECT_EQ(Frets(voiced.chords[0]), "X 3 2 0 1 0");
+  // With the capo suggestion: Ebmaj7 Cm7 Fm7 Bb9 goes to capo 3's open C Am Dm G7.
+  const Song flat = ReadSong("Ebmaj7 Cm7 Fm7 Bb9 Ebmaj7 Cm7 Fm7 Bb9 Ebmaj7");
+  const std::vector<CapoSuggestion> ranked = SuggestCapos(Practical(), flat, options);
+  ASSERT_FALSE(ranked.empty());
+  EXPECT_EQ(ranked[0].capo, 3);
+  EXPECT_EQ(ranked[0].shapes, (std::vector<std::string>{"C", "Am", "Dm", "G7"}));
+  options.capo = 3;
+  voiced = VoiceSong(Practical(), flat, options);
+  EXPECT_EQ(voiced.chords[0].symbol, "C");
+  EXPECT_EQ(voiced.chords[0].sounding, "Eb");
+  // Without the option nothing changes.
+  EXPECT_EQ(VoiceSong(Practical(), flat, {}).simplified, 0);
+}
+
+TEST(VoiceSong, ASongInNumbersIsVoicedAndShownInNumbers) {
+  const Song song = ReadSong("{key: G}\n[1]a [4]b [5/7]c [6m]d [b7]e [ii7]f\n");
+  VoicedSong voiced = VoiceSong(Practical(), song, {});
+  std::vector<std::string> symbols;
+  for (const VoicedOccurrence& occurrence : voiced.chords) {
+    symbols.push_back(occurrence.symbol);
+    EXPECT_TRUE(occurrence.voicing) << occurrence.symbol;
+  }
+  EXPECT_EQ(symbols, (std::vector<std::string>{"G", "C", "D/F#", "Em", "F", "Am7"}));
+  // Shown as numbers again, and as numerals, in the key of the shapes.
+  SongVoicingOptions options;
+  options.notation = ChordNumbers::Nashville;
+  voiced = VoiceSong(Practical(), song, options);
+  EXPECT_EQ(voiced.chords[2].symbol, "5/7");
+  EXPECT_EQ(voiced.chords[4].symbol, "b7");
+  options.notation = ChordNumbers::Roman;
+  options.capo = 2;  // shapes in F: the numerals stay, the sounding letters move
+  voiced = VoiceSong(Practical(), song, options);
+  EXPECT_EQ(voiced.chords[5].symbol, "ii7");
+  EXPECT_EQ(voiced.chords[5].sounding, "Am7");
+  EXPECT_EQ(voiced.distinct[0].symbol, "I");
+}
+
+TEST(CapoSuggestion, ACapoIsSuggestedOnlyWhereItSavesABarreAHardShapeOrOpensTheChords) {
+  struct Row {
+    const char* name;
+    const char* chords;  // progressions written for this test
+    int firstCapo;
+    const char* firstShapes;
+  };
+  const Row rows[] = {
+      {"flat keys go to open shapes", "Eb Bb Cm Ab Eb Bb Cm Ab Eb", 3, "C G Am F"},
+      {"an open song keeps no capo", "C Am G C Am G C", 0, "C Am G"},
+      {"an open song in G keeps no capo", "G Em C D G Em C D G", 0, "G Em C D"},
+      {"the barres of E major", "E B C#m A E B C#m A E", 4, "C G Am F"},
+  };
+  const Session session = Practical();
+  for (const Row& row : rows) {
+    const std::vector<CapoSuggestion> ranked = SuggestCapos(session, ReadSong(row.chords), {});
+    ASSERT_FALSE(ranked.empty());
+    EXPECT_EQ(ranked[0].capo, row.firstCapo) << row.name;
+    std::string shapes;
+    for (const std::string& shape : ranked[0].shapes) shapes += (shapes.empty() ? "" : " ") + shape;
+    EXPECT_EQ(shapes, row.firstShapes) << row.name;
+    // A capo that saves nothing is never ranked above no capo.
+    for (const CapoSuggestion& suggestion : ranked) {
+      if (suggestion.capo == 0) break;
+      EXPECT_FALSE(suggestion.reason.empty()) << row.name << " capo " << suggestion.capo;
+    }
+  }
+  // With a barre at no capo, the first capo has fewer barres or hard shapes.
+  const std::vector<CapoSuggestion> barred =
+      SuggestCapos(session, ReadSong("F C Dm Bb F C Dm Bb F"), {});
+  const auto none = std::find_if(barred.begin(), barred.end(),
+                                 [](const CapoSuggestion& s) { return s.capo == 0; });
+  ASSERT_NE(none, barred.end());
+  EXPECT_LE(barred[0].barres, none->barres);
+  EXPECT_LE(barred[0].hardShapes, none->hardShapes);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   }
   QDir folder(QString::fromLocal8Bit(argv[1]));
   folder.mkpath(".");
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+  for (int size : {16, 24, 32, 48, 64, 128, 192, 256, 512}) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {

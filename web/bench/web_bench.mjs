@@ -1,9 +1,12 @@
-// The browser edition's figures: the module's size, a cold load to the
-// first painted diagrams, and a keystroke to repainted diagrams (the start
-// chord, and the largest result at 24 frets). Prints a table; times are
-// medians of several runs in headless chromium from 127.0.0.1.
-import { readFileSync } from "node:fs";
-import { gzipSync } from "node:zlib";
+// The browser edition's figures: the site's size compressed, a cold load to
+// the first painted diagrams, a keystroke to repainted diagrams (the start
+// chord, and the largest result at 24 frets), and in the song view a
+// 64-chord jazz song pasted to its painted sheet and a keystroke in it.
+// Prints a table; times are medians of several runs in headless chromium
+// from 127.0.0.1.
+import { readFileSync, readdirSync, statSync } from "node:fs";
+import { join } from "node:path";
+import { brotliCompressSync, gzipSync } from "node:zlib";
 import { openBrowser, site } from "../tests/browser.mjs";
 
 const runs = Number(process.env.RUNS ?? 7);
@@ -11,10 +14,18 @@ const runs = Number(process.env.RUNS ?? 7);
 const largest = process.env.LARGEST ?? "Em7";
 const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const wasm = readFileSync(`${site}/corvanta.wasm`);
+// Every file the site serves (what the offline worker caches), each
+// compressed as a server sends it.
+const walk = (dir) => readdirSync(dir).flatMap((name) => (statSync(join(dir, name)).isDirectory() ? walk(join(dir, name)) : [join(dir, name)]));
+const files = walk(site).map((file) => readFileSync(file));
+const sum = (sizes) => sizes.reduce((a, b) => a + b, 0);
+const kb = (bytes) => `${(bytes / 1024).toFixed(0)} KB`;
 const figures = [
-  ["corvanta.wasm", `${(wasm.length / 1024).toFixed(0)} KB`],
-  ["corvanta.wasm gzipped", `${(gzipSync(wasm, { level: 9 }).length / 1024).toFixed(0)} KB`],
+  ["corvanta.wasm", kb(wasm.length)],
+  ["corvanta.wasm gzipped", kb(gzipSync(wasm, { level: 9 }).length)],
+  [`the site, ${files.length} files: raw / gzipped / brotli`, `${kb(sum(files.map((f) => f.length)))} / ${kb(sum(files.map((f) => gzipSync(f, { level: 9 }).length)))} / ${kb(sum(files.map((f) => brotliCompressSync(f).length)))}`],
 ];
+const jazz = readFileSync(new URL("./jazz64.cho", import.meta.url), "utf8");
 
 const browser = await openBrowser();
 try {
@@ -59,6 +70,36 @@ try {
   figures.push([`keystroke, start chord (C, ${small.count} diagrams): work / to paint`, `${small.work.toFixed(1)} / ${small.frame.toFixed(1)} ms`]);
   const big = await keystroke(largest, `#/${encodeURIComponent(largest)}?frets=24`);
   figures.push([`keystroke, ${largest} at 24 frets (${big.count} diagrams): work / to paint`, `${big.work.toFixed(1)} / ${big.frame.toFixed(1)} ms`]);
+
+  // The song view: the jazz song pasted into an empty box, and a letter
+  // typed into its last lyric, each to the sheet painted.
+  const songPage = await browser.page("#/song");
+  const song = await songPage.evaluate(async (jazz) => {
+    const box = document.querySelector("#song-text");
+    const median = (v) => v.sort((a, b) => a - b)[Math.floor(v.length / 2)];
+    const put = async (text) => {
+      const t0 = performance.now();
+      box.value = text;
+      box.dispatchEvent(new Event("input"));
+      void document.querySelector("#song-sheet").offsetHeight;
+      const work = performance.now() - t0;
+      await new Promise((r) => requestAnimationFrame(() => setTimeout(r)));
+      return [work, performance.now() - t0];
+    };
+    const paste = [], keys = [];
+    for (let i = 0; i < 7; i++) {
+      await put("");
+      paste.push(await put(jazz));
+    }
+    for (let i = 0; i < 9; i++) keys.push(await put(jazz + (i % 2 ? "" : "x")));
+    return {
+      paste: [median(paste.map((p) => p[0])), median(paste.map((p) => p[1]))],
+      key: [median(keys.map((k) => k[0])), median(keys.map((k) => k[1]))],
+      chords: document.body.dataset.songChords,
+    };
+  }, jazz);
+  figures.push([`song: 64-chord jazz song pasted (${song.chords} distinct): work / to paint`, `${song.paste[0].toFixed(1)} / ${song.paste[1].toFixed(1)} ms`]);
+  figures.push(["song: a keystroke in it: work / to paint", `${song.key[0].toFixed(1)} / ${song.key[1].toFixed(1)} ms`]);
 } finally {
   await browser.close();
 }

@@ -11,12 +11,16 @@
 #include <vector>
 
 #include "instrument/instrument.h"
+#include "page_json.h"
+#include "page_options.h"
 #include "search/difficulty.h"
 #include "search/instrument_search.h"
 #include "search/key_text.h"
+#include "session/option_reader.h"
 #include "session/placed_fingering.h"
 #include "session/session.h"
 #include "session/sounding_symbol.h"
+#include "song_web.h"
 #include "sound/strum.h"
 #include "symbols/reading_text.h"
 #include "symbols/symbol_query.h"
@@ -29,168 +33,6 @@ using emscripten::val;
 
 namespace corvanta {
 namespace {
-
-// A small JSON writer: strings arrive in the core's byte encoding.
-class Json {
- public:
-  Json& Key(std::string_view key) {
-    Comma();
-    String(key);
-    out_ += ':';
-    fresh_ = true;
-    return *this;
-  }
-  Json& Int(int value) {
-    Comma();
-    out_ += std::to_string(value);
-    return *this;
-  }
-  Json& Bool(bool value) {
-    Comma();
-    out_ += value ? "true" : "false";
-    return *this;
-  }
-  Json& Null() {
-    Comma();
-    out_ += "null";
-    return *this;
-  }
-  // One decimal: all a difficulty's precision means (and no floating-point
-  // to_chars, which emscripten's libc++ lacks).
-  Json& Tenths(double value) {
-    const long tenths = std::lround(value * 10);
-    Comma();
-    if (tenths < 0) out_ += '-';
-    out_ += std::to_string(std::labs(tenths) / 10) + '.' + std::to_string(std::labs(tenths) % 10);
-    return *this;
-  }
-  Json& Text(std::string_view bytes) {
-    Comma();
-    String(BytesToUtf8(bytes));
-    return *this;
-  }
-  Json& Utf8(std::string_view utf8) {
-    Comma();
-    String(utf8);
-    return *this;
-  }
-  Json& Open(char bracket) {
-    Comma();
-    out_ += bracket;
-    fresh_ = true;
-    return *this;
-  }
-  Json& Close(char bracket) {
-    out_ += bracket;
-    fresh_ = false;
-    return *this;
-  }
-  Json& Ints(const std::vector<int>& values) {
-    Open('[');
-    for (int value : values) Int(value);
-    return Close(']');
-  }
-  template <typename List>
-  Json& Texts(const List& texts) {
-    Open('[');
-    for (std::string_view text : texts) Text(text);
-    return Close(']');
-  }
-  std::string Take() { return std::move(out_); }
-
- private:
-  void Comma() {
-    if (!fresh_) out_ += ',';
-    fresh_ = false;
-  }
-  void String(std::string_view text) {
-    out_ += '"';
-    for (char c : text) {
-      if (c == '"' || c == '\\') {
-        out_ += '\\';
-        out_ += c;
-      } else if (static_cast<unsigned char>(c) < 0x20) {
-        static const char* const kHex = "0123456789abcdef";
-        out_ += "\\u00";
-        out_ += kHex[(c >> 4) & 0xF];
-        out_ += kHex[c & 0xF];
-      } else {
-        out_ += c;
-      }
-    }
-    out_ += '"';
-  }
-  std::string out_;
-  bool fresh_ = true;
-};
-
-// The page's options, with the CLI's meaning of each.
-struct PageOptions {
-  Instrument instrument;
-  int capo = 0;
-  CapoNames capoNames = CapoNames::Sounding;
-  bool practical = true;
-  VoicingOrderChoice order = VoicingOrderChoice::Ease;
-  ChordNotation notation = ChordNotation::Standard;
-  Accidentals accidentals = Accidentals::Sharps;
-  bool leftHanded = false;
-  SearchSettings settings;  // the entry's options; root and bass from the entry
-  std::string error;        // a tuning that was not understood
-};
-
-template <typename T>
-T Field(const val& object, const char* name, T fallback) {
-  const val value = object[name];
-  if (value.isUndefined() || value.isNull()) return fallback;
-  return value.as<T>();
-}
-
-// The instrument by its CLI name, in a preset of its own or a tuning typed
-// as note names (with octaves for a custom one), as `--tuning` takes them.
-std::optional<Instrument> InstrumentOf(const std::string& name, const std::string& tuning) {
-  if (name == "custom") {
-    const auto pitches = ParseCustomPitches(tuning);
-    if (!pitches) return std::nullopt;
-    return CustomInstrument(*pitches);
-  }
-  const Instrument* found = FindInstrument(name);
-  if (found == nullptr) return std::nullopt;
-  if (tuning.empty()) return *found;
-  return InNamedTuning(*found, tuning);
-}
-
-PageOptions OptionsOf(const val& object) {
-  PageOptions options;
-  const std::string name = Field<std::string>(object, "instrument", "guitar");
-  const std::string tuning = Field<std::string>(object, "tuning", "");
-  if (auto instrument = InstrumentOf(name, tuning)) {
-    options.instrument = *instrument;
-  } else {
-    options.instrument = *FindInstrument("guitar");
-    options.error = "tuning";
-  }
-  options.capo = std::clamp(Field<int>(object, "capo", 0), 0, 12);
-  options.capoNames =
-      Field<bool>(object, "capoShapes", false) ? CapoNames::Shapes : CapoNames::Sounding;
-  options.practical = Field<bool>(object, "practical", true);
-  options.order = Field<std::string>(object, "order", "ease") == "position"
-                      ? VoicingOrderChoice::Position
-                      : VoicingOrderChoice::Ease;
-  options.notation = Field<std::string>(object, "notation", "standard") == "classic"
-                         ? ChordNotation::Classic
-                         : ChordNotation::Standard;
-  options.accidentals =
-      Field<bool>(object, "flats", false) ? Accidentals::Flats : Accidentals::Sharps;
-  options.leftHanded = Field<bool>(object, "leftHanded", false);
-  SearchSettings& settings = options.settings;
-  settings.fretCount = Field<int>(object, "frets", kDefaultFretCount);
-  settings.span = Field<int>(object, "span", kDefaultSpan);
-  settings.omitThird = Field<bool>(object, "omit3", false);
-  settings.omitFifth = Field<bool>(object, "omit5", false);
-  settings.noFullBarres = Field<bool>(object, "noBarre", false);
-  settings.simpleChords = Field<bool>(object, "simple", false);
-  return options;
-}
 
 // The options into the chord entry, as the CLI's start entry takes them
 // (the page offers only the fret counts and spans the CLI accepts).
@@ -207,35 +49,6 @@ ChordEntry& CurrentEntry() {
 std::vector<Voicing>& ShownVoicings() {
   static std::vector<Voicing> voicings;
   return voicings;
-}
-
-void WriteDiagram(Json& json, const Voicing& voicing, const Instrument& sounding,
-                  const PageOptions& options) {
-  const Fingering& frets = voicing.frets;
-  const std::vector<int> pitches = sounding.StandardPitches();
-  const std::vector<int> starts = sounding.FirstFrets();
-  const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, options.leftHanded,
-                                             BassString(frets, pitches, starts));
-  json.Open('{').Key("values").Ints(KeyValues(frets));
-  json.Key("firstFret").Int(layout.firstFret).Key("fingers").Ints(layout.fingers);
-  json.Key("sprites").Open('[');
-  for (const Placement& p : layout.placements)
-    json.Open('[').Int(static_cast<int>(p.sprite)).Int(p.x).Int(p.y).Close(']');
-  json.Close(']');
-  // A short string's line begins at its first fret's wire when the diagram
-  // shows that fret: the row of that wire, per string drawn left to right.
-  json.Key("lineRows").Open('[');
-  for (int k = 0; k < layout.strings; ++k) {
-    const int string = options.leftHanded ? layout.strings - 1 - k : k;
-    const int row = starts[static_cast<std::size_t>(string)] - layout.firstFret;
-    starts[static_cast<std::size_t>(string)] > 0 && row >= 0 ? json.Int(row) : json.Null();
-  }
-  json.Close(']');
-  const double difficulty = Difficulty(frets);
-  json.Key("difficulty").Tenths(difficulty);
-  json.Key("ease").Utf8(DifficultyText(WordForDifficulty(difficulty)));
-  json.Key("readable").Utf8(ReadableFrets(frets));
-  json.Key("preferred").Bool(voicing.preferred).Close('}');
 }
 
 // The fingerings as the diagrams' texts ("x 3 2 0 1 0"); their layouts
@@ -353,8 +166,10 @@ std::string Diagrams(int first, int count, const val& object) {
   const int end = std::min(first + count, static_cast<int>(voicings.size()));
   Json json;
   json.Open('[');
+  // Under a capo with shape names the diagrams are the shape's.
+  const std::string symbol = BytesToUtf8(ChordSymbolText(CurrentEntry().state, options.notation));
   for (int index = std::max(first, 0); index < end; ++index)
-    WriteDiagram(json, voicings[static_cast<std::size_t>(index)], sounding, options);
+    WriteDiagram(json, voicings[static_cast<std::size_t>(index)], sounding, options, symbol);
   return json.Close(']').Take();
 }
 
@@ -478,4 +293,7 @@ EMSCRIPTEN_BINDINGS(corvanta) {
   emscripten::function("clickNeck", &corvanta::ClickNeck);
   emscripten::function("instruments", &corvanta::Instruments);
   emscripten::function("tables", &corvanta::Tables);
+  emscripten::function("song", &corvanta::SongAnswer);
+  emscripten::function("songAlternatives", &corvanta::SongAlternatives);
+  emscripten::function("songWritten", &corvanta::SongWritten);
 }

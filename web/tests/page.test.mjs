@@ -135,6 +135,33 @@ describe("the list is the CLI's", { skip: !existsSync(cli) && `no corvanta-cli a
   });
 });
 
+describe("one option reader", { skip: !existsSync(cli) && `no corvanta-cli at ${cli}` }, () => {
+  test("every tuning text the CLI takes the page takes, and lists the same fingerings", async () => {
+    for (const [instrument, tuning] of [["guitar", "2 9 2 7 9 2"], ["guitar", "D2 A2 D3 G3 B3 E4"], ["guitar", "DADGAD"], ["ukulele", "Low G"], ["mandolin", "G D A E"]]) {
+      const page = await browser.page(`#/C?instrument=${instrument}&tuning=${encodeURIComponent(tuning)}`);
+      const expected = cliFrets("query", "C", "--instrument", instrument, "--tuning", tuning);
+      assert.equal(await page.$eval("#message", (e) => e.textContent), "", `${instrument} ${tuning}`);
+      assert.deepEqual(await shownFrets(page), expected.frets, `${instrument} ${tuning}`);
+      await page.close();
+    }
+  });
+
+  test("a tuning the CLI refuses is refused with its words, and the guitar stays", async () => {
+    const page = await browser.page("#/C?tuning=2%209%202%207%209");
+    assert.match(await page.$eval("#message", (e) => e.textContent), /--tuning: '2 9 2 7 9' is neither/);
+    assert.deepEqual(await shownFrets(page), cliFrets("query", "C").frets);
+    await page.close();
+  });
+
+  test("the other names are the ranked readings in the standard notation", async () => {
+    const page = await browser.page("#/C6add9");
+    const json = JSON.parse(execFileSync(cli, ["query", "C6add9", "--json"], { encoding: "utf8", timeout: 20000 }));
+    const names = await page.$$eval("#names li", (all) => all.map((li) => li.textContent));
+    assert.deepEqual(names, json.readings.map((r) => r.name ?? r));
+    await page.close();
+  });
+});
+
 describe("playing and the neck", () => {
   test("a click on a diagram strums it and shows it on the neck; the keys move the selection", async () => {
     const page = await browser.page("#/C");

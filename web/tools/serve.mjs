@@ -8,6 +8,7 @@ const types = {
   ".html": "text/html; charset=utf-8", ".js": "text/javascript; charset=utf-8",
   ".mjs": "text/javascript; charset=utf-8", ".css": "text/css; charset=utf-8",
   ".wasm": "application/wasm", ".png": "image/png", ".svg": "image/svg+xml",
+  ".webmanifest": "application/manifest+json",
 };
 
 export function serve(root, port = 0) {

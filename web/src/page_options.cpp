@@ -1,0 +1,112 @@
+// The page's options read by the CLI's option reader, and the diagrams'
+// layouts written for draw.js.
+#include "page_options.h"
+
+#include "instrument/instrument.h"
+#include "search/difficulty.h"
+#include "search/key_text.h"
+#include "session/option_reader.h"
+#include "session/spoken_diagram.h"
+#include "view/layout/diagram_layout.h"
+
+using emscripten::val;
+
+namespace corvanta {
+namespace {
+
+// The session the page's controls describe, read by the CLI's own option
+// reader: a text one takes the other takes. What it refuses is said in
+// `error` and falls back to the default (the instrument and its tuning, or
+// else every option).
+Session ReadPageSession(SessionOptionTexts texts, std::string& error) {
+  try {
+    ReadInstrument(texts.instrument, texts.tuning);
+  } catch (const BadOption& bad) {
+    error = bad.what();
+    texts.instrument = "guitar";
+    texts.tuning.reset();
+  }
+  try {
+    return ReadSession(texts);
+  } catch (const BadOption& bad) {
+    error = bad.what();
+  }
+  return ReadSession(SessionOptionTexts{});
+}
+
+}  // namespace
+
+PageOptions OptionsOf(const val& object) {
+  PageOptions options;
+  SessionOptionTexts texts;
+  texts.instrument = Field<std::string>(object, "instrument", "guitar");
+  const std::string tuning = Field<std::string>(object, "tuning", "");
+  if (!tuning.empty()) texts.tuning = tuning;
+  texts.capo = Field<int>(object, "capo", 0);
+  texts.capoShapes = Field<bool>(object, "capoShapes", false);
+  texts.practical = Field<bool>(object, "practical", true);
+  texts.order = Field<std::string>(object, "order", "ease");
+  texts.frets = Field<int>(object, "frets", kDefaultFretCount);
+  texts.span = Field<int>(object, "span", kDefaultSpan);
+  texts.noBarre = Field<bool>(object, "noBarre", false);
+  texts.simple = Field<bool>(object, "simple", false);
+  const Session session = ReadPageSession(texts, options.error);
+  options.instrument = session.instrument;
+  options.capo = session.capo;
+  options.capoNames = session.capoNames;
+  options.practical = session.practical;
+  options.order = session.order;
+  try {
+    options.notation = ReadNotation(Field<std::string>(object, "notation", "standard"));
+  } catch (const BadOption& bad) {
+    options.error = bad.what();
+  }
+  options.accidentals =
+      Field<bool>(object, "flats", false) ? Accidentals::Flats : Accidentals::Sharps;
+  options.leftHanded = Field<bool>(object, "leftHanded", false);
+  options.chinese = Field<std::string>(object, "lang", "en") == "zh";
+  SearchSettings& settings = options.settings;
+  settings.fretCount = session.fretCount;
+  settings.span = session.span;
+  settings.omitThird = Field<bool>(object, "omit3", false);
+  settings.omitFifth = Field<bool>(object, "omit5", false);
+  settings.noFullBarres = session.noFullBarres;
+  settings.simpleChords = session.simpleChords;
+  options.session = session;
+  options.session.notation = options.notation;
+  return options;
+}
+
+void WriteDiagram(Json& json, const Voicing& voicing, const Instrument& sounding,
+                  const PageOptions& options, std::string_view symbol) {
+  const Fingering& frets = voicing.frets;
+  const std::vector<int> pitches = sounding.StandardPitches();
+  const std::vector<int> starts = sounding.FirstFrets();
+  const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, options.leftHanded,
+                                             BassString(frets, pitches, starts));
+  json.Open('{').Key("values").Ints(KeyValues(frets));
+  json.Key("firstFret").Int(layout.firstFret).Key("fingers").Ints(layout.fingers);
+  json.Key("sprites").Open('[');
+  for (const Placement& p : layout.placements)
+    json.Open('[').Int(static_cast<int>(p.sprite)).Int(p.x).Int(p.y).Close(']');
+  json.Close(']');
+  // A short string's line begins at its first fret's wire when the diagram
+  // shows that fret: the row of that wire, per string drawn left to right.
+  json.Key("lineRows").Open('[');
+  for (int k = 0; k < layout.strings; ++k) {
+    const int string = options.leftHanded ? layout.strings - 1 - k : k;
+    const int row = starts[static_cast<std::size_t>(string)] - layout.firstFret;
+    starts[static_cast<std::size_t>(string)] > 0 && row >= 0 ? json.Int(row) : json.Null();
+  }
+  json.Close(']');
+  const double difficulty = Difficulty(frets);
+  json.Key("difficulty").Tenths(difficulty);
+  json.Key("ease").Utf8(DifficultyText(WordForDifficulty(difficulty)));
+  json.Key("readable").Utf8(ReadableFrets(frets));
+  json.Key("spoken").Utf8(
+      SpokenDiagram(symbol, frets, options.instrument,
+                    options.chinese ? SpokenLanguage::Chinese : SpokenLanguage::English));
+  json.Key("preferred").Bool(voicing.preferred).Close('}');
+}
+
+}  // namespace corvanta
