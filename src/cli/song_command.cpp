@@ -164,7 +164,7 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   const SongFormat format = command.chords && command.format == "auto"
                                 ? SongFormat::Progression
                                 : ParseFormat(command.format);
-  const Song song = ReadDecodedSong(ReadSongText(command), format);
+  Song song = ReadDecodedSong(ReadSongText(command), format);
   if (song.chordsCut && (command.transpose != 0 || !command.key.empty() ||
                          (!command.capo.empty() && command.capo != std::to_string(song.capo))))
     throw CommandFailure("song: the song has more than " + std::to_string(kMaxSongChords) +
@@ -187,7 +187,11 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   }
   VoicedSong voiced;
   try {
-    voiced = VoiceSong(session, song, options);
+    // The song as read is needed again only to write ChordPro back as read;
+    // otherwise it moves into its voicing, so a long text is held once.
+    const bool writtenAsRead = !command.chordpro.empty() && !command.define;
+    voiced = writtenAsRead ? VoiceSong(session, song, options)
+                           : VoiceSong(session, std::move(song), options);
   } catch (const BadPin& bad) {
     throw BadArgument(bad.what());
   }

@@ -15,6 +15,10 @@ namespace {
 struct Piece {
   std::string text;
   std::vector<const SongSheetSegment*> chords;  // the chords anchored at its start
+  // Its width and its ink's (without blanks at its end), measured once:
+  // a piece is tried on a line before it is placed.
+  mutable double width = -1;
+  mutable double inkWidth = -1;
 };
 // Pieces the line may not break between: a word, with the chords in it.
 using Unit = std::vector<Piece>;
@@ -86,12 +90,16 @@ void Place(const Piece& piece, const Measures& m, Pen& pen, WrappedLine* out) {
     if (out != nullptr) out->chords.push_back({x, segment->chord, segment->chordRead});
   }
   if (piece.text.empty()) return;
-  const double width = m.Lyric(piece.text);
-  const std::size_t ink = InkLength(piece.text);
-  if (ink > 0)
-    pen.inkEnd = std::max(pen.inkEnd, pen.x + m.Lyric(std::string_view(piece.text).substr(0, ink)));
-  if (out != nullptr) out->runs.push_back({pen.x, width, piece.text});
-  pen.x += width;
+  if (piece.width < 0) {
+    const std::size_t ink = InkLength(piece.text);
+    piece.width = m.Lyric(piece.text);
+    piece.inkWidth = ink == piece.text.size() ? piece.width
+                     : ink == 0               ? -1  // blanks only: no ink
+                                : m.Lyric(std::string_view(piece.text).substr(0, ink));
+  }
+  if (piece.inkWidth >= 0) pen.inkEnd = std::max(pen.inkEnd, pen.x + piece.inkWidth);
+  if (out != nullptr) out->runs.push_back({pen.x, piece.width, piece.text});
+  pen.x += piece.width;
 }
 
 double Extent(const Unit& unit, const Measures& m, Pen pen) {

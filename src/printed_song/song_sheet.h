@@ -21,16 +21,32 @@ struct SongSheetSegment {
   std::string chord;
   std::string lyric;
   bool chordRead = true;  // false: printed as written, the reader could not read it
+  // Not a chord: ChordPro's annotation "[*text]" (or a progression's "x2"),
+  // printed where a chord stands, without its brackets.
+  bool annotation = false;
   bool operator==(const SongSheetSegment&) const = default;
+};
+
+// One line of a chord grid (or of a progression with bar lines): a label
+// in the left margin ("Intro"), its bars with the bar line before each and
+// the closing one, a note in the right margin ("x2").
+struct SongGridRow {
+  std::string label;
+  // lines[i] stands before bars[i]; the last closes the row. "|", "||",
+  // "|.", "|:", ":|", ":|:"; "" where a progression has none.
+  std::vector<std::string> lines;
+  std::vector<std::vector<std::string>> bars;  // each bar's cells: a chord, "." held, "/", "%"
+  std::string note;
+  bool operator==(const SongGridRow&) const = default;
 };
 
 enum class SongBlockKind {
   Lyrics,   // segments: a lyric line with its chords (or a line of chords alone)
   Section,  // text: a section's label ("Verse 1", "Chorus"), before its lines
   Comment,  // text, in the style of `comment`
-  Grid,     // bars: one line of a chord grid, bar by bar; text: a note after it
+  Grid,     // rows: a chord grid's lines, their bars in columns
   Tab,      // lines: a tablature, verbatim, in a fixed-width font
-  Space,    // a blank line: the gap between verses
+  Space,    // blank lines: the gap between verses (blankLines of them, one block)
   NewPage,  // the song asks for a new page here
 };
 
@@ -42,10 +58,13 @@ struct SongSheetBlock {
   SongBlockKind kind = SongBlockKind::Lyrics;
   std::vector<SongSheetSegment> segments;
   std::string text;
-  std::vector<std::vector<std::string>> bars;  // each bar's beats: a chord, "." held, "/" , "%"
+  std::vector<SongGridRow> rows;  // Grid
+  int barsPerRow = 0;             // Grid: as its shape asks ("4x3": 4); 0: as written
+  int cellsPerBar = 0;            // Grid: as its shape asks ("4x3": 3); 0: as written
   std::vector<std::string> lines;
   CommentStyle comment = CommentStyle::Plain;
   bool chorus = false;  // inside a chorus (or recalling one): indented and marked in the margin
+  int blankLines = 1;   // Space: how many blank lines in a row it stands for
   bool operator==(const SongSheetBlock&) const = default;
 };
 

@@ -18,6 +18,48 @@ SheetPoint Moved(SheetPoint point, double dx, double dy) { return {point.x + dx,
 using Row = SongRow;
 
 constexpr int kSmallestTab = 6;
+// A bar's room before its first cell: the bar line, a repeat sign's dots.
+constexpr double kBarLineRoom = 10;
+// A grid cell's room after its chord, in chord gaps: chords in neighbouring
+// cells stay apart, and four bars of four fit a page.
+constexpr double kCellPad = 0.6;
+constexpr double kThickLine = 2.2;
+constexpr double kDot = 1.8;
+
+// A bar line at x as ChordPro writes it: "|" thin, "||" double, "|." and
+// ":|" end with a thick line, "|:" starts with one; a repeat's dots on the
+// side it repeats. "" draws nothing (a progression's first bar).
+void AddBarLine(SongPageLayout& items, std::string_view line, double x, double height,
+                bool startsLine) {
+  if (line.empty()) return;
+  const double top = 2, bottom = height - 2;
+  const bool repeatBack = line.front() == ':';
+  const bool repeatOn = line.back() == ':' && !(line.size() == 1);
+  const bool thick = repeatBack || repeatOn || line == "|." || line == "||.";
+  auto thin = [&](double at) { items.rules.push_back({{at, top}, {at, bottom}}); };
+  auto dots = [&](double at) {
+    for (double y : {0.38, 0.62})
+      items.fills.push_back({at - kDot / 2, top + (bottom - top) * y - kDot / 2, kDot, kDot});
+  };
+  if (!thick) {
+    thin(x);
+    if (line == "||") thin(x + 2.5);
+    return;
+  }
+  // An end or repeat sign keeps its thick line on the bar line's x; a
+  // line's first sign stands just after the margin.
+  const double at = startsLine ? x + kThickLine / 2 : x;
+  items.fills.push_back({at - kThickLine / 2, top, kThickLine, bottom - top});
+  if (repeatBack) {
+    thin(at - 2.5);
+    dots(at - 4.8);
+  }
+  if (repeatOn) {
+    thin(at + 2.5);
+    dots(at + 4.8);
+  }
+  if (!repeatBack && !repeatOn) thin(at - 2.5);  // "|.": a thin line, then the thick one
+}
 constexpr double kCommentPad = 3;
 constexpr double kSectionGap = 4;
 constexpr double kBlockGap = 10;
@@ -39,7 +81,17 @@ class Rows {
   }
 
   std::vector<Row> Body() {
-    for (const SongSheetBlock& block : sheet_.body) AddBlock(block);
+    int group = 0;
+    for (const SongSheetBlock& block : sheet_.body) {
+      const std::size_t first = rows_.size();
+      AddBlock(block);
+      const bool apart = block.kind == SongBlockKind::Space || block.kind == SongBlockKind::NewPage;
+      if (apart) ++group;
+      for (std::size_t i = first; i < rows_.size(); ++i) rows_[i].group = apart ? -1 : group;
+      // A tab's first line is never the last of a page.
+      if (block.kind == SongBlockKind::Tab && rows_.size() > first + 1)
+        rows_[first].keepWithNext = true;
+    }
     return std::move(rows_);
   }
 
@@ -119,7 +171,8 @@ class Rows {
       case SongBlockKind::Tab:
         return AddTab(block);
       case SongBlockKind::Space:
-        return AddGap(Metrics(SongTextRole::Lyric).lineHeight * 0.6);
+        return AddGap(Metrics(SongTextRole::Lyric).lineHeight * 0.6 *
+                      std::max(1, block.blankLines));
       case SongBlockKind::NewPage: {
         Row row;
         row.newPage = true;
@@ -178,44 +231,78 @@ class Rows {
     Push(std::move(row), block.chorus);
   }
 
-  // Bars of equal beats side by side, a bar line before each and after the
-  // last, wrapped by whole bars.
+  // A grid's rows in columns: the labels in a margin of their own, every
+  // bar as wide as the widest (its cells of one width), the notes after
+  // the last bar line. A row too wide for the page wraps by whole groups of
+  // bars, the same count on every line (a 4-bar row as 2 + 2, never 3 + 1).
   void AddGrid(const SongSheetBlock& block) {
     const SongFace face = FaceOf(SongTextRole::GridChord);
+    const SongFace noteFace = FaceOf(SongTextRole::CommentItalic);
     const FaceMetrics metrics = measure_.Metrics(face);
     const double gap = ChordGap(measure_, face);
-    double cell = kGridCellLeast;
-    for (const auto& bar : block.bars)
-      for (const std::string& beat : bar) cell = std::max(cell, measure_.Width(beat, face) + gap);
-    const double left = Indent(block.chorus);
-    const double room = Room(block.chorus);
-    const double height = metrics.lineHeight + 6;
-    Row row;
-    row.height = height;
-    double x = 0;
-    auto close = [&]() {
-      row.items.rules.push_back({{left + x, 2}, {left + x, height - 2}});
-      Push(std::move(row), block.chorus);
-      row = Row();
-      row.height = height;
-      x = 0;
-    };
-    for (const auto& bar : block.bars) {
-      const double barWidth = std::max<std::size_t>(1, bar.size()) * cell + gap;
-      if (x > 0 && x + barWidth > room) close();
-      row.items.rules.push_back({{left + x, 2}, {left + x, height - 2}});
-      for (std::size_t beat = 0; beat < bar.size(); ++beat) {
-        if (bar[beat] == ".") continue;  // a beat the chord before holds
-        row.items.texts.push_back({SongTextRole::GridChord,
-                                   {left + x + gap * 0.75 + beat * cell, 3 + metrics.ascent},
-                                   bar[beat]});
+    double cell = kGridCellLeast, labelWidth = 0, noteWidth = 0;
+    std::size_t cells = static_cast<std::size_t>(std::max(0, block.cellsPerBar));
+    std::size_t bars = static_cast<std::size_t>(std::max(0, block.barsPerRow));
+    const bool shaped = bars > 0;
+    for (const SongGridRow& row : block.rows) {
+      if (!row.label.empty())
+        labelWidth = std::max(labelWidth, measure_.Width(row.label, face) + gap);
+      if (!row.note.empty())
+        noteWidth = std::max(noteWidth, measure_.Width(row.note, noteFace) + gap);
+      if (!shaped) bars = std::max(bars, row.bars.size());
+      for (const auto& bar : row.bars) {
+        if (block.cellsPerBar <= 0) cells = std::max(cells, bar.size());
+        for (const std::string& beat : bar)
+          cell = std::max(cell, measure_.Width(beat, face) + kCellPad * gap);
       }
-      x += barWidth;
     }
-    if (!block.text.empty())
-      row.items.texts.push_back(
-          {SongTextRole::CommentItalic, {left + x + gap, 3 + metrics.ascent}, block.text});
-    if (!block.bars.empty() || !block.text.empty()) close();
+    cells = std::max<std::size_t>(1, cells);
+    bars = std::max<std::size_t>(1, bars);
+    const double barWidth = cells * cell + kBarLineRoom;
+    const double room = Room(block.chorus) - labelWidth - noteWidth;
+    const std::size_t perLine = BarsPerLine(bars, room / barWidth);
+    const double left = Indent(block.chorus);
+    const double height = metrics.lineHeight + 6;
+    for (const SongGridRow& row : block.rows) {
+      const std::size_t count = std::max<std::size_t>(1, row.bars.size());
+      for (std::size_t first = 0; first < count; first += perLine) {
+        const std::size_t last = std::min(row.bars.size(), first + perLine);
+        Row line;
+        line.height = height;
+        const double baseline = 3 + metrics.ascent;
+        if (first == 0 && !row.label.empty())
+          line.items.texts.push_back({SongTextRole::GridChord, {left, baseline}, row.label});
+        double x = left + labelWidth;
+        for (std::size_t bar = first; bar < last; ++bar) {
+          AddBarLine(line.items, row.lines[bar], x, height, bar == first);
+          const auto& beats = row.bars[bar];
+          for (std::size_t beat = 0; beat < beats.size(); ++beat) {
+            if (beats[beat] == ".") continue;  // a beat the chord before holds
+            line.items.texts.push_back(
+                {SongTextRole::GridChord, {x + kBarLineRoom + beat * cell, baseline}, beats[beat]});
+          }
+          x += barWidth;
+        }
+        if (last > first || row.bars.empty())
+          AddBarLine(line.items, row.lines[std::min(last, row.lines.size() - 1)], x, height, false);
+        if (last == row.bars.size() && !row.note.empty())
+          line.items.texts.push_back({SongTextRole::CommentItalic,
+                                      {left + labelWidth + perLine * barWidth + gap, baseline},
+                                      row.note});
+        Push(std::move(line), block.chorus);
+      }
+    }
+  }
+
+  // How many bars a grid's line holds: all of them when they fit, else the
+  // most that fit and part the row evenly (4 as 2 + 2, 6 as 3 + 3), else
+  // the most that fit.
+  static std::size_t BarsPerLine(std::size_t bars, double fitting) {
+    const std::size_t fit = static_cast<std::size_t>(std::max(1.0, fitting));
+    if (fit >= bars) return bars;
+    for (std::size_t n = fit; n > 1; --n)
+      if (bars % n == 0 && 2 * n >= fit) return n;
+    return fit;
   }
 
   // Verbatim, columns kept: the face shrinks until the widest line fits;
@@ -268,18 +355,33 @@ void Append(SongPageLayout& page, SongPageLayout&& items, double top) {
     frame.y += top;
     page.frames.push_back(frame);
   }
+  for (SheetRect fill : items.fills) {
+    fill.y += top;
+    page.fills.push_back(fill);
+  }
   for (const auto& [index, at] : items.diagrams)
     page.diagrams.emplace_back(index, Moved(at, 0, top));
 }
 
+// The title as the top of a later page shows it: one line, its first
+// words and "…" when it is longer.
+std::string HeaderText(const SongSheet& sheet, double width, const TextMeasure& measure) {
+  if (sheet.title.empty()) return {};
+  const SongFace face = FaceOf(SongTextRole::Header);
+  const double ellipsis = measure.Width("\u2026", face);
+  const std::vector<std::string> lines =
+      WrapText(sheet.title, measure, face, std::max(1.0, width - 2 * kSongPageMargin - ellipsis));
+  return lines.size() > 1 ? lines.front() + "\u2026" : sheet.title;
+}
+
 // The title, small, over a rule at the top of every page after the first.
-double AddHeader(SongPageLayout& page, const SongSheet& sheet, double width,
+double AddHeader(SongPageLayout& page, const std::string& title, double width,
                  const TextMeasure& measure) {
-  if (sheet.title.empty()) return kSongPageMargin;
+  if (title.empty()) return kSongPageMargin;
   const FaceMetrics metrics = measure.Metrics(FaceOf(SongTextRole::Header));
   const double line = kSongPageMargin + metrics.lineHeight + 2;
   page.texts.push_back(
-      {SongTextRole::Header, {kSongPageMargin, kSongPageMargin + metrics.ascent}, sheet.title});
+      {SongTextRole::Header, {kSongPageMargin, kSongPageMargin + metrics.ascent}, title});
   page.rules.push_back({{kSongPageMargin, line}, {width - kSongPageMargin, line}});
   return line + kBlockGap;
 }
@@ -311,20 +413,37 @@ SongSheetLayout LayOut(const SongSheet& sheet, SheetSize pageSize, bool paginate
       paginate ? pageSize.height - kSongPageMargin : std::numeric_limits<double>::infinity();
   double y = kSongPageMargin;
   bool top = true;  // nothing placed on this page yet
+  const std::string header = paginate ? HeaderText(sheet, pageSize.width, measure) : std::string();
   auto newPage = [&]() {
     layout.pages.emplace_back();
-    y = AddHeader(layout.pages.back(), sheet, pageSize.width, measure);
+    y = AddHeader(layout.pages.back(), header, pageSize.width, measure);
     top = true;
   };
+  // A later page's room below its header.
+  const double pageRoom =
+      bottom - (header.empty()
+                    ? kSongPageMargin
+                    : kSongPageMargin + measure.Metrics(FaceOf(SongTextRole::Header)).lineHeight +
+                          2 + kBlockGap);
   for (std::size_t i = 0; i < all.size(); ++i) {
     Row& row = all[i];
     if (row.newPage) {
       if (paginate && !top) newPage();
       continue;
     }
-    const double withNext =
-        row.height + (row.keepWithNext && i + 1 < all.size() ? all[i + 1].height : 0);
-    if (!top && (y + row.height > bottom || y + withNext > bottom)) newPage();
+    // A label (or a tab's first line) with what follows it, past any gap.
+    double withNext = row.height;
+    for (std::size_t next = i + 1; row.keepWithNext && next < all.size(); ++next) {
+      withNext += all[next].height;
+      if (!all[next].space) break;
+    }
+    // A stanza that fits on a page starts one rather than parting.
+    double stanza = 0;
+    if (row.group >= 0 && (i == 0 || all[i - 1].group != row.group))
+      for (std::size_t next = i; next < all.size() && all[next].group == row.group; ++next)
+        stanza += all[next].height;
+    const bool stanzaMoves = stanza > 0 && y + stanza > bottom && stanza <= pageRoom;
+    if (!top && (y + row.height > bottom || y + withNext > bottom || stanzaMoves)) newPage();
     if (row.space && top && layout.pages.size() > 1) continue;
     Append(layout.pages.back(), std::move(row.items), y);
     y += row.height;
@@ -403,7 +522,7 @@ void AppendSongRow(SongPageLayout& page, SongRow&& row, double top) {
 
 double AddSongPageHeader(SongPageLayout& page, const SongSheet& sheet, double pageWidth,
                          const TextMeasure& measure) {
-  return AddHeader(page, sheet, pageWidth, measure);
+  return AddHeader(page, HeaderText(sheet, pageWidth, measure), pageWidth, measure);
 }
 
 }  // namespace corvanta

@@ -69,6 +69,7 @@ struct SongPageLayout {
   std::vector<SheetRule> rules;   // bar lines, the chorus mark, the rule under a header
   std::vector<SheetRect> bands;   // the grey band of a comment
   std::vector<SheetRect> frames;  // the frame of a boxed comment
+  std::vector<SheetRect> fills;   // black: a thick bar line, a repeat sign's dots
   std::vector<std::pair<int, SheetPoint>> diagrams;  // the diagram's index, its cell's corner
 };
 
@@ -101,6 +102,9 @@ struct SongRow {
   double height = 0;
   SongPageLayout items;
   bool keepWithNext = false;  // a label stays with the first line it labels
+  // The stanza it belongs to (the blocks between two gaps): kept on one
+  // page when it fits on one. -1: the title block, a gap.
+  int group = -1;
   bool newPage = false;
   bool space = false;  // a gap, dropped at the top of a page
 };

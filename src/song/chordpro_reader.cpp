@@ -1,6 +1,7 @@
 // ChordPro: inline [chords] in the lyrics, {directives}, "#" comments, and
 // the tab and grid sections whose lines are not lyrics.
 #include "song/chord_words.h"
+#include "song/grid_text.h"
 #include "song/song_building.h"
 #include "song/song_reader.h"
 
@@ -95,6 +96,32 @@ void ReadInlineChords(int line, const TextLine& text, int sourceLine, SongBuilde
   builder.song().lines[static_cast<std::size_t>(line)].lyrics = std::move(lyrics);
 }
 
+bool IsGridLine(std::string_view word) {
+  return !word.empty() && word.find('|') != std::string_view::npos &&
+         word.find_first_not_of("|:.") == std::string_view::npos;
+}
+
+// A grid line's chords: its cells between its first bar line and its
+// last. Before the first stands its label ("Intro"), after the last its
+// note ("x2", "repeat 4 times"): words, not chords. A line with no bar
+// line is all cells.
+void ReadGridChords(int line, std::string_view source, int sourceLine, SongBuilder& builder) {
+  const std::vector<song_text::Word> words = song_text::SplitWords(source);
+  std::size_t first = words.size(), last = words.size();
+  for (std::size_t i = 0; i < words.size(); ++i)
+    if (IsGridLine(words[i].text)) {
+      if (first == words.size()) first = i;
+      last = i;
+    }
+  const bool barred = first < words.size();
+  for (std::size_t i = barred ? first + 1 : 0; i < (barred ? last : words.size()); ++i) {
+    if (IsBarWord(words[i].text)) continue;
+    if (!builder.AddChord(line, words[i].text, sourceLine, source, words[i].offset, 0,
+                          song_text::ColumnAt(source, words[i].offset)))
+      return;
+  }
+}
+
 // Sections open at start_of_X and close at end_of_X; what the directive
 // line does to the section stack.
 void FollowSection(Song& song, const Directive& directive, int line, int& open) {
@@ -116,6 +143,10 @@ void TakeDirective(int line, SongBuilder& builder, int& open) {
   const Directive& directive = songLine.directive;
   FollowSection(song, directive, line, open);
   if (open >= 0) songLine.section = open;
+  // A grid's argument is its shape and label ("shape=\"4x3\" label=\"Intro\""):
+  // only the label names the section.
+  if (directive.name == "start_of_grid" && open >= 0)
+    song.sections[static_cast<std::size_t>(open)].label = ReadGridArguments(directive.value).label;
   TakeMetadata(song, directive);
   if (directive.name == "transpose") {
     if (const std::optional<int> semitones = TransposeValue(song, directive.value))
@@ -135,6 +166,13 @@ void TakeDirective(int line, SongBuilder& builder, int& open) {
   }
   if (!directive.known || directive.name == "meta")
     song.otherDirectives.push_back(directive.written + ": " + directive.value);
+}
+
+// Sections ChordPro hands to another program (music notation, a picture,
+// a block of text): kept verbatim, never read as lyrics with chords.
+bool IsVerbatimSection(std::string_view kind) {
+  return kind == "abc" || kind == "ly" || kind == "lilypond" || kind == "svg" ||
+         kind == "textblock" || kind == "musicxml";
 }
 
 std::string_view OpenKind(const Song& song, int open) {
@@ -159,7 +197,7 @@ void ReadChordProLines(const std::vector<TextLine>& lines, SongBuilder& builder)
     }
     const std::string_view kind = OpenKind(song, open);
     LineKind lineKind = LineKind::Lyrics;
-    if (kind == "tab") {
+    if (kind == "tab" || IsVerbatimSection(kind)) {
       lineKind = LineKind::Tab;
     } else if (song_text::Trim(text.text).substr(0, 1) == "#") {
       lineKind = LineKind::Comment;
@@ -177,7 +215,7 @@ void ReadChordProLines(const std::vector<TextLine>& lines, SongBuilder& builder)
       song.lines[static_cast<std::size_t>(line)].lyrics =
           std::string(label.substr(1, label.size() - 2));
     }
-    if (lineKind == LineKind::Grid) builder.AddChordWords(line, text.text, sourceLine);
+    if (lineKind == LineKind::Grid) ReadGridChords(line, text.text, sourceLine, builder);
     if (lineKind == LineKind::Lyrics) ReadInlineChords(line, text, sourceLine, builder);
   }
   if (open >= 0)

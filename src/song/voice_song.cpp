@@ -203,8 +203,12 @@ void ShowNumbers(VoicedSong& voiced, ChordNumbers notation) {
 }  // namespace
 
 VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options) {
+  return VoiceSong(session, Song(song), options);
+}
+
+VoicedSong VoiceSong(const Session& session, Song&& song, const SongVoicingOptions& options) {
   VoicedSong voiced;
-  voiced.song = song;
+  voiced.song = std::move(song);
   ReadNumberedChords(voiced.song);
   const SongKey key = PlaceSong(voiced, options);
   Session played = session;

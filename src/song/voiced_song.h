@@ -150,5 +150,7 @@ inline const Song& SongToWrite(const Song& read, const VoicedSong& voiced) {
 // searches every distinct chord once under the session and chooses one
 // voicing per occurrence by the mode, pins kept. Throws BadPin.
 VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options);
+// The same with the song moved in, not copied: a long text is held once.
+VoicedSong VoiceSong(const Session& session, Song&& song, const SongVoicingOptions& options);
 
 }  // namespace corvanta

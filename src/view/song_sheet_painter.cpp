@@ -36,6 +36,7 @@ void PaintSongPage(QPainter& painter, const SongSheet& sheet, const SongSheetLay
   painter.setBrush(Qt::NoBrush);
   for (const SheetRule& rule : drawn.rules) painter.drawLine(PointOf(rule.from), PointOf(rule.to));
   for (const SheetRect& frame : drawn.frames) painter.drawRect(RectOf(frame));
+  for (const SheetRect& fill : drawn.fills) painter.fillRect(RectOf(fill), Qt::black);
   for (const auto& [index, at] : drawn.diagrams) {
     if (index < 0 || index >= static_cast<int>(sheet.diagrams.diagrams.size())) continue;
     painter.save();

@@ -58,6 +58,7 @@ TEST(CliSongSheet, printedSongsKeepTheirPagesAndWords) {
       {"song/songs/scarborough_fair.cho", "", "scarborough_fair.txt"},
       {"data/amazing_grace.cho", "--capo 0 --transpose 2", "data_amazing_grace.txt"},
       {"printed_song/songs/every_block.cho", "", "every_block.txt"},
+      {"printed_song/songs/grids.cho", "", "grids.txt"},
   };
   const fs::path folder = Folder();
   for (const Case& c : cases) {

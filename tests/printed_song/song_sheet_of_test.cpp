@@ -70,9 +70,9 @@ TEST(SongSheetOf, printsEveryShownLineInOrder) {
   EXPECT_TRUE(sheet.body[3].chorus && sheet.body[4].chorus);
   EXPECT_EQ(sheet.body[3].text, "Chorus");
   EXPECT_EQ(sheet.body[6].comment, CommentStyle::Italic);
-  const std::vector<std::vector<std::string>> bars{{"G", ".", "."}, {"C", ".", "G"}};
-  EXPECT_EQ(sheet.body[7].bars, bars);
-  EXPECT_EQ(sheet.body[7].text, "x2");
+  const std::vector<SongGridRow> grid{
+      {"", {"|", "|", "|"}, {{"G", ".", "."}, {"C", ".", "G"}}, "x2"}};
+  EXPECT_EQ(sheet.body[7].rows, grid);
   EXPECT_EQ(sheet.body[8].lines, std::vector<std::string>{"e|---0---|"});
   EXPECT_TRUE(sheet.body[9].chorus);  // the chorus recalled
   EXPECT_FALSE(sheet.body[11].segments.front().chordRead);
@@ -118,6 +118,69 @@ TEST(SongSheetOf, anEmptySongIsAnEmptySheet) {
   const SongSheet sheet = Sheet("");
   EXPECT_TRUE(sheet.diagrams.diagrams.empty());
   EXPECT_TRUE(sheet.capoLine.empty());
+}
+
+// A run of blank lines is one gap standing for all of them: the sheet of a
+// text of blank lines stays a few blocks, however long the text.
+TEST(SongSheetOf, aRunOfBlankLinesIsOneGap) {
+  const SongSheet sheet = Sheet("[G]one\n\n\n\n[C]two\n" + std::string(10000, '\n') + "[D]three\n");
+  using K = SongBlockKind;
+  EXPECT_EQ(Kinds(sheet), (std::vector<K>{K::Lyrics, K::Space, K::Lyrics, K::Space, K::Lyrics}));
+  EXPECT_EQ(sheet.body[1].blankLines, 3);
+  EXPECT_EQ(sheet.body[3].blankLines, 10000);
+}
+
+// Grids as ChordPro defines them: the shape and label of start_of_grid,
+// a line's label and note in its margins, its repeat signs; progressions
+// with bar lines as grid rows, their lines one grid; "x2" and annotations
+// printed without brackets where chords stand; other programs' blocks
+// verbatim.
+TEST(SongSheetOf, gridsProgressionsAndAnnotationsKeepTheirMarks) {
+  using K = SongBlockKind;
+  const SongSheet grid = Sheet(
+      "{start_of_grid: shape=\"4x3\" label=\"Intro\"}\n"
+      "Intro |: G . . | C . . | D . . | G . . :| x2\n"
+      "| Em . . || C . D |. \n{end_of_grid}\n");
+  ASSERT_EQ(Kinds(grid), (std::vector<K>{K::Section, K::Grid}));
+  EXPECT_EQ(grid.body[0].text, "Intro");
+  const SongSheetBlock& block = grid.body[1];
+  EXPECT_EQ(block.barsPerRow, 4);
+  EXPECT_EQ(block.cellsPerBar, 3);
+  const std::vector<SongGridRow> rows{
+      {"Intro",
+       {"|:", "|", "|", "|", ":|"},
+       {{"G", ".", "."}, {"C", ".", "."}, {"D", ".", "."}, {"G", ".", "."}},
+       "x2"},
+      {"", {"|", "||", "|."}, {{"Em", ".", "."}, {"C", ".", "D"}}, ""}};
+  EXPECT_EQ(block.rows, rows);
+  // The label and the note are words, not chords the reader could not read.
+  std::vector<std::string> read;
+  for (const SongChord& chord :
+       ReadSong("{sog}\nIntro | G . | C . | repeat 4 times\nD E\n{eog}\n").chords)
+    read.push_back(chord.written);
+  EXPECT_EQ(read, (std::vector<std::string>{"G", "C", "D", "E"}));
+
+  const SongSheet progression =
+      Sheet("Am | C | G | Em\nAm | Dm | E7 | E7\nAm C G Em x2\nN.C. | Am E Am\n");
+  ASSERT_EQ(Kinds(progression), (std::vector<K>{K::Grid, K::Lyrics, K::Grid}));
+  ASSERT_EQ(progression.body[0].rows.size(), 2u);
+  EXPECT_EQ(progression.body[0].rows[0],
+            (SongGridRow{"", {"", "|", "|", "|", ""}, {{"Am"}, {"C"}, {"G"}, {"Em"}}, ""}));
+  const SongSheetSegment& repeat = progression.body[1].segments.back();
+  EXPECT_EQ(repeat.chord, "x2");
+  EXPECT_TRUE(repeat.annotation);
+  EXPECT_EQ(progression.body[2].rows[0],
+            (SongGridRow{"", {"", "|", ""}, {{"N.C."}, {"Am", "E", "Am"}}, ""}));
+
+  const SongSheet annotated = Sheet("[*||:]Hello [G]world [*Rit.]\n");
+  const std::vector<SongSheetSegment> segments{
+      {"||:", "Hello ", true, true}, {"G", "world ", true, false}, {"Rit.", "", true, true}};
+  EXPECT_EQ(annotated.body[0].segments, segments);
+
+  const SongSheet abc = Sheet("{start_of_abc}\nX:1\nK:G\n[G]abc d|\n{end_of_abc}\n[C]la\n");
+  ASSERT_EQ(Kinds(abc), (std::vector<K>{K::Tab, K::Lyrics}));
+  EXPECT_EQ(abc.body[0].lines, (std::vector<std::string>{"X:1", "K:G", "[G]abc d|"}));
+  EXPECT_EQ(Sheet("{start_of_abc}\n[G]a\n{end_of_abc}\n").diagrams.diagrams.size(), 0u);
 }
 
 }  // namespace

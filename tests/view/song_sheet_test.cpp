@@ -68,7 +68,8 @@ SongSheet Hymn() {
   sheet.body.push_back(italic);
   SongSheetBlock grid;
   grid.kind = SongBlockKind::Grid;
-  grid.bars = {{"G", ".", "."}, {"C", ".", "G"}, {"D", ".", "."}};
+  grid.rows = {
+      {"", {"|:", "|", "|", ":|"}, {{"G", ".", "."}, {"C", ".", "G"}, {"D", ".", "."}}, "x2"}};
   sheet.body.push_back(grid);
   SongSheetBlock tab;
   tab.kind = SongBlockKind::Tab;
