@@ -6,6 +6,7 @@
 #include <emscripten/bind.h>
 
 #include <cmath>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,99 +31,30 @@ using emscripten::val;
 namespace corvanta {
 namespace {
 
-// A small JSON writer: strings arrive in the core's byte encoding.
-class Json {
- public:
-  Json& Key(std::string_view key) {
-    Comma();
-    String(key);
-    out_ += ':';
-    fresh_ = true;
-    return *this;
-  }
-  Json& Int(int value) {
-    Comma();
-    out_ += std::to_string(value);
-    return *this;
-  }
-  Json& Bool(bool value) {
-    Comma();
-    out_ += value ? "true" : "false";
-    return *this;
-  }
-  Json& Null() {
-    Comma();
-    out_ += "null";
-    return *this;
-  }
-  // One decimal: all a difficulty's precision means (and no floating-point
-  // to_chars, which emscripten's libc++ lacks).
-  Json& Tenths(double value) {
-    const long tenths = std::lround(value * 10);
-    Comma();
-    if (tenths < 0) out_ += '-';
-    out_ += std::to_string(std::labs(tenths) / 10) + '.' + std::to_string(std::labs(tenths) % 10);
-    return *this;
-  }
-  Json& Text(std::string_view bytes) {
-    Comma();
-    String(BytesToUtf8(bytes));
-    return *this;
-  }
-  Json& Utf8(std::string_view utf8) {
-    Comma();
-    String(utf8);
-    return *this;
-  }
-  Json& Open(char bracket) {
-    Comma();
-    out_ += bracket;
-    fresh_ = true;
-    return *this;
-  }
-  Json& Close(char bracket) {
-    out_ += bracket;
-    fresh_ = false;
-    return *this;
-  }
-  Json& Ints(const std::vector<int>& values) {
-    Open('[');
-    for (int value : values) Int(value);
-    return Close(']');
-  }
-  template <typename List>
-  Json& Texts(const List& texts) {
-    Open('[');
-    for (std::string_view text : texts) Text(text);
-    return Close(']');
-  }
-  std::string Take() { return std::move(out_); }
+// The page reads objects by name, so their fields keep the order written.
+using Json = nlohmann::ordered_json;
 
- private:
-  void Comma() {
-    if (!fresh_) out_ += ',';
-    fresh_ = false;
-  }
-  void String(std::string_view text) {
-    out_ += '"';
-    for (char c : text) {
-      if (c == '"' || c == '\\') {
-        out_ += '\\';
-        out_ += c;
-      } else if (static_cast<unsigned char>(c) < 0x20) {
-        static const char* const kHex = "0123456789abcdef";
-        out_ += "\\u00";
-        out_ += kHex[(c >> 4) & 0xF];
-        out_ += kHex[c & 0xF];
-      } else {
-        out_ += c;
-      }
-    }
-    out_ += '"';
-  }
-  std::string out_;
-  bool fresh_ = true;
-};
+// A chord text (core bytes) as a JSON string.
+Json TextJson(std::string_view bytes) { return BytesToUtf8(bytes); }
+
+template <typename List>
+Json TextsJson(const List& texts) {
+  Json list = Json::array();
+  for (std::string_view text : texts) list.push_back(TextJson(text));
+  return list;
+}
+
+Json SpritesJson(const std::vector<Placement>& placements) {
+  Json list = Json::array();
+  for (const Placement& p : placements) list.push_back({static_cast<int>(p.sprite), p.x, p.y});
+  return list;
+}
+
+// Compact text; a byte that is not UTF-8 becomes U+FFFD rather than an
+// exception in the page.
+std::string Text(const Json& json) {
+  return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
 
 // The page's options, with the CLI's meaning of each.
 struct PageOptions {
@@ -209,42 +141,42 @@ std::vector<Voicing>& ShownVoicings() {
   return voicings;
 }
 
-void WriteDiagram(Json& json, const Voicing& voicing, const Instrument& sounding,
-                  const PageOptions& options) {
+Json DiagramJson(const Voicing& voicing, const Instrument& sounding, const PageOptions& options) {
   const Fingering& frets = voicing.frets;
   const std::vector<int> pitches = sounding.StandardPitches();
   const std::vector<int> starts = sounding.FirstFrets();
   const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, options.leftHanded,
                                              BassString(frets, pitches, starts));
-  json.Open('{').Key("values").Ints(KeyValues(frets));
-  json.Key("firstFret").Int(layout.firstFret).Key("fingers").Ints(layout.fingers);
-  json.Key("sprites").Open('[');
-  for (const Placement& p : layout.placements)
-    json.Open('[').Int(static_cast<int>(p.sprite)).Int(p.x).Int(p.y).Close(']');
-  json.Close(']');
+  Json json;
+  json["values"] = KeyValues(frets);
+  json["firstFret"] = layout.firstFret;
+  json["fingers"] = layout.fingers;
+  json["sprites"] = SpritesJson(layout.placements);
   // A short string's line begins at its first fret's wire when the diagram
   // shows that fret: the row of that wire, per string drawn left to right.
-  json.Key("lineRows").Open('[');
+  Json& lineRows = json["lineRows"] = Json::array();
   for (int k = 0; k < layout.strings; ++k) {
     const int string = options.leftHanded ? layout.strings - 1 - k : k;
     const int row = starts[static_cast<std::size_t>(string)] - layout.firstFret;
-    starts[static_cast<std::size_t>(string)] > 0 && row >= 0 ? json.Int(row) : json.Null();
+    starts[static_cast<std::size_t>(string)] > 0 && row >= 0 ? lineRows.push_back(row)
+                                                             : lineRows.push_back(nullptr);
   }
-  json.Close(']');
+  // One decimal: all a difficulty's precision means.
   const double difficulty = Difficulty(frets);
-  json.Key("difficulty").Tenths(difficulty);
-  json.Key("ease").Utf8(DifficultyText(WordForDifficulty(difficulty)));
-  json.Key("readable").Utf8(ReadableFrets(frets));
-  json.Key("preferred").Bool(voicing.preferred).Close('}');
+  json["difficulty"] = std::round(difficulty * 10) / 10;
+  json["ease"] = DifficultyText(WordForDifficulty(difficulty));
+  json["readable"] = ReadableFrets(frets);
+  json["preferred"] = voicing.preferred;
+  return json;
 }
 
 // The fingerings as the diagrams' texts ("x 3 2 0 1 0"); their layouts
 // come from Diagrams() for the ones the page draws.
-void WriteVoicings(Json& json, const VoicedChord& result, const PageOptions& options) {
-  json.Key("argument").Utf8(result.argument);
-  json.Key("count").Int(static_cast<int>(result.search.voicings.size()));
-  json.Key("strings").Int(options.instrument.StringCount());
-  json.Key("frets").Open('[');
+void AddVoicings(Json& json, const VoicedChord& result, const PageOptions& options) {
+  json["argument"] = result.argument;
+  json["count"] = result.search.voicings.size();
+  json["strings"] = options.instrument.StringCount();
+  Json& frets = json["frets"] = Json::array();
   std::string text;
   for (const Voicing& voicing : result.search.voicings) {
     text.clear();
@@ -252,19 +184,18 @@ void WriteVoicings(Json& json, const VoicedChord& result, const PageOptions& opt
       if (!text.empty()) text += ' ';
       text += stop.IsMuted() ? std::string("x") : std::to_string(stop.Fret());
     }
-    json.Utf8(text);
+    frets.push_back(text);
   }
-  json.Close(']');
-  json.Key("names").Texts(result.names);
+  json["names"] = TextsJson(result.names);
 }
 
-void WriteReadings(Json& json, const std::vector<ChordReading>& readings, ChordNotation notation,
-                   std::string_view rootName) {
-  json.Key("best");
-  readings.empty() ? json.Null() : json.Text(WriteReading(readings.front(), notation, rootName));
-  json.Key("readings").Open('[');
-  for (const ChordReading& reading : readings) json.Text(WriteReading(reading, notation, rootName));
-  json.Close(']');
+void AddReadings(Json& json, const std::vector<ChordReading>& readings, ChordNotation notation,
+                 std::string_view rootName) {
+  json["best"] = readings.empty() ? Json(nullptr)
+                                  : TextJson(WriteReading(readings.front(), notation, rootName));
+  Json& list = json["readings"] = Json::array();
+  for (const ChordReading& reading : readings)
+    list.push_back(TextJson(WriteReading(reading, notation, rootName)));
 }
 
 // The entry's chord searched and named, as `corvanta-cli query` ends.
@@ -274,27 +205,26 @@ std::string SearchEntry(const PageOptions& options, const SymbolReading* reading
       VoiceEntry(entry, options.instrument, options.capo, options.capoNames, options.practical);
   OrderVoicings(result.search.voicings, options.order);
   Json json;
-  json.Open('{');
-  json.Key("echo").Text(ChordSymbolText(entry.state, options.notation));
-  json.Key("root").Int(entry.state.rootPitchClass).Key("bass").Int(entry.state.bassPitchClass);
-  json.Key("typeRow").Int(entry.state.typeGridRow);
-  json.Key("notes").Texts(ChordNoteNames(entry.state));
+  json["echo"] = TextJson(ChordSymbolText(entry.state, options.notation));
+  json["root"] = entry.state.rootPitchClass;
+  json["bass"] = entry.state.bassPitchClass;
+  json["typeRow"] = entry.state.typeGridRow;
+  json["notes"] = TextsJson(ChordNoteNames(entry.state));
   // The box's text (in the page's notation) with its root and bass moved
   // up by the capo, as the window's status bar says it.
   if (options.capoNames == CapoNames::Shapes && options.capo > 0)
-    json.Key("sounding")
-        .Text(SoundingSymbol(ChordSymbolText(entry.state, options.notation), options.capo,
-                             entry.state.rootGridNames));
+    json["sounding"] = TextJson(SoundingSymbol(ChordSymbolText(entry.state, options.notation),
+                                               options.capo, entry.state.rootGridNames));
   if (reading != nullptr) {
-    json.Key("unrecognised").Texts(reading->unrecognised);
-    json.Key("omitted").Texts(reading->omitted);
-    json.Key("noChord").Bool(reading->noChord);
+    json["unrecognised"] = TextsJson(reading->unrecognised);
+    json["omitted"] = TextsJson(reading->omitted);
+    json["noChord"] = reading->noChord;
   }
-  if (!options.error.empty()) json.Key("error").Utf8(options.error);
-  WriteVoicings(json, result, options);
-  WriteReadings(json, EntryReadings(entry.state), options.notation, EntryRootName(entry.state));
+  if (!options.error.empty()) json["error"] = options.error;
+  AddVoicings(json, result, options);
+  AddReadings(json, EntryReadings(entry.state), options.notation, EntryRootName(entry.state));
   ShownVoicings() = std::move(result.search.voicings);
-  return json.Close('}').Take();
+  return Text(json);
 }
 
 // A typed symbol from the fresh start entry, as `corvanta-cli query` reads it.
@@ -308,22 +238,11 @@ std::string Query(const std::string& text, const val& object) {
   }
   const SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(text), options.notation);
   if (reading.tooManyNotes > 0) {
-    Json json;
-    return json.Open('{')
-        .Key("refused")
-        .Utf8("tooManyNotes")
-        .Key("needs")
-        .Int(reading.tooManyNotes)
-        .Key("most")
-        .Int(kMostChordNotes)
-        .Close('}')
-        .Take();
+    return Text(Json{
+        {"refused", "tooManyNotes"}, {"needs", reading.tooManyNotes}, {"most", kMostChordNotes}});
   }
-  if (!reading.namesRoot && !reading.noChord) {
-    Json json;
-    json.Open('{').Key("refused").Utf8("noRoot").Key("unrecognised").Texts(reading.unrecognised);
-    return json.Close('}').Take();
-  }
+  if (!reading.namesRoot && !reading.noChord)
+    return Text(Json{{"refused", "noRoot"}, {"unrecognised", TextsJson(reading.unrecognised)}});
   CurrentEntry() = entry;
   return SearchEntry(options, &reading);
 }
@@ -351,11 +270,10 @@ std::string Diagrams(int first, int count, const val& object) {
   const Instrument sounding = InstrumentWithCapo(options.instrument, options.capo);
   const std::vector<Voicing>& voicings = ShownVoicings();
   const int end = std::min(first + count, static_cast<int>(voicings.size()));
-  Json json;
-  json.Open('[');
+  Json json = Json::array();
   for (int index = std::max(first, 0); index < end; ++index)
-    WriteDiagram(json, voicings[static_cast<std::size_t>(index)], sounding, options);
-  return json.Close(']').Take();
+    json.push_back(DiagramJson(voicings[static_cast<std::size_t>(index)], sounding, options));
+  return Text(json);
 }
 
 // The chord shown again under other options (instrument, capo, order...).
@@ -392,17 +310,14 @@ std::string FingeringJson(const val& fretArray, const val& object) {
   const std::vector<ChordReading> readings = ReadChord(notes.pitchClasses, notes.bass);
   std::vector<int> starts = options.instrument.FirstFrets();
   Json json;
-  json.Open('{').Key("frets").Ints(KeyValues(frets));
-  json.Key("neck").Open('[');
-  for (const Placement& p : LayOutNeck(AbsoluteFrets(frets, options.capo), options.capo, starts))
-    json.Open('[').Int(static_cast<int>(p.sprite)).Int(p.x).Int(p.y).Close(']');
-  json.Close(']');
-  json.Key("names").Texts(NameSoundingNotes(notes, options.accidentals));
-  WriteReadings(json, readings, options.notation, {});
-  json.Key("shown").Int(FindVoicing(ShownVoicings(), frets));
-  json.Key("notes").Ints(StrumNotes(frets, sounding));
-  json.Key("readable").Utf8(ReadableFrets(frets));
-  return json.Close('}').Take();
+  json["frets"] = KeyValues(frets);
+  json["neck"] = SpritesJson(LayOutNeck(AbsoluteFrets(frets, options.capo), options.capo, starts));
+  json["names"] = TextsJson(NameSoundingNotes(notes, options.accidentals));
+  AddReadings(json, readings, options.notation, {});
+  json["shown"] = FindVoicing(ShownVoicings(), frets);
+  json["notes"] = StrumNotes(frets, sounding);
+  json["readable"] = ReadableFrets(frets);
+  return Text(json);
 }
 
 // A click on the neck picture at (x, y): the fingering it leaves, its
@@ -422,22 +337,17 @@ std::string ClickNeck(const val& fretArray, int x, int y, const val& object) {
 
 // The instruments, their presets and the neck's lines, for the pickers.
 std::string Instruments() {
-  Json json;
-  json.Open('[');
+  Json json = Json::array();
   for (const Instrument& instrument : BuiltInInstruments()) {
-    json.Open('{').Key("name").Utf8(instrument.name).Key("title").Utf8(instrument.title);
-    json.Key("tuning").Utf8(PitchNames(instrument.StandardPitches()));
-    json.Key("presets").Open('[');
+    Json presets = Json::array();
     for (const InstrumentPreset& preset : instrument.presets)
-      json.Open('{')
-          .Key("name")
-          .Utf8(preset.name)
-          .Key("tuning")
-          .Utf8(PitchNames(preset.pitches))
-          .Close('}');
-    json.Close(']').Close('}');
+      presets.push_back({{"name", preset.name}, {"tuning", PitchNames(preset.pitches)}});
+    json.push_back({{"name", instrument.name},
+                    {"title", instrument.title},
+                    {"tuning", PitchNames(instrument.StandardPitches())},
+                    {"presets", std::move(presets)}});
   }
-  return json.Close(']').Take();
+  return Text(json);
 }
 
 // What the pickers and the neck show: the note grids' names, the types,
@@ -447,23 +357,25 @@ std::string Tables(const val& object) {
   const ChordEntry& entry = CurrentEntry();
   const int strings = options.instrument.StringCount();
   Json json;
-  json.Open('{').Key("roots").Open('[');
-  for (int row = 0; row < kPitchClassCount; ++row) json.Text(entry.RootGridText(row));
-  json.Close(']').Key("basses").Open('[');
-  for (int row = 0; row < kPitchClassCount; ++row) json.Text(entry.BassGridText(row));
-  json.Close(']').Key("types").Open('[');
-  for (const ChordType& type : kChordCatalogue) json.Text(TrimBlanks(type.name));
-  json.Close(']');
-  json.Key("neckWidth").Int(kNeckPictureWidth).Key("neckHeight").Int(kNeckPictureHeight);
-  json.Key("fretX").Open('[');
-  for (int fret = 0; fret <= kNeckFretWires + 1; ++fret) json.Int(NeckFretX(fret));
-  json.Close(']').Key("stringY").Open('[');
-  for (int string = 0; string < strings; ++string) json.Int(NeckStringY(string, strings));
-  json.Close(']').Key("firstFrets").Ints(options.instrument.FirstFrets());
-  json.Key("tuning").Utf8(PitchNames(options.instrument.StandardPitches()));
-  json.Key("strumDelayMs").Int(StrumDelayMs(kDefaultStrumSpeed));
-  if (!options.error.empty()) json.Key("error").Utf8(options.error);
-  return json.Close('}').Take();
+  Json& roots = json["roots"] = Json::array();
+  for (int row = 0; row < kPitchClassCount; ++row)
+    roots.push_back(TextJson(entry.RootGridText(row)));
+  Json& basses = json["basses"] = Json::array();
+  for (int row = 0; row < kPitchClassCount; ++row)
+    basses.push_back(TextJson(entry.BassGridText(row)));
+  Json& types = json["types"] = Json::array();
+  for (const ChordType& type : kChordCatalogue) types.push_back(TextJson(TrimBlanks(type.name)));
+  json["neckWidth"] = kNeckPictureWidth;
+  json["neckHeight"] = kNeckPictureHeight;
+  Json& fretX = json["fretX"] = Json::array();
+  for (int fret = 0; fret <= kNeckFretWires + 1; ++fret) fretX.push_back(NeckFretX(fret));
+  Json& stringY = json["stringY"] = Json::array();
+  for (int string = 0; string < strings; ++string) stringY.push_back(NeckStringY(string, strings));
+  json["firstFrets"] = options.instrument.FirstFrets();
+  json["tuning"] = PitchNames(options.instrument.StandardPitches());
+  json["strumDelayMs"] = StrumDelayMs(kDefaultStrumSpeed);
+  if (!options.error.empty()) json["error"] = options.error;
+  return Text(json);
 }
 
 }  // namespace
