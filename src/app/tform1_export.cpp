@@ -264,8 +264,7 @@ void TForm1::PrintClick() {
 const ExportFunctions* TForm1::Exports() {
   if (exports_ == nullptr) {
     std::string error;
-    exports_ = static_cast<const ExportFunctions*>(
-        LoadModuleEntry(kExportModuleName, kExportEntryName, error));
+    exports_ = LoadModule<ExportFunctions>(kExportModuleName, error);
     if (exports_ == nullptr) QMessageBox::warning(this, "Corvanta", QString::fromStdString(error));
   }
   return exports_;
