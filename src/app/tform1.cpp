@@ -242,7 +242,9 @@ void TForm1::RunSearches(EntryOutcome outcome) {
   shownReading_.reset();
   ShowReading();
   MirrorEntry();
-  for (int i = 0; i < outcome.searches; ++i) SearchCurrentChord();
+  // A handler that runs another inside (a root choice moving the bass row)
+  // asks for its searches too; the state is the same for each, so one does.
+  if (outcome.searches > 0) SearchCurrentChord();
 }
 
 void TForm1::MirrorEntry() {
