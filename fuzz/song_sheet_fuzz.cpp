@@ -3,7 +3,7 @@
 // chord has its diagram.
 #include "fuzz_input.h"
 #include "song/song_reader.h"
-#include "song/song_sheet_of.h"
+#include "printed_song/song_sheet_of.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvanta;

@@ -5,6 +5,7 @@
 
 #include "app/export_functions.h"
 #include "modules/module_loader.h"
+#include "view/qt_text_measure.h"
 #include "view/sheet_files.h"
 #include "view/song_sheet_files.h"
 #include "view/song_sheet_painter.h"
@@ -51,7 +52,8 @@ void PrintSong(const corvanta::SongSheet& sheet, QWidget* parent) {
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return;
   const SongSheetLayout layout =
-      LayOutSongPages(sheet, printer.pageLayout().fullRect(QPageLayout::Point).size());
+      LayOutSongPages(sheet, SheetSizeOf(printer.pageLayout().fullRect(QPageLayout::Point).size()),
+                      QtTextMeasure());
   QPainter painter(&printer);
   const double scale = printer.resolution() / 72.0;
   painter.scale(scale, scale);

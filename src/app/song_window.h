@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "session/session.h"
-#include "session/song_sheet.h"
+#include "printed_song/song_sheet.h"
 #include "song/voiced_song.h"
 
 class QAction;

@@ -14,7 +14,7 @@
 #include "song/capo_suggestion.h"
 #include "song/song_key.h"
 #include "song/song_reader.h"
-#include "song/song_sheet_of.h"
+#include "printed_song/song_sheet_of.h"
 #include "song/song_transpose.h"
 #include "song/song_writer.h"
 #include "view/song_sheet_view.h"

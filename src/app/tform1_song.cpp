@@ -1,15 +1,12 @@
 // Songs beside the main window: the song window, and a song's chord shown
 // among the main window's diagrams so that another may be chosen for it.
 #include <QCloseEvent>
-#include <QLineEdit>
-#include <QSignalBlocker>
-#include <QSpinBox>
 
+#include "app/chord_entry_controller.h"
+#include "app/diagram_list_controller.h"
 #include "app/song_window.h"
 #include "app/tform1.h"
-#include "symbols/symbol_query.h"
-#include "view/chord_text.h"
-#include "view/diagram_sheet.h"
+#include "app/tuning_controller.h"
 
 namespace corvanta {
 
@@ -39,32 +36,17 @@ void TForm1::ShowSongWindow() {
 
 void TForm1::ShowSongChord(const std::string& symbol, const Fingering& frets,
                            const Instrument& instrument, int capo) {
-  if (instrument.name != instrument_.name ||
-      instrument.StandardPitches() != TunedInstrument().StandardPitches())
+  if (instrument.name != state_.instrument.name ||
+      instrument.StandardPitches() != state_.TunedInstrument().StandardPitches())
     ChooseInstrument(instrument, false);
-  // A song's chords under a capo are the shapes fingered above it; for this
-  // run only, as a song asks, not as the user's remembered choice.
-  if (capo > 0 && session_.capoNames != CapoNames::Shapes) {
-    session_.capoNames = CapoNames::Shapes;
-    const QSignalBlocker blocker(capoNamesItems_[1]);
-    capoNamesItems_[1]->setChecked(true);
-    ShowCapoNamesChoice();
-  }
-  if (SpinCapo->value() != capo) SpinCapo->setValue(capo);
-  SymbolReading reading =
-      ReadTypedChord(entry_, FromQString(QString::fromStdString(symbol)), ChordNotation::Standard);
-  if (reading.tooManyNotes == 0) {
-    Image1->Clear();
-    RunSearches(reading);
-  }
-  shownReading_ = std::move(reading);
-  ShowReading();
-  ShowStatusInfo();
-  const auto& voicings = result_.search.voicings;
+  tuning_->ShowShapesForSong(capo);
+  entry_->ShowSongSymbol(symbol);
+  tuning_->ShowStatusInfo();
+  const auto& voicings = state_.result.search.voicings;
   for (std::size_t i = 0; i < voicings.size(); ++i) {
     if (voicings[i].frets != frets) continue;
-    SelectDiagram(static_cast<int>(i));
-    ScrollToDiagram(static_cast<int>(i));
+    diagrams_->SelectDiagram(static_cast<int>(i));
+    diagrams_->ScrollToDiagram(static_cast<int>(i));
     break;
   }
 }

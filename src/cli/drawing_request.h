@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "session/sheet_model.h"
-#include "session/song_sheet.h"
+#include "printed_song/song_sheet.h"
 
 namespace corvanta::cli {
 

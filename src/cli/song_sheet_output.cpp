@@ -3,7 +3,7 @@
 #include "cli/commands.h"
 #include "cli/drawing_request.h"
 #include "files/output_file.h"
-#include "song/song_sheet_of.h"
+#include "printed_song/song_sheet_of.h"
 
 namespace corvanta::cli {
 

@@ -25,9 +25,6 @@ struct ChordSheet : SheetModel {
 // Sizes in the diagram's logical units (a diagram cell is 100 x 130).
 inline constexpr double kSheetMargin = 24;
 inline constexpr double kSheetHeadingHeight = 32;
-inline constexpr double kSheetCaptionHeight = 16;
-// A diagram with its caption above it.
-inline constexpr double kSheetRowHeight = kCellHeight + kSheetCaptionHeight;
 
 // The columns and rows that fit a page of this size (at least one each).
 int SheetColumns(double pageWidth, int cellWidth = kSixStringCellWidth);

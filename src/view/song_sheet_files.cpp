@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 
 #include "files/output_file.h"
+#include "view/qt_text_measure.h"
 #include "view/sheet_files.h"
 #include "view/song_sheet_painter.h"
 #include "view/svg_file.h"
@@ -27,7 +28,7 @@ QString Written(OutputFile& file, const QByteArray& bytes) {
 QString WriteSongPdf(const SongSheet& sheet, const QString& path, SongPaper paper) {
   OutputFile file(path.toStdString());
   if (!file.Failure().empty()) return Failure(file);
-  const SongSheetLayout layout = LayOutSongPages(sheet, PaperSize(paper));
+  const SongSheetLayout layout = LayOutSongPages(sheet, PaperSize(paper), QtTextMeasure());
   if (static_cast<int>(layout.pages.size()) > kMostPdfPages)
     return QString("the song would fill %1 pages, more than %2")
         .arg(layout.pages.size())
@@ -53,12 +54,12 @@ QString WriteSongPdf(const SongSheet& sheet, const QString& path, SongPaper pape
 }
 
 QString WriteSongSvg(const SongSheet& sheet, const QString& path, SongPaper paper) {
-  const SongSheetLayout layout = LayOutSongPicture(sheet, PaperSize(paper).width());
+  const SongSheetLayout layout = LayOutSongPicture(sheet, PaperSize(paper).width, QtTextMeasure());
   const SvgRefusals refusals{
       QString("the drawing would be larger than %1 MB: shorten the song").arg(kMostSvgBytes >> 20),
       QString()};
   return WriteSvgDrawing(
-      path, layout.pageSize, QString::fromStdString(sheet.title),
+      path, SizeOf(layout.pageSize), QString::fromStdString(sheet.title),
       [&](QPainter& painter) {
         PaintSongPage(painter, sheet, layout, 0);
         return true;
@@ -69,8 +70,8 @@ QString WriteSongSvg(const SongSheet& sheet, const QString& path, SongPaper pape
 QString WriteSongPng(const SongSheet& sheet, const QString& path, SongPaper paper, double scale) {
   OutputFile file(path.toStdString());
   if (!file.Failure().empty()) return Failure(file);
-  const SongSheetLayout layout = LayOutSongPicture(sheet, PaperSize(paper).width());
-  const QSize size = (layout.pageSize * scale).toSize();
+  const SongSheetLayout layout = LayOutSongPicture(sheet, PaperSize(paper).width, QtTextMeasure());
+  const QSize size = (SizeOf(layout.pageSize) * scale).toSize();
   if (static_cast<double>(size.width()) * size.height() > kMostPngPixels)
     return QString("the picture would be %1 x %2 pixels: lower the scale")
         .arg(size.width())

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "session/song_sheet.h"
-#include "view/song_sheet_layout.h"
+#include "printed_song/song_sheet.h"
+#include "printed_song/song_sheet_layout.h"
 
 namespace corvanta {
 

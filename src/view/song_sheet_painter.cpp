@@ -1,6 +1,7 @@
 #include "view/song_sheet_painter.h"
 
 #include "view/chord_sheet.h"
+#include "view/qt_text_measure.h"
 
 namespace corvanta {
 namespace {
@@ -9,13 +10,13 @@ const QColor kBand(0xE8, 0xE8, 0xE8);
 const QColor kUnreadChord(0xA0, 0x20, 0x20);
 constexpr double kRuleWidth = 0.8;
 
-QFont FontOf(const SongText& text) {
-  QFont font = SongFont(text.role);
-  if (text.pixelSize > 0) font.setPixelSize(text.pixelSize);
-  return font;
-}
+QPointF PointOf(SheetPoint point) { return {point.x, point.y}; }
+QRectF RectOf(const SheetRect& rect) { return {rect.x, rect.y, rect.width, rect.height}; }
 
 }  // namespace
+
+QSizeF SizeOf(SheetSize size) { return {size.width, size.height}; }
+SheetSize SheetSizeOf(QSizeF size) { return {size.width(), size.height()}; }
 
 void PaintSongPage(QPainter& painter, const SongSheet& sheet, const SongSheetLayout& layout,
                    int page) {
@@ -23,21 +24,21 @@ void PaintSongPage(QPainter& painter, const SongSheet& sheet, const SongSheetLay
   const SongPageLayout& drawn = layout.pages[static_cast<std::size_t>(page)];
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillRect(QRectF(QPointF(0, 0), layout.pageSize), Qt::white);
-  for (const QRectF& band : drawn.bands) painter.fillRect(band, kBand);
+  painter.fillRect(QRectF(QPointF(0, 0), SizeOf(layout.pageSize)), Qt::white);
+  for (const SheetRect& band : drawn.bands) painter.fillRect(RectOf(band), kBand);
   for (const SongText& text : drawn.texts) {
-    painter.setFont(FontOf(text));
+    painter.setFont(SongFont(text.Face()));
     painter.setPen(text.unread ? kUnreadChord : QColor(Qt::black));
-    painter.drawText(text.baseline, text.text);
+    painter.drawText(PointOf(text.baseline), QString::fromStdString(text.text));
   }
   painter.setPen(QPen(Qt::black, kRuleWidth));
   painter.setBrush(Qt::NoBrush);
-  for (const QLineF& rule : drawn.rules) painter.drawLine(rule);
-  for (const QRectF& frame : drawn.frames) painter.drawRect(frame);
+  for (const SheetRule& rule : drawn.rules) painter.drawLine(PointOf(rule.from), PointOf(rule.to));
+  for (const SheetRect& frame : drawn.frames) painter.drawRect(RectOf(frame));
   for (const auto& [index, at] : drawn.diagrams) {
     if (index < 0 || index >= static_cast<int>(sheet.diagrams.diagrams.size())) continue;
     painter.save();
-    painter.translate(at);
+    painter.translate(PointOf(at));
     painter.scale(layout.diagramScale, layout.diagramScale);
     PaintSheetCell(painter, sheet.diagrams, index, QPointF(0, 0));
     painter.restore();

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "view/qt_text_measure.h"
 #include "view/song_sheet_painter.h"
 
 namespace corvanta {
@@ -16,23 +17,23 @@ SongSheetView::SongSheetView(QWidget* parent) : QWidget(parent) {
 
 void SongSheetView::SetSheet(SongSheet sheet) {
   sheet_ = std::move(sheet);
-  layout_ = LayOutSongPicture(sheet_, PaperSize(SongPaper::A4).width());
+  layout_ = LayOutSongPicture(sheet_, PaperSize(SongPaper::A4).width, QtTextMeasure());
   updateGeometry();
   setMinimumHeight(heightForWidth(width()));
   update();
 }
 
 double SongSheetView::Scale() const {
-  return std::max(1, width()) / std::max(1.0, layout_.pageSize.width());
+  return std::max(1, width()) / std::max(1.0, layout_.pageSize.width);
 }
 
 int SongSheetView::heightForWidth(int width) const {
-  return qCeil(layout_.pageSize.height() * std::max(1, width) /
-               std::max(1.0, layout_.pageSize.width()));
+  return qCeil(layout_.pageSize.height * std::max(1, width) /
+               std::max(1.0, layout_.pageSize.width));
 }
 
 QSize SongSheetView::sizeHint() const {
-  const int width = qRound(layout_.pageSize.width());
+  const int width = qRound(layout_.pageSize.width);
   return {width, heightForWidth(width)};
 }
 

@@ -257,7 +257,7 @@ class SongWindowTest : public QObject {
     QVERIFY(pdf.read(5) == "%PDF-");
     QCOMPARE(exports->songPng(w.songs->Sheet(), dir.filePath("s.png"), SongPaper::A4, 1),
              QString());
-    QCOMPARE(QImage(dir.filePath("s.png")).width(), qRound(PaperSize(SongPaper::A4).width()));
+    QCOMPARE(QImage(dir.filePath("s.png")).width(), qRound(PaperSize(SongPaper::A4).width));
   }
 
   // Each chord's notes in order, one chord a bar at the song's tempo: at

@@ -2,7 +2,10 @@
 // drawing module, written through the one output path, read back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <sstream>
+#include <vector>
 
 #include "cli_process.h"
 
@@ -24,6 +27,54 @@ std::string Poppler(const std::string& command) {
   std::string text = ReadWhole(out);
   fs::remove(out);
   return text;
+}
+
+// pdftotext's reading of a PDF, page by page, as words.
+std::vector<std::vector<std::string>> PageWords(const std::string& text) {
+  std::vector<std::vector<std::string>> pages;
+  for (std::size_t from = 0; from < text.size();) {
+    const std::size_t end = std::min(text.find('\f', from), text.size());
+    std::istringstream words(text.substr(from, end - from));
+    pages.emplace_back();
+    for (std::string word; words >> word;) pages.back().push_back(word);
+    from = end + 1;
+  }
+  return pages;
+}
+
+// Printed songs keep their pages and their words, page by page, as they
+// were recorded (tests/printed_song/pages/*.txt, pdftotext's reading).
+TEST(CliSongSheet, printedSongsKeepTheirPagesAndWords) {
+  struct Case {
+    const char* song;
+    const char* options;
+    const char* recorded;
+  };
+  const std::string songs = CORVANTA_TESTS_FOLDER, printed = CORVANTA_PRINTED_SONGS;
+  const Case cases[] = {
+      {"song/songs/amazing_grace.cho", "", "amazing_grace.txt"},
+      {"song/songs/greensleeves.txt", "", "greensleeves.txt"},
+      {"song/songs/rising_sun.txt", "--page letter", "rising_sun.txt"},
+      {"song/songs/scarborough_fair.cho", "", "scarborough_fair.txt"},
+      {"data/amazing_grace.cho", "--capo 0 --transpose 2", "data_amazing_grace.txt"},
+      {"printed_song/songs/every_block.cho", "", "every_block.txt"},
+  };
+  const fs::path folder = Folder();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.song);
+    const fs::path pdf = folder / "sheet.pdf";
+    auto run = RunCli(std::string("song ") + songs + "/" + c.song + " " + c.options + " --pdf " +
+                      pdf.string());
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string text = Poppler("pdftotext " + pdf.string() + " -");
+    if (text.empty()) GTEST_SKIP() << "poppler-utils is not installed";
+    const auto recorded = PageWords(ReadWhole(printed + "/pages/" + c.recorded));
+    const auto now = PageWords(text);
+    ASSERT_EQ(now.size(), recorded.size());
+    for (std::size_t page = 0; page < now.size(); ++page)
+      EXPECT_EQ(now[page], recorded[page]) << "page " << page + 1;
+  }
+  fs::remove_all(folder);
 }
 
 TEST(CliSongSheet, printsTheSongAsPdfPagesOfThePaperAsked) {

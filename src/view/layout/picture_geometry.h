@@ -9,6 +9,9 @@ namespace corvanta {
 // cell; the columns, the height and the click mapping follow the cell size.
 inline constexpr int kCellWidth = 100;
 inline constexpr int kCellHeight = 130;
+// A chord sheet's diagram cell: the diagram with its caption above it.
+inline constexpr double kSheetCaptionHeight = 16;
+inline constexpr double kSheetRowHeight = kCellHeight + kSheetCaptionHeight;
 inline constexpr int kPictureMargin = 260;
 // Clicks in the last pixels of the last column are ignored.
 inline constexpr int kIgnoredClickStrip = 5;

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QFont>
-#include <QString>
+#include <string>
+#include <string_view>
 #include <vector>
 
-#include "session/song_sheet.h"
+#include "printed_song/song_sheet.h"
+#include "printed_song/text_measure.h"
 
 namespace corvanta {
 
@@ -17,13 +18,13 @@ namespace corvanta {
 // each chord still over its letter.
 struct PlacedChord {
   double x = 0;
-  QString text;
+  std::string text;
   bool read = true;
 };
 struct PlacedRun {
   double x = 0;
   double width = 0;
-  QString text;
+  std::string text;
 };
 struct WrappedLine {
   std::vector<PlacedChord> chords;
@@ -32,16 +33,24 @@ struct WrappedLine {
   bool HasLyric() const;
 };
 
-// The gap a chord keeps before the next chord, in the chord font.
-double ChordGap(const QFont& chordFont);
+// The faces a lyric line is set in, and what measures them.
+struct LyricSetting {
+  const TextMeasure& measure;
+  SongFace chord;
+  SongFace lyric;
+};
+
+// The gap a chord keeps before the next chord, in the chord's face.
+double ChordGap(const TextMeasure& measure, const SongFace& chordFace);
 
 // At least one line (an empty one for an empty lyric line); every line's
 // ink within `width` unless a single letter or chord is wider.
 std::vector<WrappedLine> WrapLyricLine(const std::vector<SongSheetSegment>& segments,
-                                       const QFont& chordFont, const QFont& lyricFont,
-                                       double width);
+                                       const LyricSetting& setting, double width);
 
-// Plain text (a comment) wrapped the same way, one text per line.
-std::vector<QString> WrapText(const QString& text, const QFont& font, double width);
+// Plain text (a comment) wrapped the same way, one text per line, each
+// without blanks at its ends.
+std::vector<std::string> WrapText(std::string_view text, const TextMeasure& measure,
+                                  const SongFace& face, double width);
 
 }  // namespace corvanta

@@ -1,4 +1,5 @@
-#include "session/song_sheet.h"
+// The printed song's capo and facts lines, as players read them.
+#include "printed_song/song_sheet.h"
 
 namespace corvanta {
 

@@ -1,4 +1,5 @@
-#include "song/song_sheet_of.h"
+// The printed sheet of a voiced song: title block, diagrams, body blocks.
+#include "printed_song/song_sheet_of.h"
 
 #include <algorithm>
 #include <charconv>

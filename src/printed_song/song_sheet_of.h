@@ -1,7 +1,7 @@
 #pragma once
 
+#include "printed_song/song_sheet.h"
 #include "session/session.h"
-#include "session/song_sheet.h"
 #include "song/voiced_song.h"
 
 namespace corvanta {

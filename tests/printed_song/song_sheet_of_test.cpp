@@ -1,6 +1,6 @@
 // The printed sheet of a read and voiced song: every line the song shows in
 // its place, chords over their syllables, and the chords' diagrams once each.
-#include "song/song_sheet_of.h"
+#include "printed_song/song_sheet_of.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,134 @@
+// The instrument box, the strum speed and the strum itself.
+#include "app/sound_controller.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStatusBar>
+
+#include "app/widget_builders.h"
+#include "app/window_texts.h"
+#include "search/instrument_search.h"
+#include "session/placed_fingering.h"
+#include "sound/midi_messages.h"
+#include "sound/strum.h"
+
+namespace corvanta {
+namespace {
+
+// How long the window says that notes were left out.
+constexpr int kBeyondMidiMessageMs = 8000;
+
+}  // namespace
+
+SoundController::SoundController(WindowState& state, std::shared_ptr<MidiOutput> output,
+                                 QMainWindow* window)
+    : state_(state), window_(window), player_(std::move(output)) {}
+
+void SoundController::BuildControls(QWidget* panel5) {
+  ComboBoxPatch = Named(new QComboBox(panel5), "ComboBoxPatch");
+  ComboBoxPatch->setGeometry(8, 8, 145, 21);
+  ComboBoxPatch->setEditable(true);
+  ComboBoxPatch->setInsertPolicy(QComboBox::NoInsert);
+  ComboBoxPatch->setMaxVisibleItems(21);
+  // Its own light colour keeps its own dark text, whatever the desktop palette.
+  ComboBoxPatch->setStyleSheet(
+      "QComboBox, QComboBox QLineEdit { background: rgb(207, 208, 214); color: black; }");
+  for (std::size_t i = 0; i < kPatchItems.size(); ++i) ComboBoxPatch->addItem(QString());
+  // The box shows the first instrument without selecting it (nothing is sent).
+  ComboBoxPatch->setCurrentIndex(-1);
+  Caption(panel5, "Label6", QPoint(160, 10));
+  TrackBarTempoAcorde = Named(new QSlider(Qt::Horizontal, panel5), "TrackBarTempoAcorde");
+  TrackBarTempoAcorde->setGeometry(200, 8, 89, 17);
+  TrackBarTempoAcorde->setRange(kMinStrumSpeed, kMaxStrumSpeed);
+  TrackBarTempoAcorde->setValue(kDefaultStrumSpeed);
+  TrackBarTempoAcorde->setTickPosition(QSlider::TicksBelow);
+  TrackBarTempoAcorde->setTickInterval(1);
+}
+
+void SoundController::Connect() {
+  // A choice from the list (the same item again too) and typing by the user;
+  // the edit text the program or a choice sets does not count twice.
+  QObject::connect(ComboBoxPatch, &QComboBox::activated, this, &SoundController::ChoosePatch);
+  QObject::connect(ComboBoxPatch->lineEdit(), &QLineEdit::textEdited, this,
+                   &SoundController::ChoosePatch);
+}
+
+void SoundController::Start() {
+  patchProgram_ = kPatchItems[0].program;
+  player_.Play(PlanPatchChange(patchProgram_));
+  if (!state_.instrument.classicTuning) FollowInstrument();
+}
+
+void SoundController::SetOutput(std::shared_ptr<MidiOutput> output) {
+  player_.SetOutput(std::move(output));
+  // A new device hears the instrument the box shows.
+  if (patchProgram_ >= 0) player_.Play(PlanPatchChange(patchProgram_));
+}
+
+void SoundController::FollowInstrument() {
+  if (patchChosen_) return;
+  const int program = state_.instrument.midiProgram;
+  const QSignalBlocker blocker(ComboBoxPatch);
+  int item = -1;
+  for (std::size_t i = 0; i < kPatchItems.size(); ++i) {
+    if (kPatchItems[i].program == program) item = static_cast<int>(i);
+  }
+  // The box shows the sound without choosing it, as it does at the start.
+  ComboBoxPatch->setCurrentIndex(-1);
+  ComboBoxPatch->setEditText(item >= 0 ? ComboBoxPatch->itemText(item)
+                                       : InstrumentTitle(state_.instrument));
+  if (program == patchProgram_) return;
+  patchProgram_ = program;
+  player_.Play(PlanPatchChange(patchProgram_));
+}
+
+void SoundController::StrumSelected() {
+  const int speed = TrackBarTempoAcorde->value();
+  if (state_.instrumentTuning) {
+    const Instrument sounding = InstrumentWithCapo(state_.TunedInstrument(), state_.Capo());
+    const std::vector<int> notes = StrumNotes(state_.selectedFrets, sounding);
+    // A custom tuning near C8 reaches past what MIDI can send.
+    if (!NotesBeyondMidi(notes).empty())
+      window_->statusBar()->showMessage(tr("高于 MIDI 音 127 的音无法发声, 已略去"),
+                                        kBeyondMidiMessageMs);
+    player_.Play(PlanStrumNotes(notes, speed));
+    return;
+  }
+  // The guitar plays its pitch table, which a moved slider leaves as it was
+  // until the next preset or reset.
+  player_.Play(PlanStrum(state_.selectedFrets, state_.tuning.SoundingPitches(), speed));
+}
+
+void SoundController::ChoosePatch() {
+  // Typed text that names no instrument sends nothing.
+  // The item shown (in the window's language) names the instrument.
+  int item = ComboBoxPatch->findText(ComboBoxPatch->currentText());
+  if (item < 0 || item >= static_cast<int>(kPatchItems.size())) return;
+  patchProgram_ = kPatchItems[static_cast<std::size_t>(item)].program;
+  patchChosen_ = true;
+  player_.Play(PlanPatchChange(patchProgram_));
+}
+
+void SoundController::Retranslate() {
+  ComboBoxPatch->setToolTip(tr("切换和弦演奏的音色"));
+  SetCaption(window_->findChild<QLabel*>("Label6"), tr("速度"));
+  TrackBarTempoAcorde->setToolTip(tr("调整和弦演奏的回放速度"));
+  // The instrument box keeps showing the same instrument, now in the new
+  // language, whether it was chosen or is the start text.
+  const QSignalBlocker blocker(ComboBoxPatch);
+  const QString typed = ComboBoxPatch->currentText();
+  int shown = ComboBoxPatch->currentIndex();
+  if (shown < 0) shown = ComboBoxPatch->findText(typed);
+  for (std::size_t i = 0; i < kPatchItems.size(); ++i)
+    ComboBoxPatch->setItemText(static_cast<int>(i), InstrumentText(kPatchItems[i].text));
+  if (ComboBoxPatch->currentIndex() < 0)
+    ComboBoxPatch->setEditText(shown >= 0 ? ComboBoxPatch->itemText(shown) : typed);
+  // A sound the instrument chose is named in the new language too.
+  if (!patchChosen_ && !state_.instrument.classicTuning) FollowInstrument();
+}
+
+}  // namespace corvanta
