@@ -276,7 +276,7 @@ void TuningController::MirrorTuning() {
   const TuningState& state = state_.tuning.state;
   {
     const QSignalBlocker blocker(SpinCapo);
-    SpinCapo->setValue(state.capo);
+    SpinCapo->setValue(state_.Capo());
   }
   MirrorInstrumentTuning();
   if (state_.instrumentTuning) return;
@@ -355,7 +355,10 @@ void TuningController::ResetToStandardTuning() {
                                             : state_.tuning.ResetToStandardTuning());
 }
 
-void TuningController::SetCapo() { RunTuningSearches(state_.tuning.SetCapo(SpinCapo->value())); }
+void TuningController::SetCapo() {
+  state_.session.capo = ClampCapo(SpinCapo->value());
+  RunTuningSearches(1);
+}
 
 void TuningController::ChooseCapoNames(CapoNames names) {
   if (names == state_.session.capoNames) return;

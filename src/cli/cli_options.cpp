@@ -180,10 +180,6 @@ Tuning ParseTuning(const std::string& text) {
   return tuning;
 }
 
-Tuning ParseTuningOption(const std::optional<std::string>& text) {
-  return text ? ParseTuning(*text) : kStandardTuning;
-}
-
 namespace {
 
 std::string PresetNames(const Instrument& instrument) {
