@@ -1,3 +1,4 @@
+// The process's peak resident memory, read for the benchmarks' memory counters.
 #pragma once
 
 #include <sys/resource.h>

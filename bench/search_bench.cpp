@@ -1,3 +1,4 @@
+// Benchmarks of the one search: the start chord, every chord type, the worst cases.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>

@@ -71,6 +71,44 @@ BENCHMARK(VoiceLongerSongs)
     ->Unit(benchmark::kMillisecond)
     ->Complexity();
 
+// What the song window does after a pause in typing, on a song of N chords
+// in lyric lines: the text read and the song voiced.
+std::string LyricSongOfChords(int chords) {
+  static const char* const kChords[] = {"G", "D/F#", "Em7", "Cadd9", "Am7", "D7sus4", "Bm", "C"};
+  std::string song = "{title: Long}\n";
+  for (int i = 0; i < chords; ++i) {
+    song += std::string("[") + kChords[i % 8] + "]word ";
+    if (i % 4 == 3) song += "and on\n";
+  }
+  return song + "\n";
+}
+
+void ReadAndVoiceSong(benchmark::State& state) {
+  const std::string text = LyricSongOfChords(static_cast<int>(state.range(0)));
+  const Session session = PracticalGuitar();
+  for (auto _ : state) benchmark::DoNotOptimize(VoiceSong(session, ReadSong(text), {}));
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(ReadAndVoiceSong)->Arg(64)->Arg(256)->Arg(1024)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+// --alternatives 3 over songs of N chords: linear in the song.
+void SongAlternatives(benchmark::State& state) {
+  const Song song = ReadSong(LyricSongOfChords(static_cast<int>(state.range(0))));
+  const Session session = PracticalGuitar();
+  SongVoicingOptions options;
+  options.alternatives = 3;
+  options.mode = VoicingMode::LeastMovement;
+  for (auto _ : state) benchmark::DoNotOptimize(VoiceSong(session, song, options));
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(SongAlternatives)
+    ->Arg(625)
+    ->Arg(1250)
+    ->Arg(2500)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <chrono>
 #include <memory>
@@ -100,6 +101,44 @@ void SongTextToPaint(benchmark::State& state) {
   }
 }
 BENCHMARK(SongTextToPaint)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// A song of N chords in lyric lines, four chords a line.
+QString SongOfChords(int chords) {
+  static const char* const kChords[] = {"G", "D/F#", "Em7", "Cadd9", "Am7", "D7sus4", "Bm", "C"};
+  std::string song = "{title: Long}\n";
+  for (int i = 0; i < chords; ++i) {
+    song += std::string("[") + kChords[i % 8] + "]word ";
+    if (i % 4 == 3) song += "and on\n";
+  }
+  return QString::fromStdString(song + "\n");
+}
+
+// One keystroke in the song's text on a song of N chords, as the window
+// handles it (the key event and what it sets off before the pause in
+// typing); the song is read and voiced later, away from the key event.
+void SongKeystroke(benchmark::State& state) {
+  SongWindow* songs = MainWindow().Songs();
+  songs->resize(1000, 580);
+  songs->show();
+  (void)QTest::qWaitForWindowExposed(songs);
+  songs->SetSongText(SongOfChords(static_cast<int>(state.range(0))));
+  auto* editor = songs->findChild<QPlainTextEdit*>("SongText");
+  editor->setFocus();
+  editor->moveCursor(QTextCursor::End);
+  for (auto _ : state) {
+    QTest::keyClick(editor, Qt::Key_A);
+    QCoreApplication::processEvents();
+  }
+  state.counters["chords"] = static_cast<double>(songs->Voiced().chords.size());
+  songs->SetSongText(QString());
+}
+BENCHMARK(SongKeystroke)
+    ->Arg(64)
+    ->Arg(256)
+    ->Arg(1024)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(30);
 
 // corvanta-cli song FILE --pdf OUT, start to exit, wall clock; the
 // process's CPU time as a counter.

@@ -1,3 +1,4 @@
+// Benchmarks of reading typed chord symbols and naming pitch-class sets.
 #include <benchmark/benchmark.h>
 
 #include <iterator>

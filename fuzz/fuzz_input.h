@@ -1,3 +1,4 @@
+// Turns a fuzzer's bytes into the arguments of the reader under test.
 #pragma once
 
 #include <cstddef>

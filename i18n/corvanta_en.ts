@@ -641,6 +641,38 @@
 <context>
     <name>corvanta::SongWindow</name>
     <message>
+        <source>变调夹 %1 — 和弦为指法</source>
+        <translation>Capo %1 — chords are shapes</translation>
+    </message>
+    <message>
+        <source>变调夹 %1 — 指法为 %2 调</source>
+        <translation>Capo %1 — shapes in %2</translation>
+    </message>
+    <message>
+        <source>变调夹 %1 — 指法为 %2 调，实际为 %3 调</source>
+        <translation>Capo %1 — shapes in %2, sounding %3</translation>
+    </message>
+    <message>
+        <source>%1 调</source>
+        <translation>Key %1</translation>
+    </message>
+    <message>
+        <source>每分钟 %1 拍</source>
+        <translation>%1 bpm</translation>
+    </message>
+    <message>
+        <source>剪贴板中没有文本。</source>
+        <translation>The clipboard holds no text.</translation>
+    </message>
+    <message>
+        <source>无法打开 %1: 歌曲文件大于 %2 KB</source>
+        <translation>Cannot open %1: a song file is at most %2 KB</translation>
+    </message>
+    <message>
+        <source>无法导出 %1: 只能导出 PDF、SVG 或 PNG 文件</source>
+        <translation>Cannot export %1: songs export as PDF, SVG or PNG files</translation>
+    </message>
+    <message>
         <source>%1: %2 调 (%3)  难度 %4</source>
         <translation>%1: in %2 (%3)  difficulty %4</translation>
     </message>

@@ -1,3 +1,4 @@
+// Fingerings written as key texts write them, for the tests.
 #pragma once
 
 // Fingerings written as the key texts write them (99 muted, -f the lowest

@@ -14,6 +14,8 @@ if [[ "${1:-}" == "--test" ]]; then
   packages+=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick poppler-utils
+    # The format check of every C++ file.
+    clang-format
     desktop-file-utils appstream
     # A dark desktop as users have one: the GTK platform theme, the Adwaita
     # styles (light and dark) and GTK's dark theme, for the contrast tests.

@@ -1,3 +1,4 @@
+// The about box: the logo, the program's name and its version.
 #include "app/about_box.h"
 
 #include <QLabel>

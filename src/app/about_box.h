@@ -1,3 +1,4 @@
+// The about box (Help > About).
 #pragma once
 
 #include <QDialog>

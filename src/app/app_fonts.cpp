@@ -1,3 +1,4 @@
+// The window's fonts, chosen among those the system has.
 #include "app/app_fonts.h"
 
 #include <QStringList>

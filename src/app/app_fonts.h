@@ -1,3 +1,4 @@
+// The window's fonts: the Chinese captions' and the grids' Arial-like one.
 #pragma once
 
 #include <QFont>

@@ -66,48 +66,48 @@ ChordEntryController::ChordEntryController(WindowState& state, DiagramListContro
 QWidget* ChordEntryController::BuildChordChoice(const DrawnAssets& assets, QObject* owner) {
   auto* top = Named(new QFrame, "PanelMenuTopo");
   top->setMinimumHeight(251);
-  EditAcorde = Named(new QLineEdit("编辑和弦", top), "EditAcorde");
-  EditAcorde->setGeometry(0, 0, 115, 23);
+  symbolBox_ = Named(new QLineEdit("编辑和弦", top), "EditAcorde");
+  symbolBox_->setGeometry(0, 0, 115, 23);
   QFont bold = ArialFont(12);
   bold.setBold(true);
-  EditAcorde->setFont(bold);
-  EditAcorde->setStyleSheet(kSymbolStyle);
-  SpeedButton2 = Named(new QToolButton(top), "SpeedButton2");
-  SpeedButton2->setGeometry(116, 0, 23, 23);
-  SpeedButton2->setIcon(QPixmap::fromImage(assets.queryGlyph));
-  SpeedButton2->setIconSize(QSize(20, 20));
-  SpeedButton2->setAutoRaise(true);
+  symbolBox_->setFont(bold);
+  symbolBox_->setStyleSheet(kSymbolStyle);
+  queryButton_ = Named(new QToolButton(top), "SpeedButton2");
+  queryButton_->setGeometry(116, 0, 23, 23);
+  queryButton_->setIcon(QPixmap::fromImage(assets.queryGlyph));
+  queryButton_->setIconSize(QSize(20, 20));
+  queryButton_->setAutoRaise(true);
 
-  StringGridAcorde = NoteGrid(top, "StringGridAcorde", QRect(0, 24, 33, 201));
-  StringGridBaixo = NoteGrid(top, "StringGridBaixo", QRect(107, 24, 33, 201));
+  rootGrid_ = NoteGrid(top, "StringGridAcorde", QRect(0, 24, 33, 201));
+  bassGrid_ = NoteGrid(top, "StringGridBaixo", QRect(107, 24, 33, 201));
 
-  CheckListBox1 = Named(new QListWidget(top), "CheckListBox1");
-  CheckListBox1->setGeometry(32, 24, 76, 201);
+  degreeList_ = Named(new QListWidget(top), "CheckListBox1");
+  degreeList_->setGeometry(32, 24, 76, 201);
   for (const DegreeItem& degree : kDegreeItems) {
-    auto* item = new QListWidgetItem(ToQString(degree.text), CheckListBox1);
+    auto* item = new QListWidgetItem(ToQString(degree.text), degreeList_);
     item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setCheckState(Qt::Unchecked);
     item->setSizeHint(QSize(60, kCheckListItemHeight));
   }
 
   // 30 rows as laid out; start-up fills in the catalogue's 35.
-  StringGrid1 = Grid(top, "StringGrid1", QRect(32, 24, 76, 201), 30, 2);
-  StringGrid1->setColumnWidth(0, 64);
-  StringGrid1->setColumnWidth(1, 2);  // the formula column: present, not seen
-  StringGrid1->hide();
+  typeGrid_ = Grid(top, "StringGrid1", QRect(32, 24, 76, 201), 30, 2);
+  typeGrid_->setColumnWidth(0, 64);
+  typeGrid_->setColumnWidth(1, 2);  // the formula column: present, not seen
+  typeGrid_->hide();
 
-  SpeedButton5 = FlatButton(top, "SpeedButton5", QRect(0, 224, 17, 17));
-  SpeedButton6 = FlatButton(top, "SpeedButton6", QRect(17, 224, 16, 17));
-  SpeedButton7 = FlatButton(top, "SpeedButton7", QRect(34, 224, 36, 17));
-  SpeedButton8 = FlatButton(top, "SpeedButton8", QRect(72, 224, 35, 17));
-  SpeedButton10 = FlatButton(top, "SpeedButton10", QRect(107, 224, 17, 17));
-  SpeedButton9 = FlatButton(top, "SpeedButton9", QRect(125, 224, 16, 17));
+  rootSharpsButton_ = FlatButton(top, "SpeedButton5", QRect(0, 224, 17, 17));
+  rootFlatsButton_ = FlatButton(top, "SpeedButton6", QRect(17, 224, 16, 17));
+  degreeModeButton_ = FlatButton(top, "SpeedButton7", QRect(34, 224, 36, 17));
+  typeModeButton_ = FlatButton(top, "SpeedButton8", QRect(72, 224, 35, 17));
+  bassSharpsButton_ = FlatButton(top, "SpeedButton10", QRect(107, 224, 17, 17));
+  bassFlatsButton_ = FlatButton(top, "SpeedButton9", QRect(125, 224, 16, 17));
   // Accidentals are notation: the same in every language.
-  for (QToolButton* sharp : {SpeedButton5, SpeedButton10}) sharp->setText("#");
-  for (QToolButton* flat : {SpeedButton6, SpeedButton9}) flat->setText("b");
-  RadioPair(owner, SpeedButton5, SpeedButton6);
-  RadioPair(owner, SpeedButton7, SpeedButton8);
-  RadioPair(owner, SpeedButton10, SpeedButton9);
+  for (QToolButton* sharp : {rootSharpsButton_, bassSharpsButton_}) sharp->setText("#");
+  for (QToolButton* flat : {rootFlatsButton_, bassFlatsButton_}) flat->setText("b");
+  RadioPair(owner, rootSharpsButton_, rootFlatsButton_);
+  RadioPair(owner, degreeModeButton_, typeModeButton_);
+  RadioPair(owner, bassSharpsButton_, bassFlatsButton_);
   for (auto [name, geometry] :
        {std::pair{"Bevel1", QRect(26, 224, 9, 17)}, std::pair{"Bevel2", QRect(98, 216, 9, 25)}}) {
     auto* bevel = Named(new QFrame(top), name);
@@ -120,28 +120,28 @@ QWidget* ChordEntryController::BuildChordChoice(const DrawnAssets& assets, QObje
 
 QWidget* ChordEntryController::BuildSearchOptionPanel(QWidget* parent) {
   auto* panel4 = Panel(parent, "Panel4", QRect(198, 0, 153, 90), true);
-  CheckBoxOmit5 = Option(panel4, "CheckBoxOmit5", QPoint(8, 8));
-  CheckBoxOmit3 = Option(panel4, "CheckBoxOmit3", QPoint(80, 8));
+  omitFifthBox_ = Option(panel4, "CheckBoxOmit5", QPoint(8, 8));
+  omitThirdBox_ = Option(panel4, "CheckBoxOmit3", QPoint(80, 8));
   Caption(panel4, "Label3", QPoint(6, 36));
-  ComboBox2 = ListOnly(panel4, "ComboBox2", QRect(6, 52, 59, 21), {"2", "3", "4", "5"}, 3);
+  spanBox_ = ListOnly(panel4, "ComboBox2", QRect(6, 52, 59, 21), {"2", "3", "4", "5"}, 3);
   Caption(panel4, "Label2", QPoint(80, 36));
-  ComboBox1 = ListOnly(panel4, "ComboBox1", QRect(80, 52, 57, 21), {"6", "12", "18", "24"}, 1);
+  fretCountBox_ = ListOnly(panel4, "ComboBox1", QRect(80, 52, 57, 21), {"6", "12", "18", "24"}, 1);
   return panel4;
 }
 
 QWidget* ChordEntryController::BuildFingeringOptionPanel(QWidget* parent) {
   auto* panel6 = Panel(parent, "Panel6", QRect(504, 0, 145, 89), true);
-  CheckBoxNSI = Option(panel6, "CheckBoxNSI", QPoint(8, 8));
-  CheckBoxCanhoto = Option(panel6, "CheckBoxCanhoto", QPoint(8, 32));
-  CheckBoxPestanas = Option(panel6, "CheckBoxPestanas", QPoint(8, 56));
+  simpleChordsBox_ = Option(panel6, "CheckBoxNSI", QPoint(8, 8));
+  leftHandedBox_ = Option(panel6, "CheckBoxCanhoto", QPoint(8, 32));
+  noFullBarresBox_ = Option(panel6, "CheckBoxPestanas", QPoint(8, 56));
   return panel6;
 }
 
 void ChordEntryController::UseCheckStyle(QStyle* style) {
   for (QWidget* box :
-       {static_cast<QWidget*>(CheckBoxOmit5), static_cast<QWidget*>(CheckBoxOmit3),
-        static_cast<QWidget*>(CheckBoxNSI), static_cast<QWidget*>(CheckBoxCanhoto),
-        static_cast<QWidget*>(CheckBoxPestanas), static_cast<QWidget*>(CheckListBox1)})
+       {static_cast<QWidget*>(omitFifthBox_), static_cast<QWidget*>(omitThirdBox_),
+        static_cast<QWidget*>(simpleChordsBox_), static_cast<QWidget*>(leftHandedBox_),
+        static_cast<QWidget*>(noFullBarresBox_), static_cast<QWidget*>(degreeList_)})
     box->setStyle(style);
 }
 
@@ -149,12 +149,12 @@ void ChordEntryController::UseCheckStyle(QStyle* style) {
 // "Omit 3rd" starts after "Omit 5th" ends, and each panel holds its boxes.
 void ChordEntryController::FitOptionPanels(QWidget* window) {
   constexpr int kBoxGap = 6;
-  CheckBoxOmit3->move(std::max(80, CheckBoxOmit5->geometry().right() + kBoxGap),
-                      CheckBoxOmit3->y());
+  omitThirdBox_->move(std::max(80, omitFifthBox_->geometry().right() + kBoxGap),
+                      omitThirdBox_->y());
   window->findChild<QFrame*>("Panel4")->setFixedWidth(
-      std::max(153, CheckBoxOmit3->geometry().right() + kBoxGap));
+      std::max(153, omitThirdBox_->geometry().right() + kBoxGap));
   int boxes = 0;
-  for (QCheckBox* box : {CheckBoxNSI, CheckBoxCanhoto, CheckBoxPestanas})
+  for (QCheckBox* box : {simpleChordsBox_, leftHandedBox_, noFullBarresBox_})
     boxes = std::max(boxes, box->geometry().right());
   // As narrow as its boxes allow, so that the wider info box still fits the
   // start size.
@@ -162,10 +162,10 @@ void ChordEntryController::FitOptionPanels(QWidget* window) {
 }
 
 void ChordEntryController::FillTypeGrid() {
-  StringGrid1->setRowCount(kChordTypeCount);
+  typeGrid_->setRowCount(kChordTypeCount);
   for (int row = 0; row < kChordTypeCount; ++row) {
-    StringGrid1->setItem(row, 0, new QTableWidgetItem(ToQString(kChordCatalogue[row].name)));
-    StringGrid1->setItem(row, 1, new QTableWidgetItem(ToQString(kChordCatalogue[row].formula)));
+    typeGrid_->setItem(row, 0, new QTableWidgetItem(ToQString(kChordCatalogue[row].name)));
+    typeGrid_->setItem(row, 1, new QTableWidgetItem(ToQString(kChordCatalogue[row].formula)));
   }
 }
 
@@ -176,16 +176,15 @@ void ChordEntryController::Connect() {
                        if (row >= 0) (this->*handler)(row);
                      });
   };
-  onCell(StringGrid1, &ChordEntryController::ChooseType);
-  onCell(StringGridAcorde, &ChordEntryController::ChooseRoot);
-  onCell(StringGridBaixo, &ChordEntryController::ChooseBass);
-  QObject::connect(CheckListBox1, &QListWidget::itemChanged, this,
-                   &ChordEntryController::TickDegree);
-  QObject::connect(SpeedButton2, &QToolButton::clicked, this,
+  onCell(typeGrid_, &ChordEntryController::ChooseType);
+  onCell(rootGrid_, &ChordEntryController::ChooseRoot);
+  onCell(bassGrid_, &ChordEntryController::ChooseBass);
+  QObject::connect(degreeList_, &QListWidget::itemChanged, this, &ChordEntryController::TickDegree);
+  QObject::connect(queryButton_, &QToolButton::clicked, this,
                    &ChordEntryController::QueryTypedSymbol);
-  QObject::connect(EditAcorde, &QLineEdit::returnPressed, this,
+  QObject::connect(symbolBox_, &QLineEdit::returnPressed, this,
                    &ChordEntryController::QueryTypedSymbol);
-  QObject::connect(EditAcorde, &QLineEdit::textEdited, this,
+  QObject::connect(symbolBox_, &QLineEdit::textEdited, this,
                    &ChordEntryController::ClearTypedTextMark);
   auto onClick = [this](QToolButton* button, auto action) {
     QObject::connect(button, &QToolButton::clicked, this, [this, action] {
@@ -194,23 +193,23 @@ void ChordEntryController::Connect() {
     });
   };
   ChordEntry& entry = state_.entry;
-  onClick(SpeedButton5, [&entry] { entry.ShowRootAs(Accidentals::Sharps); });
-  onClick(SpeedButton6, [&entry] { entry.ShowRootAs(Accidentals::Flats); });
-  onClick(SpeedButton7, [&entry] { entry.ChooseMode(EntryMode::DegreeList); });
-  onClick(SpeedButton8, [&entry] { entry.ChooseMode(EntryMode::TypeGrid); });
-  onClick(SpeedButton9, [&entry] { entry.ShowBassAs(Accidentals::Flats); });
-  onClick(SpeedButton10, [&entry] { entry.ShowBassAs(Accidentals::Sharps); });
-  QObject::connect(ComboBox1, &QComboBox::currentIndexChanged, this,
+  onClick(rootSharpsButton_, [&entry] { entry.ShowRootAs(Accidentals::Sharps); });
+  onClick(rootFlatsButton_, [&entry] { entry.ShowRootAs(Accidentals::Flats); });
+  onClick(degreeModeButton_, [&entry] { entry.ChooseMode(EntryMode::DegreeList); });
+  onClick(typeModeButton_, [&entry] { entry.ChooseMode(EntryMode::TypeGrid); });
+  onClick(bassFlatsButton_, [&entry] { entry.ShowBassAs(Accidentals::Flats); });
+  onClick(bassSharpsButton_, [&entry] { entry.ShowBassAs(Accidentals::Sharps); });
+  QObject::connect(fretCountBox_, &QComboBox::currentIndexChanged, this,
                    &ChordEntryController::ChooseFretCount);
-  QObject::connect(ComboBox2, &QComboBox::currentIndexChanged, this,
+  QObject::connect(spanBox_, &QComboBox::currentIndexChanged, this,
                    &ChordEntryController::ChooseSpan);
-  QObject::connect(CheckBoxOmit5, &QCheckBox::toggled, this, &ChordEntryController::SetOmitFifth);
-  QObject::connect(CheckBoxOmit3, &QCheckBox::toggled, this, &ChordEntryController::SetOmitThird);
-  QObject::connect(CheckBoxCanhoto, &QCheckBox::toggled, this,
-                   &ChordEntryController::SetLeftHanded);
-  QObject::connect(CheckBoxPestanas, &QCheckBox::toggled, this,
+  QObject::connect(omitFifthBox_, &QCheckBox::toggled, this, &ChordEntryController::SetOmitFifth);
+  QObject::connect(omitThirdBox_, &QCheckBox::toggled, this, &ChordEntryController::SetOmitThird);
+  QObject::connect(leftHandedBox_, &QCheckBox::toggled, this, &ChordEntryController::SetLeftHanded);
+  QObject::connect(noFullBarresBox_, &QCheckBox::toggled, this,
                    &ChordEntryController::SetNoFullBarres);
-  QObject::connect(CheckBoxNSI, &QCheckBox::toggled, this, &ChordEntryController::SetSimpleChords);
+  QObject::connect(simpleChordsBox_, &QCheckBox::toggled, this,
+                   &ChordEntryController::SetSimpleChords);
 }
 
 void ChordEntryController::ChooseType(int row) { RunSearches(state_.entry.ChooseType(row)); }
@@ -218,7 +217,7 @@ void ChordEntryController::ChooseRoot(int row) { RunSearches(state_.entry.Choose
 void ChordEntryController::ChooseBass(int row) { RunSearches(state_.entry.ChooseBass(row)); }
 
 void ChordEntryController::TickDegree(QListWidgetItem* item) {
-  int index = CheckListBox1->row(item);
+  int index = degreeList_->row(item);
   bool ticked = item->checkState() == Qt::Checked;
   // Only a tick the user changed reaches here; the program's own ticks are
   // set with the list's signals blocked.
@@ -227,7 +226,7 @@ void ChordEntryController::TickDegree(QListWidgetItem* item) {
 }
 
 void ChordEntryController::QueryTypedSymbol() {
-  const QString typed = EditAcorde->text();
+  const QString typed = symbolBox_->text();
   ReadSymbol(typed, state_.session.notation);
   MarkTypedText(typed, *shownReading_);
 }
@@ -247,27 +246,27 @@ void ChordEntryController::ReadSymbol(const QString& typed, ChordNotation notati
 }
 
 void ChordEntryController::ChooseFretCount() {
-  RunSearches(state_.entry.SetFretCount(ComboBox1->currentText().toInt()));
+  RunSearches(state_.entry.SetFretCount(fretCountBox_->currentText().toInt()));
 }
 void ChordEntryController::ChooseSpan() {
-  RunSearches(state_.entry.SetSpan(ComboBox2->currentText().toInt()));
+  RunSearches(state_.entry.SetSpan(spanBox_->currentText().toInt()));
 }
 void ChordEntryController::SetOmitFifth() {
-  RunSearches(state_.entry.SetOmitFifth(CheckBoxOmit5->isChecked()));
+  RunSearches(state_.entry.SetOmitFifth(omitFifthBox_->isChecked()));
 }
 void ChordEntryController::SetOmitThird() {
-  RunSearches(state_.entry.SetOmitThird(CheckBoxOmit3->isChecked()));
+  RunSearches(state_.entry.SetOmitThird(omitThirdBox_->isChecked()));
 }
 void ChordEntryController::SetLeftHanded() {
   const int selected = diagrams_.View()->Highlighted();
-  RunSearches(state_.entry.SetLeftHanded(CheckBoxCanhoto->isChecked()));
+  RunSearches(state_.entry.SetLeftHanded(leftHandedBox_->isChecked()));
   diagrams_.KeepSelectionAt(selected);
 }
 void ChordEntryController::SetNoFullBarres() {
-  RunSearches(state_.entry.SetNoFullBarres(CheckBoxPestanas->isChecked()));
+  RunSearches(state_.entry.SetNoFullBarres(noFullBarresBox_->isChecked()));
 }
 void ChordEntryController::SetSimpleChords() {
-  RunSearches(state_.entry.SetSimpleChords(CheckBoxNSI->isChecked()));
+  RunSearches(state_.entry.SetSimpleChords(simpleChordsBox_->isChecked()));
 }
 
 void ChordEntryController::RunSearches(EntryOutcome outcome) {
@@ -283,49 +282,49 @@ void ChordEntryController::RunSearches(EntryOutcome outcome) {
 void ChordEntryController::MirrorEntry() {
   const ChordEntryState& state = state_.entry.state;
   {
-    const QSignalBlocker blocker(EditAcorde);
-    EditAcorde->setText(ToQString(ChordSymbolText(state, state_.session.notation)));
+    const QSignalBlocker blocker(symbolBox_);
+    symbolBox_->setText(ToQString(ChordSymbolText(state, state_.session.notation)));
   }
   ClearTypedTextMark();
-  ShowListWords(*StringGrid1, *CheckListBox1, state_.session.notation);
+  ShowListWords(*typeGrid_, *degreeList_, state_.session.notation);
   MirrorGrids();
   MirrorCheckList();
   MirrorOptions();
   const bool degreeMode = state.mode == EntryMode::DegreeList;
-  CheckListBox1->setVisible(degreeMode);
-  StringGrid1->setVisible(!degreeMode);
-  SpeedButton7->setChecked(degreeMode);
-  SpeedButton8->setChecked(!degreeMode);
-  SpeedButton5->setChecked(state.rootButtonDown == Accidentals::Sharps);
-  SpeedButton6->setChecked(state.rootButtonDown == Accidentals::Flats);
-  SpeedButton10->setChecked(state.bassButtonDown == Accidentals::Sharps);
-  SpeedButton9->setChecked(state.bassButtonDown == Accidentals::Flats);
+  degreeList_->setVisible(degreeMode);
+  typeGrid_->setVisible(!degreeMode);
+  degreeModeButton_->setChecked(degreeMode);
+  typeModeButton_->setChecked(!degreeMode);
+  rootSharpsButton_->setChecked(state.rootButtonDown == Accidentals::Sharps);
+  rootFlatsButton_->setChecked(state.rootButtonDown == Accidentals::Flats);
+  bassSharpsButton_->setChecked(state.bassButtonDown == Accidentals::Sharps);
+  bassFlatsButton_->setChecked(state.bassButtonDown == Accidentals::Flats);
 }
 
 void ChordEntryController::MirrorGrids() {
   const ChordEntryState& state = state_.entry.state;
   for (int row = 0; row < kPitchClassCount; ++row) {
-    StringGridAcorde->item(row, 0)->setText(ToQString(state_.entry.RootGridText(row)));
-    StringGridBaixo->item(row, 0)->setText(ToQString(state_.entry.BassGridText(row)));
+    rootGrid_->item(row, 0)->setText(ToQString(state_.entry.RootGridText(row)));
+    bassGrid_->item(row, 0)->setText(ToQString(state_.entry.BassGridText(row)));
   }
-  SelectRow(StringGridAcorde, state.rootGridRow);
-  SelectRow(StringGridBaixo, state.bassGridRow);
-  SelectRow(StringGrid1, state.typeGridRow);
-  StringGridBaixo->setEnabled(state.bassGridEnabled);
+  SelectRow(rootGrid_, state.rootGridRow);
+  SelectRow(bassGrid_, state.bassGridRow);
+  SelectRow(typeGrid_, state.typeGridRow);
+  bassGrid_->setEnabled(state.bassGridEnabled);
   // Enabled: the window colour; disabled: the menu-bar colour.
-  QPalette palette = StringGridBaixo->palette();
+  QPalette palette = bassGrid_->palette();
   QColor colour =
       state.bassGridEnabled ? QPalette().color(QPalette::Base) : QPalette().color(QPalette::Window);
   palette.setColor(QPalette::Base, colour);
   palette.setColor(QPalette::Disabled, QPalette::Base, colour);
-  StringGridBaixo->setPalette(palette);
+  bassGrid_->setPalette(palette);
 }
 
 void ChordEntryController::MirrorCheckList() {
   const ChordEntryState& state = state_.entry.state;
-  const QSignalBlocker blocker(CheckListBox1);
+  const QSignalBlocker blocker(degreeList_);
   for (int i = 0; i < kDegreeItemCount; ++i) {
-    QListWidgetItem* item = CheckListBox1->item(i);
+    QListWidgetItem* item = degreeList_->item(i);
     item->setCheckState(state.ticked[i] ? Qt::Checked : Qt::Unchecked);
     Qt::ItemFlags flags = Qt::ItemIsUserCheckable | Qt::ItemIsSelectable;
     if (state.enabled[i]) flags |= Qt::ItemIsEnabled;
@@ -335,15 +334,15 @@ void ChordEntryController::MirrorCheckList() {
 
 void ChordEntryController::MirrorOptions() {
   const ChordEntryState& state = state_.entry.state;
-  const QSignalBlocker b1(ComboBox1), b2(ComboBox2), b3(CheckBoxOmit3), b4(CheckBoxOmit5),
-      b5(CheckBoxNSI), b6(CheckBoxCanhoto), b7(CheckBoxPestanas);
-  ComboBox1->setCurrentText(QString::number(state.fretCount));
-  ComboBox2->setCurrentText(QString::number(state.span));
-  CheckBoxOmit3->setChecked(state.omitThird);
-  CheckBoxOmit5->setChecked(state.omitFifth);
-  CheckBoxNSI->setChecked(state.simpleChords);
-  CheckBoxCanhoto->setChecked(state.leftHanded);
-  CheckBoxPestanas->setChecked(state.noFullBarres);
+  const QSignalBlocker b1(fretCountBox_), b2(spanBox_), b3(omitThirdBox_), b4(omitFifthBox_),
+      b5(simpleChordsBox_), b6(leftHandedBox_), b7(noFullBarresBox_);
+  fretCountBox_->setCurrentText(QString::number(state.fretCount));
+  spanBox_->setCurrentText(QString::number(state.span));
+  omitThirdBox_->setChecked(state.omitThird);
+  omitFifthBox_->setChecked(state.omitFifth);
+  simpleChordsBox_->setChecked(state.simpleChords);
+  leftHandedBox_->setChecked(state.leftHanded);
+  noFullBarresBox_->setChecked(state.noFullBarres);
 }
 
 void ChordEntryController::ShowReading() {
@@ -389,52 +388,52 @@ QString ChordEntryController::ReadingText(const SymbolReading& reading) const {
 
 void ChordEntryController::MarkTypedText(const QString& typed, const SymbolReading& reading) {
   if (reading.unrecognised.empty() && reading.tooManyNotes == 0) return;
-  const QSignalBlocker blocker(EditAcorde);
-  EditAcorde->setText(typed);
-  EditAcorde->setStyleSheet(kMarkedSymbolStyle);
-  EditAcorde->setToolTip(ReadingText(reading));
+  const QSignalBlocker blocker(symbolBox_);
+  symbolBox_->setText(typed);
+  symbolBox_->setStyleSheet(kMarkedSymbolStyle);
+  symbolBox_->setToolTip(ReadingText(reading));
 }
 
 void ChordEntryController::ClearTypedTextMark() {
-  EditAcorde->setStyleSheet(kSymbolStyle);
-  EditAcorde->setToolTip(SymbolBoxHint());
+  symbolBox_->setStyleSheet(kSymbolStyle);
+  symbolBox_->setToolTip(SymbolBoxHint());
 }
 
 QString ChordEntryController::SymbolBoxHint() const {
   return tr("输入和弦符号 (如 C#m7/G#), 按回车查询");
 }
 
-QString ChordEntryController::SymbolBoxText() const { return EditAcorde->text(); }
+QString ChordEntryController::SymbolBoxText() const { return symbolBox_->text(); }
 
 void ChordEntryController::Retranslate() {
-  SpeedButton2->setToolTip(tr("查询和弦"));
-  SpeedButton7->setText(tr("模式1"));
-  SpeedButton8->setText(tr("模式2"));
+  queryButton_->setToolTip(tr("查询和弦"));
+  degreeModeButton_->setText(tr("模式1"));
+  typeModeButton_->setText(tr("模式2"));
   ShowReading();
-  SpeedButton7->setToolTip(tr("在列表中勾选和弦的音级"));
-  SpeedButton8->setToolTip(tr("从表中选择和弦类型"));
-  FitText(SpeedButton7);
-  FitText(SpeedButton8);
-  QWidget* options = CheckBoxOmit5->parentWidget();
-  SetCaption(CheckBoxOmit5, tr("去5音"), tr("和弦中省去五音"));
-  SetCaption(CheckBoxOmit3, tr("去3音"), tr("和弦中省去三音"));
+  degreeModeButton_->setToolTip(tr("在列表中勾选和弦的音级"));
+  typeModeButton_->setToolTip(tr("从表中选择和弦类型"));
+  FitText(degreeModeButton_);
+  FitText(typeModeButton_);
+  QWidget* options = omitFifthBox_->parentWidget();
+  SetCaption(omitFifthBox_, tr("去5音"), tr("和弦中省去五音"));
+  SetCaption(omitThirdBox_, tr("去3音"), tr("和弦中省去三音"));
   SetCaption(options->findChild<QLabel*>("Label3"), tr("跨度"));
-  ComboBox2->setToolTip(tr("手指跨度"));
+  spanBox_->setToolTip(tr("手指跨度"));
   SetCaption(options->findChild<QLabel*>("Label2"), tr("总品格数"));
-  ComboBox1->setToolTip(tr("显示所选品格数以内和弦"));
-  SetCaption(CheckBoxNSI, tr("简单和弦"), tr("只显示常用的和弦"));
-  SetCaption(CheckBoxCanhoto, tr("左手和弦"), tr("左撇子的按法"));
-  SetCaption(CheckBoxPestanas, tr("去掉大横按"), tr("不显示大横按和弦"));
+  fretCountBox_->setToolTip(tr("显示所选品格数以内和弦"));
+  SetCaption(simpleChordsBox_, tr("简单和弦"), tr("只显示常用的和弦"));
+  SetCaption(leftHandedBox_, tr("左手和弦"), tr("左撇子的按法"));
+  SetCaption(noFullBarresBox_, tr("去掉大横按"), tr("不显示大横按和弦"));
   // A typed text the reading could not take whole keeps its own hint.
-  if (EditAcorde->styleSheet() == kSymbolStyle) EditAcorde->setToolTip(SymbolBoxHint());
-  StringGridAcorde->setToolTip(tr("和弦的根音"));
-  StringGridBaixo->setToolTip(tr("低音: 最低的音"));
-  CheckListBox1->setToolTip(tr("勾选和弦的音级"));
-  StringGrid1->setToolTip(tr("和弦类型"));
-  SpeedButton5->setToolTip(tr("根音用升号命名"));
-  SpeedButton6->setToolTip(tr("根音用降号命名"));
-  SpeedButton10->setToolTip(tr("低音用升号命名"));
-  SpeedButton9->setToolTip(tr("低音用降号命名"));
+  if (symbolBox_->styleSheet() == kSymbolStyle) symbolBox_->setToolTip(SymbolBoxHint());
+  rootGrid_->setToolTip(tr("和弦的根音"));
+  bassGrid_->setToolTip(tr("低音: 最低的音"));
+  degreeList_->setToolTip(tr("勾选和弦的音级"));
+  typeGrid_->setToolTip(tr("和弦类型"));
+  rootSharpsButton_->setToolTip(tr("根音用升号命名"));
+  rootFlatsButton_->setToolTip(tr("根音用降号命名"));
+  bassSharpsButton_->setToolTip(tr("低音用升号命名"));
+  bassFlatsButton_->setToolTip(tr("低音用降号命名"));
 }
 
 }  // namespace corvanta

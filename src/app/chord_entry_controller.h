@@ -94,25 +94,25 @@ class ChordEntryController : public QObject {
   // The last typed symbol's reading, shown in the status bar until the chord changes.
   std::optional<SymbolReading> shownReading_;
   QLabel* readingPanel_ = nullptr;
-  QLineEdit* EditAcorde = nullptr;
-  QToolButton* SpeedButton2 = nullptr;
-  QTableWidget* StringGridAcorde = nullptr;
-  QTableWidget* StringGridBaixo = nullptr;
-  QTableWidget* StringGrid1 = nullptr;
-  QListWidget* CheckListBox1 = nullptr;
-  QToolButton* SpeedButton5 = nullptr;
-  QToolButton* SpeedButton6 = nullptr;
-  QToolButton* SpeedButton7 = nullptr;
-  QToolButton* SpeedButton8 = nullptr;
-  QToolButton* SpeedButton9 = nullptr;
-  QToolButton* SpeedButton10 = nullptr;
-  QCheckBox* CheckBoxOmit5 = nullptr;
-  QCheckBox* CheckBoxOmit3 = nullptr;
-  QCheckBox* CheckBoxNSI = nullptr;
-  QCheckBox* CheckBoxCanhoto = nullptr;
-  QCheckBox* CheckBoxPestanas = nullptr;
-  QComboBox* ComboBox1 = nullptr;
-  QComboBox* ComboBox2 = nullptr;
+  QLineEdit* symbolBox_ = nullptr;           // EditAcorde
+  QToolButton* queryButton_ = nullptr;       // SpeedButton2
+  QTableWidget* rootGrid_ = nullptr;         // StringGridAcorde
+  QTableWidget* bassGrid_ = nullptr;         // StringGridBaixo
+  QTableWidget* typeGrid_ = nullptr;         // StringGrid1
+  QListWidget* degreeList_ = nullptr;        // CheckListBox1
+  QToolButton* rootSharpsButton_ = nullptr;  // SpeedButton5
+  QToolButton* rootFlatsButton_ = nullptr;   // SpeedButton6
+  QToolButton* degreeModeButton_ = nullptr;  // SpeedButton7
+  QToolButton* typeModeButton_ = nullptr;    // SpeedButton8
+  QToolButton* bassFlatsButton_ = nullptr;   // SpeedButton9
+  QToolButton* bassSharpsButton_ = nullptr;  // SpeedButton10
+  QCheckBox* omitFifthBox_ = nullptr;        // CheckBoxOmit5
+  QCheckBox* omitThirdBox_ = nullptr;        // CheckBoxOmit3
+  QCheckBox* simpleChordsBox_ = nullptr;     // CheckBoxNSI
+  QCheckBox* leftHandedBox_ = nullptr;       // CheckBoxCanhoto
+  QCheckBox* noFullBarresBox_ = nullptr;     // CheckBoxPestanas
+  QComboBox* fretCountBox_ = nullptr;        // ComboBox1
+  QComboBox* spanBox_ = nullptr;             // ComboBox2
 };
 
 }  // namespace corvanta

@@ -1,3 +1,4 @@
+// Reads the window's command line (--language, --instrument) into WindowArguments.
 #include "app/command_line.h"
 
 #include <QCommandLineParser>

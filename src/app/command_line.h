@@ -1,3 +1,4 @@
+// The window's command-line options.
 #pragma once
 
 #include <QStringList>

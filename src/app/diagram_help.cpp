@@ -1,3 +1,4 @@
+// The "how to read a diagram" page: two example diagrams with every mark explained.
 #include "app/diagram_help.h"
 
 #include <QDialogButtonBox>

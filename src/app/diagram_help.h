@@ -1,3 +1,4 @@
+// Help > How to read a diagram.
 #pragma once
 
 #include <QDialog>

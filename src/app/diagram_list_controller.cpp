@@ -47,40 +47,41 @@ QWidget* DiagramListController::BuildDiagramArea() {
   auto* scrollPanel = Named(new QFrame, "PanelScrollBox");
   auto* scrollLayout = new QVBoxLayout(scrollPanel);
   scrollLayout->setContentsMargins(6, 6, 6, 6);
-  ScrollBoxViolao = Named(new QScrollArea(scrollPanel), "ScrollBoxViolao");
-  ScrollBoxViolao->setFrameStyle(QFrame::Box | QFrame::Plain);
-  ScrollBoxViolao->setStyleSheet("QScrollArea { background: white; }");
-  ScrollBoxViolao->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  ScrollBoxViolao->verticalScrollBar()->setSingleStep(20);
-  ScrollBoxViolao->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Image1 = Named(new DiagramSheet, "Image1");
+  diagramArea_ = Named(new QScrollArea(scrollPanel), "ScrollBoxViolao");
+  diagramArea_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  diagramArea_->setStyleSheet("QScrollArea { background: white; }");
+  diagramArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  diagramArea_->verticalScrollBar()->setSingleStep(20);
+  diagramArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  sheet_ = Named(new DiagramSheet, "Image1");
   // Each diagram's hint: its frets and how easy it is to play.
-  Image1->SetToolTipText([this](int index) {
-    const Fingering& frets = Image1->Fingerings()[static_cast<std::size_t>(index)];
+  sheet_->SetToolTipText([this](int index) {
+    const Fingering& frets = sheet_->Fingerings()[static_cast<std::size_t>(index)];
     const double difficulty = Difficulty(frets);
     return QString::fromStdString(ReadableFrets(frets)) + "  \u00b7 " +
            DifficultyWordText(WordForDifficulty(difficulty)) +
            QString(" (%1)").arg(difficulty, 0, 'f', 1);
   });
-  ScrollBoxViolao->setWidget(Image1);
-  ScrollBoxViolao->setWidgetResizable(false);
-  scrollLayout->addWidget(ScrollBoxViolao);
+  diagramArea_->setWidget(sheet_);
+  diagramArea_->setWidgetResizable(false);
+  scrollLayout->addWidget(diagramArea_);
   return scrollPanel;
 }
 
 QWidget* DiagramListController::BuildInfoPanel(QWidget* parent) {
   auto* info = Panel(parent, "PanelInfo", QRect(6, 0, 185, 89), true);
   Caption(info, "Label1", QPoint(8, 8));
-  Edit1 = Named(new QLineEdit(info), "Edit1");
-  Edit1->setGeometry(8, 26, 169, 19);
-  Edit1->setReadOnly(true);
+  fretsBox_ = Named(new QLineEdit(info), "Edit1");
+  fretsBox_->setGeometry(8, 26, 169, 19);
+  fretsBox_->setReadOnly(true);
   // The light shade of the palette with the palette's own text colour on it:
   // readable under a dark desktop palette as under a light one.
-  Edit1->setStyleSheet("QLineEdit { background: palette(light); color: palette(window-text); }");
+  fretsBox_->setStyleSheet(
+      "QLineEdit { background: palette(light); color: palette(window-text); }");
   Caption(info, "Label5", QPoint(8, 56));
-  LabelTotal = Caption(info, "LabelTotal", QPoint(98, 56));
-  LabelTotal->setText("0");
-  LabelTotal->setMinimumWidth(60);
+  totalLabel_ = Caption(info, "LabelTotal", QPoint(98, 56));
+  totalLabel_->setText("0");
+  totalLabel_->setMinimumWidth(60);
   return info;
 }
 
@@ -89,13 +90,13 @@ QWidget* DiagramListController::BuildInfoPanel(QWidget* parent) {
 // its own under its caption, so that it fits the start size.
 void DiagramListController::FitInfoPanel(QWidget* window) {
   constexpr int kEditX = 8, kEditFrame = 10;
-  const QFontMetrics metrics = Edit1->fontMetrics();
+  const QFontMetrics metrics = fretsBox_->fontMetrics();
   int wordWidth = 0;
   for (DifficultyWord word : {DifficultyWord::Easy, DifficultyWord::Medium, DifficultyWord::Hard})
     wordWidth = std::max(wordWidth, metrics.horizontalAdvance(DifficultyWordText(word)));
   const QString frets = QString("24 ").repeated(kMaxInstrumentStrings) + " \u00b7 ";
   const int editWidth = std::max(169, metrics.horizontalAdvance(frets) + wordWidth + kEditFrame);
-  Edit1->setFixedWidth(editWidth);
+  fretsBox_->setFixedWidth(editWidth);
   auto* info = window->findChild<QFrame*>("PanelInfo");
   info->setFixedWidth(std::max(185, kEditX + editWidth + 8));
 }
@@ -116,18 +117,18 @@ void DiagramListController::BuildViewMenu(QMenuBar* bar) {
     zoomItems_[i] = item;
     QObject::connect(item, &QAction::triggered, this, [this, percent] { SetZoom(percent, true); });
   }
-  ZoomIn1 = viewMenu_->addAction(QString());
-  ZoomIn1->setObjectName("ZoomIn1");
-  ZoomIn1->setShortcuts({QKeySequence::ZoomIn, QKeySequence("Ctrl+=")});
-  QObject::connect(ZoomIn1, &QAction::triggered, this, [this] { StepZoom(1); });
-  ZoomOut1 = viewMenu_->addAction(QString());
-  ZoomOut1->setObjectName("ZoomOut1");
-  ZoomOut1->setShortcut(QKeySequence::ZoomOut);
-  QObject::connect(ZoomOut1, &QAction::triggered, this, [this] { StepZoom(-1); });
-  ZoomReset1 = viewMenu_->addAction(QString());
-  ZoomReset1->setObjectName("ZoomReset1");
-  ZoomReset1->setShortcut(QKeySequence("Ctrl+0"));
-  QObject::connect(ZoomReset1, &QAction::triggered, this, [this] { SetZoom(100, true); });
+  zoomInItem_ = viewMenu_->addAction(QString());
+  zoomInItem_->setObjectName("ZoomIn1");
+  zoomInItem_->setShortcuts({QKeySequence::ZoomIn, QKeySequence("Ctrl+=")});
+  QObject::connect(zoomInItem_, &QAction::triggered, this, [this] { StepZoom(1); });
+  zoomOutItem_ = viewMenu_->addAction(QString());
+  zoomOutItem_->setObjectName("ZoomOut1");
+  zoomOutItem_->setShortcut(QKeySequence::ZoomOut);
+  QObject::connect(zoomOutItem_, &QAction::triggered, this, [this] { StepZoom(-1); });
+  zoomResetItem_ = viewMenu_->addAction(QString());
+  zoomResetItem_->setObjectName("ZoomReset1");
+  zoomResetItem_->setShortcut(QKeySequence("Ctrl+0"));
+  QObject::connect(zoomResetItem_, &QAction::triggered, this, [this] { SetZoom(100, true); });
   // The order of the diagrams: by position (as the search gives them) or by ease.
   orderMenu_ = viewMenu_->addMenu(QString());
   orderMenu_->setObjectName("OrderMenu");
@@ -144,10 +145,10 @@ void DiagramListController::BuildViewMenu(QMenuBar* bar) {
     QObject::connect(item, &QAction::triggered, this, [this, order] { ChooseOrder(order); });
   }
   BuildLabelMenu();
-  Practical1 = viewMenu_->addAction(QString());
-  Practical1->setObjectName("Practical1");
-  Practical1->setCheckable(true);
-  QObject::connect(Practical1, &QAction::toggled, this, &DiagramListController::SetPractical);
+  practicalItem_ = viewMenu_->addAction(QString());
+  practicalItem_->setObjectName("Practical1");
+  practicalItem_->setCheckable(true);
+  QObject::connect(practicalItem_, &QAction::toggled, this, &DiagramListController::SetPractical);
 }
 
 void DiagramListController::BuildLabelMenu() {
@@ -168,12 +169,12 @@ void DiagramListController::BuildLabelMenu() {
 }
 
 void DiagramListController::Connect() {
-  QObject::connect(Image1, &DiagramSheet::mouseUp, this, &DiagramListController::ClickDiagram);
-  QObject::connect(Image1, &DiagramSheet::selectionRequested, this, [this](int index) {
+  QObject::connect(sheet_, &DiagramSheet::mouseUp, this, &DiagramListController::ClickDiagram);
+  QObject::connect(sheet_, &DiagramSheet::selectionRequested, this, [this](int index) {
     SelectDiagram(index);
     ScrollToDiagram(index);
   });
-  QObject::connect(Image1, &DiagramSheet::strumRequested, this, [this] { sound_.StrumSelected(); });
+  QObject::connect(sheet_, &DiagramSheet::strumRequested, this, [this] { sound_.StrumSelected(); });
 }
 
 void DiagramListController::RestoreChoices() {
@@ -182,8 +183,8 @@ void DiagramListController::RestoreChoices() {
       preferences::VoicingOrderByEase() ? VoicingOrderChoice::Ease : VoicingOrderChoice::Position;
   orderItems_[session.order == VoicingOrderChoice::Ease ? 1 : 0]->setChecked(true);
   session.practical = preferences::Practical();
-  const QSignalBlocker blocker(Practical1);
-  Practical1->setChecked(session.practical);
+  const QSignalBlocker blocker(practicalItem_);
+  practicalItem_->setChecked(session.practical);
 }
 
 void DiagramListController::Search() {
@@ -201,22 +202,22 @@ void DiagramListController::Search() {
   for (const Voicing& voicing : state_.result.search.voicings) frets.push_back(voicing.frets);
   // The diagrams count frets from the capo, a short string's first one too.
   const Instrument underCapo = InstrumentWithCapo(tuned, capo);
-  Image1->SetStrings(underCapo.StandardPitches(), underCapo.FirstFrets(), MarksBassByPitch(tuned));
-  Image1->SetLeftHanded(state_.entry.state.leftHanded);
-  Image1->SetCapo(capo);
+  sheet_->SetStrings(underCapo.StandardPitches(), underCapo.FirstFrets(), MarksBassByPitch(tuned));
+  sheet_->SetLeftHanded(state_.entry.state.leftHanded);
+  sheet_->SetCapo(capo);
   neck_.View()->SetCapo(capo);
-  Image1->ShowFingerings(std::move(frets), ScrollBoxViolao->width());
+  sheet_->ShowFingerings(std::move(frets), diagramArea_->width());
   names_.ShowNames(state_.result.names, EntryReadings(state_.entry.state));
-  LabelTotal->setText(QString::number(state_.result.search.voicings.size()));
+  totalLabel_->setText(QString::number(state_.result.search.voicings.size()));
   tuning_.ShowStatusInfo();
 }
 
-bool DiagramListController::FitsArea() const { return Image1->width() == ScrollBoxViolao->width(); }
+bool DiagramListController::FitsArea() const { return sheet_->width() == diagramArea_->width(); }
 
 void DiagramListController::ClickDiagram(Qt::MouseButton, QPoint position) {
   const auto& fingerings = state_.result.search.voicings;
-  auto index = ItemAt(position.x(), position.y(), Image1->width(), Image1->height(),
-                      static_cast<int>(fingerings.size()), Image1->Cell());
+  auto index = ItemAt(position.x(), position.y(), sheet_->width(), sheet_->height(),
+                      static_cast<int>(fingerings.size()), sheet_->Cell());
   if (!index) return;  // the strip, an empty cell, the margin, or outside after a drag
   clickX_ = position.x();
   clickY_ = position.y();
@@ -229,41 +230,41 @@ void DiagramListController::SelectDiagram(int index) {
   state_.selectedFrets = fingerings[static_cast<std::size_t>(index)].frets;
   ShowSelectedFrets();
   neck_.DrawNeck(state_.selectedFrets);
-  Image1->SetHighlighted(index);
+  sheet_->SetHighlighted(index);
   sound_.StrumSelected();
   hooks_.selected(state_.selectedFrets);
 }
 
 void DiagramListController::ScrollToDiagram(int index) {
   if (index < 0) return;
-  QRect cell = Image1->CellRect(index);
-  ScrollBoxViolao->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2,
-                                 cell.height() / 2);
+  QRect cell = sheet_->CellRect(index);
+  diagramArea_->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2,
+                              cell.height() / 2);
 }
 
 void DiagramListController::KeepSelectionAt(int index) {
   // Mirroring moves no fingering: the selection stays on its diagram, now
   // mirrored, as the info box and the neck still show it.
-  if (index >= 0 && index < Image1->FingeringCount() &&
-      Image1->Fingerings()[static_cast<std::size_t>(index)] == state_.selectedFrets)
-    Image1->SetHighlighted(index);
+  if (index >= 0 && index < sheet_->FingeringCount() &&
+      sheet_->Fingerings()[static_cast<std::size_t>(index)] == state_.selectedFrets)
+    sheet_->SetHighlighted(index);
 }
 
 void DiagramListController::ShowPlacedFingering() {
   ShowSelectedFrets();
   int match = FindVoicing(state_.result.search.voicings, state_.selectedFrets);
-  Image1->SetHighlighted(match);
+  sheet_->SetHighlighted(match);
   ScrollToDiagram(match);
 }
 
-void DiagramListController::ClearInfo() { Edit1->clear(); }
+void DiagramListController::ClearInfo() { fretsBox_->clear(); }
 
 void DiagramListController::ShowSelectedFrets() {
   QString text = QString::fromStdString(ReadableFrets(state_.selectedFrets) + ' ');
   // Ordered by ease, the info box says how easy the shape is.
   if (state_.session.order == VoicingOrderChoice::Ease)
     text += " \u00b7 " + DifficultyWordText(WordForDifficulty(Difficulty(state_.selectedFrets)));
-  Edit1->setText(text);
+  fretsBox_->setText(text);
 }
 
 void DiagramListController::SetPractical(bool checked) {
@@ -285,12 +286,12 @@ void DiagramListController::ApplyStringLabels() {
   const StringLabels chosen = state_.session.labels;
   labelItems_[static_cast<std::size_t>(chosen)]->setChecked(true);
   const bool chart = chosen == StringLabels::Chart;
-  Image1->SetMarks(chart ? DiagramMarks::Chart : DiagramMarks::Below);
+  sheet_->SetMarks(chart ? DiagramMarks::Chart : DiagramMarks::Below);
   if (chosen == StringLabels::Marks || chart) {
-    Image1->SetLabeller({});
+    sheet_->SetLabeller({});
     return;
   }
-  Image1->SetLabeller([this](const Fingering& frets) {
+  sheet_->SetLabeller([this](const Fingering& frets) {
     const Instrument sounding = InstrumentWithCapo(state_.TunedInstrument(), state_.Capo());
     const int root = state_.entry.state.rootPitchClass;
     std::vector<int> chord;
@@ -323,27 +324,27 @@ void DiagramListController::SetZoom(int percent, bool remember) {
   if (remember) preferences::SetZoom(percent);
   zoomItems_[static_cast<std::size_t>(ZoomStepIndex(percent))]->setChecked(true);
   hooks_.zoomChosen(percent);
-  if (percent == Image1->Zoom()) return;
-  int selected = Image1->Highlighted();
-  Image1->SetZoom(percent, ScrollBoxViolao->width());
+  if (percent == sheet_->Zoom()) return;
+  int selected = sheet_->Highlighted();
+  sheet_->SetZoom(percent, diagramArea_->width());
   ScrollToDiagram(selected);
 }
 
 void DiagramListController::StepZoom(int direction) {
-  SetZoom(corvanta::StepZoom(Image1->Zoom(), direction), true);
+  SetZoom(corvanta::StepZoom(sheet_->Zoom(), direction), true);
 }
 
 void DiagramListController::Retranslate() {
   viewMenu_->setTitle(tr("查看"));
   zoomMenu_->setTitle(tr("和弦图大小"));
-  ZoomIn1->setText(tr("放大"));
-  ZoomOut1->setText(tr("缩小"));
-  ZoomReset1->setText(tr("原始大小"));
-  QWidget* info = Edit1->parentWidget();
+  zoomInItem_->setText(tr("放大"));
+  zoomOutItem_->setText(tr("缩小"));
+  zoomResetItem_->setText(tr("原始大小"));
+  QWidget* info = fretsBox_->parentWidget();
   SetCaption(info->findChild<QLabel*>("Label1"), tr("信息:"));
   SetCaption(info->findChild<QLabel*>("Label5"), tr("结果:已找到"));
-  Practical1->setText(tr("实用按法"));
-  Practical1->setToolTip(
+  practicalItem_->setText(tr("实用按法"));
+  practicalItem_->setToolTip(
       tr("乐手常用的按法: 五音 (和十三和弦的九音) 可省, 转位和弦须有根音, 低音为最低音, "
          "二音和弦可只用两根弦"));
   labelMenu_->setTitle(tr("弦下标记"));
@@ -358,8 +359,8 @@ void DiagramListController::Retranslate() {
   orderItems_[0]->setToolTip(tr("按把位, 弦组和最高品排列 (默认)"));
   orderItems_[1]->setText(tr("按难易"));
   orderItems_[1]->setToolTip(tr("最容易按的和弦图在前"));
-  Image1->setToolTip(tr("点击和弦图: 在指板上显示并弹奏"));
-  Edit1->setToolTip(tr("所选和弦图的品格, 从最低的弦开始 (X 为不弹的弦)"));
+  sheet_->setToolTip(tr("点击和弦图: 在指板上显示并弹奏"));
+  fretsBox_->setToolTip(tr("所选和弦图的品格, 从最低的弦开始 (X 为不弹的弦)"));
 }
 
 }  // namespace corvanta

@@ -45,7 +45,7 @@ class DiagramListController : public QObject {
   QWidget* BuildInfoPanel(QWidget* parent);
   void BuildViewMenu(QMenuBar* bar);
   void Connect();
-  DiagramSheet* View() const { return Image1; }
+  DiagramSheet* View() const { return sheet_; }
   // The info box as wide as its longest text in the window's language.
   void FitInfoPanel(QWidget* window);
 
@@ -90,21 +90,21 @@ class DiagramListController : public QObject {
   Hooks hooks_;
   int clickX_ = 0;
   int clickY_ = 0;
-  QScrollArea* ScrollBoxViolao = nullptr;
-  DiagramSheet* Image1 = nullptr;
-  QLineEdit* Edit1 = nullptr;
-  QLabel* LabelTotal = nullptr;
+  QScrollArea* diagramArea_ = nullptr;  // ScrollBoxViolao
+  DiagramSheet* sheet_ = nullptr;       // Image1
+  QLineEdit* fretsBox_ = nullptr;       // Edit1
+  QLabel* totalLabel_ = nullptr;        // LabelTotal
   QMenu* viewMenu_ = nullptr;
   QMenu* zoomMenu_ = nullptr;
   std::array<QAction*, 4> zoomItems_{};
   QMenu* orderMenu_ = nullptr;
   std::array<QAction*, 2> orderItems_{};  // by position, by ease
   QMenu* labelMenu_ = nullptr;
-  QAction* Practical1 = nullptr;
+  QAction* practicalItem_ = nullptr;      // Practical1
   std::array<QAction*, 4> labelItems_{};  // marks, notes, intervals, chart marks
-  QAction* ZoomIn1 = nullptr;
-  QAction* ZoomOut1 = nullptr;
-  QAction* ZoomReset1 = nullptr;
+  QAction* zoomInItem_ = nullptr;         // ZoomIn1
+  QAction* zoomOutItem_ = nullptr;        // ZoomOut1
+  QAction* zoomResetItem_ = nullptr;      // ZoomReset1
 };
 
 }  // namespace corvanta

@@ -38,16 +38,16 @@ ExportController::ExportController(WindowState& state, DiagramListController& di
 void ExportController::BuildFileItems(QMenu* fileMenu) {
   exportMenu_ = fileMenu->addMenu(QString());
   exportMenu_->setObjectName("ExportMenu");
-  ExportSelected1 = exportMenu_->addAction(QString());
-  ExportSelected1->setObjectName("ExportSelected1");
-  ExportAll1 = exportMenu_->addAction(QString());
-  ExportAll1->setObjectName("ExportAll1");
-  QObject::connect(ExportSelected1, &QAction::triggered, this, [this] { Export(true); });
-  QObject::connect(ExportAll1, &QAction::triggered, this, [this] { Export(false); });
-  Print1 = fileMenu->addAction(QString());
-  Print1->setObjectName("Print1");
-  Print1->setShortcut(QKeySequence::Print);
-  QObject::connect(Print1, &QAction::triggered, this, &ExportController::Print);
+  exportSelectedItem_ = exportMenu_->addAction(QString());
+  exportSelectedItem_->setObjectName("ExportSelected1");
+  exportAllItem_ = exportMenu_->addAction(QString());
+  exportAllItem_->setObjectName("ExportAll1");
+  QObject::connect(exportSelectedItem_, &QAction::triggered, this, [this] { Export(true); });
+  QObject::connect(exportAllItem_, &QAction::triggered, this, [this] { Export(false); });
+  printItem_ = fileMenu->addAction(QString());
+  printItem_->setObjectName("Print1");
+  printItem_->setShortcut(QKeySequence::Print);
+  QObject::connect(printItem_, &QAction::triggered, this, &ExportController::Print);
 }
 
 void ExportController::Connect() {
@@ -175,19 +175,19 @@ void ExportController::ShowDiagramMenu(int index, QPoint globalPosition) {
     diagrams_.SelectDiagram(index);
   }
   QMenu menu(window_);
-  menu.addAction(ExportSelected1);
-  menu.addAction(ExportAll1);
-  menu.addAction(Print1);
-  ExportSelected1->setEnabled(view->Highlighted() >= 0);
+  menu.addAction(exportSelectedItem_);
+  menu.addAction(exportAllItem_);
+  menu.addAction(printItem_);
+  exportSelectedItem_->setEnabled(view->Highlighted() >= 0);
   menu.exec(globalPosition);
-  ExportSelected1->setEnabled(true);
+  exportSelectedItem_->setEnabled(true);
 }
 
 void ExportController::Retranslate() {
   exportMenu_->setTitle(tr("导出..."));
-  ExportSelected1->setText(tr("所选和弦图..."));
-  ExportAll1->setText(tr("全部和弦图..."));
-  Print1->setText(tr("打印..."));
+  exportSelectedItem_->setText(tr("所选和弦图..."));
+  exportAllItem_->setText(tr("全部和弦图..."));
+  printItem_->setText(tr("打印..."));
 }
 
 }  // namespace corvanta

@@ -54,9 +54,9 @@ class ExportController : public QObject {
   QWidget* window_;
   const ExportFunctions* exports_ = nullptr;  // the export module, once opened
   QMenu* exportMenu_ = nullptr;
-  QAction* ExportSelected1 = nullptr;
-  QAction* ExportAll1 = nullptr;
-  QAction* Print1 = nullptr;
+  QAction* exportSelectedItem_ = nullptr;  // ExportSelected1
+  QAction* exportAllItem_ = nullptr;       // ExportAll1
+  QAction* printItem_ = nullptr;           // Print1
 };
 
 }  // namespace corvanta

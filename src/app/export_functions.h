@@ -1,3 +1,4 @@
+// The export module's entry: the functions that write and print sheets.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Ends the program at its first paint, for start-up measurements.
 #include "app/first_paint_exit.h"
 
 #include <QCoreApplication>

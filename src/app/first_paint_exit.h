@@ -1,3 +1,4 @@
+// An event filter that ends the program once its window has first painted.
 #pragma once
 
 #include <QObject>

@@ -19,16 +19,16 @@ QWidget* NameListController::BuildPanel() {
   auto* panel3Layout = new QVBoxLayout(panel3);
   panel3Layout->setContentsMargins(0, 0, 0, 0);
   // The name a musician would say, above the list of every name.
-  LabelBestName = Named(new QLabel(panel3), "LabelBestName");
+  bestName_ = Named(new QLabel(panel3), "LabelBestName");
   QFont bestFont = ArialFont(11);
   bestFont.setBold(true);
-  LabelBestName->setFont(bestFont);
-  panel3Layout->addWidget(LabelBestName);
-  ListBox1 = Named(new QListWidget(panel3), "ListBox1");
-  ListBox1->setFont(ArialFont(11));
-  ListBox1->setUniformItemSizes(true);
-  ListBox1->setStyleSheet("QListWidget::item { height: 14px; }");
-  panel3Layout->addWidget(ListBox1);
+  bestName_->setFont(bestFont);
+  panel3Layout->addWidget(bestName_);
+  nameList_ = Named(new QListWidget(panel3), "ListBox1");
+  nameList_->setFont(ArialFont(11));
+  nameList_->setUniformItemSizes(true);
+  nameList_->setStyleSheet("QListWidget::item { height: 14px; }");
+  panel3Layout->addWidget(nameList_);
   return panel3;
 }
 
@@ -47,11 +47,11 @@ void NameListController::ShowNames(const ChordNameList& names,
 }
 
 void NameListController::ShowNameList() {
-  ListBox1->clear();
+  nameList_->clear();
   if (bestNamePlaced_) {
     // Said at the top: these names are the fingering's on the neck, not the
     // chord's in the box.
-    auto* heading = new QListWidgetItem(PlacedNamesHeading(), ListBox1);
+    auto* heading = new QListWidgetItem(PlacedNamesHeading(), nameList_);
     heading->setFlags(Qt::NoItemFlags);
     QFont font = heading->font();
     font.setItalic(true);
@@ -62,10 +62,10 @@ void NameListController::ShowNameList() {
     std::string_view root =
         bestNamePlaced_ ? std::string_view{} : EntryRootName(state_.entry.state);
     for (const ChordReading& reading : listedReadings_)
-      ListBox1->addItem(ToQString(WriteReading(reading, notation, root)));
+      nameList_->addItem(ToQString(WriteReading(reading, notation, root)));
     return;
   }
-  for (std::string_view name : listedNames_) ListBox1->addItem(ToQString(name));
+  for (std::string_view name : listedNames_) nameList_->addItem(ToQString(name));
 }
 
 void NameListController::ShowBestName() {
@@ -78,16 +78,16 @@ void NameListController::ShowBestName() {
     const QString name = ToQString(WriteReading(*bestReading_, state_.session.notation, root));
     text = bestNamePlaced_ ? tr("指板上的按法: %1").arg(name) : tr("名称: %1").arg(name);
   }
-  LabelBestName->setText(text);
-  LabelBestName->setToolTip(text);
+  bestName_->setText(text);
+  bestName_->setToolTip(text);
 }
 
 void NameListController::Retranslate() {
   // The name list's heading line, when it names a placed fingering.
-  if (ListBox1->count() > 0 && ListBox1->item(0)->flags() == Qt::NoItemFlags)
-    ListBox1->item(0)->setText(PlacedNamesHeading());
+  if (nameList_->count() > 0 && nameList_->item(0)->flags() == Qt::NoItemFlags)
+    nameList_->item(0)->setText(PlacedNamesHeading());
   ShowBestName();
-  ListBox1->setToolTip(tr("同样的音的其他名称"));
+  nameList_->setToolTip(tr("同样的音的其他名称"));
 }
 
 }  // namespace corvanta

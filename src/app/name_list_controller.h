@@ -43,8 +43,8 @@ class NameListController {
   bool bestNamePlaced_ = false;              // it names the fingering on the neck
   ChordNameList listedNames_;                // the name list in the program's notation
   std::vector<ChordReading> listedReadings_;
-  QLabel* LabelBestName = nullptr;
-  QListWidget* ListBox1 = nullptr;
+  QLabel* bestName_ = nullptr;       // LabelBestName
+  QListWidget* nameList_ = nullptr;  // ListBox1
 };
 
 }  // namespace corvanta

@@ -19,27 +19,28 @@ NeckController::NeckController(WindowState& state, NameListController& names,
     : state_(state), names_(names), sound_(sound), fingerPlaced_(std::move(fingerPlaced)) {}
 
 void NeckController::BuildControls(QWidget* panel5, QObject* owner) {
-  SpeedButton11 = FlatButton(panel5, "SpeedButton11", QRect(296, 6, 81, 21));
-  SpeedButton12 = FlatButton(panel5, "SpeedButton12", QRect(385, 6, 80, 21));
-  RadioPair(owner, SpeedButton12, SpeedButton11);
-  Image2 = Named(new NeckView(panel5), "Image2");
-  Image2->move(8, 32);
+  bronzeNeckButton_ = FlatButton(panel5, "SpeedButton11", QRect(296, 6, 81, 21));
+  electricNeckButton_ = FlatButton(panel5, "SpeedButton12", QRect(385, 6, 80, 21));
+  RadioPair(owner, electricNeckButton_, bronzeNeckButton_);
+  neck_ = Named(new NeckView(panel5), "Image2");
+  neck_->move(8, 32);
 }
 
 void NeckController::Connect() {
-  QObject::connect(Image2, &NeckView::mouseUp, this, &NeckController::PlaceFinger);
-  QObject::connect(SpeedButton11, &QToolButton::clicked, this, &NeckController::ShowBronzeNeck);
-  QObject::connect(SpeedButton12, &QToolButton::clicked, this, &NeckController::ShowElectricNeck);
+  QObject::connect(neck_, &NeckView::mouseUp, this, &NeckController::PlaceFinger);
+  QObject::connect(bronzeNeckButton_, &QToolButton::clicked, this, &NeckController::ShowBronzeNeck);
+  QObject::connect(electricNeckButton_, &QToolButton::clicked, this,
+                   &NeckController::ShowElectricNeck);
 }
 
 void NeckController::DrawNeck(const Fingering& frets) {
-  Image2->DrawNeck(
-      SpeedButton12->isChecked() ? NeckView::Background::Electric : NeckView::Background::Bronze,
-      frets, state_.Capo());
+  neck_->DrawNeck(electricNeckButton_->isChecked() ? NeckView::Background::Electric
+                                                   : NeckView::Background::Bronze,
+                  frets, state_.Capo());
 }
 
 void NeckController::PlaceFinger(Qt::MouseButton, QPoint position) {
-  auto place = NeckPositionAt(position.x(), position.y(), Image2->Strings());
+  auto place = NeckPositionAt(position.x(), position.y(), neck_->Strings());
   if (!place || place->string >= static_cast<int>(state_.selectedFrets.size())) return;
   const int capo = state_.Capo();
   // With shape names the placed fingering is named as a shape, as the chords are.
@@ -57,15 +58,15 @@ void NeckController::PlaceFinger(Qt::MouseButton, QPoint position) {
   sound_.StrumSelected();
 }
 
-void NeckController::ShowBronzeNeck() { Image2->ShowBackground(NeckView::Background::Bronze); }
-void NeckController::ShowElectricNeck() { Image2->ShowBackground(NeckView::Background::Electric); }
+void NeckController::ShowBronzeNeck() { neck_->ShowBackground(NeckView::Background::Bronze); }
+void NeckController::ShowElectricNeck() { neck_->ShowBackground(NeckView::Background::Electric); }
 
 void NeckController::Retranslate() {
-  SpeedButton11->setText(tr("电吉他指板"));
-  SpeedButton12->setText(tr("古典吉他指板"));
-  SpeedButton11->setToolTip(tr("指板图: 低音弦为铜色"));
-  SpeedButton12->setToolTip(tr("指板图: 所有的弦为银色"));
-  Image2->setToolTip(tr("点击品格放下或抬起手指; 点击琴枕左边: 不弹或空弦"));
+  bronzeNeckButton_->setText(tr("电吉他指板"));
+  electricNeckButton_->setText(tr("古典吉他指板"));
+  bronzeNeckButton_->setToolTip(tr("指板图: 低音弦为铜色"));
+  electricNeckButton_->setToolTip(tr("指板图: 所有的弦为银色"));
+  neck_->setToolTip(tr("点击品格放下或抬起手指; 点击琴枕左边: 不弹或空弦"));
 }
 
 }  // namespace corvanta

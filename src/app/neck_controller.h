@@ -30,7 +30,7 @@ class NeckController : public QObject {
   // holds the buttons' group.
   void BuildControls(QWidget* panel, QObject* owner);
   void Connect();
-  NeckView* View() const { return Image2; }
+  NeckView* View() const { return neck_; }
   // The fingering on the neck, in the picture chosen, above the capo.
   void DrawNeck(const Fingering& frets);
   void Retranslate();
@@ -45,9 +45,9 @@ class NeckController : public QObject {
   NameListController& names_;
   SoundController& sound_;
   std::function<void()> fingerPlaced_;
-  QToolButton* SpeedButton11 = nullptr;
-  QToolButton* SpeedButton12 = nullptr;
-  NeckView* Image2 = nullptr;
+  QToolButton* bronzeNeckButton_ = nullptr;    // SpeedButton11
+  QToolButton* electricNeckButton_ = nullptr;  // SpeedButton12
+  NeckView* neck_ = nullptr;                   // Image2
 };
 
 }  // namespace corvanta

@@ -1,3 +1,4 @@
+// The remembered choices, kept with QSettings, with the first start's defaults.
 #include "app/preferences.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// The window's remembered choices: language, notation, instrument, zoom, order, labels.
 #pragma once
 
 #include <string>

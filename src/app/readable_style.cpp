@@ -1,3 +1,4 @@
+// A style whose empty check boxes show under any palette.
 #include "app/readable_style.h"
 
 #include <QPainter>

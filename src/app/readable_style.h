@@ -1,3 +1,4 @@
+// The application's style with check boxes whose empty box always shows.
 #pragma once
 
 #include <QProxyStyle>

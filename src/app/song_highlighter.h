@@ -1,3 +1,4 @@
+// The song text's chord highlighting in the song window's editor.
 #pragma once
 
 #include <QSyntaxHighlighter>
@@ -24,13 +25,24 @@ class SongHighlighter : public QSyntaxHighlighter {
   // The marks of a song read from the document's text as it is now.
   void SetSong(const Song& song);
   const std::vector<Mark>& Marks() const { return marks_; }
+  // The chord colours made readable (4.5:1 at least) on the editor's
+  // background: lighter under a dark palette.
+  void SetBackground(const QColor& background);
+  QColor ReadColour() const { return readColour_; }
 
  protected:
   void highlightBlock(const QString& text) override;
 
  private:
   std::vector<Mark> marks_;
+  QColor readColour_{0x1F, 0x4E, 0xA8};
+  QColor unreadColour_{0xC0, 0x20, 0x20};
 };
+
+// WCAG's contrast of two colours (1 to 21), and a colour of `wanted`'s hue
+// with at least 4.5:1 on `background`.
+double ContrastRatio(const QColor& a, const QColor& b);
+QColor ReadableOn(const QColor& wanted, const QColor& background);
 
 // The character range of a chord in the line it was read from (its bytes
 // converted), as the editor counts.

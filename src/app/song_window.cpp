@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -17,6 +18,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/song_editor.h"
 #include "app/song_highlighter.h"
 #include "app/tform1.h"
 #include "instrument/capo.h"
@@ -33,8 +35,9 @@ Widget* Named(Widget* widget, const char* name) {
   return widget;
 }
 
+// A 1024x600 screen holds it with its title bar and a panel.
 constexpr int kStartWidth = 900;
-constexpr int kStartHeight = 640;
+constexpr int kStartHeight = 540;
 
 }  // namespace
 
@@ -50,9 +53,15 @@ SongWindow::SongWindow(TForm1* main) : QMainWindow(nullptr), main_(main) {
   BuildWindow();
   BuildMenus();
   RetranslateUi();
-  resize(kStartWidth, kStartHeight);
+  QSize start(kStartWidth, kStartHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    start = start.boundedTo(screen->availableSize() - QSize(0, 60));
+  resize(start.expandedTo(minimumSizeHint()));
   playTimer_.setTimerType(Qt::PreciseTimer);
   connect(&playTimer_, &QTimer::timeout, this, &SongWindow::PlayNext);
+  typingPause_.setSingleShot(true);
+  typingPause_.setInterval(kTypingPauseMs);
+  connect(&typingPause_, &QTimer::timeout, this, &SongWindow::VoiceInBackground);
   connect(main_, &TForm1::fingeringSelected, this, &SongWindow::FingeringChosenInMain);
   Revoice();
 }
@@ -75,13 +84,16 @@ void SongWindow::BuildWindow() {
   stripArea_ = stripArea;
   stripArea->setBackgroundRole(QPalette::Base);
   column->addWidget(stripArea);
-  text_ = Named(new QPlainTextEdit, "SongText");
+  text_ = Named(new SongEditor, "SongText");
   QFont mono("DejaVu Sans Mono");
   mono.setStyleHint(QFont::Monospace);
   mono.setPointSize(11);
   text_->setFont(mono);
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   highlighter_ = new SongHighlighter(text_->document());
+  highlighter_->SetBackground(text_->palette().color(QPalette::Base));
+  connect(static_cast<SongEditor*>(text_), &SongEditor::BackgroundChanged, highlighter_,
+          &SongHighlighter::SetBackground);
   text_->viewport()->installEventFilter(this);
   // The text on the left, the song as it prints on the right.
   auto* split = Named(new QSplitter(Qt::Horizontal, central), "SongSplitter");
@@ -212,10 +224,13 @@ void SongWindow::RetranslateUi() {
   strip_->SetUnpinText(tr("取消固定"));
   text_->setPlaceholderText(tr("打开歌曲文件 (Ctrl+O) 或在这里粘贴歌曲"));
   MirrorVoicing();
+  MirrorVoicing();  // the capo line and the sheet's headings in the new language
 }
 
 void SongWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) RetranslateUi();
+  connect(static_cast<SongEditor*>(text_), &SongEditor::BackgroundChanged, highlighter_,
+          &SongHighlighter::SetBackground);
   QMainWindow::changeEvent(event);
 }
 

@@ -1,3 +1,4 @@
+// The song window: a song's text, its voiced chords in a strip, its printed sheet.
 #pragma once
 
 #include <QMainWindow>
@@ -5,8 +6,9 @@
 #include <optional>
 #include <vector>
 
-#include "session/session.h"
 #include "printed_song/song_sheet.h"
+#include "session/session.h"
+#include "song/text_encoding.h"
 #include "song/voiced_song.h"
 
 class QAction;
@@ -28,6 +30,13 @@ class SongStrip;
 class TForm1;
 struct ExportFunctions;
 
+// A song read and voiced away from the window, handed back whole.
+struct BackgroundVoicing {
+  Song song;
+  VoicedSong voiced;
+  bool pinsDropped = false;  // a pin was no fingering under the new text
+};
+
 // The song window, beside the main window: the song's text (editable, its
 // chords coloured where read and marked where not), a strip of its
 // distinct chords with the voicings chosen for them, and the controls that
@@ -47,6 +56,10 @@ class SongWindow : public QMainWindow {
   const Session& SongSession() const { return session_; }
   const SongVoicingOptions& Options() const { return options_; }
   bool Modified() const { return modified_; }
+  // Typed text not yet read and voiced (a pause, then the background).
+  bool VoicingPending() const { return Voicing(); }
+  // How long typing must pause before the song is read again.
+  static constexpr int kTypingPauseMs = 150;
   const QString& FilePath() const { return path_; }
   SongStrip* Strip() const { return strip_; }
   SongSheetView* Preview() const { return preview_; }
@@ -82,6 +95,12 @@ class SongWindow : public QMainWindow {
   // The printed sheet of the song as it is voiced now.
   SongSheet Sheet() const;
   QStringList RecentSongs() const;
+  // The form the song's file came in, kept for saving it back.
+  const TextFileForm& FileForm() const { return fileForm_; }
+  // An export's format ("pdf", "svg", "png") from the name given and the
+  // filter chosen (a name without a suffix takes the filter's); empty for
+  // a suffix of no format the song exports to.
+  static QString ExportFormatOf(const QString& path, const QString& filter);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -97,8 +116,18 @@ class SongWindow : public QMainWindow {
   void FillKeyBox();
   void FillSuggestMenu();
 
-  // Reads the text, voices it and shows the result: every change ends here.
+  // Reads the text, voices it and shows the result: every change of a
+  // control ends here; typing ends in VoiceInBackground after a pause.
   void Revoice();
+  void VoiceInBackground();
+  void ShowVoicing();
+  // The sheet's capo line and facts in the window's language.
+  void TranslateHeadings(SongSheet& sheet) const;
+  // The song read from the text as it is now, before anything uses it
+  // (a save, a transposition): typing not yet read is read at once.
+  void SettleText();
+  // A reading of typed text is waiting or running.
+  bool Voicing() const;
   void MirrorVoicing();
   void TextEdited();
   void FingeringChosenInMain(const Fingering& frets);
@@ -127,6 +156,11 @@ class SongWindow : public QMainWindow {
   VoicedSong voiced_;
   QString path_;
   QString voicedText_;  // the text the song was last read from
+  TextFileForm fileForm_;
+  QTimer typingPause_;       // single shot: typing has paused
+  int generation_ = 0;       // readings started
+  int shownGeneration_ = 0;  // the reading shown
+  QString fileNote_;         // what reading the file said (an encoding guessed)
   bool modified_ = false;
   int voicings_ = 0;                      // how many times the song was voiced
   std::optional<std::string> pinTarget_;  // the chord name shown in the main window

@@ -10,12 +10,14 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSettings>
 
 #include "app/export_functions.h"
 #include "app/preferences.h"
 #include "app/song_window.h"
+#include "files/input_file.h"
 #include "files/output_file.h"
 #include "modules/module_loader.h"
 #include "song/song_defines.h"
@@ -26,7 +28,6 @@ namespace {
 
 constexpr const char* kRecentKey = "songs/recent";
 constexpr int kMostRecent = 8;
-constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
 
 // Letter where the desktop measures in inches, A4 elsewhere.
 SongPaper DesktopPaper() {
@@ -34,22 +35,38 @@ SongPaper DesktopPaper() {
                                                                             : SongPaper::A4;
 }
 
-QString WriteText(const QString& path, const std::string& text) {
-  return QString::fromStdString(WriteOutputFile(path.toStdString(), text));
+// The text in the form its file came in (encoding, mark, line endings);
+// a failure, or a note on a form that could not be kept, in `note`.
+QString WriteText(const QString& path, const std::string& text, const TextFileForm& form,
+                  QString& note) {
+  std::string changed;
+  const std::string bytes = EncodeText(text, form, changed);
+  note = QString::fromStdString(changed);
+  return QString::fromStdString(WriteOutputFile(path.toStdString(), bytes));
 }
 
 }  // namespace
 
 bool SongWindow::OpenFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    QMessageBox::warning(this, tr("歌曲"), tr("无法打开 %1: %2").arg(path, file.errorString()));
+  InputFile file;
+  // Two bytes a character in UTF-16, and one more to tell a larger file.
+  const std::string failure = ReadInputFile(path.toStdString(), 2 * kMaxSongBytes, file);
+  if (!failure.empty()) {
+    QMessageBox::warning(this, tr("歌曲"),
+                         tr("无法打开 %1: %2").arg(path, QString::fromStdString(failure)));
     return false;
   }
-  QByteArray bytes = file.read(static_cast<qint64>(kMaxSongBytes) + 1);
-  if (bytes.startsWith(kByteOrderMark)) bytes.remove(0, 3);
+  DecodedText decoded = DecodeText(file.bytes);
+  // Opened whole or not at all: a part saved back would lose the rest.
+  if (file.larger || decoded.utf8.size() > kMaxSongBytes) {
+    QMessageBox::warning(this, tr("歌曲"),
+                         tr("无法打开 %1: 歌曲文件大于 %2 KB").arg(path).arg(kMaxSongBytes / 1024));
+    return false;
+  }
   Stop();
-  SetSongText(QString::fromUtf8(bytes));
+  fileNote_ = QString::fromStdString(decoded.note);
+  SetSongText(QString::fromStdString(decoded.utf8));
+  fileForm_ = decoded.form;
   path_ = path;
   AddRecent(path);
   return true;
@@ -64,17 +81,30 @@ void SongWindow::OpenClick() {
 }
 
 void SongWindow::PasteClick() {
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  if (data == nullptr || !data->hasText() || data->text().isEmpty()) {
+    QMessageBox::information(this, tr("歌曲"), tr("剪贴板中没有文本。"));
+    return;
+  }
   if (!MayDrop()) return;
   Stop();
-  SetSongText(QApplication::clipboard()->text());
+  fileForm_ = TextFileForm();
+  fileNote_.clear();
+  SetSongText(data->text());
   path_.clear();
   modified_ = true;
 }
 
 QString SongWindow::SaveChordPro(const QString& path, bool defines) {
-  // The song as it is played: the shapes under the capo, with its {capo}.
+  SettleText();
+  // The song as it is played when the player moved it (the shapes under
+  // another capo, with its {capo}), else as read, its {transpose} kept;
+  // defines name the chords as played.
+  const Song& song = defines ? voiced_.song : SongToWrite(song_, voiced_);
+  QString note;
   const QString failure =
-      WriteText(path, WriteChordPro(voiced_.song, AddedChordProLines(voiced_, defines)));
+      WriteText(path, WriteChordPro(song, AddedChordProLines(voiced_, defines)), fileForm_, note);
+  if (failure.isEmpty() && !note.isEmpty()) QMessageBox::information(this, tr("歌曲"), note);
   if (failure.isEmpty()) {
     modified_ = false;
     path_ = path;
@@ -84,7 +114,13 @@ QString SongWindow::SaveChordPro(const QString& path, bool defines) {
 }
 
 QString SongWindow::SaveText(const QString& path) {
-  return WriteText(path, WriteChordsOverWords(song_));
+  SettleText();
+  // Plain text has no {transpose} or capo directive: the chords as played.
+  QString note;
+  const QString failure =
+      WriteText(path, WriteChordsOverWords(voiced_.song, AddedTextLines(voiced_)), fileForm_, note);
+  if (failure.isEmpty() && !note.isEmpty()) QMessageBox::information(this, tr("歌曲"), note);
+  return failure;
 }
 
 void SongWindow::SaveClick(bool chordPro, bool defines) {
@@ -134,6 +170,7 @@ const ExportFunctions* SongWindow::Exports() {
 }
 
 void SongWindow::ExportClick() {
+  SettleText();
   QString selected;
   const QString base = QString::fromStdString(song_.title.empty() ? "song" : song_.title);
   // In the folder of the last export, the main window's too.
@@ -145,17 +182,34 @@ void SongWindow::ExportClick() {
   preferences::SetExportFolder(QFileInfo(path).absolutePath().toStdString());
   const ExportFunctions* exports = Exports();
   if (exports == nullptr) return;
+  const QString format = ExportFormatOf(path, selected);
+  if (format.isEmpty()) {
+    QMessageBox::warning(this, tr("歌曲"),
+                         tr("无法导出 %1: 只能导出 PDF、SVG 或 PNG 文件").arg(path));
+    return;
+  }
+  // A name without a suffix takes the chosen format's.
+  const QString target = QFileInfo(path).suffix().isEmpty() ? path + "." + format : path;
   const SongSheet sheet = Sheet();
-  const QString suffix = QFileInfo(path).suffix().toLower();
   constexpr double kPngScale = 2;  // pixels per point: a page about 1190 pixels wide
-  const QString failure = suffix == "svg" ? exports->songSvg(sheet, path, DesktopPaper())
-                          : suffix == "png"
-                              ? exports->songPng(sheet, path, DesktopPaper(), kPngScale)
-                              : exports->songPdf(sheet, path, DesktopPaper());
+  const QString failure = format == "svg" ? exports->songSvg(sheet, target, DesktopPaper())
+                          : format == "png"
+                              ? exports->songPng(sheet, target, DesktopPaper(), kPngScale)
+                              : exports->songPdf(sheet, target, DesktopPaper());
   if (!failure.isEmpty()) QMessageBox::warning(this, tr("歌曲"), failure);
 }
 
+QString SongWindow::ExportFormatOf(const QString& path, const QString& filter) {
+  static const QStringList kFormats{"pdf", "svg", "png"};
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (!suffix.isEmpty()) return kFormats.contains(suffix) ? suffix : QString();
+  for (const QString& format : kFormats)
+    if (filter.contains("*." + format, Qt::CaseInsensitive)) return format;
+  return "pdf";
+}
+
 void SongWindow::PrintClick() {
+  SettleText();
   if (const ExportFunctions* exports = Exports()) exports->printSong(Sheet(), this);
 }
 

@@ -37,6 +37,7 @@ int SongWindow::BarMilliseconds() const {
 }
 
 void SongWindow::Play() {
+  SettleText();
   Stop();
   playing_ = -1;
   play_->setEnabled(false);

@@ -1,20 +1,23 @@
 // The song re-voiced at every change: transpose, key, capo, instrument,
 // mode and pins, and what the window shows of the result.
 #include <QComboBox>
+#include <QFutureWatcher>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
 #include "app/song_highlighter.h"
 #include "app/song_window.h"
 #include "app/tform1.h"
+#include "printed_song/song_sheet_of.h"
 #include "song/capo_suggestion.h"
+#include "song/song_defines.h"
 #include "song/song_key.h"
 #include "song/song_reader.h"
-#include "printed_song/song_sheet_of.h"
 #include "song/song_transpose.h"
 #include "song/song_writer.h"
 #include "view/song_sheet_view.h"
@@ -56,7 +59,48 @@ void SongWindow::TextEdited() {
   // Colouring the chords changes formats only, which the editor reports too.
   if (text_->toPlainText() == voicedText_) return;
   modified_ = true;
+  // Read and voiced once typing pauses, off the key event: what is shown
+  // stays until the new result is ready.
+  typingPause_.start();
+}
+
+void SongWindow::VoiceInBackground() {
+  voicedText_ = text_->toPlainText();
+  const int generation = ++generation_;
+  const auto job = [text = voicedText_.toStdString(), session = session_,
+                    options = options_]() mutable {
+    BackgroundVoicing result;
+    result.song = ReadSong(text);
+    try {
+      result.voiced = VoiceSong(session, result.song, options);
+    } catch (const BadPin&) {
+      options.pins.clear();
+      result.pinsDropped = true;
+      result.voiced = VoiceSong(session, result.song, options);
+    }
+    return result;
+  };
+  // The watcher drops a result that a newer reading has overtaken.
+  auto* watcher = new QFutureWatcher<BackgroundVoicing>(this);
+  connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
+    watcher->deleteLater();
+    if (generation != generation_ || watcher->future().resultCount() == 0) return;
+    BackgroundVoicing result = watcher->future().takeResult();
+    if (result.pinsDropped) options_.pins.clear();
+    song_ = std::move(result.song);
+    voiced_ = std::move(result.voiced);
+    ShowVoicing();
+  });
+  watcher->setFuture(QtConcurrent::run(job));
+}
+
+void SongWindow::SettleText() {
+  if (!typingPause_.isActive() && text_->toPlainText() == voicedText_ && !Voicing()) return;
   Revoice();
+}
+
+bool SongWindow::Voicing() const {
+  return typingPause_.isActive() || generation_ != shownGeneration_;
 }
 
 std::string SongWindow::Written(const Song& song) const {
@@ -64,6 +108,8 @@ std::string SongWindow::Written(const Song& song) const {
 }
 
 void SongWindow::Revoice() {
+  typingPause_.stop();
+  ++generation_;  // a reading in the background is overtaken
   voicedText_ = text_->toPlainText();
   song_ = ReadSong(voicedText_.toStdString());
   try {
@@ -72,6 +118,11 @@ void SongWindow::Revoice() {
     options_.pins.clear();
     voiced_ = VoiceSong(session_, song_, options_);
   }
+  ShowVoicing();
+}
+
+void SongWindow::ShowVoicing() {
+  shownGeneration_ = generation_;
   {
     const QSignalBlocker blocker(text_);
     highlighter_->SetSong(song_);
@@ -83,8 +134,11 @@ void SongWindow::Revoice() {
 // say what could not be read or played.
 void SongWindow::MirrorVoicing() {
   if (strip_ == nullptr || capoNames_ == nullptr) return;
-  const SongSheet sheet = SongSheetOf(voiced_, session_);
+  const SongSheet sheet = Sheet();
   SheetModel chords = sheet.diagrams;
+  // The strip draws as the window's diagrams do; the chart's marks are the print's.
+  chords.chartMarks = session_.labels == StringLabels::Chart;
+  chords.nutFretLabel = true;
   std::vector<bool> pinned;
   const bool sounding = capoNames_->currentIndex() == 1 && voiced_.capo > 0;
   for (std::size_t i = 0; i < voiced_.distinct.size(); ++i) {
@@ -105,12 +159,19 @@ void SongWindow::MirrorVoicing() {
     problems << tr("未识别: %1 (第%2行)").arg(QString::fromStdString(issue.text)).arg(issue.line);
   for (const SongIssue& issue : voiced_.unplayable)
     problems << tr("无法弹奏: %1").arg(QString::fromStdString(issue.text));
+  // What reading said: the file's encoding, H read as B, defines not used.
+  if (!fileNote_.isEmpty()) problems << fileNote_;
+  for (const std::string& note : song_.notes) problems << QString::fromStdString(note);
+  for (const SongIssue& issue : voiced_.warnings)
+    problems << QString::fromStdString(issue.text + (issue.text.empty() ? "" : " ") +
+                                       issue.message);
   problems_->setText(problems.join("  "));
   const QString title = QString::fromStdString(song_.title);
   setWindowTitle(title.isEmpty() ? tr("歌曲") : tr("歌曲") + " - " + title);
 }
 
 void SongWindow::Transpose(int semitones) {
+  SettleText();
   Song moved = song_;
   TransposeSong(moved, semitones, TransposedKey(WrittenKey(song_), semitones));
   ReplaceText(Written(moved));
@@ -118,6 +179,7 @@ void SongWindow::Transpose(int semitones) {
 }
 
 void SongWindow::ChooseKey(const QString& key) {
+  SettleText();
   const std::optional<SongKey> target = ParseSongKey(key.toStdString());
   const std::optional<SongKey> sounding = ParseSongKey(voiced_.soundingKey);
   if (!target || !sounding) return;
@@ -133,13 +195,23 @@ void SongWindow::ChooseKey(const QString& key) {
 
 void SongWindow::SetCapo(int capo) {
   if (capo == voiced_.capo) return;
+  SettleText();
   options_.capo = capo;
   // Pins name shapes: under another capo they are other chords.
   options_.pins.clear();
   Revoice();
+  // The text names what the diagrams and the print show: the shapes under
+  // the capo, with its capo line; the text then holds the capo.
+  const std::string written = song_.format == SongFormat::ChordPro
+                                  ? WriteChordPro(voiced_.song, AddedChordProLines(voiced_, false))
+                                  : WriteChordsOverWords(voiced_.song, AddedTextLines(voiced_));
+  options_.capo.reset();
+  ReplaceText(written);
+  modified_ = true;
 }
 
 void SongWindow::Suggest() {
+  SettleText();
   voiced_.capoSuggestions = SuggestCapos(session_, song_, options_);
   FillSuggestMenu();
 }
@@ -229,6 +301,30 @@ void SongWindow::SetZoom(int percent) {
   stripArea_->setFixedHeight(strip_->sizeHint().height() + kStripAreaMargin);
 }
 
-SongSheet SongWindow::Sheet() const { return SongSheetOf(voiced_, session_); }
+SongSheet SongWindow::Sheet() const {
+  SongSheet sheet = SongSheetOf(voiced_, session_);
+  TranslateHeadings(sheet);
+  return sheet;
+}
+
+void SongWindow::TranslateHeadings(SongSheet& sheet) const {
+  const QString shapes = QString::fromStdString(voiced_.key);
+  const QString sounding = QString::fromStdString(voiced_.soundingKey);
+  if (voiced_.capo > 0) {
+    const QString line =
+        shapes.isEmpty() ? tr("变调夹 %1 — 和弦为指法").arg(voiced_.capo)
+        : sounding.isEmpty()
+            ? tr("变调夹 %1 — 指法为 %2 调").arg(voiced_.capo).arg(shapes)
+            : tr("变调夹 %1 — 指法为 %2 调，实际为 %3 调").arg(voiced_.capo).arg(shapes, sounding);
+    sheet.capoLine = line.toStdString();
+  }
+  QStringList facts;
+  const QString key = sounding.isEmpty() ? shapes : sounding;
+  if (!key.isEmpty()) facts << tr("%1 调").arg(key);
+  const int tempo = QString::fromStdString(song_.tempo).section(' ', 0, 0).toInt();
+  if (tempo > 0) facts << tr("每分钟 %1 拍").arg(tempo);
+  if (!song_.time.empty()) facts << QString::fromStdString(song_.time);
+  sheet.facts = facts.join(QString::fromUtf8(" \u00b7 ")).toStdString();
+}
 
 }  // namespace corvanta

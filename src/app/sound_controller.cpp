@@ -29,31 +29,31 @@ SoundController::SoundController(WindowState& state, std::shared_ptr<MidiOutput>
     : state_(state), window_(window), player_(std::move(output)) {}
 
 void SoundController::BuildControls(QWidget* panel5) {
-  ComboBoxPatch = Named(new QComboBox(panel5), "ComboBoxPatch");
-  ComboBoxPatch->setGeometry(8, 8, 145, 21);
-  ComboBoxPatch->setEditable(true);
-  ComboBoxPatch->setInsertPolicy(QComboBox::NoInsert);
-  ComboBoxPatch->setMaxVisibleItems(21);
+  patchBox_ = Named(new QComboBox(panel5), "ComboBoxPatch");
+  patchBox_->setGeometry(8, 8, 145, 21);
+  patchBox_->setEditable(true);
+  patchBox_->setInsertPolicy(QComboBox::NoInsert);
+  patchBox_->setMaxVisibleItems(21);
   // Its own light colour keeps its own dark text, whatever the desktop palette.
-  ComboBoxPatch->setStyleSheet(
+  patchBox_->setStyleSheet(
       "QComboBox, QComboBox QLineEdit { background: rgb(207, 208, 214); color: black; }");
-  for (std::size_t i = 0; i < kPatchItems.size(); ++i) ComboBoxPatch->addItem(QString());
+  for (std::size_t i = 0; i < kPatchItems.size(); ++i) patchBox_->addItem(QString());
   // The box shows the first instrument without selecting it (nothing is sent).
-  ComboBoxPatch->setCurrentIndex(-1);
+  patchBox_->setCurrentIndex(-1);
   Caption(panel5, "Label6", QPoint(160, 10));
-  TrackBarTempoAcorde = Named(new QSlider(Qt::Horizontal, panel5), "TrackBarTempoAcorde");
-  TrackBarTempoAcorde->setGeometry(200, 8, 89, 17);
-  TrackBarTempoAcorde->setRange(kMinStrumSpeed, kMaxStrumSpeed);
-  TrackBarTempoAcorde->setValue(kDefaultStrumSpeed);
-  TrackBarTempoAcorde->setTickPosition(QSlider::TicksBelow);
-  TrackBarTempoAcorde->setTickInterval(1);
+  strumSpeed_ = Named(new QSlider(Qt::Horizontal, panel5), "TrackBarTempoAcorde");
+  strumSpeed_->setGeometry(200, 8, 89, 17);
+  strumSpeed_->setRange(kMinStrumSpeed, kMaxStrumSpeed);
+  strumSpeed_->setValue(kDefaultStrumSpeed);
+  strumSpeed_->setTickPosition(QSlider::TicksBelow);
+  strumSpeed_->setTickInterval(1);
 }
 
 void SoundController::Connect() {
   // A choice from the list (the same item again too) and typing by the user;
   // the edit text the program or a choice sets does not count twice.
-  QObject::connect(ComboBoxPatch, &QComboBox::activated, this, &SoundController::ChoosePatch);
-  QObject::connect(ComboBoxPatch->lineEdit(), &QLineEdit::textEdited, this,
+  QObject::connect(patchBox_, &QComboBox::activated, this, &SoundController::ChoosePatch);
+  QObject::connect(patchBox_->lineEdit(), &QLineEdit::textEdited, this,
                    &SoundController::ChoosePatch);
 }
 
@@ -72,22 +72,22 @@ void SoundController::SetOutput(std::shared_ptr<MidiOutput> output) {
 void SoundController::FollowInstrument() {
   if (patchChosen_) return;
   const int program = state_.instrument.midiProgram;
-  const QSignalBlocker blocker(ComboBoxPatch);
+  const QSignalBlocker blocker(patchBox_);
   int item = -1;
   for (std::size_t i = 0; i < kPatchItems.size(); ++i) {
     if (kPatchItems[i].program == program) item = static_cast<int>(i);
   }
   // The box shows the sound without choosing it, as it does at the start.
-  ComboBoxPatch->setCurrentIndex(-1);
-  ComboBoxPatch->setEditText(item >= 0 ? ComboBoxPatch->itemText(item)
-                                       : InstrumentTitle(state_.instrument));
+  patchBox_->setCurrentIndex(-1);
+  patchBox_->setEditText(item >= 0 ? patchBox_->itemText(item)
+                                   : InstrumentTitle(state_.instrument));
   if (program == patchProgram_) return;
   patchProgram_ = program;
   player_.Play(PlanPatchChange(patchProgram_));
 }
 
 void SoundController::StrumSelected() {
-  const int speed = TrackBarTempoAcorde->value();
+  const int speed = strumSpeed_->value();
   const std::vector<int> notes = StrumNotes(state_.selectedFrets, state_.StrummedInstrument());
   // A custom tuning near C8 reaches past what MIDI can send.
   if (!NotesBeyondMidi(notes).empty())
@@ -99,7 +99,7 @@ void SoundController::StrumSelected() {
 void SoundController::ChoosePatch() {
   // Typed text that names no instrument sends nothing.
   // The item shown (in the window's language) names the instrument.
-  int item = ComboBoxPatch->findText(ComboBoxPatch->currentText());
+  int item = patchBox_->findText(patchBox_->currentText());
   if (item < 0 || item >= static_cast<int>(kPatchItems.size())) return;
   patchProgram_ = kPatchItems[static_cast<std::size_t>(item)].program;
   patchChosen_ = true;
@@ -107,19 +107,19 @@ void SoundController::ChoosePatch() {
 }
 
 void SoundController::Retranslate() {
-  ComboBoxPatch->setToolTip(tr("切换和弦演奏的音色"));
+  patchBox_->setToolTip(tr("切换和弦演奏的音色"));
   SetCaption(window_->findChild<QLabel*>("Label6"), tr("速度"));
-  TrackBarTempoAcorde->setToolTip(tr("调整和弦演奏的回放速度"));
+  strumSpeed_->setToolTip(tr("调整和弦演奏的回放速度"));
   // The instrument box keeps showing the same instrument, now in the new
   // language, whether it was chosen or is the start text.
-  const QSignalBlocker blocker(ComboBoxPatch);
-  const QString typed = ComboBoxPatch->currentText();
-  int shown = ComboBoxPatch->currentIndex();
-  if (shown < 0) shown = ComboBoxPatch->findText(typed);
+  const QSignalBlocker blocker(patchBox_);
+  const QString typed = patchBox_->currentText();
+  int shown = patchBox_->currentIndex();
+  if (shown < 0) shown = patchBox_->findText(typed);
   for (std::size_t i = 0; i < kPatchItems.size(); ++i)
-    ComboBoxPatch->setItemText(static_cast<int>(i), InstrumentText(kPatchItems[i].text));
-  if (ComboBoxPatch->currentIndex() < 0)
-    ComboBoxPatch->setEditText(shown >= 0 ? ComboBoxPatch->itemText(shown) : typed);
+    patchBox_->setItemText(static_cast<int>(i), InstrumentText(kPatchItems[i].text));
+  if (patchBox_->currentIndex() < 0)
+    patchBox_->setEditText(shown >= 0 ? patchBox_->itemText(shown) : typed);
   // A sound the instrument chose is named in the new language too.
   if (!patchChosen_ && !state_.instrument.classicTuning) FollowInstrument();
 }

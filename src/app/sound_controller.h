@@ -51,8 +51,8 @@ class SoundController : public QObject {
   StrumPlayer player_;
   bool patchChosen_ = false;  // the user picked a sound: the instrument no longer sets it
   int patchProgram_ = -1;
-  QComboBox* ComboBoxPatch = nullptr;
-  QSlider* TrackBarTempoAcorde = nullptr;
+  QComboBox* patchBox_ = nullptr;  // ComboBoxPatch
+  QSlider* strumSpeed_ = nullptr;  // TrackBarTempoAcorde
 };
 
 }  // namespace corvanta

@@ -1,3 +1,4 @@
+// The built-in synthesizer and the system's MIDI ports as the window's outputs.
 #include "app/sound_devices.h"
 
 #include <QAction>

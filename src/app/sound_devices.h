@@ -1,3 +1,4 @@
+// The MIDI outputs the window can send to, and the File menu that lists them.
 #pragma once
 
 #include <QObject>

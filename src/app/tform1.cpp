@@ -55,8 +55,8 @@ TForm1::TForm1(std::shared_ptr<MidiOutput> output, QWidget* parent)
   SetZoom(preferences::Zoom(), false);
   state_.session.notation = preferences::Notation();
   {
-    const QSignalBlocker blocker(StandardNotation1);
-    StandardNotation1->setChecked(state_.session.notation == ChordNotation::Standard);
+    const QSignalBlocker blocker(standardNotationItem_);
+    standardNotationItem_->setChecked(state_.session.notation == ChordNotation::Standard);
   }
   state_.session.labels = static_cast<StringLabels>(preferences::StringLabelChoice());
   diagrams_->ApplyStringLabels();

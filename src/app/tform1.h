@@ -135,20 +135,20 @@ class TForm1 : public QMainWindow {
   UiLanguage language_ = UiLanguage::Chinese;
   std::unique_ptr<QTranslator> translator_;
 
-  // Controls of the window itself, named as the window's objects.
-  QSplitter* Splitter2 = nullptr;
-  QSplitter* Splitter3 = nullptr;
-  QPushButton* Button2 = nullptr;
-  QAction* StandardNotation1 = nullptr;
+  // Controls of the window itself; each comment gives its object name.
+  QSplitter* mainSplitter_ = nullptr;        // Splitter2
+  QSplitter* leftSplitter_ = nullptr;        // Splitter3
+  QPushButton* clearButton_ = nullptr;       // Button2
+  QAction* standardNotationItem_ = nullptr;  // StandardNotation1
   QMenu* fileMenu_ = nullptr;
   QMenu* helpMenu_ = nullptr;
   QMenu* midiOutputMenu_ = nullptr;
-  QAction* Sair1 = nullptr;
-  QAction* Quit1 = nullptr;
-  QAction* HowToRead1 = nullptr;
-  QAction* Sobre1 = nullptr;
+  QAction* closeItem_ = nullptr;      // Sair1
+  QAction* quitItem_ = nullptr;       // Quit1
+  QAction* howToReadItem_ = nullptr;  // HowToRead1
+  QAction* aboutItem_ = nullptr;      // Sobre1
   std::array<QAction*, 2> languageItems_{};
-  QAction* Song1 = nullptr;
+  QAction* songItem_ = nullptr;  // Song1
   std::unique_ptr<SongWindow> songWindow_;
   std::array<QLabel*, 3> statusPanels_{};
 };

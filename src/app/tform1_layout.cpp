@@ -90,9 +90,9 @@ void TForm1::BuildWindow() {
   entry_->UseCheckStyle(readableStyle_.get());
 
   // The hidden "Limpar" button: an empty picture without a scroll range.
-  Button2 = Named(new QPushButton("Limpar", this), "Button2");
-  Button2->setGeometry(688, 24, 65, 25);
-  Button2->hide();
+  clearButton_ = Named(new QPushButton("Limpar", this), "Button2");
+  clearButton_->setGeometry(688, 24, 65, 25);
+  clearButton_->hide();
   BuildMenus();
 }
 
@@ -101,14 +101,14 @@ QWidget* TForm1::BuildLeftColumn() {
   panel1->setFixedWidth(153);
   auto* layout = new QVBoxLayout(panel1);
   layout->setContentsMargins(6, 6, 6, 6);
-  Splitter3 = Named(new QSplitter(Qt::Vertical, panel1), "Splitter3");
-  Splitter3->setHandleWidth(kSplitterHandle);
-  Splitter3->setChildrenCollapsible(false);
-  Splitter3->addWidget(entry_->BuildChordChoice(assets_, this));
-  Splitter3->addWidget(names_->BuildPanel());
-  Splitter3->setSizes({251, 300});
-  Splitter3->setStretchFactor(1, 1);
-  layout->addWidget(Splitter3);
+  leftSplitter_ = Named(new QSplitter(Qt::Vertical, panel1), "Splitter3");
+  leftSplitter_->setHandleWidth(kSplitterHandle);
+  leftSplitter_->setChildrenCollapsible(false);
+  leftSplitter_->addWidget(entry_->BuildChordChoice(assets_, this));
+  leftSplitter_->addWidget(names_->BuildPanel());
+  leftSplitter_->setSizes({251, 300});
+  leftSplitter_->setStretchFactor(1, 1);
+  layout->addWidget(leftSplitter_);
   return panel1;
 }
 
@@ -116,15 +116,15 @@ QWidget* TForm1::BuildMainArea() {
   auto* principal = Named(new QFrame, "PanelPrincipal");
   auto* layout = new QVBoxLayout(principal);
   layout->setContentsMargins(0, 0, 0, 0);
-  Splitter2 = Named(new QSplitter(Qt::Vertical, principal), "Splitter2");
-  Splitter2->setHandleWidth(kSplitterHandle);
-  Splitter2->setChildrenCollapsible(false);
-  Splitter2->addWidget(diagrams_->BuildDiagramArea());
-  Splitter2->addWidget(BuildLowerPanel());
-  Splitter2->setStretchFactor(0, 1);
-  Splitter2->setStretchFactor(1, 0);
-  Splitter2->setSizes({400, 220});
-  layout->addWidget(Splitter2);
+  mainSplitter_ = Named(new QSplitter(Qt::Vertical, principal), "Splitter2");
+  mainSplitter_->setHandleWidth(kSplitterHandle);
+  mainSplitter_->setChildrenCollapsible(false);
+  mainSplitter_->addWidget(diagrams_->BuildDiagramArea());
+  mainSplitter_->addWidget(BuildLowerPanel());
+  mainSplitter_->setStretchFactor(0, 1);
+  mainSplitter_->setStretchFactor(1, 0);
+  mainSplitter_->setSizes({400, 220});
+  layout->addWidget(mainSplitter_);
   return principal;
 }
 
@@ -186,23 +186,23 @@ void TForm1::BuildMenus() {
   // Filled by the sound devices when the program offers a choice of outputs.
   midiOutputMenu_ = Named(fileMenu_->addMenu(QString()), "MidiOutputMenu");
   midiOutputMenu_->menuAction()->setVisible(false);
-  StandardNotation1 = Named(fileMenu_->addAction(QString()), "StandardNotation1");
-  StandardNotation1->setCheckable(true);
+  standardNotationItem_ = Named(fileMenu_->addAction(QString()), "StandardNotation1");
+  standardNotationItem_->setCheckable(true);
   fileMenu_->setToolTipsVisible(true);
-  connect(StandardNotation1, &QAction::toggled, this, &TForm1::ChooseNotation);
+  connect(standardNotationItem_, &QAction::toggled, this, &TForm1::ChooseNotation);
   // Songs beside the chords: the song window.
-  Song1 = Named(fileMenu_->addAction(QString()), "Song1");
-  Song1->setShortcut(QKeySequence("Ctrl+Shift+O"));
-  connect(Song1, &QAction::triggered, this, &TForm1::ShowSongWindow);
+  songItem_ = Named(fileMenu_->addAction(QString()), "Song1");
+  songItem_->setShortcut(QKeySequence("Ctrl+Shift+O"));
+  connect(songItem_, &QAction::triggered, this, &TForm1::ShowSongWindow);
   export_->BuildFileItems(fileMenu_);
   fileMenu_->addSeparator();
-  Sair1 = Named(fileMenu_->addAction(QString()), "Sair1");
-  connect(Sair1, &QAction::triggered, this, &TForm1::close);
+  closeItem_ = Named(fileMenu_->addAction(QString()), "Sair1");
+  connect(closeItem_, &QAction::triggered, this, &TForm1::close);
   // The desktop's own way out (Ctrl+Q); closing the main window ends the program.
-  Quit1 = Named(fileMenu_->addAction(QString()), "Quit1");
-  Quit1->setShortcut(QKeySequence::Quit);
-  Quit1->setShortcutContext(Qt::ApplicationShortcut);
-  connect(Quit1, &QAction::triggered, this, &TForm1::close);
+  quitItem_ = Named(fileMenu_->addAction(QString()), "Quit1");
+  quitItem_->setShortcut(QKeySequence::Quit);
+  quitItem_->setShortcutContext(Qt::ApplicationShortcut);
+  connect(quitItem_, &QAction::triggered, this, &TForm1::close);
 
   diagrams_->BuildViewMenu(bar);
   tuning_->BuildInstrumentMenu(bar);
@@ -221,11 +221,11 @@ void TForm1::BuildMenus() {
   }
 
   helpMenu_ = Named(bar->addMenu(QString()), "Ajuda1");
-  HowToRead1 = Named(helpMenu_->addAction(QString()), "HowToRead1");
-  HowToRead1->setShortcut(QKeySequence::HelpContents);
-  connect(HowToRead1, &QAction::triggered, this, &TForm1::ShowDiagramHelp);
-  Sobre1 = Named(helpMenu_->addAction(QString()), "Sobre1");
-  connect(Sobre1, &QAction::triggered, this, &TForm1::ShowAboutBox);
+  howToReadItem_ = Named(helpMenu_->addAction(QString()), "HowToRead1");
+  howToReadItem_->setShortcut(QKeySequence::HelpContents);
+  connect(howToReadItem_, &QAction::triggered, this, &TForm1::ShowDiagramHelp);
+  aboutItem_ = Named(helpMenu_->addAction(QString()), "Sobre1");
+  connect(aboutItem_, &QAction::triggered, this, &TForm1::ShowAboutBox);
   setMenuBar(bar);
 }
 
@@ -237,7 +237,7 @@ void TForm1::ConnectControls() {
   export_->Connect();
   neck_->Connect();
   sound_->Connect();
-  connect(Button2, &QPushButton::clicked, this, [this] { diagrams_->View()->Clear(); });
+  connect(clearButton_, &QPushButton::clicked, this, [this] { diagrams_->View()->Clear(); });
 }
 
 }  // namespace corvanta

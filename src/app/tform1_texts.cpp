@@ -45,10 +45,10 @@ void TForm1::SetLanguage(UiLanguage language, bool remember) {
   // covers the switch back to the source texts and a window not yet shown.
   RetranslateUi();
   // Until a notation is chosen it follows the language.
-  if (StandardNotation1 && !preferences::NotationChosen()) {
+  if (standardNotationItem_ && !preferences::NotationChosen()) {
     state_.session.notation = preferences::NotationForLanguage(language);
-    const QSignalBlocker blocker(StandardNotation1);
-    StandardNotation1->setChecked(state_.session.notation == ChordNotation::Standard);
+    const QSignalBlocker blocker(standardNotationItem_);
+    standardNotationItem_->setChecked(state_.session.notation == ChordNotation::Standard);
     entry_->MirrorEntry();
     names_->ShowBestName();
     names_->ShowNameList();
@@ -116,15 +116,15 @@ void TForm1::RetranslateUi() {
   }
   fileMenu_->setTitle(tr("文件"));
   midiOutputMenu_->setTitle(tr("MIDI输出"));
-  StandardNotation1->setText(tr("标准和弦记法"));
-  StandardNotation1->setToolTip(tr("C9 = C7/9"));
-  StandardNotation1->setStatusTip(tr("C9 = C7/9"));
-  Song1->setText(tr("歌曲…"));
-  Sair1->setText(tr("关闭"));
-  Quit1->setText(tr("退出"));
-  HowToRead1->setText(tr("如何看和弦图"));
+  standardNotationItem_->setText(tr("标准和弦记法"));
+  standardNotationItem_->setToolTip(tr("C9 = C7/9"));
+  standardNotationItem_->setStatusTip(tr("C9 = C7/9"));
+  songItem_->setText(tr("歌曲…"));
+  closeItem_->setText(tr("关闭"));
+  quitItem_->setText(tr("退出"));
+  howToReadItem_->setText(tr("如何看和弦图"));
   helpMenu_->setTitle(tr("帮助"));
-  Sobre1->setText(tr("关于"));
+  aboutItem_->setText(tr("关于"));
   export_->Retranslate();
   entry_->Retranslate();
   names_->Retranslate();

@@ -57,17 +57,17 @@ TuningController::TuningController(WindowState& state, SoundController& sound, N
 
 QWidget* TuningController::BuildTuningPanel(QWidget* parent, const DrawnAssets& assets) {
   auto* panel2 = Panel(parent, "Panel2", QRect(358, 0, 139, 90), true);
-  ToolButton5 = Named(new QToolButton(panel2), "ToolButton5");
-  ToolButton5->setGeometry(2, 2, 130, 22);
-  ToolButton5->setIcon(QPixmap::fromImage(assets.tuningIcon));
-  ToolButton5->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  ToolButton5->setPopupMode(QToolButton::MenuButtonPopup);
-  ToolButton5->setAutoRaise(true);
-  PopupMenu1 = Named(new QMenu(ToolButton5), "PopupMenu1");
-  presetGroup_ = new QActionGroup(PopupMenu1);
+  tuningButton_ = Named(new QToolButton(panel2), "ToolButton5");
+  tuningButton_->setGeometry(2, 2, 130, 22);
+  tuningButton_->setIcon(QPixmap::fromImage(assets.tuningIcon));
+  tuningButton_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  tuningButton_->setPopupMode(QToolButton::MenuButtonPopup);
+  tuningButton_->setAutoRaise(true);
+  guitarPresetMenu_ = Named(new QMenu(tuningButton_), "PopupMenu1");
+  presetGroup_ = new QActionGroup(guitarPresetMenu_);
   presetGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
   for (int tag = 0; tag < kTuningPresetCount; ++tag) {
-    auto* item = PopupMenu1->addAction(QString());
+    auto* item = guitarPresetMenu_->addAction(QString());
     item->setObjectName(QString::fromLatin1(kTuningPresets[tag].itemName.data(),
                                             int(kTuningPresets[tag].itemName.size())));
     item->setCheckable(true);
@@ -76,9 +76,9 @@ QWidget* TuningController::BuildTuningPanel(QWidget* parent, const DrawnAssets& 
     presetGroup_->addAction(item);
     presetItems_[tag] = item;
   }
-  ToolButton5->setMenu(PopupMenu1);
+  tuningButton_->setMenu(guitarPresetMenu_);
   // The other instruments' presets take the arrow's place when one is chosen.
-  instrumentPresetMenu_ = Named(new QMenu(ToolButton5), "InstrumentPresetMenu");
+  instrumentPresetMenu_ = Named(new QMenu(tuningButton_), "InstrumentPresetMenu");
   for (int string = 0; string < kMaxInstrumentStrings; ++string) {
     QString number = QString::number(string + 1);
     auto* bar = new QSlider(Qt::Vertical, panel2);
@@ -102,16 +102,16 @@ QWidget* TuningController::BuildTuningPanel(QWidget* parent, const DrawnAssets& 
 QWidget* TuningController::BuildCapoPanel(QWidget* parent) {
   auto* panel = Panel(parent, "PanelCapo", QRect(474, 4, 164, 25), false);
   Caption(panel, "LabelCapo", QPoint(4, 4));
-  SpinCapo = Named(new QSpinBox(panel), "SpinCapo");
-  SpinCapo->setGeometry(62, 2, 64, 21);
-  SpinCapo->setRange(0, kMaxCapo);
+  capoBox_ = Named(new QSpinBox(panel), "SpinCapo");
+  capoBox_->setGeometry(62, 2, 64, 21);
+  capoBox_->setRange(0, kMaxCapo);
   // What chord names mean under the capo: a menu of two choices on a button
   // that names the one chosen.
-  ToolButtonCapoNames = Named(new QToolButton(panel), "ToolButtonCapoNames");
-  ToolButtonCapoNames->setGeometry(128, 2, 28, 21);
-  ToolButtonCapoNames->setPopupMode(QToolButton::InstantPopup);
-  ToolButtonCapoNames->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  auto* menu = new QMenu(ToolButtonCapoNames);
+  capoNamesButton_ = Named(new QToolButton(panel), "ToolButtonCapoNames");
+  capoNamesButton_->setGeometry(128, 2, 28, 21);
+  capoNamesButton_->setPopupMode(QToolButton::InstantPopup);
+  capoNamesButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  auto* menu = new QMenu(capoNamesButton_);
   menu->setToolTipsVisible(true);
   auto* group = new QActionGroup(menu);
   for (QAction*& item : capoNamesItems_) {
@@ -120,7 +120,7 @@ QWidget* TuningController::BuildCapoPanel(QWidget* parent) {
     item->setCheckable(true);
     group->addAction(item);
   }
-  ToolButtonCapoNames->setMenu(menu);
+  capoNamesButton_->setMenu(menu);
   return panel;
 }
 
@@ -140,11 +140,11 @@ void TuningController::BuildInstrumentMenu(QMenuBar* bar) {
     instrumentItems_.push_back(item);
   }
   instrumentMenu_->addSeparator();
-  CustomInstrument1 = instrumentMenu_->addAction(QString());
-  CustomInstrument1->setObjectName("CustomInstrument1");
-  CustomInstrument1->setCheckable(true);
-  group->addAction(CustomInstrument1);
-  QObject::connect(CustomInstrument1, &QAction::triggered, this,
+  customInstrumentItem_ = instrumentMenu_->addAction(QString());
+  customInstrumentItem_->setObjectName("CustomInstrument1");
+  customInstrumentItem_->setCheckable(true);
+  group->addAction(customInstrumentItem_);
+  QObject::connect(customInstrumentItem_, &QAction::triggered, this,
                    &TuningController::AskCustomInstrument);
 }
 
@@ -155,7 +155,7 @@ void TuningController::BuildStatusInfo(QStatusBar* status) {
 }
 
 void TuningController::Connect() {
-  QObject::connect(ToolButton5, &QToolButton::clicked, this,
+  QObject::connect(tuningButton_, &QToolButton::clicked, this,
                    &TuningController::ResetToStandardTuning);
   QObject::connect(presetGroup_, &QActionGroup::triggered, this,
                    [this](QAction* item) { ApplyGuitarPreset(item->data().toInt()); });
@@ -163,7 +163,7 @@ void TuningController::Connect() {
     QObject::connect(trackBars_[string], &QSlider::valueChanged, this,
                      [this, string] { RetuneString(string); });
   }
-  QObject::connect(SpinCapo, &QSpinBox::valueChanged, this, &TuningController::SetCapo);
+  QObject::connect(capoBox_, &QSpinBox::valueChanged, this, &TuningController::SetCapo);
   QObject::connect(capoNamesItems_[0], &QAction::triggered, this,
                    [this] { ChooseCapoNames(CapoNames::Sounding); });
   QObject::connect(capoNamesItems_[1], &QAction::triggered, this,
@@ -175,18 +175,18 @@ void TuningController::PlaceCapoControls() {
   constexpr int kSpacing = 4, kSpinButtons = 28, kArrowWidth = 16;
   // Wide enough for "none" and two digits beside its arrows.
   const int spinWidth =
-      std::max(SpinCapo->fontMetrics().horizontalAdvance(SpinCapo->specialValueText()),
-               SpinCapo->fontMetrics().horizontalAdvance("88")) +
+      std::max(capoBox_->fontMetrics().horizontalAdvance(capoBox_->specialValueText()),
+               capoBox_->fontMetrics().horizontalAdvance("88")) +
       kSpinButtons;
-  SpinCapo->setGeometry(label->x() + label->width() + kSpacing, 2, spinWidth, 21);
-  const int left = SpinCapo->x() + spinWidth + kSpacing / 2;
-  const QFontMetrics metrics = ToolButtonCapoNames->fontMetrics();
+  capoBox_->setGeometry(label->x() + label->width() + kSpacing, 2, spinWidth, 21);
+  const int left = capoBox_->x() + spinWidth + kSpacing / 2;
+  const QFontMetrics metrics = capoNamesButton_->fontMetrics();
   int textWidth = 0;
   for (QAction* item : capoNamesItems_)
     textWidth = std::max(textWidth, metrics.horizontalAdvance(item->iconText()));
-  ToolButtonCapoNames->setGeometry(left, 2, textWidth + kArrowWidth + 8, 21);
+  capoNamesButton_->setGeometry(left, 2, textWidth + kArrowWidth + 8, 21);
   auto* panel = label->parentWidget();
-  panel->setFixedWidth(ToolButtonCapoNames->geometry().right() + 2);
+  panel->setFixedWidth(capoNamesButton_->geometry().right() + 2);
 }
 
 void TuningController::RestoreInstrument() {
@@ -275,19 +275,19 @@ void TuningController::PlaceStringSliders(int strings) {
 void TuningController::MirrorTuning() {
   const TuningState& state = state_.tuning.state;
   {
-    const QSignalBlocker blocker(SpinCapo);
-    SpinCapo->setValue(state_.Capo());
+    const QSignalBlocker blocker(capoBox_);
+    capoBox_->setValue(state_.Capo());
   }
   MirrorInstrumentTuning();
   if (state_.instrumentTuning) return;
   PlaceStringSliders(kStringCount);
-  ToolButton5->setMenu(PopupMenu1);
+  tuningButton_->setMenu(guitarPresetMenu_);
   for (int string = 0; string < kStringCount; ++string) {
     const QSignalBlocker blocker(trackBars_[string]);
     trackBars_[string]->setValue(state.sliderPositions[string]);
     stringLabels_[string]->setText(ToQString(state.labels[string]));
   }
-  ToolButton5->setText(TuningText(state.buttonCaption));
+  tuningButton_->setText(TuningText(state.buttonCaption));
   for (int tag = 0; tag < kTuningPresetCount; ++tag) {
     const QSignalBlocker blocker(presetItems_[tag]);
     presetItems_[tag]->setChecked(state.checkedPreset == tag);
@@ -303,7 +303,7 @@ void TuningController::MirrorInstrumentTuning() {
     instrumentItems_[i]->setChecked(chosen);
     builtIn = builtIn || chosen;
   }
-  CustomInstrument1->setChecked(!builtIn);
+  customInstrumentItem_->setChecked(!builtIn);
   if (!state_.instrumentTuning) return;
   const InstrumentTuningState& state = state_.instrumentTuning->state;
   const int strings = static_cast<int>(state.pitches.size());
@@ -314,8 +314,8 @@ void TuningController::MirrorInstrumentTuning() {
     trackBars_[string]->setValue(positions[static_cast<std::size_t>(string)]);
     stringLabels_[string]->setText(ToQString(state.labels[static_cast<std::size_t>(string)]));
   }
-  ToolButton5->setText(TuningText(state.buttonCaption));
-  ToolButton5->setMenu(instrumentPresetMenu_);
+  tuningButton_->setText(TuningText(state.buttonCaption));
+  tuningButton_->setMenu(instrumentPresetMenu_);
   FillInstrumentPresetMenu();
 }
 
@@ -356,7 +356,7 @@ void TuningController::ResetToStandardTuning() {
 }
 
 void TuningController::SetCapo() {
-  state_.session.capo = ClampCapo(SpinCapo->value());
+  state_.session.capo = ClampCapo(capoBox_->value());
   RunTuningSearches(1);
 }
 
@@ -392,11 +392,11 @@ void TuningController::ShowShapesForSong(int capo) {
     capoNamesItems_[1]->setChecked(true);
     ShowCapoNamesChoice();
   }
-  if (SpinCapo->value() != capo) SpinCapo->setValue(capo);
+  if (capoBox_->value() != capo) capoBox_->setValue(capo);
 }
 
 void TuningController::ShowCapoNamesChoice() {
-  ToolButtonCapoNames->setText(
+  capoNamesButton_->setText(
       capoNamesItems_[state_.session.capoNames == CapoNames::Shapes ? 1 : 0]->iconText());
 }
 
@@ -431,11 +431,11 @@ void TuningController::ShowStatusInfo() {
 }
 
 void TuningController::Retranslate() {
-  ToolButton5->setToolTip(tr("切换调音方式"));
+  tuningButton_->setToolTip(tr("切换调音方式"));
   SetCaption(window_->findChild<QLabel*>("LabelCapo"), tr("变调夹"));
-  SpinCapo->setToolTip(tr("变调夹所在的品格"));
-  SpinCapo->setSpecialValueText(tr("无"));
-  ToolButtonCapoNames->setToolTip(tr("变调夹上的和弦名: 实际发音或指法形状"));
+  capoBox_->setToolTip(tr("变调夹所在的品格"));
+  capoBox_->setSpecialValueText(tr("无"));
+  capoNamesButton_->setToolTip(tr("变调夹上的和弦名: 实际发音或指法形状"));
   capoNamesItems_[0]->setText(tr("和弦名为实际发音"));
   capoNamesItems_[0]->setToolTip(tr("输入的和弦就是听到的和弦"));
   capoNamesItems_[1]->setText(tr("和弦名为指法形状 (如 \"变调夹 2: G\")"));
@@ -447,13 +447,13 @@ void TuningController::Retranslate() {
   for (QSlider* bar : trackBars_) bar->setToolTip(tr("调整这根弦的音高"));
   for (int tag = 0; tag < kTuningPresetCount; ++tag)
     presetItems_[tag]->setText(TuningText(kTuningPresets[tag].menuCaption));
-  ToolButton5->setText(TuningText(state_.tuning.state.buttonCaption));
+  tuningButton_->setText(TuningText(state_.tuning.state.buttonCaption));
   instrumentMenu_->setTitle(tr("乐器"));
   const auto& instruments = BuiltInInstruments();
   for (std::size_t i = 0; i < instruments.size(); ++i)
     instrumentItems_[i]->setText(InstrumentTitle(instruments[i]));
-  CustomInstrument1->setText(tr("自定义…"));
-  CustomInstrument1->setToolTip(tr("输入 4 到 8 根弦的调弦"));
+  customInstrumentItem_->setText(tr("自定义…"));
+  customInstrumentItem_->setToolTip(tr("输入 4 到 8 根弦的调弦"));
   if (state_.instrumentTuning) MirrorInstrumentTuning();
 }
 

@@ -97,8 +97,8 @@ class TuningController : public QObject {
   NeckController& neck_;
   Hooks hooks_;
   QWidget* window_;
-  QToolButton* ToolButton5 = nullptr;
-  QMenu* PopupMenu1 = nullptr;
+  QToolButton* tuningButton_ = nullptr;  // ToolButton5
+  QMenu* guitarPresetMenu_ = nullptr;    // PopupMenu1
   QActionGroup* presetGroup_ = nullptr;
   std::array<QAction*, kTuningPresetCount> presetItems_{};
   // The six specified sliders first, then those of seven- and eight-string
@@ -108,9 +108,9 @@ class TuningController : public QObject {
   QMenu* instrumentPresetMenu_ = nullptr;
   QMenu* instrumentMenu_ = nullptr;
   std::vector<QAction*> instrumentItems_;
-  QAction* CustomInstrument1 = nullptr;
-  QSpinBox* SpinCapo = nullptr;
-  QToolButton* ToolButtonCapoNames = nullptr;
+  QAction* customInstrumentItem_ = nullptr;   // CustomInstrument1
+  QSpinBox* capoBox_ = nullptr;               // SpinCapo
+  QToolButton* capoNamesButton_ = nullptr;    // ToolButtonCapoNames
   std::array<QAction*, 2> capoNamesItems_{};  // sounding, shapes
   QLabel* statusInfo_ = nullptr;
 };

@@ -1,3 +1,4 @@
+// Reads the shared search options (instrument, tuning, capo, order, rules) of every command.
 #include "cli/cli_options.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The search options every command of corvanta-cli shares.
 #pragma once
 
 #include <CLI/CLI.hpp>

@@ -1,3 +1,4 @@
+// The commands' shared steps: options to a session, failures to messages and exit codes.
 #include "cli/commands.h"
 
 namespace corvanta::cli {

@@ -1,3 +1,4 @@
+// The commands of corvanta-cli and what each reads from its command line.
 #pragma once
 
 #include <CLI/CLI.hpp>

@@ -1,3 +1,4 @@
+// What the diagram and sheet commands ask the drawing module to draw.
 #pragma once
 
 #include <string>

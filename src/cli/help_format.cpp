@@ -1,3 +1,4 @@
+// Lays out corvanta-cli's help text for the terminal and the man page.
 #include "cli/help_format.h"
 
 #include <sstream>

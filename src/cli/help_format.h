@@ -1,3 +1,4 @@
+// The help's layout: option columns, wrapped descriptions.
 #pragma once
 
 #include <CLI/CLI.hpp>

@@ -1,3 +1,4 @@
+// Writes a search's result as text and as JSON.
 #include "cli/output.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// A search's result as corvanta-cli prints it: text and JSON fields.
 #pragma once
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The search command: a chord's fingerings on an instrument, as text or JSON.
 #include <nlohmann/json.hpp>
 
 #include "cli/commands.h"

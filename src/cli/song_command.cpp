@@ -7,19 +7,22 @@
 
 #include "cli/commands.h"
 #include "cli/song_output.h"
+#include "files/input_file.h"
 #include "files/output_file.h"
 #include "song/capo_suggestion.h"
 #include "song/song_defines.h"
 #include "song/song_key.h"
 #include "song/song_reader.h"
 #include "song/song_writer.h"
+#include "song/text_encoding.h"
 #include "theory/text_util.h"
 
 namespace corvanta::cli {
 namespace {
 
-// A byte more than the reader takes, so that it sees the text is too long.
-constexpr std::size_t kMostBytesRead = kMaxSongBytes + 1;
+// More than the reader takes, so that it sees the text is too long, in
+// UTF-16 too (two bytes a character).
+constexpr std::size_t kMostBytesRead = 2 * kMaxSongBytes + 2;
 
 std::string ReadSongText(const SongCommandText& command) {
   if (command.chords) {
@@ -29,13 +32,23 @@ std::string ReadSongText(const SongCommandText& command) {
   if (command.file.empty())
     throw BadArgument("song: give a FILE, - for standard input, or --chords");
   if (command.file == "-") return ReadStandardInput(kMostBytesRead);
-  std::ifstream file(command.file, std::ios::binary);
-  if (!file) throw CommandFailure("song: cannot read '" + command.file + "'");
-  std::string text(kMostBytesRead, '\0');
-  file.read(text.data(), static_cast<std::streamsize>(text.size()));
-  if (file.bad()) throw CommandFailure("song: cannot read '" + command.file + "'");
-  text.resize(static_cast<std::size_t>(file.gcount()));
-  return text;
+  InputFile file;
+  const std::string failure = ReadInputFile(command.file, kMostBytesRead, file);
+  if (!failure.empty()) throw CommandFailure("song: " + failure);
+  return std::move(file.bytes);
+}
+
+// A song in any encoding: a UTF-8 mark stays for the reader (which keeps
+// it), UTF-16 and Latin-1 are read as UTF-8, said in a note.
+Song ReadDecodedSong(const std::string& bytes, SongFormat format) {
+  const DecodedText decoded = DecodeText(bytes);
+  if (decoded.form.encoding == TextEncoding::Utf8) return ReadSong(bytes, format);
+  Song song = ReadSong(decoded.utf8, format);
+  const bool utf16 = decoded.form.encoding != TextEncoding::Latin1;
+  song.notes.insert(
+      song.notes.begin(),
+      utf16 ? "the text is UTF-16; it is read as such and written as UTF-8" : decoded.note);
+  return song;
 }
 
 SongFormat ParseFormat(const std::string& format) {
@@ -145,7 +158,11 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   const SongFormat format = command.chords && command.format == "auto"
                                 ? SongFormat::Progression
                                 : ParseFormat(command.format);
-  const Song song = ReadSong(ReadSongText(command), format);
+  const Song song = ReadDecodedSong(ReadSongText(command), format);
+  if (song.chordsCut && (command.transpose != 0 || !command.key.empty() ||
+                         (!command.capo.empty() && command.capo != std::to_string(song.capo))))
+    throw CommandFailure("song: the song has more than " + std::to_string(kMaxSongChords) +
+                         " chords; moved in part it would end in two keys, so it is not moved");
   SongVoicingOptions options;
   options.mode = ParseMode(command.mode);
   options.transpose = command.transpose;
@@ -172,11 +189,14 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
                        command.sheet.Asked();
   if (command.options.json) out << SongJson(voiced, session, command.options.tuning) << "\n";
   if (!command.chordpro.empty()) {
+    // Defines name the chords as played, so they come with the song as played.
+    const Song& written = command.define ? voiced.song : SongToWrite(song, voiced);
     Write(TargetOf(command.chordpro),
-          WriteChordPro(voiced.song, AddedChordProLines(voiced, command.define)), out);
+          WriteChordPro(written, AddedChordProLines(voiced, command.define)), out);
   }
   if (!command.text.empty()) {
-    Write(TargetOf(command.text), WriteChordsOverWords(voiced.song), out);
+    // Plain text has no {transpose}: its chords are the ones played.
+    Write(TargetOf(command.text), WriteChordsOverWords(voiced.song, AddedTextLines(voiced)), out);
   }
   WriteSongSheet(command.sheet, voiced, session);
   if (!written) PrintSongSummary(voiced, session, out);

@@ -1,3 +1,4 @@
+// Writes a voiced song as text and as JSON.
 #include "cli/song_output.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// A voiced song as the song command prints it.
 #pragma once
 
 #include <optional>

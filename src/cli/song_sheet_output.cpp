@@ -1,3 +1,4 @@
+// Writes the printed song of the song command to PDF, SVG or PNG.
 #include "cli/song_sheet_output.h"
 
 #include "cli/commands.h"

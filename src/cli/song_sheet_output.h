@@ -1,3 +1,4 @@
+// The song command's printed-song options and their output.
 #pragma once
 
 #include <CLI/CLI.hpp>

@@ -1,3 +1,4 @@
+// Buffered writing to the standard descriptors, safe when one is closed.
 #include "cli/standard_streams.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// The standard output and error as corvanta-cli writes them.
 #pragma once
 
 #include <streambuf>

@@ -1,3 +1,4 @@
+// What strum --wav asks the synthesizer module to render.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Tells the names of descriptors already open ("-", /dev/stdout, /dev/fd/N).
 #include "files/output_descriptor.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// Output names that mean a descriptor the program already holds.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// Writes a file whole or not at all, through a temporary beside it.
 #include "files/output_file.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// The one way the program writes a file: whole or not at all.
 #pragma once
 
 #include <cstdint>

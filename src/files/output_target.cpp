@@ -1,3 +1,4 @@
+// Resolves an output name once: its folder, links followed, the name to write.
 #include "files/output_target.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// Where a named output goes, resolved once.
 #pragma once
 
 #include <sys/types.h>

@@ -1,3 +1,4 @@
+// A file descriptor owned by one holder and closed with it.
 #pragma once
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// The guitar's tuning and pitch table with the capo on.
 #include "instrument/capo.h"
 
 #include <algorithm>

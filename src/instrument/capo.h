@@ -1,3 +1,4 @@
+// The capo: the fret it clamps and how chord names read under it.
 #pragma once
 
 #include "instrument/tuning.h"

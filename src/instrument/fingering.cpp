@@ -1,3 +1,4 @@
+// A fingering's stops, barres and readable text.
 #include "instrument/fingering.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The fingering value: how each string is played, and its barres.
 #pragma once
 
 #include <algorithm>

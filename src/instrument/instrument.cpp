@@ -1,3 +1,4 @@
+// The instrument table and the rules for reading and tuning instruments.
 #include "instrument/instrument.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// An instrument as data: its strings, neck, presets, sound and voicing rules.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// The tuning panel's state and actions for any instrument.
 #include "instrument/instrument_tuning.h"
 
 #include "theory/note_names.h"

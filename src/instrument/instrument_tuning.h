@@ -1,3 +1,4 @@
+// The tuning panel of an instrument other than the six-string guitar.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The shapes players know, looked up by their key values.
 #include "instrument/known_shapes.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The open and barre shapes an instrument's players know.
 #pragma once
 
 #include <cstddef>

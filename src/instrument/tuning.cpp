@@ -1,3 +1,4 @@
+// The guitar's tuning presets and pitch tables.
 #include "instrument/tuning.h"
 
 #include "theory/note_names.h"

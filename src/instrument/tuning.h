@@ -1,3 +1,4 @@
+// The guitar's tunings: presets, pitch classes per string, pitch tables.
 #pragma once
 
 #include <array>

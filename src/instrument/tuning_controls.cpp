@@ -1,3 +1,4 @@
+// The six-string tuning panel's actions: presets, reset, sliders, capo.
 #include "instrument/tuning_controls.h"
 
 #include "theory/note_names.h"

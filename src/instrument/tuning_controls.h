@@ -1,3 +1,4 @@
+// The six-string guitar's tuning panel as the window shows it.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// A fingering's values as ranks that sort as its key text does.
 #pragma once
 
 // Where a fingering's values sort, as numbers: each value's rank (99 muted,

@@ -1,3 +1,4 @@
+// Opens the program's loadable modules and finds their entries.
 #include "modules/module_loader.h"
 
 #include <dlfcn.h>

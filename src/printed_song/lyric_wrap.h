@@ -1,3 +1,4 @@
+// A lyric line with its chords, laid out in lines of a given width.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The printed song as a model: title block, sections, lines, chords.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The printed song laid out on pages, in points.
 #pragma once
 
 #include <string>

@@ -195,6 +195,10 @@ SongSheet SongSheetOf(const VoicedSong& voiced, const Session& session) {
   for (const DistinctChord& chord : voiced.distinct)
     sheet.diagrams.diagrams.push_back({chord.voicing.frets, chord.symbol, false});
   sheet.diagrams.leftHanded = session.leftHanded;
+  // As chord books print them: a ring over an open string, a cross over a
+  // muted one, the bass filled; the nut needs no fret number.
+  sheet.diagrams.chartMarks = true;
+  sheet.diagrams.nutFretLabel = false;
   DescribeStrings(sheet.diagrams, session.instrument, voiced.capo);
   AddBody(song, sheet.body);
   return sheet;

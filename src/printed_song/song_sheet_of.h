@@ -1,3 +1,4 @@
+// The printed sheet of a voiced song.
 #pragma once
 
 #include "printed_song/song_sheet.h"

@@ -1,3 +1,4 @@
+// Where printed lyrics may break and where their letters end, in UTF-8.
 #pragma once
 
 #include <cstddef>

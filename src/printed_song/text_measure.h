@@ -1,3 +1,4 @@
+// The text-measuring interface the printed song is laid out against.
 #pragma once
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// Scores how hard a fingering is to play, and says it in a word.
 #include "search/difficulty.h"
 
 #include <algorithm>

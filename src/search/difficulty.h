@@ -1,3 +1,4 @@
+// A fingering's difficulty: its score, its reasons and its word.
 #pragma once
 
 #include <vector>

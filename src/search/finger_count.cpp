@@ -1,3 +1,4 @@
+// Counts the fingers a fingering needs, barres included.
 #include "search/finger_count.h"
 
 namespace corvanta {

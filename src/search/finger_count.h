@@ -1,3 +1,4 @@
+// The fingers a fingering takes, and whether a full barre is needed.
 #pragma once
 
 #include <span>

@@ -1,3 +1,4 @@
+// The search's working values for the strings of a candidate fingering.
 #pragma once
 
 #include "instrument/instrument.h"

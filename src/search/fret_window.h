@@ -1,3 +1,4 @@
+// The frets each free string may take while the search walks a chord.
 #pragma once
 
 // The fret windows of the walk: which frets each free string may take while

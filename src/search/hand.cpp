@@ -1,3 +1,4 @@
+// Reads a hand's placement (barre, fingers, stretch) from a fingering.
 #include "search/hand.h"
 
 #include <algorithm>

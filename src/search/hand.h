@@ -1,3 +1,4 @@
+// What a hand does to play a fingering.
 #pragma once
 
 #include "instrument/fingering.h"

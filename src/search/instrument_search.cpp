@@ -1,3 +1,4 @@
+// The one voicing search, as named stages over any instrument's strings.
 #include "search/instrument_search.h"
 
 #include <algorithm>

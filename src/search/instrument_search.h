@@ -1,3 +1,4 @@
+// The one voicing search, for every instrument, the guitar included.
 #pragma once
 
 #include <vector>

@@ -1,3 +1,4 @@
+// Writes and reads a fingering's key text.
 #include "search/key_text.h"
 
 #include <charconv>

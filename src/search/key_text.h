@@ -1,3 +1,4 @@
+// The fingering's key text, "112013 99 3 2 0 1 0 ": the one place it is written.
 #pragma once
 
 // The fingering's key text, "112013 99 3 2 0 1 0 ": the one place its

@@ -1,3 +1,4 @@
+// The practical rules: which tones may be left out, inversions, the bass.
 #include "search/practical_search.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Practical voicings: the shapes players use, which the strict search misses.
 #pragma once
 
 #include <vector>

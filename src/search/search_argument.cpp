@@ -1,3 +1,4 @@
+// Parses a search argument into the bass and the chord's tones.
 #include "search/search_argument.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// The search argument "4 0 4 7": the bass, then the chord's pitch classes.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Everything besides the chord that decides a search's result.
 #pragma once
 
 #include <cstdint>

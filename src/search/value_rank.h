@@ -1,3 +1,4 @@
+// Where a fingering's key text sorts, as numbers.
 #pragma once
 
 // Where a fingering's key text sorts, as numbers: the string-set class and

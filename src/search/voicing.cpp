@@ -1,3 +1,4 @@
+// The voicing value's facts, read once from its fingering.
 #include "search/voicing.h"
 
 #include <algorithm>

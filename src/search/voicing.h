@@ -1,3 +1,4 @@
+// A voicing: an accepted fingering on any instrument with its facts.
 #pragma once
 
 #include <algorithm>

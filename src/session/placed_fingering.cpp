@@ -1,3 +1,4 @@
+// Names and plays what a fingering placed on the neck sounds.
 #include "session/placed_fingering.h"
 
 #include <algorithm>

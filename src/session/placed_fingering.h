@@ -1,3 +1,4 @@
+// What a fingering sounds, its names, and fingers placed on the neck.
 #pragma once
 
 #include <optional>

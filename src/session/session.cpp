@@ -1,3 +1,4 @@
+// Voices a chord under a session's choices.
 #include "session/session.h"
 
 #include <algorithm>

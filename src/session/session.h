@@ -1,3 +1,4 @@
+// Session: the choices every chord is voiced under, shared by every shell.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Writes a chord sheet's heading and an export's file name.
 #include "session/sheet_heading.h"
 
 namespace corvanta {

@@ -1,3 +1,4 @@
+// The heading of a chord sheet and the file name it suggests.
 #pragma once
 
 #include <string>

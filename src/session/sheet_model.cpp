@@ -1,3 +1,4 @@
+// Describes a sheet's strings as the diagrams draw them under the capo.
 #include "session/sheet_model.h"
 
 #include "search/instrument_search.h"

@@ -1,3 +1,4 @@
+// A page of chord diagrams as the window exports it and the CLI draws it.
 #pragma once
 
 #include <string>
@@ -27,6 +28,9 @@ struct SheetModel {
   std::vector<SheetDiagram> diagrams;
   bool leftHanded = false;
   bool chartMarks = false;  // the chord chart's marks above the nut
+  // The first row's fret number even at the nut, as the window draws it; a
+  // printed chart leaves it out there (the nut says the first fret).
+  bool nutFretLabel = true;
   int capo = 0;
   // The instrument's strings, as the diagram picture draws them: each
   // string's first fret counted from the capo (a short string's), and with

@@ -1,3 +1,4 @@
+// Names the chord a shape sounds above a capo.
 #include "session/sounding_symbol.h"
 
 #include <algorithm>

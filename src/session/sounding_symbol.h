@@ -1,3 +1,4 @@
+// The chord that sounds when a symbol names a shape above a capo.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Ranks capo positions by the whole song voiced under each.
 #include "song/capo_suggestion.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The capo suggestion for a song.
 #pragma once
 
 #include <vector>

@@ -1,6 +1,8 @@
 // ChordPro: inline [chords] in the lyrics, {directives}, "#" comments, and
 // the tab and grid sections whose lines are not lyrics.
+#include "song/chord_words.h"
 #include "song/song_building.h"
+#include "song/song_reader.h"
 
 namespace corvanta {
 namespace {
@@ -31,6 +33,35 @@ bool SplitDirective(std::string_view source, Directive& directive) {
   return !directive.written.empty();
 }
 
+// "Chorus", "Verse 2": a part's name, which no chord reading takes.
+bool IsPartName(std::string_view text) {
+  const std::vector<song_text::Word> words = song_text::SplitWords(text);
+  return !words.empty() && IsSectionWord(words.front().text) && !IsChordWord(text);
+}
+
+// A line that is only a part's name in brackets: a heading.
+bool IsBracketedHeading(std::string_view line) {
+  const std::string_view text = song_text::Trim(line);
+  return text.size() >= 3 && text.front() == '[' && text.back() == ']' &&
+         text.find(']') == text.size() - 1 && IsPartName(text.substr(1, text.size() - 2));
+}
+
+// The names the song {define}s anywhere: chords of the song from its first line.
+std::vector<std::string> DefinedNames(const std::vector<TextLine>& lines) {
+  std::vector<std::string> names;
+  for (const TextLine& text : lines) {
+    Directive directive;
+    if (!SplitDirective(text.text, directive)) continue;
+    if (directive.name != "define" && directive.name != "chord") continue;
+    const std::vector<song_text::Word> words = song_text::SplitWords(directive.value);
+    if (words.empty()) continue;
+    std::string_view name = words.front().text;
+    if (!name.empty() && name.back() == ':') name.remove_suffix(1);
+    names.emplace_back(name);
+  }
+  return names;
+}
+
 // The lyrics of a line with its [chords] taken out and placed. A "[" with
 // no "]" after it, and ChordPro's annotations "[*...]", stay in the words.
 void ReadInlineChords(int line, const TextLine& text, int sourceLine, SongBuilder& builder) {
@@ -50,6 +81,12 @@ void ReadInlineChords(int line, const TextLine& text, int sourceLine, SongBuilde
     }
     lyrics.append(source.substr(at, open - at));
     const std::string_view written = source.substr(open + 1, close - open - 1);
+    if (IsPartName(written) &&
+        !builder.IsDefinedName(written)) {  // "[Chorus]": a part's name in brackets, kept as words
+      lyrics.append(source.substr(open, close + 1 - open));
+      at = close + 1;
+      continue;
+    }
     if (!builder.AddChord(line, written, sourceLine, source, open + 1, lyrics.size(),
                           song_text::ColumnWidth(lyrics)))
       lyrics.append(source.substr(open, close + 1 - open));  // over the limit: kept as text
@@ -80,10 +117,21 @@ void TakeDirective(int line, SongBuilder& builder, int& open) {
   FollowSection(song, directive, line, open);
   if (open >= 0) songLine.section = open;
   TakeMetadata(song, directive);
+  if (directive.name == "transpose") {
+    if (const std::optional<int> semitones = TransposeValue(song, directive.value))
+      builder.SetTranspose(*semitones);
+  }
   if (directive.name == "define" || directive.name == "chord") {
     SongDefine define;
     define.line = line;
-    if (ReadDefine(directive.value, define)) song.defines.push_back(std::move(define));
+    define.transposeHere = builder.Transpose();
+    const std::string problem = ReadDefine(directive.value, define);
+    if (problem.empty()) {
+      song.defines.push_back(std::move(define));
+    } else if (problem != kNameOnly) {
+      song.notes.push_back("line " + std::to_string(line + 1) + ": {" + directive.written + ": " +
+                           directive.value + "} is not used: " + problem);
+    }
   }
   if (!directive.known || directive.name == "meta")
     song.otherDirectives.push_back(directive.written + ": " + directive.value);
@@ -97,6 +145,7 @@ std::string_view OpenKind(const Song& song, int open) {
 
 void ReadChordProLines(const std::vector<TextLine>& lines, SongBuilder& builder) {
   Song& song = builder.song();
+  builder.SetDefinedNames(DefinedNames(lines));
   int open = -1;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const TextLine& text = lines[i];
@@ -118,9 +167,16 @@ void ReadChordProLines(const std::vector<TextLine>& lines, SongBuilder& builder)
       lineKind = LineKind::Blank;
     } else if (kind == "grid") {
       lineKind = LineKind::Grid;
+    } else if (IsBracketedHeading(text.text)) {
+      lineKind = LineKind::Heading;
     }
     const int line = builder.AddLine(lineKind, text);
     song.lines[static_cast<std::size_t>(line)].section = open;
+    if (lineKind == LineKind::Heading) {
+      const std::string_view label = song_text::Trim(text.text);
+      song.lines[static_cast<std::size_t>(line)].lyrics =
+          std::string(label.substr(1, label.size() - 2));
+    }
     if (lineKind == LineKind::Grid) builder.AddChordWords(line, text.text, sourceLine);
     if (lineKind == LineKind::Lyrics) ReadInlineChords(line, text, sourceLine, builder);
   }

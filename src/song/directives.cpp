@@ -100,7 +100,7 @@ void TakeMetadata(Song& song, const Directive& directive) {
       {"title", &song.title},       {"subtitle", &song.subtitle}, {"artist", &song.artist},
       {"composer", &song.composer}, {"album", &song.album},       {"year", &song.year},
       {"key", &song.key},           {"tempo", &song.tempo},       {"time", &song.time},
-      {"duration", &song.duration}};
+      {"duration", &song.duration}, {"tuning", &song.tuning}};
   for (auto& [field, target] : texts) {
     if (name == field) {
       *target = value;
@@ -115,30 +115,33 @@ void TakeMetadata(Song& song, const Directive& directive) {
       song.notes.push_back("{capo: " + value + "} is not a fret 0.." + std::to_string(kMaxCapo) +
                            "; no capo is assumed");
     }
-  } else if (name == "transpose") {
-    const std::optional<int> semitones = SmallNumber(value);
-    if (semitones) {
-      song.transpose = *semitones;
-    } else {
-      song.notes.push_back("{transpose: " + value + "} is not a number of semitones");
-    }
   } else if (name == "meta") {
     TakeMeta(song, value);
   }
 }
 
-bool ReadDefine(std::string_view value, SongDefine& define) {
+std::optional<int> TransposeValue(Song& song, const std::string& value) {
+  if (song_text::Trim(value).empty()) return 0;
+  const std::optional<int> semitones = SmallNumber(value);
+  if (!semitones)
+    song.notes.push_back("{transpose: " + value + "} is not a number of semitones; ignored");
+  return semitones;
+}
+
+std::string ReadDefine(std::string_view value, SongDefine& define) {
   const std::vector<song_text::Word> words = song_text::SplitWords(value);
-  if (words.empty()) return false;
+  if (words.empty()) return "it names no chord";
   std::string_view name = words.front().text;
   if (!name.empty() && name.back() == ':') name.remove_suffix(1);
   define.name = std::string(name);
   std::vector<std::string_view> rest;
   for (std::size_t i = 1; i < words.size(); ++i) rest.push_back(words[i].text);
-  const std::optional<Fingering> frets = ReadDefineFrets(rest, define.fingers);
-  if (!frets) return false;
+  if (rest.empty()) return std::string(kNameOnly);
+  std::string problem;
+  const std::optional<Fingering> frets = ReadDefineFrets(rest, define.fingers, &problem);
+  if (!frets) return problem;
   define.frets = *frets;
-  return true;
+  return {};
 }
 
 }  // namespace corvanta

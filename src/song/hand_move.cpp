@@ -1,3 +1,4 @@
+// Measures how far the hand moves from one voicing to the next.
 #include "song/hand_move.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// A voicing as the hand holds it, for measuring a change.
 #pragma once
 
 #include <cstdint>

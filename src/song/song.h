@@ -1,3 +1,4 @@
+// The song model: lines, chords at their places, sections and metadata.
 #pragma once
 
 #include <cstddef>
@@ -36,6 +37,10 @@ struct Directive {
   std::string before;   // "{title: "
   std::string after;    // "}" and anything after it on the line
   bool known = false;   // one of the directives the reader understands
+  // Read from a plain line of a chords-over-words text ("Capo: 2nd fret"):
+  // its source is written back while the value is the one read (readValue).
+  bool plain = false;
+  std::string readValue;
 };
 
 // Where a chord stands over the words of its line: a byte offset into the
@@ -84,6 +89,12 @@ struct SongChord {
   bool read = false;     // the symbol was understood; `chord` holds it
   std::string problem;   // why it was not read ("no root note", "unknown word 'xyz'")
   Chord chord;           // as the text names it (shapes above a {capo})
+  // A name the song {define}s and the symbol reader does not know ("Riff"):
+  // played from its define only, never searched; `chord` is then empty.
+  bool definedOnly = false;
+  // The {transpose} in effect at its line: ChordPro moves the chords from
+  // that directive's line on.
+  int transposeHere = 0;
 };
 
 // A {define} or {chord} line's shape: frets counted on the neck (from the
@@ -93,7 +104,10 @@ struct SongDefine {
   Fingering frets;
   std::vector<int> fingers;  // as given, 0 for none; may be empty
   int line = 0;              // SongLine index
-  bool movable = true;       // false once a transposition could not move it
+  // False once a transposition could not move it (open strings): it then
+  // stays as written, for the name as written.
+  bool movable = true;
+  int transposeHere = 0;  // the {transpose} in effect at its line
 };
 
 // A song as read: its lines, its sections, its chords and its metadata.
@@ -116,7 +130,13 @@ struct Song {
   std::string tempo;
   std::string time;
   std::string duration;
-  int transpose = 0;  // {transpose}: semitones the song asks to be moved by
+  std::string tuning;  // as a chords site or {meta: tuning ...} gives it
+  // {transpose}: the semitones the song asks its first chords to be moved
+  // by; each chord holds the one in effect at its line.
+  int transpose = 0;
+  // More chords than kMaxSongChords: those after the limit are text, so the
+  // song can be neither transposed nor moved under another capo whole.
+  bool chordsCut = false;
   // Directives the reader does not know, and "meta" ones, in order of
   // appearance, as "name: value" (they stay in `lines` too).
   std::vector<std::string> otherDirectives;

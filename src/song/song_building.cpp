@@ -1,4 +1,7 @@
+// The shared steps of the song readers.
 #include "song/song_building.h"
+
+#include <algorithm>
 
 #include "song/chord_words.h"
 
@@ -13,6 +16,10 @@ int SongBuilder::AddLine(LineKind kind, const song_text::TextLine& text) {
   return static_cast<int>(song_.lines.size()) - 1;
 }
 
+bool SongBuilder::IsDefinedName(std::string_view name) const {
+  return std::find(defined_.begin(), defined_.end(), name) != defined_.end();
+}
+
 bool SongBuilder::AddChord(int line, std::string_view written, int sourceLine,
                            std::string_view source, std::size_t offset, std::size_t lyricOffset,
                            int column) {
@@ -22,6 +29,7 @@ bool SongBuilder::AddChord(int line, std::string_view written, int sourceLine,
                             " chords; those after line " + std::to_string(sourceLine - 1) +
                             " are kept as text and not voiced");
     full_ = true;
+    song_.chordsCut = true;
     return false;
   }
   SongChord chord;
@@ -33,6 +41,18 @@ bool SongBuilder::AddChord(int line, std::string_view written, int sourceLine,
   chord.sourceOffset = offset;
   chord.sourceLength = written.size();
   ReadSymbol read = ReadSongSymbol(written);
+  if (!read.read && !read.noChord && IsDefinedName(written)) {
+    read.problem.clear();
+    read.read = chord.definedOnly = true;
+  }
+  if (read.germanH && !germanNoted_) {
+    song_.notes.push_back("H is read as B (the German name), first at line " +
+                          std::to_string(sourceLine));
+    germanNoted_ = true;
+  }
+  // The song's first chord fixes the {transpose} the song as a whole is in.
+  if (firstTranspose_) song_.transpose = transpose_, firstTranspose_ = false;
+  chord.transposeHere = transpose_;
   chord.noChord = read.noChord;
   chord.read = read.read;
   chord.problem = std::move(read.problem);

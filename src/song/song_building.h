@@ -1,5 +1,8 @@
+// What the song readers share while they fill a song.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "song/song.h"
@@ -28,9 +31,21 @@ class SongBuilder {
   bool Full() const { return full_; }
   Song& song() { return song_; }
 
+  // The {transpose} in effect from here on (0 after a bare one).
+  void SetTranspose(int semitones) { transpose_ = semitones; }
+  int Transpose() const { return transpose_; }
+  // The names the song {define}s: chords of the song whatever the symbol
+  // reader makes of them.
+  void SetDefinedNames(std::vector<std::string> names) { defined_ = std::move(names); }
+  bool IsDefinedName(std::string_view name) const;
+
  private:
   Song& song_;
   bool full_ = false;
+  bool firstTranspose_ = true;
+  bool germanNoted_ = false;
+  int transpose_ = 0;
+  std::vector<std::string> defined_;
 };
 
 // The long name of a ChordPro directive, lowercase ("t" -> "title"), and
@@ -44,9 +59,15 @@ DirectiveName LongDirectiveName(std::string_view written);
 // Takes a directive's metadata (title, key, capo...) into the song.
 void TakeMetadata(Song& song, const Directive& directive);
 
+// The {transpose} a directive's value asks for: a bare one resets to 0;
+// nullopt with a note in the song when it is no number of semitones.
+std::optional<int> TransposeValue(Song& song, const std::string& value);
+
 // Reads a {define} or {chord} value ("Am7 base-fret 1 frets x 0 2 0 1 0
-// fingers ..."); false when it holds no frets.
-bool ReadDefine(std::string_view value, SongDefine& define);
+// fingers ..."): empty on success, kNameOnly for a {chord: Am} that only
+// asks for a diagram, else what is wrong with it.
+inline constexpr std::string_view kNameOnly = "no frets";
+std::string ReadDefine(std::string_view value, SongDefine& define);
 
 // The two text forms and ChordPro, each over the text's lines.
 void ReadChordProLines(const std::vector<song_text::TextLine>& lines, SongBuilder& builder);

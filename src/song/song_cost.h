@@ -1,3 +1,4 @@
+// The costs a song's voicings are chosen by, each with its reason.
 #pragma once
 
 namespace corvanta {

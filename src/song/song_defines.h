@@ -1,3 +1,4 @@
+// A song's own voicings, given by {define}.
 #pragma once
 
 #include <string>
@@ -15,5 +16,9 @@ std::string DefineLine(const std::string& name, const Voicing& voicing);
 // has no {capo} line, and with `defines` a {define} for each chord name's
 // chosen voicing that the song does not define itself.
 std::vector<std::string> AddedChordProLines(const VoicedSong& voiced, bool defines);
+
+// The plain lines a song written as text gains: "Capo: N" when it is played
+// with a capo and has no capo line.
+std::vector<std::string> AddedTextLines(const VoicedSong& voiced);
 
 }  // namespace corvanta

@@ -1,3 +1,4 @@
+// Detects a song's key and spells notes in it.
 #include "song/song_key.h"
 
 #include <algorithm>

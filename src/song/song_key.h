@@ -1,3 +1,4 @@
+// A song's key: tonic, mode and spelling.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// Chooses one voicing per chord over the whole song by the least total cost.
 #include "song/song_path.h"
 
 #include <algorithm>
@@ -226,6 +227,75 @@ double PathCost(const PathProblem& problem, const std::vector<int>& chosen) {
     cost += problem.otherShape * (total - most);
   }
   return cost;
+}
+
+namespace {
+
+// A group's shape counts along a path: the most any shape has, and how many
+// shapes have that many.
+struct GroupCounts {
+  std::map<int, int> counts;
+  int most = 0;
+  int holdingMost = 0;
+};
+
+std::vector<GroupCounts> CountGroups(const PathProblem& problem, const std::vector<int>& chosen) {
+  std::vector<GroupCounts> groups(static_cast<std::size_t>(GroupCount(problem)));
+  for (std::size_t k = 0; k < chosen.size(); ++k)
+    if (problem.groups[k] >= 0)
+      ++groups[static_cast<std::size_t>(problem.groups[k])].counts[chosen[k]];
+  for (GroupCounts& group : groups) {
+    for (const auto& [candidate, count] : group.counts) {
+      if (count > group.most) group.most = count, group.holdingMost = 0;
+      if (count == group.most) ++group.holdingMost;
+    }
+  }
+  return groups;
+}
+
+// How the group term changes when one step leaves shape `from` for `to`.
+double GroupChange(const PathProblem& problem, const GroupCounts& group, int from, int to) {
+  if (from == to) return 0;
+  const auto countOf = [&](int candidate) {
+    const auto at = group.counts.find(candidate);
+    return at == group.counts.end() ? 0 : at->second;
+  };
+  const bool loses = countOf(from) == group.most && group.holdingMost == 1;
+  const int most = std::max(loses ? group.most - 1 : group.most, countOf(to) + 1);
+  return problem.otherShape * (group.most - most);
+}
+
+}  // namespace
+
+std::vector<std::vector<double>> CostsOfEachCandidate(const PathProblem& problem,
+                                                      const std::vector<int>& chosen) {
+  const double base = PathCost(problem, chosen);
+  const std::vector<GroupCounts> groups =
+      problem.otherShape == 0 ? std::vector<GroupCounts>() : CountGroups(problem, chosen);
+  const auto shape = [&](int candidate) -> const HandShape& {
+    return problem.shapes[static_cast<std::size_t>(candidate)];
+  };
+  // The step's own cost and its changes to and from its neighbours.
+  const auto local = [&](std::size_t step, int candidate) {
+    double cost = problem.ownCost[static_cast<std::size_t>(candidate)];
+    if (step > 0) cost += problem.moveWeight * MoveCost(shape(chosen[step - 1]), shape(candidate));
+    if (step + 1 < chosen.size())
+      cost += problem.moveWeight * MoveCost(shape(candidate), shape(chosen[step + 1]));
+    return cost;
+  };
+  std::vector<std::vector<double>> costs(chosen.size());
+  for (std::size_t step = 0; step < chosen.size(); ++step) {
+    const int held = chosen[step];
+    const double without = base - local(step, held);
+    const int group = problem.groups[step];
+    for (int candidate : problem.steps[step]) {
+      double cost = candidate == held ? base : without + local(step, candidate);
+      if (group >= 0 && !groups.empty())
+        cost += GroupChange(problem, groups[static_cast<std::size_t>(group)], held, candidate);
+      costs[step].push_back(cost);
+    }
+  }
+  return costs;
 }
 
 std::vector<double> ChangeCosts(const PathProblem& problem, const std::vector<int>& chosen) {

@@ -1,3 +1,4 @@
+// The choice of one candidate per step of a chain, by the whole chain's cost.
 #pragma once
 
 #include <vector>
@@ -47,6 +48,13 @@ PathChoice ChoosePath(const PathProblem& problem, long long workBudget = kPathWo
 // A path's cost as the problem states it, the groups' shapes chosen best
 // (each group's most frequent candidate).
 double PathCost(const PathProblem& problem, const std::vector<int>& chosen);
+
+// Per step, the path's cost (as PathCost states it) with each of the
+// step's candidates in turn there and the rest of the path held: in time
+// linear in the candidates, each step's change counted from its neighbours
+// and its group's shape counts.
+std::vector<std::vector<double>> CostsOfEachCandidate(const PathProblem& problem,
+                                                      const std::vector<int>& chosen);
 
 // The movement cost of each change of a path, weighted.
 std::vector<double> ChangeCosts(const PathProblem& problem, const std::vector<int>& chosen);

@@ -1,3 +1,4 @@
+// Makes voicings of the fingerings a song pins.
 #include "song/song_pins.h"
 
 #include "search/finger_count.h"

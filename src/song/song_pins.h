@@ -1,3 +1,4 @@
+// A song's pinned fingerings as voicings.
 #pragma once
 
 #include <string>

@@ -1,6 +1,8 @@
+// Reads ChordPro, chords over words and progressions into the song model.
 #include "song/song_reader.h"
 
 #include "song/chord_words.h"
+#include "song/info_lines.h"
 #include "song/song_building.h"
 
 namespace corvanta {
@@ -31,7 +33,8 @@ SongFormat FormOfLines(const std::vector<song_text::TextLine>& lines) {
   for (std::size_t i = 0; i < count; ++i)
     if (HasDirective(lines[i].text) || HasInlineChord(lines[i].text)) return SongFormat::ChordPro;
   for (std::size_t i = 0; i + 1 < count; ++i) {
-    if (!IsChordLine(CountChordWords(lines[i].text))) continue;
+    // "Tuning: E A D G B E" names notes, not chords.
+    if (ReadInfoLine(lines[i].text) || !IsChordLine(CountChordWords(lines[i].text))) continue;
     const std::string_view below = lines[i + 1].text;
     if (!song_text::IsBlankLine(below) && !IsChordLine(CountChordWords(below)))
       return SongFormat::ChordsOverWords;

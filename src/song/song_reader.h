@@ -1,3 +1,4 @@
+// Reads a song in any of its three forms.
 #pragma once
 
 #include <string_view>

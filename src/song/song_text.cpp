@@ -1,3 +1,4 @@
+// Lines, columns and blanks of a song's text.
 #include "song/song_text.h"
 
 namespace corvanta::song_text {

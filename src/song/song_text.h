@@ -1,3 +1,4 @@
+// Text measures shared by the song's readers and writers.
 #pragma once
 
 #include <cstddef>

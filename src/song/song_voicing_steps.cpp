@@ -1,3 +1,4 @@
+// Turns a song's chords into the path search's steps and candidates.
 #include "song/song_voicing_steps.h"
 
 #include <algorithm>
@@ -23,6 +24,7 @@ struct Searched {
   std::vector<std::vector<int>> candidates;  // per name, pool indices, easiest first
   std::vector<std::vector<int>> tones;       // per name, the chord tones
   std::vector<Chord> chords;                 // per name
+  std::vector<bool> definedOnly;             // per name: played from its define alone
 };
 
 void SearchNames(SongSteps& steps, const Song& song, const Session& session, Searched& searched) {
@@ -34,10 +36,17 @@ void SearchNames(SongSteps& steps, const Song& song, const Session& session, Sea
     if (added) {
       steps.distinct.push_back(chord.text);
       searched.chords.push_back(chord.chord);
+      searched.definedOnly.push_back(chord.definedOnly);
     }
     steps.names[i] = at->second;
   }
-  for (const Chord& chord : searched.chords) {
+  for (std::size_t name = 0; name < searched.chords.size(); ++name) {
+    const Chord& chord = searched.chords[name];
+    if (searched.definedOnly[name]) {  // its define is its one shape
+      searched.candidates.emplace_back();
+      searched.tones.emplace_back();
+      continue;
+    }
     const VoicedChord found = VoiceChord(session, chord);
     std::vector<double> difficulty;
     for (const Voicing& voicing : found.search.voicings)
@@ -70,9 +79,13 @@ void WarnOfMismatch(VoicedSong& voiced, const Voicing& pin, const Session& sessi
                     const Searched& searched, int name, const SongKey& key,
                     const std::string& what) {
   const std::size_t n = static_cast<std::size_t>(name);
+  if (searched.definedOnly[n]) return;  // a name no notation spells: nothing to hold it to
+  // A slash chord's bass is one of its notes ("C/B" sounds B).
+  std::vector<int> allowed = searched.tones[n];
+  allowed.push_back(searched.chords[n].bass);
   const std::string mismatch = PinMismatch(
-      pin, session, ToneNeeded(searched.tones[n], searched.chords[n], session.practical),
-      searched.tones[n], KeyNoteNames(key));
+      pin, session, ToneNeeded(searched.tones[n], searched.chords[n], session.practical), allowed,
+      KeyNoteNames(key));
   if (!mismatch.empty())
     voiced.warnings.push_back({-1, 0, 0, what, "does not sound its chord: " + mismatch});
 }
@@ -81,7 +94,6 @@ void PinDefines(SongSteps& steps, VoicedSong& voiced, const Session& session,
                 const Searched& searched, const SongKey& key, Pins& pins) {
   const Song& song = voiced.song;
   for (const SongDefine& define : song.defines) {
-    if (!define.movable) continue;
     const auto named = std::find(steps.distinct.begin(), steps.distinct.end(), define.name);
     if (named == steps.distinct.end()) continue;
     const int name = static_cast<int>(named - steps.distinct.begin());

@@ -1,3 +1,4 @@
+// A song's chords as the path search sees them.
 #pragma once
 
 #include <string>

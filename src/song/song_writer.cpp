@@ -1,5 +1,7 @@
+// Writes a song back as ChordPro or as chords over words.
 #include "song/song_writer.h"
 
+#include "song/info_lines.h"
 #include "song/song_text.h"
 
 namespace corvanta {
@@ -69,10 +71,24 @@ std::string BracketedChords(std::string_view source, const std::vector<const Son
   return ReplaceChordsInLine(source, pointers);
 }
 
+// A plain line of song information as ChordPro's directive; a title line
+// that names the artist too gives both.
+std::string ChordProOfPlain(const Song& song, const SongLine& line) {
+  const Directive& directive = line.directive;
+  if (directive.name == "tuning") return "{meta: tuning " + directive.value + "}";
+  std::string out = "{" + directive.name + ": " + directive.value + "}";
+  if (directive.name == "title" && !song.artist.empty() &&
+      line.source.find(song.artist) != std::string::npos)
+    out +=
+        (line.ending.empty() ? std::string("\n") : line.ending) + "{artist: " + song.artist + "}";
+  return out;
+}
+
 std::string ChordProLine(const Song& song, const SongLine& line) {
   const std::vector<const SongChord*> chords = ChordsOf(song, line);
   switch (line.kind) {
     case LineKind::Directive:
+      if (line.directive.plain) return ChordProOfPlain(song, line);
       return line.directive.before + line.directive.value + line.directive.after;
     case LineKind::Lyrics:
       return line.chordSource.empty() && !Changed(chords) ? line.source : InlineChords(song, line);
@@ -81,7 +97,8 @@ std::string ChordProLine(const Song& song, const SongLine& line) {
     case LineKind::Grid:
       return ReplaceChordsInLine(line.source, chords);
     case LineKind::Heading:
-      return "{comment: " + line.lyrics + "}";
+      // A ChordPro "[Chorus]" line stays as written; a text's heading becomes a comment.
+      return song.format == SongFormat::ChordPro ? line.source : "{comment: " + line.lyrics + "}";
     default:
       return line.source;
   }
@@ -103,15 +120,22 @@ bool PlainDirective(const Directive& directive, std::string& out) {
     out = "[" + (directive.value.empty() ? std::string("Chorus") : directive.value) + "]";
     return true;
   }
-  static const char* const kShown[] = {"title",   "subtitle",       "artist",      "composer",
-                                       "comment", "comment_italic", "comment_box", "highlight"};
+  if (directive.plain) {
+    // Read from a plain line: as read, or in the same form when it changed.
+    out = directive.value == directive.readValue ? std::string() : directive.value;
+    return directive.value == directive.readValue || directive.name == "title" ||
+           PlainInfoLine(directive, out);
+  }
+  static const char* const kShown[] = {"title",          "subtitle",    "comment",
+                                       "comment_italic", "comment_box", "highlight"};
   for (const char* shown : kShown) {
     if (name == shown) {
       out = directive.value;
       return true;
     }
   }
-  return false;
+  // Capo, key, tempo, artist...: as chords sites write them, so they are read back.
+  return PlainInfoLine(directive, out);
 }
 
 void AppendTextLine(const Song& song, const SongLine& line, std::string& out) {
@@ -119,7 +143,11 @@ void AppendTextLine(const Song& song, const SongLine& line, std::string& out) {
   std::string plain;
   switch (line.kind) {
     case LineKind::Directive:
-      if (PlainDirective(line.directive, plain)) out += plain + line.ending;
+      if (line.directive.plain && line.directive.value == line.directive.readValue) {
+        out += line.source + line.ending;
+      } else if (PlainDirective(line.directive, plain)) {
+        out += plain + line.ending;
+      }
       return;
     case LineKind::Comment:
       return;
@@ -195,9 +223,19 @@ std::string WriteChordPro(const Song& song, const std::vector<std::string>& adde
   return out;
 }
 
-std::string WriteChordsOverWords(const Song& song) {
+std::string WriteChordsOverWords(const Song& song, const std::vector<std::string>& added) {
   std::string out(song.byteOrderMark ? kByteOrderMark : std::string_view());
-  for (const SongLine& line : song.lines) AppendTextLine(song, line, out);
+  std::size_t head = 0;
+  while (head < song.lines.size() && song.lines[head].kind == LineKind::Directive) ++head;
+  const std::string ending =
+      song.lines.empty() || song.lines.front().ending.empty() ? "\n" : song.lines.front().ending;
+  for (std::size_t i = 0; i <= song.lines.size(); ++i) {
+    if (i == head) {
+      if (!added.empty() && !out.empty() && out.back() != '\n' && out.back() != '\r') out += ending;
+      for (const std::string& line : added) out += line + ending;
+    }
+    if (i < song.lines.size()) AppendTextLine(song, song.lines[i], out);
+  }
   return out;
 }
 

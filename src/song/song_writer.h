@@ -1,3 +1,4 @@
+// Writes a song in ChordPro or chords over words.
 #pragma once
 
 #include <string>
@@ -18,7 +19,8 @@ std::string WriteChordPro(const Song& song, const std::vector<std::string>& adde
 // words, at their columns. A song read as chords over words or as a bare
 // progression and not changed is written back byte for byte; ChordPro's
 // metadata and comments become plain lines, its sections headings.
-std::string WriteChordsOverWords(const Song& song);
+// `added` plain lines ("Capo: 2") go after the leading information lines.
+std::string WriteChordsOverWords(const Song& song, const std::vector<std::string>& added = {});
 
 // A chord line's text with each chord's written form replaced by its
 // current text, the following chords kept at their columns where the gap

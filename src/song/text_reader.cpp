@@ -1,8 +1,7 @@
 // The two plain-text forms: chords over words (a line of chords above the
 // line of words they are played on), and a bare progression.
-#include <array>
-
 #include "song/chord_words.h"
+#include "song/info_lines.h"
 #include "song/song_building.h"
 
 namespace corvanta {
@@ -10,23 +9,8 @@ namespace {
 
 using song_text::TextLine;
 
-// The words that name a song's parts, as website song sheets head them.
-constexpr std::array<std::string_view, 18> kSectionWords{
-    "verse",        "chorus", "bridge",    "intro",   "outro", "pre-chorus",
-    "prechorus",    "solo",   "interlude", "refrain", "coda",  "tag",
-    "instrumental", "hook",   "break",     "ending",  "riff",  "post-chorus"};
-
 // A heading is short: "Verse 2:", "Chorus (x2)".
 constexpr std::size_t kMostHeadingWords = 4;
-
-bool IsSectionWord(std::string_view word) {
-  while (!word.empty() && (word.back() == ':' || (word.back() >= '0' && word.back() <= '9')))
-    word.remove_suffix(1);
-  const std::string lower = song_text::Lowercase(word);
-  for (std::string_view known : kSectionWords)
-    if (lower == known) return true;
-  return false;
-}
 
 // "[Chorus]" (any words in brackets that are no chord) or a part's word
 // first ("Verse 2:", "Chorus"); the label is the text without brackets.
@@ -98,6 +82,40 @@ void AddLyrics(const TextLine& text, SongBuilder& builder, int open) {
   builder.song().lines[static_cast<std::size_t>(line)].lyrics = std::string(text.text);
 }
 
+// A plain line of song information ("Capo: 2", "Key: G"), as its directive.
+bool AddInfoLine(const TextLine& text, SongBuilder& builder, int open) {
+  std::optional<Directive> info = ReadInfoLine(text.text);
+  if (!info) return false;
+  const int line = AddInSection(LineKind::Directive, text, builder, open);
+  SongLine& songLine = builder.song().lines[static_cast<std::size_t>(line)];
+  songLine.directive = std::move(*info);
+  TakeMetadata(builder.song(), songLine.directive);
+  return true;
+}
+
+// The first line of a text that names the song: words (no chords, no
+// heading) with a blank line or song information under it.
+bool AddTitleLine(const std::vector<TextLine>& lines, std::size_t i, SongBuilder& builder) {
+  Song& song = builder.song();
+  if (!song.title.empty() || !song.lines.empty() || i + 1 >= lines.size()) return false;
+  std::string label, kind;
+  const std::string_view text = lines[i].text;
+  if (IsChordText(text) || ReadHeading(text, label, kind)) return false;
+  const std::string_view below = lines[i + 1].text;
+  if (!song_text::IsBlankLine(below) && !ReadInfoLine(below)) return false;
+  const TitleLine title = ReadTitleLine(text);
+  const int line = builder.AddLine(LineKind::Directive, lines[i]);
+  Directive& directive = song.lines[static_cast<std::size_t>(line)].directive;
+  directive.name = "title";
+  directive.written = "Title";
+  directive.value = directive.readValue = title.title;
+  directive.before = "Title: ";
+  directive.known = directive.plain = true;
+  song.title = title.title;
+  if (!title.artist.empty()) song.artist = title.artist;
+  return true;
+}
+
 }  // namespace
 
 void ReadChordsOverWordsLines(const std::vector<TextLine>& lines, SongBuilder& builder) {
@@ -109,6 +127,7 @@ void ReadChordsOverWordsLines(const std::vector<TextLine>& lines, SongBuilder& b
     const int sourceLine = static_cast<int>(i) + 1;
     if (song_text::IsBlankLine(text.text)) {
       AddInSection(LineKind::Blank, text, builder, open);
+    } else if (AddInfoLine(text, builder, open) || AddTitleLine(lines, i, builder)) {
     } else if (ReadHeading(text.text, label, kind)) {
       AddHeading(text, label, kind, builder, open);
     } else if (IsChordText(text.text)) {
@@ -140,6 +159,8 @@ void ReadProgressionLines(const std::vector<TextLine>& lines, SongBuilder& build
     const int sourceLine = static_cast<int>(i) + 1;
     if (song_text::IsBlankLine(text.text)) {
       AddInSection(LineKind::Blank, text, builder, open);
+    } else if (!everyWord &&
+               (AddInfoLine(text, builder, open) || AddTitleLine(lines, i, builder))) {
     } else if (everyWord || IsChordText(text.text)) {
       const int line = AddInSection(LineKind::Chords, text, builder, open);
       builder.AddChordWords(line, text.text, sourceLine);

@@ -1,3 +1,4 @@
+// Voices a whole song: steps, candidates, pins, the cheapest path.
 #include <algorithm>
 #include <map>
 
@@ -28,8 +29,14 @@ SongKey WrittenKey(VoicedSong& voiced) {
 
 void SetDirective(Song& song, const std::string& name, const std::string& value) {
   for (SongLine& line : song.lines)
-    if (line.kind == LineKind::Directive && line.directive.name == name)
+    if (line.kind == LineKind::Directive && line.directive.name == name) {
+      // A bare "{transpose}" gains its colon with its value.
+      std::string& before = line.directive.before;
+      if (line.directive.value.empty() && !before.empty() && before.back() != ':' &&
+          before.back() != ' ')
+        before += ": ";
       line.directive.value = value;
+    }
 }
 
 // Transposes the song and puts it under its capo: the texts move by the
@@ -37,7 +44,7 @@ void SetDirective(Song& song, const std::string& name, const std::string& value)
 SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
   Song& song = voiced.song;
   const SongKey written = WrittenKey(voiced);
-  const int capo = std::clamp(options.capo.value_or(song.capo), 0, kMaxCapo);
+  int capo = std::clamp(options.capo.value_or(song.capo), 0, kMaxCapo);
   const SongKey soundingNow = TransposedKey(written, song.capo);
   int transpose = song.transpose + options.transpose;
   SongKey sounding = TransposedKey(soundingNow, transpose);
@@ -52,12 +59,22 @@ SongKey PlaceSong(VoicedSong& voiced, const SongVoicingOptions& options) {
   } else if (!options.key.empty()) {
     voiced.warnings.push_back({-1, 0, 0, options.key, "is not a key; the song is not moved"});
   }
-  const int shift = transpose + song.capo - capo;
-  const SongKey shapes = KeyAt(sounding.tonic - capo, sounding.minor, capo == 0 && sounding.flats);
-  TransposeSong(song, shift, shapes);
+  int shift = transpose + song.capo - capo;
+  SongKey shapes = KeyAt(sounding.tonic - capo, sounding.minor, capo == 0 && sounding.flats);
+  voiced.movedByPlayer = WrapPitchClass(transpose - song.transpose) != 0 || capo != song.capo;
+  if (!TransposeSong(song, shift, shapes, true)) {
+    // Too long to move whole: played as written, and said so.
+    voiced.warnings.push_back({-1, 0, 0, "", song.notes.back()});
+    song.notes.pop_back();
+    capo = song.capo, transpose = 0, shift = 0;
+    sounding = TransposedKey(written, song.capo);
+    shapes = written;
+    voiced.movedByPlayer = false;
+  }
   if (capo != song.capo) SetDirective(song, "capo", std::to_string(capo));
   // The song's own {transpose} is done: written back, it must not move it twice.
-  if (song.transpose != 0) SetDirective(song, "transpose", "0");
+  for (const SongChord& chord : song.chords)
+    if (chord.transposeHere != 0) SetDirective(song, "transpose", "0");
   song.transpose = 0;
   song.capo = capo;
   voiced.capo = capo;
@@ -92,17 +109,16 @@ void SetModeCosts(SongSteps& steps, VoicingMode mode) {
 // The K cheapest voicings at each step with the rest of the path held.
 void AddAlternatives(VoicedSong& voiced, const SongSteps& steps, const PathChoice& choice, int k) {
   const PathProblem& problem = steps.problem;
+  const std::vector<std::vector<double>> each = CostsOfEachCandidate(problem, choice.chosen);
   for (std::size_t step = 0; step < problem.steps.size(); ++step) {
     std::vector<std::pair<double, int>> costs;
-    std::vector<int> path = choice.chosen;
-    for (int candidate : problem.steps[step]) {
-      path[step] = candidate;
-      costs.emplace_back(PathCost(problem, path), candidate);
-    }
-    std::stable_sort(costs.begin(), costs.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < problem.steps[step].size(); ++i)
+      costs.emplace_back(each[step][i], problem.steps[step][i]);
+    const std::size_t kept = std::min(costs.size(), static_cast<std::size_t>(k));
+    std::partial_sort(costs.begin(), costs.begin() + static_cast<std::ptrdiff_t>(kept), costs.end(),
+                      [](const auto& a, const auto& b) { return a < b; });
     VoicedOccurrence& occurrence = voiced.chords[static_cast<std::size_t>(steps.stepChord[step])];
-    for (std::size_t i = 0; i < costs.size() && i < static_cast<std::size_t>(k); ++i)
+    for (std::size_t i = 0; i < kept; ++i)
       occurrence.alternatives.push_back(
           {steps.pool[static_cast<std::size_t>(costs[i].second)], costs[i].first});
   }

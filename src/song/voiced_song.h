@@ -1,3 +1,4 @@
+// A voiced song: one voicing per chord, with its options and alternatives.
 #pragma once
 
 #include <optional>
@@ -99,7 +100,10 @@ struct VoicedSong {
   Song song;  // transposed: each SongChord::text is the shape as shown
   int capo = 0;
   int transpose = 0;  // the semitones applied
-  std::string key;    // the key the chords are in now (shapes), as named
+  // The player moved it (transposed, another key or capo): written back, its
+  // chords are the moved ones; otherwise the song is written back as read.
+  bool movedByPlayer = false;
+  std::string key;  // the key the chords are in now (shapes), as named
   std::string soundingKey;
   bool keyDetected = false;              // not from {key} or --key but from the chords
   double keyConfidence = 0;              // 0..1
@@ -117,6 +121,12 @@ struct VoicedSong {
 struct BadPin : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
+
+// The song to write back: as read, its own {transpose} and {capo} kept,
+// unless the player moved it.
+inline const Song& SongToWrite(const Song& read, const VoicedSong& voiced) {
+  return voiced.movedByPlayer ? voiced.song : read;
+}
 
 // Voices a song: transposes it (options.key or transpose), applies the capo,
 // searches every distinct chord once under the session and chooses one

@@ -1,3 +1,4 @@
+// The built-in synthesizer as the window sees it.
 #pragma once
 
 #include "sound/midi_output.h"

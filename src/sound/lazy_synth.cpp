@@ -1,3 +1,4 @@
+// Makes the built-in synthesizer at the first message that needs it.
 #include "sound/lazy_synth.h"
 
 namespace corvanta {

@@ -1,3 +1,4 @@
+// The built-in synthesizer made only when it is needed.
 #pragma once
 
 #include <cstdint>

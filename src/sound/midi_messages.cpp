@@ -1,3 +1,4 @@
+// Patch programs and the decoding of short MIDI messages.
 #include "sound/midi_messages.h"
 
 namespace corvanta {

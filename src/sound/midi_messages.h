@@ -1,3 +1,4 @@
+// MIDI message values, the patch items, and decoding short messages.
 #pragma once
 
 #include <array>

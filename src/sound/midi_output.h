@@ -1,3 +1,4 @@
+// The small MIDI output interface every sound goes through.
 #pragma once
 
 #include <cstdint>

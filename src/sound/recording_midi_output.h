@@ -1,3 +1,4 @@
+// A MIDI output that records every call, for tests and --print.
 #pragma once
 
 #include <chrono>

@@ -1,3 +1,4 @@
+// Plans a strum: one note per sounding string with its pause.
 #include "sound/strum.h"
 
 #include <algorithm>

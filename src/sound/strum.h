@@ -1,3 +1,4 @@
+// A strum planned as MIDI calls with pauses.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Plays planned MIDI calls on a thread of its own.
 #include "sound/strum_player.h"
 
 namespace corvanta {

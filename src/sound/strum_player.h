@@ -1,3 +1,4 @@
+// Plays planned MIDI calls off the window's thread.
 #pragma once
 
 #include <condition_variable>

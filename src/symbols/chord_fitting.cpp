@@ -1,3 +1,4 @@
+// Fits a composed chord into the note limit, leaving out what players leave out.
 #include "symbols/chord_fitting.h"
 
 #include <cstdint>

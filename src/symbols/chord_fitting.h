@@ -1,3 +1,4 @@
+// A chord as its words compose it, and fitted to the note limit.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// Names a set of pitch classes in the program's own notation.
 #include "symbols/chord_names.h"
 
 #include <algorithm>

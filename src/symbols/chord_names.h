@@ -1,3 +1,4 @@
+// The list of names a set of pitch classes goes by.
 #pragma once
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Reads a typed symbol as the chord it names.
 #include "symbols/chord_of_symbol.h"
 
 namespace corvanta {

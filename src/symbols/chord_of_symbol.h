@@ -1,3 +1,4 @@
+// A typed symbol read as a chord, with what the reading said.
 #pragma once
 
 #include <string_view>

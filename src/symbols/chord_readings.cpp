@@ -1,3 +1,4 @@
+// Reads a chord as played: ranked readings by root, quality and tensions.
 #include "symbols/chord_readings.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The readings of a chord: root, third, fifth, seventh, tensions, bass.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// The spelling step: a typed symbol's extensions read in either notation.
 #include "symbols/chord_spelling.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// How the extensions of a typed symbol are read.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Writes a reading as a chord symbol in either notation.
 #include "symbols/reading_text.h"
 
 #include <algorithm>

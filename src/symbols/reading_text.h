@@ -1,3 +1,4 @@
+// A reading written down as a chord symbol.
 #pragma once
 
 #include <string>

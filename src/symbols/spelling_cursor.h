@@ -1,3 +1,4 @@
+// The cursor and pieces the spelling step reads a typed word with.
 #pragma once
 
 // The pieces the spelling step reads a typed word with: a cursor over the

@@ -1,3 +1,4 @@
+// The spelling step's modifiers: alt, omissions, added and altered tones.
 #include "symbols/chord_spelling.h"
 #include "symbols/spelling_cursor.h"
 #include "symbols/symbol_words.h"

@@ -1,3 +1,4 @@
+// Reads a typed symbol into the chord entry: the one search it asks for.
 #include "symbols/symbol_query.h"
 
 #include <array>

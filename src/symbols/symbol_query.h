@@ -1,3 +1,4 @@
+// A typed symbol read into the chord entry, and the entry's names and spellings.
 #pragma once
 
 #include <array>

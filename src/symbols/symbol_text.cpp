@@ -1,3 +1,4 @@
+// Makes typed text plain for the spelling step.
 #include "symbols/symbol_text.h"
 
 #include <algorithm>

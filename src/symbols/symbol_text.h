@@ -1,3 +1,4 @@
+// The typed text made plain for the spelling step.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Looks up the words of typed chord symbols.
 #include "symbols/symbol_words.h"
 
 #include <algorithm>

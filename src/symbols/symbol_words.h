@@ -1,3 +1,4 @@
+// The words of typed chord symbols: roots, qualities, extensions.
 #pragma once
 
 #include <string_view>

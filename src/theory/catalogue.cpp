@@ -1,3 +1,4 @@
+// The chord-type catalogue and its lookups.
 #include "theory/catalogue.h"
 
 #include "theory/text_util.h"

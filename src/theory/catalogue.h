@@ -1,3 +1,4 @@
+// The chord-type catalogue: names and formulas of the type grid.
 #pragma once
 
 #include <array>

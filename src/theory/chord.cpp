@@ -1,3 +1,4 @@
+// The Chord of the chord entry, and the search argument a Chord makes.
 #include "theory/chord.h"
 
 #include "theory/formula.h"

@@ -1,3 +1,4 @@
+// The Chord value: a chord as music, whatever named it.
 #pragma once
 
 #include <string>

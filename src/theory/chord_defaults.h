@@ -1,3 +1,4 @@
+// Start values of the chord state and the option controls.
 #pragma once
 
 namespace corvanta {

@@ -1,3 +1,4 @@
+// The chord controls' rules: what each choice does to the entry.
 #include "theory/chord_entry.h"
 
 #include <algorithm>

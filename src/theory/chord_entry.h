@@ -1,3 +1,4 @@
+// The chord entry: everything the chord controls show and the search reads.
 #pragma once
 
 #include <array>

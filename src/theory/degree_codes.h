@@ -1,3 +1,4 @@
+// The degree check list's items and their codes.
 #pragma once
 
 #include <array>

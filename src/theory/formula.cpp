@@ -1,3 +1,4 @@
+// Chord formulas: parsing, transposing, and the search argument they make.
 #include "theory/formula.h"
 
 #include "theory/note_names.h"

@@ -1,3 +1,4 @@
+// Chord formulas: two-digit semitone offsets.
 #pragma once
 
 #include <optional>

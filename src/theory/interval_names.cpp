@@ -1,3 +1,4 @@
+// Names the interval of a chord tone above the root.
 #include "theory/interval_names.h"
 
 #include <algorithm>

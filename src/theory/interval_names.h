@@ -1,3 +1,4 @@
+// The names players give chord tones' intervals.
 #pragma once
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// Note names and their pitch classes.
 #include "theory/note_names.h"
 
 #include <algorithm>

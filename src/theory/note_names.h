@@ -1,3 +1,4 @@
+// Note names, pitch classes and accidentals.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// Spells chord tones by their degrees.
 #include "theory/note_spelling.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// A chord tone spelled by its degree.
 #pragma once
 
 #include <string>

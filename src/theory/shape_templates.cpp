@@ -1,3 +1,4 @@
+// The preferred chord shapes' table.
 #include "theory/shape_templates.h"
 
 #include <algorithm>

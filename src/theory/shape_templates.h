@@ -1,3 +1,4 @@
+// The preferred chord shapes, six fret values each.
 #pragma once
 
 #include <array>

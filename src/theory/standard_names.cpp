@@ -1,3 +1,4 @@
+// The standard notation's names of the program's own words.
 #include "theory/standard_names.h"
 
 #include "theory/text_util.h"

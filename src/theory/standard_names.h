@@ -1,3 +1,4 @@
+// What the program's own chord words are called in the standard notation.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// ASCII tests and the chord texts' byte/UTF-8 conversions.
 #include "theory/text_util.h"
 
 #include <algorithm>

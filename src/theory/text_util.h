@@ -1,3 +1,4 @@
+// Text helpers for the chord texts: ASCII tests, trimming, UTF-8.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Paints a chord sheet: its heading, its diagram cells, the pages to print.
 #include "view/chord_sheet.h"
 
 #include <algorithm>
@@ -78,7 +79,8 @@ void PaintSheetCell(QPainter& painter, const SheetModel& sheet, int index, QPoin
       sheet.stringStarts,
       sheet.bassByPitch ? BassString(diagram.frets, sheet.openPitches, sheet.stringStarts) : -1,
       diagram.labels,
-      sheet.chartMarks ? DiagramMarks::Chart : DiagramMarks::Below};
+      sheet.chartMarks ? DiagramMarks::Chart : DiagramMarks::Below,
+      sheet.nutFretLabel};
   PaintDiagram(painter, drawn, QRectF(at + QPointF(0, kSheetCaptionHeight), drawn.CellSize()));
 }
 

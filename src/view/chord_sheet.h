@@ -1,3 +1,4 @@
+// The sheet model as the painter draws it.
 #pragma once
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// The core's chord texts as the toolkit's text and back.
 #pragma once
 
 #include <QString>

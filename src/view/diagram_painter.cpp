@@ -1,3 +1,4 @@
+// Paints a laid-out chord diagram into a rectangle.
 #include "view/diagram_painter.h"
 
 #include "view/layout/neck_layout.h"
@@ -147,14 +148,16 @@ void PaintDiagramCell(QPainter& painter, const Diagram& diagram) {
     PaintDiagramGrid(painter, grid->sprite, origin + QPointF(grid->x, grid->y), layout.strings,
                      GridLineTops(layout, diagram.stringStarts, leftHanded));
 
-  const QString label = QString::number(layout.firstFret);
-  painter.setFont(DiagramFont());
-  const QFontMetricsF metrics(painter.font());
-  QRectF box(origin + QPointF(kFretLabelX, kFretLabelY + layout.shift),
-             QSizeF(metrics.horizontalAdvance(label), metrics.height()));
-  painter.fillRect(box, Qt::white);
-  painter.setPen(Qt::black);
-  painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, label);
+  if (layout.firstFret > 1 || diagram.nutFretLabel) {
+    const QString label = QString::number(layout.firstFret);
+    painter.setFont(DiagramFont());
+    const QFontMetricsF metrics(painter.font());
+    QRectF box(origin + QPointF(kFretLabelX, kFretLabelY + layout.shift),
+               QSizeF(metrics.horizontalAdvance(label), metrics.height()));
+    painter.fillRect(box, Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, label);
+  }
 
   PaintPlacements(painter, {afterGrid, layout.placements.end()}, origin);
 

@@ -1,3 +1,4 @@
+// The chord diagram painter.
 #pragma once
 
 #include <QPainter>
@@ -31,6 +32,7 @@ struct Diagram {
   int bassString = -1;  // the string marked as the bass; -1: the lowest sounding
   std::span<const std::string> labels;
   DiagramMarks marks = DiagramMarks::Below;  // labels, when given, stand below
+  bool nutFretLabel = true;                  // the fret number "1" drawn at the nut too
 
   // The cell's size in logical units.
   QSizeF CellSize() const;

@@ -1,3 +1,4 @@
+// The picture of chord diagrams: layout, painting, selection, keys, hints.
 #include "view/diagram_sheet.h"
 
 #include <QContextMenuEvent>

@@ -1,3 +1,4 @@
+// The tall picture of chord diagrams in the main window.
 #pragma once
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// Draws the window's small pictures: icons, logo, wordmark.
 #include "view/drawn_assets.h"
 
 #include <QIcon>

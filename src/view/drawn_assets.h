@@ -1,3 +1,4 @@
+// The small pictures the window's buttons and the about box show.
 #pragma once
 
 #include <QIcon>

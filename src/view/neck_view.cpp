@@ -1,3 +1,4 @@
+// The neck picture: background, finger markers, clicks.
 #include "view/neck_view.h"
 
 #include <QMouseEvent>

@@ -1,3 +1,4 @@
+// The neck picture in the main window.
 #pragma once
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// The printed song measured with Qt's fonts: the text-measuring interface for Qt shells.
 #pragma once
 
 #include <QFont>

@@ -1,3 +1,4 @@
+// Writes a chord sheet to PNG, SVG and PDF.
 #include "view/sheet_files.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// The chord sheet as files.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Writes the printed song to PDF, SVG and PNG.
 #include "view/song_sheet_files.h"
 
 #include <QBuffer>

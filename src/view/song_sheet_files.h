@@ -1,3 +1,4 @@
+// The printed song as files.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Paints one laid-out page of the printed song.
 #include "view/song_sheet_painter.h"
 
 #include "view/chord_sheet.h"

@@ -1,3 +1,4 @@
+// The printed song's page painter.
 #pragma once
 
 #include <QPainter>

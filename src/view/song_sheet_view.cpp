@@ -1,3 +1,4 @@
+// The printed song on screen.
 #include "view/song_sheet_view.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// The printed song on screen, as one tall page.
 #pragma once
 
 #include <QWidget>

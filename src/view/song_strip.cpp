@@ -1,3 +1,4 @@
+// The strip of a song's distinct chords with their voicings.
 #include "view/song_strip.h"
 
 #include <QContextMenuEvent>

@@ -1,3 +1,4 @@
+// The song's distinct chords in a row, each with its voicing.
 #pragma once
 
 #include <QWidget>

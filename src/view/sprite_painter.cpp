@@ -1,3 +1,4 @@
+// Draws the pieces of diagrams and the neck.
 #include "view/sprite_painter.h"
 
 #include <QPainterPath>

@@ -1,3 +1,4 @@
+// The pieces of a chord diagram and of the neck, drawn as shapes and text.
 #pragma once
 
 #include <QPainter>

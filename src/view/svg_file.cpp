@@ -1,3 +1,4 @@
+// Writes SVG through Qt's generator with unsafe text refused.
 #include "view/svg_file.h"
 
 #include <QIODevice>

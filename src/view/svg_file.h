@@ -1,3 +1,4 @@
+// The one way the program writes SVG.
 #pragma once
 
 #include <QSizeF>

@@ -5,13 +5,17 @@
 // question before a changed song is dropped.
 #include "app/song_window.h"
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -20,6 +24,7 @@
 #include <QtTest>
 
 #include "app/export_functions.h"
+#include "app/song_editor.h"
 #include "app/song_highlighter.h"
 #include "modules/module_loader.h"
 #include "session/placed_fingering.h"
@@ -122,10 +127,14 @@ class SongWindowTest : public QObject {
       QCOMPARE(line.mid(marks[i].start, marks[i].length),
                QString::fromStdString(w.songs->ReadText().chords[i].written));
     }
-    QVERIFY(w.Control<QLabel>("SongCapoLine")->text().contains("Capo 3"));
+    QVERIFY(w.Control<QLabel>("SongCapoLine")->text().contains("变调夹 3"));  // in Chinese
+    QVERIFY(w.songs->Sheet().capoLine.find("变调夹 3") != std::string::npos);
+    w.form->SetLanguage(UiLanguage::English, false);
+    QTRY_VERIFY(w.Control<QLabel>("SongCapoLine")->text().contains("Capo 3 — shapes in"));
+    w.form->SetLanguage(UiLanguage::Chinese, false);
     // Beside the text, the song as it prints, scaled to the pane's width.
     SongSheetView* preview = w.songs->Preview();
-    QCOMPARE(preview->Sheet(), w.songs->Sheet());
+    QTRY_COMPARE(preview->Sheet(), w.songs->Sheet());
     QVERIFY(preview->isVisible() && preview->width() > 100);
     QCOMPARE(preview->Layout().pages.front().diagrams.size(), voiced.distinct.size());
     QCOMPARE(preview->height(), preview->heightForWidth(preview->width()));
@@ -180,7 +189,7 @@ class SongWindowTest : public QObject {
     QCOMPARE(w.songs->Voiced().capo, suggestions.front().capo);
     QCOMPARE(w.Control<QSpinBox>("SongCapo")->value(), suggestions.front().capo);
     QCOMPARE(w.songs->Voiced().key, suggestions.front().key);
-    QVERIFY(w.Control<QLabel>("SongCapoLine")->text().startsWith("Capo"));
+    QVERIFY(w.Control<QLabel>("SongCapoLine")->text().startsWith("变调夹"));
     QCOMPARE(w.StripFrets(), w.ChosenFrets());
     // The strip names the diagrams as they sound when asked.
     QComboBox* names = w.Control<QComboBox>("SongCapoNames");
@@ -340,6 +349,163 @@ class SongWindowTest : public QObject {
     AnswerNextMessage(QMessageBox::Discard);
     QVERIFY(w.songs->close());
     QVERIFY(!w.songs->isVisible());
+  }
+
+  // Ctrl+V with nothing on the clipboard, or data without text, inserts
+  // nothing and the song is kept.
+  void aPasteOfNoDataKeepsTheSong() {
+    Songs w;
+    w.songs->SetSongText("[G]one\n");
+    auto* editor = w.Control<SongEditor>("SongText");
+    editor->InsertPasted(nullptr);
+    QMimeData image;
+    image.setData("image/png", QByteArray("\x89PNG", 4));
+    editor->InsertPasted(&image);
+    QApplication::clipboard()->clear();
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(w.songs->SongText(), QString("[G]one\n"));
+    // The menu's paste says the clipboard is empty and keeps the song.
+    AnswerNextMessage(QMessageBox::Ok);
+    w.Control<QAction>("SongPaste1")->trigger();
+    QCOMPARE(w.songs->SongText(), QString("[G]one\n"));
+  }
+
+  // A keystroke is only noted: the song is read and voiced after a pause in
+  // typing, in the background, the last result shown meanwhile; a save
+  // right after typing writes what was typed.
+  void typingVoicesAfterAPauseAwayFromTheKeyEvent() {
+    Songs w;
+    w.songs->SetSongText("[G]one [C]two\n");
+    auto* editor = w.Control<QPlainTextEdit>("SongText");
+    editor->moveCursor(QTextCursor::End);
+    editor->setFocus();
+    QTest::keyClicks(editor, "[D]three");
+    QVERIFY(w.songs->Modified());
+    QVERIFY(w.songs->VoicingPending());
+    QCOMPARE(w.songs->Voiced().chords.size(), std::size_t(2));  // the last result, still shown
+    QTRY_VERIFY(!w.songs->VoicingPending());
+    QCOMPARE(w.songs->Voiced().chords.size(), std::size_t(3));
+    QCOMPARE(w.songs->Strip()->Chords().diagrams.size(), std::size_t(3));
+    QTest::keyClicks(editor, " [Em]four");
+    QTemporaryDir dir;
+    QCOMPARE(w.songs->SaveChordPro(dir.filePath("typed.cho"), false), QString());
+    QFile typed(dir.filePath("typed.cho"));
+    QVERIFY(typed.open(QIODevice::ReadOnly));
+    QCOMPARE(typed.readAll(), QByteArray("[G]one [C]two\n[D]three [Em]four"));
+  }
+
+  // After a capo is applied the text names the shapes the diagrams show,
+  // and holds the capo.
+  void theTextNamesTheShapesAfterACapoIsApplied() {
+    Songs w;
+    w.songs->SetSongText("{key: Eb}\n[Eb]one [Ab]two [Bb7]three [Cm]four\n");
+    w.songs->SetCapo(3);
+    QCOMPARE(w.songs->Voiced().capo, 3);
+    QVERIFY(w.songs->SongText().contains("{capo: 3}"));
+    QVERIFY(w.songs->SongText().contains("[C]one [F]two [G7]three [Am]four"));
+    const Song& text = w.songs->ReadText();
+    for (std::size_t i = 0; i < text.chords.size(); ++i)
+      QCOMPARE(w.songs->Voiced().chords[i].symbol, text.chords[i].written);
+    QCOMPARE(w.songs->Sheet().diagrams.diagrams.front().caption, std::string("C"));
+    w.songs->SetSongText("Capo: 1\n\nD    G\nwords here\n");  // sounding Eb and Ab
+    w.songs->SetCapo(3);
+    QVERIFY(w.songs->SongText().startsWith("Capo: 3\n"));
+    QVERIFY(w.songs->SongText().contains("C    F\nwords here"));
+  }
+
+  // A FIFO, a folder and a file over the size limit are refused with a
+  // message, at once; nothing is cut.
+  void specialAndOversizedFilesAreRefused() {
+    Songs w;
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("song.cho");
+    QCOMPARE(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const QString& path : {fifo, dir.path()}) {
+      AnswerNextMessage(QMessageBox::Ok);
+      QVERIFY(!w.songs->OpenFile(path));
+    }
+    QFile large(dir.filePath("large.cho"));
+    QVERIFY(large.open(QIODevice::WriteOnly));
+    large.write(QByteArray(static_cast<int>(kMaxSongBytes) + 10, '\n'));
+    large.close();
+    AnswerNextMessage(QMessageBox::Ok);
+    QVERIFY(!w.songs->OpenFile(large.fileName()));
+  }
+
+  // Latin-1, UTF-16 and UTF-8 with a mark and CR/LF line ends are read and
+  // written back as they were.
+  void filesAreWrittenBackInTheirOwnEncodingAndLineEnds() {
+    const QByteArray utf16("\xFF\xFE{\0t\0:\0 \0\xE9\0}\0\r\0\n\0[\0G\0]\0x\0\r\0\n\0", 34);
+    const QByteArray files[] = {QByteArray("{t: Caf\xE9}\r\n[G]\xE9t\xE9\r\n"),
+                                QByteArray("\xEF\xBB\xBF{t: Caf\xC3\xA9}\r\n[G]x\r\n"), utf16};
+    for (const QByteArray& bytes : files) {
+      Songs w;
+      QTemporaryDir dir;
+      QFile file(dir.filePath("in.cho"));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(bytes);
+      file.close();
+      QVERIFY(w.songs->OpenFile(file.fileName()));
+      QVERIFY(w.songs->SongText().contains(QChar(0xE9)));
+      QCOMPARE(w.songs->Voiced().chords.size(), std::size_t(1));
+      QCOMPARE(w.songs->SaveChordPro(dir.filePath("out.cho"), false), QString());
+      QFile out(dir.filePath("out.cho"));
+      QVERIFY(out.open(QIODevice::ReadOnly));
+      QCOMPARE(out.readAll(), bytes);
+    }
+    Songs w;
+    QTemporaryDir dir;
+    QFile latin(dir.filePath("latin.cho"));
+    QVERIFY(latin.open(QIODevice::WriteOnly));
+    latin.write("[G]\xE9t\xE9\n");
+    latin.close();
+    QVERIFY(w.songs->OpenFile(latin.fileName()));
+    QVERIFY(w.Control<QLabel>("SongProblems")->text().contains("Latin-1"));
+  }
+
+  // Chord names in the text read at 4.5:1 or more under a light and a dark
+  // palette.
+  void chordNamesReadUnderADarkPalette() {
+    Songs w;
+    auto* editor = w.Control<QPlainTextEdit>("SongText");
+    const QPalette original = w.songs->palette();
+    for (const QColor base :
+         {QColor(Qt::white), QColor(0x1E, 0x1E, 0x1E), QColor(0x2B, 0x2B, 0x40)}) {
+      QPalette palette = original;
+      palette.setColor(QPalette::Base, base);
+      w.songs->setPalette(palette);
+      QCOMPARE(editor->palette().color(QPalette::Base), base);
+      const auto* highlighter = editor->document()->findChild<SongHighlighter*>();
+      QVERIFY(highlighter != nullptr);
+      QVERIFY2(ContrastRatio(highlighter->ReadColour(), base) >= 4.5,
+               qPrintable(highlighter->ReadColour().name()));
+    }
+    w.songs->setPalette(original);
+  }
+
+  // The song window fits a 1024x600 screen.
+  void theSongWindowFitsASmallScreen() {
+    Songs w;
+    QVERIFY(w.songs->OpenFile(kGrace));
+    const QSize least = w.songs->minimumSizeHint().expandedTo(w.songs->minimumSize());
+    QVERIFY2(least.width() <= 1024 && least.height() <= 600 - 40,
+             qPrintable(QString("%1x%2").arg(least.width()).arg(least.height())));
+    QVERIFY2(w.songs->height() <= 600 - 40, qPrintable(QString::number(w.songs->height())));
+  }
+
+  void theExportFormatFollowsTheNameOrTheFilter() {
+    struct Row {
+      const char* path;
+      const char* filter;
+      const char* format;
+    };
+    const Row rows[] = {
+        {"/t/song.pdf", "PDF (*.pdf)", "pdf"}, {"/t/song", "SVG (*.svg)", "svg"},
+        {"/t/song", "PNG (*.png)", "png"},     {"/t/song.SVG", "PDF (*.pdf)", "svg"},
+        {"/t/song.jpg", "PNG (*.png)", ""},    {"/t/song.jpg", "PDF (*.pdf)", ""}};
+    for (const Row& row : rows)
+      QCOMPARE(SongWindow::ExportFormatOf(row.path, row.filter), QString(row.format));
   }
 
   // Another instrument voices the song on its strings at once.

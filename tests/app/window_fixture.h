@@ -1,3 +1,4 @@
+// The main window test fixture: a shown window whose sound is recorded.
 #pragma once
 
 #include <QListWidget>

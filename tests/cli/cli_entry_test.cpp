@@ -1,3 +1,4 @@
+// Tests of corvanta-cli's query command: readings, input, refusals.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>

@@ -1,3 +1,4 @@
+// Tests of corvanta-cli on other instruments and custom tunings.
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// Runs corvanta-cli as a process for the CLI tests.
 #pragma once
 
 #include <sys/wait.h>

@@ -1,3 +1,4 @@
+// Tests of corvanta-cli's search command: text, JSON, options.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>

@@ -1,6 +1,8 @@
 // corvanta-cli song as a whole process: its JSON contract, the written
 // forms, the options and the bad inputs; sheet reading a progression.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -137,6 +139,35 @@ TEST(CliSheet, OneArgumentOfSeveralSymbolsOrStandardInputIsAProgression) {
   ASSERT_EQ(RunCli("sheet - --svg " + svg.string(), "Am7 | D7\n").status, 0);
   EXPECT_NE(testing::ReadWhole(svg).find("D7"), std::string::npos);
   std::filesystem::remove(svg);
+}
+
+TEST(CliSong, FilesInOtherEncodingsAreReadWithANoteAndSpecialFilesRefused) {
+  std::string utf16 = "\xFF\xFE";
+  for (char c : std::string("[D]Red river [A7]valley\n")) utf16 += std::string{c, '\0'};
+  const auto wide = RunCli("song - --chordpro", utf16);
+  EXPECT_EQ(wide.status, 0);
+  EXPECT_EQ(wide.out, "[D]Red river [A7]valley\n");
+  EXPECT_NE(wide.err.find("UTF-16"), std::string::npos);
+  const auto latin = RunCli("song - --chordpro", "[G]Caf\xE9\n");
+  EXPECT_EQ(latin.out, "[G]Caf\xC3\xA9\n");
+  EXPECT_NE(latin.err.find("Latin-1"), std::string::npos);
+  const std::filesystem::path fifo =
+      std::filesystem::temp_directory_path() / ("corvanta-fifo-" + std::to_string(getpid()));
+  std::filesystem::remove(fifo);
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const auto refused = RunCli("song " + fifo.string());  // no writer: refused, not waited on
+  std::filesystem::remove(fifo);
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("is a FIFO"), std::string::npos);
+}
+
+TEST(CliSong, ASongOverTheChordLimitIsNotTransposedInPart) {
+  std::string text;
+  for (int i = 0; i < 5001; ++i) text += "[G]la ";
+  const auto moved = RunCli("song - --transpose 2 --chordpro", text + "\n");
+  EXPECT_EQ(moved.status, 1);
+  EXPECT_NE(moved.err.find("not moved"), std::string::npos);
+  EXPECT_TRUE(moved.out.empty());
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// Tests of corvanta-cli's strum command: messages and rendered sound.
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// Scratch folders and whole-file reads for the tests.
 #pragma once
 
 // Scratch folders and whole-file reads for the tests.

@@ -1,3 +1,4 @@
+// Tests of the instrument table, custom tunings and the tuning panel.
 #include "instrument/instrument.h"
 
 #include <gtest/gtest.h>

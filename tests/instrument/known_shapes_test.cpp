@@ -1,3 +1,4 @@
+// Tests of the known-shape lookup against a plain list.
 #include "instrument/known_shapes.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the six-string tuning panel's actions.
 #include "instrument/tuning_controls.h"
 
 #include <gtest/gtest.h>

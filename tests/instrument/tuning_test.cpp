@@ -1,3 +1,4 @@
+// Tests of the guitar's tuning presets and pitch tables.
 #include "instrument/tuning.h"
 
 #include <gtest/gtest.h>

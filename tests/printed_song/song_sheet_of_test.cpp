@@ -69,6 +69,9 @@ TEST(SongSheetOf, drawsEachDistinctChordOnceWithItsVoicing) {
     EXPECT_EQ(diagram.frets.size(), 6u);
   }
   EXPECT_EQ(captions, (std::vector<std::string>{"G", "C", "Em"}));
+  // Printed as chord books print them: marks above the nut, no "1" at it.
+  EXPECT_TRUE(sheet.diagrams.chartMarks);
+  EXPECT_FALSE(sheet.diagrams.nutFretLabel);
 }
 
 TEST(SongSheetOf, transposedChordsAreTheOnesPrinted) {

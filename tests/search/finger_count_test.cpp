@@ -1,3 +1,4 @@
+// Tests of the finger count and the full-barre rule.
 #include "search/finger_count.h"
 
 #include <gtest/gtest.h>

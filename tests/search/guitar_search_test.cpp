@@ -1,3 +1,4 @@
+// Tests of the guitar's search results.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Tests of the search on every instrument against the plain reference.
 #include "search/instrument_search.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Property tests: every fingering a search returns plays its chord.
 #include <gtest/gtest.h>
 
 #include <algorithm>

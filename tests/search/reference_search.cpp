@@ -1,3 +1,4 @@
+// The plain reference search, for the differential tests.
 #include "reference_search.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// A slow, plain voicing search for any instrument, for differential tests.
 #pragma once
 
 // A slow, plain reading of the voicing search for any instrument, written

@@ -1,3 +1,4 @@
+// The shapes songbooks print first for the common chords.
 #pragma once
 
 #include <vector>

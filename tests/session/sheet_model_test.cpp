@@ -1,3 +1,4 @@
+// Tests of the sheet model's strings under a capo.
 #include "session/sheet_model.h"
 
 #include <gtest/gtest.h>

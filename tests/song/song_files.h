@@ -1,3 +1,4 @@
+// The test songs: our own arrangements of traditional tunes.
 #pragma once
 
 #include <string>

@@ -117,6 +117,31 @@ TEST(SongPath, OneShapePerNameIsExactAgainstEveryPath) {
   }
 }
 
+// Each candidate's cost with the rest of a path held, against the whole
+// path costed anew, on random paths (not only the optimum: ties and groups
+// whose most used shape changes hand).
+TEST(SongPath, EachCandidatesCostEqualsThePathCostedAnew) {
+  std::mt19937 random(36);
+  for (double otherShape : {0.0, 1.5, 4.0}) {
+    for (int trial = 0; trial < 60; ++trial) {
+      const PathProblem problem = RandomProblem(random, *FindInstrument("guitar"), otherShape);
+      if (problem.steps.empty()) continue;
+      std::vector<int> path;
+      for (const std::vector<int>& candidates : problem.steps)
+        path.push_back(candidates[random() % candidates.size()]);
+      const std::vector<std::vector<double>> each = CostsOfEachCandidate(problem, path);
+      for (std::size_t step = 0; step < path.size(); ++step) {
+        std::vector<int> changed = path;
+        for (std::size_t i = 0; i < problem.steps[step].size(); ++i) {
+          changed[step] = problem.steps[step][i];
+          EXPECT_NEAR(each[step][i], PathCost(problem, changed), 1e-9)
+              << "weight " << otherShape << " trial " << trial << " step " << step;
+        }
+      }
+    }
+  }
+}
+
 // The movement written string by string from the voicings' frets, as the
 // cost's comment states it.
 double PlainMoveCost(const Voicing& a, const Voicing& b) {

@@ -1,3 +1,4 @@
+// Tests of the song readers and writers.
 #include "song/song_reader.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of transposition and key spelling.
 #include "song/song_transpose.h"
 
 #include <gtest/gtest.h>
@@ -76,7 +77,7 @@ TEST(SongTranspose, ChordsOverWordsStayOverTheirSyllables) {
   EXPECT_EQ(WriteChordsOverWords(tight), "Ab Eb | Fm Db x2\n");
 }
 
-TEST(SongTranspose, DefinesMoveWithTheirChordOrAreDropped) {
+TEST(SongTranspose, DefinesMoveWithTheirChordOrStayAsWritten) {
   Song song = ReadSong(
       "{define: F base-fret 1 frets 1 3 3 2 1 1}\n{define: G base-fret 1 frets 3 2 0 0 0 3}\n"
       "[F]a [G]b\n");
@@ -85,7 +86,9 @@ TEST(SongTranspose, DefinesMoveWithTheirChordOrAreDropped) {
   EXPECT_EQ(ReadableFrets(song.defines[0].frets), "3 5 5 4 3 3");
   EXPECT_FALSE(song.defines[1].movable);
   EXPECT_EQ(song.notes.size(), 1u);
-  EXPECT_EQ(WriteChordPro(song), "{define: G base-fret 1 frets 3 5 5 4 3 3}\n[G]a [A]b\n");
+  EXPECT_EQ(WriteChordPro(song),
+            "{define: G base-fret 3 frets 1 3 3 2 1 1}\n{define: G base-fret 1 frets 3 2 0 0 0 3}\n"
+            "[G]a [A]b\n");
 }
 
 TEST(SongKeyDetection, TheChordsNameTheirKey) {

@@ -1,3 +1,4 @@
+// Tests of voicing a whole song.
 #include <gtest/gtest.h>
 
 #include <map>

@@ -1,3 +1,4 @@
+// Tests of the strum player's order and pauses.
 #include "sound/strum_player.h"
 
 #include <gtest/gtest.h>

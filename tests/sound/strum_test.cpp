@@ -1,3 +1,4 @@
+// Tests of strum planning.
 #include "sound/strum.h"
 
 #include <gtest/gtest.h>

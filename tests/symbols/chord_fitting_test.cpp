@@ -1,3 +1,4 @@
+// Tests of chord fitting against the plain reference.
 #include "symbols/chord_fitting.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Every small chord's names against recorded digests.
 #include <gtest/gtest.h>
 
 #include <cstdint>

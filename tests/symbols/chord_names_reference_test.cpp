@@ -1,3 +1,4 @@
+// Tests of chord naming against the plain reference.
 #include <gtest/gtest.h>
 
 #include <random>

@@ -1,3 +1,4 @@
+// Tests of the chord-name list.
 #include "symbols/chord_names.h"
 
 #include <gtest/gtest.h>

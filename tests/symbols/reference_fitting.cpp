@@ -1,3 +1,4 @@
+// The plain reference chord fitting.
 #include "reference_fitting.h"
 
 #include <algorithm>

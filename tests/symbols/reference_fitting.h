@@ -1,3 +1,4 @@
+// A plain chord fitting over vectors and sets, for differential tests.
 #pragma once
 
 // A plain fitting over vectors and a std::set, step by step as the rules are

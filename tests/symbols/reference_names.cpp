@@ -1,3 +1,4 @@
+// The plain reference chord naming.
 #include "reference_names.h"
 
 #include <algorithm>

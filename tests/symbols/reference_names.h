@@ -1,3 +1,4 @@
+// A plain chord-name reading over std::string, for differential tests.
 #pragma once
 
 // A plain reading of the chord-name list over std::string, step by step as

@@ -1,3 +1,4 @@
+// Tests of reading typed chord symbols into the entry.
 #include "symbols/symbol_query.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the chord entry's rules.
 #include "theory/chord_entry.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of formulas and search arguments.
 #include "theory/formula.h"
 
 #include <gtest/gtest.h>

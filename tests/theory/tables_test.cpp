@@ -1,3 +1,4 @@
+// Tests of the catalogue, degree codes, note names and shape templates.
 #include <gtest/gtest.h>
 
 #include <random>

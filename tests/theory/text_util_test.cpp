@@ -1,3 +1,4 @@
+// Tests of the chord texts' helpers and UTF-8 conversion.
 #include "theory/text_util.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of diagram and neck layout, and of clicks on the neck.
 #include <gtest/gtest.h>
 
 #include <algorithm>

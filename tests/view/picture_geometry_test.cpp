@@ -1,3 +1,4 @@
+// Tests of the diagram grid's geometry.
 #include "view/layout/picture_geometry.h"
 
 #include <gtest/gtest.h>

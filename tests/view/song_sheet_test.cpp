@@ -311,6 +311,15 @@ class SongSheetTest : public QObject {
     QCOMPARE(PdfPages(pdf), 2);  // {new_page}
     const QString read = PdfText(pdf);
     QVERIFY(read.contains("Capo 3 — shapes in G, sounding Bb"));
+    // The diagrams are open chords: the nut says the first fret, no "1"
+    // beside it (the "1"s left are fingers), as the window's diagrams have.
+    SongSheet labelled = SongSheetOf(voiced, session);
+    labelled.diagrams.nutFretLabel = true;
+    const QString labelledPdf = dir.filePath("labelled.pdf");
+    QCOMPARE(WriteSongPdf(labelled, labelledPdf, SongPaper::A4), QString());
+    const QRegularExpression one("\\b1\\b");
+    QCOMPARE(PdfText(labelledPdf).count(one) - read.count(one),
+             static_cast<qsizetype>(voiced.distinct.size()));
     for (const SongLine& line : voiced.song.lines) {
       if (line.kind != LineKind::Lyrics) continue;
       QVERIFY2(read.contains(QString::fromStdString(line.lyrics)), line.lyrics.c_str());

@@ -1,3 +1,4 @@
+// The built-in synthesizer's MIDI output through FluidSynth.
 #include "sound/fluidsynth/fluidsynth_output.h"
 
 #include <fluidsynth.h>

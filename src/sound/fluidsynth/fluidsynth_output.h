@@ -1,3 +1,4 @@
+// The FluidSynth synthesizer as a MIDI output.
 #pragma once
 
 #include <atomic>

@@ -1,3 +1,4 @@
+// Renders planned MIDI calls to samples, for strum --wav.
 #include "sound/fluidsynth/offline_render.h"
 
 #include <fluidsynth.h>

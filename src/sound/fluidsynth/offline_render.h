@@ -1,3 +1,4 @@
+// MIDI calls rendered to audio samples without a sound card.
 #pragma once
 
 #include <optional>

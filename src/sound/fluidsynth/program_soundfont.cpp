@@ -1,3 +1,4 @@
+// Loads one program of a General MIDI soundfont at a time.
 #include "sound/fluidsynth/program_soundfont.h"
 
 #include <fluidsynth.h>

@@ -1,3 +1,4 @@
+// A General MIDI soundfont loaded one program at a time.
 #pragma once
 
 #include <memory>

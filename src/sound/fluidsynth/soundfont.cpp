@@ -1,3 +1,4 @@
+// Finds the first General MIDI soundfont installed.
 #include "sound/fluidsynth/soundfont.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// The General MIDI soundfont the synthesizer plays.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// The system's MIDI output ports through RtMidi.
 #include "sound/rtmidi/system_midi_ports.h"
 
 #include <RtMidi.h>

@@ -1,3 +1,4 @@
+// The system's MIDI output ports (ALSA sequencer).
 #pragma once
 
 #include <memory>

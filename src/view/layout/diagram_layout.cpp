@@ -1,3 +1,4 @@
+// Lays out a chord diagram: the first fret shown, dots, barres, marks.
 #include "view/layout/diagram_layout.h"
 
 #include <algorithm>

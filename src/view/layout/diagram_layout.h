@@ -1,3 +1,4 @@
+// A chord diagram laid out, in the sprites it is assembled from.
 #pragma once
 
 #include <span>

@@ -1,3 +1,4 @@
+// Lays out the neck picture's frets, strings and markers.
 #include "view/layout/neck_layout.h"
 
 #include <algorithm>

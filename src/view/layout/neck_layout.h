@@ -1,3 +1,4 @@
+// The neck picture's geometry.
 #pragma once
 
 #include <algorithm>

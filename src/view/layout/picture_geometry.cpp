@@ -1,3 +1,4 @@
+// The diagram grid's cells, zoom steps and hit tests.
 #include "view/layout/picture_geometry.h"
 
 #include <algorithm>

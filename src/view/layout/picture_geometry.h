@@ -1,3 +1,4 @@
+// The diagram grid's geometry: cells, zoom, hit tests.
 #pragma once
 
 #include <optional>

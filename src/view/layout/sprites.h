@@ -1,3 +1,4 @@
+// The small pictures a diagram or the neck is assembled from.
 #pragma once
 
 #include <vector>

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Checks the source tree itself: "core" fails when a core room (a folder
+# declaring a corvanta_core_library) includes Qt or a shell's header (app,
+# cli, view other than view/layout); "format" fails when a tracked C++ file
+# drifts from the repository's .clang-format, and is skipped (status 77)
+# without clang-format.
+# Usage: tests/source_checks.sh core|format [source folder]
+set -euo pipefail
+check=${1:?core or format}
+cd "${2:-$(dirname "$0")/..}"
+
+# The C++ files of the tree: the tracked ones in a git checkout, else every
+# one outside build folders.
+cpp_files() {
+  if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git ls-files -- '*.h' '*.hpp' '*.cpp' '*.cc'
+  else
+    find . \( -name 'build*' -o -name node_modules -o -name .git \) -prune -o \
+      -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.cpp' -o -name '*.cc' \) -print |
+      sed 's|^\./||'
+  fi
+}
+
+case "$check" in
+  core)
+    rooms=$(grep -l 'corvanta_core_library(' src/*/CMakeLists.txt src/*/*/CMakeLists.txt |
+            xargs -n1 dirname | sort -u)
+    [[ -n "$rooms" ]] || { echo "no core rooms found under src/"; exit 1; }
+    status=0
+    for room in $rooms; do
+      # Only the room's own files: a subfolder is a room of its own or a shell.
+      for file in "$room"/*.h "$room"/*.cpp; do
+        [[ -f "$file" ]] || continue
+        if grep -nE '^\s*#\s*include\s*[<"](Qt[A-Za-z]*/)?Q[A-Za-z]*(\.h)?[>"]' "$file"; then
+          echo "$file: a core room includes Qt"
+          status=1
+        fi
+        if grep -nE '^\s*#\s*include\s*"(app|cli|view)/' "$file" | grep -v '"view/layout/'; then
+          echo "$file: a core room includes a shell's header"
+          status=1
+        fi
+      done
+    done
+    echo "core rooms checked: $(echo $rooms)"
+    exit $status
+    ;;
+  format)
+    if ! command -v clang-format >/dev/null; then
+      echo "clang-format is not installed (tools/install-deps.sh --test installs it): skipped"
+      exit 77
+    fi
+    files=$(cpp_files)
+    if ! echo "$files" | xargs clang-format --dry-run -Werror; then
+      echo "Files above differ from .clang-format; run: clang-format -i <file>"
+      exit 1
+    fi
+    echo "$(echo "$files" | wc -l) files match .clang-format"
+    ;;
+  *)
+    echo "unknown check: $check (core or format)"
+    exit 2
+    ;;
+esac
