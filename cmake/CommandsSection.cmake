@@ -2,7 +2,7 @@
 # each command's own --help (its options), then the hand-written sections
 # (exit statuses, JSON fields) of STATIC.
 # Arguments: -DCLI=path -DSTATIC=file -DOUTPUT=file
-set(commands search query clicks types instruments name diagram sheet song strum)
+set(commands search query clicks types instruments name diagram sheet song songbook strum)
 set(text "[COMMANDS]\n")
 foreach(command ${commands})
   execute_process(COMMAND ${CLI} ${command} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)

@@ -2,8 +2,8 @@
 // words keeps all its words in its segments, in order, and every distinct
 // chord has its diagram.
 #include "fuzz_input.h"
-#include "song/song_reader.h"
 #include "printed_song/song_sheet_of.h"
+#include "song/song_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvanta;

@@ -439,6 +439,10 @@
         <source>点击品格放下或抬起手指; 点击琴枕左边: 不弹或空弦</source>
         <translation>Click a fret to place or lift a finger; left of the nut: mute or open the string</translation>
     </message>
+    <message>
+        <source>歌本…</source>
+        <translation>Songbook…</translation>
+    </message>
 </context>
 <context>
     <name>corvanta::SoundDevices</name>
@@ -809,8 +813,8 @@
         <translation>Not read: %1 (line %2)</translation>
     </message>
     <message>
-        <source>歌曲 (*.cho *.chordpro *.chopro *.crd *.pro *.txt);;所有文件 (*)</source>
-        <translation>Songs (*.cho *.chordpro *.chopro *.crd *.pro *.txt);;All files (*)</translation>
+        <source>歌曲 (*.cho *.chordpro *.chopro *.crd *.pro *.txt *.setlist);;所有文件 (*)</source>
+        <translation>Songs (*.cho *.chordpro *.chopro *.crd *.pro *.txt *.setlist);;All files (*)</translation>
     </message>
     <message>
         <source>歌曲</source>
@@ -835,6 +839,50 @@
     <message>
         <source>降半音</source>
         <translation>Down</translation>
+    </message>
+    <message>
+        <source>视图</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>放大文字</source>
+        <translation>Larger text</translation>
+    </message>
+    <message>
+        <source>缩小文字</source>
+        <translation>Smaller text</translation>
+    </message>
+    <message>
+        <source>整页宽度</source>
+        <translation>Page width</translation>
+    </message>
+    <message>
+        <source>只显示歌词</source>
+        <translation>Lyrics only</translation>
+    </message>
+    <message>
+        <source>宽屏分两栏</source>
+        <translation>Two columns when wide</translation>
+    </message>
+    <message>
+        <source>自动滚动</source>
+        <translation>Auto-scroll</translation>
+    </message>
+    <message>
+        <source>滚动加快</source>
+        <translation>Scroll faster</translation>
+    </message>
+    <message>
+        <source>滚动减慢</source>
+        <translation>Scroll slower</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>%1 中没有歌曲</source>
+        <translation>%1 lists no songs</translation>
     </message>
 </context>
 <context>
@@ -890,6 +938,109 @@
     <message>
         <source>&quot;容易&quot;、&quot;中等&quot;、&quot;困难&quot; 说明一个按法有多难: 按下的手指、横按、手指张开的距离、把位和中间不弹的弦都会使它更难。每个和弦图的提示里都有, 按难易排序时信息框里也有。</source>
         <translation>&quot;easy&quot;, &quot;medium&quot; and &quot;hard&quot; say how hard a shape is: the fingers put down, barres, the stretch, the position and muted strings between sounding ones all make it harder. Each diagram&apos;s hint says it, and the info box too when the diagrams are ordered by ease.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanta::SongLibraryWindow</name>
+    <message>
+        <source>歌本</source>
+        <translation>Songbook</translation>
+    </message>
+    <message>
+        <source>歌曲文件夹...</source>
+        <translation>Song folder...</translation>
+    </message>
+    <message>
+        <source>搜索标题、歌手、歌词、和弦</source>
+        <translation>Search titles, artists, lyrics, chords</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>歌手</source>
+        <translation>Artist</translation>
+    </message>
+    <message>
+        <source>调:</source>
+        <translation>Key:</translation>
+    </message>
+    <message>
+        <source>原调</source>
+        <translation>As written</translation>
+    </message>
+    <message>
+        <source>变调夹</source>
+        <translation>Capo</translation>
+    </message>
+    <message>
+        <source>原样</source>
+        <translation>The song's own</translation>
+    </message>
+    <message>
+        <source>乐器</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>主窗口的乐器</source>
+        <translation>The main window's</translation>
+    </message>
+    <message>
+        <source>移出歌单</source>
+        <translation>Remove from the setlist</translation>
+    </message>
+    <message>
+        <source>打开歌单...</source>
+        <translation>Open setlist...</translation>
+    </message>
+    <message>
+        <source>保存歌单...</source>
+        <translation>Save setlist...</translation>
+    </message>
+    <message>
+        <source>歌单导出为歌本 (PDF)...</source>
+        <translation>Setlist as a book (PDF)...</translation>
+    </message>
+    <message>
+        <source>全部歌曲导出为歌本 (PDF)...</source>
+        <translation>Whole library as a book (PDF)...</translation>
+    </message>
+    <message>
+        <source>把歌曲从左边拖到这里，拖动排列顺序</source>
+        <translation>Drag songs here from the left, and into order</translation>
+    </message>
+    <message>
+        <source>歌单 (*.setlist);;所有文件 (*)</source>
+        <translation>Setlists (*.setlist);;All files (*)</translation>
+    </message>
+    <message>
+        <source>歌单 (*.setlist)</source>
+        <translation>Setlists (*.setlist)</translation>
+    </message>
+    <message>
+        <source>变调夹 %1</source>
+        <translation>capo %1</translation>
+    </message>
+    <message>
+        <source>正在排版歌本...</source>
+        <translation>Laying out the songbook...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>没有歌曲</source>
+        <translation>No songs</translation>
+    </message>
+    <message>
+        <source>无法导出</source>
+        <translation>Cannot export</translation>
+    </message>
+    <message>
+        <source>正在写入 PDF...</source>
+        <translation>Writing the PDF...</translation>
     </message>
 </context>
 </TS>

@@ -4,8 +4,9 @@
 #include <QString>
 
 #include "printed_song/song_sheet.h"
-#include "view/chord_sheet.h"
 #include "printed_song/song_sheet_layout.h"
+#include "view/chord_sheet.h"
+#include "view/songbook_files.h"
 
 class QWidget;
 
@@ -27,6 +28,9 @@ struct ExportFunctions {
   QString (*songSvg)(const SongSheet& sheet, const QString& path, SongPaper paper);
   QString (*songPng)(const SongSheet& sheet, const QString& path, SongPaper paper, double scale);
   void (*printSong)(const SongSheet& sheet, QWidget* parent);
+  // A songbook as one PDF, told of each page drawn (and stopped by it).
+  QString (*songbookPdf)(const Songbook& book, const QString& path, SongPaper paper,
+                         const SongbookProgress& progress);
 };
 
 inline constexpr const char* kExportModuleName = "libcorvanta-export.so";

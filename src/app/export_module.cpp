@@ -9,6 +9,7 @@
 #include "view/sheet_files.h"
 #include "view/song_sheet_files.h"
 #include "view/song_sheet_painter.h"
+#include "view/songbook_files.h"
 
 namespace {
 
@@ -64,8 +65,9 @@ void PrintSong(const corvanta::SongSheet& sheet, QWidget* parent) {
 }
 
 const corvanta::ExportFunctions kFunctions{
-    &corvanta::WriteSheetPng, &corvanta::WriteSheetSvg, &corvanta::WriteSheetPdf, &Print,
-    &corvanta::WriteSongPdf,  &corvanta::WriteSongSvg,  &corvanta::WriteSongPng,  &PrintSong};
+    &corvanta::WriteSheetPng,   &corvanta::WriteSheetSvg, &corvanta::WriteSheetPdf, &Print,
+    &corvanta::WriteSongPdf,    &corvanta::WriteSongSvg,  &corvanta::WriteSongPng,  &PrintSong,
+    &corvanta::WriteSongbookPdf};
 
 }  // namespace
 

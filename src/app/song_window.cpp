@@ -52,6 +52,7 @@ SongWindow::SongWindow(TForm1* main) : QMainWindow(nullptr), main_(main) {
   options_.capo = std::nullopt;
   BuildWindow();
   BuildMenus();
+  BuildPlayView();
   RetranslateUi();
   QSize start(kStartWidth, kStartHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -104,6 +105,7 @@ void SongWindow::BuildWindow() {
   previewArea->setWidgetResizable(true);
   previewArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   split->addWidget(previewArea);
+  previewArea_ = previewArea;
   split->setSizes({kStartWidth / 2, kStartWidth / 2});
   column->addWidget(split, 1);
   problems_ = Named(new QLabel(central), "SongProblems");
@@ -223,6 +225,7 @@ void SongWindow::RetranslateUi() {
   close_->setText(tr("关闭"));
   strip_->SetUnpinText(tr("取消固定"));
   text_->setPlaceholderText(tr("打开歌曲文件 (Ctrl+O) 或在这里粘贴歌曲"));
+  RetranslatePlayView();
   MirrorVoicing();
   MirrorVoicing();  // the capo line and the sheet's headings in the new language
 }

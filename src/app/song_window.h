@@ -8,6 +8,8 @@
 
 #include "printed_song/song_sheet.h"
 #include "session/session.h"
+#include "song/saved_choices.h"
+#include "song/setlist.h"
 #include "song/text_encoding.h"
 #include "song/voiced_song.h"
 
@@ -16,6 +18,7 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
+class QScrollArea;
 class QSpinBox;
 class QToolButton;
 
@@ -102,6 +105,28 @@ class SongWindow : public QMainWindow {
   // a suffix of no format the song exports to.
   static QString ExportFormatOf(const QString& path, const QString& filter);
 
+  // The view to play from (song_window_stage.cpp): the printed song at a
+  // text size (0: the page's width), the words alone, two columns where
+  // wide, following Play or scrolling at a speed, full screen, the songs of
+  // a setlist one after another. Each is remembered.
+  void SetTextScale(double scale);
+  void StepTextSize(int steps);  // Ctrl+plus (1) and Ctrl+minus (-1)
+  void SetLyricsOnly(bool on);
+  void SetTwoColumns(bool on);
+  void SetAutoScroll(bool on);  // scrolling at the speed, without sound
+  void SetScrollSpeed(int pointsPerSecond);
+  int ScrollSpeed() const { return scrollSpeed_; }
+  void SetFullScreen(bool on);
+  QScrollArea* PreviewArea() const { return previewArea_; }
+  // A setlist's songs, opened one after another with their own key, capo
+  // and instrument; false with a message when it cannot be read.
+  bool OpenSetlist(const QString& path);
+  bool StepSetlist(int step);  // PageDown (1), PageUp (-1); false at an end
+  int SetlistPosition() const { return setlistAt_; }
+  // The choices saved with the song ({meta} lines) and read when it is opened.
+  SavedChoices CurrentChoices() const;
+  void RestoreChoices();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   // A click on a chord of the text does what a click on the strip does.
@@ -148,6 +173,11 @@ class SongWindow : public QMainWindow {
   const ExportFunctions* Exports();
   // Asks before a changed song is dropped; true when it may be.
   bool MayDrop();
+  void BuildPlayView();
+  void RetranslatePlayView();
+  void FollowPlaying(int occurrence);
+  void ScrollStep();
+  void ApplySetlistEntry(const SetlistEntry& entry);
 
   TForm1* main_;
   Session session_;
@@ -168,6 +198,13 @@ class SongWindow : public QMainWindow {
   QTimer playTimer_;
   int playing_ = -1;
   const ExportFunctions* exports_ = nullptr;
+  QTimer scrollTimer_;
+  int scrollSpeed_ = 20;  // points a second
+  double scrollCarry_ = 0;
+  std::vector<SetlistEntry> setlist_;
+  QString setlistFolder_;
+  int setlistAt_ = -1;
+  QList<QWidget*> hiddenWhenFull_;
 
   QPlainTextEdit* text_ = nullptr;
   SongHighlighter* highlighter_ = nullptr;
@@ -200,6 +237,23 @@ class SongWindow : public QMainWindow {
   QAction* export_ = nullptr;
   QAction* print_ = nullptr;
   QAction* close_ = nullptr;
+  QScrollArea* previewArea_ = nullptr;
+  QMenu* viewMenu_ = nullptr;
+  QAction* bigger_ = nullptr;
+  QAction* smaller_ = nullptr;
+  QAction* fitPage_ = nullptr;
+  QAction* lyricsOnly_ = nullptr;
+  QAction* twoColumns_ = nullptr;
+  QAction* autoScroll_ = nullptr;
+  QAction* faster_ = nullptr;
+  QAction* slower_ = nullptr;
+  QAction* fullScreen_ = nullptr;
+  QAction* keyUp_ = nullptr;
+  QAction* keyDown_ = nullptr;
+  QAction* playStop_ = nullptr;
+  QAction* stopKey_ = nullptr;
+  QAction* nextSong_ = nullptr;
+  QAction* previousSong_ = nullptr;
 };
 
 }  // namespace corvanta

@@ -48,6 +48,7 @@ QString WriteText(const QString& path, const std::string& text, const TextFileFo
 }  // namespace
 
 bool SongWindow::OpenFile(const QString& path) {
+  if (path.endsWith(".setlist", Qt::CaseInsensitive)) return OpenSetlist(path);
   InputFile file;
   // Two bytes a character in UTF-16, and one more to tell a larger file.
   const std::string failure = ReadInputFile(path.toStdString(), 2 * kMaxSongBytes, file);
@@ -67,6 +68,7 @@ bool SongWindow::OpenFile(const QString& path) {
   fileNote_ = QString::fromStdString(decoded.note);
   SetSongText(QString::fromStdString(decoded.utf8));
   fileForm_ = decoded.form;
+  RestoreChoices();
   path_ = path;
   AddRecent(path);
   return true;
@@ -76,7 +78,7 @@ void SongWindow::OpenClick() {
   if (!MayDrop()) return;
   const QString path = QFileDialog::getOpenFileName(
       this, tr("打开歌曲"), QFileInfo(path_).path(),
-      tr("歌曲 (*.cho *.chordpro *.chopro *.crd *.pro *.txt);;所有文件 (*)"));
+      tr("歌曲 (*.cho *.chordpro *.chopro *.crd *.pro *.txt *.setlist);;所有文件 (*)"));
   if (!path.isEmpty()) OpenFile(path);
 }
 
@@ -99,11 +101,14 @@ QString SongWindow::SaveChordPro(const QString& path, bool defines) {
   SettleText();
   // The song as it is played when the player moved it (the shapes under
   // another capo, with its {capo}), else as read, its {transpose} kept;
-  // defines name the chords as played.
-  const Song& song = defines ? voiced_.song : SongToWrite(song_, voiced_);
+  // defines name the chords as played. With the player's choices, in place
+  // of those it was read with.
+  Song song = defines ? voiced_.song : SongToWrite(song_, voiced_);
+  DropSavedChoices(song);
+  std::vector<std::string> added = AddedChordProLines(voiced_, defines);
+  for (std::string& line : SavedChoiceLines(CurrentChoices())) added.push_back(std::move(line));
   QString note;
-  const QString failure =
-      WriteText(path, WriteChordPro(song, AddedChordProLines(voiced_, defines)), fileForm_, note);
+  const QString failure = WriteText(path, WriteChordPro(song, added), fileForm_, note);
   if (failure.isEmpty() && !note.isEmpty()) QMessageBox::information(this, tr("歌曲"), note);
   if (failure.isEmpty()) {
     modified_ = false;

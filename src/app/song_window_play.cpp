@@ -95,6 +95,7 @@ void SongWindow::ShowPlaying(int occurrence) {
   }
   text_->setExtraSelections(selections);
   strip_->SetHighlighted(distinct);
+  FollowPlaying(occurrence);
 }
 
 }  // namespace corvanta

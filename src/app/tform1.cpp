@@ -14,6 +14,7 @@
 #include "app/name_list_controller.h"
 #include "app/neck_controller.h"
 #include "app/preferences.h"
+#include "app/song_library_window.h"
 #include "app/song_window.h"
 #include "app/sound_controller.h"
 #include "app/tuning_controller.h"

@@ -30,6 +30,7 @@ class ExportController;
 class NameListController;
 class NeckController;
 class SongWindow;
+class SongLibraryWindow;
 class SoundController;
 class TuningController;
 
@@ -80,6 +81,9 @@ class TForm1 : public QMainWindow {
   // when first asked for and shown (File > Song...).
   SongWindow* Songs();
   void ShowSongWindow();
+  // The song library (File > Songbook…), made at its first showing.
+  SongLibraryWindow* Library();
+  void ShowLibraryWindow();
   // A song's chord shown here: on the song's instrument under its capo
   // (names are shapes), searched, and this voicing selected when it is
   // among the diagrams.
@@ -150,6 +154,8 @@ class TForm1 : public QMainWindow {
   std::array<QAction*, 2> languageItems_{};
   QAction* songItem_ = nullptr;  // Song1
   std::unique_ptr<SongWindow> songWindow_;
+  QAction* songbookItem_ = nullptr;  // Songbook1
+  std::unique_ptr<SongLibraryWindow> libraryWindow_;
   std::array<QLabel*, 3> statusPanels_{};
 };
 

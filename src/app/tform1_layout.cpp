@@ -194,6 +194,8 @@ void TForm1::BuildMenus() {
   songItem_ = Named(fileMenu_->addAction(QString()), "Song1");
   songItem_->setShortcut(QKeySequence("Ctrl+Shift+O"));
   connect(songItem_, &QAction::triggered, this, &TForm1::ShowSongWindow);
+  songbookItem_ = Named(fileMenu_->addAction(QString()), "Songbook1");
+  connect(songbookItem_, &QAction::triggered, this, &TForm1::ShowLibraryWindow);
   export_->BuildFileItems(fileMenu_);
   fileMenu_->addSeparator();
   closeItem_ = Named(fileMenu_->addAction(QString()), "Sair1");

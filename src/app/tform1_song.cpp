@@ -4,6 +4,7 @@
 
 #include "app/chord_entry_controller.h"
 #include "app/diagram_list_controller.h"
+#include "app/song_library_window.h"
 #include "app/song_window.h"
 #include "app/tform1.h"
 #include "app/tuning_controller.h"
@@ -25,6 +26,21 @@ void TForm1::closeEvent(QCloseEvent* event) {
     return;
   }
   QMainWindow::closeEvent(event);
+}
+
+SongLibraryWindow* TForm1::Library() {
+  if (!libraryWindow_) {
+    libraryWindow_ = std::make_unique<SongLibraryWindow>(this);
+    libraryWindow_->setAttribute(Qt::WA_QuitOnClose, false);
+  }
+  return libraryWindow_.get();
+}
+
+void TForm1::ShowLibraryWindow() {
+  SongLibraryWindow* library = Library();
+  library->show();
+  library->raise();
+  library->activateWindow();
 }
 
 void TForm1::ShowSongWindow() {

@@ -120,6 +120,7 @@ void TForm1::RetranslateUi() {
   standardNotationItem_->setToolTip(tr("C9 = C7/9"));
   standardNotationItem_->setStatusTip(tr("C9 = C7/9"));
   songItem_->setText(tr("歌曲…"));
+  songbookItem_->setText(tr("歌本…"));
   closeItem_->setText(tr("关闭"));
   quitItem_->setText(tr("退出"));
   howToReadItem_->setText(tr("如何看和弦图"));

@@ -1,6 +1,8 @@
 // The commands' shared steps: options to a session, failures to messages and exit codes.
 #include "cli/commands.h"
 
+#include <iostream>
+
 namespace corvanta::cli {
 namespace {
 
@@ -66,6 +68,7 @@ void ApplyCommandDefaults(const CLI::App& app, CommandTexts& texts) {
       {"diagram", &texts.diagram.notation, nullptr},
       {"sheet", &texts.sheet.notation, &texts.sheet.options},
       {"song", nullptr, &texts.song.options},
+      {"songbook", nullptr, &texts.songbook.options},
   };
   for (const Command& command : commands) {
     if (app.got_subcommand(command.name))
@@ -144,6 +147,7 @@ void AddCommands(CLI::App& app, CommandTexts& texts) {
   AddPracticalOption(*sheet, texts.sheet.options.practical);
 
   AddSongCommand(app, texts.song);
+  AddSongbookCommand(app, texts.songbook);
 
   auto* strum =
       app.add_subcommand("strum", "the MIDI messages of a strum, or its sound as a WAV file");
@@ -201,6 +205,7 @@ int RunCommands(const CLI::App& app, const CommandTexts& texts, std::ostream& ou
   if (app.got_subcommand("diagram")) return RunDiagram(texts.diagram, out);
   if (app.got_subcommand("sheet")) return RunSheet(texts.sheet, out);
   if (app.got_subcommand("song")) return RunSong(texts.song, out);
+  if (app.got_subcommand("songbook")) return RunSongbook(texts.songbook, out, std::cerr);
   return 0;
 }
 

@@ -6,6 +6,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/song_sheet_output.h"
+#include "cli/songbook_command.h"
 
 namespace corvanta::cli {
 
@@ -94,6 +95,7 @@ struct CommandTexts {
   DrawCommandText diagram;
   DrawCommandText sheet;
   SongCommandText song;
+  SongbookCommandText songbook;
   // --classic, which every command takes: the program's own notation, the
   // strict rules and the position order, wherever not given beside it.
   bool classic = false;
@@ -130,6 +132,10 @@ int RunDiagram(const DrawCommandText& command, std::ostream& out);
 int RunSheet(const DrawCommandText& command, std::ostream& out);
 void AddSongCommand(CLI::App& app, SongCommandText& text);
 int RunSong(const SongCommandText& command, std::ostream& out);
+// --mode and --capo as `song` reads them (the option checks keep the mode
+// to its words; a capo is a fret 0..12, "suggest" or empty: nullopt).
+VoicingMode ParseMode(const std::string& mode);
+std::optional<int> ParseCapoText(const std::string& text);
 
 // Standard input, up to `most` bytes; a read error (a folder, a closed
 // descriptor) is a failure, not an empty text.

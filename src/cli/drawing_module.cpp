@@ -10,6 +10,7 @@
 #include "modules/module_loader.h"
 #include "view/sheet_files.h"
 #include "view/song_sheet_files.h"
+#include "view/songbook_files.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ std::string DrawSong(const corvanta::cli::DrawingRequest& request) {
   using namespace corvanta;
   const SongPaper paper = request.paper == "letter" ? SongPaper::Letter : SongPaper::A4;
   const QString path = QString::fromStdString(request.path);
+  if (request.printBook) return WriteSongbookPdf(request.book, path, paper).toStdString();
   QString failure = request.format == "svg" ? WriteSongSvg(request.song, path, paper)
                     : request.format == "pdf"
                         ? WriteSongPdf(request.song, path, paper)
@@ -43,7 +45,7 @@ std::string DrawSong(const corvanta::cli::DrawingRequest& request) {
 std::string Draw(const corvanta::cli::DrawingRequest& request) {
   using namespace corvanta;
   EnsureApplication();
-  if (request.printSong) return DrawSong(request);
+  if (request.printSong || request.printBook) return DrawSong(request);
   const ChordSheet sheet(request.sheet);
   QString path = QString::fromStdString(request.path);
   QString failure = request.format == "svg"   ? WriteSheetSvg(sheet, path)

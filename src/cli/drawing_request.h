@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "session/sheet_model.h"
 #include "printed_song/song_sheet.h"
+#include "printed_song/songbook.h"
+#include "session/sheet_model.h"
 
 namespace corvanta::cli {
 
@@ -22,6 +23,9 @@ struct DrawingRequest {
   bool printSong = false;
   SongSheet song;
   std::string paper = "a4";
+  // A songbook instead (PDF only), on pages of `paper`.
+  bool printBook = false;
+  Songbook book;
 };
 
 // The module's table: draw writes the file whole or not at all and returns

@@ -58,12 +58,6 @@ SongFormat ParseFormat(const std::string& format) {
   return SongFormat::Auto;
 }
 
-VoicingMode ParseMode(const std::string& mode) {
-  if (mode == "least-movement") return VoicingMode::LeastMovement;
-  if (mode == "easiest") return VoicingMode::Easiest;
-  return VoicingMode::AsPlayed;
-}
-
 // "G=320003", "3=x32010": a chord name or a 1-based occurrence.
 SongPin ParsePin(const std::string& text, const Instrument& instrument, int capo) {
   const std::size_t equals = text.find('=');
@@ -80,13 +74,6 @@ SongPin ParsePin(const std::string& text, const Instrument& instrument, int capo
     pin.name = target;
   }
   return pin;
-}
-
-std::optional<int> ParseCapoText(const std::string& text) {
-  if (text.empty() || text == "suggest") return std::nullopt;
-  if (text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos)
-    throw BadArgument("--capo: '" + text + "' is not a fret 0..12 or suggest");
-  return ParseCapo(std::stoi(text));
 }
 
 void Write(const std::string& path, const std::string& bytes, std::ostream& out) {
@@ -113,6 +100,19 @@ void CheckTarget(const std::vector<std::string>& target) {
 }
 
 }  // namespace
+
+VoicingMode ParseMode(const std::string& mode) {
+  if (mode == "least-movement") return VoicingMode::LeastMovement;
+  if (mode == "easiest") return VoicingMode::Easiest;
+  return VoicingMode::AsPlayed;
+}
+
+std::optional<int> ParseCapoText(const std::string& text) {
+  if (text.empty() || text == "suggest") return std::nullopt;
+  if (text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos)
+    throw BadArgument("--capo: '" + text + "' is not a fret 0..12 or suggest");
+  return ParseCapo(std::stoi(text));
+}
 
 void AddSongCommand(CLI::App& app, SongCommandText& text) {
   auto* song = app.add_subcommand(

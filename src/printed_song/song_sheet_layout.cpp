@@ -14,16 +14,8 @@ namespace {
 
 SheetPoint Moved(SheetPoint point, double dx, double dy) { return {point.x + dx, point.y + dy}; }
 
-// One piece of the page that is never split: a printed line (a lyric with
-// its chords, a label, a comment, a grid line, a tab line) or a row of
-// diagrams; its items are placed from its own top, at their page x.
-struct Row {
-  double height = 0;
-  SongPageLayout items;
-  bool keepWithNext = false;  // a label stays with the first line it labels
-  bool newPage = false;
-  bool space = false;  // a gap, dropped at the top of a page
-};
+// One piece of the page that is never split (song_sheet_layout.h).
+using Row = SongRow;
 
 constexpr int kSmallestTab = 6;
 constexpr double kCommentPad = 3;
@@ -395,6 +387,23 @@ SongSheetLayout LayOutSongPages(const SongSheet& sheet, SheetSize pageSize,
 SongSheetLayout LayOutSongPicture(const SongSheet& sheet, double width,
                                   const TextMeasure& measure) {
   return LayOut(sheet, {width, 0}, false, measure);
+}
+
+SongRows LayOutSongRows(const SongSheet& sheet, double pageWidth, const TextMeasure& measure) {
+  Rows rows(sheet, pageWidth, measure);
+  SongRows laid;
+  laid.title = rows.TitleBlock();
+  laid.body = rows.Body();
+  return laid;
+}
+
+void AppendSongRow(SongPageLayout& page, SongRow&& row, double top) {
+  Append(page, std::move(row.items), top);
+}
+
+double AddSongPageHeader(SongPageLayout& page, const SongSheet& sheet, double pageWidth,
+                         const TextMeasure& measure) {
+  return AddHeader(page, sheet, pageWidth, measure);
 }
 
 }  // namespace corvanta

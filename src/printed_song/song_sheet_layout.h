@@ -94,4 +94,26 @@ SongSheetLayout LayOutSongPages(const SongSheet& sheet, SheetSize pageSize,
 // One tall picture of the page's width (SVG, PNG, the screen): no page breaks.
 SongSheetLayout LayOutSongPicture(const SongSheet& sheet, double width, const TextMeasure& measure);
 
+// The pieces pages are made of, for a book of songs paginated by its own
+// rules: one that is never split (a printed line, a label, a row of
+// diagrams), its items placed from its own top at their page x.
+struct SongRow {
+  double height = 0;
+  SongPageLayout items;
+  bool keepWithNext = false;  // a label stays with the first line it labels
+  bool newPage = false;
+  bool space = false;  // a gap, dropped at the top of a page
+};
+struct SongRows {
+  std::vector<SongRow> title;  // the title block and the diagrams
+  std::vector<SongRow> body;
+};
+SongRows LayOutSongRows(const SongSheet& sheet, double pageWidth, const TextMeasure& measure);
+// The row's items onto a page, `top` points down.
+void AppendSongRow(SongPageLayout& page, SongRow&& row, double top);
+// The song's title, small, over a rule at the top of a later page; where
+// the page's rows start.
+double AddSongPageHeader(SongPageLayout& page, const SongSheet& sheet, double pageWidth,
+                         const TextMeasure& measure);
+
 }  // namespace corvanta

@@ -149,5 +149,9 @@ struct Song {
 // what it read and says so in Song::notes.
 inline constexpr std::size_t kMaxSongBytes = 1 << 20;
 inline constexpr std::size_t kMaxSongChords = 5000;
+// Lines are read up to this many (far more than a song has); the rest of
+// the text is kept verbatim as one last line, so a text of nothing but
+// line breaks costs memory by what is read, not by its bytes.
+inline constexpr std::size_t kMaxSongLines = 20000;
 
 }  // namespace corvanta

@@ -4,6 +4,7 @@
 #include "song/chord_words.h"
 #include "song/info_lines.h"
 #include "song/song_building.h"
+#include "song/song_split.h"
 
 namespace corvanta {
 namespace {
@@ -58,6 +59,18 @@ std::string_view WithoutMark(std::string_view text, Song& song) {
   return text.substr(kByteOrderMark.size());
 }
 
+// A text of several songs ({new_song} between them) is read up to its
+// second: one song is what a reader of one song gives, never the lines of
+// them all under the last title.
+std::string_view FirstSongOnly(std::string_view text, Song& song) {
+  const std::vector<SongSpan> spans = SongSpans(text);
+  if (spans.size() < 2) return text;
+  song.notes.push_back(
+      "the text holds " + std::to_string(spans.size()) +
+      " songs ({new_song} between them); only the first is read, a songbook reads them all");
+  return text.substr(0, spans.front().end);
+}
+
 }  // namespace
 
 bool IsChordWord(std::string_view word) {
@@ -73,8 +86,23 @@ SongFormat DetectSongFormat(std::string_view text) {
 Song ReadSong(std::string_view text, SongFormat format) {
   Song song;
   text = WithinLimit(WithoutMark(text, song), song);
-  const std::vector<song_text::TextLine> lines = song_text::SplitLines(text);
+  std::vector<song_text::TextLine> lines = song_text::SplitLines(text);
   song.format = format == SongFormat::Auto ? FormOfLines(lines) : format;
+  if (song.format == SongFormat::ChordPro) {
+    const std::size_t whole = text.size();
+    text = FirstSongOnly(text, song);
+    if (text.size() != whole) lines = song_text::SplitLines(text);
+  }
+  // Past the line limit the rest is one verbatim line, neither read nor lost.
+  std::string_view rest;
+  if (lines.size() > kMaxSongLines) {
+    rest = text.substr(static_cast<std::size_t>(lines[kMaxSongLines].text.data() - text.data()));
+    lines.resize(kMaxSongLines);
+    lines.shrink_to_fit();
+    song.notes.push_back("the song has more than " + std::to_string(kMaxSongLines) +
+                         " lines; those after line " + std::to_string(kMaxSongLines) +
+                         " are kept as they are and not read");
+  }
   SongBuilder builder(song);
   switch (song.format) {
     case SongFormat::ChordPro:
@@ -87,6 +115,7 @@ Song ReadSong(std::string_view text, SongFormat format) {
       ReadProgressionLines(lines, builder, format == SongFormat::Progression);
       break;
   }
+  if (!rest.empty()) builder.AddLine(LineKind::Tab, {rest, {}});
   return song;
 }
 

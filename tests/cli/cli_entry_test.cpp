@@ -168,7 +168,7 @@ TEST(CliCommands, anUnknownCommandIsNamedAndTheCommandsListed) {
     EXPECT_EQ(result.status, 2) << arguments;
     EXPECT_NE(result.err.find("unknown command 'fooo'"), std::string::npos) << result.err;
     EXPECT_NE(result.err.find("search, query, clicks, types, instruments, name, diagram, sheet, "
-                              "song, strum"),
+                              "song, songbook, strum"),
               std::string::npos)
         << result.err;
   }

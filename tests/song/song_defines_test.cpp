@@ -184,5 +184,18 @@ TEST(SongTranspose, ASongCutAtTheLimitIsMovedWholeOrNotAtAll) {
   EXPECT_FALSE(voiced.warnings.empty());
 }
 
+TEST(SongReading, LinesPastTheLimitAreKeptVerbatimNotRead) {
+  for (const std::string& tail : {std::string("[G]la\n"), std::string("G\nla\n")}) {
+    const std::string text = std::string(kMaxSongLines + 10000, '\n') + tail;
+    const Song song = ReadSong(text);
+    EXPECT_EQ(song.lines.size(), kMaxSongLines + 1);
+    EXPECT_TRUE(song.chords.empty());
+    EXPECT_TRUE(HasNote(song, "kept as they are"));
+    EXPECT_EQ(
+        song.format == SongFormat::ChordPro ? WriteChordPro(song) : WriteChordsOverWords(song),
+        text);
+  }
+}
+
 }  // namespace
 }  // namespace corvanta
