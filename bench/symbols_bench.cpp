@@ -3,6 +3,7 @@
 
 #include <iterator>
 
+#include "search/instrument_search.h"
 #include "search/key_text.h"
 #include "session/placed_fingering.h"
 #include "symbols/chord_names.h"
@@ -71,8 +72,10 @@ void NamePlacedFingering(benchmark::State& state) {
   const std::vector<std::vector<int>> shapes{
       {99, 3, 2, 0, 1, 0}, {-1, 3, 3, 2, 1, 1}, {3, 5, 2, 4, 1, 6}};
   const Fingering frets = FingeringOfKeyValues(shapes[state.range(0)]).value();
+  const Instrument sounding = InstrumentWithCapo(*FindInstrument("guitar"), 2);
   for (auto _ : state)
-    benchmark::DoNotOptimize(NameFingering(frets, kStandardTuning, 2, Accidentals::Sharps));
+    benchmark::DoNotOptimize(
+        NameSoundingNotes(NotesOnInstrument(frets, sounding), Accidentals::Sharps));
 }
 BENCHMARK(NamePlacedFingering)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 

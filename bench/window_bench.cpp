@@ -18,6 +18,7 @@
 #include <cstdio>
 
 #include "app/tform1.h"
+#include "modules/module_loader.h"
 #include "peak_memory.h"
 #include "sound/fluidsynth/fluidsynth_output.h"
 #include "sound/lazy_synth.h"
@@ -95,9 +96,10 @@ void FirstNoteFromCold(benchmark::State& state) {
     LazySynth lazy([]() -> std::unique_ptr<BuiltInSynth> {
       void* module = dlopen(CORVANTA_SYNTH_OUTPUT_MODULE, RTLD_NOW | RTLD_LOCAL);
       if (module == nullptr) return nullptr;
-      auto entry = reinterpret_cast<void* (*)()>(dlsym(module, kSynthOutputEntryName));
+      auto entry = reinterpret_cast<const void* (*)()>(dlsym(module, kModuleEntryName));
       if (entry == nullptr) return nullptr;
-      return std::unique_ptr<BuiltInSynth>(reinterpret_cast<CreateBuiltInSynth>(entry())());
+      return std::unique_ptr<BuiltInSynth>(
+          static_cast<const SynthOutputModule*>(entry())->create());
     });
     lazy.ShortMessage(NoteOnMessage(52));
     const auto made = Clock::now();

@@ -1,8 +1,9 @@
 // Any fret text through the parsers, both diagram layouts, the neck and the
 // strum plan.
 #include "fuzz_input.h"
-#include "instrument/tuning.h"
+#include "instrument/instrument.h"
 #include "search/key_text.h"
+#include "session/placed_fingering.h"
 #include "sound/strum.h"
 #include "view/layout/diagram_layout.h"
 #include "view/layout/neck_layout.h"
@@ -16,6 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LayOutDiagram(*frets, DiagramVariant::Highlighted, leftHanded);
   }
   LayOutNeck(*frets);
-  PlanStrum(*frets, BuildPitchTable(kStandardTuning), static_cast<int>(size % 8) - 1);
+  PlanStrumNotes(StrumNotes(*frets, *FindInstrument("guitar")), static_cast<int>(size % 8) - 1);
   return 0;
 }

@@ -274,7 +274,9 @@ void ChordEntryController::RunSearches(EntryOutcome outcome) {
   shownReading_.reset();
   ShowReading();
   MirrorEntry();
-  for (int i = 0; i < outcome.searches; ++i) diagrams_.Search();
+  // A handler that runs another inside (a root choice moving the bass row)
+  // asks for its searches too; the state is the same for each, so one does.
+  if (outcome.searches > 0) diagrams_.Search();
 }
 
 void ChordEntryController::MirrorEntry() {

@@ -191,7 +191,6 @@ void DiagramListController::Search() {
   ++state_.searchCount;
   Session& session = state_.session;
   session.instrument = state_.TunedInstrument();
-  session.capo = state_.Capo();
   TakeEntryOptions(session, state_.entry.state);
   state_.result = VoiceChord(session, ChordOfEntry(state_.entry.state));
   const Instrument& tuned = session.instrument;

@@ -162,8 +162,7 @@ void ExportController::Print() {
 const ExportFunctions* ExportController::Exports() {
   if (exports_ == nullptr) {
     std::string error;
-    exports_ = static_cast<const ExportFunctions*>(
-        LoadModuleEntry(kExportModuleName, kExportEntryName, error));
+    exports_ = LoadModule<ExportFunctions>(kExportModuleName, error);
     if (exports_ == nullptr)
       QMessageBox::warning(window_, "Corvanta", QString::fromStdString(error));
   }

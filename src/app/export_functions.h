@@ -34,6 +34,5 @@ struct ExportFunctions {
 };
 
 inline constexpr const char* kExportModuleName = "libcorvanta-export.so";
-inline constexpr const char* kExportEntryName = "corvanta_export_entry";
 
 }  // namespace corvanta

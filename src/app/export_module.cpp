@@ -4,6 +4,7 @@
 #include <QPrinter>
 
 #include "app/export_functions.h"
+#include "modules/module_loader.h"
 #include "view/qt_text_measure.h"
 #include "view/sheet_files.h"
 #include "view/song_sheet_files.h"
@@ -70,6 +71,4 @@ const corvanta::ExportFunctions kFunctions{
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) void* corvanta_export_entry() {
-  return const_cast<corvanta::ExportFunctions*>(&kFunctions);
-}
+CORVANTA_MODULE(kFunctions)

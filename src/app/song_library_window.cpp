@@ -415,8 +415,7 @@ bool SongLibraryWindow::LoadSetlist(const QString& path) {
 const ExportFunctions* SongLibraryWindow::Exports() {
   if (exports_ == nullptr) {
     std::string error;
-    exports_ = static_cast<const ExportFunctions*>(
-        LoadModuleEntry(kExportModuleName, kExportEntryName, error));
+    exports_ = LoadModule<ExportFunctions>(kExportModuleName, error);
     if (exports_ == nullptr)
       QMessageBox::warning(this, windowTitle(), QString::fromStdString(error));
   }

@@ -168,8 +168,7 @@ void SongWindow::FillRecentMenu() {
 const ExportFunctions* SongWindow::Exports() {
   if (exports_ == nullptr) {
     std::string error;
-    exports_ = static_cast<const ExportFunctions*>(
-        LoadModuleEntry(kExportModuleName, kExportEntryName, error));
+    exports_ = LoadModule<ExportFunctions>(kExportModuleName, error);
     if (exports_ == nullptr) QMessageBox::warning(this, tr("歌曲"), QString::fromStdString(error));
   }
   return exports_;

@@ -88,19 +88,12 @@ void SoundController::FollowInstrument() {
 
 void SoundController::StrumSelected() {
   const int speed = strumSpeed_->value();
-  if (state_.instrumentTuning) {
-    const Instrument sounding = InstrumentWithCapo(state_.TunedInstrument(), state_.Capo());
-    const std::vector<int> notes = StrumNotes(state_.selectedFrets, sounding);
-    // A custom tuning near C8 reaches past what MIDI can send.
-    if (!NotesBeyondMidi(notes).empty())
-      window_->statusBar()->showMessage(tr("高于 MIDI 音 127 的音无法发声, 已略去"),
-                                        kBeyondMidiMessageMs);
-    player_.Play(PlanStrumNotes(notes, speed));
-    return;
-  }
-  // The guitar plays its pitch table, which a moved slider leaves as it was
-  // until the next preset or reset.
-  player_.Play(PlanStrum(state_.selectedFrets, state_.tuning.SoundingPitches(), speed));
+  const std::vector<int> notes = StrumNotes(state_.selectedFrets, state_.StrummedInstrument());
+  // A custom tuning near C8 reaches past what MIDI can send.
+  if (!NotesBeyondMidi(notes).empty())
+    window_->statusBar()->showMessage(tr("高于 MIDI 音 127 的音无法发声, 已略去"),
+                                      kBeyondMidiMessageMs);
+  player_.Play(PlanStrumNotes(notes, speed));
 }
 
 void SoundController::ChoosePatch() {

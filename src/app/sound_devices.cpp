@@ -20,9 +20,9 @@ namespace {
 // The synthesizer from its module; none (a silent output) without it.
 std::unique_ptr<BuiltInSynth> MakeSynthesizer() {
   std::string error;
-  void* entry = LoadModuleEntry(kSynthOutputModuleName, kSynthOutputEntryName, error);
-  if (entry == nullptr) return nullptr;
-  return std::unique_ptr<BuiltInSynth>(reinterpret_cast<CreateBuiltInSynth>(entry)());
+  const SynthOutputModule* module = LoadModule<SynthOutputModule>(kSynthOutputModuleName, error);
+  if (module == nullptr) return nullptr;
+  return std::unique_ptr<BuiltInSynth>(module->create());
 }
 
 // Just after the first paint: the soundfont (about 200 ms on its own

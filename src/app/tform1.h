@@ -49,6 +49,7 @@ class TForm1 : public QMainWindow {
   // Read-only views for tests and tools.
   const ChordEntry& Entry() const { return state_.entry; }
   const TuningState& Tuning() const { return state_.tuning.state; }
+  int Capo() const { return state_.Capo(); }
   const VoicedChord& Result() const { return state_.result; }
   const Session& CurrentSession() const { return state_.session; }
   const Fingering& SelectedFrets() const { return state_.selectedFrets; }

@@ -276,7 +276,7 @@ void TuningController::MirrorTuning() {
   const TuningState& state = state_.tuning.state;
   {
     const QSignalBlocker blocker(capoBox_);
-    capoBox_->setValue(state.capo);
+    capoBox_->setValue(state_.Capo());
   }
   MirrorInstrumentTuning();
   if (state_.instrumentTuning) return;
@@ -355,7 +355,10 @@ void TuningController::ResetToStandardTuning() {
                                             : state_.tuning.ResetToStandardTuning());
 }
 
-void TuningController::SetCapo() { RunTuningSearches(state_.tuning.SetCapo(capoBox_->value())); }
+void TuningController::SetCapo() {
+  state_.session.capo = ClampCapo(capoBox_->value());
+  RunTuningSearches(1);
+}
 
 void TuningController::ChooseCapoNames(CapoNames names) {
   if (names == state_.session.capoNames) return;

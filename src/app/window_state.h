@@ -22,8 +22,9 @@ struct WindowState {
   std::optional<InstrumentTuning> instrumentTuning;  // none on the six-string guitar
   VoicedChord result;
   Fingering selectedFrets = OpenStrings(kStringCount);
-  // The choices every chord is voiced under; its instrument, capo and
-  // option fields are taken from the tuning panel and the entry at each search.
+  // The choices every chord is voiced under, the capo among them (whatever
+  // the instrument, kept by presets and the reset); its instrument and option
+  // fields are taken from the tuning panel and the entry at each search.
   Session session;
   int searchCount = 0;
 
@@ -33,7 +34,14 @@ struct WindowState {
     if (instrumentTuning) return instrumentTuning->Tuned();
     return Retuned(instrument, GuitarPitches(tuning.state.tuningPitchClass));
   }
-  int Capo() const { return tuning.state.capo; }
+  int Capo() const { return session.capo; }
+  // The instrument as a strum sounds it, the capo on: the guitar's strum
+  // hears a moved slider only at the next preset or reset.
+  Instrument StrummedInstrument() const {
+    const Instrument tuned = instrumentTuning ? instrumentTuning->Tuned()
+                                              : Retuned(instrument, tuning.StrummedPitches());
+    return InstrumentWithCapo(tuned, Capo());
+  }
 };
 
 }  // namespace corvanta

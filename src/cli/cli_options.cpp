@@ -136,10 +136,6 @@ int ParseNote(const std::string& text, const std::string& option) {
 
 Tuning ParseTuning(const std::string& text) { return ReadGuitarTuning(text); }
 
-Tuning ParseTuningOption(const std::optional<std::string>& text) {
-  return text ? ParseTuning(*text) : kStandardTuning;
-}
-
 Instrument ParseInstrument(const std::string& name, const std::optional<std::string>& tuning) {
   return ReadInstrument(name, tuning);
 }

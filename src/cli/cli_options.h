@@ -66,8 +66,6 @@ int ParseLimit(const std::optional<int>& limit);
 int ParseCapo(int capo);
 // The --notation value, which the option's check keeps to these two words.
 ChordNotation ParseNotation(const std::string& text);
-// Standard tuning when the option was not given.
-Tuning ParseTuningOption(const std::optional<std::string>& text);
 // The session the shared options describe: the instrument in its tuning,
 // the capo and its names, the search options, the rules and the order.
 Session SessionOf(const SearchOptionText& text);

@@ -82,9 +82,9 @@ std::vector<std::string> DistinctSymbols(const std::vector<std::string>& symbols
 
 int RunDrawing(const DrawingRequest& request) {
   std::string error;
-  void* entry = LoadModuleEntry(kDrawingModuleName, kDrawingEntryName, error);
-  if (entry == nullptr) throw CommandFailure(error);
-  std::string failure = reinterpret_cast<DrawFunction>(entry)(request);
+  const DrawingModule* module = LoadModule<DrawingModule>(kDrawingModuleName, error);
+  if (module == nullptr) throw CommandFailure(error);
+  std::string failure = module->draw(request);
   if (!failure.empty()) throw CommandFailure(failure);
   return 0;
 }

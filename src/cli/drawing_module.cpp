@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "cli/drawing_request.h"
+#include "modules/module_loader.h"
 #include "view/sheet_files.h"
 #include "view/song_sheet_files.h"
 #include "view/songbook_files.h"
@@ -53,9 +54,8 @@ std::string Draw(const corvanta::cli::DrawingRequest& request) {
   return failure.toStdString();
 }
 
+const corvanta::cli::DrawingModule kTable{&Draw};
+
 }  // namespace
 
-// The entry returns the drawing function as a plain pointer (dlsym's world).
-extern "C" __attribute__((visibility("default"))) void* corvanta_drawing_entry() {
-  return reinterpret_cast<void*>(&Draw);
-}
+CORVANTA_MODULE(kTable)

@@ -28,10 +28,11 @@ struct DrawingRequest {
   Songbook book;
 };
 
-// The module's one function: draws and writes the file whole or not at all;
-// returns what went wrong, empty on success.
-using DrawFunction = std::string (*)(const DrawingRequest&);
-inline constexpr const char* kDrawingEntryName = "corvanta_drawing_entry";
+// The module's table: draw writes the file whole or not at all and returns
+// what went wrong, empty on success.
+struct DrawingModule {
+  std::string (*draw)(const DrawingRequest&);
+};
 inline constexpr const char* kDrawingModuleName = "libcorvanta-drawing.so";
 
 // Loads the module and draws; a failure is a CommandFailure. 0 on success.

@@ -45,7 +45,7 @@ nlohmann::json ItemsWhere(const std::array<bool, kDegreeItemCount>& flags, bool 
 }
 
 // The search's fields into the command's object; the voicings' text is
-// returned for DumpSearchJson.
+// returned apart for DumpSearchJson.
 SearchOutput AddResult(nlohmann::json& json, const VoicedChord& result, const Session& session,
                        const SearchOptionText& options, const ChordEntryState& state) {
   // The voicings' notes spelled by the chord, as its notes are.
@@ -136,7 +136,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   json["formula"] = entry.state.chordFormula;
   json["typeName"] = TextJson(entry.state.typeName);
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
-  const SearchOutput search = AddResult(json, result, session, command.options, entry.state);
+  SearchOutput search = AddResult(json, result, session, command.options, entry.state);
   AddSounding(json, entry, command.options);
   json["notes"] = NamesJson(ChordNoteNames(entry.state));
   json["unrecognised"] = NamesJson(reading.unrecognised);
@@ -148,7 +148,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   json["readings"] = ReadingsJson(readings, notation, rootName);
   json["noChord"] = reading.noChord;
   json["notation"] = command.notation;
-  out << DumpSearchJson(json, search) << "\n";
+  out << DumpSearchJson(std::move(json), std::move(search.voicings)) << "\n";
   return 0;
 }
 
@@ -174,9 +174,9 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
   json["disabled"] = ItemsWhere(entry.state.enabled, false);
   json["bassGridEnabled"] = entry.state.bassGridEnabled;
-  const SearchOutput search = AddResult(json, result, session, command.options, entry.state);
+  SearchOutput search = AddResult(json, result, session, command.options, entry.state);
   AddSounding(json, entry, command.options);
-  out << DumpSearchJson(json, search) << "\n";
+  out << DumpSearchJson(std::move(json), std::move(search.voicings)) << "\n";
   return 0;
 }
 

@@ -55,22 +55,14 @@ double DifficultyFigure(const Fingering& frets) { return RoundedFigure(Difficult
 
 namespace {
 
-// The terms whose sum is the figure, keys sorted as nlohmann writes them.
-void WriteDifficultyReasons(std::string& out, const DifficultyReasons& reasons) {
-  const std::pair<const char*, double> terms[] = {
-      {"barre", reasons.barre},           {"fifthInBass", reasons.fifthInBass},
-      {"fingers", reasons.fingers},       {"leftOut", reasons.leftOut},
-      {"mutedInner", reasons.mutedInner}, {"position", reasons.position},
-      {"stretch", reasons.stretch}};
-  out += '{';
-  for (const auto& [name, value] : terms) {
-    if (out.back() != '{') out += ',';
-    out += '"';
-    out += name;
-    out += "\":";
-    out += nlohmann::json(RoundedFigure(value)).dump();
-  }
-  out += '}';
+nlohmann::json DifficultyReasonsJson(const DifficultyReasons& reasons) {
+  return {{"barre", RoundedFigure(reasons.barre)},
+          {"fifthInBass", RoundedFigure(reasons.fifthInBass)},
+          {"fingers", RoundedFigure(reasons.fingers)},
+          {"leftOut", RoundedFigure(reasons.leftOut)},
+          {"mutedInner", RoundedFigure(reasons.mutedInner)},
+          {"position", RoundedFigure(reasons.position)},
+          {"stretch", RoundedFigure(reasons.stretch)}};
 }
 
 // A sounding pitch with its octave, its letter as the chord spells it (Bb2
@@ -86,81 +78,44 @@ std::string SpelledPitchName(int pitch, const ChordContext& chord) {
   return name + std::to_string(octave);
 }
 
-// One voicing as compact JSON text, its keys in the order nlohmann's dump
-// writes them (sorted): a large result's voicings are written one by one
-// instead of built as a tree of thousands of small objects.
-void WriteVoicingJson(std::string& out, const Voicing& voicing, const Instrument& sounding,
-                      const ChordContext& chord) {
+nlohmann::json VoicingJson(const Voicing& voicing, const Instrument& sounding,
+                           const ChordContext& chord) {
   const Fingering& frets = voicing.frets;
-  auto number = [&](int value) { out += std::to_string(value); };
-  out += "{\"barre\":";
+  nlohmann::json json;
   if (const std::optional<BarreField> barre = FirstBarre(frets)) {
-    out += "{\"fret\":";
-    number(barre->fret);
-    out += ",\"fromString\":";
-    number(barre->fromString);
-    out += '}';
+    json["barre"] = {{"fret", barre->fret}, {"fromString", barre->fromString}};
   } else {
-    out += "null";
+    json["barre"] = nullptr;
   }
   const DifficultyReasons reasons = DifficultyReasonsOf(voicing);
-  out += ",\"difficulty\":";
-  out += nlohmann::json(RoundedFigure(reasons.Total())).dump();
-  out += ",\"difficultyReasons\":";
-  WriteDifficultyReasons(out, reasons);
+  json["difficulty"] = RoundedFigure(reasons.Total());
+  json["difficultyReasons"] = DifficultyReasonsJson(reasons);
   const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);
-  out += ",\"fingers\":[";
-  for (std::size_t i = 0; i < layout.fingers.size(); ++i) {
-    if (i > 0) out += ',';
-    if (layout.fingers[i] == kNoFinger) {
-      out += "null";
-    } else {
-      number(layout.fingers[i]);
-    }
-  }
-  out += "],\"frets\":[";
-  for (std::size_t i = 0; i < frets.size(); ++i) {
-    if (i > 0) out += ',';
-    if (frets[i].IsMuted()) {
-      out += "null";
-    } else {
-      number(frets[i].Fret());
-    }
-  }
+  nlohmann::json& fingers = json["fingers"] = nlohmann::json::array();
+  for (int finger : layout.fingers)
+    finger == kNoFinger ? fingers.push_back(nullptr) : fingers.push_back(finger);
+  json["frets"] = FretsJson(frets);
   const std::vector<int> pitches = StringPitches(frets, sounding);
-  out += "],\"intervals\":[";
-  for (std::size_t string = 0; string < frets.size(); ++string) {
-    if (string > 0) out += ',';
-    const int pitch = pitches[string];
-    if (pitch < 0 || chord.root == kNoPitchClass) {
-      out += "null";
-    } else {
-      out += '"';
-      out += IntervalName(pitch - chord.root, chord.intervals);
-      out += '"';
-    }
-  }
-  out += "],\"notes\":[";
-  bool first = true;
+  nlohmann::json& intervals = json["intervals"] = nlohmann::json::array();
+  nlohmann::json& notes = json["notes"] = nlohmann::json::array();
+  // One note per string (null muted) beside the notes of the sounding
+  // strings only, as they always have been listed.
+  nlohmann::json& stringNotes = json["stringNotes"] = nlohmann::json::array();
   for (int pitch : pitches) {
-    if (pitch < 0) continue;
-    if (!first) out += ',';
-    first = false;
-    out += '"' + SpelledPitchName(pitch, chord) + '"';  // "Bb2": nothing to escape
+    if (pitch < 0) {
+      intervals.push_back(nullptr);
+      stringNotes.push_back(nullptr);
+      continue;
+    }
+    chord.root == kNoPitchClass
+        ? intervals.push_back(nullptr)
+        : intervals.push_back(IntervalName(pitch - chord.root, chord.intervals));
+    notes.push_back(SpelledPitchName(pitch, chord));
+    stringNotes.push_back(notes.back());
   }
-  out += "],\"position\":";
-  number(layout.firstFret);
-  out += ",\"preferred\":";
-  out += voicing.preferred ? "true" : "false";
-  // One note per string (null muted): the notes above list the sounding
-  // strings only, as they always have.
-  out += ",\"stringNotes\":[";
-  for (std::size_t string = 0; string < pitches.size(); ++string) {
-    if (string > 0) out += ',';
-    out += pitches[string] < 0 ? std::string("null")
-                               : '"' + SpelledPitchName(pitches[string], chord) + '"';
-  }
-  out += "]}";
+  json["position"] = layout.firstFret;
+  json["preferred"] = voicing.preferred;
+  return json;
 }
 
 }  // namespace
@@ -173,26 +128,22 @@ ChordContext ChordContextOf(const InstrumentSearchResult& result, int rootPitchC
   return chord;
 }
 
-std::string VoicingsJsonText(std::span<const Voicing> voicings, const Instrument& sounding,
-                             const ChordContext& chord) {
-  std::string out = "[";
-  out.reserve(voicings.size() * 200);
-  for (std::size_t i = 0; i < voicings.size(); ++i) {
-    if (i > 0) out += ',';
-    WriteVoicingJson(out, voicings[i], sounding, chord);
-  }
-  out += ']';
-  return out;
+nlohmann::json VoicingsJson(std::span<const Voicing> voicings, const Instrument& sounding,
+                            const ChordContext& chord) {
+  nlohmann::json list = nlohmann::json::array();
+  list.get_ref<nlohmann::json::array_t&>().reserve(voicings.size());
+  for (const Voicing& voicing : voicings) list.push_back(VoicingJson(voicing, sounding, chord));
+  return list;
 }
 
-std::string DumpSearchJson(nlohmann::json json, const SearchOutput& search) {
-  // The voicings stand in as null and are written in their place as text.
-  json["voicings"] = nullptr;
-  std::string text = json.dump();
-  const std::string marker = "\"voicings\":null";
-  const std::size_t at = text.find(marker);
-  text.replace(at + marker.size() - 4, 4, search.voicingsText);
-  return text;
+std::string VoicingsJsonText(std::span<const Voicing> voicings, const Instrument& sounding,
+                             const ChordContext& chord) {
+  return VoicingsJson(voicings, sounding, chord).dump();
+}
+
+std::string DumpSearchJson(nlohmann::json json, nlohmann::json voicings) {
+  json["voicings"] = std::move(voicings);
+  return json.dump();
 }
 
 std::span<const Voicing> FirstVoicings(const InstrumentSearchResult& result, int limit) {
@@ -213,8 +164,8 @@ SearchOutput SearchJson(const std::string& argument, const InstrumentSearchResul
   nlohmann::json keys = nlohmann::json::array();
   for (const Voicing& voicing : shown) keys.push_back(VoicingKeyText(voicing));
   json["fingerings"] = keys;
-  output.voicingsText =
-      VoicingsJsonText(shown, sounding, ChordContextOf(result, rootPitchClass, noteNames));
+  output.voicings =
+      VoicingsJson(shown, sounding, ChordContextOf(result, rootPitchClass, noteNames));
   return output;
 }
 

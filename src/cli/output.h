@@ -18,22 +18,22 @@
 namespace corvanta::cli {
 
 // {"argument", "chordTones", "count", "fingerings"} as fields, and
-// "voicings" as JSON text: the key texts exactly as the search orders them
+// "voicings" apart: the key texts exactly as the search orders them
 // and each voicing as an object; both keep the first `limit` (all when
 // negative) while "count" stays the number found. `sounding` is the
 // instrument with its capo on. A command adds its own fields and writes the
 // whole with DumpSearchJson.
 struct SearchOutput {
   nlohmann::json fields;
-  std::string voicingsText;
+  nlohmann::json voicings;
 };
 // noteNames: each pitch class as the chord spells it (ChordSpelling); empty,
 // the notes take sharps.
 SearchOutput SearchJson(const std::string& argument, const InstrumentSearchResult& result,
                         const Instrument& sounding, int limit, int rootPitchClass,
                         std::span<const std::string> noteNames = {});
-// The fields given, with "voicings", as one compact JSON object.
-std::string DumpSearchJson(nlohmann::json json, const SearchOutput& search);
+// The fields given, with the voicings, as one compact JSON object.
+std::string DumpSearchJson(nlohmann::json json, nlohmann::json voicings);
 
 // The chord a voicing's intervals are named in: its root and every chord
 // tone's semitones above it.
@@ -50,7 +50,9 @@ ChordContext ChordContextOf(const InstrumentSearchResult& result, int rootPitchC
 // intervals one entry per string, lowest-listed first, null muted; fingers
 // as the diagram draws them; intervals as players name them in the chord,
 // R, b3, 5, b7, 9...; notes the sounding strings' pitches with octaves), as
-// JSON text.
+// a JSON array, or as its compact text.
+nlohmann::json VoicingsJson(std::span<const Voicing> voicings, const Instrument& sounding,
+                            const ChordContext& chord);
 std::string VoicingsJsonText(std::span<const Voicing> voicings, const Instrument& sounding,
                              const ChordContext& chord);
 

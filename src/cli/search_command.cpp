@@ -54,7 +54,7 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
       json["soundingRoot"] = WrapPitchClass(settings.rootPitchClass + capo);
       json["soundingBass"] = WrapPitchClass(settings.bassPitchClass + capo);
     }
-    out << DumpSearchJson(json, search) << "\n";
+    out << DumpSearchJson(std::move(json), std::move(search.voicings)) << "\n";
   } else {
     PrintFingeringTable(argument, result.search, sounding, limit, out);
   }

@@ -89,10 +89,10 @@ int RunStrum(const StrumCommandText& command, std::ostream& out) {
     rendered.insert(rendered.end(), calls.begin(), calls.end());
   }
   std::string error;
-  void* entry = LoadModuleEntry(kSynthModuleName, kSynthEntryName, error);
-  if (entry == nullptr) throw CommandFailure(error);
+  const RenderModule* module = LoadModule<RenderModule>(kSynthModuleName, error);
+  if (module == nullptr) throw CommandFailure(error);
   std::string wav;
-  if (!reinterpret_cast<RenderFunction>(entry)({rendered, *soundfont, kTailMs}, wav))
+  if (!module->render({rendered, *soundfont, kTailMs}, wav))
     throw CommandFailure("the soundfont '" + *soundfont + "' cannot be loaded");
   if (!file.Write(wav)) throw CommandFailure(file.Failure());
   if (std::string failure = file.Commit(); !failure.empty()) throw CommandFailure(failure);

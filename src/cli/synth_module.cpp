@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/synth_request.h"
+#include "modules/module_loader.h"
 #include "sound/fluidsynth/offline_render.h"
 
 namespace {
@@ -16,8 +17,8 @@ bool Render(const corvanta::cli::SynthRequest& request, std::string& wav) {
   return true;
 }
 
+const corvanta::cli::RenderModule kTable{&Render};
+
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) void* corvanta_synth_entry() {
-  return reinterpret_cast<void*>(&Render);
-}
+CORVANTA_MODULE(kTable)

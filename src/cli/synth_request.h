@@ -17,10 +17,11 @@ struct SynthRequest {
   int tailMs = 0;
 };
 
-// Fills wav and returns true, or returns false when the soundfont cannot be
-// loaded.
-using RenderFunction = bool (*)(const SynthRequest&, std::string& wav);
-inline constexpr const char* kSynthEntryName = "corvanta_synth_entry";
+// The module's table: render fills wav and returns true, or returns false
+// when the soundfont cannot be loaded.
+struct RenderModule {
+  bool (*render)(const SynthRequest&, std::string& wav);
+};
 inline constexpr const char* kSynthModuleName = "libcorvanta-synth.so";
 
 }  // namespace corvanta::cli

@@ -7,12 +7,6 @@
 
 namespace corvanta {
 
-Tuning TuningWithCapo(const Tuning& tuning, int capo) {
-  Tuning raised = tuning;
-  for (int& pitchClass : raised) pitchClass = WrapPitchClass(pitchClass + ClampCapo(capo));
-  return raised;
-}
-
 PitchTable PitchTableWithCapo(const PitchTable& table, int capo) {
   PitchTable shifted{};
   for (int string = 0; string < kStringCount; ++string) {

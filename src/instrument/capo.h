@@ -19,9 +19,6 @@ constexpr int ClampCapo(int capo) { return capo < 0 ? 0 : capo > kMaxCapo ? kMax
 // sound A.
 enum class CapoNames { Sounding, Shapes };
 
-// The open strings with the capo on: each pitch class raised by capo.
-Tuning TuningWithCapo(const Tuning& tuning, int capo);
-
 // The sounding MIDI notes by fret counted from the capo: fret f sounds what
 // fret capo + f sounds without it (frets past the table repeat its last).
 PitchTable PitchTableWithCapo(const PitchTable& table, int capo);

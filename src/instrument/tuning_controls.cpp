@@ -46,13 +46,10 @@ int TuningControls::RetuneString(int string, int position) {
   return 0;
 }
 
-int TuningControls::SetCapo(int fret) {
-  state.capo = ClampCapo(fret);
-  return 1;
-}
-
-PitchTable TuningControls::SoundingPitches() const {
-  return PitchTableWithCapo(state.pitchTable, state.capo);
+std::vector<int> TuningControls::StrummedPitches() const {
+  std::vector<int> pitches;
+  for (const auto& string : state.pitchTable) pitches.push_back(string[0]);
+  return pitches;
 }
 
 }  // namespace corvanta

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "instrument/capo.h"
 #include "instrument/tuning.h"
@@ -20,7 +21,6 @@ struct TuningState {
   std::array<std::string, kStringCount> labels{"E", "A", "D", "G", "B", "E"};
   std::string buttonCaption{"标准音"};
   int checkedPreset = kStandardPreset;  // -1: no item checked
-  int capo = 0;                         // kept by presets and the reset; 0 = no capo
 };
 
 class TuningControls {
@@ -36,10 +36,10 @@ class TuningControls {
   // One string (0 = the lowest) retuned to a pitch class: its label takes the
   // sharp name; no search and no pitch-table rebuild.
   int RetuneString(int string, int position);
-  // The capo at a fret 0..12 (others are clamped); one search.
-  int SetCapo(int fret);
-  // What the strum plays: the pitch table with the capo on.
-  PitchTable SoundingPitches() const;
+  // The open strings' MIDI notes a strum plays, without the capo: the pitch
+  // table's, which a moved slider leaves as they were until the next preset
+  // or reset.
+  std::vector<int> StrummedPitches() const;
 
  private:
   void SetSliders(const Tuning& positions);

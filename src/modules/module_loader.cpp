@@ -23,7 +23,7 @@ std::filesystem::path ExecutableFolder() {
 
 }  // namespace
 
-void* LoadModuleEntry(const std::string& moduleName, const char* entryName, std::string& error) {
+const void* LoadModuleTable(const std::string& moduleName, std::string& error) {
   std::vector<std::filesystem::path> places;
   // A folder named by the environment first (the tests, run from their own).
   if (const char* folder = std::getenv("CORVANTA_MODULE_PATH"); folder != nullptr && *folder != 0)
@@ -40,10 +40,10 @@ void* LoadModuleEntry(const std::string& moduleName, const char* entryName, std:
       error = "cannot load " + place.string() + ": " + dlerror();
       return nullptr;
     }
-    using Entry = void* (*)();
-    auto entry = reinterpret_cast<Entry>(dlsym(module, entryName));
+    using Entry = const void* (*)();
+    auto entry = reinterpret_cast<Entry>(dlsym(module, kModuleEntryName));
     if (entry == nullptr) {
-      error = place.string() + " has no " + entryName;
+      error = place.string() + " has no " + kModuleEntryName;
       return nullptr;
     }
     return entry();

@@ -26,29 +26,11 @@ SoundingNotes FromLowest(std::vector<std::pair<int, int>> sounding) {
 
 }  // namespace
 
-SoundingNotes NotesOfFingering(const Fingering& fingering, const Tuning& tuning, int capo) {
-  PitchTable pitches = PitchTableWithCapo(BuildPitchTable(tuning), capo);
-  std::vector<std::pair<int, int>> sounding;  // MIDI note, pitch class
-  const std::size_t strings = std::min<std::size_t>(fingering.size(), kStringCount);
-  for (std::size_t string = 0; string < strings; ++string) {
-    if (fingering[string].IsMuted()) continue;
-    int fret = std::min(fingering[string].Fret(), kFretSlots - 1);
-    int note = pitches[string][fret];
-    sounding.emplace_back(note, WrapPitchClass(note));
-  }
-  return FromLowest(std::move(sounding));
-}
-
 SoundingNotes NotesOnInstrument(const Fingering& fingering, const Instrument& instrument) {
   std::vector<std::pair<int, int>> sounding;
   for (int note : StrumNotes(fingering, instrument))
     sounding.emplace_back(note, WrapPitchClass(note));
   return FromLowest(std::move(sounding));
-}
-
-ChordNameList NameFingering(const Fingering& fingering, const Tuning& tuning, int capo,
-                            Accidentals names) {
-  return NameSoundingNotes(NotesOfFingering(fingering, tuning, capo), names);
 }
 
 ChordNameList NameSoundingNotes(const SoundingNotes& notes, Accidentals names) {
@@ -116,10 +98,6 @@ std::optional<int> FretWord(std::string_view word) {
 }
 
 }  // namespace
-
-std::optional<Fingering> ParseTypedFrets(std::string_view text) {
-  return ParseFretList(text, kStringCount);
-}
 
 std::optional<Fingering> ParseFretList(std::string_view text, int strings) {
   std::vector<std::string_view> words;

@@ -23,13 +23,8 @@ struct SoundingNotes {
   int bass = kNoPitchClass;       // kNoPitchClass when every string is muted
 };
 
-// Frets count from the capo (0 = the capo, or the open string without one).
-SoundingNotes NotesOfFingering(const Fingering& fingering, const Tuning& tuning, int capo);
-
 // "What is this chord?": the chord names of the sounding notes over their
 // lowest note, spelled with sharps or flats, in the chord-name list's order.
-ChordNameList NameFingering(const Fingering& fingering, const Tuning& tuning, int capo,
-                            Accidentals names);
 ChordNameList NameSoundingNotes(const SoundingNotes& notes, Accidentals names);
 
 // What a fingering sounds on any instrument (give it the capo already:
@@ -60,12 +55,10 @@ int FindVoicing(const std::vector<Voicing>& voicings, const Fingering& fingering
 // order, lowest-listed first (a fret a string does not have plays nothing).
 std::vector<int> StrumNotes(const Fingering& fingering, const Instrument& sounding);
 
-// Six fret values as typed: "x 3 2 0 1 0", "99 3 2 0 1 0", or "x32010" for
-// single-digit frets; x or 99 mute a string, -f marks a barre's lowest
-// string at fret f. nullopt for anything else.
-std::optional<Fingering> ParseTypedFrets(std::string_view text);
-// The same for an instrument of `strings` strings ("x32010" form: one
-// character a string).
+// A fret value per string as typed: "x 3 2 0 1 0", "99 3 2 0 1 0", or
+// "x32010" (one character a string) for single-digit frets; x or 99 mute a
+// string, -f marks a barre's lowest string at fret f. nullopt for anything
+// else, or for another count of strings.
 std::optional<Fingering> ParseFretList(std::string_view text, int strings);
 
 }  // namespace corvanta

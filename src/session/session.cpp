@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "search/search_argument.h"
+#include "theory/formula.h"
 
 namespace corvanta {
 
@@ -50,11 +50,10 @@ Instrument SoundingInstrument(const Session& session) {
 
 VoicedChord VoiceChord(const Session& session, const Chord& chord) {
   VoicedChord voiced;
-  voiced.argument = chord.SearchArgument();
-  // The argument is built from whole pitch classes, so it parses.
-  const ParsedArgument parsed = ParseSearchArgument(voiced.argument);
+  const std::vector<int> pitchClasses = chord.SearchPitchClasses();
+  voiced.argument = SearchArgumentText(pitchClasses);
   const SearchSettings settings = SettingsFor(session, chord);
-  voiced.search = SearchOnInstrument(SearchedInstrument(session), parsed.numbers, settings);
+  voiced.search = SearchOnInstrument(SearchedInstrument(session), pitchClasses, settings);
   OrderVoicings(voiced.search.voicings, session.order);
   voiced.names = ListChordNames(voiced.search.chordTones, chord.bass, chord.spelling);
   return voiced;

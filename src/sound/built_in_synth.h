@@ -17,10 +17,11 @@ class BuiltInSynth : public MidiOutput {
   virtual void WaitUntilLoaded() = 0;
 };
 
-// What the synthesizer module gives the window: a new synthesizer, owned by
-// the caller (a plain function, so that it crosses dlopen's boundary).
-using CreateBuiltInSynth = BuiltInSynth* (*)();
+// The synthesizer module's table: create makes a new synthesizer, owned by
+// the caller.
+struct SynthOutputModule {
+  BuiltInSynth* (*create)();
+};
 inline constexpr const char* kSynthOutputModuleName = "libcorvanta-synth-output.so";
-inline constexpr const char* kSynthOutputEntryName = "corvanta_synth_output_entry";
 
 }  // namespace corvanta

@@ -19,18 +19,6 @@ int StrumDelayMs(int speed) {
   return std::clamp(speed, kMinStrumSpeed, kMaxStrumSpeed) * kDelayStepMs + kDelayStepMs;
 }
 
-std::vector<MidiCall> PlanStrum(const Fingering& fingering, const PitchTable& pitchTable,
-                                int speed) {
-  std::vector<int> notes;
-  const std::size_t strings = std::min<std::size_t>(fingering.size(), kStringCount);
-  for (std::size_t string = 0; string < strings; ++string) {
-    const int fret = fingering[string].Fret();
-    if (fingering[string].IsMuted() || fret >= kFretSlots) continue;
-    notes.push_back(pitchTable[string][fret]);
-  }
-  return PlanStrumNotes(notes, speed);
-}
-
 std::vector<MidiCall> PlanStrumNotes(const std::vector<int>& notes, int speed) {
   std::vector<MidiCall> calls;
   for (int note : notes) {

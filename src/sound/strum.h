@@ -27,11 +27,8 @@ inline constexpr int kDefaultStrumSpeed = 2;
 // The pause after each struck string: 25 ms at speed 0, 75 at 2, 150 at 5.
 int StrumDelayMs(int speed);
 
-// Note-on per sounding string from the lowest, each followed by the pause;
-// no note-off. A barre value plays the same note as its fret.
-std::vector<MidiCall> PlanStrum(const Fingering& fingering, const PitchTable& pitchTable,
-                                int speed);
-// The same for the MIDI notes of the sounding strings, in strumming order.
+// Note-on per sounding string's MIDI note, in strumming order (StrumNotes),
+// each followed by the pause; no note-off.
 // A note outside MIDI's 0..127 (a custom tuning near C8 with a capo and a
 // high fret) is left out: its number cannot be sent, and masked it would
 // become another note or a status byte.

@@ -6,9 +6,11 @@
 
 namespace corvanta {
 
-std::string Chord::SearchArgument() const {
-  return BuildSearchArgument(TrimBlanks(formula), root, bass);
+std::vector<int> Chord::SearchPitchClasses() const {
+  return corvanta::SearchPitchClasses(TrimBlanks(formula), root, bass);
 }
+
+std::string Chord::SearchArgument() const { return SearchArgumentText(SearchPitchClasses()); }
 
 Chord ChordOfEntry(const ChordEntryState& state) {
   Chord chord;

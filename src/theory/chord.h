@@ -28,7 +28,9 @@ struct Chord {
 
   bool NamesRoot() const { return root != kNoPitchClass; }
   bool HasSlashBass() const { return bass != root; }
-  // The search argument: the bass, then the chord's tones ("4 0 4 7").
+  // What the search is given: the bass, then the chord's tones ({4, 0, 4, 7}).
+  std::vector<int> SearchPitchClasses() const;
+  // The same as text ("4 0 4 7").
   std::string SearchArgument() const;
 };
 

@@ -51,10 +51,30 @@ std::string TransposeFormula(std::string_view formula, int root, int rootPitchCl
   return result;
 }
 
+std::vector<int> SearchPitchClasses(std::string_view formula, int rootPitchClass,
+                                    int bassPitchClass) {
+  std::vector<int> pitchClasses{bassPitchClass};
+  // The entry at position p is read while the formula is at least p long,
+  // as TransposeFormula reads it.
+  const std::size_t start = bassPitchClass == rootPitchClass ? kEntryStride : 0;
+  for (std::size_t at = start; at <= formula.size(); at += kEntryStride) {
+    if (auto offset = TwoDigitsAt(formula, at))
+      pitchClasses.push_back(WrapPitchClass(rootPitchClass + *offset));
+  }
+  return pitchClasses;
+}
+
+std::string SearchArgumentText(const std::vector<int>& pitchClasses) {
+  std::string text;
+  for (int pitchClass : pitchClasses) {
+    if (!text.empty()) text += ' ';
+    text += std::to_string(pitchClass);
+  }
+  return text;
+}
+
 std::string BuildSearchArgument(std::string_view formula, int rootPitchClass, int bassPitchClass) {
-  std::string argument = std::to_string(bassPitchClass) + " " +
-                         TransposeFormula(formula, rootPitchClass, rootPitchClass, bassPitchClass);
-  return std::string(TrimTrailingBlanks(argument));
+  return SearchArgumentText(SearchPitchClasses(formula, rootPitchClass, bassPitchClass));
 }
 
 }  // namespace corvanta

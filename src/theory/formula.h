@@ -24,8 +24,15 @@ bool IsWellFormedFormula(std::string_view formula);
 std::string TransposeFormula(std::string_view formula, int root, int rootPitchClass,
                              int bassPitchClass);
 
-// The search argument: the bass, then the transposed chord, single blanks,
+// What the search is given: the bass, then the transposed chord's pitch
+// classes, the root left out when the bass is the root ({0, 4, 7} for C,
+// {4, 0, 4, 7} for C/E).
+std::vector<int> SearchPitchClasses(std::string_view formula, int rootPitchClass,
+                                    int bassPitchClass);
+
+// The same as the search argument's text, as it is shown: single blanks,
 // no trailing blank ("0 4 7", "4 0 4 7").
+std::string SearchArgumentText(const std::vector<int>& pitchClasses);
 std::string BuildSearchArgument(std::string_view formula, int rootPitchClass, int bassPitchClass);
 
 }  // namespace corvanta

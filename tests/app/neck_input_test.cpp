@@ -139,11 +139,11 @@ class NeckInputTest : public QObject {
     int searches = window.form->SearchCount();
     capo->setValue(2);
     QCOMPARE(window.form->SearchCount(), searches + 1);
-    QCOMPARE(window.form->Tuning().capo, 2);
+    QCOMPARE(window.form->Capo(), 2);
     QVERIFY(window.form->Result().search.voicings != start);
     // A preset keeps the capo.
     window.form->findChild<QAction*>("DropD1")->trigger();
-    QCOMPARE(window.form->Tuning().capo, 2);
+    QCOMPARE(window.form->Capo(), 2);
     QCOMPARE(capo->value(), 2);
     window.Get<QToolButton>("ToolButton5")->click();
     QCOMPARE(capo->value(), 2);

@@ -257,8 +257,7 @@ class SongWindowTest : public QObject {
     Songs w;
     QVERIFY(w.songs->OpenFile(kGrace));
     std::string error;
-    const auto* exports = static_cast<const ExportFunctions*>(
-        LoadModuleEntry(kExportModuleName, kExportEntryName, error));
+    const auto* exports = LoadModule<ExportFunctions>(kExportModuleName, error);
     QVERIFY2(exports != nullptr, error.c_str());
     QTemporaryDir dir;
     QCOMPARE(exports->songPdf(w.songs->Sheet(), dir.filePath("s.pdf"), SongPaper::Letter),

@@ -24,7 +24,8 @@ struct Shape {
 };
 
 std::string BestName(const Frets& frets, ChordNotation notation = ChordNotation::Standard) {
-  SoundingNotes notes = NotesOfFingering(Keyed({frets.begin(), frets.end()}), kStandardTuning, 0);
+  SoundingNotes notes =
+      NotesOnInstrument(Keyed({frets.begin(), frets.end()}), *FindInstrument("guitar"));
   std::vector<ChordReading> readings = ReadChord(notes.pitchClasses, notes.bass);
   return readings.empty() ? "" : BytesToUtf8(WriteReading(readings.front(), notation));
 }

@@ -26,12 +26,18 @@ bool Lists(const ChordNameList& names, std::string_view name) {
 using Values = std::vector<int>;
 using Frets = Values;
 
-ChordNameList NameFingering(const Values& frets, const Tuning& tuning, int capo,
-                            Accidentals names) {
-  return corvanta::NameFingering(Keyed(frets), tuning, capo, names);
+// The guitar in a tuning of six pitch classes, its frets counted from the
+// capo.
+SoundingNotes NotesOnGuitar(const Fingering& frets, const Tuning& tuning, int capo) {
+  const Instrument guitar = Retuned(*FindInstrument("guitar"), GuitarPitches(tuning));
+  return NotesOnInstrument(frets, InstrumentWithCapo(guitar, capo));
 }
 SoundingNotes NotesOfFingering(const Values& frets, const Tuning& tuning, int capo) {
-  return corvanta::NotesOfFingering(Keyed(frets), tuning, capo);
+  return NotesOnGuitar(Keyed(frets), tuning, capo);
+}
+ChordNameList NameFingering(const Values& frets, const Tuning& tuning, int capo,
+                            Accidentals names) {
+  return NameSoundingNotes(NotesOfFingering(frets, tuning, capo), names);
 }
 Values PlaceFinger(const Values& frets, int string, int fret) {
   return KeyValues(corvanta::PlaceFinger(Keyed(frets), string, fret));
@@ -45,7 +51,7 @@ Values StrumNotes(const Values& frets, const Instrument& sounding) {
   return corvanta::StrumNotes(Keyed(frets), sounding);
 }
 std::optional<Values> ParseTypedFrets(std::string_view text) {
-  auto fingering = corvanta::ParseTypedFrets(text);
+  auto fingering = ParseFretList(text, kStringCount);
   if (!fingering) return std::nullopt;
   return KeyValues(*fingering);
 }
@@ -179,7 +185,10 @@ TEST(Capo, soundsTheFretsAboveItAndClampsItsSetting) {
             BuildPitchTable(kStandardTuning));
   EXPECT_EQ(ClampCapo(-3), 0);
   EXPECT_EQ(ClampCapo(40), kMaxCapo);
-  EXPECT_EQ(TuningWithCapo(kStandardTuning, 3), (Tuning{7, 0, 5, 10, 2, 7}));
+  std::vector<int> raised;
+  for (const int pitch : InstrumentWithCapo(*FindInstrument("guitar"), 3).StandardPitches())
+    raised.push_back(WrapPitchClass(pitch));
+  EXPECT_EQ(raised, (std::vector<int>{7, 0, 5, 10, 2, 7}));
 }
 
 const Instrument& Guitar() { return *FindInstrument("guitar"); }

@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "keyed_fingering.h"
+#include "sound/guitar_strum.h"
 #include "sound/midi_messages.h"
 #include "sound/recording_midi_output.h"
 

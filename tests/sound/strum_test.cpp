@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "keyed_fingering.h"
+#include "sound/guitar_strum.h"
 #include "sound/midi_messages.h"
 
 namespace corvanta {

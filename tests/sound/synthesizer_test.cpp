@@ -9,6 +9,7 @@
 #include "sound/fluidsynth/fluidsynth_output.h"
 #include "sound/fluidsynth/offline_render.h"
 #include "sound/fluidsynth/soundfont.h"
+#include "sound/guitar_strum.h"
 #include "sound/midi_messages.h"
 
 namespace corvanta {

@@ -29,6 +29,30 @@ TEST(SearchArgument, isTheBassThenTheTransposedChord) {
   }
 }
 
+// The pitch classes the search is given are the numbers of the argument's
+// text, read as the text once was built: the bass, then TransposeFormula's
+// blank-ended list. Ragged and empty formulas included.
+TEST(SearchPitchClasses, areTheNumbersOfTheArgumentText) {
+  const char* const formulas[] = {"00 04 07", "00 03 06 09", "00 04 07 10 02 05",
+                                  "00 07",    "00",          "00 04 0",
+                                  "",         "04 07",       "00  04"};
+  for (const char* formula : formulas) {
+    for (int root = 0; root <= 12; ++root) {
+      for (int bass : {0, root, (root + 4) % 12, 12}) {
+        std::vector<int> numbers{bass};
+        const std::string rest = TransposeFormula(formula, root, root, bass);
+        for (std::size_t at = 0; at < rest.size();) {
+          const std::size_t blank = rest.find(' ', at);
+          numbers.push_back(std::stoi(rest.substr(at, blank - at)));
+          at = blank + 1;
+        }
+        EXPECT_EQ(SearchPitchClasses(formula, root, bass), numbers)
+            << '"' << formula << "\" root " << root << " bass " << bass;
+      }
+    }
+  }
+}
+
 TEST(TransposeFormula, endsInABlankAndSkipsTheRootOnlyWhenItIsTheBass) {
   EXPECT_EQ(TransposeFormula("00 04 07", 0, 0, 0), "4 7 ");
   EXPECT_EQ(TransposeFormula("00 04 07", 0, 0, 4), "0 4 7 ");
