@@ -23,9 +23,9 @@ constexpr Profile kMinorProfile{6.33, 2.68, 3.52, 5.38, 2.60, 3.53,
 // Evidence beyond the profiles, in units of correlation (which runs -1..1;
 // keys of one song differ by a few hundredths to a few tenths). A song
 // ends on its tonic chord far more often than it starts on it: the last
-// chord weighs twice the first. A key whose tonic chord is never played is
+// chord weighs three times the first. A key whose tonic chord is never played is
 // rarely the song's (the profile alone reads a song in E with a D as A).
-constexpr double kLastChordIsTonic = 0.10;
+constexpr double kLastChordIsTonic = 0.15;
 constexpr double kFirstChordIsTonic = 0.05;
 constexpr double kTonicNeverPlayed = 0.10;
 
@@ -53,6 +53,12 @@ constexpr double kCharactersPerBar = 16.0;
 constexpr double kShortestWeight = 0.5, kLongestWeight = 2.0;
 
 constexpr double kMostConfidence = 0.99;
+
+// A chord's root is the tone a listener hears it by (its most salient
+// tone): counted again beyond the chord's tones, so that the dominant's
+// chords in a minor song (E, E7 and Em in A minor share E, G and B with
+// E minor) do not outweigh the tonic they lead to.
+constexpr double kRootWeight = 1.0;
 
 // A section needs this many chords to have a key of its own.
 constexpr std::size_t kSectionChords = 4;
@@ -125,6 +131,7 @@ DetectedKey Detect(const std::vector<Weighted>& chords) {
     tones[std::size_t(WrapPitchClass(chord.bass))] = true;
     for (std::size_t pc = 0; pc < tones.size(); ++pc)
       if (tones[pc]) heard[pc] += item.weight;
+    heard[std::size_t(WrapPitchClass(chord.root))] += item.weight * kRootWeight;
     rooted[std::size_t(WrapPitchClass(chord.root))] = true;
   }
   const Chord& first = chords.front().chord->chord;

@@ -120,6 +120,8 @@ TEST(SongKeyDetection, TheChordsNameTheirKey) {
       {"starting on V", "D7 G Em C D7 G", "G"},
       {"minor starting on iv", "Dm Am E Am Dm E Am", "Am"},
       {"minor with bVI bVII", "Em C D Em C D Em", "Em"},
+      // The dominant's chords (E, E7, Em) share E, G and B with E minor.
+      {"minor rich in its dominant", "Am C G Em Am Dm E7 E7 Am C G Em Am C G Em Am E Am", "Am"},
       {"minor sevenths", "Cm7 Fm7 G7 Cm7 Abmaj7 G7 Cm", "Cm"},
       // Ending on the dominant seventh: a turnaround, not the tonic.
       {"ending on V7", "C Am F G Em G7", "C"},
