@@ -13,8 +13,7 @@ port=${CORVANTA_WEB_PORT:-8037}
 
 # Each package is asked for only when what it provides is missing (a node
 # from elsewhere brings its own npm, which Debian's npm package conflicts with).
-wanted=("em++:emscripten" "node:nodejs" "cmake:cmake" "make:make"
-  "/usr/include/nlohmann/json.hpp:nlohmann-json3-dev")
+wanted=("em++:emscripten" "node:nodejs" "cmake:cmake" "make:make")
 [[ "$mode" == "--test" ]] && wanted+=("npm:npm" "chromium:chromium" "/usr/src/googletest:googletest")
 missing=()
 for pair in "${wanted[@]}"; do
