@@ -14,16 +14,6 @@
 namespace corvanta::cli {
 namespace {
 
-std::optional<int> ParseSmallInteger(const std::string& text) {
-  if (text.empty() || text.size() > 3) return std::nullopt;
-  int value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
 int ParseInterval(int value, const std::string& option) {
   if (value < 0 || value >= kPitchClassCount) {
     throw BadArgument(option + ": " + std::to_string(value) + " is not an interval 0..11");
@@ -128,7 +118,7 @@ int ParseNote(const std::string& text, const std::string& option) {
     byName = PitchClassOfName(capital);
     if (byName != kNoPitchClass) return byName;
   }
-  auto number = ParseSmallInteger(text);
+  auto number = ReadSmallInteger(text);
   if (number && *number < kPitchClassCount) return *number;
   throw BadArgument(option + ": " + QuotedEcho(text) +
                     " is not a note name or a pitch class 0..11");

@@ -15,16 +15,6 @@ namespace {
 constexpr std::array<int, 4> kFretChoices{6, 12, 18, 24};
 constexpr std::array<int, 4> kSpanChoices{2, 3, 4, 5};
 
-std::optional<int> ReadSmallInteger(const std::string& text) {
-  if (text.empty() || text.size() > 3) return std::nullopt;
-  int value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
 template <std::size_t N>
 int ReadChoice(int value, const std::array<int, N>& choices, const std::string& option) {
   if (std::find(choices.begin(), choices.end(), value) != choices.end()) return value;
@@ -53,6 +43,16 @@ Instrument TunedGuitar(const Instrument& guitar, const std::string& text) {
 }
 
 }  // namespace
+
+std::optional<int> ReadSmallInteger(const std::string& text) {
+  if (text.empty() || text.size() > 3) return std::nullopt;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
 
 Tuning ReadGuitarTuning(const std::string& text) {
   int preset = FindTuningPreset(text);

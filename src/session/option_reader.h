@@ -53,6 +53,10 @@ ChordNotation ReadNotation(const std::string& notation);  // "standard" or "clas
 // song's own).
 std::optional<int> ReadSongCapo(const std::string& text);
 
+// A whole number of at most three decimal digits ("12"), or nothing: no
+// sign, no blank, no other letter.
+std::optional<int> ReadSmallInteger(const std::string& text);
+
 // The session the texts describe (the notation and labels left at their
 // defaults, which each shell sets for itself). Throws BadOption.
 Session ReadSession(const SessionOptionTexts& texts);
