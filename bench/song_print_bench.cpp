@@ -3,18 +3,14 @@
 // wall clock, with its peak resident memory (MB) and whether it refused
 // (the page limit) as counters.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "child_run.h"
 
 namespace {
 
@@ -45,29 +41,21 @@ void PrintedSong(benchmark::State& state, std::string (*make)()) {
   std::ofstream(path, std::ios::binary) << make();
   std::vector<std::string> arguments{CORVANTA_CLI_PATH, "song", path, "--pdf",
                                      "/tmp/corvanta-print-bench.pdf"};
-  std::vector<char*> argv;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
-  argv.push_back(nullptr);
   double peak = 0;
   bool refused = false;
   for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    pid_t child = 0;
-    if (posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+    const auto run = corvanta::bench::RunChild(arguments);
+    if (!run) {
       state.SkipWithError("cannot start corvanta-cli");
       break;
     }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    state.SetIterationTime(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    if (!WIFEXITED(status) || WEXITSTATUS(status) > 1) {
+    state.SetIterationTime(run->seconds);
+    if (!run->ExitedWithin(1)) {
       state.SkipWithError("corvanta-cli song --pdf crashed or failed to start");
       break;
     }
-    refused = WEXITSTATUS(status) == 1;
-    peak = std::max(peak, static_cast<double>(usage.ru_maxrss) / 1024.0);
+    refused = run->ExitedWith(1);
+    peak = std::max(peak, run->PeakMegabytes());
   }
   state.counters["peak_MB"] = peak;
   state.counters["refused"] = refused ? 1 : 0;

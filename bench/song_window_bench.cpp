@@ -3,23 +3,18 @@
 // read from the file, to a painted song window; and `corvanta-cli song
 // FILE --pdf` as a whole process, wall clock (what the player waits).
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/song_window.h"
 #include "app/tform1.h"
-
-extern char** environ;
+#include "child_run.h"
 
 namespace corvanta {
 namespace {
@@ -151,28 +146,19 @@ void CliSongPdfProcess(benchmark::State& state) {
   file.close();
   std::vector<std::string> arguments{CORVANTA_CLI_PATH, "song", kSongPath, "--pdf",
                                      "/tmp/corvanta-bench-song.pdf"};
-  std::vector<char*> argv;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
-  argv.push_back(nullptr);
   double cpu = 0;
   for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    pid_t child = 0;
-    if (posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+    const auto run = bench::RunChild(arguments);
+    if (!run) {
       state.SkipWithError("cannot start corvanta-cli");
       break;
     }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (!run->ExitedWith(0)) {
       state.SkipWithError("corvanta-cli song --pdf failed");
       break;
     }
-    state.SetIterationTime(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    cpu += usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    state.SetIterationTime(run->seconds);
+    cpu += run->CpuSeconds();
   }
   state.counters["cpu_ms"] = benchmark::Counter(cpu * 1000, benchmark::Counter::kAvgIterations);
 }

@@ -3,18 +3,14 @@
 // its own key): the wall time, the CPU time and the peak memory, which the
 // counters report (targets for 300 songs: 15 s, 300 MB, linear in songs).
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "child_run.h"
 
 namespace {
 
@@ -68,29 +64,20 @@ void SongbookProcess(benchmark::State& state) {
   const std::string pdf = (folder / "book.pdf").string();
   std::vector<std::string> arguments{
       CORVANTA_CLI_PATH, "songbook", folder.string(), "--title", "Bench", "--pdf", pdf};
-  std::vector<char*> argv;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
-  argv.push_back(nullptr);
   double peak = 0, cpu = 0;
   for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    pid_t child = 0;
-    if (posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+    const auto run = corvanta::bench::RunChild(arguments);
+    if (!run) {
       state.SkipWithError("cannot start the program");
       break;
     }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    state.SetIterationTime(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    state.SetIterationTime(run->seconds);
+    if (!run->ExitedWith(0)) {
       state.SkipWithError("songbook failed");
       break;
     }
-    peak = std::max(peak, static_cast<double>(usage.ru_maxrss) / 1024.0);
-    cpu = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-          (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    peak = std::max(peak, run->PeakMegabytes());
+    cpu = run->CpuSeconds();
   }
   state.counters["peak_MB"] = peak;
   state.counters["cpu_s"] = cpu;
