@@ -35,7 +35,7 @@ bool SameShapeMoved(const HandShape& a, const HandShape& b) {
 
 }  // namespace
 
-HandShape ShapeOfVoicing(const Voicing& voicing) {
+HandShape ShapeOfVoicing(const Voicing& voicing) noexcept {
   const Fingering& frets = voicing.frets;
   HandShape shape;
   for (std::size_t s = 0; s < frets.size(); ++s) {
@@ -58,7 +58,8 @@ HandShape ShapeOfVoicing(const Voicing& voicing) {
   return shape;
 }
 
-double MoveCost(const HandShape& from, const HandShape& to, const SongCostWeights& weights) {
+double MoveCost(const HandShape& from, const HandShape& to,
+                const SongCostWeights& weights) noexcept {
   const double shift = ShiftCost(from, to, weights);
   if (from.own == to.own && from.barreFret == to.barreFret && from.barreFrom == to.barreFrom)
     return shift;

@@ -24,16 +24,18 @@ struct HandShape {
   int Own(std::size_t string) const { return static_cast<int>((own >> (8 * string)) & 0xFF); }
 };
 
-HandShape ShapeOfVoicing(const Voicing& voicing);
+HandShape ShapeOfVoicing(const Voicing& voicing) noexcept;
 
 // The cost of the hand going from one voicing to the next: each finger
 // placed, lifted or slid (the barre counting as one finger), and the
 // hand's shift along the neck; a shape moved whole (every sounding string
 // shifted alike, none open) pays only the shift. Zero for the same
 // voicing, never below the shift term (the path search's pruning relies
-// on both).
+// on both). It cannot throw: said so, a call in the path search's inner
+// loop needs no unwinding around it (under WebAssembly's exceptions
+// through JavaScript, each such call went out to JavaScript and back).
 double MoveCost(const HandShape& from, const HandShape& to,
-                const SongCostWeights& weights = kSongCostWeights);
+                const SongCostWeights& weights = kSongCostWeights) noexcept;
 
 // The shift term alone: a lower bound of MoveCost.
 inline double ShiftCost(const HandShape& from, const HandShape& to,

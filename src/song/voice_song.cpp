@@ -200,13 +200,8 @@ void ShowNumbers(VoicedSong& voiced, ChordNumbers notation) {
     chord.symbol = NumberedSymbol(chord.symbol, *key, notation);
 }
 
-}  // namespace
-
-VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options) {
-  return VoiceSong(session, Song(song), options);
-}
-
-VoicedSong VoiceSong(const Session& session, Song&& song, const SongVoicingOptions& options) {
+VoicedSong VoiceMoved(const Session& session, Song&& song, const SongVoicingOptions& options,
+                      CandidateCache* cache) {
   VoicedSong voiced;
   voiced.song = std::move(song);
   ReadNumberedChords(voiced.song);
@@ -214,13 +209,28 @@ VoicedSong VoiceSong(const Session& session, Song&& song, const SongVoicingOptio
   Session played = session;
   played.capo = voiced.capo;
   played.capoNames = CapoNames::Shapes;
-  SongSteps steps = BuildSongSteps(voiced, played, key, options);
+  SongSteps steps = BuildSongSteps(voiced, played, key, options, cache);
   SetModeCosts(steps, options.mode);
   const PathChoice choice = ChoosePath(steps.problem, options.pathWork);
   FillResult(voiced, steps, choice);
   if (options.alternatives > 0) AddAlternatives(voiced, steps, choice, options.alternatives);
   ShowNumbers(voiced, options.notation);
   return voiced;
+}
+
+}  // namespace
+
+VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options) {
+  return VoiceMoved(session, Song(song), options, nullptr);
+}
+
+VoicedSong VoiceSong(const Session& session, Song&& song, const SongVoicingOptions& options) {
+  return VoiceMoved(session, std::move(song), options, nullptr);
+}
+
+VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options,
+                     CandidateCache& cache) {
+  return VoiceMoved(session, Song(song), options, &cache);
 }
 
 }  // namespace corvanta

@@ -153,4 +153,10 @@ VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicing
 // The same with the song moved in, not copied: a long text is held once.
 VoicedSong VoiceSong(const Session& session, Song&& song, const SongVoicingOptions& options);
 
+class CandidateCache;
+// The same, each distinct chord's search kept in `cache` (candidate_cache.h)
+// for the next call: the result is the one without it.
+VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options,
+                     CandidateCache& cache);
+
 }  // namespace corvanta
