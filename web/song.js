@@ -18,7 +18,7 @@ const PASTE_MOST = 4 << 20;
 const PLAY_GAP_MS = 900;
 
 export function createSongView({ core, options, tr, play, onLink }) {
-  const song = { text: "", transpose: 0, songCapo: "", mode: "default", names: "shapes", pins: [] };
+  const song = { text: "", transpose: 0, songCapo: "", mode: "default", names: "shapes", notation: "standard", pins: [] };
   let answer = null;
   let selected = 0;
   let playing = null;
@@ -36,7 +36,7 @@ export function createSongView({ core, options, tr, play, onLink }) {
   const request = (extra = {}) => ({
     // The chord view's capo is its own: a song's capo is songCapo.
     ...options, capo: 0, capoShapes: false, format: "auto", transpose: song.transpose, songCapo: song.songCapo,
-    mode: song.mode, pins: song.pins, measure, ...extra,
+    mode: song.mode, songNotation: song.notation, pins: song.pins, measure, ...extra,
   });
 
   function say(text) {
@@ -171,8 +171,9 @@ export function createSongView({ core, options, tr, play, onLink }) {
 
   function pin(values) {
     const chord = answer.distinct[selected];
-    song.pins = song.pins.filter((p) => p.symbol !== chord.symbol);
-    song.pins.push({ symbol: chord.symbol, frets: values, transpose: answer.transpose, capo: answer.capo });
+    // A pin names the chord in letters, whatever the names shown.
+    song.pins = song.pins.filter((p) => p.symbol !== chord.letters);
+    song.pins.push({ symbol: chord.letters, frets: values, transpose: answer.transpose, capo: answer.capo });
     voice();
     writeLink();
     closeAlternatives();
@@ -180,7 +181,7 @@ export function createSongView({ core, options, tr, play, onLink }) {
 
   function unpin() {
     const chord = answer.distinct[selected];
-    song.pins = song.pins.filter((p) => p.symbol !== chord.symbol);
+    song.pins = song.pins.filter((p) => p.symbol !== chord.letters);
     voice();
     writeLink();
     closeAlternatives();
@@ -292,6 +293,7 @@ export function createSongView({ core, options, tr, play, onLink }) {
     if (song.songCapo !== "") params.set("songCapo", song.songCapo);
     if (song.mode !== "default") params.set("mode", song.mode);
     if (song.names !== "shapes") params.set("names", song.names);
+    if (song.notation !== "standard") params.set("numbers", song.notation);
     return params;
   }
 
@@ -314,6 +316,9 @@ export function createSongView({ core, options, tr, play, onLink }) {
     song.mode = ["least-movement", "easiest"].includes(mode) ? mode : "default";
     song.names = params.get("names") === "sounding" ? "sounding" : "shapes";
     $("song-names").value = song.names;
+    const numbers = params.get("numbers");
+    song.notation = ["nashville", "roman"].includes(numbers) ? numbers : "standard";
+    $("song-notation").value = song.notation;
     $("song-text").value = text.slice(0, PASTE_MOST);
     song.text = $("song-text").value;
     song.pins = [];
@@ -411,6 +416,11 @@ export function createSongView({ core, options, tr, play, onLink }) {
   $("song-names").addEventListener("change", () => {
     song.names = $("song-names").value;
     if (answer) show();
+    writeLink();
+  });
+  $("song-notation").addEventListener("change", () => {
+    song.notation = $("song-notation").value;
+    voice();
     writeLink();
   });
   $("song-mode").addEventListener("change", () => {

@@ -169,8 +169,8 @@ void FillResult(VoicedSong& voiced, const SongSteps& steps, const PathChoice& ch
     for (std::size_t i = 0; i < voiced.chords.size(); ++i) {
       const VoicedOccurrence& occurrence = voiced.chords[i];
       if (steps.names[i] != static_cast<int>(name) || !occurrence.voicing) continue;
-      voiced.distinct.push_back(
-          {occurrence.symbol, *occurrence.voicing, occurrence.pinned, occurrence.sounding});
+      voiced.distinct.push_back({occurrence.symbol, *occurrence.voicing, occurrence.pinned,
+                                 occurrence.sounding, occurrence.symbol});
       break;
     }
   }

@@ -76,6 +76,9 @@ struct DistinctChord {
   Voicing voicing;
   bool pinned = false;
   std::string sounding;  // what the shape sounds under the capo
+  // The shape's name in letters, as a pin names it and the chord view reads
+  // it: the symbol itself unless the names are shown as numbers.
+  std::string letters;
 };
 
 struct CapoSuggestion {

@@ -81,6 +81,10 @@ SongRequest RequestOf(const val& object) {
   request.session.practical = true;
   request.format = FormatOf(Field<std::string>(object, "format", "auto"));
   request.voicing.mode = ModeOf(Field<std::string>(object, "mode", "default"));
+  // The names shown: letters, or numbers in the key of the shapes.
+  request.voicing.notation =
+      ParseChordNumbers(Field<std::string>(object, "songNotation", "standard"))
+          .value_or(ChordNumbers::Letters);
   request.voicing.transpose = std::clamp(Field<int>(object, "transpose", 0), -24, 24);
   const std::string key = Field<std::string>(object, "key", "");
   if (!key.empty() && ParseSongKey(key)) request.voicing.key = key;
@@ -342,6 +346,7 @@ void WriteDistinct(Json& json, const VoicedSong& voiced, const SongRequest& requ
   json.Key("distinct").Open('[');
   for (const DistinctChord& chord : voiced.distinct) {
     json.Open('{').Key("symbol").Utf8(chord.symbol).Key("sounding").Utf8(chord.sounding);
+    json.Key("letters").Utf8(chord.letters);
     json.Key("frets");
     WriteFretsText(json, chord.voicing.frets);
     json.Key("values").Ints(KeyValues(chord.voicing.frets));
