@@ -196,20 +196,44 @@ std::string SongJson(const VoicedSong& voiced, const Session& session,
   return json.EndObject().Take();
 }
 
-void WarnOfSong(const VoicedSong& voiced, std::ostream& err) {
+std::vector<SongMessage> SongMessages(const VoicedSong& voiced) {
+  using Kind = SongMessage::Kind;
+  std::vector<SongMessage> messages;
   for (const SongIssue& issue : voiced.unread)
-    err << "corvanta-cli: warning: line " << issue.line << ", column " << issue.column << ": "
-        << QuotedEcho(issue.text) << " is not read as a chord (" << issue.message
-        << "); kept as written\n";
+    messages.push_back({Kind::Unread, issue.line, issue.column,
+                        QuotedEcho(issue.text) + " is not read as a chord (" + issue.message +
+                            "); kept as written"});
   std::set<std::string> named;
   for (const SongIssue& issue : voiced.unplayable)
     if (named.insert(issue.text).second)
-      err << "corvanta-cli: warning: " << QuotedEcho(issue.text) << ": " << issue.message
-          << "; the rest of the song is voiced\n";
+      messages.push_back({Kind::Unplayable, issue.line, issue.column,
+                          QuotedEcho(issue.text) + ": " + issue.message});
   for (const SongIssue& issue : voiced.warnings)
-    err << "corvanta-cli: warning: " << PrintableText(issue.text) << " " << issue.message << "\n";
+    messages.push_back(
+        {Kind::Warning, issue.line, issue.column, PrintableText(issue.text) + " " + issue.message});
   for (const std::string& note : voiced.song.notes)
-    err << "corvanta-cli: note: " << PrintableText(note) << "\n";
+    messages.push_back({Kind::Note, 0, 0, PrintableText(note)});
+  return messages;
+}
+
+void WarnOfSong(const VoicedSong& voiced, std::ostream& err) {
+  for (const SongMessage& message : SongMessages(voiced)) {
+    switch (message.kind) {
+      case SongMessage::Kind::Unread:
+        err << "corvanta-cli: warning: line " << message.line << ", column " << message.column
+            << ": " << message.text << "\n";
+        break;
+      case SongMessage::Kind::Unplayable:
+        err << "corvanta-cli: warning: " << message.text << "; the rest of the song is voiced\n";
+        break;
+      case SongMessage::Kind::Warning:
+        err << "corvanta-cli: warning: " << message.text << "\n";
+        break;
+      case SongMessage::Kind::Note:
+        err << "corvanta-cli: note: " << message.text << "\n";
+        break;
+    }
+  }
   if (!voiced.cost.exact)
     err << "corvanta-cli: note: the search stopped at its budget; the path's cost is within "
         << Rounded(voiced.cost.total - voiced.cost.lowerBound) << " of the best\n";
