@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <bitset>
+#include <charconv>
 #include <cstdint>
-#include <sstream>
 #include <vector>
+
+#include "theory/text_util.h"
 
 namespace corvanta {
 
@@ -35,18 +37,22 @@ struct TemplateShape {
   std::string firstText;
 };
 
+// Entries are separated by commas; an entry of fewer than six numbers is
+// no template.
 std::vector<TemplateShape> ParseTemplates() {
   std::vector<TemplateShape> shapes;
-  std::istringstream entries(ShapeTemplates());
-  std::string entry;
-  while (std::getline(entries, entry, ',')) {
-    std::istringstream tokens(entry);
+  std::string_view rest = ShapeTemplates();
+  while (!rest.empty()) {
+    const std::size_t comma = rest.find(',');
+    const std::string_view entry = rest.substr(0, comma);
+    rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
     TemplateShape shape{};
     int count = 0;
-    std::string token;
-    while (tokens >> token && count < 6) {
-      if (count == 0) shape.firstText = token;
-      shape.values[static_cast<std::size_t>(count++)] = std::stoi(token);
+    for (std::string_view token : SplitWords(entry)) {
+      if (count == 6) break;
+      if (count == 0) shape.firstText = std::string(token);
+      int& value = shape.values[static_cast<std::size_t>(count++)];
+      std::from_chars(token.data(), token.data() + token.size(), value);
     }
     if (count == 6) shapes.push_back(shape);
   }
