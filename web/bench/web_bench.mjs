@@ -104,11 +104,17 @@ try {
     paste.push(await put(jazz));
   }
   for (let i = 0; i < 9; i++) keys.push(await put(jazz + (i % 2 ? "" : "x")));
+  // The same in the first lyric, on the first page, beside the diagrams.
+  const first = jazz.indexOf("]") + 1;
+  const firstKeys = [];
+  for (let i = 0; i < 9; i++) firstKeys.push(await put(i % 2 ? jazz : jazz.slice(0, first) + "x" + jazz.slice(first)));
   const chords = await songPage.evaluate(() => document.body.dataset.songChords);
   const pasted = [median(paste.map((p) => p[0])), median(paste.map((p) => p[1]))];
   const key = [median(keys.map((k) => k[0])), median(keys.map((k) => k[1]))];
   figures.push([`song: 64-chord jazz song pasted (${chords} distinct): work / to paint`, `${pasted[0].toFixed(1)} / ${pasted[1].toFixed(1)} ms`]);
   figures.push(["song: a keystroke in it: work / to paint", `${key[0].toFixed(1)} / ${key[1].toFixed(1)} ms`]);
+  const firstKey = [median(firstKeys.map((k) => k[0])), median(firstKeys.map((k) => k[1]))];
+  figures.push(["song: a keystroke in its first line: work / to paint", `${firstKey[0].toFixed(1)} / ${firstKey[1].toFixed(1)} ms`]);
 } finally {
   await browser.close();
 }
