@@ -39,14 +39,20 @@ inline constexpr SongCostWeights kSongCostWeights{};
 
 // How a player decides on a capo. A capo is a thing to put on and it
 // raises the song's register, so it must save real difficulty: a capo is
-// worth suggesting only when, against no capo, its song has fewer barre
-// chords (a barre over four strings or more, or over every string of a
-// smaller instrument) or fewer hard shapes (the "hard" word), or it makes
-// most of the distinct chords open shapes where no capo does not. Capos
-// worth it and no capo are ranked by the song's cost plus the capo's own
-// cost; the rest follow no capo. So a song playable in open shapes keeps
-// capo 0 first (C Am G is not moved to G Em D), and Eb Bb Cm Ab goes to
-// capo 3 (C G Am F).
+// worth suggesting only when, against no capo, its song has fewer hard
+// chords, or it makes most of the distinct chords open shapes where no capo
+// does not. A hard chord is one a player has to work at, counted honestly
+// whatever the difficulty figure says: a barre chord (a barre over four
+// strings or more, or over every string of a smaller instrument), a
+// stretch (fingers further apart in frets than fingers: x 1 0 3 3 1's
+// second finger on the first fret and third on the third, which the
+// figure rates near an open chord), or a shape past the "hard" word.
+// Barres and hard shapes count together, so trading one for the other
+// saves nothing. Capos worth it and no capo are ranked by the song's cost
+// plus the capo's own cost; the rest follow no capo. So a song playable in
+// open shapes keeps capo 0 first (C Am G is not moved to G Em D),
+// Eb Bb Cm Ab goes to capo 3 (C G Am F), and F C Dm Bb (the F barre and
+// the stretched Bb) to capo 5 (C G Am F: the F barre alone).
 struct CapoWeights {
   // The capo put on: about a finger and a half of difficulty, so that a
   // capo that saves less than that is not worth it.

@@ -334,6 +334,11 @@ TEST(CapoSuggestion, ACapoIsSuggestedOnlyWhereItSavesABarreAHardShapeOrOpensTheC
       {"an open song keeps no capo", "C Am G C Am G C", 0, "C Am G"},
       {"an open song in G keeps no capo", "G Em C D G Em C D G", 0, "G Em C D"},
       {"the barres of E major", "E B C#m A E B C#m A E", 4, "C G Am F"},
+      // At no capo the F barre and Bb's stretched x 1 0 3 3 1: two hard
+      // chords; at capo 5 the F barre alone.
+      {"a barre and a stretch", "F C Dm Bb F C Dm Bb F", 5, "C G Am F"},
+      // C7's x 3 2 3 1 0 is one finger a fret: no hard shape to remove.
+      {"open sevenths keep no capo", "C Am C7 G G7 C", 0, "C Am C7 G G7"},
   };
   const Session session = Practical();
   for (const Row& row : rows) {
@@ -349,14 +354,39 @@ TEST(CapoSuggestion, ACapoIsSuggestedOnlyWhereItSavesABarreAHardShapeOrOpensTheC
       EXPECT_FALSE(suggestion.reason.empty()) << row.name << " capo " << suggestion.capo;
     }
   }
-  // With a barre at no capo, the first capo has fewer barres or hard shapes.
+  // Every capo ranked above no capo has fewer hard chords (barres and hard
+  // shapes together) or more open ones; the counts are the shapes'.
+  for (const char* chords : {"F C Dm Bb F C Dm Bb F", "Bb Gm Cm F Bb Gm Cm F", "C F G C7 C"}) {
+    const std::vector<CapoSuggestion> ranked = SuggestCapos(session, ReadSong(chords), {});
+    const auto none = std::find_if(ranked.begin(), ranked.end(),
+                                   [](const CapoSuggestion& s) { return s.capo == 0; });
+    ASSERT_NE(none, ranked.end());
+    for (auto at = ranked.begin(); at != none; ++at) {
+      const bool fewerHard = at->barres + at->hardShapes < none->barres + none->hardShapes;
+      const bool opens = 2 * at->openShapes > static_cast<int>(at->shapes.size());
+      EXPECT_TRUE(fewerHard || opens) << chords << " capo " << at->capo;
+    }
+  }
   const std::vector<CapoSuggestion> barred =
       SuggestCapos(session, ReadSong("F C Dm Bb F C Dm Bb F"), {});
   const auto none = std::find_if(barred.begin(), barred.end(),
                                  [](const CapoSuggestion& s) { return s.capo == 0; });
   ASSERT_NE(none, barred.end());
-  EXPECT_LE(barred[0].barres, none->barres);
-  EXPECT_LE(barred[0].hardShapes, none->hardShapes);
+  EXPECT_EQ(none->barres, 1);      // F 1 3 3 2 1 1
+  EXPECT_EQ(none->hardShapes, 1);  // Bb x 1 0 3 3 1
+  EXPECT_EQ(barred[0].reason, "removes 1 hard shape");
+}
+
+// A capo that trades a barre for a stretch saves nothing, and says what
+// it adds where it saves more than it adds.
+TEST(CapoSuggestion, BarresAndHardShapesCountTogether) {
+  const std::vector<CapoSuggestion> ranked =
+      SuggestCapos(Practical(), ReadSong("Bb Gm Cm F Bb Gm Cm F Bb"), {});
+  for (const CapoSuggestion& suggestion : ranked) {
+    if (suggestion.capo != 1) continue;
+    // A F#m Bm E: the stretched Bb, Gm and Cm gone, a barre more.
+    EXPECT_EQ(suggestion.reason, "removes 3 hard shapes, adds 1 barre");
+  }
 }
 
 }  // namespace
