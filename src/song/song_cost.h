@@ -34,6 +34,29 @@ struct SongCostWeights {
   // Players keep one shape per chord name through a song (about 95% of
   // chord events): a deviation must save more than a barre to be taken.
   double otherShape = 4.0;
+  // Where the hand is (the default mode only; PlaceCost in hand_move.h).
+  // Players up the neck keep the next chord there about 85% of the time,
+  // mostly the same shape moved, but a chord's difficulty prices each shape
+  // as if the hand came to it from the nut. So the same closed shape (no
+  // open string) moved whole by one to `withinReach` frets is credited what
+  // the hand keeps: its fingers, barre and stretch are formed already
+  // (`keptForming`), and the reach up the neck both positions pay (the
+  // smaller position term: climbing further still pays the rest). A barre
+  // moved from F to G to A so keeps the barre. A shape kept in place is
+  // credited nothing: a repeat costs the same open or closed.
+  int withinReach = 2;
+  double keptForming = 1.0;
+  double keptReach = 1.0;
+  // Leaving a closed shape up the neck (lowest fret `upTheNeck` or more)
+  // for an open shape at the nut: the hand travels the neck and the sound
+  // changes colour, so staying there, with the same shape moved or another
+  // closed shape, is taken unless the open shape is easier by more than
+  // this.
+  int upTheNeck = 3;
+  double backToNut = 2.0;
+  // The credit of a change is at most the arriving shape's own forming and
+  // reach (StayCredit), and only a shape moved whole earns it: the path
+  // search finds those pairs once and keeps its pruning exact.
 };
 inline constexpr SongCostWeights kSongCostWeights{};
 

@@ -389,5 +389,59 @@ TEST(CapoSuggestion, BarresAndHardShapesCountTogether) {
   }
 }
 
+// Up the neck the hand stays: the same shape moved keeps its fingers, and
+// going back to the nut is taken only for a much easier open shape.
+TEST(VoiceSong, ShapesStayWhereTheHandIs) {
+  struct Row {
+    const char* name;
+    const char* chords;  // progressions written for this test
+    std::vector<std::string> frets;
+  };
+  const Row rows[] = {
+      {"a barre moved from F to G to A", "F G A", {"1 3 3 2 1 1", "3 5 5 4 3 3", "5 7 7 6 5 5"}},
+      {"the A-shape moved from Bb to C",
+       "F Bb C F",
+       {"1 3 3 2 1 1", "X 1 3 3 3 1", "X 3 5 5 5 3", "1 3 3 2 1 1"}},
+      {"down the neck to G, not back to the open G",
+       "Cm Bb Ab G",
+       {"X 3 5 5 4 3", "6 8 8 7 6 6", "4 6 6 5 4 4", "3 5 5 4 3 3"}},
+      {"back to the nut for the much easier open D",
+       "Bm C#m D",
+       {"X 2 4 4 3 2", "X 4 6 6 5 4", "X X 0 2 3 2"}},
+      {"open shapes stay open",
+       "G C D G",
+       {"3 2 0 0 3 3", "X 3 2 0 1 0", "X X 0 2 3 2", "3 2 0 0 3 3"}},
+  };
+  for (const Row& row : rows) {
+    const VoicedSong voiced = VoiceSong(Practical(), ReadSong(row.chords), {});
+    std::vector<std::string> frets;
+    for (const VoicedOccurrence& occurrence : voiced.chords) frets.push_back(Frets(occurrence));
+    EXPECT_EQ(frets, row.frets) << row.name;
+    EXPECT_TRUE(voiced.cost.exact) << row.name;
+  }
+}
+
+// The other modes know nothing of where the hand is: the easiest plays the
+// open G and A after the F barre, and least movement costs its movement
+// alone.
+TEST(VoiceSong, WhereTheHandIsCountsInTheDefaultModeOnly) {
+  const Song song = ReadSong("F G A F G A");
+  SongVoicingOptions options;
+  options.mode = VoicingMode::Easiest;
+  const VoicedSong easiest = VoiceSong(Practical(), song, options);
+  EXPECT_EQ(Frets(easiest.chords[1]), "3 2 0 0 0 3");
+  EXPECT_EQ(Frets(easiest.chords[2]), "X 0 2 2 2 0");
+  options.mode = VoicingMode::LeastMovement;
+  const VoicedSong least = VoiceSong(Practical(), song, options);
+  double moves = 0;
+  for (double move : least.cost.perChange) moves += move;
+  EXPECT_NEAR(least.cost.total, moves, 1e-9);
+  // The default mode's changes are the fingers' movement (the shift alone
+  // for the barre moved), whatever the credit for staying.
+  const VoicedSong played = VoiceSong(Practical(), song, {});
+  ASSERT_EQ(played.cost.perChange.size(), 5u);
+  EXPECT_NEAR(played.cost.perChange[0], 2 * kSongCostWeights.shift, 1e-9);
+}
+
 }  // namespace
 }  // namespace corvanta
