@@ -28,13 +28,14 @@ int MutedStrings(const Fingering& frets) {
 }
 
 // The song's cost of each of a chord's voicings alone, `voicings` in the
-// order a query lists them (song_cost.h says why).
+// order a query lists them (song_cost.h says why), each priced as the
+// query ranks it: the fifth under a barre counts.
 std::vector<double> ListedCosts(const std::vector<Voicing>& voicings) {
   std::vector<double> costs;
   if (voicings.empty()) return costs;
-  double easiest = Difficulty(voicings.front().frets);
+  double easiest = Difficulty(voicings.front());
   for (const Voicing& voicing : voicings) {
-    costs.push_back(Difficulty(voicing.frets));
+    costs.push_back(Difficulty(voicing));
     easiest = std::min(easiest, costs.back());
   }
   costs.front() = easiest;
@@ -114,7 +115,7 @@ void SearchNames(SongSteps& steps, const Song& song, const Session& session, Sea
 
 int AddToPool(SongSteps& steps, const Voicing& voicing) {
   steps.pool.push_back(voicing);
-  steps.listedCost.push_back(Difficulty(voicing.frets));
+  steps.listedCost.push_back(Difficulty(voicing));
   steps.problem.shapes.push_back(ShapeOfVoicing(voicing));
   return static_cast<int>(steps.pool.size()) - 1;
 }
@@ -127,7 +128,7 @@ int AddToPool(SongSteps& steps, const Voicing& voicing) {
 int CandidateFor(SongSteps& steps, Searched& searched, int name, const Voicing& voicing) {
   std::vector<int>& candidates = searched.candidates[static_cast<std::size_t>(name)];
   int found = -1;
-  double easiest = Difficulty(voicing.frets);
+  double easiest = Difficulty(voicing);
   for (int candidate : candidates) {
     if (steps.pool[static_cast<std::size_t>(candidate)].frets == voicing.frets) found = candidate;
     easiest = std::min(easiest, steps.listedCost[static_cast<std::size_t>(candidate)]);

@@ -130,6 +130,7 @@ void SetModeCosts(SongSteps& steps, VoicingMode mode) {
     problem.ownCost.push_back(own);
   }
   problem.moveWeight = mode == VoicingMode::Easiest ? 0.0 : 1.0;
+  problem.placeWeight = mode == VoicingMode::AsPlayed ? 1.0 : 0.0;
   problem.otherShape = mode == VoicingMode::AsPlayed ? kSongCostWeights.otherShape : 0.0;
 }
 
@@ -176,6 +177,7 @@ void FillResult(VoicedSong& voiced, const SongSteps& steps, const PathChoice& ch
   }
   PathProblem movement = steps.problem;
   movement.moveWeight = 1.0;
+  movement.placeWeight = 0.0;  // the fingers' movement alone
   voiced.cost.total = choice.cost;
   voiced.cost.perChange = ChangeCosts(movement, choice.chosen);
   voiced.cost.exact = choice.exact;

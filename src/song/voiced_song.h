@@ -89,8 +89,10 @@ struct CapoSuggestion {
   // What the capo saves against none ("removes 2 barres", "makes 3 of 4
   // chords open"); empty for no capo and for a capo not worth it.
   std::string reason;
-  int barres = 0;      // distinct chords played with a barre
-  int hardShapes = 0;  // distinct chords whose shape is hard
+  int barres = 0;  // distinct chords played with a barre
+  // Distinct chords, barre chords apart, whose shape is hard: a stretch of
+  // the fingers or the difficulty's "hard" (capo_suggestion.cpp).
+  int hardShapes = 0;
   int openShapes = 0;  // distinct chords played in open shapes
 };
 
