@@ -211,13 +211,13 @@ class InstrumentWindowTest : public QObject {
     const int searches = window.form->SearchCount();
     window.form->findChild<QAction*>("InstrumentPreset1")->trigger();  // Low G
     QCOMPARE(window.form->SearchCount(), searches + 1);
-    QCOMPARE(window.form->OtherTuning()->state.pitches, (Values{55, 60, 64, 69}));
+    QCOMPARE(window.form->Tuning().state.pitches, (Values{55, 60, 64, 69}));
     QCOMPARE(button->text(), QString("Low G"));
     button->click();
-    QCOMPARE(window.form->OtherTuning()->state.pitches, (Values{67, 60, 64, 69}));
+    QCOMPARE(window.form->Tuning().state.pitches, (Values{67, 60, 64, 69}));
     // A moved slider retunes its string to the nearest pitch and searches.
     window.Get<QSlider>("TrackBar1")->setValue(9);
-    QCOMPARE(window.form->OtherTuning()->state.pitches[0], 69);
+    QCOMPARE(window.form->Tuning().state.pitches[0], 69);
     QCOMPARE(window.Get<QLabel>("lbAfinacaoCorda1")->text(), QString("A"));
     QCOMPARE(window.form->SearchCount(), searches + 3);
   }
