@@ -40,8 +40,11 @@ int InstrumentTuning::ApplyPreset(int index) {
 
 int InstrumentTuning::ResetToStandardTuning() {
   const auto& presets = state.instrument.presets;
-  SetPitches(state.instrument.StandardPitches(),
-             presets.empty() ? std::vector<std::string>{} : presets.front().labels);
+  const std::vector<int> standard = state.instrument.StandardPitches();
+  // The first preset's spelling only where the instrument is in it (a
+  // guitar a song retuned to Drop D is not).
+  const bool inFirstPreset = !presets.empty() && presets.front().pitches == standard;
+  SetPitches(standard, inFirstPreset ? presets.front().labels : std::vector<std::string>{});
   state.buttonCaption = PresetCaption(state.instrument, 0);
   return 1;
 }

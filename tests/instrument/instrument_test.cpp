@@ -188,6 +188,10 @@ TEST(GuitarTuning, theButtonPartResetsToStandardAndKeepsTheMenuCheck) {
   EXPECT_EQ(guitar.state.labels, (std::vector<std::string>{"E", "A", "D", "G", "B", "E"}));
   EXPECT_EQ(guitar.state.buttonCaption, "标准音");
   EXPECT_EQ(guitar.state.checkedPreset, 13);
+  // A guitar retuned elsewhere (a song in Drop D) names its own strings.
+  InstrumentTuning dropped(*InPreset(*FindInstrument("guitar"), "Drop D"));
+  EXPECT_EQ(dropped.state.labels[0], "D");
+  EXPECT_EQ(dropped.state.pitches[0], 38);
 }
 
 TEST(GuitarTuning, aSliderRetunesTheSearchNowAndTheStrumAtTheNextPreset) {
