@@ -31,22 +31,22 @@ ChordEntry StartEntry(const EntryCommandText& command, const SearchSettings& set
 }
 
 // The root and the bass as the note grids name them.
-void AddNoteNames(nlohmann::json& json, const ChordEntry& entry) {
+void AddNoteNames(JsonFields& json, const ChordEntry& entry) {
   json["rootName"] = TextJson(entry.RootGridText(entry.state.rootPitchClass));
   json["bassName"] = TextJson(entry.BassGridText(entry.state.bassPitchClass));
 }
 
-nlohmann::json ItemsWhere(const std::array<bool, kDegreeItemCount>& flags, bool wanted) {
-  nlohmann::json items = nlohmann::json::array();
+std::string ItemsWhere(const std::array<bool, kDegreeItemCount>& flags, bool wanted) {
+  std::vector<int> items;
   for (int item = 0; item < kDegreeItemCount; ++item) {
     if (flags[item] == wanted) items.push_back(item);
   }
-  return items;
+  return JsonWriter().Ints(items).Take();
 }
 
 // The search's fields into the command's object; the voicings' text is
 // returned apart for DumpSearchJson.
-SearchOutput AddResult(nlohmann::json& json, const VoicedChord& result, const Session& session,
+SearchOutput AddResult(JsonFields& json, const VoicedChord& result, const Session& session,
                        const SearchOptionText& options, const ChordEntryState& state) {
   // The voicings' notes spelled by the chord, as its notes are.
   const auto noteNames = ChordSpelling(state);
@@ -58,9 +58,9 @@ SearchOutput AddResult(nlohmann::json& json, const VoicedChord& result, const Se
 }
 
 // With shape names under a capo, the chord the shape sounds.
-void AddSounding(nlohmann::json& json, const ChordEntry& entry, const SearchOptionText& options) {
+void AddSounding(JsonFields& json, const ChordEntry& entry, const SearchOptionText& options) {
   if (!options.capoShapes || options.capo == 0) return;
-  json["capoNames"] = "shapes";
+  json["capoNames"] = JsonString("shapes");
   json["sounding"] =
       TextJson(SoundingSymbol(entry.state.chordSymbol, options.capo, entry.state.rootGridNames));
 }
@@ -128,12 +128,12 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
     throw BadArgument("query: " + QuotedEcho(text) + " names no root note; nothing searched");
   WarnOfReading(reading);
   const VoicedChord result = VoiceChord(session, ChordOfEntry(entry.state));
-  nlohmann::json json;
+  JsonFields json;
   json["echo"] = TextJson(ChordSymbolText(entry.state, notation));
-  json["root"] = entry.state.rootPitchClass;
-  json["bass"] = entry.state.bassPitchClass;
+  json["root"] = std::to_string(entry.state.rootPitchClass);
+  json["bass"] = std::to_string(entry.state.bassPitchClass);
   AddNoteNames(json, entry);
-  json["formula"] = entry.state.chordFormula;
+  json["formula"] = JsonString(entry.state.chordFormula);
   json["typeName"] = TextJson(entry.state.typeName);
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
   SearchOutput search = AddResult(json, result, session, command.options, entry.state);
@@ -146,8 +146,8 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   const std::string_view rootName = EntryRootName(entry.state);
   json["best"] = BestJson(readings, notation, rootName);
   json["readings"] = ReadingsJson(readings, notation, rootName);
-  json["noChord"] = reading.noChord;
-  json["notation"] = command.notation;
+  json["noChord"] = reading.noChord ? "true" : "false";
+  json["notation"] = JsonString(command.notation);
   out << DumpSearchJson(std::move(json), std::move(search.voicings)) << "\n";
   return 0;
 }
@@ -163,17 +163,17 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
   }
   for (int item : items) entry.ToggleDegree(item);
   const VoicedChord result = VoiceChord(session, ChordOfEntry(entry.state));
-  nlohmann::json json;
-  json["formula"] = entry.state.chordFormula;
+  JsonFields json;
+  json["formula"] = JsonString(entry.state.chordFormula);
   json["typeName"] = TextJson(entry.state.typeName);
   // The normalised symbol, without the trailing blank the box may keep.
   json["symbol"] = TextJson(TrimBlanks(entry.state.chordSymbol));
-  json["root"] = entry.state.rootPitchClass;
-  json["bass"] = entry.state.bassPitchClass;
+  json["root"] = std::to_string(entry.state.rootPitchClass);
+  json["bass"] = std::to_string(entry.state.bassPitchClass);
   AddNoteNames(json, entry);
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
   json["disabled"] = ItemsWhere(entry.state.enabled, false);
-  json["bassGridEnabled"] = entry.state.bassGridEnabled;
+  json["bassGridEnabled"] = entry.state.bassGridEnabled ? "true" : "false";
   SearchOutput search = AddResult(json, result, session, command.options, entry.state);
   AddSounding(json, entry, command.options);
   out << DumpSearchJson(std::move(json), std::move(search.voicings)) << "\n";
