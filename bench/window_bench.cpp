@@ -233,7 +233,7 @@ void NeckClickToRepaint(benchmark::State& state) {
   int fret = 1;
   for (auto _ : state) {
     QTest::mouseClick(neck, Qt::LeftButton, Qt::NoModifier,
-                      QPoint(NeckFretX(fret) - 5, NeckStringY(1)));
+                      QPoint(NeckFretX(fret) - 5, NeckStringY(1, 6)));
     Flush();
     fret = fret % 7 + 1;
   }

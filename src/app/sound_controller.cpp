@@ -60,7 +60,7 @@ void SoundController::Connect() {
 void SoundController::Start() {
   patchProgram_ = kPatchItems[0].program;
   player_.Play(PlanPatchChange(patchProgram_));
-  if (!state_.instrument.classicTuning) FollowInstrument();
+  if (!state_.Chosen().classicTuning) FollowInstrument();
 }
 
 void SoundController::SetOutput(std::shared_ptr<MidiOutput> output) {
@@ -71,7 +71,7 @@ void SoundController::SetOutput(std::shared_ptr<MidiOutput> output) {
 
 void SoundController::FollowInstrument() {
   if (patchChosen_) return;
-  const int program = state_.instrument.midiProgram;
+  const int program = state_.Chosen().midiProgram;
   const QSignalBlocker blocker(patchBox_);
   int item = -1;
   for (std::size_t i = 0; i < kPatchItems.size(); ++i) {
@@ -79,8 +79,7 @@ void SoundController::FollowInstrument() {
   }
   // The box shows the sound without choosing it, as it does at the start.
   patchBox_->setCurrentIndex(-1);
-  patchBox_->setEditText(item >= 0 ? patchBox_->itemText(item)
-                                   : InstrumentTitle(state_.instrument));
+  patchBox_->setEditText(item >= 0 ? patchBox_->itemText(item) : InstrumentTitle(state_.Chosen()));
   if (program == patchProgram_) return;
   patchProgram_ = program;
   player_.Play(PlanPatchChange(patchProgram_));
@@ -121,7 +120,7 @@ void SoundController::Retranslate() {
   if (patchBox_->currentIndex() < 0)
     patchBox_->setEditText(shown >= 0 ? patchBox_->itemText(shown) : typed);
   // A sound the instrument chose is named in the new language too.
-  if (!patchChosen_ && !state_.instrument.classicTuning) FollowInstrument();
+  if (!patchChosen_ && !state_.Chosen().classicTuning) FollowInstrument();
 }
 
 }  // namespace corvanta

@@ -48,15 +48,14 @@ class TForm1 : public QMainWindow {
 
   // Read-only views for tests and tools.
   const ChordEntry& Entry() const { return state_.entry; }
-  const TuningState& Tuning() const { return state_.tuning.state; }
+  // The tuning panel: the instrument chosen and the tuning it shows.
+  const InstrumentTuning& Tuning() const { return state_.tuning; }
   int Capo() const { return state_.Capo(); }
   const VoicedChord& Result() const { return state_.result; }
   const Session& CurrentSession() const { return state_.session; }
   const Fingering& SelectedFrets() const { return state_.selectedFrets; }
-  // The instrument chosen, in its standard tuning, and its tuning panel's
-  // state (for any instrument but the six-string guitar, whose is Tuning()).
-  const Instrument& ChosenInstrument() const { return state_.instrument; }
-  const std::optional<InstrumentTuning>& OtherTuning() const { return state_.instrumentTuning; }
+  // The instrument chosen, in its standard tuning.
+  const Instrument& ChosenInstrument() const { return state_.Chosen(); }
   // Chooses the instrument: the tuning panel, diagrams, neck and strum follow
   // and the current chord is searched on it. remember: keep the choice for
   // the next run (a choice from the menu), not for a one-run override.

@@ -52,7 +52,7 @@ void TForm1::ShowSongWindow() {
 
 void TForm1::ShowSongChord(const std::string& symbol, const Fingering& frets,
                            const Instrument& instrument, int capo) {
-  if (instrument.name != state_.instrument.name ||
+  if (instrument.name != state_.Chosen().name ||
       instrument.StandardPitches() != state_.TunedInstrument().StandardPitches())
     ChooseInstrument(instrument, false);
   tuning_->ShowShapesForSong(capo);

@@ -32,9 +32,9 @@
 namespace corvanta {
 namespace {
 
-// The six specified sliders keep their places; other counts spread over the
+// The guitar's six sliders keep their places; other counts spread over the
 // same width, centred, no wider apart than the six.
-constexpr std::array<int, kStringCount> kTrackBarX{8, 28, 49, 70, 91, 112};
+constexpr std::array<int, 6> kTrackBarX{8, 28, 49, 70, 91, 112};
 constexpr int kSliderWidth = 17;
 
 int SliderSpacing(int strings) {
@@ -43,10 +43,20 @@ int SliderSpacing(int strings) {
 }
 
 int SliderX(int string, int strings) {
-  if (strings == kStringCount) return kTrackBarX[static_cast<std::size_t>(string)];
+  if (strings == static_cast<int>(kTrackBarX.size()))
+    return kTrackBarX[static_cast<std::size_t>(string)];
   const int spacing = SliderSpacing(strings);
   const int room = kTrackBarX.back() - kTrackBarX.front();
   return kTrackBarX.front() + (room - spacing * (strings - 1)) / 2 + spacing * string;
+}
+
+// A preset's item in the tuning menu: its own caption where it has one
+// ("Lute Tunning"), else the button's caption and the pitches it tunes to.
+QString PresetItemText(const Instrument& instrument, int index) {
+  const InstrumentPreset& preset = instrument.presets[static_cast<std::size_t>(index)];
+  if (!preset.menuCaption.empty()) return TuningText(preset.menuCaption);
+  return TuningText(PresetCaption(instrument, index)) + "  (" +
+         QString::fromStdString(PitchNames(preset.pitches)) + ")";
 }
 
 }  // namespace
@@ -63,22 +73,8 @@ QWidget* TuningController::BuildTuningPanel(QWidget* parent, const DrawnAssets& 
   tuningButton_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   tuningButton_->setPopupMode(QToolButton::MenuButtonPopup);
   tuningButton_->setAutoRaise(true);
-  guitarPresetMenu_ = Named(new QMenu(tuningButton_), "PopupMenu1");
-  presetGroup_ = new QActionGroup(guitarPresetMenu_);
-  presetGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-  for (int tag = 0; tag < kTuningPresetCount; ++tag) {
-    auto* item = guitarPresetMenu_->addAction(QString());
-    item->setObjectName(QString::fromLatin1(kTuningPresets[tag].itemName.data(),
-                                            int(kTuningPresets[tag].itemName.size())));
-    item->setCheckable(true);
-    item->setChecked(tag == kStandardPreset);
-    item->setData(tag);
-    presetGroup_->addAction(item);
-    presetItems_[tag] = item;
-  }
-  tuningButton_->setMenu(guitarPresetMenu_);
-  // The other instruments' presets take the arrow's place when one is chosen.
-  instrumentPresetMenu_ = Named(new QMenu(tuningButton_), "InstrumentPresetMenu");
+  presetMenu_ = new QMenu(tuningButton_);
+  tuningButton_->setMenu(presetMenu_);
   for (int string = 0; string < kMaxInstrumentStrings; ++string) {
     QString number = QString::number(string + 1);
     auto* bar = new QSlider(Qt::Vertical, panel2);
@@ -86,16 +82,14 @@ QWidget* TuningController::BuildTuningPanel(QWidget* parent, const DrawnAssets& 
     bar->setRange(0, kPitchClassCount - 1);
     bar->setInvertedAppearance(true);  // 0 at the top
     bar->setInvertedControls(true);
-    if (string < kStringCount) bar->setValue(kStandardTuning[string]);
     trackBars_[string] = bar;
     auto* label = new QLabel(panel2);
-    if (string < kStringCount)
-      label->setText(ToQString(kTuningPresets[kStandardPreset].labels[string]));
     label->setObjectName("lbAfinacaoCorda" + number);
     label->setFont(ArialFont(11));
     stringLabels_[string] = label;
   }
-  PlaceStringSliders(kStringCount);
+  FillPresetMenu();
+  MirrorSliders();
   return panel2;
 }
 
@@ -157,8 +151,6 @@ void TuningController::BuildStatusInfo(QStatusBar* status) {
 void TuningController::Connect() {
   QObject::connect(tuningButton_, &QToolButton::clicked, this,
                    &TuningController::ResetToStandardTuning);
-  QObject::connect(presetGroup_, &QActionGroup::triggered, this,
-                   [this](QAction* item) { ApplyGuitarPreset(item->data().toInt()); });
   for (int string = 0; string < kMaxInstrumentStrings; ++string) {
     QObject::connect(trackBars_[string], &QSlider::valueChanged, this,
                      [this, string] { RetuneString(string); });
@@ -232,17 +224,13 @@ void TuningController::AskCustomInstrument() {
     ChooseInstrument(*custom, true);
   } else {
     // Nothing changes: the menu checks the instrument still chosen.
-    MirrorInstrumentTuning();
+    MirrorTuning();
   }
 }
 
 void TuningController::SetInstrument(const Instrument& instrument) {
-  state_.instrument = instrument;
-  if (instrument.classicTuning) {
-    state_.instrumentTuning.reset();
-  } else {
-    state_.instrumentTuning.emplace(instrument);
-  }
+  state_.tuning = InstrumentTuning(instrument);
+  FillPresetMenu();
   // The selection of another instrument means nothing on this one, nor
   // its frets in the info box.
   state_.selectedFrets = OpenStrings(instrument.StringCount());
@@ -273,72 +261,59 @@ void TuningController::PlaceStringSliders(int strings) {
 }
 
 void TuningController::MirrorTuning() {
-  const TuningState& state = state_.tuning.state;
   {
     const QSignalBlocker blocker(capoBox_);
     capoBox_->setValue(state_.Capo());
   }
-  MirrorInstrumentTuning();
-  if (state_.instrumentTuning) return;
-  PlaceStringSliders(kStringCount);
-  tuningButton_->setMenu(guitarPresetMenu_);
-  for (int string = 0; string < kStringCount; ++string) {
-    const QSignalBlocker blocker(trackBars_[string]);
-    trackBars_[string]->setValue(state.sliderPositions[string]);
-    stringLabels_[string]->setText(ToQString(state.labels[string]));
-  }
-  tuningButton_->setText(TuningText(state.buttonCaption));
-  for (int tag = 0; tag < kTuningPresetCount; ++tag) {
-    const QSignalBlocker blocker(presetItems_[tag]);
-    presetItems_[tag]->setChecked(state.checkedPreset == tag);
-  }
-}
-
-void TuningController::MirrorInstrumentTuning() {
   // The menu checks the instrument chosen (a custom one under "Custom…").
   bool builtIn = false;
   const auto& instruments = BuiltInInstruments();
   for (std::size_t i = 0; i < instruments.size(); ++i) {
-    const bool chosen = instruments[i].name == state_.instrument.name;
+    const bool chosen = instruments[i].name == state_.Chosen().name;
     instrumentItems_[i]->setChecked(chosen);
     builtIn = builtIn || chosen;
   }
   customInstrumentItem_->setChecked(!builtIn);
-  if (!state_.instrumentTuning) return;
-  const InstrumentTuningState& state = state_.instrumentTuning->state;
+  MirrorSliders();
+  tuningButton_->setText(TuningText(state_.tuning.state.buttonCaption));
+  for (std::size_t i = 0; i < presetItems_.size(); ++i) {
+    const QSignalBlocker blocker(presetItems_[i]);
+    presetItems_[i]->setChecked(state_.tuning.state.checkedPreset == static_cast<int>(i));
+  }
+}
+
+void TuningController::MirrorSliders() {
+  const InstrumentTuningState& state = state_.tuning.state;
   const int strings = static_cast<int>(state.pitches.size());
   PlaceStringSliders(strings);
-  const std::vector<int> positions = state_.instrumentTuning->SliderPositions();
+  const std::vector<int> positions = state_.tuning.SliderPositions();
   for (int string = 0; string < strings; ++string) {
     const QSignalBlocker blocker(trackBars_[string]);
     trackBars_[string]->setValue(positions[static_cast<std::size_t>(string)]);
     stringLabels_[string]->setText(ToQString(state.labels[static_cast<std::size_t>(string)]));
   }
-  tuningButton_->setText(TuningText(state.buttonCaption));
-  tuningButton_->setMenu(instrumentPresetMenu_);
-  FillInstrumentPresetMenu();
 }
 
-void TuningController::FillInstrumentPresetMenu() {
-  instrumentPresetMenu_->clear();
-  if (!state_.instrumentTuning) return;
-  const InstrumentTuningState& state = state_.instrumentTuning->state;
-  const auto& presets = state.instrument.presets;
-  for (std::size_t i = 0; i < presets.size(); ++i) {
+void TuningController::FillPresetMenu() {
+  const Instrument& instrument = state_.Chosen();
+  presetMenu_->clear();
+  presetMenu_->setObjectName(QString::fromStdString(instrument.presetMenuName));
+  presetItems_.clear();
+  for (std::size_t i = 0; i < instrument.presets.size(); ++i) {
     const int index = static_cast<int>(i);
-    const QString pitches = QString::fromStdString(PitchNames(presets[i].pitches));
-    QAction* item = instrumentPresetMenu_->addAction(
-        TuningText(PresetCaption(state.instrument, index)) + "  (" + pitches + ")");
-    item->setObjectName("InstrumentPreset" + QString::number(index));
+    const std::string& name = instrument.presets[i].itemName;
+    QAction* item = presetMenu_->addAction(PresetItemText(instrument, index));
+    item->setObjectName(name.empty() ? "InstrumentPreset" + QString::number(index)
+                                     : QString::fromStdString(name));
     item->setCheckable(true);
-    item->setChecked(state.checkedPreset == index);
-    QObject::connect(item, &QAction::triggered, this,
-                     [this, index] { ApplyInstrumentPreset(index); });
+    item->setChecked(state_.tuning.state.checkedPreset == index);
+    QObject::connect(item, &QAction::triggered, this, [this, index] { ApplyPreset(index); });
+    presetItems_.push_back(item);
   }
 }
 
-void TuningController::ApplyInstrumentPreset(int index) {
-  if (state_.instrumentTuning) RunTuningSearches(state_.instrumentTuning->ApplyPreset(index));
+void TuningController::ApplyPreset(int index) {
+  RunTuningSearches(state_.tuning.ApplyPreset(index));
 }
 
 void TuningController::RunTuningSearches(int searches) {
@@ -346,13 +321,8 @@ void TuningController::RunTuningSearches(int searches) {
   for (int i = 0; i < searches; ++i) hooks_.search();
 }
 
-void TuningController::ApplyGuitarPreset(int tag) {
-  RunTuningSearches(state_.tuning.ApplyTuningPreset(tag));
-}
-
 void TuningController::ResetToStandardTuning() {
-  RunTuningSearches(state_.instrumentTuning ? state_.instrumentTuning->ResetToStandardTuning()
-                                            : state_.tuning.ResetToStandardTuning());
+  RunTuningSearches(state_.tuning.ResetToStandardTuning());
 }
 
 void TuningController::SetCapo() {
@@ -371,13 +341,11 @@ void TuningController::ChooseCapoNames(CapoNames names) {
 }
 
 void TuningController::RetuneString(int string) {
-  // Another instrument's string is heard and searched in its new pitch at once.
-  if (state_.instrumentTuning) {
-    RunTuningSearches(state_.instrumentTuning->RetuneString(string, trackBars_[string]->value()));
-    return;
-  }
-  state_.tuning.RetuneString(string, trackBars_[string]->value());
-  stringLabels_[string]->setText(ToQString(state_.tuning.state.labels[string]));
+  // Searched at once, or at the next search, as the instrument hears a slider.
+  const int searches = state_.tuning.RetuneString(string, trackBars_[string]->value());
+  stringLabels_[string]->setText(
+      ToQString(state_.tuning.state.labels[static_cast<std::size_t>(string)]));
+  if (searches > 0) RunTuningSearches(searches);
 }
 
 void TuningController::ShowStartCapoNames() {
@@ -401,22 +369,22 @@ void TuningController::ShowCapoNamesChoice() {
 }
 
 QString TuningController::TuningHeadingText() const {
-  if (!state_.instrumentTuning) return TuningText(state_.tuning.state.buttonCaption);
-  const InstrumentTuningState& state = state_.instrumentTuning->state;
-  return InstrumentTitle(state_.instrument) + ", " + TuningText(state.buttonCaption) + ": " +
+  const InstrumentTuningState& state = state_.tuning.state;
+  const QString caption = TuningText(state.buttonCaption);
+  if (!state.instrument.headingNamesInstrument) return caption;
+  return InstrumentTitle(state.instrument) + ", " + caption + ": " +
          QString::fromStdString(PitchNames(state.pitches));
 }
 
 void TuningController::ShowStatusInfo() {
   const int capo = state_.Capo();
-  // The guitar in standard tuning without a capo keeps the bar as it starts.
-  if (!state_.instrumentTuning && capo == 0 &&
-      state_.tuning.state.buttonCaption == kTuningPresets[kStandardPreset].buttonCaption) {
+  QString text = TuningHeadingText();
+  // Nothing to say of standard tuning without a capo when the heading is
+  // its caption alone: the bar stays as it starts.
+  if (capo == 0 && text == TuningText(kTuningPresets[kStandardPreset].buttonCaption)) {
     statusInfo_->clear();
     return;
   }
-  // Another instrument says its name and its strings' pitches.
-  QString text = TuningHeadingText();
   if (capo > 0) {
     text += "  " + tr("变调夹 %1").arg(capo);
     if (state_.session.capoNames == CapoNames::Shapes) {
@@ -445,8 +413,8 @@ void TuningController::Retranslate() {
   capoNamesItems_[1]->setIconText(tr("指法形状"));
   ShowCapoNamesChoice();
   for (QSlider* bar : trackBars_) bar->setToolTip(tr("调整这根弦的音高"));
-  for (int tag = 0; tag < kTuningPresetCount; ++tag)
-    presetItems_[tag]->setText(TuningText(kTuningPresets[tag].menuCaption));
+  for (std::size_t i = 0; i < presetItems_.size(); ++i)
+    presetItems_[i]->setText(PresetItemText(state_.Chosen(), static_cast<int>(i)));
   tuningButton_->setText(TuningText(state_.tuning.state.buttonCaption));
   instrumentMenu_->setTitle(tr("乐器"));
   const auto& instruments = BuiltInInstruments();
@@ -454,7 +422,6 @@ void TuningController::Retranslate() {
     instrumentItems_[i]->setText(InstrumentTitle(instruments[i]));
   customInstrumentItem_->setText(tr("自定义…"));
   customInstrumentItem_->setToolTip(tr("输入 4 到 8 根弦的调弦"));
-  if (state_.instrumentTuning) MirrorInstrumentTuning();
 }
 
 }  // namespace corvanta

@@ -79,12 +79,13 @@ class TuningController : public QObject {
   void ChooseBuiltInInstrument(int index);
   // Asks for a custom tuning until it is one or the dialog is cancelled.
   void AskCustomInstrument();
-  void ApplyInstrumentPreset(int index);
-  void MirrorInstrumentTuning();
-  void FillInstrumentPresetMenu();
+  void ApplyPreset(int index);
+  // The menu of the instrument's presets, built again for each instrument.
+  void FillPresetMenu();
+  // The sliders and their labels as many as the strings, as the state holds them.
+  void MirrorSliders();
   void PlaceStringSliders(int strings);
   void RunTuningSearches(int searches);
-  void ApplyGuitarPreset(int tag);
   void ResetToStandardTuning();
   void RetuneString(int string);
   void SetCapo();
@@ -98,14 +99,11 @@ class TuningController : public QObject {
   Hooks hooks_;
   QWidget* window_;
   QToolButton* tuningButton_ = nullptr;  // ToolButton5
-  QMenu* guitarPresetMenu_ = nullptr;    // PopupMenu1
-  QActionGroup* presetGroup_ = nullptr;
-  std::array<QAction*, kTuningPresetCount> presetItems_{};
-  // The six specified sliders first, then those of seven- and eight-string
-  // instruments.
+  QMenu* presetMenu_ = nullptr;          // named by the instrument: PopupMenu1 on the guitar
+  std::vector<QAction*> presetItems_;
+  // One slider per string, as many as the instrument with the most strings.
   std::array<QSlider*, kMaxInstrumentStrings> trackBars_{};
   std::array<QLabel*, kMaxInstrumentStrings> stringLabels_{};
-  QMenu* instrumentPresetMenu_ = nullptr;
   QMenu* instrumentMenu_ = nullptr;
   std::vector<QAction*> instrumentItems_;
   QAction* customInstrumentItem_ = nullptr;   // CustomInstrument1

@@ -1,8 +1,6 @@
 // The capo: the fret it clamps and how chord names read under it.
 #pragma once
 
-#include "instrument/tuning.h"
-
 namespace corvanta {
 
 // A capo clamps every string at one fret: the open strings sound that many
@@ -18,9 +16,5 @@ constexpr int ClampCapo(int capo) { return capo < 0 ? 0 : capo > kMaxCapo ? kMax
 // above the capo, as songbooks write "Capo 2: G D Em C" for G shapes that
 // sound A.
 enum class CapoNames { Sounding, Shapes };
-
-// The sounding MIDI notes by fret counted from the capo: fret f sounds what
-// fret capo + f sounds without it (frets past the table repeat its last).
-PitchTable PitchTableWithCapo(const PitchTable& table, int capo);
 
 }  // namespace corvanta

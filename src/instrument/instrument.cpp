@@ -63,11 +63,21 @@ Instrument Guitar() {
   Instrument guitar = Named({"guitar", "Guitar", "吉他"});
   guitar.midiProgram = kNylonGuitar;
   guitar.rules = kGuitarRules;
-  for (const TuningPreset& preset : kTuningPresets)
-    guitar.presets.push_back({std::string(preset.buttonCaption), GuitarPitches(preset.pitchClasses),
-                              std::string(preset.englishName)});
+  // The menu of presets as it has always been: its items' names and
+  // captions, each preset's own spelling of its strings.
+  for (const TuningPreset& preset : kTuningPresets) {
+    InstrumentPreset row{std::string(preset.buttonCaption), GuitarPitches(preset.pitchClasses),
+                         std::string(preset.englishName)};
+    row.itemName = preset.itemName;
+    row.menuCaption = preset.menuCaption;
+    row.labels.assign(preset.labels.begin(), preset.labels.end());
+    guitar.presets.push_back(std::move(row));
+  }
   guitar.strings = Strings(guitar.presets.front().pitches);
   guitar.classicTuning = true;
+  guitar.presetMenuName = "PopupMenu1";
+  guitar.retuning = Retuning::AtNextSearch;
+  guitar.headingNamesInstrument = false;
   std::vector<std::vector<int>> shapes;
   for (const std::array<int, 6>& shape : TemplateShapeValueLists())
     shapes.emplace_back(shape.begin(), shape.end());
@@ -203,7 +213,7 @@ std::vector<std::string_view> Words(std::string_view text) {
 
 std::vector<int> GuitarPitches(const Tuning& tuning) {
   std::vector<int> pitches;
-  for (int string = 0; string < kStringCount; ++string)
+  for (std::size_t string = 0; string < tuning.size(); ++string)
     pitches.push_back(NearestPitch(tuning[string], kStandardPitches[string]));
   return pitches;
 }

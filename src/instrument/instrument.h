@@ -38,9 +38,23 @@ struct InstrumentPreset {
   // As an English player names it ("Standard tuning" for the guitar's
   // "标准音"); the name where that is already English.
   std::string englishName = {};
+  // The tuning menu's item: its object name and its text ("Lute Tunning"
+  // beside the button's "Lute"); empty: "InstrumentPreset" and its index,
+  // and the button's caption with the pitches.
+  std::string itemName = {};
+  std::string menuCaption = {};
+  // Each string's note name as the preset spells it ("Bb", "G#"); empty:
+  // the sharp names of its pitches.
+  std::vector<std::string> labels = {};
   const std::string& EnglishName() const { return englishName.empty() ? name : englishName; }
   bool operator==(const InstrumentPreset&) const = default;
 };
+
+// When a string retuned on its slider is heard. AtOnce: the search and the
+// strum both, at once. AtNextSearch: the search at the next chord searched,
+// the strum at the next preset or reset (as the guitar's panel has always
+// worked: a player tunes several strings before anything is searched).
+enum class Retuning { AtOnce, AtNextSearch };
 
 // How players of an instrument build chords, which the search follows.
 struct VoicingRules {
@@ -65,12 +79,18 @@ struct Instrument {
   KnownShapes shapes;                     // the open and barre shapes its players know
   int midiProgram = 24;                   // General MIDI, counted from 0
   VoicingRules rules;
-  // The six-string guitar's tuning as it has always worked: strings tuned
-  // by pitch class (each heard in the octave nearest its standard pitch),
-  // the presets by their menu captions, and a moved slider heard at the
-  // next search rather than at once. Other instruments' sliders are heard
-  // at once.
+  // The six-string guitar's tuning as it has always been read and shown:
+  // typed as six pitch classes or note names (each heard in the octave
+  // nearest its standard pitch), its diagrams marking the bass on the
+  // lowest string played, its sound the patch list's first item.
   bool classicTuning = false;
+  // The tuning panel's menu: its object name (the guitar's "PopupMenu1").
+  std::string presetMenuName = "InstrumentPresetMenu";
+  Retuning retuning = Retuning::AtOnce;
+  // Whether headings and the status bar name the instrument and its strings'
+  // pitches with the tuning ("Ukulele, Low G: G3 C4 E4 A4"); the guitar's
+  // name only its tuning's caption ("Drop D"), as they always have.
+  bool headingNamesInstrument = true;
   // The frets of its neck: a search never places a bass or a window's top
   // beyond them (a soprano ukulele has about 15, a mandolin 20).
   int neckFrets = kNeckFrets;

@@ -16,8 +16,14 @@ std::string PresetCaption(const Instrument& instrument, int index) {
   return instrument.presets[static_cast<std::size_t>(index)].name;
 }
 
-void InstrumentTuning::SetPitches(const std::vector<int>& pitches) {
+void InstrumentTuning::SetPitches(const std::vector<int>& pitches,
+                                  const std::vector<std::string>& spelling) {
   state.pitches = pitches;
+  state.strummedPitches = pitches;
+  if (spelling.size() == pitches.size()) {
+    state.labels = spelling;
+    return;
+  }
   state.labels.clear();
   for (int pitch : pitches) state.labels.emplace_back(kSharpNoteNames[WrapPitchClass(pitch)]);
 }
@@ -26,13 +32,19 @@ int InstrumentTuning::ApplyPreset(int index) {
   const auto& presets = state.instrument.presets;
   if (index < 0 || index >= static_cast<int>(presets.size())) return 0;
   state.checkedPreset = state.checkedPreset == index ? -1 : index;
-  SetPitches(presets[static_cast<std::size_t>(index)].pitches);
+  const InstrumentPreset& preset = presets[static_cast<std::size_t>(index)];
+  SetPitches(preset.pitches, preset.labels);
   state.buttonCaption = PresetCaption(state.instrument, index);
   return 1;
 }
 
 int InstrumentTuning::ResetToStandardTuning() {
-  SetPitches(state.instrument.StandardPitches());
+  const auto& presets = state.instrument.presets;
+  const std::vector<int> standard = state.instrument.StandardPitches();
+  // The first preset's spelling only where the instrument is in it (a
+  // guitar a song retuned to Drop D is not).
+  const bool inFirstPreset = !presets.empty() && presets.front().pitches == standard;
+  SetPitches(standard, inFirstPreset ? presets.front().labels : std::vector<std::string>{});
   state.buttonCaption = PresetCaption(state.instrument, 0);
   return 1;
 }
@@ -46,6 +58,8 @@ int InstrumentTuning::RetuneString(int string, int pitchClass) {
   if (pitch == state.pitches[at]) return 0;
   state.pitches[at] = pitch;
   state.labels[at] = kSharpNoteNames[pitchClass];
+  if (state.instrument.retuning == Retuning::AtNextSearch) return 0;
+  state.strummedPitches[at] = pitch;
   return 1;
 }
 
@@ -56,5 +70,9 @@ std::vector<int> InstrumentTuning::SliderPositions() const {
 }
 
 Instrument InstrumentTuning::Tuned() const { return Retuned(state.instrument, state.pitches); }
+
+Instrument InstrumentTuning::Strummed() const {
+  return Retuned(state.instrument, state.strummedPitches);
+}
 
 }  // namespace corvanta

@@ -1,20 +1,10 @@
-// The guitar's tuning presets and pitch tables.
+// The guitar's tuning presets and the reading of typed tunings.
 #include "instrument/tuning.h"
 
 #include "theory/note_names.h"
 #include "theory/text_util.h"
 
 namespace corvanta {
-
-PitchTable BuildPitchTable(const Tuning& tuning) {
-  PitchTable table{};
-  for (int string = 0; string < kStringCount; ++string) {
-    for (int fret = 0; fret < kFretSlots; ++fret) {
-      table[string][fret] = NearestPitch(tuning[string], kStandardPitches[string]) + fret;
-    }
-  }
-  return table;
-}
 
 int NearestPitch(int pitchClass, int standardPitch) {
   const int up = WrapPitchClass(pitchClass - standardPitch);
@@ -78,11 +68,12 @@ std::optional<Tuning> ParseTuningNames(std::string_view text) {
     std::size_t length =
         at + 1 < text.size() && (text[at + 1] == '#' || text[at + 1] == 'b') ? 2 : 1;
     int pitchClass = PitchClassOfName(text.substr(at, length));
-    if (pitchClass == kNoPitchClass || count == kStringCount) return std::nullopt;
+    if (pitchClass == kNoPitchClass || count == static_cast<int>(tuning.size()))
+      return std::nullopt;
     tuning[count++] = pitchClass;
     at += length;
   }
-  if (count != kStringCount) return std::nullopt;
+  if (count != static_cast<int>(tuning.size())) return std::nullopt;
   return tuning;
 }
 

@@ -8,14 +8,15 @@
 
 namespace corvanta {
 
+// The six-string guitar's strings: the size of its presets' tables and of
+// a tuning typed for it. Everything else takes its strings from the
+// instrument.
 inline constexpr int kStringCount = 6;
-// Per-string tables cover frets 0..29.
+// A fret value lies in 0..29 (a fingering's key text, the search's tables).
 inline constexpr int kFretSlots = 30;
 
 // Open-string pitch classes, string 0 (the lowest-pitched) first.
 using Tuning = std::array<int, kStringCount>;
-// MIDI note sounding at [string][fret].
-using PitchTable = std::array<std::array<int, kFretSlots>, kStringCount>;
 
 inline constexpr Tuning kStandardTuning{4, 9, 2, 7, 11, 4};
 
@@ -107,10 +108,6 @@ int NearestPitch(int pitchClass, int standardPitch);
 // a trailing "tuning" (or the menu's "Tunning") aside, so "standard",
 // "Standard tuning" and "Lute Tunning" all name theirs.
 bool NamesPreset(std::string_view typed, std::string_view name);
-
-// The pitch table: each string's open pitch (its pitch class nearest the
-// standard string) + fret.
-PitchTable BuildPitchTable(const Tuning& tuning);
 
 // The preset that the text names by its menu caption, its button caption or
 // its English name (NamesPreset: "Drop D", "drop d", "标准音", "Standard

@@ -61,13 +61,13 @@ Tuning ReadGuitarTuning(const std::string& text) {
   int count = 0;
   for (std::string_view word : SplitWords(text)) {
     auto number = ReadSmallInteger(std::string(word));
-    if (!number || *number >= kPitchClassCount || count == kStringCount) {
+    if (!number || *number >= kPitchClassCount || count == static_cast<int>(tuning.size())) {
       count = -1;
       break;
     }
     tuning[count++] = *number;
   }
-  if (count != kStringCount) {
+  if (count != static_cast<int>(tuning.size())) {
     throw BadOption("--tuning: " + QuotedEcho(text) +
                     " is neither a preset, six note names (\"D A D G A D\") nor six pitch "
                     "classes 0..11; the presets are " +

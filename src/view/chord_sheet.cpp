@@ -93,7 +93,7 @@ std::vector<int> SheetPagesToPrint(int pageCount, int from, int to) {
 }
 
 int ChordSheet::CellWidth() const {
-  return DiagramCellWidth(diagrams.empty() ? kStringCount
+  return DiagramCellWidth(diagrams.empty() ? kSpriteGridStrings
                                            : static_cast<int>(diagrams.front().frets.size()));
 }
 

@@ -162,7 +162,7 @@ void PaintDiagramCell(QPainter& painter, const Diagram& diagram) {
   PaintPlacements(painter, {afterGrid, layout.placements.end()}, origin);
 
   if (diagram.capo > 0) {
-    const int extra = (layout.strings - kStringCount) * kDiagramStringSpacing;
+    const int extra = (layout.strings - kSpriteGridStrings) * kDiagramStringSpacing;
     painter.fillRect(QRectF(kDiagramCapoBar)
                          .adjusted(0, 0, extra, 0)
                          .translated(origin + QPointF(0, layout.shift)),

@@ -55,7 +55,7 @@ bool SongStrip::Pinned(int index) const {
 
 int SongStrip::CellWidth() const {
   const int strings = chords_.diagrams.empty()
-                          ? kStringCount
+                          ? kSpriteGridStrings
                           : static_cast<int>(chords_.diagrams.front().frets.size());
   return qRound(DiagramCellWidth(strings) * Scale());
 }

@@ -127,7 +127,7 @@ void PaintSprite(QPainter& painter, Sprite sprite, QPointF at) {
   switch (sprite) {
     case Sprite::PlainGrid:
     case Sprite::HighlightedGrid:
-      PaintDiagramGrid(painter, sprite, at, kStringCount);
+      PaintDiagramGrid(painter, sprite, at, kSpriteGridStrings);
       break;
     case Sprite::Finger1:
     case Sprite::Finger2:
@@ -185,8 +185,6 @@ void PaintNeckBackground(QPainter& painter, bool bronzeLowStrings,
   }
   for (int fret = 1; fret <= kNeckFretWires; ++fret)
     painter.fillRect(QRectF(wireX(fret), 0, 2, kNeckPictureHeight), QColor(170, 170, 165));
-  constexpr std::array<int, kStringCount> kGuitarStarts{};
-  if (stringStarts.empty()) stringStarts = kGuitarStarts;
   const int strings = static_cast<int>(stringStarts.size());
   for (int string = 0; string < strings; ++string) {
     const bool low = string < strings / 2;

@@ -23,12 +23,11 @@ void PaintDiagramGrid(QPainter& painter, Sprite grid, QPointF at, int strings,
 int DiagramWireY(int row);
 
 // The neck picture's background (625 x 85): fingerboard, nut, 24 fret wires,
-// inlays and the strings, the lower half bronze when asked. Without string
-// starts, the guitar's six strings; otherwise one string per entry, each
-// drawn from its first fret (0: the nut). A stretch above 1 spreads the
-// frets over a wider picture; the inlays stay round.
+// inlays and the strings, the lower half bronze when asked: one string per
+// entry of the string starts, each drawn from its first fret (0: the nut). A stretch above 1
+// spreads the frets over a wider picture; the inlays stay round.
 void PaintNeckBackground(QPainter& painter, bool bronzeLowStrings,
-                         std::span<const int> stringStarts = {}, double stretch = 1);
+                         std::span<const int> stringStarts, double stretch = 1);
 
 // The program's icon (window, desktop, package): the emblem on a rounded
 // dark square filling the area.

@@ -330,8 +330,8 @@ class ChordControlsTest : public QObject {
       QCOMPARE(window.Get<QLabel>(qPrintable(QString("lbAfinacaoCorda%1").arg(s + 1)))->text(),
                QString(labels[s]));
     }
-    QCOMPARE(window.form->Tuning().pitchTable[0][0], 43);
-    QCOMPARE(window.form->Tuning().pitchTable[5][0], 62);
+    QCOMPARE(window.form->Tuning().state.strummedPitches[0], 43);
+    QCOMPARE(window.form->Tuning().state.strummedPitches[5], 62);
     QCOMPARE(window.Get<QToolButton>("ToolButton5")->text(), QString("G minor tuning"));
 
     ChoosePreset(window, "DropD1");

@@ -211,15 +211,32 @@ class InstrumentWindowTest : public QObject {
     const int searches = window.form->SearchCount();
     window.form->findChild<QAction*>("InstrumentPreset1")->trigger();  // Low G
     QCOMPARE(window.form->SearchCount(), searches + 1);
-    QCOMPARE(window.form->OtherTuning()->state.pitches, (Values{55, 60, 64, 69}));
+    QCOMPARE(window.form->Tuning().state.pitches, (Values{55, 60, 64, 69}));
     QCOMPARE(button->text(), QString("Low G"));
     button->click();
-    QCOMPARE(window.form->OtherTuning()->state.pitches, (Values{67, 60, 64, 69}));
+    QCOMPARE(window.form->Tuning().state.pitches, (Values{67, 60, 64, 69}));
     // A moved slider retunes its string to the nearest pitch and searches.
     window.Get<QSlider>("TrackBar1")->setValue(9);
-    QCOMPARE(window.form->OtherTuning()->state.pitches[0], 69);
+    QCOMPARE(window.form->Tuning().state.pitches[0], 69);
     QCOMPARE(window.Get<QLabel>("lbAfinacaoCorda1")->text(), QString("A"));
     QCOMPARE(window.form->SearchCount(), searches + 3);
+  }
+
+  // A guitar in another tuning, as a song in Drop D asks for it, is shown
+  // and searched in that tuning; the guitar from the menu is standard again.
+  void aRetunedGuitarIsShownInItsTuningAndTheMenuGuitarIsStandard() {
+    Window window;
+    const Instrument& guitar = *FindInstrument("guitar");
+    window.form->ChooseInstrument(*InPreset(guitar, "Drop D"), false);
+    QCOMPARE(window.form->Tuning().state.pitches, (Values{38, 45, 50, 55, 59, 64}));
+    QCOMPARE(window.Get<QLabel>("lbAfinacaoCorda1")->text(), QString("D"));
+    QCOMPARE(window.Get<QSlider>("TrackBar1")->value(), 2);
+    QVERIFY(window.form->findChild<QAction*>("DropD1") != nullptr);
+    for (const Voicing& voicing : window.form->Result().search.voicings)
+      QVERIFY(KeyValues(voicing.frets)[0] != 3);  // C on a D string is fret 10 or muted
+    Choose(window, "guitar");
+    QCOMPARE(window.form->Tuning().state.pitches, guitar.StandardPitches());
+    QCOMPARE(window.Get<QLabel>("lbAfinacaoCorda1")->text(), QString("E"));
   }
 
   void theSoundFollowsTheInstrumentUntilTheUserPicksOne() {

@@ -12,6 +12,7 @@
 #include <QtTest>
 #include <set>
 
+#include "guitar_pitch_table.h"
 #include "instrument/capo.h"
 #include "keyed_fingering.h"
 #include "session/placed_fingering.h"
@@ -33,7 +34,7 @@ class NeckInputTest : public QObject {
     // The neck spreads its frets over the window's width: the point where it shows x.
     auto* neck = window.Get<NeckView>("Image2");
     QTest::mouseClick(neck, Qt::LeftButton, Qt::NoModifier,
-                      neck->WidgetPoint(QPoint(x, NeckStringY(string))));
+                      neck->WidgetPoint(QPoint(x, NeckStringY(string, 6))));
   }
 
   // x 3 2 0 1 0 placed from the open strings.

@@ -166,7 +166,7 @@ class WindowFitTest : public QObject {
     QVERIFY(neck->Stretch() > 1.5);
     // A click on the wide neck lands on the fret it shows.
     QTest::mouseClick(neck, Qt::LeftButton, Qt::NoModifier,
-                      neck->WidgetPoint(QPoint(NeckFretX(5) - 5, NeckStringY(5))));
+                      neck->WidgetPoint(QPoint(NeckFretX(5) - 5, NeckStringY(5, 6))));
     QCOMPARE(KeyValues(window.form->SelectedFrets())[5], 5);
 
     for (const char* name : {"StringGridAcorde", "StringGridBaixo"}) {

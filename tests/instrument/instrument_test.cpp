@@ -5,6 +5,7 @@
 
 #include "instrument/instrument_tuning.h"
 #include "instrument/tuning.h"
+#include "theory/note_names.h"
 
 namespace corvanta {
 namespace {
@@ -145,5 +146,107 @@ TEST(InstrumentTuning, presetsResetAndSlidersWorkAsTheGuitarsDo) {
   banjo.ApplyPreset(1);
   EXPECT_EQ(banjo.Tuned().strings[0].firstFret, 5);
 }
+
+namespace {
+
+// The guitar's panel: presets by their menu items with their own spelling,
+// a slider heard by the search at the next search and by the strum only at
+// the next preset or reset.
+TEST(GuitarTuning, aPresetTakesItsOwnSpellingAndIsStrummedAtOnce) {
+  InstrumentTuning guitar(*FindInstrument("guitar"));
+  EXPECT_EQ(guitar.state.labels, (std::vector<std::string>{"E", "A", "D", "G", "B", "E"}));
+  EXPECT_EQ(guitar.state.checkedPreset, 0);
+  EXPECT_EQ(guitar.ApplyPreset(10), 1);  // G minor tuning
+  EXPECT_EQ(guitar.state.labels, (std::vector<std::string>{"G", "Bb", "D", "G", "Bb", "D"}));
+  EXPECT_EQ(guitar.SliderPositions(), (std::vector<int>{7, 10, 2, 7, 10, 2}));
+  // Each string in the octave nearest its standard pitch: G2 up from E2,
+  // Bb2 up from A2, D4 down from E4.
+  EXPECT_EQ(guitar.state.pitches, (std::vector<int>{43, 46, 50, 55, 58, 62}));
+  EXPECT_EQ(guitar.state.strummedPitches, guitar.state.pitches);
+  EXPECT_EQ(guitar.state.buttonCaption, "G minor tuning");
+  EXPECT_EQ(guitar.state.checkedPreset, 10);
+}
+
+TEST(GuitarTuning, theCheckedPresetChosenAgainLeavesNoneCheckedAndIsApplied) {
+  InstrumentTuning guitar(*FindInstrument("guitar"));
+  guitar.RetuneString(0, 2);
+  EXPECT_EQ(guitar.ApplyPreset(0), 1);
+  EXPECT_EQ(guitar.state.checkedPreset, -1);
+  EXPECT_EQ(guitar.state.pitches, (std::vector<int>{40, 45, 50, 55, 59, 64}));
+  EXPECT_EQ(guitar.state.labels[0], "E");
+  EXPECT_EQ(guitar.ApplyPreset(kTuningPresetCount), 0);
+  EXPECT_EQ(guitar.state.checkedPreset, -1);
+}
+
+TEST(GuitarTuning, theButtonPartResetsToStandardAndKeepsTheMenuCheck) {
+  InstrumentTuning guitar(*FindInstrument("guitar"));
+  guitar.ApplyPreset(13);  // half a step down, spelled with flats
+  guitar.RetuneString(1, 9);
+  EXPECT_EQ(guitar.ResetToStandardTuning(), 1);
+  EXPECT_EQ(guitar.state.pitches, (std::vector<int>{40, 45, 50, 55, 59, 64}));
+  EXPECT_EQ(guitar.state.strummedPitches, guitar.state.pitches);
+  EXPECT_EQ(guitar.state.labels, (std::vector<std::string>{"E", "A", "D", "G", "B", "E"}));
+  EXPECT_EQ(guitar.state.buttonCaption, "标准音");
+  EXPECT_EQ(guitar.state.checkedPreset, 13);
+  // A guitar retuned elsewhere (a song in Drop D) names its own strings.
+  InstrumentTuning dropped(*InPreset(*FindInstrument("guitar"), "Drop D"));
+  EXPECT_EQ(dropped.state.labels[0], "D");
+  EXPECT_EQ(dropped.state.pitches[0], 38);
+}
+
+TEST(GuitarTuning, aSliderRetunesTheSearchNowAndTheStrumAtTheNextPreset) {
+  InstrumentTuning guitar(*FindInstrument("guitar"));
+  EXPECT_EQ(guitar.RetuneString(0, 2), 0);  // no search of its own
+  EXPECT_EQ(guitar.state.labels[0], "D");
+  EXPECT_EQ(guitar.Tuned().strings[0].pitch, 38);
+  EXPECT_EQ(guitar.Strummed().strings[0].pitch, 40);
+  EXPECT_EQ(guitar.RetuneString(1, 10), 0);
+  EXPECT_EQ(guitar.state.labels[1], "A#");  // a slider names sharps
+  EXPECT_EQ(guitar.RetuneString(6, 1), 0);
+  EXPECT_EQ(guitar.RetuneString(0, 12), 0);
+  EXPECT_EQ(guitar.RetuneString(0, -1), 0);
+  EXPECT_EQ(guitar.SliderPositions()[0], 2);
+  // The next preset brings the strum up to the panel.
+  guitar.ApplyPreset(7);  // Drop D
+  EXPECT_EQ(guitar.Strummed().StandardPitches(), guitar.Tuned().StandardPitches());
+  EXPECT_EQ(guitar.Strummed().strings[0].pitch, 38);
+}
+
+// A slider on any other instrument is strummed as soon as it is searched.
+TEST(InstrumentTuning, everyRowButTheGuitarsHearsASliderAtOnce) {
+  for (const Instrument& instrument : BuiltInInstruments()) {
+    InstrumentTuning tuning(instrument);
+    const int searches = tuning.RetuneString(1, WrapPitchClass(instrument.strings[1].pitch + 1));
+    EXPECT_EQ(searches, instrument.retuning == Retuning::AtOnce ? 1 : 0) << instrument.name;
+    EXPECT_EQ(tuning.state.strummedPitches == tuning.state.pitches,
+              instrument.retuning == Retuning::AtOnce)
+        << instrument.name;
+  }
+  EXPECT_EQ(FindInstrument("guitar")->retuning, Retuning::AtNextSearch);
+  EXPECT_EQ(FindInstrument("guitar7")->retuning, Retuning::AtOnce);
+}
+
+// Every preset's spelling names its own pitches, one name per string, and
+// the guitar's menu items keep their names and captions.
+TEST(InstrumentTuning, presetSpellingsNameTheirPitches) {
+  for (const Instrument& instrument : BuiltInInstruments()) {
+    for (const InstrumentPreset& preset : instrument.presets) {
+      ASSERT_EQ(preset.pitches.size(), instrument.strings.size()) << preset.name;
+      if (preset.labels.empty()) continue;
+      ASSERT_EQ(preset.labels.size(), preset.pitches.size()) << preset.name;
+      for (std::size_t s = 0; s < preset.labels.size(); ++s)
+        EXPECT_EQ(PitchClassOfName(preset.labels[s]), WrapPitchClass(preset.pitches[s]))
+            << preset.name << " string " << s;
+    }
+  }
+  const Instrument& guitar = *FindInstrument("guitar");
+  EXPECT_EQ(guitar.presetMenuName, "PopupMenu1");
+  EXPECT_EQ(guitar.presets[0].itemName, "StandardTunning1");
+  EXPECT_EQ(guitar.presets[3].menuCaption, "Lute Tunning");
+  EXPECT_EQ(guitar.presets[3].name, "Lute");
+  EXPECT_EQ(FindInstrument("ukulele")->presets[1].itemName, "");
+}
+
+}  // namespace
 
 }  // namespace corvanta

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "guitar_pitch_table.h"
+
 namespace corvanta {
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include <set>
 
+#include "guitar_pitch_table.h"
 #include "instrument/capo.h"
 #include "keyed_fingering.h"
 #include "search/search_argument.h"

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "guitar_pitch_table.h"
 #include "instrument/instrument.h"
 #include "instrument/tuning.h"
 #include "session/placed_fingering.h"

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <mutex>
 
+#include "guitar_pitch_table.h"
 #include "keyed_fingering.h"
 #include "sound/guitar_strum.h"
 #include "sound/midi_messages.h"

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "guitar_pitch_table.h"
 #include "keyed_fingering.h"
 #include "sound/guitar_strum.h"
 #include "sound/midi_messages.h"

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "guitar_pitch_table.h"
 #include "keyed_fingering.h"
 #include "sound/fluidsynth/fluidsynth_output.h"
 #include "sound/fluidsynth/offline_render.h"

@@ -159,16 +159,16 @@ TEST(NeckClicks, landOnTheNearestStringAndTheFretSpaceUnderThePoint) {
     for (int fret = 1; fret <= kNeckFretWires; ++fret) {
       // Where the marker of that string and fret is drawn, and a little off it.
       int x = NeckFretX(fret) - 5;
-      EXPECT_EQ(NeckPositionAt(x, NeckStringY(string)), (NeckPosition{string, fret}));
-      EXPECT_EQ(NeckPositionAt(x, NeckStringY(string) + 4), (NeckPosition{string, fret}));
+      EXPECT_EQ(NeckPositionAt(x, NeckStringY(string, 6), 6), (NeckPosition{string, fret}));
+      EXPECT_EQ(NeckPositionAt(x, NeckStringY(string, 6) + 4, 6), (NeckPosition{string, fret}));
     }
-    EXPECT_EQ(NeckPositionAt(3, NeckStringY(string))->fret, 0);  // on the nut
+    EXPECT_EQ(NeckPositionAt(3, NeckStringY(string, 6), 6)->fret, 0);  // on the nut
   }
-  EXPECT_EQ(NeckPositionAt(kNeckPictureWidth - 1, 0), (NeckPosition{5, kNeckFretWires}));
-  EXPECT_EQ(NeckPositionAt(300, kNeckPictureHeight - 1)->string, 0);
+  EXPECT_EQ(NeckPositionAt(kNeckPictureWidth - 1, 0, 6), (NeckPosition{5, kNeckFretWires}));
+  EXPECT_EQ(NeckPositionAt(300, kNeckPictureHeight - 1, 6)->string, 0);
   for (auto [x, y] :
        {std::pair{-1, 40}, {kNeckPictureWidth, 40}, {300, -1}, {300, kNeckPictureHeight}})
-    EXPECT_FALSE(NeckPositionAt(x, y)) << x << "," << y;
+    EXPECT_FALSE(NeckPositionAt(x, y, 6)) << x << "," << y;
 }
 
 TEST(NeckClicks, drawCapoFingeringsAtTheirAbsoluteFrets) {
@@ -236,8 +236,8 @@ TEST(NeckLayout, spreadsAnyNumberOfStringsAndClicksFindThem) {
       const int y = NeckStringY(string, strings);
       // The lowest-listed string at the bottom, inside the guitar's outer lines.
       EXPECT_LT(y, previous) << strings << " strings";
-      EXPECT_GE(y, NeckStringY(5));
-      EXPECT_LE(y, NeckStringY(0));
+      EXPECT_GE(y, NeckStringY(5, 6));
+      EXPECT_LE(y, NeckStringY(0, 6));
       previous = y;
       for (int fret : {1, 7, kNeckFretWires})
         EXPECT_EQ(NeckPositionAt(NeckFretX(fret) - 5, y, strings), (NeckPosition{string, fret}));

@@ -31,8 +31,8 @@ struct DiagramLayout {
   // 0 open, the barre's number on every string it covers, kNoFinger for a
   // muted string or a fifth finger the diagram does not draw.
   std::vector<int> fingers;
-  int strings = kStringCount;  // the grid's strings
-  int shift = 0;               // how much lower than kGridY the grid stands
+  int strings = kSpriteGridStrings;  // the grid's strings
+  int shift = 0;                     // how much lower than kGridY the grid stands
 };
 
 inline constexpr int kNoFinger = -1;
@@ -66,7 +66,7 @@ inline constexpr int kDiagramStringSpacing = 11;
 inline constexpr int kDiagramMarkOriginX = 21;
 inline constexpr int kSixStringCellWidth = kCellWidth;
 constexpr int DiagramCellWidth(int strings) {
-  return kSixStringCellWidth + (strings - kStringCount) * kDiagramStringSpacing;
+  return kCellWidth + (strings - kSpriteGridStrings) * kDiagramStringSpacing;
 }
 // The grid's width: its first and last string lines included.
 constexpr int DiagramGridWidth(int strings) { return (strings - 1) * kDiagramStringSpacing + 1; }

@@ -13,7 +13,9 @@ constexpr std::array<int, 26> kNeckFretX{10,  50,  93,  134, 171, 206, 239, 270,
                                          521, 541, 559, 576, 591, 604, 618, 628};
 constexpr int kMarkerBack = 10;
 constexpr int kStringStep = 14;
-constexpr std::array<int, kStringCount> kStringLineY{76, 62, 48, 34, 20, 7};
+// The guitar's six string lines, the lowest string at the bottom.
+constexpr std::array<int, 6> kSixStringLineY{76, 62, 48, 34, 20, 7};
+constexpr int kSixStrings = static_cast<int>(kSixStringLineY.size());
 
 Sprite NeckFinger(int finger) {
   return static_cast<Sprite>(static_cast<int>(Sprite::NeckFinger1) + finger - 1);
@@ -29,7 +31,7 @@ int MarkerX(int fret) {
 // The six guitar strings' markers sit 14 px apart from the top; others
 // centre on their lines, inside the picture.
 int MarkerY(int string, int strings) {
-  if (strings == kStringCount) return kStringStep * (kStringCount - 1 - string);
+  if (strings == kSixStrings) return kStringStep * (kSixStrings - 1 - string);
   constexpr int kMarkerHeight = 12;
   return std::clamp(NeckStringY(string, strings) - kMarkerHeight / 2, 0,
                     kNeckPictureHeight - kMarkerHeight);
@@ -42,9 +44,9 @@ int NeckFretX(int fret) {
 }
 
 int NeckStringY(int string, int strings) {
-  if (strings == kStringCount) return kStringLineY[std::clamp(string, 0, kStringCount - 1)];
+  if (strings == kSixStrings) return kSixStringLineY[std::clamp(string, 0, kSixStrings - 1)];
   strings = std::max(strings, 2);
-  const int top = kStringLineY.back(), bottom = kStringLineY.front();
+  const int top = kSixStringLineY.back(), bottom = kSixStringLineY.front();
   const int span = bottom - top;
   string = std::clamp(string, 0, strings - 1);
   return bottom - (span * string + (strings - 1) / 2) / (strings - 1);

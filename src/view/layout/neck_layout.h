@@ -25,7 +25,7 @@ int NeckFretX(int fret);
 // y of each string's line, string 0 (lowest-listed) first, at the bottom;
 // the six guitar strings keep their lines, any other count spreads its
 // strings over the same height.
-int NeckStringY(int string, int strings = kStringCount);
+int NeckStringY(int string, int strings);
 
 // The finger markers of a fingering on the neck, at real frets (a low
 // fingering is not moved to the first fret), one string per value. A barre
@@ -44,7 +44,7 @@ struct NeckPosition {
   int fret = 0;
   bool operator==(const NeckPosition&) const = default;
 };
-std::optional<NeckPosition> NeckPositionAt(int x, int y, int strings = kStringCount);
+std::optional<NeckPosition> NeckPositionAt(int x, int y, int strings);
 
 // Fret values counted from a capo, as absolute frets on the neck (open
 // strings stay open: they sound at the capo).

@@ -10,6 +10,10 @@ namespace corvanta {
 // cell; the columns, the height and the click mapping follow the cell size.
 inline constexpr int kCellWidth = 100;
 inline constexpr int kCellHeight = 130;
+// The strings the cell's width and the grid sprites are drawn for (the
+// guitar's six); a diagram of more or fewer strings widens or narrows its
+// cell by one string's spacing each.
+inline constexpr int kSpriteGridStrings = 6;
 // A chord sheet's diagram cell: the diagram with its caption above it.
 inline constexpr double kSheetCaptionHeight = 16;
 inline constexpr double kSheetRowHeight = kCellHeight + kSheetCaptionHeight;
