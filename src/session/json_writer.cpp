@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace corvanta {
 namespace {
@@ -165,6 +166,39 @@ void AppendShortestDigits(std::string& out, double magnitude) {
   AppendDecimal(out, digits, exponent);
 }
 
+// The exact digits of a whole number too large for an integer type: its
+// mantissa times its power of two, in base 10^9.
+void AppendWholeDigits(std::string& out, double whole) {
+  int exponent = 0;
+  const double mantissa = std::frexp(whole, &exponent);  // whole = mantissa * 2^exponent
+  auto top = static_cast<std::uint64_t>(std::ldexp(mantissa, 53));
+  if (exponent < 53) top >>= 53 - exponent;  // whole, so those bits are zero
+  std::vector<std::uint32_t> limbs;          // base 10^9, lowest first
+  for (std::uint64_t value = top; value > 0; value /= 1000000000)
+    limbs.push_back(static_cast<std::uint32_t>(value % 1000000000));
+  for (int doubling = 53; doubling < exponent; ++doubling) {
+    std::uint32_t carry = 0;
+    for (std::uint32_t& limb : limbs) {
+      const std::uint64_t next = std::uint64_t{limb} * 2 + carry;
+      limb = static_cast<std::uint32_t>(next % 1000000000);
+      carry = static_cast<std::uint32_t>(next / 1000000000);
+    }
+    if (carry > 0) limbs.push_back(carry);
+  }
+  std::string digits = std::to_string(limbs.back());
+  for (std::size_t i = limbs.size() - 1; i-- > 0;) {
+    const std::string part = std::to_string(limbs[i]);
+    digits.append(9 - part.size(), '0');
+    digits += part;
+  }
+  int zeros = 0;
+  while (digits.size() > 1 && digits.back() == '0') {
+    digits.pop_back();
+    ++zeros;
+  }
+  AppendDecimal(out, digits, zeros);
+}
+
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view utf8) {
@@ -209,6 +243,23 @@ void AppendJsonNumber(std::string& out, double value) {
     return;
   }
   if (!AppendShortDecimal(out, magnitude)) AppendShortestDigits(out, magnitude);
+}
+
+void AppendJsonFigure(std::string& out, double value, int decimals) {
+  double scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  const double rounded = std::round(value * scale) / scale;
+  if (!std::isfinite(rounded)) {
+    out += "null";
+    return;
+  }
+  if (std::signbit(rounded)) out += '-';
+  const double magnitude = std::fabs(rounded);
+  if (magnitude == 0) {
+    out += "0.0";
+  } else if (!AppendShortDecimal(out, magnitude)) {
+    AppendWholeDigits(out, std::round(magnitude));  // past 10^15 a figure is whole
+  }
 }
 
 std::string JsonString(std::string_view utf8) {
@@ -272,6 +323,12 @@ JsonWriter& JsonWriter::Null() {
 JsonWriter& JsonWriter::Number(double value) {
   BeforeValue();
   AppendJsonNumber(out_, value);
+  return *this;
+}
+
+JsonWriter& JsonWriter::Figure(double value, int decimals) {
+  BeforeValue();
+  AppendJsonFigure(out_, value, decimals);
   return *this;
 }
 

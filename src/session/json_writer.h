@@ -26,6 +26,10 @@ class JsonWriter {
   JsonWriter& Null();
   // Not a number or infinite: null.
   JsonWriter& Number(double value);
+  // The value rounded to `decimals` places (0..3), written as Number writes
+  // the rounded value. It needs no general number formatting, which the
+  // page's module would otherwise carry.
+  JsonWriter& Figure(double value, int decimals);
   template <typename Integer>
   requires std::is_integral_v<Integer> &&
       (!std::is_same_v<Integer, bool>)JsonWriter& Int(Integer value) {
@@ -71,6 +75,7 @@ class JsonWriter {
 // The pieces the writer is made of, for whoever writes JSON text by hand.
 void AppendJsonString(std::string& out, std::string_view utf8);
 void AppendJsonNumber(std::string& out, double value);
+void AppendJsonFigure(std::string& out, double value, int decimals);
 
 // One text as a JSON string, with its quotes.
 std::string JsonString(std::string_view utf8);

@@ -135,6 +135,48 @@ TEST(JsonWriter, writesFiguresAsTheReferenceAndAnyDoubleShortest) {
   }
 }
 
+// Figures rounded as written, without the general formatting: the same
+// text as the rounded value written as a number, whole numbers past 10^15
+// to their last digit.
+TEST(JsonWriter, writesFiguresAsTheRoundedNumbers) {
+  const struct {
+    const char* name;
+    double value;
+    int decimals;
+    const char* json;
+  } rows[] = {
+      {"tenths", 4.66, 1, "4.7"},
+      {"hundredths", 9.355, 2, "9.36"},
+      {"whole", 2.96, 1, "3.0"},
+      {"negative to zero", -0.04, 1, "-0.0"},
+      {"no decimals", 12.5, 0, "13.0"},
+      {"past 10^15", 1e20, 1, "1e+20"},
+      {"past 2^53", 9007199254740993.0 * 4, 2, "3.6028797018963968e+16"},
+      {"infinite", std::numeric_limits<double>::infinity(), 1, "null"},
+  };
+  for (const auto& row : rows) {
+    std::string out;
+    AppendJsonFigure(out, row.value, row.decimals);
+    EXPECT_EQ(out, row.json) << row.name;
+  }
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> any(-1e6, 1e6);
+  for (int round = 0; round < 5000; ++round) {
+    const double x = any(random);
+    for (int decimals : {0, 1, 2, 3}) {
+      std::string out;
+      AppendJsonFigure(out, x, decimals);
+      const double scale = std::pow(10, decimals);
+      ASSERT_EQ(out, Written(std::round(x * scale) / scale)) << x;
+    }
+  }
+  for (double whole : {1e15, 123456789012345678.0, 1e300, 0x1p100}) {
+    std::string out;
+    AppendJsonFigure(out, whole, 1);
+    ASSERT_EQ(nlohmann::json::parse(out).get<double>(), whole) << out;
+  }
+}
+
 TEST(JsonWriter, nestsObjectsAndArraysWithCommasOnlyBetweenValues) {
   JsonWriter json;
   json.BeginObject()

@@ -100,7 +100,7 @@ void WriteDiagram(JsonWriter& json, const Voicing& voicing, const Instrument& so
   }
   json.EndArray();
   const double difficulty = Difficulty(frets);
-  json.Key("difficulty").Number(Tenths(difficulty));
+  json.Key("difficulty").Figure(difficulty, 1);
   json.Key("ease").String(DifficultyText(WordForDifficulty(difficulty)));
   json.Key("readable").String(ReadableFrets(frets));
   json.Key("spoken").String(

@@ -4,7 +4,6 @@
 
 #include <emscripten/val.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -24,8 +23,6 @@ std::vector<std::string> Utf8Texts(const List& texts) {
   for (std::string_view text : texts) utf8.push_back(BytesToUtf8(text));
   return utf8;
 }
-// A figure to one decimal: all a difficulty's or a point's precision means.
-inline double Tenths(double value) { return std::round(value * 10) / 10; }
 
 // The page's options, with the CLI's meaning of each.
 struct PageOptions {

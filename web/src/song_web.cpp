@@ -251,7 +251,7 @@ class PlainMeasure : public TextMeasure {
 };
 
 // Points with a tenth's precision: all a sheet's geometry means.
-void WritePoint(JsonWriter& json, double x, double y) { json.Number(Tenths(x)).Number(Tenths(y)); }
+void WritePoint(JsonWriter& json, double x, double y) { json.Figure(x, 1).Figure(y, 1); }
 
 void WritePage(JsonWriter& json, const SongPageLayout& page) {
   json.BeginObject().Key("texts").BeginArray();
@@ -259,11 +259,7 @@ void WritePage(JsonWriter& json, const SongPageLayout& page) {
     const SongFace face = text.Face();
     json.BeginArray();
     WritePoint(json, text.baseline.x, text.baseline.y);
-    json.String(text.text)
-        .Number(Tenths(face.size))
-        .Bool(face.bold)
-        .Bool(face.italic)
-        .Bool(face.fixed);
+    json.String(text.text).Figure(face.size, 1).Bool(face.bold).Bool(face.italic).Bool(face.fixed);
     json.Int(static_cast<int>(text.role)).Bool(text.unread).EndArray();
   }
   json.EndArray().Key("rules").BeginArray();
@@ -307,13 +303,13 @@ void WriteSheet(JsonWriter& json, const SongSheet& sheet, const SongRequest& req
       sheet, PaperSize(request.letter ? SongPaper::Letter : SongPaper::A4), measure);
   json.Key("sheet").BeginObject();
   json.Key("width")
-      .Number(Tenths(layout.pageSize.width))
+      .Figure(layout.pageSize.width, 1)
       .Key("height")
-      .Number(Tenths(layout.pageSize.height));
+      .Figure(layout.pageSize.height, 1);
   json.Key("scale")
-      .Number(Tenths(layout.diagramScale))
+      .Figure(layout.diagramScale, 1)
       .Key("captionHeight")
-      .Number(Tenths(kSheetCaptionHeight));
+      .Figure(kSheetCaptionHeight, 1);
   json.Key("diagrams").BeginArray();
   const Instrument sounding = Sounding(request, voiced);
   for (const SheetDiagram& diagram : sheet.diagrams.diagrams) {
@@ -384,7 +380,7 @@ void WriteCapoSuggestions(JsonWriter& json, const VoicedSong& voiced) {
         .Key("capo")
         .Int(suggestion.capo)
         .Key("difficulty")
-        .Number(Tenths(suggestion.difficulty));
+        .Figure(suggestion.difficulty, 1);
     json.Key("key")
         .String(suggestion.key)
         .Key("shapes")
@@ -458,7 +454,7 @@ std::string AlternativesWith(const std::string& text, const val& object, int dis
         json.BeginObject().Key("frets");
         WriteFretsText(json, alternative.voicing.frets);
         json.Key("values").Ints(KeyValues(alternative.voicing.frets));
-        json.Key("cost").Number(Tenths(alternative.cost)).Key("diagram");
+        json.Key("cost").Figure(alternative.cost, 1).Key("diagram");
         WriteDiagram(json, alternative.voicing, sounding, request.page, symbol);
         json.EndObject();
       }
