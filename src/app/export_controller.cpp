@@ -19,6 +19,7 @@
 #include "app/export_functions.h"
 #include "app/preferences.h"
 #include "app/tuning_controller.h"
+#include "chord_entry/entry_chord.h"
 #include "modules/module_loader.h"
 #include "session/sheet_heading.h"
 #include "session/sheet_model.h"

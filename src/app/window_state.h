@@ -4,12 +4,12 @@
 
 #include <optional>
 
+#include "chord_entry/chord_entry.h"
 #include "instrument/fingering.h"
 #include "instrument/instrument.h"
 #include "instrument/instrument_tuning.h"
 #include "instrument/tuning_controls.h"
 #include "session/session.h"
-#include "theory/chord_entry.h"
 
 namespace corvanta {
 

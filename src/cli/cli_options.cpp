@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "instrument/capo.h"
-#include "symbols/chord_of_symbol.h"
+#include "symbols/symbol_query.h"
 #include "theory/catalogue.h"
 #include "theory/formula.h"
 #include "theory/note_names.h"

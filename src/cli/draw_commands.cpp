@@ -14,7 +14,6 @@
 #include "session/sheet_model.h"
 #include "session/sounding_symbol.h"
 #include "song/song_reader.h"
-#include "symbols/chord_of_symbol.h"
 #include "symbols/reading_text.h"
 #include "symbols/symbol_query.h"
 #include "theory/text_util.h"

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "song/song_text.h"
-#include "symbols/chord_of_symbol.h"
+#include "symbols/symbol_query.h"
 #include "theory/text_util.h"
 
 namespace corvanta {

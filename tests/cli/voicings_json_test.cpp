@@ -2,6 +2,7 @@
 // tree, field by field, over many results on several instruments.
 #include <gtest/gtest.h>
 
+#include "chord_entry/entry_session.h"
 #include "cli/output.h"
 #include "keyed_fingering.h"
 #include "search/difficulty.h"

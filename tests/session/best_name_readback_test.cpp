@@ -9,6 +9,7 @@
 #include <random>
 #include <set>
 
+#include "chord_entry/entry_chord.h"
 #include "instrument/instrument.h"
 #include "search/instrument_search.h"
 #include "search/key_text.h"

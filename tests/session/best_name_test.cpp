@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "chord_entry/entry_chord.h"
 #include "keyed_fingering.h"
 #include "session/placed_fingering.h"
 #include "symbols/chord_readings.h"

@@ -9,7 +9,7 @@
 
 #include "search/key_text.h"
 #include "session/session.h"
-#include "symbols/chord_of_symbol.h"
+#include "symbols/symbol_query.h"
 
 namespace corvanta {
 namespace {

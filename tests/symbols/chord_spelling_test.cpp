@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <random>
 
+#include "chord_entry/entry_chord.h"
 #include "symbols/symbol_query.h"
 #include "symbols/symbol_words.h"
 #include "theory/catalogue.h"

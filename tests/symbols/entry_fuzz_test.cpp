@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "chord_entry/entry_chord.h"
 #include "symbols/chord_spelling.h"
 #include "symbols/symbol_query.h"
 #include "theory/formula.h"

@@ -6,6 +6,7 @@
 #include <random>
 #include <set>
 
+#include "chord_entry/entry_chord.h"
 #include "symbols/chord_fitting.h"
 #include "symbols/symbol_query.h"
 #include "symbols/symbol_words.h"

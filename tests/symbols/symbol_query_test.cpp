@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chord_entry/entry_chord.h"
 #include "theory/note_spelling.h"
 
 namespace corvanta {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "chord_entry/entry_chord.h"
+#include "chord_entry/entry_session.h"
 #include "instrument/instrument.h"
 #include "page_json.h"
 #include "page_options.h"
