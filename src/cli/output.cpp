@@ -17,7 +17,7 @@
 
 namespace corvanta::cli {
 
-nlohmann::json TextJson(std::string_view bytes) { return BytesToUtf8(bytes); }
+nlohmann::json TextJson(std::string_view text) { return ValidUtf8(text); }
 
 nlohmann::json NamesJson(const std::vector<std::string>& names) {
   nlohmann::json list = nlohmann::json::array();
@@ -215,7 +215,7 @@ void WarnOfReading(const SymbolReading& reading) {
   constexpr std::size_t kMostWordWarnings = 10;
   const std::vector<std::string>& words = reading.unrecognised;
   for (std::size_t i = 0; i < words.size() && i < kMostWordWarnings; ++i)
-    std::cerr << "corvanta-cli: warning: " << QuotedEcho(BytesToUtf8(words[i]))
+    std::cerr << "corvanta-cli: warning: " << QuotedEcho(ValidUtf8(words[i]))
               << " was not recognised\n";
   if (words.size() > kMostWordWarnings)
     std::cerr << "corvanta-cli: warning: and " << words.size() - kMostWordWarnings
@@ -223,11 +223,11 @@ void WarnOfReading(const SymbolReading& reading) {
   if (!reading.omitted.empty()) {
     std::string degrees;
     for (const std::string& degree : reading.omitted)
-      degrees += (degrees.empty() ? "" : ", ") + BytesToUtf8(degree);
+      degrees += (degrees.empty() ? "" : ", ") + ValidUtf8(degree);
     std::cerr << "corvanta-cli: warning: omitted: " << degrees << "\n";
   }
   for (const std::string& taken : reading.ambiguous)
-    std::cerr << "corvanta-cli: warning: ambiguous, read " << BytesToUtf8(taken) << "\n";
+    std::cerr << "corvanta-cli: warning: ambiguous, read " << ValidUtf8(taken) << "\n";
 }
 
 }  // namespace corvanta::cli

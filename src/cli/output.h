@@ -63,8 +63,8 @@ std::span<const Voicing> FirstVoicings(const InstrumentSearchResult& result, int
 void PrintFingeringTable(const std::string& argument, const InstrumentSearchResult& result,
                          const Instrument& instrument, int limit, std::ostream& out);
 
-// A chord text (bytes) as a JSON string.
-nlohmann::json TextJson(std::string_view bytes);
+// A text as a JSON string, a byte that is not UTF-8 as U+FFFD.
+nlohmann::json TextJson(std::string_view text);
 nlohmann::json NamesJson(const std::vector<std::string>& names);
 nlohmann::json NamesJson(const ChordNameList& names);
 // Fret values as JSON numbers, low string first: null muted, a barre sign

@@ -102,7 +102,7 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   const Session session = SessionOf(command.options);
   const std::string text = TypedText(command.text);
   const ChordNotation notation = ParseNotation(command.notation);
-  const SymbolChord read = ChordOfSymbol(Utf8ToBytes(text), notation);
+  const SymbolChord read = ChordOfSymbol(text, notation);
   const SymbolReading& reading = read.reading;
   if (reading.tooManyNotes > 0)
     throw BadArgument("query: " + QuotedEcho(text) + " " + TooManyNotesText(reading) +

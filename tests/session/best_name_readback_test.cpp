@@ -115,7 +115,7 @@ TEST(BestNameReadBack, everySearchedFingeringsBestNameReadsBackAsItsNotes) {
                                       sound.pitchClasses.end()) &&
                         onlyImplied;
       if (!same && ++failures <= 20) {
-        ADD_FAILURE() << BytesToUtf8(name) << " ("
+        ADD_FAILURE() << name << " ("
                       << (notation == ChordNotation::Standard ? "standard" : "classic")
                       << ") names " << Names(sound.pitchClasses) << " over "
                       << kSharpNoteNames[sound.bass] << " but reads back as " << Names(back)

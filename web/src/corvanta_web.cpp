@@ -121,7 +121,7 @@ std::string Query(const std::string& text, const val& object) {
     entry.ShowRootAs(Accidentals::Flats);
     entry.ShowBassAs(Accidentals::Flats);
   }
-  const SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(text), options.notation);
+  const SymbolReading reading = ReadTypedChord(entry, text, options.notation);
   if (reading.tooManyNotes > 0) {
     Json json;
     return json.Open('{')
@@ -169,7 +169,7 @@ std::string Diagrams(int first, int count, const val& object) {
   Json json;
   json.Open('[');
   // Under a capo with shape names the diagrams are the shape's.
-  const std::string symbol = BytesToUtf8(ChordSymbolText(CurrentEntry().state, options.notation));
+  const std::string symbol = ChordSymbolText(CurrentEntry().state, options.notation);
   for (int index = std::max(first, 0); index < end; ++index)
     WriteDiagram(json, voicings[static_cast<std::size_t>(index)], sounding, options, symbol);
   return json.Close(']').Take();

@@ -1,5 +1,5 @@
 // The page's JSON writer: the binding's one place that writes JSON (texts
-// arrive in the core's byte encoding or in UTF-8).
+// are UTF-8; those read from the player's typing are made valid first).
 #pragma once
 
 #include <cmath>
@@ -45,9 +45,9 @@ class Json {
     out_ += std::to_string(std::labs(tenths) / 10) + '.' + std::to_string(std::labs(tenths) % 10);
     return *this;
   }
-  Json& Text(std::string_view bytes) {
+  Json& Text(std::string_view text) {
     Comma();
-    String(BytesToUtf8(bytes));
+    String(ValidUtf8(text));
     return *this;
   }
   Json& Utf8(std::string_view utf8) {
