@@ -20,19 +20,19 @@ Chord ChordOfEntry(const ChordEntryState& state) {
   return chord;
 }
 
-SymbolReading ShowSymbol(ChordEntry& entry, const SymbolChord& read) {
-  if (read.reading.tooManyNotes > 0) return read.reading;
+SymbolReading ShowSymbol(ChordEntry& entry, SymbolChord read) {
+  if (read.reading.tooManyNotes > 0) return std::move(read.reading);
   ChordEntryState& state = entry.state;
-  const Chord& chord = read.chord;
-  state.typeName = read.typeName;
+  Chord& chord = read.chord;
+  state.typeName = std::move(read.typeName);
   state.bassGridEnabled = true;
   state.ticked = read.ticked;
   state.enabled.fill(true);
   state.rootPitchClass = chord.root;
   state.bassPitchClass = chord.bass;
-  state.chordFormula = chord.formula;
-  state.chordSymbol = chord.symbol;
-  if (read.reading.noChord) return read.reading;
+  state.chordFormula = std::move(chord.formula);
+  state.chordSymbol = std::move(chord.symbol);
+  if (read.reading.noChord) return std::move(read.reading);
   state.rootGridNames = chord.spelling;
   if (read.bassNames) state.bassGridNames = *read.bassNames;
   // The note grids follow the chord read (with no search of their own), so
@@ -45,7 +45,7 @@ SymbolReading ShowSymbol(ChordEntry& entry, const SymbolChord& read) {
     state.bassSuffix = chord.bass == chord.root ? std::string()
                                                 : "/" + std::string(entry.BassGridText(chord.bass));
   }
-  return read.reading;
+  return std::move(read.reading);
 }
 
 SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNotation notation) {

@@ -20,7 +20,7 @@ Chord ChordOfEntry(const ChordEntryState& state);
 // ticks, formula and echo, the note grids on its root and bass and spelled
 // as typed (a grid keeps its names where the text has no word for it). A
 // refused chord leaves the entry as it was. Answers the reading.
-SymbolReading ShowSymbol(ChordEntry& entry, const SymbolChord& read);
+SymbolReading ShowSymbol(ChordEntry& entry, SymbolChord read);
 
 // A typed symbol read into the entry as the symbol box reads it.
 SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNotation notation);
