@@ -15,3 +15,12 @@ function(corvanta_core_library name alias)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   corvanta_warnings(${name})
 endfunction()
+
+# The browser module is compiled for size (it is downloaded); these files,
+# where a search or a song's voicing spends its time, keep the optimizations
+# for speed there. Native builds keep their one level for every file.
+function(corvanta_speed_critical)
+  if(EMSCRIPTEN)
+    set_source_files_properties(${ARGN} PROPERTIES COMPILE_OPTIONS -O2)
+  endif()
+endfunction()

@@ -2,7 +2,9 @@
 # Checks the source tree itself: "core" fails when a core room (a folder
 # declaring a corvanta_core_library) includes Qt or a shell's header (app,
 # cli, view other than view/layout) or, outside it, the chord controls'
-# state (chord_entry), which the CLI's clicks command alone may use; "format" fails when a tracked C++ file
+# state (chord_entry), which the CLI's clicks command alone may use, or a
+# room the page's module links includes a stream, locale or regex header;
+# "format" fails when a tracked C++ file
 # drifts from the repository's .clang-format, and is skipped (status 77)
 # without clang-format.
 # Usage: tests/source_checks.sh core|format [source folder]
@@ -42,6 +44,13 @@ case "$check" in
         fi
         if [[ "$room" != src/chord_entry ]] && grep -nE '^\s*#\s*include\s*"chord_entry/' "$file"; then
           echo "$file: a core room includes the chord controls' state"
+          status=1
+        fi
+        # The page's module carries the rooms but the desktop's own (files,
+        # modules, the synthesizer): streams would bring the locale library.
+        case "$room" in src/files | src/modules | src/sound/fluidsynth) continue ;; esac
+        if grep -nE '^\s*#\s*include\s*<(sstream|iostream|istream|ostream|fstream|iomanip|locale|regex)>' "$file"; then
+          echo "$file: a room of the page's module includes a stream or locale header"
           status=1
         fi
       done

@@ -6,13 +6,15 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config help2man
-  libcli11-dev nlohmann-json3-dev
+  libcli11-dev
   qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools fonts-wqy-microhei
   libfluidsynth-dev fluid-soundfont-gm librtmidi-dev
 )
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    # The JSON reader the tests hold the program's JSON against.
+    nlohmann-json3-dev
     xvfb xauth imagemagick poppler-utils
     # The format check of every C++ file.
     clang-format

@@ -40,12 +40,13 @@ build=build-web/cmake
 site=build-web/site
 testing=OFF
 [[ "$mode" == "--test" ]] && testing=ON
-# -O2 keeps the module small (the Release default is -O3); -Os would save a
-# fifth more of it but voices a song several times slower. The tests stay
-# configured once built, so a later --build-only does not drop them.
+# The module is compiled for size (-Os: it is downloaded), except the files
+# where a search or a song's voicing spends its time, which the build marks
+# for speed (corvanta_speed_critical). The tests stay configured once built,
+# so a later --build-only does not drop them.
 [[ -f "$build/tests/CTestTestfile.cmake" ]] && testing=ON
 emcmake cmake -S . -B "$build" -Wno-dev -DCMAKE_BUILD_TYPE=Release \
-  "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" -DBUILD_TESTING=$testing >/dev/null 2>&1 ||
+  "-DCMAKE_CXX_FLAGS_RELEASE=-Os -DNDEBUG" -DBUILD_TESTING=$testing >/dev/null 2>&1 ||
   emcmake cmake -S . -B "$build" -Wno-dev -DBUILD_TESTING=$testing >/dev/null
 cmake --build "$build" -j"$(nproc)" -- --no-print-directory >/dev/null
 
@@ -58,18 +59,7 @@ mkdir -p "$site/icons"
 cp web/icons/icon-192.png web/icons/icon-512.png web/icons/icon.svg "$site/icons/"
 # The offline worker lists every file and names the version by their digest,
 # so a changed site replaces the cached one on the next load.
-(cd "$site" && node -e '
-  const { readFileSync, readdirSync, writeFileSync, statSync } = require("node:fs");
-  const { createHash } = require("node:crypto");
-  const walk = (dir) => readdirSync(dir).flatMap((n) => statSync(`${dir}/${n}`).isDirectory() ? walk(`${dir}/${n}`) : [`${dir}/${n}`]);
-  const files = walk(".").map((f) => f.slice(2)).filter((f) => f !== "sw.js").sort();
-  const digest = createHash("sha256");
-  for (const f of files) digest.update(f).update(readFileSync(f));
-  const worker = readFileSync(process.argv[1], "utf8")
-    .replace("__VERSION__", digest.digest("hex").slice(0, 16))
-    .replace("__FILES__", JSON.stringify(["./", ...files.filter((f) => f !== "index.html"), "index.html"]));
-  writeFileSync("sw.js", worker);
-' "$OLDPWD/web/sw.js")
+node web/tools/stamp_worker.mjs "$site" web/sw.js
 echo "Site built in $site/" >&2
 
 case "$mode" in
@@ -77,7 +67,7 @@ case "$mode" in
   --test)
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
     (cd web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
-    CORVANTA_SITE="$PWD/$site" timeout 600 node --test --test-concurrency=1 web/tests/page.test.mjs web/tests/song.test.mjs web/tests/a11y.test.mjs
+    CORVANTA_SITE="$PWD/$site" timeout 600 node --test --test-concurrency=1 web/tests/page.test.mjs web/tests/song.test.mjs web/tests/a11y.test.mjs web/tests/update.test.mjs
     ;;
   *) exec node web/tools/serve.mjs "$site" "$port" ;;
 esac

@@ -115,7 +115,7 @@ function writeUrl() {
     params.set(key, typeof value === "boolean" ? (value ? "1" : "0") : String(value));
   }
   if (lang !== browserLang) params.set("lang", lang);
-  if (view === "song") for (const [key, value] of songView.linkParams()) params.set(key, value);
+  if (view === "song") for (const [key, value] of songs().linkParams()) params.set(key, value);
   const text = params.toString();
   const path = view === "song" ? "song" : encodeURIComponent($("symbol").value.trim()).replace(/%2F/g, "/");
   const hash = `#/${path}${text ? "?" + text : ""}`;
@@ -237,7 +237,7 @@ function query() {
 function research() {
   show(JSON.parse(core.research(options)));
   $("symbol").value = result.echo;
-  if (view === "song") songView.voice();
+  if (view === "song") songs().voice();
 }
 
 function pick(picker, row) {
@@ -418,7 +418,7 @@ function wire() {
     options.lang = lang;
     showTexts();
     if (result) show(result);
-    if (view === "song") songView.voice();
+    if (view === "song") songs().voice();
     writeUrl();
   });
   const box = $("diagrams");
@@ -449,7 +449,7 @@ function showView(name) {
   $("view-chord").setAttribute("aria-pressed", String(view === "chord"));
   $("view-song").setAttribute("aria-pressed", String(view === "song"));
   document.body.dataset.view = view;
-  if (view === "song") songView.voice();
+  if (view === "song") songs().voice();
   writeUrl();
 }
 
@@ -464,27 +464,40 @@ function start() {
   if (view === "song") {
     // The page's own link writes do not read the song back.
     const link = songParams.toString();
-    if (link !== lastSongLink) songView.readLink(songParams);
-    songView.fillControls();
+    if (link !== lastSongLink) songs().readLink(songParams);
+    songs().fillControls();
   }
   showView(view);
 }
 
-const songView = createSongView({
-  core, options, tr, play: playNotes,
-  onLink: () => {
-    writeUrl();
-    lastSongLink = new URLSearchParams(location.hash.split(/\?(.*)/s)[1] ?? "").toString();
-  },
-});
+// The song view is built when it is first shown, or once the chord view's
+// first diagrams are painted: a cold load of the chord view waits for none
+// of it (its controls, the browser's storage of recent songs).
+let songView = null;
+function songs() {
+  if (!songView) {
+    songView = createSongView({
+      core, options, tr, play: playNotes,
+      onLink: () => {
+        writeUrl();
+        lastSongLink = new URLSearchParams(location.hash.split(/\?(.*)/s)[1] ?? "").toString();
+      },
+    });
+    songView.fillControls();
+  }
+  return songView;
+}
+
 document.body.insertAdjacentHTML("afterbegin", glyphDefs());
 wire();
 start();
 document.body.dataset.ready = "1";
 
 // Kept for use offline. A new version's worker takes over at once; the
-// page then reloads into it, once.
-if ("serviceWorker" in navigator && location.protocol !== "file:") {
+// page then reloads into it, once. Registered after the first paint, so
+// that the worker's download of the whole site does not compete with it.
+function keepOffline() {
+  if (!("serviceWorker" in navigator) || location.protocol === "file:") return;
   const hadWorker = Boolean(navigator.serviceWorker.controller);
   navigator.serviceWorker.addEventListener("controllerchange", () => {
     if (hadWorker) location.reload();
@@ -494,5 +507,15 @@ if ("serviceWorker" in navigator && location.protocol !== "file:") {
     () => (document.body.dataset.offline = "none"),
   );
 }
-// For the benchmark: a timeout queued from the next frame runs after its paint.
-requestAnimationFrame(() => setTimeout(() => performance.mark("corvanta-painted")));
+
+// A timeout queued from the next frame runs after its paint (the benchmark
+// reads the mark); what the first diagrams did not need follows when idle.
+requestAnimationFrame(() => setTimeout(() => {
+  performance.mark("corvanta-painted");
+  const later = () => {
+    songs();
+    keepOffline();
+  };
+  if (window.requestIdleCallback) requestIdleCallback(later, { timeout: 1000 });
+  else setTimeout(later, 1);
+}));

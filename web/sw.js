@@ -7,7 +7,10 @@ const FILES = __FILES__;
 const CACHE = `corvanta-${VERSION}`;
 
 self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  // Past the browser's HTTP cache: a server's caching headers may still
+  // hold the older version's files, which would be kept under this name.
+  const fresh = FILES.map((file) => new Request(file, { cache: "reload" }));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(fresh)).then(() => self.skipWaiting()));
 });
 
 self.addEventListener("activate", (event) => {

@@ -7,6 +7,7 @@
 #include "cli/cli_options.h"
 #include "cli/song_sheet_output.h"
 #include "cli/songbook_command.h"
+#include "printed_song/book_song.h"
 
 namespace corvanta::cli {
 
@@ -134,10 +135,12 @@ int RunDiagram(const DrawCommandText& command, std::ostream& out);
 int RunSheet(const DrawCommandText& command, std::ostream& out);
 void AddSongCommand(CLI::App& app, SongCommandText& text);
 int RunSong(const SongCommandText& command, std::ostream& out);
-// --mode and --capo as `song` reads them (the option checks keep the mode
-// to its words; a capo is a fret 0..12, "suggest" or empty: nullopt).
-VoicingMode ParseMode(const std::string& mode);
-std::optional<int> ParseCapoText(const std::string& text);
+// --mode, --transpose, --key and --capo as `song` and `songbook` read them:
+// the mode one of its words (the option checks keep it so), the
+// transposition -24..24, the key a key, the capo a fret 0..12, "suggest" or
+// empty. Throws BadArgument.
+BookVoicing ReadSongVoicing(const std::string& mode, int transpose, const std::string& key,
+                            const std::string& capo);
 
 // Standard input, up to `most` bytes; a read error (a folder, a closed
 // descriptor) is a failure, not an empty text.

@@ -55,17 +55,17 @@ int RunClicks(const EntryCommandText& command, std::ostream& out) {
   for (int item : items) entry.ToggleDegree(item);
   const Chord chord = ChordOfEntry(entry.state);
   const VoicedChord result = VoiceChord(session, chord);
-  nlohmann::json json;
-  json["formula"] = entry.state.chordFormula;
+  JsonFields json;
+  json["formula"] = JsonString(entry.state.chordFormula);
   json["typeName"] = TextJson(entry.state.typeName);
   // The normalised symbol, without the trailing blank the box may keep.
   json["symbol"] = TextJson(TrimBlanks(entry.state.chordSymbol));
-  json["root"] = entry.state.rootPitchClass;
-  json["bass"] = entry.state.bassPitchClass;
+  json["root"] = std::to_string(entry.state.rootPitchClass);
+  json["bass"] = std::to_string(entry.state.bassPitchClass);
   AddNoteNames(json, chord);
   json["ticks"] = ItemsWhere(entry.state.ticked, true);
   json["disabled"] = ItemsWhere(entry.state.enabled, false);
-  json["bassGridEnabled"] = entry.state.bassGridEnabled;
+  json["bassGridEnabled"] = entry.state.bassGridEnabled ? "true" : "false";
   SearchOutput search = AddResult(json, result, session, command.options, chord);
   AddSounding(json, chord, command.options);
   out << DumpSearchJson(std::move(json), std::move(search.voicings)) << "\n";

@@ -1,5 +1,4 @@
 // corvanta-cli name: what chord a fingering sounds (reverse lookup).
-#include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
 #include "cli/output.h"
@@ -51,33 +50,33 @@ int RunName(const NameCommandText& command, std::ostream& out) {
       ReadChordAsPlayed(notes.pitchClasses, notes.bass, instrument.rules.anyInversion);
   const ChordNotation notation = ParseNotation(command.notation);
   if (command.json) {
-    nlohmann::json json;
+    JsonFields json;
     json["frets"] = FretsJson(frets);
-    json["notes"] = noteNames;
-    json["bass"] = noteNames.empty() ? nlohmann::json(nullptr) : nlohmann::json(bass);
+    json["notes"] = JsonWriter().Strings(noteNames).Take();
+    json["bass"] = noteNames.empty() ? "null" : JsonString(bass);
     json["names"] = NamesJson(names);
     json["best"] = BestJson(readings, notation);
     json["readings"] = ReadingsJson(readings, notation);
-    out << json.dump() << "\n";
+    out << ObjectText(json) << "\n";
     return 0;
   }
   // The name a musician would say first, then the notes and every name.
-  if (!readings.empty()) out << BestJson(readings, notation).get<std::string>() << "\n";
+  if (!readings.empty()) out << WriteReading(readings.front(), notation) << "\n";
   out << "notes:";
   for (const std::string& note : noteNames) out << ' ' << note;
   out << "\nbass: " << bass << "\n";
   if (notation == ChordNotation::Standard) {
     // In the standard notation the list is the readings, ranked, each with its bass.
-    for (const ChordReading& reading : readings)
-      out << TextJson(WriteReading(reading, notation)).get<std::string>() << "\n";
+    for (const ChordReading& reading : readings) out << WriteReading(reading, notation) << "\n";
     return 0;
   }
-  for (std::string_view name : names) out << TextJson(name).get<std::string>() << "\n";
+  for (std::string_view name : names) out << name << "\n";
   return 0;
 }
 
 int RunInstruments(bool json, std::ostream& out) {
-  nlohmann::json list = nlohmann::json::array();
+  JsonWriter list;
+  list.BeginArray();
   for (const Instrument& instrument : BuiltInInstruments()) {
     const std::string tuning = PitchNames(instrument.StandardPitches());
     if (!json) {
@@ -88,25 +87,33 @@ int RunInstruments(bool json, std::ostream& out) {
       out << '\n';
       continue;
     }
-    nlohmann::json presets = nlohmann::json::array();
+    list.BeginObject().Key("anyInversion").Bool(instrument.rules.anyInversion);
+    list.Key("name").String(instrument.name);
+    list.Key("presets").BeginArray();
     for (const InstrumentPreset& preset : instrument.presets)
-      presets.push_back({{"name", preset.name},
-                         {"englishName", preset.EnglishName()},
-                         {"tuning", PitchNames(preset.pitches)}});
-    nlohmann::json strings = nlohmann::json::array();
+      list.BeginObject()
+          .Key("englishName")
+          .String(preset.EnglishName())
+          .Key("name")
+          .String(preset.name)
+          .Key("tuning")
+          .String(PitchNames(preset.pitches))
+          .EndObject();
+    list.EndArray().Key("program").Int(instrument.midiProgram);
+    list.Key("strings").BeginArray();
     for (const OpenString& string : instrument.strings)
-      strings.push_back({{"pitch", PitchName(string.pitch)},
-                         {"midi", string.pitch},
-                         {"firstFret", string.firstFret}});
-    list.push_back({{"name", instrument.name},
-                    {"title", instrument.title},
-                    {"strings", strings},
-                    {"tuning", tuning},
-                    {"presets", presets},
-                    {"program", instrument.midiProgram},
-                    {"anyInversion", instrument.rules.anyInversion}});
+      list.BeginObject()
+          .Key("firstFret")
+          .Int(string.firstFret)
+          .Key("midi")
+          .Int(string.pitch)
+          .Key("pitch")
+          .String(PitchName(string.pitch))
+          .EndObject();
+    list.EndArray().Key("title").String(instrument.title).Key("tuning").String(tuning);
+    list.EndObject();
   }
-  if (json) out << list.dump() << '\n';
+  if (json) out << list.EndArray().Text() << '\n';
   return 0;
 }
 

@@ -17,30 +17,40 @@
 
 namespace corvanta::cli {
 
-nlohmann::json TextJson(std::string_view text) { return ValidUtf8(text); }
-
-nlohmann::json NamesJson(const std::vector<std::string>& names) {
-  nlohmann::json list = nlohmann::json::array();
-  for (const std::string& name : names) list.push_back(TextJson(name));
-  return list;
+std::string ObjectText(const JsonFields& fields) {
+  JsonWriter json;
+  json.BeginObject();
+  for (const auto& [key, value] : fields) json.Key(key).Raw(value);
+  return json.EndObject().Take();
 }
 
-nlohmann::json NamesJson(const ChordNameList& names) {
-  nlohmann::json list = nlohmann::json::array();
-  for (std::string_view name : names) list.push_back(TextJson(name));
-  return list;
+std::string TextJson(std::string_view text) { return JsonString(ValidUtf8(text)); }
+
+namespace {
+
+template <typename Names>
+std::string NamesText(const Names& names) {
+  JsonWriter json;
+  json.BeginArray();
+  for (std::string_view name : names) json.String(ValidUtf8(name));
+  return json.EndArray().Take();
 }
 
-nlohmann::json FretsJson(const Fingering& frets) {
-  nlohmann::json list = nlohmann::json::array();
-  for (StringStop stop : frets) {
-    if (stop.IsMuted()) {
-      list.push_back(nullptr);
-    } else {
-      list.push_back(stop.Fret());
-    }
-  }
-  return list;
+}  // namespace
+
+std::string NamesJson(const std::vector<std::string>& names) { return NamesText(names); }
+std::string NamesJson(const ChordNameList& names) { return NamesText(names); }
+
+void WriteFrets(JsonWriter& json, const Fingering& frets) {
+  json.BeginArray();
+  for (StringStop stop : frets) stop.IsMuted() ? json.Null() : json.Int(stop.Fret());
+  json.EndArray();
+}
+
+std::string FretsJson(const Fingering& frets) {
+  JsonWriter json;
+  WriteFrets(json, frets);
+  return json.Take();
 }
 
 std::optional<BarreField> FirstBarre(const Fingering& frets) {
@@ -55,14 +65,23 @@ double DifficultyFigure(const Fingering& frets) { return RoundedFigure(Difficult
 
 namespace {
 
-nlohmann::json DifficultyReasonsJson(const DifficultyReasons& reasons) {
-  return {{"barre", RoundedFigure(reasons.barre)},
-          {"fifthInBass", RoundedFigure(reasons.fifthInBass)},
-          {"fingers", RoundedFigure(reasons.fingers)},
-          {"leftOut", RoundedFigure(reasons.leftOut)},
-          {"mutedInner", RoundedFigure(reasons.mutedInner)},
-          {"position", RoundedFigure(reasons.position)},
-          {"stretch", RoundedFigure(reasons.stretch)}};
+void WriteDifficultyReasons(JsonWriter& json, const DifficultyReasons& reasons) {
+  json.BeginObject()
+      .Key("barre")
+      .Number(RoundedFigure(reasons.barre))
+      .Key("fifthInBass")
+      .Number(RoundedFigure(reasons.fifthInBass))
+      .Key("fingers")
+      .Number(RoundedFigure(reasons.fingers))
+      .Key("leftOut")
+      .Number(RoundedFigure(reasons.leftOut))
+      .Key("mutedInner")
+      .Number(RoundedFigure(reasons.mutedInner))
+      .Key("position")
+      .Number(RoundedFigure(reasons.position))
+      .Key("stretch")
+      .Number(RoundedFigure(reasons.stretch))
+      .EndObject();
 }
 
 // A sounding pitch with its octave, its letter as the chord spells it (Bb2
@@ -78,44 +97,54 @@ std::string SpelledPitchName(int pitch, const ChordContext& chord) {
   return name + std::to_string(octave);
 }
 
-nlohmann::json VoicingJson(const Voicing& voicing, const Instrument& sounding,
-                           const ChordContext& chord) {
+// Keys in byte order, as every object the CLI prints has them.
+void WriteVoicing(JsonWriter& json, const Voicing& voicing, const Instrument& sounding,
+                  const ChordContext& chord) {
   const Fingering& frets = voicing.frets;
-  nlohmann::json json;
+  json.BeginObject().Key("barre");
   if (const std::optional<BarreField> barre = FirstBarre(frets)) {
-    json["barre"] = {{"fret", barre->fret}, {"fromString", barre->fromString}};
+    json.BeginObject()
+        .Key("fret")
+        .Int(barre->fret)
+        .Key("fromString")
+        .Int(barre->fromString)
+        .EndObject();
   } else {
-    json["barre"] = nullptr;
+    json.Null();
   }
   const DifficultyReasons reasons = DifficultyReasonsOf(voicing);
-  json["difficulty"] = RoundedFigure(reasons.Total());
-  json["difficultyReasons"] = DifficultyReasonsJson(reasons);
+  json.Key("difficulty").Number(RoundedFigure(reasons.Total()));
+  WriteDifficultyReasons(json.Key("difficultyReasons"), reasons);
   const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);
-  nlohmann::json& fingers = json["fingers"] = nlohmann::json::array();
-  for (int finger : layout.fingers)
-    finger == kNoFinger ? fingers.push_back(nullptr) : fingers.push_back(finger);
-  json["frets"] = FretsJson(frets);
+  json.Key("fingers").BeginArray();
+  for (int finger : layout.fingers) finger == kNoFinger ? json.Null() : json.Int(finger);
+  json.EndArray();
+  WriteFrets(json.Key("frets"), frets);
   const std::vector<int> pitches = StringPitches(frets, sounding);
-  nlohmann::json& intervals = json["intervals"] = nlohmann::json::array();
-  nlohmann::json& notes = json["notes"] = nlohmann::json::array();
-  // One note per string (null muted) beside the notes of the sounding
-  // strings only, as they always have been listed.
-  nlohmann::json& stringNotes = json["stringNotes"] = nlohmann::json::array();
+  json.Key("intervals").BeginArray();
   for (int pitch : pitches) {
-    if (pitch < 0) {
-      intervals.push_back(nullptr);
-      stringNotes.push_back(nullptr);
-      continue;
-    }
-    chord.root == kNoPitchClass
-        ? intervals.push_back(nullptr)
-        : intervals.push_back(IntervalName(pitch - chord.root, chord.intervals));
-    notes.push_back(SpelledPitchName(pitch, chord));
-    stringNotes.push_back(notes.back());
+    if (pitch < 0 || chord.root == kNoPitchClass)
+      json.Null();
+    else
+      json.String(IntervalName(pitch - chord.root, chord.intervals));
   }
-  json["position"] = layout.firstFret;
-  json["preferred"] = voicing.preferred;
-  return json;
+  json.EndArray();
+  // The notes of the sounding strings only, as they always have been
+  // listed, then one note per string (null muted).
+  std::vector<std::string> names(pitches.size());
+  json.Key("notes").BeginArray();
+  for (std::size_t string = 0; string < pitches.size(); ++string) {
+    if (pitches[string] < 0) continue;
+    names[string] = SpelledPitchName(pitches[string], chord);
+    json.String(names[string]);
+  }
+  json.EndArray();
+  json.Key("position").Int(layout.firstFret);
+  json.Key("preferred").Bool(voicing.preferred);
+  json.Key("stringNotes").BeginArray();
+  for (std::size_t string = 0; string < pitches.size(); ++string)
+    pitches[string] < 0 ? json.Null() : json.String(names[string]);
+  json.EndArray().EndObject();
 }
 
 }  // namespace
@@ -128,22 +157,25 @@ ChordContext ChordContextOf(const InstrumentSearchResult& result, int rootPitchC
   return chord;
 }
 
-nlohmann::json VoicingsJson(std::span<const Voicing> voicings, const Instrument& sounding,
-                            const ChordContext& chord) {
-  nlohmann::json list = nlohmann::json::array();
-  list.get_ref<nlohmann::json::array_t&>().reserve(voicings.size());
-  for (const Voicing& voicing : voicings) list.push_back(VoicingJson(voicing, sounding, chord));
-  return list;
+void WriteVoicings(JsonWriter& json, std::span<const Voicing> voicings, const Instrument& sounding,
+                   const ChordContext& chord) {
+  json.BeginArray();
+  for (const Voicing& voicing : voicings) WriteVoicing(json, voicing, sounding, chord);
+  json.EndArray();
 }
 
 std::string VoicingsJsonText(std::span<const Voicing> voicings, const Instrument& sounding,
                              const ChordContext& chord) {
-  return VoicingsJson(voicings, sounding, chord).dump();
+  JsonWriter json;
+  // About 370 bytes a six-string voicing: one allocation for the lot.
+  json.Reserve(64 + voicings.size() * 400);
+  WriteVoicings(json, voicings, sounding, chord);
+  return json.Take();
 }
 
-std::string DumpSearchJson(nlohmann::json json, nlohmann::json voicings) {
-  json["voicings"] = std::move(voicings);
-  return json.dump();
+std::string DumpSearchJson(JsonFields fields, std::string voicings) {
+  fields["voicings"] = std::move(voicings);
+  return ObjectText(fields);
 }
 
 std::span<const Voicing> FirstVoicings(const InstrumentSearchResult& result, int limit) {
@@ -156,16 +188,17 @@ SearchOutput SearchJson(const std::string& argument, const InstrumentSearchResul
                         const Instrument& sounding, int limit, int rootPitchClass,
                         std::span<const std::string> noteNames) {
   SearchOutput output;
-  nlohmann::json& json = output.fields;
-  json["argument"] = argument;
-  json["chordTones"] = result.chordTones;
-  json["count"] = result.voicings.size();
+  JsonFields& fields = output.fields;
+  fields["argument"] = JsonString(argument);
+  fields["chordTones"] = JsonWriter().Ints(result.chordTones).Take();
+  fields["count"] = std::to_string(result.voicings.size());
   std::span<const Voicing> shown = FirstVoicings(result, limit);
-  nlohmann::json keys = nlohmann::json::array();
-  for (const Voicing& voicing : shown) keys.push_back(VoicingKeyText(voicing));
-  json["fingerings"] = keys;
+  JsonWriter keys;
+  keys.BeginArray();
+  for (const Voicing& voicing : shown) keys.String(VoicingKeyText(voicing));
+  fields["fingerings"] = keys.EndArray().Take();
   output.voicings =
-      VoicingsJson(shown, sounding, ChordContextOf(result, rootPitchClass, noteNames));
+      VoicingsJsonText(shown, sounding, ChordContextOf(result, rootPitchClass, noteNames));
   return output;
 }
 
@@ -185,23 +218,25 @@ void PrintFingeringTable(const std::string& argument, const InstrumentSearchResu
   out << result.voicings.size() << " fingerings\n";
 }
 
-nlohmann::json ReadingsJson(const std::vector<ChordReading>& readings, ChordNotation notation,
-                            std::string_view rootName) {
-  nlohmann::json list = nlohmann::json::array();
+std::string ReadingsJson(const std::vector<ChordReading>& readings, ChordNotation notation,
+                         std::string_view rootName) {
+  JsonWriter json;
+  json.BeginArray();
   for (const ChordReading& reading : readings) {
-    std::vector<std::string> notes = ReadingNotes(reading, rootName);
-    list.push_back({{"name", TextJson(WriteReading(reading, notation, rootName))},
-                    {"root", ReadingRootName(reading, rootName)},
-                    {"bass", notes.front()},
-                    {"notes", std::move(notes)},
-                    {"omitted", reading.Omitted()}});
+    const std::vector<std::string> notes = ReadingNotes(reading, rootName);
+    json.BeginObject().Key("bass").String(notes.front());
+    json.Key("name").String(WriteReading(reading, notation, rootName));
+    json.Key("notes").Strings(notes);
+    json.Key("omitted").Strings(reading.Omitted());
+    json.Key("root").String(ReadingRootName(reading, rootName));
+    json.EndObject();
   }
-  return list;
+  return json.EndArray().Take();
 }
 
-nlohmann::json BestJson(const std::vector<ChordReading>& readings, ChordNotation notation,
-                        std::string_view rootName) {
-  if (readings.empty()) return nullptr;
+std::string BestJson(const std::vector<ChordReading>& readings, ChordNotation notation,
+                     std::string_view rootName) {
+  if (readings.empty()) return "null";
   return TextJson(WriteReading(readings.front(), notation, rootName));
 }
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <cmath>
-#include <nlohmann/json.hpp>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -12,10 +12,17 @@
 #include "instrument/fingering.h"
 #include "instrument/instrument.h"
 #include "search/instrument_search.h"
+#include "session/json_writer.h"
 #include "symbols/chord_names.h"
 #include "symbols/symbol_query.h"
 
 namespace corvanta::cli {
+
+// An object's fields gathered from several places, each value already
+// JSON text: written with its keys in byte order, as every object the CLI
+// prints has them.
+using JsonFields = std::map<std::string, std::string, std::less<>>;
+std::string ObjectText(const JsonFields& fields);
 
 // {"argument", "chordTones", "count", "fingerings"} as fields, and
 // "voicings" apart: the key texts exactly as the search orders them
@@ -24,8 +31,8 @@ namespace corvanta::cli {
 // instrument with its capo on. A command adds its own fields and writes the
 // whole with DumpSearchJson.
 struct SearchOutput {
-  nlohmann::json fields;
-  nlohmann::json voicings;
+  JsonFields fields;
+  std::string voicings;
 };
 // noteNames: each pitch class as the chord spells it (ChordSpelling); empty,
 // the notes take sharps.
@@ -33,7 +40,7 @@ SearchOutput SearchJson(const std::string& argument, const InstrumentSearchResul
                         const Instrument& sounding, int limit, int rootPitchClass,
                         std::span<const std::string> noteNames = {});
 // The fields given, with the voicings, as one compact JSON object.
-std::string DumpSearchJson(nlohmann::json json, nlohmann::json voicings);
+std::string DumpSearchJson(JsonFields fields, std::string voicings);
 
 // The chord a voicing's intervals are named in: its root and every chord
 // tone's semitones above it.
@@ -50,9 +57,9 @@ ChordContext ChordContextOf(const InstrumentSearchResult& result, int rootPitchC
 // intervals one entry per string, lowest-listed first, null muted; fingers
 // as the diagram draws them; intervals as players name them in the chord,
 // R, b3, 5, b7, 9...; notes the sounding strings' pitches with octaves), as
-// a JSON array, or as its compact text.
-nlohmann::json VoicingsJson(std::span<const Voicing> voicings, const Instrument& sounding,
-                            const ChordContext& chord);
+// a JSON array written on `json`, or as its compact text.
+void WriteVoicings(JsonWriter& json, std::span<const Voicing> voicings, const Instrument& sounding,
+                   const ChordContext& chord);
 std::string VoicingsJsonText(std::span<const Voicing> voicings, const Instrument& sounding,
                              const ChordContext& chord);
 
@@ -63,13 +70,14 @@ std::span<const Voicing> FirstVoicings(const InstrumentSearchResult& result, int
 void PrintFingeringTable(const std::string& argument, const InstrumentSearchResult& result,
                          const Instrument& instrument, int limit, std::ostream& out);
 
-// A text as a JSON string, a byte that is not UTF-8 as U+FFFD.
-nlohmann::json TextJson(std::string_view text);
-nlohmann::json NamesJson(const std::vector<std::string>& names);
-nlohmann::json NamesJson(const ChordNameList& names);
+// A text as JSON string text, a byte that is not UTF-8 as U+FFFD; names as an array's.
+std::string TextJson(std::string_view text);
+std::string NamesJson(const std::vector<std::string>& names);
+std::string NamesJson(const ChordNameList& names);
 // Fret values as JSON numbers, low string first: null muted, a barre sign
 // dropped.
-nlohmann::json FretsJson(const Fingering& frets);
+void WriteFrets(JsonWriter& json, const Fingering& frets);
+std::string FretsJson(const Fingering& frets);
 
 // A voicing's barre as the JSON shows it: {"fret", "fromString"}, the
 // lowest string it lies on (0 the lowest-listed); none without one.
@@ -86,11 +94,11 @@ double DifficultyFigure(const Fingering& frets);
 // The readings of a chord, best first: {"name", "root", "bass", "notes",
 // "omitted"}, names written in the notation, the root spelled as rootName
 // where it is that note.
-nlohmann::json ReadingsJson(const std::vector<ChordReading>& readings, ChordNotation notation,
-                            std::string_view rootName = {});
+std::string ReadingsJson(const std::vector<ChordReading>& readings, ChordNotation notation,
+                         std::string_view rootName = {});
 // The best reading written, or null when there is none.
-nlohmann::json BestJson(const std::vector<ChordReading>& readings, ChordNotation notation,
-                        std::string_view rootName = {});
+std::string BestJson(const std::vector<ChordReading>& readings, ChordNotation notation,
+                     std::string_view rootName = {});
 
 // Warns on stderr of every word a reading did not use (the first ten, then
 // how many more) and every degree it left out, one line each.

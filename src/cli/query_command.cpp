@@ -52,20 +52,20 @@ Chord ChordUnderOptions(const SymbolChord& read, const SearchSettings& settings,
 
 }  // namespace
 
-void AddNoteNames(nlohmann::json& json, const Chord& chord) {
+void AddNoteNames(JsonFields& json, const Chord& chord) {
   json["rootName"] = TextJson(NoteNameOf(chord.spelling, chord.root));
   json["bassName"] = TextJson(NoteNameOf(chord.bassSpelling, chord.bass));
 }
 
-nlohmann::json ItemsWhere(const std::array<bool, kDegreeItemCount>& flags, bool wanted) {
-  nlohmann::json items = nlohmann::json::array();
+std::string ItemsWhere(const std::array<bool, kDegreeItemCount>& flags, bool wanted) {
+  std::vector<int> items;
   for (int item = 0; item < kDegreeItemCount; ++item) {
     if (flags[item] == wanted) items.push_back(item);
   }
-  return items;
+  return JsonWriter().Ints(items).Take();
 }
 
-SearchOutput AddResult(nlohmann::json& json, const VoicedChord& result, const Session& session,
+SearchOutput AddResult(JsonFields& json, const VoicedChord& result, const Session& session,
                        const SearchOptionText& options, const Chord& chord) {
   // The voicings' notes spelled by the chord, as its notes are.
   const auto noteNames = ChordSpelling(chord);
@@ -76,9 +76,9 @@ SearchOutput AddResult(nlohmann::json& json, const VoicedChord& result, const Se
   return search;
 }
 
-void AddSounding(nlohmann::json& json, const Chord& chord, const SearchOptionText& options) {
+void AddSounding(JsonFields& json, const Chord& chord, const SearchOptionText& options) {
   if (!options.capoShapes || options.capo == 0) return;
-  json["capoNames"] = "shapes";
+  json["capoNames"] = JsonString("shapes");
   json["sounding"] = TextJson(SoundingSymbol(chord.symbol, options.capo, chord.spelling));
 }
 
@@ -112,12 +112,12 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   WarnOfReading(reading);
   const Chord chord = ChordUnderOptions(read, settings, command.flats);
   const VoicedChord result = VoiceChord(session, chord);
-  nlohmann::json json;
+  JsonFields json;
   json["echo"] = TextJson(ChordSymbolText(chord, notation));
-  json["root"] = chord.root;
-  json["bass"] = chord.bass;
+  json["root"] = std::to_string(chord.root);
+  json["bass"] = std::to_string(chord.bass);
   AddNoteNames(json, chord);
-  json["formula"] = chord.formula;
+  json["formula"] = JsonString(chord.formula);
   json["typeName"] = TextJson(read.typeName);
   json["ticks"] = ItemsWhere(read.ticked, true);
   SearchOutput search = AddResult(json, result, session, command.options, chord);
@@ -130,8 +130,8 @@ int RunQuery(const EntryCommandText& command, std::ostream& out) {
   const std::string_view rootName = ChordRootName(chord);
   json["best"] = BestJson(readings, notation, rootName);
   json["readings"] = ReadingsJson(readings, notation, rootName);
-  json["noChord"] = reading.noChord;
-  json["notation"] = command.notation;
+  json["noChord"] = reading.noChord ? "true" : "false";
+  json["notation"] = JsonString(command.notation);
   out << DumpSearchJson(std::move(json), std::move(search.voicings)) << "\n";
   return 0;
 }

@@ -1,5 +1,4 @@
 // The search command: a chord's fingerings on an instrument, as text or JSON.
-#include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
 #include "cli/output.h"
@@ -38,7 +37,7 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
   if (text.json) {
     SearchOutput search =
         SearchJson(argument, result.search, sounding, limit, settings.rootPitchClass);
-    nlohmann::json& json = search.fields;
+    JsonFields& json = search.fields;
     json["names"] = NamesJson(result.names);
     std::vector<int> pitchClasses;
     for (int offset : FormulaOffsets(formula))
@@ -50,9 +49,9 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
     json["best"] = BestJson(readings, notation, rootName);
     json["readings"] = ReadingsJson(readings, notation, rootName);
     if (text.capoShapes && capo > 0) {
-      json["capoNames"] = "shapes";
-      json["soundingRoot"] = WrapPitchClass(settings.rootPitchClass + capo);
-      json["soundingBass"] = WrapPitchClass(settings.bassPitchClass + capo);
+      json["capoNames"] = JsonString("shapes");
+      json["soundingRoot"] = std::to_string(WrapPitchClass(settings.rootPitchClass + capo));
+      json["soundingBass"] = std::to_string(WrapPitchClass(settings.bassPitchClass + capo));
     }
     out << DumpSearchJson(std::move(json), std::move(search.voicings)) << "\n";
   } else {
@@ -66,18 +65,25 @@ int RunSearch(const EntryCommandText& command, std::ostream& out) {
 namespace corvanta::cli {
 
 int RunTypes(bool json, std::ostream& out) {
-  nlohmann::json list = nlohmann::json::array();
+  JsonWriter list;
+  list.BeginArray();
   for (std::size_t row = 0; row < kChordCatalogue.size(); ++row) {
     const ChordType& type = kChordCatalogue[row];
     std::string name = CatalogueTypeOption(type);
     if (json) {
-      list.push_back(
-          {{"name", name}, {"formula", type.formula}, {"standardName", kStandardTypeNames[row]}});
+      list.BeginObject()
+          .Key("formula")
+          .String(type.formula)
+          .Key("name")
+          .String(name)
+          .Key("standardName")
+          .String(kStandardTypeNames[row])
+          .EndObject();
     } else {
       out << name << '\t' << type.formula << '\n';
     }
   }
-  if (json) out << list.dump() << '\n';
+  if (json) out << list.EndArray().Text() << '\n';
   return 0;
 }
 

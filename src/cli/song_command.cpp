@@ -101,17 +101,19 @@ void CheckTarget(const std::vector<std::string>& target) {
 
 }  // namespace
 
-VoicingMode ParseMode(const std::string& mode) {
-  if (mode == "least-movement") return VoicingMode::LeastMovement;
-  if (mode == "easiest") return VoicingMode::Easiest;
-  return VoicingMode::AsPlayed;
-}
-
-std::optional<int> ParseCapoText(const std::string& text) {
-  if (text.empty() || text == "suggest") return std::nullopt;
-  if (text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos)
-    throw BadArgument("--capo: '" + text + "' is not a fret 0..12 or suggest");
-  return ParseCapo(std::stoi(text));
+BookVoicing ReadSongVoicing(const std::string& mode, int transpose, const std::string& key,
+                            const std::string& capo) {
+  if (transpose < -24 || transpose > 24)
+    throw BadArgument("--transpose: " + std::to_string(transpose) + " is not -24..24");
+  if (!key.empty() && !ParseSongKey(key))
+    throw BadArgument("--key: '" + key + "' is not a key (\"Bb\", \"F#m\")");
+  BookVoicing voicing;
+  voicing.options.mode = VoicingModeNamed(mode);
+  voicing.options.transpose = transpose;
+  voicing.options.key = key;
+  voicing.options.capo = ReadSongCapo(capo);
+  voicing.suggestCapo = capo == "suggest";
+  return voicing;
 }
 
 void AddSongCommand(CLI::App& app, SongCommandText& text) {
@@ -153,10 +155,7 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
   session.practical = true;
   if (command.alternatives < 0 || command.alternatives > 100)
     throw BadArgument("--alternatives: " + std::to_string(command.alternatives) + " is not 0..100");
-  if (command.transpose < -24 || command.transpose > 24)
-    throw BadArgument("--transpose: " + std::to_string(command.transpose) + " is not -24..24");
-  if (!command.key.empty() && !ParseSongKey(command.key))
-    throw BadArgument("--key: '" + command.key + "' is not a key (\"Bb\", \"F#m\")");
+  BookVoicing voicing = ReadSongVoicing(command.mode, command.transpose, command.key, command.capo);
   CheckTarget(command.chordpro);
   CheckTarget(command.text);
   CheckSongSheetTargets(command.sheet);
@@ -169,33 +168,22 @@ int RunSong(const SongCommandText& command, std::ostream& out) {
                          (!command.capo.empty() && command.capo != std::to_string(song.capo))))
     throw CommandFailure("song: the song has more than " + std::to_string(kMaxSongChords) +
                          " chords; moved in part it would end in two keys, so it is not moved");
-  SongVoicingOptions options;
-  options.mode = ParseMode(command.mode);
-  options.transpose = command.transpose;
-  options.key = command.key;
-  options.capo = ReadSongCapo(command.capo);
+  SongVoicingOptions& options = voicing.options;
   options.alternatives = command.alternatives;
   options.simplify = command.simplify;
   options.notation = ParseChordNumbers(command.numbers).value_or(ChordNumbers::Letters);
   const int pinCapo = options.capo.value_or(song.capo);
   for (const std::string& pin : command.pins)
     options.pins.push_back(ParsePin(pin, session.instrument, pinCapo));
-  std::vector<CapoSuggestion> suggestions;
-  if (command.capo == "suggest") {
-    suggestions = SuggestCapos(session, song, options);
-    options.capo = suggestions.front().capo;
-  }
   VoicedSong voiced;
   try {
     // The song as read is needed again only to write ChordPro back as read;
     // otherwise it moves into its voicing, so a long text is held once.
     const bool writtenAsRead = !command.chordpro.empty() && !command.define;
-    voiced = writtenAsRead ? VoiceSong(session, song, options)
-                           : VoiceSong(session, std::move(song), options);
+    voiced = VoiceAsAsked(session, writtenAsRead ? Song(song) : std::move(song), voicing);
   } catch (const BadPin& bad) {
     throw BadArgument(bad.what());
   }
-  voiced.capoSuggestions = std::move(suggestions);
   WarnOfSong(voiced, std::cerr);
   const bool written = command.options.json || !command.chordpro.empty() || !command.text.empty() ||
                        command.sheet.Asked();

@@ -3,7 +3,6 @@
 
 #include <cmath>
 #include <iomanip>
-#include <nlohmann/json.hpp>
 #include <set>
 
 #include "cli/output.h"
@@ -16,73 +15,92 @@ namespace {
 
 double Rounded(double value) { return std::round(value * 100) / 100; }
 
-nlohmann::json VoicingJson(const Voicing& voicing) {
+// Every object's keys in byte order, as the CLI writes them everywhere.
+void WriteVoicing(JsonWriter& json, const Voicing& voicing) {
   const Fingering& frets = voicing.frets;
   const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, false);
-  nlohmann::json fingers = nlohmann::json::array();
-  for (int finger : layout.fingers)
-    fingers.push_back(finger == kNoFinger ? nlohmann::json(nullptr) : nlohmann::json(finger));
-  nlohmann::json barre = nullptr;
+  json.BeginObject().Key("barre");
   if (const std::optional<BarreField> field = FirstBarre(frets))
-    barre = {{"fret", field->fret}, {"fromString", field->fromString}};
-  return {{"frets", FretsJson(frets)},
-          {"fingers", fingers},
-          {"barre", barre},
-          {"difficulty", DifficultyFigure(frets)},
-          {"position", layout.firstFret}};
+    json.BeginObject()
+        .Key("fret")
+        .Int(field->fret)
+        .Key("fromString")
+        .Int(field->fromString)
+        .EndObject();
+  else
+    json.Null();
+  json.Key("difficulty").Number(DifficultyFigure(frets));
+  json.Key("fingers").BeginArray();
+  for (int finger : layout.fingers) finger == kNoFinger ? json.Null() : json.Int(finger);
+  json.EndArray();
+  WriteFrets(json.Key("frets"), frets);
+  json.Key("position").Int(layout.firstFret).EndObject();
 }
 
-nlohmann::json IssueJson(const SongIssue& issue) {
-  nlohmann::json json = {{"text", issue.text}, {"message", issue.message}};
-  if (issue.chord >= 0) json["index"] = issue.chord + 1;
-  if (issue.line > 0) json["line"] = issue.line, json["column"] = issue.column;
-  return json;
+void WriteIssues(JsonWriter& json, const std::vector<SongIssue>& issues) {
+  json.BeginArray();
+  for (const SongIssue& issue : issues) {
+    json.BeginObject();
+    if (issue.line > 0) json.Key("column").Int(issue.column);
+    if (issue.chord >= 0) json.Key("index").Int(issue.chord + 1);
+    if (issue.line > 0) json.Key("line").Int(issue.line);
+    json.Key("message").String(issue.message).Key("text").String(issue.text).EndObject();
+  }
+  json.EndArray();
 }
 
-nlohmann::json IssuesJson(const std::vector<SongIssue>& issues) {
-  nlohmann::json list = nlohmann::json::array();
-  for (const SongIssue& issue : issues) list.push_back(IssueJson(issue));
-  return list;
-}
-
-nlohmann::json ChordsJson(const VoicedSong& voiced) {
-  nlohmann::json list = nlohmann::json::array();
+void WriteChords(JsonWriter& json, const VoicedSong& voiced) {
+  json.BeginArray();
   for (const VoicedOccurrence& occurrence : voiced.chords) {
     const SongChord& chord = voiced.song.chords[static_cast<std::size_t>(occurrence.chord)];
-    nlohmann::json alternatives = nlohmann::json::array();
-    for (const VoicingAlternative& alternative : occurrence.alternatives)
-      alternatives.push_back(
-          {{"frets", FretsJson(alternative.voicing.frets)}, {"cost", Rounded(alternative.cost)}});
-    nlohmann::json item = {{"index", occurrence.chord + 1},
-                           {"symbol", occurrence.symbol},
-                           {"sounding", occurrence.sounding},
-                           {"line", chord.sourceLine},
-                           {"column", chord.sourceColumn},
-                           {"voicing", occurrence.voicing ? VoicingJson(*occurrence.voicing)
-                                                          : nlohmann::json(nullptr)},
-                           {"pinned", occurrence.pinned},
-                           {"alternatives", alternatives}};
-    if (!occurrence.problem.empty()) item["problem"] = occurrence.problem;
-    list.push_back(std::move(item));
+    json.BeginObject().Key("alternatives").BeginArray();
+    for (const VoicingAlternative& alternative : occurrence.alternatives) {
+      json.BeginObject().Key("cost").Number(Rounded(alternative.cost));
+      WriteFrets(json.Key("frets"), alternative.voicing.frets);
+      json.EndObject();
+    }
+    json.EndArray()
+        .Key("column")
+        .Int(chord.sourceColumn)
+        .Key("index")
+        .Int(occurrence.chord + 1)
+        .Key("line")
+        .Int(chord.sourceLine)
+        .Key("pinned")
+        .Bool(occurrence.pinned);
+    if (!occurrence.problem.empty()) json.Key("problem").String(occurrence.problem);
+    json.Key("sounding").String(occurrence.sounding).Key("symbol").String(occurrence.symbol);
+    json.Key("voicing");
+    occurrence.voicing ? WriteVoicing(json, *occurrence.voicing) : (void)json.Null();
+    json.EndObject();
   }
-  return list;
+  json.EndArray();
 }
 
-nlohmann::json KeyJson(const std::string& key) {
-  return key.empty() ? nlohmann::json(nullptr) : nlohmann::json(key);
+void WriteKey(JsonWriter& json, const std::string& key) {
+  key.empty() ? json.Null() : json.String(key);
 }
 
-nlohmann::json CapoJson(const VoicedSong& voiced) {
-  nlohmann::json list = nlohmann::json::array();
-  for (const CapoSuggestion& suggestion : voiced.capoSuggestions)
-    list.push_back({{"capo", suggestion.capo},
-                    {"difficulty", Rounded(suggestion.difficulty)},
-                    {"key", KeyJson(suggestion.key)},
-                    {"shapes", suggestion.shapes},
-                    {"reason", suggestion.reason},
-                    {"barres", suggestion.barres},
-                    {"openShapes", suggestion.openShapes}});
-  return list;
+void WriteCapoSuggestions(JsonWriter& json, const VoicedSong& voiced) {
+  json.BeginArray();
+  for (const CapoSuggestion& suggestion : voiced.capoSuggestions) {
+    json.BeginObject()
+        .Key("barres")
+        .Int(suggestion.barres)
+        .Key("capo")
+        .Int(suggestion.capo)
+        .Key("difficulty")
+        .Number(Rounded(suggestion.difficulty));
+    WriteKey(json.Key("key"), suggestion.key);
+    json.Key("openShapes")
+        .Int(suggestion.openShapes)
+        .Key("reason")
+        .String(suggestion.reason)
+        .Key("shapes")
+        .Strings(suggestion.shapes)
+        .EndObject();
+  }
+  json.EndArray();
 }
 
 std::string TuningText(const Session& session, const std::optional<std::string>& tuning) {
@@ -90,79 +108,132 @@ std::string TuningText(const Session& session, const std::optional<std::string>&
   return PitchNames(session.instrument.StandardPitches());
 }
 
-// Texts that are not valid UTF-8 (a binary file's bytes) are written with
-// replacement characters, never refused.
-std::string Dump(const nlohmann::json& json) {
-  return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+void WriteSectionKeys(JsonWriter& json, const VoicedSong& voiced) {
+  json.BeginArray();
+  for (const SectionKey& section : voiced.sectionKeys)
+    json.BeginObject()
+        .Key("confidence")
+        .Number(section.confidence)
+        .Key("from")
+        .Int(section.firstChord + 1)
+        .Key("key")
+        .String(KeyName(section.key))
+        .Key("label")
+        .String(section.label)
+        .Key("to")
+        .Int(section.lastChord + 1)
+        .EndObject();
+  json.EndArray();
 }
 
-nlohmann::json SectionKeysJson(const VoicedSong& voiced) {
-  nlohmann::json list = nlohmann::json::array();
-  for (const SectionKey& section : voiced.sectionKeys)
-    list.push_back({{"from", section.firstChord + 1},
-                    {"to", section.lastChord + 1},
-                    {"key", KeyName(section.key)},
-                    {"confidence", section.confidence},
-                    {"label", section.label}});
-  return list;
+void WriteDistinct(JsonWriter& json, const VoicedSong& voiced) {
+  json.BeginArray();
+  for (const DistinctChord& chord : voiced.distinct) {
+    WriteFrets(json.BeginObject().Key("frets"), chord.voicing.frets);
+    json.Key("pinned")
+        .Bool(chord.pinned)
+        .Key("sounding")
+        .String(chord.sounding)
+        .Key("symbol")
+        .String(chord.symbol)
+        .EndObject();
+  }
+  json.EndArray();
+}
+
+void WriteCost(JsonWriter& json, const VoicedSong& voiced) {
+  json.BeginObject()
+      .Key("exact")
+      .Bool(voiced.cost.exact)
+      .Key("lowerBound")
+      .Number(Rounded(voiced.cost.lowerBound))
+      .Key("perChange")
+      .BeginArray();
+  for (double change : voiced.cost.perChange) json.Number(Rounded(change));
+  json.EndArray().Key("total").Number(Rounded(voiced.cost.total)).EndObject();
 }
 
 }  // namespace
 
 std::string SongJson(const VoicedSong& voiced, const Session& session,
                      const std::optional<std::string>& tuning) {
+  // Texts that are not valid UTF-8 (a binary file's bytes) are written with
+  // replacement characters, never refused.
   const Song& song = voiced.song;
-  nlohmann::json json;
-  json["title"] = song.title;
-  json["artist"] = song.artist;
-  json["key"] = KeyJson(voiced.soundingKey);
-  json["shapesKey"] = KeyJson(voiced.key);
-  json["keyDetected"] =
-      voiced.keyDetected ? nlohmann::json{{"key", voiced.key}, {"confidence", voiced.keyConfidence}}
-                         : nlohmann::json(nullptr);
-  json["sectionKeys"] = SectionKeysJson(voiced);
-  json["simplified"] = voiced.simplified;
-  if (!voiced.keyReason.empty()) json["keyReason"] = voiced.keyReason;
-  json["capo"] = voiced.capo;
-  json["transpose"] = voiced.transpose;
-  json["instrument"] = session.instrument.name;
-  json["tuning"] = TuningText(session, tuning);
-  json["chords"] = ChordsJson(voiced);
-  nlohmann::json distinct = nlohmann::json::array();
-  for (const DistinctChord& chord : voiced.distinct)
-    distinct.push_back({{"symbol", chord.symbol},
-                        {"sounding", chord.sounding},
-                        {"frets", FretsJson(chord.voicing.frets)},
-                        {"pinned", chord.pinned}});
-  json["distinct"] = distinct;
-  json["capoSuggestions"] = CapoJson(voiced);
-  nlohmann::json changes = nlohmann::json::array();
-  for (double change : voiced.cost.perChange) changes.push_back(Rounded(change));
-  json["cost"] = {{"total", Rounded(voiced.cost.total)},
-                  {"perChange", changes},
-                  {"exact", voiced.cost.exact},
-                  {"lowerBound", Rounded(voiced.cost.lowerBound)}};
-  json["unread"] = IssuesJson(voiced.unread);
-  json["unplayable"] = IssuesJson(voiced.unplayable);
-  json["warnings"] = IssuesJson(voiced.warnings);
-  json["notes"] = voiced.song.notes;
-  return Dump(json);
+  JsonWriter json;
+  json.BeginObject().Key("artist").String(song.artist).Key("capo").Int(voiced.capo);
+  WriteCapoSuggestions(json.Key("capoSuggestions"), voiced);
+  WriteChords(json.Key("chords"), voiced);
+  WriteCost(json.Key("cost"), voiced);
+  WriteDistinct(json.Key("distinct"), voiced);
+  json.Key("instrument").String(session.instrument.name);
+  WriteKey(json.Key("key"), voiced.soundingKey);
+  json.Key("keyDetected");
+  if (voiced.keyDetected)
+    json.BeginObject()
+        .Key("confidence")
+        .Number(voiced.keyConfidence)
+        .Key("key")
+        .String(voiced.key)
+        .EndObject();
+  else
+    json.Null();
+  if (!voiced.keyReason.empty()) json.Key("keyReason").String(voiced.keyReason);
+  json.Key("notes").Strings(voiced.song.notes);
+  WriteSectionKeys(json.Key("sectionKeys"), voiced);
+  WriteKey(json.Key("shapesKey"), voiced.key);
+  json.Key("simplified")
+      .Int(voiced.simplified)
+      .Key("title")
+      .String(song.title)
+      .Key("transpose")
+      .Int(voiced.transpose)
+      .Key("tuning")
+      .String(TuningText(session, tuning));
+  WriteIssues(json.Key("unplayable"), voiced.unplayable);
+  WriteIssues(json.Key("unread"), voiced.unread);
+  WriteIssues(json.Key("warnings"), voiced.warnings);
+  return json.EndObject().Take();
 }
 
-void WarnOfSong(const VoicedSong& voiced, std::ostream& err) {
+std::vector<SongMessage> SongMessages(const VoicedSong& voiced) {
+  using Kind = SongMessage::Kind;
+  std::vector<SongMessage> messages;
   for (const SongIssue& issue : voiced.unread)
-    err << "corvanta-cli: warning: line " << issue.line << ", column " << issue.column << ": "
-        << QuotedEcho(issue.text) << " is not read as a chord (" << issue.message
-        << "); kept as written\n";
+    messages.push_back({Kind::Unread, issue.line, issue.column,
+                        QuotedEcho(issue.text) + " is not read as a chord (" + issue.message +
+                            "); kept as written"});
   std::set<std::string> named;
   for (const SongIssue& issue : voiced.unplayable)
     if (named.insert(issue.text).second)
-      err << "corvanta-cli: warning: " << QuotedEcho(issue.text) << ": " << issue.message
-          << "; the rest of the song is voiced\n";
+      messages.push_back({Kind::Unplayable, issue.line, issue.column,
+                          QuotedEcho(issue.text) + ": " + issue.message});
   for (const SongIssue& issue : voiced.warnings)
-    err << "corvanta-cli: warning: " << PrintableText(issue.text) << " " << issue.message << "\n";
+    messages.push_back(
+        {Kind::Warning, issue.line, issue.column, PrintableText(issue.text) + " " + issue.message});
   for (const std::string& note : voiced.song.notes)
-    err << "corvanta-cli: note: " << PrintableText(note) << "\n";
+    messages.push_back({Kind::Note, 0, 0, PrintableText(note)});
+  return messages;
+}
+
+void WarnOfSong(const VoicedSong& voiced, std::ostream& err) {
+  for (const SongMessage& message : SongMessages(voiced)) {
+    switch (message.kind) {
+      case SongMessage::Kind::Unread:
+        err << "corvanta-cli: warning: line " << message.line << ", column " << message.column
+            << ": " << message.text << "\n";
+        break;
+      case SongMessage::Kind::Unplayable:
+        err << "corvanta-cli: warning: " << message.text << "; the rest of the song is voiced\n";
+        break;
+      case SongMessage::Kind::Warning:
+        err << "corvanta-cli: warning: " << message.text << "\n";
+        break;
+      case SongMessage::Kind::Note:
+        err << "corvanta-cli: note: " << message.text << "\n";
+        break;
+    }
+  }
   if (!voiced.cost.exact)
     err << "corvanta-cli: note: the search stopped at its budget; the path's cost is within "
         << Rounded(voiced.cost.total - voiced.cost.lowerBound) << " of the best\n";

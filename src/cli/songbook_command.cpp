@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_request.h"
+#include "cli/song_output.h"
 #include "cli/songbook_sources.h"
 #include "files/output_file.h"
 #include "printed_song/book_song.h"
@@ -56,21 +57,17 @@ class Report {
     ++problems_;
   }
 
+  // A song's messages at their places in the file, whose line firstLine
+  // is the song's first.
   void Warnings(const std::string& file, int firstLine, const VoicedSong& voiced) {
-    const int shift = firstLine - 1;
-    for (const SongIssue& issue : voiced.unread)
-      Warn(file, issue.line + shift, issue.column,
-           QuotedEcho(issue.text) + " is not read as a chord (" + issue.message +
-               "); kept as written");
-    std::set<std::string> named;
-    for (const SongIssue& issue : voiced.unplayable)
-      if (named.insert(issue.text).second)
-        Warn(file, issue.line + shift, issue.column, QuotedEcho(issue.text) + ": " + issue.message);
-    for (const SongIssue& issue : voiced.warnings)
-      Warn(file, issue.line + shift, issue.column, PrintableText(issue.text) + " " + issue.message);
-    for (const std::string& note : voiced.song.notes)
-      err_ << "corvanta-cli: " << PrintableText(file) << ":" << firstLine
-           << ": note: " << PrintableText(note) << "\n";
+    for (const SongMessage& message : SongMessages(voiced)) {
+      if (message.kind == SongMessage::Kind::Note) {
+        err_ << "corvanta-cli: " << PrintableText(file) << ":" << firstLine
+             << ": note: " << message.text << "\n";
+        continue;
+      }
+      Warn(file, message.line + firstLine - 1, message.column, message.text);
+    }
   }
 
   int problems() const { return problems_; }
@@ -87,16 +84,6 @@ class Report {
   int problems_ = 0;
 };
 
-BookVoicing VoicingOf(const SongbookCommandText& command, const SongSource& source) {
-  BookVoicing book;
-  book.options.mode = ParseMode(command.mode);
-  book.options.transpose = command.transpose;
-  book.options.key = command.key;
-  book.options.capo = ParseCapoText(command.capo);
-  book.suggestCapo = command.capo == "suggest";
-  return source.settings ? WithSetlistEntry(book, *source.settings) : book;
-}
-
 // The title a song without one is listed by: its file's name, numbered
 // when the file holds more than one.
 std::string FallbackTitle(const SongSource& source, std::size_t part, std::size_t parts) {
@@ -107,7 +94,7 @@ std::string FallbackTitle(const SongSource& source, std::size_t part, std::size_
 
 bool IsText(const std::string& text) { return text.find('\0') == std::string::npos; }
 
-void AddSongs(const SongbookCommandText& command, const SongSource& source, Sessions& sessions,
+void AddSongs(const BookVoicing& bookVoicing, const SongSource& source, Sessions& sessions,
               Report& report, Songbook& book) {
   const std::string file = source.path.string();
   const std::optional<std::string> text = ReadFileUpTo(source.path, kMostBookFileBytes);
@@ -121,7 +108,9 @@ void AddSongs(const SongbookCommandText& command, const SongSource& source, Sess
   const Session& session =
       sessions.For(source.settings ? source.settings->instrument : std::nullopt, problem);
   if (!problem.empty()) report.Problem(source.origin + ": " + problem);
-  const BookVoicing voicing = VoicingOf(command, source);
+  // The setlist's word for the song over the book's.
+  const BookVoicing voicing =
+      source.settings ? WithSetlistEntry(bookVoicing, *source.settings) : bookVoicing;
   const std::vector<SongOfText> songs = ReadSongs(*text);
   for (std::size_t part = 0; part < songs.size(); ++part) {
     VoicedSong voiced;
@@ -166,11 +155,8 @@ void AddSongbookCommand(CLI::App& app, SongbookCommandText& text) {
 }
 
 int RunSongbook(const SongbookCommandText& command, std::ostream& out, std::ostream& err) {
-  if (command.transpose < -24 || command.transpose > 24)
-    throw BadArgument("--transpose: " + std::to_string(command.transpose) + " is not -24..24");
-  if (!command.key.empty() && !ParseSongKey(command.key))
-    throw BadArgument("--key: '" + command.key + "' is not a key (\"Bb\", \"F#m\")");
-  ParseCapoText(command.capo);
+  const BookVoicing voicing =
+      ReadSongVoicing(command.mode, command.transpose, command.key, command.capo);
   if (command.pdf != "-") {
     const std::string refused = CheckOutputTarget(command.pdf);
     if (!refused.empty()) throw CommandFailure(refused);
@@ -192,7 +178,7 @@ int RunSongbook(const SongbookCommandText& command, std::ostream& out, std::ostr
   book.subtitle = command.subtitle;
   book.pack = command.pack;
   book.index = command.index == "first-lines" ? SongbookIndex::FirstLines : SongbookIndex::Titles;
-  for (const SongSource& source : sources.songs) AddSongs(command, source, sessions, report, book);
+  for (const SongSource& source : sources.songs) AddSongs(voicing, source, sessions, report, book);
   if (book.songs.empty()) throw CommandFailure("songbook: no song to print");
   out.flush();
   RunDrawing(request);

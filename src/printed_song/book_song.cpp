@@ -29,11 +29,19 @@ BookVoicing WithSetlistEntry(BookVoicing book, const SetlistEntry& entry) {
   return book;
 }
 
+VoicedSong VoiceAsAsked(const Session& session, Song song, const BookVoicing& voicing) {
+  if (!voicing.suggestCapo) return VoiceSong(session, std::move(song), voicing.options);
+  SongVoicingOptions options = voicing.options;
+  std::vector<CapoSuggestion> suggestions = SuggestCapos(session, song, options);
+  options.capo = suggestions.front().capo;
+  VoicedSong voiced = VoiceSong(session, std::move(song), options);
+  voiced.capoSuggestions = std::move(suggestions);
+  return voiced;
+}
+
 SongbookSong BookSongOf(const Session& session, const Song& song, const BookVoicing& voicing,
                         const std::string& fallbackTitle, VoicedSong& voiced) {
-  SongVoicingOptions options = voicing.options;
-  if (voicing.suggestCapo) options.capo = SuggestCapos(session, song, options).front().capo;
-  voiced = VoiceSong(session, song, options);
+  voiced = VoiceAsAsked(session, song, voicing);
   SongbookSong printed{SongSheetOf(voiced, session), {}};
   if (printed.sheet.title.empty()) printed.sheet.title = fallbackTitle;
   printed.firstLine = FirstLineOf(printed.sheet);

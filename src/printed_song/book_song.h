@@ -24,6 +24,11 @@ VoicingMode VoicingModeNamed(std::string_view mode);
 // then dropped), its transposition, its capo, its mode.
 BookVoicing WithSetlistEntry(BookVoicing book, const SetlistEntry& entry);
 
+// The song voiced under the session as `voicing` asks: when a capo is to
+// be suggested, under the first suggestion, the suggestions then kept in
+// the result's capoSuggestions. Throws what VoiceSong throws.
+VoicedSong VoiceAsAsked(const Session& session, Song song, const BookVoicing& voicing);
+
 // A song voiced under the session as the book asks, and printed: titled
 // `fallbackTitle` where it has no title. The voiced song is left in
 // `voiced` for its warnings. Throws what VoiceSong throws.

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <sstream>
 
 #include "instrument/capo.h"
 #include "theory/text_util.h"
@@ -59,11 +58,9 @@ Tuning ReadGuitarTuning(const std::string& text) {
   if (preset >= 0) return kTuningPresets[preset].pitchClasses;
   if (auto named = ParseTuningNames(text)) return *named;
   Tuning tuning{};
-  std::istringstream words(text);
-  std::string word;
   int count = 0;
-  while (words >> word) {
-    auto number = ReadSmallInteger(word);
+  for (std::string_view word : SplitWords(text)) {
+    auto number = ReadSmallInteger(std::string(word));
     if (!number || *number >= kPitchClassCount || count == kStringCount) {
       count = -1;
       break;

@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <bitset>
+#include <charconv>
 #include <cstdint>
-#include <sstream>
 #include <vector>
+
+#include "theory/text_util.h"
 
 namespace corvanta {
 
@@ -35,26 +37,26 @@ struct TemplateShape {
   std::string firstText;
 };
 
+// Entries are separated by commas; an entry of fewer than six numbers is
+// no template.
 std::vector<TemplateShape> ParseTemplates() {
   std::vector<TemplateShape> shapes;
-  std::istringstream entries(ShapeTemplates());
-  std::string entry;
-  while (std::getline(entries, entry, ',')) {
-    std::istringstream tokens(entry);
+  std::string_view rest = ShapeTemplates();
+  while (!rest.empty()) {
+    const std::size_t comma = rest.find(',');
+    const std::string_view entry = rest.substr(0, comma);
+    rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
     TemplateShape shape{};
     int count = 0;
-    std::string token;
-    while (tokens >> token && count < 6) {
-      if (count == 0) shape.firstText = token;
-      shape.values[static_cast<std::size_t>(count++)] = std::stoi(token);
+    for (std::string_view token : SplitWords(entry)) {
+      if (count == 6) break;
+      if (count == 0) shape.firstText = std::string(token);
+      int& value = shape.values[static_cast<std::size_t>(count++)];
+      std::from_chars(token.data(), token.data() + token.size(), value);
     }
     if (count == 6) shapes.push_back(shape);
   }
   return shapes;
-}
-
-bool EndsWith(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
 // Values a fingering can hold: -29..29 and 99, as codes 0..59 of seven bits
@@ -72,13 +74,31 @@ std::uint64_t PackValues(const std::array<int, 6>& values) {
   return key;
 }
 
+bool InRange(int value) {
+  return value == kMutedValue || (value >= kLowestValue && value <= kHighestFret);
+}
+
+// The first values an entry's first text stands for: every value in range
+// whose written form ends that text ("-3" stands for -3 and 3, "99" for 99
+// and 9). Read from the text's own endings, not by writing every value.
+std::vector<int> FirstValues(std::string_view text) {
+  std::vector<int> values;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const std::string_view ending = text.substr(at);
+    int value = 0;
+    const auto [end, error] = std::from_chars(ending.data(), ending.data() + ending.size(), value);
+    if (error != std::errc() || end != ending.data() + ending.size()) continue;
+    // "05" or "-0" is no value's written form.
+    if (std::to_string(value) == ending && InRange(value)) values.push_back(value);
+  }
+  return values;
+}
+
 std::vector<std::array<int, 6>> BuildValueLists() {
   std::vector<std::array<int, 6>> lists;
   for (const TemplateShape& shape : ParseTemplates()) {
     std::array<int, 6> values = shape.values;
-    for (int first = kLowestValue; first <= kMutedValue; ++first) {
-      if (first > kHighestFret && first != kMutedValue) continue;
-      if (!EndsWith(shape.firstText, std::to_string(first))) continue;
+    for (int first : FirstValues(shape.firstText)) {
       values[0] = first;
       lists.push_back(values);
     }
@@ -104,10 +124,6 @@ TemplateKeys BuildKeys() {
   std::sort(keys.sorted.begin(), keys.sorted.end());
   for (std::uint64_t key : keys.sorted) keys.filter.set(FilterSlot(key));
   return keys;
-}
-
-bool InRange(int value) {
-  return value == kMutedValue || (value >= kLowestValue && value <= kHighestFret);
 }
 
 }  // namespace

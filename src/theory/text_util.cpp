@@ -23,6 +23,23 @@ std::string_view TrimBlanks(std::string_view text) {
   return TrimTrailingBlanks(text);
 }
 
+std::vector<std::string_view> SplitWords(std::string_view text) {
+  const auto white = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+  std::vector<std::string_view> words;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (white(text[at])) {
+      ++at;
+      continue;
+    }
+    std::size_t end = at;
+    while (end < text.size() && !white(text[end])) ++end;
+    words.push_back(text.substr(at, end - at));
+    at = end;
+  }
+  return words;
+}
+
 std::string ReplaceAll(std::string_view text, std::string_view pattern,
                        std::string_view replacement) {
   if (pattern.empty()) return std::string(text);

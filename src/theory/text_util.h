@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvanta {
 
@@ -29,6 +30,10 @@ std::string PrintableText(std::string_view text);
 inline constexpr std::size_t kMostEchoedBytes = 64;
 std::string QuotedEcho(std::string_view text);
 std::string_view TrimTrailingBlanks(std::string_view text);
+
+// The words of a text split at runs of ASCII white space (blank, tab, line
+// and page breaks), as a stream's >> reads them, none empty. Views into text.
+std::vector<std::string_view> SplitWords(std::string_view text);
 
 // Every occurrence of pattern, left to right without overlap, replaced.
 std::string ReplaceAll(std::string_view text, std::string_view pattern,

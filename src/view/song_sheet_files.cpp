@@ -3,10 +3,9 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <QPageSize>
-#include <QPdfWriter>
 
 #include "files/output_file.h"
+#include "view/pdf_pages.h"
 #include "view/qt_text_measure.h"
 #include "view/sheet_files.h"
 #include "view/song_sheet_painter.h"
@@ -35,22 +34,13 @@ QString WriteSongPdf(const SongSheet& sheet, const QString& path, SongPaper pape
         .arg(layout.pages.size())
         .arg(kMostPdfPages);
   QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter pdf(&buffer);
-    pdf.setPageSize(QPageSize(paper == SongPaper::Letter ? QPageSize::Letter : QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setResolution(72);  // one logical unit per point
-    pdf.setTitle(QString::fromStdString(sheet.title));
-    pdf.setCreator("Corvanta");
-    QPainter painter(&pdf);
-    for (int page = 0; page < static_cast<int>(layout.pages.size()); ++page) {
-      if (page > 0) pdf.newPage();
-      PaintSongPage(painter, sheet, layout, page);
-    }
-    if (!painter.end()) return "cannot make the PDF document";
-  }
+  const QString failure =
+      PaintPdfPages(bytes, paper, QString::fromStdString(sheet.title),
+                    static_cast<int>(layout.pages.size()), [&](QPainter& painter, int page) {
+                      PaintSongPage(painter, sheet, layout, page);
+                      return true;
+                    });
+  if (!failure.isEmpty()) return failure;
   return Written(file, bytes);
 }
 

@@ -1,13 +1,10 @@
 // The songbook drawn into a PDF, its outline appended after.
 #include "view/songbook_files.h"
 
-#include <QBuffer>
-#include <QPageSize>
-#include <QPdfWriter>
-
 #include "files/output_file.h"
 #include "files/pdf_outline.h"
 #include "printed_song/songbook_layout.h"
+#include "view/pdf_pages.h"
 #include "view/qt_text_measure.h"
 #include "view/song_sheet_painter.h"
 
@@ -52,26 +49,13 @@ QString WriteSongbookPdf(const Songbook& book, const QString& path, SongPaper pa
   if (pages > kMostBookPages)
     return QString("the book would fill %1 pages, more than %2").arg(pages).arg(kMostBookPages);
   QByteArray bytes;
-  {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&buffer);
-    pdf.setPageSize(QPageSize(paper == SongPaper::Letter ? QPageSize::Letter : QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setResolution(72);  // one logical unit per point
-    pdf.setTitle(QString::fromStdString(book.title.empty() ? "Songbook" : book.title));
-    pdf.setCreator("Corvanta");
-    QPainter painter(&pdf);
-    for (int page = 0; page < pages; ++page) {
-      if (page > 0) pdf.newPage();
-      PaintBookPage(painter, book, layout, layout.pages[static_cast<std::size_t>(page)]);
-      if (progress && !progress(page + 1, pages)) {
-        painter.end();
-        return "cancelled";
-      }
-    }
-    if (!painter.end()) return "cannot make the PDF document";
-  }
+  const QString title = QString::fromStdString(book.title.empty() ? "Songbook" : book.title);
+  const QString failure =
+      PaintPdfPages(bytes, paper, title, pages, [&](QPainter& painter, int page) {
+        PaintBookPage(painter, book, layout, layout.pages[static_cast<std::size_t>(page)]);
+        return !progress || progress(page + 1, pages);
+      });
+  if (!failure.isEmpty()) return failure;
   std::string document(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   bytes.clear();
   const std::string outline = AddPdfOutline(document, OutlineOf(book, layout));

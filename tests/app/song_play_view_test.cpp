@@ -14,30 +14,23 @@
 
 #include "app/song_window.h"
 #include "instrument/instrument.h"
+#include "song_window_fixture.h"
 #include "view/song_sheet_view.h"
-#include "window_fixture.h"
 
 namespace corvanta {
 namespace {
 
 const QString kGrace = CORVANTA_TEST_DATA "/amazing_grace.cho";
 
-struct Songs : testing::Window {
-  SongWindow* songs = nullptr;
+// The song window as the play view's tests start it: the text's size,
+// both columns, chords shown.
+struct Songs : testing::SongWindowFixture {
   Songs() {
-    QAction* item = form->findChild<QAction*>("Song1");
-    if (item == nullptr) qFatal("no Song1 item");
-    item->trigger();
-    songs = form->Songs();
-    if (!QTest::qWaitForWindowExposed(songs)) qWarning("song window not exposed");
     songs->SetTextScale(0);
     songs->SetLyricsOnly(false);
     songs->SetTwoColumns(true);
   }
-  ~Songs() {
-    songs->SetFullScreen(false);
-    songs->SetSongText(QString());
-  }
+  ~Songs() { songs->SetFullScreen(false); }
   SongSheetView* View() const { return songs->Preview(); }
   QScrollBar* Bar() const { return songs->PreviewArea()->verticalScrollBar(); }
 };

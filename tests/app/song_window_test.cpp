@@ -29,9 +29,9 @@
 #include "app/song_highlighter.h"
 #include "modules/module_loader.h"
 #include "session/placed_fingering.h"
+#include "song_window_fixture.h"
 #include "view/song_sheet_view.h"
 #include "view/song_strip.h"
-#include "window_fixture.h"
 
 namespace corvanta {
 namespace {
@@ -39,24 +39,7 @@ namespace {
 const QString kGrace = CORVANTA_TEST_DATA "/amazing_grace.cho";
 
 // The song window of a shown main window, opened as the menu opens it.
-struct Songs : testing::Window {
-  SongWindow* songs = nullptr;
-  Songs() {
-    QAction* item = form->findChild<QAction*>("Song1");
-    if (item == nullptr) qFatal("no Song1 item");
-    item->trigger();
-    songs = form->Songs();
-    if (!QTest::qWaitForWindowExposed(songs)) qWarning("song window not exposed");
-  }
-  ~Songs() {
-    songs->SetSongText(QString());  // nothing to ask about at the end
-  }
-  template <typename T>
-  T* Control(const char* name) const {
-    T* widget = songs->findChild<T*>(name);
-    if (widget == nullptr) qFatal("no song control named %s", name);
-    return widget;
-  }
+struct Songs : testing::SongWindowFixture {
   std::vector<Fingering> StripFrets() const {
     std::vector<Fingering> frets;
     for (const SheetDiagram& diagram : songs->Strip()->Chords().diagrams)

@@ -8,39 +8,20 @@
 #include <vector>
 
 #include "cli_process.h"
+#include "pdf_reading.h"
 
 namespace corvanta {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::PageWords;
+using testing::Poppler;
 using testing::ReadWhole;
 using testing::RunCli;
 
 const std::string kSong = std::string(CORVANTA_TEST_DATA) + "/amazing_grace.cho";
 
 fs::path Folder() { return test_files::FreshFolder("corvanta-song-sheet"); }
-
-// A poppler tool's output, or nothing when it is not installed.
-std::string Poppler(const std::string& command) {
-  const fs::path out = fs::temp_directory_path() / ("poppler-" + std::to_string(::getpid()));
-  if (std::system((command + " >" + out.string() + " 2>/dev/null").c_str()) != 0) return {};
-  std::string text = ReadWhole(out);
-  fs::remove(out);
-  return text;
-}
-
-// pdftotext's reading of a PDF, page by page, as words.
-std::vector<std::vector<std::string>> PageWords(const std::string& text) {
-  std::vector<std::vector<std::string>> pages;
-  for (std::size_t from = 0; from < text.size();) {
-    const std::size_t end = std::min(text.find('\f', from), text.size());
-    std::istringstream words(text.substr(from, end - from));
-    pages.emplace_back();
-    for (std::string word; words >> word;) pages.back().push_back(word);
-    from = end + 1;
-  }
-  return pages;
-}
 
 // Printed songs keep their pages and their words, page by page, as they
 // were recorded (tests/printed_song/pages/*.txt, pdftotext's reading).

@@ -7,37 +7,21 @@
 #include <regex>
 
 #include "cli_process.h"
+#include "pdf_reading.h"
 
 namespace corvanta {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadWhole;
+using testing::HavePoppler;
+using testing::PageCount;
+using testing::PageText;
+using testing::Poppler;
 using testing::RunModernCli;
 
 const fs::path kSongs = fs::path(CORVANTA_TEST_DATA) / "songbook";
 
 fs::path Folder() { return test_files::FreshFolder("corvanta-songbook"); }
-
-std::string Poppler(const std::string& command) {
-  const fs::path out = fs::temp_directory_path() / ("poppler-" + std::to_string(::getpid()));
-  if (std::system((command + " >" + out.string() + " 2>/dev/null").c_str()) != 0) return {};
-  std::string text = ReadWhole(out);
-  fs::remove(out);
-  return text;
-}
-
-std::string PageText(const fs::path& pdf, int page) {
-  const std::string n = std::to_string(page);
-  return Poppler("pdftotext -layout -f " + n + " -l " + n + " " + pdf.string() + " -");
-}
-
-int PageCount(const fs::path& pdf) {
-  std::smatch match;
-  const std::string info = Poppler("pdfinfo " + pdf.string());
-  static const std::regex pages("Pages:\\s+(\\d+)");
-  return std::regex_search(info, match, pages) ? std::stoi(match[1]) : 0;
-}
 
 // The first line of a page's text that is not blank.
 std::string FirstLine(const std::string& text) {
@@ -80,10 +64,6 @@ std::map<std::string, int> Outline(const fs::path& pdf) {
   for (std::sregex_iterator it(xml.begin(), xml.end(), item), end; it != end; ++it)
     items[(*it)[2]] = std::stoi((*it)[1]);
   return items;
-}
-
-bool HavePoppler() {
-  return !Poppler("pdfinfo -v").empty() || std::system("pdfinfo -v >/dev/null 2>&1") == 0;
 }
 
 TEST(CliSongbook, aFolderBecomesABookWhoseContentsAndOutlinePointAtEachSong) {

@@ -2,6 +2,8 @@
 // tree, field by field, over many results on several instruments.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "chord_entry/entry_session.h"
 #include "cli/output.h"
 #include "keyed_fingering.h"
@@ -20,7 +22,11 @@ nlohmann::json ReferenceVoicing(const Voicing& voicing, const Instrument& soundi
                                 const ChordContext& chord) {
   const std::vector<int> frets = KeyValues(voicing.frets);
   nlohmann::json json;
-  json["frets"] = FretsJson(voicing.frets);
+  // Muted strings null, a barre's sign dropped.
+  json["frets"] = nlohmann::json::array();
+  for (int value : frets)
+    json["frets"].push_back(value == kMuted ? nlohmann::json(nullptr)
+                                            : nlohmann::json(std::abs(value)));
   json["barre"] = nullptr;
   for (std::size_t string = 0; string < frets.size(); ++string) {
     if (frets[string] < 0) {

@@ -3,8 +3,43 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
+#include <vector>
+
 namespace corvanta {
 namespace {
+
+// The words as a stream reads them: the plain reference SplitWords keeps to.
+std::vector<std::string> StreamWords(const std::string& text) {
+  std::istringstream stream(text);
+  std::vector<std::string> words;
+  for (std::string word; stream >> word;) words.push_back(word);
+  return words;
+}
+
+TEST(SplitWords, readsTheWordsAStreamReads) {
+  const struct {
+    const char* name;
+    std::string text;
+  } rows[] = {
+      {"empty", ""},
+      {"blanks only", "   \t\n"},
+      {"one word", "D"},
+      {"blanks around", "  0 2 2 1 0 0  "},
+      {"tabs and line breaks", "E2\tA2\nD3\r\nG3\vB3\fE4"},
+      {"signs and digits kept", "-3 5 5 99 , 3"},
+      {"a NUL is not white", std::string("a\0b c", 5)},
+      {"bytes above ASCII kept",
+       "C\xba"
+       "7 \xe5\x90\x89"},
+  };
+  for (const auto& row : rows) {
+    std::vector<std::string> got;
+    for (std::string_view word : SplitWords(row.text)) got.emplace_back(word);
+    EXPECT_EQ(got, StreamWords(row.text)) << row.name;
+  }
+}
 
 TEST(ReplaceAll, replacesLeftToRightWithoutOverlap) {
   EXPECT_EQ(ReplaceAll("99 3 2 0 1 0 ", "99", "X"), "X 3 2 0 1 0 ");

@@ -13,7 +13,6 @@
 #include "chord_entry/entry_chord.h"
 #include "chord_entry/entry_session.h"
 #include "instrument/instrument.h"
-#include "page_json.h"
 #include "page_options.h"
 #include "search/difficulty.h"
 #include "search/instrument_search.h"
@@ -55,11 +54,11 @@ std::vector<Voicing>& ShownVoicings() {
 
 // The fingerings as the diagrams' texts ("x 3 2 0 1 0"); their layouts
 // come from Diagrams() for the ones the page draws.
-void WriteVoicings(Json& json, const VoicedChord& result, const PageOptions& options) {
-  json.Key("argument").Utf8(result.argument);
+void WriteVoicings(JsonWriter& json, const VoicedChord& result, const PageOptions& options) {
+  json.Key("argument").String(result.argument);
   json.Key("count").Int(static_cast<int>(result.search.voicings.size()));
   json.Key("strings").Int(options.instrument.StringCount());
-  json.Key("frets").Open('[');
+  json.Key("frets").BeginArray();
   std::string text;
   for (const Voicing& voicing : result.search.voicings) {
     text.clear();
@@ -67,19 +66,20 @@ void WriteVoicings(Json& json, const VoicedChord& result, const PageOptions& opt
       if (!text.empty()) text += ' ';
       text += stop.IsMuted() ? std::string("x") : std::to_string(stop.Fret());
     }
-    json.Utf8(text);
+    json.String(text);
   }
-  json.Close(']');
-  json.Key("names").Texts(result.names);
+  json.EndArray();
+  json.Key("names").Strings(Utf8Texts(result.names));
 }
 
-void WriteReadings(Json& json, const std::vector<ChordReading>& readings, ChordNotation notation,
-                   std::string_view rootName) {
+void WriteReadings(JsonWriter& json, const std::vector<ChordReading>& readings,
+                   ChordNotation notation, std::string_view rootName) {
   json.Key("best");
-  readings.empty() ? json.Null() : json.Text(WriteReading(readings.front(), notation, rootName));
-  json.Key("readings").Open('[');
-  for (const ChordReading& reading : readings) json.Text(WriteReading(reading, notation, rootName));
-  json.Close(']');
+  readings.empty() ? json.Null() : json.String(WriteReading(readings.front(), notation, rootName));
+  json.Key("readings").BeginArray();
+  for (const ChordReading& reading : readings)
+    json.String(WriteReading(reading, notation, rootName));
+  json.EndArray();
 }
 
 // The entry's chord searched and named, as `corvanta-cli query` ends.
@@ -88,28 +88,28 @@ std::string SearchEntry(const PageOptions& options, const SymbolReading* reading
   VoicedChord result =
       VoiceEntry(entry, options.instrument, options.capo, options.capoNames, options.practical);
   OrderVoicings(result.search.voicings, options.order);
-  Json json;
-  json.Open('{');
-  json.Key("echo").Text(ChordSymbolText(entry.state, options.notation));
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("echo").String(ValidUtf8(ChordSymbolText(entry.state, options.notation)));
   json.Key("root").Int(entry.state.rootPitchClass).Key("bass").Int(entry.state.bassPitchClass);
   json.Key("typeRow").Int(entry.state.typeGridRow);
-  json.Key("notes").Texts(ChordNoteNames(entry.state));
+  json.Key("notes").Strings(Utf8Texts(ChordNoteNames(entry.state)));
   // The box's text (in the page's notation) with its root and bass moved
   // up by the capo, as the window's status bar says it.
   if (options.capoNames == CapoNames::Shapes && options.capo > 0)
     json.Key("sounding")
-        .Text(SoundingSymbol(ChordSymbolText(entry.state, options.notation), options.capo,
-                             entry.state.rootGridNames));
+        .String(ValidUtf8(SoundingSymbol(ChordSymbolText(entry.state, options.notation),
+                                         options.capo, entry.state.rootGridNames)));
   if (reading != nullptr) {
-    json.Key("unrecognised").Texts(reading->unrecognised);
-    json.Key("omitted").Texts(reading->omitted);
+    json.Key("unrecognised").Strings(Utf8Texts(reading->unrecognised));
+    json.Key("omitted").Strings(Utf8Texts(reading->omitted));
     json.Key("noChord").Bool(reading->noChord);
   }
-  if (!options.error.empty()) json.Key("error").Utf8(options.error);
+  if (!options.error.empty()) json.Key("error").String(options.error);
   WriteVoicings(json, result, options);
   WriteReadings(json, EntryReadings(entry.state), options.notation, EntryRootName(entry.state));
   ShownVoicings() = std::move(result.search.voicings);
-  return json.Close('}').Take();
+  return json.EndObject().Take();
 }
 
 // A typed symbol from the fresh start entry, as `corvanta-cli query` reads it.
@@ -123,21 +123,25 @@ std::string Query(const std::string& text, const val& object) {
   }
   const SymbolReading reading = ReadTypedChord(entry, text, options.notation);
   if (reading.tooManyNotes > 0) {
-    Json json;
-    return json.Open('{')
+    JsonWriter json;
+    return json.BeginObject()
         .Key("refused")
-        .Utf8("tooManyNotes")
+        .String("tooManyNotes")
         .Key("needs")
         .Int(reading.tooManyNotes)
         .Key("most")
         .Int(kMostChordNotes)
-        .Close('}')
+        .EndObject()
         .Take();
   }
   if (!reading.namesRoot && !reading.noChord) {
-    Json json;
-    json.Open('{').Key("refused").Utf8("noRoot").Key("unrecognised").Texts(reading.unrecognised);
-    return json.Close('}').Take();
+    JsonWriter json;
+    json.BeginObject()
+        .Key("refused")
+        .String("noRoot")
+        .Key("unrecognised")
+        .Strings(Utf8Texts(reading.unrecognised));
+    return json.EndObject().Take();
   }
   CurrentEntry() = entry;
   return SearchEntry(options, &reading);
@@ -166,13 +170,13 @@ std::string Diagrams(int first, int count, const val& object) {
   const Instrument sounding = InstrumentWithCapo(options.instrument, options.capo);
   const std::vector<Voicing>& voicings = ShownVoicings();
   const int end = std::min(first + count, static_cast<int>(voicings.size()));
-  Json json;
-  json.Open('[');
+  JsonWriter json;
+  json.BeginArray();
   // Under a capo with shape names the diagrams are the shape's.
   const std::string symbol = ChordSymbolText(CurrentEntry().state, options.notation);
   for (int index = std::max(first, 0); index < end; ++index)
     WriteDiagram(json, voicings[static_cast<std::size_t>(index)], sounding, options, symbol);
-  return json.Close(']').Take();
+  return json.EndArray().Take();
 }
 
 // The chord shown again under other options (instrument, capo, order...).
@@ -208,18 +212,18 @@ std::string FingeringJson(const val& fretArray, const val& object) {
   const SoundingNotes notes = NotesOnInstrument(frets, sounding);
   const std::vector<ChordReading> readings = ReadChord(notes.pitchClasses, notes.bass);
   std::vector<int> starts = options.instrument.FirstFrets();
-  Json json;
-  json.Open('{').Key("frets").Ints(KeyValues(frets));
-  json.Key("neck").Open('[');
+  JsonWriter json;
+  json.BeginObject().Key("frets").Ints(KeyValues(frets));
+  json.Key("neck").BeginArray();
   for (const Placement& p : LayOutNeck(AbsoluteFrets(frets, options.capo), options.capo, starts))
-    json.Open('[').Int(static_cast<int>(p.sprite)).Int(p.x).Int(p.y).Close(']');
-  json.Close(']');
-  json.Key("names").Texts(NameSoundingNotes(notes, options.accidentals));
+    json.BeginArray().Int(static_cast<int>(p.sprite)).Int(p.x).Int(p.y).EndArray();
+  json.EndArray();
+  json.Key("names").Strings(Utf8Texts(NameSoundingNotes(notes, options.accidentals)));
   WriteReadings(json, readings, options.notation, {});
   json.Key("shown").Int(FindVoicing(ShownVoicings(), frets));
   json.Key("notes").Ints(StrumNotes(frets, sounding));
-  json.Key("readable").Utf8(ReadableFrets(frets));
-  return json.Close('}').Take();
+  json.Key("readable").String(ReadableFrets(frets));
+  return json.EndObject().Take();
 }
 
 // A click on the neck picture at (x, y): the fingering it leaves, its
@@ -239,22 +243,22 @@ std::string ClickNeck(const val& fretArray, int x, int y, const val& object) {
 
 // The instruments, their presets and the neck's lines, for the pickers.
 std::string Instruments() {
-  Json json;
-  json.Open('[');
+  JsonWriter json;
+  json.BeginArray();
   for (const Instrument& instrument : BuiltInInstruments()) {
-    json.Open('{').Key("name").Utf8(instrument.name).Key("title").Utf8(instrument.title);
-    json.Key("tuning").Utf8(PitchNames(instrument.StandardPitches()));
-    json.Key("presets").Open('[');
+    json.BeginObject().Key("name").String(instrument.name).Key("title").String(instrument.title);
+    json.Key("tuning").String(PitchNames(instrument.StandardPitches()));
+    json.Key("presets").BeginArray();
     for (const InstrumentPreset& preset : instrument.presets)
-      json.Open('{')
+      json.BeginObject()
           .Key("name")
-          .Utf8(preset.name)
+          .String(preset.name)
           .Key("tuning")
-          .Utf8(PitchNames(preset.pitches))
-          .Close('}');
-    json.Close(']').Close('}');
+          .String(PitchNames(preset.pitches))
+          .EndObject();
+    json.EndArray().EndObject();
   }
-  return json.Close(']').Take();
+  return json.EndArray().Take();
 }
 
 // What the pickers and the neck show: the note grids' names, the types,
@@ -263,24 +267,24 @@ std::string Tables(const val& object) {
   const PageOptions options = OptionsOf(object);
   const ChordEntry& entry = CurrentEntry();
   const int strings = options.instrument.StringCount();
-  Json json;
-  json.Open('{').Key("roots").Open('[');
-  for (int row = 0; row < kPitchClassCount; ++row) json.Text(entry.RootGridText(row));
-  json.Close(']').Key("basses").Open('[');
-  for (int row = 0; row < kPitchClassCount; ++row) json.Text(entry.BassGridText(row));
-  json.Close(']').Key("types").Open('[');
-  for (const ChordType& type : kChordCatalogue) json.Text(TrimBlanks(type.name));
-  json.Close(']');
+  JsonWriter json;
+  json.BeginObject().Key("roots").BeginArray();
+  for (int row = 0; row < kPitchClassCount; ++row) json.String(entry.RootGridText(row));
+  json.EndArray().Key("basses").BeginArray();
+  for (int row = 0; row < kPitchClassCount; ++row) json.String(entry.BassGridText(row));
+  json.EndArray().Key("types").BeginArray();
+  for (const ChordType& type : kChordCatalogue) json.String(TrimBlanks(type.name));
+  json.EndArray();
   json.Key("neckWidth").Int(kNeckPictureWidth).Key("neckHeight").Int(kNeckPictureHeight);
-  json.Key("fretX").Open('[');
+  json.Key("fretX").BeginArray();
   for (int fret = 0; fret <= kNeckFretWires + 1; ++fret) json.Int(NeckFretX(fret));
-  json.Close(']').Key("stringY").Open('[');
+  json.EndArray().Key("stringY").BeginArray();
   for (int string = 0; string < strings; ++string) json.Int(NeckStringY(string, strings));
-  json.Close(']').Key("firstFrets").Ints(options.instrument.FirstFrets());
-  json.Key("tuning").Utf8(PitchNames(options.instrument.StandardPitches()));
+  json.EndArray().Key("firstFrets").Ints(options.instrument.FirstFrets());
+  json.Key("tuning").String(PitchNames(options.instrument.StandardPitches()));
   json.Key("strumDelayMs").Int(StrumDelayMs(kDefaultStrumSpeed));
-  if (!options.error.empty()) json.Key("error").Utf8(options.error);
-  return json.Close('}').Take();
+  if (!options.error.empty()) json.Key("error").String(options.error);
+  return json.EndObject().Take();
 }
 
 }  // namespace

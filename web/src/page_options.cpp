@@ -77,36 +77,36 @@ PageOptions OptionsOf(const val& object) {
   return options;
 }
 
-void WriteDiagram(Json& json, const Voicing& voicing, const Instrument& sounding,
+void WriteDiagram(JsonWriter& json, const Voicing& voicing, const Instrument& sounding,
                   const PageOptions& options, std::string_view symbol) {
   const Fingering& frets = voicing.frets;
   const std::vector<int> pitches = sounding.StandardPitches();
   const std::vector<int> starts = sounding.FirstFrets();
   const DiagramLayout layout = LayOutDiagram(frets, DiagramVariant::Plain, options.leftHanded,
                                              BassString(frets, pitches, starts));
-  json.Open('{').Key("values").Ints(KeyValues(frets));
+  json.BeginObject().Key("values").Ints(KeyValues(frets));
   json.Key("firstFret").Int(layout.firstFret).Key("fingers").Ints(layout.fingers);
-  json.Key("sprites").Open('[');
+  json.Key("sprites").BeginArray();
   for (const Placement& p : layout.placements)
-    json.Open('[').Int(static_cast<int>(p.sprite)).Int(p.x).Int(p.y).Close(']');
-  json.Close(']');
+    json.BeginArray().Int(static_cast<int>(p.sprite)).Int(p.x).Int(p.y).EndArray();
+  json.EndArray();
   // A short string's line begins at its first fret's wire when the diagram
   // shows that fret: the row of that wire, per string drawn left to right.
-  json.Key("lineRows").Open('[');
+  json.Key("lineRows").BeginArray();
   for (int k = 0; k < layout.strings; ++k) {
     const int string = options.leftHanded ? layout.strings - 1 - k : k;
     const int row = starts[static_cast<std::size_t>(string)] - layout.firstFret;
     starts[static_cast<std::size_t>(string)] > 0 && row >= 0 ? json.Int(row) : json.Null();
   }
-  json.Close(']');
+  json.EndArray();
   const double difficulty = Difficulty(frets);
-  json.Key("difficulty").Tenths(difficulty);
-  json.Key("ease").Utf8(DifficultyText(WordForDifficulty(difficulty)));
-  json.Key("readable").Utf8(ReadableFrets(frets));
-  json.Key("spoken").Utf8(
+  json.Key("difficulty").Number(Tenths(difficulty));
+  json.Key("ease").String(DifficultyText(WordForDifficulty(difficulty)));
+  json.Key("readable").String(ReadableFrets(frets));
+  json.Key("spoken").String(
       SpokenDiagram(symbol, frets, options.instrument,
                     options.chinese ? SpokenLanguage::Chinese : SpokenLanguage::English));
-  json.Key("preferred").Bool(voicing.preferred).Close('}');
+  json.Key("preferred").Bool(voicing.preferred).EndObject();
 }
 
 }  // namespace corvanta

@@ -4,14 +4,28 @@
 
 #include <emscripten/val.h>
 
+#include <cmath>
 #include <string>
+#include <vector>
 
-#include "page_json.h"
 #include "search/instrument_search.h"
+#include "session/json_writer.h"
 #include "session/session.h"
 #include "symbols/chord_spelling.h"
+#include "theory/text_util.h"
 
 namespace corvanta {
+
+// The page's JSON goes through the core's writer, as the CLI's does. Chord
+// texts in the core's byte encoding become UTF-8 on the way.
+template <typename List>
+std::vector<std::string> Utf8Texts(const List& texts) {
+  std::vector<std::string> utf8;
+  for (std::string_view text : texts) utf8.push_back(ValidUtf8(text));
+  return utf8;
+}
+// A figure to one decimal: all a difficulty's or a point's precision means.
+inline double Tenths(double value) { return std::round(value * 10) / 10; }
 
 // The page's options, with the CLI's meaning of each.
 struct PageOptions {
@@ -41,7 +55,7 @@ PageOptions OptionsOf(const emscripten::val& object);
 // A voicing's diagram as the window draws it on the instrument as it
 // sounds (the bass mark on the lowest-sounding string), with the name a
 // screen reader speaks for it as `symbol`'s.
-void WriteDiagram(Json& json, const Voicing& voicing, const Instrument& sounding,
+void WriteDiagram(JsonWriter& json, const Voicing& voicing, const Instrument& sounding,
                   const PageOptions& options, std::string_view symbol);
 
 }  // namespace corvanta

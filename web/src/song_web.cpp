@@ -6,7 +6,6 @@
 #include <map>
 #include <utility>
 
-#include "page_json.h"
 #include "page_options.h"
 #include "printed_song/song_sheet_layout.h"
 #include "printed_song/song_sheet_of.h"
@@ -163,22 +162,22 @@ Instrument Sounding(const SongRequest& request, const VoicedSong& voiced) {
   return InstrumentWithCapo(request.session.instrument, voiced.capo);
 }
 
-void WriteFretsText(Json& json, const Fingering& frets) {
+void WriteFretsText(JsonWriter& json, const Fingering& frets) {
   std::string text;
   for (StringStop stop : frets) {
     if (!text.empty()) text += ' ';
     text += stop.IsMuted() ? std::string("x") : std::to_string(stop.Fret());
   }
-  json.Utf8(text);
+  json.String(text);
 }
 
-void WriteIssues(Json& json, const char* key, const std::vector<SongIssue>& issues) {
-  json.Key(key).Open('[');
+void WriteIssues(JsonWriter& json, const char* key, const std::vector<SongIssue>& issues) {
+  json.Key(key).BeginArray();
   for (const SongIssue& issue : issues) {
-    json.Open('{').Key("text").Utf8(issue.text).Key("message").Utf8(issue.message);
-    json.Key("line").Int(issue.line).Key("column").Int(issue.column).Close('}');
+    json.BeginObject().Key("text").String(issue.text).Key("message").String(issue.message);
+    json.Key("line").Int(issue.line).Key("column").Int(issue.column).EndObject();
   }
-  json.Close(']');
+  json.EndArray();
 }
 
 // The widths the canvas answered, kept between calls: a keystroke measures
@@ -232,49 +231,53 @@ class PlainMeasure : public TextMeasure {
 };
 
 // Points with a tenth's precision: all a sheet's geometry means.
-void WritePoint(Json& json, double x, double y) { json.Tenths(x).Tenths(y); }
+void WritePoint(JsonWriter& json, double x, double y) { json.Number(Tenths(x)).Number(Tenths(y)); }
 
-void WritePage(Json& json, const SongPageLayout& page) {
-  json.Open('{').Key("texts").Open('[');
+void WritePage(JsonWriter& json, const SongPageLayout& page) {
+  json.BeginObject().Key("texts").BeginArray();
   for (const SongText& text : page.texts) {
     const SongFace face = text.Face();
-    json.Open('[');
+    json.BeginArray();
     WritePoint(json, text.baseline.x, text.baseline.y);
-    json.Utf8(text.text).Tenths(face.size).Bool(face.bold).Bool(face.italic).Bool(face.fixed);
-    json.Int(static_cast<int>(text.role)).Bool(text.unread).Close(']');
+    json.String(text.text)
+        .Number(Tenths(face.size))
+        .Bool(face.bold)
+        .Bool(face.italic)
+        .Bool(face.fixed);
+    json.Int(static_cast<int>(text.role)).Bool(text.unread).EndArray();
   }
-  json.Close(']').Key("rules").Open('[');
+  json.EndArray().Key("rules").BeginArray();
   for (const SheetRule& rule : page.rules) {
-    json.Open('[');
+    json.BeginArray();
     WritePoint(json, rule.from.x, rule.from.y);
     WritePoint(json, rule.to.x, rule.to.y);
-    json.Close(']');
+    json.EndArray();
   }
-  json.Close(']');
+  json.EndArray();
   const auto rects = [&json](const char* key, const std::vector<SheetRect>& list) {
-    json.Key(key).Open('[');
+    json.Key(key).BeginArray();
     for (const SheetRect& rect : list) {
-      json.Open('[');
+      json.BeginArray();
       WritePoint(json, rect.x, rect.y);
       WritePoint(json, rect.width, rect.height);
-      json.Close(']');
+      json.EndArray();
     }
-    json.Close(']');
+    json.EndArray();
   };
   rects("bands", page.bands);
   rects("frames", page.frames);
-  json.Key("diagrams").Open('[');
+  json.Key("diagrams").BeginArray();
   for (const auto& [index, corner] : page.diagrams) {
-    json.Open('[').Int(index);
+    json.BeginArray().Int(index);
     WritePoint(json, corner.x, corner.y);
-    json.Close(']');
+    json.EndArray();
   }
-  json.Close(']').Close('}');
+  json.EndArray().EndObject();
 }
 
 // The song as it prints, laid out on pages by the core against the
 // browser's measure: the page paints the boxes as they are.
-void WriteSheet(Json& json, const SongSheet& sheet, const SongRequest& request,
+void WriteSheet(JsonWriter& json, const SongSheet& sheet, const SongRequest& request,
                 const VoicedSong& voiced, const val& measurer) {
   const CanvasMeasure canvas(measurer);
   const PlainMeasure plain;
@@ -282,13 +285,19 @@ void WriteSheet(Json& json, const SongSheet& sheet, const SongRequest& request,
   const TextMeasure& measure = hasCanvas ? static_cast<const TextMeasure&>(canvas) : plain;
   const SongSheetLayout layout = LayOutSongPages(
       sheet, PaperSize(request.letter ? SongPaper::Letter : SongPaper::A4), measure);
-  json.Key("sheet").Open('{');
-  json.Key("width").Tenths(layout.pageSize.width).Key("height").Tenths(layout.pageSize.height);
-  json.Key("scale").Tenths(layout.diagramScale).Key("captionHeight").Tenths(kSheetCaptionHeight);
-  json.Key("diagrams").Open('[');
+  json.Key("sheet").BeginObject();
+  json.Key("width")
+      .Number(Tenths(layout.pageSize.width))
+      .Key("height")
+      .Number(Tenths(layout.pageSize.height));
+  json.Key("scale")
+      .Number(Tenths(layout.diagramScale))
+      .Key("captionHeight")
+      .Number(Tenths(kSheetCaptionHeight));
+  json.Key("diagrams").BeginArray();
   const Instrument sounding = Sounding(request, voiced);
   for (const SheetDiagram& diagram : sheet.diagrams.diagrams) {
-    json.Open('{').Key("caption").Utf8(diagram.caption).Key("noChord").Bool(diagram.noChord);
+    json.BeginObject().Key("caption").String(diagram.caption).Key("noChord").Bool(diagram.noChord);
     if (!diagram.noChord) {
       Voicing voicing;
       voicing.frets = diagram.frets;
@@ -297,35 +306,35 @@ void WriteSheet(Json& json, const SongSheet& sheet, const SongRequest& request,
       json.Key("diagram");
       WriteDiagram(json, voicing, sounding, request.page, diagram.caption);
     }
-    json.Close('}');
+    json.EndObject();
   }
-  json.Close(']').Key("pages").Open('[');
+  json.EndArray().Key("pages").BeginArray();
   for (const SongPageLayout& page : layout.pages) WritePage(json, page);
-  json.Close(']').Close('}');
+  json.EndArray().EndObject();
 }
 
 // The key box's choices: the sounding key at each transposition within
 // half an octave of the song's own.
-void WriteKeys(Json& json, const VoicedSong& voiced, int asked) {
-  json.Key("keys").Open('[');
+void WriteKeys(JsonWriter& json, const VoicedSong& voiced, int asked) {
+  json.Key("keys").BeginArray();
   if (const std::optional<SongKey> key = ParseSongKey(voiced.soundingKey)) {
     const int written = asked;
     for (int transpose = -5; transpose <= 6; ++transpose)
-      json.Open('{')
+      json.BeginObject()
           .Key("transpose")
           .Int(transpose)
           .Key("name")
-          .Utf8(KeyName(TransposedKey(*key, transpose - written)))
-          .Close('}');
+          .String(KeyName(TransposedKey(*key, transpose - written)))
+          .EndObject();
   }
-  json.Close(']');
+  json.EndArray();
 }
 
-void WriteDistinct(Json& json, const VoicedSong& voiced, const SongRequest& request) {
+void WriteDistinct(JsonWriter& json, const VoicedSong& voiced, const SongRequest& request) {
   const Instrument sounding = Sounding(request, voiced);
-  json.Key("distinct").Open('[');
+  json.Key("distinct").BeginArray();
   for (const DistinctChord& chord : voiced.distinct) {
-    json.Open('{').Key("symbol").Utf8(chord.symbol).Key("sounding").Utf8(chord.sounding);
+    json.BeginObject().Key("symbol").String(chord.symbol).Key("sounding").String(chord.sounding);
     json.Key("frets");
     WriteFretsText(json, chord.voicing.frets);
     json.Key("values").Ints(KeyValues(chord.voicing.frets));
@@ -333,43 +342,51 @@ void WriteDistinct(Json& json, const VoicedSong& voiced, const SongRequest& requ
     json.Key("notes").Ints(StrumNotes(chord.voicing.frets, sounding));
     json.Key("diagram");
     WriteDiagram(json, chord.voicing, sounding, request.page, chord.symbol);
-    json.Close('}');
+    json.EndObject();
   }
-  json.Close(']');
+  json.EndArray();
   // Each occurrence's distinct chord, in the song's order, for Play.
-  json.Key("order").Open('[');
+  json.Key("order").BeginArray();
   for (const VoicedOccurrence& occurrence : voiced.chords) {
     int index = -1;
     for (std::size_t i = 0; i < voiced.distinct.size() && occurrence.voicing; ++i)
       if (voiced.distinct[i].symbol == occurrence.symbol) index = static_cast<int>(i);
     json.Int(index);
   }
-  json.Close(']');
+  json.EndArray();
 }
 
-void WriteCapoSuggestions(Json& json, const VoicedSong& voiced) {
-  json.Key("capoSuggestions").Open('[');
+void WriteCapoSuggestions(JsonWriter& json, const VoicedSong& voiced) {
+  json.Key("capoSuggestions").BeginArray();
   for (const CapoSuggestion& suggestion : voiced.capoSuggestions) {
-    json.Open('{').Key("capo").Int(suggestion.capo).Key("difficulty").Tenths(suggestion.difficulty);
-    json.Key("key").Utf8(suggestion.key).Key("shapes").Texts(suggestion.shapes).Close('}');
+    json.BeginObject()
+        .Key("capo")
+        .Int(suggestion.capo)
+        .Key("difficulty")
+        .Number(Tenths(suggestion.difficulty));
+    json.Key("key")
+        .String(suggestion.key)
+        .Key("shapes")
+        .Strings(Utf8Texts(suggestion.shapes))
+        .EndObject();
   }
-  json.Close(']');
+  json.EndArray();
 }
 
-void WritePins(Json& json, const std::vector<PagePin>& pins) {
-  json.Key("pins").Open('[');
+void WritePins(JsonWriter& json, const std::vector<PagePin>& pins) {
+  json.Key("pins").BeginArray();
   for (const PagePin& pin : pins)
-    json.Open('{')
+    json.BeginObject()
         .Key("symbol")
-        .Utf8(pin.symbol)
+        .String(pin.symbol)
         .Key("frets")
         .Ints(KeyValues(pin.frets))
         .Key("transpose")
         .Int(pin.transpose)
         .Key("capo")
         .Int(pin.capo)
-        .Close('}');
-  json.Close(']');
+        .EndObject();
+  json.EndArray();
 }
 
 }  // namespace
@@ -378,9 +395,13 @@ std::string SongAnswer(const std::string& text, const val& object) {
   SongRequest request = RequestOf(object);
   const Song song = ReadSong(text, request.format);
   const VoicedSong voiced = Voice(request, song);
-  Json json;
-  json.Open('{').Key("title").Utf8(voiced.song.title).Key("artist").Utf8(voiced.song.artist);
-  json.Key("key").Utf8(voiced.soundingKey).Key("shapesKey").Utf8(voiced.key);
+  JsonWriter json;
+  json.BeginObject()
+      .Key("title")
+      .String(voiced.song.title)
+      .Key("artist")
+      .String(voiced.song.artist);
+  json.Key("key").String(voiced.soundingKey).Key("shapesKey").String(voiced.key);
   json.Key("keyDetected").Bool(voiced.keyDetected);
   // The page's transposition is on top of the song's own {transpose}.
   const int asked = voiced.transpose - song.transpose;
@@ -393,11 +414,11 @@ std::string SongAnswer(const std::string& text, const val& object) {
   WriteIssues(json, "unread", voiced.unread);
   WriteIssues(json, "unplayable", voiced.unplayable);
   WriteIssues(json, "warnings", voiced.warnings);
-  json.Key("notes").Texts(voiced.song.notes);
+  json.Key("notes").Strings(Utf8Texts(voiced.song.notes));
   WritePins(json, request.pins);
   WriteSheet(json, SongSheetOf(voiced, request.session), request, voiced, object["measure"]);
-  if (!request.error.empty()) json.Key("error").Utf8(request.error);
-  return json.Close('}').Take();
+  if (!request.error.empty()) json.Key("error").String(request.error);
+  return json.EndObject().Take();
 }
 
 std::string SongAlternatives(const std::string& text, const val& object, int distinct) {
@@ -405,8 +426,8 @@ std::string SongAlternatives(const std::string& text, const val& object, int dis
   request.voicing.alternatives = kAlternativesShown;
   const Song song = ReadSong(text, request.format);
   const VoicedSong voiced = Voice(request, song);
-  Json json;
-  json.Open('[');
+  JsonWriter json;
+  json.BeginArray();
   if (distinct >= 0 && distinct < static_cast<int>(voiced.distinct.size())) {
     const std::string& symbol = voiced.distinct[static_cast<std::size_t>(distinct)].symbol;
     const Instrument sounding = Sounding(request, voiced);
@@ -414,15 +435,15 @@ std::string SongAlternatives(const std::string& text, const val& object, int dis
                                     [&](const VoicedOccurrence& o) { return o.symbol == symbol; });
     if (first != voiced.chords.end())
       for (const VoicingAlternative& alternative : first->alternatives) {
-        json.Open('{').Key("frets");
+        json.BeginObject().Key("frets");
         WriteFretsText(json, alternative.voicing.frets);
         json.Key("values").Ints(KeyValues(alternative.voicing.frets));
-        json.Key("cost").Tenths(alternative.cost).Key("diagram");
+        json.Key("cost").Number(Tenths(alternative.cost)).Key("diagram");
         WriteDiagram(json, alternative.voicing, sounding, request.page, symbol);
-        json.Close('}');
+        json.EndObject();
       }
   }
-  return json.Close(']').Take();
+  return json.EndArray().Take();
 }
 
 std::string SongWritten(const std::string& text, const val& object, const std::string& form,

@@ -8,9 +8,11 @@ import { serve } from "../tools/serve.mjs";
 
 export const site = resolve(process.env.CORVANTA_SITE ?? new URL("../../build-web/site", import.meta.url).pathname);
 
-export async function openBrowser() {
+// root: the folder served (the built site unless a test serves its own);
+// maxAge: the caching header the server sends.
+export async function openBrowser({ root = site, maxAge = 0 } = {}) {
   const profile = mkdtempSync(join(tmpdir(), "corvanta-chromium-"));
-  const server = await serve(site);
+  const server = await serve(root, 0, { maxAge });
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
     headless: true,

@@ -11,7 +11,9 @@ const types = {
   ".webmanifest": "application/manifest+json",
 };
 
-export function serve(root, port = 0) {
+// maxAge: seconds a browser may keep each file without asking again, as a
+// caching server says (the default: no caching header at all).
+export function serve(root, port = 0, { maxAge = 0 } = {}) {
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname));
     const file = join(root, path.endsWith("/") ? path + "index.html" : path);
@@ -21,7 +23,9 @@ export function serve(root, port = 0) {
     }
     try {
       const body = await readFile(file);
-      response.writeHead(200, { "Content-Type": types[extname(file)] ?? "application/octet-stream" });
+      const headers = { "Content-Type": types[extname(file)] ?? "application/octet-stream" };
+      if (maxAge > 0) headers["Cache-Control"] = `max-age=${maxAge}`;
+      response.writeHead(200, headers);
       response.end(body);
     } catch {
       response.writeHead(404).end("not found");
