@@ -1,12 +1,13 @@
 // A song voiced in the core: the 64-chord jazz progression (large
 // candidate sets: m7b5, 7b9, maj7, dim7), read and voiced as players
-// choose (target 20 ms); every capo 0..7 suggested (target 100 ms); and
-// the same progression repeated, to show the time grows with the length.
+// choose (target 20 ms), and again with its chords' searches kept; every capo 0..7 suggested
+// (target 100 ms); and the same progression repeated, to show the time grows with the length.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
 #include <sstream>
 
+#include "song/candidate_cache.h"
 #include "song/capo_suggestion.h"
 #include "song/song_reader.h"
 #include "song/voiced_song.h"
@@ -37,6 +38,20 @@ void VoiceJazzSong(benchmark::State& state) {
   }
 }
 BENCHMARK(VoiceJazzSong)->Unit(benchmark::kMillisecond);
+
+// A keystroke in the page's song view: the text read again and voiced with
+// the session's kept searches (each chord searched at the first voicing).
+void VoiceJazzSongKeptSearches(benchmark::State& state) {
+  const std::string text = JazzSong();
+  const Session session = PracticalGuitar();
+  CandidateCache cache;
+  VoiceSong(session, ReadSong(text), {}, cache);
+  for (auto _ : state) {
+    const Song song = ReadSong(text);
+    benchmark::DoNotOptimize(VoiceSong(session, song, {}, cache));
+  }
+}
+BENCHMARK(VoiceJazzSongKeptSearches)->Unit(benchmark::kMillisecond);
 
 void VoiceJazzSongLeastMovement(benchmark::State& state) {
   const Song song = ReadSong(JazzSong());

@@ -884,6 +884,26 @@
         <source>%1 中没有歌曲</source>
         <translation>%1 lists no songs</translation>
     </message>
+    <message>
+        <source>标准和弦名</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>纳什维尔数字</source>
+        <translation>Nashville numbers</translation>
+    </message>
+    <message>
+        <source>罗马数字</source>
+        <translation>Roman numerals</translation>
+    </message>
+    <message>
+        <source>和弦显示为字母, 或按调显示为级数</source>
+        <translation>Chords as letters, or as the degrees of the key</translation>
+    </message>
+    <message>
+        <source>和弦显示为</source>
+        <translation>Chords as</translation>
+    </message>
 </context>
 <context>
     <name>corvanta::DiagramHelp</name>

@@ -38,7 +38,7 @@ function pageMarkup(sheet, page, number, drawDiagram) {
   return out + "</svg>";
 }
 
-// Every page; `drawDiagram(cell, top)` answers a cell's diagram as SVG.
-export function sheetMarkup(sheet, drawDiagram) {
-  return sheet.pages.map((page, i) => pageMarkup(sheet, page, i + 1, drawDiagram)).join("");
+// Each page's markup; `drawDiagram(cell, top)` answers a cell's diagram as SVG.
+export function sheetPages(sheet, drawDiagram) {
+  return sheet.pages.map((page, i) => pageMarkup(sheet, page, i + 1, drawDiagram));
 }

@@ -5,7 +5,7 @@
 import { cellWidth, diagramMarkup } from "./draw.js";
 import { strum } from "./sound.js";
 import { canvasMeasure } from "./measure.js";
-import { escapeHtml, sheetMarkup } from "./sheet.js";
+import { escapeHtml, sheetPages } from "./sheet.js";
 import { forgetLong, recentSongs, rememberSong, storedSong } from "./song_store.js";
 
 const $ = (id) => document.getElementById(id);
@@ -18,17 +18,25 @@ const PASTE_MOST = 4 << 20;
 const PLAY_GAP_MS = 900;
 
 export function createSongView({ core, options, tr, play, onLink }) {
-  const song = { text: "", transpose: 0, songCapo: "", mode: "default", names: "shapes", pins: [] };
+  const song = { text: "", transpose: 0, songCapo: "", mode: "default", names: "shapes", notation: "standard", pins: [] };
   let answer = null;
   let selected = 0;
   let playing = null;
   let message = "";
   const measure = canvasMeasure();
+  // The song view's one session in the core: each chord's search is kept
+  // between its calls, so a keystroke re-runs only the choice of voicings.
+  const session = new core.SongSession();
+  // What the strip and the sheet show now, so a repaint touches only what
+  // changed: a keystroke in a lyric leaves every diagram of the strip.
+  let stripShown = [];
+  let sheetShown = [];
+  let keysShown = "";
 
   const request = (extra = {}) => ({
     // The chord view's capo is its own: a song's capo is songCapo.
     ...options, capo: 0, capoShapes: false, format: "auto", transpose: song.transpose, songCapo: song.songCapo,
-    mode: song.mode, pins: song.pins, measure, ...extra,
+    mode: song.mode, songNotation: song.notation, pins: song.pins, measure, ...extra,
   });
 
   function say(text) {
@@ -43,6 +51,9 @@ export function createSongView({ core, options, tr, play, onLink }) {
       answer = null;
       $("song-strip").textContent = "";
       $("song-sheet").textContent = "";
+      stripShown = [];
+      sheetShown = [];
+      keysShown = "";
       $("song-key").textContent = "";
       say("");
       document.body.dataset.songChords = "0";
@@ -50,7 +61,7 @@ export function createSongView({ core, options, tr, play, onLink }) {
     }
     let next;
     try {
-      next = JSON.parse(core.song(song.text, request()));
+      next = JSON.parse(session.song(song.text, request()));
     } catch (error) {
       say(`${tr("This song could not be voiced:")} ${error.message ?? error}`);
       return;
@@ -67,25 +78,40 @@ export function createSongView({ core, options, tr, play, onLink }) {
     return song.names === "sounding" && answer.capo > 0 ? chord.sounding : chord.symbol;
   }
 
+  // Each of a box's children painted from its markup: one whose markup is
+  // the one shown stays as it is; a different count repaints them all.
+  function paintChildren(box, markups, shown) {
+    if (markups.length !== shown.length || box.children.length !== shown.length) {
+      box.innerHTML = markups.join("");
+    } else {
+      markups.forEach((markup, i) => {
+        if (markup !== shown[i]) box.children[i].outerHTML = markup;
+      });
+    }
+    return markups;
+  }
+
   function show() {
     const strings = answer.strings;
-    $("song-strip").innerHTML = answer.distinct.map((chord, i) => {
+    stripShown = paintChildren($("song-strip"), answer.distinct.map((chord, i) => {
       const markup = diagramMarkup(chord.diagram, i, chord.frets, strings, answer.capo, {
-        symbol: chordName(chord), name: chord.diagram.spoken, role: "button",
+        symbol: chord.symbol, name: chord.diagram.spoken, role: "button",
       });
       return `<figure role="none" class="strip-chord${chord.pinned ? " pinned" : ""}"><figcaption>${escapeHtml(chordName(chord))}${chord.pinned ? ` <span class="pin" title="${escapeHtml(tr("pinned"))}">📌</span>` : ""}</figcaption>${markup}</figure>`;
-    }).join("");
+    }), stripShown);
     const items = $("song-strip").querySelectorAll("svg.diagram");
-    items.forEach((item, i) => {
-      item.dataset.symbol = answer.distinct[i].symbol;
-      item.tabIndex = i === Math.min(selected, items.length - 1) ? 0 : -1;
-    });
     if (selected >= items.length) selected = Math.max(0, items.length - 1);
-    // The sheet's diagrams drawn as the strip's, as pictures inside the page.
-    $("song-sheet").innerHTML = sheetMarkup(answer.sheet, (cell, top) =>
+    items.forEach((item, i) => {
+      const tabIndex = i === selected ? 0 : -1;
+      if (item.tabIndex !== tabIndex) item.tabIndex = tabIndex;
+    });
+    // The sheet's diagrams drawn as the strip's, as pictures inside the
+    // page; a page is replaced whole when anything on it changed.
+    const pages = sheetPages(answer.sheet, (cell, top) =>
       diagramMarkup(cell.diagram, 0, cell.frets, strings, answer.capo, { role: "img" })
         .replace('<svg class="diagram"', `<svg class="sheet-diagram" x="0" y="${top}" width="${cellWidth(strings)}" height="130"`)
         .replace(/ tabindex="-1"/, ""));
+    sheetShown = paintChildren($("song-sheet"), pages, sheetShown);
     fillKeys();
     $("song-capo").value = song.songCapo === "" ? "" : String(answer.capo);
     $("song-mode").value = song.mode;
@@ -103,7 +129,9 @@ export function createSongView({ core, options, tr, play, onLink }) {
 
   function fillKeys() {
     const box = $("song-key");
-    box.innerHTML = answer.keys.map((k) => `<option value="${k.transpose}">${escapeHtml(k.name)}${k.transpose ? ` (${k.transpose > 0 ? "+" : ""}${k.transpose})` : ""}</option>`).join("");
+    const markup = answer.keys.map((k) => `<option value="${k.transpose}">${escapeHtml(k.name)}${k.transpose ? ` (${k.transpose > 0 ? "+" : ""}${k.transpose})` : ""}</option>`).join("");
+    if (markup !== keysShown) box.innerHTML = markup;
+    keysShown = markup;
     box.value = String(answer.transpose);
   }
 
@@ -123,7 +151,7 @@ export function createSongView({ core, options, tr, play, onLink }) {
     if (!answer?.distinct[index]) return;
     selected = index;
     const chord = answer.distinct[index];
-    const list = JSON.parse(core.songAlternatives(song.text, request(), index));
+    const list = JSON.parse(session.songAlternatives(song.text, request(), index));
     $("song-alternatives-title").textContent = `${tr("Other voicings of")} ${chordName(chord)}`;
     $("song-alternative-list").innerHTML = list.map((alternative, i) =>
       diagramMarkup(alternative.diagram, i, alternative.frets, answer.strings, answer.capo, {
@@ -143,8 +171,9 @@ export function createSongView({ core, options, tr, play, onLink }) {
 
   function pin(values) {
     const chord = answer.distinct[selected];
-    song.pins = song.pins.filter((p) => p.symbol !== chord.symbol);
-    song.pins.push({ symbol: chord.symbol, frets: values, transpose: answer.transpose, capo: answer.capo });
+    // A pin names the chord in letters, whatever the names shown.
+    song.pins = song.pins.filter((p) => p.symbol !== chord.letters);
+    song.pins.push({ symbol: chord.letters, frets: values, transpose: answer.transpose, capo: answer.capo });
     voice();
     writeLink();
     closeAlternatives();
@@ -152,7 +181,7 @@ export function createSongView({ core, options, tr, play, onLink }) {
 
   function unpin() {
     const chord = answer.distinct[selected];
-    song.pins = song.pins.filter((p) => p.symbol !== chord.symbol);
+    song.pins = song.pins.filter((p) => p.symbol !== chord.letters);
     voice();
     writeLink();
     closeAlternatives();
@@ -264,6 +293,7 @@ export function createSongView({ core, options, tr, play, onLink }) {
     if (song.songCapo !== "") params.set("songCapo", song.songCapo);
     if (song.mode !== "default") params.set("mode", song.mode);
     if (song.names !== "shapes") params.set("names", song.names);
+    if (song.notation !== "standard") params.set("numbers", song.notation);
     return params;
   }
 
@@ -286,6 +316,9 @@ export function createSongView({ core, options, tr, play, onLink }) {
     song.mode = ["least-movement", "easiest"].includes(mode) ? mode : "default";
     song.names = params.get("names") === "sounding" ? "sounding" : "shapes";
     $("song-names").value = song.names;
+    const numbers = params.get("numbers");
+    song.notation = ["nashville", "roman"].includes(numbers) ? numbers : "standard";
+    $("song-notation").value = song.notation;
     $("song-text").value = text.slice(0, PASTE_MOST);
     song.text = $("song-text").value;
     song.pins = [];
@@ -323,7 +356,7 @@ export function createSongView({ core, options, tr, play, onLink }) {
   function save() {
     if (!song.text.trim()) return;
     const form = $("song-save-form").value;
-    const text = core.songWritten(song.text, request(), form, $("song-defines").checked);
+    const text = session.songWritten(song.text, request(), form, $("song-defines").checked);
     const name = (answer?.title || "song").replace(/[\\/:*?"<>|\u0000-\u001f]+/g, "_").slice(0, 60);
     const link = document.createElement("a");
     link.href = URL.createObjectURL(new Blob([text], { type: "text/plain;charset=utf-8" }));
@@ -385,6 +418,11 @@ export function createSongView({ core, options, tr, play, onLink }) {
     if (answer) show();
     writeLink();
   });
+  $("song-notation").addEventListener("change", () => {
+    song.notation = $("song-notation").value;
+    voice();
+    writeLink();
+  });
   $("song-mode").addEventListener("change", () => {
     song.mode = $("song-mode").value;
     voice();
@@ -392,7 +430,7 @@ export function createSongView({ core, options, tr, play, onLink }) {
   });
   $("song-suggest").addEventListener("click", () => {
     if (!song.text.trim()) return;
-    const suggested = JSON.parse(core.song(song.text, request({ songCapo: "suggest" })));
+    const suggested = JSON.parse(session.song(song.text, request({ songCapo: "suggest" })));
     const list = $("song-suggestions");
     list.innerHTML = suggested.capoSuggestions.map((s) =>
       `<li><button type="button" data-capo="${s.capo}">${escapeHtml(s.capo ? `${tr("Capo")} ${s.capo}` : tr("No capo"))}: ${escapeHtml(s.key)} — ${s.shapes.map(escapeHtml).join(" ")} (${s.difficulty})</button></li>`).join("");

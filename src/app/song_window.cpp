@@ -139,13 +139,15 @@ QWidget* SongWindow::BuildControls() {
   for (std::size_t i = 0; i < BuiltInInstruments().size(); ++i) instrument_->addItem(QString());
   mode_ = Named(new QComboBox(row), "SongMode");
   mode_->addItems({QString(), QString(), QString()});
+  notation_ = Named(new QComboBox(row), "SongNotation");
+  notation_->addItems({QString(), QString(), QString()});
   simplify_ = Named(new QCheckBox(row), "SongSimplify");
   play_ = Named(new QToolButton(row), "SongPlay");
   stop_ = Named(new QToolButton(row), "SongStop");
   stop_->setEnabled(false);
-  for (QWidget* widget :
-       std::initializer_list<QWidget*>{down_, up_, keyLabel_, key_, capoLabel_, capo_, capoNames_,
-                                       suggest_, instrument_, mode_, simplify_, play_, stop_})
+  for (QWidget* widget : std::initializer_list<QWidget*>{down_, up_, keyLabel_, key_, capoLabel_,
+                                                         capo_, capoNames_, suggest_, instrument_,
+                                                         mode_, notation_, simplify_, play_, stop_})
     layout->addWidget(widget);
   layout->addStretch(1);
 
@@ -158,6 +160,10 @@ QWidget* SongWindow::BuildControls() {
   connect(instrument_, &QComboBox::activated, this, &SongWindow::ChooseInstrument);
   connect(mode_, &QComboBox::activated, this,
           [this](int index) { ChooseMode(static_cast<VoicingMode>(index)); });
+  connect(notation_, &QComboBox::activated, this,
+          [this](int index) { ChooseNotation(static_cast<ChordNumbers>(index)); });
+  options_.notation = RememberedNotation();
+  notation_->setCurrentIndex(static_cast<int>(options_.notation));
   connect(simplify_, &QCheckBox::toggled, this, [this](bool on) {
     options_.simplify = on;
     Revoice();
@@ -217,6 +223,11 @@ void SongWindow::RetranslateUi() {
   mode_->setItemText(0, tr("按乐手习惯"));
   mode_->setItemText(1, tr("最少移动"));
   mode_->setItemText(2, tr("最容易"));
+  notation_->setItemText(0, tr("标准和弦名"));
+  notation_->setItemText(1, tr("纳什维尔数字"));
+  notation_->setItemText(2, tr("罗马数字"));
+  notation_->setToolTip(tr("和弦显示为字母, 或按调显示为级数"));
+  notation_->setAccessibleName(tr("和弦显示为"));
   simplify_->setText(tr("简化和弦"));
   simplify_->setToolTip(tr("用更简单的同功能和弦弹奏 (Cmaj7 弹 C, Am7 弹 Am)"));
   play_->setText(tr("播放"));

@@ -82,6 +82,9 @@ class SongWindow : public QMainWindow {
   void Suggest();
   void ChooseInstrument(int index);  // of BuiltInInstruments()
   void ChooseMode(VoicingMode mode);
+  // The chords' names on the strip and the sheet: letters, Nashville
+  // numbers or Roman numerals in the key of the shapes. Remembered.
+  void ChooseNotation(ChordNumbers notation);
   // A chord of the strip shown in the main window; another diagram chosen
   // there then pins that chord name.
   void ShowChordInMain(int distinct);
@@ -159,6 +162,10 @@ class SongWindow : public QMainWindow {
   void FingeringChosenInMain(const Fingering& frets);
   // The written form of a song in the text's own form.
   std::string Written(const Song& song) const;
+  // The song as voiced now with its names in letters, as the text and its
+  // files keep them whatever the names shown.
+  VoicedSong InLetters() const;
+  static ChordNumbers RememberedNotation();
   void ReplaceText(const std::string& text);
   void PlayNext();
   void ShowPlaying(int occurrence);
@@ -224,6 +231,7 @@ class SongWindow : public QMainWindow {
   QMenu* suggestMenu_ = nullptr;
   QComboBox* instrument_ = nullptr;
   QComboBox* mode_ = nullptr;
+  QComboBox* notation_ = nullptr;  // letters, Nashville numbers, Roman numerals
   QCheckBox* simplify_ = nullptr;  // each chord played as a simpler one of its function
   QToolButton* play_ = nullptr;
   QToolButton* stop_ = nullptr;

@@ -103,9 +103,11 @@ QString SongWindow::SaveChordPro(const QString& path, bool defines) {
   // another capo, with its {capo}), else as read, its {transpose} kept;
   // defines name the chords as played. With the player's choices, in place
   // of those it was read with.
-  Song song = defines ? voiced_.song : SongToWrite(song_, voiced_);
+  // The file keeps letters whatever the names shown.
+  const VoicedSong voiced = InLetters();
+  Song song = defines ? voiced.song : SongToWrite(song_, voiced);
   DropSavedChoices(song);
-  std::vector<std::string> added = AddedChordProLines(voiced_, defines);
+  std::vector<std::string> added = AddedChordProLines(voiced, defines);
   for (std::string& line : SavedChoiceLines(CurrentChoices())) added.push_back(std::move(line));
   QString note;
   const QString failure = WriteText(path, WriteChordPro(song, added), fileForm_, note);
@@ -122,8 +124,9 @@ QString SongWindow::SaveText(const QString& path) {
   SettleText();
   // Plain text has no {transpose} or capo directive: the chords as played.
   QString note;
+  const VoicedSong voiced = InLetters();
   const QString failure =
-      WriteText(path, WriteChordsOverWords(voiced_.song, AddedTextLines(voiced_)), fileForm_, note);
+      WriteText(path, WriteChordsOverWords(voiced.song, AddedTextLines(voiced)), fileForm_, note);
   if (failure.isEmpty() && !note.isEmpty()) QMessageBox::information(this, tr("歌曲"), note);
   return failure;
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QtConcurrent/QtConcurrentRun>
@@ -32,6 +33,10 @@ SongKey WrittenKey(const Song& song) {
   if (const std::optional<SongKey> key = ParseSongKey(song.key)) return *key;
   return DetectKey(song).key;
 }
+
+// The names shown, remembered as the CLI's --notation values.
+constexpr const char* kNotationKey = "songs/notation";
+constexpr const char* kNotationNames[] = {"standard", "nashville", "roman"};
 
 // The signed shift, -5..6, between two keys' tonics.
 int NearestShift(int from, int to) {
@@ -202,10 +207,11 @@ void SongWindow::SetCapo(int capo) {
   options_.pins.clear();
   Revoice();
   // The text names what the diagrams and the print show: the shapes under
-  // the capo, with its capo line; the text then holds the capo.
+  // the capo, with its capo line; the text then holds the capo, in letters.
+  const VoicedSong letters = InLetters();
   const std::string written = song_.format == SongFormat::ChordPro
-                                  ? WriteChordPro(voiced_.song, AddedChordProLines(voiced_, false))
-                                  : WriteChordsOverWords(voiced_.song, AddedTextLines(voiced_));
+                                  ? WriteChordPro(letters.song, AddedChordProLines(letters, false))
+                                  : WriteChordsOverWords(letters.song, AddedTextLines(letters));
   options_.capo.reset();
   ReplaceText(written);
   modified_ = true;
@@ -258,12 +264,40 @@ void SongWindow::ChooseMode(VoicingMode mode) {
   Revoice();
 }
 
+void SongWindow::ChooseNotation(ChordNumbers notation) {
+  options_.notation = notation;
+  QSettings().setValue(kNotationKey, kNotationNames[static_cast<int>(notation)]);
+  {
+    const QSignalBlocker blocker(notation_);
+    notation_->setCurrentIndex(static_cast<int>(notation));
+  }
+  Revoice();
+}
+
+ChordNumbers SongWindow::RememberedNotation() {
+  const std::string name = QSettings().value(kNotationKey).toString().toStdString();
+  return ParseChordNumbers(name).value_or(ChordNumbers::Letters);
+}
+
+VoicedSong SongWindow::InLetters() const {
+  if (options_.notation == ChordNumbers::Letters) return voiced_;
+  SongVoicingOptions letters = options_;
+  letters.notation = ChordNumbers::Letters;
+  try {
+    return VoiceSong(session_, song_, letters);
+  } catch (const BadPin&) {
+    letters.pins.clear();
+    return VoiceSong(session_, song_, letters);
+  }
+}
+
 void SongWindow::ShowChordInMain(int distinct) {
   if (distinct < 0 || distinct >= static_cast<int>(voiced_.distinct.size())) return;
   const DistinctChord& chord = voiced_.distinct[static_cast<std::size_t>(distinct)];
-  pinTarget_ = chord.symbol;
+  // The main window and the pins know the chord by its letters.
+  pinTarget_ = chord.letters;
   showingInMain_ = true;
-  main_->ShowSongChord(chord.symbol, chord.voicing.frets, session_.instrument, voiced_.capo);
+  main_->ShowSongChord(chord.letters, chord.voicing.frets, session_.instrument, voiced_.capo);
   showingInMain_ = false;
   main_->raise();
 }
@@ -292,7 +326,7 @@ void SongWindow::FingeringChosenInMain(const Fingering& frets) {
 
 void SongWindow::Unpin(int distinct) {
   if (distinct < 0 || distinct >= static_cast<int>(voiced_.distinct.size())) return;
-  const std::string name = voiced_.distinct[static_cast<std::size_t>(distinct)].symbol;
+  const std::string name = voiced_.distinct[static_cast<std::size_t>(distinct)].letters;
   options_.pins.erase(std::remove_if(options_.pins.begin(), options_.pins.end(),
                                      [&](const SongPin& pin) { return pin.name == name; }),
                       options_.pins.end());

@@ -39,6 +39,7 @@ struct InstrumentPreset {
   // "标准音"); the name where that is already English.
   std::string englishName = {};
   const std::string& EnglishName() const { return englishName.empty() ? name : englishName; }
+  bool operator==(const InstrumentPreset&) const = default;
 };
 
 // How players of an instrument build chords, which the search follows.
@@ -79,6 +80,7 @@ struct Instrument {
 
   int StringCount() const { return static_cast<int>(strings.size()); }
   std::vector<int> StandardPitches() const;
+  bool operator==(const Instrument&) const = default;
   // Each string's first fret: a short string's, 0 for the others.
   std::vector<int> FirstFrets() const;
 };

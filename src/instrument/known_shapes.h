@@ -18,6 +18,8 @@ class KnownShapes {
   explicit KnownShapes(std::vector<std::vector<int>> shapes);
 
   const std::vector<std::vector<int>>& Lists() const { return shapes_; }
+  // The same shapes: the ranks, keys and filter follow from them.
+  bool operator==(const KnownShapes& other) const { return shapes_ == other.shapes_; }
   std::size_t size() const { return shapes_.size(); }
 
   // Whether a fingering of `strings` strings whose values rank as `ranks`

@@ -38,6 +38,7 @@ struct Session {
   VoicingOrderChoice order = VoicingOrderChoice::Position;
   ChordNotation notation = ChordNotation::Classic;
   StringLabels labels = StringLabels::Marks;
+  bool operator==(const Session&) const = default;
 };
 
 // A chord voiced under a session: the argument searched, the search (the

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "instrument/fingering.h"
 #include "search/difficulty.h"
+#include "search/hand.h"
 #include "song/hand_move.h"
 #include "song/song_cost.h"
 
@@ -16,6 +18,33 @@ bool IsBarreChord(const Voicing& voicing) {
   if (hand.barreFret == 0) return false;
   const int strings = static_cast<int>(voicing.frets.size());
   return strings - hand.barreFrom >= std::min(kCapoWeights.barreStrings, strings);
+}
+
+// The fingers spread wider than the hand: numbered fret by fret as a
+// diagram numbers them, two fingers further apart in frets than the fingers
+// between them and the hand's spare ones can bridge (x 1 0 3 3 1: the
+// second finger on the first fret, the third on the third, no finger
+// spare). One finger a fret (x 3 2 3 1 0) and a three-finger shape that
+// skips a finger (3 5 5 x x x) are no stretch.
+bool IsStretch(const Fingering& frets) {
+  const std::vector<int> fingers = FingerNumbers(frets);
+  int used = 0;
+  for (int finger : fingers) used = std::max(used, finger);
+  const int spare = std::max(0, kHandFingers - used);
+  for (std::size_t a = 0; a < frets.size(); ++a) {
+    for (std::size_t b = 0; b < frets.size(); ++b) {
+      if (fingers[a] <= 0 || fingers[b] <= fingers[a]) continue;
+      if (frets[b].Fret() - frets[a].Fret() > fingers[b] - fingers[a] + spare) return true;
+    }
+  }
+  return false;
+}
+
+// A shape that is hard however it is counted: past the difficulty's "hard"
+// word, or a stretch. Barre chords are counted apart (IsBarreChord).
+bool IsHardShape(const Voicing& voicing) {
+  return WordForDifficulty(Difficulty(voicing.frets)) == DifficultyWord::Hard ||
+         IsStretch(voicing.frets);
 }
 
 bool IsOpenShape(const Voicing& voicing) {
@@ -30,9 +59,9 @@ bool IsOpenShape(const Voicing& voicing) {
 void CountShapes(const VoicedSong& voiced, CapoSuggestion& suggestion) {
   for (const DistinctChord& chord : voiced.distinct) {
     suggestion.shapes.push_back(chord.symbol);
-    suggestion.barres += IsBarreChord(chord.voicing);
-    suggestion.hardShapes +=
-        WordForDifficulty(Difficulty(chord.voicing.frets)) == DifficultyWord::Hard;
+    const bool barre = IsBarreChord(chord.voicing);
+    suggestion.barres += barre;
+    suggestion.hardShapes += !barre && IsHardShape(chord.voicing);
     suggestion.openShapes += IsOpenShape(chord.voicing);
   }
 }
@@ -41,14 +70,22 @@ std::string Plural(int count, const std::string& word) {
   return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
 }
 
-// What a capo saves against none, empty when nothing worth a capo.
+// What a capo saves against none, empty when nothing worth a capo. Barres
+// and hard shapes count together: a capo that trades a barre for a stretch
+// saves nothing.
 std::string Saving(const CapoSuggestion& capo, const CapoSuggestion& none) {
   const int chords = static_cast<int>(capo.shapes.size());
   std::vector<std::string> saved;
-  if (capo.barres < none.barres)
-    saved.push_back("removes " + Plural(none.barres - capo.barres, "barre"));
-  if (capo.hardShapes < none.hardShapes)
-    saved.push_back("removes " + Plural(none.hardShapes - capo.hardShapes, "hard shape"));
+  if (capo.barres + capo.hardShapes < none.barres + none.hardShapes) {
+    if (capo.barres < none.barres)
+      saved.push_back("removes " + Plural(none.barres - capo.barres, "barre"));
+    if (capo.hardShapes < none.hardShapes)
+      saved.push_back("removes " + Plural(none.hardShapes - capo.hardShapes, "hard shape"));
+    if (capo.barres > none.barres)
+      saved.push_back("adds " + Plural(capo.barres - none.barres, "barre"));
+    if (capo.hardShapes > none.hardShapes)
+      saved.push_back("adds " + Plural(capo.hardShapes - none.hardShapes, "hard shape"));
+  }
   if (2 * capo.openShapes > chords && 2 * none.openShapes <= chords)
     saved.push_back("makes " + std::to_string(capo.openShapes) + " of " + std::to_string(chords) +
                     " chords open");

@@ -1,9 +1,11 @@
 // Measures how far the hand moves from one voicing to the next.
 #include "song/hand_move.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "instrument/fingering.h"
+#include "search/difficulty.h"
 
 namespace corvanta {
 namespace {
@@ -35,7 +37,7 @@ bool SameShapeMoved(const HandShape& a, const HandShape& b) {
 
 }  // namespace
 
-HandShape ShapeOfVoicing(const Voicing& voicing) {
+HandShape ShapeOfVoicing(const Voicing& voicing) noexcept {
   const Fingering& frets = voicing.frets;
   HandShape shape;
   for (std::size_t s = 0; s < frets.size(); ++s) {
@@ -48,6 +50,12 @@ HandShape ShapeOfVoicing(const Voicing& voicing) {
     }
   }
   shape.position = static_cast<std::int8_t>(frets.LowestHeldFret());
+  // Only a closed shape is ever credited for staying.
+  if (shape.Closed()) {
+    const DifficultyReasons reasons = DifficultyReasonsOf(voicing);
+    shape.reach = static_cast<float>(reasons.position);
+    shape.formed = static_cast<float>(reasons.fingers + reasons.barre + reasons.stretch);
+  }
   for (std::size_t s = 0; s < frets.size(); ++s) {
     const int fret = frets[s].Fret();
     if (fret == 0) continue;
@@ -58,7 +66,8 @@ HandShape ShapeOfVoicing(const Voicing& voicing) {
   return shape;
 }
 
-double MoveCost(const HandShape& from, const HandShape& to, const SongCostWeights& weights) {
+double MoveCost(const HandShape& from, const HandShape& to,
+                const SongCostWeights& weights) noexcept {
   const double shift = ShiftCost(from, to, weights);
   if (from.own == to.own && from.barreFret == to.barreFret && from.barreFrom == to.barreFrom)
     return shift;
@@ -77,6 +86,43 @@ double MoveCost(const HandShape& from, const HandShape& to, const SongCostWeight
   cost += weights.placed * CountMarked(changed & ~heldFrom & heldTo);
   cost += weights.lifted * CountMarked(changed & heldFrom & ~heldTo);
   return cost;
+}
+
+std::uint64_t ShapeForm::Hash() const {
+  std::uint64_t hash = relative * 0x9E3779B97F4A7C15ULL;
+  hash ^= (held >> 7) * 0xC2B2AE3D27D4EB4FULL + (hash << 6) + (hash >> 2);
+  hash ^= (static_cast<std::uint64_t>(sounding) << 9 | static_cast<std::uint64_t>(barreFrom) << 1 |
+           static_cast<std::uint64_t>(barre)) *
+          0x165667B19E3779F9ULL;
+  return hash;
+}
+
+ShapeForm FormOf(const HandShape& shape) {
+  ShapeForm form;
+  form.held = NonZeroBytes(shape.own);
+  // Every own fret is at or above the lowest held fret: no byte borrows.
+  form.relative = shape.own - (form.held >> 7) * static_cast<std::uint64_t>(shape.position);
+  form.sounding = shape.sounding;
+  form.barreFrom = shape.barreFrom;
+  form.barre = shape.barreFret != 0;
+  return form;
+}
+
+bool MovedWithinReach(const HandShape& from, const HandShape& to, const SongCostWeights& weights) {
+  const int apart = to.position - from.position;
+  return apart != 0 && (apart < 0 ? -apart : apart) <= weights.withinReach &&
+         SameShapeMoved(from, to);
+}
+
+double BackToNutCost(const HandShape& from, const HandShape& to, const SongCostWeights& weights) {
+  const bool upTheNeck = from.Closed() && from.position >= weights.upTheNeck;
+  return upTheNeck && !to.Closed() ? weights.backToNut : 0.0;
+}
+
+double PlaceCost(const HandShape& from, const HandShape& to, const SongCostWeights& weights) {
+  if (MovedWithinReach(from, to, weights))
+    return -(weights.keptForming * to.formed + weights.keptReach * std::min(from.reach, to.reach));
+  return BackToNutCost(from, to, weights);
 }
 
 }  // namespace corvanta

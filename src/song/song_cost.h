@@ -34,19 +34,48 @@ struct SongCostWeights {
   // Players keep one shape per chord name through a song (about 95% of
   // chord events): a deviation must save more than a barre to be taken.
   double otherShape = 4.0;
+  // Where the hand is (the default mode only; PlaceCost in hand_move.h).
+  // Players up the neck keep the next chord there about 85% of the time,
+  // mostly the same shape moved, but a chord's difficulty prices each shape
+  // as if the hand came to it from the nut. So the same closed shape (no
+  // open string) moved whole by one to `withinReach` frets is credited what
+  // the hand keeps: its fingers, barre and stretch are formed already
+  // (`keptForming`), and the reach up the neck both positions pay (the
+  // smaller position term: climbing further still pays the rest). A barre
+  // moved from F to G to A so keeps the barre. A shape kept in place is
+  // credited nothing: a repeat costs the same open or closed.
+  int withinReach = 2;
+  double keptForming = 1.0;
+  double keptReach = 1.0;
+  // Leaving a closed shape up the neck (lowest fret `upTheNeck` or more)
+  // for an open shape at the nut: the hand travels the neck and the sound
+  // changes colour, so staying there, with the same shape moved or another
+  // closed shape, is taken unless the open shape is easier by more than
+  // this.
+  int upTheNeck = 3;
+  double backToNut = 2.0;
+  // The credit of a change is at most the arriving shape's own forming and
+  // reach (StayCredit), and only a shape moved whole earns it: the path
+  // search finds those pairs once and keeps its pruning exact.
 };
 inline constexpr SongCostWeights kSongCostWeights{};
 
 // How a player decides on a capo. A capo is a thing to put on and it
 // raises the song's register, so it must save real difficulty: a capo is
-// worth suggesting only when, against no capo, its song has fewer barre
-// chords (a barre over four strings or more, or over every string of a
-// smaller instrument) or fewer hard shapes (the "hard" word), or it makes
-// most of the distinct chords open shapes where no capo does not. Capos
-// worth it and no capo are ranked by the song's cost plus the capo's own
-// cost; the rest follow no capo. So a song playable in open shapes keeps
-// capo 0 first (C Am G is not moved to G Em D), and Eb Bb Cm Ab goes to
-// capo 3 (C G Am F).
+// worth suggesting only when, against no capo, its song has fewer hard
+// chords, or it makes most of the distinct chords open shapes where no capo
+// does not. A hard chord is one a player has to work at, counted honestly
+// whatever the difficulty figure says: a barre chord (a barre over four
+// strings or more, or over every string of a smaller instrument), a
+// stretch (fingers further apart in frets than fingers: x 1 0 3 3 1's
+// second finger on the first fret and third on the third, which the
+// figure rates near an open chord), or a shape past the "hard" word.
+// Barres and hard shapes count together, so trading one for the other
+// saves nothing. Capos worth it and no capo are ranked by the song's cost
+// plus the capo's own cost; the rest follow no capo. So a song playable in
+// open shapes keeps capo 0 first (C Am G is not moved to G Em D),
+// Eb Bb Cm Ab goes to capo 3 (C G Am F), and F C Dm Bb (the F barre and
+// the stretched Bb) to capo 5 (C G Am F: the F barre alone).
 struct CapoWeights {
   // The capo put on: about a finger and a half of difficulty, so that a
   // capo that saves less than that is not worth it.

@@ -15,6 +15,13 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // this they are equal.
 constexpr double kTolerance = 1e-9;
 
+// A change's cost: the fingers' movement, and where the hand is.
+double ChangeCost(const PathProblem& problem, const HandShape& from, const HandShape& to) {
+  double cost = problem.moveWeight * MoveCost(from, to);
+  if (problem.placeWeight != 0) cost += problem.placeWeight * PlaceCost(from, to);
+  return cost;
+}
+
 // A node of the branch and bound: the shape decided for each group (-1:
 // not yet) and a lower bound of every path under it.
 struct Node {
@@ -30,10 +37,61 @@ struct Reached {
   const HandShape* shape = nullptr;
 };
 
+// The changes PlaceCost credits (a shape moved whole within reach), found
+// once per problem: into[k][j] the candidates (indices in step k - 1) that
+// reach step k's candidate j so, onto[k][i] those of step k + 1 that step
+// k's candidate i reaches so. Empty without the place term.
+struct MovedPairs {
+  std::vector<std::vector<std::vector<int>>> into, onto;
+};
+
+MovedPairs FindMovedPairs(const PathProblem& problem) {
+  MovedPairs pairs;
+  if (problem.placeWeight == 0) return pairs;
+  const std::size_t steps = problem.steps.size();
+  pairs.into.resize(steps);
+  pairs.onto.resize(steps);
+  for (std::size_t k = 0; k < steps; ++k) {
+    pairs.into[k].resize(problem.steps[k].size());
+    pairs.onto[k].resize(problem.steps[k].size());
+  }
+  const auto shape = [&](int candidate) -> const HandShape& {
+    return problem.shapes[static_cast<std::size_t>(candidate)];
+  };
+  // Each closed candidate's form hashed once; per step, the previous
+  // step's hashes sorted, each candidate's equals found by halving.
+  std::vector<std::uint64_t> hashes(problem.shapes.size(), 0);
+  for (std::size_t c = 0; c < problem.shapes.size(); ++c)
+    if (problem.shapes[c].Closed()) hashes[c] = FormOf(problem.shapes[c]).Hash();
+  std::vector<std::pair<std::uint64_t, int>> forms;
+  for (std::size_t k = 1; k < steps; ++k) {
+    const std::vector<int>& before = problem.steps[k - 1];
+    forms.clear();
+    for (std::size_t i = 0; i < before.size(); ++i)
+      if (shape(before[i]).Closed())
+        forms.emplace_back(hashes[static_cast<std::size_t>(before[i])], static_cast<int>(i));
+    std::sort(forms.begin(), forms.end());
+    const std::vector<int>& here = problem.steps[k];
+    for (std::size_t j = 0; j < here.size(); ++j) {
+      if (!shape(here[j]).Closed()) continue;
+      const std::uint64_t hash = hashes[static_cast<std::size_t>(here[j])];
+      auto at = std::lower_bound(forms.begin(), forms.end(), std::make_pair(hash, -1));
+      for (; at != forms.end() && at->first == hash; ++at) {
+        const int i = at->second;
+        if (!MovedWithinReach(shape(before[static_cast<std::size_t>(i)]), shape(here[j]))) continue;
+        pairs.into[k][j].push_back(i);
+        pairs.onto[k - 1][static_cast<std::size_t>(i)].push_back(static_cast<int>(j));
+      }
+    }
+  }
+  return pairs;
+}
+
 // The chain's dynamic programme under some decided shapes.
 class Chain {
  public:
-  Chain(const PathProblem& problem, const std::vector<int>& homes) : p_(problem), homes_(homes) {}
+  Chain(const PathProblem& problem, const MovedPairs& moved, const std::vector<int>& homes)
+      : p_(problem), moved_(moved), homes_(homes) {}
 
   double Own(std::size_t step, int candidate) const {
     if (!p_.held.empty() && p_.held[step] >= 0 && p_.held[step] != candidate) return kInfinity;
@@ -44,9 +102,9 @@ class Chain {
       cost += p_.otherShape;
     return cost;
   }
-  double Move(int from, int to) const {
-    return p_.moveWeight * MoveCost(p_.shapes[static_cast<std::size_t>(from)],
-                                    p_.shapes[static_cast<std::size_t>(to)]);
+  double Move(int from, int to) const { return ChangeCost(p_, Shape(from), Shape(to)); }
+  const HandShape& Shape(int candidate) const {
+    return p_.shapes[static_cast<std::size_t>(candidate)];
   }
 
   // forward_[k][i]: the cheapest path ending at step k's candidate i, and
@@ -80,7 +138,9 @@ class Chain {
 
   // One step: the previous step's candidates are visited cheapest first,
   // side by side with their shapes, and the visit stops once no movement
-  // (never below the shift) can help.
+  // (never below the shift) can help. A change PlaceCost may credit (a
+  // shape moved whole) is costed there without its credit, an upper bound,
+  // and again exactly from the moved pairs, which the stop cannot skip.
   void ForwardStep(std::size_t k, std::vector<int>& from) {
     const std::vector<int>& here = p_.steps[k];
     const std::vector<int>& before = p_.steps[k - 1];
@@ -88,17 +148,25 @@ class Chain {
     sorted.reserve(before.size());
     for (int i : Ascending(forward_[k - 1]))
       sorted.push_back({forward_[k - 1][static_cast<std::size_t>(i)], i,
-                        &p_.shapes[static_cast<std::size_t>(before[static_cast<std::size_t>(i)])]});
+                        &Shape(before[static_cast<std::size_t>(i)])});
     for (std::size_t j = 0; j < here.size(); ++j) {
-      const HandShape& to = p_.shapes[static_cast<std::size_t>(here[j])];
+      const HandShape& to = Shape(here[j]);
       double best = kInfinity;
       int arg = -1;
       for (const Reached& previous : sorted) {
         if (previous.cost >= best) break;
         ++work;
         if (previous.cost + p_.moveWeight * ShiftCost(*previous.shape, to) >= best) continue;
-        const double cost = previous.cost + p_.moveWeight * MoveCost(*previous.shape, to);
+        const double cost = previous.cost + UncreditedCost(*previous.shape, to);
         if (cost < best) best = cost, arg = previous.index;
+      }
+      if (!moved_.into.empty()) {
+        for (int i : moved_.into[k][j]) {
+          ++work;
+          const double cost = forward_[k - 1][static_cast<std::size_t>(i)] +
+                              Move(before[static_cast<std::size_t>(i)], here[j]);
+          if (cost < best) best = cost, arg = i;
+        }
       }
       forward_[k][j] = best + Own(k, here[j]);
       from[j] = arg;
@@ -106,7 +174,8 @@ class Chain {
   }
 
   // The cheapest path through step k's candidate i: forward cost plus the
-  // cheapest way on from it. Call after Forward.
+  // cheapest way on from it. Call after Forward. The way on is visited as
+  // the forward step visits the way in.
   std::vector<std::vector<double>> Through() const {
     const std::size_t steps = p_.steps.size();
     std::vector<std::vector<double>> after(steps);
@@ -120,12 +189,20 @@ class Chain {
         onward[j] = Own(k + 1, next[j]) + after[k + 1][j];
       const std::vector<int> order = Ascending(onward);
       for (std::size_t i = 0; i < here.size(); ++i) {
+        const HandShape& at = Shape(here[i]);
         double best = kInfinity;
         for (int j : order) {
           if (onward[static_cast<std::size_t>(j)] >= best) break;
           ++work;
           best = std::min(best, onward[static_cast<std::size_t>(j)] +
-                                    Move(here[i], next[static_cast<std::size_t>(j)]));
+                                    UncreditedCost(at, Shape(next[static_cast<std::size_t>(j)])));
+        }
+        if (!moved_.onto.empty()) {
+          for (int j : moved_.onto[k][i]) {
+            ++work;
+            best = std::min(best, onward[static_cast<std::size_t>(j)] +
+                                      Move(here[i], next[static_cast<std::size_t>(j)]));
+          }
         }
         after[k][i] = best;
       }
@@ -136,6 +213,14 @@ class Chain {
   }
 
  private:
+  // A change's cost with no credit for a shape moved whole: never below
+  // the shift, never below the change's true cost.
+  double UncreditedCost(const HandShape& from, const HandShape& to) const {
+    double cost = p_.moveWeight * MoveCost(from, to);
+    if (p_.placeWeight != 0) cost += p_.placeWeight * BackToNutCost(from, to);
+    return cost;
+  }
+
   static std::vector<int> Ascending(const std::vector<double>& costs) {
     std::vector<int> order(costs.size());
     std::iota(order.begin(), order.end(), 0);
@@ -146,6 +231,7 @@ class Chain {
   }
 
   const PathProblem& p_;
+  const MovedPairs& moved_;
   const std::vector<int>& homes_;
   std::vector<std::vector<double>> forward_;
 
@@ -192,7 +278,8 @@ int MostSplitGroup(const PathProblem& problem, const std::vector<int>& homes,
 PathChoice ChainOnly(const PathProblem& problem) {
   PathChoice choice;
   std::vector<int> homes(static_cast<std::size_t>(GroupCount(problem)), -1);
-  Chain chain(problem, homes);
+  const MovedPairs moved = FindMovedPairs(problem);
+  Chain chain(problem, moved, homes);
   choice.cost = chain.Forward(choice.chosen);
   choice.lowerBound = choice.cost;
   return choice;
@@ -227,8 +314,8 @@ double PathCost(const PathProblem& problem, const std::vector<int>& chosen) {
   for (std::size_t k = 0; k < chosen.size(); ++k) {
     cost += problem.ownCost[static_cast<std::size_t>(chosen[k])];
     if (k > 0)
-      cost += problem.moveWeight * MoveCost(problem.shapes[static_cast<std::size_t>(chosen[k - 1])],
-                                            problem.shapes[static_cast<std::size_t>(chosen[k])]);
+      cost += ChangeCost(problem, problem.shapes[static_cast<std::size_t>(chosen[k - 1])],
+                         problem.shapes[static_cast<std::size_t>(chosen[k])]);
   }
   if (problem.otherShape == 0) return cost;
   std::vector<std::map<int, int>> counts(static_cast<std::size_t>(GroupCount(problem)));
@@ -293,9 +380,9 @@ std::vector<std::vector<double>> CostsOfEachCandidate(const PathProblem& problem
   // The step's own cost and its changes to and from its neighbours.
   const auto local = [&](std::size_t step, int candidate) {
     double cost = problem.ownCost[static_cast<std::size_t>(candidate)];
-    if (step > 0) cost += problem.moveWeight * MoveCost(shape(chosen[step - 1]), shape(candidate));
+    if (step > 0) cost += ChangeCost(problem, shape(chosen[step - 1]), shape(candidate));
     if (step + 1 < chosen.size())
-      cost += problem.moveWeight * MoveCost(shape(candidate), shape(chosen[step + 1]));
+      cost += ChangeCost(problem, shape(candidate), shape(chosen[step + 1]));
     return cost;
   };
   std::vector<std::vector<double>> costs(chosen.size());
@@ -331,8 +418,8 @@ namespace {
 
 // A first path that keeps one shape per group: each group on the shape its
 // steps take most in the relaxed optimum, the chain solved around them.
-std::vector<int> OneShapeEach(const PathProblem& problem, const std::vector<int>& relaxed,
-                              long long& work) {
+std::vector<int> OneShapeEach(const PathProblem& problem, const MovedPairs& moved,
+                              const std::vector<int>& relaxed, long long& work) {
   std::vector<std::map<int, int>> counts(static_cast<std::size_t>(GroupCount(problem)));
   for (std::size_t k = 0; k < relaxed.size(); ++k)
     if (problem.groups[k] >= 0) ++counts[static_cast<std::size_t>(problem.groups[k])][relaxed[k]];
@@ -343,7 +430,7 @@ std::vector<int> OneShapeEach(const PathProblem& problem, const std::vector<int>
     for (const auto& [candidate, count] : counts[g])
       if (count > most) most = count, homes[g] = candidate;
   }
-  Chain chain(problem, homes);
+  Chain chain(problem, moved, homes);
   std::vector<int> chosen;
   chain.Forward(chosen);
   work += chain.work;
@@ -360,13 +447,15 @@ PathChoice ChoosePath(const PathProblem& problem, long long workBudget) {
   open.push({StartingHomes(problem, GroupCount(problem)), 0.0});
   long long work = 0;
   bool first = true;
+  const MovedPairs moved = FindMovedPairs(problem);
   while (!open.empty() && open.top().bound < best.cost - kTolerance && work < workBudget) {
     const Node node = open.top();
     open.pop();
-    Chain chain(problem, node.homes);
+    Chain chain(problem, moved, node.homes);
     std::vector<int> chosen;
     const double relaxed = chain.Forward(chosen);
-    std::vector<int> candidates[] = {chosen, first ? OneShapeEach(problem, chosen, work) : chosen};
+    std::vector<int> candidates[] = {chosen,
+                                     first ? OneShapeEach(problem, moved, chosen, work) : chosen};
     first = false;
     for (const std::vector<int>& path : candidates) {
       const double cost = PathCost(problem, path);

@@ -30,6 +30,11 @@ struct PathProblem {
   // empty when none is given.
   std::vector<int> homes;
   double moveWeight = 1.0;
+  // 1: each change pays PlaceCost too (where the hand is: a credit for
+  // staying within reach up the neck, a cost for going back to the nut),
+  // so a change may cost less than nothing, never below -StayCredit of its
+  // arriving shape; 0: not.
+  double placeWeight = 0.0;
   double otherShape = 0.0;  // 0: no group term
 };
 

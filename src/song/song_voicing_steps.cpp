@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "search/difficulty.h"
+#include "song/candidate_cache.h"
 #include "song/song_pins.h"
 
 namespace corvanta {
@@ -27,13 +28,14 @@ int MutedStrings(const Fingering& frets) {
 }
 
 // The song's cost of each of a chord's voicings alone, `voicings` in the
-// order a query lists them (song_cost.h says why).
+// order a query lists them (song_cost.h says why), each priced as the
+// query ranks it: the fifth under a barre counts.
 std::vector<double> ListedCosts(const std::vector<Voicing>& voicings) {
   std::vector<double> costs;
   if (voicings.empty()) return costs;
-  double easiest = Difficulty(voicings.front().frets);
+  double easiest = Difficulty(voicings.front());
   for (const Voicing& voicing : voicings) {
-    costs.push_back(Difficulty(voicing.frets));
+    costs.push_back(Difficulty(voicing));
     easiest = std::min(easiest, costs.back());
   }
   costs.front() = easiest;
@@ -44,6 +46,27 @@ std::vector<double> ListedCosts(const std::vector<Voicing>& voicings) {
   return costs;
 }
 
+}  // namespace
+
+ChordCandidates SearchCandidates(const Session& listing, const Chord& chord) {
+  const VoicedChord found = VoiceChord(listing, chord);
+  const std::vector<double> listed = ListedCosts(found.search.voicings);
+  std::vector<std::size_t> order(listed.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return listed[a] < listed[b]; });
+  ChordCandidates candidates;
+  candidates.tones = found.search.chordTones;
+  for (std::size_t i : order) {
+    candidates.voicings.push_back(found.search.voicings[i]);
+    candidates.listedCost.push_back(listed[i]);
+    candidates.shapes.push_back(ShapeOfVoicing(found.search.voicings[i]));
+  }
+  return candidates;
+}
+
+namespace {
+
 struct Searched {
   std::vector<std::vector<int>> candidates;  // per name, pool indices, easiest first
   std::vector<std::vector<int>> tones;       // per name, the chord tones
@@ -51,7 +74,8 @@ struct Searched {
   std::vector<bool> definedOnly;             // per name: played from its define alone
 };
 
-void SearchNames(SongSteps& steps, const Song& song, const Session& session, Searched& searched) {
+void SearchNames(SongSteps& steps, const Song& song, const Session& session, Searched& searched,
+                 CandidateCache* cache) {
   std::map<std::string, int> ids;
   for (std::size_t i = 0; i < song.chords.size(); ++i) {
     const SongChord& chord = song.chords[i];
@@ -73,26 +97,26 @@ void SearchNames(SongSteps& steps, const Song& song, const Session& session, Sea
       searched.tones.emplace_back();
       continue;
     }
-    const VoicedChord found = VoiceChord(listing, chord);
-    const std::vector<double> listed = ListedCosts(found.search.voicings);
-    std::vector<std::size_t> order(listed.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return listed[a] < listed[b]; });
+    ChordCandidates searchedNow;
+    const ChordCandidates& found = cache != nullptr
+                                       ? cache->Of(listing, chord)
+                                       : (searchedNow = SearchCandidates(listing, chord));
     std::vector<int> candidates;
-    for (std::size_t i : order) {
+    for (std::size_t i = 0; i < found.voicings.size(); ++i) {
       candidates.push_back(static_cast<int>(steps.pool.size()));
-      steps.pool.push_back(found.search.voicings[i]);
-      steps.listedCost.push_back(listed[i]);
+      steps.pool.push_back(found.voicings[i]);
+      steps.listedCost.push_back(found.listedCost[i]);
+      steps.problem.shapes.push_back(found.shapes[i]);
     }
     searched.candidates.push_back(std::move(candidates));
-    searched.tones.push_back(found.search.chordTones);
+    searched.tones.push_back(found.tones);
   }
 }
 
 int AddToPool(SongSteps& steps, const Voicing& voicing) {
   steps.pool.push_back(voicing);
-  steps.listedCost.push_back(Difficulty(voicing.frets));
+  steps.listedCost.push_back(Difficulty(voicing));
+  steps.problem.shapes.push_back(ShapeOfVoicing(voicing));
   return static_cast<int>(steps.pool.size()) - 1;
 }
 
@@ -104,7 +128,7 @@ int AddToPool(SongSteps& steps, const Voicing& voicing) {
 int CandidateFor(SongSteps& steps, Searched& searched, int name, const Voicing& voicing) {
   std::vector<int>& candidates = searched.candidates[static_cast<std::size_t>(name)];
   int found = -1;
-  double easiest = Difficulty(voicing.frets);
+  double easiest = Difficulty(voicing);
   for (int candidate : candidates) {
     if (steps.pool[static_cast<std::size_t>(candidate)].frets == voicing.frets) found = candidate;
     easiest = std::min(easiest, steps.listedCost[static_cast<std::size_t>(candidate)]);
@@ -234,18 +258,17 @@ void AddSteps(SongSteps& steps, VoicedSong& voiced, const Session& session,
 }  // namespace
 
 SongSteps BuildSongSteps(VoicedSong& voiced, const Session& session, const SongKey& key,
-                         const SongVoicingOptions& options) {
+                         const SongVoicingOptions& options, CandidateCache* cache) {
   SongSteps steps;
   const std::size_t count = voiced.song.chords.size();
   steps.names.assign(count, -1);
   steps.pinned.assign(count, false);
   Searched searched;
-  SearchNames(steps, voiced.song, session, searched);
+  SearchNames(steps, voiced.song, session, searched, cache);
   Pins pins;
   if (options.useDefines) PinDefines(steps, voiced, session, searched, key, pins);
   PinOptions(steps, voiced, session, searched, key, options.pins, pins);
   AddSteps(steps, voiced, session, searched, pins);
-  for (const Voicing& voicing : steps.pool) steps.problem.shapes.push_back(ShapeOfVoicing(voicing));
   return steps;
 }
 

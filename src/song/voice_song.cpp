@@ -130,6 +130,7 @@ void SetModeCosts(SongSteps& steps, VoicingMode mode) {
     problem.ownCost.push_back(own);
   }
   problem.moveWeight = mode == VoicingMode::Easiest ? 0.0 : 1.0;
+  problem.placeWeight = mode == VoicingMode::AsPlayed ? 1.0 : 0.0;
   problem.otherShape = mode == VoicingMode::AsPlayed ? kSongCostWeights.otherShape : 0.0;
 }
 
@@ -169,13 +170,14 @@ void FillResult(VoicedSong& voiced, const SongSteps& steps, const PathChoice& ch
     for (std::size_t i = 0; i < voiced.chords.size(); ++i) {
       const VoicedOccurrence& occurrence = voiced.chords[i];
       if (steps.names[i] != static_cast<int>(name) || !occurrence.voicing) continue;
-      voiced.distinct.push_back(
-          {occurrence.symbol, *occurrence.voicing, occurrence.pinned, occurrence.sounding});
+      voiced.distinct.push_back({occurrence.symbol, *occurrence.voicing, occurrence.pinned,
+                                 occurrence.sounding, occurrence.symbol});
       break;
     }
   }
   PathProblem movement = steps.problem;
   movement.moveWeight = 1.0;
+  movement.placeWeight = 0.0;  // the fingers' movement alone
   voiced.cost.total = choice.cost;
   voiced.cost.perChange = ChangeCosts(movement, choice.chosen);
   voiced.cost.exact = choice.exact;
@@ -200,13 +202,8 @@ void ShowNumbers(VoicedSong& voiced, ChordNumbers notation) {
     chord.symbol = NumberedSymbol(chord.symbol, *key, notation);
 }
 
-}  // namespace
-
-VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options) {
-  return VoiceSong(session, Song(song), options);
-}
-
-VoicedSong VoiceSong(const Session& session, Song&& song, const SongVoicingOptions& options) {
+VoicedSong VoiceMoved(const Session& session, Song&& song, const SongVoicingOptions& options,
+                      CandidateCache* cache) {
   VoicedSong voiced;
   voiced.song = std::move(song);
   ReadNumberedChords(voiced.song);
@@ -214,13 +211,28 @@ VoicedSong VoiceSong(const Session& session, Song&& song, const SongVoicingOptio
   Session played = session;
   played.capo = voiced.capo;
   played.capoNames = CapoNames::Shapes;
-  SongSteps steps = BuildSongSteps(voiced, played, key, options);
+  SongSteps steps = BuildSongSteps(voiced, played, key, options, cache);
   SetModeCosts(steps, options.mode);
   const PathChoice choice = ChoosePath(steps.problem, options.pathWork);
   FillResult(voiced, steps, choice);
   if (options.alternatives > 0) AddAlternatives(voiced, steps, choice, options.alternatives);
   ShowNumbers(voiced, options.notation);
   return voiced;
+}
+
+}  // namespace
+
+VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options) {
+  return VoiceMoved(session, Song(song), options, nullptr);
+}
+
+VoicedSong VoiceSong(const Session& session, Song&& song, const SongVoicingOptions& options) {
+  return VoiceMoved(session, std::move(song), options, nullptr);
+}
+
+VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options,
+                     CandidateCache& cache) {
+  return VoiceMoved(session, Song(song), options, &cache);
 }
 
 }  // namespace corvanta

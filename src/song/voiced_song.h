@@ -76,6 +76,9 @@ struct DistinctChord {
   Voicing voicing;
   bool pinned = false;
   std::string sounding;  // what the shape sounds under the capo
+  // The shape's name in letters, as a pin names it and the chord view reads
+  // it: the symbol itself unless the names are shown as numbers.
+  std::string letters;
 };
 
 struct CapoSuggestion {
@@ -86,8 +89,10 @@ struct CapoSuggestion {
   // What the capo saves against none ("removes 2 barres", "makes 3 of 4
   // chords open"); empty for no capo and for a capo not worth it.
   std::string reason;
-  int barres = 0;      // distinct chords played with a barre
-  int hardShapes = 0;  // distinct chords whose shape is hard
+  int barres = 0;  // distinct chords played with a barre
+  // Distinct chords, barre chords apart, whose shape is hard: a stretch of
+  // the fingers or the difficulty's "hard" (capo_suggestion.cpp).
+  int hardShapes = 0;
   int openShapes = 0;  // distinct chords played in open shapes
 };
 
@@ -152,5 +157,11 @@ inline const Song& SongToWrite(const Song& read, const VoicedSong& voiced) {
 VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options);
 // The same with the song moved in, not copied: a long text is held once.
 VoicedSong VoiceSong(const Session& session, Song&& song, const SongVoicingOptions& options);
+
+class CandidateCache;
+// The same, each distinct chord's search kept in `cache` (candidate_cache.h)
+// for the next call: the result is the one without it.
+VoicedSong VoiceSong(const Session& session, const Song& song, const SongVoicingOptions& options,
+                     CandidateCache& cache);
 
 }  // namespace corvanta

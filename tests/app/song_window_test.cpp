@@ -521,6 +521,80 @@ class SongWindowTest : public QObject {
     simplify->setChecked(false);
     QCOMPARE(w.songs->Voiced().distinct.front().symbol, std::string("Cmaj7"));
   }
+
+  // The names on the strip and the sheet as numbers in the key, chosen in
+  // the box and remembered; the text, the files and the pins keep letters.
+  void theNotationBoxShowsNumbersAndIsRemembered() {
+    const QString song = "{key: C}\n[C]One [G]two [Am]three [F]four\n";
+    const auto captions = [](const Songs& w) {
+      std::vector<std::string> names;
+      for (const SheetDiagram& diagram : w.songs->Strip()->Chords().diagrams)
+        names.push_back(diagram.caption);
+      return names;
+    };
+    const auto sheetChords = [](const Songs& w) {
+      std::vector<std::string> chords;
+      for (const SongSheetBlock& block : w.songs->Sheet().body)
+        for (const SongSheetSegment& segment : block.segments)
+          if (!segment.chord.empty()) chords.push_back(segment.chord);
+      return chords;
+    };
+    QTemporaryDir folder;
+    {
+      Songs w;
+      w.songs->SetSongText(song);
+      QComboBox* notation = w.Control<QComboBox>("SongNotation");
+      QCOMPARE(notation->count(), 3);
+      QVERIFY(!notation->accessibleName().isEmpty());
+      QCOMPARE(captions(w), (std::vector<std::string>{"C", "G", "Am", "F"}));
+      const std::vector<Fingering> letters = w.StripFrets();
+      notation->setCurrentIndex(1);
+      emit notation->activated(1);
+      QCOMPARE(captions(w), (std::vector<std::string>{"1", "5", "6m", "4"}));
+      QCOMPARE(sheetChords(w), (std::vector<std::string>{"1", "5", "6m", "4"}));
+      QCOMPARE(w.StripFrets(), letters);  // only the names change
+      notation->setCurrentIndex(2);
+      emit notation->activated(2);
+      QCOMPARE(captions(w), (std::vector<std::string>{"I", "V", "vi", "IV"}));
+      QCOMPARE(sheetChords(w), (std::vector<std::string>{"I", "V", "vi", "IV"}));
+      // A chord shown as a number goes to the main window as its letters,
+      // and the voicing chosen there pins it.
+      SongStrip* strip = w.songs->Strip();
+      QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, strip->CellRect(2).center());
+      QCOMPARE(w.form->SelectedFrets(), letters[2]);
+      const auto& voicings = w.form->Result().search.voicings;
+      int other = -1;
+      for (std::size_t i = 0; i < voicings.size() && other < 0; ++i)
+        if (voicings[i].frets != letters[2]) other = static_cast<int>(i);
+      QVERIFY(other >= 0);
+      w.ClickCell(other);
+      QVERIFY(strip->Pinned(2));
+      QCOMPARE(w.songs->Options().pins.front().name, std::string("Am"));
+      QCOMPARE(captions(w)[2], std::string("vi"));
+      w.songs->Unpin(2);
+      QVERIFY(!strip->Pinned(2));
+      // A capo rewrites the text in letters, and the files keep them too.
+      w.songs->SetCapo(2);
+      QVERIFY(w.songs->SongText().contains("[A#]One") || w.songs->SongText().contains("[Bb]One"));
+      QCOMPARE(captions(w)[0], std::string("I"));
+      const QString path = folder.filePath("numbers.cho");
+      QVERIFY(w.songs->SaveChordPro(path, true).isEmpty());
+      QFile saved(path);
+      QVERIFY(saved.open(QIODevice::ReadOnly));
+      const QString written = QString::fromUtf8(saved.readAll());
+      QVERIFY(written.contains("{define: Bb") || written.contains("{define: A#"));
+      QVERIFY(!written.contains("[I]") && !written.contains("[vi]"));
+      QVERIFY(w.songs->SaveText(folder.filePath("numbers.txt")).isEmpty());
+    }
+    {
+      Songs w;  // a window opened later shows the names last chosen
+      QCOMPARE(w.Control<QComboBox>("SongNotation")->currentIndex(), 2);
+      w.songs->SetSongText(song);
+      QCOMPARE(captions(w), (std::vector<std::string>{"I", "V", "vi", "IV"}));
+      w.songs->ChooseNotation(ChordNumbers::Letters);
+      QCOMPARE(captions(w), (std::vector<std::string>{"C", "G", "Am", "F"}));
+    }
+  }
 };
 
 }  // namespace corvanta

@@ -334,6 +334,11 @@ TEST(CapoSuggestion, ACapoIsSuggestedOnlyWhereItSavesABarreAHardShapeOrOpensTheC
       {"an open song keeps no capo", "C Am G C Am G C", 0, "C Am G"},
       {"an open song in G keeps no capo", "G Em C D G Em C D G", 0, "G Em C D"},
       {"the barres of E major", "E B C#m A E B C#m A E", 4, "C G Am F"},
+      // At no capo the F barre and Bb's stretched x 1 0 3 3 1: two hard
+      // chords; at capo 5 the F barre alone.
+      {"a barre and a stretch", "F C Dm Bb F C Dm Bb F", 5, "C G Am F"},
+      // C7's x 3 2 3 1 0 is one finger a fret: no hard shape to remove.
+      {"open sevenths keep no capo", "C Am C7 G G7 C", 0, "C Am C7 G G7"},
   };
   const Session session = Practical();
   for (const Row& row : rows) {
@@ -349,14 +354,93 @@ TEST(CapoSuggestion, ACapoIsSuggestedOnlyWhereItSavesABarreAHardShapeOrOpensTheC
       EXPECT_FALSE(suggestion.reason.empty()) << row.name << " capo " << suggestion.capo;
     }
   }
-  // With a barre at no capo, the first capo has fewer barres or hard shapes.
+  // Every capo ranked above no capo has fewer hard chords (barres and hard
+  // shapes together) or more open ones; the counts are the shapes'.
+  for (const char* chords : {"F C Dm Bb F C Dm Bb F", "Bb Gm Cm F Bb Gm Cm F", "C F G C7 C"}) {
+    const std::vector<CapoSuggestion> ranked = SuggestCapos(session, ReadSong(chords), {});
+    const auto none = std::find_if(ranked.begin(), ranked.end(),
+                                   [](const CapoSuggestion& s) { return s.capo == 0; });
+    ASSERT_NE(none, ranked.end());
+    for (auto at = ranked.begin(); at != none; ++at) {
+      const bool fewerHard = at->barres + at->hardShapes < none->barres + none->hardShapes;
+      const bool opens = 2 * at->openShapes > static_cast<int>(at->shapes.size());
+      EXPECT_TRUE(fewerHard || opens) << chords << " capo " << at->capo;
+    }
+  }
   const std::vector<CapoSuggestion> barred =
       SuggestCapos(session, ReadSong("F C Dm Bb F C Dm Bb F"), {});
   const auto none = std::find_if(barred.begin(), barred.end(),
                                  [](const CapoSuggestion& s) { return s.capo == 0; });
   ASSERT_NE(none, barred.end());
-  EXPECT_LE(barred[0].barres, none->barres);
-  EXPECT_LE(barred[0].hardShapes, none->hardShapes);
+  EXPECT_EQ(none->barres, 1);      // F 1 3 3 2 1 1
+  EXPECT_EQ(none->hardShapes, 1);  // Bb x 1 0 3 3 1
+  EXPECT_EQ(barred[0].reason, "removes 1 hard shape");
+}
+
+// A capo that trades a barre for a stretch saves nothing, and says what
+// it adds where it saves more than it adds.
+TEST(CapoSuggestion, BarresAndHardShapesCountTogether) {
+  const std::vector<CapoSuggestion> ranked =
+      SuggestCapos(Practical(), ReadSong("Bb Gm Cm F Bb Gm Cm F Bb"), {});
+  for (const CapoSuggestion& suggestion : ranked) {
+    if (suggestion.capo != 1) continue;
+    // A F#m Bm E: the stretched Bb, Gm and Cm gone, a barre more.
+    EXPECT_EQ(suggestion.reason, "removes 3 hard shapes, adds 1 barre");
+  }
+}
+
+// Up the neck the hand stays: the same shape moved keeps its fingers, and
+// going back to the nut is taken only for a much easier open shape.
+TEST(VoiceSong, ShapesStayWhereTheHandIs) {
+  struct Row {
+    const char* name;
+    const char* chords;  // progressions written for this test
+    std::vector<std::string> frets;
+  };
+  const Row rows[] = {
+      {"a barre moved from F to G to A", "F G A", {"1 3 3 2 1 1", "3 5 5 4 3 3", "5 7 7 6 5 5"}},
+      {"the A-shape moved from Bb to C",
+       "F Bb C F",
+       {"1 3 3 2 1 1", "X 1 3 3 3 1", "X 3 5 5 5 3", "1 3 3 2 1 1"}},
+      {"down the neck to G, not back to the open G",
+       "Cm Bb Ab G",
+       {"X 3 5 5 4 3", "6 8 8 7 6 6", "4 6 6 5 4 4", "3 5 5 4 3 3"}},
+      {"back to the nut for the much easier open D",
+       "Bm C#m D",
+       {"X 2 4 4 3 2", "X 4 6 6 5 4", "X X 0 2 3 2"}},
+      {"open shapes stay open",
+       "G C D G",
+       {"3 2 0 0 3 3", "X 3 2 0 1 0", "X X 0 2 3 2", "3 2 0 0 3 3"}},
+  };
+  for (const Row& row : rows) {
+    const VoicedSong voiced = VoiceSong(Practical(), ReadSong(row.chords), {});
+    std::vector<std::string> frets;
+    for (const VoicedOccurrence& occurrence : voiced.chords) frets.push_back(Frets(occurrence));
+    EXPECT_EQ(frets, row.frets) << row.name;
+    EXPECT_TRUE(voiced.cost.exact) << row.name;
+  }
+}
+
+// The other modes know nothing of where the hand is: the easiest plays the
+// open G and A after the F barre, and least movement costs its movement
+// alone.
+TEST(VoiceSong, WhereTheHandIsCountsInTheDefaultModeOnly) {
+  const Song song = ReadSong("F G A F G A");
+  SongVoicingOptions options;
+  options.mode = VoicingMode::Easiest;
+  const VoicedSong easiest = VoiceSong(Practical(), song, options);
+  EXPECT_EQ(Frets(easiest.chords[1]), "3 2 0 0 0 3");
+  EXPECT_EQ(Frets(easiest.chords[2]), "X 0 2 2 2 0");
+  options.mode = VoicingMode::LeastMovement;
+  const VoicedSong least = VoiceSong(Practical(), song, options);
+  double moves = 0;
+  for (double move : least.cost.perChange) moves += move;
+  EXPECT_NEAR(least.cost.total, moves, 1e-9);
+  // The default mode's changes are the fingers' movement (the shift alone
+  // for the barre moved), whatever the credit for staying.
+  const VoicedSong played = VoiceSong(Practical(), song, {});
+  ASSERT_EQ(played.cost.perChange.size(), 5u);
+  EXPECT_NEAR(played.cost.perChange[0], 2 * kSongCostWeights.shift, 1e-9);
 }
 
 }  // namespace

@@ -302,4 +302,10 @@ EMSCRIPTEN_BINDINGS(corvanta) {
   emscripten::function("song", &corvanta::SongAnswer);
   emscripten::function("songAlternatives", &corvanta::SongAlternatives);
   emscripten::function("songWritten", &corvanta::SongWritten);
+  emscripten::class_<corvanta::SongSession>("SongSession")
+      .constructor<>()
+      .function("song", &corvanta::SongSession::Answer)
+      .function("songAlternatives", &corvanta::SongSession::Alternatives)
+      .function("songWritten", &corvanta::SongSession::Written)
+      .function("searches", &corvanta::SongSession::Searches);
 }

@@ -12,6 +12,7 @@
 #include "search/key_text.h"
 #include "session/option_reader.h"
 #include "session/placed_fingering.h"
+#include "song/candidate_cache.h"
 #include "song/capo_suggestion.h"
 #include "song/song_defines.h"
 #include "song/song_key.h"
@@ -79,6 +80,10 @@ SongRequest RequestOf(const val& object) {
   request.session.practical = true;
   request.format = FormatOf(Field<std::string>(object, "format", "auto"));
   request.voicing.mode = ModeOf(Field<std::string>(object, "mode", "default"));
+  // The names shown: letters, or numbers in the key of the shapes.
+  request.voicing.notation =
+      ParseChordNumbers(Field<std::string>(object, "songNotation", "standard"))
+          .value_or(ChordNumbers::Letters);
   request.voicing.transpose = std::clamp(Field<int>(object, "transpose", 0), -24, 24);
   const std::string key = Field<std::string>(object, "key", "");
   if (!key.empty() && ParseSongKey(key)) request.voicing.key = key;
@@ -135,20 +140,24 @@ std::vector<PagePin> MovedPins(const std::vector<PagePin>& pins, const VoicedSon
 
 // Voices the song as corvanta-cli song does; a pin the instrument cannot
 // hold is left out with its message.
-VoicedSong Voice(SongRequest& request, const Song& song) {
+VoicedSong Voice(SongRequest& request, const Song& song, CandidateCache* cache) {
+  const auto voice = [&](const SongVoicingOptions& options) {
+    return cache != nullptr ? VoiceSong(request.session, song, options, *cache)
+                            : VoiceSong(request.session, song, options);
+  };
   std::vector<CapoSuggestion> suggestions;
   if (request.suggest) {
     suggestions = SuggestCapos(request.session, song, request.voicing);
     if (!suggestions.empty()) request.voicing.capo = suggestions.front().capo;
   }
   // Pins made where the song stood elsewhere move once its place is known.
-  VoicedSong voiced = VoiceSong(request.session, song, request.voicing);
+  VoicedSong voiced = voice(request.voicing);
   request.pins = MovedPins(request.pins, voiced);
   if (!request.pins.empty()) {
     SongVoicingOptions pinned = request.voicing;
     for (const PagePin& pin : request.pins) pinned.pins.push_back({pin.symbol, -1, pin.frets});
     try {
-      voiced = VoiceSong(request.session, song, pinned);
+      voiced = voice(pinned);
     } catch (const BadPin& bad) {
       request.error = bad.what();
       request.pins.clear();
@@ -197,8 +206,7 @@ class CanvasMeasure : public TextMeasure {
   double Width(std::string_view text, const SongFace& face) const override {
     std::string key(text);
     key += '\0';
-    key += std::to_string(static_cast<int>(face.size * 10)) + (face.bold ? "b" : "") +
-           (face.italic ? "i" : "") + (face.fixed ? "f" : "");
+    key += FaceKey(face);
     const auto known = widths_.find(key);
     if (known != widths_.end()) return known->second;
     const double width = measurer_.call<double>("width", std::string(text), face.size, face.bold,
@@ -206,15 +214,27 @@ class CanvasMeasure : public TextMeasure {
     widths_.emplace(std::move(key), width);
     return width;
   }
+  // Asked for at every line; the canvas is asked once per face.
   FaceMetrics Metrics(const SongFace& face) const override {
+    const std::string key = FaceKey(face);
+    const auto known = metrics_.find(key);
+    if (known != metrics_.end()) return known->second;
     const val metrics =
         measurer_.call<val>("metrics", face.size, face.bold, face.italic, face.fixed);
-    return {metrics[0].as<double>(), metrics[1].as<double>()};
+    const FaceMetrics answer{metrics[0].as<double>(), metrics[1].as<double>()};
+    metrics_.emplace(key, answer);
+    return answer;
   }
 
  private:
+  static std::string FaceKey(const SongFace& face) {
+    return std::to_string(static_cast<int>(face.size * 10)) + (face.bold ? "b" : "") +
+           (face.italic ? "i" : "") + (face.fixed ? "f" : "");
+  }
+
   val measurer_;
   std::map<std::string, double>& widths_ = KnownWidths();
+  mutable std::map<std::string, FaceMetrics> metrics_;
 };
 
 // Without a canvas (a test under node): every character half the size wide.
@@ -335,6 +355,7 @@ void WriteDistinct(JsonWriter& json, const VoicedSong& voiced, const SongRequest
   json.Key("distinct").BeginArray();
   for (const DistinctChord& chord : voiced.distinct) {
     json.BeginObject().Key("symbol").String(chord.symbol).Key("sounding").String(chord.sounding);
+    json.Key("letters").String(chord.letters);
     json.Key("frets");
     WriteFretsText(json, chord.voicing.frets);
     json.Key("values").Ints(KeyValues(chord.voicing.frets));
@@ -389,12 +410,10 @@ void WritePins(JsonWriter& json, const std::vector<PagePin>& pins) {
   json.EndArray();
 }
 
-}  // namespace
-
-std::string SongAnswer(const std::string& text, const val& object) {
+std::string AnswerWith(const std::string& text, const val& object, CandidateCache* cache) {
   SongRequest request = RequestOf(object);
   const Song song = ReadSong(text, request.format);
-  const VoicedSong voiced = Voice(request, song);
+  const VoicedSong voiced = Voice(request, song, cache);
   JsonWriter json;
   json.BeginObject()
       .Key("title")
@@ -421,11 +440,12 @@ std::string SongAnswer(const std::string& text, const val& object) {
   return json.EndObject().Take();
 }
 
-std::string SongAlternatives(const std::string& text, const val& object, int distinct) {
+std::string AlternativesWith(const std::string& text, const val& object, int distinct,
+                             CandidateCache* cache) {
   SongRequest request = RequestOf(object);
   request.voicing.alternatives = kAlternativesShown;
   const Song song = ReadSong(text, request.format);
-  const VoicedSong voiced = Voice(request, song);
+  const VoicedSong voiced = Voice(request, song, cache);
   JsonWriter json;
   json.BeginArray();
   if (distinct >= 0 && distinct < static_cast<int>(voiced.distinct.size())) {
@@ -446,17 +466,45 @@ std::string SongAlternatives(const std::string& text, const val& object, int dis
   return json.EndArray().Take();
 }
 
-std::string SongWritten(const std::string& text, const val& object, const std::string& form,
-                        bool defines) {
+std::string WrittenWith(const std::string& text, const val& object, const std::string& form,
+                        bool defines, CandidateCache* cache) {
   SongRequest request = RequestOf(object);
   const Song song = ReadSong(text, request.format);
-  const VoicedSong voiced = Voice(request, song);
+  const VoicedSong voiced = Voice(request, song, cache);
   // As corvanta-cli song writes them: plain text has no {transpose}, so its
   // chords are the ones played; ChordPro keeps the song as read unless the
   // player moved it, and defines name the chords as played.
   if (form == "text") return WriteChordsOverWords(voiced.song, AddedTextLines(voiced));
   const Song& written = defines ? voiced.song : SongToWrite(song, voiced);
   return WriteChordPro(written, AddedChordProLines(voiced, defines));
+}
+
+}  // namespace
+
+std::string SongAnswer(const std::string& text, const val& options) {
+  return AnswerWith(text, options, nullptr);
+}
+
+std::string SongAlternatives(const std::string& text, const val& options, int distinct) {
+  return AlternativesWith(text, options, distinct, nullptr);
+}
+
+std::string SongWritten(const std::string& text, const val& options, const std::string& form,
+                        bool defines) {
+  return WrittenWith(text, options, form, defines, nullptr);
+}
+
+std::string SongSession::Answer(const std::string& text, const val& options) {
+  return AnswerWith(text, options, &cache_);
+}
+
+std::string SongSession::Alternatives(const std::string& text, const val& options, int distinct) {
+  return AlternativesWith(text, options, distinct, &cache_);
+}
+
+std::string SongSession::Written(const std::string& text, const val& options,
+                                 const std::string& form, bool defines) {
+  return WrittenWith(text, options, form, defines, &cache_);
 }
 
 }  // namespace corvanta

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "song/candidate_cache.h"
+
 namespace corvanta {
 
 // The song voiced under the page's options and the song's own (format,
@@ -21,5 +23,21 @@ std::string SongAlternatives(const std::string& text, const emscripten::val& opt
 // for the chosen voicings when `defines`) or chords over words ("text").
 std::string SongWritten(const std::string& text, const emscripten::val& options,
                         const std::string& form, bool defines);
+
+// The page's song view as one session: the same calls, each distinct
+// chord's search kept between them (a keystroke in the song box then
+// re-runs only the choice of voicings). Each answer is the one the calls
+// above give.
+class SongSession {
+ public:
+  std::string Answer(const std::string& text, const emscripten::val& options);
+  std::string Alternatives(const std::string& text, const emscripten::val& options, int distinct);
+  std::string Written(const std::string& text, const emscripten::val& options,
+                      const std::string& form, bool defines);
+  int Searches() const { return cache_.Searches(); }
+
+ private:
+  CandidateCache cache_;
+};
 
 }  // namespace corvanta

@@ -8,7 +8,7 @@ import { execFileSync } from "node:child_process";
 import { existsSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join, resolve } from "node:path";
-import { openBrowser } from "./browser.mjs";
+import { openBrowser, site } from "./browser.mjs";
 
 const cli = resolve(process.env.CORVANTA_CLI ?? new URL("../../build/src/cli/corvanta-cli", import.meta.url).pathname);
 const songsFolder = new URL("./songs/", import.meta.url).pathname;
@@ -113,6 +113,89 @@ describe("the song view voices as corvanta-cli song", { skip: !existsSync(cli) &
     assert.equal(saved, expected);
     assert.match(saved, /\{define: G /);
     await page.close();
+  });
+});
+
+describe("the names as numbers", () => {
+  test("Nashville numbers and Roman numerals in the strip and on the sheet, kept in the link", async () => {
+    const page = await browser.page("#/song?text=" + encodeURIComponent("{key: C}\n[C]One [G]two [Am]three [F]four"));
+    const captions = () => page.$$eval("#song-strip figcaption", (all) => all.map((c) => c.textContent.trim()));
+    const sheetChords = () => page.$$eval("#song-sheet text.chord", (all) => all.map((t) => t.textContent));
+    assert.deepEqual(await captions(), ["C", "G", "Am", "F"]);
+    const letters = (await strip(page)).map((c) => c.frets);
+    assert.ok(await page.$eval("label:has(#song-notation)", (l) => l.textContent.trim().length > 0));
+    await page.select("#song-notation", "nashville");
+    assert.deepEqual(await captions(), ["1", "5", "6m", "4"]);
+    assert.deepEqual(await sheetChords(), ["1", "5", "6m", "4"]);
+    // Only the names change: the same shapes are played.
+    assert.deepEqual((await strip(page)).map((c) => c.frets), letters);
+    assert.match(await page.evaluate(() => location.hash), /numbers=nashville/);
+    await page.select("#song-notation", "roman");
+    assert.deepEqual(await captions(), ["I", "V", "vi", "IV"]);
+    assert.deepEqual(await sheetChords(), ["I", "V", "vi", "IV"]);
+    // The link brings the names back as they were.
+    const again = await browser.page((await page.evaluate(() => location.hash)));
+    assert.equal(await again.$eval("#song-notation", (s) => s.value), "roman");
+    assert.deepEqual(await again.$$eval("#song-strip figcaption", (all) => all.map((c) => c.textContent.trim())), ["I", "V", "vi", "IV"]);
+    assert.deepEqual(page.errors, []);
+    await again.close();
+    await page.close();
+  });
+
+  test("a chord pinned while it shows as a number stays pinned, and moves with the song", async () => {
+    const page = await browser.page("#/song?numbers=nashville&text=" + encodeURIComponent("{key: F}\n[F]a [Bb]b [C7]c [F]d"));
+    await page.click("#song-strip svg.diagram[data-symbol='1']");
+    await page.waitForSelector("#song-alternatives:not([hidden]) svg.diagram");
+    const alternatives = await page.$$eval("#song-alternative-list svg.diagram", (all) => all.map((d) => d.dataset.frets));
+    const chosen = alternatives.find((f) => !/(^| )0( |$)/.test(f)) ?? alternatives[1];
+    await page.click(`#song-alternative-list svg.diagram[data-frets='${chosen}']`);
+    assert.equal((await strip(page))[0].frets, chosen);
+    assert.equal(await page.$$eval(".strip-chord.pinned", (all) => all.length), 1);
+    assert.doesNotMatch(await page.$eval("#song-message", (m) => m.textContent), /names no chord/);
+    await page.click("#song-transpose-up");
+    await page.click("#song-transpose-up");
+    const moved = await strip(page);
+    assert.equal(moved[0].symbol, "1");
+    assert.equal(moved[0].frets, chosen.split(" ").map((f) => (f === "x" ? f : Number(f) + 2)).join(" "));
+    await page.close();
+  });
+});
+
+describe("the song session's kept searches", () => {
+  test("its answers are the plain calls' under every change, over the test songs", async () => {
+    const { default: createCorvanta } = await import(join(site, "corvanta.mjs"));
+    const core = await createCorvanta({ wasmBinary: readFileSync(join(site, "corvanta.wasm")) });
+    const session = new core.SongSession();
+    const base = { instrument: "guitar", capo: 0, format: "auto", transpose: 0, songCapo: "", mode: "default", pins: [] };
+    const changes = [
+      {}, { instrument: "ukulele" }, { tuning: "D A D G B E" }, { songCapo: "3" }, { transpose: 2 },
+      { mode: "easiest" }, { mode: "least-movement" }, { songNotation: "nashville" }, { songNotation: "roman" },
+      { frets: 24, span: 4 }, { practical: false }, { songCapo: "suggest" },
+    ];
+    for (const file of songs) {
+      const text = readFileSync(join(songsFolder, file), "utf8");
+      for (const change of [...changes, ...changes.slice().reverse()]) {
+        const options = { ...base, ...change };
+        const plain = core.song(text, options);
+        assert.equal(session.song(text, options), plain, `${file} ${JSON.stringify(change)}`);
+        // A pin on the first chord, in letters, from its alternatives.
+        const first = JSON.parse(plain).distinct[0];
+        if (!first) continue;
+        const alternatives = core.songAlternatives(text, options, 0);
+        assert.equal(session.songAlternatives(text, options, 0), alternatives);
+        const others = JSON.parse(alternatives);
+        if (others.length < 2) continue;
+        const pinned = { ...options, pins: [{ symbol: first.letters, frets: others[1].values, transpose: 0, capo: 0 }] };
+        assert.equal(session.song(text, pinned), core.song(text, pinned), `${file} pinned ${JSON.stringify(change)}`);
+        assert.equal(session.songWritten(text, pinned, "chordpro", true), core.songWritten(text, pinned, "chordpro", true));
+      }
+    }
+    // A keystroke in the words searches no chord again.
+    const searched = session.searches();
+    const text = readFileSync(join(songsFolder, songs[0]), "utf8");
+    session.song(text + "x", base);
+    assert.equal(session.searches(), searched);
+    session.delete();
   });
 });
 
