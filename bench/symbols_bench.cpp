@@ -3,6 +3,7 @@
 
 #include <iterator>
 
+#include "chord_entry/entry_chord.h"
 #include "search/instrument_search.h"
 #include "search/key_text.h"
 #include "session/placed_fingering.h"
@@ -35,6 +36,18 @@ void ReadTypedSymbol(benchmark::State& state) {
   state.SetLabel(symbol);
 }
 BENCHMARK(ReadTypedSymbol)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, std::size(kOrdinarySymbols) - 1, 1), {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+// The same symbols read straight into a Chord, as the CLI and songs read
+// them (the window's path above also shows the reading in its entry).
+void ReadSymbolAsChord(benchmark::State& state) {
+  const char* symbol = kOrdinarySymbols[state.range(0)];
+  auto notation = state.range(1) ? ChordNotation::Standard : ChordNotation::Classic;
+  for (auto _ : state) benchmark::DoNotOptimize(ChordOfSymbol(symbol, notation));
+  state.SetLabel(symbol);
+}
+BENCHMARK(ReadSymbolAsChord)
     ->ArgsProduct({benchmark::CreateDenseRange(0, std::size(kOrdinarySymbols) - 1, 1), {0, 1}})
     ->Unit(benchmark::kMicrosecond);
 

@@ -1,8 +1,8 @@
 // Any sequence of chord-entry operations keeps a well-formed formula of at
 // most six notes. (A bass chosen after a six-note chord may add a seventh
 // sounding note: the bass choice never drops degrees.)
+#include "chord_entry/chord_entry.h"
 #include "fuzz_input.h"
-#include "theory/chord_entry.h"
 #include "theory/formula.h"
 #include "theory/text_util.h"
 

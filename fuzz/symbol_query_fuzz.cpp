@@ -1,5 +1,7 @@
 // A typed chord symbol, read, searched and named as the window does, in the
 // program's own words and through the spelling step in both notations.
+#include "chord_entry/entry_chord.h"
+#include "chord_entry/entry_session.h"
 #include "fuzz_input.h"
 #include "session/session.h"
 #include "session/sounding_symbol.h"

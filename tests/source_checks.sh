@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Checks the source tree itself: "core" fails when a core room (a folder
 # declaring a corvanta_core_library) includes Qt or a shell's header (app,
-# cli, view other than view/layout), or a room the page's module links
-# includes a stream, locale or regex header; "format" fails when a tracked C++ file
+# cli, view other than view/layout) or, outside it, the chord controls'
+# state (chord_entry), which the CLI's clicks command alone may use, or a
+# room the page's module links includes a stream, locale or regex header;
+# "format" fails when a tracked C++ file
 # drifts from the repository's .clang-format, and is skipped (status 77)
 # without clang-format.
 # Usage: tests/source_checks.sh core|format [source folder]
@@ -40,6 +42,10 @@ case "$check" in
           echo "$file: a core room includes a shell's header"
           status=1
         fi
+        if [[ "$room" != src/chord_entry ]] && grep -nE '^\s*#\s*include\s*"chord_entry/' "$file"; then
+          echo "$file: a core room includes the chord controls' state"
+          status=1
+        fi
         # The page's module carries the rooms but the desktop's own (files,
         # modules, the synthesizer): streams would bring the locale library.
         case "$room" in src/files | src/modules | src/sound/fluidsynth) continue ;; esac
@@ -48,6 +54,15 @@ case "$check" in
           status=1
         fi
       done
+    done
+    # The chord controls' state is the window's and the page's pickers'; in
+    # the CLI only the clicks command, which drives the check list, uses it.
+    for file in src/cli/*.h src/cli/*.cpp; do
+      [[ -f "$file" && "$file" != src/cli/entry_commands.cpp ]] || continue
+      if grep -nE '^\s*#\s*include\s*"chord_entry/' "$file"; then
+        echo "$file: reads symbols through the chord controls' state"
+        status=1
+      fi
     done
     echo "core rooms checked: $(echo $rooms)"
     exit $status

@@ -17,6 +17,7 @@
 #include "app/diagram_list_controller.h"
 #include "app/widget_builders.h"
 #include "app/window_texts.h"
+#include "chord_entry/entry_chord.h"
 #include "theory/catalogue.h"
 #include "theory/chord_defaults.h"
 #include "theory/degree_codes.h"
@@ -239,7 +240,7 @@ void ChordEntryController::ReadSymbol(const QString& typed, ChordNotation notati
   SymbolReading reading = ReadTypedChord(state_.entry, FromQString(typed), notation);
   if (reading.tooManyNotes == 0) {
     diagrams_.View()->Clear();
-    RunSearches(reading);
+    RunSearches({reading.searches});
   }
   shownReading_ = std::move(reading);
   ShowReading();

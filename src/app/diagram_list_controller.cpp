@@ -21,6 +21,8 @@
 #include "app/tuning_controller.h"
 #include "app/widget_builders.h"
 #include "app/window_texts.h"
+#include "chord_entry/entry_chord.h"
+#include "chord_entry/entry_session.h"
 #include "search/difficulty.h"
 #include "search/instrument_search.h"
 #include "search/voicing.h"

@@ -19,6 +19,7 @@
 #include "app/export_functions.h"
 #include "app/preferences.h"
 #include "app/tuning_controller.h"
+#include "chord_entry/entry_chord.h"
 #include "modules/module_loader.h"
 #include "session/sheet_heading.h"
 #include "session/sheet_model.h"
@@ -67,8 +68,8 @@ ChordSheet ExportController::CurrentSheet(bool selectedOnly) const {
   // The heading names the chord as a musician would: its best reading.
   std::string best = BestEntryName(entry, session.notation);
   if (best.empty()) best = FromQString(entry_.SymbolBoxText().trimmed());
-  sheet.heading = SheetHeading(BytesToUtf8(best), tuning_.TuningHeadingText().toStdString(), capo,
-                               sounding.toStdString());
+  sheet.heading =
+      SheetHeading(best, tuning_.TuningHeadingText().toStdString(), capo, sounding.toStdString());
   sheet.leftHanded = entry.leftHanded;
   // Exports and print draw the strings as the view does.
   sheet.chartMarks = session.labels == StringLabels::Chart;

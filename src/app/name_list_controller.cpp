@@ -8,6 +8,7 @@
 
 #include "app/app_fonts.h"
 #include "app/widget_builders.h"
+#include "chord_entry/entry_chord.h"
 #include "symbols/reading_text.h"
 #include "symbols/symbol_query.h"
 #include "view/chord_text.h"

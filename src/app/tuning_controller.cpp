@@ -21,6 +21,7 @@
 #include "app/sound_controller.h"
 #include "app/widget_builders.h"
 #include "app/window_texts.h"
+#include "chord_entry/entry_chord.h"
 #include "search/instrument_search.h"
 #include "session/sounding_symbol.h"
 #include "symbols/symbol_query.h"

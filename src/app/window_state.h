@@ -2,11 +2,11 @@
 // and its tuning, the choices every chord is voiced under and the last result.
 #pragma once
 
+#include "chord_entry/chord_entry.h"
 #include "instrument/fingering.h"
 #include "instrument/instrument.h"
 #include "instrument/instrument_tuning.h"
 #include "session/session.h"
-#include "theory/chord_entry.h"
 
 namespace corvanta {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "instrument/capo.h"
-#include "symbols/chord_of_symbol.h"
+#include "symbols/symbol_query.h"
 #include "theory/catalogue.h"
 #include "theory/formula.h"
 #include "theory/note_names.h"
@@ -152,7 +152,7 @@ SearchSettings ParseSettings(const SearchOptionText& text) {
 
 std::string CatalogueTypeOption(const ChordType& type) {
   std::string_view name = TrimBlanks(type.name);
-  return name.empty() ? "maj" : BytesToUtf8(name);
+  return name.empty() ? "maj" : std::string(name);
 }
 
 namespace {
@@ -162,7 +162,7 @@ namespace {
 // nullopt unless the whole name is read, with no bass and nothing left out.
 std::optional<std::string> FormulaOfTypeSymbol(const std::string& name, ChordNotation notation) {
   if (name.empty() || name.find('/') != std::string::npos) return std::nullopt;
-  const SymbolChord read = ChordOfSymbol("C" + Utf8ToBytes(name), notation);
+  const SymbolChord read = ChordOfSymbol("C" + name, notation);
   const SymbolReading& reading = read.reading;
   if (!reading.namesRoot || reading.noChord || reading.tooManyNotes > 0 ||
       !reading.unrecognised.empty() || !reading.omitted.empty() || read.chord.HasSlashBass())
@@ -185,9 +185,7 @@ std::string ParseFormula(const SearchOptionText& text, ChordNotation notation) {
   // The program's own type names first, so that every name keeps its
   // meaning ("9" is the added ninth); then the standard name of a type
   // ("maj7" is 7+); then any chord name as a symbol writes it ("dim").
-  // The diminished row's "º" arrives in UTF-8 from a terminal.
-  const std::string bytes = Utf8ToBytes(text.type);  // outlives the view of it
-  const std::string_view typed = TrimBlanks(bytes);
+  const std::string_view typed = TrimBlanks(text.type);
   int row = FindChordType(typed);
   if (row < 0) row = FindStandardChordType(typed);
   if (row >= 0) return std::string(kChordCatalogue[static_cast<std::size_t>(row)].formula);

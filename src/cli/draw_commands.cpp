@@ -14,7 +14,6 @@
 #include "session/sheet_model.h"
 #include "session/sounding_symbol.h"
 #include "song/song_reader.h"
-#include "symbols/chord_of_symbol.h"
 #include "symbols/reading_text.h"
 #include "symbols/symbol_query.h"
 #include "theory/text_util.h"
@@ -103,10 +102,9 @@ int RunDiagram(const DrawCommandText& command, std::ostream&) {
   const SoundingNotes notes = NotesOnInstrument(frets, InstrumentWithCapo(instrument, capo));
   const std::vector<ChordReading> readings =
       ReadChordAsPlayed(notes.pitchClasses, notes.bass, instrument.rules.anyInversion);
-  request.sheet.heading =
-      readings.empty()
-          ? std::string()
-          : BytesToUtf8(WriteReading(readings.front(), ParseNotation(command.notation)));
+  request.sheet.heading = readings.empty()
+                              ? std::string()
+                              : WriteReading(readings.front(), ParseNotation(command.notation));
   request.sheet.diagrams.push_back({frets, std::string(), false});
   request.sheet.leftHanded = command.leftHanded;
   DescribeStrings(request.sheet, instrument, capo);
@@ -130,7 +128,7 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
   std::string heading;
   std::string sounding;
   for (const std::string& symbol : symbols) {
-    const SymbolChord read = ChordOfSymbol(Utf8ToBytes(symbol), notation);
+    const SymbolChord read = ChordOfSymbol(symbol, notation);
     const SymbolReading& reading = read.reading;
     if (reading.noChord) {
       request.sheet.diagrams.push_back(
@@ -150,7 +148,7 @@ int RunSheet(const DrawCommandText& command, std::ostream&) {
     }
     if (capoNames == CapoNames::Shapes && capo > 0) {
       sounding += (sounding.empty() ? "" : "  ") +
-                  BytesToUtf8(SoundingSymbol(Utf8ToBytes(symbol), capo, read.chord.spelling));
+                  ValidUtf8(SoundingSymbol(symbol, capo, read.chord.spelling));
     }
     const auto& found = result.search.voicings;
     for (std::size_t i = 0; i < found.size() && i < static_cast<std::size_t>(command.perChord); ++i)

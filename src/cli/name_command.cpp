@@ -61,17 +61,16 @@ int RunName(const NameCommandText& command, std::ostream& out) {
     return 0;
   }
   // The name a musician would say first, then the notes and every name.
-  if (!readings.empty()) out << BytesToUtf8(WriteReading(readings.front(), notation)) << "\n";
+  if (!readings.empty()) out << WriteReading(readings.front(), notation) << "\n";
   out << "notes:";
   for (const std::string& note : noteNames) out << ' ' << note;
   out << "\nbass: " << bass << "\n";
   if (notation == ChordNotation::Standard) {
     // In the standard notation the list is the readings, ranked, each with its bass.
-    for (const ChordReading& reading : readings)
-      out << BytesToUtf8(WriteReading(reading, notation)) << "\n";
+    for (const ChordReading& reading : readings) out << WriteReading(reading, notation) << "\n";
     return 0;
   }
-  for (std::string_view name : names) out << BytesToUtf8(name) << "\n";
+  for (std::string_view name : names) out << name << "\n";
   return 0;
 }
 

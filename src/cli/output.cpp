@@ -24,7 +24,7 @@ std::string ObjectText(const JsonFields& fields) {
   return json.EndObject().Take();
 }
 
-std::string TextJson(std::string_view bytes) { return JsonString(BytesToUtf8(bytes)); }
+std::string TextJson(std::string_view text) { return JsonString(ValidUtf8(text)); }
 
 namespace {
 
@@ -32,7 +32,7 @@ template <typename Names>
 std::string NamesText(const Names& names) {
   JsonWriter json;
   json.BeginArray();
-  for (std::string_view name : names) json.String(BytesToUtf8(name));
+  for (std::string_view name : names) json.String(ValidUtf8(name));
   return json.EndArray().Take();
 }
 
@@ -225,7 +225,7 @@ std::string ReadingsJson(const std::vector<ChordReading>& readings, ChordNotatio
   for (const ChordReading& reading : readings) {
     const std::vector<std::string> notes = ReadingNotes(reading, rootName);
     json.BeginObject().Key("bass").String(notes.front());
-    json.Key("name").String(BytesToUtf8(WriteReading(reading, notation, rootName)));
+    json.Key("name").String(WriteReading(reading, notation, rootName));
     json.Key("notes").Strings(notes);
     json.Key("omitted").Strings(reading.Omitted());
     json.Key("root").String(ReadingRootName(reading, rootName));
@@ -250,7 +250,7 @@ void WarnOfReading(const SymbolReading& reading) {
   constexpr std::size_t kMostWordWarnings = 10;
   const std::vector<std::string>& words = reading.unrecognised;
   for (std::size_t i = 0; i < words.size() && i < kMostWordWarnings; ++i)
-    std::cerr << "corvanta-cli: warning: " << QuotedEcho(BytesToUtf8(words[i]))
+    std::cerr << "corvanta-cli: warning: " << QuotedEcho(ValidUtf8(words[i]))
               << " was not recognised\n";
   if (words.size() > kMostWordWarnings)
     std::cerr << "corvanta-cli: warning: and " << words.size() - kMostWordWarnings
@@ -258,11 +258,11 @@ void WarnOfReading(const SymbolReading& reading) {
   if (!reading.omitted.empty()) {
     std::string degrees;
     for (const std::string& degree : reading.omitted)
-      degrees += (degrees.empty() ? "" : ", ") + BytesToUtf8(degree);
+      degrees += (degrees.empty() ? "" : ", ") + ValidUtf8(degree);
     std::cerr << "corvanta-cli: warning: omitted: " << degrees << "\n";
   }
   for (const std::string& taken : reading.ambiguous)
-    std::cerr << "corvanta-cli: warning: ambiguous, read " << BytesToUtf8(taken) << "\n";
+    std::cerr << "corvanta-cli: warning: ambiguous, read " << ValidUtf8(taken) << "\n";
 }
 
 }  // namespace corvanta::cli

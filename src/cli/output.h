@@ -70,8 +70,8 @@ std::span<const Voicing> FirstVoicings(const InstrumentSearchResult& result, int
 void PrintFingeringTable(const std::string& argument, const InstrumentSearchResult& result,
                          const Instrument& instrument, int limit, std::ostream& out);
 
-// A chord text (bytes) as JSON string text; names (bytes) as an array's.
-std::string TextJson(std::string_view bytes);
+// A text as JSON string text, a byte that is not UTF-8 as U+FFFD; names as an array's.
+std::string TextJson(std::string_view text);
 std::string NamesJson(const std::vector<std::string>& names);
 std::string NamesJson(const ChordNameList& names);
 // Fret values as JSON numbers, low string first: null muted, a barre sign

@@ -7,23 +7,6 @@
 
 namespace corvanta {
 
-void TakeEntryOptions(Session& session, const ChordEntryState& state) {
-  session.fretCount = state.fretCount;
-  session.span = state.span;
-  session.noFullBarres = state.noFullBarres;
-  session.simpleChords = state.simpleChords;
-  session.leftHanded = state.leftHanded;
-}
-
-void SetEntryOptions(ChordEntryState& state, const SearchSettings& settings) {
-  state.fretCount = settings.fretCount;
-  state.span = settings.span;
-  state.omitThird = settings.omitThird;
-  state.omitFifth = settings.omitFifth;
-  state.noFullBarres = settings.noFullBarres;
-  state.simpleChords = settings.simpleChords;
-}
-
 SearchSettings SettingsFor(const Session& session, const Chord& chord) {
   SearchSettings settings;
   settings.fretCount = std::max(1, session.fretCount - ClampCapo(session.capo));
@@ -57,15 +40,6 @@ VoicedChord VoiceChord(const Session& session, const Chord& chord) {
   OrderVoicings(voiced.search.voicings, session.order);
   voiced.names = ListChordNames(voiced.search.chordTones, chord.bass, chord.spelling);
   return voiced;
-}
-
-VoicedChord VoiceEntry(const ChordEntry& entry, const Instrument& instrument, int capo,
-                       CapoNames names, bool practical) {
-  // Made with its instrument, not a copy of the guitar replaced.
-  Session session{instrument, capo, names};
-  session.practical = practical;
-  TakeEntryOptions(session, entry.state);
-  return VoiceChord(session, ChordOfEntry(entry.state));
 }
 
 }  // namespace corvanta

@@ -50,15 +50,6 @@ struct VoicedChord {
   ChordNameList names;
 };
 
-// The entry's option controls (frets, span, barres, simple chords,
-// left-handed) as the session's: the window keeps them in its entry.
-void TakeEntryOptions(Session& session, const ChordEntryState& state);
-
-// The search options into the entry's option controls (frets, span, omit,
-// barres, simple chords), as an entry takes them from a command line or the
-// page's controls. The chord's own third and fifth stay as they are.
-void SetEntryOptions(ChordEntryState& state, const SearchSettings& settings);
-
 // The search's settings for a chord under a session: with a capo the frets
 // above it are searched, and fret values count from it.
 SearchSettings SettingsFor(const Session& session, const Chord& chord);
@@ -73,10 +64,5 @@ Instrument SoundingInstrument(const Session& session);
 // The one way a chord is voiced, as every chord, option and tuning change
 // ends: the search, the order and the names.
 VoicedChord VoiceChord(const Session& session, const Chord& chord);
-
-// A chord entry voiced on an instrument with its own option controls, as the
-// window voices what its controls show.
-VoicedChord VoiceEntry(const ChordEntry& entry, const Instrument& instrument, int capo = 0,
-                       CapoNames names = CapoNames::Sounding, bool practical = false);
 
 }  // namespace corvanta

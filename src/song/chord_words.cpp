@@ -4,7 +4,7 @@
 #include <array>
 
 #include "song/song_text.h"
-#include "symbols/chord_of_symbol.h"
+#include "symbols/symbol_query.h"
 #include "theory/text_util.h"
 
 namespace corvanta {
@@ -70,14 +70,14 @@ ReadSymbol ReadPlainSymbol(std::string_view utf8) {
     read.problem = "no root note";
     return read;
   }
-  const SymbolChord symbol = ChordOfSymbol(Utf8ToBytes(utf8), ChordNotation::Standard);
+  const SymbolChord symbol = ChordOfSymbol(utf8, ChordNotation::Standard);
   const SymbolReading& reading = symbol.reading;
   if (reading.noChord) {
     read.noChord = true;
   } else if (!reading.namesRoot) {
     read.problem = "no root note";
   } else if (!reading.unrecognised.empty()) {
-    read.problem = "unknown word '" + BytesToUtf8(reading.unrecognised.front()) + "'";
+    read.problem = "unknown word '" + ValidUtf8(reading.unrecognised.front()) + "'";
   } else if (reading.tooManyNotes > 0) {
     read.problem = "too many notes";
   } else {

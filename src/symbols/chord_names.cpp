@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "theory/chord_entry.h"
+#include "theory/degree_codes.h"
 
 namespace corvanta {
 namespace {
@@ -496,9 +496,9 @@ struct Scratch {
 void NamesForRoot(const std::vector<int>& notes, std::size_t j, int bass, Accidentals names,
                   NameBuffer& out, Scratch& scratch) {
   int root = notes[j];
-  std::string_view rootName = NoteGridText(names, root);
+  std::string_view rootName = NoteNameOf(names, root);
   std::string slash;
-  if (bass != root) slash.append("/").append(NoteGridText(names, bass));
+  if (bass != root) slash.append("/").append(NoteNameOf(names, bass));
   std::vector<int>& intervals = scratch.intervals;
   intervals.clear();
   for (int note : notes) intervals.push_back(WrapPitchClass(note - root));

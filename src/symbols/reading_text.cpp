@@ -10,8 +10,8 @@
 namespace corvanta {
 namespace {
 
-// The program's own diminished-seventh word, the single byte of "º".
-constexpr std::string_view kOwnDiminished = "\xBA";
+// The program's own diminished-seventh word, "º" (U+00BA).
+constexpr std::string_view kOwnDiminished = "\xC2\xBA";
 constexpr std::string_view kDegreeSign = "\xC2\xB0";  // °
 
 template <typename List>

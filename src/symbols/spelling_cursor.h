@@ -16,8 +16,8 @@
 
 namespace corvanta::spelling {
 
-// The program's own diminished-seventh word, the single byte of "º".
-inline constexpr std::string_view kDiminishedSeventh = "\xBA";
+// The program's own diminished-seventh word, "º" (U+00BA).
+inline constexpr std::string_view kDiminishedSeventh = "\xC2\xBA";
 inline constexpr std::string_view kMinusSign = "\xE2\x88\x92";  // −
 inline constexpr std::string_view kAddedThird = "add3";
 

@@ -1,4 +1,4 @@
-// Reads a typed symbol into the chord entry: the one search it asks for.
+// Reads a typed symbol as the Chord it names.
 #include "symbols/symbol_query.h"
 
 #include <array>
@@ -10,10 +10,8 @@
 #include <vector>
 
 #include "symbols/chord_fitting.h"
-#include "symbols/reading_text.h"
 #include "symbols/symbol_words.h"
-#include "theory/formula.h"
-#include "theory/note_spelling.h"
+#include "theory/degree_code.h"
 #include "theory/text_util.h"
 
 namespace corvanta {
@@ -21,58 +19,63 @@ namespace {
 
 bool HasFlatSign(std::string_view text) { return text.find('b') != std::string_view::npos; }
 
+Accidentals AccidentalsOf(std::string_view text) {
+  return HasFlatSign(text) ? Accidentals::Flats : Accidentals::Sharps;
+}
+
+using DegreeTicks = std::array<bool, kDegreeItemCount>;
+// How many typed words equal each item's text exactly; the formula passes
+// need only this, so the word list itself is never searched.
+using ExactWords = std::array<int, kDegreeItemCount>;
+
 // What the scan of the typed text found.
-struct Reading {
+struct Scanned {
   int root = kNoPitchClass;
   std::size_t rootLength = 0;  // characters of the root as typed
+  Accidentals rootNames = Accidentals::Sharps;
   std::string echo;
   std::string typeName;
   bool anyRecognisedWord = false;
   std::string lastWord;
   bool hasWords = false;
-  // How many typed words equal each item's text exactly; the formula passes
-  // need only this, so the word list itself is never searched.
-  std::array<int, kDegreeItemCount> exactWords{};
+  ExactWords exactWords{};
+  DegreeTicks ticked{true};  // the major item, and every item a word names
   std::vector<std::string> unrecognised;
   bool lastWordUnrecognised = false;
   bool firstWordGlued = false;  // the first word starts right after the root
 };
 
-void ReadRoot(const std::string& s, Reading& reading) {
-  TypedRoot root = ReadTypedRoot(s);
-  reading.root = root.pitchClass;
-  reading.rootLength = root.length;
-  reading.echo = s.substr(0, reading.rootLength);
-}
-
-void TakeWord(std::string_view word, char separator, ChordEntry& entry, Reading& reading) {
-  reading.hasWords = true;
+void TakeWord(std::string_view word, char separator, Scanned& scanned) {
+  scanned.hasWords = true;
   int item = DegreeItemNamed(word);
   // The item texts are lowercase (symbol_words.cpp), so the item named in
   // any case is the one typed exactly, if any.
-  if (item >= 0 && kDegreeItems[item].text == word) ++reading.exactWords[item];
-  reading.lastWordUnrecognised = item < 0;
+  if (item >= 0 && kDegreeItems[item].text == word) ++scanned.exactWords[item];
+  scanned.lastWordUnrecognised = item < 0;
   if (item < 0) {
-    reading.unrecognised.emplace_back(word);
+    scanned.unrecognised.emplace_back(word);
     return;
   }
   // A "b" word is written after a slash so that 'C/b9' does not read "Cb9";
   // after a slash that ended a previous recognised word one is enough.
-  bool slashEnded = reading.anyRecognisedWord && reading.echo.back() == '/';
-  if (word.front() == 'b' && !slashEnded) reading.echo += '/';
-  reading.echo.append(word).push_back(separator);
-  reading.anyRecognisedWord = true;
-  entry.state.ticked[item] = true;
-  reading.typeName.append("/").append(word);
+  bool slashEnded = scanned.anyRecognisedWord && scanned.echo.back() == '/';
+  if (word.front() == 'b' && !slashEnded) scanned.echo += '/';
+  scanned.echo.append(word).push_back(separator);
+  scanned.anyRecognisedWord = true;
+  scanned.ticked[item] = true;
+  scanned.typeName.append("/").append(word);
 }
 
-Reading Scan(std::string s, ChordEntry& entry) {
-  Reading reading;
-  ReadRoot(s, reading);
-  std::size_t p = reading.rootLength;  // 0-based index of the first character after the root
+Scanned Scan(std::string s) {
+  Scanned scanned;
+  TypedRoot root = ReadTypedRoot(s);
+  scanned.root = root.pitchClass;
+  scanned.rootLength = root.length;
+  scanned.echo = s.substr(0, root.length);
+  std::size_t p = root.length;  // 0-based index of the first character after the root
   // Minor shorthand: 'Cm7' is read as 'Cm/7'.
   if (p + 1 < s.size() && s[p] == 'm' && !IsSymbolSeparator(s[p + 1])) s.insert(p + 1, "/");
-  reading.firstWordGlued = p < s.size() && !IsSymbolSeparator(s[p]);
+  scanned.firstWordGlued = p < s.size() && !IsSymbolSeparator(s[p]);
   std::string_view text(s);
   std::size_t wordStart = p;
   std::string_view lastWord;
@@ -80,23 +83,14 @@ Reading Scan(std::string s, ChordEntry& entry) {
     if (!IsSymbolSeparator(s[j])) continue;
     if (j > wordStart) {
       lastWord = text.substr(wordStart, j - wordStart);
-      TakeWord(lastWord, s[j], entry, reading);
+      TakeWord(lastWord, s[j], scanned);
     }
     wordStart = j + 1;
   }
-  reading.lastWord = lastWord;
-  // The root as typed and the character after it decide the root grid's spelling.
-  bool flats = HasFlatSign(std::string_view(s).substr(0, p + 1));
-  entry.state.rootGridNames = flats ? Accidentals::Flats : Accidentals::Sharps;
-  return reading;
-}
-
-void ResetForQuery(ChordEntryState& state) {
-  state.typeName.clear();
-  state.bassGridEnabled = true;
-  state.ticked.fill(false);
-  state.ticked[kMajorItem] = true;
-  state.enabled.fill(true);
+  scanned.lastWord = lastWord;
+  // The root as typed and the character after it decide the root's spelling.
+  scanned.rootNames = AccidentalsOf(std::string_view(s).substr(0, p + 1));
+  return scanned;
 }
 
 // A text with no root passes over its first character; the report names it,
@@ -113,10 +107,6 @@ void ReportPassedOverCharacter(std::string_view text, bool firstWordGlued,
   }
 }
 
-// The base and degree passes: the formula the exactly typed words compose,
-// with ApplyDegreeCode refusing degrees beyond noteLimit.
-using ExactWords = std::array<int, kDegreeItemCount>;
-
 // The items typed, one bit each: a symbol names a few of the 51, and the
 // passes visit only those.
 std::uint64_t TypedItems(const ExactWords& exactWords) {
@@ -127,7 +117,9 @@ std::uint64_t TypedItems(const ExactWords& exactWords) {
   return items;
 }
 
-void ComposeFormula(ChordEntry& entry, const ExactWords& exactWords, int noteLimit,
+// The base and degree passes: the formula the exactly typed words compose,
+// a degree beyond noteLimit refused and unticked.
+void ComposeFormula(const ExactWords& exactWords, int noteLimit, DegreeTicks& ticked,
                     std::string& base, std::string& additions) {
   base = "00 04 07";
   additions.clear();
@@ -141,7 +133,8 @@ void ComposeFormula(ChordEntry& entry, const ExactWords& exactWords, int noteLim
   for (std::uint64_t left = typed & ~std::uint64_t{1}; left != 0; left &= left - 1) {
     int l = std::countr_zero(left);
     std::string_view code = kDegreeItems[l].code;
-    if (!IsBaseFormulaCode(code)) entry.ApplyDegreeCode(l, code, base, additions, noteLimit);
+    if (!IsBaseFormulaCode(code) && !ApplyDegreeCode(code, base, additions, noteLimit))
+      ticked[l] = false;
   }
 }
 
@@ -149,81 +142,77 @@ void ComposeFormula(ChordEntry& entry, const ExactWords& exactWords, int noteLim
 // and the items they ticked before the note limit (for the typed path,
 // which fits the chord itself).
 struct WordsRead {
-  SymbolReading result;
+  SymbolChord read;
   ExactWords exactWords{};
-  std::array<bool, kDegreeItemCount> ticked{};
+  DegreeTicks tickedBeforeLimit{};
   std::string base;  // the formula composed within the note limit
   std::string additions;
   bool refused = false;  // a degree did not fit the limit
 };
 
-WordsRead ReadSymbolWords(ChordEntry& entry, std::string_view text) {
-  ChordEntryState& state = entry.state;
-  ResetForQuery(state);
-  Reading reading = Scan(std::string(text) + " ", entry);
-  WordsRead read;
-  SymbolReading& result = read.result;
+// "/" and the bass as its spelling names it, or nothing without a slash bass.
+std::string BassSuffix(const Chord& chord) {
+  if (chord.bass == chord.root) return {};
+  return "/" + std::string(NoteNameOf(chord.bassSpelling, chord.bass));
+}
+
+WordsRead ReadWords(std::string_view text) {
+  Scanned scanned = Scan(std::string(text) + " ");
+  WordsRead words;
+  SymbolChord& read = words.read;
+  Chord& chord = read.chord;
+  SymbolReading& result = read.reading;
   result.searches = 1;
-  result.namesRoot = reading.root != kNoPitchClass;
+  result.namesRoot = scanned.root != kNoPitchClass;
+  chord.spelling = scanned.rootNames;
+  if (scanned.hasWords) read.bassNames = AccidentalsOf(scanned.lastWord);
+  chord.bassSpelling = read.bassNames.value_or(Accidentals::Sharps);
 
-  if (reading.hasWords) {
-    state.bassGridNames = HasFlatSign(reading.lastWord) ? Accidentals::Flats : Accidentals::Sharps;
-  }
-  int bass = reading.hasWords ? PitchClassOfName(reading.lastWord) : kNoPitchClass;
+  int bass = scanned.hasWords ? PitchClassOfName(scanned.lastWord) : kNoPitchClass;
   if (bass == kNoPitchClass) {
-    bass = reading.root;
+    bass = scanned.root;
   } else {
-    if (int exact = DegreeItemExactly(reading.lastWord); exact >= 0) --reading.exactWords[exact];
-    if (reading.lastWordUnrecognised) reading.unrecognised.pop_back();
+    if (int exact = DegreeItemExactly(scanned.lastWord); exact >= 0) --scanned.exactWords[exact];
+    if (scanned.lastWordUnrecognised) scanned.unrecognised.pop_back();
     // 'C/E': with no recognised word the bass still follows a slash.
-    if (!reading.anyRecognisedWord && !reading.echo.empty() && reading.echo.back() != '/') {
-      reading.echo += '/';
+    if (!scanned.anyRecognisedWord && !scanned.echo.empty() && scanned.echo.back() != '/') {
+      scanned.echo += '/';
     }
-    reading.echo += entry.BassGridText(bass);
+    scanned.echo += NoteNameOf(chord.bassSpelling, bass);
   }
-  state.chordSymbol = reading.echo;
-  state.bassPitchClass = bass;
-  state.rootPitchClass = reading.root;
-  // The note grids follow the chord read (with no search of their own), so
-  // a later click composes its symbol from the chord shown: Am7, then the
-  // bass G, is Am/7/G, never the grids' old root over G.
-  if (result.namesRoot) {
-    state.rootGridRow = reading.root;
-    state.rootName = entry.BassGridText(reading.root);
-    state.bassGridRow = bass;
-    state.bassSuffix =
-        bass == reading.root ? std::string() : "/" + std::string(entry.BassGridText(bass));
-  }
+  chord.symbol = scanned.echo;
+  chord.bass = bass;
+  chord.root = scanned.root;
 
-  read.exactWords = reading.exactWords;
-  read.ticked = state.ticked;
-  ComposeFormula(entry, reading.exactWords, entry.NoteLimit(), read.base, read.additions);
-  state.chordFormula.assign(read.base).append(read.additions);
+  words.exactWords = scanned.exactWords;
+  words.tickedBeforeLimit = scanned.ticked;
+  read.ticked = scanned.ticked;
+  ComposeFormula(scanned.exactWords, FormulaLimit(bass != scanned.root), read.ticked, words.base,
+                 words.additions);
+  chord.formula.assign(words.base).append(words.additions);
   // A degree refused at the limit is unticked: it is reported.
-  if (read.ticked != state.ticked) {
-    for (int item = 0; item < kDegreeItemCount; ++item) {
-      if (read.ticked[item] && !state.ticked[item]) {
-        result.omitted.emplace_back(kDegreeItems[item].text);
-        read.refused = true;
-      }
+  for (int item = 0; item < kDegreeItemCount; ++item) {
+    if (words.tickedBeforeLimit[item] && !read.ticked[item]) {
+      result.omitted.emplace_back(kDegreeItems[item].text);
+      words.refused = true;
     }
   }
-  if (!reading.typeName.empty()) reading.typeName.erase(0, 1);
-  state.typeName = reading.typeName;
-  result.unrecognised = std::move(reading.unrecognised);
+  if (!scanned.typeName.empty()) scanned.typeName.erase(0, 1);
+  read.typeName = std::move(scanned.typeName);
+  result.unrecognised = std::move(scanned.unrecognised);
   if (!result.namesRoot)
-    ReportPassedOverCharacter(text, reading.firstWordGlued, result.unrecognised);
-  return read;
+    ReportPassedOverCharacter(text, scanned.firstWordGlued, result.unrecognised);
+  return words;
 }
 
 // The echo with the tones asked to be left out, before the bass:
 // "C7+(no3)/G", so that typing it again reads the same chord.
-void EchoOmissions(ChordEntryState& state, std::span<const std::string> asked) {
+void EchoOmissions(Chord& chord, std::span<const std::string> asked) {
   if (asked.empty()) return;
-  std::string& echo = state.chordSymbol;
-  std::string bass;
-  if (state.bassPitchClass != state.rootPitchClass && !state.bassSuffix.empty()) {
-    bass = state.bassSuffix.substr(1);
+  std::string& echo = chord.symbol;
+  std::string bass = BassSuffix(chord);
+  if (!bass.empty()) {
+    bass.erase(0, 1);
     if (echo.ends_with(bass)) echo.erase(echo.size() - bass.size());
   }
   while (!echo.empty() && IsSymbolSeparator(echo.back())) echo.pop_back();
@@ -234,46 +223,49 @@ void EchoOmissions(ChordEntryState& state, std::span<const std::string> asked) {
   if (!bass.empty()) echo += "/" + bass;
 }
 
-SymbolReading ReadNoChord(ChordEntry& entry) {
-  ResetForQuery(entry.state);
-  entry.state.rootPitchClass = entry.state.bassPitchClass = kNoPitchClass;
-  entry.state.chordFormula = "00";
-  entry.state.chordSymbol = "N.C.";
-  SymbolReading reading;
-  reading.searches = 1;
-  reading.noChord = true;
-  return reading;
+SymbolChord NoChord() {
+  SymbolChord read;
+  read.chord.root = read.chord.bass = kNoPitchClass;
+  read.chord.formula = "00";
+  read.chord.symbol = "N.C.";
+  read.reading.searches = 1;
+  read.reading.noChord = true;
+  return read;
 }
 
 // The typed chord, composed with no note limit, fitted to six notes with
-// the bass as players fit it.
-void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, WordsRead& read,
-                   const SpelledSymbol& spelled, SymbolReading& reading) {
+// the bass as players fit it; refused, the default chord.
+void FitTypedChord(WordsRead& words, const SpelledSymbol& spelled) {
+  SymbolChord& read = words.read;
+  SymbolReading& reading = read.reading;
   ComposedChord chord;
-  chord.ticked = read.ticked;
-  chord.root = entry.state.rootPitchClass;
-  chord.bass = entry.state.bassPitchClass;
+  chord.ticked = words.tickedBeforeLimit;
+  chord.root = read.chord.root;
+  chord.bass = read.chord.bass;
   chord.impliedNinth = spelled.impliedNinth;
   // With no limit nothing is refused, so no tick changes; where nothing was
   // refused at the limit either, the formula is the one already composed.
-  if (read.refused) {
-    ComposeFormula(entry, read.exactWords, std::numeric_limits<int>::max(), chord.base,
+  if (words.refused) {
+    DegreeTicks unlimited = chord.ticked;
+    ComposeFormula(words.exactWords, std::numeric_limits<int>::max(), unlimited, chord.base,
                    chord.additions);
   } else {
-    chord.base = std::move(read.base);
-    chord.additions = std::move(read.additions);
+    chord.base = std::move(words.base);
+    chord.additions = std::move(words.additions);
   }
   FittedChord fitted = FitChord(chord, spelled.omit);
   if (!fitted.fits()) {
-    entry.state = before;
-    reading.searches = 0;
-    reading.tooManyNotes = fitted.notes;
+    SymbolChord refused;
+    refused.reading = std::move(reading);
+    refused.reading.searches = 0;
+    refused.reading.tooManyNotes = fitted.notes;
+    read = std::move(refused);
     return;
   }
-  entry.state.chordFormula = std::move(fitted.formula);
-  entry.state.ticked = chord.ticked;
+  read.chord.formula = std::move(fitted.formula);
+  read.ticked = chord.ticked;
   reading.omitted = fitted.omitted;
-  EchoOmissions(entry.state, std::span(fitted.omitted).first(fitted.asked));
+  EchoOmissions(read.chord, std::span(fitted.omitted).first(fitted.asked));
   // No root to leave out where the root itself is the bass.
   // Said as typed ("no root", "omit 1").
   if (spelled.omit.root && chord.bass == chord.root)
@@ -282,16 +274,13 @@ void FitTypedChord(ChordEntry& entry, const ChordEntryState& before, WordsRead& 
 
 }  // namespace
 
-SymbolReading ReadChordSymbol(ChordEntry& entry, std::string_view text) {
-  return ReadSymbolWords(entry, text).result;
-}
+SymbolChord ReadOwnWords(std::string_view text) { return ReadWords(text).read; }
 
-SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNotation notation) {
+SymbolChord ChordOfSymbol(std::string_view text, ChordNotation notation) {
   SpelledSymbol spelled = SpellChordSymbol(text, notation);
-  if (spelled.noChord) return ReadNoChord(entry);
-  const ChordEntryState before = entry.state;
-  WordsRead read = ReadSymbolWords(entry, spelled.text);
-  SymbolReading& reading = read.result;
+  if (spelled.noChord) return NoChord();
+  WordsRead words = ReadWords(spelled.text);
+  SymbolReading& reading = words.read.reading;
   reading.ambiguous = spelled.ambiguous;
   for (std::string& word : reading.unrecognised) {
     if (word.starts_with(kUnusedMark)) word.erase(0, 1);
@@ -301,69 +290,10 @@ SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNota
   // is fitted as every standard symbol is (C7(11,13)/Bb keeps its 13 and
   // leaves out the fifth), so that no written tension is refused.
   const bool asTheCheckListReads =
-      spelled.ownWords && (notation == ChordNotation::Classic || !read.refused);
-  if (asTheCheckListReads || !reading.namesRoot) return std::move(reading);
-  FitTypedChord(entry, before, read, spelled, reading);
-  return std::move(reading);
-}
-
-ChordReading EntryReading(const ChordEntryState& state) {
-  std::vector<int> intervals = FormulaOffsets(TrimBlanks(state.chordFormula));
-  return ReadChordOnRoot(intervals, state.rootPitchClass, state.bassPitchClass);
-}
-
-std::vector<std::string> ChordNoteNames(const ChordEntryState& state) {
-  if (state.rootPitchClass >= kPitchClassCount) return {};  // no root, no chord to spell
-  const ChordReading reading = EntryReading(state);
-  std::vector<std::string> names = ReadingNotes(reading, EntryRootName(state));
-  if (reading.bassOutside && state.bassPitchClass < kPitchClassCount)
-    names.front() = NoteGridText(state.bassGridNames, state.bassPitchClass);
-  return names;
-}
-
-std::array<std::string, kPitchClassCount> ChordSpelling(const ChordEntryState& state) {
-  std::array<std::string, kPitchClassCount> names;
-  for (int pitchClass = 0; pitchClass < kPitchClassCount; ++pitchClass)
-    names[pitchClass] = NoteGridText(state.rootGridNames, pitchClass);
-  for (const std::string& name : ChordNoteNames(state)) {
-    int pitchClass = PitchClassOfSpelling(name);
-    if (pitchClass != kNoPitchClass) names[pitchClass] = name;
-  }
-  return names;
-}
-
-std::vector<ChordReading> EntryReadings(const ChordEntryState& state) {
-  if (state.rootPitchClass >= kPitchClassCount || state.bassPitchClass >= kPitchClassCount)
-    return {};
-  std::vector<int> pitchClasses;
-  for (int offset : FormulaOffsets(TrimBlanks(state.chordFormula)))
-    pitchClasses.push_back(WrapPitchClass(state.rootPitchClass + offset));
-  return ReadChord(pitchClasses, state.bassPitchClass);
-}
-
-std::string_view EntryRootName(const ChordEntryState& state) {
-  return NoteGridText(state.rootGridNames, state.rootPitchClass);
-}
-
-std::string BestEntryName(const ChordEntryState& state, ChordNotation notation) {
-  const std::vector<ChordReading> readings = EntryReadings(state);
-  return readings.empty() ? std::string()
-                          : WriteReading(readings.front(), notation, EntryRootName(state));
-}
-
-std::string ChordSymbolText(const ChordEntryState& state, ChordNotation notation) {
-  const bool chord =
-      state.rootPitchClass < kPitchClassCount && state.bassPitchClass < kPitchClassCount;
-  if (notation == ChordNotation::Classic || !chord) return state.chordSymbol;
-  const ChordReading reading = EntryReading(state);
-  std::string text = WriteReading(reading, notation, EntryRootName(state));
-  // The box says what its chord leaves out, so that reading it again gives
-  // the same chord ("C7(no5)").
-  if (reading.fifth == FifthKind::Omitted && !reading.Power()) {
-    std::size_t slash = reading.bass != reading.root ? text.rfind('/') : std::string::npos;
-    text.insert(slash == std::string::npos ? text.size() : slash, "(no5)");
-  }
-  return text;
+      spelled.ownWords && (notation == ChordNotation::Classic || !words.refused);
+  if (asTheCheckListReads || !reading.namesRoot) return std::move(words.read);
+  FitTypedChord(words, spelled);
+  return std::move(words.read);
 }
 
 }  // namespace corvanta

@@ -1,19 +1,22 @@
-// A typed symbol read into the chord entry, and the entry's names and spellings.
+// A typed symbol read as the Chord it names, with what the reading said.
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "symbols/chord_readings.h"
 #include "symbols/chord_spelling.h"
-#include "theory/chord_entry.h"
+#include "theory/chord.h"
+#include "theory/degree_codes.h"
 
 namespace corvanta {
 
 // What reading a typed symbol did: one search, and the words it could not use.
-struct SymbolReading : EntryOutcome {
+struct SymbolReading {
+  int searches = 0;  // 1 when a chord was read, 0 when it was refused
   // Words that are neither a degree-list word nor the bass, in the order
   // typed; with no root, the text's first character leads the first one.
   std::vector<std::string> unrecognised;
@@ -27,60 +30,43 @@ struct SymbolReading : EntryOutcome {
   std::vector<std::string> ambiguous;
   bool noChord = false;  // "N.C.": nothing to play, nothing searched for
   // The notes a chord needs when even leaving tones out leaves more than
-  // six: it is refused, the entry is as it was before and nothing is
-  // searched. 0 when the chord was taken.
+  // six: it is refused and nothing is searched. 0 when the chord was taken.
   int tooManyNotes = 0;
+  bool operator==(const SymbolReading&) const = default;
+};
+
+// A typed symbol read: the chord it names (its symbol the cleaned-up echo,
+// its spelling the typed root's accidentals), what the reading said, and
+// what its words make of the degree check list, for a control that shows
+// them. A refused chord is the default Chord and changes nothing.
+struct SymbolChord {
+  Chord chord;
+  SymbolReading reading;
+  // The check-list items the words tick (the major item alone for no words
+  // or no chord) and the type name they compose ("m/7").
+  std::array<bool, kDegreeItemCount> ticked{true};
+  std::string typeName;
+  // The accidentals of the last word, when there are words: how a bass
+  // grid would spell its notes (chord.bassSpelling, Sharps otherwise).
+  std::optional<Accidentals> bassNames;
 };
 
 // Reads a chord symbol in the program's own words ("C#m7/G#", "Bbsus4",
-// "C/b9") into the chord entry. It finds the root, the degree words and the
-// bass, ticks the matching check-list items, composes the formula with the
-// check list's rules, relabels the note grids after the typed accidentals,
-// writes a cleaned-up echo into the symbol box and asks for one search.
+// "C/b9"): the root, the degree words and the bass, the formula composed
+// with the check list's rules (a degree past six notes with the bass is
+// refused and reported) and a cleaned-up echo.
 //
 // Any text is accepted, of any length, in time linear in its length, and
 // read character by character (a UTF-8 character is never split). A text
 // that begins with no note name gives the root 12, which no string sounds.
-SymbolReading ReadChordSymbol(ChordEntry& entry, std::string_view text);
+SymbolChord ReadOwnWords(std::string_view text);
 
 // A symbol as guitarists type it: standard spellings are first respelled
 // into the program's words (SpellChordSymbol), then read as above. A text of
-// the program's own words alone reads exactly as ReadChordSymbol reads it;
+// the program's own words alone reads exactly as ReadOwnWords reads it;
 // any other chord of more than six notes (bass included) leaves out tones
 // as players do (FitChord) and reports them, or is refused. "N.C." is no
 // chord: the root and bass are 12 and nothing sounds.
-SymbolReading ReadTypedChord(ChordEntry& entry, std::string_view text, ChordNotation notation);
-
-// The note names of the chord as entered, bass first, then the other chord
-// tones from the root up, each spelled by its degree from the root as the
-// root grid names it (C minor: C Eb G); a bass outside the chord as the bass
-// grid names it. Empty without a root.
-std::vector<std::string> ChordNoteNames(const ChordEntryState& state);
-
-// Every pitch class named as the chord spells it, for the notes under the
-// strings and in the JSON: the chord's tones and a bass outside it as
-// ChordNoteNames names them (C7: Bb, F#7: A#), any other note as the root
-// grid names it. Without a root, the root grid's names.
-std::array<std::string, kPitchClassCount> ChordSpelling(const ChordEntryState& state);
-
-// The chord as entered, read on its own root (its formula and bass).
-ChordReading EntryReading(const ChordEntryState& state);
-
-// The readings of the chord's notes over its bass, best first (ReadChord);
-// none without a root.
-std::vector<ChordReading> EntryReadings(const ChordEntryState& state);
-
-// The chord's root as the root grid names it: the spelling its readings
-// give the root when it is theirs (any other root is spelled as its key
-// prefers).
-std::string_view EntryRootName(const ChordEntryState& state);
-
-// The best reading written in the notation; empty without a root.
-std::string BestEntryName(const ChordEntryState& state, ChordNotation notation);
-
-// The chord as the program writes it: in the classic notation the symbol box
-// text as composed or read; in the standard notation a standard chord symbol
-// of the same root, tones and bass (C7+ is Cmaj7, Cm/7/b5 is Cm7b5).
-std::string ChordSymbolText(const ChordEntryState& state, ChordNotation notation);
+SymbolChord ChordOfSymbol(std::string_view text, ChordNotation notation);
 
 }  // namespace corvanta

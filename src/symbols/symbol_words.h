@@ -40,7 +40,7 @@ int DegreeItemNamed(std::string_view word);
 int DegreeItemExactly(std::string_view word);
 
 // Bytes of the character starting at text[at]: a whole UTF-8 sequence, or 1
-// for any other byte (the program's own "º" is the single byte 0xBA).
+// for a byte that starts none.
 std::size_t CharacterLength(std::string_view text, std::size_t at);
 
 // The root at the start of a typed symbol: the first two characters, or the

@@ -15,10 +15,10 @@ struct ChordType {
 
 inline constexpr int kChordTypeCount = 35;
 
-// Row 1's name is the single byte 0xBA, the diminished sign; the program
-// stores and compares it as that byte.
+// Row 1's name is "º" (U+00BA, in UTF-8 like every text of the program),
+// the diminished sign.
 inline constexpr std::array<ChordType, kChordTypeCount> kChordCatalogue{{
-    {" ", "00 04 07"},          {"\xBA", "00 03 06 09"},
+    {" ", "00 04 07"},          {"\xC2\xBA", "00 03 06 09"},
     {"aug", "00 04 08"},        {"add4", "00 04 05 07"},
     {"add9", "00 02 04 07"},    {"add11", "00 04 05 07"},
     {"2", "00 02 04 07"},       {"4", "00 05 07"},

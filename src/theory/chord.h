@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "theory/chord_defaults.h"
-#include "theory/chord_entry.h"
 #include "theory/note_names.h"
 
 namespace corvanta {
@@ -22,8 +21,9 @@ struct Chord {
   int fifthInterval = kPerfectFifth;  // the fifth the omit-fifth option removes
   bool omitThird = false;
   bool omitFifth = false;
-  std::string symbol{"C"};                     // as shown: typed, or composed by the grids
-  Accidentals spelling = Accidentals::Sharps;  // how its notes are named
+  std::string symbol{"C"};                         // as shown: typed, or composed by the grids
+  Accidentals spelling = Accidentals::Sharps;      // how its notes are named
+  Accidentals bassSpelling = Accidentals::Sharps;  // how a bass outside it is named
   bool operator==(const Chord&) const = default;
 
   bool NamesRoot() const { return root != kNoPitchClass; }
@@ -33,8 +33,5 @@ struct Chord {
   // The same as text ("4 0 4 7").
   std::string SearchArgument() const;
 };
-
-// The chord the chord controls show.
-Chord ChordOfEntry(const ChordEntryState& state);
 
 }  // namespace corvanta

@@ -27,6 +27,13 @@ inline const NoteNameRow& NoteNamesFor(Accidentals accidentals) {
   return accidentals == Accidentals::Sharps ? kSharpNoteNames : kFlatNoteNames;
 }
 
+// Pitch class r named with the accidentals; empty for a value that is no
+// pitch class (12, "no note").
+inline std::string_view NoteNameOf(Accidentals accidentals, int pitchClass) {
+  return pitchClass >= 0 && pitchClass < kPitchClassCount ? NoteNamesFor(accidentals)[pitchClass]
+                                                          : std::string_view{};
+}
+
 // The pitch class of a note name ("C#", "Db", "Fb", "Cb"), compared exactly
 // and case-sensitively; kNoPitchClass when the text names no note.
 int PitchClassOfName(std::string_view name);

@@ -61,8 +61,6 @@ std::string ReplaceAll(std::string_view text, std::string_view pattern,
 namespace corvanta {
 namespace {
 
-constexpr unsigned char kOrdinalByte = 0xBA;
-constexpr std::string_view kOrdinalUtf8 = "\xC2\xBA";
 constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
 
 }  // namespace
@@ -91,25 +89,20 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
   return length;
 }
 
-std::string BytesToUtf8(std::string_view bytes) {
+std::string ValidUtf8(std::string_view text) {
   std::string utf8;
-  utf8.reserve(bytes.size());
-  for (std::size_t at = 0; at < bytes.size();) {
-    std::size_t length = Utf8SequenceLength(bytes, at);
+  utf8.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    std::size_t length = Utf8SequenceLength(text, at);
     if (length > 0) {
-      utf8.append(bytes.substr(at, length));
+      utf8.append(text.substr(at, length));
       at += length;
       continue;
     }
-    utf8.append(static_cast<unsigned char>(bytes[at]) == kOrdinalByte ? kOrdinalUtf8
-                                                                      : kReplacementUtf8);
+    utf8.append(kReplacementUtf8);
     ++at;
   }
   return utf8;
-}
-
-std::string Utf8ToBytes(std::string_view utf8) {
-  return ReplaceAll(utf8, kOrdinalUtf8, std::string_view("\xBA", 1));
 }
 
 std::string PrintableText(std::string_view text) {

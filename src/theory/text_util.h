@@ -43,14 +43,12 @@ std::string ReplaceAll(std::string_view text, std::string_view pattern,
 
 namespace corvanta {
 
-// The chord texts are bytes; the only non-ASCII byte the program itself
-// writes is 0xBA, the diminished sign "º". These convert at the edges where
-// UTF-8 is spoken (terminal, JSON, the window toolkit): U+00BA <-> 0xBA,
-// other valid UTF-8 passes through, and a stray byte that is not valid UTF-8
-// becomes U+FFFD on the way out.
-std::string BytesToUtf8(std::string_view bytes);
+// The chord texts are UTF-8 ("º" is U+00BA), but a text from outside (a
+// typed symbol, an argument) may hold bytes that are not: where only valid
+// UTF-8 may go (JSON, the terminal's warnings), each byte that starts no
+// well-formed character becomes U+FFFD and the rest passes through.
+std::string ValidUtf8(std::string_view text);
 // Bytes of the well-formed UTF-8 character starting at text[at], or 0.
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
-std::string Utf8ToBytes(std::string_view utf8);
 
 }  // namespace corvanta

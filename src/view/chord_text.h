@@ -9,10 +9,11 @@
 
 namespace corvanta {
 
-// The core's chord texts (bytes, "º" as 0xBA) as the toolkit's text and back.
-inline QString ToQString(std::string_view bytes) {
-  return QString::fromStdString(BytesToUtf8(bytes));
+// The core's chord texts (UTF-8) as the toolkit's text and back; the
+// toolkit shows a byte that is not UTF-8 as U+FFFD.
+inline QString ToQString(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
-inline std::string FromQString(const QString& text) { return Utf8ToBytes(text.toStdString()); }
+inline std::string FromQString(const QString& text) { return text.toStdString(); }
 
 }  // namespace corvanta

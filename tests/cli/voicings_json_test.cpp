@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "chord_entry/entry_session.h"
 #include "cli/output.h"
 #include "keyed_fingering.h"
 #include "search/difficulty.h"

@@ -9,6 +9,7 @@
 #include <random>
 #include <set>
 
+#include "chord_entry/entry_chord.h"
 #include "instrument/instrument.h"
 #include "search/instrument_search.h"
 #include "search/key_text.h"
@@ -114,7 +115,7 @@ TEST(BestNameReadBack, everySearchedFingeringsBestNameReadsBackAsItsNotes) {
                                       sound.pitchClasses.end()) &&
                         onlyImplied;
       if (!same && ++failures <= 20) {
-        ADD_FAILURE() << BytesToUtf8(name) << " ("
+        ADD_FAILURE() << name << " ("
                       << (notation == ChordNotation::Standard ? "standard" : "classic")
                       << ") names " << Names(sound.pitchClasses) << " over "
                       << kSharpNoteNames[sound.bass] << " but reads back as " << Names(back)

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "chord_entry/entry_chord.h"
 #include "keyed_fingering.h"
 #include "session/placed_fingering.h"
 #include "symbols/chord_readings.h"
@@ -27,7 +28,7 @@ std::string BestName(const Frets& frets, ChordNotation notation = ChordNotation:
   SoundingNotes notes =
       NotesOnInstrument(Keyed({frets.begin(), frets.end()}), *FindInstrument("guitar"));
   std::vector<ChordReading> readings = ReadChord(notes.pitchClasses, notes.bass);
-  return readings.empty() ? "" : BytesToUtf8(WriteReading(readings.front(), notation));
+  return readings.empty() ? "" : WriteReading(readings.front(), notation);
 }
 
 constexpr int x = kMuted;
@@ -53,11 +54,10 @@ TEST(BestName, namesTheChordNotItsInversionWhereAnyStringMayBeLowest) {
     const std::vector<ChordReading> readings =
         ReadChordAsPlayed(notes.pitchClasses, notes.bass, instrument.rules.anyInversion);
     ASSERT_FALSE(readings.empty()) << played.instrument << " " << played.name;
-    EXPECT_EQ(BytesToUtf8(WriteReading(readings[0], ChordNotation::Standard)), played.name)
-        << played.instrument;
+    EXPECT_EQ(WriteReading(readings[0], ChordNotation::Standard), played.name) << played.instrument;
     if (*played.second != '\0') {
       ASSERT_GE(readings.size(), 2u);
-      EXPECT_EQ(BytesToUtf8(WriteReading(readings[1], ChordNotation::Standard)), played.second)
+      EXPECT_EQ(WriteReading(readings[1], ChordNotation::Standard), played.second)
           << played.instrument << " " << played.name;
     }
   }
@@ -184,7 +184,7 @@ TEST(BestName, honestAmbiguitiesStandFirstAndSecond) {
   // A diminished seventh: two of its four names, each on a note it holds.
   std::vector<ChordReading> dim = ReadChord(std::vector<int>{0, 3, 6, 9}, 0);
   ASSERT_GE(dim.size(), 2u);
-  EXPECT_EQ(BytesToUtf8(WriteReading(dim[0], ChordNotation::Standard)),
+  EXPECT_EQ(WriteReading(dim[0], ChordNotation::Standard),
             "C\xC2\xB0"
             "7");
   EXPECT_EQ(dim[1].seventh, SeventhKind::Diminished);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "../search/songbook_shapes.h"
+#include "chord_entry/entry_chord.h"
+#include "chord_entry/entry_session.h"
 #include "keyed_fingering.h"
 #include "search/hand.h"
 #include "session/placed_fingering.h"

@@ -6,6 +6,8 @@
 
 #include <set>
 
+#include "chord_entry/entry_chord.h"
+#include "chord_entry/entry_session.h"
 #include "guitar_pitch_table.h"
 #include "instrument/capo.h"
 #include "keyed_fingering.h"

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "chord_entry/entry_chord.h"
+#include "chord_entry/entry_session.h"
 #include "keyed_fingering.h"
 #include "search/finger_count.h"
 #include "search/practical_search.h"

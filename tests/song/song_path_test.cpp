@@ -10,7 +10,7 @@
 #include "search/difficulty.h"
 #include "search/key_text.h"
 #include "session/session.h"
-#include "symbols/chord_of_symbol.h"
+#include "symbols/symbol_query.h"
 
 namespace corvanta {
 namespace {

@@ -7,7 +7,8 @@
 #include <random>
 
 #include "reference_fitting.h"
-#include "theory/chord_entry.h"
+#include "theory/degree_code.h"
+#include "theory/degree_codes.h"
 
 namespace corvanta {
 namespace {
@@ -22,12 +23,10 @@ ComposedChord RandomChord(std::mt19937& random) {
     if (chord.ticked[item] && IsBaseFormulaCode(kDegreeItems[item].code))
       chord.base = kDegreeItems[item].code;
   }
-  ChordEntry entry;
   for (int item = 1; item < kDegreeItemCount; ++item) {
     std::string_view code = kDegreeItems[item].code;
     if (chord.ticked[item] && !IsBaseFormulaCode(code))
-      entry.ApplyDegreeCode(item, code, chord.base, chord.additions,
-                            std::numeric_limits<int>::max());
+      ApplyDegreeCode(code, chord.base, chord.additions, std::numeric_limits<int>::max());
   }
   chord.root = static_cast<int>(random() % 12);
   chord.bass = random() % 2 == 0 ? chord.root : static_cast<int>(random() % 12);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <random>
 
+#include "chord_entry/entry_chord.h"
 #include "symbols/symbol_query.h"
 #include "symbols/symbol_words.h"
 #include "theory/catalogue.h"
@@ -25,7 +26,7 @@ struct Reading {
 
 Reading Read(std::string_view typed, ChordNotation notation) {
   Reading reading;
-  reading.report = ReadTypedChord(reading.entry, Utf8ToBytes(typed), notation);
+  reading.report = ReadTypedChord(reading.entry, typed, notation);
   return reading;
 }
 
@@ -222,7 +223,7 @@ TEST(ChordSpelling, leavesEveryTextOfTheProgramsOwnWordsReadExactlyAsBefore) {
 TEST(ChordSpelling, keepsEveryCatalogueTypeReadAsItsFormula) {
   for (const ChordType& type : kChordCatalogue) {
     std::string name(TrimBlanks(type.name));
-    Reading reading = Read("C" + BytesToUtf8(name), ChordNotation::Classic);
+    Reading reading = Read("C" + std::string(name), ChordNotation::Classic);
     EXPECT_TRUE(reading.report.unrecognised.empty()) << name;
   }
 }

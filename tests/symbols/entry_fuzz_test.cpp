@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "chord_entry/entry_chord.h"
 #include "symbols/chord_spelling.h"
 #include "symbols/symbol_query.h"
 #include "theory/formula.h"
@@ -26,10 +27,10 @@ void ExpectWellFormedChord(const ChordEntry& entry, const std::string& what) {
 
 std::string RandomSymbol(std::mt19937& random) {
   // Mostly chord vocabulary, some raw bytes, so that deep paths are reached.
-  static const char* pieces[] = {"C",   "C#", "Db", "m",     "7",    "9",    "11",   "13",
-                                 "/",   " ",  "b5", "b9",    "sus4", "sus2", "add9", "dim",
-                                 "aug", "+",  "-",  "(",     ")",    ",",    ".",    "\\",
-                                 "E",   "Bb", "M",  "ADD11", "5",    "6",    "\xBA", "maj"};
+  static const char* pieces[] = {"C",   "C#", "Db", "m",     "7",    "9",    "11",       "13",
+                                 "/",   " ",  "b5", "b9",    "sus4", "sus2", "add9",     "dim",
+                                 "aug", "+",  "-",  "(",     ")",    ",",    ".",        "\\",
+                                 "E",   "Bb", "M",  "ADD11", "5",    "6",    "\xC2\xBA", "maj"};
   std::uniform_int_distribution<int> count(0, 12);
   std::uniform_int_distribution<int> piece(0, std::size(pieces) - 1);
   std::uniform_int_distribution<int> byte(0, 255);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chord_entry/entry_chord.h"
 #include "symbols/symbol_query.h"
 #include "theory/formula.h"
 #include "theory/text_util.h"

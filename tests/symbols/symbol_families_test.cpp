@@ -6,6 +6,7 @@
 #include <random>
 #include <set>
 
+#include "chord_entry/entry_chord.h"
 #include "symbols/chord_fitting.h"
 #include "symbols/symbol_query.h"
 #include "symbols/symbol_words.h"
@@ -52,7 +53,7 @@ struct FamilyRow {
 void ExpectRows(std::initializer_list<FamilyRow> rows, ChordNotation notation) {
   for (const FamilyRow& row : rows) {
     ChordEntry entry;
-    SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(row.typed), notation);
+    SymbolReading reading = ReadTypedChord(entry, row.typed, notation);
     EXPECT_EQ(Sounding(entry.state), NoteSet(row.notes)) << row.typed;
     EXPECT_EQ(Joined(reading.omitted), row.omitted) << row.typed;
     EXPECT_TRUE(reading.unrecognised.empty()) << row.typed << ": " << reading.unrecognised[0];

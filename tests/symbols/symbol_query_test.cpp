@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chord_entry/entry_chord.h"
 #include "theory/note_spelling.h"
 
 namespace corvanta {
@@ -119,6 +120,21 @@ TEST(SymbolQuery, aBassClickAfterAQueryNamesTheChordShown) {
   none.ChooseRoot(4);
   ReadChordSymbol(none, "xyz");
   EXPECT_EQ(none.state.rootGridRow, 4);
+}
+
+// "º" is read as typed, in UTF-8, and written back the same; a lone byte
+// 0xBA (a Latin-1 "º") is no character and reads as an unknown word.
+TEST(SymbolQuery, readsTheDiminishedSignInUtf8) {
+  for (ChordNotation notation : {ChordNotation::Classic, ChordNotation::Standard}) {
+    const SymbolChord sign = ChordOfSymbol("C\xC2\xBA/Gb", notation);
+    EXPECT_EQ(sign.chord.formula, "00 03 06 09");
+    EXPECT_EQ(sign.chord.bass, 6);
+    EXPECT_TRUE(sign.reading.unrecognised.empty());
+    const SymbolChord stray = ChordOfSymbol("C\xBA", notation);
+    EXPECT_EQ(stray.chord.formula, "00 04 07");
+    EXPECT_EQ(stray.reading.unrecognised, std::vector<std::string>{"\xBA"});
+  }
+  EXPECT_EQ(ChordOfSymbol("C\xC2\xBA/Gb", ChordNotation::Classic).chord.symbol, "C\xC2\xBA/Gb");
 }
 
 TEST(SymbolQuery, givesTheNoNoteRootForTextWithoutANoteName) {

@@ -10,6 +10,7 @@
 #include "theory/formula.h"
 #include "theory/note_names.h"
 #include "theory/shape_templates.h"
+#include "theory/text_util.h"
 
 namespace corvanta {
 namespace {
@@ -18,11 +19,19 @@ TEST(Catalogue, holdsThirtyFiveWellFormedTypesStartingWithTheMajorTriad) {
   ASSERT_EQ(kChordCatalogue.size(), 35u);
   EXPECT_EQ(kChordCatalogue[0].name, " ");
   EXPECT_EQ(kChordCatalogue[0].formula, "00 04 07");
-  EXPECT_EQ(kChordCatalogue[1].name, "\xBA");
+  EXPECT_EQ(kChordCatalogue[1].name, "\xC2\xBA");
   EXPECT_EQ(kChordCatalogue[34].name, "m7/9");
   for (const ChordType& type : kChordCatalogue) {
     EXPECT_TRUE(IsWellFormedFormula(type.formula)) << type.name;
   }
+}
+
+// The texts are UTF-8 throughout: the window, the JSON and the terminal
+// take them as they are.
+TEST(Catalogue, namesTypesAndDegreesInValidUtf8) {
+  for (const ChordType& type : kChordCatalogue) EXPECT_EQ(ValidUtf8(type.name), type.name);
+  for (const DegreeItem& item : kDegreeItems) EXPECT_EQ(ValidUtf8(item.text), item.text);
+  EXPECT_EQ(kDegreeItems[4].text, kChordCatalogue[1].name);  // both the sign "º"
 }
 
 TEST(Catalogue, findsTypesByTrimmedNameWithMajAsTheMajorTriad) {

@@ -1,4 +1,4 @@
-// Tests of the chord texts' helpers and UTF-8 conversion.
+// Tests of the chord texts' helpers and of making a text valid UTF-8.
 #include "theory/text_util.h"
 
 #include <gtest/gtest.h>
@@ -48,19 +48,20 @@ TEST(ReplaceAll, replacesLeftToRightWithoutOverlap) {
   EXPECT_EQ(ReplaceAll("abc", "", "X"), "abc");
 }
 
-TEST(ChordTextCodec, mapsTheDiminishedSignBothWaysAndNeverEmitsInvalidUtf8) {
-  EXPECT_EQ(BytesToUtf8("C\xBA"), "C\xC2\xBA");
-  EXPECT_EQ(Utf8ToBytes("C\xC2\xBA"), "C\xBA");
-  EXPECT_EQ(BytesToUtf8("标准音"), "标准音");
-  EXPECT_EQ(BytesToUtf8(std::string("\xFF\x80", 2)), "\xEF\xBF\xBD\xEF\xBF\xBD");
-  EXPECT_EQ(BytesToUtf8(std::string("\xE6\xA0", 2)), "\xEF\xBF\xBD\xEF\xBF\xBD");
+TEST(ValidUtf8, keepsTheDiminishedSignAndNeverEmitsInvalidUtf8) {
+  EXPECT_EQ(ValidUtf8("C\xC2\xBA"), "C\xC2\xBA");
+  // A lone byte 0xBA is no character: the sign is U+00BA in UTF-8 only.
+  EXPECT_EQ(ValidUtf8("C\xBA"), "C\xEF\xBF\xBD");
+  EXPECT_EQ(ValidUtf8("标准音"), "标准音");
+  EXPECT_EQ(ValidUtf8(std::string("\xFF\x80", 2)), "\xEF\xBF\xBD\xEF\xBF\xBD");
+  EXPECT_EQ(ValidUtf8(std::string("\xE6\xA0", 2)), "\xEF\xBF\xBD\xEF\xBF\xBD");
   // Shapes of UTF-8 that are not well formed: above U+10FFFF, a surrogate,
   // overlong forms. (A JSON writer refuses them.)
   for (const char* bad : {"\xF7\xBA\x9D\x92", "\xF4\x90\x80\x80", "\xED\xA0\x80", "\xE0\x80\xAF",
                           "\xF0\x80\x80\xAF", "\xC1\xBF"}) {
-    EXPECT_EQ(BytesToUtf8(bad).find_first_not_of("\xEF\xBF\xBD\xC2\xBA"), std::string::npos) << bad;
+    EXPECT_EQ(ValidUtf8(bad).find_first_not_of("\xEF\xBF\xBD\xC2\xBA"), std::string::npos) << bad;
   }
-  EXPECT_EQ(BytesToUtf8("\xF4\x8F\xBF\xBF"), "\xF4\x8F\xBF\xBF");  // U+10FFFF itself
+  EXPECT_EQ(ValidUtf8("\xF4\x8F\xBF\xBF"), "\xF4\x8F\xBF\xBF");  // U+10FFFF itself
 }
 
 TEST(PrintableText, keepsUtf8AndEscapesControlsAndStrayBytes) {

@@ -19,6 +19,8 @@
 #include <vector>
 
 #include "../../tests/search/songbook_shapes.h"
+#include "chord_entry/entry_chord.h"
+#include "chord_entry/entry_session.h"
 #include "search/difficulty.h"
 #include "search/hand.h"
 #include "search/key_text.h"

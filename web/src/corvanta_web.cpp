@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "chord_entry/entry_chord.h"
+#include "chord_entry/entry_session.h"
 #include "instrument/instrument.h"
 #include "page_options.h"
 #include "search/difficulty.h"
@@ -73,11 +75,10 @@ void WriteVoicings(JsonWriter& json, const VoicedChord& result, const PageOption
 void WriteReadings(JsonWriter& json, const std::vector<ChordReading>& readings,
                    ChordNotation notation, std::string_view rootName) {
   json.Key("best");
-  readings.empty() ? json.Null()
-                   : json.String(BytesToUtf8(WriteReading(readings.front(), notation, rootName)));
+  readings.empty() ? json.Null() : json.String(WriteReading(readings.front(), notation, rootName));
   json.Key("readings").BeginArray();
   for (const ChordReading& reading : readings)
-    json.String(BytesToUtf8(WriteReading(reading, notation, rootName)));
+    json.String(WriteReading(reading, notation, rootName));
   json.EndArray();
 }
 
@@ -89,7 +90,7 @@ std::string SearchEntry(const PageOptions& options, const SymbolReading* reading
   OrderVoicings(result.search.voicings, options.order);
   JsonWriter json;
   json.BeginObject();
-  json.Key("echo").String(BytesToUtf8(ChordSymbolText(entry.state, options.notation)));
+  json.Key("echo").String(ValidUtf8(ChordSymbolText(entry.state, options.notation)));
   json.Key("root").Int(entry.state.rootPitchClass).Key("bass").Int(entry.state.bassPitchClass);
   json.Key("typeRow").Int(entry.state.typeGridRow);
   json.Key("notes").Strings(Utf8Texts(ChordNoteNames(entry.state)));
@@ -97,8 +98,8 @@ std::string SearchEntry(const PageOptions& options, const SymbolReading* reading
   // up by the capo, as the window's status bar says it.
   if (options.capoNames == CapoNames::Shapes && options.capo > 0)
     json.Key("sounding")
-        .String(BytesToUtf8(SoundingSymbol(ChordSymbolText(entry.state, options.notation),
-                                           options.capo, entry.state.rootGridNames)));
+        .String(ValidUtf8(SoundingSymbol(ChordSymbolText(entry.state, options.notation),
+                                         options.capo, entry.state.rootGridNames)));
   if (reading != nullptr) {
     json.Key("unrecognised").Strings(Utf8Texts(reading->unrecognised));
     json.Key("omitted").Strings(Utf8Texts(reading->omitted));
@@ -120,7 +121,7 @@ std::string Query(const std::string& text, const val& object) {
     entry.ShowRootAs(Accidentals::Flats);
     entry.ShowBassAs(Accidentals::Flats);
   }
-  const SymbolReading reading = ReadTypedChord(entry, Utf8ToBytes(text), options.notation);
+  const SymbolReading reading = ReadTypedChord(entry, text, options.notation);
   if (reading.tooManyNotes > 0) {
     JsonWriter json;
     return json.BeginObject()
@@ -172,7 +173,7 @@ std::string Diagrams(int first, int count, const val& object) {
   JsonWriter json;
   json.BeginArray();
   // Under a capo with shape names the diagrams are the shape's.
-  const std::string symbol = BytesToUtf8(ChordSymbolText(CurrentEntry().state, options.notation));
+  const std::string symbol = ChordSymbolText(CurrentEntry().state, options.notation);
   for (int index = std::max(first, 0); index < end; ++index)
     WriteDiagram(json, voicings[static_cast<std::size_t>(index)], sounding, options, symbol);
   return json.EndArray().Take();
@@ -268,13 +269,11 @@ std::string Tables(const val& object) {
   const int strings = options.instrument.StringCount();
   JsonWriter json;
   json.BeginObject().Key("roots").BeginArray();
-  for (int row = 0; row < kPitchClassCount; ++row)
-    json.String(BytesToUtf8(entry.RootGridText(row)));
+  for (int row = 0; row < kPitchClassCount; ++row) json.String(entry.RootGridText(row));
   json.EndArray().Key("basses").BeginArray();
-  for (int row = 0; row < kPitchClassCount; ++row)
-    json.String(BytesToUtf8(entry.BassGridText(row)));
+  for (int row = 0; row < kPitchClassCount; ++row) json.String(entry.BassGridText(row));
   json.EndArray().Key("types").BeginArray();
-  for (const ChordType& type : kChordCatalogue) json.String(BytesToUtf8(TrimBlanks(type.name)));
+  for (const ChordType& type : kChordCatalogue) json.String(TrimBlanks(type.name));
   json.EndArray();
   json.Key("neckWidth").Int(kNeckPictureWidth).Key("neckHeight").Int(kNeckPictureHeight);
   json.Key("fretX").BeginArray();

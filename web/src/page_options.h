@@ -20,7 +20,7 @@ namespace corvanta {
 template <typename List>
 std::vector<std::string> Utf8Texts(const List& texts) {
   std::vector<std::string> utf8;
-  for (std::string_view text : texts) utf8.push_back(BytesToUtf8(text));
+  for (std::string_view text : texts) utf8.push_back(ValidUtf8(text));
   return utf8;
 }
 

@@ -1,5 +1,5 @@
 // Tests of the chord entry's rules.
-#include "theory/chord_entry.h"
+#include "chord_entry/chord_entry.h"
 
 #include <gtest/gtest.h>
 

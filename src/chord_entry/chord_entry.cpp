@@ -1,10 +1,11 @@
 // The chord controls' rules: what each choice does to the entry.
-#include "theory/chord_entry.h"
+#include "chord_entry/chord_entry.h"
 
 #include <algorithm>
 #include <array>
 
 #include "theory/catalogue.h"
+#include "theory/degree_code.h"
 #include "theory/formula.h"
 #include "theory/text_util.h"
 
@@ -25,9 +26,7 @@ bool IsOneOf(int value, const std::array<int, N>& choices) {
 
 }  // namespace
 
-std::string_view NoteGridText(Accidentals names, int row) {
-  return IsNoteRow(row) ? NoteNamesFor(names)[row] : std::string_view{};
-}
+std::string_view NoteGridText(Accidentals names, int row) { return NoteNameOf(names, row); }
 
 std::string_view ChordEntry::RootGridText(int row) const {
   return NoteGridText(state.rootGridNames, row);
@@ -84,11 +83,7 @@ EntryOutcome ChordEntry::ChooseBass(int row) {
 }
 
 int ChordEntry::NoteLimit() const {
-  // A formula of n notes is 3n - 1 characters long; a separate bass takes
-  // one of the notes.
-  constexpr int kSixNotes = 3 * kMostChordNotes - 1;
-  constexpr int kFiveNotes = 3 * (kMostChordNotes - 1) - 1;
-  return state.bassPitchClass == state.rootPitchClass ? kSixNotes : kFiveNotes;
+  return FormulaLimit(state.bassPitchClass != state.rootPitchClass);
 }
 
 void ChordEntry::RefreshNoteLimit() {

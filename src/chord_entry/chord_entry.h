@@ -56,6 +56,7 @@ struct ChordEntryState {
     all.fill(true);
     return all;
   }
+  bool operator==(const ChordEntryState&) const = default;
 };
 
 // How many searches a handler ran (the window runs them with the state as
