@@ -138,11 +138,10 @@ void ComposeFormula(const ExactWords& exactWords, int noteLimit, DegreeTicks& ti
   }
 }
 
-// A symbol read as the check list reads it, with the words it composed
-// and the items they ticked before the note limit (for the typed path,
-// which fits the chord itself).
+// What a symbol's words composed, besides the chord read: the items they
+// ticked before the note limit (for the typed path, which fits the chord
+// itself).
 struct WordsRead {
-  SymbolChord read;
   ExactWords exactWords{};
   DegreeTicks tickedBeforeLimit{};
   std::string base;  // the formula composed within the note limit
@@ -156,10 +155,11 @@ std::string BassSuffix(const Chord& chord) {
   return "/" + std::string(NoteNameOf(chord.bassSpelling, chord.bass));
 }
 
-WordsRead ReadWords(std::string_view text) {
+// A symbol read as the check list reads it into read, which the caller
+// returns: the chord is built once, where it is answered.
+WordsRead ReadWords(std::string_view text, SymbolChord& read) {
   Scanned scanned = Scan(std::string(text) + " ");
   WordsRead words;
-  SymbolChord& read = words.read;
   Chord& chord = read.chord;
   SymbolReading& result = read.reading;
   result.searches = 1;
@@ -180,7 +180,7 @@ WordsRead ReadWords(std::string_view text) {
     }
     scanned.echo += NoteNameOf(chord.bassSpelling, bass);
   }
-  chord.symbol = scanned.echo;
+  chord.symbol = std::move(scanned.echo);
   chord.bass = bass;
   chord.root = scanned.root;
 
@@ -190,11 +190,14 @@ WordsRead ReadWords(std::string_view text) {
   ComposeFormula(scanned.exactWords, FormulaLimit(bass != scanned.root), read.ticked, words.base,
                  words.additions);
   chord.formula.assign(words.base).append(words.additions);
-  // A degree refused at the limit is unticked: it is reported.
-  for (int item = 0; item < kDegreeItemCount; ++item) {
-    if (words.tickedBeforeLimit[item] && !read.ticked[item]) {
-      result.omitted.emplace_back(kDegreeItems[item].text);
-      words.refused = true;
+  // A degree refused at the limit is unticked: it is reported. Most
+  // symbols fit, so the ticks are compared whole before item by item.
+  if (words.tickedBeforeLimit != read.ticked) {
+    for (int item = 0; item < kDegreeItemCount; ++item) {
+      if (words.tickedBeforeLimit[item] && !read.ticked[item]) {
+        result.omitted.emplace_back(kDegreeItems[item].text);
+        words.refused = true;
+      }
     }
   }
   if (!scanned.typeName.empty()) scanned.typeName.erase(0, 1);
@@ -223,20 +226,17 @@ void EchoOmissions(Chord& chord, std::span<const std::string> asked) {
   if (!bass.empty()) echo += "/" + bass;
 }
 
-SymbolChord NoChord() {
-  SymbolChord read;
+void ReadNoChord(SymbolChord& read) {
   read.chord.root = read.chord.bass = kNoPitchClass;
   read.chord.formula = "00";
   read.chord.symbol = "N.C.";
   read.reading.searches = 1;
   read.reading.noChord = true;
-  return read;
 }
 
 // The typed chord, composed with no note limit, fitted to six notes with
 // the bass as players fit it; refused, the default chord.
-void FitTypedChord(WordsRead& words, const SpelledSymbol& spelled) {
-  SymbolChord& read = words.read;
+void FitTypedChord(WordsRead& words, const SpelledSymbol& spelled, SymbolChord& read) {
   SymbolReading& reading = read.reading;
   ComposedChord chord;
   chord.ticked = words.tickedBeforeLimit;
@@ -274,14 +274,22 @@ void FitTypedChord(WordsRead& words, const SpelledSymbol& spelled) {
 
 }  // namespace
 
-SymbolChord ReadOwnWords(std::string_view text) { return ReadWords(text).read; }
+SymbolChord ReadOwnWords(std::string_view text) {
+  SymbolChord read;
+  ReadWords(text, read);
+  return read;
+}
 
 SymbolChord ChordOfSymbol(std::string_view text, ChordNotation notation) {
+  SymbolChord read;  // the one answer, filled where it is returned
   SpelledSymbol spelled = SpellChordSymbol(text, notation);
-  if (spelled.noChord) return NoChord();
-  WordsRead words = ReadWords(spelled.text);
-  SymbolReading& reading = words.read.reading;
-  reading.ambiguous = spelled.ambiguous;
+  if (spelled.noChord) {
+    ReadNoChord(read);
+    return read;
+  }
+  WordsRead words = ReadWords(spelled.text, read);
+  SymbolReading& reading = read.reading;
+  reading.ambiguous = std::move(spelled.ambiguous);
   for (std::string& word : reading.unrecognised) {
     if (word.starts_with(kUnusedMark)) word.erase(0, 1);
   }
@@ -291,9 +299,8 @@ SymbolChord ChordOfSymbol(std::string_view text, ChordNotation notation) {
   // leaves out the fifth), so that no written tension is refused.
   const bool asTheCheckListReads =
       spelled.ownWords && (notation == ChordNotation::Classic || !words.refused);
-  if (asTheCheckListReads || !reading.namesRoot) return std::move(words.read);
-  FitTypedChord(words, spelled);
-  return std::move(words.read);
+  if (!asTheCheckListReads && reading.namesRoot) FitTypedChord(words, spelled, read);
+  return read;
 }
 
 }  // namespace corvanta
