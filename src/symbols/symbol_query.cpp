@@ -25,8 +25,26 @@ Accidentals AccidentalsOf(std::string_view text) {
 
 using DegreeTicks = std::array<bool, kDegreeItemCount>;
 // How many typed words equal each item's text exactly; the formula passes
-// need only this, so the word list itself is never searched.
-using ExactWords = std::array<int, kDegreeItemCount>;
+// need only this, so the word list itself is never searched. The items
+// typed are also kept as one bit each: a symbol names a few of the 51, and
+// the passes visit only those, without a look at the other counts.
+class ExactWords {
+ public:
+  static_assert(kDegreeItemCount <= 64);
+  void Add(int item) {
+    ++count_[item];
+    typed_ |= Bit(item);
+  }
+  void Remove(int item) {
+    if (--count_[item] == 0) typed_ &= ~Bit(item);
+  }
+  std::uint64_t Typed() const { return typed_; }
+
+ private:
+  static std::uint64_t Bit(int item) { return std::uint64_t{1} << item; }
+  std::array<int, kDegreeItemCount> count_{};
+  std::uint64_t typed_ = 0;
+};
 
 // What the scan of the typed text found.
 struct Scanned {
@@ -50,7 +68,7 @@ void TakeWord(std::string_view word, char separator, Scanned& scanned) {
   int item = DegreeItemNamed(word);
   // The item texts are lowercase (symbol_words.cpp), so the item named in
   // any case is the one typed exactly, if any.
-  if (item >= 0 && kDegreeItems[item].text == word) ++scanned.exactWords[item];
+  if (item >= 0 && kDegreeItems[item].text == word) scanned.exactWords.Add(item);
   scanned.lastWordUnrecognised = item < 0;
   if (item < 0) {
     scanned.unrecognised.emplace_back(word);
@@ -107,23 +125,13 @@ void ReportPassedOverCharacter(std::string_view text, bool firstWordGlued,
   }
 }
 
-// The items typed, one bit each: a symbol names a few of the 51, and the
-// passes visit only those.
-std::uint64_t TypedItems(const ExactWords& exactWords) {
-  static_assert(kDegreeItemCount <= 64);
-  std::uint64_t items = 0;
-  for (int k = 0; k < kDegreeItemCount; ++k)
-    items |= static_cast<std::uint64_t>(exactWords[k] > 0) << k;
-  return items;
-}
-
 // The base and degree passes: the formula the exactly typed words compose,
 // a degree beyond noteLimit refused and unticked.
 void ComposeFormula(const ExactWords& exactWords, int noteLimit, DegreeTicks& ticked,
                     std::string& base, std::string& additions) {
   base = "00 04 07";
   additions.clear();
-  const std::uint64_t typed = TypedItems(exactWords);
+  const std::uint64_t typed = exactWords.Typed();
   // The last base named wins; then the degrees apply in item order, so the
   // order typed does not matter.
   for (std::uint64_t left = typed; left != 0; left &= left - 1) {
@@ -172,7 +180,8 @@ WordsRead ReadWords(std::string_view text, SymbolChord& read) {
   if (bass == kNoPitchClass) {
     bass = scanned.root;
   } else {
-    if (int exact = DegreeItemExactly(scanned.lastWord); exact >= 0) --scanned.exactWords[exact];
+    if (int exact = DegreeItemExactly(scanned.lastWord); exact >= 0)
+      scanned.exactWords.Remove(exact);
     if (scanned.lastWordUnrecognised) scanned.unrecognised.pop_back();
     // 'C/E': with no recognised word the bass still follows a slash.
     if (!scanned.anyRecognisedWord && !scanned.echo.empty() && scanned.echo.back() != '/') {
