@@ -904,6 +904,14 @@
         <source>和弦显示为</source>
         <translation>Chords as</translation>
     </message>
+    <message>
+        <source>简化和弦</source>
+        <translation>Simplify chords</translation>
+    </message>
+    <message>
+        <source>用更简单的同功能和弦弹奏 (Cmaj7 弹 C, Am7 弹 Am)</source>
+        <translation>Play simpler chords of the same function (Cmaj7 as C, Am7 as Am)</translation>
+    </message>
 </context>
 <context>
     <name>corvanta::DiagramHelp</name>

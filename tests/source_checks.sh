@@ -6,10 +6,13 @@
 # room the page's module links includes a stream, locale or regex header;
 # "format" fails when a tracked C++ file
 # drifts from the repository's .clang-format, and is skipped (status 77)
-# without clang-format.
-# Usage: tests/source_checks.sh core|format [source folder]
+# without clang-format; "translations" fails when a text the sources give
+# tr() or translate() has no finished English translation in
+# i18n/corvanta_en.ts (lupdate reads the sources into a copy of the file;
+# skipped without lupdate).
+# Usage: tests/source_checks.sh core|format|translations [source folder] [lupdate]
 set -euo pipefail
-check=${1:?core or format}
+check=${1:?core, format or translations}
 cd "${2:-$(dirname "$0")/..}"
 
 # The C++ files of the tree: the tracked ones in a git checkout, else every
@@ -79,8 +82,41 @@ case "$check" in
     fi
     echo "$(echo "$files" | wc -l) files match .clang-format"
     ;;
+  translations)
+    lupdate=${3:-$(command -v lupdate || true)}
+    if [[ -z "$lupdate" || ! -x "$lupdate" ]]; then
+      echo "lupdate is not installed (qt6-l10n-tools): skipped"
+      exit 77
+    fi
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    cp i18n/corvanta_en.ts "$work/en.ts"
+    # The copy keeps every entry; texts no source names any more (the core
+    # tables' captions, kept by hand) come back marked vanished.
+    "$lupdate" -silent -locations none src -ts "$work/en.ts" >"$work/lupdate.log" 2>&1 ||
+      { cat "$work/lupdate.log"; exit 1; }
+    # One line per text still to translate: its context and its source. The
+    # file itself is read too, for the hand-kept entries lupdate marks vanished.
+    awk '
+      /<name>/ { sub(/.*<name>/, ""); sub(/<\/name>.*/, ""); context = $0 }
+      /<source>/ { source = $0; sub(/.*<source>/, "", source); sub(/<\/source>.*/, "", source) }
+      /<translation/ {
+        gone = $0 ~ /type="(vanished|obsolete)"/
+        if (!gone && ($0 ~ /type="unfinished"/ || $0 ~ /<translation><\/translation>/ ||
+                      $0 ~ /<translation\/>/))
+          print context ": " source
+      }
+      /<numerusform><\/numerusform>/ && !gone { print context ": " source }
+    ' "$work/en.ts" i18n/corvanta_en.ts | sort -u >"$work/missing"
+    if [[ -s "$work/missing" ]]; then
+      echo "Texts without an English translation in i18n/corvanta_en.ts:"
+      cat "$work/missing"
+      exit 1
+    fi
+    echo "every source text has its English translation"
+    ;;
   *)
-    echo "unknown check: $check (core or format)"
+    echo "unknown check: $check (core, format or translations)"
     exit 2
     ;;
 esac
