@@ -163,8 +163,9 @@ std::string BassSuffix(const Chord& chord) {
   return "/" + std::string(NoteNameOf(chord.bassSpelling, chord.bass));
 }
 
-// A symbol read as the check list reads it into read, which the caller
-// returns: the chord is built once, where it is answered.
+// A symbol read as the check list reads it into read, a default
+// SymbolChord the caller returns: the chord is built once, where it is
+// answered, and never moved from a working copy.
 WordsRead ReadWords(std::string_view text, SymbolChord& read) {
   Scanned scanned = Scan(std::string(text) + " ");
   WordsRead words;
