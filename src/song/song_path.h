@@ -36,6 +36,8 @@ struct PathProblem {
   // arriving shape; 0: not.
   double placeWeight = 0.0;
   double otherShape = 0.0;  // 0: no group term
+
+  bool operator==(const PathProblem&) const = default;
 };
 
 struct PathChoice {
