@@ -669,14 +669,13 @@ InstrumentSearchResult SearchOnInstrument(const Instrument& instrument,
   return SearchAnyInstrument(instrument, argumentNumbers, settings);
 }
 
-Instrument InstrumentWithCapo(const Instrument& instrument, int capo) {
+Instrument InstrumentWithCapo(Instrument instrument, int capo) {
   capo = ClampCapo(capo);
-  Instrument raised = instrument;
-  for (OpenString& string : raised.strings) {
+  for (OpenString& string : instrument.strings) {
     string.pitch += capo;
     string.firstFret = std::max(0, string.firstFret - capo);
   }
-  return raised;
+  return instrument;
 }
 
 Instrument InstrumentUnderCapo(const Instrument& instrument, int capo, CapoNames names) {

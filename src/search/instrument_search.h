@@ -43,7 +43,9 @@ std::vector<int> ChordTonesOf(const std::vector<int>& argumentNumbers,
 
 // The instrument with a capo at `capo` (0..12): every string raised, a short
 // string's first fret counted from the capo, the frets searched fewer.
-Instrument InstrumentWithCapo(const Instrument& instrument, int capo);
+// Taken by value: an instrument made for the call (a retuned one, as a
+// strum sounds it) is raised in place rather than copied again.
+Instrument InstrumentWithCapo(Instrument instrument, int capo);
 // The instrument a chord is searched on under a capo: raised by it when
 // names are sounding; with shape names the strings keep their pitches (only
 // the frets behind the capo are gone), so the chord found is the shape.
