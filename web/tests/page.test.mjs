@@ -153,6 +153,19 @@ describe("one option reader", { skip: !existsSync(cli) && `no corvanta-cli at ${
     await page.close();
   });
 
+  test("a refused instrument falls back to the guitar and keeps the other options; a refused option resets them all", async () => {
+    for (const [hash, message, cliArgs] of [
+      ["#/C?instrument=lute9&capo=3&frets=18", /--instrument: 'lute9' is not an instrument/, ["--capo", "3", "--frets", "18"]],
+      ["#/C?instrument=ukulele&tuning=H4&capo=2", /--tuning: 'H4' is neither/, ["--capo", "2"]],
+      ["#/C?instrument=lute9&capo=40", /--capo: 40 is not a fret/, []],
+    ]) {
+      const page = await browser.page(hash);
+      assert.match(await page.$eval("#message", (e) => e.textContent), message, hash);
+      assert.deepEqual(await shownFrets(page), cliFrets("query", "C", ...cliArgs).frets, hash);
+      await page.close();
+    }
+  });
+
   test("the other names are the ranked readings in the standard notation", async () => {
     const page = await browser.page("#/C6add9");
     const json = JSON.parse(execFileSync(cli, ["query", "C6add9", "--json"], { encoding: "utf8", timeout: 20000 }));
