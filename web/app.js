@@ -56,7 +56,24 @@ const pageChinese = {
 };
 
 const $ = (id) => document.getElementById(id);
-const core = await createCorvanta({ locateFile: (file) => new URL(file, import.meta.url).href });
+const core = await startCore();
+
+// The core, from the module the page began compiling as it loaded; when
+// that failed (a server that does not call it application/wasm), from its
+// bytes.
+function startCore() {
+  const wasm = new URL("corvanta.wasm", import.meta.url).href;
+  let failed;
+  const failure = new Promise((_, reject) => (failed = reject));
+  const instantiateWasm = (imports, receive) => {
+    Promise.resolve(window.corvantaWasm)
+      .then((module) => module ?? fetch(wasm).then((r) => r.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)))
+      .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
+      .catch(failed);
+    return {};
+  };
+  return Promise.race([createCorvanta({ locateFile: () => wasm, instantiateWasm }), failure]);
+}
 
 // The page's options, whose defaults are the CLI's modern ones.
 const defaults = {
@@ -183,17 +200,8 @@ function escapeHtml(text) {
 function show(answer) {
   result = answer;
   const strings = answer.strings;
-  const box = $("diagrams");
-  // Emptied first, so the layouts the texts below force skip the old list.
-  box.textContent = "";
-  box.style.setProperty("--cell-w", `${cellWidth(strings)}px`);
-  // The page keeps the whole list's height while it is drawn.
-  const perRow = Math.max(1, Math.floor(box.clientWidth / cellWidth(strings)));
-  box.style.minHeight = `${Math.ceil(answer.count / perRow) * 130}px`;
-  const top = box.getBoundingClientRect().top;
-  const rows = Math.ceil((window.innerHeight - Math.max(top, 0) + Math.max(-top, 0)) / 130) + 1;
-  drawUpTo(rows * perRow);
-  drawRest(++drawing);
+  // The texts and the neck first, then one layout read for the diagrams:
+  // the frame then lays out only the diagrams added below them.
   $("count").textContent = `${tr("Found:")} ${answer.count}`;
   $("count").dataset.count = answer.count;
   showNames(answer);
@@ -213,6 +221,17 @@ function show(answer) {
   selected = -1;
   neckFrets = Array(strings).fill(0);
   drawNeck([]);
+  const box = $("diagrams");
+  box.textContent = "";
+  box.style.setProperty("--cell-w", `${cellWidth(strings)}px`);
+  // Both read from one layout, before the height below changes it.
+  const perRow = Math.max(1, Math.floor(box.clientWidth / cellWidth(strings)));
+  const top = box.getBoundingClientRect().top;
+  // The page keeps the whole list's height while it is drawn.
+  box.style.minHeight = `${Math.ceil(answer.count / perRow) * 130}px`;
+  const rows = Math.ceil((window.innerHeight - Math.max(top, 0) + Math.max(-top, 0)) / 130) + 1;
+  drawUpTo(rows * perRow);
+  drawRest(++drawing);
   writeUrl();
 }
 
