@@ -5,7 +5,6 @@ import createCorvanta from "./corvanta.mjs";
 import chinese from "./strings.js";
 import { cellWidth, diagramMarkup, glyphDefs, neckMarkers, neckMarkup } from "./draw.js";
 import { audioState, strum } from "./sound.js";
-import { createSongView } from "./song.js";
 
 // Texts the window has no caption for, in the window's words.
 const pageChinese = {
@@ -132,7 +131,7 @@ function writeUrl() {
     params.set(key, typeof value === "boolean" ? (value ? "1" : "0") : String(value));
   }
   if (lang !== browserLang) params.set("lang", lang);
-  if (view === "song") for (const [key, value] of songs().linkParams()) params.set(key, value);
+  if (songShown()) for (const [key, value] of songs().linkParams()) params.set(key, value);
   const text = params.toString();
   const path = view === "song" ? "song" : encodeURIComponent($("symbol").value.trim()).replace(/%2F/g, "/");
   const hash = `#/${path}${text ? "?" + text : ""}`;
@@ -256,7 +255,7 @@ function query() {
 function research() {
   show(JSON.parse(core.research(options)));
   $("symbol").value = result.echo;
-  if (view === "song") songs().voice();
+  if (songShown()) songs().voice();
 }
 
 function pick(picker, row) {
@@ -437,7 +436,7 @@ function wire() {
     options.lang = lang;
     showTexts();
     if (result) show(result);
-    if (view === "song") songs().voice();
+    if (songShown()) songs().voice();
     writeUrl();
   });
   const box = $("diagrams");
@@ -457,7 +456,7 @@ function wire() {
   }, { passive: true });
   window.addEventListener("hashchange", start);
   $("view-chord").addEventListener("click", () => showView("chord"));
-  $("view-song").addEventListener("click", () => showView("song"));
+  $("view-song").addEventListener("click", () => loadSongCode().then(() => showView("song")));
 }
 
 // The chord view and the song view share the instrument and the language.
@@ -473,8 +472,10 @@ function showView(name) {
 }
 
 let lastSongLink = null;
-function start() {
+async function start() {
   const symbol = readUrl();
+  // A link to the song view waits for its code; without it, the chords.
+  if (view === "song") await loadSongCode().catch(() => (view = "chord"));
   $("symbol").value = symbol;
   showTexts();
   fillChordControls();
@@ -489,13 +490,24 @@ function start() {
   showView(view);
 }
 
-// The song view is built when it is first shown, or once the chord view's
-// first diagrams are painted: a cold load of the chord view waits for none
-// of it (its controls, the browser's storage of recent songs).
+// The song view's code is loaded, and the view built, when it is first
+// shown or once the chord view's first diagrams are painted: a cold load
+// of the chord view waits for none of it (its scripts, its controls, the
+// browser's storage of recent songs).
+let songCode = null;
+let songCodeLoading = null;
+function loadSongCode() {
+  songCodeLoading ??= import("./song.js").then((code) => (songCode = code));
+  return songCodeLoading;
+}
+
+// Whether the song view is the one shown, its code loaded.
+const songShown = () => view === "song" && songCode !== null;
+
 let songView = null;
 function songs() {
   if (!songView) {
-    songView = createSongView({
+    songView = songCode.createSongView({
       core, options, tr, play: playNotes,
       onLink: () => {
         writeUrl();
@@ -509,7 +521,7 @@ function songs() {
 
 document.body.insertAdjacentHTML("afterbegin", glyphDefs());
 wire();
-start();
+await start();
 document.body.dataset.ready = "1";
 
 // Kept for use offline. A new version's worker takes over at once; the
@@ -532,7 +544,7 @@ function keepOffline() {
 requestAnimationFrame(() => setTimeout(() => {
   performance.mark("corvanta-painted");
   const later = () => {
-    songs();
+    loadSongCode().then(songs, () => {});
     keepOffline();
   };
   if (window.requestIdleCallback) requestIdleCallback(later, { timeout: 1000 });
