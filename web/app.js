@@ -124,7 +124,14 @@ function readUrl() {
   return view === "song" ? "C" : symbol || "C";
 }
 
+// The chord view's first start writes its link only after its diagrams
+// are painted: the browser's history update takes a few milliseconds a
+// cold load need not wait for. A control changed before that paint writes
+// at once.
+let painted = false;
+let holdUrl = false;
 function writeUrl() {
+  if (holdUrl) return;
   const params = new URLSearchParams();
   for (const [key, value] of Object.entries(options)) {
     if (value === defaults[key] || key === "lang") continue;
@@ -476,18 +483,23 @@ async function start() {
   const symbol = readUrl();
   // A link to the song view waits for its code; without it, the chords.
   if (view === "song") await loadSongCode().catch(() => (view = "chord"));
-  $("symbol").value = symbol;
-  showTexts();
-  fillChordControls();
-  query();
-  if (!result) research();
-  if (view === "song") {
-    // The page's own link writes do not read the song back.
-    const link = songParams.toString();
-    if (link !== lastSongLink) songs().readLink(songParams);
-    songs().fillControls();
+  holdUrl = !painted && view === "chord";
+  try {
+    $("symbol").value = symbol;
+    showTexts();
+    fillChordControls();
+    query();
+    if (!result) research();
+    if (view === "song") {
+      // The page's own link writes do not read the song back.
+      const link = songParams.toString();
+      if (link !== lastSongLink) songs().readLink(songParams);
+      songs().fillControls();
+    }
+    showView(view);
+  } finally {
+    holdUrl = false;
   }
-  showView(view);
 }
 
 // The song view's code is loaded, and the view built, when it is first
@@ -543,6 +555,8 @@ function keepOffline() {
 // reads the mark); what the first diagrams did not need follows when idle.
 requestAnimationFrame(() => setTimeout(() => {
   performance.mark("corvanta-painted");
+  painted = true;
+  writeUrl();
   const later = () => {
     loadSongCode().then(songs, () => {});
     keepOffline();

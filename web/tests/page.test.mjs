@@ -66,6 +66,10 @@ describe("the list is the CLI's", { skip: !existsSync(cli) && `no corvanta-cli a
   });
 
   test("a link opens the same chord on the same instrument, and the URL follows the controls", async () => {
+    // A bare address gets the start chord's link once it is drawn.
+    const bare = await browser.page();
+    await bare.waitForFunction(() => location.hash === "#/C");
+    await bare.close();
     const page = await browser.page("#/Am7?instrument=ukulele&capo=2");
     assert.equal(await page.$eval("#instrument", (e) => e.value), "ukulele");
     assert.equal(await page.$eval("#capo", (e) => e.value), "2");
