@@ -1,6 +1,9 @@
 // The page: controls in, the core's answers out. Every chord rule (reading
 // a symbol, the search, the names, the layouts, the neck's clicks, the
 // strum's notes) is the core's; this script only shows what it answers.
+// V8's compile hint: every function here is compiled while the file
+// downloads, not each at its first call on the cold load.
+//# allFunctionsCalledOnLoad
 import createCorvanta from "./corvanta.mjs";
 import chinese from "./strings.js";
 import { cellWidth, diagramMarkup, glyphDefs, neckMarkers, neckMarkup } from "./draw.js";
