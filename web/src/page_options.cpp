@@ -2,6 +2,9 @@
 // layouts written for draw.js.
 #include "page_options.h"
 
+#include <string>
+#include <utility>
+
 #include "instrument/instrument.h"
 #include "search/difficulty.h"
 #include "search/key_text.h"
@@ -43,7 +46,6 @@ Session ReadPageSession(SessionOptionTexts texts, std::string& error) {
 }  // namespace
 
 PageOptions OptionsOf(const val& object) {
-  PageOptions options;
   SessionOptionTexts texts;
   texts.instrument = Field<std::string>(object, "instrument", "guitar");
   const std::string tuning = Field<std::string>(object, "tuning", "");
@@ -56,7 +58,10 @@ PageOptions OptionsOf(const val& object) {
   texts.span = Field<int>(object, "span", kDefaultSpan);
   texts.noBarre = Field<bool>(object, "noBarre", false);
   texts.simple = Field<bool>(object, "simple", false);
-  options.session = ReadPageSession(texts, options.error);
+  // Made with the session read: a default one would copy the guitar first.
+  std::string error;
+  Session read = ReadPageSession(texts, error);
+  PageOptions options{.error = std::move(error), .session = std::move(read)};
   const Session& session = options.session;
   options.capo = session.capo;
   options.capoNames = session.capoNames;
