@@ -9,10 +9,11 @@ import { serve } from "../tools/serve.mjs";
 export const site = resolve(process.env.CORVANTA_SITE ?? new URL("../../build-web/site", import.meta.url).pathname);
 
 // root: the folder served (the built site unless a test serves its own);
-// maxAge: the caching header the server sends.
-export async function openBrowser({ root = site, maxAge = 0 } = {}) {
+// maxAge: the caching header the server sends; typeOf: content types it
+// sends instead of its own (serve.mjs).
+export async function openBrowser({ root = site, maxAge = 0, typeOf = {} } = {}) {
   const profile = mkdtempSync(join(tmpdir(), "corvanta-chromium-"));
-  const server = await serve(root, 0, { maxAge });
+  const server = await serve(root, 0, { maxAge, typeOf });
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
     headless: true,

@@ -219,6 +219,21 @@ describe("playing and the neck", () => {
   });
 });
 
+describe("a server that does not call the module application/wasm", { skip: !existsSync(cli) && `no corvanta-cli at ${cli}` }, () => {
+  test("still gets a working page: the module is compiled from its bytes", async () => {
+    const plain = await openBrowser({ typeOf: { ".wasm": "application/octet-stream" } });
+    try {
+      const page = await plain.page("#/Am7");
+      assert.deepEqual(await shownFrets(page), cliFrets("query", "Am7").frets);
+      await typeSymbol(page, "G7");
+      await page.waitForFunction(() => document.querySelector("#best").textContent === "G7");
+      assert.deepEqual(page.errors, []);
+    } finally {
+      await plain.close();
+    }
+  });
+});
+
 describe("refusals and the page's look", () => {
   test("a symbol with no root shows a message and keeps the page working", async () => {
     const page = await browser.page("#/G");
