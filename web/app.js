@@ -466,7 +466,7 @@ function wire() {
   }, { passive: true });
   window.addEventListener("hashchange", start);
   $("view-chord").addEventListener("click", () => showView("chord"));
-  $("view-song").addEventListener("click", () => loadSongCode().then(() => showView("song")));
+  $("view-song").addEventListener("click", () => loadSongCode().then(() => showView("song"), () => {}));
 }
 
 // The chord view and the song view share the instrument and the language.
@@ -512,12 +512,21 @@ async function start() {
 let songCode = null;
 let songCodeLoading = null;
 function loadSongCode() {
-  songCodeLoading ??= import("./song.js").then((code) => (songCode = code));
+  // A failed load (offline, before the site was kept) is tried again next time.
+  songCodeLoading ??= import("./song.js").then(
+    (code) => (songCode = code),
+    (error) => {
+      songCodeLoading = null;
+      throw error;
+    },
+  );
   return songCodeLoading;
 }
 
 // Whether the song view is the one shown, its code loaded.
-const songShown = () => view === "song" && songCode !== null;
+function songShown() {
+  return view === "song" && songCode !== null;
+}
 
 let songView = null;
 function songs() {
