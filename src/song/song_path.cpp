@@ -227,23 +227,32 @@ int GroupCount(const PathProblem& problem) {
   return count;
 }
 
-// The undecided group whose steps a path splits over the most shapes (the
-// most steps off its most frequent one), and that most frequent shape (the
-// first met of equals); group -1 when none is split.
+// The undecided group whose steps a path splits over the most shapes it
+// may still take (the most steps off the most frequent of them), and that
+// shape (the first met of equals); group -1 when none is split. Steps on
+// ruled-out shapes pay the group term already, so they split nothing: a
+// group with one shape left to it in the path is costed as it truly is.
 struct Split {
   int group = -1;
   int shape = -1;
 };
 
-Split MostSplitGroup(const PathProblem& problem, const std::vector<int>& homes,
-                     const std::vector<int>& chosen) {
-  std::vector<std::map<int, int>> counts(homes.size());
-  for (std::size_t k = 0; k < chosen.size(); ++k)
-    if (problem.groups[k] >= 0) ++counts[static_cast<std::size_t>(problem.groups[k])][chosen[k]];
+Split MostSplitGroup(const PathProblem& problem, const Node& node, const std::vector<int>& chosen) {
+  std::vector<std::map<int, int>> counts(node.homes.size());
+  for (std::size_t k = 0; k < chosen.size(); ++k) {
+    const int group = problem.groups[k];
+    if (group < 0) continue;
+    const std::size_t g = static_cast<std::size_t>(group);
+    if (!node.ruledOut.empty()) {
+      const std::vector<int>& out = node.ruledOut[g];
+      if (std::find(out.begin(), out.end(), chosen[k]) != out.end()) continue;
+    }
+    ++counts[g][chosen[k]];
+  }
   Split split;
   int mostOff = 0;
   for (std::size_t g = 0; g < counts.size(); ++g) {
-    if (homes[g] >= 0 || counts[g].size() < 2) continue;
+    if (node.homes[g] >= 0 || counts[g].size() < 2) continue;
     int total = 0, most = 0, mostShape = -1;
     for (const auto& [candidate, count] : counts[g]) {
       total += count;
@@ -439,7 +448,7 @@ PathChoice ChoosePath(const PathProblem& problem, long long workBudget) {
       if (cost < best.cost - kTolerance) best.cost = cost, best.chosen = path;
     }
     if (relaxed < best.cost - kTolerance) {
-      const Split split = MostSplitGroup(problem, node.homes, chosen);
+      const Split split = MostSplitGroup(problem, node, chosen);
       if (split.group >= 0) Branch(node, relaxed, split.group, split.shape, made, open);
     }
     work += chain.work;
