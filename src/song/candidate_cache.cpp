@@ -23,9 +23,20 @@ const ChordCandidates& CandidateCache::Of(const Session& listing, const Chord& c
   return entries.back()->candidates;
 }
 
+const PathChoice& CandidateCache::ChoiceFor(const PathProblem& problem, long long workBudget) {
+  if (solvedBudget_ == workBudget && solved_ == problem) return choice_;
+  ++solves_;
+  choice_ = ChoosePath(problem, workBudget);
+  solved_ = problem;
+  solvedBudget_ = workBudget;
+  return choice_;
+}
+
 void CandidateCache::Clear() {
   sessions_.clear();
   kept_ = 0;
+  solved_ = {};
+  solvedBudget_ = -1;
 }
 
 }  // namespace corvanta

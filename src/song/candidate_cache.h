@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "session/session.h"
+#include "song/song_path.h"
 #include "song/song_voicing_steps.h"
 #include "theory/chord.h"
 
@@ -20,7 +21,9 @@ namespace corvanta {
 // whole session and the whole chord (both compared field by field), so a
 // change of instrument, tuning, capo, frets, span or rules never meets a
 // stale search; the costs and pins of a voicing are applied after, never
-// kept here.
+// kept here. The last choice over a song is kept too, with the whole
+// problem it answered: a keystroke in the words leaves every chord, cost
+// and pin as it was, and so the problem, and is answered without solving.
 class CandidateCache {
  public:
   // The chord's candidates as SearchCandidates finds them under `listing`:
@@ -28,8 +31,14 @@ class CandidateCache {
   // until the next call.
   const ChordCandidates& Of(const Session& listing, const Chord& chord);
 
-  // How many chords were searched, and how many are kept.
+  // The choice ChoosePath makes for `problem`: solved unless the problem
+  // and budget equal the last ones (the choice is a function of them).
+  const PathChoice& ChoiceFor(const PathProblem& problem, long long workBudget);
+
+  // How many chords were searched, how many choices solved, and how many
+  // chords are kept.
   int Searches() const { return searches_; }
+  int Solves() const { return solves_; }
   std::size_t Size() const { return kept_; }
   void Clear();
 
@@ -49,6 +58,10 @@ class CandidateCache {
   std::vector<Searched> sessions_;  // few: a song's capos tried, an instrument changed
   std::size_t kept_ = 0;
   int searches_ = 0;
+  PathProblem solved_;
+  long long solvedBudget_ = -1;  // -1: nothing solved yet
+  PathChoice choice_;
+  int solves_ = 0;
 };
 
 }  // namespace corvanta

@@ -29,6 +29,8 @@ struct HandShape {
   // Something held and no open string: the shape can stay up the neck.
   bool Closed() const { return !anyOpen && position > 0; }
   int Own(std::size_t string) const { return static_cast<int>((own >> (8 * string)) & 0xFF); }
+
+  bool operator==(const HandShape&) const = default;
 };
 
 HandShape ShapeOfVoicing(const Voicing& voicing) noexcept;

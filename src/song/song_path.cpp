@@ -23,11 +23,18 @@ double ChangeCost(const PathProblem& problem, const HandShape& from, const HandS
 }
 
 // A node of the branch and bound: the shape decided for each group (-1:
-// not yet) and a lower bound of every path under it.
+// not yet), the shapes ruled out for each group not yet decided, and a
+// lower bound of every path under it. Nodes of equal bounds are taken in
+// the order they were made, so the search (and which of two equally cheap
+// paths it keeps) is the same under every standard library.
 struct Node {
   std::vector<int> homes;
+  std::vector<std::vector<int>> ruledOut;  // per group; empty: none yet
   double bound = 0;
-  bool operator>(const Node& other) const { return bound > other.bound; }
+  long long made = 0;
+  bool operator>(const Node& other) const {
+    return bound != other.bound ? bound > other.bound : made > other.made;
+  }
 };
 
 // A candidate of the step before, reached at a cost.
@@ -39,10 +46,9 @@ struct Reached {
 
 // The changes PlaceCost credits (a shape moved whole within reach), found
 // once per problem: into[k][j] the candidates (indices in step k - 1) that
-// reach step k's candidate j so, onto[k][i] those of step k + 1 that step
-// k's candidate i reaches so. Empty without the place term.
+// reach step k's candidate j so. Empty without the place term.
 struct MovedPairs {
-  std::vector<std::vector<std::vector<int>>> into, onto;
+  std::vector<std::vector<std::vector<int>>> into;
 };
 
 MovedPairs FindMovedPairs(const PathProblem& problem) {
@@ -50,11 +56,7 @@ MovedPairs FindMovedPairs(const PathProblem& problem) {
   if (problem.placeWeight == 0) return pairs;
   const std::size_t steps = problem.steps.size();
   pairs.into.resize(steps);
-  pairs.onto.resize(steps);
-  for (std::size_t k = 0; k < steps; ++k) {
-    pairs.into[k].resize(problem.steps[k].size());
-    pairs.onto[k].resize(problem.steps[k].size());
-  }
+  for (std::size_t k = 0; k < steps; ++k) pairs.into[k].resize(problem.steps[k].size());
   const auto shape = [&](int candidate) -> const HandShape& {
     return problem.shapes[static_cast<std::size_t>(candidate)];
   };
@@ -80,7 +82,6 @@ MovedPairs FindMovedPairs(const PathProblem& problem) {
         const int i = at->second;
         if (!MovedWithinReach(shape(before[static_cast<std::size_t>(i)]), shape(here[j]))) continue;
         pairs.into[k][j].push_back(i);
-        pairs.onto[k - 1][static_cast<std::size_t>(i)].push_back(static_cast<int>(j));
       }
     }
   }
@@ -90,16 +91,22 @@ MovedPairs FindMovedPairs(const PathProblem& problem) {
 // The chain's dynamic programme under some decided shapes.
 class Chain {
  public:
-  Chain(const PathProblem& problem, const MovedPairs& moved, const std::vector<int>& homes)
-      : p_(problem), moved_(moved), homes_(homes) {}
+  Chain(const PathProblem& problem, const MovedPairs& moved, const std::vector<int>& homes,
+        const std::vector<std::vector<int>>& ruledOut)
+      : p_(problem), moved_(moved), homes_(homes), ruledOut_(ruledOut) {}
 
+  // A step's own cost, with the group term as far as the node decides it:
+  // off the group's shape, or on a shape the group's shape cannot be.
   double Own(std::size_t step, int candidate) const {
     if (!p_.held.empty() && p_.held[step] >= 0 && p_.held[step] != candidate) return kInfinity;
     const int group = p_.groups[step];
     double cost = p_.ownCost[static_cast<std::size_t>(candidate)];
-    if (group >= 0 && homes_[static_cast<std::size_t>(group)] >= 0 &&
-        homes_[static_cast<std::size_t>(group)] != candidate)
-      cost += p_.otherShape;
+    if (group < 0) return cost;
+    const int home = homes_[static_cast<std::size_t>(group)];
+    if (home >= 0) return home != candidate ? cost + p_.otherShape : cost;
+    if (ruledOut_.empty()) return cost;
+    const std::vector<int>& out = ruledOut_[static_cast<std::size_t>(group)];
+    if (std::find(out.begin(), out.end(), candidate) != out.end()) cost += p_.otherShape;
     return cost;
   }
   double Move(int from, int to) const { return ChangeCost(p_, Shape(from), Shape(to)); }
@@ -173,45 +180,6 @@ class Chain {
     }
   }
 
-  // The cheapest path through step k's candidate i: forward cost plus the
-  // cheapest way on from it. Call after Forward. The way on is visited as
-  // the forward step visits the way in.
-  std::vector<std::vector<double>> Through() const {
-    const std::size_t steps = p_.steps.size();
-    std::vector<std::vector<double>> after(steps);
-    for (std::size_t k = steps; k-- > 0;) {
-      const std::vector<int>& here = p_.steps[k];
-      after[k].assign(here.size(), 0.0);
-      if (k + 1 == steps) continue;
-      const std::vector<int>& next = p_.steps[k + 1];
-      std::vector<double> onward(next.size());
-      for (std::size_t j = 0; j < next.size(); ++j)
-        onward[j] = Own(k + 1, next[j]) + after[k + 1][j];
-      const std::vector<int> order = Ascending(onward);
-      for (std::size_t i = 0; i < here.size(); ++i) {
-        const HandShape& at = Shape(here[i]);
-        double best = kInfinity;
-        for (int j : order) {
-          if (onward[static_cast<std::size_t>(j)] >= best) break;
-          ++work;
-          best = std::min(best, onward[static_cast<std::size_t>(j)] +
-                                    UncreditedCost(at, Shape(next[static_cast<std::size_t>(j)])));
-        }
-        if (!moved_.onto.empty()) {
-          for (int j : moved_.onto[k][i]) {
-            ++work;
-            best = std::min(best, onward[static_cast<std::size_t>(j)] +
-                                      Move(here[i], next[static_cast<std::size_t>(j)]));
-          }
-        }
-        after[k][i] = best;
-      }
-    }
-    for (std::size_t k = 0; k < steps; ++k)
-      for (std::size_t i = 0; i < after[k].size(); ++i) after[k][i] += forward_[k][i];
-    return after;
-  }
-
  private:
   // A change's cost with no credit for a shape moved whole: never below
   // the shift, never below the change's true cost.
@@ -233,6 +201,7 @@ class Chain {
   const PathProblem& p_;
   const MovedPairs& moved_;
   const std::vector<int>& homes_;
+  const std::vector<std::vector<int>>& ruledOut_;
   std::vector<std::vector<double>> forward_;
 
  public:
@@ -258,19 +227,38 @@ int GroupCount(const PathProblem& problem) {
   return count;
 }
 
-// The undecided group whose steps a path splits over the most shapes (the
-// most steps off its most frequent one), or -1 when none is split.
-int MostSplitGroup(const PathProblem& problem, const std::vector<int>& homes,
-                   const std::vector<int>& chosen) {
-  std::vector<std::map<int, int>> counts(homes.size());
-  for (std::size_t k = 0; k < chosen.size(); ++k)
-    if (problem.groups[k] >= 0) ++counts[static_cast<std::size_t>(problem.groups[k])][chosen[k]];
-  int split = -1, mostOff = 0;
+// The undecided group whose steps a path splits over the most shapes it
+// may still take (the most steps off the most frequent of them), and that
+// shape (the first met of equals); group -1 when none is split. Steps on
+// ruled-out shapes pay the group term already, so they split nothing: a
+// group with one shape left to it in the path is costed as it truly is.
+struct Split {
+  int group = -1;
+  int shape = -1;
+};
+
+Split MostSplitGroup(const PathProblem& problem, const Node& node, const std::vector<int>& chosen) {
+  std::vector<std::map<int, int>> counts(node.homes.size());
+  for (std::size_t k = 0; k < chosen.size(); ++k) {
+    const int group = problem.groups[k];
+    if (group < 0) continue;
+    const std::size_t g = static_cast<std::size_t>(group);
+    if (!node.ruledOut.empty()) {
+      const std::vector<int>& out = node.ruledOut[g];
+      if (std::find(out.begin(), out.end(), chosen[k]) != out.end()) continue;
+    }
+    ++counts[g][chosen[k]];
+  }
+  Split split;
+  int mostOff = 0;
   for (std::size_t g = 0; g < counts.size(); ++g) {
-    if (homes[g] >= 0 || counts[g].size() < 2) continue;
-    int total = 0, most = 0;
-    for (const auto& [candidate, count] : counts[g]) total += count, most = std::max(most, count);
-    if (total - most > mostOff) mostOff = total - most, split = static_cast<int>(g);
+    if (node.homes[g] >= 0 || counts[g].size() < 2) continue;
+    int total = 0, most = 0, mostShape = -1;
+    for (const auto& [candidate, count] : counts[g]) {
+      total += count;
+      if (count > most) most = count, mostShape = candidate;
+    }
+    if (total - most > mostOff) mostOff = total - most, split = {static_cast<int>(g), mostShape};
   }
   return split;
 }
@@ -279,32 +267,28 @@ PathChoice ChainOnly(const PathProblem& problem) {
   PathChoice choice;
   std::vector<int> homes(static_cast<std::size_t>(GroupCount(problem)), -1);
   const MovedPairs moved = FindMovedPairs(problem);
-  Chain chain(problem, moved, homes);
+  const std::vector<std::vector<int>> noneRuledOut;
+  Chain chain(problem, moved, homes, noneRuledOut);
   choice.cost = chain.Forward(choice.chosen);
   choice.lowerBound = choice.cost;
   return choice;
 }
 
-// The children of a node branched on `group`, each with its bound: the
-// relaxed optimum, raised to the cheapest path with every step of the
-// group on that shape unless a step off it (paying otherShape) is cheaper.
-void Branch(const PathProblem& problem, const Node& node, double relaxed, int group,
-            const Chain& chain, double incumbent,
+// The two children of a node split on `group`: the group on `shape`, the
+// shape its steps take most in the relaxed path, and the group on any
+// other shape, where a step on `shape` pays otherShape. Two children, not
+// one per shape: most shapes never win a step, and each child costs a
+// chain's programme when taken. Both keep the node's bound.
+void Branch(const Node& node, double relaxed, int group, int shape, long long& made,
             std::priority_queue<Node, std::vector<Node>, std::greater<Node>>& open) {
-  const std::vector<std::vector<double>> through = chain.Through();
-  std::vector<std::size_t> steps;
-  for (std::size_t k = 0; k < problem.groups.size(); ++k)
-    if (problem.groups[k] == group) steps.push_back(k);
-  const std::vector<int>& candidates = problem.steps[steps.front()];
-  for (std::size_t i = 0; i < candidates.size(); ++i) {
-    double allOn = relaxed;
-    for (std::size_t k : steps) allOn = std::max(allOn, through[k][i]);
-    const double bound = std::max(relaxed, std::min(allOn, relaxed + problem.otherShape));
-    if (bound >= incumbent - kTolerance) continue;
-    Node child{node.homes, bound};
-    child.homes[static_cast<std::size_t>(group)] = candidates[i];
-    open.push(std::move(child));
-  }
+  const std::size_t g = static_cast<std::size_t>(group);
+  Node on{node.homes, node.ruledOut, relaxed, ++made};  // a decided shape outranks those ruled out
+  on.homes[g] = shape;
+  Node off{node.homes, node.ruledOut, relaxed, ++made};
+  if (off.ruledOut.empty()) off.ruledOut.resize(node.homes.size());
+  off.ruledOut[g].push_back(shape);
+  open.push(std::move(on));
+  open.push(std::move(off));
 }
 
 }  // namespace
@@ -430,7 +414,8 @@ std::vector<int> OneShapeEach(const PathProblem& problem, const MovedPairs& move
     for (const auto& [candidate, count] : counts[g])
       if (count > most) most = count, homes[g] = candidate;
   }
-  Chain chain(problem, moved, homes);
+  const std::vector<std::vector<int>> noneRuledOut;
+  Chain chain(problem, moved, homes, noneRuledOut);
   std::vector<int> chosen;
   chain.Forward(chosen);
   work += chain.work;
@@ -444,14 +429,15 @@ PathChoice ChoosePath(const PathProblem& problem, long long workBudget) {
   PathChoice best;
   best.cost = kInfinity;
   std::priority_queue<Node, std::vector<Node>, std::greater<Node>> open;
-  open.push({StartingHomes(problem, GroupCount(problem)), 0.0});
+  long long made = 0;
+  open.push({StartingHomes(problem, GroupCount(problem)), {}, 0.0, made});
   long long work = 0;
   bool first = true;
   const MovedPairs moved = FindMovedPairs(problem);
   while (!open.empty() && open.top().bound < best.cost - kTolerance && work < workBudget) {
     const Node node = open.top();
     open.pop();
-    Chain chain(problem, moved, node.homes);
+    Chain chain(problem, moved, node.homes, node.ruledOut);
     std::vector<int> chosen;
     const double relaxed = chain.Forward(chosen);
     std::vector<int> candidates[] = {chosen,
@@ -462,8 +448,8 @@ PathChoice ChoosePath(const PathProblem& problem, long long workBudget) {
       if (cost < best.cost - kTolerance) best.cost = cost, best.chosen = path;
     }
     if (relaxed < best.cost - kTolerance) {
-      const int group = MostSplitGroup(problem, node.homes, chosen);
-      if (group >= 0) Branch(problem, node, relaxed, group, chain, best.cost, open);
+      const Split split = MostSplitGroup(problem, node, chosen);
+      if (split.group >= 0) Branch(node, relaxed, split.group, split.shape, made, open);
     }
     work += chain.work;
   }

@@ -36,6 +36,8 @@ struct PathProblem {
   // arriving shape; 0: not.
   double placeWeight = 0.0;
   double otherShape = 0.0;  // 0: no group term
+
+  bool operator==(const PathProblem&) const = default;
 };
 
 struct PathChoice {
@@ -50,12 +52,14 @@ struct PathChoice {
 // a node is the chain's optimum with the groups not yet decided paying no
 // group term (a relaxation, so never above the node's true optimum); a
 // node whose relaxed path keeps one shape per undecided group is solved;
-// otherwise the group most split is branched on, one child per shape. The
-// first path tried keeps each group on its most frequent shape of the
-// relaxed optimum. The search stops once it has compared `workBudget` pairs
-// of candidates (deterministically: a song is voiced the same every time,
-// and a long song of many names cannot take minutes) and then reports the
-// best path found with the lowest open bound (exact is then false).
+// otherwise the group most split is branched on: its steps' most frequent
+// shape decided in one child, ruled out in the other (its steps on it
+// paying the group term there, a relaxation too). The first path tried
+// keeps each group on its most frequent shape of the relaxed optimum. The
+// search stops once it has compared `workBudget` pairs of candidates
+// (deterministically: a song is voiced the same every time, and a long song
+// of many names cannot take minutes) and then reports the best path found
+// with the lowest open bound (exact is then false).
 PathChoice ChoosePath(const PathProblem& problem, long long workBudget = kPathWorkBudget);
 
 // A path's cost as the problem states it, the groups' shapes chosen best

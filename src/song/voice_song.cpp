@@ -3,6 +3,7 @@
 #include <map>
 
 #include "search/difficulty.h"
+#include "song/candidate_cache.h"
 #include "song/key_detection.h"
 #include "song/simplify.h"
 #include "song/song_cost.h"
@@ -213,7 +214,8 @@ VoicedSong VoiceMoved(const Session& session, Song&& song, const SongVoicingOpti
   played.capoNames = CapoNames::Shapes;
   SongSteps steps = BuildSongSteps(voiced, played, key, options, cache);
   SetModeCosts(steps, options.mode);
-  const PathChoice choice = ChoosePath(steps.problem, options.pathWork);
+  const PathChoice choice = cache != nullptr ? cache->ChoiceFor(steps.problem, options.pathWork)
+                                             : ChoosePath(steps.problem, options.pathWork);
   FillResult(voiced, steps, choice);
   if (options.alternatives > 0) AddAlternatives(voiced, steps, choice, options.alternatives);
   ShowNumbers(voiced, options.notation);

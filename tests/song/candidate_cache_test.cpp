@@ -167,6 +167,29 @@ TEST(CandidateCache, AKeystrokeSearchesOnlyAChordNotMetBefore) {
   EXPECT_EQ(cache.Size(), 7u);
 }
 
+TEST(CandidateCache, AKeystrokeInTheWordsSolvesNothingAgain) {
+  CandidateCache cache;
+  const Session guitar = Practical();
+  const std::string verse = "[C]Down the [Am]road and [F]over the [G]hill\n";
+  const VoicedSong first = VoiceSong(guitar, ReadSong(verse), {}, cache);
+  EXPECT_EQ(cache.Solves(), 1);
+  // Words typed: the same chords, the kept choice.
+  EXPECT_EQ(Shown(VoiceSong(guitar, ReadSong(verse + "and home"), {}, cache)), Shown(first));
+  EXPECT_EQ(cache.Solves(), 1);
+  // A chord, a mode, a pin: each a new problem, solved.
+  VoiceSong(guitar, ReadSong(verse + "[C]and home"), {}, cache);
+  EXPECT_EQ(cache.Solves(), 2);
+  SongVoicingOptions easiest;
+  easiest.mode = VoicingMode::Easiest;
+  VoiceSong(guitar, ReadSong(verse + "[C]and home"), easiest, cache);
+  EXPECT_EQ(cache.Solves(), 3);
+  SongVoicingOptions pinned;
+  pinned.pins = {{"G", -1, *ParseFretList("355433", 6)}};
+  const VoicedSong held = VoiceSong(guitar, ReadSong(verse + "[C]and home"), pinned, cache);
+  EXPECT_EQ(cache.Solves(), 4);
+  EXPECT_EQ(Shown(held), Shown(VoiceSong(guitar, ReadSong(verse + "[C]and home"), pinned)));
+}
+
 TEST(CandidateCache, ASessionChangeSearchesAgainAndTheOldSessionIsKept) {
   CandidateCache cache;
   const std::string verse = "[G]Down the [Em]road and [C]over the [D]hill\n";

@@ -27,6 +27,8 @@ double BruteForceCost(const PathProblem& problem) {
     std::map<int, std::map<int, int>> groups;
     for (std::size_t k = 0; k < steps; ++k) {
       const int c = problem.steps[k][at[k]];
+      // A step a pin holds takes no other candidate.
+      if (!problem.held.empty() && problem.held[k] >= 0 && problem.held[k] != c) cost = 1e300;
       cost += problem.ownCost[static_cast<std::size_t>(c)];
       if (k > 0) {
         const int b = problem.steps[k - 1][at[k - 1]];
@@ -43,6 +45,10 @@ double BruteForceCost(const PathProblem& problem) {
       // A home no step uses leaves every step off it; one the steps use, the rest.
       least = problem.otherShape * total;
       for (auto& [c, n] : counts) least = std::min(least, problem.otherShape * (total - n));
+      // A home a pin gave is the group's shape whatever the steps take.
+      const std::size_t g = static_cast<std::size_t>(group);
+      if (g < problem.homes.size() && problem.homes[g] >= 0)
+        least = problem.otherShape * (total - counts[problem.homes[g]]);
       cost += least;
     }
     best = std::min(best, cost);
@@ -163,6 +169,37 @@ TEST(SongPath, OneShapePerNameIsExactAgainstEveryPath) {
       }
     }
   }
+}
+
+// Pins: a step held to one candidate, a group given its shape by a pinned
+// occurrence; the branching never decides or rules out around them wrongly.
+TEST(SongPath, PinnedStepsAndShapesAreExactAgainstEveryPath) {
+  std::mt19937 random(41);
+  int pinned = 0;
+  for (double otherShape : {2.0, 4.0}) {
+    for (int trial = 0; trial < 40; ++trial) {
+      PathProblem problem = RandomProblem(random, *FindInstrument("guitar"), otherShape, true);
+      if (problem.steps.size() < 2) continue;
+      const std::size_t step = random() % problem.steps.size();
+      const std::vector<int>& own = problem.steps[step];
+      problem.held.assign(problem.steps.size(), -1);
+      problem.held[step] = own[random() % own.size()];
+      const std::size_t other = (step + 1) % problem.steps.size();
+      const int group = problem.groups[other];
+      if (group >= 0 && group != problem.groups[step]) {
+        problem.homes.assign(static_cast<std::size_t>(group) + 1, -1);
+        problem.homes[static_cast<std::size_t>(group)] =
+            problem.steps[other][random() % problem.steps[other].size()];
+        ++pinned;
+      }
+      const PathChoice choice = ChoosePath(problem);
+      ASSERT_TRUE(choice.exact);
+      EXPECT_NEAR(choice.cost, BruteForceCost(problem), 1e-9)
+          << "weight " << otherShape << " trial " << trial;
+      EXPECT_EQ(choice.chosen[step], problem.held[step]);
+    }
+  }
+  EXPECT_GT(pinned, 20);
 }
 
 // Each candidate's cost with the rest of a path held, against the whole

@@ -2,7 +2,8 @@
 // the first painted diagrams, a keystroke to repainted diagrams (the start
 // chord, and the largest result at 24 frets), and in the song view a
 // 64-chord jazz song pasted to its painted sheet on a fresh page and a
-// keystroke in it. SONG_ONLY=1 measures the song view alone.
+// keystroke in its words and one in a chord. SONG_ONLY=1 measures the
+// song view alone.
 // Prints a table; times are medians of several runs in headless chromium
 // from 127.0.0.1, with the machine's load (other work skews every time).
 import { readFileSync, readdirSync, statSync } from "node:fs";
@@ -108,6 +109,12 @@ try {
   const first = jazz.indexOf("]") + 1;
   const firstKeys = [];
   for (let i = 0; i < 9; i++) firstKeys.push(await put(i % 2 ? jazz : jazz.slice(0, first) + "x" + jazz.slice(first)));
+  // A chord changed (its last one, Bb6/9 to Bb6 and back): the choice over
+  // the song solved again, the searches kept.
+  const last = jazz.lastIndexOf("[Bb6/9]");
+  const chordKeys = [];
+  for (let i = 0; i < 9; i++)
+    chordKeys.push(await put(i % 2 ? jazz : jazz.slice(0, last) + "[Bb6]" + jazz.slice(last + 7)));
   const chords = await songPage.evaluate(() => document.body.dataset.songChords);
   const pasted = [median(paste.map((p) => p[0])), median(paste.map((p) => p[1]))];
   const key = [median(keys.map((k) => k[0])), median(keys.map((k) => k[1]))];
@@ -115,6 +122,8 @@ try {
   figures.push(["song: a keystroke in it: work / to paint", `${key[0].toFixed(1)} / ${key[1].toFixed(1)} ms`]);
   const firstKey = [median(firstKeys.map((k) => k[0])), median(firstKeys.map((k) => k[1]))];
   figures.push(["song: a keystroke in its first line: work / to paint", `${firstKey[0].toFixed(1)} / ${firstKey[1].toFixed(1)} ms`]);
+  const chordKey = [median(chordKeys.map((k) => k[0])), median(chordKeys.map((k) => k[1]))];
+  figures.push(["song: a chord changed in it: work / to paint", `${chordKey[0].toFixed(1)} / ${chordKey[1].toFixed(1)} ms`]);
 } finally {
   await browser.close();
 }
