@@ -13,6 +13,14 @@
 #include "view/layout/picture_geometry.h"
 #include "view/song_sheet_view.h"
 
+// Qt 6.4 keeps the fontconfig patterns of the fonts it matches, never
+// freed; the leak checker would report Qt's leak as ours (the fast unwinder
+// stops inside fontconfig, so the library is named).
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:QFontEngineMultiFontConfig::getMatchPatternForFallback\n"
+         "leak:libfontconfig.so\n";
+}
+
 namespace {
 
 // The windows need an application; the settings go to a folder of their
