@@ -1,11 +1,13 @@
 // The page: controls in, the core's answers out. Every chord rule (reading
 // a symbol, the search, the names, the layouts, the neck's clicks, the
 // strum's notes) is the core's; this script only shows what it answers.
+// V8's compile hint: every function here is compiled while the file
+// downloads, not each at its first call on the cold load.
+//# allFunctionsCalledOnLoad
 import createCorvanta from "./corvanta.mjs";
 import chinese from "./strings.js";
 import { cellWidth, diagramMarkup, glyphDefs, neckMarkers, neckMarkup } from "./draw.js";
 import { audioState, strum } from "./sound.js";
-import { createSongView } from "./song.js";
 
 // Texts the window has no caption for, in the window's words.
 const pageChinese = {
@@ -56,7 +58,24 @@ const pageChinese = {
 };
 
 const $ = (id) => document.getElementById(id);
-const core = await createCorvanta({ locateFile: (file) => new URL(file, import.meta.url).href });
+const core = await startCore();
+
+// The core, from the module the page began compiling as it loaded; when
+// that failed (a server that does not call it application/wasm), from its
+// bytes.
+function startCore() {
+  const wasm = new URL("corvanta.wasm", import.meta.url).href;
+  let failed;
+  const failure = new Promise((_, reject) => (failed = reject));
+  const instantiateWasm = (imports, receive) => {
+    Promise.resolve(window.corvantaWasm)
+      .then((module) => module ?? fetch(wasm).then((r) => r.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)))
+      .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
+      .catch(failed);
+    return {};
+  };
+  return Promise.race([createCorvanta({ locateFile: () => wasm, instantiateWasm }), failure]);
+}
 
 // The page's options, whose defaults are the CLI's modern ones.
 const defaults = {
@@ -108,14 +127,21 @@ function readUrl() {
   return view === "song" ? "C" : symbol || "C";
 }
 
+// The chord view's first start writes its link only after its diagrams
+// are painted: the browser's history update takes a few milliseconds a
+// cold load need not wait for. A control changed before that paint writes
+// at once.
+let painted = false;
+let holdUrl = false;
 function writeUrl() {
+  if (holdUrl) return;
   const params = new URLSearchParams();
   for (const [key, value] of Object.entries(options)) {
     if (value === defaults[key] || key === "lang") continue;
     params.set(key, typeof value === "boolean" ? (value ? "1" : "0") : String(value));
   }
   if (lang !== browserLang) params.set("lang", lang);
-  if (view === "song") for (const [key, value] of songs().linkParams()) params.set(key, value);
+  if (songShown()) for (const [key, value] of songs().linkParams()) params.set(key, value);
   const text = params.toString();
   const path = view === "song" ? "song" : encodeURIComponent($("symbol").value.trim()).replace(/%2F/g, "/");
   const hash = `#/${path}${text ? "?" + text : ""}`;
@@ -183,17 +209,8 @@ function escapeHtml(text) {
 function show(answer) {
   result = answer;
   const strings = answer.strings;
-  const box = $("diagrams");
-  // Emptied first, so the layouts the texts below force skip the old list.
-  box.textContent = "";
-  box.style.setProperty("--cell-w", `${cellWidth(strings)}px`);
-  // The page keeps the whole list's height while it is drawn.
-  const perRow = Math.max(1, Math.floor(box.clientWidth / cellWidth(strings)));
-  box.style.minHeight = `${Math.ceil(answer.count / perRow) * 130}px`;
-  const top = box.getBoundingClientRect().top;
-  const rows = Math.ceil((window.innerHeight - Math.max(top, 0) + Math.max(-top, 0)) / 130) + 1;
-  drawUpTo(rows * perRow);
-  drawRest(++drawing);
+  // The texts and the neck first, then one layout read for the diagrams:
+  // the frame then lays out only the diagrams added below them.
   $("count").textContent = `${tr("Found:")} ${answer.count}`;
   $("count").dataset.count = answer.count;
   showNames(answer);
@@ -213,6 +230,17 @@ function show(answer) {
   selected = -1;
   neckFrets = Array(strings).fill(0);
   drawNeck([]);
+  const box = $("diagrams");
+  box.textContent = "";
+  box.style.setProperty("--cell-w", `${cellWidth(strings)}px`);
+  // Both read from one layout, before the height below changes it.
+  const perRow = Math.max(1, Math.floor(box.clientWidth / cellWidth(strings)));
+  const top = box.getBoundingClientRect().top;
+  // The page keeps the whole list's height while it is drawn.
+  box.style.minHeight = `${Math.ceil(answer.count / perRow) * 130}px`;
+  const rows = Math.ceil((window.innerHeight - Math.max(top, 0) + Math.max(-top, 0)) / 130) + 1;
+  drawUpTo(rows * perRow);
+  drawRest(++drawing);
   writeUrl();
 }
 
@@ -237,7 +265,7 @@ function query() {
 function research() {
   show(JSON.parse(core.research(options)));
   $("symbol").value = result.echo;
-  if (view === "song") songs().voice();
+  if (songShown()) songs().voice();
 }
 
 function pick(picker, row) {
@@ -418,7 +446,7 @@ function wire() {
     options.lang = lang;
     showTexts();
     if (result) show(result);
-    if (view === "song") songs().voice();
+    if (songShown()) songs().voice();
     writeUrl();
   });
   const box = $("diagrams");
@@ -438,7 +466,7 @@ function wire() {
   }, { passive: true });
   window.addEventListener("hashchange", start);
   $("view-chord").addEventListener("click", () => showView("chord"));
-  $("view-song").addEventListener("click", () => showView("song"));
+  $("view-song").addEventListener("click", () => loadSongCode().then(() => showView("song"), () => {}));
 }
 
 // The chord view and the song view share the instrument and the language.
@@ -454,29 +482,56 @@ function showView(name) {
 }
 
 let lastSongLink = null;
-function start() {
+async function start() {
   const symbol = readUrl();
-  $("symbol").value = symbol;
-  showTexts();
-  fillChordControls();
-  query();
-  if (!result) research();
-  if (view === "song") {
-    // The page's own link writes do not read the song back.
-    const link = songParams.toString();
-    if (link !== lastSongLink) songs().readLink(songParams);
-    songs().fillControls();
+  // A link to the song view waits for its code; without it, the chords.
+  if (view === "song") await loadSongCode().catch(() => (view = "chord"));
+  holdUrl = !painted && view === "chord";
+  try {
+    $("symbol").value = symbol;
+    showTexts();
+    fillChordControls();
+    query();
+    if (!result) research();
+    if (view === "song") {
+      // The page's own link writes do not read the song back.
+      const link = songParams.toString();
+      if (link !== lastSongLink) songs().readLink(songParams);
+      songs().fillControls();
+    }
+    showView(view);
+  } finally {
+    holdUrl = false;
   }
-  showView(view);
 }
 
-// The song view is built when it is first shown, or once the chord view's
-// first diagrams are painted: a cold load of the chord view waits for none
-// of it (its controls, the browser's storage of recent songs).
+// The song view's code is loaded, and the view built, when it is first
+// shown or once the chord view's first diagrams are painted: a cold load
+// of the chord view waits for none of it (its scripts, its controls, the
+// browser's storage of recent songs).
+let songCode = null;
+let songCodeLoading = null;
+function loadSongCode() {
+  // A failed load (offline, before the site was kept) is tried again next time.
+  songCodeLoading ??= import("./song.js").then(
+    (code) => (songCode = code),
+    (error) => {
+      songCodeLoading = null;
+      throw error;
+    },
+  );
+  return songCodeLoading;
+}
+
+// Whether the song view is the one shown, its code loaded.
+function songShown() {
+  return view === "song" && songCode !== null;
+}
+
 let songView = null;
 function songs() {
   if (!songView) {
-    songView = createSongView({
+    songView = songCode.createSongView({
       core, options, tr, play: playNotes,
       onLink: () => {
         writeUrl();
@@ -490,7 +545,7 @@ function songs() {
 
 document.body.insertAdjacentHTML("afterbegin", glyphDefs());
 wire();
-start();
+await start();
 document.body.dataset.ready = "1";
 
 // Kept for use offline. A new version's worker takes over at once; the
@@ -512,8 +567,10 @@ function keepOffline() {
 // reads the mark); what the first diagrams did not need follows when idle.
 requestAnimationFrame(() => setTimeout(() => {
   performance.mark("corvanta-painted");
+  painted = true;
+  writeUrl();
   const later = () => {
-    songs();
+    loadSongCode().then(songs, () => {});
     keepOffline();
   };
   if (window.requestIdleCallback) requestIdleCallback(later, { timeout: 1000 });

@@ -37,6 +37,11 @@ const jazz = readFileSync(new URL("./jazz64.cho", import.meta.url), "utf8");
 
 const browser = await openBrowser();
 try {
+  // The cold load: from the navigation's start (the page's time origin) in
+  // a browser context of its own, nothing cached, at puppeteer's 800 x 600,
+  // from web/tools/serve.mjs over HTTP/1.1 uncompressed, to the timeout
+  // app.js queues from the frame that painted the first diagrams (its
+  // "corvanta-painted" mark).
   const loads = [];
   for (let run = 0; run < (process.env.SONG_ONLY ? 0 : runs); run++) {
     // A context of its own each time: no cache, no compiled module kept.

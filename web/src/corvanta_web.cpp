@@ -25,6 +25,7 @@
 #include "sound/strum.h"
 #include "symbols/reading_text.h"
 #include "symbols/symbol_query.h"
+#include "text_answer.h"
 #include "theory/catalogue.h"
 #include "theory/text_util.h"
 #include "view/layout/diagram_layout.h"
@@ -57,7 +58,7 @@ std::vector<Voicing>& ShownVoicings() {
 void WriteVoicings(JsonWriter& json, const VoicedChord& result, const PageOptions& options) {
   json.Key("argument").String(result.argument);
   json.Key("count").Int(static_cast<int>(result.search.voicings.size()));
-  json.Key("strings").Int(options.instrument.StringCount());
+  json.Key("strings").Int(options.instrument().StringCount());
   json.Key("frets").BeginArray();
   std::string text;
   for (const Voicing& voicing : result.search.voicings) {
@@ -86,7 +87,7 @@ void WriteReadings(JsonWriter& json, const std::vector<ChordReading>& readings,
 std::string SearchEntry(const PageOptions& options, const SymbolReading* reading) {
   ChordEntry& entry = CurrentEntry();
   VoicedChord result =
-      VoiceEntry(entry, options.instrument, options.capo, options.capoNames, options.practical);
+      VoiceEntry(entry, options.instrument(), options.capo, options.capoNames, options.practical);
   OrderVoicings(result.search.voicings, options.order);
   JsonWriter json;
   json.BeginObject();
@@ -167,7 +168,7 @@ std::string Pick(const std::string& picker, int row, const val& object) {
 // draws them (the bass mark on the lowest-sounding string).
 std::string Diagrams(int first, int count, const val& object) {
   const PageOptions options = OptionsOf(object);
-  const Instrument sounding = InstrumentWithCapo(options.instrument, options.capo);
+  const Instrument sounding = InstrumentWithCapo(options.instrument(), options.capo);
   const std::vector<Voicing>& voicings = ShownVoicings();
   const int end = std::min(first + count, static_cast<int>(voicings.size()));
   JsonWriter json;
@@ -207,11 +208,11 @@ Fingering FingeringOfPage(std::vector<int> values, int strings, int missing) {
 // among the shown ones (-1 when none) and the notes a strum plays.
 std::string FingeringJson(const val& fretArray, const val& object) {
   const PageOptions options = OptionsOf(object);
-  const Instrument sounding = InstrumentWithCapo(options.instrument, options.capo);
+  const Instrument sounding = InstrumentWithCapo(options.instrument(), options.capo);
   const Fingering frets = FingeringOfPage(IntsOf(fretArray), sounding.StringCount(), kMuted);
   const SoundingNotes notes = NotesOnInstrument(frets, sounding);
   const std::vector<ChordReading> readings = ReadChord(notes.pitchClasses, notes.bass);
-  std::vector<int> starts = options.instrument.FirstFrets();
+  std::vector<int> starts = options.instrument().FirstFrets();
   JsonWriter json;
   json.BeginObject().Key("frets").Ints(KeyValues(frets));
   json.Key("neck").BeginArray();
@@ -230,10 +231,10 @@ std::string FingeringJson(const val& fretArray, const val& object) {
 // barres marked as the search marks them.
 std::string ClickNeck(const val& fretArray, int x, int y, const val& object) {
   const PageOptions options = OptionsOf(object);
-  const int strings = options.instrument.StringCount();
+  const int strings = options.instrument().StringCount();
   Fingering frets = FingeringOfPage(IntsOf(fretArray), strings, 0);
   if (auto at = NeckPositionAt(x, y, strings)) {
-    const int start = options.instrument.FirstFrets()[static_cast<std::size_t>(at->string)];
+    const int start = options.instrument().FirstFrets()[static_cast<std::size_t>(at->string)];
     frets = WithBarres(PlaceFingerUnderCapo(frets, at->string, at->fret, options.capo,
                                             std::max(0, start - options.capo)));
   }
@@ -266,7 +267,7 @@ std::string Instruments() {
 std::string Tables(const val& object) {
   const PageOptions options = OptionsOf(object);
   const ChordEntry& entry = CurrentEntry();
-  const int strings = options.instrument.StringCount();
+  const int strings = options.instrument().StringCount();
   JsonWriter json;
   json.BeginObject().Key("roots").BeginArray();
   for (int row = 0; row < kPitchClassCount; ++row) json.String(entry.RootGridText(row));
@@ -280,8 +281,8 @@ std::string Tables(const val& object) {
   for (int fret = 0; fret <= kNeckFretWires + 1; ++fret) json.Int(NeckFretX(fret));
   json.EndArray().Key("stringY").BeginArray();
   for (int string = 0; string < strings; ++string) json.Int(NeckStringY(string, strings));
-  json.EndArray().Key("firstFrets").Ints(options.instrument.FirstFrets());
-  json.Key("tuning").String(PitchNames(options.instrument.StandardPitches()));
+  json.EndArray().Key("firstFrets").Ints(options.instrument().FirstFrets());
+  json.Key("tuning").String(PitchNames(options.instrument().StandardPitches()));
   json.Key("strumDelayMs").Int(StrumDelayMs(kDefaultStrumSpeed));
   if (!options.error.empty()) json.Key("error").String(options.error);
   return json.EndObject().Take();
@@ -291,21 +292,23 @@ std::string Tables(const val& object) {
 }  // namespace corvanta
 
 EMSCRIPTEN_BINDINGS(corvanta) {
-  emscripten::function("query", &corvanta::Query);
-  emscripten::function("pick", &corvanta::Pick);
-  emscripten::function("research", &corvanta::Research);
-  emscripten::function("diagrams", &corvanta::Diagrams);
-  emscripten::function("fingering", &corvanta::FingeringJson);
-  emscripten::function("clickNeck", &corvanta::ClickNeck);
-  emscripten::function("instruments", &corvanta::Instruments);
-  emscripten::function("tables", &corvanta::Tables);
-  emscripten::function("song", &corvanta::SongAnswer);
-  emscripten::function("songAlternatives", &corvanta::SongAlternatives);
-  emscripten::function("songWritten", &corvanta::SongWritten);
+  emscripten::function("query", &corvanta::TextAnswer<&corvanta::Query>::Call);
+  emscripten::function("pick", &corvanta::TextAnswer<&corvanta::Pick>::Call);
+  emscripten::function("research", &corvanta::TextAnswer<&corvanta::Research>::Call);
+  emscripten::function("diagrams", &corvanta::TextAnswer<&corvanta::Diagrams>::Call);
+  emscripten::function("fingering", &corvanta::TextAnswer<&corvanta::FingeringJson>::Call);
+  emscripten::function("clickNeck", &corvanta::TextAnswer<&corvanta::ClickNeck>::Call);
+  emscripten::function("instruments", &corvanta::TextAnswer<&corvanta::Instruments>::Call);
+  emscripten::function("tables", &corvanta::TextAnswer<&corvanta::Tables>::Call);
+  emscripten::function("song", &corvanta::TextAnswer<&corvanta::SongAnswer>::Call);
+  emscripten::function("songAlternatives",
+                       &corvanta::TextAnswer<&corvanta::SongAlternatives>::Call);
+  emscripten::function("songWritten", &corvanta::TextAnswer<&corvanta::SongWritten>::Call);
   emscripten::class_<corvanta::SongSession>("SongSession")
       .constructor<>()
-      .function("song", &corvanta::SongSession::Answer)
-      .function("songAlternatives", &corvanta::SongSession::Alternatives)
-      .function("songWritten", &corvanta::SongSession::Written)
+      .function("song", &corvanta::TextAnswer<&corvanta::SongSession::Answer>::Call)
+      .function("songAlternatives",
+                &corvanta::TextAnswer<&corvanta::SongSession::Alternatives>::Call)
+      .function("songWritten", &corvanta::TextAnswer<&corvanta::SongSession::Written>::Call)
       .function("searches", &corvanta::SongSession::Searches);
 }

@@ -2,6 +2,9 @@
 // layouts written for draw.js.
 #include "page_options.h"
 
+#include <string>
+#include <utility>
+
 #include "instrument/instrument.h"
 #include "search/difficulty.h"
 #include "search/key_text.h"
@@ -20,16 +23,22 @@ namespace {
 // else every option).
 Session ReadPageSession(SessionOptionTexts texts, std::string& error) {
   try {
-    ReadInstrument(texts.instrument, texts.tuning);
-  } catch (const BadOption& bad) {
-    error = bad.what();
-    texts.instrument = "guitar";
-    texts.tuning.reset();
-  }
-  try {
     return ReadSession(texts);
   } catch (const BadOption& bad) {
     error = bad.what();
+  }
+  // Only when something was refused is the instrument read alone, to keep
+  // the other options when it alone was wrong.
+  try {
+    ReadInstrument(texts.instrument, texts.tuning);
+  } catch (const BadOption&) {
+    texts.instrument = "guitar";
+    texts.tuning.reset();
+    try {
+      return ReadSession(texts);
+    } catch (const BadOption& bad) {
+      error = bad.what();
+    }
   }
   return ReadSession(SessionOptionTexts{});
 }
@@ -37,7 +46,6 @@ Session ReadPageSession(SessionOptionTexts texts, std::string& error) {
 }  // namespace
 
 PageOptions OptionsOf(const val& object) {
-  PageOptions options;
   SessionOptionTexts texts;
   texts.instrument = Field<std::string>(object, "instrument", "guitar");
   const std::string tuning = Field<std::string>(object, "tuning", "");
@@ -50,8 +58,11 @@ PageOptions OptionsOf(const val& object) {
   texts.span = Field<int>(object, "span", kDefaultSpan);
   texts.noBarre = Field<bool>(object, "noBarre", false);
   texts.simple = Field<bool>(object, "simple", false);
-  const Session session = ReadPageSession(texts, options.error);
-  options.instrument = session.instrument;
+  // Made with the session read: a default one would copy the guitar first.
+  std::string error;
+  Session read = ReadPageSession(texts, error);
+  PageOptions options{.error = std::move(error), .session = std::move(read)};
+  const Session& session = options.session;
   options.capo = session.capo;
   options.capoNames = session.capoNames;
   options.practical = session.practical;
@@ -72,7 +83,6 @@ PageOptions OptionsOf(const val& object) {
   settings.omitFifth = Field<bool>(object, "omit5", false);
   settings.noFullBarres = session.noFullBarres;
   settings.simpleChords = session.simpleChords;
-  options.session = session;
   options.session.notation = options.notation;
   return options;
 }
@@ -104,7 +114,7 @@ void WriteDiagram(JsonWriter& json, const Voicing& voicing, const Instrument& so
   json.Key("ease").String(DifficultyText(WordForDifficulty(difficulty)));
   json.Key("readable").String(ReadableFrets(frets));
   json.Key("spoken").String(
-      SpokenDiagram(symbol, frets, options.instrument,
+      SpokenDiagram(symbol, frets, options.instrument(),
                     options.chinese ? SpokenLanguage::Chinese : SpokenLanguage::English));
   json.Key("preferred").Bool(voicing.preferred).EndObject();
 }

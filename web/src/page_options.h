@@ -24,9 +24,10 @@ std::vector<std::string> Utf8Texts(const List& texts) {
   return utf8;
 }
 
-// The page's options, with the CLI's meaning of each.
+// The page's options, with the CLI's meaning of each. The instrument is
+// the session's: one copy per call, as an instrument is a table of shapes
+// and presets.
 struct PageOptions {
-  Instrument instrument;
   int capo = 0;
   CapoNames capoNames = CapoNames::Sounding;
   bool practical = true;
@@ -36,8 +37,9 @@ struct PageOptions {
   bool leftHanded = false;
   SearchSettings settings;  // the entry's options; root and bass from the entry
   std::string error;        // an option refused, in the reader's words
-  Session session;          // the same options as the song view voices under
-  bool chinese = false;     // the page's language, for the diagrams' spoken names
+  Session session;          // the instrument and the options the song view voices under
+  const Instrument& instrument() const { return session.instrument; }
+  bool chinese = false;  // the page's language, for the diagrams' spoken names
 };
 
 template <typename T>

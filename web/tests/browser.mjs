@@ -9,10 +9,11 @@ import { serve } from "../tools/serve.mjs";
 export const site = resolve(process.env.CORVANTA_SITE ?? new URL("../../build-web/site", import.meta.url).pathname);
 
 // root: the folder served (the built site unless a test serves its own);
-// maxAge: the caching header the server sends.
-export async function openBrowser({ root = site, maxAge = 0 } = {}) {
+// maxAge: the caching header the server sends; typeOf: content types it
+// sends instead of its own (serve.mjs).
+export async function openBrowser({ root = site, maxAge = 0, typeOf = {} } = {}) {
   const profile = mkdtempSync(join(tmpdir(), "corvanta-chromium-"));
-  const server = await serve(root, 0, { maxAge });
+  const server = await serve(root, 0, { maxAge, typeOf });
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
     headless: true,
@@ -23,6 +24,10 @@ export async function openBrowser({ root = site, maxAge = 0 } = {}) {
       "--disable-background-networking", "--disable-component-update", "--disable-sync",
       `--user-data-dir=${profile}`, "--autoplay-policy=no-user-gesture-required",
       "--disable-dev-shm-usage",
+      // Each new context opens a window whose address bar's popup, a page
+      // of the browser's own, loads at the same time as ours: a player's
+      // browser has long loaded it, so it has no part in our load's time.
+      "--disable-features=WebUIOmniboxPopup,WebUIOmniboxAimPopup",
     ],
   });
   const base = `http://127.0.0.1:${server.address().port}/`;

@@ -66,6 +66,10 @@ describe("the list is the CLI's", { skip: !existsSync(cli) && `no corvanta-cli a
   });
 
   test("a link opens the same chord on the same instrument, and the URL follows the controls", async () => {
+    // A bare address gets the start chord's link once it is drawn.
+    const bare = await browser.page();
+    await bare.waitForFunction(() => location.hash === "#/C");
+    await bare.close();
     const page = await browser.page("#/Am7?instrument=ukulele&capo=2");
     assert.equal(await page.$eval("#instrument", (e) => e.value), "ukulele");
     assert.equal(await page.$eval("#capo", (e) => e.value), "2");
@@ -153,6 +157,19 @@ describe("one option reader", { skip: !existsSync(cli) && `no corvanta-cli at ${
     await page.close();
   });
 
+  test("a refused instrument falls back to the guitar and keeps the other options; a refused option resets them all", async () => {
+    for (const [hash, message, cliArgs] of [
+      ["#/C?instrument=lute9&capo=3&frets=18", /--instrument: 'lute9' is not an instrument/, ["--capo", "3", "--frets", "18"]],
+      ["#/C?instrument=ukulele&tuning=H4&capo=2", /--tuning: 'H4' is neither/, ["--capo", "2"]],
+      ["#/C?instrument=lute9&capo=40", /--capo: 40 is not a fret/, []],
+    ]) {
+      const page = await browser.page(hash);
+      assert.match(await page.$eval("#message", (e) => e.textContent), message, hash);
+      assert.deepEqual(await shownFrets(page), cliFrets("query", "C", ...cliArgs).frets, hash);
+      await page.close();
+    }
+  });
+
   test("the other names are the ranked readings in the standard notation", async () => {
     const page = await browser.page("#/C6add9");
     const json = JSON.parse(execFileSync(cli, ["query", "C6add9", "--json"], { encoding: "utf8", timeout: 20000 }));
@@ -199,6 +216,21 @@ describe("playing and the neck", () => {
     assert.match(neck.text, /C$/);
     assert.equal(await page.$$eval("svg.diagram.selected", (all) => all.length), 0, "x 3 2 0 1 0 is no A minor diagram");
     await page.close();
+  });
+});
+
+describe("a server that does not call the module application/wasm", { skip: !existsSync(cli) && `no corvanta-cli at ${cli}` }, () => {
+  test("still gets a working page: the module is compiled from its bytes", async () => {
+    const plain = await openBrowser({ typeOf: { ".wasm": "application/octet-stream" } });
+    try {
+      const page = await plain.page("#/Am7");
+      assert.deepEqual(await shownFrets(page), cliFrets("query", "Am7").frets);
+      await typeSymbol(page, "G7");
+      await page.waitForFunction(() => document.querySelector("#best").textContent === "G7");
+      assert.deepEqual(page.errors, []);
+    } finally {
+      await plain.close();
+    }
   });
 });
 

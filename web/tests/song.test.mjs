@@ -252,6 +252,24 @@ describe("installable and offline", () => {
   });
 });
 
+describe("between the views", () => {
+  test("the Song button of a page just loaded shows the song view (its scripts fetched on the way), and Chords goes back", async () => {
+    const page = await browser.page();
+    await page.click("#view-song");
+    await page.waitForSelector("#song-view:not([hidden])");
+    assert.equal(await page.$eval("#chord-view", (e) => e.hidden), true);
+    await putSong(page, "G D Em C");
+    await page.waitForFunction(() => document.querySelectorAll("#song-strip svg.diagram").length === 4);
+    assert.deepEqual((await strip(page)).map((c) => c.symbol), ["G", "D", "Em", "C"]);
+    assert.match(await page.evaluate(() => location.hash), /^#\/song/);
+    await page.click("#view-chord");
+    await page.waitForSelector("#chord-view:not([hidden])");
+    assert.ok(await page.$$eval("#diagrams svg.diagram", (all) => all.length) > 0);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+});
+
 describe("the keyboard and bad input", () => {
   test("the strip: Tab reaches it, arrows move, Enter opens the alternatives, Escape closes", async () => {
     const page = await browser.page("#/song");

@@ -12,8 +12,10 @@ const types = {
 };
 
 // maxAge: seconds a browser may keep each file without asking again, as a
-// caching server says (the default: no caching header at all).
-export function serve(root, port = 0, { maxAge = 0 } = {}) {
+// caching server says (the default: no caching header at all); typeOf:
+// content types by extension that replace the ones above, as another
+// server may send them.
+export function serve(root, port = 0, { maxAge = 0, typeOf = {} } = {}) {
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname));
     const file = join(root, path.endsWith("/") ? path + "index.html" : path);
@@ -23,7 +25,7 @@ export function serve(root, port = 0, { maxAge = 0 } = {}) {
     }
     try {
       const body = await readFile(file);
-      const headers = { "Content-Type": types[extname(file)] ?? "application/octet-stream" };
+      const headers = { "Content-Type": typeOf[extname(file)] ?? types[extname(file)] ?? "application/octet-stream" };
       if (maxAge > 0) headers["Cache-Control"] = `max-age=${maxAge}`;
       response.writeHead(200, headers);
       response.end(body);
