@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "view/layout/picture_geometry.h"
+
 namespace corvanta::preferences {
 namespace {
 
@@ -37,7 +39,9 @@ void SetNotation(ChordNotation notation) {
   Store().setValue(kNotationKey, notation == ChordNotation::Standard ? kStandardValue : "classic");
 }
 
-int Zoom() { return Store().value("view/zoom", 100).toInt(); }
+// One of the sizes offered (a size edited into the file counts as the
+// first), so that every window shows the diagrams at the same size.
+int Zoom() { return kZoomSteps[ZoomStepIndex(Store().value("view/zoom", 100).toInt())]; }
 
 void SetZoom(int percent) { Store().setValue("view/zoom", percent); }
 

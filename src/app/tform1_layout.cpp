@@ -219,7 +219,9 @@ void TForm1::BuildMenus() {
     item->setCheckable(true);
     group->addAction(item);
     languageItems_[static_cast<std::size_t>(language)] = item;
-    connect(item, &QAction::triggered, this, [this, language] { SetLanguage(language, true); });
+    // A copy, not the binding: clang before 16 cannot capture a structured binding.
+    connect(item, &QAction::triggered, this,
+            [this, chosen = language] { SetLanguage(chosen, true); });
   }
 
   helpMenu_ = Named(bar->addMenu(QString()), "Ajuda1");

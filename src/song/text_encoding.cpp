@@ -170,6 +170,9 @@ std::string EncodeText(std::string_view utf8, const TextFileForm& form, std::str
   std::string out;
   out.reserve(text.size() * 2 + 2);
   if (encoding == TextEncoding::Latin1) {
+    // A file marked as UTF-8 whose bytes were not keeps its mark: written
+    // back as it was read.
+    if (form.byteOrderMark) out = kUtf8Mark;
     for (std::size_t at = 0; at < text.size();) out += static_cast<char>(NextCodePoint(text, at));
     return out;
   }

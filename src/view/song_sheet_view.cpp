@@ -54,7 +54,9 @@ void SongSheetView::SetSheet(SongSheet sheet) {
 
 void SongSheetView::SetPlayStyle(const PlayStyle& style) {
   style_ = style;
-  if (style_.scale > 0) style_.scale = std::clamp(style_.scale, kLeastPlayScale, kMostPlayScale);
+  // A size read back from the settings may be anything, "nan" included:
+  // one that is no positive number fits the page's width.
+  style_.scale = style_.scale > 0 ? std::clamp(style_.scale, kLeastPlayScale, kMostPlayScale) : 0;
   LayOut();
 }
 

@@ -16,6 +16,7 @@
 #include "instrument/instrument.h"
 #include "song_window_fixture.h"
 #include "view/song_sheet_view.h"
+#include "view/song_strip.h"
 
 namespace corvanta {
 namespace {
@@ -72,6 +73,33 @@ class SongPlayViewTest : public QObject {
     QVERIFY(w.View()->height() >= w.View()->minimumHeight());
     w.songs->SetTextScale(100);  // kept within the sizes a screen shows
     QCOMPARE(w.View()->Scale(), kMostPlayScale);
+  }
+
+  // A settings file edited by hand or written by another version: the song
+  // window opens at a size it can show, never "nan" laid out.
+  void sizesReadBackFromTheSettingsAreOnesTheWindowShows_data() {
+    QTest::addColumn<QString>("textScale");
+    QTest::addColumn<double>("shown");
+    QTest::newRow("not a number fits the page") << "nan" << 0.0;
+    QTest::newRow("infinite is the largest") << "inf" << kMostPlayScale;
+    QTest::newRow("negative fits the page") << "-3" << 0.0;
+    QTest::newRow("tiny is the smallest") << "0.01" << kLeastPlayScale;
+  }
+  void sizesReadBackFromTheSettingsAreOnesTheWindowShows() {
+    QFETCH(QString, textScale);
+    QFETCH(double, shown);
+    QSettings().setValue("songs/textScale", textScale);
+    QSettings("Corvanta", "Corvanta").setValue("view/zoom", 5000);
+    {
+      testing::SongWindowFixture w;
+      QVERIFY(w.songs->OpenFile(kGrace));
+      QCOMPARE(w.songs->Preview()->Style().scale, shown);
+      QVERIFY(w.songs->Preview()->Scale() > 0 && w.songs->Preview()->Scale() <= kMostPlayScale);
+      QVERIFY(CountChordTexts(w.songs->Preview()->Layout()) > 0);
+      QCOMPARE(w.songs->Strip()->Zoom(), 100);  // the main window's size
+    }
+    QSettings().remove("songs/textScale");
+    QSettings("Corvanta", "Corvanta").remove("view/zoom");
   }
 
   void aWideViewShowsTwoColumnsAndTheWordsAlone() {

@@ -420,7 +420,8 @@ class SongWindowTest : public QObject {
   // Latin-1, UTF-16 and UTF-8 with a mark and CR/LF line ends are read and
   // written back as they were.
   void filesAreWrittenBackInTheirOwnEncodingAndLineEnds() {
-    const QByteArray utf16("\xFF\xFE{\0t\0:\0 \0\xE9\0}\0\r\0\n\0[\0G\0]\0x\0\r\0\n\0", 34);
+    static constexpr char kUtf16[] = "\xFF\xFE{\0t\0:\0 \0\xE9\0}\0\r\0\n\0[\0G\0]\0x\0\r\0\n\0";
+    const QByteArray utf16(kUtf16, sizeof kUtf16 - 1);  // its NULs are bytes of the file
     const QByteArray files[] = {QByteArray("{t: Caf\xE9}\r\n[G]\xE9t\xE9\r\n"),
                                 QByteArray("\xEF\xBB\xBF{t: Caf\xC3\xA9}\r\n[G]x\r\n"), utf16};
     for (const QByteArray& bytes : files) {

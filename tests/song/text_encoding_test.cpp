@@ -26,6 +26,8 @@ TEST(TextEncoding, EveryFormIsReadAsUtf8AndWrittenBackByteForByte) {
       {"UTF-16 big-endian", std::string("\xFE\xFF\0[\0G\0]\xD8\x34\xDD\x1E\0\r", 14),
        TextEncoding::Utf16BigEndian, true, "\r", ""},
       {"Latin-1", "[G]Caf\xE9\n", TextEncoding::Latin1, false, "\n", "Latin-1"},
+      {"Latin-1 behind a UTF-8 mark", "\xEF\xBB\xBF[G]Caf\xE9\n", TextEncoding::Latin1, true, "\n",
+       "Latin-1"},
   };
   for (const Row& row : rows) {
     const DecodedText decoded = DecodeText(row.bytes);

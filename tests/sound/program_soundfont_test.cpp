@@ -79,8 +79,13 @@ TEST(ProgramSoundfont, soundsSampleForSampleAsTheWholeSoundfont) {
 
 TEST(ProgramSoundfont, isNotLoadedFromAFileThatIsNoSoundfont) {
   const std::string path = ::testing::TempDir() + "corvanta-not-a-soundfont.sf2";
-  for (const char* bytes :
-       {"", "RIFF\x04\0\0\0sfbk", "RIFF\xff\xff\xff\x0fsfbkLIST\x04\0\0\0pdta"}) {
+  for (const std::string& bytes :
+       {std::string(), std::string("RIFF\x04\0\0\0sfbk", 12),
+        std::string("RIFF\xff\xff\xff\x0fsfbkLIST\x04\0\0\0pdta", 24),
+        // A cut file whose preset data claims nearly 4 GB: refused without
+        // reading that much into memory.
+        std::string("RIFF\xe8\xff\xff\xffsfbkLIST\x04\0\0\0sdtaLIST\xd0\xff\xff\xffpdtaphdr",
+                    40)}) {
     std::ofstream(path, std::ios::binary) << bytes;
     Synth synth;
     ProgramSoundfont soundfont(synth.synth, path);

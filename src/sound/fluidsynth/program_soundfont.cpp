@@ -158,6 +158,11 @@ std::optional<PresetData> ReadPresetData(const std::string& path) {
       std::memcmp(header + 8, "sfbk", 4) != 0)
     return std::nullopt;
   const std::uint64_t end = 8 + static_cast<std::uint64_t>(Read32(header + 4));
+  // The sizes a cut or broken file claims are held against the bytes it has:
+  // a header saying 4 GB must not have 4 GB read into memory.
+  if (fseeko(file, 0, SEEK_END) != 0) return std::nullopt;
+  const off_t fileSize = ftello(file);
+  if (fileSize < 0) return std::nullopt;
   std::uint64_t at = 12;
   bool sampleData = false;
   while (at + 12 <= end) {
@@ -169,7 +174,9 @@ std::optional<PresetData> ReadPresetData(const std::string& path) {
     if (std::memcmp(chunk, "LIST", 4) == 0 && std::memcmp(chunk + 8, "sdta", 4) == 0)
       sampleData = true;
     if (std::memcmp(chunk, "LIST", 4) == 0 && std::memcmp(chunk + 8, "pdta", 4) == 0) {
-      if (!sampleData || next != end || size < 4) return std::nullopt;
+      if (!sampleData || next != end || size < 4 ||
+          at + 8 + size > static_cast<std::uint64_t>(fileSize))
+        return std::nullopt;
       std::string body(size - 4, '\0');
       if (std::fread(body.data(), 1, body.size(), file) != body.size()) return std::nullopt;
       PresetData data;
