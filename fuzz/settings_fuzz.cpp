@@ -10,16 +10,9 @@
 #include "app/preferences.h"
 #include "fuzz_input.h"
 #include "instrument/instrument.h"
+#include "qt_font_leak.h"
 #include "view/layout/picture_geometry.h"
 #include "view/song_sheet_view.h"
-
-// Qt 6.4 keeps the fontconfig patterns of the fonts it matches, never
-// freed; the leak checker would report Qt's leak as ours (the fast unwinder
-// stops inside fontconfig, so the library is named).
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:QFontEngineMultiFontConfig::getMatchPatternForFallback\n"
-         "leak:libfontconfig.so\n";
-}
 
 namespace {
 

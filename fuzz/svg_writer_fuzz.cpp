@@ -9,19 +9,11 @@
 #include <memory>
 
 #include "fuzz_input.h"
+#include "qt_font_leak.h"
 #include "search/fingering.h"
 #include "search/key_text.h"
 #include "view/sheet_files.h"
 #include "view/song_sheet_files.h"
-
-// Qt 6.4 keeps the fontconfig pattern of every fallback font it matches
-// for a character (QFontEngineMultiFontConfig), never freed: the fuzzer's
-// characters reach many, and the leak checker would report Qt's leak as
-// ours. The fast unwinder stops inside fontconfig, so the library is named.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:QFontEngineMultiFontConfig::getMatchPatternForFallback\n"
-         "leak:libfontconfig.so\n";
-}
 
 namespace {
 
